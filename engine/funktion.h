@@ -1,0 +1,79 @@
+#pragma once
+// One user function: equation text, compiled form, kind, ranges, colours,
+// line style and the result of the last evaluation. Every other part of the
+// program reaches the term compiler and evaluator only through this class.
+
+#include "engine/funk.h"
+
+#include <cstdint>
+#include <string>
+
+using TColor = std::uint32_t;  // 0x00BBGGRR
+
+class TFunktion {
+public:
+    TFunktion();
+    virtual ~TFunktion();
+
+    virtual void SetColor(TColor c);
+    virtual void SetColor2(TColor c);
+    virtual void SetTerm(const std::string& s);  // compiles
+    virtual void SetReserved1(std::int32_t v);
+    virtual void SetLineStyle(std::int32_t v);
+    virtual void SetReserved2(double v);
+    virtual void SetTTo(double v);
+    virtual void SetTStep(double v);
+    virtual void SetTFrom(double v);
+    // Evaluates with the six parameter values; p[0] is x, p[1] is t.
+    virtual void Evaluate(const long double p[6]);
+    virtual void SetXTo(double v);
+    virtual void SetXFrom(double v);
+    virtual void SetKind(const std::string& s);
+    virtual long double GetValue() const;
+    virtual bool GetValueValid() const;
+    virtual TColor GetColor() const;
+    virtual TColor GetColor2() const;
+    virtual std::int32_t GetErrorPos() const;
+    virtual std::string GetTerm() const;
+    virtual bool GetCompiled() const;
+    virtual std::int32_t GetReserved1() const;
+    virtual bool GetJumpHit() const;
+    virtual std::int32_t GetLineStyle() const;
+    virtual double GetReserved2() const;
+    virtual double GetTTo() const;
+    virtual double GetTStep() const;
+    virtual double GetTFrom() const;
+    virtual bool GetNonSmooth() const;
+    virtual double GetXTo() const;
+    virtual double GetXFrom() const;
+    virtual std::string GetKind() const;
+
+    // Convenience for callers that fill only x and t (all of them do).
+    void Evaluate(long double x, long double t)
+    {
+        const long double p[6] = {x, t, 0, 0, 0, 0};
+        Evaluate(p);
+    }
+
+protected:
+    bool ValueValid = false;
+    bool Compiled = false;
+    bool JumpHit = false;
+    bool NonSmooth = false;
+    long double Value = 0;
+    long double Parameters[6] = {0, 0, 0, 0, 0, 0};
+    TFunktionsKopf Kopf;
+    std::int32_t ErrorPos = 0;
+    std::int32_t Reserved1 = 0;
+    std::int32_t LineStyle = 1;
+    double Reserved2 = 0;
+    double TTo = 5.0;
+    double TStep = 1.0;
+    double TFrom = 1.0;
+    double XTo = 100.0;
+    double XFrom = -100.0;
+    std::string Term = "f(x) = ";
+    std::string Kind = " Funktion ";
+    TColor Color = 0;
+    TColor Color2 = 0;
+};

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test
+# twice: once as built for use, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer. The benchmarks run once in a short mode so that
+# they keep compiling and running; their figures are not judged here.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build and test =="
+bash scripts/build.sh build-test -DTESSAPLUN_WERROR=ON
+ctest --test-dir build-test --output-on-failure
+
+echo "== Benchmarks (short mode) =="
+for b in build-test/bench/bench_*; do
+  [ -x "$b" ] || continue
+  "$b" --benchmark_min_time=0.01 > "$b.log" 2>&1 || { cat "$b.log"; echo "benchmark $b failed"; exit 1; }
+  tail -n 5 "$b.log"
+done
+
+echo "== Build and test under the sanitizers =="
+bash scripts/build.sh build-asan -DTESSAPLUN_WERROR=ON -DTESSAPLUN_SANITIZE=ON -DTESSAPLUN_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure
