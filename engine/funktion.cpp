@@ -1,0 +1,43 @@
+#include "engine/funktion.h"
+
+// Placeholder bodies; the term engine completes SetTerm and Evaluate.
+TFunktion::TFunktion() = default;
+TFunktion::~TFunktion() = default;
+
+void TFunktion::SetColor(TColor c) { Color = c; }
+void TFunktion::SetColor2(TColor c) { Color2 = c; }
+void TFunktion::SetTerm(const std::string& s) { Term = s; Compiled = false; }
+void TFunktion::SetReserved1(std::int32_t v) { Reserved1 = v; }
+void TFunktion::SetLineStyle(std::int32_t v) { LineStyle = v; }
+void TFunktion::SetReserved2(double v) { Reserved2 = v; }
+void TFunktion::SetTTo(double v) { TTo = v; }
+void TFunktion::SetTStep(double v) { TStep = v; }
+void TFunktion::SetTFrom(double v) { TFrom = v; }
+void TFunktion::Evaluate(const long double p[6])
+{
+    for (int i = 0; i < 6; ++i) Parameters[i] = p[i];
+    Value = 0;
+    ValueValid = false;
+    JumpHit = false;
+}
+void TFunktion::SetXTo(double v) { XTo = v; }
+void TFunktion::SetXFrom(double v) { XFrom = v; }
+void TFunktion::SetKind(const std::string& s) { Kind = s; }
+long double TFunktion::GetValue() const { return Value; }
+bool TFunktion::GetValueValid() const { return ValueValid; }
+TColor TFunktion::GetColor() const { return Color; }
+TColor TFunktion::GetColor2() const { return Color2; }
+std::int32_t TFunktion::GetErrorPos() const { return ErrorPos; }
+std::string TFunktion::GetTerm() const { return Term; }
+bool TFunktion::GetCompiled() const { return Compiled; }
+std::int32_t TFunktion::GetReserved1() const { return Reserved1; }
+bool TFunktion::GetJumpHit() const { return JumpHit; }
+std::int32_t TFunktion::GetLineStyle() const { return LineStyle; }
+double TFunktion::GetReserved2() const { return Reserved2; }
+double TFunktion::GetTTo() const { return TTo; }
+double TFunktion::GetTStep() const { return TStep; }
+double TFunktion::GetTFrom() const { return TFrom; }
+bool TFunktion::GetNonSmooth() const { return NonSmooth; }
+double TFunktion::GetXTo() const { return XTo; }
+double TFunktion::GetXFrom() const { return XFrom; }
+std::string TFunktion::GetKind() const { return Kind; }
