@@ -1,0 +1,212 @@
+#pragma once
+// The graph window: the view of the plane in centimetres of paper, the
+// composed picture and everything that is drawn on it.
+//
+// The class body is grouped by concern; each group is kept by whoever works
+// on that concern. Add members only to your own group.
+
+#include "platform/canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QSlider;
+class TFunktion;
+
+// The drawing area: shows the front picture that the graph window hands it
+// and reports the mouse. Painting happens only here, in paintEvent.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaintBox(QWidget* parent = nullptr);
+
+    // "Copy to the paint box": the picture shown from the next paint on.
+    void SetFront(const QImage& image);
+    const QImage& Front() const { return FFront; }
+
+    // Mouse hooks, set by the graph window's interaction code.
+    std::function<void(QMouseEvent*)> OnMouseDown;
+    std::function<void(QMouseEvent*)> OnMouseMove;
+    std::function<void(QMouseEvent*)> OnMouseUp;
+    std::function<void()> OnMouseLeave;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QImage FFront;
+};
+
+class TGraphik : public QWidget {
+    Q_OBJECT
+public:
+    explicit TGraphik(QWidget* parent = nullptr);
+    ~TGraphik() override;
+
+    // =====================================================================
+    // View geometry and drawing core
+    // =====================================================================
+
+    // The view in whole view units (1 view unit = Massstab cm of paper).
+    // Every writer keeps XMax > XMin and YMax > YMin; a view that breaks
+    // this is not drawn.
+    std::int32_t XMin = -5;
+    std::int32_t YMax = 8;
+    std::int32_t XMax = 6;
+    std::int32_t YMin = -2;
+    double EinheitX = 1.0;  // function units per view unit, x axis
+    double EinheitY = 1.0;  // function units per view unit, y axis
+    double Massstab = 1.0;  // cm of paper per view unit: 1.0 (cm) or 1.27 (inch)
+    std::int32_t BildBreite = 0;  // pixel extent of the view's width (area width - 1)
+    std::int32_t BildHoehe = 0;   // pixel extent of the view's height (area height - 1)
+
+    // Grid: two-character code (kind '0'..'7', colour scheme 'a'..'c'), the
+    // four grid colours (black, schemes a, b, c) and the grid line style.
+    std::string Gitter = "1b";
+    std::array<TColor, 4> GitterFarbe = {0x000000, 0x006363B1, 0x00C0C0C0, 0x00B7FFB7};
+    std::int32_t GitterStil = 0;
+
+    // The composed picture and the displayed one (Bild plus hints and the
+    // live preview). Their canvases keep pen, brush and font between
+    // routines; flush a canvas before its image is read or copied.
+    QImage Bild;
+    QImage Anzeigebild;
+    std::unique_ptr<TImageCanvas> BildCanvas;
+    std::unique_ptr<TImageCanvas> AnzeigebildCanvas;
+
+    TPaintBox* PaintBox1 = nullptr;  // the drawing area
+    QCheckBox* CB2 = nullptr;        // "farbig": colour on; placed by the frame layout
+    QSlider* TrackBar3 = nullptr;    // pointer snap step 0..4; placed by the frame layout
+
+    // Set by the printing code from the print dialog's header option before
+    // it converts to page units: the top margin is then 8 cm instead of 2.
+    bool DruckMitKopf = false;
+
+    // Pixel <-> view conversions of the screen (no rounding).
+    double PixelToWorldX(std::int32_t px) const;
+    double PixelToWorldY(std::int32_t py) const;
+    // The same in function units, snapped to the pointer step of TrackBar3.
+    double PixelToWorldXSnapped(std::int32_t px) const;
+    double PixelToWorldYSnapped(std::int32_t py) const;
+    // Snaps a function coordinate to step r (0: 1, 1: 0.5, 2: 0.1, 3: 0.01, 4: 0.001).
+    static double SnapToStep(double v, int r);
+    // View units to printer units (0.01 mm, y up) with the page margins.
+    std::int32_t WorldToPrintX(double x) const;
+    std::int32_t WorldToPrintY(long double y) const;
+    std::int32_t WorldToPrintXUnscaled(double x) const;
+    std::int32_t WorldToPrintYUnscaled(long double y) const;
+    static std::int32_t MaxInteger(std::int32_t a, std::int32_t b);
+    static double MaxFloat(double a, double b);
+    static double MinFloat(double a, double b);
+
+    // Axis form (coordinate system and labels): device position of view
+    // coordinates at fx, fy device units per view unit, with margins in view
+    // units. A y that cannot be converted gives 1000000 (off every page).
+    std::int32_t AxisXdev(double x, double fx, double offX = 0.0) const;
+    std::int32_t AxisYdev(long double y, double fy, double offY = 0.0) const;
+
+    // True when the view can be drawn (XMax > XMin, YMax > YMin).
+    bool ViewValid() const;
+
+    // Sizes Bild and Anzeigebild to PaintBox1 and sets BildBreite and
+    // BildHoehe; the frame layout calls it after placing PaintBox1.
+    void ResizeBilder();
+
+    // Full redraw of Bild, then the hints and the copy to the paint box.
+    void RepaintGraph();
+    // Cheap refresh: hints on a fresh copy of Bild, then the copy to the
+    // paint box. Recomputes no graph.
+    void PaintBox1Paint();
+    // Anzeigebild := Bild (removes hints and the live preview).
+    void CopyBildToAnzeigebild();
+    // Hands Anzeigebild to the paint box (the plain copy of a redraw).
+    void CopyToPaintBox();
+
+    // Value of the selected function (Funktionen[0]) at x and parameter t;
+    // the validity and jump flags stay in the function object.
+    long double EvaluateCurrentFunction(double x, double t);
+
+    // Graphs and objects on any canvas. ScaleX, ScaleY: device units per
+    // view unit (ScaleY > 0 where device y grows downwards); OffX, OffY:
+    // margins in view units.
+    void DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double OffX, double OffY);
+
+    // Plot form, valid while DrawGraphs runs (it sets the mapping). PlotYdev
+    // gives no value when the position is outside the integer range.
+    std::int32_t PlotXdev(long double x) const;
+    std::optional<std::int32_t> PlotYdev(long double y) const;
+    // Pen width of thousandths of a view unit at the current plot scale:
+    // thin 15, medium 40, thick 60.
+    int PlotPenWidth(int thousandths) const;
+    // Whether colour is on (CB2 ticked).
+    bool Farbig() const;
+
+    // At most this many members of one family are drawn.
+    static constexpr int MaxScharMitglieder = 10000;
+
+    // =====================================================================
+    // Coordinate system, objects and labels
+    // =====================================================================
+
+    // Background layer: grid, axes, numbering, captions and the labels.
+    // fx, fy: device units per view unit (fy < 0 where device y grows
+    // downwards); offX, offY: margins in view units.
+    void DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, double offX = 0.0, double offY = 0.0);
+    // Text layer: labels, point names and centre names; scales as above.
+    void DrawLabels(TCanvas& Canvas, double ScaleX, double ScaleY, double offX = 0.0, double offY = 0.0);
+
+    // Object layers of DrawGraphs, in their order (the plot mapping of
+    // DrawGraphs is set while they run):
+    // circles marked "behind" (Hinten = true) and later the others,
+    void DrawCircles(TCanvas& Canvas, bool Hinten);
+    // areas between two curves,
+    void DrawAreas(TCanvas& Canvas);
+    // vertical segments,
+    void DrawVerticalSegments(TCanvas& Canvas);
+    // [the function graphs], then the other circles, then
+    // points.
+    void DrawPoints(TCanvas& Canvas);
+
+    // =====================================================================
+    // Axis units and lengths
+    // =====================================================================
+
+    // =====================================================================
+    // Frame, controls and status bar
+    // =====================================================================
+
+    // =====================================================================
+    // Interaction modes and mouse
+    // =====================================================================
+
+    // The current mode's instruction box, written on Anzeigebild. Callers
+    // refresh Anzeigebild from Bild first (CopyBildToAnzeigebild), which is
+    // also how a live preview disappears.
+    void DrawModeHints();
+
+private:
+    // ---- View geometry and drawing core (private) ----
+    struct TPlotMapping {
+        double ScaleX = 1.0;
+        double ScaleY = 1.0;
+        double OffX = 0.0;
+        double OffY = 0.0;
+    };
+    TPlotMapping Plot;
+
+    void DrawFunctionGraphs(TCanvas& Canvas);
+    void DrawFunctionLines(TCanvas& Canvas, TFunktion& f);
+    void DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f);
+};

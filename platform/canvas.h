@@ -1,0 +1,280 @@
+#pragma once
+// TCanvas: a GDI-like drawing surface over QPainter.
+//
+// The drawing routines of the graph window are written against this class
+// only. Pen, brush and font are persistent: they keep their settings between
+// calls and between routines, exactly as the drawing code expects. The pen
+// position is persistent too (MoveTo/LineTo), and LineTo leaves out its end
+// pixel on a pixel device, so a polyline never draws a joint twice.
+//
+// Coordinates are logical device units (int). A backend maps them to its
+// real device: the screen bitmap uses pixels with y down; a printer page
+// (0.01 mm, y up) and an SVG picture map them with a scale and an offset,
+// and need no change in the drawing code.
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+using TColor = std::uint32_t;  // 0x00BBGGRR
+
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// A rectangle with Left/Top inclusive and Right/Bottom exclusive, as in GDI.
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+enum class TPenStyle : std::uint8_t { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
+
+enum class TBrushStyle : std::uint8_t {
+    Solid,
+    Clear,
+    Horizontal,  // horizontal lines
+    Vertical,    // vertical lines
+    FDiagonal,   // 45-degree lines falling from left to right (\)
+    BDiagonal,   // 45-degree lines rising from left to right (/)
+    Cross,
+    DiagCross
+};
+
+// Font style set, as bits.
+enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+struct TPen {
+    TColor Color = 0x000000;
+    int Width = 1;  // logical units; 0 and 1 both give the thinnest line
+    TPenStyle Style = TPenStyle::Solid;
+    friend bool operator==(const TPen&, const TPen&) = default;
+};
+
+struct TBrush {
+    TColor Color = 0xFFFFFF;
+    TBrushStyle Style = TBrushStyle::Solid;
+    friend bool operator==(const TBrush&, const TBrush&) = default;
+};
+
+struct TFont {
+    QString Name = QStringLiteral("Tahoma");
+    int Size = 8;  // points
+    TColor Color = 0x000000;
+    std::uint8_t Style = 0;  // TFontStyle bits
+    friend bool operator==(const TFont&, const TFont&) = default;
+};
+
+QColor ToQColor(TColor c);
+TColor FromQColor(const QColor& c);
+
+class TCanvas {
+public:
+    TCanvas() = default;
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+    virtual ~TCanvas();
+
+    // Persistent drawing state, read by every call.
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+
+    TPoint PenPos() const { return FPenPos; }
+    void MoveTo(int x, int y);
+    // Draws from the pen position to (x, y), leaving out (x, y) itself on a
+    // pixel device, and moves the pen there.
+    void LineTo(int x, int y);
+
+    // Outline with the pen, inside with the brush. Corners may come in any
+    // order; Right and Bottom are exclusive as in GDI.
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
+    // The ellipse inscribed in the bounding box; corners in any order.
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void Polygon(const std::vector<TPoint>& points);
+    void Polyline(const std::vector<TPoint>& points);
+    // Fills with the brush, no outline.
+    void FillRect(const TRect& r);
+
+    // Writes text with its top-left corner at (x, y) in the canvas font.
+    // The cell is filled with the brush colour when the brush is solid and
+    // left transparent otherwise. The pen position does not move.
+    void TextOut(int x, int y, const QString& text);
+    void TextOut(int x, int y, const std::string& utf8) { TextOut(x, y, QString::fromStdString(utf8)); }
+    int TextWidth(const QString& text);
+    int TextWidth(const std::string& utf8) { return TextWidth(QString::fromStdString(utf8)); }
+    int TextHeight(const QString& text);
+    int TextHeight(const std::string& utf8) { return TextHeight(QString::fromStdString(utf8)); }
+
+    // Copies a picture with its top-left corner at (x, y), one picture pixel
+    // per logical unit (a plain copy), or stretched into a rectangle.
+    void Draw(int x, int y, const QImage& image);
+    void StretchDraw(const TRect& r, const QImage& image);
+
+    // Restricts all drawing to a rectangle until ClearClip.
+    void SetClipRect(const TRect& r);
+    void ClearClip();
+    bool HasClip() const { return FHasClip; }
+    TRect ClipRect() const { return FClip; }
+
+    // True for a printer page: some drawing differs on paper.
+    virtual bool IsPrinter() const { return false; }
+
+    // Size of the drawing surface in logical units (0 when not known).
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+
+    // Ends any pending painting so that the target can be read or copied.
+    virtual void Flush() {}
+
+protected:
+    // Backend primitives. Pen, Brush and Font are read from the members.
+    virtual void DoLine(TPoint from, TPoint to) = 0;
+    virtual void DoRectangle(TRect r) = 0;  // normalised
+    virtual void DoRoundRect(TRect r, int w, int h) = 0;
+    virtual void DoEllipse(TRect r) = 0;  // normalised
+    virtual void DoPolygon(const std::vector<TPoint>& points, bool closed) = 0;
+    virtual void DoFillRect(TRect r) = 0;  // normalised
+    virtual void DoTextOut(TPoint at, const QString& text) = 0;
+    virtual QSize DoTextExtent(const QString& text) = 0;
+    virtual void DoDraw(TRect target, const QImage& image) = 0;
+    virtual void DoClipChanged() = 0;
+
+    static TRect Normalised(int x1, int y1, int x2, int y2);
+
+    TPoint FPenPos;
+    bool FHasClip = false;
+    TRect FClip;
+};
+
+// A canvas that paints through a QPainter onto a paint device. Logical
+// coordinates map to device coordinates as device = logical * scale + offset
+// on each axis; the screen bitmap uses scale 1 and offset 0.
+class TPainterCanvas : public TCanvas {
+public:
+    ~TPainterCanvas() override;
+    void Flush() override;
+
+protected:
+    TPainterCanvas() = default;
+    // The device to paint on; null when there is none yet.
+    virtual QPaintDevice* Device() = 0;
+    // Dots per inch that a font point size is measured in.
+    virtual double FontDpi() const { return 96.0; }
+    // Device units per logical unit (may be negative for y up) and offset.
+    void SetMapping(double sx, double sy, double ox, double oy);
+    bool IsIdentityMapping() const { return FSx == 1.0 && FSy == 1.0 && FOx == 0.0 && FOy == 0.0; }
+
+    void DoLine(TPoint from, TPoint to) override;
+    void DoRectangle(TRect r) override;
+    void DoRoundRect(TRect r, int w, int h) override;
+    void DoEllipse(TRect r) override;
+    void DoPolygon(const std::vector<TPoint>& points, bool closed) override;
+    void DoFillRect(TRect r) override;
+    void DoTextOut(TPoint at, const QString& text) override;
+    QSize DoTextExtent(const QString& text) override;
+    void DoDraw(TRect target, const QImage& image) override;
+    void DoClipChanged() override;
+
+private:
+    QPainter* Painter();
+    void ApplyPen();
+    void ApplyBrush();
+    QFont MakeFont() const;
+    QPointF Map(TPoint p) const;
+    QRectF MapRect(TRect r) const;  // device rectangle of the covered pixels
+
+    std::unique_ptr<QPainter> FPainter;
+    bool FPenValid = false;
+    bool FBrushValid = false;
+    TPen FAppliedPen;
+    TBrush FAppliedBrush;
+    double FSx = 1.0, FSy = 1.0, FOx = 0.0, FOy = 0.0;
+};
+
+// The screen bitmap backend: device pixels, y down. The image is owned by the
+// caller and must outlive the canvas; call Flush() before reading, copying or
+// resizing it.
+class TImageCanvas : public TPainterCanvas {
+public:
+    explicit TImageCanvas(QImage* image);
+    ~TImageCanvas() override;
+    // Points the canvas at another (or resized) image. Flushes first.
+    void SetImage(QImage* image);
+    QImage* Image() const { return FImage; }
+    int Width() const override;
+    int Height() const override;
+
+protected:
+    QPaintDevice* Device() override;
+
+private:
+    QImage* FImage = nullptr;
+};
+
+// Makes a white bitmap for the screen backend (RGB32, 96 dpi).
+QImage MakeScreenImage(int width, int height);
+
+// A canvas that records every drawing call, for tests. Text is measured with
+// the same font metrics as the screen backend.
+class TRecordingCanvas : public TCanvas {
+public:
+    enum class TOpKind : std::uint8_t { Line, Rectangle, RoundRect, Ellipse, Polygon, Polyline, FillRect, Text, Draw };
+
+    struct TOp {
+        TOpKind Kind = TOpKind::Line;
+        std::vector<TPoint> Points;  // line: from, to; polygon/polyline: corners
+        TRect Rect;                  // rectangles, ellipses, text cell, image target
+        int W = 0, H = 0;            // corner size of a rounded rectangle
+        QString Text;
+        TPen Pen;
+        TBrush Brush;
+        TFont Font;
+        bool Clipped = false;
+        TRect Clip;
+    };
+
+    explicit TRecordingCanvas(int width = 1000, int height = 1000, bool printer = false);
+    ~TRecordingCanvas() override;
+
+    bool IsPrinter() const override { return FPrinter; }
+    int Width() const override { return FWidth; }
+    int Height() const override { return FHeight; }
+
+    const std::vector<TOp>& Ops() const { return FOps; }
+    void ClearOps() { FOps.clear(); }
+    // The recorded operations of one kind, in order.
+    std::vector<TOp> OpsOf(TOpKind kind) const;
+
+protected:
+    void DoLine(TPoint from, TPoint to) override;
+    void DoRectangle(TRect r) override;
+    void DoRoundRect(TRect r, int w, int h) override;
+    void DoEllipse(TRect r) override;
+    void DoPolygon(const std::vector<TPoint>& points, bool closed) override;
+    void DoFillRect(TRect r) override;
+    void DoTextOut(TPoint at, const QString& text) override;
+    QSize DoTextExtent(const QString& text) override;
+    void DoDraw(TRect target, const QImage& image) override;
+    void DoClipChanged() override {}
+
+private:
+    TOp Make(TOpKind kind) const;
+
+    int FWidth;
+    int FHeight;
+    bool FPrinter;
+    std::vector<TOp> FOps;
+};
