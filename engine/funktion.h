@@ -3,12 +3,11 @@
 // line style and the result of the last evaluation. Every other part of the
 // program reaches the term compiler and evaluator only through this class.
 
+#include "engine/farben.h"
 #include "engine/funk.h"
 
 #include <cstdint>
 #include <string>
-
-using TColor = std::uint32_t;  // 0x00BBGGRR
 
 class TFunktion {
 public:

@@ -1,0 +1,15 @@
+#pragma once
+// The built-in language lists (resources/languages/) and their loader.
+//
+// The lists are Qt resources of the window library; a program that links it
+// statically calls Q_INIT_RESOURCE(resources) once before the first load.
+
+// Language numbers as the settings record stores them.
+constexpr int SpracheDeutsch = 0;
+constexpr int SpracheEnglisch = 1;
+constexpr int SpracheDritte = 2;
+
+// Copies list `index` into Texte (lines beyond the list's count keep what
+// they held). Returns false, changing nothing, for an unknown index or a
+// list that cannot be read.
+bool LoadLanguage(int index);
