@@ -1,0 +1,59 @@
+#include "platform/fensterhilfen.h"
+
+#include "engine/tabellen.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// The real question: a modal message box with the question icon that stays
+// on top of the tool windows. No is the Escape button, so Escape and the
+// close button of the title bar both answer No.
+class TMessageBoxFrage : public TJaNeinFrage {
+public:
+    QMessageBox::StandardButton Frage(const QString& caption, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        const int r = box.exec();
+        return static_cast<QMessageBox::StandardButton>(r);
+    }
+};
+
+TMessageBoxFrage StandardFrage;
+TJaNeinFrage* AktuelleFrage = nullptr;
+
+}  // namespace
+
+void SetWindowAlpha(QWidget* window, int alpha)
+{
+    if (!window)
+        return;
+    window->setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0);
+}
+
+void SetJaNeinFrage(TJaNeinFrage* frage)
+{
+    AktuelleFrage = frage;
+}
+
+TJaNeinFrage* JaNeinFrage()
+{
+    return AktuelleFrage ? AktuelleFrage : &StandardFrage;
+}
+
+int AskYesNo(const QString& text, int)
+{
+    const QString caption = QString::fromStdString(Texte[328]);
+    return JaNeinFrage()->Frage(caption, text) == QMessageBox::Yes ? IDYES : IDNO;
+}
+
+int AskYesNo(const std::string& text, int unbenutzt)
+{
+    return AskYesNo(QString::fromStdString(text), unbenutzt);
+}
