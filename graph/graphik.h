@@ -7,6 +7,7 @@
 
 #include "platform/canvas.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 
@@ -18,6 +19,15 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class TStatusBar;
 class QSlider;
 class TFunktion;
 
@@ -186,6 +196,90 @@ public:
     // =====================================================================
     // Frame, controls and status bar
     // =====================================================================
+
+    // Set-up after construction (the main window exists by then): fields,
+    // bitmaps, view, placement beside the main window, first layout, the
+    // pen cursor.
+    void FormCreate();
+    // Drawing area at the view's aspect ratio, centred in the free room;
+    // group widths, grid buttons, unit captions and the ruler.
+    void ArrangeControls();
+    // Layout and full redraw: what every window calls after any change.
+    // Nothing escapes from it.
+    void GraphikResize();
+    // Removes the live preview and resets status panel 0 to the mode's
+    // empty pattern; acts only while StatusErneuern is set, and clears it.
+    void Statusanzeige();
+    void StatusBar1DrawPanel(TStatusBar& bar, QPainter& p, int panel, const QRect& rect);
+    // Title-bar double click: starts presentation mode, or ends it when the
+    // window is maximised.
+    void WMNCLButtonDblClk();
+    // Ends presentation mode: normal window beside the main window.
+    void SpeedButton5Click();
+    // Close request of the graph window: the quit question.
+    bool FormCloseQuery();
+
+    bool TextMittig = false;
+    bool LayoutHalten = false;
+    bool TrackBar1Aktiv = true;
+    bool TrackBar2Aktiv = true;
+    bool ErsteAusrichtung = true;  // read and cleared by TForm1::AlignForm
+    bool StatusErneuern = true;    // one-shot request for Statusanzeige
+    bool IstTangente = true;       // mode 4: tangent (true) or normal
+    std::int32_t StartBreiteKoord = 0;
+    std::int32_t StartHoeheAktiv = 0;
+    std::int32_t StartBreite = 0;
+    std::int32_t StartHoehe = 0;
+    QCursor StiftCursor;           // the pen cursor of the tools (number 4704)
+    QTimer* Animator = nullptr;    // preview timer, 20 ms, off at start
+
+    QWidget* CoolBar2 = nullptr;     // tool bar band (presentation mode)
+    QGroupBox* GroupBox1 = nullptr;  // " Achsen "
+    QGroupBox* GroupBox2 = nullptr;  // " Koordinatensystem "
+    QGroupBox* GroupBox3 = nullptr;  // mirror of the main window's input bar
+    QGroupBox* AktivBox = nullptr;   // " Interaktiv ": the tool buttons
+    QCheckBox* InteraktivBox = nullptr;
+    QFrame* Shape6 = nullptr;        // ruler of one unit of length
+    QToolButton* cm1 = nullptr;
+    QToolButton* cm2 = nullptr;
+    QToolButton* cm3 = nullptr;      // caption of the ruler
+    QToolButton* SpeedButton1 = nullptr;  // no grid
+    QToolButton* SpeedButton2 = nullptr;  // 0.5 cm lines
+    QToolButton* SpeedButton3 = nullptr;  // 1 cm lines
+    QToolButton* SpeedButton6 = nullptr;  // millimetre paper
+    QComboBox* ComboStrich = nullptr;     // grid line style
+    std::array<QFrame*, 4> GitterFelder{};  // Shape2..Shape5: grid colour squares
+    TStatusBar* StatusBar1 = nullptr;
+    QLineEdit* BeschrEdit = nullptr;  // label typing field
+
+    // The input bar (GroupBox3) mirrors the main window's editor; its
+    // handlers hand everything to the main window's controls and act only
+    // while the graph window is active.
+    QComboBox* ComboBox3 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Evonx = nullptr;
+    QLineEdit* Ebisx = nullptr;
+    QLineEdit* Evont = nullptr;
+    QLineEdit* Ebist = nullptr;
+    QLineEdit* Estept = nullptr;
+    QPushButton* SFarbe = nullptr;
+    QPushButton* SFarbe2 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QLabel* Label6 = nullptr;  // t from
+    QLabel* Label8 = nullptr;  // t to
+    QLabel* Label9 = nullptr;  // t step
+    void Edit3Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+public:
+    // ---- end of frame ----
 
     // =====================================================================
     // Interaction modes and mouse
