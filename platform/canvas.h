@@ -12,16 +12,18 @@
 // (0.01 mm, y up) and an SVG picture map them with a scale and an offset,
 // and need no change in the drawing code.
 
+#include "engine/farben.h"
+#include "platform/farbe_qt.h"
+
 #include <QImage>
 #include <QPainter>
+#include <QPolygonF>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-using TColor = std::uint32_t;  // 0x00BBGGRR
 
 struct TPoint {
     int X = 0;
@@ -51,9 +53,6 @@ enum class TBrushStyle : std::uint8_t {
     DiagCross
 };
 
-// Font style set, as bits.
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-
 struct TPen {
     TColor Color = 0x000000;
     int Width = 1;  // logical units; 0 and 1 both give the thinnest line
@@ -71,12 +70,9 @@ struct TFont {
     QString Name = QStringLiteral("Tahoma");
     int Size = 8;  // points
     TColor Color = 0x000000;
-    std::uint8_t Style = 0;  // TFontStyle bits
+    std::uint8_t Style = 0;  // bits: 1 bold, 2 italic, 4 underline, 8 strike-out
     friend bool operator==(const TFont&, const TFont&) = default;
 };
-
-QColor ToQColor(TColor c);
-TColor FromQColor(const QColor& c);
 
 class TCanvas {
 public:
@@ -190,6 +186,9 @@ protected:
 
 private:
     QPainter* Painter();
+    // Consecutive LineTo calls with one pen are drawn as one polyline: the
+    // same pixels, far fewer painter calls.
+    void FlushLines();
     void ApplyPen();
     void ApplyBrush();
     QFont MakeFont() const;
@@ -197,6 +196,8 @@ private:
     QRectF MapRect(TRect r) const;  // device rectangle of the covered pixels
 
     std::unique_ptr<QPainter> FPainter;
+    QPolygonF FLines;
+    TPoint FLinesEnd;
     bool FPenValid = false;
     bool FBrushValid = false;
     TPen FAppliedPen;

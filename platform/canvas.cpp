@@ -1,0 +1,556 @@
+#include "platform/canvas.h"
+
+#include <QFontMetricsF>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+Qt::BrushStyle ToQtBrushStyle(TBrushStyle s)
+{
+    switch (s) {
+    case TBrushStyle::Solid: return Qt::SolidPattern;
+    case TBrushStyle::Clear: return Qt::NoBrush;
+    case TBrushStyle::Horizontal: return Qt::HorPattern;
+    case TBrushStyle::Vertical: return Qt::VerPattern;
+    case TBrushStyle::FDiagonal: return Qt::FDiagPattern;
+    case TBrushStyle::BDiagonal: return Qt::BDiagPattern;
+    case TBrushStyle::Cross: return Qt::CrossPattern;
+    case TBrushStyle::DiagCross: return Qt::DiagCrossPattern;
+    }
+    return Qt::SolidPattern;
+}
+
+QBrush ToQBrush(const TBrush& b)
+{
+    return QBrush(ToQColor(b.Color), ToQtBrushStyle(b.Style));
+}
+
+// Font pixel height (em size) of a point size at a resolution.
+int FontPixels(int size, double dpi)
+{
+    const double px = std::abs(static_cast<double>(size)) * dpi / 72.0;
+    if (!(px < 100000.0))
+        return 100000;
+    return std::max(1, static_cast<int>(std::lround(px)));
+}
+
+QFont MakeQFont(const TFont& f, double dpi)
+{
+    QFont q(f.Name);
+    q.setStyleHint(QFont::SansSerif);
+    q.setPixelSize(FontPixels(f.Size, dpi));
+    q.setBold((f.Style & 1) != 0);
+    q.setItalic((f.Style & 2) != 0);
+    q.setUnderline((f.Style & 4) != 0);
+    q.setStrikeOut((f.Style & 8) != 0);
+    return q;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TCanvas
+
+TCanvas::~TCanvas() = default;
+
+TRect TCanvas::Normalised(int x1, int y1, int x2, int y2)
+{
+    return TRect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+    FPenPos = TPoint{x, y};
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    const TPoint to{x, y};
+    if (Pen.Style != TPenStyle::Clear && !(to == FPenPos))
+        DoLine(FPenPos, to);
+    FPenPos = to;
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    DoRectangle(Normalised(x1, y1, x2, y2));
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h)
+{
+    DoRoundRect(Normalised(x1, y1, x2, y2), std::abs(w), std::abs(h));
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    DoEllipse(Normalised(x1, y1, x2, y2));
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    if (points.size() >= 2)
+        DoPolygon(points, true);
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& points)
+{
+    if (points.size() >= 2 && Pen.Style != TPenStyle::Clear)
+        DoPolygon(points, false);
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+    if (Brush.Style != TBrushStyle::Clear)
+        DoFillRect(Normalised(r.Left, r.Top, r.Right, r.Bottom));
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    if (!text.isEmpty())
+        DoTextOut(TPoint{x, y}, text);
+}
+
+int TCanvas::TextWidth(const QString& text)
+{
+    return text.isEmpty() ? 0 : DoTextExtent(text).width();
+}
+
+int TCanvas::TextHeight(const QString& text)
+{
+    return DoTextExtent(text.isEmpty() ? QStringLiteral(" ") : text).height();
+}
+
+void TCanvas::Draw(int x, int y, const QImage& image)
+{
+    if (!image.isNull())
+        DoDraw(TRect{x, y, x + image.width(), y + image.height()}, image);
+}
+
+void TCanvas::StretchDraw(const TRect& r, const QImage& image)
+{
+    if (!image.isNull())
+        DoDraw(r, image);
+}
+
+void TCanvas::SetClipRect(const TRect& r)
+{
+    FHasClip = true;
+    FClip = Normalised(r.Left, r.Top, r.Right, r.Bottom);
+    DoClipChanged();
+}
+
+void TCanvas::ClearClip()
+{
+    FHasClip = false;
+    DoClipChanged();
+}
+
+// ---------------------------------------------------------------------------
+// TPainterCanvas
+
+TPainterCanvas::~TPainterCanvas() = default;
+
+void TPainterCanvas::Flush()
+{
+    FlushLines();
+    if (FPainter) {
+        FPainter->end();
+        FPainter.reset();
+    }
+}
+
+void TPainterCanvas::SetMapping(double sx, double sy, double ox, double oy)
+{
+    FSx = sx;
+    FSy = sy;
+    FOx = ox;
+    FOy = oy;
+    FlushLines();
+    FPenValid = false;
+    if (FPainter)
+        DoClipChanged();
+}
+
+QPainter* TPainterCanvas::Painter()
+{
+    if (FPainter)
+        return FPainter.get();
+    QPaintDevice* d = Device();
+    if (!d)
+        return nullptr;
+    FPainter = std::make_unique<QPainter>();
+    if (!FPainter->begin(d)) {
+        FPainter.reset();
+        return nullptr;
+    }
+    FPainter->setRenderHint(QPainter::Antialiasing, false);
+    FPainter->setRenderHint(QPainter::TextAntialiasing, true);
+    FPenValid = false;
+    FBrushValid = false;
+    if (FHasClip)
+        FPainter->setClipRect(MapRect(FClip));
+    return FPainter.get();
+}
+
+QPointF TPainterCanvas::Map(TPoint p) const
+{
+    return QPointF(p.X * FSx + FOx, p.Y * FSy + FOy);
+}
+
+QRectF TPainterCanvas::MapRect(TRect r) const
+{
+    const QPointF a = Map(TPoint{r.Left, r.Top});
+    const QPointF b = Map(TPoint{r.Right, r.Bottom});
+    return QRectF(a, b).normalized();
+}
+
+void TPainterCanvas::ApplyPen()
+{
+    if (FPenValid && FAppliedPen == Pen)
+        return;
+    QPen p;
+    if (Pen.Style == TPenStyle::Clear) {
+        p = QPen(Qt::NoPen);
+    } else {
+        p.setColor(ToQColor(Pen.Color));
+        const double w = std::abs(Pen.Width * FSx);
+        const bool thin = !(w > 1.0);
+        if (thin) {
+            // One device pixel whatever the scale. Flat caps make the
+            // cosmetic stroker leave out the end pixel, as GDI does.
+            p.setWidth(0);
+            p.setCosmetic(true);
+            p.setCapStyle(Qt::FlatCap);
+        } else {
+            p.setWidthF(w);
+            p.setCapStyle(Qt::RoundCap);
+            p.setJoinStyle(Qt::RoundJoin);
+        }
+        // Styled lines exist only for thin pens; a wide pen draws solid.
+        if (thin && Pen.Style != TPenStyle::Solid) {
+            QList<qreal> pattern;
+            switch (Pen.Style) {
+            case TPenStyle::Dash: pattern = {18, 6}; break;
+            case TPenStyle::Dot: pattern = {3, 3}; break;
+            case TPenStyle::DashDot: pattern = {9, 6, 3, 6}; break;
+            case TPenStyle::DashDotDot: pattern = {9, 3, 3, 3, 3, 3}; break;
+            default: break;
+            }
+            if (!pattern.isEmpty())
+                p.setDashPattern(pattern);
+        }
+    }
+    FPainter->setPen(p);
+    FAppliedPen = Pen;
+    FPenValid = true;
+}
+
+void TPainterCanvas::ApplyBrush()
+{
+    if (FBrushValid && FAppliedBrush == Brush)
+        return;
+    FPainter->setBrush(ToQBrush(Brush));
+    FAppliedBrush = Brush;
+    FBrushValid = true;
+}
+
+QFont TPainterCanvas::MakeFont() const
+{
+    return MakeQFont(Font, FontDpi());
+}
+
+void TPainterCanvas::FlushLines()
+{
+    if (FLines.size() < 2) {
+        FLines.clear();
+        return;
+    }
+    if (FPainter)
+        FPainter->drawPolyline(FLines);
+    FLines.clear();
+}
+
+void TPainterCanvas::DoLine(TPoint from, TPoint to)
+{
+    if (!FLines.isEmpty() && FLinesEnd == from && FPenValid && FAppliedPen == Pen) {
+        FLines << Map(to);
+        FLinesEnd = to;
+        return;
+    }
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    ApplyPen();
+    FLines << Map(from) << Map(to);
+    FLinesEnd = to;
+}
+
+void TPainterCanvas::DoRectangle(TRect r)
+{
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    ApplyPen();
+    ApplyBrush();
+    if (IsIdentityMapping()) {
+        // GDI covers Left..Right-1; Qt strokes one pixel beyond the rect.
+        p->drawRect(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1));
+    } else {
+        p->drawRect(MapRect(r));
+    }
+}
+
+void TPainterCanvas::DoRoundRect(TRect r, int w, int h)
+{
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    ApplyPen();
+    ApplyBrush();
+    if (IsIdentityMapping()) {
+        p->drawRoundedRect(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1), w / 2.0, h / 2.0);
+    } else {
+        p->drawRoundedRect(MapRect(r), std::abs(w * FSx) / 2.0, std::abs(h * FSy) / 2.0);
+    }
+}
+
+void TPainterCanvas::DoEllipse(TRect r)
+{
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    ApplyPen();
+    ApplyBrush();
+    if (IsIdentityMapping()) {
+        p->drawEllipse(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1));
+    } else {
+        p->drawEllipse(MapRect(r));
+    }
+}
+
+void TPainterCanvas::DoPolygon(const std::vector<TPoint>& points, bool closed)
+{
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    ApplyPen();
+    QPolygonF poly;
+    poly.reserve(static_cast<qsizetype>(points.size()));
+    for (const TPoint& pt : points)
+        poly << Map(pt);
+    if (closed) {
+        ApplyBrush();
+        p->drawPolygon(poly, Qt::OddEvenFill);
+    } else {
+        p->drawPolyline(poly);
+    }
+}
+
+void TPainterCanvas::DoFillRect(TRect r)
+{
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    p->fillRect(MapRect(r), ToQBrush(Brush));
+}
+
+void TPainterCanvas::DoTextOut(TPoint at, const QString& text)
+{
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    const QFont f = MakeFont();
+    p->setFont(f);
+    const QFontMetricsF fm(f);
+    const QPointF d = Map(at);
+    if (Brush.Style == TBrushStyle::Solid)
+        p->fillRect(QRectF(d.x(), d.y(), std::ceil(fm.horizontalAdvance(text)), std::ceil(fm.height())), ToQColor(Brush.Color));
+    p->setPen(ToQColor(Font.Color));
+    FPenValid = false;
+    p->drawText(QPointF(d.x(), d.y() + fm.ascent()), text);
+}
+
+QSize TPainterCanvas::DoTextExtent(const QString& text)
+{
+    const QFontMetricsF fm(MakeFont());
+    const double sx = std::abs(FSx) > 0 ? std::abs(FSx) : 1.0;
+    const double sy = std::abs(FSy) > 0 ? std::abs(FSy) : 1.0;
+    return QSize(static_cast<int>(std::ceil(fm.horizontalAdvance(text) / sx)), static_cast<int>(std::ceil(fm.height() / sy)));
+}
+
+void TPainterCanvas::DoDraw(TRect target, const QImage& image)
+{
+    FlushLines();
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    const QRectF t = MapRect(target);
+    if (IsIdentityMapping() && target.Right - target.Left == image.width() && target.Bottom - target.Top == image.height()) {
+        // A plain copy: source pixels replace the target's.
+        p->setCompositionMode(QPainter::CompositionMode_Source);
+        p->drawImage(QPoint(target.Left, target.Top), image);
+        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else {
+        p->drawImage(t, image);
+    }
+}
+
+void TPainterCanvas::DoClipChanged()
+{
+    FlushLines();
+    if (!FPainter)
+        return;
+    if (FHasClip)
+        FPainter->setClipRect(MapRect(FClip));
+    else
+        FPainter->setClipping(false);
+}
+
+// ---------------------------------------------------------------------------
+// TImageCanvas
+
+TImageCanvas::TImageCanvas(QImage* image) : FImage(image) {}
+
+TImageCanvas::~TImageCanvas()
+{
+    Flush();
+}
+
+void TImageCanvas::SetImage(QImage* image)
+{
+    Flush();
+    FImage = image;
+}
+
+int TImageCanvas::Width() const
+{
+    return FImage ? FImage->width() : 0;
+}
+
+int TImageCanvas::Height() const
+{
+    return FImage ? FImage->height() : 0;
+}
+
+QPaintDevice* TImageCanvas::Device()
+{
+    if (!FImage || FImage->isNull())
+        return nullptr;
+    return FImage;
+}
+
+QImage MakeScreenImage(int width, int height)
+{
+    QImage img(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    // 96 dpi, the resolution that font point sizes are measured in.
+    img.setDotsPerMeterX(3780);
+    img.setDotsPerMeterY(3780);
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// TRecordingCanvas
+
+TRecordingCanvas::TRecordingCanvas(int width, int height, bool printer) : FWidth(width), FHeight(height), FPrinter(printer) {}
+
+TRecordingCanvas::~TRecordingCanvas() = default;
+
+std::vector<TRecordingCanvas::TOp> TRecordingCanvas::OpsOf(TOpKind kind) const
+{
+    std::vector<TOp> r;
+    for (const TOp& op : FOps)
+        if (op.Kind == kind)
+            r.push_back(op);
+    return r;
+}
+
+TRecordingCanvas::TOp TRecordingCanvas::Make(TOpKind kind) const
+{
+    TOp op;
+    op.Kind = kind;
+    op.Pen = Pen;
+    op.Brush = Brush;
+    op.Font = Font;
+    op.Clipped = FHasClip;
+    op.Clip = FClip;
+    return op;
+}
+
+void TRecordingCanvas::DoLine(TPoint from, TPoint to)
+{
+    TOp op = Make(TOpKind::Line);
+    op.Points = {from, to};
+    FOps.push_back(std::move(op));
+}
+
+void TRecordingCanvas::DoRectangle(TRect r)
+{
+    TOp op = Make(TOpKind::Rectangle);
+    op.Rect = r;
+    FOps.push_back(std::move(op));
+}
+
+void TRecordingCanvas::DoRoundRect(TRect r, int w, int h)
+{
+    TOp op = Make(TOpKind::RoundRect);
+    op.Rect = r;
+    op.W = w;
+    op.H = h;
+    FOps.push_back(std::move(op));
+}
+
+void TRecordingCanvas::DoEllipse(TRect r)
+{
+    TOp op = Make(TOpKind::Ellipse);
+    op.Rect = r;
+    FOps.push_back(std::move(op));
+}
+
+void TRecordingCanvas::DoPolygon(const std::vector<TPoint>& points, bool closed)
+{
+    TOp op = Make(closed ? TOpKind::Polygon : TOpKind::Polyline);
+    op.Points = points;
+    FOps.push_back(std::move(op));
+}
+
+void TRecordingCanvas::DoFillRect(TRect r)
+{
+    TOp op = Make(TOpKind::FillRect);
+    op.Rect = r;
+    FOps.push_back(std::move(op));
+}
+
+void TRecordingCanvas::DoTextOut(TPoint at, const QString& text)
+{
+    TOp op = Make(TOpKind::Text);
+    const QSize s = DoTextExtent(text);
+    op.Points = {at};
+    op.Rect = TRect{at.X, at.Y, at.X + s.width(), at.Y + s.height()};
+    op.Text = text;
+    FOps.push_back(std::move(op));
+}
+
+QSize TRecordingCanvas::DoTextExtent(const QString& text)
+{
+    const QFontMetricsF fm(MakeQFont(Font, 96.0));
+    return QSize(static_cast<int>(std::ceil(fm.horizontalAdvance(text))), static_cast<int>(std::ceil(fm.height())));
+}
+
+void TRecordingCanvas::DoDraw(TRect target, const QImage& /*image*/)
+{
+    TOp op = Make(TOpKind::Draw);
+    op.Rect = target;
+    FOps.push_back(std::move(op));
+}
