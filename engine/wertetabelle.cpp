@@ -1,0 +1,119 @@
+#include "engine/wertetabelle.h"
+
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "engine/zahlen.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr const char* KopfXNormal = "   x";
+constexpr const char* KopfXPi = " x * Pi";
+constexpr const char* KopfYText = "   y";
+
+std::int32_t Begrenzt(std::int64_t v)
+{
+    if (v > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (v < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(v);
+}
+
+long double AufHundertstel(long double v)
+{
+    return RoundHalfEven(v * 100.0L) / 100.0L;
+}
+
+}  // namespace
+
+bool IstPiEinheit(std::int32_t schieberegler)
+{
+    return schieberegler == 2 || schieberegler == 3 || schieberegler == 5;
+}
+
+std::int64_t WertetabelleStart(std::int32_t xmin, std::int32_t xmax)
+{
+    const std::int64_t breite = static_cast<std::int64_t>(xmax) - xmin;
+    return static_cast<std::int64_t>(xmin) + breite / 2 - 6;  // C++ truncates toward zero
+}
+
+int WertetabelleDezimalen(long double v)
+{
+    if (v >= -9 && v <= 99)
+        return 2;
+    if ((v > 99 && v <= 999) || (v >= -99 && v < -9))
+        return 1;
+    return 0;
+}
+
+std::string WertetabelleXText(std::int64_t k, std::int32_t schieberegler, double einheitX, char trenner)
+{
+    const long double kk = static_cast<long double>(k);
+    long double v;
+    switch (schieberegler) {
+    case 5: v = kk / 2; break;
+    case 3: v = kk / 4; break;
+    case 2: v = kk / 6; break;
+    default: v = kk / 2 * static_cast<long double>(einheitX); break;
+    }
+    return FormatGeneral(AufHundertstel(v), 8, 0, trenner);
+}
+
+std::string WertetabelleYText(bool definiert, long double v, char trenner)
+{
+    if (!definiert || !std::isfinite(v))
+        return " " + Texte[313];
+    if (v >= 10000)
+        return Texte[312];
+    if (v < -10000)
+        return Texte[311];
+    return FormatFixed(v, 10, WertetabelleDezimalen(v), trenner);
+}
+
+TWertetabelle WertetabelleBerechnen(const WertetabelleEingabe& e, TFunktion& f)
+{
+    TWertetabelle t;
+    t.KopfX = IstPiEinheit(e.Schieberegler) ? KopfXPi : KopfXNormal;
+    t.KopfY = KopfYText;
+    const std::int64_t k0 = 2 * WertetabelleStart(e.XMin, e.XMax);
+    for (int c = 0; c < WertetabelleSpalten; ++c)
+        t.X[static_cast<std::size_t>(c)] = WertetabelleXText(k0 + c, e.Schieberegler, e.EinheitX, e.Trenner);
+
+    // Without a compiled term or a usable t there is no y row at all.
+    if (!f.GetCompiled() || !e.T.has_value())
+        return t;
+    for (int c = 0; c < WertetabelleSpalten; ++c) {
+        // The Pi units show x / Pi above, but the function is evaluated at x.
+        const long double x = static_cast<long double>(k0 + c) / 2 * static_cast<long double>(e.EinheitX);
+        f.Evaluate(x, *e.T);
+        t.Y[static_cast<std::size_t>(c)] = WertetabelleYText(f.GetValueValid(), f.GetValue(), e.Trenner);
+    }
+    return t;
+}
+
+TWertetabelle WertetabelleErste(TFunktion& f, char trenner)
+{
+    TWertetabelle t;
+    t.KopfX = KopfXNormal;
+    t.KopfY = KopfYText;
+    for (int c = 0; c < WertetabelleSpalten; ++c) {
+        const long double x = static_cast<long double>(c - 12) / 2;
+        t.X[static_cast<std::size_t>(c)] = FloatToStr(x, trenner);
+        if (!f.GetCompiled())
+            continue;
+        f.Evaluate(x, 0.0L);
+        if (f.GetValueValid() && std::isfinite(f.GetValue()))
+            t.Y[static_cast<std::size_t>(c)] = FormatFixed(f.GetValue(), 10, 2, trenner);
+    }
+    return t;
+}
+
+std::pair<std::int32_t, std::int32_t> WertetabelleSpalteGeklickt(std::int32_t xmin, std::int32_t xmax, int spalte)
+{
+    const std::int64_t breite = static_cast<std::int64_t>(xmax) - xmin;
+    const std::int64_t links = 6 - breite / 2 - spalte / 2;
+    return {Begrenzt(links), Begrenzt(links + breite)};
+}

@@ -1,0 +1,447 @@
+#include "engine/dokument_pruefen.h"
+
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+TFunktionSatz GesunderSatz(const std::string& term = "f(x) = x^2")
+{
+    TFunktionSatz s;
+    s.TTo = 5;
+    s.TStep = 1;
+    s.TFrom = 1;
+    s.XTo = 100;
+    s.XFrom = -100;
+    s.Term = term;
+    s.Kind = " Funktion ";
+    s.LineStyle = 1;
+    s.Color = clRed;
+    s.Color2 = clBlue;
+    return s;
+}
+
+// A document as New leaves it.
+TDokumentBild GesundesBild()
+{
+    AllesNullen();
+    TabellenVorbelegen();
+    TDokumentBild b;
+    b.Kopf = NeuerDokumentKopf();
+    for (std::size_t i = 0; i <= 12; ++i)
+        b.Funktionen[i] = GesunderSatz();
+    TabellenInBild(b);
+    return b;
+}
+
+bool Gefunden(const std::vector<DokumentMangelFund>& f, DokumentMangel art, int slot = 0)
+{
+    return std::find(f.begin(), f.end(), DokumentMangelFund{art, slot}) != f.end();
+}
+
+TEST(DokumentPruefen, SoundDocumentIsLeftAlone)
+{
+    TDokumentBild b = GesundesBild();
+    // Values at the edges of what is allowed are sound too.
+    b.Kopf.XMin = -500000;
+    b.Kopf.XMax = 500000;
+    b.Kopf.FunktionNr = 9;
+    b.Kopf.Gitter = "7c";
+    b.Funktionen[3].LineStyle = 10;
+    b.Funktionen[4].LineStyle = 0;
+    b.Funktionen[5].Kind = " Funktionenschar ";
+    b.Funktionen[6].TStep = 1e-300;
+    b.Flaechen[2].CurveB = 13;
+    const TDokumentBild vorher = b;
+    EXPECT_TRUE(DokumentPruefen(b).empty());
+    EXPECT_TRUE(b == vorher);
+}
+
+TEST(DokumentPruefen, UnitsNotFiniteOrNotPositive)
+{
+    for (double e : {NaN, Inf, -Inf, 0.0, -1.0}) {
+        TDokumentBild b = GesundesBild();
+        b.Kopf.EinheitX = e;
+        b.Kopf.TrackBar2 = 5;
+        b.Kopf.EinheitY = e;
+        b.Kopf.TrackBar1 = 7;
+        const auto f = DokumentPruefen(b);
+        EXPECT_TRUE(Gefunden(f, DokumentMangel::EinheitX)) << e;
+        EXPECT_TRUE(Gefunden(f, DokumentMangel::EinheitY)) << e;
+        EXPECT_EQ(b.Kopf.EinheitX, 1.0);
+        EXPECT_EQ(b.Kopf.EinheitY, 1.0);
+        // The track bars agree with the mended unit.
+        EXPECT_EQ(b.Kopf.TrackBar2, 1);
+        EXPECT_EQ(b.Kopf.TrackBar1, 1);
+    }
+}
+
+TEST(DokumentPruefen, EmptyInvertedAndHugeViews)
+{
+    struct Fall {
+        std::int32_t von, bis;
+        bool gesund;
+    };
+    const Fall faelle[] = {
+        {3, 3, false},
+        {6, -5, false},
+        {0, 1000000, true},
+        {0, 1000001, false},
+        {INT32_MIN, INT32_MAX, false},  // the width must not overflow
+        {INT32_MAX, INT32_MIN, false},
+        {INT32_MAX - 1, INT32_MAX, true},
+    };
+    for (const Fall& c : faelle) {
+        TDokumentBild b = GesundesBild();
+        b.Kopf.XMin = c.von;
+        b.Kopf.XMax = c.bis;
+        b.Kopf.YMin = c.von;
+        b.Kopf.YMax = c.bis;
+        const auto f = DokumentPruefen(b);
+        EXPECT_EQ(Gefunden(f, DokumentMangel::AnsichtX), !c.gesund) << c.von << ".." << c.bis;
+        EXPECT_EQ(Gefunden(f, DokumentMangel::AnsichtY), !c.gesund) << c.von << ".." << c.bis;
+        if (!c.gesund) {
+            EXPECT_EQ(b.Kopf.XMin, -5);
+            EXPECT_EQ(b.Kopf.XMax, 6);
+            EXPECT_EQ(b.Kopf.YMin, -2);
+            EXPECT_EQ(b.Kopf.YMax, 8);
+        }
+    }
+}
+
+TEST(DokumentPruefen, SelectedFunctionOutsideOneToNine)
+{
+    for (std::int32_t nr : {0, 10, 99, -1, INT32_MIN}) {
+        TDokumentBild b = GesundesBild();
+        b.Kopf.FunktionNr = nr;
+        EXPECT_TRUE(Gefunden(DokumentPruefen(b), DokumentMangel::FunktionNr)) << nr;
+        EXPECT_EQ(b.Kopf.FunktionNr, 1);
+    }
+}
+
+TEST(DokumentPruefen, GridCode)
+{
+    for (const char* g : {"", "1", "8a", "1d", "1bx", "b1"}) {
+        TDokumentBild b = GesundesBild();
+        b.Kopf.Gitter = g;
+        EXPECT_TRUE(Gefunden(DokumentPruefen(b), DokumentMangel::Gitter)) << g;
+        EXPECT_EQ(b.Kopf.Gitter, "1b");
+    }
+}
+
+TEST(DokumentPruefen, FunctionRecords)
+{
+    TDokumentBild b = GesundesBild();
+    b.Funktionen[0].TStep = 0;
+    b.Funktionen[1].TStep = -1;
+    b.Funktionen[2].TStep = NaN;
+    b.Funktionen[3].TStep = Inf;
+    b.Funktionen[4].TTo = Inf;
+    b.Funktionen[5].XFrom = NaN;
+    b.Funktionen[6].LineStyle = 11;
+    b.Funktionen[7].LineStyle = -1;
+    b.Funktionen[8].Kind = "";
+    b.Funktionen[8].Term = "f(x,t) = t*x";
+    b.Funktionen[9].Kind = " Taschenrechner ";
+    b.Funktionen[9].Term = "f(x) = 2,5*(x+1)";
+    b.Funktionen[12].TStep = 0;
+    // Records 13..20 are only carried: whatever they hold stays.
+    b.Funktionen[13].TStep = 0;
+    b.Funktionen[20].LineStyle = 99;
+    const auto f = DokumentPruefen(b);
+
+    for (int i = 0; i <= 3; ++i) {
+        EXPECT_TRUE(Gefunden(f, DokumentMangel::TSchritt, i)) << i;
+        EXPECT_EQ(b.Funktionen[static_cast<std::size_t>(i)].TStep, 1.0);
+    }
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::TSchritt, 12));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::TBereich, 4));
+    EXPECT_EQ(b.Funktionen[4].TFrom, 1.0);
+    EXPECT_EQ(b.Funktionen[4].TTo, 5.0);
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::XBereich, 5));
+    EXPECT_EQ(b.Funktionen[5].XFrom, -100.0);
+    EXPECT_EQ(b.Funktionen[5].XTo, 100.0);
+    EXPECT_EQ(b.Funktionen[6].LineStyle, 1);
+    EXPECT_EQ(b.Funktionen[7].LineStyle, 1);
+    EXPECT_EQ(b.Funktionen[8].Kind, " Funktionenschar ");
+    EXPECT_EQ(b.Funktionen[9].Kind, " Funktion ");
+    EXPECT_EQ(b.Funktionen[13].TStep, 0.0);
+    EXPECT_EQ(b.Funktionen[20].LineStyle, 99);
+    EXPECT_FALSE(Gefunden(f, DokumentMangel::TSchritt, 13));
+}
+
+TEST(DokumentPruefen, ObjectTablesOnlyInUsedSlots)
+{
+    TDokumentBild b = GesundesBild();
+    b.Senkrechte[4].LineStyle = 9;
+    b.Senkrechte[5].LineStyle = 99;  // unused slot
+    b.Kreise[10].LineStyle = 4;
+    b.Kreise[11].LineStyle = -7;     // unused slot
+    b.Punkte[3].Style = 0;
+    b.Punkte[15].NamePos = 5;
+    b.Flaechen[1].CurveA = 0;
+    b.Flaechen[8].CurveB = 14;
+    b.Beschriftungen[2].Font.Size = 1000000;
+    b.Beschriftungen[20].Font.Size = -5;  // unused slot
+    b.Punkte[1].Font.Size = 0;
+    b.Punkte[2].Font.Name.clear();        // the reader gives it a fresh font
+    b.Punkte[2].Font.Size = 0;
+    const auto f = DokumentPruefen(b);
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::SenkrechteStil, 4));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::KreisStil, 10));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::PunktStil, 3));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::PunktNamePos, 15));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::FlaecheKurve, 1));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::FlaecheKurve, 8));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::Schriftgroesse, 2));
+    EXPECT_EQ(f.size(), 8u);
+    EXPECT_EQ(b.Senkrechte[4].LineStyle, 1);
+    EXPECT_EQ(b.Senkrechte[5].LineStyle, 99);
+    EXPECT_EQ(b.Kreise[10].LineStyle, 1);
+    EXPECT_EQ(b.Kreise[11].LineStyle, -7);
+    EXPECT_EQ(b.Punkte[3].Style, 1);
+    EXPECT_EQ(b.Punkte[15].NamePos, 4);
+    EXPECT_EQ(b.Flaechen[1].CurveA, 1);
+    EXPECT_EQ(b.Flaechen[8].CurveB, 1);
+    EXPECT_EQ(b.Beschriftungen[2].Font.Size, 12);
+    EXPECT_EQ(b.Beschriftungen[20].Font.Size, -5);
+    EXPECT_EQ(b.Punkte[1].Font.Size, 10);
+    EXPECT_EQ(b.Punkte[2].Font.Size, 0);
+}
+
+TEST(DokumentPruefen, OlderFormatTrackBars)
+{
+    TDokumentKopf k = NeuerDokumentKopf();
+    k.Marke = 0;
+    k.TrackBar2 = 5;
+    EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar2, 6);
+    k.Marke = 1;
+    EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar2, 5);
+
+    k.Marke = 7;  // any marker other than 1 is the older format
+    for (auto [alt, neu] : {std::pair{1, 1}, {2, 3}, {9, 10}, {10, 10}, {-4, -4}}) {
+        k.TrackBar2 = alt;
+        EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar2, neu) << alt;
+    }
+    for (auto [alt, neu] : {std::pair{7, 7}, {8, 9}, {9, 10}, {10, 10}, {2, 2}}) {
+        k.TrackBar1 = alt;
+        EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar1, neu) << alt;
+    }
+}
+
+TEST(DokumentPruefen, TrackBarsOutsideTheirRange)
+{
+    TDokumentBild b = GesundesBild();
+    b.Kopf.TrackBar1 = 11;
+    b.Kopf.TrackBar2 = -5;
+    auto f = DokumentPruefen(b);
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::SchiebereglerY));
+    EXPECT_TRUE(Gefunden(f, DokumentMangel::SchiebereglerX));
+    EXPECT_EQ(b.Kopf.TrackBar1, 1);
+    EXPECT_EQ(b.Kopf.TrackBar2, 1);
+
+    // 10 in the older format stays 10; 9 becomes 10: both fine.
+    b = GesundesBild();
+    b.Kopf.Marke = 0;
+    b.Kopf.TrackBar1 = 9;
+    b.Kopf.TrackBar2 = 10;
+    EXPECT_TRUE(DokumentPruefen(b).empty());
+}
+
+TEST(DokumentPruefen, MendingIsCompleteOnRandomImages)
+{
+    // Whatever a damaged file holds, one pass leaves nothing to mend.
+    std::mt19937 zufall(4711);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::vector<std::uint8_t> daten(DokumentGroesse);
+    for (int runde = 0; runde < 30; ++runde) {
+        for (std::uint8_t& d : daten)
+            d = static_cast<std::uint8_t>(byte(zufall));
+        DokumentErgebnis e = DecodeDokument(daten);
+        ASSERT_TRUE(e.Ok());
+        DokumentPruefen(e.Bild);
+        // Bytes, not fields: carried doubles may be NaN.
+        const std::vector<std::uint8_t> einmal = EncodeDokument(e.Bild);
+        EXPECT_TRUE(DokumentPruefen(e.Bild).empty());
+        EXPECT_TRUE(EncodeDokument(e.Bild) == einmal);
+        const TDokumentKopf& k = e.Bild.Kopf;
+        EXPECT_GT(k.XMax, k.XMin);
+        EXPECT_GT(k.YMax, k.YMin);
+        EXPECT_TRUE(std::isfinite(k.EinheitX) && k.EinheitX > 0);
+        EXPECT_GE(k.FunktionNr, 1);
+        EXPECT_LE(k.FunktionNr, 9);
+    }
+}
+
+TEST(DokumentEndung, KvdAppendedUnlessPresentInAnyCase)
+{
+    EXPECT_EQ(MitKvdEndung("/tmp/haus"), "/tmp/haus.kvd");
+    EXPECT_EQ(MitKvdEndung("/tmp/haus.kvd"), "/tmp/haus.kvd");
+    EXPECT_EQ(MitKvdEndung("/tmp/HAUS.KVD"), "/tmp/HAUS.KVD");
+    EXPECT_EQ(MitKvdEndung("/tmp/haus.KvD"), "/tmp/haus.KvD");
+    // Without the dot the three letters are part of the name.
+    EXPECT_EQ(MitKvdEndung("/tmp/hauskvd"), "/tmp/hauskvd.kvd");
+    EXPECT_EQ(MitKvdEndung("kvd"), "kvd.kvd");
+    EXPECT_EQ(MitKvdEndung("/tmp/haus.kvd.txt"), "/tmp/haus.kvd.txt.kvd");
+    EXPECT_EQ(MitKvdEndung("/tmp/Übung"), "/tmp/Übung.kvd");
+    EXPECT_EQ(MitKvdEndung("/tmp/Übung.kvd"), "/tmp/Übung.kvd");
+}
+
+TEST(DokumentArt, FamilyWhenCommaBeforeClosingBracket)
+{
+    EXPECT_TRUE(IstFunktionenschar("f(x,t) = t*x^2"));
+    EXPECT_TRUE(IstFunktionenschar("g(x,a) = a*x"));
+    EXPECT_FALSE(IstFunktionenschar("f(x) = 2,5*(x+1)"));
+    EXPECT_FALSE(IstFunktionenschar("f(x) = sin(2,5*x)"));
+    EXPECT_FALSE(IstFunktionenschar("f(x,t"));
+    EXPECT_FALSE(IstFunktionenschar(""));
+}
+
+// Records the order of the setter calls.
+class ProtokollFunktion : public TFunktion {
+public:
+    std::vector<std::string> Log;
+    void SetTTo(double v) override { Log.push_back("TTo"); TFunktion::SetTTo(v); }
+    void SetTStep(double v) override { Log.push_back("TStep"); TFunktion::SetTStep(v); }
+    void SetTFrom(double v) override { Log.push_back("TFrom"); TFunktion::SetTFrom(v); }
+    void SetXTo(double v) override { Log.push_back("XTo"); TFunktion::SetXTo(v); }
+    void SetXFrom(double v) override { Log.push_back("XFrom"); TFunktion::SetXFrom(v); }
+    void SetTerm(const std::string& s) override { Log.push_back("Term"); TFunktion::SetTerm(s); }
+    void SetKind(const std::string& s) override { Log.push_back("Kind"); TFunktion::SetKind(s); }
+    void SetColor(TColor c) override { Log.push_back("Color"); TFunktion::SetColor(c); }
+    void SetLineStyle(std::int32_t v) override { Log.push_back("LineStyle"); TFunktion::SetLineStyle(v); }
+    void SetColor2(TColor c) override { Log.push_back("Color2"); TFunktion::SetColor2(c); }
+    void SetReserved2(double v) override { Log.push_back("Reserved2"); TFunktion::SetReserved2(v); }
+    void SetReserved1(std::int32_t v) override { Log.push_back("Reserved1"); TFunktion::SetReserved1(v); }
+};
+
+TEST(DokumentFunktionen, RecordIntoFunctionAndBack)
+{
+    TFunktionSatz s = GesunderSatz("f(x,t) = t*x");
+    s.Kind = " Funktionenschar ";
+    s.TTo = 7.25;
+    s.TStep = 0.5;
+    s.TFrom = -3;
+    s.XTo = 4;
+    s.XFrom = -4;
+    s.Color = 0x00123456;
+    s.Color2 = 0x00654321;
+    s.LineStyle = 9;
+    s.Reserved1 = -123456;
+    s.Reserved2 = 6.02e23;
+    ProtokollFunktion f;
+    SatzInFunktion(s, f);
+    const std::vector<std::string> reihenfolge = {"TTo", "TStep", "TFrom", "XTo", "XFrom", "Term",
+                                                  "Kind", "Color", "LineStyle", "Color2", "Reserved2", "Reserved1"};
+    EXPECT_EQ(f.Log, reihenfolge);
+    EXPECT_TRUE(FunktionSatzAus(f) == s);
+}
+
+class MitFunktionen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Alt = Funktionen;
+        for (std::size_t i = 1; i < Funktionen.size(); ++i) {
+            Eigene[i] = std::make_unique<TFunktion>();
+            Funktionen[i] = Eigene[i].get();
+        }
+        Funktionen[0] = Funktionen[1];
+    }
+    void TearDown() override { Funktionen = Alt; }
+    std::array<TFunktion*, 14> Alt{};
+    std::array<std::unique_ptr<TFunktion>, 14> Eigene;
+};
+
+TEST_F(MitFunktionen, NewResetsOneToNineAndLeavesTenToTwelve)
+{
+    for (std::size_t i = 1; i <= 12; ++i) {
+        Funktionen[i]->SetTerm("f(x) = " + std::to_string(i));
+        Funktionen[i]->SetTStep(0.25);
+        Funktionen[i]->SetLineStyle(7);
+        Funktionen[i]->SetKind(" Funktionenschar ");
+        Funktionen[i]->SetXFrom(-1);
+    }
+    FunktionenNeu();
+    for (std::size_t i = 1; i <= 9; ++i) {
+        EXPECT_EQ(Funktionen[i]->GetTerm(), "f(x) = ");
+        EXPECT_EQ(Funktionen[i]->GetTStep(), 1.0);
+        EXPECT_EQ(Funktionen[i]->GetTFrom(), 1.0);
+        EXPECT_EQ(Funktionen[i]->GetTTo(), 5.0);
+        EXPECT_EQ(Funktionen[i]->GetXFrom(), -100.0);
+        EXPECT_EQ(Funktionen[i]->GetXTo(), 100.0);
+        EXPECT_EQ(Funktionen[i]->GetLineStyle(), 1);
+        EXPECT_EQ(Funktionen[i]->GetKind(), " Funktion ");
+    }
+    for (std::size_t i = 10; i <= 12; ++i) {
+        EXPECT_EQ(Funktionen[i]->GetTerm(), "f(x) = " + std::to_string(i));
+        EXPECT_EQ(Funktionen[i]->GetTStep(), 0.25);
+        EXPECT_EQ(Funktionen[i]->GetLineStyle(), 7);
+    }
+}
+
+TEST_F(MitFunktionen, RecordsZeroToTwelveComeFromTheFunctions)
+{
+    Funktionen[0] = Funktionen[4];
+    Funktionen[4]->SetColor2(0x00ABCDEF);
+    Funktionen[11]->SetReserved1(42);
+    TDokumentBild b;
+    b.Funktionen[13].Reserved1 = 77;  // carried, not overwritten
+    FunktionenInBild(b);
+    EXPECT_EQ(b.Funktionen[0].Color2, 0x00ABCDEFu);
+    EXPECT_EQ(b.Funktionen[4].Color2, 0x00ABCDEFu);
+    EXPECT_EQ(b.Funktionen[11].Reserved1, 42);
+    EXPECT_EQ(b.Funktionen[13].Reserved1, 77);
+}
+
+TEST(DokumentRest, ReservedBytesAndBooleansSurviveOpenAndSave)
+{
+    const TDokumentRest vorher = DokumentRest;
+    TDokumentBild geladen;
+    geladen.Kopf.Reserve28 = {1, 2, 3, 4};
+    geladen.Kopf.Reserve1336[256] = 0xEE;
+    geladen.Kopf.Reserve4160[0] = 0x11;
+    geladen.Kopf.Reserve4676 = {9, 9, 9, 9};
+    geladen.Kopf.Zahlen = 2;    // true, as a byte other than 1
+    geladen.Kopf.Farbig = 0xFF;
+    geladen.Kopf.Achsen = 0;
+    geladen.Funktionen[0].Reserve36 = {5, 5, 5, 5};
+    geladen.Funktionen[12].Reserve576 = {6, 0, 0, 6};
+    geladen.Funktionen[17].Term = "carried";
+    geladen.Funktionen[20].Reserved1 = -1;
+    DokumentRestMerken(geladen);
+
+    // The windows give 0 or 1; the colour box was switched off meanwhile.
+    TDokumentBild neu;
+    neu.Kopf.Zahlen = 1;
+    neu.Kopf.Farbig = 0;
+    neu.Kopf.Achsen = 0;
+    DokumentRestEinsetzen(neu);
+    EXPECT_EQ(neu.Kopf.Reserve28, geladen.Kopf.Reserve28);
+    EXPECT_EQ(neu.Kopf.Reserve1336, geladen.Kopf.Reserve1336);
+    EXPECT_EQ(neu.Kopf.Reserve4160, geladen.Kopf.Reserve4160);
+    EXPECT_EQ(neu.Kopf.Reserve4676, geladen.Kopf.Reserve4676);
+    EXPECT_EQ(neu.Kopf.Zahlen, 2);
+    EXPECT_EQ(neu.Kopf.Farbig, 0);
+    EXPECT_EQ(neu.Kopf.Achsen, 0);
+    EXPECT_EQ(neu.Funktionen[0].Reserve36, geladen.Funktionen[0].Reserve36);
+    EXPECT_EQ(neu.Funktionen[12].Reserve576, geladen.Funktionen[12].Reserve576);
+    for (std::size_t i = 13; i < neu.Funktionen.size(); ++i)
+        EXPECT_TRUE(neu.Funktionen[i] == geladen.Funktionen[i]) << i;
+    DokumentRest = vorher;
+}
+
+}  // namespace
