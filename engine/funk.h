@@ -1,17 +1,84 @@
 #pragma once
 // Term compiler and evaluator (module FUNK).
-// Placeholder layout; the term engine owns and completes this header.
+//
+// A function equation such as "f(x) = x^2" or "f(x,t) = t*x^2" is compiled
+// into a header (function name, parameter names) and a tree of TKnoten nodes.
+// The tree is then flattened once into a short list of three-address steps
+// that the evaluator runs for every parameter vector; the steps keep the
+// tree's order of evaluation (left operand before right, argument before the
+// function's own test), so results, guards and flags are those of a plain walk
+// over the tree.
+//
+// Every number is 80-bit extended (long double on x86-64 with g++).
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
+#include <vector>
 
-struct TKnoten;
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the term language computes in 80-bit extended precision");
 
+// One node of a compiled term.
+struct TKnoten {
+    enum : std::uint8_t { Function = 0, Operator = 1, Parameter = 2, Constant = 3 };
+
+    std::uint8_t Kind = Constant;
+    // Function: code 1..28; operator: 1 "+", 2 "-", 3 "*", 4 "/", 5 "^";
+    // parameter: index 1..6.
+    std::int32_t Code = 0;
+    std::int32_t Left = -1;   // function: the argument; operator: left operand
+    std::int32_t Right = -1;  // operator: right operand
+    std::string Name;         // parameter: its name as matched (at most 3 characters)
+    long double Value = 0;    // constant: its value
+};
+
+// One step of the flattened term: Work[D] := op(Work[A], Work[B]).
+struct TTermStep {
+    std::uint8_t Op = 0;  // function code 1..28, or one of the operator steps in funk.cpp
+    std::uint8_t K = 0;   // integer exponent 1..64 of a power with a constant exponent
+    bool NegativeExp = false;
+    std::int32_t D = 0;
+    std::int32_t A = 0;
+    std::int32_t B = 0;
+    std::int32_t C = 0;   // slot of ln|base| for a power with a constant base
+};
+
+// The header record of one compiled term.
 struct TFunktionsKopf {
     std::string Name;                       // function name, at most 6 characters
-    std::string Text;                       // blank-free equation, "$" after success
-    TKnoten* Root = nullptr;                // root of the expression tree
+    std::string Text;                       // blank-free equation; "$" after success
+    std::int32_t Root = -1;                 // index of the root in Nodes; -1 = none
     std::array<std::string, 6> Parameters;  // parameter names, at most 3 characters
     std::uint8_t Count = 0;                 // number of parameters, 1..6
+
+    // Storage of the last compilation. Nodes are owned here and replaced by
+    // the next compilation, so typing does not make memory grow.
+    std::vector<TKnoten> Nodes;
+    // Runnable form; empty with ResultSlot -1 unless the last compilation
+    // succeeded, so a failed term can never be evaluated by accident.
+    std::vector<TTermStep> Steps;
+    std::int32_t ResultSlot = -1;
+    std::uint8_t UsedParameters = 0;  // bit i: parameter i+1 is read
+    // Slots 0..5: parameters; then constants; then intermediate values.
+    // Evaluation writes into it, hence mutable.
+    mutable std::vector<long double> Work;
 };
+
+// Compiles `term` into `kopf`. On return `term` holds the end mark "$" on
+// success and the blank-free text on failure; `errorPos` is the 1-based
+// position (in bytes of the blank-free text) where compilation stopped, 0 on
+// success; `nonSmooth` tells whether a non-smooth function is used.
+void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos,
+                 bool& nonSmooth, bool& ok);
+
+// Evaluates the last successful compilation of `kopf` for the parameter
+// vector p (p[0] is parameter 1). Returns 0 with ok False when any step is
+// undefined, or when there is nothing compiled. `jump` is set when SIGN met
+// an argument at its jump, even if the value as a whole is undefined.
+long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], bool& ok,
+                         bool& jump);
+
+// Function code of a keyword (case-insensitive for a-z), 0 when none.
+int LookupFunctionKeyword(const std::string& identifier);

@@ -1,12 +1,25 @@
 #include "engine/funktion.h"
 
-// Placeholder bodies; the term engine completes SetTerm and Evaluate.
+#include <cstring>
+
 TFunktion::TFunktion() = default;
 TFunktion::~TFunktion() = default;
 
 void TFunktion::SetColor(TColor c) { Color = c; }
 void TFunktion::SetColor2(TColor c) { Color2 = c; }
-void TFunktion::SetTerm(const std::string& s) { Term = s; Compiled = false; }
+void TFunktion::SetTerm(const std::string& s)
+{
+    const std::string typed = s;
+    Term = s;
+    CompileTerm(Kopf, Term, ErrorPos, NonSmooth, Compiled);
+    // A compiled term keeps its blanks as typed; a failed one shows the
+    // blank-free text, except the empty equations, which get their display form.
+    if (Compiled) Term = typed;
+    if (Term == "f(x)=")
+        Term = "f(x) = ";
+    else if (Term == "f(x,t)=")
+        Term = "f(x,t) = ";
+}
 void TFunktion::SetReserved1(std::int32_t v) { Reserved1 = v; }
 void TFunktion::SetLineStyle(std::int32_t v) { LineStyle = v; }
 void TFunktion::SetReserved2(double v) { Reserved2 = v; }
@@ -15,10 +28,10 @@ void TFunktion::SetTStep(double v) { TStep = v; }
 void TFunktion::SetTFrom(double v) { TFrom = v; }
 void TFunktion::Evaluate(const long double p[6])
 {
-    for (int i = 0; i < 6; ++i) Parameters[i] = p[i];
-    Value = 0;
-    ValueValid = false;
-    JumpHit = false;
+    std::memcpy(Parameters, p, sizeof Parameters);
+    // Undefined after a failed compilation or before any: the header then
+    // holds nothing runnable.
+    Value = EvaluateTerm(Kopf, Parameters, ValueValid, JumpHit);
 }
 void TFunktion::SetXTo(double v) { XTo = v; }
 void TFunktion::SetXFrom(double v) { XFrom = v; }

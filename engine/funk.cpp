@@ -1,0 +1,884 @@
+#include "engine/funk.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr long double kPi = 3.14159265358979323846264338327950288L;
+constexpr long double kPiHalbe = kPi / 2;
+constexpr long double kLn10 = 2.30258509299404568401799145468436421L;
+constexpr long double kGross = 1e37L;   // bound of sums, differences, products
+constexpr long double kKlein = 1e-37L;  // smallest non-zero product or quotient
+constexpr long double kZwei63 = 9223372036854775808.0L;  // 2^63
+
+// Deeper bracket nesting would only exhaust the stack; no school term needs it.
+constexpr int kMaxTiefe = 500;
+
+// Operator steps; function steps use their codes 1..28.
+enum : std::uint8_t {
+    OpAdd = 40,
+    OpSub,
+    OpMul,
+    OpDiv,
+    OpPow,
+    OpPowIntExp,   // constant exponent that is an integer 1..64 in magnitude
+    OpPowConstBase // constant non-zero base, ln|base| precomputed
+};
+
+struct Keyword {
+    const char* name;
+    int code;
+};
+
+constexpr Keyword kKeywords[] = {
+    {"ABS", 1},     {"ABSOLUT", 1},   {"BETRAG", 1},    {"SQR", 2},        {"SQUARE", 2},
+    {"QUADRAT", 2}, {"ROUND", 3},     {"RUNDE", 3},     {"TRUNC", 4},      {"INT", 4},
+    {"SQRT", 5},    {"WURZEL", 5},    {"SQUAREROOT", 5}, {"SIN", 6},       {"COS", 7},
+    {"ATAN", 8},    {"ARCTAN", 8},    {"EXP", 9},       {"LN", 10},        {"LOG", 11},
+    {"TAN", 13},    {"ASIN", 14},     {"ARCSIN", 14},   {"COT", 15},       {"SINH", 16},
+    {"COSH", 17},   {"ARSINH", 18},   {"ARCOSH", 19},   {"ARTANH", 20},    {"ARCOTH", 21},
+    {"TANH", 22},   {"COTH", 23},     {"ACOS", 24},     {"ARCCOS", 24},    {"ACOT", 25},
+    {"ARCCOT", 25}, {"GAUSS", 26},    {"FLOOR", 26},    {"SIGN", 27},      {"SIGNUM", 27},
+    {"HS", 28},     {"HEAVISIDE", 28},
+};
+static_assert(sizeof kKeywords / sizeof kKeywords[0] == 42);
+
+bool IsNonSmooth(int code)
+{
+    return code == 1 || code == 3 || code == 4 || code == 26 || code == 27 || code == 28;
+}
+
+// Plain ASCII tests: terms may hold UTF-8 bytes, which must simply not match.
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIdentChar(char c) { return IsLetter(c) || IsDigit(c) || c == '\''; }
+
+int DigitValue(char c) { return c - '0'; }
+
+// 10^n by n multiplications; exponents beyond the language's range give 1.
+long double PowerOfTen(int n)
+{
+    if (n > 37) return 1.0L;
+    long double r = 1.0L;
+    for (int i = 0; i < n; ++i) r *= 10;
+    return r;
+}
+
+class Compiler {
+public:
+    Compiler(TFunktionsKopf& kopf, std::string& text) : kopf_(kopf), s_(text) {}
+
+    bool ok = true;
+    bool nonSmooth = false;
+    bool bracketError = false;
+    std::size_t savedPos = 0;
+    std::size_t pos = 0;
+
+    void ParseHeader();
+    void ParseExpression(std::int32_t& node);
+
+private:
+    TFunktionsKopf& kopf_;
+    std::string& s_;  // ends with the end mark "$"
+    int depth_ = 0;
+    bool commasReplaced_ = false;
+
+    char Peek() const { return pos < s_.size() ? s_[pos] : '\0'; }
+    void Fail() { ok = false; }
+
+    std::int32_t NewNode(const TKnoten& k)
+    {
+        kopf_.Nodes.push_back(k);
+        return static_cast<std::int32_t>(kopf_.Nodes.size() - 1);
+    }
+
+    std::string ScanIdentifier();
+    void ParseParameterName(int& count);
+    void ParseNumber(std::int32_t& node);
+    int LookupParameter(const std::string& cut) const;
+    void ParseFactor(std::int32_t& node);
+    void ParsePower(std::int32_t& node);
+    void ParseTerm(std::int32_t& node);
+};
+
+std::string Compiler::ScanIdentifier()
+{
+    const char c = Peek();
+    if (!IsLetter(c) && c != '\'') {
+        Fail();
+        return {};
+    }
+    const std::size_t start = pos;
+    while (IsIdentChar(Peek())) ++pos;
+    return s_.substr(start, pos - start);
+}
+
+void Compiler::ParseParameterName(int& count)
+{
+    std::string p = ScanIdentifier();
+    if (!ok) return;
+    ++count;
+    if (count > 6) {  // a seventh parameter
+        Fail();
+        return;
+    }
+    p = p.substr(0, 3);
+    if (LookupFunctionKeyword(p) != 0) {
+        Fail();
+        return;
+    }
+    kopf_.Parameters[static_cast<std::size_t>(count - 1)] = p;
+}
+
+// name(p1,...,pn)=
+void Compiler::ParseHeader()
+{
+    std::string name = ScanIdentifier();
+    if (!ok) return;
+    name = name.substr(0, 6);
+    if (LookupFunctionKeyword(name) != 0) {
+        Fail();
+        return;
+    }
+    kopf_.Name = name;
+
+    if (Peek() != '(') {
+        Fail();
+        return;
+    }
+    ++pos;
+    int count = 0;
+    ParseParameterName(count);
+    if (!ok) return;
+    while (Peek() == ',') {
+        ++pos;
+        ParseParameterName(count);
+        if (!ok) return;
+    }
+    kopf_.Count = static_cast<std::uint8_t>(count);
+    if (Peek() != ')') {
+        Fail();
+        return;
+    }
+    ++pos;
+    if (Peek() != '=') {
+        Fail();
+        return;
+    }
+    ++pos;
+}
+
+void Compiler::ParseNumber(std::int32_t& node)
+{
+    if (!ok) return;
+    TKnoten k;
+    k.Kind = TKnoten::Constant;
+    const char first = Peek();
+    if (first == 'P' || first == 'p') {
+        if (pos + 1 < s_.size() && s_[pos + 1] == 'i') {
+            pos += 2;
+            k.Value = kPi;
+            node = NewNode(k);
+        } else {
+            Fail();
+        }
+        return;
+    }
+    if (!IsDigit(first)) {
+        Fail();
+        return;
+    }
+    long double v = 0;
+    while (IsDigit(Peek())) v = v * 10 + DigitValue(s_[pos++]);
+    if (Peek() == '.') {
+        ++pos;
+        int fraction = 0;
+        while (IsDigit(Peek())) {
+            v = v * 10 + DigitValue(s_[pos++]);
+            ++fraction;
+        }
+        for (int i = 0; i < fraction; ++i) v /= 10;
+    }
+    // A digit string too long for the extended range is refused; scaling an
+    // infinite mantissa below would never end.
+    if (!std::isfinite(v)) {
+        Fail();
+        return;
+    }
+    if (Peek() == 'E') {
+        ++pos;
+        bool negative = false;
+        if (Peek() == '+') {
+            ++pos;
+        } else if (Peek() == '-') {
+            negative = true;
+            ++pos;
+        }
+        if (!IsDigit(Peek())) {
+            Fail();
+            return;
+        }
+        // Exponents beyond any sensible size saturate; the range test refuses them.
+        long long e = 0;
+        while (IsDigit(Peek())) {
+            e = e * 10 + DigitValue(s_[pos++]);
+            if (e > 1000000000LL) e = 1000000000LL;
+        }
+        if (negative) e = -e;
+        if (v == 0) {
+            e = 0;
+        } else {
+            while (v <= 1) {
+                v *= 10;
+                --e;
+            }
+            while (v >= 10) {
+                v /= 10;
+                ++e;
+            }
+        }
+        if (!(e > -37 && e < 37)) {
+            Fail();
+            return;
+        }
+        if (v != 0) {
+            if (e < 0)
+                v = v / PowerOfTen(static_cast<int>(-e));
+            else
+                v = v * PowerOfTen(static_cast<int>(e));
+        }
+    }
+    k.Value = v;
+    node = NewNode(k);
+}
+
+// The last equal name wins, so a repeated parameter name reads the later slot.
+int Compiler::LookupParameter(const std::string& cut) const
+{
+    int found = 0;
+    for (int i = 0; i < kopf_.Count; ++i)
+        if (kopf_.Parameters[static_cast<std::size_t>(i)] == cut) found = i + 1;
+    return found;
+}
+
+void Compiler::ParseFactor(std::int32_t& node)
+{
+    if (!ok) return;
+    const char c = Peek();
+    if (IsDigit(c) || c == 'P' || c == 'p') {
+        ParseNumber(node);
+        return;
+    }
+    if (IsLetter(c)) {
+        const std::size_t start = pos;
+        const std::string ident = ScanIdentifier();
+        const std::string cut = ident.substr(0, 3);
+        if (const int index = LookupParameter(cut)) {
+            TKnoten k;
+            k.Kind = TKnoten::Parameter;
+            k.Code = index;
+            k.Name = cut;
+            node = NewNode(k);
+            return;
+        }
+        if (const int code = LookupFunctionKeyword(ident)) {
+            if (IsNonSmooth(code)) nonSmooth = true;
+            std::int32_t arg = -1;
+            ParseFactor(arg);
+            if (!ok) return;
+            TKnoten k;
+            k.Kind = TKnoten::Function;
+            k.Code = code;
+            k.Left = arg;
+            node = NewNode(k);
+            return;
+        }
+        pos = start;
+        Fail();
+        return;
+    }
+    if (c == '(' || c == '[') {
+        if (depth_ >= kMaxTiefe) {
+            Fail();
+            return;
+        }
+        ++pos;
+        ++depth_;
+        ParseExpression(node);
+        --depth_;
+        if (!ok) {
+            if (!bracketError) {
+                bracketError = true;
+                savedPos = pos;
+            }
+            return;
+        }
+        // Any closer matches any opener.
+        if (Peek() == ')' || Peek() == ']') {
+            ++pos;
+        } else {
+            Fail();
+        }
+        return;
+    }
+    Fail();
+}
+
+void Compiler::ParsePower(std::int32_t& node)
+{
+    ParseFactor(node);
+    while (ok && Peek() == '^') {
+        ++pos;
+        std::int32_t right = -1;
+        ParseFactor(right);
+        if (!ok) return;
+        TKnoten k;
+        k.Kind = TKnoten::Operator;
+        k.Code = 5;
+        k.Left = node;
+        k.Right = right;
+        node = NewNode(k);
+    }
+}
+
+void Compiler::ParseTerm(std::int32_t& node)
+{
+    ParsePower(node);
+    while (ok && (Peek() == '*' || Peek() == '/')) {
+        const int code = Peek() == '*' ? 3 : 4;
+        ++pos;
+        std::int32_t right = -1;
+        ParsePower(right);
+        if (!ok) return;
+        TKnoten k;
+        k.Kind = TKnoten::Operator;
+        k.Code = code;
+        k.Left = node;
+        k.Right = right;
+        node = NewNode(k);
+    }
+}
+
+void Compiler::ParseExpression(std::int32_t& node)
+{
+    if (!ok) return;
+    // "," is the decimal point in the body. Text is only ever consumed from
+    // the front, so replacing once in the whole rest serves every later call.
+    if (!commasReplaced_) {
+        for (std::size_t i = pos; i < s_.size(); ++i)
+            if (s_[i] == ',') s_[i] = '.';
+        commasReplaced_ = true;
+    }
+    if (Peek() == '+') ++pos;
+    if (Peek() == '-') {
+        ++pos;
+        std::int32_t arg = -1;
+        ParseTerm(arg);
+        if (!ok) return;
+        TKnoten k;
+        k.Kind = TKnoten::Function;
+        k.Code = 12;
+        k.Left = arg;
+        node = NewNode(k);
+    } else {
+        ParseTerm(node);
+    }
+    while (ok && (Peek() == '+' || Peek() == '-')) {
+        const int code = Peek() == '+' ? 1 : 2;
+        ++pos;
+        std::int32_t right = -1;
+        ParseTerm(right);
+        if (!ok) return;
+        TKnoten k;
+        k.Kind = TKnoten::Operator;
+        k.Code = code;
+        k.Left = node;
+        k.Right = right;
+        node = NewNode(k);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Flattening
+
+bool IsWholeSmallExponent(long double v, int& k)
+{
+    const long double m = std::fabs(v);
+    if (!(m >= 1 && m <= 64)) return false;
+    const int i = static_cast<int>(m);
+    if (static_cast<long double>(i) != m) return false;
+    k = i;
+    return true;
+}
+
+// Builds the step list of a successfully parsed tree without recursion, so a
+// long chain like x+x+...+x cannot exhaust the stack.
+void Flatten(TFunktionsKopf& kopf)
+{
+    const std::vector<TKnoten>& nodes = kopf.Nodes;
+    std::vector<long double> constants;
+    std::vector<TTermStep> steps;
+    std::uint8_t used = 0;
+    // Operand references while walking: >= 0 a fixed slot index relative to
+    // the start (parameters 0..5, constants 6.. are fixed up below),
+    // < 0 an intermediate value at stack position -(ref + 1).
+    std::vector<std::int32_t> operands;
+    std::size_t maxDepth = 0;
+    constexpr std::int32_t kConstBase = 6;
+
+    auto addConstant = [&](long double v) {
+        constants.push_back(v);
+        return kConstBase + static_cast<std::int32_t>(constants.size() - 1);
+    };
+    auto tempAt = [](std::size_t position) { return -static_cast<std::int32_t>(position) - 1; };
+
+    struct Visit {
+        std::int32_t node;
+        bool childrenDone;
+    };
+    std::vector<Visit> todo;
+    todo.push_back({kopf.Root, false});
+    while (!todo.empty()) {
+        const Visit v = todo.back();
+        todo.pop_back();
+        const TKnoten& k = nodes[static_cast<std::size_t>(v.node)];
+        if (k.Kind == TKnoten::Parameter) {
+            operands.push_back(k.Code - 1);
+            used = static_cast<std::uint8_t>(used | (1u << (k.Code - 1)));
+            continue;
+        }
+        if (k.Kind == TKnoten::Constant) {
+            operands.push_back(addConstant(k.Value));
+            continue;
+        }
+        if (!v.childrenDone) {
+            todo.push_back({v.node, true});
+            if (k.Kind == TKnoten::Operator) todo.push_back({k.Right, false});
+            todo.push_back({k.Left, false});
+            continue;
+        }
+        TTermStep st;
+        if (k.Kind == TKnoten::Function) {
+            st.A = operands.back();
+            operands.pop_back();
+            st.Op = static_cast<std::uint8_t>(k.Code);
+        } else {
+            st.B = operands.back();
+            operands.pop_back();
+            st.A = operands.back();
+            operands.pop_back();
+            switch (k.Code) {
+            case 1: st.Op = OpAdd; break;
+            case 2: st.Op = OpSub; break;
+            case 3: st.Op = OpMul; break;
+            case 4: st.Op = OpDiv; break;
+            default: {
+                st.Op = OpPow;
+                const TKnoten& base = nodes[static_cast<std::size_t>(k.Left)];
+                const TKnoten& expo = nodes[static_cast<std::size_t>(k.Right)];
+                int whole = 0;
+                if (expo.Kind == TKnoten::Constant && IsWholeSmallExponent(expo.Value, whole)) {
+                    st.Op = OpPowIntExp;
+                    st.K = static_cast<std::uint8_t>(whole);
+                    st.NegativeExp = expo.Value < 0;
+                } else if (base.Kind == TKnoten::Constant && base.Value != 0) {
+                    st.Op = OpPowConstBase;
+                    st.C = addConstant(std::log(std::fabs(base.Value)));
+                }
+            }
+            }
+        }
+        const std::size_t position = operands.size();
+        st.D = tempAt(position);
+        maxDepth = std::max(maxDepth, position + 1);
+        operands.push_back(st.D);
+        steps.push_back(st);
+    }
+
+    const std::int32_t tempBase = kConstBase + static_cast<std::int32_t>(constants.size());
+    auto fix = [&](std::int32_t ref) { return ref < 0 ? tempBase + (-ref - 1) : ref; };
+    for (TTermStep& st : steps) {
+        st.D = fix(st.D);
+        st.A = fix(st.A);
+        st.B = fix(st.B);
+    }
+    kopf.Steps = std::move(steps);
+    kopf.ResultSlot = fix(operands.back());
+    kopf.UsedParameters = used;
+    kopf.Work.assign(static_cast<std::size_t>(tempBase) + maxDepth, 0.0L);
+    for (std::size_t i = 0; i < constants.size(); ++i)
+        kopf.Work[static_cast<std::size_t>(kConstBase) + i] = constants[i];
+}
+
+// ---------------------------------------------------------------------------
+// Evaluation
+
+// Nearest integer, halves to even, for 0 <= v; exact while v < 2^63 and v
+// itself above (every such long double is already whole).
+inline long double NearestWhole(long double v)
+{
+    if (v >= kZwei63) return v;
+    return (v + kZwei63) - kZwei63;
+}
+
+inline long double RoundHalfEven(long double x)
+{
+    return x >= 0 ? NearestWhole(x) : -NearestWhole(-x);
+}
+
+inline bool IsOdd(long double whole) { return std::fmod(whole, 2.0L) != 0; }
+
+inline long double WholePower(long double base, unsigned k)
+{
+    long double r = 1;
+    for (;;) {
+        if (k & 1u) r *= base;
+        k >>= 1;
+        if (k == 0) return r;
+        base *= base;
+    }
+}
+
+// |a| inside (Band[k].lo, Band[k].hi) keeps k*|ln|a|| below 99, safely within
+// the power guard (-800 < b ln|a| < 100), so the logarithm can be skipped there.
+struct BandTable {
+    long double lo[65];
+    long double hi[65];
+    BandTable()
+    {
+        lo[0] = hi[0] = 0;
+        for (int k = 1; k <= 64; ++k) {
+            lo[k] = std::exp(-99.0L / k);
+            hi[k] = std::exp(99.0L / k);
+        }
+    }
+};
+const BandTable kBand;
+
+inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
+
+// a^k for a whole exponent 1 <= k <= 64 (negative when negExp), by
+// multiplication; undefined exactly where e^(b ln|a|) would be.
+inline long double PowWhole(long double a, unsigned k, bool negExp, bool& good)
+{
+    if (a == 0) {
+        if (!negExp) return 0;
+        good = false;
+        return 0;
+    }
+    const long double aa = std::fabs(a);
+    if (!(aa > kBand.lo[k] && aa < kBand.hi[k])) {
+        const long double b = negExp ? -static_cast<long double>(k) : static_cast<long double>(k);
+        if (PowGuardFails(b * std::log(aa))) {
+            good = false;
+            return 0;
+        }
+    }
+    long double r = WholePower(aa, k);
+    if (negExp) r = 1 / r;
+    return (a < 0 && (k & 1u)) ? -r : r;
+}
+
+// The power rule after the guard has passed with t = b ln|a|, for exponents
+// that are not whole numbers of at most 64.
+inline long double PowByExp(long double a, long double b, long double t, bool& good)
+{
+    const long double bb = std::fabs(b);
+    const long double k = NearestWhole(bb);
+    if (k >= 1 && std::fabs(bb - k) < 1e-8L) {
+        const long double r = std::exp(t);
+        return (a < 0 && IsOdd(k)) ? -r : r;
+    }
+    if (a > 0) return std::exp(t);
+    good = false;
+    return 0;
+}
+
+inline long double PowGeneral(long double a, long double b, bool& good)
+{
+    if (a == 0) {
+        if (b > 0) return 0;
+        good = false;
+        return 0;
+    }
+    const long double bb = std::fabs(b);
+    if (bb >= 1 && bb <= 64 && NearestWhole(bb) == bb)
+        return PowWhole(a, static_cast<unsigned>(bb), b < 0, good);
+    const long double t = b * std::log(std::fabs(a));
+    if (PowGuardFails(t)) {
+        good = false;
+        return 0;
+    }
+    return PowByExp(a, b, t, good);
+}
+
+inline long double PowConstBase(long double a, long double lnA, long double b, bool& good)
+{
+    const long double t = b * lnA;
+    if (PowGuardFails(t)) {
+        good = false;
+        return 0;
+    }
+    const long double bb = std::fabs(b);
+    if (bb >= 1 && bb <= 64 && NearestWhole(bb) == bb) {
+        long double r = WholePower(std::fabs(a), static_cast<unsigned>(bb));
+        if (b < 0) r = 1 / r;
+        return (a < 0 && IsOdd(bb)) ? -r : r;
+    }
+    return PowByExp(a, b, t, good);
+}
+
+inline long double Multiply(long double a, long double b, bool& good)
+{
+    if (b == 0 || a == 0) return 0;
+    const long double aa = std::fabs(a);
+    const long double ab = std::fabs(b);
+    // Operands between 1e-18 and 1e18 always pass; the division is needed
+    // only outside that band.
+    const bool fails = ab > 1 ? (aa >= 1e18L || ab >= 1e18L) && !(aa < kGross / ab)
+                              : (aa <= 1e-18L || ab <= 1e-18L) && !(aa > kKlein / ab);
+    if (fails) {
+        good = false;
+        return 0;
+    }
+    return a * b;
+}
+
+inline long double Divide(long double a, long double b, bool& good)
+{
+    if (b == 0) {
+        good = false;
+        return 0;
+    }
+    if (a == 0) return 0;
+    const long double aa = std::fabs(a);
+    const long double ab = std::fabs(b);
+    if (ab > 1) {
+        if (!(aa > ab * kKlein)) {
+            good = false;
+            return 0;
+        }
+    } else if (!(aa < ab * kGross)) {
+        good = false;
+        return 0;
+    }
+    return a / b;
+}
+
+long double EvalFunction(int code, long double x, bool& good, bool& jump)
+{
+    const long double ax = std::fabs(x);
+    long double r = 0;
+    bool def = true;
+    switch (code) {
+    case 1: r = ax; break;
+    case 2: def = ax < 1e19L; if (def) r = x * x; break;
+    case 3: def = ax < 2147483647.0L; if (def) r = RoundHalfEven(x); break;
+    case 4: def = ax < 2147483647.0L; if (def) r = std::trunc(x); break;
+    case 5: def = x >= 0; if (def) r = std::sqrt(x); break;
+    case 6: def = ax < 1e8L; if (def) r = std::sin(x); break;
+    case 7: def = ax < 1e8L; if (def) r = std::cos(x); break;
+    case 8: def = ax < 1e8L; if (def) r = std::atan(x); break;
+    case 9: def = x > -500 && x < 100; if (def) r = std::exp(x); break;
+    case 10: def = x > 0; if (def) r = std::log(x); break;
+    case 11: def = x > 0; if (def) r = std::log(x) / kLn10; break;
+    case 12: r = x * -1; break;
+    case 13:
+        def = ax < 1e8L;
+        if (def) {
+            const long double c = std::cos(x);
+            def = c != 0;
+            if (def) r = std::sin(x) / c;
+        }
+        break;
+    case 14: def = ax < 1; if (def) r = std::atan(x / std::sqrt(1 - x * x)); break;
+    case 15:
+        def = ax < 1e8L;
+        if (def) {
+            const long double s = std::sin(x);
+            def = s != 0;
+            if (def) r = std::cos(x) / s;
+        }
+        break;
+    case 16: def = ax < 11355; if (def) r = (std::exp(x) - std::exp(-x)) / 2; break;
+    case 17: def = ax < 11355; if (def) r = (std::exp(-x) + std::exp(x)) / 2; break;
+    case 18:
+        def = x < 1e2465L;
+        if (def) {
+            const long double s = std::sqrt(x * x + 1) + x;
+            def = s > 0;
+            if (def) r = std::log(s);
+        }
+        break;
+    case 19:
+        def = x < 1e2465L && x > 1;
+        if (def) {
+            const long double s = std::sqrt(x * x - 1) + x;
+            def = s > 0;
+            if (def) r = std::log(s);
+        }
+        break;
+    case 20: def = ax < 1; if (def) r = std::log((x + 1) / (1 - x)) / 2; break;
+    case 21: def = ax > 1; if (def) r = std::log((x + 1) / (x - 1)) / 2; break;
+    case 22:
+        def = ax < 11355;
+        if (def) {
+            const long double ep = std::exp(x), em = std::exp(-x);
+            r = (ep - em) / (ep + em);
+        }
+        break;
+    case 23:
+        def = ax < 11355 && x != 0;
+        if (def) {
+            const long double ep = std::exp(x), em = std::exp(-x);
+            r = (ep + em) / (ep - em);
+        }
+        break;
+    case 24: def = ax < 1; if (def) r = kPiHalbe - std::atan(x / std::sqrt(1 - x * x)); break;
+    case 25: def = ax < 1e8L; if (def) r = kPiHalbe - std::atan(x); break;
+    case 26:
+        // The integer part of values from 2^63 on does not fit 64 bits.
+        def = ax < kZwei63;
+        if (def) {
+            const long double n = std::trunc(x);
+            r = (x >= 0 || std::fabs(n - x) < 1e-17L) ? n : n - 1;
+        }
+        break;
+    case 27:
+        if (x > 1e-8L) {
+            r = 1;
+        } else if (x < -1e-8L) {
+            r = -1;
+        } else {
+            r = 0;
+            jump = true;
+        }
+        break;
+    case 28: r = x > 0 ? 1 : 0; break;
+    default: def = false; break;
+    }
+    // The formulas as written can still overflow (coth near 0, arsinh of a
+    // huge negative argument); such a value is undefined, not infinite.
+    if (!def || !std::isfinite(r)) {
+        good = false;
+        return 0;
+    }
+    return r;
+}
+
+}  // namespace
+
+int LookupFunctionKeyword(const std::string& identifier)
+{
+    std::string upper = identifier;
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (const Keyword& k : kKeywords)
+        if (upper == k.name) return k.code;
+    return 0;
+}
+
+void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos,
+                 bool& nonSmooth, bool& ok)
+{
+    std::string stripped;
+    stripped.reserve(term.size());
+    for (char c : term)
+        if (c != ' ') stripped.push_back(c);
+    kopf.Text = stripped;
+    kopf.Nodes.clear();
+    kopf.Steps.clear();
+    kopf.ResultSlot = -1;
+    kopf.UsedParameters = 0;
+    kopf.Root = -1;
+    kopf.Name.clear();
+    kopf.Parameters = {};
+    kopf.Count = 0;
+
+    std::string text = stripped + "$";
+    Compiler c(kopf, text);
+    errorPos = 0;
+    ok = true;
+    nonSmooth = false;
+
+    c.ParseHeader();
+    if (c.ok) c.ParseExpression(kopf.Root);
+    if (c.ok) c.ok = c.pos + 1 == text.size() && text[c.pos] == '$';
+    ok = c.ok;
+    nonSmooth = c.nonSmooth;
+
+    if (ok) {
+        kopf.Text = "$";
+        term = "$";
+        Flatten(kopf);
+    } else {
+        const std::size_t stop = c.bracketError ? c.savedPos : c.pos;
+        const std::size_t p = stop + 1;
+        errorPos = p > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<std::int32_t>(p);
+        term = stripped;
+    }
+}
+
+long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], bool& ok,
+                         bool& jump)
+{
+    jump = false;
+    ok = true;
+    if (kopf.ResultSlot < 0 || kopf.Work.size() < 6) {
+        ok = false;
+        return 0;
+    }
+    long double* const w = kopf.Work.data();
+    std::memcpy(w, p, 6 * sizeof(long double));
+    bool good = true;
+    bool jmp = false;
+    if (kopf.UsedParameters != 0) {
+        for (int i = 0; i < 6; ++i) {
+            if ((kopf.UsedParameters & (1u << i)) && !std::isfinite(w[i])) {
+                w[i] = 0;
+                good = false;
+            }
+        }
+    }
+    for (const TTermStep& st : kopf.Steps) {
+        const long double a = w[st.A];
+        long double r;
+        switch (st.Op) {
+        case OpAdd: {
+            const long double b = w[st.B];
+            if ((a > 0) == (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
+                good = false;
+                r = 0;
+            } else {
+                r = a + b;
+            }
+            break;
+        }
+        case OpSub: {
+            const long double b = w[st.B];
+            if ((a > 0) != (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
+                good = false;
+                r = 0;
+            } else {
+                r = a - b;
+            }
+            break;
+        }
+        case OpMul: r = Multiply(a, w[st.B], good); break;
+        case OpDiv: r = Divide(a, w[st.B], good); break;
+        case OpPow: r = PowGeneral(a, w[st.B], good); break;
+        case OpPowIntExp: r = PowWhole(a, st.K, st.NegativeExp, good); break;
+        case OpPowConstBase: r = PowConstBase(a, w[st.C], w[st.B], good); break;
+        default: r = EvalFunction(st.Op, a, good, jmp); break;
+        }
+        w[st.D] = r;
+    }
+    jump = jmp;
+    if (!good) {
+        ok = false;
+        return 0;
+    }
+    return w[kopf.ResultSlot];
+}
