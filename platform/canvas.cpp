@@ -220,11 +220,11 @@ void TPainterCanvas::ApplyPen()
         const double w = std::abs(Pen.Width * FSx);
         const bool thin = !(w > 1.0);
         if (thin) {
-            // One device pixel whatever the scale. Flat caps make the
-            // cosmetic stroker leave out the end pixel, as GDI does.
+            // One device pixel whatever the scale. Square caps draw both
+            // end pixels; FlushLines leaves out the last one, as GDI does.
             p.setWidth(0);
             p.setCosmetic(true);
-            p.setCapStyle(Qt::FlatCap);
+            p.setCapStyle(Qt::SquareCap);
         } else {
             p.setWidthF(w);
             p.setCapStyle(Qt::RoundCap);
@@ -265,11 +265,29 @@ QFont TPainterCanvas::MakeFont() const
 
 void TPainterCanvas::FlushLines()
 {
-    if (FLines.size() < 2) {
+    const qsizetype n = FLines.size();
+    if (n < 2 || !FPainter) {
         FLines.clear();
         return;
     }
-    if (FPainter)
+    if (FLinesPixelGenau) {
+        // A thin line on a pixel device ends one pixel short of its end
+        // point, so a polyline never paints a joint or an end twice.
+        const QPointF a = FLines[n - 2];
+        const QPointF b = FLines[n - 1];
+        const double dx = b.x() - a.x();
+        const double dy = b.y() - a.y();
+        const double schritte = std::max(std::abs(dx), std::abs(dy));
+        if (schritte <= 1.0) {
+            FLines.removeLast();
+            if (FLines.size() == 1)
+                FPainter->drawPoint(FLines[0]);
+        } else {
+            const double k = (schritte - 1.0) / schritte;
+            FLines[n - 1] = QPointF(std::round(a.x() + dx * k), std::round(a.y() + dy * k));
+        }
+    }
+    if (FLines.size() >= 2)
         FPainter->drawPolyline(FLines);
     FLines.clear();
 }
@@ -286,6 +304,7 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
     if (!p)
         return;
     ApplyPen();
+    FLinesPixelGenau = IsIdentityMapping() && !(std::abs(Pen.Width * FSx) > 1.0);
     FLines << Map(from) << Map(to);
     FLinesEnd = to;
 }

@@ -198,6 +198,7 @@ private:
     std::unique_ptr<QPainter> FPainter;
     QPolygonF FLines;
     TPoint FLinesEnd;
+    bool FLinesPixelGenau = false;  // thin pen, one logical unit per pixel
     bool FPenValid = false;
     bool FBrushValid = false;
     TPen FAppliedPen;
