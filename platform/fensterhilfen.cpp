@@ -57,3 +57,8 @@ int AskYesNo(const std::string& text, int unbenutzt)
 {
     return AskYesNo(QString::fromStdString(text), unbenutzt);
 }
+
+int AskYesNo(const char* text, int unbenutzt)
+{
+    return AskYesNo(QString::fromUtf8(text), unbenutzt);
+}

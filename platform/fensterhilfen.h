@@ -30,4 +30,5 @@ TJaNeinFrage* JaNeinFrage();
 // Returns IDYES (6) only for an explicit Yes; No, Escape, closing the box or
 // a box that could not be shown give IDNO (7). `unbenutzt` has no effect.
 int AskYesNo(const std::string& text, int unbenutzt = 0);
+int AskYesNo(const char* text, int unbenutzt = 0);
 int AskYesNo(const QString& text, int unbenutzt = 0);

@@ -246,7 +246,7 @@ TEST(Dokument, MutatedFilesNeverCrashTheDecoder)
 {
     const Bytes basis = EncodeDokument(FrischesBild());
     std::mt19937 rng(4711);
-    for (int runde = 0; runde < 3000; ++runde) {
+    for (int runde = 0; runde < 5000; ++runde) {
         Bytes b = basis;
         const int flips = 1 + static_cast<int>(rng() % 64);
         for (int i = 0; i < flips; ++i)

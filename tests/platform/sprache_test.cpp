@@ -1,0 +1,110 @@
+#include "platform/sprache.h"
+
+#include "engine/tabellen.h"
+#include "engine/texte.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+// The resources live in a static library: register them once. The macro
+// declares its function at the enclosing namespace, so this stays global.
+void SpracheTestRessourcenLaden()
+{
+    static const bool geladen = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)geladen;
+}
+
+namespace {
+
+std::vector<std::string> Liste(const char* name)
+{
+    QFile f(QString::fromLatin1(":/languages/") + QString::fromLatin1(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    return ZeilenAusText(std::string_view(b.constData(), static_cast<std::size_t>(b.size())));
+}
+
+class Sprache : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SpracheTestRessourcenLaden();
+        AllesNullen();
+    }
+    void TearDown() override { AllesNullen(); }
+};
+
+TEST_F(Sprache, ListsHaveTheirLengthsHeadAndSections)
+{
+    const auto de = Liste("deutsch.txt");
+    const auto en = Liste("english.txt");
+    const auto dr = Liste("dritte.txt");
+    ASSERT_EQ(de.size(), 580u);
+    ASSERT_EQ(en.size(), 580u);
+    ASSERT_EQ(dr.size(), 525u);
+    for (int n : {0, 1, 4, 6, 8, 11, 12, 131, 151, 253, 254, 265, 288, 302, 326, 340, 350, 361, 369, 400, 425, 443,
+                  472, 515, 529}) {
+        EXPECT_EQ(de[n].rfind("//", 0), 0u) << n;
+        EXPECT_EQ(en[n].rfind("//", 0), 0u) << n;
+        if (n < 525) {
+            EXPECT_EQ(dr[n].rfind("//", 0), 0u) << n;
+        }
+    }
+    EXPECT_EQ(de[2], "deutsch");
+    EXPECT_EQ(en[2], "english");
+    EXPECT_EQ(de[7], "1");
+    EXPECT_EQ(en[7], "0");
+    EXPECT_EQ(dr[7], "-1");
+    EXPECT_TRUE(de[10].empty() && en[10].empty() && dr[10].empty());
+    // The third list holds nothing but its priority, separator and comments.
+    for (std::size_t n = 0; n < dr.size(); ++n)
+        if (n != 7 && n != 9 && dr[n].rfind("//", 0) != 0) {
+            EXPECT_TRUE(dr[n].empty()) << n;
+        }
+}
+
+TEST_F(Sprache, GermanIsLoadedWordForWord)
+{
+    ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
+    EXPECT_EQ(Dezimaltrenner(), ',');
+    EXPECT_EQ(Texte[328], "Bestätigung");
+    EXPECT_EQ(Texte[294], "Möchten Sie Tessaplun beenden?");
+    EXPECT_EQ(Texte[154], "für  t=");
+    EXPECT_EQ(Texte[312], "s.groß");
+    EXPECT_EQ(Texte[565], "Optionen Schwarz-Weiß-Drucker ");  // never trimmed
+    EXPECT_TRUE(Texte[580].empty());
+}
+
+TEST_F(Sprache, EnglishSwitchesTheSeparator)
+{
+    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
+    EXPECT_EQ(Dezimaltrenner(), '.');
+    EXPECT_EQ(Texte[328], "Confirmation");
+    EXPECT_EQ(Texte[157], "Graph options ");
+    ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
+    EXPECT_EQ(Dezimaltrenner(), ',');
+}
+
+TEST_F(Sprache, ThirdListKeepsThePreviousLinesFrom525On)
+{
+    ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
+    Texte[560] = "vorher";
+    ASSERT_TRUE(LoadLanguage(SpracheDritte));
+    EXPECT_EQ(Texte[560], "vorher");
+    EXPECT_TRUE(Texte[328].empty());
+    EXPECT_EQ(Texte[9], ",");
+}
+
+TEST_F(Sprache, UnknownListChangesNothing)
+{
+    Texte[9] = ".";
+    EXPECT_FALSE(LoadLanguage(3));
+    EXPECT_FALSE(LoadLanguage(-1));
+    EXPECT_EQ(Texte[9], ".");
+}
+
+}  // namespace
