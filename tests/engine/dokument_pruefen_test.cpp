@@ -445,3 +445,72 @@ TEST(DokumentRest, ReservedBytesAndBooleansSurviveOpenAndSave)
 }
 
 }  // namespace
+
+namespace {
+
+// Everything of a document that does not live in a window: functions 1..12
+// with their reserved values, the tables with unused slots and reserved
+// bytes, the reserve block and the carried bytes. Opened and saved again,
+// it comes back byte for byte.
+TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
+{
+    std::mt19937 zufall(99);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const TDokumentRest restVorher = DokumentRest;
+    const TReserveBlock reserveVorher = ReserveBlock;
+
+    TDokumentBild quelle = GesundesBild();
+    for (std::size_t i = 0; i <= 20; ++i) {
+        TFunktionSatz& s = quelle.Funktionen[i];
+        s.Term = i % 2 ? "f(x,t) = t*x^" + std::to_string(i) : "f(x)=sin(x)+" + std::to_string(i);
+        s.Kind = i % 2 ? " Funktionenschar " : " Funktion ";
+        s.TTo = 100.0 + static_cast<double>(i);
+        s.TStep = 0.125 * static_cast<double>(i + 1);
+        s.TFrom = -static_cast<double>(i);
+        s.XTo = 1e6 + static_cast<double>(i);
+        s.XFrom = -1e-6 * static_cast<double>(i);
+        s.Reserved1 = -1000 - static_cast<std::int32_t>(i);
+        s.Reserved2 = 1e-300 * static_cast<double>(i);
+        s.Color = 0x00010203u * static_cast<TColor>(i);
+        s.Color2 = 0x00FFFFFFu - static_cast<TColor>(i);
+        s.LineStyle = static_cast<std::int32_t>(i % 11);
+        s.Reserve36 = {static_cast<std::uint8_t>(i), 1, 2, 3};
+        s.Reserve576 = {4, 5, 6, static_cast<std::uint8_t>(i)};
+    }
+    quelle.Kopf.FunktionNr = 4;
+    quelle.Funktionen[0] = quelle.Funktionen[4];  // record 0 is the selected function
+    for (std::uint8_t& b : quelle.Reserve)
+        b = static_cast<std::uint8_t>(byte(zufall));
+    quelle.Kreise[14].Reserve1088[3] = 0x5A;   // unused slot
+    quelle.Beschriftungen[30].Text = "unused";
+    quelle.Kopf.Reserve1336[100] = 0x42;
+    quelle.Kopf.Zahlen = 3;
+
+    const std::vector<std::uint8_t> datei = EncodeDokument(quelle);
+    DokumentErgebnis gelesen = DecodeDokument(datei);
+    ASSERT_TRUE(gelesen.Ok());
+    ASSERT_TRUE(DokumentPruefen(gelesen.Bild).empty());
+
+    // Open: what the reader does apart from the windows.
+    BildInTabellen(gelesen.Bild);
+    DokumentRestMerken(gelesen.Bild);
+    for (std::size_t i = 1; i <= 12; ++i)
+        SatzInFunktion(gelesen.Bild.Funktionen[i], *Funktionen[i]);
+    Funktionen[0] = Funktionen[static_cast<std::size_t>(gelesen.Bild.Kopf.FunktionNr)];
+    SatzInFunktion(gelesen.Bild.Funktionen[0], *Funktionen[0]);
+
+    // Save: the header as the windows would give it back.
+    TDokumentBild neu;
+    neu.Kopf = gelesen.Bild.Kopf;
+    neu.Kopf.Reserve1336 = {};
+    neu.Kopf.Zahlen = 1;
+    FunktionenInBild(neu);
+    TabellenInBild(neu);
+    DokumentRestEinsetzen(neu);
+    EXPECT_TRUE(EncodeDokument(neu) == datei);
+
+    DokumentRest = restVorher;
+    ReserveBlock = reserveVorher;
+}
+
+}  // namespace
