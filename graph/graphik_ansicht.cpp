@@ -187,14 +187,20 @@ double TGraphik::PixelToWorldYSnapped(std::int32_t py) const
 namespace {
 
 // Rounds half to even into Int32; no value when it does not fit (or is not
-// a number).
+// a number). Every plotted sample passes here, so the common case avoids
+// the slow library rounding of long double: adding and subtracting 2^52
+// rounds a double of magnitude below 2^51 to an integer, halves to even, in
+// the default rounding mode.
 std::optional<std::int32_t> TryRound(long double v)
 {
-    if (!std::isfinite(v))
-        return std::nullopt;
-    const long double r = RoundHalfEven(v);
-    if (r < static_cast<long double>(std::numeric_limits<std::int32_t>::min()) ||
-        r > static_cast<long double>(std::numeric_limits<std::int32_t>::max()))
+    constexpr double Grenze = 2147483647.0;
+    const double d = static_cast<double>(v);
+    if (!(std::fabs(d) <= Grenze + 1.0))
+        return std::nullopt;  // too large, or not a number
+    constexpr double Zwei52 = 4503599627370496.0;
+    const double t = d + (d < 0 ? -Zwei52 : Zwei52);
+    const double r = t - (d < 0 ? -Zwei52 : Zwei52);
+    if (r < -Grenze - 1.0 || r > Grenze)
         return std::nullopt;
     return static_cast<std::int32_t>(r);
 }
@@ -252,7 +258,10 @@ std::int32_t TGraphik::AxisYdev(long double y, double fy, double offY) const
 
 std::int32_t TGraphik::PlotXdev(long double x) const
 {
-    return RoundToInt32((x - XMin + Plot.OffX) * Plot.ScaleX);
+    const long double v = (x - XMin + Plot.OffX) * Plot.ScaleX;
+    if (const auto r = TryRound(v))
+        return *r;
+    return RoundToInt32(v);  // saturates
 }
 
 std::optional<std::int32_t> TGraphik::PlotYdev(long double y) const

@@ -161,6 +161,7 @@ void TPainterCanvas::Flush()
         FPainter->end();
         FPainter.reset();
     }
+    FDevice = nullptr;
 }
 
 void TPainterCanvas::SetMapping(double sx, double sy, double ox, double oy)
@@ -191,6 +192,7 @@ QPainter* TPainterCanvas::Painter()
     FPainter->setRenderHint(QPainter::TextAntialiasing, true);
     FPenValid = false;
     FBrushValid = false;
+    FDevice = d;
     if (FHasClip)
         FPainter->setClipRect(MapRect(FClip));
     return FPainter.get();
@@ -226,9 +228,12 @@ void TPainterCanvas::ApplyPen()
             p.setCosmetic(true);
             p.setCapStyle(Qt::SquareCap);
         } else {
+            // Round ends as GDI's wide pens have. Curves arrive as
+            // polylines of one segment per device unit, where mitred joins
+            // look the same as round ones and cost far less.
             p.setWidthF(w);
             p.setCapStyle(Qt::RoundCap);
-            p.setJoinStyle(Qt::RoundJoin);
+            p.setJoinStyle(Qt::MiterJoin);
         }
         // Styled lines exist only for thin pens; a wide pen draws solid.
         if (thin && Pen.Style != TPenStyle::Solid) {
@@ -292,8 +297,27 @@ void TPainterCanvas::FlushLines()
     FLines.clear();
 }
 
+bool TPainterCanvas::Unsichtbar(TPoint from, TPoint to) const
+{
+    if (!FDevice)
+        return false;
+    // Both ends beyond the same edge, with room for the pen: no pixel of the
+    // segment can reach the device.
+    const QPointF a = Map(from);
+    const QPointF b = Map(to);
+    const double rand = std::abs(Pen.Width * FSx) + 2.0;
+    const double w = FDevice->width() + rand;
+    const double h = FDevice->height() + rand;
+    return (a.x() < -rand && b.x() < -rand) || (a.x() > w && b.x() > w) || (a.y() < -rand && b.y() < -rand) ||
+           (a.y() > h && b.y() > h);
+}
+
 void TPainterCanvas::DoLine(TPoint from, TPoint to)
 {
+    if (Unsichtbar(from, to)) {
+        FlushLines();
+        return;
+    }
     if (!FLines.isEmpty() && FLinesEnd == from && FPenValid && FAppliedPen == Pen) {
         FLines << Map(to);
         FLinesEnd = to;

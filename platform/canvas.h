@@ -189,6 +189,7 @@ private:
     // Consecutive LineTo calls with one pen are drawn as one polyline: the
     // same pixels, far fewer painter calls.
     void FlushLines();
+    bool Unsichtbar(TPoint from, TPoint to) const;
     void ApplyPen();
     void ApplyBrush();
     QFont MakeFont() const;
@@ -196,6 +197,7 @@ private:
     QRectF MapRect(TRect r) const;  // device rectangle of the covered pixels
 
     std::unique_ptr<QPainter> FPainter;
+    QPaintDevice* FDevice = nullptr;  // while the painter is active
     QPolygonF FLines;
     TPoint FLinesEnd;
     bool FLinesPixelGenau = false;  // thin pen, one logical unit per pixel

@@ -1,0 +1,215 @@
+// Full redraw of a heavy scene at 1920 x 1080: nine functions, three of them
+// families of 100 members, in solid, dashed and disc styles.
+//
+// Baseline: the same visible line segments and discs, computed once
+// beforehand and drawn with QPainter alone (connected runs as polylines, as
+// the canvas draws them). The ratio of the two is the pipeline's overhead over pure
+// drawing: sampling the terms, mapping and the canvas layer.
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "platform/farbe_qt.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Breite = 1920;
+constexpr int Hoehe = 1080;
+
+struct TSzene {
+    std::vector<std::unique_ptr<TFunktion>> Objekte;
+
+    TSzene()
+    {
+        struct TDef {
+            const char* Term;
+            const char* Kind;
+            int Stil;
+            TColor Farbe, Farbe2;
+            double TVon, TBis, TStep;
+        };
+        const TDef defs[9] = {
+            {"f(x) = x^2", " Funktion ", 1, clRed, clRed, 1, 1, 1},
+            {"f(x,t) = t*x^2 - 3", " Funktionenschar ", 0, clBlue, clNavy, 0.1, 10, 0.1},
+            {"f(x,t) = sin(x + t) + t/20", " Funktionenschar ", 4, clGreen, clOlive, 0, 9.9, 0.1},
+            {"f(x,t) = t/10*x + 1", " Funktionenschar ", 9, clYellow, clAqua, -5, 4.9, 0.1},
+            {"f(x) = 1/x", " Funktion ", 6, clPurple, clPurple, 1, 1, 1},
+            {"f(x) = sqrt(x)", " Funktion ", 2, clMaroon, clMaroon, 1, 1, 1},
+            {"f(x) = sin(x)", " Funktion ", 10, clTeal, clTeal, 1, 1, 1},
+            {"f(x) = abs(x) - 3", " Funktion ", 3, clGray, clGray, 1, 1, 1},
+            {"f(x) = exp(x/2)", " Funktion ", 8, clFuchsia, clFuchsia, 1, 1, 1},
+        };
+        for (std::size_t k = 0; k < 9; ++k) {
+            auto f = std::make_unique<TFunktion>();
+            f->SetKind(defs[k].Kind);
+            f->SetTerm(defs[k].Term);
+            f->SetLineStyle(defs[k].Stil);
+            f->SetColor(defs[k].Farbe);
+            f->SetColor2(defs[k].Farbe2);
+            f->SetTFrom(defs[k].TVon);
+            f->SetTTo(defs[k].TBis);
+            f->SetTStep(defs[k].TStep);
+            if (!f->GetCompiled())
+                std::fprintf(stderr, "term does not compile: %s\n", defs[k].Term);
+            Funktionen[k + 1] = f.get();
+            Objekte.push_back(std::move(f));
+        }
+        Funktionen[0] = Funktionen[1];
+        FunktionNr = 1;
+        ZeichnenErlaubt = true;
+    }
+};
+
+// A graph window with a 1920 x 1080 drawing area on a 16 x 9 view.
+std::unique_ptr<TGraphik> NeueGraphik()
+{
+    auto g = std::make_unique<TGraphik>();
+    g->XMin = -8;
+    g->XMax = 8;
+    g->YMin = -4;
+    g->YMax = 5;
+    g->PaintBox1->resize(Breite, Hoehe);
+    g->ResizeBilder();
+    return g;
+}
+
+// The scene's drawing, recorded once: polylines and discs with their pens.
+struct TVorberechnet {
+    struct TZug {
+        QPolygon Punkte;
+        QPen Stift;
+    };
+    struct TScheibe {
+        QRect Rechteck;
+        QColor Fuellung;
+    };
+    std::vector<TZug> Zuege;
+    std::vector<TScheibe> Scheiben;
+    long Segmente = 0;
+};
+
+QPen StiftVon(const TPen& p)
+{
+    QPen q(ToQColor(p.Color));
+    if (p.Width > 1) {
+        q.setWidth(p.Width);
+        q.setCapStyle(Qt::RoundCap);
+        q.setJoinStyle(Qt::MiterJoin);
+    } else {
+        q.setWidth(0);
+    }
+    return q;
+}
+
+TVorberechnet Vorberechnen(TGraphik& g)
+{
+    TRecordingCanvas rec(Breite, Hoehe);
+    const double sx = g.BildBreite / 16.0;
+    const double sy = g.BildHoehe / 9.0;
+    g.DrawGraphs(rec, sx, sy, 0, 0);
+    TVorberechnet v;
+    for (const auto& op : rec.Ops()) {
+        if (op.Kind == TRecordingCanvas::TOpKind::Line) {
+            const QPoint a(op.Points[0].X, op.Points[0].Y);
+            const QPoint b(op.Points[1].X, op.Points[1].Y);
+            // Segments wholly beyond one edge reach no pixel; the canvas
+            // skips them too, so they are no drawing work.
+            const int r = op.Pen.Width + 2;
+            if ((a.x() < -r && b.x() < -r) || (a.x() > Breite + r && b.x() > Breite + r) || (a.y() < -r && b.y() < -r) ||
+                (a.y() > Hoehe + r && b.y() > Hoehe + r))
+                continue;
+            ++v.Segmente;
+            if (!v.Zuege.empty() && v.Zuege.back().Punkte.last() == a && v.Zuege.back().Stift == StiftVon(op.Pen)) {
+                v.Zuege.back().Punkte << b;
+            } else {
+                v.Zuege.push_back({QPolygon({a, b}), StiftVon(op.Pen)});
+            }
+        } else if (op.Kind == TRecordingCanvas::TOpKind::Ellipse) {
+            v.Scheiben.push_back({QRect(op.Rect.Left, op.Rect.Top, op.Rect.Right - op.Rect.Left - 1, op.Rect.Bottom - op.Rect.Top - 1),
+                                  ToQColor(op.Brush.Color)});
+        }
+    }
+    return v;
+}
+
+void BM_Baseline_QPainter(benchmark::State& state)
+{
+    TSzene szene;
+    auto g = NeueGraphik();
+    const TVorberechnet v = Vorberechnen(*g);
+    QImage bild = MakeScreenImage(Breite, Hoehe);
+    for (auto _ : state) {
+        QPainter p(&bild);
+        p.fillRect(bild.rect(), Qt::white);
+        for (const auto& z : v.Zuege) {
+            p.setPen(z.Stift);
+            p.drawPolyline(z.Punkte);
+        }
+        p.setPen(QPen(Qt::black, 0));
+        for (const auto& s : v.Scheiben) {
+            p.setBrush(s.Fuellung);
+            p.drawEllipse(s.Rechteck);
+        }
+        p.end();
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+    state.counters["segments"] = static_cast<double>(v.Segmente);
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_RepaintGraph(benchmark::State& state)
+{
+    TSzene szene;
+    auto g = NeueGraphik();
+    for (auto _ : state) {
+        g->RepaintGraph();
+        benchmark::DoNotOptimize(g->PaintBox1->Front().constBits());
+    }
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+BENCHMARK(BM_Baseline_QPainter)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+BENCHMARK(BM_RepaintGraph)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+
+// Remembers each benchmark's time per iteration to print the ratio.
+class TVerhaeltnisReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+                Zeiten[r.run_name.function_name] = r.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> Zeiten;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    TVerhaeltnisReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto basis = reporter.Zeiten.find("BM_Baseline_QPainter");
+    const auto voll = reporter.Zeiten.find("BM_RepaintGraph");
+    if (basis != reporter.Zeiten.end() && voll != reporter.Zeiten.end() && basis->second > 0) {
+        std::printf("RepaintGraph: %.1f frames per second; ratio to pure QPainter drawing: %.2f\n", 1000.0 / voll->second,
+                    voll->second / basis->second);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
