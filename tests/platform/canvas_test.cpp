@@ -173,6 +173,23 @@ TEST(Canvas, ClipRectangleRestrictsDrawing)
     EXPECT_TRUE(b.Schwarz(30, 7));
 }
 
+TEST(Canvas, LinesFromFarOutsideStillReachTheirVisiblePart)
+{
+    Bild b;
+    b.c.MoveTo(-100000, 5);
+    b.c.LineTo(-50000, 5);  // reaches no pixel
+    b.c.LineTo(20, 5);
+    b.c.LineTo(20, 100000);
+    EXPECT_TRUE(b.Schwarz(0, 5));
+    EXPECT_TRUE(b.Schwarz(19, 5));
+    EXPECT_TRUE(b.Schwarz(20, 29));
+    // A wide pen just beyond the edge still paints its half inside.
+    b.c.Pen.Width = 6;
+    b.c.MoveTo(30, -2);
+    b.c.LineTo(38, -2);
+    EXPECT_TRUE(b.Schwarz(34, 0));
+}
+
 TEST(Canvas, DrawCopiesPixelsPlainly)
 {
     QImage quelle = MakeScreenImage(5, 5);
