@@ -189,9 +189,108 @@ public:
     // points.
     void DrawPoints(TCanvas& Canvas);
 
+    // Writes Text with its anchor X view units right of the view's left edge
+    // and Y view units below its top edge, in the scale of the last
+    // DrawCoordinateSystem or DrawLabels. The size follows the view's scale;
+    // the colour is black with colour off. Centred: the anchor is the middle
+    // of the top edge; RightAligned: the middle of the right edge; neither:
+    // the top-left corner, or the middle of the left edge while TextMittig
+    // is set (a one-shot request that every left-aligned text clears).
+    void DrawTextAt(TCanvas& Canvas, const QString& Text, const TFont& Font, double X, double Y, bool RightAligned,
+                    bool Centred);
+    // Device position of a view position in that same scale; a y that
+    // cannot be converted gives 1000000.
+    std::int32_t TextXdev(double x) const;
+    std::int32_t TextYdev(long double y) const;
+    // Point size on the canvas of a label font of `punkte` points, at least
+    // 1 and at most 1000.
+    int TextGroesse(int punkte) const;
+    static TFont SchriftAusRecord(const struct TSchrift& s);
+
+    // A coordinate typed as text, with either decimal separator; nothing
+    // when it does not convert to a finite number.
+    static std::optional<double> ZahlAusText(const std::string& text);
+    // The view position of a point whose coordinates are typed as text.
+    struct TWeltPunkt {
+        double X = 0;
+        double Y = 0;
+    };
+    std::optional<TWeltPunkt> AnsichtsPunkt(const std::string& xText, const std::string& yText) const;
+
+    // The x numbering: a tick's text in units of pi for the track bar
+    // positions 2, 3 and 5 (pi/3, pi/2, pi), and the decimal value of tick
+    // k at unit `einheit` otherwise.
+    static bool IstPiPosition(int position);
+    static QString PiText(std::int64_t k, int position);
+    static double XTeilstrichWert(std::int64_t k, double einheit);
+
+    // Controls the coordinate system reads; the frame places them.
+    QCheckBox* CB3 = nullptr;               // "Achsen": axes
+    QCheckBox* CB4 = nullptr;               // "skaliert": ticks and numbers
+    QLineEdit* Edit1 = nullptr;             // caption of the x axis
+    QLineEdit* Edit2 = nullptr;             // caption of the y axis
+    void CB3Click();
+    void CB4Click();
+    void Edit1Change();
+    void Edit2Change();
+
+    // The scale DrawTextAt works in, set by DrawCoordinateSystem and
+    // DrawLabels.
+    struct TTextAbbildung {
+        double fx = 1.0;
+        double fy = -1.0;
+        double offX = 0.0;
+        double offY = 0.0;
+    };
+    TTextAbbildung TextAbbildung;
+
+    // Helpers of the layers.
+    void BeschriftungenZeichnen(TCanvas& Canvas, bool vorne);
+    void BeschriftungenVorne(TCanvas& Canvas);
+    void NameZeichnen(TCanvas& Canvas, const struct TPunkt& p, const TFont& Font);
+    bool NaheAnsicht(double x, double y, double rand) const;
+    bool MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t style, TColor ink, bool quadratErlaubt);
+
     // =====================================================================
     // Axis units and lengths
     // =====================================================================
+
+    // Function units per view unit for each position -4..10 of the unit
+    // track bars (x: TrackBar2, y: TrackBar1).
+    static double EinheitXAusPosition(int position);
+    static double EinheitYAusPosition(int position);
+    // The x unit as the x-unit dialog shows it: "Pi/3", "Pi/2", "Pi" at
+    // the pi positions, the number otherwise.
+    static QString EinheitXText(int position, double einheit);
+
+    QSlider* TrackBar1 = nullptr;    // y unit, positions -4..10
+    QSlider* TrackBar2 = nullptr;    // x unit, positions -4..10
+    QComboBox* ComboBox1 = nullptr;  // y length in cm, "3".."20"
+    QComboBox* ComboBox2 = nullptr;  // x length in cm, "3".."17"
+    QComboBox* ComboBox1a = nullptr; // y length in inch, "1.5".."8"
+    QComboBox* ComboBox2a = nullptr; // x length in inch, "1.5".."7"
+
+    // Creates the unit and length controls and the coordinate system's
+    // check boxes and captions, and connects their handlers; the
+    // constructor calls it, the frame layout places the controls.
+    void ErzeugeAchsenSteuerung();
+
+    void TrackBar1Change();
+    void TrackBar2Change();
+    // Sender: the cm list or the inch list that changed.
+    void ComboBox1Change(QComboBox* Sender);
+    void ComboBox2Change(QComboBox* Sender);
+    // Restore the default length with a message, then apply it through
+    // the change handler with the same Sender.
+    void ResetYAxisLength(QComboBox* Sender);
+    void ResetXAxisLength(QComboBox* Sender);
+    void CB2Click();
+
+private:
+    void AchsenLaengeAendern(bool yAchse, QComboBox* Sender);
+    int AchsenRuecksetzTiefe = 0;
+
+public:
 
     // =====================================================================
     // Frame, controls and status bar
@@ -271,6 +370,9 @@ public:
     void Edit3Change();
     void ComboBox3Change();
     void ComboBox4Change();
+    // Texts and widths of the function panels 1..9, before each painting.
+    void StatusPanelsAktualisieren();
+    bool PraesentationWechsel = false;  // a window-state change of our own
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -304,3 +406,7 @@ private:
     void DrawFunctionLines(TCanvas& Canvas, TFunktion& f);
     void DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f);
 };
+
+// The one graph window.
+extern TGraphik* Graphik;
+
