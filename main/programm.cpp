@@ -1,15 +1,128 @@
 #include "main/programm.h"
 
+#include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/druck_dlg.h"
+#include "main/einheit_dlg.h"
+#include "main/einstell_dlg.h"
+#include "main/export_dlg.h"
+#include "main/form1.h"
+#include "main/formoeffne.h"
+#include "main/kopier_dlg.h"
+#include "main/splash.h"
+#include "main/trace_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "tools/beschriftung_dlg.h"
+#include "tools/flaechen_dlg.h"
+#include "tools/kreise_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+#include "tools/uebersicht_dlg.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+// The resources live in a static library: they are registered once by hand.
+static void RessourcenLaden()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+template <typename T>
+void Entfernen(T*& fenster)
+{
+    delete fenster;
+    fenster = nullptr;
+}
+
+}  // namespace
+
+void ProgrammStarten(const std::vector<std::string>& parameter)
+{
+    RessourcenLaden();
+    AllesNullen();
+
+    auto* splash = new Tsplashscreen;
+    splash->show();
+    splash->repaint();
+
+    QApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessaplun 8"));
+
+    // Each window may use every window created before it; the last one
+    // finishes the start and relies on all of them.
+    new TForm1(parameter);
+    WordDlg = new TWordDlg;
+    WertetabKopierDlg = new TWertetabKopierDlg;
+    EinstellDlg = new TEinstellDlg;
+    HotkeyDlg = new THotkeyDlg;
+    KopierDlg8 = new TKopierDlg8;
+    KreiseDlg = new TKreiseDlg;
+    EinheitXDlg = new TEinheitXDlg;
+    EinheitYDlg = new TEinheitYDlg;
+    TraceParam = new TTraceParam;
+    TastenDlg = new TTastenDlg;
+    AssistentFenster = new TAssistentFenster;
+    PunkteDlg = new TPunkteDlg;
+    SenkrechteDlg = new TSenkrechteDlg;
+    FlaechenDlg = new TFlaechenDlg;
+    BeschriftungDlg = new TBeschriftungDlg;
+    Form2 = new TForm2;
+    Graphik = new TGraphik;
+    Graphik->FormCreate();
+    DruckDlg = new TDruckDlg;
+    KopierDlg = new TKopierDlg;
+    AboutBox = new TAboutBox;
+    ExcelDlg = new TExcelDlg;
+    TippsDlg = new TTippsDlg;
+    Uebersicht_Dlg = new TUebersicht_Dlg;
+    new TFormOeffne;
+
+    Form1->show();
+}
+
+void ProgrammBeenden()
+{
+    delete splashscreen;
+    Entfernen(FormOeffne);
+    Entfernen(Uebersicht_Dlg);
+    Entfernen(TippsDlg);
+    Entfernen(ExcelDlg);
+    Entfernen(AboutBox);
+    Entfernen(KopierDlg);
+    Entfernen(DruckDlg);
+    Entfernen(Graphik);
+    Entfernen(Form2);
+    Entfernen(BeschriftungDlg);
+    Entfernen(FlaechenDlg);
+    Entfernen(SenkrechteDlg);
+    Entfernen(PunkteDlg);
+    Entfernen(AssistentFenster);
+    Entfernen(TastenDlg);
+    Entfernen(TraceParam);
+    Entfernen(EinheitYDlg);
+    Entfernen(EinheitXDlg);
+    Entfernen(KreiseDlg);
+    Entfernen(KopierDlg8);
+    Entfernen(HotkeyDlg);
+    Entfernen(EinstellDlg);
+    Entfernen(WertetabKopierDlg);
+    Entfernen(WordDlg);
+    Entfernen(Form1);
+}
 
 int ProgramMain(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tessaplun 8"));
-    window.resize(411, 546);
-    window.show();
-    return app.exec();
+    // Closing the main window ends the program, even while other windows
+    // are open; nothing else does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::vector<std::string> parameter;
+    for (int i = 1; i < argc; ++i)
+        parameter.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    ProgrammStarten(parameter);
+    const int ergebnis = QApplication::exec();
+    ProgrammBeenden();
+    return ergebnis;
 }

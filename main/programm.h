@@ -1,5 +1,17 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 // Runs the program: creates the application and its windows, then the event
 // loop. Returns the process exit code.
 int ProgramMain(int argc, char** argv);
+
+// The start without the event loop, for the program and for tests: resets
+// the shared state, shows the splash window and creates every window in its
+// order (the last one finishes the start). `parameter` are the command-line
+// parameters without the program name. A QApplication must exist.
+void ProgrammStarten(const std::vector<std::string>& parameter);
+
+// Destroys every window that the start created, in reverse order.
+void ProgrammBeenden();

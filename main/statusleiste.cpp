@@ -27,6 +27,8 @@ QSize TStatusBar::sizeHint() const
 
 void TStatusBar::paintEvent(QPaintEvent*)
 {
+    if (OnUpdatePanels)
+        OnUpdatePanels(*this);
     QPainter p(this);
     for (int i = 0; i < PanelCount; ++i) {
         const QRect r = PanelRect(i);

@@ -32,6 +32,8 @@ public:
     // Called for every panel on each paint, with a painter whose state the
     // callee may change freely (it is restored between panels).
     std::function<void(TStatusBar&, QPainter&, int panel, const QRect&)> OnDrawPanel;
+    // Called before each painting, so the owner can set texts and widths.
+    std::function<void(TStatusBar&)> OnUpdatePanels;
     std::function<void(TStatusBar&, Qt::MouseButton, QPoint)> OnMouseDown;
 
     QSize sizeHint() const override;

@@ -1,0 +1,672 @@
+// The graph window's frame: what the window holds after its creation, the
+// layout of the drawing area and the controls around it, the entry point
+// GraphikResize through which every window asks for a new picture, the
+// status bar, the input bar that mirrors the main window's editor, and the
+// window states that switch presentation mode.
+
+#include "graph/graphik.h"
+
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "engine/zahlen.h"
+#include "main/form1.h"
+#include "main/statusleiste.h"
+#include "main/trace_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "platform/farbe_qt.h"
+#include "platform/fensterhilfen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindowStateChangeEvent>
+
+#include <algorithm>
+#include <cmath>
+
+TGraphik* Graphik = nullptr;
+
+namespace {
+
+QString T(int line)
+{
+    return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
+}
+
+QGroupBox* NeueGruppe(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h)
+{
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+QToolButton* NeuerKnopf(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setGeometry(x, y, w, h);
+    b->setAutoRaise(true);
+    return b;
+}
+
+QLineEdit* NeuesFeld(QWidget* parent, const char* name, int x, int y, int w)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(x, y, w, 22);
+    e->setMaxLength(255);
+    return e;
+}
+
+// Moves one of the controls that other parts of the window create into the
+// group where it belongs, keeping whether it is shown.
+void Einsetzen(QWidget* w, QWidget* gruppe, int x, int y, int breite, int hoehe)
+{
+    if (!w)
+        return;
+    const bool versteckt = w->isHidden();
+    w->setParent(gruppe);
+    w->setGeometry(x, y, breite, hoehe);
+    w->setVisible(!versteckt);
+}
+
+void FeldfarbeSetzen(QWidget* w, TColor c)
+{
+    if (!w)
+        return;
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, ToQColor(c));
+    w->setPalette(pal);
+}
+
+constexpr TColor Hellgruen = RGB(230, 255, 200);
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Creation
+
+void TGraphik::FormCreate()
+{
+    Graphik = this;
+    setWindowTitle(QStringLiteral("Graphen"));
+    QFont schrift(QStringLiteral("Tahoma"));
+    schrift.setPointSize(8);
+    setFont(schrift);
+    resize(585, 565);
+    setMouseTracking(true);
+
+    // The frame's controls, at their designed places.
+    CoolBar2 = new QWidget(this);
+    CoolBar2->setObjectName(QStringLiteral("CoolBar2"));
+    CoolBar2->setGeometry(0, 0, width(), 30);
+    CoolBar2->hide();
+
+    GroupBox1 = NeueGruppe(this, "GroupBox1", QStringLiteral(" Achsen "), 16, 8, 307, 81);
+    GroupBox2 = NeueGruppe(this, "GroupBox2", QStringLiteral(" Koordinatensystem "), 331, 8, 239, 81);
+    GroupBox3 = NeueGruppe(this, "GroupBox3", QStringLiteral(" Funktionsgleichung und Eigenschaften "), 578, 8, 400,
+                           81);
+    GroupBox3->hide();
+    AktivBox = NeueGruppe(this, "AktivBox", QStringLiteral(" Interaktiv "), 16, 102, 71, 420);
+    InteraktivBox = new QCheckBox(QStringLiteral("Interaktiv"), this);
+    InteraktivBox->setObjectName(QStringLiteral("InteraktivBox"));
+    InteraktivBox->setChecked(true);
+    InteraktivBox->hide();
+
+    // Axes group: lengths, units and captions of the two axes.
+    cm2 = NeuerKnopf(GroupBox1, "cm2", QStringLiteral("cm"), 62, 17, 26, 22);
+    cm1 = NeuerKnopf(GroupBox1, "cm1", QStringLiteral("cm"), 62, 49, 26, 22);
+    for (QToolButton* b : {cm1, cm2})
+        b->setEnabled(true);
+    Einsetzen(ComboBox2, GroupBox1, 8, 17, 52, 22);
+    Einsetzen(ComboBox2a, GroupBox1, 8, 17, 52, 22);
+    Einsetzen(ComboBox1, GroupBox1, 8, 49, 52, 22);
+    Einsetzen(ComboBox1a, GroupBox1, 8, 49, 52, 22);
+    Einsetzen(TrackBar2, GroupBox1, 92, 17, 140, 22);
+    Einsetzen(TrackBar1, GroupBox1, 92, 49, 140, 22);
+    Einsetzen(Edit1, GroupBox1, 238, 17, 60, 22);
+    Einsetzen(Edit2, GroupBox1, 238, 49, 60, 22);
+
+    // Coordinate-system group: grid buttons, line style, colour squares and
+    // the switches of colour, axes and numbers.
+    SpeedButton1 = NeuerKnopf(GroupBox2, "SpeedButton1", QStringLiteral("0"), 8, 15, 26, 22);
+    SpeedButton2 = NeuerKnopf(GroupBox2, "SpeedButton2", QStringLiteral("½"), 36, 15, 26, 22);
+    SpeedButton3 = NeuerKnopf(GroupBox2, "SpeedButton3", QStringLiteral("1"), 64, 15, 26, 22);
+    SpeedButton6 = NeuerKnopf(GroupBox2, "SpeedButton6", QStringLiteral("mm"), 92, 15, 26, 22);
+    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton6})
+        b->setCheckable(true);
+    ComboStrich = new QComboBox(GroupBox2);
+    ComboStrich->setObjectName(QStringLiteral("ComboStrich"));
+    ComboStrich->addItems({QStringLiteral("———"), QStringLiteral("– – –"), QStringLiteral("·······")});
+    ComboStrich->setGeometry(124, 15, 80, 22);
+    for (std::size_t i = 0; i < GitterFelder.size(); ++i) {
+        auto* f = new QFrame(GroupBox2);
+        f->setObjectName(QStringLiteral("Shape%1").arg(i + 2));
+        f->setFrameShape(QFrame::Box);
+        f->setAutoFillBackground(true);
+        f->setGeometry(8 + static_cast<int>(i) * 18, 42, 15, 15);
+        GitterFelder[i] = f;
+    }
+    Einsetzen(CB2, GroupBox2, 84, 40, 70, 18);
+    Einsetzen(CB3, GroupBox2, 8, 60, 70, 18);
+    Einsetzen(CB4, GroupBox2, 84, 60, 80, 18);
+
+    // Tool box: the snap step goes to its foot.
+    Einsetzen(TrackBar3, AktivBox, 4, 390, 63, 22);
+
+    // Ruler under the drawing area.
+    Shape6 = new QFrame(this);
+    Shape6->setObjectName(QStringLiteral("Shape6"));
+    Shape6->setAutoFillBackground(true);
+    {
+        QPalette pal = Shape6->palette();
+        pal.setColor(QPalette::Window, ToQColor(clLime));
+        pal.setColor(QPalette::WindowText, ToQColor(clGray));
+        Shape6->setPalette(pal);
+    }
+    Shape6->setFrameShape(QFrame::Box);
+    Shape6->resize(40, 3);
+    cm3 = NeuerKnopf(this, "cm3", QStringLiteral("1 cm"), 0, 0, 44, 14);
+    {
+        QPalette pal = cm3->palette();
+        pal.setColor(QPalette::ButtonText, ToQColor(clGray));
+        cm3->setPalette(pal);
+    }
+
+    StatusBar1 = new TStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->Panels[0] = {74, QStringLiteral("P(|)")};
+    for (int i = 1; i <= 8; ++i)
+        StatusBar1->Panels[static_cast<std::size_t>(i)].Width = 51;
+    StatusBar1->Panels[1].Text = QStringLiteral("hier");
+    StatusBar1->Panels[2].Text = QStringLiteral("so");
+    StatusBar1->Panels[9].Width = 50;
+    StatusBar1->Panels[10].Width = 0;
+    StatusBar1->OnUpdatePanels = [this](TStatusBar&) { StatusPanelsAktualisieren(); };
+    StatusBar1->OnDrawPanel = [this](TStatusBar& bar, QPainter& p, int panel, const QRect& r) {
+        StatusBar1DrawPanel(bar, p, panel, r);
+    };
+
+    BeschrEdit = new QLineEdit(this);
+    BeschrEdit->setObjectName(QStringLiteral("BeschrEdit"));
+    BeschrEdit->setFrame(false);
+    BeschrEdit->setMaxLength(255);
+    BeschrEdit->hide();
+
+    Animator = new QTimer(this);
+    Animator->setObjectName(QStringLiteral("Animator"));
+    Animator->setInterval(20);
+
+    // The input bar: a mirror of the main window's editor.
+    auto label = [](QWidget* parent, const char* name, const QString& text, int x, int y) {
+        auto* l = new QLabel(text, parent);
+        l->setObjectName(QString::fromLatin1(name));
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    ComboBox3 = new QComboBox(GroupBox3);
+    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
+    ComboBox3->setEditable(true);
+    ComboBox3->setInsertPolicy(QComboBox::NoInsert);
+    for (int n = 1; n <= 9; ++n)
+        ComboBox3->addItem(QString::number(n) + QLatin1Char('.'));
+    ComboBox3->setGeometry(8, 17, 48, 22);
+    Edit3 = NeuesFeld(GroupBox3, "Edit3", 60, 17, 240);
+    SFarbe2 = new QPushButton(QStringLiteral("2"), GroupBox3);
+    SFarbe2->setObjectName(QStringLiteral("SFarbe2"));
+    SFarbe2->setGeometry(346, 17, 40, 22);
+    SFarbe2->setFocusPolicy(Qt::NoFocus);
+    SFarbe = new QPushButton(QStringLiteral("Farbe"), GroupBox3);
+    SFarbe->setObjectName(QStringLiteral("SFarbe"));
+    SFarbe->setGeometry(304, 17, 80, 22);
+    SFarbe->setFocusPolicy(Qt::NoFocus);
+    label(GroupBox3, "Label4", QStringLiteral("x von"), 8, 52);
+    Evonx = NeuesFeld(GroupBox3, "Evonx", 40, 49, 46);
+    label(GroupBox3, "Label5", QStringLiteral("bis"), 90, 52);
+    Ebisx = NeuesFeld(GroupBox3, "Ebisx", 108, 49, 46);
+    Label6 = label(GroupBox3, "Label6", QStringLiteral("t von"), 160, 52);
+    Evont = NeuesFeld(GroupBox3, "Evont", 190, 49, 40);
+    Label8 = label(GroupBox3, "Label8", QStringLiteral("bis"), 234, 52);
+    Ebist = NeuesFeld(GroupBox3, "Ebist", 252, 49, 40);
+    Label9 = label(GroupBox3, "Label9", QStringLiteral("Schritt"), 296, 52);
+    Estept = NeuesFeld(GroupBox3, "Estept", 334, 49, 40);
+    ComboBox4 = new QComboBox(GroupBox3);
+    ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
+    for (int n = 1; n <= 11; ++n)
+        ComboBox4->addItem(QString::number(n) + QLatin1Char('.'));
+    ComboBox4->setGeometry(390, 17, 60, 22);
+
+    connect(Edit3, &QLineEdit::textChanged, this, [this] { Edit3Change(); });
+    for (QLineEdit* e : {Evonx, Ebisx, Evont, Ebist, Estept}) {
+        connect(e, &QLineEdit::textChanged, this, [this, e] {
+            // Only what the user does here goes to the main window's field
+            // of the same name; its handler stores, checks and mirrors back.
+            if (QApplication::activeWindow() != this || !Form1)
+                return;
+            if (auto* ziel = Form1->findChild<QLineEdit*>(e->objectName()))
+                ziel->setText(e->text());
+        });
+    }
+    connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    connect(ComboBox3->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox3Change(); });
+    connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
+    connect(SFarbe, &QPushButton::clicked, this, [] {
+        if (Form1)
+            Form1->BFarbeClick();
+    });
+    connect(SFarbe2, &QPushButton::clicked, this, [] {
+        if (Form1)
+            Form1->SFarbe2Click();
+    });
+
+    // The set-up proper.
+    ZeichnenErlaubt = true;
+    StatusErneuern = true;
+    TextMittig = false;
+    Massstab = 1.0;
+    GitterFarbe = {RGB(0, 0, 0), RGB(177, 99, 99), RGB(192, 192, 192), RGB(183, 255, 183)};
+    for (std::size_t i = 0; i < GitterFelder.size(); ++i) {
+        QPalette pal = GitterFelder[i]->palette();
+        pal.setColor(QPalette::Window, ToQColor(GitterFarbe[i]));
+        GitterFelder[i]->setPalette(pal);
+    }
+    Modus = 1;
+    TrackBar1Aktiv = true;
+    TrackBar2Aktiv = true;
+    ErsteAusrichtung = true;
+    LayoutHalten = false;
+    Gitter = "1b";
+    GitterStil = 0;
+    ComboStrich->setCurrentIndex(0);
+    for (QWidget* w : std::initializer_list<QWidget*>{ComboBox3, Edit3, Evonx, Ebisx, Evont, Ebist, Estept})
+        FeldfarbeSetzen(w, Hellgruen);
+    if (ComboBox3->lineEdit())
+        FeldfarbeSetzen(ComboBox3->lineEdit(), Hellgruen);
+
+    // Both pictures start white with a black frame at the screen's size.
+    QSize bildschirm(1024, 768);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        bildschirm = screen->geometry().size();
+    PaintBox1->resize(bildschirm);
+    ResizeBilder();
+    for (TImageCanvas* c : {BildCanvas.get(), AnzeigebildCanvas.get()}) {
+        c->Rectangle(0, 0, c->Width(), c->Height());
+        c->Flush();
+    }
+    CopyToPaintBox();
+
+    XMin = -5;
+    XMax = 6;
+    YMin = -2;
+    YMax = 8;
+    EinheitX = 1.0;
+    EinheitY = 1.0;
+    if (Funktionen[0])
+        Funktionen[0]->SetTerm("f(x) = x^2");
+
+    StartHoeheAktiv = AktivBox->height();
+    StartBreiteKoord = GroupBox2->width();
+
+    // Beside the main window, as high as it.
+    if (Form1) {
+        const QRect haupt = Form1->frameGeometry();
+        move(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]);
+        resize(width(), std::max(200, Form1->height() + FensterVersatz[5]));
+    }
+    ComboBox4->setCurrentIndex(1);
+    ArrangeControls();
+    StartBreite = width();
+    StartHoehe = height();
+
+    // The pen cursor of the label and drawing tools; its tip is the hot spot.
+    const QPixmap stift(QStringLiteral(":/cursors/stift.png"));
+    StiftCursor = stift.isNull() ? QCursor(Qt::CrossCursor) : QCursor(stift, 1, 30);
+}
+
+// ---------------------------------------------------------------------------
+// Layout
+
+void TGraphik::ArrangeControls()
+{
+    if (!StatusBar1)
+        return;
+    const int sbHoehe = StatusBar1->sizeHint().height();
+    StatusBar1->setGeometry(0, height() - sbHoehe, width(), sbHoehe);
+    if (CoolBar2)
+        CoolBar2->resize(width(), CoolBar2->height());
+
+    const int m = GroupBox1->x();
+    const double aspect = ViewValid() ? static_cast<double>(XMax - XMin) / static_cast<double>(YMax - YMin) : 1.0;
+    const int top = m + GroupBox1->y() + GroupBox1->height();
+    const int bottom = StatusBar1->y() - m;
+    const int left = InteraktivBox->isChecked() ? 2 * m + AktivBox->width() : m;
+    const int availW = width() - m - left;
+    const int availH = bottom - top > 0 ? bottom - top : 1;
+
+    int w = 0, h = 0, x = 0, y = 0;
+    if (aspect > static_cast<double>(availW) / availH) {
+        w = availW;
+        h = RoundToInt32(availW / aspect);
+        y = RoundToInt32((availH - availW / aspect) / 2 + top);
+        x = left;
+    } else {
+        w = RoundToInt32(availH * aspect);
+        h = availH;
+        y = top;
+        x = RoundToInt32((availW - availH * aspect) / 2 + left);
+    }
+    if (w < 25 || h < 25) {
+        w = 10;
+        h = 10;
+    }
+    PaintBox1->setGeometry(x, y, w, h);
+    ResizeBilder();
+
+    if (GroupBox3->isVisibleTo(this)) {
+        GroupBox3->resize(width() - GroupBox3->x() - 8, GroupBox3->height());
+        GroupBox2->resize(StartBreiteKoord, GroupBox2->height());
+    } else {
+        GroupBox2->resize(std::max(StartBreiteKoord, width() - GroupBox2->x() - 15), GroupBox2->height());
+    }
+    AktivBox->resize(AktivBox->width(),
+                     std::max(StartHoeheAktiv, height() - AktivBox->y() - StatusBar1->height() - 15));
+
+    // Grid buttons from the kind of grid.
+    const char art = Gitter.empty() ? '0' : Gitter[0];
+    QToolButton* gedrueckt = SpeedButton1;
+    int strich = -1;
+    bool strichAn = false;
+    switch (art) {
+    case '1': gedrueckt = SpeedButton2; strich = 0; strichAn = true; break;
+    case '7': gedrueckt = SpeedButton2; strich = 1; strichAn = true; break;
+    case '3': gedrueckt = SpeedButton2; strich = 2; strichAn = true; break;
+    case '2': gedrueckt = SpeedButton3; strich = 0; strichAn = true; break;
+    case '6': gedrueckt = SpeedButton3; strich = 1; strichAn = true; break;
+    case '4': gedrueckt = SpeedButton3; strich = 2; strichAn = true; break;
+    case '5': gedrueckt = SpeedButton6; strich = 0; strichAn = false; break;
+    default: break;
+    }
+    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton6})
+        b->setChecked(b == gedrueckt);
+    ComboStrich->setCurrentIndex(strich);
+    ComboStrich->setEnabled(strichAn);
+
+    for (std::size_t i = 0; i < GitterFelder.size(); ++i) {
+        QPalette pal = GitterFelder[i]->palette();
+        if (art == '0') {
+            GitterFelder[i]->setToolTip(QString());
+            pal.setColor(QPalette::Window, Qt::white);
+        } else {
+            GitterFelder[i]->setToolTip(i == 0 ? T(532) : T(533));
+            pal.setColor(QPalette::Window, ToQColor(GitterFarbe[i]));
+        }
+        GitterFelder[i]->setPalette(pal);
+    }
+
+    const bool inch = Form1 && Form1->Inch && Form1->Inch->isChecked();
+    Massstab = (Form1 && Form1->cm && Form1->cm->isChecked()) ? 1.0 : 1.27;
+    for (QComboBox* c : {ComboBox1a, ComboBox2a})
+        if (c)
+            c->setVisible(inch);
+    for (QComboBox* c : {ComboBox1, ComboBox2})
+        if (c)
+            c->setVisible(!inch);
+    SpeedButton1->setToolTip(T(557));
+    if (inch) {
+        cm1->setText(QStringLiteral("in  "));
+        cm2->setText(QStringLiteral("in  "));
+        cm3->setText(QStringLiteral("1 inch"));
+        SpeedButton3->setToolTip(T(560));
+        SpeedButton2->setToolTip(T(561));
+        SpeedButton6->setToolTip(T(562));
+    } else {
+        cm1->setText(QStringLiteral("cm"));
+        cm2->setText(QStringLiteral("cm"));
+        cm3->setText(QStringLiteral("1 cm"));
+        SpeedButton3->setToolTip(T(558));
+        SpeedButton2->setToolTip(T(559));
+        SpeedButton6->setToolTip(T(277));
+    }
+
+    // The ruler: one unit of length, right-aligned under the drawing area.
+    const int einheiten = ViewValid() ? XMax - XMin : 1;
+    const int n = PaintBox1->width() / std::max(1, einheiten) + 1;
+    Shape6->resize(Massstab < 1.1 ? n : 2 * n, 3);
+    Shape6->move(PaintBox1->x() + PaintBox1->width() - Shape6->width(), PaintBox1->y() + PaintBox1->height() + 6);
+    cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 5);
+}
+
+void TGraphik::GraphikResize()
+{
+    if (!StatusBar1)
+        return;  // not set up yet
+    try {
+        ArrangeControls();
+        RepaintGraph();
+        if (AssistentFenster && AssistentFenster->isVisible())
+            AssistentFenster->move(PaintBox1->mapToGlobal(QPoint(5, 5)));
+        if (TraceParam && TraceParam->isVisible())
+            TraceParam->move(
+                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+    } catch (...) {
+        // A failed layout or drawing keeps what the window showed.
+    }
+}
+
+void TGraphik::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    GraphikResize();
+}
+
+// ---------------------------------------------------------------------------
+// Status bar
+
+void TGraphik::Statusanzeige()
+{
+    if (!StatusErneuern || !StatusBar1)
+        return;
+    if (Animator)
+        Animator->stop();
+    PaintBox1Paint();
+
+    const int r = TrackBar3 ? TrackBar3->value() : 3;
+    QString text;
+    switch (Modus) {
+    case 1:
+    case 2:
+    case 5: text = QStringLiteral("P(|)"); break;
+    case 7: text = QStringLiteral("M(|)"); break;
+    case 71: text = QStringLiteral("R(|)"); break;
+    case 9:
+    case 91:
+    case 93: text = QStringLiteral("S(|)"); break;
+    case 3: text = QStringLiteral("T(|)"); break;
+    case 4: text = IstTangente ? QStringLiteral("B(|)") : QStringLiteral("N(|)"); break;
+    default: break;  // 6, 8, 81, 82, 92: empty
+    }
+    int breite = 0;
+    if (Modus == 1 || Modus == 6)
+        breite = 90;
+    else if (Modus == 3 || Modus == 4)
+        breite = r <= 1 ? 85 : (r + 4) * 15 - 5;
+    else
+        breite = r == 0 ? 56 : r == 1 ? 73 : (r + 3) * 17 - 12;
+    StatusBar1->Panels[0].Text = text;
+    StatusBar1->Panels[0].Width = breite;
+    StatusBar1->update();
+
+    BeschrEdit->hide();
+    StatusErneuern = false;
+}
+
+void TGraphik::StatusPanelsAktualisieren()
+{
+    QFont fett = font();
+    fett.setBold(true);
+    const QFontMetrics fm(fett);
+    for (int n = 1; n <= 9; ++n) {
+        auto& panel = StatusBar1->Panels[static_cast<std::size_t>(n)];
+        const TFunktion* f = Funktionen[static_cast<std::size_t>(n)];
+        if (f && f->GetCompiled()) {
+            panel.Text = QString::number(n) + QStringLiteral(". ") + QString::fromStdString(f->GetTerm());
+            panel.Width = fm.horizontalAdvance(panel.Text) + 10;
+        } else {
+            panel.Width = 0;
+            panel.Text = QStringLiteral(" ");
+        }
+    }
+}
+
+void TGraphik::StatusBar1DrawPanel(TStatusBar& bar, QPainter& p, int panel, const QRect& rect)
+{
+    QFont fett = font();
+    fett.setBold(true);
+    p.setFont(fett);
+    p.setPen(Qt::black);
+    if (panel >= 1 && panel <= 9) {
+        if (const TFunktion* f = Funktionen[static_cast<std::size_t>(panel)])
+            p.setPen(ToQColor(f->GetColor()));
+        if (panel == FunktionNr)
+            p.fillRect(rect, ToQColor(Hellgruen));
+    }
+    p.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+               bar.Panels[static_cast<std::size_t>(panel)].Text);
+}
+
+void TGraphik::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    Statusanzeige();
+}
+
+// ---------------------------------------------------------------------------
+// The input bar: everything goes to the main window's editor.
+
+void TGraphik::Edit3Change()
+{
+    if (QApplication::activeWindow() != this || !Form1)
+        return;
+    Form1->Edit1->setText(Edit3->text());
+}
+
+void TGraphik::ComboBox3Change()
+{
+    if (!Form1)
+        return;
+    Form1->ComboBox1->setEditText(ComboBox3->currentText());
+    Form1->ComboBox1Change();
+}
+
+void TGraphik::ComboBox4Change()
+{
+    TFunktion* f = Funktionen[0];
+    if (!f || ComboBox4->currentIndex() < 0)
+        return;
+    f->SetLineStyle(ComboBox4->currentIndex());
+    GraphikResize();
+    if (Form1) {
+        Form1->ComboBox2->setCurrentIndex(ComboBox4->currentIndex());
+        Form1->ComboBox2->update();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Presentation mode and the end of the program
+
+void TGraphik::WMNCLButtonDblClk()
+{
+    if (isMaximized())
+        SpeedButton5Click();
+    else if (Form1)
+        Form1->SpeedButton5Click();
+}
+
+// The window manager maximises on a title-bar double click or the maximise
+// button; a maximised window starts presentation mode, restoring it or
+// minimising it ends presentation mode (and does not minimise).
+void TGraphik::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || PraesentationWechsel)
+        return;
+    const Qt::WindowStates vorher = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    const bool warMaximiert = vorher & Qt::WindowMaximized;
+    PraesentationWechsel = true;
+    if (isMinimized() && warMaximiert) {
+        SpeedButton5Click();
+    } else if (isMaximized() && !warMaximiert) {
+        if (Form1)
+            Form1->SpeedButton5Click();
+    } else if (warMaximiert && !isMaximized() && !isMinimized()) {
+        SpeedButton5Click();
+    }
+    PraesentationWechsel = false;
+}
+
+void TGraphik::SpeedButton5Click()
+{
+    const bool eigen = PraesentationWechsel;
+    PraesentationWechsel = true;
+    if (Form2) {
+        SetWindowAlpha(Form2, 255);
+        Form2->update();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CoolBar2->hide();
+    if (Form1) {
+        Form1->update();
+        Form1->show();
+    }
+    showNormal();
+    GroupBox1->move(GroupBox1->x(), 8);
+    GroupBox2->move(GroupBox2->x(), 8);
+    GroupBox3->move(GroupBox3->x(), 8);
+    AktivBox->move(AktivBox->x(), GroupBox1->y() + GroupBox1->height() + 13);
+    CoolBar2->hide();
+    GroupBox3->hide();
+    if (Form1) {
+        const QRect haupt = Form1->frameGeometry();
+        move(haupt.x() + FensterVersatz[3] + 2 + haupt.width(), haupt.y() + FensterVersatz[4]);
+    }
+    GraphikResize();
+    show();
+    QApplication::restoreOverrideCursor();
+    if (Form1)
+        Form1->AlignForm();
+    PraesentationWechsel = eigen;
+}
+
+bool TGraphik::FormCloseQuery()
+{
+    if (AskYesNo(Texte[294] + "  ") != IDYES)
+        return false;
+    BeendenBestaetigt = true;
+    if (Form1)
+        Form1->close();
+    return true;
+}
+
+void TGraphik::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}

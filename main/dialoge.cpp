@@ -1,0 +1,90 @@
+#include "main/dialoge.h"
+
+#include "platform/farbe_qt.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+class TEchteMeldung : public TMeldung {
+public:
+    void Zeige(const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+};
+
+class TEchterFarbDialog : public TFarbDialog {
+public:
+    std::optional<TColor> Waehle(TColor vorgabe) override
+    {
+        const QColor c = QColorDialog::getColor(ToQColor(vorgabe), QApplication::activeWindow());
+        if (!c.isValid())
+            return std::nullopt;
+        return FromQColor(c);
+    }
+};
+
+TMeldung* GMeldung = nullptr;
+TFarbDialog* GFarbDialog = nullptr;
+
+}  // namespace
+
+void SetMeldung(TMeldung* meldung)
+{
+    GMeldung = meldung;
+}
+
+void ShowMessage(const QString& text)
+{
+    if (GMeldung) {
+        GMeldung->Zeige(text);
+        return;
+    }
+    TEchteMeldung echt;
+    echt.Zeige(text);
+}
+
+void ShowMessage(const std::string& utf8)
+{
+    ShowMessage(QString::fromStdString(utf8));
+}
+
+void SetFarbDialog(TFarbDialog* dialog)
+{
+    GFarbDialog = dialog;
+}
+
+std::optional<TColor> WaehleFarbe(TColor vorgabe)
+{
+    if (GFarbDialog)
+        return GFarbDialog->Waehle(vorgabe);
+    TEchterFarbDialog echt;
+    return echt.Waehle(vorgabe);
+}
+
+QString Einstellungsordner()
+{
+    const QString basis = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (basis.isEmpty())
+        return {};
+    return QDir(basis).filePath(QStringLiteral("tessaplun"));
+}
+
+QString Einstellungsdatei()
+{
+    const QString ordner = Einstellungsordner();
+    return ordner.isEmpty() ? QString() : QDir(ordner).filePath(QStringLiteral("tessaplun2.set"));
+}
+
+QString Startvorlage()
+{
+    const QString ordner = Einstellungsordner();
+    return ordner.isEmpty() ? QString() : QDir(ordner).filePath(QStringLiteral("tessaplun1.set"));
+}

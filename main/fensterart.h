@@ -1,0 +1,15 @@
+#pragma once
+// Window kinds shared by the windows: a stay-on-top tool window with only a
+// close box, and an integer tag per control (1 after a field last converted
+// to a number, 0 after it failed).
+
+#include <QString>
+
+class QWidget;
+
+// Makes `w` a top-level, stay-on-top tool window named `name` with the
+// caption `caption` and the program's dialog font.
+void AlsWerkzeugfenster(QWidget* w, const char* name, const QString& caption);
+
+int Tag(const QWidget* w);
+void SetTag(QWidget* w, int tag);

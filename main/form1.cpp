@@ -1,0 +1,650 @@
+// The main window: its controls, creation, reset, the placement of the
+// other windows, window states and the end of the program. The editor's
+// handlers are in form1_editor.cpp.
+
+#include "main/form1.h"
+
+#include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/dialoge.h"
+#include "main/einheit_dlg.h"
+#include "main/fensterart.h"
+#include "main/trace_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "main/statusleiste.h"
+#include "platform/farbe_qt.h"
+#include "platform/fensterhilfen.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QWindowStateChangeEvent>
+
+TForm1* Form1 = nullptr;
+
+// ---------------------------------------------------------------------------
+// Colours of controls
+
+void SetzeFeldfarbe(QWidget* w, TColor background)
+{
+    if (!w)
+        return;
+    QPalette pal = w->palette();
+    const QColor c = ToQColor(background);
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Button, c);
+    w->setPalette(pal);
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(pal);
+}
+
+void SetzeSchriftfarbe(QWidget* w, TColor text)
+{
+    if (!w)
+        return;
+    QPalette pal = w->palette();
+    const QColor c = ToQColor(text);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::ButtonText, c);
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(pal);
+}
+
+TColor Feldfarbe(const QWidget* w)
+{
+    return w ? FromQColor(w->palette().color(QPalette::Base)) : 0;
+}
+
+TColor Schriftfarbe(const QWidget* w)
+{
+    return w ? FromQColor(w->palette().color(QPalette::Text)) : 0;
+}
+
+// ---------------------------------------------------------------------------
+// Construction
+
+namespace {
+
+QLineEdit* NeuesFeld(QWidget* parent, const char* name, int x, int y, int w, int h = 22)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(x, y, w, h);
+    e->setMaxLength(255);  // stored fields hold at most 255 characters
+    return e;
+}
+
+QLabel* NeuesLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QToolButton* NeuerSchalter(QWidget* parent, const char* name, const QString& text)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setAutoRaise(true);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return b;
+}
+
+QAction* NeueAktion(QMenu* menu, const char* name, const QString& text, bool checkable = false)
+{
+    QAction* a = menu->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(checkable);
+    return a;
+}
+
+QMenu* NeuesMenue(QMenuBar* bar, const char* name, const QString& text)
+{
+    QMenu* m = bar->addMenu(text);
+    m->setObjectName(QString::fromLatin1(name));
+    m->menuAction()->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+QMenu* NeuesUntermenue(QMenu* parent, const char* name, const QString& text)
+{
+    QMenu* m = parent->addMenu(text);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+// A checkable action whose handler wants to see the mark as it was before
+// the click (the handler decides and sets it itself).
+template <typename F>
+void UmschaltHandler(QAction* a, F handler)
+{
+    QObject::connect(a, &QAction::triggered, a, [a, handler](bool checked) {
+        a->setChecked(!checked);
+        handler();
+    });
+}
+
+}  // namespace
+
+TForm1::TForm1(const std::vector<std::string>& parameter, QWidget* parent) : QMainWindow(parent)
+{
+    Form1 = this;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tessaplun 8"));
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPointSize(8);
+    setFont(f);
+
+    ErzeugeMenues();
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    client->setFixedSize(411, 546);
+    setCentralWidget(client);
+    ErzeugeEingabe();
+    ErzeugeTastenfeld();
+    // The main window keeps its size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate(parameter);
+}
+
+TForm1::~TForm1()
+{
+    for (auto& f : Funktionen)
+        f = nullptr;
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::ErzeugeMenues()
+{
+    QMenuBar* bar = menuBar();
+    Datei1 = NeuesMenue(bar, "Datei1", QStringLiteral("Datei"));
+    Neu1 = NeueAktion(Datei1, "Neu1", QStringLiteral("Neu"));
+    Neu1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    ffnen1 = NeueAktion(Datei1, "ffnen1", QStringLiteral("Öffnen..."));
+    ffnen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Speichernunter1 = NeueAktion(Datei1, "Speichernunter1", QStringLiteral("Speichern unter"));
+    Speichernunter1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    Datei1->addSeparator();
+    Beenden1 = NeueAktion(Datei1, "Beenden1", QStringLiteral("Beenden"));
+    connect(Neu1, &QAction::triggered, this, [this] { SpeedButton3Click(); });
+    connect(ffnen1, &QAction::triggered, this, [this] { SpeedButton7Click(); });
+    connect(Speichernunter1, &QAction::triggered, this, [this] { SpeedButton6Click(); });
+    connect(Beenden1, &QAction::triggered, this, [this] { close(); });
+
+    Beispiele1 = NeuesMenue(bar, "Beispiele1", QStringLiteral("Beispiele"));
+
+    Fenster1 = NeuesMenue(bar, "Fenster1", QStringLiteral("Fenster"));
+    Wertetabelle1 = NeueAktion(Fenster1, "Wertetabelle1", QStringLiteral("Wertetabelle"), true);
+    Graphen1 = NeueAktion(Fenster1, "Graphen1", QStringLiteral("Graphen"), true);
+    Graphen1->setChecked(true);
+    UmschaltHandler(Wertetabelle1, [this] { Wertetabelle1Click(); });
+    UmschaltHandler(Graphen1, [this] { Graphen1Click(); });
+
+    Interaktiv2 = NeuesMenue(bar, "Interaktiv2", QStringLiteral("Interaktiv"));
+    InteraktivGruppe = new QActionGroup(this);
+    const std::array<std::pair<const char*, const char*>, 10> modi = {{
+        {"I1", "Ursprung (Voreinstellung)"},
+        {"I2", "Beschriftung"},
+        {"I3", "Senkrechte"},
+        {"I4", "Punkt"},
+        {"I5", "Kreis"},
+        {"I6", "Assistent: Gerade"},
+        {"I7", "Assistent: Parabel"},
+        {"I8", "Tangente"},
+        {"I9", "Normale"},
+        {"I10", "Tracepunkt"},
+    }};
+    std::array<QAction**, 10> ziele = {&I1, &I2, &I3, &I4, &I5, &I6, &I7, &I8, &I9, &I10};
+    for (std::size_t i = 0; i < modi.size(); ++i) {
+        *ziele[i] = NeueAktion(Interaktiv2, modi[i].first, QString::fromUtf8(modi[i].second), true);
+        InteraktivGruppe->addAction(*ziele[i]);
+    }
+    I1->setChecked(true);
+
+    Einstellungen2 = NeuesMenue(bar, "Einstellungen2", QStringLiteral("Einstellungen"));
+    Sprache1 = NeuesUntermenue(Einstellungen2, "Sprache1", QStringLiteral("Sprache"));
+    auto* sprachen = new QActionGroup(this);
+    deutsch1 = NeueAktion(Sprache1, "deutsch1", QStringLiteral("deutsch"), true);
+    english1 = NeueAktion(Sprache1, "english1", QStringLiteral("english"), true);
+    franzsisch1 = NeueAktion(Sprache1, "franzsisch1", QString(), true);
+    franzsisch1->setVisible(false);
+    for (QAction* a : {deutsch1, english1, franzsisch1})
+        sprachen->addAction(a);
+    deutsch1->setChecked(true);
+    Maeinheit1 = NeuesUntermenue(Einstellungen2, "Maeinheit1", QStringLiteral("Maßeinheit"));
+    auto* einheiten = new QActionGroup(this);
+    cm = NeueAktion(Maeinheit1, "cm", QStringLiteral("1 cm"), true);
+    Inch = NeueAktion(Maeinheit1, "Inch", QStringLiteral("1 inch"), true);
+    einheiten->addAction(cm);
+    einheiten->addAction(Inch);
+    cm->setChecked(true);
+    Start1 = NeuesUntermenue(Einstellungen2, "Start1", QStringLiteral("Start"));
+    mitWertetabellestarten1 =
+        NeueAktion(Start1, "mitWertetabellestarten1", QStringLiteral("mit Wertetabelle starten"), true);
+    eigeneEinstellungenverwenden1 = NeueAktion(Start1, "eigeneEinstellungenverwenden1",
+                                               QStringLiteral("eigene Einstellungen verwenden"), true);
+    ransparenzderZubehrfenster1 = NeueAktion(Einstellungen2, "ransparenzderZubehrfenster1",
+                                             QStringLiteral("Transparenz der Zubehörfenster"), true);
+    ransparenzderZubehrfenster1->setChecked(true);
+    ransparenzderZubehrfenster1->setVisible(false);
+    Sound1 = NeueAktion(Einstellungen2, "Sound1", QStringLiteral("Sound"), true);
+    Sound1->setChecked(true);
+    Interaktiv1 = NeueAktion(Einstellungen2, "Interaktiv1", QStringLiteral("Interaktiv"), true);
+    Interaktiv1->setChecked(true);
+
+    Hilfe1 = NeuesMenue(bar, "Hilfe1", QStringLiteral("Hilfe"));
+}
+
+void TForm1::ErzeugeEingabe()
+{
+    QWidget* client = centralWidget();
+
+    // Tool bar row.
+    auto* leiste = new QWidget(client);
+    leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
+    leiste->setGeometry(2, 2, 407, 30);
+    auto* row = new QHBoxLayout(leiste);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    QFont knopf = leiste->font();
+    knopf.setPointSize(7);
+    leiste->setFont(knopf);
+    SpeedButton14 = NeuerSchalter(leiste, "SpeedButton14", QStringLiteral("Datei"));
+    SpeedButton3 = NeuerSchalter(leiste, "SpeedButton3", QStringLiteral("Neu"));
+    SpeedButton16 = NeuerSchalter(leiste, "SpeedButton16", QStringLiteral("Beispiele"));
+    SpeedButton1 = NeuerSchalter(leiste, "SpeedButton1", QStringLiteral("Drucken"));
+    SpeedButton2 = NeuerSchalter(leiste, "SpeedButton2", QStringLiteral("Kopieren"));
+    SpeedButton4 = NeuerSchalter(leiste, "SpeedButton4", QStringLiteral("Wertetabelle"));
+    SpeedButton5 = NeuerSchalter(leiste, "SpeedButton5", QStringLiteral("Präsentation"));
+    for (QToolButton* b : {SpeedButton14, SpeedButton3, SpeedButton16, SpeedButton1, SpeedButton2, SpeedButton4,
+                           SpeedButton5})
+        row->addWidget(b);
+    row->addStretch(1);
+    connect(SpeedButton3, &QToolButton::pressed, this, [this] { StartvorlageLaden = true; });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { Wertetabelle1Click(); });
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
+
+    // Equation.
+    GroupBox1 = new QGroupBox(QStringLiteral(" Funktion "), client);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(4, 34, 403, 80);
+    Edit1 = NeuesFeld(GroupBox1, "Edit1", 8, 20, 387, 24);
+    QFont gross = Edit1->font();
+    gross.setPointSize(10);
+    Edit1->setFont(gross);
+    ComboBox1 = new QComboBox(GroupBox1);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(8, 50, 60, 24);
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    for (int n = 1; n <= 9; ++n)
+        ComboBox1->addItem(QString::number(n) + QLatin1Char('.'));
+    ComboBox1->lineEdit()->setMaxLength(255);
+    SitBtn3 = new QToolButton(GroupBox1);
+    SitBtn3->setObjectName(QStringLiteral("SitBtn3"));
+    SitBtn3->setText(QStringLiteral("Bibliothek"));
+    SitBtn3->setGeometry(76, 50, 80, 24);
+    BitBtn1 = new QPushButton(QStringLiteral("<-"), GroupBox1);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(299, 50, 46, 24);
+    BitBtn1->setFocusPolicy(Qt::NoFocus);
+    BitBtn2 = new QPushButton(QStringLiteral("C"), GroupBox1);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(349, 50, 46, 24);
+    BitBtn2->setFocusPolicy(Qt::NoFocus);
+
+    // Properties of the selected graph.
+    GroupBox2 = new QGroupBox(client);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(4, 116, 403, 77);
+    Label4 = NeuesLabel(GroupBox2, "Label4", QStringLiteral("x von"), 8, 24);
+    Evonx = NeuesFeld(GroupBox2, "Evonx", 52, 20, 64);
+    Label6 = NeuesLabel(GroupBox2, "Label6", QStringLiteral("bis"), 122, 24);
+    Ebisx = NeuesFeld(GroupBox2, "Ebisx", 146, 20, 64);
+    SFarbe2 = new QPushButton(GroupBox2);
+    SFarbe2->setObjectName(QStringLiteral("SFarbe2"));
+    SFarbe2->setFocusPolicy(Qt::NoFocus);
+    SFarbe2->setGeometry(262, 20, 40, 22);
+    SFarbe2->setText(QStringLiteral("2"));
+    SFarbe = new QPushButton(QStringLiteral("Farbe"), GroupBox2);
+    SFarbe->setObjectName(QStringLiteral("SFarbe"));
+    SFarbe->setFocusPolicy(Qt::NoFocus);
+    SFarbe->setGeometry(220, 20, 80, 22);
+    ComboBox2 = new QComboBox(GroupBox2);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->setGeometry(310, 20, 85, 22);
+    for (int n = 1; n <= 11; ++n)
+        ComboBox2->addItem(QString::number(n) + QLatin1Char('.'));
+    Label5 = NeuesLabel(GroupBox2, "Label5", QStringLiteral("t von"), 8, 52);
+    Evont = NeuesFeld(GroupBox2, "Evont", 52, 48, 64);
+    Label7 = NeuesLabel(GroupBox2, "Label7", QStringLiteral("bis"), 122, 52);
+    Ebist = NeuesFeld(GroupBox2, "Ebist", 146, 48, 64);
+    Label8 = NeuesLabel(GroupBox2, "Label8", QStringLiteral("Schritt"), 220, 52);
+    Estept = NeuesFeld(GroupBox2, "Estept", 262, 48, 64);
+
+    // Tool windows.
+    GroupBox3 = new QGroupBox(QStringLiteral(" Zubehör "), client);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(4, 196, 403, 52);
+    auto* werkzeuge = new QHBoxLayout(GroupBox3);
+    werkzeuge->setContentsMargins(4, 16, 4, 2);
+    werkzeuge->setSpacing(2);
+    SpeedButton13 = NeuerSchalter(GroupBox3, "SpeedButton13", QStringLiteral("Übersicht"));
+    SpeedButton12 = NeuerSchalter(GroupBox3, "SpeedButton12", QStringLiteral("Beschriftung"));
+    SpeedButton11 = NeuerSchalter(GroupBox3, "SpeedButton11", QStringLiteral("Senkrechte"));
+    SpeedButton10 = NeuerSchalter(GroupBox3, "SpeedButton10", QStringLiteral("Punkte"));
+    SpeedButton8 = NeuerSchalter(GroupBox3, "SpeedButton8", QStringLiteral("Kreise"));
+    SpeedButton9 = NeuerSchalter(GroupBox3, "SpeedButton9", QStringLiteral("Flächen"));
+    for (QToolButton* b : {SpeedButton13, SpeedButton12, SpeedButton11, SpeedButton10, SpeedButton8, SpeedButton9})
+        werkzeuge->addWidget(b);
+
+    // The designed texts of the ranges (the defaults of a function).
+    Evonx->setText(QStringLiteral("-100"));
+    Ebisx->setText(QStringLiteral("100"));
+    Evont->setText(QStringLiteral("1"));
+    Ebist->setText(QStringLiteral("5"));
+    Estept->setText(QStringLiteral("1"));
+    for (QLineEdit* e : {Evonx, Ebisx, Evont, Ebist, Estept})
+        SetTag(e, 1);
+
+    // The change handlers. Text fields report every change, from the user
+    // or from code, but only when the text differs; the combo boxes report
+    // only what the user does.
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+    connect(Evonx, &QLineEdit::textChanged, this, [this] { EvonxChange(); });
+    connect(Ebisx, &QLineEdit::textChanged, this, [this] { EbisxChange(); });
+    connect(Evont, &QLineEdit::textChanged, this, [this] { EvontChange(); });
+    connect(Ebist, &QLineEdit::textChanged, this, [this] { EbistChange(); });
+    connect(Estept, &QLineEdit::textChanged, this, [this] { EsteptChange(); });
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox1Change(); });
+    connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    connect(SFarbe, &QPushButton::clicked, this, [this] { BFarbeClick(); });
+    connect(SFarbe2, &QPushButton::clicked, this, [this] { SFarbe2Click(); });
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    Edit1->setFocus();
+    Edit1->end(false);
+}
+
+// ---------------------------------------------------------------------------
+// Creation and reset
+
+void TForm1::FormCreate(const std::vector<std::string>& parameter)
+{
+    BereicheGesperrt = false;
+
+    // Small screens get the window in their corner.
+    move(50, 49);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect r = screen->geometry();
+        if (r.width() <= 1024 || r.height() <= 800)
+            move(1, 1);
+        if (r.width() > 1100 && r.height() <= 801)
+            move(20, 20);
+    }
+
+    StartvorlageLaden = true;
+
+    for (std::size_t i = 0; i < FObjekte.size(); ++i) {
+        FObjekte[i] = std::make_unique<TFunktion>();
+        Funktionen[i] = FObjekte[i].get();
+    }
+    Funktionen[13]->SetTerm("f(x) = 0");  // the x-axis of the areas
+    Reset();
+    Funktionen[0] = Funktionen[1];
+
+    // All parameters joined with blanks name one document: a path with
+    // blanks works whether or not it was quoted.
+    StartDokument.clear();
+    if (!parameter.empty()) {
+        std::string pfad;
+        for (const std::string& p : parameter)
+            pfad += p + " ";
+        pfad.pop_back();
+        const QFileInfo info(QString::fromStdString(pfad));
+        if (info.exists() && info.isFile())
+            StartDokument = pfad;
+    }
+}
+
+void TForm1::Reset()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{Edit1, ComboBox1, Evonx, Ebisx, Evont, Ebist, Estept})
+        SetzeFeldfarbe(w, FarbeGueltig);
+    Eingabeart = " Funktion ";
+    FunktionNr = 1;
+
+    static constexpr std::array<std::pair<TColor, TColor>, 9> farben = {{
+        {clRed, clBlue},
+        {clBlue, clRed},
+        {clGreen, clPurple},
+        {clPurple, clGreen},
+        {clLime, clPurple},
+        {clAqua, clMaroon},
+        {clFuchsia, clMaroon},
+        {clGray, clSilver},
+        {clBlack, clGray},
+    }};
+    for (int n = 1; n <= 9; ++n) {
+        if (TFunktion* f = Funktionen[static_cast<std::size_t>(n)]) {
+            f->SetColor(farben[static_cast<std::size_t>(n - 1)].first);
+            f->SetColor2(farben[static_cast<std::size_t>(n - 1)].second);
+        }
+    }
+    GroupBox2->resize(GroupBox2->width(), Evont->y() + 7);
+    ComboBox2->setCurrentIndex(1);
+}
+
+// ---------------------------------------------------------------------------
+// Placement of the other windows
+
+void TForm1::AlignForm()
+{
+    if (!Graphik)
+        return;
+    const QRect rahmen = frameGeometry();
+    Graphik->move(rahmen.x() + rahmen.width() + FensterVersatz[3] + 2, rahmen.y() + FensterVersatz[4]);
+
+    if (Form2) {
+        if (Graphik->ErsteAusrichtung) {
+            Form2->GroesseErlaubt = true;
+            Form2->resize(Form2->StartBreite + FensterVersatz[6], Form2->height());
+            Form2->GroesseErlaubt = false;
+        }
+        int top = rahmen.y() + rahmen.height() + FensterVersatz[3] + 2;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            top = std::min(top, screen->geometry().height() - 30 - Form2->frameGeometry().height());
+        Form2->move(rahmen.x(), top);
+    }
+    Graphik->ErsteAusrichtung = false;
+
+    PlatziereKleineFenster();
+}
+
+// The unit windows sit under the unit track bar of the graph window's axes
+// group, the trace window right-aligned under its coordinate-system group.
+void TForm1::PlatziereKleineFenster()
+{
+    if (!Graphik || !Graphik->GroupBox1 || !Graphik->GroupBox2)
+        return;
+    const QWidget* tb1 = Graphik->findChild<QWidget*>(QStringLiteral("TrackBar1"));
+    const int links = (tb1 ? tb1->x() : 0) + 24;
+    const int h = Graphik->GroupBox1->height();
+    if (EinheitXDlg)
+        EinheitXDlg->move(Graphik->GroupBox1->mapToGlobal(QPoint(links, h)));
+    if (EinheitYDlg && EinheitXDlg)
+        EinheitYDlg->move(Graphik->GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
+    if (TraceParam)
+        TraceParam->move(Graphik->GroupBox2->mapToGlobal(
+            QPoint(Graphik->GroupBox2->width() - TraceParam->width(), Graphik->GroupBox2->height())));
+}
+
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (Graphik)
+        AlignForm();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event)
+{
+    QMainWindow::mouseMoveEvent(event);
+    if (Graphik)
+        Graphik->Statusanzeige();
+}
+
+// ---------------------------------------------------------------------------
+// Window states: maximising the main window (it has a fixed size, so only a
+// window manager command can) starts presentation mode instead.
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || FImZustandswechsel)
+        return;
+    if (windowState() & Qt::WindowMaximized) {
+        FImZustandswechsel = true;
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        SpeedButton5Click();
+        hide();
+        FImZustandswechsel = false;
+    }
+}
+
+void TForm1::WMNCLButtonDblClk()
+{
+    if (!Graphik)
+        return;
+    if (!Graphik->isMaximized())
+        SpeedButton5Click();
+    else
+        Graphik->SpeedButton5Click();
+}
+
+void TForm1::SpeedButton5Click()
+{
+    if (!Graphik)
+        return;
+    if (Form2) {
+        SetWindowAlpha(Form2, 240);
+        Form2->update();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The window-state changes below are ours, not a user's command.
+    const bool eigen = Graphik->PraesentationWechsel;
+    Graphik->PraesentationWechsel = true;
+    Graphik->hide();
+    if (Graphik->GroupBox1) {
+        Graphik->GroupBox1->move(Graphik->GroupBox1->x(), 40);
+        Graphik->GroupBox2->move(Graphik->GroupBox2->x(), 40);
+        Graphik->GroupBox3->move(Graphik->GroupBox3->x(), 40);
+        Graphik->AktivBox->move(Graphik->AktivBox->x(), Graphik->GroupBox1->y() + Graphik->GroupBox1->height() + 13);
+        Graphik->GroupBox3->show();
+        Graphik->CoolBar2->show();
+    }
+    Graphik->showMaximized();
+    if (Graphik->CoolBar2) {
+        if (auto* ende = Graphik->CoolBar2->findChild<QWidget*>(QStringLiteral("SpeedButton5")))
+            ende->move(Graphik->CoolBar2->width() - ende->width() - 1, ende->y());
+    }
+    Graphik->update();
+    QApplication::restoreOverrideCursor();
+    Graphik->PraesentationWechsel = eigen;
+    PlatziereKleineFenster();
+}
+
+// ---------------------------------------------------------------------------
+// Menu toggles
+
+void TForm1::Wertetabelle1Click()
+{
+    if (!Form2)
+        return;
+    if (Wertetabelle1->isChecked()) {
+        Wertetabelle1->setChecked(false);
+        Form2->hide();
+    } else {
+        Wertetabelle1->setChecked(true);
+        Form2->show();
+        Form2->FillValueTable();
+    }
+}
+
+void TForm1::Graphen1Click()
+{
+    if (!Graphik)
+        return;
+    if (Graphen1->isChecked()) {
+        Graphen1->setChecked(false);
+        Graphik->hide();
+    } else {
+        Graphen1->setChecked(true);
+        Graphik->show();
+        Graphik->GraphikResize();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The end of the program
+
+bool TForm1::FormCloseAllowed()
+{
+    if (BeendenBestaetigt)
+        return true;
+    return AskYesNo(Texte[294] + "  ") == IDYES;
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseAllowed()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the main window ends the program, whatever else is open.
+    QApplication::quit();
+}
+
+// ---------------------------------------------------------------------------
+// Documents: their commands come with the document code. Until then New,
+// Save as and Open do nothing and no document can be opened.
+
+void TForm1::SpeedButton3Click()
+{
+}
+
+void TForm1::SpeedButton6Click()
+{
+}
+
+void TForm1::SpeedButton7Click()
+{
+}
+
+bool TForm1::oeffne(const std::string& /*dateiname*/)
+{
+    return false;
+}

@@ -1,0 +1,196 @@
+#pragma once
+// The main window: the function editor (equation, function 1..9, ranges,
+// colours, line style, keypad), the menus and tool bar, the placement of the
+// other windows around it and the end of the program.
+
+#include "engine/farben.h"
+#include "engine/funktion.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+// Light green and light orange: the validity colours of every input field.
+constexpr TColor FarbeGueltig = RGB(230, 255, 200);
+constexpr TColor FarbeUngueltig = RGB(255, 230, 200);
+
+// Sets a widget's background (Base for edits, Button for buttons) and font
+// colour the way the classic controls had them as two properties.
+void SetzeFeldfarbe(QWidget* w, TColor background);
+void SetzeSchriftfarbe(QWidget* w, TColor text);
+TColor Feldfarbe(const QWidget* w);
+TColor Schriftfarbe(const QWidget* w);
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creates the controls and runs FormCreate. argv are the command-line
+    // parameters without the program name.
+    explicit TForm1(const std::vector<std::string>& parameter = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- State --------------------------------------------------------
+    std::string Eingabeart = " Funktion ";  // " Funktion " or " Funktionenschar "
+    bool BereicheGesperrt = false;          // while set the range handlers do nothing
+    bool StartvorlageLaden = true;          // the next New may load the start template
+
+    // ---- Menus ---------------------------------------------------------
+    QMenu* Datei1 = nullptr;
+    QAction* Neu1 = nullptr;
+    QAction* ffnen1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QMenu* Beispiele1 = nullptr;
+    QMenu* Fenster1 = nullptr;
+    QAction* Wertetabelle1 = nullptr;
+    QAction* Graphen1 = nullptr;
+    QMenu* Interaktiv2 = nullptr;
+    QActionGroup* InteraktivGruppe = nullptr;
+    QAction* I1 = nullptr;
+    QAction* I2 = nullptr;
+    QAction* I3 = nullptr;
+    QAction* I4 = nullptr;
+    QAction* I5 = nullptr;
+    QAction* I6 = nullptr;
+    QAction* I7 = nullptr;
+    QAction* I8 = nullptr;
+    QAction* I9 = nullptr;
+    QAction* I10 = nullptr;
+    QMenu* Einstellungen2 = nullptr;
+    QMenu* Sprache1 = nullptr;
+    QAction* deutsch1 = nullptr;
+    QAction* english1 = nullptr;
+    QAction* franzsisch1 = nullptr;  // third language; hidden
+    QMenu* Maeinheit1 = nullptr;
+    QAction* cm = nullptr;
+    QAction* Inch = nullptr;
+    QMenu* Start1 = nullptr;
+    QAction* mitWertetabellestarten1 = nullptr;
+    QAction* eigeneEinstellungenverwenden1 = nullptr;
+    QAction* ransparenzderZubehrfenster1 = nullptr;  // hidden, checked from the start
+    QAction* Sound1 = nullptr;
+    QAction* Interaktiv1 = nullptr;
+    QMenu* Hilfe1 = nullptr;
+
+    // ---- Tool bar --------------------------------------------------------
+    QToolButton* SpeedButton14 = nullptr;  // file
+    QToolButton* SpeedButton3 = nullptr;   // new
+    QToolButton* SpeedButton16 = nullptr;  // examples
+    QToolButton* SpeedButton1 = nullptr;   // print
+    QToolButton* SpeedButton2 = nullptr;   // copy
+    QToolButton* SpeedButton4 = nullptr;   // value table
+    QToolButton* SpeedButton5 = nullptr;   // presentation
+
+    // ---- Input bar -------------------------------------------------------
+    QGroupBox* GroupBox1 = nullptr;  // " Funktion " / " Funktionenschar "
+    QLineEdit* Edit1 = nullptr;      // the equation
+    QPushButton* BitBtn1 = nullptr;  // backspace
+    QPushButton* BitBtn2 = nullptr;  // clear
+    QToolButton* SitBtn3 = nullptr;  // term templates
+    QComboBox* ComboBox1 = nullptr;  // function "1." .. "9."
+
+    QGroupBox* GroupBox2 = nullptr;  // properties of the selected graph
+    QLabel* Label4 = nullptr;        // x from
+    QLabel* Label6 = nullptr;        // x to
+    QLabel* Label5 = nullptr;        // t from
+    QLabel* Label7 = nullptr;        // t to
+    QLabel* Label8 = nullptr;        // t step
+    QLineEdit* Evonx = nullptr;
+    QLineEdit* Ebisx = nullptr;
+    QLineEdit* Evont = nullptr;
+    QLineEdit* Ebist = nullptr;
+    QLineEdit* Estept = nullptr;
+    QPushButton* SFarbe = nullptr;   // colour
+    QPushButton* SFarbe2 = nullptr;  // additional colour (families)
+    QComboBox* ComboBox2 = nullptr;  // line style 0..10
+
+    QGroupBox* GroupBox3 = nullptr;  // tool windows
+    QToolButton* SpeedButton13 = nullptr;  // overview
+    QToolButton* SpeedButton12 = nullptr;  // labels
+    QToolButton* SpeedButton11 = nullptr;  // vertical segments
+    QToolButton* SpeedButton10 = nullptr;  // points
+    QToolButton* SpeedButton8 = nullptr;   // circles
+    QToolButton* SpeedButton9 = nullptr;   // areas
+
+    QWidget* Tastenfeld = nullptr;   // the keypad
+    // Keypad buttons by name (B0..B9, BKomma, Bplus, ..., Byvonx, Bfvonx, Bfvonxt).
+    QPushButton* Taste(const char* name) const;
+    QPushButton* Bx = nullptr;
+    QPushButton* Bt = nullptr;
+    QPushButton* B1 = nullptr;
+    QPushButton* Byvonx = nullptr;
+    QPushButton* Bfvonx = nullptr;
+    QPushButton* Bfvonxt = nullptr;
+    QPushButton* BKomma = nullptr;
+
+    // ---- Function editor --------------------------------------------------
+    void Edit1Change();
+    void EvonxChange();
+    void EbisxChange();
+    void EvontChange();
+    void EbistChange();
+    void EsteptChange();
+    void ComboBox1Change();
+    void BFarbeClick();
+    void SFarbe2Click();
+    void ComboBox2Change();
+    void ClickButton(QPushButton* sender);
+
+    // ---- Frame -------------------------------------------------------------
+    void FormCreate(const std::vector<std::string>& parameter);
+    void Reset();
+    void AlignForm();
+    void Wertetabelle1Click();
+    void Graphen1Click();
+    // Title-bar double click and the maximise command: presentation mode.
+    void WMNCLButtonDblClk();
+    // Starts presentation mode: the graph window maximised with its input
+    // bar. Ended by the graph window's SpeedButton5Click.
+    void SpeedButton5Click();
+
+    // ---- Documents: filled in with the document commands --------------------
+    void SpeedButton3Click();  // New
+    void SpeedButton6Click();  // Save as
+    void SpeedButton7Click();  // Open
+    // Opens a document file; false when it could not be read.
+    bool oeffne(const std::string& dateiname);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ErzeugeMenues();
+    void ErzeugeEingabe();
+    void ErzeugeTastenfeld();
+    // The five range fields share one routine; which function setter a field
+    // feeds is told by its index 0..4 (x from, x to, t from, t to, t step).
+    void BereichChange(int feld);
+    QLineEdit* Bereichsfeld(int feld) const;
+    void Einrichten(QLineEdit* e);
+    bool FormCloseAllowed();
+    void PlatziereKleineFenster();
+
+    std::array<std::unique_ptr<TFunktion>, 14> FObjekte;  // owned function objects
+    bool FImZustandswechsel = false;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,19 @@
+#pragma once
+// The hidden window that is created last and finishes the start: captions,
+// the settings file, the start template, the document named on the command
+// line, and which windows appear.
+
+#include <QWidget>
+
+class TFormOeffne : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormOeffne(QWidget* parent = nullptr);
+
+    void FormCreate();
+    // Writes the language lines into all windows. So far only the texts that
+    // depend on the decimal separator and on the editor's state.
+    void beschriften();
+};
+
+extern TFormOeffne* FormOeffne;

@@ -1,0 +1,96 @@
+#pragma once
+// A started program for the window tests: a settings folder of its own, the
+// modal parts replaced by fakes, every window created in its order, and all
+// of it taken down again after each test.
+
+#include "engine/einstellungen.h"
+#include "engine/tabellen.h"
+#include "main/dialoge.h"
+#include "main/programm.h"
+#include "platform/fensterhilfen.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct FakeFrage : TJaNeinFrage {
+    QMessageBox::StandardButton Antwort = QMessageBox::No;
+    std::vector<QString> Fragen;
+    QMessageBox::StandardButton Frage(const QString&, const QString& text) override
+    {
+        Fragen.push_back(text);
+        return Antwort;
+    }
+};
+
+struct FakeMeldung : TMeldung {
+    std::vector<QString> Meldungen;
+    void Zeige(const QString& text) override { Meldungen.push_back(text); }
+};
+
+struct FakeFarbDialog : TFarbDialog {
+    std::optional<TColor> Antwort;
+    std::vector<TColor> Vorgaben;
+    std::optional<TColor> Waehle(TColor vorgabe) override
+    {
+        Vorgaben.push_back(vorgabe);
+        return Antwort;
+    }
+};
+
+class ProgrammTest : public ::testing::Test {
+protected:
+    QTemporaryDir Konfig;
+    FakeFrage Frage;
+    FakeMeldung Meldung;
+    FakeFarbDialog FarbDialog;
+    bool Gestartet = false;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Konfig.isValid());
+        setenv("XDG_CONFIG_HOME", Konfig.path().toLocal8Bit().constData(), 1);
+        SetJaNeinFrage(&Frage);
+        SetMeldung(&Meldung);
+        SetFarbDialog(&FarbDialog);
+    }
+
+    void TearDown() override
+    {
+        if (Gestartet)
+            ProgrammBeenden();
+        SetJaNeinFrage(nullptr);
+        SetMeldung(nullptr);
+        SetFarbDialog(nullptr);
+        unsetenv("XDG_CONFIG_HOME");
+    }
+
+    void Starten(const std::vector<std::string>& parameter = {})
+    {
+        ProgrammStarten(parameter);
+        Gestartet = true;
+    }
+
+    // Writes raw bytes as the settings file.
+    void EinstellungsdateiSchreiben(const QByteArray& daten)
+    {
+        ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+        QFile f(Einstellungsdatei());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(daten), daten.size());
+    }
+
+    void EinstellungenSchreiben(const TEinstellungen& e)
+    {
+        const auto bytes = EncodeEinstellungen(e);
+        EinstellungsdateiSchreiben(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<qsizetype>(bytes.size())));
+    }
+};

@@ -1,0 +1,21 @@
+#pragma once
+// Tool window: points A to J. So far the window exists, is created in its
+// place at start and carries its opacity track bar; its controls and
+// their write-through come with the window itself.
+
+#include <QWidget>
+
+class QSlider;
+
+class TPunkteDlg : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPunkteDlg(QWidget* parent = nullptr);
+
+    QSlider* TrackBar2 = nullptr;  // window opacity 120..255
+
+    // Shows the table in the controls. Not filled in yet.
+    void zeigePunk();
+};
+
+extern TPunkteDlg* PunkteDlg;
