@@ -92,6 +92,8 @@ TGraphik::TGraphik(QWidget* parent) : QWidget(parent)
     TrackBar3->setValue(3);
     TrackBar3->hide();
 
+    ErzeugeAchsenSteuerung();
+
     // Small until the first layout sizes them to the drawing area.
     Bild = MakeScreenImage(10, 10);
     Anzeigebild = MakeScreenImage(10, 10);

@@ -1,0 +1,335 @@
+// Axis units and lengths of the graph window: the two unit track bars, the
+// length lists in cm and in inch, their resets, and the colour switch; also
+// the check boxes and captions that the coordinate system reads.
+#include "graph/graphik.h"
+
+#include "engine/tabellen.h"
+#include "engine/zahlen.h"
+#include "main/dialoge.h"
+#include "main/einheit_dlg.h"
+#include "main/wertetabelle_fenster.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr int KleinstePosition = -4;
+constexpr int GroesstePosition = 10;
+
+// Units per view unit by track bar position -4..10. Positions 2, 3 and 5 of
+// the x bar are pi/3, pi/2 and pi, which the axis numbers in units of pi.
+constexpr double EinheitenX[] = {0.01, 0.1, 0.2, 0.25, 0.5, 1.0, 1.0471975511965979, 1.5707963267948966,
+                                 2.0, 3.141592653589793, 4.0, 5.0, 10.0, 50.0, 100.0};
+constexpr double EinheitenY[] = {0.001, 0.01, 0.1, 0.25, 0.5, 1.0, 2.0, 2.5, 5.0, 10.0, 50.0, 100.0, 500.0,
+                                 1000.0, 10000.0};
+
+int Index(int position) { return std::clamp(position, KleinstePosition, GroesstePosition) - KleinstePosition; }
+
+// A whole number as typed: an optional sign and digits, blanks around
+// allowed. Nothing for anything else, including numbers beyond 32 bits.
+std::optional<std::int32_t> Ganzzahl(const QString& text)
+{
+    const std::string s = text.trimmed().toStdString();
+    if (s.empty())
+        return std::nullopt;
+    const char* anfang = s.data();
+    const char* ende = s.data() + s.size();
+    if (*anfang == '+')
+        ++anfang;
+    std::int32_t wert = 0;
+    const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler != std::errc() || rest != ende || anfang == ende)
+        return std::nullopt;
+    return wert;
+}
+
+// The digit of a character, as a one-character whole number.
+std::optional<int> Ziffer(QChar c)
+{
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return c.unicode() - '0';
+    return std::nullopt;
+}
+
+QComboBox* Laengenliste(QWidget* parent, const char* name, const QStringList& eintraege, const QString& text)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(eintraege);
+    box->setCurrentIndex(static_cast<int>(eintraege.indexOf(text)));
+    box->lineEdit()->setMaxLength(255);
+    return box;
+}
+
+QStringList Zahlen(int von, int bis)
+{
+    QStringList l;
+    for (int n = von; n <= bis; ++n)
+        l << QString::number(n);
+    return l;
+}
+
+// Half-inch steps from 1.5 to `bis`, written with ".".
+QStringList Zoll(int bisMalZwei)
+{
+    QStringList l;
+    for (int n = 3; n <= bisMalZwei; ++n)
+        l << (n % 2 == 0 ? QString::number(n / 2) : QString::number(n / 2) + QStringLiteral(".5"));
+    return l;
+}
+
+}  // namespace
+
+double TGraphik::EinheitXAusPosition(int position) { return EinheitenX[Index(position)]; }
+
+double TGraphik::EinheitYAusPosition(int position) { return EinheitenY[Index(position)]; }
+
+QString TGraphik::EinheitXText(int position, double einheit)
+{
+    switch (position) {
+    case 2: return QStringLiteral("Pi/3");
+    case 3: return QStringLiteral("Pi/2");
+    case 5: return QStringLiteral("Pi");
+    default: return QString::fromStdString(FloatToStr(einheit, Dezimaltrenner()));
+    }
+}
+
+void TGraphik::ErzeugeAchsenSteuerung()
+{
+    auto bar = [this](const char* name, const char* hinweis) {
+        auto* t = new QSlider(Qt::Horizontal, this);
+        t->setObjectName(QString::fromLatin1(name));
+        t->setRange(KleinstePosition, GroesstePosition);
+        t->setValue(1);
+        t->setPageStep(1);
+        t->setTickPosition(QSlider::TicksBelow);
+        t->setToolTip(QString::fromUtf8(hinweis));
+        return t;
+    };
+    TrackBar2 = bar("TrackBar2", "Einheit der x-Achse");
+    TrackBar1 = bar("TrackBar1", "Einheit der y-Achse");
+
+    ComboBox2 = Laengenliste(this, "ComboBox2", Zahlen(3, 17), QStringLiteral("11"));
+    ComboBox1 = Laengenliste(this, "ComboBox1", Zahlen(3, 20), QStringLiteral("10"));
+    ComboBox2a = Laengenliste(this, "ComboBox2a", Zoll(14), QStringLiteral("5.5"));
+    ComboBox1a = Laengenliste(this, "ComboBox1a", Zoll(16), QStringLiteral("5"));
+    // The view starts in centimetres: the inch lists wait hidden.
+    ComboBox1a->hide();
+    ComboBox2a->hide();
+
+    CB3 = new QCheckBox(QStringLiteral("Achsen"), this);
+    CB3->setObjectName(QStringLiteral("CB3"));
+    CB3->setChecked(true);
+    CB4 = new QCheckBox(QStringLiteral("skaliert"), this);
+    CB4->setObjectName(QStringLiteral("CB4"));
+    CB4->setChecked(true);
+    Edit1 = new QLineEdit(QStringLiteral("x"), this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(255);
+    Edit2 = new QLineEdit(QStringLiteral("y"), this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setMaxLength(255);
+
+    // Value changes from code run the handlers too (they then act only on
+    // a real change); the lists react to what the user chooses or types.
+    connect(TrackBar1, &QSlider::valueChanged, this, [this] { TrackBar1Change(); });
+    connect(TrackBar2, &QSlider::valueChanged, this, [this] { TrackBar2Change(); });
+    for (QComboBox* box : {ComboBox1, ComboBox1a})
+        connect(box, &QComboBox::activated, this, [this, box] { ComboBox1Change(box); });
+    for (QComboBox* box : {ComboBox1, ComboBox1a})
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] { ComboBox1Change(box); });
+    for (QComboBox* box : {ComboBox2, ComboBox2a})
+        connect(box, &QComboBox::activated, this, [this, box] { ComboBox2Change(box); });
+    for (QComboBox* box : {ComboBox2, ComboBox2a})
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] { ComboBox2Change(box); });
+    if (CB2)
+        connect(CB2, &QCheckBox::toggled, this, [this] { CB2Click(); });
+    connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
+    connect(CB4, &QCheckBox::toggled, this, [this] { CB4Click(); });
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+    connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
+}
+
+void TGraphik::TrackBar1Change()
+{
+    if (!TrackBar1Aktiv)
+        return;
+    EinheitY = EinheitYAusPosition(TrackBar1->value());
+    if (EinheitYDlg && EinheitYDlg->Edit)
+        EinheitYDlg->Edit->setText(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
+    GraphikResize();
+}
+
+void TGraphik::TrackBar2Change()
+{
+    if (!TrackBar2Aktiv)
+        return;
+    EinheitX = EinheitXAusPosition(TrackBar2->value());
+    if (EinheitXDlg && EinheitXDlg->Edit) {
+        // The dialog only shows the unit: its own handling of a typed unit
+        // must not run and move the bar back.
+        const QSignalBlocker still(EinheitXDlg->Edit);
+        EinheitXDlg->Edit->setText(EinheitXText(TrackBar2->value(), EinheitX));
+    }
+    GraphikResize();
+    if (Form2)
+        Form2->FillValueTable();
+}
+
+void TGraphik::ComboBox1Change(QComboBox* Sender) { AchsenLaengeAendern(true, Sender); }
+
+void TGraphik::ComboBox2Change(QComboBox* Sender) { AchsenLaengeAendern(false, Sender); }
+
+void TGraphik::AchsenLaengeAendern(bool yAchse, QComboBox* Sender)
+{
+    QComboBox* const cm = yAchse ? ComboBox1 : ComboBox2;
+    QComboBox* const inch = yAchse ? ComboBox1a : ComboBox2a;
+    auto zuruecksetzen = [&] {
+        if (yAchse)
+            ResetYAxisLength(Sender);
+        else
+            ResetXAxisLength(Sender);
+    };
+
+    // A. A length typed or chosen in inch becomes the cm length of twice as
+    // many view units. Only the first digit counts; a comma typed as the
+    // second character means half an inch more.
+    bool weiter = true;
+    if (Sender == inch && !inch->currentText().isEmpty()) {
+        QString t = inch->currentText();
+        if (t.size() > 1 && t[1] == QLatin1Char(',')) {
+            t = t.left(1) + QStringLiteral(".5");
+            inch->setEditText(t);
+        }
+        const QChar c2 = t.size() > 1 ? t[1] : QChar();
+        const QChar c3 = t.size() > 2 ? t[2] : QChar();
+        const std::optional<int> d = Ziffer(t[0]);
+        if (!d) {
+            weiter = false;
+        } else if (c2 == QLatin1Char('.') && c3 == QLatin1Char('5')) {
+            cm->setEditText(QString::number(2 * *d + 1));
+        } else if (c2 == QLatin1Char('.')) {
+            inch->setEditText(t.left(1));
+            cm->setEditText(QString::number(2 * *d));
+            inch->setFocus();
+            inch->lineEdit()->setCursorPosition(3);
+        } else {
+            cm->setEditText(QString::number(2 * *d));
+        }
+    }
+
+    // B. An inch length beyond the longest one is reset. The inch lists are
+    // written with "." in every language, so either separator is read.
+    if (weiter) {
+        const std::optional<double> zoll = ParseNumber(inch->currentText().toStdString(), '.', true);
+        if (!zoll)
+            weiter = false;
+        else if (*zoll > 9.5)
+            zuruecksetzen();
+    }
+
+    // C. A cm length shows its inch length too.
+    if (weiter && Sender == cm && !cm->currentText().isEmpty()) {
+        if (const std::optional<std::int32_t> n = Ganzzahl(cm->currentText())) {
+            const QString halb = QString::number(*n / 2);
+            inch->setEditText(*n % 2 == 0 ? halb : halb + QStringLiteral(".5"));
+        }
+    }
+
+    // D. The cm length sets the top (right) edge above the bottom (left)
+    // one; a view that would end at or below 0 is moved up to end at 1.
+    if (cm->currentText().isEmpty())
+        return;
+    const std::optional<std::int32_t> n = Ganzzahl(cm->currentText());
+    if (!n) {
+        zuruecksetzen();
+        return;
+    }
+    const std::int32_t groesste = yAchse ? 20 : 17;
+    if (*n >= 3 && *n <= groesste) {
+        std::int32_t& kleinKante = yAchse ? YMin : XMin;
+        std::int32_t& grossKante = yAchse ? YMax : XMax;
+        const std::int64_t neu = std::int64_t{kleinKante} + *n;
+        if (neu <= 0) {
+            grossKante = 1;
+            kleinKante = 1 - *n;
+        } else if (neu > std::numeric_limits<std::int32_t>::max()) {
+            grossKante = std::numeric_limits<std::int32_t>::max();
+            kleinKante = grossKante - *n;
+        } else {
+            grossKante = static_cast<std::int32_t>(neu);
+        }
+        GraphikResize();
+        if (!yAchse && Form2)
+            Form2->FillValueTable();
+        return;
+    }
+    const bool ruecksetzen = yAchse ? (*n == 0 || *n >= 21) : (*n == 0 || *n == 2 || *n >= 19);
+    if (ruecksetzen)
+        zuruecksetzen();
+}
+
+void TGraphik::ResetYAxisLength(QComboBox* Sender)
+{
+    // The default length always applies cleanly; the depth guard only makes
+    // sure a reset can never start another one.
+    if (AchsenRuecksetzTiefe > 0)
+        return;
+    ++AchsenRuecksetzTiefe;
+    ShowMessage(Texte[295]);
+    ComboBox1->setEditText(QStringLiteral("10"));
+    ComboBox1a->setEditText(QStringLiteral("5"));
+    ComboBox1Change(Sender);
+    if (!ComboBox1a->isHidden()) {
+        ComboBox1a->setFocus();
+        ComboBox1a->lineEdit()->setCursorPosition(3);
+    } else {
+        ComboBox1->setFocus();
+        ComboBox1->lineEdit()->setCursorPosition(2);
+    }
+    --AchsenRuecksetzTiefe;
+}
+
+void TGraphik::ResetXAxisLength(QComboBox* Sender)
+{
+    if (AchsenRuecksetzTiefe > 0)
+        return;
+    ++AchsenRuecksetzTiefe;
+    ShowMessage(Texte[296]);
+    ComboBox2->setEditText(QStringLiteral("11"));
+    ComboBox2a->setEditText(QStringLiteral("5.5"));
+    ComboBox2Change(Sender);
+    if (!ComboBox2a->isHidden()) {
+        ComboBox2a->setFocus();
+        ComboBox2a->lineEdit()->setCursorPosition(3);
+    } else {
+        ComboBox2->setFocus();
+        ComboBox2->lineEdit()->setCursorPosition(2);
+    }
+    --AchsenRuecksetzTiefe;
+}
+
+void TGraphik::CB2Click() { GraphikResize(); }
+
+void TGraphik::CB3Click()
+{
+    CB4->setEnabled(CB3->isChecked());
+    GraphikResize();
+}
+
+void TGraphik::CB4Click() { GraphikResize(); }
+
+void TGraphik::Edit1Change() { GraphikResize(); }
+
+void TGraphik::Edit2Change() { GraphikResize(); }
