@@ -60,13 +60,13 @@ public:
         TMax = TGraphik::MaxFloat(a, b);
         Step = f.GetTStep();
         Einzeln = f.GetKind() == " Funktion " || !Endlich(Step) || !(Step > 0.0);
-        T = Einzeln ? TMin : TMin - Step;
+        T = Einzeln ? SnapT(TMin) : TMin - Step;
     }
 
     // The parameter of the next member.
     double Naechster()
     {
-        T = Einzeln ? TMin : SnapT(T + Step);
+        T = Einzeln ? SnapT(TMin) : SnapT(T + Step);
         ++Anzahl;
         return T;
     }
