@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -24,7 +23,8 @@ enum : std::uint8_t {
     OpDiv,
     OpPow,
     OpPowIntExp,   // constant exponent that is an integer 1..64 in magnitude
-    OpPowConstBase // constant non-zero base, ln|base| precomputed
+    OpPowConstBase, // constant non-zero base, ln|base| precomputed
+    OpSave          // Work[C] := running value
 };
 
 struct Keyword {
@@ -414,25 +414,44 @@ bool IsWholeSmallExponent(long double v, int& k)
 }
 
 // Builds the step list of a successfully parsed tree without recursion, so a
-// long chain like x+x+...+x cannot exhaust the stack.
+// long chain like x+x+...+x cannot exhaust the stack. Nodes come out in
+// post-order (left operand, right operand, node), the order of evaluation.
 void Flatten(TFunktionsKopf& kopf)
 {
     const std::vector<TKnoten>& nodes = kopf.Nodes;
+    constexpr std::int32_t kConstBase = 6;
     std::vector<long double> constants;
     std::vector<TTermStep> steps;
     std::uint8_t used = 0;
-    // Operand references while walking: >= 0 a fixed slot index relative to
-    // the start (parameters 0..5, constants 6.. are fixed up below),
-    // < 0 an intermediate value at stack position -(ref + 1).
-    std::vector<std::int32_t> operands;
-    std::size_t maxDepth = 0;
-    constexpr std::int32_t kConstBase = 6;
+
+    // The operand stack of the walk. At most one entry is the running value,
+    // and it is always the newest computed one.
+    struct Operand {
+        std::uint8_t source;
+        std::int32_t slot;  // for FromWork: constants from kConstBase, saved
+                            // values as -(stack position + 1) until fixed up
+    };
+    std::vector<Operand> operands;
+    std::size_t savedSlots = 0;
 
     auto addConstant = [&](long double v) {
         constants.push_back(v);
         return kConstBase + static_cast<std::int32_t>(constants.size() - 1);
     };
-    auto tempAt = [](std::size_t position) { return -static_cast<std::int32_t>(position) - 1; };
+    // Before a step overwrites the running value, save it if an entry below
+    // the step's operands still refers to it.
+    auto saveRunningBelow = [&](std::size_t below) {
+        for (std::size_t i = 0; i < below; ++i) {
+            if (operands[i].source == TTermStep::FromRunning) {
+                TTermStep save;
+                save.Op = OpSave;
+                save.C = -static_cast<std::int32_t>(i) - 1;
+                steps.push_back(save);
+                operands[i] = {TTermStep::FromWork, save.C};
+                savedSlots = std::max(savedSlots, i + 1);
+            }
+        }
+    };
 
     struct Visit {
         std::int32_t node;
@@ -445,12 +464,15 @@ void Flatten(TFunktionsKopf& kopf)
         todo.pop_back();
         const TKnoten& k = nodes[static_cast<std::size_t>(v.node)];
         if (k.Kind == TKnoten::Parameter) {
-            operands.push_back(k.Code - 1);
+            const std::uint8_t source = k.Code == 1   ? TTermStep::FromX
+                                        : k.Code == 2 ? TTermStep::FromT
+                                                      : TTermStep::FromParameter;
+            operands.push_back({source, k.Code - 1});
             used = static_cast<std::uint8_t>(used | (1u << (k.Code - 1)));
             continue;
         }
         if (k.Kind == TKnoten::Constant) {
-            operands.push_back(addConstant(k.Value));
+            operands.push_back({TTermStep::FromWork, addConstant(k.Value)});
             continue;
         }
         if (!v.childrenDone) {
@@ -461,14 +483,22 @@ void Flatten(TFunktionsKopf& kopf)
         }
         TTermStep st;
         if (k.Kind == TKnoten::Function) {
-            st.A = operands.back();
+            const Operand a = operands.back();
             operands.pop_back();
+            saveRunningBelow(operands.size());
             st.Op = static_cast<std::uint8_t>(k.Code);
+            st.ASource = a.source;
+            st.A = a.slot;
         } else {
-            st.B = operands.back();
+            const Operand b = operands.back();
             operands.pop_back();
-            st.A = operands.back();
+            const Operand a = operands.back();
             operands.pop_back();
+            saveRunningBelow(operands.size());
+            st.ASource = a.source;
+            st.A = a.slot;
+            st.BSource = b.source;
+            st.B = b.slot;
             switch (k.Code) {
             case 1: st.Op = OpAdd; break;
             case 2: st.Op = OpSub; break;
@@ -490,24 +520,24 @@ void Flatten(TFunktionsKopf& kopf)
             }
             }
         }
-        const std::size_t position = operands.size();
-        st.D = tempAt(position);
-        maxDepth = std::max(maxDepth, position + 1);
-        operands.push_back(st.D);
         steps.push_back(st);
+        operands.push_back({TTermStep::FromRunning, 0});
     }
 
-    const std::int32_t tempBase = kConstBase + static_cast<std::int32_t>(constants.size());
-    auto fix = [&](std::int32_t ref) { return ref < 0 ? tempBase + (-ref - 1) : ref; };
+    const std::int32_t savedBase = kConstBase + static_cast<std::int32_t>(constants.size());
+    auto fix = [&](std::uint8_t source, std::int32_t slot) {
+        return source == TTermStep::FromWork && slot < 0 ? savedBase + (-slot - 1) : slot;
+    };
     for (TTermStep& st : steps) {
-        st.D = fix(st.D);
-        st.A = fix(st.A);
-        st.B = fix(st.B);
+        st.A = fix(st.ASource, st.A);
+        st.B = fix(st.BSource, st.B);
+        if (st.Op == OpSave) st.C = fix(TTermStep::FromWork, st.C);
     }
     kopf.Steps = std::move(steps);
-    kopf.ResultSlot = fix(operands.back());
+    kopf.ResultSource = operands.back().source;
+    kopf.ResultSlot = fix(operands.back().source, operands.back().slot);
     kopf.UsedParameters = used;
-    kopf.Work.assign(static_cast<std::size_t>(tempBase) + maxDepth, 0.0L);
+    kopf.Work.assign(static_cast<std::size_t>(savedBase) + savedSlots, 0.0L);
     for (std::size_t i = 0; i < constants.size(); ++i)
         kopf.Work[static_cast<std::size_t>(kConstBase) + i] = constants[i];
 }
@@ -541,6 +571,9 @@ inline long double WholePower(long double base, unsigned k)
     }
 }
 
+// The helpers below are forced inline: a long double argument of a real call
+// travels through memory, which costs more than most of the steps themselves.
+
 // |a| inside (Band[k].lo, Band[k].hi) keeps k*|ln|a|| below 99, safely within
 // the power guard (-800 < b ln|a| < 100), so the logarithm can be skipped there.
 struct BandTable {
@@ -561,7 +594,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
 
 // a^k for a whole exponent 1 <= k <= 64 (negative when negExp), by
 // multiplication; undefined exactly where e^(b ln|a|) would be.
-inline long double PowWhole(long double a, unsigned k, bool negExp, bool& good)
+[[gnu::always_inline]] inline long double PowWhole(long double a, unsigned k, bool negExp, bool& good)
 {
     if (a == 0) {
         if (!negExp) return 0;
@@ -583,7 +616,7 @@ inline long double PowWhole(long double a, unsigned k, bool negExp, bool& good)
 
 // The power rule after the guard has passed with t = b ln|a|, for exponents
 // that are not whole numbers of at most 64.
-inline long double PowByExp(long double a, long double b, long double t, bool& good)
+[[gnu::always_inline]] inline long double PowByExp(long double a, long double b, long double t, bool& good)
 {
     const long double bb = std::fabs(b);
     const long double k = NearestWhole(bb);
@@ -596,7 +629,7 @@ inline long double PowByExp(long double a, long double b, long double t, bool& g
     return 0;
 }
 
-inline long double PowGeneral(long double a, long double b, bool& good)
+[[gnu::always_inline]] inline long double PowGeneral(long double a, long double b, bool& good)
 {
     if (a == 0) {
         if (b > 0) return 0;
@@ -614,7 +647,7 @@ inline long double PowGeneral(long double a, long double b, bool& good)
     return PowByExp(a, b, t, good);
 }
 
-inline long double PowConstBase(long double a, long double lnA, long double b, bool& good)
+[[gnu::always_inline]] inline long double PowConstBase(long double a, long double lnA, long double b, bool& good)
 {
     const long double t = b * lnA;
     if (PowGuardFails(t)) {
@@ -630,7 +663,7 @@ inline long double PowConstBase(long double a, long double lnA, long double b, b
     return PowByExp(a, b, t, good);
 }
 
-inline long double Multiply(long double a, long double b, bool& good)
+[[gnu::always_inline]] inline long double Multiply(long double a, long double b, bool& good)
 {
     if (b == 0 || a == 0) return 0;
     const long double aa = std::fabs(a);
@@ -646,7 +679,7 @@ inline long double Multiply(long double a, long double b, bool& good)
     return a * b;
 }
 
-inline long double Divide(long double a, long double b, bool& good)
+[[gnu::always_inline]] inline long double Divide(long double a, long double b, bool& good)
 {
     if (b == 0) {
         good = false;
@@ -667,7 +700,7 @@ inline long double Divide(long double a, long double b, bool& good)
     return a / b;
 }
 
-long double EvalFunction(int code, long double x, bool& good, bool& jump)
+[[gnu::always_inline]] inline long double EvalFunction(int code, long double x, bool& good, bool& jump)
 {
     const long double ax = std::fabs(x);
     long double r = 0;
@@ -831,54 +864,84 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
         return 0;
     }
     long double* const w = kopf.Work.data();
-    std::memcpy(w, p, 6 * sizeof(long double));
+    // Parameters are read where the caller keeps them, x and t once into
+    // registers; copying 80-bit values costs more than many whole terms.
+    const unsigned used = kopf.UsedParameters;
+    const long double* pv = p;
     bool good = true;
     bool jmp = false;
-    if (kopf.UsedParameters != 0) {
-        for (int i = 0; i < 6; ++i) {
-            if ((kopf.UsedParameters & (1u << i)) && !std::isfinite(w[i])) {
-                w[i] = 0;
-                good = false;
-            }
+    long double x = 0, t = 0;
+    if (used & 1u) {
+        x = p[0];
+        if (!std::isfinite(x)) {
+            x = 0;  // undefined, and carries on as 0
+            good = false;
         }
     }
+    if (used & 2u) {
+        t = p[1];
+        if (!std::isfinite(t)) {
+            t = 0;
+            good = false;
+        }
+    }
+    if (used & ~3u) {
+        bool finite = true;
+        for (int i = 2; i < 6; ++i)
+            if ((used & (1u << i)) && !std::isfinite(p[i])) finite = false;
+        if (!finite) {
+            for (int i = 0; i < 6; ++i)
+                w[i] = ((used & (1u << i)) && !std::isfinite(p[i])) ? 0 : p[i];
+            pv = w;
+            good = false;
+        }
+    }
+    const long double* const from[3] = {nullptr, w, pv};
+    long double run = 0;
+    auto fetch = [&](std::uint8_t source, std::int32_t slot) {
+        switch (source) {
+        case TTermStep::FromRunning: return run;
+        case TTermStep::FromX: return x;
+        case TTermStep::FromT: return t;
+        default: return from[source][slot];
+        }
+    };
     for (const TTermStep& st : kopf.Steps) {
-        const long double a = w[st.A];
-        long double r;
+        if (st.Op == OpSave) {
+            w[st.C] = run;
+            continue;
+        }
+        const long double a = fetch(st.ASource, st.A);
+        const long double b = fetch(st.BSource, st.B);
         switch (st.Op) {
-        case OpAdd: {
-            const long double b = w[st.B];
+        case OpAdd:
             if ((a > 0) == (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
                 good = false;
-                r = 0;
+                run = 0;
             } else {
-                r = a + b;
+                run = a + b;
             }
             break;
-        }
-        case OpSub: {
-            const long double b = w[st.B];
+        case OpSub:
             if ((a > 0) != (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
                 good = false;
-                r = 0;
+                run = 0;
             } else {
-                r = a - b;
+                run = a - b;
             }
             break;
+        case OpMul: run = Multiply(a, b, good); break;
+        case OpDiv: run = Divide(a, b, good); break;
+        case OpPow: run = PowGeneral(a, b, good); break;
+        case OpPowIntExp: run = PowWhole(a, st.K, st.NegativeExp, good); break;
+        case OpPowConstBase: run = PowConstBase(a, w[st.C], b, good); break;
+        default: run = EvalFunction(st.Op, a, good, jmp); break;
         }
-        case OpMul: r = Multiply(a, w[st.B], good); break;
-        case OpDiv: r = Divide(a, w[st.B], good); break;
-        case OpPow: r = PowGeneral(a, w[st.B], good); break;
-        case OpPowIntExp: r = PowWhole(a, st.K, st.NegativeExp, good); break;
-        case OpPowConstBase: r = PowConstBase(a, w[st.C], w[st.B], good); break;
-        default: r = EvalFunction(st.Op, a, good, jmp); break;
-        }
-        w[st.D] = r;
     }
     jump = jmp;
     if (!good) {
         ok = false;
         return 0;
     }
-    return w[kopf.ResultSlot];
+    return fetch(kopf.ResultSource, kopf.ResultSlot);
 }

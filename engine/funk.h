@@ -34,15 +34,22 @@ struct TKnoten {
     long double Value = 0;    // constant: its value
 };
 
-// One step of the flattened term: Work[D] := op(Work[A], Work[B]).
+// One step of the flattened term. Steps compute into a running value that
+// stays in a register from one step to the next; a value still needed while
+// others are computed is first saved to a Work slot.
 struct TTermStep {
-    std::uint8_t Op = 0;  // function code 1..28, or one of the operator steps in funk.cpp
+    // x and t, read by nearly every term, are held in registers as well.
+    enum : std::uint8_t { FromRunning = 0, FromWork = 1, FromParameter = 2, FromX = 3, FromT = 4 };
+
+    std::uint8_t Op = 0;  // function code 1..28, or one of the steps in funk.cpp
     std::uint8_t K = 0;   // integer exponent 1..64 of a power with a constant exponent
     bool NegativeExp = false;
-    std::int32_t D = 0;
-    std::int32_t A = 0;
-    std::int32_t B = 0;
-    std::int32_t C = 0;   // slot of ln|base| for a power with a constant base
+    std::uint8_t ASource = FromRunning;  // first operand (a function's argument)
+    std::uint8_t BSource = FromRunning;  // second operand
+    std::int32_t A = 0;   // slot of the first operand unless running
+    std::int32_t B = 0;   // slot of the second operand unless running
+    std::int32_t C = 0;   // slot of ln|base| for a power with a constant base;
+                          // slot to save the running value in for a save step
 };
 
 // The header record of one compiled term.
@@ -59,9 +66,11 @@ struct TFunktionsKopf {
     // Runnable form; empty with ResultSlot -1 unless the last compilation
     // succeeded, so a failed term can never be evaluated by accident.
     std::vector<TTermStep> Steps;
-    std::int32_t ResultSlot = -1;
+    std::int32_t ResultSlot = -1;  // -1: nothing runnable
+    std::uint8_t ResultSource = TTermStep::FromRunning;
     std::uint8_t UsedParameters = 0;  // bit i: parameter i+1 is read
-    // Slots 0..5: parameters; then constants; then intermediate values.
+    // Slots 0..5: a cleaned copy of the parameters, used only when one of
+    // them is not finite; then constants; then saved intermediate values.
     // Evaluation writes into it, hence mutable.
     mutable std::vector<long double> Work;
 };

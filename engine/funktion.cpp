@@ -28,10 +28,10 @@ void TFunktion::SetTStep(double v) { TStep = v; }
 void TFunktion::SetTFrom(double v) { TFrom = v; }
 void TFunktion::Evaluate(const long double p[6])
 {
-    std::memcpy(Parameters, p, sizeof Parameters);
     // Undefined after a failed compilation or before any: the header then
     // holds nothing runnable.
-    Value = EvaluateTerm(Kopf, Parameters, ValueValid, JumpHit);
+    Value = EvaluateTerm(Kopf, p, ValueValid, JumpHit);
+    if (p != Parameters) std::memcpy(Parameters, p, sizeof Parameters);
 }
 void TFunktion::SetXTo(double v) { XTo = v; }
 void TFunktion::SetXFrom(double v) { XFrom = v; }
