@@ -163,6 +163,8 @@ void TGraphik::FormCreate()
         GitterFelder[i] = f;
     }
     Einsetzen(CB2, GroupBox2, 84, 40, 70, 18);
+    if (CB2)
+        CB2->show();
     Einsetzen(CB3, GroupBox2, 8, 60, 70, 18);
     Einsetzen(CB4, GroupBox2, 84, 60, 80, 18);
 

@@ -157,6 +157,9 @@ TForm1::TForm1(const std::vector<std::string>& parameter, QWidget* parent) : QMa
     client->setObjectName(QStringLiteral("Client"));
     client->setFixedSize(411, 546);
     setCentralWidget(client);
+    // Pointer movement over the window refreshes the graph window's status.
+    setMouseTracking(true);
+    client->setMouseTracking(true);
     ErzeugeEingabe();
     ErzeugeTastenfeld();
     // The main window keeps its size.

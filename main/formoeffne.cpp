@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -157,8 +158,15 @@ void TFormOeffne::beschriften()
 {
     if (!Form1)
         return;
+    auto zeile = [](int n) { return QString::fromStdString(Texte[static_cast<std::size_t>(n)]); };
     if (Form1->BKomma)
         Form1->BKomma->setText(QString(QChar::fromLatin1(Dezimaltrenner())));
+    // Captions that follow the editor's state.
+    const bool einzeln = Form1->Eingabeart == " Funktion ";
+    Form1->SFarbe->setText(einzeln ? zeile(147) : QString());
+    Form1->GroupBox1->setTitle(QLatin1Char(' ') + zeile(einzeln ? 134 : 135) + QLatin1Char(' '));
+    Form1->GroupBox2->setTitle(QLatin1Char(' ') + zeile(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
+                               QStringLiteral(".) "));
     // The texts computed by the editor come out in the new language.
     Form1->Edit1Change();
 }
