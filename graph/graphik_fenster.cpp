@@ -657,6 +657,8 @@ void TGraphik::SpeedButton5Click()
 
 bool TGraphik::FormCloseQuery()
 {
+    if (BeendenBestaetigt)
+        return true;  // the program is ending already
     if (AskYesNo(Texte[294] + "  ") != IDYES)
         return false;
     BeendenBestaetigt = true;

@@ -627,8 +627,11 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    // Closing the main window ends the program, whatever else is open.
-    QApplication::quit();
+    // Closing the main window ends the program, whatever else is open. The
+    // other windows are not asked again (quit() would send them close
+    // requests, and the graph window's would repeat the question).
+    BeendenBestaetigt = true;
+    QCoreApplication::exit(0);
 }
 
 // ---------------------------------------------------------------------------

@@ -244,3 +244,19 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(splashscreen, nullptr);
 }
+
+TEST_F(ProgrammTest, ClosingTheMainWindowEndsTheEventLoopWhileOtherWindowsAreOpen)
+{
+    Starten();
+    Form2->show();
+    ASSERT_TRUE(Graphik->isVisible());
+    Frage.Antwort = QMessageBox::Yes;
+    QTimer::singleShot(0, Form1, [] { Form1->close(); });
+    // A guard so that a broken quit fails the test instead of hanging it.
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    wache.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(Frage.Fragen.size(), 1u);
+}
