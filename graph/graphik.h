@@ -249,6 +249,9 @@ public:
     void BeschriftungenVorne(TCanvas& Canvas);
     void NameZeichnen(TCanvas& Canvas, const struct TPunkt& p, const TFont& Font);
     bool NaheAnsicht(double x, double y, double rand) const;
+    // Whether a view position maps to a device position well inside the
+    // integer range (plot mapping of DrawGraphs).
+    bool Abbildbar(double x, double y) const;
     bool MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t style, TColor ink, bool quadratErlaubt);
 
     // =====================================================================

@@ -81,6 +81,16 @@ bool TGraphik::NaheAnsicht(double x, double y, double rand) const
     return x >= XMin - rand && x <= XMax + rand && y >= YMin - rand && y <= YMax + rand;
 }
 
+bool TGraphik::Abbildbar(double x, double y) const
+{
+    // Half the integer range, so that the extent of a shape between two
+    // such positions fits an integer too.
+    constexpr double Grenze = 1073741824.0;
+    const double dx = (x - XMin + Plot.OffX) * Plot.ScaleX;
+    const double dy = (YMax - y + Plot.OffY) * Plot.ScaleY;
+    return std::abs(dx) < Grenze && std::abs(dy) < Grenze;
+}
+
 bool TGraphik::MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t style, TColor ink, bool quadratErlaubt)
 {
     // A marker far outside the view is invisible: skip it before its
@@ -172,9 +182,12 @@ void TGraphik::DrawCircles(TCanvas& Canvas, bool Hinten)
         // A circle wholly outside the view shows nothing, its centre included.
         const bool sichtbar = Endlich(ax, ay) && m->X + ax >= XMin - 1 && m->X - ax <= XMax + 1 &&
                               m->Y + ay >= YMin - 1 && m->Y - ay <= YMax + 1;
+        // A rim beyond the device range cannot be mapped: such a circle is
+        // left out, as any other object whose position does not convert.
+        const bool abbildbar = Abbildbar(m->X - ax, m->Y + ay) && Abbildbar(m->X + ax, m->Y - ay);
         const auto y1 = PlotYdev(m->Y + ay);
         const auto y2 = PlotYdev(m->Y - ay);
-        if (!sichtbar || !y1 || !y2) {
+        if (!sichtbar || !abbildbar || !y1 || !y2) {
             Canvas.Pen.Style = TPenStyle::Solid;
             continue;
         }

@@ -312,6 +312,27 @@ TEST_F(ObjekteTest, SegmentsSolidAcrossTheViewAndAbsurdOnesStayBounded)
     EXPECT_TRUE(MitStift(*c, Op::Line, clFuchsia).empty());
 }
 
+TEST_F(ObjekteTest, AbsurdCirclesEndQuicklyAndFarOnesAreLeftOut)
+{
+    Kreis(1, "0", "3", "1e7", "1e7", "3", clBlue);  // dashed rim, hatched, around everything
+    Kreise[1].LineStyle = 3;
+    Kreise[1].ShowCentre = "0";
+    Kreis(2, "1e20", "0", "1", "1", "1", clRed);  // far outside the view
+    Punkte[12].Style = 3;
+    Kreis(3, "0", "-1", "1e300", "0.5", "1", clRed);  // wider than any device position: left out
+    Kreise[3].ShowCentre = "0";
+    const QImage img = Bild();
+    int blau = 0;
+    for (int y = Zeile(4); y < Zeile(3); ++y)
+        for (int x = Spalte(1); x < Spalte(2); ++x)
+            blau += PixelFarbe(img, x, y) == clBlue;
+    EXPECT_GT(blau, 30);  // the hatch covers the view
+    const auto c = Aufnahme();
+    const auto ellipsen = c->OpsOf(Op::Ellipse);
+    ASSERT_EQ(ellipsen.size(), 1u);
+    EXPECT_EQ(ellipsen[0].Brush.Color, clBlue);
+}
+
 TEST_F(ObjekteTest, PointMarkersInTheirFourStyles)
 {
     for (int k = 1; k <= 4; ++k) {
