@@ -399,15 +399,8 @@ void TForm1::FormCreate(const std::vector<std::string>& parameter)
 {
     BereicheGesperrt = false;
 
-    // Small screens get the window in their corner.
-    move(50, 49);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect r = screen->geometry();
-        if (r.width() <= 1024 || r.height() <= 800)
-            move(1, 1);
-        if (r.width() > 1100 && r.height() <= 801)
-            move(20, 20);
-    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    move(Startposition(screen ? screen->geometry().size() : QSize(1280, 1024)));
 
     StartvorlageLaden = true;
 
@@ -431,6 +424,17 @@ void TForm1::FormCreate(const std::vector<std::string>& parameter)
         if (info.exists() && info.isFile())
             StartDokument = pfad;
     }
+}
+
+QPoint TForm1::Startposition(const QSize& bildschirm)
+{
+    // Small screens get the window in their corner.
+    QPoint p(50, 49);
+    if (bildschirm.width() <= 1024 || bildschirm.height() <= 800)
+        p = QPoint(1, 1);
+    if (bildschirm.width() > 1100 && bildschirm.height() <= 801)
+        p = QPoint(20, 20);
+    return p;
 }
 
 void TForm1::Reset()

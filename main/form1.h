@@ -154,6 +154,8 @@ public:
     // ---- Frame -------------------------------------------------------------
     void FormCreate(const std::vector<std::string>& parameter);
     void Reset();
+    // Where the window starts on a screen of the given size.
+    static QPoint Startposition(const QSize& bildschirm);
     void AlignForm();
     void Wertetabelle1Click();
     void Graphen1Click();

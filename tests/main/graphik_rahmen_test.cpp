@@ -216,3 +216,16 @@ TEST_F(RahmenTest, MovingTheMainWindowTakesTheGraphWindowAlong)
     const QRect haupt = Form1->frameGeometry();
     EXPECT_EQ(Graphik->pos(), QPoint(haupt.x() + haupt.width() + 2, haupt.y()));
 }
+
+TEST(Hauptfenster, StartPositionFollowsTheScreenSize)
+{
+    EXPECT_EQ(TForm1::Startposition(QSize(1024, 768)), QPoint(1, 1));
+    EXPECT_EQ(TForm1::Startposition(QSize(1280, 800)), QPoint(20, 20));
+    EXPECT_EQ(TForm1::Startposition(QSize(1280, 1024)), QPoint(50, 49));
+}
+
+TEST_F(RahmenTest, PenCursorHasItsTipAsHotSpot)
+{
+    EXPECT_FALSE(Graphik->StiftCursor.pixmap().isNull());
+    EXPECT_EQ(Graphik->StiftCursor.hotSpot(), QPoint(1, 30));
+}

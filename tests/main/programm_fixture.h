@@ -45,8 +45,21 @@ struct FakeFarbDialog : TFarbDialog {
     }
 };
 
+// The offscreen platform says for every window that it cannot do some
+// things (opacity, raising); that is expected here and only clutters the log.
+inline QtMessageHandler UebrigeMeldungen = nullptr;
+inline void StilleMeldungen(QtMsgType typ, const QMessageLogContext& ort, const QString& text)
+{
+    if (text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (UebrigeMeldungen)
+        UebrigeMeldungen(typ, ort, text);
+}
+
 class ProgrammTest : public ::testing::Test {
 protected:
+    QtMessageHandler VorherigeMeldungen = nullptr;
+
     QTemporaryDir Konfig;
     FakeFrage Frage;
     FakeMeldung Meldung;
@@ -55,6 +68,8 @@ protected:
 
     void SetUp() override
     {
+        VorherigeMeldungen = qInstallMessageHandler(StilleMeldungen);
+        UebrigeMeldungen = VorherigeMeldungen;
         ASSERT_TRUE(Konfig.isValid());
         setenv("XDG_CONFIG_HOME", Konfig.path().toLocal8Bit().constData(), 1);
         SetJaNeinFrage(&Frage);
@@ -70,6 +85,7 @@ protected:
         SetMeldung(nullptr);
         SetFarbDialog(nullptr);
         unsetenv("XDG_CONFIG_HOME");
+        qInstallMessageHandler(VorherigeMeldungen);
     }
 
     void Starten(const std::vector<std::string>& parameter = {})
