@@ -577,7 +577,9 @@ void TForm1::SpeedButton5Click()
         if (auto* ende = Graphik->CoolBar2->findChild<QWidget*>(QStringLiteral("SpeedButton5")))
             ende->move(Graphik->CoolBar2->width() - ende->width() - 1, ende->y());
     }
-    Graphik->update();
+    // The maximised window has its new size by now (or keeps its old one
+    // where no window manager maximises): lay it out for the moved groups.
+    Graphik->GraphikResize();
     QApplication::restoreOverrideCursor();
     Graphik->PraesentationWechsel = eigen;
     PlatziereKleineFenster();
