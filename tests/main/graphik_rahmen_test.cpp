@@ -7,6 +7,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/statusleiste.h"
+#include "main/wertetabelle_fenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSlider>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -215,6 +217,11 @@ TEST_F(RahmenTest, MovingTheMainWindowTakesTheGraphWindowAlong)
     Form1->AlignForm();
     const QRect haupt = Form1->frameGeometry();
     EXPECT_EQ(Graphik->pos(), QPoint(haupt.x() + haupt.width() + 2, haupt.y()));
+    // The value table goes below the main window, but stays on the screen.
+    const int unten = QGuiApplication::primaryScreen()->geometry().height() - 30 - Form2->frameGeometry().height();
+    EXPECT_EQ(Form2->x(), haupt.x());
+    EXPECT_EQ(Form2->y(), std::min(haupt.y() + haupt.height() + 2, unten));
+    EXPECT_EQ(Form2->width(), Form2->StartBreite);
 }
 
 TEST(Hauptfenster, StartPositionFollowsTheScreenSize)
