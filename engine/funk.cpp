@@ -12,20 +12,44 @@ constexpr long double kGross = 1e37L;   // bound of sums, differences, products
 constexpr long double kKlein = 1e-37L;  // smallest non-zero product or quotient
 constexpr long double kZwei63 = 9223372036854775808.0L;  // 2^63
 
+// Fast paths of the guards. The result is computed first; when it lies in
+// a band where the exact test cannot fail, it is taken at once, which spares
+// the 80-bit constants (slow to load) and most comparisons. Outside the band
+// the exact test decides. The bounds are powers of two, which load as short
+// constants.
+constexpr float kSumFrei = 0x1p119f;      // |a +- b| below 6.6e35: far inside 1e37
+constexpr float kProdHoch = 0x1p100f;     // 1.3e30 >= |a * b|, |a / b| >= 7.9e-31:
+constexpr float kProdTief = 0x1p-100f;    //   far inside 1e-37 .. 1e37
+constexpr double kPotenzHoch = 0x1p140;   // e^97: below e^100
+constexpr double kPotenzTief = 0x1p-1000; // e^-693: above e^-800
+
 // Deeper bracket nesting would only exhaust the stack; no school term needs it.
 constexpr int kMaxTiefe = 500;
 
-// Operator steps; function steps use their codes 1..28.
+// Steps besides the functions, which use their codes 1..28.
 enum : std::uint8_t {
-    OpAdd = 40,
-    OpSub,
-    OpMul,
-    OpDiv,
-    OpPow,
-    OpPowIntExp,   // constant exponent that is an integer 1..64 in magnitude
+    OpPow = 40,
+    OpPowIntExp,    // constant exponent that is an integer 1..64 in magnitude
     OpPowConstBase, // constant non-zero base, ln|base| precomputed
-    OpSave          // Work[C] := running value
+    OpSave,         // Work[C] := running value
+    // + - * / come in one variant per pair of operand classes, so that the
+    // evaluator fetches each operand without testing where it lies:
+    // OpArith + 16 * (0 "+", 1 "-", 2 "*", 3 "/") + 4 * class(A) + class(B).
+    OpArith = 64
 };
+
+// Operand classes of the arithmetic variants.
+constexpr int kClassRunning = 0, kClassX = 1, kClassT = 2, kClassMemory = 3;
+
+int OperandClass(std::uint8_t source)
+{
+    switch (source) {
+    case TTermStep::FromRunning: return kClassRunning;
+    case TTermStep::FromX: return kClassX;
+    case TTermStep::FromT: return kClassT;
+    default: return kClassMemory;
+    }
+}
 
 struct Keyword {
     const char* name;
@@ -500,10 +524,13 @@ void Flatten(TFunktionsKopf& kopf)
             st.BSource = b.source;
             st.B = b.slot;
             switch (k.Code) {
-            case 1: st.Op = OpAdd; break;
-            case 2: st.Op = OpSub; break;
-            case 3: st.Op = OpMul; break;
-            case 4: st.Op = OpDiv; break;
+            case 1:
+            case 2:
+            case 3:
+            case 4:
+                st.Op = static_cast<std::uint8_t>(OpArith + 16 * (k.Code - 1) + 4 * OperandClass(a.source) +
+                                                  OperandClass(b.source));
+                break;
             default: {
                 st.Op = OpPow;
                 const TKnoten& base = nodes[static_cast<std::size_t>(k.Left)];
@@ -558,6 +585,23 @@ inline long double RoundHalfEven(long double x)
     return x >= 0 ? NearestWhole(x) : -NearestWhole(-x);
 }
 
+// Integer part towards 0 for |x| < 2^63, without a library call.
+inline long double TruncSmall(long double x)
+{
+    const long double ax = std::fabs(x);
+    long double r = NearestWhole(ax);
+    if (r > ax) r -= 1;
+    return x < 0 ? -r : r;
+}
+
+// The square root of x >= 0 by the x87 instruction itself: the library call
+// would pass the 80-bit argument through memory and give the same result.
+inline long double SqrtNonNegative(long double x)
+{
+    asm("fsqrt" : "+t"(x));
+    return x;
+}
+
 inline bool IsOdd(long double whole) { return std::fmod(whole, 2.0L) != 0; }
 
 inline long double WholePower(long double base, unsigned k)
@@ -574,42 +618,29 @@ inline long double WholePower(long double base, unsigned k)
 // The helpers below are forced inline: a long double argument of a real call
 // travels through memory, which costs more than most of the steps themselves.
 
-// |a| inside (Band[k].lo, Band[k].hi) keeps k*|ln|a|| below 99, safely within
-// the power guard (-800 < b ln|a| < 100), so the logarithm can be skipped there.
-struct BandTable {
-    long double lo[65];
-    long double hi[65];
-    BandTable()
-    {
-        lo[0] = hi[0] = 0;
-        for (int k = 1; k <= 64; ++k) {
-            lo[k] = std::exp(-99.0L / k);
-            hi[k] = std::exp(99.0L / k);
-        }
-    }
-};
-const BandTable kBand;
-
 inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
 
 // a^k for a whole exponent 1 <= k <= 64 (negative when negExp), by
 // multiplication; undefined exactly where e^(b ln|a|) would be.
 [[gnu::always_inline]] inline long double PowWhole(long double a, unsigned k, bool negExp, bool& good)
 {
-    if (a == 0) {
-        if (!negExp) return 0;
-        good = false;
-        return 0;
-    }
     const long double aa = std::fabs(a);
-    if (!(aa > kBand.lo[k] && aa < kBand.hi[k])) {
+    long double r = k == 2 ? aa * aa : WholePower(aa, k);
+    // |a|^k inside the band means -800 < k ln|a| < 100 (or the same for -k).
+    const bool inBand = negExp ? r >= 1 / kPotenzHoch && r <= 1 / kPotenzTief
+                               : r >= kPotenzTief && r <= kPotenzHoch;
+    if (!inBand) {
+        if (a == 0) {
+            if (!negExp) return 0;
+            good = false;
+            return 0;
+        }
         const long double b = negExp ? -static_cast<long double>(k) : static_cast<long double>(k);
         if (PowGuardFails(b * std::log(aa))) {
             good = false;
             return 0;
         }
     }
-    long double r = WholePower(aa, k);
     if (negExp) r = 1 / r;
     return (a < 0 && (k & 1u)) ? -r : r;
 }
@@ -663,24 +694,51 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
     return PowByExp(a, b, t, good);
 }
 
+[[gnu::always_inline]] inline long double Add(long double a, long double b, bool& good)
+{
+    const long double r = a + b;
+    if (std::fabs(r) < kSumFrei) return r;
+    // Same signs (0 counting as not positive) need 1e37 - |a| > |b|.
+    if ((a > 0) == (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
+        good = false;
+        return 0;
+    }
+    return r;
+}
+
+[[gnu::always_inline]] inline long double Subtract(long double a, long double b, bool& good)
+{
+    const long double r = a - b;
+    if (std::fabs(r) < kSumFrei) return r;
+    // Exactly one positive operand needs 1e37 - |a| > |b|.
+    if ((a > 0) != (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
+        good = false;
+        return 0;
+    }
+    return r;
+}
+
 [[gnu::always_inline]] inline long double Multiply(long double a, long double b, bool& good)
 {
+    const long double r = a * b;
+    if (std::fabs(r) >= kProdTief && std::fabs(r) <= kProdHoch) return r;
     if (b == 0 || a == 0) return 0;
     const long double aa = std::fabs(a);
     const long double ab = std::fabs(b);
-    // Operands between 1e-18 and 1e18 always pass; the division is needed
-    // only outside that band.
-    const bool fails = ab > 1 ? (aa >= 1e18L || ab >= 1e18L) && !(aa < kGross / ab)
-                              : (aa <= 1e-18L || ab <= 1e-18L) && !(aa > kKlein / ab);
+    const bool fails = ab > 1 ? !(aa < kGross / ab) : !(aa > kKlein / ab);
     if (fails) {
         good = false;
         return 0;
     }
-    return a * b;
+    return r;
 }
 
 [[gnu::always_inline]] inline long double Divide(long double a, long double b, bool& good)
 {
+    // A zero divisor gives an infinite or NaN quotient here, which is outside
+    // the band and then refused below.
+    const long double r = a / b;
+    if (std::fabs(r) >= kProdTief && std::fabs(r) <= kProdHoch) return r;
     if (b == 0) {
         good = false;
         return 0;
@@ -697,7 +755,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
         good = false;
         return 0;
     }
-    return a / b;
+    return r;
 }
 
 [[gnu::always_inline]] inline long double EvalFunction(int code, long double x, bool& good, bool& jump)
@@ -709,8 +767,8 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
     case 1: r = ax; break;
     case 2: def = ax < 1e19L; if (def) r = x * x; break;
     case 3: def = ax < 2147483647.0L; if (def) r = RoundHalfEven(x); break;
-    case 4: def = ax < 2147483647.0L; if (def) r = std::trunc(x); break;
-    case 5: def = x >= 0; if (def) r = std::sqrt(x); break;
+    case 4: def = ax < 2147483647.0L; if (def) r = TruncSmall(x); break;
+    case 5: def = x >= 0; if (def) r = SqrtNonNegative(x); break;
     case 6: def = ax < 1e8L; if (def) r = std::sin(x); break;
     case 7: def = ax < 1e8L; if (def) r = std::cos(x); break;
     case 8: def = ax < 1e8L; if (def) r = std::atan(x); break;
@@ -775,7 +833,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
         // The integer part of values from 2^63 on does not fit 64 bits.
         def = ax < kZwei63;
         if (def) {
-            const long double n = std::trunc(x);
+            const long double n = TruncSmall(x);
             r = (x >= 0 || std::fabs(n - x) < 1e-17L) ? n : n - 1;
         }
         break;
@@ -794,7 +852,8 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
     }
     // The formulas as written can still overflow (coth near 0, arsinh of a
     // huge negative argument); such a value is undefined, not infinite.
-    if (!def || !std::isfinite(r)) {
+    // r - r is 0 exactly for finite r and NaN otherwise.
+    if (!def || !(r - r == 0)) {
         good = false;
         return 0;
     }
@@ -871,16 +930,18 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
     bool good = true;
     bool jmp = false;
     long double x = 0, t = 0;
+    // v - v == 0 holds exactly for finite v; cheaper than comparing with the
+    // largest 80-bit value, whose constant is slow to load.
     if (used & 1u) {
         x = p[0];
-        if (!std::isfinite(x)) {
+        if (!(x - x == 0)) {
             x = 0;  // undefined, and carries on as 0
             good = false;
         }
     }
     if (used & 2u) {
         t = p[1];
-        if (!std::isfinite(t)) {
+        if (!(t - t == 0)) {
             t = 0;
             good = false;
         }
@@ -906,38 +967,43 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
         default: return from[source][slot];
         }
     };
+#define TERM_OPERAND_0(slot, source) run
+#define TERM_OPERAND_1(slot, source) x
+#define TERM_OPERAND_2(slot, source) t
+#define TERM_OPERAND_3(slot, source) from[source][slot]
+#define TERM_ARITH(OPI, FN, CA, CB)                                      \
+    case OpArith + 16 * OPI + 4 * CA + CB:                               \
+        run = FN(TERM_OPERAND_##CA(st.A, st.ASource), TERM_OPERAND_##CB(st.B, st.BSource), good); \
+        break;
+#define TERM_ARITH_FORMS(OPI, FN)                                                         \
+    TERM_ARITH(OPI, FN, 0, 0) TERM_ARITH(OPI, FN, 0, 1) TERM_ARITH(OPI, FN, 0, 2)       \
+    TERM_ARITH(OPI, FN, 0, 3) TERM_ARITH(OPI, FN, 1, 0) TERM_ARITH(OPI, FN, 1, 1)       \
+    TERM_ARITH(OPI, FN, 1, 2) TERM_ARITH(OPI, FN, 1, 3) TERM_ARITH(OPI, FN, 2, 0)       \
+    TERM_ARITH(OPI, FN, 2, 1) TERM_ARITH(OPI, FN, 2, 2) TERM_ARITH(OPI, FN, 2, 3)       \
+    TERM_ARITH(OPI, FN, 3, 0) TERM_ARITH(OPI, FN, 3, 1) TERM_ARITH(OPI, FN, 3, 2)       \
+    TERM_ARITH(OPI, FN, 3, 3)
+
     for (const TTermStep& st : kopf.Steps) {
-        if (st.Op == OpSave) {
-            w[st.C] = run;
-            continue;
-        }
-        const long double a = fetch(st.ASource, st.A);
-        const long double b = fetch(st.BSource, st.B);
         switch (st.Op) {
-        case OpAdd:
-            if ((a > 0) == (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
-                good = false;
-                run = 0;
-            } else {
-                run = a + b;
-            }
+            TERM_ARITH_FORMS(0, Add)
+            TERM_ARITH_FORMS(1, Subtract)
+            TERM_ARITH_FORMS(2, Multiply)
+            TERM_ARITH_FORMS(3, Divide)
+        case OpSave: w[st.C] = run; break;
+        case OpPow: run = PowGeneral(fetch(st.ASource, st.A), fetch(st.BSource, st.B), good); break;
+        case OpPowIntExp: run = PowWhole(fetch(st.ASource, st.A), st.K, st.NegativeExp, good); break;
+        case OpPowConstBase:
+            run = PowConstBase(fetch(st.ASource, st.A), w[st.C], fetch(st.BSource, st.B), good);
             break;
-        case OpSub:
-            if ((a > 0) != (b > 0) && !(kGross - std::fabs(a) > std::fabs(b))) {
-                good = false;
-                run = 0;
-            } else {
-                run = a - b;
-            }
-            break;
-        case OpMul: run = Multiply(a, b, good); break;
-        case OpDiv: run = Divide(a, b, good); break;
-        case OpPow: run = PowGeneral(a, b, good); break;
-        case OpPowIntExp: run = PowWhole(a, st.K, st.NegativeExp, good); break;
-        case OpPowConstBase: run = PowConstBase(a, w[st.C], b, good); break;
-        default: run = EvalFunction(st.Op, a, good, jmp); break;
+        default: run = EvalFunction(st.Op, fetch(st.ASource, st.A), good, jmp); break;
         }
     }
+#undef TERM_ARITH_FORMS
+#undef TERM_ARITH
+#undef TERM_OPERAND_0
+#undef TERM_OPERAND_1
+#undef TERM_OPERAND_2
+#undef TERM_OPERAND_3
     jump = jmp;
     if (!good) {
         ok = false;
