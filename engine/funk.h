@@ -3,11 +3,11 @@
 //
 // A function equation such as "f(x) = x^2" or "f(x,t) = t*x^2" is compiled
 // into a header (function name, parameter names) and a tree of TKnoten nodes.
-// The tree is then flattened once into a short list of three-address steps
-// that the evaluator runs for every parameter vector; the steps keep the
-// tree's order of evaluation (left operand before right, argument before the
-// function's own test), so results, guards and flags are those of a plain walk
-// over the tree.
+// The tree is then flattened once into a short list of steps that the
+// evaluator runs for every parameter vector; the steps keep the tree's order
+// of evaluation (left operand before right, argument before the function's
+// own test), so results, guards and flags are those of a plain walk over the
+// tree. Walking the tree itself would recurse as deep as the term is long.
 //
 // Every number is 80-bit extended (long double on x86-64 with g++).
 
