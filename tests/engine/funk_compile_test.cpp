@@ -308,17 +308,4 @@ TEST(FunkCompile, RecompilationReplacesEverything)
     EXPECT_FALSE(ok);
 }
 
-// A copied header evaluates on its own storage.
-TEST(FunkCompile, CopiedHeaderIsIndependent)
-{
-    TFunktionsKopf a;
-    ASSERT_TRUE(Compile(a, "f(x)=x*x+1").ok);
-    TFunktionsKopf b = a;
-    ASSERT_TRUE(Compile(a, "f(x)=x-1").ok);
-    const long double p[6] = {3, 0, 0, 0, 0, 0};
-    bool ok = false, jump = false;
-    EXPECT_EQ(EvaluateTerm(b, p, ok, jump), 10);
-    EXPECT_EQ(EvaluateTerm(a, p, ok, jump), 2);
-}
-
 }  // namespace

@@ -28,34 +28,6 @@ TEST(Funktion, DefaultsAtCreation)
     EXPECT_EQ(f.GetColor2(), 0u);
 }
 
-// Setters store their argument unchanged, without validating it.
-TEST(Funktion, SettersStoreUnchanged)
-{
-    TFunktion f;
-    f.SetColor(0x00FF0000);
-    f.SetColor2(0x000000FF);
-    f.SetReserved1(-7);
-    f.SetLineStyle(99);
-    f.SetReserved2(2.5);
-    f.SetTTo(-3.0);
-    f.SetTStep(0.0);
-    f.SetTFrom(1e300);
-    f.SetXTo(-1.0);
-    f.SetXFrom(1.0);
-    f.SetKind(" Funktionenschar ");
-    EXPECT_EQ(f.GetColor(), 0x00FF0000u);
-    EXPECT_EQ(f.GetColor2(), 0x000000FFu);
-    EXPECT_EQ(f.GetReserved1(), -7);
-    EXPECT_EQ(f.GetLineStyle(), 99);
-    EXPECT_EQ(f.GetReserved2(), 2.5);
-    EXPECT_EQ(f.GetTTo(), -3.0);
-    EXPECT_EQ(f.GetTStep(), 0.0);
-    EXPECT_EQ(f.GetTFrom(), 1e300);
-    EXPECT_EQ(f.GetXTo(), -1.0);
-    EXPECT_EQ(f.GetXFrom(), 1.0);
-    EXPECT_EQ(f.GetKind(), " Funktionenschar ");
-}
-
 TEST(Funktion, TermTextAfterSetTerm)
 {
     TFunktion f;
