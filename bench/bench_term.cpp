@@ -137,6 +137,8 @@ void RegisterNative(std::integer_sequence<int, C...>)
 // Keeps the time per iteration of every run for the closing table.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colour codes in CI logs
+
     std::map<std::string, double> seconds;
 
     void ReportRuns(const std::vector<Run>& runs) override
