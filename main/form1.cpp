@@ -281,7 +281,7 @@ void TForm1::ErzeugeEingabe()
                            SpeedButton5})
         row->addWidget(b);
     row->addStretch(1);
-    connect(SpeedButton3, &QToolButton::pressed, this, [this] { StartvorlageLaden = true; });
+    NeuKnopfEinrichten();
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { Wertetabelle1Click(); });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
@@ -402,7 +402,8 @@ void TForm1::FormCreate(const std::vector<std::string>& parameter)
     const QScreen* screen = QGuiApplication::primaryScreen();
     move(Startposition(screen ? screen->geometry().size() : QSize(1280, 1024)));
 
-    StartvorlageLaden = true;
+    // Only a mouse press on the New button asks for the start template.
+    StartvorlageLaden = false;
 
     for (std::size_t i = 0; i < FObjekte.size(); ++i) {
         FObjekte[i] = std::make_unique<TFunktion>();
@@ -640,23 +641,3 @@ void TForm1::closeEvent(QCloseEvent* event)
     QCoreApplication::exit(0);
 }
 
-// ---------------------------------------------------------------------------
-// Documents: their commands come with the document code. Until then New,
-// Save as and Open do nothing and no document can be opened.
-
-void TForm1::SpeedButton3Click()
-{
-}
-
-void TForm1::SpeedButton6Click()
-{
-}
-
-void TForm1::SpeedButton7Click()
-{
-}
-
-bool TForm1::oeffne(const std::string& /*dateiname*/)
-{
-    return false;
-}

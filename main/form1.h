@@ -24,6 +24,7 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QWidget;
+struct TDokumentBild;
 
 // Light green and light orange: the validity colours of every input field.
 constexpr TColor FarbeGueltig = RGB(230, 255, 200);
@@ -47,7 +48,7 @@ public:
     // ---- State --------------------------------------------------------
     std::string Eingabeart = " Funktion ";  // " Funktion " or " Funktionenschar "
     bool BereicheGesperrt = false;          // while set the range handlers do nothing
-    bool StartvorlageLaden = true;          // the next New may load the start template
+    bool StartvorlageLaden = false;         // a mouse press on New asked for the start template
 
     // ---- Menus ---------------------------------------------------------
     QMenu* Datei1 = nullptr;
@@ -165,12 +166,20 @@ public:
     // bar. Ended by the graph window's SpeedButton5Click.
     void SpeedButton5Click();
 
-    // ---- Documents: filled in with the document commands --------------------
+    // ---- Documents (unit1_dokument.cpp) -------------------------------------
     void SpeedButton3Click();  // New
     void SpeedButton6Click();  // Save as
     void SpeedButton7Click();  // Open
-    // Opens a document file; false when it could not be read.
+    // A mouse press on the New button: the next New may load the start template.
+    void SpeedButton3MouseDown();
+    // Opens a document file; false when it was not applied (missing, not a
+    // document, unreadable: then nothing has changed).
     bool oeffne(const std::string& dateiname);
+    // Writes the drawing to `dateiname` as a whole, or not at all; false
+    // with a message when that failed.
+    bool speichere(const std::string& dateiname);
+    // The drawing as a document image, as Save writes it.
+    TDokumentBild DokumentBild() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -189,6 +198,9 @@ private:
     QLineEdit* Bereichsfeld(int feld) const;
     void Einrichten(QLineEdit* e);
     bool FormCloseAllowed();
+    // Documents (unit1_dokument.cpp).
+    void NeuKnopfEinrichten();
+    void DokumentAnwenden(const TDokumentBild& bild);
     void PlatziereKleineFenster();
 
     std::array<std::unique_ptr<TFunktion>, 14> FObjekte;  // owned function objects

@@ -1,45 +1,337 @@
 #include "main/wertetabelle_fenster.h"
 
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "engine/wertetabelle.h"
+#include "engine/zahlen.h"
+#include "graph/graphik.h"
+#include "main/druck_dlg.h"
+#include "main/einheit_dlg.h"
+#include "main/export_dlg.h"
 #include "main/fensterart.h"
+#include "main/form1.h"
+#include "platform/farbe_qt.h"
 
-#include <QGridLayout>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 TForm2* Form2 = nullptr;
+
+namespace {
+
+constexpr TColor GitterFarbe = RGB(250, 255, 210);
+constexpr int Spalten = WertetabelleSpalten + 1;
+
+QString T(int line)
+{
+    return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
+}
+
+template <typename W>
+W* Benannt(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QToolButton* Schalter(QWidget* parent, const char* name, const QString& text)
+{
+    auto* b = Benannt(new QToolButton(parent), name);
+    b->setText(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setAutoRaise(true);
+    return b;
+}
+
+}  // namespace
+
+TForm2::TGroesseErlaubt& TForm2::TGroesseErlaubt::operator=(bool erlaubt)
+{
+    Wert = erlaubt;
+    if (erlaubt) {
+        W->setMinimumSize(0, 0);
+        W->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        W->setFixedSize(W->size());
+    }
+    return *this;
+}
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent)
 {
     AlsWerkzeugfenster(this, "Form2", QStringLiteral("Wertetabelle"));
-    auto* grid = new QGridLayout(this);
-    Label1 = new QLabel(QStringLiteral("x ="), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Edit2 = new QLineEdit(QStringLiteral("0"), this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
+    setMouseTracking(true);
+
+    auto* spalten = new QVBoxLayout(this);
+    spalten->setContentsMargins(4, 4, 4, 4);
+
+    // The grid: 26 columns of 36 pixels (wider where the font needs it, so
+    // "-9999,5" fits), rows of 20 pixels, column 0 the row titles.
+    StringGrid1 = Benannt(new QTableWidget(2, Spalten, this), "StringGrid1");
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int breite = std::max(36, QFontMetrics(StringGrid1->font()).horizontalAdvance(QStringLiteral("-9999,5")) + 6);
+    for (int c = 0; c < Spalten; ++c)
+        StringGrid1->setColumnWidth(c, c == 0 ? std::max(breite, 48) : breite);
+    for (int r = 0; r < 2; ++r)
+        StringGrid1->setRowHeight(r, 20);
+    for (int r = 0; r < 2; ++r) {
+        for (int c = 0; c < Spalten; ++c) {
+            auto* item = new QTableWidgetItem;
+            if (c == 0) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(StringGrid1->palette().button());
+            } else {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            StringGrid1->setItem(r, c, item);
+        }
+    }
+    int gitterBreite = 2 * StringGrid1->frameWidth();
+    for (int c = 0; c < Spalten; ++c)
+        gitterBreite += StringGrid1->columnWidth(c);
+    StringGrid1->setFixedSize(gitterBreite, 2 * 20 + 2 * StringGrid1->frameWidth());
+    connect(StringGrid1, &QTableWidget::cellClicked, this, [this](int, int spalte) { StringGrid1Click(spalte); });
+    spalten->addWidget(StringGrid1);
+
+    auto* unten = new QHBoxLayout;
+    spalten->addLayout(unten);
+
+    GroupBox6 = Benannt(new QGroupBox(QStringLiteral(" Taschenrechner "), this), "GroupBox6");
+    auto* rechner = new QHBoxLayout(GroupBox6);
+    Label1 = Benannt(new QLabel(QStringLiteral("x ="), GroupBox6), "Label1");
+    Edit2 = Benannt(new QLineEdit(QStringLiteral("0"), GroupBox6), "Edit2");
     Edit2->setMaxLength(255);
-    Label3 = new QLabel(QStringLiteral("t ="), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Edit3 = new QLineEdit(QStringLiteral("0"), this);
-    Edit3->setObjectName(QStringLiteral("Edit3"));
+    Label3 = Benannt(new QLabel(QStringLiteral("t ="), GroupBox6), "Label3");
+    Edit3 = Benannt(new QLineEdit(QStringLiteral("0"), GroupBox6), "Edit3");
     Edit3->setMaxLength(255);
-    EditErgebnis = new QLineEdit(this);
-    EditErgebnis->setObjectName(QStringLiteral("EditErgebnis"));
+    Label4 = Benannt(new QLabel(QStringLiteral("f(x) ="), GroupBox6), "Label4");
+    EditErgebnis = Benannt(new QLineEdit(GroupBox6), "EditErgebnis");
+    EditErgebnis->setMaxLength(255);
     EditErgebnis->setReadOnly(true);
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Label3),
+                       static_cast<QWidget*>(Edit3), static_cast<QWidget*>(Label4), static_cast<QWidget*>(EditErgebnis)})
+        rechner->addWidget(w);
     SetTag(Edit2, 1);
     SetTag(Edit3, 1);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Edit2, 0, 1);
-    grid->addWidget(Label3, 0, 2);
-    grid->addWidget(Edit3, 0, 3);
-    grid->addWidget(EditErgebnis, 0, 4);
-    resize(950, 120);
+    connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
+    connect(Edit3, &QLineEdit::textChanged, this, [this] { Edit3Change(); });
+    unten->addWidget(GroupBox6, 1);
+
+    GroupBox1 = Benannt(new QGroupBox(QStringLiteral(" Schrittweite "), this), "GroupBox1");
+    auto* abstand = new QHBoxLayout(GroupBox1);
+    LabelBeschr = Benannt(new QLabel(QStringLiteral("Einheit der x-Achse"), GroupBox1), "LabelBeschr");
+    TrackBar2 = Benannt(new QSlider(Qt::Horizontal, GroupBox1), "TrackBar2");
+    TrackBar2->setRange(-4, 10);
+    TrackBar2->setValue(1);
+    TrackBar2->setPageStep(1);
+    TrackBar2->setTickPosition(QSlider::TicksBelow);
+    connect(TrackBar2, &QSlider::valueChanged, this, [this] { TrackBar2Change(); });
+    BitBtn1 = Benannt(new QPushButton(QStringLiteral("..."), GroupBox1), "BitBtn1");
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    abstand->addWidget(LabelBeschr);
+    abstand->addWidget(TrackBar2, 1);
+    abstand->addWidget(BitBtn1);
+    unten->addWidget(GroupBox1, 1);
+
+    SpeedButton5 = Schalter(this, "SpeedButton5", QStringLiteral("Excel"));
+    SpeedButton2 = Schalter(this, "SpeedButton2", QStringLiteral("Word"));
+    SpeedButton3 = Schalter(this, "SpeedButton3", QStringLiteral("Kopieren"));
+    SpeedButton1 = Schalter(this, "SpeedButton1", QStringLiteral("Drucken"));
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    auto* knoepfe = new QVBoxLayout;
+    for (QToolButton* b : {SpeedButton5, SpeedButton2, SpeedButton3, SpeedButton1})
+        knoepfe->addWidget(b);
+    unten->addLayout(knoepfe);
+
+    adjustSize();
     StartBreite = width();
+    FormCreate();
+}
+
+void TForm2::FormCreate()
+{
+    if (Form1) {
+        const QRect rahmen = Form1->frameGeometry();
+        move(rahmen.left(), rahmen.top() + rahmen.height() + FensterVersatz[3] + 2);
+        resize(StartBreite + FensterVersatz[6], height());
+    }
+    QPalette p = StringGrid1->palette();
+    p.setColor(QPalette::Base, ToQColor(GitterFarbe));
+    StringGrid1->setPalette(p);
+    GroesseErlaubt = false;
+
+    // The first fill shows f(x) = x^2 from -6 to 6 before anything else ran.
+    TFunktion* f = Funktionen[0];
+    if (f == nullptr)
+        return;
+    f->SetTerm("f(x) = x^2");
+    ZeigeTabelle(WertetabelleErste(*f, Dezimaltrenner()));
+}
+
+void TForm2::SetzeZelle(int spalte, int zeile, const QString& text)
+{
+    QTableWidgetItem* item = StringGrid1->item(zeile, spalte);
+    if (item && item->text() != text)
+        item->setText(text);
+}
+
+QString TForm2::Zelle(int spalte, int zeile) const
+{
+    const QTableWidgetItem* item = StringGrid1->item(zeile, spalte);
+    return item ? item->text() : QString();
+}
+
+void TForm2::ZeigeTabelle(const TWertetabelle& t)
+{
+    SetzeZelle(0, 0, QString::fromStdString(t.KopfX));
+    SetzeZelle(0, 1, QString::fromStdString(t.KopfY));
+    for (int c = 0; c < WertetabelleSpalten; ++c) {
+        SetzeZelle(c + 1, 0, QString::fromStdString(t.X[static_cast<std::size_t>(c)]));
+        SetzeZelle(c + 1, 1, QString::fromStdString(t.Y[static_cast<std::size_t>(c)]));
+    }
 }
 
 void TForm2::FillValueTable()
 {
+    TFunktion* f = Funktionen[0];
+    if (Graphik == nullptr || f == nullptr)
+        return;
+    // The spacing track bar is a second handle on the graph window's x-unit
+    // bar: it follows without running its own handler back.
+    if (Graphik->TrackBar2 && TrackBar2->value() != Graphik->TrackBar2->value()) {
+        const QSignalBlocker still(TrackBar2);
+        TrackBar2->setValue(Graphik->TrackBar2->value());
+    }
+    WertetabelleEingabe e;
+    e.XMin = Graphik->XMin;
+    e.XMax = Graphik->XMax;
+    e.Schieberegler = Graphik->TrackBar2 ? Graphik->TrackBar2->value() : 1;
+    e.EinheitX = Graphik->EinheitX;
+    e.Trenner = Dezimaltrenner();
+    e.T = ParseNumberLong(Edit3->text().toStdString(), e.Trenner, true);
+    ZeigeTabelle(WertetabelleBerechnen(e, *f));
 }
 
 void TForm2::ClearValueRow()
 {
+    for (int c = 1; c < Spalten; ++c)
+        SetzeZelle(c, 1, QString());
+}
+
+void TForm2::Edit2Change()
+{
+    if (ParseNumberLong(Edit2->text().toStdString(), Dezimaltrenner(), true)) {
+        SetTag(Edit2, 1);
+        if (Form1)
+            Form1->Edit1Change();  // recomputes the calculator's result
+        SetzeFeldfarbe(Edit2, FarbeGueltig);
+    } else {
+        SetzeFeldfarbe(Edit2, FarbeUngueltig);
+        EditErgebnis->clear();
+        SetTag(Edit2, 0);
+    }
+}
+
+void TForm2::Edit3Change()
+{
+    if (ParseNumberLong(Edit3->text().toStdString(), Dezimaltrenner(), true)) {
+        SetTag(Edit3, 1);
+        if (Form1)
+            Form1->Edit1Change();  // result, caption and the table with the new t
+        SetzeFeldfarbe(Edit3, FarbeGueltig);
+    } else {
+        SetzeFeldfarbe(Edit3, FarbeUngueltig);
+        EditErgebnis->clear();
+        SetTag(Edit3, 0);
+        ClearValueRow();
+        const QString gleichung = Form1 ? Form1->Edit1->text() : QString();
+        setWindowTitle(T(132) + QStringLiteral(":      ") + QString::number(FunktionNr) + QStringLiteral(".  ") +
+                       gleichung + QStringLiteral(", ") + T(314));
+    }
+}
+
+void TForm2::TrackBar2Change()
+{
+    // The graph window's own track bar sets the unit, redraws and refills.
+    if (Graphik && Graphik->TrackBar2)
+        Graphik->TrackBar2->setValue(TrackBar2->value());
+}
+
+void TForm2::StringGrid1Click(int spalte)
+{
+    if (spalte < 1 || Graphik == nullptr)
+        return;
+    const auto [links, rechts] = WertetabelleSpalteGeklickt(Graphik->XMin, Graphik->XMax, spalte);
+    Graphik->XMin = links;
+    Graphik->XMax = rechts;
+    Graphik->GraphikResize();
+    FillValueTable();
+}
+
+void TForm2::SpeedButton1Click()
+{
+    if (DruckDlg && DruckDlg->CB1)
+        DruckDlg->CB1->setChecked(true);
+    // Printing comes with the print command of the main window.
+}
+
+void TForm2::SpeedButton2Click()
+{
+    if (WordDlg)
+        WordDlg->show();
+}
+
+void TForm2::SpeedButton3Click()
+{
+    if (WertetabKopierDlg)
+        WertetabKopierDlg->show();
+}
+
+void TForm2::SpeedButton5Click()
+{
+    if (ExcelDlg)
+        ExcelDlg->show();
+}
+
+void TForm2::BitBtn1Click()
+{
+    // The x-unit window, where a unit can also be typed.
+    if (EinheitXDlg) {
+        EinheitXDlg->show();
+        EinheitXDlg->raise();
+    }
+}
+
+void TForm2::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (Form1 && Form1->Wertetabelle1)
+        Form1->Wertetabelle1->setChecked(false);
+}
+
+void TForm2::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    if (Graphik)
+        Graphik->Statusanzeige();
 }

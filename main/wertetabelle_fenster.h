@@ -1,31 +1,90 @@
 #pragma once
-// The value table window: 25 x/y pairs of the selected function and a small
-// calculator. Only what the editor and the start need is here so far: the
-// calculator fields and the routines the other windows call.
+// The value table window: 25 x/y pairs of the selected function around the
+// middle of the graph window's x view, a small calculator for one x and one
+// t, the x-unit track bar (the table's spacing) and the buttons that pass the
+// table on. The content is computed in engine/wertetabelle.h; this window
+// only shows it.
 
 #include <QWidget>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTableWidget;
+class QToolButton;
+struct TWertetabelle;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;  // x
-    QLineEdit* Edit2 = nullptr;  // calculator x, tag 1 while it is a number
-    QLabel* Label3 = nullptr;  // t
-    QLineEdit* Edit3 = nullptr;  // calculator t (also the table's t)
+    // Grid of 2 rows x 26 columns: column 0 the row titles, 1..25 the pairs;
+    // row 0 x, row 1 y.
+    QTableWidget* StringGrid1 = nullptr;
+
+    QGroupBox* GroupBox6 = nullptr;     // calculator
+    QLabel* Label1 = nullptr;           // x
+    QLineEdit* Edit2 = nullptr;         // calculator x, tag 1 while it is a number
+    QLabel* Label3 = nullptr;           // t
+    QLineEdit* Edit3 = nullptr;         // calculator t (also the table's t)
+    QLabel* Label4 = nullptr;           // result
     QLineEdit* EditErgebnis = nullptr;  // result, written by the main window
 
-    bool GroesseErlaubt = false;  // the window may change its width
-    int StartBreite = 0;          // its width at creation
+    QGroupBox* GroupBox1 = nullptr;     // spacing
+    QLabel* LabelBeschr = nullptr;
+    QSlider* TrackBar2 = nullptr;       // x unit, -4..10, a second handle on the graph window's
+    QPushButton* BitBtn1 = nullptr;     // opens the x-unit window
 
-    // Refills the table for the selected function. Not filled in yet.
+    QToolButton* SpeedButton5 = nullptr;  // spreadsheet
+    QToolButton* SpeedButton2 = nullptr;  // word processor
+    QToolButton* SpeedButton3 = nullptr;  // clipboard
+    QToolButton* SpeedButton1 = nullptr;  // print
+
+    // The window keeps its size except while this is set (the main window's
+    // placement sets it around its one change of the width).
+    class TGroesseErlaubt {
+    public:
+        explicit TGroesseErlaubt(QWidget* w) : W(w) {}
+        TGroesseErlaubt& operator=(bool erlaubt);
+        operator bool() const { return Wert; }
+
+    private:
+        QWidget* W;
+        bool Wert = false;
+    };
+    TGroesseErlaubt GroesseErlaubt{this};
+    int StartBreite = 0;  // its width at creation
+
+    // Refills both rows for the selected function from the graph window's
+    // view and x unit.
     void FillValueTable();
-    // Empties the y row. Not filled in yet.
+    // Empties cells 1..25 of the y row.
     void ClearValueRow();
+
+    void FormCreate();
+    void Edit2Change();
+    void Edit3Change();
+    void TrackBar2Change();
+    void StringGrid1Click(int spalte);
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton5Click();
+    void BitBtn1Click();
+
+    // The text of a cell (column 0..25, row 0..1), for the export and tests.
+    QString Zelle(int spalte, int zeile) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void ZeigeTabelle(const TWertetabelle& t);
+    void SetzeZelle(int spalte, int zeile, const QString& text);
 };
 
 extern TForm2* Form2;

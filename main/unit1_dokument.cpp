@@ -1,0 +1,576 @@
+// Documents of the main window: New, Save as, Open and the reader that
+// Open, New (for the start template) and the start share.
+//
+// Opening is all or nothing: the file is read whole and checked for its
+// size, decoded, checked for values that would hang or crash the program
+// (those are mended), and only then applied. A file that fails leaves the
+// drawing as it was and says why. Saving writes through a temporary file
+// that replaces the old one only when everything was written.
+
+#include "main/form1.h"
+
+#include "engine/dokument.h"
+#include "engine/dokument_pruefen.h"
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "engine/zahlen.h"
+#include "graph/graphik.h"
+#include "main/dateidialog.h"
+#include "main/dialoge.h"
+#include "main/einheit_dlg.h"
+#include "main/statusleiste.h"
+#include "main/trace_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "platform/fensterhilfen.h"
+#include "tools/beschriftung_dlg.h"
+#include "tools/flaechen_dlg.h"
+#include "tools/kreise_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+#include "tools/uebersicht_dlg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSlider>
+#include <QToolButton>
+
+#include <span>
+
+namespace {
+
+// Messages of the document commands (language lines).
+constexpr int ZeileKeinDokument = 570;
+constexpr int ZeileNichtLesbar = 571;
+constexpr int ZeileNichtGespeichert = 572;
+constexpr int ZeileRepariert = 573;
+
+QString T(int line)
+{
+    return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
+}
+
+std::string S(const QString& s)
+{
+    return s.toStdString();
+}
+
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QString Zahl(double v)
+{
+    return Q(FormatGeneral(v, 4, 2, Dezimaltrenner()));
+}
+
+QString Gruppentitel(int zeile, std::int32_t nr)
+{
+    return QLatin1Char(' ') + T(zeile) + QStringLiteral(" (") + QString::number(nr) + QStringLiteral(".) ");
+}
+
+// The tool windows that edit the object tables.
+void WerkzeugfensterVerbergen()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{BeschriftungDlg, SenkrechteDlg, FlaechenDlg, PunkteDlg, KreiseDlg}) {
+        if (w)
+            w->hide();
+    }
+}
+
+// After the tables changed behind their backs, every tool window shows the
+// tables again, so that a tool never writes back an object it cannot see.
+void WerkzeugfensterAuffrischen()
+{
+    if (PunkteDlg)
+        PunkteDlg->zeigePunk();
+    if (KreiseDlg)
+        KreiseDlg->ZeigePunk();
+    if (BeschriftungDlg)
+        BeschriftungDlg->zeigeBeschr();
+    if (SenkrechteDlg)
+        SenkrechteDlg->zeigeSenk();
+    if (FlaechenDlg)
+        FlaechenDlg->ZeigeFlae();
+    if (Uebersicht_Dlg)
+        Uebersicht_Dlg->zeichneneu();
+}
+
+// The inch lists show the same length as the cm lists (in inch mode a view
+// unit is half an inch).
+QString ZollText(const QString& cm)
+{
+    bool ok = false;
+    const int n = cm.trimmed().toInt(&ok);
+    if (!ok)
+        return QString();
+    return n % 2 == 0 ? QString::number(n / 2) : QString::number(n / 2) + QStringLiteral(".5");
+}
+
+void Laenge(QComboBox* cm, QComboBox* zoll, const QString& text)
+{
+    if (cm)
+        cm->setEditText(text);
+    if (zoll) {
+        const QString z = ZollText(text);
+        if (!z.isEmpty())
+            zoll->setEditText(z);
+    }
+}
+
+// Font, field and caret of the two input bars for the selected function.
+void FarbspiegelSetzen(TForm1& haupt, const TFunktion& f)
+{
+    const TColor farbe = f.GetColor();
+    for (QWidget* w : std::initializer_list<QWidget*>{haupt.SFarbe, haupt.Edit1, haupt.Evonx, haupt.Ebisx, haupt.Evont,
+                                                      haupt.Ebist, haupt.Estept, haupt.ComboBox1})
+        SetzeSchriftfarbe(w, farbe);
+    SetzeSchriftfarbe(haupt.SFarbe2, f.GetColor2());
+    if (Graphik) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Edit3, Graphik->Evonx, Graphik->Evont,
+                                                          Graphik->Ebisx, Graphik->Ebist, Graphik->Estept,
+                                                          Graphik->ComboBox3})
+            SetzeSchriftfarbe(w, farbe);
+        SetzeSchriftfarbe(Graphik->SFarbe2, f.GetColor2());
+    }
+}
+
+void StillistenSetzen(TForm1& haupt, std::int32_t stil)
+{
+    const int index = stil >= 0 && stil < haupt.ComboBox2->count() ? stil : 1;
+    haupt.ComboBox2->setCurrentIndex(index);
+    haupt.ComboBox2->update();
+    if (Graphik && Graphik->ComboBox4) {
+        Graphik->ComboBox4->setCurrentIndex(index);
+        Graphik->ComboBox4->update();
+    }
+}
+
+void SetzeText(QLineEdit* e, const std::string& text)
+{
+    if (e)
+        e->setText(Q(text));
+}
+
+std::string Text(const QLineEdit* e)
+{
+    return e ? S(e->text()) : std::string();
+}
+
+std::string Text(const QComboBox* c)
+{
+    return c ? S(c->currentText()) : std::string();
+}
+
+std::uint8_t Byte(const QCheckBox* c)
+{
+    return c && c->isChecked() ? 1 : 0;
+}
+
+// Answers the New button's mouse presses (not its keyboard clicks).
+class TMausDruck : public QObject {
+public:
+    explicit TMausDruck(TForm1* form) : QObject(form), Form(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            Form->SpeedButton3MouseDown();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TForm1* Form;
+};
+
+}  // namespace
+
+void TForm1::NeuKnopfEinrichten()
+{
+    SpeedButton3->installEventFilter(new TMausDruck(this));
+}
+
+void TForm1::SpeedButton3MouseDown()
+{
+    StartvorlageLaden = true;
+}
+
+// ---------------------------------------------------------------------------
+// Save
+
+TDokumentBild TForm1::DokumentBild() const
+{
+    TDokumentBild bild;
+    TDokumentKopf& k = bild.Kopf;
+    k.Marke = FormatMarke;
+    k.FunktionNr = FunktionNr;
+    if (Graphik) {
+        k.XMin = Graphik->XMin;
+        k.XMax = Graphik->XMax;
+        k.YMax = Graphik->YMax;
+        k.YMin = Graphik->YMin;
+        k.TrackBar1 = Graphik->TrackBar1 ? Graphik->TrackBar1->value() : 1;
+        k.TrackBar2 = Graphik->TrackBar2 ? Graphik->TrackBar2->value() : 1;
+        k.EinheitX = Graphik->EinheitX;
+        k.EinheitY = Graphik->EinheitY;
+        k.XAchse = Text(Graphik->Edit1);
+        k.YAchse = Text(Graphik->Edit2);
+        k.YLaenge = Text(Graphik->ComboBox1);
+        k.XLaenge = Text(Graphik->ComboBox2);
+        k.Gitter = Graphik->Gitter;
+        k.Zahlen = Byte(Graphik->CB4);
+        k.Farbig = Byte(Graphik->CB2);
+        k.Achsen = Byte(Graphik->CB3);
+    }
+    k.Evonx = Text(Evonx);
+    k.Ebisx = Text(Ebisx);
+    k.Evont = Text(Evont);
+    k.Ebist = Text(Ebist);
+    k.Estept = Text(Estept);
+    k.Gleichung = Text(Edit1);
+    if (Form2) {
+        k.RechnerX = Text(Form2->Edit2);
+        k.RechnerT = Text(Form2->Edit3);
+        k.RechnerErgebnis = Text(Form2->EditErgebnis);
+    }
+    k.FunktionWahl = Text(ComboBox1);
+
+    FunktionenInBild(bild);
+    TabellenInBild(bild);
+    DokumentRestEinsetzen(bild);
+    bild.Schluss = 0;
+    return bild;
+}
+
+bool TForm1::speichere(const std::string& dateiname)
+{
+    const QString pfad = Q(dateiname);
+    const std::vector<std::uint8_t> daten = EncodeDokument(DokumentBild());
+    QSaveFile datei(pfad);
+    bool ok = datei.open(QIODevice::WriteOnly);
+    if (ok) {
+        const qint64 soll = static_cast<qint64>(daten.size());
+        ok = datei.write(reinterpret_cast<const char*>(daten.data()), soll) == soll;
+        ok = ok && datei.commit();  // until here the old file is untouched
+    }
+    if (!ok) {
+        datei.cancelWriting();
+        ShowMessage(T(ZeileNichtGespeichert) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
+    }
+    return ok;
+}
+
+void TForm1::SpeedButton6Click()
+{
+    const std::optional<QString> gewaehlt = SaveDialog1(this);
+    if (!gewaehlt)
+        return;
+    const std::string name = MitKvdEndung(S(*gewaehlt));
+    if (QFileInfo::exists(Q(name)) && AskYesNo(Texte[160]) != IDYES)
+        return;
+    speichere(name);
+}
+
+// ---------------------------------------------------------------------------
+// Open
+
+void TForm1::SpeedButton7Click()
+{
+    const std::optional<QString> gewaehlt = OpenDialog1(this);
+    if (!gewaehlt)
+        return;
+    WerkzeugfensterVerbergen();
+    oeffne(S(*gewaehlt));
+    if (Graphik)
+        Graphik->GraphikResize();
+}
+
+bool TForm1::oeffne(const std::string& dateiname)
+{
+    const QString pfad = Q(dateiname);
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return false;
+    auto keinDokument = [&] {
+        ShowMessage(T(ZeileKeinDokument) + QLatin1Char('\n') + pfad);
+        return false;
+    };
+    // The size is checked before anything is read: a large file of another
+    // kind is never read into memory.
+    if (!info.isFile() ||
+        (info.size() != static_cast<qint64>(DokumentGroesse) &&
+         info.size() != static_cast<qint64>(DokumentGroesseOhneSchluss)))
+        return keinDokument();
+
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        ShowMessage(T(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
+        return false;
+    }
+    // One byte more than a document, to notice a file that grew meanwhile.
+    const QByteArray daten = datei.read(static_cast<qint64>(DokumentGroesse) + 1);
+    if (datei.error() != QFileDevice::NoError) {
+        ShowMessage(T(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
+        return false;
+    }
+    datei.close();
+
+    DokumentErgebnis ergebnis = DecodeDokument(
+        std::span(reinterpret_cast<const std::uint8_t*>(daten.constData()), static_cast<std::size_t>(daten.size())));
+    if (!ergebnis.Ok())
+        return keinDokument();
+    const std::vector<DokumentMangelFund> maengel = DokumentPruefen(ergebnis.Bild);
+    DokumentAnwenden(ergebnis.Bild);
+    if (!maengel.empty())
+        ShowMessage(T(ZeileRepariert) + QLatin1Char('\n') + pfad);
+    return true;
+}
+
+void TForm1::DokumentAnwenden(const TDokumentBild& bild)
+{
+    const TDokumentKopf& k = bild.Kopf;
+
+    // The tables, the reserve block and what no window shows.
+    BildInTabellen(bild);
+    DokumentRestMerken(bild);
+
+    // Points without a font name get the point's colour in Tahoma 10.
+    for (int n = 1; n <= 10; ++n) {
+        TPunkt& p = Punkte[n];
+        if (p.Font.Name.empty()) {
+            p.Font.Color = p.Color;
+            p.Font.Size = 10;
+            p.Font.Name = "Tahoma";
+            p.Font.Style = 0;
+        }
+    }
+
+    for (std::size_t i = 1; i <= 12; ++i) {
+        if (Funktionen[i])
+            SatzInFunktion(bild.Funktionen[i], *Funktionen[i]);
+    }
+    FunktionNr = k.FunktionNr;
+    Funktionen[0] = Funktionen[static_cast<std::size_t>(FunktionNr)];
+
+    if (Graphik) {
+        Graphik->XMin = k.XMin;
+        Graphik->XMax = k.XMax;
+        Graphik->YMax = k.YMax;
+        Graphik->YMin = k.YMin;
+        // The track bars set their units; the stored units then win.
+        const SchiebereglerStellung s = SchiebereglerAusKopf(k);
+        if (Graphik->TrackBar1)
+            Graphik->TrackBar1->setValue(s.TrackBar1);
+        if (Graphik->TrackBar2)
+            Graphik->TrackBar2->setValue(s.TrackBar2);
+        Graphik->EinheitX = k.EinheitX;
+        Graphik->EinheitY = k.EinheitY;
+
+        SetzeText(Graphik->Edit1, k.XAchse);
+        SetzeText(Graphik->Edit2, k.YAchse);
+        Laenge(Graphik->ComboBox1, Graphik->ComboBox1a, Q(k.YLaenge));
+        Laenge(Graphik->ComboBox2, Graphik->ComboBox2a, Q(k.XLaenge));
+        if (Graphik->CB4)
+            Graphik->CB4->setChecked(k.Zahlen != 0);
+        if (Graphik->CB2)
+            Graphik->CB2->setChecked(k.Farbig != 0);
+        if (Graphik->CB3)
+            Graphik->CB3->setChecked(k.Achsen != 0);
+        Graphik->Gitter = k.Gitter;
+    }
+
+    SetzeText(Evonx, k.Evonx);
+    SetzeText(Ebisx, k.Ebisx);
+    SetzeText(Evont, k.Evont);
+    SetzeText(Ebist, k.Ebist);
+    SetzeText(Estept, k.Estept);
+    if (Form2) {
+        SetzeText(Form2->Edit2, k.RechnerX);
+        SetzeText(Form2->Edit3, k.RechnerT);
+        SetzeText(Form2->EditErgebnis, k.RechnerErgebnis);
+    }
+    ComboBox1->setEditText(Q(k.FunktionWahl));
+    GroupBox2->setTitle(Gruppentitel(141, FunktionNr));
+
+    // Record 0 is the selected function as it was last edited.
+    TFunktion* f = Funktionen[0];
+    if (f)
+        SatzInFunktion(bild.Funktionen[0], *f);
+
+    if (f) {
+        FarbspiegelSetzen(*this, *f);
+    }
+    if (Graphik && Graphik->ComboBox3)
+        Graphik->ComboBox3->setEditText(ComboBox1->currentText());
+
+    Edit1->setText(Q(k.Gleichung));
+    if (Graphik)
+        Graphik->update();
+
+    if (f)
+        StillistenSetzen(*this, f->GetLineStyle());
+
+    if (Graphik) {
+        if (Graphik->Edit3)
+            Graphik->Edit3->setCursorPosition(static_cast<int>(Edit1->text().size()));
+        if (Graphik->StatusBar1)
+            Graphik->StatusBar1->update();
+    }
+    WerkzeugfensterAuffrischen();
+    Edit1->end(false);
+}
+
+// ---------------------------------------------------------------------------
+// New
+
+void TForm1::SpeedButton3Click()
+{
+    const bool halten = Graphik && Graphik->LayoutHalten;
+
+    for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg}) {
+        if (w)
+            w->hide();
+    }
+    WerkzeugfensterVerbergen();
+
+    if (Form2) {
+        const bool mitTabelle = Einstellungen.MitWertetabelle != 0;
+        Form2->setVisible(mitTabelle);
+        Wertetabelle1->setChecked(mitTabelle);
+    }
+    GroupBox2->setTitle(Gruppentitel(157, 1));
+
+    if (Graphik && !halten) {
+        Graphik->show();
+        const QRect rahmen = frameGeometry();
+        Graphik->move(rahmen.x() + FensterVersatz[3] + rahmen.width() + 2, rahmen.y() + FensterVersatz[4]);
+        Graphik->resize(Graphik->StartBreite > 0 ? Graphik->StartBreite : Graphik->width(),
+                        height() + FensterVersatz[5]);
+    }
+
+    if (Graphik) {
+        Graphik->XMin = -5;
+        Graphik->XMax = 6;
+        Graphik->YMin = -2;
+        Graphik->YMax = 8;
+        Graphik->EinheitX = 1.0;
+        Graphik->EinheitY = 1.0;
+        if (Graphik->TrackBar1)
+            Graphik->TrackBar1->setValue(1);
+        if (Graphik->TrackBar2)
+            Graphik->TrackBar2->setValue(1);
+        Laenge(Graphik->ComboBox1, Graphik->ComboBox1a, QStringLiteral("10"));
+        Laenge(Graphik->ComboBox2, Graphik->ComboBox2a, QStringLiteral("11"));
+        for (QCheckBox* c : {Graphik->CB2, Graphik->CB3, Graphik->CB4}) {
+            if (c)
+                c->setChecked(true);
+        }
+        SetzeText(Graphik->Edit1, "x");
+        SetzeText(Graphik->Edit2, "y");
+        Graphik->Gitter = "1b";
+        if (!halten)
+            Graphik->setWindowState(Graphik->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    }
+    if (Graphen1)
+        Graphen1->setChecked(true);
+
+    if (Form2) {
+        Form2->Edit2->setText(QStringLiteral("0"));
+        Form2->Edit3->setText(QStringLiteral("0"));
+    }
+
+    FunktionenNeu();
+    Reset();
+    if (Funktionen[1])
+        Funktionen[1]->SetTerm("f(x) = x^2");
+    Funktionen[0] = Funktionen[static_cast<std::size_t>(FunktionNr)];
+    TFunktion* f = Funktionen[0];
+    Edit1->setText(QStringLiteral("f(x) = x^2"));
+
+    if (f) {
+        FarbspiegelSetzen(*this, *f);
+        if (Graphik) {
+            if (Graphik->ComboBox3)
+                Graphik->ComboBox3->setEditText(QStringLiteral("1."));
+            SetzeText(Graphik->Evonx, S(Zahl(f->GetXFrom())));
+            SetzeText(Graphik->Ebisx, S(Zahl(f->GetXTo())));
+            SetzeText(Graphik->Evont, S(Zahl(f->GetTFrom())));
+            SetzeText(Graphik->Ebist, S(Zahl(f->GetTTo())));
+            SetzeText(Graphik->Estept, S(Zahl(f->GetTStep())));
+            if (Graphik->SFarbe && Graphik->SFarbe2)
+                Graphik->SFarbe->resize(2 * Graphik->SFarbe2->width(), Graphik->SFarbe->height());
+        }
+    }
+
+    // The graph window's interaction starts over with the origin tool.
+    if (Graphik) {
+        if (Graphik->InteraktivBox)
+            Graphik->InteraktivBox->setChecked(true);
+        Modus = 1;
+        if (Graphik->TrackBar3)
+            Graphik->TrackBar3->setValue(3);
+    }
+
+    ComboBox1->setEditText(QStringLiteral("1."));
+    GroupBox2->setTitle(Gruppentitel(141, FunktionNr));
+    if (f) {
+        Edit1->setText(Q(f->GetTerm()));
+        Evonx->setText(Zahl(f->GetXFrom()));
+        Ebisx->setText(Zahl(f->GetXTo()));
+        Evont->setText(Zahl(f->GetTFrom()));
+        Ebist->setText(Zahl(f->GetTTo()));
+        Estept->setText(Zahl(f->GetTStep()));
+        StillistenSetzen(*this, 1);
+    }
+
+    TabellenVorbelegen();
+
+    // The start template: only when the options ask for it and a mouse
+    // press on the New button asked for this New.
+    if (Einstellungen.Startvorlage != 0 && StartvorlageLaden) {
+        if (Einstellungen.MitWertetabelle != 0 && QApplication::activeWindow() != Graphik && Form2) {
+            Form2->show();
+            Form2->FillValueTable();
+            Wertetabelle1->setChecked(true);
+        }
+        const QString vorlage = Startvorlage();
+        if (!vorlage.isEmpty() && QFileInfo(vorlage).isFile() && oeffne(S(vorlage)))
+            GroupBox2->setTitle(Gruppentitel(141, FunktionNr));
+    }
+    // Every New uses up the request, whether or not it loaded anything.
+    StartvorlageLaden = false;
+
+    if (!halten) {
+        Edit1Change();
+        ComboBox1->setFocus();
+        Edit1->setFocus();
+        Edit1->end(false);
+    } else if (Graphik) {
+        Graphik->Edit3Change();
+        if (Graphik->ComboBox3)
+            Graphik->ComboBox3->setFocus();
+        if (Graphik->Edit3) {
+            Graphik->Edit3->setFocus();
+            Graphik->Edit3->end(false);
+        }
+    }
+
+    if (TraceParam && Graphik && Graphik->GroupBox2) {
+        const QPoint unten = Graphik->GroupBox2->mapToGlobal(QPoint(Graphik->GroupBox2->width(), Graphik->GroupBox2->height()));
+        TraceParam->move(unten.x() - TraceParam->frameGeometry().width(), unten.y());
+    }
+
+    WerkzeugfensterAuffrischen();
+    if (QApplication::activeWindow() != Graphik)
+        AlignForm();
+}

@@ -1,0 +1,132 @@
+// The value table window follows the function, the t value, the x unit and
+// the view, and shifts the view when a column is clicked.
+
+#include "programm_fixture.h"
+
+#include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/fensterart.h"
+#include "main/form1.h"
+#include "main/wertetabelle_fenster.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTableWidget>
+
+namespace {
+
+class WertetabelleFensterTest : public ProgrammTest {
+protected:
+    void SetUp() override
+    {
+        ProgrammTest::SetUp();
+        Starten();
+        Form2->show();
+        Form2->FillValueTable();
+    }
+    static QString X(int spalte) { return Form2->Zelle(spalte, 0); }
+    static QString Y(int spalte) { return Form2->Zelle(spalte, 1); }
+    static bool YLeer()
+    {
+        for (int c = 1; c <= 25; ++c) {
+            if (!Y(c).isEmpty())
+                return false;
+        }
+        return true;
+    }
+};
+
+TEST_F(WertetabelleFensterTest, FollowsTheViewAndTheFunction)
+{
+    EXPECT_EQ(Form2->StringGrid1->columnCount(), 26);
+    EXPECT_EQ(Form2->StringGrid1->rowCount(), 2);
+    EXPECT_EQ(X(0), QStringLiteral("   x"));
+    EXPECT_EQ(Y(0), QStringLiteral("   y"));
+    EXPECT_EQ(X(1), QStringLiteral("-6"));
+    EXPECT_EQ(X(2), QStringLiteral("-5,5"));
+    EXPECT_EQ(X(25), QStringLiteral("6"));
+    EXPECT_EQ(Y(1), QStringLiteral("36,00"));
+    EXPECT_EQ(Y(13), QStringLiteral("0,00"));
+
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^6"));
+    EXPECT_EQ(Y(1), QStringLiteral("s.groß"));
+    EXPECT_EQ(Y(5), QStringLiteral("4096"));  // x = -4
+    EXPECT_EQ(Y(7), QStringLiteral("729,0"));
+    Form1->Edit1->setText(QStringLiteral("f(x) = -x^6"));
+    EXPECT_EQ(Y(25), QStringLiteral("s.klein"));
+    Form1->Edit1->setText(QStringLiteral("f(x) = sqrt(x)"));
+    EXPECT_EQ(Y(1), QStringLiteral(" n.def."));
+    EXPECT_EQ(Y(21), QStringLiteral("2,00"));
+    // An equation that does not compile empties the whole y row.
+    Form1->Edit1->setText(QStringLiteral("f(x) = 2x"));
+    EXPECT_TRUE(YLeer());
+    EXPECT_EQ(X(1), QStringLiteral("-6"));
+}
+
+TEST_F(WertetabelleFensterTest, ColumnClickShiftsTheView)
+{
+    emit Form2->StringGrid1->cellClicked(0, 1);
+    EXPECT_EQ(Graphik->XMin, 1);
+    EXPECT_EQ(Graphik->XMax, 12);
+    EXPECT_EQ(X(1), QStringLiteral("0"));
+    EXPECT_EQ(X(25), QStringLiteral("12"));
+    // The row titles are not a column of values.
+    emit Form2->StringGrid1->cellClicked(1, 0);
+    EXPECT_EQ(Graphik->XMin, 1);
+}
+
+TEST_F(WertetabelleFensterTest, UnitTrackBarsGoTogether)
+{
+    Form2->TrackBar2->setValue(5);  // Pi
+    EXPECT_EQ(Graphik->TrackBar2->value(), 5);
+    EXPECT_DOUBLE_EQ(Graphik->EinheitX, 3.141592653589793);
+    EXPECT_EQ(X(0), QStringLiteral(" x * Pi"));
+    EXPECT_EQ(X(2), QStringLiteral("-5,5"));
+    EXPECT_EQ(Y(2), QStringLiteral("298,6"));  // (5.5 Pi)^2
+
+    Graphik->TrackBar2->setValue(7);  // 5 units
+    EXPECT_EQ(Form2->TrackBar2->value(), 7);
+    EXPECT_EQ(X(0), QStringLiteral("   x"));
+    EXPECT_EQ(X(2), QStringLiteral("-27,5"));
+}
+
+TEST_F(WertetabelleFensterTest, TValueAndCalculatorFields)
+{
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    Form2->Edit3->setText(QStringLiteral("2"));
+    EXPECT_EQ(Y(1), QStringLiteral("-12,0"));
+    EXPECT_EQ(Tag(Form2->Edit3), 1);
+
+    Form2->Edit3->setText(QStringLiteral("zwei"));
+    EXPECT_TRUE(YLeer());
+    EXPECT_EQ(Tag(Form2->Edit3), 0);
+    EXPECT_EQ(Feldfarbe(Form2->Edit3), FarbeUngueltig);
+    EXPECT_TRUE(Form2->windowTitle().endsWith(QStringLiteral(", Fehler bei t")));
+    EXPECT_TRUE(Form2->windowTitle().contains(QStringLiteral("f(x,t) = t*x")));
+
+    Form2->Edit3->setText(QStringLiteral("0.5"));  // either separator
+    EXPECT_EQ(Y(1), QStringLiteral("-3,00"));
+    EXPECT_EQ(Feldfarbe(Form2->Edit3), FarbeGueltig);
+
+    Form2->Edit2->setText(QStringLiteral("x"));
+    EXPECT_EQ(Tag(Form2->Edit2), 0);
+    EXPECT_TRUE(Form2->EditErgebnis->text().isEmpty());
+    Form2->Edit2->setText(QStringLiteral("4"));
+    EXPECT_EQ(Tag(Form2->Edit2), 1);
+    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 2"));
+}
+
+TEST_F(WertetabelleFensterTest, ClosingUnchecksTheMenuItemAndTheSizeStays)
+{
+    Form1->Wertetabelle1->setChecked(true);
+    Form2->close();
+    EXPECT_FALSE(Form1->Wertetabelle1->isChecked());
+
+    const QSize vorher = Form2->size();
+    Form2->resize(vorher.width() + 50, vorher.height() + 50);
+    EXPECT_EQ(Form2->size(), vorher);
+}
+
+}  // namespace
