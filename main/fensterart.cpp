@@ -1,5 +1,9 @@
 #include "main/fensterart.h"
 
+#include "platform/fensterhilfen.h"
+
+#include <QSlider>
+#include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
 
@@ -9,6 +13,22 @@ void AlsWerkzeugfenster(QWidget* w, const char* name, const QString& caption)
     w->setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                       Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     w->setWindowTitle(caption);
+}
+
+QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& caption, int breite,
+                                int hoehe)
+{
+    AlsWerkzeugfenster(w, name, caption);
+    w->resize(breite, hoehe);
+    auto* box = new QVBoxLayout(w);
+    box->addStretch(1);
+    auto* regler = new QSlider(Qt::Horizontal, w);
+    regler->setObjectName(QStringLiteral("TrackBar2"));
+    regler->setRange(120, 255);
+    regler->setValue(255);
+    box->addWidget(regler);
+    SetWindowAlpha(w, 255);
+    return regler;
 }
 
 int Tag(const QWidget* w)

@@ -5,11 +5,17 @@
 
 #include <QString>
 
+class QSlider;
 class QWidget;
 
 // Makes `w` a top-level, stay-on-top tool window named `name` with the
 // caption `caption` and the program's dialog font.
 void AlsWerkzeugfenster(QWidget* w, const char* name, const QString& caption);
+
+// Lays out a tool window of the given client size with its opacity track bar
+// (120..255, opaque at first) at the bottom, and returns that track bar.
+QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& caption, int breite,
+                                int hoehe);
 
 int Tag(const QWidget* w);
 void SetTag(QWidget* w, int tag);

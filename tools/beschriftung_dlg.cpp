@@ -2,25 +2,13 @@
 
 #include "engine/tabellen.h"
 #include "main/fensterart.h"
-#include "platform/fensterhilfen.h"
 
-#include <QSlider>
-#include <QVBoxLayout>
 
 TBeschriftungDlg* BeschriftungDlg = nullptr;
 
 TBeschriftungDlg::TBeschriftungDlg(QWidget* parent) : QWidget(parent)
 {
-    AlsWerkzeugfenster(this, "BeschriftungDlg", QStringLiteral("Beschriftung"));
-    resize(400, 443);
-    auto* box = new QVBoxLayout(this);
-    box->addStretch(1);
-    TrackBar2 = new QSlider(Qt::Horizontal, this);
-    TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
-    TrackBar2->setRange(120, 255);
-    TrackBar2->setValue(255);
-    box->addWidget(TrackBar2);
-    SetWindowAlpha(this, 255);
+    TrackBar2 = WerkzeugfensterAnlegen(this, "BeschriftungDlg", QStringLiteral("Beschriftung"), 400, 443);
     // The table holds its defaults from the window's creation on.
     BeschriftungenVorbelegen();
 }

@@ -2,25 +2,13 @@
 
 #include "engine/tabellen.h"
 #include "main/fensterart.h"
-#include "platform/fensterhilfen.h"
 
-#include <QSlider>
-#include <QVBoxLayout>
 
 TKreiseDlg* KreiseDlg = nullptr;
 
 TKreiseDlg::TKreiseDlg(QWidget* parent) : QWidget(parent)
 {
-    AlsWerkzeugfenster(this, "KreiseDlg", QStringLiteral("Kreise und Ellipsen"));
-    resize(827, 470);
-    auto* box = new QVBoxLayout(this);
-    box->addStretch(1);
-    TrackBar2 = new QSlider(Qt::Horizontal, this);
-    TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
-    TrackBar2->setRange(120, 255);
-    TrackBar2->setValue(255);
-    box->addWidget(TrackBar2);
-    SetWindowAlpha(this, 255);
+    TrackBar2 = WerkzeugfensterAnlegen(this, "KreiseDlg", QStringLiteral("Kreise und Ellipsen"), 827, 470);
     // The table holds its defaults from the window's creation on.
     KreiseVorbelegen();
 }

@@ -2,25 +2,13 @@
 
 #include "engine/tabellen.h"
 #include "main/fensterart.h"
-#include "platform/fensterhilfen.h"
 
-#include <QSlider>
-#include <QVBoxLayout>
 
 TPunkteDlg* PunkteDlg = nullptr;
 
 TPunkteDlg::TPunkteDlg(QWidget* parent) : QWidget(parent)
 {
-    AlsWerkzeugfenster(this, "PunkteDlg", QStringLiteral("Punkte"));
-    resize(525, 397);
-    auto* box = new QVBoxLayout(this);
-    box->addStretch(1);
-    TrackBar2 = new QSlider(Qt::Horizontal, this);
-    TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
-    TrackBar2->setRange(120, 255);
-    TrackBar2->setValue(255);
-    box->addWidget(TrackBar2);
-    SetWindowAlpha(this, 255);
+    TrackBar2 = WerkzeugfensterAnlegen(this, "PunkteDlg", QStringLiteral("Punkte"), 525, 397);
     // The table holds its defaults from the window's creation on.
     PunkteVorbelegen();
 }
