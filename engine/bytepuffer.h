@@ -68,4 +68,31 @@ void SchreibeRoh(std::uint8_t* p, std::size_t off, const std::array<std::uint8_t
 inline std::string LeseText(const std::uint8_t* p, std::size_t off) { return LeseKurztext(p + off); }
 inline void SchreibeText(std::uint8_t* p, std::size_t off, const std::string& s) { SchreibeKurztext(p + off, s); }
 
+// The two directions of one field list. A record's layout is written once,
+// as a function template over the direction, so that reading and writing can
+// never disagree on an offset.
+struct Leser {
+    const std::uint8_t* p;
+    Leser an(std::size_t off) const { return {p + off}; }
+    void Text(std::size_t off, std::string& s) const { s = LeseText(p, off); }
+    void I32(std::size_t off, std::int32_t& v) const { v = LeseI32(p, off); }
+    void U32(std::size_t off, std::uint32_t& v) const { v = LeseU32(p, off); }
+    void Double(std::size_t off, double& v) const { v = LeseDouble(p, off); }
+    void Byte(std::size_t off, std::uint8_t& v) const { v = p[off]; }
+    template <std::size_t N>
+    void Roh(std::size_t off, std::array<std::uint8_t, N>& a) const { LeseRoh(p, off, a); }
+};
+
+struct Schreiber {
+    std::uint8_t* p;
+    Schreiber an(std::size_t off) const { return {p + off}; }
+    void Text(std::size_t off, const std::string& s) const { SchreibeText(p, off, s); }
+    void I32(std::size_t off, std::int32_t v) const { SchreibeI32(p, off, v); }
+    void U32(std::size_t off, std::uint32_t v) const { SchreibeU32(p, off, v); }
+    void Double(std::size_t off, double v) const { SchreibeDouble(p, off, v); }
+    void Byte(std::size_t off, std::uint8_t v) const { p[off] = v; }
+    template <std::size_t N>
+    void Roh(std::size_t off, const std::array<std::uint8_t, N>& a) const { SchreibeRoh(p, off, a); }
+};
+
 }  // namespace bytes

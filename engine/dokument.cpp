@@ -3,7 +3,8 @@
 #include "engine/bytepuffer.h"
 #include "engine/funktion.h"
 
-#include <algorithm>
+#include <concepts>
+#include <type_traits>
 
 using namespace bytes;
 
@@ -46,302 +47,201 @@ static_assert(AnzahlPunkte * PunktGroesse == 20960);
 static_assert(AnzahlFlaechen * FlaecheGroesse == 8416);
 static_assert(AnzahlKreise * KreisGroesse == 21888);
 
-// --- TSchrift --------------------------------------------------------------
+// One layout function per record, over the direction (bytes::Leser or
+// bytes::Schreiber) and over the record's constness.
+template <class R, class T>
+concept Satz = std::same_as<std::remove_const_t<R>, T>;
 
-void Schreibe(const TSchrift& s, std::uint8_t* p)
+template <class Io, Satz<TSchrift> R>
+void Felder(const Io& io, R& s)
 {
-    SchreibeText(p, 0, s.Name);
-    SchreibeU32(p, 256, s.Color);
-    SchreibeI32(p, 260, s.Size);
-    p[264] = s.Style;
-    SchreibeRoh(p, 265, s.Reserve265);
+    io.Text(0, s.Name);
+    io.U32(256, s.Color);
+    io.I32(260, s.Size);
+    io.Byte(264, s.Style);
+    io.Roh(265, s.Reserve265);
     static_assert(265 + 3 == SchriftGroesse);
 }
 
-void Lese(TSchrift& s, const std::uint8_t* p)
+template <class Io, Satz<TBeschriftung> R>
+void Felder(const Io& io, R& b)
 {
-    s.Name = LeseText(p, 0);
-    s.Color = LeseU32(p, 256);
-    s.Size = LeseI32(p, 260);
-    s.Style = p[264];
-    LeseRoh(p, 265, s.Reserve265);
-}
-
-// --- TBeschriftung ---------------------------------------------------------
-
-void Schreibe(const TBeschriftung& b, std::uint8_t* p)
-{
-    SchreibeText(p, 0, b.Text);
-    SchreibeDouble(p, 256, b.X);
-    SchreibeDouble(p, 264, b.Y);
-    Schreibe(b.Font, p + 272);
-    p[540] = b.Vorne;
-    SchreibeRoh(p, 541, b.Reserve541);
+    io.Text(0, b.Text);
+    io.Double(256, b.X);
+    io.Double(264, b.Y);
+    Felder(io.an(272), b.Font);
+    io.Byte(540, b.Vorne);
+    io.Roh(541, b.Reserve541);
     static_assert(272 + SchriftGroesse == 540);
     static_assert(541 + 3 == BeschriftungGroesse);
 }
 
-void Lese(TBeschriftung& b, const std::uint8_t* p)
+template <class Io, Satz<TPunkt> R>
+void Felder(const Io& io, R& q)
 {
-    b.Text = LeseText(p, 0);
-    b.X = LeseDouble(p, 256);
-    b.Y = LeseDouble(p, 264);
-    Lese(b.Font, p + 272);
-    b.Vorne = p[540];
-    LeseRoh(p, 541, b.Reserve541);
-}
-
-// --- TPunkt ----------------------------------------------------------------
-
-void Schreibe(const TPunkt& q, std::uint8_t* p)
-{
-    SchreibeText(p, 0, q.X);
-    SchreibeText(p, 256, q.Y);
-    SchreibeText(p, 512, q.Name);
-    SchreibeI32(p, 768, q.Style);
-    SchreibeI32(p, 772, q.NamePos);
-    SchreibeU32(p, 776, q.Color);
-    Schreibe(q.Font, p + 780);
+    io.Text(0, q.X);
+    io.Text(256, q.Y);
+    io.Text(512, q.Name);
+    io.I32(768, q.Style);
+    io.I32(772, q.NamePos);
+    io.U32(776, q.Color);
+    Felder(io.an(780), q.Font);
     static_assert(780 + SchriftGroesse == PunktGroesse);
 }
 
-void Lese(TPunkt& q, const std::uint8_t* p)
+template <class Io, Satz<TKreis> R>
+void Felder(const Io& io, R& k)
 {
-    q.X = LeseText(p, 0);
-    q.Y = LeseText(p, 256);
-    q.Name = LeseText(p, 512);
-    q.Style = LeseI32(p, 768);
-    q.NamePos = LeseI32(p, 772);
-    q.Color = LeseU32(p, 776);
-    Lese(q.Font, p + 780);
-}
-
-// --- TKreis ----------------------------------------------------------------
-
-void Schreibe(const TKreis& k, std::uint8_t* p)
-{
-    p[0] = k.Hinten;
-    SchreibeRoh(p, 1, k.Reserve1);
-    SchreibeI32(p, 4, k.LineStyle);
-    SchreibeRoh(p, 8, k.Reserve8);
-    SchreibeText(p, 64, k.RadiusX);
-    SchreibeText(p, 320, k.RadiusY);
-    SchreibeText(p, 576, k.ShowCentre);
-    SchreibeText(p, 832, k.Fill);
-    SchreibeRoh(p, 1088, k.Reserve1088);
-    SchreibeU32(p, 1356, k.FillColor);
-    SchreibeRoh(p, 1360, k.Reserve1360);
+    io.Byte(0, k.Hinten);
+    io.Roh(1, k.Reserve1);
+    io.I32(4, k.LineStyle);
+    io.Roh(8, k.Reserve8);
+    io.Text(64, k.RadiusX);
+    io.Text(320, k.RadiusY);
+    io.Text(576, k.ShowCentre);
+    io.Text(832, k.Fill);
+    io.Roh(1088, k.Reserve1088);
+    io.U32(1356, k.FillColor);
+    io.Roh(1360, k.Reserve1360);
     static_assert(8 + 56 == 64 && 832 + 256 == 1088 && 1088 + 268 == 1356);
     static_assert(1360 + 8 == KreisGroesse);
 }
 
-void Lese(TKreis& k, const std::uint8_t* p)
+template <class Io, Satz<TSenkrechte> R>
+void Felder(const Io& io, R& s)
 {
-    k.Hinten = p[0];
-    LeseRoh(p, 1, k.Reserve1);
-    k.LineStyle = LeseI32(p, 4);
-    LeseRoh(p, 8, k.Reserve8);
-    k.RadiusX = LeseText(p, 64);
-    k.RadiusY = LeseText(p, 320);
-    k.ShowCentre = LeseText(p, 576);
-    k.Fill = LeseText(p, 832);
-    LeseRoh(p, 1088, k.Reserve1088);
-    k.FillColor = LeseU32(p, 1356);
-    LeseRoh(p, 1360, k.Reserve1360);
-}
-
-// --- TSenkrechte -----------------------------------------------------------
-
-void Schreibe(const TSenkrechte& s, std::uint8_t* p)
-{
-    SchreibeText(p, 0, s.X);
-    SchreibeText(p, 256, s.YFrom);
-    SchreibeText(p, 512, s.YTo);
-    SchreibeRoh(p, 768, s.Reserve768);
-    SchreibeU32(p, 1280, s.Color);
-    SchreibeI32(p, 1284, s.LineStyle);
-    SchreibeRoh(p, 1288, s.Reserve1288);
+    io.Text(0, s.X);
+    io.Text(256, s.YFrom);
+    io.Text(512, s.YTo);
+    io.Roh(768, s.Reserve768);
+    io.U32(1280, s.Color);
+    io.I32(1284, s.LineStyle);
+    io.Roh(1288, s.Reserve1288);
     static_assert(768 + 512 == 1280);
     static_assert(1288 + 4 == SenkrechteGroesse);
 }
 
-void Lese(TSenkrechte& s, const std::uint8_t* p)
+template <class Io, Satz<TFlaeche> R>
+void Felder(const Io& io, R& f)
 {
-    s.X = LeseText(p, 0);
-    s.YFrom = LeseText(p, 256);
-    s.YTo = LeseText(p, 512);
-    LeseRoh(p, 768, s.Reserve768);
-    s.Color = LeseU32(p, 1280);
-    s.LineStyle = LeseI32(p, 1284);
-    LeseRoh(p, 1288, s.Reserve1288);
-}
-
-// --- TFlaeche --------------------------------------------------------------
-
-void Schreibe(const TFlaeche& f, std::uint8_t* p)
-{
-    SchreibeI32(p, 0, f.CurveA);
-    SchreibeI32(p, 4, f.CurveB);
-    SchreibeText(p, 8, f.XFrom);
-    SchreibeText(p, 264, f.XTo);
-    SchreibeRoh(p, 520, f.Reserve520);
-    SchreibeU32(p, 776, f.Color);
-    p[780] = f.Linien;
-    SchreibeRoh(p, 781, f.Reserve781);
+    io.I32(0, f.CurveA);
+    io.I32(4, f.CurveB);
+    io.Text(8, f.XFrom);
+    io.Text(264, f.XTo);
+    io.Roh(520, f.Reserve520);
+    io.U32(776, f.Color);
+    io.Byte(780, f.Linien);
+    io.Roh(781, f.Reserve781);
     static_assert(520 + 256 == 776);
     static_assert(781 + 271 == FlaecheGroesse);
 }
 
-void Lese(TFlaeche& f, const std::uint8_t* p)
+template <class Io, Satz<TDokumentKopf> R>
+void Felder(const Io& io, R& k)
 {
-    f.CurveA = LeseI32(p, 0);
-    f.CurveB = LeseI32(p, 4);
-    f.XFrom = LeseText(p, 8);
-    f.XTo = LeseText(p, 264);
-    LeseRoh(p, 520, f.Reserve520);
-    f.Color = LeseU32(p, 776);
-    f.Linien = p[780];
-    LeseRoh(p, 781, f.Reserve781);
-}
-
-template <typename T, int N>
-void SchreibeTabelle(const TTabelle<T, N>& t, std::uint8_t* p, std::size_t groesse)
-{
-    for (int k = 1; k <= N; ++k)
-        Schreibe(t[k], p + static_cast<std::size_t>(k - 1) * groesse);
-}
-
-template <typename T, int N>
-void LeseTabelle(TTabelle<T, N>& t, const std::uint8_t* p, std::size_t groesse)
-{
-    for (int k = 1; k <= N; ++k)
-        Lese(t[k], p + static_cast<std::size_t>(k - 1) * groesse);
-}
-
-}  // namespace
-
-// --- Header ----------------------------------------------------------------
-
-void EncodeKopf(const TDokumentKopf& k, std::uint8_t* p)
-{
-    SchreibeI32(p, 0, k.XMin);
-    SchreibeI32(p, 4, k.XMax);
-    SchreibeI32(p, 8, k.YMax);
-    SchreibeI32(p, 12, k.YMin);
-    SchreibeI32(p, 16, k.TrackBar1);
-    SchreibeI32(p, 20, k.TrackBar2);
-    SchreibeI32(p, 24, k.Marke);
-    SchreibeRoh(p, 28, k.Reserve28);
-    SchreibeDouble(p, 32, k.EinheitX);
-    SchreibeDouble(p, 40, k.EinheitY);
-    SchreibeRoh(p, 48, k.Reserve48);
-    SchreibeText(p, 56, k.XAchse);
-    SchreibeText(p, 312, k.YAchse);
-    SchreibeText(p, 568, k.YLaenge);
-    SchreibeText(p, 824, k.XLaenge);
-    SchreibeText(p, 1080, k.Gitter);
-    SchreibeRoh(p, 1336, k.Reserve1336);
-    p[1593] = k.Zahlen;
-    p[1594] = k.Farbig;
-    p[1595] = k.Achsen;
-    SchreibeRoh(p, 1596, k.Reserve1596);
-    SchreibeText(p, 1600, k.Evonx);
-    SchreibeText(p, 1856, k.Ebisx);
-    SchreibeText(p, 2112, k.Evont);
-    SchreibeText(p, 2368, k.Ebist);
-    SchreibeText(p, 2624, k.Estept);
-    SchreibeText(p, 2880, k.Gleichung);
-    SchreibeText(p, 3136, k.RechnerX);
-    SchreibeText(p, 3392, k.RechnerT);
-    SchreibeText(p, 3648, k.RechnerErgebnis);
-    SchreibeText(p, 3904, k.FunktionWahl);
-    SchreibeRoh(p, 4160, k.Reserve4160);
-    SchreibeI32(p, 4672, k.FunktionNr);
-    SchreibeRoh(p, 4676, k.Reserve4676);
+    io.I32(0, k.XMin);
+    io.I32(4, k.XMax);
+    io.I32(8, k.YMax);
+    io.I32(12, k.YMin);
+    io.I32(16, k.TrackBar1);
+    io.I32(20, k.TrackBar2);
+    io.I32(24, k.Marke);
+    io.Roh(28, k.Reserve28);
+    io.Double(32, k.EinheitX);
+    io.Double(40, k.EinheitY);
+    io.Roh(48, k.Reserve48);
+    io.Text(56, k.XAchse);
+    io.Text(312, k.YAchse);
+    io.Text(568, k.YLaenge);
+    io.Text(824, k.XLaenge);
+    io.Text(1080, k.Gitter);
+    io.Roh(1336, k.Reserve1336);
+    io.Byte(1593, k.Zahlen);
+    io.Byte(1594, k.Farbig);
+    io.Byte(1595, k.Achsen);
+    io.Roh(1596, k.Reserve1596);
+    io.Text(1600, k.Evonx);
+    io.Text(1856, k.Ebisx);
+    io.Text(2112, k.Evont);
+    io.Text(2368, k.Ebist);
+    io.Text(2624, k.Estept);
+    io.Text(2880, k.Gleichung);
+    io.Text(3136, k.RechnerX);
+    io.Text(3392, k.RechnerT);
+    io.Text(3648, k.RechnerErgebnis);
+    io.Text(3904, k.FunktionWahl);
+    io.Roh(4160, k.Reserve4160);
+    io.I32(4672, k.FunktionNr);
+    io.Roh(4676, k.Reserve4676);
     static_assert(1080 + 256 == 1336 && 1336 + 257 == 1593 && 3904 + 256 == 4160);
     static_assert(4160 + 512 == 4672);
     static_assert(4676 + 4 == DokumentKopfGroesse);
 }
 
-TDokumentKopf DecodeKopf(const std::uint8_t* p)
+template <class Io, Satz<TFunktionSatz> R>
+void Felder(const Io& io, R& f)
 {
-    TDokumentKopf k;
-    k.XMin = LeseI32(p, 0);
-    k.XMax = LeseI32(p, 4);
-    k.YMax = LeseI32(p, 8);
-    k.YMin = LeseI32(p, 12);
-    k.TrackBar1 = LeseI32(p, 16);
-    k.TrackBar2 = LeseI32(p, 20);
-    k.Marke = LeseI32(p, 24);
-    LeseRoh(p, 28, k.Reserve28);
-    k.EinheitX = LeseDouble(p, 32);
-    k.EinheitY = LeseDouble(p, 40);
-    LeseRoh(p, 48, k.Reserve48);
-    k.XAchse = LeseText(p, 56);
-    k.YAchse = LeseText(p, 312);
-    k.YLaenge = LeseText(p, 568);
-    k.XLaenge = LeseText(p, 824);
-    k.Gitter = LeseText(p, 1080);
-    LeseRoh(p, 1336, k.Reserve1336);
-    k.Zahlen = p[1593];
-    k.Farbig = p[1594];
-    k.Achsen = p[1595];
-    LeseRoh(p, 1596, k.Reserve1596);
-    k.Evonx = LeseText(p, 1600);
-    k.Ebisx = LeseText(p, 1856);
-    k.Evont = LeseText(p, 2112);
-    k.Ebist = LeseText(p, 2368);
-    k.Estept = LeseText(p, 2624);
-    k.Gleichung = LeseText(p, 2880);
-    k.RechnerX = LeseText(p, 3136);
-    k.RechnerT = LeseText(p, 3392);
-    k.RechnerErgebnis = LeseText(p, 3648);
-    k.FunktionWahl = LeseText(p, 3904);
-    LeseRoh(p, 4160, k.Reserve4160);
-    k.FunktionNr = LeseI32(p, 4672);
-    LeseRoh(p, 4676, k.Reserve4676);
-    return k;
-}
-
-// --- Function record -------------------------------------------------------
-
-void EncodeFunktionSatz(const TFunktionSatz& f, std::uint8_t* p)
-{
-    SchreibeDouble(p, 0, f.TTo);
-    SchreibeDouble(p, 8, f.TStep);
-    SchreibeDouble(p, 16, f.TFrom);
-    SchreibeDouble(p, 24, f.Reserved2);
-    SchreibeI32(p, 32, f.Reserved1);
-    SchreibeRoh(p, 36, f.Reserve36);
-    SchreibeDouble(p, 40, f.XTo);
-    SchreibeDouble(p, 48, f.XFrom);
-    SchreibeText(p, 56, f.Term);
-    SchreibeText(p, 312, f.Kind);
-    SchreibeU32(p, 568, f.Color);
-    SchreibeU32(p, 572, f.Color2);
-    SchreibeRoh(p, 576, f.Reserve576);
-    SchreibeI32(p, 580, f.LineStyle);
+    io.Double(0, f.TTo);
+    io.Double(8, f.TStep);
+    io.Double(16, f.TFrom);
+    io.Double(24, f.Reserved2);
+    io.I32(32, f.Reserved1);
+    io.Roh(36, f.Reserve36);
+    io.Double(40, f.XTo);
+    io.Double(48, f.XFrom);
+    io.Text(56, f.Term);
+    io.Text(312, f.Kind);
+    io.U32(568, f.Color);
+    io.U32(572, f.Color2);
+    io.Roh(576, f.Reserve576);
+    io.I32(580, f.LineStyle);
     static_assert(312 + 256 == 568);
     static_assert(580 + 4 == FunktionSatzGroesse);
 }
 
+// A table of N records back to back, slot 1 first.
+template <class Io, class Tabelle>
+void TabellenFelder(const Io& io, Tabelle& t, std::size_t groesse)
+{
+    for (int k = 1; k <= std::remove_const_t<Tabelle>::Anzahl; ++k)
+        Felder(io.an(static_cast<std::size_t>(k - 1) * groesse), t[k]);
+}
+
+// The whole document in file order, except the trailing byte, which a file
+// may lack.
+template <class Io, Satz<TDokumentBild> R>
+void Felder(const Io& io, R& b)
+{
+    Felder(io.an(OffKopf), b.Kopf);
+    for (std::size_t i = 0; i < b.Funktionen.size(); ++i)
+        Felder(io.an(OffFunktionen + i * FunktionSatzGroesse), b.Funktionen[i]);
+    TabellenFelder(io.an(OffBeschriftungen), b.Beschriftungen, BeschriftungGroesse);
+    TabellenFelder(io.an(OffSenkrechte), b.Senkrechte, SenkrechteGroesse);
+    TabellenFelder(io.an(OffPunkte), b.Punkte, PunktGroesse);
+    TabellenFelder(io.an(OffFlaechen), b.Flaechen, FlaecheGroesse);
+    TabellenFelder(io.an(OffKreise), b.Kreise, KreisGroesse);
+    io.Roh(OffReserve, b.Reserve);
+}
+
+}  // namespace
+
+// --- Header and function record ------------------------------------------
+
+void EncodeKopf(const TDokumentKopf& k, std::uint8_t* p) { Felder(Schreiber{p}, k); }
+
+TDokumentKopf DecodeKopf(const std::uint8_t* p)
+{
+    TDokumentKopf k;
+    Felder(Leser{p}, k);
+    return k;
+}
+
+void EncodeFunktionSatz(const TFunktionSatz& f, std::uint8_t* p) { Felder(Schreiber{p}, f); }
+
 TFunktionSatz DecodeFunktionSatz(const std::uint8_t* p)
 {
     TFunktionSatz f;
-    f.TTo = LeseDouble(p, 0);
-    f.TStep = LeseDouble(p, 8);
-    f.TFrom = LeseDouble(p, 16);
-    f.Reserved2 = LeseDouble(p, 24);
-    f.Reserved1 = LeseI32(p, 32);
-    LeseRoh(p, 36, f.Reserve36);
-    f.XTo = LeseDouble(p, 40);
-    f.XFrom = LeseDouble(p, 48);
-    f.Term = LeseText(p, 56);
-    f.Kind = LeseText(p, 312);
-    f.Color = LeseU32(p, 568);
-    f.Color2 = LeseU32(p, 572);
-    LeseRoh(p, 576, f.Reserve576);
-    f.LineStyle = LeseI32(p, 580);
+    Felder(Leser{p}, f);
     return f;
 }
 
@@ -364,36 +264,16 @@ DokumentErgebnis DecodeDokument(std::span<const std::uint8_t> daten)
         return r;
     }
     const std::uint8_t* p = daten.data();
-    TDokumentBild& b = r.Bild;
-    b.Kopf = DecodeKopf(p + OffKopf);
-    for (int i = 0; i < AnzahlFunktionSaetze; ++i)
-        b.Funktionen[static_cast<std::size_t>(i)] =
-            DecodeFunktionSatz(p + OffFunktionen + static_cast<std::size_t>(i) * FunktionSatzGroesse);
-    LeseTabelle(b.Beschriftungen, p + OffBeschriftungen, BeschriftungGroesse);
-    LeseTabelle(b.Senkrechte, p + OffSenkrechte, SenkrechteGroesse);
-    LeseTabelle(b.Punkte, p + OffPunkte, PunktGroesse);
-    LeseTabelle(b.Flaechen, p + OffFlaechen, FlaecheGroesse);
-    LeseTabelle(b.Kreise, p + OffKreise, KreisGroesse);
-    LeseRoh(p, OffReserve, b.Reserve);
-    b.Schluss = daten.size() > OffSchluss ? p[OffSchluss] : 0;
+    Felder(Leser{p}, r.Bild);
+    r.Bild.Schluss = daten.size() > OffSchluss ? p[OffSchluss] : 0;
     return r;
 }
 
 std::vector<std::uint8_t> EncodeDokument(const TDokumentBild& b)
 {
     std::vector<std::uint8_t> daten(DokumentGroesse, 0);
-    std::uint8_t* p = daten.data();
-    EncodeKopf(b.Kopf, p + OffKopf);
-    for (int i = 0; i < AnzahlFunktionSaetze; ++i)
-        EncodeFunktionSatz(b.Funktionen[static_cast<std::size_t>(i)],
-                           p + OffFunktionen + static_cast<std::size_t>(i) * FunktionSatzGroesse);
-    SchreibeTabelle(b.Beschriftungen, p + OffBeschriftungen, BeschriftungGroesse);
-    SchreibeTabelle(b.Senkrechte, p + OffSenkrechte, SenkrechteGroesse);
-    SchreibeTabelle(b.Punkte, p + OffPunkte, PunktGroesse);
-    SchreibeTabelle(b.Flaechen, p + OffFlaechen, FlaecheGroesse);
-    SchreibeTabelle(b.Kreise, p + OffKreise, KreisGroesse);
-    SchreibeRoh(p, OffReserve, b.Reserve);
-    p[OffSchluss] = b.Schluss;
+    Felder(Schreiber{daten.data()}, b);
+    daten[OffSchluss] = b.Schluss;
     return daten;
 }
 

@@ -2,24 +2,37 @@
 
 #include "engine/bytepuffer.h"
 
+#include <concepts>
+#include <type_traits>
+
 using namespace bytes;
+
+namespace {
+
+template <class Io, class R>
+    requires std::same_as<std::remove_const_t<R>, TEinstellungen>
+void Felder(const Io& io, R& e)
+{
+    io.Roh(0, e.Reserve0);
+    io.Byte(3, e.MitWertetabelle);
+    io.Byte(4, e.Startvorlage);
+    io.Roh(5, e.Reserve5);
+    io.Byte(7, e.Transparent);
+    io.Roh(8, e.Reserve8);
+    io.I32(28, e.Sprache);
+    io.Roh(32, e.Reserve32);
+    io.Double(64, e.Einheit);
+    io.Roh(72, e.Reserve72);
+    static_assert(8 + 20 == 28 && 32 + 32 == 64);
+    static_assert(72 + 1024 == EinstellungenGroesse);
+}
+
+}  // namespace
 
 std::array<std::uint8_t, EinstellungenGroesse> EncodeEinstellungen(const TEinstellungen& e)
 {
     std::array<std::uint8_t, EinstellungenGroesse> a{};
-    std::uint8_t* p = a.data();
-    SchreibeRoh(p, 0, e.Reserve0);
-    p[3] = e.MitWertetabelle;
-    p[4] = e.Startvorlage;
-    SchreibeRoh(p, 5, e.Reserve5);
-    p[7] = e.Transparent;
-    SchreibeRoh(p, 8, e.Reserve8);
-    SchreibeI32(p, 28, e.Sprache);
-    SchreibeRoh(p, 32, e.Reserve32);
-    SchreibeDouble(p, 64, e.Einheit);
-    SchreibeRoh(p, 72, e.Reserve72);
-    static_assert(8 + 20 == 28 && 32 + 32 == 64);
-    static_assert(72 + 1024 == EinstellungenGroesse);
+    Felder(Schreiber{a.data()}, e);
     return a;
 }
 
@@ -27,17 +40,7 @@ std::optional<TEinstellungen> DecodeEinstellungen(std::span<const std::uint8_t> 
 {
     if (daten.size() != EinstellungenGroesse)
         return std::nullopt;
-    const std::uint8_t* p = daten.data();
     TEinstellungen e;
-    LeseRoh(p, 0, e.Reserve0);
-    e.MitWertetabelle = p[3];
-    e.Startvorlage = p[4];
-    LeseRoh(p, 5, e.Reserve5);
-    e.Transparent = p[7];
-    LeseRoh(p, 8, e.Reserve8);
-    e.Sprache = LeseI32(p, 28);
-    LeseRoh(p, 32, e.Reserve32);
-    e.Einheit = LeseDouble(p, 64);
-    LeseRoh(p, 72, e.Reserve72);
+    Felder(Leser{daten.data()}, e);
     return e;
 }
