@@ -198,6 +198,7 @@ private:
     QLineEdit* Bereichsfeld(int feld) const;
     void Einrichten(QLineEdit* e);
     bool FormCloseAllowed();
+    void NachFarbwahl();
     // Documents (unit1_dokument.cpp).
     void NeuKnopfEinrichten();
     void DokumentAnwenden(const TDokumentBild& bild);

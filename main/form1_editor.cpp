@@ -533,6 +533,13 @@ void TForm1::BFarbeClick()
             SetzeSchriftfarbe(w, farbe);
     }
     Edit1->setText(QString::fromStdString(f->GetTerm()));
+    NachFarbwahl();
+}
+
+// What follows a new colour: the graph, the status panels and the style
+// samples show it, and so does the overview.
+void TForm1::NachFarbwahl()
+{
     if (Graphik) {
         Graphik->GraphikResize();
         if (Graphik->StatusBar1)
@@ -554,18 +561,9 @@ void TForm1::SFarbe2Click()
     if (const auto c = WaehleFarbe(f->GetColor2()))
         f->SetColor2(*c);
     SetzeSchriftfarbe(SFarbe2, f->GetColor2());
-    if (Graphik) {
+    if (Graphik)
         SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
-        Graphik->GraphikResize();
-        if (Graphik->StatusBar1)
-            Graphik->StatusBar1->update();
-        if (Graphik->ComboBox4)
-            Graphik->ComboBox4->update();
-    }
-    ComboBox2->update();
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
-    Edit1->end(false);
+    NachFarbwahl();
 }
 
 void TForm1::ComboBox2Change()
