@@ -50,6 +50,90 @@ QFont MakeQFont(const TFont& f, double dpi)
     return q;
 }
 
+// Pixels of a wide round pen along one segment, written straight into a
+// 32-bit image: every pixel whose centre lies within the pen's half width of
+// the segment, i.e. round ends and, along a polyline, round joints, as wide
+// pens have. QPainter strokes such a pen through its general outline
+// stroker, which costs far more for a curve of one-pixel steps. A centre
+// exactly on the rim counts on the right and bottom side only, so a pen of
+// width w covers w rows across a horizontal line, as QPainter does.
+struct TKapselZiel {
+    uchar* Bits = nullptr;
+    qsizetype Bpl = 0;
+    int L = 0, T = 0, R = 0, B = 0;  // writable pixels: L <= x < R, T <= y < B
+};
+
+void FuelleKapsel(const TKapselZiel& z, QPointF a, QPointF b, double r, QRgb farbe)
+{
+    constexpr double Eps = 1.0 / 1024.0;
+    const double r2 = r * r;
+    const double ax = a.x(), ay = a.y();
+    const double dx = b.x() - ax, dy = b.y() - ay;
+    const double l2 = dx * dx + dy * dy;
+    const double l = std::sqrt(l2);
+    const double yVon = std::max(std::ceil(std::min(ay, b.y()) - r - 0.5 + Eps), static_cast<double>(z.T));
+    const double yBis = std::min(std::floor(std::max(ay, b.y()) + r - 0.5 + Eps), static_cast<double>(z.B - 1));
+    if (!(yVon <= yBis))
+        return;
+    const int y0 = static_cast<int>(yVon);
+    const int y1 = static_cast<int>(yBis);
+    for (int py = y0; py <= y1; ++py) {
+        const double yc = py + 0.5 - Eps;
+        double xl = HUGE_VAL, xr = -HUGE_VAL;
+        // The round ends.
+        for (const QPointF e : {a, b}) {
+            const double ey = yc - e.y();
+            const double q = r2 - ey * ey;
+            if (q >= 0) {
+                const double h = std::sqrt(q);
+                xl = std::min(xl, e.x() - h);
+                xr = std::max(xr, e.x() + h);
+            }
+        }
+        // The band along the segment: 0 <= s <= l2 (projection) and
+        // |u| <= r * l (distance across), both linear in x along the row.
+        if (l2 > 0) {
+            const double ey = yc - ay;
+            double lo = -HUGE_VAL, hi = HUGE_VAL;
+            // s(x) = (x - ax) * dx + ey * dy
+            const double s0 = ey * dy;
+            if (dx != 0) {
+                double u = (0 - s0) / dx, v = (l2 - s0) / dx;
+                if (u > v)
+                    std::swap(u, v);
+                lo = std::max(lo, ax + u);
+                hi = std::min(hi, ax + v);
+            } else if (s0 < 0 || s0 > l2) {
+                hi = -HUGE_VAL;
+            }
+            // u(x) = (x - ax) * dy - ey * dx
+            const double u0 = -ey * dx;
+            const double rl = r * l;
+            if (dy != 0) {
+                double u = (-rl - u0) / dy, v = (rl - u0) / dy;
+                if (u > v)
+                    std::swap(u, v);
+                lo = std::max(lo, ax + u);
+                hi = std::min(hi, ax + v);
+            } else if (std::abs(u0) > rl) {
+                hi = -HUGE_VAL;
+            }
+            if (lo <= hi) {
+                xl = std::min(xl, lo);
+                xr = std::max(xr, hi);
+            }
+        }
+        if (!(xl <= xr))
+            continue;
+        const double xVon = std::max(std::ceil(xl - 0.5 + Eps), static_cast<double>(z.L));
+        const double xBis = std::min(std::floor(xr - 0.5 + Eps), static_cast<double>(z.R - 1));
+        if (!(xVon <= xBis))
+            continue;
+        QRgb* zeile = reinterpret_cast<QRgb*>(z.Bits + py * z.Bpl);
+        std::fill(zeile + static_cast<int>(xVon), zeile + static_cast<int>(xBis) + 1, farbe);
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -162,6 +246,7 @@ void TPainterCanvas::Flush()
         FPainter.reset();
     }
     FDevice = nullptr;
+    FBits = nullptr;
 }
 
 void TPainterCanvas::SetMapping(double sx, double sy, double ox, double oy)
@@ -193,9 +278,37 @@ QPainter* TPainterCanvas::Painter()
     FPenValid = false;
     FBrushValid = false;
     FDevice = d;
+    FBits = nullptr;
+    if (d->devType() == QInternal::Image) {
+        auto* img = static_cast<QImage*>(d);
+        const QImage::Format f = img->format();
+        // The painter has already detached the image, so these are the
+        // pixels it paints into as well.
+        if (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied) {
+            FBits = img->bits();
+            FBpl = img->bytesPerLine();
+        }
+    }
+    SchreibbereichSetzen();
     if (FHasClip)
         FPainter->setClipRect(MapRect(FClip));
     return FPainter.get();
+}
+
+void TPainterCanvas::SchreibbereichSetzen()
+{
+    if (!FDevice)
+        return;
+    FSchreibL = 0;
+    FSchreibT = 0;
+    FSchreibR = FDevice->width();
+    FSchreibB = FDevice->height();
+    if (FHasClip && IsIdentityMapping()) {
+        FSchreibL = std::max(FSchreibL, FClip.Left);
+        FSchreibT = std::max(FSchreibT, FClip.Top);
+        FSchreibR = std::min(FSchreibR, FClip.Right);
+        FSchreibB = std::min(FSchreibB, FClip.Bottom);
+    }
 }
 
 QPointF TPainterCanvas::Map(TPoint p) const
@@ -275,6 +388,15 @@ void TPainterCanvas::FlushLines()
         FLines.clear();
         return;
     }
+    if (FLinesSelbst && FBits) {
+        const TKapselZiel z{FBits, FBpl, FSchreibL, FSchreibT, FSchreibR, FSchreibB};
+        const double r = std::abs(FAppliedPen.Width * FSx) / 2.0;
+        const QRgb farbe = 0xFF000000u | ToQColor(FAppliedPen.Color).rgb();
+        for (qsizetype i = 1; i < n; ++i)
+            FuelleKapsel(z, FLines[i - 1], FLines[i], r, farbe);
+        FLines.clear();
+        return;
+    }
     if (FLinesPixelGenau) {
         // A thin line on a pixel device ends one pixel short of its end
         // point, so a polyline never paints a joint or an end twice.
@@ -329,6 +451,7 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
         return;
     ApplyPen();
     FLinesPixelGenau = IsIdentityMapping() && !(std::abs(Pen.Width * FSx) > 1.0);
+    FLinesSelbst = FBits && IsIdentityMapping() && Pen.Style != TPenStyle::Clear && std::abs(Pen.Width * FSx) > 1.0;
     FLines << Map(from) << Map(to);
     FLinesEnd = to;
 }
@@ -454,6 +577,7 @@ void TPainterCanvas::DoClipChanged()
     FlushLines();
     if (!FPainter)
         return;
+    SchreibbereichSetzen();
     if (FHasClip)
         FPainter->setClipRect(MapRect(FClip));
     else

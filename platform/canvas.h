@@ -201,6 +201,15 @@ private:
     QPolygonF FLines;
     TPoint FLinesEnd;
     bool FLinesPixelGenau = false;  // thin pen, one logical unit per pixel
+    // Wide pen on a 32-bit image at one logical unit per pixel: the run is
+    // filled here rather than stroked by the painter (see FlushLines).
+    bool FLinesSelbst = false;
+    // The image's pixels while the painter is active and the image can be
+    // written directly (null otherwise), with the writable rectangle.
+    uchar* FBits = nullptr;
+    qsizetype FBpl = 0;
+    int FSchreibL = 0, FSchreibT = 0, FSchreibR = 0, FSchreibB = 0;
+    void SchreibbereichSetzen();
     bool FPenValid = false;
     bool FBrushValid = false;
     TPen FAppliedPen;
