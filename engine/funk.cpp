@@ -32,14 +32,16 @@ enum : std::uint8_t {
     OpPowIntExp,    // constant exponent that is an integer 1..64 in magnitude
     OpPowConstBase, // constant non-zero base, ln|base| precomputed
     OpSave,         // Work[C] := running value
+    OpSaveReg,      // saved register := running value
     // + - * / come in one variant per pair of operand classes, so that the
     // evaluator fetches each operand without testing where it lies:
-    // OpArith + 16 * (0 "+", 1 "-", 2 "*", 3 "/") + 4 * class(A) + class(B).
+    // OpArith + 20 * (0 "+", 1 "-", 2 "*", 3 "/") + 4 * class(A) + class(B).
     OpArith = 64
 };
 
-// Operand classes of the arithmetic variants.
-constexpr int kClassRunning = 0, kClassX = 1, kClassT = 2, kClassMemory = 3;
+// Operand classes of the arithmetic variants. Only a first operand can be a
+// saved value: whatever is saved is older than the step's second operand.
+constexpr int kClassRunning = 0, kClassX = 1, kClassT = 2, kClassMemory = 3, kClassSaved = 4;
 
 int OperandClass(std::uint8_t source)
 {
@@ -47,6 +49,7 @@ int OperandClass(std::uint8_t source)
     case TTermStep::FromRunning: return kClassRunning;
     case TTermStep::FromX: return kClassX;
     case TTermStep::FromT: return kClassT;
+    case TTermStep::FromSaved: return kClassSaved;
     default: return kClassMemory;
     }
 }
@@ -463,11 +466,22 @@ void Flatten(TFunktionsKopf& kopf)
         return kConstBase + static_cast<std::int32_t>(constants.size() - 1);
     };
     // Before a step overwrites the running value, save it if an entry below
-    // the step's operands still refers to it.
+    // the step's operands still refers to it: into the saved register while
+    // no other entry holds it (a store to memory and the load soon after cost
+    // more than the step itself), else into a Work slot.
     auto saveRunningBelow = [&](std::size_t below) {
         for (std::size_t i = 0; i < below; ++i) {
             if (operands[i].source == TTermStep::FromRunning) {
+                const bool registerFree =
+                    std::none_of(operands.begin(), operands.end(),
+                                 [](const Operand& o) { return o.source == TTermStep::FromSaved; });
                 TTermStep save;
+                if (registerFree) {
+                    save.Op = OpSaveReg;
+                    steps.push_back(save);
+                    operands[i] = {TTermStep::FromSaved, 0};
+                    continue;
+                }
                 save.Op = OpSave;
                 save.C = -static_cast<std::int32_t>(i) - 1;
                 steps.push_back(save);
@@ -506,19 +520,21 @@ void Flatten(TFunktionsKopf& kopf)
             continue;
         }
         TTermStep st;
+        // Saving first, while the step's own operands are still on the stack,
+        // keeps the saved register from being given away under them.
         if (k.Kind == TKnoten::Function) {
+            saveRunningBelow(operands.size() - 1);
             const Operand a = operands.back();
             operands.pop_back();
-            saveRunningBelow(operands.size());
             st.Op = static_cast<std::uint8_t>(k.Code);
             st.ASource = a.source;
             st.A = a.slot;
         } else {
+            saveRunningBelow(operands.size() - 2);
             const Operand b = operands.back();
             operands.pop_back();
             const Operand a = operands.back();
             operands.pop_back();
-            saveRunningBelow(operands.size());
             st.ASource = a.source;
             st.A = a.slot;
             st.BSource = b.source;
@@ -528,7 +544,7 @@ void Flatten(TFunktionsKopf& kopf)
             case 2:
             case 3:
             case 4:
-                st.Op = static_cast<std::uint8_t>(OpArith + 16 * (k.Code - 1) + 4 * OperandClass(a.source) +
+                st.Op = static_cast<std::uint8_t>(OpArith + 20 * (k.Code - 1) + 4 * OperandClass(a.source) +
                                                   OperandClass(b.source));
                 break;
             default: {
@@ -959,11 +975,13 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
     }
     const long double* const from[3] = {nullptr, w, pv};
     long double run = 0;
+    long double saved = 0;
     auto fetch = [&](std::uint8_t source, std::int32_t slot) {
         switch (source) {
         case TTermStep::FromRunning: return run;
         case TTermStep::FromX: return x;
         case TTermStep::FromT: return t;
+        case TTermStep::FromSaved: return saved;
         default: return from[source][slot];
         }
     };
@@ -971,8 +989,9 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
 #define TERM_OPERAND_1(slot, source) x
 #define TERM_OPERAND_2(slot, source) t
 #define TERM_OPERAND_3(slot, source) from[source][slot]
+#define TERM_OPERAND_4(slot, source) saved
 #define TERM_ARITH(OPI, FN, CA, CB)                                      \
-    case OpArith + 16 * OPI + 4 * CA + CB:                               \
+    case OpArith + 20 * OPI + 4 * CA + CB:                               \
         run = FN(TERM_OPERAND_##CA(st.A, st.ASource), TERM_OPERAND_##CB(st.B, st.BSource), good); \
         break;
 #define TERM_ARITH_FORMS(OPI, FN)                                                         \
@@ -981,7 +1000,8 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
     TERM_ARITH(OPI, FN, 1, 2) TERM_ARITH(OPI, FN, 1, 3) TERM_ARITH(OPI, FN, 2, 0)       \
     TERM_ARITH(OPI, FN, 2, 1) TERM_ARITH(OPI, FN, 2, 2) TERM_ARITH(OPI, FN, 2, 3)       \
     TERM_ARITH(OPI, FN, 3, 0) TERM_ARITH(OPI, FN, 3, 1) TERM_ARITH(OPI, FN, 3, 2)       \
-    TERM_ARITH(OPI, FN, 3, 3)
+    TERM_ARITH(OPI, FN, 3, 3) TERM_ARITH(OPI, FN, 4, 0) TERM_ARITH(OPI, FN, 4, 1)       \
+    TERM_ARITH(OPI, FN, 4, 2) TERM_ARITH(OPI, FN, 4, 3)
 
     for (const TTermStep& st : kopf.Steps) {
         switch (st.Op) {
@@ -990,6 +1010,7 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
             TERM_ARITH_FORMS(2, Multiply)
             TERM_ARITH_FORMS(3, Divide)
         case OpSave: w[st.C] = run; break;
+        case OpSaveReg: saved = run; break;
         case OpPow: run = PowGeneral(fetch(st.ASource, st.A), fetch(st.BSource, st.B), good); break;
         case OpPowIntExp: run = PowWhole(fetch(st.ASource, st.A), st.K, st.NegativeExp, good); break;
         case OpPowConstBase:
@@ -1004,6 +1025,7 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
 #undef TERM_OPERAND_1
 #undef TERM_OPERAND_2
 #undef TERM_OPERAND_3
+#undef TERM_OPERAND_4
     jump = jmp;
     if (!good) {
         ok = false;

@@ -39,7 +39,9 @@ struct TKnoten {
 // others are computed is first saved to a Work slot.
 struct TTermStep {
     // x and t, read by nearly every term, are held in registers as well.
-    enum : std::uint8_t { FromRunning = 0, FromWork = 1, FromParameter = 2, FromX = 3, FromT = 4 };
+    // FromSaved: the one value saved in a register rather than in Work.
+    enum : std::uint8_t { FromRunning = 0, FromWork = 1, FromParameter = 2, FromX = 3, FromT = 4,
+                          FromSaved = 5 };
 
     std::uint8_t Op = 0;  // function code 1..28, or one of the steps in funk.cpp
     std::uint8_t K = 0;   // integer exponent 1..64 of a power with a constant exponent
