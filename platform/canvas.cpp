@@ -63,74 +63,104 @@ struct TKapselZiel {
     int L = 0, T = 0, R = 0, B = 0;  // writable pixels: L <= x < R, T <= y < B
 };
 
+// The pen swath of segment a-b with half width r, cut along one scan line:
+// the points (c, v) within r of the segment form the interval lo <= v <= hi
+// (lo > hi when empty). Coordinates are given with the scan axis first.
+struct TSchnitt {
+    double Ac, Av, Bc, Bv;  // segment ends: scan axis, other axis
+    double R2, Rl, L2, Dc, Dv, Kc, Kv;
+
+    TSchnitt(double ac, double av, double bc, double bv, double r)
+        : Ac(ac), Av(av), Bc(bc), Bv(bv), R2(r * r), Dc(bc - ac), Dv(bv - av)
+    {
+        L2 = Dc * Dc + Dv * Dv;
+        Rl = r * std::sqrt(L2);
+        Kc = Dc != 0 ? 1.0 / Dc : 0.0;
+        Kv = Dv != 0 ? 1.0 / Dv : 0.0;
+    }
+
+    bool Bei(double c, double& lo, double& hi) const
+    {
+        lo = HUGE_VAL;
+        hi = -HUGE_VAL;
+        // The round ends.
+        const double ea = c - Ac;
+        if (const double q = R2 - ea * ea; q >= 0) {
+            const double h = std::sqrt(q);
+            lo = Av - h;
+            hi = Av + h;
+        }
+        const double eb = c - Bc;
+        if (const double q = R2 - eb * eb; q >= 0) {
+            const double h = std::sqrt(q);
+            lo = std::min(lo, Bv - h);
+            hi = std::max(hi, Bv + h);
+        }
+        // The band along the segment: 0 <= s <= L2 (projection) and
+        // |u| <= r * l (distance across), both linear in v on the line:
+        // s = (v - Av) * Dv + ea * Dc, u = (v - Av) * Dc - ea * Dv.
+        if (L2 > 0) {
+            double blo = -HUGE_VAL, bhi = HUGE_VAL;
+            const double s0 = ea * Dc;
+            if (Dv != 0) {
+                const double u = -s0 * Kv, w = (L2 - s0) * Kv;
+                blo = std::min(u, w);
+                bhi = std::max(u, w);
+            } else if (s0 < 0 || s0 > L2) {
+                bhi = -HUGE_VAL;
+            }
+            const double u0 = -ea * Dv;
+            if (Dc != 0) {
+                const double u = (-Rl - u0) * Kc, w = (Rl - u0) * Kc;
+                blo = std::max(blo, std::min(u, w));
+                bhi = std::min(bhi, std::max(u, w));
+            } else if (std::abs(u0) > Rl) {
+                bhi = -HUGE_VAL;
+            }
+            if (blo <= bhi) {
+                lo = std::min(lo, Av + blo);
+                hi = std::max(hi, Av + bhi);
+            }
+        }
+        return lo <= hi;
+    }
+};
+
 void FuelleKapsel(const TKapselZiel& z, QPointF a, QPointF b, double r, QRgb farbe)
 {
+    // Pixel (px, py) is covered when (px + 0.5 - Eps, py + 0.5 - Eps) lies
+    // within r of the segment. A steep segment is cut into columns, a flat
+    // one into rows, so the loop runs along its shorter extent; both give
+    // the same pixels.
     constexpr double Eps = 1.0 / 1024.0;
-    const double r2 = r * r;
-    const double ax = a.x(), ay = a.y();
-    const double dx = b.x() - ax, dy = b.y() - ay;
-    const double l2 = dx * dx + dy * dy;
-    const double l = std::sqrt(l2);
-    const double yVon = std::max(std::ceil(std::min(ay, b.y()) - r - 0.5 + Eps), static_cast<double>(z.T));
-    const double yBis = std::min(std::floor(std::max(ay, b.y()) + r - 0.5 + Eps), static_cast<double>(z.B - 1));
-    if (!(yVon <= yBis))
+    const bool steil = std::abs(b.y() - a.y()) > std::abs(b.x() - a.x());
+    const TSchnitt s = steil ? TSchnitt(a.x(), a.y(), b.x(), b.y(), r) : TSchnitt(a.y(), a.x(), b.y(), b.x(), r);
+    const double cMin = steil ? z.L : z.T, cMax = steil ? z.R - 1 : z.B - 1;
+    const double vMin = steil ? z.T : z.L, vMax = steil ? z.B - 1 : z.R - 1;
+    const double von = std::max(std::ceil(std::min(s.Ac, s.Bc) - r - 0.5 + Eps), cMin);
+    const double bis = std::min(std::floor(std::max(s.Ac, s.Bc) + r - 0.5 + Eps), cMax);
+    if (!(von <= bis))
         return;
-    const int y0 = static_cast<int>(yVon);
-    const int y1 = static_cast<int>(yBis);
-    for (int py = y0; py <= y1; ++py) {
-        const double yc = py + 0.5 - Eps;
-        double xl = HUGE_VAL, xr = -HUGE_VAL;
-        // The round ends.
-        for (const QPointF e : {a, b}) {
-            const double ey = yc - e.y();
-            const double q = r2 - ey * ey;
-            if (q >= 0) {
-                const double h = std::sqrt(q);
-                xl = std::min(xl, e.x() - h);
-                xr = std::max(xr, e.x() + h);
-            }
-        }
-        // The band along the segment: 0 <= s <= l2 (projection) and
-        // |u| <= r * l (distance across), both linear in x along the row.
-        if (l2 > 0) {
-            const double ey = yc - ay;
-            double lo = -HUGE_VAL, hi = HUGE_VAL;
-            // s(x) = (x - ax) * dx + ey * dy
-            const double s0 = ey * dy;
-            if (dx != 0) {
-                double u = (0 - s0) / dx, v = (l2 - s0) / dx;
-                if (u > v)
-                    std::swap(u, v);
-                lo = std::max(lo, ax + u);
-                hi = std::min(hi, ax + v);
-            } else if (s0 < 0 || s0 > l2) {
-                hi = -HUGE_VAL;
-            }
-            // u(x) = (x - ax) * dy - ey * dx
-            const double u0 = -ey * dx;
-            const double rl = r * l;
-            if (dy != 0) {
-                double u = (-rl - u0) / dy, v = (rl - u0) / dy;
-                if (u > v)
-                    std::swap(u, v);
-                lo = std::max(lo, ax + u);
-                hi = std::min(hi, ax + v);
-            } else if (std::abs(u0) > rl) {
-                hi = -HUGE_VAL;
-            }
-            if (lo <= hi) {
-                xl = std::min(xl, lo);
-                xr = std::max(xr, hi);
-            }
-        }
-        if (!(xl <= xr))
+    const int c0 = static_cast<int>(von);
+    const int c1 = static_cast<int>(bis);
+    for (int pc = c0; pc <= c1; ++pc) {
+        double lo = 0, hi = 0;
+        if (!s.Bei(pc + 0.5 - Eps, lo, hi))
             continue;
-        const double xVon = std::max(std::ceil(xl - 0.5 + Eps), static_cast<double>(z.L));
-        const double xBis = std::min(std::floor(xr - 0.5 + Eps), static_cast<double>(z.R - 1));
-        if (!(xVon <= xBis))
+        const double vVon = std::max(std::ceil(lo - 0.5 + Eps), vMin);
+        const double vBis = std::min(std::floor(hi - 0.5 + Eps), vMax);
+        if (!(vVon <= vBis))
             continue;
-        QRgb* zeile = reinterpret_cast<QRgb*>(z.Bits + py * z.Bpl);
-        std::fill(zeile + static_cast<int>(xVon), zeile + static_cast<int>(xBis) + 1, farbe);
+        const int v0 = static_cast<int>(vVon);
+        const int v1 = static_cast<int>(vBis);
+        if (steil) {
+            uchar* p = z.Bits + v0 * z.Bpl + pc * static_cast<qsizetype>(sizeof(QRgb));
+            for (int v = v0; v <= v1; ++v, p += z.Bpl)
+                *reinterpret_cast<QRgb*>(p) = farbe;
+        } else {
+            QRgb* zeile = reinterpret_cast<QRgb*>(z.Bits + pc * z.Bpl);
+            std::fill(zeile + v0, zeile + v1 + 1, farbe);
+        }
     }
 }
 
@@ -301,8 +331,10 @@ void TPainterCanvas::SchreibbereichSetzen()
         return;
     FSchreibL = 0;
     FSchreibT = 0;
-    FSchreibR = FDevice->width();
-    FSchreibB = FDevice->height();
+    FGeraetB = FDevice->width();
+    FGeraetH = FDevice->height();
+    FSchreibR = FGeraetB;
+    FSchreibB = FGeraetH;
     if (FHasClip && IsIdentityMapping()) {
         FSchreibL = std::max(FSchreibL, FClip.Left);
         FSchreibT = std::max(FSchreibT, FClip.Top);
@@ -428,8 +460,8 @@ bool TPainterCanvas::Unsichtbar(TPoint from, TPoint to) const
     const QPointF a = Map(from);
     const QPointF b = Map(to);
     const double rand = std::abs(Pen.Width * FSx) + 2.0;
-    const double w = FDevice->width() + rand;
-    const double h = FDevice->height() + rand;
+    const double w = FGeraetB + rand;
+    const double h = FGeraetH + rand;
     return (a.x() < -rand && b.x() < -rand) || (a.x() > w && b.x() > w) || (a.y() < -rand && b.y() < -rand) ||
            (a.y() > h && b.y() > h);
 }

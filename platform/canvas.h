@@ -209,6 +209,7 @@ private:
     uchar* FBits = nullptr;
     qsizetype FBpl = 0;
     int FSchreibL = 0, FSchreibT = 0, FSchreibR = 0, FSchreibB = 0;
+    int FGeraetB = 0, FGeraetH = 0;  // device size, read once per painter
     void SchreibbereichSetzen();
     bool FPenValid = false;
     bool FBrushValid = false;
