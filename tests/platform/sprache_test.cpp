@@ -79,6 +79,52 @@ TEST_F(Sprache, GermanIsLoadedWordForWord)
     EXPECT_TRUE(Texte[580].empty());
 }
 
+// The messages that code shows by line number, in both lists at the same
+// number.
+TEST_F(Sprache, MessageLinesStandAtTheirNumbersInBothLists)
+{
+    struct Zeile {
+        int n;
+        const char* de;
+        const char* en;
+    };
+    const Zeile zeilen[] = {
+        {9, ",", "."},
+        {58, "Wertetabelle", "Table"},
+        {132, "Wertetabelle", "Table"},
+        {141, "Eigenschaft Graph", "Options graph"},
+        {153, "nicht def.", "not def."},
+        {154, "für  t=", "with t="},
+        {156, "Bitte positiven Wert eingeben!", "Please enter positive number!"},
+        {157, "Eigenschaft Graph", "Graph options "},
+        {160, "Möchten Sie die vorhandene Datei überschreiben?", "Overwrite existing file?"},
+        {218, "Möchten Sie mit Wertetabelle starten?", "Start with table?"},
+        {219, "Möchten Sie ohne Wertetabelle starten?", "Start without table?"},
+        {220, "Die Einstellungen wurden gespeichert.", "Settings saved!"},
+        {294, "Möchten Sie Tessaplun beenden?", "Would you like to quit Tessaplun?"},
+        {311, "s.klein", "small"},
+        {312, "s.groß", "large"},
+        {313, "n.def.", "n.def."},
+        {314, "Fehler bei t", "t: error"},
+        {328, "Bestätigung", "Confirmation"},
+        {338, "Strg", "Ctrl"},
+        {431, "ja", "yes"},
+        {432, "nein", "no"},
+        {434, "Sollen die noch vorhandenen eigenen Einstellungen überschrieben werden?",
+         "Overwrite existing template?"},
+        {435, "Eigene Einstellungen konnten nicht gespeichert werden.", "Template could not be saved."},
+        {441, "Möchten Sie die Einstellungen speichern?", "Save settings?"},
+    };
+    const auto de = Liste("deutsch.txt");
+    const auto en = Liste("english.txt");
+    ASSERT_EQ(de.size(), 580u);
+    ASSERT_EQ(en.size(), 580u);
+    for (const Zeile& z : zeilen) {
+        EXPECT_EQ(de[static_cast<std::size_t>(z.n)], z.de) << z.n;
+        EXPECT_EQ(en[static_cast<std::size_t>(z.n)], z.en) << z.n;
+    }
+}
+
 TEST_F(Sprache, EnglishSwitchesTheSeparator)
 {
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
