@@ -1,7 +1,12 @@
 #include "engine/funk.h"
+#include "engine/funktion.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include <emmintrin.h>
 
 namespace {
 
@@ -929,8 +934,11 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     }
 }
 
-long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], bool& ok,
-                         bool& jump)
+namespace {
+
+// The evaluator proper, inlined into both of its entries below.
+[[gnu::always_inline]] inline long double RunSteps(const TFunktionsKopf& kopf, const long double p[6],
+                                                   bool& ok, bool& jump)
 {
     jump = false;
     ok = true;
@@ -1032,4 +1040,46 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
         return 0;
     }
     return fetch(kopf.ResultSource, kopf.ResultSlot);
+}
+
+// Stores v so that a load soon after it is served from the store queue. The
+// x87 80-bit store goes out in two parts, and an 80-bit load right behind it
+// cannot combine them: it waits until the store has reached the cache, which
+// costs more than evaluating a whole short term. Plotting reads every value
+// back at once, so the value is written as one 16-byte store instead (its two
+// parts are read back as integers, which the store queue does serve).
+[[gnu::always_inline]] inline void StoreForReload(long double& dst, long double v)
+{
+    long double scratch;
+    std::uint64_t mantissa;
+    std::uint32_t signExponent;
+    asm("fstpt %2\n\tmovq %2, %0\n\tmovzwl 8+%2, %1"
+        : "=r"(mantissa), "=r"(signExponent), "=m"(scratch)
+        : "t"(v)
+        : "st");
+    const __m128i bits = _mm_insert_epi16(_mm_cvtsi64_si128(static_cast<long long>(mantissa)),
+                                          static_cast<int>(signExponent), 4);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&dst), bits);
+}
+
+}  // namespace
+
+long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], bool& ok,
+                         bool& jump)
+{
+    return RunSteps(kopf, p, ok, jump);
+}
+
+// Defined here rather than with the rest of the class so that the evaluator
+// is inlined into it: plotting calls it for every point.
+void TFunktion::Evaluate(const long double p[6])
+{
+    // Undefined after a failed compilation or before any: the header then
+    // holds nothing runnable.
+    bool valid = false, jumpHit = false;
+    const long double v = RunSteps(Kopf, p, valid, jumpHit);
+    ValueValid = valid;
+    JumpHit = jumpHit;
+    StoreForReload(Value, v);
+    if (p != Parameters) std::memcpy(Parameters, p, sizeof Parameters);
 }

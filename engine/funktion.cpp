@@ -1,34 +1,5 @@
 #include "engine/funktion.h"
 
-#include <cstdint>
-#include <cstring>
-
-#include <emmintrin.h>
-
-namespace {
-
-// Stores v so that a load soon after it is served from the store queue. The
-// x87 80-bit store goes out in two parts, and an 80-bit load right behind it
-// cannot combine them: it waits until the store has reached the cache, which
-// costs more than evaluating a whole short term. Plotting reads every value
-// back at once, so the value is written as one 16-byte store instead (its two
-// parts are read back as integers, which the store queue does serve).
-inline void StoreForReload(long double& dst, long double v)
-{
-    long double scratch;
-    std::uint64_t mantissa;
-    std::uint32_t signExponent;
-    asm("fstpt %2\n\tmovq %2, %0\n\tmovzwl 8+%2, %1"
-        : "=r"(mantissa), "=r"(signExponent), "=m"(scratch)
-        : "t"(v)
-        : "st");
-    const __m128i bits = _mm_insert_epi16(_mm_cvtsi64_si128(static_cast<long long>(mantissa)),
-                                          static_cast<int>(signExponent), 4);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(&dst), bits);
-}
-
-}  // namespace
-
 TFunktion::TFunktion() = default;
 TFunktion::~TFunktion() = default;
 
@@ -53,13 +24,7 @@ void TFunktion::SetReserved2(double v) { Reserved2 = v; }
 void TFunktion::SetTTo(double v) { TTo = v; }
 void TFunktion::SetTStep(double v) { TStep = v; }
 void TFunktion::SetTFrom(double v) { TFrom = v; }
-void TFunktion::Evaluate(const long double p[6])
-{
-    // Undefined after a failed compilation or before any: the header then
-    // holds nothing runnable.
-    StoreForReload(Value, EvaluateTerm(Kopf, p, ValueValid, JumpHit));
-    if (p != Parameters) std::memcpy(Parameters, p, sizeof Parameters);
-}
+// TFunktion::Evaluate lives in funk.cpp, beside the evaluator it inlines.
 void TFunktion::SetXTo(double v) { XTo = v; }
 void TFunktion::SetXFrom(double v) { XFrom = v; }
 void TFunktion::SetKind(const std::string& s) { Kind = s; }
