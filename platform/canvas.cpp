@@ -359,6 +359,13 @@ void TPainterCanvas::ApplyPen()
 {
     if (FPenValid && FAppliedPen == Pen)
         return;
+    FPainter->setPen(MakePen());
+    FAppliedPen = Pen;
+    FPenValid = true;
+}
+
+QPen TPainterCanvas::MakePen() const
+{
     QPen p;
     if (Pen.Style == TPenStyle::Clear) {
         p = QPen(Qt::NoPen);
@@ -394,9 +401,7 @@ void TPainterCanvas::ApplyPen()
                 p.setDashPattern(pattern);
         }
     }
-    FPainter->setPen(p);
-    FAppliedPen = Pen;
-    FPenValid = true;
+    return p;
 }
 
 void TPainterCanvas::ApplyBrush()
@@ -525,6 +530,8 @@ void TPainterCanvas::DoEllipse(TRect r)
     QPainter* p = Painter();
     if (!p)
         return;
+    if (EllipseAusVorrat(r))
+        return;
     ApplyPen();
     ApplyBrush();
     if (IsIdentityMapping()) {
@@ -551,6 +558,58 @@ void TPainterCanvas::DoPolygon(const std::vector<TPoint>& points, bool closed)
     } else {
         p->drawPolyline(poly);
     }
+}
+
+bool TPainterCanvas::EllipseAusVorrat(TRect r)
+{
+    // Small ellipses come by the thousand (the discs of a family of graphs)
+    // and QPainter builds each from curves. The same ellipse with the same
+    // pen and brush has the same pixels wherever it stands, so it is painted
+    // once into a transparent picture and then copied. Only on a 32-bit
+    // image at one logical unit per pixel, and only with a plain brush,
+    // whose fill does not depend on the position.
+    constexpr int Groesste = 64;
+    const int w = r.Right - r.Left;
+    const int h = r.Bottom - r.Top;
+    if (!FBits || !IsIdentityMapping() || w < 1 || h < 1 || w > Groesste || h > Groesste)
+        return false;
+    if (Brush.Style != TBrushStyle::Solid && Brush.Style != TBrushStyle::Clear)
+        return false;
+    const int rand = std::abs(Pen.Width) + 2;
+    auto it = std::find_if(FEllipsen.begin(), FEllipsen.end(), [&](const TEllipsenBild& e) {
+        return e.W == w && e.H == h && e.Stift == Pen && e.Pinsel == Brush;
+    });
+    if (it == FEllipsen.end()) {
+        if (FEllipsen.size() >= 32)
+            FEllipsen.erase(FEllipsen.begin());
+        TEllipsenBild e{w, h, rand, Pen, Brush, QImage(w + 2 * rand, h + 2 * rand, QImage::Format_ARGB32_Premultiplied)};
+        e.Bild.fill(Qt::transparent);
+        QPainter q(&e.Bild);
+        q.setRenderHint(QPainter::Antialiasing, false);
+        q.setPen(MakePen());
+        q.setBrush(ToQBrush(Brush));
+        q.drawEllipse(QRect(rand, rand, w - 1, h - 1));
+        q.end();
+        FEllipsen.push_back(std::move(e));
+        it = FEllipsen.end() - 1;
+    }
+    // Copies the painted pixels; without antialiasing every pixel is either
+    // painted (opaque) or untouched (transparent).
+    const QImage& b = it->Bild;
+    const int x0 = r.Left - it->Rand;
+    const int y0 = r.Top - it->Rand;
+    const int zVon = std::max(0, FSchreibT - y0);
+    const int zBis = std::min(b.height(), FSchreibB - y0);
+    const int sVon = std::max(0, FSchreibL - x0);
+    const int sBis = std::min(b.width(), FSchreibR - x0);
+    for (int zy = zVon; zy < zBis; ++zy) {
+        const QRgb* q = reinterpret_cast<const QRgb*>(b.constScanLine(zy));
+        QRgb* z = reinterpret_cast<QRgb*>(FBits + static_cast<qsizetype>(y0 + zy) * FBpl) + x0;
+        for (int sx = sVon; sx < sBis; ++sx)
+            if (qAlpha(q[sx]) != 0)
+                z[sx] = q[sx];
+    }
+    return true;
 }
 
 void TPainterCanvas::DoFillRect(TRect r)

@@ -191,6 +191,10 @@ private:
     void FlushLines();
     bool Unsichtbar(TPoint from, TPoint to) const;
     void ApplyPen();
+    QPen MakePen() const;
+    // Draws a small ellipse from a picture painted once; false when the
+    // ellipse must be painted by the painter.
+    bool EllipseAusVorrat(TRect r);
     void ApplyBrush();
     QFont MakeFont() const;
     QPointF Map(TPoint p) const;
@@ -210,6 +214,13 @@ private:
     qsizetype FBpl = 0;
     int FSchreibL = 0, FSchreibT = 0, FSchreibR = 0, FSchreibB = 0;
     int FGeraetB = 0, FGeraetH = 0;  // device size, read once per painter
+    struct TEllipsenBild {
+        int W = 0, H = 0, Rand = 0;
+        TPen Stift;
+        TBrush Pinsel;
+        QImage Bild;
+    };
+    std::vector<TEllipsenBild> FEllipsen;
     void SchreibbereichSetzen();
     bool FPenValid = false;
     bool FBrushValid = false;
