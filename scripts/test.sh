@@ -15,8 +15,8 @@ ctest --test-dir build-test --output-on-failure
 echo "== Benchmarks (short mode) =="
 for b in build-test/bench/bench_*; do
   [ -f "$b" ] && [ -x "$b" ] || continue  # not the *_autogen folders
-  "$b" --benchmark_min_time=0.01 > "$b.log" 2>&1 || { cat "$b.log"; echo "benchmark $b failed"; exit 1; }
-  tail -n 5 "$b.log"
+  "$b" --benchmark_min_time=0.01 --benchmark_color=false > "$b.log" 2>&1 || { cat "$b.log"; echo "benchmark $b failed"; exit 1; }
+  tail -n 15 "$b.log"
 done
 
 echo "== Build and test under the sanitizers =="
