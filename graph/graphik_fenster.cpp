@@ -262,7 +262,7 @@ void TGraphik::FormCreate()
             if (QApplication::activeWindow() != this || !Form1)
                 return;
             if (auto* ziel = Form1->findChild<QLineEdit*>(e->objectName()))
-                ziel->setText(e->text());
+                TextSetzen(ziel, e->text());
         });
     }
     connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
@@ -565,7 +565,7 @@ void TGraphik::Edit3Change()
 {
     if (QApplication::activeWindow() != this || !Form1)
         return;
-    Form1->Edit1->setText(Edit3->text());
+    TextSetzen(Form1->Edit1, Edit3->text());
 }
 
 void TGraphik::ComboBox3Change()

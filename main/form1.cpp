@@ -73,6 +73,12 @@ TColor Schriftfarbe(const QWidget* w)
     return w ? FromQColor(w->palette().color(QPalette::Text)) : 0;
 }
 
+void TextSetzen(QLineEdit* e, const QString& text)
+{
+    if (e && e->text() != text)
+        e->setText(text);
+}
+
 // ---------------------------------------------------------------------------
 // Construction
 

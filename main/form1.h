@@ -36,6 +36,10 @@ void SetzeFeldfarbe(QWidget* w, TColor background);
 void SetzeSchriftfarbe(QWidget* w, TColor text);
 TColor Feldfarbe(const QWidget* w);
 TColor Schriftfarbe(const QWidget* w);
+// Sets a mirrored field's text only when it differs: setting the same text
+// again would move the caret of someone typing there to the end and clear
+// the field's undo history.
+void TextSetzen(QLineEdit* e, const QString& text);
 
 class TForm1 : public QMainWindow {
     Q_OBJECT

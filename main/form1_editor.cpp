@@ -336,7 +336,7 @@ void TForm1::Edit1Change()
     Funktionen[static_cast<std::size_t>(FunktionNr)] = Funktionen[0];
 
     if (Graphik && Graphik->Edit3) {
-        Graphik->Edit3->setText(Edit1->text());
+        TextSetzen(Graphik->Edit3, Edit1->text());
         SetzeSchriftfarbe(Graphik->Edit3, Schriftfarbe(Edit1));
         SetzeFeldfarbe(Graphik->Edit3, Feldfarbe(Edit1));
     }
@@ -443,7 +443,7 @@ void TForm1::BereichChange(int feld)
 
     if (Graphik) {
         if (auto* spiegel = Graphik->findChild<QLineEdit*>(e->objectName())) {
-            spiegel->setText(e->text());
+            TextSetzen(spiegel, e->text());
             SetzeSchriftfarbe(spiegel, Schriftfarbe(e));
             SetzeFeldfarbe(spiegel, Feldfarbe(e));
         }

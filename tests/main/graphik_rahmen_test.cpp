@@ -209,6 +209,19 @@ TEST_F(RahmenTest, InputBarHandsTheEquationToTheMainWindow)
     Graphik->Evonx->setText(QStringLiteral("1.5"));
     EXPECT_DOUBLE_EQ(Funktionen[1]->GetXFrom(), 1.5);
     EXPECT_EQ(Graphik->Evonx->text(), QStringLiteral("1,5"));
+
+    // Typing in the middle of a mirrored field: the echo from the main
+    // window must leave the caret where the typing goes on.
+    Graphik->Edit3->setCursorPosition(7);
+    Graphik->Edit3->insert(QStringLiteral("2*"));
+    EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 2*3*x");
+    EXPECT_EQ(Graphik->Edit3->cursorPosition(), 9);
+    EXPECT_TRUE(Graphik->Edit3->isUndoAvailable());
+    Graphik->Ebisx->setText(QStringLiteral("15"));
+    Graphik->Ebisx->setCursorPosition(0);
+    Graphik->Ebisx->insert(QStringLiteral("-"));
+    EXPECT_DOUBLE_EQ(Funktionen[1]->GetXTo(), -15.0);
+    EXPECT_EQ(Graphik->Ebisx->cursorPosition(), 1);
 }
 
 TEST_F(RahmenTest, MovingTheMainWindowTakesTheGraphWindowAlong)
