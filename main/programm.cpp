@@ -47,8 +47,9 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     splash->show();
     splash->repaint();
 
+    // The application's name only: an explicit display name would be
+    // appended by X11 to every window's caption ("Graphen — Tessaplun 8").
     QApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tessaplun 8"));
 
     // Each window may use every window created before it; the last one
     // finishes the start and relies on all of them.

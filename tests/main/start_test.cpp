@@ -68,6 +68,18 @@ TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
     EXPECT_EQ(Punkte[11].Name, "M");
 }
 
+TEST_F(ProgrammTest, WindowCaptionsStayAsTheyAre)
+{
+    Starten();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaplun 8"));
+    // With no display name of its own the program's windows keep their
+    // captions on X11; the display name then follows the application name.
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
+    EXPECT_EQ(Graphik->windowTitle(), QStringLiteral("Graphen"));
+}
+
 TEST_F(ProgrammTest, SixToolWindowsStartTranslucentWhateverTheStoredFlag)
 {
     TEinstellungen e;
