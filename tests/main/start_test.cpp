@@ -163,6 +163,44 @@ TEST_F(ProgrammTest, StartTemplateRequestedButMissingUsesTheDefaultEquation)
     ErwarteStartgleichung();
 }
 
+TEST_F(ProgrammTest, StartTemplateFirstThenTheCommandLineDocumentReplacesIt)
+{
+    const std::string vorlage = Startvorlage().toStdString();
+    const std::string dokument = Konfig.filePath(QStringLiteral("zwei Worte.kvd")).toStdString();
+    Starten();
+    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+    Form1->Edit1->setText(QStringLiteral("f(x) = 3"));
+    ASSERT_TRUE(Form1->speichere(vorlage));
+    Form1->Edit1->setText(QStringLiteral("f(x) = 4"));
+    ASSERT_TRUE(Form1->speichere(dokument));
+    ProgrammBeenden();
+    Gestartet = false;
+
+    TEinstellungen e;
+    e.Startvorlage = 1;
+    EinstellungenSchreiben(e);
+    Starten();
+    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3"));
+    EXPECT_FALSE(Form1->StartvorlageLaden);
+    ProgrammBeenden();
+
+    const auto blank = dokument.rfind(' ');
+    Starten({dokument.substr(0, blank), dokument.substr(blank + 1)});
+    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 4"));
+    EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 4");
+    ProgrammBeenden();
+
+    // A template that is no document leaves the default equation.
+    {
+        QFile f(Startvorlage());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("kaputt");
+    }
+    Starten();
+    ErwarteStartgleichung();
+    EXPECT_TRUE(Graphik->isVisible());
+}
+
 TEST_F(ProgrammTest, CommandLineWordsAreJoinedIntoOneExistingPath)
 {
     const QString pfad = Konfig.filePath(QStringLiteral("mein Dokument.kvd"));
