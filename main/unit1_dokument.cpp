@@ -413,7 +413,13 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     if (Graphik && Graphik->ComboBox3)
         Graphik->ComboBox3->setEditText(ComboBox1->currentText());
 
-    Edit1->setText(Q(k.Gleichung));
+    // Its change handler compiles, colours, refills the value table and
+    // redraws; it must run even when the field already holds this equation,
+    // or the table would stay on the view of the drawing before.
+    if (Edit1->text() == Q(k.Gleichung))
+        Edit1Change();
+    else
+        Edit1->setText(Q(k.Gleichung));
     if (Graphik)
         Graphik->update();
 

@@ -439,6 +439,25 @@ TEST_F(DokumentTest, RandomBytesOfTheRightSizeNeverCrash)
     }
 }
 
+TEST_F(DokumentTest, ValueTableFollowsAnOpenedViewWithTheSameEquation)
+{
+    // The equation is the one already in the field, so its change handler
+    // does not run by itself; the table must still move to the new view.
+    SpeichernAls(Pfad("a.kvd"));
+    DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad("a.kvd"))));
+    ASSERT_TRUE(e.Ok());
+    ASSERT_EQ(e.Bild.Kopf.Gleichung, Form1->Edit1->text().toStdString());
+    e.Bild.Kopf.XMin = 10;
+    e.Bild.Kopf.XMax = 21;
+    Schreiben(Pfad("v.kvd"), Bytes(EncodeDokument(e.Bild)));
+    Form2->FillValueTable();
+    ASSERT_EQ(Form2->Zelle(1, 0), QStringLiteral("-6"));
+
+    OeffnenAus(Pfad("v.kvd"));
+    EXPECT_EQ(Form2->Zelle(1, 0), QStringLiteral("9"));  // 10 + 11 div 2 - 6
+    EXPECT_EQ(Form2->Zelle(1, 1), QStringLiteral("81,00"));
+}
+
 TEST_F(DokumentTest, OverwriteQuestionAndExtensionRule)
 {
     Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
