@@ -175,7 +175,9 @@ std::uint8_t Byte(const QCheckBox* c)
     return c && c->isChecked() ? 1 : 0;
 }
 
-// Answers the New button's mouse presses (not its keyboard clicks).
+// Answers the New button's mouse presses (not its keyboard clicks). A press
+// released beside the button runs no New; its request is withdrawn, or the
+// next New from the menu or an example would take it over.
 class TMausDruck : public QObject {
 public:
     explicit TMausDruck(TForm1* form) : QObject(form), Form(form) {}
@@ -183,9 +185,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonPress &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            Form->SpeedButton3MouseDown();
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+            const auto* maus = static_cast<QMouseEvent*>(event);
+            const auto* knopf = qobject_cast<QWidget*>(watched);
+            if (maus->button() == Qt::LeftButton && knopf) {
+                if (event->type() == QEvent::MouseButtonPress)
+                    Form->SpeedButton3MouseDown();
+                else if (!knopf->rect().contains(maus->position().toPoint()))
+                    Form->StartvorlageLaden = false;
+            }
+        }
         return QObject::eventFilter(watched, event);
     }
 

@@ -615,6 +615,27 @@ TEST_F(StartvorlageTest, OnlyAMouseClickOnNewLoadsTheTemplate)
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
 }
 
+TEST_F(StartvorlageTest, APressDraggedOffTheButtonAsksForNothing)
+{
+    VorlageAnlegen();
+    // Pressed on New, released beside it: no New ran, and none that follows
+    // (the menu, an example) may take the request over.
+    QToolButton* b = Form1->SpeedButton3;
+    const QPointF mitte(b->width() / 2.0, b->height() / 2.0);
+    const QPointF daneben(b->width() + 40.0, b->height() / 2.0);
+    QMouseEvent druck(QEvent::MouseButtonPress, mitte, b->mapToGlobal(mitte), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(b, &druck);
+    QMouseEvent los(QEvent::MouseButtonRelease, daneben, b->mapToGlobal(daneben), Qt::LeftButton, Qt::NoButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(b, &los);
+    EXPECT_FALSE(Form1->StartvorlageLaden);
+
+    Form1->Neu1->trigger();
+    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
+    EXPECT_EQ(Graphik->XMin, -5);
+}
+
 TEST_F(DokumentTest, OpenHidesTheToolWindowsAndCancelDoesNothing)
 {
     SpeichernAls(Pfad("a.kvd"));
