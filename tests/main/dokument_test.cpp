@@ -537,6 +537,39 @@ TEST_F(DokumentTest, NewWritesTheDefaultsAndLeavesTenToTwelve)
     EXPECT_EQ(e.Bild.Funktionen[12].Color2, 0x00ABCDEFu);
 }
 
+TEST_F(DokumentTest, NewFromTheGraphWindowKeepsItsPlaceAndTheOptionShowsTheTable)
+{
+    Graphik->show();
+    Graphik->move(Form1->frameGeometry().right() + 300, 150);
+    Graphik->resize(Graphik->width() + 37, Graphik->height() + 23);
+    const QRect vorher = Graphik->geometry();
+    // Its own New button is pressed while it is the active window.
+    Graphik->activateWindow();
+    QApplication::setActiveWindow(Graphik);
+    if (QApplication::activeWindow() != Graphik)
+        GTEST_SKIP() << "no active window on this platform";
+    Graphik->LayoutHalten = true;
+    Form1->SpeedButton3Click();
+    Graphik->LayoutHalten = false;
+    EXPECT_EQ(Graphik->geometry(), vorher);
+    EXPECT_EQ(Graphik->Edit3->text(), QStringLiteral("f(x) = x^2"));
+
+    // The main window's New puts it back beside the main window.
+    Form1->SpeedButton3Click();
+    EXPECT_NE(Graphik->geometry(), vorher);
+
+    Einstellungen.MitWertetabelle = 1;
+    Form2->hide();
+    Form1->Wertetabelle1->setChecked(false);
+    Form1->SpeedButton3Click();
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(Form1->Wertetabelle1->isChecked());
+    Einstellungen.MitWertetabelle = 0;
+    Form1->SpeedButton3Click();
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form1->Wertetabelle1->isChecked());
+}
+
 TEST_F(DokumentTest, OlderFormatAndPointFontRepair)
 {
     SpeichernAls(Pfad("a.kvd"));
