@@ -936,6 +936,21 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
 
 namespace {
 
+// Whether v is finite, told from its bits, which spares several x87
+// operations on every evaluation. Exactly the values for which v - v == 0:
+// neither infinite nor NaN, and no unnormal encoding (the explicit integer
+// bit clear under a non-zero exponent), which the x87 refuses as an operand.
+[[gnu::always_inline]] inline bool IsFiniteOperand(const long double& v)
+{
+    std::uint64_t mantissa;
+    std::uint16_t signExponent;
+    std::memcpy(&mantissa, &v, sizeof mantissa);
+    std::memcpy(&signExponent, reinterpret_cast<const char*>(&v) + 8, sizeof signExponent);
+    const unsigned exponent = signExponent & 0x7FFFu;
+    if (exponent == 0) return true;  // zero or (pseudo-)denormal
+    return exponent != 0x7FFFu && (mantissa >> 63) != 0;
+}
+
 // The evaluator proper, inlined into both of its entries below.
 [[gnu::always_inline]] inline long double RunSteps(const TFunktionsKopf& kopf, const long double p[6],
                                                    bool& ok, bool& jump)
@@ -954,19 +969,17 @@ namespace {
     bool good = true;
     bool jmp = false;
     long double x = 0, t = 0;
-    // v - v == 0 holds exactly for finite v; cheaper than comparing with the
-    // largest 80-bit value, whose constant is slow to load.
     if (used & 1u) {
-        x = p[0];
-        if (!(x - x == 0)) {
-            x = 0;  // undefined, and carries on as 0
-            good = false;
+        if (IsFiniteOperand(p[0])) {
+            x = p[0];
+        } else {
+            good = false;  // undefined, and carries on as 0
         }
     }
     if (used & 2u) {
-        t = p[1];
-        if (!(t - t == 0)) {
-            t = 0;
+        if (IsFiniteOperand(p[1])) {
+            t = p[1];
+        } else {
             good = false;
         }
     }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -215,6 +217,25 @@ TEST(FunkEval, CarryOnWithZero)
     EXPECT_FALSE(jump);
 }
 
+// Values waiting for a right operand are kept in one register, and in
+// memory when that is taken; nesting to the right needs both at once.
+TEST(FunkEval, NestedWaitingValues)
+{
+    for (long double x : {-2.5L, 0.5L, 7.0L}) {
+        const long double expected = (x - 1) * ((x + 2) * ((x - 3) * (x + 4)));
+        const Eval e = At("(x-1)*((x+2)*((x-3)*(x+4)))", x);
+        EXPECT_TRUE(e.ok);
+        EXPECT_EQ(e.value, expected) << static_cast<double>(x);
+        const Eval mixed = At("(x-1)-(t*(x/(t+(x*t))))+(x-t)", x, 3);
+        EXPECT_EQ(mixed.value, (x - 1) - (3 * (x / (3 + (x * 3)))) + (x - 3));
+    }
+    ExpectUndefined("(x-1)*((1/(x-2))*((x-3)*(x+4)))", 2);
+    // A failed inner part carries 0 on; the waiting values are not disturbed.
+    const Eval e = At("(x+1)+(sign(x-1)+(ln(x-2)+x))", 1);
+    EXPECT_FALSE(e.ok);
+    EXPECT_TRUE(e.jump);
+}
+
 TEST(FunkEval, NonFiniteParameters)
 {
     const long double inf = std::numeric_limits<long double>::infinity();
@@ -229,6 +250,41 @@ TEST(FunkEval, NonFiniteParameters)
     EXPECT_TRUE(At("5", nan).ok);
     // Parameters 3 to 6 are read from the vector.
     EXPECT_EQ(At("u*2", 0, 0, 21).value, 42);
+}
+
+// x and t are told finite from their bits; every 80-bit encoding must come
+// out as the x87 itself treats it, including the unnormal ones it refuses
+// and the pseudo-denormals it accepts.
+TEST(FunkEval, OddEncodingsOfXAndT)
+{
+    struct Bits {
+        std::uint64_t mantissa;
+        std::uint16_t signExponent;
+    };
+    const Bits cases[] = {
+        {0x8000000000000000u, 0x3FFF},  // 1
+        {0x0000000000000000u, 0x0000},  // +0
+        {0x0000000000000000u, 0x8000},  // -0
+        {0x0000000000000001u, 0x0000},  // smallest denormal
+        {0x8000000000000001u, 0x0000},  // pseudo-denormal
+        {0x4000000000000000u, 0x3FFF},  // unnormal
+        {0x0000000000000000u, 0x4000},  // pseudo-zero with an exponent
+        {0x8000000000000000u, 0x7FFF},  // infinity
+        {0x0000000000000000u, 0x7FFF},  // pseudo-infinity
+        {0xC000000000000000u, 0xFFFF},  // quiet NaN
+        {0x4000000000000000u, 0x7FFF},  // pseudo-NaN
+        {0xFFFFFFFFFFFFFFFFu, 0x7FFE},  // largest finite
+    };
+    for (const Bits& b : cases) {
+        long double v = 0;
+        std::memcpy(&v, &b.mantissa, sizeof b.mantissa);
+        std::memcpy(reinterpret_cast<char*>(&v) + 8, &b.signExponent, sizeof b.signExponent);
+        volatile long double copy = v;
+        const long double diff = copy - copy;
+        const bool x87Finite = diff == 0;
+        EXPECT_EQ(At("x*0+1", v).ok, x87Finite) << std::hex << b.signExponent << " " << b.mantissa;
+        EXPECT_EQ(At("t*0+1", 0, v).ok, x87Finite) << std::hex << b.signExponent << " " << b.mantissa;
+    }
 }
 
 struct FnCase {
