@@ -363,8 +363,12 @@ void TGraphik::DrawVerticalSegments(TCanvas& Canvas)
         std::int64_t ya = std::max(Y1, Y2);
         std::int64_t yb = std::min(Y1, Y2);
         const std::int64_t periode = strich + luecke;
-        if (ya > grenzeGross)
-            ya -= (ya - grenzeGross) / periode * periode;
+        if (ya > grenzeGross) {
+            // An end beyond every row saturates; the distance to the limit
+            // then only fits unsigned (on paper the limit is negative).
+            const std::uint64_t ueber = static_cast<std::uint64_t>(ya) - static_cast<std::uint64_t>(grenzeGross);
+            ya = grenzeGross + static_cast<std::int64_t>(ueber % static_cast<std::uint64_t>(periode));
+        }
         yb = std::max(yb, grenzeKlein);
         if (yb > ya)
             continue;

@@ -312,6 +312,29 @@ TEST_F(ObjekteTest, SegmentsSolidAcrossTheViewAndAbsurdOnesStayBounded)
     EXPECT_TRUE(MitStift(*c, Op::Line, clFuchsia).empty());
 }
 
+TEST_F(ObjekteTest, AbsurdDashedSegmentOnThePrinterStaysOnThePage)
+{
+    // On paper device y grows upwards, so the view lies at negative rows and
+    // an end beyond every row sits far above it.
+    Senk(1, "1", "-1e300", "1e300", 8, clAqua);
+    Senk(2, "2", "1e300", "-1e300", 5, clBlue);  // dotted, ends the other way round
+    TRecordingCanvas drucker(30000, 30000, true);
+    G->DrawGraphs(drucker, 1000, -1000, 2, 2);
+    for (const TColor farbe : {clAqua, clBlue}) {
+        SCOPED_TRACE(farbe);
+        std::vector<TRecordingCanvas::TOp> striche = MitStift(drucker, Op::Line, farbe);
+        const auto weiss = MitStift(drucker, Op::Line, clWhite);
+        striche.insert(striche.end(), weiss.begin(), weiss.end());
+        ASSERT_GT(striche.size(), 10u);
+        EXPECT_LT(striche.size(), 2000u);
+        for (const auto& op : striche)
+            for (const TPoint& p : op.Points) {
+                EXPECT_LE(p.Y, 0);  // the view's rows are -2000 .. -12000
+                EXPECT_GE(p.Y, -15000);
+            }
+    }
+}
+
 TEST_F(ObjekteTest, AbsurdCirclesEndQuicklyAndFarOnesAreLeftOut)
 {
     Kreis(1, "0", "3", "1e7", "1e7", "3", clBlue);  // dashed rim, hatched, around everything
