@@ -429,8 +429,17 @@ void TPainterCanvas::FlushLines()
         const TKapselZiel z{FBits, FBpl, FSchreibL, FSchreibT, FSchreibR, FSchreibB};
         const double r = std::abs(FAppliedPen.Width * FSx) / 2.0;
         const QRgb farbe = 0xFF000000u | ToQColor(FAppliedPen.Color).rgb();
-        for (qsizetype i = 1; i < n; ++i)
-            FuelleKapsel(z, FLines[i - 1], FLines[i], r, farbe);
+        // Consecutive steps of the same size and direction (a curve's flat
+        // or straight stretches) lie on one straight line, and their swaths
+        // together are the swath of the whole stretch: one fill instead of
+        // one per step.
+        qsizetype von = 0;
+        for (qsizetype i = 1; i < n; ++i) {
+            if (i + 1 < n && FLines[i + 1] - FLines[i] == FLines[i] - FLines[i - 1])
+                continue;
+            FuelleKapsel(z, FLines[von], FLines[i], r, farbe);
+            von = i;
+        }
         FLines.clear();
         return;
     }
