@@ -40,13 +40,16 @@ enum : std::uint8_t {
     OpSaveReg,      // saved register := running value
     // + - * / come in one variant per pair of operand classes, so that the
     // evaluator fetches each operand without testing where it lies:
-    // OpArith + 20 * (0 "+", 1 "-", 2 "*", 3 "/") + 4 * class(A) + class(B).
+    // OpArith + 36 * (0 "+", 1 "-", 2 "*", 3 "/") + 6 * class(A) + class(B).
     OpArith = 64
 };
 
 // Operand classes of the arithmetic variants. Only a first operand can be a
 // saved value: whatever is saved is older than the step's second operand.
-constexpr int kClassRunning = 0, kClassX = 1, kClassT = 2, kClassMemory = 3, kClassSaved = 4;
+// A constant that a double holds exactly is read from the step itself (at
+// most one per step).
+constexpr int kClassRunning = 0, kClassX = 1, kClassT = 2, kClassMemory = 3, kClassSaved = 4,
+              kClassShort = 5;
 
 int OperandClass(std::uint8_t source)
 {
@@ -549,9 +552,24 @@ void Flatten(TFunktionsKopf& kopf)
             case 2:
             case 3:
             case 4:
-                st.Op = static_cast<std::uint8_t>(OpArith + 20 * (k.Code - 1) + 4 * OperandClass(a.source) +
-                                                  OperandClass(b.source));
+            {
+                int ca = OperandClass(a.source), cb = OperandClass(b.source);
+                // Only constants, never saved values, lie in Work from kConstBase on
+                // while flattening (saved slots are still negative).
+                auto shortConstant = [&](const Operand& o) {
+                    if (o.source != TTermStep::FromWork || o.slot < kConstBase) return false;
+                    const long double v = constants[static_cast<std::size_t>(o.slot - kConstBase)];
+                    if (static_cast<long double>(static_cast<double>(v)) != v) return false;
+                    st.Short = static_cast<double>(v);
+                    return true;
+                };
+                if (shortConstant(b))
+                    cb = kClassShort;
+                else if (shortConstant(a))
+                    ca = kClassShort;
+                st.Op = static_cast<std::uint8_t>(OpArith + 36 * (k.Code - 1) + 6 * ca + cb);
                 break;
+            }
             default: {
                 st.Op = OpPow;
                 const TKnoten& base = nodes[static_cast<std::size_t>(k.Left)];
@@ -1011,18 +1029,20 @@ namespace {
 #define TERM_OPERAND_2(slot, source) t
 #define TERM_OPERAND_3(slot, source) from[source][slot]
 #define TERM_OPERAND_4(slot, source) saved
+#define TERM_OPERAND_5(slot, source) static_cast<long double>(st.Short)
 #define TERM_ARITH(OPI, FN, CA, CB)                                      \
-    case OpArith + 20 * OPI + 4 * CA + CB:                               \
+    case OpArith + 36 * OPI + 6 * CA + CB:                               \
         run = FN(TERM_OPERAND_##CA(st.A, st.ASource), TERM_OPERAND_##CB(st.B, st.BSource), good); \
         break;
-#define TERM_ARITH_FORMS(OPI, FN)                                                         \
-    TERM_ARITH(OPI, FN, 0, 0) TERM_ARITH(OPI, FN, 0, 1) TERM_ARITH(OPI, FN, 0, 2)       \
-    TERM_ARITH(OPI, FN, 0, 3) TERM_ARITH(OPI, FN, 1, 0) TERM_ARITH(OPI, FN, 1, 1)       \
-    TERM_ARITH(OPI, FN, 1, 2) TERM_ARITH(OPI, FN, 1, 3) TERM_ARITH(OPI, FN, 2, 0)       \
-    TERM_ARITH(OPI, FN, 2, 1) TERM_ARITH(OPI, FN, 2, 2) TERM_ARITH(OPI, FN, 2, 3)       \
-    TERM_ARITH(OPI, FN, 3, 0) TERM_ARITH(OPI, FN, 3, 1) TERM_ARITH(OPI, FN, 3, 2)       \
-    TERM_ARITH(OPI, FN, 3, 3) TERM_ARITH(OPI, FN, 4, 0) TERM_ARITH(OPI, FN, 4, 1)       \
-    TERM_ARITH(OPI, FN, 4, 2) TERM_ARITH(OPI, FN, 4, 3)
+// A second operand is never a saved value; at most one operand is short.
+#define TERM_ARITH_B(OPI, FN, CA)                                                       \
+    TERM_ARITH(OPI, FN, CA, 0) TERM_ARITH(OPI, FN, CA, 1) TERM_ARITH(OPI, FN, CA, 2) \
+    TERM_ARITH(OPI, FN, CA, 3)
+#define TERM_ARITH_FORMS(OPI, FN)                                                           \
+    TERM_ARITH_B(OPI, FN, 0) TERM_ARITH_B(OPI, FN, 1) TERM_ARITH_B(OPI, FN, 2)            \
+    TERM_ARITH_B(OPI, FN, 3) TERM_ARITH_B(OPI, FN, 4) TERM_ARITH_B(OPI, FN, 5)            \
+    TERM_ARITH(OPI, FN, 0, 5) TERM_ARITH(OPI, FN, 1, 5) TERM_ARITH(OPI, FN, 2, 5)         \
+    TERM_ARITH(OPI, FN, 3, 5) TERM_ARITH(OPI, FN, 4, 5)
 
     for (const TTermStep& st : kopf.Steps) {
         switch (st.Op) {
@@ -1047,6 +1067,8 @@ namespace {
 #undef TERM_OPERAND_2
 #undef TERM_OPERAND_3
 #undef TERM_OPERAND_4
+#undef TERM_OPERAND_5
+#undef TERM_ARITH_B
     jump = jmp;
     if (!good) {
         ok = false;

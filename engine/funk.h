@@ -52,6 +52,8 @@ struct TTermStep {
     std::int32_t B = 0;   // slot of the second operand unless running
     std::int32_t C = 0;   // slot of ln|base| for a power with a constant base;
                           // slot to save the running value in for a save step
+    double Short = 0;     // a constant operand of + - * / that a double holds
+                          // exactly, read from here (a short load) instead
 };
 
 // The header record of one compiled term.
