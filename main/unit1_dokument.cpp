@@ -175,7 +175,8 @@ std::uint8_t Byte(const QCheckBox* c)
     return c && c->isChecked() ? 1 : 0;
 }
 
-// Answers the New button's mouse presses (not its keyboard clicks). A press
+// Answers the New button's mouse presses (not its keyboard clicks); the
+// second press of a double click comes as a double-click event. A press
 // released beside the button runs no New; its request is withdrawn, or the
 // next New from the menu or an example would take it over.
 class TMausDruck : public QObject {
@@ -185,11 +186,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+        const QEvent::Type art = event->type();
+        if (art == QEvent::MouseButtonPress || art == QEvent::MouseButtonDblClick || art == QEvent::MouseButtonRelease) {
             const auto* maus = static_cast<QMouseEvent*>(event);
             const auto* knopf = qobject_cast<QWidget*>(watched);
             if (maus->button() == Qt::LeftButton && knopf) {
-                if (event->type() == QEvent::MouseButtonPress)
+                if (art != QEvent::MouseButtonRelease)
                     Form->SpeedButton3MouseDown();
                 else if (!knopf->rect().contains(maus->position().toPoint()))
                     Form->StartvorlageLaden = false;

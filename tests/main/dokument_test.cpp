@@ -669,6 +669,27 @@ TEST_F(StartvorlageTest, APressDraggedOffTheButtonAsksForNothing)
     EXPECT_EQ(Graphik->XMin, -5);
 }
 
+TEST_F(StartvorlageTest, ADoubleClickOnNewLoadsTheTemplateBothTimes)
+{
+    VorlageAnlegen();
+    QToolButton* b = Form1->SpeedButton3;
+    const QPointF mitte(b->width() / 2.0, b->height() / 2.0);
+    auto senden = [&](QEvent::Type art, Qt::MouseButtons gedrueckt) {
+        QMouseEvent e(art, mitte, b->mapToGlobal(mitte), Qt::LeftButton, gedrueckt, Qt::NoModifier);
+        QApplication::sendEvent(b, &e);
+    };
+    // The second press of a double click arrives as a double-click event;
+    // it is a mouse press on New all the same.
+    senden(QEvent::MouseButtonPress, Qt::LeftButton);
+    senden(QEvent::MouseButtonRelease, Qt::NoButton);
+    ASSERT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 42"));
+    Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+    senden(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    senden(QEvent::MouseButtonRelease, Qt::NoButton);
+    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 42"));
+    EXPECT_FALSE(Form1->StartvorlageLaden);
+}
+
 TEST_F(DokumentTest, OpenHidesTheToolWindowsAndCancelDoesNothing)
 {
     SpeichernAls(Pfad("a.kvd"));
