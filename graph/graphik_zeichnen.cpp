@@ -231,6 +231,11 @@ void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f)
     // pole or a jump and is not joined.
     const double sprungGrenze = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin) * sx;
 
+    // At one function unit per view unit the division is exact and can be
+    // left out; it is the slowest step of mapping a sample.
+    const bool einsY = EinheitY == 1.0;
+    const auto ansicht = [&](long double w) { return einsY ? w : w / EinheitY; };
+
     TScharLauf schar(f);
     int m = 2;
     do {
@@ -247,7 +252,7 @@ void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f)
         long double y = EvaluateCurrentFunction(x * EinheitX, t);
         std::optional<std::int32_t> Y;
         if (std::fabs(y) < Riesig)
-            Y = PlotYdev(y / EinheitY);
+            Y = PlotYdev(ansicht(y));
         if (f.GetValueValid() && Y)
             Canvas.MoveTo(PlotXdev(x), *Y);
 
@@ -262,7 +267,7 @@ void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f)
             x = xStart + static_cast<double>(i) * dx;
             y = EvaluateCurrentFunction(x * EinheitX, t);
             if (std::fabs(y) < Riesig)
-                Y = PlotYdev(y / EinheitY);  // a failed mapping lifts the pen
+                Y = PlotYdev(ansicht(y));  // a failed mapping lifts the pen
             // else Y keeps the device y of the sample before
             const bool gueltig = f.GetValueValid();
             const bool sprung = f.GetJumpHit();
