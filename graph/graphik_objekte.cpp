@@ -180,8 +180,8 @@ void TGraphik::DrawCircles(TCanvas& Canvas, bool Hinten)
         const double ax = std::abs(*rx / EinheitX);
         const double ay = std::abs(*ry / EinheitY);
         // A circle wholly outside the view shows nothing, its centre included.
-        const bool sichtbar = Endlich(ax, ay) && m->X + ax >= XMin - 1 && m->X - ax <= XMax + 1 &&
-                              m->Y + ay >= YMin - 1 && m->Y - ay <= YMax + 1;
+        const bool sichtbar = Endlich(ax, ay) && m->X + ax >= XMin - 1.0 && m->X - ax <= XMax + 1.0 &&
+                              m->Y + ay >= YMin - 1.0 && m->Y - ay <= YMax + 1.0;
         // A rim beyond the device range cannot be mapped: such a circle is
         // left out, as any other object whose position does not convert.
         const bool abbildbar = Abbildbar(m->X - ax, m->Y + ay) && Abbildbar(m->X + ax, m->Y - ay);
@@ -301,7 +301,7 @@ void TGraphik::DrawVerticalSegments(TCanvas& Canvas)
         const double vx = *x / EinheitX;
         const double vy1 = *y1 / EinheitY;
         const double vy2 = *y2 / EinheitY;
-        if (!Endlich(vx, vy1) || !std::isfinite(vy2) || vx < XMin - 1 || vx > XMax + 1)
+        if (!Endlich(vx, vy1) || !std::isfinite(vy2) || vx < XMin - 1.0 || vx > XMax + 1.0)
             continue;
 
         const TColor ink = Farbig() ? s.Color : clBlack;

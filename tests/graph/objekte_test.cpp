@@ -6,6 +6,7 @@
 #include <QCheckBox>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 
 namespace {
@@ -333,6 +334,29 @@ TEST_F(ObjekteTest, AbsurdDashedSegmentOnThePrinterStaysOnThePage)
                 EXPECT_GE(p.Y, -15000);
             }
     }
+}
+
+TEST_F(ObjekteTest, ObjectsInAViewAtTheEndOfTheIntegerRange)
+{
+    // A document may move its view anywhere; only its width is bounded.
+    constexpr std::int32_t Oben = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t Unten = std::numeric_limits<std::int32_t>::min();
+    G->XMin = Oben - 11;
+    G->XMax = Oben;
+    G->YMin = Unten;
+    G->YMax = Unten + 10;
+    G->Gitter = "0";
+    Kreis(1, std::to_string(Oben - 5), std::to_string(std::int64_t{Unten} + 5), "1", "1", "1", Gelb);
+    Senk(1, std::to_string(Oben - 2), std::to_string(std::int64_t{Unten} + 1), std::to_string(std::int64_t{Unten} + 9),
+         1, clBlue);
+    const auto c = Aufnahme();
+    const auto kreise = c->OpsOf(Op::Ellipse);
+    ASSERT_EQ(kreise.size(), 1u);
+    EXPECT_EQ(kreise[0].Rect, (TRect{5 * 30, 4 * 30, 7 * 30, 6 * 30}));
+    const auto senk = MitStift(*c, Op::Line, clBlue);
+    ASSERT_EQ(senk.size(), 1u);
+    EXPECT_EQ(senk[0].Points[0], (TPoint{9 * 30, 9 * 30}));
+    EXPECT_EQ(senk[0].Points[1], (TPoint{9 * 30, 1 * 30}));
 }
 
 TEST_F(ObjekteTest, AbsurdCirclesEndQuicklyAndFarOnesAreLeftOut)
