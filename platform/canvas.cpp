@@ -427,8 +427,8 @@ void TPainterCanvas::FlushLines()
     }
     if (FLinesSelbst && FBits) {
         const TKapselZiel z{FBits, FBpl, FSchreibL, FSchreibT, FSchreibR, FSchreibB};
-        const double r = std::abs(FAppliedPen.Width * FSx) / 2.0;
-        const QRgb farbe = 0xFF000000u | ToQColor(FAppliedPen.Color).rgb();
+        const double r = std::abs(FLinesPen.Width * FSx) / 2.0;
+        const QRgb farbe = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
         // Consecutive steps of the same size and direction (a curve's flat
         // or straight stretches) lie on one straight line, and their swaths
         // together are the swath of the whole stretch: one fill instead of
@@ -486,7 +486,7 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
         FlushLines();
         return;
     }
-    if (!FLines.isEmpty() && FLinesEnd == from && FPenValid && FAppliedPen == Pen) {
+    if (!FLines.isEmpty() && FLinesEnd == from && FLinesPen == Pen) {
         FLines << Map(to);
         FLinesEnd = to;
         return;
@@ -495,9 +495,13 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
     QPainter* p = Painter();
     if (!p)
         return;
-    ApplyPen();
     FLinesPixelGenau = IsIdentityMapping() && !(std::abs(Pen.Width * FSx) > 1.0);
     FLinesSelbst = FBits && IsIdentityMapping() && Pen.Style != TPenStyle::Clear && std::abs(Pen.Width * FSx) > 1.0;
+    // A run filled here never needs the painter's pen; a dashed curve
+    // starts thousands of runs.
+    if (!FLinesSelbst)
+        ApplyPen();
+    FLinesPen = Pen;
     FLines << Map(from) << Map(to);
     FLinesEnd = to;
 }

@@ -208,6 +208,7 @@ private:
     // Wide pen on a 32-bit image at one logical unit per pixel: the run is
     // filled here rather than stroked by the painter (see FlushLines).
     bool FLinesSelbst = false;
+    TPen FLinesPen;  // the pen of the pending run
     // The image's pixels while the painter is active and the image can be
     // written directly (null otherwise), with the writable rectangle.
     uchar* FBits = nullptr;
