@@ -354,7 +354,8 @@ void TGraphik::ArrangeControls()
         CoolBar2->resize(width(), CoolBar2->height());
 
     const int m = GroupBox1->x();
-    const double aspect = ViewValid() ? static_cast<double>(XMax - XMin) / static_cast<double>(YMax - YMin) : 1.0;
+    // Widths in double: a wide view must not overflow the int difference.
+    const double aspect = ViewValid() ? (static_cast<double>(XMax) - XMin) / (static_cast<double>(YMax) - YMin) : 1.0;
     const int top = m + GroupBox1->y() + GroupBox1->height();
     const int bottom = StatusBar1->y() - m;
     const int left = InteraktivBox->isChecked() ? 2 * m + AktivBox->width() : m;
@@ -447,8 +448,8 @@ void TGraphik::ArrangeControls()
     }
 
     // The ruler: one unit of length, right-aligned under the drawing area.
-    const int einheiten = ViewValid() ? XMax - XMin : 1;
-    const int n = PaintBox1->width() / std::max(1, einheiten) + 1;
+    const std::int64_t einheiten = ViewValid() ? static_cast<std::int64_t>(XMax) - XMin : 1;
+    const int n = static_cast<int>(PaintBox1->width() / std::max<std::int64_t>(1, einheiten)) + 1;
     Shape6->resize(Massstab < 1.1 ? n : 2 * n, 3);
     Shape6->move(PaintBox1->x() + PaintBox1->width() - Shape6->width(), PaintBox1->y() + PaintBox1->height() + 6);
     cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 5);

@@ -249,3 +249,16 @@ TEST_F(RahmenTest, PenCursorHasItsTipAsHotSpot)
     EXPECT_FALSE(Graphik->StiftCursor.pixmap().isNull());
     EXPECT_EQ(Graphik->StiftCursor.hotSpot(), QPoint(1, 30));
 }
+
+TEST_F(RahmenTest, AViewAsWideAsTheIntegerRangeIsLaidOut)
+{
+    // The widths of such a view do not fit an int; the layout works in wider
+    // numbers (the sanitizer build stops on an overflow).
+    Graphik->XMin = -2147483647;
+    Graphik->XMax = 2147483647;
+    Graphik->YMin = -2147483647;
+    Graphik->YMax = 2147483647;
+    FreieFlaeche(400, 300);
+    EXPECT_EQ(Graphik->PaintBox1->size(), QSize(300, 300));
+    EXPECT_EQ(Graphik->Shape6->width(), 1);
+}
