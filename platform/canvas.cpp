@@ -314,7 +314,8 @@ QPainter* TPainterCanvas::Painter()
         const QImage::Format f = img->format();
         // The painter has already detached the image, so these are the
         // pixels it paints into as well.
-        if (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied) {
+        const bool format = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+        if (format && img->devicePixelRatio() == 1.0) {
             FBits = img->bits();
             FBpl = img->bytesPerLine();
         }
