@@ -5,22 +5,12 @@
 #include "engine/zahlen.h"
 
 #include <cmath>
-#include <limits>
 
 namespace {
 
 constexpr const char* KopfXNormal = "   x";
 constexpr const char* KopfXPi = " x * Pi";
 constexpr const char* KopfYText = "   y";
-
-std::int32_t Begrenzt(std::int64_t v)
-{
-    if (v > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (v < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(v);
-}
 
 long double AufHundertstel(long double v)
 {
@@ -115,5 +105,5 @@ std::pair<std::int32_t, std::int32_t> WertetabelleSpalteGeklickt(std::int32_t xm
 {
     const std::int64_t breite = static_cast<std::int64_t>(xmax) - xmin;
     const std::int64_t links = 6 - breite / 2 - spalte / 2;
-    return {Begrenzt(links), Begrenzt(links + breite)};
+    return {SaturateToInt32(static_cast<double>(links)), SaturateToInt32(static_cast<double>(links + breite))};
 }
