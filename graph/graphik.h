@@ -291,6 +291,7 @@ public:
 
 private:
     void AchsenLaengeAendern(bool yAchse, QComboBox* Sender);
+    void AchsenLaengeZuruecksetzen(bool yAchse, QComboBox* Sender);
     int AchsenRuecksetzTiefe = 0;
 
 public:

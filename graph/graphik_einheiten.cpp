@@ -280,43 +280,26 @@ void TGraphik::AchsenLaengeAendern(bool yAchse, QComboBox* Sender)
         zuruecksetzen();
 }
 
-void TGraphik::ResetYAxisLength(QComboBox* Sender)
+void TGraphik::ResetYAxisLength(QComboBox* Sender) { AchsenLaengeZuruecksetzen(true, Sender); }
+
+void TGraphik::ResetXAxisLength(QComboBox* Sender) { AchsenLaengeZuruecksetzen(false, Sender); }
+
+void TGraphik::AchsenLaengeZuruecksetzen(bool yAchse, QComboBox* Sender)
 {
     // The default length always applies cleanly; the depth guard only makes
     // sure a reset can never start another one.
     if (AchsenRuecksetzTiefe > 0)
         return;
     ++AchsenRuecksetzTiefe;
-    ShowMessage(Texte[295]);
-    ComboBox1->setEditText(QStringLiteral("10"));
-    ComboBox1a->setEditText(QStringLiteral("5"));
-    ComboBox1Change(Sender);
-    if (!ComboBox1a->isHidden()) {
-        ComboBox1a->setFocus();
-        ComboBox1a->lineEdit()->setCursorPosition(3);
-    } else {
-        ComboBox1->setFocus();
-        ComboBox1->lineEdit()->setCursorPosition(2);
-    }
-    --AchsenRuecksetzTiefe;
-}
-
-void TGraphik::ResetXAxisLength(QComboBox* Sender)
-{
-    if (AchsenRuecksetzTiefe > 0)
-        return;
-    ++AchsenRuecksetzTiefe;
-    ShowMessage(Texte[296]);
-    ComboBox2->setEditText(QStringLiteral("11"));
-    ComboBox2a->setEditText(QStringLiteral("5.5"));
-    ComboBox2Change(Sender);
-    if (!ComboBox2a->isHidden()) {
-        ComboBox2a->setFocus();
-        ComboBox2a->lineEdit()->setCursorPosition(3);
-    } else {
-        ComboBox2->setFocus();
-        ComboBox2->lineEdit()->setCursorPosition(2);
-    }
+    QComboBox* const cm = yAchse ? ComboBox1 : ComboBox2;
+    QComboBox* const inch = yAchse ? ComboBox1a : ComboBox2a;
+    ShowMessage(Texte[yAchse ? 295 : 296]);
+    cm->setEditText(yAchse ? QStringLiteral("10") : QStringLiteral("11"));
+    inch->setEditText(yAchse ? QStringLiteral("5") : QStringLiteral("5.5"));
+    AchsenLaengeAendern(yAchse, Sender);
+    QComboBox* const sichtbar = inch->isHidden() ? cm : inch;
+    sichtbar->setFocus();
+    sichtbar->lineEdit()->setCursorPosition(sichtbar == inch ? 3 : 2);
     --AchsenRuecksetzTiefe;
 }
 
