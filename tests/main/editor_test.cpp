@@ -11,6 +11,7 @@
 #include "main/fensterart.h"
 #include "main/statusleiste.h"
 #include "main/form1.h"
+#include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
 
@@ -178,6 +179,23 @@ TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
     Form1->ComboBox1Change();
     EXPECT_EQ(FunktionNr, 7);
     EXPECT_EQ(Feldfarbe(Form1->ComboBox1), FarbeUngueltig);
+}
+
+TEST_F(EditorTest, TraceWindowFollowsTheKindWhileTracing)
+{
+    // Outside tracing and tangents a family leaves the window alone.
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    EXPECT_FALSE(TraceParam->isVisible());
+    Form1->Edit1->setText(QStringLiteral("f(x) = x"));
+
+    Modus = 3;
+    Form1->Evont->setText(QStringLiteral("2"));
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
+    EXPECT_TRUE(TraceParam->isVisible());
+    EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    EXPECT_FALSE(TraceParam->isVisible());
+    Modus = 1;
 }
 
 TEST_F(EditorTest, RangesTakeBothDecimalSeparators)
