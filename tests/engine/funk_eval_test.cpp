@@ -236,6 +236,26 @@ TEST(FunkEval, NestedWaitingValues)
     EXPECT_TRUE(e.jump);
 }
 
+// Constants that a double holds are read as doubles; the others, and the
+// guards on either side, must not notice.
+TEST(FunkEval, ConstantOperandsOfBothWidths)
+{
+    const long double wide = At("1.0000000000000000001", 0).value;
+    EXPECT_NE(wide, 1);  // more digits than a double has
+    EXPECT_EQ(At("x*1.0000000000000000001", 1).value, wide);
+    EXPECT_EQ(At("1.0000000000000000001*x", 1).value, wide);
+    EXPECT_EQ(At("x-0.5", 3).value, 2.5L);
+    EXPECT_EQ(At("0.5-x", 3).value, -2.5L);
+    EXPECT_EQ(At("3*x", 1.0L / 3).value, 3 * (1.0L / 3));
+    EXPECT_EQ(At("x/4", 1).value, 0.25L);
+    EXPECT_EQ(At("2*3", 0).value, 6);
+    ExpectUndefined("x*0.5", 1e-37L);  // below the smallest product
+    ExpectUndefined("0.5*x", -1e-37L);
+    ExpectUndefined("x/0.5", 6e36L);  // above the largest quotient
+    ExpectUndefined("x+4", 1e37L - 2);
+    EXPECT_TRUE(At("x*0.5", 4e-37L).ok);
+}
+
 TEST(FunkEval, NonFiniteParameters)
 {
     const long double inf = std::numeric_limits<long double>::infinity();
