@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -421,26 +422,34 @@ QFont TPainterCanvas::MakeFont() const
 
 void TPainterCanvas::FlushLines()
 {
-    const qsizetype n = FLines.size();
-    if (n < 2 || !FPainter) {
-        FLines.clear();
+    if (FLinesSelbst) {
+        FLinesSelbst = false;
+        const std::size_t n = FKette.size();
+        if (n >= 2 && FPainter && FBits) {
+            const double r = std::abs(FLinesPen.Width * FSx) / 2.0;
+            const TKapselZiel z{FBits, FBpl, FSchreibL, FSchreibT, FSchreibR, FSchreibB};
+            const QRgb farbe = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
+            const auto punkt = [](TPoint p) { return QPointF(p.X, p.Y); };
+            const auto Schritt = [](TPoint a, TPoint b) {
+                return std::pair<std::int64_t, std::int64_t>(std::int64_t{b.X} - a.X, std::int64_t{b.Y} - a.Y);
+            };
+            // Consecutive steps of the same size and direction (a curve's
+            // flat or straight stretches) lie on one straight line, and
+            // their swaths together are the swath of the whole stretch: one
+            // fill instead of one per step.
+            std::size_t von = 0;
+            for (std::size_t i = 1; i < n; ++i) {
+                if (i + 1 < n && Schritt(FKette[i], FKette[i + 1]) == Schritt(FKette[i - 1], FKette[i]))
+                    continue;
+                FuelleKapsel(z, punkt(FKette[von]), punkt(FKette[i]), r, farbe);
+                von = i;
+            }
+        }
+        FKette.clear();
         return;
     }
-    if (FLinesSelbst && FBits) {
-        const TKapselZiel z{FBits, FBpl, FSchreibL, FSchreibT, FSchreibR, FSchreibB};
-        const double r = std::abs(FLinesPen.Width * FSx) / 2.0;
-        const QRgb farbe = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
-        // Consecutive steps of the same size and direction (a curve's flat
-        // or straight stretches) lie on one straight line, and their swaths
-        // together are the swath of the whole stretch: one fill instead of
-        // one per step.
-        qsizetype von = 0;
-        for (qsizetype i = 1; i < n; ++i) {
-            if (i + 1 < n && FLines[i + 1] - FLines[i] == FLines[i] - FLines[i - 1])
-                continue;
-            FuelleKapsel(z, FLines[von], FLines[i], r, farbe);
-            von = i;
-        }
+    const qsizetype n = FLines.size();
+    if (n < 2 || !FPainter) {
         FLines.clear();
         return;
     }
@@ -487,8 +496,11 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
         FlushLines();
         return;
     }
-    if (!FLines.isEmpty() && FLinesEnd == from && FLinesPen == Pen) {
-        FLines << Map(to);
+    if (FLinesEnd == from && (FLinesSelbst || !FLines.isEmpty()) && FLinesPen == Pen) {
+        if (FLinesSelbst)
+            FKette.push_back(to);
+        else
+            FLines << Map(to);
         FLinesEnd = to;
         return;
     }
@@ -496,15 +508,19 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
     QPainter* p = Painter();
     if (!p)
         return;
-    FLinesPixelGenau = IsIdentityMapping() && !(std::abs(Pen.Width * FSx) > 1.0);
-    FLinesSelbst = FBits && IsIdentityMapping() && Pen.Style != TPenStyle::Clear && std::abs(Pen.Width * FSx) > 1.0;
-    // A run filled here never needs the painter's pen; a dashed curve
-    // starts thousands of runs.
-    if (!FLinesSelbst)
-        ApplyPen();
     FLinesPen = Pen;
-    FLines << Map(from) << Map(to);
     FLinesEnd = to;
+    FLinesPixelGenau = IsIdentityMapping() && !(std::abs(Pen.Width * FSx) > 1.0);
+    // A run filled here keeps its points as they are and never needs the
+    // painter's pen; a dashed curve starts thousands of runs.
+    FLinesSelbst = FBits && IsIdentityMapping() && Pen.Style != TPenStyle::Clear && std::abs(Pen.Width * FSx) > 1.0;
+    if (FLinesSelbst) {
+        FKette.push_back(from);
+        FKette.push_back(to);
+    } else {
+        ApplyPen();
+        FLines << Map(from) << Map(to);
+    }
 }
 
 void TPainterCanvas::DoRectangle(TRect r)

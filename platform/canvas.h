@@ -206,8 +206,10 @@ private:
     TPoint FLinesEnd;
     bool FLinesPixelGenau = false;  // thin pen, one logical unit per pixel
     // Wide pen on a 32-bit image at one logical unit per pixel: the run is
-    // filled here rather than stroked by the painter (see FlushLines).
+    // kept in FKette and filled here rather than stroked by the painter
+    // (see FlushLines).
     bool FLinesSelbst = false;
+    std::vector<TPoint> FKette;
     TPen FLinesPen;  // the pen of the pending run
     // The image's pixels while the painter is active and the image can be
     // written directly (null otherwise), with the writable rectangle.
