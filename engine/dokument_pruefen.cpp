@@ -5,8 +5,6 @@
 
 #include <cmath>
 
-const char* const ArtFunktion = " Funktion ";
-const char* const ArtFunktionenschar = " Funktionenschar ";
 
 TDokumentRest DokumentRest;
 
@@ -212,13 +210,6 @@ SchiebereglerStellung SchiebereglerAusKopf(const TDokumentKopf& kopf)
             ++s.TrackBar2;
     }
     return s;
-}
-
-bool IstFunktionenschar(std::string_view term)
-{
-    const std::size_t komma = term.find(',');
-    const std::size_t klammer = term.find(')');
-    return komma != std::string_view::npos && klammer != std::string_view::npos && komma < klammer;
 }
 
 void SatzInFunktion(const TFunktionSatz& satz, TFunktion& f)

@@ -78,12 +78,6 @@ SchiebereglerStellung SchiebereglerAusKopf(const TDokumentKopf& kopf);
 constexpr std::int32_t SchiebereglerMin = -4;
 constexpr std::int32_t SchiebereglerMax = 10;
 
-// The kind an equation has: a family when its first "," stands before its
-// first ")".
-extern const char* const ArtFunktion;      // " Funktion "
-extern const char* const ArtFunktionenschar;  // " Funktionenschar "
-bool IstFunktionenschar(std::string_view term);
-
 // Sets a function from its record through the function object's setters,
 // in the order the program has always used: t to, t step, t from, x to,
 // x from, term (compiles), kind, colour, line style, colour 2, reserved

@@ -8,6 +8,20 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+// The two kind texts a function carries.
+inline constexpr const char* ArtFunktion = " Funktion ";
+inline constexpr const char* ArtFunktionenschar = " Funktionenschar ";
+
+// The kind an equation has: a family when its first "," stands before its
+// first ")".
+inline bool IstFunktionenschar(std::string_view term)
+{
+    const std::size_t komma = term.find(',');
+    const std::size_t klammer = term.find(')');
+    return komma != std::string_view::npos && klammer != std::string_view::npos && komma < klammer;
+}
 
 class TFunktion {
 public:

@@ -31,9 +31,6 @@
 
 namespace {
 
-const std::string KindSingle = " Funktion ";
-const std::string KindFamily = " Funktionenschar ";
-
 QString T(int line)
 {
     return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
@@ -221,10 +218,8 @@ void TForm1::Edit1Change()
 
     // A family when the first "," comes before the first ")" of the text.
     const std::string s = Edit1->text().toStdString();
-    const auto komma = s.find(',');
-    const auto klammer = s.find(')');
-    const bool schar = komma != std::string::npos && klammer != std::string::npos && klammer > komma;
-    Eingabeart = schar ? KindFamily : KindSingle;
+    const bool schar = IstFunktionenschar(s);
+    Eingabeart = schar ? ArtFunktionenschar : ArtFunktion;
     GroupBox1->setTitle(QString::fromStdString(Eingabeart));
     f->SetKind(Eingabeart);
 
@@ -354,7 +349,7 @@ void TForm1::Edit1Change()
     const bool hauptAktiv = aktiv == this;
     const bool graphAktiv = aktiv == Graphik;
     const bool uebersichtAktiv = aktiv && aktiv == Uebersicht_Dlg;
-    if (Eingabeart != KindSingle) {
+    if (Eingabeart != ArtFunktion) {
         if ((Modus == 3 || Modus == 4) && !TraceParam->isVisible()) {
             QWidget* g2 = Graphik->GroupBox2;
             TraceParam->move(g2->mapToGlobal(QPoint(g2->width() - TraceParam->width(), g2->height())));
