@@ -4,12 +4,15 @@
 #include "graph/graphik.h"
 #include "main/dialoge.h"
 #include "main/einheit_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "fake_funktion.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <memory>
@@ -210,6 +213,27 @@ TEST_F(EinheitenTest, LengthsOutsideTheListsAreResetOrIgnored)
     EXPECT_EQ(G->ComboBox2->currentText(), "11");
     EXPECT_EQ(G->ComboBox2a->currentText(), "5.5");
     EXPECT_EQ(G->XMax, G->XMin + 11);
+}
+
+TEST_F(EinheitenTest, XUnitAndXLengthRefillTheValueTable)
+{
+    // The value table's own spacing bar follows the graph window's x-unit
+    // bar only when the table is refilled.
+    TFunktionenScope scope;
+    TForm2 tabelle;
+    Form2 = &tabelle;
+    TGraphik* const altGraphik = Graphik;
+    Graphik = G.get();
+    G->TrackBar2->setValue(5);
+    EXPECT_EQ(tabelle.TrackBar2->value(), 5);
+    {
+        const QSignalBlocker still(tabelle.TrackBar2);
+        tabelle.TrackBar2->setValue(0);
+    }
+    Waehle(G->ComboBox2, "9");
+    EXPECT_EQ(tabelle.TrackBar2->value(), 5);
+    Graphik = altGraphik;
+    Form2 = nullptr;
 }
 
 TEST_F(EinheitenTest, AxesSwitchEnablesTheNumbersSwitch)
