@@ -1095,8 +1095,11 @@ namespace {
     long double scratch;
     std::uint64_t mantissa;
     std::uint32_t signExponent;
+    // The outputs are written while the scratch is still read, so they must
+    // not share a register with its address (a sanitizer build keeps the
+    // frame in a general register): hence the early clobbers.
     asm("fstpt %2\n\tmovq %2, %0\n\tmovzwl 8+%2, %1"
-        : "=r"(mantissa), "=r"(signExponent), "=m"(scratch)
+        : "=&r"(mantissa), "=&r"(signExponent), "=m"(scratch)
         : "t"(v)
         : "st");
     const __m128i bits = _mm_insert_epi16(_mm_cvtsi64_si128(static_cast<long long>(mantissa)),
