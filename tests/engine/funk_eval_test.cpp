@@ -272,10 +272,10 @@ TEST(FunkEval, NonFiniteParameters)
     EXPECT_EQ(At("u*2", 0, 0, 21).value, 42);
 }
 
-// x and t are told finite from their bits; every 80-bit encoding must come
-// out as the x87 itself treats it, including the unnormal ones it refuses
-// and the pseudo-denormals it accepts.
-TEST(FunkEval, OddEncodingsOfXAndT)
+// x and t are told finite from their bits, the other parameters otherwise;
+// every 80-bit encoding must come out as the x87 itself treats it, including
+// the unnormal ones it refuses and the pseudo-denormals it accepts.
+TEST(FunkEval, OddEncodingsOfParameters)
 {
     struct Bits {
         std::uint64_t mantissa;
@@ -304,6 +304,7 @@ TEST(FunkEval, OddEncodingsOfXAndT)
         const bool x87Finite = diff == 0;
         EXPECT_EQ(At("x*0+1", v).ok, x87Finite) << std::hex << b.signExponent << " " << b.mantissa;
         EXPECT_EQ(At("t*0+1", 0, v).ok, x87Finite) << std::hex << b.signExponent << " " << b.mantissa;
+        EXPECT_EQ(At("u*0+1", 0, 0, v).ok, x87Finite) << std::hex << b.signExponent << " " << b.mantissa;
     }
 }
 
