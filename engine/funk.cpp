@@ -128,6 +128,16 @@ private:
         kopf_.Nodes.push_back(k);
         return static_cast<std::int32_t>(kopf_.Nodes.size() - 1);
     }
+    // A function (argument in left) or an operator node.
+    std::int32_t NewInner(std::uint8_t kind, int code, std::int32_t left, std::int32_t right = -1)
+    {
+        TKnoten k;
+        k.Kind = kind;
+        k.Code = code;
+        k.Left = left;
+        k.Right = right;
+        return NewNode(k);
+    }
 
     std::string ScanIdentifier();
     void ParseParameterName(int& count);
@@ -323,11 +333,7 @@ void Compiler::ParseFactor(std::int32_t& node)
             std::int32_t arg = -1;
             ParseFactor(arg);
             if (!ok) return;
-            TKnoten k;
-            k.Kind = TKnoten::Function;
-            k.Code = code;
-            k.Left = arg;
-            node = NewNode(k);
+            node = NewInner(TKnoten::Function, code, arg);
             return;
         }
         pos = start;
@@ -369,12 +375,7 @@ void Compiler::ParsePower(std::int32_t& node)
         std::int32_t right = -1;
         ParseFactor(right);
         if (!ok) return;
-        TKnoten k;
-        k.Kind = TKnoten::Operator;
-        k.Code = 5;
-        k.Left = node;
-        k.Right = right;
-        node = NewNode(k);
+        node = NewInner(TKnoten::Operator, 5, node, right);
     }
 }
 
@@ -387,12 +388,7 @@ void Compiler::ParseTerm(std::int32_t& node)
         std::int32_t right = -1;
         ParsePower(right);
         if (!ok) return;
-        TKnoten k;
-        k.Kind = TKnoten::Operator;
-        k.Code = code;
-        k.Left = node;
-        k.Right = right;
-        node = NewNode(k);
+        node = NewInner(TKnoten::Operator, code, node, right);
     }
 }
 
@@ -412,11 +408,7 @@ void Compiler::ParseExpression(std::int32_t& node)
         std::int32_t arg = -1;
         ParseTerm(arg);
         if (!ok) return;
-        TKnoten k;
-        k.Kind = TKnoten::Function;
-        k.Code = 12;
-        k.Left = arg;
-        node = NewNode(k);
+        node = NewInner(TKnoten::Function, 12, arg);
     } else {
         ParseTerm(node);
     }
@@ -426,12 +418,7 @@ void Compiler::ParseExpression(std::int32_t& node)
         std::int32_t right = -1;
         ParseTerm(right);
         if (!ok) return;
-        TKnoten k;
-        k.Kind = TKnoten::Operator;
-        k.Code = code;
-        k.Left = node;
-        k.Right = right;
-        node = NewNode(k);
+        node = NewInner(TKnoten::Operator, code, node, right);
     }
 }
 
