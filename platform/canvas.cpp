@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -127,6 +128,15 @@ struct TSchnitt {
     }
 };
 
+// Whether the integer rectangle of QPainter (whose size and far corner are
+// ints) can hold a shape's box: true for everything but positions near the
+// ends of the int range, which are drawn with a rectangle of doubles.
+bool PasstQRect(TRect r)
+{
+    constexpr int Grenze = 1 << 30;
+    return r.Left > -Grenze && r.Top > -Grenze && r.Right < Grenze && r.Bottom < Grenze;
+}
+
 void FuelleKapsel(const TKapselZiel& z, QPointF a, QPointF b, double r, QRgb farbe)
 {
     // Pixel (px, py) is covered when (px + 0.5 - Eps, py + 0.5 - Eps) lies
@@ -241,7 +251,10 @@ int TCanvas::TextHeight(const QString& text)
 
 void TCanvas::Draw(int x, int y, const QImage& image)
 {
-    if (!image.isNull())
+    // A corner so far right or down that the picture's far edge is beyond
+    // the int range lies outside every device.
+    if (!image.isNull() && x <= std::numeric_limits<int>::max() - image.width() &&
+        y <= std::numeric_limits<int>::max() - image.height())
         DoDraw(TRect{x, y, x + image.width(), y + image.height()}, image);
 }
 
@@ -531,7 +544,7 @@ void TPainterCanvas::DoRectangle(TRect r)
         return;
     ApplyPen();
     ApplyBrush();
-    if (IsIdentityMapping()) {
+    if (IsIdentityMapping() && PasstQRect(r)) {
         // GDI covers Left..Right-1; Qt strokes one pixel beyond the rect.
         p->drawRect(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1));
     } else {
@@ -547,7 +560,7 @@ void TPainterCanvas::DoRoundRect(TRect r, int w, int h)
         return;
     ApplyPen();
     ApplyBrush();
-    if (IsIdentityMapping()) {
+    if (IsIdentityMapping() && PasstQRect(r)) {
         p->drawRoundedRect(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1), w / 2.0, h / 2.0);
     } else {
         p->drawRoundedRect(MapRect(r), std::abs(w * FSx) / 2.0, std::abs(h * FSy) / 2.0);
@@ -564,7 +577,7 @@ void TPainterCanvas::DoEllipse(TRect r)
         return;
     ApplyPen();
     ApplyBrush();
-    if (IsIdentityMapping()) {
+    if (IsIdentityMapping() && PasstQRect(r)) {
         p->drawEllipse(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1));
     } else {
         p->drawEllipse(MapRect(r));
@@ -599,10 +612,15 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
     // image at one logical unit per pixel, and only with a plain brush,
     // whose fill does not depend on the position.
     constexpr int Groesste = 64;
-    const int w = r.Right - r.Left;
-    const int h = r.Bottom - r.Top;
-    if (!FBits || !IsIdentityMapping() || w < 1 || h < 1 || w > Groesste || h > Groesste)
+    // Corners may lie anywhere in the int range: sizes and offsets are
+    // worked out in 64 bits.
+    const std::int64_t w64 = std::int64_t{r.Right} - r.Left;
+    const std::int64_t h64 = std::int64_t{r.Bottom} - r.Top;
+    if (!FBits || !IsIdentityMapping() || w64 < 1 || h64 < 1 || w64 > Groesste || h64 > Groesste ||
+        std::abs(std::int64_t{Pen.Width}) > Groesste)
         return false;
+    const int w = static_cast<int>(w64);
+    const int h = static_cast<int>(h64);
     if (Brush.Style != TBrushStyle::Solid && Brush.Style != TBrushStyle::Clear)
         return false;
     const int rand = std::abs(Pen.Width) + 2;
@@ -626,18 +644,18 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
     // Copies the painted pixels; without antialiasing every pixel is either
     // painted (opaque) or untouched (transparent).
     const QImage& b = it->Bild;
-    const int x0 = r.Left - it->Rand;
-    const int y0 = r.Top - it->Rand;
-    const int zVon = std::max(0, FSchreibT - y0);
-    const int zBis = std::min(b.height(), FSchreibB - y0);
-    const int sVon = std::max(0, FSchreibL - x0);
-    const int sBis = std::min(b.width(), FSchreibR - x0);
-    for (int zy = zVon; zy < zBis; ++zy) {
-        const QRgb* q = reinterpret_cast<const QRgb*>(b.constScanLine(zy));
-        QRgb* z = reinterpret_cast<QRgb*>(FBits + static_cast<qsizetype>(y0 + zy) * FBpl) + x0;
-        for (int sx = sVon; sx < sBis; ++sx)
+    const std::int64_t x0 = std::int64_t{r.Left} - it->Rand;
+    const std::int64_t y0 = std::int64_t{r.Top} - it->Rand;
+    const std::int64_t zVon = std::max<std::int64_t>(0, FSchreibT - y0);
+    const std::int64_t zBis = std::min<std::int64_t>(b.height(), FSchreibB - y0);
+    const std::int64_t sVon = std::max<std::int64_t>(0, FSchreibL - x0);
+    const std::int64_t sBis = std::min<std::int64_t>(b.width(), FSchreibR - x0);
+    for (std::int64_t zy = zVon; zy < zBis; ++zy) {
+        const QRgb* q = reinterpret_cast<const QRgb*>(b.constScanLine(static_cast<int>(zy)));
+        QRgb* z = reinterpret_cast<QRgb*>(FBits + (y0 + zy) * FBpl);
+        for (std::int64_t sx = sVon; sx < sBis; ++sx)
             if (qAlpha(q[sx]) != 0)
-                z[sx] = q[sx];
+                z[x0 + sx] = q[sx];
     }
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -224,6 +225,43 @@ TEST(CanvasDirekt, SmallEllipsesAreTheSameAsPaintedAndKeepTheirColours)
     EXPECT_EQ(z.Direkt.pixel(37, 21), 0xFFFFFF00u);   // yellow centre
     EXPECT_EQ(z.Direkt.pixel(60, 22), Weiss);         // clear brush
     EXPECT_EQ(z.Direkt.pixel(120, 59), 0xFF800080u);  // purple on top
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CanvasDirekt, ShapesAtTheEndsOfTheIntegerRange)
+{
+    // Corners at the very ends of the int range (a saturated device
+    // position): nothing may overflow, and what reaches the picture is
+    // still drawn.
+    constexpr int Min = std::numeric_limits<int>::min();
+    constexpr int Max = std::numeric_limits<int>::max();
+    QImage img = MakeScreenImage(30, 20);
+    {
+        TImageCanvas c(&img);
+        c.Brush.Color = clRed;
+        c.Ellipse(Min, Min, Min + 10, Min + 10);  // small: the copied disc
+        c.Ellipse(Max - 10, Max - 10, Max, Max);
+        c.Ellipse(Min, 2, Min + 12, 14);
+        c.Ellipse(Max, 2, Max - 12, 14);
+        c.Ellipse(Min, 0, Max, 10);               // wider than any int
+        c.RoundRect(Min, Min, Max, Max, 4, 4);
+        c.Brush.Style = TBrushStyle::Clear;
+        c.Rectangle(Min, Min, Max, Max);
+        c.Pen.Width = 3;
+        c.MoveTo(Min, Min);
+        c.LineTo(Max, Max);
+        c.Pen.Width = 1;
+        c.MoveTo(Max, Min);
+        c.LineTo(Min, Max);
+        c.Draw(Max - 2, Max - 2, MakeScreenImage(5, 5));
+    }
+    // The solid rounded rectangle covers the picture in red; the diagonals
+    // cross its middle in black.
+    EXPECT_EQ(img.pixel(3, 17), 0xFFFF0000u);
+    EXPECT_EQ(img.pixel(10, 10), 0xFF000000u);
 }
 
 }  // namespace
