@@ -328,11 +328,13 @@ void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f)
     const long double anzahl = bisL - vonL + 1.0L;
     if (anzahl < 1.0L || std::fabs(vonL) > 1e18L || std::fabs(bisL) > 1e18L)
         return;
-    // More whole values than device units across the view would only paint
-    // a solid band of overlapping discs and could take without bound.
+    // With more whole values than device units across the view (a large x
+    // unit) neighbouring discs lie on one another: every k-th of them paints
+    // the same band, and the walk stays as long as the view is wide.
     const double spalten = static_cast<double>(static_cast<std::int64_t>(XMax) - XMin) * Plot.ScaleX + 1.0;
+    std::int64_t schritt = 1;
     if (anzahl > static_cast<long double>(spalten))
-        return;
+        schritt = static_cast<std::int64_t>(std::ceil(anzahl / static_cast<long double>(spalten)));
     const std::int64_t von = static_cast<std::int64_t>(vonL);
     const std::int64_t bis = static_cast<std::int64_t>(bisL);
     constexpr double r = 0.08;  // disc radius in view units
@@ -347,7 +349,7 @@ void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f)
         const double t = schar.Naechster();
         ++m;
 
-        for (std::int64_t n = von; n <= bis; ++n) {
+        for (std::int64_t n = von; n <= bis; n += schritt) {
             const double xn = static_cast<double>(n);
             const long double y = EvaluateCurrentFunction(xn, t);
             if (!f.GetValueValid() || !(std::fabs(y) < Riesig))

@@ -313,11 +313,26 @@ TEST_F(Graphen, DiscsNeverWalkMoreWholeValuesThanTheViewShows)
     f.SetXTo(1e300);
     Zeichne();
     EXPECT_EQ(f.Aufrufe, 12);  // -5 .. 6
-    // Far more whole values than device units: nothing to walk.
-    f.Aufrufe = 0;
-    g.EinheitX = 1e17;
-    Zeichne();
-    EXPECT_EQ(f.Aufrufe, 0);
+    // More whole values than device columns (x unit 50: 551 values on 331
+    // columns, or an absurd unit): the discs still cover the curve across
+    // the view, and the walk is no longer than the view is wide.
+    for (double einheit : {50.0, 1e17}) {
+        f.Aufrufe = 0;
+        g.EinheitX = einheit;
+        f.Wert = [einheit](long double x, long double) { return x / einheit; };
+        const auto ops = Zeichne();
+        std::vector<int> mitten;
+        for (const Op& op : ops)
+            if (op.Kind == Kind::Ellipse)
+                mitten.push_back((op.Rect.Left + op.Rect.Right) / 2);
+        SCOPED_TRACE(einheit);
+        EXPECT_LE(f.Aufrufe, 332);
+        ASSERT_GT(mitten.size(), 100u);
+        EXPECT_LE(mitten.front(), 2);
+        EXPECT_GE(mitten.back(), 328);
+        for (std::size_t i = 1; i < mitten.size(); ++i)
+            ASSERT_LE(mitten[i] - mitten[i - 1], 2) << i;  // no gap between neighbours
+    }
 }
 
 TEST_F(Graphen, DegenerateViewsAndUncompiledTermsDrawNothing)
