@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -169,6 +170,34 @@ TEST_F(Bild, ExamplePictureOfRealTerms)
         ASSERT_NE(bild.pixel(250, y), 0xFF800080) << y;
     if (const char* ziel = std::getenv("TESSAPLUN_BILD_PNG")) {
         EXPECT_TRUE(bild.save(QString::fromLocal8Bit(ziel), "PNG"));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Bild, ViewsAtTheEndsOfTheIntegerRangeDrawWithoutOverflow)
+{
+    // Every style on the widest and the farthest views an Int32 can hold,
+    // with values that map next to the ends of the device's integers.
+    for (int stil : {1, 2, 4, 9, 10}) {
+        auto& f = scope.Setze(1, std::make_unique<TFakeFunktion>([](long double x, long double) { return x * 1e3L; }));
+        f.SetLineStyle(stil);
+        // Device row -2^31 + 3 in the default view (30 pixels per unit).
+        auto& g2 = scope.Setze(2, std::make_unique<TFakeFunktion>(
+                                      [](long double, long double) { return 8.0L + (2147483648.0L - 3.0L) / 30.0L; }));
+        g2.SetLineStyle(stil);
+        for (int ansicht = 0; ansicht < 3; ++ansicht) {
+            constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+            constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+            g.XMin = ansicht == 0 ? Min : (ansicht == 1 ? Max - 11 : -5);
+            g.XMax = ansicht == 0 ? Max : (ansicht == 1 ? Max : 6);
+            g.YMin = ansicht == 0 ? Min : (ansicht == 1 ? Min : -2);
+            g.YMax = ansicht == 0 ? Max : (ansicht == 1 ? Min + 10 : 8);
+            g.RepaintGraph();
+            EXPECT_EQ(g.PaintBox1->Front().size(), QSize(331, 301));
+        }
     }
 }
 
