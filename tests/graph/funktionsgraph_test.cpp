@@ -274,6 +274,30 @@ TEST_F(Graphen, DashAndDotLengthsAlongAStraightLine)
     }
 }
 
+TEST_F(Graphen, DashStateRunsOnIntoTheNextMemberWhichStartsInItsInk)
+{
+    // Two members y = 0 and y = 1, each 0.1 view units long at 100 device
+    // units per view unit: the first ends inside its first gap (0.05 ink,
+    // then white). The second starts in its own ink and, with the gap's
+    // arc carried over, stays in ink: the gap ends and a dash begins.
+    auto& f = scope.Setze(1, Fake([](long double, long double t) { return t; }, " Funktionenschar "));
+    f.SetLineStyle(4);
+    f.SetXFrom(0);
+    f.SetXTo(0.1);
+    f.SetTFrom(0);
+    f.SetTTo(1);
+    f.SetTStep(1);
+    std::vector<TColor> erstes, zweites;
+    for (const Op& l : Linien(Zeichne(100.0)))
+        (l.Points[0].Y == 800 ? erstes : zweites).push_back(l.Pen.Color);
+    ASSERT_FALSE(erstes.empty());
+    ASSERT_FALSE(zweites.empty());
+    EXPECT_EQ(erstes.front(), clRed);
+    EXPECT_EQ(erstes.back(), clWhite);
+    for (TColor c : zweites)
+        EXPECT_EQ(c, clBlue);
+}
+
 TEST_F(Graphen, DiscsOnlyAtWholeX)
 {
     auto& f = scope.Setze(1, Fake([](long double x, long double) { return x; }));
