@@ -5,6 +5,7 @@
 #include "programm_fixture.h"
 
 #include "engine/dokument.h"
+#include "engine/dokument_pruefen.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
@@ -28,6 +29,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -73,6 +75,7 @@ protected:
         ProgrammTest::SetUp();
         ASSERT_TRUE(Ordner.isValid());
         SetDateiDialog(&Dialog);
+        DokumentRest = TDokumentRest{};  // what an earlier test opened is no part of a fresh start
         Starten();
     }
     void TearDown() override
@@ -93,6 +96,21 @@ protected:
     {
         Dialog.Antwort = pfad;
         Form1->SpeedButton7Click();
+    }
+
+    // Save as, then the file read back.
+    DokumentErgebnis Gespeichert(const char* name)
+    {
+        SpeichernAls(Pfad(name));
+        DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad(name))));
+        EXPECT_TRUE(e.Ok());
+        return e;
+    }
+    QByteArray Ablegen(const char* name, const TDokumentBild& bild)
+    {
+        const QByteArray daten = Bytes(EncodeDokument(bild));
+        Schreiben(Pfad(name), daten);
+        return daten;
     }
 
     // The drawing as Save would write it.
@@ -127,73 +145,10 @@ protected:
     }
 };
 
-TEST_F(DokumentTest, FreshDocumentHasTheListedHeader)
-{
-    Form1->SpeedButton3Click();
-    SpeichernAls(Pfad("neu"));
-    const QByteArray daten = Lesen(Pfad("neu.kvd"));
-    ASSERT_EQ(daten.size(), 115441);
-    EXPECT_EQ(daten[115440], '\0');
-    const DokumentErgebnis e = DecodeDokument(Vektor(daten));
-    ASSERT_TRUE(e.Ok());
-    const TDokumentKopf& k = e.Bild.Kopf;
-    EXPECT_EQ(k.XMin, -5);
-    EXPECT_EQ(k.XMax, 6);
-    EXPECT_EQ(k.YMax, 8);
-    EXPECT_EQ(k.YMin, -2);
-    EXPECT_EQ(k.TrackBar1, 1);
-    EXPECT_EQ(k.TrackBar2, 1);
-    EXPECT_EQ(k.Marke, 1);
-    EXPECT_EQ(k.EinheitX, 1.0);
-    EXPECT_EQ(k.EinheitY, 1.0);
-    EXPECT_EQ(k.XAchse, "x");
-    EXPECT_EQ(k.YAchse, "y");
-    EXPECT_EQ(k.YLaenge, "10");
-    EXPECT_EQ(k.XLaenge, "11");
-    EXPECT_EQ(k.Gitter, "1b");
-    EXPECT_EQ(k.Zahlen, 1);
-    EXPECT_EQ(k.Farbig, 1);
-    EXPECT_EQ(k.Achsen, 1);
-    EXPECT_EQ(k.Gleichung, "f(x) = x^2");
-    EXPECT_EQ(k.Evonx, "-100");
-    EXPECT_EQ(k.Estept, "1");
-    EXPECT_EQ(k.RechnerX, "0");
-    EXPECT_EQ(k.RechnerT, "0");
-    EXPECT_EQ(k.FunktionWahl, "1.");
-    EXPECT_EQ(k.FunktionNr, 1);
-    EXPECT_EQ(e.Bild.Funktionen[0].Term, "f(x) = x^2");
-    EXPECT_EQ(e.Bild.Funktionen[1].Color, clRed);
-    EXPECT_EQ(e.Bild.Funktionen[2].Term, "f(x) = ");
-    for (std::size_t i = 13; i < e.Bild.Funktionen.size(); ++i)
-        EXPECT_TRUE(e.Bild.Funktionen[i] == TFunktionSatz{}) << i;
-    // Zero where nothing is written.
-    for (int o : {28, 48, 1336, 1596, 4160, 4676})
-        EXPECT_EQ(daten[o], '\0') << o;
-}
-
-TEST_F(DokumentTest, OpenThenSaveIsByteIdentical)
+TEST_F(DokumentTest, OpenThenSaveIsByteIdenticalWithReservedBytesAndUnusedRecords)
 {
     ZeichnungBauen();
-    SpeichernAls(Pfad("a.kvd"));
-    const QByteArray a = Lesen(Pfad("a.kvd"));
-    ASSERT_EQ(a.size(), 115441);
-
-    Form1->SpeedButton3Click();
-    EXPECT_NE(Zustand(), a);
-    OeffnenAus(Pfad("a.kvd"));
-    EXPECT_EQ(Graphik->XMin, -20);
-    EXPECT_EQ(FunktionNr, 3);
-    EXPECT_EQ(Funktionen[12]->GetColor2(), 0x00ABCDEFu);
-    SpeichernAls(Pfad("b.kvd"));
-    EXPECT_TRUE(Lesen(Pfad("b.kvd")) == a);
-    EXPECT_TRUE(Meldung.Meldungen.empty());
-}
-
-TEST_F(DokumentTest, ReservedBytesAndUnusedRecordsSurvive)
-{
-    SpeichernAls(Pfad("a.kvd"));
-    DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad("a.kvd"))));
-    ASSERT_TRUE(e.Ok());
+    DokumentErgebnis e = Gespeichert("a.kvd");
     e.Bild.Kopf.Reserve28 = {1, 2, 3, 4};
     e.Bild.Kopf.Reserve1336.fill(0x33);
     e.Bild.Kopf.Reserve4160[511] = 0x44;
@@ -205,112 +160,71 @@ TEST_F(DokumentTest, ReservedBytesAndUnusedRecordsSurvive)
     e.Bild.Funktionen[20].Color = 0x00123456;
     e.Bild.Senkrechte[20].Reserve768[0] = 0x55;
     e.Bild.Reserve.fill(0x66);
-    const QByteArray c = Bytes(EncodeDokument(e.Bild));
-    Schreiben(Pfad("c.kvd"), c);
+    const QByteArray c = Ablegen("c.kvd", e.Bild);
 
+    Form1->SpeedButton3Click();
+    EXPECT_NE(Zustand(), c);
     OeffnenAus(Pfad("c.kvd"));
+    EXPECT_EQ(Graphik->XMin, -20);
+    EXPECT_EQ(FunktionNr, 3);
+    EXPECT_EQ(Funktionen[12]->GetColor2(), 0x00ABCDEFu);
     EXPECT_TRUE(Graphik->CB2->isChecked());
     SpeichernAls(Pfad("d.kvd"));
     EXPECT_TRUE(Lesen(Pfad("d.kvd")) == c);
+    EXPECT_TRUE(Meldung.Meldungen.empty());
 }
 
 TEST_F(DokumentTest, SentinelValuesComeBackInTheirWindowFields)
 {
-    SpeichernAls(Pfad("a.kvd"));
-    DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad("a.kvd"))));
-    ASSERT_TRUE(e.Ok());
+    DokumentErgebnis e = Gespeichert("a.kvd");
     TDokumentKopf& k = e.Bild.Kopf;
-    k.XMin = -31;
-    k.XMax = -17;
-    k.YMax = 42;
-    k.YMin = 29;
-    k.TrackBar1 = 4;
-    k.TrackBar2 = 8;
-    k.EinheitX = 0.3;  // the stored unit wins over the track bar's
-    k.EinheitY = 7.5;
-    k.XAchse = "Zeit t";
-    k.YAchse = "Weg s";
-    k.YLaenge = "13";
-    k.XLaenge = "14";
-    k.Gitter = "5a";
-    k.Zahlen = 0;
-    k.Farbig = 1;
-    k.Achsen = 0;
-    k.Evonx = "-7";
-    k.Ebisx = "8";
-    k.Evont = "2";
-    k.Ebist = "9";
-    k.Estept = "0,25";
-    k.Gleichung = "h(x) = x^3-1";
-    k.RechnerX = "2";
-    k.RechnerT = "-3";
-    k.FunktionWahl = "4.";
-    k.FunktionNr = 4;
+    std::tie(k.XMin, k.XMax, k.YMax, k.YMin, k.TrackBar1, k.TrackBar2) = std::tuple(-31, -17, 42, 29, 4, 8);
+    std::tie(k.EinheitX, k.EinheitY) = std::tuple(0.3, 7.5);  // the stored unit wins over the track bar's
+    std::tie(k.XAchse, k.YAchse, k.YLaenge, k.XLaenge, k.Gitter) = std::tuple("Zeit t", "Weg s", "13", "14", "5a");
+    std::tie(k.Zahlen, k.Farbig, k.Achsen) = std::tuple(0, 1, 0);
+    std::tie(k.Evonx, k.Ebisx, k.Evont, k.Ebist, k.Estept) = std::tuple("-7", "8", "2", "9", "0,25");
+    std::tie(k.Gleichung, k.RechnerX, k.RechnerT, k.FunktionWahl, k.FunktionNr) =
+        std::tuple("h(x) = x^3-1", "2", "-3", "4.", 4);
     TFunktionSatz& r = e.Bild.Funktionen[0];
-    r.Term = "h(x) = x^3-1";
-    r.XFrom = -7;
-    r.XTo = 8;
-    r.TFrom = 2;
-    r.TTo = 9;
-    r.TStep = 0.25;
-    r.Color = 0x00102030;
-    r.Color2 = 0x00405060;
-    r.LineStyle = 7;
-    r.Reserved1 = 1234;
-    r.Reserved2 = -0.5;
+    std::tie(r.Term, r.XFrom, r.XTo, r.TFrom, r.TTo, r.TStep) = std::tuple("h(x) = x^3-1", -7, 8, 2, 9, 0.25);
+    std::tie(r.Color, r.Color2, r.LineStyle, r.Reserved1, r.Reserved2) =
+        std::tuple(0x00102030u, 0x00405060u, 7, 1234, -0.5);
     e.Bild.Funktionen[4] = r;
     e.Bild.Funktionen[9].Term = "f(x) = 9";
     e.Bild.Funktionen[9].Kind = " Funktionenschar ";
     e.Bild.Funktionen[11].Term = "f(x) = 11";
     e.Bild.Punkte[7].X = "3";
-    Schreiben(Pfad("s.kvd"), Bytes(EncodeDokument(e.Bild)));
+    Ablegen("s.kvd", e.Bild);
 
     OeffnenAus(Pfad("s.kvd"));
     EXPECT_TRUE(Meldung.Meldungen.empty());
-    EXPECT_EQ(Graphik->XMin, -31);
-    EXPECT_EQ(Graphik->XMax, -17);
-    EXPECT_EQ(Graphik->YMax, 42);
-    EXPECT_EQ(Graphik->YMin, 29);
-    EXPECT_EQ(Graphik->TrackBar1->value(), 4);
-    EXPECT_EQ(Graphik->TrackBar2->value(), 8);
-    EXPECT_EQ(Graphik->EinheitX, 0.3);
-    EXPECT_EQ(Graphik->EinheitY, 7.5);
-    EXPECT_EQ(Graphik->Edit1->text(), QStringLiteral("Zeit t"));
-    EXPECT_EQ(Graphik->Edit2->text(), QStringLiteral("Weg s"));
-    EXPECT_EQ(Graphik->ComboBox1->currentText(), QStringLiteral("13"));
-    EXPECT_EQ(Graphik->ComboBox2->currentText(), QStringLiteral("14"));
-    EXPECT_EQ(Graphik->ComboBox2a->currentText(), QStringLiteral("7"));
+    EXPECT_EQ(std::tuple(Graphik->XMin, Graphik->XMax, Graphik->YMax, Graphik->YMin), std::tuple(-31, -17, 42, 29));
+    EXPECT_EQ(std::tuple(Graphik->TrackBar1->value(), Graphik->TrackBar2->value(), Graphik->EinheitX,
+                         Graphik->EinheitY),
+              std::tuple(4, 8, 0.3, 7.5));
+    EXPECT_EQ(std::tuple(Graphik->Edit1->text(), Graphik->Edit2->text(), Graphik->ComboBox1->currentText(),
+                         Graphik->ComboBox2->currentText(), Graphik->ComboBox2a->currentText()),
+              std::tuple("Zeit t", "Weg s", "13", "14", "7"));
     EXPECT_EQ(Graphik->Gitter, "5a");
-    EXPECT_FALSE(Graphik->CB4->isChecked());
-    EXPECT_TRUE(Graphik->CB2->isChecked());
-    EXPECT_FALSE(Graphik->CB3->isChecked());
-    EXPECT_EQ(Form1->Evonx->text(), QStringLiteral("-7"));
-    EXPECT_EQ(Form1->Ebisx->text(), QStringLiteral("8"));
-    EXPECT_EQ(Form1->Evont->text(), QStringLiteral("2"));
-    EXPECT_EQ(Form1->Ebist->text(), QStringLiteral("9"));
-    EXPECT_EQ(Form1->Estept->text(), QStringLiteral("0,25"));
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("h(x) = x^3-1"));
-    EXPECT_EQ(Form1->ComboBox1->currentText(), QStringLiteral("4."));
-    EXPECT_EQ(Form2->Edit2->text(), QStringLiteral("2"));
-    EXPECT_EQ(Form2->Edit3->text(), QStringLiteral("-3"));
-    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 7"));  // recomputed: 2^3 - 1
+    EXPECT_EQ(std::tuple(Graphik->CB4->isChecked(), Graphik->CB2->isChecked(), Graphik->CB3->isChecked()),
+              std::tuple(false, true, false));
+    EXPECT_EQ(std::tuple(Form1->Evonx->text(), Form1->Ebisx->text(), Form1->Evont->text(), Form1->Ebist->text(),
+                         Form1->Estept->text()),
+              std::tuple("-7", "8", "2", "9", "0,25"));
+    EXPECT_EQ(std::tuple(Form1->Edit1->text(), Form1->ComboBox1->currentText(), Graphik->ComboBox3->currentText()),
+              std::tuple("h(x) = x^3-1", "4.", "4."));
+    EXPECT_EQ(std::tuple(Form2->Edit2->text(), Form2->Edit3->text(), Form2->EditErgebnis->text()),
+              std::tuple("2", "-3", " 7"));  // the result recomputed: 2^3 - 1
     EXPECT_EQ(Form1->GroupBox2->title(), QStringLiteral(" Eigenschaft Graph (4.) "));
-    EXPECT_EQ(Form1->ComboBox2->currentIndex(), 7);
-    EXPECT_EQ(Graphik->ComboBox4->currentIndex(), 7);
-    EXPECT_EQ(Schriftfarbe(Form1->Edit1), 0x00102030u);
-    EXPECT_EQ(Schriftfarbe(Form1->SFarbe2), 0x00405060u);
-    EXPECT_EQ(Graphik->ComboBox3->currentText(), QStringLiteral("4."));
+    EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(7, 7));
+    EXPECT_EQ(std::tuple(Schriftfarbe(Form1->Edit1), Schriftfarbe(Form1->SFarbe2)),
+              std::tuple(0x00102030u, 0x00405060u));
 
     EXPECT_EQ(FunktionNr, 4);
     ASSERT_EQ(Funktionen[0], Funktionen[4]);
     const TFunktion& f = *Funktionen[4];
-    EXPECT_EQ(f.GetTerm(), "h(x) = x^3-1");
     EXPECT_TRUE(f.GetCompiled());
-    EXPECT_EQ(f.GetXFrom(), -7.0);
-    EXPECT_EQ(f.GetTStep(), 0.25);
-    EXPECT_EQ(f.GetLineStyle(), 7);
-    EXPECT_EQ(f.GetReserved1(), 1234);
-    EXPECT_EQ(f.GetReserved2(), -0.5);
+    EXPECT_TRUE(FunktionSatzAus(f) == r);
     EXPECT_EQ(Funktionen[9]->GetKind(), " Funktionenschar ");
     EXPECT_EQ(Funktionen[11]->GetTerm(), "f(x) = 11");
     EXPECT_EQ(Punkte[7].X, "3");
@@ -352,9 +266,7 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
 
 TEST_F(DokumentTest, DamagedValuesAreMendedOnLoad)
 {
-    SpeichernAls(Pfad("a.kvd"));
-    const DokumentErgebnis gut = DecodeDokument(Vektor(Lesen(Pfad("a.kvd"))));
-    ASSERT_TRUE(gut.Ok());
+    const DokumentErgebnis gut = Gespeichert("a.kvd");
     struct Fall {
         const char* name;
         std::function<void(TDokumentBild&)> schaden;
@@ -407,7 +319,7 @@ TEST_F(DokumentTest, DamagedValuesAreMendedOnLoad)
         Meldung.Meldungen.clear();
         TDokumentBild b = gut.Bild;
         c.schaden(b);
-        Schreiben(Pfad("m.kvd"), Bytes(EncodeDokument(b)));
+        Ablegen("m.kvd", b);
         EXPECT_TRUE(Form1->oeffne(Pfad("m.kvd").toStdString())) << c.name;
         c.pruefen();
         ASSERT_EQ(Meldung.Meldungen.size(), 1u) << c.name;
@@ -443,13 +355,11 @@ TEST_F(DokumentTest, ValueTableFollowsAnOpenedViewWithTheSameEquation)
 {
     // The equation is the one already in the field, so its change handler
     // does not run by itself; the table must still move to the new view.
-    SpeichernAls(Pfad("a.kvd"));
-    DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad("a.kvd"))));
-    ASSERT_TRUE(e.Ok());
+    DokumentErgebnis e = Gespeichert("a.kvd");
     ASSERT_EQ(e.Bild.Kopf.Gleichung, Form1->Edit1->text().toStdString());
     e.Bild.Kopf.XMin = 10;
     e.Bild.Kopf.XMax = 21;
-    Schreiben(Pfad("v.kvd"), Bytes(EncodeDokument(e.Bild)));
+    Ablegen("v.kvd", e.Bild);
     Form2->FillValueTable();
     ASSERT_EQ(Form2->Zelle(1, 0), QStringLiteral("-6"));
 
@@ -458,7 +368,7 @@ TEST_F(DokumentTest, ValueTableFollowsAnOpenedViewWithTheSameEquation)
     EXPECT_EQ(Form2->Zelle(1, 1), QStringLiteral("81,00"));
 }
 
-TEST_F(DokumentTest, OverwriteQuestionAndExtensionRule)
+TEST_F(DokumentTest, OverwriteQuestionExtensionRuleAndCancelledDialogs)
 {
     Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
     Frage.Antwort = QMessageBox::No;
@@ -482,6 +392,12 @@ TEST_F(DokumentTest, OverwriteQuestionAndExtensionRule)
     Dialog.Antwort.reset();
     Form1->SpeedButton6Click();
     EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files).size(), vorher);
+    // A cancelled Open leaves the tool windows; a real one hides them.
+    PunkteDlg->show();
+    Form1->SpeedButton7Click();
+    EXPECT_TRUE(PunkteDlg->isVisible());
+    OeffnenAus(Pfad("alt.kvd"));
+    EXPECT_FALSE(PunkteDlg->isVisible());
 }
 
 TEST_F(DokumentTest, FailedSaveSaysSo)
@@ -492,31 +408,16 @@ TEST_F(DokumentTest, FailedSaveSaysSo)
     EXPECT_FALSE(QFileInfo::exists(Pfad("fehlt/nirgends.kvd")));
 }
 
+// New resets the windows to the listed defaults (read back from the file it
+// then saves) and leaves functions 10..12 and unused slots alone.
 TEST_F(DokumentTest, NewWritesTheDefaultsAndLeavesTenToTwelve)
 {
     ZeichnungBauen();
     Beschriftungen[3].Text = "weg";
     Form1->SpeedButton3Click();
-
-    EXPECT_EQ(Graphik->XMin, -5);
-    EXPECT_EQ(Graphik->XMax, 6);
-    EXPECT_EQ(Graphik->YMin, -2);
-    EXPECT_EQ(Graphik->YMax, 8);
-    EXPECT_EQ(Graphik->EinheitX, 1.0);
-    EXPECT_EQ(Graphik->TrackBar2->value(), 1);
-    EXPECT_EQ(Graphik->TrackBar1->value(), 1);
-    EXPECT_EQ(Graphik->Edit1->text(), QStringLiteral("x"));
-    EXPECT_TRUE(Graphik->CB4->isChecked());
-    EXPECT_EQ(Graphik->Gitter, "1b");
     EXPECT_EQ(Modus, 1);
-    EXPECT_EQ(FunktionNr, 1);
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
-    EXPECT_EQ(Form1->Evonx->text(), QStringLiteral("-100"));
-    EXPECT_EQ(Form1->ComboBox1->currentText(), QStringLiteral("1."));
     EXPECT_EQ(Form1->GroupBox2->title(), QStringLiteral(" Eigenschaft Graph (1.) "));
-    EXPECT_EQ(Form2->Edit2->text(), QStringLiteral("0"));
-    EXPECT_EQ(Form2->Edit3->text(), QStringLiteral("0"));
     EXPECT_EQ(Funktionen[3]->GetTerm(), "f(x) = ");
     EXPECT_EQ(Funktionen[3]->GetColor(), clGreen);
     EXPECT_EQ(Funktionen[3]->GetTStep(), 1.0);
@@ -526,12 +427,29 @@ TEST_F(DokumentTest, NewWritesTheDefaultsAndLeavesTenToTwelve)
     EXPECT_DOUBLE_EQ(Beschriftungen[10].Y, 9.8);
     EXPECT_EQ(Punkte[2].X, "");
     EXPECT_EQ(Kreise[13].Reserve8[5], 7);  // unused slots keep their contents
-
-    EXPECT_EQ(Funktionen[10]->GetTerm(), "f(x) = 10");
     EXPECT_EQ(Funktionen[11]->GetReserved1(), -11);
-    SpeichernAls(Pfad("neu.kvd"));
-    const DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad("neu.kvd"))));
+
+    SpeichernAls(Pfad("neu"));
+    const QByteArray daten = Lesen(Pfad("neu.kvd"));
+    ASSERT_EQ(daten.size(), 115441);
+    EXPECT_EQ(daten[115440], '\0');
+    for (int o : {28, 48, 1336, 1596, 4160, 4676})  // zero where nothing is written
+        EXPECT_EQ(daten[o], '\0') << o;
+    const DokumentErgebnis e = DecodeDokument(Vektor(daten));
     ASSERT_TRUE(e.Ok());
+    const TDokumentKopf& k = e.Bild.Kopf;
+    EXPECT_EQ(std::tuple(k.XMin, k.XMax, k.YMax, k.YMin), std::tuple(-5, 6, 8, -2));
+    EXPECT_EQ(std::tuple(k.TrackBar1, k.TrackBar2, k.Marke, k.EinheitX, k.EinheitY), std::tuple(1, 1, 1, 1.0, 1.0));
+    EXPECT_EQ(std::tuple(k.XAchse, k.YAchse, k.YLaenge, k.XLaenge, k.Gitter),
+              std::tuple("x", "y", "10", "11", "1b"));
+    EXPECT_EQ(std::tuple(k.Zahlen, k.Farbig, k.Achsen, k.FunktionNr), std::tuple(1, 1, 1, 1));
+    EXPECT_EQ(std::tuple(k.Gleichung, k.Evonx, k.Estept, k.RechnerX, k.RechnerT, k.FunktionWahl),
+              std::tuple("f(x) = x^2", "-100", "1", "0", "0", "1."));
+    EXPECT_EQ(e.Bild.Funktionen[0].Term, "f(x) = x^2");
+    EXPECT_EQ(e.Bild.Funktionen[1].Color, clRed);
+    EXPECT_EQ(e.Bild.Funktionen[2].Term, "f(x) = ");
+    for (std::size_t i = 13; i < e.Bild.Funktionen.size(); ++i)
+        EXPECT_TRUE(e.Bild.Funktionen[i] == TFunktionSatz{}) << i;
     EXPECT_EQ(e.Bild.Funktionen[10].Term, "f(x) = 10");
     EXPECT_EQ(e.Bild.Funktionen[12].Reserved2, 12.5);
     EXPECT_EQ(e.Bild.Funktionen[12].Color2, 0x00ABCDEFu);
@@ -572,9 +490,7 @@ TEST_F(DokumentTest, NewFromTheGraphWindowKeepsItsPlaceAndTheOptionShowsTheTable
 
 TEST_F(DokumentTest, OlderFormatAndPointFontRepair)
 {
-    SpeichernAls(Pfad("a.kvd"));
-    DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad("a.kvd"))));
-    ASSERT_TRUE(e.Ok());
+    DokumentErgebnis e = Gespeichert("a.kvd");
     e.Bild.Kopf.Marke = 0;
     e.Bild.Kopf.TrackBar2 = 5;
     e.Bild.Kopf.EinheitX = 4;
@@ -582,7 +498,7 @@ TEST_F(DokumentTest, OlderFormatAndPointFontRepair)
     e.Bild.Punkte[4].Color = clGreen;
     e.Bild.Punkte[5].Font.Name = "Courier";
     e.Bild.Punkte[5].Font.Size = 20;
-    Schreiben(Pfad("alt.kvd"), Bytes(EncodeDokument(e.Bild)));
+    Ablegen("alt.kvd", e.Bild);
     ASSERT_TRUE(Form1->oeffne(Pfad("alt.kvd").toStdString()));
     EXPECT_EQ(Graphik->TrackBar2->value(), 6);
     EXPECT_EQ(Graphik->EinheitX, 4.0);
@@ -592,8 +508,7 @@ TEST_F(DokumentTest, OlderFormatAndPointFontRepair)
     EXPECT_EQ(Punkte[5].Font.Name, "Courier");
     EXPECT_EQ(Punkte[5].Font.Size, 20);
     // Saved again it is a document of the current format.
-    SpeichernAls(Pfad("neu.kvd"));
-    const DokumentErgebnis n = DecodeDokument(Vektor(Lesen(Pfad("neu.kvd"))));
+    const DokumentErgebnis n = Gespeichert("neu.kvd");
     EXPECT_EQ(n.Bild.Kopf.Marke, 1);
     EXPECT_EQ(n.Bild.Kopf.TrackBar2, 6);
 }
@@ -609,16 +524,19 @@ protected:
         ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
         Einstellungen.Startvorlage = 1;
     }
-    static void MausDruckAufNeu()
+    // A mouse event on New at `ort`, in the button's own coordinates.
+    static void Maus(QEvent::Type art, Qt::MouseButtons gedrueckt, QPointF ort = {-1, -1})
     {
         QToolButton* b = Form1->SpeedButton3;
-        const QPointF mitte(b->width() / 2.0, b->height() / 2.0);
-        QMouseEvent druck(QEvent::MouseButtonPress, mitte, b->mapToGlobal(mitte), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(b, &druck);
-        QMouseEvent los(QEvent::MouseButtonRelease, mitte, b->mapToGlobal(mitte), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-        QApplication::sendEvent(b, &los);
+        if (ort.x() < 0)
+            ort = QPointF(b->width() / 2.0, b->height() / 2.0);
+        QMouseEvent e(art, ort, b->mapToGlobal(ort), Qt::LeftButton, gedrueckt, Qt::NoModifier);
+        QApplication::sendEvent(b, &e);
+    }
+    static void MausDruckAufNeu()
+    {
+        Maus(QEvent::MouseButtonPress, Qt::LeftButton);
+        Maus(QEvent::MouseButtonRelease, Qt::NoButton);
     }
 };
 
@@ -653,15 +571,8 @@ TEST_F(StartvorlageTest, APressDraggedOffTheButtonAsksForNothing)
     VorlageAnlegen();
     // Pressed on New, released beside it: no New ran, and none that follows
     // (the menu, an example) may take the request over.
-    QToolButton* b = Form1->SpeedButton3;
-    const QPointF mitte(b->width() / 2.0, b->height() / 2.0);
-    const QPointF daneben(b->width() + 40.0, b->height() / 2.0);
-    QMouseEvent druck(QEvent::MouseButtonPress, mitte, b->mapToGlobal(mitte), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(b, &druck);
-    QMouseEvent los(QEvent::MouseButtonRelease, daneben, b->mapToGlobal(daneben), Qt::LeftButton, Qt::NoButton,
-                    Qt::NoModifier);
-    QApplication::sendEvent(b, &los);
+    Maus(QEvent::MouseButtonPress, Qt::LeftButton);
+    Maus(QEvent::MouseButtonRelease, Qt::NoButton, QPointF(Form1->SpeedButton3->width() + 40.0, 5));
     EXPECT_FALSE(Form1->StartvorlageLaden);
 
     Form1->Neu1->trigger();
@@ -672,33 +583,15 @@ TEST_F(StartvorlageTest, APressDraggedOffTheButtonAsksForNothing)
 TEST_F(StartvorlageTest, ADoubleClickOnNewLoadsTheTemplateBothTimes)
 {
     VorlageAnlegen();
-    QToolButton* b = Form1->SpeedButton3;
-    const QPointF mitte(b->width() / 2.0, b->height() / 2.0);
-    auto senden = [&](QEvent::Type art, Qt::MouseButtons gedrueckt) {
-        QMouseEvent e(art, mitte, b->mapToGlobal(mitte), Qt::LeftButton, gedrueckt, Qt::NoModifier);
-        QApplication::sendEvent(b, &e);
-    };
     // The second press of a double click arrives as a double-click event;
     // it is a mouse press on New all the same.
-    senden(QEvent::MouseButtonPress, Qt::LeftButton);
-    senden(QEvent::MouseButtonRelease, Qt::NoButton);
+    MausDruckAufNeu();
     ASSERT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 42"));
     Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
-    senden(QEvent::MouseButtonDblClick, Qt::LeftButton);
-    senden(QEvent::MouseButtonRelease, Qt::NoButton);
+    Maus(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    Maus(QEvent::MouseButtonRelease, Qt::NoButton);
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 42"));
     EXPECT_FALSE(Form1->StartvorlageLaden);
-}
-
-TEST_F(DokumentTest, OpenHidesTheToolWindowsAndCancelDoesNothing)
-{
-    SpeichernAls(Pfad("a.kvd"));
-    PunkteDlg->show();
-    Dialog.Antwort.reset();
-    Form1->SpeedButton7Click();
-    EXPECT_TRUE(PunkteDlg->isVisible());
-    OeffnenAus(Pfad("a.kvd"));
-    EXPECT_FALSE(PunkteDlg->isVisible());
 }
 
 }  // namespace

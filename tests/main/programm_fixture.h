@@ -17,8 +17,12 @@
 
 #include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Readable failure messages for texts, also inside tuples.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 struct FakeFrage : TJaNeinFrage {
     QMessageBox::StandardButton Antwort = QMessageBox::No;
