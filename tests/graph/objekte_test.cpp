@@ -99,14 +99,21 @@ TEST_F(ObjekteTest, LayersFollowTheRedrawOrder)
     EXPECT_LT(vorne, punkt);
 }
 
-TEST_F(ObjekteTest, CircleAndEllipseCoverTheirRadii)
+// A white fill is stored and drawn off-white, also for a circle that
+// cannot be drawn.
+TEST_F(ObjekteTest, CircleAndEllipseCoverTheirRadiiAndWhiteFillsAreOffWhite)
 {
     G->Gitter = "0";
     Kreis(1, "-2", "5", "2", "2", "1", Gelb);
     Kreis(2, "3", "1", "2.5", "1", "1", clAqua);  // an ellipse, typed with "."
-    Kreise[1].ShowCentre = "0";
-    Kreise[2].ShowCentre = "0";
+    Kreis(3, "-3", "0", "1,5", "1,5", "1", clWhite);
+    Kreis(4, "", "", "2", "2", "1", clWhite);
+    for (int k = 1; k <= 3; ++k)
+        Kreise[k].ShowCentre = "0";
     const QImage img = Bild();
+    EXPECT_EQ(Kreise[3].FillColor, RGB(251, 251, 251));
+    EXPECT_EQ(Kreise[4].FillColor, RGB(251, 251, 251));
+    EXPECT_EQ(FarbeBei(img, -3.5, 0.7), RGB(251, 251, 251));
 
     EXPECT_EQ(FarbeBei(img, -2, 5), Gelb);
     EXPECT_EQ(FarbeBei(img, -2 + 1.8, 5), Gelb);
@@ -118,17 +125,6 @@ TEST_F(ObjekteTest, CircleAndEllipseCoverTheirRadii)
     EXPECT_EQ(FarbeBei(img, 3, 1 + 0.8), clAqua);
     EXPECT_EQ(FarbeBei(img, 3, 1 + 1.4), clWhite);
     EXPECT_NE(FarbeBei(img, 3 + 2.8, 1.3), clAqua);
-}
-
-TEST_F(ObjekteTest, WhiteFillIsStoredAndDrawnOffWhite)
-{
-    G->Gitter = "0";
-    Kreis(1, "0", "4", "2", "2", "1", clWhite);
-    Kreis(2, "", "", "2", "2", "1", clWhite);  // not drawable, still written back
-    const QImage img = Bild();
-    EXPECT_EQ(Kreise[1].FillColor, RGB(251, 251, 251));
-    EXPECT_EQ(Kreise[2].FillColor, RGB(251, 251, 251));
-    EXPECT_EQ(FarbeBei(img, 1, 4.5), RGB(251, 251, 251));
 }
 
 TEST_F(ObjekteTest, ColourOffBlackensFillsMarkersAreasSegmentsButNotOutlines)
@@ -429,7 +425,8 @@ TEST_F(ObjekteTest, PointsWhoseTextDoesNotConvertAreLeftOut)
         EXPECT_NE(op.Font.Color, clRed) << op.Text.toStdString();
 }
 
-TEST_F(ObjekteTest, CoordinatesConvertWithEitherSeparator)
+// Either separator converts, and world coordinates are divided by the units.
+TEST_F(ObjekteTest, CoordinatesConvertWithEitherSeparatorAndAreDividedByTheUnits)
 {
     Punkte[1].X = "0,5";
     Punkte[1].Y = "1";
@@ -439,30 +436,24 @@ TEST_F(ObjekteTest, CoordinatesConvertWithEitherSeparator)
         Punkte[k].Style = 3;
         Punkte[k].Color = clRed;
     }
+    auto scheiben = [&] {
+        const auto c = Aufnahme();
+        return MitStift(*c, Op::Ellipse, clRed);
+    };
     for (const char* trenner : {",", "."}) {
         SCOPED_TRACE(trenner);
         Texte[9] = trenner;
-        const auto c = Aufnahme();
-        const auto scheiben = MitStift(*c, Op::Ellipse, clRed);
-        ASSERT_EQ(scheiben.size(), 2u);
-        EXPECT_EQ(scheiben[0].Rect.Left + 2, Spalte(0.5));
-        EXPECT_EQ(scheiben[1].Rect.Top + 2, Zeile(0.5));
+        const auto s = scheiben();
+        ASSERT_EQ(s.size(), 2u);
+        EXPECT_EQ(s[0].Rect.Left + 2, Spalte(0.5));
+        EXPECT_EQ(s[1].Rect.Top + 2, Zeile(0.5));
     }
-}
-
-TEST_F(ObjekteTest, WorldCoordinatesAreDividedByTheUnits)
-{
-    G->EinheitX = 2.0;
-    G->EinheitY = 0.5;
-    Punkte[1].X = "4";
-    Punkte[1].Y = "1";
-    Punkte[1].Style = 3;
-    Punkte[1].Color = clRed;
-    const auto c = Aufnahme();
-    const auto scheibe = MitStift(*c, Op::Ellipse, clRed);
-    ASSERT_EQ(scheibe.size(), 1u);
-    EXPECT_EQ(scheibe[0].Rect.Left + 2, Spalte(2));
-    EXPECT_EQ(scheibe[0].Rect.Top + 2, Zeile(2));
+    G->EinheitX = 0.25;
+    G->EinheitY = 2.0;
+    const auto s = scheiben();
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[0].Rect.Left + 2, Spalte(2));
+    EXPECT_EQ(s[0].Rect.Top + 2, Zeile(0.5));
 }
 
 }  // namespace

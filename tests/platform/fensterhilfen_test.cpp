@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 class FakeFrage : public TJaNeinFrage {
@@ -73,16 +75,10 @@ TEST_F(AskYesNoTest, RemovingTheFakeRestoresTheMessageBox)
 TEST(SetWindowAlpha, SetsTheOpacityAndClampsTheRange)
 {
     QWidget w;
-    SetWindowAlpha(&w, 240);
-    EXPECT_NEAR(w.windowOpacity(), 240 / 255.0, 0.01);
-    SetWindowAlpha(&w, 255);
-    EXPECT_NEAR(w.windowOpacity(), 1.0, 0.01);
-    SetWindowAlpha(&w, 0);
-    EXPECT_NEAR(w.windowOpacity(), 0.0, 0.01);
-    SetWindowAlpha(&w, 1000);
-    EXPECT_NEAR(w.windowOpacity(), 1.0, 0.01);
-    SetWindowAlpha(&w, -5);
-    EXPECT_NEAR(w.windowOpacity(), 0.0, 0.01);
+    for (auto [alpha, deckkraft] : {std::pair{240, 240 / 255.0}, {255, 1.0}, {0, 0.0}, {1000, 1.0}, {-5, 0.0}}) {
+        SetWindowAlpha(&w, alpha);
+        EXPECT_NEAR(w.windowOpacity(), deckkraft, 0.01) << alpha;
+    }
     SetWindowAlpha(nullptr, 100);  // ignored
 }
 
