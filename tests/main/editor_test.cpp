@@ -69,7 +69,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EditorTest, TypedEquationCompilesColoursAndIsDrawn)
+TEST_F(EditorTest, TypedEquationOrFamilyCompilesColoursAndIsDrawn)
 {
     Form1->Edit1->setText(QStringLiteral("f(x) = 0.5*x+1"));
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
@@ -85,6 +85,12 @@ TEST_F(EditorTest, TypedEquationCompilesColoursAndIsDrawn)
     EXPECT_EQ(Feldfarbe(Graphik->Edit3), FarbeGueltig);
     EXPECT_EQ(Graphik->StatusBar1->Panels[1].Text, QStringLiteral("1. f(x) = 0.5*x+1"));
     EXPECT_TRUE(Form1->BitBtn1->isEnabled());
+
+    // A family is drawn at once: members t = 1 and t = 2 in the two colours.
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
+    EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
+    EXPECT_TRUE(KurvenpunktBei(2, 4, clRed) || KurvenpunktBei(2, 4, clBlue));
+    EXPECT_TRUE(KurvenpunktBei(1, 2, clRed) || KurvenpunktBei(1, 2, clBlue));
 }
 
 TEST_F(EditorTest, InvalidEquationTurnsOrangeAndMendedTurnsGreenAgain)
@@ -130,15 +136,6 @@ TEST_F(EditorTest, FamilyIsRecognisedByTheFirstCommaBeforeTheFirstBracket)
     }
     EXPECT_FALSE(Form1->BitBtn1->isEnabled());
     EXPECT_FALSE(Form1->BitBtn2->isEnabled());
-}
-
-TEST_F(EditorTest, FamilyIsDrawnAtOnce)
-{
-    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
-    EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
-    // Members t = 1 and t = 2 in the two colours of function 1.
-    EXPECT_TRUE(KurvenpunktBei(2, 4, clRed) || KurvenpunktBei(2, 4, clBlue));
-    EXPECT_TRUE(KurvenpunktBei(1, 2, clRed) || KurvenpunktBei(1, 2, clBlue));
 }
 
 TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
@@ -198,7 +195,7 @@ TEST_F(EditorTest, TraceWindowFollowsTheKindWhileTracing)
     Modus = 1;
 }
 
-TEST_F(EditorTest, RangesTakeBothDecimalSeparators)
+TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
 {
     Form1->Evonx->setText(QStringLiteral("2.5"));
     EXPECT_EQ(Form1->Evonx->text(), QStringLiteral("2,5"));
@@ -221,11 +218,9 @@ TEST_F(EditorTest, RangesTakeBothDecimalSeparators)
     Form1->Ebist->setText(QStringLiteral("4,5"));
     EXPECT_EQ(Form1->Ebist->text(), QStringLiteral("4.5"));
     EXPECT_DOUBLE_EQ(Funktionen[0]->GetTTo(), 4.5);
-}
 
-TEST_F(EditorTest, StepMustBePositive)
-{
-    Form1->Estept->setText(QStringLiteral("0,5"));
+    // The step must be positive: 0 is ignored quietly, a negative one is told.
+    Form1->Estept->setText(QStringLiteral("0.5"));
     EXPECT_DOUBLE_EQ(Funktionen[0]->GetTStep(), 0.5);
     Form1->Estept->setText(QStringLiteral("0"));
     EXPECT_DOUBLE_EQ(Funktionen[0]->GetTStep(), 0.5);
@@ -235,13 +230,11 @@ TEST_F(EditorTest, StepMustBePositive)
     ASSERT_EQ(Meldung.Meldungen.size(), 1u);
     EXPECT_EQ(Meldung.Meldungen[0], QStringLiteral("Bitte positiven Wert eingeben!"));
     EXPECT_EQ(Feldfarbe(Form1->Estept), FarbeUngueltig);
-}
 
-TEST_F(EditorTest, LockedRangesDoNothing)
-{
+    // Locked ranges do nothing.
     Form1->BereicheGesperrt = true;
     Form1->Evonx->setText(QStringLiteral("3"));
-    EXPECT_DOUBLE_EQ(Funktionen[0]->GetXFrom(), -100.0);
+    EXPECT_DOUBLE_EQ(Funktionen[0]->GetXFrom(), -3.75);
     Form1->BereicheGesperrt = false;
 }
 
@@ -261,7 +254,7 @@ TEST_F(EditorTest, CalculatorFieldShowsTheValue)
     EXPECT_EQ(Graphik->Edit3->text(), QStringLiteral("f(x) = x"));
 }
 
-TEST_F(EditorTest, ColourDialogStoresOnlyAConfirmedColour)
+TEST_F(EditorTest, ColourDialogStoresOnlyAConfirmedColourAndLineStyleIsMirrored)
 {
     FarbDialog.Antwort = RGB(10, 20, 30);
     Form1->BFarbeClick();
@@ -278,10 +271,8 @@ TEST_F(EditorTest, ColourDialogStoresOnlyAConfirmedColour)
     Form1->SFarbe2Click();
     EXPECT_EQ(Funktionen[1]->GetColor2(), clYellow);
     EXPECT_EQ(Schriftfarbe(Form1->SFarbe2), clYellow);
-}
 
-TEST_F(EditorTest, LineStyleGoesToTheFunctionAndTheMirror)
-{
+    // The line style goes to the function and the graph window's mirror.
     Form1->ComboBox2->setCurrentIndex(4);
     Form1->ComboBox2Change();
     EXPECT_EQ(Funktionen[1]->GetLineStyle(), 4);

@@ -66,14 +66,10 @@ TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
     // The tables got their defaults from the tool windows.
     EXPECT_EQ(Punkte[3].Name, "C");
     EXPECT_EQ(Punkte[11].Name, "M");
-}
 
-TEST_F(ProgrammTest, WindowCaptionsStayAsTheyAre)
-{
-    Starten();
-    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaplun 8"));
     // With no display name of its own the program's windows keep their
     // captions on X11; the display name then follows the application name.
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaplun 8"));
     QCoreApplication::setApplicationName(QStringLiteral("Probe"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
@@ -115,50 +111,42 @@ TEST_F(ProgrammTest, SettingsWithEnglishAndInchComeUpInEnglishWithInch)
     ErwarteStartgleichung();
 }
 
-TEST_F(ProgrammTest, UnknownLanguageNumberAndUnitKeepGermanAndCm)
+// A damaged or foreign file, or an unknown language and unit, must not stop
+// the start half-way: German and cm.
+TEST_F(ProgrammTest, SettingsFileOfTheWrongSizeOrUnknownValuesKeepsTheDefaults)
 {
-    TEinstellungen e;
-    e.Sprache = 77;
-    e.Einheit = 9.0;
-    EinstellungenSchreiben(e);
-    Starten();
-    ErwarteDeutschUndCm();
-    ErwarteStartgleichung();
-}
-
-TEST_F(ProgrammTest, SettingsFileOfTheWrongSizeIsTreatedAsAbsent)
-{
-    // A damaged or foreign file must not stop the start half-way.
-    for (const int groesse : {0, 100, 1095, 1097, 5000}) {
-        QByteArray daten(groesse, '\x01');
+    TEinstellungen unbekannt;
+    unbekannt.Sprache = 77;
+    unbekannt.Einheit = 9.0;
+    const auto gut = EncodeEinstellungen(unbekannt);
+    std::vector<QByteArray> dateien = {QByteArray(reinterpret_cast<const char*>(gut.data()),
+                                                  static_cast<qsizetype>(gut.size()))};
+    for (const int groesse : {0, 100, 1095, 1097, 5000})
+        dateien.push_back(QByteArray(groesse, '\x01'));
+    for (const QByteArray& daten : dateien) {
+        SCOPED_TRACE(daten.size());
         EinstellungsdateiSchreiben(daten);
         Starten();
         ErwarteDeutschUndCm();
         ErwarteStartgleichung();
         EXPECT_TRUE(Graphik->isVisible());
-        EXPECT_FALSE(Form2->isVisible()) << groesse;
+        EXPECT_FALSE(Form2->isVisible());
         ProgrammBeenden();
         Gestartet = false;
     }
 }
 
-TEST_F(ProgrammTest, StartWithValueTableShowsItAndMarksBothItems)
+// A start template requested but missing leaves the default equation.
+TEST_F(ProgrammTest, StartWithValueTableAndAMissingTemplate)
 {
     TEinstellungen e;
     e.MitWertetabelle = 1;
+    e.Startvorlage = 1;
     EinstellungenSchreiben(e);
     Starten();
     EXPECT_TRUE(Form2->isVisible());
     EXPECT_TRUE(Form1->Wertetabelle1->isChecked());
     EXPECT_TRUE(Form1->mitWertetabellestarten1->isChecked());
-}
-
-TEST_F(ProgrammTest, StartTemplateRequestedButMissingUsesTheDefaultEquation)
-{
-    TEinstellungen e;
-    e.Startvorlage = 1;
-    EinstellungenSchreiben(e);
-    Starten();
     EXPECT_TRUE(Form1->eigeneEinstellungenverwenden1->isChecked());
     ErwarteStartgleichung();
 }
@@ -201,6 +189,8 @@ TEST_F(ProgrammTest, StartTemplateFirstThenTheCommandLineDocumentReplacesIt)
     EXPECT_TRUE(Graphik->isVisible());
 }
 
+// The words are joined into one existing path; one naming no file, or a
+// folder, is dropped.
 TEST_F(ProgrammTest, CommandLineWordsAreJoinedIntoOneExistingPath)
 {
     const QString pfad = Konfig.filePath(QStringLiteral("mein Dokument.kvd"));
@@ -216,15 +206,12 @@ TEST_F(ProgrammTest, CommandLineWordsAreJoinedIntoOneExistingPath)
     // The document could not be read: the program still stands.
     EXPECT_TRUE(Form1->isVisible());
     EXPECT_TRUE(Graphik->isVisible());
-}
+    ProgrammBeenden();
 
-TEST_F(ProgrammTest, CommandLineNamingNoFileIsDropped)
-{
     Starten({Konfig.filePath(QStringLiteral("fehlt")).toStdString(), "auch.kvd"});
     EXPECT_TRUE(StartDokument.empty());
-    Gestartet = false;
     ProgrammBeenden();
-    Starten({Konfig.path().toStdString()});  // a folder is no document
+    Starten({Konfig.path().toStdString()});
     EXPECT_TRUE(StartDokument.empty());
 }
 
