@@ -224,6 +224,9 @@ BENCHMARK(BM_SamplingOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseReal
 // Remembers each benchmark's time per iteration to print the ratio.
 class TVerhaeltnisReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the figures end up in logs, where colour codes only clutter.
+    TVerhaeltnisReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
