@@ -108,7 +108,7 @@ TEST_F(BeschriftungTest, PointNamesInTheirFourPositions)
     EXPECT_FALSE(G->TextMittig);
 }
 
-TEST_F(BeschriftungTest, PointNamesStandOnWhiteCentreNamesAreTransparent)
+TEST_F(BeschriftungTest, PointNamesStandOnWhiteCentreNamesAreTransparentColourOffIsBlack)
 {
     Punkt(1, "1", "1", "A", 4);
     Punkte[1].Color = clRed;
@@ -128,20 +128,16 @@ TEST_F(BeschriftungTest, PointNamesStandOnWhiteCentreNamesAreTransparent)
     EXPECT_EQ(m->Font.Name, "Tahoma");
     EXPECT_EQ(m->Font.Size, 8);  // 10 points at 30 units per cm
     EXPECT_EQ(c->Brush.Style, TBrushStyle::Solid);
-}
 
-TEST_F(BeschriftungTest, ColourOffWritesEverythingBlack)
-{
-    Punkt(1, "1", "1", "A", 4);
-    Punkte[1].Color = clRed;
+    // With colour off everything is written black.
     Beschriftungen[1].Text = "Text";
     Beschriftungen[1].Font.Color = clBlue;
     Beschriftungen[1].Font.Size = 12;
     G->CB2->setChecked(false);
-    const auto c = NurTexte();
-    ASSERT_EQ(c->OpsOf(Op::Text).size(), 2u);
-    for (const auto& op : c->OpsOf(Op::Text))
-        EXPECT_EQ(op.Font.Color, clBlack);
+    const auto schwarz = NurTexte();
+    ASSERT_EQ(schwarz->OpsOf(Op::Text).size(), 3u);
+    for (const auto& op : schwarz->OpsOf(Op::Text))
+        EXPECT_EQ(op.Font.Color, clBlack) << op.Text.toStdString();
 }
 
 TEST_F(BeschriftungTest, FontSizesFollowTheScaleWithinBounds)

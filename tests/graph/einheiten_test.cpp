@@ -69,23 +69,6 @@ private:
     std::vector<std::string> AltZeilen;
 };
 
-TEST_F(EinheitenTest, ControlsStartWithTheirDesignValues)
-{
-    EXPECT_EQ(G->findChild<QSlider*>("TrackBar1"), G->TrackBar1);
-    EXPECT_EQ(G->TrackBar1->minimum(), -4);
-    EXPECT_EQ(G->TrackBar2->maximum(), 10);
-    EXPECT_EQ(G->TrackBar2->value(), 1);
-    EXPECT_EQ(G->ComboBox1->currentText(), "10");
-    EXPECT_EQ(G->ComboBox2->currentText(), "11");
-    EXPECT_EQ(G->ComboBox1a->currentText(), "5");
-    EXPECT_EQ(G->ComboBox2a->currentText(), "5.5");
-    EXPECT_EQ(G->ComboBox2->count(), 15);
-    EXPECT_EQ(G->ComboBox1a->itemText(G->ComboBox1a->count() - 1), "8");
-    EXPECT_EQ(G->ComboBox2a->itemText(0), "1.5");
-    EXPECT_TRUE(G->CB2->isChecked());
-    EXPECT_TRUE(G->CB3->isChecked() && G->CB4->isChecked());
-}
-
 TEST_F(EinheitenTest, TrackBarsTakeTheirUnitTables)
 {
     G->TrackBar1->setValue(-4);
@@ -234,14 +217,6 @@ TEST_F(EinheitenTest, XUnitAndXLengthRefillTheValueTable)
     EXPECT_EQ(tabelle.TrackBar2->value(), 5);
     Graphik = altGraphik;
     Form2 = nullptr;
-}
-
-TEST_F(EinheitenTest, AxesSwitchEnablesTheNumbersSwitch)
-{
-    G->CB3->setChecked(false);
-    EXPECT_FALSE(G->CB4->isEnabled());
-    G->CB3->setChecked(true);
-    EXPECT_TRUE(G->CB4->isEnabled());
 }
 
 }  // namespace

@@ -148,6 +148,8 @@ TEST_F(KoordinatenTest, AxesArrowsTicksAndTheirSwitches)
     EXPECT_TRUE(c->OpsOf(Op::Polygon).empty());
     EXPECT_TRUE(c->OpsOf(Op::Line).empty());
     EXPECT_TRUE(c->OpsOf(Op::Text).empty());
+    G->CB3->setChecked(true);
+    EXPECT_TRUE(G->CB4->isEnabled());
 }
 
 TEST_F(KoordinatenTest, PiNumberingAtThePiPositionsOfTheXTrackBar)
