@@ -129,15 +129,18 @@ void TGraphik::RepaintGraph()
     c.Brush.Style = TBrushStyle::Solid;
     c.Rectangle(0, 0, Bild.width(), Bild.height());
 
-    // An empty or inverted view has no scale: leave the picture white.
-    if (ZeichnenErlaubt && ViewValid() && BildBreite > 0 && BildHoehe > 0) {
-        const double breite = static_cast<double>(static_cast<std::int64_t>(XMax) - XMin);
-        const double hoehe = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin);
-        const double fx = BildBreite / breite;
-        const double fy = -BildHoehe / hoehe;
-        DrawCoordinateSystem(c, fx, fy);
-        DrawGraphs(c, fx, BildHoehe / hoehe, 0.0, 0.0);
-        DrawLabels(c, fx, fy);
+    if (ZeichnenErlaubt) {
+        // An empty or inverted view has no scale: the picture stays white,
+        // and the paint box shows it white rather than the last good picture.
+        if (ViewValid() && BildBreite > 0 && BildHoehe > 0) {
+            const double breite = static_cast<double>(static_cast<std::int64_t>(XMax) - XMin);
+            const double hoehe = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin);
+            const double fx = BildBreite / breite;
+            const double fy = -BildHoehe / hoehe;
+            DrawCoordinateSystem(c, fx, fy);
+            DrawGraphs(c, fx, BildHoehe / hoehe, 0.0, 0.0);
+            DrawLabels(c, fx, fy);
+        }
         CopyBildToAnzeigebild();
         DrawModeHints();
     }

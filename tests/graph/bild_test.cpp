@@ -100,11 +100,16 @@ TEST_F(Bild, TinyDrawingAreaDrawsNothing)
 TEST_F(Bild, DegenerateViewLeavesAWhitePicture)
 {
     auto& f = scope.Setze(1, std::make_unique<TFakeFunktion>([](long double x, long double) { return x; }));
+    g.RepaintGraph();
+    ASSERT_TRUE(RotBei(g.PaintBox1->Front(), 180, 210));
+    const long aufrufe = f.Aufrufe;
     g.YMin = g.YMax + 3;
     g.RepaintGraph();
-    EXPECT_EQ(f.Aufrufe, 0);
+    EXPECT_EQ(f.Aufrufe, aufrufe);
     g.BildCanvas->Flush();
     EXPECT_EQ(g.Bild.pixel(150, 150), 0xFFFFFFFF);
+    // The paint box shows the white picture, not the last good one.
+    EXPECT_FALSE(RotBei(g.PaintBox1->Front(), 180, 210));
 }
 
 TEST_F(Bild, CheapRefreshRestoresTheComposedPicture)
