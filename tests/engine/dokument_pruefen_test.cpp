@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -70,25 +72,6 @@ TEST(DokumentPruefen, SoundDocumentIsLeftAlone)
     EXPECT_TRUE(b == vorher);
 }
 
-TEST(DokumentPruefen, UnitsNotFiniteOrNotPositive)
-{
-    for (double e : {NaN, Inf, -Inf, 0.0, -1.0}) {
-        TDokumentBild b = GesundesBild();
-        b.Kopf.EinheitX = e;
-        b.Kopf.TrackBar2 = 5;
-        b.Kopf.EinheitY = e;
-        b.Kopf.TrackBar1 = 7;
-        const auto f = DokumentPruefen(b);
-        EXPECT_TRUE(Gefunden(f, DokumentMangel::EinheitX)) << e;
-        EXPECT_TRUE(Gefunden(f, DokumentMangel::EinheitY)) << e;
-        EXPECT_EQ(b.Kopf.EinheitX, 1.0);
-        EXPECT_EQ(b.Kopf.EinheitY, 1.0);
-        // The track bars agree with the mended unit.
-        EXPECT_EQ(b.Kopf.TrackBar2, 1);
-        EXPECT_EQ(b.Kopf.TrackBar1, 1);
-    }
-}
-
 TEST(DokumentPruefen, EmptyInvertedAndHugeViews)
 {
     struct Fall {
@@ -122,23 +105,40 @@ TEST(DokumentPruefen, EmptyInvertedAndHugeViews)
     }
 }
 
-TEST(DokumentPruefen, SelectedFunctionOutsideOneToNine)
+// Header values outside their range get the values of a new document.
+TEST(DokumentPruefen, HeaderValuesOutsideTheirRange)
 {
-    for (std::int32_t nr : {0, 10, 99, -1, INT32_MIN}) {
+    struct Fall {
+        DokumentMangel art;
+        std::function<void(TDokumentKopf&)> schaden;
+        std::function<void(const TDokumentKopf&)> pruefen;
+    };
+    std::vector<Fall> faelle;
+    for (double e : {NaN, Inf, -Inf, 0.0, -1.0})
+        for (DokumentMangel art : {DokumentMangel::EinheitX, DokumentMangel::EinheitY})
+            faelle.push_back({art,
+                              [e](TDokumentKopf& k) {
+                                  std::tie(k.EinheitX, k.TrackBar2, k.EinheitY, k.TrackBar1) = std::tuple(e, 5, e, 7);
+                              },
+                              [](const TDokumentKopf& k) {  // the track bars agree with the mended unit
+                                  EXPECT_EQ(std::tuple(k.EinheitX, k.EinheitY, k.TrackBar2, k.TrackBar1),
+                                            std::tuple(1.0, 1.0, 1, 1));
+                              }});
+    for (std::int32_t nr : {0, 10, 99, -1, INT32_MIN})
+        faelle.push_back({DokumentMangel::FunktionNr, [nr](TDokumentKopf& k) { k.FunktionNr = nr; },
+                          [](const TDokumentKopf& k) { EXPECT_EQ(k.FunktionNr, 1); }});
+    for (const char* g : {"", "1", "8a", "1d", "1bx", "b1"})
+        faelle.push_back({DokumentMangel::Gitter, [g](TDokumentKopf& k) { k.Gitter = g; },
+                          [](const TDokumentKopf& k) { EXPECT_EQ(k.Gitter, "1b"); }});
+    for (DokumentMangel art : {DokumentMangel::SchiebereglerY, DokumentMangel::SchiebereglerX})
+        faelle.push_back({art, [](TDokumentKopf& k) { std::tie(k.TrackBar1, k.TrackBar2) = std::tuple(11, -5); },
+                          [](const TDokumentKopf& k) { EXPECT_EQ(std::tuple(k.TrackBar1, k.TrackBar2), std::tuple(1, 1)); }});
+    for (std::size_t i = 0; i < faelle.size(); ++i) {
+        SCOPED_TRACE(i);
         TDokumentBild b = GesundesBild();
-        b.Kopf.FunktionNr = nr;
-        EXPECT_TRUE(Gefunden(DokumentPruefen(b), DokumentMangel::FunktionNr)) << nr;
-        EXPECT_EQ(b.Kopf.FunktionNr, 1);
-    }
-}
-
-TEST(DokumentPruefen, GridCode)
-{
-    for (const char* g : {"", "1", "8a", "1d", "1bx", "b1"}) {
-        TDokumentBild b = GesundesBild();
-        b.Kopf.Gitter = g;
-        EXPECT_TRUE(Gefunden(DokumentPruefen(b), DokumentMangel::Gitter)) << g;
-        EXPECT_EQ(b.Kopf.Gitter, "1b");
+        faelle[i].schaden(b.Kopf);
+        EXPECT_TRUE(Gefunden(DokumentPruefen(b), faelle[i].art));
+        faelle[i].pruefen(b.Kopf);
     }
 }
 
@@ -242,19 +242,10 @@ TEST(DokumentPruefen, OlderFormatTrackBars)
     }
 }
 
-TEST(DokumentPruefen, TrackBarsOutsideTheirRange)
+TEST(DokumentPruefen, OlderFormatTrackBarTenIsSound)
 {
-    TDokumentBild b = GesundesBild();
-    b.Kopf.TrackBar1 = 11;
-    b.Kopf.TrackBar2 = -5;
-    auto f = DokumentPruefen(b);
-    EXPECT_TRUE(Gefunden(f, DokumentMangel::SchiebereglerY));
-    EXPECT_TRUE(Gefunden(f, DokumentMangel::SchiebereglerX));
-    EXPECT_EQ(b.Kopf.TrackBar1, 1);
-    EXPECT_EQ(b.Kopf.TrackBar2, 1);
-
     // 10 in the older format stays 10; 9 becomes 10: both fine.
-    b = GesundesBild();
+    TDokumentBild b = GesundesBild();
     b.Kopf.Marke = 0;
     b.Kopf.TrackBar1 = 9;
     b.Kopf.TrackBar2 = 10;
@@ -393,61 +384,6 @@ TEST_F(MitFunktionen, NewResetsOneToNineAndLeavesTenToTwelve)
     }
 }
 
-TEST_F(MitFunktionen, RecordsZeroToTwelveComeFromTheFunctions)
-{
-    Funktionen[0] = Funktionen[4];
-    Funktionen[4]->SetColor2(0x00ABCDEF);
-    Funktionen[11]->SetReserved1(42);
-    TDokumentBild b;
-    b.Funktionen[13].Reserved1 = 77;  // carried, not overwritten
-    FunktionenInBild(b);
-    EXPECT_EQ(b.Funktionen[0].Color2, 0x00ABCDEFu);
-    EXPECT_EQ(b.Funktionen[4].Color2, 0x00ABCDEFu);
-    EXPECT_EQ(b.Funktionen[11].Reserved1, 42);
-    EXPECT_EQ(b.Funktionen[13].Reserved1, 77);
-}
-
-TEST(DokumentRest, ReservedBytesAndBooleansSurviveOpenAndSave)
-{
-    const TDokumentRest vorher = DokumentRest;
-    TDokumentBild geladen;
-    geladen.Kopf.Reserve28 = {1, 2, 3, 4};
-    geladen.Kopf.Reserve1336[256] = 0xEE;
-    geladen.Kopf.Reserve4160[0] = 0x11;
-    geladen.Kopf.Reserve4676 = {9, 9, 9, 9};
-    geladen.Kopf.Zahlen = 2;    // true, as a byte other than 1
-    geladen.Kopf.Farbig = 0xFF;
-    geladen.Kopf.Achsen = 0;
-    geladen.Funktionen[0].Reserve36 = {5, 5, 5, 5};
-    geladen.Funktionen[12].Reserve576 = {6, 0, 0, 6};
-    geladen.Funktionen[17].Term = "carried";
-    geladen.Funktionen[20].Reserved1 = -1;
-    DokumentRestMerken(geladen);
-
-    // The windows give 0 or 1; the colour box was switched off meanwhile.
-    TDokumentBild neu;
-    neu.Kopf.Zahlen = 1;
-    neu.Kopf.Farbig = 0;
-    neu.Kopf.Achsen = 0;
-    DokumentRestEinsetzen(neu);
-    EXPECT_EQ(neu.Kopf.Reserve28, geladen.Kopf.Reserve28);
-    EXPECT_EQ(neu.Kopf.Reserve1336, geladen.Kopf.Reserve1336);
-    EXPECT_EQ(neu.Kopf.Reserve4160, geladen.Kopf.Reserve4160);
-    EXPECT_EQ(neu.Kopf.Reserve4676, geladen.Kopf.Reserve4676);
-    EXPECT_EQ(neu.Kopf.Zahlen, 2);
-    EXPECT_EQ(neu.Kopf.Farbig, 0);
-    EXPECT_EQ(neu.Kopf.Achsen, 0);
-    EXPECT_EQ(neu.Funktionen[0].Reserve36, geladen.Funktionen[0].Reserve36);
-    EXPECT_EQ(neu.Funktionen[12].Reserve576, geladen.Funktionen[12].Reserve576);
-    for (std::size_t i = 13; i < neu.Funktionen.size(); ++i)
-        EXPECT_TRUE(neu.Funktionen[i] == geladen.Funktionen[i]) << i;
-    DokumentRest = vorher;
-}
-
-}  // namespace
-
-namespace {
-
 // Everything of a document that does not live in a window: functions 1..12
 // with their reserved values, the tables with unused slots and reserved
 // bytes, the reserve block and the carried bytes. Opened and saved again,
@@ -483,8 +419,12 @@ TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
         b = static_cast<std::uint8_t>(byte(zufall));
     quelle.Kreise[14].Reserve1088[3] = 0x5A;   // unused slot
     quelle.Beschriftungen[30].Text = "unused";
+    quelle.Kopf.Reserve28 = {1, 2, 3, 4};
     quelle.Kopf.Reserve1336[100] = 0x42;
-    quelle.Kopf.Zahlen = 3;
+    quelle.Kopf.Reserve4160[0] = 0x11;
+    quelle.Kopf.Reserve4676 = {9, 9, 9, 9};
+    quelle.Kopf.Zahlen = 3;  // true, as a byte other than 1
+    quelle.Kopf.Farbig = 0xFF;
 
     const std::vector<std::uint8_t> datei = EncodeDokument(quelle);
     DokumentErgebnis gelesen = DecodeDokument(datei);
@@ -502,12 +442,21 @@ TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
     // Save: the header as the windows would give it back.
     TDokumentBild neu;
     neu.Kopf = gelesen.Bild.Kopf;
+    neu.Kopf.Reserve28 = {};
     neu.Kopf.Reserve1336 = {};
-    neu.Kopf.Zahlen = 1;
+    neu.Kopf.Reserve4160 = {};
+    neu.Kopf.Reserve4676 = {};
+    neu.Kopf.Zahlen = 1;  // the windows give 0 or 1
+    neu.Kopf.Farbig = 1;
     FunktionenInBild(neu);
     TabellenInBild(neu);
     DokumentRestEinsetzen(neu);
     EXPECT_TRUE(EncodeDokument(neu) == datei);
+
+    // A box switched off meanwhile writes 0, whatever the file held.
+    neu.Kopf.Farbig = 0;
+    DokumentRestEinsetzen(neu);
+    EXPECT_EQ(neu.Kopf.Farbig, 0);
 
     DokumentRest = restVorher;
     ReserveBlock = reserveVorher;

@@ -28,41 +28,6 @@ TEST(Funktion, DefaultsAtCreation)
     EXPECT_EQ(f.GetColor2(), 0u);
 }
 
-// Every setter reaches its own field, and only that one.
-TEST(Funktion, SettersAndGettersPairUp)
-{
-    TFunktion f;
-    f.SetColor(0x010203);
-    f.SetColor2(0x040506);
-    f.SetReserved1(-7);
-    f.SetLineStyle(10);
-    f.SetReserved2(2.5);
-    f.SetTTo(9.5);
-    f.SetTStep(0.25);
-    f.SetTFrom(-3.5);
-    f.SetXTo(42.0);
-    f.SetXFrom(-17.0);
-    f.SetKind(" Funktionenschar ");
-    EXPECT_EQ(f.GetColor(), 0x010203u);
-    EXPECT_EQ(f.GetColor2(), 0x040506u);
-    EXPECT_EQ(f.GetReserved1(), -7);
-    EXPECT_EQ(f.GetLineStyle(), 10);
-    EXPECT_EQ(f.GetReserved2(), 2.5);
-    EXPECT_EQ(f.GetTTo(), 9.5);
-    EXPECT_EQ(f.GetTStep(), 0.25);
-    EXPECT_EQ(f.GetTFrom(), -3.5);
-    EXPECT_EQ(f.GetXTo(), 42.0);
-    EXPECT_EQ(f.GetXFrom(), -17.0);
-    EXPECT_EQ(f.GetKind(), " Funktionenschar ");
-    // Setters do not validate and do not touch the term.
-    f.SetLineStyle(-99);
-    f.SetTStep(-1.0);
-    EXPECT_EQ(f.GetLineStyle(), -99);
-    EXPECT_EQ(f.GetTStep(), -1.0);
-    EXPECT_EQ(f.GetTerm(), "f(x) = ");
-    EXPECT_FALSE(f.GetCompiled());
-}
-
 TEST(Funktion, TermTextAfterSetTerm)
 {
     TFunktion f;
