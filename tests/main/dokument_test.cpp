@@ -264,6 +264,8 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     EXPECT_TRUE(Form1->oeffne(Pfad("kurz.kvd").toStdString()));
 }
 
+// Each kind of mend is checked value by value on the document image; here
+// the reader applies it, says so once, and the windows take the mended values.
 TEST_F(DokumentTest, DamagedValuesAreMendedOnLoad)
 {
     const DokumentErgebnis gut = Gespeichert("a.kvd");
@@ -273,12 +275,6 @@ TEST_F(DokumentTest, DamagedValuesAreMendedOnLoad)
         std::function<void()> pruefen;
     };
     const std::vector<Fall> faelle = {
-        {"NaN units",
-         [](TDokumentBild& b) { b.Kopf.EinheitX = b.Kopf.EinheitY = std::numeric_limits<double>::quiet_NaN(); },
-         [] {
-             EXPECT_EQ(Graphik->EinheitX, 1.0);
-             EXPECT_EQ(Graphik->EinheitY, 1.0);
-         }},
         {"inverted view",
          [](TDokumentBild& b) {
              b.Kopf.XMin = 6;
@@ -292,24 +288,16 @@ TEST_F(DokumentTest, DamagedValuesAreMendedOnLoad)
              EXPECT_EQ(Graphik->YMin, -2);
              EXPECT_EQ(Graphik->YMax, 8);
          }},
-        {"FunktionNr 0", [](TDokumentBild& b) { b.Kopf.FunktionNr = 0; }, [] { EXPECT_EQ(FunktionNr, 1); }},
         {"FunktionNr 99", [](TDokumentBild& b) { b.Kopf.FunktionNr = 99; }, [] { EXPECT_EQ(FunktionNr, 1); }},
-        {"t step 0",
-         [](TDokumentBild& b) {
-             b.Funktionen[0].TStep = 0;
-             b.Funktionen[2].TStep = 0;
-         },
-         [] {
-             EXPECT_EQ(Funktionen[1]->GetTStep(), 1.0);
-             EXPECT_EQ(Funktionen[2]->GetTStep(), 1.0);
-         }},
         {"styles and kind",
          [](TDokumentBild& b) {
+             b.Funktionen[0].TStep = 0;  // the selected function's record
              b.Funktionen[3].LineStyle = 40;
              b.Funktionen[3].Kind = "Unsinn";
              b.Senkrechte[1].LineStyle = -3;
          },
          [] {
+             EXPECT_EQ(Funktionen[1]->GetTStep(), 1.0);
              EXPECT_EQ(Funktionen[3]->GetLineStyle(), 1);
              EXPECT_EQ(Funktionen[3]->GetKind(), " Funktion ");
              EXPECT_EQ(Senkrechte[1].LineStyle, 1);
