@@ -203,18 +203,6 @@ TEST(FunkEval, CarryOnWithZero)
     const Eval later2 = At("ln(x)+sign(t^2)+sign(u/2)+sign(2^t)+sign(x+t)", -1, 3, 4);
     EXPECT_FALSE(later2.ok);
     EXPECT_FALSE(later2.jump);
-    // The jump flag belongs to the last evaluation only.
-    TFunktionsKopf kopf;
-    std::string term = "f(x)=sign(x)";
-    std::int32_t pos = 0;
-    bool ns = false, ok = false, jump = false;
-    CompileTerm(kopf, term, pos, ns, ok);
-    const long double zero[6] = {0, 0, 0, 0, 0, 0};
-    const long double one[6] = {1, 0, 0, 0, 0, 0};
-    EvaluateTerm(kopf, zero, ok, jump);
-    EXPECT_TRUE(jump);
-    EvaluateTerm(kopf, one, ok, jump);
-    EXPECT_FALSE(jump);
 }
 
 // Values waiting for a right operand are kept in one register, and in

@@ -127,7 +127,7 @@ TEST_F(WertetabelleTest, PiUnitsShowMultiplesOfPiButEvaluateAtX)
     EXPECT_EQ(t.KopfX, " x * Pi");
 }
 
-TEST_F(WertetabelleTest, DecimalsBySize)
+TEST_F(WertetabelleTest, DecimalsBySizeAndWordsForLargeSmallUndefined)
 {
     EXPECT_EQ(WertetabelleYText(true, 99, ','), "99,00");
     EXPECT_EQ(WertetabelleYText(true, 99.5L, ','), "99,5");
@@ -139,10 +139,7 @@ TEST_F(WertetabelleTest, DecimalsBySize)
     EXPECT_EQ(WertetabelleYText(true, -100, ','), "-100");
     EXPECT_EQ(WertetabelleYText(true, 0.5L, '.'), "0.50");
     EXPECT_EQ(WertetabelleYText(true, 9999.75L, ','), "10000");
-}
-
-TEST_F(WertetabelleTest, LargeSmallAndUndefinedWords)
-{
+    // Large, small and undefined values as words.
     EXPECT_EQ(WertetabelleYText(true, 10000, ','), "s.groß");
     EXPECT_EQ(WertetabelleYText(true, 1e300L, ','), "s.groß");
     EXPECT_EQ(WertetabelleYText(true, -10000, ','), "-10000");

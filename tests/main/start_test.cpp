@@ -63,9 +63,6 @@ TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
     EXPECT_DOUBLE_EQ(Graphik->Massstab, 1.0);
     EXPECT_TRUE(Funktionen[13]->GetCompiled());  // the x-axis of the areas
     EXPECT_EQ(Funktionen[13]->GetTerm(), "f(x) = 0");
-    // The tables got their defaults from the tool windows.
-    EXPECT_EQ(Punkte[3].Name, "C");
-    EXPECT_EQ(Punkte[11].Name, "M");
 
     // With no display name of its own the program's windows keep their
     // captions on X11; the display name then follows the application name.
