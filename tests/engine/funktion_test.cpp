@@ -28,12 +28,13 @@ TEST(Funktion, DefaultsAtCreation)
     EXPECT_EQ(f.GetColor2(), 0u);
 }
 
-TEST(Funktion, TermTextAfterSetTerm)
+TEST(Funktion, TermTextAndSmoothnessAfterSetTerm)
 {
     TFunktion f;
-    f.SetTerm("f(x) = x^2");
+    f.SetTerm("f(x) = abs(x)");
     EXPECT_TRUE(f.GetCompiled());
-    EXPECT_EQ(f.GetTerm(), "f(x) = x^2");
+    EXPECT_TRUE(f.GetNonSmooth());
+    EXPECT_EQ(f.GetTerm(), "f(x) = abs(x)");
     EXPECT_EQ(f.GetErrorPos(), 0);
 
     f.SetTerm("f(x) = x^");
@@ -54,18 +55,10 @@ TEST(Funktion, TermTextAfterSetTerm)
     // Commas and odd spacing survive a successful compilation as typed.
     f.SetTerm("  f(x , t) = 2,5 * t*x ");
     EXPECT_TRUE(f.GetCompiled());
+    EXPECT_FALSE(f.GetNonSmooth());  // follows the last term
     EXPECT_EQ(f.GetTerm(), "  f(x , t) = 2,5 * t*x ");
     f.SetTerm(f.GetTerm());
     EXPECT_EQ(f.GetTerm(), "  f(x , t) = 2,5 * t*x ");
-}
-
-TEST(Funktion, NonSmoothFollowsTheLastTerm)
-{
-    TFunktion f;
-    f.SetTerm("f(x) = abs(x)");
-    EXPECT_TRUE(f.GetNonSmooth());
-    f.SetTerm("f(x) = x");
-    EXPECT_FALSE(f.GetNonSmooth());
 }
 
 TEST(Funktion, EvaluateFillsValueAndFlags)

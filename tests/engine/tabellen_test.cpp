@@ -92,7 +92,6 @@ TEST_F(Tabellen, TablesAreOneBased)
     Punkte[20].Name = "letzter";
     EXPECT_EQ(Punkte.Slots.front().Name, "erster");
     EXPECT_EQ(Punkte.Slots.back().Name, "letzter");
-    EXPECT_EQ(TPunkte::Anzahl, 20);
 }
 
 TEST_F(Tabellen, ZeroingClearsEverything)
@@ -112,13 +111,6 @@ TEST_F(Tabellen, ZeroingClearsEverything)
     EXPECT_FALSE(BeendenBestaetigt);
     EXPECT_EQ(FensterVersatz[6], 0);
     EXPECT_EQ(FunktionNr, 1);
-}
-
-TEST_F(Tabellen, DecimalSeparatorIsTheFirstCharacterOfLine9)
-{
-    EXPECT_EQ(Dezimaltrenner(), ',');
-    Texte[9] = ".";
-    EXPECT_EQ(Dezimaltrenner(), '.');
 }
 
 TEST(Texte, LinesAreSplitButNeverTrimmed)
