@@ -5,9 +5,9 @@
 
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/dialoge.h"
 #include "main/einheit_dlg.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/dialoge.h"
 
 #include <QCheckBox>
 #include <QComboBox>

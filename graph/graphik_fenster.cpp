@@ -10,11 +10,12 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "main/form1.h"
-#include "main/statusleiste.h"
 #include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterhilfen.h"
+#include "platform/sprache.h"
+#include "platform/statusleiste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,11 +41,6 @@
 TGraphik* Graphik = nullptr;
 
 namespace {
-
-QString T(int line)
-{
-    return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
-}
 
 QGroupBox* NeueGruppe(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h)
 {
@@ -416,7 +412,7 @@ void TGraphik::ArrangeControls()
             GitterFelder[i]->setToolTip(QString());
             pal.setColor(QPalette::Window, Qt::white);
         } else {
-            GitterFelder[i]->setToolTip(i == 0 ? T(532) : T(533));
+            GitterFelder[i]->setToolTip(i == 0 ? Txt(532) : Txt(533));
             pal.setColor(QPalette::Window, ToQColor(GitterFarbe[i]));
         }
         GitterFelder[i]->setPalette(pal);
@@ -430,21 +426,21 @@ void TGraphik::ArrangeControls()
     for (QComboBox* c : {ComboBox1, ComboBox2})
         if (c)
             c->setVisible(!inch);
-    SpeedButton1->setToolTip(T(557));
+    SpeedButton1->setToolTip(Txt(557));
     if (inch) {
         cm1->setText(QStringLiteral("in  "));
         cm2->setText(QStringLiteral("in  "));
         cm3->setText(QStringLiteral("1 inch"));
-        SpeedButton3->setToolTip(T(560));
-        SpeedButton2->setToolTip(T(561));
-        SpeedButton6->setToolTip(T(562));
+        SpeedButton3->setToolTip(Txt(560));
+        SpeedButton2->setToolTip(Txt(561));
+        SpeedButton6->setToolTip(Txt(562));
     } else {
         cm1->setText(QStringLiteral("cm"));
         cm2->setText(QStringLiteral("cm"));
         cm3->setText(QStringLiteral("1 cm"));
-        SpeedButton3->setToolTip(T(558));
-        SpeedButton2->setToolTip(T(559));
-        SpeedButton6->setToolTip(T(277));
+        SpeedButton3->setToolTip(Txt(558));
+        SpeedButton2->setToolTip(Txt(559));
+        SpeedButton6->setToolTip(Txt(277));
     }
 
     // The ruler: one unit of length, right-aligned under the drawing area.

@@ -1,6 +1,6 @@
 #include "main/einheit_dlg.h"
 
-#include "main/fensterart.h"
+#include "platform/fensterart.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

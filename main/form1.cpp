@@ -6,14 +6,14 @@
 
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/dialoge.h"
 #include "main/einheit_dlg.h"
-#include "main/fensterart.h"
 #include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
-#include "main/statusleiste.h"
+#include "platform/dialoge.h"
 #include "platform/farbe_qt.h"
+#include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
+#include "platform/statusleiste.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -9,12 +9,13 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
-#include "main/dialoge.h"
 #include "main/druck_dlg.h"
-#include "main/fensterart.h"
-#include "main/statusleiste.h"
 #include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/dialoge.h"
+#include "platform/fensterart.h"
+#include "platform/sprache.h"
+#include "platform/statusleiste.h"
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
@@ -30,11 +31,6 @@
 #include <array>
 
 namespace {
-
-QString T(int line)
-{
-    return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
-}
 
 // Keeps the hourglass up while the editor recomputes, also when a step
 // leaves early.
@@ -226,8 +222,8 @@ void TForm1::Edit1Change()
     for (QMenu* m : {Beispiele1, Fenster1, Datei1})
         m->setEnabled(true);
     if (!schar) {
-        GroupBox1->setTitle(QLatin1Char(' ') + T(134) + QLatin1Char(' '));
-        SFarbe->setText(T(147));
+        GroupBox1->setTitle(QLatin1Char(' ') + Txt(134) + QLatin1Char(' '));
+        SFarbe->setText(Txt(147));
         SFarbe->resize(2 * SFarbe2->width(), SFarbe->height());
         SFarbe->show();
         SFarbe2->hide();
@@ -254,7 +250,7 @@ void TForm1::Edit1Change()
             Graphik->SFarbe->resize(2 * Graphik->SFarbe2->width(), Graphik->SFarbe->height());
         }
     } else {
-        GroupBox1->setTitle(QLatin1Char(' ') + T(135) + QLatin1Char(' '));
+        GroupBox1->setTitle(QLatin1Char(' ') + Txt(135) + QLatin1Char(' '));
         SFarbe->setText(QString());
         SFarbe->resize(SFarbe2->width(), SFarbe->height());
         SFarbe->show();
@@ -294,7 +290,7 @@ void TForm1::Edit1Change()
     const QString term = QString::fromStdString(f->GetTerm());
     const char sep = Dezimaltrenner();
     const bool mitT = schar && Form2 && Tag(Form2->Edit3) == 1;
-    const QString tTeil = mitT ? QStringLiteral("  ") + T(154) + QLatin1Char(' ') + Form2->Edit3->text() : QString();
+    const QString tTeil = mitT ? QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->Edit3->text() : QString();
     if (f->GetCompiled()) {
         SetzeFeldfarbe(Edit1, FarbeGueltig);
         if (Form2) {
@@ -306,24 +302,24 @@ void TForm1::Edit1Change()
                 f->Evaluate(*x, *t);
                 Form2->EditErgebnis->setText(
                     f->GetValueValid() ? QLatin1Char(' ') + QString::fromStdString(FormatGeneral(f->GetValue(), 8, 3, sep))
-                                       : QLatin1Char(' ') + T(153));
+                                       : QLatin1Char(' ') + Txt(153));
             } else {
                 Form2->EditErgebnis->clear();
             }
-            Form2->setWindowTitle(T(58) + QStringLiteral(":      ") + QString::number(FunktionNr) +
+            Form2->setWindowTitle(Txt(58) + QStringLiteral(":      ") + QString::number(FunktionNr) +
                                   QStringLiteral(".  ") + term + tTeil);
         }
         if (DruckDlg)
-            DruckDlg->CB1->setText(T(155) + QLatin1Char(' ') + term + tTeil);
+            DruckDlg->CB1->setText(Txt(155) + QLatin1Char(' ') + term + tTeil);
     } else {
         SetzeFeldfarbe(Edit1, FarbeUngueltig);
         if (Form2) {
             Form2->EditErgebnis->clear();
             Form2->ClearValueRow();
-            Form2->setWindowTitle(T(58));
+            Form2->setWindowTitle(Txt(58));
         }
         if (DruckDlg)
-            DruckDlg->CB1->setText(T(155) + QStringLiteral(" ") + QStringLiteral(" ?"));
+            DruckDlg->CB1->setText(Txt(155) + QStringLiteral(" ") + QStringLiteral(" ?"));
     }
     if (DruckDlg)
         DruckDlg->CB1->update();
@@ -433,7 +429,7 @@ void TForm1::BereichChange(int feld)
         SetTag(e, 0);
         SetzeFeldfarbe(e, FarbeUngueltig);
         if (wert && *wert < 0)
-            ShowMessage(T(156));
+            ShowMessage(Txt(156));
     }
 
     if (Graphik) {
@@ -483,7 +479,7 @@ void TForm1::ComboBox1Change()
     Ebist->setText(zahl(tBis));
     Estept->setText(zahl(tSchritt));
 
-    GroupBox2->setTitle(QLatin1Char(' ') + T(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
+    GroupBox2->setTitle(QLatin1Char(' ') + Txt(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
                         QStringLiteral(".) "));
 
     const int stil = f->GetLineStyle();

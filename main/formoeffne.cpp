@@ -4,13 +4,14 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
-#include "main/dialoge.h"
 #include "main/einstell_dlg.h"
 #include "main/form1.h"
-#include "main/statusleiste.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/dialoge.h"
+#include "platform/einstellungsordner.h"
 #include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
+#include "platform/statusleiste.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
@@ -158,14 +159,13 @@ void TFormOeffne::beschriften()
 {
     if (!Form1)
         return;
-    auto zeile = [](int n) { return QString::fromStdString(Texte[static_cast<std::size_t>(n)]); };
     if (Form1->BKomma)
         Form1->BKomma->setText(QString(QChar::fromLatin1(Dezimaltrenner())));
     // Captions that follow the editor's state.
     const bool einzeln = Form1->Eingabeart == " Funktion ";
-    Form1->SFarbe->setText(einzeln ? zeile(147) : QString());
-    Form1->GroupBox1->setTitle(QLatin1Char(' ') + zeile(einzeln ? 134 : 135) + QLatin1Char(' '));
-    Form1->GroupBox2->setTitle(QLatin1Char(' ') + zeile(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
+    Form1->SFarbe->setText(einzeln ? Txt(147) : QString());
+    Form1->GroupBox1->setTitle(QLatin1Char(' ') + Txt(einzeln ? 134 : 135) + QLatin1Char(' '));
+    Form1->GroupBox2->setTitle(QLatin1Char(' ') + Txt(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
                                QStringLiteral(".) "));
     // The texts computed by the editor come out in the new language.
     Form1->Edit1Change();

@@ -1,6 +1,6 @@
 #include "main/trace_dlg.h"
 
-#include "main/fensterart.h"
+#include "platform/fensterart.h"
 
 #include <QLabel>
 #include <QLineEdit>

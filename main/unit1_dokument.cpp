@@ -15,13 +15,15 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
-#include "main/dateidialog.h"
-#include "main/dialoge.h"
 #include "main/einheit_dlg.h"
-#include "main/statusleiste.h"
 #include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/dateidialog.h"
+#include "platform/dialoge.h"
+#include "platform/einstellungsordner.h"
 #include "platform/fensterhilfen.h"
+#include "platform/sprache.h"
+#include "platform/statusleiste.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
@@ -52,11 +54,6 @@ constexpr int ZeileNichtLesbar = 571;
 constexpr int ZeileNichtGespeichert = 572;
 constexpr int ZeileRepariert = 573;
 
-QString T(int line)
-{
-    return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
-}
-
 std::string S(const QString& s)
 {
     return s.toStdString();
@@ -74,7 +71,7 @@ QString Zahl(double v)
 
 QString Gruppentitel(int zeile, std::int32_t nr)
 {
-    return QLatin1Char(' ') + T(zeile) + QStringLiteral(" (") + QString::number(nr) + QStringLiteral(".) ");
+    return QLatin1Char(' ') + Txt(zeile) + QStringLiteral(" (") + QString::number(nr) + QStringLiteral(".) ");
 }
 
 // The tool windows that edit the object tables.
@@ -276,7 +273,7 @@ bool TForm1::speichere(const std::string& dateiname)
     }
     if (!ok) {
         datei.cancelWriting();
-        ShowMessage(T(ZeileNichtGespeichert) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
+        ShowMessage(Txt(ZeileNichtGespeichert) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
     }
     return ok;
 }
@@ -313,7 +310,7 @@ bool TForm1::oeffne(const std::string& dateiname)
     if (!info.exists())
         return false;
     auto keinDokument = [&] {
-        ShowMessage(T(ZeileKeinDokument) + QLatin1Char('\n') + pfad);
+        ShowMessage(Txt(ZeileKeinDokument) + QLatin1Char('\n') + pfad);
         return false;
     };
     // The size is checked before anything is read: a large file of another
@@ -325,13 +322,13 @@ bool TForm1::oeffne(const std::string& dateiname)
 
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        ShowMessage(T(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
+        ShowMessage(Txt(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
         return false;
     }
     // One byte more than a document, to notice a file that grew meanwhile.
     const QByteArray daten = datei.read(static_cast<qint64>(DokumentGroesse) + 1);
     if (datei.error() != QFileDevice::NoError) {
-        ShowMessage(T(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
+        ShowMessage(Txt(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
         return false;
     }
     datei.close();
@@ -343,7 +340,7 @@ bool TForm1::oeffne(const std::string& dateiname)
     const std::vector<DokumentMangelFund> maengel = DokumentPruefen(ergebnis.Bild);
     DokumentAnwenden(ergebnis.Bild);
     if (!maengel.empty())
-        ShowMessage(T(ZeileRepariert) + QLatin1Char('\n') + pfad);
+        ShowMessage(Txt(ZeileRepariert) + QLatin1Char('\n') + pfad);
     return true;
 }
 

@@ -8,9 +8,10 @@
 #include "main/druck_dlg.h"
 #include "main/einheit_dlg.h"
 #include "main/export_dlg.h"
-#include "main/fensterart.h"
 #include "main/form1.h"
 #include "platform/farbe_qt.h"
+#include "platform/fensterart.h"
+#include "platform/sprache.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,11 +34,6 @@ namespace {
 
 constexpr TColor GitterFarbe = RGB(250, 255, 210);
 constexpr int Spalten = WertetabelleSpalten + 1;
-
-QString T(int line)
-{
-    return QString::fromStdString(Texte[static_cast<std::size_t>(line)]);
-}
 
 template <typename W>
 W* Benannt(W* w, const char* name)
@@ -265,8 +261,8 @@ void TForm2::Edit3Change()
         SetTag(Edit3, 0);
         ClearValueRow();
         const QString gleichung = Form1 ? Form1->Edit1->text() : QString();
-        setWindowTitle(T(132) + QStringLiteral(":      ") + QString::number(FunktionNr) + QStringLiteral(".  ") +
-                       gleichung + QStringLiteral(", ") + T(314));
+        setWindowTitle(Txt(132) + QStringLiteral(":      ") + QString::number(FunktionNr) + QStringLiteral(".  ") +
+                       gleichung + QStringLiteral(", ") + Txt(314));
     }
 }
 

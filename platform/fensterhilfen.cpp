@@ -1,4 +1,5 @@
 #include "platform/fensterhilfen.h"
+#include "platform/sprache.h"
 
 #include "engine/tabellen.h"
 
@@ -49,7 +50,7 @@ TJaNeinFrage* JaNeinFrage()
 
 int AskYesNo(const QString& text, int)
 {
-    const QString caption = QString::fromStdString(Texte[328]);
+    const QString caption = Txt(328);
     return JaNeinFrage()->Frage(caption, text) == QMessageBox::Yes ? IDYES : IDNO;
 }
 

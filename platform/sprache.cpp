@@ -1,5 +1,6 @@
 #include "platform/sprache.h"
 
+#include "engine/tabellen.h"
 #include "engine/texte.h"
 
 #include <QFile>
@@ -25,4 +26,11 @@ bool LoadLanguage(int index)
     const QByteArray inhalt = datei.readAll();
     TexteLaden(ZeilenAusText(std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size()))));
     return true;
+}
+
+QString Txt(int zeile)
+{
+    if (zeile < 0 || zeile >= AnzahlTexte)
+        return {};
+    return QString::fromStdString(Texte[static_cast<std::size_t>(zeile)]);
 }

@@ -4,6 +4,8 @@
 // The lists are Qt resources of the window library; a program that links it
 // statically calls Q_INIT_RESOURCE(resources) once before the first load.
 
+#include <QString>
+
 // Language numbers as the settings record stores them.
 constexpr int SpracheDeutsch = 0;
 constexpr int SpracheEnglisch = 1;
@@ -13,3 +15,7 @@ constexpr int SpracheDritte = 2;
 // they held). Returns false, changing nothing, for an unknown index or a
 // list that cannot be read.
 bool LoadLanguage(int index);
+
+// Line `zeile` of the language in force, as shown in a window; empty for a
+// number outside the table.
+QString Txt(int zeile);

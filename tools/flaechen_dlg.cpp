@@ -1,7 +1,7 @@
 #include "tools/flaechen_dlg.h"
 
 #include "engine/tabellen.h"
-#include "main/fensterart.h"
+#include "platform/fensterart.h"
 
 
 TFlaechenDlg* FlaechenDlg = nullptr;

@@ -1,7 +1,7 @@
 #include "tools/kreise_dlg.h"
 
 #include "engine/tabellen.h"
-#include "main/fensterart.h"
+#include "platform/fensterart.h"
 
 
 TKreiseDlg* KreiseDlg = nullptr;

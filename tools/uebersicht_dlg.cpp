@@ -1,6 +1,6 @@
 #include "tools/uebersicht_dlg.h"
 
-#include "main/fensterart.h"
+#include "platform/fensterart.h"
 
 
 TUebersicht_Dlg* Uebersicht_Dlg = nullptr;

@@ -1,11 +1,11 @@
 // Axis units and lengths: the unit track bars with their tables, the length
 // lists in cm and inch, their resets with a message, and the colour switch.
 #include "engine/tabellen.h"
+#include "fake_funktion.h"
 #include "graph/graphik.h"
-#include "main/dialoge.h"
 #include "main/einheit_dlg.h"
 #include "main/wertetabelle_fenster.h"
-#include "fake_funktion.h"
+#include "platform/dialoge.h"
 
 #include <gtest/gtest.h>
 

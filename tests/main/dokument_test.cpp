@@ -9,9 +9,9 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/dateidialog.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/dateidialog.h"
 #include "tools/punkte_dlg.h"
 
 #include <QAction>

@@ -8,12 +8,12 @@
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
 #include "main/druck_dlg.h"
-#include "main/fensterart.h"
-#include "main/statusleiste.h"
 #include "main/form1.h"
 #include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
+#include "platform/fensterart.h"
+#include "platform/statusleiste.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,8 +6,8 @@
 #include "engine/funktion.h"
 #include "graph/graphik.h"
 #include "main/form1.h"
-#include "main/statusleiste.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/statusleiste.h"
 
 #include <QAction>
 #include <QApplication>

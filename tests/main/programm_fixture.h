@@ -5,8 +5,9 @@
 
 #include "engine/einstellungen.h"
 #include "engine/tabellen.h"
-#include "main/dialoge.h"
 #include "main/programm.h"
+#include "platform/dialoge.h"
+#include "platform/einstellungsordner.h"
 #include "platform/fensterhilfen.h"
 
 #include <QByteArray>

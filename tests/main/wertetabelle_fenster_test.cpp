@@ -5,9 +5,9 @@
 
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/fensterart.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/fensterart.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "main/dateidialog.h"
+#include "platform/dateidialog.h"
 
 #include <QFileDialog>
 

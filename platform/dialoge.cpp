@@ -1,12 +1,10 @@
-#include "main/dialoge.h"
+#include "platform/dialoge.h"
 
 #include "platform/farbe_qt.h"
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QDir>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace {
 
@@ -67,24 +65,4 @@ std::optional<TColor> WaehleFarbe(TColor vorgabe)
         return GFarbDialog->Waehle(vorgabe);
     TEchterFarbDialog echt;
     return echt.Waehle(vorgabe);
-}
-
-QString Einstellungsordner()
-{
-    const QString basis = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (basis.isEmpty())
-        return {};
-    return QDir(basis).filePath(QStringLiteral("tessaplun"));
-}
-
-QString Einstellungsdatei()
-{
-    const QString ordner = Einstellungsordner();
-    return ordner.isEmpty() ? QString() : QDir(ordner).filePath(QStringLiteral("tessaplun2.set"));
-}
-
-QString Startvorlage()
-{
-    const QString ordner = Einstellungsordner();
-    return ordner.isEmpty() ? QString() : QDir(ordner).filePath(QStringLiteral("tessaplun1.set"));
 }

@@ -1,4 +1,4 @@
-#include "main/fensterart.h"
+#include "platform/fensterart.h"
 
 #include "platform/fensterhilfen.h"
 

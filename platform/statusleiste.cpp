@@ -1,4 +1,4 @@
-#include "main/statusleiste.h"
+#include "platform/statusleiste.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
-// The plain message box, the colour dialog and the settings folder, each
-// behind a small interface so that tests can replace the modal parts.
+// The plain message box and the colour dialog, each behind a small
+// interface so that tests can replace the modal parts.
 
 #include "engine/farben.h"
 
@@ -31,9 +31,3 @@ public:
 };
 void SetFarbDialog(TFarbDialog* dialog);
 std::optional<TColor> WaehleFarbe(TColor vorgabe);
-
-// "tessaplun" under the user's configuration folder; empty when the system
-// names no such folder (then nothing is read or written).
-QString Einstellungsordner();
-QString Einstellungsdatei();  // the settings record, "tessaplun2.set"
-QString Startvorlage();       // the start template, "tessaplun1.set"
