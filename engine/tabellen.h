@@ -196,6 +196,24 @@ extern std::array<TFunktion*, 14> Funktionen;
 
 extern std::int32_t FunktionNr;       // selected function 1..9
 extern std::int32_t Modus;            // interaction mode of the graph window
+
+// The values Modus takes: the tool of the graph window and, for the tools
+// that take several clicks, the step the user stands at.
+constexpr std::int32_t ModusUrsprung = 1;       // drag the origin
+constexpr std::int32_t ModusPunkte = 2;         // set the next free point
+constexpr std::int32_t ModusSpur = 3;           // trace point on the current graph
+constexpr std::int32_t ModusTangente = 4;       // tangent or normal
+constexpr std::int32_t ModusSenkrechte = 5;     // vertical segment
+constexpr std::int32_t ModusBeschriftung = 6;   // place a typed label
+constexpr std::int32_t ModusKreisMitte = 7;     // circle, step 1: centre
+constexpr std::int32_t ModusKreisRadius = 71;   // circle, step 2: rim point
+constexpr std::int32_t ModusGeradeFrage = 82;   // line: assistant question pending
+constexpr std::int32_t ModusGeradeM = 8;        // line, step 1: slope
+constexpr std::int32_t ModusGeradeB = 81;       // line, step 2: y-intercept
+constexpr std::int32_t ModusParabelFrage = 92;  // parabola: assistant question pending
+constexpr std::int32_t ModusParabelD = 9;       // parabola, step 1: shift in x
+constexpr std::int32_t ModusParabelE = 91;      // parabola, step 2: shift in y
+constexpr std::int32_t ModusParabelA = 93;      // parabola, step 3: stretch factor
 extern bool ZeichnenErlaubt;          // the graph window may draw
 extern std::int32_t VerschiebeNr;     // label being moved, 0 = none
 extern TFlagge Flagge;

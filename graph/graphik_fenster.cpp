@@ -284,7 +284,7 @@ void TGraphik::FormCreate()
         pal.setColor(QPalette::Window, ToQColor(GitterFarbe[i]));
         GitterFelder[i]->setPalette(pal);
     }
-    Modus = 1;
+    Modus = ModusUrsprung;
     TrackBar1Aktiv = true;
     TrackBar2Aktiv = true;
     ErsteAusrichtung = true;
@@ -488,22 +488,22 @@ void TGraphik::Statusanzeige()
     const int r = TrackBar3 ? TrackBar3->value() : 3;
     QString text;
     switch (Modus) {
-    case 1:
-    case 2:
-    case 5: text = QStringLiteral("P(|)"); break;
-    case 7: text = QStringLiteral("M(|)"); break;
-    case 71: text = QStringLiteral("R(|)"); break;
-    case 9:
-    case 91:
-    case 93: text = QStringLiteral("S(|)"); break;
-    case 3: text = QStringLiteral("T(|)"); break;
-    case 4: text = IstTangente ? QStringLiteral("B(|)") : QStringLiteral("N(|)"); break;
+    case ModusUrsprung:
+    case ModusPunkte:
+    case ModusSenkrechte: text = QStringLiteral("P(|)"); break;
+    case ModusKreisMitte: text = QStringLiteral("M(|)"); break;
+    case ModusKreisRadius: text = QStringLiteral("R(|)"); break;
+    case ModusParabelD:
+    case ModusParabelE:
+    case ModusParabelA: text = QStringLiteral("S(|)"); break;
+    case ModusSpur: text = QStringLiteral("T(|)"); break;
+    case ModusTangente: text = IstTangente ? QStringLiteral("B(|)") : QStringLiteral("N(|)"); break;
     default: break;  // 6, 8, 81, 82, 92: empty
     }
     int breite = 0;
-    if (Modus == 1 || Modus == 6)
+    if (Modus == ModusUrsprung || Modus == ModusBeschriftung)
         breite = 90;
-    else if (Modus == 3 || Modus == 4)
+    else if (Modus == ModusSpur || Modus == ModusTangente)
         breite = r <= 1 ? 85 : (r + 4) * 15 - 5;
     else
         breite = r == 0 ? 56 : r == 1 ? 73 : (r + 3) * 17 - 12;

@@ -346,7 +346,7 @@ void TForm1::Edit1Change()
     const bool graphAktiv = aktiv == Graphik;
     const bool uebersichtAktiv = aktiv && aktiv == Uebersicht_Dlg;
     if (Eingabeart != ArtFunktion) {
-        if ((Modus == 3 || Modus == 4) && !TraceParam->isVisible()) {
+        if ((Modus == ModusSpur || Modus == ModusTangente) && !TraceParam->isVisible()) {
             QWidget* g2 = Graphik->GroupBox2;
             TraceParam->move(g2->mapToGlobal(QPoint(g2->width() - TraceParam->width(), g2->height())));
             TraceParam->show();

@@ -530,7 +530,7 @@ void TForm1::SpeedButton3Click()
     if (Graphik) {
         if (Graphik->InteraktivBox)
             Graphik->InteraktivBox->setChecked(true);
-        Modus = 1;
+        Modus = ModusUrsprung;
         if (Graphik->TrackBar3)
             Graphik->TrackBar3->setValue(3);
     }

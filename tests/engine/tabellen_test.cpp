@@ -98,7 +98,7 @@ TEST_F(Tabellen, ZeroingClearsEverything)
 {
     Texte[9] = ".";
     Einstellungen.Sprache = 2;
-    Modus = 71;
+    Modus = ModusKreisRadius;
     VerschiebeNr = 4;
     BeendenBestaetigt = true;
     FensterVersatz[6] = 8;

@@ -403,7 +403,7 @@ TEST_F(DokumentTest, NewWritesTheDefaultsAndLeavesTenToTwelve)
     ZeichnungBauen();
     Beschriftungen[3].Text = "weg";
     Form1->SpeedButton3Click();
-    EXPECT_EQ(Modus, 1);
+    EXPECT_EQ(Modus, ModusUrsprung);
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
     EXPECT_EQ(Form1->GroupBox2->title(), QStringLiteral(" Eigenschaft Graph (1.) "));
     EXPECT_EQ(Funktionen[3]->GetTerm(), "f(x) = ");

@@ -185,14 +185,14 @@ TEST_F(EditorTest, TraceWindowFollowsTheKindWhileTracing)
     EXPECT_FALSE(TraceParam->isVisible());
     Form1->Edit1->setText(QStringLiteral("f(x) = x"));
 
-    Modus = 3;
+    Modus = ModusSpur;
     Form1->Evont->setText(QStringLiteral("2"));
     Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
     EXPECT_TRUE(TraceParam->isVisible());
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
     Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
     EXPECT_FALSE(TraceParam->isVisible());
-    Modus = 1;
+    Modus = ModusUrsprung;
 }
 
 TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)

@@ -111,7 +111,7 @@ TEST_F(RahmenTest, GridButtonsFollowTheGridCode)
 
 TEST_F(RahmenTest, StatusPanelZeroShowsTheModesEmptyPattern)
 {
-    Modus = 4;
+    Modus = ModusTangente;
     Graphik->TrackBar3->setValue(4);
     Graphik->IstTangente = true;
     Graphik->StatusErneuern = true;
@@ -134,10 +134,10 @@ TEST_F(RahmenTest, StatusPanelZeroShowsTheModesEmptyPattern)
         const char* Text;
         int Breite;
     };
-    for (const Fall& f : {Fall{1, 0, "P(|)", 90}, Fall{2, 0, "P(|)", 56}, Fall{5, 1, "P(|)", 73},
-                          Fall{7, 3, "M(|)", 90}, Fall{71, 4, "R(|)", 107}, Fall{93, 2, "S(|)", 73},
-                          Fall{92, 2, "", 73}, Fall{82, 2, "", 73}, Fall{3, 1, "T(|)", 85}, Fall{3, 3, "T(|)", 100},
-                          Fall{6, 4, "", 90}, Fall{81, 0, "", 56}}) {
+    for (const Fall& f : {Fall{ModusUrsprung, 0, "P(|)", 90}, Fall{ModusPunkte, 0, "P(|)", 56}, Fall{ModusSenkrechte, 1, "P(|)", 73},
+                          Fall{ModusKreisMitte, 3, "M(|)", 90}, Fall{ModusKreisRadius, 4, "R(|)", 107}, Fall{ModusParabelA, 2, "S(|)", 73},
+                          Fall{ModusParabelFrage, 2, "", 73}, Fall{ModusGeradeFrage, 2, "", 73}, Fall{ModusSpur, 1, "T(|)", 85}, Fall{ModusSpur, 3, "T(|)", 100},
+                          Fall{ModusBeschriftung, 4, "", 90}, Fall{ModusGeradeB, 0, "", 56}}) {
         Modus = f.Modus;
         Graphik->TrackBar3->setValue(f.Raster);
         Graphik->StatusErneuern = true;
