@@ -28,6 +28,10 @@ std::vector<std::string> Liste(const char* name)
     return ZeilenAusText(std::string_view(b.constData(), static_cast<std::size_t>(b.size())));
 }
 
+// Head comments and section comments: the only lines that start with "//".
+constexpr int Kommentarzeilen[] = {0,   1,   4,   6,   8,   11,  12,  131, 151, 253, 254, 265, 288,
+                                   302, 326, 340, 350, 361, 369, 400, 425, 443, 472, 515, 529};
+
 class Sprache : public ::testing::Test {
 protected:
     void SetUp() override
@@ -46,8 +50,7 @@ TEST_F(Sprache, ListsHaveTheirLengthsHeadAndSections)
     ASSERT_EQ(de.size(), 580u);
     ASSERT_EQ(en.size(), 580u);
     ASSERT_EQ(dr.size(), 525u);
-    for (int n : {0, 1, 4, 6, 8, 11, 12, 131, 151, 253, 254, 265, 288, 302, 326, 340, 350, 361, 369, 400, 425, 443,
-                  472, 515, 529}) {
+    for (int n : Kommentarzeilen) {
         EXPECT_EQ(de[n].rfind("//", 0), 0u) << n;
         EXPECT_EQ(en[n].rfind("//", 0), 0u) << n;
         if (n < 525) {
@@ -65,6 +68,23 @@ TEST_F(Sprache, ListsHaveTheirLengthsHeadAndSections)
         if (n != 7 && n != 9 && dr[n].rfind("//", 0) != 0) {
             EXPECT_TRUE(dr[n].empty()) << n;
         }
+}
+
+// A line that one list fills and the other leaves empty is an untranslated
+// caption; a comment away from its section number is a shifted line.
+TEST_F(Sprache, GermanAndEnglishFillTheSameLinesAndCommentOnlyTheSections)
+{
+    const auto de = Liste("deutsch.txt");
+    const auto en = Liste("english.txt");
+    ASSERT_EQ(de.size(), en.size());
+    std::vector<bool> kommentar(de.size(), false);
+    for (int n : Kommentarzeilen)
+        kommentar[static_cast<std::size_t>(n)] = true;
+    for (std::size_t n = 0; n < de.size(); ++n) {
+        EXPECT_EQ(de[n].empty(), en[n].empty()) << n;
+        EXPECT_EQ(de[n].rfind("//", 0) == 0, kommentar[n]) << n;
+        EXPECT_EQ(en[n].rfind("//", 0) == 0, kommentar[n]) << n;
+    }
 }
 
 // The messages that code shows by line number, in both lists at the same
