@@ -88,8 +88,8 @@ void TSchriftAuswahl::Setzen(const TFont& vorgabe)
     f.setUnderline((vorgabe.Style & fsUnderline) != 0);
     f.setStrikeOut((vorgabe.Style & fsStrikeOut) != 0);
     Schrift->setCurrentFont(f);
-    FVorgabeName = vorgabe.Name;
-    FVorgabeFamilie = Schrift->currentFont().family();
+    FVorgabe = vorgabe;
+    FVorgabeAnzeige = Schrift->currentFont();
     FFarbe = vorgabe.Color;
     FarbeZeigen();
 }
@@ -97,8 +97,13 @@ void TSchriftAuswahl::Setzen(const TFont& vorgabe)
 TFont TSchriftAuswahl::Ergebnis() const
 {
     const QFont f = Schrift->currentFont();
+    if (f == FVorgabeAnzeige) {
+        TFont t = FVorgabe;
+        t.Color = FFarbe;
+        return t;
+    }
     TFont t;
-    t.Name = f.family() == FVorgabeFamilie ? FVorgabeName : f.family();
+    t.Name = f.family() == FVorgabeAnzeige.family() ? FVorgabe.Name : f.family();
     t.Size = f.pointSize() > 0 ? f.pointSize() : std::max(1, RoundToInt32(f.pointSizeF()));
     t.Style = static_cast<std::uint8_t>((f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) |
                                         (f.underline() ? fsUnderline : 0) | (f.strikeOut() ? fsStrikeOut : 0));

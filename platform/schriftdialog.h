@@ -32,9 +32,10 @@ public:
 
     void Setzen(const TFont& vorgabe);
     // What the dialog shows now. A face the system does not have is shown
-    // as its substitute; as long as the user keeps that substitute, the
-    // preset's name is given back, so confirming without a change changes
-    // nothing.
+    // as a substitute, and a style a face lacks as another: while the user
+    // keeps the face, the preset's name is given back, and while the user
+    // changes nothing of the font, the whole preset, so confirming without
+    // a change changes nothing.
     TFont Ergebnis() const;
     // The colour button: the colour dialog, preset with the current colour.
     void FarbeClick();
@@ -45,6 +46,6 @@ public:
 private:
     void FarbeZeigen();
     TColor FFarbe = 0;
-    QString FVorgabeName;
-    QString FVorgabeFamilie;  // the family the dialog chose for the preset
+    TFont FVorgabe;
+    QFont FVorgabeAnzeige;  // the font the dialog showed for the preset
 };

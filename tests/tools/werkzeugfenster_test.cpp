@@ -1,15 +1,34 @@
 // The tool windows exist from the start: creating them gives the object
-// tables their defaults, and each starts opaque, hidden, always on top.
+// tables their defaults, and each starts opaque, hidden, always on top. In
+// the started program they open and close from every toggle, close on Enter,
+// take their captions from the language lines, show the tables as they are,
+// and nothing typed into them stops the redraw.
+
+#include "werkzeug_fixture.h"
 
 #include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/form1.h"
+#include "main/formoeffne.h"
+#include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
+#include "tools/stilliste.h"
 #include "tools/uebersicht_dlg.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -49,4 +68,179 @@ TEST(Werkzeugfenster, CreatingThemGivesTheTablesTheirDefaults)
         EXPECT_EQ(regler->maximum(), 255);
         EXPECT_EQ(regler->value(), 255);
     }
+}
+
+// ---------------------------------------------------------------------------
+// The common behaviour, in the started program.
+
+namespace {
+
+class WerkzeugfensterTest : public WerkzeugTest {
+protected:
+    struct TWeg {
+        TWerkzeugfenster* Fenster;
+        QToolButton* Haupt;
+        QAction* Menue;
+        QToolButton* Graph;
+    };
+    std::vector<TWeg> Wege() const
+    {
+        return {
+            {PunkteDlg, Form1->SpeedButton10, Form1->Punkte1, Graphik->SpeedButton10},
+            {SenkrechteDlg, Form1->SpeedButton11, Form1->Senkrechte1, Graphik->SpeedButton11},
+            {FlaechenDlg, Form1->SpeedButton9, Form1->Flchen1, Graphik->SpeedButton9},
+        };
+    }
+};
+
+}  // namespace
+
+TEST_F(WerkzeugfensterTest, EveryToggleShowsAndClosesItsWindowAndKeepsTheTables)
+{
+    for (const TWeg& w : Wege()) {
+        SCOPED_TRACE(w.Fenster->objectName().toStdString());
+        const auto punkte = Punkte;
+        const auto senkrechte = Senkrechte;
+        const auto flaechen = Flaechen;
+        ASSERT_TRUE(w.Fenster->isHidden());
+        w.Haupt->click();
+        EXPECT_TRUE(w.Fenster->isVisible());
+        w.Menue->trigger();
+        EXPECT_FALSE(w.Fenster->isVisible());
+        w.Graph->click();
+        EXPECT_TRUE(w.Fenster->isVisible());
+        w.Graph->click();
+        EXPECT_FALSE(w.Fenster->isVisible());
+        EXPECT_TRUE(punkte == Punkte);
+        EXPECT_TRUE(senkrechte == Senkrechte);
+        EXPECT_TRUE(flaechen == Flaechen);
+    }
+    EXPECT_EQ(Form1->Punkte1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Form1->Senkrechte1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(Form1->Flchen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+}
+
+TEST_F(WerkzeugfensterTest, EnterInAnEditAndTheCloseButtonHideTheWindow)
+{
+    for (const TWeg& w : Wege()) {
+        SCOPED_TRACE(w.Fenster->objectName().toStdString());
+        w.Fenster->Umschalten();
+        auto* edit = w.Fenster->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        ASSERT_NE(edit, nullptr);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+        EXPECT_FALSE(w.Fenster->isVisible());
+
+        w.Fenster->Umschalten();
+        w.Fenster->OKBtn->click();
+        EXPECT_FALSE(w.Fenster->isVisible());
+    }
+}
+
+TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndCaptions)
+{
+    // The start made them translucent; the track bar sets the opacity.
+    EXPECT_EQ(PunkteDlg->TrackBar2->value(), 240);
+    PunkteDlg->TrackBar2->setValue(120);
+    EXPECT_NEAR(PunkteDlg->windowOpacity(), 120.0 / 255.0, 0.01);
+
+    // The pointer over the window's surface clears the graph window's
+    // status display once.
+    Graphik->StatusErneuern = true;
+    QMouseEvent bewegung(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QApplication::sendEvent(SenkrechteDlg, &bewegung);
+    EXPECT_FALSE(Graphik->StatusErneuern);
+
+    EXPECT_EQ(PunkteDlg->windowTitle(), QStringLiteral("Punkte"));
+    EXPECT_EQ(PunkteDlg->Label55->text(), QStringLiteral("Transparenz"));
+    EXPECT_EQ(PunkteDlg->OKBtn->text(), QStringLiteral("Schließen"));
+    EXPECT_TRUE(PunkteDlg->OKBtn->isDefault());
+    EXPECT_EQ(SenkrechteDlg->GroupBox1->title(), QStringLiteral(" Senkrechte 1 bis 4 "));
+    EXPECT_EQ(FlaechenDlg->Zeile(2).Zwischen->text(), QStringLiteral("2. Zwischen"));
+
+    FlaechenDlg->Zeile(1).KurveB->setCurrentIndex(9);
+    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
+    FormOeffne->beschriften();
+    EXPECT_EQ(PunkteDlg->windowTitle(), QStringLiteral("Points"));
+    EXPECT_EQ(SenkrechteDlg->OKBtn->text(), QStringLiteral("Close"));
+    EXPECT_EQ(SenkrechteDlg->Zeile(1).VonLabel->text(), QStringLiteral("y from"));
+    EXPECT_EQ(FlaechenDlg->Zeile(1).Linien->text(), QStringLiteral("Lines"));
+    EXPECT_EQ(FlaechenDlg->Zeile(1).KurveB->currentText(), QStringLiteral("x-ax."));
+    EXPECT_EQ(FlaechenDlg->Zeile(1).KurveA->itemText(9), QStringLiteral("x-ax."));
+}
+
+TEST_F(WerkzeugfensterTest, ADocumentOpenedWhileTheWindowsAreHiddenShowsAtTheNextOpen)
+{
+    QTemporaryDir ordner;
+    const std::string pfad = (ordner.path() + QStringLiteral("/objekte.kvd")).toStdString();
+    Punkte[5].X = "1.5";
+    Punkte[5].Y = "-1";
+    Punkte[5].Style = 4;
+    Senkrechte[2].X = "3";
+    Senkrechte[2].LineStyle = 6;
+    Flaechen[3].CurveA = 2;
+    Flaechen[3].CurveB = 13;
+    Flaechen[3].XFrom = "-1";
+    Flaechen[3].Linien = 1;
+    ASSERT_TRUE(Form1->speichere(pfad));
+    Form1->SpeedButton3Click();  // New
+    ASSERT_TRUE(Punkte[5].X.empty());
+
+    ASSERT_TRUE(Form1->oeffne(pfad));
+    // And a change the graph window would make behind the window's back.
+    Punkte[6].X = "9";
+    Form1->SpeedButton10Click();
+    Form1->SpeedButton11Click();
+    Form1->SpeedButton9Click();
+    EXPECT_EQ(PunkteDlg->Zeile(5).X->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(PunkteDlg->Zeile(5).Y->text(), QStringLiteral("-1"));
+    EXPECT_TRUE(PunkteDlg->Zeile(5).Stil[3]->isChecked());
+    EXPECT_EQ(PunkteDlg->Zeile(6).X->text(), QStringLiteral("9"));
+    EXPECT_EQ(SenkrechteDlg->Zeile(2).X->text(), QStringLiteral("3"));
+    EXPECT_EQ(SenkrechteDlg->Zeile(2).Stil->currentIndex(), 6);
+    EXPECT_EQ(FlaechenDlg->Zeile(3).KurveA->currentText(), QStringLiteral("2."));
+    EXPECT_EQ(FlaechenDlg->Zeile(3).KurveB->currentText(), QStringLiteral("x-A."));
+    EXPECT_EQ(FlaechenDlg->Zeile(3).XVon->text(), QStringLiteral("-1"));
+    EXPECT_TRUE(FlaechenDlg->Zeile(3).Linien->isChecked());
+}
+
+TEST_F(WerkzeugfensterTest, NothingTypedIntoTheFieldsStopsTheRedraw)
+{
+    // Two curves that bound an area, segments in every dashed style.
+    Funktionen[2]->SetTerm("f(x) = x");
+    Waehlen(FlaechenDlg->Zeile(1).KurveB, 1);
+    FlaechenDlg->Zeile(2).Linien->setChecked(true);
+    Waehlen(FlaechenDlg->Zeile(2).KurveB, 9);
+    for (int k = 1; k <= 4; ++k)
+        Waehlen(SenkrechteDlg->Zeile(k).Stil, 4 + k);
+    const QString texte[] = {
+        QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("1e-320"), QStringLiteral("nan"),
+        QStringLiteral("inf"),   QStringLiteral("0x10"),   QStringLiteral("1,5"),    QStringLiteral("-"),
+        QString(),               QString(255, QLatin1Char('9')), QStringLiteral("2147483648"),
+        QStringLiteral("-2147483649"), QStringLiteral("1e30000"), QStringLiteral("\u20ac"),
+    };
+    for (const QString& t : texte) {
+        SCOPED_TRACE(t.toStdString());
+        for (int k = 1; k <= 10; ++k) {
+            PunkteDlg->Zeile(k).X->setText(t);
+            PunkteDlg->Zeile(k).Y->setText(k % 2 ? t : QStringLiteral("1"));
+        }
+        for (int k = 1; k <= 4; ++k) {
+            SenkrechteDlg->Zeile(k).X->setText(k % 2 ? t : QStringLiteral("1"));
+            SenkrechteDlg->Zeile(k).YVon->setText(QStringLiteral("-") + t);
+            SenkrechteDlg->Zeile(k).YBis->setText(t);
+        }
+        for (int k = 1; k <= 2; ++k) {
+            FlaechenDlg->Zeile(k).XVon->setText(QStringLiteral("-") + t);
+            FlaechenDlg->Zeile(k).XBis->setText(t);
+        }
+    }
+    // Bounds far apart: the area is walked only where the view is.
+    FlaechenDlg->Zeile(1).XVon->setText(QStringLiteral("-1e300"));
+    FlaechenDlg->Zeile(1).XBis->setText(QStringLiteral("1e300"));
+    SenkrechteDlg->Zeile(1).X->setText(QStringLiteral("0"));
+    SenkrechteDlg->Zeile(1).YVon->setText(QStringLiteral("-1e300"));
+    SenkrechteDlg->Zeile(1).YBis->setText(QStringLiteral("1e300"));
+    EXPECT_EQ(Flaechen[1].XTo, "1e300");
 }
