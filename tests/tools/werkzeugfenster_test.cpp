@@ -95,57 +95,32 @@ protected:
 
 }  // namespace
 
-TEST_F(WerkzeugfensterTest, EveryToggleShowsAndClosesItsWindowAndKeepsTheTables)
+TEST_F(WerkzeugfensterTest, EveryToggleShowsAndClosesItsWindowAndEnterClosesIt)
 {
+    const auto punkte = Punkte;
     for (const TWeg& w : Wege()) {
         SCOPED_TRACE(w.Fenster->objectName().toStdString());
-        const auto punkte = Punkte;
-        const auto senkrechte = Senkrechte;
-        const auto flaechen = Flaechen;
-        ASSERT_TRUE(w.Fenster->isHidden());
         w.Haupt->click();
         EXPECT_TRUE(w.Fenster->isVisible());
         w.Menue->trigger();
         EXPECT_FALSE(w.Fenster->isVisible());
         w.Graph->click();
         EXPECT_TRUE(w.Fenster->isVisible());
-        w.Graph->click();
-        EXPECT_FALSE(w.Fenster->isVisible());
-        EXPECT_TRUE(punkte == Punkte);
-        EXPECT_TRUE(senkrechte == Senkrechte);
-        EXPECT_TRUE(flaechen == Flaechen);
-    }
-    EXPECT_EQ(Form1->Punkte1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(Form1->Senkrechte1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(Form1->Flchen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
-}
-
-TEST_F(WerkzeugfensterTest, EnterInAnEditAndTheCloseButtonHideTheWindow)
-{
-    for (const TWeg& w : Wege()) {
-        SCOPED_TRACE(w.Fenster->objectName().toStdString());
-        w.Fenster->Umschalten();
-        auto* edit = w.Fenster->findChild<QLineEdit*>(QStringLiteral("Edit1"));
-        ASSERT_NE(edit, nullptr);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(edit, &enter);
-        EXPECT_FALSE(w.Fenster->isVisible());
-
-        w.Fenster->Umschalten();
-        w.Fenster->OKBtn->click();
+        QApplication::sendEvent(w.Fenster->findChild<QLineEdit*>(QStringLiteral("Edit1")), &enter);
         EXPECT_FALSE(w.Fenster->isVisible());
     }
+    EXPECT_TRUE(punkte == Punkte);
 }
 
 TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndCaptions)
 {
-    // The start made them translucent; the track bar sets the opacity.
-    EXPECT_EQ(PunkteDlg->TrackBar2->value(), 240);
+    EXPECT_EQ(PunkteDlg->TrackBar2->value(), 240);  // as the start left it
     PunkteDlg->TrackBar2->setValue(120);
     EXPECT_NEAR(PunkteDlg->windowOpacity(), 120.0 / 255.0, 0.01);
 
     // The pointer over the window's surface clears the graph window's
-    // status display once.
+    // status display.
     Graphik->StatusErneuern = true;
     QMouseEvent bewegung(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
@@ -154,20 +129,15 @@ TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndCaptions)
 
     EXPECT_EQ(PunkteDlg->windowTitle(), QStringLiteral("Punkte"));
     EXPECT_EQ(PunkteDlg->Label55->text(), QStringLiteral("Transparenz"));
-    EXPECT_EQ(PunkteDlg->OKBtn->text(), QStringLiteral("Schließen"));
-    EXPECT_TRUE(PunkteDlg->OKBtn->isDefault());
     EXPECT_EQ(SenkrechteDlg->GroupBox1->title(), QStringLiteral(" Senkrechte 1 bis 4 "));
     EXPECT_EQ(FlaechenDlg->Zeile(2).Zwischen->text(), QStringLiteral("2. Zwischen"));
-
     FlaechenDlg->Zeile(1).KurveB->setCurrentIndex(9);
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
     FormOeffne->beschriften();
     EXPECT_EQ(PunkteDlg->windowTitle(), QStringLiteral("Points"));
     EXPECT_EQ(SenkrechteDlg->OKBtn->text(), QStringLiteral("Close"));
     EXPECT_EQ(SenkrechteDlg->Zeile(1).VonLabel->text(), QStringLiteral("y from"));
-    EXPECT_EQ(FlaechenDlg->Zeile(1).Linien->text(), QStringLiteral("Lines"));
     EXPECT_EQ(FlaechenDlg->Zeile(1).KurveB->currentText(), QStringLiteral("x-ax."));
-    EXPECT_EQ(FlaechenDlg->Zeile(1).KurveA->itemText(9), QStringLiteral("x-ax."));
 }
 
 TEST_F(WerkzeugfensterTest, ADocumentOpenedWhileTheWindowsAreHiddenShowsAtTheNextOpen)
@@ -175,72 +145,50 @@ TEST_F(WerkzeugfensterTest, ADocumentOpenedWhileTheWindowsAreHiddenShowsAtTheNex
     QTemporaryDir ordner;
     const std::string pfad = (ordner.path() + QStringLiteral("/objekte.kvd")).toStdString();
     Punkte[5].X = "1.5";
-    Punkte[5].Y = "-1";
     Punkte[5].Style = 4;
     Senkrechte[2].X = "3";
     Senkrechte[2].LineStyle = 6;
-    Flaechen[3].CurveA = 2;
     Flaechen[3].CurveB = 13;
-    Flaechen[3].XFrom = "-1";
     Flaechen[3].Linien = 1;
     ASSERT_TRUE(Form1->speichere(pfad));
     Form1->SpeedButton3Click();  // New
-    ASSERT_TRUE(Punkte[5].X.empty());
-
     ASSERT_TRUE(Form1->oeffne(pfad));
-    // And a change the graph window would make behind the window's back.
-    Punkte[6].X = "9";
+    Punkte[6].X = "9";  // as the graph window's tools change a table
     Form1->SpeedButton10Click();
     Form1->SpeedButton11Click();
     Form1->SpeedButton9Click();
     EXPECT_EQ(PunkteDlg->Zeile(5).X->text(), QStringLiteral("1.5"));
-    EXPECT_EQ(PunkteDlg->Zeile(5).Y->text(), QStringLiteral("-1"));
     EXPECT_TRUE(PunkteDlg->Zeile(5).Stil[3]->isChecked());
     EXPECT_EQ(PunkteDlg->Zeile(6).X->text(), QStringLiteral("9"));
     EXPECT_EQ(SenkrechteDlg->Zeile(2).X->text(), QStringLiteral("3"));
     EXPECT_EQ(SenkrechteDlg->Zeile(2).Stil->currentIndex(), 6);
-    EXPECT_EQ(FlaechenDlg->Zeile(3).KurveA->currentText(), QStringLiteral("2."));
     EXPECT_EQ(FlaechenDlg->Zeile(3).KurveB->currentText(), QStringLiteral("x-A."));
-    EXPECT_EQ(FlaechenDlg->Zeile(3).XVon->text(), QStringLiteral("-1"));
     EXPECT_TRUE(FlaechenDlg->Zeile(3).Linien->isChecked());
 }
 
 TEST_F(WerkzeugfensterTest, NothingTypedIntoTheFieldsStopsTheRedraw)
 {
-    // Two curves that bound an area, segments in every dashed style.
+    // Two curves that bound an area, one with strokes; dashed segments.
     Funktionen[2]->SetTerm("f(x) = x");
     Waehlen(FlaechenDlg->Zeile(1).KurveB, 1);
     FlaechenDlg->Zeile(2).Linien->setChecked(true);
     Waehlen(FlaechenDlg->Zeile(2).KurveB, 9);
     for (int k = 1; k <= 4; ++k)
         Waehlen(SenkrechteDlg->Zeile(k).Stil, 4 + k);
-    const QString texte[] = {
-        QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("1e-320"), QStringLiteral("nan"),
-        QStringLiteral("inf"),   QStringLiteral("0x10"),   QStringLiteral("1,5"),    QStringLiteral("-"),
-        QString(),               QString(255, QLatin1Char('9')), QStringLiteral("2147483648"),
-        QStringLiteral("-2147483649"), QStringLiteral("1e30000"), QStringLiteral("\u20ac"),
-    };
-    for (const QString& t : texte) {
-        SCOPED_TRACE(t.toStdString());
-        for (int k = 1; k <= 10; ++k) {
-            PunkteDlg->Zeile(k).X->setText(t);
-            PunkteDlg->Zeile(k).Y->setText(k % 2 ? t : QStringLiteral("1"));
-        }
+    for (const char* t : {"1e308", "-1e308", "1e-320", "nan", "inf", "0x10", "-", "", "2147483648", "1e30000"}) {
+        const QString text = QString::fromLatin1(t);
         for (int k = 1; k <= 4; ++k) {
-            SenkrechteDlg->Zeile(k).X->setText(k % 2 ? t : QStringLiteral("1"));
-            SenkrechteDlg->Zeile(k).YVon->setText(QStringLiteral("-") + t);
-            SenkrechteDlg->Zeile(k).YBis->setText(t);
-        }
-        for (int k = 1; k <= 2; ++k) {
-            FlaechenDlg->Zeile(k).XVon->setText(QStringLiteral("-") + t);
-            FlaechenDlg->Zeile(k).XBis->setText(t);
+            for (QLineEdit* e : {PunkteDlg->Zeile(k).X, SenkrechteDlg->Zeile(k).YBis, FlaechenDlg->Zeile(k).XBis})
+                e->setText(text);
+            PunkteDlg->Zeile(k).Y->setText(k % 2 ? text : QStringLiteral("1"));
+            SenkrechteDlg->Zeile(k).X->setText(k % 2 ? text : QStringLiteral("1"));
+            SenkrechteDlg->Zeile(k).YVon->setText(QStringLiteral("-") + text);
+            FlaechenDlg->Zeile(k).XVon->setText(QStringLiteral("-") + text);
         }
     }
-    // Bounds far apart: the area is walked only where the view is.
-    FlaechenDlg->Zeile(1).XVon->setText(QStringLiteral("-1e300"));
+    // Bounds far apart: walked only where the view is.
     FlaechenDlg->Zeile(1).XBis->setText(QStringLiteral("1e300"));
     SenkrechteDlg->Zeile(1).X->setText(QStringLiteral("0"));
-    SenkrechteDlg->Zeile(1).YVon->setText(QStringLiteral("-1e300"));
     SenkrechteDlg->Zeile(1).YBis->setText(QStringLiteral("1e300"));
     EXPECT_EQ(Flaechen[1].XTo, "1e300");
 }
