@@ -200,13 +200,6 @@ void TForm1::ErzeugeMenues()
 
     Beispiele1 = NeuesMenue(bar, "Beispiele1", QStringLiteral("Beispiele"));
 
-    Fenster1 = NeuesMenue(bar, "Fenster1", QStringLiteral("Fenster"));
-    Wertetabelle1 = NeueAktion(Fenster1, "Wertetabelle1", QStringLiteral("Wertetabelle"), true);
-    Graphen1 = NeueAktion(Fenster1, "Graphen1", QStringLiteral("Graphen"), true);
-    Graphen1->setChecked(true);
-    UmschaltHandler(Wertetabelle1, [this] { Wertetabelle1Click(); });
-    UmschaltHandler(Graphen1, [this] { Graphen1Click(); });
-
     Zubehr1 = NeuesMenue(bar, "Zubehr1", QStringLiteral("Zubehör"));
     Senkrechte1 = NeueAktion(Zubehr1, "Senkrechte1", QStringLiteral("Senkrechte"));
     Senkrechte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -217,6 +210,13 @@ void TForm1::ErzeugeMenues()
     connect(Senkrechte1, &QAction::triggered, this, [this] { SpeedButton11Click(); });
     connect(Punkte1, &QAction::triggered, this, [this] { SpeedButton10Click(); });
     connect(Flchen1, &QAction::triggered, this, [this] { SpeedButton9Click(); });
+
+    Fenster1 = NeuesMenue(bar, "Fenster1", QStringLiteral("Fenster"));
+    Wertetabelle1 = NeueAktion(Fenster1, "Wertetabelle1", QStringLiteral("Wertetabelle"), true);
+    Graphen1 = NeueAktion(Fenster1, "Graphen1", QStringLiteral("Graphen"), true);
+    Graphen1->setChecked(true);
+    UmschaltHandler(Wertetabelle1, [this] { Wertetabelle1Click(); });
+    UmschaltHandler(Graphen1, [this] { Graphen1Click(); });
 
     Interaktiv2 = NeuesMenue(bar, "Interaktiv2", QStringLiteral("Interaktiv"));
     InteraktivGruppe = new QActionGroup(this);
