@@ -29,7 +29,10 @@ TEST_F(FlaechenTest, TheListsShowTheStoredCurvesAndStoreTheChosenOnes)
 {
     FlaechenDlg->Umschalten();
     for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(FlaechenDlg->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(2 * k - 1)), Z(k).KurveA);
         EXPECT_EQ(FlaechenDlg->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(2 * k)), Z(k).KurveB);
+        EXPECT_EQ(FlaechenDlg->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(2 * k - 1)), Z(k).XVon);
+        EXPECT_EQ(FlaechenDlg->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(2 * k)), Z(k).XBis);
         EXPECT_EQ(FlaechenDlg->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(k)), Z(k).Linien);
     }
     EXPECT_EQ(FlaechenDlg->findChild<QToolButton*>(QStringLiteral("SpeedButton7")), Z(8).Farbe);

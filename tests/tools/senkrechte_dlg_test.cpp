@@ -42,10 +42,11 @@ TEST_F(SenkrechteTest, RowsAsDesignedTheListStoresItsItemAndTheColourRecoloursTh
     SenkrechteDlg->Umschalten();
     for (int k = 1; k <= 4; ++k) {
         SCOPED_TRACE(k);
-        const QStringList n = QString::fromLatin1(namen[k - 1]).split(QLatin1Char(' '));
-        EXPECT_EQ(SenkrechteDlg->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(3 * k - 1)), Z(k).YVon);
-        EXPECT_EQ(SenkrechteDlg->findChild<QToolButton*>(n[0]), Z(k).Farbe);
-        EXPECT_EQ(SenkrechteDlg->findChild<QComboBox*>(n[1]), Z(k).Stil);
+        const QStringList namenK = QString::fromLatin1(namen[k - 1]).split(QLatin1Char(' '));
+        for (const auto& [n, e] : {std::pair{3 * k - 2, Z(k).X}, {3 * k - 1, Z(k).YVon}, {3 * k, Z(k).YBis}})
+            EXPECT_EQ(SenkrechteDlg->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)), e);
+        EXPECT_EQ(SenkrechteDlg->findChild<QToolButton*>(namenK[0]), Z(k).Farbe);
+        EXPECT_EQ(SenkrechteDlg->findChild<QComboBox*>(namenK[1]), Z(k).Stil);
         EXPECT_TRUE(Z(k).X->text().isEmpty());
         EXPECT_EQ(Z(k).YVon->text(), QStringLiteral("-100"));
         EXPECT_EQ(Z(k).YBis->text(), QStringLiteral("100"));
