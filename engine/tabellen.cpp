@@ -44,18 +44,22 @@ void BeschriftungenVorbelegen()
     }
 }
 
+void PunktVorbelegen(int k)
+{
+    TPunkt& p = Punkte[k];
+    p.X.clear();
+    p.Y.clear();
+    p.Name = std::string(1, static_cast<char>(64 + k));  // A..J
+    p.Style = 1;
+    p.NamePos = 4;
+    p.Color = clBlue;
+    SchriftSetzen(p.Font, "Tahoma", clBlue, 10);
+}
+
 void PunkteVorbelegen()
 {
-    for (int k = 1; k <= 10; ++k) {
-        TPunkt& p = Punkte[k];
-        p.X.clear();
-        p.Y.clear();
-        p.Name = std::string(1, static_cast<char>(64 + k));  // A..J
-        p.Style = 1;
-        p.NamePos = 4;
-        p.Color = clBlue;
-        SchriftSetzen(p.Font, "Tahoma", clBlue, 10);
-    }
+    for (int k = 1; k <= 10; ++k)
+        PunktVorbelegen(k);
 }
 
 void KreiseVorbelegen()

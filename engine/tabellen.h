@@ -228,6 +228,7 @@ extern std::array<std::string, AnzahlTexte> Texte;  // UTF-8, by line number
 // fields that have defaults are written: reserved bytes stay as they are.
 void BeschriftungenVorbelegen();  // labels 1..10
 void PunkteVorbelegen();          // points 1..10
+void PunktVorbelegen(int k);      // point k of 1..10 alone
 void KreiseVorbelegen();          // circles 1..10 and their centres, points 11..20
 void SenkrechteVorbelegen();      // vertical segments 1..4
 void FlaechenVorbelegen();        // areas 1..8

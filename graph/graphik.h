@@ -337,6 +337,15 @@ public:
     QTimer* Animator = nullptr;    // preview timer, 20 ms, off at start
 
     QWidget* CoolBar2 = nullptr;     // tool bar band (presentation mode)
+    // Tool bar buttons that open and close tool windows through the main
+    // window's toggles.
+    QToolButton* SpeedButton9 = nullptr;   // areas
+    QToolButton* SpeedButton10 = nullptr;  // points
+    QToolButton* SpeedButton11 = nullptr;  // vertical segments
+    void ErzeugeWerkzeugleiste();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
     QGroupBox* GroupBox1 = nullptr;  // " Achsen "
     QGroupBox* GroupBox2 = nullptr;  // " Koordinatensystem "
     QGroupBox* GroupBox3 = nullptr;  // mirror of the main window's input bar

@@ -112,6 +112,7 @@ void TGraphik::FormCreate()
     CoolBar2->setObjectName(QStringLiteral("CoolBar2"));
     CoolBar2->setGeometry(0, 0, width(), 30);
     CoolBar2->hide();
+    ErzeugeWerkzeugleiste();
 
     GroupBox1 = NeueGruppe(this, "GroupBox1", QStringLiteral(" Achsen "), 16, 8, 307, 81);
     GroupBox2 = NeueGruppe(this, "GroupBox2", QStringLiteral(" Koordinatensystem "), 331, 8, 239, 81);

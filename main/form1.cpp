@@ -200,6 +200,17 @@ void TForm1::ErzeugeMenues()
 
     Beispiele1 = NeuesMenue(bar, "Beispiele1", QStringLiteral("Beispiele"));
 
+    Zubehr1 = NeuesMenue(bar, "Zubehr1", QStringLiteral("Zubehör"));
+    Senkrechte1 = NeueAktion(Zubehr1, "Senkrechte1", QStringLiteral("Senkrechte"));
+    Senkrechte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Punkte1 = NeueAktion(Zubehr1, "Punkte1", QStringLiteral("Punkte"));
+    Punkte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Flchen1 = NeueAktion(Zubehr1, "Flchen1", QStringLiteral("Flächen"));
+    Flchen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(Senkrechte1, &QAction::triggered, this, [this] { SpeedButton11Click(); });
+    connect(Punkte1, &QAction::triggered, this, [this] { SpeedButton10Click(); });
+    connect(Flchen1, &QAction::triggered, this, [this] { SpeedButton9Click(); });
+
     Fenster1 = NeuesMenue(bar, "Fenster1", QStringLiteral("Fenster"));
     Wertetabelle1 = NeueAktion(Fenster1, "Wertetabelle1", QStringLiteral("Wertetabelle"), true);
     Graphen1 = NeueAktion(Fenster1, "Graphen1", QStringLiteral("Graphen"), true);
@@ -365,6 +376,9 @@ void TForm1::ErzeugeEingabe()
     SpeedButton9 = NeuerSchalter(GroupBox3, "SpeedButton9", QStringLiteral("Flächen"));
     for (QToolButton* b : {SpeedButton13, SpeedButton12, SpeedButton11, SpeedButton10, SpeedButton8, SpeedButton9})
         werkzeuge->addWidget(b);
+    connect(SpeedButton9, &QToolButton::clicked, this, [this] { SpeedButton9Click(); });
+    connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton10Click(); });
+    connect(SpeedButton11, &QToolButton::clicked, this, [this] { SpeedButton11Click(); });
 
     // The designed texts of the ranges (the defaults of a function).
     Evonx->setText(QStringLiteral("-100"));

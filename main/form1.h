@@ -90,6 +90,10 @@ public:
     QAction* ransparenzderZubehrfenster1 = nullptr;  // hidden, checked from the start
     QAction* Sound1 = nullptr;
     QAction* Interaktiv1 = nullptr;
+    QMenu* Zubehr1 = nullptr;        // the tool windows
+    QAction* Senkrechte1 = nullptr;
+    QAction* Punkte1 = nullptr;
+    QAction* Flchen1 = nullptr;
     QMenu* Hilfe1 = nullptr;
 
     // ---- Tool bar --------------------------------------------------------
@@ -169,6 +173,12 @@ public:
     // Starts presentation mode: the graph window maximised with its input
     // bar. Ended by the graph window's SpeedButton5Click.
     void SpeedButton5Click();
+    // Toggles of the tool windows (also the menu items and the graph
+    // window's tool bar): a hidden window is refreshed and shown, a visible
+    // one closed.
+    void SpeedButton9Click();   // areas
+    void SpeedButton10Click();  // points
+    void SpeedButton11Click();  // vertical segments
 
     // ---- Documents (unit1_dokument.cpp) -------------------------------------
     void SpeedButton3Click();  // New

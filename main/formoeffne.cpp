@@ -169,4 +169,10 @@ void TFormOeffne::beschriften()
                                QStringLiteral(".) "));
     // The texts computed by the editor come out in the new language.
     Form1->Edit1Change();
+
+    for (TWerkzeugfenster* w : std::initializer_list<TWerkzeugfenster*>{PunkteDlg, KreiseDlg, BeschriftungDlg,
+                                                                        SenkrechteDlg, FlaechenDlg}) {
+        if (w)
+            w->Beschriften();
+    }
 }

@@ -1,14 +1,12 @@
 #include "tools/beschriftung_dlg.h"
 
 #include "engine/tabellen.h"
-#include "platform/fensterart.h"
-
 
 TBeschriftungDlg* BeschriftungDlg = nullptr;
 
-TBeschriftungDlg::TBeschriftungDlg(QWidget* parent) : QWidget(parent)
+TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
+    : TWerkzeugfenster("BeschriftungDlg", 351, QStringLiteral("Beschriftung"), 400, 443, parent)
 {
-    TrackBar2 = WerkzeugfensterAnlegen(this, "BeschriftungDlg", QStringLiteral("Beschriftung"), 400, 443);
     // The table holds its defaults from the window's creation on.
     BeschriftungenVorbelegen();
 }

@@ -1,14 +1,12 @@
 #include "tools/kreise_dlg.h"
 
 #include "engine/tabellen.h"
-#include "platform/fensterart.h"
-
 
 TKreiseDlg* KreiseDlg = nullptr;
 
-TKreiseDlg::TKreiseDlg(QWidget* parent) : QWidget(parent)
+TKreiseDlg::TKreiseDlg(QWidget* parent)
+    : TWerkzeugfenster("KreiseDlg", 176, QStringLiteral("Kreise und Ellipsen"), 827, 470, parent)
 {
-    TrackBar2 = WerkzeugfensterAnlegen(this, "KreiseDlg", QStringLiteral("Kreise und Ellipsen"), 827, 470);
     // The table holds its defaults from the window's creation on.
     KreiseVorbelegen();
 }

@@ -1,0 +1,194 @@
+// The points window through its handlers.
+
+#include "werkzeug_fixture.h"
+
+#include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/form1.h"
+#include "tools/punkte_dlg.h"
+
+#include <QDir>
+
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+class PunkteTest : public WerkzeugTest {
+protected:
+    TPunkteDlg& D() { return *PunkteDlg; }
+    const TPunkteDlg::TZeile& Z(int k) { return PunkteDlg->Zeile(k); }
+};
+
+TPunkt Vorgabe(int k)
+{
+    return TPunkt{"", "", std::string(1, static_cast<char>('A' + k - 1)), 1, 4, clBlue, {"Tahoma", clBlue, 10, 0, {}}};
+}
+
+using V = std::vector<bool>;
+
+}  // namespace
+
+TEST_F(PunkteTest, EveryRowControlHasItsDesignName)
+{
+    // Edits name, x, y; speed buttons: styles 1..4, "links" .. "rechts", font, reset.
+    const char* const tabelle[10] = {
+        "3 1 2  1 2 3 80  40 41 42 43  101 90",       "6 4 5  6 7 8 81  44 45 46 47  102 91",
+        "9 7 8  11 12 13 82  48 49 50 51  103 92",    "12 10 11  16 17 18 83  52 53 54 55  104 93",
+        "15 13 14  21 22 23 84  56 57 58 59  105 94", "18 16 17  26 27 28 85  60 61 62 63  106 95",
+        "21 19 20  30 31 32 86  64 65 66 67  107 96", "24 22 23  35 36 37 87  68 69 70 71  108 97",
+        "27 25 26  4 9 14 88  24 29 33 38  109 98",   "30 28 29  72 73 74 89  76 77 78 79  110 99",
+    };
+    auto edit = [&](int n) { return D().findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)); };
+    auto knopf = [&](int n) { return D().findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(n)); };
+    for (int k = 1; k <= 10; ++k) {
+        SCOPED_TRACE(k);
+        std::istringstream zeile(tabelle[k - 1]);
+        int n[13];
+        for (int& x : n)
+            zeile >> x;
+        const QWidget* soll[13] = {Z(k).Name,       Z(k).X,          Z(k).Y,          Z(k).Stil[0],    Z(k).Stil[1],
+                                   Z(k).Stil[2],    Z(k).Stil[3],    Z(k).NamePos[0], Z(k).NamePos[1], Z(k).NamePos[2],
+                                   Z(k).NamePos[3], Z(k).Schrift,    Z(k).Reset};
+        for (int i = 0; i < 13; ++i)
+            EXPECT_EQ(i < 3 ? static_cast<QWidget*>(edit(n[i])) : knopf(n[i]), soll[i]) << i;
+        EXPECT_EQ(Z(k).X->maxLength(), 255);
+    }
+    EXPECT_EQ(knopf(100), D().SpeedButton100);
+    EXPECT_EQ(D().findChildren<QToolButton*>().size(), 101);
+}
+
+TEST_F(PunkteTest, AnEditWritesThroughWithOneRedrawAndTheRefreshEchoesWhatIsStored)
+{
+    int n = D().Neuzeichnungen();
+    Z(1).X->setText(QStringLiteral("2"));
+    EXPECT_EQ(Punkte[1].X, "2");
+    EXPECT_EQ(D().Neuzeichnungen(), n + 1);
+    Z(2).Name->setText(QString(300, QLatin1Char('n')));
+    EXPECT_EQ(Punkte[2].Name, std::string(255, 'n'));
+
+    // Changed behind the window's back: the refresh shows it, and its echo
+    // stores the same text and redraws once, for the one edit that changed.
+    Punkte[4].Y = "7,5";
+    n = D().Neuzeichnungen();
+    D().zeigePunk();
+    EXPECT_EQ(Z(4).Y->text(), QStringLiteral("7,5"));
+    EXPECT_EQ(Punkte[4].Y, "7,5");
+    EXPECT_EQ(D().Neuzeichnungen(), n + 1);
+    D().zeigePunk();
+    EXPECT_EQ(D().Neuzeichnungen(), n + 1);
+}
+
+TEST_F(PunkteTest, StyleAndNamePositionGroupsStayExclusivePerRow)
+{
+    Z(1).Stil[1]->click();
+    Z(1).Stil[1]->click();  // a pressed button stays pressed
+    EXPECT_EQ(Punkte[1].Style, 2);
+    EXPECT_EQ(Gedrueckt(Z(1).Stil), (V{false, true, false, false}));
+    Z(1).NamePos[2]->click();
+    EXPECT_EQ(Punkte[1].NamePos, 3);
+    EXPECT_EQ(Gedrueckt(Z(1).NamePos), (V{false, false, true, false}));
+    EXPECT_EQ(Gedrueckt(Z(2).Stil), (V{true, false, false, false}));
+    EXPECT_EQ(Gedrueckt(Z(2).NamePos), (V{false, false, false, true}));
+
+    // A value outside 1..4 (a foreign document) leaves the buttons as they
+    // were; 4 (the trace tool's square) presses the fourth.
+    Punkte[1].Style = 7;
+    Punkte[1].NamePos = 0;
+    D().zeigePunk();
+    EXPECT_EQ(Gedrueckt(Z(1).Stil), (V{false, true, false, false}));
+    EXPECT_EQ(Gedrueckt(Z(1).NamePos), (V{false, false, true, false}));
+    Punkte[1].Style = 4;
+    D().zeigePunk();
+    EXPECT_EQ(Gedrueckt(Z(1).Stil), (V{false, false, false, true}));
+}
+
+TEST_F(PunkteTest, TheFontDialogShowsTheMarkColourAndColoursMarkAndName)
+{
+    Punkte[3].Color = clGreen;  // the mark's colour, not the name font's
+    const TPunkt vorher = Punkte[3];
+    const int n = D().Neuzeichnungen();
+    Z(3).Schrift->click();  // cancelled: nothing changes, still redrawn
+    ASSERT_EQ(SchriftDialog.Vorgaben.size(), 1u);
+    EXPECT_EQ(SchriftDialog.Vorgaben[0], (TFont{QStringLiteral("Tahoma"), 10, clGreen, 0}));
+    EXPECT_TRUE(Punkte[3] == vorher);
+    EXPECT_EQ(D().Neuzeichnungen(), n + 1);
+
+    SchriftDialog.Antwort = TFont{QString(300, QLatin1Char('f')), 14, clRed, fsBold | fsItalic};
+    Z(3).Schrift->click();
+    EXPECT_EQ(Punkte[3].Color, clRed);
+    EXPECT_TRUE(Punkte[3].Font == (TSchrift{std::string(255, 'f'), clRed, 14, fsBold | fsItalic, {}}));
+    EXPECT_TRUE(Z(3).Name->font().bold());
+    EXPECT_TRUE(Z(3).Name->font().italic());
+    for (const QLineEdit* e : {Z(3).Name, Z(3).X, Z(3).Y})
+        EXPECT_EQ(Schriftfarbe(e), clRed);
+    EXPECT_EQ(Schriftfarbe(Z(4).Name), clBlue);
+}
+
+TEST_F(PunkteTest, RowResetResetAllAndNewGiveTheDefaults)
+{
+    for (int k : {3, 4}) {
+        Z(k).X->setText(QStringLiteral("1"));
+        Z(k).Name->setText(QStringLiteral("Q"));
+        Z(k).Stil[2]->click();
+        Z(k).NamePos[1]->click();
+        Punkte[k].Color = clRed;
+        Punkte[k].Font = TSchrift{"Arial", clRed, 20, fsBold, {}};
+    }
+    const TPunkt vierter = Punkte[4];
+    Z(3).Reset->click();
+    EXPECT_TRUE(Punkte[3] == Vorgabe(3));
+    EXPECT_TRUE(Punkte[4] == vierter);
+    EXPECT_EQ(Z(3).X->text(), QString());
+    EXPECT_EQ(Z(3).Name->text(), QStringLiteral("C"));
+    EXPECT_EQ(Gedrueckt(Z(3).Stil), (V{true, false, false, false}));
+    EXPECT_EQ(Gedrueckt(Z(3).NamePos), (V{false, false, false, true}));
+    EXPECT_EQ(Schriftfarbe(Z(3).Name), clBlue);
+
+    D().SpeedButton100->click();
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_TRUE(Punkte[k] == Vorgabe(k)) << k;
+        EXPECT_EQ(Z(k).Name->text(), QString(QChar('A' + k - 1)));
+        EXPECT_TRUE(Z(k).Stil[0]->isChecked() && Z(k).NamePos[3]->isChecked());
+    }
+
+    // New resets them, but keeps the points of a start template it loads.
+    Z(2).X->setText(QStringLiteral("4"));
+    Form1->SpeedButton3Click();
+    EXPECT_TRUE(Punkte[2] == Vorgabe(2));
+    Z(2).X->setText(QStringLiteral("4"));
+    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+    ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
+    Einstellungen.Startvorlage = 1;
+    Form1->SpeedButton3MouseDown();
+    Form1->SpeedButton3Click();
+    EXPECT_EQ(Punkte[2].X, "4");
+    EXPECT_EQ(Z(2).X->text(), QStringLiteral("4"));
+}
+
+TEST_F(PunkteTest, APointTypedIntoRowOneAppearsWhereTheViewPutsIt)
+{
+    Graphik->resize(700, 600);
+    Graphik->GraphikResize();
+    ASSERT_GT(Graphik->BildBreite, 100);
+    // (2 | 3) in the default view -5..6 x -2..8.
+    const int px = static_cast<int>(std::lround(7.0 * Graphik->BildBreite / 11.0));
+    const int py = static_cast<int>(std::lround(5.0 * Graphik->BildHoehe / 10.0));
+    const int einheit = Graphik->BildBreite / 11;
+    auto blau = [&](int x0) {  // blue pixels around (x0 | py)
+        Graphik->BildCanvas->Flush();
+        int n = 0;
+        for (int y = py - 2; y <= py + 2; ++y)
+            for (int x = x0 - 2; x <= x0 + 2; ++x)
+                n += Graphik->Bild.pixelColor(x, y) == QColor(0, 0, 255);
+        return n;
+    };
+    Z(1).X->setText(QStringLiteral("2"));
+    EXPECT_EQ(blau(px), 0);  // no y yet: not drawn
+    Z(1).Y->setText(QStringLiteral("3"));
+    EXPECT_GE(blau(px), 3);
+    EXPECT_EQ(blau(px - einheit), 0);
+    Z(1).X->setText(QStringLiteral("1,0"));  // either separator
+    EXPECT_EQ(blau(px), 0);
+    EXPECT_GE(blau(px - einheit), 3);
+}

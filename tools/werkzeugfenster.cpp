@@ -1,0 +1,201 @@
+#include "tools/werkzeugfenster.h"
+
+#include "engine/kurztext.h"
+#include "graph/graphik.h"
+#include "platform/dialoge.h"
+#include "platform/fensterart.h"
+#include "platform/fensterhilfen.h"
+#include "platform/sprache.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSlider>
+#include <QToolButton>
+
+namespace {
+
+// Language lines of the common controls.
+constexpr int ZeileTransparenz = 337;
+constexpr int ZeileSchliessen = 336;
+
+}  // namespace
+
+TWerkzeugfenster::TWerkzeugfenster(const char* name, int titelZeile, const QString& titel, int breite, int hoehe,
+                                   QWidget* parent)
+    : QWidget(parent), FTitelZeile(titelZeile)
+{
+    AlsWerkzeugfenster(this, name, titel);
+    QFont schrift(QStringLiteral("Tahoma"));
+    schrift.setPointSize(8);
+    setFont(schrift);
+    setFixedSize(breite, hoehe);
+    // Pointer movement over the bare surface (not over the controls, which
+    // do not track the pointer) reaches mouseMoveEvent.
+    setMouseTracking(true);
+
+    // Centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - breite) / 2, r.y() + (r.height() - hoehe) / 2);
+    }
+
+    // The common controls along the bottom edge, right-aligned.
+    const int y = hoehe - 33;
+    OKBtn = new QPushButton(QStringLiteral("Schließen"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(breite - 92, y, 84, 25);
+    OKBtn->setDefault(true);
+    TrackBar2 = new QSlider(Qt::Horizontal, this);
+    TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
+    TrackBar2->setRange(120, 255);
+    TrackBar2->setValue(255);
+    TrackBar2->setTickPosition(QSlider::NoTicks);
+    TrackBar2->setGeometry(breite - 92 - 8 - 130, y + 2, 130, 22);
+    Label55 = NeuesLabel(this, QStringLiteral("Label55"), QStringLiteral("Transparenz"), 0, y + 6);
+    {
+        QPalette pal = Label55->palette();
+        pal.setColor(QPalette::WindowText, Qt::gray);
+        Label55->setPalette(pal);
+    }
+    Label55->move(TrackBar2->x() - 80, y + 6);
+
+    connect(TrackBar2, &QSlider::valueChanged, this, [this] { TrackBar2Change(); });
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+
+    SetWindowAlpha(this, 255);
+}
+
+TWerkzeugfenster::~TWerkzeugfenster() = default;
+
+void TWerkzeugfenster::Beschriften()
+{
+    setWindowTitle(Txt(FTitelZeile));
+    Label55->setText(Txt(ZeileTransparenz));
+    Label55->adjustSize();
+    OKBtn->setText(Txt(ZeileSchliessen));
+}
+
+void TWerkzeugfenster::Umschalten()
+{
+    if (isVisible()) {
+        close();
+        return;
+    }
+    Auffrischen();
+    update();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TWerkzeugfenster::TrackBar2Change()
+{
+    SetWindowAlpha(this, TrackBar2->value());
+}
+
+void TWerkzeugfenster::OKBtnClick()
+{
+    close();
+}
+
+void TWerkzeugfenster::FormMouseMove()
+{
+    if (Graphik)
+        Graphik->Statusanzeige();
+}
+
+void TWerkzeugfenster::FormShow()
+{
+    Auffrischen();
+}
+
+void TWerkzeugfenster::Neuzeichnen()
+{
+    ++FNeuzeichnungen;
+    if (Graphik)
+        Graphik->GraphikResize();
+}
+
+void TWerkzeugfenster::TextSpeichern(std::string& feld, const QLineEdit* e)
+{
+    feld = AufKapazitaet(e->text().toStdString());
+    Neuzeichnen();
+}
+
+void TWerkzeugfenster::FarbeWaehlen(TColor& farbe)
+{
+    if (const auto gewaehlt = WaehleFarbe(farbe))
+        farbe = *gewaehlt;
+    Auffrischen();
+    update();
+    Neuzeichnen();
+}
+
+QLineEdit* TWerkzeugfenster::NeuesFeld(QWidget* parent, const QString& name, int x, int y, int breite, int hoehe)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setGeometry(x, y, breite, hoehe);
+    e->setMaxLength(255);  // what a record holds
+    return e;
+}
+
+QLabel* TWerkzeugfenster::NeuesLabel(QWidget* parent, const QString& name, const QString& text, int x, int y)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QToolButton* TWerkzeugfenster::NeuerKnopf(QWidget* parent, const QString& name, const QString& text, int x, int y,
+                                         int breite, int hoehe, bool umschaltbar)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setGeometry(x, y, breite, hoehe);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCheckable(umschaltbar);
+    b->setAutoRaise(umschaltbar);
+    return b;
+}
+
+void TWerkzeugfenster::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window the system merely shows again (after the desktop was
+    // switched, say) was not opened by anyone.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TWerkzeugfenster::keyPressEvent(QKeyEvent* event)
+{
+    // An edit leaves Enter to its window: the default button closes it.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OKBtn->isEnabled()) {
+        OKBtn->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TWerkzeugfenster::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    FormMouseMove();
+}
+
+void ExklusivDruecken(std::span<QToolButton* const> knoepfe, int index)
+{
+    if (index < 0 || index >= static_cast<int>(knoepfe.size()))
+        return;
+    for (std::size_t i = 0; i < knoepfe.size(); ++i)
+        knoepfe[i]->setChecked(static_cast<int>(i) == index);
+}

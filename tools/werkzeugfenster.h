@@ -1,0 +1,112 @@
+#pragma once
+// What the object tool windows (points, circles, labels, vertical segments,
+// areas) have in common. They hold no data of their own: every control shows
+// one field of one record of the shared tables and writes it back the moment
+// the user changes it, and the graph window redraws at once. There is no OK
+// or Cancel; closing a window keeps everything.
+//
+// A window derives from TWerkzeugfenster, builds its controls in its
+// constructor, writes its table defaults there (FormCreate) and implements
+// Auffrischen() as its refresh routine (zeigePunk, zeigeSenk, ...). The base
+// gives it:
+//  - a stay-on-top tool window of fixed client size, centred on the screen,
+//    opaque at first;
+//  - the controls at the bottom edge: `Label55`, the opacity track bar
+//    `TrackBar2` (120..255) and `OKBtn`, which hides the window and which
+//    the Enter key in any edit presses;
+//  - FormShow (the refresh routine on every show), FormMouseMove (the graph
+//    window's status display), the main window's toggle (Umschalten);
+//  - write-through helpers for edits and colour buttons.
+//
+// The echo: the refresh routine assigns every control. Edits report a new
+// text through textChanged only when it differs, check boxes through
+// toggled only on a change; lists report only what the user does
+// (activated), and speed buttons only clicks. A window connects its handlers
+// to exactly these signals, so a refresh writes back what the record already
+// holds and at most redraws once more per changed edit.
+
+#include "engine/farben.h"
+
+#include <QWidget>
+
+#include <span>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+class TWerkzeugfenster : public QWidget {
+    Q_OBJECT
+public:
+    ~TWerkzeugfenster() override;
+
+    QLabel* Label55 = nullptr;       // "Transparenz"
+    QSlider* TrackBar2 = nullptr;    // window opacity 120..255
+    QPushButton* OKBtn = nullptr;    // "Schließen": hides the window
+
+    // Copies every slot of the window's table into its controls.
+    virtual void Auffrischen() = 0;
+    // Captions from the language lines in force; TFormOeffne::beschriften
+    // calls it at start and on a change of language.
+    virtual void Beschriften();
+
+    // The main window's toggle: a hidden window is refreshed from its table,
+    // repainted and shown; a visible one is closed.
+    void Umschalten();
+
+    void TrackBar2Change();
+    void OKBtnClick();
+    // The pointer over the window's own surface clears the graph window's
+    // live preview and coordinates.
+    void FormMouseMove();
+
+    // Redraws this window asked the graph window for (for tests).
+    int Neuzeichnungen() const { return FNeuzeichnungen; }
+
+protected:
+    // `name`: object name and global instance; `titelZeile`: language line
+    // of the caption, `titel` the designed German caption; `breite`,
+    // `hoehe`: the design client size.
+    TWerkzeugfenster(const char* name, int titelZeile, const QString& titel, int breite, int hoehe,
+                     QWidget* parent = nullptr);
+
+    // Runs on every show: the refresh routine.
+    virtual void FormShow();
+
+    // Write-through: the graph window lays itself out and redraws.
+    void Neuzeichnen();
+    // Stores an edit's text, cut to the 255 characters a record holds, and
+    // redraws.
+    void TextSpeichern(std::string& feld, const QLineEdit* e);
+    // The colour button: the colour dialog preset with `farbe`; only a
+    // confirmed choice is stored. Either way the window is refreshed and
+    // repainted and the graph redrawn.
+    void FarbeWaehlen(TColor& farbe);
+
+    // Controls at designed places, named for the caption table and tests.
+    QLineEdit* NeuesFeld(QWidget* parent, const QString& name, int x, int y, int breite, int hoehe = 21);
+    QLabel* NeuesLabel(QWidget* parent, const QString& name, const QString& text, int x, int y);
+    // A flat speed button that never takes the focus (as the design's speed
+    // buttons); `umschaltbar` for the pressed state of a button group.
+    QToolButton* NeuerKnopf(QWidget* parent, const QString& name, const QString& text, int x, int y, int breite,
+                            int hoehe, bool umschaltbar = false);
+
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int FTitelZeile;
+    int FNeuzeichnungen = 0;
+};
+
+// A row's button group of which exactly one is pressed, kept by hand: a
+// stored value outside the group presses none and must leave the buttons as
+// they are, which an exclusive Qt button group would not. Presses button
+// `index` (0-based) and releases the others; an index outside changes
+// nothing.
+void ExklusivDruecken(std::span<QToolButton* const> knoepfe, int index);
+
