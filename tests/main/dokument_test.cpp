@@ -26,7 +26,12 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include <sys/resource.h>
+
+#include <cerrno>
 #include <cmath>
+#include <csignal>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <tuple>
@@ -388,12 +393,42 @@ TEST_F(DokumentTest, OverwriteQuestionExtensionRuleAndCancelledDialogs)
     EXPECT_FALSE(PunkteDlg->isVisible());
 }
 
-TEST_F(DokumentTest, FailedSaveSaysSo)
+// A failed save keeps the old file and names the cause: a missing folder
+// fails the open; a file-size limit fails the write itself, as a full disk
+// does.
+TEST_F(DokumentTest, FailedSaveKeepsTheOldFileAndNamesTheCause)
 {
+    struct Dateigrenze {
+        rlimit Alt{};
+        void (*AltesSignal)(int) = SIG_DFL;
+        explicit Dateigrenze(rlim_t bytes)
+        {
+            getrlimit(RLIMIT_FSIZE, &Alt);
+            AltesSignal = std::signal(SIGXFSZ, SIG_IGN);  // the write returns EFBIG instead
+            rlimit neu = Alt;
+            neu.rlim_cur = bytes;
+            setrlimit(RLIMIT_FSIZE, &neu);
+        }
+        ~Dateigrenze()
+        {
+            setrlimit(RLIMIT_FSIZE, &Alt);
+            std::signal(SIGXFSZ, AltesSignal);
+        }
+    };
+    Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
+    {
+        const Dateigrenze grenze(4096);
+        EXPECT_FALSE(Form1->speichere(Pfad("alt.kvd").toStdString()));
+    }
     EXPECT_FALSE(Form1->speichere(Pfad("fehlt/nirgends.kvd").toStdString()));
-    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
-    EXPECT_TRUE(Meldung.Meldungen[0].startsWith(QString::fromStdString(Texte[572])));
-    EXPECT_FALSE(QFileInfo::exists(Pfad("fehlt/nirgends.kvd")));
+    EXPECT_EQ(Lesen(Pfad("alt.kvd")), QByteArray("alt"));
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.kvd")});
+    ASSERT_EQ(Meldung.Meldungen.size(), 2u);
+    const QString nichtGespeichert = QString::fromStdString(Texte[572]);
+    EXPECT_EQ(Meldung.Meldungen[0], nichtGespeichert + QLatin1Char('\n') + Pfad("alt.kvd") + QLatin1Char('\n') +
+                                        QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_TRUE(Meldung.Meldungen[1].startsWith(nichtGespeichert));
+    EXPECT_TRUE(Meldung.Meldungen[1].endsWith(QString::fromLocal8Bit(std::strerror(ENOENT))));
 }
 
 // New resets the windows to the listed defaults (read back from the file it
