@@ -28,6 +28,13 @@
 
 namespace {
 
+// Qt's own texts follow the language (here the Yes button of a question).
+QString JaKnopf()
+{
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
 void ErwarteDeutschUndCm()
 {
     EXPECT_TRUE(Form1->deutsch1->isChecked());
@@ -36,6 +43,7 @@ void ErwarteDeutschUndCm()
     EXPECT_FALSE(Form1->Inch->isChecked());
     EXPECT_EQ(Dezimaltrenner(), ',');
     EXPECT_EQ(Form1->BKomma->text(), QStringLiteral(","));
+    EXPECT_EQ(JaKnopf(), QStringLiteral("&Ja"));
 }
 
 void ErwarteStartgleichung()
@@ -103,6 +111,7 @@ TEST_F(ProgrammTest, SettingsWithEnglishAndInchComeUpInEnglishWithInch)
     EXPECT_FALSE(Form1->cm->isChecked());
     EXPECT_EQ(Dezimaltrenner(), '.');
     EXPECT_EQ(Form1->BKomma->text(), QStringLiteral("."));
+    EXPECT_EQ(JaKnopf(), QStringLiteral("&Yes"));
     EXPECT_DOUBLE_EQ(Graphik->Massstab, 1.27);
     EXPECT_EQ(Texte[294], "Would you like to quit Tessaplun?");
     ErwarteStartgleichung();
