@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTableWidget>
@@ -115,6 +116,54 @@ TEST_F(WertetabelleFensterTest, TValueAndCalculatorFields)
     Form2->Edit2->setText(QStringLiteral("4"));
     EXPECT_EQ(Tag(Form2->Edit2), 1);
     EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 2"));
+}
+
+// The columns take the widest text the y row can show and the view's x
+// values, in the grid's font, and no more: the designed 36 pixels where the
+// font allows. The window grows and shrinks with its grid.
+TEST_F(WertetabelleFensterTest, ColumnsAreAsWideAsTheirWidestTextAndTheWindowFollows)
+{
+    QTableWidget* g = Form2->StringGrid1;
+    const int fenster = Form2->width();
+    auto soll = [g] {
+        // A cell shows its text with a pixel on each side, left of the grid line.
+        QStringList texte = {QStringLiteral("-10000"), QStringLiteral("s.klein"), QStringLiteral(" n.def."),
+                             QStringLiteral("s.groß")};
+        for (int c = 1; c <= 25; ++c)
+            texte << X(c) << Y(c);
+        int breite = 36;
+        for (const QString& t : texte)
+            breite = std::max(breite, QFontMetrics(g->font()).horizontalAdvance(t) + 3);
+        return breite;
+    };
+    struct Fall {
+        int XMin, XMax, Pixel;
+    };
+    for (const Fall& f : {Fall{-5, 6, 0}, Fall{-1000005, -999994, 0}, Fall{-5, 6, 8}, Fall{-1000005, -999994, 8}}) {
+        SCOPED_TRACE(f.XMin);
+        SCOPED_TRACE(f.Pixel);
+        if (f.Pixel > 0) {
+            QFont klein = g->font();
+            klein.setPixelSize(f.Pixel);
+            g->setFont(klein);
+        }
+        Graphik->XMin = f.XMin;
+        Graphik->XMax = f.XMax;
+        Form2->FillValueTable();
+        for (int c = 1; c <= 25; ++c)
+            ASSERT_EQ(g->columnWidth(c), soll()) << c;
+        EXPECT_EQ(g->width(), g->columnWidth(0) + 25 * g->columnWidth(1) + 2 * g->frameWidth());
+        EXPECT_LE(g->geometry().right(), Form2->width());
+        if (f.Pixel > 0 && f.XMin == -5) {
+            EXPECT_EQ(g->columnWidth(0), 36);
+            EXPECT_EQ(g->columnWidth(1), 36);
+        }
+    }
+    Graphik->XMin = -5;
+    Graphik->XMax = 6;
+    g->setFont(Form2->font());
+    Form2->FillValueTable();
+    EXPECT_EQ(Form2->width(), fenster);
 }
 
 TEST_F(WertetabelleFensterTest, ClosingUnchecksTheMenuItemAndTheSizeStays)
