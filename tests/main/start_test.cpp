@@ -3,6 +3,7 @@
 
 #include "programm_fixture.h"
 
+#include "engine/einstellungen.h"
 #include "engine/funktion.h"
 #include "graph/graphik.h"
 #include "main/form1.h"
@@ -47,6 +48,14 @@ QByteArray Kodiert(const TEinstellungen& e)
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
+void EinstellungsdateiSchreiben(const QByteArray& daten)
+{
+    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+    QFile f(Einstellungsdatei());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(daten), daten.size());
+}
+
 }  // namespace
 
 TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
@@ -74,7 +83,7 @@ TEST_F(ProgrammTest, SixToolWindowsStartTranslucentWhateverTheStoredFlag)
 {
     TEinstellungen e;
     e.Transparent = 0;
-    EinstellungenSchreiben(e);
+    EinstellungsdateiSchreiben(Kodiert(e));
     Starten();
     for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
                                                       KreiseDlg, FlaechenDlg}) {
@@ -143,7 +152,7 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     TEinstellungen e;
     e.Startvorlage = 1;
     e.MitWertetabelle = 1;
-    EinstellungenSchreiben(e);
+    EinstellungsdateiSchreiben(Kodiert(e));
     Starten();
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3"));
     EXPECT_FALSE(Form1->StartvorlageLaden);
