@@ -185,30 +185,20 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     EXPECT_TRUE(Graphik->isVisible());
 }
 
-TEST_F(ProgrammTest, QuitAsksOnceAndOnlyAnExplicitYesCloses)
+// Either window asks; closing the graph window closes the main window,
+// which does not ask again. The main window's Yes ends the event loop below.
+TEST_F(ProgrammTest, QuitAsksOnceFromEitherWindowAndOnlyAnExplicitYesCloses)
 {
     Starten();
-    for (const auto antwort : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Cancel}) {
-        Frage.Antwort = antwort;
-        Frage.Fragen.clear();
-        QCloseEvent nein;
-        QApplication::sendEvent(Form1, &nein);
-        EXPECT_FALSE(nein.isAccepted());
-        EXPECT_EQ(Frage.Fragen, std::vector<QString>{QString::fromStdString(Texte[294] + "  ")});
-    }
-    Frage.Antwort = QMessageBox::Yes;
-    QCloseEvent ja;
-    QApplication::sendEvent(Form1, &ja);
-    EXPECT_TRUE(ja.isAccepted());
-}
-
-TEST_F(ProgrammTest, ClosingTheGraphWindowAsksOnceAndClosesTheMainWindow)
-{
-    Starten();
-    Frage.Antwort = QMessageBox::No;
-    QCloseEvent nein;
-    QApplication::sendEvent(Graphik, &nein);
-    EXPECT_FALSE(nein.isAccepted());
+    for (QWidget* fenster : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Graphik)})
+        for (const auto antwort : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Cancel}) {
+            Frage.Antwort = antwort;
+            Frage.Fragen.clear();
+            QCloseEvent nein;
+            QApplication::sendEvent(fenster, &nein);
+            EXPECT_FALSE(nein.isAccepted());
+            EXPECT_EQ(Frage.Fragen, std::vector<QString>{QString::fromStdString(Texte[294] + "  ")});
+        }
     EXPECT_FALSE(BeendenBestaetigt);
     EXPECT_TRUE(Form1->isVisible());
 
@@ -219,7 +209,7 @@ TEST_F(ProgrammTest, ClosingTheGraphWindowAsksOnceAndClosesTheMainWindow)
     EXPECT_TRUE(ja.isAccepted());
     EXPECT_TRUE(BeendenBestaetigt);
     EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(Frage.Fragen.size(), 1u);  // the main window did not ask again
+    EXPECT_EQ(Frage.Fragen.size(), 1u);
 }
 
 TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
