@@ -238,6 +238,12 @@ TEST(Hauptfenster, StartPositionFollowsTheScreenSize)
     EXPECT_EQ(TForm1::Startposition(QSize(1280, 1024)), QPoint(50, 49));
 }
 
+TEST_F(RahmenTest, PenCursorHasItsTipAsHotSpot)
+{
+    EXPECT_FALSE(Graphik->StiftCursor.pixmap().isNull());
+    EXPECT_EQ(Graphik->StiftCursor.hotSpot(), QPoint(1, 30));
+}
+
 TEST_F(RahmenTest, AViewAsWideAsTheIntegerRangeIsLaidOut)
 {
     // The widths of such a view do not fit an int; the layout works in wider
