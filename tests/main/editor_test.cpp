@@ -211,24 +211,6 @@ TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
     Form1->BereicheGesperrt = false;
 }
 
-TEST_F(EditorTest, CalculatorFieldShowsTheValueForEitherSeparator)
-{
-    Form2->Edit2->setText(QStringLiteral("3"));
-    Form1->Edit1->setText(QStringLiteral("f(x) = x^2+0,5"));
-    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 9,5"));
-    EXPECT_TRUE(Form2->windowTitle().contains(QStringLiteral("1.  f(x) = x^2+0,5")));
-    Form2->Edit2->setText(QStringLiteral("1.5"));  // the other separator
-    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 2,75"));
-    Form1->Edit1->setText(QStringLiteral("f(x) = ln(x-5)"));
-    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" nicht def."));
-    // A calculator field that is no number leaves the result empty and the
-    // rest of the editor working.
-    Form2->Edit2->setText(QStringLiteral("drei"));
-    Form1->Edit1->setText(QStringLiteral("f(x) = x"));
-    EXPECT_TRUE(Form2->EditErgebnis->text().isEmpty());
-    EXPECT_EQ(Graphik->Edit3->text(), QStringLiteral("f(x) = x"));
-}
-
 TEST_F(EditorTest, ColourDialogStoresOnlyAConfirmedColourAndLineStyleIsMirrored)
 {
     FarbDialog.Antwort = RGB(10, 20, 30);

@@ -79,29 +79,15 @@ TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
     QCoreApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
 }
 
-TEST_F(ProgrammTest, SixToolWindowsStartTranslucentWhateverTheStoredFlag)
-{
-    TEinstellungen e;
-    e.Transparent = 0;
-    EinstellungsdateiSchreiben(Kodiert(e));
-    Starten();
-    for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
-                                                      KreiseDlg, FlaechenDlg}) {
-        EXPECT_NEAR(w->windowOpacity(), 240.0 / 255.0, 0.01) << w->objectName().toStdString();
-        EXPECT_EQ(w->findChild<QSlider*>(QStringLiteral("TrackBar2"))->value(), 240);
-        EXPECT_FALSE(w->isVisible());
-    }
-    EXPECT_TRUE(Form1->ransparenzderZubehrfenster1->isChecked());
-}
-
 // Language and unit from the settings file; a damaged or foreign file, or
 // an unknown language and unit, must not stop the start half-way: German
-// and cm.
+// and cm. The six tool windows start translucent whatever the stored flag.
 TEST_F(ProgrammTest, SettingsFileChoosesLanguageAndUnitAndABadOneKeepsTheDefaults)
 {
     TEinstellungen englisch;
     englisch.Sprache = 1;
     englisch.Einheit = 2.0;
+    englisch.Transparent = 0;
     TEinstellungen unbekannt;
     unbekannt.Sprache = 77;
     unbekannt.Einheit = 9.0;
@@ -126,6 +112,13 @@ TEST_F(ProgrammTest, SettingsFileChoosesLanguageAndUnitAndABadOneKeepsTheDefault
         EXPECT_EQ(JaKnopf(), f.Englisch ? QStringLiteral("&Yes") : QStringLiteral("&Ja"));
         ErwarteStartgleichung();
         EXPECT_TRUE(Graphik->isVisible());
+        for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
+                                                          KreiseDlg, FlaechenDlg}) {
+            EXPECT_NEAR(w->windowOpacity(), 240.0 / 255.0, 0.01) << w->objectName().toStdString();
+            EXPECT_EQ(w->findChild<QSlider*>(QStringLiteral("TrackBar2"))->value(), 240);
+            EXPECT_FALSE(w->isVisible());
+        }
+        EXPECT_TRUE(Form1->ransparenzderZubehrfenster1->isChecked());
         ProgrammBeenden();
         Gestartet = false;
     }

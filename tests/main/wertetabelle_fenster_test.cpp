@@ -70,25 +70,36 @@ TEST_F(WertetabelleFensterTest, UnitTrackBarsGoTogether)
     EXPECT_EQ(std::tuple(X(0), X(2)), std::tuple(QStringLiteral("   x"), QStringLiteral("-27,5")));
 }
 
-TEST_F(WertetabelleFensterTest, TValueAndCalculatorFields)
+// The calculator takes either separator; a field that is no number leaves
+// the result empty and the rest working. A t that is no number empties the
+// y row and says so in the caption.
+TEST_F(WertetabelleFensterTest, CalculatorAndTFields)
 {
+    Form2->Edit2->setText(QStringLiteral("3"));
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2+0,5"));
+    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 9,5"));
+    EXPECT_TRUE(Form2->windowTitle().contains(QStringLiteral("1.  f(x) = x^2+0,5")));
+    Form2->Edit2->setText(QStringLiteral("1.5"));
+    EXPECT_EQ(std::tuple(Tag(Form2->Edit2), Form2->EditErgebnis->text()), std::tuple(1, QStringLiteral(" 2,75")));
+    Form1->Edit1->setText(QStringLiteral("f(x) = ln(x-5)"));
+    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" nicht def."));
+    Form2->Edit2->setText(QStringLiteral("drei"));
+    EXPECT_EQ(std::tuple(Tag(Form2->Edit2), Form2->EditErgebnis->text()), std::tuple(0, QString()));
+    Form1->Edit1->setText(QStringLiteral("f(x) = x"));
+    EXPECT_TRUE(Form2->EditErgebnis->text().isEmpty());
+    EXPECT_EQ(Graphik->Edit3->text(), QStringLiteral("f(x) = x"));
+
+    Form2->Edit2->setText(QStringLiteral("4"));
     Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
     Form2->Edit3->setText(QStringLiteral("2"));
-    EXPECT_EQ(std::tuple(Y(1), Tag(Form2->Edit3)), std::tuple(QStringLiteral("-12,0"), 1));
-
+    EXPECT_EQ(std::tuple(Y(1), Tag(Form2->Edit3), Form2->EditErgebnis->text()),
+              std::tuple(QStringLiteral("-12,0"), 1, QStringLiteral(" 8")));
     Form2->Edit3->setText(QStringLiteral("zwei"));
     EXPECT_TRUE(YLeer());
     EXPECT_EQ(std::tuple(Tag(Form2->Edit3), Feldfarbe(Form2->Edit3)), std::tuple(0, FarbeUngueltig));
     EXPECT_TRUE(Form2->windowTitle().endsWith(QStringLiteral("f(x,t) = t*x, Fehler bei t")));
-
     Form2->Edit3->setText(QStringLiteral("0.5"));  // either separator
     EXPECT_EQ(std::tuple(Y(1), Feldfarbe(Form2->Edit3)), std::tuple(QStringLiteral("-3,00"), FarbeGueltig));
-
-    Form2->Edit2->setText(QStringLiteral("x"));
-    EXPECT_EQ(Tag(Form2->Edit2), 0);
-    EXPECT_TRUE(Form2->EditErgebnis->text().isEmpty());
-    Form2->Edit2->setText(QStringLiteral("4"));
-    EXPECT_EQ(std::tuple(Tag(Form2->Edit2), Form2->EditErgebnis->text()), std::tuple(1, QStringLiteral(" 2")));
 }
 
 // The columns take the widest text the y row can show and the view's x
