@@ -52,6 +52,13 @@ std::optional<TEinstellungen> EinstellungenLesen(const QString& pfad)
                                                              static_cast<std::size_t>(daten.size())));
 }
 
+// The language lines and Qt's own texts of its standard dialogs go together.
+void SpracheLaden(int sprache)
+{
+    LoadLanguage(sprache);
+    LoadStandardDialogLanguage(sprache);
+}
+
 }  // namespace
 
 TFormOeffne::TFormOeffne(QWidget* parent) : QWidget(parent)
@@ -73,7 +80,7 @@ void TFormOeffne::FormCreate()
     Form1->cm->setChecked(true);
     Form1->Inch->setChecked(false);
 
-    LoadLanguage(SpracheDeutsch);
+    SpracheLaden(SpracheDeutsch);
     beschriften();
 
     const QString vorlage = Startvorlage();
@@ -91,9 +98,9 @@ void TFormOeffne::FormCreate()
             Form1->deutsch1->setChecked(sprache == SpracheDeutsch);
             Form1->english1->setChecked(sprache == SpracheEnglisch);
             Form1->franzsisch1->setChecked(sprache == SpracheDritte);
-            LoadLanguage(sprache);
+            SpracheLaden(sprache);
         } else {
-            LoadLanguage(SpracheDeutsch);
+            SpracheLaden(SpracheDeutsch);
         }
         beschriften();
 

@@ -267,13 +267,25 @@ bool TForm1::speichere(const std::string& dateiname)
     QSaveFile datei(pfad);
     bool ok = datei.open(QIODevice::WriteOnly);
     if (ok) {
-        const qint64 soll = static_cast<qint64>(daten.size());
-        ok = datei.write(reinterpret_cast<const char*>(daten.data()), soll) == soll;
-        ok = ok && datei.commit();  // until here the old file is untouched
+        // A disk that fills up takes part of the data and reports nothing;
+        // only the next write fails and says why.
+        const char* rest = reinterpret_cast<const char*>(daten.data());
+        qint64 offen = static_cast<qint64>(daten.size());
+        while (offen > 0) {
+            const qint64 n = datei.write(rest, offen);
+            if (n <= 0)
+                break;
+            rest += n;
+            offen -= n;
+        }
+        ok = offen == 0 && datei.commit();  // until here the old file is untouched
     }
     if (!ok) {
+        // The cause (a full disk, say) is read first: cancelling the write
+        // replaces it with a text of its own.
+        const QString ursache = datei.errorString();
         datei.cancelWriting();
-        ShowMessage(Txt(ZeileNichtGespeichert) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
+        ShowMessage(Txt(ZeileNichtGespeichert) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + ursache);
     }
     return ok;
 }

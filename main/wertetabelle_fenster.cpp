@@ -21,9 +21,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -34,6 +36,7 @@ namespace {
 
 constexpr TColor GitterFarbe = RGB(250, 255, 210);
 constexpr int Spalten = WertetabelleSpalten + 1;
+constexpr int SpaltenBreiteEntwurf = 36;  // the designed column width
 
 template <typename W>
 W* Benannt(W* w, const char* name)
@@ -50,6 +53,19 @@ QToolButton* Schalter(QWidget* parent, const char* name, const QString& text)
     b->setAutoRaise(true);
     return b;
 }
+
+// The grid's cells keep one pixel of room beside their text, as the
+// designed 36-pixel columns do, instead of the style's wider item margins.
+class TEngeZellen : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 }  // namespace
 
@@ -68,13 +84,16 @@ TForm2::TGroesseErlaubt& TForm2::TGroesseErlaubt::operator=(bool erlaubt)
 TForm2::TForm2(QWidget* parent) : QWidget(parent)
 {
     AlsWerkzeugfenster(this, "Form2", QStringLiteral("Wertetabelle"));
+    QFont schrift(QStringLiteral("Tahoma"));
+    schrift.setPointSize(8);
+    setFont(schrift);
     setMouseTracking(true);
 
     auto* spalten = new QVBoxLayout(this);
     spalten->setContentsMargins(4, 4, 4, 4);
 
-    // The grid: 26 columns of 36 pixels (wider where the font needs it, so
-    // "-9999,5" fits), rows of 20 pixels, column 0 the row titles.
+    // The grid: 26 columns of 36 pixels (wider where the font needs it, see
+    // SpaltenAnpassen), rows of 20 pixels, column 0 the row titles.
     StringGrid1 = Benannt(new QTableWidget(2, Spalten, this), "StringGrid1");
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
@@ -82,9 +101,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int breite = std::max(36, QFontMetrics(StringGrid1->font()).horizontalAdvance(QStringLiteral("-9999,5")) + 6);
-    for (int c = 0; c < Spalten; ++c)
-        StringGrid1->setColumnWidth(c, c == 0 ? std::max(breite, 48) : breite);
+    auto* zellen = new TEngeZellen;
+    zellen->setParent(StringGrid1);
+    StringGrid1->setStyle(zellen);
     for (int r = 0; r < 2; ++r)
         StringGrid1->setRowHeight(r, 20);
     for (int r = 0; r < 2; ++r) {
@@ -99,10 +118,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
             StringGrid1->setItem(r, c, item);
         }
     }
-    int gitterBreite = 2 * StringGrid1->frameWidth();
-    for (int c = 0; c < Spalten; ++c)
-        gitterBreite += StringGrid1->columnWidth(c);
-    StringGrid1->setFixedSize(gitterBreite, 2 * 20 + 2 * StringGrid1->frameWidth());
+    SpaltenAnpassen(TWertetabelle{});
     connect(StringGrid1, &QTableWidget::cellClicked, this, [this](int, int spalte) { StringGrid1Click(spalte); });
     spalten->addWidget(StringGrid1);
 
@@ -197,8 +213,51 @@ QString TForm2::Zelle(int spalte, int zeile) const
     return item ? item->text() : QString();
 }
 
+int TForm2::SpaltenBreite(const std::vector<std::string>& texte) const
+{
+    // A cell shows its text between two margins and left of the grid line;
+    // a narrower cell would cut the text short.
+    const int rand =
+        2 * (StringGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, StringGrid1) + 1) + 1;
+    const QFontMetrics fm(StringGrid1->font());
+    int breite = SpaltenBreiteEntwurf;
+    for (const std::string& text : texte)
+        breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(text)) + rand);
+    return breite;
+}
+
+void TForm2::SpaltenAnpassen(const TWertetabelle& t)
+{
+    // The columns keep their designed width where the window's font allows:
+    // they take the widest text the y row can show and the x values of the
+    // view shown, and narrow again when those get shorter.
+    const char trenner = Dezimaltrenner();
+    std::vector<std::string> werte = {WertetabelleYText(false, 0, trenner), WertetabelleYText(true, -10000, trenner),
+                                      WertetabelleYText(true, -10001, trenner), WertetabelleYText(true, 10000, trenner)};
+    werte.insert(werte.end(), t.X.begin(), t.X.end());
+    const int titel = SpaltenBreite({t.KopfX, t.KopfY});
+    const int wert = SpaltenBreite(werte);
+    if (StringGrid1->columnWidth(0) == titel && StringGrid1->columnWidth(1) == wert)
+        return;
+    StringGrid1->setColumnWidth(0, titel);
+    for (int c = 1; c < Spalten; ++c)
+        StringGrid1->setColumnWidth(c, wert);
+    const int rahmen = 2 * StringGrid1->frameWidth();
+    const int mehr = rahmen + titel + WertetabelleSpalten * wert - StringGrid1->width();
+    StringGrid1->setFixedSize(rahmen + titel + WertetabelleSpalten * wert, 2 * 20 + rahmen);
+    // Once the window stands, it grows and shrinks with its grid.
+    if (StartBreite > 0 && mehr != 0) {
+        StartBreite += mehr;
+        const bool erlaubt = GroesseErlaubt;
+        GroesseErlaubt = true;
+        resize(std::max(width() + mehr, layout()->minimumSize().width()), height());
+        GroesseErlaubt = erlaubt;
+    }
+}
+
 void TForm2::ZeigeTabelle(const TWertetabelle& t)
 {
+    SpaltenAnpassen(t);
     SetzeZelle(0, 0, QString::fromStdString(t.KopfX));
     SetzeZelle(0, 1, QString::fromStdString(t.KopfY));
     for (int c = 0; c < WertetabelleSpalten; ++c) {

@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -84,6 +87,8 @@ protected:
 
 private:
     void ZeigeTabelle(const TWertetabelle& t);
+    void SpaltenAnpassen(const TWertetabelle& t);
+    int SpaltenBreite(const std::vector<std::string>& texte) const;
     void SetzeZelle(int spalte, int zeile, const QString& text);
 };
 

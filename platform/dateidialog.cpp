@@ -1,27 +1,34 @@
 #include "platform/dateidialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
 // Documents are found in either case of the extension.
 const QString DokumentFilter = QStringLiteral("Tessaplun (*.kvd *.KVD)");
 
+// Qt's own dialog: a desktop's native one speaks the desktop's language,
+// not the one chosen in the program.
 class TEchterDateiDialog : public TDateiDialog {
 public:
-    std::optional<QString> Speichern(QWidget* parent, const QString& filter) override
+    std::optional<QString> Speichern(QWidget* parent, const QString& ordner, const QString& filter) override
     {
         // The overwrite question is the program's own, asked after the
         // extension rule has settled the final name.
-        const QString name = QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
-                                                          QFileDialog::DontConfirmOverwrite);
+        const QString name = QFileDialog::getSaveFileName(
+            parent, QString(), ordner, filter, nullptr,
+            QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
         if (name.isEmpty())
             return std::nullopt;
         return name;
     }
-    std::optional<QString> Oeffnen(QWidget* parent, const QString& filter) override
+    std::optional<QString> Oeffnen(QWidget* parent, const QString& ordner, const QString& filter) override
     {
-        const QString name = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+        const QString name =
+            QFileDialog::getOpenFileName(parent, QString(), ordner, filter, nullptr, QFileDialog::DontUseNativeDialog);
         if (name.isEmpty())
             return std::nullopt;
         return name;
@@ -30,6 +37,19 @@ public:
 
 TEchterDateiDialog EchterDialog;
 TDateiDialog* AktuellerDialog = &EchterDialog;
+QString ZuletztOrdner;  // the folder of the file last chosen
+
+QString StartOrdner()
+{
+    return DialogStartOrdner(ZuletztOrdner, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+std::optional<QString> Gewaehlt(std::optional<QString> pfad)
+{
+    if (pfad)
+        ZuletztOrdner = QFileInfo(*pfad).absolutePath();
+    return pfad;
+}
 
 }  // namespace
 
@@ -40,10 +60,19 @@ void SetDateiDialog(TDateiDialog* dialog)
 
 std::optional<QString> SaveDialog1(QWidget* parent)
 {
-    return AktuellerDialog->Speichern(parent, DokumentFilter);
+    return Gewaehlt(AktuellerDialog->Speichern(parent, StartOrdner(), DokumentFilter));
 }
 
 std::optional<QString> OpenDialog1(QWidget* parent)
 {
-    return AktuellerDialog->Oeffnen(parent, DokumentFilter);
+    return Gewaehlt(AktuellerDialog->Oeffnen(parent, StartOrdner(), DokumentFilter));
+}
+
+QString DialogStartOrdner(const QString& zuletzt, const QString& dokumente)
+{
+    for (const QString& ordner : {zuletzt, dokumente}) {
+        if (!ordner.isEmpty() && QFileInfo(ordner).isDir())
+            return ordner;
+    }
+    return QDir::homePath();
 }

@@ -22,7 +22,9 @@ class TEchterFarbDialog : public TFarbDialog {
 public:
     std::optional<TColor> Waehle(TColor vorgabe) override
     {
-        const QColor c = QColorDialog::getColor(ToQColor(vorgabe), QApplication::activeWindow());
+        // Qt's own dialog, which speaks the program's language.
+        const QColor c = QColorDialog::getColor(ToQColor(vorgabe), QApplication::activeWindow(), QString(),
+                                                QColorDialog::DontUseNativeDialog);
         if (!c.isValid())
             return std::nullopt;
         return FromQColor(c);

@@ -3,8 +3,12 @@
 #include "engine/tabellen.h"
 #include "engine/texte.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QPointer>
 #include <QString>
+#include <QTranslator>
 
 namespace {
 
@@ -13,6 +17,11 @@ const char* const ListenPfade[] = {
     ":/languages/english.txt",   // SpracheEnglisch
     ":/languages/dritte.txt",    // SpracheDritte
 };
+
+// The translator of Qt's standard texts in force, and the language it is for
+// (the untranslated texts for every language but German).
+QPointer<QTranslator> QtUebersetzung;
+bool QtDeutsch = false;
 
 }  // namespace
 
@@ -25,6 +34,28 @@ bool LoadLanguage(int index)
         return false;
     const QByteArray inhalt = datei.readAll();
     TexteLaden(ZeilenAusText(std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size()))));
+    return true;
+}
+
+bool LoadStandardDialogLanguage(int index)
+{
+    const bool deutsch = index == SpracheDeutsch;
+    if (deutsch == QtDeutsch && (!deutsch || QtUebersetzung))
+        return true;  // nothing to change: every change retranslates all windows
+    if (QtUebersetzung) {
+        QCoreApplication::removeTranslator(QtUebersetzung);
+        delete QtUebersetzung;
+    }
+    QtDeutsch = deutsch;
+    if (!deutsch)
+        return true;
+    auto* uebersetzung = new QTranslator(QCoreApplication::instance());
+    if (!uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete uebersetzung;
+        return false;
+    }
+    QCoreApplication::installTranslator(uebersetzung);
+    QtUebersetzung = uebersetzung;
     return true;
 }
 

@@ -16,6 +16,14 @@ constexpr int SpracheDritte = 2;
 // list that cannot be read.
 bool LoadLanguage(int index);
 
+// Qt's own texts of its standard buttons and dialogs ("Yes", "Cancel", the
+// labels of the file dialog) in language `index`: German from Qt's
+// translation qtbase_de, every other language untranslated. Can be called
+// again at any time; open windows of Qt's own are retranslated. Returns
+// false when the German translation is not installed (the texts then stay
+// English).
+bool LoadStandardDialogLanguage(int index);
+
 // Line `zeile` of the language in force, as shown in a window; empty for a
 // number outside the table.
 QString Txt(int zeile);

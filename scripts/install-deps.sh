@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   libjpeg62-turbo-dev libxlsxwriter-dev
   xvfb xauth fonts-dejavu-core

@@ -26,8 +26,13 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include <sys/resource.h>
+
+#include <cerrno>
 #include <cmath>
-#include <limits>
+#include <csignal>
+#include <cstring>
+#include <functional>
 #include <random>
 #include <tuple>
 
@@ -35,17 +40,21 @@ namespace {
 
 struct FakeDateiDialog : TDateiDialog {
     std::optional<QString> Antwort;
-    int Aufrufe = 0;
-    std::optional<QString> Speichern(QWidget*, const QString&) override { return ++Aufrufe, Antwort; }
-    std::optional<QString> Oeffnen(QWidget*, const QString&) override { return ++Aufrufe, Antwort; }
+    std::vector<QString> StartOrdner;
+    std::optional<QString> Speichern(QWidget*, const QString& ordner, const QString&) override
+    {
+        return StartOrdner.push_back(ordner), Antwort;
+    }
+    std::optional<QString> Oeffnen(QWidget*, const QString& ordner, const QString&) override
+    {
+        return StartOrdner.push_back(ordner), Antwort;
+    }
 };
 
 QByteArray Lesen(const QString& pfad)
 {
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void Schreiben(const QString& pfad, const QByteArray& daten)
@@ -55,14 +64,15 @@ void Schreiben(const QString& pfad, const QByteArray& daten)
     ASSERT_EQ(f.write(daten), daten.size());
 }
 
-QByteArray Bytes(const std::vector<std::uint8_t>& v)
+QByteArray Bytes(const TDokumentBild& bild)
 {
+    const std::vector<std::uint8_t> v = EncodeDokument(bild);
     return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
 }
 
-std::vector<std::uint8_t> Vektor(const QByteArray& b)
+DokumentErgebnis Decodiert(const QByteArray& b)
 {
-    return std::vector<std::uint8_t>(b.begin(), b.end());
+    return DecodeDokument(std::vector<std::uint8_t>(b.begin(), b.end()));
 }
 
 class DokumentTest : public ProgrammTest {
@@ -86,7 +96,7 @@ protected:
 
     QString Pfad(const char* name) const { return Ordner.filePath(QString::fromLatin1(name)); }
 
-    // Save as through the dialog.
+    // Save as and Open through the dialogs.
     void SpeichernAls(const QString& pfad)
     {
         Dialog.Antwort = pfad;
@@ -102,19 +112,19 @@ protected:
     DokumentErgebnis Gespeichert(const char* name)
     {
         SpeichernAls(Pfad(name));
-        DokumentErgebnis e = DecodeDokument(Vektor(Lesen(Pfad(name))));
+        DokumentErgebnis e = Decodiert(Lesen(Pfad(name)));
         EXPECT_TRUE(e.Ok());
         return e;
     }
     QByteArray Ablegen(const char* name, const TDokumentBild& bild)
     {
-        const QByteArray daten = Bytes(EncodeDokument(bild));
+        const QByteArray daten = Bytes(bild);
         Schreiben(Pfad(name), daten);
         return daten;
     }
 
     // The drawing as Save would write it.
-    QByteArray Zustand() const { return Bytes(EncodeDokument(Form1->DokumentBild())); }
+    QByteArray Zustand() const { return Bytes(Form1->DokumentBild()); }
 
     // A drawing with something in every place a document keeps.
     void ZeichnungBauen()
@@ -138,7 +148,7 @@ protected:
         Graphik->Gitter = "6c";
         Form2->Edit2->setText(QStringLiteral("1,5"));
         Punkte[2].X = "1";
-        Punkte[2].Y = "2";
+        Beschriftungen[3].Text = "weg";
         Kreise[13].Reserve8[5] = 7;  // an unused slot
         Beschriftungen[36].Text = "ganz hinten";
         ReserveBlock[1807] = 0xAB;
@@ -149,6 +159,13 @@ TEST_F(DokumentTest, OpenThenSaveIsByteIdenticalWithReservedBytesAndUnusedRecord
 {
     ZeichnungBauen();
     DokumentErgebnis e = Gespeichert("a.kvd");
+    // Distinct values in every field: a field read into or written from its
+    // neighbour's window field changes the file.
+    TDokumentKopf& k = e.Bild.Kopf;
+    std::tie(k.XMin, k.XMax, k.YMax, k.YMin) = std::tuple(-31, -17, 42, 29);
+    std::tie(k.XAchse, k.YAchse, k.YLaenge, k.XLaenge, k.Gitter) = std::tuple("Zeit t", "Weg s", "13", "14", "5a");
+    std::tie(k.Evonx, k.Ebisx, k.Evont, k.Ebist, k.Estept) = std::tuple("-7", "8", "2", "9", "0,25");
+    std::tie(k.RechnerX, k.RechnerT, k.RechnerErgebnis) = std::tuple("0", "-3", " 0");  // sin(0)
     e.Bild.Kopf.Reserve28 = {1, 2, 3, 4};
     e.Bild.Kopf.Reserve1336.fill(0x33);
     e.Bild.Kopf.Reserve4160[511] = 0x44;
@@ -157,77 +174,55 @@ TEST_F(DokumentTest, OpenThenSaveIsByteIdenticalWithReservedBytesAndUnusedRecord
     e.Bild.Funktionen[5].Reserve36 = {9, 9, 9, 9};
     e.Bild.Funktionen[0].Reserve576 = {1, 0, 0, 1};
     e.Bild.Funktionen[17].Term = "f(x) = 17";
-    e.Bild.Funktionen[20].Color = 0x00123456;
     e.Bild.Senkrechte[20].Reserve768[0] = 0x55;
     e.Bild.Reserve.fill(0x66);
     const QByteArray c = Ablegen("c.kvd", e.Bild);
 
     Form1->SpeedButton3Click();
-    EXPECT_NE(Zustand(), c);
     OeffnenAus(Pfad("c.kvd"));
-    EXPECT_EQ(Graphik->XMin, -20);
-    EXPECT_EQ(FunktionNr, 3);
-    EXPECT_EQ(Funktionen[12]->GetColor2(), 0x00ABCDEFu);
-    EXPECT_TRUE(Graphik->CB2->isChecked());
+    EXPECT_EQ(std::tuple(Graphik->XMin, FunktionNr, Funktionen[12]->GetColor2()), std::tuple(-31, 3, 0x00ABCDEFu));
     SpeichernAls(Pfad("d.kvd"));
     EXPECT_TRUE(Lesen(Pfad("d.kvd")) == c);
     EXPECT_TRUE(Meldung.Meldungen.empty());
 }
 
-TEST_F(DokumentTest, SentinelValuesComeBackInTheirWindowFields)
+// The round trip above guards each stored field; here what Open derives
+// from them: the stored units win over their track bars, the inch list,
+// the calculator's result, the selected function's widgets.
+TEST_F(DokumentTest, OpenDerivesTheWindowsFromTheStoredFields)
 {
     DokumentErgebnis e = Gespeichert("a.kvd");
     TDokumentKopf& k = e.Bild.Kopf;
-    std::tie(k.XMin, k.XMax, k.YMax, k.YMin, k.TrackBar1, k.TrackBar2) = std::tuple(-31, -17, 42, 29, 4, 8);
-    std::tie(k.EinheitX, k.EinheitY) = std::tuple(0.3, 7.5);  // the stored unit wins over the track bar's
-    std::tie(k.XAchse, k.YAchse, k.YLaenge, k.XLaenge, k.Gitter) = std::tuple("Zeit t", "Weg s", "13", "14", "5a");
-    std::tie(k.Zahlen, k.Farbig, k.Achsen) = std::tuple(0, 1, 0);
-    std::tie(k.Evonx, k.Ebisx, k.Evont, k.Ebist, k.Estept) = std::tuple("-7", "8", "2", "9", "0,25");
-    std::tie(k.Gleichung, k.RechnerX, k.RechnerT, k.FunktionWahl, k.FunktionNr) =
-        std::tuple("h(x) = x^3-1", "2", "-3", "4.", 4);
+    std::tie(k.TrackBar1, k.TrackBar2, k.EinheitX, k.EinheitY) = std::tuple(4, 8, 0.3, 7.5);
+    std::tie(k.XLaenge, k.Gleichung, k.RechnerX, k.FunktionWahl, k.FunktionNr) =
+        std::tuple("14", "h(x) = x^3-1", "2", "4.", 4);
+    k.RechnerErgebnis = " 7";  // as Open computes it
+    std::tie(k.Zahlen, k.Farbig, k.Achsen) = std::tuple(1, 0, 1);  // the drawing above has 0, 1, 1
     TFunktionSatz& r = e.Bild.Funktionen[0];
-    std::tie(r.Term, r.XFrom, r.XTo, r.TFrom, r.TTo, r.TStep) = std::tuple("h(x) = x^3-1", -7, 8, 2, 9, 0.25);
-    std::tie(r.Color, r.Color2, r.LineStyle, r.Reserved1, r.Reserved2) =
-        std::tuple(0x00102030u, 0x00405060u, 7, 1234, -0.5);
+    std::tie(r.Term, r.XFrom, r.TStep, r.Color, r.Color2, r.LineStyle) =
+        std::tuple("h(x) = x^3-1", -7, 0.25, 0x00102030u, 0x00405060u, 7);
     e.Bild.Funktionen[4] = r;
-    e.Bild.Funktionen[9].Term = "f(x) = 9";
-    e.Bild.Funktionen[9].Kind = " Funktionenschar ";
-    e.Bild.Funktionen[11].Term = "f(x) = 11";
-    e.Bild.Punkte[7].X = "3";
-    Ablegen("s.kvd", e.Bild);
+    const QByteArray s = Ablegen("s.kvd", e.Bild);
 
     OeffnenAus(Pfad("s.kvd"));
     EXPECT_TRUE(Meldung.Meldungen.empty());
-    EXPECT_EQ(std::tuple(Graphik->XMin, Graphik->XMax, Graphik->YMax, Graphik->YMin), std::tuple(-31, -17, 42, 29));
     EXPECT_EQ(std::tuple(Graphik->TrackBar1->value(), Graphik->TrackBar2->value(), Graphik->EinheitX,
                          Graphik->EinheitY),
               std::tuple(4, 8, 0.3, 7.5));
-    EXPECT_EQ(std::tuple(Graphik->Edit1->text(), Graphik->Edit2->text(), Graphik->ComboBox1->currentText(),
-                         Graphik->ComboBox2->currentText(), Graphik->ComboBox2a->currentText()),
-              std::tuple("Zeit t", "Weg s", "13", "14", "7"));
-    EXPECT_EQ(Graphik->Gitter, "5a");
+    EXPECT_EQ(Graphik->ComboBox2a->currentText(), QStringLiteral("7"));
     EXPECT_EQ(std::tuple(Graphik->CB4->isChecked(), Graphik->CB2->isChecked(), Graphik->CB3->isChecked()),
-              std::tuple(false, true, false));
-    EXPECT_EQ(std::tuple(Form1->Evonx->text(), Form1->Ebisx->text(), Form1->Evont->text(), Form1->Ebist->text(),
-                         Form1->Estept->text()),
-              std::tuple("-7", "8", "2", "9", "0,25"));
-    EXPECT_EQ(std::tuple(Form1->Edit1->text(), Form1->ComboBox1->currentText(), Graphik->ComboBox3->currentText()),
-              std::tuple("h(x) = x^3-1", "4.", "4."));
-    EXPECT_EQ(std::tuple(Form2->Edit2->text(), Form2->Edit3->text(), Form2->EditErgebnis->text()),
-              std::tuple("2", "-3", " 7"));  // the result recomputed: 2^3 - 1
-    EXPECT_EQ(Form1->GroupBox2->title(), QStringLiteral(" Eigenschaft Graph (4.) "));
+              std::tuple(true, false, true));
+    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 7"));  // recomputed: 2^3 - 1
+    EXPECT_EQ(std::tuple(Form1->GroupBox2->title(), Graphik->ComboBox3->currentText()),
+              std::tuple(QStringLiteral(" Eigenschaft Graph (4.) "), QStringLiteral("4.")));
     EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(7, 7));
     EXPECT_EQ(std::tuple(Schriftfarbe(Form1->Edit1), Schriftfarbe(Form1->SFarbe2)),
               std::tuple(0x00102030u, 0x00405060u));
-
-    EXPECT_EQ(FunktionNr, 4);
     ASSERT_EQ(Funktionen[0], Funktionen[4]);
-    const TFunktion& f = *Funktionen[4];
-    EXPECT_TRUE(f.GetCompiled());
-    EXPECT_TRUE(FunktionSatzAus(f) == r);
-    EXPECT_EQ(Funktionen[9]->GetKind(), " Funktionenschar ");
-    EXPECT_EQ(Funktionen[11]->GetTerm(), "f(x) = 11");
-    EXPECT_EQ(Punkte[7].X, "3");
+    EXPECT_TRUE(Funktionen[4]->GetCompiled());
+    EXPECT_TRUE(FunktionSatzAus(*Funktionen[4]) == r);
+    SpeichernAls(Pfad("t.kvd"));
+    EXPECT_TRUE(Lesen(Pfad("t.kvd")) == s);
 }
 
 TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
@@ -236,22 +231,15 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     const QByteArray vorher = Zustand();
     SpeichernAls(Pfad("gut.kvd"));
     const QByteArray gut = Lesen(Pfad("gut.kvd"));
-
-    const std::vector<QByteArray> kaputt = {
-        QByteArray(),
-        gut.left(4679),
-        gut + QByteArray(1, '\0'),
-        gut.left(100000),
-    };
-    for (std::size_t i = 0; i < kaputt.size(); ++i) {
+    const QString kaputt = Pfad("kaputt.kvd");
+    for (const QByteArray& daten : {QByteArray(), gut.left(4679), gut + QByteArray(1, '\0'), gut.left(100000)}) {
+        SCOPED_TRACE(daten.size());
         Meldung.Meldungen.clear();
-        const QString pfad = Pfad("kaputt") + QString::number(i) + QStringLiteral(".kvd");
-        Schreiben(pfad, kaputt[i]);
-        EXPECT_FALSE(Form1->oeffne(pfad.toStdString())) << i;
-        EXPECT_EQ(Zustand(), vorher) << i;
-        ASSERT_EQ(Meldung.Meldungen.size(), 1u) << i;
-        EXPECT_TRUE(Meldung.Meldungen[0].startsWith(QString::fromStdString(Texte[570]))) << i;
-        EXPECT_TRUE(Meldung.Meldungen[0].contains(pfad)) << i;
+        Schreiben(kaputt, daten);
+        EXPECT_FALSE(Form1->oeffne(kaputt.toStdString()));
+        EXPECT_EQ(Zustand(), vorher);
+        ASSERT_EQ(Meldung.Meldungen.size(), 1u);
+        EXPECT_EQ(Meldung.Meldungen[0], QString::fromStdString(Texte[570]) + QLatin1Char('\n') + kaputt);
     }
     // A folder or a missing file is no document either.
     Meldung.Meldungen.clear();
@@ -264,56 +252,22 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     EXPECT_TRUE(Form1->oeffne(Pfad("kurz.kvd").toStdString()));
 }
 
-// Each kind of mend is checked value by value on the document image; here
-// the reader applies it, says so once, and the windows take the mended values.
-TEST_F(DokumentTest, DamagedValuesAreMendedOnLoad)
+// Each kind of mend is checked on the document image; here the reader
+// applies the mended image and says so once.
+TEST_F(DokumentTest, DamagedValuesAreMendedOnLoadAndSaidOnce)
 {
-    const DokumentErgebnis gut = Gespeichert("a.kvd");
-    struct Fall {
-        const char* name;
-        std::function<void(TDokumentBild&)> schaden;
-        std::function<void()> pruefen;
-    };
-    const std::vector<Fall> faelle = {
-        {"inverted view",
-         [](TDokumentBild& b) {
-             b.Kopf.XMin = 6;
-             b.Kopf.XMax = -5;
-             b.Kopf.YMin = 3;
-             b.Kopf.YMax = 3;
-         },
-         [] {
-             EXPECT_EQ(Graphik->XMin, -5);
-             EXPECT_EQ(Graphik->XMax, 6);
-             EXPECT_EQ(Graphik->YMin, -2);
-             EXPECT_EQ(Graphik->YMax, 8);
-         }},
-        {"FunktionNr 99", [](TDokumentBild& b) { b.Kopf.FunktionNr = 99; }, [] { EXPECT_EQ(FunktionNr, 1); }},
-        {"styles and kind",
-         [](TDokumentBild& b) {
-             b.Funktionen[0].TStep = 0;  // the selected function's record
-             b.Funktionen[3].LineStyle = 40;
-             b.Funktionen[3].Kind = "Unsinn";
-             b.Senkrechte[1].LineStyle = -3;
-         },
-         [] {
-             EXPECT_EQ(Funktionen[1]->GetTStep(), 1.0);
-             EXPECT_EQ(Funktionen[3]->GetLineStyle(), 1);
-             EXPECT_EQ(Funktionen[3]->GetKind(), " Funktion ");
-             EXPECT_EQ(Senkrechte[1].LineStyle, 1);
-         }},
-    };
-    for (const Fall& c : faelle) {
-        Meldung.Meldungen.clear();
-        TDokumentBild b = gut.Bild;
-        c.schaden(b);
-        Ablegen("m.kvd", b);
-        EXPECT_TRUE(Form1->oeffne(Pfad("m.kvd").toStdString())) << c.name;
-        c.pruefen();
-        ASSERT_EQ(Meldung.Meldungen.size(), 1u) << c.name;
-        EXPECT_TRUE(Meldung.Meldungen[0].startsWith(QString::fromStdString(Texte[573]))) << c.name;
-        EXPECT_EQ(Funktionen[0], Funktionen[static_cast<std::size_t>(FunktionNr)]);
-    }
+    DokumentErgebnis e = Gespeichert("a.kvd");
+    std::tie(e.Bild.Kopf.XMin, e.Bild.Kopf.XMax, e.Bild.Kopf.FunktionNr) = std::tuple(6, -5, 99);
+    e.Bild.Funktionen[0].TStep = 0;  // the selected function's record
+    e.Bild.Funktionen[3].LineStyle = 40;
+    Ablegen("m.kvd", e.Bild);
+    EXPECT_TRUE(Form1->oeffne(Pfad("m.kvd").toStdString()));
+    EXPECT_EQ(std::tuple(Graphik->XMin, Graphik->XMax, FunktionNr), std::tuple(-5, 6, 1));
+    EXPECT_EQ(Funktionen[0], Funktionen[1]);
+    EXPECT_EQ(Funktionen[1]->GetTStep(), 1.0);
+    EXPECT_EQ(Funktionen[3]->GetLineStyle(), 1);
+    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
+    EXPECT_TRUE(Meldung.Meldungen[0].startsWith(QString::fromStdString(Texte[573])));
 }
 
 TEST_F(DokumentTest, RandomBytesOfTheRightSizeNeverCrash)
@@ -345,102 +299,98 @@ TEST_F(DokumentTest, ValueTableFollowsAnOpenedViewWithTheSameEquation)
     // does not run by itself; the table must still move to the new view.
     DokumentErgebnis e = Gespeichert("a.kvd");
     ASSERT_EQ(e.Bild.Kopf.Gleichung, Form1->Edit1->text().toStdString());
-    e.Bild.Kopf.XMin = 10;
-    e.Bild.Kopf.XMax = 21;
+    std::tie(e.Bild.Kopf.XMin, e.Bild.Kopf.XMax) = std::tuple(10, 21);
     Ablegen("v.kvd", e.Bild);
     Form2->FillValueTable();
     ASSERT_EQ(Form2->Zelle(1, 0), QStringLiteral("-6"));
-
     OeffnenAus(Pfad("v.kvd"));
     EXPECT_EQ(Form2->Zelle(1, 0), QStringLiteral("9"));  // 10 + 11 div 2 - 6
     EXPECT_EQ(Form2->Zelle(1, 1), QStringLiteral("81,00"));
 }
 
-TEST_F(DokumentTest, OverwriteQuestionExtensionRuleAndCancelledDialogs)
+TEST_F(DokumentTest, OverwriteQuestionExtensionRuleCancelledDialogsAndStartFolders)
 {
     Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
     Frage.Antwort = QMessageBox::No;
     SpeichernAls(Pfad("alt"));
-    ASSERT_EQ(Frage.Fragen.size(), 1u);
-    EXPECT_EQ(Frage.Fragen[0], QString::fromStdString(Texte[160]));
+    EXPECT_EQ(Frage.Fragen, std::vector<QString>{QString::fromStdString(Texte[160])});
     EXPECT_EQ(Lesen(Pfad("alt.kvd")), QByteArray("alt"));
-
     Frage.Antwort = QMessageBox::Yes;
     SpeichernAls(Pfad("alt"));
     EXPECT_EQ(Lesen(Pfad("alt.kvd")).size(), 115441);
 
-    SpeichernAls(Pfad("GROSS.KVD"));
-    EXPECT_TRUE(QFileInfo::exists(Pfad("GROSS.KVD")));
-    EXPECT_FALSE(QFileInfo::exists(Pfad("GROSS.KVD.kvd")));
-    SpeichernAls(Pfad("ohnepunktkvd"));
-    EXPECT_TRUE(QFileInfo::exists(Pfad("ohnepunktkvd.kvd")));
-
-    // A cancelled dialog writes nothing.
-    const int vorher = static_cast<int>(QDir(Ordner.path()).entryList(QDir::Files).size());
+    // A cancelled dialog writes nothing; a cancelled Open leaves the tool
+    // windows, a real one hides them.
     Dialog.Antwort.reset();
     Form1->SpeedButton6Click();
-    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files).size(), vorher);
-    // A cancelled Open leaves the tool windows; a real one hides them.
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.kvd")});
     PunkteDlg->show();
     Form1->SpeedButton7Click();
     EXPECT_TRUE(PunkteDlg->isVisible());
     OeffnenAus(Pfad("alt.kvd"));
     EXPECT_FALSE(PunkteDlg->isVisible());
+
+    // Both dialogs start in the folder of the file last chosen in either;
+    // a cancelled one moves nothing.
+    ASSERT_TRUE(QDir(Ordner.path()).mkdir(QStringLiteral("unter")));
+    SpeichernAls(Pfad("unter/b.kvd"));
+    EXPECT_EQ(Dialog.StartOrdner.back(), Ordner.path());
+    Dialog.Antwort.reset();
+    Form1->SpeedButton7Click();
+    Form1->SpeedButton6Click();
+    EXPECT_EQ(Dialog.StartOrdner.end()[-2], Pfad("unter"));
+    EXPECT_EQ(Dialog.StartOrdner.back(), Pfad("unter"));
 }
 
-TEST_F(DokumentTest, FailedSaveSaysSo)
+// A failed save keeps the old file and names the cause: a missing folder
+// fails the open; a file-size limit fails the write itself, as a full disk
+// does (part of the data is taken, then the system refuses the rest).
+TEST_F(DokumentTest, FailedSaveKeepsTheOldFileAndNamesTheCause)
 {
+    Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
+    rlimit vorher{};
+    getrlimit(RLIMIT_FSIZE, &vorher);
+    rlimit grenze = vorher;
+    grenze.rlim_cur = 4096;
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+    setrlimit(RLIMIT_FSIZE, &grenze);
+    const bool gespeichert = Form1->speichere(Pfad("alt.kvd").toStdString());
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_FALSE(gespeichert);
     EXPECT_FALSE(Form1->speichere(Pfad("fehlt/nirgends.kvd").toStdString()));
-    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
-    EXPECT_TRUE(Meldung.Meldungen[0].startsWith(QString::fromStdString(Texte[572])));
-    EXPECT_FALSE(QFileInfo::exists(Pfad("fehlt/nirgends.kvd")));
+    EXPECT_EQ(Lesen(Pfad("alt.kvd")), QByteArray("alt"));
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.kvd")});
+    ASSERT_EQ(Meldung.Meldungen.size(), 2u);
+    const QString nichtGespeichert = QString::fromStdString(Texte[572]);
+    EXPECT_EQ(Meldung.Meldungen[0], nichtGespeichert + QLatin1Char('\n') + Pfad("alt.kvd") + QLatin1Char('\n') +
+                                        QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_TRUE(Meldung.Meldungen[1].startsWith(nichtGespeichert));
 }
 
-// New resets the windows to the listed defaults (read back from the file it
-// then saves) and leaves functions 10..12 and unused slots alone.
-TEST_F(DokumentTest, NewWritesTheDefaultsAndLeavesTenToTwelve)
+// New gives the drawing of a fresh start, except for what it leaves alone:
+// functions 10 to 12 and the unused slots.
+TEST_F(DokumentTest, NewGivesTheFreshStartAndKeepsTenToTwelveAndUnusedSlots)
 {
+    const DokumentErgebnis frisch = Decodiert(Zustand());
     ZeichnungBauen();
-    Beschriftungen[3].Text = "weg";
+    Modus = ModusPunkte;
     Form1->SpeedButton3Click();
     EXPECT_EQ(Modus, ModusUrsprung);
-    EXPECT_EQ(Funktionen[0], Funktionen[1]);
+    DokumentErgebnis neu = Decodiert(Zustand());
+    EXPECT_EQ(neu.Bild.Funktionen[10].Term, "f(x) = 10");
+    EXPECT_EQ(neu.Bild.Funktionen[11].Reserved1, -11);
+    EXPECT_EQ(std::tuple(neu.Bild.Funktionen[12].Reserved2, neu.Bild.Funktionen[12].Color2),
+              std::tuple(12.5, 0x00ABCDEFu));
+    EXPECT_EQ(std::tuple(neu.Bild.Kreise[13].Reserve8[5], neu.Bild.Beschriftungen[36].Text, neu.Bild.Reserve[1807]),
+              std::tuple(7, "ganz hinten", 0xAB));
+    for (std::size_t i : {10, 11, 12})
+        neu.Bild.Funktionen[i] = frisch.Bild.Funktionen[i];
+    neu.Bild.Kreise[13] = frisch.Bild.Kreise[13];
+    neu.Bild.Beschriftungen[36] = frisch.Bild.Beschriftungen[36];
+    neu.Bild.Reserve = frisch.Bild.Reserve;
+    EXPECT_TRUE(neu.Bild == frisch.Bild);
     EXPECT_EQ(Form1->GroupBox2->title(), QStringLiteral(" Eigenschaft Graph (1.) "));
-    EXPECT_EQ(Funktionen[3]->GetTerm(), "f(x) = ");
-    EXPECT_EQ(Funktionen[3]->GetColor(), clGreen);
-    EXPECT_EQ(Funktionen[3]->GetTStep(), 1.0);
-    EXPECT_EQ(Funktionen[3]->GetKind(), " Funktion ");
-    EXPECT_EQ(Beschriftungen[3].Text, "");
-    EXPECT_DOUBLE_EQ(Beschriftungen[3].Y, 2.8);
-    EXPECT_DOUBLE_EQ(Beschriftungen[10].Y, 9.8);
-    EXPECT_EQ(Punkte[2].X, "");
-    EXPECT_EQ(Kreise[13].Reserve8[5], 7);  // unused slots keep their contents
-    EXPECT_EQ(Funktionen[11]->GetReserved1(), -11);
-
-    SpeichernAls(Pfad("neu"));
-    const QByteArray daten = Lesen(Pfad("neu.kvd"));
-    ASSERT_EQ(daten.size(), 115441);
-    EXPECT_EQ(daten[115440], '\0');
-    for (int o : {28, 48, 1336, 1596, 4160, 4676})  // zero where nothing is written
-        EXPECT_EQ(daten[o], '\0') << o;
-    const DokumentErgebnis e = DecodeDokument(Vektor(daten));
-    ASSERT_TRUE(e.Ok());
-    const TDokumentKopf& k = e.Bild.Kopf;
-    EXPECT_EQ(std::tuple(k.XMin, k.XMax, k.YMax, k.YMin), std::tuple(-5, 6, 8, -2));
-    EXPECT_EQ(std::tuple(k.TrackBar1, k.TrackBar2, k.Marke, k.EinheitX, k.EinheitY), std::tuple(1, 1, 1, 1.0, 1.0));
-    EXPECT_EQ(std::tuple(k.XAchse, k.YAchse, k.YLaenge, k.XLaenge, k.Gitter),
-              std::tuple("x", "y", "10", "11", "1b"));
-    EXPECT_EQ(std::tuple(k.Zahlen, k.Farbig, k.Achsen, k.FunktionNr), std::tuple(1, 1, 1, 1));
-    EXPECT_EQ(std::tuple(k.Gleichung, k.Evonx, k.Estept, k.RechnerX, k.RechnerT, k.FunktionWahl),
-              std::tuple("f(x) = x^2", "-100", "1", "0", "0", "1."));
-    EXPECT_EQ(e.Bild.Funktionen[0].Term, "f(x) = x^2");
-    EXPECT_EQ(e.Bild.Funktionen[1].Color, clRed);
-    EXPECT_EQ(e.Bild.Funktionen[2].Term, "f(x) = ");
-    for (std::size_t i = 13; i < e.Bild.Funktionen.size(); ++i)
-        EXPECT_TRUE(e.Bild.Funktionen[i] == TFunktionSatz{}) << i;
-    EXPECT_EQ(e.Bild.Funktionen[10].Term, "f(x) = 10");
-    EXPECT_EQ(e.Bild.Funktionen[12].Reserved2, 12.5);
-    EXPECT_EQ(e.Bild.Funktionen[12].Color2, 0x00ABCDEFu);
 }
 
 TEST_F(DokumentTest, NewFromTheGraphWindowKeepsItsPlaceAndTheOptionShowsTheTable)
@@ -459,127 +409,100 @@ TEST_F(DokumentTest, NewFromTheGraphWindowKeepsItsPlaceAndTheOptionShowsTheTable
     Graphik->LayoutHalten = false;
     EXPECT_EQ(Graphik->geometry(), vorher);
     EXPECT_EQ(Graphik->Edit3->text(), QStringLiteral("f(x) = x^2"));
-
     // The main window's New puts it back beside the main window.
     Form1->SpeedButton3Click();
     EXPECT_NE(Graphik->geometry(), vorher);
 
-    Einstellungen.MitWertetabelle = 1;
-    Form2->hide();
-    Form1->Wertetabelle1->setChecked(false);
-    Form1->SpeedButton3Click();
-    EXPECT_TRUE(Form2->isVisible());
-    EXPECT_TRUE(Form1->Wertetabelle1->isChecked());
-    Einstellungen.MitWertetabelle = 0;
-    Form1->SpeedButton3Click();
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(Form1->Wertetabelle1->isChecked());
+    for (const bool mitTabelle : {true, false}) {
+        Einstellungen.MitWertetabelle = mitTabelle;
+        Form2->setVisible(!mitTabelle);
+        Form1->Wertetabelle1->setChecked(!mitTabelle);
+        Form1->SpeedButton3Click();
+        EXPECT_EQ(Form2->isVisible(), mitTabelle);
+        EXPECT_EQ(Form1->Wertetabelle1->isChecked(), mitTabelle);
+    }
 }
 
 TEST_F(DokumentTest, OlderFormatAndPointFontRepair)
 {
     DokumentErgebnis e = Gespeichert("a.kvd");
-    e.Bild.Kopf.Marke = 0;
-    e.Bild.Kopf.TrackBar2 = 5;
-    e.Bild.Kopf.EinheitX = 4;
+    std::tie(e.Bild.Kopf.Marke, e.Bild.Kopf.TrackBar2, e.Bild.Kopf.EinheitX) = std::tuple(0, 5, 4.0);
     e.Bild.Punkte[4].Font = TSchrift{};
     e.Bild.Punkte[4].Color = clGreen;
     e.Bild.Punkte[5].Font.Name = "Courier";
     e.Bild.Punkte[5].Font.Size = 20;
     Ablegen("alt.kvd", e.Bild);
     ASSERT_TRUE(Form1->oeffne(Pfad("alt.kvd").toStdString()));
-    EXPECT_EQ(Graphik->TrackBar2->value(), 6);
-    EXPECT_EQ(Graphik->EinheitX, 4.0);
-    EXPECT_EQ(Punkte[4].Font.Name, "Tahoma");
-    EXPECT_EQ(Punkte[4].Font.Size, 10);
-    EXPECT_EQ(Punkte[4].Font.Color, clGreen);
-    EXPECT_EQ(Punkte[5].Font.Name, "Courier");
-    EXPECT_EQ(Punkte[5].Font.Size, 20);
+    EXPECT_EQ(std::tuple(Graphik->TrackBar2->value(), Graphik->EinheitX), std::tuple(6, 4.0));
+    EXPECT_EQ(std::tuple(Punkte[4].Font.Name, Punkte[4].Font.Size, Punkte[4].Font.Color),
+              std::tuple("Tahoma", 10, clGreen));
+    EXPECT_EQ(std::tuple(Punkte[5].Font.Name, Punkte[5].Font.Size), std::tuple("Courier", 20));
     // Saved again it is a document of the current format.
     const DokumentErgebnis n = Gespeichert("neu.kvd");
-    EXPECT_EQ(n.Bild.Kopf.Marke, 1);
-    EXPECT_EQ(n.Bild.Kopf.TrackBar2, 6);
+    EXPECT_EQ(std::tuple(n.Bild.Kopf.Marke, n.Bild.Kopf.TrackBar2), std::tuple(1, 6));
 }
 
-class StartvorlageTest : public DokumentTest {
-protected:
-    void VorlageAnlegen()
-    {
-        ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
-        Form1->Edit1->setText(QStringLiteral("f(x) = 42"));
-        Graphik->XMin = -1;
-        Graphik->XMax = 10;
-        ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
-        Einstellungen.Startvorlage = 1;
-    }
-    // A mouse event on New at `ort`, in the button's own coordinates.
-    static void Maus(QEvent::Type art, Qt::MouseButtons gedrueckt, QPointF ort = {-1, -1})
-    {
-        QToolButton* b = Form1->SpeedButton3;
-        if (ort.x() < 0)
-            ort = QPointF(b->width() / 2.0, b->height() / 2.0);
-        QMouseEvent e(art, ort, b->mapToGlobal(ort), Qt::LeftButton, gedrueckt, Qt::NoModifier);
-        QApplication::sendEvent(b, &e);
-    }
-    static void MausDruckAufNeu()
-    {
-        Maus(QEvent::MouseButtonPress, Qt::LeftButton);
-        Maus(QEvent::MouseButtonRelease, Qt::NoButton);
-    }
-};
-
-TEST_F(StartvorlageTest, OnlyAMouseClickOnNewLoadsTheTemplate)
+// A mouse event on New at `ort`, in the button's own coordinates.
+void Maus(QEvent::Type art, Qt::MouseButtons gedrueckt, QPointF ort = {-1, -1})
 {
-    VorlageAnlegen();
-    // The start has used up the request of the main window's creation.
-    EXPECT_FALSE(Form1->StartvorlageLaden);
-
-    Form1->Neu1->trigger();  // the menu item
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
-    Form1->SpeedButton3->click();  // a click without the mouse (keyboard)
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
-
-    MausDruckAufNeu();
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 42"));
-    EXPECT_EQ(Graphik->XMin, -1);
-    EXPECT_FALSE(Form1->StartvorlageLaden);
-
-    // Every New uses up the request, also one whose template is missing.
-    Einstellungen.Startvorlage = 0;
-    Form1->SpeedButton3MouseDown();
-    Form1->SpeedButton3Click();
-    EXPECT_FALSE(Form1->StartvorlageLaden);
-    Einstellungen.Startvorlage = 1;
-    Form1->SpeedButton3Click();
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
+    QToolButton* b = Form1->SpeedButton3;
+    if (ort.x() < 0)
+        ort = QPointF(b->width() / 2.0, b->height() / 2.0);
+    QMouseEvent e(art, ort, b->mapToGlobal(ort), Qt::LeftButton, gedrueckt, Qt::NoModifier);
+    QApplication::sendEvent(b, &e);
 }
 
-TEST_F(StartvorlageTest, APressDraggedOffTheButtonAsksForNothing)
+void Klick()
 {
-    VorlageAnlegen();
-    // Pressed on New, released beside it: no New ran, and none that follows
-    // (the menu, an example) may take the request over.
     Maus(QEvent::MouseButtonPress, Qt::LeftButton);
-    Maus(QEvent::MouseButtonRelease, Qt::NoButton, QPointF(Form1->SpeedButton3->width() + 40.0, 5));
-    EXPECT_FALSE(Form1->StartvorlageLaden);
-
-    Form1->Neu1->trigger();
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
-    EXPECT_EQ(Graphik->XMin, -5);
+    Maus(QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
-TEST_F(StartvorlageTest, ADoubleClickOnNewLoadsTheTemplateBothTimes)
+// Only a New that a mouse press on its button asked for loads the start
+// template, and every New uses the request up.
+TEST_F(DokumentTest, OnlyAMouseClickOnNewLoadsTheStartTemplate)
 {
-    VorlageAnlegen();
-    // The second press of a double click arrives as a double-click event;
-    // it is a mouse press on New all the same.
-    MausDruckAufNeu();
-    ASSERT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 42"));
-    Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
-    Maus(QEvent::MouseButtonDblClick, Qt::LeftButton);
-    Maus(QEvent::MouseButtonRelease, Qt::NoButton);
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 42"));
-    EXPECT_FALSE(Form1->StartvorlageLaden);
+    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+    Form1->Edit1->setText(QStringLiteral("f(x) = 42"));
+    ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
+    Einstellungen.Startvorlage = 1;
+    EXPECT_FALSE(Form1->StartvorlageLaden);  // the start used up the request of the window's creation
+
+    struct Fall {
+        const char* Name;
+        std::function<void()> Tun;
+        bool Vorlage;
+    };
+    const Fall faelle[] = {
+        {"menu", [] { Form1->Neu1->trigger(); }, false},
+        {"click without the mouse", [] { Form1->SpeedButton3->click(); }, false},
+        {"mouse click", [] { Klick(); }, true},
+        {"pressed, released beside it, then the menu", [] {
+             Maus(QEvent::MouseButtonPress, Qt::LeftButton);
+             Maus(QEvent::MouseButtonRelease, Qt::NoButton, QPointF(Form1->SpeedButton3->width() + 40.0, 5));
+             Form1->Neu1->trigger();
+         }, false},
+        {"double click, loaded again by its second press", [] {
+             Klick();
+             Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+             Maus(QEvent::MouseButtonDblClick, Qt::LeftButton);
+             Maus(QEvent::MouseButtonRelease, Qt::NoButton);
+         }, true},
+        {"request used up by a New without template", [] {
+             Einstellungen.Startvorlage = 0;
+             Form1->SpeedButton3MouseDown();
+             Form1->SpeedButton3Click();
+             Einstellungen.Startvorlage = 1;
+             Form1->SpeedButton3Click();
+         }, false},
+    };
+    for (const Fall& f : faelle) {
+        Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+        f.Tun();
+        EXPECT_EQ(Form1->Edit1->text(), f.Vorlage ? QStringLiteral("f(x) = 42") : QStringLiteral("f(x) = x^2"))
+            << f.Name;
+        EXPECT_FALSE(Form1->StartvorlageLaden) << f.Name;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "programm_fixture.h"
 
+#include "engine/einstellungen.h"
 #include "engine/funktion.h"
 #include "graph/graphik.h"
 #include "main/form1.h"
@@ -24,27 +25,35 @@
 #include <QSlider>
 #include <QTimer>
 
-#include <cmath>
-
 namespace {
 
-void ErwarteDeutschUndCm()
+// Qt's own texts follow the language (here the Yes button of a question).
+QString JaKnopf()
 {
-    EXPECT_TRUE(Form1->deutsch1->isChecked());
-    EXPECT_FALSE(Form1->english1->isChecked());
-    EXPECT_TRUE(Form1->cm->isChecked());
-    EXPECT_FALSE(Form1->Inch->isChecked());
-    EXPECT_EQ(Dezimaltrenner(), ',');
-    EXPECT_EQ(Form1->BKomma->text(), QStringLiteral(","));
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
 }
 
 void ErwarteStartgleichung()
 {
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
-    ASSERT_NE(Funktionen[1], nullptr);
     EXPECT_TRUE(Funktionen[1]->GetCompiled());
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
+}
+
+QByteArray Kodiert(const TEinstellungen& e)
+{
+    const auto bytes = EncodeEinstellungen(e);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+void EinstellungsdateiSchreiben(const QByteArray& daten)
+{
+    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+    QFile f(Einstellungsdatei());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(daten), daten.size());
 }
 
 }  // namespace
@@ -52,7 +61,6 @@ void ErwarteStartgleichung()
 TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
 {
     Starten();
-    ErwarteDeutschUndCm();
     ErwarteStartgleichung();
     EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Tessaplun 8"));
     EXPECT_EQ(Form1->centralWidget()->size(), QSize(411, 546));
@@ -60,9 +68,8 @@ TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
     EXPECT_TRUE(Graphik->isVisible());
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_FALSE(Form1->mitWertetabellestarten1->isChecked());
-    EXPECT_DOUBLE_EQ(Graphik->Massstab, 1.0);
-    EXPECT_TRUE(Funktionen[13]->GetCompiled());  // the x-axis of the areas
-    EXPECT_EQ(Funktionen[13]->GetTerm(), "f(x) = 0");
+    EXPECT_EQ(Funktionen[13]->GetTerm(), "f(x) = 0");  // the x-axis of the areas
+    EXPECT_TRUE(Funktionen[13]->GetCompiled());
 
     // With no display name of its own the program's windows keep their
     // captions on X11; the display name then follows the application name.
@@ -70,88 +77,63 @@ TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
     QCoreApplication::setApplicationName(QStringLiteral("Probe"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
-    EXPECT_EQ(Graphik->windowTitle(), QStringLiteral("Graphen"));
 }
 
-TEST_F(ProgrammTest, SixToolWindowsStartTranslucentWhateverTheStoredFlag)
+// Language and unit from the settings file; a damaged or foreign file, or
+// an unknown language and unit, must not stop the start half-way: German
+// and cm. The six tool windows start translucent whatever the stored flag.
+TEST_F(ProgrammTest, SettingsFileChoosesLanguageAndUnitAndABadOneKeepsTheDefaults)
 {
-    TEinstellungen e;
-    e.Transparent = 0;
-    EinstellungenSchreiben(e);
-    Starten();
-    for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
-                                                      KreiseDlg, FlaechenDlg}) {
-        EXPECT_NEAR(w->windowOpacity(), 240.0 / 255.0, 0.01) << w->objectName().toStdString();
-        auto* regler = w->findChild<QSlider*>(QStringLiteral("TrackBar2"));
-        ASSERT_NE(regler, nullptr);
-        EXPECT_EQ(regler->value(), 240);
-        EXPECT_FALSE(w->isVisible());
-    }
-    EXPECT_TRUE(Form1->ransparenzderZubehrfenster1->isChecked());
-}
-
-TEST_F(ProgrammTest, SettingsWithEnglishAndInchComeUpInEnglishWithInch)
-{
-    TEinstellungen e;
-    e.Sprache = 1;
-    e.Einheit = 2.0;
-    EinstellungenSchreiben(e);
-    Starten();
-    EXPECT_TRUE(Form1->english1->isChecked());
-    EXPECT_FALSE(Form1->deutsch1->isChecked());
-    EXPECT_TRUE(Form1->Inch->isChecked());
-    EXPECT_FALSE(Form1->cm->isChecked());
-    EXPECT_EQ(Dezimaltrenner(), '.');
-    EXPECT_EQ(Form1->BKomma->text(), QStringLiteral("."));
-    EXPECT_DOUBLE_EQ(Graphik->Massstab, 1.27);
-    EXPECT_EQ(Texte[294], "Would you like to quit Tessaplun?");
-    ErwarteStartgleichung();
-}
-
-// A damaged or foreign file, or an unknown language and unit, must not stop
-// the start half-way: German and cm.
-TEST_F(ProgrammTest, SettingsFileOfTheWrongSizeOrUnknownValuesKeepsTheDefaults)
-{
+    TEinstellungen englisch;
+    englisch.Sprache = 1;
+    englisch.Einheit = 2.0;
+    englisch.Transparent = 0;
     TEinstellungen unbekannt;
     unbekannt.Sprache = 77;
     unbekannt.Einheit = 9.0;
-    const auto gut = EncodeEinstellungen(unbekannt);
-    std::vector<QByteArray> dateien = {QByteArray(reinterpret_cast<const char*>(gut.data()),
-                                                  static_cast<qsizetype>(gut.size()))};
-    for (const int groesse : {0, 100, 1095, 1097, 5000})
-        dateien.push_back(QByteArray(groesse, '\x01'));
-    for (const QByteArray& daten : dateien) {
-        SCOPED_TRACE(daten.size());
-        EinstellungsdateiSchreiben(daten);
+    struct Fall {
+        QByteArray Datei;
+        bool Englisch;
+    };
+    std::vector<Fall> faelle = {{Kodiert(englisch), true}, {Kodiert(unbekannt), false}};
+    for (const int groesse : {0, 1095, 1097})
+        faelle.push_back({QByteArray(groesse, '\x01'), false});
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.Datei.size());
+        EinstellungsdateiSchreiben(f.Datei);
         Starten();
-        ErwarteDeutschUndCm();
+        EXPECT_EQ(std::tuple(Form1->english1->isChecked(), Form1->deutsch1->isChecked()),
+                  std::tuple(f.Englisch, !f.Englisch));
+        EXPECT_EQ(std::tuple(Form1->Inch->isChecked(), Form1->cm->isChecked()), std::tuple(f.Englisch, !f.Englisch));
+        EXPECT_DOUBLE_EQ(Graphik->Massstab, f.Englisch ? 1.27 : 1.0);
+        EXPECT_EQ(Dezimaltrenner(), f.Englisch ? '.' : ',');
+        EXPECT_EQ(Form1->BKomma->text(), f.Englisch ? QStringLiteral(".") : QStringLiteral(","));
+        EXPECT_EQ(Texte[294], f.Englisch ? "Would you like to quit Tessaplun?" : "Möchten Sie Tessaplun beenden?");
+        EXPECT_EQ(JaKnopf(), f.Englisch ? QStringLiteral("&Yes") : QStringLiteral("&Ja"));
         ErwarteStartgleichung();
         EXPECT_TRUE(Graphik->isVisible());
-        EXPECT_FALSE(Form2->isVisible());
+        for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
+                                                          KreiseDlg, FlaechenDlg}) {
+            EXPECT_NEAR(w->windowOpacity(), 240.0 / 255.0, 0.01) << w->objectName().toStdString();
+            EXPECT_EQ(w->findChild<QSlider*>(QStringLiteral("TrackBar2"))->value(), 240);
+            EXPECT_FALSE(w->isVisible());
+        }
+        EXPECT_TRUE(Form1->ransparenzderZubehrfenster1->isChecked());
         ProgrammBeenden();
         Gestartet = false;
     }
 }
 
-// A start template requested but missing leaves the default equation.
-TEST_F(ProgrammTest, StartWithValueTableAndAMissingTemplate)
-{
-    TEinstellungen e;
-    e.MitWertetabelle = 1;
-    e.Startvorlage = 1;
-    EinstellungenSchreiben(e);
-    Starten();
-    EXPECT_TRUE(Form2->isVisible());
-    EXPECT_TRUE(Form1->Wertetabelle1->isChecked());
-    EXPECT_TRUE(Form1->mitWertetabellestarten1->isChecked());
-    EXPECT_TRUE(Form1->eigeneEinstellungenverwenden1->isChecked());
-    ErwarteStartgleichung();
-}
-
-TEST_F(ProgrammTest, StartTemplateFirstThenTheCommandLineDocumentReplacesIt)
+// The start template comes first, a document named on the command line
+// replaces it; the words of the command line are joined into one existing
+// path, and one naming no file, or a folder, is dropped. A template or
+// document that cannot be read leaves the default equation.
+TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
 {
     const std::string vorlage = Startvorlage().toStdString();
     const std::string dokument = Konfig.filePath(QStringLiteral("zwei Worte.kvd")).toStdString();
+    const auto blank = dokument.rfind(' ');
+    const std::vector<std::string> worte = {dokument.substr(0, blank), dokument.substr(blank + 1)};
     Starten();
     ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
     Form1->Edit1->setText(QStringLiteral("f(x) = 3"));
@@ -159,87 +141,57 @@ TEST_F(ProgrammTest, StartTemplateFirstThenTheCommandLineDocumentReplacesIt)
     Form1->Edit1->setText(QStringLiteral("f(x) = 4"));
     ASSERT_TRUE(Form1->speichere(dokument));
     ProgrammBeenden();
-    Gestartet = false;
 
     TEinstellungen e;
     e.Startvorlage = 1;
-    EinstellungenSchreiben(e);
+    e.MitWertetabelle = 1;
+    EinstellungsdateiSchreiben(Kodiert(e));
     Starten();
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3"));
     EXPECT_FALSE(Form1->StartvorlageLaden);
+    EXPECT_TRUE(Form1->eigeneEinstellungenverwenden1->isChecked());
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(Form1->Wertetabelle1->isChecked());
+    EXPECT_TRUE(Form1->mitWertetabellestarten1->isChecked());
     ProgrammBeenden();
 
-    const auto blank = dokument.rfind(' ');
-    Starten({dokument.substr(0, blank), dokument.substr(blank + 1)});
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 4"));
+    Starten(worte);
+    EXPECT_EQ(StartDokument, dokument);
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 4");
     ProgrammBeenden();
 
-    // A template that is no document leaves the default equation.
-    {
-        QFile f(Startvorlage());
+    for (const std::vector<std::string>& falsch :
+         {std::vector<std::string>{Konfig.filePath(QStringLiteral("fehlt")).toStdString(), "auch.kvd"},
+          std::vector<std::string>{Konfig.path().toStdString()}}) {
+        Starten(falsch);
+        EXPECT_TRUE(StartDokument.empty());
+        ProgrammBeenden();
+    }
+
+    for (const std::string& pfad : {vorlage, dokument}) {
+        QFile f(QString::fromStdString(pfad));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("kaputt");
     }
-    Starten();
+    Starten(worte);
     ErwarteStartgleichung();
     EXPECT_TRUE(Graphik->isVisible());
 }
 
-// The words are joined into one existing path; one naming no file, or a
-// folder, is dropped.
-TEST_F(ProgrammTest, CommandLineWordsAreJoinedIntoOneExistingPath)
-{
-    const QString pfad = Konfig.filePath(QStringLiteral("mein Dokument.kvd"));
-    {
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("x");
-    }
-    const std::string ganz = pfad.toStdString();
-    const auto blank = ganz.rfind(' ');
-    Starten({ganz.substr(0, blank), ganz.substr(blank + 1)});
-    EXPECT_EQ(StartDokument, ganz);
-    // The document could not be read: the program still stands.
-    EXPECT_TRUE(Form1->isVisible());
-    EXPECT_TRUE(Graphik->isVisible());
-    ProgrammBeenden();
-
-    Starten({Konfig.filePath(QStringLiteral("fehlt")).toStdString(), "auch.kvd"});
-    EXPECT_TRUE(StartDokument.empty());
-    ProgrammBeenden();
-    Starten({Konfig.path().toStdString()});
-    EXPECT_TRUE(StartDokument.empty());
-}
-
-TEST_F(ProgrammTest, QuitAsksOnceAndOnlyAnExplicitYesCloses)
+// Either window asks; closing the graph window closes the main window,
+// which does not ask again. The main window's Yes ends the event loop below.
+TEST_F(ProgrammTest, QuitAsksOnceFromEitherWindowAndOnlyAnExplicitYesCloses)
 {
     Starten();
-    const std::string frage = Texte[294] + "  ";
-    for (const auto antwort : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Cancel}) {
-        Frage.Antwort = antwort;
-        Frage.Fragen.clear();
-        QCloseEvent nein;
-        QApplication::sendEvent(Form1, &nein);
-        EXPECT_FALSE(nein.isAccepted());
-        ASSERT_EQ(Frage.Fragen.size(), 1u);
-        EXPECT_EQ(Frage.Fragen[0].toStdString(), frage);
-    }
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
-
-    Frage.Antwort = QMessageBox::Yes;
-    QCloseEvent ja;
-    QApplication::sendEvent(Form1, &ja);
-    EXPECT_TRUE(ja.isAccepted());
-}
-
-TEST_F(ProgrammTest, ClosingTheGraphWindowAsksOnceAndClosesTheMainWindow)
-{
-    Starten();
-    Frage.Antwort = QMessageBox::No;
-    QCloseEvent nein;
-    QApplication::sendEvent(Graphik, &nein);
-    EXPECT_FALSE(nein.isAccepted());
+    for (QWidget* fenster : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Graphik)})
+        for (const auto antwort : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Cancel}) {
+            Frage.Antwort = antwort;
+            Frage.Fragen.clear();
+            QCloseEvent nein;
+            QApplication::sendEvent(fenster, &nein);
+            EXPECT_FALSE(nein.isAccepted());
+            EXPECT_EQ(Frage.Fragen, std::vector<QString>{QString::fromStdString(Texte[294] + "  ")});
+        }
     EXPECT_FALSE(BeendenBestaetigt);
     EXPECT_TRUE(Form1->isVisible());
 
@@ -250,7 +202,7 @@ TEST_F(ProgrammTest, ClosingTheGraphWindowAsksOnceAndClosesTheMainWindow)
     EXPECT_TRUE(ja.isAccepted());
     EXPECT_TRUE(BeendenBestaetigt);
     EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(Frage.Fragen.size(), 1u);  // the main window did not ask again
+    EXPECT_EQ(Frage.Fragen.size(), 1u);
 }
 
 TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
@@ -261,8 +213,7 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     s->Timer1->stop();  // the ticks are driven by hand here
     Graphik->resize(300, 200);
     s->Timer1Timer();
-    EXPECT_EQ(Graphik->width(), Graphik->StartBreite);
-    EXPECT_EQ(Graphik->height(), Form1->height());
+    EXPECT_EQ(Graphik->size(), QSize(Graphik->StartBreite, Form1->height()));
     s->Timer1Timer();
     EXPECT_NEAR(s->windowOpacity(), 249.0 / 255.0, 0.005);
     for (int i = 3; i <= 10; ++i)
@@ -271,8 +222,7 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     for (int i = 11; i <= 20; ++i)
         s->Timer1Timer();
     EXPECT_FALSE(s->Image3->isVisibleTo(s));
-    EXPECT_EQ(Tsplashscreen::Deckkraft(120), 13);
-    EXPECT_EQ(Tsplashscreen::Deckkraft(121), 11);
+    EXPECT_EQ(std::tuple(Tsplashscreen::Deckkraft(120), Tsplashscreen::Deckkraft(121)), std::tuple(13, 11));
     for (int i = 21; i <= 121; ++i)
         s->Timer1Timer();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
