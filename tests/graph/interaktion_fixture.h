@@ -34,7 +34,6 @@ struct FakeKlaenge : TKlangSpieler {
 
 struct FakeZeiger : TZeiger {
     QPoint Stelle;
-    std::vector<QPoint> Gesetzt;
     bool Werfen = false;
     QPoint Position() const override
     {
@@ -42,11 +41,7 @@ struct FakeZeiger : TZeiger {
             throw std::runtime_error("kein Zeiger");
         return Stelle;
     }
-    void Setze(QPoint p) override
-    {
-        Stelle = p;
-        Gesetzt.push_back(p);
-    }
+    void Setze(QPoint p) override { Stelle = p; }
 };
 
 class InteraktionTest : public ProgrammTest {

@@ -100,10 +100,6 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     EXPECT_EQ(Graphik->BeschrHistorie, "19");
     EXPECT_EQ(Beschriftungen[9].Text, "b");
 
-    // An empty field places nothing.
-    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
-    EXPECT_EQ(Graphik->BeschrHistorie, "19");
-
     Gehoert();
     Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
     EXPECT_TRUE(Beschriftungen[9].Text.empty());
@@ -168,13 +164,12 @@ TEST_F(MausTest, ArrowKeysMoveThePointerInsideTheDrawingAreaOnly)
     EXPECT_EQ(ZeigerImBild(), QPoint(49, 50));
 }
 
-TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsButNotInTheOriginTool)
+TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsAndUpDownStepTheFamilyParameter)
 {
     ZeigerAuf(200, 100);
-    Graphik->FormKeyDown(Qt::Key_Return);
+    Graphik->FormKeyDown(Qt::Key_Return);  // the origin tool has no click
     EXPECT_EQ(Modus, ModusUrsprung);
     EXPECT_TRUE(Gehoert().empty());
-
     Waehle(Graphik->KreisButton);
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 190, 100);
     Graphik->AnimatorTimer();
@@ -184,37 +179,28 @@ TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsButNotInTheOriginTool)
     Graphik->FormKeyDown(Qt::Key_Delete);  // a step back
     EXPECT_EQ(Modus, ModusKreisMitte);
     EXPECT_EQ(Gehoert(), (std::vector<std::string>{"blop", "schlag"}));
-}
 
-TEST_F(MausTest, UpAndDownStepTheFamilyParameterWhileTheTraceWindowIsShown)
-{
+    // While the trace window is shown Up and Down step t, not the pointer.
     Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
     Form1->Estept->setText(QStringLiteral("0,5"));
     Waehle(Graphik->Tracebutton);
     ASSERT_TRUE(TraceParam->isVisible());
-    ZeigerAuf(100, 100);
     Graphik->FormKeyDown(Qt::Key_Up);
     Graphik->FormKeyDown(Qt::Key_Up);
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
     Graphik->FormKeyDown(Qt::Key_Down);
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("1,5"));
-    EXPECT_EQ(ZeigerImBild(), QPoint(100, 100));
-    EXPECT_TRUE(Zeiger.Gesetzt.empty());
+    EXPECT_EQ(ZeigerImBild(), QPoint(200, 100));
 }
 
 TEST_F(MausTest, NothingThrownInAHandlerReachesTheEventLoop)
 {
-    // A failing sound in the origin tool's press and release and in a
-    // capturing click; a failing pointer under a key.
+    // A failing sound in the origin tool's press and release; a failing
+    // pointer under a key.
     Klaenge.Werfen = true;
     EXPECT_NO_THROW(Druecken(150, 240));
     EXPECT_NO_THROW(Loslassen(150, 240));
     Waehle(Graphik->PunktButton);
-    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 100);
-    Graphik->AnimatorTimer();
-    QMouseEvent druck(QEvent::MouseButtonPress, QPointF(100, 100), QPointF(100, 100), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    EXPECT_NO_THROW(QCoreApplication::sendEvent(Graphik->PaintBox1, &druck));
     Graphik->CursorBar->setFocus();
     Zeiger.Werfen = true;
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
