@@ -492,7 +492,7 @@ public:
     void Timer1Timer();
     void Timer2Timer();
     // The preview tick. So far it only follows the pointer: the snapped
-    // coordinates as text and in status panel 0.
+    // coordinates as text and in status panel 0, and the step's hints.
     void AnimatorTimer();
 
     // What a click adopts, by mode (the objects made with the mouse).

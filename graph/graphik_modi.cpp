@@ -636,11 +636,13 @@ void TGraphik::TracebuttonClick(QObject* Sender)
     if (TraceParam && Funktionen[0]) {
         const bool einzeln = Funktionen[0]->GetKind() == " Funktion ";
         if (!einzeln && (Modus == ModusSpur || Modus == ModusTangente) && !TraceParam->isVisible()) {
-            TraceParam->move(
-                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
             if (Form1)
                 TraceParam->Edit->setText(Form1->Evont->text());
+            // Placed once shown: a window shown for the first time only
+            // then has its own width.
             TraceParam->show();
+            TraceParam->move(
+                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
         } else if (einzeln) {
             TraceParam->hide();
         }

@@ -1,5 +1,6 @@
 // The construction preview's tick. So far it only follows the pointer: the
-// snapped coordinates as text, which the clicks read, and in status panel 0.
+// snapped coordinates as text, which the clicks read, and in status panel 0,
+// and a fresh frame with the instruction box of the step.
 
 #include "graph/graphik_modi.h"
 
@@ -88,6 +89,12 @@ void TGraphik::AnimatorTimer()
     // Off the graph the trace point waits for the pointer to come back.
     if (Modus == ModusSpur && !definiert)
         return;
+    // A fresh frame with the step's instruction box; a playing effect
+    // keeps the screen as it is.
+    CopyBildToAnzeigebild();
+    DrawModeHints();
+    if (!EffektLaeuft)
+        CopyToPaintBox();
     LetzteMausX = MausX;
     LetzteMausY = MausY;
 }
