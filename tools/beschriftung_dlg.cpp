@@ -3,6 +3,7 @@
 #include "engine/tabellen.h"
 #include "platform/fensterart.h"
 
+
 TBeschriftungDlg* BeschriftungDlg = nullptr;
 
 TBeschriftungDlg::TBeschriftungDlg(QWidget* parent) : QWidget(parent)
