@@ -405,6 +405,137 @@ public:
     // also how a live preview disappears.
     void DrawModeHints();
 
+    // What the instruction box shows, read once from the windows.
+    struct THinweisLage {
+        std::int32_t Modus = 1;
+        bool IstTangente = true;
+        bool Kompiliert = false;  // the selected function's term compiles
+        bool Schar = false;       // it is edited as a family (Eingabeart)
+        QString Term;             // as typed in the main window
+        QString Parameter;        // the trace window's family parameter
+    };
+    THinweisLage HinweisLage() const;
+    // The instruction box on any canvas. Leaves the canvas as the preview
+    // expects it: font "Tahoma" 10, pen 1 pixel, brush white, solid in modes
+    // 1..6, 82, 92 and clear in the step modes 7, 71, 8, 81, 9, 91, 93.
+    static void HinweiseZeichnen(TCanvas& Canvas, const THinweisLage& Lage);
+
+    // Creates the tool buttons and the other controls of this group, the
+    // effect pictures and timers, and connects them; FormCreate calls it.
+    void ErzeugeInteraktion();
+
+    // The ten tool buttons of AktivBox: one group, exactly one pressed.
+    QToolButton* UrsprungButton = nullptr;
+    QToolButton* PunktButton = nullptr;
+    QToolButton* Tracebutton = nullptr;
+    QToolButton* TangenteButton = nullptr;
+    QToolButton* NormaleButton = nullptr;
+    QToolButton* Senkrechtebutton = nullptr;
+    QToolButton* BeschriftButton = nullptr;
+    QToolButton* KreisButton = nullptr;
+    QToolButton* GeradeButton = nullptr;
+    QToolButton* ParabelButton = nullptr;
+    QCheckBox* CheckBox2 = nullptr;  // "Foto mit": points also get their coordinates
+    QLabel* LabelText = nullptr;     // what "Foto mit" adds: coordinates, touching point
+    QCheckBox* SoundBox = nullptr;   // mirrored into the main window's Sound1
+    // The snap step: caption "Raster" and the five steps beside TrackBar3.
+    QLabel* Label12 = nullptr;
+    QLabel* Label10 = nullptr;  // 1
+    QLabel* Label11 = nullptr;  // 0,5
+    QLabel* Label2 = nullptr;   // 0,1
+    QLabel* Label1 = nullptr;   // 0,01
+    QLabel* Label32 = nullptr;  // 0,001
+    // Focus target of the keyboard pointer: takes the focus without
+    // reacting to the arrow keys.
+    QWidget* CursorBar = nullptr;
+    // The camera flash in three stages and the typewriter in two.
+    QLabel* camera = nullptr;
+    QLabel* camera2 = nullptr;
+    QLabel* camera3 = nullptr;
+    QLabel* typer = nullptr;
+    QLabel* typer2 = nullptr;
+    QTimer* Timer1 = nullptr;  // flash, 30 ms
+    QTimer* Timer2 = nullptr;  // typewriter, 30 ms
+
+    // Pointer in PaintBox1 pixels as the last move left it, and where the
+    // last preview was drawn (a negative x forces the next tick to draw).
+    std::int32_t MausX = 0;
+    std::int32_t MausY = 0;
+    std::int32_t LetzteMausX = 0;
+    std::int32_t LetzteMausY = 0;
+    // Where the last step of an origin drag began.
+    std::int32_t ZiehStartX = 0;
+    std::int32_t ZiehStartY = 0;
+    // The snapped pointer as text (program's separator) and as shown.
+    QString XText;
+    QString YText;
+    QString KoordText;
+    bool VorschauGueltig = true;  // the preview has a defined object
+    // A flash or typewriter is playing. One flag for both: the first
+    // effect to end clears it.
+    bool EffektLaeuft = false;
+    int BlitzBild = 0;   // frame counter of the flash
+    int TyperBild = 0;   // frame counter of the typewriter
+    std::string BeschrHistorie;  // label digits placed by mouse, newest last
+
+    // The handler of all ten tool buttons; with any other sender Modus is
+    // left as the caller set it and only the window is configured.
+    void TracebuttonClick(QObject* Sender);
+    // The assistant's answers in modes 82 and 92.
+    void JaButtonClick(QObject* Sender);
+    void NeinButtonClick(QObject* Sender);
+    void InteraktivBoxClick();
+    void CheckBox2Click();
+    void TrackBar3Change();
+    void ShowSnapControls(bool zeigen);
+    void SoundBoxClick();
+
+    // The drawing area's mouse events; the keyboard pointer calls them too.
+    void PaintBox1MouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
+    void PaintBox1MouseDown(QObject* Sender, Qt::MouseButton Button, int X, int Y);
+    void PaintBox1MouseUp(QObject* Sender, Qt::MouseButton Button, int X, int Y);
+    void BeschrEditChange();
+    // Keys of the whole window (key preview): the keyboard pointer.
+    void FormKeyDown(int Key);
+
+    void Timer1Timer();
+    void Timer2Timer();
+    // The preview tick. So far it only follows the pointer: the snapped
+    // coordinates as text and in status panel 0, and the step's hints.
+    void AnimatorTimer();
+
+    // What a click adopts, by mode (the objects made with the mouse).
+    void PaintBoxClick_Links_23(QObject* Sender, int X, int Y);
+    void PaintBoxClick_Links_4(QObject* Sender, int X, int Y);
+    void PaintBoxClick_Links_5(QObject* Sender, int X, int Y);
+    void PaintBoxClick_Links_71(QObject* Sender, int X, int Y);
+    void PaintBoxClick_Links_81(QObject* Sender, int X, int Y);
+    void PaintBoxClick_Links_93(QObject* Sender, int X, int Y);
+    // Right click in every mode: takes back a step or the tool's newest object.
+    void PaintBoxClick_Rechts(QObject* Sender, int X, int Y);
+
+    // Plays one of the program's sounds while the main window's Sound1 is ticked.
+    void Klang(const char* name);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ---- Interaction modes and mouse (private) ----
+    struct TModusEintrag;
+    static const TModusEintrag* ModusEintrag(std::int32_t modus);
+    void WerkzeugKnopfDruecken(QToolButton* knopf);
+    void OeffnerHervorheben(unsigned fenster);
+    void UrsprungBewegung(Qt::MouseButtons Shift, int X, int Y);
+    void BeschrEditFolgt(int X, int Y);
+    void BeschriftungPlatzieren(int X, int Y);
+    void BeschriftungZuruecknehmen();
+    void Fangen(QObject* Sender, int X, int Y, const TModusEintrag& e);
+    void BlitzStarten(int px, int py);
+    void TyperStarten(int X, int Y);
+    void BeschrEditZuruecksetzen();
+    void SchrittZurueck(QObject* Sender, const TModusEintrag& e);
+
 private:
     // ---- View geometry and drawing core (private) ----
     struct TPlotMapping {

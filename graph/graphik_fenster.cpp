@@ -211,6 +211,9 @@ void TGraphik::FormCreate()
     Animator->setObjectName(QStringLiteral("Animator"));
     Animator->setInterval(20);
 
+    // The tool buttons and everything the interaction modes need.
+    ErzeugeInteraktion();
+
     // The input bar: a mirror of the main window's editor.
     auto label = [](QWidget* parent, const char* name, const QString& text, int x, int y) {
         auto* l = new QLabel(text, parent);

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -238,6 +239,8 @@ void TForm1::ErzeugeMenues()
         InteraktivGruppe->addAction(*ziele[i]);
     }
     I1->setChecked(true);
+    for (QAction** a : ziele)
+        connect(*a, &QAction::triggered, this, [this, a = *a] { I1Click(a); });
 
     Einstellungen2 = NeuesMenue(bar, "Einstellungen2", QStringLiteral("Einstellungen"));
     Sprache1 = NeuesUntermenue(Einstellungen2, "Sprache1", QStringLiteral("Sprache"));
@@ -269,6 +272,8 @@ void TForm1::ErzeugeMenues()
     Sound1->setChecked(true);
     Interaktiv1 = NeueAktion(Einstellungen2, "Interaktiv1", QStringLiteral("Interaktiv"), true);
     Interaktiv1->setChecked(true);
+    UmschaltHandler(Sound1, [this] { Sound1Click(); });
+    UmschaltHandler(Interaktiv1, [this] { Interaktiv1Click(); });
 
     Hilfe1 = NeuesMenue(bar, "Hilfe1", QStringLiteral("Hilfe"));
 }
@@ -635,6 +640,57 @@ void TForm1::Graphen1Click()
         Graphik->show();
         Graphik->GraphikResize();
     }
+}
+
+// ---------------------------------------------------------------------------
+// The graph window's interaction
+
+void TForm1::I1Click(QAction* Sender)
+{
+    if (!Graphik)
+        return;
+    struct TWahl {
+        QAction* TForm1::*Eintrag;
+        std::int32_t Modus;
+        QToolButton* TGraphik::*Knopf;
+        int Tangente;  // IstTangente: 1 True, 0 False, -1 unchanged
+    };
+    static const std::array<TWahl, 10> Wahl = {{
+        {&TForm1::I1, ModusUrsprung, &TGraphik::UrsprungButton, -1},
+        {&TForm1::I2, ModusBeschriftung, &TGraphik::BeschriftButton, -1},
+        {&TForm1::I3, ModusSenkrechte, &TGraphik::Senkrechtebutton, -1},
+        {&TForm1::I4, ModusPunkte, &TGraphik::PunktButton, -1},
+        {&TForm1::I5, ModusKreisMitte, &TGraphik::KreisButton, -1},
+        {&TForm1::I6, ModusGeradeFrage, &TGraphik::GeradeButton, -1},
+        {&TForm1::I7, ModusParabelFrage, &TGraphik::ParabelButton, -1},
+        {&TForm1::I8, ModusTangente, &TGraphik::TangenteButton, 1},
+        {&TForm1::I9, ModusTangente, &TGraphik::NormaleButton, 0},
+        {&TForm1::I10, ModusSpur, &TGraphik::Tracebutton, 1},
+    }};
+    for (const TWahl& w : Wahl) {
+        if (this->*w.Eintrag != Sender)
+            continue;
+        Modus = w.Modus;
+        if (QToolButton* knopf = Graphik->*w.Knopf)
+            knopf->setChecked(true);
+        if (w.Tangente >= 0)
+            Graphik->IstTangente = w.Tangente == 1;
+        Graphik->TracebuttonClick(Sender);
+    }
+}
+
+void TForm1::Sound1Click()
+{
+    Sound1->setChecked(!Sound1->isChecked());
+    if (Graphik && Graphik->SoundBox)
+        Graphik->SoundBox->setChecked(Sound1->isChecked());
+}
+
+void TForm1::Interaktiv1Click()
+{
+    Interaktiv1->setChecked(!Interaktiv1->isChecked());
+    if (Graphik && Graphik->InteraktivBox)
+        Graphik->InteraktivBox->setChecked(Interaktiv1->isChecked());
 }
 
 // ---------------------------------------------------------------------------

@@ -168,6 +168,11 @@ public:
     void AlignForm();
     void Wertetabelle1Click();
     void Graphen1Click();
+    // The graph window's tool by the menu Interaktiv2 (Sender: I1 .. I10).
+    void I1Click(QAction* Sender);
+    // The switches of Einstellungen2 and their mirrors in the graph window.
+    void Sound1Click();
+    void Interaktiv1Click();
     // Title-bar double click and the maximise command: presentation mode.
     void WMNCLButtonDblClk();
     // Starts presentation mode: the graph window maximised with its input

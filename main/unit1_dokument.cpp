@@ -542,7 +542,14 @@ void TForm1::SpeedButton3Click()
     if (Graphik) {
         if (Graphik->InteraktivBox)
             Graphik->InteraktivBox->setChecked(true);
+        if (Graphik->UrsprungButton)
+            Graphik->UrsprungButton->setChecked(true);
         Modus = ModusUrsprung;
+        Graphik->TracebuttonClick(this);
+        if (Graphik->CheckBox2)
+            Graphik->CheckBox2->setChecked(false);
+        if (Graphik->SoundBox)
+            Graphik->SoundBox->setChecked(true);
         if (Graphik->TrackBar3)
             Graphik->TrackBar3->setValue(3);
     }

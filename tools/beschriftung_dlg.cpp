@@ -14,3 +14,33 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
 void TBeschriftungDlg::zeigeBeschr()
 {
 }
+
+void TBeschriftungDlg::BeschriftungZuruecksetzen(int k)
+{
+    if (k < 1 || k > 9)
+        return;
+    TBeschriftung& b = Beschriftungen[k];
+    b.Text.clear();
+    b.X = 2.1;
+    b.Y = k + (-0.2);
+    b.Font.Name = "Tahoma";
+    b.Font.Color = clBlack;
+    b.Font.Size = 12;
+    b.Font.Style = 0;
+    b.Vorne = 1;
+    zeigeBeschr();
+    update();
+}
+
+void TBeschriftungDlg::VerschiebenLoesen()
+{
+}
+
+void TBeschriftungDlg::VerschiebeKnoepfeFreigeben()
+{
+}
+
+QLineEdit* TBeschriftungDlg::TextFeld(int /*k*/) const
+{
+    return nullptr;
+}

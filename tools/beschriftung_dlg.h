@@ -5,6 +5,8 @@
 
 #include "tools/werkzeugfenster.h"
 
+class QLineEdit;
+
 class TBeschriftungDlg : public TWerkzeugfenster {
     Q_OBJECT
 public:
@@ -13,6 +15,17 @@ public:
     // Shows the table in the controls. Not filled in yet.
     void zeigeBeschr();
     void Auffrischen() override { zeigeBeschr(); }
+
+    // What the graph window's label mode asks of this window.
+    // Label k (1..9) back to its defaults: the reset button of its row.
+    void BeschriftungZuruecksetzen(int k);
+    // Leaving label mode: a pressed move button is released and its label
+    // put back. No move buttons yet, so no label can be riding.
+    void VerschiebenLoesen();
+    // A moved label was placed: the move buttons are released. None yet.
+    void VerschiebeKnoepfeFreigeben();
+    // The text edit of label k's row; none yet.
+    QLineEdit* TextFeld(int k) const;
 };
 
 extern TBeschriftungDlg* BeschriftungDlg;

@@ -1,0 +1,84 @@
+#include "platform/klang.h"
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMediaDevices>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+
+TKlangSpieler* GSpieler = nullptr;
+
+bool AusgabeVorhanden()
+{
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+}  // namespace
+
+void SetKlangSpieler(TKlangSpieler* spieler)
+{
+    GSpieler = spieler;
+}
+
+void SpieleKlang(const QString& name)
+{
+    if (GSpieler) {
+        GSpieler->Spiele(name);
+        return;
+    }
+    // The program's player lives as long as the application object.
+    static QPointer<TQtKlangSpieler> programm;
+    if (!programm) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return;
+        programm = new TQtKlangSpieler({}, app);
+    }
+    programm->Spiele(name);
+}
+
+TQtKlangSpieler::TQtKlangSpieler(TGeraetPruefung geraetDa, QObject* parent)
+    : QObject(parent), FGeraetDa(geraetDa ? std::move(geraetDa) : TGeraetPruefung(AusgabeVorhanden))
+{
+}
+
+TQtKlangSpieler::~TQtKlangSpieler() = default;
+
+QSoundEffect* TQtKlangSpieler::Effekt(const QString& name)
+{
+    if (const auto it = FEffekte.find(name); it != FEffekte.end())
+        return it->second.get();
+    const QString pfad = QStringLiteral(":/sounds/") + name + QStringLiteral(".wav");
+    if (!QFile::exists(pfad))
+        return nullptr;
+    auto effekt = std::make_unique<QSoundEffect>();
+    // A device that fails makes the program silent for good: no message,
+    // and no new attempt on every click.
+    QObject::connect(effekt.get(), &QSoundEffect::statusChanged, this, [this, e = effekt.get()] {
+        if (e->status() == QSoundEffect::Error)
+            FStumm = true;
+    });
+    effekt->setSource(QUrl(QStringLiteral("qrc") + pfad));
+    return FEffekte.emplace(name, std::move(effekt)).first->second.get();
+}
+
+void TQtKlangSpieler::Spiele(const QString& name)
+{
+    if (!FGeprueft) {
+        FGeprueft = true;
+        FStumm = !FGeraetDa();
+    }
+    if (FStumm)
+        return;
+    QSoundEffect* effekt = Effekt(name);
+    if (!effekt)
+        return;
+    if (FAktuell && FAktuell->isPlaying())
+        FAktuell->stop();
+    FAktuell = effekt;
+    effekt->play();
+}

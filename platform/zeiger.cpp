@@ -1,0 +1,27 @@
+#include "platform/zeiger.h"
+
+#include <QCursor>
+
+namespace {
+
+TZeiger* GZeiger = nullptr;
+
+}  // namespace
+
+void SetZeiger(TZeiger* zeiger)
+{
+    GZeiger = zeiger;
+}
+
+QPoint ZeigerPosition()
+{
+    return GZeiger ? GZeiger->Position() : QCursor::pos();
+}
+
+void ZeigerSetzen(QPoint p)
+{
+    if (GZeiger)
+        GZeiger->Setze(p);
+    else
+        QCursor::setPos(p);
+}

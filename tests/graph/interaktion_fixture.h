@@ -1,0 +1,94 @@
+#pragma once
+// A started program whose graph window has a drawing area of 331 x 301
+// pixels for the default view (30 pixels per view unit on both axes, the
+// origin at pixel (150, 240)), with the sounds recorded and the mouse
+// pointer a fake.
+
+#include "main/programm_fixture.h"
+
+#include "graph/graphik.h"
+#include "main/form1.h"
+#include "platform/klang.h"
+#include "platform/statusleiste.h"
+#include "platform/zeiger.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QToolButton>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct FakeKlaenge : TKlangSpieler {
+    std::vector<std::string> Gespielt;
+    bool Werfen = false;
+    void Spiele(const QString& name) override
+    {
+        if (Werfen)
+            throw std::runtime_error("kein Klang");
+        Gespielt.push_back(name.toStdString());
+    }
+};
+
+struct FakeZeiger : TZeiger {
+    QPoint Stelle;
+    bool Werfen = false;
+    QPoint Position() const override
+    {
+        if (Werfen)
+            throw std::runtime_error("kein Zeiger");
+        return Stelle;
+    }
+    void Setze(QPoint p) override { Stelle = p; }
+};
+
+class InteraktionTest : public ProgrammTest {
+protected:
+    FakeKlaenge Klaenge;
+    FakeZeiger Zeiger;
+
+    void SetUp() override
+    {
+        ProgrammTest::SetUp();
+        SetKlangSpieler(&Klaenge);
+        SetZeiger(&Zeiger);
+        Starten();
+        FreieFlaeche(331, 301);
+        ASSERT_EQ(Graphik->PaintBox1->size(), QSize(331, 301));
+        Klaenge.Gespielt.clear();
+    }
+
+    void TearDown() override
+    {
+        ProgrammTest::TearDown();
+        SetKlangSpieler(nullptr);
+        SetZeiger(nullptr);
+    }
+
+    // Sizes the window so that the free room for the drawing area is w x h.
+    static void FreieFlaeche(int w, int h)
+    {
+        const int m = Graphik->GroupBox1->x();
+        const int links = Graphik->InteraktivBox->isChecked() ? 2 * m + Graphik->AktivBox->width() : m;
+        const int oben = m + Graphik->GroupBox1->y() + Graphik->GroupBox1->height();
+        const int sb = Graphik->StatusBar1->sizeHint().height();
+        Graphik->resize(w + m + links, h + oben + m + sb);
+        Graphik->GraphikResize();
+    }
+
+    // A tool chosen as the user does it.
+    static void Waehle(QToolButton* knopf) { knopf->click(); }
+
+    // The pointer comes to (x, y) and the preview follows it, then a click.
+    static void Klick(int x, int y, Qt::MouseButton taste = Qt::LeftButton)
+    {
+        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
+        Graphik->AnimatorTimer();
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, taste, x, y);
+    }
+
+    // The sounds played since the last call.
+    std::vector<std::string> Gehoert() { return std::exchange(Klaenge.Gespielt, {}); }
+};

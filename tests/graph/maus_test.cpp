@@ -1,0 +1,214 @@
+// The drawing area's mouse and keys: the origin drag, label placing, the
+// capturing click, and the keyboard pointer.
+
+#include "interaktion_fixture.h"
+
+#include "engine/tabellen.h"
+#include "main/trace_dlg.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+class MausTest : public InteraktionTest {
+protected:
+    // Real mouse events on the drawing area, as the window system sends them.
+    static void Maus(QEvent::Type art, int x, int y, Qt::MouseButton taste, Qt::MouseButtons gehalten)
+    {
+        QMouseEvent e(art, QPointF(x, y), Graphik->PaintBox1->mapToGlobal(QPointF(x, y)), taste, gehalten,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(Graphik->PaintBox1, &e);
+    }
+    static void Druecken(int x, int y) { Maus(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton); }
+    static void Ziehen(int x, int y) { Maus(QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton); }
+    static void Loslassen(int x, int y) { Maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton); }
+
+    struct Ansicht {
+        int XMin, XMax, YMin, YMax;
+        bool operator==(const Ansicht&) const = default;
+    };
+    static Ansicht Jetzt() { return {Graphik->XMin, Graphik->XMax, Graphik->YMin, Graphik->YMax}; }
+
+    // The pointer over pixel (x, y) of the drawing area.
+    void ZeigerAuf(int x, int y) { Zeiger.Stelle = Graphik->PaintBox1->mapToGlobal(QPoint(x, y)); }
+    QPoint ZeigerImBild() const { return Zeiger.Stelle - Graphik->PaintBox1->mapToGlobal(QPoint(0, 0)); }
+};
+
+}  // namespace
+
+TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
+{
+    // 30 pixels per unit: x = 0 at column 150, y = 0 at row 240.
+    Druecken(150, 240);
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"schlag"});
+    Ziehen(164, 254);  // 0.47 units: nothing moves
+    EXPECT_EQ(Jetzt(), (Ansicht{-5, 6, -2, 8}));
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, QStringLiteral("P(0,47|-0,47)"));
+    Ziehen(165, 255);  // 0.5 rounds to the even 0
+    EXPECT_EQ(Jetzt(), (Ansicht{-5, 6, -2, 8}));
+    Ziehen(166, 256);  // past the boundary: one unit, width and height kept
+    EXPECT_EQ(Jetzt(), (Ansicht{-6, 5, -1, 9}));
+    Loslassen(166, 256);
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"blop"});
+    EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Qt::CrossCursor);
+
+    // A drag of under half a unit from a whole unit moves nothing.
+    Druecken(180, 210);
+    Ziehen(194, 224);
+    Loslassen(194, 224);
+    EXPECT_EQ(Jetzt(), (Ansicht{-6, 5, -1, 9}));
+
+    // Without the button held the view stays.
+    Maus(QEvent::MouseMove, 10, 10, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(Jetzt(), (Ansicht{-6, 5, -1, 9}));
+}
+
+TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
+{
+    Waehle(Graphik->BeschriftButton);
+    Graphik->BeschrEdit->setText(QStringLiteral("Scheitel"));
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
+    EXPECT_FALSE(Graphik->BeschrEdit->isHidden());
+    EXPECT_EQ(Graphik->BeschrEdit->pos(), Graphik->PaintBox1->pos() + QPoint(122, 60));
+    // The field shows the label's 12 points at the picture's zoom.
+    EXPECT_EQ(Graphik->BeschrEdit->font().pointSize(), 10);  // 12 * 0.0264 * 30 = 9.5
+
+    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
+    EXPECT_EQ(Beschriftungen[1].Text, "Scheitel");
+    EXPECT_DOUBLE_EQ(Beschriftungen[1].X, 11.0 * 122 / 331);
+    EXPECT_DOUBLE_EQ(Beschriftungen[1].Y, 0.01 + 10.0 * 60 / 301);
+    EXPECT_TRUE(Graphik->BeschrEdit->text().isEmpty());
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"schreib"});
+    EXPECT_FALSE(Graphik->typer->isHidden());
+    EXPECT_TRUE(Graphik->EffektLaeuft);
+    // While the typewriter plays the field keeps out of sight.
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
+    EXPECT_EQ(Graphik->BeschrEdit->pos(), QPoint(-1000, 1000));
+
+    // Labels 1..8 taken: label 9 is overwritten, and stays once in the history.
+    for (int k = 2; k <= 8; ++k)
+        Beschriftungen[k].Text = "belegt";
+    for (const char* text : {"a", "b"}) {
+        Graphik->BeschrEdit->setText(QString::fromLatin1(text));
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
+    }
+    EXPECT_EQ(Graphik->BeschrHistorie, "19");
+    EXPECT_EQ(Beschriftungen[9].Text, "b");
+
+    Gehoert();
+    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
+    EXPECT_TRUE(Beschriftungen[9].Text.empty());
+    EXPECT_DOUBLE_EQ(Beschriftungen[9].Y, 8.8);
+    EXPECT_EQ(Graphik->BeschrHistorie, "1");
+    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
+    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
+    EXPECT_TRUE(Beschriftungen[1].Text.empty());
+    EXPECT_EQ(Gehoert(), (std::vector<std::string>{"weg", "weg"}));
+}
+
+TEST_F(MausTest, CapturingClickFlashesAtTheSnappedPointOnlyWithAReadablePoint)
+{
+    Waehle(Graphik->PunktButton);
+    Klick(181, 119);  // snapped to (1,03 | 4,03)
+    EXPECT_EQ(Graphik->XText, QStringLiteral("1,03"));
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"klick"});
+    ASSERT_FALSE(Graphik->camera3->isHidden());
+    // Centred on the point's pixel: (1.03 + 5) * 30 = 180.9 -> 181, (8 - 4.03) * 30 = 119.1 -> 119.
+    const QPoint mitte = Graphik->camera3->geometry().topLeft() + QPoint(1 + 17 / 2, 1 + 14 / 2);
+    EXPECT_EQ(mitte, Graphik->PaintBox1->pos() + QPoint(181, 119));
+
+    // A trace point off the graph captures nothing.
+    Graphik->camera3->hide();
+    Form1->Edit1->setText(QStringLiteral("f(x) = sqrt(x)"));
+    Waehle(Graphik->Tracebutton);
+    Klick(60, 100);  // x = -3: no value
+    EXPECT_EQ(Graphik->YText, QStringLiteral(" --- "));
+    EXPECT_TRUE(Gehoert().empty());
+    EXPECT_TRUE(Graphik->camera3->isHidden());
+}
+
+TEST_F(MausTest, ArrowKeysMoveThePointerInsideTheDrawingAreaOnly)
+{
+    const int w = Graphik->PaintBox1->width();
+    const int h = Graphik->PaintBox1->height();
+    struct Fall {
+        QPoint Von;
+        int Taste;
+        QPoint Nach;
+    };
+    const Fall faelle[] = {
+        {{10, 10}, Qt::Key_Left, {9, 10}},       {{0, 10}, Qt::Key_Left, {0, 10}},
+        {{w - 2, 10}, Qt::Key_Right, {w - 1, 10}}, {{w - 1, 10}, Qt::Key_Right, {w - 1, 10}},
+        {{10, 1}, Qt::Key_Up, {10, 0}},          {{10, 0}, Qt::Key_Up, {10, 0}},
+        {{10, h - 1}, Qt::Key_Down, {10, h - 1}},  {{10, h - 2}, Qt::Key_Down, {10, h - 1}},
+        {{-1, 10}, Qt::Key_Right, {-1, 10}},      {{10, h}, Qt::Key_Up, {10, h}},
+    };
+    for (const Fall& f : faelle) {
+        ZeigerAuf(f.Von.x(), f.Von.y());
+        Graphik->FormKeyDown(f.Taste);
+        EXPECT_EQ(ZeigerImBild(), f.Nach) << f.Von.x() << "," << f.Von.y() << " key " << f.Taste;
+    }
+
+    // Through the window's key preview, from the focus target.
+    Waehle(Graphik->PunktButton);
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 50, 50);
+    ASSERT_EQ(Graphik->focusWidget(), Graphik->CursorBar);
+    ZeigerAuf(50, 50);
+    QKeyEvent links(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QCoreApplication::sendEvent(Graphik->CursorBar, &links);
+    EXPECT_EQ(ZeigerImBild(), QPoint(49, 50));
+}
+
+TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsAndUpDownStepTheFamilyParameter)
+{
+    ZeigerAuf(200, 100);
+    Graphik->FormKeyDown(Qt::Key_Return);  // the origin tool has no click
+    EXPECT_EQ(Modus, ModusUrsprung);
+    EXPECT_TRUE(Gehoert().empty());
+    Waehle(Graphik->KreisButton);
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 190, 100);
+    Graphik->AnimatorTimer();
+    Graphik->FormKeyDown(Qt::Key_Return);  // the centre
+    EXPECT_EQ(Modus, ModusKreisRadius);
+    EXPECT_EQ(Graphik->MausX, 200);  // the move after the click
+    Graphik->FormKeyDown(Qt::Key_Delete);  // a step back
+    EXPECT_EQ(Modus, ModusKreisMitte);
+    EXPECT_EQ(Gehoert(), (std::vector<std::string>{"blop", "schlag"}));
+
+    // While the trace window is shown Up and Down step t, not the pointer.
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
+    Form1->Estept->setText(QStringLiteral("0,5"));
+    Waehle(Graphik->Tracebutton);
+    ASSERT_TRUE(TraceParam->isVisible());
+    Graphik->FormKeyDown(Qt::Key_Up);
+    Graphik->FormKeyDown(Qt::Key_Up);
+    EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
+    Graphik->FormKeyDown(Qt::Key_Down);
+    EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("1,5"));
+    EXPECT_EQ(ZeigerImBild(), QPoint(200, 100));
+}
+
+TEST_F(MausTest, NothingThrownInAHandlerReachesTheEventLoop)
+{
+    // A failing sound in the origin tool's press and release; a failing
+    // pointer under a key.
+    Klaenge.Werfen = true;
+    EXPECT_NO_THROW(Druecken(150, 240));
+    EXPECT_NO_THROW(Loslassen(150, 240));
+    Waehle(Graphik->PunktButton);
+    Graphik->CursorBar->setFocus();
+    Zeiger.Werfen = true;
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    EXPECT_NO_THROW(QCoreApplication::sendEvent(Graphik->CursorBar, &enter));
+    // The window goes on working.
+    Klaenge.Werfen = false;
+    Zeiger.Werfen = false;
+    Waehle(Graphik->UrsprungButton);
+    Druecken(150, 240);
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"schlag"});
+}

@@ -1,0 +1,268 @@
+// The interaction modes: what the tool buttons and the menu choose, how the
+// window is set up for a mode, and the click steps of the constructions.
+
+#include "interaktion_fixture.h"
+
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "main/trace_dlg.h"
+#include "platform/statusleiste.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QTimer>
+
+#include <map>
+#include <sstream>
+
+namespace {
+
+using Knopf = QToolButton* TGraphik::*;
+using Eintrag = QAction* TForm1::*;
+
+// Opener bits: points, vertical segments, labels, overview, circles.
+constexpr unsigned P = 1, S = 2, B = 4, U = 8, K = 16;
+
+unsigned Hervorgehoben()
+{
+    unsigned r = 0;
+    const std::map<unsigned, QToolButton*> oeffner = {{P, Form1->SpeedButton10}, {S, Form1->SpeedButton11},
+                                                      {B, Form1->SpeedButton12}, {U, Form1->SpeedButton13},
+                                                      {K, Form1->SpeedButton8}};
+    for (const auto& [bit, knopf] : oeffner)
+        if (!knopf->autoRaise())
+            r |= bit;
+    return r;
+}
+
+class ModiTest : public InteraktionTest {};
+
+}  // namespace
+
+TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWindows)
+{
+    struct Fall {
+        std::int32_t Vorher;
+        bool TangenteVorher;
+        Knopf Gedrueckt;
+        std::int32_t Nachher;
+        bool TangenteNachher;
+        Eintrag Menue;
+        unsigned Oeffner;
+    };
+    const Fall faelle[] = {
+        {1, true, &TGraphik::PunktButton, 2, true, &TForm1::I4, P},
+        {2, true, &TGraphik::PunktButton, 1, true, &TForm1::I1, 0},
+        {1, false, &TGraphik::Tracebutton, 3, true, &TForm1::I10, P},
+        {3, true, &TGraphik::Tracebutton, 1, true, &TForm1::I1, 0},
+        {3, true, &TGraphik::TangenteButton, 4, true, &TForm1::I8, P | U},
+        {4, true, &TGraphik::NormaleButton, 4, false, &TForm1::I9, P | U},
+        {4, false, &TGraphik::TangenteButton, 4, true, &TForm1::I8, P | U},
+        {4, true, &TGraphik::TangenteButton, 1, true, &TForm1::I1, 0},
+        {4, false, &TGraphik::NormaleButton, 1, false, &TForm1::I1, 0},
+        {1, true, &TGraphik::Senkrechtebutton, 5, true, &TForm1::I3, S},
+        {1, true, &TGraphik::BeschriftButton, 6, true, &TForm1::I2, B},
+        {2, true, &TGraphik::KreisButton, 7, true, &TForm1::I5, K},
+        {71, true, &TGraphik::KreisButton, 1, true, &TForm1::I1, 0},
+        {3, true, &TGraphik::GeradeButton, 82, true, &TForm1::I6, U},
+        {81, true, &TGraphik::GeradeButton, 1, true, &TForm1::I1, 0},
+        {8, true, &TGraphik::GeradeButton, 1, true, &TForm1::I1, 0},
+        {82, true, &TGraphik::ParabelButton, 92, true, &TForm1::I7, U},
+        {93, true, &TGraphik::ParabelButton, 1, true, &TForm1::I1, 0},
+        {7, true, &TGraphik::UrsprungButton, 1, true, &TForm1::I1, 0},
+    };
+    for (const Fall& f : faelle) {
+        Modus = f.Vorher;
+        Graphik->IstTangente = f.TangenteVorher;
+        Waehle(Graphik->*f.Gedrueckt);
+        const std::string fall = "from " + std::to_string(f.Vorher) + " " +
+                                 (Graphik->*f.Gedrueckt)->objectName().toStdString();
+        EXPECT_EQ(Modus, f.Nachher) << fall;
+        EXPECT_EQ(Graphik->IstTangente, f.TangenteNachher) << fall;
+        EXPECT_TRUE((Form1->*f.Menue)->isChecked()) << fall;
+        EXPECT_EQ(Hervorgehoben(), f.Oeffner) << fall;
+        // The button of the mode is the one pressed.
+        EXPECT_EQ(Graphik->UrsprungButton->isChecked(), f.Nachher == 1) << fall;
+        // The assistant asks in modes 82 and 92; any other tool hides it.
+        EXPECT_EQ(AssistentFenster->isVisible(), f.Nachher == 82 || f.Nachher == 92) << fall;
+    }
+
+    // Another sender leaves the mode as the caller set it.
+    Modus = ModusKreisRadius;
+    Graphik->TracebuttonClick(Form1);
+    EXPECT_EQ(Modus, ModusKreisRadius);
+
+    // The menu chooses the tool and presses its button.
+    Form1->I9->trigger();
+    EXPECT_EQ(Modus, ModusTangente);
+    EXPECT_FALSE(Graphik->IstTangente);
+    EXPECT_TRUE(Graphik->NormaleButton->isChecked());
+    Form1->I10->trigger();
+    EXPECT_TRUE(Graphik->IstTangente);
+    EXPECT_TRUE(Graphik->Tracebutton->isChecked());
+}
+
+TEST_F(ModiTest, EachModeSetsUpSnapControlsFotoBoxAndStatusPattern)
+{
+    struct Fall {
+        Knopf Gedrueckt;
+        bool Raster;
+        bool Foto;
+        QString Vorlage;
+        int Breite;  // at snap step 4
+        QString LabelText;
+    };
+    // W17 = (4 + 3) * 17 - 12 = 107, W15 = (4 + 4) * 15 - 5 = 115.
+    const Fall faelle[] = {
+        {&TGraphik::PunktButton, true, true, "P(|)", 107, "Koordinaten"},
+        {&TGraphik::Tracebutton, true, true, "T(|)", 115, "Koordinaten"},
+        {&TGraphik::NormaleButton, true, true, "N(|)", 115, "Schnittpunkt"},
+        {&TGraphik::TangenteButton, true, true, "B(|)", 115, "Berührpunkt"},
+        {&TGraphik::Senkrechtebutton, true, false, "P(|)", 107, "Koordinaten"},
+        {&TGraphik::BeschriftButton, false, false, "", 90, "Koordinaten"},
+        {&TGraphik::KreisButton, true, false, "M(|)", 107, "Koordinaten"},
+        {&TGraphik::UrsprungButton, false, false, "P(|)", 90, "Koordinaten"},
+    };
+    Graphik->TrackBar3->setValue(4);
+    for (const Fall& f : faelle) {
+        Graphik->StatusErneuern = false;  // Statusanzeige leaves the panel alone
+        Waehle(Graphik->*f.Gedrueckt);
+        const std::string fall = (Graphik->*f.Gedrueckt)->objectName().toStdString();
+        EXPECT_EQ(!Graphik->TrackBar3->isHidden(), f.Raster) << fall;
+        EXPECT_EQ(!Graphik->Label32->isHidden(), f.Raster) << fall;
+        EXPECT_EQ(!Graphik->CheckBox2->isHidden(), f.Foto) << fall;
+        if (f.Foto) {
+            EXPECT_TRUE(Graphik->CheckBox2->isChecked()) << fall;
+        }
+        EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, f.Vorlage) << fall;
+        EXPECT_EQ(Graphik->StatusBar1->Panels[0].Width, f.Breite) << fall;
+        EXPECT_EQ(Graphik->LabelText->text(), f.LabelText) << fall;
+    }
+    // In English the touching point is indented.
+    Form1->english1->setChecked(true);
+    Waehle(Graphik->TangenteButton);
+    EXPECT_TRUE(Graphik->LabelText->text().startsWith(QStringLiteral("      ")));
+
+    // "Foto mit" unticked in the tangent tool: the points are not written.
+    Graphik->CheckBox2->setChecked(false);
+    EXPECT_TRUE(Form1->SpeedButton10->autoRaise());
+    Graphik->CheckBox2->setChecked(true);
+    EXPECT_FALSE(Form1->SpeedButton10->autoRaise());
+
+    // The snap labels set the step.
+    QMouseEvent druck(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(Graphik->Label11, &druck);
+    EXPECT_EQ(Graphik->TrackBar3->value(), 1);
+}
+
+TEST_F(ModiTest, ClicksStepThroughTheConstructionsAndRightClicksStepBack)
+{
+    // Each step: L or R (left or right click), the mode after it, and the
+    // sound heard if any ("L71:blop" = a left click gives 71 with "blop").
+    struct Fall {
+        Knopf Werkzeug;
+        bool Nein;  // the assistant's question answered No first
+        const char* Schritte;
+    };
+    const Fall faelle[] = {
+        {&TGraphik::KreisButton, false, "L71:blop R7:schlag L71:blop L7:klick"},
+        {&TGraphik::GeradeButton, false, "L82 R82"},
+        {&TGraphik::GeradeButton, true, "L81:blop R8:schlag L81:blop L82:klick"},
+        {&TGraphik::ParabelButton, true, "L91:blop L93:blop R91:schlag R9:schlag L91:blop L93:blop L92:klick"},
+    };
+    for (const Fall& f : faelle) {
+        Waehle(Graphik->UrsprungButton);
+        Waehle(Graphik->*f.Werkzeug);
+        if (f.Nein) {
+            AssistentFenster->NeinButtonClick();
+            EXPECT_FALSE(AssistentFenster->isVisible());
+        }
+        Gehoert();
+        std::istringstream schritte(f.Schritte);
+        for (std::string schritt; schritte >> schritt;) {
+            const auto doppelpunkt = schritt.find(':');
+            Klick(200, 100, schritt[0] == 'L' ? Qt::LeftButton : Qt::RightButton);
+            EXPECT_EQ(Modus, std::stoi(schritt.substr(1, doppelpunkt - 1))) << schritt;
+            const std::vector<std::string> klang =
+                doppelpunkt == std::string::npos ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{schritt.substr(doppelpunkt + 1)};
+            EXPECT_EQ(Gehoert(), klang) << schritt;
+        }
+    }
+    // The finished construction asks again.
+    EXPECT_TRUE(AssistentFenster->isVisible());
+}
+
+TEST_F(ModiTest, TheAssistantsYesClearsTheGraphsAndStartsTheConstruction)
+{
+    Funktionen[2]->SetTerm("f(x) = x");
+    Waehle(Graphik->ParabelButton);
+    AssistentFenster->JaButtonClick();
+    EXPECT_EQ(Modus, ModusParabelD);
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"weg"});
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_FALSE(Funktionen[static_cast<std::size_t>(n)]->GetCompiled()) << n;
+    EXPECT_EQ(FunktionNr, 1);
+    EXPECT_TRUE(Graphik->Animator->isActive());
+    // In any other mode the answers do nothing.
+    Graphik->JaButtonClick(nullptr);
+    Graphik->NeinButtonClick(nullptr);
+    EXPECT_EQ(Modus, ModusParabelD);
+}
+
+TEST_F(ModiTest, FamiliesOpenTheTraceWindowUnderTheCoordinateGroup)
+{
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
+    Form1->Evont->setText(QStringLiteral("2"));
+    Waehle(Graphik->Tracebutton);
+    ASSERT_TRUE(TraceParam->isVisible());
+    EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
+    EXPECT_EQ(TraceParam->pos(), Graphik->GroupBox2->mapToGlobal(QPoint(
+                                     Graphik->GroupBox2->width() - TraceParam->width(), Graphik->GroupBox2->height())));
+    Waehle(Graphik->TangenteButton);
+    EXPECT_TRUE(TraceParam->isVisible());
+    Waehle(Graphik->PunktButton);
+    EXPECT_FALSE(TraceParam->isVisible());
+    Waehle(Graphik->TangenteButton);
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    Waehle(Graphik->Tracebutton);
+    EXPECT_FALSE(TraceParam->isVisible());
+}
+
+TEST_F(ModiTest, InteractionOffReturnsToTheOriginAndHidesTheTools)
+{
+    Waehle(Graphik->KreisButton);
+    Form1->Interaktiv1->trigger();
+    EXPECT_FALSE(Graphik->InteraktivBox->isChecked());
+    EXPECT_EQ(Modus, ModusUrsprung);
+    EXPECT_TRUE(Graphik->UrsprungButton->isChecked());
+    EXPECT_TRUE(Form1->I1->isChecked());
+    EXPECT_FALSE(Form1->I5->isEnabled());
+    EXPECT_TRUE(Graphik->AktivBox->isHidden());
+    Form1->Interaktiv1->trigger();
+    EXPECT_TRUE(Form1->I5->isEnabled());
+    EXPECT_FALSE(Graphik->AktivBox->isHidden());
+}
+
+TEST_F(ModiTest, SoundsPlayOnlyWhileTheMenuItemIsTickedButTheEffectsAlwaysRun)
+{
+    // The graph window's box mirrors into the menu item, and back.
+    Graphik->SoundBox->setChecked(false);
+    EXPECT_FALSE(Form1->Sound1->isChecked());
+    Klick(150, 240);  // origin tool: the drag starts with "schlag"
+    Waehle(Graphik->PunktButton);
+    Klick(100, 100);
+    EXPECT_TRUE(Gehoert().empty());
+    EXPECT_FALSE(Graphik->camera3->isHidden());
+    Form1->Sound1->trigger();
+    EXPECT_TRUE(Graphik->SoundBox->isChecked());
+    Klick(100, 100);
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"klick"});
+}
