@@ -12,6 +12,8 @@
 #include "platform/zwischenablage.h"
 
 #include <QPainter>
+
+#include <cstdint>
 #include <QRadioButton>
 #include <QSvgRenderer>
 
@@ -84,7 +86,9 @@ std::optional<QImage> TGraphik::KopieBitmap(bool mitKoordinaten)
 QByteArray TGraphik::KopieSvg(const QImage& graphen)
 {
     const TBildGroesse g = VektorbildGroesse(XMin, YMax, XMax, YMin, Massstab);
-    if (!ViewValid() || BildZuGross(g))
+    // Its size is only a number in the document; the bitmap in it has
+    // passed its own check.
+    if (!ViewValid() || g.Breite > INT32_MAX || g.Hoehe > INT32_MAX)
         return {};
     const TTextAbbildung text = TextAbbildung;
     const double f = 1000.0 * Massstab;
