@@ -223,9 +223,8 @@ void TGraphik::DruckeSeiten(TCanvas& Canvas, bool mitTabelle, std::int32_t seite
     if (mitTabelle && Form2 && Funktionen[0]) {
         const TTabellenLage lage = TabellenLage(ansicht);
         const QTableWidget& grid = *Form2->StringGrid1;
-        const int letzte = grid.columnCount() - 1;
-        PrintValueTable(Canvas, grid, lage.Block1.X, lage.Block1.Y, TabelleBlock1Von,
-                        std::min(TabelleBlock1Bis, letzte), 0, 2, TabellenSkala, false);
+        PrintValueTable(Canvas, grid, lage.Block1.X, lage.Block1.Y, TabelleBlock1Von, TabelleBlock1Bis, 0, 2,
+                        TabellenSkala, false);
         PrintValueTable(Canvas, grid, lage.Block2.X, lage.Block2.Y, TabelleBlock2Von, TabelleBlock2Bis, 0, 2,
                         TabellenSkala, false);
         QString titel = Txt(289) + QLatin1Char(' ') + QString::fromStdString(Funktionen[0]->GetTerm());

@@ -106,7 +106,8 @@ void TGraphik::Button1Click()
 {
     if (!ViewValid())
         return;
-    const bool bitmap = !KopierDlg || !KopierDlg->R1->isChecked() || KopierDlg->R3->isChecked();
+    // The bitmap when the copy dialog chooses it, the vector picture else.
+    const bool bitmap = !KopierDlg || KopierDlg->R3->isChecked();
     const std::optional<QImage> bild = KopieBitmap(bitmap);
     if (!bild) {
         ShowMessage(Txt(ZeileBildZuGross));

@@ -163,9 +163,14 @@ TExportGitter TExportDlg::Gitter()
 
 void TExportDlg::CancelBtnClick()
 {
+    reject();
+}
+
+void TExportDlg::reject()
+{
     if (Form2 && Form1 && !Form1->Wertetabelle1->isChecked())
         Form2->hide();
-    close();
+    QDialog::reject();
 }
 
 // ---------------------------------------------------------------------------

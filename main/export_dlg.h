@@ -39,6 +39,9 @@ public:
     virtual void Beschriften();
 
 protected:
+    // Cancel, Escape and the close box: the value table goes away again
+    // unless the menu shows it.
+    void reject() override;
     // The grid columns to copy, the spin box set back when out of range;
     // also hides the value table window unless the menu shows it.
     TExportUmfang Vorbereiten();
