@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -95,38 +96,31 @@ TEST_F(DruckZeichnen, ColourOffPrintsEquationsAndLabelsBlack)
 
 TEST_F(DruckZeichnen, NamesOfPointsAndCentresStandWhereTheyShould)
 {
-    Punkte[1].X = "1";
-    Punkte[1].Y = "2";
-    Punkte[1].Name = "A";
-    Punkte[1].NamePos = 2;
-    Punkte[1].Font.Size = 10;
-    Punkte[12].X = "-1";
-    Punkte[12].Y = "3";
-    Punkte[12].Name = "M2";
-    Punkte[12].NamePos = 2;
-    Punkte[13].X = "2";
-    Punkte[13].Y = "1";
-    Punkte[13].Name = "M3";
-    Punkte[13].NamePos = 4;
-    const auto c = Seite();
-    auto text = [&](const char* s) {
-        for (const auto& op : c->OpsOf(TRecordingCanvas::TOpKind::Text))
-            if (op.Text == QString::fromLatin1(s))
-                return op;
-        ADD_FAILURE() << s;
-        return TRecordingCanvas::TOp{};
+    auto punkt = [](int k, const char* x, const char* y, const char* name, int pos) {
+        Punkte[k].X = x;
+        Punkte[k].Y = y;
+        Punkte[k].Name = name;
+        Punkte[k].NamePos = pos;
+        Punkte[k].Font.Size = 10;
     };
+    punkt(1, "1", "2", "A", 2);
+    punkt(12, "-1", "3", "M2", 2);
+    punkt(13, "2", "1", "M3", 4);
+    const auto c = Seite();
+    std::map<QString, TRecordingCanvas::TOp> text;
+    for (const auto& op : c->OpsOf(TRecordingCanvas::TOpKind::Text))
+        text[op.Text] = op;
+    ASSERT_EQ(text.count(QStringLiteral("A")) + text.count(QStringLiteral("M2")) + text.count(QStringLiteral("M3")), 3u);
     // Above: the top 0.05 * size view units over the point, centred on it;
     // a point's name on white, a centre's name transparent.
-    const auto a = text("A");
+    const auto& a = text[QStringLiteral("A")];
     EXPECT_EQ(a.Points[0].Y, G->WorldToPrintY(2.5L));
     EXPECT_NEAR(a.Rect.Left + a.Rect.Right, 2 * G->WorldToPrintX(1), 2);
     EXPECT_EQ(a.Brush.Style, TBrushStyle::Solid);
-    const auto m2 = text("M2");
-    EXPECT_EQ(m2.Points[0].Y, G->WorldToPrintY(3.5L));
-    EXPECT_EQ(m2.Brush.Style, TBrushStyle::Clear);
+    EXPECT_EQ(text[QStringLiteral("M2")].Points[0].Y, G->WorldToPrintY(3.5L));
+    EXPECT_EQ(text[QStringLiteral("M2")].Brush.Style, TBrushStyle::Clear);
     // Right: 0.15 units right, centred vertically on the point (y up).
-    const auto m3 = text("M3");
+    const auto& m3 = text[QStringLiteral("M3")];
     EXPECT_EQ(m3.Points[0].X, G->WorldToPrintX(2.15));
     EXPECT_NEAR(m3.Points[0].Y - (m3.Rect.Bottom - m3.Rect.Top) / 2, G->WorldToPrintY(1.0L), 1);
     EXPECT_FALSE(G->TextMittig);

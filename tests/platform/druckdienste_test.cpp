@@ -1,14 +1,9 @@
-// Services of printing and copying: which web addresses are opened, the
-// JPEG decoder, and the page canvases' units.
+// Services of printing and copying: which web addresses are opened and the
+// JPEG decoder.
 #include "platform/jpeg.h"
 #include "platform/oeffner.h"
-#include "platform/seitencanvas.h"
 
 #include <QFile>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -81,29 +76,6 @@ TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
     EXPECT_TRUE(JpegLesen(QByteArray("GIF89a not a jpeg")).isNull());
     EXPECT_TRUE(JpegLesen(daten.left(40)).isNull());
     EXPECT_TRUE(JpegLesen(QByteArray()).isNull());
-}
-
-TEST(Druckdienste, PrinterPageIsMeasuredInHundredthsOfAMillimetre)
-{
-    QTemporaryDir ordner;
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setOutputFormat(QPrinter::PdfFormat);
-    drucker.setOutputFileName(ordner.filePath(QStringLiteral("a.pdf")));
-    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 15, 10, 15),
-                                      QPageLayout::Millimeter));
-    TPrinterCanvas c(&drucker);
-    EXPECT_TRUE(c.IsPrinter());
-    EXPECT_EQ(c.Width(), 19000);
-    EXPECT_EQ(c.Height(), 26700);
-    EXPECT_NEAR(c.Pixel(), 2540.0 / drucker.resolution(), 1e-9);
-    ASSERT_TRUE(c.Beginne());
-    // A 10-point font is 10 points on paper: 3.53 mm of em height, give or
-    // take the font's leading.
-    c.Font.Size = 10;
-    EXPECT_GT(c.TextHeight(QStringLiteral("Xg")), 353);
-    EXPECT_LT(c.TextHeight(QStringLiteral("Xg")), 500);
-    c.Flush();
-    EXPECT_TRUE(QFile::exists(ordner.filePath(QStringLiteral("a.pdf"))));
 }
 
 }  // namespace
