@@ -142,7 +142,9 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
 
 void TDruckDlg::FormCreate()
 {
-    AltesGitter = "0";
+    // One character, set as such: g++ 12 warns wrongly about assigning the
+    // string literal here.
+    AltesGitter.assign(1, '0');
 }
 
 void TDruckDlg::Beschriften()

@@ -1,6 +1,5 @@
 #include "platform/tabellendatei.h"
 
-#include <QDir>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -9,15 +8,13 @@
 
 QString ExportPfad(const QString& name, const QString& endung)
 {
-    const QString basis = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    if (basis.isEmpty())
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    if (ordner.isEmpty())
         return {};
-    const QString ordner = basis + QStringLiteral("/tessaplun");
-    if (!QDir().mkpath(ordner))
-        return {};
-    // The file is created here, so the name is ours; it stays for the
-    // program that opens it.
-    QTemporaryFile datei(ordner + QLatin1Char('/') + name + QStringLiteral("-XXXXXX.") + endung);
+    // The file is created here, so the name is ours alone, also where
+    // several users share the folder; it stays for the program that opens
+    // it.
+    QTemporaryFile datei(ordner + QStringLiteral("/tessaplun-") + name + QStringLiteral("-XXXXXX.") + endung);
     datei.setAutoRemove(false);
     if (!datei.open())
         return {};

@@ -1,7 +1,7 @@
 #pragma once
 // Files of the value table export: a new spreadsheet workbook (.xlsx,
-// numbers as numbers) and plain bytes, written into a folder of their own
-// under the system's temporary folder, from where the desktop opens them.
+// numbers as numbers) and plain bytes, written into the system's temporary
+// folder, from where the desktop opens them.
 
 #include "engine/tabellenexport.h"
 
@@ -10,8 +10,8 @@
 
 #include <vector>
 
-// A new, unused path "<temporary folder>/tessaplun/<name>-XXXXXX.<endung>";
-// empty when the folder cannot be made.
+// A new file "<temporary folder>/tessaplun-<name>-XXXXXX.<endung>", made
+// empty; its path, or nothing when it cannot be made.
 QString ExportPfad(const QString& name, const QString& endung);
 
 enum class TXlsxErgebnis {
