@@ -7,6 +7,7 @@
 
 #include "platform/canvas.h"
 
+#include <QByteArray>
 #include <QCursor>
 #include <QImage>
 #include <QWidget>
@@ -25,6 +26,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 class QTimer;
 class QToolButton;
 class TStatusBar;
@@ -396,6 +398,54 @@ protected:
 public:
     // ---- end of frame ----
 
+    // =====================================================================
+    // Printing and the clipboard picture
+    // =====================================================================
+
+    // Prints the graph page through the system print dialog: the value
+    // table (below the graph or first on a page of its own), the header and
+    // the drawing at its true size, as the print options dialog says. Puts
+    // the grid back when the dialog forced black grid lines, printed or not.
+    void BDruckClick();
+    // Puts the picture on the clipboard at its size on paper: the bitmap of
+    // 130 pixels per cm, or (the copy dialog's vector choice) an SVG picture
+    // with the graphs as that bitmap, a PNG beside it.
+    void Button1Click();
+
+    // Text on the printed page, anchored at X view units right of the
+    // view's left edge and Y below its top, in the font's own point size;
+    // alignments and TextMittig as in DrawTextAt.
+    void PrintTextAt(TCanvas& Canvas, const QString& Text, const TFont& Font, double X, double Y, bool RightAligned,
+                     bool Centred);
+    // The same at fixed centimetres from the page margins, on white.
+    void PrintTextAtUnscaled(TCanvas& Canvas, const QString& Text, const TFont& Font, double X, double Y,
+                             bool RightAligned, bool Centred);
+    // A block of cells of the value table's grid with its top left corner at
+    // the page position (X, Y), cells measured in points at `Scale`.
+    void PrintValueTable(TCanvas& Canvas, const QTableWidget& Grid, std::int32_t X, std::int32_t Y, int FromCol,
+                         int ToCol, int FromRow, int ToRow, double Scale, bool Coloured);
+    // The whole page (all pages) on a printer canvas that has begun.
+    void DruckeSeiten(TCanvas& Canvas, bool mitTabelle, std::int32_t seitenBreite, std::int32_t seitenHoehe,
+                      const std::function<void()>& neueSeite);
+
+    // The clipboard bitmap, with the coordinate system and the labels or
+    // the graphs and objects alone: 8 bits a pixel with colour on, 1 bit
+    // without, white transparent, 130 pixels per cm. Nothing when the
+    // picture is too large to be made.
+    std::optional<QImage> KopieBitmap(bool mitKoordinaten);
+    // The vector picture: grid, axes and labels as vectors, `graphen` (the
+    // bitmap of graphs and objects) stretched in.
+    QByteArray KopieSvg(const QImage& graphen);
+
+private:
+    // Page drawing steps of the printer.
+    void DruckKoordinatensystem(TCanvas& Canvas, std::int32_t xMaxSeite, std::int32_t yMinSeite);
+    void DruckKopf(TCanvas& Canvas);
+    void DruckNamen(TCanvas& Canvas);
+    void DruckTextBei(TCanvas& Canvas, const QString& Text, const TFont& Font, std::int32_t a, std::int32_t b,
+                      bool RightAligned, bool Centred, bool mittig);
+
+public:
     // =====================================================================
     // Interaction modes and mouse
     // =====================================================================

@@ -5,6 +5,7 @@
 
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
+#include "main/druck_dlg.h"
 #include "main/einheit_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
@@ -303,7 +304,13 @@ void TGraphik::AchsenLaengeZuruecksetzen(bool yAchse, QComboBox* Sender)
     --AchsenRuecksetzTiefe;
 }
 
-void TGraphik::CB2Click() { GraphikResize(); }
+void TGraphik::CB2Click()
+{
+    GraphikResize();
+    // The print dialog's black-and-white option is the opposite of colour.
+    if (DruckDlg && DruckDlg->CB2 && CB2)
+        DruckDlg->CB2->setChecked(!CB2->isChecked());
+}
 
 void TGraphik::CB3Click()
 {

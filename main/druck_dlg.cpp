@@ -1,30 +1,377 @@
 #include "main/druck_dlg.h"
 
+#include "graph/graphik.h"
+#include "main/form1.h"
+#include "main/wertetabelle_fenster.h"
+#include "main/zeilentexte.h"
+#include "platform/jpeg.h"
+#include "platform/oeffner.h"
+#include "platform/sprache.h"
+
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 TDruckDlg* DruckDlg = nullptr;
 TAboutBox* AboutBox = nullptr;
 TTippsDlg* TippsDlg = nullptr;
 
+namespace {
+
+template <typename W>
+W* Benannt(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QPushButton* Knopf(QWidget* parent, const char* name, const QString& text)
+{
+    return Benannt(new QPushButton(text, parent), name);
+}
+
+QLabel* Zeile(QWidget* parent, const char* name, const QString& text = {})
+{
+    auto* l = Benannt(new QLabel(text, parent), name);
+    l->setWordWrap(true);
+    return l;
+}
+
+// A stay-on-top dialog of the program.
+void DialogArt(QDialog* d, const char* name, const QString& titel)
+{
+    d->setObjectName(QString::fromLatin1(name));
+    d->setWindowTitle(titel);
+    d->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    d->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+// The value table window goes away again when the menu does not ask for it.
+void WertetabelleVerbergen()
+{
+    if (Form2 && Form1 && !Form1->Wertetabelle1->isChecked())
+        Form2->hide();
+}
+
+const char* const NutzungDeutsch =
+    "Tessaplun 8 ist ein Funktionsplotter für den Mathematikunterricht.\n\n"
+    "Sie dürfen das Programm im Unterricht, zu Hause und für Prüfungen verwenden und weitergeben. "
+    "Die Zeichnungen, Ausdrucke und kopierten Bilder gehören Ihnen.\n\n"
+    "Das Programm wird ohne jede Gewähr bereitgestellt. Prüfen Sie Ergebnisse, bevor Sie sich auf sie verlassen.";
+const char* const NutzungEnglisch =
+    "Tessaplun 8 is a function plotter for school maths.\n\n"
+    "You may use the program in class, at home and for exams, and pass it on. "
+    "The drawings, printouts and copied pictures are yours.\n\n"
+    "The program is provided without any warranty. Check results before you rely on them.";
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Black grid lines
+
+bool SchwarzeGitterMoeglich(const std::string& gitter)
+{
+    return !gitter.empty() && gitter[0] != '0' && gitter.size() > 1;
+}
+
+void SchwarzeGitterlinien(bool an)
+{
+    if (!Graphik || !DruckDlg)
+        return;
+    if (an) {
+        DruckDlg->AltesGitter = Graphik->Gitter;
+        Graphik->Gitter = Graphik->Gitter.substr(0, 1);
+    } else {
+        Graphik->Gitter = DruckDlg->AltesGitter;
+    }
+    Graphik->GraphikResize();
+    if (Graphik->ComboStrich)
+        Graphik->ComboStrich->update();
+}
+
+// ---------------------------------------------------------------------------
+// TDruckDlg
+
 TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("DruckDlg"));
-    setWindowTitle(QStringLiteral("Drucken"));
+    DialogArt(this, "DruckDlg", QStringLiteral("Drucken von Graphen und Wertetabelle ..."));
     auto* box = new QVBoxLayout(this);
-    CB1 = new QCheckBox(this);
-    CB1->setObjectName(QStringLiteral("CB1"));
-    box->addWidget(CB1);
+
+    GroupBox1 = Benannt(new QGroupBox(QStringLiteral(" Optionen "), this), "GroupBox1");
+    auto* optionen = new QVBoxLayout(GroupBox1);
+    CB1 = Benannt(new QCheckBox(QStringLiteral("mit Wertetabelle von "), GroupBox1), "CB1");
+    CB4 = Benannt(new QCheckBox(QStringLiteral("mit Kopf (Überschrift und Funktionsgleichungen)"), GroupBox1), "CB4");
+    optionen->addWidget(CB1);
+    optionen->addWidget(CB4);
+    box->addWidget(GroupBox1);
+
+    GroupBox2 = Benannt(new QGroupBox(QStringLiteral(" Optionen Schwarz-Weiß-Drucker  "), this), "GroupBox2");
+    auto* sw = new QVBoxLayout(GroupBox2);
+    CB3 = Benannt(new QCheckBox(QStringLiteral("schwarze Gitterlinien (empfohlen für SW-Druck)"), GroupBox2), "CB3");
+    CB2 = Benannt(new QCheckBox(QStringLiteral("Graphik schwarz-weiss "), GroupBox2), "CB2");
+    sw->addWidget(CB3);
+    sw->addWidget(CB2);
+    box->addWidget(GroupBox2);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    OKBtn = Knopf(this, "OKBtn", QStringLiteral("OK"));
+    CancelBtn = Knopf(this, "CancelBtn", QStringLiteral("Abbrechen"));
+    OKBtn->setDefault(true);
+    knoepfe->addWidget(OKBtn);
+    knoepfe->addWidget(CancelBtn);
+    box->addLayout(knoepfe);
+
+    CB1->setChecked(true);
+    CB4->setChecked(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+    connect(CB2, &QCheckBox::toggled, this, [this] { CB2Click(); });
+    connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
+    FormCreate();
+    Beschriften();
 }
+
+void TDruckDlg::FormCreate()
+{
+    // One character, set as such: g++ 12 warns wrongly about assigning the
+    // string literal here.
+    AltesGitter.assign(1, '0');
+}
+
+void TDruckDlg::Beschriften()
+{
+    Beschrifte(this, {{"", 362},
+                      {"GroupBox1", 365, " ", " "},
+                      {"GroupBox2", 565, " ", " "},
+                      {"CB1", 363},
+                      {"CB2", 364},
+                      {"CB3", 367},
+                      {"CB4", 566},
+                      {"OKBtn", 331},
+                      {"CancelBtn", 332}});
+}
+
+void TDruckDlg::OKBtnClick()
+{
+    hide();
+    if (Graphik)
+        Graphik->BDruckClick();
+    WertetabelleVerbergen();
+    accept();
+}
+
+void TDruckDlg::CancelBtnClick()
+{
+    reject();
+}
+
+void TDruckDlg::done(int r)
+{
+    FormClose();
+    QDialog::done(r);
+}
+
+void TDruckDlg::FormClose()
+{
+    WertetabelleVerbergen();
+    if (CB3->isChecked() && Graphik)
+        Graphik->Gitter = AltesGitter;
+    CB3->setChecked(false);
+    if (FarbigVorher && Graphik && Graphik->CB2) {
+        Graphik->CB2->setChecked(*FarbigVorher);
+        FarbigVorher.reset();
+    }
+}
+
+void TDruckDlg::CB2Click()
+{
+    // Black-and-white printing draws without colours.
+    if (Graphik && Graphik->CB2)
+        Graphik->CB2->setChecked(!CB2->isChecked());
+}
+
+void TDruckDlg::CB3Click()
+{
+    SchwarzeGitterlinien(CB3->isChecked());
+}
+
+// ---------------------------------------------------------------------------
+// TAboutBox
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Info"));
+    DialogArt(this, "AboutBox", QStringLiteral("Info"));
+    auto* box = new QVBoxLayout(this);
+    PageControl1 = Benannt(new QTabWidget(this), "PageControl1");
+    box->addWidget(PageControl1);
+
+    TabSheet1 = Benannt(new QWidget(PageControl1), "TabSheet1");
+    auto* info = new QHBoxLayout(TabSheet1);
+    Image1 = Benannt(new QLabel(TabSheet1), "Image1");
+    QFile bild(QStringLiteral(":/pictures/about.jpg"));
+    if (bild.open(QIODevice::ReadOnly)) {
+        const QImage i = JpegLesen(bild.readAll());
+        if (!i.isNull())
+            Image1->setPixmap(QPixmap::fromImage(i));
+    }
+    info->addWidget(Image1, 0, Qt::AlignTop);
+    auto* texte = new QVBoxLayout;
+    auto* name = Zeile(TabSheet1, "Label1", QStringLiteral("Tessaplun"));
+    QFont gross = name->font();
+    gross.setPointSize(gross.pointSize() + 8);
+    gross.setBold(true);
+    name->setFont(gross);
+    texte->addWidget(name);
+    texte->addWidget(Zeile(TabSheet1, "Label2", QStringLiteral("8  (build 03)")));
+    // "Webseite:" before the link.
+    Label10 = Zeile(TabSheet1, "Label10");
+    texte->addWidget(Label10);
+    Label5 = Zeile(TabSheet1, "Label5");
+    Label5->setTextFormat(Qt::RichText);
+    Label5->setOpenExternalLinks(false);
+    Label5->setCursor(Qt::PointingHandCursor);
+    connect(Label5, &QLabel::linkActivated, this, [this] { Label5Click(Label5); });
+    texte->addWidget(Label5);
+    texte->addStretch(1);
+    info->addLayout(texte, 1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Info"));
+
+    auto nutzung = [&](const char* name, const char* text, QPushButton*& knopf, const char* knopfName,
+                       const QString& titel) {
+        auto* seite = Benannt(new QWidget(PageControl1), name);
+        auto* l = new QVBoxLayout(seite);
+        l->addWidget(Zeile(seite, "", QString::fromUtf8(text)));
+        knopf = Knopf(seite, knopfName, QStringLiteral("Web"));
+        connect(knopf, &QPushButton::clicked, this, [this, knopf] { BitBtn2Click(knopf); });
+        l->addWidget(knopf, 0, Qt::AlignLeft);
+        l->addStretch(1);
+        PageControl1->addTab(seite, titel);
+        return seite;
+    };
+    TabSheet2 = nutzung("TabSheet2", NutzungDeutsch, BitBtn1, "BitBtn1", QStringLiteral("Nutzungsbedingungen"));
+    TabSheet3 = nutzung("TabSheet3", NutzungEnglisch, BitBtn2, "BitBtn2", QStringLiteral("Terms of use"));
+
+    OKButton = Knopf(this, "OKButton", QStringLiteral("OK"));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, [this] { accept(); });
+    box->addWidget(OKButton, 0, Qt::AlignRight);
+    Beschriften();
+    beschrift();
 }
+
+void TAboutBox::Beschriften()
+{
+    Beschrifte(this, {{"", 77},
+                      {"OKButton", 331},
+                      {"TabSheet1", 77},
+                      {"Label10", 444},
+                      {"Label5", 517, "", "", true},
+                      {"BitBtn1", 518, "", "", true},
+                      {"BitBtn2", 518, "", "", true}});
+    const QString adresse = Txt(517).toHtmlEscaped();
+    Label5->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(adresse));
+}
+
+void TAboutBox::beschrift()
+{
+    const bool englisch = Form1 && Form1->english1->isChecked();
+    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), !englisch);
+    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), englisch);
+}
+
+void TAboutBox::Label5Click(QObject* Sender)
+{
+    if (auto* l = qobject_cast<QLabel*>(Sender))
+        OeffneWebadresse(l->toolTip());
+}
+
+void TAboutBox::BitBtn2Click(QObject* Sender)
+{
+    if (auto* b = qobject_cast<QPushButton*>(Sender))
+        OeffneWebadresse(b->toolTip());
+}
+
+// ---------------------------------------------------------------------------
+// TTippsDlg
 
 TTippsDlg::TTippsDlg(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TippsDlg"));
-    setWindowTitle(QStringLiteral("Tipps"));
+    DialogArt(this, "TippsDlg", QStringLiteral("Hilfe: Kopieren"));
+    auto* box = new QVBoxLayout(this);
+    auto gruppe = [&](const char* name) {
+        auto* g = Benannt(new QGroupBox(this), name);
+        box->addWidget(g);
+        return new QVBoxLayout(g);
+    };
+    auto eintrag = [&](QVBoxLayout* in, const char* titel, const char* memo) {
+        QWidget* g = in->parentWidget();
+        auto* t = Zeile(g, titel);
+        QFont fett = t->font();
+        fett.setBold(true);
+        t->setFont(fett);
+        in->addWidget(t);
+        in->addWidget(Zeile(g, memo));
+    };
+    QVBoxLayout* graphen = gruppe("GroupBox1");
+    eintrag(graphen, "Label2", "Memo3");
+    eintrag(graphen, "Label1", "Memo1");
+    QVBoxLayout* tabelle = gruppe("GroupBox2");
+    eintrag(tabelle, "Label10", "Memo10");
+    eintrag(tabelle, "Label7", "Memo7");
+    SpeedButton1 = Knopf(tabelle->parentWidget(), "SpeedButton1", QStringLiteral("Web-Hilfe Excel"));
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(SpeedButton1); });
+    tabelle->addWidget(SpeedButton1, 0, Qt::AlignLeft);
+    eintrag(tabelle, "Label9", "Memo9");
+
+    OKBtn = Knopf(this, "OKBtn", QStringLiteral("OK"));
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    box->addWidget(OKBtn, 0, Qt::AlignRight);
+    Beschriften();
+}
+
+void TTippsDlg::Beschriften()
+{
+    Beschrifte(this, {{"", 482},
+                      {"OKBtn", 331},
+                      {"GroupBox1", 483, " ", " "},
+                      {"Label2", 69},
+                      {"Label1", 127},
+                      {"GroupBox2", 490, " ", " "},
+                      {"Label10", 403},
+                      {"Label7", 401},
+                      {"SpeedButton1", 496},
+                      {"Label9", 402},
+                      {"SpeedButton1", 516, "", "", true}});
+    // The memos: one language line per line.
+    const struct {
+        const char* Name;
+        int Von, Bis;
+    } memos[] = {{"Memo3", 484, 486}, {"Memo1", 487, 489}, {"Memo10", 491, 492}, {"Memo7", 493, 495}, {"Memo9", 497, 498}};
+    for (const auto& m : memos) {
+        QStringList zeilen;
+        for (int z = m.Von; z <= m.Bis; ++z)
+            zeilen << Txt(z);
+        if (auto* l = findChild<QLabel*>(QString::fromLatin1(m.Name)))
+            l->setText(zeilen.join(QLatin1Char('\n')));
+    }
+}
+
+void TTippsDlg::SpeedButton1Click(QObject* Sender)
+{
+    if (auto* b = qobject_cast<QPushButton*>(Sender))
+        OeffneWebadresse(b->toolTip());
+}
+
+void TTippsDlg::OKBtnClick()
+{
+    close();
 }

@@ -1,24 +1,272 @@
 #include "main/export_dlg.h"
 
+#include "engine/tabellen.h"
+#include "main/form1.h"
+#include "main/wertetabelle_fenster.h"
+#include "main/zeilentexte.h"
+#include "platform/dialoge.h"
+#include "platform/oeffner.h"
+#include "platform/sprache.h"
+#include "platform/tabellendatei.h"
+#include "platform/zwischenablage.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
 TWordDlg* WordDlg = nullptr;
 TExcelDlg* ExcelDlg = nullptr;
 TWertetabKopierDlg* WertetabKopierDlg = nullptr;
+
+namespace {
+
+// The messages of the export, as they stand in every language.
+const QString KopierFehler = QStringLiteral("Fehler beim Kopieren!");
+const QString ExcelFehler =
+    QStringLiteral("Direktexport nach Excel nicht möglich. Verwenden Sie in Tessaplun die Methode Kopieren.");
+const QString WordFehler =
+    QStringLiteral("Direktexport nach Word nicht möglich. Verwenden Sie in Tessaplun die Methode Kopieren.");
+// "The table could not be handed to another program:", with the file.
+constexpr int ZeileUebergabeFehler = 575;
+
+template <typename W>
+W* Benannt(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// The error box of a file that could not be written or opened: the dialog
+// stays open, so the user can choose the clipboard instead.
+void UebergabeFehler(const QString& pfad)
+{
+    ShowMessage(Txt(ZeileUebergabeFehler) + QLatin1Char('\n') + QDir::toNativeSeparators(pfad));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TExportDlg
 
 TExportDlg::TExportDlg(QWidget* parent, const char* name, const QString& caption) : QDialog(parent)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* box = new QVBoxLayout(this);
+    PageControl1 = Benannt(new QTabWidget(this), "PageControl1");
+    box->addWidget(PageControl1);
+
+    TabSheet1 = Benannt(new QWidget(PageControl1), "TabSheet1");
+    auto* einstellung = new QVBoxLayout(TabSheet1);
+    OptGroup = Benannt(new QGroupBox(TabSheet1), "OptGroup");
+    auto* richtung = new QVBoxLayout(OptGroup);
+    Senkrecht = Benannt(new QRadioButton(QStringLiteral("senkrecht"), OptGroup), "OptGroup0");
+    Waagerecht = Benannt(new QRadioButton(QStringLiteral("waagerecht"), OptGroup), "OptGroup1");
+    FRichtung = new QButtonGroup(this);
+    FRichtung->addButton(Senkrecht, 0);
+    FRichtung->addButton(Waagerecht, 1);
+    Senkrecht->setChecked(true);
+    richtung->addWidget(Senkrecht);
+    richtung->addWidget(Waagerecht);
+    SpinEdit1 = Benannt(new QSpinBox(OptGroup), "SpinEdit1");
+    SpinEdit1->setRange(1, 25);
+    SpinEdit1->setValue(25);
+    richtung->addWidget(SpinEdit1, 0, Qt::AlignLeft);
+    einstellung->addWidget(OptGroup);
+    einstellung->addStretch(1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Einstellungen"));
+
+    TabSheet2 = Benannt(new QWidget(PageControl1), "TabSheet2");
+    auto* hilfe = new QVBoxLayout(TabSheet2);
+    for (const char* l : {"Label13", "Label14", "Label15", "Label17", "Label16", "Label18", "Label3"})
+        hilfe->addWidget(Hilfe(l));
+    hilfe->addStretch(1);
+    PageControl1->addTab(TabSheet2, QStringLiteral("Hilfe"));
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    SpeedButton1 = Benannt(new QPushButton(QStringLiteral("OK"), this), "SpeedButton1");
+    CancelBtn = Benannt(new QPushButton(QStringLiteral("Abbrechen"), this), "CancelBtn");
+    SpeedButton1->setDefault(true);
+    knoepfe->addWidget(SpeedButton1);
+    knoepfe->addWidget(CancelBtn);
+    box->addLayout(knoepfe);
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
 }
 
-TWordDlg::TWordDlg(QWidget* parent) : TExportDlg(parent, "WordDlg", QStringLiteral("Word"))
+QLabel* TExportDlg::Hilfe(const char* name)
 {
+    auto* l = Benannt(new QLabel(TabSheet2), name);
+    l->setWordWrap(true);
+    return l;
 }
 
-TExcelDlg::TExcelDlg(QWidget* parent) : TExportDlg(parent, "ExcelDlg", QStringLiteral("Excel"))
+int TExportDlg::ItemIndex() const
 {
+    return FRichtung->checkedId();
+}
+
+void TExportDlg::SetItemIndex(int index)
+{
+    if (QAbstractButton* b = FRichtung->button(index))
+        b->setChecked(true);
+}
+
+void TExportDlg::Beschriften()
+{
+    Beschrifte(this, {{"TabSheet1", 71},
+                      {"OptGroup", 404, " ", " "},
+                      {"TabSheet2", 60},
+                      {"Label13", 407},
+                      {"Label14", 408},
+                      {"Label15", 409},
+                      {"Label17", 410},
+                      {"Label16", 411},
+                      {"SpeedButton1", 331},
+                      {"CancelBtn", 332},
+                      {"OptGroup0", 405},
+                      {"OptGroup1", 406}});
+}
+
+TExportUmfang TExportDlg::Vorbereiten()
+{
+    const TExportUmfang u = ExportUmfang(SpinEdit1->value());
+    if (u.Paare != SpinEdit1->value())
+        SpinEdit1->setValue(u.Paare);
+    // The grid stays readable while its window is hidden.
+    if (Form2 && Form1 && !Form1->Wertetabelle1->isChecked())
+        Form2->hide();
+    return u;
+}
+
+TExportGitter TExportDlg::Gitter()
+{
+    TExportGitter g;
+    if (!Form2)
+        return g;
+    for (int c = 0; c < ExportSpalten; ++c)
+        for (int r = 0; r < 2; ++r)
+            g[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = Form2->Zelle(c, r).toStdString();
+    return g;
+}
+
+void TExportDlg::CancelBtnClick()
+{
+    reject();
+}
+
+void TExportDlg::reject()
+{
+    if (Form2 && Form1 && !Form1->Wertetabelle1->isChecked())
+        Form2->hide();
+    QDialog::reject();
+}
+
+// ---------------------------------------------------------------------------
+// The three exports
+
+TWordDlg::TWordDlg(QWidget* parent) : TExportDlg(parent, "WordDlg", QStringLiteral("Senden der Wertetabelle an Word"))
+{
+    if (auto* l = findChild<QLabel*>(QStringLiteral("Label3")))
+        l->hide();
+    Beschriften();
+}
+
+void TWordDlg::Beschriften()
+{
+    TExportDlg::Beschriften();
+    Beschrifte(this, {{"", 402}, {"Label18", 415}});
+}
+
+void TWordDlg::SpeedButton1Click()
+{
+    const TExportUmfang u = Vorbereiten();
+    const std::string rtf = RtfDokument(ExportBlock(Gitter(), u.Spalten, ItemIndex() == 1));
+    // A new document, opened by the desktop's word processor. When it cannot
+    // be written or no program opens it, the dialog stays.
+    const QString pfad = ExportPfad(QStringLiteral("Wertetabelle"), QStringLiteral("rtf"));
+    if (pfad.isEmpty() || !DateiSchreiben(pfad, QByteArray::fromStdString(rtf)) || !OeffneMitDesktop(pfad)) {
+        ShowMessage(WordFehler);
+        return;
+    }
+    close();
+}
+
+TExcelDlg::TExcelDlg(QWidget* parent)
+    : TExportDlg(parent, "ExcelDlg", QStringLiteral("Senden der Wertetabelle an Excel"))
+{
+    if (auto* l = findChild<QLabel*>(QStringLiteral("Label3")))
+        l->hide();
+    Beschriften();
+}
+
+void TExcelDlg::Beschriften()
+{
+    TExportDlg::Beschriften();
+    Beschrifte(this, {{"", 401}, {"Label18", 414}});
+}
+
+void TExcelDlg::SpeedButton1Click()
+{
+    const TExportUmfang u = Vorbereiten();
+    const char trenner = Dezimaltrenner();
+    std::vector<std::vector<TExportZelle>> zellen;
+    for (const auto& zeile : ExportBlock(Gitter(), u.Spalten, ItemIndex() == 1)) {
+        zellen.emplace_back();
+        for (const std::string& text : zeile)
+            zellen.back().push_back(ExportZelle(text, trenner));
+    }
+    const QString pfad = ExportPfad(QStringLiteral("Wertetabelle"), QStringLiteral("xlsx"));
+    if (pfad.isEmpty()) {
+        UebergabeFehler(QDir::tempPath());
+        return;
+    }
+    switch (XlsxSchreiben(pfad, zellen)) {
+    case TXlsxErgebnis::NichtGeschrieben:
+        UebergabeFehler(pfad);
+        return;
+    case TXlsxErgebnis::NichtGefuellt:
+        ShowMessage(ExcelFehler);
+        close();
+        return;
+    case TXlsxErgebnis::Geschrieben:
+        break;
+    }
+    if (!OeffneMitDesktop(pfad)) {
+        UebergabeFehler(pfad);
+        return;
+    }
+    close();
 }
 
 TWertetabKopierDlg::TWertetabKopierDlg(QWidget* parent)
-    : TExportDlg(parent, "WertetabKopierDlg", QStringLiteral("Wertetabelle kopieren"))
+    : TExportDlg(parent, "WertetabKopierDlg", QStringLiteral("Kopieren der Wertetabelle in die Zwischenablage"))
 {
+    Beschriften();
+}
+
+void TWertetabKopierDlg::Beschriften()
+{
+    TExportDlg::Beschriften();
+    Beschrifte(this, {{"", 403}, {"Label18", 412}, {"Label3", 413}});
+}
+
+void TWertetabKopierDlg::SpeedButton1Click()
+{
+    const TExportUmfang u = Vorbereiten();
+    const std::string text = ExportText(Gitter(), u.Spalten, ItemIndex() == 1);
+    if (!Zwischenablage().Text(QString::fromStdString(text)))
+        ShowMessage(KopierFehler);
+    close();
 }

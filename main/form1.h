@@ -200,6 +200,17 @@ public:
     // The drawing as a document image, as Save writes it.
     TDokumentBild DokumentBild() const;
 
+    // ---- Printing and copying (form1_druck.cpp) -----------------------------
+    void SpeedButton1Click();  // Print: the print options dialog, or the copy dialog for hatched circles
+    void SpeedButton2Click();  // Copy: the copy dialog
+    void GraphenalsBitmap1Click();
+    void GraphenalsMetadatei1Click();
+    void WertetabelleinZwischenablage1Click();
+    void WertetabelleanExcel1Click();
+    void WertetabelleanWord1Click();
+    void ber1Click();          // the about window
+    void Kopieren1Click();     // the tips on copying
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -218,6 +229,8 @@ private:
     void Einrichten(QLineEdit* e);
     bool FormCloseAllowed();
     void NachFarbwahl();
+    // Printing and copying (form1_druck.cpp): no construction stays pending.
+    void KeineKonstruktion();
     // Documents (unit1_dokument.cpp).
     void NeuKnopfEinrichten();
     void DokumentAnwenden(const TDokumentBild& bild);

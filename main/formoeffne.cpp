@@ -4,8 +4,11 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
+#include "main/druck_dlg.h"
 #include "main/einstell_dlg.h"
+#include "main/export_dlg.h"
 #include "main/form1.h"
+#include "main/kopier_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
@@ -174,6 +177,20 @@ void TFormOeffne::beschriften()
     Form1->GroupBox1->setTitle(QLatin1Char(' ') + Txt(einzeln ? 134 : 135) + QLatin1Char(' '));
     Form1->GroupBox2->setTitle(QLatin1Char(' ') + Txt(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
                                QStringLiteral(".) "));
+    // The print, copy, export, about and tips windows.
+    if (DruckDlg)
+        DruckDlg->Beschriften();
+    for (TKopierDlg* k : {KopierDlg, static_cast<TKopierDlg*>(KopierDlg8)})
+        if (k)
+            k->Beschriften();
+    for (TExportDlg* e : {static_cast<TExportDlg*>(ExcelDlg), static_cast<TExportDlg*>(WordDlg),
+                          static_cast<TExportDlg*>(WertetabKopierDlg)})
+        if (e)
+            e->Beschriften();
+    if (TippsDlg)
+        TippsDlg->Beschriften();
+    if (AboutBox)
+        AboutBox->Beschriften();
     // The texts computed by the editor come out in the new language.
     Form1->Edit1Change();
 

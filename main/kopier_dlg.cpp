@@ -1,14 +1,164 @@
 #include "main/kopier_dlg.h"
 
+#include "engine/druckseite.h"
+#include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/druck_dlg.h"
+#include "main/export_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "main/zeilentexte.h"
+#include "platform/dialoge.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 TKopierDlg* KopierDlg = nullptr;
 TKopierDlg8* KopierDlg8 = nullptr;
+
+namespace {
+
+const QString SchraffiertMeldung = QStringLiteral(
+    "Schraffierte Kreise können nicht als Metadatei kopiert werden. Sie werden als Bitmap in die Zwischenablage "
+    "kopiert!");
+
+template <typename W>
+W* Benannt(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+}  // namespace
 
 TKopierDlg::TKopierDlg(QWidget* parent, const char* name) : QDialog(parent)
 {
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QStringLiteral("Kopieren"));
+    setWindowTitle(QStringLiteral("Kopieren der Graphen und der Wertetabelle ..."));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* box = new QVBoxLayout(this);
+
+    GroupBox1 = Benannt(new QGroupBox(QStringLiteral(" Kopieren der Graphen in die Zwischenablage "), this), "GroupBox1");
+    auto* graphen = new QVBoxLayout(GroupBox1);
+    R3 = Benannt(new QRadioButton(QStringLiteral("für Druck und  Präsentationen als Bitmap ..."), GroupBox1), "R3");
+    R1 = Benannt(new QRadioButton(QStringLiteral("für die Textverarbeitung als Metadatei ..."), GroupBox1), "R1");
+    CB3 = Benannt(new QCheckBox(QStringLiteral("schwarze Gitterlinien (empfohlen für SW-Druck)"), GroupBox1), "CB3");
+    graphen->addWidget(R3);
+    graphen->addWidget(R1);
+    graphen->addWidget(CB3);
+    box->addWidget(GroupBox1);
+
+    GroupBox2 = Benannt(new QGroupBox(QStringLiteral(" Kopieren der Wertetabelle "), this), "GroupBox2");
+    auto* tabelle = new QVBoxLayout(GroupBox2);
+    R2 = Benannt(new QRadioButton(QStringLiteral("Senden der Wertetabelle an Excel ..."), GroupBox2), "R2");
+    R4 = Benannt(new QRadioButton(QStringLiteral("Senden der Wertetabelle an Word ..."), GroupBox2), "R4");
+    R5 = Benannt(new QRadioButton(QStringLiteral("in die Zwischenablage ..."), GroupBox2), "R5");
+    tabelle->addWidget(R2);
+    tabelle->addWidget(R4);
+    tabelle->addWidget(R5);
+    box->addWidget(GroupBox2);
+
+    Wahl = new QButtonGroup(this);
+    Wahl->setExclusive(true);
+    for (QRadioButton* r : {R1, R2, R3, R4, R5})
+        Wahl->addButton(r);
+    R3->setChecked(true);
+
+    auto* knoepfe = new QHBoxLayout;
+    BitBtn1 = Benannt(new QPushButton(QStringLiteral("Hilfe und Tipps"), this), "BitBtn1");
+    OKBtn = Benannt(new QPushButton(QStringLiteral("OK"), this), "OKBtn");
+    CancelBtn = Benannt(new QPushButton(QStringLiteral("Abbrechen"), this), "CancelBtn");
+    OKBtn->setDefault(true);
+    knoepfe->addWidget(BitBtn1);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(OKBtn);
+    knoepfe->addWidget(CancelBtn);
+    box->addLayout(knoepfe);
+
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
+    Beschriften();
+}
+
+void TKopierDlg::Beschriften()
+{
+    Beschrifte(this, {{"GroupBox1", 416, " ", " "},
+                      {"R3", 417},
+                      {"R1", 418},
+                      {"GroupBox2", 420, " ", " "},
+                      {"R5", 421},
+                      {"R2", 401, "", " ..."},
+                      {"R4", 402, "", " ..."},
+                      {"BitBtn1", 422},
+                      {"OKBtn", 331},
+                      {"CancelBtn", 332},
+                      {"CB3", 367}});
+    Beschrifte(this, {{"", TitelZeile, "", TitelNach}});
+}
+
+void TKopierDlg::OKBtnClick()
+{
+    if (R1->isChecked() || R3->isChecked()) {
+        // A hatched circle cannot go into a vector picture: it is copied as
+        // a bitmap instead. The circle records say so, not a window.
+        if (SchraffierteKreise(Kreise) && R1->isChecked()) {
+            R3->setChecked(true);
+            ShowMessage(SchraffiertMeldung);
+        }
+        if (Graphik)
+            Graphik->Button1Click();
+    }
+    if (!GroupBox2->isHidden()) {
+        QDialog* export_ = R2->isChecked() ? static_cast<QDialog*>(ExcelDlg)
+                           : R4->isChecked() ? static_cast<QDialog*>(WordDlg)
+                           : R5->isChecked() ? static_cast<QDialog*>(WertetabKopierDlg)
+                                             : nullptr;
+        if (export_ && Form2) {
+            export_->show();
+            Form2->show();
+            Form2->FillValueTable();
+        }
+    }
+    accept();
+}
+
+void TKopierDlg::CancelBtnClick()
+{
+    reject();
+}
+
+void TKopierDlg::done(int r)
+{
+    if (CB3->isChecked() && Graphik && DruckDlg)
+        Graphik->Gitter = DruckDlg->AltesGitter;
+    CB3->setChecked(false);
+    QDialog::done(r);
+}
+
+void TKopierDlg::CB3Click()
+{
+    SchwarzeGitterlinien(CB3->isChecked());
+}
+
+void TKopierDlg::BitBtn1Click()
+{
+    if (TippsDlg) {
+        TippsDlg->show();
+        TippsDlg->raise();
+    }
 }
 
 TKopierDlg8::TKopierDlg8(QWidget* parent) : TKopierDlg(parent, "KopierDlg8")
 {
+    TitelZeile = 423;
+    TitelNach = " ...";
+    GroupBox2->hide();
+    Beschriften();
 }

@@ -347,7 +347,8 @@ void TForm2::SpeedButton1Click()
 {
     if (DruckDlg && DruckDlg->CB1)
         DruckDlg->CB1->setChecked(true);
-    // Printing comes with the print command of the main window.
+    if (Form1)
+        Form1->SpeedButton1Click();
 }
 
 void TForm2::SpeedButton2Click()

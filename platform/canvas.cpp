@@ -387,7 +387,7 @@ QPen TPainterCanvas::MakePen() const
     } else {
         p.setColor(ToQColor(Pen.Color));
         const double w = std::abs(Pen.Width * FSx);
-        const bool thin = !(w > 1.0);
+        const bool thin = !(w > HaarlinienBreite());
         if (thin) {
             // One device pixel whatever the scale. Square caps draw both
             // end pixels; FlushLines leaves out the last one, as GDI does.
@@ -412,6 +412,8 @@ QPen TPainterCanvas::MakePen() const
             case TPenStyle::DashDotDot: pattern = {9, 3, 3, 3, 3, 3}; break;
             default: break;
             }
+            for (qreal& l : pattern)
+                l *= MusterSkala();
             if (!pattern.isEmpty())
                 p.setDashPattern(pattern);
         }

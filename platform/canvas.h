@@ -172,6 +172,17 @@ protected:
     // Device units per logical unit (may be negative for y up) and offset.
     void SetMapping(double sx, double sy, double ox, double oy);
     bool IsIdentityMapping() const { return FSx == 1.0 && FSy == 1.0 && FOx == 0.0 && FOy == 0.0; }
+    // Pens no wider than this many device units draw the thinnest line the
+    // device has (one pixel on the screen, however the picture is scaled).
+    virtual double HaarlinienBreite() const { return 1.0; }
+    // Device units per screen pixel: dashes and dots of thin pens keep the
+    // length they have on the screen.
+    virtual double MusterSkala() const { return 1.0; }
+    // The painter on the device, begun on first use; null when the device
+    // cannot be painted on.
+    QPainter* Painter();
+    // Draws the pending run of lines, without ending the painter.
+    void FlushLines();
 
     void DoLine(TPoint from, TPoint to) override;
     void DoRectangle(TRect r) override;
@@ -185,10 +196,8 @@ protected:
     void DoClipChanged() override;
 
 private:
-    QPainter* Painter();
-    // Consecutive LineTo calls with one pen are drawn as one polyline: the
-    // same pixels, far fewer painter calls.
-    void FlushLines();
+    // Consecutive LineTo calls with one pen are drawn as one polyline (see
+    // FlushLines): the same pixels, far fewer painter calls.
     bool Unsichtbar(TPoint from, TPoint to) const;
     void ApplyPen();
     QPen MakePen() const;

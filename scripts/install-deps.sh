@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   libjpeg62-turbo-dev libxlsxwriter-dev
   xvfb xauth fonts-dejavu-core
+  poppler-utils unzip
 )
 
 missing=()

@@ -1,0 +1,152 @@
+// The main window's commands for printing and copying: they prepare the
+// print options dialog and the copy dialog and open them, or copy and export
+// directly.
+#include "main/form1.h"
+
+#include "engine/druckseite.h"
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/druck_dlg.h"
+#include "main/export_dlg.h"
+#include "main/kopier_dlg.h"
+#include "main/trace_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "platform/dialoge.h"
+#include "platform/fensterart.h"
+#include "platform/modal.h"
+#include "platform/sprache.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+// The copy dialog offers black grid lines only for a grid with a colour
+// scheme; the option always starts unticked.
+void KopierDlgVorbereiten(TKopierDlg& dlg)
+{
+    dlg.CB3->setChecked(false);
+    dlg.CB3->setVisible(Graphik && SchwarzeGitterMoeglich(Graphik->Gitter));
+}
+
+}  // namespace
+
+void TForm1::KeineKonstruktion()
+{
+    // The origin tool: a construction under way is dropped, its hints go.
+    Modus = ModusUrsprung;
+    if (Graphik)
+        Graphik->PaintBox1Paint();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    if (!Graphik || !DruckDlg || !KopierDlg)
+        return;
+    KeineKonstruktion();
+
+    // Hatched circles cannot be printed: the copy dialog offers the bitmap.
+    // Its choice is made before it opens, so the user sees it.
+    if (SchraffierteKreise(Kreise)) {
+        ShowMessage(Txt(158) + QLatin1Char(' ') + Txt(159));
+        KopierDlgVorbereiten(*KopierDlg);
+        KopierDlg->R3->setChecked(true);
+        ShowModal(*KopierDlg);
+        return;
+    }
+
+    // The value table option names the function, and its t for a family.
+    TFunktion* f = Funktionen[0];
+    QString titel = Txt(155) + QStringLiteral(" ?");
+    if (f && f->GetCompiled()) {
+        titel = Txt(155) + QLatin1Char(' ') + QString::fromStdString(f->GetTerm());
+        if (Eingabeart == " Funktionenschar " && Form2 && Tag(Form2->Edit3) != 0)
+            titel += QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->Edit3->text();
+    }
+    if (Form2)
+        Form2->show();
+    DruckDlg->CB1->setText(titel);
+    DruckDlg->CB3->setVisible(SchwarzeGitterMoeglich(Graphik->Gitter));
+
+    // Clearing the black-and-white option turns the graph window's colour
+    // on while the dialog is open; the dialog puts it back when it closes.
+    DruckDlg->FarbigVorher = Graphik->CB2 ? Graphik->CB2->isChecked() : true;
+    DruckDlg->CB2->setChecked(false);
+    DruckDlg->CB3->setChecked(false);
+    ShowModal(*DruckDlg);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    if (!Graphik || !KopierDlg)
+        return;
+    KeineKonstruktion();
+    if (AssistentFenster)
+        AssistentFenster->close();
+    Graphik->PaintBox1Paint();
+    KopierDlgVorbereiten(*KopierDlg);
+    ShowModal(*KopierDlg);
+}
+
+void TForm1::GraphenalsBitmap1Click()
+{
+    if (!Graphik || !KopierDlg)
+        return;
+    KeineKonstruktion();
+    KopierDlg->R3->setChecked(true);
+    Graphik->Button1Click();
+}
+
+void TForm1::GraphenalsMetadatei1Click()
+{
+    if (!Graphik || !KopierDlg)
+        return;
+    KeineKonstruktion();
+    KopierDlg->R1->setChecked(true);
+    Graphik->Button1Click();
+}
+
+namespace {
+
+void ExportZeigen(QDialog* dlg)
+{
+    if (!dlg || !Form2)
+        return;
+    dlg->show();
+    dlg->raise();
+    Form2->show();
+    Form2->FillValueTable();
+}
+
+}  // namespace
+
+void TForm1::WertetabelleinZwischenablage1Click()
+{
+    ExportZeigen(WertetabKopierDlg);
+}
+
+void TForm1::WertetabelleanExcel1Click()
+{
+    ExportZeigen(ExcelDlg);
+}
+
+void TForm1::WertetabelleanWord1Click()
+{
+    ExportZeigen(WordDlg);
+}
+
+void TForm1::ber1Click()
+{
+    if (!AboutBox)
+        return;
+    AboutBox->beschrift();
+    ShowModal(*AboutBox);
+}
+
+void TForm1::Kopieren1Click()
+{
+    if (TippsDlg && TippsDlg->isHidden())
+        TippsDlg->show();
+}

@@ -1,0 +1,159 @@
+// The printed page laid out without a printer: margins, header, the two
+// columns of equations, where the value table goes, and the sizes of the
+// clipboard pictures.
+#include "engine/druckseite.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+// Page units are 0.01 mm with y up: b cm below the top is -1000 b.
+constexpr std::int32_t Cm(double b) { return static_cast<std::int32_t>(b * 1000.0 + (b >= 0 ? 0.5 : -0.5)); }
+
+TDruckAnsicht Ansicht(std::int32_t yMin, std::int32_t yMax, double massstab, bool kopf)
+{
+    TDruckAnsicht a;
+    a.XMin = -5;
+    a.XMax = 6;
+    a.YMin = yMin;
+    a.YMax = yMax;
+    a.Massstab = massstab;
+    a.MitKopf = kopf;
+    return a;
+}
+
+TEST(DruckSeite, MarginsPlaceTheViewOnPaper)
+{
+    // View top left at 2 cm / 2 cm, or 8 cm down with the header; one view
+    // unit is 1 cm, or 1.27 cm in inch mode, the left margin stays 2 cm.
+    EXPECT_EQ(SeiteY(Ansicht(-2, 8, 1.0, true), 8), -Cm(8));
+    EXPECT_EQ(SeiteX(Ansicht(-2, 8, 1.0, false), -4), Cm(3));
+    EXPECT_EQ(SeiteX(Ansicht(-2, 8, 1.27, false), -4), Cm(3.27));
+    EXPECT_EQ(SeiteY(Ansicht(-2, 8, 1.27, true), 7), -Cm(9.27));
+    // Unscaled: fixed centimetres from the same corner.
+    EXPECT_EQ(SeiteYUnskaliert(Ansicht(-2, 8, 1.27, true), 7), -Cm(9));
+    // A y that cannot be placed lies off every page.
+    EXPECT_EQ(SeiteY(Ansicht(-2, 8, 1.0, false), 1e300L), SeiteFern);
+}
+
+TEST(DruckSeite, ValueTableBelowTheGraphOrOnAPageOfItsOwn)
+{
+    using T = std::tuple<std::int32_t, std::int32_t, double, bool, bool, double, double, double>;
+    // yMin, yMax, Massstab, header -> own page, caption, block 1, block 2 (cm from the top)
+    const T faelle[] = {
+        // 11 x 10 with the header: H = 10 <= 14, below the graph (8 .. 18 cm).
+        {-2, 8, 1.0, true, false, 18.8, 19.5, 21.0},
+        // The same without header: a page of its own.
+        {-2, 8, 1.0, false, true, 2.8, 3.5, 5.0},
+        // Header and a view higher than 14 units: a page of its own.
+        {-2, 13, 1.0, true, true, 3.8, 4.5, 6.0},
+        // Exactly 14 units still fit below.
+        {-6, 8, 1.0, true, false, 22.8, 23.5, 25.0},
+        // Inch mode: 16 units are more than 10.29.
+        {-8, 8, 1.27, true, true, 8 - 4.2 * 1.27, 8 - 3.5 * 1.27, 8 - 2 * 1.27},
+        // Inch mode, 10 units: below the graph at 8 + 12.7 cm.
+        {-2, 8, 1.27, true, false, 8 + 10.8 * 1.27, 8 + 11.5 * 1.27, 8 + 13 * 1.27},
+    };
+    for (const auto& [yMin, yMax, m, kopf, eigene, titel, block1, block2] : faelle) {
+        const TTabellenLage l = TabellenLage(Ansicht(yMin, yMax, m, kopf));
+        SCOPED_TRACE(::testing::Message() << yMin << ".." << yMax << " m " << m << " kopf " << kopf);
+        EXPECT_EQ(l.EigeneSeite, eigene);
+        EXPECT_EQ(l.Titel, (TSeitenPunkt{Cm(2), -Cm(titel)}));
+        EXPECT_EQ(l.Block1, (TSeitenPunkt{Cm(1.65), -Cm(block1)}));
+        EXPECT_EQ(l.Block2, (TSeitenPunkt{Cm(1.65), -Cm(block2)}));
+    }
+    EXPECT_DOUBLE_EQ(TabellenGrenze(1.0), 14.0);
+    EXPECT_NEAR(TabellenGrenze(1.27), 10.29, 0.005);
+}
+
+TEST(DruckSeite, EquationsInTwoColumns)
+{
+    const TDruckAnsicht a = Ansicht(-2, 8, 1.0, true);
+    const double links[] = {4.7, 5.4, 6.1, 6.8};
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(GleichungsLage(a, k), (TSeitenPunkt{Cm(2), -Cm(links[k - 1])})) << k;
+    const double rechts[] = {4.7, 5.4, 6.1, 6.8, 7.5};
+    for (int k = 5; k <= 9; ++k)
+        EXPECT_EQ(GleichungsLage(a, k), (TSeitenPunkt{Cm(10), -Cm(rechts[k - 5])})) << k;
+}
+
+TEST(DruckSeite, TableBlocksAreClampedToTheGrid)
+{
+    using T = std::tuple<int, int, bool, int, int>;
+    const T faelle[] = {
+        {0, 12, true, 0, 12}, {13, 26, true, 13, 25}, {-3, 1, true, 0, 1}, {0, 2, true, 0, 1},
+        {5, -1, true, 5, 25}, {20, 3, true, 3, 20}, {26, 30, false, 25, 26},
+    };
+    for (const auto& [von, bis, ok, vonDanach, bisDanach] : faelle) {
+        int v = von, b = bis;
+        const int anzahl = (bis == 2 || von == -3) ? 2 : 26;
+        EXPECT_EQ(TabellenBereich(v, b, anzahl), ok) << von << ' ' << bis;
+        if (ok) {
+            EXPECT_EQ(v, vonDanach);
+            EXPECT_EQ(b, bisDanach);
+        }
+    }
+    // 36 points of cell width at three quarters: 27 pt = 9.525 mm, the
+    // half rounded to even.
+    EXPECT_EQ(PunkteZuSeite(36, TabellenSkala), 952);
+    EXPECT_EQ(PunkteZuSeite(72, 1.0), 2540);
+}
+
+TEST(DruckSeite, DrawingStopsAtTheEdgesOfThePage)
+{
+    // A4 printable area of 20 x 28.7 cm: the default view fits; a huge one
+    // is cut one unit beyond the paper's edge.
+    TDruckAnsicht a = Ansicht(-2, 8, 1.0, false);
+    EXPECT_EQ(SeiteXMaxSichtbar(a, 20000), 6);
+    EXPECT_EQ(SeiteYMinSichtbar(a, 28700), -2);
+    a.XMax = 1000000;
+    a.YMin = -1000000;
+    a.MitKopf = true;
+    a.Massstab = 1.27;
+    EXPECT_EQ(SeiteXMaxSichtbar(a, 20000), -5 + 16);
+    EXPECT_EQ(SeiteYMinSichtbar(a, 28700), 8 - 18);
+    EXPECT_EQ(SeiteXMaxSichtbar(a, 1000), -4);  // never less than one unit
+}
+
+TEST(KopieBild, SizesOfTheBitmapAndTheVectorPicture)
+{
+    // Default view 11 x 10: 1431 x 1301 pixels; in inch mode 1817 x 1652.
+    EXPECT_EQ(BitmapGroesse(-5, 8, 6, -2, 1.0), (TBildGroesse{1431, 1301}));
+    EXPECT_EQ(BitmapGroesse(-5, 8, 6, -2, 1.27), (TBildGroesse{1817, 1652}));
+    // 11.04 cm x 10.04 cm; inch mode 14010 wide.
+    EXPECT_EQ(VektorbildGroesse(-5, 8, 6, -2, 1.0), (TBildGroesse{11040, 10040}));
+    EXPECT_EQ(VektorbildGroesse(-5, 8, 6, -2, 1.27).Breite, 14010);
+    // 130 * 3 = 390 first, then * 1.27 = 495.3: 496 pixels.
+    EXPECT_EQ(BitmapGroesse(0, 3, 3, 0, 1.27), (TBildGroesse{496, 496}));
+}
+
+TEST(KopieBild, PicturesTooLargeForMemoryAreRefused)
+{
+    EXPECT_FALSE(BildZuGross(BitmapGroesse(-5, 8, 6, -2, 1.27)));
+    EXPECT_FALSE(BildZuGross(TBildGroesse{8192, 8192}));
+    EXPECT_TRUE(BildZuGross(TBildGroesse{8193, 8192}));
+    EXPECT_TRUE(BildZuGross(TBildGroesse{40000, 10}));
+    EXPECT_TRUE(BildZuGross(BitmapGroesse(-1000000, 1000000, 1000000, -1000000, 1.0)));
+    EXPECT_TRUE(BildZuGross(TBildGroesse{0, 100}));
+}
+
+TEST(KopieBild, HatchedCirclesAreReadFromTheRecords)
+{
+    TKreise k;
+    for (int i = 1; i <= AnzahlKreise; ++i)
+        k[i].Fill = "0";
+    EXPECT_FALSE(SchraffierteKreise(k));
+    k[4].Fill = "1";  // no colour
+    EXPECT_FALSE(SchraffierteKreise(k));
+    for (const char* f : {"2", "3", "4", "5"}) {
+        k[10].Fill = f;
+        EXPECT_TRUE(SchraffierteKreise(k)) << f;
+    }
+    k[10].Fill = "0";
+    k[11].Fill = "3";  // slots beyond 10 are not circles of the window
+    EXPECT_FALSE(SchraffierteKreise(k));
+}
+
+}  // namespace
