@@ -132,7 +132,7 @@ TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColour)
         {Lage(ModusSpur, true, true), {"*Trace point", "of  f(x) = x^2  with parameter 2"}, 0},
         {Lage(ModusKreisRadius), {"*Circle", "1.  Centre  M", "{r}2.  Radius  r"}, 0},
         {Lage(ModusParabelA),
-         {"*Assistant: Parabola   y = a(x-d)²  +e", "1. Shift  d  in x-direction", "2. Shift  e  in y-direction",
+         {"*Assistant: parabola   y = a(x-d)²  +e", "1. Shift  d  in x direction", "2. Shift  e  in y direction",
           "{g}3. Stretch factor  a"},
          0},
     };
