@@ -260,6 +260,7 @@ void TForm1::ErzeugeMenues()
     Interaktiv1->setChecked(true);
 
     Hilfe1 = NeuesMenue(bar, "Hilfe1", QStringLiteral("Hilfe"));
+    OptionenVerbinden();
 }
 
 void TForm1::ErzeugeEingabe()

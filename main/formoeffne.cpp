@@ -4,7 +4,13 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
+#include "main/beschriftung_tabelle.h"
+#include "main/druck_dlg.h"
+#include "main/einheit_dlg.h"
 #include "main/einstell_dlg.h"
+#include "main/hotkey_dlg.h"
+#include "main/tasten_dlg.h"
+#include "main/trace_dlg.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
@@ -36,6 +42,10 @@ TFormOeffne* FormOeffne = nullptr;
 namespace {
 
 const QString StartGleichung = QStringLiteral("f(x) = x^2");
+
+// The project's site as the about window names it.
+constexpr const char* WebadresseDeutsch = "https://tessaplun.example/";
+constexpr const char* WebadresseEnglisch = "https://tessaplun.example/en/";
 
 // The settings record from its file, or nothing when there is no file or it
 // is not a settings record (any other size than 1096 bytes, or unreadable).
@@ -159,14 +169,67 @@ void TFormOeffne::beschriften()
 {
     if (!Form1)
         return;
+    const QString trenner(QChar::fromLatin1(Dezimaltrenner()));
+    const bool deutsch = Form1->deutsch1 && Form1->deutsch1->isChecked();
+    const bool english = Form1->english1 && Form1->english1->isChecked();
+    const bool inch = Form1->Inch && Form1->Inch->isChecked();
+    auto text = [](QWidget* fenster, const char* name, const QString& t) {
+        Beschriften(Steuerelement(fenster, QString::fromLatin1(name)), TBeschriftungsArt::Text, -1, t);
+    };
+
+    // The decimal separator of every typed and shown number.
     if (Form1->BKomma)
-        Form1->BKomma->setText(QString(QChar::fromLatin1(Dezimaltrenner())));
+        Form1->BKomma->setText(trenner);
+
+    // The address of the project's site, in the language of the menu.
+    text(AboutBox, "Label5", QString::fromLatin1(deutsch ? WebadresseDeutsch : WebadresseEnglisch));
+
+    // The texts computed by the editor come out in the new language.
+    Form1->Edit1Change();
+
+    BeschriftungAnwenden();
+
     // Captions that follow the editor's state.
     const bool einzeln = Form1->Eingabeart == " Funktion ";
     Form1->SFarbe->setText(einzeln ? Txt(147) : QString());
     Form1->GroupBox1->setTitle(QLatin1Char(' ') + Txt(einzeln ? 134 : 135) + QLatin1Char(' '));
     Form1->GroupBox2->setTitle(QLatin1Char(' ') + Txt(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
                                QStringLiteral(".) "));
-    // The texts computed by the editor come out in the new language.
-    Form1->Edit1Change();
+
+    // The graph window: snapping steps with the separator, the sound
+    // question, and the text of the photo option by tool.
+    if (Graphik) {
+        text(Graphik, "Label11", QLatin1Char('0') + trenner + QLatin1Char('5'));
+        text(Graphik, "Label2", QLatin1Char('0') + trenner + QLatin1Char('1'));
+        text(Graphik, "Label1", QLatin1Char('0') + trenner + QStringLiteral("01"));
+        text(Graphik, "Label32", QLatin1Char('0') + trenner + QStringLiteral("001"));
+        Beschriften(Steuerelement(Graphik, QStringLiteral("SoundBox")), TBeschriftungsArt::Hinweis, -1,
+                    Txt(128) + QLatin1Char('?'));
+        if (Modus == ModusUrsprung || Modus == ModusPunkte || Modus == ModusSpur) {
+            text(Graphik, "LabelText", Txt(510));
+        } else if (Modus == ModusTangente) {
+            const QString einzug = deutsch ? QString() : QStringLiteral("      ");
+            text(Graphik, "LabelText", einzug + Txt(Graphik->IstTangente ? 511 : 456));
+        }
+    }
+
+    // The unit of the axis-unit windows.
+    const QString je = inch ? QStringLiteral(" 1/2 in") : QStringLiteral(" 1 cm");
+    text(EinheitXDlg, "Label1", Txt(344) + je);
+    text(EinheitYDlg, "Label1", Txt(345) + je);
+
+    // The hot keys with the name of the control key, and the first and
+    // the ninth function.
+    if (HotkeyDlg) {
+        for (const THotkeyDlg::TStrgTaste& t : THotkeyDlg::StrgTasten)
+            text(HotkeyDlg, t.Label, QLatin1Char('(') + Txt(338) + QString::fromLatin1(t.Taste));
+        text(HotkeyDlg, THotkeyDlg::ErsteFunktion, QString::fromLatin1(english ? "1st " : "1. ") + Txt(134));
+        text(HotkeyDlg, THotkeyDlg::NeunteFunktion, QString::fromLatin1(english ? "9th " : "9. ") + Txt(134));
+    }
+    if (TastenDlg)
+        TastenDlg->TastenBeschriften();
+
+    // The assistant shows its questions in its fields, not in a caption.
+    if (AssistentFenster)
+        AssistentFenster->setWindowTitle(QString());
 }
