@@ -117,17 +117,18 @@ void TForm1::SpracheWaehlen(int sprache)
     Einstellungen.Sprache = sprache;
     LoadLanguage(sprache);
     QtUebersetzungFolgen(sprache);
-    if (FormOeffne)
-        FormOeffne->beschriften();
 
     // A user who never chose a unit gets the one of the language, as a
-    // check mark; the settings keep "not chosen".
+    // check mark; the settings keep "not chosen". Ticked before the
+    // captions are written, so the unit labels name the unit ticked.
     if (RoundToInt32(Einstellungen.Einheit) == 0) {
         if (sprache == SpracheEnglisch)
             Inch->setChecked(true);
         else if (sprache == SpracheDeutsch)
             cm->setChecked(true);
     }
+    if (FormOeffne)
+        FormOeffne->beschriften();
 
     if (sprache == SpracheDritte) {
         const QString gespeichert = Txt(ZeileGespeichert);
@@ -157,6 +158,8 @@ void TForm1::cmClick(QAction* Sender)
         if (Graphik->cm3)
             Graphik->cm3->setText(inch ? QStringLiteral("1 inch") : QStringLiteral("1 cm"));
     }
+    if (FormOeffne)
+        FormOeffne->EinheitenBeschriften();
     Einstellungen.Einheit = inch ? 2.0 : 1.0;
     EinstellungenSchreibenMelden(false);
     // The drawing follows the unit whether or not it could be stored.

@@ -30,6 +30,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -172,7 +173,6 @@ void TFormOeffne::beschriften()
     const QString trenner(QChar::fromLatin1(Dezimaltrenner()));
     const bool deutsch = Form1->deutsch1 && Form1->deutsch1->isChecked();
     const bool english = Form1->english1 && Form1->english1->isChecked();
-    const bool inch = Form1->Inch && Form1->Inch->isChecked();
     auto text = [](QWidget* fenster, const char* name, const QString& t) {
         Beschriften(Steuerelement(fenster, QString::fromLatin1(name)), TBeschriftungsArt::Text, -1, t);
     };
@@ -213,10 +213,7 @@ void TFormOeffne::beschriften()
         }
     }
 
-    // The unit of the axis-unit windows.
-    const QString je = inch ? QStringLiteral(" 1/2 in") : QStringLiteral(" 1 cm");
-    text(EinheitXDlg, "Label1", Txt(344) + je);
-    text(EinheitYDlg, "Label1", Txt(345) + je);
+    EinheitenBeschriften();
 
     // The hot keys with the name of the control key, and the first and
     // the ninth function.
@@ -232,4 +229,14 @@ void TFormOeffne::beschriften()
     // The assistant shows its questions in its fields, not in a caption.
     if (AssistentFenster)
         AssistentFenster->setWindowTitle(QString());
+}
+
+void TFormOeffne::EinheitenBeschriften()
+{
+    const bool inch = Form1 && Form1->Inch && Form1->Inch->isChecked();
+    const QString je = inch ? QStringLiteral(" 1/2 in") : QStringLiteral(" 1 cm");
+    if (EinheitXDlg && EinheitXDlg->Label1)
+        EinheitXDlg->Label1->setText(Txt(344) + je);
+    if (EinheitYDlg && EinheitYDlg->Label1)
+        EinheitYDlg->Label1->setText(Txt(345) + je);
 }

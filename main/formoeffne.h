@@ -14,6 +14,8 @@ public:
     // Writes the language lines into all windows: the caption table, then
     // the captions that depend on the program's state.
     void beschriften();
+    // The unit labels of the axis-unit windows, which follow the unit menu.
+    void EinheitenBeschriften();
 };
 
 extern TFormOeffne* FormOeffne;
