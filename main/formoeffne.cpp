@@ -225,6 +225,9 @@ void TFormOeffne::beschriften()
     }
     if (TastenDlg)
         TastenDlg->TastenBeschriften();
+    // Whether the start template exists, in the words of the language.
+    if (EinstellDlg)
+        EinstellDlg->CheckFile();
 
     // The assistant shows its questions in its fields, not in a caption.
     if (AssistentFenster)
