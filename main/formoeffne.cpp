@@ -184,10 +184,12 @@ void TFormOeffne::beschriften()
     // The address of the project's site, in the language of the menu.
     text(AboutBox, "Label5", QString::fromLatin1(deutsch ? WebadresseDeutsch : WebadresseEnglisch));
 
-    // The texts computed by the editor come out in the new language.
-    Form1->Edit1Change();
-
     BeschriftungAnwenden();
+
+    // The texts computed by the editor come out in the new language; they
+    // replace the table's plain captions of the same controls (the print
+    // option names the function).
+    Form1->Edit1Change();
 
     // Captions that follow the editor's state.
     const bool einzeln = Form1->Eingabeart == " Funktion ";

@@ -6,6 +6,7 @@
 #include "graph/graphik.h"
 #include "engine/texte.h"
 #include "main/beschriftung_tabelle.h"
+#include "main/druck_dlg.h"
 #include "main/einheit_dlg.h"
 #include "main/form1.h"
 #include "main/formoeffne.h"
@@ -13,6 +14,7 @@
 #include "platform/sprache.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -312,6 +314,8 @@ TEST_F(ProgrammTest, CompositeCaptionsFollowLanguageUnitAndState)
     EXPECT_TRUE(Form1->Inch->isChecked());
     EXPECT_EQ(label(EinheitYDlg, "Label1"), QStringLiteral("Unit of the y-axis per 1/2 in"));
     EXPECT_EQ(Form1->ffnen1->text(), QStringLiteral("Open..."));
+    // The editor's own texts win over the table's plain ones.
+    EXPECT_EQ(DruckDlg->CB1->text(), QStringLiteral("with value table of f(x) = x^2"));
 
     // A family: the group names the family and the colour button is bare.
     Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
