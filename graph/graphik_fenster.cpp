@@ -238,9 +238,9 @@ void TGraphik::FormCreate()
     SFarbe->setObjectName(QStringLiteral("SFarbe"));
     SFarbe->setGeometry(304, 17, 80, 22);
     SFarbe->setFocusPolicy(Qt::NoFocus);
-    label(GroupBox3, "Label4", QStringLiteral("x von"), 8, 52);
+    label(GroupBox3, "Label5", QStringLiteral("x von"), 8, 52);
     Evonx = NeuesFeld(GroupBox3, "Evonx", 40, 49, 46);
-    label(GroupBox3, "Label5", QStringLiteral("bis"), 90, 52);
+    label(GroupBox3, "Label7", QStringLiteral("bis"), 90, 52);
     Ebisx = NeuesFeld(GroupBox3, "Ebisx", 108, 49, 46);
     Label6 = label(GroupBox3, "Label6", QStringLiteral("t von"), 160, 52);
     Evont = NeuesFeld(GroupBox3, "Evont", 190, 49, 40);

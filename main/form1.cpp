@@ -276,6 +276,7 @@ void TForm1::ErzeugeMenues()
     UmschaltHandler(Interaktiv1, [this] { Interaktiv1Click(); });
 
     Hilfe1 = NeuesMenue(bar, "Hilfe1", QStringLiteral("Hilfe"));
+    OptionenVerbinden();
 }
 
 void TForm1::ErzeugeEingabe()

@@ -95,6 +95,8 @@ public:
     QAction* Punkte1 = nullptr;
     QAction* Flchen1 = nullptr;
     QMenu* Hilfe1 = nullptr;
+    QAction* Hotkeys2 = nullptr;
+    QAction* astensteuerung1 = nullptr;
 
     // ---- Tool bar --------------------------------------------------------
     QToolButton* SpeedButton14 = nullptr;  // file
@@ -185,6 +187,18 @@ public:
     void SpeedButton10Click();  // points
     void SpeedButton11Click();  // vertical segments
 
+    // ---- Language, unit and options (form1_optionen.cpp) -------------------
+    void deutsch1Click();
+    void english1Click();
+    void franzsisch1Click();
+    // Handler of both unit items; Sender is cm or Inch.
+    void cmClick(QAction* Sender);
+    void mitWertetabellestarten1Click();
+    void eigeneEinstellungenverwenden1Click();
+    void ransparenzderZubehrfenster1Click();
+    void Hotkeys2Click();
+    void astensteuerung1Click();
+
     // ---- Documents (unit1_dokument.cpp) -------------------------------------
     void SpeedButton3Click();  // New
     void SpeedButton6Click();  // Save as
@@ -220,6 +234,10 @@ protected:
 
 private:
     void ErzeugeMenues();
+    // Options (form1_optionen.cpp): the help items of the option dialogs
+    // and the handlers of the language, unit and start options.
+    void OptionenVerbinden();
+    void SpracheWaehlen(int sprache);
     void ErzeugeEingabe();
     void ErzeugeTastenfeld();
     // The five range fields share one routine; which function setter a field

@@ -4,9 +4,14 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
+#include "main/beschriftung_tabelle.h"
 #include "main/druck_dlg.h"
+#include "main/einheit_dlg.h"
 #include "main/einstell_dlg.h"
 #include "main/export_dlg.h"
+#include "main/hotkey_dlg.h"
+#include "main/tasten_dlg.h"
+#include "main/trace_dlg.h"
 #include "main/form1.h"
 #include "main/kopier_dlg.h"
 #include "main/wertetabelle_fenster.h"
@@ -27,6 +32,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -169,15 +175,20 @@ void TFormOeffne::beschriften()
 {
     if (!Form1)
         return;
+    const QString trenner(QChar::fromLatin1(Dezimaltrenner()));
+    const bool deutsch = Form1->deutsch1 && Form1->deutsch1->isChecked();
+    const bool english = Form1->english1 && Form1->english1->isChecked();
+    auto text = [](QWidget* fenster, const char* name, const QString& t) {
+        Beschriften(Steuerelement(fenster, QString::fromLatin1(name)), TBeschriftungsArt::Text, -1, t);
+    };
+
+    // The decimal separator of every typed and shown number.
     if (Form1->BKomma)
-        Form1->BKomma->setText(QString(QChar::fromLatin1(Dezimaltrenner())));
-    // Captions that follow the editor's state.
-    const bool einzeln = Form1->Eingabeart == " Funktion ";
-    Form1->SFarbe->setText(einzeln ? Txt(147) : QString());
-    Form1->GroupBox1->setTitle(QLatin1Char(' ') + Txt(einzeln ? 134 : 135) + QLatin1Char(' '));
-    Form1->GroupBox2->setTitle(QLatin1Char(' ') + Txt(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
-                               QStringLiteral(".) "));
-    // The print, copy, export, about and tips windows.
+        Form1->BKomma->setText(trenner);
+
+    BeschriftungAnwenden();
+    // The print, copy, export, about and tips windows and the tool windows
+    // write their own rows too.
     if (DruckDlg)
         DruckDlg->Beschriften();
     for (TKopierDlg* k : {KopierDlg, static_cast<TKopierDlg*>(KopierDlg8)})
@@ -191,12 +202,68 @@ void TFormOeffne::beschriften()
         TippsDlg->Beschriften();
     if (AboutBox)
         AboutBox->Beschriften();
-    // The texts computed by the editor come out in the new language.
-    Form1->Edit1Change();
-
     for (TWerkzeugfenster* w : std::initializer_list<TWerkzeugfenster*>{PunkteDlg, KreiseDlg, BeschriftungDlg,
                                                                         SenkrechteDlg, FlaechenDlg}) {
         if (w)
             w->Beschriften();
     }
+
+    // The texts computed by the editor come out in the new language; they
+    // replace the table's plain captions of the same controls (the print
+    // option names the function).
+    Form1->Edit1Change();
+
+    // Captions that follow the editor's state.
+    const bool einzeln = Form1->Eingabeart == " Funktion ";
+    Form1->SFarbe->setText(einzeln ? Txt(147) : QString());
+    Form1->GroupBox1->setTitle(QLatin1Char(' ') + Txt(einzeln ? 134 : 135) + QLatin1Char(' '));
+    Form1->GroupBox2->setTitle(QLatin1Char(' ') + Txt(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
+                               QStringLiteral(".) "));
+
+    // The graph window: snapping steps with the separator, the sound
+    // question, and the text of the photo option by tool.
+    if (Graphik) {
+        text(Graphik, "Label11", QLatin1Char('0') + trenner + QLatin1Char('5'));
+        text(Graphik, "Label2", QLatin1Char('0') + trenner + QLatin1Char('1'));
+        text(Graphik, "Label1", QLatin1Char('0') + trenner + QStringLiteral("01"));
+        text(Graphik, "Label32", QLatin1Char('0') + trenner + QStringLiteral("001"));
+        Beschriften(Steuerelement(Graphik, QStringLiteral("SoundBox")), TBeschriftungsArt::Hinweis, -1,
+                    Txt(128) + QLatin1Char('?'));
+        if (Modus == ModusUrsprung || Modus == ModusPunkte || Modus == ModusSpur) {
+            text(Graphik, "LabelText", Txt(510));
+        } else if (Modus == ModusTangente) {
+            const QString einzug = deutsch ? QString() : QStringLiteral("      ");
+            text(Graphik, "LabelText", einzug + Txt(Graphik->IstTangente ? 511 : 456));
+        }
+    }
+
+    EinheitenBeschriften();
+
+    // The hot keys with the name of the control key, and the first and
+    // the ninth function.
+    if (HotkeyDlg) {
+        for (const THotkeyDlg::TStrgTaste& t : THotkeyDlg::StrgTasten)
+            text(HotkeyDlg, t.Label, QLatin1Char('(') + Txt(338) + QString::fromLatin1(t.Taste));
+        text(HotkeyDlg, THotkeyDlg::ErsteFunktion, QString::fromLatin1(english ? "1st " : "1. ") + Txt(134));
+        text(HotkeyDlg, THotkeyDlg::NeunteFunktion, QString::fromLatin1(english ? "9th " : "9. ") + Txt(134));
+    }
+    if (TastenDlg)
+        TastenDlg->TastenBeschriften();
+    // Whether the start template exists, in the words of the language.
+    if (EinstellDlg)
+        EinstellDlg->CheckFile();
+
+    // The assistant shows its questions in its fields, not in a caption.
+    if (AssistentFenster)
+        AssistentFenster->setWindowTitle(QString());
+}
+
+void TFormOeffne::EinheitenBeschriften()
+{
+    const bool inch = Form1 && Form1->Inch && Form1->Inch->isChecked();
+    const QString je = inch ? QStringLiteral(" 1/2 in") : QStringLiteral(" 1 cm");
+    if (EinheitXDlg && EinheitXDlg->Label1)
+        EinheitXDlg->Label1->setText(Txt(344) + je);
+    if (EinheitYDlg && EinheitYDlg->Label1)
+        EinheitYDlg->Label1->setText(Txt(345) + je);
 }

@@ -11,9 +11,11 @@ public:
     explicit TFormOeffne(QWidget* parent = nullptr);
 
     void FormCreate();
-    // Writes the language lines into all windows. So far only the texts that
-    // depend on the decimal separator and on the editor's state.
+    // Writes the language lines into all windows: the caption table, then
+    // the captions that depend on the program's state.
     void beschriften();
+    // The unit labels of the axis-unit windows, which follow the unit menu.
+    void EinheitenBeschriften();
 };
 
 extern TFormOeffne* FormOeffne;

@@ -1,6 +1,9 @@
 #include "platform/einstellungsordner.h"
 
+#include "engine/einstellungen.h"
+
 #include <QDir>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 QString Einstellungsordner()
@@ -21,4 +24,32 @@ QString Startvorlage()
 {
     const QString ordner = Einstellungsordner();
     return ordner.isEmpty() ? QString() : QDir(ordner).filePath(QStringLiteral("tessaplun1.set"));
+}
+
+bool EinstellungsordnerAnlegen()
+{
+    const QString ordner = Einstellungsordner();
+    return !ordner.isEmpty() && QDir().mkpath(ordner);
+}
+
+TSchreibErgebnis SchreibeInEinstellungsordner(const QString& pfad, std::span<const std::uint8_t> daten)
+{
+    if (pfad.isEmpty() || !EinstellungsordnerAnlegen())
+        return TSchreibErgebnis::KeinOrdner;
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return TSchreibErgebnis::Fehler;
+    const qint64 soll = static_cast<qint64>(daten.size());
+    if (datei.write(reinterpret_cast<const char*>(daten.data()), soll) != soll) {
+        datei.cancelWriting();
+        return TSchreibErgebnis::Fehler;
+    }
+    // Until the commit the old file is untouched.
+    return datei.commit() ? TSchreibErgebnis::Geschrieben : TSchreibErgebnis::Fehler;
+}
+
+TSchreibErgebnis EinstellungenSpeichern(const TEinstellungen& e)
+{
+    const auto bytes = EncodeEinstellungen(e);
+    return SchreibeInEinstellungsordner(Einstellungsdatei(), bytes);
 }

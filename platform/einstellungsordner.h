@@ -1,10 +1,35 @@
 #pragma once
-// Where the settings record and the start template live.
+// Where the settings record and the start template live, and how they are
+// written: the folder is created on the first write, and every file is
+// written through a temporary file, so a failed write leaves the old file
+// as it was.
 
 #include <QString>
+
+#include <cstdint>
+#include <span>
+
+struct TEinstellungen;
 
 // "tessaplun" under the user's configuration folder; empty when the system
 // names no such folder (then nothing is read or written).
 QString Einstellungsordner();
 QString Einstellungsdatei();  // the settings record, "tessaplun2.set"
 QString Startvorlage();       // the start template, "tessaplun1.set"
+
+// Creates the settings folder when it is missing. False when there is no
+// configuration location or the folder cannot be created.
+bool EinstellungsordnerAnlegen();
+
+enum class TSchreibErgebnis {
+    KeinOrdner,   // no configuration location, or the folder cannot be made: nothing written
+    Fehler,       // the folder is there but the file could not be written; the old one is kept
+    Geschrieben,
+};
+
+// Writes `daten` as the file `pfad` in the settings folder (created first
+// when missing), whole or not at all.
+TSchreibErgebnis SchreibeInEinstellungsordner(const QString& pfad, std::span<const std::uint8_t> daten);
+
+// The options record as the settings file, 1096 bytes.
+TSchreibErgebnis EinstellungenSpeichern(const TEinstellungen& e);

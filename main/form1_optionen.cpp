@@ -1,0 +1,238 @@
+// The main window's options: the language and unit commands, the start
+// options, the translucency of the tool windows and the two help windows of
+// the options menu.
+
+#include "main/form1.h"
+
+#include "engine/tabellen.h"
+#include "engine/zahlen.h"
+#include "graph/graphik.h"
+#include "main/einheit_dlg.h"
+#include "main/einstell_dlg.h"
+#include "main/formoeffne.h"
+#include "main/hotkey_dlg.h"
+#include "main/tasten_dlg.h"
+#include "main/trace_dlg.h"
+#include "platform/dialoge.h"
+#include "platform/fensterhilfen.h"
+#include "platform/sprache.h"
+#include "tools/beschriftung_dlg.h"
+#include "tools/flaechen_dlg.h"
+#include "tools/kreise_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+#include "tools/uebersicht_dlg.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSlider>
+#include <QToolButton>
+
+namespace {
+
+constexpr int ZeileGespeichert = 220;
+constexpr int ZeileMitWertetabelle = 218;
+constexpr int ZeileOhneWertetabelle = 219;
+
+constexpr int AlphaDurchscheinend = 240;
+constexpr int AlphaDeckend = 255;
+
+// The single place where a change of language reaches Qt's own
+// translations of its standard dialogs; the loader of those lives with the
+// language lists in platform/ and is called from here once it is there.
+void QtUebersetzungFolgen(int /*sprache*/)
+{
+}
+
+// A checkable item whose handler decides about its mark: the click's own
+// toggle is taken back before the handler runs.
+template <typename F>
+void SelbstMarkiert(QAction* a, F handler)
+{
+    QObject::connect(a, &QAction::triggered, a, [a, handler](bool checked) {
+        a->setChecked(!checked);
+        handler();
+    });
+}
+
+QAction* NeuerEintrag(QMenu* menu, const char* name)
+{
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+void Zeigen(QWidget* w)
+{
+    if (w && !w->isVisible())
+        w->show();
+}
+
+}  // namespace
+
+void TForm1::OptionenVerbinden()
+{
+    Hotkeys2 = NeuerEintrag(Hilfe1, "Hotkeys2");
+    astensteuerung1 = NeuerEintrag(Hilfe1, "astensteuerung1");
+    connect(Hotkeys2, &QAction::triggered, this, [this] { Hotkeys2Click(); });
+    connect(astensteuerung1, &QAction::triggered, this, [this] { astensteuerung1Click(); });
+
+    connect(deutsch1, &QAction::triggered, this, [this] { deutsch1Click(); });
+    connect(english1, &QAction::triggered, this, [this] { english1Click(); });
+    connect(franzsisch1, &QAction::triggered, this, [this] { franzsisch1Click(); });
+    connect(cm, &QAction::triggered, this, [this] { cmClick(cm); });
+    connect(Inch, &QAction::triggered, this, [this] { cmClick(Inch); });
+    SelbstMarkiert(mitWertetabellestarten1, [this] { mitWertetabellestarten1Click(); });
+    SelbstMarkiert(eigeneEinstellungenverwenden1, [this] { eigeneEinstellungenverwenden1Click(); });
+    SelbstMarkiert(ransparenzderZubehrfenster1, [this] { ransparenzderZubehrfenster1Click(); });
+}
+
+// ---------------------------------------------------------------------------
+// Language
+
+void TForm1::deutsch1Click()
+{
+    SpracheWaehlen(SpracheDeutsch);
+}
+
+void TForm1::english1Click()
+{
+    SpracheWaehlen(SpracheEnglisch);
+}
+
+void TForm1::franzsisch1Click()
+{
+    SpracheWaehlen(SpracheDritte);
+}
+
+void TForm1::SpracheWaehlen(int sprache)
+{
+    // The third list may leave the "saved" line empty: then it is said in
+    // the words of the language before.
+    const QString gespeichertVorher = Txt(ZeileGespeichert);
+
+    deutsch1->setChecked(sprache == SpracheDeutsch);
+    english1->setChecked(sprache == SpracheEnglisch);
+    franzsisch1->setChecked(sprache == SpracheDritte);
+    Einstellungen.Sprache = sprache;
+    LoadLanguage(sprache);
+    QtUebersetzungFolgen(sprache);
+
+    // A user who never chose a unit gets the one of the language, as a
+    // check mark; the settings keep "not chosen". Ticked before the
+    // captions are written, so the unit labels name the unit ticked.
+    if (RoundToInt32(Einstellungen.Einheit) == 0) {
+        if (sprache == SpracheEnglisch)
+            Inch->setChecked(true);
+        else if (sprache == SpracheDeutsch)
+            cm->setChecked(true);
+    }
+    if (FormOeffne)
+        FormOeffne->beschriften();
+
+    if (sprache == SpracheDritte) {
+        const QString gespeichert = Txt(ZeileGespeichert);
+        EinstellungenSchreibenMelden(true, gespeichert.isEmpty() ? gespeichertVorher : gespeichert);
+        return;
+    }
+    EinstellungenSchreibenMelden(false);
+    if (Graphik) {
+        Graphik->TextMittig = false;
+        Graphik->GraphikResize();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Unit of length
+
+void TForm1::cmClick(QAction* Sender)
+{
+    const bool inch = Sender == Inch;
+    (inch ? Inch : cm)->setChecked(true);
+    if (Graphik) {
+        Graphik->Massstab = inch ? 1.27 : 1.0;
+        if (Graphik->cm1)
+            Graphik->cm1->setText(inch ? QStringLiteral("in  ") : QStringLiteral("cm"));
+        if (Graphik->cm2)
+            Graphik->cm2->setText(inch ? QStringLiteral("in  ") : QStringLiteral("cm"));
+        if (Graphik->cm3)
+            Graphik->cm3->setText(inch ? QStringLiteral("1 inch") : QStringLiteral("1 cm"));
+    }
+    if (FormOeffne)
+        FormOeffne->EinheitenBeschriften();
+    Einstellungen.Einheit = inch ? 2.0 : 1.0;
+    EinstellungenSchreibenMelden(false);
+    // The drawing follows the unit whether or not it could be stored.
+    if (Graphik)
+        Graphik->GraphikResize();
+}
+
+// ---------------------------------------------------------------------------
+// Start options
+
+void TForm1::mitWertetabellestarten1Click()
+{
+    if (mitWertetabellestarten1->isChecked()) {
+        if (AskYesNo(Txt(ZeileOhneWertetabelle)) != IDYES)
+            return;
+        mitWertetabellestarten1->setChecked(false);
+        Einstellungen.MitWertetabelle = 0;
+    } else {
+        if (AskYesNo(Txt(ZeileMitWertetabelle)) != IDYES)
+            return;
+        mitWertetabellestarten1->setChecked(true);
+        Einstellungen.MitWertetabelle = 1;
+    }
+    EinstellungenSchreibenMelden(true);
+}
+
+void TForm1::eigeneEinstellungenverwenden1Click()
+{
+    if (!EinstellDlg)
+        return;
+    EinstellDlg->CheckFile();
+    // Modal to the whole program, without a nested event loop.
+    EinstellDlg->setModal(true);
+    EinstellDlg->show();
+    EinstellDlg->raise();
+}
+
+// ---------------------------------------------------------------------------
+// Translucency of the tool windows (for this session: the start makes them
+// translucent again)
+
+void TForm1::ransparenzderZubehrfenster1Click()
+{
+    const bool an = !ransparenzderZubehrfenster1->isChecked();
+    ransparenzderZubehrfenster1->setChecked(an);
+    Einstellungen.Transparent = an ? 1 : 0;
+    const int alpha = an ? AlphaDurchscheinend : AlphaDeckend;
+    const std::pair<QWidget*, QSlider*> mitRegler[] = {
+        {Uebersicht_Dlg, Uebersicht_Dlg ? Uebersicht_Dlg->TrackBar2 : nullptr},
+        {BeschriftungDlg, BeschriftungDlg ? BeschriftungDlg->TrackBar2 : nullptr},
+        {SenkrechteDlg, SenkrechteDlg ? SenkrechteDlg->TrackBar2 : nullptr},
+        {PunkteDlg, PunkteDlg ? PunkteDlg->TrackBar2 : nullptr},
+        {KreiseDlg, KreiseDlg ? KreiseDlg->TrackBar2 : nullptr},
+        {FlaechenDlg, FlaechenDlg ? FlaechenDlg->TrackBar2 : nullptr},
+    };
+    for (const auto& [fenster, regler] : mitRegler) {
+        SetWindowAlpha(fenster, alpha);
+        if (regler)
+            regler->setValue(alpha);
+    }
+    for (QWidget* fenster : std::initializer_list<QWidget*>{TraceParam, EinheitXDlg, EinheitYDlg})
+        SetWindowAlpha(fenster, alpha);
+}
+
+// ---------------------------------------------------------------------------
+// Help windows
+
+void TForm1::Hotkeys2Click()
+{
+    Zeigen(HotkeyDlg);
+}
+
+void TForm1::astensteuerung1Click()
+{
+    Zeigen(TastenDlg);
+}
