@@ -3,6 +3,7 @@
 // modal parts replaced by fakes, every window created in its order, and all
 // of it taken down again after each test.
 
+#include "engine/einstellungen.h"
 #include "engine/tabellen.h"
 #include "main/programm.h"
 #include "platform/dialoge.h"
@@ -97,4 +98,21 @@ protected:
         ProgrammStarten(parameter);
         Gestartet = true;
     }
+
+    static QByteArray Kodiert(const TEinstellungen& e)
+    {
+        const auto bytes = EncodeEinstellungen(e);
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    }
+
+    // Writes raw bytes as the settings file.
+    static void EinstellungsdateiSchreiben(const QByteArray& daten)
+    {
+        ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+        QFile f(Einstellungsdatei());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(daten), daten.size());
+    }
+
+    static void EinstellungenSchreiben(const TEinstellungen& e) { EinstellungsdateiSchreiben(Kodiert(e)); }
 };

@@ -42,19 +42,6 @@ void ErwarteStartgleichung()
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
 }
 
-QByteArray Kodiert(const TEinstellungen& e)
-{
-    const auto bytes = EncodeEinstellungen(e);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
-void EinstellungsdateiSchreiben(const QByteArray& daten)
-{
-    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
-    QFile f(Einstellungsdatei());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(daten), daten.size());
-}
 
 }  // namespace
 
@@ -145,7 +132,7 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     TEinstellungen e;
     e.Startvorlage = 1;
     e.MitWertetabelle = 1;
-    EinstellungsdateiSchreiben(Kodiert(e));
+    EinstellungenSchreiben(e);
     Starten();
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3"));
     EXPECT_FALSE(Form1->StartvorlageLaden);
