@@ -782,14 +782,15 @@ QList<QAbstractButton*> Gruppenknoepfe(QWidget* w)
     return knoepfe;
 }
 
-bool ZeileSetzen(QString text, int zeile, const QString& neu, QString& ergebnis)
+// A memo's text with its line `zeile` replaced; missing lines before it
+// are added empty.
+QString ZeileSetzen(const QString& text, int zeile, const QString& neu)
 {
     QStringList zeilen = text.split(QLatin1Char('\n'));
     while (zeilen.size() <= zeile)
         zeilen.append(QString());
     zeilen[zeile] = neu;
-    ergebnis = zeilen.join(QLatin1Char('\n'));
-    return true;
+    return zeilen.join(QLatin1Char('\n'));
 }
 
 bool TextSchreiben(QObject* o, const QString& text)
@@ -867,16 +868,17 @@ bool EintragSchreiben(QObject* o, int i, const QString& text)
         l->item(i)->setText(text);
         return true;
     }
+    // A memo, as an edit or as a read-only label: one item per line.
     if (auto* p = qobject_cast<QPlainTextEdit*>(o)) {
-        QString neu;
-        ZeileSetzen(p->toPlainText(), i, text, neu);
-        p->setPlainText(neu);
+        p->setPlainText(ZeileSetzen(p->toPlainText(), i, text));
         return true;
     }
     if (auto* t = qobject_cast<QTextEdit*>(o)) {
-        QString neu;
-        ZeileSetzen(t->toPlainText(), i, text, neu);
-        t->setPlainText(neu);
+        t->setPlainText(ZeileSetzen(t->toPlainText(), i, text));
+        return true;
+    }
+    if (auto* l = qobject_cast<QLabel*>(o)) {
+        l->setText(ZeileSetzen(l->text(), i, text));
         return true;
     }
     if (auto* w = qobject_cast<QWidget*>(o)) {
