@@ -3,7 +3,6 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
-#include "main/zeilentexte.h"
 #include "platform/jpeg.h"
 #include "platform/oeffner.h"
 #include "platform/sprache.h"
@@ -137,7 +136,6 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
     connect(CB2, &QCheckBox::toggled, this, [this] { CB2Click(); });
     connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
     FormCreate();
-    Beschriften();
 }
 
 void TDruckDlg::FormCreate()
@@ -145,19 +143,6 @@ void TDruckDlg::FormCreate()
     // One character, set as such: g++ 12 warns wrongly about assigning the
     // string literal here.
     AltesGitter.assign(1, '0');
-}
-
-void TDruckDlg::Beschriften()
-{
-    Beschrifte(this, {{"", 362},
-                      {"GroupBox1", 365, " ", " "},
-                      {"GroupBox2", 565, " ", " "},
-                      {"CB1", 363},
-                      {"CB2", 364},
-                      {"CB3", 367},
-                      {"CB4", 566},
-                      {"OKBtn", 331},
-                      {"CancelBtn", 332}});
 }
 
 void TDruckDlg::OKBtnClick()
@@ -232,8 +217,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     name->setFont(gross);
     texte->addWidget(name);
     texte->addWidget(Zeile(TabSheet1, "Label2", QStringLiteral("8  (build 03)")));
-    // "Webseite:" before the link.
-    Label10 = Zeile(TabSheet1, "Label10");
+    // The label before the link; the link shows the address of its hint.
+    Label10 = Zeile(TabSheet1, "Label10", QStringLiteral("Webseite:"));
     texte->addWidget(Label10);
     Label5 = Zeile(TabSheet1, "Label5");
     Label5->setTextFormat(Qt::RichText);
@@ -264,21 +249,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, [this] { accept(); });
     box->addWidget(OKButton, 0, Qt::AlignRight);
-    Beschriften();
     beschrift();
-}
-
-void TAboutBox::Beschriften()
-{
-    Beschrifte(this, {{"", 77},
-                      {"OKButton", 331},
-                      {"TabSheet1", 77},
-                      {"Label10", 444},
-                      {"Label5", 517, "", "", true},
-                      {"BitBtn1", 518, "", "", true},
-                      {"BitBtn2", 518, "", "", true}});
-    const QString adresse = Txt(517).toHtmlEscaped();
-    Label5->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(adresse));
 }
 
 void TAboutBox::beschrift()
@@ -335,34 +306,6 @@ TTippsDlg::TTippsDlg(QWidget* parent) : QDialog(parent)
     OKBtn = Knopf(this, "OKBtn", QStringLiteral("OK"));
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     box->addWidget(OKBtn, 0, Qt::AlignRight);
-    Beschriften();
-}
-
-void TTippsDlg::Beschriften()
-{
-    Beschrifte(this, {{"", 482},
-                      {"OKBtn", 331},
-                      {"GroupBox1", 483, " ", " "},
-                      {"Label2", 69},
-                      {"Label1", 127},
-                      {"GroupBox2", 490, " ", " "},
-                      {"Label10", 403},
-                      {"Label7", 401},
-                      {"SpeedButton1", 496},
-                      {"Label9", 402},
-                      {"SpeedButton1", 516, "", "", true}});
-    // The memos: one language line per line.
-    const struct {
-        const char* Name;
-        int Von, Bis;
-    } memos[] = {{"Memo3", 484, 486}, {"Memo1", 487, 489}, {"Memo10", 491, 492}, {"Memo7", 493, 495}, {"Memo9", 497, 498}};
-    for (const auto& m : memos) {
-        QStringList zeilen;
-        for (int z = m.Von; z <= m.Bis; ++z)
-            zeilen << Txt(z);
-        if (auto* l = findChild<QLabel*>(QString::fromLatin1(m.Name)))
-            l->setText(zeilen.join(QLatin1Char('\n')));
-    }
 }
 
 void TTippsDlg::SpeedButton1Click(QObject* Sender)

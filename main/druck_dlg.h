@@ -51,7 +51,6 @@ public:
     void CB2Click();
     void CB3Click();
     void CB4Click() {}
-    void Beschriften();
 
 protected:
     // Every way of closing (OK, Cancel, Escape, the close box) ends here.
@@ -82,7 +81,6 @@ public:
     // Open the web address held in the sender's hint (http and https only).
     void Label5Click(QObject* Sender);
     void BitBtn2Click(QObject* Sender);
-    void Beschriften();
 };
 
 class TTippsDlg : public QDialog {
@@ -95,7 +93,6 @@ public:
 
     void SpeedButton1Click(QObject* Sender);
     void OKBtnClick();
-    void Beschriften();
 };
 
 extern TDruckDlg* DruckDlg;

@@ -3,7 +3,6 @@
 #include "engine/tabellen.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
-#include "main/zeilentexte.h"
 #include "platform/dialoge.h"
 #include "platform/oeffner.h"
 #include "platform/sprache.h"
@@ -123,22 +122,6 @@ void TExportDlg::SetItemIndex(int index)
         b->setChecked(true);
 }
 
-void TExportDlg::Beschriften()
-{
-    Beschrifte(this, {{"TabSheet1", 71},
-                      {"OptGroup", 404, " ", " "},
-                      {"TabSheet2", 60},
-                      {"Label13", 407},
-                      {"Label14", 408},
-                      {"Label15", 409},
-                      {"Label17", 410},
-                      {"Label16", 411},
-                      {"SpeedButton1", 331},
-                      {"CancelBtn", 332},
-                      {"OptGroup0", 405},
-                      {"OptGroup1", 406}});
-}
-
 TExportUmfang TExportDlg::Vorbereiten()
 {
     const TExportUmfang u = ExportUmfang(SpinEdit1->value());
@@ -180,13 +163,6 @@ TWordDlg::TWordDlg(QWidget* parent) : TExportDlg(parent, "WordDlg", QStringLiter
 {
     if (auto* l = findChild<QLabel*>(QStringLiteral("Label3")))
         l->hide();
-    Beschriften();
-}
-
-void TWordDlg::Beschriften()
-{
-    TExportDlg::Beschriften();
-    Beschrifte(this, {{"", 402}, {"Label18", 415}});
 }
 
 void TWordDlg::SpeedButton1Click()
@@ -208,13 +184,6 @@ TExcelDlg::TExcelDlg(QWidget* parent)
 {
     if (auto* l = findChild<QLabel*>(QStringLiteral("Label3")))
         l->hide();
-    Beschriften();
-}
-
-void TExcelDlg::Beschriften()
-{
-    TExportDlg::Beschriften();
-    Beschrifte(this, {{"", 401}, {"Label18", 414}});
 }
 
 void TExcelDlg::SpeedButton1Click()
@@ -253,13 +222,6 @@ void TExcelDlg::SpeedButton1Click()
 TWertetabKopierDlg::TWertetabKopierDlg(QWidget* parent)
     : TExportDlg(parent, "WertetabKopierDlg", QStringLiteral("Kopieren der Wertetabelle in die Zwischenablage"))
 {
-    Beschriften();
-}
-
-void TWertetabKopierDlg::Beschriften()
-{
-    TExportDlg::Beschriften();
-    Beschrifte(this, {{"", 403}, {"Label18", 412}, {"Label3", 413}});
 }
 
 void TWertetabKopierDlg::SpeedButton1Click()

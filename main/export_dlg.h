@@ -36,7 +36,6 @@ public:
 
     virtual void SpeedButton1Click() = 0;
     void CancelBtnClick();
-    virtual void Beschriften();
 
 protected:
     // Cancel, Escape and the close box: the value table goes away again
@@ -58,7 +57,6 @@ class TWordDlg : public TExportDlg {
 public:
     explicit TWordDlg(QWidget* parent = nullptr);
     void SpeedButton1Click() override;
-    void Beschriften() override;
 };
 
 class TExcelDlg : public TExportDlg {
@@ -66,7 +64,6 @@ class TExcelDlg : public TExportDlg {
 public:
     explicit TExcelDlg(QWidget* parent = nullptr);
     void SpeedButton1Click() override;
-    void Beschriften() override;
 };
 
 class TWertetabKopierDlg : public TExportDlg {
@@ -74,7 +71,6 @@ class TWertetabKopierDlg : public TExportDlg {
 public:
     explicit TWertetabKopierDlg(QWidget* parent = nullptr);
     void SpeedButton1Click() override;
-    void Beschriften() override;
 };
 
 extern TWordDlg* WordDlg;

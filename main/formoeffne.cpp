@@ -8,12 +8,10 @@
 #include "main/druck_dlg.h"
 #include "main/einheit_dlg.h"
 #include "main/einstell_dlg.h"
-#include "main/export_dlg.h"
 #include "main/hotkey_dlg.h"
 #include "main/tasten_dlg.h"
 #include "main/trace_dlg.h"
 #include "main/form1.h"
-#include "main/kopier_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
@@ -187,26 +185,6 @@ void TFormOeffne::beschriften()
         Form1->BKomma->setText(trenner);
 
     BeschriftungAnwenden();
-    // The print, copy, export, about and tips windows and the tool windows
-    // write their own rows too.
-    if (DruckDlg)
-        DruckDlg->Beschriften();
-    for (TKopierDlg* k : {KopierDlg, static_cast<TKopierDlg*>(KopierDlg8)})
-        if (k)
-            k->Beschriften();
-    for (TExportDlg* e : {static_cast<TExportDlg*>(ExcelDlg), static_cast<TExportDlg*>(WordDlg),
-                          static_cast<TExportDlg*>(WertetabKopierDlg)})
-        if (e)
-            e->Beschriften();
-    if (TippsDlg)
-        TippsDlg->Beschriften();
-    if (AboutBox)
-        AboutBox->Beschriften();
-    for (TWerkzeugfenster* w : std::initializer_list<TWerkzeugfenster*>{PunkteDlg, KreiseDlg, BeschriftungDlg,
-                                                                        SenkrechteDlg, FlaechenDlg}) {
-        if (w)
-            w->Beschriften();
-    }
 
     // The texts computed by the editor come out in the new language; they
     // replace the table's plain captions of the same controls (the print
@@ -238,6 +216,14 @@ void TFormOeffne::beschriften()
     }
 
     EinheitenBeschriften();
+
+    // The about window's link shows the address that its hint holds, the
+    // site in the language in force (none in a language without one).
+    if (AboutBox) {
+        const QString adresse = AboutBox->Label5->toolTip().toHtmlEscaped();
+        AboutBox->Label5->setText(adresse.isEmpty() ? QString()
+                                                    : QStringLiteral("<a href=\"%1\">%1</a>").arg(adresse));
+    }
 
     // The hot keys with the name of the control key, and the first and
     // the ninth function.

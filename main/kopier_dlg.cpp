@@ -6,13 +6,13 @@
 #include "main/druck_dlg.h"
 #include "main/export_dlg.h"
 #include "main/wertetabelle_fenster.h"
-#include "main/zeilentexte.h"
 #include "platform/dialoge.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -48,9 +48,12 @@ TKopierDlg::TKopierDlg(QWidget* parent, const char* name) : QDialog(parent)
     R3 = Benannt(new QRadioButton(QStringLiteral("für Druck und  Präsentationen als Bitmap ..."), GroupBox1), "R3");
     R1 = Benannt(new QRadioButton(QStringLiteral("für die Textverarbeitung als Metadatei ..."), GroupBox1), "R1");
     CB3 = Benannt(new QCheckBox(QStringLiteral("schwarze Gitterlinien (empfohlen für SW-Druck)"), GroupBox1), "CB3");
+    // How the picture gets from the clipboard into a document.
+    Label11 = Benannt(new QLabel(QStringLiteral("Einfügen im Zielprogramm mit Strg+V."), GroupBox1), "Label11");
     graphen->addWidget(R3);
     graphen->addWidget(R1);
     graphen->addWidget(CB3);
+    graphen->addWidget(Label11);
     box->addWidget(GroupBox1);
 
     GroupBox2 = Benannt(new QGroupBox(QStringLiteral(" Kopieren der Wertetabelle "), this), "GroupBox2");
@@ -84,23 +87,6 @@ TKopierDlg::TKopierDlg(QWidget* parent, const char* name) : QDialog(parent)
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
-    Beschriften();
-}
-
-void TKopierDlg::Beschriften()
-{
-    Beschrifte(this, {{"GroupBox1", 416, " ", " "},
-                      {"R3", 417},
-                      {"R1", 418},
-                      {"GroupBox2", 420, " ", " "},
-                      {"R5", 421},
-                      {"R2", 401, "", " ..."},
-                      {"R4", 402, "", " ..."},
-                      {"BitBtn1", 422},
-                      {"OKBtn", 331},
-                      {"CancelBtn", 332},
-                      {"CB3", 367}});
-    Beschrifte(this, {{"", TitelZeile, "", TitelNach}});
 }
 
 void TKopierDlg::OKBtnClick()
@@ -157,8 +143,6 @@ void TKopierDlg::BitBtn1Click()
 
 TKopierDlg8::TKopierDlg8(QWidget* parent) : TKopierDlg(parent, "KopierDlg8")
 {
-    TitelZeile = 423;
-    TitelNach = " ...";
+    setWindowTitle(QStringLiteral("Kopieren der Graphen ..."));
     GroupBox2->hide();
-    Beschriften();
 }

@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -20,6 +21,7 @@ public:
     QRadioButton* R3 = nullptr;      // bitmap for print and presentations; chosen at start
     QRadioButton* R1 = nullptr;      // vector picture for word processors
     QCheckBox* CB3 = nullptr;        // black grid lines while the dialog is open
+    QLabel* Label11 = nullptr;       // pasting the picture
     QGroupBox* GroupBox2 = nullptr;  // copying the value table
     QRadioButton* R2 = nullptr;      // to the spreadsheet
     QRadioButton* R4 = nullptr;      // to the word processor
@@ -35,14 +37,10 @@ public:
     void CancelBtnClick();
     void CB3Click();
     void BitBtn1Click();
-    void Beschriften();
 
 protected:
     // Every way of closing puts the grid colours back.
     void done(int r) override;
-    // The window's caption line and its suffix.
-    int TitelZeile = 228;
-    const char* TitelNach = "";
 };
 
 class TKopierDlg8 : public TKopierDlg {

@@ -4,7 +4,6 @@
 #include "engine/tabellen.h"
 #include "main/form1.h"
 #include "platform/dialoge.h"
-#include "platform/sprache.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,16 +16,7 @@ TFlaechenDlg* FlaechenDlg = nullptr;
 
 namespace {
 
-// Language lines of the window.
-constexpr int ZeileFlaechen = 53;
-constexpr int ZeileGruppe = 394;
-constexpr int ZeileZwischen = 391;
-constexpr int ZeileUnd = 392;
-constexpr int ZeileXVon = 142;
-constexpr int ZeileXBis = 143;
-constexpr int ZeileFarbe = 147;
-constexpr int ZeileLinien = 393;
-constexpr int ZeileXAchse = 395;
+constexpr int ZeileFlaechen = 53;  // the window's caption
 
 constexpr int IndexXAchse = 9;       // the list's last item
 constexpr std::int32_t KurveXAchse = 13;  // Funktionen[13] holds "f(x) = 0"
@@ -139,34 +129,6 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
 void TFlaechenDlg::FormCreate()
 {
     FlaechenVorbelegen();
-}
-
-void TFlaechenDlg::Beschriften()
-{
-    TWerkzeugfenster::Beschriften();
-    GroupBox1->setTitle(QLatin1Char(' ') + Txt(ZeileGruppe) + QLatin1Char(' '));
-    for (int k = 1; k <= 8; ++k) {
-        TZeile& z = ZeileRef(k);
-        const std::initializer_list<std::pair<QLabel*, QString>> labels = {
-            {z.Zwischen, QString::number(k) + QStringLiteral(". ") + Txt(ZeileZwischen)},
-            {z.Und, Txt(ZeileUnd)},
-            {z.VonLabel, Txt(ZeileXVon)},
-            {z.BisLabel, Txt(ZeileXBis)},
-        };
-        for (const auto& [label, text] : labels) {
-            label->setText(text);
-            label->adjustSize();
-        }
-        z.Farbe->setText(Txt(ZeileFarbe));
-        z.Linien->setText(Txt(ZeileLinien));
-        // A list that shows the x-axis shows it in the new language.
-        for (QComboBox* c : {z.KurveA, z.KurveB}) {
-            const bool gewaehlt = c->currentIndex() == IndexXAchse && c->currentText() == c->itemText(IndexXAchse);
-            c->setItemText(IndexXAchse, Txt(ZeileXAchse));
-            if (gewaehlt)
-                c->setEditText(c->itemText(IndexXAchse));
-        }
-    }
 }
 
 void TFlaechenDlg::ZeigeFlae()

@@ -52,7 +52,6 @@ public:
     // Shows the eight areas.
     void ZeigeFlae();
     void Auffrischen() override { ZeigeFlae(); }
-    void Beschriften() override;
 
     // Handlers of area k (the design's ComboBox1Change..ComboBox16Change
     // with the list's item index, Edit1Change..Edit16Change, SFarbeClick

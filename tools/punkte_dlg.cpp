@@ -5,7 +5,6 @@
 #include "main/form1.h"
 #include "platform/farbe_qt.h"
 #include "platform/schriftdialog.h"
-#include "platform/sprache.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +17,7 @@ TPunkteDlg* PunkteDlg = nullptr;
 
 namespace {
 
-constexpr int ZeilePunkte = 51;  // caption of the window and of its group
+constexpr int ZeilePunkte = 51;  // the window's caption
 
 // The design's control names of the ten rows.
 struct TZeilenNamen {
@@ -159,12 +158,6 @@ TPunkteDlg::TPunkteDlg(QWidget* parent)
 void TPunkteDlg::FormCreate()
 {
     PunkteVorbelegen();
-}
-
-void TPunkteDlg::Beschriften()
-{
-    TWerkzeugfenster::Beschriften();
-    GroupBox1->setTitle(QLatin1Char(' ') + Txt(ZeilePunkte) + QLatin1Char(' '));
 }
 
 void TPunkteDlg::zeigePunk()

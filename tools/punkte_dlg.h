@@ -41,7 +41,6 @@ public:
     // Shows all ten points in their rows.
     void zeigePunk();
     void Auffrischen() override { zeigePunk(); }
-    void Beschriften() override;
 
     // Handlers of row k (the design's Edit3Change.., Edit1Change..,
     // Edit2Change.., the style and name-position button clicks, the font

@@ -2,7 +2,6 @@
 
 #include "engine/tabellen.h"
 #include "main/form1.h"
-#include "platform/sprache.h"
 #include "tools/stilliste.h"
 
 #include <QGroupBox>
@@ -14,13 +13,7 @@ TSenkrechteDlg* SenkrechteDlg = nullptr;
 
 namespace {
 
-// Language lines of the window.
-constexpr int ZeileSenkrechte = 50;
-constexpr int ZeileGruppe = 375;
-constexpr int ZeileYVon = 373;
-constexpr int ZeileYBis = 374;
-constexpr int ZeileFarbe = 147;
-constexpr int ZeileStrichstaerke = 240;
+constexpr int ZeileSenkrechte = 50;  // the window's caption
 
 constexpr int AnzahlStile = 9;  // line styles 0..8
 
@@ -86,20 +79,6 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
 void TSenkrechteDlg::FormCreate()
 {
     SenkrechteVorbelegen();
-}
-
-void TSenkrechteDlg::Beschriften()
-{
-    TWerkzeugfenster::Beschriften();
-    GroupBox1->setTitle(QLatin1Char(' ') + Txt(ZeileGruppe) + QLatin1Char(' '));
-    for (TZeile& z : Zeilen) {
-        z.VonLabel->setText(Txt(ZeileYVon));
-        z.VonLabel->adjustSize();
-        z.BisLabel->setText(Txt(ZeileYBis));
-        z.BisLabel->adjustSize();
-        z.Farbe->setText(Txt(ZeileFarbe));
-        z.Stil->setToolTip(Txt(ZeileStrichstaerke));
-    }
 }
 
 void TSenkrechteDlg::zeigeSenk()

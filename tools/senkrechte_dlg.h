@@ -45,7 +45,6 @@ public:
     // Shows the four segments.
     void zeigeSenk();
     void Auffrischen() override { zeigeSenk(); }
-    void Beschriften() override;
 
     // Handlers of segment k (the design's Edit1Change..Edit12Change,
     // SFarbeClick and SpeedButton1Click..SpeedButton3Click, the lists'

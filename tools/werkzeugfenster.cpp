@@ -5,7 +5,6 @@
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
-#include "platform/sprache.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,17 +16,9 @@
 #include <QSlider>
 #include <QToolButton>
 
-namespace {
-
-// Language lines of the common controls.
-constexpr int ZeileTransparenz = 337;
-constexpr int ZeileSchliessen = 336;
-
-}  // namespace
-
-TWerkzeugfenster::TWerkzeugfenster(const char* name, int titelZeile, const QString& titel, int breite, int hoehe,
-                                   QWidget* parent)
-    : QWidget(parent), FTitelZeile(titelZeile)
+TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const QString& titel, int breite,
+                                   int hoehe, QWidget* parent)
+    : QWidget(parent)
 {
     AlsWerkzeugfenster(this, name, titel);
     QFont schrift(QStringLiteral("Tahoma"));
@@ -71,14 +62,6 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int titelZeile, const QStri
 }
 
 TWerkzeugfenster::~TWerkzeugfenster() = default;
-
-void TWerkzeugfenster::Beschriften()
-{
-    setWindowTitle(Txt(FTitelZeile));
-    Label55->setText(Txt(ZeileTransparenz));
-    Label55->adjustSize();
-    OKBtn->setText(Txt(ZeileSchliessen));
-}
 
 void TWerkzeugfenster::Umschalten()
 {

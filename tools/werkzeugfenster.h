@@ -49,9 +49,6 @@ public:
 
     // Copies every slot of the window's table into its controls.
     virtual void Auffrischen() = 0;
-    // Captions from the language lines in force; TFormOeffne::beschriften
-    // calls it at start and on a change of language.
-    virtual void Beschriften();
 
     // The main window's toggle: a hidden window is refreshed from its table,
     // repainted and shown; a visible one is closed.
@@ -67,9 +64,10 @@ public:
     int Neuzeichnungen() const { return FNeuzeichnungen; }
 
 protected:
-    // `name`: object name and global instance; `titelZeile`: language line
-    // of the caption, `titel` the designed German caption; `breite`,
-    // `hoehe`: the design client size.
+    // `name`: object name and global instance; `titel` the designed German
+    // caption (the caption table writes the language's, by the window's
+    // name; `titelZeile` is its line there); `breite`, `hoehe`: the design
+    // client size.
     TWerkzeugfenster(const char* name, int titelZeile, const QString& titel, int breite, int hoehe,
                      QWidget* parent = nullptr);
 
@@ -99,7 +97,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    int FTitelZeile;
     int FNeuzeichnungen = 0;
 };
 

@@ -57,16 +57,44 @@ TEST_F(Info, LinksOpenOnlyWebAddresses)
     EXPECT_EQ(Oeffner.Geoeffnet.size(), 3u);
 }
 
+// The dialogs are captioned by the caption table alone: tab pages, the
+// tips' memos line by line, the about window's link, in either language.
 TEST_F(Info, CaptionsFollowTheLanguage)
 {
+    auto label = [](QWidget* w, const char* name) {
+        auto* l = w->findChild<QLabel*>(QString::fromLatin1(name));
+        return l ? l->text() : QStringLiteral("<missing>");
+    };
+    auto link = [](const QString& adresse) { return QStringLiteral("<a href=\"%1\">%1</a>").arg(adresse); };
     EXPECT_EQ(KopierDlg8->windowTitle(), QStringLiteral("Kopieren der Graphen ..."));
     EXPECT_EQ(DruckDlg->GroupBox2->title(), QStringLiteral(" Optionen Schwarz-Weiß-Drucker  "));
-    LoadLanguage(SpracheEnglisch);
-    FormOeffne->beschriften();
+    EXPECT_EQ(label(AboutBox, "Label10"), QStringLiteral("Webseite:"));
+    EXPECT_EQ(AboutBox->Label5->toolTip(), Txt(517));
+    EXPECT_EQ(AboutBox->Label5->text(), link(Txt(517)));
+    EXPECT_EQ(label(TippsDlg, "Memo7"), Txt(493) + QLatin1Char('\n') + Txt(494) + QLatin1Char('\n') + Txt(495));
+    const QString adresseDeutsch = Txt(517);
+
+    Form1->english1->trigger();
     EXPECT_EQ(DruckDlg->CB2->text(), Txt(364));
     EXPECT_EQ(KopierDlg->R4->text(), Txt(402) + QStringLiteral(" ..."));
-    EXPECT_EQ(Txt(9), QStringLiteral("."));
+    EXPECT_EQ(KopierDlg8->windowTitle(), Txt(423) + QStringLiteral(" ..."));
+    EXPECT_EQ(WordDlg->PageControl1->tabText(0), QStringLiteral("Settings"));
     EXPECT_EQ(WordDlg->PageControl1->tabText(1), QStringLiteral("Help"));
+    EXPECT_EQ(WertetabKopierDlg->Waagerecht->text(), Txt(406));
+    EXPECT_EQ(AboutBox->PageControl1->tabText(0), QStringLiteral("About"));
+    EXPECT_EQ(label(AboutBox, "Label10"), QStringLiteral("Website:"));
+    EXPECT_NE(Txt(517), adresseDeutsch);
+    EXPECT_EQ(AboutBox->Label5->text(), link(Txt(517)));
+    EXPECT_EQ(label(TippsDlg, "Memo10"), Txt(491) + QLatin1Char('\n') + Txt(492));
+    EXPECT_EQ(label(TippsDlg, "Memo7").count(QLatin1Char('\n')), 2) << "lines replaced, not added";
+    // The link opens what it shows.
+    AboutBox->Label5Click(AboutBox->Label5);
+    ASSERT_EQ(Oeffner.Geoeffnet.size(), 1u);
+    EXPECT_EQ(Oeffner.Geoeffnet[0], QUrl(Txt(517)));
+
+    // A language without an address shows no link.
+    Form1->franzsisch1->trigger();
+    EXPECT_EQ(AboutBox->Label5->text(), QString());
 }
 
 }  // namespace
