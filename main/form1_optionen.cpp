@@ -37,13 +37,6 @@ constexpr int ZeileOhneWertetabelle = 219;
 constexpr int AlphaDurchscheinend = 240;
 constexpr int AlphaDeckend = 255;
 
-// The single place where a change of language reaches Qt's own
-// translations of its standard dialogs; the loader of those lives with the
-// language lists in platform/ and is called from here once it is there.
-void QtUebersetzungFolgen(int /*sprache*/)
-{
-}
-
 // A checkable item whose handler decides about its mark: the click's own
 // toggle is taken back before the handler runs.
 template <typename F>
@@ -116,7 +109,8 @@ void TForm1::SpracheWaehlen(int sprache)
     franzsisch1->setChecked(sprache == SpracheDritte);
     Einstellungen.Sprache = sprache;
     LoadLanguage(sprache);
-    QtUebersetzungFolgen(sprache);
+    // Qt's own buttons and dialogs (Yes, Cancel, the file dialog) follow.
+    LoadStandardDialogLanguage(sprache);
 
     // A user who never chose a unit gets the one of the language, as a
     // check mark; the settings keep "not chosen". Ticked before the

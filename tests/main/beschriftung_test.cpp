@@ -259,13 +259,20 @@ TEST_F(ProgrammTest, SwitchingLanguagesRecaptionsEveryWindow)
             EXPECT_EQ(Gelesen(Steuerelement(Fenster(z.Fenster), z.Name), z), z.Vor + zeile + z.Nach);
         }
     };
+    // Qt's own buttons follow the language commands too.
+    auto ja = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text();
+    };
     erwarte(de, false);
+    EXPECT_EQ(ja(), QStringLiteral("&Ja"));
     EXPECT_EQ(Form1->GroupBox1->title(), QStringLiteral(" Funktionsgleichung "));
 
     Form1->english1->trigger();
     EXPECT_TRUE(Form1->english1->isChecked());
     EXPECT_FALSE(Form1->deutsch1->isChecked());
     erwarte(en, false);
+    EXPECT_EQ(ja(), QStringLiteral("&Yes"));
     EXPECT_EQ(Form1->BKomma->text(), QStringLiteral("."));
     EXPECT_EQ(Form1->GroupBox1->title(), QStringLiteral(" Function "));
     EXPECT_EQ(Form1->GroupBox2->title(), QStringLiteral(" Options graph (1.) "));
