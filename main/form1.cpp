@@ -344,10 +344,13 @@ void TForm1::ErzeugeEingabe()
     GroupBox2 = new QGroupBox(client);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(4, 116, 403, 77);
+    // The labels before the range fields take their widest caption in
+    // either language ("x from", "x bis", "Schrittweite") without running
+    // into the field after them.
     Label4 = NeuesLabel(GroupBox2, "Label4", QStringLiteral("x von"), 8, 24);
-    Evonx = NeuesFeld(GroupBox2, "Evonx", 52, 20, 64);
-    Label6 = NeuesLabel(GroupBox2, "Label6", QStringLiteral("bis"), 122, 24);
-    Ebisx = NeuesFeld(GroupBox2, "Ebisx", 146, 20, 64);
+    Evonx = NeuesFeld(GroupBox2, "Evonx", 50, 20, 58);
+    Label6 = NeuesLabel(GroupBox2, "Label6", QStringLiteral("x bis"), 114, 24);
+    Ebisx = NeuesFeld(GroupBox2, "Ebisx", 148, 20, 62);
     SFarbe2 = new QPushButton(GroupBox2);
     SFarbe2->setObjectName(QStringLiteral("SFarbe2"));
     SFarbe2->setFocusPolicy(Qt::NoFocus);
@@ -363,11 +366,11 @@ void TForm1::ErzeugeEingabe()
     for (int n = 1; n <= 11; ++n)
         ComboBox2->addItem(QString::number(n) + QLatin1Char('.'));
     Label5 = NeuesLabel(GroupBox2, "Label5", QStringLiteral("t von"), 8, 52);
-    Evont = NeuesFeld(GroupBox2, "Evont", 52, 48, 64);
-    Label7 = NeuesLabel(GroupBox2, "Label7", QStringLiteral("bis"), 122, 52);
-    Ebist = NeuesFeld(GroupBox2, "Ebist", 146, 48, 64);
-    Label8 = NeuesLabel(GroupBox2, "Label8", QStringLiteral("Schritt"), 220, 52);
-    Estept = NeuesFeld(GroupBox2, "Estept", 262, 48, 64);
+    Evont = NeuesFeld(GroupBox2, "Evont", 50, 48, 58);
+    Label7 = NeuesLabel(GroupBox2, "Label7", QStringLiteral("t bis"), 114, 52);
+    Ebist = NeuesFeld(GroupBox2, "Ebist", 148, 48, 62);
+    Label8 = NeuesLabel(GroupBox2, "Label8", QStringLiteral("Schrittweite"), 218, 52);
+    Estept = NeuesFeld(GroupBox2, "Estept", 292, 48, 62);
 
     // Tool windows.
     GroupBox3 = new QGroupBox(QStringLiteral(" Zubehör "), client);

@@ -296,8 +296,34 @@ TEST_F(ProgrammTest, SwitchingLanguagesRecaptionsEveryWindow)
     EXPECT_TRUE(Form1->deutsch1->isChecked());
     EXPECT_FALSE(Form1->franzsisch1->isChecked());
     erwarte(de, false);
+    EXPECT_EQ(ja(), QStringLiteral("&Ja"));
     EXPECT_EQ(Form1->BKomma->text(), QStringLiteral(","));
     EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+}
+
+// The range labels of the main window keep clear of the fields after them
+// with the captions of either language.
+TEST_F(ProgrammTest, RangeLabelsLeaveTheirFieldsFree)
+{
+    Starten();
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));  // the t row shows
+    for (QAction* sprache : {Form1->english1, Form1->deutsch1}) {
+        sprache->trigger();
+        SCOPED_TRACE(sprache->objectName().toStdString());
+        const std::pair<QLabel*, QWidget*> paare[] = {{Form1->Label4, Form1->Evonx},
+                                                      {Form1->Label6, Form1->Ebisx},
+                                                      {Form1->Label5, Form1->Evont},
+                                                      {Form1->Label7, Form1->Ebist},
+                                                      {Form1->Label8, Form1->Estept}};
+        for (const auto& [label, feld] : paare) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_LT(label->x() + label->sizeHint().width(), feld->x());
+            EXPECT_LT(label->geometry().right(), feld->x());
+        }
+        EXPECT_LT(Form1->Ebisx->geometry().right(), Form1->SFarbe->x());
+        EXPECT_LT(Form1->Estept->geometry().right(), Form1->GroupBox2->width());
+    }
+    EXPECT_EQ(Form1->Label6->text(), QStringLiteral("x bis"));
 }
 
 // The keypad picks its keyword by its caption: the German keywords under
