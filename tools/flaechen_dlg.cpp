@@ -101,7 +101,7 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
         z.KurveA = NeueKurvenliste(GroupBox1, Name("ComboBox", 2 * k - 1), 90, y);
         z.Und = NeuesLabel(GroupBox1, Name("Label", n.Und), QStringLiteral("und"), 148, y + 3);
         z.KurveB = NeueKurvenliste(GroupBox1, Name("ComboBox", 2 * k), 174, y);
-        z.VonLabel = NeuesLabel(GroupBox1, Name("Label", n.Von), QStringLiteral("x von"), 236, y + 3);
+        z.VonLabel = NeuesLabel(GroupBox1, Name("Label", n.Von), QStringLiteral("x von"), 232, y + 3);
         z.XVon = NeuesFeld(GroupBox1, Name("Edit", 2 * k - 1), 272, y, 49);
         z.BisLabel = NeuesLabel(GroupBox1, Name("Label", n.Bis), QStringLiteral("x bis"), 328, y + 3);
         z.XBis = NeuesFeld(GroupBox1, Name("Edit", 2 * k), 362, y, 49);

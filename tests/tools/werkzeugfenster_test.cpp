@@ -138,6 +138,12 @@ TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndCaptions)
     EXPECT_EQ(SenkrechteDlg->OKBtn->text(), QStringLiteral("Close"));
     EXPECT_EQ(SenkrechteDlg->Zeile(1).VonLabel->text(), QStringLiteral("y from"));
     EXPECT_EQ(FlaechenDlg->Zeile(1).KurveB->currentText(), QStringLiteral("x-ax."));
+    // The longer English range labels keep clear of their fields.
+    for (int k = 1; k <= 8; ++k) {
+        const TFlaechenDlg::TZeile& z = FlaechenDlg->Zeile(k);
+        EXPECT_LT(z.VonLabel->geometry().right(), z.XVon->x()) << k;
+        EXPECT_LT(z.BisLabel->geometry().right(), z.XBis->x()) << k;
+    }
 }
 
 TEST_F(WerkzeugfensterTest, ADocumentOpenedWhileTheWindowsAreHiddenShowsAtTheNextOpen)
