@@ -5,7 +5,6 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/jpeg.h"
 #include "platform/oeffner.h"
-#include "platform/sprache.h"
 
 #include <QAction>
 #include <QCheckBox>
