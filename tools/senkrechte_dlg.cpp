@@ -48,7 +48,7 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
         const int n = 3 * (k - 1);  // Edit1.. and Label1.. count three per row
         z.Titel = NeuesLabel(GroupBox1, Name("Label", n + 1), QString::number(k) + QStringLiteral(".  x ="), 8, y + 3);
         z.X = NeuesFeld(GroupBox1, Name("Edit", n + 1), 52, y, 49);
-        z.VonLabel = NeuesLabel(GroupBox1, Name("Label", n + 2), QStringLiteral("y von"), 110, y + 3);
+        z.VonLabel = NeuesLabel(GroupBox1, Name("Label", n + 2), QStringLiteral("y von"), 106, y + 3);
         z.YVon = NeuesFeld(GroupBox1, Name("Edit", n + 2), 148, y, 49);
         z.BisLabel = NeuesLabel(GroupBox1, Name("Label", n + 3), QStringLiteral("y bis"), 206, y + 3);
         z.YBis = NeuesFeld(GroupBox1, Name("Edit", n + 3), 242, y, 49);

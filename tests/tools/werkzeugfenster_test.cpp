@@ -144,6 +144,8 @@ TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndCaptions)
         EXPECT_LT(z.VonLabel->geometry().right(), z.XVon->x()) << k;
         EXPECT_LT(z.BisLabel->geometry().right(), z.XBis->x()) << k;
     }
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_LT(SenkrechteDlg->Zeile(k).VonLabel->geometry().right(), SenkrechteDlg->Zeile(k).YVon->x()) << k;
 }
 
 TEST_F(WerkzeugfensterTest, ADocumentOpenedWhileTheWindowsAreHiddenShowsAtTheNextOpen)
