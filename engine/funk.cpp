@@ -2,12 +2,36 @@
 #include "engine/funktion.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
+// Two pieces of the evaluator are written for the x87 unit as g++ drives it
+// on x86-64: the square root and the store of a result that is read back at
+// once. Both pay in plotting, where every pixel column evaluates a term.
+// Every other compiler and target, and any build configured with
+// TESSAPLUN_PLAIN_EVALUATOR, takes the plain C++ path instead; both paths
+// give the same bits, which the tests pin.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(TESSAPLUN_PLAIN_EVALUATOR)
+#define TESSAPLUN_X87_EVALUATOR 1
 #include <emmintrin.h>
+#else
+#define TESSAPLUN_X87_EVALUATOR 0
+#endif
+
+// Only a release build of the x87 path tells the compiler that no other
+// step exists, which spares a range test on every dispatch; debug and
+// sanitizer builds, and the plain path, check it.
+#if TESSAPLUN_X87_EVALUATOR && defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+#define TESSAPLUN_STEP_CHECKED 0
+#else
+#define TESSAPLUN_STEP_CHECKED 1
+#endif
 
 namespace {
 
@@ -625,12 +649,17 @@ inline long double TruncSmall(long double x)
     return x < 0 ? -r : r;
 }
 
-// The square root of x >= 0 by the x87 instruction itself: the library call
-// would pass the 80-bit argument through memory and give the same result.
+// The square root of x >= 0. On the x87 path by the instruction itself: the
+// library call would pass the 80-bit argument through memory and give the
+// same result, the correctly rounded root.
 inline long double SqrtNonNegative(long double x)
 {
+#if TESSAPLUN_X87_EVALUATOR
     asm("fsqrt" : "+t"(x));
     return x;
+#else
+    return std::sqrt(x);
+#endif
 }
 
 inline bool IsOdd(long double whole) { return std::fmod(whole, 2.0L) != 0; }
@@ -946,6 +975,10 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
 
 namespace {
 
+// The 80-bit format as this file reads it: the 64-bit mantissa in the first
+// eight bytes, sign and exponent in the next two.
+static_assert(std::endian::native == std::endian::little);
+
 // Whether v is finite, told from its bits, which spares several x87
 // operations on every evaluation. Exactly the values for which v - v == 0:
 // neither infinite nor NaN, and no unnormal encoding (the explicit integer
@@ -960,6 +993,14 @@ namespace {
     if (exponent == 0) return true;  // zero or (pseudo-)denormal
     return exponent != 0x7FFFu && (mantissa >> 63) != 0;
 }
+
+#if TESSAPLUN_STEP_CHECKED
+[[noreturn]] void UnknownStep(int op)
+{
+    std::fprintf(stderr, "term evaluator: step %d was never made by the flattening\n", op);
+    std::abort();
+}
+#endif
 
 // The evaluator proper, inlined into both of its entries below.
 [[gnu::always_inline]] inline long double RunSteps(const TFunktionsKopf& kopf, const long double p[6],
@@ -1061,9 +1102,13 @@ namespace {
         case FunctionCode::Heaviside:
             run = EvalFunction(st.Op, fetch(st.ASource, st.A), good, jmp);
             break;
-        // The flattening makes no other steps; saying so spares the range
-        // test on every dispatch.
-        default: __builtin_unreachable();
+        // The flattening makes no other steps.
+        default:
+#if TESSAPLUN_STEP_CHECKED
+            UnknownStep(st.Op);
+#else
+            __builtin_unreachable();
+#endif
         }
     }
 #undef TERM_ARITH_FORMS
@@ -1083,12 +1128,16 @@ namespace {
     return fetch(kopf.ResultSource, kopf.ResultSlot);
 }
 
+#if TESSAPLUN_X87_EVALUATOR
 // Stores v so that a load soon after it is served from the store queue. The
 // x87 80-bit store goes out in two parts, and an 80-bit load right behind it
 // cannot combine them: it waits until the store has reached the cache, which
 // costs more than evaluating a whole short term. Plotting reads every value
 // back at once, so the value is written as one 16-byte store instead (its two
-// parts are read back as integers, which the store queue does serve).
+// parts are read back as integers, which the store queue does serve). It
+// writes all 16 bytes of dst: the value in the first ten, in the layout
+// asserted above IsFiniteOperand, and zero in the six the type leaves unused.
+static_assert(sizeof(long double) == 16, "the result store writes one 16-byte long double");
 [[gnu::always_inline]] inline void StoreForReload(long double& dst, long double v)
 {
     long double scratch;
@@ -1105,6 +1154,10 @@ namespace {
                                           static_cast<int>(signExponent), 4);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(&dst), bits);
 }
+
+#else
+inline void StoreForReload(long double& dst, long double v) { dst = v; }
+#endif
 
 }  // namespace
 
