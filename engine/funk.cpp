@@ -1,5 +1,6 @@
 #include "engine/funk.h"
 #include "engine/funktion.h"
+#include "engine/runden.h"
 
 #include <algorithm>
 #include <bit>
@@ -627,24 +628,11 @@ void Flatten(TFunktionsKopf& kopf)
 // ---------------------------------------------------------------------------
 // Evaluation
 
-// Nearest integer, halves to even, for 0 <= v; exact while v < 2^63 and v
-// itself above (every such long double is already whole).
-inline long double NearestWhole(long double v)
-{
-    if (v >= kZwei63) return v;
-    return (v + kZwei63) - kZwei63;
-}
-
-inline long double RoundHalfEven(long double x)
-{
-    return x >= 0 ? NearestWhole(x) : -NearestWhole(-x);
-}
-
 // Integer part towards 0 for |x| < 2^63, without a library call.
 inline long double TruncSmall(long double x)
 {
     const long double ax = std::fabs(x);
-    long double r = NearestWhole(ax);
+    long double r = RoundHalfEven(ax);
     if (r > ax) r -= 1;
     return x < 0 ? -r : r;
 }
@@ -710,7 +698,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
 [[gnu::always_inline]] inline long double PowByExp(long double a, long double b, long double t, bool& good)
 {
     const long double bb = std::fabs(b);
-    const long double k = NearestWhole(bb);
+    const long double k = RoundHalfEven(bb);
     if (k >= 1 && std::fabs(bb - k) < 1e-8L) {
         const long double r = std::exp(t);
         return (a < 0 && IsOdd(k)) ? -r : r;
@@ -728,7 +716,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
         return 0;
     }
     const long double bb = std::fabs(b);
-    if (bb >= 1 && bb <= 64 && NearestWhole(bb) == bb)
+    if (bb >= 1 && bb <= 64 && RoundHalfEven(bb) == bb)
         return PowWhole(a, static_cast<unsigned>(bb), b < 0, good);
     const long double t = b * std::log(std::fabs(a));
     if (PowGuardFails(t)) {
@@ -746,7 +734,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
         return 0;
     }
     const long double bb = std::fabs(b);
-    if (bb >= 1 && bb <= 64 && NearestWhole(bb) == bb) {
+    if (bb >= 1 && bb <= 64 && RoundHalfEven(bb) == bb) {
         long double r = WholePower(std::fabs(a), static_cast<unsigned>(bb));
         if (b < 0) r = 1 / r;
         return (a < 0 && IsOdd(bb)) ? -r : r;

@@ -13,16 +13,40 @@ constexpr auto Min32 = std::numeric_limits<std::int32_t>::min();
 constexpr auto Max64 = std::numeric_limits<std::int64_t>::max();
 constexpr auto Min64 = std::numeric_limits<std::int64_t>::min();
 
+// Both widths round alike, including where the fast path hands over to the
+// value itself (2^52 for a double, 2^63 for the extended type).
 TEST(Runden, HalvesGoToTheEvenNeighbour)
 {
-    EXPECT_EQ(RoundHalfEven(0.5), 0.0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2.0);
-    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
-    EXPECT_EQ(RoundHalfEven(3.5), 4.0);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
-    EXPECT_EQ(RoundHalfEven(-3.5), -4.0);
-    EXPECT_EQ(RoundHalfEven(2.4999999), 2.0);
-    EXPECT_EQ(RoundHalfEven(2.5L), 2.0L);
+    const struct {
+        long double x, expected;
+    } faelle[] = {
+        {0.5L, 0},       {1.5L, 2},       {2.5L, 2},      {3.5L, 4},     {-2.5L, -2},
+        {-3.5L, -4},     {2.4999999L, 2}, {-0.7L, -1},    {1e300L, 1e300L},
+        {0x1p52L - 0.5L, 0x1p52L},        {0x1p52L + 1, 0x1p52L + 1},   {-(0x1p52L + 3), -(0x1p52L + 3)},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(RoundHalfEven(f.x), f.expected) << static_cast<double>(f.x);
+        EXPECT_EQ(RoundHalfEven(static_cast<double>(f.x)), static_cast<double>(f.expected)) << static_cast<double>(f.x);
+    }
+    EXPECT_EQ(RoundHalfEven(0x1p63L - 0.5L), 0x1p63L);
+    EXPECT_EQ(RoundHalfEven(-0x1p62L - 0.5L), -0x1p62L);
+    EXPECT_EQ(RoundHalfEven(0x1p63L + 1), 0x1p63L + 1);
+    // Signed zeros and non-finite values as nearbyint gives them.
+    EXPECT_TRUE(std::signbit(RoundHalfEven(-0.3L)) && std::signbit(RoundHalfEven(-0.0)));
+    EXPECT_FALSE(std::signbit(RoundHalfEven(0.3)));
+    EXPECT_TRUE(std::isnan(RoundHalfEven(std::nanl(""))));
+    EXPECT_EQ(RoundHalfEven(-HUGE_VAL), -HUGE_VAL);
+}
+
+TEST(Runden, IntoInt32OnlyWhatFits)
+{
+    EXPECT_EQ(TryRoundToInt32(2147483647.4L), Max32);
+    EXPECT_EQ(TryRoundToInt32(-2147483648.5L), Min32);  // the even neighbour fits
+    EXPECT_EQ(TryRoundToInt32(-2.5L), -2);
+    EXPECT_FALSE(TryRoundToInt32(2147483647.5L));
+    EXPECT_FALSE(TryRoundToInt32(-2147483648.6L));
+    EXPECT_FALSE(TryRoundToInt32(std::nanl("")));
+    EXPECT_FALSE(TryRoundToInt32(1e4000L));
     EXPECT_EQ(RoundToInt32(2.5), 2);
     EXPECT_EQ(RoundToInt32(-3.5), -4);
     EXPECT_EQ(RoundToInt64(4.5L), 4);
