@@ -33,13 +33,6 @@ Eval Run(const std::string& term, const long double p[6])
     return e;
 }
 
-const char* const kKeywordSpellings[] = {
-    "abs", "Betrag", "sqr", "Quadrat", "round", "RUNDE", "trunc", "int", "sqrt", "Wurzel",
-    "sin", "cos", "atan", "arctan", "exp", "ln", "log", "tan", "asin", "ArcSin", "cot",
-    "sinh", "cosh", "arsinh", "arcosh", "artanh", "arcoth", "tanh", "coth", "acos",
-    "arccos", "acot", "arccot", "gauss", "floor", "sign", "signum", "hs", "heaviside",
-};
-
 const char* const kConstants[] = {
     "0", "1", "2", "3", "2,5", "0.5", "0.001", "10", "1E5", "2.5E-3", "pi", "Pi",
     "1E30", "1E-30", "7E36", "100", "64", "65", "1.000000001", "0,1",
@@ -67,7 +60,9 @@ public:
             n->text = kConstants[Pick(std::size(kConstants))];
         } else if (roll <= 4) {
             n->kind = Node::Fn;
-            n->text = kKeywordSpellings[Pick(std::size(kKeywordSpellings))];
+            n->text = FunctionKeywords[Pick(std::size(FunctionKeywords))].Name;
+            if (Pick(2) == 0)  // either case
+                for (char& c : n->text) c = static_cast<char>(c - 'A' + 'a');
             n->left = Make(depth - 1);
         } else if (roll == 5) {
             n->kind = Node::Neg;
