@@ -297,20 +297,15 @@ TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
     TDokumentBild quelle = GesundesBild();
     for (std::size_t i = 0; i <= 20; ++i) {
         TFunktionSatz& s = quelle.Funktionen[i];
+        const double d = static_cast<double>(i);
+        const auto n = static_cast<std::uint8_t>(i);
         s.Term = i % 2 ? "f(x,t) = t*x^" + std::to_string(i) : "f(x)=sin(x)+" + std::to_string(i);
-        s.Kind = i % 2 ? " Funktionenschar " : " Funktion ";
-        s.TTo = 100.0 + static_cast<double>(i);
-        s.TStep = 0.125 * static_cast<double>(i + 1);
-        s.TFrom = -static_cast<double>(i);
-        s.XTo = 1e6 + static_cast<double>(i);
-        s.XFrom = -1e-6 * static_cast<double>(i);
-        s.Reserved1 = -1000 - static_cast<std::int32_t>(i);
-        s.Reserved2 = 1e-300 * static_cast<double>(i);
-        s.Color = 0x00010203u * static_cast<TColor>(i);
-        s.Color2 = 0x00FFFFFFu - static_cast<TColor>(i);
-        s.LineStyle = static_cast<std::int32_t>(i % 11);
-        s.Reserve36 = {static_cast<std::uint8_t>(i), 1, 2, 3};
-        s.Reserve576 = {4, 5, 6, static_cast<std::uint8_t>(i)};
+        s.Kind = i % 2 ? ArtFunktionenschar : ArtFunktion;
+        std::tie(s.TTo, s.TStep, s.TFrom, s.XTo, s.XFrom, s.Reserved2) =
+            std::tuple(100 + d, 0.125 * (d + 1), -d, 1e6 + d, -1e-6 * d, 1e-300 * d);
+        std::tie(s.Reserved1, s.Color, s.Color2, s.LineStyle) =
+            std::tuple(-1000 - n, 0x00010203u * n, 0xFFFFFFu - n, n % 11);
+        std::tie(s.Reserve36, s.Reserve576) = std::tuple(TReserve<4>{n, 1, 2, 3}, TReserve<4>{4, 5, 6, n});
     }
     quelle.Kopf.FunktionNr = 4;
     quelle.Funktionen[0] = quelle.Funktionen[4];  // record 0 is the selected function
@@ -318,12 +313,10 @@ TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
         b = static_cast<std::uint8_t>(byte(zufall));
     quelle.Kreise[14].Reserve1088[3] = 0x5A;   // unused slot
     quelle.Beschriftungen[30].Text = "unused";
-    quelle.Kopf.Reserve28 = {1, 2, 3, 4};
-    quelle.Kopf.Reserve1336[100] = 0x42;
-    quelle.Kopf.Reserve4160[0] = 0x11;
-    quelle.Kopf.Reserve4676 = {9, 9, 9, 9};
-    quelle.Kopf.Zahlen = 3;  // true, as a byte other than 1
-    quelle.Kopf.Farbig = 0xFF;
+    TDokumentKopf& k = quelle.Kopf;
+    std::tie(k.Reserve28, k.Reserve48[2], k.Reserve1336[100], k.Reserve1596[1], k.Reserve4160[0], k.Reserve4676) =
+        std::tuple(TReserve<4>{1, 2, 3, 4}, 0x33, 0x42, 0x44, 0x11, TReserve<4>{9, 9, 9, 9});
+    std::tie(k.Zahlen, k.Farbig) = std::tuple(3, 0xFF);  // true, as bytes other than 1
 
     const std::vector<std::uint8_t> datei = EncodeDokument(quelle);
     DokumentErgebnis gelesen = DecodeDokument(datei);
@@ -338,15 +331,11 @@ TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
     Funktionen[0] = Funktionen[static_cast<std::size_t>(gelesen.Bild.Kopf.FunktionNr)];
     SatzInFunktion(gelesen.Bild.Funktionen[0], *Funktionen[0]);
 
-    // Save: the header as the windows would give it back.
     TDokumentBild neu;
-    neu.Kopf = gelesen.Bild.Kopf;
-    neu.Kopf.Reserve28 = {};
-    neu.Kopf.Reserve1336 = {};
-    neu.Kopf.Reserve4160 = {};
-    neu.Kopf.Reserve4676 = {};
-    neu.Kopf.Zahlen = 1;  // the windows give 0 or 1
-    neu.Kopf.Farbig = 1;
+    // Save: the header as the windows give it, without reserved bytes and
+    // with 0 or 1 for the Boolean bytes.
+    neu.Kopf = NeuerDokumentKopf();
+    neu.Kopf.FunktionNr = gelesen.Bild.Kopf.FunktionNr;
     FunktionenInBild(neu);
     TabellenInBild(neu);
     DokumentRestEinsetzen(neu);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -31,15 +32,13 @@ Result Compile(const std::string& term)
 
 // Value of a one-parameter term at x (NaN when it does not compile, so a
 // test comparing values fails loudly).
-long double ValueAt(const std::string& term, long double x, bool* defined = nullptr)
+long double ValueAt(const std::string& term, long double x)
 {
     TFunktionsKopf kopf;
     if (!Compile(kopf, term).ok) return NAN;
     const long double p[6] = {x, 0, 0, 0, 0, 0};
     bool ok = false, jump = false;
-    const long double v = EvaluateTerm(kopf, p, ok, jump);
-    if (defined) *defined = ok;
-    return v;
+    return EvaluateTerm(kopf, p, ok, jump);
 }
 
 const TKnoten& RootOf(const TFunktionsKopf& kopf) { return kopf.Nodes.at(static_cast<std::size_t>(kopf.Root)); }
@@ -52,9 +51,7 @@ TEST(FunkCompile, EquationsThatCompile)
                           "f(x)=2^(-1)", "f(x)=+-x", "f(x)=(-x)", "f(x)=1.", "f(x)=pi*x", "f(x)=Pi",
                           "f(x,t)=t*x^2-3*x+1", "y(x) = 0.5*x + 2"}) {
         const Result r = Compile(t);
-        EXPECT_TRUE(r.ok) << t;
-        EXPECT_EQ(r.errorPos, 0) << t;
-        EXPECT_EQ(r.rest, "$") << t;
+        EXPECT_EQ(std::tuple(r.ok, r.errorPos, r.rest), std::tuple(true, 0, "$")) << t;
     }
 }
 
@@ -90,8 +87,7 @@ TEST(FunkCompile, FailuresAndTheirPositions)
     };
     for (const Case& c : cases) {
         const Result r = Compile(c.term);
-        EXPECT_FALSE(r.ok) << c.term;
-        EXPECT_EQ(r.errorPos, c.pos) << c.term;
+        EXPECT_EQ(std::pair(r.ok, r.errorPos), std::pair(false, c.pos)) << c.term;
     }
     EXPECT_EQ(Compile("f(x) = x ^").rest, "f(x)=x^");
     EXPECT_EQ(Compile("F1(x) = 2,5*x ^").rest, "F1(x)=2,5*x^");  // commas as typed
@@ -101,11 +97,8 @@ TEST(FunkCompile, HeaderNamesAreCut)
 {
     TFunktionsKopf kopf;
     ASSERT_TRUE(Compile(kopf, "abcdefgh(xyzw,time) = xyzw*tim").ok);
-    EXPECT_EQ(kopf.Name, "abcdef");
-    EXPECT_EQ(kopf.Count, 2);
-    EXPECT_EQ(kopf.Parameters[0], "xyz");
-    EXPECT_EQ(kopf.Parameters[1], "tim");
-    EXPECT_EQ(kopf.Text, "$");
+    EXPECT_EQ(std::tuple(kopf.Name, kopf.Count, kopf.Parameters[0], kopf.Parameters[1], kopf.Text),
+              std::tuple("abcdef", 2, "xyz", "tim", "$"));
 
     // A longer body identifier reaches a parameter through its cut form.
     EXPECT_EQ(ValueAt("f(xyz) = xyzw+xyzabc", 2), 4);
@@ -118,9 +111,8 @@ TEST(FunkCompile, HeaderNamesAreCut)
 
     // The last parameter of a name wins.
     ASSERT_TRUE(Compile(kopf, "f(a,b,a) = a").ok);
-    EXPECT_EQ(RootOf(kopf).Kind, TKnoten::Parameter);
-    EXPECT_EQ(RootOf(kopf).Code, 3);  // the third parameter
-    EXPECT_EQ(RootOf(kopf).Name, "a");
+    EXPECT_EQ(std::tuple(RootOf(kopf).Kind, RootOf(kopf).Code, RootOf(kopf).Name),
+              std::tuple(TKnoten::Parameter, 3, "a"));  // the third parameter
 }
 
 TEST(FunkCompile, NonSmoothFlagAndKeywordLookup)

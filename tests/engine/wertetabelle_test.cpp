@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -51,16 +52,10 @@ TEST_F(WertetabelleTest, ViewMinusFiveToSixRunsFromMinusSixToSix)
     WertetabelleEingabe e;  // view -5..6, unit 1
     e.T = 0;
     const TWertetabelle t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.KopfX, "   x");
-    EXPECT_EQ(t.KopfY, "   y");
-    EXPECT_EQ(t.X[0], "-6");
-    EXPECT_EQ(t.X[1], "-5,5");
-    EXPECT_EQ(t.X[12], "0");
-    EXPECT_EQ(t.X[24], "6");
-    EXPECT_EQ(t.Y[0], "36,00");
+    EXPECT_EQ(std::tuple(t.KopfX, t.KopfY, t.X[0], t.X[1], t.X[12], t.X[24], t.Y[0]),
+              std::tuple("   x", "   y", "-6", "-5,5", "0", "6", "36,00"));
     ASSERT_EQ(f.Gefragt.size(), 25u);
-    EXPECT_EQ(f.Gefragt[0].first, -6.0L);
-    EXPECT_EQ(f.Gefragt[24].first, 6.0L);
+    EXPECT_EQ(std::pair(f.Gefragt[0].first, f.Gefragt[24].first), std::pair(-6.0L, 6.0L));
 }
 
 TEST_F(WertetabelleTest, StartTruncatesTowardZero)
@@ -129,41 +124,31 @@ TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)
     FesteFunktion nicht([](long double x, long double) { return x; }, false);
     WertetabelleEingabe e;
     e.T = 0;
+    auto leer = [](const TWertetabelle& t) {
+        return std::all_of(std::begin(t.Y), std::end(t.Y), [](const std::string& y) { return y.empty(); });
+    };
     TWertetabelle t = WertetabelleBerechnen(e, nicht);
     EXPECT_EQ(t.X[0], "-6");
-    for (const std::string& y : t.Y)
-        EXPECT_TRUE(y.empty());
-    EXPECT_TRUE(nicht.Gefragt.empty());
+    EXPECT_TRUE(leer(t) && nicht.Gefragt.empty());
 
     FesteFunktion f([](long double x, long double t) { return x * t; });
     e.T.reset();  // the t field does not convert
-    t = WertetabelleBerechnen(e, f);
-    for (const std::string& y : t.Y)
-        EXPECT_TRUE(y.empty());
+    EXPECT_TRUE(leer(WertetabelleBerechnen(e, f)));
     e.T = 2;
     t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.Y[0], "-12,0");
-    EXPECT_EQ(f.Gefragt[0].second, 2.0L);
+    EXPECT_EQ(std::pair(t.Y[0], f.Gefragt[0].second), std::pair(std::string("-12,0"), 2.0L));
 
     // Undefined cells in a mixed row.
-    FesteFunktion wurzel([](long double x, long double) -> std::optional<long double> {
-        if (x < 0)
-            return std::nullopt;
-        return std::sqrt(x);
-    });
+    FesteFunktion wurzel([](long double x, long double) { return x < 0 ? std::nullopt : std::optional(std::sqrt(x)); });
     t = WertetabelleBerechnen(e, wurzel);
-    EXPECT_EQ(t.Y[11], " n.def.");
-    EXPECT_EQ(t.Y[12], "0,00");
-    EXPECT_EQ(t.Y[24], "2,45");
+    EXPECT_EQ(std::tuple(t.Y[11], t.Y[12], t.Y[24]), std::tuple(" n.def.", "0,00", "2,45"));
 }
 
 TEST_F(WertetabelleTest, FirstFill)
 {
     FesteFunktion f([](long double x, long double t) { return x * x + t; });
     const TWertetabelle t = WertetabelleErste(f, ',');
-    EXPECT_EQ(t.X[1], "-5,5");
-    EXPECT_EQ(t.Y[1], "30,25");
-    EXPECT_EQ(f.Gefragt[0].second, 0.0L);
+    EXPECT_EQ(std::tuple(t.X[1], t.Y[1], f.Gefragt[0].second), std::tuple("-5,5", "30,25", 0.0L));
 }
 
 TEST(WertetabelleKlick, ColumnClickShiftsTheView)
