@@ -1,7 +1,6 @@
 // Many random and mutated terms: nothing may crash or hang, and a compiled
 // term must evaluate exactly as its parts do, node by node.
 #include "engine/funk.h"
-#include "engine/funktion.h"
 
 #include <gtest/gtest.h>
 
@@ -215,8 +214,7 @@ TEST(FunkRandom, MutatedTermsNeverCrash)
         CompileTerm(kopf, rest, pos, nonSmooth, ok);
         if (ok) {
             ++compiled;
-            ASSERT_EQ(pos, 0) << s;
-            ASSERT_EQ(rest, "$") << s;
+            ASSERT_EQ(std::pair(pos, rest), std::pair(0, std::string("$"))) << s;
             for (long double x : probes) {
                 const long double p[6] = {x, -x, x, x, x, x};
                 bool defined = false, jump = false;
@@ -227,16 +225,6 @@ TEST(FunkRandom, MutatedTermsNeverCrash)
             ASSERT_GE(pos, 1) << s;
             ASSERT_LE(static_cast<std::size_t>(pos), stripped.size() + 1) << s;
             ASSERT_EQ(rest, stripped) << s;
-        }
-
-        TFunktion f;
-        f.SetTerm(s);
-        ASSERT_EQ(f.GetCompiled(), ok) << s;
-        ASSERT_EQ(f.GetErrorPos(), pos) << s;
-        if (ok) {
-            ASSERT_EQ(f.GetTerm(), s);
-        } else if (stripped != "f(x)=" && stripped != "f(x,t)=") {
-            ASSERT_EQ(f.GetTerm(), stripped);
         }
     }
     // The mutations should leave a fair share compiling, or the evaluator
