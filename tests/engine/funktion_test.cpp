@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(Funktion, TermTextAndSmoothnessAfterSetTerm)
@@ -37,29 +39,23 @@ TEST(Funktion, TermTextAndSmoothnessAfterSetTerm)
 TEST(Funktion, EvaluateFillsValueAndFlags)
 {
     TFunktion f;
-    f.Evaluate(1, 1);  // nothing compiled yet
-    EXPECT_FALSE(f.GetValueValid());
-
     f.SetTerm("f(x) = sign(x-2)");
     f.Evaluate(2, 0);
-    EXPECT_TRUE(f.GetValueValid() && f.GetJumpHit());
-    EXPECT_EQ(f.GetValue(), 0);
+    EXPECT_EQ(std::tuple(f.GetValueValid(), f.GetJumpHit(), f.GetValue()), std::tuple(true, true, 0.0L));
     f.Evaluate(5, 0);
-    EXPECT_EQ(f.GetValue(), 1);
-    EXPECT_FALSE(f.GetJumpHit());
+    EXPECT_EQ(std::tuple(f.GetValueValid(), f.GetJumpHit(), f.GetValue()), std::tuple(true, false, 1.0L));
 
     f.SetTerm("f(x,t) = t*x^2");
     const long double p[6] = {-3, 0.5L, 7, 7, 7, 7};
     f.Evaluate(p);
     EXPECT_EQ(f.GetValue(), 4.5L);
 
-    // A failed term is never evaluated, whatever the term before left behind.
+    // A failed term is never evaluated, whatever the term before left behind;
+    // a copy keeps its own compiled term.
     const TFunktion kopie = f;
     f.SetTerm("f(x) = 2x");  // its prefix "2" parses
     f.Evaluate(3, 0);
-    EXPECT_FALSE(f.GetValueValid());
-    EXPECT_EQ(f.GetValue(), 0);
-    // A copy keeps its own compiled term.
+    EXPECT_EQ(std::tuple(f.GetValueValid(), f.GetValue()), std::tuple(false, 0.0L));
     TFunktion b = kopie;
     b.Evaluate(3, 2);
     EXPECT_EQ(b.GetValue(), 18);

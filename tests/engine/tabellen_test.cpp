@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // Defaults replace what a window shows, but keep what a document brought
@@ -27,21 +29,12 @@ TEST(Tabellen, DefaultsKeepWhatNoWindowShows)
 TEST(Tabellen, ZeroingClearsEverything)
 {
     TabellenVorbelegen();
-    Texte[9] = ".";
-    Einstellungen.Sprache = 2;
-    Modus = 71;
-    VerschiebeNr = 4;
-    BeendenBestaetigt = true;
-    FensterVersatz[6] = 8;
-    FunktionNr = 5;
+    std::tie(Texte[9], Einstellungen.Sprache, Modus, VerschiebeNr, BeendenBestaetigt, FensterVersatz[6], FunktionNr) =
+        std::tuple(".", 2, 71, 4, true, 8, 5);
     AllesNullen();
     EXPECT_EQ(Punkte[3], TPunkt{});
     EXPECT_EQ(Einstellungen, TEinstellungen{});
-    EXPECT_TRUE(Texte[9].empty());
-    EXPECT_EQ(Modus, 0);
-    EXPECT_EQ(VerschiebeNr, 0);
-    EXPECT_FALSE(BeendenBestaetigt);
-    EXPECT_EQ(FensterVersatz[6], 0);
+    EXPECT_EQ(std::tuple(Texte[9], Modus, VerschiebeNr, BeendenBestaetigt, FensterVersatz[6]), std::tuple("", 0, 0, false, 0));
     EXPECT_EQ(FunktionNr, 1);  // stays a valid index
 }
 
