@@ -75,7 +75,11 @@ TEST(Dokument, FieldsAtTheirOffsets)
     TDokumentKopf& k = bild.Kopf;
     std::tie(k.XMin, k.XMax, k.YMax, k.YMin, k.TrackBar1, k.TrackBar2, k.Marke) = std::tuple(-5, 6, 8, -2, 3, 4, 1);
     std::tie(k.EinheitX, k.EinheitY, k.FunktionNr, k.Zahlen, k.Farbig, k.Achsen) = std::tuple(0.5, 2.0, 7, 1, 2, 3);
-    std::tie(k.XLaenge, k.Gitter, k.Gleichung, k.FunktionWahl) = std::tuple("11", "1b", "f(x) = x²", "7.");
+    // Every text of the header holds its offset.
+    std::tie(k.XAchse, k.YAchse, k.YLaenge, k.XLaenge, k.Gitter, k.Evonx, k.Ebisx, k.Evont) =
+        std::tuple("56", "312", "568", "824", "1080", "1600", "1856", "2112");
+    std::tie(k.Ebist, k.Estept, k.Gleichung, k.RechnerX, k.RechnerT, k.RechnerErgebnis, k.FunktionWahl) =
+        std::tuple("2368", "2624", "2880", "3136", "3392", "3648", "3904");
     TFunktionSatz& f = bild.Funktionen[20];
     std::tie(f.TTo, f.TStep, f.TFrom, f.Reserved2, f.Reserved1, f.XTo, f.XFrom) =
         std::tuple(7.5, 0.25, -1.0, 2.5, 42, 3.0, -3.0);
@@ -101,7 +105,9 @@ TEST(Dokument, FieldsAtTheirOffsets)
                                                     {F + 16, -1.0}, {F + 24, 2.5},  {F + 40, 3.0},  {F + 48, -3.0}};
     for (const auto& [off, v] : gleit)
         EXPECT_EQ(F64(b, off), v) << off;
-    const std::pair<std::size_t, const char*> text[] = {{824, "11"}, {1080, "1b"}, {2880, "f(x) = x\xB2"}, {3904, "7."},
+    for (std::size_t off : {56, 312, 568, 824, 1080, 1600, 1856, 2112, 2368, 2624, 2880, 3136, 3392, 3648, 3904})
+        EXPECT_EQ(Kurz(b, off), std::to_string(off));
+    const std::pair<std::size_t, const char*> text[] = {
         {F + 56, "f(x)=x"}, {F + 312, " Funktionenschar "}, {P3 + 512, "\xC4\x80"}};  // in code page 1252
     for (const auto& [off, v] : text)
         EXPECT_EQ(Kurz(b, off), v) << off;

@@ -336,6 +336,7 @@ TEST(FunkEval, ArithmeticGuards)
         {"x*t", 1e36L, 10, false},        {"x*t", 0.99e36L, 10, true},      {"x*t", 2e-19L, 1e-18L, true},
         {"x*t", 0.5e-19L, 1e-18L, false},
         {"x*t", 1e-38L, 1e30L, true},     // |b| > 1: only the upper bound counts
+        {"x*t", 1e-38L, 1, false},        {"x/t", 1e-38L, 1, true},         // |b| = 1 counts as small
         {"x*t", 1e4000L, 0, true, 0},     // a zero factor gives 0 whatever the other is
         {"x*t", 0, 1e-4000L, true, 0},    {"1/x", 0, 0, false},
         {"0/x", 0, 0, false},             // the divisor is tested first
@@ -431,67 +432,67 @@ TEST(FunkEval, OddEncodingsOfParameters)
     }
 }
 
-// Every function at the bounds of its guard and at a value, reached through
-// every keyword that names it (in upper and in lower case), so that a keyword
-// with a wrong code or a function with a wrong guard is caught.
+// Every function at the bounds of its guard and at values, each keyword in
+// either case with a value that tells its function from the others, so that
+// a keyword with a wrong code or a function with a wrong guard is caught.
 TEST(FunkEval, EveryKeywordComputesItsFunction)
 {
-    struct FnCase {
-        FunctionCode::Value code;
+    const long double e1 = std::exp(1.0L), eh = std::exp(0.5L), w = std::sqrt(0.75L);
+    const struct {
+        const char* name;
         long double x;
         bool defined;
         long double expected = 0;  // checked to 1e-18 when defined
+    } cases[] = {
+        {"abs", -3, true, 3}, {"ABSOLUT", -2.5L, true, 2.5L}, {"Betrag", -0.5L, true, 0.5L},
+        {"sqr", 9.9e18L, true, 9.9e18L * 9.9e18L}, {"SQR", -1e19L, false}, {"square", -3, true, 9},
+        {"Quadrat", 0.5L, true, 0.25L}, {"round", 2.5L, true, 2}, {"ROUND", 3.5L, true, 4}, {"runde", -2.5L, true, -2},
+        {"Runde", -2.6L, true, -3}, {"round", 2147483646.5L, true, 2147483646}, {"round", 2147483647, false},
+        {"trunc", -2.7L, true, -2}, {"INT", 2147483646.9L, true, 2147483646}, {"int", -2.7L, true, -2},
+        {"int", -2147483647, false}, {"sqrt", 0, true, 0}, {"Wurzel", 2.25L, true, 1.5L},
+        {"SQUAREROOT", 6.25L, true, 2.5L}, {"sqrt", -1e-30L, false}, {"sin", 9.9e7L, true, std::sin(9.9e7L)},
+        {"SIN", 1e8L, false}, {"cos", -1e8L, false}, {"COS", 0.5L, true, std::cos(0.5L)},
+        {"atan", 1e8L, false}, {"ATAN", -1, true, -kPi / 4}, {"ArcTan", 0.5L, true, std::atan(0.5L)},
+        {"exp", 99.9L, true, std::exp(99.9L)}, {"EXP", 100, false}, {"exp", -499.9L, true, std::exp(-499.9L)},
+        {"exp", -500, false}, {"ln", 0, false}, {"LN", 1, true, 0}, {"ln", 10, true, std::log(10.0L)},
+        {"log", -1, false}, {"LOG", 100, true, std::log(100.0L) / std::log(10.0L)}, {"-", 3, true, -3},
+        {"tan", 1e8L, false}, {"TAN", 0.5L, true, std::sin(0.5L) / std::cos(0.5L)}, {"asin", 1, false},
+        {"ARCSIN", -1, false}, {"asin", 0.5L, true, std::atan(0.5L / w)}, {"ArcSin", -0.5L, true, -std::atan(0.5L / w)},
+        {"cot", 0, false}, {"COT", 1e8L, false}, {"cot", 1, true, std::cos(1.0L) / std::sin(1.0L)},
+        {"sinh", 11354, true, (std::exp(11354.0L) - std::exp(-11354.0L)) / 2}, {"SINH", 11355, false},
+        {"cosh", -11355, false}, {"COSH", 1, true, (1 / e1 + e1) / 2}, {"tanh", 11354, true, 1},
+        {"TANH", -11355, false}, {"tanh", 0.5L, true, (eh - 1 / eh) / (eh + 1 / eh)}, {"coth", 0, false},
+        {"COTH", 1e-4000L, false},  // the formula overflows: undefined, not infinite
+        {"coth", 11355, false}, {"coth", 1, true, (e1 + 1 / e1) / (e1 - 1 / e1)},
+        {"arsinh", 1, true, std::log(std::sqrt(2.0L) + 1)},
+        {"ARSINH", -1e10L, false},  // cancellation gives s = 0
+        {"arsinh", -1e3000L, false},  // x*x overflows
+        {"arsinh", 1e2465L, false}, {"arcosh", 1, false},
+        {"ARCOSH", 1.0000001L, true, std::log(std::sqrt(1.0000001L * 1.0000001L - 1) + 1.0000001L)},
+        {"artanh", 1, false}, {"ARTANH", 0.5L, true, std::log(1.5L / 0.5L) / 2}, {"arcoth", 1, false},
+        {"ARCOTH", -1, false}, {"arcoth", 2, true, std::log(3.0L) / 2}, {"acos", 1, false},
+        {"ACOS", -0.5L, true, kPi / 2 + std::atan(0.5L / w)}, {"arccos", 0.5L, true, kPi / 2 - std::atan(0.5L / w)},
+        {"acot", 0.5L, true, kPi / 2 - std::atan(0.5L)}, {"ARCCOT", 1e8L, false}, {"arccot", -1, true, kPi * 3 / 4},
+        {"gauss", -2.7L, true, -3}, {"FLOOR", -3, true, -3}, {"floor", 2.7L, true, 2},
+        {"floor", -2 - 1e-18L, true, -2},  // within 1e-17 of the integer part
+        {"floor", 9.2e18L, true, 9.2e18L}, {"GAUSS", 9.3e18L, false}, {"floor", -9.3e18L, false},
+        {"floor", 0x1p63L, false}, {"sign", -3, true, -1}, {"SIGNUM", -0.5L, true, -1}, {"hs", 0, true, 0},
+        {"HEAVISIDE", 1e-4000L, true, 1}, {"Heaviside", -3, true, 0},
     };
-    using F = FunctionCode;
-    const FnCase cases[] = {
-        {F::Abs, -3, true, 3}, {F::Sqr, 9.9e18L, true, 9.9e18L * 9.9e18L}, {F::Sqr, -1e19L, false},
-        {F::Round, 2.5L, true, 2}, {F::Round, 3.5L, true, 4}, {F::Round, -2.5L, true, -2},
-        {F::Round, -2.6L, true, -3}, {F::Round, 2147483646.5L, true, 2147483646}, {F::Round, 2147483647, false},
-        {F::Trunc, -2.7L, true, -2}, {F::Trunc, 2147483646.9L, true, 2147483646},
-        {F::Trunc, -2147483647, false}, {F::Sqrt, 0, true, 0}, {F::Sqrt, 2.25L, true, 1.5L},
-        {F::Sqrt, -1e-30L, false}, {F::Sin, 9.9e7L, true, std::sin(9.9e7L)}, {F::Sin, 1e8L, false},
-        {F::Cos, -1e8L, false}, {F::Cos, 0, true, 1}, {F::ArcTan, 1e8L, false}, {F::ArcTan, 1, true, kPi / 4},
-        {F::Exp, 99.9L, true, std::exp(99.9L)}, {F::Exp, 100, false},
-        {F::Exp, -499.9L, true, std::exp(-499.9L)}, {F::Exp, -500, false}, {F::Ln, 0, false},
-        {F::Ln, 1, true, 0}, {F::Log, -1, false}, {F::Log, 100, true, std::log(100.0L) / std::log(10.0L)},
-        {F::Negate, 3, true, -3}, {F::Tan, 1e8L, false}, {F::Tan, 0.5L, true, std::sin(0.5L) / std::cos(0.5L)},
-        {F::ArcSin, 1, false}, {F::ArcSin, -1, false},
-        {F::ArcSin, 0.5L, true, std::atan(0.5L / std::sqrt(0.75L))}, {F::Cot, 0, false}, {F::Cot, 1e8L, false},
-        {F::Cot, 1, true, std::cos(1.0L) / std::sin(1.0L)},
-        {F::Sinh, 11354, true, (std::exp(11354.0L) - std::exp(-11354.0L)) / 2}, {F::Sinh, 11355, false},
-        {F::Cosh, -11355, false}, {F::Cosh, 0, true, 1}, {F::Tanh, 11354, true, 1}, {F::Tanh, -11355, false},
-        {F::Coth, 0, false}, {F::Coth, 1e-4000L, false},  // the formula overflows: undefined, not infinite
-        {F::Coth, 11355, false},
-        {F::Coth, 1, true, (std::exp(1.0L) + std::exp(-1.0L)) / (std::exp(1.0L) - std::exp(-1.0L))},
-        {F::ArSinh, 1, true, std::log(std::sqrt(2.0L) + 1)},
-        {F::ArSinh, -1e10L, false},  // cancellation gives s = 0
-        {F::ArSinh, -1e3000L, false},  // x*x overflows
-        {F::ArSinh, 1e2465L, false}, {F::ArCosh, 1, false},
-        {F::ArCosh, 1.0000001L, true, std::log(std::sqrt(1.0000001L * 1.0000001L - 1) + 1.0000001L)},
-        {F::ArTanh, 1, false}, {F::ArTanh, 0.5L, true, std::log(1.5L / 0.5L) / 2}, {F::ArCoth, 1, false},
-        {F::ArCoth, -1, false}, {F::ArCoth, 2, true, std::log(3.0L) / 2}, {F::ArcCos, 1, false},
-        {F::ArcCos, 0, true, kPi / 2}, {F::ArcCot, 0, true, kPi / 2}, {F::ArcCot, 1e8L, false},
-        {F::Floor, -2.7L, true, -3}, {F::Floor, -3, true, -3}, {F::Floor, 2.7L, true, 2},
-        {F::Floor, -2 - 1e-18L, true, -2},  // within 1e-17 of the integer part
-        {F::Floor, 9.2e18L, true, 9.2e18L}, {F::Floor, 9.3e18L, false}, {F::Floor, -9.3e18L, false},
-        {F::Sign, -3, true, -1}, {F::Heaviside, 0, true, 0}, {F::Heaviside, 1e-4000L, true, 1},
+    auto upper = [](std::string n) {
+        for (char& ch : n)
+            ch = ch >= 'a' ? static_cast<char>(ch - 'a' + 'A') : ch;
+        return n;
     };
-    for (int code = F::First; code <= F::Last; ++code)
-        EXPECT_TRUE(std::any_of(std::begin(cases), std::end(cases), [&](const FnCase& c) { return c.code == code; }))
-            << "function " << code;
-    // The leading minus sign first, then every keyword, every other one in lower case.
-    for (std::size_t i = 0; i <= std::size(FunctionKeywords); ++i) {
-        std::string name = i == 0 ? "-" : FunctionKeywords[i - 1].Name;
-        for (char& ch : name)
-            ch = i % 2 && ch >= 'A' ? static_cast<char>(ch - 'A' + 'a') : ch;
-        for (const FnCase& c : cases) {
-            if (c.code != (i == 0 ? F::Negate : FunctionKeywords[i - 1].Code))
-                continue;
-            const Eval e = At(name + "(x)", c.x);
-            const long double tol = std::fabs(c.expected) * 1e-18L + 1e-18L;
-            EXPECT_TRUE(e.ok == c.defined && std::fabs(e.value - c.expected) <= tol)
-                << name << " at " << static_cast<double>(c.x) << ": " << static_cast<double>(e.value) << " " << e.ok;
-        }
+    for (const TermKeyword& k : FunctionKeywords)
+        EXPECT_TRUE(std::any_of(std::begin(cases), std::end(cases),
+                                [&](const auto& c) { return c.defined && upper(c.name) == k.Name; }))
+            << k.Name << " has no value to tell its function by";
+    for (const auto& c : cases) {
+        const Eval e = At(std::string(c.name) + "(x)", c.x);
+        const long double tol = std::fabs(c.expected) * 1e-18L + 1e-18L;
+        EXPECT_TRUE(e.ok == c.defined && std::fabs(e.value - c.expected) <= tol)
+            << c.name << " at " << static_cast<double>(c.x) << ": " << static_cast<double>(e.value) << " " << e.ok;
     }
 }
 
