@@ -1,13 +1,21 @@
+// Documents and settings: the byte-exact codecs, and the checking and
+// mending of a decoded document before it is applied.
 #include "engine/dokument.h"
-
+#include "engine/dokument_pruefen.h"
 #include "engine/einstellungen.h"
 #include "engine/funktion.h"
+#include "engine/tabellen.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <functional>
+#include <limits>
+#include <memory>
 #include <random>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -85,13 +93,9 @@ TEST(Dokument, FieldsAtTheirOffsets)
         std::tuple(7.5, 0.25, -1.0, 2.5, 42, 3.0, -3.0);
     std::tie(f.Term, f.Kind, f.Color, f.Color2, f.LineStyle) = std::tuple("f(x)=x", " Funktionenschar ", 11, 12, 10);
     std::tie(bild.Punkte[3].Name, bild.Punkte[3].Color, bild.Kreise[1].FillColor) = std::tuple("Ä€", 13, 14);
-    bild.Beschriftungen[36].Vorne = 0xB1;
-    bild.Senkrechte[20].Reserve1288[3] = 0xB2;
-    bild.Punkte[20].Font.Reserve265[2] = 0xB3;
-    bild.Flaechen[8].Reserve781[270] = 0xB4;
-    bild.Kreise[16].Reserve1360[7] = 0xB5;
-    bild.Reserve[1807] = 0xB6;
-    bild.Kopf.Reserve4676[3] = 0xB7;
+    std::tie(bild.Beschriftungen[36].Vorne, bild.Senkrechte[20].Reserve1288[3], bild.Punkte[20].Font.Reserve265[2],
+             bild.Flaechen[8].Reserve781[270], bild.Kreise[16].Reserve1360[7], bild.Reserve[1807], k.Reserve4676[3]) =
+        std::tuple(0xB1, 0xB2, 0xB3, 0xB4, 0xB5, 0xB6, 0xB7);
     const Bytes b = EncodeDokument(bild);
     ASSERT_EQ(b.size(), 115441u);
 
@@ -112,13 +116,9 @@ TEST(Dokument, FieldsAtTheirOffsets)
     for (const auto& [off, v] : text)
         EXPECT_EQ(Kurz(b, off), v) << off;
     EXPECT_EQ(std::tuple(b[1593], b[1594], b[1595], b[115440]), std::tuple(1, 2, 3, 0));
-    EXPECT_EQ(b[16944 + 35 * 544 + 540], 0xB1);
-    EXPECT_EQ(b[36528 + 20 * 1292 - 1], 0xB2);
-    EXPECT_EQ(b[62368 + 20 * 1048 - 1], 0xB3);
-    EXPECT_EQ(b[83328 + 8 * 1052 - 1], 0xB4);
-    EXPECT_EQ(b[91744 + 16 * 1368 - 1], 0xB5);
-    EXPECT_EQ(b[113632 + 1807], 0xB6);
-    EXPECT_EQ(b[4679], 0xB7);
+    EXPECT_EQ(std::tuple(b[16944 + 35 * 544 + 540], b[36528 + 20 * 1292 - 1], b[62368 + 20 * 1048 - 1],
+                         b[83328 + 8 * 1052 - 1], b[91744 + 16 * 1368 - 1], b[113632 + 1807], b[4679]),
+              std::tuple(0xB1, 0xB2, 0xB3, 0xB4, 0xB5, 0xB6, 0xB7));
 }
 
 // Whatever a file holds comes back byte for byte, apart from the bytes
@@ -172,6 +172,265 @@ TEST(Einstellungen, FieldsAtTheirOffsetsAndRandomRecordsRoundTrip)
     EXPECT_FALSE(DecodeEinstellungen({}));
     EXPECT_FALSE(DecodeEinstellungen(Bytes(1095)));
     EXPECT_FALSE(DecodeEinstellungen(Bytes(1097)));
+}
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+// A document as New leaves it.
+TDokumentBild GesundesBild()
+{
+    AllesNullen();
+    TabellenVorbelegen();
+    TDokumentBild b;
+    b.Kopf = NeuerDokumentKopf();
+    for (std::size_t i = 0; i <= 12; ++i)
+        b.Funktionen[i] = FunktionSatzAus(TFunktion{});
+    TabellenInBild(b);
+    return b;
+}
+
+TEST(DokumentPruefen, SoundDocumentIsLeftAlone)
+{
+    TDokumentBild b = GesundesBild();
+    // Values at the edges of what is allowed are sound too.
+    std::tie(b.Kopf.XMin, b.Kopf.XMax, b.Kopf.FunktionNr, b.Kopf.Gitter) = std::tuple(-500000, 500000, 9, "7c");
+    std::tie(b.Kopf.YMin, b.Kopf.YMax) = std::tuple(INT32_MAX - 1, INT32_MAX);
+    std::tie(b.Kopf.TrackBar1, b.Kopf.TrackBar2) = std::tuple(-4, 10);
+    std::tie(b.Funktionen[3].LineStyle, b.Funktionen[4].LineStyle) = std::tuple(10, 0);
+    b.Funktionen[5].Kind = ArtFunktionenschar;
+    b.Funktionen[6].TStep = 1e-300;
+    b.Flaechen[2].CurveB = 13;
+    // Records 13..20 and unused table slots are only carried.
+    std::tie(b.Funktionen[13].TStep, b.Funktionen[20].LineStyle) = std::tuple(0, 99);
+    std::tie(b.Senkrechte[5].LineStyle, b.Kreise[11].LineStyle, b.Beschriftungen[11].Font.Size) = std::tuple(99, -7, -5);
+    // A point without a font name gets a fresh font from the reader.
+    std::tie(b.Punkte[2].Font.Name, b.Punkte[2].Font.Size) = std::tuple("", 0);
+    const TDokumentBild vorher = b;
+    EXPECT_TRUE(DokumentPruefen(b).empty());
+    EXPECT_TRUE(b == vorher);
+}
+
+// A value that would hang or crash the program gets the value of a new
+// document, so the mended document is the sound one again.
+TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
+{
+    using M = DokumentMangel;
+    using B = TDokumentBild&;
+    struct Fall {
+        DokumentMangel art;
+        int slot;
+        std::function<void(B)> schaden;
+    };
+    std::vector<Fall> faelle = {
+        {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = 0; }},
+        {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = 10; }},
+        {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = INT32_MIN; }},
+        {M::SchiebereglerY, 0, [](B b) { b.Kopf.TrackBar1 = 11; }},
+        {M::SchiebereglerX, 0, [](B b) { b.Kopf.TrackBar2 = -5; }},
+        {M::TSchritt, 0, [](B b) { b.Funktionen[0].TStep = 0; }},
+        {M::TSchritt, 1, [](B b) { b.Funktionen[1].TStep = -1; }},
+        {M::TSchritt, 2, [](B b) { b.Funktionen[2].TStep = NaN; }},
+        {M::TSchritt, 12, [](B b) { b.Funktionen[12].TStep = Inf; }},
+        {M::TBereich, 4, [](B b) { b.Funktionen[4].TTo = Inf; }},
+        {M::TBereich, 4, [](B b) { b.Funktionen[4].TFrom = NaN; }},
+        {M::XBereich, 5, [](B b) { b.Funktionen[5].XFrom = NaN; }},
+        {M::XBereich, 5, [](B b) { b.Funktionen[5].XTo = -Inf; }},
+        {M::Linienstil, 6, [](B b) { b.Funktionen[6].LineStyle = 11; }},
+        {M::Linienstil, 7, [](B b) { b.Funktionen[7].LineStyle = -1; }},
+        {M::Art, 9, [](B b) { b.Funktionen[9].Kind = " Taschenrechner "; }},
+        {M::SenkrechteStil, 4, [](B b) { b.Senkrechte[4].LineStyle = 9; }},
+        {M::KreisStil, 10, [](B b) { b.Kreise[10].LineStyle = 4; }},
+        {M::KreisStil, 1, [](B b) { b.Kreise[1].LineStyle = -1; }},
+        {M::PunktStil, 3, [](B b) { b.Punkte[3].Style = 0; }},
+        {M::PunktStil, 20, [](B b) { b.Punkte[20].Style = 5; }},
+        {M::PunktNamePos, 15, [](B b) { b.Punkte[15].NamePos = 5; }},
+        {M::FlaecheKurve, 1, [](B b) { b.Flaechen[1].CurveA = 0; }},
+        {M::FlaecheKurve, 8, [](B b) { b.Flaechen[8].CurveB = 14; }},
+        {M::FlaecheKurve, 8, [](B b) { b.Flaechen[8].CurveB = 10; }},
+        {M::Schriftgroesse, 2, [](B b) { b.Beschriftungen[2].Font.Size = MaxSchriftgroesse + 1; }},
+        {M::Schriftgroesse, 10, [](B b) { b.Beschriftungen[10].Font.Size = 0; }},
+        {M::Schriftgroesse, 1, [](B b) { b.Punkte[1].Font.Size = 0; }},
+    };
+    for (double e : {NaN, Inf, -Inf, 0.0, -1.0}) {  // the track bar agrees with the mended unit
+        faelle.push_back({M::EinheitX, 0, [e](B b) { std::tie(b.Kopf.EinheitX, b.Kopf.TrackBar2) = std::tuple(e, 5); }});
+        faelle.push_back({M::EinheitY, 0, [e](B b) { std::tie(b.Kopf.EinheitY, b.Kopf.TrackBar1) = std::tuple(e, 7); }});
+    }
+    for (const char* g : {"", "1", "8a", "1d", "1bx", "b1"})
+        faelle.push_back({M::Gitter, 0, [g](B b) { b.Kopf.Gitter = g; }});
+    // Empty, inverted and too wide views; the width must not overflow.
+    for (auto [von, bis] : {std::pair{3, 3}, {6, -5}, {0, 1000001}, {INT32_MIN, INT32_MAX}, {INT32_MAX, INT32_MIN}}) {
+        faelle.push_back({M::AnsichtX, 0, [=](B b) { std::tie(b.Kopf.XMin, b.Kopf.XMax) = std::tuple(von, bis); }});
+        faelle.push_back({M::AnsichtY, 0, [=](B b) { std::tie(b.Kopf.YMin, b.Kopf.YMax) = std::tuple(von, bis); }});
+    }
+    const TDokumentBild gesund = GesundesBild();
+    for (std::size_t i = 0; i < faelle.size(); ++i) {
+        TDokumentBild b = gesund;
+        faelle[i].schaden(b);
+        EXPECT_EQ(DokumentPruefen(b), (std::vector<DokumentMangelFund>{{faelle[i].art, faelle[i].slot}})) << i;
+        EXPECT_TRUE(b == gesund) << i;
+    }
+    // A kind that is neither: the equation says which kind it is.
+    TDokumentBild b = gesund;
+    std::tie(b.Funktionen[8].Kind, b.Funktionen[8].Term) = std::tuple("", "f(x,t) = t*x");
+    EXPECT_EQ(DokumentPruefen(b).size(), 1u);
+    EXPECT_EQ(b.Funktionen[8].Kind, ArtFunktionenschar);
+}
+
+// Documents of the older format (any marker but 1) numbered some units one
+// lower; the range is checked after the shift, so 9 (now 10) is sound.
+TEST(DokumentPruefen, OlderFormatTrackBars)
+{
+    TDokumentKopf k = NeuerDokumentKopf();
+    for (auto [marke, alt, neu] : {std::tuple{1, 5, 5}, {0, 5, 6}, {7, 1, 1}, {7, 2, 3}, {7, 9, 10}, {7, 10, 10}, {7, -4, -4}}) {
+        std::tie(k.Marke, k.TrackBar2) = std::tuple(marke, alt);
+        EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar2, neu) << marke << " " << alt;
+    }
+    for (auto [alt, neu] : {std::pair{7, 7}, {8, 9}, {9, 10}, {10, 10}, {2, 2}}) {
+        k.TrackBar1 = alt;
+        EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar1, neu) << alt;
+    }
+    TDokumentBild b = GesundesBild();
+    std::tie(b.Kopf.Marke, b.Kopf.TrackBar1, b.Kopf.TrackBar2) = std::tuple(0, 9, 9);
+    EXPECT_TRUE(DokumentPruefen(b).empty());
+}
+
+TEST(DokumentPruefen, MendingIsCompleteOnRandomImages)
+{
+    // Whatever a damaged file holds, one pass leaves nothing to mend.
+    std::mt19937 zufall(4711);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::vector<std::uint8_t> daten(DokumentGroesse);
+    for (int runde = 0; runde < 30; ++runde) {
+        for (std::uint8_t& d : daten)
+            d = static_cast<std::uint8_t>(byte(zufall));
+        DokumentErgebnis e = DecodeDokument(daten);
+        ASSERT_TRUE(e.Ok());
+        DokumentPruefen(e.Bild);
+        // Bytes, not fields: carried doubles may be NaN.
+        const std::vector<std::uint8_t> einmal = EncodeDokument(e.Bild);
+        EXPECT_TRUE(DokumentPruefen(e.Bild).empty());
+        EXPECT_TRUE(EncodeDokument(e.Bild) == einmal);
+        const TDokumentKopf& k = e.Bild.Kopf;
+        EXPECT_TRUE(k.XMax > k.XMin && k.YMax > k.YMin && std::isfinite(k.EinheitX) && k.EinheitX > 0);
+        EXPECT_TRUE(k.FunktionNr >= 1 && k.FunktionNr <= 9);
+    }
+}
+
+TEST(DokumentEndung, KvdAppendedUnlessPresentInAnyCase)
+{
+    for (const char* fertig : {"/tmp/haus.kvd", "/tmp/HAUS.KVD", "/tmp/haus.KvD", "/tmp/Übung.kvd"})
+        EXPECT_EQ(MitKvdEndung(fertig), fertig);
+    // Without the dot the three letters are part of the name.
+    for (const char* ohne : {"/tmp/haus", "/tmp/hauskvd", "kvd", "/tmp/haus.kvd.txt", "/tmp/Übung"})
+        EXPECT_EQ(MitKvdEndung(ohne), std::string(ohne) + ".kvd");
+}
+
+TEST(DokumentArt, FamilyWhenCommaBeforeClosingBracket)
+{
+    EXPECT_TRUE(IstFunktionenschar("f(x,t) = t*x^2"));
+    EXPECT_TRUE(IstFunktionenschar("g(x,a) = a*x"));
+    EXPECT_FALSE(IstFunktionenschar("f(x) = 2,5*(x+1)"));
+    EXPECT_FALSE(IstFunktionenschar("f(x) = sin(2,5*x)"));
+    EXPECT_FALSE(IstFunktionenschar("f(x,t"));
+    EXPECT_FALSE(IstFunktionenschar(""));
+}
+
+class MitFunktionen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Alt = Funktionen;
+        for (std::size_t i = 1; i < Funktionen.size(); ++i) {
+            Eigene[i] = std::make_unique<TFunktion>();
+            Funktionen[i] = Eigene[i].get();
+        }
+        Funktionen[0] = Funktionen[1];
+    }
+    void TearDown() override { Funktionen = Alt; }
+    std::array<TFunktion*, 14> Alt{};
+    std::array<std::unique_ptr<TFunktion>, 14> Eigene;
+};
+
+// New gives functions 1..9 the values of a fresh function object and
+// leaves 10..12 alone.
+TEST_F(MitFunktionen, NewResetsOneToNineAndLeavesTenToTwelve)
+{
+    TFunktionSatz alt = FunktionSatzAus(TFunktion{});
+    std::tie(alt.TTo, alt.TStep, alt.TFrom, alt.XTo, alt.XFrom) = std::tuple(9.0, 0.25, 2.0, 7.0, -1.0);
+    std::tie(alt.Term, alt.Kind, alt.LineStyle) = std::tuple("f(x,t) = t", ArtFunktionenschar, 7);
+    for (std::size_t i = 1; i <= 12; ++i)
+        SatzInFunktion(alt, *Funktionen[i]);
+    FunktionenNeu();
+    for (std::size_t i = 1; i <= 12; ++i)
+        EXPECT_TRUE(FunktionSatzAus(*Funktionen[i]) == (i <= 9 ? FunktionSatzAus(TFunktion{}) : alt)) << i;
+}
+
+// Everything of a document that does not live in a window: functions 1..12
+// with their reserved values, the tables with unused slots and reserved
+// bytes, the reserve block and the carried bytes. Opened and saved again,
+// it comes back byte for byte.
+TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
+{
+    std::mt19937 zufall(99);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const TDokumentRest restVorher = DokumentRest;
+    const TReserveBlock reserveVorher = ReserveBlock;
+
+    TDokumentBild quelle = GesundesBild();
+    for (std::size_t i = 0; i <= 20; ++i) {
+        TFunktionSatz& s = quelle.Funktionen[i];
+        const double d = static_cast<double>(i);
+        const auto n = static_cast<std::uint8_t>(i);
+        s.Term = i % 2 ? "f(x,t) = t*x^" + std::to_string(i) : "f(x)=sin(x)+" + std::to_string(i);
+        s.Kind = i % 2 ? ArtFunktionenschar : ArtFunktion;
+        std::tie(s.TTo, s.TStep, s.TFrom, s.XTo, s.XFrom, s.Reserved2) =
+            std::tuple(100 + d, 0.125 * (d + 1), -d, 1e6 + d, -1e-6 * d, 1e-300 * d);
+        std::tie(s.Reserved1, s.Color, s.Color2, s.LineStyle) =
+            std::tuple(-1000 - n, 0x00010203u * n, 0xFFFFFFu - n, n % 11);
+        std::tie(s.Reserve36, s.Reserve576) = std::tuple(TReserve<4>{n, 1, 2, 3}, TReserve<4>{4, 5, 6, n});
+    }
+    quelle.Kopf.FunktionNr = 4;
+    quelle.Funktionen[0] = quelle.Funktionen[4];  // record 0 is the selected function
+    for (std::uint8_t& b : quelle.Reserve)
+        b = static_cast<std::uint8_t>(byte(zufall));
+    quelle.Kreise[14].Reserve1088[3] = 0x5A;   // unused slot
+    quelle.Beschriftungen[30].Text = "unused";
+    TDokumentKopf& k = quelle.Kopf;
+    std::tie(k.Reserve28, k.Reserve48[2], k.Reserve1336[100], k.Reserve1596[1], k.Reserve4160[0], k.Reserve4676) =
+        std::tuple(TReserve<4>{1, 2, 3, 4}, 0x33, 0x42, 0x44, 0x11, TReserve<4>{9, 9, 9, 9});
+    std::tie(k.Zahlen, k.Farbig) = std::tuple(3, 0xFF);  // true, as bytes other than 1
+
+    const std::vector<std::uint8_t> datei = EncodeDokument(quelle);
+    DokumentErgebnis gelesen = DecodeDokument(datei);
+    ASSERT_TRUE(gelesen.Ok());
+    ASSERT_TRUE(DokumentPruefen(gelesen.Bild).empty());
+
+    // Open: what the reader does apart from the windows.
+    BildInTabellen(gelesen.Bild);
+    DokumentRestMerken(gelesen.Bild);
+    for (std::size_t i = 1; i <= 12; ++i)
+        SatzInFunktion(gelesen.Bild.Funktionen[i], *Funktionen[i]);
+    Funktionen[0] = Funktionen[static_cast<std::size_t>(gelesen.Bild.Kopf.FunktionNr)];
+    SatzInFunktion(gelesen.Bild.Funktionen[0], *Funktionen[0]);
+
+    TDokumentBild neu;
+    // Save: the header as the windows give it, without reserved bytes and
+    // with 0 or 1 for the Boolean bytes.
+    neu.Kopf = NeuerDokumentKopf();
+    neu.Kopf.FunktionNr = gelesen.Bild.Kopf.FunktionNr;
+    FunktionenInBild(neu);
+    TabellenInBild(neu);
+    DokumentRestEinsetzen(neu);
+    EXPECT_TRUE(EncodeDokument(neu) == datei);
+
+    // A box switched off meanwhile writes 0, whatever the file held.
+    neu.Kopf.Farbig = 0;
+    DokumentRestEinsetzen(neu);
+    EXPECT_EQ(neu.Kopf.Farbig, 0);
+
+    DokumentRest = restVorher;
+    ReserveBlock = reserveVorher;
 }
 
 }  // namespace

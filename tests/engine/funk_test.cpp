@@ -1,7 +1,7 @@
 // The term language: what compiles, where it stops and what the tree
-// means; the evaluator's guards on both sides of their bounds, the power
-// rules, "carry on with 0", the jump flag, and the bits both evaluator paths
-// give.
+// means; the text a function object keeps; the evaluator's guards on both
+// sides of their bounds, the power rules, "carry on with 0", the jump flag,
+// and the bits both evaluator paths give.
 #include "engine/funk.h"
 #include "engine/funktion.h"
 
@@ -51,7 +51,6 @@ long double ValueAt(const std::string& term, long double x)
 }
 
 const TKnoten& RootOf(const TFunktionsKopf& kopf) { return kopf.Nodes.at(static_cast<std::size_t>(kopf.Root)); }
-const TKnoten& Child(const TFunktionsKopf& kopf, std::int32_t i) { return kopf.Nodes.at(static_cast<std::size_t>(i)); }
 
 struct Eval {
     long double value = 0;
@@ -177,18 +176,9 @@ TEST(FunkCompile, NonSmoothFlagAndKeywordLookup)
         EXPECT_EQ(LookupFunctionKeyword(t), 0) << t;
 }
 
-// A keyword takes one factor: the next number, bracket or keyword.
-TEST(FunkCompile, KeywordArguments)
-{
-    EXPECT_TRUE(Compile("f(x)=sin[x]").ok);
-    EXPECT_TRUE(Compile("f(x)=sqrt(2)").ok);
-    EXPECT_FALSE(Compile("f(x)=sqrt2").ok);  // one identifier "sqrt2"
-    EXPECT_FALSE(Compile("f(x)=sin-x").ok);
-    EXPECT_NEAR(static_cast<double>(ValueAt("f(x)=sin(x)^2", 0.5)), std::pow(std::sin(0.5), 2), 1e-15);
-    EXPECT_NEAR(static_cast<double>(ValueAt("f(x)=ln(x)*x", 3)), std::log(3.0) * 3, 1e-15);
-}
-
-TEST(FunkCompile, PrecedenceThroughValues)
+// Precedence, keywords that take one factor (the next number or bracket),
+// and numbers, through values.
+TEST(FunkCompile, PrecedenceAndNumbersThroughValues)
 {
     const struct {
         const char* term;
@@ -198,37 +188,32 @@ TEST(FunkCompile, PrecedenceThroughValues)
         {"f(x) = 2^3^2", 0, 64},    // (2^3)^2
         {"f(x) = 2+3*4^2", 0, 50},  {"f(x) = 12/3/2", 0, 2},   {"f(x) = 10-3-2", 0, 5},
         {"f(x) = 2*(3+4)", 0, 14},  {"f(x) = +-x", 5, -5},     {"f(x) = 2^(-1)", 0, 0.5L},
+        {"f(x)=round(x)^2", 1.5L, 4}, {"f(x)=sqrt(x)*x", 4, 8}, {"f(x)=sqrt[x]", 4, 2},
+        {"f(x)=sqrt(2)", 0, std::sqrt(2.0L)},
+        {"f(x) = 3,5E-2", 0, 3.5L / 100}, {"f(x) = 2,5", 0, 2.5L},  {"f(x) = 1.", 0, 1},
+        {"f(x) = 0E99", 0, 0},      {"f(x) = pi", 0, kPi},      {"f(x) = 0E99999999999999999999", 0, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ValueAt(c.term, c.x), c.value) << c.term;
-
-    TFunktionsKopf kopf;
-    ASSERT_TRUE(Compile(kopf, "f(x)=-x^2").ok);
-    const TKnoten& neg = RootOf(kopf);
-    EXPECT_EQ(neg.Kind, TKnoten::Function);
-    EXPECT_EQ(neg.Code, FunctionCode::Negate);
-    EXPECT_EQ(Child(kopf, neg.Left).Kind, TKnoten::Operator);
-    EXPECT_EQ(Child(kopf, neg.Left).Code, OperatorCode::Power);
-}
-
-TEST(FunkCompile, Numbers)
-{
-    EXPECT_EQ(ValueAt("f(x) = 3,5E-2", 0), 3.5L / 100);
-    EXPECT_EQ(ValueAt("f(x) = 2,5", 0), 2.5L);
-    EXPECT_EQ(ValueAt("f(x) = 1.", 0), 1);
-    EXPECT_EQ(ValueAt("f(x) = 0E99", 0), 0);
+    EXPECT_EQ(ValueAt("f(x)=0." + std::string(6000, '0') + "1", 0), 0);  // just 0
     auto close = [](long double a, long double b) { return std::fabs(a / b - 1) < 1e-18L; };
     EXPECT_TRUE(close(ValueAt("f(x) = 1E36", 0), 1e36L));
     EXPECT_TRUE(close(ValueAt("f(x) = 12E+2", 0), 1200));
     EXPECT_TRUE(close(ValueAt("f(x) = 1E-36", 0), 1e-36L));
-    EXPECT_TRUE(Compile("f(x) = 0.1E37").ok);
-    EXPECT_TRUE(Compile("f(x) = 9.9E36").ok);
-    EXPECT_EQ(ValueAt("f(x) = pi", 0), 3.14159265358979323846264338327950288L);
     // Without an exponent there is no range test.
     EXPECT_TRUE(close(ValueAt("f(x) = 1000000000000000000000000000000000000000", 0), 1e39L));
+    for (const char* t : {"f(x) = 0.1E37", "f(x) = 9.9E36", "f(x)=sin[x]"})
+        EXPECT_TRUE(Compile(t).ok) << t;
     // An exponent that overflows any integer is refused, not wrapped.
-    EXPECT_FALSE(Compile("f(x) = 1E99999999999999999999").ok);
-    EXPECT_EQ(ValueAt("f(x) = 0E99999999999999999999", 0), 0);
+    for (const char* t : {"f(x) = 1E99999999999999999999", "f(x)=sqrt2", "f(x)=sin-x"})
+        EXPECT_FALSE(Compile(t).ok) << t;
+
+    TFunktionsKopf kopf;
+    ASSERT_TRUE(Compile(kopf, "f(x)=-x^2").ok);
+    const TKnoten& neg = RootOf(kopf);
+    const TKnoten& power = kopf.Nodes.at(static_cast<std::size_t>(neg.Left));
+    EXPECT_EQ(std::tuple(neg.Kind, neg.Code, power.Kind, power.Code),
+              std::tuple(TKnoten::Function, FunctionCode::Negate, TKnoten::Operator, OperatorCode::Power));
 }
 
 // Faults that would hang or overflow the stack are refused.
@@ -239,16 +224,13 @@ TEST(FunkCompile, AbsurdInputFailsCleanly)
     EXPECT_FALSE(Compile("f(x)=" + huge).ok);
     EXPECT_FALSE(Compile("f(x)=" + huge + "E1").ok);
     EXPECT_FALSE(Compile("f(x)=1." + huge).ok);
-    // A long string of zeros after the point is just 0.
-    EXPECT_EQ(ValueAt("f(x)=0." + std::string(6000, '0') + "1", 0), 0);
 
     // Nesting: 500 brackets are fine, 501 are refused at the 501st opener.
     auto nested = [](int n) { return "f(x)=" + std::string(static_cast<std::size_t>(n), '(') + "x" +
                                      std::string(static_cast<std::size_t>(n), ')'); };
     EXPECT_TRUE(Compile(nested(500)).ok);
     const Result deep = Compile(nested(501));
-    EXPECT_FALSE(deep.ok);
-    EXPECT_EQ(deep.errorPos, 6 + 500);
+    EXPECT_EQ(std::pair(deep.ok, deep.errorPos), std::pair(false, 6 + 500));
     EXPECT_FALSE(Compile(nested(100000)).ok);
     std::string sines = "f(x)=";
     for (int i = 0; i < 600; ++i) sines += "sin(";
@@ -274,13 +256,60 @@ TEST(FunkCompile, RecompilationReplacesEverything)
     EXPECT_EQ(kopf.Text, "f(x)=2x");
     const long double p[6] = {1, 2, 0, 0, 0, 0};
     bool ok = true, jump = true;
-    EXPECT_EQ(EvaluateTerm(kopf, p, ok, jump), 0);
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(jump);
-
+    EXPECT_EQ(std::tuple(EvaluateTerm(kopf, p, ok, jump), ok, jump), std::tuple(0.0L, false, false));
     TFunktionsKopf fresh;
-    EXPECT_EQ(EvaluateTerm(fresh, p, ok, jump), 0);
-    EXPECT_FALSE(ok);
+    EXPECT_EQ(std::pair(EvaluateTerm(fresh, p, ok, jump), ok), std::pair(0.0L, false));
+}
+
+// The function object: the text it keeps, and evaluation through it.
+TEST(Funktion, TermTextAndSmoothnessAfterSetTerm)
+{
+    TFunktion f;
+    f.SetTerm("f(x) = abs(x)");
+    EXPECT_EQ(std::tuple(f.GetCompiled(), f.GetNonSmooth(), f.GetTerm(), f.GetErrorPos()),
+              std::tuple(true, true, "f(x) = abs(x)", 0));
+    f.SetTerm("f(x) = x^");
+    EXPECT_EQ(std::tuple(f.GetCompiled(), f.GetTerm(), f.GetErrorPos()), std::tuple(false, "f(x)=x^", 8));
+    // The empty equations keep their display form.
+    for (const char* leer : {"f(x) = ", "f(x)=", "f(x,t) = "}) {
+        f.SetTerm(leer);
+        EXPECT_FALSE(f.GetCompiled());
+        EXPECT_EQ(f.GetTerm(), leer[3] == ',' ? "f(x,t) = " : "f(x) = ") << leer;
+    }
+    f.SetTerm("g(x) = ");
+    EXPECT_EQ(f.GetTerm(), "g(x)=");
+
+    // Commas and odd spacing survive a successful compilation as typed.
+    f.SetTerm("  f(x , t) = 2,5 * t*x ");
+    EXPECT_TRUE(f.GetCompiled());
+    EXPECT_FALSE(f.GetNonSmooth());  // follows the last term
+    f.SetTerm(f.GetTerm());
+    EXPECT_EQ(f.GetTerm(), "  f(x , t) = 2,5 * t*x ");
+}
+
+TEST(Funktion, EvaluateFillsValueAndFlags)
+{
+    TFunktion f;
+    f.SetTerm("f(x) = sign(x-2)");
+    f.Evaluate(2, 0);
+    EXPECT_EQ(std::tuple(f.GetValueValid(), f.GetJumpHit(), f.GetValue()), std::tuple(true, true, 0.0L));
+    f.Evaluate(5, 0);
+    EXPECT_EQ(std::tuple(f.GetValueValid(), f.GetJumpHit(), f.GetValue()), std::tuple(true, false, 1.0L));
+
+    f.SetTerm("f(x,t) = t*x^2");
+    const long double p[6] = {-3, 0.5L, 7, 7, 7, 7};
+    f.Evaluate(p);
+    EXPECT_EQ(f.GetValue(), 4.5L);
+
+    // A failed term is never evaluated, whatever the term before left behind;
+    // a copy keeps its own compiled term.
+    const TFunktion kopie = f;
+    f.SetTerm("f(x) = 2x");  // its prefix "2" parses
+    f.Evaluate(3, 0);
+    EXPECT_EQ(std::tuple(f.GetValueValid(), f.GetValue()), std::tuple(false, 0.0L));
+    TFunktion b = kopie;
+    b.Evaluate(3, 2);
+    EXPECT_EQ(b.GetValue(), 18);
 }
 
 TEST(FunkEval, Powers)

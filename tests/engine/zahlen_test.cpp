@@ -52,26 +52,17 @@ TEST(Runden, IntoInt32OnlyWhatFits)
     EXPECT_EQ(RoundToInt64(4.5L), 4);
 }
 
+// Both widths alike; values beyond the range give the nearest limit.
 TEST(Runden, ConversionsSaturateInsteadOfOverflowing)
 {
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(SaturateToInt32(1e300), Max32);
-    EXPECT_EQ(SaturateToInt32(-1e300), Min32);
-    EXPECT_EQ(SaturateToInt32(inf), Max32);
-    EXPECT_EQ(SaturateToInt32(-inf), Min32);
-    EXPECT_EQ(SaturateToInt32(nan), 0);
-    EXPECT_EQ(SaturateToInt32(2147483647.9), Max32);
-    EXPECT_EQ(SaturateToInt32(2147483648.0), Max32);
-    EXPECT_EQ(SaturateToInt32(-2147483648.9), Min32);
-    EXPECT_EQ(SaturateToInt32(-7.9), -7);
-    EXPECT_EQ(SaturateToInt64(9.3e18), Max64);
-    EXPECT_EQ(SaturateToInt64(-9.3e18), Min64);
-    EXPECT_EQ(SaturateToInt64(-9223372036854775808.0), Min64);
-    EXPECT_EQ(SaturateToInt64(nan), 0);
+    const long double inf = HUGE_VALL, nan = std::nanl("");
+    for (auto [x, e] : {std::pair{1e300L, Max32}, {-1e300L, Min32}, {inf, Max32}, {-inf, Min32}, {nan, 0},
+                        {2147483647.9L, Max32}, {2147483648.0L, Max32}, {-2147483648.9L, Min32}, {-7.9L, -7}})
+        EXPECT_EQ(std::pair(SaturateToInt32(static_cast<double>(x)), SaturateToInt32(x)), std::pair(e, e)) << x;
+    for (auto [x, e] : {std::pair{9.3e18L, Max64}, {-9.3e18L, Min64}, {-0x1p63L, Min64}, {nan, 0L}, {0x1p63L, Max64}})
+        EXPECT_EQ(std::pair(SaturateToInt64(static_cast<double>(x)), SaturateToInt64(x)), std::pair(e, e)) << x;
     EXPECT_EQ(SaturateToInt64(-9223372036854775808.5L), Min64);
     EXPECT_EQ(SaturateToInt64(9223372036854775807.0L), Max64);
-    EXPECT_EQ(SaturateToInt32(static_cast<long double>(nan)), 0);
     EXPECT_EQ(RoundToInt32(1e10), Max32);
     EXPECT_EQ(RoundToInt32(-1e10L), Min32);
 }
