@@ -259,9 +259,9 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
     for (const char* g : {"", "1", "8a", "1d", "1bx", "b1"})
         faelle.push_back({M::Gitter, 0, [g](B b) { b.Kopf.Gitter = g; }});
     // Empty, inverted and too wide views; the width must not overflow.
-    for (auto [von, bis] : {std::pair{3, 3}, {6, -5}, {0, 1000001}, {INT32_MIN, INT32_MAX}, {INT32_MAX, INT32_MIN}}) {
-        faelle.push_back({M::AnsichtX, 0, [=](B b) { std::tie(b.Kopf.XMin, b.Kopf.XMax) = std::tuple(von, bis); }});
-        faelle.push_back({M::AnsichtY, 0, [=](B b) { std::tie(b.Kopf.YMin, b.Kopf.YMax) = std::tuple(von, bis); }});
+    for (std::pair v : {std::pair{3, 3}, {6, -5}, {0, 1000001}, {INT32_MIN, INT32_MAX}, {INT32_MAX, INT32_MIN}}) {
+        faelle.push_back({M::AnsichtX, 0, [v](B b) { std::tie(b.Kopf.XMin, b.Kopf.XMax) = v; }});
+        faelle.push_back({M::AnsichtY, 0, [v](B b) { std::tie(b.Kopf.YMin, b.Kopf.YMax) = v; }});
     }
     const TDokumentBild gesund = GesundesBild();
     for (std::size_t i = 0; i < faelle.size(); ++i) {
