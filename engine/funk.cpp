@@ -1,12 +1,38 @@
 #include "engine/funk.h"
 #include "engine/funktion.h"
+#include "engine/runden.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 
+// Two pieces of the evaluator are written for the x87 unit as g++ drives it
+// on x86-64: the square root and the store of a result that is read back at
+// once. Both pay in plotting, where every pixel column evaluates a term.
+// Every other compiler and target, and any build configured with
+// TESSAPLUN_PLAIN_EVALUATOR, takes the plain C++ path instead; both paths
+// give the same bits, which the tests pin.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(TESSAPLUN_PLAIN_EVALUATOR)
+#define TESSAPLUN_X87_EVALUATOR 1
 #include <emmintrin.h>
+#else
+#define TESSAPLUN_X87_EVALUATOR 0
+#endif
+
+// Only a release build of the x87 path tells the compiler that no other
+// step exists, which spares a range test on every dispatch; debug and
+// sanitizer builds, and the plain path, check it.
+#if TESSAPLUN_X87_EVALUATOR && defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+#define TESSAPLUN_STEP_CHECKED 0
+#else
+#define TESSAPLUN_STEP_CHECKED 1
+#endif
 
 namespace {
 
@@ -31,7 +57,7 @@ constexpr double kPotenzTief = 0x1p-1000; // e^-693: above e^-800
 // Deeper bracket nesting would only exhaust the stack; no school term needs it.
 constexpr int kMaxTiefe = 500;
 
-// Steps besides the functions, which use their codes 1..28.
+// Steps besides the functions, which use their function codes.
 enum : std::uint8_t {
     OpPow = 40,
     OpPowIntExp,    // constant exponent that is an integer 1..64 in magnitude
@@ -39,10 +65,11 @@ enum : std::uint8_t {
     OpSave,         // Work[C] := running value
     OpSaveReg,      // saved register := running value
     // + - * / come in one variant per pair of operand classes, so that the
-    // evaluator fetches each operand without testing where it lies:
-    // OpArith + 36 * (0 "+", 1 "-", 2 "*", 3 "/") + 6 * class(A) + class(B).
+    // evaluator fetches each operand without testing where it lies
+    // (ArithStep numbers them).
     OpArith = 64
 };
+static_assert(int{OpPow} > int{FunctionCode::Last});
 
 // Operand classes of the arithmetic variants. Only a first operand can be a
 // saved value: whatever is saved is older than the step's second operand.
@@ -50,6 +77,18 @@ enum : std::uint8_t {
 // most one per step).
 constexpr int kClassRunning = 0, kClassX = 1, kClassT = 2, kClassMemory = 3, kClassSaved = 4,
               kClassShort = 5;
+constexpr int kClassCount = 6;
+
+// The step of "+", "-", "*" or "/" (an OperatorCode) for the operand classes.
+constexpr int ArithStep(int operatorCode, int classA, int classB)
+{
+    return OpArith + kClassCount * kClassCount * (operatorCode - OperatorCode::Plus) +
+           kClassCount * classA + classB;
+}
+static_assert(ArithStep(OperatorCode::Divide, kClassShort, kClassShort) <= 255);
+
+// Parameter indices that have registers of their own.
+constexpr int kIndexX = 1, kIndexT = 2;
 
 int OperandClass(std::uint8_t source)
 {
@@ -62,27 +101,19 @@ int OperandClass(std::uint8_t source)
     }
 }
 
-struct Keyword {
-    const char* name;
-    int code;
-};
-
-constexpr Keyword kKeywords[] = {
-    {"ABS", 1},     {"ABSOLUT", 1},   {"BETRAG", 1},    {"SQR", 2},        {"SQUARE", 2},
-    {"QUADRAT", 2}, {"ROUND", 3},     {"RUNDE", 3},     {"TRUNC", 4},      {"INT", 4},
-    {"SQRT", 5},    {"WURZEL", 5},    {"SQUAREROOT", 5}, {"SIN", 6},       {"COS", 7},
-    {"ATAN", 8},    {"ARCTAN", 8},    {"EXP", 9},       {"LN", 10},        {"LOG", 11},
-    {"TAN", 13},    {"ASIN", 14},     {"ARCSIN", 14},   {"COT", 15},       {"SINH", 16},
-    {"COSH", 17},   {"ARSINH", 18},   {"ARCOSH", 19},   {"ARTANH", 20},    {"ARCOTH", 21},
-    {"TANH", 22},   {"COTH", 23},     {"ACOS", 24},     {"ARCCOS", 24},    {"ACOT", 25},
-    {"ARCCOT", 25}, {"GAUSS", 26},    {"FLOOR", 26},    {"SIGN", 27},      {"SIGNUM", 27},
-    {"HS", 28},     {"HEAVISIDE", 28},
-};
-static_assert(sizeof kKeywords / sizeof kKeywords[0] == 42);
+static_assert(std::size(FunctionKeywords) == 42);
 
 bool IsNonSmooth(int code)
 {
-    return code == 1 || code == 3 || code == 4 || code == 26 || code == 27 || code == 28;
+    switch (code) {
+    case FunctionCode::Abs:
+    case FunctionCode::Round:
+    case FunctionCode::Trunc:
+    case FunctionCode::Floor:
+    case FunctionCode::Sign:
+    case FunctionCode::Heaviside: return true;
+    default: return false;
+    }
 }
 
 // Plain ASCII tests: terms may hold UTF-8 bytes, which must simply not match.
@@ -375,7 +406,7 @@ void Compiler::ParsePower(std::int32_t& node)
         std::int32_t right = -1;
         ParseFactor(right);
         if (!ok) return;
-        node = NewInner(TKnoten::Operator, 5, node, right);
+        node = NewInner(TKnoten::Operator, OperatorCode::Power, node, right);
     }
 }
 
@@ -383,7 +414,7 @@ void Compiler::ParseTerm(std::int32_t& node)
 {
     ParsePower(node);
     while (ok && (Peek() == '*' || Peek() == '/')) {
-        const int code = Peek() == '*' ? 3 : 4;
+        const int code = Peek() == '*' ? OperatorCode::Times : OperatorCode::Divide;
         ++pos;
         std::int32_t right = -1;
         ParsePower(right);
@@ -408,12 +439,12 @@ void Compiler::ParseExpression(std::int32_t& node)
         std::int32_t arg = -1;
         ParseTerm(arg);
         if (!ok) return;
-        node = NewInner(TKnoten::Function, 12, arg);
+        node = NewInner(TKnoten::Function, FunctionCode::Negate, arg);
     } else {
         ParseTerm(node);
     }
     while (ok && (Peek() == '+' || Peek() == '-')) {
-        const int code = Peek() == '+' ? 1 : 2;
+        const int code = Peek() == '+' ? OperatorCode::Plus : OperatorCode::Minus;
         ++pos;
         std::int32_t right = -1;
         ParseTerm(right);
@@ -497,9 +528,9 @@ void Flatten(TFunktionsKopf& kopf)
         todo.pop_back();
         const TKnoten& k = nodes[static_cast<std::size_t>(v.node)];
         if (k.Kind == TKnoten::Parameter) {
-            const std::uint8_t source = k.Code == 1   ? TTermStep::FromX
-                                        : k.Code == 2 ? TTermStep::FromT
-                                                      : TTermStep::FromParameter;
+            const std::uint8_t source = k.Code == kIndexX   ? TTermStep::FromX
+                                        : k.Code == kIndexT ? TTermStep::FromT
+                                                            : TTermStep::FromParameter;
             operands.push_back({source, k.Code - 1});
             used = static_cast<std::uint8_t>(used | (1u << (k.Code - 1)));
             continue;
@@ -535,11 +566,10 @@ void Flatten(TFunktionsKopf& kopf)
             st.BSource = b.source;
             st.B = b.slot;
             switch (k.Code) {
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-            {
+            case OperatorCode::Plus:
+            case OperatorCode::Minus:
+            case OperatorCode::Times:
+            case OperatorCode::Divide: {
                 int ca = OperandClass(a.source), cb = OperandClass(b.source);
                 // Only constants, never saved values, lie in Work from kConstBase on
                 // while flattening (saved slots are still negative).
@@ -554,10 +584,10 @@ void Flatten(TFunktionsKopf& kopf)
                     cb = kClassShort;
                 else if (shortConstant(a))
                     ca = kClassShort;
-                st.Op = static_cast<std::uint8_t>(OpArith + 36 * (k.Code - 1) + 6 * ca + cb);
+                st.Op = static_cast<std::uint8_t>(ArithStep(k.Code, ca, cb));
                 break;
             }
-            default: {
+            default: {  // OperatorCode::Power
                 st.Op = OpPow;
                 const TKnoten& base = nodes[static_cast<std::size_t>(k.Left)];
                 const TKnoten& expo = nodes[static_cast<std::size_t>(k.Right)];
@@ -598,34 +628,26 @@ void Flatten(TFunktionsKopf& kopf)
 // ---------------------------------------------------------------------------
 // Evaluation
 
-// Nearest integer, halves to even, for 0 <= v; exact while v < 2^63 and v
-// itself above (every such long double is already whole).
-inline long double NearestWhole(long double v)
-{
-    if (v >= kZwei63) return v;
-    return (v + kZwei63) - kZwei63;
-}
-
-inline long double RoundHalfEven(long double x)
-{
-    return x >= 0 ? NearestWhole(x) : -NearestWhole(-x);
-}
-
 // Integer part towards 0 for |x| < 2^63, without a library call.
 inline long double TruncSmall(long double x)
 {
     const long double ax = std::fabs(x);
-    long double r = NearestWhole(ax);
+    long double r = RoundHalfEven(ax);
     if (r > ax) r -= 1;
     return x < 0 ? -r : r;
 }
 
-// The square root of x >= 0 by the x87 instruction itself: the library call
-// would pass the 80-bit argument through memory and give the same result.
+// The square root of x >= 0. On the x87 path by the instruction itself: the
+// library call would pass the 80-bit argument through memory and give the
+// same result, the correctly rounded root.
 inline long double SqrtNonNegative(long double x)
 {
+#if TESSAPLUN_X87_EVALUATOR
     asm("fsqrt" : "+t"(x));
     return x;
+#else
+    return std::sqrt(x);
+#endif
 }
 
 inline bool IsOdd(long double whole) { return std::fmod(whole, 2.0L) != 0; }
@@ -676,7 +698,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
 [[gnu::always_inline]] inline long double PowByExp(long double a, long double b, long double t, bool& good)
 {
     const long double bb = std::fabs(b);
-    const long double k = NearestWhole(bb);
+    const long double k = RoundHalfEven(bb);
     if (k >= 1 && std::fabs(bb - k) < 1e-8L) {
         const long double r = std::exp(t);
         return (a < 0 && IsOdd(k)) ? -r : r;
@@ -694,7 +716,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
         return 0;
     }
     const long double bb = std::fabs(b);
-    if (bb >= 1 && bb <= 64 && NearestWhole(bb) == bb)
+    if (bb >= 1 && bb <= 64 && RoundHalfEven(bb) == bb)
         return PowWhole(a, static_cast<unsigned>(bb), b < 0, good);
     const long double t = b * std::log(std::fabs(a));
     if (PowGuardFails(t)) {
@@ -712,7 +734,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
         return 0;
     }
     const long double bb = std::fabs(b);
-    if (bb >= 1 && bb <= 64 && NearestWhole(bb) == bb) {
+    if (bb >= 1 && bb <= 64 && RoundHalfEven(bb) == bb) {
         long double r = WholePower(std::fabs(a), static_cast<unsigned>(bb));
         if (b < 0) r = 1 / r;
         return (a < 0 && IsOdd(bb)) ? -r : r;
@@ -790,19 +812,19 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
     long double r = 0;
     bool def = true;
     switch (code) {
-    case 1: r = ax; break;
-    case 2: def = ax < 1e19L; if (def) r = x * x; break;
-    case 3: def = ax < 2147483647.0L; if (def) r = RoundHalfEven(x); break;
-    case 4: def = ax < 2147483647.0L; if (def) r = TruncSmall(x); break;
-    case 5: def = x >= 0; if (def) r = SqrtNonNegative(x); break;
-    case 6: def = ax < 1e8L; if (def) r = std::sin(x); break;
-    case 7: def = ax < 1e8L; if (def) r = std::cos(x); break;
-    case 8: def = ax < 1e8L; if (def) r = std::atan(x); break;
-    case 9: def = x > -500 && x < 100; if (def) r = std::exp(x); break;
-    case 10: def = x > 0; if (def) r = std::log(x); break;
-    case 11: def = x > 0; if (def) r = std::log(x) / kLn10; break;
-    case 12: r = x * -1; break;
-    case 13:
+    case FunctionCode::Abs: r = ax; break;
+    case FunctionCode::Sqr: def = ax < 1e19L; if (def) r = x * x; break;
+    case FunctionCode::Round: def = ax < 2147483647.0L; if (def) r = RoundHalfEven(x); break;
+    case FunctionCode::Trunc: def = ax < 2147483647.0L; if (def) r = TruncSmall(x); break;
+    case FunctionCode::Sqrt: def = x >= 0; if (def) r = SqrtNonNegative(x); break;
+    case FunctionCode::Sin: def = ax < 1e8L; if (def) r = std::sin(x); break;
+    case FunctionCode::Cos: def = ax < 1e8L; if (def) r = std::cos(x); break;
+    case FunctionCode::ArcTan: def = ax < 1e8L; if (def) r = std::atan(x); break;
+    case FunctionCode::Exp: def = x > -500 && x < 100; if (def) r = std::exp(x); break;
+    case FunctionCode::Ln: def = x > 0; if (def) r = std::log(x); break;
+    case FunctionCode::Log: def = x > 0; if (def) r = std::log(x) / kLn10; break;
+    case FunctionCode::Negate: r = x * -1; break;
+    case FunctionCode::Tan:
         def = ax < 1e8L;
         if (def) {
             const long double c = std::cos(x);
@@ -810,8 +832,8 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
             if (def) r = std::sin(x) / c;
         }
         break;
-    case 14: def = ax < 1; if (def) r = std::atan(x / std::sqrt(1 - x * x)); break;
-    case 15:
+    case FunctionCode::ArcSin: def = ax < 1; if (def) r = std::atan(x / std::sqrt(1 - x * x)); break;
+    case FunctionCode::Cot:
         def = ax < 1e8L;
         if (def) {
             const long double s = std::sin(x);
@@ -819,9 +841,9 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
             if (def) r = std::cos(x) / s;
         }
         break;
-    case 16: def = ax < 11355; if (def) r = (std::exp(x) - std::exp(-x)) / 2; break;
-    case 17: def = ax < 11355; if (def) r = (std::exp(-x) + std::exp(x)) / 2; break;
-    case 18:
+    case FunctionCode::Sinh: def = ax < 11355; if (def) r = (std::exp(x) - std::exp(-x)) / 2; break;
+    case FunctionCode::Cosh: def = ax < 11355; if (def) r = (std::exp(-x) + std::exp(x)) / 2; break;
+    case FunctionCode::ArSinh:
         def = x < 1e2465L;
         if (def) {
             const long double s = std::sqrt(x * x + 1) + x;
@@ -829,7 +851,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
             if (def) r = std::log(s);
         }
         break;
-    case 19:
+    case FunctionCode::ArCosh:
         def = x < 1e2465L && x > 1;
         if (def) {
             const long double s = std::sqrt(x * x - 1) + x;
@@ -837,25 +859,25 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
             if (def) r = std::log(s);
         }
         break;
-    case 20: def = ax < 1; if (def) r = std::log((x + 1) / (1 - x)) / 2; break;
-    case 21: def = ax > 1; if (def) r = std::log((x + 1) / (x - 1)) / 2; break;
-    case 22:
+    case FunctionCode::ArTanh: def = ax < 1; if (def) r = std::log((x + 1) / (1 - x)) / 2; break;
+    case FunctionCode::ArCoth: def = ax > 1; if (def) r = std::log((x + 1) / (x - 1)) / 2; break;
+    case FunctionCode::Tanh:
         def = ax < 11355;
         if (def) {
             const long double ep = std::exp(x), em = std::exp(-x);
             r = (ep - em) / (ep + em);
         }
         break;
-    case 23:
+    case FunctionCode::Coth:
         def = ax < 11355 && x != 0;
         if (def) {
             const long double ep = std::exp(x), em = std::exp(-x);
             r = (ep + em) / (ep - em);
         }
         break;
-    case 24: def = ax < 1; if (def) r = kPiHalbe - std::atan(x / std::sqrt(1 - x * x)); break;
-    case 25: def = ax < 1e8L; if (def) r = kPiHalbe - std::atan(x); break;
-    case 26:
+    case FunctionCode::ArcCos: def = ax < 1; if (def) r = kPiHalbe - std::atan(x / std::sqrt(1 - x * x)); break;
+    case FunctionCode::ArcCot: def = ax < 1e8L; if (def) r = kPiHalbe - std::atan(x); break;
+    case FunctionCode::Floor:
         // The integer part of values from 2^63 on does not fit 64 bits.
         def = ax < kZwei63;
         if (def) {
@@ -863,7 +885,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
             r = (x >= 0 || std::fabs(n - x) < 1e-17L) ? n : n - 1;
         }
         break;
-    case 27:
+    case FunctionCode::Sign:
         if (x > 1e-8L) {
             r = 1;
         } else if (x < -1e-8L) {
@@ -873,7 +895,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
             jump = true;
         }
         break;
-    case 28: r = x > 0 ? 1 : 0; break;
+    case FunctionCode::Heaviside: r = x > 0 ? 1 : 0; break;
     default: def = false; break;
     }
     // The formulas as written can still overflow (coth near 0, arsinh of a
@@ -893,8 +915,8 @@ int LookupFunctionKeyword(const std::string& identifier)
     std::string upper = identifier;
     for (char& c : upper)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    for (const Keyword& k : kKeywords)
-        if (upper == k.name) return k.code;
+    for (const TermKeyword& k : FunctionKeywords)
+        if (upper == k.Name) return k.Code;
     return 0;
 }
 
@@ -941,6 +963,10 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
 
 namespace {
 
+// The 80-bit format as this file reads it: the 64-bit mantissa in the first
+// eight bytes, sign and exponent in the next two.
+static_assert(std::endian::native == std::endian::little);
+
 // Whether v is finite, told from its bits, which spares several x87
 // operations on every evaluation. Exactly the values for which v - v == 0:
 // neither infinite nor NaN, and no unnormal encoding (the explicit integer
@@ -955,6 +981,14 @@ namespace {
     if (exponent == 0) return true;  // zero or (pseudo-)denormal
     return exponent != 0x7FFFu && (mantissa >> 63) != 0;
 }
+
+#if TESSAPLUN_STEP_CHECKED
+[[noreturn]] void UnknownStep(int op)
+{
+    std::fprintf(stderr, "term evaluator: step %d was never made by the flattening\n", op);
+    std::abort();
+}
+#endif
 
 // The evaluator proper, inlined into both of its entries below.
 [[gnu::always_inline]] inline long double RunSteps(const TFunktionsKopf& kopf, const long double p[6],
@@ -1018,7 +1052,7 @@ namespace {
 #define TERM_OPERAND_4(slot, source) saved
 #define TERM_OPERAND_5(slot, source) static_cast<long double>(st.Short)
 #define TERM_ARITH(OPI, FN, CA, CB)                                      \
-    case OpArith + 36 * OPI + 6 * CA + CB:                               \
+    case ArithStep(OPI, CA, CB):                                         \
         run = FN(TERM_OPERAND_##CA(st.A, st.ASource), TERM_OPERAND_##CB(st.B, st.BSource), good); \
         break;
 // A second operand is never a saved value; at most one operand is short.
@@ -1033,10 +1067,10 @@ namespace {
 
     for (const TTermStep& st : kopf.Steps) {
         switch (st.Op) {
-            TERM_ARITH_FORMS(0, Add)
-            TERM_ARITH_FORMS(1, Subtract)
-            TERM_ARITH_FORMS(2, Multiply)
-            TERM_ARITH_FORMS(3, Divide)
+            TERM_ARITH_FORMS(OperatorCode::Plus, Add)
+            TERM_ARITH_FORMS(OperatorCode::Minus, Subtract)
+            TERM_ARITH_FORMS(OperatorCode::Times, Multiply)
+            TERM_ARITH_FORMS(OperatorCode::Divide, Divide)
         case OpSave: w[st.C] = run; break;
         case OpSaveReg: saved = run; break;
         case OpPow: run = PowGeneral(fetch(st.ASource, st.A), fetch(st.BSource, st.B), good); break;
@@ -1044,14 +1078,25 @@ namespace {
         case OpPowConstBase:
             run = PowConstBase(fetch(st.ASource, st.A), w[st.C], fetch(st.BSource, st.B), good);
             break;
-        case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 10:
-        case 11: case 12: case 13: case 14: case 15: case 16: case 17: case 18: case 19:
-        case 20: case 21: case 22: case 23: case 24: case 25: case 26: case 27: case 28:
+        case FunctionCode::Abs: case FunctionCode::Sqr: case FunctionCode::Round:
+        case FunctionCode::Trunc: case FunctionCode::Sqrt: case FunctionCode::Sin:
+        case FunctionCode::Cos: case FunctionCode::ArcTan: case FunctionCode::Exp:
+        case FunctionCode::Ln: case FunctionCode::Log: case FunctionCode::Negate:
+        case FunctionCode::Tan: case FunctionCode::ArcSin: case FunctionCode::Cot:
+        case FunctionCode::Sinh: case FunctionCode::Cosh: case FunctionCode::ArSinh:
+        case FunctionCode::ArCosh: case FunctionCode::ArTanh: case FunctionCode::ArCoth:
+        case FunctionCode::Tanh: case FunctionCode::Coth: case FunctionCode::ArcCos:
+        case FunctionCode::ArcCot: case FunctionCode::Floor: case FunctionCode::Sign:
+        case FunctionCode::Heaviside:
             run = EvalFunction(st.Op, fetch(st.ASource, st.A), good, jmp);
             break;
-        // The flattening makes no other steps; saying so spares the range
-        // test on every dispatch.
-        default: __builtin_unreachable();
+        // The flattening makes no other steps.
+        default:
+#if TESSAPLUN_STEP_CHECKED
+            UnknownStep(st.Op);
+#else
+            __builtin_unreachable();
+#endif
         }
     }
 #undef TERM_ARITH_FORMS
@@ -1071,12 +1116,16 @@ namespace {
     return fetch(kopf.ResultSource, kopf.ResultSlot);
 }
 
+#if TESSAPLUN_X87_EVALUATOR
 // Stores v so that a load soon after it is served from the store queue. The
 // x87 80-bit store goes out in two parts, and an 80-bit load right behind it
 // cannot combine them: it waits until the store has reached the cache, which
 // costs more than evaluating a whole short term. Plotting reads every value
 // back at once, so the value is written as one 16-byte store instead (its two
-// parts are read back as integers, which the store queue does serve).
+// parts are read back as integers, which the store queue does serve). It
+// writes all 16 bytes of dst: the value in the first ten, in the layout
+// asserted above IsFiniteOperand, and zero in the six the type leaves unused.
+static_assert(sizeof(long double) == 16, "the result store writes one 16-byte long double");
 [[gnu::always_inline]] inline void StoreForReload(long double& dst, long double v)
 {
     long double scratch;
@@ -1093,6 +1142,10 @@ namespace {
                                           static_cast<int>(signExponent), 4);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(&dst), bits);
 }
+
+#else
+inline void StoreForReload(long double& dst, long double v) { dst = v; }
+#endif
 
 }  // namespace
 

@@ -20,13 +20,62 @@
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the term language computes in 80-bit extended precision");
 
+// The function codes of the term language, shared by the keyword table, the
+// compiled tree, the evaluator and the tests. Their values are those the
+// language has always had, so a tree means the same in every version;
+// Negate (12) is the leading minus sign and has no keyword.
+struct FunctionCode {
+    enum Value : std::uint8_t {
+        Abs = 1, Sqr = 2, Round = 3, Trunc = 4, Sqrt = 5, Sin = 6, Cos = 7, ArcTan = 8,
+        Exp = 9, Ln = 10, Log = 11, Negate = 12, Tan = 13, ArcSin = 14, Cot = 15, Sinh = 16,
+        Cosh = 17, ArSinh = 18, ArCosh = 19, ArTanh = 20, ArCoth = 21, Tanh = 22, Coth = 23,
+        ArcCos = 24, ArcCot = 25, Floor = 26, Sign = 27, Heaviside = 28,
+        First = Abs, Last = Heaviside
+    };
+};
+
+// The codes of the binary operators in the compiled tree.
+struct OperatorCode {
+    enum Value : std::uint8_t { Plus = 1, Minus = 2, Times = 3, Divide = 4, Power = 5 };
+};
+
+// The keywords of the term language in upper case (they are matched
+// case-insensitively for a-z) with the functions they name.
+struct TermKeyword {
+    const char* Name;
+    FunctionCode::Value Code;
+};
+inline constexpr TermKeyword FunctionKeywords[] = {
+    {"ABS", FunctionCode::Abs},         {"ABSOLUT", FunctionCode::Abs},
+    {"BETRAG", FunctionCode::Abs},      {"SQR", FunctionCode::Sqr},
+    {"SQUARE", FunctionCode::Sqr},      {"QUADRAT", FunctionCode::Sqr},
+    {"ROUND", FunctionCode::Round},     {"RUNDE", FunctionCode::Round},
+    {"TRUNC", FunctionCode::Trunc},     {"INT", FunctionCode::Trunc},
+    {"SQRT", FunctionCode::Sqrt},       {"WURZEL", FunctionCode::Sqrt},
+    {"SQUAREROOT", FunctionCode::Sqrt}, {"SIN", FunctionCode::Sin},
+    {"COS", FunctionCode::Cos},         {"ATAN", FunctionCode::ArcTan},
+    {"ARCTAN", FunctionCode::ArcTan},   {"EXP", FunctionCode::Exp},
+    {"LN", FunctionCode::Ln},           {"LOG", FunctionCode::Log},
+    {"TAN", FunctionCode::Tan},         {"ASIN", FunctionCode::ArcSin},
+    {"ARCSIN", FunctionCode::ArcSin},   {"COT", FunctionCode::Cot},
+    {"SINH", FunctionCode::Sinh},       {"COSH", FunctionCode::Cosh},
+    {"ARSINH", FunctionCode::ArSinh},   {"ARCOSH", FunctionCode::ArCosh},
+    {"ARTANH", FunctionCode::ArTanh},   {"ARCOTH", FunctionCode::ArCoth},
+    {"TANH", FunctionCode::Tanh},       {"COTH", FunctionCode::Coth},
+    {"ACOS", FunctionCode::ArcCos},     {"ARCCOS", FunctionCode::ArcCos},
+    {"ACOT", FunctionCode::ArcCot},     {"ARCCOT", FunctionCode::ArcCot},
+    {"GAUSS", FunctionCode::Floor},     {"FLOOR", FunctionCode::Floor},
+    {"SIGN", FunctionCode::Sign},       {"SIGNUM", FunctionCode::Sign},
+    {"HS", FunctionCode::Heaviside},    {"HEAVISIDE", FunctionCode::Heaviside},
+};
+
 // One node of a compiled term.
 struct TKnoten {
     enum : std::uint8_t { Function = 0, Operator = 1, Parameter = 2, Constant = 3 };
 
     std::uint8_t Kind = Constant;
-    // Function: code 1..28; operator: 1 "+", 2 "-", 3 "*", 4 "/", 5 "^";
-    // parameter: index 1..6.
+    // Function: a FunctionCode; operator: an OperatorCode; parameter: its
+    // index 1..6 (1 is x, 2 is t).
     std::int32_t Code = 0;
     std::int32_t Left = -1;   // function: the argument; operator: left operand
     std::int32_t Right = -1;  // operator: right operand
@@ -43,7 +92,7 @@ struct TTermStep {
     enum : std::uint8_t { FromRunning = 0, FromWork = 1, FromParameter = 2, FromX = 3, FromT = 4,
                           FromSaved = 5 };
 
-    std::uint8_t Op = 0;  // function code 1..28, or one of the steps in funk.cpp
+    std::uint8_t Op = 0;  // a FunctionCode, or one of the steps in funk.cpp
     std::uint8_t K = 0;   // integer exponent 1..64 of a power with a constant exponent
     bool NegativeExp = false;
     std::uint8_t ASource = FromRunning;  // first operand (a function's argument)

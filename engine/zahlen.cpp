@@ -8,16 +8,6 @@
 
 static_assert(std::numeric_limits<long double>::digits == 64, "long double must be the 80-bit extended type");
 
-double RoundHalfEven(double x)
-{
-    return std::nearbyint(x);  // the default rounding mode: to nearest, ties to even
-}
-
-long double RoundHalfEven(long double x)
-{
-    return std::nearbyintl(x);
-}
-
 std::int32_t SaturateToInt32(double x)
 {
     if (std::isnan(x))

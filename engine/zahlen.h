@@ -3,15 +3,12 @@
 // Nothing here depends on the C locale: the program's decimal separator is
 // always passed in (usually Dezimaltrenner() from engine/tabellen.h).
 
+#include "engine/runden.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-// Round to the nearest integer, halves to the even neighbour (2.5 -> 2,
-// 3.5 -> 4, -2.5 -> -2). Non-finite values come back unchanged.
-double RoundHalfEven(double x);
-long double RoundHalfEven(long double x);
 
 // Conversions to integers that never invoke undefined behaviour: values
 // beyond the range give the nearest limit, NaN gives 0.

@@ -188,25 +188,6 @@ double TGraphik::PixelToWorldYSnapped(std::int32_t py) const
 
 namespace {
 
-// Rounds half to even into Int32; no value when it does not fit (or is not
-// a number). Every plotted sample passes here, so the common case avoids
-// the slow library rounding of long double: adding and subtracting 2^52
-// rounds a double of magnitude below 2^51 to an integer, halves to even, in
-// the default rounding mode.
-std::optional<std::int32_t> TryRound(long double v)
-{
-    constexpr double Grenze = 2147483647.0;
-    const double d = static_cast<double>(v);
-    if (!(std::fabs(d) <= Grenze + 1.0))
-        return std::nullopt;  // too large, or not a number
-    constexpr double Zwei52 = 4503599627370496.0;
-    const double t = d + (d < 0 ? -Zwei52 : Zwei52);
-    const double r = t - (d < 0 ? -Zwei52 : Zwei52);
-    if (r < -Grenze - 1.0 || r > Grenze)
-        return std::nullopt;
-    return static_cast<std::int32_t>(r);
-}
-
 constexpr std::int32_t FarAway = 1000000;
 
 }  // namespace
@@ -219,7 +200,7 @@ std::int32_t TGraphik::WorldToPrintX(double x) const
 std::int32_t TGraphik::WorldToPrintY(long double y) const
 {
     const long double m = DruckMitKopf ? 8.0L : 2.0L;
-    return TryRound((y - YMax - m / Massstab) * 1000.0L * Massstab).value_or(FarAway);
+    return TryRoundToInt32((y - YMax - m / Massstab) * 1000.0L * Massstab).value_or(FarAway);
 }
 
 std::int32_t TGraphik::WorldToPrintXUnscaled(double x) const
@@ -230,7 +211,7 @@ std::int32_t TGraphik::WorldToPrintXUnscaled(double x) const
 std::int32_t TGraphik::WorldToPrintYUnscaled(long double y) const
 {
     const long double m = DruckMitKopf ? 8.0L : 2.0L;
-    return TryRound((y - YMax - m) * 1000.0L).value_or(FarAway);
+    return TryRoundToInt32((y - YMax - m) * 1000.0L).value_or(FarAway);
 }
 
 std::int32_t TGraphik::MaxInteger(std::int32_t a, std::int32_t b)
@@ -255,20 +236,20 @@ std::int32_t TGraphik::AxisXdev(double x, double fx, double offX) const
 
 std::int32_t TGraphik::AxisYdev(long double y, double fy, double offY) const
 {
-    return TryRound((y - YMax - offY) * fy).value_or(FarAway);
+    return TryRoundToInt32((y - YMax - offY) * fy).value_or(FarAway);
 }
 
 std::int32_t TGraphik::PlotXdev(long double x) const
 {
     const long double v = (x - XMin + Plot.OffX) * Plot.ScaleX;
-    if (const auto r = TryRound(v))
+    if (const auto r = TryRoundToInt32(v))
         return *r;
     return RoundToInt32(v);  // saturates
 }
 
 std::optional<std::int32_t> TGraphik::PlotYdev(long double y) const
 {
-    return TryRound((YMax - y + Plot.OffY) * Plot.ScaleY);
+    return TryRoundToInt32((YMax - y + Plot.OffY) * Plot.ScaleY);
 }
 
 int TGraphik::PlotPenWidth(int thousandths) const

@@ -1,7 +1,6 @@
 // Many random and mutated terms: nothing may crash or hang, and a compiled
 // term must evaluate exactly as its parts do, node by node.
 #include "engine/funk.h"
-#include "engine/funktion.h"
 
 #include <gtest/gtest.h>
 
@@ -33,13 +32,6 @@ Eval Run(const std::string& term, const long double p[6])
     return e;
 }
 
-const char* const kKeywordSpellings[] = {
-    "abs", "Betrag", "sqr", "Quadrat", "round", "RUNDE", "trunc", "int", "sqrt", "Wurzel",
-    "sin", "cos", "atan", "arctan", "exp", "ln", "log", "tan", "asin", "ArcSin", "cot",
-    "sinh", "cosh", "arsinh", "arcosh", "artanh", "arcoth", "tanh", "coth", "acos",
-    "arccos", "acot", "arccot", "gauss", "floor", "sign", "signum", "hs", "heaviside",
-};
-
 const char* const kConstants[] = {
     "0", "1", "2", "3", "2,5", "0.5", "0.001", "10", "1E5", "2.5E-3", "pi", "Pi",
     "1E30", "1E-30", "7E36", "100", "64", "65", "1.000000001", "0,1",
@@ -67,7 +59,9 @@ public:
             n->text = kConstants[Pick(std::size(kConstants))];
         } else if (roll <= 4) {
             n->kind = Node::Fn;
-            n->text = kKeywordSpellings[Pick(std::size(kKeywordSpellings))];
+            n->text = FunctionKeywords[Pick(std::size(FunctionKeywords))].Name;
+            if (Pick(2) == 0)  // either case
+                for (char& c : n->text) c = static_cast<char>(c - 'A' + 'a');
             n->left = Make(depth - 1);
         } else if (roll == 5) {
             n->kind = Node::Neg;
@@ -95,7 +89,6 @@ public:
     }
 
     std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
-    std::mt19937& Rng() { return rng_; }
 
 private:
     std::string Open() { return Pick(4) == 0 ? "[" : "("; }
@@ -176,17 +169,13 @@ TEST(FunkRandom, CompiledTermsEvaluateLikeTheirParts)
 }
 
 // Mutated terms: whatever the text, compiling and evaluating must end, the
-// error position must lie inside the text, and the function object must keep
-// the text as its rules say.
+// error position must lie inside the text, and the text comes back
+// blank-free.
 TEST(FunkRandom, MutatedTermsNeverCrash)
 {
     TermMaker maker(77u);
-    std::vector<std::string> seeds = {
-        "f(x) = x^2", "f(x,t) = t*x^2-3*x+1", "f(x) = sin(x)*exp(-x/5)",
-        "f(x) = sqrt(abs(x))+ln(x^2+1)", "f(x) = 2^x/(1+x^4)", "f(x) = round(x)+sign(x-1)*cos(3*x)",
-        "f(x) = arsinh(x)-artanh(x/10)", "f(x) = (x-1)*(x+2)*(x-3)/(x^2+1)", "F1(x) = 2,5E-3*x",
-        "f'(x,a,b,c,d,e) = a+b+c+d+e+x", "f(x)=[x+1)", "g(x,t) = -t*x^2+pi",
-    };
+    std::vector<std::string> seeds = {"f(x) = sqrt(abs(x))+ln(x^2+1)", "F1(x) = 2,5E-3*x",
+                                      "f'(x,a,b,c,d,e) = a+b+c+d+e+x", "f(x)=[x+1)", "g(x,t) = -t*x^2+pi"};
     for (int i = 0; i < 40; ++i) seeds.push_back("f(x,t)=" + maker.Render(*maker.Make(4)));
 
     const std::string alphabet = "xtXTpPiEe0123456789.,+-*/^()[]$=' sinlogabcf\xC3\xA4\xE2\x82\xAC\xFF";
@@ -220,8 +209,7 @@ TEST(FunkRandom, MutatedTermsNeverCrash)
         CompileTerm(kopf, rest, pos, nonSmooth, ok);
         if (ok) {
             ++compiled;
-            ASSERT_EQ(pos, 0) << s;
-            ASSERT_EQ(rest, "$") << s;
+            ASSERT_EQ(std::pair(pos, rest), std::pair(0, std::string("$"))) << s;
             for (long double x : probes) {
                 const long double p[6] = {x, -x, x, x, x, x};
                 bool defined = false, jump = false;
@@ -232,16 +220,6 @@ TEST(FunkRandom, MutatedTermsNeverCrash)
             ASSERT_GE(pos, 1) << s;
             ASSERT_LE(static_cast<std::size_t>(pos), stripped.size() + 1) << s;
             ASSERT_EQ(rest, stripped) << s;
-        }
-
-        TFunktion f;
-        f.SetTerm(s);
-        ASSERT_EQ(f.GetCompiled(), ok) << s;
-        ASSERT_EQ(f.GetErrorPos(), pos) << s;
-        if (ok) {
-            ASSERT_EQ(f.GetTerm(), s);
-        } else if (stripped != "f(x)=" && stripped != "f(x,t)=") {
-            ASSERT_EQ(f.GetTerm(), stripped);
         }
     }
     // The mutations should leave a fair share compiling, or the evaluator

@@ -4,79 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-class Tabellen : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        AllesNullen();
-        TabellenVorbelegen();
-    }
-    void TearDown() override { AllesNullen(); }
-};
-
-TEST_F(Tabellen, PointsAToJAndTheCircleCentres)
+// Defaults replace what a window shows, but keep what a document brought
+// that no window shows: reserved bytes and the centres' fonts.
+TEST(Tabellen, DefaultsKeepWhatNoWindowShows)
 {
-    const TPunkt& c = Punkte[3];
-    EXPECT_EQ(c.Name, "C");
-    EXPECT_EQ(c.Style, 1);
-    EXPECT_EQ(c.NamePos, 4);
-    EXPECT_EQ(c.Color, clBlue);
-    EXPECT_EQ(c.Font.Name, "Tahoma");
-    EXPECT_EQ(c.Font.Color, clBlue);
-    EXPECT_EQ(c.Font.Size, 10);
-    EXPECT_TRUE(c.X.empty() && c.Y.empty());
-    EXPECT_EQ(Punkte[10].Name, "J");
-
-    const TPunkt& m = Punkte[11];
-    EXPECT_EQ(m.Name, "M");
-    EXPECT_EQ(m.Color, clGreen);
-    EXPECT_EQ(m.Style, 1);
-    EXPECT_EQ(m.NamePos, 4);
-    EXPECT_EQ(m.Font, TSchrift{});  // centres have no font defaults
-    EXPECT_EQ(Punkte[20].Name, "V");
-}
-
-TEST_F(Tabellen, LabelsCirclesSegmentsAndAreas)
-{
-    for (int k = 1; k <= 10; ++k) {
-        EXPECT_TRUE(Beschriftungen[k].Text.empty());
-        EXPECT_DOUBLE_EQ(Beschriftungen[k].X, 2.1);
-        EXPECT_DOUBLE_EQ(Beschriftungen[k].Y, k - 0.2);
-        EXPECT_EQ(Beschriftungen[k].Font.Name, "Tahoma");
-        EXPECT_EQ(Beschriftungen[k].Font.Size, 12);
-        EXPECT_EQ(Beschriftungen[k].Vorne, 1);
-    }
-    EXPECT_EQ(Beschriftungen[11], TBeschriftung{});  // beyond the used slots: zero
-
-    EXPECT_EQ(Kreise[1].RadiusX, "2");
-    EXPECT_EQ(Kreise[1].RadiusY, "2");
-    EXPECT_EQ(Kreise[1].ShowCentre, "1");
-    EXPECT_EQ(Kreise[1].Fill, "0");
-    EXPECT_EQ(Kreise[1].LineStyle, 1);
-    EXPECT_EQ(Kreise[1].Hinten, 0);
-    EXPECT_EQ(Kreise[10].FillColor, clYellow);
-    EXPECT_EQ(Kreise[11], TKreis{});
-
-    EXPECT_TRUE(Senkrechte[4].X.empty());
-    EXPECT_EQ(Senkrechte[4].YFrom, "-100");
-    EXPECT_EQ(Senkrechte[4].YTo, "100");
-    EXPECT_EQ(Senkrechte[4].Color, clGreen);
-    EXPECT_EQ(Senkrechte[5], TSenkrechte{});
-
-    for (const TFlaeche& f : Flaechen) {
-        EXPECT_EQ(f.CurveA, 1);
-        EXPECT_EQ(f.CurveB, f.CurveA);  // equal curves: no area
-        EXPECT_EQ(f.XFrom, "-2");
-        EXPECT_EQ(f.XTo, "2");
-        EXPECT_EQ(f.Color, clGreen);
-        EXPECT_EQ(f.Linien, 0);
-    }
-}
-
-TEST_F(Tabellen, DefaultsKeepReservedBytesThatADocumentBrought)
-{
+    AllesNullen();
     Kreise[2].Reserve1088[7] = 0x5A;
     Punkte[12].Font.Name = "Arial";
     Punkte[1].X = "3";
@@ -84,33 +20,22 @@ TEST_F(Tabellen, DefaultsKeepReservedBytesThatADocumentBrought)
     EXPECT_EQ(Kreise[2].Reserve1088[7], 0x5A);
     EXPECT_EQ(Punkte[12].Font.Name, "Arial");
     EXPECT_TRUE(Punkte[1].X.empty());
+    EXPECT_EQ(Punkte[20].Name, "V");  // the last centre, at the end of the one-based table
+    EXPECT_EQ(Punkte.Slots.back().Name, "V");
+    EXPECT_EQ(Punkte.Slots.front().Name, "A");
+    AllesNullen();
 }
 
-TEST_F(Tabellen, TablesAreOneBased)
+TEST(Tabellen, ZeroingClearsEverything)
 {
-    Punkte[1].Name = "erster";
-    Punkte[20].Name = "letzter";
-    EXPECT_EQ(Punkte.Slots.front().Name, "erster");
-    EXPECT_EQ(Punkte.Slots.back().Name, "letzter");
-}
-
-TEST_F(Tabellen, ZeroingClearsEverything)
-{
-    Texte[9] = ".";
-    Einstellungen.Sprache = 2;
-    Modus = ModusKreisRadius;
-    VerschiebeNr = 4;
-    BeendenBestaetigt = true;
-    FensterVersatz[6] = 8;
+    TabellenVorbelegen();
+    std::tie(Texte[9], Einstellungen.Sprache, Modus, VerschiebeNr, BeendenBestaetigt, FensterVersatz[6], FunktionNr) =
+        std::tuple(".", 2, ModusKreisRadius, 4, true, 8, 5);
     AllesNullen();
     EXPECT_EQ(Punkte[3], TPunkt{});
     EXPECT_EQ(Einstellungen, TEinstellungen{});
-    EXPECT_TRUE(Texte[9].empty());
-    EXPECT_EQ(Modus, 0);
-    EXPECT_EQ(VerschiebeNr, 0);
-    EXPECT_FALSE(BeendenBestaetigt);
-    EXPECT_EQ(FensterVersatz[6], 0);
-    EXPECT_EQ(FunktionNr, 1);
+    EXPECT_EQ(std::tuple(Texte[9], Modus, VerschiebeNr, BeendenBestaetigt, FensterVersatz[6]), std::tuple("", 0, 0, false, 0));
+    EXPECT_EQ(FunktionNr, 1);  // stays a valid index
 }
 
 TEST(Texte, LinesAreSplitButNeverTrimmed)

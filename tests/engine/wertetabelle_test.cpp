@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -36,18 +38,11 @@ class WertetabelleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Alt = {Texte[311], Texte[312], Texte[313]};
-        Texte[311] = "s.klein";
-        Texte[312] = "s.groß";
-        Texte[313] = "n.def.";
+        Alt = Texte;
+        std::tie(Texte[311], Texte[312], Texte[313]) = std::tuple("s.klein", "s.groß", "n.def.");
     }
-    void TearDown() override
-    {
-        Texte[311] = Alt[0];
-        Texte[312] = Alt[1];
-        Texte[313] = Alt[2];
-    }
-    std::array<std::string, 3> Alt;
+    void TearDown() override { Texte = Alt; }
+    decltype(Texte) Alt;
 };
 
 TEST_F(WertetabelleTest, ViewMinusFiveToSixRunsFromMinusSixToSix)
@@ -57,16 +52,10 @@ TEST_F(WertetabelleTest, ViewMinusFiveToSixRunsFromMinusSixToSix)
     WertetabelleEingabe e;  // view -5..6, unit 1
     e.T = 0;
     const TWertetabelle t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.KopfX, "   x");
-    EXPECT_EQ(t.KopfY, "   y");
-    EXPECT_EQ(t.X[0], "-6");
-    EXPECT_EQ(t.X[1], "-5,5");
-    EXPECT_EQ(t.X[12], "0");
-    EXPECT_EQ(t.X[24], "6");
-    EXPECT_EQ(t.Y[0], "36,00");
+    EXPECT_EQ(std::tuple(t.KopfX, t.KopfY, t.X[0], t.X[1], t.X[12], t.X[24], t.Y[0]),
+              std::tuple("   x", "   y", "-6", "-5,5", "0", "6", "36,00"));
     ASSERT_EQ(f.Gefragt.size(), 25u);
-    EXPECT_EQ(f.Gefragt[0].first, -6.0L);
-    EXPECT_EQ(f.Gefragt[24].first, 6.0L);
+    EXPECT_EQ(std::pair(f.Gefragt[0].first, f.Gefragt[24].first), std::pair(-6.0L, 6.0L));
 }
 
 TEST_F(WertetabelleTest, StartTruncatesTowardZero)
@@ -78,75 +67,56 @@ TEST_F(WertetabelleTest, StartTruncatesTowardZero)
     EXPECT_EQ(WertetabelleStart(INT32_MIN, INT32_MAX), std::int64_t{INT32_MIN} + (std::int64_t{UINT32_MAX} / 2) - 6);
 }
 
+// Half-unit steps in the unit's numbers; the pi units count in multiples
+// of pi but evaluate at x itself.
 TEST_F(WertetabelleTest, XRowFollowsTheUnit)
 {
-    FesteFunktion f([](long double x, long double) { return x; });
-    WertetabelleEingabe e;
-    e.T = 0;
-    e.Schieberegler = -3;
-    e.EinheitX = 0.1;
-    TWertetabelle t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.X[0], "-0,6");
-    EXPECT_EQ(t.X[1], "-0,55");
-    e.Trenner = '.';
-    e.Schieberegler = 10;
-    e.EinheitX = 100;
-    t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.X[0], "-600");
-    EXPECT_EQ(t.X[1], "-550");
-    EXPECT_EQ(t.KopfX, "   x");
-}
-
-TEST_F(WertetabelleTest, PiUnitsShowMultiplesOfPiButEvaluateAtX)
-{
     const double pi = std::numbers::pi;
-    FesteFunktion f([](long double x, long double) { return x; });
-    WertetabelleEingabe e;
-    e.T = 0;
-    e.Schieberegler = 5;
-    e.EinheitX = pi;
-    TWertetabelle t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.KopfX, " x * Pi");
-    EXPECT_EQ(t.X[0], "-6");
-    EXPECT_EQ(t.X[1], "-5,5");
-    EXPECT_EQ(t.X[24], "6");
-    EXPECT_NEAR(static_cast<double>(f.Gefragt[1].first), -5.5 * pi, 1e-12);
-    EXPECT_EQ(t.Y[1], "-17,3");  // -5.5 pi, one decimal below -9
-
-    e.Schieberegler = 3;  // Pi/2
-    e.EinheitX = pi / 2;
-    t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.X[0], "-3");
-    EXPECT_EQ(t.X[1], "-2,75");
-
-    e.Schieberegler = 2;  // Pi/3
-    e.EinheitX = pi / 3;
-    t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.X[0], "-2");
-    EXPECT_EQ(t.X[1], "-1,83");  // -11/6 to hundredths
-    EXPECT_EQ(t.KopfX, " x * Pi");
+    const struct {
+        std::int32_t regler;
+        double einheit;
+        char trenner;
+        const char *x0, *x1, *kopf;
+    } faelle[] = {
+        {-3, 0.1, ',', "-0,6", "-0,55", "   x"}, {10, 100, '.', "-600", "-550", "   x"},
+        {5, pi, ',', "-6", "-5,5", " x * Pi"},   {3, pi / 2, ',', "-3", "-2,75", " x * Pi"},
+        {2, pi / 3, ',', "-2", "-1,83", " x * Pi"},  // -11/6 to hundredths
+    };
+    for (const auto& c : faelle) {
+        FesteFunktion f([](long double x, long double) { return x; });
+        WertetabelleEingabe e;
+        e.T = 0;
+        std::tie(e.Schieberegler, e.EinheitX, e.Trenner) = std::tuple(c.regler, c.einheit, c.trenner);
+        const TWertetabelle t = WertetabelleBerechnen(e, f);
+        EXPECT_EQ(std::tuple(t.X[0], t.X[1], t.KopfX), std::tuple(c.x0, c.x1, c.kopf)) << c.regler;
+        if (c.regler == 5) {
+            EXPECT_EQ(t.X[24], "6");
+            EXPECT_NEAR(static_cast<double>(f.Gefragt[1].first), -5.5 * pi, 1e-12);
+            EXPECT_EQ(t.Y[1], "-17,3");  // -5.5 pi, one decimal below -9
+        }
+    }
 }
 
 TEST_F(WertetabelleTest, DecimalsBySizeAndWordsForLargeSmallUndefined)
 {
-    EXPECT_EQ(WertetabelleYText(true, 99, ','), "99,00");
-    EXPECT_EQ(WertetabelleYText(true, 99.5L, ','), "99,5");
-    EXPECT_EQ(WertetabelleYText(true, 999, '.'), "999.0");
-    EXPECT_EQ(WertetabelleYText(true, 1000, ','), "1000");
-    EXPECT_EQ(WertetabelleYText(true, -9, ','), "-9,00");
-    EXPECT_EQ(WertetabelleYText(true, -9.5L, ','), "-9,5");
-    EXPECT_EQ(WertetabelleYText(true, -99, ','), "-99,0");
-    EXPECT_EQ(WertetabelleYText(true, -100, ','), "-100");
-    EXPECT_EQ(WertetabelleYText(true, 0.5L, '.'), "0.50");
-    EXPECT_EQ(WertetabelleYText(true, 9999.75L, ','), "10000");
-    // Large, small and undefined values as words.
-    EXPECT_EQ(WertetabelleYText(true, 10000, ','), "s.groß");
-    EXPECT_EQ(WertetabelleYText(true, 1e300L, ','), "s.groß");
-    EXPECT_EQ(WertetabelleYText(true, -10000, ','), "-10000");
-    EXPECT_EQ(WertetabelleYText(true, -10000.5L, ','), "s.klein");
-    EXPECT_EQ(WertetabelleYText(false, 0, ','), " n.def.");
-    // A value that is not a number is never shown as one.
-    EXPECT_EQ(WertetabelleYText(true, std::nanl(""), ','), " n.def.");
+    const struct {
+        bool gueltig;
+        long double y;
+        char trenner;
+        const char* text;
+    } faelle[] = {
+        {true, 99, ',', "99,00"},     {true, 99.5L, ',', "99,5"},      {true, 999, '.', "999.0"},
+        {true, 1000, ',', "1000"},    {true, -9, ',', "-9,00"},        {true, -9.5L, ',', "-9,5"},
+        {true, -99, ',', "-99,0"},    {true, -100, ',', "-100"},       {true, 0.5L, '.', "0.50"},
+        {true, 9999.75L, ',', "10000"},
+        // Large, small and undefined values as words; a value that is not
+        // a number is never shown as one.
+        {true, 10000, ',', "s.groß"}, {true, 1e300L, ',', "s.groß"},   {true, -10000, ',', "-10000"},
+        {true, -10000.5L, ',', "s.klein"},                             {false, 0, ',', " n.def."},
+        {true, std::nanl(""), ',', " n.def."},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(WertetabelleYText(f.gueltig, f.y, f.trenner), f.text) << static_cast<double>(f.y);
 }
 
 TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)
@@ -154,41 +124,31 @@ TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)
     FesteFunktion nicht([](long double x, long double) { return x; }, false);
     WertetabelleEingabe e;
     e.T = 0;
+    auto leer = [](const TWertetabelle& t) {
+        return std::all_of(std::begin(t.Y), std::end(t.Y), [](const std::string& y) { return y.empty(); });
+    };
     TWertetabelle t = WertetabelleBerechnen(e, nicht);
     EXPECT_EQ(t.X[0], "-6");
-    for (const std::string& y : t.Y)
-        EXPECT_TRUE(y.empty());
-    EXPECT_TRUE(nicht.Gefragt.empty());
+    EXPECT_TRUE(leer(t) && nicht.Gefragt.empty());
 
     FesteFunktion f([](long double x, long double t) { return x * t; });
     e.T.reset();  // the t field does not convert
-    t = WertetabelleBerechnen(e, f);
-    for (const std::string& y : t.Y)
-        EXPECT_TRUE(y.empty());
+    EXPECT_TRUE(leer(WertetabelleBerechnen(e, f)));
     e.T = 2;
     t = WertetabelleBerechnen(e, f);
-    EXPECT_EQ(t.Y[0], "-12,0");
-    EXPECT_EQ(f.Gefragt[0].second, 2.0L);
+    EXPECT_EQ(std::pair(t.Y[0], f.Gefragt[0].second), std::pair(std::string("-12,0"), 2.0L));
 
     // Undefined cells in a mixed row.
-    FesteFunktion wurzel([](long double x, long double) -> std::optional<long double> {
-        if (x < 0)
-            return std::nullopt;
-        return std::sqrt(x);
-    });
+    FesteFunktion wurzel([](long double x, long double) { return x < 0 ? std::nullopt : std::optional(std::sqrt(x)); });
     t = WertetabelleBerechnen(e, wurzel);
-    EXPECT_EQ(t.Y[11], " n.def.");
-    EXPECT_EQ(t.Y[12], "0,00");
-    EXPECT_EQ(t.Y[24], "2,45");
+    EXPECT_EQ(std::tuple(t.Y[11], t.Y[12], t.Y[24]), std::tuple(" n.def.", "0,00", "2,45"));
 }
 
 TEST_F(WertetabelleTest, FirstFill)
 {
     FesteFunktion f([](long double x, long double t) { return x * x + t; });
     const TWertetabelle t = WertetabelleErste(f, ',');
-    EXPECT_EQ(t.X[1], "-5,5");
-    EXPECT_EQ(t.Y[1], "30,25");
-    EXPECT_EQ(f.Gefragt[0].second, 0.0L);
+    EXPECT_EQ(std::tuple(t.X[1], t.Y[1], f.Gefragt[0].second), std::tuple("-5,5", "30,25", 0.0L));
 }
 
 TEST(WertetabelleKlick, ColumnClickShiftsTheView)
