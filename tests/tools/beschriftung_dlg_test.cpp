@@ -9,7 +9,6 @@
 #include "platform/fensterart.h"
 #include "tools/beschriftung_dlg.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QTemporaryDir>
 
@@ -33,8 +32,8 @@ protected:
     TBeschriftungDlg& D() { return *BeschriftungDlg; }
     const TBeschriftungDlg::TZeile& Z(int k) { return BeschriftungDlg->Zeile(k); }
     static QLineEdit* Reiter() { return Graphik->BeschrEdit; }
-
     void Schreiben(int k, const char* text) { Z(k).Text->setText(QString::fromUtf8(text)); }
+    // The pressed move buttons.
     std::vector<int> Gedrueckt()
     {
         std::vector<int> v;
@@ -45,42 +44,34 @@ protected:
     }
 };
 
-const QString Verschieben = QStringLiteral("Verschieben");
-const QString Interaktiv = QStringLiteral("Interaktiv");
-
 }  // namespace
 
 TEST_F(BeschriftungTest, ALabelRidesOnThePointerAndGoesBackWithItsText)
 {
     Schreiben(3, "Hallo");
-    EXPECT_EQ(Beschriftungen[3].Text, "Hallo");
     Beschriftungen[3].Font = TSchrift{"Courier", clRed, 20, fsBold, {}};
     Beschriftungen[3].X = 4.5;
     Beschriftungen[3].Y = 1.5;
 
     Z(3).Verschieben->click();
     EXPECT_EQ(VerschiebeNr, 3);
-    EXPECT_EQ(Modus, ModusBeschriftung);
-    EXPECT_TRUE(Graphik->BeschriftButton->isChecked());
-    EXPECT_EQ(Z(3).Verschieben->text(), Interaktiv);
+    EXPECT_TRUE(Modus == ModusBeschriftung && Graphik->BeschriftButton->isChecked());
+    EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Interaktiv"));
     EXPECT_TRUE(Beschriftungen[3].Text.empty());  // gone from the drawing
     EXPECT_EQ(Reiter()->text(), QStringLiteral("Hallo"));
     EXPECT_EQ(Tag(Reiter()), 20);
     EXPECT_EQ(Schriftfarbe(Reiter()), clRed);
-    EXPECT_TRUE(Reiter()->font().bold());
-    EXPECT_EQ(Z(3).Text->text(), QStringLiteral("Hallo"));
 
-    // Typed in the row or at the pointer, the text rides; the slot stays empty.
+    // Typed in the row or at the pointer, the text rides; the slot stays
+    // empty; a refresh meanwhile keeps what rides.
     Schreiben(3, "Hallo!");
     EXPECT_EQ(Reiter()->text(), QStringLiteral("Hallo!"));
     Reiter()->setText(QStringLiteral("Hallo!!"));
     EXPECT_EQ(Z(3).Text->text(), QStringLiteral("Hallo!!"));
-    EXPECT_TRUE(Beschriftungen[3].Text.empty());
-
-    // A refresh meanwhile keeps what rides.
     D().zeigeBeschr();
     EXPECT_EQ(Z(3).Text->text(), QStringLiteral("Hallo!!"));
     EXPECT_EQ(Reiter()->text(), QStringLiteral("Hallo!!"));
+    EXPECT_TRUE(Beschriftungen[3].Text.empty());
 
     // Its button again: back where it was, with the text it carried.
     Z(3).Verschieben->click();
@@ -88,50 +79,40 @@ TEST_F(BeschriftungTest, ALabelRidesOnThePointerAndGoesBackWithItsText)
     EXPECT_DOUBLE_EQ(Beschriftungen[3].X, 4.5);
     EXPECT_DOUBLE_EQ(Beschriftungen[3].Y, 1.5);
     EXPECT_EQ(VerschiebeNr, 0);
-    EXPECT_EQ(Z(3).Verschieben->text(), Verschieben);
+    EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Verschieben"));
     EXPECT_TRUE(Reiter()->text().isEmpty());
-    EXPECT_EQ(Tag(Reiter()), 12);
-    EXPECT_EQ(Schriftfarbe(Reiter()), clBlack);
 }
 
-TEST_F(BeschriftungTest, ASecondPickUpOrLeavingLabelModePutsTheRiderBack)
+TEST_F(BeschriftungTest, ASecondPickUpLeavingLabelModeOrOpeningADocumentPutsTheRiderBack)
 {
     Schreiben(3, "drei");
     Schreiben(5, "fünf");
     Z(3).Verschieben->click();
     Z(5).Verschieben->click();
     EXPECT_EQ(Beschriftungen[3].Text, "drei");
-    EXPECT_TRUE(Beschriftungen[5].Text.empty());
+    EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Verschieben"));
     EXPECT_EQ(VerschiebeNr, 5);
     EXPECT_EQ(Gedrueckt(), std::vector<int>{5});
-    EXPECT_EQ(Z(3).Verschieben->text(), Verschieben);
     EXPECT_EQ(Reiter()->text(), QStringLiteral("fünf"));
-    EXPECT_EQ(Z(3).Text->text(), QStringLiteral("drei"));
 
-    // Another tool: the rider goes home.
     Graphik->UrsprungButton->click();
-    EXPECT_EQ(Modus, ModusUrsprung);
     EXPECT_EQ(Beschriftungen[5].Text, "fünf");
     EXPECT_EQ(VerschiebeNr, 0);
     EXPECT_TRUE(Gedrueckt().empty());
-    EXPECT_EQ(Z(5).Verschieben->text(), Verschieben);
-}
 
-TEST_F(BeschriftungTest, OpeningADocumentEndsTheRideBeforeItReplacesTheLabels)
-{
+    // A document opened meanwhile replaces the label; nothing rides on to
+    // land on it.
     QTemporaryDir ordner;
     const std::string pfad = (ordner.path() + QStringLiteral("/beschriftet.kvd")).toStdString();
-    Schreiben(3, "aus der Datei");
     ASSERT_TRUE(Form1->speichere(pfad));
     Schreiben(3, "hier");
     Z(3).Verschieben->click();
     ASSERT_TRUE(Form1->oeffne(pfad));
     EXPECT_EQ(VerschiebeNr, 0);
     EXPECT_TRUE(Gedrueckt().empty());
-    EXPECT_EQ(Beschriftungen[3].Text, "aus der Datei");
-    EXPECT_EQ(Z(3).Text->text(), QStringLiteral("aus der Datei"));
-    Klick(100, 80);  // nothing rides that could land on label 3
-    EXPECT_EQ(Beschriftungen[3].Text, "aus der Datei");
+    EXPECT_EQ(Z(3).Text->text(), QStringLiteral("drei"));
+    Klick(100, 80);
+    EXPECT_EQ(Beschriftungen[3].Text, "drei");
 }
 
 TEST_F(BeschriftungTest, AClickPutsTheRiderDownAndARightClickResetsTheNewestLabel)
@@ -144,18 +125,16 @@ TEST_F(BeschriftungTest, AClickPutsTheRiderDownAndARightClickResetsTheNewestLabe
     EXPECT_DOUBLE_EQ(Beschriftungen[4].Y, 0.01 + 10.0 * 60 / 301);
     EXPECT_EQ(VerschiebeNr, 0);
     EXPECT_TRUE(Gedrueckt().empty());
-    EXPECT_EQ(Z(4).Verschieben->text(), Verschieben);
+    EXPECT_EQ(Z(4).Verschieben->text(), QStringLiteral("Verschieben"));
     EXPECT_EQ(Z(4).Text->text(), QStringLiteral("Scheitel"));
     EXPECT_TRUE(Graphik->BeschrHistorie.empty());  // moved, not new
-    EXPECT_EQ(Modus, ModusBeschriftung);
 
-    // A new label typed at the pointer lands in the first free slot and
-    // shows in its row; a right click takes it back through the row's reset.
+    // A new label lands in the first free slot and shows in its row; a right
+    // click takes it back through the row's reset.
     Reiter()->setText(QStringLiteral("neu"));
     Klick(50, 50);
     EXPECT_EQ(Z(1).Text->text(), QStringLiteral("neu"));
     Klick(50, 50, Qt::RightButton);
-    EXPECT_TRUE(Beschriftungen[1].Text.empty());
     EXPECT_TRUE(Z(1).Text->text().isEmpty());
     EXPECT_EQ(Beschriftungen[4].Text, "Scheitel");
 }
@@ -169,64 +148,41 @@ TEST_F(BeschriftungTest, AResetRedrawsOnlyThroughItsEmptiedEdit)
     int n = D().Neuzeichnungen();
     Z(5).Reset->click();
     EXPECT_TRUE(Beschriftungen[5] == (TBeschriftung{"", 2.1, 4.8, {"Tahoma", clBlack, 12, 0, {}}, 1, {}}));
-    EXPECT_TRUE(Z(5).Text->text().isEmpty());
-    EXPECT_TRUE(Z(5).Vorne->isChecked());
     EXPECT_EQ(D().Neuzeichnungen(), n + 2);  // the emptied edit and the ticked box
     n = D().Neuzeichnungen();
     Z(5).Reset->click();
     EXPECT_EQ(D().Neuzeichnungen(), n);
 }
 
-TEST_F(BeschriftungTest, VorneAndTheFont)
+TEST_F(BeschriftungTest, VorneTheFontAndTheFontOfARider)
 {
     Z(2).Vorne->click();
     EXPECT_EQ(Beschriftungen[2].Vorne, 0);  // behind: drawn with the coordinate system
-    Beschriftungen[6].Vorne = 0;
-    Beschriftungen[7].Vorne = 2;  // a foreign true stays
+    Beschriftungen[7].Vorne = 2;            // a foreign true stays
     D().zeigeBeschr();
-    EXPECT_FALSE(Z(6).Vorne->isChecked());
-    EXPECT_TRUE(Z(7).Vorne->isChecked());
+    EXPECT_FALSE(Z(2).Vorne->isChecked());
     EXPECT_EQ(Beschriftungen[7].Vorne, 2);
 
-    Z(2).Schrift->click();  // cancelled
-    ASSERT_EQ(SchriftDialog.Vorgaben.size(), 1u);
-    EXPECT_EQ(SchriftDialog.Vorgaben[0], (TFont{QStringLiteral("Tahoma"), 12, clBlack, 0}));
     SchriftDialog.Antwort = TFont{QString(300, QLatin1Char('f')), 16, clBlue, fsItalic};
     Z(2).Schrift->click();
+    EXPECT_EQ(SchriftDialog.Vorgaben.at(0), (TFont{QStringLiteral("Tahoma"), 12, clBlack, 0}));
     EXPECT_TRUE(Beschriftungen[2].Font == (TSchrift{std::string(255, 'f'), clBlue, 16, fsItalic, {}}));
     EXPECT_TRUE(Z(2).Text->font().italic());
     EXPECT_EQ(Schriftfarbe(Z(2).Text), clBlue);
 
-    // The riding label takes its new font to the pointer.
-    Schreiben(8, "acht");
     Z(8).Verschieben->click();
     SchriftDialog.Antwort = TFont{QStringLiteral("Arial"), 30, clGreen, fsUnderline};
     Z(8).Schrift->click();
     EXPECT_EQ(Tag(Reiter()), 30);
-    EXPECT_EQ(Schriftfarbe(Reiter()), clGreen);
     EXPECT_TRUE(Reiter()->font().underline());
-    EXPECT_EQ(Schriftfarbe(Z(8).Text), clGreen);
-    EXPECT_EQ(Reiter()->text(), QStringLiteral("acht"));
 }
 
-TEST_F(BeschriftungTest, AxisCaptionsTogglesAndWhatIsTyped)
+TEST_F(BeschriftungTest, AxisCaptionsAndWhatIsTyped)
 {
     D().Edit1->setText(QStringLiteral("t"));
     EXPECT_EQ(Graphik->Edit1->text(), QStringLiteral("t"));
     D().SpeedButton6->click();
-    D().SpeedButton7->click();
     EXPECT_EQ(Graphik->Edit1->text(), QStringLiteral("x"));
-    EXPECT_EQ(Graphik->Edit2->text(), QStringLiteral("y"));
-
-    Beschriftungen[9].Text = "neun";
-    Form1->SpeedButton12->click();
-    EXPECT_TRUE(D().isVisible());
-    EXPECT_EQ(Z(9).Text->text(), QStringLiteral("neun"));
-    EXPECT_EQ(D().focusWidget(), D().Edit1);
-    Form1->Beschriftung1->trigger();
-    EXPECT_FALSE(D().isVisible());
-    Graphik->SpeedButton12->click();
-    EXPECT_TRUE(D().isVisible());
 
     // Stored as typed, cut to what a record holds; the picture copes.
     Schreiben(1, "  ä€ ");
