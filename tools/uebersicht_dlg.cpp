@@ -68,7 +68,7 @@ constexpr std::array<TSpalte, 6> Spalten = {{
     {300, 320, 44},
     {370, 400, 40},
     {444, 464, 40},
-    {508, 572, 40},
+    {508, 578, 36},
 }};
 
 // The colour schemes: colours and additional colours of functions 1..9.
