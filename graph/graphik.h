@@ -344,10 +344,16 @@ public:
     QToolButton* SpeedButton9 = nullptr;   // areas
     QToolButton* SpeedButton10 = nullptr;  // points
     QToolButton* SpeedButton11 = nullptr;  // vertical segments
+    QToolButton* SpeedButton12 = nullptr;  // labels
+    QToolButton* SpeedButton16 = nullptr;  // circles
+    QToolButton* SpeedButton7 = nullptr;   // overview of the functions
     void ErzeugeWerkzeugleiste();
     void SpeedButton9Click();
     void SpeedButton10Click();
     void SpeedButton11Click();
+    void SpeedButton12Click();
+    void SpeedButton16Click();
+    void SpeedButton7Click();
     QGroupBox* GroupBox1 = nullptr;  // " Achsen "
     QGroupBox* GroupBox2 = nullptr;  // " Koordinatensystem "
     QGroupBox* GroupBox3 = nullptr;  // mirror of the main window's input bar
@@ -545,6 +551,9 @@ public:
     void PaintBox1MouseDown(QObject* Sender, Qt::MouseButton Button, int X, int Y);
     void PaintBox1MouseUp(QObject* Sender, Qt::MouseButton Button, int X, int Y);
     void BeschrEditChange();
+    // The label typing field empty, in black "Tahoma" 12 (Tag), no style:
+    // also where the labels window puts back a label that rode on it.
+    void BeschrEditZuruecksetzen();
     // Keys of the whole window (key preview): the keyboard pointer.
     void FormKeyDown(int Key);
 
@@ -583,7 +592,6 @@ private:
     void Fangen(QObject* Sender, int X, int Y, const TModusEintrag& e);
     void BlitzStarten(int px, int py);
     void TyperStarten(int X, int Y);
-    void BeschrEditZuruecksetzen();
     void SchrittZurueck(QObject* Sender, const TModusEintrag& e);
 
 private:

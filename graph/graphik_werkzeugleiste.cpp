@@ -19,6 +19,9 @@ void TGraphik::ErzeugeWerkzeugleiste()
         {&SpeedButton11, "SpeedButton11", "Senkrechte", &TGraphik::SpeedButton11Click},
         {&SpeedButton10, "SpeedButton10", "Punkte", &TGraphik::SpeedButton10Click},
         {&SpeedButton9, "SpeedButton9", "Flächen", &TGraphik::SpeedButton9Click},
+        {&SpeedButton12, "SpeedButton12", "Beschriftung", &TGraphik::SpeedButton12Click},
+        {&SpeedButton16, "SpeedButton16", "Kreise", &TGraphik::SpeedButton16Click},
+        {&SpeedButton7, "SpeedButton7", "Übersicht", &TGraphik::SpeedButton7Click},
     };
     int x = 4;
     for (const TKnopf& k : knoepfe) {
@@ -50,4 +53,22 @@ void TGraphik::SpeedButton11Click()
 {
     if (Form1)
         Form1->SpeedButton11Click();
+}
+
+void TGraphik::SpeedButton12Click()
+{
+    if (Form1)
+        Form1->SpeedButton12Click();
+}
+
+void TGraphik::SpeedButton16Click()
+{
+    if (Form1)
+        Form1->SpeedButton8Click();
+}
+
+void TGraphik::SpeedButton7Click()
+{
+    if (Form1)
+        Form1->SpeedButton13Click();
 }

@@ -202,14 +202,23 @@ void TForm1::ErzeugeMenues()
     Beispiele1 = NeuesMenue(bar, "Beispiele1", QStringLiteral("Beispiele"));
 
     Zubehr1 = NeuesMenue(bar, "Zubehr1", QStringLiteral("Zubehör"));
+    bersicht1 = NeueAktion(Zubehr1, "bersicht1", QStringLiteral("Übersicht"));
+    bersicht1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    Beschriftung1 = NeueAktion(Zubehr1, "Beschriftung1", QStringLiteral("Beschriftung"));
+    Beschriftung1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     Senkrechte1 = NeueAktion(Zubehr1, "Senkrechte1", QStringLiteral("Senkrechte"));
     Senkrechte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Punkte1 = NeueAktion(Zubehr1, "Punkte1", QStringLiteral("Punkte"));
     Punkte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Kreise1 = NeueAktion(Zubehr1, "Kreise1", QStringLiteral("Kreise"));
+    Kreise1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     Flchen1 = NeueAktion(Zubehr1, "Flchen1", QStringLiteral("Flächen"));
     Flchen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(bersicht1, &QAction::triggered, this, [this] { SpeedButton13Click(); });
+    connect(Beschriftung1, &QAction::triggered, this, [this] { Beschriftung1Click(); });
     connect(Senkrechte1, &QAction::triggered, this, [this] { SpeedButton11Click(); });
     connect(Punkte1, &QAction::triggered, this, [this] { SpeedButton10Click(); });
+    connect(Kreise1, &QAction::triggered, this, [this] { Kreise1Click(); });
     connect(Flchen1, &QAction::triggered, this, [this] { SpeedButton9Click(); });
 
     Fenster1 = NeuesMenue(bar, "Fenster1", QStringLiteral("Fenster"));
@@ -387,9 +396,12 @@ void TForm1::ErzeugeEingabe()
     SpeedButton9 = NeuerSchalter(GroupBox3, "SpeedButton9", QStringLiteral("Flächen"));
     for (QToolButton* b : {SpeedButton13, SpeedButton12, SpeedButton11, SpeedButton10, SpeedButton8, SpeedButton9})
         werkzeuge->addWidget(b);
+    connect(SpeedButton8, &QToolButton::clicked, this, [this] { SpeedButton8Click(); });
     connect(SpeedButton9, &QToolButton::clicked, this, [this] { SpeedButton9Click(); });
     connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton10Click(); });
     connect(SpeedButton11, &QToolButton::clicked, this, [this] { SpeedButton11Click(); });
+    connect(SpeedButton12, &QToolButton::clicked, this, [this] { SpeedButton12Click(); });
+    connect(SpeedButton13, &QToolButton::clicked, this, [this] { SpeedButton13Click(); });
 
     // The designed texts of the ranges (the defaults of a function).
     Evonx->setText(QStringLiteral("-100"));

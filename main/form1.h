@@ -91,8 +91,11 @@ public:
     QAction* Sound1 = nullptr;
     QAction* Interaktiv1 = nullptr;
     QMenu* Zubehr1 = nullptr;        // the tool windows
+    QAction* bersicht1 = nullptr;
+    QAction* Beschriftung1 = nullptr;
     QAction* Senkrechte1 = nullptr;
     QAction* Punkte1 = nullptr;
+    QAction* Kreise1 = nullptr;
     QAction* Flchen1 = nullptr;
     QMenu* Hilfe1 = nullptr;
     QAction* Hotkeys2 = nullptr;
@@ -183,9 +186,14 @@ public:
     // Toggles of the tool windows (also the menu items and the graph
     // window's tool bar): a hidden window is refreshed and shown, a visible
     // one closed.
+    void SpeedButton8Click();   // circles
     void SpeedButton9Click();   // areas
     void SpeedButton10Click();  // points
     void SpeedButton11Click();  // vertical segments
+    void SpeedButton12Click();  // labels; its first axis caption takes the focus
+    void SpeedButton13Click();  // the overview of the functions
+    void Kreise1Click();
+    void Beschriftung1Click();
 
     // ---- Language, unit and options (form1_optionen.cpp) -------------------
     void deutsch1Click();

@@ -360,6 +360,12 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
 {
     const TDokumentKopf& k = bild.Kopf;
 
+    // A label riding on the graph window's pointer goes home first; the
+    // document then replaces it with everything else, and nothing rides
+    // on to overwrite a label of the document.
+    if (BeschriftungDlg)
+        BeschriftungDlg->VerschiebenLoesen();
+
     // The tables, the reserve block and what no window shows.
     BildInTabellen(bild);
     DokumentRestMerken(bild);

@@ -1,23 +1,160 @@
 #include "tools/beschriftung_dlg.h"
 
+#include "engine/kurztext.h"
 #include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/form1.h"
+#include "platform/fensterart.h"
+#include "platform/schriftdialog.h"
+#include "platform/sprache.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
 
 TBeschriftungDlg* BeschriftungDlg = nullptr;
 
-TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
-    : TWerkzeugfenster("BeschriftungDlg", 351, QStringLiteral("Beschriftung"), 400, 443, parent)
+namespace {
+
+constexpr int ZeileBeschriftung = 351;  // caption of the window
+// Captions of a move button: up, and while its label rides.
+constexpr int ZeileVerschieben = 324;
+constexpr int ZeileInteraktiv = 507;
+
+// The font and reset buttons of rows 1..9.
+constexpr std::array<int, 9> SchriftKnoepfe = {23, 24, 25, 26, 32, 38, 44, 50, 56};
+constexpr std::array<int, 9> ResetKnoepfe = {5, 12, 17, 22, 31, 37, 43, 49, 55};
+
+QString Name(const char* art, int nummer)
 {
-    // The table holds its defaults from the window's creation on.
+    return QString::fromLatin1(art) + QString::number(nummer);
+}
+
+bool GueltigeNummer(int k)
+{
+    return k >= 1 && k <= 9;
+}
+
+}  // namespace
+
+TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
+    : TWerkzeugfenster("BeschriftungDlg", ZeileBeschriftung, QStringLiteral("Beschriftung"), 400, 443, parent)
+{
+    GroupBox3 = new QGroupBox(QStringLiteral(" Text "), this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(8, 4, 384, 314);
+
+    for (int k = 1; k <= 9; ++k) {
+        TZeile& z = ZeileRef(k);
+        const auto i = static_cast<std::size_t>(k - 1);
+        const int y = 22 + 32 * (k - 1);
+        z.Verschieben = NeuerKnopf(GroupBox3, Name("B", k), QStringLiteral("Verschieben"), 8, y - 2, 94, 26, true);
+        // Pressed, it stands out from the others.
+        z.Verschieben->setAutoRaise(false);
+        z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 137, 22);
+        QFont arial = z.Text->font();
+        arial.setFamily(QStringLiteral("Arial"));
+        z.Text->setFont(arial);
+        z.Vorne = new QCheckBox(QStringLiteral("vorne"), GroupBox3);
+        z.Vorne->setObjectName(Name("CheckBox", k));
+        z.Vorne->setGeometry(249, y + 2, 52, 18);
+        z.Schrift = NeuerKnopf(GroupBox3, Name("SpeedButton", SchriftKnoepfe[i]), QStringLiteral("Aa"), 302, y, 24, 22);
+        z.Schrift->setToolTip(k == 1 ? QStringLiteral("Schriftart") : QStringLiteral("Schrift"));
+        z.Reset = NeuerKnopf(GroupBox3, Name("SpeedButton", ResetKnoepfe[i]), QStringLiteral("Reset"), 330, y, 46, 22);
+        z.Reset->setToolTip(QStringLiteral("Reset"));
+        z.Vorne->setChecked(true);
+
+        connect(z.Text, &QLineEdit::textChanged, this, [this, k] { TextChange(k); });
+        connect(z.Vorne, &QCheckBox::toggled, this, [this, k] { VorneClick(k); });
+        connect(z.Schrift, &QToolButton::clicked, this, [this, k] { SchriftClick(k); });
+        connect(z.Reset, &QToolButton::clicked, this, [this, k] { BeschriftungZuruecksetzen(k); });
+        connect(z.Verschieben, &QToolButton::clicked, this, [this, k] { VerschiebenClick(k); });
+    }
+
+    GroupBox1 = new QGroupBox(QStringLiteral(" Achsen "), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 322, 384, 52);
+    NeuesLabel(GroupBox1, QStringLiteral("Label1"), QStringLiteral("1. Achse:"), 8, 24);
+    Edit1 = NeuesFeld(GroupBox1, QStringLiteral("Edit1"), 64, 20, 80, 22);
+    SpeedButton6 = NeuerKnopf(GroupBox1, QStringLiteral("SpeedButton6"), QStringLiteral("Reset"), 146, 20, 40, 22);
+    NeuesLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("2. Achse:"), 196, 24);
+    Edit2 = NeuesFeld(GroupBox1, QStringLiteral("Edit2"), 252, 20, 80, 22);
+    SpeedButton7 = NeuerKnopf(GroupBox1, QStringLiteral("SpeedButton7"), QStringLiteral("Reset"), 334, 20, 40, 22);
+    for (QToolButton* b : {SpeedButton6, SpeedButton7})
+        b->setToolTip(QStringLiteral("Reset"));
+    Edit1->setText(QStringLiteral("x"));
+    Edit2->setText(QStringLiteral("y"));
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+    connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
+    connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
+    connect(SpeedButton7, &QToolButton::clicked, this, [this] { SpeedButton7Click(); });
+
+    FormCreate();
+}
+
+void TBeschriftungDlg::FormCreate()
+{
     BeschriftungenVorbelegen();
 }
 
 void TBeschriftungDlg::zeigeBeschr()
 {
+    for (int k = 1; k <= 9; ++k) {
+        TZeile& z = ZeileRef(k);
+        const TBeschriftung& b = Beschriftungen[k];
+        // A label that rides on the pointer has left its slot empty: its row
+        // goes on showing the text it carries, or the echo of an emptied
+        // edit would take that text away.
+        const bool reitet = VerschiebeNr == k && Graphik && Graphik->BeschrEdit;
+        TextSetzen(z.Text, reitet ? Graphik->BeschrEdit->text() : QString::fromStdString(b.Text));
+        SetzeSchriftfarbe(z.Text, b.Font.Color);
+        SchriftZeigen(z.Text, b.Font);
+        z.Vorne->setChecked(b.Vorne != 0);
+    }
+}
+
+void TBeschriftungDlg::TextChange(int k)
+{
+    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit) {
+        // Typing into a riding label's row changes what rides.
+        TextSetzen(Graphik->BeschrEdit, ZeileRef(k).Text->text());
+        Neuzeichnen();
+        return;
+    }
+    TextSpeichern(Beschriftungen[k].Text, ZeileRef(k).Text);
+}
+
+void TBeschriftungDlg::VorneClick(int k)
+{
+    ByteSetzen(Beschriftungen[k].Vorne, ZeileRef(k).Vorne->isChecked());
+    Neuzeichnen();
+}
+
+void TBeschriftungDlg::SchriftClick(int k)
+{
+    TBeschriftung& b = Beschriftungen[k];
+    if (const auto gewaehlt = WaehleSchrift(TGraphik::SchriftAusRecord(b.Font)))
+        SchriftSpeichern(b.Font, *gewaehlt);
+    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit) {
+        // The riding label shows its new font on the pointer and in its row.
+        QLineEdit* reiter = Graphik->BeschrEdit;
+        SetzeSchriftfarbe(reiter, b.Font.Color);
+        SetTag(reiter, b.Font.Size);
+        SchriftZeigen(reiter, b.Font);
+        SetzeSchriftfarbe(ZeileRef(k).Text, b.Font.Color);
+        SchriftZeigen(ZeileRef(k).Text, b.Font);
+    } else {
+        zeigeBeschr();
+    }
+    update();
+    Neuzeichnen();
 }
 
 void TBeschriftungDlg::BeschriftungZuruecksetzen(int k)
 {
-    if (k < 1 || k > 9)
+    if (!GueltigeNummer(k))
         return;
     TBeschriftung& b = Beschriftungen[k];
     b.Text.clear();
@@ -28,19 +165,126 @@ void TBeschriftungDlg::BeschriftungZuruecksetzen(int k)
     b.Font.Size = 12;
     b.Font.Style = 0;
     b.Vorne = 1;
+    // A riding label loses its text as well; it keeps riding, empty.
+    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit)
+        Graphik->BeschrEdit->clear();
+    // No redraw of its own: the emptied edit's echo redraws (and nothing
+    // visible changes when the text was empty already).
     zeigeBeschr();
     update();
 }
 
+void TBeschriftungDlg::VerschiebenClick(int k)
+{
+    if (!GueltigeNummer(k))
+        return;
+    if (ZeileRef(k).Verschieben->isChecked())
+        Aufnehmen(k);
+    else
+        Zuruecklegen(k);
+}
+
+void TBeschriftungDlg::Aufnehmen(int k)
+{
+    QToolButton* knopf = ZeileRef(k).Verschieben;
+    if (!Graphik || !Graphik->BeschrEdit) {
+        knopf->setChecked(false);
+        return;
+    }
+    // At most one label rides: one that already does goes back to its
+    // place first, as its own button would put it back.
+    for (int j = 1; j <= 9; ++j) {
+        QToolButton* anderer = ZeileRef(j).Verschieben;
+        if (j == k || !anderer->isChecked())
+            continue;
+        anderer->setChecked(false);
+        Zuruecklegen(j);
+    }
+    if (VerschiebeNr != k && GueltigeNummer(VerschiebeNr))
+        Zuruecklegen(VerschiebeNr);
+
+    VerschiebeNr = k;
+    KnopfBeschriften(knopf);
+
+    // The graph window switches to label mode ...
+    Modus = ModusBeschriftung;
+    if (Graphik->BeschriftButton)
+        Graphik->BeschriftButton->setChecked(true);
+    Graphik->TracebuttonClick(knopf);
+
+    // ... and the label rides in its typing field, in the label's font.
+    TBeschriftung& b = Beschriftungen[k];
+    QLineEdit* reiter = Graphik->BeschrEdit;
+    reiter->setText(QString::fromStdString(b.Text));
+    SetzeSchriftfarbe(reiter, b.Font.Color);
+    SetTag(reiter, b.Font.Size);
+    SchriftZeigen(reiter, b.Font);
+
+    // It leaves the drawing while it rides.
+    b.Text.clear();
+    Neuzeichnen();
+}
+
+void TBeschriftungDlg::Zuruecklegen(int k)
+{
+    KnopfBeschriften(ZeileRef(k).Verschieben);
+    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit) {
+        VerschiebeNr = 0;
+        // Back in its slot, where it was.
+        Beschriftungen[k].Text = AufKapazitaet(Graphik->BeschrEdit->text().toStdString());
+        Graphik->BeschrEditZuruecksetzen();
+    }
+    Neuzeichnen();
+}
+
 void TBeschriftungDlg::VerschiebenLoesen()
 {
+    for (int k = 1; k <= 9; ++k) {
+        QToolButton* knopf = ZeileRef(k).Verschieben;
+        if (knopf->isChecked()) {
+            knopf->setChecked(false);
+            VerschiebenClick(k);
+        }
+    }
 }
 
 void TBeschriftungDlg::VerschiebeKnoepfeFreigeben()
 {
+    for (TZeile& z : Zeilen) {
+        z.Verschieben->setChecked(false);
+        KnopfBeschriften(z.Verschieben);
+    }
+    zeigeBeschr();
 }
 
-QLineEdit* TBeschriftungDlg::TextFeld(int /*k*/) const
+QLineEdit* TBeschriftungDlg::TextFeld(int k) const
 {
-    return nullptr;
+    return GueltigeNummer(k) ? Zeile(k).Text : nullptr;
+}
+
+void TBeschriftungDlg::KnopfBeschriften(QToolButton* knopf)
+{
+    knopf->setText(Txt(knopf->isChecked() ? ZeileInteraktiv : ZeileVerschieben));
+}
+
+void TBeschriftungDlg::Edit1Change()
+{
+    if (Graphik && Graphik->Edit1)
+        TextSetzen(Graphik->Edit1, Edit1->text());
+}
+
+void TBeschriftungDlg::Edit2Change()
+{
+    if (Graphik && Graphik->Edit2)
+        TextSetzen(Graphik->Edit2, Edit2->text());
+}
+
+void TBeschriftungDlg::SpeedButton6Click()
+{
+    Edit1->setText(QStringLiteral("x"));
+}
+
+void TBeschriftungDlg::SpeedButton7Click()
+{
+    Edit2->setText(QStringLiteral("y"));
 }

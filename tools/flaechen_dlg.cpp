@@ -177,10 +177,6 @@ void TFlaechenDlg::FarbeClick(int k)
 
 void TFlaechenDlg::LinienClick(int k)
 {
-    // A stored byte other than 1 that already reads as ticked stays, so the
-    // refresh's echo writes back exactly what the record holds.
-    const bool an = ZeileRef(k).Linien->isChecked();
-    if (an != (Flaechen[k].Linien != 0))
-        Flaechen[k].Linien = an ? 1 : 0;
+    ByteSetzen(Flaechen[k].Linien, ZeileRef(k).Linien->isChecked());
     Neuzeichnen();
 }

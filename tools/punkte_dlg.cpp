@@ -1,6 +1,5 @@
 #include "tools/punkte_dlg.h"
 
-#include "engine/kurztext.h"
 #include "engine/tabellen.h"
 #include "main/form1.h"
 #include "platform/farbe_qt.h"
@@ -9,8 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QToolButton>
 
 TPunkteDlg* PunkteDlg = nullptr;
@@ -53,42 +50,7 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
      {"SpeedButton76", "SpeedButton77", "SpeedButton78", "SpeedButton79"}, "SpeedButton110", "SpeedButton99"},
 }};
 
-// Name positions as the buttons show them, left to right; the stored value
-// is the column + 1.
-constexpr std::array<const char*, 4> PositionsHinweise = {"links", "hoch", "tief", "rechts"};
-constexpr std::array<const char*, 4> PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
-constexpr int PositionRechts = 4;
-
-// The glyph of marker style 1..4 as the points are drawn: a diagonal cross,
-// a circle, a disc, a square.
-QIcon MarkerGlyphe(int stil)
-{
-    QPixmap bild(15, 15);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(Qt::black, 1.6));
-    switch (stil) {
-    case 1:
-        p.drawLine(QPointF(3.5, 3.5), QPointF(11.5, 11.5));
-        p.drawLine(QPointF(3.5, 11.5), QPointF(11.5, 3.5));
-        break;
-    case 2:
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
-        break;
-    case 3:
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
-        break;
-    default:
-        p.setBrush(Qt::black);
-        p.drawRect(QRectF(4.0, 4.0, 7.0, 7.0));
-        break;
-    }
-    p.end();
-    return QIcon(bild);
-}
+constexpr int PositionRechts = 4;  // the stored name position "rechts"
 
 QString Buchstabe(int k)
 {
@@ -108,24 +70,14 @@ TPunkteDlg::TPunkteDlg(QWidget* parent)
         const TZeilenNamen& n = ZeilenNamen[static_cast<std::size_t>(k - 1)];
         TZeile& z = ZeileRef(k);
         const int y = 22 + 32 * (k - 1);
-        for (int i = 0; i < 4; ++i) {
-            const auto s = static_cast<std::size_t>(i);
-            z.NamePos[s] = NeuerKnopf(GroupBox1, QString::fromLatin1(n.NamePos[s]), QString::fromUtf8(PositionsPfeile[s]),
-                                      8 + 18 * i, y, 18, 22, true);
-            z.NamePos[s]->setToolTip(QString::fromLatin1(PositionsHinweise[s]));
-        }
+        NamePositionsKnoepfe(GroupBox1, n.NamePos, 8, y, z.NamePos);
         z.Name = NeuesFeld(GroupBox1, QString::fromLatin1(n.Name), 84, y - 1, 121, 24);
         NeuesLabel(GroupBox1, QString(), QStringLiteral("("), 209, y + 3);
         z.X = NeuesFeld(GroupBox1, QString::fromLatin1(n.X), 216, y, 41, 22);
         NeuesLabel(GroupBox1, QString(), QStringLiteral("|"), 260, y + 3);
         z.Y = NeuesFeld(GroupBox1, QString::fromLatin1(n.Y), 266, y, 41, 22);
         NeuesLabel(GroupBox1, QString(), QStringLiteral(")"), 310, y + 3);
-        for (int i = 0; i < 4; ++i) {
-            const auto s = static_cast<std::size_t>(i);
-            z.Stil[s] = NeuerKnopf(GroupBox1, QString::fromLatin1(n.Stil[s]), QString(), 320 + 23 * i, y, 23, 21, true);
-            z.Stil[s]->setIcon(MarkerGlyphe(i + 1));
-            z.Stil[s]->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        }
+        MarkerKnoepfe(GroupBox1, n.Stil, 320, y, z.Stil);
         z.Schrift = NeuerKnopf(GroupBox1, QString::fromLatin1(n.Schrift), QStringLiteral("Aa"), 418, y, 24, 22);
         z.Schrift->setToolTip(QStringLiteral("Schriftart"));
         z.Reset = NeuerKnopf(GroupBox1, QString::fromLatin1(n.Reset), QStringLiteral("Reset"), 446, y, 48, 22);
@@ -166,13 +118,7 @@ void TPunkteDlg::zeigePunk()
         const TPunkt& p = Punkte[k];
         TZeile& z = ZeileRef(k);
         // The name in its face and style; its size stays as designed.
-        QFont f = z.Name->font();
-        f.setFamily(QString::fromStdString(p.Font.Name));
-        f.setBold((p.Font.Style & fsBold) != 0);
-        f.setItalic((p.Font.Style & fsItalic) != 0);
-        f.setUnderline((p.Font.Style & fsUnderline) != 0);
-        f.setStrikeOut((p.Font.Style & fsStrikeOut) != 0);
-        z.Name->setFont(f);
+        SchriftZeigen(z.Name, p.Font);
         // Each assignment runs the edit's handler only when the text
         // differs, which then stores what the record holds.
         z.Name->setText(QString::fromStdString(p.Name));
@@ -225,11 +171,8 @@ void TPunkteDlg::SchriftClick(int k)
     vorgabe.Color = p.Color;
     vorgabe.Style = p.Font.Style;
     if (const auto gewaehlt = WaehleSchrift(vorgabe)) {
-        p.Font.Color = gewaehlt->Color;
+        SchriftSpeichern(p.Font, *gewaehlt);
         p.Color = gewaehlt->Color;
-        p.Font.Size = gewaehlt->Size;
-        p.Font.Name = AufKapazitaet(gewaehlt->Name.toStdString());
-        p.Font.Style = gewaehlt->Style;
     }
     zeigePunk();
     update();

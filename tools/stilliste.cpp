@@ -1,11 +1,14 @@
 #include "tools/stilliste.h"
 
+#include "main/form1.h"
+
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -61,12 +64,51 @@ void TStilListe::paintEvent(QPaintEvent*)
     p.drawImage(feld.topLeft(), ItemBild(currentIndex(), feld.size()));
 }
 
-void LinienMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe)
+namespace {
+
+// One line style's sample: a pen, and either one line across (Laenge 0)
+// or pieces of Laenge pixels every Abstand pixels from the left, at least
+// one, while the next start lies left of Right - Grenze; with Rest a last
+// piece from that start to the right end.
+struct TMuster {
+    int Breite;
+    TPenStyle Stil;
+    int Laenge = 0;
+    int Abstand = 0;
+    int Grenze = 0;
+    bool Rest = false;
+};
+
+// The vertical segments' nine styles.
+constexpr std::array<TMuster, 9> SenkrechtenMuster = {{
+    {1, TPenStyle::Solid},
+    {3, TPenStyle::Solid},
+    {5, TPenStyle::Solid},
+    {1, TPenStyle::Dot},
+    {1, TPenStyle::Dash},
+    {3, TPenStyle::Dot, 4, 8, 5, false},
+    {3, TPenStyle::Dash, 17, 24, 15, true},
+    {5, TPenStyle::Dot, 3, 10, 5, false},
+    {5, TPenStyle::Dash, 16, 25, 15, true},
+}};
+
+// The line styles 0..8 of the function graphs; 9 and 10 are discs.
+constexpr std::array<TMuster, 9> GraphenMuster = {{
+    {1, TPenStyle::Solid},
+    {3, TPenStyle::Solid},
+    {5, TPenStyle::Solid},
+    {1, TPenStyle::Dot},
+    {1, TPenStyle::Dash},
+    {3, TPenStyle::Dot, 4, 8, 5, false},
+    {3, TPenStyle::Dash, 17, 27, 15, true},
+    {5, TPenStyle::Dot, 3, 10, 4, false},
+    {5, TPenStyle::Dash, 17, 27, 15, true},
+}};
+constexpr int GraphenScheiben = 9;     // discs alone
+constexpr int GraphenLinieScheiben = 10;  // a thin line through discs
+
+void MusterZeichnen(TCanvas& canvas, const TRect& rect, const TMuster& m)
 {
-    canvas.Pen.Style = TPenStyle::Solid;
-    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
-    canvas.FillRect(rect);
-    canvas.Pen.Color = farbe;
     const int y = rect.Top + (rect.Bottom - rect.Top) / 2;
     const int links = rect.Left + 5;
     const int rechts = rect.Right - 5;
@@ -81,55 +123,58 @@ void LinienMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor 
         canvas.MoveTo(von, y);
         canvas.LineTo(bis, y);
     };
-    // Pieces of `laenge` every `abstand` pixels from the left, at least one,
-    // while the next start lies before `grenze`; then, with `rest`, a last
-    // piece to the right end.
-    auto stuecke = [&](int laenge, int abstand, int grenze, bool rest) {
+
+    canvas.Pen.Width = m.Breite;
+    canvas.Pen.Style = m.Stil;
+    if (m.Laenge == 0) {
+        stueck(links, rechts);
+    } else {
         int x = links;
         do {
-            stueck(x, x + laenge);
-            x += abstand;
-        } while (x < grenze);
-        if (rest)
+            stueck(x, x + m.Laenge);
+            x += m.Abstand;
+        } while (x < rect.Right - m.Grenze);
+        if (m.Rest)
             stueck(x, rechts);
-    };
-
-    switch (index) {
-    case 0:
-    case 1:
-    case 2:
-        canvas.Pen.Width = 1 + 2 * index;
-        stueck(links, rechts);
-        break;
-    case 3:
-    case 4:
-        canvas.Pen.Width = 1;
-        canvas.Pen.Style = index == 3 ? TPenStyle::Dot : TPenStyle::Dash;
-        stueck(links, rechts);
-        break;
-    case 5:
-        canvas.Pen.Width = 3;
-        canvas.Pen.Style = TPenStyle::Dot;
-        stuecke(4, 8, rechts, false);
-        break;
-    case 6:
-        canvas.Pen.Width = 3;
-        canvas.Pen.Style = TPenStyle::Dash;
-        stuecke(17, 24, rect.Right - 15, true);
-        break;
-    case 7:
-        canvas.Pen.Width = 5;
-        canvas.Pen.Style = TPenStyle::Dot;
-        stuecke(3, 10, rechts, false);
-        break;
-    case 8:
-        canvas.Pen.Width = 5;
-        canvas.Pen.Style = TPenStyle::Dash;
-        stuecke(16, 25, rect.Right - 15, true);
-        break;
-    default:
-        break;
     }
     canvas.Pen.Style = TPenStyle::Solid;
     canvas.Pen.Width = 1;
+}
+
+}  // namespace
+
+void LinienMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe)
+{
+    canvas.Pen.Style = TPenStyle::Solid;
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+    canvas.FillRect(rect);
+    canvas.Pen.Color = farbe;
+    if (index >= 0 && index < static_cast<int>(SenkrechtenMuster.size()))
+        MusterZeichnen(canvas, rect, SenkrechtenMuster[static_cast<std::size_t>(index)]);
+}
+
+void GraphenMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe)
+{
+    canvas.Pen.Style = TPenStyle::Solid;
+    canvas.Pen.Width = 1;
+    canvas.Pen.Color = farbe;
+    canvas.Brush = TBrush{FarbeGueltig, TBrushStyle::Solid};
+    canvas.FillRect(rect);
+    if (index >= 0 && index < static_cast<int>(GraphenMuster.size())) {
+        MusterZeichnen(canvas, rect, GraphenMuster[static_cast<std::size_t>(index)]);
+        return;
+    }
+    if (index != GraphenScheiben && index != GraphenLinieScheiben)
+        return;
+    const int d = (rect.Bottom - rect.Top) / 2;
+    const int y = rect.Top + d;
+    if (index == GraphenLinieScheiben) {
+        canvas.MoveTo(rect.Left + 5, y);
+        canvas.LineTo(rect.Right - 5, y);
+    }
+    // Three discs of 8 pixels: at the left, in the middle, at the right.
+    canvas.Pen.Color = clBlack;
+    canvas.Brush = TBrush{farbe, TBrushStyle::Solid};
+    for (const int x : {rect.Left + d, rect.Left + (rect.Right - rect.Left) / 2, rect.Right - d})
+        canvas.Ellipse(x - 4, y - 4, x + 4, y + 4);
 }

@@ -37,3 +37,11 @@ private:
 // piece because wide pens draw solid. Every piece stays between Left + 5
 // and Right - 5; other indices draw only the white background.
 void LinienMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe);
+
+// The sample of a function graph's line style `index` (0..10) in `farbe` on
+// light green: 0..8 as the vertical segments' samples, but the dashes of 6
+// and 8 are 17 pixels every 27 and the dots of 7 run on while they start
+// left of Right - 4; 9 three discs of 8 pixels with a black outline (left,
+// middle, right), 10 a thin line through them. Other indices draw only the
+// background.
+void GraphenMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe);

@@ -1,15 +1,328 @@
 #include "tools/uebersicht_dlg.h"
 
-#include "platform/fensterart.h"
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "engine/zahlen.h"
+#include "graph/graphik.h"
+#include "main/form1.h"
+#include "tools/stilliste.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
 
 TUebersicht_Dlg* Uebersicht_Dlg = nullptr;
 
-TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent) : QWidget(parent)
+namespace {
+
+constexpr int ZeileUebersicht = 55;  // caption of the window
+constexpr int AnzahlStile = 11;      // line styles 0..10
+
+// The design's control names of the nine rows.
+struct TZeilenNamen {
+    // Equation, x from, x to, t from, t to, t step.
+    std::array<const char*, 6> Felder;
+    const char* Stil;
+    const char* Farbe;
+    const char* Zusatzfarbe;
+    // Labels: x from, x to, t from, t to, t step.
+    std::array<int, 5> Labels;
+};
+
+constexpr std::array<TZeilenNamen, 9> ZeilenNamen = {{
+    {{"Edit3", "Evonx", "Ebisx", "Evont", "Ebist", "Estept"}, "ComboBox4", "SFarbe", "SFarbe2", {2, 7, 6, 8, 9}},
+    {{"Edit1", "Edit2", "Edit5", "Edit4", "Edit6", "Edit7"}, "ComboBox1", "SpeedButton1", "SpeedButton2",
+     {5, 4, 3, 10, 11}},
+    {{"Edit8", "Edit9", "Edit11", "Edit10", "Edit12", "Edit13"}, "ComboBox2", "SpeedButton3", "SpeedButton4",
+     {13, 15, 14, 16, 17}},
+    {{"Edit14", "Edit15", "Edit17", "Edit16", "Edit18", "Edit19"}, "ComboBox3", "SpeedButton5", "SpeedButton6",
+     {19, 21, 20, 22, 23}},
+    {{"Edit20", "Edit21", "Edit23", "Edit22", "Edit24", "Edit25"}, "ComboBox5", "SpeedButton7", "SpeedButton8",
+     {25, 27, 26, 28, 29}},
+    {{"Edit26", "Edit27", "Edit29", "Edit28", "Edit30", "Edit31"}, "ComboBox6", "SpeedButton9", "SpeedButton10",
+     {31, 33, 32, 34, 35}},
+    {{"Edit32", "Edit33", "Edit35", "Edit34", "Edit36", "Edit37"}, "ComboBox7", "SpeedButton11", "SpeedButton12",
+     {37, 39, 38, 40, 41}},
+    {{"Edit38", "Edit39", "Edit41", "Edit40", "Edit42", "Edit43"}, "ComboBox8", "SpeedButton13", "SpeedButton14",
+     {43, 45, 44, 46, 47}},
+    {{"Edit44", "Edit45", "Edit47", "Edit46", "Edit48", "Edit49"}, "ComboBox9", "SpeedButton15", "SpeedButton16",
+     {49, 51, 50, 52, 53}},
+}};
+
+// Designed texts of the labels x from, x to, t from, t to, t step.
+constexpr std::array<const char*, 5> LabelTexte = {"x von", "bis", "t von", "bis", "Schrittweite"};
+
+// Places of the fields and labels in a row: x of the label, x and width of
+// the field (the equation has no label).
+struct TSpalte {
+    int Label, Feld, Breite;
+};
+constexpr std::array<TSpalte, 6> Spalten = {{
+    {0, 24, 190},
+    {220, 252, 44},
+    {300, 320, 44},
+    {370, 400, 40},
+    {444, 464, 40},
+    {508, 578, 36},
+}};
+
+// The colour schemes: colours and additional colours of functions 1..9.
+constexpr std::array<std::array<TColor, 9>, 4> Farben = {{
+    {clBlue, clRed, clNavy, clGreen, clBlack, clAqua, clFuchsia, clGray, clPurple},
+    {clRed, clBlue, clGreen, clPurple, clLime, clAqua, clFuchsia, clGray, clBlack},
+    {clBlack, clRed, clBlue, clGreen, clPurple, clLime, clAqua, clFuchsia, clGray},
+    {clGreen, clBlue, clRed, clBlack, clPurple, clLime, clAqua, clFuchsia, clGray},
+}};
+constexpr std::array<std::array<TColor, 9>, 4> Zusatzfarben = {{
+    {clRed, clBlue, clPurple, clPurple, clGray, clMaroon, clMaroon, clSilver, clGreen},
+    {clBlue, clRed, clPurple, clGreen, clPurple, clMaroon, clMaroon, clSilver, clGray},
+    {clGray, clBlue, clRed, clPurple, clGreen, clPurple, clMaroon, clMaroon, clSilver},
+    {clPurple, clRed, clBlue, clGray, clGreen, clPurple, clMaroon, clMaroon, clSilver},
+}};
+
+// The main window's field of the same role as range field `feld`.
+QLineEdit* Hauptfeld(int feld)
 {
-    TrackBar2 = WerkzeugfensterAnlegen(this, "Uebersicht_Dlg", QStringLiteral("Übersicht"), 560, 420);
+    if (!Form1)
+        return nullptr;
+    const std::array<QLineEdit*, 5> felder = {Form1->Evonx, Form1->Ebisx, Form1->Evont, Form1->Ebist, Form1->Estept};
+    return feld >= 0 && feld < 5 ? felder[static_cast<std::size_t>(feld)] : nullptr;
+}
+
+QString Zahl(double v)
+{
+    return QString::fromStdString(FloatToStr(v, Dezimaltrenner()));
+}
+
+// Holds a flag set for as long as it lives, also when a step leaves early.
+class TSperre {
+public:
+    explicit TSperre(bool& flagge) : FFlagge(flagge) { FFlagge = true; }
+    ~TSperre() { FFlagge = false; }
+    TSperre(const TSperre&) = delete;
+    TSperre& operator=(const TSperre&) = delete;
+
+private:
+    bool& FFlagge;
+};
+
+}  // namespace
+
+std::array<TColor, 9> TUebersicht_Dlg::SchemaFarben(int schema)
+{
+    return Farben[static_cast<std::size_t>(std::clamp(schema, 1, 4) - 1)];
+}
+
+std::array<TColor, 9> TUebersicht_Dlg::SchemaZusatzfarben(int schema)
+{
+    return Zusatzfarben[static_cast<std::size_t>(std::clamp(schema, 1, 4) - 1)];
+}
+
+TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
+    : TWerkzeugfenster("Uebersicht_Dlg", ZeileUebersicht, QStringLiteral("Übersicht"), 752, 384, parent)
+{
+    // Enter in an equation is part of typing it, not a request to close.
+    EnterSchliesst(false);
+
+    GroupBox3 = new QGroupBox(QStringLiteral(" Funktionen 1 bis 9 "), this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(8, 4, 736, 300);
+
+    for (int r = 1; r <= 9; ++r) {
+        const TZeilenNamen& n = ZeilenNamen[static_cast<std::size_t>(r - 1)];
+        TZeile& z = ZeileRef(r);
+        const int y = 24 + 30 * (r - 1);
+        NeuesLabel(GroupBox3, QString(), QString::number(r) + QLatin1Char('.'), 8, y + 4);
+        std::array<QLineEdit*, 6> felder{};
+        for (std::size_t i = 0; i < felder.size(); ++i)
+            felder[i] = NeuesFeld(GroupBox3, QString::fromLatin1(n.Felder[i]), Spalten[i].Feld, y, Spalten[i].Breite, 22);
+        z.Gleichung = felder[0];
+        z.XVon = felder[1];
+        z.XBis = felder[2];
+        z.TVon = felder[3];
+        z.TBis = felder[4];
+        z.TSchritt = felder[5];
+        std::array<QLabel*, 5> labels{};
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            labels[i] = NeuesLabel(GroupBox3, QStringLiteral("Label%1").arg(n.Labels[i]),
+                                   QString::fromLatin1(LabelTexte[i]), Spalten[i + 1].Label, y + 4);
+        z.XVonLabel = labels[0];
+        z.XBisLabel = labels[1];
+        z.ScharLabels = {labels[2], labels[3], labels[4]};
+
+        z.Stil = new TStilListe(GroupBox3, 14);
+        z.Stil->setObjectName(QString::fromLatin1(n.Stil));
+        z.Stil->setGeometry(618, y, 64, 22);
+        z.Stil->setMaxVisibleItems(AnzahlStile);
+        for (int i = 1; i <= AnzahlStile; ++i)
+            z.Stil->addItem(QString::number(i) + QLatin1Char('.'));
+        z.Stil->setToolTip(QStringLiteral("Strichstärke"));
+        z.Stil->OnDrawItem = [this, r](TCanvas& canvas, const TRect& rect, int index) {
+            StilDrawItem(r, canvas, rect, index);
+        };
+
+        z.Farbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Farbe), QString(), 688, y, 40, 22);
+        z.Farbe->setToolTip(QStringLiteral("Farbe"));
+        z.Zusatzfarbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Zusatzfarbe), QString(), 708, y, 20, 22);
+        z.Zusatzfarbe->setToolTip(QStringLiteral("Zusatzfarbe"));
+
+        connect(z.Gleichung, &QLineEdit::textChanged, this, [this, r] { GleichungChange(r); });
+        for (int feld = 0; feld < AnzahlBereiche; ++feld)
+            connect(felder[static_cast<std::size_t>(feld + 1)], &QLineEdit::textChanged, this,
+                    [this, r, feld] { BereichChange(r, feld); });
+        connect(z.Stil, &QComboBox::activated, this, [this, r] { StilChange(r); });
+        connect(z.Farbe, &QToolButton::clicked, this, [this, r] { FarbeClick(r); });
+        connect(z.Zusatzfarbe, &QToolButton::clicked, this, [this, r] { ZusatzfarbeClick(r); });
+    }
+
+    Label56 = NeuesLabel(this, QStringLiteral("Label56"), QStringLiteral("Farbwechsel"), 16, 316);
+    for (int s = 1; s <= 4; ++s) {
+        QToolButton* b = NeuerKnopf(this, QStringLiteral("SpeedButton%1").arg(16 + s), QString::number(s),
+                                    86 + 26 * (s - 1), 312, 24, 22);
+        b->setToolTip(QStringLiteral("Farboption %1").arg(s));
+        connect(b, &QToolButton::clicked, this, [this, s] { FarboptionClick(s); });
+        Farboptionen[static_cast<std::size_t>(s - 1)] = b;
+    }
+
+    FFarbBreite = Zeile(1).Farbe->width();
+    zeichneneu();
+}
+
+bool TUebersicht_Dlg::Handelt() const
+{
+    return !FFuellt && QApplication::activeWindow() == this;
+}
+
+void TUebersicht_Dlg::Waehlen(int r)
+{
+    if (!Form1)
+        return;
+    Form1->ComboBox1->setEditText(QString::number(r) + QLatin1Char('.'));
+    Form1->ComboBox1Change();
+}
+
+void TUebersicht_Dlg::ScharZeigen(int r, bool schar)
+{
+    TZeile& z = ZeileRef(r);
+    for (QWidget* w : std::initializer_list<QWidget*>{z.TVon, z.TBis, z.TSchritt, z.ScharLabels[0], z.ScharLabels[1],
+                                                      z.ScharLabels[2], z.Zusatzfarbe})
+        w->setVisible(schar);
+    z.Farbe->resize(schar ? z.Zusatzfarbe->width() : FFarbBreite, z.Farbe->height());
 }
 
 void TUebersicht_Dlg::zeichneneu()
 {
+    if (FFuellt)
+        return;
+    // The assignments below raise the fields' change handlers; they must
+    // not hand the texts on.
+    const TSperre sperre(FFuellt);
+    const bool aktiv = QApplication::activeWindow() == this;
+    for (int r = 1; r <= 9; ++r) {
+        const TFunktion* f = Funktionen[static_cast<std::size_t>(r)];
+        if (!f)
+            continue;
+        TZeile& z = ZeileRef(r);
+        const std::int32_t stil = f->GetLineStyle();
+        z.Stil->setCurrentIndex(stil >= 0 && stil < AnzahlStile ? stil : -1);
+        z.Stil->update();
+        for (QLineEdit* e : z.Felder())
+            SetzeSchriftfarbe(e, f->GetColor());
+        SetzeFeldfarbe(z.Farbe, f->GetColor());
+        SetzeFeldfarbe(z.Zusatzfarbe, f->GetColor2());
+        // While the overview is active its range fields keep the colours
+        // that the main window's checks gave them.
+        if (!aktiv) {
+            for (QLineEdit* e : {z.XVon, z.XBis, z.TVon, z.TBis, z.TSchritt})
+                SetzeFeldfarbe(e, FarbeGueltig);
+        }
+        SetzeFeldfarbe(z.Gleichung, f->GetCompiled() ? FarbeGueltig : FarbeUngueltig);
+        TextSetzen(z.Gleichung, QString::fromStdString(f->GetTerm()));
+        TextSetzen(z.XVon, Zahl(f->GetXFrom()));
+        TextSetzen(z.XBis, Zahl(f->GetXTo()));
+        TextSetzen(z.TVon, Zahl(f->GetTFrom()));
+        TextSetzen(z.TBis, Zahl(f->GetTTo()));
+        TextSetzen(z.TSchritt, Zahl(f->GetTStep()));
+        ScharZeigen(r, f->GetKind() == ArtFunktionenschar);
+    }
+}
+
+void TUebersicht_Dlg::GleichungChange(int r)
+{
+    if (!Handelt() || !Form1)
+        return;
+    TZeile& z = ZeileRef(r);
+    Waehlen(r);
+    TextSetzen(Form1->Edit1, z.Gleichung->text());
+    SetzeFeldfarbe(z.Gleichung, Feldfarbe(Form1->Edit1));
+    // The main window's editor decided whether this is a family.
+    ScharZeigen(r, Form1->Evont->isVisibleTo(Form1));
+}
+
+void TUebersicht_Dlg::BereichChange(int r, int feld)
+{
+    QLineEdit* haupt = Hauptfeld(feld);
+    if (!Handelt() || !haupt)
+        return;
+    QLineEdit* e = ZeileRef(r).Felder()[static_cast<std::size_t>(feld + 1)];
+    Waehlen(r);
+    TextSetzen(haupt, e->text());
+    SetzeFeldfarbe(e, Feldfarbe(haupt));
+}
+
+void TUebersicht_Dlg::StilChange(int r)
+{
+    const int index = ZeileRef(r).Stil->currentIndex();
+    if (!Form1 || index < 0)
+        return;
+    Waehlen(r);
+    Form1->ComboBox2->setCurrentIndex(index);
+    Form1->ComboBox2Change();
+}
+
+void TUebersicht_Dlg::FarbeClick(int r)
+{
+    if (!Form1)
+        return;
+    Waehlen(r);
+    Form1->BFarbeClick();
+    zeichneneu();
+}
+
+void TUebersicht_Dlg::ZusatzfarbeClick(int r)
+{
+    if (!Form1)
+        return;
+    Waehlen(r);
+    Form1->SFarbe2Click();
+    zeichneneu();
+}
+
+void TUebersicht_Dlg::FarboptionClick(int schema)
+{
+    const std::array<TColor, 9> farben = SchemaFarben(schema);
+    const std::array<TColor, 9> zusatz = SchemaZusatzfarben(schema);
+    for (int n = 1; n <= 9; ++n) {
+        if (TFunktion* f = Funktionen[static_cast<std::size_t>(n)]) {
+            f->SetColor(farben[static_cast<std::size_t>(n - 1)]);
+            f->SetColor2(zusatz[static_cast<std::size_t>(n - 1)]);
+        }
+    }
+    // The selection stays; the editor takes over its new colours.
+    if (Form1)
+        Form1->ComboBox1Change();
+    zeichneneu();
+    if (Graphik)
+        Graphik->GraphikResize();
+}
+
+void TUebersicht_Dlg::StilDrawItem(int r, TCanvas& canvas, const TRect& rect, int index)
+{
+    const TFunktion* f = Funktionen[static_cast<std::size_t>(r)];
+    GraphenMusterZeichnen(canvas, rect, index, f ? f->GetColor() : clBlack);
 }

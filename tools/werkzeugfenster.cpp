@@ -1,7 +1,9 @@
 #include "tools/werkzeugfenster.h"
 
 #include "engine/kurztext.h"
+#include "engine/tabellen.h"
 #include "graph/graphik.h"
+#include "platform/canvas.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
@@ -10,11 +12,22 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
 #include <QToolButton>
+
+namespace {
+
+// Name positions as the buttons show them, left to right; the stored value
+// is the column + 1.
+constexpr std::array<const char*, 4> PositionsHinweise = {"links", "hoch", "tief", "rechts"};
+constexpr std::array<const char*, 4> PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
+
+}  // namespace
 
 TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const QString& titel, int breite,
                                    int hoehe, QWidget* parent)
@@ -150,6 +163,34 @@ QToolButton* TWerkzeugfenster::NeuerKnopf(QWidget* parent, const QString& name, 
     return b;
 }
 
+void TWerkzeugfenster::MarkerKnoepfe(QWidget* parent, std::span<const char* const> namen, int x, int y,
+                                     std::span<QToolButton*> knoepfe)
+{
+    for (std::size_t i = 0; i < namen.size() && i < knoepfe.size(); ++i) {
+        QToolButton* b = NeuerKnopf(parent, QString::fromLatin1(namen[i]), QString(), x + 23 * static_cast<int>(i), y,
+                                    23, 21, true);
+        b->setIcon(MarkerGlyphe(static_cast<int>(i) + 1));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        knoepfe[i] = b;
+    }
+}
+
+void TWerkzeugfenster::NamePositionsKnoepfe(QWidget* parent, std::span<const char* const, 4> namen, int x, int y,
+                                           std::span<QToolButton*, 4> knoepfe)
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        knoepfe[i] = NeuerKnopf(parent, QString::fromLatin1(namen[i]), QString::fromUtf8(PositionsPfeile[i]),
+                                x + 18 * static_cast<int>(i), y, 18, 22, true);
+        knoepfe[i]->setToolTip(QString::fromLatin1(PositionsHinweise[i]));
+    }
+}
+
+void TWerkzeugfenster::EnterSchliesst(bool an)
+{
+    FEnterSchliesst = an;
+    OKBtn->setDefault(an);
+}
+
 void TWerkzeugfenster::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -162,7 +203,8 @@ void TWerkzeugfenster::showEvent(QShowEvent* event)
 void TWerkzeugfenster::keyPressEvent(QKeyEvent* event)
 {
     // An edit leaves Enter to its window: the default button closes it.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OKBtn->isEnabled()) {
+    if (FEnterSchliesst && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        OKBtn->isEnabled()) {
         OKBtn->click();
         return;
     }
@@ -181,4 +223,58 @@ void ExklusivDruecken(std::span<QToolButton* const> knoepfe, int index)
         return;
     for (std::size_t i = 0; i < knoepfe.size(); ++i)
         knoepfe[i]->setChecked(static_cast<int>(i) == index);
+}
+
+void ByteSetzen(std::uint8_t& feld, bool wahr)
+{
+    if ((feld != 0) != wahr)
+        feld = wahr ? 1 : 0;
+}
+
+void SchriftZeigen(QWidget* w, const TSchrift& schrift)
+{
+    QFont f = w->font();
+    f.setFamily(QString::fromStdString(schrift.Name));
+    f.setBold((schrift.Style & fsBold) != 0);
+    f.setItalic((schrift.Style & fsItalic) != 0);
+    f.setUnderline((schrift.Style & fsUnderline) != 0);
+    f.setStrikeOut((schrift.Style & fsStrikeOut) != 0);
+    w->setFont(f);
+}
+
+void SchriftSpeichern(TSchrift& schrift, const TFont& font)
+{
+    schrift.Color = font.Color;
+    schrift.Size = font.Size;
+    schrift.Name = AufKapazitaet(font.Name.toStdString());
+    schrift.Style = font.Style;
+}
+
+QIcon MarkerGlyphe(int stil)
+{
+    QPixmap bild(15, 15);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, 1.6));
+    switch (stil) {
+    case 1:
+        p.drawLine(QPointF(3.5, 3.5), QPointF(11.5, 11.5));
+        p.drawLine(QPointF(3.5, 11.5), QPointF(11.5, 3.5));
+        break;
+    case 2:
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
+        break;
+    case 3:
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
+        break;
+    default:
+        p.setBrush(Qt::black);
+        p.drawRect(QRectF(4.0, 4.0, 7.0, 7.0));
+        break;
+    }
+    p.end();
+    return QIcon(bild);
 }

@@ -27,11 +27,16 @@
 
 #include "engine/farben.h"
 
+#include <QIcon>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 
+struct TFont;
+struct TSchrift;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -91,6 +96,17 @@ protected:
     // buttons); `umschaltbar` for the pressed state of a button group.
     QToolButton* NeuerKnopf(QWidget* parent, const QString& name, const QString& text, int x, int y, int breite,
                             int hoehe, bool umschaltbar = false);
+    // The marker style buttons of a point (23 x 21, side by side from x),
+    // showing styles 1, 2, ... as the points are drawn.
+    void MarkerKnoepfe(QWidget* parent, std::span<const char* const> namen, int x, int y,
+                       std::span<QToolButton*> knoepfe);
+    // The four buttons (18 x 22, side by side from x) that put a point's
+    // name "links", "hoch", "tief" or "rechts" of its marker.
+    void NamePositionsKnoepfe(QWidget* parent, std::span<const char* const, 4> namen, int x, int y,
+                              std::span<QToolButton*, 4> knoepfe);
+
+    // Enter in an edit presses OKBtn, the window's default button.
+    void EnterSchliesst(bool an);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -98,6 +114,7 @@ protected:
 
 private:
     int FNeuzeichnungen = 0;
+    bool FEnterSchliesst = true;
 };
 
 // A row's button group of which exactly one is pressed, kept by hand: a
@@ -106,4 +123,19 @@ private:
 // `index` (0-based) and releases the others; an index outside changes
 // nothing.
 void ExklusivDruecken(std::span<QToolButton* const> knoepfe, int index);
+
+// A Boolean byte of a record from a check box: written only when the box
+// says otherwise than the byte reads, so a stored value other than 1 that
+// reads as true survives the refresh's echo.
+void ByteSetzen(std::uint8_t& feld, bool wahr);
+
+// Face and style of a stored font on a control; its size stays as designed.
+void SchriftZeigen(QWidget* w, const TSchrift& schrift);
+// A font the font dialog gave, into a record: the name cut to what a record
+// holds.
+void SchriftSpeichern(TSchrift& schrift, const TFont& font);
+
+// The glyph of marker style 1..4 as the points are drawn: a diagonal cross,
+// a circle, a disc, a square.
+QIcon MarkerGlyphe(int stil);
 

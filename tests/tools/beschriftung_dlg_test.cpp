@@ -1,0 +1,195 @@
+// The labels window, and a label that travels to the graph window's pointer
+// and back.
+
+#include "werkzeug_fixture.h"
+
+#include "graph/interaktion_fixture.h"
+
+#include "engine/tabellen.h"
+#include "platform/fensterart.h"
+#include "tools/beschriftung_dlg.h"
+
+#include <QCheckBox>
+#include <QTemporaryDir>
+
+namespace {
+
+class BeschriftungTest : public InteraktionTest {
+protected:
+    FakeSchriftDialog SchriftDialog;
+
+    void SetUp() override
+    {
+        SetSchriftDialog(&SchriftDialog);
+        InteraktionTest::SetUp();
+    }
+    void TearDown() override
+    {
+        InteraktionTest::TearDown();
+        SetSchriftDialog(nullptr);
+    }
+
+    TBeschriftungDlg& D() { return *BeschriftungDlg; }
+    const TBeschriftungDlg::TZeile& Z(int k) { return BeschriftungDlg->Zeile(k); }
+    static QLineEdit* Reiter() { return Graphik->BeschrEdit; }
+    void Schreiben(int k, const char* text) { Z(k).Text->setText(QString::fromUtf8(text)); }
+    // The pressed move buttons.
+    std::vector<int> Gedrueckt()
+    {
+        std::vector<int> v;
+        for (int k = 1; k <= 9; ++k)
+            if (Z(k).Verschieben->isChecked())
+                v.push_back(k);
+        return v;
+    }
+};
+
+}  // namespace
+
+TEST_F(BeschriftungTest, ALabelRidesOnThePointerAndGoesBackWithItsText)
+{
+    Schreiben(3, "Hallo");
+    Beschriftungen[3].Font = TSchrift{"Courier", clRed, 20, fsBold, {}};
+    Beschriftungen[3].X = 4.5;
+    Beschriftungen[3].Y = 1.5;
+
+    Z(3).Verschieben->click();
+    EXPECT_EQ(VerschiebeNr, 3);
+    EXPECT_TRUE(Modus == ModusBeschriftung && Graphik->BeschriftButton->isChecked());
+    EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Interaktiv"));
+    EXPECT_TRUE(Beschriftungen[3].Text.empty());  // gone from the drawing
+    EXPECT_EQ(Reiter()->text(), QStringLiteral("Hallo"));
+    EXPECT_EQ(Tag(Reiter()), 20);
+    EXPECT_EQ(Schriftfarbe(Reiter()), clRed);
+
+    // Typed in the row or at the pointer, the text rides; the slot stays
+    // empty; a refresh meanwhile keeps what rides.
+    Schreiben(3, "Hallo!");
+    EXPECT_EQ(Reiter()->text(), QStringLiteral("Hallo!"));
+    Reiter()->setText(QStringLiteral("Hallo!!"));
+    EXPECT_EQ(Z(3).Text->text(), QStringLiteral("Hallo!!"));
+    D().zeigeBeschr();
+    EXPECT_EQ(Z(3).Text->text(), QStringLiteral("Hallo!!"));
+    EXPECT_EQ(Reiter()->text(), QStringLiteral("Hallo!!"));
+    EXPECT_TRUE(Beschriftungen[3].Text.empty());
+
+    // Its button again: back where it was, with the text it carried.
+    Z(3).Verschieben->click();
+    EXPECT_EQ(Beschriftungen[3].Text, "Hallo!!");
+    EXPECT_DOUBLE_EQ(Beschriftungen[3].X, 4.5);
+    EXPECT_DOUBLE_EQ(Beschriftungen[3].Y, 1.5);
+    EXPECT_EQ(VerschiebeNr, 0);
+    EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Verschieben"));
+    EXPECT_TRUE(Reiter()->text().isEmpty());
+}
+
+TEST_F(BeschriftungTest, ASecondPickUpLeavingLabelModeOrOpeningADocumentPutsTheRiderBack)
+{
+    Schreiben(3, "drei");
+    Schreiben(5, "fünf");
+    Z(3).Verschieben->click();
+    Z(5).Verschieben->click();
+    EXPECT_EQ(Beschriftungen[3].Text, "drei");
+    EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Verschieben"));
+    EXPECT_EQ(VerschiebeNr, 5);
+    EXPECT_EQ(Gedrueckt(), std::vector<int>{5});
+    EXPECT_EQ(Reiter()->text(), QStringLiteral("fünf"));
+
+    Graphik->UrsprungButton->click();
+    EXPECT_EQ(Beschriftungen[5].Text, "fünf");
+    EXPECT_EQ(VerschiebeNr, 0);
+    EXPECT_TRUE(Gedrueckt().empty());
+
+    // A document opened meanwhile replaces the label; nothing rides on to
+    // land on it.
+    QTemporaryDir ordner;
+    const std::string pfad = (ordner.path() + QStringLiteral("/beschriftet.kvd")).toStdString();
+    ASSERT_TRUE(Form1->speichere(pfad));
+    Schreiben(3, "hier");
+    Z(3).Verschieben->click();
+    ASSERT_TRUE(Form1->oeffne(pfad));
+    EXPECT_EQ(VerschiebeNr, 0);
+    EXPECT_TRUE(Gedrueckt().empty());
+    EXPECT_EQ(Z(3).Text->text(), QStringLiteral("drei"));
+    Klick(100, 80);
+    EXPECT_EQ(Beschriftungen[3].Text, "drei");
+}
+
+TEST_F(BeschriftungTest, AClickPutsTheRiderDownAndARightClickResetsTheNewestLabel)
+{
+    Schreiben(4, "Scheitel");
+    Z(4).Verschieben->click();
+    Klick(100, 80);
+    EXPECT_EQ(Beschriftungen[4].Text, "Scheitel");
+    EXPECT_DOUBLE_EQ(Beschriftungen[4].X, 11.0 * 122 / 331);
+    EXPECT_DOUBLE_EQ(Beschriftungen[4].Y, 0.01 + 10.0 * 60 / 301);
+    EXPECT_EQ(VerschiebeNr, 0);
+    EXPECT_TRUE(Gedrueckt().empty());
+    EXPECT_EQ(Z(4).Verschieben->text(), QStringLiteral("Verschieben"));
+    EXPECT_EQ(Z(4).Text->text(), QStringLiteral("Scheitel"));
+    EXPECT_TRUE(Graphik->BeschrHistorie.empty());  // moved, not new
+
+    // A new label lands in the first free slot and shows in its row; a right
+    // click takes it back through the row's reset.
+    Reiter()->setText(QStringLiteral("neu"));
+    Klick(50, 50);
+    EXPECT_EQ(Z(1).Text->text(), QStringLiteral("neu"));
+    Klick(50, 50, Qt::RightButton);
+    EXPECT_TRUE(Z(1).Text->text().isEmpty());
+    EXPECT_EQ(Beschriftungen[4].Text, "Scheitel");
+}
+
+TEST_F(BeschriftungTest, AResetRedrawsOnlyThroughItsEmptiedEdit)
+{
+    Schreiben(5, "weg");
+    Z(5).Vorne->click();
+    Beschriftungen[5].Font = TSchrift{"Arial", clBlue, 30, fsItalic, {}};
+    Beschriftungen[5].X = 7;
+    int n = D().Neuzeichnungen();
+    Z(5).Reset->click();
+    EXPECT_TRUE(Beschriftungen[5] == (TBeschriftung{"", 2.1, 4.8, {"Tahoma", clBlack, 12, 0, {}}, 1, {}}));
+    EXPECT_EQ(D().Neuzeichnungen(), n + 2);  // the emptied edit and the ticked box
+    n = D().Neuzeichnungen();
+    Z(5).Reset->click();
+    EXPECT_EQ(D().Neuzeichnungen(), n);
+}
+
+TEST_F(BeschriftungTest, VorneTheFontAndTheFontOfARider)
+{
+    Z(2).Vorne->click();
+    EXPECT_EQ(Beschriftungen[2].Vorne, 0);  // behind: drawn with the coordinate system
+    Beschriftungen[7].Vorne = 2;            // a foreign true stays
+    D().zeigeBeschr();
+    EXPECT_FALSE(Z(2).Vorne->isChecked());
+    EXPECT_EQ(Beschriftungen[7].Vorne, 2);
+
+    SchriftDialog.Antwort = TFont{QString(300, QLatin1Char('f')), 16, clBlue, fsItalic};
+    Z(2).Schrift->click();
+    EXPECT_EQ(SchriftDialog.Vorgaben.at(0), (TFont{QStringLiteral("Tahoma"), 12, clBlack, 0}));
+    EXPECT_TRUE(Beschriftungen[2].Font == (TSchrift{std::string(255, 'f'), clBlue, 16, fsItalic, {}}));
+    EXPECT_TRUE(Z(2).Text->font().italic());
+    EXPECT_EQ(Schriftfarbe(Z(2).Text), clBlue);
+
+    Z(8).Verschieben->click();
+    SchriftDialog.Antwort = TFont{QStringLiteral("Arial"), 30, clGreen, fsUnderline};
+    Z(8).Schrift->click();
+    EXPECT_EQ(Tag(Reiter()), 30);
+    EXPECT_TRUE(Reiter()->font().underline());
+}
+
+TEST_F(BeschriftungTest, AxisCaptionsAndWhatIsTyped)
+{
+    D().Edit1->setText(QStringLiteral("t"));
+    EXPECT_EQ(Graphik->Edit1->text(), QStringLiteral("t"));
+    D().SpeedButton6->click();
+    EXPECT_EQ(Graphik->Edit1->text(), QStringLiteral("x"));
+
+    // Stored as typed, cut to what a record holds; the picture copes.
+    Schreiben(1, "  ä€ ");
+    EXPECT_EQ(Beschriftungen[1].Text, "  ä€ ");
+    Z(2).Text->setText(QString(300, QChar(0x20AC)));
+    EXPECT_EQ(QString::fromStdString(Beschriftungen[2].Text), QString(255, QChar(0x20AC)));
+    Beschriftungen[2].Font.Size = 100000;
+    Beschriftungen[2].Font.Name.clear();
+    Graphik->GraphikResize();
+}
