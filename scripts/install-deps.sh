@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   libjpeg62-turbo-dev libxlsxwriter-dev
   xvfb xauth fonts-dejavu-core
+  openbox wmctrl xdotool x11-utils
 )
 
 missing=()
