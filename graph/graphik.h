@@ -394,6 +394,14 @@ public:
     // Texts and widths of the function panels 1..9, before each painting.
     void StatusPanelsAktualisieren();
     bool PraesentationWechsel = false;  // a window-state change of our own
+    // Presentation mode is on: set by the main window's SpeedButton5Click,
+    // cleared by ours. The window states follow it, not the other way round:
+    // a window manager reports states late and sometimes twice.
+    bool Praesentation = false;
+    // The window's size to return to when presentation mode ends, taken
+    // when it starts.
+    QSize NormalGroesse;
+    void NormalGroesseMerken();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -14,6 +14,7 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterhilfen.h"
+#include "platform/fensterlage.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 
@@ -254,6 +255,15 @@ void TGraphik::FormCreate()
         ComboBox4->addItem(QString::number(n) + QLatin1Char('.'));
     ComboBox4->setGeometry(390, 17, 60, 22);
 
+    // The range fields start with what the main window's editor shows for
+    // the selected function; from then on its handlers keep them equal.
+    if (Form1) {
+        for (QLineEdit* e : {Evonx, Ebisx, Evont, Ebist, Estept}) {
+            if (const auto* quelle = Form1->findChild<QLineEdit*>(e->objectName()))
+                e->setText(quelle->text());
+        }
+    }
+
     connect(Edit3, &QLineEdit::textChanged, this, [this] { Edit3Change(); });
     for (QLineEdit* e : {Evonx, Ebisx, Evont, Ebist, Estept}) {
         connect(e, &QLineEdit::textChanged, this, [this, e] {
@@ -335,6 +345,7 @@ void TGraphik::FormCreate()
     ArrangeControls();
     StartBreite = width();
     StartHoehe = height();
+    NormalGroesse = size();
 
     // The pen cursor of the label and drawing tools; its tip is the hot spot.
     const QPixmap stift(QStringLiteral(":/cursors/stift.png"));
@@ -602,31 +613,44 @@ void TGraphik::WMNCLButtonDblClk()
 }
 
 // The window manager maximises on a title-bar double click or the maximise
-// button; a maximised window starts presentation mode, restoring it or
-// minimising it ends presentation mode (and does not minimise).
+// button: that starts presentation mode. Restoring the window, or
+// minimising it while it is maximised, ends presentation mode (and does not
+// minimise). Under X11 the states arrive late and may repeat (hiding a
+// window withdraws it, and the window manager then reports it as normal), so
+// the switch compares the state with presentation mode itself and ignores
+// what a hidden window reports.
 void TGraphik::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || PraesentationWechsel)
+    if (event->type() != QEvent::WindowStateChange || PraesentationWechsel || !isVisible())
         return;
-    const Qt::WindowStates vorher = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-    const bool warMaximiert = vorher & Qt::WindowMaximized;
     PraesentationWechsel = true;
-    if (isMinimized() && warMaximiert) {
+    if (Praesentation && (isMinimized() || !isMaximized())) {
         SpeedButton5Click();
-    } else if (isMaximized() && !warMaximiert) {
+    } else if (!Praesentation && isMaximized() && !isMinimized()) {
         if (Form1)
             Form1->SpeedButton5Click();
-    } else if (warMaximiert && !isMaximized() && !isMinimized()) {
-        SpeedButton5Click();
     }
     PraesentationWechsel = false;
+}
+
+void TGraphik::NormalGroesseMerken()
+{
+    // A window as large as the free screen is maximised already (a window
+    // manager may report the new size before the new state): that is no
+    // size to return to.
+    const QScreen* s = screen();
+    const QSize frei = s ? s->availableGeometry().size() : QSize();
+    const QSize rahmen = frameGeometry().size();
+    if (!frei.isValid() || (rahmen.width() < frei.width() && rahmen.height() < frei.height()))
+        NormalGroesse = size();
 }
 
 void TGraphik::SpeedButton5Click()
 {
     const bool eigen = PraesentationWechsel;
     PraesentationWechsel = true;
+    Praesentation = false;
     if (Form2) {
         SetWindowAlpha(Form2, 255);
         Form2->update();
@@ -644,9 +668,15 @@ void TGraphik::SpeedButton5Click()
     AktivBox->move(AktivBox->x(), GroupBox1->y() + GroupBox1->height() + 13);
     CoolBar2->hide();
     GroupBox3->hide();
+    // Back to the size from before: the window manager may hand back the
+    // maximised size, and would leave a screen-sized window beside the main
+    // window, partly off the screen.
+    if (NormalGroesse.isValid())
+        resize(NormalGroesse);
     if (Form1) {
-        const QRect haupt = Form1->frameGeometry();
-        move(haupt.x() + FensterVersatz[3] + 2 + haupt.width(), haupt.y() + FensterVersatz[4]);
+        const QRect haupt = Form1->Rahmen();
+        RahmenVerschieben(this,
+                          QPoint(haupt.x() + FensterVersatz[3] + 2 + haupt.width(), haupt.y() + FensterVersatz[4]));
     }
     GraphikResize();
     show();

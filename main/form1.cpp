@@ -13,6 +13,7 @@
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
+#include "platform/fensterlage.h"
 #include "platform/statusleiste.h"
 
 #include <QAction>
@@ -169,8 +170,13 @@ TForm1::TForm1(const std::vector<std::string>& parameter, QWidget* parent) : QMa
     client->setMouseTracking(true);
     ErzeugeEingabe();
     ErzeugeTastenfeld();
-    // The main window keeps its size.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The main window keeps its size. Its size hints still leave one pixel
+    // of width to spare: window managers offer maximising (the button, the
+    // title-bar double click) only to windows that can be resized, and
+    // maximising is how presentation mode starts from here.
+    const QSize groesse = sizeHint();
+    setMinimumSize(groesse);
+    setMaximumSize(groesse.width() + 1, groesse.height());
     FormCreate(parameter);
 }
 
@@ -516,8 +522,13 @@ void TForm1::AlignForm()
 {
     if (!Graphik)
         return;
-    const QRect rahmen = frameGeometry();
-    Graphik->move(rahmen.x() + rahmen.width() + FensterVersatz[3] + 2, rahmen.y() + FensterVersatz[4]);
+    const QRect rahmen = Rahmen();
+    // A maximised window that is moved is no longer maximised: presentation
+    // mode keeps the graph window where it is (the window manager may
+    // report moves of the main window after presentation mode started).
+    if (!Graphik->Praesentation)
+        RahmenVerschieben(Graphik,
+                          QPoint(rahmen.x() + rahmen.width() + FensterVersatz[3] + 2, rahmen.y() + FensterVersatz[4]));
 
     if (Form2) {
         if (Graphik->ErsteAusrichtung) {
@@ -528,11 +539,32 @@ void TForm1::AlignForm()
         int top = rahmen.y() + rahmen.height() + FensterVersatz[3] + 2;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             top = std::min(top, screen->geometry().height() - 30 - Form2->frameGeometry().height());
-        Form2->move(rahmen.x(), top);
+        RahmenVerschieben(Form2, QPoint(rahmen.x(), top));
     }
     Graphik->ErsteAusrichtung = false;
 
     PlatziereKleineFenster();
+}
+
+QRect TForm1::Rahmen()
+{
+    RandMerken();
+    const QRect r = frameGeometry();
+    if (r != geometry() || FRand.isNull())
+        return r;
+    return geometry().marginsAdded(FRand);
+}
+
+// Only the frame of a window that is up in its normal state counts: hidden,
+// it has none, and a maximised one has none at the sides.
+void TForm1::RandMerken()
+{
+    if (!isVisible() || windowState() != Qt::WindowNoState)
+        return;
+    const QRect r = frameGeometry();
+    const QRect g = geometry();
+    if (r != g)
+        FRand = QMargins(g.left() - r.left(), g.top() - r.top(), r.right() - g.right(), r.bottom() - g.bottom());
 }
 
 // The unit windows sit under the unit track bar of the graph window's axes
@@ -568,21 +600,70 @@ void TForm1::mouseMoveEvent(QMouseEvent* event)
 }
 
 // ---------------------------------------------------------------------------
-// Window states: maximising the main window (it has a fixed size, so only a
-// window manager command can) starts presentation mode instead.
+// Window states. Under X11 both the maximise button and a title-bar double
+// click reach the program as a maximise from the window manager: when the
+// graph window is in presentation mode, that ends it (the double click
+// toggles); otherwise it starts it and the main window hides. Minimising
+// the main window minimises the whole program: the other windows hide, and
+// come back as they were when it is restored.
 
 void TForm1::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || FImZustandswechsel)
+    if (event->type() == QEvent::ActivationChange && FRand.isNull()) {
+        // The first time the frame is known: the windows beside it were
+        // placed by a guess, before the window manager had framed it.
+        RandMerken();
+        if (!FRand.isNull() && Graphik)
+            AlignForm();
+    }
+    if (event->type() != QEvent::WindowStateChange || FImZustandswechsel || !isVisible())
         return;
+    const Qt::WindowStates vorher = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    if (isMinimized()) {
+        if (!(vorher & Qt::WindowMinimized))
+            AndereFensterVerbergen();
+        return;
+    }
+    if (vorher & Qt::WindowMinimized)
+        AndereFensterZeigen();
     if (windowState() & Qt::WindowMaximized) {
         FImZustandswechsel = true;
         setWindowState(windowState() & ~Qt::WindowMaximized);
-        SpeedButton5Click();
-        hide();
+        if (Graphik && Graphik->Praesentation) {
+            Graphik->SpeedButton5Click();
+        } else {
+            SpeedButton5Click();
+            hide();
+        }
         FImZustandswechsel = false;
     }
+}
+
+void TForm1::AndereFensterVerbergen()
+{
+    FVerborgeneFenster.clear();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType art = w->windowType();
+        if (w == this || !w->isVisible() || art == Qt::Popup || art == Qt::ToolTip)
+            continue;
+        FVerborgeneFenster.emplace_back(w);
+        w->hide();
+    }
+}
+
+void TForm1::AndereFensterZeigen()
+{
+    for (const QPointer<QWidget>& w : FVerborgeneFenster) {
+        if (!w)
+            continue;
+        // A hidden window forgets its maximised state under X11.
+        if (w == Graphik && Graphik->Praesentation)
+            Graphik->showMaximized();
+        else
+            w->show();
+    }
+    FVerborgeneFenster.clear();
 }
 
 void TForm1::WMNCLButtonDblClk()
@@ -607,7 +688,11 @@ void TForm1::SpeedButton5Click()
     // The window-state changes below are ours, not a user's command.
     const bool eigen = Graphik->PraesentationWechsel;
     Graphik->PraesentationWechsel = true;
-    Graphik->hide();
+    if (!Graphik->Praesentation)
+        Graphik->NormalGroesseMerken();
+    Graphik->Praesentation = true;
+    // The window stays up while it changes: hiding it under X11 would
+    // withdraw it, and the window manager would later report it restored.
     if (Graphik->GroupBox1) {
         Graphik->GroupBox1->move(Graphik->GroupBox1->x(), 40);
         Graphik->GroupBox2->move(Graphik->GroupBox2->x(), 40);

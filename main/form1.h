@@ -7,6 +7,8 @@
 #include "engine/funktion.h"
 
 #include <QMainWindow>
+#include <QMargins>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -171,6 +173,11 @@ public:
     // Where the window starts on a screen of the given size.
     static QPoint Startposition(const QSize& bildschirm);
     void AlignForm();
+    // The window's frame, title bar included. A window shown again after it
+    // was hidden knows its frame only once the window manager has framed it
+    // anew; until then the frame it had before stands in.
+    QRect Rahmen();
+    void RandMerken();
     void Wertetabelle1Click();
     void Graphen1Click();
     // The graph window's tool by the menu Interaktiv2 (Sender: I1 .. I10).
@@ -262,8 +269,15 @@ private:
     void DokumentAnwenden(const TDokumentBild& bild);
     void PlatziereKleineFenster();
 
+    // The whole program minimises with the main window: the windows that
+    // were up hide and come back with it.
+    void AndereFensterVerbergen();
+    void AndereFensterZeigen();
+
     std::array<std::unique_ptr<TFunktion>, 14> FObjekte;  // owned function objects
     bool FImZustandswechsel = false;
+    std::vector<QPointer<QWidget>> FVerborgeneFenster;
+    QMargins FRand;  // the frame's margins as last seen
 };
 
 extern TForm1* Form1;

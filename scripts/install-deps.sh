@@ -11,6 +11,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libxlsxwriter-dev
   xvfb xauth fonts-dejavu-core
   poppler-utils unzip
+  openbox wmctrl xdotool x11-utils
 )
 
 missing=()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test
 # twice: once as built for use, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. The benchmarks run once in a short mode so that
-# they keep compiling and running; their figures are not judged here.
+# UndefinedBehaviorSanitizer. The program as built for use also runs once
+# under a real window manager (tests/gui). The benchmarks run once in a short
+# mode so that they keep compiling and running; their figures are not judged
+# here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,6 +13,9 @@ export QT_QPA_PLATFORM=offscreen
 echo "== Build and test =="
 bash scripts/build.sh build-test -DTESSAPLUN_WERROR=ON
 ctest --test-dir build-test --output-on-failure
+
+echo "== Window states under a window manager =="
+bash tests/gui/run.sh build-test/tessaplun
 
 echo "== Benchmarks (short mode) =="
 for b in build-test/bench/bench_*; do
