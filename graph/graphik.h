@@ -163,8 +163,18 @@ public:
     // Whether colour is on (CB2 ticked).
     bool Farbig() const;
 
-    // At most this many members of one family are drawn.
-    static constexpr int MaxScharMitglieder = 10000;
+    // The evaluations one picture spends on the function graphs: as many as
+    // this many members drawn across the whole view, shared by the
+    // functions. When the families ask for more, each draws every k-th
+    // member (always its first and its last) and NichtAlleMitglieder is
+    // set; RepaintGraph shows it in the status bar. 640 keeps the largest
+    // family of the worked examples (601 members across the view) whole.
+    static constexpr double BudgetBildbreiten = 640.0;
+    bool NichtAlleMitglieder = false;
+    // Status panel 10 after a redraw: the note that not all members of the
+    // families are drawn (language line ZeileNichtAlleMitglieder), or nothing.
+    static constexpr int ZeileNichtAlleMitglieder = 574;
+    void ScharHinweisAnzeigen();
 
     // =====================================================================
     // Coordinate system, objects and labels
@@ -407,8 +417,9 @@ private:
     TPlotMapping Plot;
 
     void DrawFunctionGraphs(TCanvas& Canvas);
-    void DrawFunctionLines(TCanvas& Canvas, TFunktion& f);
-    void DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f);
+    // jeder: draw every jeder-th member of a family and its last one.
+    void DrawFunctionLines(TCanvas& Canvas, TFunktion& f, std::int64_t jeder);
+    void DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f, std::int64_t jeder);
 };
 
 // The one graph window.

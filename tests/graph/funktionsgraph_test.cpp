@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -90,49 +92,148 @@ TEST_F(Graphen, FamilyMembersAndAlternatingColours)
     }
 }
 
-TEST_F(Graphen, FamilyParameterNearZeroIsExactlyZero)
+TEST_F(Graphen, MembersFromTheRunningSumWithTheSnapToZero)
 {
-    auto& f = scope.Setze(1, Fake([](long double x, long double t) { return t + x; }, " Funktionenschar "));
-    f.SetTFrom(-0.3);
-    f.SetTTo(0.3);
-    f.SetTStep(0.1);
-    Zeichne();
-    EXPECT_EQ(f.TWerte.size(), 7u);
-    EXPECT_EQ(f.TWerte.count(0.0L), 1u);  // not a rounding residue
-}
-
-TEST_F(Graphen, FamilyWithoutUsableStepDrawsOneMember)
-{
-    for (double step : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double Inf = std::numeric_limits<double>::infinity();
+    struct Fall {
+        double von, bis, step;
+        std::set<long double> t;
+    };
+    const Fall faelle[] = {
+        {-0.0005, 0.0005, 0.0005, {0}},  // every sum lies within 0.001 of 0
+        {1, 5, 0, {1}},                  // steps that cannot walk: one member
+        {1, 5, -1, {1}},
+        {1, 5, NaN, {1}},
+        {1, 5, Inf, {1}},
+        {1e20, 2e20, 1, {1e20}},         // the sum no longer moves
+        {-1e308, 1e308, 1, {-1e308}},
+    };
+    for (const Fall& fall : faelle) {
         auto& f = scope.Setze(1, Fake([](long double x, long double t) { return t * x; }, " Funktionenschar "));
-        f.SetTFrom(1);
-        f.SetTTo(5);
-        f.SetTStep(step);
+        f.SetTFrom(fall.von);
+        f.SetTTo(fall.bis);
+        f.SetTStep(fall.step);
         Zeichne();
-        EXPECT_EQ(f.TWerte, std::set<long double>{1}) << "step " << step;
+        EXPECT_EQ(f.TWerte, fall.t) << fall.von << " .. " << fall.bis << " step " << fall.step;
+        EXPECT_LT(f.Aufrufe, 1000);
+        EXPECT_FALSE(g.NichtAlleMitglieder);
     }
 }
 
-TEST_F(Graphen, FamilyMembersAreLimited)
+// Evaluations that one picture may spend, at 30 device units per view unit
+// across the default view.
+double Budget(double scale = 30.0) { return TGraphik::BudgetBildbreiten * (11 * scale + 2); }
+
+TEST_F(Graphen, MembersBeyondTheBudgetAreLeftOutEvenlyAndKeepTheirInk)
 {
-    // A narrow x range keeps every member to a few samples.
-    auto& viele = scope.Setze(1, Fake([](long double x, long double) { return x; }, " Funktionenschar "));
-    viele.SetXFrom(0);
-    viele.SetXTo(0.05);
-    viele.SetTFrom(0);
-    viele.SetTTo(1e9);
-    viele.SetTStep(1);
-    // A step lost in the rounding of t would never end.
-    auto& stehend = scope.Setze(2, Fake([](long double x, long double) { return x; }, " Funktionenschar "));
-    stehend.SetXFrom(0);
-    stehend.SetXTo(0.05);
-    stehend.SetTFrom(1e20);
-    stehend.SetTTo(2e20);
-    stehend.SetTStep(1);
-    Zeichne();
-    EXPECT_EQ(viele.TWerte.size(), static_cast<std::size_t>(TGraphik::MaxScharMitglieder));
-    EXPECT_EQ(stehend.TWerte.size(), 1u);
-    EXPECT_LE(stehend.Aufrufe, 10L * TGraphik::MaxScharMitglieder);
+    // About 1.5 budgets of full-width members: every second one is drawn,
+    // and the last, whose index is odd. Inks go by the index, so all but
+    // the last are drawn in the first colour. Any scale gives the same
+    // members: the budget grows with the picture's width. (Defined only at
+    // the left edge, which keeps the recording small.)
+    const int n = static_cast<int>(1.5 * TGraphik::BudgetBildbreiten);
+    std::set<long double> soll{n - 1.0L};
+    for (int i = 0; i < n; i += 2)
+        soll.insert(i);
+    for (double scale : {30.0, 100.0}) {
+        auto& f = scope.Setze(1, Fake([](long double x, long double) -> std::optional<long double> {
+            return x < -4.8L ? std::optional<long double>(1.0L) : std::nullopt;
+        }, " Funktionenschar "));
+        f.SetTFrom(0);
+        f.SetTTo(n - 1);
+        f.SetTStep(1);
+        auto& klein = scope.Setze(2, Fake([](long double, long double) { return std::nullopt; }, " Funktionenschar "));
+        klein.SetTFrom(-2);
+        klein.SetTTo(2);
+        klein.SetTStep(1);
+        const auto linien = Linien(Zeichne(scale));
+        SCOPED_TRACE(scale);
+        EXPECT_EQ(f.TWerte, soll);
+        EXPECT_EQ(klein.TWerte.size(), 5u);  // the small family is drawn whole
+        EXPECT_LE(f.Aufrufe + klein.Aufrufe, Budget(scale));
+        std::vector<Op> erste;
+        std::copy_if(linien.begin(), linien.end(), std::back_inserter(erste),
+                     [&](const Op& l) { return l.Points[0].Y == std::lround(7 * scale); });
+        EXPECT_EQ(Farbfolge(erste), (std::vector<TColor>{clRed, clBlue}));
+        EXPECT_TRUE(g.NichtAlleMitglieder);
+    }
+}
+
+// The same family in every slot, with real terms.
+class TZaehlFunktion : public TFunktion {
+public:
+    void Evaluate(const long double p[6]) override
+    {
+        ++Aufrufe;
+        TWerte.insert(p[1]);
+        TFunktion::Evaluate(p);
+    }
+    long Aufrufe = 0;
+    std::set<long double> TWerte;
+};
+
+TEST_F(Graphen, NineTinyStepFamiliesShareOneBudget)
+{
+    std::vector<TZaehlFunktion*> scharen;
+    for (int k = 1; k <= 9; ++k) {
+        auto f = std::make_unique<TZaehlFunktion>();
+        f->SetKind(" Funktionenschar ");
+        f->SetTerm("f(x,t)=t*sin(x)/x");
+        f->SetTFrom(1);
+        f->SetTTo(5);
+        f->SetTStep(1e-6);
+        ASSERT_TRUE(f->GetCompiled());
+        scharen.push_back(&scope.Setze(k, std::move(f)));
+    }
+    Zeichne(10.0);
+    EXPECT_TRUE(g.NichtAlleMitglieder);
+    long gesamt = 0;
+    for (const TZaehlFunktion* f : scharen)
+        gesamt += f->Aufrufe;
+    EXPECT_LE(gesamt, Budget(10.0));
+    EXPECT_GE(gesamt, 0.9 * Budget(10.0));
+    // The members drawn are every k-th of the running sum, and its last.
+    const std::set<long double>& t = scharen[8]->TWerte;
+    ASSERT_GT(t.size(), 10u);
+    const long jeder = std::lround((*std::next(t.begin()) - *t.begin()) / 1e-6);
+    std::set<long double> soll;
+    double summe = 1 - 1e-6;
+    for (long i = 0;; ++i) {
+        summe += 1e-6;
+        const bool letzter = !(summe <= 5 - 1e-6 + 0.001);
+        if (i % jeder == 0 || letzter)
+            soll.insert(summe);
+        if (letzter)
+            break;
+    }
+    EXPECT_EQ(t, soll);
+}
+
+TEST_F(Graphen, WalksOfBillionsOfMembersEndSoon)
+{
+    // A narrow x range keeps every member to a few samples. A billion
+    // whole t are passed in jumps, up to the last; halfway steps at 2^53
+    // (ties to even) only one by one, and that walk ends at its limit.
+    struct Fall {
+        double von, bis, step, letzter;
+    };
+    for (const Fall& fall : {Fall{0, 1e9, 1, 1e9}, Fall{0x1p53, 0x1p54, 3, 0}}) {
+        auto& f = scope.Setze(1, Fake([](long double x, long double) { return x; }, " Funktionenschar "));
+        f.SetXFrom(0);
+        f.SetXTo(0.05);
+        f.SetTFrom(fall.von);
+        f.SetTTo(fall.bis);
+        f.SetTStep(fall.step);
+        Zeichne();
+        SCOPED_TRACE(fall.bis);
+        EXPECT_TRUE(g.NichtAlleMitglieder);
+        EXPECT_EQ(*f.TWerte.begin(), fall.von);
+        if (fall.letzter > 0) {
+            EXPECT_EQ(*f.TWerte.rbegin(), fall.letzter);
+        }
+        EXPECT_LE(f.Aufrufe, Budget());
+    }
 }
 
 // Whether a segment crosses device column X.
