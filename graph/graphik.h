@@ -157,9 +157,16 @@ public:
     // gives no value when the position is outside the integer range.
     std::int32_t PlotXdev(long double x) const;
     std::optional<std::int32_t> PlotYdev(long double y) const;
-    // Pen width of thousandths of a view unit at the current plot scale:
-    // thin 15, medium 40, thick 60.
+    // Pen width of thousandths of a view unit at the current plot scale.
     int PlotPenWidth(int thousandths) const;
+    static constexpr int StaerkeDuenn = 15;   // thousandths of a view unit
+    static constexpr int StaerkeMittel = 40;
+    static constexpr int StaerkeDick = 60;
+    // The pen of line style s (LinieDuenn..LinieGestricheltDick): thin,
+    // medium or thick; and whether it is dotted or dashed.
+    static int LinienStaerke(int s);
+    static bool IstPunktiert(int s);
+    static bool IstGestrichelt(int s);
     // Whether colour is on (CB2 ticked).
     bool Farbig() const;
 

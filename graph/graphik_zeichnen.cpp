@@ -31,24 +31,9 @@ double SnapT(double t)
     return (t > -0.001 && t < 0.001) ? 0.0 : t;
 }
 
-bool IstGestrichelt(int s)
+bool IstScheiben(int s)
 {
-    return s == 4 || s == 6 || s == 8;
-}
-
-bool IstGepunktet(int s)
-{
-    return s == 3 || s == 5 || s == 7;
-}
-
-// Thousandths of a view unit of the pen for line style s.
-int StrichStaerke(int s)
-{
-    switch (s) {
-    case 0: case 3: case 4: return 15;
-    case 2: case 7: case 8: return 60;
-    default: return 40;
-    }
+    return s == LinieScheiben || s == LinieScheibenVerbunden;
 }
 
 // The members of a family: t runs from min(TFrom, TTo) in steps of TStep as
@@ -256,7 +241,7 @@ std::optional<TScheibenGang> ScheibenGang(const TGraphik& g, const TFunktion& f,
 std::int64_t ScheibenProben(const TScheibenGang& w, int stil)
 {
     const std::int64_t n = (w.Bis - w.Von) / w.Schritt + 1;
-    return stil == 10 ? 2 * n : n;
+    return stil == LinieScheibenVerbunden ? 2 * n : n;
 }
 
 // Shares the budget among the functions: each gets what it asks for when
@@ -283,6 +268,28 @@ std::array<std::int64_t, 10> BudgetTeilen(const std::array<std::int64_t, 10>& be
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Line styles
+
+int TGraphik::LinienStaerke(int s)
+{
+    switch (s) {
+    case LinieDuenn: case LiniePunktiertDuenn: case LinieGestricheltDuenn: return StaerkeDuenn;
+    case LinieDick: case LiniePunktiertDick: case LinieGestricheltDick: return StaerkeDick;
+    default: return StaerkeMittel;
+    }
+}
+
+bool TGraphik::IstPunktiert(int s)
+{
+    return s == LiniePunktiertDuenn || s == LiniePunktiertMittel || s == LiniePunktiertDick;
+}
+
+bool TGraphik::IstGestrichelt(int s)
+{
+    return s == LinieGestricheltDuenn || s == LinieGestricheltMittel || s == LinieGestricheltDick;
+}
 
 // ---------------------------------------------------------------------------
 // Pipeline
@@ -403,7 +410,7 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         if (!f || !f->GetCompiled())
             continue;
         const int s = f->GetLineStyle();
-        if (s == 9 || s == 10) {
+        if (IstScheiben(s)) {
             if (const auto w = ScheibenGang(*this, *f, Plot.ScaleX))
                 jeMitglied[k] = ScheibenProben(*w, s);
         } else if (const auto w = LinienGang(*this, *f, dx)) {
@@ -435,8 +442,7 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
             const std::int64_t m = std::max<std::int64_t>(2, anteil[k] / jeMitglied[k]);
             jeder = m >= n ? 1 : (n - 2) / (m - 1) + 1;
         }
-        const int s = f->GetLineStyle();
-        if (s == 9 || s == 10)
+        if (IstScheiben(f->GetLineStyle()))
             DrawFunctionDiscs(Canvas, *f, jeder);
         else
             DrawFunctionLines(Canvas, *f, jeder);
@@ -446,17 +452,17 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
 void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f, std::int64_t jeder)
 {
     int s = f.GetLineStyle();
-    if (s < 0 || s > 10)
-        s = 1;
+    if (s < LinieDuenn || s > LinieGestricheltDick)
+        s = LinieMittel;
     Canvas.Pen.Style = TPenStyle::Solid;
-    Canvas.Pen.Width = PlotPenWidth(StrichStaerke(s));
+    Canvas.Pen.Width = PlotPenWidth(LinienStaerke(s));
     if (!f.GetCompiled())
         return;
 
     const double sx = Plot.ScaleX;
     const double sy = Plot.ScaleY;
     const bool gestrichelt = IstGestrichelt(s);
-    const bool gepunktet = IstGepunktet(s);
+    const bool gepunktet = IstPunktiert(s);
     // Dash machine: c counts switches, a is the arc length since the last
     // switch and h the length of the current dash or gap, in view units. It
     // runs on across pen-up moves and family members.
@@ -558,7 +564,7 @@ void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f, std::int64_t jed
 void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f, std::int64_t jeder)
 {
     const int s = f.GetLineStyle();
-    Canvas.Pen.Width = PlotPenWidth(15);
+    Canvas.Pen.Width = PlotPenWidth(StaerkeDuenn);
     Canvas.Pen.Style = TPenStyle::Solid;
     if (!f.GetCompiled())
         return;
@@ -587,7 +593,7 @@ void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f, std::int64_t jed
             const auto Y = PlotYdev(yv);
             const auto Ya = PlotYdev(yv - r);
             const auto Yb = PlotYdev(yv + r);
-            if (s == 10 && Y) {
+            if (s == LinieScheibenVerbunden && Y) {
                 Canvas.Pen.Color = farbe;
                 Canvas.MoveTo(PlotXdev(xn / EinheitX), *Y);
                 const long double yn = EvaluateCurrentFunction(xn + 1.0, t);
