@@ -171,6 +171,8 @@ TEST_F(BeschriftungTest, DamagedLabelsAndPointsWriteNothing)
             sichtbar.push_back(op);
     ASSERT_EQ(sichtbar.size(), 1u);
     EXPECT_EQ(sichtbar[0].Text, "winzig");
+    for (const auto& op : c->OpsOf(Op::Text))
+        EXPECT_NE(op.Text, "C");  // far beyond every device position: not even handed on
     EXPECT_EQ(sichtbar[0].Font.Size, 1);
     EXPECT_FALSE(G->TextMittig);
 }

@@ -342,7 +342,7 @@ TEST_F(ObjekteTest, PointMarkersInTheirFourStyles)
     EXPECT_EQ(ellipsen[0].Brush.Color, clWhite);  // circle
     EXPECT_EQ(ellipsen[1].Brush.Color, clRed);    // disc
     EXPECT_EQ(ellipsen[1].Rect, (TRect{Spalte(0) - 2, y - 2, Spalte(0) + 2, y + 2}));
-    const auto quadrat = MitStift(*c, Op::Rectangle, clRed);
+    const auto quadrat = c->OpsOf(Op::Rectangle);
     ASSERT_EQ(quadrat.size(), 1u);
     EXPECT_EQ(quadrat[0].Brush.Color, clRed);
     EXPECT_EQ(quadrat[0].Rect, (TRect{Spalte(1) - 1, y - 1, Spalte(1) + 2, y + 2}));
