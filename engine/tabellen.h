@@ -78,24 +78,43 @@ struct TBeschriftung {            // 544 bytes stored
     friend bool operator==(const TBeschriftung&, const TBeschriftung&) = default;
 };
 
+// Markers of points and circle centres (TPunkt::Style); centres have no
+// square.
+constexpr std::int32_t MarkeKreuz = 1;    // diagonal cross
+constexpr std::int32_t MarkeKreis = 2;    // circle filled white
+constexpr std::int32_t MarkeScheibe = 3;  // disc in the point's colour
+constexpr std::int32_t MarkeQuadrat = 4;  // square in the point's colour
+
+// Where a point's name stands beside it (TPunkt::NamePos).
+constexpr std::int32_t NameLinks = 1;
+constexpr std::int32_t NameOben = 2;
+constexpr std::int32_t NameUnten = 3;
+constexpr std::int32_t NameRechts = 4;
+
 // Point; slots 1..10 are A..J, slots 11..20 the centres of circles 1..10.
 // Drawn only when X and Y both convert to numbers.
 struct TPunkt {                   // 1048 bytes stored
     std::string X;                //   0 string[255] as typed
     std::string Y;                // 256 string[255] as typed
     std::string Name;             // 512 string[255]
-    std::int32_t Style = 0;       // 768 1 cross, 2 circle, 3 disc, 4 square
-    std::int32_t NamePos = 0;     // 772 1 left, 2 above, 3 below, 4 right
+    std::int32_t Style = 0;       // 768 MarkeKreuz..MarkeQuadrat
+    std::int32_t NamePos = 0;     // 772 NameLinks..NameRechts
     TColor Color = 0;             // 776 mark and name (centres: circle line)
     TSchrift Font;                // 780 font of the name
     friend bool operator==(const TPunkt&, const TPunkt&) = default;
 };
 
+// Outlines of circles (TKreis::LineStyle).
+constexpr std::int32_t KreisDuenn = 0;
+constexpr std::int32_t KreisMittel = 1;
+constexpr std::int32_t KreisDick = 2;
+constexpr std::int32_t KreisGestrichelt = 3;  // dashed, one device unit wide
+
 // Circle or ellipse k; its centre is Punkte[10 + k].
 struct TKreis {                   // 1368 bytes stored
     std::uint8_t Hinten = 0;      //    0 Boolean: drawn behind the graphs
     TReserve<3> Reserve1{};       //    1
-    std::int32_t LineStyle = 0;   //    4 0 thin, 1 medium, 2 thick, 3 dashed
+    std::int32_t LineStyle = 0;   //    4 KreisDuenn..KreisGestrichelt
     TReserve<56> Reserve8{};      //    8
     std::string RadiusX;          //   64 string[255] as typed
     std::string RadiusY;          //  320 string[255] as typed
@@ -107,6 +126,21 @@ struct TKreis {                   // 1368 bytes stored
     friend bool operator==(const TKreis&, const TKreis&) = default;
 };
 
+// Line styles of function graphs (TFunktion::GetLineStyle, 0..10) and of
+// vertical segments (TSenkrechte::LineStyle, 0..8, the same meanings): solid,
+// dotted and dashed in three widths, and for graphs discs at whole x.
+constexpr std::int32_t LinieDuenn = 0;
+constexpr std::int32_t LinieMittel = 1;
+constexpr std::int32_t LinieDick = 2;
+constexpr std::int32_t LiniePunktiertDuenn = 3;
+constexpr std::int32_t LinieGestricheltDuenn = 4;
+constexpr std::int32_t LiniePunktiertMittel = 5;
+constexpr std::int32_t LinieGestricheltMittel = 6;
+constexpr std::int32_t LiniePunktiertDick = 7;
+constexpr std::int32_t LinieGestricheltDick = 8;
+constexpr std::int32_t LinieScheiben = 9;            // discs at whole x
+constexpr std::int32_t LinieScheibenVerbunden = 10;  // discs joined by lines
+
 // Vertical segment x = const from YFrom to YTo; empty X is not drawn.
 struct TSenkrechte {              // 1292 bytes stored
     std::string X;                //    0 string[255]
@@ -114,7 +148,7 @@ struct TSenkrechte {              // 1292 bytes stored
     std::string YTo;              //  512 string[255]
     TReserve<512> Reserve768{};   //  768
     TColor Color = 0;             // 1280
-    std::int32_t LineStyle = 0;   // 1284 0..8
+    std::int32_t LineStyle = 0;   // 1284 LinieDuenn..LinieGestricheltDick
     TReserve<4> Reserve1288{};    // 1288
     friend bool operator==(const TSenkrechte&, const TSenkrechte&) = default;
 };

@@ -159,14 +159,31 @@ public:
     // gives no value when the position is outside the integer range.
     std::int32_t PlotXdev(long double x) const;
     std::optional<std::int32_t> PlotYdev(long double y) const;
-    // Pen width of thousandths of a view unit at the current plot scale:
-    // thin 15, medium 40, thick 60.
+    // Pen width of thousandths of a view unit at the current plot scale.
     int PlotPenWidth(int thousandths) const;
+    static constexpr int StaerkeDuenn = 15;   // thousandths of a view unit
+    static constexpr int StaerkeMittel = 40;
+    static constexpr int StaerkeDick = 60;
+    // The pen of line style s (LinieDuenn..LinieGestricheltDick): thin,
+    // medium or thick; and whether it is dotted or dashed.
+    static int LinienStaerke(int s);
+    static bool IstPunktiert(int s);
+    static bool IstGestrichelt(int s);
     // Whether colour is on (CB2 ticked).
     bool Farbig() const;
 
-    // At most this many members of one family are drawn.
-    static constexpr int MaxScharMitglieder = 10000;
+    // The evaluations one picture spends on the function graphs: as many as
+    // this many members drawn across the whole view, shared by the
+    // functions. When the families ask for more, each draws every k-th
+    // member (always its first and its last) and NichtAlleMitglieder is
+    // set; RepaintGraph shows it in the status bar. 640 keeps the largest
+    // family of the worked examples (601 members across the view) whole.
+    static constexpr double BudgetBildbreiten = 640.0;
+    bool NichtAlleMitglieder = false;
+    // Status panel 10 after a redraw: the note that not all members of the
+    // families are drawn (language line ZeileNichtAlleMitglieder), or nothing.
+    static constexpr int ZeileNichtAlleMitglieder = 578;
+    void ScharHinweisAnzeigen();
 
     // =====================================================================
     // Coordinate system, objects and labels
@@ -613,8 +630,9 @@ private:
     TPlotMapping Plot;
 
     void DrawFunctionGraphs(TCanvas& Canvas);
-    void DrawFunctionLines(TCanvas& Canvas, TFunktion& f);
-    void DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f);
+    // jeder: draw every jeder-th member of a family and its last one.
+    void DrawFunctionLines(TCanvas& Canvas, TFunktion& f, std::int64_t jeder);
+    void DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f, std::int64_t jeder);
 };
 
 // The one graph window.

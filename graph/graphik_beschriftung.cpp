@@ -20,10 +20,10 @@ constexpr int GroessteSchrift = 1000;
 constexpr std::int64_t FernsterAnker = 10000000;
 
 // Offsets of a name from its point, in view units.
-constexpr double NameLinks = 0.13;
-constexpr double NameUnten = 0.13;
-constexpr double NameRechts = 0.15;
-constexpr double NameObenJePunkt = 0.05;  // per point of font size
+constexpr double AbstandLinks = 0.13;
+constexpr double AbstandUnten = 0.13;
+constexpr double AbstandRechts = 0.15;
+constexpr double AbstandObenJePunkt = 0.05;  // per point of font size
 
 }  // namespace
 
@@ -113,18 +113,18 @@ void TGraphik::NameZeichnen(TCanvas& Canvas, const TPunkt& p, const TFont& Font)
     const double links = v->X - XMin;
     const double oben = YMax - v->Y;
     switch (p.NamePos) {
-    case 1:
-        DrawTextAt(Canvas, name, Font, links - NameLinks, oben, true, false);
+    case NameLinks:
+        DrawTextAt(Canvas, name, Font, links - AbstandLinks, oben, true, false);
         break;
-    case 2:
-        DrawTextAt(Canvas, name, Font, links, oben - Font.Size * NameObenJePunkt, false, true);
+    case NameOben:
+        DrawTextAt(Canvas, name, Font, links, oben - Font.Size * AbstandObenJePunkt, false, true);
         break;
-    case 3:
-        DrawTextAt(Canvas, name, Font, links, oben + NameUnten, false, true);
+    case NameUnten:
+        DrawTextAt(Canvas, name, Font, links, oben + AbstandUnten, false, true);
         break;
-    case 4:
+    case NameRechts:
         TextMittig = true;
-        DrawTextAt(Canvas, name, Font, links + NameRechts, oben, false, false);
+        DrawTextAt(Canvas, name, Font, links + AbstandRechts, oben, false, false);
         TextMittig = false;
         break;
     default:

@@ -548,6 +548,23 @@ void TGraphik::StatusPanelsAktualisieren()
     }
 }
 
+void TGraphik::ScharHinweisAnzeigen()
+{
+    if (!StatusBar1)
+        return;
+    auto& panel = StatusBar1->Panels[10];
+    if (NichtAlleMitglieder) {
+        QFont fett = font();
+        fett.setBold(true);
+        panel.Text = Txt(ZeileNichtAlleMitglieder);
+        panel.Width = QFontMetrics(fett).horizontalAdvance(panel.Text) + 10;
+    } else {
+        panel.Text.clear();
+        panel.Width = 0;
+    }
+    StatusBar1->update();
+}
+
 void TGraphik::StatusBar1DrawPanel(TStatusBar& bar, QPainter& p, int panel, const QRect& rect)
 {
     QFont fett = font();

@@ -104,24 +104,24 @@ bool TGraphik::MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t 
     const std::int32_t xl = PlotXdev(x - MarkerRadius);
     const std::int32_t xr = PlotXdev(x + MarkerRadius);
     Canvas.Pen.Color = ink;
-    Canvas.Pen.Width = PlotPenWidth(40);
+    Canvas.Pen.Width = PlotPenWidth(StaerkeMittel);
     Canvas.Pen.Style = TPenStyle::Solid;
     Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
     switch (style) {
-    case 1:  // diagonal cross
+    case MarkeKreuz:
         Canvas.MoveTo(xr, *yo);
         Canvas.LineTo(xl, *yu);
         Canvas.MoveTo(xr, *yu);
         Canvas.LineTo(xl, *yo);
         break;
-    case 2:  // circle filled white
+    case MarkeKreis:
         Canvas.Ellipse(xl, *yu, xr, *yo);
         break;
-    case 3:  // disc in the ink
+    case MarkeScheibe:
         Canvas.Brush.Color = ink;
         Canvas.Ellipse(xl, *yu, xr, *yo);
         break;
-    case 4: {
+    case MarkeQuadrat: {
         if (!quadratErlaubt)
             return false;
         const auto y1 = PlotYdev(y + QuadratKlein);
@@ -160,10 +160,10 @@ void TGraphik::DrawCircles(TCanvas& Canvas, bool Hinten)
         Canvas.Pen.Color = mitte.Color;
         Canvas.Pen.Style = TPenStyle::Solid;
         switch (kreis.LineStyle) {
-        case 0: Canvas.Pen.Width = PlotPenWidth(15); break;
-        case 1: Canvas.Pen.Width = PlotPenWidth(40); break;
-        case 2: Canvas.Pen.Width = PlotPenWidth(60); break;
-        case 3:
+        case KreisDuenn: Canvas.Pen.Width = PlotPenWidth(StaerkeDuenn); break;
+        case KreisMittel: Canvas.Pen.Width = PlotPenWidth(StaerkeMittel); break;
+        case KreisDick: Canvas.Pen.Width = PlotPenWidth(StaerkeDick); break;
+        case KreisGestrichelt:
             Canvas.Pen.Width = 1;
             Canvas.Pen.Style = TPenStyle::Dash;
             break;
@@ -228,7 +228,7 @@ void TGraphik::DrawAreas(TCanvas& Canvas)
             continue;
 
         Canvas.Pen.Color = Farbig() ? fl.Color : clBlack;
-        Canvas.Pen.Width = PlotPenWidth(15);
+        Canvas.Pen.Width = PlotPenWidth(StaerkeDuenn);
         Canvas.Pen.Style = TPenStyle::Solid;
         double schritt = dx;
         if (fl.Linien != 0)
@@ -308,12 +308,8 @@ void TGraphik::DrawVerticalSegments(TCanvas& Canvas)
         Canvas.Pen.Color = ink;
         Canvas.Pen.Style = TPenStyle::Solid;
         const std::int32_t stil = s.LineStyle;
-        switch (stil) {
-        case 0: case 3: case 4: Canvas.Pen.Width = PlotPenWidth(15); break;
-        case 1: case 5: case 6: Canvas.Pen.Width = PlotPenWidth(40); break;
-        case 2: case 7: case 8: Canvas.Pen.Width = PlotPenWidth(60); break;
-        default: break;
-        }
+        if (stil >= LinieDuenn && stil <= LinieGestricheltDick)
+            Canvas.Pen.Width = PlotPenWidth(LinienStaerke(stil));
 
         // Dash and gap lengths in device units; 0 draws the segment solid.
         auto laenge = [&](double v) -> std::int64_t {
@@ -324,10 +320,10 @@ void TGraphik::DrawVerticalSegments(TCanvas& Canvas)
             return std::abs(static_cast<std::int64_t>(*a) - *b);
         };
         std::int64_t strich = 0, luecke = 0;
-        if (stil == 3 || stil == 5 || stil == 7) {
+        if (IstPunktiert(stil)) {
             strich = laenge(0.05);
             luecke = strich;
-        } else if (stil == 4 || stil == 6 || stil == 8) {
+        } else if (IstGestrichelt(stil)) {
             strich = laenge(0.25);
             luecke = laenge(0.1);
         }
@@ -338,7 +334,7 @@ void TGraphik::DrawVerticalSegments(TCanvas& Canvas)
         const auto vu = PlotYdev(YMin);
         if (!vo || !vu)
             continue;
-        const std::int64_t rand = 2 * (std::int64_t{PlotPenWidth(60)} + strich + luecke) + 2;
+        const std::int64_t rand = 2 * (std::int64_t{PlotPenWidth(StaerkeDick)} + strich + luecke) + 2;
         const std::int64_t grenzeKlein = std::min<std::int64_t>(*vo, *vu) - rand;
         const std::int64_t grenzeGross = std::max<std::int64_t>(*vo, *vu) + rand;
         auto geraet = [&](double v) {

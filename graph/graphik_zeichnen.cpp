@@ -6,7 +6,11 @@
 #include "engine/zahlen.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -27,64 +31,265 @@ double SnapT(double t)
     return (t > -0.001 && t < 0.001) ? 0.0 : t;
 }
 
-bool IstGestrichelt(int s)
+bool IstScheiben(int s)
 {
-    return s == 4 || s == 6 || s == 8;
+    return s == LinieScheiben || s == LinieScheibenVerbunden;
 }
 
-bool IstGepunktet(int s)
-{
-    return s == 3 || s == 5 || s == 7;
-}
-
-// Thousandths of a view unit of the pen for line style s.
-int StrichStaerke(int s)
-{
-    switch (s) {
-    case 0: case 3: case 4: return 15;
-    case 2: case 7: case 8: return 60;
-    default: return 40;
-    }
-}
-
-// Walks the members of a family: t from min(TFrom, TTo) in steps of TStep,
-// snapped to 0 near 0. A single function, a step that is not a positive
-// finite number and the member limit all end the walk.
+// The members of a family: t runs from min(TFrom, TTo) in steps of TStep as
+// a running sum, and a value within 0.001 of 0 is taken as exactly 0 (also
+// for the sum that follows). A single function, or a step that is not a
+// positive finite number, has one member.
+//
+// The walk ends where the drawing rules end it, and also where they would
+// never end it: when the sum stops moving (t + TStep rounds back to t, or
+// snaps back to 0), every later member would repeat the same curve.
+//
+// Members that are not drawn are passed over without adding up each of
+// them: wherever t and the sums that follow lie in one binade and away
+// from 0, each sum adds the same increment, exactly, so many members are
+// passed in one addition. Elsewhere the walk adds one member at a time, at
+// most MaxEinzelschritte times; that and MaxMitglieder are the limits of
+// a walk the rules would never end.
 class TScharLauf {
 public:
+    static constexpr std::int64_t MaxMitglieder = std::int64_t{1} << 53;
+    static constexpr std::int64_t MaxEinzelschritte = std::int64_t{1} << 23;
+
     explicit TScharLauf(const TFunktion& f)
     {
         const double a = f.GetTFrom();
         const double b = f.GetTTo();
         TMin = TGraphik::MinFloat(a, b);
-        TMax = TGraphik::MaxFloat(a, b);
+        const double tMax = TGraphik::MaxFloat(a, b);
         Step = f.GetTStep();
         Einzeln = f.GetKind() == " Funktion " || !Endlich(Step) || !(Step > 0.0);
-        T = Einzeln ? SnapT(TMin) : TMin - Step;
+        Grenze = tMax - Step + 0.001;
+        Spanne = tMax - TMin + 0.001;
+        T = Einzeln ? SnapT(TMin) : SnapT(TMin - Step + Step);
     }
 
-    // The parameter of the next member.
-    double Naechster()
+    // How many members the family has, as far as the range and the step
+    // tell before the walk (the walk may end sooner).
+    std::int64_t Geschaetzt() const
     {
-        T = Einzeln ? SnapT(TMin) : SnapT(T + Step);
-        ++Anzahl;
-        return T;
+        if (Einzeln)
+            return 1;
+        const double n = Spanne / Step;
+        if (!(n < static_cast<double>(MaxMitglieder)))  // also for NaN
+            return MaxMitglieder;
+        return std::max<std::int64_t>(1, static_cast<std::int64_t>(n) + 1);
     }
 
-    bool Weiter() const
+    // Moves on to the next member whose index is a multiple of `jeder`, or
+    // to the last member if that comes first; the first call stays on
+    // member 0. False when the walk is over.
+    bool Naechster(std::int64_t jeder)
     {
-        if (Einzeln || Anzahl >= TGraphik::MaxScharMitglieder)
+        if (Index < 0) {
+            Index = 0;
+            return true;
+        }
+        if (!HatNaechsten())
             return false;
-        return T <= TMax - Step + 0.001;  // false for NaN too
+        const std::int64_t von = Index;
+        const std::int64_t ziel = std::min((Index / jeder + 1) * jeder, MaxMitglieder - 1);
+        do {
+            double d = 0;
+            const std::int64_t k = Gleichschritte(ziel - Index, d);
+            if (k > 1) {
+                T += static_cast<double>(k) * d;  // exact, see Gleichschritte
+                Index += k;
+            } else {
+                T = SnapT(T + Step);
+                ++Index;
+                ++Einzelschritte;
+            }
+        } while (Index < ziel && HatNaechsten());
+        if (Index - von > 1)
+            Ausgelassen = true;
+        return true;
     }
+
+    double Wert() const { return T; }
+    std::int64_t Nummer() const { return Index; }
+    // Whether the walk passed over members, or ended at one of its limits
+    // before the family's end.
+    bool NichtAlle() const { return Ausgelassen || (!HatNaechsten() && HatNaechstenOhneGrenzen()); }
 
 private:
-    double TMin = 0, TMax = 0, Step = 1, T = 0;
+    bool HatNaechstenOhneGrenzen() const
+    {
+        return !Einzeln && T <= Grenze && SnapT(T + Step) != T;  // false for NaN
+    }
+    bool HatNaechsten() const
+    {
+        return Index + 1 < MaxMitglieder && Einzelschritte < MaxEinzelschritte && HatNaechstenOhneGrenzen();
+    }
+
+    // How many of the next members, at most kMax, follow from the current
+    // one by adding one and the same increment d: k members with
+    // t_i = T + i * d, each of the first k - 1 with a successor. 0 when
+    // none can be passed this way.
+    //
+    // Doubles in a binade are the multiples of its spacing u, so while t
+    // and t + TStep lie in one binade, the sum rounds TStep to a multiple
+    // Q * u of that spacing, the same for every t (unless TStep lies
+    // exactly halfway, where ties go to even and Q alternates). Away from
+    // 0 (|t| >= 0.001) nothing snaps. Counting in units of u keeps every
+    // bound exact.
+    std::int64_t Gleichschritte(std::int64_t kMax, double& d) const
+    {
+        if (kMax < 2 || !(std::fabs(T) >= 0.001) || !Endlich(T))
+            return 0;
+        int e = 0;
+        std::frexp(T, &e);  // the binade of T is [2^(e-1), 2^e) in magnitude
+        const double u = std::ldexp(1.0, e - 53);
+        const double q = Step / u;  // exact: a power of two apart
+        if (!(q < 0x1p52))
+            return 0;
+        const double ganz = std::floor(q);
+        if (q - ganz == 0.5)
+            return 0;
+        const std::int64_t Q = static_cast<std::int64_t>(ganz) + (q - ganz > 0.5 ? 1 : 0);
+        if (Q == 0)
+            return 0;  // the sum no longer moves: a single step finds that
+        constexpr std::int64_t Unten = std::int64_t{1} << 52;  // the binade in units of u
+        constexpr std::int64_t Oben = std::int64_t{1} << 53;
+        const std::int64_t N = static_cast<std::int64_t>(T / u);
+        std::int64_t k = 0;
+        if (N > 0) {
+            k = (Oben - 1 - N) / Q;  // each sum stays below the top
+        } else {
+            if (std::ldexp(1.0, e - 1) < 0.001)
+                return 0;            // the binade reaches into the snap
+            k = (-Unten - 1 - N) / Q;  // each sum stays above the bottom
+        }
+        // Members passed over must have successors: t <= Grenze.
+        const double g = std::floor(Grenze / u);
+        if (std::fabs(g) < 0x1p62)
+            k = std::min(k, (static_cast<std::int64_t>(g) - N) / Q + 1);
+        d = static_cast<double>(Q) * u;
+        return std::min(k, kMax);
+    }
+
+    double TMin = 0, Grenze = 0, Spanne = 0, Step = 1, T = 0;
     bool Einzeln = true;
-    int Anzahl = 0;
+    bool Ausgelassen = false;
+    std::int64_t Index = -1;
+    std::int64_t Einzelschritte = 0;
 };
 
+// The x walk of a curve in view units: the first sample at Start, then one
+// per device unit until a sample reaches Ende.
+struct TLinienGang {
+    double Start = 0;
+    double Ende = 0;
+};
+
+std::optional<TLinienGang> LinienGang(const TGraphik& g, const TFunktion& f, double dx)
+{
+    const double xa = f.GetXFrom() / g.EinheitX;
+    const double xb = f.GetXTo() / g.EinheitX;
+    const TLinienGang r{TGraphik::MaxFloat(g.XMin, TGraphik::MinFloat(xa, xb) - dx),
+                        TGraphik::MinFloat(g.XMax, TGraphik::MaxFloat(xa, xb) - dx)};
+    if (!Endlich(r.Start) || !Endlich(r.Ende))
+        return std::nullopt;
+    return r;
+}
+
+// Samples of one member on that walk: the first one and every step up to
+// the one that reaches the end. The walk lies inside the view, so this is
+// at most its width in device units, plus two.
+std::int64_t LinienProben(const TLinienGang& w, double scaleX)
+{
+    const double n = std::min(std::ceil((w.Ende - w.Start) * scaleX), 1e15);
+    return 1 + (n > 1.0 ? static_cast<std::int64_t>(n) : 1);
+}
+
+// The whole x values of disc mode: from Von to Bis in steps of Schritt.
+struct TScheibenGang {
+    std::int64_t Von = 0;
+    std::int64_t Bis = 0;
+    std::int64_t Schritt = 1;
+};
+
+std::optional<TScheibenGang> ScheibenGang(const TGraphik& g, const TFunktion& f, double scaleX)
+{
+    // Whole x values inside both the view and the function's x range.
+    const long double vonL =
+        std::ceil(TGraphik::MaxFloat(g.XMin * g.EinheitX, TGraphik::MinFloat(f.GetXFrom(), f.GetXTo())));
+    const long double bisL =
+        std::floor(TGraphik::MinFloat(g.XMax * g.EinheitX, TGraphik::MaxFloat(f.GetXFrom(), f.GetXTo())));
+    if (!std::isfinite(vonL) || !std::isfinite(bisL))
+        return std::nullopt;
+    const long double anzahl = bisL - vonL + 1.0L;
+    if (anzahl < 1.0L || std::fabs(vonL) > 1e18L || std::fabs(bisL) > 1e18L)
+        return std::nullopt;
+    // With more whole values than device units across the view (a large x
+    // unit) neighbouring discs lie on one another: every k-th of them paints
+    // the same band, and the walk stays as long as the view is wide.
+    const double spalten = static_cast<double>(static_cast<std::int64_t>(g.XMax) - g.XMin) * scaleX + 1.0;
+    TScheibenGang r{static_cast<std::int64_t>(vonL), static_cast<std::int64_t>(bisL), 1};
+    if (anzahl > static_cast<long double>(spalten))
+        r.Schritt = static_cast<std::int64_t>(std::ceil(anzahl / static_cast<long double>(spalten)));
+    return r;
+}
+
+// Evaluations of one member in disc mode; style 10 evaluates each value's
+// neighbour too.
+std::int64_t ScheibenProben(const TScheibenGang& w, int stil)
+{
+    const std::int64_t n = (w.Bis - w.Von) / w.Schritt + 1;
+    return stil == LinieScheibenVerbunden ? 2 * n : n;
+}
+
+// Shares the budget among the functions: each gets what it asks for when
+// that is no more than an equal share of what the others leave; the rest
+// share the remainder equally. Returns the evaluations each may spend.
+std::array<std::int64_t, 10> BudgetTeilen(const std::array<std::int64_t, 10>& bedarf, std::int64_t budget)
+{
+    std::array<std::size_t, 10> folge{};
+    std::size_t offen = 0;
+    for (std::size_t k = 1; k <= 9; ++k)
+        if (bedarf[k] > 0)
+            folge[offen++] = k;
+    std::sort(folge.begin(), folge.begin() + static_cast<std::ptrdiff_t>(offen),
+              [&](std::size_t a, std::size_t b) { return bedarf[a] < bedarf[b]; });
+    std::array<std::int64_t, 10> anteil{};
+    std::int64_t rest = budget;
+    for (std::size_t i = 0; i < offen; ++i) {
+        const std::size_t k = folge[i];
+        const std::int64_t gleich = rest / static_cast<std::int64_t>(offen - i);
+        anteil[k] = std::min(bedarf[k], gleich);
+        rest -= anteil[k];
+    }
+    return anteil;
+}
+
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Line styles
+
+int TGraphik::LinienStaerke(int s)
+{
+    switch (s) {
+    case LinieDuenn: case LiniePunktiertDuenn: case LinieGestricheltDuenn: return StaerkeDuenn;
+    case LinieDick: case LiniePunktiertDick: case LinieGestricheltDick: return StaerkeDick;
+    default: return StaerkeMittel;
+    }
+}
+
+bool TGraphik::IstPunktiert(int s)
+{
+    return s == LiniePunktiertDuenn || s == LiniePunktiertMittel || s == LiniePunktiertDick;
+}
+
+bool TGraphik::IstGestrichelt(int s)
+{
+    return s == LinieGestricheltDuenn || s == LinieGestricheltMittel || s == LinieGestricheltDick;
+}
 
 // ---------------------------------------------------------------------------
 // Pipeline
@@ -140,7 +345,10 @@ void TGraphik::RepaintGraph()
             DrawCoordinateSystem(c, fx, fy);
             DrawGraphs(c, fx, BildHoehe / hoehe, 0.0, 0.0);
             DrawLabels(c, fx, fy);
+        } else {
+            NichtAlleMitglieder = false;
         }
+        ScharHinweisAnzeigen();
         CopyBildToAnzeigebild();
         DrawModeHints();
     }
@@ -189,33 +397,72 @@ void TGraphik::DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double 
 void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
 {
     Canvas.Pen.Color = Schwarz;
+    NichtAlleMitglieder = false;
+
+    // What each function would cost drawn whole: members times the
+    // evaluations of one member.
+    std::array<std::int64_t, 10> jeMitglied{};
+    std::array<std::int64_t, 10> mitglieder{};
+    std::array<std::int64_t, 10> bedarf{};
+    const double dx = 1.0 / Plot.ScaleX;
+    for (std::size_t k = 1; k <= 9; ++k) {
+        const TFunktion* f = Funktionen[k];
+        if (!f || !f->GetCompiled())
+            continue;
+        const int s = f->GetLineStyle();
+        if (IstScheiben(s)) {
+            if (const auto w = ScheibenGang(*this, *f, Plot.ScaleX))
+                jeMitglied[k] = ScheibenProben(*w, s);
+        } else if (const auto w = LinienGang(*this, *f, dx)) {
+            jeMitglied[k] = LinienProben(*w, Plot.ScaleX);
+        }
+        mitglieder[k] = TScharLauf(*f).Geschaetzt();
+        const std::int64_t grenze = std::numeric_limits<std::int64_t>::max() / mitglieder[k];
+        bedarf[k] = jeMitglied[k] > grenze ? std::numeric_limits<std::int64_t>::max() : mitglieder[k] * jeMitglied[k];
+    }
+
+    // The picture's budget: BudgetBildbreiten members across the whole view,
+    // in the device units of this canvas. So the same members are drawn on
+    // the screen, the clipboard and paper, and a redraw takes time in
+    // proportion to the picture's width, whatever the families ask for.
+    const double spalten = static_cast<double>(static_cast<std::int64_t>(XMax) - XMin) * Plot.ScaleX + 2.0;
+    const double budget = std::min(BudgetBildbreiten * spalten, 1e15);
+    const std::array<std::int64_t, 10> anteil = BudgetTeilen(bedarf, static_cast<std::int64_t>(budget));
+
     for (std::size_t k = 1; k <= 9; ++k) {
         TFunktion* f = Funktionen[k];
         if (!f)
             continue;
         Funktionen[0] = f;
-        const int s = f->GetLineStyle();
-        if (s == 9 || s == 10)
-            DrawFunctionDiscs(Canvas, *f);
+        // Every k-th member, so that the ones drawn lie evenly across the
+        // family and include its first and last.
+        std::int64_t jeder = 1;
+        if (bedarf[k] > anteil[k]) {
+            const std::int64_t n = mitglieder[k];
+            const std::int64_t m = std::max<std::int64_t>(2, anteil[k] / jeMitglied[k]);
+            jeder = m >= n ? 1 : (n - 2) / (m - 1) + 1;
+        }
+        if (IstScheiben(f->GetLineStyle()))
+            DrawFunctionDiscs(Canvas, *f, jeder);
         else
-            DrawFunctionLines(Canvas, *f);
+            DrawFunctionLines(Canvas, *f, jeder);
     }
 }
 
-void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f)
+void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f, std::int64_t jeder)
 {
     int s = f.GetLineStyle();
-    if (s < 0 || s > 10)
-        s = 1;
+    if (s < LinieDuenn || s > LinieGestricheltDick)
+        s = LinieMittel;
     Canvas.Pen.Style = TPenStyle::Solid;
-    Canvas.Pen.Width = PlotPenWidth(StrichStaerke(s));
+    Canvas.Pen.Width = PlotPenWidth(LinienStaerke(s));
     if (!f.GetCompiled())
         return;
 
     const double sx = Plot.ScaleX;
     const double sy = Plot.ScaleY;
     const bool gestrichelt = IstGestrichelt(s);
-    const bool gepunktet = IstGepunktet(s);
+    const bool gepunktet = IstPunktiert(s);
     // Dash machine: c counts switches, a is the arc length since the last
     // switch and h the length of the current dash or gap, in view units. It
     // runs on across pen-up moves and family members.
@@ -224,12 +471,11 @@ void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f)
     double h = 0.3;
 
     const double dx = 1.0 / sx;
-    const double xa = f.GetXFrom() / EinheitX;
-    const double xb = f.GetXTo() / EinheitX;
-    const double xStart = MaxFloat(XMin, MinFloat(xa, xb) - dx);
-    const double xEnde = MinFloat(XMax, MaxFloat(xa, xb) - dx);
-    if (!Endlich(xStart) || !Endlich(xEnde))
+    const auto gang = LinienGang(*this, f, dx);
+    if (!gang)
         return;
+    const double xStart = gang->Start;
+    const double xEnde = gang->Ende;
     // The view height in device units: a larger step between samples is a
     // pole or a jump and is not joined.
     const double sprungGrenze = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin) * sx;
@@ -240,17 +486,15 @@ void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f)
     const auto ansicht = [&](long double w) { return einsY ? w : w / EinheitY; };
 
     TScharLauf schar(f);
-    int m = 2;
-    do {
-        TColor tinte = (m % 2 == 0) ? f.GetColor() : f.GetColor2();
+    while (schar.Naechster(jeder)) {
+        // The ink by the member's place in the family, drawn or not.
+        TColor tinte = (schar.Nummer() % 2 == 0) ? f.GetColor() : f.GetColor2();
         if (!Farbig())
             tinte = Schwarz;
         Canvas.Pen.Color = tinte;
-        ++m;
 
-        const double t = schar.Naechster();
+        const double t = schar.Wert();
         double x = xStart;
-
         // First sample: only places the pen.
         long double y = EvaluateCurrentFunction(x * EinheitX, t);
         std::optional<std::int32_t> Y;
@@ -312,45 +556,33 @@ void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f)
             if (!(x < xEnde))
                 break;
         }
-    } while (schar.Weiter());
+    }
+    if (schar.NichtAlle())
+        NichtAlleMitglieder = true;
 }
 
-void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f)
+void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f, std::int64_t jeder)
 {
     const int s = f.GetLineStyle();
-    Canvas.Pen.Width = PlotPenWidth(15);
+    Canvas.Pen.Width = PlotPenWidth(StaerkeDuenn);
     Canvas.Pen.Style = TPenStyle::Solid;
     if (!f.GetCompiled())
         return;
-
-    // Whole x values inside both the view and the function's x range.
-    const long double vonL = std::ceil(MaxFloat(XMin * EinheitX, MinFloat(f.GetXFrom(), f.GetXTo())));
-    const long double bisL = std::floor(MinFloat(XMax * EinheitX, MaxFloat(f.GetXFrom(), f.GetXTo())));
-    if (!std::isfinite(vonL) || !std::isfinite(bisL))
+    const auto gang = ScheibenGang(*this, f, Plot.ScaleX);
+    if (!gang)
         return;
-    const long double anzahl = bisL - vonL + 1.0L;
-    if (anzahl < 1.0L || std::fabs(vonL) > 1e18L || std::fabs(bisL) > 1e18L)
-        return;
-    // With more whole values than device units across the view (a large x
-    // unit) neighbouring discs lie on one another: every k-th of them paints
-    // the same band, and the walk stays as long as the view is wide.
-    const double spalten = static_cast<double>(static_cast<std::int64_t>(XMax) - XMin) * Plot.ScaleX + 1.0;
-    std::int64_t schritt = 1;
-    if (anzahl > static_cast<long double>(spalten))
-        schritt = static_cast<std::int64_t>(std::ceil(anzahl / static_cast<long double>(spalten)));
-    const std::int64_t von = static_cast<std::int64_t>(vonL);
-    const std::int64_t bis = static_cast<std::int64_t>(bisL);
+    const std::int64_t von = gang->Von;
+    const std::int64_t bis = gang->Bis;
+    const std::int64_t schritt = gang->Schritt;
     constexpr double r = 0.08;  // disc radius in view units
 
     TScharLauf schar(f);
-    int m = 2;
-    do {
-        const TColor farbe = (m % 2 == 0) ? f.GetColor() : f.GetColor2();
+    while (schar.Naechster(jeder)) {
+        const TColor farbe = (schar.Nummer() % 2 == 0) ? f.GetColor() : f.GetColor2();
         Canvas.Brush.Color = farbe;
         Canvas.Brush.Style = TBrushStyle::Solid;
         Canvas.Pen.Color = Schwarz;
-        const double t = schar.Naechster();
-        ++m;
+        const double t = schar.Wert();
 
         for (std::int64_t n = von; n <= bis; n += schritt) {
             const double xn = static_cast<double>(n);
@@ -361,7 +593,7 @@ void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f)
             const auto Y = PlotYdev(yv);
             const auto Ya = PlotYdev(yv - r);
             const auto Yb = PlotYdev(yv + r);
-            if (s == 10 && Y) {
+            if (s == LinieScheibenVerbunden && Y) {
                 Canvas.Pen.Color = farbe;
                 Canvas.MoveTo(PlotXdev(xn / EinheitX), *Y);
                 const long double yn = EvaluateCurrentFunction(xn + 1.0, t);
@@ -374,5 +606,7 @@ void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f)
             if (Ya && Yb)
                 Canvas.Ellipse(PlotXdev(xn / EinheitX + r), *Ya, PlotXdev(xn / EinheitX - r), *Yb);
         }
-    } while (schar.Weiter());
+    }
+    if (schar.NichtAlle())
+        NichtAlleMitglieder = true;
 }

@@ -1,13 +1,10 @@
 // Axis units and lengths: the unit track bars with their tables, the length
 // lists in cm and inch, their resets with a message, and the colour switch.
-#include "engine/tabellen.h"
-#include "fake_funktion.h"
-#include "graph/graphik.h"
+#include "zeichnen_hilfe.h"
+
 #include "main/einheit_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
-
-#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,24 +25,22 @@ public:
     std::vector<std::string> Texte;
 };
 
-class EinheitenTest : public ::testing::Test {
+class EinheitenTest : public TZeichnenTest {
 protected:
     void SetUp() override
     {
-        AltZeilen = {Texte[9], Texte[295], Texte[296]};
-        Texte[9] = ",";
-        Texte[295] = "Höhe nicht vorgesehen, wird vom Programm geändert!";
-        Texte[296] = "Breite nicht vorgesehen, wird vom Programm geändert!";
+        TZeichnenTest::SetUp();
+        AltZeilen = {Texte[295], Texte[296]};
+        Texte[295] = "Höhe";
+        Texte[296] = "Breite";
         SetMeldung(&Meldungen);
-        G = std::make_unique<TGraphik>();
     }
     void TearDown() override
     {
-        G.reset();
         SetMeldung(nullptr);
-        Texte[9] = AltZeilen[0];
-        Texte[295] = AltZeilen[1];
-        Texte[296] = AltZeilen[2];
+        Texte[295] = AltZeilen[0];
+        Texte[296] = AltZeilen[1];
+        TZeichnenTest::TearDown();
     }
 
     // What a user does: type a text into a list, or choose an entry.
@@ -63,7 +58,6 @@ protected:
     }
 
     TMeldungen Meldungen;
-    std::unique_ptr<TGraphik> G;
 
 private:
     std::vector<std::string> AltZeilen;
@@ -71,22 +65,16 @@ private:
 
 TEST_F(EinheitenTest, TrackBarsTakeTheirUnitTables)
 {
-    G->TrackBar1->setValue(-4);
-    EXPECT_EQ(G->EinheitY, 0.001);
-    G->TrackBar1->setValue(10);
-    EXPECT_EQ(G->EinheitY, 10000.0);
-    G->TrackBar1->setValue(3);
-    EXPECT_EQ(G->EinheitY, 2.5);
-
-    G->TrackBar2->setValue(5);
-    EXPECT_EQ(G->EinheitX, std::numbers::pi);
-    G->TrackBar2->setValue(2);
-    EXPECT_EQ(G->EinheitX, 1.0471975511965979);
-    G->TrackBar2->setValue(-4);
-    EXPECT_EQ(G->EinheitX, 0.01);
-    G->TrackBar2->setValue(8);
-    EXPECT_EQ(G->EinheitX, 10.0);
-
+    // The ends of both tables and the pi positions of the x bar.
+    const std::tuple<QSlider*, int, double*, double> faelle[] = {
+        {G->TrackBar1, -4, &G->EinheitY, 0.001},           {G->TrackBar1, 10, &G->EinheitY, 10000.0},
+        {G->TrackBar1, 3, &G->EinheitY, 2.5},              {G->TrackBar2, -4, &G->EinheitX, 0.01},
+        {G->TrackBar2, 2, &G->EinheitX, std::numbers::pi / 3}, {G->TrackBar2, 5, &G->EinheitX, std::numbers::pi},
+        {G->TrackBar2, 10, &G->EinheitX, 100.0}};
+    for (const auto& [bar, position, einheit, soll] : faelle) {
+        bar->setValue(position);
+        EXPECT_DOUBLE_EQ(*einheit, soll) << position;
+    }
     // While a unit dialog moves a bar itself, the typed unit stays.
     G->EinheitX = 3.0;
     G->TrackBar2Aktiv = false;
@@ -116,93 +104,69 @@ TEST_F(EinheitenTest, UnitDialogsShowTheUnitThatTheBarChose)
     EXPECT_EQ(TGraphik::EinheitXText(2, 1.0), "Pi/3");
 }
 
-TEST_F(EinheitenTest, InchLengthsBecomeTwiceAsManyViewUnits)
+TEST_F(EinheitenTest, LengthsInCmOrInchSetTheViewOrAreReset)
 {
-    G->ComboBox1a->show();
-    Waehle(G->ComboBox1a, "2.5");
-    EXPECT_EQ(G->ComboBox1->currentText(), "5");
-    EXPECT_EQ(G->YMax, G->YMin + 5);
-
-    Tippe(G->ComboBox1a, "3,");  // a comma means half an inch more
-    EXPECT_EQ(G->ComboBox1a->currentText(), "3.5");
-    EXPECT_EQ(G->YMax, G->YMin + 7);
-
-    Tippe(G->ComboBox1a, "4.");  // any other decimal is dropped
-    EXPECT_EQ(G->ComboBox1a->currentText(), "4");
-    EXPECT_EQ(G->YMax, G->YMin + 8);
-
-    Waehle(G->ComboBox2a, "7");
-    EXPECT_EQ(G->ComboBox2->currentText(), "14");
-    EXPECT_EQ(G->XMax, G->XMin + 14);
-    EXPECT_TRUE(Meldungen.Texte.empty());
-
-    Tippe(G->ComboBox1a, "12");  // beyond the longest inch length
-    ASSERT_EQ(Meldungen.Texte.size(), 1u);
-    EXPECT_EQ(Meldungen.Texte[0], Texte[295]);
-    EXPECT_EQ(G->ComboBox1->currentText(), "10");
-    EXPECT_EQ(G->ComboBox1a->currentText(), "5");
-    EXPECT_EQ(G->YMax, G->YMin + 10);
-}
-
-TEST_F(EinheitenTest, CmLengthsSetTheTopEdgeAndShowTheInchLength)
-{
-    Waehle(G->ComboBox1, "7");
-    EXPECT_EQ(G->YMin, -2);
-    EXPECT_EQ(G->YMax, 5);
-    EXPECT_EQ(G->ComboBox1a->currentText(), "3.5");
-    Tippe(G->ComboBox2, "12");
-    EXPECT_EQ(G->XMin, -5);
-    EXPECT_EQ(G->XMax, 7);
-    EXPECT_EQ(G->ComboBox2a->currentText(), "6");
-
+    // One user's session on the four length lists, in order. Expected: the
+    // cm and inch texts (nullptr: not checked), the axis's length in view
+    // units afterwards, and the message shown (nullptr: none).
+    QComboBox *y = G->ComboBox1, *ya = G->ComboBox1a, *x = G->ComboBox2, *xa = G->ComboBox2a;
+    struct Schritt {
+        QComboBox* box;
+        bool waehlen;
+        const char* text;
+        const char *cm, *zoll;
+        int laenge;
+        const char* meldung;
+    };
+    const Schritt schritte[] = {
+        {ya, true, "2.5", "5", nullptr, 5, nullptr},  // an inch is two view units
+        {ya, false, "3,", nullptr, "3.5", 7, nullptr},  // a comma means half an inch more
+        {ya, false, "4.", nullptr, "4", 8, nullptr},    // any other decimal is dropped
+        {xa, true, "7", "14", nullptr, 14, nullptr},
+        {ya, false, "12", "10", "5", 10, "Höhe"},       // beyond the longest inch length
+        {y, true, "7", nullptr, "3.5", 7, nullptr},     // a cm length shows its inch length
+        {x, false, "12", nullptr, "6", 12, nullptr},
+        {y, false, "2", nullptr, nullptr, 7, nullptr},  // a first digit on the way to "20"
+        {y, false, "-3", nullptr, nullptr, 7, nullptr},
+        {y, false, "21", "10", nullptr, 10, "Höhe"},
+        {y, false, "abc", "10", nullptr, 10, "Höhe"},
+        {y, false, "0", "10", nullptr, 10, "Höhe"},
+        {y, false, "99999999999", "10", nullptr, 10, "Höhe"},
+        {y, false, "1e3", "10", nullptr, 10, "Höhe"},
+        {x, false, "18", nullptr, nullptr, 12, nullptr},  // no x length, but no message either
+        {x, false, "1", nullptr, nullptr, 12, nullptr},
+        {x, false, "2", "11", "5.5", 11, "Breite"},
+    };
+    for (const Schritt& s : schritte) {
+        SCOPED_TRACE(s.text);
+        Meldungen.Texte.clear();
+        if (s.waehlen)
+            Waehle(s.box, QString::fromUtf8(s.text));
+        else
+            Tippe(s.box, QString::fromUtf8(s.text));
+        const bool yAchse = s.box == y || s.box == ya;
+        if (s.cm) {
+            EXPECT_EQ((yAchse ? y : x)->currentText(), s.cm);
+        }
+        if (s.zoll) {
+            EXPECT_EQ((yAchse ? ya : xa)->currentText(), s.zoll);
+        }
+        EXPECT_EQ(yAchse ? G->YMax - G->YMin : G->XMax - G->XMin, s.laenge);
+        EXPECT_EQ(G->YMin, -2);  // lengths move the top and right edges only
+        EXPECT_EQ(G->XMin, -5);
+        EXPECT_EQ(Meldungen.Texte, s.meldung ? std::vector<std::string>{s.meldung} : std::vector<std::string>{});
+    }
     // The view keeps at least one unit above the x axis.
     G->YMin = -12;
-    Waehle(G->ComboBox1, "10");
+    Waehle(y, "10");
     EXPECT_EQ(G->YMin, -9);
     EXPECT_EQ(G->YMax, 1);
-    EXPECT_TRUE(Meldungen.Texte.empty());
-}
-
-TEST_F(EinheitenTest, LengthsOutsideTheListsAreResetOrIgnored)
-{
-    const std::int32_t alt = G->YMax;
-    Tippe(G->ComboBox1, "2");  // a first digit on the way to "20": nothing yet
-    Tippe(G->ComboBox1, "-3");
-    EXPECT_EQ(G->YMax, alt);
-    EXPECT_TRUE(Meldungen.Texte.empty());
-
-    Tippe(G->ComboBox1, "21");
-    ASSERT_EQ(Meldungen.Texte.size(), 1u);
-    EXPECT_EQ(Meldungen.Texte[0], Texte[295]);
-    EXPECT_EQ(G->ComboBox1->currentText(), "10");
-    EXPECT_EQ(G->YMax, G->YMin + 10);
-
-    for (const char* schlecht : {"abc", "0", "99999999999", "1e3"}) {
-        SCOPED_TRACE(schlecht);
-        Meldungen.Texte.clear();
-        Tippe(G->ComboBox1, schlecht);
-        EXPECT_EQ(Meldungen.Texte.size(), 1u);
-        EXPECT_EQ(G->ComboBox1->currentText(), "10");
-    }
-
-    Meldungen.Texte.clear();
-    Tippe(G->ComboBox2, "18");  // no x length, but no message either
-    Tippe(G->ComboBox2, "1");
-    EXPECT_TRUE(Meldungen.Texte.empty());
-    EXPECT_EQ(G->XMax, 6);
-    Tippe(G->ComboBox2, "2");
-    ASSERT_EQ(Meldungen.Texte.size(), 1u);
-    EXPECT_EQ(Meldungen.Texte[0], Texte[296]);
-    EXPECT_EQ(G->ComboBox2->currentText(), "11");
-    EXPECT_EQ(G->ComboBox2a->currentText(), "5.5");
-    EXPECT_EQ(G->XMax, G->XMin + 11);
 }
 
 TEST_F(EinheitenTest, XUnitAndXLengthRefillTheValueTable)
 {
     // The value table's own spacing bar follows the graph window's x-unit
     // bar only when the table is refilled.
-    TFunktionenScope scope;
     TForm2 tabelle;
     Form2 = &tabelle;
     TGraphik* const altGraphik = Graphik;

@@ -1,65 +1,43 @@
 // The function layer of DrawGraphs on a recording canvas: members of a
-// family, the pen-down rules, dashes and discs.
-#include "graph/graphik.h"
-
-#include "fake_funktion.h"
+// family and the picture's budget, the pen-down rules, dashes and discs.
+#include "zeichnen_hilfe.h"
 
 #include <QCheckBox>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
 
-using Op = TRecordingCanvas::TOp;
-using Kind = TRecordingCanvas::TOpKind;
+using TWert = std::optional<long double>;
 
-std::unique_ptr<TFakeFunktion> Fake(TFakeFunktion::TWert w, const std::string& kind = " Funktion ")
-{
-    return std::make_unique<TFakeFunktion>(std::move(w), kind);
-}
-
-// Default view (-5..6, -2..8) at 30 device units per view unit: device x
-// = (x + 5) * 30, device y = (8 - y) * 30.
-class Graphen : public ::testing::Test {
+// Device x = (x + 5) * 30, device y = (8 - y) * 30 at the default scale.
+class Funktionsgraph : public TZeichnenTest {
 protected:
-    std::vector<Op> Zeichne(double scale = 30.0)
+    template <typename P>
+    static bool Irgendeine(const std::vector<TOp>& linien, P p)
     {
-        TRecordingCanvas c(2000, 2000);
-        g.DrawGraphs(c, scale, scale, 0.0, 0.0);
-        return c.Ops();
+        return std::any_of(linien.begin(), linien.end(), p);
     }
-    static std::vector<Op> Linien(const std::vector<Op>& ops)
+    // Whether a segment crosses device column X.
+    static bool Ueberbrueckt(const std::vector<TOp>& linien, double X)
     {
-        std::vector<Op> r;
-        for (const Op& op : ops)
-            if (op.Kind == Kind::Line)
-                r.push_back(op);
-        return r;
+        return Irgendeine(linien, [X](const TOp& l) {
+            return std::min(l.Points[0].X, l.Points[1].X) < X && std::max(l.Points[0].X, l.Points[1].X) > X;
+        });
     }
-    // Runs of equal pen colour, in drawing order.
-    static std::vector<TColor> Farbfolge(const std::vector<Op>& linien)
-    {
-        std::vector<TColor> r;
-        for (const Op& l : linien)
-            if (r.empty() || r.back() != l.Pen.Color)
-                r.push_back(l.Pen.Color);
-        return r;
-    }
-
-    TFunktionenScope scope;
-    TGraphik g;
 };
 
-TEST_F(Graphen, OneCurveForASingleFunction)
+// Evaluations that one picture may spend across the default view.
+double Budget(double scale = 30.0) { return TGraphik::BudgetBildbreiten * (11 * scale + 2); }
+
+TEST_F(Funktionsgraph, OneCurveForASingleFunction)
 {
-    auto& f = scope.Setze(1, Fake([](long double x, long double) { return x; }));
+    auto& f = Setze(1, [](long double x, long double) { return x; });
     f.SetTFrom(-2);
     f.SetTTo(2);  // a single function ignores its t range
-    const auto linien = Linien(Zeichne());
+    const auto linien = Linien();
     ASSERT_FALSE(linien.empty());
     EXPECT_EQ(f.TWerte.size(), 1u);
     // One unbroken curve across the view, in the function's colour.
@@ -70,94 +48,135 @@ TEST_F(Graphen, OneCurveForASingleFunction)
     EXPECT_NEAR(linien.back().Points[1].X, 330, 1);
     EXPECT_EQ(linien.front().Pen.Width, 1);  // medium: 40 * 30 / 1000 rounded
     // y = x at x = 0 is device (150, 240).
-    const auto bei150 = std::find_if(linien.begin(), linien.end(), [](const Op& l) { return l.Points[1].X == 150; });
-    ASSERT_NE(bei150, linien.end());
-    EXPECT_EQ(bei150->Points[1].Y, 240);
+    EXPECT_TRUE(Irgendeine(linien, [](const TOp& l) { return l.Points[1] == TPoint{150, 240}; }));
     // Slot 0 names the selected function again afterwards.
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
 }
 
-TEST_F(Graphen, FamilyMembersAndAlternatingColours)
+TEST_F(Funktionsgraph, MembersFromTheRunningSumWithTheSnapToZero)
 {
-    for (bool umgekehrt : {false, true}) {
-        auto& f = scope.Setze(2, Fake([](long double x, long double t) { return t * x; }, " Funktionenschar "));
-        f.SetTFrom(umgekehrt ? 2 : -2);
-        f.SetTTo(umgekehrt ? -2 : 2);
-        f.SetTStep(1);
-        const auto linien = Linien(Zeichne());
-        EXPECT_EQ(f.TWerte, (std::set<long double>{-2, -1, 0, 1, 2}));
-        EXPECT_EQ(Farbfolge(linien), (std::vector<TColor>{clRed, clBlue, clRed, clBlue, clRed}));
+    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double Inf = std::numeric_limits<double>::infinity();
+    struct Fall {
+        double von, bis, step;
+        std::set<long double> t;
+    };
+    const Fall faelle[] = {
+        {-2, 2, 1, {-2, -1, 0, 1, 2}},
+        {2, -2, 1, {-2, -1, 0, 1, 2}},   // the same members the other way round
+        {-0.0005, 0.0005, 0.0005, {0}},  // every sum lies within 0.001 of 0
+        {1, 5, 0, {1}},                  // steps that cannot walk: one member
+        {1, 5, -1, {1}},
+        {1, 5, NaN, {1}},
+        {1, 5, Inf, {1}},
+        {1e20, 2e20, 1, {1e20}},         // sums that no longer move
+        {-1e308, 1e308, 1, {-1e308}},
+    };
+    for (const Fall& fall : faelle) {
+        auto& f = Familie(1, fall.von, fall.bis, fall.step, [](long double x, long double t) { return t * x; });
+        const auto linien = Linien();
+        EXPECT_EQ(f.TWerte, fall.t) << fall.von << " .. " << fall.bis << " step " << fall.step;
+        EXPECT_LT(f.Aufrufe, 2000);
+        EXPECT_FALSE(G->NichtAlleMitglieder);
+        if (fall.t.size() == 5) {  // the inks alternate by member
+            EXPECT_EQ(Farbfolge(linien), (std::vector<TColor>{clRed, clBlue, clRed, clBlue, clRed}));
+        }
     }
 }
 
-TEST_F(Graphen, FamilyParameterNearZeroIsExactlyZero)
+TEST_F(Funktionsgraph, MembersBeyondTheBudgetAreLeftOutEvenlyAndKeepTheirInk)
 {
-    auto& f = scope.Setze(1, Fake([](long double x, long double t) { return t + x; }, " Funktionenschar "));
-    f.SetTFrom(-0.3);
-    f.SetTTo(0.3);
-    f.SetTStep(0.1);
-    Zeichne();
-    EXPECT_EQ(f.TWerte.size(), 7u);
-    EXPECT_EQ(f.TWerte.count(0.0L), 1u);  // not a rounding residue
+    // About 1.5 budgets of full-width members: every second one is drawn,
+    // and the last, whose index is odd. Inks go by the index, so all but
+    // the last are drawn in the first colour. Any scale gives the same
+    // members: the budget grows with the picture's width. (Defined only at
+    // the left edge, which keeps the recording small.)
+    const int n = static_cast<int>(1.5 * TGraphik::BudgetBildbreiten);
+    std::set<long double> soll{n - 1.0L};
+    for (int i = 0; i < n; i += 2)
+        soll.insert(i);
+    for (double scale : {30.0, 100.0}) {
+        auto& f = Familie(1, 0, n - 1, 1, [](long double x, long double) {
+            return x < -4.8L ? TWert(1.0L) : std::nullopt;
+        });
+        auto& klein = Familie(2, -2, 2, 1, [](long double, long double) { return std::nullopt; });
+        const auto linien = Linien(scale);
+        SCOPED_TRACE(scale);
+        EXPECT_EQ(f.TWerte, soll);
+        EXPECT_EQ(klein.TWerte.size(), 5u);  // the small family is drawn whole
+        EXPECT_LE(f.Aufrufe + klein.Aufrufe, Budget(scale));
+        EXPECT_EQ(Farbfolge(linien), (std::vector<TColor>{clRed, clBlue}));
+        EXPECT_TRUE(G->NichtAlleMitglieder);
+    }
+    Familie(1, 0, 9, 1, [](long double, long double) { return std::nullopt; });
+    Graphen();
+    EXPECT_FALSE(G->NichtAlleMitglieder);
 }
 
-TEST_F(Graphen, FamilyWithoutUsableStepDrawsOneMember)
+TEST_F(Funktionsgraph, NineTinyStepFamiliesShareOneBudget)
 {
-    for (double step : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
-        auto& f = scope.Setze(1, Fake([](long double x, long double t) { return t * x; }, " Funktionenschar "));
-        f.SetTFrom(1);
-        f.SetTTo(5);
-        f.SetTStep(step);
-        Zeichne();
-        EXPECT_EQ(f.TWerte, std::set<long double>{1}) << "step " << step;
+    // t*sin(x)/x for t from 1 to 5 in steps of 1e-6 in every slot.
+    for (int k = 1; k <= 9; ++k)
+        Familie(k, 1, 5, 1e-6, [](long double x, long double t) { return t * std::sin(x) / x; });
+    Graphen(10.0);
+    EXPECT_TRUE(G->NichtAlleMitglieder);
+    long gesamt = 0;
+    for (int k = 1; k <= 9; ++k)
+        gesamt += Fake(k).Aufrufe;
+    EXPECT_LE(gesamt, Budget(10.0));
+    EXPECT_GE(gesamt, 0.9 * Budget(10.0));
+    // The members drawn are every k-th of the running sum, and its last.
+    const std::set<long double>& t = Fake(9).TWerte;
+    ASSERT_GT(t.size(), 10u);
+    const long jeder = std::lround((*std::next(t.begin()) - *t.begin()) / 1e-6);
+    std::set<long double> soll;
+    double summe = 1 - 1e-6;
+    for (long i = 0;; ++i) {
+        summe += 1e-6;
+        const bool letzter = !(summe <= 5 - 1e-6 + 0.001);
+        if (i % jeder == 0 || letzter)
+            soll.insert(summe);
+        if (letzter)
+            break;
+    }
+    EXPECT_EQ(t, soll);
+}
+
+TEST_F(Funktionsgraph, WalksOfBillionsOfMembersEndSoon)
+{
+    // A narrow x range keeps every member to a few samples. A billion
+    // whole t are passed in jumps, up to the last; halfway steps at 2^53
+    // (ties to even) only one by one, and that walk ends at its limit.
+    struct Fall {
+        double von, bis, step, letzter;
+    };
+    for (const Fall& fall : {Fall{0, 1e9, 1, 1e9}, Fall{0x1p53, 0x1p54, 3, 0}}) {
+        auto& f = Familie(1, fall.von, fall.bis, fall.step, [](long double x, long double) { return x; });
+        f.SetXFrom(0);
+        f.SetXTo(0.05);
+        Graphen();
+        SCOPED_TRACE(fall.bis);
+        EXPECT_TRUE(G->NichtAlleMitglieder);
+        EXPECT_EQ(*f.TWerte.begin(), fall.von);
+        if (fall.letzter > 0) {
+            EXPECT_EQ(*f.TWerte.rbegin(), fall.letzter);
+        }
+        EXPECT_LE(f.Aufrufe, Budget());
     }
 }
 
-TEST_F(Graphen, FamilyMembersAreLimited)
-{
-    // A narrow x range keeps every member to a few samples.
-    auto& viele = scope.Setze(1, Fake([](long double x, long double) { return x; }, " Funktionenschar "));
-    viele.SetXFrom(0);
-    viele.SetXTo(0.05);
-    viele.SetTFrom(0);
-    viele.SetTTo(1e9);
-    viele.SetTStep(1);
-    // A step lost in the rounding of t would never end.
-    auto& stehend = scope.Setze(2, Fake([](long double x, long double) { return x; }, " Funktionenschar "));
-    stehend.SetXFrom(0);
-    stehend.SetXTo(0.05);
-    stehend.SetTFrom(1e20);
-    stehend.SetTTo(2e20);
-    stehend.SetTStep(1);
-    Zeichne();
-    EXPECT_EQ(viele.TWerte.size(), static_cast<std::size_t>(TGraphik::MaxScharMitglieder));
-    EXPECT_EQ(stehend.TWerte.size(), 1u);
-    EXPECT_LE(stehend.Aufrufe, 10L * TGraphik::MaxScharMitglieder);
-}
-
-// Whether a segment crosses device column X.
-bool Ueberbrueckt(const std::vector<Op>& linien, double X)
-{
-    return std::any_of(linien.begin(), linien.end(), [X](const Op& l) {
-        const int a = std::min(l.Points[0].X, l.Points[1].X);
-        const int b = std::max(l.Points[0].X, l.Points[1].X);
-        return a < X && b > X;
-    });
-}
-
-TEST_F(Graphen, StepsAreNotJoinedButDrawingGoesOn)
+TEST_F(Funktionsgraph, StepsAreNotJoinedButDrawingGoesOn)
 {
     // A sign-like step at x = 1 (device 180) with no jump flag: the
-    // 10 |y1 - y2| + 0.1 rule breaks the line.
-    scope.Setze(1, Fake([](long double x, long double) -> long double { return x < 1.01L ? -1.0L : 1.0L; }));
-    auto linien = Linien(Zeichne());
-    EXPECT_FALSE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].Y != l.Points[1].Y; }));
-    EXPECT_TRUE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].Y == 270 && l.Points[1].X == 180; }));
-    // The next sample after the jump is joined again.
-    EXPECT_TRUE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].Y == 210 && l.Points[0].X == 181; }));
+    // 10 |y1 - y2| + 0.1 rule breaks the line; the next sample is joined.
+    Setze(1, [](long double x, long double) { return x < 1.01L ? -1.0L : 1.0L; });
+    auto linien = Linien();
+    EXPECT_FALSE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].Y != l.Points[1].Y; }));
+    EXPECT_TRUE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].Y == 270 && l.Points[1].X == 180; }));
+    EXPECT_TRUE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].Y == 210 && l.Points[0].X == 181; }));
 
     // A small step of a floor-like term flagged by the evaluator.
-    auto& gauss = scope.Setze(1, Fake([](long double x, long double) { return std::floor(x * 10.0L) / 10.0L; }));
+    auto& gauss = Setze(1, [](long double x, long double) { return std::floor(x * 10.0L) / 10.0L; });
     long double vorher = -1e9L;
     gauss.Sprung = [&vorher](long double x) {
         const long double fl = std::floor(x * 10.0L);
@@ -165,63 +184,48 @@ TEST_F(Graphen, StepsAreNotJoinedButDrawingGoesOn)
         vorher = fl;
         return s;
     };
-    linien = Linien(Zeichne());
+    linien = Linien();
     ASSERT_FALSE(linien.empty());
-    EXPECT_FALSE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].Y != l.Points[1].Y; }));
+    EXPECT_FALSE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].Y != l.Points[1].Y; }));
 }
 
-TEST_F(Graphen, PoleLeavesAGap)
+TEST_F(Funktionsgraph, PolesUndefinedAndUnmappableValuesLeaveGaps)
 {
-    scope.Setze(1, Fake([](long double x, long double) -> std::optional<long double> {
-        if (x == 0)
-            return std::nullopt;
-        return 1.0L / x;
-    }));
-    const auto linien = Linien(Zeichne());
-    EXPECT_FALSE(Ueberbrueckt(linien, 150));
-    EXPECT_TRUE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[1].X < 150; }));
-    EXPECT_TRUE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].X > 150; }));
+    Setze(1, [](long double x, long double) { return x == 0 ? std::nullopt : TWert(1.0L / x); });
+    auto linien = Linien();
+    EXPECT_FALSE(Ueberbrueckt(linien, 150.5));
+    EXPECT_TRUE(Irgendeine(linien, [](const TOp& l) { return l.Points[1].X < 150; }));
+    EXPECT_TRUE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].X > 150; }));
     // Even a pole whose samples straddle 0 without hitting it.
-    scope.Setze(1, Fake([](long double x, long double) { return 1.0L / (x - 0.01L); }));
-    EXPECT_FALSE(Ueberbrueckt(Linien(Zeichne()), 150.5));
-}
+    Setze(1, [](long double x, long double) { return 1.0L / (x - 0.01L); });
+    EXPECT_FALSE(Ueberbrueckt(Linien(), 150.5));
 
-TEST_F(Graphen, ResumesFromTheSecondDefinedSampleAfterAGap)
-{
-    // Undefined only at the sample of device column 180 (x = 1).
-    scope.Setze(1, Fake([](long double x, long double) -> std::optional<long double> {
-        if (std::fabs(x - 1.0L) < 0.01L)
-            return std::nullopt;
-        return 0.0L;
-    }));
-    const auto linien = Linien(Zeichne());
-    EXPECT_FALSE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].X <= 180 && l.Points[1].X >= 180; }));
-    EXPECT_FALSE(std::any_of(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].X == 179; }));
-    const auto weiter = std::find_if(linien.begin(), linien.end(), [](const Op& l) { return l.Points[0].X > 180; });
-    ASSERT_NE(weiter, linien.end());
-    EXPECT_EQ(weiter->Points[0].X, 181);
-}
+    // Undefined only at device column 180 (x = 1): drawing resumes from the
+    // second defined sample.
+    Setze(1, [](long double x, long double) { return std::fabs(x - 1.0L) < 0.01L ? std::nullopt : TWert(0.0L); });
+    linien = Linien();
+    EXPECT_FALSE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].X <= 180 && l.Points[1].X >= 180; }));
+    EXPECT_FALSE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].X == 179; }));
+    EXPECT_TRUE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].X == 181; }));
 
-TEST_F(Graphen, UnmappableValuesLiftThePen)
-{
-    // 1e10 is below the 1e11 limit but far beyond the device's integers.
-    scope.Setze(1, Fake([](long double x, long double) { return (x > 1.0L && x < 2.0L) ? 1e10L : 0.0L; }));
-    const auto linien = Linien(Zeichne());
-    ASSERT_FALSE(linien.empty());
-    for (const Op& l : linien) {
-        EXPECT_EQ(l.Points[0].Y, 240);
-        EXPECT_EQ(l.Points[1].Y, 240);
+    // 1e10 is below the 1e11 limit but far beyond the device's integers: a
+    // gap. From 1e11 on the row before stands in, and equal values join.
+    for (long double gross : {1e10L, 1e12L}) {
+        Setze(1, [gross](long double x, long double) { return (x > 1.0L && x < 2.0L) ? gross : 0.0L; });
+        linien = Linien();
+        ASSERT_FALSE(linien.empty());
+        EXPECT_FALSE(Irgendeine(linien, [](const TOp& l) { return l.Points[0].Y != 240 || l.Points[1].Y != 240; }));
+        EXPECT_EQ(Ueberbrueckt(linien, 195.5), gross > 1e11L);
     }
-    EXPECT_FALSE(Ueberbrueckt(linien, 195));
 }
 
-TEST_F(Graphen, XRangeNarrowerThanTheView)
+TEST_F(Funktionsgraph, XRangeNarrowerThanTheView)
 {
     for (bool umgekehrt : {false, true}) {
-        auto& f = scope.Setze(1, Fake([](long double x, long double) { return x; }));
+        auto& f = Setze(1, [](long double x, long double) { return x; });
         f.SetXFrom(umgekehrt ? 2 : -1);
         f.SetXTo(umgekehrt ? -1 : 2);
-        const auto linien = Linien(Zeichne());
+        const auto linien = Linien();
         ASSERT_FALSE(linien.empty());
         // x = -1 is device 120 and x = 2 device 210; sampling starts one
         // device unit earlier and ends one device unit before the end.
@@ -230,33 +234,34 @@ TEST_F(Graphen, XRangeNarrowerThanTheView)
     }
 }
 
-TEST_F(Graphen, ColourOffBlackensLinesButNotDiscs)
+TEST_F(Funktionsgraph, ColourOffBlackensLinesButNotDiscs)
 {
-    g.CB2->setChecked(false);
-    scope.Setze(1, Fake([](long double x, long double) { return x; }));
-    auto& d = scope.Setze(2, Fake([](long double x, long double) { return x; }));
-    d.SetLineStyle(9);
-    const auto ops = Zeichne();
-    const auto linien = Linien(ops);
-    ASSERT_FALSE(linien.empty());
-    EXPECT_EQ(Farbfolge(linien), std::vector<TColor>{clBlack});
-    for (const Op& op : ops) {
-        if (op.Kind == Kind::Ellipse) {
+    G->CB2->setChecked(false);
+    Setze(1, [](long double x, long double) { return x; });
+    Setze(2, [](long double x, long double) { return x; }).SetLineStyle(LinieScheiben);
+    const auto ops = Graphen();
+    std::vector<TOp> linien;
+    for (const TOp& op : ops) {
+        if (op.Kind == Art::Line)
+            linien.push_back(op);
+        if (op.Kind == Art::Ellipse) {
             EXPECT_EQ(op.Brush.Color, clRed);
         }
     }
+    ASSERT_FALSE(linien.empty());
+    EXPECT_EQ(Farbfolge(linien), std::vector<TColor>{clBlack});
 }
 
-TEST_F(Graphen, DashAndDotLengthsAlongAStraightLine)
+TEST_F(Funktionsgraph, DashAndDotLengthsAlongAStraightLine)
 {
     // y = 0 at 100 device units per view unit: 0.01 view units per sample.
-    for (int stil : {4, 3}) {
-        auto& f = scope.Setze(1, Fake([](long double, long double) { return 0.0L; }));
-        f.SetLineStyle(stil);
-        const auto linien = Linien(Zeichne(100.0));
+    // Widths: thin 15, thick 60 thousandths of 100 device units, rounded.
+    for (const auto& [stil, breite] : {std::pair{LinieGestricheltDuenn, 2}, std::pair{LiniePunktiertDick, 6}}) {
+        Setze(1, [](long double, long double) { return 0.0L; }).SetLineStyle(stil);
+        const auto linien = Linien(100.0);
         std::vector<int> laengen;
         std::vector<TColor> farben;
-        for (const Op& l : linien) {
+        for (const TOp& l : linien) {
             if (farben.empty() || farben.back() != l.Pen.Color) {
                 farben.push_back(l.Pen.Color);
                 laengen.push_back(0);
@@ -267,28 +272,26 @@ TEST_F(Graphen, DashAndDotLengthsAlongAStraightLine)
         EXPECT_EQ(farben[0], clRed);
         EXPECT_EQ(farben[1], clWhite);
         EXPECT_EQ(farben[2], clRed);
-        const std::vector<int> soll = stil == 4 ? std::vector<int>{5, 10, 25, 10, 25} : std::vector<int>{5, 5, 5, 5, 5};
+        const std::vector<int> soll =
+            stil == LinieGestricheltDuenn ? std::vector<int>{5, 10, 25, 10, 25} : std::vector<int>{5, 5, 5, 5, 5};
         for (std::size_t i = 0; i < soll.size(); ++i)
             EXPECT_NEAR(laengen[i], soll[i], 1.5) << "style " << stil << " run " << i;
-        EXPECT_EQ(linien.front().Pen.Width, 2);  // thin: 15 * 100 / 1000 rounded
+        EXPECT_EQ(linien.front().Pen.Width, breite);
     }
 }
 
-TEST_F(Graphen, DashStateRunsOnIntoTheNextMemberWhichStartsInItsInk)
+TEST_F(Funktionsgraph, DashStateRunsOnIntoTheNextMemberWhichStartsInItsInk)
 {
     // Two members y = 0 and y = 1, each 0.1 view units long at 100 device
     // units per view unit: the first ends inside its first gap (0.05 ink,
     // then white). The second starts in its own ink and, with the gap's
     // arc carried over, stays in ink: the gap ends and a dash begins.
-    auto& f = scope.Setze(1, Fake([](long double, long double t) { return t; }, " Funktionenschar "));
-    f.SetLineStyle(4);
+    auto& f = Familie(1, 0, 1, 1, [](long double, long double t) { return t; });
+    f.SetLineStyle(LinieGestricheltDuenn);
     f.SetXFrom(0);
     f.SetXTo(0.1);
-    f.SetTFrom(0);
-    f.SetTTo(1);
-    f.SetTStep(1);
     std::vector<TColor> erstes, zweites;
-    for (const Op& l : Linien(Zeichne(100.0)))
+    for (const TOp& l : Linien(100.0))
         (l.Points[0].Y == 800 ? erstes : zweites).push_back(l.Pen.Color);
     ASSERT_FALSE(erstes.empty());
     ASSERT_FALSE(zweites.empty());
@@ -298,57 +301,54 @@ TEST_F(Graphen, DashStateRunsOnIntoTheNextMemberWhichStartsInItsInk)
         EXPECT_EQ(c, clBlue);
 }
 
-TEST_F(Graphen, DiscsOnlyAtWholeX)
+TEST_F(Funktionsgraph, DiscsOnlyAtWholeX)
 {
-    auto& f = scope.Setze(1, Fake([](long double x, long double) { return x; }));
-    f.SetLineStyle(9);
+    auto& f = Setze(1, [](long double x, long double) { return x; });
+    f.SetLineStyle(LinieScheiben);
     f.SetXFrom(-2.5);
     f.SetXTo(2.5);
-    auto ops = Zeichne();
-    std::vector<Op> scheiben;
-    for (const Op& op : ops)
-        if (op.Kind == Kind::Ellipse)
-            scheiben.push_back(op);
+    const auto ops = Graphen();
+    std::vector<TOp> scheiben;
+    for (const TOp& op : ops) {
+        ASSERT_NE(op.Kind, Art::Line);
+        scheiben.push_back(op);
+    }
     ASSERT_EQ(scheiben.size(), 5u);
     for (int i = 0; i < 5; ++i) {
-        const TRect r = scheiben[static_cast<std::size_t>(i)].Rect;
-        const int x = i - 2;
-        EXPECT_EQ((r.Left + r.Right) / 2, (x + 5) * 30);
-        EXPECT_EQ((r.Top + r.Bottom) / 2, (8 - x) * 30);
-        EXPECT_NEAR(r.Right - r.Left, 0.16 * 30, 1);
-        EXPECT_EQ(scheiben[static_cast<std::size_t>(i)].Brush.Color, clRed);
-        EXPECT_EQ(scheiben[static_cast<std::size_t>(i)].Pen.Color, clBlack);
+        const TOp& s = scheiben[static_cast<std::size_t>(i)];
+        EXPECT_EQ((s.Rect.Left + s.Rect.Right) / 2, (i + 3) * 30);  // x = i - 2
+        EXPECT_EQ((s.Rect.Top + s.Rect.Bottom) / 2, (10 - i) * 30);
+        EXPECT_NEAR(s.Rect.Right - s.Rect.Left, 0.16 * 30, 1);
+        EXPECT_EQ(s.Brush.Color, clRed);
+        EXPECT_EQ(s.Pen.Color, clBlack);
     }
-    EXPECT_TRUE(Linien(ops).empty());
 
     // Style 10 joins neighbouring discs in the member's colour.
-    f.SetLineStyle(10);
-    const auto linien = Linien(Zeichne());
+    f.SetLineStyle(LinieScheibenVerbunden);
+    const auto linien = Linien();
     ASSERT_EQ(linien.size(), 4u);
     EXPECT_EQ(linien[0].Points, (std::vector<TPoint>{{90, 300}, {120, 270}}));
     EXPECT_EQ(linien[0].Pen.Color, clRed);
 }
 
-TEST_F(Graphen, DiscsNeverWalkMoreWholeValuesThanTheViewShows)
+TEST_F(Funktionsgraph, DiscsNeverWalkMoreWholeValuesThanTheViewShows)
 {
-    auto& f = scope.Setze(1, Fake([](long double x, long double) { return x; }));
-    f.SetLineStyle(9);
+    auto& f = Setze(1, [](long double x, long double) { return x; });
+    f.SetLineStyle(LinieScheiben);
     f.SetXFrom(-1e300);
     f.SetXTo(1e300);
-    Zeichne();
+    Graphen();
     EXPECT_EQ(f.Aufrufe, 12);  // -5 .. 6
     // More whole values than device columns (x unit 50: 551 values on 331
     // columns, or an absurd unit): the discs still cover the curve across
     // the view, and the walk is no longer than the view is wide.
     for (double einheit : {50.0, 1e17}) {
         f.Aufrufe = 0;
-        g.EinheitX = einheit;
+        G->EinheitX = einheit;
         f.Wert = [einheit](long double x, long double) { return x / einheit; };
-        const auto ops = Zeichne();
         std::vector<int> mitten;
-        for (const Op& op : ops)
-            if (op.Kind == Kind::Ellipse)
-                mitten.push_back((op.Rect.Left + op.Rect.Right) / 2);
+        for (const TOp& op : Graphen())
+            mitten.push_back((op.Rect.Left + op.Rect.Right) / 2);
         SCOPED_TRACE(einheit);
         EXPECT_LE(f.Aufrufe, 332);
         ASSERT_GT(mitten.size(), 100u);
@@ -359,18 +359,18 @@ TEST_F(Graphen, DiscsNeverWalkMoreWholeValuesThanTheViewShows)
     }
 }
 
-TEST_F(Graphen, DegenerateViewsAndUncompiledTermsDrawNothing)
+TEST_F(Funktionsgraph, DegenerateViewsAndUncompiledTermsDrawNothing)
 {
-    auto& f = scope.Setze(1, Fake([](long double x, long double) { return x; }));
-    g.XMax = g.XMin;
-    EXPECT_TRUE(Zeichne().empty());
-    g.XMax = g.XMin + 5;
-    g.YMin = g.YMax;
-    EXPECT_TRUE(Zeichne().empty());
+    auto& f = Setze(1, [](long double x, long double) { return x; });
+    G->XMax = G->XMin;
+    EXPECT_TRUE(Graphen().empty());
+    G->XMax = G->XMin + 5;
+    G->YMin = G->YMax;
+    EXPECT_TRUE(Graphen().empty());
     EXPECT_EQ(f.Aufrufe, 0);
-    g.YMin = g.YMax - 5;
-    scope.Setze(1, Fake(nullptr));  // does not compile
-    EXPECT_TRUE(Linien(Zeichne()).empty());
+    G->YMin = G->YMax - 5;
+    Setze(1, nullptr);  // does not compile
+    EXPECT_TRUE(Linien().empty());
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
 #pragma once
-// Shared set-up of the coordinate system, object and label tests: a graph
-// window with the default view (-5..6, -2..8) at 30 device units per view
-// unit, the object tables at their defaults, and the three drawing layers
-// run on a recording canvas or on a bitmap. Tables, the decimal separator
-// and the functions are put back after each test.
+// Shared set-up of the graph window's tests: function objects whose values
+// come from a lambda, and a graph window with the default view (-5..6,
+// -2..8) in a drawing area of 331 x 301 pixels, 30 device units per view
+// unit, the origin at device (150, 240). The object tables start at their
+// defaults (which draw nothing); they, the functions and the decimal
+// separator are put back after each test.
 
+#include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
 #include "platform/canvas.h"
-#include "fake_funktion.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +17,39 @@
 #include <QImage>
 
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
+
+class TFakeFunktion : public TFunktion {
+public:
+    using TWert = std::function<std::optional<long double>(long double x, long double t)>;
+
+    explicit TFakeFunktion(TWert wert = nullptr, const std::string& kind = " Funktion ") : Wert(std::move(wert))
+    {
+        Compiled = static_cast<bool>(Wert);
+        Kind = kind;
+        Color = clRed;
+        Color2 = clBlue;
+    }
+    void Evaluate(const long double p[6]) override
+    {
+        ++Aufrufe;
+        TWerte.insert(p[1]);
+        const auto v = Wert ? Wert(p[0], p[1]) : std::nullopt;
+        ValueValid = v.has_value();
+        Value = v.value_or(0);
+        JumpHit = Sprung ? Sprung(p[0]) : false;
+    }
+
+    TWert Wert;
+    std::function<bool(long double x)> Sprung;  // jump flag per sample
+    long Aufrufe = 0;
+    std::set<long double> TWerte;  // every t evaluated
+};
 
 // Colour of one pixel as a model colour.
 inline TColor PixelFarbe(const QImage& img, int spalte, int zeile)
@@ -30,34 +61,27 @@ inline TColor PixelFarbe(const QImage& img, int spalte, int zeile)
 
 class TZeichnenTest : public ::testing::Test {
 protected:
+    using TOp = TRecordingCanvas::TOp;
+    using Art = TRecordingCanvas::TOpKind;
     static constexpr double Skala = 30.0;  // device units per view unit
-    static constexpr int Breite = 331;     // picture of the default view
+    static constexpr int Breite = 331;
     static constexpr int Hoehe = 301;
 
     void SetUp() override
     {
-        AltPunkte = Punkte;
-        AltKreise = Kreise;
-        AltBeschriftungen = Beschriftungen;
-        AltSenkrechte = Senkrechte;
-        AltFlaechen = Flaechen;
-        AltTrenner = Texte[9];
         TabellenVorbelegen();
         Texte[9] = ",";
-        // Function 13 is the x axis of the areas.
-        Funktionen13 = &Scope.Setze(13, std::make_unique<TFakeFunktion>([](long double, long double) {
-            return std::optional<long double>(0.0L);
-        }));
+        for (std::size_t k = 0; k < Funktionen.size(); ++k) {
+            Eigene[k] = std::make_unique<TFakeFunktion>();
+            Funktionen[k] = Eigene[k].get();
+        }
+        FunktionNr = 1;
+        ZeichnenErlaubt = true;
+        Setze(13, [](long double, long double) { return 0.0L; });  // the x axis of the areas
         G = std::make_unique<TGraphik>();
-        G->XMin = -5;
-        G->XMax = 6;
-        G->YMin = -2;
-        G->YMax = 8;
-        G->EinheitX = 1.0;
-        G->EinheitY = 1.0;
-        G->Massstab = 1.0;
+        G->PaintBox1->resize(Breite, Hoehe);
+        G->ResizeBilder();
     }
-
     void TearDown() override
     {
         G.reset();
@@ -67,24 +91,70 @@ protected:
         Senkrechte = AltSenkrechte;
         Flaechen = AltFlaechen;
         Texte[9] = AltTrenner;
+        Funktionen = AltFunktionen;
+        FunktionNr = AltNr;
+        ZeichnenErlaubt = AltErlaubt;
     }
 
-    // The three layers in the order of a redraw, on any canvas.
+    // Makes a fake function k; slot 0 follows slot 1, the selected one.
+    TFakeFunktion& Setze(int k, TFakeFunktion::TWert w, const std::string& kind = " Funktion ")
+    {
+        auto& f = Eigene[static_cast<std::size_t>(k)];
+        f = std::make_unique<TFakeFunktion>(std::move(w), kind);
+        Funktionen[static_cast<std::size_t>(k)] = f.get();
+        if (k == FunktionNr)
+            Funktionen[0] = f.get();
+        return *f;
+    }
+    TFakeFunktion& Familie(int k, double von, double bis, double step, TFakeFunktion::TWert w)
+    {
+        auto& f = Setze(k, std::move(w), " Funktionenschar ");
+        f.SetTFrom(von);
+        f.SetTTo(bis);
+        f.SetTStep(step);
+        return f;
+    }
+    TFakeFunktion& Fake(int k) { return *Eigene[static_cast<std::size_t>(k)]; }
+
+    // The graphs and objects alone, at `scale` device units per view unit.
+    std::vector<TOp> Graphen(double scale = Skala)
+    {
+        TRecordingCanvas c(2000, 2000);
+        G->DrawGraphs(c, scale, scale, 0.0, 0.0);
+        return c.Ops();
+    }
+    std::vector<TOp> Linien(double scale = Skala)
+    {
+        std::vector<TOp> r;
+        for (const TOp& op : Graphen(scale))
+            if (op.Kind == Art::Line)
+                r.push_back(op);
+        return r;
+    }
+    // Runs of equal pen colour, in drawing order.
+    static std::vector<TColor> Farbfolge(const std::vector<TOp>& linien)
+    {
+        std::vector<TColor> r;
+        for (const TOp& l : linien)
+            if (r.empty() || r.back() != l.Pen.Color)
+                r.push_back(l.Pen.Color);
+        return r;
+    }
+
+    // The three layers in the order of a redraw, recorded or painted.
     void Zeichne(TCanvas& c)
     {
         G->DrawCoordinateSystem(c, Skala, -Skala);
         G->DrawGraphs(c, Skala, Skala, 0.0, 0.0);
         G->DrawLabels(c, Skala, -Skala);
     }
-
     std::unique_ptr<TRecordingCanvas> Aufnahme()
     {
         auto c = std::make_unique<TRecordingCanvas>(Breite, Hoehe);
         Zeichne(*c);
         return c;
     }
-
-    QImage Bild()
+    QImage Gemalt()
     {
         QImage img = MakeScreenImage(Breite, Hoehe);
         {
@@ -95,40 +165,32 @@ protected:
         return img;
     }
 
-    // Device position of a view position in the default view.
+    // Device position of a view position.
     static int Spalte(double x) { return static_cast<int>(std::lround((x + 5) * Skala)); }
     static int Zeile(double y) { return static_cast<int>(std::lround((8 - y) * Skala)); }
-
     static TColor FarbeBei(const QImage& img, double x, double y) { return PixelFarbe(img, Spalte(x), Zeile(y)); }
 
     // Operations of one kind drawn with a pen of the given colour.
-    static std::vector<TRecordingCanvas::TOp> MitStift(const TRecordingCanvas& c, TRecordingCanvas::TOpKind kind,
-                                                       TColor farbe)
+    static std::vector<TOp> MitStift(const TRecordingCanvas& c, Art kind, TColor farbe)
     {
-        std::vector<TRecordingCanvas::TOp> r;
+        std::vector<TOp> r;
         for (const auto& op : c.OpsOf(kind))
             if (op.Pen.Color == farbe)
                 r.push_back(op);
         return r;
     }
 
-    static std::vector<QString> Texte_(const TRecordingCanvas& c)
-    {
-        std::vector<QString> r;
-        for (const auto& op : c.OpsOf(TRecordingCanvas::TOpKind::Text))
-            r.push_back(op.Text);
-        return r;
-    }
-
-    TFunktionenScope Scope;
-    TFakeFunktion* Funktionen13 = nullptr;
     std::unique_ptr<TGraphik> G;
 
 private:
-    TPunkte AltPunkte;
-    TKreise AltKreise;
-    TBeschriftungen AltBeschriftungen;
-    TSenkrechten AltSenkrechte;
-    TFlaechen AltFlaechen;
-    std::string AltTrenner;
+    std::array<std::unique_ptr<TFakeFunktion>, 14> Eigene;
+    std::array<TFunktion*, 14> AltFunktionen = Funktionen;
+    std::int32_t AltNr = FunktionNr;
+    bool AltErlaubt = ZeichnenErlaubt;
+    TPunkte AltPunkte = Punkte;
+    TKreise AltKreise = Kreise;
+    TBeschriftungen AltBeschriftungen = Beschriftungen;
+    TSenkrechten AltSenkrechte = Senkrechte;
+    TFlaechen AltFlaechen = Flaechen;
+    std::string AltTrenner = Texte[9];
 };
