@@ -16,6 +16,8 @@
 #include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
+#include "tools/stilliste.h"
+#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -134,8 +136,8 @@ void TGraphik::FormCreate()
     Einsetzen(ComboBox2a, GroupBox1, 8, 17, 52, 22);
     Einsetzen(ComboBox1, GroupBox1, 8, 49, 52, 22);
     Einsetzen(ComboBox1a, GroupBox1, 8, 49, 52, 22);
-    Einsetzen(TrackBar2, GroupBox1, 92, 17, 140, 22);
-    Einsetzen(TrackBar1, GroupBox1, 92, 49, 140, 22);
+    Einsetzen(TrackBar2, GroupBox1, 92, 17, 118, 22);
+    Einsetzen(TrackBar1, GroupBox1, 92, 49, 118, 22);
     Einsetzen(Edit1, GroupBox1, 238, 17, 60, 22);
     Einsetzen(Edit2, GroupBox1, 238, 49, 60, 22);
 
@@ -147,7 +149,7 @@ void TGraphik::FormCreate()
     SpeedButton6 = NeuerKnopf(GroupBox2, "SpeedButton6", QStringLiteral("mm"), 92, 15, 26, 22);
     for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton6})
         b->setCheckable(true);
-    ComboStrich = new QComboBox(GroupBox2);
+    ComboStrich = new TStilListe(GroupBox2, 16);
     ComboStrich->setObjectName(QStringLiteral("ComboStrich"));
     ComboStrich->addItems({QStringLiteral("———"), QStringLiteral("– – –"), QStringLiteral("·······")});
     ComboStrich->setGeometry(124, 15, 80, 22);
@@ -229,7 +231,7 @@ void TGraphik::FormCreate()
     for (int n = 1; n <= 9; ++n)
         ComboBox3->addItem(QString::number(n) + QLatin1Char('.'));
     ComboBox3->setGeometry(8, 17, 48, 22);
-    Edit3 = NeuesFeld(GroupBox3, "Edit3", 60, 17, 240);
+    Edit3 = NeuesFeld(GroupBox3, "Edit3", 86, 17, 214);
     SFarbe2 = new QPushButton(QStringLiteral("2"), GroupBox3);
     SFarbe2->setObjectName(QStringLiteral("SFarbe2"));
     SFarbe2->setGeometry(346, 17, 40, 22);
@@ -248,7 +250,7 @@ void TGraphik::FormCreate()
     Ebist = NeuesFeld(GroupBox3, "Ebist", 252, 49, 40);
     Label9 = label(GroupBox3, "Label9", QStringLiteral("Schritt"), 296, 52);
     Estept = NeuesFeld(GroupBox3, "Estept", 334, 49, 40);
-    ComboBox4 = new QComboBox(GroupBox3);
+    ComboBox4 = new TStilListe(GroupBox3, 16);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     for (int n = 1; n <= 11; ++n)
         ComboBox4->addItem(QString::number(n) + QLatin1Char('.'));
@@ -276,6 +278,9 @@ void TGraphik::FormCreate()
         if (Form1)
             Form1->SFarbe2Click();
     });
+
+    // The controls of the grid, the band and the status bar.
+    ErzeugeSteuerung();
 
     // The set-up proper.
     ZeichnenErlaubt = true;
@@ -453,6 +458,7 @@ void TGraphik::ArrangeControls()
     Shape6->resize(Massstab < 1.1 ? n : 2 * n, 3);
     Shape6->move(PaintBox1->x() + PaintBox1->width() - Shape6->width(), PaintBox1->y() + PaintBox1->height() + 6);
     cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 5);
+    SteuerungAnordnen();
 }
 
 void TGraphik::GraphikResize()
@@ -588,6 +594,9 @@ void TGraphik::ComboBox4Change()
         Form1->ComboBox2->setCurrentIndex(ComboBox4->currentIndex());
         Form1->ComboBox2->update();
     }
+    const QWidget* aktiv = QApplication::activeWindow();
+    if (Uebersicht_Dlg && aktiv && (aktiv == this || aktiv == Form1))
+        Uebersicht_Dlg->zeichneneu();
 }
 
 // ---------------------------------------------------------------------------

@@ -61,10 +61,10 @@ void TStilListe::paintEvent(QPaintEvent*)
     p.drawImage(feld.topLeft(), ItemBild(currentIndex(), feld.size()));
 }
 
-void LinienMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe)
+void LinienMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe, TColor hintergrund)
 {
     canvas.Pen.Style = TPenStyle::Solid;
-    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+    canvas.Brush = TBrush{hintergrund, TBrushStyle::Solid};
     canvas.FillRect(rect);
     canvas.Pen.Color = farbe;
     const int y = rect.Top + (rect.Bottom - rect.Top) / 2;
@@ -132,4 +132,20 @@ void LinienMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor 
     }
     canvas.Pen.Style = TPenStyle::Solid;
     canvas.Pen.Width = 1;
+}
+
+void GraphenMusterZeichnen(TCanvas& canvas, const TRect& rect, int index, TColor farbe)
+{
+    constexpr TColor Hellgruen = RGB(230, 255, 200);
+    // 9 has no line under its discs, 10 the thin line of style 0.
+    LinienMusterZeichnen(canvas, rect, index == 10 ? 0 : index, farbe, Hellgruen);
+    if (index != 9 && index != 10)
+        return;
+    const int y = rect.Top + (rect.Bottom - rect.Top) / 2;
+    const int d = (rect.Bottom - rect.Top) / 2;
+    canvas.Pen = TPen{clBlack, 1, TPenStyle::Solid};
+    canvas.Brush = TBrush{farbe, TBrushStyle::Solid};
+    for (const int x : {rect.Left + d, rect.Left + (rect.Right - rect.Left) / 2, rect.Right - d})
+        canvas.Ellipse(x - 4, y - 4, x + 4, y + 4);
+    canvas.Brush = TBrush{Hellgruen, TBrushStyle::Solid};
 }
