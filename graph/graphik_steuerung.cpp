@@ -169,6 +169,12 @@ void TGraphik::SteuerungAnordnen()
 {
     if (!SpeedButton17 || !PaintBox1)
         return;
+    // The end of presentation stays at the band's right end as the window
+    // takes its maximised size.
+    if (SpeedButton5 && CoolBar2)
+        SpeedButton5->move(CoolBar2->width() - SpeedButton5->width() - 1, SpeedButton5->y());
+    // The line style samples take the grid's colour scheme.
+    ComboStrich->update();
     SpeedButton17->adjustSize();
     SpeedButton17->resize(SpeedButton17->width(), 16);
     SpeedButton17->move(PaintBox1->x(), PaintBox1->y() + PaintBox1->height() + 1);

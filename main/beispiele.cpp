@@ -294,43 +294,21 @@ void TForm1::beispiele()
     const bool praesentation = Graphik && Graphik->isMaximized();
     if (praesentation)
         hide();
-
-    ComboBox1->setEditText(QStringLiteral("1."));
-    FunktionNr = 1;
-    Funktionen[0] = Funktionen[1];
-    const TFunktion* f = Funktionen[0];
+    // Function 1 selected: colours, equation, ranges and line style in both
+    // input bars. The range fields store what they show back into the
+    // function, as after any choice of a function.
+    const TFunktion* f = Funktionen[1];
     if (!f)
         return;
-
-    const TColor farbe = f->GetColor();
-    for (QWidget* w : std::initializer_list<QWidget*>{SFarbe, Evonx, Ebisx, Evont, Ebist, Estept, ComboBox1})
-        SetzeSchriftfarbe(w, farbe);
-    SetzeSchriftfarbe(SFarbe2, f->GetColor2());
-    const int stil = f->GetLineStyle() >= 0 && f->GetLineStyle() < ComboBox2->count() ? f->GetLineStyle() : 1;
-    ComboBox2->setCurrentIndex(stil);
-    ComboBox2->update();
-
-    if (Graphik) {
-        Graphik->AchsenlaengenZeigen();
-        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Evonx, Graphik->Ebisx,
-                                                          Graphik->Evont, Graphik->Ebist, Graphik->Estept,
-                                                          Graphik->ComboBox3})
-            SetzeSchriftfarbe(w, farbe);
-        SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
-        if (Graphik->ComboBox4) {
-            Graphik->ComboBox4->setCurrentIndex(stil);
-            Graphik->ComboBox4->update();
-        }
-    }
-    SetzeSchriftfarbe(Edit1, farbe);
-
+    const bool gleicheGleichung = Edit1->text() == QString::fromStdString(f->GetTerm());
+    ComboBox1->setEditText(QStringLiteral("1."));
+    ComboBox1Change();
     // The editor compiles, colours and redraws; it must run even when the
     // field holds this equation already (New leaves "f(x) = x^2" there).
-    const QString term = QString::fromStdString(f->GetTerm());
-    if (Edit1->text() == term)
+    if (gleicheGleichung)
         Edit1Change();
-    else
-        Edit1->setText(term);
+    if (Graphik)
+        Graphik->AchsenlaengenZeigen();
 
     // The graph window's range fields show whole numbers; the main window's
     // handlers must not store them back.
