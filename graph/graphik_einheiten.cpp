@@ -320,6 +320,15 @@ void TGraphik::CB3Click()
 
 void TGraphik::CB4Click() { GraphikResize(); }
 
-void TGraphik::Edit1Change() { GraphikResize(); }
+// The axis captions are also edited in the labels window, which shows them.
+void TGraphik::Edit1Change()
+{
+    // MERGE: if (BeschriftungDlg) TextSetzen(BeschriftungDlg->Edit1, Edit1->text());
+    GraphikResize();
+}
 
-void TGraphik::Edit2Change() { GraphikResize(); }
+void TGraphik::Edit2Change()
+{
+    // MERGE: if (BeschriftungDlg) TextSetzen(BeschriftungDlg->Edit2, Edit2->text());
+    GraphikResize();
+}

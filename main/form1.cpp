@@ -178,7 +178,7 @@ void TForm1::ErzeugeEingabe()
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { Wertetabelle1Click(); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
 
     // Equation.
