@@ -94,7 +94,12 @@ protected:
         const QWidget* fenster = static_cast<QWidget*>(watched)->window();
         if (fenster != Form && fenster != Graphik)
             return QObject::eventFilter(watched, event);
-        const QKeySequence taste(static_cast<QKeyEvent*>(event)->keyCombination());
+        // The hot keys are control keys and function keys; typing goes on
+        // without a look at the menus.
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (!(k->modifiers() & Qt::ControlModifier) && (k->key() < Qt::Key_F1 || k->key() > Qt::Key_F35))
+            return QObject::eventFilter(watched, event);
+        const QKeySequence taste(k->keyCombination());
         for (const QAction* a : Form->Tastenkuerzel()) {
             if (a->shortcut() == taste && a->isEnabled()) {
                 event->ignore();
