@@ -6,6 +6,7 @@
 // on that concern. Add members only to your own group.
 
 #include "platform/canvas.h"
+#include "tools/stilliste.h"
 
 #include <QByteArray>
 #include <QCursor>
@@ -31,6 +32,8 @@ class QTimer;
 class QToolButton;
 class TStatusBar;
 class QSlider;
+class QMenu;
+class QAction;
 class TFunktion;
 
 // The drawing area: shows the front picture that the graph window hands it
@@ -384,7 +387,7 @@ public:
     QToolButton* SpeedButton2 = nullptr;  // 0.5 cm lines
     QToolButton* SpeedButton3 = nullptr;  // 1 cm lines
     QToolButton* SpeedButton6 = nullptr;  // millimetre paper
-    QComboBox* ComboStrich = nullptr;     // grid line style
+    TStilListe* ComboStrich = nullptr;    // grid line style, drawn as samples
     std::array<QFrame*, 4> GitterFelder{};  // Shape2..Shape5: grid colour squares
     TStatusBar* StatusBar1 = nullptr;
     QLineEdit* BeschrEdit = nullptr;  // label typing field
@@ -401,7 +404,7 @@ public:
     QLineEdit* Estept = nullptr;
     QPushButton* SFarbe = nullptr;
     QPushButton* SFarbe2 = nullptr;
-    QComboBox* ComboBox4 = nullptr;
+    TStilListe* ComboBox4 = nullptr;  // line style, drawn as samples
     QLabel* Label6 = nullptr;  // t from
     QLabel* Label8 = nullptr;  // t to
     QLabel* Label9 = nullptr;  // t step
@@ -419,6 +422,70 @@ public:
     // when it starts.
     QSize NormalGroesse;
     void NormalGroesseMerken();
+
+    // =====================================================================
+    // Controls: grid, unit switch, tool bar band, input bar buttons and
+    // status bar clicks (graphik_steuerung.cpp)
+    // =====================================================================
+
+    // Creates the controls of this group and connects every control of the
+    // side panel, the band and the status bar; FormCreate calls it.
+    void ErzeugeSteuerung();
+    // Places the controls of the bottom bar; ArrangeControls calls it.
+    void SteuerungAnordnen();
+
+    QToolButton* SpeedButton4 = nullptr;   // band: file (open, save)
+    QToolButton* SpeedButton15 = nullptr;  // band: new, keeping this window's layout
+    QToolButton* SpeedButton14 = nullptr;  // band: examples
+    QToolButton* SpeedButton8 = nullptr;   // band: print
+    QToolButton* SpeedButton13 = nullptr;  // band: copy
+    QToolButton* SpeedButton5 = nullptr;   // band: end of presentation, at its right end
+    QToolButton* SpeedButton17 = nullptr;  // bottom bar: value table and calculator
+    QToolButton* SitBtn3 = nullptr;        // input bar: the term templates
+    QPushButton* BitBtn1 = nullptr;        // axes: the x-unit window
+    QPushButton* BitBtn2 = nullptr;        // axes: the y-unit window
+    QMenu* PopupMenu1 = nullptr;           // file: open, save
+    QAction* ffnen1 = nullptr;
+    QAction* Speichern1 = nullptr;
+    bool StatusKlickLaeuft = false;        // a status bar click is being handled
+
+    // Grid: none, lines every 0.5 cm, every 1 cm, millimetre paper, and the
+    // line style. They write the first character of Gitter.
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton1Click5();  // of SpeedButton3
+    void SpeedButton6Click();
+    void ComboStrichChange();
+    void ComboStrichDrawItem(TCanvas& Canvas, const TRect& Rect, int Index) const;
+    // The grid colour swatches Shape2..Shape5 (Sender): black or scheme a, b, c.
+    void Shape2MouseDown(QFrame* Sender);
+    void Shape2MouseUp(QFrame* Sender);
+    // cm or inch for the axis lengths (cm1, cm2, cm3).
+    void cm2Click();
+    // The main window's value table toggle.
+    void SpeedButton17Click();
+    // The line style list of the input bar.
+    void ComboBox4DrawItem(TCanvas& Canvas, const TRect& Rect, int Index) const;
+    // Band and input bar.
+    void SpeedButton4Click();
+    void BitBtn3Click();
+    void SpeedButton14Click();
+    void ffnen1Click();
+    void Speichern1Click();
+    void SpeedButton15Click();
+    void SpeedButton15MouseDown();
+    void SpeedButton13Click();
+    void SpeedButton8Click();
+    // The unit windows at their track bars.
+    void BitBtn1Click();
+    void BitBtn2Click();
+    // A click on the status bar at `x` (bar pixels): a function panel
+    // selects its function.
+    void StatusBar1MouseDown(int x);
+    // The origin tool, so that no construction is pending.
+    void UrsprungWaehlen();
+    // The axis-length lists show the view's lengths.
+    void AchsenlaengenZeigen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

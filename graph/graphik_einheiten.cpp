@@ -9,6 +9,8 @@
 #include "main/einheit_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
+#include "platform/felder.h"
+#include "tools/beschriftung_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -320,6 +322,17 @@ void TGraphik::CB3Click()
 
 void TGraphik::CB4Click() { GraphikResize(); }
 
-void TGraphik::Edit1Change() { GraphikResize(); }
+// The axis captions are also edited in the labels window, which shows them.
+void TGraphik::Edit1Change()
+{
+    if (BeschriftungDlg)
+        TextSetzen(BeschriftungDlg->Edit1, Edit1->text());
+    GraphikResize();
+}
 
-void TGraphik::Edit2Change() { GraphikResize(); }
+void TGraphik::Edit2Change()
+{
+    if (BeschriftungDlg)
+        TextSetzen(BeschriftungDlg->Edit2, Edit2->text());
+    GraphikResize();
+}

@@ -17,6 +17,8 @@
 #include "platform/fensterlage.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
+#include "tools/stilliste.h"
+#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,16 +84,6 @@ void Einsetzen(QWidget* w, QWidget* gruppe, int x, int y, int breite, int hoehe)
     w->setVisible(!versteckt);
 }
 
-void FeldfarbeSetzen(QWidget* w, TColor c)
-{
-    if (!w)
-        return;
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, ToQColor(c));
-    w->setPalette(pal);
-}
-
-constexpr TColor Hellgruen = RGB(230, 255, 200);
 
 }  // namespace
 
@@ -135,8 +127,8 @@ void TGraphik::FormCreate()
     Einsetzen(ComboBox2a, GroupBox1, 8, 17, 52, 22);
     Einsetzen(ComboBox1, GroupBox1, 8, 49, 52, 22);
     Einsetzen(ComboBox1a, GroupBox1, 8, 49, 52, 22);
-    Einsetzen(TrackBar2, GroupBox1, 92, 17, 140, 22);
-    Einsetzen(TrackBar1, GroupBox1, 92, 49, 140, 22);
+    Einsetzen(TrackBar2, GroupBox1, 92, 17, 118, 22);
+    Einsetzen(TrackBar1, GroupBox1, 92, 49, 118, 22);
     Einsetzen(Edit1, GroupBox1, 238, 17, 60, 22);
     Einsetzen(Edit2, GroupBox1, 238, 49, 60, 22);
 
@@ -148,7 +140,7 @@ void TGraphik::FormCreate()
     SpeedButton6 = NeuerKnopf(GroupBox2, "SpeedButton6", QStringLiteral("mm"), 92, 15, 26, 22);
     for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton6})
         b->setCheckable(true);
-    ComboStrich = new QComboBox(GroupBox2);
+    ComboStrich = new TStilListe(GroupBox2, 16);
     ComboStrich->setObjectName(QStringLiteral("ComboStrich"));
     ComboStrich->addItems({QStringLiteral("———"), QStringLiteral("– – –"), QStringLiteral("·······")});
     ComboStrich->setGeometry(124, 15, 80, 22);
@@ -230,7 +222,7 @@ void TGraphik::FormCreate()
     for (int n = 1; n <= 9; ++n)
         ComboBox3->addItem(QString::number(n) + QLatin1Char('.'));
     ComboBox3->setGeometry(8, 17, 48, 22);
-    Edit3 = NeuesFeld(GroupBox3, "Edit3", 60, 17, 240);
+    Edit3 = NeuesFeld(GroupBox3, "Edit3", 86, 17, 214);
     SFarbe2 = new QPushButton(QStringLiteral("2"), GroupBox3);
     SFarbe2->setObjectName(QStringLiteral("SFarbe2"));
     SFarbe2->setGeometry(346, 17, 40, 22);
@@ -249,7 +241,7 @@ void TGraphik::FormCreate()
     Ebist = NeuesFeld(GroupBox3, "Ebist", 252, 49, 40);
     Label9 = label(GroupBox3, "Label9", QStringLiteral("Schritt"), 296, 52);
     Estept = NeuesFeld(GroupBox3, "Estept", 334, 49, 40);
-    ComboBox4 = new QComboBox(GroupBox3);
+    ComboBox4 = new TStilListe(GroupBox3, 16);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     for (int n = 1; n <= 11; ++n)
         ComboBox4->addItem(QString::number(n) + QLatin1Char('.'));
@@ -287,6 +279,9 @@ void TGraphik::FormCreate()
             Form1->SFarbe2Click();
     });
 
+    // The controls of the grid, the band and the status bar.
+    ErzeugeSteuerung();
+
     // The set-up proper.
     ZeichnenErlaubt = true;
     StatusErneuern = true;
@@ -307,9 +302,9 @@ void TGraphik::FormCreate()
     GitterStil = 0;
     ComboStrich->setCurrentIndex(0);
     for (QWidget* w : std::initializer_list<QWidget*>{ComboBox3, Edit3, Evonx, Ebisx, Evont, Ebist, Estept})
-        FeldfarbeSetzen(w, Hellgruen);
+        SetzeFeldfarbe(w, FarbeGueltig);
     if (ComboBox3->lineEdit())
-        FeldfarbeSetzen(ComboBox3->lineEdit(), Hellgruen);
+        SetzeFeldfarbe(ComboBox3->lineEdit(), FarbeGueltig);
 
     // Both pictures start white with a black frame at the screen's size.
     QSize bildschirm(1024, 768);
@@ -464,6 +459,7 @@ void TGraphik::ArrangeControls()
     Shape6->resize(Massstab < 1.1 ? n : 2 * n, 3);
     Shape6->move(PaintBox1->x() + PaintBox1->width() - Shape6->width(), PaintBox1->y() + PaintBox1->height() + 6);
     cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 5);
+    SteuerungAnordnen();
 }
 
 void TGraphik::GraphikResize()
@@ -575,7 +571,7 @@ void TGraphik::StatusBar1DrawPanel(TStatusBar& bar, QPainter& p, int panel, cons
         if (const TFunktion* f = Funktionen[static_cast<std::size_t>(panel)])
             p.setPen(ToQColor(f->GetColor()));
         if (panel == FunktionNr)
-            p.fillRect(rect, ToQColor(Hellgruen));
+            p.fillRect(rect, ToQColor(FarbeGueltig));
     }
     p.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                bar.Panels[static_cast<std::size_t>(panel)].Text);
@@ -616,6 +612,9 @@ void TGraphik::ComboBox4Change()
         Form1->ComboBox2->setCurrentIndex(ComboBox4->currentIndex());
         Form1->ComboBox2->update();
     }
+    const QWidget* aktiv = QApplication::activeWindow();
+    if (Uebersicht_Dlg && aktiv && (aktiv == this || aktiv == Form1))
+        Uebersicht_Dlg->zeichneneu();
 }
 
 // ---------------------------------------------------------------------------

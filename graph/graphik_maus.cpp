@@ -8,7 +8,7 @@
 
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/form1.h"
+#include "platform/felder.h"
 #include "main/trace_dlg.h"
 #include "platform/fensterart.h"
 #include "platform/statusleiste.h"

@@ -15,13 +15,19 @@ void TGraphik::ErzeugeWerkzeugleiste()
         const char* Text;
         void (TGraphik::*Handler)();
     };
+    // The main window's commands first, then its tool-window toggles.
     const TKnopf knoepfe[] = {
+        {&SpeedButton4, "SpeedButton4", "Datei", &TGraphik::SpeedButton4Click},
+        {&SpeedButton15, "SpeedButton15", "Neu", &TGraphik::SpeedButton15Click},
+        {&SpeedButton14, "SpeedButton14", "Beispiele", &TGraphik::SpeedButton14Click},
+        {&SpeedButton8, "SpeedButton8", "Drucken", &TGraphik::SpeedButton8Click},
+        {&SpeedButton13, "SpeedButton13", "Kopieren", &TGraphik::SpeedButton13Click},
+        {&SpeedButton7, "SpeedButton7", "Übersicht", &TGraphik::SpeedButton7Click},
+        {&SpeedButton12, "SpeedButton12", "Beschriftung", &TGraphik::SpeedButton12Click},
         {&SpeedButton11, "SpeedButton11", "Senkrechte", &TGraphik::SpeedButton11Click},
         {&SpeedButton10, "SpeedButton10", "Punkte", &TGraphik::SpeedButton10Click},
-        {&SpeedButton9, "SpeedButton9", "Flächen", &TGraphik::SpeedButton9Click},
-        {&SpeedButton12, "SpeedButton12", "Beschriftung", &TGraphik::SpeedButton12Click},
         {&SpeedButton16, "SpeedButton16", "Kreise", &TGraphik::SpeedButton16Click},
-        {&SpeedButton7, "SpeedButton7", "Übersicht", &TGraphik::SpeedButton7Click},
+        {&SpeedButton9, "SpeedButton9", "Flächen", &TGraphik::SpeedButton9Click},
     };
     int x = 4;
     for (const TKnopf& k : knoepfe) {
@@ -35,6 +41,16 @@ void TGraphik::ErzeugeWerkzeugleiste()
         connect(b, &QToolButton::clicked, this, k.Handler);
         *k.Ziel = b;
     }
+
+    // The end of presentation; presentation mode moves it to the band's
+    // right end.
+    SpeedButton5 = new QToolButton(CoolBar2);
+    SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
+    SpeedButton5->setText(QStringLiteral("Präsentation beenden"));
+    SpeedButton5->setAutoRaise(true);
+    SpeedButton5->setFocusPolicy(Qt::NoFocus);
+    SpeedButton5->setGeometry(CoolBar2->width() - 131, 3, 130, 24);
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
 }
 
 void TGraphik::SpeedButton9Click()

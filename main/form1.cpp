@@ -36,52 +36,6 @@
 TForm1* Form1 = nullptr;
 
 // ---------------------------------------------------------------------------
-// Colours of controls
-
-void SetzeFeldfarbe(QWidget* w, TColor background)
-{
-    if (!w)
-        return;
-    QPalette pal = w->palette();
-    const QColor c = ToQColor(background);
-    pal.setColor(QPalette::Base, c);
-    pal.setColor(QPalette::Button, c);
-    w->setPalette(pal);
-    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
-        combo->lineEdit()->setPalette(pal);
-}
-
-void SetzeSchriftfarbe(QWidget* w, TColor text)
-{
-    if (!w)
-        return;
-    QPalette pal = w->palette();
-    const QColor c = ToQColor(text);
-    pal.setColor(QPalette::Text, c);
-    pal.setColor(QPalette::ButtonText, c);
-    pal.setColor(QPalette::WindowText, c);
-    w->setPalette(pal);
-    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
-        combo->lineEdit()->setPalette(pal);
-}
-
-TColor Feldfarbe(const QWidget* w)
-{
-    return w ? FromQColor(w->palette().color(QPalette::Base)) : 0;
-}
-
-TColor Schriftfarbe(const QWidget* w)
-{
-    return w ? FromQColor(w->palette().color(QPalette::Text)) : 0;
-}
-
-void TextSetzen(QLineEdit* e, const QString& text)
-{
-    if (e && e->text() != text)
-        e->setText(text);
-}
-
-// ---------------------------------------------------------------------------
 // Construction
 
 namespace {
@@ -115,40 +69,6 @@ QToolButton* NeuerSchalter(QWidget* parent, const char* name, const QString& tex
     return b;
 }
 
-QAction* NeueAktion(QMenu* menu, const char* name, const QString& text, bool checkable = false)
-{
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setCheckable(checkable);
-    return a;
-}
-
-QMenu* NeuesMenue(QMenuBar* bar, const char* name, const QString& text)
-{
-    QMenu* m = bar->addMenu(text);
-    m->setObjectName(QString::fromLatin1(name));
-    m->menuAction()->setObjectName(QString::fromLatin1(name));
-    return m;
-}
-
-QMenu* NeuesUntermenue(QMenu* parent, const char* name, const QString& text)
-{
-    QMenu* m = parent->addMenu(text);
-    m->setObjectName(QString::fromLatin1(name));
-    return m;
-}
-
-// A checkable action whose handler wants to see the mark as it was before
-// the click (the handler decides and sets it itself).
-template <typename F>
-void UmschaltHandler(QAction* a, F handler)
-{
-    QObject::connect(a, &QAction::triggered, a, [a, handler](bool checked) {
-        a->setChecked(!checked);
-        handler();
-    });
-}
-
 }  // namespace
 
 TForm1::TForm1(const std::vector<std::string>& parameter, QWidget* parent) : QMainWindow(parent)
@@ -170,6 +90,7 @@ TForm1::TForm1(const std::vector<std::string>& parameter, QWidget* parent) : QMa
     client->setMouseTracking(true);
     ErzeugeEingabe();
     ErzeugeTastenfeld();
+    BefehleVerbinden();
     // The main window keeps its size. Its size hints still leave one pixel
     // of width to spare: window managers offer maximising (the button, the
     // title-bar double click) only to windows that can be resized, and
@@ -186,112 +107,6 @@ TForm1::~TForm1()
         f = nullptr;
     if (Form1 == this)
         Form1 = nullptr;
-}
-
-void TForm1::ErzeugeMenues()
-{
-    QMenuBar* bar = menuBar();
-    Datei1 = NeuesMenue(bar, "Datei1", QStringLiteral("Datei"));
-    Neu1 = NeueAktion(Datei1, "Neu1", QStringLiteral("Neu"));
-    Neu1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    ffnen1 = NeueAktion(Datei1, "ffnen1", QStringLiteral("Öffnen..."));
-    ffnen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    Speichernunter1 = NeueAktion(Datei1, "Speichernunter1", QStringLiteral("Speichern unter"));
-    Speichernunter1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    Datei1->addSeparator();
-    Beenden1 = NeueAktion(Datei1, "Beenden1", QStringLiteral("Beenden"));
-    connect(Neu1, &QAction::triggered, this, [this] { SpeedButton3Click(); });
-    connect(ffnen1, &QAction::triggered, this, [this] { SpeedButton7Click(); });
-    connect(Speichernunter1, &QAction::triggered, this, [this] { SpeedButton6Click(); });
-    connect(Beenden1, &QAction::triggered, this, [this] { close(); });
-
-    Beispiele1 = NeuesMenue(bar, "Beispiele1", QStringLiteral("Beispiele"));
-
-    Zubehr1 = NeuesMenue(bar, "Zubehr1", QStringLiteral("Zubehör"));
-    bersicht1 = NeueAktion(Zubehr1, "bersicht1", QStringLiteral("Übersicht"));
-    bersicht1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    Beschriftung1 = NeueAktion(Zubehr1, "Beschriftung1", QStringLiteral("Beschriftung"));
-    Beschriftung1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    Senkrechte1 = NeueAktion(Zubehr1, "Senkrechte1", QStringLiteral("Senkrechte"));
-    Senkrechte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    Punkte1 = NeueAktion(Zubehr1, "Punkte1", QStringLiteral("Punkte"));
-    Punkte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Kreise1 = NeueAktion(Zubehr1, "Kreise1", QStringLiteral("Kreise"));
-    Kreise1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    Flchen1 = NeueAktion(Zubehr1, "Flchen1", QStringLiteral("Flächen"));
-    Flchen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(bersicht1, &QAction::triggered, this, [this] { SpeedButton13Click(); });
-    connect(Beschriftung1, &QAction::triggered, this, [this] { Beschriftung1Click(); });
-    connect(Senkrechte1, &QAction::triggered, this, [this] { SpeedButton11Click(); });
-    connect(Punkte1, &QAction::triggered, this, [this] { SpeedButton10Click(); });
-    connect(Kreise1, &QAction::triggered, this, [this] { Kreise1Click(); });
-    connect(Flchen1, &QAction::triggered, this, [this] { SpeedButton9Click(); });
-
-    Fenster1 = NeuesMenue(bar, "Fenster1", QStringLiteral("Fenster"));
-    Wertetabelle1 = NeueAktion(Fenster1, "Wertetabelle1", QStringLiteral("Wertetabelle"), true);
-    Graphen1 = NeueAktion(Fenster1, "Graphen1", QStringLiteral("Graphen"), true);
-    Graphen1->setChecked(true);
-    UmschaltHandler(Wertetabelle1, [this] { Wertetabelle1Click(); });
-    UmschaltHandler(Graphen1, [this] { Graphen1Click(); });
-
-    Interaktiv2 = NeuesMenue(bar, "Interaktiv2", QStringLiteral("Interaktiv"));
-    InteraktivGruppe = new QActionGroup(this);
-    const std::array<std::pair<const char*, const char*>, 10> modi = {{
-        {"I1", "Ursprung (Voreinstellung)"},
-        {"I2", "Beschriftung"},
-        {"I3", "Senkrechte"},
-        {"I4", "Punkt"},
-        {"I5", "Kreis"},
-        {"I6", "Assistent: Gerade"},
-        {"I7", "Assistent: Parabel"},
-        {"I8", "Tangente"},
-        {"I9", "Normale"},
-        {"I10", "Tracepunkt"},
-    }};
-    std::array<QAction**, 10> ziele = {&I1, &I2, &I3, &I4, &I5, &I6, &I7, &I8, &I9, &I10};
-    for (std::size_t i = 0; i < modi.size(); ++i) {
-        *ziele[i] = NeueAktion(Interaktiv2, modi[i].first, QString::fromUtf8(modi[i].second), true);
-        InteraktivGruppe->addAction(*ziele[i]);
-    }
-    I1->setChecked(true);
-    for (QAction** a : ziele)
-        connect(*a, &QAction::triggered, this, [this, a = *a] { I1Click(a); });
-
-    Einstellungen2 = NeuesMenue(bar, "Einstellungen2", QStringLiteral("Einstellungen"));
-    Sprache1 = NeuesUntermenue(Einstellungen2, "Sprache1", QStringLiteral("Sprache"));
-    auto* sprachen = new QActionGroup(this);
-    deutsch1 = NeueAktion(Sprache1, "deutsch1", QStringLiteral("deutsch"), true);
-    english1 = NeueAktion(Sprache1, "english1", QStringLiteral("english"), true);
-    franzsisch1 = NeueAktion(Sprache1, "franzsisch1", QString(), true);
-    franzsisch1->setVisible(false);
-    for (QAction* a : {deutsch1, english1, franzsisch1})
-        sprachen->addAction(a);
-    deutsch1->setChecked(true);
-    Maeinheit1 = NeuesUntermenue(Einstellungen2, "Maeinheit1", QStringLiteral("Maßeinheit"));
-    auto* einheiten = new QActionGroup(this);
-    cm = NeueAktion(Maeinheit1, "cm", QStringLiteral("1 cm"), true);
-    Inch = NeueAktion(Maeinheit1, "Inch", QStringLiteral("1 inch"), true);
-    einheiten->addAction(cm);
-    einheiten->addAction(Inch);
-    cm->setChecked(true);
-    Start1 = NeuesUntermenue(Einstellungen2, "Start1", QStringLiteral("Start"));
-    mitWertetabellestarten1 =
-        NeueAktion(Start1, "mitWertetabellestarten1", QStringLiteral("mit Wertetabelle starten"), true);
-    eigeneEinstellungenverwenden1 = NeueAktion(Start1, "eigeneEinstellungenverwenden1",
-                                               QStringLiteral("eigene Einstellungen verwenden"), true);
-    ransparenzderZubehrfenster1 = NeueAktion(Einstellungen2, "ransparenzderZubehrfenster1",
-                                             QStringLiteral("Transparenz der Zubehörfenster"), true);
-    ransparenzderZubehrfenster1->setChecked(true);
-    ransparenzderZubehrfenster1->setVisible(false);
-    Sound1 = NeueAktion(Einstellungen2, "Sound1", QStringLiteral("Sound"), true);
-    Sound1->setChecked(true);
-    Interaktiv1 = NeueAktion(Einstellungen2, "Interaktiv1", QStringLiteral("Interaktiv"), true);
-    Interaktiv1->setChecked(true);
-    UmschaltHandler(Sound1, [this] { Sound1Click(); });
-    UmschaltHandler(Interaktiv1, [this] { Interaktiv1Click(); });
-
-    Hilfe1 = NeuesMenue(bar, "Hilfe1", QStringLiteral("Hilfe"));
-    OptionenVerbinden();
 }
 
 void TForm1::ErzeugeEingabe()
@@ -323,7 +138,7 @@ void TForm1::ErzeugeEingabe()
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { Wertetabelle1Click(); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
 
     // Equation.
@@ -375,7 +190,7 @@ void TForm1::ErzeugeEingabe()
     SFarbe->setObjectName(QStringLiteral("SFarbe"));
     SFarbe->setFocusPolicy(Qt::NoFocus);
     SFarbe->setGeometry(220, 20, 80, 22);
-    ComboBox2 = new QComboBox(GroupBox2);
+    ComboBox2 = new TStilListe(GroupBox2, 16);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->setGeometry(310, 20, 85, 22);
     for (int n = 1; n <= 11; ++n)

@@ -5,7 +5,11 @@
 
 #include "engine/farben.h"
 #include "engine/funktion.h"
+#include "platform/felder.h"
+#include "platform/canvas.h"
+#include "tools/stilliste.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QMargins>
 #include <QPointer>
@@ -19,6 +23,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class TKopierDlg;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -26,22 +31,10 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QWidget;
+struct TBeispiel;
 struct TDokumentBild;
+struct TVorlage;
 
-// Light green and light orange: the validity colours of every input field.
-constexpr TColor FarbeGueltig = RGB(230, 255, 200);
-constexpr TColor FarbeUngueltig = RGB(255, 230, 200);
-
-// Sets a widget's background (Base for edits, Button for buttons) and font
-// colour the way the classic controls had them as two properties.
-void SetzeFeldfarbe(QWidget* w, TColor background);
-void SetzeSchriftfarbe(QWidget* w, TColor text);
-TColor Feldfarbe(const QWidget* w);
-TColor Schriftfarbe(const QWidget* w);
-// Sets a mirrored field's text only when it differs: setting the same text
-// again would move the caret of someone typing there to the end and clear
-// the field's undo history.
-void TextSetzen(QLineEdit* e, const QString& text);
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -55,14 +48,24 @@ public:
     std::string Eingabeart = " Funktion ";  // " Funktion " or " Funktionenschar "
     bool BereicheGesperrt = false;          // while set the range handlers do nothing
     bool StartvorlageLaden = false;         // a mouse press on New asked for the start template
+    bool BeispielBestaetigt = false;        // the examples' question was answered Yes in this run
 
     // ---- Menus ---------------------------------------------------------
     QMenu* Datei1 = nullptr;
     QAction* Neu1 = nullptr;
     QAction* ffnen1 = nullptr;
     QAction* Speichernunter1 = nullptr;
+    QAction* Drucken1 = nullptr;
+    QAction* Druckereinrichtung1 = nullptr;  // "Kopieren...": the copy dialog
+    QAction* GraphenalsBitmap1 = nullptr;
+    QAction* GraphenalsMetadatei1 = nullptr;
+    QAction* WertetabelleinZwischenablage1 = nullptr;
+    QAction* WertetabelleanExcel1 = nullptr;
+    QAction* WertetabelleanWord1 = nullptr;
     QAction* Beenden1 = nullptr;
-    QMenu* Beispiele1 = nullptr;
+    QMenu* Beispiele1 = nullptr;  // the term templates; hidden, PopupMenu1 serves
+    QMenu* Beispiele2 = nullptr;  // the worked examples
+    QAction* Autor1 = nullptr;    // further examples on the web
     QMenu* Fenster1 = nullptr;
     QAction* Wertetabelle1 = nullptr;
     QAction* Graphen1 = nullptr;
@@ -100,8 +103,19 @@ public:
     QAction* Kreise1 = nullptr;
     QAction* Flchen1 = nullptr;
     QMenu* Hilfe1 = nullptr;
+    QAction* Inhalt1 = nullptr;
+    QAction* Suchen1 = nullptr;
+    QMenu* Videotutorial1 = nullptr;
+    QAction* Video1LineareFunktion1 = nullptr;
+    QAction* Video2ZweiteFunktion1 = nullptr;
+    QAction* Kopieren1 = nullptr;
     QAction* Hotkeys2 = nullptr;
     QAction* astensteuerung1 = nullptr;
+    QAction* ber1 = nullptr;
+    QMenu* Hotkeys1 = nullptr;           // hidden: Ctrl+F1 .. Ctrl+F9
+    std::array<QAction*, 9> F11_F91{};   // its items F11 .. F91
+    QMenu* PopupMenu1 = nullptr;         // the term templates
+    QMenu* PopupMenu2 = nullptr;         // the worked examples
 
     // ---- Tool bar --------------------------------------------------------
     QToolButton* SpeedButton14 = nullptr;  // file
@@ -133,7 +147,7 @@ public:
     QLineEdit* Estept = nullptr;
     QPushButton* SFarbe = nullptr;   // colour
     QPushButton* SFarbe2 = nullptr;  // additional colour (families)
-    QComboBox* ComboBox2 = nullptr;  // line style 0..10
+    TStilListe* ComboBox2 = nullptr;  // line style 0..10, drawn as samples
 
     QGroupBox* GroupBox3 = nullptr;  // tool windows
     QToolButton* SpeedButton13 = nullptr;  // overview
@@ -201,6 +215,53 @@ public:
     void SpeedButton13Click();  // the overview of the functions
     void Kreise1Click();
     void Beschriftung1Click();
+    // The value table window, by the check mark of Wertetabelle1.
+    void SpeedButton4Click();
+
+    // ---- Commands (form1_menues.cpp) ------------------------------------------
+    void Neu1Click();                 // New; the menu never asks for the start template
+    void ffnen1Click();
+    void Speichernunter1Click();
+    void Drucken1Click();
+    void Beenden1Click();
+    // The web links: the address in the hint of the menu item `Sender`;
+    // any other sender does nothing.
+    void Inhalt1Click(QObject* Sender);
+    void Autor1Click(QObject* Sender);
+    // Ctrl+F1 .. Ctrl+F9: function `taste` (1..9) selected, the caret at the
+    // end of the equation of the window in front.
+    void F11Click(int taste);
+    // Popup buttons: templates, examples and the graph window's file menu.
+    void BitBtn3Click();
+    void SpeedButton16Click();
+    void SpeedButton14Click();
+    // Input bar: backspace and clear, on the selection when there is one.
+    void BitBtn1Click();
+    void BitBtn2Click();
+    // The style list's item `index` (0..10) in the selected function's colour.
+    static void ComboBox2DrawItem(TCanvas& canvas, const TRect& rect, int index);
+    // Opens `menu` at the global point `ecke`; when it closes, `fokus` has
+    // the focus with its caret at the end.
+    static void MenueAufklappen(QMenu* menu, const QPoint& ecke, QLineEdit* fokus);
+    // The actions with the program's hot keys: added to the graph window too,
+    // so that they work from either window.
+    QList<QAction*> Tastenkuerzel() const;
+
+    // ---- Term templates (vorlagen.cpp) --------------------------------------
+    // Fills the input bar with template `v`; the fields' own handlers do
+    // the rest. Changes only the selected function.
+    void VorlageAnwenden(const TVorlage& v);
+
+    // ---- Worked examples (beispiele.cpp) --------------------------------------
+    // The one question before the first example of a run.
+    void Meldung();
+    // Loads example `b` as a new document; nothing happens without a Yes.
+    void BeispielLaden(const TBeispiel& b);
+    // The same from the popup: a maximised graph window keeps its layout.
+    void BeispielAusPopup(const TBeispiel& b);
+    // The common last step of the examples and the assistant: function 1
+    // selected and shown in both input bars, the picture drawn.
+    void beispiele();
 
     // ---- Language, unit and options (form1_optionen.cpp) -------------------
     void deutsch1Click();
@@ -237,6 +298,11 @@ public:
     void WertetabelleinZwischenablage1Click();
     void WertetabelleanExcel1Click();
     void WertetabelleanWord1Click();
+    // The print options dialog for the selected function, ready to open.
+    void DruckDlgVorbereiten();
+    // The copy dialog's black grid option: shown for a coloured grid only,
+    // unticked.
+    static void KopierDlgVorbereiten(TKopierDlg& dlg);
     void ber1Click();          // the about window
     void Kopieren1Click();     // the tips on copying
 
@@ -249,6 +315,10 @@ protected:
 
 private:
     void ErzeugeMenues();
+    void ErzeugeBefehlsmenues();
+    void ErzeugeVorlagenmenues();
+    void ErzeugeBeispielmenues();
+    void BefehleVerbinden();
     // Options (form1_optionen.cpp): the help items of the option dialogs
     // and the handlers of the language, unit and start options.
     void OptionenVerbinden();

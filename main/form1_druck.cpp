@@ -21,24 +21,22 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace {
-
 // The copy dialog offers black grid lines only for a grid with a colour
 // scheme; the option always starts unticked.
-void KopierDlgVorbereiten(TKopierDlg& dlg)
+void TForm1::KopierDlgVorbereiten(TKopierDlg& dlg)
 {
     dlg.CB3->setChecked(false);
     dlg.CB3->setVisible(Graphik && SchwarzeGitterMoeglich(Graphik->Gitter));
 }
 
-}  // namespace
-
 void TForm1::KeineKonstruktion()
 {
-    // The origin tool: a construction under way is dropped, its hints go.
-    Modus = ModusUrsprung;
+    // The origin tool, with its button pressed and the window set up for
+    // it: a construction under way is dropped, its hints go.
     if (Graphik)
-        Graphik->PaintBox1Paint();
+        Graphik->UrsprungWaehlen();
+    else
+        Modus = ModusUrsprung;
 }
 
 void TForm1::SpeedButton1Click()
@@ -57,6 +55,16 @@ void TForm1::SpeedButton1Click()
         return;
     }
 
+    if (Form2)
+        Form2->show();
+    DruckDlgVorbereiten();
+    ShowModal(*DruckDlg);
+}
+
+void TForm1::DruckDlgVorbereiten()
+{
+    if (!Graphik || !DruckDlg)
+        return;
     // The value table option names the function, and its t for a family.
     TFunktion* f = Funktionen[0];
     QString titel = Txt(155) + QStringLiteral(" ?");
@@ -65,8 +73,6 @@ void TForm1::SpeedButton1Click()
         if (Eingabeart == " Funktionenschar " && Form2 && Tag(Form2->Edit3) != 0)
             titel += QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->Edit3->text();
     }
-    if (Form2)
-        Form2->show();
     DruckDlg->CB1->setText(titel);
     DruckDlg->CB3->setVisible(SchwarzeGitterMoeglich(Graphik->Gitter));
 
@@ -75,7 +81,6 @@ void TForm1::SpeedButton1Click()
     DruckDlg->FarbigVorher = Graphik->CB2 ? Graphik->CB2->isChecked() : true;
     DruckDlg->CB2->setChecked(false);
     DruckDlg->CB3->setChecked(false);
-    ShowModal(*DruckDlg);
 }
 
 void TForm1::SpeedButton2Click()

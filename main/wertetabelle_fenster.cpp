@@ -371,11 +371,12 @@ void TForm2::SpeedButton5Click()
 
 void TForm2::BitBtn1Click()
 {
-    // The x-unit window, where a unit can also be typed.
-    if (EinheitXDlg) {
-        EinheitXDlg->show();
+    // The x-unit window, where a unit can also be typed: the graph window
+    // opens it at its track bar with the unit in force.
+    if (Graphik)
+        Graphik->BitBtn1Click();
+    if (EinheitXDlg)
         EinheitXDlg->raise();
-    }
 }
 
 void TForm2::closeEvent(QCloseEvent* event)

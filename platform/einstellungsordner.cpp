@@ -6,9 +6,28 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+QString GetSpecialFolderPath(int folder)
+{
+    struct TOrdner {
+        int Nummer;
+        QStandardPaths::StandardLocation Ort;
+    };
+    static constexpr TOrdner Ordner[] = {
+        {CSIDL_DESKTOPDIRECTORY, QStandardPaths::DesktopLocation},
+        {CSIDL_PERSONAL, QStandardPaths::DocumentsLocation},
+        {CSIDL_APPDATA, QStandardPaths::GenericConfigLocation},
+        {CSIDL_LOCAL_APPDATA, QStandardPaths::GenericDataLocation},
+    };
+    for (const TOrdner& o : Ordner) {
+        if (o.Nummer == folder)
+            return QStandardPaths::writableLocation(o.Ort);
+    }
+    return {};
+}
+
 QString Einstellungsordner()
 {
-    const QString basis = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString basis = GetSpecialFolderPath(CSIDL_APPDATA);
     if (basis.isEmpty())
         return {};
     return QDir(basis).filePath(QStringLiteral("tessaplun"));

@@ -11,8 +11,19 @@
 
 struct TEinstellungen;
 
-// "tessaplun" under the user's configuration folder; empty when the system
-// names no such folder (then nothing is read or written).
+// Shell folder numbers the program asks for, and what stands for them on a
+// desktop that follows the XDG base directories.
+constexpr int CSIDL_DESKTOPDIRECTORY = 0x10;  // the desktop folder
+constexpr int CSIDL_PERSONAL = 0x05;          // the documents folder
+constexpr int CSIDL_APPDATA = 0x1A;           // settings: $XDG_CONFIG_HOME (~/.config)
+constexpr int CSIDL_LOCAL_APPDATA = 0x1C;     // data: $XDG_DATA_HOME (~/.local/share)
+
+// The path of a shell folder by its number; empty for a number without a
+// counterpart or when the system names no such folder.
+QString GetSpecialFolderPath(int folder);
+
+// "tessaplun" under the user's configuration folder (shell folder 26); empty
+// when the system names no such folder (then nothing is read or written).
 QString Einstellungsordner();
 QString Einstellungsdatei();  // the settings record, "tessaplun2.set"
 QString Startvorlage();       // the start template, "tessaplun1.set"

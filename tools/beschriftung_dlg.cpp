@@ -3,7 +3,7 @@
 #include "engine/kurztext.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/form1.h"
+#include "platform/felder.h"
 #include "platform/fensterart.h"
 #include "platform/schriftdialog.h"
 #include "platform/sprache.h"

@@ -2,7 +2,7 @@
 
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
-#include "main/form1.h"
+#include "platform/felder.h"
 #include "platform/dialoge.h"
 
 #include <QCheckBox>

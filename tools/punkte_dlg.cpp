@@ -1,7 +1,7 @@
 #include "tools/punkte_dlg.h"
 
 #include "engine/tabellen.h"
-#include "main/form1.h"
+#include "platform/felder.h"
 #include "platform/farbe_qt.h"
 #include "platform/schriftdialog.h"
 

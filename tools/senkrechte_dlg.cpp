@@ -1,7 +1,7 @@
 #include "tools/senkrechte_dlg.h"
 
 #include "engine/tabellen.h"
-#include "main/form1.h"
+#include "platform/felder.h"
 #include "tools/stilliste.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "tools/stilliste.h"
 
-#include "main/form1.h"
+#include "platform/felder.h"
 
 #include <QPainter>
 #include <QStyleOptionComboBox>

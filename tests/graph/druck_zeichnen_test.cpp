@@ -70,7 +70,7 @@ TEST_F(DruckZeichnen, GridColoursOnPaper)
 
 TEST_F(DruckZeichnen, ColourOffPrintsEquationsAndLabelsBlack)
 {
-    auto& f = Scope.Setze(1, std::make_unique<TFakeFunktion>([](long double x, long double) { return x; }));
+    auto& f = Setze(1, [](long double x, long double) { return x; });
     f.SetTerm("f(x) = x");
     f.SetColor(clBlue);
     Beschriftungen[1].Text = "Hallo";
@@ -128,7 +128,7 @@ TEST_F(DruckZeichnen, NamesOfPointsAndCentresStandWhereTheyShould)
 
 TEST_F(DruckZeichnen, AViewFarLargerThanThePaperIsDrawnOnlyAsFarAsThePaper)
 {
-    auto& f = Scope.Setze(1, std::make_unique<TFakeFunktion>([](long double x, long double) { return x; }));
+    auto& f = Setze(1, [](long double x, long double) { return x; });
     G->XMax = 2000;
     G->YMin = -2000;
     G->Gitter = "5b";

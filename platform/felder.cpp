@@ -1,0 +1,50 @@
+#include "platform/felder.h"
+
+#include "platform/farbe_qt.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+void SetzeFeldfarbe(QWidget* w, TColor background)
+{
+    if (!w)
+        return;
+    QPalette pal = w->palette();
+    const QColor c = ToQColor(background);
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Button, c);
+    w->setPalette(pal);
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(pal);
+}
+
+void SetzeSchriftfarbe(QWidget* w, TColor text)
+{
+    if (!w)
+        return;
+    QPalette pal = w->palette();
+    const QColor c = ToQColor(text);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::ButtonText, c);
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(pal);
+}
+
+TColor Feldfarbe(const QWidget* w)
+{
+    return w ? FromQColor(w->palette().color(QPalette::Base)) : 0;
+}
+
+TColor Schriftfarbe(const QWidget* w)
+{
+    return w ? FromQColor(w->palette().color(QPalette::Text)) : 0;
+}
+
+void TextSetzen(QLineEdit* e, const QString& text)
+{
+    if (e && e->text() != text)
+        e->setText(text);
+}

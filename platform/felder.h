@@ -1,0 +1,24 @@
+#pragma once
+// Input fields: the validity colours and the helpers that set a field's
+// colours and text the way every window needs them.
+
+#include "engine/farben.h"
+
+class QLineEdit;
+class QString;
+class QWidget;
+
+// Light green and light orange: the validity colours of every input field.
+constexpr TColor FarbeGueltig = RGB(230, 255, 200);
+constexpr TColor FarbeUngueltig = RGB(255, 230, 200);
+
+// Sets a widget's background (Base for edits, Button for buttons) and font
+// colour the way the classic controls had them as two properties.
+void SetzeFeldfarbe(QWidget* w, TColor background);
+void SetzeSchriftfarbe(QWidget* w, TColor text);
+TColor Feldfarbe(const QWidget* w);
+TColor Schriftfarbe(const QWidget* w);
+// Sets a mirrored field's text only when it differs: setting the same text
+// again would move the caret of someone typing there to the end and clear
+// the field's undo history.
+void TextSetzen(QLineEdit* e, const QString& text);

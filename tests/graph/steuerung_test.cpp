@@ -1,0 +1,277 @@
+// The graph window's own controls: grid buttons and line style, the colour
+// swatches, the cm/inch switch, the status bar, the band's print, copy and
+// New, and the unit windows.
+
+#include "main/druck_fakes.h"
+
+#include "engine/funktion.h"
+#include "graph/graphik.h"
+#include "main/druck_dlg.h"
+#include "main/einheit_dlg.h"
+#include "main/form1.h"
+#include "main/kopier_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "platform/farbe_qt.h"
+#include "platform/sprache.h"
+#include "platform/statusleiste.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+class Steuerung : public DruckTest {
+protected:
+    void SetUp() override
+    {
+        DruckTest::SetUp();
+        // 30 pixels per view unit, the origin at pixel (150, 240).
+        const int m = Graphik->GroupBox1->x();
+        const int links = 2 * m + Graphik->AktivBox->width();
+        const int oben = m + Graphik->GroupBox1->y() + Graphik->GroupBox1->height();
+        Graphik->resize(331 + m + links, 301 + oben + m + Graphik->StatusBar1->sizeHint().height());
+        Graphik->GraphikResize();
+        ASSERT_EQ(Graphik->PaintBox1->size(), QSize(331, 301));
+    }
+
+    static QColor Flaeche(int i) { return Graphik->GitterFelder[static_cast<std::size_t>(i)]->palette().color(QPalette::Window); }
+};
+
+TEST_F(Steuerung, GridButtonsWriteTheGridKindAndKeepTheColourScheme)
+{
+    struct TFall {
+        const char* Vorher;
+        int Stil;
+        void (TGraphik::*Knopf)();
+        const char* Nachher;
+        bool StrichAn;
+    };
+    const TFall faelle[] = {
+        {"1b", 1, &TGraphik::SpeedButton1Click5, "6b", true},  // 1 cm, dashed
+        {"1b", 2, &TGraphik::SpeedButton1Click5, "4b", true},
+        {"4b", 0, &TGraphik::SpeedButton2Click, "1b", true},   // 0.5 cm, solid
+        {"0b", 2, &TGraphik::SpeedButton2Click, "3b", true},
+        {"2a", 1, &TGraphik::SpeedButton1Click, "0a", false},  // none
+        {"2a", 1, &TGraphik::SpeedButton6Click, "5a", false},  // millimetre paper
+        {"", 0, &TGraphik::SpeedButton2Click, "1", true},
+    };
+    for (const TFall& f : faelle) {
+        Graphik->Gitter = f.Vorher;
+        Graphik->GitterStil = f.Stil;
+        (Graphik->*f.Knopf)();
+        EXPECT_EQ(Graphik->Gitter, f.Nachher) << f.Vorher << " " << f.Stil;
+        EXPECT_EQ(Graphik->ComboStrich->isEnabled(), f.StrichAn) << f.Nachher;
+    }
+
+    // The buttons redraw: the vertical lines at x = 1 and x = 0.5, seen at
+    // y = 6.5 between two horizontal ones.
+    Graphik->SpeedButton1->click();
+    EXPECT_EQ(Graphik->Bild.pixelColor(180, 45), QColor(Qt::white));
+    Graphik->Gitter = "0";  // black lines: no scheme letter
+    Graphik->SpeedButton3->click();
+    EXPECT_EQ(Graphik->Gitter, "2");
+    EXPECT_EQ(Graphik->Bild.pixelColor(180, 45), QColor(Qt::black));
+    EXPECT_EQ(Graphik->Bild.pixelColor(165, 45), QColor(Qt::white));
+    Graphik->SpeedButton2->click();
+    EXPECT_EQ(Graphik->Bild.pixelColor(165, 45), QColor(Qt::black));
+}
+
+TEST_F(Steuerung, LineStyleSwitchesALineGridOnAndIsRememberedAcrossOtherGrids)
+{
+    Graphik->Gitter = "1b";
+    Graphik->GraphikResize();
+    Graphik->ComboStrich->setCurrentIndex(2);
+    Graphik->ComboStrichChange();
+    EXPECT_EQ(Graphik->Gitter, "3b");
+    Graphik->SpeedButton6->click();
+    EXPECT_FALSE(Graphik->ComboStrich->isEnabled());
+    Graphik->SpeedButton1->click();
+    EXPECT_EQ(Graphik->ComboStrich->currentIndex(), -1);
+    Graphik->SpeedButton2->click();
+    EXPECT_EQ(Graphik->ComboStrich->currentIndex(), 2);
+    EXPECT_EQ(Graphik->Gitter, "3b");
+    // With the 1 cm grid a style stays on 1 cm.
+    Graphik->SpeedButton3->click();
+    Graphik->ComboStrich->setCurrentIndex(1);
+    Graphik->ComboStrichChange();
+    EXPECT_EQ(Graphik->Gitter, "6b");
+
+    // The samples take the scheme's colour, black without one.
+    const QImage b = Graphik->ComboStrich->ItemBild(0, QSize(60, 16));
+    EXPECT_EQ(b.pixelColor(30, 8), ToQColor(Graphik->GitterFarbe[2]));
+    Graphik->Gitter = "6";
+    EXPECT_EQ(Graphik->ComboStrich->ItemBild(0, QSize(60, 16)).pixelColor(30, 8), QColor(Qt::black));
+}
+
+TEST_F(Steuerung, SwatchesChooseTheSchemeOnlyWhileAGridIsOn)
+{
+    Graphik->Gitter = "2a";
+    Graphik->GraphikResize();
+    QTest::mousePress(Graphik->GitterFelder[2], Qt::LeftButton);
+    EXPECT_EQ(Graphik->Gitter, "2b");
+    EXPECT_EQ(Flaeche(2), ToQColor(RGB(192 + 50, 192, 192 + 50)));  // pressed look
+    QTest::mouseRelease(Graphik->GitterFelder[2], Qt::LeftButton);
+    EXPECT_EQ(Flaeche(2), ToQColor(Graphik->GitterFarbe[2]));
+    QTest::mousePress(Graphik->GitterFelder[0], Qt::LeftButton);
+    EXPECT_EQ(Graphik->Gitter, "2");
+    EXPECT_EQ(Flaeche(0), QColor(0x80, 0x80, 0x80));
+    QTest::mouseRelease(Graphik->GitterFelder[0], Qt::LeftButton);
+
+    for (const char* aus : {"0b", ""}) {
+        Graphik->Gitter = aus;
+        Graphik->GraphikResize();
+        const QColor vorher = Flaeche(3);
+        QTest::mousePress(Graphik->GitterFelder[3], Qt::LeftButton);
+        QTest::mouseRelease(Graphik->GitterFelder[3], Qt::LeftButton);
+        EXPECT_EQ(Graphik->Gitter, aus);
+        EXPECT_EQ(Flaeche(3), vorher);
+    }
+}
+
+TEST_F(Steuerung, AnEmptyGridCodeIsSafeEverywhere)
+{
+    Graphik->Gitter.clear();
+    Graphik->GraphikResize();
+    EXPECT_TRUE(Graphik->SpeedButton1->isChecked());
+    Graphik->ComboStrich->ItemBild(1, QSize(60, 16));
+    Modal.Antwort = [](QDialog&) {};
+    Graphik->SpeedButton13->click();
+    EXPECT_TRUE(KopierDlg->CB3->isHidden());
+    Graphik->Gitter.clear();
+    Graphik->SpeedButton8->click();
+    EXPECT_TRUE(DruckDlg->CB3->isHidden());
+    Graphik->Gitter.clear();
+    Graphik->ComboStrich->setCurrentIndex(1);
+    Graphik->ComboStrichChange();
+    EXPECT_EQ(Graphik->Gitter, "7");
+}
+
+TEST_F(Steuerung, CopyAndPrintFromTheBand)
+{
+    Modal.Antwort = [](QDialog&) {};
+    Modus = ModusKreisMitte;
+    Graphik->Gitter = "1";
+    Graphik->SpeedButton13->click();
+    EXPECT_EQ(Modus, ModusUrsprung);
+    ASSERT_EQ(Modal.Gezeigt.size(), 1u);
+    EXPECT_EQ(Modal.Gezeigt[0], KopierDlg);
+    EXPECT_TRUE(KopierDlg->CB3->isHidden());
+    Graphik->Gitter = "1b";
+    KopierDlg->CB3->setChecked(true);
+    Graphik->SpeedButton13->click();
+    EXPECT_FALSE(KopierDlg->CB3->isHidden());
+    EXPECT_FALSE(KopierDlg->CB3->isChecked());
+
+    // Hatched circles: the graphs' copy dialog with the bitmap chosen.
+    Kreise[7].Fill = "2";
+    KopierDlg8->R1->setChecked(true);
+    Graphik->SpeedButton8->click();
+    ASSERT_EQ(Modal.Gezeigt.size(), 3u);
+    EXPECT_EQ(Modal.Gezeigt[2], KopierDlg8);
+    EXPECT_TRUE(KopierDlg8->R3->isChecked());
+    EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+    Kreise[7].Fill = "1";
+    Graphik->SpeedButton8->click();
+    ASSERT_EQ(Modal.Gezeigt.size(), 4u);
+    EXPECT_EQ(Modal.Gezeigt[3], DruckDlg);
+    EXPECT_EQ(DruckDlg->CB1->text(), Txt(155) + QStringLiteral(" f(x) = x^2"));
+}
+
+TEST_F(Steuerung, UnitSwitchSwapsListsCaptionsAndTheMenuTickOnly)
+{
+    Graphik->ComboBox2->setEditText(QStringLiteral("16"));
+    Graphik->ComboBox2Change(Graphik->ComboBox2);
+    ASSERT_EQ(Graphik->XMax - Graphik->XMin, 16);
+    const double einheit = Einstellungen.Einheit;
+
+    Graphik->cm1->click();
+    EXPECT_EQ(Graphik->cm1->text(), QStringLiteral("in  "));
+    EXPECT_EQ(Graphik->cm2->text(), QStringLiteral("in  "));
+    EXPECT_EQ(Graphik->cm3->text(), QStringLiteral("1 inch"));
+    EXPECT_TRUE(Form1->Inch->isChecked());
+    EXPECT_FALSE(Graphik->ComboBox2a->isHidden());
+    EXPECT_TRUE(Graphik->ComboBox2->isHidden());
+    // 16 cm has no inch entry: the longest inch length stands in.
+    EXPECT_EQ(Graphik->ComboBox2a->currentText(), QStringLiteral("7"));
+    EXPECT_EQ(Graphik->XMax - Graphik->XMin, 14);
+    EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1/2 in"));
+    EXPECT_EQ(Einstellungen.Einheit, einheit);
+
+    Graphik->cm3->click();
+    EXPECT_EQ(Graphik->cm1->text(), QStringLiteral("cm"));
+    EXPECT_TRUE(Form1->cm->isChecked());
+    EXPECT_TRUE(Graphik->ComboBox2a->isHidden());
+    EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1 cm"));
+}
+
+TEST_F(Steuerung, StatusBarClicksChooseFunctionPanelsOnly)
+{
+    Funktionen[3]->SetTerm("f(x) = 3*x");
+    Graphik->StatusBar1->grab();  // panel widths by their texts
+    const QRect drei = Graphik->StatusBar1->PanelRect(3);
+    ASSERT_FALSE(drei.isEmpty());
+    QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, drei.center());
+    EXPECT_EQ(FunktionNr, 3);
+    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3*x"));
+    EXPECT_TRUE(Meldung.Meldungen.empty());
+
+    for (const QPoint p : {Graphik->StatusBar1->PanelRect(0).center(),
+                           QPoint(Graphik->StatusBar1->width() - 2, drei.center().y())}) {
+        QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, p);
+        EXPECT_EQ(FunktionNr, 3);
+    }
+    ASSERT_EQ(Meldung.Meldungen.size(), 2u);
+    EXPECT_EQ(Meldung.Meldungen[0], Txt(298) + QLatin1Char('\n') + Txt(299));
+    EXPECT_FALSE(Graphik->StatusKlickLaeuft);
+}
+
+TEST_F(Steuerung, NewFromTheBandKeepsTheMaximisedWindow)
+{
+    Form1->SpeedButton5Click();
+    ASSERT_TRUE(Graphik->isMaximized());
+    Funktionen[1]->SetTerm("f(x) = 4");
+    Graphik->SpeedButton15->click();
+    EXPECT_TRUE(Graphik->isMaximized());
+    EXPECT_FALSE(Graphik->LayoutHalten);
+    EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = x^2");
+    EXPECT_EQ(Graphik->focusWidget(), Graphik->Edit3);
+}
+
+TEST_F(Steuerung, ValueTableUnitWindowsAndLineStyleButtons)
+{
+    Form1->Wertetabelle1->setChecked(false);
+    Form2->hide();
+    Graphik->SpeedButton17->click();
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(Form1->Wertetabelle1->isChecked());
+    Graphik->SpeedButton17->click();
+    EXPECT_FALSE(Form2->isVisible());
+
+    Graphik->TrackBar2->setValue(5);
+    Graphik->BitBtn1->click();
+    EXPECT_TRUE(EinheitXDlg->isVisible());
+    EXPECT_EQ(EinheitXDlg->Edit->text(), QStringLiteral("Pi"));
+    EXPECT_EQ(EinheitXDlg->pos(), Graphik->GroupBox1->mapToGlobal(QPoint(Graphik->TrackBar1->x() + 24,
+                                                                          Graphik->GroupBox1->height())));
+    Graphik->TrackBar1->setValue(3);
+    Graphik->BitBtn2->click();
+    EXPECT_EQ(EinheitYDlg->Edit->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(EinheitYDlg->x(), EinheitXDlg->x() + EinheitXDlg->width() + 5);
+
+    Graphik->ComboBox4->setCurrentIndex(6);
+    Graphik->ComboBox4Change();
+    EXPECT_EQ(Funktionen[0]->GetLineStyle(), 6);
+    EXPECT_EQ(Form1->ComboBox2->currentIndex(), 6);
+}
+
+}  // namespace

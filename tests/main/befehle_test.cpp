@@ -1,0 +1,288 @@
+// The main window's commands: hot keys from either window, backspace and
+// clear, web links, popup buttons, the start template's one way in, the
+// style samples and presentation mode through the buttons.
+
+#include "druck_fakes.h"
+
+#include "engine/funktion.h"
+#include "graph/graphik.h"
+#include "main/export_dlg.h"
+#include "main/form1.h"
+#include "main/kopier_dlg.h"
+#include "main/druck_dlg.h"
+#include "main/wertetabelle_fenster.h"
+#include "platform/einstellungsordner.h"
+#include "platform/sprache.h"
+#include "tools/flaechen_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+// A line edit that takes every control key as its own, as line edits on
+// X11 do with Ctrl+K and Ctrl+U.
+class TX11Feld : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::ShortcutOverride &&
+            (static_cast<QKeyEvent*>(e)->modifiers() & Qt::ControlModifier)) {
+            e->accept();
+            return true;
+        }
+        return QLineEdit::event(e);
+    }
+};
+
+class Befehle : public DruckTest {
+protected:
+    // Makes `fenster` the active window with the focus in a line edit of its
+    // own; false where the platform has no active window.
+    static bool Aktivieren(QWidget* fenster, QLineEdit* feld)
+    {
+        fenster->show();
+        fenster->activateWindow();
+        QApplication::setActiveWindow(fenster);
+        feld->setFocus();
+        return QApplication::activeWindow() == fenster;
+    }
+};
+
+TEST_F(Befehle, HotKeysReachTheirCommandsFromEitherWindowAndLineEditsLetThemPass)
+{
+    struct TFall {
+        const char* Name;
+        QKeyCombination Taste;
+        std::function<void()> Vorher;
+        std::function<bool()> Wirkung;
+    };
+    const TFall faelle[] = {
+        {"Ctrl+P", Qt::CTRL | Qt::Key_P, [] { PunkteDlg->hide(); }, [] { return PunkteDlg->isVisible(); }},
+        {"Ctrl+S", Qt::CTRL | Qt::Key_S, [] { SenkrechteDlg->hide(); }, [] { return SenkrechteDlg->isVisible(); }},
+        {"Ctrl+F", Qt::CTRL | Qt::Key_F, [] { FlaechenDlg->hide(); }, [] { return FlaechenDlg->isVisible(); }},
+        {"Ctrl+F3", Qt::CTRL | Qt::Key_F3, [] { FunktionNr = 1; }, [] { return FunktionNr == 3; }},
+        {"Ctrl+F9", Qt::CTRL | Qt::Key_F9, [] { FunktionNr = 1; }, [] { return FunktionNr == 9; }},
+        {"F7", QKeyCombination(Qt::Key_F7), [] { WertetabKopierDlg->hide(); },
+         [] { return WertetabKopierDlg->isVisible(); }},
+        {"Ctrl+R", Qt::CTRL | Qt::Key_R, [] { Funktionen[1]->SetTerm("f(x) = 5"); },
+         [] { return Funktionen[1]->GetTerm() == "f(x) = x^2"; }},
+    };
+    QLineEdit* felder[] = {new TX11Feld(Form1->GroupBox1), new TX11Feld(Graphik->GroupBox3)};
+    QWidget* fenster[] = {Form1, Graphik};
+    for (int w = 0; w < 2; ++w) {
+        if (!Aktivieren(fenster[w], felder[w]))
+            GTEST_SKIP() << "no active window on this platform";
+        for (const TFall& f : faelle) {
+            f.Vorher();
+            Aktivieren(fenster[w], felder[w]);
+            QTest::keyClick(felder[w], f.Taste.key(), f.Taste.keyboardModifiers());
+            EXPECT_TRUE(f.Wirkung()) << f.Name << " in " << fenster[w]->objectName().toStdString();
+        }
+    }
+
+    // The keys whose targets come with other windows are bound to their
+    // menu items all the same.
+    int kreise = 0;
+    QObject::connect(Form1->Kreise1, &QAction::triggered, [&] { ++kreise; });
+    for (int w = 0; w < 2; ++w) {
+        Aktivieren(fenster[w], felder[w]);
+        QTest::keyClick(felder[w], Qt::Key_K, Qt::ControlModifier);
+    }
+    EXPECT_EQ(kreise, 2);
+}
+
+TEST_F(Befehle, PrintCopyAndExportItemsCallTheirCommands)
+{
+    Modal.Antwort = [](QDialog&) {};
+    Form1->Drucken1->trigger();
+    ASSERT_EQ(Modal.Gezeigt.size(), 1u);
+    EXPECT_EQ(Modal.Gezeigt[0], DruckDlg);
+    Form1->Druckereinrichtung1->trigger();
+    ASSERT_EQ(Modal.Gezeigt.size(), 2u);
+    EXPECT_EQ(Modal.Gezeigt[1], KopierDlg);
+
+    Modus = ModusPunkte;
+    Graphik->PunktButton->setChecked(true);
+    KopierDlg->R3->setChecked(true);
+    Form1->GraphenalsMetadatei1->trigger();
+    EXPECT_EQ(Ablage.Vektorbilder.size(), 1u);
+    // No construction stays pending: the origin tool, with its button.
+    EXPECT_EQ(Modus, ModusUrsprung);
+    EXPECT_TRUE(Graphik->UrsprungButton->isChecked());
+    Form1->GraphenalsBitmap1->trigger();
+    EXPECT_EQ(Ablage.Bilder.size(), 1u);
+
+    Form2->hide();
+    Form1->WertetabelleanWord1->trigger();
+    EXPECT_TRUE(WordDlg->isVisible());
+    EXPECT_TRUE(Form2->isVisible());
+}
+
+TEST_F(Befehle, BackspaceAndClearWorkOnTheSelectionAndKeepTheFocus)
+{
+    struct TFall {
+        QPushButton* TForm1::*Knopf;
+        int Caret;
+        int Auswahl;  // characters selected from the caret on, 0: none
+        const char* Text;
+        int CaretDanach;
+    };
+    const TFall faelle[] = {
+        {&TForm1::BitBtn1, 12, 0, "f(x) = x^2+", 11},   // left of the caret
+        {&TForm1::BitBtn1, 11, 0, "f(x) = x^21", 10},
+        {&TForm1::BitBtn1, 0, 0, "f(x) = x^2+1", 0},    // nothing at the start
+        {&TForm1::BitBtn1, 7, 3, "f(x) = +1", 7},       // the selection
+        {&TForm1::BitBtn2, 7, 3, "f(x) = +1", 9},       // the selection, caret at the end
+        {&TForm1::BitBtn2, 4, 0, "", 0},                // the whole text
+    };
+    for (const TFall& f : faelle) {
+        Form1->Edit1->setText(QStringLiteral("f(x) = x^2+1"));
+        Form1->Edit1->setCursorPosition(f.Caret);
+        if (f.Auswahl > 0)
+            Form1->Edit1->setSelection(f.Caret, f.Auswahl);
+        (Form1->*f.Knopf)->click();
+        EXPECT_EQ(Form1->Edit1->text(), QString::fromUtf8(f.Text)) << f.Caret;
+        EXPECT_EQ(Form1->Edit1->cursorPosition(), f.CaretDanach) << f.Caret;
+        // The editor's change handler ran: the graph window's mirror follows.
+        EXPECT_EQ(Graphik->Edit3->text(), Form1->Edit1->text());
+    }
+    EXPECT_EQ((Form1->BitBtn1)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ((Form1->BitBtn2)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(Befehle, WebLinksOpenTheAddressInTheirHintAndOnlyWebAddresses)
+{
+    for (QAction* a : {Form1->Inhalt1, Form1->Suchen1, Form1->Video1LineareFunktion1, Form1->Video2ZweiteFunktion1,
+                       Form1->Autor1})
+        a->trigger();
+    ASSERT_EQ(Oeffner.Geoeffnet.size(), 5u);
+    const int zeilen[] = {521, 524, 522, 523, 519};
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(Oeffner.Geoeffnet[i].toString(), Txt(zeilen[i]));
+
+    Form1->Inhalt1->setToolTip(QStringLiteral("file:///etc/passwd"));
+    Form1->Inhalt1->trigger();
+    Form1->Inhalt1Click(Form1->SpeedButton1);  // not a menu item
+    EXPECT_EQ(Oeffner.Geoeffnet.size(), 5u);
+}
+
+TEST_F(Befehle, PopupButtonsOpenTheirMenusAtTheButtonAndGiveTheCaretBack)
+{
+    Form1->move(0, 0);
+    Graphik->move(0, 0);
+    Graphik->CoolBar2->show();
+    struct TFall {
+        QAbstractButton* Knopf;
+        QMenu* Menue;
+        QPoint Ecke;  // in the button; nothing where the screen's edge may move the menu
+        QLineEdit* Feld;
+    };
+    const TFall faelle[] = {
+        {Form1->SitBtn3, Form1->PopupMenu1, QPoint(0, Form1->SitBtn3->height() - 2), Form1->Edit1},
+        {Form1->SpeedButton16, Form1->PopupMenu2, QPoint(0, Form1->SpeedButton16->height()), Form1->Edit1},
+        {Form1->SpeedButton14, Graphik->PopupMenu1, QPoint(0, Form1->SpeedButton14->height()), Form1->Edit1},
+        {Graphik->SpeedButton4, Graphik->PopupMenu1, QPoint(0, Graphik->SpeedButton4->height()), Graphik->Edit3},
+        {Graphik->SpeedButton14, Form1->PopupMenu2, QPoint(0, Graphik->SpeedButton14->height()), Graphik->Edit3},
+        {Graphik->SitBtn3, Form1->PopupMenu1, QPoint(-1, -1), Graphik->Edit3},
+    };
+    for (const TFall& f : faelle) {
+        const std::string name = f.Knopf->objectName().toStdString();
+        f.Feld->setCursorPosition(0);
+        f.Knopf->click();
+        EXPECT_TRUE(f.Menue->isVisible()) << name;
+        if (f.Ecke != QPoint(-1, -1)) {
+            EXPECT_EQ(f.Menue->pos(), f.Knopf->mapToGlobal(f.Ecke)) << name;
+        }
+        f.Menue->hide();
+        EXPECT_EQ(f.Feld->cursorPosition(), f.Feld->text().size()) << name;
+    }
+}
+
+TEST_F(Befehle, OnlyAMousePressOnTheNewButtonBringsTheStartTemplate)
+{
+    // A template whose function 1 is "f(x) = 7".
+    Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+    ASSERT_TRUE(EinstellungsordnerAnlegen());
+    ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
+    Einstellungen.Startvorlage = 1;
+    auto geladen = [] { return Funktionen[1]->GetTerm() == "f(x) = 7"; };
+
+    // A request left from before is not taken by the menu, an example or
+    // the graph window's New.
+    Form1->StartvorlageLaden = true;
+    Form1->Neu1->trigger();
+    EXPECT_FALSE(geladen());
+    Form1->StartvorlageLaden = true;
+    Graphik->CoolBar2->show();
+    QTest::mousePress(Graphik->SpeedButton15, Qt::LeftButton);
+    QTest::mouseRelease(Graphik->SpeedButton15, Qt::LeftButton);
+    EXPECT_FALSE(geladen());
+    Form1->StartvorlageLaden = true;
+    Frage.Antwort = QMessageBox::Yes;
+    Form1->findChild<QAction*>(QStringLiteral("Punkte2"))->trigger();
+    EXPECT_FALSE(geladen());
+
+    QTest::mouseClick(Form1->SpeedButton3, Qt::LeftButton);
+    EXPECT_TRUE(geladen());
+    EXPECT_FALSE(Form1->StartvorlageLaden);
+}
+
+TEST_F(Befehle, StyleListsDrawTheSelectedFunctionsSamples)
+{
+    Funktionen[0]->SetColor(clRed);
+    const QSize groesse(80, 16);
+    for (TStilListe* liste : {static_cast<TStilListe*>(Form1->ComboBox2), Graphik->ComboBox4}) {
+        const QImage linie = liste->ItemBild(2, groesse);  // solid, 5 pixels
+        EXPECT_EQ(linie.pixelColor(40, 8), QColor(Qt::red));
+        EXPECT_EQ(linie.pixelColor(40, 2), QColor(230, 255, 200));
+        EXPECT_EQ(linie.pixelColor(2, 8), QColor(230, 255, 200));
+        // Points only: red discs at d = 8 from both ends and in the middle,
+        // no line between them.
+        const QImage punkte = liste->ItemBild(9, groesse);
+        for (const int x : {8, 40, 71})
+            EXPECT_EQ(punkte.pixelColor(x, 8), QColor(Qt::red)) << x;
+        EXPECT_EQ(punkte.pixelColor(24, 8), QColor(230, 255, 200));
+        EXPECT_EQ(liste->ItemBild(10, groesse).pixelColor(24, 8), QColor(Qt::red));
+    }
+}
+
+TEST_F(Befehle, PresentationRoundTripThroughBothButtons)
+{
+    Form1->SpeedButton5->click();
+    EXPECT_TRUE(Graphik->isMaximized());
+    EXPECT_FALSE(Graphik->CoolBar2->isHidden());
+    EXPECT_EQ(Graphik->SpeedButton5->x() + Graphik->SpeedButton5->width() + 1, Graphik->CoolBar2->width());
+
+    // The function hot keys now go to the graph window's equation.
+    Form1->F11_F91[2]->trigger();
+    EXPECT_EQ(FunktionNr, 3);
+    EXPECT_EQ(Graphik->focusWidget(), Graphik->Edit3);
+    EXPECT_EQ(Graphik->Edit3->cursorPosition(), Graphik->Edit3->text().size());
+
+    Graphik->SpeedButton5->click();
+    EXPECT_FALSE(Graphik->isMaximized());
+    EXPECT_TRUE(Graphik->CoolBar2->isHidden());
+    EXPECT_TRUE(Form1->isVisible());
+    Form1->F11_F91[1]->trigger();
+    EXPECT_EQ(FunktionNr, 2);
+    EXPECT_EQ(Form1->focusWidget(), Form1->Edit1);
+}
+
+}  // namespace
