@@ -1,354 +1,260 @@
-// The preview's numbers: samples with the tangent and normal through them,
-// sizes, the pixel mapping, the steps of one tick and the parabola's columns.
+// The preview's numbers and texts. Every term is compiled by the term engine
+// and evaluated against the numbers it came from.
 #include "engine/funktion.h"
 #include "engine/vorschau.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
+const TVorschauSprache Englisch{'.', "Tangent", "Normal", "not defined"};
+
 // A compiled term as the preview samples it.
-struct TTerm {
-    TFunktion f;
-    explicit TTerm(const std::string& term) { f.SetTerm(term); }
-    TWertAn Wert()
-    {
-        return [this](long double x) -> std::optional<long double> {
-            f.Evaluate(x, 0.0L);
-            if (f.GetValueValid() && f.GetCompiled())
-                return f.GetValue();
-            return std::nullopt;
-        };
-    }
-};
-
-TEST(VorschauProben, TangentAndNormalOfXSquaredAtOne)
+TWertAn Wert(TFunktion& f)
 {
-    TTerm q("f(x) = x^2");
-    const TAbtastung t = Abtasten(q.Wert(), 1.0, true);
-    EXPECT_TRUE(t.Mitte && t.Rechts && t.Links && t.Gueltig);
-    EXPECT_DOUBLE_EQ(t.Y, 1.0);
-    EXPECT_NEAR(t.M, 2.0, 1e-12);
-    // Through the left sample point (0.999 | 0.998001).
-    EXPECT_NEAR(t.B, -0.999999, 1e-12);
-
-    // The normal goes through its foot point (1 | 1): b = 1 + 0.5 * 1. The
-    // left sample point would give 1.4975, which prints the same.
-    const TAbtastung n = Abtasten(q.Wert(), 1.0, false);
-    EXPECT_TRUE(n.Gueltig);
-    EXPECT_NEAR(n.M, -0.5, 1e-12);
-    EXPECT_NEAR(n.B, 1.5, 1e-12);
-    EXPECT_NEAR(n.Y - n.M * 1.0, n.B, 1e-12);
+    return [&f](long double x) -> std::optional<long double> {
+        f.Evaluate(x, 0.0L);
+        return f.GetValueValid() ? std::optional<long double>(f.GetValue()) : std::nullopt;
+    };
 }
 
-TEST(VorschauProben, UndefinedOrUnrepresentableSamplesMakeNoTangentOrNormal)
+// v to three significant digits, halves away from zero, as the term carries
+// it; within 1e-5 of 0 (and, for a factor, of 1 or -1) it is that value.
+long double Drei(double v, bool eins = false)
 {
+    if (std::fabs(v) < 1e-5)
+        return 0;
+    if (eins && std::fabs(std::fabs(v) - 1) < 1e-5)
+        return v > 0 ? 1 : -1;
+    const long double s = std::pow(10.0L, std::floor(std::log10(std::fabs(v))) - 2);
+    return std::round(v / s) * s;
+}
+
+TEST(Vorschau, TangentAndNormalExistOnlyWithThreeSamplesAndARepresentableSlope)
+{
+    TFunktion q;
+    q.SetTerm("f(x) = x^2");
+    const TAbtastung t = Abtasten(Wert(q), 1.0, true);
+    ASSERT_TRUE(t.Gueltig);
+    EXPECT_NEAR(t.M, 2.0, 1e-12);
+    EXPECT_EQ(LineEquationText(t.M, t.B, true, true, TVorschauSprache{}), "y = 2 x -1 ");
+    EXPECT_EQ(LineFunctionTerm(t.M, t.B, true, ','), "y(x) = 2*x-1");
+    // The normal through its foot point (1 | 1); through the left sample it
+    // would be 1.4975, which prints the same.
+    const TAbtastung n = Abtasten(Wert(q), 1.0, false);
+    EXPECT_NEAR(n.M, -0.5, 1e-12);
+    EXPECT_NEAR(n.B, 1.5, 1e-12);
+
     struct Fall {
         const char* term;
         double x;
-        bool tangente;
-        bool mitte, rechts, links, gueltig;
+        bool tangente, gueltig;
     };
-    const Fall faelle[] = {
-        // Normal at an extremum: the tangent is flat.
-        {"f(x) = x^2", 0, false, true, true, true, false},
-        {"f(x) = x^2", 0, true, true, true, true, true},
-        // Steeper than 1e7: the normal would be flatter than 1e-7.
-        {"f(x) = 20000000*x", 1, false, true, true, true, false},
-        {"f(x) = 5000000*x", 1, false, true, true, true, true},
-        // The left sample is undefined.
-        {"f(x) = sqrt(x)", 0, true, true, true, false, false},
-        {"f(x) = sqrt(x)", 0, false, true, true, false, false},
-        // Only the middle is missing (a gap at 0).
-        {"f(x) = x/x", 0, true, false, true, true, false},
-        {"f(x) = ln(x)", -1, true, false, false, false, false},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(std::string(f.term) + " at " + std::to_string(f.x));
-        TTerm q(f.term);
-        ASSERT_TRUE(q.f.GetCompiled());
-        const TAbtastung a = Abtasten(q.Wert(), f.x, f.tangente);
-        EXPECT_EQ(a.Mitte, f.mitte);
-        EXPECT_EQ(a.Rechts, f.rechts);
-        EXPECT_EQ(a.Links, f.links);
-        EXPECT_EQ(a.Gueltig, f.gueltig);
+    for (const Fall& f : {Fall{"f(x) = x^2", 0, false, false},  // normal at the extremum
+                          Fall{"f(x) = 20000000*x", 0, false, false}, Fall{"f(x) = 5000000*x", 0, false, true},
+                          Fall{"f(x) = sqrt(x)", 0, true, false}, Fall{"f(x) = x/x", 0, true, false}}) {
+        TFunktion g;
+        g.SetTerm(f.term);
+        EXPECT_EQ(Abtasten(Wert(g), f.x, f.tangente).Gueltig, f.gueltig) << f.term;
     }
-
-    // Values a double cannot hold are undefined; a slope that overflows a
-    // double is no slope.
-    const TAbtastung riesig = Abtasten([](long double) { return std::optional<long double>(1e400L); }, 0, true);
-    EXPECT_FALSE(riesig.Mitte || riesig.Rechts || riesig.Links || riesig.Gueltig);
-    const TAbtastung steil = Abtasten(
-        [](long double x) { return std::optional<long double>(x > 0 ? 1e308L : x < 0 ? -1e308L : 0.0L); }, 0, true);
-    EXPECT_TRUE(steil.Mitte && steil.Rechts && steil.Links);
-    EXPECT_FALSE(steil.Gueltig);
-
+    // Values and slopes a double cannot hold are undefined.
+    EXPECT_FALSE(Abtasten([](long double) { return std::optional<long double>(1e400L); }, 0, true).Mitte);
+    const auto steil = [](long double x) { return std::optional<long double>(x > 0 ? 1e308L : -1e308L); };
+    EXPECT_FALSE(Abtasten(steil, 0, true).Gueltig);
     // A sampler that fails ends the sampling; what was taken stands.
-    int n = 0;
+    int n2 = 0;
     const TAbtastung abbruch = Abtasten(
-        [&n](long double) -> std::optional<long double> {
-            if (++n == 2)
+        [&n2](long double) -> std::optional<long double> {
+            if (++n2 == 2)
                 throw std::runtime_error("kaputt");
             return 1.0L;
         },
         0, true);
     EXPECT_TRUE(abbruch.Mitte);
-    EXPECT_FALSE(abbruch.Rechts || abbruch.Links || abbruch.Gueltig);
-    EXPECT_FALSE(Abtasten(nullptr, 0, true).Mitte);
+    EXPECT_FALSE(abbruch.Rechts || abbruch.Gueltig);
 }
 
-TEST(VorschauMasse, SizesFollowTheZoomAndThePageScale)
+// The term compiles and agrees with `soll` at several x.
+template <typename F>
+void PruefeTerm(const std::string& term, F soll)
 {
-    // The default view, -5..6 across 440 pixels: 40 pixels per cm.
-    TVorschauAbbildung a;
-    a.BildBreite = 440;
-    a.BildHoehe = 400;
-    const TVorschauMasse m = VorschauMasse(a, 1.0);
-    EXPECT_EQ(m.s, 11);
-    EXPECT_EQ(m.W18, 2);
-    EXPECT_EQ(m.W135, 1);
-    EXPECT_EQ(m.W28, 3);
-    EXPECT_EQ(m.r1, 3);
-    EXPECT_EQ(m.r2, 4);
-    EXPECT_EQ(m.SpurRechts, 3);
-    EXPECT_EQ(m.SpurLinks, 2);
-    EXPECT_EQ(m.RandLinks, 2);
-    EXPECT_EQ(m.Schrift, 11);
-
-    // Inch mode: s shrinks by 1.27, the curve pen is scaled back.
-    const TVorschauMasse zoll = VorschauMasse(a, 1.27);
-    EXPECT_EQ(zoll.s, 8);
-    EXPECT_EQ(zoll.W18, 1);  // Round(8 * 1.8 * 1.27) div 10
-    EXPECT_EQ(VorschauMasse(a, 1.27).W28, 2);
-
-    // A view so wide that s is 0 still gives a font of 1 point; a picture
-    // without extent gives bounded sizes.
-    a.XMin = -50000;
-    a.XMax = 50000;
-    const TVorschauMasse klein = VorschauMasse(a, 1.0);
-    EXPECT_EQ(klein.s, 0);
-    EXPECT_EQ(klein.Schrift, 1);
-    a.BildBreite = 0;
-    const TVorschauMasse leer = VorschauMasse(a, 1.0);
-    EXPECT_LE(leer.s, 100000);
-    EXPECT_EQ(leer.Schrift, 1000);
-
-    // 11 points on 96 dots per inch: 15 pixels, negative.
-    EXPECT_EQ(SchriftHoehe(11), -15);
-    EXPECT_EQ(SchriftHoehe(10), -13);
-    EXPECT_EQ((SchriftHoehe(11) - 6) / 2, -10);
+    SCOPED_TRACE(term);
+    TFunktion f;
+    f.SetTerm(term);
+    ASSERT_TRUE(f.GetCompiled());
+    for (const long double x : {-3.5L, 0.0L, 0.25L, 2.0L, 7.0L}) {
+        f.Evaluate(x, 0.0L);
+        const double s = static_cast<double>(soll(x));
+        EXPECT_NEAR(static_cast<double>(f.GetValue()), s, 1e-9 * (1 + std::fabs(s))) << static_cast<double>(x);
+    }
 }
 
-TEST(VorschauAbbildung, PixelsRoundHalfToEvenAndSaturate)
+TEST(Vorschau, EveryTermCompilesToTheLineOrParabolaItCameFrom)
 {
-    // 30 pixels per unit, origin at (150, 240).
-    TVorschauAbbildung a;
-    a.BildBreite = 330;
-    a.BildHoehe = 300;
-    EXPECT_EQ(a.WorldToPixelX(0), 150);
-    EXPECT_EQ(a.WorldToPixelX(1), 180);
-    EXPECT_EQ(a.WorldToPixelY(1), 210);
-    TVorschauAbbildung grob;  // 2 pixels per unit: exact halves
-    grob.BildBreite = 22;
-    EXPECT_EQ(grob.WorldToPixelX(0.25), 10);  // 10.5 -> 10
-    EXPECT_EQ(grob.WorldToPixelX(0.75), 12);  // 11.5 -> 12
-    EXPECT_DOUBLE_EQ(a.PixelToWorldX(180), 1.0);
-    EXPECT_DOUBLE_EQ(a.PixelToWorldY(-2), 8.0 + 2.0 / 30);
-    a.EinheitX = 2;
-    a.EinheitY = 0.5;
-    EXPECT_EQ(a.WorldToPixelX(2), 180);
-    EXPECT_EQ(a.WorldToPixelY(0.5), 210);
-
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(a.WorldToPixelX(1e300), VorschauPixelGrenze);
-    EXPECT_EQ(a.WorldToPixelY(1e300), -VorschauPixelGrenze);
-    EXPECT_EQ(a.WorldToPixelX(-inf), -VorschauPixelGrenze);
-    EXPECT_EQ(a.WorldToPixelY(std::nan("")), 0);
-    a.XMax = a.XMin;  // no extent: no division result reaches the pixels
-    EXPECT_EQ(a.WorldToPixelX(0), VorschauPixelGrenze);
+    for (const char trenner : {',', '.'}) {
+        for (const double m : {2.0, -0.5, 1.0, -1.0, 1 + 9e-6, -1 - 9e-6, 1 + 2e-5, 9e-6, 2e-5, 123.456, -98765.4,
+                               1.2345e12})
+            for (const double b : {0.0, -0.999999, 1.5, 9e-6, -2.2e-5, 1234.5})
+                PruefeTerm(LineFunctionTerm(m, b, true, trenner), [&](long double x) {
+                    return (std::fabs(m - 1) <= 1e-5 ? 1 : Drei(m, true)) * x + Drei(b);
+                });
+        for (const double d : {0.0, -2.0, 0.5, 9e-6, -2e-5, -1234.5})
+            for (const double e : {0.0, 3.0, -0.125})
+                for (const double a : {1.0, -1.0, 2.0, 9e-6, 2e-5, 1 + 9e-6, -250.5})
+                    PruefeTerm(ParabolaFunctionTerm(d, e, a, trenner), [&](long double x) {
+                        return Drei(a, true) * (x - Drei(d)) * (x - Drei(d)) + Drei(e);
+                    });
+    }
 }
 
-class VorschauTick : public ::testing::Test {
-protected:
-    TVorschauEingabe Ein(std::int32_t modus, double x, double y)
-    {
+TEST(Vorschau, EquationTextsAtTheNearValueBoundaries)
+{
+    struct Gerade {
+        double m, b;
+        const char* text;  // English
+        const char* term;  // German
+    };
+    for (const Gerade& g : {Gerade{1, 3, "y = x +3 ", "y(x) = x+3 "}, Gerade{0.5, 9e-6, "y = 0.5 x ", "y(x) = 0,5*x"},
+                            Gerade{0.5, -1.1e-5, "y = 0.5 x -1.1E-5 ", "y(x) = 0,5*x-1,1E-5"},
+                            Gerade{1 + 9e-6, -2, "y = x -2 ", "y(x) = x-2 "}, Gerade{1 + 1.1e-5, 0, "y = 1 x ", "y(x) = 1*x"},
+                            Gerade{-1 + 9e-6, 2, "y = -x +2 ", "y(x) = -x +2"}, Gerade{-1, 0, "y = -x ", "y(x) = -x"},
+                            Gerade{9e-6, -2.5, "y = -2.5 ", "y(x) = -2,5"}, Gerade{1.1e-5, 0, "y = 1.1E-5 x ", "y(x) = 1,1E-5*x"}}) {
+        EXPECT_EQ(LineEquationText(g.m, g.b, true, true, Englisch), g.text);
+        EXPECT_EQ(LineFunctionTerm(g.m, g.b, true, ','), g.term);
+    }
+    EXPECT_EQ(LineEquationText(0.5, 2, true, true, TVorschauSprache{}), "y = 0,5 x +2 ");
+    EXPECT_EQ(LineEquationText(2, 1, false, false, TVorschauSprache{}), " Normale nicht definiert");
+    EXPECT_EQ(LineEquationText(2, 1, false, true, Englisch), " Tangent not defined");
+    EXPECT_EQ(LineFunctionTerm(2, 1, false, ','), "f(x) =");
+
+    struct Parabel {
+        std::int32_t modus;
+        double v, d, e, a;
+        const char* text;
+    };
+    for (const Parabel& p :
+         {Parabel{ModusParabelD, 2, 0, 0, 0, "y = (x -2 )\xC2\xB2"}, Parabel{ModusParabelD, -2, 0, 0, 0, "y = (x +2 )\xC2\xB2"},
+          Parabel{ModusParabelD, 9e-6, 0, 0, 0, "  y = x\xC2\xB2"}, Parabel{ModusParabelE, 0, -1, 0, 0, "y = (x +1 )\xC2\xB2 +0"},
+          Parabel{ModusParabelE, -2, 9e-6, 0, 0, "y = x\xC2\xB2 -2"}, Parabel{ModusParabelA, 0, 1, -2, -1, "y = -(x -1 )\xC2\xB2 -2"},
+          Parabel{ModusParabelA, 0, 1, 2, 1 + 9e-6, "y = (x -1 )\xC2\xB2 +2"},
+          Parabel{ModusParabelA, 0, 1, 2, 1 + 1.1e-5, "y = 1(x -1 )\xC2\xB2 +2"},
+          Parabel{ModusParabelA, 0, 0, -3, 0.5, "y = 0,5x\xC2\xB2 -3"}, Parabel{ModusParabelA, 0, 1, 2, 9e-6, "y = 2"}})
+        EXPECT_EQ(ParabolaEquationText(p.modus, p.v, p.d, p.e, p.a, ','), p.text) << p.modus << " " << p.v;
+    EXPECT_EQ(ParabolaEquationText(ModusParabelA, 0, 1, -2, -0.5, '.'), "y = -0.5(x -1 )\xC2\xB2 -2");
+    EXPECT_EQ(ParabolaFunctionTerm(1, -2, -1, ','), "y(x) = -(x -1 )^2 -2");
+    EXPECT_EQ(ParabolaFunctionTerm(1, 0, 0.5, ','), "y(x) = 0,5*(x -1 )^2");
+}
+
+TEST(Vorschau, CoordinateTextsForEverySnapStepNeverMinusZero)
+{
+    struct Fall {
+        std::int32_t modus;
+        int raster;
+        double x, y;
+        const char* koord;
+        int breite;
+    };
+    for (const Fall& f : {Fall{ModusPunkte, 0, 2, -1, "P(2|-1)", 56}, Fall{ModusKreisMitte, 1, 2.5, -0.5, "M(2,5|-0,5)", 73},
+                          Fall{ModusKreisRadius, 2, 0.1, 0, "R(0,1|0,0)", 73},
+                          Fall{ModusSenkrechte, 3, -0.0, -0.01, "P(0,00|-0,01)", 90},
+                          Fall{ModusParabelD, 4, 1.234, 5, "S(1,234|0)", 107},
+                          // A function value: at least two decimals, no "-0".
+                          Fall{ModusSpur, 0, 1, -0.004, "T(1|0,00)", 85}, Fall{ModusSpur, 1, 1.5, -0.0001, "T(1,5|0,00)", 85},
+                          Fall{ModusSpur, 3, 1.25, 1.5625, "T(1,25|1,563)", 100},
+                          Fall{ModusTangente, 4, -0.001, 1e-6, "B(-0,001|0,0000)", 115}}) {
+        const TKoordinaten k = FormatCursorCoordinates(f.modus, true, f.raster, f.x, f.y, true, 0, 0, ',');
+        EXPECT_EQ(k.KoordText, f.koord);
+        EXPECT_EQ(k.Breite, f.breite) << f.koord;
+    }
+    EXPECT_EQ(FormatCursorCoordinates(ModusSpur, true, 3, 0.5, 0, false, 0, 0, '.').KoordText, "T(0.50| --- )");
+    EXPECT_EQ(FormatCursorCoordinates(ModusTangente, false, 2, 1, 1, true, 0, 0, ',').KoordText, "N(1,0|1,00)");
+    // The parabola's later steps show the vertex so far.
+    EXPECT_EQ(FormatCursorCoordinates(ModusParabelA, true, 3, 9, 9, true, 2, -0.5, ',').KoordText, "S(2,00|-0,50)");
+}
+
+TEST(Vorschau, ATickLeavesEachStepsValues)
+{
+    TVorschauStand st;
+    TFlagge flagge;
+    const auto tick = [&](std::int32_t modus, double x, double y) {
         TVorschauEingabe e;
         e.Modus = modus;
         e.X = x;
         e.Y = y;
-        return e;
-    }
-    TVorschauStand Stand;
-    TFlagge Flagge;
-};
+        return VorschauRechnen(e, st, flagge);
+    };
+    EXPECT_EQ(tick(ModusGeradeM, 2, 1).Gleichung, "y = 0,5 x ");
+    // On the y axis: no slope, no frame, the slope so far kept.
+    EXPECT_FALSE(tick(ModusGeradeM, 0, 1).Zeichnen);
+    EXPECT_FALSE(st.Gueltig);
+    EXPECT_EQ(tick(ModusGeradeB, 3, 2).Gleichung, "y = 0,5 x +2 ");
+    EXPECT_TRUE(st.Gueltig);
+    EXPECT_EQ(st.VorschauTerm, "y(x) = 0,5*x +2");
 
-TEST_F(VorschauTick, LineStepsLeaveSlopeAndTerm)
-{
-    // Step 1 at (2 | 1): slope 0.5.
-    TVorschauErgebnis r = VorschauRechnen(Ein(ModusGeradeM, 2, 1), Stand, Flagge);
-    EXPECT_TRUE(r.Zeichnen);
-    EXPECT_TRUE(Stand.Gueltig);
-    EXPECT_DOUBLE_EQ(Stand.SteigungM, 0.5);
-    EXPECT_EQ(r.Gleichung, "y = 0,5 x ");
-    EXPECT_EQ(r.Koordinaten.KoordText, "P(2,00|1,00)");
-    r = VorschauRechnen(Ein(ModusGeradeM, -2, 1), Stand, Flagge);
-    EXPECT_DOUBLE_EQ(r.M, -0.5);
-    // On the y axis: no slope, nothing drawn, the slope so far kept.
-    r = VorschauRechnen(Ein(ModusGeradeM, 0, 1), Stand, Flagge);
-    EXPECT_FALSE(r.Zeichnen);
-    EXPECT_FALSE(Stand.Gueltig);
-    EXPECT_DOUBLE_EQ(Stand.SteigungM, -0.5);
+    tick(ModusParabelD, 1, 5);
+    tick(ModusParabelE, 7, 2);
+    st.Gueltig = false;  // left over from a normal elsewhere
+    EXPECT_EQ(tick(ModusParabelA, 7, 4).Gleichung, "y = 2(x -1 )\xC2\xB2 +2");
+    EXPECT_TRUE(st.Gueltig);
+    EXPECT_EQ(st.VorschauTerm, "y(x) = 2*(x -1 )^2 +2");
 
-    // Step 2: the intercept is the pointer's y; the term is adopted.
-    r = VorschauRechnen(Ein(ModusGeradeB, 3, 2), Stand, Flagge);
-    EXPECT_TRUE(Stand.Gueltig);
-    EXPECT_DOUBLE_EQ(r.B, 2);
-    EXPECT_EQ(r.Gleichung, "y = -0,5 x +2 ");
-    EXPECT_EQ(Stand.VorschauTerm, "y(x) = -0,5*x +2");
-    EXPECT_DOUBLE_EQ(Stand.SteigungM, -0.5);
+    // An undefined tangent keeps the term of the last one.
+    TVorschauEingabe e;
+    e.Modus = ModusTangente;
+    const TVorschauErgebnis r = VorschauRechnen(e, st, flagge);
+    EXPECT_FALSE(r.Figur || st.Gueltig);
+    EXPECT_EQ(r.Gleichung, " Tangente nicht definiert");
+    EXPECT_EQ(st.VorschauTerm, "y(x) = 2*(x -1 )^2 +2");
+
+    flagge.MittelX = 1;
+    flagge.MittelY = 2;
+    const TVorschauErgebnis k = tick(ModusKreisRadius, 3.5, 2);
+    EXPECT_EQ(k.Gleichung + k.Gleichung2, "M(1|2)   r = 2,5");
+    EXPECT_EQ(tick(ModusKreisRadius, 2, 3).Gleichung2, "r = 1,414");
 }
 
-TEST_F(VorschauTick, TangentAdoptsATermOnlyWhileItExists)
-{
-    TTerm q("f(x) = x^2");
-    TVorschauEingabe e = Ein(ModusTangente, 1, 99);
-    e.Proben = Abtasten(q.Wert(), 1, true);
-    TVorschauErgebnis r = VorschauRechnen(e, Stand, Flagge);
-    EXPECT_TRUE(r.Figur);
-    EXPECT_DOUBLE_EQ(r.Y, 1);  // the function value, not the pointer's y
-    EXPECT_EQ(r.Gleichung, "y = 2 x -1 ");
-    EXPECT_EQ(Stand.VorschauTerm, "y(x) = 2*x-1");
-    EXPECT_EQ(r.Koordinaten.KoordText, "B(1,00|1,000)");
-
-    // The normal at the extremum: the box says so, the term stays.
-    e = Ein(ModusTangente, 0, 0);
-    e.IstTangente = false;
-    e.Proben = Abtasten(q.Wert(), 0, false);
-    r = VorschauRechnen(e, Stand, Flagge);
-    EXPECT_FALSE(r.Figur);
-    EXPECT_FALSE(Stand.Gueltig);
-    EXPECT_TRUE(r.Zeichnen);  // the box is still shown
-    EXPECT_EQ(r.Gleichung, " Normale nicht definiert");
-    EXPECT_EQ(Stand.VorschauTerm, "y(x) = 2*x-1");
-
-    // The trace point off the graph: nothing drawn, " --- " for y.
-    TTerm w("f(x) = sqrt(x)");
-    e = Ein(ModusSpur, -1, 5);
-    e.Proben = Abtasten(w.Wert(), -1, true);
-    r = VorschauRechnen(e, Stand, Flagge);
-    EXPECT_FALSE(r.Zeichnen);
-    EXPECT_FALSE(Stand.Gueltig);
-    EXPECT_EQ(r.Koordinaten.KoordText, "T(-1,00| --- )");
-    // At its end point the trace point exists, though the tangent does not.
-    e = Ein(ModusSpur, 0, 5);
-    e.Proben = Abtasten(w.Wert(), 0, true);
-    r = VorschauRechnen(e, Stand, Flagge);
-    EXPECT_TRUE(r.Zeichnen);
-    EXPECT_TRUE(Stand.Gueltig);
-    EXPECT_EQ(r.Koordinaten.YText, "0,000");
-}
-
-TEST_F(VorschauTick, ParabolaStepsBuildTheVertexForm)
-{
-    TVorschauErgebnis r = VorschauRechnen(Ein(ModusParabelD, 1, 5), Stand, Flagge);
-    EXPECT_DOUBLE_EQ(Stand.VerschiebungD, 1);
-    EXPECT_EQ(r.Gleichung, "y = (x -1 )\xC2\xB2");
-    EXPECT_EQ(r.Koordinaten.KoordText, "S(1,00|0)");
-    r = VorschauRechnen(Ein(ModusParabelE, 7, 2), Stand, Flagge);
-    EXPECT_DOUBLE_EQ(Stand.VerschiebungE, 2);
-    EXPECT_EQ(r.Gleichung, "y = (x -1 )\xC2\xB2 +2");
-    EXPECT_EQ(r.Koordinaten.KoordText, "S(1,00|2,00)");
-    // Step 3: the pointer's height one unit right of the vertex.
-    Stand.Gueltig = false;  // left over from a normal elsewhere
-    r = VorschauRechnen(Ein(ModusParabelA, 7, 4), Stand, Flagge);
-    EXPECT_DOUBLE_EQ(Stand.FaktorA, 2);
-    EXPECT_TRUE(Stand.Gueltig);
-    EXPECT_EQ(r.Gleichung, "y = 2(x -1 )\xC2\xB2 +2");
-    EXPECT_EQ(Stand.VorschauTerm, "y(x) = 2*(x -1 )^2 +2");
-    EXPECT_EQ(r.Koordinaten.KoordText, "S(1,00|2,00)");
-    EXPECT_DOUBLE_EQ(Stand.VerschiebungD, 1);
-}
-
-TEST_F(VorschauTick, CircleRadiusAndItsTexts)
-{
-    Flagge.MittelX = 1;
-    Flagge.MittelY = 2;
-    TVorschauErgebnis r = VorschauRechnen(Ein(ModusKreisRadius, 3.5, 2), Stand, Flagge);
-    EXPECT_DOUBLE_EQ(Flagge.RandX, 3.5);
-    EXPECT_DOUBLE_EQ(Flagge.RandY, 2);
-    EXPECT_DOUBLE_EQ(Flagge.Radius, 2.5);
-    EXPECT_EQ(Flagge.RadiusText, "2,5");
-    EXPECT_EQ(r.Gleichung, "M(1|2)   ");
-    EXPECT_EQ(r.Gleichung2, "r = 2,5");
-    Flagge.MittelX = 0;
-    Flagge.MittelY = 0;
-    VorschauRechnen(Ein(ModusKreisRadius, 3, 4), Stand, Flagge);
-    EXPECT_DOUBLE_EQ(Flagge.Radius, 5);
-    VorschauRechnen(Ein(ModusKreisRadius, 1, 1), Stand, Flagge);
-    EXPECT_EQ(Flagge.RadiusText, "1,414");
-
-    // The vertical and the modes without a preview.
-    EXPECT_EQ(VorschauRechnen(Ein(ModusSenkrechte, 1.5, 0), Stand, Flagge).Gleichung, "x = 1,50");
-    EXPECT_TRUE(VorschauRechnen(Ein(ModusPunkte, 1, 1), Stand, Flagge).Gleichung.empty());
-    EXPECT_FALSE(VorschauRechnen(Ein(ModusUrsprung, 1, 1), Stand, Flagge).Zeichnen);
-}
-
-TEST(VorschauParabel, ColumnsStayInsideThePictureAndFollowTheCurve)
+TEST(Vorschau, PixelsSaturateFontsStayReadableParabolaColumnsStayInThePicture)
 {
     // 30 pixels per unit, origin at (150, 240), picture 331 x 301.
     TVorschauAbbildung a;
     a.BildBreite = 330;
     a.BildHoehe = 300;
-    // Step 3 with vertex (1 | 2) and a = 2: the curve leaves the top edge
-    // at 1 +- sqrt((8 + 1/30 - 2) / 2).
-    const auto p = ParabelPunkte(a, ModusParabelA, 1, 2, 2, 1, 2, 331, 301);
-    ASSERT_FALSE(p.empty());
-    const double w = std::sqrt((8.0 + 1.0 / 30 - 2) / 2);
-    EXPECT_EQ(p.front().X, a.WorldToPixelX(1 - w));
-    EXPECT_EQ(p.back().X, a.WorldToPixelX(1 + w));
-    for (std::size_t i = 1; i < p.size(); ++i)
-        EXPECT_EQ(p[i].X, p[i - 1].X + 1);
-    // At the vertex column and one unit right of it.
-    const auto bei = [&](int spalte) {
-        for (const TPixel& q : p)
-            if (q.X == spalte)
-                return q.Y;
-        return -1;
-    };
-    EXPECT_EQ(bei(180), a.WorldToPixelY(2));
-    EXPECT_EQ(bei(210), a.WorldToPixelY(4));
+    EXPECT_EQ(a.WorldToPixelY(1e300), -VorschauPixelGrenze);
+    EXPECT_EQ(a.WorldToPixelX(std::nan("")), 0);
+    TVorschauAbbildung grob;  // 2 pixels per unit: 10.5 and 11.5
+    grob.BildBreite = 22;
+    EXPECT_EQ(grob.WorldToPixelX(0.25), 10);
+    EXPECT_EQ(grob.WorldToPixelX(0.75), 12);
 
-    // A view a thousand units tall: the columns end just beyond the edges.
+    const TVorschauMasse m = VorschauMasse(grob, 1.0);  // s = Round(0.26928 * 2) = 1
+    EXPECT_EQ(m.s, 1);
+    grob.XMax = 60000;
+    EXPECT_EQ(VorschauMasse(grob, 1.0).Schrift, 1);
+    EXPECT_EQ(VorschauMasse(a, 1.27).W18, 1);  // s = 6: Round(6 * 1.8 * 1.27) div 10
+
+    // Step 3, vertex (1 | 2), a = 2: leaves the top edge at 1 +- w.
+    const auto p = ParabelPunkte(a, ModusParabelA, 1, 2, 2, 1, 2, 331, 301);
+    const double w = std::sqrt((8.0 + 1.0 / 30 - 2) / 2);
+    ASSERT_EQ(p.size(), static_cast<std::size_t>(a.WorldToPixelX(1 + w) - a.WorldToPixelX(1 - w) + 1));
+    EXPECT_EQ(p[static_cast<std::size_t>(210 - p.front().X)], (TPixel{210, a.WorldToPixelY(4)}));
+    // A view a million units tall: columns end just beyond the edges.
     TVorschauAbbildung hoch = a;
     hoch.YMax = 1000000;
     for (const std::int32_t modus : {ModusParabelD, ModusParabelE, ModusParabelA}) {
         const auto q = ParabelPunkte(hoch, modus, 0, 0, 0.001, 0, 0, 331, 301);
-        ASSERT_EQ(q.size(), 334u) << modus;
+        ASSERT_EQ(q.size(), 334u);
         EXPECT_EQ(q.front().X, -1);
-        EXPECT_EQ(q.back().X, 332);
     }
-    // Where the curve cannot reach the picture there are no columns (and
-    // no root of a negative number).
-    TVorschauAbbildung unten = a;
-    unten.YMax = -1;
-    unten.YMin = -12;
-    EXPECT_TRUE(ParabelPunkte(unten, ModusParabelD, 0, 0, 1, 0, 0, 331, 301).empty());
+    // Where the curve cannot reach the picture (a root of a negative
+    // number) there are no columns.
     EXPECT_TRUE(ParabelPunkte(a, ModusParabelE, 0, 20, 1, 0, 20, 331, 301).empty());
-    EXPECT_TRUE(ParabelPunkte(a, ModusParabelA, 0, 20, 1, 0, 20, 331, 301).empty());
     EXPECT_TRUE(ParabelPunkte(a, ModusParabelA, 0, -5, -1, 0, -5, 331, 301).empty());
-    // A curve entirely beside the picture.
-    EXPECT_LE(ParabelPunkte(a, ModusParabelD, 1e6, 0, 1, 1e6, 0, 331, 301).size(), 1u);
-
-    // A flat factor: the horizontal line through the vertex.
-    const auto flach = ParabelPunkte(a, ModusParabelA, 1, 2, 1e-5, 1, 2, 331, 301);
-    ASSERT_EQ(flach.size(), 2u);
-    EXPECT_EQ(flach[0], (TPixel{-1, 180}));
-    EXPECT_EQ(flach[1], (TPixel{332, 180}));
+    EXPECT_EQ(ParabelPunkte(a, ModusParabelA, 1, 2, 1e-5, 1, 2, 331, 301),
+              (std::vector<TPixel>{{-1, 180}, {332, 180}}));
 }
 
 }  // namespace
