@@ -185,6 +185,10 @@ struct TVorschauErgebnis {
     double B = 0;
     std::string Gleichung;   // the equation box (in mode 71 its green part)
     std::string Gleichung2;  // mode 71: the radius part, in red
+    // Parabola steps: the vertex as the curve uses it, snapped again from
+    // its pixel. The window fills them in; snapping is its own.
+    double ScheitelX = 0;
+    double ScheitelY = 0;
 };
 
 // Runs the numbers of one tick of mode `ein.Modus`: the texts, the values of

@@ -191,13 +191,19 @@ TVorschauErgebnis TGraphik::VorschauBerechnen(int X, int Y)
     stand.FaktorA = FaktorA;
     stand.Gueltig = VorschauGueltig;
     stand.VorschauTerm = VorschauTerm.toStdString();
-    const TVorschauErgebnis erg = VorschauRechnen(ein, stand, Flagge);
+    TVorschauErgebnis erg = VorschauRechnen(ein, stand, Flagge);
     SteigungM = stand.SteigungM;
     VerschiebungD = stand.VerschiebungD;
     VerschiebungE = stand.VerschiebungE;
     FaktorA = stand.FaktorA;
     VorschauGueltig = stand.Gueltig;
     VorschauTerm = Q(stand.VorschauTerm);
+
+    if (Modus == ModusParabelD || Modus == ModusParabelE || Modus == ModusParabelA) {
+        const TVorschauAbbildung abb = VorschauAbbildung();
+        erg.ScheitelX = PixelToWorldXSnapped(abb.WorldToPixelX(VerschiebungD));
+        erg.ScheitelY = PixelToWorldYSnapped(abb.WorldToPixelY(VerschiebungE));
+    }
 
     XText = Q(erg.Koordinaten.XText);
     YText = Q(erg.Koordinaten.YText);
@@ -218,8 +224,9 @@ void TGraphik::VorschauZeichnen(TCanvas& c, const TVorschauErgebnis& erg, bool d
 {
     const TVorschauAbbildung abb = VorschauAbbildung();
     const TVorschauMasse ms = VorschauMasse(abb, Massstab);
-    const int breite = PaintBox1->width();
-    const int hoehe = PaintBox1->height();
+    // The drawing area's size (Anzeigebild is as large).
+    const int breite = BildBreite + 1;
+    const int hoehe = BildHoehe + 1;
     // The font height as a canvas reports it for a size in points
     // (negative): (h - 6) div 2 centres a label on its point.
     const int h = SchriftHoehe(ms.Schrift);
@@ -332,10 +339,8 @@ void TGraphik::VorschauZeichnen(TCanvas& c, const TVorschauErgebnis& erg, bool d
     case ModusParabelA: {
         const double d = VerschiebungD;
         const double e = VerschiebungE;
-        // The vertex as the curve uses it: snapped again from its pixel.
-        const double xs = PixelToWorldXSnapped(px(d));
-        const double ys = PixelToWorldYSnapped(py(e));
-        const std::vector<TPixel> kurve = ParabelPunkte(abb, Modus, d, e, FaktorA, xs, ys, breite, hoehe);
+        const std::vector<TPixel> kurve =
+            ParabelPunkte(abb, Modus, d, e, FaktorA, erg.ScheitelX, erg.ScheitelY, breite, hoehe);
         c.Pen.Width = ms.W18;
         c.Pen.Color = Orange;
         if (!kurve.empty()) {
