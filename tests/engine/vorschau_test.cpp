@@ -130,6 +130,9 @@ TEST(Vorschau, EquationTextsAtTheNearValueBoundaries)
     EXPECT_EQ(LineEquationText(2, 1, false, false, TVorschauSprache{}), " Normale nicht definiert");
     EXPECT_EQ(LineEquationText(2, 1, false, true, Englisch), " Tangent not defined");
     EXPECT_EQ(LineFunctionTerm(2, 1, false, ','), "f(x) =");
+    // The slope label writes its exponent with two digits at least.
+    EXPECT_EQ(ZahlM(-1234, ','), "-1,23E03");
+    EXPECT_EQ(ZahlG(-1234, ','), "-1,23E3");
 
     struct Parabel {
         std::int32_t modus;
