@@ -35,7 +35,6 @@ TEST(Linie, EndsLieHalfTheLengthEachSideOfTheCentreRoundedHalfToEven)
 TEST(Linie, DrawsInItsColourAndIgnoresADirectionWithoutLength)
 {
     TLinie l;
-    l.Draw2();  // no canvas yet: nothing happens
     TRecordingCanvas c;
     c.Pen.Width = 3;
     l.SetCanvas(&c);
