@@ -5,6 +5,8 @@
 // The class body is grouped by concern; each group is kept by whoever works
 // on that concern. Add members only to your own group.
 
+#include "engine/vorschau.h"
+#include "graph/linie.h"
 #include "platform/canvas.h"
 #include "tools/stilliste.h"
 
@@ -651,9 +653,33 @@ public:
 
     void Timer1Timer();
     void Timer2Timer();
-    // The preview tick. So far it only follows the pointer: the snapped
-    // coordinates as text and in status panel 0, and the step's hints.
+
+    // ---- The construction preview ----
+    // The tick of Animator (20 ms): a fresh frame of Bild with the step's
+    // instruction box, the object a left click would create, its equation
+    // box, and the copy to the screen (not while an effect plays). A tick
+    // whose pointer pixel has not moved draws nothing, except in mode 8 and
+    // for a family in modes 3 and 4 (its parameter can change meanwhile).
     void AnimatorTimer();
+    // The tick's numbers for the pointer at (X, Y), without drawing: the
+    // coordinate texts, status panel 0 and the values below, exactly as a
+    // drawn tick at that pixel leaves them. A click calls it for its own
+    // position before it adopts anything.
+    TVorschauErgebnis VorschauBerechnen(int X, int Y);
+    // The figure and the equation box of a tick on Canvas (pen, brush and
+    // font as the instruction box left them). Deutsch: the parabola's
+    // shifts are labelled d and e, otherwise h and k.
+    void VorschauZeichnen(TCanvas& Canvas, const TVorschauErgebnis& Erg, bool Deutsch);
+    // The preview's pixel mapping and sizes for the current view.
+    TVorschauAbbildung VorschauAbbildung() const;
+
+    // What the preview leaves for the clicks and the later steps.
+    QString VorschauTerm;      // "y(x) = ..." of the line, tangent, normal or parabola
+    double SteigungM = 0;      // line slope m, step 1 of the line
+    double VerschiebungD = 0;  // shift d, step 1 of the parabola
+    double VerschiebungE = 0;  // shift e, step 2
+    double FaktorA = 0;        // factor a, step 3
+    TLinie Linie;              // the preview's long straight lines
 
     // What a click adopts, by mode (the objects made with the mouse).
     void PaintBoxClick_Links_23(QObject* Sender, int X, int Y);

@@ -34,6 +34,19 @@ void TTraceParam::SpinButton1DownClick()
     Schritt(-1);
 }
 
+double TTraceParam::VorschauParameter(bool& Ersetzt)
+{
+    Ersetzt = false;
+    if (const auto t = ParseNumber(Edit->text().toStdString(), Dezimaltrenner(), true))
+        return *t;
+    // Half a number ("-", "0,") is what typing passes through.
+    if (!Edit->hasFocus()) {
+        Edit->setText(QStringLiteral("0"));
+        Ersetzt = true;
+    }
+    return 0.0;
+}
+
 void TTraceParam::Schritt(int richtung)
 {
     if (!Form1)

@@ -21,6 +21,12 @@ public:
     void SpinButton1UpClick();
     void SpinButton1DownClick();
 
+    // t as the construction preview reads it: the number in Edit (either
+    // separator). A text that is not a number counts as 0 and is replaced by
+    // "0" (Ersetzt then true), except while the user is typing into the
+    // field: it keeps its text and its focus.
+    double VorschauParameter(bool& Ersetzt);
+
 private:
     void Schritt(int richtung);
 };
