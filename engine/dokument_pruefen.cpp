@@ -1,5 +1,6 @@
 #include "engine/dokument_pruefen.h"
 
+#include "engine/einheiten.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 
@@ -22,8 +23,6 @@ bool AnsichtGesund(std::int32_t von, std::int32_t bis)
     return breite > 0 && breite <= MaxAnsichtBreite;
 }
 
-bool EinheitGesund(double e) { return std::isfinite(e) && e > 0; }
-
 bool GitterGesund(const std::string& g)
 {
     return g.size() == 2 && g[0] >= '0' && g[0] <= '7' && g[1] >= 'a' && g[1] <= 'c';
@@ -39,12 +38,12 @@ public:
 
     void Kopf(TDokumentKopf& k)
     {
-        if (!EinheitGesund(k.EinheitX)) {
+        if (!EinheitBrauchbar(k.EinheitX)) {
             k.EinheitX = 1.0;
             k.TrackBar2 = 1;  // the unit and its track bar agree again
             Melde(DokumentMangel::EinheitX);
         }
-        if (!EinheitGesund(k.EinheitY)) {
+        if (!EinheitBrauchbar(k.EinheitY)) {
             k.EinheitY = 1.0;
             k.TrackBar1 = 1;
             Melde(DokumentMangel::EinheitY);

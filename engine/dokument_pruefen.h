@@ -21,8 +21,8 @@ class TFunktion;
 // A value found damaged and mended, with the slot it was found in (the
 // function record 0..20, the table slot, or 0 for header fields).
 enum class DokumentMangel {
-    EinheitX,          // x unit not finite or not positive
-    EinheitY,          // y unit not finite or not positive
+    EinheitX,          // x unit zero, not finite or beyond MaxEinheit in size (a negative one mirrors the axis)
+    EinheitY,          // y unit, the same
     AnsichtX,          // x view empty, inverted or wider than a million units
     AnsichtY,          // y view, the same
     SchiebereglerX,    // x-unit track bar outside -4..10

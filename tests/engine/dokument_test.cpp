@@ -252,7 +252,7 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
         {M::Schriftgroesse, 10, [](B b) { b.Beschriftungen[10].Font.Size = 0; }},
         {M::Schriftgroesse, 1, [](B b) { b.Punkte[1].Font.Size = 0; }},
     };
-    for (double e : {NaN, Inf, -Inf, 0.0, -1.0}) {  // the track bar agrees with the mended unit
+    for (double e : {NaN, Inf, -Inf, 0.0, -0.0, 1.000001e12, -1.000001e12}) {  // the track bar agrees with the mended unit
         faelle.push_back({M::EinheitX, 0, [e](B b) { std::tie(b.Kopf.EinheitX, b.Kopf.TrackBar2) = std::tuple(e, 5); }});
         faelle.push_back({M::EinheitY, 0, [e](B b) { std::tie(b.Kopf.EinheitY, b.Kopf.TrackBar1) = std::tuple(e, 7); }});
     }
@@ -312,7 +312,7 @@ TEST(DokumentPruefen, MendingIsCompleteOnRandomImages)
         EXPECT_TRUE(DokumentPruefen(e.Bild).empty());
         EXPECT_TRUE(EncodeDokument(e.Bild) == einmal);
         const TDokumentKopf& k = e.Bild.Kopf;
-        EXPECT_TRUE(k.XMax > k.XMin && k.YMax > k.YMin && std::isfinite(k.EinheitX) && k.EinheitX > 0);
+        EXPECT_TRUE(k.XMax > k.XMin && k.YMax > k.YMin && std::isfinite(k.EinheitX) && k.EinheitX != 0);
         EXPECT_TRUE(k.FunktionNr >= 1 && k.FunktionNr <= 9);
     }
 }
