@@ -3,6 +3,7 @@
 // the check boxes and captions that the coordinate system reads.
 #include "graph/graphik.h"
 
+#include "engine/einheiten.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "main/druck_dlg.h"
@@ -15,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QSlider>
 
 #include <algorithm>
@@ -30,8 +30,8 @@ constexpr int GroesstePosition = 10;
 
 // Units per view unit by track bar position -4..10. Positions 2, 3 and 5 of
 // the x bar are pi/3, pi/2 and pi, which the axis numbers in units of pi.
-constexpr double EinheitenX[] = {0.01, 0.1, 0.2, 0.25, 0.5, 1.0, 1.0471975511965979, 1.5707963267948966,
-                                 2.0, 3.141592653589793, 4.0, 5.0, 10.0, 50.0, 100.0};
+constexpr double EinheitenX[] = {0.01, 0.1, 0.2, 0.25, 0.5, 1.0, EinheitPiDrittel, EinheitPiHalbe,
+                                 2.0, EinheitPi, 4.0, 5.0, 10.0, 50.0, 100.0};
 constexpr double EinheitenY[] = {0.001, 0.01, 0.1, 0.25, 0.5, 1.0, 2.0, 2.5, 5.0, 10.0, 50.0, 100.0, 500.0,
                                  1000.0, 10000.0};
 
@@ -170,7 +170,7 @@ void TGraphik::TrackBar1Change()
         return;
     EinheitY = EinheitYAusPosition(TrackBar1->value());
     if (EinheitYDlg && EinheitYDlg->Edit)
-        EinheitYDlg->Edit->setText(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
+        EinheitYDlg->EinheitZeigen(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
     GraphikResize();
 }
 
@@ -179,12 +179,10 @@ void TGraphik::TrackBar2Change()
     if (!TrackBar2Aktiv)
         return;
     EinheitX = EinheitXAusPosition(TrackBar2->value());
-    if (EinheitXDlg && EinheitXDlg->Edit) {
-        // The dialog only shows the unit: its own handling of a typed unit
-        // must not run and move the bar back.
-        const QSignalBlocker still(EinheitXDlg->Edit);
-        EinheitXDlg->Edit->setText(EinheitXText(TrackBar2->value(), EinheitX));
-    }
+    // The dialog only shows the unit: its own handling of a typed unit must
+    // not run and move the bar back.
+    if (EinheitXDlg && EinheitXDlg->Edit)
+        EinheitXDlg->EinheitZeigen(EinheitXText(TrackBar2->value(), EinheitX));
     GraphikResize();
     if (Form2)
         Form2->FillValueTable();

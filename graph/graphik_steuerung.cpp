@@ -32,7 +32,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 
@@ -443,12 +442,9 @@ void TGraphik::BitBtn1Click()
     if (!EinheitXDlg)
         return;
     EinheitXDlg->move(GroupBox1->mapToGlobal(QPoint(TrackBar1->x() + 24, GroupBox1->height())));
-    if (EinheitXDlg->Edit) {
-        // The window only shows the unit here; its own reading of a typed
-        // unit must not move the track bar.
-        const QSignalBlocker still(EinheitXDlg->Edit);
-        EinheitXDlg->Edit->setText(EinheitXText(TrackBar2->value(), EinheitX));
-    }
+    // The window only shows the unit here; its own reading of a typed unit
+    // must not move the track bar.
+    EinheitXDlg->EinheitZeigen(EinheitXText(TrackBar2->value(), EinheitX));
     EinheitXDlg->show();
 }
 
@@ -458,10 +454,7 @@ void TGraphik::BitBtn2Click()
         return;
     const int breiteX = EinheitXDlg ? EinheitXDlg->width() : 0;
     EinheitYDlg->move(GroupBox1->mapToGlobal(QPoint(breiteX + 5 + TrackBar1->x() + 24, GroupBox1->height())));
-    if (EinheitYDlg->Edit) {
-        const QSignalBlocker still(EinheitYDlg->Edit);
-        EinheitYDlg->Edit->setText(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
-    }
+    EinheitYDlg->EinheitZeigen(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
     EinheitYDlg->show();
 }
 
