@@ -3,25 +3,116 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
+#include "main/einheit_dlg.h"
 #include "main/form1.h"
+#include "main/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
+#include "platform/felder.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
 
 TTraceParam* TraceParam = nullptr;
 TAssistentFenster* AssistentFenster = nullptr;
 
-TTraceParam::TTraceParam(QWidget* parent) : TEinheitXDlg(parent, "TraceParam")
+// ---------------------------------------------------------------------------
+// The spin button
+
+TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Trace-Funktion"));
-    Label1->setText(QStringLiteral("Scharparameter"));
+    setFocusPolicy(Qt::StrongFocus);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    auto pfeil = [this, spalte](const char* name, Qt::ArrowType richtung) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setArrowType(richtung);
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        spalte->addWidget(b);
+        return b;
+    };
+    Hoch = pfeil("Hoch", Qt::UpArrow);
+    Runter = pfeil("Runter", Qt::DownArrow);
+}
+
+// ---------------------------------------------------------------------------
+// The trace parameter window
+
+TTraceParam::TTraceParam(QWidget* parent) : QWidget(parent)
+{
+    AlsWerkzeugfenster(this, "TraceParam", QStringLiteral("Trace-Funktion"));
+    setFixedSize(214, 58);
+    const TKleineFelder f = KleineFelderAnlegen(this, QStringLiteral("Scharparameter"), 100, 136);
+    Label1 = f.Label1;
+    Edit = f.Edit;
+    OKBtn = f.OKBtn;
     Edit->setText(QStringLiteral("1"));
+    Edit->setToolTip(QStringLiteral("Scharparameter der Kurvenschar für die Trace-Funktion"));
+    // No tab stop: the keyboard stays with the graph window's pointer.
+    Edit->setFocusPolicy(Qt::ClickFocus);
+    SpinButton1 = new TSpinButton(this);
+    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
+    SpinButton1->setGeometry(112, 25, 17, 25);
+    Label1->installEventFilter(this);
+    Edit->installEventFilter(this);
+
+    connect(Edit, &QLineEdit::textChanged, this, [this] { EditChange(); });
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(SpinButton1->Hoch, &QToolButton::clicked, this, [this] { SpinButton1UpClick(); });
+    connect(SpinButton1->Runter, &QToolButton::clicked, this, [this] { SpinButton1DownClick(); });
+    FormCreate();
+}
+
+void TTraceParam::FormCreate()
+{
+    SetWindowAlpha(this, 230);
+}
+
+void TTraceParam::EditChange()
+{
+    SetzeFeldfarbe(Edit, clWhite);
+    if (Graphik)
+        Graphik->GraphikResize();
+    if (Form2)
+        Form2->FillValueTable();
+}
+
+void TTraceParam::OKBtnClick()
+{
+    close();
+}
+
+void TTraceParam::FormMouseMove()
+{
+    if (Graphik)
+        Graphik->Statusanzeige();
+}
+
+bool TTraceParam::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove && (watched == Label1 || watched == Edit))
+        FormMouseMove();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TTraceParam::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    FormMouseMove();
 }
 
 void TTraceParam::SpinButton1UpClick()
@@ -56,19 +147,32 @@ void TTraceParam::Schritt(int richtung)
     const auto schritt = ParseNumber(Form1->Estept->text().toStdString(), trenner, true);
     if (!t || !schritt)
         return;
-    Edit->setText(QString::fromStdString(FloatToStr(*t + richtung * *schritt, trenner)));
-    // The preview is drawn anew for the new t where the pointer stands.
+    const double neu = *t + richtung * *schritt;
+    if (!std::isfinite(neu))
+        return;
+    // The field's change handler redraws the graph and refills the table.
+    Edit->setText(QString::fromStdString(FloatToStr(neu, trenner)));
+    // The preview anew for the new t where the pointer stands (also after a
+    // step of 0): the next tick draws, and while the pointer is in the
+    // picture it draws at once.
     if (Graphik) {
         Graphik->LetzteMausX = -3;
         Graphik->PaintBox1Paint();
+        if (Graphik->Animator->isActive())
+            Graphik->AnimatorTimer();
     }
+    SpinButton1->setFocus();
 }
+
+// ---------------------------------------------------------------------------
+// The assistant
 
 TAssistentFenster::TAssistentFenster(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("AssistentFenster"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    resize(203, 89);
+    setFixedSize(203, 89);
+    // The shape that fills the window: dark red under white text.
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(RGB(175, 16, 16)));
@@ -82,6 +186,7 @@ TAssistentFenster::TAssistentFenster(QWidget* parent) : QWidget(parent)
     Feld1->setObjectName(QStringLiteral("Feld1"));
     QFont fett = schrift;
     fett.setBold(true);
+    fett.setPixelSize(13);
     Feld1->setFont(fett);
     Feld1->setGeometry(8, 6, 187, 15);
     Feld2 = new QLabel(this);
@@ -96,6 +201,11 @@ TAssistentFenster::TAssistentFenster(QWidget* parent) : QWidget(parent)
     NeinButton->setGeometry(112, 60, 60, 22);
     connect(JaButton, &QPushButton::clicked, this, [this] { JaButtonClick(); });
     connect(NeinButton, &QPushButton::clicked, this, [this] { NeinButtonClick(); });
+    FormCreate();
+}
+
+void TAssistentFenster::FormCreate()
+{
     SetWindowAlpha(this, 170);
 }
 
@@ -115,6 +225,10 @@ void TAssistentFenster::JaButtonClick()
         Graphik->Klang("weg");
         Graphik->LetzteMausX = -3;
         Graphik->JaButtonClick(this);
+        // The functions they name are empty now.
+        for (std::string* h : {&Graphik->TangentenHistorie, &Graphik->NormalenHistorie, &Graphik->GeradenHistorie,
+                               &Graphik->ParabelHistorie})
+            h->clear();
     }
     hide();
 }

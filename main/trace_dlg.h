@@ -1,21 +1,45 @@
 #pragma once
-// The trace parameter window (the family parameter t of the trace, tangent
-// and normal tools) and the line and parabola assistant. Created at start;
-// so far they carry what the graph window's tools need.
-
-#include "main/einheit_dlg.h"
+// Two small windows over the graph window during mouse constructions: the
+// trace parameter window, which holds the family parameter t that the
+// trace, tangent and normal tools use for a family and steps it with a spin
+// button, and the line and parabola assistant, which asks whether the
+// graphs drawn so far are to be cleared first.
 
 #include <QWidget>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QToolButton;
 
-class TTraceParam : public TEinheitXDlg {
+// Two arrows one above the other that step a value up or down.
+class TSpinButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSpinButton(QWidget* parent = nullptr);
+    QToolButton* Hoch = nullptr;
+    QToolButton* Runter = nullptr;
+};
+
+class TTraceParam : public QWidget {
     Q_OBJECT
 public:
     explicit TTraceParam(QWidget* parent = nullptr);
 
-    // t plus or minus the main window's t step; the graph window's Up and
+    QLabel* Label1 = nullptr;      // "Scharparameter"
+    QLineEdit* Edit = nullptr;     // t, "1" at start
+    QPushButton* OKBtn = nullptr;  // "Schließen"
+    TSpinButton* SpinButton1 = nullptr;
+
+    void FormCreate();
+    // t whitened, the graph redrawn and the value table refilled.
+    void EditChange();
+    void OKBtnClick();
+    // The pointer over the window clears the graph window's preview.
+    void FormMouseMove();
+
+    // t plus or minus the main window's t step, and the preview drawn anew
+    // for the new t where the pointer stands; the graph window's Up and
     // Down keys call them while the window is shown. A t or a step that is
     // not a number changes nothing.
     void SpinButton1UpClick();
@@ -26,6 +50,10 @@ public:
     // "0" (Ersetzt then true), except while the user is typing into the
     // field: it keeps its text and its focus.
     double VorschauParameter(bool& Ersetzt);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void Schritt(int richtung);
@@ -43,6 +71,10 @@ public:
     QPushButton* JaButton = nullptr;
     QPushButton* NeinButton = nullptr;
 
+    void FormCreate();
+    // Yes: functions 1..9 cleared, and with them what the line, parabola,
+    // tangent and normal tools could take back. No: keeps the graphs. Both
+    // go on to the tool's first step and close the window.
     void JaButtonClick();
     void NeinButtonClick();
 
