@@ -216,11 +216,15 @@ struct TScheibenGang {
 
 std::optional<TScheibenGang> ScheibenGang(const TGraphik& g, const TFunktion& f, double scaleX)
 {
-    // Whole x values inside both the view and the function's x range.
-    const long double vonL =
-        std::ceil(TGraphik::MaxFloat(g.XMin * g.EinheitX, TGraphik::MinFloat(f.GetXFrom(), f.GetXTo())));
-    const long double bisL =
-        std::floor(TGraphik::MinFloat(g.XMax * g.EinheitX, TGraphik::MaxFloat(f.GetXFrom(), f.GetXTo())));
+    // Whole x values inside both the view and the function's x range. A
+    // negative x unit mirrors the axis: the view's left edge is then its
+    // largest x.
+    const double linksX = g.XMin * g.EinheitX;
+    const double rechtsX = g.XMax * g.EinheitX;
+    const long double vonL = std::ceil(TGraphik::MaxFloat(TGraphik::MinFloat(linksX, rechtsX),
+                                                          TGraphik::MinFloat(f.GetXFrom(), f.GetXTo())));
+    const long double bisL = std::floor(TGraphik::MinFloat(TGraphik::MaxFloat(linksX, rechtsX),
+                                                           TGraphik::MaxFloat(f.GetXFrom(), f.GetXTo())));
     if (!std::isfinite(vonL) || !std::isfinite(bisL))
         return std::nullopt;
     const long double anzahl = bisL - vonL + 1.0L;
