@@ -64,26 +64,30 @@ void PunkteVorbelegen()
 
 void KreiseVorbelegen()
 {
-    for (int k = 1; k <= 10; ++k) {
-        TKreis& c = Kreise[k];
-        c.Hinten = 0;
-        c.LineStyle = 1;
-        c.RadiusX = "2";
-        c.RadiusY = "2";
-        c.ShowCentre = "1";
-        c.Fill = "0";
-        c.FillColor = clYellow;
+    for (int k = 1; k <= 10; ++k)
+        KreisVorbelegen(k);
+}
 
-        // The centre's font is left as it is: centres draw their name in
-        // the circle's colour and have no font defaults of their own.
-        TPunkt& m = Punkte[10 + k];
-        m.X.clear();
-        m.Y.clear();
-        m.Name = std::string(1, static_cast<char>(66 + 10 + k));  // M..V
-        m.Style = 1;
-        m.NamePos = 4;
-        m.Color = clGreen;
-    }
+void KreisVorbelegen(int k)
+{
+    TKreis& c = Kreise[k];
+    c.Hinten = 0;
+    c.LineStyle = 1;
+    c.RadiusX = "2";
+    c.RadiusY = "2";
+    c.ShowCentre = "1";
+    c.Fill = "0";
+    c.FillColor = clYellow;
+
+    // The centre's font is left as it is: centres draw their name in
+    // the circle's colour and have no font defaults of their own.
+    TPunkt& m = Punkte[10 + k];
+    m.X.clear();
+    m.Y.clear();
+    m.Name = std::string(1, static_cast<char>(66 + 10 + k));  // M..V
+    m.Style = 1;
+    m.NamePos = 4;
+    m.Color = clGreen;
 }
 
 void SenkrechteVorbelegen()

@@ -264,6 +264,7 @@ void BeschriftungenVorbelegen();  // labels 1..10
 void PunkteVorbelegen();          // points 1..10
 void PunktVorbelegen(int k);      // point k of 1..10 alone
 void KreiseVorbelegen();          // circles 1..10 and their centres, points 11..20
+void KreisVorbelegen(int k);      // circle k of 1..10 and its centre alone
 void SenkrechteVorbelegen();      // vertical segments 1..4
 void FlaechenVorbelegen();        // areas 1..8
 void TabellenVorbelegen();        // all of the above

@@ -690,6 +690,27 @@ public:
     void PaintBoxClick_Links_93(QObject* Sender, int X, int Y);
     // Right click in every mode: takes back a step or the tool's newest object.
     void PaintBoxClick_Rechts(QObject* Sender, int X, int Y);
+    // Circle i (1..10) and its centre back to their defaults; the circles
+    // window shows them.
+    void ResetCircle(int i);
+
+    // What the mouse made, one history per tool, newest last: a right click
+    // takes the objects back in turn. An entry names a slot, not an object.
+    // Points "A".."J" and trace points "P".."Y" (points 1..10); tangents and
+    // normals two characters each, the function's digit and the point's
+    // ("0" for point 10, "x" for none); vertical segments "1".."4"; circles
+    // "1".."9", "0" for circle 10; lines and parabolas the function's digit.
+    // The labels' history is BeschrHistorie. Documents do not keep them.
+    std::string PunktHistorie;
+    std::string SpurHistorie;
+    std::string TangentenHistorie;
+    std::string NormalenHistorie;
+    std::string SenkrechtenHistorie;
+    std::string KreisHistorie;
+    std::string GeradenHistorie;
+    std::string ParabelHistorie;
+    // Empties all nine (a new document).
+    void HistorienLeeren();
 
     // Plays one of the program's sounds while the main window's Sound1 is ticked.
     void Klang(const char* name);
@@ -711,6 +732,16 @@ private:
     void BlitzStarten(int px, int py);
     void TyperStarten(int X, int Y);
     void SchrittZurueck(QObject* Sender, const TModusEintrag& e);
+    // The construction's pieces (graphik_konstruktion.cpp).
+    void PunktSetzen(int k, TColor farbe, std::int32_t stil, const QString& name);
+    void FunktionAnnehmen(std::string& historie);
+    void PunktZuruecknehmen();
+    void TangenteZuruecknehmen();
+    void SenkrechteZuruecknehmen();
+    void KreisZuruecknehmen();
+    void GeradeZuruecknehmen();
+    void ParabelZuruecknehmen();
+    void FunktionZuruecknehmen(std::string& historie);
 
 private:
     // ---- View geometry and drawing core (private) ----

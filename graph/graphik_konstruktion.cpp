@@ -1,40 +1,220 @@
 // Objects made with the mouse: what a left click adopts in each
-// construction mode, and what a right click takes back. So far the clicks
-// adopt nothing; the right click already steps back inside a construction.
+// construction mode, and what a right click takes back. Nothing is written
+// behind the tool windows' backs: points, vertical segments and circles go
+// through the edits of their windows (whose change handlers store and
+// redraw), tangents, normals, lines and parabolas become functions 1..9
+// through the term setter. Each tool keeps a history of the slots it
+// filled, newest last, so that right clicks take the objects back in turn.
 
 #include "graph/graphik_modi.h"
 
+#include "engine/funktion.h"
 #include "engine/tabellen.h"
+#include "main/form1.h"
+#include "platform/felder.h"
+#include "platform/statusleiste.h"
+#include "tools/kreise_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+#include "tools/uebersicht_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+// The y text of a point that is not defined (a trace off the graph).
+const QString Undefiniert = QStringLiteral(" --- ");
+
+// The slot rule of every tool: the first of slots 1..n-1 that is free, else
+// slot n, which is then overwritten.
+template <typename Frei>
+int FreierSlot(int n, Frei frei)
+{
+    for (int k = 1; k < n; ++k)
+        if (frei(k))
+            return k;
+    return n;
+}
+
+// The last slot stands at most once at the end of its history, however
+// often it is overwritten.
+void Anhaengen(std::string& historie, char eintrag, bool letzterSlot)
+{
+    if (!letzterSlot || historie.empty() || historie.back() != eintrag)
+        historie += eintrag;
+}
+
+// Slot digits: "1".."9", and "0" for slot 10.
+char SlotZiffer(int k)
+{
+    return k == 10 ? '0' : static_cast<char>('0' + k);
+}
+
+// The slot a digit names; 0 for anything else ("x": no point).
+int ZifferSlot(char c)
+{
+    if (c == '0')
+        return 10;
+    if (c >= '1' && c <= '9')
+        return c - '0';
+    return 0;
+}
+
+bool FunktionFrei(int k)
+{
+    return !Funktionen[static_cast<std::size_t>(k)] || !Funktionen[static_cast<std::size_t>(k)]->GetCompiled();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Left clicks
 
 void TGraphik::PaintBoxClick_Links_23(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
+    if (YText == Undefiniert || !PunkteDlg)
+        return;
+    const bool spur = Modus == ModusSpur;
+    const int k = FreierSlot(10, [](int i) { return PunkteDlg->Zeile(i).X->text().isEmpty(); });
+    const char buchstabe = static_cast<char>((spur ? 'P' : 'A') + k - 1);
+    Anhaengen(spur ? SpurHistorie : PunktHistorie, buchstabe, k == 10);
+    QString name(QLatin1Char{buchstabe});
+    if (CheckBox2->isChecked())
+        name += QLatin1Char('(') + XText + QLatin1Char('|') + YText + QLatin1Char(')');
+    PunktSetzen(k, spur ? clBlue : clGreen, spur ? MarkeQuadrat : MarkeScheibe, name);
+    GraphikResize();
 }
 
 void TGraphik::PaintBoxClick_Links_4(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
+    std::string& historie = IstTangente ? TangentenHistorie : NormalenHistorie;
+    const int s = FreierSlot(9, FunktionFrei);
+    // Function 9 made by this tool is replaced, and the point of its entry
+    // is the one the new entry reuses.
+    int wieder = 0;
+    if (s == 9 && historie.size() >= 2 && historie[historie.size() - 2] == '9') {
+        wieder = ZifferSlot(historie.back());
+        historie.resize(historie.size() - 2);
+    }
+    TFunktion* f = Funktionen[static_cast<std::size_t>(s)];
+    if (!f)
+        return;
+    f->SetTerm(VorschauTerm.toStdString());
+    StatusBar1->update();
+    if (Uebersicht_Dlg)
+        Uebersicht_Dlg->zeichneneu();
+
+    // Every entry has two characters: "x" stands for no point, also where
+    // the touching point is not defined.
+    historie += static_cast<char>('0' + s);
+    if (CheckBox2->isChecked() && YText != Undefiniert && PunkteDlg) {
+        const int k =
+            FreierSlot(10, [wieder](int i) { return i == wieder || PunkteDlg->Zeile(i).X->text().isEmpty(); });
+        PunktSetzen(k, f->GetColor(), MarkeScheibe, KoordText);
+        historie += SlotZiffer(k);
+    } else {
+        historie += 'x';
+    }
+    GraphikResize();
 }
 
 void TGraphik::PaintBoxClick_Links_5(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
+    if (!SenkrechteDlg)
+        return;
+    const int n = FreierSlot(4, [](int i) { return SenkrechteDlg->Zeile(i).X->text().isEmpty(); });
+    // The y range keeps its texts.
+    SenkrechteDlg->Zeile(n).X->setText(XText);
+    Anhaengen(SenkrechtenHistorie, SlotZiffer(n), n == 4);
+    SenkrechteDlg->zeigeSenk();
+    GraphikResize();
 }
 
 void TGraphik::PaintBoxClick_Links_71(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
+    if (!KreiseDlg)
+        return;
+    // A centre typed by hand counts as taken.
+    const int i = FreierSlot(10, [](int k) {
+        const TKreiseDlg::TZeile& z = KreiseDlg->Zeile(k);
+        return z.X->text().isEmpty() && z.Y->text().isEmpty();
+    });
+    Anhaengen(KreisHistorie, SlotZiffer(i), i == 10);
+    // A circle, not an ellipse: both radii are the one radius. The change
+    // handlers store the circle and its centre and redraw.
+    const TKreiseDlg::TZeile& z = KreiseDlg->Zeile(i);
+    z.X->setText(QString::fromStdString(Flagge.MittelXText));
+    z.Y->setText(QString::fromStdString(Flagge.MittelYText));
+    z.RadiusX->setText(QString::fromStdString(Flagge.RadiusText));
+    z.RadiusY->setText(QString::fromStdString(Flagge.RadiusText));
 }
 
 void TGraphik::PaintBoxClick_Links_81(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
+    FunktionAnnehmen(GeradenHistorie);
 }
 
 void TGraphik::PaintBoxClick_Links_93(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
+    FunktionAnnehmen(ParabelHistorie);
 }
+
+// Point k of the points window: colour, marker and the name on the right
+// straight into the record (the window's buttons pressed to match), name
+// and coordinates through its edits.
+void TGraphik::PunktSetzen(int k, TColor farbe, std::int32_t stil, const QString& name)
+{
+    TPunkt& p = Punkte[k];
+    p.Color = farbe;
+    p.Style = stil;
+    p.NamePos = NameRechts;
+    const TPunkteDlg::TZeile& z = PunkteDlg->Zeile(k);
+    ExklusivDruecken(z.Stil, stil - 1);
+    ExklusivDruecken(z.NamePos, NameRechts - 1);
+    z.Name->setText(name);
+    z.X->setText(XText);
+    z.Y->setText(YText);
+    for (QLineEdit* e : {z.Name, z.X, z.Y})
+        SetzeSchriftfarbe(e, farbe);
+}
+
+// The line or parabola of the preview becomes the first function whose
+// term does not compile, else function 9, and the selected one.
+void TGraphik::FunktionAnnehmen(std::string& historie)
+{
+    const int s = FreierSlot(9, FunktionFrei);
+    if (s == 9 && !historie.empty() && historie.back() == '9')
+        historie.pop_back();
+    TFunktion* f = Funktionen[static_cast<std::size_t>(s)];
+    if (!f)
+        return;
+    f->SetTerm(VorschauTerm.toStdString());
+    if (Form1) {
+        Form1->ComboBox1->setEditText(QString::number(s) + QLatin1Char('.'));
+        Form1->ComboBox1Change();
+        Form1->update();
+    }
+    StatusBar1->update();
+    historie += static_cast<char>('0' + s);
+    GraphikResize();
+}
+
+// ---------------------------------------------------------------------------
+// Right clicks
 
 void TGraphik::PaintBoxClick_Rechts(QObject* Sender, int /*X*/, int /*Y*/)
 {
     // The next preview tick draws, wherever the pointer is.
     LetzteMausX = -41;
-    if (const TModusEintrag* e = ModusEintrag(Modus); e && e->ZurueckNach != 0)
+    const TModusEintrag* e = ModusEintrag(Modus);
+    if (!e)
+        return;
+    if (e->Zuruecknehmen)
+        (this->*e->Zuruecknehmen)();
+    else if (e->ZurueckNach != 0)
         SchrittZurueck(Sender, *e);
 }
 
@@ -48,4 +228,123 @@ void TGraphik::SchrittZurueck(QObject* Sender, const TModusEintrag& e)
     // The step's preview at once, without waiting for the pointer to move.
     if (e.ZurueckSofort)
         AnimatorTimer();
+}
+
+// Points and trace points: the point of the newest letter is reset through
+// its row's reset in the points window.
+void TGraphik::PunktZuruecknehmen()
+{
+    const bool spur = Modus == ModusSpur;
+    std::string& historie = spur ? SpurHistorie : PunktHistorie;
+    if (historie.empty())
+        return;
+    const int k = historie.back() - (spur ? 'P' : 'A') + 1;
+    historie.pop_back();
+    if (k < 1 || k > 10 || !PunkteDlg)
+        return;
+    Klang("weg");
+    PunkteDlg->ZeileReset(k);
+}
+
+void TGraphik::TangenteZuruecknehmen()
+{
+    std::string& historie = IstTangente ? TangentenHistorie : NormalenHistorie;
+    if (!historie.empty()) {
+        Klang("weg");
+        // A remainder shorter than an entry is dropped unread.
+        if (historie.size() >= 2) {
+            const int s = ZifferSlot(historie[historie.size() - 2]);
+            if (s >= 1 && s <= 9 && Funktionen[static_cast<std::size_t>(s)])
+                Funktionen[static_cast<std::size_t>(s)]->SetTerm("f(x) =");
+            const int k = ZifferSlot(historie.back());
+            historie.resize(historie.size() - 2);
+            if (k != 0 && PunkteDlg)
+                PunkteDlg->ZeileReset(k);
+        } else {
+            historie.clear();
+        }
+    }
+    GraphikResize();
+    StatusBar1->update();
+    if (Uebersicht_Dlg)
+        Uebersicht_Dlg->zeichneneu();
+}
+
+void TGraphik::SenkrechteZuruecknehmen()
+{
+    if (SenkrechtenHistorie.empty())
+        return;
+    const int n = ZifferSlot(SenkrechtenHistorie.back());
+    SenkrechtenHistorie.pop_back();
+    if (n < 1 || n > 4 || !SenkrechteDlg)
+        return;
+    Klang("weg");
+    // The emptied x edit stores the empty text: the segment disappears.
+    SenkrechteDlg->Zeile(n).X->setText(QString());
+}
+
+void TGraphik::KreisZuruecknehmen()
+{
+    if (KreisHistorie.empty())
+        return;
+    const int i = ZifferSlot(KreisHistorie.back());
+    KreisHistorie.pop_back();
+    if (i == 0)
+        return;
+    Klang("weg");
+    ResetCircle(i);
+}
+
+void TGraphik::GeradeZuruecknehmen()
+{
+    if (Form1)
+        Form1->ComboBox1Change();
+    FunktionZuruecknehmen(GeradenHistorie);
+}
+
+void TGraphik::ParabelZuruecknehmen()
+{
+    FunktionZuruecknehmen(ParabelHistorie);
+}
+
+// The function of the newest line or parabola is emptied, and function 1
+// becomes the selected one.
+void TGraphik::FunktionZuruecknehmen(std::string& historie)
+{
+    if (historie.empty())
+        return;
+    const int s = ZifferSlot(historie.back());
+    historie.pop_back();
+    if (s < 1 || s > 9 || !Funktionen[static_cast<std::size_t>(s)])
+        return;
+    Klang("weg");
+    Funktionen[static_cast<std::size_t>(s)]->SetTerm("f(x) =");
+    GraphikResize();
+    StatusBar1->update();
+    if (Uebersicht_Dlg)
+        Uebersicht_Dlg->zeichneneu();
+    if (Form1) {
+        Form1->ComboBox1->setEditText(QStringLiteral("1."));
+        Form1->ComboBox1Change();
+        Form1->update();
+    }
+}
+
+void TGraphik::ResetCircle(int i)
+{
+    if (i < 1 || i > 10)
+        return;
+    KreisVorbelegen(i);
+    // The circles window shows it; the echo of its emptied centre edits
+    // redraws the graph.
+    if (KreiseDlg)
+        KreiseDlg->ZeigePunk();
+}
+
+void TGraphik::HistorienLeeren()
+{
+    for (std::string* h : {&PunktHistorie, &SpurHistorie, &TangentenHistorie, &NormalenHistorie,
+                           &SenkrechtenHistorie, &BeschrHistorie, &KreisHistorie, &GeradenHistorie,
+                           &ParabelHistorie})
+        h->clear();
 }

@@ -66,6 +66,11 @@ void TGraphik::PaintBox1MouseDown(QObject* Sender, Qt::MouseButton Button, int X
 {
     if (Button == Qt::LeftButton) {
         const TModusEintrag* e = ModusEintrag(Modus);
+        // The click adopts what a preview at its own pixel shows: the
+        // pointer may not have moved since the tool was chosen, and the
+        // last tick may lie a pixel or a step behind.
+        if (e && e->VorschauFolgt)
+            VorschauBerechnen(X, Y);
         if (e && e->KlickGueltig)
             VorschauGueltig = true;
         if (e && e->Fang && VorschauGueltig)

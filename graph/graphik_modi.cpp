@@ -132,6 +132,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
          .VorschauFolgt = true,
          .KlickGueltig = true,
          .Fang = &TGraphik::PaintBoxClick_Links_23,
+         .Zuruecknehmen = &TGraphik::PunktZuruecknehmen,
          .Hinweis = HinweisPunkt},
         // Trace point on the current graph.
         {.Modus = ModusSpur,
@@ -144,6 +145,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
          .Breite = TBreite::W15,
          .VorschauFolgt = true,
          .Fang = &TGraphik::PaintBoxClick_Links_23,
+         .Zuruecknehmen = &TGraphik::PunktZuruecknehmen,
          .Hinweis = HinweisSpur},
         // Tangent or normal (IstTangente).
         {.Modus = ModusTangente,
@@ -155,6 +157,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
          .Breite = TBreite::W15,
          .VorschauFolgt = true,
          .Fang = &TGraphik::PaintBoxClick_Links_4,
+         .Zuruecknehmen = &TGraphik::TangenteZuruecknehmen,
          .Hinweis = HinweisTangente},
         // Vertical segment.
         {.Modus = ModusSenkrechte,
@@ -168,6 +171,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
          .VorschauFolgt = true,
          .KlickGueltig = true,
          .Fang = &TGraphik::PaintBoxClick_Links_5,
+         .Zuruecknehmen = &TGraphik::SenkrechteZuruecknehmen,
          .Hinweis = HinweisSenkrechte},
         // Labels: the typing field follows the pointer, a click places it.
         {.Modus = ModusBeschriftung,
@@ -213,6 +217,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
                  Modus = ModusKreisRadius;
                  g.LetzteMausX = -4;
              },
+         .Zuruecknehmen = &TGraphik::KreisZuruecknehmen,
          .Hinweis = HinweisKreis},
         // Circle, step 2: the radius; the click adopts the circle.
         {.Modus = ModusKreisRadius,
@@ -250,6 +255,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
          .Zusatz = CursorBarFokus,
          .VorschauFolgt = true,
          .Schritt = [](TGraphik& g, QObject*, int, int) { Weiter(g, ModusGeradeB); },
+         .Zuruecknehmen = &TGraphik::GeradeZuruecknehmen,
          .Hinweis = HinweisGerade},
         // Line, step 2: the intercept; the click adopts the line and the
         // assistant asks again.
@@ -286,6 +292,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
          .Zusatz = CursorBarFokus,
          .VorschauFolgt = true,
          .Schritt = [](TGraphik& g, QObject*, int, int) { Weiter(g, ModusParabelE); },
+         .Zuruecknehmen = &TGraphik::ParabelZuruecknehmen,
          .Hinweis = HinweisParabel},
         // Parabola, step 2: shift e in y.
         {.Modus = ModusParabelE,

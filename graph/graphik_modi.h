@@ -89,6 +89,8 @@ struct TGraphik::TModusEintrag {
     void (*Schritt)(TGraphik&, QObject* Sender, int X, int Y) = nullptr;
     // A right click before the tool's undo (PaintBoxClick_Rechts).
     void (*Rechts)(TGraphik&) = nullptr;
+    // The tool's undo: the right click takes back its newest object.
+    void (TGraphik::*Zuruecknehmen)() = nullptr;
     // The right click steps back to this mode (0: none), pressing this
     // button; with Sofort the step's preview is drawn at once.
     std::int32_t ZurueckNach = 0;

@@ -612,6 +612,9 @@ void TForm1::SpeedButton3Click()
         const QPoint unten = Graphik->GroupBox2->mapToGlobal(QPoint(Graphik->GroupBox2->width(), Graphik->GroupBox2->height()));
         TraceParam->move(unten.x() - TraceParam->frameGeometry().width(), unten.y());
     }
+    // What the mouse made before is no longer there to take back.
+    if (Graphik)
+        Graphik->HistorienLeeren();
 
     WerkzeugfensterAuffrischen();
     if (QApplication::activeWindow() != Graphik)

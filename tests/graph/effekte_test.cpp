@@ -94,16 +94,15 @@ TEST_F(EffekteTest, OverlappingEffectsShareOneFlagAndANewCaptureRestartsTheFlash
 TEST_F(EffekteTest, APointBelowThePictureClicksWithoutFlashing)
 {
     // The flash's centre is one pixel above the point's pixel; the picture
-    // ends at row 301 of the drawing area.
+    // ends at row 301 of the drawing area. A click takes its point from its
+    // own pixel (rows 302 and 303: y = -2,07 and -2,1).
     Waehle(Graphik->PunktButton);
     struct Fall {
-        const char* Y;
+        int Y;
         bool Blitzt;
     };
-    for (const Fall& f : {Fall{"-2,04", true}, Fall{"-2,1", false}}) {  // rows 301 and 303
-        Graphik->XText = QStringLiteral("0");
-        Graphik->YText = QString::fromLatin1(f.Y);
-        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 150, 300);
+    for (const Fall& f : {Fall{302, true}, Fall{303, false}}) {
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 150, f.Y);
         EXPECT_EQ(Gehoert(), std::vector<std::string>{"klick"}) << f.Y;
         EXPECT_EQ(Blitz(), f.Blitzt ? "x--" : "---") << f.Y;
         EXPECT_EQ(Graphik->EffektLaeuft, f.Blitzt) << f.Y;
