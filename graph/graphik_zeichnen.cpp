@@ -375,8 +375,8 @@ void TGraphik::PaintBox1Paint()
 void TGraphik::DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double OffX, double OffY)
 {
     const bool zeichenbar = ViewValid() && Endlich(ScaleX) && ScaleX > 0.0 && Endlich(ScaleY) && ScaleY != 0.0 &&
-                            Endlich(OffX) && Endlich(OffY) && Endlich(EinheitX) && EinheitX > 0.0 &&
-                            Endlich(EinheitY) && EinheitY > 0.0;
+                            Endlich(OffX) && Endlich(OffY) && Endlich(EinheitX) && EinheitX != 0.0 &&
+                            Endlich(EinheitY) && EinheitY != 0.0;
     if (zeichenbar) {
         Plot = TPlotMapping{ScaleX, ScaleY, OffX, OffY};
 
