@@ -21,7 +21,7 @@ TEinheitYDlg* EinheitYDlg = nullptr;
 
 namespace {
 
-constexpr int Breite = 214;
+constexpr int Breite = 250;
 constexpr int Hoehe = 58;
 
 }  // namespace
@@ -53,7 +53,7 @@ TEinheitDlg::TEinheitDlg(const char* name, const QString& titel, const QString& 
 {
     AlsWerkzeugfenster(this, name, titel);
     setFixedSize(Breite, Hoehe);
-    const TKleineFelder f = KleineFelderAnlegen(this, label, 120, 136);
+    const TKleineFelder f = KleineFelderAnlegen(this, label, 156, 172);
     Label1 = f.Label1;
     Edit = f.Edit;
     OKBtn = f.OKBtn;

@@ -55,8 +55,8 @@ TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent)
 TTraceParam::TTraceParam(QWidget* parent) : QWidget(parent)
 {
     AlsWerkzeugfenster(this, "TraceParam", QStringLiteral("Trace-Funktion"));
-    setFixedSize(214, 58);
-    const TKleineFelder f = KleineFelderAnlegen(this, QStringLiteral("Scharparameter"), 100, 136);
+    setFixedSize(250, 58);
+    const TKleineFelder f = KleineFelderAnlegen(this, QStringLiteral("Scharparameter"), 136, 172);
     Label1 = f.Label1;
     Edit = f.Edit;
     OKBtn = f.OKBtn;
@@ -66,7 +66,7 @@ TTraceParam::TTraceParam(QWidget* parent) : QWidget(parent)
     Edit->setFocusPolicy(Qt::ClickFocus);
     SpinButton1 = new TSpinButton(this);
     SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
-    SpinButton1->setGeometry(112, 25, 17, 25);
+    SpinButton1->setGeometry(148, 25, 17, 25);
     Label1->installEventFilter(this);
     Edit->installEventFilter(this);
 
