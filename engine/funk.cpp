@@ -11,6 +11,7 @@
 #include <cstring>
 #include <iterator>
 #include <type_traits>
+#include <typeinfo>
 
 // Two pieces of the evaluator are written for the x87 unit as g++ drives it
 // on x86-64: the square root and the store of a result that is read back at
@@ -1471,12 +1472,26 @@ void TFunktion::Evaluate(const long double p[6])
     if (p != Parameters) std::memcpy(Parameters, p, sizeof Parameters);
 }
 
+bool TFunktion::ColumnsCompiled() const
+{
+    return typeid(*this) == typeid(TFunktion);
+}
+
 template <class X>
 void TFunktion::EvaluateColumnKeepingLast(std::span<const X> x, long double t, std::span<long double> values,
                                           std::span<bool> defined, std::span<bool> jumps)
 {
-    EvaluateTermColumn(Kopf, x, t, values, defined, jumps, ColumnScratch);
     const std::size_t n = std::min({x.size(), values.size(), defined.size(), jumps.size()});
+    if (!ColumnsCompiled()) {
+        for (std::size_t i = 0; i < n; ++i) {
+            Evaluate(static_cast<long double>(x[i]), t);
+            values[i] = Value;
+            defined[i] = ValueValid;
+            jumps[i] = JumpHit;
+        }
+        return;
+    }
+    EvaluateTermColumn(Kopf, x, t, values, defined, jumps, ColumnScratch);
     if (n == 0)
         return;
     Value = values[n - 1];

@@ -80,8 +80,14 @@ public:
     // The same without touching the last value: it only reads the compiled
     // term, so several threads may sample one function at once, each with
     // its own scratch, while nothing compiles or evaluates it otherwise.
+    // Only for a function whose ColumnsCompiled() holds.
     void EvaluateColumn(std::span<const double> x, long double t, std::span<long double> values,
                         std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch) const;
+
+    // Whether column evaluation runs the compiled term. A derived class may
+    // give its values through its own Evaluate; the columns of the first
+    // two forms then go through it, one x at a time.
+    bool ColumnsCompiled() const;
 
 protected:
     bool ValueValid = false;
