@@ -27,7 +27,7 @@
 #include "engine/tabellen.h"
 #include "engine/arbeiterpool.h"
 #include "graph/graphik.h"
-#include "graph/graphik_proben.h"
+#include "engine/proben.h"
 #include "platform/farbe_qt.h"
 
 #include <QApplication>

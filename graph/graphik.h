@@ -190,7 +190,7 @@ public:
     static constexpr int ZeileNichtAlleMitglieder = 578;
     void ScharHinweisAnzeigen();
     // The screen picture's sampled graphs, kept for the next redraw
-    // (graph/graphik_proben.h); off, every redraw samples anew.
+    // (engine/proben.h); off, every redraw samples anew.
     std::shared_ptr<class TProbenSpeicher> Proben;
     bool ProbenSpeicherBenutzen = true;
 
@@ -727,7 +727,7 @@ private:
     TPlotMapping Plot;
 
     // The function layer: samples the members on the pool of
-    // graph/graphik_proben.h and draws them in order.
+    // engine/proben.h and draws them in order.
     void DrawFunctionGraphs(TCanvas& Canvas);
     // Set by RepaintGraph while it draws the screen picture, the only one
     // that uses the store of sampled graphs.

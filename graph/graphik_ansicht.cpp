@@ -4,7 +4,7 @@
 #include "graph/graphik.h"
 
 #include "engine/zahlen.h"
-#include "graph/graphik_proben.h"
+#include "engine/proben.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>

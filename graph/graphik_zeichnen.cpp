@@ -5,7 +5,7 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "graph/graphik_proben.h"
+#include "engine/proben.h"
 
 #include <algorithm>
 #include <array>

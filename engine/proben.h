@@ -57,6 +57,7 @@ struct TGraphBefehl {
     };
     TArt Art = MoveTo;
     std::int32_t A = 0, B = 0, C = 0, D = 0;
+    friend bool operator==(const TGraphBefehl&, const TGraphBefehl&) = default;
 };
 using TMitgliedBefehle = std::vector<TGraphBefehl>;
 
@@ -102,7 +103,9 @@ struct TProbenEintrag {
 // picture, and an entry larger than the whole bound is not kept.
 class TProbenSpeicher {
 public:
-    static constexpr std::size_t MaxBytes = std::size_t{96} << 20;
+    static constexpr std::size_t StandardBytes = std::size_t{96} << 20;
+    explicit TProbenSpeicher(std::size_t maxBytes = StandardBytes) : MaxBytes(maxBytes) {}
+    const std::size_t MaxBytes;
 
     const TProbenEintrag* Finden(std::size_t slot, const std::string& term, const std::vector<std::uint64_t>& schluessel) const;
     // Keeps the entry for the slot; `gezeichnet` tells which slots the same

@@ -1,4 +1,4 @@
-#include "graph/graphik_proben.h"
+#include "engine/proben.h"
 
 #include "engine/arbeiterpool.h"
 #include "engine/funktion.h"
