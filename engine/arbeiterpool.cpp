@@ -7,6 +7,7 @@ struct TArbeiterPool::TAuftrag {
     const TAufgabe* Aufgabe = nullptr;
     std::atomic<std::size_t> Naechste{0};  // the next task not yet taken
     std::unique_ptr<std::atomic<bool>[]> Fertig;
+    std::atomic<bool> HatFehler{false};
     // Guarded by the pool's lock:
     unsigned Beteiligt = 0;  // workers inside this run
     std::exception_ptr Fehler;
@@ -51,6 +52,7 @@ void TArbeiterPool::Abarbeiten(TAuftrag& a, unsigned thread)
             std::lock_guard<std::mutex> l(*a.Sperre);
             if (!a.Fehler)
                 a.Fehler = std::current_exception();
+            a.HatFehler.store(true, std::memory_order_release);
         }
         a.Fertig[i].store(true, std::memory_order_release);
         // Under the lock, so the caller cannot miss the wake-up between its
@@ -120,6 +122,7 @@ void TArbeiterPool::Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFe
                         std::lock_guard<std::mutex> l(Sperre);
                         if (!a.Fehler)
                             a.Fehler = std::current_exception();
+                        a.HatFehler.store(true, std::memory_order_release);
                     }
                     a.Fertig[k].store(true, std::memory_order_release);
                     continue;
@@ -127,7 +130,7 @@ void TArbeiterPool::Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFe
                 std::unique_lock<std::mutex> l(Sperre);
                 Erledigt.wait(l, [&] { return a.Fertig[i].load(std::memory_order_acquire); });
             }
-            if (a.Fehler)
+            if (a.HatFehler.load(std::memory_order_acquire))
                 break;
             fertig(i);
         }
