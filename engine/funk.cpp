@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <type_traits>
+#include <typeinfo>
 
 // Two pieces of the evaluator are written for the x87 unit as g++ drives it
 // on x86-64: the square root and the store of a result that is read back at
@@ -620,6 +622,7 @@ void Flatten(TFunktionsKopf& kopf)
     kopf.ResultSource = operands.back().source;
     kopf.ResultSlot = fix(operands.back().source, operands.back().slot);
     kopf.UsedParameters = used;
+    kopf.SavedBase = savedBase;
     kopf.Work.assign(static_cast<std::size_t>(savedBase) + savedSlots, 0.0L);
     for (std::size_t i = 0; i < constants.size(); ++i)
         kopf.Work[static_cast<std::size_t>(kConstBase) + i] = constants[i];
@@ -931,6 +934,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     kopf.Nodes.clear();
     kopf.Steps.clear();
     kopf.ResultSlot = -1;
+    kopf.SavedBase = 0;
     kopf.UsedParameters = 0;
     kopf.Root = -1;
     kopf.Name.clear();
@@ -1116,6 +1120,291 @@ static_assert(std::endian::native == std::endian::little);
     return fetch(kopf.ResultSource, kopf.ResultSlot);
 }
 
+// ---------------------------------------------------------------------------
+// Column evaluation
+//
+// The same steps as RunSteps, each run over a block of x values before the
+// next: the running value, the saved register and the saved Work slots
+// become columns of the block, x a column, and t, constants and parameters
+// 3 to 6 one value for the whole block. Every x keeps its own defined and
+// jump flags, so each value is exactly the one RunSteps computes; the
+// operations are the same inline helpers in the same order.
+
+constexpr int kBlock = 64;
+
+struct ColumnOperand {
+    const long double* p;
+    long double operator()(int i) const { return p[i]; }
+};
+struct DoubleColumnOperand {
+    const double* p;
+    long double operator()(int i) const { return p[i]; }
+};
+// One value for the whole block; a step whose operands are all such values
+// is computed once.
+struct ScalarOperand {
+    long double v;
+    long double operator()(int) const { return v; }
+};
+
+template <class T>
+inline constexpr bool kIsScalar = std::is_same_v<T, ScalarOperand>;
+
+template <class A, class B, class Op>
+[[gnu::always_inline]] inline void BinaryColumn(int n, A a, B b, long double* dst, unsigned char* good, Op op)
+{
+    if constexpr (kIsScalar<A> && kIsScalar<B>) {
+        bool g = true;
+        const long double r = op(a(0), b(0), g);
+        for (int i = 0; i < n; ++i) dst[i] = r;
+        if (!g) std::memset(good, 0, static_cast<std::size_t>(n));
+    } else {
+        for (int i = 0; i < n; ++i) {
+            bool g = true;
+            dst[i] = op(a(i), b(i), g);
+            if (!g) good[i] = 0;
+        }
+    }
+}
+
+template <int Code, class A>
+void FunctionColumn(int n, A a, long double* dst, unsigned char* good, unsigned char* jump)
+{
+    if constexpr (kIsScalar<A>) {
+        bool g = true, j = false;
+        const long double r = EvalFunction(Code, a(0), g, j);
+        for (int i = 0; i < n; ++i) dst[i] = r;
+        if (!g) std::memset(good, 0, static_cast<std::size_t>(n));
+        if (j) std::memset(jump, 1, static_cast<std::size_t>(n));
+    } else {
+        for (int i = 0; i < n; ++i) {
+            bool g = true, j = false;
+            dst[i] = EvalFunction(Code, a(i), g, j);
+            if (!g) good[i] = 0;
+            if (j) jump[i] = 1;
+        }
+    }
+}
+
+template <class A>
+void FunctionColumnByCode(int code, int n, A a, long double* dst, unsigned char* good, unsigned char* jump)
+{
+    switch (code) {
+#define TERM_FUNCTION_COLUMN(C) \
+    case C: FunctionColumn<C>(n, a, dst, good, jump); break;
+        TERM_FUNCTION_COLUMN(1) TERM_FUNCTION_COLUMN(2) TERM_FUNCTION_COLUMN(3) TERM_FUNCTION_COLUMN(4)
+        TERM_FUNCTION_COLUMN(5) TERM_FUNCTION_COLUMN(6) TERM_FUNCTION_COLUMN(7) TERM_FUNCTION_COLUMN(8)
+        TERM_FUNCTION_COLUMN(9) TERM_FUNCTION_COLUMN(10) TERM_FUNCTION_COLUMN(11) TERM_FUNCTION_COLUMN(12)
+        TERM_FUNCTION_COLUMN(13) TERM_FUNCTION_COLUMN(14) TERM_FUNCTION_COLUMN(15) TERM_FUNCTION_COLUMN(16)
+        TERM_FUNCTION_COLUMN(17) TERM_FUNCTION_COLUMN(18) TERM_FUNCTION_COLUMN(19) TERM_FUNCTION_COLUMN(20)
+        TERM_FUNCTION_COLUMN(21) TERM_FUNCTION_COLUMN(22) TERM_FUNCTION_COLUMN(23) TERM_FUNCTION_COLUMN(24)
+        TERM_FUNCTION_COLUMN(25) TERM_FUNCTION_COLUMN(26) TERM_FUNCTION_COLUMN(27) TERM_FUNCTION_COLUMN(28)
+#undef TERM_FUNCTION_COLUMN
+    default:
+#if TESSAPLUN_STEP_CHECKED
+        UnknownStep(code);
+#else
+        __builtin_unreachable();
+#endif
+    }
+}
+static_assert(FunctionCode::First == 1 && FunctionCode::Last == 28);
+
+// One block of the column: its columns and the one t.
+template <class XOperand>
+struct ColumnBlock {
+    const TFunktionsKopf& kopf;
+    XOperand x;
+    long double t;
+    long double* run;
+    long double* saved;
+    long double** work;  // saved Work slots, by slot - SavedBase
+    unsigned char* good;
+    unsigned char* jump;
+    int n;
+
+    template <class F>
+    [[gnu::always_inline]] void Operand(std::uint8_t source, std::int32_t slot, F&& f) const
+    {
+        switch (source) {
+        case TTermStep::FromRunning: f(ColumnOperand{run}); break;
+        case TTermStep::FromX: f(x); break;
+        case TTermStep::FromT: f(ScalarOperand{t}); break;
+        case TTermStep::FromSaved: f(ColumnOperand{saved}); break;
+        case TTermStep::FromParameter: f(ScalarOperand{0.0L}); break;  // parameters 3 to 6
+        default:
+            if (slot >= kopf.SavedBase)
+                f(ColumnOperand{work[slot - kopf.SavedBase]});
+            else
+                f(ScalarOperand{kopf.Work[static_cast<std::size_t>(slot)]});
+        }
+    }
+
+    template <class F>
+    [[gnu::always_inline]] void ArithOperand(int cls, std::uint8_t source, std::int32_t slot, double shortValue,
+                                             F&& f) const
+    {
+        if (cls == kClassShort)
+            f(ScalarOperand{static_cast<long double>(shortValue)});
+        else
+            Operand(source, slot, f);
+    }
+
+    void Step(const TTermStep& st)
+    {
+        if (st.Op >= OpArith) {
+            const int index = st.Op - OpArith;
+            const int op = index / (kClassCount * kClassCount) + OperatorCode::Plus;
+            const int ca = index / kClassCount % kClassCount;
+            const int cb = index % kClassCount;
+            ArithOperand(ca, st.ASource, st.A, st.Short, [&](auto a) {
+                ArithOperand(cb, st.BSource, st.B, st.Short, [&](auto b) {
+                    switch (op) {
+                    case OperatorCode::Plus:
+                        BinaryColumn(n, a, b, run, good, [](long double u, long double v, bool& g) { return Add(u, v, g); });
+                        break;
+                    case OperatorCode::Minus:
+                        BinaryColumn(n, a, b, run, good,
+                                     [](long double u, long double v, bool& g) { return Subtract(u, v, g); });
+                        break;
+                    case OperatorCode::Times:
+                        BinaryColumn(n, a, b, run, good,
+                                     [](long double u, long double v, bool& g) { return Multiply(u, v, g); });
+                        break;
+                    default:
+                        BinaryColumn(n, a, b, run, good,
+                                     [](long double u, long double v, bool& g) { return Divide(u, v, g); });
+                        break;
+                    }
+                });
+            });
+            return;
+        }
+        switch (st.Op) {
+        // A save hands the running column over instead of copying it: the
+        // slot's old content is no longer needed, and the next step writes
+        // a new running column without reading the old one.
+        case OpSave: std::swap(work[st.C - kopf.SavedBase], run); break;
+        case OpSaveReg: std::swap(saved, run); break;
+        case OpPow:
+            Operand(st.ASource, st.A, [&](auto a) {
+                Operand(st.BSource, st.B, [&](auto b) {
+                    BinaryColumn(n, a, b, run, good,
+                                 [](long double u, long double v, bool& g) { return PowGeneral(u, v, g); });
+                });
+            });
+            break;
+        case OpPowIntExp: {
+            const unsigned k = st.K;
+            const bool negative = st.NegativeExp;
+            Operand(st.ASource, st.A, [&](auto a) {
+                BinaryColumn(n, a, ScalarOperand{0.0L}, run, good,
+                             [k, negative](long double u, long double, bool& g) { return PowWhole(u, k, negative, g); });
+            });
+            break;
+        }
+        case OpPowConstBase: {
+            const long double lnA = kopf.Work[static_cast<std::size_t>(st.C)];
+            Operand(st.ASource, st.A, [&](auto a) {
+                Operand(st.BSource, st.B, [&](auto b) {
+                    BinaryColumn(n, a, b, run, good,
+                                 [lnA](long double u, long double v, bool& g) { return PowConstBase(u, lnA, v, g); });
+                });
+            });
+            break;
+        }
+        default:
+            Operand(st.ASource, st.A, [&](auto a) { FunctionColumnByCode(st.Op, n, a, run, good, jump); });
+            break;
+        }
+    }
+};
+
+template <class XIn>
+void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double t, std::span<long double> values,
+               std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch)
+{
+    const std::size_t count = std::min({xs.size(), values.size(), defined.size(), jumps.size()});
+    if (kopf.ResultSlot < 0 || kopf.Work.size() < 6 ||
+        kopf.SavedBase < 6 || static_cast<std::size_t>(kopf.SavedBase) > kopf.Work.size()) {
+        std::fill_n(values.begin(), count, 0.0L);
+        std::fill_n(defined.begin(), count, false);
+        std::fill_n(jumps.begin(), count, false);
+        return;
+    }
+    const unsigned used = kopf.UsedParameters;
+    bool tGood = true;
+    long double tv = 0;
+    if ((used & 2u) != 0) {
+        if (IsFiniteOperand(t))
+            tv = t;
+        else
+            tGood = false;
+    }
+    // Parameters 3 to 6 are 0 here, finite.
+    const std::size_t savedSlots = kopf.Work.size() - static_cast<std::size_t>(kopf.SavedBase);
+    scratch.Columns.resize((1 + savedSlots) * kBlock);
+    scratch.Good.resize(kBlock);
+    scratch.Jump.resize(kBlock);
+    std::vector<long double*> workColumns(savedSlots);
+    std::vector<XIn>& clean = [&]() -> std::vector<XIn>& {
+        if constexpr (std::is_same_v<XIn, double>)
+            return scratch.X;
+        else
+            return scratch.XLong;
+    }();
+    clean.resize(kBlock);
+    unsigned char* const good = scratch.Good.data();
+    unsigned char* const jump = scratch.Jump.data();
+
+    for (std::size_t start = 0; start < count; start += kBlock) {
+        const int n = static_cast<int>(std::min<std::size_t>(kBlock, count - start));
+        std::memset(good, tGood ? 1 : 0, kBlock);
+        std::memset(jump, 0, kBlock);
+        // x straight from the caller's column; a cleaned copy only for a
+        // block that holds a value that is not finite.
+        const XIn* xBlock = xs.data() + start;
+        if ((used & 1u) != 0) {
+            auto finite = [](XIn v) {
+                if constexpr (std::is_same_v<XIn, double>)
+                    return std::isfinite(v);
+                else
+                    return IsFiniteOperand(v);
+            };
+            bool allFinite = true;
+            for (int i = 0; i < n; ++i)
+                allFinite = allFinite && finite(xBlock[i]);
+            if (!allFinite) {
+                for (int i = 0; i < n; ++i) {
+                    const bool f = finite(xBlock[i]);
+                    clean[static_cast<std::size_t>(i)] = f ? xBlock[i] : XIn{0};
+                    if (!f) good[i] = 0;
+                }
+                xBlock = clean.data();
+            }
+        }
+        long double* const out = values.data() + start;
+        for (std::size_t s = 0; s < savedSlots; ++s) workColumns[s] = scratch.Columns.data() + (1 + s) * kBlock;
+        using XOperand = std::conditional_t<std::is_same_v<XIn, double>, DoubleColumnOperand, ColumnOperand>;
+        ColumnBlock<XOperand> b{kopf,          XOperand{xBlock}, tv,   out, scratch.Columns.data(),
+                                workColumns.data(), good,               jump, n};
+        for (const TTermStep& st : kopf.Steps) b.Step(st);
+
+        // The result, 0 where undefined.
+        if (kopf.ResultSource == TTermStep::FromRunning && b.run == out) {
+            for (int i = 0; i < n; ++i)
+                if (!good[i]) out[i] = 0;
+        } else {
+            b.Operand(kopf.ResultSource, kopf.ResultSlot, [&](auto r) {
+                for (int i = 0; i < n; ++i) out[i] = good[i] ? r(i) : 0.0L;
+            });
+        }
+        static_assert(sizeof(bool) == 1);
+        std::memcpy(defined.data() + start, good, static_cast<std::size_t>(n));  // flags are 0 or 1
+        std::memcpy(jumps.data() + start, jump, static_cast<std::size_t>(n));
+    }
+}
+
 #if TESSAPLUN_X87_EVALUATOR
 // Stores v so that a load soon after it is served from the store queue. The
 // x87 80-bit store goes out in two parts, and an 80-bit load right behind it
@@ -1155,6 +1444,20 @@ long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], boo
     return RunSteps(kopf, p, ok, jump);
 }
 
+void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const double> x, long double t,
+                        std::span<long double> values, std::span<bool> defined, std::span<bool> jumps,
+                        TColumnScratch& scratch)
+{
+    RunColumn(kopf, x, t, values, defined, jumps, scratch);
+}
+
+void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const long double> x, long double t,
+                        std::span<long double> values, std::span<bool> defined, std::span<bool> jumps,
+                        TColumnScratch& scratch)
+{
+    RunColumn(kopf, x, t, values, defined, jumps, scratch);
+}
+
 // Defined here rather than with the rest of the class so that the evaluator
 // is inlined into it: plotting calls it for every point.
 void TFunktion::Evaluate(const long double p[6])
@@ -1167,4 +1470,51 @@ void TFunktion::Evaluate(const long double p[6])
     JumpHit = jumpHit;
     StoreForReload(Value, v);
     if (p != Parameters) std::memcpy(Parameters, p, sizeof Parameters);
+}
+
+bool TFunktion::ColumnsCompiled() const
+{
+    return typeid(*this) == typeid(TFunktion);
+}
+
+template <class X>
+void TFunktion::EvaluateColumnKeepingLast(std::span<const X> x, long double t, std::span<long double> values,
+                                          std::span<bool> defined, std::span<bool> jumps)
+{
+    const std::size_t n = std::min({x.size(), values.size(), defined.size(), jumps.size()});
+    if (!ColumnsCompiled()) {
+        for (std::size_t i = 0; i < n; ++i) {
+            Evaluate(static_cast<long double>(x[i]), t);
+            values[i] = Value;
+            defined[i] = ValueValid;
+            jumps[i] = JumpHit;
+        }
+        return;
+    }
+    EvaluateTermColumn(Kopf, x, t, values, defined, jumps, ColumnScratch);
+    if (n == 0)
+        return;
+    Value = values[n - 1];
+    ValueValid = defined[n - 1];
+    JumpHit = jumps[n - 1];
+    const long double p[6] = {static_cast<long double>(x[n - 1]), t, 0, 0, 0, 0};
+    std::memcpy(Parameters, p, sizeof Parameters);
+}
+
+void TFunktion::EvaluateColumn(std::span<const double> x, long double t, std::span<long double> values,
+                               std::span<bool> defined, std::span<bool> jumps)
+{
+    EvaluateColumnKeepingLast(x, t, values, defined, jumps);
+}
+
+void TFunktion::EvaluateColumn(std::span<const long double> x, long double t, std::span<long double> values,
+                               std::span<bool> defined, std::span<bool> jumps)
+{
+    EvaluateColumnKeepingLast(x, t, values, defined, jumps);
+}
+
+void TFunktion::EvaluateColumn(std::span<const double> x, long double t, std::span<long double> values,
+                               std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch) const
+{
+    EvaluateTermColumn(Kopf, x, t, values, defined, jumps, scratch);
 }

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,9 @@ struct TFunktionsKopf {
     // them is not finite; then constants; then saved intermediate values.
     // Evaluation writes into it, hence mutable.
     mutable std::vector<long double> Work;
+    // Work slots from here on hold saved intermediate values, the ones
+    // below it parameters and constants.
+    std::int32_t SavedBase = 0;
 };
 
 // Compiles `term` into `kopf`. On return `term` holds the end mark "$" on
@@ -141,6 +145,31 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
 // an argument at its jump, even if the value as a whole is undefined.
 long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], bool& ok,
                          bool& jump);
+
+// Scratch of column evaluation: the intermediate columns of one block. It
+// belongs to the caller, so threads that evaluate at the same time, even the
+// same term, each bring their own and share nothing but the compiled term,
+// which column evaluation only reads.
+struct TColumnScratch {
+    std::vector<long double> Columns;
+    std::vector<double> X;
+    std::vector<long double> XLong;
+    std::vector<unsigned char> Good;
+    std::vector<unsigned char> Jump;
+};
+
+// Evaluates the last successful compilation of `kopf` for every x of the
+// column with one t, parameters 3 to 6 being 0: values[i], defined[i] and
+// jumps[i] are bit for bit what EvaluateTerm gives for {x[i], t, 0, 0, 0, 0}.
+// Each step of the term runs over a block of x values at a time, so the
+// dispatch and the parameter handling are paid once per block. The outputs
+// hold at least x.size() elements.
+void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const double> x, long double t,
+                        std::span<long double> values, std::span<bool> defined, std::span<bool> jumps,
+                        TColumnScratch& scratch);
+void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const long double> x, long double t,
+                        std::span<long double> values, std::span<bool> defined, std::span<bool> jumps,
+                        TColumnScratch& scratch);
 
 // Function code of a keyword (case-insensitive for a-z), 0 when none.
 int LookupFunctionKeyword(const std::string& identifier);

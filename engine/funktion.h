@@ -7,6 +7,7 @@
 #include "engine/funk.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -68,6 +69,26 @@ public:
         Evaluate(p);
     }
 
+    // Evaluates for every x of a column with one t (parameters 3 to 6 are
+    // 0): values, defined flags and jump flags are exactly those of one
+    // Evaluate per x, and the outputs hold at least x.size() elements. The
+    // last value afterwards is that of the last x, as after those calls.
+    void EvaluateColumn(std::span<const double> x, long double t, std::span<long double> values,
+                        std::span<bool> defined, std::span<bool> jumps);
+    void EvaluateColumn(std::span<const long double> x, long double t, std::span<long double> values,
+                        std::span<bool> defined, std::span<bool> jumps);
+    // The same without touching the last value: it only reads the compiled
+    // term, so several threads may sample one function at once, each with
+    // its own scratch, while nothing compiles or evaluates it otherwise.
+    // Only for a function whose ColumnsCompiled() holds.
+    void EvaluateColumn(std::span<const double> x, long double t, std::span<long double> values,
+                        std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch) const;
+
+    // Whether column evaluation runs the compiled term. A derived class may
+    // give its values through its own Evaluate; the columns of the first
+    // two forms then go through it, one x at a time.
+    bool ColumnsCompiled() const;
+
 protected:
     bool ValueValid = false;
     bool Compiled = false;
@@ -89,4 +110,10 @@ protected:
     std::string Kind = " Funktion ";
     TColor Color = 0;
     TColor Color2 = 0;
+    TColumnScratch ColumnScratch;
+
+private:
+    template <class X>
+    void EvaluateColumnKeepingLast(std::span<const X> x, long double t, std::span<long double> values,
+                                   std::span<bool> defined, std::span<bool> jumps);
 };

@@ -4,7 +4,9 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 
+#include <array>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -75,12 +77,15 @@ TWertetabelle WertetabelleBerechnen(const WertetabelleEingabe& e, TFunktion& f)
     // Without a compiled term or a usable t there is no y row at all.
     if (!f.GetCompiled() || !e.T.has_value())
         return t;
-    for (int c = 0; c < WertetabelleSpalten; ++c) {
-        // The Pi units show x / Pi above, but the function is evaluated at x.
-        const long double x = static_cast<long double>(k0 + c) / 2 * static_cast<long double>(e.EinheitX);
-        f.Evaluate(x, *e.T);
-        t.Y[static_cast<std::size_t>(c)] = WertetabelleYText(f.GetValueValid(), f.GetValue(), e.Trenner);
-    }
+    // The Pi units show x / Pi above, but the function is evaluated at x.
+    std::array<long double, WertetabelleSpalten> x{};
+    for (int c = 0; c < WertetabelleSpalten; ++c)
+        x[static_cast<std::size_t>(c)] = static_cast<long double>(k0 + c) / 2 * static_cast<long double>(e.EinheitX);
+    std::array<long double, WertetabelleSpalten> y{};
+    std::array<bool, WertetabelleSpalten> definiert{}, sprung{};
+    f.EvaluateColumn(std::span<const long double>(x), *e.T, y, definiert, sprung);
+    for (std::size_t c = 0; c < WertetabelleSpalten; ++c)
+        t.Y[c] = WertetabelleYText(definiert[c], y[c], e.Trenner);
     return t;
 }
 
@@ -89,15 +94,19 @@ TWertetabelle WertetabelleErste(TFunktion& f, char trenner)
     TWertetabelle t;
     t.KopfX = KopfXNormal;
     t.KopfY = KopfYText;
+    std::array<long double, WertetabelleSpalten> x{};
     for (int c = 0; c < WertetabelleSpalten; ++c) {
-        const long double x = static_cast<long double>(c - 12) / 2;
-        t.X[static_cast<std::size_t>(c)] = FloatToStr(x, trenner);
-        if (!f.GetCompiled())
-            continue;
-        f.Evaluate(x, 0.0L);
-        if (f.GetValueValid() && std::isfinite(f.GetValue()))
-            t.Y[static_cast<std::size_t>(c)] = FormatFixed(f.GetValue(), 10, 2, trenner);
+        x[static_cast<std::size_t>(c)] = static_cast<long double>(c - 12) / 2;
+        t.X[static_cast<std::size_t>(c)] = FloatToStr(x[static_cast<std::size_t>(c)], trenner);
     }
+    if (!f.GetCompiled())
+        return t;
+    std::array<long double, WertetabelleSpalten> y{};
+    std::array<bool, WertetabelleSpalten> definiert{}, sprung{};
+    f.EvaluateColumn(std::span<const long double>(x), 0.0L, y, definiert, sprung);
+    for (std::size_t c = 0; c < WertetabelleSpalten; ++c)
+        if (definiert[c] && std::isfinite(y[c]))
+            t.Y[c] = FormatFixed(y[c], 10, 2, trenner);
     return t;
 }
 

@@ -189,6 +189,10 @@ public:
     // families are drawn (language line ZeileNichtAlleMitglieder), or nothing.
     static constexpr int ZeileNichtAlleMitglieder = 578;
     void ScharHinweisAnzeigen();
+    // The screen picture's sampled graphs, kept for the next redraw
+    // (engine/proben.h); off, every redraw samples anew.
+    std::shared_ptr<class TProbenSpeicher> Proben;
+    bool ProbenSpeicherBenutzen = true;
 
     // =====================================================================
     // Coordinate system, objects and labels
@@ -753,10 +757,12 @@ private:
     };
     TPlotMapping Plot;
 
+    // The function layer: samples the members on the pool of
+    // engine/proben.h and draws them in order.
     void DrawFunctionGraphs(TCanvas& Canvas);
-    // jeder: draw every jeder-th member of a family and its last one.
-    void DrawFunctionLines(TCanvas& Canvas, TFunktion& f, std::int64_t jeder);
-    void DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f, std::int64_t jeder);
+    // Set by RepaintGraph while it draws the screen picture, the only one
+    // that uses the store of sampled graphs.
+    bool ProbenSpeicherAn = false;
 };
 
 // The one graph window.

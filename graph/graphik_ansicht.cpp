@@ -4,6 +4,7 @@
 #include "graph/graphik.h"
 
 #include "engine/zahlen.h"
+#include "engine/proben.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -241,15 +242,12 @@ std::int32_t TGraphik::AxisYdev(long double y, double fy, double offY) const
 
 std::int32_t TGraphik::PlotXdev(long double x) const
 {
-    const long double v = (x - XMin + Plot.OffX) * Plot.ScaleX;
-    if (const auto r = TryRoundToInt32(v))
-        return *r;
-    return RoundToInt32(v);  // saturates
+    return TPlotAbbildung{XMin, YMax, Plot.ScaleX, Plot.ScaleY, Plot.OffX, Plot.OffY}.Xdev(x);
 }
 
 std::optional<std::int32_t> TGraphik::PlotYdev(long double y) const
 {
-    return TryRoundToInt32((YMax - y + Plot.OffY) * Plot.ScaleY);
+    return TPlotAbbildung{XMin, YMax, Plot.ScaleX, Plot.ScaleY, Plot.OffX, Plot.OffY}.Ydev(y);
 }
 
 int TGraphik::PlotPenWidth(int thousandths) const

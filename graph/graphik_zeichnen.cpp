@@ -1,24 +1,26 @@
 // The redraw pipeline of the graph window and the function graphs.
 #include "graph/graphik.h"
 
+#include "engine/arbeiterpool.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
+#include "engine/proben.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr TColor Schwarz = clBlack;
 constexpr TColor Weiss = clWhite;
-
-// Values this large are not mapped; the sample before stands in.
-constexpr long double Riesig = 1e11L;
 
 bool Endlich(double v)
 {
@@ -271,6 +273,21 @@ std::array<std::int64_t, 10> BudgetTeilen(const std::array<std::int64_t, 10>& be
     return anteil;
 }
 
+// One function's part of the function layer: its set-up, the members it
+// draws and their canvas calls, kept from the last redraw or sampled anew.
+struct TFunktionsPlan {
+    TFunktion* Funktion = nullptr;
+    bool Scheiben = false;
+    int Stil = 0;
+    bool Zeichnen = false;  // compiled and with an x walk: members follow
+    bool Speichern = false; // kept in the screen picture's store
+    TProbenAuftrag Auftrag;
+    std::vector<double> T;
+    std::vector<std::int64_t> Nummer;
+    const TProbenEintrag* Gespeichert = nullptr;
+    TProbenEintrag Neu;
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -347,7 +364,14 @@ void TGraphik::RepaintGraph()
             const double fx = BildBreite / breite;
             const double fy = -BildHoehe / hoehe;
             DrawCoordinateSystem(c, fx, fy);
-            DrawGraphs(c, fx, BildHoehe / hoehe, 0.0, 0.0);
+            ProbenSpeicherAn = true;
+            try {
+                DrawGraphs(c, fx, BildHoehe / hoehe, 0.0, 0.0);
+            } catch (...) {
+                ProbenSpeicherAn = false;
+                throw;
+            }
+            ProbenSpeicherAn = false;
             DrawLabels(c, fx, fy);
         } else {
             NichtAlleMitglieder = false;
@@ -433,11 +457,32 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
     const double budget = std::min(BudgetBildbreiten * spalten, 1e15);
     const std::array<std::int64_t, 10> anteil = BudgetTeilen(bedarf, static_cast<std::int64_t>(budget));
 
+    // Each function's drawing set-up and the t values of the members it
+    // draws, walked here; then one sampling task per member, unless the
+    // screen picture kept the function's lists from the last redraw.
+    TProbenSpeicher* speicher = nullptr;
+    if (ProbenSpeicherAn && ProbenSpeicherBenutzen) {
+        if (!Proben)
+            Proben = std::make_shared<TProbenSpeicher>();
+        speicher = Proben.get();
+        speicher->NeuAbgetastet = 0;
+    }
+    const TPlotAbbildung abbildung{XMin, YMax, Plot.ScaleX, Plot.ScaleY, Plot.OffX, Plot.OffY};
+    std::array<TFunktionsPlan, 10> plan;
+    std::vector<std::pair<std::size_t, std::size_t>> aufgaben;  // function, member
+    std::array<bool, 10> ausSpeicher{};
     for (std::size_t k = 1; k <= 9; ++k) {
         TFunktion* f = Funktionen[k];
         if (!f)
             continue;
-        Funktionen[0] = f;
+        TFunktionsPlan& p = plan[k];
+        p.Funktion = f;
+        p.Stil = f->GetLineStyle();
+        p.Scheiben = IstScheiben(p.Stil);
+        if (!p.Scheiben && (p.Stil < LinieDuenn || p.Stil > LinieGestricheltDick))
+            p.Stil = LinieMittel;
+        if (!f->GetCompiled())
+            continue;
         // Every k-th member, so that the ones drawn lie evenly across the
         // family and include its first and last.
         std::int64_t jeder = 1;
@@ -446,171 +491,181 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
             const std::int64_t m = std::max<std::int64_t>(2, anteil[k] / jeMitglied[k]);
             jeder = m >= n ? 1 : (n - 2) / (m - 1) + 1;
         }
-        if (IstScheiben(f->GetLineStyle()))
-            DrawFunctionDiscs(Canvas, *f, jeder);
-        else
-            DrawFunctionLines(Canvas, *f, jeder);
+        TProbenAuftrag& a = p.Auftrag;
+        a.Funktion = f;
+        a.Abbildung = abbildung;
+        a.EinheitX = EinheitX;
+        a.EinheitY = EinheitY;
+        a.Scheiben = p.Scheiben;
+        a.Stil = p.Stil;
+        std::vector<std::uint64_t> schluessel;
+        const auto zahl = [&schluessel](double v) { schluessel.push_back(std::bit_cast<std::uint64_t>(v)); };
+        if (p.Scheiben) {
+            const auto gang = ScheibenGang(*this, *f, Plot.ScaleX);
+            if (!gang)
+                continue;
+            a.Von = gang->Von;
+            a.Bis = gang->Bis;
+            a.Schritt = gang->Schritt;
+            schluessel = {1, static_cast<std::uint64_t>(p.Stil), static_cast<std::uint64_t>(a.Von),
+                          static_cast<std::uint64_t>(a.Bis), static_cast<std::uint64_t>(a.Schritt)};
+        } else {
+            const auto gang = LinienGang(*this, *f, dx);
+            if (!gang)
+                continue;
+            a.XStart = gang->Start;
+            a.XEnde = gang->Ende;
+            a.Dx = dx;
+            // The view height in device units: a larger step between samples
+            // is a pole or a jump and is not joined.
+            a.SprungGrenze = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin) * Plot.ScaleX;
+            a.NonSmooth = f->GetNonSmooth();
+            schluessel = {0, a.NonSmooth ? 1u : 0u};
+            for (const double v : {a.XStart, a.XEnde, a.Dx, a.SprungGrenze})
+                zahl(v);
+        }
+        for (const double v : {EinheitX, EinheitY, abbildung.ScaleX, abbildung.ScaleY, abbildung.OffX, abbildung.OffY})
+            zahl(v);
+        schluessel.push_back(static_cast<std::uint32_t>(abbildung.XMin));
+        schluessel.push_back(static_cast<std::uint32_t>(abbildung.YMax));
+        p.Zeichnen = true;
+        TScharLauf schar(*f);
+        while (schar.Naechster(jeder)) {
+            p.T.push_back(schar.Wert());
+            p.Nummer.push_back(schar.Nummer());
+            zahl(schar.Wert());
+        }
+        if (schar.NichtAlle())
+            NichtAlleMitglieder = true;
+        // The key holds what the compiled term's values depend on; a function
+        // that gives its values through its own Evaluate is not kept.
+        p.Speichern = speicher && f->ColumnsCompiled();
+        if (p.Speichern)
+            p.Gespeichert = speicher->Finden(k, f->GetTerm(), schluessel);
+        ausSpeicher[k] = p.Gespeichert != nullptr;
+        if (!p.Gespeichert) {
+            p.Neu.Term = f->GetTerm();
+            p.Neu.Schluessel = std::move(schluessel);
+            p.Neu.Mitglieder.resize(p.T.size());
+        }
+        for (std::size_t m = 0; m < p.T.size(); ++m)
+            aufgaben.emplace_back(k, m);
     }
-}
 
-void TGraphik::DrawFunctionLines(TCanvas& Canvas, TFunktion& f, std::int64_t jeder)
-{
-    int s = f.GetLineStyle();
-    if (s < LinieDuenn || s > LinieGestricheltDick)
-        s = LinieMittel;
-    Canvas.Pen.Style = TPenStyle::Solid;
-    Canvas.Pen.Width = PlotPenWidth(LinienStaerke(s));
-    if (!f.GetCompiled())
-        return;
-
-    const double sx = Plot.ScaleX;
-    const double sy = Plot.ScaleY;
-    const bool gestrichelt = IstGestrichelt(s);
-    const bool gepunktet = IstPunktiert(s);
-    // Dash machine: c counts switches, a is the arc length since the last
-    // switch and h the length of the current dash or gap, in view units. It
-    // runs on across pen-up moves and family members.
+    // Drawing, in the order of the functions and their members. The dash
+    // machine (c counts switches, a is the arc length since the last switch
+    // and h the length of the current dash or gap, in view units) runs on
+    // across pen-up moves and family members; each function starts it anew.
     int c = 0;
     double a = 0.25;
     double h = 0.3;
-
-    const double dx = 1.0 / sx;
-    const auto gang = LinienGang(*this, f, dx);
-    if (!gang)
-        return;
-    const double xStart = gang->Start;
-    const double xEnde = gang->Ende;
-    // The view height in device units: a larger step between samples is a
-    // pole or a jump and is not joined.
-    const double sprungGrenze = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin) * sx;
-
-    // At one function unit per view unit the division is exact and can be
-    // left out; it is the slowest step of mapping a sample.
-    const bool einsY = EinheitY == 1.0;
-    const auto ansicht = [&](long double w) { return einsY ? w : w / EinheitY; };
-
-    TScharLauf schar(f);
-    while (schar.Naechster(jeder)) {
-        // The ink by the member's place in the family, drawn or not.
-        TColor tinte = (schar.Nummer() % 2 == 0) ? f.GetColor() : f.GetColor2();
-        if (!Farbig())
-            tinte = Schwarz;
-        Canvas.Pen.Color = tinte;
-
-        const double t = schar.Wert();
-        double x = xStart;
-        // First sample: only places the pen.
-        long double y = EvaluateCurrentFunction(x * EinheitX, t);
-        std::optional<std::int32_t> Y;
-        if (std::fabs(y) < Riesig)
-            Y = PlotYdev(ansicht(y));
-        if (f.GetValueValid() && Y)
-            Canvas.MoveTo(PlotXdev(x), *Y);
-
-        std::optional<std::int32_t> Yvor;
-        long double y1 = -1.0L;
-        long double y2 = -1.0L;
-        bool sprungVor = false;
-        bool gueltigVor = false;
-
-        // x from the sample index, so a tiny step can never stall the walk.
-        for (std::int64_t i = 1;; ++i) {
-            x = xStart + static_cast<double>(i) * dx;
-            y = EvaluateCurrentFunction(x * EinheitX, t);
-            if (std::fabs(y) < Riesig)
-                Y = PlotYdev(ansicht(y));  // a failed mapping lifts the pen
-            // else Y keeps the device y of the sample before
-            const bool gueltig = f.GetValueValid();
-            const bool sprung = f.GetJumpHit();
-
-            bool stiftAb = Y && Yvor && gueltig && gueltigVor && !sprung && !sprungVor;
-            if (stiftAb) {
-                const double dY = static_cast<double>(static_cast<std::int64_t>(*Y) - *Yvor);
-                stiftAb = std::fabs(dY) < sprungGrenze && std::fabs(y - y1) < 10.0L * std::fabs(y1 - y2) + 0.1L;
-            }
-            if (stiftAb) {
-                const std::int32_t X = PlotXdev(x);
-                if (gestrichelt || gepunktet) {
-                    if (a > h) {
-                        ++c;
-                        if (c % 2 == 0) {
-                            Canvas.Pen.Color = tinte;
-                            h = gestrichelt ? 0.25 : 0.05;
-                        } else {
-                            Canvas.Pen.Color = Weiss;
-                            h = gestrichelt ? 0.1 : 0.05;
-                        }
-                        a = 0.0;
-                    }
-                    const TPoint p = Canvas.PenPos();
-                    const double ddx = (p.X - static_cast<double>(X)) / sx;
-                    const double ddy = (p.Y - static_cast<double>(*Y)) / sy;
-                    a += std::sqrt(ddx * ddx + ddy * ddy);
-                }
-                Canvas.LineTo(X, *Y);
-            } else if (Y && (f.GetNonSmooth() || gueltig)) {
-                Canvas.MoveTo(PlotXdev(x), *Y);
-            }
-
-            Yvor = Y;
-            y2 = y1;
-            y1 = y;
-            sprungVor = sprung;
-            gueltigVor = gueltig;
-            if (!(x < xEnde))
-                break;
-        }
-    }
-    if (schar.NichtAlle())
-        NichtAlleMitglieder = true;
-}
-
-void TGraphik::DrawFunctionDiscs(TCanvas& Canvas, TFunktion& f, std::int64_t jeder)
-{
-    const int s = f.GetLineStyle();
-    Canvas.Pen.Width = PlotPenWidth(StaerkeDuenn);
-    Canvas.Pen.Style = TPenStyle::Solid;
-    if (!f.GetCompiled())
-        return;
-    const auto gang = ScheibenGang(*this, f, Plot.ScaleX);
-    if (!gang)
-        return;
-    const std::int64_t von = gang->Von;
-    const std::int64_t bis = gang->Bis;
-    const std::int64_t schritt = gang->Schritt;
-    constexpr double r = 0.08;  // disc radius in view units
-
-    TScharLauf schar(f);
-    while (schar.Naechster(jeder)) {
-        const TColor farbe = (schar.Nummer() % 2 == 0) ? f.GetColor() : f.GetColor2();
-        Canvas.Brush.Color = farbe;
-        Canvas.Brush.Style = TBrushStyle::Solid;
-        Canvas.Pen.Color = Schwarz;
-        const double t = schar.Wert();
-
-        for (std::int64_t n = von; n <= bis; n += schritt) {
-            const double xn = static_cast<double>(n);
-            const long double y = EvaluateCurrentFunction(xn, t);
-            if (!f.GetValueValid() || !(std::fabs(y) < Riesig))
+    std::size_t naechste = 1;  // the next function whose set-up is due
+    const auto bisFunktion = [&](std::size_t k) {
+        for (; naechste <= k; ++naechste) {
+            const TFunktionsPlan& p = plan[naechste];
+            if (!p.Funktion)
                 continue;
-            const long double yv = y / EinheitY;
-            const auto Y = PlotYdev(yv);
-            const auto Ya = PlotYdev(yv - r);
-            const auto Yb = PlotYdev(yv + r);
-            if (s == LinieScheibenVerbunden && Y) {
-                Canvas.Pen.Color = farbe;
-                Canvas.MoveTo(PlotXdev(xn / EinheitX), *Y);
-                const long double yn = EvaluateCurrentFunction(xn + 1.0, t);
-                if (n + 1 <= bis && f.GetValueValid() && std::isfinite(yn)) {
-                    if (const auto Yn = PlotYdev(yn / EinheitY))
-                        Canvas.LineTo(PlotXdev((xn + 1.0) / EinheitX), *Yn);
+            Funktionen[0] = p.Funktion;
+            if (p.Scheiben) {
+                Canvas.Pen.Width = PlotPenWidth(StaerkeDuenn);
+                Canvas.Pen.Style = TPenStyle::Solid;
+            } else {
+                Canvas.Pen.Style = TPenStyle::Solid;
+                Canvas.Pen.Width = PlotPenWidth(LinienStaerke(p.Stil));
+                c = 0;
+                a = 0.25;
+                h = 0.3;
+            }
+        }
+    };
+    const bool farbig = Farbig();
+    const auto zeichnen = [&](std::size_t i) {
+        const auto [k, m] = aufgaben[i];
+        bisFunktion(k);
+        const TFunktionsPlan& p = plan[k];
+        const TFunktion& f = *p.Funktion;
+        const TMitgliedBefehle& befehle = p.Gespeichert ? p.Gespeichert->Mitglieder[m] : p.Neu.Mitglieder[m];
+        const TColor farbe = (p.Nummer[m] % 2 == 0) ? f.GetColor() : f.GetColor2();
+        if (p.Scheiben) {
+            Canvas.Brush.Color = farbe;
+            Canvas.Brush.Style = TBrushStyle::Solid;
+            Canvas.Pen.Color = Schwarz;
+            for (const TGraphBefehl& b : befehle) {
+                switch (b.Art) {
+                case TGraphBefehl::TinteMoveTo:
+                    Canvas.Pen.Color = farbe;
+                    Canvas.MoveTo(b.A, b.B);
+                    break;
+                case TGraphBefehl::LineTo: Canvas.LineTo(b.A, b.B); break;
+                case TGraphBefehl::Schwarz: Canvas.Pen.Color = Schwarz; break;
+                case TGraphBefehl::Ellipse: Canvas.Ellipse(b.A, b.B, b.C, b.D); break;
+                case TGraphBefehl::MoveTo: Canvas.MoveTo(b.A, b.B); break;
                 }
             }
-            Canvas.Pen.Color = Schwarz;
-            if (Ya && Yb)
-                Canvas.Ellipse(PlotXdev(xn / EinheitX + r), *Ya, PlotXdev(xn / EinheitX - r), *Yb);
+            return;
+        }
+        // The ink by the member's place in the family, drawn or not.
+        const TColor tinte = farbig ? farbe : Schwarz;
+        Canvas.Pen.Color = tinte;
+        const bool gestrichelt = IstGestrichelt(p.Stil);
+        const bool gepunktet = IstPunktiert(p.Stil);
+        const double sx = Plot.ScaleX;
+        const double sy = Plot.ScaleY;
+        for (const TGraphBefehl& b : befehle) {
+            if (b.Art != TGraphBefehl::LineTo) {
+                Canvas.MoveTo(b.A, b.B);
+                continue;
+            }
+            if (gestrichelt || gepunktet) {
+                if (a > h) {
+                    ++c;
+                    if (c % 2 == 0) {
+                        Canvas.Pen.Color = tinte;
+                        h = gestrichelt ? 0.25 : 0.05;
+                    } else {
+                        Canvas.Pen.Color = Weiss;
+                        h = gestrichelt ? 0.1 : 0.05;
+                    }
+                    a = 0.0;
+                }
+                const TPoint q = Canvas.PenPos();
+                const double ddx = (q.X - static_cast<double>(b.A)) / sx;
+                const double ddy = (q.Y - static_cast<double>(b.B)) / sy;
+                a += std::sqrt(ddx * ddx + ddy * ddy);
+            }
+            Canvas.LineTo(b.A, b.B);
+        }
+    };
+    const auto abtasten = [&](std::size_t i, unsigned thread) {
+        const auto [k, m] = aufgaben[i];
+        TFunktionsPlan& p = plan[k];
+        if (!p.Gespeichert)
+            MitgliedAbtasten(p.Auftrag, p.T[m], thread, p.Neu.Mitglieder[m]);
+    };
+    // A function that gives its values through its own Evaluate keeps the
+    // whole layer on this thread.
+    const bool parallel = std::all_of(plan.begin(), plan.end(), [](const TFunktionsPlan& p) {
+        return !p.Zeichnen || p.Gespeichert || p.Funktion->ColumnsCompiled();
+    });
+    if (parallel) {
+        ProbenPool().Ausfuehren(aufgaben.size(), abtasten, zeichnen);
+    } else {
+        for (std::size_t i = 0; i < aufgaben.size(); ++i) {
+            abtasten(i, 0);
+            zeichnen(i);
         }
     }
-    if (schar.NichtAlle())
-        NichtAlleMitglieder = true;
+    bisFunktion(9);
+
+    if (speicher) {
+        for (std::size_t k = 1; k <= 9; ++k) {
+            TFunktionsPlan& p = plan[k];
+            if (!p.Speichern) {
+                speicher->Entfernen(k);
+            } else if (!p.Gespeichert) {
+                ++speicher->NeuAbgetastet;
+                speicher->Ablegen(k, std::move(p.Neu), ausSpeicher);
+            }
+        }
+    }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test
 # twice: once as built for use, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. The program as built for use also runs once
+# UndefinedBehaviorSanitizer; the engine tests, which hold the worker pool,
+# run a third time under ThreadSanitizer. The program as built for use also runs once
 # under a real window manager (tests/gui). The benchmarks run once in a short
 # mode so that they keep compiling and running; their figures are not judged
 # here.
@@ -31,3 +32,9 @@ bash scripts/build.sh build-asan -DTESSAPLUN_WERROR=ON -DTESSAPLUN_SANITIZE=ON -
   -DTESSAPLUN_PLAIN_EVALUATOR=ON
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure
+
+# The worker pool and the sampling on it live in engine/, so an engine-only
+# build (no Qt, a few minutes on two cores) runs them under ThreadSanitizer.
+echo "== Engine tests under ThreadSanitizer =="
+bash scripts/build.sh build-tsan -DTESSAPLUN_WERROR=ON -DTESSAPLUN_ENGINE_ONLY=ON -DTESSAPLUN_SANITIZE_THREAD=ON
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --test-dir build-tsan --output-on-failure

@@ -1,0 +1,268 @@
+#include "engine/proben.h"
+
+#include "engine/arbeiterpool.h"
+#include "engine/funktion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+namespace {
+
+// Values this large are not mapped; the sample before stands in.
+constexpr long double Riesig = 1e11L;
+// Disc radius in view units.
+constexpr double ScheibenRadius = 0.08;
+// Samples evaluated at a time: past the end of a member at most this many
+// are evaluated for nothing.
+constexpr std::size_t Portion = 512;
+
+// One thread's scratch: the columns of x and of the values.
+struct TPuffer {
+    TColumnScratch Spalten;
+    std::vector<double> X, XWelt, XNachbar;
+    std::vector<std::int64_t> N;
+    std::vector<long double> Y, YNachbar;
+    std::unique_ptr<bool[]> Gueltig, Sprung, GueltigNachbar, SprungNachbar;
+
+    TPuffer()
+        : X(Portion), XWelt(Portion), XNachbar(Portion), N(Portion), Y(Portion), YNachbar(Portion), Gueltig(new bool[Portion]),
+          Sprung(new bool[Portion]), GueltigNachbar(new bool[Portion]), SprungNachbar(new bool[Portion])
+    {
+    }
+};
+
+struct TPoolMitPuffern {
+    std::unique_ptr<TArbeiterPool> Pool;
+    std::vector<std::unique_ptr<TPuffer>> Puffer;
+
+    explicit TPoolMitPuffern(unsigned threads) : Pool(std::make_unique<TArbeiterPool>(threads))
+    {
+        for (unsigned i = 0; i < Pool->Anzahl(); ++i)
+            Puffer.push_back(std::make_unique<TPuffer>());
+    }
+};
+
+std::unique_ptr<TPoolMitPuffern>& PoolSpeicher()
+{
+    static std::unique_ptr<TPoolMitPuffern> p;
+    if (!p)
+        p = std::make_unique<TPoolMitPuffern>(0);
+    return p;
+}
+
+// The values of a column. A function that gives its values through its own
+// Evaluate is asked one x at a time, on the drawing's own thread.
+void Auswerten(TFunktion& f, std::span<const double> x, double t, std::span<long double> y, bool* gueltig,
+               bool* sprung, TColumnScratch& spalten)
+{
+    if (f.ColumnsCompiled()) {
+        f.EvaluateColumn(x, static_cast<long double>(t), y, {gueltig, x.size()}, {sprung, x.size()}, spalten);
+        return;
+    }
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        f.Evaluate(static_cast<long double>(x[i]), static_cast<long double>(t));
+        y[i] = f.GetValue();
+        gueltig[i] = f.GetValueValid();
+        sprung[i] = f.GetJumpHit();
+    }
+}
+
+// The line of one member: the first sample only places the pen, every later
+// one is joined to the one before unless it is undefined, a jump, or far
+// from what the two before let expect.
+void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefehle& befehle)
+{
+    const TPlotAbbildung& m = a.Abbildung;
+    // At one function unit per view unit the division is exact and is left out.
+    const bool einsY = a.EinheitY == 1.0;
+    const auto ansicht = [&](long double w) { return einsY ? w : w / a.EinheitY; };
+
+    std::optional<std::int32_t> Y;
+    std::optional<std::int32_t> Yvor;
+    long double y1 = -1.0L;
+    long double y2 = -1.0L;
+    bool sprungVor = false;
+    bool gueltigVor = false;
+
+    // Sample i lies at xStart + i * dx, so a tiny step can never stall the walk.
+    std::int64_t i = 0;
+    bool erste = true;
+    for (;;) {
+        std::size_t n = 0;
+        bool ende = false;
+        while (n < Portion && !ende) {
+            const double x = i == 0 ? a.XStart : a.XStart + static_cast<double>(i) * a.Dx;
+            p.X[n] = x;
+            p.XWelt[n] = x * a.EinheitX;
+            ++n;
+            ende = i > 0 && !(x < a.XEnde);
+            ++i;
+        }
+        Auswerten(*a.Funktion, {p.XWelt.data(), n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p.Spalten);
+        for (std::size_t k = 0; k < n; ++k) {
+            const double x = p.X[k];
+            const long double y = p.Y[k];
+            const bool gueltig = p.Gueltig[k];
+            if (erste) {
+                // The first sample of the member.
+                erste = false;
+                if (std::fabs(y) < Riesig)
+                    Y = m.Ydev(ansicht(y));
+                if (gueltig && Y)
+                    befehle.push_back({TGraphBefehl::MoveTo, m.Xdev(x), *Y});
+                continue;
+            }
+            if (std::fabs(y) < Riesig)
+                Y = m.Ydev(ansicht(y));  // a failed mapping lifts the pen
+            const bool sprung = p.Sprung[k];
+            bool stiftAb = Y && Yvor && gueltig && gueltigVor && !sprung && !sprungVor;
+            if (stiftAb) {
+                const double dY = static_cast<double>(static_cast<std::int64_t>(*Y) - *Yvor);
+                stiftAb = std::fabs(dY) < a.SprungGrenze && std::fabs(y - y1) < 10.0L * std::fabs(y1 - y2) + 0.1L;
+            }
+            if (stiftAb)
+                befehle.push_back({TGraphBefehl::LineTo, m.Xdev(x), *Y});
+            else if (Y && (a.NonSmooth || gueltig))
+                befehle.push_back({TGraphBefehl::MoveTo, m.Xdev(x), *Y});
+            Yvor = Y;
+            y2 = y1;
+            y1 = y;
+            sprungVor = sprung;
+            gueltigVor = gueltig;
+        }
+        if (ende)
+            return;
+    }
+}
+
+// The discs of one member at the whole x values, with the line to the next
+// value in the joined style.
+void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefehle& befehle)
+{
+    const TPlotAbbildung& m = a.Abbildung;
+    const double r = ScheibenRadius;
+    const bool verbunden = a.Stil == 10;
+    // A function asked one x at a time gets its calls in the drawing's
+    // order: each value, then its neighbour where that is needed.
+    const bool spalten = a.Funktion->ColumnsCompiled();
+    const std::size_t portion = spalten ? Portion : 1;
+    std::int64_t n = a.Von;
+    while (n <= a.Bis) {
+        std::size_t k = 0;
+        for (; k < portion && n <= a.Bis; ++k, n += a.Schritt) {
+            p.N[k] = n;
+            p.X[k] = static_cast<double>(n);
+            p.XNachbar[k] = p.X[k] + 1.0;
+        }
+        Auswerten(*a.Funktion, {p.X.data(), k}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p.Spalten);
+        if (verbunden && spalten)
+            Auswerten(*a.Funktion, {p.XNachbar.data(), k}, t, p.YNachbar, p.GueltigNachbar.get(), p.SprungNachbar.get(),
+                      p.Spalten);
+        for (std::size_t j = 0; j < k; ++j) {
+            const double xn = p.X[j];
+            const long double y = p.Y[j];
+            if (!p.Gueltig[j] || !(std::fabs(y) < Riesig))
+                continue;
+            const long double yv = y / a.EinheitY;
+            const auto Y = m.Ydev(yv);
+            const auto Ya = m.Ydev(yv - r);
+            const auto Yb = m.Ydev(yv + r);
+            if (verbunden && Y) {
+                befehle.push_back({TGraphBefehl::TinteMoveTo, m.Xdev(xn / a.EinheitX), *Y});
+                if (!spalten)
+                    Auswerten(*a.Funktion, {p.XNachbar.data() + j, 1}, t, {p.YNachbar.data() + j, 1},
+                              p.GueltigNachbar.get() + j, p.SprungNachbar.get() + j, p.Spalten);
+                const long double yn = p.YNachbar[j];
+                if (p.N[j] + 1 <= a.Bis && p.GueltigNachbar[j] && std::isfinite(yn)) {
+                    if (const auto Yn = m.Ydev(yn / a.EinheitY))
+                        befehle.push_back({TGraphBefehl::LineTo, m.Xdev((xn + 1.0) / a.EinheitX), *Yn});
+                }
+            }
+            befehle.push_back({TGraphBefehl::Schwarz});
+            if (Ya && Yb)
+                befehle.push_back({TGraphBefehl::Ellipse, m.Xdev(xn / a.EinheitX + r), *Ya, m.Xdev(xn / a.EinheitX - r), *Yb});
+        }
+    }
+}
+
+}  // namespace
+
+void MitgliedAbtasten(const TProbenAuftrag& auftrag, double t, unsigned thread, TMitgliedBefehle& befehle)
+{
+    TPuffer& p = *PoolSpeicher()->Puffer.at(thread);
+    befehle.clear();
+    if (auftrag.Scheiben)
+        ScheibenAbtasten(auftrag, t, p, befehle);
+    else
+        LinieAbtasten(auftrag, t, p, befehle);
+}
+
+TArbeiterPool& ProbenPool()
+{
+    return *PoolSpeicher()->Pool;
+}
+
+void ProbenPoolGroesse(unsigned threads)
+{
+    std::unique_ptr<TPoolMitPuffern>& p = PoolSpeicher();
+    p.reset();
+    p = std::make_unique<TPoolMitPuffern>(threads);
+}
+
+// ---------------------------------------------------------------------------
+
+std::size_t TProbenEintrag::Bytes() const
+{
+    std::size_t b = sizeof(*this) + Term.capacity() + Schluessel.capacity() * sizeof(std::uint64_t) +
+                    Mitglieder.capacity() * sizeof(TMitgliedBefehle);
+    for (const TMitgliedBefehle& m : Mitglieder)
+        b += m.capacity() * sizeof(TGraphBefehl);
+    return b;
+}
+
+const TProbenEintrag* TProbenSpeicher::Finden(std::size_t slot, const std::string& term,
+                                              const std::vector<std::uint64_t>& schluessel) const
+{
+    const TProbenEintrag* e = slot < Eintraege.size() ? Eintraege[slot].get() : nullptr;
+    if (e && e->Term == term && e->Schluessel == schluessel)
+        return e;
+    return nullptr;
+}
+
+void TProbenSpeicher::Ablegen(std::size_t slot, TProbenEintrag&& eintrag, const std::array<bool, 10>& gezeichnet)
+{
+    if (slot >= Eintraege.size())
+        return;
+    Eintraege[slot].reset();
+    const std::size_t neu = eintrag.Bytes();
+    if (neu > MaxBytes)
+        return;
+    for (std::size_t k = 0; k < Eintraege.size() && Bytes() + neu > MaxBytes; ++k)
+        if (!gezeichnet[k])
+            Eintraege[k].reset();
+    if (Bytes() + neu > MaxBytes)
+        return;
+    Eintraege[slot] = std::make_unique<TProbenEintrag>(std::move(eintrag));
+}
+
+void TProbenSpeicher::Entfernen(std::size_t slot)
+{
+    if (slot < Eintraege.size())
+        Eintraege[slot].reset();
+}
+
+void TProbenSpeicher::Leeren()
+{
+    for (auto& e : Eintraege)
+        e.reset();
+}
+
+std::size_t TProbenSpeicher::Bytes() const
+{
+    std::size_t b = 0;
+    for (const auto& e : Eintraege)
+        if (e)
+            b += e->Bytes();
+    return b;
+}

@@ -1,0 +1,148 @@
+// The worker pool and the sampling of members on it. These tests run once
+// more under ThreadSanitizer in CI (an engine-only build).
+#include "engine/arbeiterpool.h"
+#include "engine/funktion.h"
+#include "engine/proben.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// The bound of the store: an entry that does not fit pushes out those not
+// drawn in the same picture, and one larger than the bound is not kept.
+TEST(ProbenSpeicher, KeepsWithinItsBound)
+{
+    const auto eintrag = [](const char* term, std::size_t befehle) {
+        TProbenEintrag e;
+        e.Term = term;
+        e.Schluessel = {1, 2};
+        e.Mitglieder.resize(1);
+        e.Mitglieder[0].resize(befehle);
+        return e;
+    };
+    const std::size_t einer = eintrag("a", 1000).Bytes();
+    TProbenSpeicher s(3 * einer);
+    std::array<bool, 10> gezeichnet{};
+    gezeichnet[1] = gezeichnet[2] = true;
+    s.Ablegen(1, eintrag("a", 1000), gezeichnet);
+    s.Ablegen(2, eintrag("b", 1000), gezeichnet);
+    s.Ablegen(3, eintrag("c", 1000), {});
+    EXPECT_EQ(s.Bytes(), 3 * einer);
+    s.Ablegen(4, eintrag("d", 1000), gezeichnet);  // pushes out 3, not 1 or 2
+    EXPECT_NE(s.Finden(1, "a", {1, 2}), nullptr);
+    EXPECT_NE(s.Finden(2, "b", {1, 2}), nullptr);
+    EXPECT_EQ(s.Finden(3, "c", {1, 2}), nullptr);
+    EXPECT_NE(s.Finden(4, "d", {1, 2}), nullptr);
+    EXPECT_EQ(s.Finden(4, "d", {1, 3}), nullptr);
+    EXPECT_EQ(s.Finden(4, "e", {1, 2}), nullptr);
+    s.Ablegen(5, eintrag("e", 4000), {});  // larger than the bound
+    EXPECT_EQ(s.Finden(5, "e", {1, 2}), nullptr);
+    EXPECT_LE(s.Bytes(), s.MaxBytes);
+}
+
+// The pool: every task runs once, results come in order on the calling
+// thread, and an exception of a task arrives there after all have ended.
+TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
+{
+    for (const unsigned threads : {1u, 2u, 5u}) {
+        TArbeiterPool pool(threads);
+        EXPECT_EQ(pool.Anzahl(), threads);
+        for (int runde = 0; runde < 3; ++runde) {
+            std::vector<int> ergebnis(200, -1);
+            std::vector<std::atomic<int>> laeufe(200);
+            std::vector<std::size_t> folge;
+            pool.Ausfuehren(
+                200,
+                [&](std::size_t i, unsigned thread) {
+                    EXPECT_LT(thread, threads);
+                    ++laeufe[i];
+                    ergebnis[i] = static_cast<int>(i * i);
+                },
+                [&](std::size_t i) {
+                    EXPECT_EQ(ergebnis[i], static_cast<int>(i * i));
+                    folge.push_back(i);
+                });
+            ASSERT_EQ(folge.size(), 200u);
+            for (std::size_t i = 0; i < 200; ++i) {
+                EXPECT_EQ(folge[i], i);
+                EXPECT_EQ(laeufe[i].load(), 1);
+            }
+        }
+        std::atomic<int> gelaufen{0};
+        EXPECT_THROW(pool.Ausfuehren(
+                         50,
+                         [&](std::size_t i, unsigned) {
+                             ++gelaufen;
+                             if (i == 7)
+                                 throw std::runtime_error("task");
+                         },
+                         [](std::size_t) {}),
+                     std::runtime_error);
+        EXPECT_THROW(pool.Ausfuehren(
+                         50, [](std::size_t, unsigned) {},
+                         [](std::size_t i) {
+                             if (i == 3)
+                                 throw std::runtime_error("drawing");
+                         }),
+                     std::runtime_error);
+        pool.Ausfuehren(3, [](std::size_t, unsigned) {}, [](std::size_t) {});  // still usable
+    }
+}
+
+// Members of several functions, sampled on the pool at once (the same
+// function on several threads), give the lists of sampling them one after
+// the other on the calling thread.
+TEST(Proben, OnThePoolAsOneAfterTheOther)
+{
+    const char* const terme[] = {"f(x,t) = t*x^2 - 3*x + 1", "f(x,t) = sign(x-t) + 1/(x-t)", "f(x,t) = sqrt(t - x^2)",
+                                 "f(x,t) = floor(x*t)"};
+    std::vector<TFunktion> funktionen(std::size(terme));
+    std::vector<TProbenAuftrag> auftraege;
+    for (std::size_t k = 0; k < funktionen.size(); ++k) {
+        funktionen[k].SetTerm(terme[k]);
+        ASSERT_TRUE(funktionen[k].GetCompiled());
+        TProbenAuftrag a;
+        a.Funktion = &funktionen[k];
+        a.Abbildung = TPlotAbbildung{-5, 8, 30, 30, 0, 0};
+        a.EinheitY = k == 2 ? 0.5 : 1.0;
+        a.XStart = -5;
+        a.XEnde = 6;
+        a.Dx = 1.0 / 30;
+        a.SprungGrenze = 300;
+        a.NonSmooth = k == 3;
+        a.Scheiben = k == 1;
+        a.Stil = 10;
+        a.Von = -5;
+        a.Bis = 6;
+        auftraege.push_back(a);
+    }
+    const std::size_t mitglieder = 40;
+    const auto t = [](std::size_t m) { return -2 + 0.1 * static_cast<double>(m); };
+    std::vector<TMitgliedBefehle> einzeln(auftraege.size() * mitglieder);
+    ProbenPoolGroesse(1);
+    for (std::size_t i = 0; i < einzeln.size(); ++i)
+        MitgliedAbtasten(auftraege[i % auftraege.size()], t(i / auftraege.size()), 0, einzeln[i]);
+    for (const unsigned threads : {2u, 4u, 8u}) {
+        ProbenPoolGroesse(threads);
+        std::vector<TMitgliedBefehle> parallel(einzeln.size());
+        std::size_t gezeichnet = 0;
+        ProbenPool().Ausfuehren(
+            parallel.size(),
+            [&](std::size_t i, unsigned thread) {
+                MitgliedAbtasten(auftraege[i % auftraege.size()], t(i / auftraege.size()), thread, parallel[i]);
+            },
+            [&](std::size_t i) {
+                EXPECT_TRUE(parallel[i] == einzeln[i]) << i << " on " << threads << " threads";
+                ++gezeichnet;
+            });
+        EXPECT_EQ(gezeichnet, parallel.size());
+    }
+    ProbenPoolGroesse(0);
+    EXPECT_FALSE(einzeln[0].empty());
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// The function graphs sampled on the worker threads and kept for the next
+// redraw draw the same pixels as sampling one value at a time on the
+// drawing's own thread without keeping anything; the kept samples follow
+// every change of what they depend on.
+#include "zeichnen_hilfe.h"
+
+#include "engine/wertetabelle.h"
+#include "engine/proben.h"
+
+#include <QCheckBox>
+
+
+namespace {
+
+// Evaluates through TFunktion::Evaluate, one x at a time: being a derived
+// class, it is sampled on the drawing's thread and never kept.
+class TEinzeln : public TFunktion {};
+
+struct TDef {
+    const char* Term;
+    const char* Kind;
+    int Stil;
+    double TVon, TBis, TStep;
+    double XVon = -100, XBis = 100;
+};
+
+class Parallel : public TZeichnenTest {
+protected:
+    std::vector<std::unique_ptr<TFunktion>> Objekte;
+
+    // The scene in slots 1..9, as plain functions or as ones evaluated one
+    // x at a time.
+    void Szene(const std::vector<TDef>& defs, bool einzeln)
+    {
+        Objekte.clear();
+        for (std::size_t k = 1; k <= 9; ++k) {
+            std::unique_ptr<TFunktion> f = einzeln ? std::make_unique<TEinzeln>() : std::make_unique<TFunktion>();
+            if (k <= defs.size()) {
+                const TDef& d = defs[k - 1];
+                f->SetKind(d.Kind);
+                f->SetTerm(d.Term);
+                f->SetLineStyle(d.Stil);
+                f->SetTFrom(d.TVon);
+                f->SetTTo(d.TBis);
+                f->SetTStep(d.TStep);
+                f->SetXFrom(d.XVon);
+                f->SetXTo(d.XBis);
+                f->SetColor(RGB(static_cast<std::uint8_t>(30 * k), 0, 200));
+                f->SetColor2(RGB(0, static_cast<std::uint8_t>(25 * k), 90));
+                EXPECT_TRUE(f->GetCompiled()) << d.Term;
+            }
+            Funktionen[k] = f.get();
+            Objekte.push_back(std::move(f));
+        }
+        Funktionen[0] = Funktionen[1];
+    }
+
+    static QImage Bild(TGraphik& g)
+    {
+        g.RepaintGraph();
+        return g.PaintBox1->Front().copy();
+    }
+
+    // The reference: one x at a time, on this thread, nothing kept.
+    QImage Referenz(const std::vector<TDef>& defs, const std::function<void(TGraphik&)>& ansicht)
+    {
+        Szene(defs, true);
+        auto g = NeueGraphik(ansicht);
+        g->ProbenSpeicherBenutzen = false;
+        return Bild(*g);
+    }
+
+    std::unique_ptr<TGraphik> NeueGraphik(const std::function<void(TGraphik&)>& ansicht)
+    {
+        auto g = std::make_unique<TGraphik>();
+        g->PaintBox1->resize(Breite, Hoehe);
+        if (ansicht)
+            ansicht(*g);
+        g->ResizeBilder();
+        return g;
+    }
+
+    // Compares the pictures and names the first pixel that differs.
+    static ::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size())
+            return ::testing::AssertionFailure() << "sizes differ";
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    return ::testing::AssertionFailure() << "first difference at (" << x << ", " << y << ")";
+        return ::testing::AssertionSuccess();
+    }
+};
+
+const std::vector<TDef> SchwereSzene = {
+    {"f(x) = x^2", " Funktion ", 1, 1, 1, 1},
+    {"f(x,t) = t*x^2 - 3", " Funktionenschar ", 0, 0.1, 10, 0.1},
+    {"f(x,t) = sin(x + t) + t/20", " Funktionenschar ", 4, 0, 9.9, 0.1},
+    {"f(x,t) = t/10*x + 1", " Funktionenschar ", 9, -5, 4.9, 0.1},
+    {"f(x) = 1/x", " Funktion ", 6, 1, 1, 1},
+    {"f(x) = sqrt(x)", " Funktion ", 2, 1, 1, 1},
+    {"f(x) = sin(x)", " Funktion ", 10, 1, 1, 1},
+    {"f(x) = abs(x) - 3", " Funktion ", 3, 1, 1, 1},
+    {"f(x) = exp(x/2)", " Funktion ", 8, 1, 1, 1},
+};
+
+// Poles, jumps, gaps, values beyond the mapped range, non-smooth terms,
+// families through t = 0, x ranges inside the view, joined discs.
+const std::vector<TDef> Pruefszene = {
+    {"f(x) = 1/(x-1) + sign(x+2)", " Funktion ", 7, 1, 1, 1},
+    {"f(x,t) = floor(x*t) / 2", " Funktionenschar ", 5, -1, 1, 0.25},
+    {"f(x) = ln(x) * 1E12", " Funktion ", 0, 1, 1, 1, -3, 2.5},
+    {"f(x,t) = t*x^3 - x", " Funktionenschar ", 10, -0.3, 0.3, 0.1, -2.5, 3},
+    {"f(x) = sqrt(4 - x^2)", " Funktion ", 4, 1, 1, 1},
+    {"f(x,t) = x/t", " Funktionenschar ", 2, -2, 2, 0.5},
+    {"f(x,t) = sin(x*t)", " Funktionenschar ", 1, 1, 3, 0.5},
+    {"f(x) = tan(x)", " Funktion ", 8, 1, 1, 1},
+    {"f(x) = round(x) + abs(x-2)", " Funktion ", 9, 1, 1, 1},
+};
+
+TEST_F(Parallel, TheSamePixelsAsOneValueAtATimeOnTheBenchmarkAndTestScenes)
+{
+    struct TFall {
+        const char* Name;
+        const std::vector<TDef>* Defs;
+        std::function<void(TGraphik&)> Ansicht;
+    };
+    const TFall faelle[] = {
+        {"benchmark scene", &SchwereSzene,
+         [](TGraphik& g) {
+             g.XMin = -8;
+             g.XMax = 8;
+             g.YMin = -4;
+             g.YMax = 5;
+             g.PaintBox1->resize(960, 540);
+         }},
+        {"test scene", &Pruefszene, nullptr},
+        {"test scene, units 0.5 and 2", &Pruefszene,
+         [](TGraphik& g) {
+             g.EinheitX = 0.5;
+             g.EinheitY = 2;
+         }},
+        {"test scene, units pi/2 and 0.1", &Pruefszene,
+         [](TGraphik& g) {
+             g.EinheitX = 1.5707963267948966;
+             g.EinheitY = 0.1;
+         }},
+    };
+    for (const unsigned threads : {0u, 3u}) {
+        ProbenPoolGroesse(threads);
+        for (const TFall& fall : faelle) {
+            const QImage referenz = Referenz(*fall.Defs, fall.Ansicht);
+            Szene(*fall.Defs, false);
+            auto g = NeueGraphik(fall.Ansicht);
+            EXPECT_TRUE(Gleich(Bild(*g), referenz)) << fall.Name << ", sampled anew, " << threads << " threads";
+            EXPECT_TRUE(Gleich(Bild(*g), referenz)) << fall.Name << ", from the store, " << threads << " threads";
+            EXPECT_EQ(g->Proben->NeuAbgetastet, 0) << fall.Name;
+        }
+    }
+    ProbenPoolGroesse(0);
+}
+
+// Each thing the samples depend on, changed after a picture was kept: the
+// next picture is the one drawn from scratch, and only the functions it
+// touches are sampled again.
+TEST_F(Parallel, TheStoreFollowsEachThingItDependsOn)
+{
+    struct TAenderung {
+        const char* Name;
+        std::function<void(TGraphik&)> Tun;
+        int Neu;  // functions sampled again
+    };
+    const auto f = [](int k) { return Funktionen[static_cast<std::size_t>(k)]; };
+    const std::vector<TAenderung> aenderungen = {
+        {"nothing", [](TGraphik&) {}, 0},
+        {"term", [&](TGraphik&) { f(1)->SetTerm("f(x) = 1/(x-1) - sign(x+2)"); }, 1},
+        {"same term, other blanks", [&](TGraphik&) { f(1)->SetTerm("f(x) = 1/(x-1)  - sign(x+2)"); }, 1},
+        {"kind", [&](TGraphik&) { f(2)->SetKind(" Funktion "); }, 1},
+        {"x from", [&](TGraphik&) { f(3)->SetXFrom(-2); }, 1},
+        {"x to", [&](TGraphik&) { f(5)->SetXTo(1.5); }, 1},
+        {"t from", [&](TGraphik&) { f(6)->SetTFrom(-1.5); }, 1},
+        {"t to", [&](TGraphik&) { f(4)->SetTTo(0.2); }, 1},
+        {"t step", [&](TGraphik&) { f(2)->SetKind(" Funktionenschar "), f(2)->SetTStep(0.5); }, 1},
+        {"line style to discs", [&](TGraphik&) { f(5)->SetLineStyle(9); }, 1},
+        {"discs joined", [&](TGraphik&) { f(9)->SetLineStyle(10); }, 1},
+        {"dashed to solid", [&](TGraphik&) { f(8)->SetLineStyle(0); }, 0},
+        {"colour", [&](TGraphik&) { f(1)->SetColor(clGreen), f(6)->SetColor2(clRed); }, 0},
+        {"colour off", [&](TGraphik& g) { g.CB2->setChecked(false); }, 0},
+        {"x unit", [&](TGraphik& g) { g.EinheitX = 2; }, 9},
+        {"y unit", [&](TGraphik& g) { g.EinheitY = 0.5; }, 9},
+        {"view", [&](TGraphik& g) { g.XMax = 5, g.YMin = -3; }, 9},
+        {"picture size", [&](TGraphik& g) { g.PaintBox1->resize(301, 271), g.ResizeBilder(); }, 9},
+        // A family the picture's budget thins out: its share changes with
+        // what the others ask for, so its members change with them.
+        {"budget", [&](TGraphik&) { f(7)->SetTStep(0.00001); }, 1},
+        {"term that does not compile", [&](TGraphik&) { f(1)->SetTerm("f(x) = 1/"); }, 1},
+        {"and compiles again", [&](TGraphik&) { f(1)->SetTerm("f(x) = x"); }, 2},
+    };
+    Szene(Pruefszene, false);
+    auto g = NeueGraphik(nullptr);
+    Bild(*g);
+    for (const TAenderung& a : aenderungen) {
+        a.Tun(*g);
+        const QImage bild = Bild(*g);
+        EXPECT_EQ(g->Proben->NeuAbgetastet, a.Neu) << a.Name;
+        // The same state drawn from scratch, one value at a time.
+        auto r = NeueGraphik(nullptr);
+        r->XMin = g->XMin, r->XMax = g->XMax, r->YMin = g->YMin, r->YMax = g->YMax;
+        r->EinheitX = g->EinheitX, r->EinheitY = g->EinheitY;
+        r->PaintBox1->resize(g->PaintBox1->size());
+        r->ResizeBilder();
+        r->CB2->setChecked(g->CB2->isChecked());
+        r->ProbenSpeicherBenutzen = false;
+        ProbenPoolGroesse(1);
+        EXPECT_TRUE(Gleich(bild, Bild(*r))) << a.Name;
+        ProbenPoolGroesse(0);
+    }
+}
+
+// Printer and clipboard pictures neither use nor fill the store, and a
+// redraw leaves each function's last value as it was, so the value table
+// and the preview, which evaluate before they read, show what they showed.
+TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
+{
+    Szene(Pruefszene, false);
+    auto g = NeueGraphik(nullptr);
+    TFunktion& f = *Funktionen[1];
+    f.Evaluate(0.25L, 0);
+    const long double wert = f.GetValue();
+    WertetabelleEingabe e;
+    e.T = 0;
+    const TWertetabelle vorher = WertetabelleBerechnen(e, f);
+    f.Evaluate(-2.0L, 0);
+
+    Bild(*g);
+    const std::size_t bytes = g->Proben->Bytes();
+    EXPECT_GT(bytes, 0u);
+    EXPECT_EQ(f.GetValue(), -1.0L / 3);  // the sampling threads left it alone
+    const TWertetabelle nachher = WertetabelleBerechnen(e, f);
+    EXPECT_EQ(vorher.Y, nachher.Y);
+    f.Evaluate(0.25L, 0);
+    EXPECT_EQ(f.GetValue(), wert);
+
+    Funktionen[2]->SetTerm("f(x,t) = floor(x*t) / 3");
+    TRecordingCanvas druck(Breite, Hoehe);
+    g->DrawGraphs(druck, Skala, Skala, 0, 0);
+    EXPECT_EQ(g->Proben->Bytes(), bytes);
+    Bild(*g);
+    EXPECT_EQ(g->Proben->NeuAbgetastet, 1);
+}
+
+}  // namespace
