@@ -1,35 +1,16 @@
-// The main window's commands: hot keys from either window, backspace and
-// clear, web links, popup buttons, the start template's one way in, the
-// style samples and presentation mode through the buttons.
+// The main window's commands: hot keys from either window, print, copy and
+// export items, backspace and clear, web links and the about window, popup
+// buttons, the style samples and presentation mode through the buttons.
 
 #include "druck_fakes.h"
 
-#include "engine/funktion.h"
-#include "graph/graphik.h"
-#include "main/export_dlg.h"
-#include "main/form1.h"
-#include "main/kopier_dlg.h"
-#include "main/druck_dlg.h"
-#include "main/wertetabelle_fenster.h"
-#include "platform/einstellungsordner.h"
-#include "platform/sprache.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
-
-#include <functional>
 
 namespace {
 
@@ -42,8 +23,7 @@ public:
 protected:
     bool event(QEvent* e) override
     {
-        if (e->type() == QEvent::ShortcutOverride &&
-            (static_cast<QKeyEvent*>(e)->modifiers() & Qt::ControlModifier)) {
+        if (e->type() == QEvent::ShortcutOverride && (static_cast<QKeyEvent*>(e)->modifiers() & Qt::ControlModifier)) {
             e->accept();
             return true;
         }
@@ -51,19 +31,18 @@ protected:
     }
 };
 
-class Befehle : public DruckTest {
-protected:
-    // Makes `fenster` the active window with the focus in a line edit of its
-    // own; false where the platform has no active window.
-    static bool Aktivieren(QWidget* fenster, QLineEdit* feld)
-    {
-        fenster->show();
-        fenster->activateWindow();
-        QApplication::setActiveWindow(fenster);
-        feld->setFocus();
-        return QApplication::activeWindow() == fenster;
-    }
-};
+using Befehle = DruckTest;
+
+// Makes `fenster` the active window with the focus in a line edit of its
+// own; false where the platform has no active window.
+bool Aktivieren(QWidget* fenster, QLineEdit* feld)
+{
+    fenster->show();
+    fenster->activateWindow();
+    QApplication::setActiveWindow(fenster);
+    feld->setFocus();
+    return QApplication::activeWindow() == fenster;
+}
 
 TEST_F(Befehle, HotKeysReachTheirCommandsFromEitherWindowAndLineEditsLetThemPass)
 {
@@ -79,11 +58,14 @@ TEST_F(Befehle, HotKeysReachTheirCommandsFromEitherWindowAndLineEditsLetThemPass
         {"Ctrl+F", Qt::CTRL | Qt::Key_F, [] { FlaechenDlg->hide(); }, [] { return FlaechenDlg->isVisible(); }},
         {"Ctrl+F3", Qt::CTRL | Qt::Key_F3, [] { FunktionNr = 1; }, [] { return FunktionNr == 3; }},
         {"Ctrl+F9", Qt::CTRL | Qt::Key_F9, [] { FunktionNr = 1; }, [] { return FunktionNr == 9; }},
-        {"F7", QKeyCombination(Qt::Key_F7), [] { WertetabKopierDlg->hide(); },
-         [] { return WertetabKopierDlg->isVisible(); }},
+        {"F7", QKeyCombination(Qt::Key_F7), [] { WertetabKopierDlg->hide(); }, [] { return WertetabKopierDlg->isVisible(); }},
         {"Ctrl+R", Qt::CTRL | Qt::Key_R, [] { Funktionen[1]->SetTerm("f(x) = 5"); },
          [] { return Funktionen[1]->GetTerm() == "f(x) = x^2"; }},
     };
+    // The keys whose targets come with other windows are bound to their
+    // menu items all the same.
+    int kreise = 0;
+    QObject::connect(Form1->Kreise1, &QAction::triggered, [&] { ++kreise; });
     QLineEdit* felder[] = {new TX11Feld(Form1->GroupBox1), new TX11Feld(Graphik->GroupBox3)};
     QWidget* fenster[] = {Form1, Graphik};
     for (int w = 0; w < 2; ++w) {
@@ -95,28 +77,18 @@ TEST_F(Befehle, HotKeysReachTheirCommandsFromEitherWindowAndLineEditsLetThemPass
             QTest::keyClick(felder[w], f.Taste.key(), f.Taste.keyboardModifiers());
             EXPECT_TRUE(f.Wirkung()) << f.Name << " in " << fenster[w]->objectName().toStdString();
         }
-    }
-
-    // The keys whose targets come with other windows are bound to their
-    // menu items all the same.
-    int kreise = 0;
-    QObject::connect(Form1->Kreise1, &QAction::triggered, [&] { ++kreise; });
-    for (int w = 0; w < 2; ++w) {
         Aktivieren(fenster[w], felder[w]);
         QTest::keyClick(felder[w], Qt::Key_K, Qt::ControlModifier);
+        EXPECT_EQ(kreise, w + 1);
     }
-    EXPECT_EQ(kreise, 2);
 }
 
 TEST_F(Befehle, PrintCopyAndExportItemsCallTheirCommands)
 {
     Modal.Antwort = [](QDialog&) {};
     Form1->Drucken1->trigger();
-    ASSERT_EQ(Modal.Gezeigt.size(), 1u);
-    EXPECT_EQ(Modal.Gezeigt[0], DruckDlg);
     Form1->Druckereinrichtung1->trigger();
-    ASSERT_EQ(Modal.Gezeigt.size(), 2u);
-    EXPECT_EQ(Modal.Gezeigt[1], KopierDlg);
+    EXPECT_EQ(Modal.Gezeigt, (std::vector<QDialog*>{DruckDlg, KopierDlg}));
 
     Modus = ModusPunkte;
     Graphik->PunktButton->setChecked(true);
@@ -131,26 +103,24 @@ TEST_F(Befehle, PrintCopyAndExportItemsCallTheirCommands)
 
     Form2->hide();
     Form1->WertetabelleanWord1->trigger();
-    EXPECT_TRUE(WordDlg->isVisible());
-    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(WordDlg->isVisible() && Form2->isVisible());
 }
 
 TEST_F(Befehle, BackspaceAndClearWorkOnTheSelectionAndKeepTheFocus)
 {
     struct TFall {
         QPushButton* TForm1::*Knopf;
-        int Caret;
-        int Auswahl;  // characters selected from the caret on, 0: none
+        int Caret, Auswahl;  // characters selected from the caret on, 0: none
         const char* Text;
         int CaretDanach;
     };
     const TFall faelle[] = {
-        {&TForm1::BitBtn1, 12, 0, "f(x) = x^2+", 11},   // left of the caret
+        {&TForm1::BitBtn1, 12, 0, "f(x) = x^2+", 11},  // left of the caret
         {&TForm1::BitBtn1, 11, 0, "f(x) = x^21", 10},
-        {&TForm1::BitBtn1, 0, 0, "f(x) = x^2+1", 0},    // nothing at the start
-        {&TForm1::BitBtn1, 7, 3, "f(x) = +1", 7},       // the selection
-        {&TForm1::BitBtn2, 7, 3, "f(x) = +1", 9},       // the selection, caret at the end
-        {&TForm1::BitBtn2, 4, 0, "", 0},                // the whole text
+        {&TForm1::BitBtn1, 0, 0, "f(x) = x^2+1", 0},   // nothing at the start
+        {&TForm1::BitBtn1, 7, 3, "f(x) = +1", 7},      // the selection
+        {&TForm1::BitBtn2, 7, 3, "f(x) = +1", 9},      // the selection, caret at the end
+        {&TForm1::BitBtn2, 4, 0, "", 0},               // the whole text
     };
     for (const TFall& f : faelle) {
         Form1->Edit1->setText(QStringLiteral("f(x) = x^2+1"));
@@ -158,29 +128,50 @@ TEST_F(Befehle, BackspaceAndClearWorkOnTheSelectionAndKeepTheFocus)
         if (f.Auswahl > 0)
             Form1->Edit1->setSelection(f.Caret, f.Auswahl);
         (Form1->*f.Knopf)->click();
-        EXPECT_EQ(Form1->Edit1->text(), QString::fromUtf8(f.Text)) << f.Caret;
-        EXPECT_EQ(Form1->Edit1->cursorPosition(), f.CaretDanach) << f.Caret;
+        EXPECT_EQ(std::tuple(Form1->Edit1->text(), Form1->Edit1->cursorPosition()),
+                  std::tuple(QString::fromUtf8(f.Text), f.CaretDanach)) << f.Caret;
         // The editor's change handler ran: the graph window's mirror follows.
         EXPECT_EQ(Graphik->Edit3->text(), Form1->Edit1->text());
     }
-    EXPECT_EQ((Form1->BitBtn1)->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ((Form1->BitBtn2)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(std::tuple(Form1->BitBtn1->focusPolicy(), Form1->BitBtn2->focusPolicy()), std::tuple(Qt::NoFocus, Qt::NoFocus));
 }
 
+// Menu items, the about window and the tips open the address in their hint,
+// as the language list gives it, and only web addresses; a sender of the
+// wrong kind opens nothing.
 TEST_F(Befehle, WebLinksOpenTheAddressInTheirHintAndOnlyWebAddresses)
 {
     for (QAction* a : {Form1->Inhalt1, Form1->Suchen1, Form1->Video1LineareFunktion1, Form1->Video2ZweiteFunktion1,
                        Form1->Autor1})
         a->trigger();
-    ASSERT_EQ(Oeffner.Geoeffnet.size(), 5u);
-    const int zeilen[] = {521, 524, 522, 523, 519};
-    for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(Oeffner.Geoeffnet[i].toString(), Txt(zeilen[i]));
+    AboutBox->Label5Click(AboutBox->Label5);
+    AboutBox->BitBtn2Click(AboutBox->BitBtn1);
+    TippsDlg->SpeedButton1Click(TippsDlg->SpeedButton1);
+    std::vector<QUrl> soll;
+    for (const int zeile : {521, 524, 522, 523, 519, 517, 518, 516})
+        soll.emplace_back(Txt(zeile));
+    EXPECT_EQ(Oeffner.Geoeffnet, soll);
 
     Form1->Inhalt1->setToolTip(QStringLiteral("file:///etc/passwd"));
     Form1->Inhalt1->trigger();
+    AboutBox->Label5->setToolTip(QStringLiteral("/usr/bin/xterm"));
+    AboutBox->Label5Click(AboutBox->Label5);
     Form1->Inhalt1Click(Form1->SpeedButton1);  // not a menu item
-    EXPECT_EQ(Oeffner.Geoeffnet.size(), 5u);
+    AboutBox->Label5Click(AboutBox->BitBtn1);  // not a label
+    EXPECT_EQ(Oeffner.Geoeffnet.size(), soll.size());
+}
+
+// The about window shows our picture and the terms of the language in force.
+TEST_F(Befehle, AboutWindowShowsTheTermsOfTheLanguageInForce)
+{
+    auto sichtbar = [](QWidget* seite) { return AboutBox->PageControl1->isTabVisible(AboutBox->PageControl1->indexOf(seite)); };
+    Form1->ber1Click();
+    EXPECT_EQ(Modal.Gezeigt, std::vector<QDialog*>{AboutBox});
+    EXPECT_FALSE(AboutBox->Image1->pixmap().isNull());
+    EXPECT_TRUE(sichtbar(AboutBox->TabSheet2) && !sichtbar(AboutBox->TabSheet3));
+    Form1->english1->setChecked(true);
+    Form1->ber1Click();
+    EXPECT_TRUE(!sichtbar(AboutBox->TabSheet2) && sichtbar(AboutBox->TabSheet3));
 }
 
 TEST_F(Befehle, PopupButtonsOpenTheirMenusAtTheButtonAndGiveTheCaretBack)
@@ -191,74 +182,45 @@ TEST_F(Befehle, PopupButtonsOpenTheirMenusAtTheButtonAndGiveTheCaretBack)
     struct TFall {
         QAbstractButton* Knopf;
         QMenu* Menue;
-        QPoint Ecke;  // in the button; nothing where the screen's edge may move the menu
+        int Unten;  // the menu's top below the button's; -1: where the screen's edge may move it
         QLineEdit* Feld;
     };
     const TFall faelle[] = {
-        {Form1->SitBtn3, Form1->PopupMenu1, QPoint(0, Form1->SitBtn3->height() - 2), Form1->Edit1},
-        {Form1->SpeedButton16, Form1->PopupMenu2, QPoint(0, Form1->SpeedButton16->height()), Form1->Edit1},
-        {Form1->SpeedButton14, Graphik->PopupMenu1, QPoint(0, Form1->SpeedButton14->height()), Form1->Edit1},
-        {Graphik->SpeedButton4, Graphik->PopupMenu1, QPoint(0, Graphik->SpeedButton4->height()), Graphik->Edit3},
-        {Graphik->SpeedButton14, Form1->PopupMenu2, QPoint(0, Graphik->SpeedButton14->height()), Graphik->Edit3},
-        {Graphik->SitBtn3, Form1->PopupMenu1, QPoint(-1, -1), Graphik->Edit3},
+        {Form1->SitBtn3, Form1->PopupMenu1, Form1->SitBtn3->height() - 2, Form1->Edit1},
+        {Form1->SpeedButton16, Form1->PopupMenu2, Form1->SpeedButton16->height(), Form1->Edit1},
+        {Form1->SpeedButton14, Graphik->PopupMenu1, Form1->SpeedButton14->height(), Form1->Edit1},
+        {Graphik->SpeedButton4, Graphik->PopupMenu1, Graphik->SpeedButton4->height(), Graphik->Edit3},
+        {Graphik->SpeedButton14, Form1->PopupMenu2, Graphik->SpeedButton14->height(), Graphik->Edit3},
+        {Graphik->SitBtn3, Form1->PopupMenu1, -1, Graphik->Edit3},
     };
     for (const TFall& f : faelle) {
         const std::string name = f.Knopf->objectName().toStdString();
         f.Feld->setCursorPosition(0);
         f.Knopf->click();
         EXPECT_TRUE(f.Menue->isVisible()) << name;
-        if (f.Ecke != QPoint(-1, -1)) {
-            EXPECT_EQ(f.Menue->pos(), f.Knopf->mapToGlobal(f.Ecke)) << name;
+        if (f.Unten >= 0) {
+            EXPECT_EQ(f.Menue->pos(), f.Knopf->mapToGlobal(QPoint(0, f.Unten))) << name;
         }
         f.Menue->hide();
         EXPECT_EQ(f.Feld->cursorPosition(), f.Feld->text().size()) << name;
     }
 }
 
-TEST_F(Befehle, OnlyAMousePressOnTheNewButtonBringsTheStartTemplate)
-{
-    // A template whose function 1 is "f(x) = 7".
-    Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
-    ASSERT_TRUE(EinstellungsordnerAnlegen());
-    ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
-    Einstellungen.Startvorlage = 1;
-    auto geladen = [] { return Funktionen[1]->GetTerm() == "f(x) = 7"; };
-
-    // A request left from before is not taken by the menu, an example or
-    // the graph window's New.
-    Form1->StartvorlageLaden = true;
-    Form1->Neu1->trigger();
-    EXPECT_FALSE(geladen());
-    Form1->StartvorlageLaden = true;
-    Graphik->CoolBar2->show();
-    QTest::mousePress(Graphik->SpeedButton15, Qt::LeftButton);
-    QTest::mouseRelease(Graphik->SpeedButton15, Qt::LeftButton);
-    EXPECT_FALSE(geladen());
-    Form1->StartvorlageLaden = true;
-    Frage.Antwort = QMessageBox::Yes;
-    Form1->findChild<QAction*>(QStringLiteral("Punkte2"))->trigger();
-    EXPECT_FALSE(geladen());
-
-    QTest::mouseClick(Form1->SpeedButton3, Qt::LeftButton);
-    EXPECT_TRUE(geladen());
-    EXPECT_FALSE(Form1->StartvorlageLaden);
-}
-
 TEST_F(Befehle, StyleListsDrawTheSelectedFunctionsSamples)
 {
     Funktionen[0]->SetColor(clRed);
     const QSize groesse(80, 16);
+    const QColor grund(230, 255, 200);
     for (TStilListe* liste : {static_cast<TStilListe*>(Form1->ComboBox2), Graphik->ComboBox4}) {
         const QImage linie = liste->ItemBild(2, groesse);  // solid, 5 pixels
-        EXPECT_EQ(linie.pixelColor(40, 8), QColor(Qt::red));
-        EXPECT_EQ(linie.pixelColor(40, 2), QColor(230, 255, 200));
-        EXPECT_EQ(linie.pixelColor(2, 8), QColor(230, 255, 200));
+        EXPECT_EQ(std::tuple(linie.pixelColor(40, 8), linie.pixelColor(40, 2), linie.pixelColor(2, 8)),
+                  std::tuple(QColor(Qt::red), grund, grund));
         // Points only: red discs at d = 8 from both ends and in the middle,
         // no line between them.
         const QImage punkte = liste->ItemBild(9, groesse);
         for (const int x : {8, 40, 71})
             EXPECT_EQ(punkte.pixelColor(x, 8), QColor(Qt::red)) << x;
-        EXPECT_EQ(punkte.pixelColor(24, 8), QColor(230, 255, 200));
+        EXPECT_EQ(punkte.pixelColor(24, 8), grund);
         EXPECT_EQ(liste->ItemBild(10, groesse).pixelColor(24, 8), QColor(Qt::red));
     }
 }
@@ -269,7 +231,6 @@ TEST_F(Befehle, PresentationRoundTripThroughBothButtons)
     EXPECT_TRUE(Graphik->isMaximized());
     EXPECT_FALSE(Graphik->CoolBar2->isHidden());
     EXPECT_EQ(Graphik->SpeedButton5->x() + Graphik->SpeedButton5->width() + 1, Graphik->CoolBar2->width());
-
     // The function hot keys now go to the graph window's equation.
     Form1->F11_F91[2]->trigger();
     EXPECT_EQ(FunktionNr, 3);

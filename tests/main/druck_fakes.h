@@ -5,6 +5,9 @@
 
 #include "programm_fixture.h"
 
+#include "main/druck_dlg.h"
+#include "main/export_dlg.h"
+#include "main/kopier_dlg.h"
 #include "platform/drucker.h"
 #include "platform/modal.h"
 #include "platform/oeffner.h"
@@ -18,6 +21,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 

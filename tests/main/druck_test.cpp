@@ -1,27 +1,16 @@
-// Printing: the page as it comes out of a PDF printer, the print command's
-// preparations, and what the print options dialog puts back when it closes.
+// Printing, the clipboard picture and the value table passed on: the page
+// as it comes out of a PDF printer, the print and copy commands'
+// preparations and what their dialogs put back when they close, the
+// bitmap's and the vector picture's sizes, and the table as text, workbook
+// and RTF document.
 #include "druck_fakes.h"
 
-#include "engine/funktion.h"
-#include "graph/graphik.h"
-#include "main/druck_dlg.h"
-#include "main/form1.h"
-#include "main/kopier_dlg.h"
-#include "main/wertetabelle_fenster.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableWidget>
+#include <QRegularExpression>
+#include <QSpinBox>
 
 namespace {
 
-bool Linie(QRgb c)
-{
-    return !Weiss(c);
-}
+bool Linie(QRgb c) { return !Weiss(c); }
 
 // The printable area starts 10 mm from the paper's edges (the fake
 // printer's margins); the graph 2 cm further, or 8 cm down with the header.
@@ -32,7 +21,7 @@ protected:
     // Prints through the print command, answering the options dialog.
     void DruckenMit(bool tabelle, bool kopf)
     {
-        Modal.Antwort = [&](QDialog& d) {
+        Modal.Antwort = [=](QDialog& d) {
             ASSERT_EQ(&d, DruckDlg);
             DruckDlg->CB1->setChecked(tabelle);
             DruckDlg->CB4->setChecked(kopf);
@@ -76,8 +65,7 @@ TEST_F(Drucken, OnePageWithHeaderGraphAndTableAtTheirPlaces)
     EXPECT_FALSE(GedrucktNahe(s, Rand + 14.5, Rand + 197, Dunkel));
     const QRgb titelZelle = BeiMm(s, Rand + 18, Rand + 198);
     EXPECT_TRUE(qRed(titelZelle) > 170 && qRed(titelZelle) < 215) << qRed(titelZelle);
-    // Nothing of the table in the graph.
-    EXPECT_FALSE(GedrucktNahe(s, Rand + 18, Rand + 170, Dunkel));
+    EXPECT_FALSE(GedrucktNahe(s, Rand + 18, Rand + 170, Dunkel));  // nothing of the table in the graph
 }
 
 TEST_F(Drucken, TableFirstOnAPageOfItsOwnWithoutHeader)
@@ -96,7 +84,10 @@ TEST_F(Drucken, TableFirstOnAPageOfItsOwnWithoutHeader)
     EXPECT_TRUE(GedrucktNahe(seiten[1], links + 10, oben + 15, Linie));
 }
 
-TEST_F(Drucken, BlackGridLinesOnlyForThePrint)
+// Black grid lines are a choice of the print and of the copy, not of the
+// window: the grid code is put back however the dialog ends, and a grid
+// without a colour scheme offers no such choice.
+TEST_F(Drucken, BlackGridLinesOnlyForThePrintAndTheCopy)
 {
     Graphik->Gitter = "1b";
     Modal.Antwort = [&](QDialog&) {
@@ -112,19 +103,45 @@ TEST_F(Drucken, BlackGridLinesOnlyForThePrint)
     EXPECT_FALSE(DruckDlg->CB3->isChecked());
     const std::vector<QImage> seiten = Seiten();
     ASSERT_EQ(seiten.size(), 1u);
-    // A grid line without its grey: black.
-    EXPECT_TRUE(GedrucktNahe(seiten[0], Rand + 30, Rand + 35, Dunkel));
-
+    EXPECT_TRUE(GedrucktNahe(seiten[0], Rand + 30, Rand + 35, Dunkel));  // a grid line without its grey
     // A cancelled print dialog prints nothing and puts the grid back too.
     Drucker.Abbrechen = true;
     QFile::remove(Drucker.Pfad);
     Form1->SpeedButton1Click();
     EXPECT_EQ(Graphik->Gitter, "1b");
     EXPECT_FALSE(QFile::exists(Drucker.Pfad));
-    // A grid without a colour scheme offers no black grid lines.
-    Graphik->Gitter = "1";
-    Modal.Antwort = [&](QDialog&) { EXPECT_FALSE(DruckDlg->CB3->isVisible()); };
-    Form1->SpeedButton1Click();
+
+    // The copy: closed by its box, then with OK, the bitmap has black lines.
+    Graphik->Gitter = "2c";
+    Modal.Antwort = [&](QDialog& d) {
+        EXPECT_TRUE(KopierDlg->CB3->isVisible() && !KopierDlg->CB3->isChecked());
+        KopierDlg->CB3->setChecked(true);
+        EXPECT_EQ(Graphik->Gitter, "2");
+        d.close();
+    };
+    Form1->SpeedButton2Click();
+    EXPECT_EQ(Graphik->Gitter, "2c");
+    EXPECT_FALSE(KopierDlg->CB3->isChecked());
+    Modal.Antwort = [&](QDialog&) {
+        KopierDlg->R3->setChecked(true);
+        KopierDlg->CB3->setChecked(true);
+        KopierDlg->OKBtnClick();
+    };
+    Form1->SpeedButton2Click();
+    ASSERT_EQ(Ablage.Bilder.size(), 1u);
+    EXPECT_EQ(Ablage.Bilder[0].pixel(130, 700) & 0xFFFFFFu, 0u);  // the grid line at x = -4
+    EXPECT_EQ(Graphik->Gitter, "2c");
+
+    for (const char* ohne : {"1", "0"}) {
+        Graphik->Gitter = ohne;
+        bool angeboten = true;
+        Modal.Antwort = [&](QDialog& d) { angeboten = (&d == DruckDlg ? DruckDlg->CB3 : KopierDlg->CB3)->isVisible(); };
+        Form1->SpeedButton1Click();
+        EXPECT_FALSE(angeboten) << ohne;
+        angeboten = true;
+        Form1->SpeedButton2Click();
+        EXPECT_FALSE(angeboten) << ohne;
+    }
 }
 
 TEST_F(Drucken, ColourBoxOfTheGraphWindowIsPutBackOnEveryClose)
@@ -137,17 +154,15 @@ TEST_F(Drucken, ColourBoxOfTheGraphWindowIsPutBackOnEveryClose)
         {"close box", [](QDialog& d) { d.close(); }},
         {"Escape", [](QDialog&) {}},
     };
+    Drucker.Abbrechen = true;
     for (const auto& [name, weg] : wege) {
-        Drucker.Abbrechen = true;
         Graphik->CB2->setChecked(false);
         Modal.Antwort = [&](QDialog& d) {
-            EXPECT_TRUE(Graphik->CB2->isChecked()) << name;
-            EXPECT_FALSE(DruckDlg->CB2->isChecked()) << name;
+            EXPECT_TRUE(Graphik->CB2->isChecked() && !DruckDlg->CB2->isChecked()) << name;
             weg(d);
         };
         Form1->SpeedButton1Click();
-        EXPECT_FALSE(DruckDlg->isVisible()) << name;
-        EXPECT_FALSE(Graphik->CB2->isChecked()) << name;
+        EXPECT_FALSE(DruckDlg->isVisible() || Graphik->CB2->isChecked()) << name;
         EXPECT_TRUE(DruckDlg->CB2->isChecked()) << name;
     }
     // Ticking black and white in the dialog unticks the graph window's box
@@ -177,9 +192,8 @@ TEST_F(Drucken, CaptionOfTheTableOptionAndTheValueTableButton)
     DruckDlg->CB1->setChecked(false);
     Form2->SpeedButton1Click();
     ASSERT_EQ(Modal.Gezeigt.size(), 1u);
-    EXPECT_TRUE(DruckDlg->CB1->isChecked());
+    EXPECT_TRUE(DruckDlg->CB1->isChecked() && tabelleSichtbar);
     EXPECT_EQ(caption, QStringLiteral("mit Wertetabelle von f(x) = x^2"));
-    EXPECT_TRUE(tabelleSichtbar);
     EXPECT_FALSE(Form2->isVisible());  // hidden again: the menu does not show it
 
     Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
@@ -191,28 +205,262 @@ TEST_F(Drucken, CaptionOfTheTableOptionAndTheValueTableButton)
     EXPECT_EQ(caption, QStringLiteral("mit Wertetabelle von ?"));
 }
 
-TEST_F(Drucken, HatchedCirclesOpenTheCopyDialogWithTheBitmapChosen)
+// Hatched circles (a fill with a colour; a fill without one prints) cannot
+// be printed or copied as vectors: the copy dialog with the bitmap chosen
+// before it shows, or the bitmap with a message.
+TEST_F(Drucken, HatchedCirclesGoAsBitmapWithOneMessage)
 {
-    Kreise[4].Fill = "1";  // no colour: printed
+    Kreise[4].Fill = "1";
     KopierDlg->R1->setChecked(true);
     Drucker.Abbrechen = true;
-    Modal.Antwort = [](QDialog&) { DruckDlg->OKBtnClick(); };
+    Modal.Antwort = [](QDialog& d) {
+        if (&d == DruckDlg)
+            DruckDlg->OKBtnClick();
+        else
+            KopierDlg->OKBtnClick();
+    };
     Form1->SpeedButton1Click();
+    Form1->SpeedButton2Click();
     EXPECT_EQ(Drucker.Aufrufe, 1);
-    ASSERT_EQ(Modal.Gezeigt.size(), 1u);
-    EXPECT_EQ(Modal.Gezeigt[0], DruckDlg);
+    EXPECT_EQ(Modal.Gezeigt, (std::vector<QDialog*>{DruckDlg, KopierDlg}));
+    EXPECT_EQ(std::tuple(Ablage.Vektorbilder.size(), Meldung.Meldungen.size()), std::tuple(1u, 0u));
 
     Kreise[4].Fill = "3";
+    KopierDlg->R1->setChecked(true);
     bool bitmapBeimZeigen = false;
     Modal.Antwort = [&](QDialog&) { bitmapBeimZeigen = KopierDlg->R3->isChecked(); };
     Form1->SpeedButton1Click();
-    ASSERT_EQ(Modal.Gezeigt.size(), 2u);
-    EXPECT_EQ(Modal.Gezeigt[1], KopierDlg);
+    EXPECT_EQ(Modal.Gezeigt.back(), KopierDlg);
     EXPECT_TRUE(bitmapBeimZeigen);
-    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
-    EXPECT_EQ(Meldung.Meldungen[0], QStringLiteral("Schraffierte Kreise können nicht direkt ausgedruckt werden. Sie "
-                                                   "können nur als Bitmap in die Zwischenablage kopiert werden!"));
+    EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(158) + QLatin1Char(' ') + Txt(159)});
     EXPECT_EQ(Drucker.Aufrufe, 1);  // nothing printed
+
+    KopierDlg->R1->setChecked(true);
+    Modal.Antwort = [](QDialog&) { KopierDlg->OKBtnClick(); };
+    Form1->SpeedButton2Click();
+    EXPECT_EQ(std::tuple(Ablage.Bilder.size(), Ablage.Vektorbilder.size()), std::tuple(1u, 1u));
+    EXPECT_TRUE(KopierDlg->R3->isChecked());
+    ASSERT_EQ(Meldung.Meldungen.size(), 2u);
+    EXPECT_TRUE(Meldung.Meldungen[1].startsWith(QStringLiteral("Schraffierte Kreise können nicht als Metadatei kopiert")));
+}
+
+// ---------------------------------------------------------------------------
+// The clipboard picture.
+
+// The width and height an SVG document states, in millimetres.
+std::pair<double, double> SvgGroesseMm(const QByteArray& svg)
+{
+    const QRegularExpression re(QStringLiteral("<svg[^>]*width=\"([0-9.]+)mm\"[^>]*height=\"([0-9.]+)mm\""));
+    const QRegularExpressionMatch m = re.match(QString::fromUtf8(svg));
+    return m.hasMatch() ? std::pair(m.captured(1).toDouble(), m.captured(2).toDouble()) : std::pair(0.0, 0.0);
+}
+
+using Kopieren = DruckTest;
+
+TEST_F(Kopieren, BitmapOfTheDefaultViewInColourAndInBlackAndWhite)
+{
+    Form1->GraphenalsBitmap1Click();
+    Graphik->CB2->setChecked(false);
+    Form1->GraphenalsBitmap1Click();
+    ASSERT_EQ(Ablage.Bilder.size(), 2u);
+    const QImage &farbig = Ablage.Bilder[0], &sw = Ablage.Bilder[1];
+    EXPECT_EQ(std::tuple(farbig.size(), farbig.format(), farbig.dotsPerMeterX(), farbig.dotsPerMeterY()),
+              std::tuple(QSize(1431, 1301), QImage::Format_Indexed8, 13000, 13000));
+    EXPECT_EQ(std::tuple(sw.size(), sw.format()), std::tuple(QSize(1431, 1301), QImage::Format_Mono));
+    // 130 pixels per cm: the y axis at x = 0 is column 650, the x axis row
+    // 1040; the paper between grid lines is transparent white.
+    EXPECT_EQ(farbig.pixel(650, 300) & 0xFFFFFFu, 0u);
+    EXPECT_EQ(farbig.pixel(300, 1040) & 0xFFFFFFu, 0u);
+    EXPECT_EQ(std::tuple(farbig.pixel(30, 700), sw.pixel(30, 700)), std::tuple(qRgba(255, 255, 255, 0), qRgba(255, 255, 255, 0)));
+    EXPECT_EQ(sw.pixel(650, 300), qRgb(0, 0, 0));
+    // f(x) = x^2 at x = 2 passes row 1040 - 4 * 130 = 520 in red.
+    bool rot = false;
+    for (int y = 515; y <= 525; ++y)
+        rot = rot || farbig.pixel(910, y) == qRgb(255, 0, 0);
+    EXPECT_TRUE(rot);
+}
+
+TEST_F(Kopieren, VectorPictureHasTheViewsSizeOnPaper)
+{
+    Form1->GraphenalsMetadatei1Click();
+    ASSERT_EQ(Ablage.Vektorbilder.size(), 1u);
+    const auto& [svg, png] = Ablage.Vektorbilder[0];
+    EXPECT_EQ(SvgGroesseMm(svg), std::pair(110.4, 100.4));
+    // Grid, axes and numbers as vectors; the graphs as one picture.
+    EXPECT_EQ(svg.count("<image"), 1);
+    EXPECT_GT(svg.count("<text"), 10);
+    EXPECT_GT(svg.count("<polyline") + svg.count("<path"), 10);
+    // The bitmap beside it: the same picture at 130 pixels per cm.
+    EXPECT_EQ(png.size(), QSize(1435, 1305));
+    EXPECT_EQ(png.pixel(650, 300) & 0xFFFFFFu, 0u);
+
+    Graphik->Massstab = 1.27;
+    Form1->GraphenalsMetadatei1Click();
+    ASSERT_EQ(Ablage.Vektorbilder.size(), 2u);
+    EXPECT_NEAR(SvgGroesseMm(Ablage.Vektorbilder[1].first).first, 140.1, 1e-9);
+
+    // A picture too large for memory is refused with a message.
+    Graphik->XMin = -200;
+    Graphik->XMax = 200;
+    Form1->GraphenalsBitmap1Click();
+    Form1->GraphenalsMetadatei1Click();
+    EXPECT_EQ(Ablage.Aufrufe(), 2);
+    EXPECT_EQ(Meldung.Meldungen, (std::vector<QString>(2, QStringLiteral("Das Bild ist zu groß und wurde nicht kopiert."))));
+}
+
+TEST_F(Kopieren, TheFiveChoicesAreOneChoiceAndTheTableChoicesShowTheirExport)
+{
+    QRadioButton* wahl[] = {KopierDlg->R1, KopierDlg->R2, KopierDlg->R3, KopierDlg->R4, KopierDlg->R5};
+    for (QRadioButton* r : wahl) {
+        r->click();
+        for (QRadioButton* andere : wahl)
+            EXPECT_EQ(andere->isChecked(), andere == r) << r->objectName().toStdString();
+    }
+
+    Form1->Wertetabelle1->setChecked(false);
+    Form2->hide();
+    const std::pair<QRadioButton*, QDialog*> faelle[] = {
+        {KopierDlg->R2, ExcelDlg}, {KopierDlg->R4, WordDlg}, {KopierDlg->R5, WertetabKopierDlg}};
+    for (const auto& [r, dlg] : faelle) {
+        Modal.Antwort = [r = r](QDialog&) {
+            r->setChecked(true);
+            KopierDlg->OKBtnClick();
+        };
+        Form1->SpeedButton2Click();
+        EXPECT_TRUE(dlg->isVisible() && Form2->isVisible()) << dlg->objectName().toStdString();
+        dlg->hide();
+        Form2->hide();
+    }
+    // The graphs-only dialog never touches the value table.
+    EXPECT_TRUE(KopierDlg8->GroupBox2->isHidden() && !KopierDlg8->GroupBox1->isHidden());
+    KopierDlg8->R5->setChecked(true);
+    KopierDlg8->OKBtnClick();
+    EXPECT_FALSE(WertetabKopierDlg->isVisible() || Form2->isVisible());
+    EXPECT_EQ(Ablage.Aufrufe(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// The value table passed on.
+
+class Exportieren : public DruckTest {
+protected:
+    void SetUp() override
+    {
+        DruckTest::SetUp();
+        Form2->show();
+        Form2->FillValueTable();
+        Form1->Wertetabelle1->setChecked(true);
+    }
+    void TearDown() override
+    {
+        for (const QUrl& url : Oeffner.Geoeffnet)
+            QFile::remove(url.toLocalFile());
+        DruckTest::TearDown();
+    }
+    // One member of an .xlsx file (a zip archive), as unzip prints it.
+    static QString AusXlsx(const QUrl& datei, const char* teil)
+    {
+        const QString unzip = QStandardPaths::findExecutable(QStringLiteral("unzip"));
+        EXPECT_FALSE(unzip.isEmpty()) << "unzip is needed";
+        QProcess p;
+        p.start(unzip, {QStringLiteral("-p"), datei.toLocalFile(), QString::fromLatin1(teil)});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+};
+
+TEST_F(Exportieren, ClipboardTextWithTabsAndLineEnds)
+{
+    Form1->WertetabelleinZwischenablage1Click();
+    EXPECT_TRUE(WertetabKopierDlg->isVisible());
+    WertetabKopierDlg->SpeedButton1Click();
+    EXPECT_FALSE(WertetabKopierDlg->isVisible());
+    ASSERT_EQ(Ablage.Texte.size(), 1u);
+    const QString text = Ablage.Texte[0];
+    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 26);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("   x\t   y\r\n-6\t36,00\r\n-5,5\t30,25\r\n")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("6\t36,00\r\n")));
+
+    WertetabKopierDlg->SetItemIndex(1);
+    WertetabKopierDlg->SpinEdit1->setValue(3);
+    WertetabKopierDlg->SpeedButton1Click();
+    ASSERT_EQ(Ablage.Texte.size(), 2u);
+    EXPECT_EQ(Ablage.Texte[1], QStringLiteral("   x\t-6\t-5,5\t-5\r\n   y\t36,00\t30,25\t25,00\r\n"));
+}
+
+TEST_F(Exportieren, WorkbookHasNumbersAsNumbersAndTitlesAsText)
+{
+    Form1->Edit1->setText(QStringLiteral("f(x) = sqrt(x)"));
+    Form1->WertetabelleanExcel1Click();
+    ExcelDlg->SpinEdit1->setValue(25);
+    ExcelDlg->SpeedButton1Click();
+    // Horizontal: two rows.
+    Form1->WertetabelleanExcel1Click();
+    ExcelDlg->SetItemIndex(1);
+    ExcelDlg->SpinEdit1->setValue(2);
+    ExcelDlg->SpeedButton1Click();
+    EXPECT_FALSE(ExcelDlg->isVisible());
+    EXPECT_TRUE(Meldung.Meldungen.empty());
+    ASSERT_EQ(Oeffner.Geoeffnet.size(), 2u);
+    EXPECT_TRUE(Oeffner.Geoeffnet[0].toLocalFile().endsWith(QStringLiteral(".xlsx")));
+
+    const QString blatt = AusXlsx(Oeffner.Geoeffnet[0], "xl/worksheets/sheet1.xml");
+    // Titles and undefined values are text (t="s"), the rest numbers.
+    for (const char* zelle : {"<c r=\"A1\" t=\"s\">", "<c r=\"B2\" t=\"s\">", "<c r=\"A2\"><v>-6</v></c>",
+                              "<c r=\"A4\"><v>-5</v></c>", "<c r=\"A26\"><v>6</v></c>", "<c r=\"B22\"><v>2</v></c>"})
+        EXPECT_TRUE(blatt.contains(QLatin1String(zelle))) << zelle;
+    EXPECT_FALSE(blatt.contains(QStringLiteral("A27")));
+    const QString texte = AusXlsx(Oeffner.Geoeffnet[0], "xl/sharedStrings.xml");
+    EXPECT_TRUE(texte.contains(QStringLiteral("n.def.")) && texte.contains(QStringLiteral("   x")));
+    const QString quer = AusXlsx(Oeffner.Geoeffnet[1], "xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(quer.contains(QStringLiteral("<c r=\"C1\"><v>-5.5</v></c>")));
+    EXPECT_FALSE(quer.contains(QStringLiteral("D1")) || quer.contains(QStringLiteral("A3")));
+}
+
+TEST_F(Exportieren, RtfDocumentOpensInTheWordProcessor)
+{
+    Form1->WertetabelleanWord1Click();
+    WordDlg->SpinEdit1->setValue(1);
+    WordDlg->SpeedButton1Click();
+    EXPECT_FALSE(WordDlg->isVisible());
+    ASSERT_EQ(Oeffner.Geoeffnet.size(), 1u);
+    const QByteArray rtf = DateiLesen(Oeffner.Geoeffnet[0].toLocalFile());
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_EQ(rtf.count("\\row"), 2);
+    EXPECT_TRUE(rtf.contains("\\intbl -6\\cell\n\\pard\\intbl 36,00\\cell"));
+}
+
+TEST_F(Exportieren, NoProgramForTheFileKeepsTheDialogOpenWithTheMessage)
+{
+    Oeffner.Ergebnis = false;
+    Form1->WertetabelleanExcel1Click();
+    ExcelDlg->SpeedButton1Click();
+    Form1->WertetabelleanWord1Click();
+    WordDlg->SpeedButton1Click();
+    EXPECT_TRUE(ExcelDlg->isVisible() && WordDlg->isVisible());
+    ASSERT_EQ(Meldung.Meldungen.size(), 2u);
+    EXPECT_TRUE(Meldung.Meldungen[0].startsWith(Txt(575) + QLatin1Char('\n')));
+    EXPECT_TRUE(Meldung.Meldungen[0].endsWith(QStringLiteral(".xlsx")));
+    EXPECT_EQ(Meldung.Meldungen[1], QStringLiteral("Direktexport nach Word nicht möglich. Verwenden Sie in Tessaplun "
+                                                   "die Methode Kopieren."));
+}
+
+TEST_F(Exportieren, OkAndCancelHideTheTableUnlessTheMenuShowsIt)
+{
+    for (TExportDlg* dlg : {static_cast<TExportDlg*>(ExcelDlg), static_cast<TExportDlg*>(WordDlg),
+                            static_cast<TExportDlg*>(WertetabKopierDlg)})
+        for (const bool ok : {false, true})
+            for (const bool menu : {false, true}) {
+                Form1->Wertetabelle1->setChecked(menu);
+                Form2->show();
+                dlg->show();
+                if (ok)
+                    dlg->SpeedButton1Click();
+                else
+                    dlg->CancelBtnClick();
+                EXPECT_EQ(Form2->isVisible(), menu) << dlg->objectName().toStdString() << ok;
+                EXPECT_FALSE(dlg->isVisible());
+            }
 }
 
 }  // namespace

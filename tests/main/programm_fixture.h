@@ -4,16 +4,33 @@
 // of it taken down again after each test.
 
 #include "engine/einstellungen.h"
+#include "engine/funktion.h"
 #include "engine/tabellen.h"
+#include "graph/graphik.h"
+#include "main/form1.h"
 #include "main/programm.h"
+#include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
 #include "platform/fensterhilfen.h"
+#include "platform/sprache.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -116,3 +133,49 @@ protected:
 
     static void EinstellungenSchreiben(const TEinstellungen& e) { EinstellungsdateiSchreiben(Kodiert(e)); }
 };
+
+// A program started afresh for each test.
+class GestartetTest : public ProgrammTest {
+protected:
+    void SetUp() override
+    {
+        ProgrammTest::SetUp();
+        Starten();
+    }
+};
+
+inline QByteArray DateiLesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The settings file as the program wrote it.
+inline TEinstellungen GespeicherteEinstellungen()
+{
+    const QByteArray b = DateiLesen(Einstellungsdatei());
+    const auto e = DecodeEinstellungen(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(b.constData()),
+                                                                     static_cast<std::size_t>(b.size())));
+    EXPECT_TRUE(e.has_value()) << "a settings file of " << b.size() << " bytes";
+    return e.value_or(TEinstellungen{});
+}
+
+// Chooses function n in the main window, as typing "n." into its list does.
+inline void FunktionWaehlen(int n)
+{
+    Form1->ComboBox1->setEditText(QString::number(n) + QLatin1Char('.'));
+    Form1->ComboBox1Change();
+}
+
+// Qt's own texts follow the language (here the Yes button of a question).
+inline QString JaKnopf()
+{
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
+inline QString LabelText(QWidget* fenster, const char* name)
+{
+    auto* l = fenster->findChild<QLabel*>(QString::fromLatin1(name));
+    return l ? l->text() : QStringLiteral("<missing>");
+}

@@ -3,12 +3,7 @@
 
 #include "programm_fixture.h"
 
-#include "engine/einstellungen.h"
-#include "engine/funktion.h"
-#include "graph/graphik.h"
-#include "main/form1.h"
 #include "main/splash.h"
-#include "main/wertetabelle_fenster.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
@@ -16,23 +11,10 @@
 #include "tools/senkrechte_dlg.h"
 #include "tools/uebersicht_dlg.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSlider>
 #include <QTimer>
 
 namespace {
-
-// Qt's own texts follow the language (here the Yes button of a question).
-QString JaKnopf()
-{
-    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
-    return box.button(QMessageBox::Yes)->text();
-}
 
 void ErwarteStartgleichung()
 {
@@ -40,65 +22,37 @@ void ErwarteStartgleichung()
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
     EXPECT_TRUE(Funktionen[1]->GetCompiled());
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
+    EXPECT_TRUE(Graphik->isVisible());
 }
-
 
 }  // namespace
 
-TEST_F(ProgrammTest, StartWithoutSettingsFileUsesTheDefaults)
-{
-    Starten();
-    ErwarteStartgleichung();
-    EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Tessaplun 8"));
-    EXPECT_EQ(Form1->centralWidget()->size(), QSize(411, 546));
-    EXPECT_TRUE(Form1->isVisible());
-    EXPECT_TRUE(Graphik->isVisible());
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(Form1->mitWertetabellestarten1->isChecked());
-    EXPECT_EQ(Funktionen[13]->GetTerm(), "f(x) = 0");  // the x-axis of the areas
-    EXPECT_TRUE(Funktionen[13]->GetCompiled());
-
-    // With no display name of its own the program's windows keep their
-    // captions on X11; the display name then follows the application name.
-    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaplun 8"));
-    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
-    QCoreApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
-}
-
-// Language and unit from the settings file; a damaged or foreign file, or
-// an unknown language and unit, must not stop the start half-way: German
-// and cm. The six tool windows start translucent whatever the stored flag.
-TEST_F(ProgrammTest, SettingsFileChoosesLanguageAndUnitAndABadOneKeepsTheDefaults)
+// Language and unit from the settings file; no file, a damaged or foreign
+// one, or an unknown language and unit must not stop the start half-way:
+// German and cm. The six tool windows start translucent whatever the stored
+// flag.
+TEST_F(ProgrammTest, StartWithTheSettingsFilesLanguageAndUnitAndWithoutOneWithTheDefaults)
 {
     TEinstellungen englisch;
-    englisch.Sprache = 1;
-    englisch.Einheit = 2.0;
-    englisch.Transparent = 0;
+    std::tie(englisch.Sprache, englisch.Einheit, englisch.Transparent) = std::tuple(1, 2.0, 0);
     TEinstellungen unbekannt;
-    unbekannt.Sprache = 77;
-    unbekannt.Einheit = 9.0;
-    struct Fall {
-        QByteArray Datei;
-        bool Englisch;
-    };
-    std::vector<Fall> faelle = {{Kodiert(englisch), true}, {Kodiert(unbekannt), false}};
+    std::tie(unbekannt.Sprache, unbekannt.Einheit) = std::tuple(77, 9.0);
+    std::vector<std::pair<QByteArray, bool>> faelle = {{QByteArray(), false}, {Kodiert(englisch), true}, {Kodiert(unbekannt), false}};
     for (const int groesse : {0, 1095, 1097})
-        faelle.push_back({QByteArray(groesse, '\x01'), false});
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.Datei.size());
-        EinstellungsdateiSchreiben(f.Datei);
+        faelle.emplace_back(QByteArray(groesse, '\x01'), false);
+    for (const auto& [datei, englisch] : faelle) {
+        SCOPED_TRACE(datei.isNull() ? -1 : datei.size());
+        if (!datei.isNull())
+            EinstellungsdateiSchreiben(datei);
         Starten();
-        EXPECT_EQ(std::tuple(Form1->english1->isChecked(), Form1->deutsch1->isChecked()),
-                  std::tuple(f.Englisch, !f.Englisch));
-        EXPECT_EQ(std::tuple(Form1->Inch->isChecked(), Form1->cm->isChecked()), std::tuple(f.Englisch, !f.Englisch));
-        EXPECT_DOUBLE_EQ(Graphik->Massstab, f.Englisch ? 1.27 : 1.0);
-        EXPECT_EQ(Dezimaltrenner(), f.Englisch ? '.' : ',');
-        EXPECT_EQ(Form1->BKomma->text(), f.Englisch ? QStringLiteral(".") : QStringLiteral(","));
-        EXPECT_EQ(Texte[294], f.Englisch ? "Would you like to quit Tessaplun?" : "Möchten Sie Tessaplun beenden?");
-        EXPECT_EQ(JaKnopf(), f.Englisch ? QStringLiteral("&Yes") : QStringLiteral("&Ja"));
+        EXPECT_EQ(std::tuple(Form1->english1->isChecked(), Form1->deutsch1->isChecked()), std::tuple(englisch, !englisch));
+        EXPECT_EQ(std::tuple(Form1->Inch->isChecked(), Form1->cm->isChecked()), std::tuple(englisch, !englisch));
+        EXPECT_DOUBLE_EQ(Graphik->Massstab, englisch ? 1.27 : 1.0);
+        EXPECT_EQ(Dezimaltrenner(), englisch ? '.' : ',');
+        EXPECT_EQ(JaKnopf(), englisch ? QStringLiteral("&Yes") : QStringLiteral("&Ja"));
         ErwarteStartgleichung();
-        EXPECT_TRUE(Graphik->isVisible());
+        EXPECT_FALSE(Form2->isVisible() || Form1->mitWertetabellestarten1->isChecked());
+        EXPECT_TRUE(Funktionen[13]->GetCompiled());  // the x-axis of the areas
         for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
                                                           KreiseDlg, FlaechenDlg}) {
             EXPECT_NEAR(w->windowOpacity(), 240.0 / 255.0, 0.01) << w->objectName().toStdString();
@@ -109,6 +63,13 @@ TEST_F(ProgrammTest, SettingsFileChoosesLanguageAndUnitAndABadOneKeepsTheDefault
         ProgrammBeenden();
         Gestartet = false;
     }
+
+    // With no display name of its own the program's windows keep their
+    // captions on X11; the display name then follows the application name.
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaplun 8"));
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
 }
 
 // The start template comes first, a document named on the command line
@@ -130,26 +91,21 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     ProgrammBeenden();
 
     TEinstellungen e;
-    e.Startvorlage = 1;
-    e.MitWertetabelle = 1;
+    std::tie(e.Startvorlage, e.MitWertetabelle) = std::tuple(1, 1);
     EinstellungenSchreiben(e);
     Starten();
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3"));
     EXPECT_FALSE(Form1->StartvorlageLaden);
     EXPECT_TRUE(Form1->eigeneEinstellungenverwenden1->isChecked());
-    EXPECT_TRUE(Form2->isVisible());
-    EXPECT_TRUE(Form1->Wertetabelle1->isChecked());
-    EXPECT_TRUE(Form1->mitWertetabellestarten1->isChecked());
+    EXPECT_TRUE(Form2->isVisible() && Form1->Wertetabelle1->isChecked() && Form1->mitWertetabellestarten1->isChecked());
     ProgrammBeenden();
 
     Starten(worte);
     EXPECT_EQ(StartDokument, dokument);
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 4");
     ProgrammBeenden();
-
-    for (const std::vector<std::string>& falsch :
-         {std::vector<std::string>{Konfig.filePath(QStringLiteral("fehlt")).toStdString(), "auch.kvd"},
-          std::vector<std::string>{Konfig.path().toStdString()}}) {
+    for (const auto& falsch : {std::vector<std::string>{Konfig.filePath(QStringLiteral("fehlt")).toStdString(), "auch.kvd"},
+                               std::vector<std::string>{Konfig.path().toStdString()}}) {
         Starten(falsch);
         EXPECT_TRUE(StartDokument.empty());
         ProgrammBeenden();
@@ -162,7 +118,6 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     }
     Starten(worte);
     ErwarteStartgleichung();
-    EXPECT_TRUE(Graphik->isVisible());
 }
 
 // Either window asks; closing the graph window closes the main window,
@@ -177,7 +132,7 @@ TEST_F(ProgrammTest, QuitAsksOnceFromEitherWindowAndOnlyAnExplicitYesCloses)
             QCloseEvent nein;
             QApplication::sendEvent(fenster, &nein);
             EXPECT_FALSE(nein.isAccepted());
-            EXPECT_EQ(Frage.Fragen, std::vector<QString>{QString::fromStdString(Texte[294] + "  ")});
+            EXPECT_EQ(Frage.Fragen, std::vector<QString>{Txt(294) + "  "});
         }
     EXPECT_FALSE(BeendenBestaetigt);
     EXPECT_TRUE(Form1->isVisible());
@@ -186,9 +141,23 @@ TEST_F(ProgrammTest, QuitAsksOnceFromEitherWindowAndOnlyAnExplicitYesCloses)
     Frage.Fragen.clear();
     QCloseEvent ja;
     QApplication::sendEvent(Graphik, &ja);
-    EXPECT_TRUE(ja.isAccepted());
-    EXPECT_TRUE(BeendenBestaetigt);
+    EXPECT_TRUE(ja.isAccepted() && BeendenBestaetigt);
     EXPECT_FALSE(Form1->isVisible());
+    EXPECT_EQ(Frage.Fragen.size(), 1u);
+}
+
+TEST_F(ProgrammTest, ClosingTheMainWindowEndsTheEventLoopWhileOtherWindowsAreOpen)
+{
+    Starten();
+    Form2->show();
+    Frage.Antwort = QMessageBox::Yes;
+    QTimer::singleShot(0, Form1, [] { Form1->close(); });
+    // A guard so that a broken quit fails the test instead of hanging it.
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    wache.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(Frage.Fragen.size(), 1u);
 }
 
@@ -199,35 +168,20 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     Tsplashscreen* s = splashscreen;
     s->Timer1->stop();  // the ticks are driven by hand here
     Graphik->resize(300, 200);
-    s->Timer1Timer();
+    auto ticks = [s](int bis) {
+        while (s->Zaehler < bis)
+            s->Timer1Timer();
+    };
+    ticks(1);
     EXPECT_EQ(Graphik->size(), QSize(Graphik->StartBreite, Form1->height()));
-    s->Timer1Timer();
+    ticks(2);
     EXPECT_NEAR(s->windowOpacity(), 249.0 / 255.0, 0.005);
-    for (int i = 3; i <= 10; ++i)
-        s->Timer1Timer();
+    ticks(10);
     EXPECT_TRUE(s->Image3->isVisibleTo(s));
-    for (int i = 11; i <= 20; ++i)
-        s->Timer1Timer();
+    ticks(20);
     EXPECT_FALSE(s->Image3->isVisibleTo(s));
     EXPECT_EQ(std::tuple(Tsplashscreen::Deckkraft(120), Tsplashscreen::Deckkraft(121)), std::tuple(13, 11));
-    for (int i = 21; i <= 121; ++i)
-        s->Timer1Timer();
+    ticks(121);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(splashscreen, nullptr);
-}
-
-TEST_F(ProgrammTest, ClosingTheMainWindowEndsTheEventLoopWhileOtherWindowsAreOpen)
-{
-    Starten();
-    Form2->show();
-    ASSERT_TRUE(Graphik->isVisible());
-    Frage.Antwort = QMessageBox::Yes;
-    QTimer::singleShot(0, Form1, [] { Form1->close(); });
-    // A guard so that a broken quit fails the test instead of hanging it.
-    QTimer wache;
-    wache.setSingleShot(true);
-    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    wache.start(10000);
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(Frage.Fragen.size(), 1u);
 }

@@ -4,26 +4,18 @@
 
 #include "programm_fixture.h"
 
-#include "engine/tabellen.h"
-#include "graph/graphik.h"
-#include "main/form1.h"
-#include "main/wertetabelle_fenster.h"
 #include "platform/fensterart.h"
 
-#include <QAction>
 #include <QFontMetrics>
-#include <QLineEdit>
-#include <QSlider>
 #include <QTableWidget>
 
 namespace {
 
-class WertetabelleFensterTest : public ProgrammTest {
+class WertetabelleFensterTest : public GestartetTest {
 protected:
     void SetUp() override
     {
-        ProgrammTest::SetUp();
-        Starten();
+        GestartetTest::SetUp();
         Form2->show();
         Form2->FillValueTable();
     }
@@ -31,10 +23,10 @@ protected:
     static QString Y(int spalte) { return Form2->Zelle(spalte, 1); }
     static bool YLeer()
     {
+        bool leer = true;
         for (int c = 1; c <= 25; ++c)
-            if (!Y(c).isEmpty())
-                return false;
-        return true;
+            leer = leer && Y(c).isEmpty();
+        return leer;
     }
 };
 

@@ -1,6 +1,7 @@
-// Services of printing and copying: which web addresses are opened and the
-// JPEG decoder.
+// Desktop services: which web addresses are opened, the JPEG decoder of the
+// about window, and the sound player without an audio device.
 #include "platform/jpeg.h"
+#include "platform/klang.h"
 #include "platform/oeffner.h"
 
 #include <QFile>
@@ -8,24 +9,13 @@
 
 #include <vector>
 
-void DruckdiensteRessourcenLaden()
-{
-    static const bool geladen = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    (void)geladen;
-}
+void SpracheTestRessourcenLaden();  // registers the program's resources
 
 namespace {
 
 struct Aufzeichnung : TDesktopOeffner {
     std::vector<QUrl> Urls;
-    bool Oeffne(const QUrl& url) override
-    {
-        Urls.push_back(url);
-        return true;
-    }
+    bool Oeffne(const QUrl& url) override { return Urls.push_back(url), true; }
 };
 
 TEST(Druckdienste, OnlyHttpAndHttpsAddressesAreOpened)
@@ -33,17 +23,10 @@ TEST(Druckdienste, OnlyHttpAndHttpsAddressesAreOpened)
     Aufzeichnung a;
     SetDesktopOeffner(&a);
     const std::pair<const char*, bool> faelle[] = {
-        {"https://help.libreoffice.org/latest/de/", true},
-        {"http://example.org", true},
-        {"  HTTPS://example.org/a?b=c  ", true},
-        {"file:///etc/passwd", false},
-        {"/usr/bin/xterm", false},
-        {"mailto:someone@example.org", false},
-        {"javascript:alert(1)", false},
-        {"ftp://example.org", false},
-        {"https://", false},
-        {"", false},
-        {"www.example.org", false},
+        {"https://help.libreoffice.org/latest/de/", true}, {"http://example.org", true},
+        {"  HTTPS://example.org/a?b=c  ", true}, {"file:///etc/passwd", false}, {"/usr/bin/xterm", false},
+        {"mailto:someone@example.org", false}, {"javascript:alert(1)", false}, {"ftp://example.org", false},
+        {"https://", false}, {"", false}, {"www.example.org", false},
     };
     for (const auto& [adresse, offen] : faelle) {
         a.Urls.clear();
@@ -61,7 +44,7 @@ TEST(Druckdienste, OnlyHttpAndHttpsAddressesAreOpened)
 
 TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
 {
-    DruckdiensteRessourcenLaden();
+    SpracheTestRessourcenLaden();
     QFile f(QStringLiteral(":/pictures/about.jpg"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray daten = f.readAll();
@@ -73,9 +56,22 @@ TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
     // A stream cut short is padded by libjpeg: the picture keeps its size.
     EXPECT_EQ(JpegLesen(daten.left(daten.size() / 3)).size(), QSize(160, 120));
     // Not a JPEG, or nothing: no picture, and no crash.
-    EXPECT_TRUE(JpegLesen(QByteArray("GIF89a not a jpeg")).isNull());
-    EXPECT_TRUE(JpegLesen(daten.left(40)).isNull());
-    EXPECT_TRUE(JpegLesen(QByteArray()).isNull());
+    for (const QByteArray& kaputt : {QByteArray("GIF89a not a jpeg"), daten.left(40), QByteArray()})
+        EXPECT_TRUE(JpegLesen(kaputt).isNull()) << kaputt.size();
+}
+
+// Without an audio device the player stays silent for good: it loads no
+// sound and asks for the device only once, however often it is called.
+TEST(Klang, WithoutAnAudioDeviceNothingIsLoadedOrAskedAgain)
+{
+    SpracheTestRessourcenLaden();
+    ASSERT_TRUE(QFile::exists(QStringLiteral(":/sounds/klick.wav")));
+    int gefragt = 0;
+    TQtKlangSpieler spieler([&gefragt] { return ++gefragt, false; });
+    for (const char* name : {"klick", "blop", "klick"})
+        spieler.Spiele(QString::fromLatin1(name));
+    EXPECT_TRUE(spieler.Stumm());
+    EXPECT_EQ(std::tuple(spieler.Effekte(), gefragt), std::tuple(0, 1));
 }
 
 }  // namespace
