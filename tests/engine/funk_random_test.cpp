@@ -82,10 +82,9 @@ Carried CheckNode(TermMaker& maker, const Node& n, long double x, long double t,
     const long double expected = c.ok ? c.value : 0;
     if (!whole.compiled || !Same(whole.value, expected) || whole.ok != c.ok || whole.jump != c.jump ||
         (whole.ok && !std::isfinite(whole.value))) {
-        ADD_FAILURE() << body << " at x=" << static_cast<double>(x) << " t=" << static_cast<double>(t)
-                      << ": " << static_cast<double>(whole.value) << "/" << whole.ok << "/" << whole.jump
-                      << " but parts give " << static_cast<double>(expected) << "/" << c.ok << "/"
-                      << c.jump;
+        ADD_FAILURE() << body << " at x=" << static_cast<double>(x) << " t=" << static_cast<double>(t) << ": "
+                      << static_cast<double>(whole.value) << "/" << whole.ok << "/" << whole.jump << " but parts give "
+                      << static_cast<double>(expected) << "/" << c.ok << "/" << c.jump;
         ++failures;
     }
     return c;
@@ -116,10 +115,8 @@ TEST(FunkRandom, MutatedTermsNeverCrash)
     for (int i = 0; i < 40; ++i) seeds.push_back("f(x,t)=" + maker.Render(*maker.Make(4)));
 
     const std::string alphabet = "xtXTpPiEe0123456789.,+-*/^()[]$=' sinlogabcf\xC3\xA4\xE2\x82\xAC\xFF";
-    const long double inf = std::numeric_limits<long double>::infinity();
-    const long double probes[] = {0, -2, 3.5L, 1e-4000L, -1e4000L, 1e30L, inf,
-                                  std::numeric_limits<long double>::quiet_NaN(),
-                                  std::numeric_limits<long double>::denorm_min()};
+    using L = std::numeric_limits<long double>;
+    const long double probes[] = {0, -2, 3.5L, 1e-4000L, -1e4000L, 1e30L, L::infinity(), L::quiet_NaN(), L::denorm_min()};
     int compiled = 0;
     for (int i = 0; i < 20000; ++i) {
         std::string s = seeds[maker.Pick(seeds.size())];
@@ -135,10 +132,8 @@ TEST(FunkRandom, MutatedTermsNeverCrash)
             default: s.insert(at, std::string(1 + maker.Pick(40), "((9E"[maker.Pick(4)])); break;
             }
         }
-        std::string stripped;
-        for (char c : s)
-            if (c != ' ') stripped.push_back(c);
-
+        std::string stripped = s;
+        std::erase(stripped, ' ');
         TFunktionsKopf kopf;
         std::string rest = s;
         std::int32_t pos = -1;
@@ -154,8 +149,7 @@ TEST(FunkRandom, MutatedTermsNeverCrash)
                 ASSERT_TRUE(defined ? std::isfinite(v) : v == 0) << s;
             }
         } else {
-            ASSERT_GE(pos, 1) << s;
-            ASSERT_LE(static_cast<std::size_t>(pos), stripped.size() + 1) << s;
+            ASSERT_TRUE(pos >= 1 && static_cast<std::size_t>(pos) <= stripped.size() + 1) << s;
             ASSERT_EQ(rest, stripped) << s;
         }
     }

@@ -29,13 +29,10 @@ int Zaehle(const std::string& s, const std::string& teil)
 
 TEST(TabellenExport, PairCountIsClampedToTheGrid)
 {
-    const struct {
-        int paare, spalten, spin;
-    } faelle[] = {{25, 26, 25}, {3, 4, 3}, {1, 2, 1}, {0, 26, 25}, {26, 26, 25}, {-5, 26, 25}, {2147483647, 26, 25}};
-    for (const auto& f : faelle) {
-        const TExportUmfang u = ExportUmfang(f.paare);
-        EXPECT_EQ(u.Spalten, f.spalten) << f.paare;
-        EXPECT_EQ(u.Paare, f.spin) << f.paare;
+    for (const auto& [paare, spalten, spin] : {std::tuple{25, 26, 25}, {3, 4, 3}, {1, 2, 1}, {0, 26, 25}, {26, 26, 25},
+                                               {-5, 26, 25}, {2147483647, 26, 25}}) {
+        const TExportUmfang u = ExportUmfang(paare);
+        EXPECT_EQ(std::pair(u.Spalten, u.Paare), std::pair(spalten, spin)) << paare;
     }
 }
 
@@ -54,30 +51,24 @@ TEST(TabellenExport, ClipboardTextVerticalAndHorizontal)
     EXPECT_EQ(ExportText(g, 2, false), "   x\t   y\r\n-12\t144,00\r\n");
 }
 
-TEST(TabellenExport, NumbersBecomeNumberCellsTitlesStayText)
+TEST(TabellenExport, NumbersBecomeNumberCellsTitlesStayTextRtfEscapes)
 {
     using Z = TExportZelle;
-    EXPECT_EQ(ExportZelle("36,00", ','), Z(36.0));
-    EXPECT_EQ(ExportZelle("-5,5", ','), Z(-5.5));
-    EXPECT_EQ(ExportZelle("-5.5", '.'), Z(-5.5));
-    EXPECT_EQ(ExportZelle("12", ','), Z(12.0));
+    for (const auto& [text, trenner, zahl] : {std::tuple{"36,00", ',', 36.0}, {"-5,5", ',', -5.5}, {"-5.5", '.', -5.5}})
+        EXPECT_EQ(ExportZelle(text, trenner), Z(zahl)) << text;
     // The other separator is not the program's: text.
-    EXPECT_EQ(ExportZelle("-5.5", ','), Z(std::string("-5.5")));
-    for (const char* text : {"   x", " x * Pi", " n.def.", "s.groß", "s.klein", ""})
+    for (const char* text : {"-5.5", "   x", " x * Pi", " n.def.", "s.groß", "s.klein", ""})
         EXPECT_EQ(ExportZelle(text, ','), Z(std::string(text))) << text;
-}
 
-TEST(TabellenExport, RtfEscapesWhatWouldBreakTheDocument)
-{
-    EXPECT_EQ(RtfText("ä"), "\\u228?");
-    EXPECT_EQ(RtfText("a\\b"), "a\\\\b");
-    EXPECT_EQ(RtfText("{x}"), "\\{x\\}");
-    EXPECT_EQ(RtfText("s.groß"), "s.gro\\u223?");
-    EXPECT_EQ(RtfText("€"), "\\u8364?");
-    EXPECT_EQ(RtfText("\xEF\xBF\xBD"), "\\u-3?");     // U+FFFD: signed 16 bits
-    EXPECT_EQ(RtfText("\xF0\x9D\x9C\x8B"), "\\u-10187?\\u-8437?");  // beyond the BMP: a surrogate pair
-    EXPECT_EQ(RtfText("a\xFF" "b"), "a?b");           // a broken byte
-    EXPECT_EQ(RtfText("1\r\n2"), "1\\line 2");
+    const std::pair<const char*, const char*> rtf[] = {
+        {"ä", "\\u228?"}, {"a\\b", "a\\\\b"}, {"{x}", "\\{x\\}"}, {"€", "\\u8364?"},
+        {"\xEF\xBF\xBD", "\\u-3?"},                   // U+FFFD: signed 16 bits
+        {"\xF0\x9D\x9C\x8B", "\\u-10187?\\u-8437?"},  // beyond the BMP: a surrogate pair
+        {"a\xFF" "b", "a?b"},                           // a broken byte
+        {"1\r\n2", "1\\line 2"},
+    };
+    for (const auto& [text, soll] : rtf)
+        EXPECT_EQ(RtfText(text), soll) << text;
 }
 
 TEST(TabellenExport, RtfTableHasOneRowPerLineAndOneCellPerValue)

@@ -47,8 +47,7 @@ protected:
 
 TEST_F(WertetabelleTest, ViewMinusFiveToSixRunsFromMinusSixToSix)
 {
-    EXPECT_EQ(WertetabelleStart(-5, 6), -6);
-    FesteFunktion f([](long double x, long double) { return x * x; });
+    FesteFunktion f([](long double x, long double t) { return x * x + t; });
     WertetabelleEingabe e;  // view -5..6, unit 1
     e.T = 0;
     const TWertetabelle t = WertetabelleBerechnen(e, f);
@@ -56,14 +55,14 @@ TEST_F(WertetabelleTest, ViewMinusFiveToSixRunsFromMinusSixToSix)
               std::tuple("   x", "   y", "-6", "-5,5", "0", "6", "36,00"));
     ASSERT_EQ(f.Gefragt.size(), 25u);
     EXPECT_EQ(std::pair(f.Gefragt[0].first, f.Gefragt[24].first), std::pair(-6.0L, 6.0L));
-}
+    // The first fill evaluates at t = 0.
+    const TWertetabelle erste = WertetabelleErste(f, ',');
+    EXPECT_EQ(std::tuple(erste.X[1], erste.Y[1], f.Gefragt.back().second), std::tuple("-5,5", "30,25", 0.0L));
 
-TEST_F(WertetabelleTest, StartTruncatesTowardZero)
-{
+    // The start truncates half the width toward zero, without overflow.
     EXPECT_EQ(WertetabelleStart(-3, 4), -6);     // width 7: 7 div 2 = 3
     EXPECT_EQ(WertetabelleStart(-10, -3), -13);
     EXPECT_EQ(WertetabelleStart(3, -4), -6);     // width -7: -7 div 2 = -3, not -4
-    // Extreme edges do not overflow.
     EXPECT_EQ(WertetabelleStart(INT32_MIN, INT32_MAX), std::int64_t{INT32_MIN} + (std::int64_t{UINT32_MAX} / 2) - 6);
 }
 
@@ -72,51 +71,38 @@ TEST_F(WertetabelleTest, StartTruncatesTowardZero)
 TEST_F(WertetabelleTest, XRowFollowsTheUnit)
 {
     const double pi = std::numbers::pi;
-    const struct {
-        std::int32_t regler;
-        double einheit;
-        char trenner;
-        const char *x0, *x1, *kopf;
-    } faelle[] = {
+    const std::tuple<std::int32_t, double, char, const char*, const char*, const char*> faelle[] = {
         {-3, 0.1, ',', "-0,6", "-0,55", "   x"}, {10, 100, '.', "-600", "-550", "   x"},
         {5, pi, ',', "-6", "-5,5", " x * Pi"},   {3, pi / 2, ',', "-3", "-2,75", " x * Pi"},
         {2, pi / 3, ',', "-2", "-1,83", " x * Pi"},  // -11/6 to hundredths
     };
-    for (const auto& c : faelle) {
+    for (const auto& [regler, einheit, trenner, x0, x1, kopf] : faelle) {
         FesteFunktion f([](long double x, long double) { return x; });
         WertetabelleEingabe e;
         e.T = 0;
-        std::tie(e.Schieberegler, e.EinheitX, e.Trenner) = std::tuple(c.regler, c.einheit, c.trenner);
+        std::tie(e.Schieberegler, e.EinheitX, e.Trenner) = std::tuple(regler, einheit, trenner);
         const TWertetabelle t = WertetabelleBerechnen(e, f);
-        EXPECT_EQ(std::tuple(t.X[0], t.X[1], t.KopfX), std::tuple(c.x0, c.x1, c.kopf)) << c.regler;
-        if (c.regler == 5) {
-            EXPECT_EQ(t.X[24], "6");
+        EXPECT_EQ(std::tuple(t.X[0], t.X[1], t.KopfX), std::tuple(x0, x1, kopf)) << regler;
+        if (regler == 5) {  // at -5.5 pi, one decimal below -9
+            EXPECT_EQ(std::pair(t.X[24], t.Y[1]), std::pair(std::string("6"), std::string("-17,3")));
             EXPECT_NEAR(static_cast<double>(f.Gefragt[1].first), -5.5 * pi, 1e-12);
-            EXPECT_EQ(t.Y[1], "-17,3");  // -5.5 pi, one decimal below -9
         }
     }
 }
 
 TEST_F(WertetabelleTest, DecimalsBySizeAndWordsForLargeSmallUndefined)
 {
-    const struct {
-        bool gueltig;
-        long double y;
-        char trenner;
-        const char* text;
-    } faelle[] = {
-        {true, 99, ',', "99,00"},     {true, 99.5L, ',', "99,5"},      {true, 999, '.', "999.0"},
-        {true, 1000, ',', "1000"},    {true, -9, ',', "-9,00"},        {true, -9.5L, ',', "-9,5"},
-        {true, -99, ',', "-99,0"},    {true, -100, ',', "-100"},       {true, 0.5L, '.', "0.50"},
-        {true, 9999.75L, ',', "10000"},
+    const std::tuple<bool, long double, char, const char*> faelle[] = {
+        {true, 99, ',', "99,00"},  {true, 99.5L, ',', "99,5"},   {true, 999, '.', "999.0"},  {true, 1000, ',', "1000"},
+        {true, -9, ',', "-9,00"},  {true, -9.5L, ',', "-9,5"},   {true, -99, ',', "-99,0"},  {true, -100, ',', "-100"},
+        {true, 0.5L, '.', "0.50"}, {true, 9999.75L, ',', "10000"},
         // Large, small and undefined values as words; a value that is not
         // a number is never shown as one.
-        {true, 10000, ',', "s.groß"}, {true, 1e300L, ',', "s.groß"},   {true, -10000, ',', "-10000"},
-        {true, -10000.5L, ',', "s.klein"},                             {false, 0, ',', " n.def."},
-        {true, std::nanl(""), ',', " n.def."},
+        {true, 10000, ',', "s.groß"}, {true, 1e300L, ',', "s.groß"},  {true, -10000, ',', "-10000"},
+        {true, -10000.5L, ',', "s.klein"}, {false, 0, ',', " n.def."}, {true, std::nanl(""), ',', " n.def."},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(WertetabelleYText(f.gueltig, f.y, f.trenner), f.text) << static_cast<double>(f.y);
+    for (const auto& [gueltig, y, trenner, text] : faelle)
+        EXPECT_EQ(WertetabelleYText(gueltig, y, trenner), text) << static_cast<double>(y);
 }
 
 TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)
@@ -144,19 +130,11 @@ TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)
     EXPECT_EQ(std::tuple(t.Y[11], t.Y[12], t.Y[24]), std::tuple(" n.def.", "0,00", "2,45"));
 }
 
-TEST_F(WertetabelleTest, FirstFill)
-{
-    FesteFunktion f([](long double x, long double t) { return x * x + t; });
-    const TWertetabelle t = WertetabelleErste(f, ',');
-    EXPECT_EQ(std::tuple(t.X[1], t.Y[1], f.Gefragt[0].second), std::tuple("-5,5", "30,25", 0.0L));
-}
-
 TEST(WertetabelleKlick, ColumnClickShiftsTheView)
 {
-    EXPECT_EQ(WertetabelleSpalteGeklickt(-5, 6, 1), std::make_pair(1, 12));
-    EXPECT_EQ(WertetabelleSpalteGeklickt(-5, 6, 13), std::make_pair(-5, 6));
-    EXPECT_EQ(WertetabelleSpalteGeklickt(-5, 6, 25), std::make_pair(-11, 0));
-    EXPECT_EQ(WertetabelleSpalteGeklickt(100, 110, 2), std::make_pair(0, 10));
+    for (const auto& [l, r, spalte, soll] : {std::tuple{-5, 6, 1, std::pair(1, 12)}, {-5, 6, 13, std::pair(-5, 6)},
+                                             {-5, 6, 25, std::pair(-11, 0)}, {100, 110, 2, std::pair(0, 10)}})
+        EXPECT_EQ(WertetabelleSpalteGeklickt(l, r, spalte), soll) << l << " " << spalte;
     // The width survives even at the edges of the integer range.
     const auto [l, r] = WertetabelleSpalteGeklickt(-1000000, 0, 25);
     EXPECT_EQ(static_cast<std::int64_t>(r) - l, 1000000);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -17,91 +18,70 @@ constexpr auto Min64 = std::numeric_limits<std::int64_t>::min();
 // value itself (2^52 for a double, 2^63 for the extended type).
 TEST(Runden, HalvesGoToTheEvenNeighbour)
 {
-    const struct {
-        long double x, expected;
-    } faelle[] = {
+    const std::pair<long double, long double> faelle[] = {
         {0.5L, 0},       {1.5L, 2},       {2.5L, 2},      {3.5L, 4},     {-2.5L, -2},
         {-3.5L, -4},     {2.4999999L, 2}, {-0.7L, -1},    {1e300L, 1e300L},
         {0x1p52L - 0.5L, 0x1p52L},        {0x1p52L + 1, 0x1p52L + 1},   {-(0x1p52L + 3), -(0x1p52L + 3)},
     };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(RoundHalfEven(f.x), f.expected) << static_cast<double>(f.x);
-        EXPECT_EQ(RoundHalfEven(static_cast<double>(f.x)), static_cast<double>(f.expected)) << static_cast<double>(f.x);
+    for (const auto& [x, soll] : faelle) {
+        EXPECT_EQ(RoundHalfEven(x), soll) << static_cast<double>(x);
+        EXPECT_EQ(RoundHalfEven(static_cast<double>(x)), static_cast<double>(soll)) << static_cast<double>(x);
     }
-    EXPECT_EQ(RoundHalfEven(0x1p63L - 0.5L), 0x1p63L);
-    EXPECT_EQ(RoundHalfEven(-0x1p62L - 0.5L), -0x1p62L);
-    EXPECT_EQ(RoundHalfEven(0x1p63L + 1), 0x1p63L + 1);
+    for (const auto& [x, soll] :
+         {std::pair{0x1p63L - 0.5L, 0x1p63L}, {-0x1p62L - 0.5L, -0x1p62L}, {0x1p63L + 1, 0x1p63L + 1}})
+        EXPECT_EQ(RoundHalfEven(x), soll) << static_cast<double>(x);
     // Signed zeros and non-finite values as nearbyint gives them.
     EXPECT_TRUE(std::signbit(RoundHalfEven(-0.3L)) && std::signbit(RoundHalfEven(-0.0)));
-    EXPECT_FALSE(std::signbit(RoundHalfEven(0.3)));
-    EXPECT_TRUE(std::isnan(RoundHalfEven(std::nanl(""))));
+    EXPECT_TRUE(!std::signbit(RoundHalfEven(0.3)) && std::isnan(RoundHalfEven(std::nanl(""))));
     EXPECT_EQ(RoundHalfEven(-HUGE_VAL), -HUGE_VAL);
 }
 
-TEST(Runden, IntoInt32OnlyWhatFits)
+// Into Int32 only what fits; the saturating conversions give the nearest
+// limit instead, in both widths.
+TEST(Runden, IntoIntegersOnlyWhatFitsOrSaturated)
 {
     EXPECT_EQ(TryRoundToInt32(2147483647.4L), Max32);
     EXPECT_EQ(TryRoundToInt32(-2147483648.5L), Min32);  // the even neighbour fits
-    EXPECT_EQ(TryRoundToInt32(-2.5L), -2);
-    EXPECT_FALSE(TryRoundToInt32(2147483647.5L));
-    EXPECT_FALSE(TryRoundToInt32(-2147483648.6L));
-    EXPECT_FALSE(TryRoundToInt32(std::nanl("")));
-    EXPECT_FALSE(TryRoundToInt32(1e4000L));
-    EXPECT_EQ(RoundToInt32(2.5), 2);
-    EXPECT_EQ(RoundToInt32(-3.5), -4);
-    EXPECT_EQ(RoundToInt64(4.5L), 4);
-}
+    for (long double x : {2147483647.5L, -2147483648.6L, std::nanl(""), 1e4000L})
+        EXPECT_FALSE(TryRoundToInt32(x)) << static_cast<double>(x);
+    EXPECT_EQ(std::tuple(RoundToInt32(2.5), RoundToInt32(-3.5), RoundToInt64(4.5L), RoundToInt32(1e10)),
+              std::tuple(2, -4, 4, Max32));
+    EXPECT_EQ(RoundToInt32(-1e10L), Min32);
 
-// Both widths alike; values beyond the range give the nearest limit.
-TEST(Runden, ConversionsSaturateInsteadOfOverflowing)
-{
     const long double inf = HUGE_VALL, nan = std::nanl("");
-    for (auto [x, e] : {std::pair{1e300L, Max32}, {-1e300L, Min32}, {inf, Max32}, {-inf, Min32}, {nan, 0},
-                        {2147483647.9L, Max32}, {2147483648.0L, Max32}, {-2147483648.9L, Min32}, {-7.9L, -7}})
+    for (auto [x, e] : {std::pair{1e300L, Max32}, {-inf, Min32}, {nan, 0}, {2147483648.0L, Max32},
+                        {-2147483648.9L, Min32}, {-7.9L, -7}})
         EXPECT_EQ(std::pair(SaturateToInt32(static_cast<double>(x)), SaturateToInt32(x)), std::pair(e, e)) << x;
-    for (auto [x, e] : {std::pair{9.3e18L, Max64}, {-9.3e18L, Min64}, {-0x1p63L, Min64}, {nan, 0L}, {0x1p63L, Max64}})
+    for (auto [x, e] : {std::pair{9.3e18L, Max64}, {-0x1p63L, Min64}, {nan, 0L}, {0x1p63L, Max64}})
         EXPECT_EQ(std::pair(SaturateToInt64(static_cast<double>(x)), SaturateToInt64(x)), std::pair(e, e)) << x;
     EXPECT_EQ(SaturateToInt64(-9223372036854775808.5L), Min64);
     EXPECT_EQ(SaturateToInt64(9223372036854775807.0L), Max64);
-    EXPECT_EQ(RoundToInt32(1e10), Max32);
-    EXPECT_EQ(RoundToInt32(-1e10L), Min32);
 }
 
-TEST(Parser, AcceptsPlainDecimalNumbers)
+TEST(Parser, AcceptsPlainDecimalNumbersAndNothingElse)
 {
-    const struct {
-        const char* text;
-        char separator;
-        bool both;
-        double value;
-    } faelle[] = {
-        {"1,5", ',', false, 1.5},   {" \t-2,5\t ", ',', false, -2.5}, {"+3", ',', false, 3},
-        {",5", ',', false, 0.5},    {"5,", ',', false, 5},          {"1e3", ',', false, 1000},
-        {"1E-2", '.', false, 0.01}, {"2,5e+1", ',', false, 25},     {"007", '.', false, 7},
-        {"0.1", '.', false, 0.1},   // correctly rounded
-        {"1.5", ',', true, 1.5},    {"1,5", '.', true, 1.5},
+    const std::tuple<const char*, char, bool, double> gut[] = {
+        {"1,5", ',', false, 1.5}, {" \t-2,5\t ", ',', false, -2.5}, {"+3", ',', false, 3}, {",5", ',', false, 0.5},
+        {"5,", ',', false, 5},    {"1e3", ',', false, 1000},        {"1E-2", '.', false, 0.01}, {"2,5e+1", ',', false, 25},
+        {"007", '.', false, 7},   {"0.1", '.', false, 0.1},  // correctly rounded
+        {"1.5", ',', true, 1.5},  {"1,5", '.', true, 1.5},
         // Tiny values become zero, huge ones fail (below).
-        {"1e-400", '.', false, 0},  {"0e999999999999999999", '.', false, 0},
-        {"1e-99999999999999999999", '.', false, 0},
+        {"1e-400", '.', false, 0}, {"0e999999999999999999", '.', false, 0}, {"1e-99999999999999999999", '.', false, 0},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(ParseNumber(f.text, f.separator, f.both), f.value) << f.text;
+    for (const auto& [text, trenner, beide, wert] : gut)
+        EXPECT_EQ(ParseNumber(text, trenner, beide), wert) << text;
     EXPECT_EQ(ParseNumber("0." + std::string(500, '0') + "1", '.'), 0.0);
     EXPECT_EQ(ParseNumberLong("1e4000", '.'), 1e4000L);
-}
 
-TEST(Parser, RejectsEverythingElse)
-{
     for (const char* s : {"", " ", "-", "+", ",", "1,2,3", "1.5", "inf", "-inf", "nan", "NaN", "Infinity", "0x10",
                           "1e", "1e+", "e5", "1 000", "1'000", "12a", "--1", "+-1", "1,5 x", "\t", "1,e", "Pi",
-                          "1e400", "1e99999999999999999999"}) {
+                          "1e400", "1e99999999999999999999"})
         EXPECT_FALSE(ParseNumber(s, ',')) << '"' << s << '"';
-    }
     EXPECT_FALSE(ParseNumber("1" + std::string(400, '0'), '.'));
-    // With both separators allowed there is still only one of them.
+    // With both separators allowed there is still only one of them; the
+    // program's separator alone decides when only one is allowed.
     EXPECT_FALSE(ParseNumber("1.2,3", ',', true));
     EXPECT_FALSE(ParseNumber("1,2.3", '.', true));
-    // The program's separator alone decides when only one is allowed.
     EXPECT_FALSE(ParseNumber("1,5", '.'));
 }
 
@@ -117,22 +97,20 @@ TEST(Format, General)
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
     const FormatFall faelle[] = {
         // Plain while the integer part fits.
-        {0, 15, 0, ',', "0"},                  {-0.0, 15, 0, ',', "0"},             {1.5, 15, 0, ',', "1,5"},
-        {1.5, 15, 0, '.', "1.5"},              {-2.5, 15, 0, ',', "-2,5"},          {100, 3, 0, ',', "100"},
-        {0.1, 15, 0, ',', "0,1"},              {1.0 / 3, 15, 0, ',', "0,333333333333333"},
-        {0.0001, 15, 0, ',', "0,0001"},        {123.456, 4, 2, ',', "123,5"},       {2.0, 4, 2, ',', "2"},
+        {0, 15, 0, ',', "0"},             {-0.0, 15, 0, ',', "0"},         {1.5, 15, 0, '.', "1.5"},
+        {100, 3, 0, ',', "100"},          {1.0 / 3, 15, 0, ',', "0,333333333333333"},
+        {0.0001, 15, 0, ',', "0,0001"},   {123.456, 4, 2, ',', "123,5"},   {2.0, 4, 2, ',', "2"},
         // Scientific beyond the precision or below a ten-thousandth.
-        {1230, 3, 0, ',', "1,23E3"},           {1230, 3, 2, ',', "1,23E03"},        {123456789, 8, 0, ',', "1,2345679E8"},
-        {0.00001, 15, 0, ',', "1E-5"},         {0.00001, 15, 2, ',', "1E-05"},      {-0.000012345, 3, 0, '.', "-1.23E-5"},
-        {1e20, 15, 0, ',', "1E20"},
-        {1e20, 15, 9, ',', "1E0020"},          // at most four exponent digits
+        {1230, 3, 0, ',', "1,23E3"},      {1230, 3, 2, ',', "1,23E03"},    {0.00001, 15, 2, ',', "1E-05"},
+        {-0.000012345, 3, 0, '.', "-1.23E-5"},
+        {1e20, 15, 9, ',', "1E0020"},     // at most four exponent digits
         // Decided after rounding.
-        {999.5, 3, 0, ',', "1E3"},             {999.4, 3, 0, ',', "999"},           {0.000099999, 3, 0, ',', "0,0001"},
+        {999.5, 3, 0, ',', "1E3"},        {999.4, 3, 0, ',', "999"},       {0.000099999, 3, 0, ',', "0,0001"},
         {9.9999, 3, 0, ',', "10"},
         // Ties round away from zero on the decimal digits; 2.675 is stored
         // as 2.67499999999999982..., so it rounds down.
-        {0.125, 2, 0, ',', "0,13"},            {-0.125, 2, 0, ',', "-0,13"},        {2.675, 3, 0, ',', "2,67"},
-        {nan, 15, 0, ',', "NAN"},              {inf, 15, 0, ',', "INF"},            {-inf, 15, 0, ',', "-INF"},
+        {0.125, 2, 0, ',', "0,13"},       {-0.125, 2, 0, ',', "-0,13"},    {2.675, 3, 0, ',', "2,67"},
+        {nan, 15, 0, ',', "NAN"},         {-inf, 15, 0, ',', "-INF"},
     };
     for (const FormatFall& f : faelle)
         EXPECT_EQ(FormatGeneral(f.v, f.precision, f.n, f.separator), f.expected) << static_cast<double>(f.v);
@@ -142,10 +120,8 @@ TEST(Format, General)
 TEST(Format, Fixed)
 {
     const FormatFall faelle[] = {
-        {3.14159, 15, 2, ',', "3,14"},         {0, 15, 3, ',', "0,000"},            {2, 10, 0, ',', "2"},
-        {2.5, 10, 1, '.', "2.5"},              {2.5, 15, 0, ',', "3"},              {0.5, 15, 0, ',', "1"},
-        {0.4, 15, 0, ',', "0"},                {99.996, 15, 2, ',', "100,00"},      {-1.25, 10, 1, ',', "-1,3"},
-        {0.05, 10, 2, ',', "0,05"},            {0.005, 10, 2, ',', "0,01"},
+        {3.14159, 15, 2, ',', "3,14"}, {0, 15, 3, ',', "0,000"}, {2.5, 10, 1, '.', "2.5"}, {2.5, 15, 0, ',', "3"},
+        {0.4, 15, 0, ',', "0"}, {99.996, 15, 2, ',', "100,00"}, {-1.25, 10, 1, ',', "-1,3"}, {0.005, 10, 2, ',', "0,01"},
         // Values that round to zero lose their sign.
         {-0.004, 15, 2, ',', "0,00"},          {1e-20, 10, 2, ',', "0,00"},         {-0.0, 10, 1, ',', "0,0"},
         // The precision limits the digits; the general format takes over

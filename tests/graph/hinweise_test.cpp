@@ -116,13 +116,11 @@ TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColour)
         ASSERT_EQ(kaesten.size(), f.Zeilen.empty() ? 0u : f.Balken ? 2u : 1u) << "mode " << f.Lage.Modus;
         if (kaesten.empty())
             continue;
-        EXPECT_EQ(kaesten[0].Brush.Color, RGB(255, 255, 210));
-        EXPECT_EQ(kaesten[0].Rect.Left, 5);
-        EXPECT_EQ(kaesten[0].Rect.Top, 5);
+        EXPECT_EQ(std::tuple(kaesten[0].Brush.Color, kaesten[0].Rect.Left, kaesten[0].Rect.Top),
+                  std::tuple(RGB(255, 255, 210), 5, 5));
         if (f.Balken) {
-            EXPECT_EQ(kaesten[1].Rect.Top, f.Balken) << "mode " << f.Lage.Modus;
-            EXPECT_EQ(kaesten[1].Brush.Color, clWhite);
-            EXPECT_EQ(kaesten[1].Rect.Right, kaesten[0].Rect.Right - 2);
+            EXPECT_EQ(std::tuple(kaesten[1].Rect.Top, kaesten[1].Brush.Color, kaesten[1].Rect.Right),
+                      std::tuple(f.Balken, clWhite, kaesten[0].Rect.Right - 2)) << "mode " << f.Lage.Modus;
         }
     }
 
@@ -143,34 +141,6 @@ TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColour)
     }
 }
 
-TEST_F(HinweiseTest, BoxesFitTheirTextAndASingleFunctionsBoxIsAtLeast79Wide)
-{
-    TRecordingCanvas mass;
-    mass.Font.Name = QStringLiteral("Tahoma");
-    mass.Font.Size = 10;
-    mass.Font.Style = fsBold;
-    const int wPunkt = mass.TextWidth(QStringLiteral("Punkt"));
-    const int h = mass.TextHeight(QStringLiteral("Punkt"));
-    mass.Font.Style = 0;
-    const int wKurz = mass.TextWidth(QStringLiteral("von  x"));
-    ASSERT_LT(wKurz, 60);
-    struct Fall {
-        TGraphik::THinweisLage Lage;
-        TRect Kasten;
-    };
-    const Fall faelle[] = {
-        {Lage(ModusPunkte), {5, 5, wPunkt + 19, h + 11}},
-        {Lage(ModusTangente, true, false, "x"), {5, 5, 79, h + 28}},  // "an  x" is narrower than 60
-        {Lage(ModusSpur, true, false, "x"), {5, 5, wKurz + 19, h + 28}},
-    };
-    for (const Fall& f : faelle) {
-        TRecordingCanvas c;
-        TGraphik::HinweiseZeichnen(c, f.Lage);
-        ASSERT_FALSE(c.OpsOf(Op::Rectangle).empty());
-        EXPECT_EQ(c.OpsOf(Op::Rectangle)[0].Rect, f.Kasten) << "mode " << f.Lage.Modus;
-    }
-}
-
 TEST_F(HinweiseTest, LeavesTheCanvasAsThePreviewExpectsIt)
 {
     for (std::int32_t modus : {1, 2, 3, 4, 5, 6, 7, 71, 8, 81, 82, 9, 91, 92, 93}) {
@@ -180,10 +150,8 @@ TEST_F(HinweiseTest, LeavesTheCanvasAsThePreviewExpectsIt)
         TGraphik::HinweiseZeichnen(c, Lage(modus));
         const bool klar = modus == 7 || modus == 71 || modus == 8 || modus == 81 || modus == 9 || modus == 91 ||
                           modus == 93;
-        EXPECT_EQ(c.Brush.Style, klar ? TBrushStyle::Clear : TBrushStyle::Solid) << modus;
-        EXPECT_EQ(c.Brush.Color, clWhite) << modus;
-        EXPECT_EQ(c.Pen.Width, 1) << modus;
-        EXPECT_EQ(c.Font.Name, QStringLiteral("Tahoma")) << modus;
-        EXPECT_EQ(c.Font.Size, 10) << modus;
+        EXPECT_EQ(std::tuple(c.Brush.Style, c.Brush.Color, c.Pen.Width, c.Font.Name, c.Font.Size),
+                  std::tuple(klar ? TBrushStyle::Clear : TBrushStyle::Solid, clWhite, 1, QStringLiteral("Tahoma"), 10))
+            << modus;
     }
 }

@@ -1,5 +1,6 @@
 // The drawing area's mouse and keys: the origin drag, label placing, the
-// capturing click, and the keyboard pointer.
+// capturing click, the keyboard pointer; and the flash and typewriter
+// effects frame by frame, with the one flag that both share.
 
 #include "interaktion_fixture.h"
 
@@ -27,16 +28,36 @@ protected:
     static void Druecken(int x, int y) { Maus(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton); }
     static void Ziehen(int x, int y) { Maus(QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton); }
     static void Loslassen(int x, int y) { Maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton); }
-
-    struct Ansicht {
-        int XMin, XMax, YMin, YMax;
-        bool operator==(const Ansicht&) const = default;
-    };
-    static Ansicht Jetzt() { return {Graphik->XMin, Graphik->XMax, Graphik->YMin, Graphik->YMax}; }
+    static std::array<int, 4> Ansicht() { return {Graphik->XMin, Graphik->XMax, Graphik->YMin, Graphik->YMax}; }
 
     // The pointer over pixel (x, y) of the drawing area.
     void ZeigerAuf(int x, int y) { Zeiger.Stelle = Graphik->PaintBox1->mapToGlobal(QPoint(x, y)); }
     QPoint ZeigerImBild() const { return Zeiger.Stelle - Graphik->PaintBox1->mapToGlobal(QPoint(0, 0)); }
+
+    // Which of the effect pictures are shown, in the order given.
+    static std::string Sichtbar(std::initializer_list<QLabel*> bilder)
+    {
+        std::string s;
+        for (QLabel* b : bilder)
+            s += b->isHidden() ? '-' : 'x';
+        return s;
+    }
+    static std::string Blitz() { return Sichtbar({Graphik->camera3, Graphik->camera2, Graphik->camera}); }
+    static std::string Typer() { return Sichtbar({Graphik->typer, Graphik->typer2}); }
+    static void PunktFangen(int x, int y)
+    {
+        if (Modus != ModusPunkte)
+            Waehle(Graphik->PunktButton);
+        Klick(x, y);
+    }
+    static void BeschriftungSetzen(const char* text, int x = 100, int y = 80)
+    {
+        if (Modus != ModusBeschriftung)
+            Waehle(Graphik->BeschriftButton);
+        Graphik->BeschrEdit->setText(QString::fromUtf8(text));
+        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, x, y);
+    }
 };
 
 }  // namespace
@@ -47,25 +68,23 @@ TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
     Druecken(150, 240);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"schlag"});
     Ziehen(164, 254);  // 0.47 units: nothing moves
-    EXPECT_EQ(Jetzt(), (Ansicht{-5, 6, -2, 8}));
+    EXPECT_EQ(Ansicht(), (std::array{-5, 6, -2, 8}));
     EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, QStringLiteral("P(0,47|-0,47)"));
     Ziehen(165, 255);  // 0.5 rounds to the even 0
-    EXPECT_EQ(Jetzt(), (Ansicht{-5, 6, -2, 8}));
+    EXPECT_EQ(Ansicht(), (std::array{-5, 6, -2, 8}));
     Ziehen(166, 256);  // past the boundary: one unit, width and height kept
-    EXPECT_EQ(Jetzt(), (Ansicht{-6, 5, -1, 9}));
+    EXPECT_EQ(Ansicht(), (std::array{-6, 5, -1, 9}));
     Loslassen(166, 256);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"blop"});
     EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Qt::CrossCursor);
 
-    // A drag of under half a unit from a whole unit moves nothing.
+    // A drag of under half a unit from a whole unit moves nothing, nor does
+    // a move without the button held.
     Druecken(180, 210);
     Ziehen(194, 224);
     Loslassen(194, 224);
-    EXPECT_EQ(Jetzt(), (Ansicht{-6, 5, -1, 9}));
-
-    // Without the button held the view stays.
     Maus(QEvent::MouseMove, 10, 10, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(Jetzt(), (Ansicht{-6, 5, -1, 9}));
+    EXPECT_EQ(Ansicht(), (std::array{-6, 5, -1, 9}));
 }
 
 TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
@@ -73,7 +92,6 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     Waehle(Graphik->BeschriftButton);
     Graphik->BeschrEdit->setText(QStringLiteral("Scheitel"));
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
-    EXPECT_FALSE(Graphik->BeschrEdit->isHidden());
     EXPECT_EQ(Graphik->BeschrEdit->pos(), Graphik->PaintBox1->pos() + QPoint(122, 60));
     // The field shows the label's 12 points at the picture's zoom.
     EXPECT_EQ(Graphik->BeschrEdit->font().pointSize(), 10);  // 12 * 0.0264 * 30 = 9.5
@@ -84,8 +102,6 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     EXPECT_DOUBLE_EQ(Beschriftungen[1].Y, 0.01 + 10.0 * 60 / 301);
     EXPECT_TRUE(Graphik->BeschrEdit->text().isEmpty());
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"schreib"});
-    EXPECT_FALSE(Graphik->typer->isHidden());
-    EXPECT_TRUE(Graphik->EffektLaeuft);
     // While the typewriter plays the field keeps out of sight.
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
     EXPECT_EQ(Graphik->BeschrEdit->pos(), QPoint(-1000, 1000));
@@ -93,21 +109,16 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     // Labels 1..8 taken: label 9 is overwritten, and stays once in the history.
     for (int k = 2; k <= 8; ++k)
         Beschriftungen[k].Text = "belegt";
-    for (const char* text : {"a", "b"}) {
-        Graphik->BeschrEdit->setText(QString::fromLatin1(text));
-        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
-    }
+    BeschriftungSetzen("a");
+    BeschriftungSetzen("b");
     EXPECT_EQ(Graphik->BeschrHistorie, "19");
     EXPECT_EQ(Beschriftungen[9].Text, "b");
 
     Gehoert();
-    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
-    EXPECT_TRUE(Beschriftungen[9].Text.empty());
+    for (int i = 0; i < 3; ++i)
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
+    EXPECT_TRUE(Beschriftungen[9].Text.empty() && Beschriftungen[1].Text.empty());
     EXPECT_DOUBLE_EQ(Beschriftungen[9].Y, 8.8);
-    EXPECT_EQ(Graphik->BeschrHistorie, "1");
-    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
-    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
-    EXPECT_TRUE(Beschriftungen[1].Text.empty());
     EXPECT_EQ(Gehoert(), (std::vector<std::string>{"weg", "weg"}));
 }
 
@@ -117,41 +128,36 @@ TEST_F(MausTest, CapturingClickFlashesAtTheSnappedPointOnlyWithAReadablePoint)
     Klick(181, 119);  // snapped to (1,03 | 4,03)
     EXPECT_EQ(Graphik->XText, QStringLiteral("1,03"));
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"klick"});
-    ASSERT_FALSE(Graphik->camera3->isHidden());
     // Centred on the point's pixel: (1.03 + 5) * 30 = 180.9 -> 181, (8 - 4.03) * 30 = 119.1 -> 119.
     const QPoint mitte = Graphik->camera3->geometry().topLeft() + QPoint(1 + 17 / 2, 1 + 14 / 2);
     EXPECT_EQ(mitte, Graphik->PaintBox1->pos() + QPoint(181, 119));
 
-    // A trace point off the graph captures nothing.
-    Graphik->camera3->hide();
-    Form1->Edit1->setText(QStringLiteral("f(x) = sqrt(x)"));
-    Waehle(Graphik->Tracebutton);
-    Klick(60, 100);  // x = -3: no value
-    EXPECT_EQ(Graphik->YText, QStringLiteral(" --- "));
-    EXPECT_TRUE(Gehoert().empty());
-    EXPECT_TRUE(Graphik->camera3->isHidden());
+    // The flash's centre is one pixel above the point's pixel; the picture
+    // ends at row 301 of the drawing area. A click takes its point from its
+    // own pixel (rows 302 and 303: y = -2,07 and -2,1).
+    for (const auto& [y, blitzt] : {std::pair{302, true}, {303, false}}) {
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 150, y);
+        EXPECT_EQ(Gehoert(), std::vector<std::string>{"klick"}) << y;
+        EXPECT_EQ(std::pair(Blitz(), Graphik->EffektLaeuft), std::pair(std::string(blitzt ? "x--" : "---"), blitzt)) << y;
+        Graphik->camera3->hide();
+        Graphik->EffektLaeuft = false;
+    }
 }
 
 TEST_F(MausTest, ArrowKeysMoveThePointerInsideTheDrawingAreaOnly)
 {
-    const int w = Graphik->PaintBox1->width();
-    const int h = Graphik->PaintBox1->height();
-    struct Fall {
-        QPoint Von;
-        int Taste;
-        QPoint Nach;
+    const int w = Graphik->PaintBox1->width(), h = Graphik->PaintBox1->height();
+    const std::tuple<QPoint, int, QPoint> faelle[] = {
+        {{10, 10}, Qt::Key_Left, {9, 10}},          {{0, 10}, Qt::Key_Left, {0, 10}},
+        {{w - 2, 10}, Qt::Key_Right, {w - 1, 10}},  {{w - 1, 10}, Qt::Key_Right, {w - 1, 10}},
+        {{10, 1}, Qt::Key_Up, {10, 0}},             {{10, 0}, Qt::Key_Up, {10, 0}},
+        {{10, h - 1}, Qt::Key_Down, {10, h - 1}},   {{10, h - 2}, Qt::Key_Down, {10, h - 1}},
+        {{-1, 10}, Qt::Key_Right, {-1, 10}},        {{10, h}, Qt::Key_Up, {10, h}},
     };
-    const Fall faelle[] = {
-        {{10, 10}, Qt::Key_Left, {9, 10}},       {{0, 10}, Qt::Key_Left, {0, 10}},
-        {{w - 2, 10}, Qt::Key_Right, {w - 1, 10}}, {{w - 1, 10}, Qt::Key_Right, {w - 1, 10}},
-        {{10, 1}, Qt::Key_Up, {10, 0}},          {{10, 0}, Qt::Key_Up, {10, 0}},
-        {{10, h - 1}, Qt::Key_Down, {10, h - 1}},  {{10, h - 2}, Qt::Key_Down, {10, h - 1}},
-        {{-1, 10}, Qt::Key_Right, {-1, 10}},      {{10, h}, Qt::Key_Up, {10, h}},
-    };
-    for (const Fall& f : faelle) {
-        ZeigerAuf(f.Von.x(), f.Von.y());
-        Graphik->FormKeyDown(f.Taste);
-        EXPECT_EQ(ZeigerImBild(), f.Nach) << f.Von.x() << "," << f.Von.y() << " key " << f.Taste;
+    for (const auto& [von, taste, nach] : faelle) {
+        ZeigerAuf(von.x(), von.y());
+        Graphik->FormKeyDown(taste);
+        EXPECT_EQ(ZeigerImBild(), nach) << von.x() << "," << von.y() << " key " << taste;
     }
 
     // Through the window's key preview, from the focus target.
@@ -168,14 +174,12 @@ TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsAndUpDownStepTheFamilyParam
 {
     ZeigerAuf(200, 100);
     Graphik->FormKeyDown(Qt::Key_Return);  // the origin tool has no click
-    EXPECT_EQ(Modus, ModusUrsprung);
     EXPECT_TRUE(Gehoert().empty());
     Waehle(Graphik->KreisButton);
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 190, 100);
     Graphik->AnimatorTimer();
     Graphik->FormKeyDown(Qt::Key_Return);  // the centre
-    EXPECT_EQ(Modus, ModusKreisRadius);
-    EXPECT_EQ(Graphik->MausX, 200);  // the move after the click
+    EXPECT_EQ(std::pair(Modus, Graphik->MausX), std::pair(ModusKreisRadius, 200));  // the move after the click
     Graphik->FormKeyDown(Qt::Key_Delete);  // a step back
     EXPECT_EQ(Modus, ModusKreisMitte);
     EXPECT_EQ(Gehoert(), (std::vector<std::string>{"blop", "schlag"}));
@@ -185,10 +189,8 @@ TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsAndUpDownStepTheFamilyParam
     Form1->Estept->setText(QStringLiteral("0,5"));
     Waehle(Graphik->Tracebutton);
     ASSERT_TRUE(TraceParam->isVisible());
-    Graphik->FormKeyDown(Qt::Key_Up);
-    Graphik->FormKeyDown(Qt::Key_Up);
-    EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
-    Graphik->FormKeyDown(Qt::Key_Down);
+    for (int taste : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down})
+        Graphik->FormKeyDown(taste);
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("1,5"));
     EXPECT_EQ(ZeigerImBild(), QPoint(200, 100));
 }
@@ -206,9 +208,55 @@ TEST_F(MausTest, NothingThrownInAHandlerReachesTheEventLoop)
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     EXPECT_NO_THROW(QCoreApplication::sendEvent(Graphik->CursorBar, &enter));
     // The window goes on working.
-    Klaenge.Werfen = false;
-    Zeiger.Werfen = false;
+    Klaenge.Werfen = Zeiger.Werfen = false;
     Waehle(Graphik->UrsprungButton);
     Druecken(150, 240);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"schlag"});
+}
+
+TEST_F(MausTest, FlashShowsItsThreeStagesFor6Then2Then12Ticks)
+{
+    PunktFangen(100, 100);
+    std::string bilder = Blitz();
+    for (int tick = 1; tick <= 20; ++tick) {
+        Graphik->Timer1Timer();
+        bilder += ' ' + Blitz();
+    }
+    EXPECT_EQ(bilder, "x-- x-- x-- x-- x-- x-- -x- -x- --x --x --x --x --x --x --x --x --x --x --x --x ---");
+    EXPECT_FALSE(Graphik->Timer1->isActive() || Graphik->EffektLaeuft);
+}
+
+TEST_F(MausTest, TypewriterStrikesTwiceAndEndsAfter46Ticks)
+{
+    BeschriftungSetzen("A");
+    std::string bilder = Typer();
+    for (int tick = 1; tick <= 46; ++tick) {
+        Graphik->Timer2Timer();
+        if (tick == 14 || tick == 15 || tick == 19 || tick == 20 || tick == 25 || tick == 30 || tick == 45 ||
+            tick == 46)
+            bilder += ' ' + std::to_string(tick) + Typer();
+        EXPECT_TRUE(Graphik->BeschrEdit->isHidden());
+    }
+    EXPECT_EQ(bilder, "x- 14x- 15-x 19-x 20x- 25-x 30x- 45x- 46--");
+    EXPECT_FALSE(Graphik->Timer2->isActive() || Graphik->EffektLaeuft);
+}
+
+TEST_F(MausTest, OverlappingEffectsShareOneFlagAndANewCaptureRestartsTheFlash)
+{
+    BeschriftungSetzen("A");
+    for (int tick = 1; tick <= 10; ++tick)
+        Graphik->Timer2Timer();
+    PunktFangen(100, 100);
+    for (int tick = 1; tick <= 10; ++tick)
+        Graphik->Timer1Timer();
+    PunktFangen(150, 150);
+    EXPECT_EQ(Graphik->BlitzBild, 0);
+    EXPECT_FALSE(Graphik->camera3->isHidden());
+    for (int tick = 1; tick <= 19; ++tick)
+        Graphik->Timer1Timer();
+    EXPECT_TRUE(Graphik->EffektLaeuft);
+    Graphik->Timer1Timer();  // the flash ends while the typewriter still plays
+    EXPECT_FALSE(Graphik->EffektLaeuft);
+    EXPECT_TRUE(Graphik->Timer2->isActive());
+    EXPECT_EQ(Typer(), "x-");
 }

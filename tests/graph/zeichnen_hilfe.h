@@ -85,15 +85,8 @@ protected:
     void TearDown() override
     {
         G.reset();
-        Punkte = AltPunkte;
-        Kreise = AltKreise;
-        Beschriftungen = AltBeschriftungen;
-        Senkrechte = AltSenkrechte;
-        Flaechen = AltFlaechen;
-        Texte[9] = AltTrenner;
-        Funktionen = AltFunktionen;
-        FunktionNr = AltNr;
-        ZeichnenErlaubt = AltErlaubt;
+        std::tie(Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte[9], Funktionen, FunktionNr, ZeichnenErlaubt) =
+            Alt;
     }
 
     // Makes a fake function k; slot 0 follows slot 1, the selected one.
@@ -184,13 +177,7 @@ protected:
 
 private:
     std::array<std::unique_ptr<TFakeFunktion>, 14> Eigene;
-    std::array<TFunktion*, 14> AltFunktionen = Funktionen;
-    std::int32_t AltNr = FunktionNr;
-    bool AltErlaubt = ZeichnenErlaubt;
-    TPunkte AltPunkte = Punkte;
-    TKreise AltKreise = Kreise;
-    TBeschriftungen AltBeschriftungen = Beschriftungen;
-    TSenkrechten AltSenkrechte = Senkrechte;
-    TFlaechen AltFlaechen = Flaechen;
-    std::string AltTrenner = Texte[9];
+    std::tuple<TPunkte, TKreise, TBeschriftungen, TSenkrechten, TFlaechen, std::string, std::array<TFunktion*, 14>,
+               std::int32_t, bool>
+        Alt{Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte[9], Funktionen, FunktionNr, ZeichnenErlaubt};
 };

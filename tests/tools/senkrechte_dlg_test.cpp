@@ -1,11 +1,16 @@
-// The vertical segments window and the line style samples of its lists.
+// The vertical segments and areas windows: their rows, the line style
+// samples, the curve lists with their coding and the family warning.
 
 #include "werkzeug_fixture.h"
 
+#include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "main/form1.h"
+#include "tools/flaechen_dlg.h"
 #include "tools/senkrechte_dlg.h"
 #include "tools/stilliste.h"
+
+#include <QCheckBox>
 
 namespace {
 
@@ -14,21 +19,40 @@ protected:
     const TSenkrechteDlg::TZeile& Z(int k) { return SenkrechteDlg->Zeile(k); }
 };
 
+class FlaechenTest : public WerkzeugTest {
+protected:
+    const TFlaechenDlg::TZeile& Z(int k) { return FlaechenDlg->Zeile(k); }
+
+    static void Schar(int nr, const char* term = "f(x,t) = t*x^2")
+    {
+        Funktionen[static_cast<std::size_t>(nr)]->SetTerm(term);
+        Funktionen[static_cast<std::size_t>(nr)]->SetKind(ArtFunktionenschar);
+    }
+};
+
 struct TStueck {
     int Von, Bis, Breite;
     friend bool operator==(const TStueck&, const TStueck&) = default;
 };
 void PrintTo(const TStueck& s, std::ostream* os) { *os << s.Von << ".." << s.Bis << " w" << s.Breite; }
 
-// The pieces a sample draws on an item of the given width, from its left.
-std::vector<TStueck> Stuecke(int index, int breite, int links = 0)
+// The pieces a sample draws on an item of the given width, from its left:
+// a segment's or, with `scheiben`, a graph's sample (whose discs it adds).
+std::vector<TStueck> Stuecke(int index, int breite, int links = 0, std::vector<TRect>* scheiben = nullptr)
 {
     TRecordingCanvas c;
-    LinienMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
+    if (scheiben)
+        GraphenMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
+    else
+        LinienMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
     std::vector<TStueck> v;
     for (const auto& op : c.OpsOf(TRecordingCanvas::TOpKind::Line)) {
         EXPECT_EQ(op.Points[0].Y, 7);
         v.push_back({op.Points[0].X - links, op.Points[1].X - links, op.Pen.Width});
+    }
+    for (const auto& op : c.OpsOf(TRecordingCanvas::TOpKind::Ellipse)) {
+        EXPECT_EQ(std::pair(op.Brush.Color, op.Pen.Color), std::pair(clRed, clBlack));
+        scheiben->push_back(op.Rect);
     }
     return v;
 }
@@ -47,11 +71,6 @@ TEST_F(SenkrechteTest, RowsAsDesignedTheListStoresItsItemAndTheColourRecoloursTh
             EXPECT_EQ(SenkrechteDlg->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)), e);
         EXPECT_EQ(SenkrechteDlg->findChild<QToolButton*>(namenK[0]), Z(k).Farbe);
         EXPECT_EQ(SenkrechteDlg->findChild<QComboBox*>(namenK[1]), Z(k).Stil);
-        EXPECT_TRUE(Z(k).X->text().isEmpty());
-        EXPECT_EQ(Z(k).YVon->text(), QStringLiteral("-100"));
-        EXPECT_EQ(Z(k).YBis->text(), QStringLiteral("100"));
-        EXPECT_EQ(Schriftfarbe(Z(k).YVon), clGreen);
-        EXPECT_EQ(Z(k).Stil->currentIndex(), 1);
     }
 
     Waehlen(Z(2).Stil, 6);  // "7."
@@ -63,13 +82,11 @@ TEST_F(SenkrechteTest, RowsAsDesignedTheListStoresItsItemAndTheColourRecoloursTh
     const int n = SenkrechteDlg->Neuzeichnungen();
     Z(3).Farbe->click();  // cancelled: unchanged, still redrawn
     EXPECT_EQ(FarbDialog.Vorgaben, (std::vector<TColor>{clGreen}));
-    EXPECT_EQ(Senkrechte[3].Color, clGreen);
-    EXPECT_EQ(SenkrechteDlg->Neuzeichnungen(), n + 1);
+    EXPECT_EQ(std::pair(Senkrechte[3].Color, SenkrechteDlg->Neuzeichnungen()), std::pair(clGreen, n + 1));
     FarbDialog.Antwort = clRed;
     Z(3).Farbe->click();
-    EXPECT_EQ(Senkrechte[3].Color, clRed);
-    EXPECT_EQ(Schriftfarbe(Z(3).YBis), clRed);
-    EXPECT_EQ(Schriftfarbe(Z(2).X), clGreen);
+    EXPECT_EQ(std::tuple(Senkrechte[3].Color, Schriftfarbe(Z(3).YBis), Schriftfarbe(Z(2).X)),
+              std::tuple(clRed, clRed, clGreen));
     EXPECT_EQ(Z(3).Stil->ItemBild(2, QSize(60, 14)).pixelColor(30, 7), QColor(Qt::red));
 }
 
@@ -91,4 +108,60 @@ TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
         for (int breite = 20; breite <= 120; ++breite)
             for (const TStueck& s : Stuecke(index, breite))
                 EXPECT_TRUE(s.Von >= 5 && s.Von < s.Bis && s.Bis <= breite - 5) << index << " " << breite;
+}
+
+TEST_F(FlaechenTest, TheListsShowTheStoredCurvesAndStoreTheChosenOnes)
+{
+    FlaechenDlg->Umschalten();
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(FlaechenDlg->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(2 * k - 1)), Z(k).KurveA);
+        EXPECT_EQ(FlaechenDlg->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(2 * k)), Z(k).KurveB);
+        EXPECT_EQ(FlaechenDlg->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(2 * k - 1)), Z(k).XVon);
+        EXPECT_EQ(FlaechenDlg->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(2 * k)), Z(k).XBis);
+        EXPECT_EQ(FlaechenDlg->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(k)), Z(k).Linien);
+    }
+    EXPECT_EQ(FlaechenDlg->findChild<QToolButton*>(QStringLiteral("SpeedButton7")), Z(8).Farbe);
+
+    Waehlen(Z(2).KurveB, 9);  // "x-A."
+    EXPECT_EQ(Flaechen[2].CurveB, 13);
+
+    // A number the list does not hold shows no item, not a wrong one; the
+    // refresh stores nothing.
+    const std::pair<std::int32_t, const char*> faelle[] = {
+        {1, "1."}, {9, "9."}, {13, "x-A."}, {10, ""}, {0, ""}, {-1, ""}, {14, ""},
+    };
+    for (const auto& [kurve, text] : faelle) {
+        Flaechen[3].CurveA = kurve;
+        FlaechenDlg->ZeigeFlae();
+        EXPECT_EQ(std::pair(Z(3).KurveA->currentText(), Flaechen[3].CurveA), std::pair(QString::fromLatin1(text), kurve));
+    }
+
+    // A typed text stores 0; a document's curve then shows its item again.
+    Z(4).KurveA->setEditText(QStringLiteral("zz"));
+    emit Z(4).KurveA->lineEdit()->textEdited(QStringLiteral("zz"));
+    EXPECT_EQ(Flaechen[4].CurveA, 0);
+    Flaechen[4].CurveA = 1;
+    FlaechenDlg->ZeigeFlae();
+    EXPECT_EQ(Z(4).KurveA->currentText(), QStringLiteral("1."));
+}
+
+TEST_F(FlaechenTest, OnlyAFunctionFamilyAmongTheCurvesBringsTheWarning)
+{
+    Schar(3);
+    Waehlen(Z(1).KurveA, 2);
+    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
+    EXPECT_EQ(Meldung.Meldungen[0], QStringLiteral("Eine Funktionenschar kann nicht gewählt werden!"));
+    EXPECT_EQ(Flaechen[1].CurveA, 3);  // the choice is kept
+
+    // A family that does not compile, a single function, the x-axis, and a
+    // typed text (0, no function) while the selected function is a family.
+    Schar(4, "f(x,t) = t*(");
+    Funktionen[5]->SetTerm("f(x) = x");
+    for (int index : {3, 4, 9})
+        Waehlen(Z(2).KurveA, index);
+    Schar(1);
+    Funktionen[0] = Funktionen[1];
+    emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("7"));
+    EXPECT_EQ(Flaechen[2].CurveB, 0);
+    EXPECT_EQ(Meldung.Meldungen.size(), 1u);
 }
