@@ -23,6 +23,7 @@
 // 1e-6, four million members each. The picture's budget of evaluations
 // bounds the redraw; its time is printed beside the heavy scene's as the
 // baseline.
+#include "bench/verhaeltnis.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/arbeiterpool.h"
@@ -307,22 +308,6 @@ BENCHMARK(BM_RepaintRetyped)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRe
 BENCHMARK(BM_SamplingOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 BENCHMARK(BM_RepaintTinySteps)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
-// Remembers each benchmark's time per iteration to print the ratio.
-class TVerhaeltnisReporter : public benchmark::ConsoleReporter {
-public:
-    // Plain text: the figures end up in logs, where colour codes only clutter.
-    TVerhaeltnisReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !r.error_occurred)
-                Zeiten[r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args)] =
-                    r.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> Zeiten;
-};
 
 }  // namespace
 

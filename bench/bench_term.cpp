@@ -13,6 +13,7 @@
 //
 // ours/native is what the evaluator adds above the cost of the arithmetic
 // itself; ours/muparser mostly shows the price of 80-bit library functions.
+#include "bench/verhaeltnis.h"
 #include "engine/funktion.h"
 
 #include <benchmark/benchmark.h>
@@ -157,21 +158,6 @@ void RegisterNative(std::integer_sequence<int, C...>)
     (benchmark::RegisterBenchmark(("native/" + std::to_string(C)).c_str(), NativeRun<C>), ...);
 }
 
-// Keeps the time per iteration of every run for the closing table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colour codes in CI logs
-
-    std::map<std::string, double> seconds;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred && r.iterations > 0)
-                seconds[r.benchmark_name()] = r.cpu_accumulated_time / static_cast<double>(r.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 }  // namespace
 
@@ -186,7 +172,7 @@ int main(int argc, char** argv)
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
+    TVerhaeltnisReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -196,12 +182,12 @@ int main(int argc, char** argv)
     int counted = 0;
     for (int c = 0; c < kCaseCount; ++c) {
         const std::string k = std::to_string(c);
-        const auto o = reporter.seconds.find("ours/" + k);
-        const auto m = reporter.seconds.find("muparser/" + k);
-        const auto n = reporter.seconds.find("native/" + k);
-        const auto s = reporter.seconds.find("column/" + k);
-        if (o == reporter.seconds.end() || m == reporter.seconds.end() || n == reporter.seconds.end() ||
-            s == reporter.seconds.end())
+        const auto o = reporter.Sekunden.find("ours/" + k);
+        const auto m = reporter.Sekunden.find("muparser/" + k);
+        const auto n = reporter.Sekunden.find("native/" + k);
+        const auto s = reporter.Sekunden.find("column/" + k);
+        if (o == reporter.Sekunden.end() || m == reporter.Sekunden.end() || n == reporter.Sekunden.end() ||
+            s == reporter.Sekunden.end())
             continue;  // filtered out or skipped
         const double ours = o->second * 1e9 / kPoints, mu = m->second * 1e9 / kPoints,
                      nat = n->second * 1e9 / kPoints, col = s->second * 1e9 / kPoints;

@@ -10,6 +10,7 @@
 // Modes measured: the parabola's third step (a curve with one segment per
 // pixel column in the thick pen, three dimension lines and labels), the
 // tangent (three samples, triangle, long line) and the circle.
+#include "bench/verhaeltnis.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
@@ -119,20 +120,6 @@ BENCHMARK(BM_Tick_Parabel)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseReal
 BENCHMARK(BM_Tick_Tangente)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 BENCHMARK(BM_Tick_Kreis)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 
-// Remembers each benchmark's time per iteration to print the ratios.
-class TVerhaeltnisReporter : public benchmark::ConsoleReporter {
-public:
-    TVerhaeltnisReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                Zeiten[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> Zeiten;
-};
 
 }  // namespace
 

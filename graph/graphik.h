@@ -233,6 +233,12 @@ public:
     // Point size on the canvas of a label font of `punkte` points, at least
     // 1 and at most 1000.
     int TextGroesse(int punkte) const;
+    // Writes Text at the device anchor (a, b) in Font at `groesse` points,
+    // aligned as DrawTextAt says; `unten` is the device direction of a
+    // smaller y on the view (+1 on the screen, -1 on paper, whose y grows
+    // upwards), so that half a line lower means the same on both.
+    void TextAmAnker(TCanvas& Canvas, const QString& Text, const TFont& Font, int groesse, std::int64_t a,
+                     std::int64_t b, bool RightAligned, bool Centred, bool mittig, int unten);
     static TFont SchriftAusRecord(const struct TSchrift& s);
 
     // A coordinate typed as text, with either decimal separator; nothing

@@ -72,11 +72,16 @@ void TGraphik::DrawTextAt(TCanvas& Canvas, const QString& Text, const TFont& Fon
     if (std::abs(a) > FernsterAnker || std::abs(b) > FernsterAnker)
         return;
 
+    TextAmAnker(Canvas, Text, Font, TextGroesse(Font.Size), a, b, RightAligned, Centred, mittig, 1);
+}
+
+void TGraphik::TextAmAnker(TCanvas& Canvas, const QString& Text, const TFont& Font, int groesse, std::int64_t a,
+                           std::int64_t b, bool RightAligned, bool Centred, bool mittig, int unten)
+{
     Canvas.Font.Name = Font.Name;
     Canvas.Font.Style = Font.Style;
-    Canvas.Font.Size = TextGroesse(Font.Size);
+    Canvas.Font.Size = groesse;
     Canvas.Font.Color = Farbig() ? Font.Color : clBlack;
-
     const std::int64_t breite = Canvas.TextWidth(Text);
     const std::int64_t hoehe = Canvas.TextHeight(Text);
     std::int64_t x = a;
@@ -85,11 +90,11 @@ void TGraphik::DrawTextAt(TCanvas& Canvas, const QString& Text, const TFont& Fon
         x = a - breite / 2;
     } else if (RightAligned) {
         x = a - breite;
-        y = b - hoehe / 2;
+        y = b - unten * (hoehe / 2);
     } else if (mittig) {
-        y = b - hoehe / 2;
+        y = b - unten * (hoehe / 2);
     }
-    Canvas.TextOut(static_cast<int>(x), static_cast<int>(y), Text);
+    Canvas.TextOut(SaturateToInt32(static_cast<double>(x)), SaturateToInt32(static_cast<double>(y)), Text);
 }
 
 void TGraphik::BeschriftungenZeichnen(TCanvas& Canvas, bool vorne)

@@ -87,24 +87,8 @@ void TGraphik::DruckTextBei(TCanvas& Canvas, const QString& Text, const TFont& F
 {
     if (std::abs(std::int64_t{b}) >= SeiteFern)
         return;
-    Canvas.Font.Name = Font.Name;
-    Canvas.Font.Style = Font.Style;
-    Canvas.Font.Size = DruckGroesse(Font.Size);
-    Canvas.Font.Color = Farbig() ? Font.Color : clBlack;
-    const std::int64_t breite = Canvas.TextWidth(Text);
-    const std::int64_t hoehe = Canvas.TextHeight(Text);
-    // y grows upwards on paper: half a line higher is + hoehe / 2.
-    std::int64_t x = a;
-    std::int64_t y = b;
-    if (Centred) {
-        x = a - breite / 2;
-    } else if (RightAligned) {
-        x = a - breite;
-        y = b + hoehe / 2;
-    } else if (mittig) {
-        y = b + hoehe / 2;
-    }
-    Canvas.TextOut(SaturateToInt32(static_cast<double>(x)), SaturateToInt32(static_cast<double>(y)), Text);
+    // y grows upwards on paper.
+    TextAmAnker(Canvas, Text, Font, DruckGroesse(Font.Size), a, b, RightAligned, Centred, mittig, -1);
 }
 
 void TGraphik::PrintTextAt(TCanvas& Canvas, const QString& Text, const TFont& Font, double X, double Y,

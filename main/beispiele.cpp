@@ -13,6 +13,7 @@
 #include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
+#include "platform/zeiger.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,14 +47,6 @@ public:
     ~TZeichnenFreigabe() { ZeichnenErlaubt = true; }
     TZeichnenFreigabe(const TZeichnenFreigabe&) = delete;
     TZeichnenFreigabe& operator=(const TZeichnenFreigabe&) = delete;
-};
-
-class TSanduhr {
-public:
-    TSanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TSanduhr() { QApplication::restoreOverrideCursor(); }
-    TSanduhr(const TSanduhr&) = delete;
-    TSanduhr& operator=(const TSanduhr&) = delete;
 };
 
 class TLayoutHalten {

@@ -16,6 +16,7 @@
 #include "platform/fensterart.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
+#include "platform/zeiger.h"
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
@@ -31,16 +32,6 @@
 #include <array>
 
 namespace {
-
-// Keeps the hourglass up while the editor recomputes, also when a step
-// leaves early.
-class TSanduhr {
-public:
-    TSanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TSanduhr() { QApplication::restoreOverrideCursor(); }
-    TSanduhr(const TSanduhr&) = delete;
-    TSanduhr& operator=(const TSanduhr&) = delete;
-};
 
 bool MainOrGraphActive()
 {

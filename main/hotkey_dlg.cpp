@@ -1,8 +1,9 @@
 #include "main/hotkey_dlg.h"
 
+#include "platform/felder.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -70,13 +71,7 @@ THotkeyDlg::THotkeyDlg(QWidget* parent) : QDialog(parent)
         raster->setColumnStretch(0, 1);
         spalte->addWidget(box);
     }
-    auto* unten = new QHBoxLayout;
-    OKBtn = new QPushButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    unten->addStretch(1);
-    unten->addWidget(OKBtn);
-    spalte->addLayout(unten);
+    OKBtn = OKZeileAnfuegen(this, spalte);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
 }
 

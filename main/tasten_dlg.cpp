@@ -1,7 +1,8 @@
 #include "main/tasten_dlg.h"
 
+#include "platform/felder.h"
+
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -24,13 +25,7 @@ TTastenDlg::TTastenDlg(QWidget* parent) : QDialog(parent)
         tasten->addWidget(l);
     }
     spalte->addWidget(GroupBox1);
-    auto* unten = new QHBoxLayout;
-    OKBtn = new QPushButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    unten->addStretch(1);
-    unten->addWidget(OKBtn);
-    spalte->addLayout(unten);
+    OKBtn = OKZeileAnfuegen(this, spalte);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     TastenBeschriften();
 }

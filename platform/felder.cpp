@@ -2,8 +2,10 @@
 
 #include "platform/farbe_qt.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 void SetzeFeldfarbe(QWidget* w, TColor background)
@@ -47,4 +49,16 @@ void TextSetzen(QLineEdit* e, const QString& text)
 {
     if (e && e->text() != text)
         e->setText(text);
+}
+
+QPushButton* OKZeileAnfuegen(QWidget* fenster, QBoxLayout* spalte)
+{
+    auto* unten = new QHBoxLayout;
+    auto* ok = new QPushButton(fenster);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    unten->addStretch(1);
+    unten->addWidget(ok);
+    spalte->addLayout(unten);
+    return ok;
 }

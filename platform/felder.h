@@ -4,7 +4,9 @@
 
 #include "engine/farben.h"
 
+class QBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QString;
 class QWidget;
 
@@ -22,3 +24,6 @@ TColor Schriftfarbe(const QWidget* w);
 // again would move the caret of someone typing there to the end and clear
 // the field's undo history.
 void TextSetzen(QLineEdit* e, const QString& text);
+// Appends to a window's column a row with its default button "OKBtn" at
+// the right.
+QPushButton* OKZeileAnfuegen(QWidget* fenster, QBoxLayout* spalte);

@@ -1,5 +1,6 @@
 #include "platform/zeiger.h"
 
+#include <QApplication>
 #include <QCursor>
 
 namespace {
@@ -24,4 +25,14 @@ void ZeigerSetzen(QPoint p)
         GZeiger->Setze(p);
     else
         QCursor::setPos(p);
+}
+
+TSanduhr::TSanduhr()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TSanduhr::~TSanduhr()
+{
+    QApplication::restoreOverrideCursor();
 }

@@ -17,3 +17,13 @@ QPoint ZeigerPosition();
 // Moving the system pointer makes the window under it receive ordinary
 // mouse-move events.
 void ZeigerSetzen(QPoint p);
+
+// Shows the hourglass for as long as it lives, also when the work it
+// guards leaves early.
+class TSanduhr {
+public:
+    TSanduhr();
+    ~TSanduhr();
+    TSanduhr(const TSanduhr&) = delete;
+    TSanduhr& operator=(const TSanduhr&) = delete;
+};
