@@ -4,22 +4,8 @@
 #include "werkzeug_fixture.h"
 
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
 #include "main/beschriftung_tabelle.h"
-#include "main/form1.h"
-#include "tools/beschriftung_dlg.h"
 #include "tools/kreise_dlg.h"
-#include "tools/stilliste.h"
-#include "tools/uebersicht_dlg.h"
-
-#include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include <cmath>
 
 namespace {
 

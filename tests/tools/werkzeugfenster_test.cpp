@@ -20,14 +20,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QSlider>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
