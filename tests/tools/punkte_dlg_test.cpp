@@ -4,10 +4,8 @@
 
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/form1.h"
 #include "tools/punkte_dlg.h"
 
-#include <QDir>
 
 
 namespace {
@@ -114,18 +112,6 @@ TEST_F(PunkteTest, RowResetResetAllAndNewGiveTheDefaults)
         EXPECT_EQ(Z(k).Name->text(), QString(QChar('A' + k - 1)));
         EXPECT_TRUE(Z(k).Stil[0]->isChecked() && Z(k).NamePos[3]->isChecked());
     }
-
-    // New resets them, but keeps the points of a start template it loads.
-    Z(2).X->setText(QStringLiteral("4"));
-    Form1->SpeedButton3Click();
-    EXPECT_TRUE(Punkte[2] == Vorgabe(2));
-    Z(2).X->setText(QStringLiteral("4"));
-    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
-    ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
-    Einstellungen.Startvorlage = 1;
-    Form1->SpeedButton3MouseDown();
-    Form1->SpeedButton3Click();
-    EXPECT_EQ(std::pair(Punkte[2].X, Z(2).X->text()), std::pair(std::string("4"), QStringLiteral("4")));
 }
 
 TEST_F(PunkteTest, APointTypedIntoRowOneAppearsWhereTheViewPutsIt)
