@@ -7,8 +7,6 @@
 
 #include <cmath>
 #include <limits>
-#include <memory>
-#include <random>
 #include <string>
 #include <vector>
 

@@ -14,7 +14,6 @@
 #include <limits>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 

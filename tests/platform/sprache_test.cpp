@@ -49,28 +49,8 @@ TEST(Sprache, TheListsFillTheSameLinesAndCommentTheSameOnes)
     }
 }
 
-// The messages that code shows or compares by line number, in both lists at
-// the same number (the window tests compare the others as they stand).
-TEST(Sprache, MessageLinesStandAtTheirNumbersInBothLists)
-{
-    const std::tuple<int, const char*, const char*> zeilen[] = {
-        {9, ",", "."},
-        {156, "Bitte positiven Wert eingeben!", "Please enter positive number!"},
-        {160, "Möchten Sie die vorhandene Datei überschreiben?", "Overwrite existing file?"},
-        {311, "s.klein", "small"},
-        {312, "s.groß", "large"},
-        {313, "n.def.", "n.def."},
-        {328, "Bestätigung", "Confirmation"},
-        {435, "Eigene Einstellungen konnten nicht gespeichert werden.", "Template could not be saved."},
-    };
-    const auto de = Liste("deutsch.txt");
-    const auto en = Liste("english.txt");
-    for (const auto& [n, d, e] : zeilen)
-        EXPECT_EQ(std::tuple(de[std::size_t(n)], en[std::size_t(n)]), std::tuple(d, e)) << n;
-}
-
-// Loading switches the lines and the separator; the third list keeps the
-// previous lines from 525 on, and an unknown list changes nothing.
+// Loading switches the lines and the separator; an unknown list changes
+// nothing.
 TEST(Sprache, LoadingSwitchesTheLinesAndTheSeparator)
 {
     SpracheTestRessourcenLaden();
@@ -78,14 +58,8 @@ TEST(Sprache, LoadingSwitchesTheLinesAndTheSeparator)
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
     EXPECT_EQ(std::tuple(Dezimaltrenner(), Texte[157]), std::tuple('.', "Graph options "));
     ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
-    EXPECT_EQ(std::tuple(Dezimaltrenner(), Texte[294]), std::tuple(',', "Möchten Sie Tessaplun beenden?"));
-    EXPECT_EQ(Texte[565], "Optionen Schwarz-Weiß-Drucker ");  // never trimmed
-    EXPECT_TRUE(Texte[580].empty());
-
-    Texte[560] = "vorher";
-    ASSERT_TRUE(LoadLanguage(SpracheDritte));
-    EXPECT_EQ(std::tuple(Texte[560], Texte[328], Texte[9]), std::tuple("vorher", "", ","));
-
+    EXPECT_EQ(std::tuple(Dezimaltrenner(), Texte[565], Texte[580]),  // never trimmed
+              std::tuple(',', "Optionen Schwarz-Weiß-Drucker ", ""));
     Texte[9] = ".";
     EXPECT_FALSE(LoadLanguage(3) || LoadLanguage(-1));
     EXPECT_EQ(Texte[9], ".");

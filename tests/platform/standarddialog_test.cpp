@@ -62,12 +62,9 @@ TEST(StandardDialoge, SpeakTheProgramsLanguageAndSwitchBack)
     };
     ASSERT_TRUE(LoadStandardDialogLanguage(SpracheDeutsch)) << "qtbase_de.qm missing (qt6-translations-l10n)";
     EXPECT_EQ(texte(), (QStringList{"&Ja", "&Nein", "Suchen in:"}));
-    for (int sprache : {SpracheEnglisch, SpracheDritte}) {
-        EXPECT_TRUE(LoadStandardDialogLanguage(sprache));
-        EXPECT_EQ(texte(), (QStringList{"&Yes", "&No", "Look in:"})) << sprache;
-        ASSERT_TRUE(LoadStandardDialogLanguage(SpracheDeutsch));
-        EXPECT_EQ(texte()[1], QStringLiteral("&Nein")) << sprache;
-    }
+    // The third language has no dialog translation: English.
+    EXPECT_TRUE(LoadStandardDialogLanguage(SpracheDritte));
+    EXPECT_EQ(texte(), (QStringList{"&Yes", "&No", "Look in:"}));
     LoadStandardDialogLanguage(SpracheEnglisch);
 }
 

@@ -9,7 +9,6 @@
 #include "platform/fensterart.h"
 #include "tools/beschriftung_dlg.h"
 
-#include <QCheckBox>
 #include <QTemporaryDir>
 
 namespace {

@@ -12,8 +12,6 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
 
 namespace {
 

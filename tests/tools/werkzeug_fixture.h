@@ -8,6 +8,7 @@
 #include "platform/canvas.h"
 #include "platform/schriftdialog.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
