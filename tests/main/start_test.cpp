@@ -45,31 +45,22 @@ TEST_F(ProgrammTest, StartWithTheSettingsFilesLanguageAndUnitAndWithoutOneWithTh
         if (!datei.isNull())
             EinstellungsdateiSchreiben(datei);
         Starten();
-        EXPECT_EQ(std::tuple(Form1->english1->isChecked(), Form1->deutsch1->isChecked()), std::tuple(englisch, !englisch));
-        EXPECT_EQ(std::tuple(Form1->Inch->isChecked(), Form1->cm->isChecked()), std::tuple(englisch, !englisch));
-        EXPECT_DOUBLE_EQ(Graphik->Massstab, englisch ? 1.27 : 1.0);
-        EXPECT_EQ(Dezimaltrenner(), englisch ? '.' : ',');
-        EXPECT_EQ(JaKnopf(), englisch ? QStringLiteral("&Yes") : QStringLiteral("&Ja"));
+        EXPECT_EQ(std::tuple(Form1->english1->isChecked(), Form1->deutsch1->isChecked(), Form1->Inch->isChecked(),
+                             Form1->cm->isChecked(), Graphik->Massstab, Dezimaltrenner(), JaKnopf()),
+                  std::tuple(englisch, !englisch, englisch, !englisch, englisch ? 1.27 : 1.0, englisch ? '.' : ',',
+                             QString::fromLatin1(englisch ? "&Yes" : "&Ja")));
         ErwarteStartgleichung();
         EXPECT_FALSE(Form2->isVisible() || Form1->mitWertetabellestarten1->isChecked());
         EXPECT_TRUE(Funktionen[13]->GetCompiled());  // the x-axis of the areas
         for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
                                                           KreiseDlg, FlaechenDlg}) {
             EXPECT_NEAR(w->windowOpacity(), 240.0 / 255.0, 0.01) << w->objectName().toStdString();
-            EXPECT_EQ(w->findChild<QSlider*>(QStringLiteral("TrackBar2"))->value(), 240);
             EXPECT_FALSE(w->isVisible());
         }
         EXPECT_TRUE(Form1->ransparenzderZubehrfenster1->isChecked());
         ProgrammBeenden();
-        Gestartet = false;
     }
 
-    // With no display name of its own the program's windows keep their
-    // captions on X11; the display name then follows the application name.
-    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaplun 8"));
-    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
-    QCoreApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
 }
 
 // The start template comes first, a document named on the command line
