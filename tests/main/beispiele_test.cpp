@@ -1,8 +1,4 @@
-// The library: term templates and worked examples. Every template compiles
-// in both languages, writes exactly its fields and is bound to its menu
-// items; every example's equations compile, two examples in depth, the one
-// question, the popup in presentation mode and an example that fails
-// half-way.
+// The library: term templates and worked examples.
 
 #include "programm_fixture.h"
 
@@ -90,7 +86,7 @@ TEST_F(Bibliothek, TemplatesAreBoundToTheirItemsOnly)
         for (QAction* a : menue->findChildren<QAction*>()) {
             if (a->menu() || a->isSeparator() || a->objectName().isEmpty())
                 continue;
-            Form1->Edit1->setText(QStringLiteral("f(x) = 0"));
+            Form1->Edit1->setText("f(x) = 0");
             a->trigger();
             const TVorlage* treffer = nullptr;
             for (const TVorlage& v : Vorlagen())
@@ -151,7 +147,7 @@ TEST_F(Bibliothek, ExampleObjectsInDepth)
     Form1->english1->trigger();
     Laden("Kreise3");
     EXPECT_EQ(Ansicht(), (std::array{-5, 6, -2, 8}));
-    EXPECT_EQ(std::tuple(Funktionen[1]->GetTerm(), Graphik->Edit1->text()), std::tuple("f(x) = ", QStringLiteral("x")));
+    EXPECT_EQ(std::tuple(Funktionen[1]->GetTerm(), Graphik->Edit1->text()), std::tuple("f(x) = ", "x"));
     const TKreis &k5 = Kreise[5], &k10 = Kreise[10];
     EXPECT_EQ(std::tuple(k5.LineStyle, k5.RadiusX, k5.RadiusY, k5.ShowCentre, k5.Fill, k5.FillColor),
               std::tuple(0, "1", "0.5", "1", "1", clYellow));
@@ -185,7 +181,7 @@ TEST_F(Bibliothek, RangeFieldsAndUnitsAfterAnExample)
 
     Laden("AlternierendeFolge1");
     EXPECT_EQ(std::tuple(FunktionNr, Form1->Edit1->text(), Graphik->Edit2->text()),
-              std::tuple(3, QStringLiteral("a(n) = (-0,8)^n"), QStringLiteral("a(n)")));
+              std::tuple(3, "a(n) = (-0,8)^n", "a(n)"));
     EXPECT_EQ(std::tuple(Graphik->TrackBar1->value(), Graphik->TrackBar2->value()), std::tuple(-1, 4));
 }
 

@@ -1,5 +1,4 @@
-// The caption table and the language commands: every reference of the
-// table, switching languages in every window, the composite captions.
+// The caption table and the language commands.
 
 #include "druck_fakes.h"
 
@@ -40,7 +39,7 @@ QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
     if (z.Art == TBeschriftungsArt::Eintrag) {
         if (auto* c = qobject_cast<QComboBox*>(o))
             return c->itemText(z.Eintrag);
-        QString memo = QStringLiteral("<none>");
+        QString memo = "<none>";
         if (auto* l = qobject_cast<QLabel*>(o))
             memo = l->text();
         else if (auto* p = qobject_cast<QPlainTextEdit*>(o))
@@ -54,7 +53,7 @@ QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
                     knoepfe.append(r);
             return knoepfe.value(z.Eintrag) ? knoepfe.value(z.Eintrag)->text() : memo;
         }
-        return memo.split(QLatin1Char('\n')).value(z.Eintrag, QStringLiteral("<none>"));
+        return memo.split(QLatin1Char('\n')).value(z.Eintrag, "<none>");
     }
     if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow() && z.Name.isEmpty())
         return w->windowTitle();
@@ -134,13 +133,13 @@ TEST_F(GestartetTest, SwitchingLanguagesRecaptionsEveryWindow)
         }
     };
     erwarte(de, false);
-    EXPECT_EQ(JaKnopf(), QStringLiteral("&Ja"));
+    EXPECT_EQ(JaKnopf(), "&Ja");
 
     Form1->english1->trigger();
     EXPECT_TRUE(Form1->english1->isChecked() && !Form1->deutsch1->isChecked());
     erwarte(en, false);
-    EXPECT_EQ(JaKnopf(), QStringLiteral("&Yes"));
-    EXPECT_EQ(Form1->BKomma->text(), QStringLiteral("."));
+    EXPECT_EQ(JaKnopf(), "&Yes");
+    EXPECT_EQ(Form1->BKomma->text(), ".");
     EXPECT_TRUE(Meldung.Meldungen.empty()) << "English and German redraw instead of a message";
 
     Form1->franzsisch1->trigger();
@@ -150,13 +149,13 @@ TEST_F(GestartetTest, SwitchingLanguagesRecaptionsEveryWindow)
         EXPECT_EQ(Texte[static_cast<std::size_t>(n)], en[static_cast<std::size_t>(n)]) << n;
     EXPECT_EQ(Dezimaltrenner(), ',');
     // The third list has no "saved" line: the words of the previous language.
-    EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{QStringLiteral("Settings saved!")});
+    EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{"Settings saved!"});
 
     Form1->deutsch1->trigger();
     EXPECT_TRUE(Form1->deutsch1->isChecked() && !Form1->franzsisch1->isChecked());
     erwarte(de, false);
-    EXPECT_EQ(JaKnopf(), QStringLiteral("&Ja"));
-    EXPECT_EQ(Form1->BKomma->text(), QStringLiteral(","));
+    EXPECT_EQ(JaKnopf(), "&Ja");
+    EXPECT_EQ(Form1->BKomma->text(), ",");
     EXPECT_EQ(Meldung.Meldungen.size(), 1u);
 }
 
@@ -164,7 +163,7 @@ TEST_F(GestartetTest, SwitchingLanguagesRecaptionsEveryWindow)
 // with the captions of either language.
 TEST_F(GestartetTest, RangeLabelsLeaveTheirFieldsFree)
 {
-    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));  // the t row shows
+    Form1->Edit1->setText("f(x,t) = t*x");  // the t row shows
     for (QAction* sprache : {Form1->english1, Form1->deutsch1}) {
         sprache->trigger();
         const std::pair<QLabel*, QWidget*> paare[] = {{Form1->Label4, Form1->Evonx}, {Form1->Label6, Form1->Ebisx},
@@ -188,7 +187,7 @@ TEST_F(GestartetTest, KeypadKeywordsFollowTheLanguage)
     for (QAction* sprache : {Form1->deutsch1, Form1->english1, Form1->franzsisch1}) {
         sprache->trigger();
         for (const auto& f : faelle) {
-            Form1->Edit1->setText(QStringLiteral("f(x) = "));
+            Form1->Edit1->setText("f(x) = ");
             Form1->Edit1->end(false);
             Form1->ClickButton(Form1->Taste(f[0]));
             EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = ") + QLatin1String(sprache == Form1->deutsch1 ? f[1] : f[2]))
@@ -215,10 +214,10 @@ TEST_F(DruckTest, CompositeCaptionsFollowLanguageUnitAndState)
     EXPECT_EQ(texte(), (QStringList{"(Ctrl+F1)", "1st Function", "9th Function", "Unit of the y-axis per 1/2 in"}));
     // A family: the group names the family and the colour button is bare.
     FunktionWaehlen(3);
-    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    Form1->Edit1->setText("f(x,t) = t*x");
     FormOeffne->beschriften();
     EXPECT_EQ(std::tuple(Form1->GroupBox1->title(), Form1->GroupBox2->title(), Form1->SFarbe->text()),
-              std::tuple(QStringLiteral(" Family of functions "), QStringLiteral(" Options graph (3.) "), QString()));
+              std::tuple(" Family of functions ", " Options graph (3.) ", QString()));
     // The about window's link shows and opens the English address; the tips'
     // memos have their lines replaced, not added.
     EXPECT_EQ(AboutBox->Label5->text(), QStringLiteral("<a href=\"%1\">%1</a>").arg(Txt(517)));
@@ -231,7 +230,7 @@ TEST_F(DruckTest, CompositeCaptionsFollowLanguageUnitAndState)
     Form1->Inch->trigger();
     Form1->deutsch1->trigger();
     EXPECT_TRUE(Form1->Inch->isChecked());
-    EXPECT_EQ(LabelText(EinheitXDlg, "Label1"), QStringLiteral("Einheit der x-Achse je 1/2 in"));
+    EXPECT_EQ(LabelText(EinheitXDlg, "Label1"), "Einheit der x-Achse je 1/2 in");
     Form1->franzsisch1->trigger();
     EXPECT_EQ(AboutBox->Label5->text(), QString());
 }

@@ -1,7 +1,5 @@
-// The settings file and the start template: the options dialog, the start
-// options of the menu and the translucency, what is written when and what is
-// said about it, and what the next start makes of it. (The unit commands are
-// checked with the graph window's ruler.)
+// The settings file and the start template: what is written when, and
+// what is said about it.
 
 #include "programm_fixture.h"
 
@@ -71,7 +69,7 @@ TEST_F(ProgrammTest, FirstOptionCreatesFolderAndAZeroRecord)
 {
     Starten();
     EXPECT_FALSE(QFileInfo::exists(Einstellungsordner())) << "looking for the template creates nothing";
-    EXPECT_EQ(EinstellDlg->Label2->text(), QStringLiteral("nein"));
+    EXPECT_EQ(EinstellDlg->Label2->text(), "nein");
 
     Frage.Antwort = QMessageBox::No;
     Form1->mitWertetabellestarten1->trigger();
@@ -104,7 +102,7 @@ TEST_F(ProgrammTest, FailedSettingsWritesNeverSaySaved)
     Form1->franzsisch1->trigger();
     ASSERT_EQ(Meldung.Meldungen.size(), 2u);
     for (const QString& m : Meldung.Meldungen) {
-        EXPECT_TRUE(m.startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:"))) << m.toStdString();
+        EXPECT_TRUE(m.startsWith("Die Einstellungen konnten nicht gespeichert werden:")) << m.toStdString();
         EXPECT_TRUE(m.contains(Einstellungsdatei()));
     }
     EXPECT_TRUE(QFileInfo(Einstellungsdatei()).isDir()) << "nothing in the way was removed";
@@ -112,9 +110,9 @@ TEST_F(ProgrammTest, FailedSettingsWritesNeverSaySaved)
     Meldung.Meldungen.clear();
 
     // No folder can be made at all (the configuration folder is a file).
-    const QString datei = Konfig.filePath(QStringLiteral("keinOrdner"));
+    const QString datei = Konfig.filePath("keinOrdner");
     ASSERT_TRUE(QFile(datei).open(QIODevice::WriteOnly));
-    setenv("XDG_CONFIG_HOME", (datei + QStringLiteral("/unter")).toLocal8Bit().constData(), 1);
+    setenv("XDG_CONFIG_HOME", (datei + "/unter").toLocal8Bit().constData(), 1);
     const int lineal = Graphik->Shape6->width();
     Form1->Inch->trigger();
     EXPECT_DOUBLE_EQ(Graphik->Massstab, 1.27);
@@ -124,7 +122,7 @@ TEST_F(ProgrammTest, FailedSettingsWritesNeverSaySaved)
     Form1->english1->trigger();
     Form1->mitWertetabellestarten1->trigger();
     EXPECT_TRUE(Meldung.Meldungen.empty());
-    EXPECT_FALSE(QFileInfo::exists(datei + QStringLiteral("/unter")));
+    EXPECT_FALSE(QFileInfo::exists(datei + "/unter"));
 }
 
 // The template: written as a whole document, asked before it replaces one,
@@ -133,14 +131,14 @@ TEST_F(ProgrammTest, StartTemplateIsWrittenAskedForAndReported)
 {
     Starten();
     Frage.Antwort = QMessageBox::Yes;
-    Form1->Edit1->setText(QStringLiteral("f(x) = 3*x"));
+    Form1->Edit1->setText("f(x) = 3*x");
     EinstellDlg->BitBtn3->click();
     EXPECT_TRUE(Frage.Fragen.empty()) << "nothing to replace yet";
     const QByteArray erste = DateiLesen(Startvorlage());
     ASSERT_EQ(erste.size(), 115441);
-    EXPECT_EQ(EinstellDlg->Label2->text(), QStringLiteral("ja"));
+    EXPECT_EQ(EinstellDlg->Label2->text(), "ja");
 
-    Form1->Edit1->setText(QStringLiteral("f(x) = 4*x"));
+    Form1->Edit1->setText("f(x) = 4*x");
     Frage.Antwort = QMessageBox::No;
     EinstellDlg->BitBtn3->click();
     EXPECT_EQ(Frage.Fragen, std::vector<QString>{Txt(434)});
@@ -155,7 +153,7 @@ TEST_F(ProgrammTest, StartTemplateIsWrittenAskedForAndReported)
     ASSERT_TRUE(QDir().mkpath(Startvorlage()));
     EinstellDlg->BitBtn3->click();
     EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(435)});
-    EXPECT_EQ(EinstellDlg->Label2->text(), QStringLiteral("nein"));
+    EXPECT_EQ(EinstellDlg->Label2->text(), "nein");
 }
 
 // Translucency is switched for the session over nine windows and not
@@ -171,7 +169,7 @@ TEST_F(ProgrammTest, TranslucencyToggleCoversNineWindowsForTheSession)
         for (QWidget* w : std::initializer_list<QWidget*>{Uebersicht_Dlg, BeschriftungDlg, SenkrechteDlg, PunkteDlg,
                                                           KreiseDlg, FlaechenDlg, TraceParam, EinheitXDlg, EinheitYDlg}) {
             EXPECT_NEAR(w->windowOpacity(), alpha / 255.0, 0.01) << w->objectName().toStdString();
-            if (auto* regler = w->findChild<QSlider*>(QStringLiteral("TrackBar2"))) {
+            if (auto* regler = w->findChild<QSlider*>("TrackBar2")) {
                 EXPECT_EQ(regler->value(), alpha) << w->objectName().toStdString();
             }
         }
@@ -192,5 +190,5 @@ TEST_F(ProgrammTest, NextStartHonoursTheStoredOptions)
     Starten();
     EXPECT_EQ(std::tuple(Form1->english1->isChecked(), Form1->Datei1->title(), Form1->Inch->isChecked(),
                          Graphik->Massstab, Form2->isVisible()),
-              std::tuple(true, QStringLiteral("File"), true, 1.27, true));
+              std::tuple(true, "File", true, 1.27, true));
 }

@@ -1,6 +1,5 @@
-// The graph window's frame: layout of the drawing area, ruler and unit
-// captions, status panels, the input bar, and the window states as a window
-// manager reports them (tests/gui drives the same under a real one).
+// The graph window's frame: layout, ruler, status panels, input bar and
+// window states as a window manager reports them.
 
 #include "programm_fixture.h"
 
@@ -123,11 +122,11 @@ TEST_F(RahmenTest, StatusPanelZeroShowsTheModesEmptyPatternOnRequest)
     Graphik->StatusErneuern = true;
     Graphik->Statusanzeige();
     EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[0].Text, Graphik->StatusBar1->Panels[0].Width),
-              std::tuple(QStringLiteral("B(|)"), 115));
+              std::tuple("B(|)", 115));
     // A one-shot request: nothing happens until it is set again.
     Graphik->IstTangente = false;
     Graphik->Statusanzeige();
-    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, QStringLiteral("B(|)"));
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "B(|)");
 
     struct Fall {
         int Modus, Raster;
@@ -156,10 +155,10 @@ TEST_F(RahmenTest, FunctionPanelsShowCompiledTermsOnly)
     Funktionen[2]->SetTerm("f(x) = x^2");
     Funktionen[3]->SetTerm("f(x) = x^");
     const QImage bild = Graphik->StatusBar1->grab().toImage();  // the panels are laid out when painted
-    EXPECT_EQ(Graphik->StatusBar1->Panels[2].Text, QStringLiteral("2. f(x) = x^2"));
+    EXPECT_EQ(Graphik->StatusBar1->Panels[2].Text, "2. f(x) = x^2");
     EXPECT_GT(Graphik->StatusBar1->Panels[2].Width, 10);
     EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[3].Text, Graphik->StatusBar1->Panels[3].Width),
-              std::tuple(QStringLiteral(" "), 0));
+              std::tuple(" ", 0));
     // The selected function's panel has the light green background.
     const QRect r1 = Graphik->StatusBar1->PanelRect(1);
     EXPECT_EQ(bild.pixelColor(r1.left() + 1, r1.bottom() - 1), QColor(230, 255, 200));
@@ -178,23 +177,23 @@ TEST_F(RahmenTest, InputBarShowsTheSelectedFunctionAndHandsTheEquationToTheMainW
     QApplication::setActiveWindow(Graphik);
     if (QApplication::activeWindow() != Graphik)
         GTEST_SKIP() << "no active window on this platform";
-    Graphik->Edit3->setText(QStringLiteral("f(x) = 3*x"));
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3*x"));
+    Graphik->Edit3->setText("f(x) = 3*x");
+    EXPECT_EQ(Form1->Edit1->text(), "f(x) = 3*x");
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 3*x");
-    Graphik->Evonx->setText(QStringLiteral("1.5"));
+    Graphik->Evonx->setText("1.5");
     EXPECT_DOUBLE_EQ(Funktionen[1]->GetXFrom(), 1.5);
-    EXPECT_EQ(Graphik->Evonx->text(), QStringLiteral("1,5"));
+    EXPECT_EQ(Graphik->Evonx->text(), "1,5");
 
     // Typing in the middle of a mirrored field: the echo from the main
     // window must leave the caret where the typing goes on.
     Graphik->Edit3->setCursorPosition(7);
-    Graphik->Edit3->insert(QStringLiteral("2*"));
+    Graphik->Edit3->insert("2*");
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 2*3*x");
     EXPECT_EQ(Graphik->Edit3->cursorPosition(), 9);
     EXPECT_TRUE(Graphik->Edit3->isUndoAvailable());
-    Graphik->Ebisx->setText(QStringLiteral("15"));
+    Graphik->Ebisx->setText("15");
     Graphik->Ebisx->setCursorPosition(0);
-    Graphik->Ebisx->insert(QStringLiteral("-"));
+    Graphik->Ebisx->insert("-");
     EXPECT_DOUBLE_EQ(Funktionen[1]->GetXTo(), -15.0);
     EXPECT_EQ(Graphik->Ebisx->cursorPosition(), 1);
 }

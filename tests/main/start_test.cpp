@@ -1,5 +1,4 @@
-// Start-up and shut-down: the settings file, the command line, the splash
-// fade and the quit question.
+// Start-up and shut-down.
 
 #include "programm_fixture.h"
 
@@ -18,7 +17,7 @@ namespace {
 
 void ErwarteStartgleichung()
 {
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = x^2"));
+    EXPECT_EQ(Form1->Edit1->text(), "f(x) = x^2");
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
     EXPECT_TRUE(Funktionen[1]->GetCompiled());
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
@@ -70,14 +69,14 @@ TEST_F(ProgrammTest, StartWithTheSettingsFilesLanguageAndUnitAndWithoutOneWithTh
 TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
 {
     const std::string vorlage = Startvorlage().toStdString();
-    const std::string dokument = Konfig.filePath(QStringLiteral("zwei Worte.kvd")).toStdString();
+    const std::string dokument = Konfig.filePath("zwei Worte.kvd").toStdString();
     const auto blank = dokument.rfind(' ');
     const std::vector<std::string> worte = {dokument.substr(0, blank), dokument.substr(blank + 1)};
     Starten();
     ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
-    Form1->Edit1->setText(QStringLiteral("f(x) = 3"));
+    Form1->Edit1->setText("f(x) = 3");
     ASSERT_TRUE(Form1->speichere(vorlage));
-    Form1->Edit1->setText(QStringLiteral("f(x) = 4"));
+    Form1->Edit1->setText("f(x) = 4");
     ASSERT_TRUE(Form1->speichere(dokument));
     ProgrammBeenden();
 
@@ -85,7 +84,7 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     std::tie(e.Startvorlage, e.MitWertetabelle) = std::tuple(1, 1);
     EinstellungenSchreiben(e);
     Starten();
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3"));
+    EXPECT_EQ(Form1->Edit1->text(), "f(x) = 3");
     EXPECT_FALSE(Form1->StartvorlageLaden);
     EXPECT_TRUE(Form1->eigeneEinstellungenverwenden1->isChecked());
     EXPECT_TRUE(Form2->isVisible() && Form1->Wertetabelle1->isChecked() && Form1->mitWertetabellestarten1->isChecked());
@@ -95,7 +94,7 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     EXPECT_EQ(StartDokument, dokument);
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 4");
     ProgrammBeenden();
-    for (const auto& falsch : {std::vector<std::string>{Konfig.filePath(QStringLiteral("fehlt")).toStdString(), "auch.kvd"},
+    for (const auto& falsch : {std::vector<std::string>{Konfig.filePath("fehlt").toStdString(), "auch.kvd"},
                                std::vector<std::string>{Konfig.path().toStdString()}}) {
         Starten(falsch);
         EXPECT_TRUE(StartDokument.empty());
