@@ -116,30 +116,19 @@ TEST_F(RahmenTest, GridButtonsFollowTheGridCode)
 
 TEST_F(RahmenTest, StatusPanelZeroShowsTheModesEmptyPatternOnRequest)
 {
-    Modus = ModusTangente;
-    Graphik->TrackBar3->setValue(4);
-    Graphik->IstTangente = true;
-    Graphik->StatusErneuern = true;
-    Graphik->Statusanzeige();
-    EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[0].Text, Graphik->StatusBar1->Panels[0].Width),
-              std::tuple("B(|)", 115));
-    // A one-shot request: nothing happens until it is set again.
-    Graphik->IstTangente = false;
-    Graphik->Statusanzeige();
-    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "B(|)");
-
     struct Fall {
         int Modus, Raster;
+        bool Tangente;
         const char* Text;
         int Breite;
     };
-    for (const Fall& f : {Fall{ModusTangente, 4, "N(|)", 115}, Fall{ModusUrsprung, 0, "P(|)", 90},
-                          Fall{ModusPunkte, 0, "P(|)", 56}, Fall{ModusSenkrechte, 1, "P(|)", 73},
-                          Fall{ModusKreisMitte, 3, "M(|)", 90}, Fall{ModusKreisRadius, 4, "R(|)", 107},
-                          Fall{ModusParabelA, 2, "S(|)", 73}, Fall{ModusParabelFrage, 2, "", 73},
-                          Fall{ModusGeradeFrage, 2, "", 73}, Fall{ModusSpur, 1, "T(|)", 85}, Fall{ModusSpur, 3, "T(|)", 100},
-                          Fall{ModusBeschriftung, 4, "", 90}, Fall{ModusGeradeB, 0, "", 56}}) {
-        Modus = f.Modus;
+    for (const Fall& f : {Fall{ModusTangente, 4, true, "B(|)", 115}, Fall{ModusTangente, 4, false, "N(|)", 115},
+                          Fall{ModusUrsprung, 0, false, "P(|)", 90}, Fall{ModusPunkte, 0, false, "P(|)", 56},
+                          Fall{ModusSenkrechte, 1, false, "P(|)", 73}, Fall{ModusKreisMitte, 3, false, "M(|)", 90},
+                          Fall{ModusKreisRadius, 4, false, "R(|)", 107}, Fall{ModusParabelA, 2, false, "S(|)", 73},
+                          Fall{ModusParabelFrage, 2, false, "", 73}, Fall{ModusSpur, 1, false, "T(|)", 85},
+                          Fall{ModusSpur, 3, false, "T(|)", 100}, Fall{ModusBeschriftung, 4, false, "", 90}}) {
+        std::tie(Modus, Graphik->IstTangente) = std::tuple(f.Modus, f.Tangente);
         Graphik->TrackBar3->setValue(f.Raster);
         Graphik->StatusErneuern = true;
         Graphik->BeschrEdit->show();
@@ -148,6 +137,10 @@ TEST_F(RahmenTest, StatusPanelZeroShowsTheModesEmptyPatternOnRequest)
                   std::tuple(QString::fromLatin1(f.Text), f.Breite)) << f.Modus << " " << f.Raster;
         EXPECT_TRUE(Graphik->BeschrEdit->isHidden() && !Graphik->StatusErneuern);
     }
+    // A one-shot request: nothing happens until it is set again.
+    Modus = ModusSpur;
+    Graphik->Statusanzeige();
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "");
 }
 
 TEST_F(RahmenTest, FunctionPanelsShowCompiledTermsOnly)
