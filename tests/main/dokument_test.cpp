@@ -1,6 +1,4 @@
-// Documents through the main window's own commands: Save as, Open, New and
-// the reader, with the file dialogs, questions and messages answered by
-// fakes.
+// Documents through the main window's own commands: Save as, Open, New.
 
 #include "programm_fixture.h"
 
@@ -31,13 +29,6 @@ struct FakeDateiDialog : TDateiDialog {
     std::optional<QString> Speichern(QWidget*, const QString& o, const QString&) override { return StartOrdner.push_back(o), Antwort; }
     std::optional<QString> Oeffnen(QWidget*, const QString& o, const QString&) override { return StartOrdner.push_back(o), Antwort; }
 };
-
-void Schreiben(const QString& pfad, const QByteArray& daten)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(daten), daten.size());
-}
 
 QByteArray Bytes(const TDokumentBild& bild)
 {
@@ -93,7 +84,7 @@ protected:
     }
     QByteArray Ablegen(const char* name, const TDokumentBild& bild)
     {
-        Schreiben(Pfad(name), Bytes(bild));
+        DateiSchreiben(Pfad(name), Bytes(bild));
         return Bytes(bild);
     }
     // The drawing as Save would write it.
@@ -102,11 +93,11 @@ protected:
     // A drawing with something in every place a document keeps.
     void ZeichnungBauen()
     {
-        Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
-        Form1->Evont->setText(QStringLiteral("-2"));
-        Form1->Estept->setText(QStringLiteral("0,5"));
+        Form1->Edit1->setText("f(x,t) = t*x^2");
+        Form1->Evont->setText("-2");
+        Form1->Estept->setText("0,5");
         FunktionWaehlen(3);
-        Form1->Edit1->setText(QStringLiteral("g(x) = sin(x)"));
+        Form1->Edit1->setText("g(x) = sin(x)");
         Funktionen[10]->SetTerm("f(x) = 10");
         Funktionen[11]->SetReserved1(-11);
         Funktionen[12]->SetReserved2(12.5);
@@ -114,10 +105,10 @@ protected:
         Graphik->TrackBar2->setValue(5);
         Graphik->TrackBar1->setValue(-2);
         std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-20, -9);
-        Graphik->Edit1->setText(QStringLiteral("Zeit"));
+        Graphik->Edit1->setText("Zeit");
         Graphik->CB4->setChecked(false);
         Graphik->Gitter = "6c";
-        Form2->Edit2->setText(QStringLiteral("1,5"));
+        Form2->Edit2->setText("1,5");
         Punkte[2].X = "1";
         Beschriftungen[3].Text = "weg";
         Kreise[13].Reserve8[5] = 7;  // an unused slot
@@ -180,12 +171,12 @@ TEST_F(DokumentTest, OpenDerivesTheWindowsFromTheStoredFields)
     EXPECT_EQ(std::tuple(Graphik->TrackBar1->value(), Graphik->TrackBar2->value(), Graphik->EinheitX,
                          Graphik->EinheitY),
               std::tuple(4, 8, 0.3, 7.5));
-    EXPECT_EQ(Graphik->ComboBox2a->currentText(), QStringLiteral("7"));
+    EXPECT_EQ(Graphik->ComboBox2a->currentText(), "7");
     EXPECT_EQ(std::tuple(Graphik->CB4->isChecked(), Graphik->CB2->isChecked(), Graphik->CB3->isChecked()),
               std::tuple(true, false, true));
-    EXPECT_EQ(Form2->EditErgebnis->text(), QStringLiteral(" 7"));  // recomputed: 2^3 - 1
+    EXPECT_EQ(Form2->EditErgebnis->text(), " 7");  // recomputed: 2^3 - 1
     EXPECT_EQ(std::tuple(Form1->GroupBox2->title(), Graphik->ComboBox3->currentText()),
-              std::tuple(QStringLiteral(" Eigenschaft Graph (4.) "), QStringLiteral("4.")));
+              std::tuple(" Eigenschaft Graph (4.) ", "4."));
     EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(7, 7));
     EXPECT_EQ(std::tuple(Schriftfarbe(Form1->Edit1), Schriftfarbe(Form1->SFarbe2)),
               std::tuple(0x00102030u, 0x00405060u));
@@ -206,7 +197,7 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     for (const QByteArray& daten : {QByteArray(), gut.left(4679), gut + QByteArray(1, '\0'), gut.left(100000)}) {
         SCOPED_TRACE(daten.size());
         Meldung.Meldungen.clear();
-        Schreiben(kaputt, daten);
+        DateiSchreiben(kaputt, daten);
         EXPECT_FALSE(Form1->oeffne(kaputt.toStdString()));
         EXPECT_EQ(Zustand(), vorher);
         ASSERT_EQ(Meldung.Meldungen.size(), 1u);
@@ -219,7 +210,7 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     EXPECT_FALSE(Form1->oeffne(Pfad("gibt-es-nicht.kvd").toStdString()));
     EXPECT_EQ(Zustand(), vorher);
     // Without its trailing byte a document is still read.
-    Schreiben(Pfad("kurz.kvd"), gut.left(115440));
+    DateiSchreiben(Pfad("kurz.kvd"), gut.left(115440));
     EXPECT_TRUE(Form1->oeffne(Pfad("kurz.kvd").toStdString()));
 }
 
@@ -249,7 +240,7 @@ TEST_F(DokumentTest, RandomBytesOfTheRightSizeNeverCrash)
         QByteArray daten(115441, '\0');
         for (char& c : daten)
             c = static_cast<char>(byte(zufall));
-        Schreiben(Pfad("zufall.kvd"), daten);
+        DateiSchreiben(Pfad("zufall.kvd"), daten);
         Form1->oeffne(Pfad("zufall.kvd").toStdString());
         EXPECT_TRUE(FunktionNr >= 1 && FunktionNr <= 9 && Graphik->XMax > Graphik->XMin) << FunktionNr;
         EXPECT_TRUE(std::isfinite(Graphik->EinheitX) && Graphik->EinheitX > 0);
@@ -270,14 +261,14 @@ TEST_F(DokumentTest, ValueTableFollowsAnOpenedViewWithTheSameEquation)
     std::tie(e.Bild.Kopf.XMin, e.Bild.Kopf.XMax) = std::tuple(10, 21);
     Ablegen("v.kvd", e.Bild);
     Form2->FillValueTable();
-    ASSERT_EQ(Form2->Zelle(1, 0), QStringLiteral("-6"));
+    ASSERT_EQ(Form2->Zelle(1, 0), "-6");
     OeffnenAus(Pfad("v.kvd"));
-    EXPECT_EQ(std::tuple(Form2->Zelle(1, 0), Form2->Zelle(1, 1)), std::tuple(QStringLiteral("9"), QStringLiteral("81,00")));  // 10 + 11 div 2 - 6
+    EXPECT_EQ(std::tuple(Form2->Zelle(1, 0), Form2->Zelle(1, 1)), std::tuple("9", "81,00"));  // 10 + 11 div 2 - 6
 }
 
 TEST_F(DokumentTest, OverwriteQuestionExtensionRuleCancelledDialogsAndStartFolders)
 {
-    Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
+    DateiSchreiben(Pfad("alt.kvd"), QByteArray("alt"));
     Frage.Antwort = QMessageBox::No;
     SpeichernAls(Pfad("alt"));
     EXPECT_EQ(Frage.Fragen, std::vector<QString>{QString::fromStdString(Texte[160])});
@@ -290,7 +281,7 @@ TEST_F(DokumentTest, OverwriteQuestionExtensionRuleCancelledDialogsAndStartFolde
     // windows, a real one hides them.
     Dialog.Antwort.reset();
     Form1->SpeedButton6Click();
-    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.kvd")});
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{"alt.kvd"});
     PunkteDlg->show();
     Form1->SpeedButton7Click();
     EXPECT_TRUE(PunkteDlg->isVisible());
@@ -299,7 +290,7 @@ TEST_F(DokumentTest, OverwriteQuestionExtensionRuleCancelledDialogsAndStartFolde
 
     // Both dialogs start in the folder of the file last chosen in either;
     // a cancelled one moves nothing.
-    ASSERT_TRUE(QDir(Ordner.path()).mkdir(QStringLiteral("unter")));
+    ASSERT_TRUE(QDir(Ordner.path()).mkdir("unter"));
     SpeichernAls(Pfad("unter/b.kvd"));
     EXPECT_EQ(Dialog.StartOrdner.back(), Ordner.path());
     Dialog.Antwort.reset();
@@ -313,7 +304,7 @@ TEST_F(DokumentTest, OverwriteQuestionExtensionRuleCancelledDialogsAndStartFolde
 // does (part of the data is taken, then the system refuses the rest).
 TEST_F(DokumentTest, FailedSaveKeepsTheOldFileAndNamesTheCause)
 {
-    Schreiben(Pfad("alt.kvd"), QByteArray("alt"));
+    DateiSchreiben(Pfad("alt.kvd"), QByteArray("alt"));
     rlimit vorher{};
     getrlimit(RLIMIT_FSIZE, &vorher);
     rlimit grenze = vorher;
@@ -326,7 +317,7 @@ TEST_F(DokumentTest, FailedSaveKeepsTheOldFileAndNamesTheCause)
     EXPECT_FALSE(gespeichert);
     EXPECT_FALSE(Form1->speichere(Pfad("fehlt/nirgends.kvd").toStdString()));
     EXPECT_EQ(DateiLesen(Pfad("alt.kvd")), QByteArray("alt"));
-    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.kvd")});
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{"alt.kvd"});
     ASSERT_EQ(Meldung.Meldungen.size(), 2u);
     const QString nichtGespeichert = QString::fromStdString(Texte[572]);
     EXPECT_EQ(Meldung.Meldungen[0], nichtGespeichert + QLatin1Char('\n') + Pfad("alt.kvd") + QLatin1Char('\n') +
@@ -356,7 +347,7 @@ TEST_F(DokumentTest, NewGivesTheFreshStartAndKeepsTenToTwelveAndUnusedSlots)
     neu.Bild.Beschriftungen[36] = frisch.Bild.Beschriftungen[36];
     neu.Bild.Reserve = frisch.Bild.Reserve;
     EXPECT_TRUE(neu.Bild == frisch.Bild);
-    EXPECT_EQ(Form1->GroupBox2->title(), QStringLiteral(" Eigenschaft Graph (1.) "));
+    EXPECT_EQ(Form1->GroupBox2->title(), " Eigenschaft Graph (1.) ");
 }
 
 TEST_F(DokumentTest, NewFromTheGraphWindowKeepsItsPlaceAndTheOptionShowsTheTable)
@@ -372,7 +363,7 @@ TEST_F(DokumentTest, NewFromTheGraphWindowKeepsItsPlaceAndTheOptionShowsTheTable
     Graphik->LayoutHalten = true;
     Form1->SpeedButton3Click();
     Graphik->LayoutHalten = false;
-    EXPECT_EQ(std::tuple(Graphik->geometry(), Graphik->Edit3->text()), std::tuple(vorher, QStringLiteral("f(x) = x^2")));
+    EXPECT_EQ(std::tuple(Graphik->geometry(), Graphik->Edit3->text()), std::tuple(vorher, "f(x) = x^2"));
     // The main window's New puts it back beside the main window.
     Form1->SpeedButton3Click();
     EXPECT_NE(Graphik->geometry(), vorher);
@@ -426,7 +417,7 @@ void Klick()
 TEST_F(DokumentTest, OnlyAMouseClickOnNewLoadsTheStartTemplate)
 {
     ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
-    Form1->Edit1->setText(QStringLiteral("f(x) = 42"));
+    Form1->Edit1->setText("f(x) = 42");
     ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
     Einstellungen.Startvorlage = 1;
     EXPECT_FALSE(Form1->StartvorlageLaden);  // the start used up the request of the window's creation
@@ -446,7 +437,7 @@ TEST_F(DokumentTest, OnlyAMouseClickOnNewLoadsTheStartTemplate)
         {"an example", [this] {
              Form1->StartvorlageLaden = true;
              Frage.Antwort = QMessageBox::Yes;
-             Form1->findChild<QAction*>(QStringLiteral("Punkte2"))->trigger();
+             Form1->findChild<QAction*>("Punkte2")->trigger();
          }, false},
         {"click without the mouse", [] { Form1->SpeedButton3->click(); }, false},
         {"mouse click", [] { Klick(); }, true},
@@ -457,7 +448,7 @@ TEST_F(DokumentTest, OnlyAMouseClickOnNewLoadsTheStartTemplate)
          }, false},
         {"double click, loaded again by its second press", [] {
              Klick();
-             Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+             Form1->Edit1->setText("f(x) = 7");
              Maus(QEvent::MouseButtonDblClick, Qt::LeftButton);
              Maus(QEvent::MouseButtonRelease, Qt::NoButton);
          }, true},
@@ -470,9 +461,9 @@ TEST_F(DokumentTest, OnlyAMouseClickOnNewLoadsTheStartTemplate)
          }, false},
     };
     for (const Fall& f : faelle) {
-        Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+        Form1->Edit1->setText("f(x) = 7");
         f.Tun();
-        EXPECT_EQ(Form1->Edit1->text() == QStringLiteral("f(x) = 42"), f.Vorlage) << f.Name;
+        EXPECT_EQ(Form1->Edit1->text() == "f(x) = 42", f.Vorlage) << f.Name;
         EXPECT_FALSE(Form1->StartvorlageLaden) << f.Name;
     }
 }

@@ -1,6 +1,4 @@
-// The main window's function editor, driven through its own controls and
-// handlers: kinds, compilation, validity colours, the picture, the ranges,
-// the choice of function, colours, the keypad and the redraw budget.
+// The main window's function editor, driven through its own controls.
 
 #include "programm_fixture.h"
 
@@ -52,9 +50,9 @@ protected:
 TEST_F(EditorTest, TypedEquationCompilesColoursAndIsDrawnAndAFaultyOneLeavesTheOthers)
 {
     FunktionWaehlen(2);
-    Form1->Edit1->setText(QStringLiteral("f(x) = 3"));
+    Form1->Edit1->setText("f(x) = 3");
     FunktionWaehlen(1);
-    Form1->Edit1->setText(QStringLiteral("f(x) = 0.5*x+1"));
+    Form1->Edit1->setText("f(x) = 0.5*x+1");
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 0.5*x+1");
     EXPECT_TRUE(KurvenpunktBei(2, 2, clRed));
@@ -63,18 +61,18 @@ TEST_F(EditorTest, TypedEquationCompilesColoursAndIsDrawnAndAFaultyOneLeavesTheO
     // The graph window's input bar and the status bar follow.
     Graphik->StatusBar1->grab();  // the panels are laid out when painted
     EXPECT_EQ(Graphik->Edit3->text(), Form1->Edit1->text());
-    EXPECT_EQ(Graphik->StatusBar1->Panels[1].Text, QStringLiteral("1. f(x) = 0.5*x+1"));
+    EXPECT_EQ(Graphik->StatusBar1->Panels[1].Text, "1. f(x) = 0.5*x+1");
 
-    Form1->Edit1->setText(QStringLiteral("f(x) = 2x"));
+    Form1->Edit1->setText("f(x) = 2x");
     EXPECT_EQ(std::tuple(Feldfarbe(Form1->Edit1), Feldfarbe(Graphik->Edit3)), std::tuple(FarbeUngueltig, FarbeUngueltig));
     EXPECT_FALSE(Funktionen[1]->GetCompiled());
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 2x"));  // the field keeps the text as typed
+    EXPECT_EQ(Form1->Edit1->text(), "f(x) = 2x");  // the field keeps the text as typed
     EXPECT_TRUE(KurvenpunktBei(1, 3, clBlue));                        // the other graph stays
     Graphik->StatusBar1->grab();
     EXPECT_EQ(Graphik->StatusBar1->Panels[1].Width, 0);
 
     // A family is drawn at once: members t = 1 and t = 2 in the two colours.
-    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
+    Form1->Edit1->setText("f(x,t) = t*x^2");
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
     EXPECT_TRUE(KurvenpunktBei(2, 4, clRed) || KurvenpunktBei(2, 4, clBlue));
     EXPECT_TRUE(KurvenpunktBei(1, 2, clRed) || KurvenpunktBei(1, 2, clBlue));
@@ -130,16 +128,16 @@ TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
 TEST_F(EditorTest, TraceWindowFollowsTheKindWhileTracing)
 {
     // Outside tracing and tangents a family leaves the window alone.
-    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    Form1->Edit1->setText("f(x,t) = t*x");
     EXPECT_FALSE(TraceParam->isVisible());
-    Form1->Edit1->setText(QStringLiteral("f(x) = x"));
+    Form1->Edit1->setText("f(x) = x");
 
     Modus = ModusSpur;
-    Form1->Evont->setText(QStringLiteral("2"));
-    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
+    Form1->Evont->setText("2");
+    Form1->Edit1->setText("f(x,t) = t*x^2");
     EXPECT_TRUE(TraceParam->isVisible());
-    EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
-    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    EXPECT_EQ(TraceParam->Edit->text(), "2");
+    Form1->Edit1->setText("f(x) = x^2");
     EXPECT_FALSE(TraceParam->isVisible());
     Modus = ModusUrsprung;
 }
@@ -164,16 +162,16 @@ TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
         EXPECT_DOUBLE_EQ((Funktionen[0]->*f.Wert)(), f.Soll) << f.Getippt;
         EXPECT_EQ(Tag(f.Feld), 1) << f.Getippt;
     }
-    EXPECT_EQ(Graphik->Ebisx->text(), QStringLiteral("-3,75"));
+    EXPECT_EQ(Graphik->Ebisx->text(), "-3,75");
     Texte[9] = ",";
 
-    Form1->Evont->setText(QStringLiteral("abc"));
+    Form1->Evont->setText("abc");
     EXPECT_EQ(std::tuple(Feldfarbe(Form1->Evont), Tag(Form1->Evont)), std::tuple(FarbeUngueltig, 0));
     EXPECT_DOUBLE_EQ(Funktionen[0]->GetTFrom(), 0.5);
     EXPECT_EQ(Feldfarbe(Graphik->Evont), FarbeUngueltig);
 
     // The step must be positive: 0 is ignored quietly, a negative one is told.
-    Form1->Estept->setText(QStringLiteral("0,5"));
+    Form1->Estept->setText("0,5");
     for (const char* schritt : {"0", "-1"}) {
         Form1->Estept->setText(QString::fromLatin1(schritt));
         EXPECT_DOUBLE_EQ(Funktionen[0]->GetTStep(), 0.5);
@@ -182,7 +180,7 @@ TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
     EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(156)});
 
     Form1->BereicheGesperrt = true;
-    Form1->Evonx->setText(QStringLiteral("3"));
+    Form1->Evonx->setText("3");
     EXPECT_DOUBLE_EQ(Funktionen[0]->GetXFrom(), 0.5);
     Form1->BereicheGesperrt = false;
 }
@@ -221,17 +219,17 @@ TEST_F(EditorTest, KeypadInsertsAtTheCaretReplacesTheSelectionAndWritesTheSepara
     tippe({"Bmal", "Bsin", "BKlAuf1"});
     Form1->Bx->click();
     tippe({"BKlZu1"});
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x,t) = 2,5*t*sin(x)"));
+    EXPECT_EQ(Form1->Edit1->text(), "f(x,t) = 2,5*t*sin(x)");
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
 
-    const int sin = static_cast<int>(Form1->Edit1->text().indexOf(QStringLiteral("sin")));
+    const int sin = static_cast<int>(Form1->Edit1->text().indexOf("sin"));
     Form1->Edit1->setSelection(sin, 3);
     tippe({"Bcos"});
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x,t) = 2,5*t*cos(x)"));
+    EXPECT_EQ(Form1->Edit1->text(), "f(x,t) = 2,5*t*cos(x)");
     EXPECT_EQ(Form1->Edit1->cursorPosition(), sin + 3);
     Form1->Edit1->setCursorPosition(9);
     tippe({"BProzent"});
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x,t) = /1002,5*t*cos(x)"));
+    EXPECT_EQ(Form1->Edit1->text(), "f(x,t) = /1002,5*t*cos(x)");
     Form1->Byvonx->click();
     EXPECT_EQ(Funktionen[0]->GetKind(), " Funktion ");
 
@@ -239,20 +237,20 @@ TEST_F(EditorTest, KeypadInsertsAtTheCaretReplacesTheSelectionAndWritesTheSepara
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
     Form1->Bfvonx->click();
     tippe({"B2", "BKomma", "B5"});
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 2.5"));
+    EXPECT_EQ(Form1->Edit1->text(), "f(x) = 2.5");
 }
 
 TEST_F(EditorTest, NothingTypedCrashesOrHangs)
 {
     const QString eingaben[] = {
-        QString(), QStringLiteral("f(x,t) = "), QString(400, QLatin1Char('(')),
-        QStringLiteral("f(x) = ") + QString(300, QLatin1Char('x')), QStringLiteral("f(x) = 1e999999"),
-        QStringLiteral("f(x) = x^999999999"), QStringLiteral("f(x) = 1/0"), QStringLiteral("f(x) = nan"),
-        QStringLiteral("f(x) = ä€\u00ff\u4e2d"), QStringLiteral(")))),,,,(((("), QStringLiteral("f(x,t,a,b,c,d,e) = t"),
-        QStringLiteral("f(x,t) = t*x")};
-    const QString bereiche[] = {QString(), QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("1e999"),
-                                QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("0x10"), QStringLiteral(",,"),
-                                QStringLiteral("1e-300"), QStringLiteral("5")};
+        QString(), "f(x,t) = ", QString(400, QLatin1Char('(')),
+        QStringLiteral("f(x) = ") + QString(300, QLatin1Char('x')), "f(x) = 1e999999",
+        "f(x) = x^999999999", "f(x) = 1/0", "f(x) = nan",
+        "f(x) = ä€\u00ff\u4e2d", ")))),,,,((((", "f(x,t,a,b,c,d,e) = t",
+        "f(x,t) = t*x"};
+    const QString bereiche[] = {QString(), "1e308", "-1e308", "1e999",
+                                "nan", "inf", "0x10", ",,",
+                                "1e-300", "5"};
     for (const QString& e : eingaben) {
         Form1->Edit1->setText(e);
         EXPECT_LE(Form1->Edit1->text().size(), 255);
@@ -273,16 +271,16 @@ TEST_F(EditorTest, TypedTinyStepFamiliesRedrawSoonAndSaySo)
 {
     for (int n = 1; n <= 9; ++n) {
         FunktionWaehlen(n);
-        Form1->Edit1->setText(QStringLiteral("f(x,t)=t*x/5"));
-        Form1->Evont->setText(QStringLiteral("1"));
-        Form1->Ebist->setText(QStringLiteral("5"));
+        Form1->Edit1->setText("f(x,t)=t*x/5");
+        Form1->Evont->setText("1");
+        Form1->Ebist->setText("5");
     }
     ASSERT_EQ(Graphik->StatusBar1->Panels[10].Width, 0);
     QElapsedTimer uhr;  // without the budget the steps below take minutes
     uhr.start();
     for (int n = 1; n <= 9; ++n) {
         FunktionWaehlen(n);
-        Form1->Estept->setText(QStringLiteral("0,000001"));
+        Form1->Estept->setText("0,000001");
     }
     EXPECT_LT(uhr.elapsed(), 30000);
     EXPECT_EQ(Graphik->StatusBar1->Panels[10].Text, Txt(TGraphik::ZeileNichtAlleMitglieder));

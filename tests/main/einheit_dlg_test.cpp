@@ -1,5 +1,4 @@
-// The x-unit and y-unit windows, the trace parameter window's spin steps,
-// and drawing with the units they allow (negative ones mirror an axis).
+// The unit windows, the trace parameter's spin steps, and negative units.
 
 #include "graph/interaktion_fixture.h"
 #include "graph/zeichnen_hilfe.h"
@@ -45,12 +44,12 @@ TEST_F(EinheitDlgTest, TypedUnitsAreExactTheBarsShowTheNearestStepAndOnlyXRefill
         {EinheitYDlg, "1001", 1001.0, 10, ""},
     };
     for (const Fall& f : faelle) {
-        Form2->StringGrid1->item(0, 1)->setText(QStringLiteral("Marke"));
+        Form2->StringGrid1->item(0, 1)->setText("Marke");
         f.Dlg->Edit->setText(QString::fromLatin1(f.Text));
         const bool x = f.Dlg == EinheitXDlg;
         EXPECT_EQ(x ? Graphik->EinheitX : Graphik->EinheitY, f.Einheit) << f.Text;
         EXPECT_EQ((x ? Graphik->TrackBar2 : Graphik->TrackBar1)->value(), f.Position) << f.Text;
-        EXPECT_EQ(X(1), x ? QString::fromLatin1(f.ErsteSpalte) : QStringLiteral("Marke")) << f.Text;
+        EXPECT_EQ(X(1), x ? QString::fromLatin1(f.ErsteSpalte) : "Marke") << f.Text;
     }
     EXPECT_EQ(Form2->TrackBar2->value(), -4);
 
@@ -62,17 +61,17 @@ TEST_F(EinheitDlgTest, TypedUnitsAreExactTheBarsShowTheNearestStepAndOnlyXRefill
     }
     // The bar and the opener show the unit in force in a white field.
     Graphik->TrackBar2->setValue(5);
-    EXPECT_EQ(std::tuple(Graphik->EinheitX, EinheitXDlg->Edit->text()), std::tuple(EinheitPi, QStringLiteral("Pi")));
+    EXPECT_EQ(std::tuple(Graphik->EinheitX, EinheitXDlg->Edit->text()), std::tuple(EinheitPi, "Pi"));
     EXPECT_EQ(Feldfarbe(EinheitXDlg->Edit), clWhite);
-    EinheitXDlg->Edit->setText(QStringLiteral("x"));
+    EinheitXDlg->Edit->setText("x");
     Form2->BitBtn1Click();
     EXPECT_TRUE(EinheitXDlg->isVisible());
-    EXPECT_EQ(EinheitXDlg->Edit->text(), QStringLiteral("Pi"));
+    EXPECT_EQ(EinheitXDlg->Edit->text(), "Pi");
     EXPECT_EQ(Feldfarbe(EinheitXDlg->Edit), clWhite);
 
     // While the active flag is cleared, a text only shows.
     EinheitXDlg->Aktiv = false;
-    EinheitXDlg->Edit->setText(QStringLiteral("7"));
+    EinheitXDlg->Edit->setText("7");
     EXPECT_EQ(Graphik->EinheitX, EinheitPi);
 }
 
@@ -80,7 +79,7 @@ TEST_F(EinheitDlgTest, NegativeUnitsMirrorTheAxesInGraphsDiscsAndTheValueTable)
 {
     // f(x) = x; 30 pixels per unit, the origin at (150, 240). With a
     // mirrored x axis view x = 1 shows the value at x = -1.
-    Form1->Edit1->setText(QStringLiteral("f(x) = x"));
+    Form1->Edit1->setText("f(x) = x");
     const TColor farbe = Funktionen[1]->GetColor();
     struct Fall {
         const char* EinheitX;
@@ -97,8 +96,8 @@ TEST_F(EinheitDlgTest, NegativeUnitsMirrorTheAxesInGraphsDiscsAndTheValueTable)
             EXPECT_NE(PixelFarbe(Graphik->Bild, 180, 480 - f.Zeile), farbe) << f.EinheitX << f.EinheitY << stil;
         }
     }
-    EinheitXDlg->Edit->setText(QStringLiteral("-1"));
-    EXPECT_EQ(std::tuple(X(1), Form2->Zelle(1, 1)), std::tuple(QStringLiteral("6"), QStringLiteral("6,00")));
+    EinheitXDlg->Edit->setText("-1");
+    EXPECT_EQ(std::tuple(X(1), Form2->Zelle(1, 1)), std::tuple("6", "6,00"));
 
     // The extreme units draw the objects and take clicks too.
     Punkte[1].X = Punkte[1].Y = Punkte[11].X = Punkte[11].Y = Senkrechte[1].X = "1";
@@ -126,7 +125,7 @@ TEST_F(EinheitDlgTest, SpinStepsAddTheMainWindowsStepWithEitherSeparatorAndMoveT
                           Fall{&TForm1::deutsch1, "0.5", "1,5", "0,5"}}) {
         (Form1->*f.Sprache)->trigger();
         Form1->Estept->setText(QString::fromLatin1(f.Schritt));
-        TraceParam->Edit->setText(QStringLiteral("1"));
+        TraceParam->Edit->setText("1");
         TraceParam->SpinButton1->Hoch->click();
         EXPECT_EQ(TraceParam->Edit->text(), QString::fromLatin1(f.Hoch)) << f.Schritt;
         TraceParam->SpinButton1->Runter->click();
@@ -134,26 +133,26 @@ TEST_F(EinheitDlgTest, SpinStepsAddTheMainWindowsStepWithEitherSeparatorAndMoveT
         EXPECT_EQ(TraceParam->Edit->text(), QString::fromLatin1(f.Runter)) << f.Schritt;
     }
     // A step that is not a number changes nothing.
-    Form1->Estept->setText(QStringLiteral("x"));
+    Form1->Estept->setText("x");
     TraceParam->SpinButton1UpClick();
-    EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("0,5"));
+    EXPECT_EQ(TraceParam->Edit->text(), "0,5");
 
     // The traced point of a family follows t at once; the graph window's Up
     // key steps t while the window is shown, also by a step of 0.
-    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    Form1->Edit1->setText("f(x,t) = t*x");
     Waehle(Graphik->Tracebutton);
     ASSERT_TRUE(TraceParam->isVisible());
-    Form1->Estept->setText(QStringLiteral("0,5"));
-    TraceParam->Edit->setText(QStringLiteral("1"));
+    Form1->Estept->setText("0,5");
+    TraceParam->Edit->setText("1");
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 180, 100);  // x = 1
     Zeiger.Stelle = Graphik->PaintBox1->mapToGlobal(QPoint(180, 100));
     Graphik->FormKeyDown(Qt::Key_Up);
-    EXPECT_EQ(std::tuple(TraceParam->Edit->text(), Graphik->YText), std::tuple(QStringLiteral("1,5"), QStringLiteral("1,500")));
-    Form1->Estept->setText(QStringLiteral("0"));
+    EXPECT_EQ(std::tuple(TraceParam->Edit->text(), Graphik->YText), std::tuple("1,5", "1,500"));
+    Form1->Estept->setText("0");
     Graphik->YText.clear();
     Graphik->FormKeyDown(Qt::Key_Up);
-    EXPECT_EQ(std::tuple(TraceParam->Edit->text(), Graphik->YText), std::tuple(QStringLiteral("1,5"), QStringLiteral("1,500")));
+    EXPECT_EQ(std::tuple(TraceParam->Edit->text(), Graphik->YText), std::tuple("1,5", "1,500"));
     SetzeFeldfarbe(TraceParam->Edit, FarbeUngueltig);
-    TraceParam->Edit->setText(QStringLiteral("2"));
+    TraceParam->Edit->setText("2");
     EXPECT_EQ(Feldfarbe(TraceParam->Edit), clWhite);
 }

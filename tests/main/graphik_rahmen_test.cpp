@@ -1,6 +1,5 @@
-// The graph window's frame: layout of the drawing area, ruler and unit
-// captions, status panels, the input bar, and the window states as a window
-// manager reports them (tests/gui drives the same under a real one).
+// The graph window's frame: layout, ruler, status panels, input bar and
+// window states as a window manager reports them.
 
 #include "programm_fixture.h"
 
@@ -117,30 +116,19 @@ TEST_F(RahmenTest, GridButtonsFollowTheGridCode)
 
 TEST_F(RahmenTest, StatusPanelZeroShowsTheModesEmptyPatternOnRequest)
 {
-    Modus = ModusTangente;
-    Graphik->TrackBar3->setValue(4);
-    Graphik->IstTangente = true;
-    Graphik->StatusErneuern = true;
-    Graphik->Statusanzeige();
-    EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[0].Text, Graphik->StatusBar1->Panels[0].Width),
-              std::tuple(QStringLiteral("B(|)"), 115));
-    // A one-shot request: nothing happens until it is set again.
-    Graphik->IstTangente = false;
-    Graphik->Statusanzeige();
-    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, QStringLiteral("B(|)"));
-
     struct Fall {
         int Modus, Raster;
+        bool Tangente;
         const char* Text;
         int Breite;
     };
-    for (const Fall& f : {Fall{ModusTangente, 4, "N(|)", 115}, Fall{ModusUrsprung, 0, "P(|)", 90},
-                          Fall{ModusPunkte, 0, "P(|)", 56}, Fall{ModusSenkrechte, 1, "P(|)", 73},
-                          Fall{ModusKreisMitte, 3, "M(|)", 90}, Fall{ModusKreisRadius, 4, "R(|)", 107},
-                          Fall{ModusParabelA, 2, "S(|)", 73}, Fall{ModusParabelFrage, 2, "", 73},
-                          Fall{ModusGeradeFrage, 2, "", 73}, Fall{ModusSpur, 1, "T(|)", 85}, Fall{ModusSpur, 3, "T(|)", 100},
-                          Fall{ModusBeschriftung, 4, "", 90}, Fall{ModusGeradeB, 0, "", 56}}) {
-        Modus = f.Modus;
+    for (const Fall& f : {Fall{ModusTangente, 4, true, "B(|)", 115}, Fall{ModusTangente, 4, false, "N(|)", 115},
+                          Fall{ModusUrsprung, 0, false, "P(|)", 90}, Fall{ModusPunkte, 0, false, "P(|)", 56},
+                          Fall{ModusSenkrechte, 1, false, "P(|)", 73}, Fall{ModusKreisMitte, 3, false, "M(|)", 90},
+                          Fall{ModusKreisRadius, 4, false, "R(|)", 107}, Fall{ModusParabelA, 2, false, "S(|)", 73},
+                          Fall{ModusParabelFrage, 2, false, "", 73}, Fall{ModusSpur, 1, false, "T(|)", 85},
+                          Fall{ModusSpur, 3, false, "T(|)", 100}, Fall{ModusBeschriftung, 4, false, "", 90}}) {
+        std::tie(Modus, Graphik->IstTangente) = std::tuple(f.Modus, f.Tangente);
         Graphik->TrackBar3->setValue(f.Raster);
         Graphik->StatusErneuern = true;
         Graphik->BeschrEdit->show();
@@ -149,6 +137,10 @@ TEST_F(RahmenTest, StatusPanelZeroShowsTheModesEmptyPatternOnRequest)
                   std::tuple(QString::fromLatin1(f.Text), f.Breite)) << f.Modus << " " << f.Raster;
         EXPECT_TRUE(Graphik->BeschrEdit->isHidden() && !Graphik->StatusErneuern);
     }
+    // A one-shot request: nothing happens until it is set again.
+    Modus = ModusSpur;
+    Graphik->Statusanzeige();
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "");
 }
 
 TEST_F(RahmenTest, FunctionPanelsShowCompiledTermsOnly)
@@ -156,10 +148,10 @@ TEST_F(RahmenTest, FunctionPanelsShowCompiledTermsOnly)
     Funktionen[2]->SetTerm("f(x) = x^2");
     Funktionen[3]->SetTerm("f(x) = x^");
     const QImage bild = Graphik->StatusBar1->grab().toImage();  // the panels are laid out when painted
-    EXPECT_EQ(Graphik->StatusBar1->Panels[2].Text, QStringLiteral("2. f(x) = x^2"));
+    EXPECT_EQ(Graphik->StatusBar1->Panels[2].Text, "2. f(x) = x^2");
     EXPECT_GT(Graphik->StatusBar1->Panels[2].Width, 10);
     EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[3].Text, Graphik->StatusBar1->Panels[3].Width),
-              std::tuple(QStringLiteral(" "), 0));
+              std::tuple(" ", 0));
     // The selected function's panel has the light green background.
     const QRect r1 = Graphik->StatusBar1->PanelRect(1);
     EXPECT_EQ(bild.pixelColor(r1.left() + 1, r1.bottom() - 1), QColor(230, 255, 200));
@@ -178,23 +170,23 @@ TEST_F(RahmenTest, InputBarShowsTheSelectedFunctionAndHandsTheEquationToTheMainW
     QApplication::setActiveWindow(Graphik);
     if (QApplication::activeWindow() != Graphik)
         GTEST_SKIP() << "no active window on this platform";
-    Graphik->Edit3->setText(QStringLiteral("f(x) = 3*x"));
-    EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("f(x) = 3*x"));
+    Graphik->Edit3->setText("f(x) = 3*x");
+    EXPECT_EQ(Form1->Edit1->text(), "f(x) = 3*x");
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 3*x");
-    Graphik->Evonx->setText(QStringLiteral("1.5"));
+    Graphik->Evonx->setText("1.5");
     EXPECT_DOUBLE_EQ(Funktionen[1]->GetXFrom(), 1.5);
-    EXPECT_EQ(Graphik->Evonx->text(), QStringLiteral("1,5"));
+    EXPECT_EQ(Graphik->Evonx->text(), "1,5");
 
     // Typing in the middle of a mirrored field: the echo from the main
     // window must leave the caret where the typing goes on.
     Graphik->Edit3->setCursorPosition(7);
-    Graphik->Edit3->insert(QStringLiteral("2*"));
+    Graphik->Edit3->insert("2*");
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 2*3*x");
     EXPECT_EQ(Graphik->Edit3->cursorPosition(), 9);
     EXPECT_TRUE(Graphik->Edit3->isUndoAvailable());
-    Graphik->Ebisx->setText(QStringLiteral("15"));
+    Graphik->Ebisx->setText("15");
     Graphik->Ebisx->setCursorPosition(0);
-    Graphik->Ebisx->insert(QStringLiteral("-"));
+    Graphik->Ebisx->insert("-");
     EXPECT_DOUBLE_EQ(Funktionen[1]->GetXTo(), -15.0);
     EXPECT_EQ(Graphik->Ebisx->cursorPosition(), 1);
 }

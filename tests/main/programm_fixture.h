@@ -78,6 +78,13 @@ inline void StilleMeldungen(QtMsgType typ, const QMessageLogContext& ort, const 
         UebrigeMeldungen(typ, ort, text);
 }
 
+inline void DateiSchreiben(const QString& pfad, const QByteArray& daten)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(daten), daten.size());
+}
+
 class ProgrammTest : public ::testing::Test {
 protected:
     QtMessageHandler VorherigeMeldungen = nullptr;
@@ -86,7 +93,6 @@ protected:
     FakeFrage Frage;
     FakeMeldung Meldung;
     FakeFarbDialog FarbDialog;
-    bool Gestartet = false;
 
     void SetUp() override
     {
@@ -101,8 +107,7 @@ protected:
 
     void TearDown() override
     {
-        if (Gestartet)
-            ProgrammBeenden();
+        ProgrammBeenden();  // also after a test that ended the program itself
         SetJaNeinFrage(nullptr);
         SetMeldung(nullptr);
         SetFarbDialog(nullptr);
@@ -110,11 +115,7 @@ protected:
         qInstallMessageHandler(VorherigeMeldungen);
     }
 
-    void Starten(const std::vector<std::string>& parameter = {})
-    {
-        ProgrammStarten(parameter);
-        Gestartet = true;
-    }
+    static void Starten(const std::vector<std::string>& parameter = {}) { ProgrammStarten(parameter); }
 
     static QByteArray Kodiert(const TEinstellungen& e)
     {
@@ -126,9 +127,7 @@ protected:
     static void EinstellungsdateiSchreiben(const QByteArray& daten)
     {
         ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
-        QFile f(Einstellungsdatei());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(daten), daten.size());
+        DateiSchreiben(Einstellungsdatei(), daten);
     }
 
     static void EinstellungenSchreiben(const TEinstellungen& e) { EinstellungsdateiSchreiben(Kodiert(e)); }
