@@ -5,21 +5,25 @@
 // pointer a fake.
 
 #include "main/programm_fixture.h"
-
-#include "graph/graphik.h"
-#include "main/form1.h"
+#include "main/trace_dlg.h"
 #include "platform/klang.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QToolButton>
+#include <QCoreApplication>
 
 #include <stdexcept>
-#include <string>
 #include <utility>
-#include <vector>
+
+// Sizes the graph window so that the free room for the drawing area is w x h.
+inline void FreieFlaeche(int w, int h)
+{
+    const int m = Graphik->GroupBox1->x();
+    const int links = Graphik->InteraktivBox->isChecked() ? 2 * m + Graphik->AktivBox->width() : m;
+    const int oben = m + Graphik->GroupBox1->y() + Graphik->GroupBox1->height();
+    Graphik->resize(w + m + links, h + oben + m + Graphik->StatusBar1->sizeHint().height());
+    Graphik->GraphikResize();
+}
 
 struct FakeKlaenge : TKlangSpieler {
     std::vector<std::string> Gespielt;
@@ -65,17 +69,6 @@ protected:
         ProgrammTest::TearDown();
         SetKlangSpieler(nullptr);
         SetZeiger(nullptr);
-    }
-
-    // Sizes the window so that the free room for the drawing area is w x h.
-    static void FreieFlaeche(int w, int h)
-    {
-        const int m = Graphik->GroupBox1->x();
-        const int links = Graphik->InteraktivBox->isChecked() ? 2 * m + Graphik->AktivBox->width() : m;
-        const int oben = m + Graphik->GroupBox1->y() + Graphik->GroupBox1->height();
-        const int sb = Graphik->StatusBar1->sizeHint().height();
-        Graphik->resize(w + m + links, h + oben + m + sb);
-        Graphik->GraphikResize();
     }
 
     // A tool chosen as the user does it.

@@ -2,31 +2,14 @@
 // swatches, the cm/inch switch, the status bar, the band's print, copy and
 // New, and the unit windows.
 
+#include "interaktion_fixture.h"
 #include "main/druck_fakes.h"
 
-#include "engine/funktion.h"
-#include "graph/graphik.h"
-#include "main/druck_dlg.h"
 #include "main/einheit_dlg.h"
-#include "main/form1.h"
-#include "main/kopier_dlg.h"
-#include "main/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
-#include "platform/sprache.h"
-#include "platform/statusleiste.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QTest>
-#include <QToolButton>
 
 namespace {
 
@@ -35,12 +18,7 @@ protected:
     void SetUp() override
     {
         DruckTest::SetUp();
-        // 30 pixels per view unit, the origin at pixel (150, 240).
-        const int m = Graphik->GroupBox1->x();
-        const int links = 2 * m + Graphik->AktivBox->width();
-        const int oben = m + Graphik->GroupBox1->y() + Graphik->GroupBox1->height();
-        Graphik->resize(331 + m + links, 301 + oben + m + Graphik->StatusBar1->sizeHint().height());
-        Graphik->GraphikResize();
+        FreieFlaeche(331, 301);  // 30 pixels per view unit, the origin at pixel (150, 240)
         ASSERT_EQ(Graphik->PaintBox1->size(), QSize(331, 301));
     }
 
@@ -153,7 +131,7 @@ TEST_F(Steuerung, CopyAndPrintFromTheBandAndAnEmptyGridCode)
     EXPECT_EQ(Graphik->Gitter, "7");
 }
 
-TEST_F(Steuerung, UnitSwitchSwapsListsCaptionsAndTheMenuTickOnly)
+TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
 {
     Graphik->ComboBox2->setEditText(QStringLiteral("16"));
     Graphik->ComboBox2Change(Graphik->ComboBox2);
@@ -161,8 +139,6 @@ TEST_F(Steuerung, UnitSwitchSwapsListsCaptionsAndTheMenuTickOnly)
     const double einheit = Einstellungen.Einheit;
 
     Graphik->cm1->click();
-    EXPECT_EQ(std::tuple(Graphik->cm1->text(), Graphik->cm2->text(), Graphik->cm3->text()),
-              std::tuple(QStringLiteral("in  "), QStringLiteral("in  "), QStringLiteral("1 inch")));
     EXPECT_TRUE(Form1->Inch->isChecked() && Graphik->ComboBox2->isHidden() && !Graphik->ComboBox2a->isHidden());
     // 16 cm has no inch entry: the longest inch length stands in.
     EXPECT_EQ(Graphik->ComboBox2a->currentText(), QStringLiteral("7"));
@@ -171,7 +147,6 @@ TEST_F(Steuerung, UnitSwitchSwapsListsCaptionsAndTheMenuTickOnly)
     EXPECT_EQ(Einstellungen.Einheit, einheit);
 
     Graphik->cm3->click();
-    EXPECT_EQ(Graphik->cm1->text(), QStringLiteral("cm"));
     EXPECT_TRUE(Form1->cm->isChecked() && Graphik->ComboBox2a->isHidden());
     EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1 cm"));
 }

@@ -5,21 +5,7 @@
 #include "interaktion_fixture.h"
 #include "zeichnen_hilfe.h"
 
-#include "engine/tabellen.h"
-#include "main/trace_dlg.h"
-
-#include <QApplication>
-#include <QLineEdit>
-
-#include <memory>
-
 namespace {
-
-using Op = TRecordingCanvas::TOpKind;
-
-constexpr TColor Blau = RGB(0, 0, 255);
-constexpr TColor Rot = RGB(255, 0, 0);
-constexpr TColor Gruen = RGB(0, 128, 0);
 
 class VorschauTest : public InteraktionTest {
 protected:
@@ -39,13 +25,9 @@ protected:
         Graphik->VorschauZeichnen(*c, Graphik->VorschauBerechnen(x, y), deutsch);
         return c;
     }
-    // Where the text was written (nothing when it was not).
     static std::optional<TRecordingCanvas::TOp> Text(const TRecordingCanvas& c, const char* text)
     {
-        for (const auto& op : c.OpsOf(Op::Text))
-            if (op.Text == QString::fromUtf8(text))
-                return op;
-        return std::nullopt;
+        return TextOp(c, QString::fromUtf8(text));
     }
     static bool Linie(const TRecordingCanvas& c, TColor farbe, TPoint von, TPoint bis)
     {
@@ -74,7 +56,7 @@ TEST_F(VorschauTest, TangentAndNormalOverXSquaredLeaveTheirTermsForTheClick)
     EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, QStringLiteral("B(1,00|1,000)"));
     // The tangent passes (3 | 5); the rising slope triangle stands on (1 | 1).
     const QImage& bild = Graphik->PaintBox1->Front();
-    EXPECT_EQ(PixelFarbe(bild, 240, 90), Blau);
+    EXPECT_EQ(PixelFarbe(bild, 240, 90), clBlue);
     EXPECT_EQ(PixelFarbe(bild, 205, 200), RGB(0, 255, 0));
 
     Waehle(Graphik->NormaleButton);
@@ -176,8 +158,8 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     const auto box = Text(*c, "y = 2(x -1 )\u00B2 +2");
     ASSERT_TRUE(box);
     EXPECT_EQ(box->Points[0], (TPoint{12, 277}));
-    EXPECT_EQ(box->Font.Color, Rot);
-    EXPECT_TRUE(Linie(*c, Gruen, {210, 180}, {210, 120}));
+    EXPECT_EQ(box->Font.Color, clRed);
+    EXPECT_TRUE(Linie(*c, clGreen, {210, 180}, {210, 120}));
     for (const char* label : {"d = 1", "e = 2", "a = 2"})
         EXPECT_TRUE(Text(*c, label)) << label;
     c = Aufnahme(210, 120, false);
@@ -192,8 +174,8 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     c = Aufnahme(240, 180);  // (3 | 4): radius 5
     EXPECT_EQ(c->OpsOf(Op::Ellipse).front().Rect, (TRect{-1, 165, 301, 315}));
     ASSERT_TRUE(Text(*c, "r = 5"));
-    EXPECT_EQ(Text(*c, "r = 5")->Font.Color, Rot);
-    EXPECT_EQ(Text(*c, "M(0|0)   ")->Font.Color, Gruen);
+    EXPECT_EQ(Text(*c, "r = 5")->Font.Color, clRed);
+    EXPECT_EQ(Text(*c, "M(0|0)   ")->Font.Color, clGreen);
     Graphik->EinheitY = 1;
 
     // The line through the origin: a falling triangle in red with its "1"
@@ -201,12 +183,12 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     Assistent(Graphik->GeradeButton);
     c = Aufnahme(90, 210);  // (-2 | 1)
     ASSERT_EQ(c->OpsOf(Op::Polygon).size(), 1u);
-    EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Brush.Color, Rot);
+    EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Brush.Color, clRed);
     EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Points, (std::vector<TPoint>{{150, 240}, {180, 240}, {180, 255}}));
     EXPECT_LT(Text(*c, "1")->Rect.Bottom, 240);
     EXPECT_TRUE(Text(*c, "m = -0,5"));
     Klick(90, 210);
     c = Aufnahme(240, 180);  // b = 2
     EXPECT_EQ(Text(*c, "b = 2,00")->Rect.Right, 147);
-    EXPECT_TRUE(Linie(*c, Blau, {150, 240}, {150, 180}));
+    EXPECT_TRUE(Linie(*c, clBlue, {150, 240}, {150, 180}));
 }
