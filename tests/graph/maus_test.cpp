@@ -4,13 +4,7 @@
 
 #include "interaktion_fixture.h"
 
-#include "engine/tabellen.h"
-#include "main/trace_dlg.h"
-
-#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -50,13 +44,13 @@ protected:
             Waehle(Graphik->PunktButton);
         Klick(x, y);
     }
-    static void BeschriftungSetzen(const char* text, int x = 100, int y = 80)
+    static void BeschriftungSetzen(const char* text)
     {
         if (Modus != ModusBeschriftung)
             Waehle(Graphik->BeschriftButton);
         Graphik->BeschrEdit->setText(QString::fromUtf8(text));
-        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
-        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, x, y);
+        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
     }
 };
 
@@ -90,13 +84,11 @@ TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
 TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
 {
     Waehle(Graphik->BeschriftButton);
-    Graphik->BeschrEdit->setText(QStringLiteral("Scheitel"));
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
     EXPECT_EQ(Graphik->BeschrEdit->pos(), Graphik->PaintBox1->pos() + QPoint(122, 60));
     // The field shows the label's 12 points at the picture's zoom.
     EXPECT_EQ(Graphik->BeschrEdit->font().pointSize(), 10);  // 12 * 0.0264 * 30 = 9.5
-
-    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
+    BeschriftungSetzen("Scheitel");
     EXPECT_EQ(Beschriftungen[1].Text, "Scheitel");
     EXPECT_DOUBLE_EQ(Beschriftungen[1].X, 11.0 * 122 / 331);
     EXPECT_DOUBLE_EQ(Beschriftungen[1].Y, 0.01 + 10.0 * 60 / 301);

@@ -4,11 +4,8 @@
 // every change of what they depend on.
 #include "zeichnen_hilfe.h"
 
-#include "engine/wertetabelle.h"
 #include "engine/proben.h"
-
-#include <QCheckBox>
-
+#include "engine/wertetabelle.h"
 
 namespace {
 
@@ -40,11 +37,8 @@ protected:
                 f->SetKind(d.Kind);
                 f->SetTerm(d.Term);
                 f->SetLineStyle(d.Stil);
-                f->SetTFrom(d.TVon);
-                f->SetTTo(d.TBis);
-                f->SetTStep(d.TStep);
-                f->SetXFrom(d.XVon);
-                f->SetXTo(d.XBis);
+                f->SetTFrom(d.TVon), f->SetTTo(d.TBis), f->SetTStep(d.TStep);
+                f->SetXFrom(d.XVon), f->SetXTo(d.XBis);
                 f->SetColor(RGB(static_cast<std::uint8_t>(30 * k), 0, 200));
                 f->SetColor2(RGB(0, static_cast<std::uint8_t>(25 * k), 90));
                 EXPECT_TRUE(f->GetCompiled()) << d.Term;
@@ -129,23 +123,13 @@ TEST_F(Parallel, TheSamePixelsAsOneValueAtATimeOnTheBenchmarkAndTestScenes)
     const TFall faelle[] = {
         {"benchmark scene", &SchwereSzene,
          [](TGraphik& g) {
-             g.XMin = -8;
-             g.XMax = 8;
-             g.YMin = -4;
-             g.YMax = 5;
+             std::tie(g.XMin, g.XMax, g.YMin, g.YMax) = std::tuple(-8, 8, -4, 5);
              g.PaintBox1->resize(960, 540);
          }},
         {"test scene", &Pruefszene, nullptr},
-        {"test scene, units 0.5 and 2", &Pruefszene,
-         [](TGraphik& g) {
-             g.EinheitX = 0.5;
-             g.EinheitY = 2;
-         }},
+        {"test scene, units 0.5 and 2", &Pruefszene, [](TGraphik& g) { std::tie(g.EinheitX, g.EinheitY) = std::pair(0.5, 2); }},
         {"test scene, units pi/2 and 0.1", &Pruefszene,
-         [](TGraphik& g) {
-             g.EinheitX = 1.5707963267948966;
-             g.EinheitY = 0.1;
-         }},
+         [](TGraphik& g) { std::tie(g.EinheitX, g.EinheitY) = std::pair(1.5707963267948966, 0.1); }},
     };
     for (const unsigned threads : {0u, 3u}) {
         ProbenPoolGroesse(threads);
@@ -205,12 +189,12 @@ TEST_F(Parallel, TheStoreFollowsEachThingItDependsOn)
         const QImage bild = Bild(*g);
         EXPECT_EQ(g->Proben->NeuAbgetastet, a.Neu) << a.Name;
         // The same state drawn from scratch, one value at a time.
-        auto r = NeueGraphik(nullptr);
-        r->XMin = g->XMin, r->XMax = g->XMax, r->YMin = g->YMin, r->YMax = g->YMax;
-        r->EinheitX = g->EinheitX, r->EinheitY = g->EinheitY;
-        r->PaintBox1->resize(g->PaintBox1->size());
-        r->ResizeBilder();
-        r->CB2->setChecked(g->CB2->isChecked());
+        auto r = NeueGraphik([&](TGraphik& n) {
+            std::tie(n.XMin, n.XMax, n.YMin, n.YMax, n.EinheitX, n.EinheitY) =
+                std::tie(g->XMin, g->XMax, g->YMin, g->YMax, g->EinheitX, g->EinheitY);
+            n.PaintBox1->resize(g->PaintBox1->size());
+            n.CB2->setChecked(g->CB2->isChecked());
+        });
         r->ProbenSpeicherBenutzen = false;
         ProbenPoolGroesse(1);
         EXPECT_TRUE(Gleich(bild, Bild(*r))) << a.Name;
