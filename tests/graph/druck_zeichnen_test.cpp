@@ -22,7 +22,6 @@ protected:
         G->DruckeSeiten(*c, false, 19000, 27700, {});
         return c;
     }
-
     // Colours of the grid: the lines drawn before the view is clipped.
     static std::set<TColor> GitterFarben(const TRecordingCanvas& c)
     {

@@ -30,7 +30,6 @@ protected:
         SetMeldung(nullptr);
         TZeichnenTest::TearDown();
     }
-
     // What a user does: type a text into a list, or choose an entry.
     static void Tippe(QComboBox* box, const QString& text)
     {
@@ -44,7 +43,6 @@ protected:
         box->setCurrentIndex(i);
         emit box->activated(i);
     }
-
     TMeldungen Meldungen;
 };
 
@@ -70,7 +68,6 @@ TEST_F(EinheitenTest, TrackBarsTakeTheirUnitTablesAndTheDialogsShowThem)
     EXPECT_EQ(xAenderungen, 0);
     std::tie(EinheitXDlg, EinheitYDlg) = std::tuple(nullptr, nullptr);
     EXPECT_EQ(TGraphik::EinheitXText(3, std::numbers::pi / 2), "Pi/2");
-
     // While a unit dialog moves a bar itself, the typed unit stays.
     G->EinheitX = 3.0;
     G->TrackBar2Aktiv = false;

@@ -37,7 +37,6 @@ protected:
         ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
     }
     void TearDown() override { Texte = AltTexte; }
-
     static TGraphik::THinweisLage Lage(std::int32_t modus, bool tangente = true, bool schar = false,
                                        const char* term = "f(x) = x^2")
     {
@@ -50,7 +49,6 @@ protected:
         l.Parameter = QStringLiteral("2");
         return l;
     }
-
     // The written lines, "*" before a bold one and {r}, {b}, {g} before a
     // red, blue or green one; each at x = 12 on its row 8, 25, 42, 59.
     static std::vector<std::string> Zeilen(const TRecordingCanvas& c)
@@ -72,7 +70,6 @@ protected:
         }
         return r;
     }
-
     std::array<std::string, AnzahlTexte> AltTexte;
 };
 

@@ -73,12 +73,23 @@ protected:
 
     // A tool chosen as the user does it.
     static void Waehle(QToolButton* knopf) { knopf->click(); }
+    // The line or parabola tool without clearing the graphs.
+    static void OhneLoeschen(QToolButton* knopf)
+    {
+        Waehle(Graphik->UrsprungButton);
+        Waehle(knopf);
+        AssistentFenster->NeinButtonClick();
+    }
 
-    // The pointer comes to (x, y) and the preview follows it, then a click.
-    static void Klick(int x, int y, Qt::MouseButton taste = Qt::LeftButton)
+    // The pointer comes to (x, y) and the timer ticks once; then a click.
+    static void Bewege(int x, int y)
     {
         Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
         Graphik->AnimatorTimer();
+    }
+    static void Klick(int x, int y, Qt::MouseButton taste = Qt::LeftButton)
+    {
+        Bewege(x, y);
         Graphik->PaintBox1MouseDown(Graphik->PaintBox1, taste, x, y);
     }
 

@@ -18,13 +18,6 @@ protected:
     static void Links(double x, double y) { Klick(Px(x), Py(y)); }
     static void Rechts() { Klick(150, 150, Qt::RightButton); }
     static QString PunktX(int k) { return PunkteDlg->Zeile(k).X->text(); }
-    // The line or parabola tool without clearing the graphs.
-    static void OhneLoeschen(QToolButton* knopf)
-    {
-        Waehle(Graphik->UrsprungButton);
-        Waehle(knopf);
-        AssistentFenster->NeinButtonClick();
-    }
 };
 
 }  // namespace
@@ -68,7 +61,6 @@ TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
     Rechts();
     EXPECT_FALSE(f->GetCompiled());
     EXPECT_TRUE(PunktX(1).isEmpty() && Graphik->TangentenHistorie.empty());
-
     // Without "Foto mit" the entry says "no point", and so does its undo.
     Graphik->CheckBox2->setChecked(false);
     Links(2, 3);
@@ -77,7 +69,6 @@ TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
     Rechts();
     EXPECT_FALSE(f->GetCompiled());
     EXPECT_EQ(PunktX(1), QStringLiteral("5"));
-
     // Functions 1..8 taken: function 9 and the point of its entry are
     // used again; the tangent tool's history is not the normal tool's.
     for (std::size_t n = 2; n <= 8; ++n)
@@ -102,7 +93,6 @@ TEST_F(KonstruktionTest, SegmentsAndCirclesGoThroughTheirWindowsAndRightClicksRe
     EXPECT_EQ(std::tuple(Graphik->SenkrechtenHistorie, Senkrechte[4].X), std::tuple("1234", "2,50"));
     Rechts();
     EXPECT_EQ(std::tuple(Graphik->SenkrechtenHistorie, Senkrechte[4].X), std::tuple("123", ""));
-
     Waehle(Graphik->KreisButton);
     for (int i = 1; i <= 11; ++i) {
         Links(0.2 * i, 0);
@@ -138,7 +128,6 @@ TEST_F(KonstruktionTest, LinesAndParabolasBecomeTheSelectedFunction)
     Links(2, 5);  // a = 5 - 2
     EXPECT_EQ(Funktionen[3]->GetTerm(), "y(x) = 3*(x -1 )^2 +2");
     EXPECT_EQ(std::tuple(FunktionNr, Graphik->GeradenHistorie, Graphik->ParabelHistorie), std::tuple(3, "2", "3"));
-
     AssistentFenster->NeinButtonClick();
     Rechts();
     EXPECT_EQ(std::tuple(Funktionen[3]->GetCompiled(), Funktionen[2]->GetCompiled(), FunktionNr),

@@ -50,7 +50,6 @@ TEST_F(KoordinatenTest, SnappingAtEveryStepHalvesToEvenInFunctionUnits)
         EXPECT_DOUBLE_EQ(TGraphik::SnapToStep(v, r), soll) << v << " at step " << r;
     EXPECT_FALSE(std::signbit(TGraphik::SnapToStep(-0.2, 1)));  // shown as "0", never "-0"
     EXPECT_TRUE(std::isnan(TGraphik::SnapToStep(std::nan(""), 2)));
-
     // Pixel 100 is view x -1.666..., pixel 45 view y 6.5; units 2 and 0.1.
     std::tie(G->EinheitX, G->EinheitY) = std::pair(2.0, 0.1);
     for (const auto& [schritt, x, y] : {std::tuple{1, -3.5, 0.5}, {3, -3.33, 0.65}}) {
@@ -110,7 +109,6 @@ TEST_F(KoordinatenTest, AxesArrowsTicksAndTheirSwitches)
     EXPECT_EQ(pfeile[0].Brush.Color, clBlack);
     EXPECT_EQ(pfeile[1].Points[0], (TPoint{330, 240}));
     EXPECT_EQ(c->OpsOf(Op::Line).size(), 21u);  // 9 y ticks, 10 x ticks, two axes
-
     // Without ticks and numbers: only the axes; without axes nothing of
     // them, even with ticks switched on.
     G->CB4->setChecked(false);
@@ -152,7 +150,6 @@ TEST_F(KoordinatenTest, DecimalNumbersUseTheLanguagesSeparatorAndKeepTypedDecima
     auto c = NurKoordinaten();
     EXPECT_EQ(TextUeber(*c, Spalte(-4)), "-0.4");
     EXPECT_TRUE(TextOp(*c, "7.5"));  // the y numbers too
-
     Texte[9] = ",";
     std::tie(G->EinheitX, G->EinheitY) = std::pair(0.125, 0.001);
     c = NurKoordinaten();
@@ -241,7 +238,6 @@ TEST_F(KoordinatenTest, PointNamesStandOnWhiteCentreNamesAreTransparentColourOff
     EXPECT_EQ(m.Brush.Style, TBrushStyle::Clear);
     EXPECT_EQ(std::tuple(m.Font.Color, m.Font.Name, m.Font.Size), std::tuple(RGB(0, 128, 0), "Tahoma", 8));
     EXPECT_EQ(c->Brush.Style, TBrushStyle::Solid);
-
     // With colour off everything is written black.
     std::tie(Beschriftungen[1].Text, Beschriftungen[1].Font.Color, Beschriftungen[1].Font.Size) =
         std::tuple("Text", clBlue, 12);

@@ -69,7 +69,6 @@ TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWin
         EXPECT_EQ(Graphik->UrsprungButton->isChecked(), nachher == 1);
         EXPECT_EQ(AssistentFenster->isVisible(), nachher == 82 || nachher == 92);
     }
-
     // Another sender leaves the mode as the caller set it.
     Modus = ModusKreisRadius;
     Graphik->TracebuttonClick(Form1);
@@ -80,7 +79,6 @@ TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWin
               std::tuple(ModusTangente, false, true));
     Form1->I10->trigger();
     EXPECT_TRUE(Graphik->IstTangente && Graphik->Tracebutton->isChecked());
-
     // "Foto mit" unticked in the tangent tool: the points are not written.
     Waehle(Graphik->TangenteButton);
     Graphik->CheckBox2->setChecked(false);
@@ -168,7 +166,6 @@ TEST_F(ModiTest, InteractionOffReturnsToTheOriginAndSoundsFollowTheMenuItem)
     Form1->Interaktiv1->trigger();
     EXPECT_TRUE(Form1->I5->isEnabled());
     EXPECT_FALSE(Graphik->AktivBox->isHidden());
-
     // The graph window's sound box mirrors into the menu item, and back;
     // sounds play only while it is ticked, but the effects always run.
     Graphik->SoundBox->setChecked(false);

@@ -63,7 +63,6 @@ TEST_F(ObjekteTest, LayersInRedrawOrderAndColourOffBlackensAllButOutlines)
                          Erste(*c, Op::Line, clRed),   Erste(*c, Op::Ellipse, clTeal), Erste(*c, Op::Rectangle, clFuchsia)};
     EXPECT_GE(folge[0], 0);
     EXPECT_TRUE(std::is_sorted(std::begin(folge), std::end(folge)));
-
     // Colour off: outlines keep the centre's colour; fills, markers, areas
     // and segments turn black.
     G->CB2->setChecked(false);
@@ -92,7 +91,6 @@ TEST_F(ObjekteTest, CirclesCoverTheirRadiiAndWhiteFillsAreOffWhite)
     EXPECT_EQ(Kreise[3].FillColor, RGB(251, 251, 251));
     EXPECT_EQ(Kreise[4].FillColor, RGB(251, 251, 251));
     EXPECT_EQ(FarbeBei(img, -3.5, 0.7), RGB(251, 251, 251));
-
     const std::tuple<double, double, TColor> orte[] = {
         {-2, 5, clYellow},     {-0.2, 5, clYellow},    {-2, 3.2, clYellow},  {-0.45, 6.55, clWhite},  // outside on the diagonal
         {0.3, 5, clWhite}, {5.2, 1, clAqua},   {3, 1.8, clAqua}, {3, 2.4, clWhite},
@@ -139,7 +137,6 @@ TEST_F(ObjekteTest, AreaFillsBetweenParabolaAndAxisInsideItsBoundsOrNotAtAll)
     // Above the curve, beyond x = +-2, below the axis.
     for (const auto& [x, y] : {std::pair{1.0, 1.6}, {2.4, 0.5}, {-2.4, 0.5}, {0.5, -0.5}})
         EXPECT_EQ(FarbeBei(img, x, y), clWhite) << x << ", " << y;
-
     Setze(2, [](long double, long double t) { return t + 1; }, " Funktionenschar ");
     Setze(4, [](long double, long double) { return std::nullopt; });
     const std::pair<int, int> kurven[] = {{2, 13}, {13, 2}, {0, 13}, {1, 14},  // families, no curve
@@ -224,7 +221,6 @@ TEST_F(ObjekteTest, AbsurdAreasSegmentsAndCirclesEndQuicklyWithinTheView)
             for (const TPoint& p : op.Points)
                 EXPECT_TRUE(p.Y <= 0 && p.Y >= -15000) << p.Y;
     }
-
     Flaechen = {};
     Senkrechte = {};
     Kreis(1, "0", "3", "1e7", "1e7", "3", clBlue);  // dashed rim, hatched, around everything

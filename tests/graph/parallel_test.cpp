@@ -24,7 +24,6 @@ struct TDef {
 class Parallel : public TZeichnenTest {
 protected:
     std::vector<std::unique_ptr<TFunktion>> Objekte;
-
     // The scene in slots 1..9, as plain functions or as ones evaluated one
     // x at a time.
     void Szene(const std::vector<TDef>& defs, bool einzeln)
@@ -48,13 +47,11 @@ protected:
         }
         Funktionen[0] = Funktionen[1];
     }
-
     static QImage Bild(TGraphik& g)
     {
         g.RepaintGraph();
         return g.PaintBox1->Front().copy();
     }
-
     // The reference: one x at a time, on this thread, nothing kept.
     QImage Referenz(const std::vector<TDef>& defs, const std::function<void(TGraphik&)>& ansicht)
     {
@@ -63,7 +60,6 @@ protected:
         g->ProbenSpeicherBenutzen = false;
         return Bild(*g);
     }
-
     std::unique_ptr<TGraphik> NeueGraphik(const std::function<void(TGraphik&)>& ansicht)
     {
         auto g = std::make_unique<TGraphik>();
@@ -73,7 +69,6 @@ protected:
         g->ResizeBilder();
         return g;
     }
-
     // Compares the pictures and names the first pixel that differs.
     static ::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
     {
@@ -216,7 +211,6 @@ TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
     e.T = 0;
     const TWertetabelle vorher = WertetabelleBerechnen(e, f);
     f.Evaluate(-2.0L, 0);
-
     Bild(*g);
     const std::size_t bytes = g->Proben->Bytes();
     EXPECT_GT(bytes, 0u);
@@ -225,7 +219,6 @@ TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
     EXPECT_EQ(vorher.Y, nachher.Y);
     f.Evaluate(0.25L, 0);
     EXPECT_EQ(f.GetValue(), wert);
-
     Funktionen[2]->SetTerm("f(x,t) = floor(x*t) / 3");
     TRecordingCanvas druck(Breite, Hoehe);
     g->DrawGraphs(druck, Skala, Skala, 0, 0);

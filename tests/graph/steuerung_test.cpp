@@ -21,7 +21,6 @@ protected:
         FreieFlaeche(331, 301);  // 30 pixels per view unit, the origin at pixel (150, 240)
         ASSERT_EQ(Graphik->PaintBox1->size(), QSize(331, 301));
     }
-
     static QColor Flaeche(std::size_t i) { return Graphik->GitterFelder[i]->palette().color(QPalette::Window); }
 };
 
@@ -88,7 +87,6 @@ TEST_F(Steuerung, SwatchesChooseTheSchemeOnlyWhileAGridIsOn)
     EXPECT_EQ(Graphik->Gitter, "2");
     EXPECT_EQ(Flaeche(0), QColor(0x80, 0x80, 0x80));
     QTest::mouseRelease(Graphik->GitterFelder[0], Qt::LeftButton);
-
     for (const char* aus : {"0b", ""}) {
         Graphik->Gitter = aus;
         Graphik->GraphikResize();
@@ -115,7 +113,6 @@ TEST_F(Steuerung, CopyAndPrintFromTheBandAndAnEmptyGridCode)
     Kreise[7].Fill = "1";
     Graphik->SpeedButton8->click();
     EXPECT_EQ(Modal.Gezeigt, (std::vector<QDialog*>{KopierDlg, KopierDlg8, DruckDlg}));
-
     // An empty grid code is safe everywhere.
     for (auto* knopf : {Graphik->SpeedButton13, Graphik->SpeedButton8}) {
         Graphik->Gitter.clear();
@@ -137,7 +134,6 @@ TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
     Graphik->ComboBox2Change(Graphik->ComboBox2);
     ASSERT_EQ(Graphik->XMax - Graphik->XMin, 16);
     const double einheit = Einstellungen.Einheit;
-
     Graphik->cm1->click();
     EXPECT_TRUE(Form1->Inch->isChecked() && Graphik->ComboBox2->isHidden() && !Graphik->ComboBox2a->isHidden());
     // 16 cm has no inch entry: the longest inch length stands in.
@@ -145,7 +141,6 @@ TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
     EXPECT_EQ(Graphik->XMax - Graphik->XMin, 14);
     EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1/2 in"));
     EXPECT_EQ(Einstellungen.Einheit, einheit);
-
     Graphik->cm3->click();
     EXPECT_TRUE(Form1->cm->isChecked() && Graphik->ComboBox2a->isHidden());
     EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1 cm"));
@@ -160,7 +155,6 @@ TEST_F(Steuerung, StatusBarClicksChooseFunctionPanelsOnly)
     QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, drei.center());
     EXPECT_EQ(std::pair(FunktionNr, Form1->Edit1->text()), std::pair(3, QStringLiteral("f(x) = 3*x")));
     EXPECT_TRUE(Meldung.Meldungen.empty());
-
     for (const QPoint p : {Graphik->StatusBar1->PanelRect(0).center(),
                            QPoint(Graphik->StatusBar1->width() - 2, drei.center().y())}) {
         QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, p);
@@ -188,13 +182,11 @@ TEST_F(Steuerung, ValueTableUnitWindowsAndLineStyleButtons)
     EXPECT_TRUE(Form2->isVisible() && Form1->Wertetabelle1->isChecked());
     Graphik->SpeedButton17->click();
     EXPECT_FALSE(Form2->isVisible());
-
     // The unit windows open beside each other below the unit bars.
     Graphik->BitBtn1->click();
     Graphik->BitBtn2->click();
     EXPECT_TRUE(EinheitXDlg->isVisible() && EinheitYDlg->isVisible());
     EXPECT_EQ(EinheitYDlg->x(), EinheitXDlg->x() + EinheitXDlg->width() + 5);
-
     Graphik->ComboBox4->setCurrentIndex(6);
     Graphik->ComboBox4Change();
     EXPECT_EQ(std::pair(Funktionen[0]->GetLineStyle(), Form1->ComboBox2->currentIndex()), std::pair(6, 6));
