@@ -156,8 +156,6 @@ TEST_F(KoordinatenTest, DecimalNumbersUseTheLanguagesSeparatorAndKeepTypedDecima
     EXPECT_EQ(TextUeber(*c, Spalte(2)), "0,25");
     EXPECT_EQ(TextUeber(*c, Spalte(-3)), "-0,375");
     EXPECT_TRUE(TextOp(*c, "0,003"));  // y: three decimals
-    EXPECT_EQ(TGraphik::XTeilstrichWert(3, 0.3333), 0.9999);
-    EXPECT_EQ(TGraphik::XTeilstrichWert(-4, 50.0), -200.0);
 }
 
 TEST_F(KoordinatenTest, CaptionsAndLabelsAtTheirPlaces)
