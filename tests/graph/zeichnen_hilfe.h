@@ -135,11 +135,9 @@ protected:
     }
     std::vector<TOp> Linien(double scale = Skala)
     {
-        std::vector<TOp> r;
-        for (const TOp& op : Graphen(scale))
-            if (op.Kind == Op::Line)
-                r.push_back(op);
-        return r;
+        TRecordingCanvas c(2000, 2000);
+        G->DrawGraphs(c, scale, scale, 0.0, 0.0);
+        return c.OpsOf(Op::Line);
     }
     // Runs of equal pen colour, in drawing order.
     static std::vector<TColor> Farbfolge(const std::vector<TOp>& linien)
