@@ -6,16 +6,9 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QSignalBlocker>
-#include <QSlider>
 
-#include <memory>
 #include <numbers>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -30,19 +23,13 @@ protected:
     void SetUp() override
     {
         TZeichnenTest::SetUp();
-        AltZeilen = {Texte[295], Texte[296]};
-        Texte[295] = "Höhe";
-        Texte[296] = "Breite";
         SetMeldung(&Meldungen);
     }
     void TearDown() override
     {
         SetMeldung(nullptr);
-        Texte[295] = AltZeilen[0];
-        Texte[296] = AltZeilen[1];
         TZeichnenTest::TearDown();
     }
-
     // What a user does: type a text into a list, or choose an entry.
     static void Tippe(QComboBox* box, const QString& text)
     {
@@ -56,11 +43,7 @@ protected:
         box->setCurrentIndex(i);
         emit box->activated(i);
     }
-
     TMeldungen Meldungen;
-
-private:
-    std::vector<std::string> AltZeilen;
 };
 
 TEST_F(EinheitenTest, TrackBarsTakeTheirUnitTablesAndTheDialogsShowThem)
@@ -85,7 +68,6 @@ TEST_F(EinheitenTest, TrackBarsTakeTheirUnitTablesAndTheDialogsShowThem)
     EXPECT_EQ(xAenderungen, 0);
     std::tie(EinheitXDlg, EinheitYDlg) = std::tuple(nullptr, nullptr);
     EXPECT_EQ(TGraphik::EinheitXText(3, std::numbers::pi / 2), "Pi/2");
-
     // While a unit dialog moves a bar itself, the typed unit stays.
     G->EinheitX = 3.0;
     G->TrackBar2Aktiv = false;
@@ -97,22 +79,23 @@ TEST_F(EinheitenTest, LengthsInCmOrInchSetTheViewOrAreReset)
 {
     // One user's session on the four length lists, in order: chosen or
     // typed text; the cm and inch texts then (nullptr: not checked), the
-    // axis's length in view units, and the message shown (nullptr: none).
+    // axis's length in view units, and the line of the message shown (0: none).
     QComboBox *y = G->ComboBox1, *ya = G->ComboBox1a, *x = G->ComboBox2, *xa = G->ComboBox2a;
-    const std::tuple<QComboBox*, bool, const char*, const char*, const char*, int, const char*> schritte[] = {
-        {ya, true, "2.5", "5", nullptr, 5, nullptr},   // an inch is two view units
-        {ya, false, "3,", nullptr, "3.5", 7, nullptr},  // a comma means half an inch more
-        {ya, false, "4.", nullptr, "4", 8, nullptr},    // any other decimal is dropped
-        {xa, true, "7", "14", nullptr, 14, nullptr},
-        {ya, false, "12", "10", "5", 10, "Höhe"},       // beyond the longest inch length
-        {y, true, "7", nullptr, "3.5", 7, nullptr},     // a cm length shows its inch length
-        {y, false, "2", nullptr, nullptr, 7, nullptr},  // a first digit on the way to "20"
-        {y, false, "21", "10", nullptr, 10, "Höhe"},
-        {y, false, "abc", "10", nullptr, 10, "Höhe"},
-        {y, false, "0", "10", nullptr, 10, "Höhe"},
-        {y, false, "99999999999", "10", nullptr, 10, "Höhe"},
-        {x, false, "18", nullptr, nullptr, 14, nullptr},  // no x length, but no message either
-        {x, false, "2", "11", "5.5", 11, "Breite"},
+    std::tie(Texte[295], Texte[296]) = std::pair("Höhe", "Breite");
+    const std::tuple<QComboBox*, bool, const char*, const char*, const char*, int, int> schritte[] = {
+        {ya, true, "2.5", "5", nullptr, 5, 0},   // an inch is two view units
+        {ya, false, "3,", nullptr, "3.5", 7, 0},  // a comma means half an inch more
+        {ya, false, "4.", nullptr, "4", 8, 0},    // any other decimal is dropped
+        {xa, true, "7", "14", nullptr, 14, 0},
+        {ya, false, "12", "10", "5", 10, 295},    // beyond the longest inch length
+        {y, true, "7", nullptr, "3.5", 7, 0},     // a cm length shows its inch length
+        {y, false, "2", nullptr, nullptr, 7, 0},  // a first digit on the way to "20"
+        {y, false, "21", "10", nullptr, 10, 295},
+        {y, false, "abc", "10", nullptr, 10, 295},
+        {y, false, "0", "10", nullptr, 10, 295},
+        {y, false, "99999999999", "10", nullptr, 10, 295},
+        {x, false, "18", nullptr, nullptr, 14, 0},  // no x length, but no message either
+        {x, false, "2", "11", "5.5", 11, 296},
     };
     for (const auto& [box, waehlen, text, cm, zoll, laenge, meldung] : schritte) {
         SCOPED_TRACE(text);
@@ -126,7 +109,7 @@ TEST_F(EinheitenTest, LengthsInCmOrInchSetTheViewOrAreReset)
         EXPECT_TRUE(!zoll || (yAchse ? ya : xa)->currentText() == zoll);
         EXPECT_EQ(yAchse ? G->YMax - G->YMin : G->XMax - G->XMin, laenge);
         EXPECT_EQ(std::pair(G->XMin, G->YMin), std::pair(-5, -2));  // lengths move the top and right edges only
-        EXPECT_EQ(Meldungen.Texte, meldung ? std::vector<std::string>{meldung} : std::vector<std::string>{});
+        EXPECT_EQ(Meldungen.Texte, meldung ? std::vector<std::string>{Texte[meldung]} : std::vector<std::string>{});
     }
     // The view keeps at least one unit above the x axis.
     G->YMin = -12;

@@ -1,5 +1,5 @@
-// The instruction box of each mode: its lines, colours and step bar, in both
-// languages, and the canvas state the preview goes on with.
+// The instruction box of each mode: its lines, colours and step bar, and the
+// canvas state the preview goes on with.
 
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // The resources live in a static library: register them once. The macro
@@ -36,7 +37,6 @@ protected:
         ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
     }
     void TearDown() override { Texte = AltTexte; }
-
     static TGraphik::THinweisLage Lage(std::int32_t modus, bool tangente = true, bool schar = false,
                                        const char* term = "f(x) = x^2")
     {
@@ -49,7 +49,6 @@ protected:
         l.Parameter = QStringLiteral("2");
         return l;
     }
-
     // The written lines, "*" before a bold one and {r}, {b}, {g} before a
     // red, blue or green one; each at x = 12 on its row 8, 25, 42, 59.
     static std::vector<std::string> Zeilen(const TRecordingCanvas& c)
@@ -71,24 +70,19 @@ protected:
         }
         return r;
     }
-
     std::array<std::string, AnzahlTexte> AltTexte;
 };
 
 }  // namespace
 
-TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColour)
+TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColourAndLeavesTheCanvasForThePreview)
 {
     const std::string gerade = "*Assistent: Gerade  y = mx+b", parabel = "*Assistent: Parabel   y = a(x-d)²  +e";
     const std::string d = "1. Verschiebung  d  in x-Richtung", e = "2. Verschiebung  e  in y-Richtung";
-    struct Fall {
-        TGraphik::THinweisLage Lage;
-        std::vector<std::string> Zeilen;
-        int Balken;  // top of the white step bar, 0 for none
-    };
     TGraphik::THinweisLage ohneGraph = Lage(ModusSpur);
     ohneGraph.Kompiliert = false;
-    const Fall faelle[] = {
+    // The situation, the written lines, the top of the white step bar (0: none).
+    const std::tuple<TGraphik::THinweisLage, std::vector<std::string>, int> faelle[] = {
         {Lage(ModusUrsprung), {}, 0},
         {Lage(ModusGeradeFrage), {}, 0},
         {Lage(ModusParabelFrage), {}, 0},
@@ -108,50 +102,25 @@ TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColour)
         {Lage(ModusParabelE), {parabel, d, "{b}" + e, "3. Streckfaktor  a"}, 42},
         {Lage(ModusParabelA), {parabel, d, e, "{g}3. Streckfaktor  a"}, 59},
     };
-    for (const Fall& f : faelle) {
+    for (const auto& [lage, zeilen, balken] : faelle) {
+        SCOPED_TRACE(lage.Modus);
         TRecordingCanvas c;
-        TGraphik::HinweiseZeichnen(c, f.Lage);
-        EXPECT_EQ(Zeilen(c), f.Zeilen) << "mode " << f.Lage.Modus;
+        c.Pen.Width = 7;
+        c.Font.Size = 30;
+        TGraphik::HinweiseZeichnen(c, lage);
+        EXPECT_EQ(Zeilen(c), zeilen);
+        // The preview goes on with a clear brush over a step bar.
+        EXPECT_EQ(std::tuple(c.Brush.Style, c.Brush.Color, c.Pen.Width, c.Font.Name, c.Font.Size),
+                  std::tuple(balken ? TBrushStyle::Clear : TBrushStyle::Solid, clWhite, 1, QStringLiteral("Tahoma"), 10));
         const auto kaesten = c.OpsOf(Op::Rectangle);
-        ASSERT_EQ(kaesten.size(), f.Zeilen.empty() ? 0u : f.Balken ? 2u : 1u) << "mode " << f.Lage.Modus;
+        ASSERT_EQ(kaesten.size(), zeilen.empty() ? 0u : balken ? 2u : 1u);
         if (kaesten.empty())
             continue;
         EXPECT_EQ(std::tuple(kaesten[0].Brush.Color, kaesten[0].Rect.Left, kaesten[0].Rect.Top),
                   std::tuple(RGB(255, 255, 210), 5, 5));
-        if (f.Balken) {
+        if (balken) {
             EXPECT_EQ(std::tuple(kaesten[1].Rect.Top, kaesten[1].Brush.Color, kaesten[1].Rect.Right),
-                      std::tuple(f.Balken, clWhite, kaesten[0].Rect.Right - 2)) << "mode " << f.Lage.Modus;
+                      std::tuple(balken, clWhite, kaesten[0].Rect.Right - 2));
         }
-    }
-
-    // The English list has the same line numbers.
-    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
-    const Fall englisch[] = {
-        {Lage(ModusSpur, true, true), {"*Trace point", "of  f(x) = x^2  with parameter 2"}, 0},
-        {Lage(ModusKreisRadius), {"*Circle", "1.  Centre  M", "{r}2.  Radius  r"}, 0},
-        {Lage(ModusParabelA),
-         {"*Assistant: parabola   y = a(x-d)²  +e", "1. Shift  d  in x direction", "2. Shift  e  in y direction",
-          "{g}3. Stretch factor  a"},
-         0},
-    };
-    for (const Fall& f : englisch) {
-        TRecordingCanvas c;
-        TGraphik::HinweiseZeichnen(c, f.Lage);
-        EXPECT_EQ(Zeilen(c), f.Zeilen) << "mode " << f.Lage.Modus;
-    }
-}
-
-TEST_F(HinweiseTest, LeavesTheCanvasAsThePreviewExpectsIt)
-{
-    for (std::int32_t modus : {1, 2, 3, 4, 5, 6, 7, 71, 8, 81, 82, 9, 91, 92, 93}) {
-        TRecordingCanvas c;
-        c.Pen.Width = 7;
-        c.Font.Size = 30;
-        TGraphik::HinweiseZeichnen(c, Lage(modus));
-        const bool klar = modus == 7 || modus == 71 || modus == 8 || modus == 81 || modus == 9 || modus == 91 ||
-                          modus == 93;
-        EXPECT_EQ(std::tuple(c.Brush.Style, c.Brush.Color, c.Pen.Width, c.Font.Name, c.Font.Size),
-                  std::tuple(klar ? TBrushStyle::Clear : TBrushStyle::Solid, clWhite, 1, QStringLiteral("Tahoma"), 10))
-            << modus;
     }
 }

@@ -5,21 +5,25 @@
 // pointer a fake.
 
 #include "main/programm_fixture.h"
-
-#include "graph/graphik.h"
-#include "main/form1.h"
+#include "main/trace_dlg.h"
 #include "platform/klang.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QToolButton>
+#include <QCoreApplication>
 
 #include <stdexcept>
-#include <string>
 #include <utility>
-#include <vector>
+
+// Sizes the graph window so that the free room for the drawing area is w x h.
+inline void FreieFlaeche(int w, int h)
+{
+    const int m = Graphik->GroupBox1->x();
+    const int links = Graphik->InteraktivBox->isChecked() ? 2 * m + Graphik->AktivBox->width() : m;
+    const int oben = m + Graphik->GroupBox1->y() + Graphik->GroupBox1->height();
+    Graphik->resize(w + m + links, h + oben + m + Graphik->StatusBar1->sizeHint().height());
+    Graphik->GraphikResize();
+}
 
 struct FakeKlaenge : TKlangSpieler {
     std::vector<std::string> Gespielt;
@@ -67,25 +71,25 @@ protected:
         SetZeiger(nullptr);
     }
 
-    // Sizes the window so that the free room for the drawing area is w x h.
-    static void FreieFlaeche(int w, int h)
-    {
-        const int m = Graphik->GroupBox1->x();
-        const int links = Graphik->InteraktivBox->isChecked() ? 2 * m + Graphik->AktivBox->width() : m;
-        const int oben = m + Graphik->GroupBox1->y() + Graphik->GroupBox1->height();
-        const int sb = Graphik->StatusBar1->sizeHint().height();
-        Graphik->resize(w + m + links, h + oben + m + sb);
-        Graphik->GraphikResize();
-    }
-
     // A tool chosen as the user does it.
     static void Waehle(QToolButton* knopf) { knopf->click(); }
+    // The line or parabola tool without clearing the graphs.
+    static void OhneLoeschen(QToolButton* knopf)
+    {
+        Waehle(Graphik->UrsprungButton);
+        Waehle(knopf);
+        AssistentFenster->NeinButtonClick();
+    }
 
-    // The pointer comes to (x, y) and the preview follows it, then a click.
-    static void Klick(int x, int y, Qt::MouseButton taste = Qt::LeftButton)
+    // The pointer comes to (x, y) and the timer ticks once; then a click.
+    static void Bewege(int x, int y)
     {
         Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
         Graphik->AnimatorTimer();
+    }
+    static void Klick(int x, int y, Qt::MouseButton taste = Qt::LeftButton)
+    {
+        Bewege(x, y);
         Graphik->PaintBox1MouseDown(Graphik->PaintBox1, taste, x, y);
     }
 

@@ -5,16 +5,8 @@
 #include "interaktion_fixture.h"
 #include "zeichnen_hilfe.h"
 
-#include "engine/funktion.h"
-#include "main/trace_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QToolButton>
-
-#include <cmath>
 
 namespace {
 
@@ -26,43 +18,30 @@ protected:
     static void Links(double x, double y) { Klick(Px(x), Py(y)); }
     static void Rechts() { Klick(150, 150, Qt::RightButton); }
     static QString PunktX(int k) { return PunkteDlg->Zeile(k).X->text(); }
-    // The line or parabola tool without clearing the graphs.
-    static void OhneLoeschen(QToolButton* knopf)
-    {
-        Waehle(Graphik->UrsprungButton);
-        Waehle(knopf);
-        AssistentFenster->NeinButtonClick();
-    }
 };
 
 }  // namespace
 
 TEST_F(KonstruktionTest, ElevenPointsEndInPointTenAndRightClicksTakeThemBack)
 {
-    struct Fall {
-        QToolButton* TGraphik::*Werkzeug;
-        std::string TGraphik::*Historie;
-        const char* Erwartet;
-        TColor Farbe;
-        std::int32_t Stil;
-        const char* Name;  // "Foto mit": with the coordinates
-    };
+    // The tool, its history, the names given, colour, style and the name
+    // of point 10 ("Foto mit": with the coordinates).
+    using Fall = std::tuple<QToolButton* TGraphik::*, std::string TGraphik::*, const char*, TColor, std::int32_t, const char*>;
     Form1->Edit1->setText(QStringLiteral("f(x) = 1"));  // the trace's y has three decimals
-    for (const Fall& f : {Fall{&TGraphik::PunktButton, &TGraphik::PunktHistorie, "ABCDEFGHIJ", clGreen, MarkeScheibe,
-                               "J(1,10|1,00)"},
-                          Fall{&TGraphik::Tracebutton, &TGraphik::SpurHistorie, "PQRSTUVWXY", clBlue, MarkeQuadrat,
-                               "Y(1,10|1,000)"}}) {
-        Waehle(Graphik->*f.Werkzeug);
+    for (const auto& [werkzeug, historie, namen, farbe, stil, name] :
+         {Fall{&TGraphik::PunktButton, &TGraphik::PunktHistorie, "ABCDEFGHIJ", clGreen, MarkeScheibe, "J(1,10|1,00)"},
+          Fall{&TGraphik::Tracebutton, &TGraphik::SpurHistorie, "PQRSTUVWXY", clBlue, MarkeQuadrat, "Y(1,10|1,000)"}}) {
+        Waehle(Graphik->*werkzeug);
         for (int i = 1; i <= 11; ++i)
             Links(0.1 * i, 1);
-        EXPECT_EQ(Graphik->*f.Historie, f.Erwartet);
-        EXPECT_EQ(std::tuple(PunktX(9), Punkte[10].X, Punkte[10].Name), std::tuple(QStringLiteral("0,90"), "1,10", f.Name));
-        EXPECT_EQ(std::tuple(Punkte[10].Color, Punkte[10].Style), std::tuple(f.Farbe, f.Stil));
-        EXPECT_TRUE(PunkteDlg->Zeile(10).Stil[static_cast<std::size_t>(f.Stil - 1)]->isChecked());
+        EXPECT_EQ(Graphik->*historie, namen);
+        EXPECT_EQ(std::tuple(PunktX(9), Punkte[10].X, Punkte[10].Name), std::tuple(QStringLiteral("0,90"), "1,10", name));
+        EXPECT_EQ(std::tuple(Punkte[10].Color, Punkte[10].Style), std::tuple(farbe, stil));
+        EXPECT_TRUE(PunkteDlg->Zeile(10).Stil[static_cast<std::size_t>(stil - 1)]->isChecked());
         Gehoert();
         for (int i = 0; i < 11; ++i)  // the eleventh finds nothing to take back
             Rechts();
-        EXPECT_TRUE((Graphik->*f.Historie).empty() && PunktX(1).isEmpty() && PunktX(10).isEmpty());
+        EXPECT_TRUE((Graphik->*historie).empty() && PunktX(1).isEmpty() && PunktX(10).isEmpty());
         EXPECT_EQ(Punkte[10].Name, "J");
         EXPECT_EQ(Gehoert(), std::vector<std::string>(10, "weg"));
     }
@@ -82,7 +61,6 @@ TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
     Rechts();
     EXPECT_FALSE(f->GetCompiled());
     EXPECT_TRUE(PunktX(1).isEmpty() && Graphik->TangentenHistorie.empty());
-
     // Without "Foto mit" the entry says "no point", and so does its undo.
     Graphik->CheckBox2->setChecked(false);
     Links(2, 3);
@@ -91,7 +69,6 @@ TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
     Rechts();
     EXPECT_FALSE(f->GetCompiled());
     EXPECT_EQ(PunktX(1), QStringLiteral("5"));
-
     // Functions 1..8 taken: function 9 and the point of its entry are
     // used again; the tangent tool's history is not the normal tool's.
     for (std::size_t n = 2; n <= 8; ++n)
@@ -116,7 +93,6 @@ TEST_F(KonstruktionTest, SegmentsAndCirclesGoThroughTheirWindowsAndRightClicksRe
     EXPECT_EQ(std::tuple(Graphik->SenkrechtenHistorie, Senkrechte[4].X), std::tuple("1234", "2,50"));
     Rechts();
     EXPECT_EQ(std::tuple(Graphik->SenkrechtenHistorie, Senkrechte[4].X), std::tuple("123", ""));
-
     Waehle(Graphik->KreisButton);
     for (int i = 1; i <= 11; ++i) {
         Links(0.2 * i, 0);
@@ -152,7 +128,6 @@ TEST_F(KonstruktionTest, LinesAndParabolasBecomeTheSelectedFunction)
     Links(2, 5);  // a = 5 - 2
     EXPECT_EQ(Funktionen[3]->GetTerm(), "y(x) = 3*(x -1 )^2 +2");
     EXPECT_EQ(std::tuple(FunktionNr, Graphik->GeradenHistorie, Graphik->ParabelHistorie), std::tuple(3, "2", "3"));
-
     AssistentFenster->NeinButtonClick();
     Rechts();
     EXPECT_EQ(std::tuple(Funktionen[3]->GetCompiled(), Funktionen[2]->GetCompiled(), FunktionNr),
@@ -181,22 +156,18 @@ TEST_F(KonstruktionTest, AClickAdoptsItsOwnPositionEvenWithoutAMoveAfterChoosing
 
 TEST_F(KonstruktionTest, MalformedHistoryEntriesAreDroppedWithoutReadingPastThem)
 {
-    struct Fall {
-        QToolButton* TGraphik::*Werkzeug;
-        std::string TGraphik::*Historie;
-        const char* Eintrag;
-        const char* Rest;
-    };
+    using Fall = std::tuple<QToolButton* TGraphik::*, std::string TGraphik::*, const char*, const char*>;
     Funktionen[3]->SetTerm("f(x) = 3");
-    for (const Fall& f : {Fall{&TGraphik::TangenteButton, &TGraphik::TangentenHistorie, "3", ""},
-                          Fall{&TGraphik::PunktButton, &TGraphik::PunktHistorie, "AZ", "A"},
-                          Fall{&TGraphik::Senkrechtebutton, &TGraphik::SenkrechtenHistorie, "9", ""},
-                          Fall{&TGraphik::KreisButton, &TGraphik::KreisHistorie, "x", ""}}) {
+    for (const auto& [werkzeug, historie, eintrag, rest] :
+         {Fall{&TGraphik::TangenteButton, &TGraphik::TangentenHistorie, "3", ""},
+          Fall{&TGraphik::PunktButton, &TGraphik::PunktHistorie, "AZ", "A"},
+          Fall{&TGraphik::Senkrechtebutton, &TGraphik::SenkrechtenHistorie, "9", ""},
+          Fall{&TGraphik::KreisButton, &TGraphik::KreisHistorie, "x", ""}}) {
         Waehle(Graphik->UrsprungButton);
-        Waehle(Graphik->*f.Werkzeug);
-        Graphik->*f.Historie = f.Eintrag;
+        Waehle(Graphik->*werkzeug);
+        Graphik->*historie = eintrag;
         Rechts();
-        EXPECT_EQ(Graphik->*f.Historie, f.Rest) << f.Eintrag;
+        EXPECT_EQ(Graphik->*historie, rest) << eintrag;
     }
     EXPECT_TRUE(Funktionen[3]->GetCompiled());
 }

@@ -4,13 +4,7 @@
 
 #include "interaktion_fixture.h"
 
-#include "engine/tabellen.h"
-#include "main/trace_dlg.h"
-
-#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -29,11 +23,9 @@ protected:
     static void Ziehen(int x, int y) { Maus(QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton); }
     static void Loslassen(int x, int y) { Maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton); }
     static std::array<int, 4> Ansicht() { return {Graphik->XMin, Graphik->XMax, Graphik->YMin, Graphik->YMax}; }
-
     // The pointer over pixel (x, y) of the drawing area.
     void ZeigerAuf(int x, int y) { Zeiger.Stelle = Graphik->PaintBox1->mapToGlobal(QPoint(x, y)); }
     QPoint ZeigerImBild() const { return Zeiger.Stelle - Graphik->PaintBox1->mapToGlobal(QPoint(0, 0)); }
-
     // Which of the effect pictures are shown, in the order given.
     static std::string Sichtbar(std::initializer_list<QLabel*> bilder)
     {
@@ -50,13 +42,13 @@ protected:
             Waehle(Graphik->PunktButton);
         Klick(x, y);
     }
-    static void BeschriftungSetzen(const char* text, int x = 100, int y = 80)
+    static void BeschriftungSetzen(const char* text)
     {
         if (Modus != ModusBeschriftung)
             Waehle(Graphik->BeschriftButton);
         Graphik->BeschrEdit->setText(QString::fromUtf8(text));
-        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
-        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, x, y);
+        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
+        Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
     }
 };
 
@@ -77,7 +69,6 @@ TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
     Loslassen(166, 256);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"blop"});
     EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Qt::CrossCursor);
-
     // A drag of under half a unit from a whole unit moves nothing, nor does
     // a move without the button held.
     Druecken(180, 210);
@@ -90,13 +81,11 @@ TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
 TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
 {
     Waehle(Graphik->BeschriftButton);
-    Graphik->BeschrEdit->setText(QStringLiteral("Scheitel"));
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
     EXPECT_EQ(Graphik->BeschrEdit->pos(), Graphik->PaintBox1->pos() + QPoint(122, 60));
     // The field shows the label's 12 points at the picture's zoom.
     EXPECT_EQ(Graphik->BeschrEdit->font().pointSize(), 10);  // 12 * 0.0264 * 30 = 9.5
-
-    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::LeftButton, 100, 80);
+    BeschriftungSetzen("Scheitel");
     EXPECT_EQ(Beschriftungen[1].Text, "Scheitel");
     EXPECT_DOUBLE_EQ(Beschriftungen[1].X, 11.0 * 122 / 331);
     EXPECT_DOUBLE_EQ(Beschriftungen[1].Y, 0.01 + 10.0 * 60 / 301);
@@ -105,7 +94,6 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     // While the typewriter plays the field keeps out of sight.
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
     EXPECT_EQ(Graphik->BeschrEdit->pos(), QPoint(-1000, 1000));
-
     // Labels 1..8 taken: label 9 is overwritten, and stays once in the history.
     for (int k = 2; k <= 8; ++k)
         Beschriftungen[k].Text = "belegt";
@@ -113,7 +101,6 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     BeschriftungSetzen("b");
     EXPECT_EQ(Graphik->BeschrHistorie, "19");
     EXPECT_EQ(Beschriftungen[9].Text, "b");
-
     Gehoert();
     for (int i = 0; i < 3; ++i)
         Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
@@ -131,7 +118,6 @@ TEST_F(MausTest, CapturingClickFlashesAtTheSnappedPointOnlyWithAReadablePoint)
     // Centred on the point's pixel: (1.03 + 5) * 30 = 180.9 -> 181, (8 - 4.03) * 30 = 119.1 -> 119.
     const QPoint mitte = Graphik->camera3->geometry().topLeft() + QPoint(1 + 17 / 2, 1 + 14 / 2);
     EXPECT_EQ(mitte, Graphik->PaintBox1->pos() + QPoint(181, 119));
-
     // The flash's centre is one pixel above the point's pixel; the picture
     // ends at row 301 of the drawing area. A click takes its point from its
     // own pixel (rows 302 and 303: y = -2,07 and -2,1).
@@ -159,7 +145,6 @@ TEST_F(MausTest, ArrowKeysMoveThePointerInsideTheDrawingAreaOnly)
         Graphik->FormKeyDown(taste);
         EXPECT_EQ(ZeigerImBild(), nach) << von.x() << "," << von.y() << " key " << taste;
     }
-
     // Through the window's key preview, from the focus target.
     Waehle(Graphik->PunktButton);
     Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 50, 50);
@@ -176,14 +161,12 @@ TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsAndUpDownStepTheFamilyParam
     Graphik->FormKeyDown(Qt::Key_Return);  // the origin tool has no click
     EXPECT_TRUE(Gehoert().empty());
     Waehle(Graphik->KreisButton);
-    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 190, 100);
-    Graphik->AnimatorTimer();
+    Bewege(190, 100);
     Graphik->FormKeyDown(Qt::Key_Return);  // the centre
     EXPECT_EQ(std::pair(Modus, Graphik->MausX), std::pair(ModusKreisRadius, 200));  // the move after the click
     Graphik->FormKeyDown(Qt::Key_Delete);  // a step back
     EXPECT_EQ(Modus, ModusKreisMitte);
     EXPECT_EQ(Gehoert(), (std::vector<std::string>{"blop", "schlag"}));
-
     // While the trace window is shown Up and Down step t, not the pointer.
     Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x^2"));
     Form1->Estept->setText(QStringLiteral("0,5"));
@@ -214,7 +197,7 @@ TEST_F(MausTest, NothingThrownInAHandlerReachesTheEventLoop)
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"schlag"});
 }
 
-TEST_F(MausTest, FlashShowsItsThreeStagesFor6Then2Then12Ticks)
+TEST_F(MausTest, FlashShowsItsThreeStagesFor6Then2Then12TicksTheTypewriterStrikesTwiceIn46)
 {
     PunktFangen(100, 100);
     std::string bilder = Blitz();
@@ -224,12 +207,8 @@ TEST_F(MausTest, FlashShowsItsThreeStagesFor6Then2Then12Ticks)
     }
     EXPECT_EQ(bilder, "x-- x-- x-- x-- x-- x-- -x- -x- --x --x --x --x --x --x --x --x --x --x --x --x ---");
     EXPECT_FALSE(Graphik->Timer1->isActive() || Graphik->EffektLaeuft);
-}
-
-TEST_F(MausTest, TypewriterStrikesTwiceAndEndsAfter46Ticks)
-{
     BeschriftungSetzen("A");
-    std::string bilder = Typer();
+    bilder = Typer();
     for (int tick = 1; tick <= 46; ++tick) {
         Graphik->Timer2Timer();
         if (tick == 14 || tick == 15 || tick == 19 || tick == 20 || tick == 25 || tick == 30 || tick == 45 ||

@@ -3,19 +3,6 @@
 
 #include "interaktion_fixture.h"
 
-#include "engine/funktion.h"
-#include "engine/tabellen.h"
-#include "main/trace_dlg.h"
-#include "platform/statusleiste.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QSlider>
 #include <QTimer>
 
 #include <map>
@@ -47,16 +34,9 @@ class ModiTest : public InteraktionTest {};
 
 TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWindows)
 {
-    struct Fall {
-        std::int32_t Vorher;
-        bool TangenteVorher;
-        Knopf Gedrueckt;
-        std::int32_t Nachher;
-        bool TangenteNachher;
-        Eintrag Menue;
-        unsigned Oeffner;
-    };
-    const Fall faelle[] = {
+    // Mode and tangent flag before, the button pressed, mode and flag after,
+    // the menu item ticked then and the openers raised.
+    const std::tuple<std::int32_t, bool, Knopf, std::int32_t, bool, Eintrag, unsigned> faelle[] = {
         {1, true, &TGraphik::PunktButton, 2, true, &TForm1::I4, P},
         {2, true, &TGraphik::PunktButton, 1, true, &TForm1::I1, 0},
         {1, false, &TGraphik::Tracebutton, 3, true, &TForm1::I10, P},
@@ -77,21 +57,18 @@ TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWin
         {93, true, &TGraphik::ParabelButton, 1, true, &TForm1::I1, 0},
         {7, true, &TGraphik::UrsprungButton, 1, true, &TForm1::I1, 0},
     };
-    for (const Fall& f : faelle) {
-        Modus = f.Vorher;
-        Graphik->IstTangente = f.TangenteVorher;
-        Waehle(Graphik->*f.Gedrueckt);
-        const std::string fall = "from " + std::to_string(f.Vorher) + " " +
-                                 (Graphik->*f.Gedrueckt)->objectName().toStdString();
-        EXPECT_EQ(std::pair(Modus, Graphik->IstTangente), std::pair(f.Nachher, f.TangenteNachher)) << fall;
-        EXPECT_TRUE((Form1->*f.Menue)->isChecked()) << fall;
-        EXPECT_EQ(Hervorgehoben(), f.Oeffner) << fall;
+    for (const auto& [vorher, tangenteVorher, knopf, nachher, tangenteNachher, menue, oeffner] : faelle) {
+        std::tie(Modus, Graphik->IstTangente) = std::pair(vorher, tangenteVorher);
+        Waehle(Graphik->*knopf);
+        SCOPED_TRACE("from " + std::to_string(vorher) + " " + (Graphik->*knopf)->objectName().toStdString());
+        EXPECT_EQ(std::pair(Modus, Graphik->IstTangente), std::pair(nachher, tangenteNachher));
+        EXPECT_TRUE((Form1->*menue)->isChecked());
+        EXPECT_EQ(Hervorgehoben(), oeffner);
         // The button of the mode is the one pressed; the assistant asks in
         // modes 82 and 92, any other tool hides it.
-        EXPECT_EQ(Graphik->UrsprungButton->isChecked(), f.Nachher == 1) << fall;
-        EXPECT_EQ(AssistentFenster->isVisible(), f.Nachher == 82 || f.Nachher == 92) << fall;
+        EXPECT_EQ(Graphik->UrsprungButton->isChecked(), nachher == 1);
+        EXPECT_EQ(AssistentFenster->isVisible(), nachher == 82 || nachher == 92);
     }
-
     // Another sender leaves the mode as the caller set it.
     Modus = ModusKreisRadius;
     Graphik->TracebuttonClick(Form1);
@@ -102,7 +79,6 @@ TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWin
               std::tuple(ModusTangente, false, true));
     Form1->I10->trigger();
     EXPECT_TRUE(Graphik->IstTangente && Graphik->Tracebutton->isChecked());
-
     // "Foto mit" unticked in the tangent tool: the points are not written.
     Waehle(Graphik->TangenteButton);
     Graphik->CheckBox2->setChecked(false);
@@ -113,28 +89,24 @@ TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWin
 
 TEST_F(ModiTest, ClicksStepThroughTheConstructionsAndRightClicksStepBack)
 {
-    // Each step: L or R (left or right click), the mode after it, and the
+    // The tool, whether the assistant's question is answered No first, and
+    // each step: L or R (left or right click), the mode after it, and the
     // sound heard if any ("L71:blop" = a left click gives 71 with "blop").
-    struct Fall {
-        Knopf Werkzeug;
-        bool Nein;  // the assistant's question answered No first
-        const char* Schritte;
-    };
-    const Fall faelle[] = {
+    const std::tuple<Knopf, bool, const char*> faelle[] = {
         {&TGraphik::KreisButton, false, "L71:blop R7:schlag L71:blop L7:klick"},
         {&TGraphik::GeradeButton, false, "L82 R82"},
         {&TGraphik::GeradeButton, true, "L81:blop R8:schlag L81:blop L82:klick"},
         {&TGraphik::ParabelButton, true, "L91:blop L93:blop R91:schlag R9:schlag L91:blop L93:blop L92:klick"},
     };
-    for (const Fall& f : faelle) {
+    for (const auto& [werkzeug, nein, folge] : faelle) {
         Waehle(Graphik->UrsprungButton);
-        Waehle(Graphik->*f.Werkzeug);
-        if (f.Nein) {
+        Waehle(Graphik->*werkzeug);
+        if (nein) {
             AssistentFenster->NeinButtonClick();
             EXPECT_FALSE(AssistentFenster->isVisible());
         }
         Gehoert();
-        std::istringstream schritte(f.Schritte);
+        std::istringstream schritte(folge);
         for (std::string schritt; schritte >> schritt;) {
             const auto doppelpunkt = schritt.find(':');
             Klick(200, 100, schritt[0] == 'L' ? Qt::LeftButton : Qt::RightButton);
@@ -194,7 +166,6 @@ TEST_F(ModiTest, InteractionOffReturnsToTheOriginAndSoundsFollowTheMenuItem)
     Form1->Interaktiv1->trigger();
     EXPECT_TRUE(Form1->I5->isEnabled());
     EXPECT_FALSE(Graphik->AktivBox->isHidden());
-
     // The graph window's sound box mirrors into the menu item, and back;
     // sounds play only while it is ticked, but the effects always run.
     Graphik->SoundBox->setChecked(false);

@@ -3,18 +3,7 @@
 // origin at device (150, 240)).
 #include "zeichnen_hilfe.h"
 
-#include <QCheckBox>
-
-#include <algorithm>
-#include <limits>
-
 namespace {
-
-using Op = TRecordingCanvas::TOpKind;
-
-constexpr TColor Gelb = RGB(255, 255, 0);
-constexpr TColor Gruen = RGB(0, 128, 0);
-constexpr TColor Lila = RGB(128, 0, 128);
 
 class ObjekteTest : public TZeichnenTest {
 protected:
@@ -61,20 +50,19 @@ protected:
 
 TEST_F(ObjekteTest, LayersInRedrawOrderAndColourOffBlackensAllButOutlines)
 {
-    Kreis(1, "-3", "5", "1", "1", "1", Gelb, true);   // behind the graphs
-    Kreis(2, "3", "5", "1", "1", "1", Gelb, false);  // in front of them, with a disc centre
+    Kreis(1, "-3", "5", "1", "1", "1", clYellow, true);   // behind the graphs
+    Kreis(2, "3", "5", "1", "1", "1", clYellow, false);  // in front of them, with a disc centre
     std::tie(Punkte[11].Color, Punkte[12].Color, Punkte[12].Style, Kreise[2].ShowCentre) =
-        std::tuple(Lila, clTeal, MarkeScheibe, "1");
+        std::tuple(clPurple, clTeal, MarkeScheibe, "1");
     Parabel();
-    Flaeche(1, 1, 13, "-1", "1", Gruen);
+    Flaeche(1, 1, 13, "-1", "1", clGreen);
     Senk(1, "4", "0", "2", LinieMittel, clBlue);
     Punkt(1, "1", "1", MarkeQuadrat, clFuchsia);
     auto c = Aufnahme();
-    const int folge[] = {Erste(*c, Op::Ellipse, Lila), Erste(*c, Op::Line, Gruen),     Erste(*c, Op::Line, clBlue),
+    const int folge[] = {Erste(*c, Op::Ellipse, clPurple), Erste(*c, Op::Line, clGreen),     Erste(*c, Op::Line, clBlue),
                          Erste(*c, Op::Line, clRed),   Erste(*c, Op::Ellipse, clTeal), Erste(*c, Op::Rectangle, clFuchsia)};
     EXPECT_GE(folge[0], 0);
     EXPECT_TRUE(std::is_sorted(std::begin(folge), std::end(folge)));
-
     // Colour off: outlines keep the centre's colour; fills, markers, areas
     // and segments turn black.
     G->CB2->setChecked(false);
@@ -82,18 +70,18 @@ TEST_F(ObjekteTest, LayersInRedrawOrderAndColourOffBlackensAllButOutlines)
     const auto ellipsen = c->OpsOf(Op::Ellipse);
     ASSERT_EQ(ellipsen.size(), 3u);  // two circles and a centre disc
     EXPECT_EQ(std::tuple(ellipsen[0].Pen.Color, ellipsen[1].Pen.Color, ellipsen[2].Pen.Color),
-              std::tuple(Lila, clTeal, clBlack));
+              std::tuple(clPurple, clTeal, clBlack));
     for (const auto& e : ellipsen)
         EXPECT_EQ(e.Brush.Color, clBlack);
     EXPECT_EQ(c->OpsOf(Op::Rectangle).back().Brush.Color, clBlack);
-    EXPECT_EQ(std::tuple(Erste(*c, Op::Rectangle, clFuchsia), Erste(*c, Op::Line, Gruen), Erste(*c, Op::Line, clBlue)),
+    EXPECT_EQ(std::tuple(Erste(*c, Op::Rectangle, clFuchsia), Erste(*c, Op::Line, clGreen), Erste(*c, Op::Line, clBlue)),
               std::tuple(-1, -1, -1));
 }
 
 TEST_F(ObjekteTest, CirclesCoverTheirRadiiAndWhiteFillsAreOffWhite)
 {
     G->Gitter = "0";
-    Kreis(1, "-2", "5", "2", "2", "1", Gelb);
+    Kreis(1, "-2", "5", "2", "2", "1", clYellow);
     Kreis(2, "3", "1", "2.5", "1", "1", clAqua);  // an ellipse, typed with "."
     Kreis(3, "-3", "0", "1,5", "1,5", "1", clWhite);
     Kreis(4, "", "", "2", "2", "1", clWhite);     // not drawn, but off-white too
@@ -103,9 +91,8 @@ TEST_F(ObjekteTest, CirclesCoverTheirRadiiAndWhiteFillsAreOffWhite)
     EXPECT_EQ(Kreise[3].FillColor, RGB(251, 251, 251));
     EXPECT_EQ(Kreise[4].FillColor, RGB(251, 251, 251));
     EXPECT_EQ(FarbeBei(img, -3.5, 0.7), RGB(251, 251, 251));
-
     const std::tuple<double, double, TColor> orte[] = {
-        {-2, 5, Gelb},     {-0.2, 5, Gelb},    {-2, 3.2, Gelb},  {-0.45, 6.55, clWhite},  // outside on the diagonal
+        {-2, 5, clYellow},     {-0.2, 5, clYellow},    {-2, 3.2, clYellow},  {-0.45, 6.55, clWhite},  // outside on the diagonal
         {0.3, 5, clWhite}, {5.2, 1, clAqua},   {3, 1.8, clAqua}, {3, 2.4, clWhite},
         {-2.04, 3, clFuchsia},  // the rim of circle 5
     };
@@ -143,14 +130,13 @@ TEST_F(ObjekteTest, AreaFillsBetweenParabolaAndAxisInsideItsBoundsOrNotAtAll)
 {
     G->Gitter = "0";
     Parabel();
-    Flaeche(1, 1, 13, "2", "-2", Gruen);  // bounds in either order
+    Flaeche(1, 1, 13, "2", "-2", clGreen);  // bounds in either order
     const QImage img = Gemalt();
     for (const auto& [x, y] : {std::pair{1.0, 0.5}, {-1.5, 1.5}, {1.9, 3.5}})
-        EXPECT_EQ(FarbeBei(img, x, y), Gruen) << x << ", " << y;
+        EXPECT_EQ(FarbeBei(img, x, y), clGreen) << x << ", " << y;
     // Above the curve, beyond x = +-2, below the axis.
     for (const auto& [x, y] : {std::pair{1.0, 1.6}, {2.4, 0.5}, {-2.4, 0.5}, {0.5, -0.5}})
         EXPECT_EQ(FarbeBei(img, x, y), clWhite) << x << ", " << y;
-
     Setze(2, [](long double, long double t) { return t + 1; }, " Funktionenschar ");
     Setze(4, [](long double, long double) { return std::nullopt; });
     const std::pair<int, int> kurven[] = {{2, 13}, {13, 2}, {0, 13}, {1, 14},  // families, no curve
@@ -165,19 +151,19 @@ TEST_F(ObjekteTest, AreaFillsBetweenParabolaAndAxisInsideItsBoundsOrNotAtAll)
 TEST_F(ObjekteTest, HatchedAreaStrokesAreSpacedOnScreenAndPrinter)
 {
     Parabel(1);  // never meets the axis, so every stroke has a length
-    Flaeche(1, 1, 13, "-2", "2", Gruen, true);
+    Flaeche(1, 1, 13, "-2", "2", clGreen, true);
     // On screen 5 device units apart; on the printer (1000 units of 0.01 mm
     // per view unit, y up) 50, and the right edge is closed by one more
     // stroke at x = 2.
     TRecordingCanvas drucker(30000, 30000, true);
     G->DrawGraphs(drucker, 1000, -1000, 2, 2);
     for (const auto& [striche, abstand] :
-         {std::pair{MitStift(*Aufnahme(), Op::Line, Gruen), 5}, {MitStift(drucker, Op::Line, Gruen), 50}}) {
+         {std::pair{MitStift(*Aufnahme(), Op::Line, clGreen), 5}, {MitStift(drucker, Op::Line, clGreen), 50}}) {
         ASSERT_GT(striche.size(), 10u);
         for (std::size_t i = 1; i + 1 < striche.size(); ++i)
             EXPECT_EQ(striche[i].Points[0].X - striche[i - 1].Points[0].X, abstand) << i;
     }
-    EXPECT_EQ(MitStift(drucker, Op::Line, Gruen).back().Points[0].X, (2 + 5 + 2) * 1000);
+    EXPECT_EQ(MitStift(drucker, Op::Line, clGreen).back().Points[0].X, (2 + 5 + 2) * 1000);
 }
 
 TEST_F(ObjekteTest, SegmentsSolidOrDashedFromEndToEnd)
@@ -208,12 +194,12 @@ TEST_F(ObjekteTest, SegmentsSolidOrDashedFromEndToEnd)
 TEST_F(ObjekteTest, AbsurdAreasSegmentsAndCirclesEndQuicklyWithinTheView)
 {
     Parabel();
-    Flaeche(1, 1, 13, "-1e20", "1e300", Gruen);
+    Flaeche(1, 1, 13, "-1e20", "1e300", clGreen);
     Flaeche(2, 13, 1, "-1,5e20", "3", clAqua, true);
     Senk(1, "1", "-1e20", "1e20", LinieGestricheltDick, clMaroon);
     Senk(2, "2", "1e300", "-1e300", LiniePunktiertMittel, clBlue);  // the other way round
     auto c = Aufnahme();
-    const auto voll = MitStift(*c, Op::Line, Gruen);
+    const auto voll = MitStift(*c, Op::Line, clGreen);
     EXPECT_GT(voll.size(), 300u);
     EXPECT_LT(voll.size(), 345u);
     for (const auto& op : voll) {
@@ -235,7 +221,6 @@ TEST_F(ObjekteTest, AbsurdAreasSegmentsAndCirclesEndQuicklyWithinTheView)
             for (const TPoint& p : op.Points)
                 EXPECT_TRUE(p.Y <= 0 && p.Y >= -15000) << p.Y;
     }
-
     Flaechen = {};
     Senkrechte = {};
     Kreis(1, "0", "3", "1e7", "1e7", "3", clBlue);  // dashed rim, hatched, around everything

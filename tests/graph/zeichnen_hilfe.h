@@ -3,8 +3,8 @@
 // come from a lambda, and a graph window with the default view (-5..6,
 // -2..8) in a drawing area of 331 x 301 pixels, 30 device units per view
 // unit, the origin at device (150, 240). The object tables start at their
-// defaults (which draw nothing); they, the functions and the decimal
-// separator are put back after each test.
+// defaults (which draw nothing); they, the functions and the texts are put
+// back after each test.
 
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
@@ -13,16 +13,25 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QSlider>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
+
+using Op = TRecordingCanvas::TOpKind;
 
 class TFakeFunktion : public TFunktion {
 public:
@@ -59,10 +68,18 @@ inline TColor PixelFarbe(const QImage& img, int spalte, int zeile)
                static_cast<std::uint8_t>(q.blue()));
 }
 
+// The operation that wrote this text, if any.
+inline std::optional<TRecordingCanvas::TOp> TextOp(const TRecordingCanvas& c, const QString& text)
+{
+    for (const auto& op : c.OpsOf(Op::Text))
+        if (op.Text == text)
+            return op;
+    return std::nullopt;
+}
+
 class TZeichnenTest : public ::testing::Test {
 protected:
     using TOp = TRecordingCanvas::TOp;
-    using Art = TRecordingCanvas::TOpKind;
     static constexpr double Skala = 30.0;  // device units per view unit
     static constexpr int Breite = 331;
     static constexpr int Hoehe = 301;
@@ -85,7 +102,7 @@ protected:
     void TearDown() override
     {
         G.reset();
-        std::tie(Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte[9], Funktionen, FunktionNr, ZeichnenErlaubt) =
+        std::tie(Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte, Funktionen, FunktionNr, ZeichnenErlaubt) =
             Alt;
     }
 
@@ -118,11 +135,9 @@ protected:
     }
     std::vector<TOp> Linien(double scale = Skala)
     {
-        std::vector<TOp> r;
-        for (const TOp& op : Graphen(scale))
-            if (op.Kind == Art::Line)
-                r.push_back(op);
-        return r;
+        TRecordingCanvas c(2000, 2000);
+        G->DrawGraphs(c, scale, scale, 0.0, 0.0);
+        return c.OpsOf(Op::Line);
     }
     // Runs of equal pen colour, in drawing order.
     static std::vector<TColor> Farbfolge(const std::vector<TOp>& linien)
@@ -164,7 +179,7 @@ protected:
     static TColor FarbeBei(const QImage& img, double x, double y) { return PixelFarbe(img, Spalte(x), Zeile(y)); }
 
     // Operations of one kind drawn with a pen of the given colour.
-    static std::vector<TOp> MitStift(const TRecordingCanvas& c, Art kind, TColor farbe)
+    static std::vector<TOp> MitStift(const TRecordingCanvas& c, Op kind, TColor farbe)
     {
         std::vector<TOp> r;
         for (const auto& op : c.OpsOf(kind))
@@ -177,7 +192,7 @@ protected:
 
 private:
     std::array<std::unique_ptr<TFakeFunktion>, 14> Eigene;
-    std::tuple<TPunkte, TKreise, TBeschriftungen, TSenkrechten, TFlaechen, std::string, std::array<TFunktion*, 14>,
+    std::tuple<TPunkte, TKreise, TBeschriftungen, TSenkrechten, TFlaechen, decltype(Texte), std::array<TFunktion*, 14>,
                std::int32_t, bool>
-        Alt{Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte[9], Funktionen, FunktionNr, ZeichnenErlaubt};
+        Alt{Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte, Funktionen, FunktionNr, ZeichnenErlaubt};
 };
