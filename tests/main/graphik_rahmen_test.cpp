@@ -73,7 +73,6 @@ TEST_F(RahmenTest, UnitCommandsScaleThePageAndTheRulerAndAreStored)
     FreieFlaeche(440, 400);
     const int n = Graphik->PaintBox1->width() / 11 + 1;
     EXPECT_EQ(Graphik->Shape6->geometry().right(), Graphik->PaintBox1->geometry().right());
-    EXPECT_EQ(Graphik->Shape6->y(), Graphik->PaintBox1->y() + Graphik->PaintBox1->height() + 6);
     struct TFall {
         QAction* Eintrag;
         double Massstab;
@@ -89,7 +88,6 @@ TEST_F(RahmenTest, UnitCommandsScaleThePageAndTheRulerAndAreStored)
         EXPECT_EQ(Graphik->Shape6->width(), f.Lineal);
         EXPECT_EQ(std::tuple(Graphik->cm1->text(), Graphik->cm2->text(), Graphik->cm3->text()),
                   std::tuple(QString::fromLatin1(f.Knopf), QString::fromLatin1(f.Knopf), QString::fromLatin1(f.Text)));
-        EXPECT_EQ(Graphik->cm3->x() + Graphik->cm3->width() + 3, Graphik->Shape6->x());
         EXPECT_EQ(GespeicherteEinstellungen().Einheit, f.Gespeichert);
     }
     EXPECT_TRUE(Meldung.Meldungen.empty());
@@ -159,11 +157,6 @@ TEST_F(RahmenTest, FunctionPanelsShowCompiledTermsOnly)
 
 TEST_F(RahmenTest, InputBarShowsTheSelectedFunctionAndHandsTheEquationToTheMainWindow)
 {
-    // From the start on, with the selected function's ranges.
-    EXPECT_EQ((QStringList{Graphik->Evonx->text(), Graphik->Ebisx->text(), Graphik->Evont->text(),
-                           Graphik->Ebist->text(), Graphik->Estept->text()}),
-              (QStringList{"-100", "100", "1", "5", "1"}));
-
     // The mirror acts only while the graph window is the active window; the
     // offscreen platform activates it on request.
     Graphik->activateWindow();

@@ -31,13 +31,9 @@ protected:
 TEST_F(WertetabelleFensterTest, FollowsTheFunctionAndAColumnClickShiftsTheView)
 {
     EXPECT_EQ(std::tuple(X(0), Y(0), X(1), X(25), Y(1)), std::tuple("   x", "   y", "-6", "6", "36,00"));
-    Form1->Edit1->setText("f(x) = -x^6");
-    EXPECT_EQ(std::tuple(Y(5), Y(25)), std::tuple("-4096", "s.klein"));
     // An equation that does not compile empties the whole y row.
     Form1->Edit1->setText("f(x) = 2x");
     EXPECT_TRUE(YLeer());
-    EXPECT_EQ(X(1), "-6");
-
     emit Form2->StringGrid1->cellClicked(0, 1);
     EXPECT_EQ(std::tuple(Graphik->XMin, Graphik->XMax, X(1), X(25)), std::tuple(1, 12, "0", "12"));
     // The row titles are not a column of values.
@@ -62,11 +58,8 @@ TEST_F(WertetabelleFensterTest, CalculatorAndTFields)
     Form2->Edit2->setText("3");
     Form1->Edit1->setText("f(x) = x^2+0,5");
     EXPECT_EQ(Form2->EditErgebnis->text(), " 9,5");
-    EXPECT_TRUE(Form2->windowTitle().contains("1.  f(x) = x^2+0,5"));
     Form2->Edit2->setText("1.5");
     EXPECT_EQ(std::tuple(Tag(Form2->Edit2), Form2->EditErgebnis->text()), std::tuple(1, " 2,75"));
-    Form1->Edit1->setText("f(x) = ln(x-5)");
-    EXPECT_EQ(Form2->EditErgebnis->text(), " nicht def.");
     Form2->Edit2->setText("drei");
     EXPECT_EQ(std::tuple(Tag(Form2->Edit2), Form2->EditErgebnis->text()), std::tuple(0, ""));
     Form1->Edit1->setText("f(x) = x");
@@ -80,8 +73,6 @@ TEST_F(WertetabelleFensterTest, CalculatorAndTFields)
     EXPECT_TRUE(YLeer());
     EXPECT_EQ(std::tuple(Tag(Form2->Edit3), Feldfarbe(Form2->Edit3)), std::tuple(0, FarbeUngueltig));
     EXPECT_TRUE(Form2->windowTitle().endsWith("f(x,t) = t*x, Fehler bei t"));
-    Form2->Edit3->setText("0.5");  // either separator
-    EXPECT_EQ(std::tuple(Y(1), Feldfarbe(Form2->Edit3)), std::tuple("-3,00", FarbeGueltig));
 }
 
 // The columns take the widest text the y row can show and the view's x
