@@ -2,6 +2,7 @@
 // mending of a decoded document before it is applied.
 #include "engine/dokument.h"
 #include "engine/dokument_pruefen.h"
+#include "engine/einheiten.h"
 #include "engine/einstellungen.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
@@ -190,6 +191,7 @@ TEST(DokumentPruefen, SoundDocumentIsLeftAlone)
     std::tie(b.Kopf.XMin, b.Kopf.XMax, b.Kopf.FunktionNr, b.Kopf.Gitter) = std::tuple(-500000, 500000, 9, "7c");
     std::tie(b.Kopf.YMin, b.Kopf.YMax) = std::tuple(INT32_MAX - 1, INT32_MAX);
     std::tie(b.Kopf.TrackBar1, b.Kopf.TrackBar2) = std::tuple(-4, 10);
+    std::tie(b.Kopf.EinheitX, b.Kopf.EinheitY) = std::tuple(-MaxEinheit, MaxEinheit);  // a negative unit mirrors
     std::tie(b.Funktionen[3].LineStyle, b.Funktionen[4].LineStyle) = std::tuple(10, 0);
     b.Funktionen[5].Kind = ArtFunktionenschar;
     b.Funktionen[6].TStep = 1e-300;
@@ -241,7 +243,7 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
         {M::Schriftgroesse, 10, [](B b) { b.Beschriftungen[10].Font.Size = 0; }},
         {M::Schriftgroesse, 1, [](B b) { b.Punkte[1].Font.Size = 0; }},
     };
-    for (double e : {NaN, Inf, -Inf, 0.0, -0.0, 1.000001e12, -1.000001e12}) {  // the track bar agrees with the mended unit
+    for (double e : {NaN, Inf, -Inf, 0.0, -0.0, std::nextafter(MaxEinheit, Inf), -std::nextafter(MaxEinheit, Inf)}) {  // the track bar agrees with the mended unit
         faelle.push_back({M::EinheitX, 0, [e](B b) { std::tie(b.Kopf.EinheitX, b.Kopf.TrackBar2) = std::tuple(e, 5); }});
         faelle.push_back({M::EinheitY, 0, [e](B b) { std::tie(b.Kopf.EinheitY, b.Kopf.TrackBar1) = std::tuple(e, 7); }});
     }

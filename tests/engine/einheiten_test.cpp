@@ -1,13 +1,10 @@
-// Typed axis units: the steps the track bars stand at, the pi words, and
-// which numbers can be a unit at all (also when a document brings them).
+// Typed axis units: the steps the track bars stand at.
 
-#include "engine/dokument_pruefen.h"
 #include "engine/einheiten.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -32,21 +29,5 @@ TEST(Einheiten, StepsAtTheirBoundaries)
     for (const Fall& f : faelle) {
         EXPECT_EQ(EinheitXPosition(f.Einheit), f.X) << f.Einheit;
         EXPECT_EQ(EinheitYPosition(f.Einheit), f.Y) << f.Einheit;
-    }
-}
-
-TEST(Einheiten, ADocumentKeepsANegativeUnitAndMendsOnlyUnusableOnes)
-{
-    const double inf = std::numeric_limits<double>::infinity();
-    for (const double e : {-1.0, -MaxEinheit, 1e-300, Darueber(MaxEinheit), -Darueber(MaxEinheit), 0.0, inf}) {
-        const bool brauchbar = std::isfinite(e) && e != 0 && std::fabs(e) <= MaxEinheit;
-        TDokumentBild b;
-        b.Kopf = NeuerDokumentKopf();
-        b.Kopf.EinheitX = b.Kopf.EinheitY = e;
-        b.Kopf.TrackBar2 = -4;
-        DokumentPruefen(b);
-        EXPECT_EQ(b.Kopf.EinheitX, brauchbar ? e : 1.0) << e;
-        EXPECT_EQ(b.Kopf.EinheitY, brauchbar ? e : 1.0) << e;
-        EXPECT_EQ(b.Kopf.TrackBar2, brauchbar ? -4 : 1) << e;
     }
 }

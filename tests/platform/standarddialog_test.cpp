@@ -126,11 +126,6 @@ TEST(StandardDialoge, FontPresetComesBackUnchangedAndTheColourComesFromTheColour
     d.FarbKnopf->click();
     EXPECT_EQ(d.Ergebnis().Color, clRed);
     SetFarbDialog(nullptr);
-    // Another size is the user's choice.
-    QFont f = d.Schrift->currentFont();
-    f.setPointSize(21);
-    d.Schrift->setCurrentFont(f);
-    EXPECT_EQ(std::tuple(d.Ergebnis().Size, d.Ergebnis().Name), std::tuple(21, QStringLiteral("Tahoma")));
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include "graph/graphik.h"
 #include "tools/punkte_dlg.h"
 
-
-
 namespace {
 
 class PunkteTest : public WerkzeugTest {
@@ -112,16 +110,4 @@ TEST_F(PunkteTest, RowResetResetAllAndNewGiveTheDefaults)
         EXPECT_EQ(Z(k).Name->text(), QString(QChar('A' + k - 1)));
         EXPECT_TRUE(Z(k).Stil[0]->isChecked() && Z(k).NamePos[3]->isChecked());
     }
-}
-
-TEST_F(PunkteTest, APointTypedIntoRowOneAppearsWhereTheViewPutsIt)
-{
-    // (2 | 3) in the default view -5..6 x -2..8, and one unit to its left.
-    auto blau = [](double x) { return BildFarbe(x, 3.0) == QColor(0, 0, 255); };
-    Z(1).X->setText(QStringLiteral("2"));
-    EXPECT_FALSE(blau(2));  // no y yet: not drawn
-    Z(1).Y->setText(QStringLiteral("3"));
-    EXPECT_TRUE(blau(2) && !blau(1));
-    Z(1).X->setText(QStringLiteral("1,0"));  // either separator
-    EXPECT_TRUE(blau(1) && !blau(2));
 }

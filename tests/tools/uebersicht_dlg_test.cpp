@@ -52,10 +52,6 @@ TEST_F(UebersichtTest, InertWhileAnotherWindowIsActiveWritingThroughWhileActive)
     EXPECT_EQ(std::pair(Feldfarbe(Z(5).TSchritt), F(5).GetTStep()), std::pair(FarbeUngueltig, 1.0));
     Z(6).Gleichung->setText(QStringLiteral("f(x) = x^"));
     EXPECT_EQ(std::tuple(FunktionNr, F(6).GetTerm(), Feldfarbe(Z(6).Gleichung)), std::tuple(6, "f(x)=x^", FarbeUngueltig));
-    // A family typed into a row opens its t fields.
-    Z(7).Gleichung->setText(QStringLiteral("f(x,t) = t*x"));
-    EXPECT_FALSE(Z(7).ScharLabels[2]->isHidden());
-    EXPECT_EQ(Z(7).Farbe->width(), 20);
 }
 
 TEST_F(UebersichtTest, TheRefreshShowsEveryRowAndAFamilyWithItsTFields)

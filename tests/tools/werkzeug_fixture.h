@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include <cmath>
 #include <optional>
 #include <span>
 #include <vector>
@@ -51,19 +50,6 @@ protected:
     {
         liste->setCurrentIndex(index);
         emit liste->activated(index);
-    }
-
-    // The colour of the graph window's picture at view position (x, y),
-    // drawn at 700 x 600 pixels for the default view -5..6 x -2..8.
-    static QColor BildFarbe(double x, double y)
-    {
-        if (Graphik->width() != 700) {
-            Graphik->resize(700, 600);
-            Graphik->GraphikResize();
-        }
-        Graphik->BildCanvas->Flush();
-        return Graphik->Bild.pixelColor(static_cast<int>(std::lround((x + 5) * Graphik->BildBreite / 11.0)),
-                                        static_cast<int>(std::lround((8 - y) * Graphik->BildHoehe / 10.0)));
     }
 
     static std::vector<bool> Gedrueckt(std::span<QToolButton* const> knoepfe)
