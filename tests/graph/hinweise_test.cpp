@@ -85,10 +85,6 @@ TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColourAndLeavesTh
     const std::tuple<TGraphik::THinweisLage, std::vector<std::string>, int> faelle[] = {
         {Lage(ModusUrsprung), {}, 0},
         {Lage(ModusGeradeFrage), {}, 0},
-        {Lage(ModusParabelFrage), {}, 0},
-        {Lage(ModusPunkte), {"*Punkt"}, 0},
-        {Lage(ModusSenkrechte), {"*Senkrechte"}, 0},
-        {Lage(ModusBeschriftung), {"*Beschriftung"}, 0},
         {ohneGraph, {"*Tracepunkt"}, 0},
         {Lage(ModusSpur), {"*Tracepunkt", "von  f(x) = x^2"}, 0},
         {Lage(ModusTangente), {"*Tangente", "an  f(x) = x^2"}, 0},

@@ -1,8 +1,6 @@
 #pragma once
-// A started program whose graph window has a drawing area of 331 x 301
-// pixels for the default view (30 pixels per view unit on both axes, the
-// origin at pixel (150, 240)), with the sounds recorded and the mouse
-// pointer a fake.
+// A started program with a 331 x 301 drawing area for the default view (30
+// pixels per unit, the origin at (150, 240)), sounds recorded, a fake pointer.
 
 #include "main/programm_fixture.h"
 #include "main/trace_dlg.h"

@@ -1,6 +1,5 @@
-// The graph window's own controls: grid buttons and line style, the colour
-// swatches, the cm/inch switch, the status bar, the band's print, copy and
-// New, and the unit windows.
+// The graph window's own controls: grid, swatches, cm/inch, status bar, the
+// band's print, copy and New, and the unit windows.
 
 #include "interaktion_fixture.h"
 #include "main/druck_fakes.h"
@@ -150,7 +149,6 @@ TEST_F(Steuerung, StatusBarClicksChooseFunctionPanelsOnly)
     ASSERT_FALSE(drei.isEmpty());
     QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, drei.center());
     EXPECT_EQ(std::pair(FunktionNr, Form1->Edit1->text()), std::pair(3, QStringLiteral("f(x) = 3*x")));
-    EXPECT_TRUE(Meldung.Meldungen.empty());
     for (const QPoint p : {Graphik->StatusBar1->PanelRect(0).center(),
                            QPoint(Graphik->StatusBar1->width() - 2, drei.center().y())}) {
         QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, p);

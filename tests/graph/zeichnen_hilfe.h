@@ -1,10 +1,7 @@
 #pragma once
-// Shared set-up of the graph window's tests: function objects whose values
-// come from a lambda, and a graph window with the default view (-5..6,
-// -2..8) in a drawing area of 331 x 301 pixels, 30 device units per view
-// unit, the origin at device (150, 240). The object tables start at their
-// defaults (which draw nothing); they, the functions and the texts are put
-// back after each test.
+// Fake functions valued by a lambda, and a graph window with the default view
+// (-5..6, -2..8) on 331 x 301 device units, 30 per unit, the origin at (150,
+// 240). Object tables, functions and texts are put back after each test.
 
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
@@ -24,7 +21,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -76,6 +72,10 @@ inline std::optional<TRecordingCanvas::TOp> TextOp(const TRecordingCanvas& c, co
             return op;
     return std::nullopt;
 }
+
+// Device position of a view position in the default view.
+inline int Spalte(double x) { return static_cast<int>(std::lround((x + 5) * 30)); }
+inline int Zeile(double y) { return static_cast<int>(std::lround((8 - y) * 30)); }
 
 class TZeichnenTest : public ::testing::Test {
 protected:
@@ -173,9 +173,6 @@ protected:
         return img;
     }
 
-    // Device position of a view position.
-    static int Spalte(double x) { return static_cast<int>(std::lround((x + 5) * Skala)); }
-    static int Zeile(double y) { return static_cast<int>(std::lround((8 - y) * Skala)); }
     static TColor FarbeBei(const QImage& img, double x, double y) { return PixelFarbe(img, Spalte(x), Zeile(y)); }
 
     // Operations of one kind drawn with a pen of the given colour.
