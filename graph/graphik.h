@@ -237,6 +237,9 @@ public:
     // aligned as DrawTextAt says; `unten` is the device direction of a
     // smaller y on the view (+1 on the screen, -1 on paper, whose y grows
     // upwards), so that half a line lower means the same on both.
+    // Takes the one-shot request TextMittig for a text of these alignments:
+    // returns it and clears it for a left-aligned text, which uses it up.
+    bool TextMittigNehmen(bool RightAligned, bool Centred);
     void TextAmAnker(TCanvas& Canvas, const QString& Text, const TFont& Font, int groesse, std::int64_t a,
                      std::int64_t b, bool RightAligned, bool Centred, bool mittig, int unten);
     static TFont SchriftAusRecord(const struct TSchrift& s);

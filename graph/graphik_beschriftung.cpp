@@ -62,9 +62,7 @@ int TGraphik::TextGroesse(int punkte) const
 void TGraphik::DrawTextAt(TCanvas& Canvas, const QString& Text, const TFont& Font, double X, double Y,
                           bool RightAligned, bool Centred)
 {
-    const bool mittig = TextMittig;
-    if (!RightAligned && !Centred)
-        TextMittig = false;
+    const bool mittig = TextMittigNehmen(RightAligned, Centred);
     if (!std::isfinite(X) || !std::isfinite(Y))
         return;
     const std::int64_t a = TextXdev(XMin + X);
@@ -73,6 +71,14 @@ void TGraphik::DrawTextAt(TCanvas& Canvas, const QString& Text, const TFont& Fon
         return;
 
     TextAmAnker(Canvas, Text, Font, TextGroesse(Font.Size), a, b, RightAligned, Centred, mittig, 1);
+}
+
+bool TGraphik::TextMittigNehmen(bool RightAligned, bool Centred)
+{
+    const bool mittig = TextMittig;
+    if (!RightAligned && !Centred)
+        TextMittig = false;
+    return mittig;
 }
 
 void TGraphik::TextAmAnker(TCanvas& Canvas, const QString& Text, const TFont& Font, int groesse, std::int64_t a,

@@ -94,9 +94,7 @@ void TGraphik::DruckTextBei(TCanvas& Canvas, const QString& Text, const TFont& F
 void TGraphik::PrintTextAt(TCanvas& Canvas, const QString& Text, const TFont& Font, double X, double Y,
                            bool RightAligned, bool Centred)
 {
-    const bool mittig = TextMittig;
-    if (!RightAligned && !Centred)
-        TextMittig = false;
+    const bool mittig = TextMittigNehmen(RightAligned, Centred);
     if (!std::isfinite(X) || !std::isfinite(Y))
         return;
     DruckTextBei(Canvas, Text, Font, WorldToPrintX(XMin + X), WorldToPrintY(static_cast<long double>(YMax) - Y),
