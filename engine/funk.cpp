@@ -1040,7 +1040,9 @@ static_assert(std::endian::native == std::endian::little);
     const long double* const from[3] = {nullptr, w, pv};
     long double run = 0;
     long double saved = 0;
-    auto fetch = [&](std::uint8_t source, std::int32_t slot) {
+    // Inlined by force: a call per operand costs more than a cheap term, and
+    // the column code beside it in this file tips g++'s own choice.
+    auto fetch = [&](std::uint8_t source, std::int32_t slot) __attribute__((always_inline)) {
         switch (source) {
         case TTermStep::FromRunning: return run;
         case TTermStep::FromX: return x;
