@@ -1,5 +1,7 @@
 #include "main/druck_dlg.h"
 
+#include "platform/felder.h"
+
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
@@ -23,13 +25,6 @@ TAboutBox* AboutBox = nullptr;
 TTippsDlg* TippsDlg = nullptr;
 
 namespace {
-
-template <typename W>
-W* Benannt(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QPushButton* Knopf(QWidget* parent, const char* name, const QString& text)
 {

@@ -1,5 +1,7 @@
 #include "main/einstell_dlg.h"
 
+#include "platform/felder.h"
+
 #include "engine/dokument.h"
 #include "engine/einstellungen.h"
 #include "engine/tabellen.h"
@@ -31,13 +33,6 @@ constexpr int ZeileVorlageUeberschreiben = 434;
 constexpr int ZeileVorlageFehler = 435;
 constexpr int ZeileEinstellungenSpeichern = 441;
 constexpr int ZeileEinstellungenFehler = 577;
-
-template <typename W>
-W* Benannt(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "main/export_dlg.h"
 
+#include "platform/felder.h"
+
 #include "engine/tabellen.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
@@ -35,13 +37,6 @@ const QString WordFehler =
     QStringLiteral("Direktexport nach Word nicht möglich. Verwenden Sie in Tessaplun die Methode Kopieren.");
 // "The table could not be handed to another program:", with the file.
 constexpr int ZeileUebergabeFehler = 575;
-
-template <typename W>
-W* Benannt(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 // The error box of a file that could not be written or opened: the dialog
 // stays open, so the user can choose the clipboard instead.

@@ -1,5 +1,7 @@
 #include "main/kopier_dlg.h"
 
+#include "platform/felder.h"
+
 #include "engine/druckseite.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
@@ -25,13 +27,6 @@ namespace {
 const QString SchraffiertMeldung = QStringLiteral(
     "Schraffierte Kreise können nicht als Metadatei kopiert werden. Sie werden als Bitmap in die Zwischenablage "
     "kopiert!");
-
-template <typename W>
-W* Benannt(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 }  // namespace
 

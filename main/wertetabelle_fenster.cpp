@@ -1,5 +1,7 @@
 #include "main/wertetabelle_fenster.h"
 
+#include "platform/felder.h"
+
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/wertetabelle.h"
@@ -37,13 +39,6 @@ namespace {
 constexpr TColor GitterFarbe = RGB(250, 255, 210);
 constexpr int Spalten = WertetabelleSpalten + 1;
 constexpr int SpaltenBreiteEntwurf = 36;  // the designed column width
-
-template <typename W>
-W* Benannt(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QToolButton* Schalter(QWidget* parent, const char* name, const QString& text)
 {

@@ -4,10 +4,11 @@
 
 #include "engine/farben.h"
 
+#include <QString>
+
 class QBoxLayout;
 class QLineEdit;
 class QPushButton;
-class QString;
 class QWidget;
 
 // Light green and light orange: the validity colours of every input field.
@@ -27,3 +28,12 @@ void TextSetzen(QLineEdit* e, const QString& text);
 // Appends to a window's column a row with its default button "OKBtn" at
 // the right.
 QPushButton* OKZeileAnfuegen(QWidget* fenster, QBoxLayout* spalte);
+
+// Gives a new widget its object name, by which the caption table and the
+// tests find it, and hands it back for the assignment.
+template <typename W>
+W* Benannt(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
