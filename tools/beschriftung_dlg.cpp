@@ -54,9 +54,6 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         // Pressed, it stands out from the others.
         z.Verschieben->setAutoRaise(false);
         z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 137, 22);
-        QFont arial = z.Text->font();
-        arial.setFamily(QStringLiteral("Arial"));
-        z.Text->setFont(arial);
         z.Vorne = new QCheckBox(QStringLiteral("vorne"), GroupBox3);
         z.Vorne->setObjectName(Name("CheckBox", k));
         z.Vorne->setGeometry(249, y + 2, 52, 18);

@@ -72,7 +72,7 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
 }};
 
 // The fill choices as designed, in item order (two columns of three).
-constexpr std::array<const char*, 6> Fuellwahlen = {"gefüllt",       "ohne Farbe",    "vertikal",
+constexpr std::array Fuellwahlen = {"gefüllt",       "ohne Farbe",    "vertikal",
                                                     "schraffiert 1", "schraffiert 2", "horizontal"};
 
 QString Name(const char* art, int nummer)

@@ -194,6 +194,10 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
                   std::tuple(k, std::vector<int>{k}, QStringLiteral("L")));
         soll[k].Text.clear();
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // A reset of another row leaves the rider alone.
+        const int andere = k == 9 ? 8 : k + 1;
+        Druecken(Z(andere).Reset);
+        EXPECT_EQ(std::pair(VerschiebeNr, Z(k).Text->text()), std::pair(k, QStringLiteral("L")));
         Druecken(Z(k).Verschieben);
         soll[k].Text = "L";
         EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));

@@ -65,11 +65,13 @@ struct TStueck {
 void PrintTo(const TStueck& s, std::ostream* os) { *os << s.Von << ".." << s.Bis << " w" << s.Breite; }
 
 // The pieces a sample draws on an item of the given width, from its left:
-// a segment's or, with `scheiben`, a graph's sample (whose discs it adds).
-std::vector<TStueck> Stuecke(int index, int breite, int links = 0, std::vector<TRect>* scheiben = nullptr)
+// a segment's or, with `scheiben` or `graph`, a graph's sample (whose discs
+// it adds to `scheiben`).
+std::vector<TStueck> Stuecke(int index, int breite, int links = 0, std::vector<TRect>* scheiben = nullptr,
+                             bool graph = false)
 {
     TRecordingCanvas c;
-    if (scheiben)
+    if (scheiben || graph)
         GraphenMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
     else
         LinienMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
@@ -134,6 +136,28 @@ TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
         for (int breite = 20; breite <= 120; ++breite)
             for (const TStueck& s : Stuecke(index, breite))
                 EXPECT_TRUE(s.Von >= 5 && s.Von < s.Bis && s.Bis <= breite - 5) << index << " " << breite;
+}
+
+TEST(GraphenMuster, DashesDotsAndDiscsAsTheGraphsDrawThem)
+{
+    using V = std::vector<TStueck>;
+    // Dashes of 17 every 27 while they start left of Right - 15, then a last
+    // one to Right - 5; dots of 3 every 10 while they start left of Right - 4.
+    EXPECT_EQ(Stuecke(6, 80, 0, nullptr, true), (V{{5, 22, 3}, {32, 49, 3}, {59, 75, 3}}));
+    EXPECT_EQ(Stuecke(8, 70, 0, nullptr, true), (V{{5, 22, 5}, {32, 49, 5}, {59, 65, 5}}));
+    EXPECT_EQ(Stuecke(7, 36, 0, nullptr, true), (V{{5, 8, 5}, {15, 18, 5}, {25, 28, 5}}));
+    EXPECT_EQ(Stuecke(0, 60, 0, nullptr, true), (V{{5, 55, 1}}));
+    EXPECT_EQ(Stuecke(11, 60, 0, nullptr, true), V{});
+    // Discs of 8 pixels at the left, in the middle, at the right; item 10
+    // draws a thin line through them.
+    std::vector<TRect> scheiben;
+    EXPECT_EQ(Stuecke(9, 60, 0, &scheiben), V{});
+    ASSERT_EQ(scheiben.size(), 3u);
+    EXPECT_TRUE(scheiben[0] == (TRect{3, 3, 11, 11}) && scheiben[1] == (TRect{26, 3, 34, 11}) &&
+                scheiben[2] == (TRect{49, 3, 57, 11}));
+    scheiben.clear();
+    EXPECT_EQ(Stuecke(10, 60, 20, &scheiben), (V{{5, 55, 1}}));
+    EXPECT_EQ(scheiben.size(), 3u);
 }
 
 TEST_F(FlaechenTest, TheListsShowTheStoredCurvesAndStoreTheChosenOnes)
@@ -243,7 +267,7 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
         SCOPED_TRACE(testing::Message() << "row " << k);
         TFlaechen soll = Flaechen;
         Waehlen(Z(k).KurveA, 4);
-        Waehlen(Z(k).KurveB, 9);
+        Waehlen(Z(k).KurveB, Z(k).KurveB->count() - 1);  // the last item: the x-axis
         Tippen(Z(k).XVon, "-1,5");
         Tippen(Z(k).XBis, "3");
         Druecken(Z(k).Linien);

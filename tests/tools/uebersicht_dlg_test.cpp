@@ -8,6 +8,7 @@
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
 #include "main/form1.h"
+#include "platform/farbe_qt.h"
 #include "tools/stilliste.h"
 #include "tools/uebersicht_dlg.h"
 
@@ -53,8 +54,13 @@ protected:
                              Feldfarbe(z.Farbe), Feldfarbe(z.Zusatzfarbe)),
                   std::tuple(f.GetLineStyle(), f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
         const bool schar = f.GetKind() == ArtFunktionenschar;
-        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.ScharLabels[2]->isHidden(), z.Zusatzfarbe->isHidden(), z.Farbe->width()),
+        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.TBis->isHidden(), z.TSchritt->isHidden(), z.Zusatzfarbe->isHidden()),
+                  std::tuple(!schar, !schar, !schar, !schar));
+        EXPECT_EQ(std::tuple(z.ScharLabels[0]->isHidden(), z.ScharLabels[1]->isHidden(), z.ScharLabels[2]->isHidden(),
+                             z.Farbe->width()),
                   std::tuple(!schar, !schar, !schar, schar ? 20 : 40));
+        // The style samples in the function's colour.
+        EXPECT_EQ(z.Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(f.GetColor()));
         EXPECT_EQ(Feldfarbe(z.Gleichung), f.GetCompiled() ? FarbeGueltig : FarbeUngueltig);
     }
 
@@ -204,6 +210,8 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         std::vector<TWerte> soll = AlleWerte();
         const std::string term = "f(x,t)=t*x+" + std::to_string(r);
         Tippen(Z(r).Gleichung, QString::fromStdString(term));
+        // A family: the row opens its t fields at once.
+        EXPECT_EQ(std::pair(Z(r).TVon->isHidden(), Z(r).Farbe->width()), std::pair(false, 20));
         Tippen(Z(r).XVon, "-3");
         Tippen(Z(r).XBis, "4,5");
         Tippen(Z(r).TVon, "-1");
@@ -220,6 +228,10 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         for (int j = 1; j <= 9; ++j)
             ZeigtFunktion(j);
     }
+
+    // The first style as well.
+    Waehlen(Z(1).Stil, 0);
+    EXPECT_EQ(F(1).GetLineStyle(), 0);
 
     // The four colour schemes recolour all nine; a row shows its new colours.
     const std::pair<TColor, TColor> schemata[4] = {
