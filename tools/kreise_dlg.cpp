@@ -212,14 +212,6 @@ void TKreiseDlg::ZeileAnlegen(int k, QWidget* inhalt)
         z.FuellWahl->addButton(r, i);
     }
 
-    // As designed: style 1, the name on the right, centre shown, in front,
-    // filled.
-    ExklusivDruecken(z.Stil, 0);
-    ExklusivDruecken(z.NamePos, 3);
-    z.Zeigen->setChecked(true);
-    z.Vorne->setChecked(true);
-    z.FuellWahl->button(0)->setChecked(true);
-
     connect(z.Name, &QLineEdit::textChanged, this, [this, k] { NameChange(k); });
     connect(z.X, &QLineEdit::textChanged, this, [this, k] { XChange(k); });
     connect(z.Y, &QLineEdit::textChanged, this, [this, k] { YChange(k); });

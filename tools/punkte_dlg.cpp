@@ -166,7 +166,6 @@ void TPunkteDlg::SchriftClick(int k)
         p.Color = gewaehlt->Color;
     }
     zeigePunk();
-    update();
     Neuzeichnen();
 }
 
@@ -176,7 +175,6 @@ void TPunkteDlg::ZeileReset(int k)
     // edits' echo stores the same texts).
     PunktVorbelegen(k);
     zeigePunk();
-    update();
     Neuzeichnen();
 }
 

@@ -58,15 +58,13 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
     TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
     TrackBar2->setRange(120, 255);
     TrackBar2->setValue(255);
-    TrackBar2->setTickPosition(QSlider::NoTicks);
     TrackBar2->setGeometry(breite - 92 - 8 - 130, y + 2, 130, 22);
-    Label55 = NeuesLabel(this, QStringLiteral("Label55"), QStringLiteral("Transparenz"), 0, y + 6);
+    Label55 = NeuesLabel(this, QStringLiteral("Label55"), QStringLiteral("Transparenz"), TrackBar2->x() - 80, y + 6);
     {
         QPalette pal = Label55->palette();
         pal.setColor(QPalette::WindowText, Qt::gray);
         Label55->setPalette(pal);
     }
-    Label55->move(TrackBar2->x() - 80, y + 6);
 
     connect(TrackBar2, &QSlider::valueChanged, this, [this] { TrackBar2Change(); });
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
@@ -83,7 +81,6 @@ void TWerkzeugfenster::Umschalten()
         return;
     }
     Auffrischen();
-    update();
     show();
     raise();
     activateWindow();
@@ -128,7 +125,6 @@ void TWerkzeugfenster::FarbeWaehlen(TColor& farbe)
     if (const auto gewaehlt = WaehleFarbe(farbe))
         farbe = *gewaehlt;
     Auffrischen();
-    update();
     Neuzeichnen();
 }
 

@@ -8,6 +8,7 @@
 #include "tools/kreise_dlg.h"
 
 #include <QCheckBox>
+#include <QScrollArea>
 
 namespace {
 
@@ -113,6 +114,7 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
         const TPunkte punkte = Punkte;
         TKreise soll = Kreise;
         TPunkt mitte = Punkte[10 + k];
+        const int n = Neuzeichnungen();
         Tippen(Z(k).Name, "Z");
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).Y, "-2");
@@ -124,11 +126,13 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
         EXPECT_EQ(std::pair(Gedrueckt(Z(k).Stil), Gedrueckt(Z(k).NamePos)), std::pair(Nur(1, 3), Nur(0, 4)));
         Waehlen(Z(k).Linienstil, 3);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(k).Linienfarbe);
+        D().ScrollBox1->ensureWidgetVisible(Z(k).Linienstil);
+        EXPECT_TRUE(NeuGemalt(Z(k).Linienstil, [&] { Druecken(Z(k).Linienfarbe); }));
         Druecken(Z(k).Vorne);
         FarbDialog.Antwort = clAqua;
         Druecken(Z(k).Fuellfarbe);
         Druecken(Z(k).FuellWahl->button(4));
+        EXPECT_EQ(Neuzeichnungen(), n + 13);  // once for each
         std::tie(mitte.Name, mitte.X, mitte.Y, mitte.Style, mitte.NamePos, mitte.Color) =
             std::tuple("Z", "1,5", "-2", 2, 1, clRed);
         std::tie(soll[k].RadiusX, soll[k].RadiusY, soll[k].ShowCentre, soll[k].LineStyle, soll[k].Hinten,

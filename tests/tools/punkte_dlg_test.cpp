@@ -134,6 +134,7 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
     for (int k : {1, 4, 10}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TPunkte soll = Punkte;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).Name, "Q");
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).Y, "-2");
@@ -142,6 +143,7 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
         EXPECT_EQ(std::pair(Gedrueckt(Z(k).Stil), Gedrueckt(Z(k).NamePos)), std::pair(Nur(2, 4), Nur(1, 4)));
         SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 14, clRed, fsItalic};
         Druecken(Z(k).Schrift);
+        EXPECT_EQ(Neuzeichnungen(), n + 6);  // once for each
         std::tie(soll[k].Name, soll[k].X, soll[k].Y, soll[k].Style, soll[k].NamePos, soll[k].Color) =
             std::tuple("Q", "1,5", "-2", 3, 2, clRed);
         soll[k].Font = TSchrift{"Courier", clRed, 14, fsItalic, {}};

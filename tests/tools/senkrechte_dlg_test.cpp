@@ -24,12 +24,21 @@ protected:
     {
         SCOPED_TRACE(testing::Message() << "row " << k);
         const TSenkrechte& s = Senkrechte[k];
+        const bool bekannt = s.LineStyle >= 0 && s.LineStyle <= 8;
         EXPECT_EQ(std::tuple(Z(k).X->text(), Z(k).YVon->text(), Z(k).YBis->text(), Z(k).Stil->currentIndex()),
                   std::tuple(QString::fromStdString(s.X), QString::fromStdString(s.YFrom), QString::fromStdString(s.YTo),
-                             s.LineStyle));
+                             bekannt ? s.LineStyle : -1));
         EXPECT_EQ(std::tuple(Schriftfarbe(Z(k).X), Schriftfarbe(Z(k).YVon), Schriftfarbe(Z(k).YBis)),
                   std::tuple(s.Color, s.Color, s.Color));
         EXPECT_EQ(Z(k).Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(s.Color));
+        // The closed list shows the chosen style's sample, and none for a
+        // style it does not hold.
+        const QImage liste = Z(k).Stil->grab().toImage();
+        int farbig = 0;
+        for (int y = 0; y < liste.height(); ++y)
+            for (int x = 0; x < liste.width(); ++x)
+                farbig += liste.pixelColor(x, y) == ToQColor(s.Color);
+        EXPECT_EQ(farbig > 10, bekannt) << farbig;
     }
 };
 
@@ -219,12 +228,15 @@ TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
     for (int k : {1, 3, 4}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TSenkrechten soll = Senkrechte;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).YVon, "-3");
         Tippen(Z(k).YBis, "4");
         Waehlen(Z(k).Stil, 8);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(k).Farbe);
+        // The new colour repaints the row's samples.
+        EXPECT_TRUE(NeuGemalt(Z(k).Stil, [&] { Druecken(Z(k).Farbe); }));
+        EXPECT_EQ(Neuzeichnungen(), n + 5);  // once for each
         std::tie(soll[k].X, soll[k].YFrom, soll[k].YTo, soll[k].LineStyle, soll[k].Color) =
             std::tuple("1,5", "-3", "4", 8, clRed);
         EXPECT_EQ(Abweichend(Senkrechte, soll), Keine{});
@@ -253,7 +265,8 @@ TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
         ZeigtSenkrechte(k);
     EXPECT_EQ(Abweichend(Senkrechte, erste), Keine{});
 
-    const TSenkrechten zweite = belegen(1);
+    TSenkrechten zweite = belegen(1);
+    zweite[2].LineStyle = Senkrechte[2].LineStyle = 12;  // from a document
     SenkrechteDlg->zeigeSenk();
     for (int k = 1; k <= 4; ++k)
         ZeigtSenkrechte(k);
@@ -266,6 +279,7 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
     for (int k : {1, 4, 8}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TFlaechen soll = Flaechen;
+        const int n = Neuzeichnungen();
         Waehlen(Z(k).KurveA, 4);
         Waehlen(Z(k).KurveB, Z(k).KurveB->count() - 1);  // the last item: the x-axis
         Tippen(Z(k).XVon, "-1,5");
@@ -273,6 +287,7 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
         Druecken(Z(k).Linien);
         FarbDialog.Antwort = clRed;
         Druecken(Z(k).Farbe);
+        EXPECT_EQ(Neuzeichnungen(), n + 6);  // once for each
         std::tie(soll[k].CurveA, soll[k].CurveB, soll[k].XFrom, soll[k].XTo, soll[k].Linien, soll[k].Color) =
             std::tuple(5, 13, "-1,5", "3", 1, clRed);
         EXPECT_EQ(Abweichend(Flaechen, soll), Keine{});

@@ -13,7 +13,10 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+
+#include <cstdlib>
 
 namespace {
 
@@ -59,6 +62,10 @@ protected:
         EXPECT_EQ(std::tuple(z.ScharLabels[0]->isHidden(), z.ScharLabels[1]->isHidden(), z.ScharLabels[2]->isHidden(),
                              z.Farbe->width()),
                   std::tuple(!schar, !schar, !schar, schar ? 20 : 40));
+        int beschriftet = 0;  // "r.", "x von", "bis", and a family's three
+        for (const QLabel* l : D().GroupBox3->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            beschriftet += std::abs(l->y() - z.Gleichung->y()) < 10 && l->isVisibleTo(&D());
+        EXPECT_EQ(beschriftet, schar ? 6 : 3);
         // The style samples in the function's colour.
         EXPECT_EQ(z.Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(f.GetColor()));
         EXPECT_EQ(Feldfarbe(z.Gleichung), f.GetCompiled() ? FarbeGueltig : FarbeUngueltig);
@@ -219,7 +226,7 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         Tippen(Z(r).TSchritt, "0,5");
         Waehlen(Z(r).Stil, 7);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(r).Farbe);
+        EXPECT_TRUE(NeuGemalt(Z(r).Stil, [&] { Druecken(Z(r).Farbe); }));
         FarbDialog.Antwort = clAqua;
         Druecken(Z(r).Zusatzfarbe);
         soll[static_cast<std::size_t>(r - 1)] = TWerte{term, -3, 4.5, -1, 6, 0.5, 7, clRed, clAqua};

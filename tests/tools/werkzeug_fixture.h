@@ -16,6 +16,8 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
@@ -87,6 +89,26 @@ inline QColor BildFarbe(double x, double y)
     Graphik->BildCanvas->Flush();
     return Graphik->Bild.pixelColor(static_cast<int>(std::lround((x + 5) * Graphik->BildBreite / 11.0)),
                                     static_cast<int>(std::lround((8 - y) * Graphik->BildHoehe / 10.0)));
+}
+
+// Whether `w` paints again after `aktion`, once the pending events ran.
+template <typename F>
+bool NeuGemalt(QWidget* w, F aktion)
+{
+    struct TZaehler : QObject {
+        int Bilder = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Bilder += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    QApplication::processEvents();
+    w->installEventFilter(&zaehler);
+    aktion();
+    QApplication::processEvents();
+    w->removeEventFilter(&zaehler);
+    return zaehler.Bilder > 0;
 }
 
 // The caption of axis 1 or 2 as the drawing takes it.

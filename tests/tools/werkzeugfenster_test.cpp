@@ -286,6 +286,17 @@ TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCovers
         pruefen(w);
 }
 
+TEST_F(WerkzeugfensterAlleinTest, TheMarkerButtonsShowTheMarkersInTheirOrder)
+{
+    auto bild = [](const QIcon& i) { return i.pixmap(15, 15).toImage(); };
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_EQ(bild(Punkt->Zeile(10).Stil[static_cast<std::size_t>(s - 1)]->icon()), bild(MarkerGlyphe(s))) << s;
+        if (s <= 3) {
+            EXPECT_EQ(bild(Kreis->Zeile(1).Stil[static_cast<std::size_t>(s - 1)]->icon()), bild(MarkerGlyphe(s))) << s;
+        }
+    }
+}
+
 TEST(MarkerGlyphe, CrossCircleDiscAndSquareDrawnSmooth)
 {
     auto bild = [](int stil) { return MarkerGlyphe(stil).pixmap(15, 15).toImage(); };
