@@ -664,6 +664,9 @@ void TGraphik::TracebuttonClick(QObject* Sender)
 
 void TGraphik::BeschrEditZuruecksetzen()
 {
+    // An emptied field has nothing to show over the picture; the next move
+    // of the pointer in label mode brings it back.
+    BeschrEdit->hide();
     BeschrEdit->clear();
     QPalette pal = BeschrEdit->palette();
     pal.setColor(QPalette::Text, Qt::black);

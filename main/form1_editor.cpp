@@ -403,7 +403,13 @@ void TForm1::BereichChange(int feld)
     }
 
     const auto wert = ParseNumber(text.toStdString(), sep);
-    if (wert && (feld != 4 || *wert > 0)) {
+    if (feld == 4 && wert && *wert <= 0) {
+        // A step that is not positive is not taken, and the field keeps its
+        // colour: the step in force stays what it was. 0 is passed over in
+        // silence (it is on the way to "0,5"); a negative step is said.
+        if (*wert < 0)
+            ShowMessage(Txt(156));
+    } else if (wert) {
         switch (feld) {
         case 0: f->SetXFrom(*wert); break;
         case 1: f->SetXTo(*wert); break;
@@ -415,12 +421,8 @@ void TForm1::BereichChange(int feld)
         Edit1Change();
         SetzeFeldfarbe(e, FarbeGueltig);
     } else {
-        // A step that is not positive is not taken; a negative one is said.
-        // The field shows that its value is not in force.
         SetTag(e, 0);
         SetzeFeldfarbe(e, FarbeUngueltig);
-        if (wert && *wert < 0)
-            ShowMessage(Txt(156));
     }
 
     if (Graphik) {

@@ -158,14 +158,20 @@ TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
     EXPECT_DOUBLE_EQ(Funktionen[0]->GetTFrom(), 0.5);
     EXPECT_EQ(Feldfarbe(Graphik->Evont), FarbeUngueltig);
 
-    // The step must be positive: 0 is ignored quietly, a negative one is told.
+    // The step must be positive: 0 is ignored quietly, a negative one is
+    // told; neither is stored nor colours the field, whose step stays in
+    // force. Text that is no number is orange as in every range field.
     Form1->Estept->setText("0,5");
     for (const char* schritt : {"0", "-1"}) {
         Form1->Estept->setText(QString::fromLatin1(schritt));
         EXPECT_DOUBLE_EQ(Funktionen[0]->GetTStep(), 0.5);
-        EXPECT_EQ(Feldfarbe(Form1->Estept), FarbeUngueltig);
+        EXPECT_EQ(std::tuple(Feldfarbe(Form1->Estept), Tag(Form1->Estept)), std::tuple(FarbeGueltig, 1)) << schritt;
     }
     EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(156)});
+    Form1->Estept->setText("x");
+    EXPECT_EQ(std::tuple(Feldfarbe(Form1->Estept), Tag(Form1->Estept)), std::tuple(FarbeUngueltig, 0));
+    Form1->Estept->setText("0");
+    EXPECT_EQ(Feldfarbe(Form1->Estept), FarbeUngueltig);
 
     Form1->BereicheGesperrt = true;
     Form1->Evonx->setText("3");

@@ -166,6 +166,22 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     EXPECT_TRUE(s->Image3->isVisibleTo(s));
     ticks(20);
     EXPECT_FALSE(s->Image3->isVisibleTo(s));
+    // Every tick repaints the window, which hands its opacity on.
+    struct Zaehlen : QObject {
+        int Bilder = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Bilder += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehlen;
+    s->installEventFilter(&zaehlen);
+    for (int n = 1; n <= 3; ++n) {
+        ticks(20 + n);
+        QCoreApplication::sendPostedEvents(s, QEvent::UpdateRequest);
+        EXPECT_EQ(zaehlen.Bilder, n);
+    }
+    s->removeEventFilter(&zaehlen);
     EXPECT_EQ(std::tuple(Tsplashscreen::Deckkraft(120), Tsplashscreen::Deckkraft(121)), std::tuple(13, 11));
     ticks(121);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
