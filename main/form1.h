@@ -180,6 +180,9 @@ public:
     void SFarbe2Click();
     void ComboBox2Change();
     void ClickButton(QPushButton* sender);
+    // The texts of both input bars in the selected function's colours, as
+    // a selection leaves them: at start, after New and after Open.
+    void SchriftfarbenZeigen();
 
     // ---- Frame -------------------------------------------------------------
     void FormCreate(const std::vector<std::string>& parameter);

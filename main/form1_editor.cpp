@@ -19,6 +19,8 @@
 #include "platform/zeiger.h"
 #include "tools/uebersicht_dlg.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -499,6 +501,24 @@ void TForm1::ComboBox1Change()
 
 // ---------------------------------------------------------------------------
 // Colours and line style
+
+void TForm1::SchriftfarbenZeigen()
+{
+    const TFunktion* f = Funktionen[static_cast<std::size_t>(std::clamp(FunktionNr, 1, 9))];
+    if (!f)
+        return;
+    const TColor farbe = f->GetColor();
+    for (QWidget* w : std::initializer_list<QWidget*>{SFarbe, Edit1, Evonx, Ebisx, Evont, Ebist, Estept, ComboBox1})
+        SetzeSchriftfarbe(w, farbe);
+    SetzeSchriftfarbe(SFarbe2, f->GetColor2());
+    if (Graphik) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Edit3, Graphik->Evonx,
+                                                          Graphik->Evont, Graphik->Ebisx, Graphik->Ebist,
+                                                          Graphik->Estept, Graphik->ComboBox3})
+            SetzeSchriftfarbe(w, farbe);
+        SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
+    }
+}
 
 void TForm1::BFarbeClick()
 {

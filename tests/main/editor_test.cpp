@@ -273,6 +273,26 @@ TEST_F(EditorTest, TypedTinyStepFamiliesRedrawSoonAndSaySo)
     EXPECT_LT(uhr.elapsed(), 30000);
     EXPECT_EQ(Graphik->StatusBar1->Panels[10].Text, Txt(TGraphik::ZeileNichtAlleMitglieder));
     EXPECT_GT(Graphik->StatusBar1->Panels[10].Width, 0);
+
+    // Nine families fill the bar past its end: the note stands whole at
+    // the right end over them, at the window's width and at a smaller one,
+    // and a click on it chooses no function.
+    TStatusBar* bar = Graphik->StatusBar1;
+    QFont fett = Graphik->font();
+    fett.setBold(true);
+    const int text = QFontMetrics(fett).horizontalAdvance(bar->Panels[10].Text);
+    for (int breite : {Graphik->width(), 420}) {
+        Graphik->resize(breite, Graphik->height());
+        SCOPED_TRACE(bar->width());
+        const QRect notiz = bar->PanelRect(10);
+        EXPECT_TRUE(bar->rect().contains(notiz));
+        EXPECT_GE(notiz.width(), text);
+        for (int n = 0; n <= 9; ++n)
+            EXPECT_FALSE(bar->PanelRect(n).intersects(notiz)) << n;
+        FunktionWaehlen(2);
+        Graphik->StatusBar1MouseDown(notiz.center().x());
+        EXPECT_EQ(FunktionNr, 2);
+    }
     Form1->SpeedButton3Click();
     EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[10].Text, Graphik->StatusBar1->Panels[10].Width), std::tuple("", 0));
 }

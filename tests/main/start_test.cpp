@@ -22,6 +22,11 @@ void ErwarteStartgleichung()
     EXPECT_TRUE(Funktionen[1]->GetCompiled());
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
     EXPECT_TRUE(Graphik->isVisible());
+    // Function 1's colour on the editor's texts, in both input bars.
+    for (QWidget* w : std::initializer_list<QWidget*>{Form1->Edit1, Form1->Evonx, Form1->Estept, Form1->SFarbe,
+                                                      Graphik->Edit3, Graphik->Ebisx, Graphik->SFarbe})
+        EXPECT_EQ(Schriftfarbe(w), clRed) << w->objectName().toStdString();
+    EXPECT_EQ(Schriftfarbe(Form1->SFarbe2), clBlue);
 }
 
 }  // namespace
