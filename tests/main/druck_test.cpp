@@ -1,6 +1,8 @@
 // Printing, the clipboard picture and the value table passed on.
 #include "druck_fakes.h"
 
+#include "platform/seitencanvas.h"
+
 #include <QRegularExpression>
 #include <QSpinBox>
 
@@ -62,6 +64,47 @@ TEST_F(Drucken, TableFirstOnAPageOfItsOwnWithoutHeader)
     const double links = Rand + 20, oben = Rand + 20;
     EXPECT_TRUE(GedrucktNahe(seiten[1], links + 30, oben + 80, Dunkel));
     EXPECT_TRUE(GedrucktNahe(seiten[1], links + 70, oben + 40, Rot));
+}
+
+// A printer page that keeps each text with its place, its width and the
+// clip it was written in.
+struct TTextSeite : TPrinterCanvas {
+    using TPrinterCanvas::TPrinterCanvas;
+    struct TText {
+        QString Text;
+        int Links = 0, Breite = 0;
+        TRect Clip;
+    };
+    std::vector<TText> Texte;
+
+protected:
+    void DoTextOut(TPoint at, const QString& text) override
+    {
+        Texte.push_back({text, at.X, TextWidth(text), ClipRect()});
+        TPrinterCanvas::DoTextOut(at, text);
+    }
+};
+
+// Each cell of the printed table holds its whole text: the title of the pi
+// units, the widest numbers and words.
+TEST_F(Drucken, EveryCellOfThePrintedTableShowsItsWholeText)
+{
+    Graphik->TrackBar2->setValue(5);  // x in units of pi
+    Form1->Edit1->setText("f(x) = -x^5/3");
+    Form2->FillValueTable();
+    ASSERT_EQ(Form2->Zelle(0, 0), " x * Pi");
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(Drucker.Pfad);
+    TTextSeite seite(&drucker);
+    ASSERT_TRUE(seite.Beginne());
+    Graphik->PrintValueTable(seite, *Form2->StringGrid1, 0, 0, 0, 25, 0, 1, 0.75, false);
+    ASSERT_EQ(seite.Texte.size(), 52u);
+    EXPECT_EQ(seite.Texte[0].Text, " x * Pi");
+    for (const TTextSeite::TText& t : seite.Texte) {
+        EXPECT_GE(t.Links, t.Clip.Left) << t.Text.toStdString();
+        EXPECT_LE(t.Links + t.Breite, t.Clip.Right) << t.Text.toStdString();
+    }
 }
 
 // Black grid lines are a choice of the print and of the copy, not of the
