@@ -15,10 +15,10 @@
 #include "platform/farbe_qt.h"
 #include "platform/fensterhilfen.h"
 #include "platform/fensterlage.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "tools/stilliste.h"
-#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,7 +112,9 @@ void TGraphik::FormCreate()
     GroupBox3 = NeueGruppe(this, "GroupBox3", QStringLiteral(" Funktionsgleichung und Eigenschaften "), 578, 8, 400,
                            81);
     GroupBox3->hide();
-    AktivBox = NeueGruppe(this, "AktivBox", QStringLiteral(" Interaktiv "), 16, 102, 71, 420);
+    // The tool box is a little wider than designed: its longest caption,
+    // "(Voreinstellung)" on the origin button, needs the room.
+    AktivBox = NeueGruppe(this, "AktivBox", QStringLiteral(" Interaktiv "), 16, 102, 83, 420);
     InteraktivBox = new QCheckBox(QStringLiteral("Interaktiv"), this);
     InteraktivBox->setObjectName(QStringLiteral("InteraktivBox"));
     InteraktivBox->setChecked(true);
@@ -173,7 +175,7 @@ void TGraphik::FormCreate()
     }
     Shape6->setFrameShape(QFrame::Box);
     Shape6->resize(40, 3);
-    cm3 = NeuerKnopf(this, "cm3", QStringLiteral("1 cm"), 0, 0, 44, 14);
+    cm3 = NeuerKnopf(this, "cm3", QStringLiteral("1 cm"), 0, 0, 44, 16);
     {
         QPalette pal = cm3->palette();
         pal.setColor(QPalette::ButtonText, ToQColor(clGray));
@@ -222,14 +224,16 @@ void TGraphik::FormCreate()
     for (int n = 1; n <= 9; ++n)
         ComboBox3->addItem(QString::number(n) + QLatin1Char('.'));
     ComboBox3->setGeometry(8, 17, 48, 22);
-    Edit3 = NeuesFeld(GroupBox3, "Edit3", 86, 17, 214);
+    // The first row ends well inside the group at the width it has on a
+    // screen 1024 pixels wide.
+    Edit3 = NeuesFeld(GroupBox3, "Edit3", 86, 17, 198);
     SFarbe2 = new QPushButton(QStringLiteral("2"), GroupBox3);
     SFarbe2->setObjectName(QStringLiteral("SFarbe2"));
-    SFarbe2->setGeometry(346, 17, 40, 22);
+    SFarbe2->setGeometry(330, 17, 40, 22);
     SFarbe2->setFocusPolicy(Qt::NoFocus);
     SFarbe = new QPushButton(QStringLiteral("Farbe"), GroupBox3);
     SFarbe->setObjectName(QStringLiteral("SFarbe"));
-    SFarbe->setGeometry(304, 17, 80, 22);
+    SFarbe->setGeometry(288, 17, 80, 22);
     SFarbe->setFocusPolicy(Qt::NoFocus);
     label(GroupBox3, "Label5", QStringLiteral("x von"), 8, 52);
     Evonx = NeuesFeld(GroupBox3, "Evonx", 40, 49, 46);
@@ -245,7 +249,7 @@ void TGraphik::FormCreate()
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     for (int n = 1; n <= 11; ++n)
         ComboBox4->addItem(QString::number(n) + QLatin1Char('.'));
-    ComboBox4->setGeometry(390, 17, 60, 22);
+    ComboBox4->setGeometry(374, 17, 60, 22);
 
     // The range fields start with what the main window's editor shows for
     // the selected function; from then on its handlers keep them equal.
@@ -281,6 +285,17 @@ void TGraphik::FormCreate()
 
     // The controls of the grid, the band and the status bar.
     ErzeugeSteuerung();
+
+    // What another window changed in the tables or the functions is drawn
+    // at once; what this window changed it draws itself.
+    connect(&Melder(), &TMelder::TabelleGeaendert, this, [this](TObjekttabelle, QObject* absender) {
+        if (absender != this)
+            GraphikResize();
+    });
+    connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
+        if (absender != this)
+            GraphikResize();
+    });
 
     // The set-up proper.
     ZeichnenErlaubt = true;
@@ -458,7 +473,9 @@ void TGraphik::ArrangeControls()
     const int n = static_cast<int>(PaintBox1->width() / std::max<std::int64_t>(1, einheiten)) + 1;
     Shape6->resize(Massstab < 1.1 ? n : 2 * n, 3);
     Shape6->move(PaintBox1->x() + PaintBox1->width() - Shape6->width(), PaintBox1->y() + PaintBox1->height() + 6);
-    cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 5);
+    // One pixel higher than the ruler's caption was designed, for the
+    // height its text needs; it still ends above the status bar.
+    cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 6);
     SteuerungAnordnen();
 }
 
@@ -612,9 +629,7 @@ void TGraphik::ComboBox4Change()
         Form1->ComboBox2->setCurrentIndex(ComboBox4->currentIndex());
         Form1->ComboBox2->update();
     }
-    const QWidget* aktiv = QApplication::activeWindow();
-    if (Uebersicht_Dlg && aktiv && (aktiv == this || aktiv == Form1))
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().EditorGeaendert();
 }
 
 // ---------------------------------------------------------------------------

@@ -206,8 +206,10 @@ void TForm1::ErzeugeEingabe()
     GroupBox3 = new QGroupBox(QStringLiteral(" Zubehör "), client);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(4, 196, 403, 52);
+    // The group's title takes the top of it: the buttons below need no
+    // further margin there, or their text is cut at the group's foot.
     auto* werkzeuge = new QHBoxLayout(GroupBox3);
-    werkzeuge->setContentsMargins(4, 16, 4, 2);
+    werkzeuge->setContentsMargins(4, 0, 4, 2);
     werkzeuge->setSpacing(2);
     SpeedButton13 = NeuerSchalter(GroupBox3, "SpeedButton13", QStringLiteral("Übersicht"));
     SpeedButton12 = NeuerSchalter(GroupBox3, "SpeedButton12", QStringLiteral("Beschriftung"));
@@ -329,6 +331,7 @@ void TForm1::Reset()
     }
     GroupBox2->resize(GroupBox2->width(), Evont->y() + 7);
     ComboBox2->setCurrentIndex(1);
+    EditorZustandMerken();
 }
 
 // ---------------------------------------------------------------------------
