@@ -110,6 +110,12 @@ QLabel* TExportDlg::Hilfe(const char* name)
     return l;
 }
 
+void TExportDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    adjustSize();
+}
+
 int TExportDlg::ItemIndex() const
 {
     return FRichtung->checkedId();

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
@@ -103,6 +104,33 @@ QString Zahl(double v)
     return QString::fromStdString(FloatToStr(v, Dezimaltrenner()));
 }
 
+// A colour button that shows its colour as it is: the style's buttons shade
+// their face into a lighter gradient, which would show a paler tint than
+// the graph is drawn in.
+class TFarbknopf : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Button));
+        p.setPen(palette().color(isDown() ? QPalette::Shadow : QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+QToolButton* NeuerFarbknopf(QWidget* parent, const char* name, const QString& hinweis, int x, int y, int breite)
+{
+    auto* b = new TFarbknopf(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hinweis);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setGeometry(x, y, breite, 22);
+    return b;
+}
+
 // Holds a flag set for as long as it lives, also when a step leaves early.
 class TSperre {
 public:
@@ -170,10 +198,8 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
             StilDrawItem(r, canvas, rect, index);
         };
 
-        z.Farbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Farbe), QString(), 688, y, 40, 22);
-        z.Farbe->setToolTip(QStringLiteral("Farbe"));
-        z.Zusatzfarbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Zusatzfarbe), QString(), 708, y, 20, 22);
-        z.Zusatzfarbe->setToolTip(QStringLiteral("Zusatzfarbe"));
+        z.Farbe = NeuerFarbknopf(GroupBox3, n.Farbe, QStringLiteral("Farbe"), 688, y, 40);
+        z.Zusatzfarbe = NeuerFarbknopf(GroupBox3, n.Zusatzfarbe, QStringLiteral("Zusatzfarbe"), 708, y, 20);
 
         connect(z.Gleichung, &QLineEdit::textChanged, this, [this, r] { GleichungChange(r); });
         for (int feld = 0; feld < AnzahlBereiche; ++feld)
