@@ -349,8 +349,8 @@ void TGraphik::FormCreate()
 
     // Beside the main window, as high as it.
     if (Form1) {
-        const QRect haupt = Form1->frameGeometry();
-        move(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]);
+        const QRect haupt = Rahmen(Form1);
+        RahmenVerschieben(this, QPoint(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]));
         resize(width(), std::max(200, Form1->height() + FensterVersatz[5]));
     }
     ComboBox4->setCurrentIndex(1);
@@ -707,7 +707,7 @@ void TGraphik::SpeedButton5Click()
     if (NormalGroesse.isValid())
         resize(NormalGroesse);
     if (Form1) {
-        const QRect haupt = Form1->Rahmen();
+        const QRect haupt = Rahmen(Form1);
         RahmenVerschieben(this,
                           QPoint(haupt.x() + FensterVersatz[3] + 2 + haupt.width(), haupt.y() + FensterVersatz[4]));
     }

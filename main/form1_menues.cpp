@@ -367,6 +367,8 @@ void TForm1::F11Click(int taste)
     ComboBox1->setCurrentIndex(taste - 1);
     ComboBox1Change();
     QLineEdit* feld = Graphik && Graphik->isMaximized() && Graphik->Edit3 ? Graphik->Edit3 : Edit1;
+    // The caret shows only in the active window.
+    feld->activateWindow();
     feld->setFocus();
     feld->end(false);
 }
