@@ -55,6 +55,7 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
 TPunkteDlg::TPunkteDlg(QWidget* parent)
     : TWerkzeugfenster("PunkteDlg", ZeilePunkte, QStringLiteral("Punkte"), 525, 397, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Punkte);
     GroupBox1 = new QGroupBox(QStringLiteral(" Punkte "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 4, 509, 350);

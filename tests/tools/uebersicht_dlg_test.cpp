@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 
 #include <cstdlib>
@@ -98,7 +99,7 @@ TEST_F(UebersichtTest, InertWhileAnotherWindowIsActiveWritingThroughWhileActive)
     Z(5).XVon->setText(QStringLiteral("-7.5"));  // through the main window's parsing
     EXPECT_EQ(std::tuple(FunktionNr, F(5).GetXFrom(), Form1->Evonx->text()), std::tuple(5, -7.5, QStringLiteral("-7,5")));
     EXPECT_EQ(Feldfarbe(Z(5).XVon), FarbeGueltig);
-    Z(5).TSchritt->setText(QStringLiteral("0"));
+    Z(5).TSchritt->setText(QStringLiteral("x"));
     EXPECT_EQ(std::pair(Feldfarbe(Z(5).TSchritt), F(5).GetTStep()), std::pair(FarbeUngueltig, 1.0));
     Z(6).Gleichung->setText(QStringLiteral("f(x) = x^"));
     EXPECT_EQ(std::tuple(FunktionNr, F(6).GetTerm(), Feldfarbe(Z(6).Gleichung)), std::tuple(6, "f(x)=x^", FarbeUngueltig));
@@ -119,6 +120,12 @@ TEST_F(UebersichtTest, TheRefreshShowsEveryRowAndAFamilyWithItsTFields)
     EXPECT_FALSE(Z(3).TBis->isHidden() || Z(3).Zusatzfarbe->isHidden());
     EXPECT_TRUE(Z(2).TBis->isHidden() && Z(2).Zusatzfarbe->isHidden());
     EXPECT_EQ(std::pair(Z(3).Farbe->width(), Z(2).Farbe->width()), std::pair(20, 40));
+    // The colour buttons show the colours themselves, not a shade of them.
+    for (QToolButton* knopf : {Z(3).Farbe, Z(3).Zusatzfarbe}) {
+        const QImage bild = knopf->grab().toImage();
+        const TColor soll = knopf == Z(3).Farbe ? clRed : F(3).GetColor2();
+        EXPECT_EQ(bild.pixelColor(bild.width() / 2, bild.height() / 2), ToQColor(soll));
+    }
     EXPECT_EQ(std::pair(Feldfarbe(Z(4).Gleichung), Feldfarbe(Z(1).Gleichung)), std::pair(FarbeUngueltig, FarbeGueltig));
 
     // Its range colours reset only while it is not the active window.
