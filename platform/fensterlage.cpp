@@ -224,6 +224,17 @@ void RahmenVerschieben(QWidget* fenster, const QPoint& rahmen)
     }
 }
 
+int BreiteBisZumRand(const QWidget* fenster, int links)
+{
+    const QScreen* screen = fenster ? fenster->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QWIDGETSIZE_MAX;
+    const QMargins m = Rahmenbreiten(fenster);
+    return screen->availableGeometry().right() + 1 - links - m.left() - m.right();
+}
+
 void DialogPlatzieren(QWidget* dialog)
 {
     // A dialog that is up stays where the user has it.

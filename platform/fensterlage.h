@@ -32,6 +32,10 @@ QRect Rahmen(const QWidget* fenster);
 // window), the window is placed once more when it has.
 void RahmenVerschieben(QWidget* fenster, const QPoint& rahmen);
 
+// The largest client width with which the window's frame, its left edge at
+// `links`, ends on the available area of the screen.
+int BreiteBisZumRand(const QWidget* fenster, int links);
+
 // Places a dialog before it opens: its frame centred on the available area
 // of the screen and wholly on it. The same dialog thus opens at the same
 // place every time (Qt centres a dialog by its client area at the first
