@@ -235,16 +235,18 @@ void TGraphik::FormCreate()
     SFarbe->setObjectName(QStringLiteral("SFarbe"));
     SFarbe->setGeometry(288, 17, 80, 22);
     SFarbe->setFocusPolicy(Qt::NoFocus);
+    // The labels take their captions in either language ("x from",
+    // "Schrittweite") without running into the field after them.
     label(GroupBox3, "Label5", QStringLiteral("x von"), 8, 52);
-    Evonx = NeuesFeld(GroupBox3, "Evonx", 40, 49, 46);
-    label(GroupBox3, "Label7", QStringLiteral("bis"), 90, 52);
-    Ebisx = NeuesFeld(GroupBox3, "Ebisx", 108, 49, 46);
-    Label6 = label(GroupBox3, "Label6", QStringLiteral("t von"), 160, 52);
-    Evont = NeuesFeld(GroupBox3, "Evont", 190, 49, 40);
-    Label8 = label(GroupBox3, "Label8", QStringLiteral("bis"), 234, 52);
-    Ebist = NeuesFeld(GroupBox3, "Ebist", 252, 49, 40);
-    Label9 = label(GroupBox3, "Label9", QStringLiteral("Schritt"), 296, 52);
-    Estept = NeuesFeld(GroupBox3, "Estept", 334, 49, 40);
+    Evonx = NeuesFeld(GroupBox3, "Evonx", 48, 49, 46);
+    label(GroupBox3, "Label7", QStringLiteral("bis"), 98, 52);
+    Ebisx = NeuesFeld(GroupBox3, "Ebisx", 118, 49, 46);
+    Label6 = label(GroupBox3, "Label6", QStringLiteral("t von"), 170, 52);
+    Evont = NeuesFeld(GroupBox3, "Evont", 208, 49, 40);
+    Label8 = label(GroupBox3, "Label8", QStringLiteral("bis"), 252, 52);
+    Ebist = NeuesFeld(GroupBox3, "Ebist", 272, 49, 40);
+    Label9 = label(GroupBox3, "Label9", QStringLiteral("Schritt"), 316, 52);
+    Estept = NeuesFeld(GroupBox3, "Estept", 386, 49, 40);
     ComboBox4 = new TStilListe(GroupBox3, 16);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     for (int n = 1; n <= 11; ++n)

@@ -24,6 +24,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -784,11 +785,12 @@ void PlatzSchaffen(QWidget* w)
 constexpr int TitelleisteRand = 2 * 62;
 
 // A dialog that sizes itself is at least as wide as its title needs, so
-// that the title bar shows it whole; a window of fixed size keeps its
-// design. The width only grows: a dialog keeps what any language needed.
+// that the title bar shows it whole; a dialog of fixed size and the other
+// windows keep their design. The width only grows: a dialog keeps what any
+// language needed.
 void TitelPlatzGeben(QWidget* fenster)
 {
-    if (fenster->minimumWidth() == fenster->maximumWidth())
+    if (!qobject_cast<QDialog*>(fenster) || fenster->minimumWidth() == fenster->maximumWidth())
         return;
     QFont schrift = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     schrift.setPointSize(8);

@@ -5,6 +5,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/fensterart.h"
 #include "platform/jpeg.h"
 #include "platform/oeffner.h"
 
@@ -319,5 +320,5 @@ void TTippsDlg::OKBtnClick()
 void TTippsDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    adjustSize();
+    HoeheNachTexten(this);
 }

@@ -8,6 +8,7 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/dateidialog.h"
 #include "platform/dialoge.h"
+#include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
 #include "platform/oeffner.h"
 #include "platform/sprache.h"
@@ -113,7 +114,7 @@ QLabel* TExportDlg::Hilfe(const char* name)
 void TExportDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    adjustSize();
+    HoeheNachTexten(this);
 }
 
 int TExportDlg::ItemIndex() const

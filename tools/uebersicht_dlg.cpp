@@ -64,11 +64,13 @@ constexpr std::array<const char*, 5> LabelTexte = {"x von", "bis", "t von", "bis
 struct TSpalte {
     int Label, Feld, Breite;
 };
+// The labels take their English captions ("x from", "t from") without
+// running into the field after them.
 constexpr std::array<TSpalte, 6> Spalten = {{
-    {0, 24, 190},
-    {220, 252, 44},
-    {300, 320, 44},
-    {370, 400, 40},
+    {0, 24, 184},
+    {212, 252, 44},
+    {300, 320, 42},
+    {364, 400, 40},
     {444, 464, 40},
     {508, 578, 36},
 }};
@@ -213,7 +215,7 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
     Label56 = NeuesLabel(this, QStringLiteral("Label56"), QStringLiteral("Farbwechsel"), 16, 316);
     for (int s = 1; s <= 4; ++s) {
         QToolButton* b = NeuerKnopf(this, QStringLiteral("SpeedButton%1").arg(16 + s), QString::number(s),
-                                    86 + 26 * (s - 1), 312, 24, 22);
+                                    104 + 26 * (s - 1), 312, 24, 22);
         b->setToolTip(QStringLiteral("Farboption %1").arg(s));
         connect(b, &QToolButton::clicked, this, [this, s] { FarboptionClick(s); });
         Farboptionen[static_cast<std::size_t>(s - 1)] = b;

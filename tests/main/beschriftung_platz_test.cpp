@@ -129,6 +129,23 @@ QRect Sichtbar(QWidget* w, QWidget* fenster)
     return r;
 }
 
+// Whether a sibling painted after `w` (above it) covers part of `ort`, a
+// rectangle in w's coordinates.
+bool Verdeckt(const QWidget* w, const QRect& ort)
+{
+    const QWidget* eltern = w->parentWidget();
+    if (!eltern)
+        return false;
+    const QRect dort = ort.translated(w->pos());
+    const QObjectList& geschwister = eltern->children();
+    for (qsizetype i = geschwister.indexOf(const_cast<QWidget*>(w)) + 1; i < geschwister.size(); ++i) {
+        const auto* s = qobject_cast<const QWidget*>(geschwister[i]);
+        if (s && !s->isWindow() && s->isVisibleTo(eltern) && s->geometry().intersects(dort))
+            return true;
+    }
+    return false;
+}
+
 std::string Name(const QWidget* w)
 {
     std::string n = w->objectName().toStdString();
@@ -179,7 +196,8 @@ std::string Abgeschnitten(QWidget* fenster)
         int i = 0;
         for (const TPlatz& p : Plaetze(w)) {
             const QRect ort = QStyle::alignedRect(w->layoutDirection(), p.Ausrichtung, p.Noetig, p.Raum);
-            if (p.Noetig.width() > p.Raum.width() || p.Noetig.height() > p.Raum.height() || !sichtbar.contains(ort))
+            if (p.Noetig.width() > p.Raum.width() || p.Noetig.height() > p.Raum.height() || !sichtbar.contains(ort) ||
+                Verdeckt(w, ort))
                 melde(w, text(w, i), p.Noetig, p.Raum & sichtbar);
             ++i;
         }
