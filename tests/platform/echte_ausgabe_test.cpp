@@ -19,6 +19,12 @@
 
 namespace {
 
+void Strecke(TCanvas& c, int x1, int y1, int x2, int y2)
+{
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
 const QMimeData* Ablage()
 {
     return QGuiApplication::clipboard()->mimeData();
@@ -243,6 +249,40 @@ TEST(EchterDrucker, ThePrintDialogGivesItsPrinterOrNothing)
     EXPECT_EQ(frage(QStringLiteral("Zweiter"), antworte(g, false), gesehen), nullptr);
     EXPECT_TRUE(gesehen);
     EXPECT_EQ(std::tuple(g.Drucker, g.Titel), std::tuple(p, QStringLiteral("Zweiter")));
+}
+
+// The vector picture: its size in millimetres of paper at 0.01 mm a unit,
+// thin pens as the thinnest line of the viewer with dashes as long as on
+// the screen, wider pens at their width.
+TEST(SvgBild, SizeInMillimetresAndPensAtTheirWidth)
+{
+    TSvgCanvas c(10000, 5000);
+    EXPECT_EQ(std::pair(c.Width(), c.Height()), std::pair(10000, 5000));
+    c.Pen.Style = TPenStyle::Dash;
+    Strecke(c, 0, 1000, 5000, 1000);
+    c.Pen = TPen{clRed, 20, TPenStyle::Solid};  // thinner than a screen pixel
+    Strecke(c, 0, 2000, 5000, 2000);
+    c.Pen.Width = 30;
+    Strecke(c, 0, 3000, 5000, 3000);
+    const QString svg = QString::fromUtf8(c.Svg());
+    EXPECT_TRUE(svg.contains(QStringLiteral("<svg width=\"100mm\" height=\"50mm\"")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 10000 5000\"")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("<title>Tessaplun 8</title>")));
+    // 18 and 6 screen pixels of 2540/96 units.
+    EXPECT_TRUE(svg.contains(QStringLiteral("stroke-dasharray=\"476.25,158.75\""))) << svg.toStdString();
+    static const QRegularExpression strich(QStringLiteral("stroke=\"(#[0-9a-f]+)\"[^>]*stroke-width=\"([0-9.]+)\""));
+    QStringList striche;
+    for (auto it = strich.globalMatch(svg); it.hasNext();) {
+        const auto m = it.next();
+        striche << m.captured(1) + QLatin1Char(' ') + m.captured(2);
+    }
+    EXPECT_EQ(striche.join(QStringLiteral(", ")).toStdString(), "#000000 1, #ff0000 1, #ff0000 30");
+    EXPECT_EQ(svg.count(QStringLiteral("vector-effect=\"non-scaling-stroke\"")), 2);
+
+    // An ended document takes nothing more.
+    Strecke(c, 0, 4000, 5000, 4000);
+    c.Ellipse(0, 0, 100, 100);
+    EXPECT_EQ(QString::fromUtf8(c.Svg()), svg);
 }
 
 }  // namespace
