@@ -23,9 +23,13 @@ bool AnsichtGesund(std::int32_t von, std::int32_t bis)
     return breite > 0 && breite <= MaxAnsichtBreite;
 }
 
+// The grid kind '0'..'7', alone or with its colour scheme: the program
+// writes both (the worked examples, the black grid lines of a print, a grid
+// switched on again after "none"), and a second character other than
+// 'a'..'c' only means black lines.
 bool GitterGesund(const std::string& g)
 {
-    return g.size() == 2 && g[0] >= '0' && g[0] <= '7' && g[1] >= 'a' && g[1] <= 'c';
+    return (g.size() == 1 || g.size() == 2) && g[0] >= '0' && g[0] <= '7';
 }
 
 bool InBereich(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
@@ -143,7 +147,9 @@ public:
         }
         for (int k = 1; k <= AnzahlFlaechen; ++k) {
             for (std::int32_t* kurve : {&b.Flaechen[k].CurveA, &b.Flaechen[k].CurveB}) {
-                if (!InBereich(*kurve, 1, 9) && *kurve != 13) {
+                // 0 is what the areas window stores for a typed name that
+                // names no curve; such an area is simply not drawn.
+                if (!InBereich(*kurve, 0, 9) && *kurve != 13) {
                     *kurve = 1;
                     Melde(DokumentMangel::FlaecheKurve, k);
                 }

@@ -28,7 +28,7 @@ enum class DokumentMangel {
     SchiebereglerX,    // x-unit track bar outside -4..10
     SchiebereglerY,    // y-unit track bar outside -4..10
     FunktionNr,        // selected function outside 1..9
-    Gitter,            // grid code not a digit 0..7 and a letter a..c
+    Gitter,            // grid code not a digit 0..7, alone or with one more character
     TSchritt,          // t step not positive or not finite
     TBereich,          // t from or t to not finite
     XBereich,          // x from or x to not finite
@@ -38,7 +38,7 @@ enum class DokumentMangel {
     KreisStil,         // circle line style outside 0..3
     PunktStil,         // point mark outside 1..4
     PunktNamePos,      // point name position outside 1..4
-    FlaecheKurve,      // area curve neither 1..9 nor 13
+    FlaecheKurve,      // area curve neither 0..9 nor 13
     Schriftgroesse,    // label or point font size outside 1..MaxSchriftgroesse
 };
 
@@ -49,8 +49,9 @@ struct DokumentMangelFund {
 };
 
 // The largest font size a document may ask for; beyond it text layout takes
-// unbounded time and memory.
-constexpr std::int32_t MaxSchriftgroesse = 500;
+// unbounded time and memory. The font dialog offers up to 512 points, and
+// paper takes up to 1000.
+constexpr std::int32_t MaxSchriftgroesse = 1000;
 // The widest view (in view units) that a document may hold.
 constexpr std::int64_t MaxAnsichtBreite = 1000000;
 

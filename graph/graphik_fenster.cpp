@@ -15,10 +15,10 @@
 #include "platform/farbe_qt.h"
 #include "platform/fensterhilfen.h"
 #include "platform/fensterlage.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "tools/stilliste.h"
-#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -281,6 +281,17 @@ void TGraphik::FormCreate()
 
     // The controls of the grid, the band and the status bar.
     ErzeugeSteuerung();
+
+    // What another window changed in the tables or the functions is drawn
+    // at once; what this window changed it draws itself.
+    connect(&Melder(), &TMelder::TabelleGeaendert, this, [this](TObjekttabelle, QObject* absender) {
+        if (absender != this)
+            GraphikResize();
+    });
+    connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
+        if (absender != this)
+            GraphikResize();
+    });
 
     // The set-up proper.
     ZeichnenErlaubt = true;
@@ -612,9 +623,7 @@ void TGraphik::ComboBox4Change()
         Form1->ComboBox2->setCurrentIndex(ComboBox4->currentIndex());
         Form1->ComboBox2->update();
     }
-    const QWidget* aktiv = QApplication::activeWindow();
-    if (Uebersicht_Dlg && aktiv && (aktiv == this || aktiv == Form1))
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().EditorGeaendert();
 }
 
 // ---------------------------------------------------------------------------

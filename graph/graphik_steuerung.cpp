@@ -18,10 +18,10 @@
 #include "platform/dialoge.h"
 #include "platform/farbe_qt.h"
 #include "platform/modal.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "tools/stilliste.h"
-#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -394,8 +394,7 @@ void TGraphik::SpeedButton15Click()
     LayoutHalten = true;
     Form1->StartvorlageLaden = false;
     Form1->SpeedButton3Click();
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().FunktionGeaendert(0, this);
 }
 
 void TGraphik::UrsprungWaehlen()

@@ -47,6 +47,11 @@ protected:
     // The value table's grid as it is shown.
     static TExportGitter Gitter();
     QLabel* Hilfe(const char* name);
+    // Passes the file on: written into the temporary folder and opened by
+    // the desktop's program for its kind. When no program opens it, says
+    // where it lies and offers to save it in a folder of the user's choice.
+    // True when it was opened or saved (the dialog then closes).
+    bool Uebergeben(const QByteArray& daten, const QString& endung, const QString& filter);
 
 private:
     QButtonGroup* FRichtung = nullptr;

@@ -328,6 +328,7 @@ void TForm1::Reset()
     }
     GroupBox2->resize(GroupBox2->width(), Evont->y() + 7);
     ComboBox2->setCurrentIndex(1);
+    EditorZustandMerken();
 }
 
 // ---------------------------------------------------------------------------

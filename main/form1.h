@@ -5,6 +5,7 @@
 
 #include "engine/farben.h"
 #include "engine/funktion.h"
+#include "engine/zustand.h"
 #include "platform/felder.h"
 #include "platform/canvas.h"
 #include "tools/stilliste.h"
@@ -45,7 +46,7 @@ public:
     ~TForm1() override;
 
     // ---- State --------------------------------------------------------
-    std::string Eingabeart = " Funktion ";  // " Funktion " or " Funktionenschar "
+    std::string& Eingabeart = Zustand.Editor.Eingabeart;  // " Funktion " or " Funktionenschar "
     bool BereicheGesperrt = false;          // while set the range handlers do nothing
     bool StartvorlageLaden = false;         // a mouse press on New asked for the start template
     bool BeispielBestaetigt = false;        // the examples' question was answered Yes in this run
@@ -329,6 +330,8 @@ private:
     // feeds is told by its index 0..4 (x from, x to, t from, t to, t step).
     void BereichChange(int feld);
     QLineEdit* Bereichsfeld(int feld) const;
+    // The editor's six fields, their texts and verdicts, into the state.
+    void EditorZustandMerken();
     void Einrichten(QLineEdit* e);
     bool FormCloseAllowed();
     void NachFarbwahl();

@@ -14,6 +14,7 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"
@@ -32,12 +33,6 @@
 #include <array>
 
 namespace {
-
-bool MainOrGraphActive()
-{
-    const QWidget* aktiv = QApplication::activeWindow();
-    return aktiv && (aktiv == Form1 || aktiv == Graphik);
-}
 
 // Keypad: button name, caption, token (empty: sets the equation's header),
 // column, row, width in columns.
@@ -325,8 +320,8 @@ void TForm1::Edit1Change()
     if (Graphik && Graphik->StatusBar1)
         Graphik->StatusBar1->update();
 
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    EditorZustandMerken();
+    emit Melder().EditorGeaendert();
     sanduhr.reset();
 
     // The trace window follows the kind of the function.
@@ -376,8 +371,10 @@ void TForm1::EsteptChange() { BereichChange(4); }
 
 void TForm1::BereichChange(int feld)
 {
-    if (BereicheGesperrt)
+    if (BereicheGesperrt) {
+        EditorZustandMerken();
         return;
+    }
     QLineEdit* e = Bereichsfeld(feld);
     TFunktion* f = Funktionen[0];
     if (!e || !f)
@@ -430,8 +427,18 @@ void TForm1::BereichChange(int feld)
             SetzeFeldfarbe(spiegel, Feldfarbe(e));
         }
     }
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    EditorZustandMerken();
+    emit Melder().EditorGeaendert();
+}
+
+void TForm1::EditorZustandMerken()
+{
+    TEditorZustand& z = Zustand.Editor;
+    const std::array<const QLineEdit*, AnzahlEditorFelder> felder = {Edit1, Evonx, Ebisx, Evont, Ebist, Estept};
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        if (felder[i])
+            z.Felder[i] = {felder[i]->text().toStdString(), Feldfarbe(felder[i]) != FarbeUngueltig};
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -530,8 +537,7 @@ void TForm1::NachFarbwahl()
             Graphik->ComboBox4->update();
     }
     ComboBox2->update();
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().EditorGeaendert();
     Edit1->end(false);
 }
 
@@ -559,6 +565,5 @@ void TForm1::ComboBox2Change()
             Graphik->ComboBox4->setCurrentIndex(ComboBox2->currentIndex());
         Graphik->GraphikResize();
     }
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().EditorGeaendert();
 }

@@ -18,6 +18,7 @@
 #include "main/einheit_dlg.h"
 #include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/melder.h"
 #include "platform/dateidialog.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
@@ -87,18 +88,7 @@ void WerkzeugfensterVerbergen()
 // tables again, so that a tool never writes back an object it cannot see.
 void WerkzeugfensterAuffrischen()
 {
-    if (PunkteDlg)
-        PunkteDlg->zeigePunk();
-    if (KreiseDlg)
-        KreiseDlg->ZeigePunk();
-    if (BeschriftungDlg)
-        BeschriftungDlg->zeigeBeschr();
-    if (SenkrechteDlg)
-        SenkrechteDlg->zeigeSenk();
-    if (FlaechenDlg)
-        FlaechenDlg->ZeigeFlae();
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().DokumentErneuert();
 }
 
 // The inch lists show the same length as the cm lists (in inch mode a view

@@ -68,6 +68,11 @@ std::optional<QString> OpenDialog1(QWidget* parent)
     return Gewaehlt(AktuellerDialog->Oeffnen(parent, StartOrdner(), DokumentFilter));
 }
 
+std::optional<QString> ExportSpeichernDialog(QWidget* parent, const QString& name, const QString& filter)
+{
+    return Gewaehlt(AktuellerDialog->Speichern(parent, QDir(StartOrdner()).filePath(name), filter));
+}
+
 QString DialogStartOrdner(const QString& zuletzt, const QString& dokumente)
 {
     for (const QString& ordner : {zuletzt, dokumente}) {

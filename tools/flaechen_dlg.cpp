@@ -88,6 +88,7 @@ int TFlaechenDlg::IndexAusKurve(std::int32_t kurve)
 TFlaechenDlg::TFlaechenDlg(QWidget* parent)
     : TWerkzeugfenster("FlaechenDlg", ZeileFlaechen, QStringLiteral("Flächen"), 585, 413, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Flaechen);
     GroupBox1 = new QGroupBox(QStringLiteral(" Fläche zwischen zwei Kurven (oder zwischen Kurve und x-Achse) "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 4, 569, 352);

@@ -133,6 +133,7 @@ std::optional<int> TKreiseDlg::FuellZahl(const std::string& fill)
 TKreiseDlg::TKreiseDlg(QWidget* parent)
     : TWerkzeugfenster("KreiseDlg", ZeileKreise, QStringLiteral("Kreise und Ellipsen"), 827, 470, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Kreise);
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setGeometry(9, 4, 809, 417);

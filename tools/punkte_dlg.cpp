@@ -62,6 +62,7 @@ QString Buchstabe(int k)
 TPunkteDlg::TPunkteDlg(QWidget* parent)
     : TWerkzeugfenster("PunkteDlg", ZeilePunkte, QStringLiteral("Punkte"), 525, 397, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Punkte);
     GroupBox1 = new QGroupBox(QStringLiteral(" Punkte "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 4, 509, 350);

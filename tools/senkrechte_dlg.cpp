@@ -38,6 +38,7 @@ QString Name(const char* art, int nummer)
 TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
     : TWerkzeugfenster("SenkrechteDlg", ZeileSenkrechte, QStringLiteral("Senkrechte"), 472, 246, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Senkrechte);
     GroupBox1 = new QGroupBox(QStringLiteral(" Senkrechte 1 bis 4 "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 4, 456, 180);

@@ -3,8 +3,9 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "graph/graphik.h"
-#include "main/form1.h"
+#include "engine/zustand.h"
+#include "platform/felder.h"
+#include "platform/melder.h"
 #include "tools/stilliste.h"
 
 #include <QApplication>
@@ -85,13 +86,16 @@ constexpr std::array<std::array<TColor, 9>, 4> Zusatzfarben = {{
     {clPurple, clRed, clBlue, clGray, clGreen, clPurple, clMaroon, clMaroon, clSilver},
 }};
 
-// The main window's field of the same role as range field `feld`.
-QLineEdit* Hauptfeld(int feld)
+// The editor's field of the same role as range field `feld` (0..4).
+TEditorFeld Bereichsfeld(int feld)
 {
-    if (!Form1)
-        return nullptr;
-    const std::array<QLineEdit*, 5> felder = {Form1->Evonx, Form1->Ebisx, Form1->Evont, Form1->Ebist, Form1->Estept};
-    return feld >= 0 && feld < 5 ? felder[static_cast<std::size_t>(feld)] : nullptr;
+    return static_cast<TEditorFeld>(static_cast<int>(TEditorFeld::XVon) + feld);
+}
+
+// The colour of the editor's verdict on what its field `feld` holds.
+TColor Urteil(TEditorFeld feld)
+{
+    return Zustand.Editor[feld].Gueltig ? FarbeGueltig : FarbeUngueltig;
 }
 
 QString Zahl(double v)
@@ -191,6 +195,29 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
 
     FFarbBreite = Zeile(1).Farbe->width();
     zeichneneu();
+
+    // Functions changed elsewhere show here at once. What the editor took
+    // shows only while the user works in the editor's windows: when the
+    // overview itself typed it, its fields stay as the user left them.
+    connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
+        if (absender != this)
+            zeichneneu();
+    });
+    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] {
+        if (EditorAktiv())
+            zeichneneu();
+    });
+}
+
+void TUebersicht_Dlg::EditorFensterSetzen(std::vector<const QWidget*> fenster)
+{
+    FEditorFenster = std::move(fenster);
+}
+
+bool TUebersicht_Dlg::EditorAktiv() const
+{
+    const QWidget* aktiv = QApplication::activeWindow();
+    return aktiv && std::find(FEditorFenster.begin(), FEditorFenster.end(), aktiv) != FEditorFenster.end();
 }
 
 bool TUebersicht_Dlg::Handelt() const
@@ -200,10 +227,7 @@ bool TUebersicht_Dlg::Handelt() const
 
 void TUebersicht_Dlg::Waehlen(int r)
 {
-    if (!Form1)
-        return;
-    Form1->ComboBox1->setEditText(QString::number(r) + QLatin1Char('.'));
-    Form1->ComboBox1Change();
+    emit Melder().FunktionWaehlenVerlangt(r);
 }
 
 void TUebersicht_Dlg::ScharZeigen(int r, bool schar)
@@ -254,52 +278,46 @@ void TUebersicht_Dlg::zeichneneu()
 
 void TUebersicht_Dlg::GleichungChange(int r)
 {
-    if (!Handelt() || !Form1)
+    if (!Handelt())
         return;
     TZeile& z = ZeileRef(r);
     Waehlen(r);
-    TextSetzen(Form1->Edit1, z.Gleichung->text());
-    SetzeFeldfarbe(z.Gleichung, Feldfarbe(Form1->Edit1));
-    // The main window's editor decided whether this is a family.
-    ScharZeigen(r, Form1->Evont->isVisibleTo(Form1));
+    emit Melder().EditorEingabeVerlangt(TEditorFeld::Gleichung, z.Gleichung->text());
+    SetzeFeldfarbe(z.Gleichung, Urteil(TEditorFeld::Gleichung));
+    // The editor decided whether this is a family.
+    ScharZeigen(r, Zustand.Editor.Eingabeart != ArtFunktion);
 }
 
 void TUebersicht_Dlg::BereichChange(int r, int feld)
 {
-    QLineEdit* haupt = Hauptfeld(feld);
-    if (!Handelt() || !haupt)
+    if (!Handelt() || feld < 0 || feld >= AnzahlBereiche)
         return;
     QLineEdit* e = ZeileRef(r).Felder()[static_cast<std::size_t>(feld + 1)];
     Waehlen(r);
-    TextSetzen(haupt, e->text());
-    SetzeFeldfarbe(e, Feldfarbe(haupt));
+    emit Melder().EditorEingabeVerlangt(Bereichsfeld(feld), e->text());
+    SetzeFeldfarbe(e, Urteil(Bereichsfeld(feld)));
 }
 
 void TUebersicht_Dlg::StilChange(int r)
 {
     const int index = ZeileRef(r).Stil->currentIndex();
-    if (!Form1 || index < 0)
+    if (index < 0)
         return;
     Waehlen(r);
-    Form1->ComboBox2->setCurrentIndex(index);
-    Form1->ComboBox2Change();
+    emit Melder().LinienstilVerlangt(index);
 }
 
 void TUebersicht_Dlg::FarbeClick(int r)
 {
-    if (!Form1)
-        return;
     Waehlen(r);
-    Form1->BFarbeClick();
+    emit Melder().FarbwahlVerlangt(false);
     zeichneneu();
 }
 
 void TUebersicht_Dlg::ZusatzfarbeClick(int r)
 {
-    if (!Form1)
-        return;
     Waehlen(r);
-    Form1->SFarbe2Click();
+    emit Melder().FarbwahlVerlangt(true);
     zeichneneu();
 }
 
@@ -314,11 +332,9 @@ void TUebersicht_Dlg::FarboptionClick(int schema)
         }
     }
     // The selection stays; the editor takes over its new colours.
-    if (Form1)
-        Form1->ComboBox1Change();
+    emit Melder().AuswahlErneuernVerlangt();
     zeichneneu();
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().FunktionGeaendert(0, this);
 }
 
 void TUebersicht_Dlg::StilDrawItem(int r, TCanvas& canvas, const TRect& rect, int index)

@@ -2,11 +2,11 @@
 
 #include "engine/kurztext.h"
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
 #include "platform/canvas.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
+#include "platform/melder.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -70,6 +70,9 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
 
     connect(TrackBar2, &QSlider::valueChanged, this, [this] { TrackBar2Change(); });
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    // A drawing replaced as a whole: every tool window shows it, so that a
+    // mouse tool never overwrites an object its window does not show.
+    connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
 
     SetWindowAlpha(this, 255);
 }
@@ -101,8 +104,7 @@ void TWerkzeugfenster::OKBtnClick()
 
 void TWerkzeugfenster::FormMouseMove()
 {
-    if (Graphik)
-        Graphik->Statusanzeige();
+    emit Melder().StatusanzeigeVerlangt();
 }
 
 void TWerkzeugfenster::FormShow()
@@ -110,11 +112,21 @@ void TWerkzeugfenster::FormShow()
     Auffrischen();
 }
 
+void TWerkzeugfenster::TabelleBearbeiten(TObjekttabelle tabelle)
+{
+    FTabelle = tabelle;
+    connect(&Melder(), &TMelder::TabelleGeaendert, this, [this](TObjekttabelle t, QObject* absender) {
+        if (t == FTabelle && absender != this)
+            Auffrischen();
+    });
+}
+
 void TWerkzeugfenster::Neuzeichnen()
 {
+    if (!FTabelle)
+        return;
     ++FNeuzeichnungen;
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().TabelleGeaendert(*FTabelle, this);
 }
 
 void TWerkzeugfenster::TextSpeichern(std::string& feld, const QLineEdit* e)
@@ -240,6 +252,16 @@ void SchriftZeigen(QWidget* w, const TSchrift& schrift)
     f.setUnderline((schrift.Style & fsUnderline) != 0);
     f.setStrikeOut((schrift.Style & fsStrikeOut) != 0);
     w->setFont(f);
+}
+
+TFont SchriftLesen(const TSchrift& schrift)
+{
+    TFont f;
+    f.Name = QString::fromStdString(schrift.Name);
+    f.Size = schrift.Size;
+    f.Color = schrift.Color;
+    f.Style = schrift.Style;
+    return f;
 }
 
 void SchriftSpeichern(TSchrift& schrift, const TFont& font)

@@ -195,7 +195,10 @@ TEST(DokumentPruefen, SoundDocumentIsLeftAlone)
     std::tie(b.Funktionen[3].LineStyle, b.Funktionen[4].LineStyle) = std::tuple(10, 0);
     b.Funktionen[5].Kind = ArtFunktionenschar;
     b.Funktionen[6].TStep = 1e-300;
-    b.Flaechen[2].CurveB = 13;
+    // What the program writes itself: an area whose curve was typed as a
+    // name, the largest font the font dialog offers.
+    std::tie(b.Flaechen[2].CurveB, b.Flaechen[3].CurveA) = std::tuple(13, 0);
+    b.Beschriftungen[4].Font.Size = 512;
     // Records 13..20 and unused table slots are only carried.
     std::tie(b.Funktionen[13].TStep, b.Funktionen[20].LineStyle) = std::tuple(0, 99);
     std::tie(b.Senkrechte[5].LineStyle, b.Kreise[11].LineStyle, b.Beschriftungen[11].Font.Size) = std::tuple(99, -7, -5);
@@ -204,6 +207,12 @@ TEST(DokumentPruefen, SoundDocumentIsLeftAlone)
     const TDokumentBild vorher = b;
     EXPECT_TRUE(DokumentPruefen(b).empty());
     EXPECT_TRUE(b == vorher);
+    // A grid kind alone (the worked examples, black lines for a print), or
+    // with any scheme character.
+    for (const char* g : {"0", "1", "7", "5a", "2x"}) {
+        b.Kopf.Gitter = g;
+        EXPECT_TRUE(DokumentPruefen(b).empty()) << g;
+    }
 }
 
 // A value that would hang or crash the program gets the value of a new
@@ -236,7 +245,7 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
         {M::KreisStil, 1, [](B b) { b.Kreise[1].LineStyle = -1; }},
         {M::PunktStil, 3, [](B b) { b.Punkte[3].Style = 0; }}, {M::PunktStil, 20, [](B b) { b.Punkte[20].Style = 5; }},
         {M::PunktNamePos, 15, [](B b) { b.Punkte[15].NamePos = 5; }},
-        {M::FlaecheKurve, 1, [](B b) { b.Flaechen[1].CurveA = 0; }},
+        {M::FlaecheKurve, 1, [](B b) { b.Flaechen[1].CurveA = -1; }},
         {M::FlaecheKurve, 8, [](B b) { b.Flaechen[8].CurveB = 14; }},
         {M::FlaecheKurve, 8, [](B b) { b.Flaechen[8].CurveB = 10; }},
         {M::Schriftgroesse, 2, [](B b) { b.Beschriftungen[2].Font.Size = MaxSchriftgroesse + 1; }},
@@ -247,7 +256,7 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
         faelle.push_back({M::EinheitX, 0, [e](B b) { std::tie(b.Kopf.EinheitX, b.Kopf.TrackBar2) = std::tuple(e, 5); }});
         faelle.push_back({M::EinheitY, 0, [e](B b) { std::tie(b.Kopf.EinheitY, b.Kopf.TrackBar1) = std::tuple(e, 7); }});
     }
-    for (const char* g : {"", "1", "8a", "1d", "1bx", "b1"})
+    for (const char* g : {"", "8", "/a", "1bx", "b1"})
         faelle.push_back({M::Gitter, 0, [g](B b) { b.Kopf.Gitter = g; }});
     // Empty, inverted and too wide views; the width must not overflow.
     for (std::pair v : {std::pair{3, 3}, {6, -5}, {0, 1000001}, {INT32_MIN, INT32_MAX}, {INT32_MAX, INT32_MIN}}) {

@@ -41,6 +41,18 @@ protected:
                 v.push_back(k);
         return v;
     }
+
+    // Row k shows label k: its text in its font and colour, in front or not.
+    void ZeigtBeschriftung(int k)
+    {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        const TBeschriftung& b = Beschriftungen[k];
+        EXPECT_EQ(std::tuple(Z(k).Text->text(), Schriftfarbe(Z(k).Text), Z(k).Vorne->isChecked()),
+                  std::tuple(QString::fromStdString(b.Text), b.Font.Color, b.Vorne != 0));
+        EXPECT_EQ(Schriftbild(Z(k).Text), std::pair(b.Font.Name, int{b.Font.Style}));
+    }
+
+    static TBeschriftung Vorgabe(int k) { return TBeschriftung{"", 2.1, k - 0.2, {"Tahoma", clBlack, 12, 0, {}}, 1, {}}; }
 };
 
 }  // namespace
@@ -157,4 +169,78 @@ TEST_F(BeschriftungTest, AResetRedrawsOnlyThroughItsEmptiedEditVorneAndTheFonts)
     Z(8).Schrift->click();
     EXPECT_EQ(Tag(Reiter()), 30);
     EXPECT_TRUE(Reiter()->font().underline());
+}
+
+TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
+{
+    D().show();
+    for (int k : {1, 5, 9}) {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        TBeschriftungen soll = Beschriftungen;
+        Tippen(Z(k).Text, "L");
+        Druecken(Z(k).Vorne);
+        SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 20, clRed, fsBold};
+        Druecken(Z(k).Schrift);
+        std::tie(soll[k].Text, soll[k].Vorne) = std::tuple("L", 0);
+        soll[k].Font = TSchrift{"Courier", clRed, 20, fsBold, {}};
+        EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        for (int j = 1; j <= 9; ++j)
+            ZeigtBeschriftung(j);
+
+        // Its move button: the label leaves its slot and rides, its row keeps
+        // the text; pressed again, it is back in its slot.
+        Druecken(Z(k).Verschieben);
+        EXPECT_EQ(std::tuple(VerschiebeNr, Gedrueckt(), Z(k).Text->text()),
+                  std::tuple(k, std::vector<int>{k}, QStringLiteral("L")));
+        soll[k].Text.clear();
+        EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        Druecken(Z(k).Verschieben);
+        soll[k].Text = "L";
+        EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));
+        EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+
+        Druecken(Z(k).Reset);
+        soll[k] = Vorgabe(k);
+        EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        ZeigtBeschriftung(k);
+    }
+
+    // The axis captions and their resets.
+    Tippen(D().Edit1, "t");
+    Tippen(D().Edit2, "s");
+    EXPECT_EQ(std::pair(Achsenname(1), Achsenname(2)), std::pair(QStringLiteral("t"), QStringLiteral("s")));
+    Druecken(D().SpeedButton6);
+    EXPECT_EQ(std::pair(Achsenname(1), Achsenname(2)), std::pair(QStringLiteral("x"), QStringLiteral("s")));
+    Druecken(D().SpeedButton7);
+    EXPECT_EQ(std::pair(D().Edit2->text(), Achsenname(2)), std::pair(QStringLiteral("y"), QStringLiteral("y")));
+
+    Druecken(D().OKBtn);
+    EXPECT_FALSE(D().isVisible());
+}
+
+TEST_F(BeschriftungTest, TheRefreshShowsEachLabelInItsOwnRow)
+{
+    constexpr TColor farben[9] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray};
+    auto belegen = [&](int versatz) {
+        for (int k = 1; k <= 9; ++k) {
+            const int i = (k + versatz) % 9;
+            TBeschriftung& b = Beschriftungen[k];
+            b.Text = "T" + std::to_string(i);
+            b.Font = TSchrift{i % 2 ? "Courier" : "Arial", farben[i], 12, static_cast<std::uint8_t>(i + 3), {}};
+            b.Vorne = i % 2;
+        }
+        return Beschriftungen;
+    };
+
+    const TBeschriftungen erste = belegen(0);
+    D().show();
+    for (int k = 1; k <= 9; ++k)
+        ZeigtBeschriftung(k);
+    EXPECT_EQ(Abweichend(Beschriftungen, erste), Keine{});
+
+    const TBeschriftungen zweite = belegen(4);
+    D().zeigeBeschr();
+    for (int k = 1; k <= 9; ++k)
+        ZeigtBeschriftung(k);
+    EXPECT_EQ(Abweichend(Beschriftungen, zweite), Keine{});
 }

@@ -4,7 +4,10 @@
 
 #include "engine/tabellen.h"
 #include "main/beschriftung_tabelle.h"
+#include "platform/farbe_qt.h"
 #include "tools/kreise_dlg.h"
+
+#include <QCheckBox>
 
 namespace {
 
@@ -67,4 +70,107 @@ TEST_F(KreiseTest, TheControlsWriteThroughAndForeignStoredValuesSurviveTheRefres
     D().ZeigePunk();
     EXPECT_FALSE(Z(5).Vorne->isChecked() || Z(5).Zeigen->isChecked());
     EXPECT_EQ(std::pair(Kreise[5].Hinten, Kreise[5].ShowCentre), std::pair(std::uint8_t{7}, std::string("ja")));
+}
+
+namespace {
+
+// Row k shows circle k and its centre.
+void ZeigtKreis(int k)
+{
+    SCOPED_TRACE(testing::Message() << "row " << k);
+    const TKreis& c = Kreise[k];
+    const TPunkt& m = Punkte[10 + k];
+    const TKreiseDlg::TZeile& z = KreiseDlg->Zeile(k);
+    EXPECT_EQ(std::tuple(z.Name->text(), z.X->text(), z.Y->text(), z.RadiusX->text(), z.RadiusY->text()),
+              std::tuple(QString::fromStdString(m.Name), QString::fromStdString(m.X), QString::fromStdString(m.Y),
+                         QString::fromStdString(c.RadiusX), QString::fromStdString(c.RadiusY)));
+    std::vector<bool> stil;
+    for (const QToolButton* b : z.Stil)
+        stil.push_back(b->isChecked());
+    std::vector<bool> position;
+    for (const QToolButton* b : z.NamePos)
+        position.push_back(b->isChecked());
+    EXPECT_EQ(std::pair(stil, position), std::pair(Nur(m.Style - 1, 3), Nur(m.NamePos - 1, 4)));
+    EXPECT_EQ(std::tuple(z.Zeigen->isChecked(), z.Vorne->isChecked(), z.Linienstil->currentIndex(),
+                         z.FuellWahl->checkedId()),
+              std::tuple(c.ShowCentre == "1", c.Hinten == 0, c.LineStyle,
+                         TKreiseDlg::FuellIndex(TKreiseDlg::FuellZahl(c.Fill).value_or(-1))));
+    // The centre's colour is the outline's: on the edits, the button and the
+    // list's samples; the fill colour on its button.
+    for (const QWidget* w : std::initializer_list<const QWidget*>{z.Name, z.X, z.Y, z.RadiusX, z.RadiusY, z.Linienfarbe})
+        EXPECT_EQ(Schriftfarbe(w), m.Color) << w->objectName().toStdString();
+    EXPECT_EQ(Schriftfarbe(z.Fuellfarbe), c.FillColor);
+    EXPECT_EQ(z.Linienstil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(m.Color));
+}
+
+}  // namespace
+
+TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
+{
+    D().show();
+    for (int k : {1, 6, 10}) {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        const TPunkte punkte = Punkte;
+        TKreise soll = Kreise;
+        TPunkt mitte = Punkte[10 + k];
+        Tippen(Z(k).Name, "Z");
+        Tippen(Z(k).X, "1,5");
+        Tippen(Z(k).Y, "-2");
+        Tippen(Z(k).RadiusX, "3");
+        Tippen(Z(k).RadiusY, "0,5");
+        Druecken(Z(k).Zeigen);
+        Druecken(Z(k).Stil[1]);
+        Druecken(Z(k).NamePos[0]);
+        Waehlen(Z(k).Linienstil, 3);
+        FarbDialog.Antwort = clRed;
+        Druecken(Z(k).Linienfarbe);
+        Druecken(Z(k).Vorne);
+        FarbDialog.Antwort = clAqua;
+        Druecken(Z(k).Fuellfarbe);
+        Druecken(Z(k).FuellWahl->button(4));
+        std::tie(mitte.Name, mitte.X, mitte.Y, mitte.Style, mitte.NamePos, mitte.Color) =
+            std::tuple("Z", "1,5", "-2", 2, 1, clRed);
+        std::tie(soll[k].RadiusX, soll[k].RadiusY, soll[k].ShowCentre, soll[k].LineStyle, soll[k].Hinten,
+                 soll[k].FillColor, soll[k].Fill) = std::tuple("3", "0,5", "0", 3, 1, clAqua, "4");
+        EXPECT_EQ(Abweichend(Kreise, soll), Keine{});
+        TPunkte sollPunkte = punkte;
+        sollPunkte[10 + k] = mitte;
+        EXPECT_EQ(Abweichend(Punkte, sollPunkte), Keine{});
+        for (int j = 1; j <= 10; ++j)
+            ZeigtKreis(j);
+    }
+    Druecken(D().OKBtn);
+    EXPECT_FALSE(D().isVisible());
+}
+
+TEST_F(KreiseTest, TheRefreshShowsEachCircleInItsOwnRow)
+{
+    constexpr TColor farben[10] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray, clLime};
+    auto belegen = [&](int versatz) {
+        for (int k = 1; k <= 10; ++k) {
+            const int i = (k + versatz) % 10;
+            const std::string n = std::to_string(i);
+            TPunkt& m = Punkte[10 + k];
+            std::tie(m.Name, m.X, m.Y, m.Style, m.NamePos, m.Color) =
+                std::tuple("M" + n, "x" + n, "y" + n, 1 + i % 3, 1 + (i + 1) % 4, farben[i]);
+            TKreis& c = Kreise[k];
+            std::tie(c.RadiusX, c.RadiusY, c.ShowCentre, c.Hinten, c.LineStyle, c.Fill, c.FillColor) =
+                std::tuple("r" + n, "s" + n, i % 2 ? "1" : "0", i % 2 ? 0 : 1, i % 4, std::to_string(i % 6),
+                           farben[9 - i]);
+        }
+        return std::pair(Kreise, Punkte);
+    };
+
+    const auto erste = belegen(0);
+    D().show();
+    for (int k = 1; k <= 10; ++k)
+        ZeigtKreis(k);
+    EXPECT_EQ(std::pair(Abweichend(Kreise, erste.first), Abweichend(Punkte, erste.second)), std::pair(Keine{}, Keine{}));
+
+    const auto zweite = belegen(5);
+    D().ZeigePunk();
+    for (int k = 1; k <= 10; ++k)
+        ZeigtKreis(k);
+    EXPECT_EQ(std::pair(Abweichend(Kreise, zweite.first), Abweichend(Punkte, zweite.second)),
+              std::pair(Keine{}, Keine{}));
 }

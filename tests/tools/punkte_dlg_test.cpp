@@ -12,6 +12,22 @@ class PunkteTest : public WerkzeugTest {
 protected:
     TPunkteDlg& D() { return *PunkteDlg; }
     const TPunkteDlg::TZeile& Z(int k) { return PunkteDlg->Zeile(k); }
+
+    // Row k shows point k: its texts, its buttons, its colour and its
+    // name's font.
+    void ZeigtPunkt(int k)
+    {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        const TPunkt& p = Punkte[k];
+        const TPunkteDlg::TZeile& z = Z(k);
+        EXPECT_EQ(std::tuple(z.Name->text(), z.X->text(), z.Y->text()),
+                  std::tuple(QString::fromStdString(p.Name), QString::fromStdString(p.X), QString::fromStdString(p.Y)));
+        EXPECT_EQ(Gedrueckt(z.Stil), Nur(p.Style - 1, 4));
+        EXPECT_EQ(Gedrueckt(z.NamePos), Nur(p.NamePos - 1, 4));
+        EXPECT_EQ(std::tuple(Schriftfarbe(z.Name), Schriftfarbe(z.X), Schriftfarbe(z.Y)),
+                  std::tuple(p.Color, p.Color, p.Color));
+        EXPECT_EQ(Schriftbild(z.Name), std::pair(p.Font.Name, int{p.Font.Style}));
+    }
 };
 
 TPunkt Vorgabe(int k)
@@ -110,4 +126,73 @@ TEST_F(PunkteTest, RowResetResetAllAndNewGiveTheDefaults)
         EXPECT_EQ(Z(k).Name->text(), QString(QChar('A' + k - 1)));
         EXPECT_TRUE(Z(k).Stil[0]->isChecked() && Z(k).NamePos[3]->isChecked());
     }
+}
+
+TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefaults)
+{
+    D().show();
+    for (int k : {1, 4, 10}) {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        TPunkte soll = Punkte;
+        Tippen(Z(k).Name, "Q");
+        Tippen(Z(k).X, "1,5");
+        Tippen(Z(k).Y, "-2");
+        Druecken(Z(k).Stil[2]);
+        Druecken(Z(k).NamePos[1]);
+        SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 14, clRed, fsItalic};
+        Druecken(Z(k).Schrift);
+        std::tie(soll[k].Name, soll[k].X, soll[k].Y, soll[k].Style, soll[k].NamePos, soll[k].Color) =
+            std::tuple("Q", "1,5", "-2", 3, 2, clRed);
+        soll[k].Font = TSchrift{"Courier", clRed, 14, fsItalic, {}};
+        EXPECT_EQ(Abweichend(Punkte, soll), Keine{});
+        for (int j = 1; j <= 10; ++j)
+            ZeigtPunkt(j);
+
+        // The reset: the defaults in the record and in the row.
+        Druecken(Z(k).Reset);
+        soll[k] = Vorgabe(k);
+        EXPECT_EQ(Abweichend(Punkte, soll), Keine{});
+        ZeigtPunkt(k);
+    }
+
+    // Reset all, and the window's close button.
+    for (int k : {1, 10})
+        Tippen(Z(k).X, "3");
+    Druecken(Z(4).Stil[1]);
+    Druecken(D().SpeedButton100);
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_TRUE(Punkte[k] == Vorgabe(k)) << k;
+        ZeigtPunkt(k);
+    }
+    Druecken(D().OKBtn);
+    EXPECT_FALSE(D().isVisible());
+}
+
+TEST_F(PunkteTest, TheRefreshShowsEachPointInItsOwnRow)
+{
+    // Ten points that differ from their neighbours in every field.
+    constexpr TColor farben[10] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray, clLime};
+    auto belegen = [&](int versatz) {
+        for (int k = 1; k <= 10; ++k) {
+            const int i = (k + versatz) % 10;
+            const std::string n = std::to_string(i);
+            Punkte[k] = TPunkt{"x" + n, "y" + n, "P" + n, 1 + i % 4, 1 + (i + 1) % 4, farben[i],
+                               {i % 2 ? "Courier" : "Arial", farben[i], 10, static_cast<std::uint8_t>(i), {}}};
+        }
+        return Punkte;
+    };
+
+    // Through showing the window, and through the refresh routine itself;
+    // the echo of the edits stores what the points hold.
+    const TPunkte erste = belegen(0);
+    D().show();
+    for (int k = 1; k <= 10; ++k)
+        ZeigtPunkt(k);
+    EXPECT_EQ(Abweichend(Punkte, erste), Keine{});
+
+    const TPunkte zweite = belegen(3);
+    D().zeigePunk();
+    for (int k = 1; k <= 10; ++k)
+        ZeigtPunkt(k);
+    EXPECT_EQ(Abweichend(Punkte, zweite), Keine{});
 }

@@ -8,6 +8,7 @@
 #include "main/form1.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/senkrechte_dlg.h"
+#include "platform/farbe_qt.h"
 #include "tools/stilliste.h"
 
 #include <QCheckBox>
@@ -17,11 +18,38 @@ namespace {
 class SenkrechteTest : public WerkzeugTest {
 protected:
     const TSenkrechteDlg::TZeile& Z(int k) { return SenkrechteDlg->Zeile(k); }
+
+    // Row k shows segment k, its samples in its colour.
+    void ZeigtSenkrechte(int k)
+    {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        const TSenkrechte& s = Senkrechte[k];
+        EXPECT_EQ(std::tuple(Z(k).X->text(), Z(k).YVon->text(), Z(k).YBis->text(), Z(k).Stil->currentIndex()),
+                  std::tuple(QString::fromStdString(s.X), QString::fromStdString(s.YFrom), QString::fromStdString(s.YTo),
+                             s.LineStyle));
+        EXPECT_EQ(std::tuple(Schriftfarbe(Z(k).X), Schriftfarbe(Z(k).YVon), Schriftfarbe(Z(k).YBis)),
+                  std::tuple(s.Color, s.Color, s.Color));
+        EXPECT_EQ(Z(k).Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(s.Color));
+    }
 };
 
 class FlaechenTest : public WerkzeugTest {
 protected:
     const TFlaechenDlg::TZeile& Z(int k) { return FlaechenDlg->Zeile(k); }
+
+    // Row k shows area k: its curves, its interval, its colour, its strokes.
+    void ZeigtFlaeche(int k)
+    {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        const TFlaeche& f = Flaechen[k];
+        auto kurve = [](std::int32_t n) { return n == 13 ? QStringLiteral("x-A.") : QStringLiteral("%1.").arg(n); };
+        EXPECT_EQ(std::tuple(Z(k).KurveA->currentText(), Z(k).KurveB->currentText(), Z(k).XVon->text(),
+                             Z(k).XBis->text(), Z(k).Linien->isChecked()),
+                  std::tuple(kurve(f.CurveA), kurve(f.CurveB), QString::fromStdString(f.XFrom),
+                             QString::fromStdString(f.XTo), f.Linien != 0));
+        for (const QWidget* w : std::initializer_list<const QWidget*>{Z(k).KurveA, Z(k).KurveB, Z(k).XVon, Z(k).XBis})
+            EXPECT_EQ(Schriftfarbe(w), f.Color) << w->objectName().toStdString();
+    }
 
     static void Schar(int nr, const char* term = "f(x,t) = t*x^2")
     {
@@ -159,4 +187,104 @@ TEST_F(FlaechenTest, OnlyAFunctionFamilyAmongTheCurvesBringsTheWarning)
     emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("7"));
     EXPECT_EQ(Flaechen[2].CurveB, 0);
     EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+}
+
+TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
+{
+    SenkrechteDlg->show();
+    for (int k : {1, 3, 4}) {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        TSenkrechten soll = Senkrechte;
+        Tippen(Z(k).X, "1,5");
+        Tippen(Z(k).YVon, "-3");
+        Tippen(Z(k).YBis, "4");
+        Waehlen(Z(k).Stil, 8);
+        FarbDialog.Antwort = clRed;
+        Druecken(Z(k).Farbe);
+        std::tie(soll[k].X, soll[k].YFrom, soll[k].YTo, soll[k].LineStyle, soll[k].Color) =
+            std::tuple("1,5", "-3", "4", 8, clRed);
+        EXPECT_EQ(Abweichend(Senkrechte, soll), Keine{});
+        for (int j = 1; j <= 4; ++j)
+            ZeigtSenkrechte(j);
+    }
+    Druecken(SenkrechteDlg->OKBtn);
+    EXPECT_FALSE(SenkrechteDlg->isVisible());
+}
+
+TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
+{
+    constexpr TColor farben[4] = {clRed, clNavy, clPurple, clTeal};
+    auto belegen = [&](int versatz) {
+        for (int k = 1; k <= 4; ++k) {
+            const int i = (k + versatz) % 4;
+            const std::string n = std::to_string(i);
+            TSenkrechte& s = Senkrechte[k];
+            std::tie(s.X, s.YFrom, s.YTo, s.Color, s.LineStyle) = std::tuple("x" + n, "v" + n, "b" + n, farben[i], 2 * i);
+        }
+        return Senkrechte;
+    };
+    const TSenkrechten erste = belegen(0);
+    SenkrechteDlg->show();
+    for (int k = 1; k <= 4; ++k)
+        ZeigtSenkrechte(k);
+    EXPECT_EQ(Abweichend(Senkrechte, erste), Keine{});
+
+    const TSenkrechten zweite = belegen(1);
+    SenkrechteDlg->zeigeSenk();
+    for (int k = 1; k <= 4; ++k)
+        ZeigtSenkrechte(k);
+    EXPECT_EQ(Abweichend(Senkrechte, zweite), Keine{});
+}
+
+TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
+{
+    FlaechenDlg->show();
+    for (int k : {1, 4, 8}) {
+        SCOPED_TRACE(testing::Message() << "row " << k);
+        TFlaechen soll = Flaechen;
+        Waehlen(Z(k).KurveA, 4);
+        Waehlen(Z(k).KurveB, 9);
+        Tippen(Z(k).XVon, "-1,5");
+        Tippen(Z(k).XBis, "3");
+        Druecken(Z(k).Linien);
+        FarbDialog.Antwort = clRed;
+        Druecken(Z(k).Farbe);
+        std::tie(soll[k].CurveA, soll[k].CurveB, soll[k].XFrom, soll[k].XTo, soll[k].Linien, soll[k].Color) =
+            std::tuple(5, 13, "-1,5", "3", 1, clRed);
+        EXPECT_EQ(Abweichend(Flaechen, soll), Keine{});
+        for (int j = 1; j <= 8; ++j)
+            ZeigtFlaeche(j);
+        // The strokes off again.
+        Druecken(Z(k).Linien);
+        soll[k].Linien = 0;
+        EXPECT_EQ(Abweichend(Flaechen, soll), Keine{});
+    }
+    Druecken(FlaechenDlg->OKBtn);
+    EXPECT_FALSE(FlaechenDlg->isVisible());
+}
+
+TEST_F(FlaechenTest, TheRefreshShowsEachAreaInItsOwnRow)
+{
+    constexpr TColor farben[8] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia};
+    auto belegen = [&](int versatz) {
+        for (int k = 1; k <= 8; ++k) {
+            const int i = (k + versatz) % 8;
+            const std::string n = std::to_string(i);
+            TFlaeche& f = Flaechen[k];
+            std::tie(f.CurveA, f.CurveB, f.XFrom, f.XTo, f.Color, f.Linien) =
+                std::tuple(1 + i, i == 0 ? 13 : 9 - i, "-" + n, n, farben[i], i % 2);
+        }
+        return Flaechen;
+    };
+    const TFlaechen erste = belegen(0);
+    FlaechenDlg->show();
+    for (int k = 1; k <= 8; ++k)
+        ZeigtFlaeche(k);
+    EXPECT_EQ(Abweichend(Flaechen, erste), Keine{});
+
+    const TFlaechen zweite = belegen(3);
+    FlaechenDlg->ZeigeFlae();
+    for (int k = 1; k <= 8; ++k)
+        ZeigtFlaeche(k);
+    EXPECT_EQ(Abweichend(Flaechen, zweite), Keine{});
 }

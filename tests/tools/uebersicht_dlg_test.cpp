@@ -12,6 +12,7 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
+#include <QLabel>
 
 namespace {
 
@@ -20,6 +21,42 @@ protected:
     TUebersicht_Dlg& D() { return *Uebersicht_Dlg; }
     const TUebersicht_Dlg::TZeile& Z(int r) { return Uebersicht_Dlg->Zeile(r); }
     static TFunktion& F(int n) { return *Funktionen[static_cast<std::size_t>(n)]; }
+
+    // What the overview shows of function n, as it stands in the table.
+    using TWerte = std::tuple<std::string, double, double, double, double, double, int, TColor, TColor>;
+    static TWerte Werte(int n)
+    {
+        const TFunktion& f = F(n);
+        return {f.GetTerm(),  f.GetXFrom(),     f.GetXTo(),  f.GetTFrom(), f.GetTTo(),
+                f.GetTStep(), f.GetLineStyle(), f.GetColor(), f.GetColor2()};
+    }
+    static std::vector<TWerte> AlleWerte()
+    {
+        std::vector<TWerte> v;
+        for (int n = 1; n <= 9; ++n)
+            v.push_back(Werte(n));
+        return v;
+    }
+
+    // Row r shows function r.
+    void ZeigtFunktion(int r)
+    {
+        SCOPED_TRACE(testing::Message() << "row " << r);
+        const TFunktion& f = F(r);
+        const TUebersicht_Dlg::TZeile& z = Z(r);
+        auto zahl = [](double v) { return QString::number(v).replace(QLatin1Char('.'), QLatin1Char(',')); };
+        EXPECT_EQ(std::tuple(z.Gleichung->text(), z.XVon->text(), z.XBis->text(), z.TVon->text(), z.TBis->text(),
+                             z.TSchritt->text()),
+                  std::tuple(QString::fromStdString(f.GetTerm()), zahl(f.GetXFrom()), zahl(f.GetXTo()),
+                             zahl(f.GetTFrom()), zahl(f.GetTTo()), zahl(f.GetTStep())));
+        EXPECT_EQ(std::tuple(z.Stil->currentIndex(), Schriftfarbe(z.Gleichung), Schriftfarbe(z.TSchritt),
+                             Feldfarbe(z.Farbe), Feldfarbe(z.Zusatzfarbe)),
+                  std::tuple(f.GetLineStyle(), f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
+        const bool schar = f.GetKind() == ArtFunktionenschar;
+        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.ScharLabels[2]->isHidden(), z.Zusatzfarbe->isHidden(), z.Farbe->width()),
+                  std::tuple(!schar, !schar, !schar, schar ? 20 : 40));
+        EXPECT_EQ(Feldfarbe(z.Gleichung), f.GetCompiled() ? FarbeGueltig : FarbeUngueltig);
+    }
 
     // Makes `w` the active window; false where the platform has none.
     static bool Aktivieren(QWidget* w)
@@ -122,4 +159,75 @@ TEST_F(UebersichtTest, SchemeTwoGivesTheColoursOfANewDrawing)
     D().Farboptionen[1]->click();
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(std::pair(F(n).GetColor(), F(n).GetColor2()), farben[static_cast<std::size_t>(n)]) << n;
+}
+
+TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)
+{
+    constexpr TColor farben[9] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray};
+    auto belegen = [&](int versatz) {
+        for (int r = 1; r <= 9; ++r) {
+            const int i = (r + versatz) % 9;
+            TFunktion& f = F(r);
+            f.SetKind(i % 2 ? ArtFunktionenschar : ArtFunktion);
+            f.SetTerm(i == 4 ? "f(x) = (" : i % 2 ? "f(x,t) = t*x+" + std::to_string(i) : "f(x) = x+" + std::to_string(i));
+            f.SetXFrom(-i - 0.5);
+            f.SetXTo(i);
+            f.SetTFrom(i + 10);
+            f.SetTTo(i + 20);
+            f.SetTStep(i + 1);
+            f.SetLineStyle(i + 1);
+            f.SetColor(farben[i]);
+            f.SetColor2(farben[8 - i]);
+        }
+        return AlleWerte();
+    };
+
+    const std::vector<TWerte> erste = belegen(0);
+    D().show();
+    for (int r = 1; r <= 9; ++r)
+        ZeigtFunktion(r);
+    EXPECT_EQ(AlleWerte(), erste);
+
+    const std::vector<TWerte> zweite = belegen(4);
+    D().zeichneneu();
+    for (int r = 1; r <= 9; ++r)
+        ZeigtFunktion(r);
+    EXPECT_EQ(AlleWerte(), zweite);
+}
+
+TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
+{
+    if (!Aktivieren(&D()))
+        GTEST_SKIP() << "no active window on this platform";
+    for (int r : {1, 5, 9}) {
+        SCOPED_TRACE(testing::Message() << "row " << r);
+        std::vector<TWerte> soll = AlleWerte();
+        const std::string term = "f(x,t)=t*x+" + std::to_string(r);
+        Tippen(Z(r).Gleichung, QString::fromStdString(term));
+        Tippen(Z(r).XVon, "-3");
+        Tippen(Z(r).XBis, "4,5");
+        Tippen(Z(r).TVon, "-1");
+        Tippen(Z(r).TBis, "6");
+        Tippen(Z(r).TSchritt, "0,5");
+        Waehlen(Z(r).Stil, 7);
+        FarbDialog.Antwort = clRed;
+        Druecken(Z(r).Farbe);
+        FarbDialog.Antwort = clAqua;
+        Druecken(Z(r).Zusatzfarbe);
+        soll[static_cast<std::size_t>(r - 1)] = TWerte{term, -3, 4.5, -1, 6, 0.5, 7, clRed, clAqua};
+        EXPECT_EQ(AlleWerte(), soll);
+        EXPECT_EQ(F(r).GetKind(), ArtFunktionenschar);
+        for (int j = 1; j <= 9; ++j)
+            ZeigtFunktion(j);
+    }
+
+    // The four colour schemes recolour all nine; a row shows its new colours.
+    const std::pair<TColor, TColor> schemata[4] = {
+        {clBlue, clGreen}, {clRed, clGray}, {clBlack, clSilver}, {clGreen, clSilver}};
+    for (int s = 4; s >= 1; --s) {
+        Druecken(D().Farboptionen[static_cast<std::size_t>(s - 1)]);
+        EXPECT_EQ(std::pair(F(1).GetColor(), F(9).GetColor2()), schemata[s - 1]) << s;
+        for (int j : {1, 9})
+            ZeigtFunktion(j);
+    }
 }

@@ -1,18 +1,28 @@
 #pragma once
 // A started program for the tool window tests, with the font dialog answered
-// by a fake as well.
+// by a fake as well, and the user's ways into a tool window: a click with the
+// mouse, typing into an edit, a choice from a list.
 
 #include "main/programm_fixture.h"
 
 #include "graph/graphik.h"
 #include "platform/canvas.h"
 #include "platform/schriftdialog.h"
+#include "tools/beschriftung_dlg.h"
+#include "tools/flaechen_dlg.h"
+#include "tools/kreise_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+#include "tools/uebersicht_dlg.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -26,6 +36,72 @@ struct FakeSchriftDialog : TSchriftDialog {
         return Antwort;
     }
 };
+
+// A mouse click on a button, check box or radio button, near its left edge
+// where a check box has its box.
+inline void Druecken(QAbstractButton* b)
+{
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(4, b->height() / 2));
+}
+
+// Replaces what an edit holds as typing does: the edit reports the change
+// as the user's (textEdited) and as a change (textChanged).
+inline void Tippen(QLineEdit* e, const QString& text)
+{
+    e->selectAll();
+    if (text.isEmpty())
+        e->del();
+    else
+        e->insert(text);
+}
+inline void Tippen(QLineEdit* e, const char* text) { Tippen(e, QString::fromUtf8(text)); }
+
+// The redraws the tool windows have asked for so far: the one place that
+// knows how such a request travels to the graph window.
+inline int Neuzeichnungen()
+{
+    int n = 0;
+    for (const TWerkzeugfenster* w : std::initializer_list<const TWerkzeugfenster*>{
+             PunkteDlg, KreiseDlg, BeschriftungDlg, SenkrechteDlg, FlaechenDlg, Uebersicht_Dlg})
+        n += w->Neuzeichnungen();
+    return n;
+}
+
+// The caption of axis 1 or 2 as the drawing takes it.
+inline QString Achsenname(int achse)
+{
+    return (achse == 1 ? Graphik->Edit1 : Graphik->Edit2)->text();
+}
+
+// The pressed states of a group of `n` buttons in which only button `index`
+// (0-based) is pressed.
+inline std::vector<bool> Nur(int index, int n)
+{
+    std::vector<bool> v(static_cast<std::size_t>(n));
+    if (index >= 0 && index < n)
+        v[static_cast<std::size_t>(index)] = true;
+    return v;
+}
+
+// The face and style bits (fsBold ..) a control shows.
+inline std::pair<std::string, int> Schriftbild(const QWidget* w)
+{
+    const QFont f = w->font();
+    return {f.family().toStdString(), (f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) |
+                                          (f.underline() ? fsUnderline : 0) | (f.strikeOut() ? fsStrikeOut : 0)};
+}
+
+// The slots in which a table differs from what it should hold.
+template <typename T, int N>
+std::vector<int> Abweichend(const TTabelle<T, N>& ist, const TTabelle<T, N>& soll)
+{
+    std::vector<int> v;
+    for (int k = 1; k <= N; ++k)
+        if (!(ist[k] == soll[k]))
+            v.push_back(k);
+    return v;
+}
+using Keine = std::vector<int>;
 
 class WerkzeugTest : public ProgrammTest {
 protected:

@@ -1,0 +1,245 @@
+// Every way the screen picture is made draws the pixels of the plain serial
+// drawing: one value at a time on the drawing's thread, onto the frozen
+// canvas of referenz_canvas.h, in the order of a redraw. Scenes: the
+// benchmark's, poles and jumps at units of pi/2 and 0.1, every pen with the
+// objects, texts and a hint box, and mirrored axes.
+#include "referenz_canvas.h"
+#include "zeichnen_hilfe.h"
+
+#include "engine/proben.h"
+
+#include <cstring>
+#include <sstream>
+
+namespace {
+
+// Evaluates through TFunktion::Evaluate, one x at a time: being a derived
+// class, it is sampled on the drawing's thread and never kept.
+class TEinzeln : public TFunktion {};
+
+struct TDef {
+    const char* Term;
+    const char* Kind;
+    int Stil;
+    double TVon, TBis, TStep;
+    double XVon = -100, XBis = 100;
+};
+
+struct TSzene {
+    const char* Name;
+    int Breite, Hoehe;
+    std::vector<TDef> Defs;
+    std::function<void(TGraphik&)> Ansicht;  // view, units, grid
+    std::function<void()> Objekte;           // tables and mode
+};
+
+class Bildvergleich : public TZeichnenTest {
+protected:
+    std::vector<std::unique_ptr<TFunktion>> Eigene;
+    std::int32_t AltModus = Modus;
+
+    void TearDown() override
+    {
+        Modus = AltModus;
+        ProbenPoolGroesse(0);
+        TZeichnenTest::TearDown();
+    }
+
+    // The scene's functions in slots 1..9 (the rest empty), as plain ones or
+    // as ones evaluated one x at a time; then its objects.
+    void Aufbauen(const TSzene& s, bool einzeln)
+    {
+        Eigene.clear();
+        TabellenVorbelegen();
+        for (std::size_t k = 1; k <= 9; ++k) {
+            std::unique_ptr<TFunktion> f = einzeln ? std::make_unique<TEinzeln>() : std::make_unique<TFunktion>();
+            if (k <= s.Defs.size()) {
+                const TDef& d = s.Defs[k - 1];
+                f->SetKind(d.Kind);
+                f->SetTerm(d.Term);
+                f->SetLineStyle(d.Stil);
+                f->SetTFrom(d.TVon), f->SetTTo(d.TBis), f->SetTStep(d.TStep);
+                f->SetXFrom(d.XVon), f->SetXTo(d.XBis);
+                f->SetColor(RGB(static_cast<std::uint8_t>(30 * k), 0, 200));
+                f->SetColor2(RGB(0, static_cast<std::uint8_t>(25 * k), 90));
+                EXPECT_TRUE(f->GetCompiled()) << d.Term;
+            }
+            Funktionen[k] = f.get();
+            Eigene.push_back(std::move(f));
+        }
+        Funktionen[0] = Funktionen[1];
+        Modus = ModusUrsprung;
+        if (s.Objekte)
+            s.Objekte();
+    }
+    std::unique_ptr<TGraphik> Fenster(const TSzene& s)
+    {
+        auto g = std::make_unique<TGraphik>();
+        g->PaintBox1->resize(s.Breite, s.Hoehe);
+        if (s.Ansicht)
+            s.Ansicht(*g);
+        g->ResizeBilder();
+        return g;
+    }
+
+    // The serial drawing of a redraw on the frozen canvas: background,
+    // coordinate system, graphs and objects, labels, then the mode's hint.
+    QImage Referenz(const TSzene& s)
+    {
+        Aufbauen(s, true);
+        auto g = Fenster(s);
+        g->ProbenSpeicherBenutzen = false;
+        QImage bild = MakeScreenImage(s.Breite, s.Hoehe);
+        {
+            TReferenzCanvas c(&bild);
+            c.Pen = TPen{clWhite, 1, TPenStyle::Solid};
+            c.Brush = TBrush{clWhite, TBrushStyle::Solid};
+            c.Rectangle(0, 0, bild.width(), bild.height());
+            const double fx = g->BildBreite / static_cast<double>(g->XMax - g->XMin);
+            const double fy = g->BildHoehe / static_cast<double>(g->YMax - g->YMin);
+            g->DrawCoordinateSystem(c, fx, -fy);
+            g->DrawGraphs(c, fx, fy, 0.0, 0.0);
+            g->DrawLabels(c, fx, -fy);
+            TGraphik::HinweiseZeichnen(c, g->HinweisLage());
+        }
+        return bild;
+    }
+
+    static QImage Gezeigt(TGraphik& g)
+    {
+        g.RepaintGraph();
+        return g.PaintBox1->Front().copy();
+    }
+
+    // Compares the pictures; on a difference names the first pixel, the
+    // number of pixels and the rows they span.
+    static ::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size())
+            return ::testing::AssertionFailure() << "sizes differ";
+        long n = 0;
+        int erste = -1, letzte = -1, ex = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            const QRgb* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+            const QRgb* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+            if (std::memcmp(p, q, static_cast<std::size_t>(a.width()) * sizeof(QRgb)) == 0)
+                continue;
+            for (int x = 0; x < a.width(); ++x) {
+                if (p[x] == q[x])
+                    continue;
+                if (erste < 0)
+                    erste = y, ex = x;
+                letzte = y;
+                ++n;
+            }
+        }
+        if (n == 0)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << n << " pixels differ in rows " << erste << ".." << letzte << ", first at ("
+                                             << ex << ", " << erste << ")";
+    }
+};
+
+const std::vector<TDef> SchwereSzene = {
+    {"f(x) = x^2", " Funktion ", 1, 1, 1, 1},
+    {"f(x,t) = t*x^2 - 3", " Funktionenschar ", 0, 0.1, 10, 0.1},
+    {"f(x,t) = sin(x + t) + t/20", " Funktionenschar ", 4, 0, 9.9, 0.1},
+    {"f(x,t) = t/10*x + 1", " Funktionenschar ", 9, -5, 4.9, 0.1},
+    {"f(x) = 1/x", " Funktion ", 6, 1, 1, 1},
+    {"f(x) = sqrt(x)", " Funktion ", 2, 1, 1, 1},
+    {"f(x) = sin(x)", " Funktion ", 10, 1, 1, 1},
+    {"f(x) = abs(x) - 3", " Funktion ", 3, 1, 1, 1},
+    {"f(x) = exp(x/2)", " Funktion ", 8, 1, 1, 1},
+};
+
+// Poles, jumps, gaps, values beyond the mapped range, non-smooth terms,
+// families through t = 0, x ranges inside the view, joined discs.
+const std::vector<TDef> Pruefszene = {
+    {"f(x) = 1/(x-1) + sign(x+2)", " Funktion ", 7, 1, 1, 1},
+    {"f(x,t) = floor(x*t) / 2", " Funktionenschar ", 5, -1, 1, 0.25},
+    {"f(x) = ln(x) * 1E12", " Funktion ", 0, 1, 1, 1, -3, 2.5},
+    {"f(x,t) = t*x^3 - x", " Funktionenschar ", 10, -0.3, 0.3, 0.1, -2.5, 3},
+    {"f(x) = sqrt(4 - x^2)", " Funktion ", 4, 1, 1, 1},
+    {"f(x,t) = x/t", " Funktionenschar ", 2, -2, 2, 0.5},
+    {"f(x,t) = sin(x*t)", " Funktionenschar ", 1, 1, 3, 0.5},
+    {"f(x) = tan(x)", " Funktion ", 8, 1, 1, 1},
+    {"f(x) = round(x) + abs(x-2)", " Funktion ", 9, 1, 1, 1},
+};
+
+// Every line style of a graph; areas, circles of every outline and fill,
+// vertical segments, points with their names, labels behind and in front.
+const std::vector<TDef> Stiftszene = {
+    {"f(x) = x^2/4 - 1", " Funktion ", 0, 1, 1, 1},
+    {"f(x,t) = sin(x) + t", " Funktionenschar ", 1, 0, 2, 1},
+    {"f(x) = cos(x)/2 + 5", " Funktion ", 2, 1, 1, 1},
+    {"f(x) = x/3 + 6", " Funktion ", 3, 1, 1, 1, -4, 4},
+    {"f(x,t) = t - x/4", " Funktionenschar ", 4, 0, 2, 2},
+    {"f(x) = 7 - x^2/8", " Funktion ", 5, 1, 1, 1},
+    {"f(x) = exp(x) - 1", " Funktion ", 6, 1, 1, 1},
+    {"f(x) = -x/2 + 1", " Funktion ", 7, 1, 1, 1, -5, 0},
+    {"f(x) = 3*sin(x/2)", " Funktion ", 8, 1, 1, 1},
+};
+
+void Objekte()
+{
+    const auto kreis = [](int k, const char* x, const char* y, const char* r, const char* fill, int stil, bool hinten) {
+        std::tie(Punkte[10 + k].X, Punkte[10 + k].Y) = std::tuple(x, y);
+        std::tie(Kreise[k].RadiusX, Kreise[k].RadiusY, Kreise[k].Fill, Kreise[k].LineStyle) = std::tuple(r, r, fill, stil);
+        Kreise[k].Hinten = hinten ? 1 : 0;
+        Kreise[k].FillColor = RGB(static_cast<std::uint8_t>(40 * k), 200, 120);
+    };
+    kreis(1, "-3", "4", "1.5", "1", KreisMittel, true);
+    kreis(2, "2", "5", "1", "3", KreisDick, false);
+    kreis(3, "4", "1", "0.7", "5", KreisGestrichelt, false);
+    kreis(4, "-1", "-1", "0.5", "0", KreisDuenn, false);
+    Kreise[4].ShowCentre = "0";
+    Flaechen[1] = TFlaeche{1, 13, "-3", "1", {}, clAqua, 0, {}};
+    Flaechen[2] = TFlaeche{3, 6, "-4", "4.5", {}, clFuchsia, 1, {}};
+    Senkrechte[1] = TSenkrechte{"-4.5", "-1", "7", {}, clRed, LinieDick, {}};
+    Senkrechte[2] = TSenkrechte{"5", "0", "8", {}, clBlue, LinieGestricheltDick, {}};
+    Senkrechte[3] = TSenkrechte{"5.5", "-2", "3", {}, clNavy, LiniePunktiertDuenn, {}};
+    for (int k = 1; k <= 4; ++k) {
+        TPunkt& p = Punkte[k];
+        std::tie(p.X, p.Y) = std::tuple(std::to_string(k - 3), std::to_string(k % 3));
+        std::tie(p.Style, p.NamePos, p.Color) = std::tuple(k, k, RGB(0, 100, static_cast<std::uint8_t>(60 * k)));
+        p.Font.Style = static_cast<std::uint8_t>(k == 2 ? fsBold | fsItalic : 0);
+    }
+    Beschriftungen[1].Text = "hinten, unterstrichen";
+    std::tie(Beschriftungen[1].Vorne, Beschriftungen[1].Font.Style, Beschriftungen[1].Font.Size) = std::tuple(0, fsUnderline, 14);
+    Beschriftungen[2].Text = "vorne: f(x) = x²/4 – 1 · π";
+    Beschriftungen[2].Font.Color = clMaroon;
+    Beschriftungen[3].Text = "fett durchgestrichen";
+    Beschriftungen[3].Font.Style = fsBold | fsStrikeOut;
+    Modus = ModusParabelE;  // a mode with a hint box
+}
+
+TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
+{
+    const TSzene szenen[] = {
+        {"benchmark scene", 960, 540, SchwereSzene,
+         [](TGraphik& g) { std::tie(g.XMin, g.XMax, g.YMin, g.YMax) = std::tuple(-8, 8, -4, 5); }, nullptr},
+        {"units pi/2 and 0.1", 331, 301, Pruefszene,
+         [](TGraphik& g) { std::tie(g.EinheitX, g.EinheitY) = std::pair(1.5707963267948966, 0.1); }, nullptr},
+        {"pens, objects, texts", 661, 601, Stiftszene, [](TGraphik& g) { g.Gitter = "3c"; }, Objekte},
+        {"mirrored axes", 400, 367, Stiftszene,
+         [](TGraphik& g) {
+             std::tie(g.EinheitX, g.EinheitY, g.Gitter) = std::tuple(-1.0, -0.5, "2a");
+             g.CB2->setChecked(false);
+         },
+         Objekte},
+    };
+    for (const TSzene& s : szenen) {
+        const QImage referenz = Referenz(s);
+        Aufbauen(s, false);
+        for (const unsigned threads : {1u, 2u, 3u, 0u}) {
+            ProbenPoolGroesse(threads);
+            auto g = Fenster(s);
+            std::ostringstream fall;
+            fall << s.Name << ", " << threads << " threads";
+            EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", sampled anew";
+            EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", from the store";
+        }
+    }
+}
+
+}  // namespace
