@@ -277,6 +277,63 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
     EXPECT_EQ(b.Funktionen[8].Kind, ArtFunktionenschar);
 }
 
+// Every value the program writes, in the first and the last slot the
+// check covers, is sound; one step beyond either end is damaged in that
+// slot alone and gets the value of a new document.
+TEST(DokumentPruefen, EveryValueTheProgramWritesIsSoundAndOneBeyondIsMended)
+{
+    using M = DokumentMangel;
+    using B = TDokumentBild&;
+    struct Feld {
+        const char* Name;
+        M Art;
+        int Erster, Letzter;
+        std::function<std::int32_t&(B, int)> Wert;
+        std::int32_t Von, Bis;
+    };
+    const Feld felder[] = {
+        {"function line style", M::Linienstil, 0, 12, [](B b, int k) -> std::int32_t& { return b.Funktionen[k].LineStyle; }, 0, 10},
+        {"vertical segment style", M::SenkrechteStil, 1, 4, [](B b, int k) -> std::int32_t& { return b.Senkrechte[k].LineStyle; }, 0, 8},
+        {"circle style", M::KreisStil, 1, 10, [](B b, int k) -> std::int32_t& { return b.Kreise[k].LineStyle; }, 0, 3},
+        {"point mark", M::PunktStil, 1, AnzahlPunkte, [](B b, int k) -> std::int32_t& { return b.Punkte[k].Style; }, 1, 4},
+        {"point name position", M::PunktNamePos, 1, AnzahlPunkte, [](B b, int k) -> std::int32_t& { return b.Punkte[k].NamePos; }, 1, 4},
+        {"point font", M::Schriftgroesse, 1, 10, [](B b, int k) -> std::int32_t& { return b.Punkte[k].Font.Size; }, 1, MaxSchriftgroesse},
+        {"label font", M::Schriftgroesse, 1, 10, [](B b, int k) -> std::int32_t& { return b.Beschriftungen[k].Font.Size; }, 1, MaxSchriftgroesse},
+        {"area curve a", M::FlaecheKurve, 1, AnzahlFlaechen, [](B b, int k) -> std::int32_t& { return b.Flaechen[k].CurveA; }, 0, 9},
+        {"area curve b", M::FlaecheKurve, 1, AnzahlFlaechen, [](B b, int k) -> std::int32_t& { return b.Flaechen[k].CurveB; }, 0, 9},
+        {"selected function", M::FunktionNr, 0, 0, [](B b, int) -> std::int32_t& { return b.Kopf.FunktionNr; }, 1, 9},
+        {"y track bar", M::SchiebereglerY, 0, 0, [](B b, int) -> std::int32_t& { return b.Kopf.TrackBar1; }, SchiebereglerMin, SchiebereglerMax},
+        {"x track bar", M::SchiebereglerX, 0, 0, [](B b, int) -> std::int32_t& { return b.Kopf.TrackBar2; }, SchiebereglerMin, SchiebereglerMax},
+    };
+    const TDokumentBild gesund = GesundesBild();
+    for (const Feld& f : felder) {
+        for (const int k : {f.Erster, f.Letzter}) {
+            SCOPED_TRACE(std::string(f.Name) + " in slot " + std::to_string(k));
+            TDokumentBild vorlage = gesund;
+            const std::int32_t neu = f.Wert(vorlage, k);
+            // Fonts go up to a thousand: their ends and a few between.
+            std::vector<std::int32_t> werte;
+            for (std::int32_t v = f.Von; v <= f.Bis; v += f.Bis - f.Von > 20 ? (f.Bis - f.Von) / 7 : 1)
+                werte.push_back(v);
+            werte.push_back(f.Bis);
+            for (const std::int32_t v : werte) {
+                TDokumentBild b = gesund;
+                f.Wert(b, k) = v;
+                EXPECT_TRUE(DokumentPruefen(b).empty()) << v;
+                EXPECT_EQ(f.Wert(b, k), v);
+            }
+            for (const std::int32_t v : {f.Von - 1, f.Bis + 1}) {
+                if (v == 13 && f.Art == M::FlaecheKurve)
+                    continue;  // a curve of its own kind
+                TDokumentBild b = gesund;
+                f.Wert(b, k) = v;
+                EXPECT_EQ(DokumentPruefen(b), (std::vector<DokumentMangelFund>{{f.Art, k}})) << v;
+                EXPECT_EQ(f.Wert(b, k), neu) << v;
+            }
+        }
+    }
+}
+
 // Documents of the older format (any marker but 1) numbered some units one
 // lower; the range is checked after the shift, so 9 (now 10) is sound.
 TEST(DokumentPruefen, OlderFormatTrackBars)
