@@ -464,15 +464,7 @@ void TGraphik::StatusBar1MouseDown(int x)
 {
     StatusKlickLaeuft = true;
     StatusBar1->update();
-    int panel = -1;
-    int summe = 0;
-    for (int k = 0; k < TStatusBar::PanelCount; ++k) {
-        summe += StatusBar1->Panels[static_cast<std::size_t>(k)].Width;
-        if (summe > x) {
-            panel = k;
-            break;
-        }
-    }
+    const int panel = StatusBar1->PanelAt(x);
     // Only the nine function panels choose something.
     if (panel >= 1 && panel <= 9 && Form1) {
         Form1->ComboBox1->setCurrentIndex(panel - 1);

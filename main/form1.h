@@ -181,6 +181,9 @@ public:
     void SFarbe2Click();
     void ComboBox2Change();
     void ClickButton(QPushButton* sender);
+    // The texts of both input bars in the selected function's colours, as
+    // a selection leaves them: at start, after New and after Open.
+    void SchriftfarbenZeigen();
 
     // ---- Frame -------------------------------------------------------------
     void FormCreate(const std::vector<std::string>& parameter);
@@ -188,11 +191,6 @@ public:
     // Where the window starts on a screen of the given size.
     static QPoint Startposition(const QSize& bildschirm);
     void AlignForm();
-    // The window's frame, title bar included. A window shown again after it
-    // was hidden knows its frame only once the window manager has framed it
-    // anew; until then the frame it had before stands in.
-    QRect Rahmen();
-    void RandMerken();
     void Wertetabelle1Click();
     void Graphen1Click();
     // The graph window's tool by the menu Interaktiv2 (Sender: I1 .. I10).
@@ -350,7 +348,7 @@ private:
     std::array<std::unique_ptr<TFunktion>, 14> FObjekte;  // owned function objects
     bool FImZustandswechsel = false;
     std::vector<QPointer<QWidget>> FVerborgeneFenster;
-    QMargins FRand;  // the frame's margins as last seen
+    bool FRahmenBekannt = false;  // the window manager has framed the window
 };
 
 extern TForm1* Form1;

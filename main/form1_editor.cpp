@@ -20,6 +20,8 @@
 #include "platform/zeiger.h"
 #include "tools/uebersicht_dlg.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -400,7 +402,13 @@ void TForm1::BereichChange(int feld)
     }
 
     const auto wert = ParseNumber(text.toStdString(), sep);
-    if (wert && (feld != 4 || *wert > 0)) {
+    if (feld == 4 && wert && *wert <= 0) {
+        // A step that is not positive is not taken, and the field keeps its
+        // colour: the step in force stays what it was. 0 is passed over in
+        // silence (it is on the way to "0,5"); a negative step is said.
+        if (*wert < 0)
+            ShowMessage(Txt(156));
+    } else if (wert) {
         switch (feld) {
         case 0: f->SetXFrom(*wert); break;
         case 1: f->SetXTo(*wert); break;
@@ -412,12 +420,8 @@ void TForm1::BereichChange(int feld)
         Edit1Change();
         SetzeFeldfarbe(e, FarbeGueltig);
     } else {
-        // A step that is not positive is not taken; a negative one is said.
-        // The field shows that its value is not in force.
         SetTag(e, 0);
         SetzeFeldfarbe(e, FarbeUngueltig);
-        if (wert && *wert < 0)
-            ShowMessage(Txt(156));
     }
 
     if (Graphik) {
@@ -504,6 +508,24 @@ void TForm1::ComboBox1Change()
 
 // ---------------------------------------------------------------------------
 // Colours and line style
+
+void TForm1::SchriftfarbenZeigen()
+{
+    const TFunktion* f = Funktionen[static_cast<std::size_t>(std::clamp(FunktionNr, 1, 9))];
+    if (!f)
+        return;
+    const TColor farbe = f->GetColor();
+    for (QWidget* w : std::initializer_list<QWidget*>{SFarbe, Edit1, Evonx, Ebisx, Evont, Ebist, Estept, ComboBox1})
+        SetzeSchriftfarbe(w, farbe);
+    SetzeSchriftfarbe(SFarbe2, f->GetColor2());
+    if (Graphik) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Edit3, Graphik->Evonx,
+                                                          Graphik->Evont, Graphik->Ebisx, Graphik->Ebist,
+                                                          Graphik->Estept, Graphik->ComboBox3})
+            SetzeSchriftfarbe(w, farbe);
+        SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
+    }
+}
 
 void TForm1::BFarbeClick()
 {

@@ -113,23 +113,6 @@ void Laenge(QComboBox* cm, QComboBox* zoll, const QString& text)
     }
 }
 
-// Font, field and caret of the two input bars for the selected function.
-void FarbspiegelSetzen(TForm1& haupt, const TFunktion& f)
-{
-    const TColor farbe = f.GetColor();
-    for (QWidget* w : std::initializer_list<QWidget*>{haupt.SFarbe, haupt.Edit1, haupt.Evonx, haupt.Ebisx, haupt.Evont,
-                                                      haupt.Ebist, haupt.Estept, haupt.ComboBox1})
-        SetzeSchriftfarbe(w, farbe);
-    SetzeSchriftfarbe(haupt.SFarbe2, f.GetColor2());
-    if (Graphik) {
-        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Edit3, Graphik->Evonx, Graphik->Evont,
-                                                          Graphik->Ebisx, Graphik->Ebist, Graphik->Estept,
-                                                          Graphik->ComboBox3})
-            SetzeSchriftfarbe(w, farbe);
-        SetzeSchriftfarbe(Graphik->SFarbe2, f.GetColor2());
-    }
-}
-
 void StillistenSetzen(TForm1& haupt, std::int32_t stil)
 {
     const int index = stil >= 0 && stil < haupt.ComboBox2->count() ? stil : 1;
@@ -423,9 +406,7 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     if (f)
         SatzInFunktion(bild.Funktionen[0], *f);
 
-    if (f) {
-        FarbspiegelSetzen(*this, *f);
-    }
+    SchriftfarbenZeigen();
     if (Graphik && Graphik->ComboBox3)
         Graphik->ComboBox3->setEditText(ComboBox1->currentText());
 
@@ -519,8 +500,8 @@ void TForm1::SpeedButton3Click()
     TFunktion* f = Funktionen[0];
     Edit1->setText(QStringLiteral("f(x) = x^2"));
 
+    SchriftfarbenZeigen();
     if (f) {
-        FarbspiegelSetzen(*this, *f);
         if (Graphik) {
             if (Graphik->ComboBox3)
                 Graphik->ComboBox3->setEditText(QStringLiteral("1."));

@@ -13,6 +13,8 @@
 #include "main/form1.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
+#include "platform/fensterlage.h"
+#include "platform/modal.h"
 #include "platform/sprache.h"
 
 #include <QCheckBox>
@@ -178,8 +180,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
 void TForm2::FormCreate()
 {
     if (Form1) {
-        const QRect rahmen = Form1->frameGeometry();
-        move(rahmen.left(), rahmen.top() + rahmen.height() + FensterVersatz[3] + 2);
+        const QRect rahmen = Rahmen(Form1);
+        RahmenVerschieben(this, QPoint(rahmen.left(), rahmen.top() + rahmen.height() + FensterVersatz[3] + 2));
         resize(StartBreite + FensterVersatz[6], height());
     }
     QPalette p = StringGrid1->palette();
@@ -348,20 +350,17 @@ void TForm2::SpeedButton1Click()
 
 void TForm2::SpeedButton2Click()
 {
-    if (WordDlg)
-        WordDlg->show();
+    DialogZeigen(WordDlg, this);
 }
 
 void TForm2::SpeedButton3Click()
 {
-    if (WertetabKopierDlg)
-        WertetabKopierDlg->show();
+    DialogZeigen(WertetabKopierDlg, this);
 }
 
 void TForm2::SpeedButton5Click()
 {
-    if (ExcelDlg)
-        ExcelDlg->show();
+    DialogZeigen(ExcelDlg, this);
 }
 
 void TForm2::BitBtn1Click()

@@ -1,5 +1,7 @@
 #include "platform/dateidialog.h"
 
+#include "platform/fensterhilfen.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,7 +21,7 @@ public:
         // The overwrite question is the program's own, asked after the
         // extension rule has settled the final name.
         const QString name = QFileDialog::getSaveFileName(
-            parent, QString(), ordner, filter, nullptr,
+            Besitzerfenster(parent), QString(), ordner, filter, nullptr,
             QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
         if (name.isEmpty())
             return std::nullopt;
@@ -27,8 +29,8 @@ public:
     }
     std::optional<QString> Oeffnen(QWidget* parent, const QString& ordner, const QString& filter) override
     {
-        const QString name =
-            QFileDialog::getOpenFileName(parent, QString(), ordner, filter, nullptr, QFileDialog::DontUseNativeDialog);
+        const QString name = QFileDialog::getOpenFileName(Besitzerfenster(parent), QString(), ordner, filter, nullptr,
+                                                          QFileDialog::DontUseNativeDialog);
         if (name.isEmpty())
             return std::nullopt;
         return name;

@@ -1,8 +1,8 @@
 #include "platform/dialoge.h"
 
 #include "platform/farbe_qt.h"
+#include "platform/fensterhilfen.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
 
@@ -12,9 +12,7 @@ class TEchteMeldung : public TMeldung {
 public:
     void Zeige(const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
-                        QApplication::activeWindow());
-        box.exec();
+        MeldungsBox(text)->exec();
     }
 };
 
@@ -23,7 +21,7 @@ public:
     std::optional<TColor> Waehle(TColor vorgabe) override
     {
         // Qt's own dialog, which speaks the program's language.
-        const QColor c = QColorDialog::getColor(ToQColor(vorgabe), QApplication::activeWindow(), QString(),
+        const QColor c = QColorDialog::getColor(ToQColor(vorgabe), Besitzerfenster(), QString(),
                                                 QColorDialog::DontUseNativeDialog);
         if (!c.isValid())
             return std::nullopt;
@@ -39,6 +37,12 @@ TFarbDialog* GFarbDialog = nullptr;
 void SetMeldung(TMeldung* meldung)
 {
     GMeldung = meldung;
+}
+
+std::unique_ptr<QMessageBox> MeldungsBox(const QString& text)
+{
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
+                                         Besitzerfenster());
 }
 
 void ShowMessage(const QString& text)

@@ -1,6 +1,9 @@
 #include "platform/modal.h"
 
+#include "platform/fensterlage.h"
+
 #include <QDialog>
+#include <QWindow>
 
 namespace {
 
@@ -15,7 +18,24 @@ void SetModalAnzeige(TModalAnzeige* anzeige)
 
 int ShowModal(QDialog& dialog)
 {
+    DialogPlatzieren(&dialog);
     if (Aktuell)
         return Aktuell->Zeige(dialog);
     return dialog.exec();
+}
+
+void DialogZeigen(QWidget* dialog, QWidget* ueber)
+{
+    if (!dialog)
+        return;
+    if (ueber && ueber->window() != dialog) {
+        // Set before the window is mapped: the window manager reads it then.
+        dialog->winId();
+        ueber->window()->winId();
+        dialog->windowHandle()->setTransientParent(ueber->window()->windowHandle());
+    }
+    DialogPlatzieren(dialog);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }

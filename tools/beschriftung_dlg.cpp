@@ -53,13 +53,15 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         z.Verschieben = NeuerKnopf(GroupBox3, Name("B", k), QStringLiteral("Verschieben"), 8, y - 2, 94, 26, true);
         // Pressed, it stands out from the others.
         z.Verschieben->setAutoRaise(false);
-        z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 137, 22);
+        // The text leaves "vorne" the room of its English caption, "in front",
+        // before the font button.
+        z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 123, 22);
         QFont arial = z.Text->font();
         arial.setFamily(QStringLiteral("Arial"));
         z.Text->setFont(arial);
         z.Vorne = new QCheckBox(QStringLiteral("vorne"), GroupBox3);
         z.Vorne->setObjectName(Name("CheckBox", k));
-        z.Vorne->setGeometry(249, y + 2, 52, 18);
+        z.Vorne->setGeometry(235, y + 2, 52, 18);
         z.Schrift = NeuerKnopf(GroupBox3, Name("SpeedButton", SchriftKnoepfe[i]), QStringLiteral("Aa"), 302, y, 24, 22);
         z.Schrift->setToolTip(k == 1 ? QStringLiteral("Schriftart") : QStringLiteral("Schrift"));
         z.Reset = NeuerKnopf(GroupBox3, Name("SpeedButton", ResetKnoepfe[i]), QStringLiteral("Reset"), 330, y, 46, 22);

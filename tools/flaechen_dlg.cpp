@@ -151,9 +151,9 @@ void TFlaechenDlg::KurveChange(int k, bool kurveB, int index)
 {
     const std::int32_t kurve = KurveAusIndex(index);
     (kurveB ? Flaechen[k].CurveB : Flaechen[k].CurveA) = kurve;
-    // Only the functions 1..9 can be families: a typed text (0) names
-    // none, and the x-axis is never one.
-    if (kurve >= 1 && kurve <= 9) {
+    // Only the functions can be families, never the x-axis. A typed text
+    // stores 0, whose entry is the selected function: that one is checked.
+    if (kurve >= 0 && kurve <= 9) {
         const TFunktion* f = Funktionen[static_cast<std::size_t>(kurve)];
         if (f && f->GetCompiled() && f->GetKind() == ArtFunktionenschar)
             ShowMessage(QStringLiteral("Eine Funktionenschar kann nicht gewählt werden!"));

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
@@ -63,11 +64,13 @@ constexpr std::array<const char*, 5> LabelTexte = {"x von", "bis", "t von", "bis
 struct TSpalte {
     int Label, Feld, Breite;
 };
+// The labels take their English captions ("x from", "t from") without
+// running into the field after them.
 constexpr std::array<TSpalte, 6> Spalten = {{
-    {0, 24, 190},
-    {220, 252, 44},
-    {300, 320, 44},
-    {370, 400, 40},
+    {0, 24, 184},
+    {212, 252, 44},
+    {300, 320, 42},
+    {364, 400, 40},
     {444, 464, 40},
     {508, 578, 36},
 }};
@@ -101,6 +104,33 @@ TColor Urteil(TEditorFeld feld)
 QString Zahl(double v)
 {
     return QString::fromStdString(FloatToStr(v, Dezimaltrenner()));
+}
+
+// A colour button that shows its colour as it is: the style's buttons shade
+// their face into a lighter gradient, which would show a paler tint than
+// the graph is drawn in.
+class TFarbknopf : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Button));
+        p.setPen(palette().color(isDown() ? QPalette::Shadow : QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+QToolButton* NeuerFarbknopf(QWidget* parent, const char* name, const QString& hinweis, int x, int y, int breite)
+{
+    auto* b = new TFarbknopf(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hinweis);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setGeometry(x, y, breite, 22);
+    return b;
 }
 
 // Holds a flag set for as long as it lives, also when a step leaves early.
@@ -170,10 +200,8 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
             StilDrawItem(r, canvas, rect, index);
         };
 
-        z.Farbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Farbe), QString(), 688, y, 40, 22);
-        z.Farbe->setToolTip(QStringLiteral("Farbe"));
-        z.Zusatzfarbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Zusatzfarbe), QString(), 708, y, 20, 22);
-        z.Zusatzfarbe->setToolTip(QStringLiteral("Zusatzfarbe"));
+        z.Farbe = NeuerFarbknopf(GroupBox3, n.Farbe, QStringLiteral("Farbe"), 688, y, 40);
+        z.Zusatzfarbe = NeuerFarbknopf(GroupBox3, n.Zusatzfarbe, QStringLiteral("Zusatzfarbe"), 708, y, 20);
 
         connect(z.Gleichung, &QLineEdit::textChanged, this, [this, r] { GleichungChange(r); });
         for (int feld = 0; feld < AnzahlBereiche; ++feld)
@@ -187,7 +215,7 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
     Label56 = NeuesLabel(this, QStringLiteral("Label56"), QStringLiteral("Farbwechsel"), 16, 316);
     for (int s = 1; s <= 4; ++s) {
         QToolButton* b = NeuerKnopf(this, QStringLiteral("SpeedButton%1").arg(16 + s), QString::number(s),
-                                    86 + 26 * (s - 1), 312, 24, 22);
+                                    104 + 26 * (s - 1), 312, 24, 22);
         b->setToolTip(QStringLiteral("Farboption %1").arg(s));
         connect(b, &QToolButton::clicked, this, [this, s] { FarboptionClick(s); });
         Farboptionen[static_cast<std::size_t>(s - 1)] = b;

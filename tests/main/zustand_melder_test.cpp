@@ -8,6 +8,9 @@
 
 #include "engine/zustand.h"
 #include "platform/melder.h"
+#include "platform/fensterart.h"
+#include "platform/schriftdialog.h"
+#include "tools/beschriftung_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
 #include "tools/uebersicht_dlg.h"
@@ -130,4 +133,29 @@ TEST_F(ZustandMelderTest, TheEditorKeepsItsTextsAndVerdictsInTheState)
 
     Form1->Reset();
     EXPECT_TRUE(e[TEditorFeld::XVon].Gueltig && e[TEditorFeld::Gleichung].Gueltig);
+}
+
+// The labels window asks the graph window for what rides on its pointer: a
+// font chosen meanwhile, a reset (the label rides on, empty).
+TEST_F(ZustandMelderTest, ARidingLabelTakesItsNewFontAndItsResetAlong)
+{
+    struct Schriften : TSchriftDialog {
+        std::optional<TFont> Waehle(const TFont&) override { return TFont{"Courier", 18, clRed, fsItalic}; }
+    } dialog;
+    SetSchriftDialog(&dialog);
+    const TBeschriftungDlg::TZeile& z4 = BeschriftungDlg->Zeile(4);
+    z4.Text->setText(QStringLiteral("Wendepunkt"));
+    z4.Verschieben->click();
+    z4.Schrift->click();
+    SetSchriftDialog(nullptr);
+    EXPECT_EQ(std::tuple(Schriftfarbe(Graphik->BeschrEdit), Tag(Graphik->BeschrEdit), Graphik->BeschrEdit->font().italic()),
+              std::tuple(clRed, 18, true));
+    EXPECT_EQ(std::pair(Schriftfarbe(z4.Text), z4.Text->font().italic()), std::pair(clRed, true));
+    EXPECT_EQ(Graphik->BeschrEdit->text(), QStringLiteral("Wendepunkt"));
+
+    z4.Reset->click();
+    EXPECT_EQ(std::tuple(VerschiebeNr, Graphik->BeschrEdit->text(), z4.Text->text()),
+              std::tuple(4, QString(), QString()));
+    z4.Verschieben->click();  // put back: nothing to put back
+    EXPECT_EQ(std::pair(Beschriftungen[4].Text, Beschriftungen[4].Font.Name), std::pair(std::string(), std::string("Tahoma")));
 }

@@ -81,8 +81,12 @@ TEST_F(BeschriftungTest, ALabelRidesOnThePointerAndGoesBackWithItsText)
     EXPECT_TRUE(Z(3).Text->text() == QStringLiteral("Hallo!!") && Reiter()->text() == QStringLiteral("Hallo!!"));
     EXPECT_TRUE(Beschriftungen[3].Text.empty());
 
-    // Its button again: back where it was, with the text it carried.
+    // Its button again: back where it was, with the text it carried; the
+    // emptied typing field no longer stands over the picture.
+    Bewege(100, 80);
+    ASSERT_TRUE(Reiter()->isVisibleTo(Graphik));
     Z(3).Verschieben->click();
+    EXPECT_FALSE(Reiter()->isVisibleTo(Graphik));
     EXPECT_EQ(std::tuple(Beschriftungen[3].Text, Beschriftungen[3].X, Beschriftungen[3].Y, VerschiebeNr),
               std::tuple("Hallo!!", 4.5, 1.5, 0));
     EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Verschieben"));

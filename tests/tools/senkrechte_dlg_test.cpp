@@ -176,17 +176,24 @@ TEST_F(FlaechenTest, OnlyAFunctionFamilyAmongTheCurvesBringsTheWarning)
     EXPECT_EQ(Meldung.Meldungen[0], QStringLiteral("Eine Funktionenschar kann nicht gewählt werden!"));
     EXPECT_EQ(Flaechen[1].CurveA, 3);  // the choice is kept
 
-    // A family that does not compile, a single function, the x-axis, and a
-    // typed text (0, no function) while the selected function is a family.
+    // A family that does not compile, a single function and the x-axis
+    // bring none.
     Schar(4, "f(x,t) = t*(");
     Funktionen[5]->SetTerm("f(x) = x");
     for (int index : {3, 4, 9})
         Waehlen(Z(2).KurveA, index);
+    EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+
+    // A typed text stores 0 and checks the selected function: warned while
+    // that is a family, not while it is a single function.
     Schar(1);
     Funktionen[0] = Funktionen[1];
     emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("7"));
     EXPECT_EQ(Flaechen[2].CurveB, 0);
-    EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+    EXPECT_EQ(Meldung.Meldungen.size(), 2u);
+    Funktionen[0] = Funktionen[5];
+    emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("8"));
+    EXPECT_EQ(Meldung.Meldungen.size(), 2u);
 }
 
 TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)

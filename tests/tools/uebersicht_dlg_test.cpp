@@ -8,10 +8,12 @@
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
 #include "main/form1.h"
+#include "platform/farbe_qt.h"
 #include "tools/stilliste.h"
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 
 namespace {
@@ -85,7 +87,7 @@ TEST_F(UebersichtTest, InertWhileAnotherWindowIsActiveWritingThroughWhileActive)
     Z(5).XVon->setText(QStringLiteral("-7.5"));  // through the main window's parsing
     EXPECT_EQ(std::tuple(FunktionNr, F(5).GetXFrom(), Form1->Evonx->text()), std::tuple(5, -7.5, QStringLiteral("-7,5")));
     EXPECT_EQ(Feldfarbe(Z(5).XVon), FarbeGueltig);
-    Z(5).TSchritt->setText(QStringLiteral("0"));
+    Z(5).TSchritt->setText(QStringLiteral("x"));
     EXPECT_EQ(std::pair(Feldfarbe(Z(5).TSchritt), F(5).GetTStep()), std::pair(FarbeUngueltig, 1.0));
     Z(6).Gleichung->setText(QStringLiteral("f(x) = x^"));
     EXPECT_EQ(std::tuple(FunktionNr, F(6).GetTerm(), Feldfarbe(Z(6).Gleichung)), std::tuple(6, "f(x)=x^", FarbeUngueltig));
@@ -106,6 +108,12 @@ TEST_F(UebersichtTest, TheRefreshShowsEveryRowAndAFamilyWithItsTFields)
     EXPECT_FALSE(Z(3).TBis->isHidden() || Z(3).Zusatzfarbe->isHidden());
     EXPECT_TRUE(Z(2).TBis->isHidden() && Z(2).Zusatzfarbe->isHidden());
     EXPECT_EQ(std::pair(Z(3).Farbe->width(), Z(2).Farbe->width()), std::pair(20, 40));
+    // The colour buttons show the colours themselves, not a shade of them.
+    for (QToolButton* knopf : {Z(3).Farbe, Z(3).Zusatzfarbe}) {
+        const QImage bild = knopf->grab().toImage();
+        const TColor soll = knopf == Z(3).Farbe ? clRed : F(3).GetColor2();
+        EXPECT_EQ(bild.pixelColor(bild.width() / 2, bild.height() / 2), ToQColor(soll));
+    }
     EXPECT_EQ(std::pair(Feldfarbe(Z(4).Gleichung), Feldfarbe(Z(1).Gleichung)), std::pair(FarbeUngueltig, FarbeGueltig));
 
     // Its range colours reset only while it is not the active window.
