@@ -202,6 +202,7 @@ TEST(EchterDrucker, APageOfTextAndLinesBecomesAPdfPage)
 TEST(EchterDrucker, ThePrintDialogGivesItsPrinterOrNothing)
 {
     QWidget fenster;
+    fenster.show();
     SetDruckerWahl(nullptr);
     struct Gelesen {
         QPrinter* Drucker = nullptr;
