@@ -1,7 +1,9 @@
 // Every caption can be read whole: in German and in English, in every
 // window and in the states that show more controls, the text of each visible
 // button, label, check box, group title, tab, menu title and dialog title
-// fits the room its control gives it, and no window or group cuts it off.
+// fits the room its control gives it, and neither a window or group around
+// it nor a control placed over it cuts it off. Lists and fields are seen
+// whole the same way.
 
 #include "programm_fixture.h"
 
