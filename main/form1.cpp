@@ -350,9 +350,14 @@ void TForm1::AlignForm()
                           QPoint(rahmen.x() + rahmen.width() + FensterVersatz[3] + 2, rahmen.y() + FensterVersatz[4]));
 
     if (Form2) {
-        if (Graphik->ErsteAusrichtung) {
+        // As wide as its table (the width it had at its creation), but not
+        // beyond the screen's edge: its frame and close box stay on the
+        // screen. That is checked at every alignment, since the frame that
+        // decides it may be known only at a later one.
+        const int breite = Form2->PassendeBreite(rahmen.x());
+        if (Graphik->ErsteAusrichtung || Form2->width() != breite) {
             Form2->GroesseErlaubt = true;
-            Form2->resize(Form2->StartBreite + FensterVersatz[6], Form2->height());
+            Form2->resize(breite, Form2->height());
             Form2->GroesseErlaubt = false;
         }
         int top = rahmen.y() + rahmen.height() + FensterVersatz[3] + 2;

@@ -28,13 +28,13 @@ void DialogZeigen(QWidget* dialog, QWidget* ueber)
 {
     if (!dialog)
         return;
+    DialogPlatzieren(dialog);
     if (ueber && ueber->window() != dialog) {
         // Set before the window is mapped: the window manager reads it then.
         dialog->winId();
         ueber->window()->winId();
         dialog->windowHandle()->setTransientParent(ueber->window()->windowHandle());
     }
-    DialogPlatzieren(dialog);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
