@@ -141,6 +141,8 @@ TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
     // Where the dash loop ends beyond the sample, the last piece would run
     // backwards: it is left out, and a dash is cut at Right - 5.
     EXPECT_EQ(Stuecke(6, 70), (V{{5, 22, 3}, {29, 46, 3}, {53, 65, 3}}));
+    // Outside 0..8: the white item only.
+    EXPECT_EQ(std::pair(Stuecke(9, 60), Stuecke(-1, 60)), std::pair(V{}, V{}));
     for (int index = 0; index <= 8; ++index)
         for (int breite = 20; breite <= 120; ++breite)
             for (const TStueck& s : Stuecke(index, breite))
@@ -227,6 +229,11 @@ TEST_F(FlaechenTest, OnlyAFunctionFamilyAmongTheCurvesBringsTheWarning)
     Funktionen[0] = Funktionen[5];
     emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("8"));
     EXPECT_EQ(Meldung.Meldungen.size(), 2u);
+
+    // The last function as well.
+    Schar(9);
+    Waehlen(Z(8).KurveB, 8);
+    EXPECT_EQ(Meldung.Meldungen.size(), 3u);
 }
 
 TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
@@ -273,7 +280,7 @@ TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
     EXPECT_EQ(Abweichend(Senkrechte, erste), Keine{});
 
     TSenkrechten zweite = belegen(1);
-    zweite[2].LineStyle = Senkrechte[2].LineStyle = 12;  // from a document
+    zweite[2].LineStyle = Senkrechte[2].LineStyle = 9;  // from a document: one past the list
     SenkrechteDlg->zeigeSenk();
     for (int k = 1; k <= 4; ++k)
         ZeigtSenkrechte(k);

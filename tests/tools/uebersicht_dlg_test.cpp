@@ -54,9 +54,10 @@ protected:
                              z.TSchritt->text()),
                   std::tuple(QString::fromStdString(f.GetTerm()), zahl(f.GetXFrom()), zahl(f.GetXTo()),
                              zahl(f.GetTFrom()), zahl(f.GetTTo()), zahl(f.GetTStep())));
+        const int stil = f.GetLineStyle() >= 0 && f.GetLineStyle() <= 10 ? f.GetLineStyle() : -1;
         EXPECT_EQ(std::tuple(z.Stil->currentIndex(), Schriftfarbe(z.Gleichung), Schriftfarbe(z.TSchritt),
                              Feldfarbe(z.Farbe), Feldfarbe(z.Zusatzfarbe)),
-                  std::tuple(f.GetLineStyle(), f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
+                  std::tuple(stil, f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
         const bool schar = f.GetKind() == ArtFunktionenschar;
         EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.TBis->isHidden(), z.TSchritt->isHidden(), z.Zusatzfarbe->isHidden()),
                   std::tuple(!schar, !schar, !schar, !schar));
@@ -208,7 +209,9 @@ TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)
         ZeigtFunktion(r);
     EXPECT_EQ(AlleWerte(), erste);
 
-    const std::vector<TWerte> zweite = belegen(4);
+    belegen(4);
+    F(6).SetLineStyle(11);  // one past the list: no item
+    const std::vector<TWerte> zweite = AlleWerte();
     D().zeichneneu();
     for (int r = 1; r <= 9; ++r)
         ZeigtFunktion(r);

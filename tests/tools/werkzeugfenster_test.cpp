@@ -26,6 +26,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QScreen>
 #include <QSlider>
 
@@ -250,8 +251,7 @@ TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCovers
                                                qobject_cast<const QGroupBox*>(w));
         };
         for (QWidget* behaelter : fenster->findChildren<QWidget*>()) {
-            if (behaelter != fenster && !qobject_cast<QGroupBox*>(behaelter) &&
-                behaelter->objectName() != QStringLiteral("ScrollBox1Inhalt"))
+            if (behaelter != fenster && !qobject_cast<QGroupBox*>(behaelter) && behaelter != KreiseDlg->ScrollBox1->widget())
                 continue;
             std::vector<const QWidget*> kinder;
             for (const QWidget* w : behaelter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
