@@ -193,9 +193,12 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
         for (int j = 1; j <= 9; ++j)
             ZeigtBeschriftung(j);
 
-        // Its move button: the label leaves its slot and rides, its row keeps
-        // the text; pressed again, it is back in its slot.
+        // Its move button: the label leaves its slot (and the picture) and
+        // rides, its row keeps the text; pressed again, it is back in its
+        // slot.
+        const int m = Neuzeichnungen();
         Druecken(Z(k).Verschieben);
+        EXPECT_EQ(Neuzeichnungen(), m + 1);
         EXPECT_EQ(std::tuple(VerschiebeNr, Gedrueckt(), Z(k).Text->text()),
                   std::tuple(k, std::vector<int>{k}, QStringLiteral("L")));
         soll[k].Text.clear();

@@ -11,7 +11,10 @@
 #include "platform/farbe_qt.h"
 #include "tools/stilliste.h"
 
+#include <QAbstractItemDelegate>
 #include <QCheckBox>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 
 namespace {
 
@@ -125,6 +128,18 @@ TEST_F(SenkrechteTest, RowsAsDesignedTheListStoresItsItemAndTheColourRecoloursTh
     EXPECT_EQ(std::tuple(Senkrechte[3].Color, Schriftfarbe(Z(3).YBis), Schriftfarbe(Z(2).X)),
               std::tuple(clRed, clRed, clGreen));
     EXPECT_EQ(Z(3).Stil->ItemBild(2, QSize(60, 14)).pixelColor(30, 7), QColor(Qt::red));
+
+    // The open list draws each item as its sample, 14 pixels high.
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 60, 14);
+    EXPECT_EQ(Z(3).Stil->itemDelegate()->sizeHint(option, Z(3).Stil->model()->index(2, 0)).height(), 14);
+    QImage offen(60, 14, QImage::Format_RGB32);
+    offen.fill(Qt::black);
+    {
+        QPainter p(&offen);
+        Z(3).Stil->itemDelegate()->paint(&p, option, Z(3).Stil->model()->index(2, 0));
+    }
+    EXPECT_EQ(std::pair(offen.pixelColor(30, 7), offen.pixelColor(2, 7)), std::pair(QColor(Qt::red), QColor(Qt::white)));
 }
 
 TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
