@@ -238,13 +238,12 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
 
 TEST_F(BeschriftungTest, TheRefreshShowsEachLabelInItsOwnRow)
 {
-    constexpr TColor farben[9] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 9; ++k) {
             const int i = (k + versatz) % 9;
             TBeschriftung& b = Beschriftungen[k];
             b.Text = "T" + std::to_string(i);
-            b.Font = TSchrift{i % 2 ? "Courier" : "Arial", farben[i], 12, static_cast<std::uint8_t>(i + 3), {}};
+            b.Font = TSchrift{i % 2 ? "Courier" : "Arial", Farbreihe[i], 12, static_cast<std::uint8_t>(i + 3), {}};
             b.Vorne = i % 2;
         }
         return Beschriftungen;

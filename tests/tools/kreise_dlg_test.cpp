@@ -150,18 +150,17 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
 
 TEST_F(KreiseTest, TheRefreshShowsEachCircleInItsOwnRow)
 {
-    constexpr TColor farben[10] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray, clLime};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 10; ++k) {
             const int i = (k + versatz) % 10;
             const std::string n = std::to_string(i);
             TPunkt& m = Punkte[10 + k];
             std::tie(m.Name, m.X, m.Y, m.Style, m.NamePos, m.Color) =
-                std::tuple("M" + n, "x" + n, "y" + n, 1 + i % 3, 1 + (i + 1) % 4, farben[i]);
+                std::tuple("M" + n, "x" + n, "y" + n, 1 + i % 3, 1 + (i + 1) % 4, Farbreihe[i]);
             TKreis& c = Kreise[k];
             std::tie(c.RadiusX, c.RadiusY, c.ShowCentre, c.Hinten, c.LineStyle, c.Fill, c.FillColor) =
                 std::tuple("r" + n, "s" + n, i % 2 ? "1" : "0", i % 2 ? 0 : 1, i % 4, std::to_string(i % 6),
-                           farben[9 - i]);
+                           Farbreihe[9 - i]);
         }
         return std::pair(Kreise, Punkte);
     };

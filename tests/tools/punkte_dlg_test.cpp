@@ -180,13 +180,12 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
 TEST_F(PunkteTest, TheRefreshShowsEachPointInItsOwnRow)
 {
     // Ten points that differ from their neighbours in every field.
-    constexpr TColor farben[10] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray, clLime};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 10; ++k) {
             const int i = (k + versatz) % 10;
             const std::string n = std::to_string(i);
-            Punkte[k] = TPunkt{"x" + n, "y" + n, "P" + n, 1 + i % 4, 1 + (i + 1) % 4, farben[i],
-                               {i % 2 ? "Courier" : "Arial", farben[i], 10, static_cast<std::uint8_t>(i), {}}};
+            Punkte[k] = TPunkt{"x" + n, "y" + n, "P" + n, 1 + i % 4, 1 + (i + 1) % 4, Farbreihe[i],
+                               {i % 2 ? "Courier" : "Arial", Farbreihe[i], 10, static_cast<std::uint8_t>(i), {}}};
         }
         return Punkte;
     };

@@ -278,13 +278,12 @@ TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
 
 TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
 {
-    constexpr TColor farben[4] = {clRed, clNavy, clPurple, clTeal};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 4; ++k) {
             const int i = (k + versatz) % 4;
             const std::string n = std::to_string(i);
             TSenkrechte& s = Senkrechte[k];
-            std::tie(s.X, s.YFrom, s.YTo, s.Color, s.LineStyle) = std::tuple("x" + n, "v" + n, "b" + n, farben[i], 2 * i);
+            std::tie(s.X, s.YFrom, s.YTo, s.Color, s.LineStyle) = std::tuple("x" + n, "v" + n, "b" + n, Farbreihe[i], 2 * i);
         }
         return Senkrechte;
     };
@@ -333,14 +332,13 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
 
 TEST_F(FlaechenTest, TheRefreshShowsEachAreaInItsOwnRow)
 {
-    constexpr TColor farben[8] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 8; ++k) {
             const int i = (k + versatz) % 8;
             const std::string n = std::to_string(i);
             TFlaeche& f = Flaechen[k];
             std::tie(f.CurveA, f.CurveB, f.XFrom, f.XTo, f.Color, f.Linien) =
-                std::tuple(1 + i, i == 0 ? 13 : 9 - i, "-" + n, n, farben[i], i % 2);
+                std::tuple(1 + i, i == 0 ? 13 : 9 - i, "-" + n, n, Farbreihe[i], i % 2);
         }
         return Flaechen;
     };

@@ -184,8 +184,7 @@ TEST_F(UebersichtTest, SchemeTwoGivesTheColoursOfANewDrawing)
 
 TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)
 {
-    constexpr TColor farben[9] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int r = 1; r <= 9; ++r) {
             const int i = (r + versatz) % 9;
             TFunktion& f = F(r);
@@ -197,8 +196,8 @@ TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)
             f.SetTTo(i + 20);
             f.SetTStep(i + 1);
             f.SetLineStyle(i + 1);
-            f.SetColor(farben[i]);
-            f.SetColor2(farben[8 - i]);
+            f.SetColor(Farbreihe[i]);
+            f.SetColor2(Farbreihe[8 - i]);
         }
         return AlleWerte();
     };
