@@ -203,6 +203,12 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
                   std::tuple(k, std::vector<int>{k}, QStringLiteral("L")));
         soll[k].Text.clear();
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // A new font while it rides shows in its row.
+        SchriftDialog.Antwort = TFont{QStringLiteral("Arial"), 16, clTeal, fsUnderline};
+        Druecken(Z(k).Schrift);
+        EXPECT_EQ(std::pair(Schriftfarbe(Z(k).Text), Schriftbild(Z(k).Text)),
+                  std::pair(clTeal, std::pair(std::string("Arial"), int{fsUnderline})));
+        soll[k].Font = TSchrift{"Arial", clTeal, 16, fsUnderline, {}};
         // A reset of another row leaves the rider alone.
         const int andere = k == 9 ? 8 : k + 1;
         Druecken(Z(andere).Reset);

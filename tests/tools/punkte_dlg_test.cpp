@@ -138,12 +138,17 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
         Tippen(Z(k).Name, "Q");
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).Y, "-2");
-        Druecken(Z(k).Stil[2]);
-        Druecken(Z(k).NamePos[1]);
-        EXPECT_EQ(std::pair(Gedrueckt(Z(k).Stil), Gedrueckt(Z(k).NamePos)), std::pair(Nur(2, 4), Nur(1, 4)));
+        for (int i : {3, 0, 1, 2}) {
+            Druecken(Z(k).Stil[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[k].Style, Gedrueckt(Z(k).Stil)), std::pair(i + 1, Nur(i, 4)));
+        }
+        for (int i : {3, 2, 0, 1}) {
+            Druecken(Z(k).NamePos[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[k].NamePos, Gedrueckt(Z(k).NamePos)), std::pair(i + 1, Nur(i, 4)));
+        }
         SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 14, clRed, fsItalic};
         Druecken(Z(k).Schrift);
-        EXPECT_EQ(Neuzeichnungen(), n + 6);  // once for each
+        EXPECT_EQ(Neuzeichnungen(), n + 12);  // once for each
         std::tie(soll[k].Name, soll[k].X, soll[k].Y, soll[k].Style, soll[k].NamePos, soll[k].Color) =
             std::tuple("Q", "1,5", "-2", 3, 2, clRed);
         soll[k].Font = TSchrift{"Courier", clRed, 14, fsItalic, {}};

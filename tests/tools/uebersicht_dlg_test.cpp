@@ -64,10 +64,15 @@ protected:
         EXPECT_EQ(std::tuple(z.ScharLabels[0]->isHidden(), z.ScharLabels[1]->isHidden(), z.ScharLabels[2]->isHidden(),
                              z.Farbe->width()),
                   std::tuple(!schar, !schar, !schar, schar ? 20 : 40));
-        int beschriftet = 0;  // "r.", "x von", "bis", and a family's three
-        for (const QLabel* l : D().GroupBox3->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-            beschriftet += std::abs(l->y() - z.Gleichung->y()) < 10 && l->isVisibleTo(&D());
-        EXPECT_EQ(beschriftet, schar ? 6 : 3);
+        // Each range field shows with the label just left of it.
+        for (const QLineEdit* e : {z.XVon, z.XBis, z.TVon, z.TBis, z.TSchritt}) {
+            const QLabel* davor = nullptr;
+            for (const QLabel* l : D().GroupBox3->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                if (std::abs(l->y() - e->y()) < 10 && l->x() < e->x() && (!davor || l->x() > davor->x()))
+                    davor = l;
+            ASSERT_NE(davor, nullptr) << e->objectName().toStdString();
+            EXPECT_EQ(davor->isVisibleTo(&D()), e->isVisibleTo(&D())) << e->objectName().toStdString();
+        }
         // The style samples in the function's colour.
         EXPECT_EQ(z.Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(f.GetColor()));
         EXPECT_EQ(Feldfarbe(z.Gleichung), f.GetCompiled() ? FarbeGueltig : FarbeUngueltig);
