@@ -131,7 +131,8 @@ void TKopierDlg::CB3Click()
 
 void TKopierDlg::BitBtn1Click()
 {
-    DialogZeigen(TippsDlg);
+    // Above this dialog, which is modal: not behind it, and not blocked.
+    DialogZeigen(TippsDlg, this);
 }
 
 TKopierDlg8::TKopierDlg8(QWidget* parent) : TKopierDlg(parent, "KopierDlg8")

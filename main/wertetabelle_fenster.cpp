@@ -173,7 +173,10 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     unten->addLayout(knoepfe);
 
     adjustSize();
-    StartBreite = width();
+    // (adjustSize keeps a window within two thirds of the screen.)
+    StartBreite = std::max(MindestBreite(), StringGrid1->maximumWidth() + spalten->contentsMargins().left() +
+                                                spalten->contentsMargins().right());
+    resize(StartBreite, height());
     FormCreate();
 }
 
@@ -240,16 +243,39 @@ void TForm2::SpaltenAnpassen(const TWertetabelle& t)
     for (int c = 1; c < Spalten; ++c)
         StringGrid1->setColumnWidth(c, wert);
     const int rahmen = 2 * StringGrid1->frameWidth();
-    const int mehr = rahmen + titel + WertetabelleSpalten * wert - StringGrid1->width();
-    StringGrid1->setFixedSize(rahmen + titel + WertetabelleSpalten * wert, 2 * 20 + rahmen);
-    // Once the window stands, it grows and shrinks with its grid.
+    const int voll = rahmen + titel + WertetabelleSpalten * wert;
+    const int mehr = voll - StringGrid1->maximumWidth();
+    // The grid is as wide as its columns; where the screen is narrower than
+    // the window would be, it shows the columns that fit.
+    StringGrid1->setFixedHeight(2 * 20 + rahmen);
+    StringGrid1->setMinimumWidth(rahmen + titel + wert);
+    StringGrid1->setMaximumWidth(voll);
+    // Once the window stands, it grows and shrinks with its grid, up to the
+    // screen's edge.
     if (StartBreite > 0 && mehr != 0) {
         StartBreite += mehr;
         const bool erlaubt = GroesseErlaubt;
         GroesseErlaubt = true;
-        resize(std::max(width() + mehr, layout()->minimumSize().width()), height());
+        resize(PassendeBreite(Rahmen(this).left()), height());
         GroesseErlaubt = erlaubt;
     }
+}
+
+int TForm2::MindestBreite() const
+{
+    int breite = layout()->minimumSize().width();
+    const QMargins rand = layout()->contentsMargins();
+    for (int i = 0; i < layout()->count(); ++i) {
+        const QLayoutItem* teil = layout()->itemAt(i);
+        if (teil->widget() != StringGrid1)
+            breite = std::max(breite, teil->sizeHint().width() + rand.left() + rand.right());
+    }
+    return breite;
+}
+
+int TForm2::PassendeBreite(int links) const
+{
+    return std::max(std::min(StartBreite + FensterVersatz[6], BreiteBisZumRand(this, links)), MindestBreite());
 }
 
 void TForm2::ZeigeTabelle(const TWertetabelle& t)
