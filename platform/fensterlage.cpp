@@ -155,12 +155,14 @@ TRahmenNachfuehrung* Nachfuehrung(QWidget* fenster)
 
 void Mitte(QWidget* dialog);
 
-// Centres a dialog when it opens: only then it has its size (its own
+// Centres a dialog when it next opens: only then it has its size (its own
 // handler of the opening may still size it anew), and it is not yet on the
-// screen. Until it is first drawn, every change of its size centres it again.
+// screen. Until it is first drawn, every change of its size centres it
+// again. One per dialog, armed for each opening.
 class TBeimOeffnenMitte : public QObject {
 public:
     explicit TBeimOeffnenMitte(QWidget* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+    void Bereiten() { Bereit = true; }
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override
@@ -168,7 +170,8 @@ protected:
         auto* dialog = static_cast<QWidget*>(objekt);
         switch (event->type()) {
         case QEvent::Show:
-            Offen = !event->spontaneous();
+            Offen = Bereit && !event->spontaneous();
+            Bereit = false;
             if (Offen)
                 Mitte(dialog);
             break;
@@ -178,10 +181,7 @@ protected:
             break;
         case QEvent::Paint:
         case QEvent::Hide:
-            if (Offen) {
-                dialog->removeEventFilter(this);
-                deleteLater();
-            }
+            Offen = false;
             break;
         default:
             break;
@@ -190,6 +190,7 @@ protected:
     }
 
 private:
+    bool Bereit = false;
     bool Offen = false;
 };
 
@@ -258,7 +259,7 @@ void RahmenVerschieben(QWidget* fenster, const QPoint& rahmen)
     Setzen(fenster, rahmen, m);
 
     TRahmenNachfuehrung* offen = Nachfuehrung(fenster);
-    if (gesehen || QGuiApplication::platformName() != QLatin1String("xcb")) {
+    if (gesehen) {
         if (offen) {
             fenster->removeEventFilter(offen);
             offen->deleteLater();
@@ -304,8 +305,11 @@ void DialogPlatzieren(QWidget* dialog)
     // A dialog that is up stays where the user has it.
     if (!dialog || dialog->isVisible())
         return;
+    TBeimOeffnenMitte* mitte = nullptr;
     for (QObject* kind : dialog->children())
-        if (dynamic_cast<TBeimOeffnenMitte*>(kind))
-            return;
-    new TBeimOeffnenMitte(dialog);
+        if (auto* m = dynamic_cast<TBeimOeffnenMitte*>(kind))
+            mitte = m;
+    if (!mitte)
+        mitte = new TBeimOeffnenMitte(dialog);
+    mitte->Bereiten();
 }
