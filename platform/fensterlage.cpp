@@ -155,10 +155,10 @@ TRahmenNachfuehrung* Nachfuehrung(QWidget* fenster)
 
 void Mitte(QWidget* dialog);
 
-// Centres a dialog when it next opens: only then it has its size (its own
-// handler of the opening may still size it anew), and it is not yet on the
-// screen. Until it is first drawn, every change of its size centres it
-// again. One per dialog, armed for each opening.
+// Centres a dialog when it next opens: only then it has its size, and it is
+// not yet on the screen. Until it is first drawn, every new size centres it
+// again (a dialog may size itself anew when it opens). One per dialog, armed
+// for each opening.
 class TBeimOeffnenMitte : public QObject {
 public:
     explicit TBeimOeffnenMitte(QWidget* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
@@ -275,6 +275,12 @@ namespace {
 
 void Mitte(QWidget* dialog)
 {
+    // The size that showing it gives it, before it is measured: placing it
+    // would give it that size only then, and the centring that the new
+    // size asks for from inside would be overridden by this one, made for
+    // the old size.
+    if (!dialog->testAttribute(Qt::WA_Resized))
+        dialog->adjustSize();
     const QScreen* screen = dialog->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();
