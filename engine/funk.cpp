@@ -911,6 +911,364 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
     return r;
 }
 
+
+// ---------------------------------------------------------------------------
+// Register form
+//
+// Column evaluation runs each step over a block of x values, which keeps
+// every intermediate value of a term in memory: each step stores a column
+// and the next loads it again, and 80-bit loads and stores cost more than
+// the arithmetic. The register form runs the whole term for one x at a time
+// instead, with the running value, the saved values, x and t in registers,
+// dispatching on each step as the one-by-one evaluation does, but without
+// its guards inline: + - * / and whole powers compute the value that their
+// guard's fast band lets through, and only note whether it lay in that band
+// (from the value rounded to a double, an integer test of its exponent that
+// never calls a value inside the band when it is not). When one value of a
+// block lay outside, the block is evaluated step by step again, so every
+// value, defined flag and jump flag is the one of the step list. Functions
+// and the general powers run with their guards as there.
+//
+// Where a value is undefined already, its later values reach nobody, so a
+// value outside its band there needs no second evaluation; sign alone looks
+// at such values (its jump flag), so with a sign in the term it does.
+//
+// Constant parts are computed once when the form is built, with the same
+// helpers; a constant part that is undefined or meets sign's jump leaves the
+// term without a register form.
+
+// Where a step of the register form takes an operand from: the registers,
+// then the step's constant (one a double holds, and one it does not).
+constexpr std::uint8_t kPlaceR = 0, kPlaceX = 1, kPlaceT = 2, kPlaceS0 = 3, kPlaceS1 = 4, kPlaceShort = 5, kPlaceLong = 6;
+constexpr int kPlaces = 7;
+
+// The functions the register form computes inline: for a finite argument
+// they are exact and always defined. The others run as general steps.
+constexpr std::uint8_t kCheapFunctions[] = {FunctionCode::Abs, FunctionCode::Negate};
+constexpr int kCheapCount = static_cast<int>(std::size(kCheapFunctions));
+
+enum : std::uint8_t {
+    RegLoad = 0,                          // R := a place
+    RegSave0 = RegLoad + kPlaces,         // S0 := R
+    RegSave1,                             // S1 := R
+    RegSquare,                            // R := R^2, then X^2
+    RegPower = RegSquare + 2,             // R := R^K, then X^K
+    RegPowerNegative = RegPower + 2,      // R := R^-K, then X^-K
+    RegFunction = RegPowerNegative + 2,   // a cheap function of R, then of X, for each
+    RegSlowFunction = RegFunction + 2 * kCheapCount,  // function K of place A
+    RegSlowPower,                         // place A ^ place B
+    RegSlowPowerConstBase,                // C ^ place B, with ln|C| in D
+    RegArith,                             // + - * / by places: RegArithStep
+};
+
+constexpr int RegArithStep(int operatorCode, int placeA, int placeB)
+{
+    return RegArith + kPlaces * kPlaces * (operatorCode - OperatorCode::Plus) + kPlaces * placeA + placeB;
+}
+static_assert(RegArithStep(OperatorCode::Divide, kPlaceLong, kPlaceLong) <= 255);
+
+// The general steps run over the block's columns, one step at a time, as
+// the step list does: a call per x would make every register go through
+// memory around it. The register form runs in segments between them.
+constexpr bool IsGeneralStep(std::uint8_t op)
+{
+    return op == RegSlowFunction || op == RegSlowPower || op == RegSlowPowerConstBase;
+}
+
+// Registers as bits, for what a step reads and writes.
+constexpr unsigned kKeepR = 1, kKeepS0 = 2, kKeepS1 = 4;
+constexpr unsigned PlaceBit(std::uint8_t place)
+{
+    return place == kPlaceR ? kKeepR : place == kPlaceS0 ? kKeepS0 : place == kPlaceS1 ? kKeepS1 : 0;
+}
+unsigned RegisterReads(const TRegisterStep& st)
+{
+    if (st.Op >= RegArith) {
+        const int index = (st.Op - RegArith) % (kPlaces * kPlaces);
+        return PlaceBit(static_cast<std::uint8_t>(index / kPlaces)) | PlaceBit(static_cast<std::uint8_t>(index % kPlaces));
+    }
+    if (st.Op < RegSave0)
+        return PlaceBit(static_cast<std::uint8_t>(st.Op - RegLoad));
+    if (st.Op == RegSave0 || st.Op == RegSave1)
+        return kKeepR;
+    if (st.Op == RegSlowFunction)
+        return PlaceBit(st.A);
+    if (st.Op == RegSlowPower)
+        return PlaceBit(st.A) | PlaceBit(st.B);
+    if (st.Op == RegSlowPowerConstBase)
+        return PlaceBit(st.B);
+    return (st.Op - RegSquare) % 2 == 0 ? kKeepR : 0;  // of R, or of X
+}
+unsigned RegisterWrites(const TRegisterStep& st)
+{
+    return st.Op == RegSave0 ? kKeepS0 : st.Op == RegSave1 ? kKeepS1 : kKeepR;
+}
+
+// The fast bands a value of the register form is checked against: the
+// band of its guard's fast path, tested on the value rounded to a double.
+// Rounding never crosses a power of two, so |v| < 2^e follows from
+// |double(v)| < 2^e, and |v| >= 2^e from |double(v)| >= 2^(e+1); hence the
+// lower bounds one power above the guards' (kBandLow, kBandHigh below).
+enum : std::uint8_t {
+    kBandNone,
+    kBandSum,          // |a +- b| < 2^119
+    kBandProduct,      // 2^-100 <= |a * b|, |a / b| <= 2^100
+    kBandPower,        // 2^-1000 <= |a|^k <= 2^140
+    kBandPowerNegative // 2^-140 <= |a|^k <= 2^1000 (before 1 / it)
+};
+static_assert(kSumFrei == 0x1p119f && kProdHoch == 0x1p100f && kProdTief == 0x1p-100f &&
+              kPotenzHoch == 0x1p140 && kPotenzTief == 0x1p-1000);
+
+// At most this many checked values, so that the one a value became
+// undefined after fits a byte beside "still defined".
+constexpr int kMaxChecks = 254;
+
+// Builds kopf.RegisterSteps from kopf.Steps; leaves it empty where the term
+// has no register form.
+void BuildRegisterForm(TFunktionsKopf& kopf)
+{
+    kopf.RegisterSteps.clear();
+    kopf.RegisterSign = false;
+    kopf.RegisterChecks = 0;
+    if (kopf.ResultSlot < 0)
+        return;
+
+    // What a register or operand holds while building: a constant, or a
+    // value of each x in one of the places.
+    struct Value {
+        bool constant = true;
+        long double v = 0;
+        std::uint8_t place = kPlaceR;
+    };
+    constexpr int R = 0, S0 = 1, S1 = 2;
+    Value reg[3];
+    reg[R].place = kPlaceR;
+    reg[S0].place = kPlaceS0;
+    reg[S1].place = kPlaceS1;
+    std::vector<TRegisterStep> out;
+    bool sign = false;
+    bool ok = true;
+
+    const auto operand = [&](std::uint8_t source, std::int32_t slot) -> Value {
+        switch (source) {
+        case TTermStep::FromRunning: return reg[R];
+        case TTermStep::FromSaved: return reg[S0];
+        case TTermStep::FromX: return {false, 0, kPlaceX};
+        case TTermStep::FromT: return {false, 0, kPlaceT};
+        case TTermStep::FromParameter: return {true, 0, kPlaceShort};  // parameters 3 to 6 are 0 in columns
+        default:
+            if (slot < kopf.SavedBase)
+                return {true, kopf.Work[static_cast<std::size_t>(slot)], kPlaceShort};
+            if (slot == kopf.SavedBase)
+                return reg[S1];
+            ok = false;  // more saved values than registers
+            return {};
+        }
+    };
+    // Puts a constant into the step; false when the two doubles cannot hold it.
+    const auto constant = [](long double v, double& c, double& rest, std::uint8_t& place) {
+        c = static_cast<double>(v);
+        rest = static_cast<double>(static_cast<long double>(c) - v);
+        const long double back = static_cast<long double>(c) - rest;
+        place = rest == 0 && !std::signbit(rest) ? kPlaceShort : kPlaceLong;
+        return std::memcmp(&back, &v, 10) == 0;
+    };
+    // A step with operand a, whose constant (if any) goes into C.
+    const auto place = [&](const Value& a, TRegisterStep& st) {
+        if (!a.constant)
+            return a.place;
+        std::uint8_t p = kPlaceShort;
+        if (!constant(a.v, st.C, st.CRest, p))
+            ok = false;
+        return p;
+    };
+    // The operand of a step that reads it only from R or X: one in another
+    // place is loaded into R first, which the step overwrites anyway.
+    const auto intoRorX = [&](const Value& a) -> std::uint8_t {
+        if (a.place == kPlaceR || a.place == kPlaceX)
+            return a.place;
+        TRegisterStep load;
+        load.Op = static_cast<std::uint8_t>(RegLoad + a.place);
+        out.push_back(load);
+        return kPlaceR;
+    };
+    const auto dynamicR = [&] { reg[R] = {false, 0, kPlaceR}; };
+    const auto constantR = [&](long double v, bool good) {
+        reg[R] = {true, v, kPlaceR};
+        if (!good)
+            ok = false;
+    };
+
+    for (const TTermStep& st : kopf.Steps) {
+        if (!ok)
+            break;
+        TRegisterStep r;
+        if (st.Op >= OpArith) {
+            const int opCode = (st.Op - OpArith) / (kClassCount * kClassCount) + OperatorCode::Plus;
+            const Value a = operand(st.ASource, st.A);
+            const Value b = operand(st.BSource, st.B);
+            if (a.constant && b.constant) {
+                bool good = true;
+                long double v = 0;
+                switch (opCode) {
+                case OperatorCode::Plus: v = Add(a.v, b.v, good); break;
+                case OperatorCode::Minus: v = Subtract(a.v, b.v, good); break;
+                case OperatorCode::Times: v = Multiply(a.v, b.v, good); break;
+                default: v = Divide(a.v, b.v, good); break;
+                }
+                constantR(v, good);
+                continue;
+            }
+            const std::uint8_t pa = place(a, r), pb = place(b, r);
+            r.Op = static_cast<std::uint8_t>(RegArithStep(opCode, pa, pb));
+            out.push_back(r);
+            dynamicR();
+            continue;
+        }
+        switch (st.Op) {
+        case OpSaveReg:
+        case OpSave: {
+            const int to = st.Op == OpSaveReg ? S0 : S1;
+            if (st.Op == OpSave && st.C != kopf.SavedBase) {
+                ok = false;
+                break;
+            }
+            reg[to] = reg[R];
+            if (!reg[R].constant) {
+                reg[to].place = to == S0 ? kPlaceS0 : kPlaceS1;
+                r.Op = to == S0 ? RegSave0 : RegSave1;
+                out.push_back(r);
+            }
+            break;
+        }
+        case OpPowIntExp:
+        case OpPow: {
+            const Value a = operand(st.ASource, st.A);
+            unsigned k = st.K;
+            bool negative = st.NegativeExp;
+            if (st.Op == OpPow) {
+                const Value b = operand(st.BSource, st.B);
+                if (a.constant && b.constant) {
+                    bool good = true;
+                    const long double v = PowGeneral(a.v, b.v, good);
+                    constantR(v, good);
+                    break;
+                }
+                // A constant whole exponent up to 64 is multiplied out, for
+                // a zero base too (0 or undefined, as the general rule says).
+                const long double bb = std::fabs(b.v);
+                if (!b.constant || !(bb >= 1 && bb <= 64 && RoundHalfEven(bb) == bb)) {
+                    r.A = place(a, r);
+                    r.B = place(b, r);
+                    r.Op = RegSlowPower;
+                    out.push_back(r);
+                    dynamicR();
+                    break;
+                }
+                k = static_cast<unsigned>(bb);
+                negative = b.v < 0;
+            } else if (a.constant) {
+                bool good = true;
+                const long double v = PowWhole(a.v, k, negative, good);
+                constantR(v, good);
+                break;
+            }
+            const std::uint8_t from = intoRorX(a);
+            const int form = negative ? RegPowerNegative : k == 2 ? RegSquare : RegPower;
+            r.Op = static_cast<std::uint8_t>(form + (from == kPlaceX ? 1 : 0));
+            r.K = static_cast<std::uint8_t>(k);
+            out.push_back(r);
+            dynamicR();
+            break;
+        }
+        case OpPowConstBase: {
+            const Value a = operand(st.ASource, st.A);
+            const Value b = operand(st.BSource, st.B);
+            const long double lnA = kopf.Work[static_cast<std::size_t>(st.C)];
+            if (b.constant) {
+                bool good = true;
+                const long double v = PowConstBase(a.v, lnA, b.v, good);
+                constantR(v, good);
+                break;
+            }
+            std::uint8_t unused = 0;
+            r.B = place(b, r);
+            if (!constant(a.v, r.C, r.CRest, unused) || !constant(lnA, r.D, r.DRest, unused))
+                ok = false;
+            r.Op = RegSlowPowerConstBase;
+            out.push_back(r);
+            dynamicR();
+            break;
+        }
+        default: {  // a function
+            const Value a = operand(st.ASource, st.A);
+            if (a.constant) {
+                bool good = true, jump = false;
+                const long double v = EvalFunction(st.Op, a.v, good, jump);
+                constantR(v, good && !jump);
+                break;
+            }
+            sign = sign || st.Op == FunctionCode::Sign;
+            const auto cheap = std::find(std::begin(kCheapFunctions), std::end(kCheapFunctions), st.Op);
+            if (cheap != std::end(kCheapFunctions)) {
+                const std::uint8_t from = intoRorX(a);
+                r.Op = static_cast<std::uint8_t>(RegFunction + 2 * (cheap - std::begin(kCheapFunctions)) +
+                                                 (from == kPlaceX ? 1 : 0));
+            } else {
+                r.Op = RegSlowFunction;
+                r.K = st.Op;
+                r.A = a.place;
+            }
+            out.push_back(r);
+            dynamicR();
+            break;
+        }
+        }
+    }
+    if (!ok)
+        return;
+    // The result ends in R.
+    const Value result = operand(kopf.ResultSource, kopf.ResultSlot);
+    if (result.constant || result.place != kPlaceR) {
+        TRegisterStep load;
+        load.Op = static_cast<std::uint8_t>(RegLoad + place(result, load));
+        out.push_back(load);
+    }
+    if (!ok)
+        return;
+    // The checked values, numbered in step order, and for each function the
+    // number of those before it.
+    int checks = 0;
+    for (TRegisterStep& st : out) {
+        if (st.Op >= RegArith) {
+            const int opCode = (st.Op - RegArith) / (kPlaces * kPlaces) + OperatorCode::Plus;
+            st.Band = opCode <= OperatorCode::Minus ? kBandSum : kBandProduct;
+        } else if (st.Op >= RegSquare && st.Op < RegPowerNegative) {
+            st.Band = kBandPower;
+        } else if (st.Op == RegPowerNegative || st.Op == RegPowerNegative + 1) {
+            st.Band = kBandPowerNegative;
+        }
+        if (st.Band != kBandNone || st.Op >= RegFunction)
+            st.Guard = static_cast<std::uint8_t>(std::min(checks, kMaxChecks));
+        if (st.Band != kBandNone)
+            ++checks;
+    }
+    if (checks > kMaxChecks)
+        return;
+    // What each general step needs kept in columns around it: the registers
+    // it reads, and the saved ones still read after it.
+    unsigned live = kKeepR;  // the result
+    for (auto st = out.rbegin(); st != out.rend(); ++st) {
+        const unsigned reads = RegisterReads(*st);
+        if (IsGeneralStep(st->Op))
+            st->Keep = static_cast<std::uint8_t>(reads | (live & (kKeepS0 | kKeepS1)));
+        live = (live & ~RegisterWrites(*st)) | reads;
+    }
+    kopf.RegisterSteps = std::move(out);
+    kopf.RegisterSign = sign;
+    kopf.RegisterChecks = checks;
+}
+
 }  // namespace
 
 int LookupFunctionKeyword(const std::string& identifier)
@@ -933,6 +1291,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     kopf.Text = stripped;
     kopf.Nodes.clear();
     kopf.Steps.clear();
+    kopf.RegisterSteps.clear();
     kopf.ResultSlot = -1;
     kopf.SavedBase = 0;
     kopf.UsedParameters = 0;
@@ -957,6 +1316,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
         kopf.Text = "$";
         term = "$";
         Flatten(kopf);
+        BuildRegisterForm(kopf);
     } else {
         const std::size_t stop = c.bracketError ? c.savedPos : c.pos;
         const std::size_t p = stop + 1;
@@ -1322,6 +1682,295 @@ struct ColumnBlock {
     }
 };
 
+// x as a step reads it: 0 where it is not finite.
+template <class XIn>
+[[gnu::always_inline]] inline bool FiniteX(const XIn& v)
+{
+    if constexpr (std::is_same_v<XIn, double>)
+        return std::isfinite(v);
+    else
+        return IsFiniteOperand(v);
+}
+
+// The columns of one block that the register form keeps: R, S0 and S1 around
+// its general steps, the flags, for each x the number of checked values
+// before it became undefined (255 while it is defined), and the checked
+// values themselves, rounded to doubles, one column for each.
+struct RegisterColumns {
+    long double* r;
+    long double* s0;
+    long double* s1;
+    unsigned char* good;
+    unsigned char* jump;
+    unsigned char* died;
+    double* checks;
+};
+constexpr unsigned char kAlive = 255;
+
+// One segment of the register form, steps [first, last), for the n x values
+// of a block (x cleaned: 0 where it is not finite): x by x, the running and
+// the saved value in registers. A segment after a general step (kSingle
+// false) loads the registers in load first; the last one writes out (the
+// values, also where undefined: the caller clears those), the others the
+// registers in store to their columns.
+template <class XIn, bool kSingle>
+void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, const XIn* xs, int n, const double* tp,
+                     unsigned load, unsigned store, const RegisterColumns& c, long double* out)
+{
+    // The checked values of this segment go to their columns in step order.
+    const TRegisterStep* checked = first;
+    while (checked != last && checked->Band == kBandNone)
+        ++checked;
+    double* const checks = c.checks + (checked != last ? checked->Guard : 0) * kBlock;
+    long double r = 0, s0 = 0;
+    for (int i = 0; i < n; ++i) {
+        const long double x = xs[i];
+        if (!kSingle) {
+            if (load & kKeepR)
+                r = c.r[i];
+            if (load & kKeepS0)
+                s0 = c.s0[i];
+        }
+        double* check = checks + i;
+#define REG_CHECK(V)                       \
+    *check = static_cast<double>(V);       \
+    check += kBlock
+#define REG_PLACE_0 r
+#define REG_PLACE_1 x
+#define REG_PLACE_2 (static_cast<long double>(tp[0]) - tp[1])
+#define REG_PLACE_3 s0
+#define REG_PLACE_4 c.s1[i]
+#define REG_PLACE_5 static_cast<long double>(st->C)
+#define REG_PLACE_6 (static_cast<long double>(st->C) - st->CRest)
+#define REG_ARITH(OPI, OP, PA, PB)                       \
+    case RegArithStep(OPI, PA, PB):                      \
+        r = REG_PLACE_##PA OP REG_PLACE_##PB;            \
+        REG_CHECK(r);                                    \
+        break;
+#define REG_ROW(OPI, OP, PA)                                                                       \
+    REG_ARITH(OPI, OP, PA, 0) REG_ARITH(OPI, OP, PA, 1) REG_ARITH(OPI, OP, PA, 2) REG_ARITH(OPI, OP, PA, 3) \
+    REG_ARITH(OPI, OP, PA, 4) REG_ARITH(OPI, OP, PA, 5) REG_ARITH(OPI, OP, PA, 6)
+#define REG_TABLE(OPI, OP)                                                                         \
+    REG_ROW(OPI, OP, 0) REG_ROW(OPI, OP, 1) REG_ROW(OPI, OP, 2) REG_ROW(OPI, OP, 3) REG_ROW(OPI, OP, 4) \
+    REG_ROW(OPI, OP, 5) REG_ROW(OPI, OP, 6)
+// |a| and -a as the functions give them for a finite a; where a is not
+// finite the value is undefined already.
+#define REG_CHEAP(OP, V)                                                                           \
+    case OP:                                                                                       \
+        r = std::fabs(V);                                                                          \
+        break;                                                                                     \
+    case OP + 2:                                                                                   \
+        r = -(V);                                                                                  \
+        break;
+        for (const TRegisterStep* st = first; st != last; ++st) {
+            switch (st->Op) {
+                REG_TABLE(OperatorCode::Plus, +)
+                REG_TABLE(OperatorCode::Minus, -)
+                REG_TABLE(OperatorCode::Times, *)
+                REG_TABLE(OperatorCode::Divide, /)
+            case RegLoad + kPlaceX: r = x; break;
+            case RegLoad + kPlaceT: r = REG_PLACE_2; break;
+            case RegLoad + kPlaceS0: r = s0; break;
+            case RegLoad + kPlaceS1: r = c.s1[i]; break;
+            case RegLoad + kPlaceShort: r = REG_PLACE_5; break;
+            case RegLoad + kPlaceLong: r = REG_PLACE_6; break;
+            case RegSave0: s0 = r; break;
+            case RegSave1: c.s1[i] = r; break;
+            // Whole powers as PowWhole computes them, the sign last.
+            case RegSquare: {
+                const long double a = std::fabs(r);
+                r = a * a;
+                REG_CHECK(r);
+                break;
+            }
+            case RegSquare + 1: {
+                const long double a = std::fabs(x);
+                r = a * a;
+                REG_CHECK(r);
+                break;
+            }
+            case RegPower:
+            case RegPower + 1: {
+                const long double a = st->Op == RegPower ? r : x;
+                const long double p = WholePower(std::fabs(a), st->K);
+                REG_CHECK(p);
+                r = (a < 0 && (st->K & 1u)) ? -p : p;
+                break;
+            }
+            case RegPowerNegative:
+            case RegPowerNegative + 1: {
+                const long double a = st->Op == RegPowerNegative ? r : x;
+                const long double p = WholePower(std::fabs(a), st->K);
+                REG_CHECK(p);
+                const long double q = 1 / p;
+                r = (a < 0 && (st->K & 1u)) ? -q : q;
+                break;
+            }
+                REG_CHEAP(RegFunction, r)
+                REG_CHEAP(RegFunction + 1, x)
+            default:
+#if TESSAPLUN_STEP_CHECKED
+                UnknownStep(st->Op);
+#else
+                __builtin_unreachable();
+#endif
+            }
+        }
+#undef REG_CHEAP
+#undef REG_TABLE
+#undef REG_ROW
+#undef REG_ARITH
+#undef REG_PLACE_0
+#undef REG_PLACE_1
+#undef REG_PLACE_2
+#undef REG_PLACE_3
+#undef REG_PLACE_4
+#undef REG_PLACE_5
+#undef REG_PLACE_6
+#undef REG_CHECK
+        if (kSingle || out) {
+            out[i] = r;
+        } else {
+            if (store & kKeepR)
+                c.r[i] = r;
+            if (store & kKeepS0)
+                c.s0[i] = s0;
+        }
+    }
+}
+static_assert(kCheapFunctions[0] == FunctionCode::Abs && kCheapFunctions[1] == FunctionCode::Negate);
+
+// A general step over the block's columns, with its guards as in the step
+// list; the result goes to the R column.
+template <class XIn>
+void RegisterGeneralStep(const TRegisterStep& st, const XIn* xs, int n, const double* tp, const RegisterColumns& c)
+{
+    const auto operand = [&](std::uint8_t place, auto&& f) {
+        switch (place) {
+        case kPlaceR: f(ColumnOperand{c.r}); break;
+        case kPlaceS0: f(ColumnOperand{c.s0}); break;
+        case kPlaceS1: f(ColumnOperand{c.s1}); break;
+        case kPlaceX:
+            if constexpr (std::is_same_v<XIn, double>)
+                f(DoubleColumnOperand{xs});
+            else
+                f(ColumnOperand{xs});
+            break;
+        case kPlaceT: f(ScalarOperand{static_cast<long double>(tp[0]) - tp[1]}); break;
+        case kPlaceShort: f(ScalarOperand{static_cast<long double>(st.C)}); break;
+        default: f(ScalarOperand{static_cast<long double>(st.C) - st.CRest}); break;
+        }
+    };
+    switch (st.Op) {
+    case RegSlowFunction:
+        operand(st.A, [&](auto a) { FunctionColumnByCode(st.K, n, a, c.r, c.good, c.jump); });
+        break;
+    case RegSlowPower:
+        operand(st.A, [&](auto a) {
+            operand(st.B, [&](auto b) {
+                BinaryColumn(n, a, b, c.r, c.good,
+                             [](long double u, long double v, bool& g) { return PowGeneral(u, v, g); });
+            });
+        });
+        break;
+    default: {  // RegSlowPowerConstBase
+        const long double base = static_cast<long double>(st.C) - st.CRest;
+        const long double lnA = static_cast<long double>(st.D) - st.DRest;
+        operand(st.B, [&](auto b) {
+            BinaryColumn(n, ScalarOperand{base}, b, c.r, c.good,
+                         [lnA](long double u, long double v, bool& g) { return PowConstBase(u, lnA, v, g); });
+        });
+        break;
+    }
+    }
+    for (int i = 0; i < n; ++i)
+        if (c.died[i] == kAlive && !c.good[i])
+            c.died[i] = st.Guard;
+}
+
+// Whether a checked value lies in the fast band of its step (see above).
+constexpr double kBandLow[] = {0, 0, 0x1p-99, 0x1p-999, 0x1p-139};
+constexpr double kBandHigh[] = {0, 0x1p119, 0x1p100, 0x1p140, 0x1p1000};
+[[gnu::always_inline]] inline bool InBand(double v, int band)
+{
+    const double a = std::fabs(v);
+    return a >= kBandLow[band] && a < kBandHigh[band];
+}
+
+// Runs the register form for the n x values of one block, writing values and
+// flags. Returns false when a value left its band where it counts; the block
+// must then be evaluated step by step.
+template <class XIn>
+bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const double* tp, bool tGood,
+                   const RegisterColumns& c, XIn* clean, long double* out)
+{
+    // The flags start as the step list starts them, and x is read as 0
+    // where it is not finite.
+    bool allFinite = true;
+    if ((kopf.UsedParameters & 1u) != 0)
+        for (int i = 0; i < n; ++i)
+            allFinite = allFinite && FiniteX(xs[i]);
+    for (int i = 0; i < n; ++i) {
+        c.good[i] = tGood;
+        c.jump[i] = 0;
+    }
+    if (!allFinite) {
+        for (int i = 0; i < n; ++i) {
+            const bool finite = FiniteX(xs[i]);
+            clean[i] = finite ? xs[i] : XIn{0};
+            if (!finite)
+                c.good[i] = 0;
+        }
+        xs = clean;
+    }
+    for (int i = 0; i < n; ++i)
+        c.died[i] = c.good[i] ? kAlive : 0;
+
+    const TRegisterStep* const begin = kopf.RegisterSteps.data();
+    const TRegisterStep* const end = begin + kopf.RegisterSteps.size();
+    const TRegisterStep* st = begin;
+    unsigned load = 0;
+    for (;;) {
+        const TRegisterStep* general = st;
+        while (general != end && !IsGeneralStep(general->Op))
+            ++general;
+        if (st == begin && general == end)
+            RegisterSegment<XIn, true>(st, end, xs, n, tp, 0, 0, c, out);
+        else if (st != general || general == end)  // (nothing to do between two general steps)
+            RegisterSegment<XIn, false>(st, general, xs, n, tp, load, general == end ? 0 : general->Keep, c,
+                                        general == end ? out : nullptr);
+        if (general == end)
+            break;
+        RegisterGeneralStep(*general, xs, n, tp, c);
+        load = kKeepR | (general->Keep & (kKeepS0 | kKeepS1));
+        st = general + 1;
+    }
+
+    // The checked values: all in their bands, as nearly always; else each
+    // one outside counts where its value was still defined, or everywhere
+    // when sign may see it.
+    bool outside = false;
+    for (st = begin; st != end; ++st) {
+        if (st->Band == kBandNone)
+            continue;
+        const double* const column = c.checks + st->Guard * kBlock;
+        bool columnOutside = false;
+        for (int i = 0; i < n; ++i)
+            columnOutside = columnOutside | !InBand(column[i], st->Band);
+        if (!columnOutside)
+            continue;
+        outside = true;
+        for (int i = 0; i < n; ++i)
+            if (!InBand(column[i], st->Band) && (kopf.RegisterSign || st->Guard < c.died[i]))
+                return false;
+    }
+    (void)outside;
+    for (int i = 0; i < n; ++i)
+        if (!c.good[i])
+            out[i] = 0;
+    return true;
+}
+
 template <class XIn>
 void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double t, std::span<long double> values,
                std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch)
@@ -1343,9 +1992,15 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
         else
             tGood = false;
     }
+    // The register form reads t as two doubles; a t they cannot hold (far
+    // beyond the double range, or far below it) leaves the steps alone.
+    double tPair[2] = {static_cast<double>(tv), 0};
+    tPair[1] = static_cast<double>(static_cast<long double>(tPair[0]) - tv);
+    const long double tBack = static_cast<long double>(tPair[0]) - tPair[1];
+    const bool registerForm = !kopf.RegisterSteps.empty() && std::memcmp(&tBack, &tv, 10) == 0;
     // Parameters 3 to 6 are 0 here, finite.
     const std::size_t savedSlots = kopf.Work.size() - static_cast<std::size_t>(kopf.SavedBase);
-    scratch.Columns.resize((1 + savedSlots) * kBlock);
+    scratch.Columns.resize(std::max<std::size_t>(1 + savedSlots, 3) * kBlock);
     scratch.Good.resize(kBlock);
     scratch.Jump.resize(kBlock);
     std::vector<long double*> workColumns(savedSlots);
@@ -1356,11 +2011,27 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
             return scratch.XLong;
     }();
     clean.resize(kBlock);
+    if (registerForm) {
+        scratch.Died.resize(kBlock);
+        scratch.Checks.resize(static_cast<std::size_t>(kopf.RegisterChecks) * kBlock);
+    }
     unsigned char* const good = scratch.Good.data();
     unsigned char* const jump = scratch.Jump.data();
 
     for (std::size_t start = 0; start < count; start += kBlock) {
         const int n = static_cast<int>(std::min<std::size_t>(kBlock, count - start));
+        if (registerForm) {
+            const RegisterColumns c{scratch.Columns.data(), scratch.Columns.data() + kBlock,
+                                    scratch.Columns.data() + 2 * kBlock, good, jump, scratch.Died.data(),
+                                    scratch.Checks.data()};
+            if (RegisterBlock(kopf, xs.data() + start, n, tPair, tGood, c, clean.data(), values.data() + start)) {
+                std::memcpy(defined.data() + start, good, static_cast<std::size_t>(n));
+                std::memcpy(jumps.data() + start, jump, static_cast<std::size_t>(n));
+                ++scratch.RegisterBlocks;
+                continue;
+            }
+        }
+        ++scratch.StepBlocks;
         std::memset(good, tGood ? 1 : 0, kBlock);
         std::memset(jump, 0, kBlock);
         // x straight from the caller's column; a cleaned copy only for a
