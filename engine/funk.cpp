@@ -1,4 +1,5 @@
 #include "engine/funk.h"
+#include "engine/funk_register.h"
 #include "engine/funktion.h"
 #include "engine/runden.h"
 
@@ -13,18 +14,8 @@
 #include <type_traits>
 #include <typeinfo>
 
-// Two pieces of the evaluator are written for the x87 unit as g++ drives it
-// on x86-64: the square root and the store of a result that is read back at
-// once. Both pay in plotting, where every pixel column evaluates a term.
-// Every other compiler and target, and any build configured with
-// TESSAPLUN_PLAIN_EVALUATOR, takes the plain C++ path instead; both paths
-// give the same bits, which the tests pin.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
-    !defined(TESSAPLUN_PLAIN_EVALUATOR)
-#define TESSAPLUN_X87_EVALUATOR 1
+#if TESSAPLUN_X87_EVALUATOR
 #include <emmintrin.h>
-#else
-#define TESSAPLUN_X87_EVALUATOR 0
 #endif
 
 // Only a release build of the x87 path tells the compiler that no other
@@ -37,6 +28,8 @@
 #endif
 
 namespace {
+
+using namespace registerform;
 
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
 constexpr long double kPiHalbe = kPi / 2;
@@ -937,46 +930,7 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
 // helpers; a constant part that is undefined or meets sign's jump leaves the
 // term without a register form.
 
-// Where a step of the register form takes an operand from: the registers,
-// then the step's constant (one a double holds, and one it does not).
-constexpr std::uint8_t kPlaceR = 0, kPlaceX = 1, kPlaceT = 2, kPlaceS0 = 3, kPlaceS1 = 4, kPlaceShort = 5, kPlaceLong = 6;
-constexpr int kPlaces = 7;
-
-// The functions the register form computes inline: for a finite argument
-// they are exact and always defined. The others run as general steps.
-constexpr std::uint8_t kCheapFunctions[] = {FunctionCode::Abs, FunctionCode::Negate};
-constexpr int kCheapCount = static_cast<int>(std::size(kCheapFunctions));
-
-enum : std::uint8_t {
-    RegLoad = 0,                          // R := a place
-    RegSave0 = RegLoad + kPlaces,         // S0 := R
-    RegSave1,                             // S1 := R
-    RegSquare,                            // R := R^2, then X^2
-    RegPower = RegSquare + 2,             // R := R^K, then X^K
-    RegPowerNegative = RegPower + 2,      // R := R^-K, then X^-K
-    RegFunction = RegPowerNegative + 2,   // a cheap function of R, then of X, for each
-    RegSlowFunction = RegFunction + 2 * kCheapCount,  // function K of place A
-    RegSlowPower,                         // place A ^ place B
-    RegSlowPowerConstBase,                // C ^ place B, with ln|C| in D
-    RegArith,                             // + - * / by places: RegArithStep
-};
-
-constexpr int RegArithStep(int operatorCode, int placeA, int placeB)
-{
-    return RegArith + kPlaces * kPlaces * (operatorCode - OperatorCode::Plus) + kPlaces * placeA + placeB;
-}
-static_assert(RegArithStep(OperatorCode::Divide, kPlaceLong, kPlaceLong) <= 255);
-
-// The general steps run over the block's columns, one step at a time, as
-// the step list does: a call per x would make every register go through
-// memory around it. The register form runs in segments between them.
-constexpr bool IsGeneralStep(std::uint8_t op)
-{
-    return op == RegSlowFunction || op == RegSlowPower || op == RegSlowPowerConstBase;
-}
-
-// Registers as bits, for what a step reads and writes.
-constexpr unsigned kKeepR = 1, kKeepS0 = 2, kKeepS1 = 4;
+// What a step reads and writes, as register bits.
 constexpr unsigned PlaceBit(std::uint8_t place)
 {
     return place == kPlaceR ? kKeepR : place == kPlaceS0 ? kKeepS0 : place == kPlaceS1 ? kKeepS1 : 0;
@@ -1004,24 +958,9 @@ unsigned RegisterWrites(const TRegisterStep& st)
     return st.Op == RegSave0 ? kKeepS0 : st.Op == RegSave1 ? kKeepS1 : kKeepR;
 }
 
-// The fast bands a value of the register form is checked against: the
-// band of its guard's fast path, tested on the value rounded to a double.
-// Rounding never crosses a power of two, so |v| < 2^e follows from
-// |double(v)| < 2^e, and |v| >= 2^e from |double(v)| >= 2^(e+1); hence the
-// lower bounds one power above the guards' (kBandLow, kBandHigh below).
-enum : std::uint8_t {
-    kBandNone,
-    kBandSum,          // |a +- b| < 2^119
-    kBandProduct,      // 2^-100 <= |a * b|, |a / b| <= 2^100
-    kBandPower,        // 2^-1000 <= |a|^k <= 2^140
-    kBandPowerNegative // 2^-140 <= |a|^k <= 2^1000 (before 1 / it)
-};
-static_assert(kSumFrei == 0x1p119f && kProdHoch == 0x1p100f && kProdTief == 0x1p-100f &&
-              kPotenzHoch == 0x1p140 && kPotenzTief == 0x1p-1000);
-
-// At most this many checked values, so that the one a value became
-// undefined after fits a byte beside "still defined".
-constexpr int kMaxChecks = 254;
+static_assert(kSumFrei == kBandHigh[kBandSum] && kProdHoch == kBandHigh[kBandProduct] &&
+              kProdTief == kBandLow[kBandProduct] / 2 && kPotenzHoch == kBandHigh[kBandPower] &&
+              kPotenzTief == kBandLow[kBandPower] / 2);
 
 // Builds kopf.RegisterSteps from kopf.Steps; leaves it empty where the term
 // has no register form.
@@ -1030,6 +969,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     kopf.RegisterSteps.clear();
     kopf.RegisterSign = false;
     kopf.RegisterChecks = 0;
+    kopf.RegisterCode.reset();
     if (kopf.ResultSlot < 0)
         return;
 
@@ -1267,6 +1207,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     kopf.RegisterSteps = std::move(out);
     kopf.RegisterSign = sign;
     kopf.RegisterChecks = checks;
+    kopf.RegisterCode = MakeRegisterCode(kopf);
 }
 
 }  // namespace
@@ -1292,6 +1233,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     kopf.Nodes.clear();
     kopf.Steps.clear();
     kopf.RegisterSteps.clear();
+    kopf.RegisterCode.reset();
     kopf.ResultSlot = -1;
     kopf.SavedBase = 0;
     kopf.UsedParameters = 0;
@@ -1492,7 +1434,6 @@ static_assert(std::endian::native == std::endian::little);
 // jump flags, so each value is exactly the one RunSteps computes; the
 // operations are the same inline helpers in the same order.
 
-constexpr int kBlock = 64;
 
 struct ColumnOperand {
     const long double* p;
@@ -1888,13 +1829,31 @@ void RegisterGeneralStep(const TRegisterStep& st, const XIn* xs, int n, const do
             c.died[i] = st.Guard;
 }
 
-// Whether a checked value lies in the fast band of its step (see above).
-constexpr double kBandLow[] = {0, 0, 0x1p-99, 0x1p-999, 0x1p-139};
-constexpr double kBandHigh[] = {0, 0x1p119, 0x1p100, 0x1p140, 0x1p1000};
+// Whether a checked value lies in the fast band of its step.
 [[gnu::always_inline]] inline bool InBand(double v, int band)
 {
     const double a = std::fabs(v);
     return a >= kBandLow[band] && a < kBandHigh[band];
+}
+
+// Whether all n values of a column lie in the band; two at a time on the
+// x87 path, whose target always has SSE2.
+bool ColumnInBand(const double* v, int n, int band)
+{
+    int i = 0;
+    bool in = true;
+#if TESSAPLUN_X87_EVALUATOR
+    const __m128d sign = _mm_set1_pd(-0.0), low = _mm_set1_pd(kBandLow[band]), high = _mm_set1_pd(kBandHigh[band]);
+    __m128d all = _mm_cmpeq_pd(sign, sign);
+    for (; i + 2 <= n; i += 2) {
+        const __m128d a = _mm_andnot_pd(sign, _mm_loadu_pd(v + i));
+        all = _mm_and_pd(all, _mm_and_pd(_mm_cmpge_pd(a, low), _mm_cmplt_pd(a, high)));
+    }
+    in = _mm_movemask_pd(all) == 3;
+#endif
+    for (; i < n; ++i)
+        in = in && InBand(v[i], band);
+    return in;
 }
 
 // Runs the register form for the n x values of one block, writing values and
@@ -1904,44 +1863,52 @@ template <class XIn>
 bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const double* tp, bool tGood,
                    const RegisterColumns& c, XIn* clean, long double* out)
 {
+    if (n <= 0)
+        return true;
+    const std::size_t count = static_cast<std::size_t>(n);
     // The flags start as the step list starts them, and x is read as 0
     // where it is not finite.
     bool allFinite = true;
     if ((kopf.UsedParameters & 1u) != 0)
         for (int i = 0; i < n; ++i)
             allFinite = allFinite && FiniteX(xs[i]);
-    for (int i = 0; i < n; ++i) {
-        c.good[i] = tGood;
-        c.jump[i] = 0;
-    }
+    std::memset(c.good, tGood, count);
+    std::memset(c.jump, 0, count);
+    std::memset(c.died, tGood ? kAlive : 0, count);
     if (!allFinite) {
         for (int i = 0; i < n; ++i) {
             const bool finite = FiniteX(xs[i]);
             clean[i] = finite ? xs[i] : XIn{0};
             if (!finite)
-                c.good[i] = 0;
+                c.good[i] = c.died[i] = 0;
         }
         xs = clean;
     }
-    for (int i = 0; i < n; ++i)
-        c.died[i] = c.good[i] ? kAlive : 0;
+    bool someUndefined = !tGood || !allFinite;
 
     const TRegisterStep* const begin = kopf.RegisterSteps.data();
     const TRegisterStep* const end = begin + kopf.RegisterSteps.size();
     const TRegisterStep* st = begin;
+    const TRegisterCode* const code = kopf.RegisterCode.get();
+    const SegmentArgs args{xs, out, c.checks, c.r, c.s0, c.s1, tp, n};
     unsigned load = 0;
-    for (;;) {
+    for (std::size_t segment = 0;; ++segment) {
         const TRegisterStep* general = st;
         while (general != end && !IsGeneralStep(general->Op))
             ++general;
-        if (st == begin && general == end)
+        if (code) {
+            if (const SegmentCode run = code->Segments[segment][std::is_same_v<XIn, double> ? 0 : 1])
+                run(&args);
+        } else if (st == begin && general == end) {
             RegisterSegment<XIn, true>(st, end, xs, n, tp, 0, 0, c, out);
-        else if (st != general || general == end)  // (nothing to do between two general steps)
+        } else if (st != general || general == end) {  // (nothing to do between two general steps)
             RegisterSegment<XIn, false>(st, general, xs, n, tp, load, general == end ? 0 : general->Keep, c,
                                         general == end ? out : nullptr);
+        }
         if (general == end)
             break;
         RegisterGeneralStep(*general, xs, n, tp, c);
+        someUndefined = true;
         load = kKeepR | (general->Keep & (kKeepS0 | kKeepS1));
         st = general + 1;
     }
@@ -1949,25 +1916,20 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
     // The checked values: all in their bands, as nearly always; else each
     // one outside counts where its value was still defined, or everywhere
     // when sign may see it.
-    bool outside = false;
     for (st = begin; st != end; ++st) {
         if (st->Band == kBandNone)
             continue;
         const double* const column = c.checks + st->Guard * kBlock;
-        bool columnOutside = false;
-        for (int i = 0; i < n; ++i)
-            columnOutside = columnOutside | !InBand(column[i], st->Band);
-        if (!columnOutside)
+        if (ColumnInBand(column, n, st->Band))
             continue;
-        outside = true;
         for (int i = 0; i < n; ++i)
             if (!InBand(column[i], st->Band) && (kopf.RegisterSign || st->Guard < c.died[i]))
                 return false;
     }
-    (void)outside;
-    for (int i = 0; i < n; ++i)
-        if (!c.good[i])
-            out[i] = 0;
+    if (someUndefined)
+        for (int i = 0; i < n; ++i)
+            if (!c.good[i])
+                out[i] = 0;
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -122,6 +123,9 @@ struct TRegisterStep {
     double D = 0, DRest = 0;  // a second constant: ln|base| of a power with a constant base
 };
 
+// The machine code of a register form (funk_register.h).
+struct TRegisterCode;
+
 // The header record of one compiled term.
 struct TFunktionsKopf {
     std::string Name;                       // function name, at most 6 characters
@@ -152,6 +156,8 @@ struct TFunktionsKopf {
     std::vector<TRegisterStep> RegisterSteps;
     bool RegisterSign = false;  // the register form takes a sign
     std::int32_t RegisterChecks = 0;  // its values checked against a band
+    // Its machine code where the evaluator makes one; shared by copies.
+    std::shared_ptr<const TRegisterCode> RegisterCode;
 };
 
 // Compiles `term` into `kopf`. On return `term` holds the end mark "$" on

@@ -1,0 +1,430 @@
+// Machine code for the register form of a term, on the x87 path.
+//
+// A segment of the register form becomes one function that loops over the
+// x values of a block and runs the segment's steps for each, straight
+// through: no dispatch per step, and the running value R, the saved value S0
+// and x stay on the x87 stack (R in st(0), S0 in st(1), x in st(2) between
+// steps). Each step is the instruction the interpreter in funk.cpp runs for
+// it, in the same order on the same operands, so the values are the same
+// bits; each checked value is stored rounded to a double into its column,
+// and the caller checks the columns as it does for the interpreter.
+//
+// The code is written into memory mapped writable, then made executable and
+// read-only before first use; where the system refuses that, the term has no
+// machine code and the interpreter runs its segments.
+
+#include "engine/funk_register.h"
+
+#include <cstring>
+
+#if TESSAPLUN_X87_EVALUATOR && defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#define TESSAPLUN_REGISTER_CODE 1
+#else
+#define TESSAPLUN_REGISTER_CODE 0
+#endif
+
+TRegisterCode::~TRegisterCode()
+{
+#if TESSAPLUN_REGISTER_CODE
+    if (Memory)
+        munmap(Memory, Size);
+#endif
+}
+
+namespace registerform {
+
+#if TESSAPLUN_REGISTER_CODE
+namespace {
+
+// General registers of the generated code.
+enum Gpr : std::uint8_t { Rax = 0, Rcx = 1, Rdx = 2, Rbx = 3, Rsi = 6, Rdi = 7, R8 = 8, R9 = 9, R10 = 10, R11 = 11, R12 = 12 };
+
+// Where the generated code keeps what it works on (SegmentArgs):
+// x in Rsi, out in R8, the checked values in R9, the columns R, S0, S1 in
+// R10, R11, R12, t in Rbx; Rcx counts down, Rax and Rdx are the offsets of
+// the current x in 16-byte and in 8-byte columns.
+constexpr Gpr kX = Rsi, kOut = R8, kChecks = R9, kColR = R10, kColS0 = R11, kColS1 = R12, kT = Rbx;
+static_assert(offsetof(SegmentArgs, X) == 0 && offsetof(SegmentArgs, Out) == 8 && offsetof(SegmentArgs, Checks) == 16 &&
+              offsetof(SegmentArgs, R) == 24 && offsetof(SegmentArgs, S0) == 32 && offsetof(SegmentArgs, S1) == 40 &&
+              offsetof(SegmentArgs, T) == 48 && offsetof(SegmentArgs, N) == 56);
+
+// The x87 arithmetic as the encodings name it, for "st(0) op= operand":
+// the /r digit of the memory forms, the D8 row of st(0) op st(i), the DE row
+// of st(i) op= st(0) and pop. Reversed forms swap the operands of - and /.
+struct X87Op {
+    std::uint8_t Memory;  // DC /r with m64: st(0) := st(0) op m
+    std::uint8_t St0;     // D8 +i: st(0) := st(0) op st(i)
+    std::uint8_t Pop;     // DE +i: st(i) := st(i) op st(0), pop
+};
+// + * - / and the reversed - /, "a op b" with a the first operand.
+constexpr X87Op kAdd{0, 0xC0, 0xC0}, kMul{1, 0xC8, 0xC8}, kSub{4, 0xE0, 0xE8}, kSubR{5, 0xE8, 0xE0},
+    kDiv{6, 0xF0, 0xF8}, kDivR{7, 0xF8, 0xF0};
+
+class Assembler {
+public:
+    std::vector<std::uint8_t> Code;
+
+    void Byte(std::uint8_t b) { Code.push_back(b); }
+    void Bytes(std::initializer_list<std::uint8_t> bs) { Code.insert(Code.end(), bs); }
+    void Int32(std::int32_t v)
+    {
+        for (int i = 0; i < 4; ++i)
+            Byte(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i)));
+    }
+
+    // A memory operand [base + index] (index Rax or Rdx) with disp, and
+    // ModRM digit r, after the opcode bytes; rex is emitted before them.
+    void Indexed(std::initializer_list<std::uint8_t> opcode, std::uint8_t r, Gpr base, Gpr index, std::int32_t disp = 0)
+    {
+        if (base >= R8)
+            Byte(0x41);
+        Bytes(opcode);
+        const std::uint8_t mod = disp == 0 ? 0 : (disp >= -128 && disp < 128) ? 1 : 2;
+        Byte(static_cast<std::uint8_t>(mod << 6 | (r & 7) << 3 | 4));
+        Byte(static_cast<std::uint8_t>((index & 7) << 3 | (base & 7)));
+        if (mod == 1)
+            Byte(static_cast<std::uint8_t>(disp));
+        else if (mod == 2)
+            Int32(disp);
+    }
+    // [base + disp8] for a base below R8 other than Rsp and Rbp.
+    void Based(std::uint8_t opcode, std::uint8_t r, Gpr base, std::int8_t disp)
+    {
+        Byte(opcode);
+        Byte(static_cast<std::uint8_t>(1 << 6 | (r & 7) << 3 | (base & 7)));
+        Byte(static_cast<std::uint8_t>(disp));
+    }
+    // [rip + constant]: the displacement is filled in once the constants'
+    // place is known.
+    void Constant(std::uint8_t opcode, std::uint8_t r, double v)
+    {
+        Byte(opcode);
+        Byte(static_cast<std::uint8_t>((r & 7) << 3 | 5));
+        Fixups.push_back({Code.size(), Pool(v)});
+        Int32(0);
+    }
+
+    // Appends the constants and fills in their displacements.
+    void Finish()
+    {
+        while (Code.size() % 8 != 0)
+            Byte(0xCC);
+        const std::size_t pool = Code.size();
+        for (const double v : Constants) {
+            std::uint8_t b[8];
+            std::memcpy(b, &v, 8);
+            Code.insert(Code.end(), b, b + 8);
+        }
+        for (const auto& [at, index] : Fixups) {
+            const std::int32_t disp = static_cast<std::int32_t>(pool + 8 * index - (at + 4));
+            std::memcpy(&Code[at], &disp, 4);
+        }
+    }
+
+    // x87 instructions.
+    void Fld(int i) { Bytes({0xD9, static_cast<std::uint8_t>(0xC0 + i)}); }
+    void Fst(int i) { Bytes({0xDD, static_cast<std::uint8_t>(0xD0 + i)}); }
+    void Fstp(int i) { Bytes({0xDD, static_cast<std::uint8_t>(0xD8 + i)}); }
+    void Fldz() { Bytes({0xD9, 0xEE}); }
+    void Fabs() { Bytes({0xD9, 0xE1}); }
+    void Fchs() { Bytes({0xD9, 0xE0}); }
+    void OpSt0(const X87Op& op, int i) { Bytes({0xD8, static_cast<std::uint8_t>(op.St0 + i)}); }
+    void OpPop(const X87Op& op, int i) { Bytes({0xDE, static_cast<std::uint8_t>(op.Pop + i)}); }
+    void OpConstant(const X87Op& op, double v) { Constant(0xDC, op.Memory, v); }
+    void FldConstant(double v) { Constant(0xDD, 0, v); }
+    void FsubConstant(double v) { Constant(0xDC, 4, v); }
+
+private:
+    std::size_t Pool(double v)
+    {
+        for (std::size_t i = 0; i < Constants.size(); ++i)
+            if (std::memcmp(&Constants[i], &v, 8) == 0)
+                return i;
+        Constants.push_back(v);
+        return Constants.size() - 1;
+    }
+    std::vector<double> Constants;
+    struct Fixup {
+        std::size_t At;
+        std::size_t Index;
+    };
+    std::vector<Fixup> Fixups;
+};
+
+// One segment for x as doubles or as 80-bit values.
+class SegmentWriter {
+public:
+    SegmentWriter(Assembler& a, bool extendedX) : A(a), ExtendedX(extendedX) {}
+
+    void Write(const TRegisterStep* first, const TRegisterStep* last, bool xUsed, unsigned load, unsigned store,
+               bool toOut)
+    {
+        // push rbx; push r12; the arguments into their registers.
+        A.Bytes({0x53, 0x41, 0x54});
+        const Gpr args[] = {kX, kOut, kChecks, kColR, kColS0, kColS1, kT, Rcx};
+        for (int k = 0; k < 8; ++k)
+            A.Bytes({static_cast<std::uint8_t>(args[k] >= R8 ? 0x4C : 0x48), 0x8B,
+                     static_cast<std::uint8_t>(1 << 6 | (args[k] & 7) << 3 | Rdi), static_cast<std::uint8_t>(8 * k)});
+        A.Bytes({0x48, 0x85, 0xC9});  // test rcx, rcx
+        A.Bytes({0x0F, 0x8E});        // jle done
+        const std::size_t skip = A.Code.size();
+        A.Int32(0);
+        A.Bytes({0x31, 0xC0, 0x31, 0xD2});  // xor eax, eax; xor edx, edx
+        A.Fldz();
+        A.Fldz();
+        A.Fldz();  // x, S0, R
+        const std::size_t loop = A.Code.size();
+        if (xUsed) {
+            if (ExtendedX)
+                A.Indexed({0xDB}, 5, kX, Rax);  // fld tbyte [x + rax]
+            else
+                A.Indexed({0xDD}, 0, kX, Rdx);  // fld qword [x + rdx]
+            A.Fstp(3);
+        }
+        if (load & kKeepR) {
+            A.Indexed({0xDB}, 5, kColR, Rax);
+            A.Fstp(1);
+        }
+        if (load & kKeepS0) {
+            A.Indexed({0xDB}, 5, kColS0, Rax);
+            A.Fstp(2);
+        }
+        for (const TRegisterStep* st = first; st != last; ++st)
+            Step(*st);
+        if (toOut) {
+            A.Fld(0);
+            A.Indexed({0xDB}, 7, kOut, Rax);  // fstp tbyte [out + rax]
+        } else {
+            if (store & kKeepR) {
+                A.Fld(0);
+                A.Indexed({0xDB}, 7, kColR, Rax);
+            }
+            if (store & kKeepS0) {
+                A.Fld(1);
+                A.Indexed({0xDB}, 7, kColS0, Rax);
+            }
+        }
+        A.Bytes({0x48, 0x83, 0xC0, 0x10});  // add rax, 16
+        A.Bytes({0x48, 0x83, 0xC2, 0x08});  // add rdx, 8
+        A.Bytes({0x48, 0xFF, 0xC9});        // dec rcx
+        A.Bytes({0x0F, 0x85});              // jnz loop
+        A.Int32(static_cast<std::int32_t>(loop - (A.Code.size() + 4)));
+        A.Fstp(0);
+        A.Fstp(0);
+        A.Fstp(0);
+        const std::int32_t toDone = static_cast<std::int32_t>(A.Code.size() - (skip + 4));
+        std::memcpy(&A.Code[skip], &toDone, 4);
+        A.Bytes({0x41, 0x5C, 0x5B, 0xC3});  // pop r12; pop rbx; ret
+    }
+
+private:
+    Assembler& A;
+    bool ExtendedX;
+
+    // Where a place lies on the stack with `above` values pushed over R;
+    // -1 for the places in memory.
+    static int StackPosition(std::uint8_t place, int above)
+    {
+        switch (place) {
+        case kPlaceR: return above;
+        case kPlaceS0: return above + 1;
+        case kPlaceX: return above + 2;
+        default: return -1;
+        }
+    }
+
+    // Pushes the value of a place.
+    void Push(std::uint8_t place, const TRegisterStep& st, int above)
+    {
+        const int position = StackPosition(place, above);
+        if (position >= 0) {
+            A.Fld(position);
+            return;
+        }
+        switch (place) {
+        case kPlaceT:
+            A.Based(0xDD, 0, kT, 0);  // fld qword [t]
+            A.Based(0xDC, 4, kT, 8);  // fsub qword [t + 8]
+            break;
+        case kPlaceS1: A.Indexed({0xDB}, 5, kColS1, Rax); break;
+        case kPlaceShort: A.FldConstant(st.C); break;
+        default:
+            A.FldConstant(st.C);
+            A.FsubConstant(st.CRest);
+            break;
+        }
+    }
+
+    // st(0) := st(0) op place, with `above` values pushed over R.
+    void Apply(const X87Op& op, std::uint8_t place, const TRegisterStep& st, int above)
+    {
+        const int position = StackPosition(place, above);
+        if (position >= 0) {
+            A.OpSt0(op, position);
+        } else if (place == kPlaceShort) {
+            A.OpConstant(op, st.C);
+        } else {
+            Push(place, st, above);
+            A.OpPop(op, 1);
+        }
+    }
+
+    void Check(const TRegisterStep& st)
+    {
+        A.Indexed({0xDD}, 2, kChecks, Rdx, st.Guard * kBlock * 8);  // fst qword [checks + rdx + column]
+    }
+
+    void Step(const TRegisterStep& st)
+    {
+        if (st.Op >= RegArith) {
+            const int index = st.Op - RegArith;
+            const int opCode = index / (kPlaces * kPlaces) + OperatorCode::Plus;
+            const std::uint8_t a = static_cast<std::uint8_t>(index / kPlaces % kPlaces);
+            const std::uint8_t b = static_cast<std::uint8_t>(index % kPlaces);
+            const X87Op& forward = opCode == OperatorCode::Plus    ? kAdd
+                                   : opCode == OperatorCode::Minus ? kSub
+                                   : opCode == OperatorCode::Times ? kMul
+                                                                   : kDiv;
+            // + and * give the same bits either way round.
+            const X87Op& reversed = opCode == OperatorCode::Minus ? kSubR : opCode == OperatorCode::Divide ? kDivR : forward;
+            if (a == kPlaceR) {
+                Apply(forward, b, st, 0);
+            } else if (b == kPlaceR) {
+                Apply(reversed, a, st, 0);
+            } else {
+                Push(a, st, 0);
+                Apply(forward, b, st, 1);
+                A.Fstp(1);
+            }
+            Check(st);
+            return;
+        }
+        switch (st.Op) {
+        case RegSave0: A.Fst(1); return;
+        case RegSave1:
+            A.Fld(0);
+            A.Indexed({0xDB}, 7, kColS1, Rax);
+            return;
+        case RegSquare: A.OpSt0(kMul, 0); Check(st); return;
+        case RegSquare + 1:
+            A.Fld(2);
+            A.OpSt0(kMul, 0);
+            A.Fstp(1);
+            Check(st);
+            return;
+        case RegFunction: A.Fabs(); return;
+        case RegFunction + 2: A.Fchs(); return;
+        case RegFunction + 1:
+        case RegFunction + 3:
+            A.Fld(2);
+            if (st.Op == RegFunction + 1)
+                A.Fabs();
+            else
+                A.Fchs();
+            A.Fstp(1);
+            return;
+        default: break;
+        }
+        if (st.Op >= RegPower && st.Op < RegFunction) {
+            // The multiplications of WholePower on a itself: its sign comes
+            // out as the guard's sign rule gives it wherever the power lies
+            // in its band (not 0), and the checked magnitude is the same.
+            A.Fld(st.Op % 2 == RegPower % 2 ? 0 : 2);  // the base
+            bool result = false;
+            for (unsigned k = st.K;;) {
+                if (k & 1u) {
+                    if (!result)
+                        A.Fld(0);  // result := base (1 * base)
+                    else
+                        A.Bytes({0xDC, 0xC9});  // fmul st(1), st(0): result *= base
+                    result = true;
+                }
+                k >>= 1;
+                if (k == 0)
+                    break;
+                A.OpSt0(kMul, 0);  // base *= base
+            }
+            A.Fstp(0);  // the base
+            Check(st);
+            if (st.Op >= RegPowerNegative)
+                A.OpConstant(kDivR, 1.0);  // 1 / the power
+            A.Fstp(1);
+            return;
+        }
+        // Loads.
+        Push(static_cast<std::uint8_t>(st.Op - RegLoad), st, 0);
+        A.Fstp(1);
+    }
+};
+
+}  // namespace
+
+std::shared_ptr<const TRegisterCode> MakeRegisterCode(const TFunktionsKopf& kopf)
+{
+    const std::vector<TRegisterStep>& steps = kopf.RegisterSteps;
+    if (steps.empty())
+        return nullptr;
+    const bool xUsed = (kopf.UsedParameters & 1u) != 0;
+    Assembler a;
+    struct Entry {
+        std::size_t Segment;
+        int Width;
+        std::size_t Offset;
+    };
+    std::vector<Entry> entries;
+    std::size_t segments = 1;
+    for (const TRegisterStep& st : steps)
+        segments += IsGeneralStep(st.Op) ? 1 : 0;
+
+    // The segments as the block runs them: between general steps, what the
+    // one before leaves and the one after needs kept.
+    const TRegisterStep* const begin = steps.data();
+    const TRegisterStep* const end = begin + steps.size();
+    for (int width = 0; width < 2; ++width) {
+        const TRegisterStep* st = begin;
+        unsigned load = 0;
+        for (std::size_t segment = 0;; ++segment) {
+            const TRegisterStep* general = st;
+            while (general != end && !IsGeneralStep(general->Op))
+                ++general;
+            if (st != general || general == end) {
+                entries.push_back({segment, width, a.Code.size()});
+                SegmentWriter(a, width == 1).Write(st, general, xUsed, load, general == end ? 0 : general->Keep,
+                                                   general == end);
+            }
+            if (general == end)
+                break;
+            load = kKeepR | (general->Keep & kKeepS0);
+            st = general + 1;
+        }
+    }
+    a.Finish();
+
+    const long page = sysconf(_SC_PAGESIZE);
+    const std::size_t size = (a.Code.size() + static_cast<std::size_t>(page) - 1) / static_cast<std::size_t>(page) *
+                             static_cast<std::size_t>(page);
+    void* memory = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED)
+        return nullptr;
+    std::memcpy(memory, a.Code.data(), a.Code.size());
+    auto code = std::make_shared<TRegisterCode>();
+    code->Memory = memory;
+    code->Size = size;
+    if (mprotect(memory, size, PROT_READ | PROT_EXEC) != 0)
+        return nullptr;  // the destructor unmaps it
+    code->Segments.assign(segments, {nullptr, nullptr});
+    for (const Entry& e : entries)
+        code->Segments[e.Segment][static_cast<std::size_t>(e.Width)] =
+            reinterpret_cast<SegmentCode>(static_cast<unsigned char*>(memory) + e.Offset);
+    return code;
+}
+
+#else
+
+std::shared_ptr<const TRegisterCode> MakeRegisterCode(const TFunktionsKopf&) { return nullptr; }
+
+#endif
+
+}  // namespace registerform
