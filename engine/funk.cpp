@@ -969,6 +969,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     kopf.RegisterSteps.clear();
     kopf.RegisterSign = false;
     kopf.RegisterChecks = 0;
+    kopf.RegisterGeneral = false;
     kopf.RegisterCode.reset();
     if (kopf.ResultSlot < 0)
         return;
@@ -1176,18 +1177,70 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     }
     if (!ok)
         return;
+    // What each value needs checked, from bounds on the operands: |v| < 2^b
+    // for the bound b of each register (x and t below 2^kInputBound, which
+    // the caller makes sure of, a checked value below its band's top, a
+    // function's value unbounded). A sum of values below 2^117 stays below
+    // 2^119 even rounded, a product of values below 2^p and 2^q below
+    // 2^(p+q), a power's similarly; such values need only their bottom
+    // checked, sums nothing.
+    constexpr int kUnbounded = 1 << 20;
+    const auto boundOf = [&](std::uint8_t place, const TRegisterStep& st, const int (&reg)[3]) {
+        switch (place) {
+        case kPlaceR: return reg[0];
+        case kPlaceS0: return reg[1];
+        case kPlaceS1: return reg[2];
+        case kPlaceX:
+        case kPlaceT: return kInputBound;
+        default: {
+            const long double v = place == kPlaceShort ? static_cast<long double>(st.C)
+                                                       : static_cast<long double>(st.C) - st.CRest;
+            int e = 0;
+            std::frexp(v, &e);  // |v| < 2^e
+            return v == 0 ? -kUnbounded : e;
+        }
+        }
+    };
+    int bound[3] = {kUnbounded, kUnbounded, kUnbounded};  // R, S0, S1
     // The checked values, numbered in step order, and for each function the
     // number of those before it.
     int checks = 0;
     for (TRegisterStep& st : out) {
         if (st.Op >= RegArith) {
-            const int opCode = (st.Op - RegArith) / (kPlaces * kPlaces) + OperatorCode::Plus;
-            st.Band = opCode <= OperatorCode::Minus ? kBandSum : kBandProduct;
-        } else if (st.Op >= RegSquare && st.Op < RegPowerNegative) {
-            st.Band = kBandPower;
-        } else if (st.Op == RegPowerNegative || st.Op == RegPowerNegative + 1) {
-            st.Band = kBandPowerNegative;
-        }
+            const int index = st.Op - RegArith;
+            const int opCode = index / (kPlaces * kPlaces) + OperatorCode::Plus;
+            const int a = boundOf(static_cast<std::uint8_t>(index / kPlaces % kPlaces), st, bound);
+            const int b = boundOf(static_cast<std::uint8_t>(index % kPlaces), st, bound);
+            if (opCode <= OperatorCode::Minus) {
+                const int sum = std::max(a, b) + 1;  // |a +- b| <= 2^sum, rounded too
+                st.Band = sum < 119 ? kBandNone : kBandSum;
+                bound[0] = sum < 119 ? sum + 1 : 119;
+            } else if (opCode == OperatorCode::Times) {
+                st.Band = a + b <= 100 ? kBandProductBottom : kBandProduct;
+                bound[0] = std::min(a + b + 1, 101);
+            } else {
+                st.Band = kBandProduct;
+                bound[0] = 101;
+            }
+        } else if (st.Op >= RegSquare && st.Op < RegFunction) {
+            const bool negative = st.Op >= RegPowerNegative;
+            const int k = st.Op < RegPower ? 2 : st.K;
+            const int base = st.Op % 2 == RegSquare % 2 ? bound[0] : kInputBound;
+            const int power = base >= kUnbounded / 64 ? kUnbounded : k * base;  // |a|^k <= 2^power
+            if (negative) {
+                st.Band = power <= 1000 ? kBandPowerNegativeBottom : kBandPowerNegative;
+                bound[0] = 141;
+            } else {
+                st.Band = power <= 140 ? kBandPowerBottom : kBandPower;
+                bound[0] = std::min(power + 1, 141);
+            }
+        } else if (st.Op == RegSave0 || st.Op == RegSave1) {
+            bound[st.Op == RegSave0 ? 1 : 2] = bound[0];
+        } else if (st.Op < RegSave0) {
+            bound[0] = boundOf(static_cast<std::uint8_t>(st.Op - RegLoad), st, bound);
+        } else if (IsGeneralStep(st.Op)) {
+            bound[0] = kUnbounded;
+        }  // |a| and -a keep the bound
         if (st.Band != kBandNone || st.Op >= RegFunction)
             st.Guard = static_cast<std::uint8_t>(std::min(checks, kMaxChecks));
         if (st.Band != kBandNone)
@@ -1207,6 +1260,8 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     kopf.RegisterSteps = std::move(out);
     kopf.RegisterSign = sign;
     kopf.RegisterChecks = checks;
+    kopf.RegisterGeneral = std::any_of(kopf.RegisterSteps.begin(), kopf.RegisterSteps.end(),
+                                       [](const TRegisterStep& st) { return IsGeneralStep(st.Op); });
     kopf.RegisterCode = MakeRegisterCode(kopf);
 }
 
@@ -1633,6 +1688,20 @@ template <class XIn>
         return IsFiniteOperand(v);
 }
 
+// Whether a finite x or t lies below the register form's input bound, told
+// from its exponent bits.
+template <class XIn>
+[[gnu::always_inline]] inline bool BelowInputBound(const XIn& v)
+{
+    if constexpr (std::is_same_v<XIn, double>) {
+        return (std::bit_cast<std::uint64_t>(v) >> 52 & 0x7FFu) < 1023u + kInputBound;
+    } else {
+        std::uint16_t signExponent;
+        std::memcpy(&signExponent, reinterpret_cast<const char*>(&v) + 8, sizeof signExponent);
+        return (signExponent & 0x7FFFu) < 16383u + kInputBound;
+    }
+}
+
 // The columns of one block that the register form keeps: R, S0 and S1 around
 // its general steps, the flags, for each x the number of checked values
 // before it became undefined (255 while it is defined), and the checked
@@ -1649,7 +1718,7 @@ struct RegisterColumns {
 constexpr unsigned char kAlive = 255;
 
 // One segment of the register form, steps [first, last), for the n x values
-// of a block (x cleaned: 0 where it is not finite): x by x, the running and
+// of a block (x finite, below the input bound): x by x, the running and
 // the saved value in registers. A segment after a general step (kSingle
 // false) loads the registers in load first; the last one writes out (the
 // values, also where undefined: the caller clears those), the others the
@@ -1673,9 +1742,11 @@ void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, cons
                 s0 = c.s0[i];
         }
         double* check = checks + i;
-#define REG_CHECK(V)                       \
-    *check = static_cast<double>(V);       \
-    check += kBlock
+#define REG_CHECK(V)                         \
+    if (st->Band != kBandNone) {             \
+        *check = static_cast<double>(V);     \
+        check += kBlock;                     \
+    }
 #define REG_PLACE_0 r
 #define REG_PLACE_1 x
 #define REG_PLACE_2 (static_cast<long double>(tp[0]) - tp[1])
@@ -1791,7 +1862,7 @@ void RegisterGeneralStep(const TRegisterStep& st, const XIn* xs, int n, const do
         case kPlaceR: f(ColumnOperand{c.r}); break;
         case kPlaceS0: f(ColumnOperand{c.s0}); break;
         case kPlaceS1: f(ColumnOperand{c.s1}); break;
-        case kPlaceX:
+        case kPlaceX:  // (a block with a non-finite x is evaluated again)
             if constexpr (std::is_same_v<XIn, double>)
                 f(DoubleColumnOperand{xs});
             else
@@ -1837,7 +1908,8 @@ void RegisterGeneralStep(const TRegisterStep& st, const XIn* xs, int n, const do
 }
 
 // Whether all n values of a column lie in the band; two at a time on the
-// x87 path, whose target always has SSE2.
+// x87 path, whose target always has SSE2. A band without a bottom or a top
+// needs one comparison (which a value that is not a number fails).
 bool ColumnInBand(const double* v, int n, int band)
 {
     int i = 0;
@@ -1845,9 +1917,17 @@ bool ColumnInBand(const double* v, int n, int band)
 #if TESSAPLUN_X87_EVALUATOR
     const __m128d sign = _mm_set1_pd(-0.0), low = _mm_set1_pd(kBandLow[band]), high = _mm_set1_pd(kBandHigh[band]);
     __m128d all = _mm_cmpeq_pd(sign, sign);
-    for (; i + 2 <= n; i += 2) {
-        const __m128d a = _mm_andnot_pd(sign, _mm_loadu_pd(v + i));
-        all = _mm_and_pd(all, _mm_and_pd(_mm_cmpge_pd(a, low), _mm_cmplt_pd(a, high)));
+    if (kBandLow[band] == 0) {
+        for (; i + 2 <= n; i += 2)
+            all = _mm_and_pd(all, _mm_cmplt_pd(_mm_andnot_pd(sign, _mm_loadu_pd(v + i)), high));
+    } else if (kBandHigh[band] == kBandInfinity) {
+        for (; i + 2 <= n; i += 2)
+            all = _mm_and_pd(all, _mm_cmpge_pd(_mm_andnot_pd(sign, _mm_loadu_pd(v + i)), low));
+    } else {
+        for (; i + 2 <= n; i += 2) {
+            const __m128d a = _mm_andnot_pd(sign, _mm_loadu_pd(v + i));
+            all = _mm_and_pd(all, _mm_and_pd(_mm_cmpge_pd(a, low), _mm_cmplt_pd(a, high)));
+        }
     }
     in = _mm_movemask_pd(all) == 3;
 #endif
@@ -1860,36 +1940,38 @@ bool ColumnInBand(const double* v, int n, int band)
 // flags. Returns false when a value left its band where it counts; the block
 // must then be evaluated step by step.
 template <class XIn>
-bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const double* tp, bool tGood,
-                   const RegisterColumns& c, XIn* clean, long double* out)
+bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const double* tp, const RegisterColumns& c,
+                   long double* out, bool* defined, bool* jumps)
 {
     if (n <= 0)
         return true;
     const std::size_t count = static_cast<std::size_t>(n);
-    // The flags start as the step list starts them, and x is read as 0
-    // where it is not finite.
-    bool allFinite = true;
-    if ((kopf.UsedParameters & 1u) != 0)
-        for (int i = 0; i < n; ++i)
-            allFinite = allFinite && FiniteX(xs[i]);
-    std::memset(c.good, tGood, count);
-    std::memset(c.jump, 0, count);
-    std::memset(c.died, tGood ? kAlive : 0, count);
-    if (!allFinite) {
-        for (int i = 0; i < n; ++i) {
-            const bool finite = FiniteX(xs[i]);
-            clean[i] = finite ? xs[i] : XIn{0};
-            if (!finite)
-                c.good[i] = c.died[i] = 0;
+    const TRegisterCode* const code = kopf.RegisterCode.get();
+    // x must be finite and below the input bound, else the block takes the
+    // step list, which reads a non-finite x as 0. Double x is checked here;
+    // 80-bit x where the machine code loads it, or here for the interpreter.
+    constexpr bool kDoubleX = std::is_same_v<XIn, double>;
+    const bool xUsed = (kopf.UsedParameters & 1u) != 0;
+    if (xUsed) {
+        if constexpr (kDoubleX) {
+            if (!ColumnInBand(xs, n, kBandInput))
+                return false;
+        } else if (!code) {
+            for (int i = 0; i < n; ++i)
+                if (!FiniteX(xs[i]) || !BelowInputBound(xs[i]))
+                    return false;
         }
-        xs = clean;
     }
-    bool someUndefined = !tGood || !allFinite;
+    // Only general steps leave values undefined or meet a jump.
+    if (kopf.RegisterGeneral) {
+        std::memset(c.good, 1, count);
+        std::memset(c.jump, 0, count);
+        std::memset(c.died, kAlive, count);
+    }
 
     const TRegisterStep* const begin = kopf.RegisterSteps.data();
     const TRegisterStep* const end = begin + kopf.RegisterSteps.size();
     const TRegisterStep* st = begin;
-    const TRegisterCode* const code = kopf.RegisterCode.get();
     const SegmentArgs args{xs, out, c.checks, c.r, c.s0, c.s1, tp, n};
     unsigned load = 0;
     for (std::size_t segment = 0;; ++segment) {
@@ -1897,7 +1979,7 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
         while (general != end && !IsGeneralStep(general->Op))
             ++general;
         if (code) {
-            if (const SegmentCode run = code->Segments[segment][std::is_same_v<XIn, double> ? 0 : 1])
+            if (const SegmentCode run = code->Segments[segment][kDoubleX ? 0 : 1])
                 run(&args);
         } else if (st == begin && general == end) {
             RegisterSegment<XIn, true>(st, end, xs, n, tp, 0, 0, c, out);
@@ -1908,7 +1990,6 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
         if (general == end)
             break;
         RegisterGeneralStep(*general, xs, n, tp, c);
-        someUndefined = true;
         load = kKeepR | (general->Keep & (kKeepS0 | kKeepS1));
         st = general + 1;
     }
@@ -1916,6 +1997,8 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
     // The checked values: all in their bands, as nearly always; else each
     // one outside counts where its value was still defined, or everywhere
     // when sign may see it.
+    if (!kDoubleX && xUsed && code && !ColumnInBand(c.checks + kopf.RegisterChecks * kBlock, n, kBandInput))
+        return false;
     for (st = begin; st != end; ++st) {
         if (st->Band == kBandNone)
             continue;
@@ -1923,13 +2006,21 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
         if (ColumnInBand(column, n, st->Band))
             continue;
         for (int i = 0; i < n; ++i)
-            if (!InBand(column[i], st->Band) && (kopf.RegisterSign || st->Guard < c.died[i]))
+            if (!InBand(column[i], st->Band) &&
+                (kopf.RegisterSign || !kopf.RegisterGeneral || st->Guard < c.died[i]))
                 return false;
     }
-    if (someUndefined)
+    static_assert(sizeof(bool) == 1);
+    if (kopf.RegisterGeneral) {
         for (int i = 0; i < n; ++i)
             if (!c.good[i])
                 out[i] = 0;
+        std::memcpy(defined, c.good, count);  // flags are 0 or 1
+        std::memcpy(jumps, c.jump, count);
+    } else {
+        std::memset(defined, 1, count);
+        std::memset(jumps, 0, count);
+    }
     return true;
 }
 
@@ -1955,11 +2046,13 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
             tGood = false;
     }
     // The register form reads t as two doubles; a t they cannot hold (far
-    // beyond the double range, or far below it) leaves the steps alone.
+    // below the double range), or one beyond its input bound, leaves the
+    // steps alone.
     double tPair[2] = {static_cast<double>(tv), 0};
     tPair[1] = static_cast<double>(static_cast<long double>(tPair[0]) - tv);
     const long double tBack = static_cast<long double>(tPair[0]) - tPair[1];
-    const bool registerForm = !kopf.RegisterSteps.empty() && std::memcmp(&tBack, &tv, 10) == 0;
+    const bool registerForm = !kopf.RegisterSteps.empty() && tGood && std::memcmp(&tBack, &tv, 10) == 0 &&
+                              BelowInputBound(tv);
     // Parameters 3 to 6 are 0 here, finite.
     const std::size_t savedSlots = kopf.Work.size() - static_cast<std::size_t>(kopf.SavedBase);
     scratch.Columns.resize(std::max<std::size_t>(1 + savedSlots, 3) * kBlock);
@@ -1975,7 +2068,7 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
     clean.resize(kBlock);
     if (registerForm) {
         scratch.Died.resize(kBlock);
-        scratch.Checks.resize(static_cast<std::size_t>(kopf.RegisterChecks) * kBlock);
+        scratch.Checks.resize(static_cast<std::size_t>(kopf.RegisterChecks + 1) * kBlock);  // and x
     }
     unsigned char* const good = scratch.Good.data();
     unsigned char* const jump = scratch.Jump.data();
@@ -1986,9 +2079,8 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
             const RegisterColumns c{scratch.Columns.data(), scratch.Columns.data() + kBlock,
                                     scratch.Columns.data() + 2 * kBlock, good, jump, scratch.Died.data(),
                                     scratch.Checks.data()};
-            if (RegisterBlock(kopf, xs.data() + start, n, tPair, tGood, c, clean.data(), values.data() + start)) {
-                std::memcpy(defined.data() + start, good, static_cast<std::size_t>(n));
-                std::memcpy(jumps.data() + start, jump, static_cast<std::size_t>(n));
+            if (RegisterBlock(kopf, xs.data() + start, n, tPair, c, values.data() + start, defined.data() + start,
+                              jumps.data() + start)) {
                 ++scratch.RegisterBlocks;
                 continue;
             }

@@ -156,6 +156,7 @@ struct TFunktionsKopf {
     std::vector<TRegisterStep> RegisterSteps;
     bool RegisterSign = false;  // the register form takes a sign
     std::int32_t RegisterChecks = 0;  // its values checked against a band
+    bool RegisterGeneral = false;     // it has general steps (funk.cpp)
     // Its machine code where the evaluator makes one; shared by copies.
     std::shared_ptr<const TRegisterCode> RegisterCode;
 };

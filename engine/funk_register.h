@@ -77,24 +77,37 @@ constexpr unsigned kKeepR = 1, kKeepS0 = 2, kKeepS1 = 4;
 // band of its guard's fast path, tested on the value rounded to a double.
 // Rounding never crosses a power of two, so |v| < 2^e follows from
 // |double(v)| < 2^e, and |v| >= 2^e from |double(v)| >= 2^(e+1); hence the
-// lower bounds one power above the guards'.
+// lower bounds one power above the guards'. Where bounds on the operands
+// already keep a value below the band's top, only its bottom is checked, and
+// a sum then needs no check at all.
 enum : std::uint8_t {
     kBandNone,
-    kBandSum,          // |a +- b| < 2^119
-    kBandProduct,      // 2^-100 <= |a * b|, |a / b| <= 2^100
-    kBandPower,        // 2^-1000 <= |a|^k <= 2^140
-    kBandPowerNegative // 2^-140 <= |a|^k <= 2^1000 (before 1 / it)
+    kBandSum,                 // |a +- b| < 2^119
+    kBandProduct,             // 2^-100 <= |a * b|, |a / b| <= 2^100
+    kBandPower,               // 2^-1000 <= |a|^k <= 2^140
+    kBandPowerNegative,       // 2^-140 <= |a|^k <= 2^1000 (before 1 / it)
+    kBandProductBottom,       // 2^-100 <= |a * b|
+    kBandPowerBottom,         // 2^-1000 <= |a|^k
+    kBandPowerNegativeBottom, // 2^-140 <= |a|^k
+    kBandInput                // x: finite and below 2^kInputBound
 };
-constexpr double kBandLow[] = {0, 0, 0x1p-99, 0x1p-999, 0x1p-139};
-constexpr double kBandHigh[] = {0, 0x1p119, 0x1p100, 0x1p140, 0x1p1000};
+// The register form takes x and t below this power of two in magnitude, for
+// the bounds above; a block or a t beyond it is evaluated step by step.
+constexpr int kInputBound = 32;
+constexpr double kBandInfinity = __builtin_inf();
+constexpr double kBandLow[] = {0, 0, 0x1p-99, 0x1p-999, 0x1p-139, 0x1p-99, 0x1p-999, 0x1p-139, 0};
+constexpr double kBandHigh[] = {0,           0x1p119,       0x1p100,       0x1p140, 0x1p1000,
+                                kBandInfinity, kBandInfinity, kBandInfinity, 0x1p32};
+static_assert(kBandHigh[kBandInput] == 1ull << kInputBound);
 
 // At most this many checked values, so that the one a value became
 // undefined after fits a byte beside "still defined".
 constexpr int kMaxChecks = 254;
 
 // What a segment of machine code works on, for the n x values of a block:
-// x (doubles or 80-bit values, cleaned), the values out (last segment),
-// the columns of checked values, R, S0 and S1, and t as two doubles.
+// x (doubles or 80-bit values), the values out (last segment), the columns
+// of checked values (80-bit x rounded to a double goes into the one after
+// the steps'), R, S0 and S1, and t as two doubles.
 struct SegmentArgs {
     const void* X;
     long double* Out;

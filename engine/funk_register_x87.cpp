@@ -156,7 +156,7 @@ private:
 // One segment for x as doubles or as 80-bit values.
 class SegmentWriter {
 public:
-    SegmentWriter(Assembler& a, bool extendedX) : A(a), ExtendedX(extendedX) {}
+    SegmentWriter(Assembler& a, bool extendedX, int xCheck) : A(a), ExtendedX(extendedX), XCheck(xCheck) {}
 
     void Write(const TRegisterStep* first, const TRegisterStep* last, bool xUsed, unsigned load, unsigned store,
                bool toOut)
@@ -177,10 +177,12 @@ public:
         A.Fldz();  // x, S0, R
         const std::size_t loop = A.Code.size();
         if (xUsed) {
-            if (ExtendedX)
-                A.Indexed({0xDB}, 5, kX, Rax);  // fld tbyte [x + rax]
-            else
+            if (ExtendedX) {
+                A.Indexed({0xDB}, 5, kX, Rax);                       // fld tbyte [x + rax]
+                A.Indexed({0xDD}, 2, kChecks, Rdx, XCheck * kBlock * 8);  // fst qword [checks + rdx + column]
+            } else {
                 A.Indexed({0xDD}, 0, kX, Rdx);  // fld qword [x + rdx]
+            }
             A.Fstp(3);
         }
         if (load & kKeepR) {
@@ -222,6 +224,7 @@ public:
 private:
     Assembler& A;
     bool ExtendedX;
+    int XCheck;  // the column of x rounded to a double
 
     // Where a place lies on the stack with `above` values pushed over R;
     // -1 for the places in memory.
@@ -273,7 +276,8 @@ private:
 
     void Check(const TRegisterStep& st)
     {
-        A.Indexed({0xDD}, 2, kChecks, Rdx, st.Guard * kBlock * 8);  // fst qword [checks + rdx + column]
+        if (st.Band != kBandNone)
+            A.Indexed({0xDD}, 2, kChecks, Rdx, st.Guard * kBlock * 8);  // fst qword [checks + rdx + column]
     }
 
     void Step(const TRegisterStep& st)
@@ -391,7 +395,7 @@ std::shared_ptr<const TRegisterCode> MakeRegisterCode(const TFunktionsKopf& kopf
                 ++general;
             if (st != general || general == end) {
                 entries.push_back({segment, width, a.Code.size()});
-                SegmentWriter(a, width == 1).Write(st, general, xUsed, load, general == end ? 0 : general->Keep,
+                SegmentWriter(a, width == 1, kopf.RegisterChecks).Write(st, general, xUsed, load, general == end ? 0 : general->Keep,
                                                    general == end);
             }
             if (general == end)
