@@ -205,5 +205,10 @@ void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const long double>
                         std::span<long double> values, std::span<bool> defined, std::span<bool> jumps,
                         TColumnScratch& scratch);
 
+// Whether compilation gives a term's register form machine code where the
+// evaluator can make it (the default); off, column evaluation interprets the
+// register form, as on the plain path. For the tests, which run both.
+void AllowRegisterCode(bool allowed);
+
 // Function code of a keyword (case-insensitive for a-z), 0 when none.
 int LookupFunctionKeyword(const std::string& identifier);

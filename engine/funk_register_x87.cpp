@@ -15,6 +15,7 @@
 
 #include "engine/funk_register.h"
 
+#include <atomic>
 #include <cstring>
 
 #if TESSAPLUN_X87_EVALUATOR && defined(__linux__)
@@ -24,6 +25,12 @@
 #else
 #define TESSAPLUN_REGISTER_CODE 0
 #endif
+
+namespace {
+std::atomic<bool> gRegisterCodeAllowed{true};
+}
+
+void AllowRegisterCode(bool allowed) { gRegisterCodeAllowed = allowed; }
 
 TRegisterCode::~TRegisterCode()
 {
@@ -368,7 +375,7 @@ private:
 std::shared_ptr<const TRegisterCode> MakeRegisterCode(const TFunktionsKopf& kopf)
 {
     const std::vector<TRegisterStep>& steps = kopf.RegisterSteps;
-    if (steps.empty())
+    if (steps.empty() || !gRegisterCodeAllowed)
         return nullptr;
     const bool xUsed = (kopf.UsedParameters & 1u) != 0;
     Assembler a;

@@ -67,25 +67,32 @@ Spalte Spaltenwerte(const TFunktionsKopf& kopf, const std::vector<X>& xs, long d
 }
 
 // Checks a column of x values at one t against one EvaluateTerm per x, in
-// both input widths. Returns the number of mismatches.
+// both input widths, with the register form as machine code (where the
+// evaluator makes it) and interpreted. Returns the number of mismatches.
 int Vergleiche(const std::string& term, const std::vector<long double>& xs, long double t, TColumnScratch& scratch)
 {
-    TFunktionsKopf kopf;
+    TFunktionsKopf kopf, interpretiert;
     if (!Kompiliere(kopf, term))
         return 0;
+    AllowRegisterCode(false);
+    Kompiliere(interpretiert, term);
+    AllowRegisterCode(true);
     std::vector<double> xd(xs.size());
     for (std::size_t i = 0; i < xs.size(); ++i)
         xd[i] = static_cast<double>(xs[i]);
     int fehler = 0;
-    for (int breite = 0; breite < 2; ++breite) {
-        const Spalte s = breite == 0 ? Spaltenwerte(kopf, xd, t, scratch) : Spaltenwerte(kopf, xs, t, scratch);
+    for (int art = 0; art < 4; ++art) {
+        const int breite = art % 2;
+        const TFunktionsKopf& k = art < 2 ? kopf : interpretiert;
+        const Spalte s = breite == 0 ? Spaltenwerte(k, xd, t, scratch) : Spaltenwerte(k, xs, t, scratch);
         for (std::size_t i = 0; i < xs.size() && fehler < 5; ++i) {
             const long double x = breite == 0 ? static_cast<long double>(xd[i]) : xs[i];
             const long double p[6] = {x, t, 0, 0, 0, 0};
             bool gut = false, sprung = false;
             const long double w = EvaluateTerm(kopf, p, gut, sprung);
             if (!SameBits(w, s.Werte[i]) || gut != s.Definiert[i] || sprung != s.Spruenge[i]) {
-                ADD_FAILURE() << term << (breite == 0 ? " (double x)" : " (extended x)") << " at x=" << static_cast<double>(x)
+                ADD_FAILURE() << term << (breite == 0 ? " (double x" : " (extended x") << (art < 2 ? ")" : ", interpreted)")
+                              << " at x=" << static_cast<double>(x)
                               << " (entry " << i << ") t=" << static_cast<double>(t) << ": column "
                               << static_cast<double>(s.Werte[i]) << "/" << s.Definiert[i] << "/" << s.Spruenge[i]
                               << ", one by one " << static_cast<double>(w) << "/" << gut << "/" << sprung;
