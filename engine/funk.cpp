@@ -989,6 +989,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     std::vector<TRegisterStep> out;
     bool sign = false;
     bool ok = true;
+    std::int32_t s1Slot = -1;  // the Work slot S1 stands for
 
     const auto operand = [&](std::uint8_t source, std::int32_t slot) -> Value {
         switch (source) {
@@ -1000,7 +1001,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
         default:
             if (slot < kopf.SavedBase)
                 return {true, kopf.Work[static_cast<std::size_t>(slot)], kPlaceShort};
-            if (slot == kopf.SavedBase)
+            if (slot == s1Slot)
                 return reg[S1];
             ok = false;  // more saved values than registers
             return {};
@@ -1070,9 +1071,15 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
         case OpSaveReg:
         case OpSave: {
             const int to = st.Op == OpSaveReg ? S0 : S1;
-            if (st.Op == OpSave && st.C != kopf.SavedBase) {
-                ok = false;
-                break;
+            // S1 stands for one Work slot; a term that saves into two has
+            // no register form.
+            if (st.Op == OpSave) {
+                if (s1Slot < 0)
+                    s1Slot = st.C;
+                if (st.C != s1Slot) {
+                    ok = false;
+                    break;
+                }
             }
             reg[to] = reg[R];
             if (!reg[R].constant) {

@@ -161,11 +161,19 @@ private:
 };
 
 // One segment for x as doubles or as 80-bit values.
+//
+// The writer keeps track of which value lies where on the x87 stack, so
+// that a step costs its own instruction and little else: a save only
+// renames the running value, an operand that dies in a step takes the
+// result through a popping instruction, and a value no longer read is
+// dropped where that costs nothing extra. The stack starts and ends each x
+// empty.
 class SegmentWriter {
 public:
     SegmentWriter(Assembler& a, bool extendedX, int xCheck) : A(a), ExtendedX(extendedX), XCheck(xCheck) {}
 
-    void Write(const TRegisterStep* first, const TRegisterStep* last, bool xUsed, unsigned load, unsigned store,
+    // False when the segment would need more than the eight x87 registers.
+    bool Write(const TRegisterStep* first, const TRegisterStep* last, bool xUsed, unsigned load, unsigned store,
                bool toOut)
     {
         // push rbx; push r12; the arguments into their registers.
@@ -179,105 +187,175 @@ public:
         const std::size_t skip = A.Code.size();
         A.Int32(0);
         A.Bytes({0x31, 0xC0, 0x31, 0xD2});  // xor eax, eax; xor edx, edx
-        A.Fldz();
-        A.Fldz();
-        A.Fldz();  // x, S0, R
         const std::size_t loop = A.Code.size();
+
+        // What each step leaves to be read after it (R and S0).
+        std::vector<unsigned> liveAfter(static_cast<std::size_t>(last - first));
+        unsigned live = toOut ? kKeepR : store & (kKeepR | kKeepS0);
+        for (std::ptrdiff_t k = last - first - 1; k >= 0; --k) {
+            liveAfter[static_cast<std::size_t>(k)] = live;
+            live = (live & ~Writes(first[k])) | Reads(first[k]);
+        }
+
         if (xUsed) {
             if (ExtendedX) {
-                A.Indexed({0xDB}, 5, kX, Rax);                       // fld tbyte [x + rax]
+                A.Indexed({0xDB}, 5, kX, Rax);                            // fld tbyte [x + rax]
                 A.Indexed({0xDD}, 2, kChecks, Rdx, XCheck * kBlock * 8);  // fst qword [checks + rdx + column]
             } else {
                 A.Indexed({0xDD}, 0, kX, Rdx);  // fld qword [x + rdx]
             }
-            A.Fstp(3);
-        }
-        if (load & kKeepR) {
-            A.Indexed({0xDB}, 5, kColR, Rax);
-            A.Fstp(1);
+            Pushed(X);
         }
         if (load & kKeepS0) {
             A.Indexed({0xDB}, 5, kColS0, Rax);
-            A.Fstp(2);
+            Pushed(S0);
+        }
+        if (load & kKeepR) {
+            A.Indexed({0xDB}, 5, kColR, Rax);
+            Pushed(R);
         }
         for (const TRegisterStep* st = first; st != last; ++st)
-            Step(*st);
+            Step(*st, liveAfter[static_cast<std::size_t>(st - first)]);
         if (toOut) {
-            A.Fld(0);
+            Top(R);
             A.Indexed({0xDB}, 7, kOut, Rax);  // fstp tbyte [out + rax]
+            Popped();
         } else {
             if (store & kKeepR) {
-                A.Fld(0);
+                Top(R);
                 A.Indexed({0xDB}, 7, kColR, Rax);
+                Popped();
             }
             if (store & kKeepS0) {
-                A.Fld(1);
+                Top(S0);
                 A.Indexed({0xDB}, 7, kColS0, Rax);
+                Popped();
             }
+        }
+        while (!Stack.empty()) {
+            A.Fstp(0);
+            Popped();
         }
         A.Bytes({0x48, 0x83, 0xC0, 0x10});  // add rax, 16
         A.Bytes({0x48, 0x83, 0xC2, 0x08});  // add rdx, 8
         A.Bytes({0x48, 0xFF, 0xC9});        // dec rcx
         A.Bytes({0x0F, 0x85});              // jnz loop
         A.Int32(static_cast<std::int32_t>(loop - (A.Code.size() + 4)));
-        A.Fstp(0);
-        A.Fstp(0);
-        A.Fstp(0);
         const std::int32_t toDone = static_cast<std::int32_t>(A.Code.size() - (skip + 4));
         std::memcpy(&A.Code[skip], &toDone, 4);
         A.Bytes({0x41, 0x5C, 0x5B, 0xC3});  // pop r12; pop rbx; ret
+        return Deepest <= 8;
     }
 
 private:
+    // What a slot of the x87 stack holds.
+    enum Tag : std::uint8_t { R, S0, X, Dead, Temp };
+
     Assembler& A;
     bool ExtendedX;
-    int XCheck;  // the column of x rounded to a double
+    int XCheck;                // the column of x rounded to a double
+    std::vector<Tag> Stack;    // Stack[i] is st(i)
+    std::size_t Deepest = 0;
 
-    // Where a place lies on the stack with `above` values pushed over R;
-    // -1 for the places in memory.
-    static int StackPosition(std::uint8_t place, int above)
+    static unsigned Reads(const TRegisterStep& st)
     {
-        switch (place) {
-        case kPlaceR: return above;
-        case kPlaceS0: return above + 1;
-        case kPlaceX: return above + 2;
-        default: return -1;
+        const auto bit = [](std::uint8_t place) {
+            return place == kPlaceR ? kKeepR : place == kPlaceS0 ? kKeepS0 : 0u;
+        };
+        if (st.Op >= RegArith)
+            return bit(static_cast<std::uint8_t>((st.Op - RegArith) / kPlaces % kPlaces)) |
+                   bit(static_cast<std::uint8_t>((st.Op - RegArith) % kPlaces));
+        if (st.Op < RegSave0)
+            return bit(static_cast<std::uint8_t>(st.Op - RegLoad));
+        if (st.Op == RegSave0 || st.Op == RegSave1)
+            return kKeepR;
+        return (st.Op - RegSquare) % 2 == 0 ? kKeepR : 0u;
+    }
+    static unsigned Writes(const TRegisterStep& st)
+    {
+        return st.Op == RegSave0 ? kKeepS0 : st.Op == RegSave1 ? 0u : kKeepR;
+    }
+
+    void Pushed(Tag t)
+    {
+        Stack.insert(Stack.begin(), t);
+        Deepest = std::max(Deepest, Stack.size());
+    }
+    void Popped() { Stack.erase(Stack.begin()); }
+    int Position(Tag t) const
+    {
+        for (std::size_t i = 0; i < Stack.size(); ++i)
+            if (Stack[i] == t)
+                return static_cast<int>(i);
+        return -1;
+    }
+    void Kill(Tag t)
+    {
+        const int i = Position(t);
+        if (i >= 0)
+            Stack[static_cast<std::size_t>(i)] = Dead;
+    }
+    // Brings a value to st(0).
+    void Top(Tag t)
+    {
+        const int i = Position(t);
+        if (i > 0) {
+            A.Bytes({0xD9, static_cast<std::uint8_t>(0xC8 + i)});  // fxch st(i)
+            std::swap(Stack[0], Stack[static_cast<std::size_t>(i)]);
         }
+    }
+    // The value at st(0) becomes t; a dead value right below it is dropped.
+    void Becomes(Tag t)
+    {
+        Stack[0] = t;
+        if (Stack.size() > 1 && Stack[1] == Dead) {
+            A.Fstp(1);
+            Popped();
+            Stack[0] = t;
+        }
+    }
+
+    static Tag TagOf(std::uint8_t place)
+    {
+        return place == kPlaceR ? R : place == kPlaceS0 ? S0 : place == kPlaceX ? X : Temp;
     }
 
     // Pushes the value of a place.
-    void Push(std::uint8_t place, const TRegisterStep& st, int above)
+    void Push(std::uint8_t place, const TRegisterStep& st)
     {
-        const int position = StackPosition(place, above);
-        if (position >= 0) {
-            A.Fld(position);
-            return;
+        const Tag t = TagOf(place);
+        if (t != Temp) {
+            A.Fld(Position(t));
+        } else {
+            switch (place) {
+            case kPlaceT:
+                A.Based(0xDD, 0, kT, 0);  // fld qword [t]
+                A.Based(0xDC, 4, kT, 8);  // fsub qword [t + 8]
+                break;
+            case kPlaceS1: A.Indexed({0xDB}, 5, kColS1, Rax); break;
+            case kPlaceShort: A.FldConstant(st.C); break;
+            default:
+                A.FldConstant(st.C);
+                A.FsubConstant(st.CRest);
+                break;
+            }
         }
-        switch (place) {
-        case kPlaceT:
-            A.Based(0xDD, 0, kT, 0);  // fld qword [t]
-            A.Based(0xDC, 4, kT, 8);  // fsub qword [t + 8]
-            break;
-        case kPlaceS1: A.Indexed({0xDB}, 5, kColS1, Rax); break;
-        case kPlaceShort: A.FldConstant(st.C); break;
-        default:
-            A.FldConstant(st.C);
-            A.FsubConstant(st.CRest);
-            break;
-        }
+        Pushed(Temp);
     }
 
-    // st(0) := st(0) op place, with `above` values pushed over R.
-    void Apply(const X87Op& op, std::uint8_t place, const TRegisterStep& st, int above)
+    // st(0) := st(0) op place (or place op st(0) when reversed).
+    void Apply(const X87Op& op, const X87Op& reversedOp, bool reversed, std::uint8_t place, const TRegisterStep& st)
     {
-        const int position = StackPosition(place, above);
-        if (position >= 0) {
-            A.OpSt0(op, position);
+        const Tag t = TagOf(place);
+        if (t != Temp) {
+            A.OpSt0(reversed ? reversedOp : op, Position(t));
         } else if (place == kPlaceShort) {
-            A.OpConstant(op, st.C);
+            A.OpConstant(reversed ? reversedOp : op, st.C);
         } else {
-            Push(place, st, above);
-            A.OpPop(op, 1);
+            Push(place, st);
+            // st(1) := st(1) op st(0), or st(0) op st(1), and pop.
+            A.OpPop(reversed ? reversedOp : op, 1);
+            Popped();
         }
     }
 
@@ -287,7 +365,7 @@ private:
             A.Indexed({0xDD}, 2, kChecks, Rdx, st.Guard * kBlock * 8);  // fst qword [checks + rdx + column]
     }
 
-    void Step(const TRegisterStep& st)
+    void Step(const TRegisterStep& st, unsigned liveAfter)
     {
         if (st.Op >= RegArith) {
             const int index = st.Op - RegArith;
@@ -300,41 +378,73 @@ private:
                                                                    : kDiv;
             // + and * give the same bits either way round.
             const X87Op& reversed = opCode == OperatorCode::Minus ? kSubR : opCode == OperatorCode::Divide ? kDivR : forward;
-            if (a == kPlaceR) {
-                Apply(forward, b, st, 0);
-            } else if (b == kPlaceR) {
-                Apply(reversed, a, st, 0);
+            if (a == kPlaceR || b == kPlaceR) {
+                const bool rFirst = a == kPlaceR;
+                const std::uint8_t other = rFirst ? b : a;
+                Top(R);
+                if (other == kPlaceS0 && !(liveAfter & kKeepS0)) {
+                    // S0 dies here: the result goes into its slot.
+                    // st(i) := st(i) op st(0) computes S0 op R; the reversed
+                    // form R op S0.
+                    A.OpPop(rFirst ? reversed : forward, Position(S0));
+                    Stack[static_cast<std::size_t>(Position(S0))] = R;
+                    Popped();
+                } else {
+                    Apply(forward, reversed, !rFirst, other, st);
+                }
             } else {
-                Push(a, st, 0);
-                Apply(forward, b, st, 1);
-                A.Fstp(1);
+                Kill(R);
+                Push(a, st);
+                Apply(forward, reversed, false, b, st);
+                Becomes(R);
             }
+            Top(R);
             Check(st);
             return;
         }
         switch (st.Op) {
-        case RegSave0: A.Fst(1); return;
-        case RegSave1:
-            A.Fld(0);
-            A.Indexed({0xDB}, 7, kColS1, Rax);
+        case RegSave0:
+            Kill(S0);
+            if (liveAfter & kKeepR) {
+                A.Fld(Position(R));
+                Pushed(S0);
+            } else {
+                Stack[static_cast<std::size_t>(Position(R))] = S0;
+            }
             return;
-        case RegSquare: A.OpSt0(kMul, 0); Check(st); return;
-        case RegSquare + 1:
-            A.Fld(2);
+        case RegSave1:
+            A.Fld(Position(R));
+            Pushed(Temp);
+            A.Indexed({0xDB}, 7, kColS1, Rax);
+            Popped();
+            return;
+        case RegSquare:
+            Top(R);
             A.OpSt0(kMul, 0);
-            A.Fstp(1);
             Check(st);
             return;
-        case RegFunction: A.Fabs(); return;
-        case RegFunction + 2: A.Fchs(); return;
-        case RegFunction + 1:
-        case RegFunction + 3:
-            A.Fld(2);
-            if (st.Op == RegFunction + 1)
+        case RegFunction:
+        case RegFunction + 2:
+            Top(R);
+            if (st.Op == RegFunction)
                 A.Fabs();
             else
                 A.Fchs();
-            A.Fstp(1);
+            return;
+        case RegSquare + 1:
+        case RegFunction + 1:
+        case RegFunction + 3:
+            Kill(R);
+            Push(kPlaceX, st);
+            if (st.Op == RegSquare + 1)
+                A.OpSt0(kMul, 0);
+            else if (st.Op == RegFunction + 1)
+                A.Fabs();
+            else
+                A.Fchs();
+            Becomes(R);
+            Top(R);
+            Check(st);
             return;
         default: break;
         }
@@ -342,14 +452,17 @@ private:
             // The multiplications of WholePower on a itself: its sign comes
             // out as the guard's sign rule gives it wherever the power lies
             // in its band (not 0), and the checked magnitude is the same.
-            A.Fld(st.Op % 2 == RegPower % 2 ? 0 : 2);  // the base
+            Push(st.Op % 2 == RegPower % 2 ? kPlaceR : kPlaceX, st);  // the base
+            Kill(R);
             bool result = false;
             for (unsigned k = st.K;;) {
                 if (k & 1u) {
-                    if (!result)
-                        A.Fld(0);  // result := base (1 * base)
-                    else
+                    if (!result) {
+                        A.Fld(0);  // result := base (1 * base), in st(1) from here on
+                        Pushed(Temp);
+                    } else {
                         A.Bytes({0xDC, 0xC9});  // fmul st(1), st(0): result *= base
+                    }
                     result = true;
                 }
                 k >>= 1;
@@ -358,15 +471,18 @@ private:
                 A.OpSt0(kMul, 0);  // base *= base
             }
             A.Fstp(0);  // the base
+            Popped();
             Check(st);
             if (st.Op >= RegPowerNegative)
                 A.OpConstant(kDivR, 1.0);  // 1 / the power
-            A.Fstp(1);
+            Becomes(R);
+            Top(R);
             return;
         }
         // Loads.
-        Push(static_cast<std::uint8_t>(st.Op - RegLoad), st, 0);
-        A.Fstp(1);
+        Kill(R);
+        Push(static_cast<std::uint8_t>(st.Op - RegLoad), st);
+        Becomes(R);
     }
 };
 
@@ -402,8 +518,9 @@ std::shared_ptr<const TRegisterCode> MakeRegisterCode(const TFunktionsKopf& kopf
                 ++general;
             if (st != general || general == end) {
                 entries.push_back({segment, width, a.Code.size()});
-                SegmentWriter(a, width == 1, kopf.RegisterChecks).Write(st, general, xUsed, load, general == end ? 0 : general->Keep,
-                                                   general == end);
+                if (!SegmentWriter(a, width == 1, kopf.RegisterChecks)
+                         .Write(st, general, xUsed, load, general == end ? 0 : general->Keep, general == end))
+                    return nullptr;  // too deep for the x87 stack: the interpreter runs it
             }
             if (general == end)
                 break;
