@@ -257,10 +257,13 @@ private:
     std::vector<Tag> Stack;    // Stack[i] is st(i)
     std::size_t Deepest = 0;
 
+    // x as a bit beside R and S0, for what is read later.
+    static constexpr unsigned kKeepX = 8;
+
     static unsigned Reads(const TRegisterStep& st)
     {
         const auto bit = [](std::uint8_t place) {
-            return place == kPlaceR ? kKeepR : place == kPlaceS0 ? kKeepS0 : 0u;
+            return place == kPlaceR ? kKeepR : place == kPlaceS0 ? kKeepS0 : place == kPlaceX ? kKeepX : 0u;
         };
         if (st.Op >= RegArith)
             return bit(static_cast<std::uint8_t>((st.Op - RegArith) / kPlaces % kPlaces)) |
@@ -269,7 +272,7 @@ private:
             return bit(static_cast<std::uint8_t>(st.Op - RegLoad));
         if (st.Op == RegSave0 || st.Op == RegSave1)
             return kKeepR;
-        return (st.Op - RegSquare) % 2 == 0 ? kKeepR : 0u;
+        return (st.Op - RegSquare) % 2 == 0 ? kKeepR : kKeepX;
     }
     static unsigned Writes(const TRegisterStep& st)
     {
@@ -365,7 +368,29 @@ private:
             A.Indexed({0xDD}, 2, kChecks, Rdx, st.Guard * kBlock * 8);  // fst qword [checks + rdx + column]
     }
 
+    // Takes a value on the stack that dies in this step as st(0), to compute
+    // in its place; false when it is read later.
+    bool Consume(std::uint8_t place, unsigned liveAfter)
+    {
+        if (place != kPlaceX || (liveAfter & kKeepX))
+            return false;
+        Top(X);
+        Stack[0] = Temp;
+        return true;
+    }
+
     void Step(const TRegisterStep& st, unsigned liveAfter)
+    {
+        StepItself(st, liveAfter);
+        // Values read no more are dead; a dead one next to a new one is
+        // dropped, the others when the x ends.
+        if (!(liveAfter & kKeepS0))
+            Kill(S0);
+        if (!(liveAfter & kKeepX))
+            Kill(X);
+    }
+
+    void StepItself(const TRegisterStep& st, unsigned liveAfter)
     {
         if (st.Op >= RegArith) {
             const int index = st.Op - RegArith;
@@ -381,21 +406,28 @@ private:
             if (a == kPlaceR || b == kPlaceR) {
                 const bool rFirst = a == kPlaceR;
                 const std::uint8_t other = rFirst ? b : a;
+                const Tag t = TagOf(other);
                 Top(R);
-                if (other == kPlaceS0 && !(liveAfter & kKeepS0)) {
-                    // S0 dies here: the result goes into its slot.
-                    // st(i) := st(i) op st(0) computes S0 op R; the reversed
-                    // form R op S0.
-                    A.OpPop(rFirst ? reversed : forward, Position(S0));
-                    Stack[static_cast<std::size_t>(Position(S0))] = R;
+                if ((t == S0 && !(liveAfter & kKeepS0)) || (t == X && !(liveAfter & kKeepX))) {
+                    // The other operand dies here: the result goes into its
+                    // slot. st(i) := st(i) op st(0) computes other op R, the
+                    // reversed form R op other.
+                    A.OpPop(rFirst ? reversed : forward, Position(t));
+                    Stack[static_cast<std::size_t>(Position(t))] = R;
                     Popped();
                 } else {
                     Apply(forward, reversed, !rFirst, other, st);
                 }
             } else {
                 Kill(R);
-                Push(a, st);
-                Apply(forward, reversed, false, b, st);
+                if (a != b && Consume(a, liveAfter)) {
+                    Apply(forward, reversed, false, b, st);
+                } else if (a != b && Consume(b, liveAfter)) {
+                    Apply(forward, reversed, true, a, st);
+                } else {
+                    Push(a, st);
+                    Apply(forward, reversed, false, b, st);
+                }
                 Becomes(R);
             }
             Top(R);
@@ -435,7 +467,8 @@ private:
         case RegFunction + 1:
         case RegFunction + 3:
             Kill(R);
-            Push(kPlaceX, st);
+            if (!Consume(kPlaceX, liveAfter))
+                Push(kPlaceX, st);
             if (st.Op == RegSquare + 1)
                 A.OpSt0(kMul, 0);
             else if (st.Op == RegFunction + 1)
@@ -452,7 +485,8 @@ private:
             // The multiplications of WholePower on a itself: its sign comes
             // out as the guard's sign rule gives it wherever the power lies
             // in its band (not 0), and the checked magnitude is the same.
-            Push(st.Op % 2 == RegPower % 2 ? kPlaceR : kPlaceX, st);  // the base
+            if (st.Op % 2 == RegPower % 2 || !Consume(kPlaceX, liveAfter))
+                Push(st.Op % 2 == RegPower % 2 ? kPlaceR : kPlaceX, st);  // the base
             Kill(R);
             bool result = false;
             for (unsigned k = st.K;;) {
@@ -481,7 +515,8 @@ private:
         }
         // Loads.
         Kill(R);
-        Push(static_cast<std::uint8_t>(st.Op - RegLoad), st);
+        if (!Consume(static_cast<std::uint8_t>(st.Op - RegLoad), liveAfter))
+            Push(static_cast<std::uint8_t>(st.Op - RegLoad), st);
         Becomes(R);
     }
 };
