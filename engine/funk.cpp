@@ -1914,29 +1914,51 @@ void RegisterGeneralStep(const TRegisterStep& st, const XIn* xs, int n, const do
     return a >= kBandLow[band] && a < kBandHigh[band];
 }
 
-// Whether all n values of a column lie in the band; two at a time on the
-// x87 path, whose target always has SSE2. A band without a bottom or a top
-// needs one comparison (which a value that is not a number fails).
+// Whether all n values of a column lie in the band; eight at a time, in
+// four independent pairs, on the x87 path, whose target always has SSE2. A
+// band without a bottom or a top needs one comparison (which a value that is
+// not a number fails).
+#if TESSAPLUN_X87_EVALUATOR
+template <bool kLow, bool kHigh>
+[[gnu::always_inline]] inline __m128d PairInBand(const double* v, __m128d low, __m128d high)
+{
+    const __m128d a = _mm_andnot_pd(_mm_set1_pd(-0.0), _mm_loadu_pd(v));
+    if constexpr (kLow && kHigh)
+        return _mm_and_pd(_mm_cmpge_pd(a, low), _mm_cmplt_pd(a, high));
+    else if constexpr (kLow)
+        return _mm_cmpge_pd(a, low);
+    else
+        return _mm_cmplt_pd(a, high);
+}
+template <bool kLow, bool kHigh>
+int EightsInBand(const double* v, int n, int band, bool& in)
+{
+    const __m128d low = _mm_set1_pd(kBandLow[band]), high = _mm_set1_pd(kBandHigh[band]);
+    const __m128d ones = _mm_castsi128_pd(_mm_set1_epi32(-1));
+    __m128d a0 = ones, a1 = ones, a2 = ones, a3 = ones;
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        a0 = _mm_and_pd(a0, PairInBand<kLow, kHigh>(v + i, low, high));
+        a1 = _mm_and_pd(a1, PairInBand<kLow, kHigh>(v + i + 2, low, high));
+        a2 = _mm_and_pd(a2, PairInBand<kLow, kHigh>(v + i + 4, low, high));
+        a3 = _mm_and_pd(a3, PairInBand<kLow, kHigh>(v + i + 6, low, high));
+    }
+    in = _mm_movemask_pd(_mm_and_pd(_mm_and_pd(a0, a1), _mm_and_pd(a2, a3))) == 3;
+    return i;
+}
+#endif
+
 bool ColumnInBand(const double* v, int n, int band)
 {
     int i = 0;
     bool in = true;
 #if TESSAPLUN_X87_EVALUATOR
-    const __m128d sign = _mm_set1_pd(-0.0), low = _mm_set1_pd(kBandLow[band]), high = _mm_set1_pd(kBandHigh[band]);
-    __m128d all = _mm_cmpeq_pd(sign, sign);
-    if (kBandLow[band] == 0) {
-        for (; i + 2 <= n; i += 2)
-            all = _mm_and_pd(all, _mm_cmplt_pd(_mm_andnot_pd(sign, _mm_loadu_pd(v + i)), high));
-    } else if (kBandHigh[band] == kBandInfinity) {
-        for (; i + 2 <= n; i += 2)
-            all = _mm_and_pd(all, _mm_cmpge_pd(_mm_andnot_pd(sign, _mm_loadu_pd(v + i)), low));
-    } else {
-        for (; i + 2 <= n; i += 2) {
-            const __m128d a = _mm_andnot_pd(sign, _mm_loadu_pd(v + i));
-            all = _mm_and_pd(all, _mm_and_pd(_mm_cmpge_pd(a, low), _mm_cmplt_pd(a, high)));
-        }
-    }
-    in = _mm_movemask_pd(all) == 3;
+    if (kBandLow[band] == 0)
+        i = EightsInBand<false, true>(v, n, band, in);
+    else if (kBandHigh[band] == kBandInfinity)
+        i = EightsInBand<true, false>(v, n, band, in);
+    else
+        i = EightsInBand<true, true>(v, n, band, in);
 #endif
     for (; i < n; ++i)
         in = in && InBand(v[i], band);
