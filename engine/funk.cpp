@@ -980,7 +980,9 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
         bool constant = true;
         long double v = 0;
         std::uint8_t place = kPlaceR;
+        bool nonNegative = false;  // a value of each x known to be >= 0
     };
+    const auto nonNegative = [](const Value& a) { return a.constant ? a.v >= 0 : a.nonNegative; };
     constexpr int R = 0, S0 = 1, S1 = 2;
     Value reg[3];
     reg[R].place = kPlaceR;
@@ -1034,7 +1036,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
         out.push_back(load);
         return kPlaceR;
     };
-    const auto dynamicR = [&] { reg[R] = {false, 0, kPlaceR}; };
+    const auto dynamicR = [&](bool nonNegativeValue = false) { reg[R] = {false, 0, kPlaceR, nonNegativeValue}; };
     const auto constantR = [&](long double v, bool good) {
         reg[R] = {true, v, kPlaceR};
         if (!good)
@@ -1064,7 +1066,10 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
             const std::uint8_t pa = place(a, r), pb = place(b, r);
             r.Op = static_cast<std::uint8_t>(RegArithStep(opCode, pa, pb));
             out.push_back(r);
-            dynamicR();
+            // A sum, product or quotient of values >= 0 is >= 0, and so is a
+            // value times itself.
+            dynamicR((opCode != OperatorCode::Minus && nonNegative(a) && nonNegative(b)) ||
+                     (opCode == OperatorCode::Times && !a.constant && !b.constant && pa == pb));
             continue;
         }
         switch (st.Op) {
@@ -1126,7 +1131,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
             r.Op = static_cast<std::uint8_t>(form + (from == kPlaceX ? 1 : 0));
             r.K = static_cast<std::uint8_t>(k);
             out.push_back(r);
-            dynamicR();
+            dynamicR(k % 2 == 0 || nonNegative(a));
             break;
         }
         case OpPowConstBase: {
@@ -1145,7 +1150,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
                 ok = false;
             r.Op = RegSlowPowerConstBase;
             out.push_back(r);
-            dynamicR();
+            dynamicR(a.v > 0);  // e^(b ln a)
             break;
         }
         default: {  // a function
@@ -1158,7 +1163,8 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
             }
             sign = sign || st.Op == FunctionCode::Sign;
             const auto cheap = std::find(std::begin(kCheapFunctions), std::end(kCheapFunctions), st.Op);
-            if (cheap != std::end(kCheapFunctions)) {
+            // A square root is inline where its argument cannot be negative.
+            if (cheap != std::end(kCheapFunctions) && (st.Op != FunctionCode::Sqrt || nonNegative(a))) {
                 const std::uint8_t from = intoRorX(a);
                 r.Op = static_cast<std::uint8_t>(RegFunction + 2 * (cheap - std::begin(kCheapFunctions)) +
                                                  (from == kPlaceX ? 1 : 0));
@@ -1168,7 +1174,15 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
                 r.A = a.place;
             }
             out.push_back(r);
-            dynamicR();
+            switch (st.Op) {
+            case FunctionCode::Abs:
+            case FunctionCode::Sqr:
+            case FunctionCode::Sqrt:
+            case FunctionCode::Exp:
+            case FunctionCode::Cosh:
+            case FunctionCode::Heaviside: dynamicR(true); break;
+            default: dynamicR(); break;
+            }
             break;
         }
         }
@@ -1247,6 +1261,8 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
             bound[0] = boundOf(static_cast<std::uint8_t>(st.Op - RegLoad), st, bound);
         } else if (IsGeneralStep(st.Op)) {
             bound[0] = kUnbounded;
+        } else if (st.Op >= RegFunction + 4) {  // a square root
+            bound[0] = std::max(st.Op == RegFunction + 4 ? bound[0] : kInputBound, 1);
         }  // |a| and -a keep the bound
         if (st.Band != kBandNone || st.Op >= RegFunction)
             st.Guard = static_cast<std::uint8_t>(std::min(checks, kMaxChecks));
@@ -1827,6 +1843,8 @@ void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, cons
             }
                 REG_CHEAP(RegFunction, r)
                 REG_CHEAP(RegFunction + 1, x)
+            case RegFunction + 4: r = SqrtNonNegative(r); break;
+            case RegFunction + 5: r = SqrtNonNegative(x); break;
             default:
 #if TESSAPLUN_STEP_CHECKED
                 UnknownStep(st->Op);
@@ -1857,7 +1875,8 @@ void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, cons
         }
     }
 }
-static_assert(kCheapFunctions[0] == FunctionCode::Abs && kCheapFunctions[1] == FunctionCode::Negate);
+static_assert(kCheapFunctions[0] == FunctionCode::Abs && kCheapFunctions[1] == FunctionCode::Negate &&
+              kCheapFunctions[2] == FunctionCode::Sqrt);
 
 // A general step over the block's columns, with its guards as in the step
 // list; the result goes to the R column.

@@ -38,8 +38,9 @@ constexpr std::uint8_t kPlaceR = 0, kPlaceX = 1, kPlaceT = 2, kPlaceS0 = 3, kPla
 constexpr int kPlaces = 7;
 
 // The functions the register form computes inline: for a finite argument
-// they are exact and always defined. The others run as general steps.
-constexpr std::uint8_t kCheapFunctions[] = {FunctionCode::Abs, FunctionCode::Negate};
+// (and the square root for one that cannot be negative) they are exact and
+// always defined. The others run as general steps.
+constexpr std::uint8_t kCheapFunctions[] = {FunctionCode::Abs, FunctionCode::Negate, FunctionCode::Sqrt};
 constexpr int kCheapCount = static_cast<int>(std::size(kCheapFunctions));
 
 enum : std::uint8_t {
@@ -49,7 +50,7 @@ enum : std::uint8_t {
     RegSquare,                            // R := R^2, then X^2
     RegPower = RegSquare + 2,             // R := R^K, then X^K
     RegPowerNegative = RegPower + 2,      // R := R^-K, then X^-K
-    RegFunction = RegPowerNegative + 2,   // |R|, |X|, -R, -X
+    RegFunction = RegPowerNegative + 2,   // |R|, |X|, -R, -X, sqrt R, sqrt X
     RegSlowFunction = RegFunction + 2 * kCheapCount,  // function K of place A
     RegSlowPower,                         // place A ^ place B
     RegSlowPowerConstBase,                // C ^ place B, with ln|C| in D

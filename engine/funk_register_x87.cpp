@@ -135,8 +135,6 @@ public:
     void Fst(int i) { Bytes({0xDD, static_cast<std::uint8_t>(0xD0 + i)}); }
     void Fstp(int i) { Bytes({0xDD, static_cast<std::uint8_t>(0xD8 + i)}); }
     void Fldz() { Bytes({0xD9, 0xEE}); }
-    void Fabs() { Bytes({0xD9, 0xE1}); }
-    void Fchs() { Bytes({0xD9, 0xE0}); }
     void OpSt0(const X87Op& op, int i) { Bytes({0xD8, static_cast<std::uint8_t>(op.St0 + i)}); }
     void OpPop(const X87Op& op, int i) { Bytes({0xDE, static_cast<std::uint8_t>(op.Pop + i)}); }
     void OpConstant(const X87Op& op, double v) { Constant(0xDC, op.Memory, v); }
@@ -368,6 +366,13 @@ private:
             A.Indexed({0xDD}, 2, kChecks, Rdx, st.Guard * kBlock * 8);  // fst qword [checks + rdx + column]
     }
 
+    // |st(0)|, -st(0), the square root of st(0) (>= 0 here).
+    void Function(std::uint8_t op)
+    {
+        const int which = (op - RegFunction) / 2;
+        A.Bytes({0xD9, static_cast<std::uint8_t>(which == 0 ? 0xE1 : which == 1 ? 0xE0 : 0xFA)});
+    }
+
     // Takes a value on the stack that dies in this step as st(0), to compute
     // in its place; false when it is read later.
     bool Consume(std::uint8_t place, unsigned liveAfter)
@@ -457,24 +462,21 @@ private:
             return;
         case RegFunction:
         case RegFunction + 2:
+        case RegFunction + 4:
             Top(R);
-            if (st.Op == RegFunction)
-                A.Fabs();
-            else
-                A.Fchs();
+            Function(st.Op);
             return;
         case RegSquare + 1:
         case RegFunction + 1:
         case RegFunction + 3:
+        case RegFunction + 5:
             Kill(R);
             if (!Consume(kPlaceX, liveAfter))
                 Push(kPlaceX, st);
             if (st.Op == RegSquare + 1)
                 A.OpSt0(kMul, 0);
-            else if (st.Op == RegFunction + 1)
-                A.Fabs();
             else
-                A.Fchs();
+                Function(st.Op);
             Becomes(R);
             Top(R);
             Check(st);

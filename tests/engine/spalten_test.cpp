@@ -147,7 +147,11 @@ TEST(Spalten, EachStepAtItsBounds)
     std::vector<std::string> terme = {"f(x)=x", "f(x)=5", "f(x,t)=t", "f(x,t,a)=a+x", "f(x,t,a,b,c,d)=d*x+c",
                                       "f(x)=sign(x-1)+sign(x)", "f(x,t)=t*x^2-3*x+1", "f(x)=2^x", "f(x)=x^x",
                                       "f(x)=(-2)^x", "f(x)=x^(-3)", "f(x)=x^0.5", "f(x,t)=(x+1)*(x-1)/((x+t)*(x-t))",
-                                      "f(x,t)=sin(t)+x", "f(x,t)=sign(t)", "f(x)=1E30*x*1E-30/x"};
+                                      "f(x,t)=sin(t)+x", "f(x,t)=sign(t)", "f(x)=1E30*x*1E-30/x",
+                                      // square roots of values that cannot be negative, and of some that can
+                                      "f(x)=sqrt(abs(x))", "f(x)=sqrt(x*x)", "f(x)=sqrt(x^2+1)", "f(x)=sqrt(exp(x)*2)",
+                                      "f(x,t)=sqrt(x*t)", "f(x)=sqrt(x-1)", "f(x)=sqrt(-(x^2))", "f(x)=sqrt(x^3)",
+                                      "f(x)=sqrt(2^x)", "f(x)=sqrt((-2)^x)", "f(x)=sqrt(x^(-2))+sqrt(sqrt(hs(x)))"};
     for (const TermKeyword& k : FunctionKeywords)
         terme.push_back(std::string("f(x)=") + k.Name + "(x)");
     for (const char op : std::string("+-*/^"))
