@@ -149,7 +149,7 @@ void TGraphik::PrintValueTable(TCanvas& Canvas, const QTableWidget& Grid, std::i
                     breite = std::max(breite, Canvas.TextWidth(item->text()));
             }
         }
-        return breite + 2 * rand + 1;
+        return breite + 2 * rand;
     };
     const std::int32_t titelBreite = breitesterText(0, FesteSpalten - 1);
     const std::int32_t wertBreite = breitesterText(FesteSpalten, Grid.columnCount() - 1);

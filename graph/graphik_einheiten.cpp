@@ -327,7 +327,13 @@ void TGraphik::CB3Click()
 
 void TGraphik::CB4Click() { GraphikResize(); }
 
-// The axis captions are also edited in the labels window, which shows them.
+// The axis captions are also edited in the labels window, which shows them
+// and asks for them here.
+void TGraphik::AchsenbeschriftungSetzen(int Achse, const QString& Text)
+{
+    TextSetzen(Achse == 1 ? Edit1 : Edit2, Text);
+}
+
 void TGraphik::Edit1Change()
 {
     if (BeschriftungDlg)

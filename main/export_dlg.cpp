@@ -8,6 +8,7 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/dateidialog.h"
 #include "platform/dialoge.h"
+#include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
 #include "platform/oeffner.h"
 #include "platform/sprache.h"
@@ -108,6 +109,12 @@ QLabel* TExportDlg::Hilfe(const char* name)
     auto* l = Benannt(new QLabel(TabSheet2), name);
     l->setWordWrap(true);
     return l;
+}
+
+void TExportDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    HoeheNachTexten(this);
 }
 
 int TExportDlg::ItemIndex() const

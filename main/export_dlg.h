@@ -41,6 +41,9 @@ protected:
     // Cancel, Escape and the close box: the value table goes away again
     // unless the menu shows it.
     void reject() override;
+    // Opens at the size its pages need in the language in force: the help
+    // page's texts wrap, and the window would keep the height it had.
+    void showEvent(QShowEvent* event) override;
     // The grid columns to copy, the spin box set back when out of range;
     // also hides the value table window unless the menu shows it.
     TExportUmfang Vorbereiten();
