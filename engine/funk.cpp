@@ -911,16 +911,22 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
 // Column evaluation runs each step over a block of x values, which keeps
 // every intermediate value of a term in memory: each step stores a column
 // and the next loads it again, and 80-bit loads and stores cost more than
-// the arithmetic. The register form runs the whole term for one x at a time
-// instead, with the running value, the saved values, x and t in registers,
-// dispatching on each step as the one-by-one evaluation does, but without
-// its guards inline: + - * / and whole powers compute the value that their
-// guard's fast band lets through, and only note whether it lay in that band
-// (from the value rounded to a double, an integer test of its exponent that
-// never calls a value inside the band when it is not). When one value of a
-// block lay outside, the block is evaluated step by step again, so every
-// value, defined flag and jump flag is the one of the step list. Functions
-// and the general powers run with their guards as there.
+// the arithmetic. The register form runs a term x by x instead, with the
+// running value, the saved values and x in registers: on the x87 path as
+// machine code made for the term (funk_register_x87.cpp), else by the
+// interpreter below. It has no guards inline: + - * / and whole powers
+// compute the value that their guard's fast band lets through and store it
+// rounded to a double; the block's stored values are checked against the
+// bands afterwards (funk_register.h tells why a double may stand for the
+// value). Where a value of a block lay outside, the block is evaluated step
+// by step again, so every value, defined flag and jump flag is the one of
+// the step list. Abs, negation and the square root of a value that cannot be
+// negative run inline; the other functions and the general powers run with
+// their guards over the block's columns, between segments of register steps.
+//
+// Bounds on the operands leave out the checks that others imply: x and t
+// below 2^32 (a block or a t beyond that takes the step list), a checked
+// value below its band's top.
 //
 // Where a value is undefined already, its later values reach nobody, so a
 // value outside its band there needs no second evaluation; sign alone looks

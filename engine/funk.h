@@ -185,7 +185,7 @@ struct TColumnScratch {
     std::vector<long double> XLong;
     std::vector<unsigned char> Good;
     std::vector<unsigned char> Jump;
-    std::vector<unsigned char> Died;
+    std::vector<unsigned char> Died;  // the register form's (funk.cpp)
     std::vector<double> Checks;
     // Blocks evaluated so far in the register form and step by step.
     std::size_t RegisterBlocks = 0;
