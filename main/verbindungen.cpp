@@ -62,7 +62,7 @@ void FensterVerbinden()
                              [] { Form1->Wertetabelle1->setChecked(false); });
         }
     }
-    QObject::connect(&m, &TMelder::TippsVerlangt, qApp, [] { DialogZeigen(TippsDlg); });
+    QObject::connect(&m, &TMelder::TippsVerlangt, qApp, [](QWidget* ueber) { DialogZeigen(TippsDlg, ueber); });
 
     // The graph window: its status bar, label mode and axis captions.
     if (Graphik) {

@@ -21,6 +21,8 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
 class TMelder : public QObject {
     Q_OBJECT
 public:
@@ -83,8 +85,9 @@ signals:
     void BildKopierenVerlangt();
     // The main window's print command (the print options first).
     void DruckbefehlVerlangt();
-    // The tips on copying.
-    void TippsVerlangt();
+    // The tips on copying, above the window `ueber` (none: above the
+    // window in front).
+    void TippsVerlangt(QWidget* ueber);
     // The graph window opens the x-unit window at its track bar.
     void EinheitXFensterVerlangt();
     // The value table window was closed by its close box: the menu no

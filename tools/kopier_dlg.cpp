@@ -132,7 +132,8 @@ void TKopierDlg::CB3Click()
 
 void TKopierDlg::BitBtn1Click()
 {
-    emit Melder().TippsVerlangt();
+    // Above this dialog, which is modal: not behind it, and not blocked.
+    emit Melder().TippsVerlangt(this);
 }
 
 TKopierDlg8::TKopierDlg8(QWidget* parent) : TKopierDlg(parent, "KopierDlg8")
