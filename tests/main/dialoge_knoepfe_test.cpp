@@ -5,11 +5,12 @@
 
 #include "druck_fakes.h"
 
-#include "main/einheit_dlg.h"
+#include "main/info_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "main/einstell_dlg.h"
 #include "main/hotkey_dlg.h"
 #include "main/tasten_dlg.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/dateidialog.h"
 
 #include <QCheckBox>
