@@ -273,7 +273,7 @@ TEST(VorschauMasse, SizesFollowTheZoomAndThePageScale)
     // 11 points on 96 dots per inch: 14.67, rounded to 15 pixels, negative.
     EXPECT_EQ(std::tuple(SchriftHoehe(11), SchriftHoehe(10), SchriftHoehe(3), SchriftHoehe(0), SchriftHoehe(-4)),
               std::tuple(-15, -13, -4, 0, 0));
-    EXPECT_EQ(SchriftHoehe(200000), SchriftHoehe(100000));
+    EXPECT_EQ(std::tuple(SchriftHoehe(54), SchriftHoehe(100000), SchriftHoehe(200000)), std::tuple(-72, -133333, -133333));
 }
 
 }  // namespace
