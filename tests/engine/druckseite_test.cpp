@@ -41,6 +41,9 @@ TEST(DruckSeite, ValueTableBelowTheGraphOrOnAPageOfItsOwn)
         {-8, 8, 1.27, true, true, 8 - 4.2 * 1.27, 8 - 3.5 * 1.27, 8 - 2 * 1.27},
         // Inch mode, 10 units: below the graph at 8 + 12.7 cm.
         {-2, 8, 1.27, true, false, 8 + 10.8 * 1.27, 8 + 11.5 * 1.27, 8 + 13 * 1.27},
+        // Without the header always a page of its own, below its top margin.
+        {-2, 8, 1.0, false, true, 2.8, 3.5, 5.0},
+        {-2, 8, 1.27, false, true, 2 + 0.8 * 1.27, 2 + 1.5 * 1.27, 2 + 3 * 1.27},
     };
     for (const auto& [yMin, yMax, m, kopf, eigene, titel, block1, block2] : faelle) {
         const TTabellenLage l = TabellenLage(Ansicht(yMin, yMax, m, kopf));
