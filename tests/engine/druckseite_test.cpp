@@ -102,8 +102,8 @@ TEST(KopieBild, SizesOfTheBitmapAndTheVectorPicture)
 TEST(KopieBild, PicturesTooLargeForMemoryAreRefusedHatchedCirclesReadFromTheRecords)
 {
     EXPECT_FALSE(BildZuGross(BitmapGroesse(-5, 8, 6, -2, 1.27)));
-    EXPECT_FALSE(BildZuGross(TBildGroesse{8192, 8192}));
-    for (const TBildGroesse g : {TBildGroesse{8193, 8192}, {40000, 10}, {0, 100},
+    EXPECT_FALSE(BildZuGross(TBildGroesse{8192, 8192}) || BildZuGross(TBildGroesse{1, 1}));
+    for (const TBildGroesse g : {TBildGroesse{8193, 8192}, {8192, 8193}, {40000, 10}, {0, 100}, {100, 0},
                                  BitmapGroesse(-1000000, 1000000, 1000000, -1000000, 1.0)})
         EXPECT_TRUE(BildZuGross(g)) << g.Breite << " x " << g.Hoehe;
 
@@ -113,10 +113,16 @@ TEST(KopieBild, PicturesTooLargeForMemoryAreRefusedHatchedCirclesReadFromTheReco
     k[4].Fill = "1";   // no colour
     k[11].Fill = "3";  // slots beyond 10 are not circles of the window
     EXPECT_FALSE(SchraffierteKreise(k));
-    for (const char* f : {"2", "5"}) {
+    for (const char* f : {"2", "3", "4", "5"}) {
+        k[1].Fill = f;
+        EXPECT_TRUE(SchraffierteKreise(k)) << f;
+        k[1].Fill = "0";
         k[10].Fill = f;
         EXPECT_TRUE(SchraffierteKreise(k)) << f;
+        k[10].Fill = "0";
     }
+    k[10].Fill = "6";
+    EXPECT_FALSE(SchraffierteKreise(k));
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ TEST(Einheiten, TypedUnitsWordsNumbersAndRefusals)
     };
     EXPECT_EQ(x("PI"), E({EinheitPi, 5}));
     EXPECT_EQ(x("  pi/2 "), E({EinheitPiHalbe, 3}));
+    EXPECT_EQ(x(" PI   "), E({EinheitPi, 5}));
     EXPECT_EQ(x("Pi/3"), E({EinheitPiDrittel, 2}));
     EXPECT_EQ(x("2,5"), E({2.5, 6}));
     EXPECT_EQ(x("0.5"), E({0.5, EinheitXPosition(0.5)}));

@@ -16,8 +16,10 @@ TEST(Tabellen, DefaultsKeepWhatNoWindowShows)
     AllesNullen();
     EXPECT_EQ(FunktionNr, 1);  // zeroing keeps a valid index
     std::tie(Kreise[2].Reserve1088[7], Punkte[12].Font.Name, Punkte[1].X) = std::tuple(0x5A, "Arial", "3");
+    std::tie(Beschriftungen[1].Text, Beschriftungen[10].Text, Beschriftungen[11].Text) = std::tuple("a", "b", "c");
     TabellenVorbelegen();
     EXPECT_EQ(std::tuple(Kreise[2].Reserve1088[7], Punkte[12].Font.Name, Punkte[1].X), std::tuple(0x5A, "Arial", ""));
+    EXPECT_EQ(std::tuple(Beschriftungen[1].Text, Beschriftungen[10].Text, Beschriftungen[11].Text), std::tuple("", "", "c"));
     // The one-based table reaches its last centre.
     EXPECT_EQ(std::tuple(Punkte[20].Name, Punkte.Slots.back().Name, Punkte.Slots.front().Name), std::tuple("V", "V", "A"));
     AllesNullen();

@@ -134,7 +134,8 @@ TEST(Vorschau, EquationTextsAtTheNearValueBoundaries)
     for (const Parabel& p :
          {Parabel{ModusParabelD, 2, 0, 0, 0, "y = (x -2 )\xC2\xB2"}, Parabel{ModusParabelD, -2, 0, 0, 0, "y = (x +2 )\xC2\xB2"},
           Parabel{ModusParabelD, 9e-6, 0, 0, 0, "  y = x\xC2\xB2"}, Parabel{ModusParabelE, 0, -1, 0, 0, "y = (x +1 )\xC2\xB2 +0"},
-          Parabel{ModusParabelE, -2, 9e-6, 0, 0, "y = x\xC2\xB2 -2"}, Parabel{ModusParabelA, 0, 1, -2, -1, "y = -(x -1 )\xC2\xB2 -2"},
+          Parabel{ModusParabelE, -2, 9e-6, 0, 0, "y = x\xC2\xB2 -2"}, Parabel{ModusParabelE, 0.5, 0, 0, 0, "y = x\xC2\xB2 +0,5"},
+          Parabel{ModusParabelE, 0, 0, 0, 0, "y = x\xC2\xB2 +0"}, Parabel{ModusParabelA, 0, 1, -2, -1, "y = -(x -1 )\xC2\xB2 -2"},
           Parabel{ModusParabelA, 0, 1, 2, 1 + 9e-6, "y = (x -1 )\xC2\xB2 +2"},
           Parabel{ModusParabelA, 0, 1, 2, 1 + 1.1e-5, "y = 1(x -1 )\xC2\xB2 +2"},
           Parabel{ModusParabelA, 0, 0, -3, 0.5, "y = 0,5x\xC2\xB2 -3"}, Parabel{ModusParabelA, 0, 1, 2, 9e-6, "y = 2"}})
