@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -316,6 +317,35 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         ASSERT_TRUE(antwort.Gesehen);
         EXPECT_EQ(g.Ordner, QDir(b.path()).canonicalPath());
     }
+
+    // An exported table: the save dialog proposes its name in the same
+    // folder, with the table's filter, and a choice moves the folder.
+    QTemporaryDir c;
+    QString vorgeschlagen;
+    {
+        ModalAntwort antwort([&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            const QStringList gewaehlt = d->selectedFiles();
+            vorgeschlagen = gewaehlt.isEmpty() ? QString() : gewaehlt.front();
+            g.Filter = d->nameFilters();
+            g.Art = d->acceptMode();
+            d->selectFile(c.filePath(QStringLiteral("tabelle.xlsx")));
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        EXPECT_EQ(ExportSpeichernDialog(&f.Fenster, QStringLiteral("Wertetabelle.xlsx"), QStringLiteral("Excel (*.xlsx)")),
+                  std::optional<QString>(c.filePath(QStringLiteral("tabelle.xlsx"))));
+        ASSERT_TRUE(antwort.Gesehen);
+    }
+    EXPECT_EQ(QFileInfo(vorgeschlagen).fileName(), QStringLiteral("Wertetabelle.xlsx"));
+    EXPECT_EQ(QFileInfo(vorgeschlagen).absoluteDir().canonicalPath(), QDir(b.path()).canonicalPath());
+    EXPECT_EQ(std::tuple(g.Filter, g.Art), std::tuple(QStringList{QStringLiteral("Excel (*.xlsx)")}, QFileDialog::AcceptSave));
+    {
+        ModalAntwort antwort(antworte(g, QString()));
+        EXPECT_EQ(OpenDialog1(&f.Fenster), std::nullopt);
+        ASSERT_TRUE(antwort.Gesehen);
+    }
+    EXPECT_EQ(g.Ordner, QDir(c.path()).canonicalPath());
 }
 
 }  // namespace
