@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -196,11 +197,19 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
             tinte += qGray(text.pixel(x, y)) < qGray(text.pixel(200, 10)) - 40;
     EXPECT_GT(tinte, 10);
 
+    // A press is reported and goes on to the window that holds the bar.
+    struct Fenster : QWidget {
+        int Gedrueckt = 0;
+        void mousePressEvent(QMouseEvent*) override { ++Gedrueckt; }
+    } fenster;
+    bar.setParent(&fenster);
     std::vector<std::pair<Qt::MouseButton, QPoint>> klicks;
     bar.OnMouseDown = [&](TStatusBar&, Qt::MouseButton b, QPoint p) { klicks.emplace_back(b, p); };
     QTest::mousePress(&bar, Qt::RightButton, {}, QPoint(35, 7));
     ASSERT_EQ(klicks.size(), 1u);
     EXPECT_EQ(klicks[0], std::pair(Qt::RightButton, QPoint(35, 7)));
+    EXPECT_EQ(fenster.Gedrueckt, 1);
+    bar.setParent(nullptr);
 }
 
 // The last panel carries a note that must stay in view: when the panels
