@@ -234,7 +234,13 @@ TEST(EchteDialoge, TheFontDialogReportsWhatTheUserChanged)
         d.Schrift->setCurrentFont(neu);
         EXPECT_EQ(d.Ergebnis().Style, fall.Stil);
     }
+    // The colour button's caption in the language in force, or a German
+    // one without a language.
+    Texte[147] = "Colour...";
+    EXPECT_EQ(TSchriftAuswahl().FarbKnopf->text(), QStringLiteral("Colour..."));
+    Texte[147].clear();
     TSchriftAuswahl d;
+    EXPECT_EQ(d.FarbKnopf->text(), QStringLiteral("Farbe"));
     EXPECT_EQ(d.objectName(), QStringLiteral("FontDialog1"));
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(d.FarbKnopf->objectName(), QStringLiteral("FarbKnopf"));

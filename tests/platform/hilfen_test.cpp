@@ -91,11 +91,13 @@ TEST(Felder, TheOkRowHasTheDefaultButtonAtTheRight)
     EXPECT_EQ(ok->objectName(), QStringLiteral("OKBtn"));
     EXPECT_EQ(ok->parentWidget(), &fenster);
     EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(ok->text(), QString());  // the caption table names it
     ASSERT_EQ(spalte->count(), 1);
     auto* zeile = qobject_cast<QHBoxLayout*>(spalte->itemAt(0)->layout());
     ASSERT_NE(zeile, nullptr);
     ASSERT_EQ(zeile->count(), 2);
     EXPECT_NE(zeile->itemAt(0)->spacerItem(), nullptr);
+    EXPECT_EQ(std::pair(zeile->stretch(0), zeile->stretch(1)), std::pair(1, 0));
     EXPECT_EQ(zeile->itemAt(1)->widget(), ok);
 }
 
@@ -173,6 +175,7 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
             EXPECT_EQ(b.Panels[2].Text, QStringLiteral("x = 2"));
         }
         p.fillRect(QRect(0, 0, 400, 20), Qt::red);  // clipped
+        p.translate(500, 0);                         // undone for the next panel
     };
     QImage bild(400, 20, QImage::Format_RGB32);
     bild.fill(Qt::white);
@@ -180,7 +183,7 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
     EXPECT_EQ(gefragt, 1);
     ASSERT_EQ(gezeichnet.size(), 3u);
     EXPECT_EQ(std::tuple(gezeichnet[0].first, gezeichnet[1].first, gezeichnet[2].first), std::tuple(0, 2, 10));
-    EXPECT_EQ(bild.pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(std::tuple(bild.pixel(10, 10), bild.pixel(50, 10), bild.pixel(85, 10)), std::tuple(qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(255, 0, 0)));
     EXPECT_NE(bild.pixel(150, 10), qRgb(255, 0, 0));
 
     // Without an owner the panels draw their texts themselves.
