@@ -89,8 +89,13 @@ TEST(CanvasWege, OnePixelStepsLeaveOutTheirEnd)
         Strecke(c, 2, 2, 3, 2);
         Strecke(c, 2, 5, 8, 5);
         c.LineTo(9, 6);
+        // A line to where the pen stands draws nothing, however wide.
+        Strecke(c, 12, 2, 12, 2);
+        c.Pen.Width = 5;
+        Strecke(c, 15, 6, 15, 6);
     });
     EXPECT_EQ(std::tuple(img.pixel(2, 2), img.pixel(3, 2)), std::tuple(Schwarz, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(12, 2), img.pixel(15, 6)), std::tuple(Weiss, Weiss));
     EXPECT_EQ(std::tuple(img.pixel(7, 5), img.pixel(8, 5), img.pixel(9, 6)), std::tuple(Schwarz, Schwarz, Weiss));
 }
 
