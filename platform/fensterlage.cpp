@@ -153,6 +153,46 @@ TRahmenNachfuehrung* Nachfuehrung(QWidget* fenster)
     return nullptr;
 }
 
+void Mitte(QWidget* dialog);
+
+// Centres a dialog when it opens: only then it has its size (its own
+// handler of the opening may still size it anew), and it is not yet on the
+// screen. Until it is first drawn, every change of its size centres it again.
+class TBeimOeffnenMitte : public QObject {
+public:
+    explicit TBeimOeffnenMitte(QWidget* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* event) override
+    {
+        auto* dialog = static_cast<QWidget*>(objekt);
+        switch (event->type()) {
+        case QEvent::Show:
+            Offen = !event->spontaneous();
+            if (Offen)
+                Mitte(dialog);
+            break;
+        case QEvent::Resize:
+            if (Offen)
+                Mitte(dialog);
+            break;
+        case QEvent::Paint:
+        case QEvent::Hide:
+            if (Offen) {
+                dialog->removeEventFilter(this);
+                deleteLater();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool Offen = false;
+};
+
 }  // namespace
 
 QRect AufBildschirm(const QRect& rahmen, const QRect& bereich)
@@ -177,18 +217,24 @@ QMargins Rahmenbreiten(const QWidget* fenster)
         return *eigene;
     if (const QVariant v = fenster->property(AngenommeneBreiten); v.isValid())
         return v.value<QMargins>();
-    std::optional<QMargins> andere;
+    // A window manager frames windows of one kind alike; tool windows
+    // often with a thinner frame than the others.
+    auto naehe = [fenster](const QWidget* w) {
+        if (w->windowType() == fenster->windowType())
+            return 2;
+        return (w->windowType() == Qt::Tool) == (fenster->windowType() == Qt::Tool) ? 1 : 0;
+    };
+    std::optional<QMargins> beste;
+    int besteNaehe = -1;
     for (const QWidget* w : QApplication::topLevelWidgets()) {
         if (w == fenster || Rahmenlos(w))
             continue;
-        if (const auto m = Gesehen(w)) {
-            if (w->windowType() == fenster->windowType())
-                return *m;
-            if (!andere)
-                andere = m;
+        if (const auto m = Gesehen(w); m && naehe(w) > besteNaehe) {
+            beste = m;
+            besteNaehe = naehe(w);
         }
     }
-    return andere.value_or(QMargins());
+    return beste.value_or(QMargins());
 }
 
 QRect Rahmen(const QWidget* fenster)
@@ -224,14 +270,10 @@ void RahmenVerschieben(QWidget* fenster, const QPoint& rahmen)
     }
 }
 
-void DialogPlatzieren(QWidget* dialog)
+namespace {
+
+void Mitte(QWidget* dialog)
 {
-    // A dialog that is up stays where the user has it.
-    if (!dialog || dialog->isVisible())
-        return;
-    // The size that the opening gives it.
-    if (!dialog->testAttribute(Qt::WA_Resized))
-        dialog->adjustSize();
     const QScreen* screen = dialog->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -242,4 +284,28 @@ void DialogPlatzieren(QWidget* dialog)
     const QPoint ecke(bereich.x() + (bereich.width() - groesse.width()) / 2,
                       bereich.y() + (bereich.height() - groesse.height()) / 2);
     RahmenVerschieben(dialog, AufBildschirm(QRect(ecke, groesse), bereich).topLeft());
+}
+
+}  // namespace
+
+int BreiteBisZumRand(const QWidget* fenster, int links)
+{
+    const QScreen* screen = fenster ? fenster->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QWIDGETSIZE_MAX;
+    const QMargins m = Rahmenbreiten(fenster);
+    return screen->availableGeometry().right() + 1 - links - m.left() - m.right();
+}
+
+void DialogPlatzieren(QWidget* dialog)
+{
+    // A dialog that is up stays where the user has it.
+    if (!dialog || dialog->isVisible())
+        return;
+    for (QObject* kind : dialog->children())
+        if (dynamic_cast<TBeimOeffnenMitte*>(kind))
+            return;
+    new TBeimOeffnenMitte(dialog);
 }

@@ -15,10 +15,11 @@ class QWidget;
 QRect AufBildschirm(const QRect& rahmen, const QRect& bereich);
 
 // The frame's margins (title bar and borders) of a top-level window: those
-// the window manager drew when it last framed the window in its normal
-// state, else those of another framed window of the program of the same
-// kind (the window manager frames them alike), else of any framed window,
-// else none. Frameless windows have none.
+// the window manager drew when it first framed the window in its normal
+// state, else those of another framed window of the program, one of the
+// same kind (the window manager frames them alike) before a tool window for
+// another tool window and any other window for any other, else none.
+// Frameless windows have none.
 QMargins Rahmenbreiten(const QWidget* fenster);
 
 // The frame a window has, or will have once it is framed in its normal
@@ -32,8 +33,13 @@ QRect Rahmen(const QWidget* fenster);
 // window), the window is placed once more when it has.
 void RahmenVerschieben(QWidget* fenster, const QPoint& rahmen);
 
-// Places a dialog before it opens: its frame centred on the available area
-// of the screen and wholly on it. The same dialog thus opens at the same
-// place every time (Qt centres a dialog by its client area at the first
-// opening and by its frame at the later ones).
+// The largest client width with which the window's frame, its left edge at
+// `links`, ends on the available area of the screen.
+int BreiteBisZumRand(const QWidget* fenster, int links);
+
+// Places a dialog when it next opens: its frame centred on the available
+// area of the screen and wholly on it. The same dialog thus opens at the
+// same place every time (Qt centres a dialog by its client area at the
+// first opening and by its frame at the later ones). A dialog that is up
+// stays where it is.
 void DialogPlatzieren(QWidget* dialog);

@@ -28,13 +28,17 @@ void DialogZeigen(QWidget* dialog, QWidget* ueber)
 {
     if (!dialog)
         return;
-    if (ueber && ueber->window() != dialog) {
-        // Set before the window is mapped: the window manager reads it then.
-        dialog->winId();
-        ueber->window()->winId();
-        dialog->windowHandle()->setTransientParent(ueber->window()->windowHandle());
-    }
     DialogPlatzieren(dialog);
+    // Set before the window is mapped: the window manager reads it then. A
+    // dialog shown for nobody belongs to nobody, whoever it was shown for
+    // before.
+    QWindow* besitzer = nullptr;
+    if (ueber && ueber->window() != dialog) {
+        ueber->window()->winId();
+        besitzer = ueber->window()->windowHandle();
+    }
+    dialog->winId();
+    dialog->windowHandle()->setTransientParent(besitzer);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -56,9 +56,6 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         // The text leaves "vorne" the room of its English caption, "in front",
         // before the font button.
         z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 123, 22);
-        QFont arial = z.Text->font();
-        arial.setFamily(QStringLiteral("Arial"));
-        z.Text->setFont(arial);
         z.Vorne = new QCheckBox(QStringLiteral("vorne"), GroupBox3);
         z.Vorne->setObjectName(Name("CheckBox", k));
         z.Vorne->setGeometry(235, y + 2, 52, 18);

@@ -1,7 +1,9 @@
 // Every caption can be read whole: in German and in English, in every
 // window and in the states that show more controls, the text of each visible
 // button, label, check box, group title, tab, menu title and dialog title
-// fits the room its control gives it, and no window or group cuts it off.
+// fits the room its control gives it, and neither a window or group around
+// it nor a control placed over it cuts it off. Lists and fields are seen
+// whole the same way.
 
 #include "programm_fixture.h"
 
@@ -129,19 +131,19 @@ QRect Sichtbar(QWidget* w, QWidget* fenster)
     return r;
 }
 
-// Whether a sibling painted after `w` (above it) covers part of `ort`, a
-// rectangle in w's coordinates.
-bool Verdeckt(const QWidget* w, const QRect& ort)
+// Whether a control painted after `w` or after one of its ancestors (above
+// them) covers part of `ort`, a rectangle in w's coordinates.
+bool Verdeckt(const QWidget* w, const QWidget* fenster, QRect ort)
 {
-    const QWidget* eltern = w->parentWidget();
-    if (!eltern)
-        return false;
-    const QRect dort = ort.translated(w->pos());
-    const QObjectList& geschwister = eltern->children();
-    for (qsizetype i = geschwister.indexOf(const_cast<QWidget*>(w)) + 1; i < geschwister.size(); ++i) {
-        const auto* s = qobject_cast<const QWidget*>(geschwister[i]);
-        if (s && !s->isWindow() && s->isVisibleTo(eltern) && s->geometry().intersects(dort))
-            return true;
+    for (const QWidget* a = w; a != fenster && a->parentWidget(); a = a->parentWidget()) {
+        const QWidget* eltern = a->parentWidget();
+        ort.translate(a->pos());
+        const QObjectList& geschwister = eltern->children();
+        for (qsizetype i = geschwister.indexOf(const_cast<QWidget*>(a)) + 1; i < geschwister.size(); ++i) {
+            const auto* s = qobject_cast<const QWidget*>(geschwister[i]);
+            if (s && !s->isWindow() && s->isVisibleTo(eltern) && s->geometry().intersects(ort))
+                return true;
+        }
     }
     return false;
 }
@@ -197,7 +199,7 @@ std::string Abgeschnitten(QWidget* fenster)
         for (const TPlatz& p : Plaetze(w)) {
             const QRect ort = QStyle::alignedRect(w->layoutDirection(), p.Ausrichtung, p.Noetig, p.Raum);
             if (p.Noetig.width() > p.Raum.width() || p.Noetig.height() > p.Raum.height() || !sichtbar.contains(ort) ||
-                Verdeckt(w, ort))
+                Verdeckt(w, fenster, ort))
                 melde(w, text(w, i), p.Noetig, p.Raum & sichtbar);
             ++i;
         }

@@ -490,6 +490,32 @@ TEST_F(Exportieren, NoProgramForTheFileKeepsItWhereTheUserChooses)
     EXPECT_TRUE(DateiLesen(Ausgabe.filePath("meine.RTF")).startsWith("{\\rtf1"));
 }
 
+// A file that cannot be written, in the temporary folder or where the user
+// chose, is named in a message, and the dialog stays for another way.
+TEST_F(Exportieren, AFileThatCannotBeWrittenIsNamedAndTheDialogStays)
+{
+    const QByteArray tmp = qgetenv("TMPDIR");
+    DateiSchreiben(Ausgabe.filePath("datei"), "kein Ordner");
+    qputenv("TMPDIR", Ausgabe.filePath("datei").toLocal8Bit());
+    Form1->WertetabelleanExcel1Click();
+    ExcelDlg->SpeedButton1Click();
+    qputenv("TMPDIR", tmp);
+    if (tmp.isEmpty())
+        qunsetenv("TMPDIR");
+    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
+    EXPECT_EQ(Meldung.Meldungen[0], Txt(575) + "\n" + Ausgabe.filePath("datei"));
+
+    FakeSpeichernDialog dialog;
+    SetDateiDialog(&dialog);
+    dialog.Antwort = Ausgabe.filePath("fehlt/meine");
+    Oeffner.Ergebnis = false;
+    Frage.Antwort = QMessageBox::Yes;
+    ExcelDlg->SpeedButton1Click();
+    ASSERT_EQ(Meldung.Meldungen.size(), 2u);
+    EXPECT_EQ(Meldung.Meldungen[1], Txt(580) + "\n" + Ausgabe.filePath("fehlt/meine.xlsx"));
+    EXPECT_TRUE(ExcelDlg->isVisible());
+}
+
 TEST_F(Exportieren, OkAndCancelHideTheTableUnlessTheMenuShowsIt)
 {
     for (TExportDlg* dlg : {static_cast<TExportDlg*>(ExcelDlg), static_cast<TExportDlg*>(WordDlg),

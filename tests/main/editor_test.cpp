@@ -2,8 +2,8 @@
 
 #include "programm_fixture.h"
 
-#include "main/druck_dlg.h"
-#include "main/trace_dlg.h"
+#include "tools/druck_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
 #include "platform/statusleiste.h"
@@ -105,13 +105,13 @@ TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
         EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(n, n));
         EXPECT_EQ(Graphik->ComboBox3->currentText(), Form1->ComboBox1->currentText());
     }
-    // A number without its dot selects too; other text keeps the choice.
-    for (const char* text : {"7", "x"}) {
+    // A number without its dot selects too; other text keeps the choice
+    // and turns the list orange until a valid choice makes it green again.
+    for (const auto& [text, farbe] : {std::pair("7", FarbeGueltig), std::pair("x", FarbeUngueltig)}) {
         Form1->ComboBox1->setEditText(QString::fromLatin1(text));
         Form1->ComboBox1Change();
-        EXPECT_EQ(FunktionNr, 7);
+        EXPECT_EQ(std::pair(FunktionNr, Feldfarbe(Form1->ComboBox1)), std::pair(7, farbe)) << text;
     }
-    EXPECT_EQ(Feldfarbe(Form1->ComboBox1), FarbeUngueltig);
 }
 
 TEST_F(EditorTest, TraceWindowFollowsTheKindWhileTracing)

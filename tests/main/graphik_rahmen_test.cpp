@@ -3,7 +3,7 @@
 
 #include "programm_fixture.h"
 
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/fensterlage.h"
 #include "platform/statusleiste.h"
 
@@ -195,7 +195,7 @@ TEST_F(RahmenTest, MovingTheMainWindowTakesTheOthersAlong)
     const QRect haupt = Form1->frameGeometry();
     const int unten = QGuiApplication::primaryScreen()->geometry().height() - 30 - Rahmen(Form2).height();
     EXPECT_EQ(Rahmen(Form2).topLeft(), QPoint(haupt.x(), std::min(haupt.y() + haupt.height() + 2, unten)));
-    EXPECT_EQ(Form2->width(), Form2->StartBreite);
+    EXPECT_EQ(Form2->width(), Form2->PassendeBreite(haupt.x()));
 
     EXPECT_EQ(TForm1::Startposition(QSize(1024, 768)), QPoint(1, 1));
     EXPECT_EQ(TForm1::Startposition(QSize(1280, 800)), QPoint(20, 20));

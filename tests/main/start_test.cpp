@@ -167,6 +167,8 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     EXPECT_EQ(Graphik->size(), QSize(Graphik->StartBreite, Form1->height()));
     ticks(2);
     EXPECT_NEAR(s->windowOpacity(), 249.0 / 255.0, 0.005);
+    ticks(9);
+    EXPECT_FALSE(s->Image3->isVisibleTo(s));
     ticks(10);
     EXPECT_TRUE(s->Image3->isVisibleTo(s));
     ticks(20);

@@ -110,8 +110,8 @@ TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
     // Larger than the screen: its title bar and left end stay on it.
     QDialog gross;
     gross.resize(b.width() + 100, b.height() + 100);
-    DialogPlatzieren(&gross);
-    EXPECT_EQ(Rahmen(&gross).topLeft(), b.topLeft());
+    DialogZeigen(&gross);
+    EXPECT_EQ(gross.frameGeometry().topLeft(), b.topLeft());
 }
 
 // The modal dialog blocks all others: what it asks stands above it. Then the
@@ -138,12 +138,14 @@ TEST(Fensterlage, BoxesBelongToTheModalDialogElseTheAskingElseTheActiveWindow)
     oben.setModal(true);
     oben.show();
     EXPECT_EQ(Besitzerfenster(&haupt), &oben);
-    // The real boxes: the message and the question, which also stays on
-    // top itself.
-    EXPECT_EQ(MeldungsBox(QStringLiteral("Die Einstellungen wurden gespeichert."))->parentWidget(), &oben);
+    // The real boxes, the message and the question, which also stay on top
+    // themselves: no other stay-on-top window covers them.
+    const auto meldung = MeldungsBox(QStringLiteral("Die Einstellungen wurden gespeichert."));
     const auto frage = FrageBox(QStringLiteral("Bestätigung"), QStringLiteral("Speichern?"));
-    EXPECT_EQ(frage->parentWidget(), &oben);
-    EXPECT_TRUE(frage->windowFlags() & Qt::WindowStaysOnTopHint);
+    for (const QMessageBox* box : {meldung.get(), frage.get()}) {
+        EXPECT_EQ(box->parentWidget(), &oben);
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
     EXPECT_EQ(frage->escapeButton(), frage->button(QMessageBox::No));
     oben.hide();
     EXPECT_EQ(MeldungsBox(QString())->parentWidget(), &haupt);

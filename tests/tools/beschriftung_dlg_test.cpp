@@ -181,10 +181,12 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
     for (int k : {1, 5, 9}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TBeschriftungen soll = Beschriftungen;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).Text, "L");
         Druecken(Z(k).Vorne);
         SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 20, clRed, fsBold};
         Druecken(Z(k).Schrift);
+        EXPECT_EQ(Neuzeichnungen(), n + 3);  // once for each
         std::tie(soll[k].Text, soll[k].Vorne) = std::tuple("L", 0);
         soll[k].Font = TSchrift{"Courier", clRed, 20, fsBold, {}};
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
@@ -198,8 +200,17 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
                   std::tuple(k, std::vector<int>{k}, QStringLiteral("L")));
         soll[k].Text.clear();
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // A reset of another row leaves the rider alone.
+        const int andere = k == 9 ? 8 : k + 1;
+        Druecken(Z(andere).Reset);
+        EXPECT_EQ(std::pair(VerschiebeNr, Z(k).Text->text()), std::pair(k, QStringLiteral("L")));
         Druecken(Z(k).Verschieben);
         soll[k].Text = "L";
+        EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));
+        EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // Leaving label mode while it rides puts it back as well.
+        Druecken(Z(k).Verschieben);
+        D().VerschiebenLoesen();
         EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
 

@@ -13,8 +13,11 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+
+#include <cstdlib>
 
 namespace {
 
@@ -55,8 +58,17 @@ protected:
                              Feldfarbe(z.Farbe), Feldfarbe(z.Zusatzfarbe)),
                   std::tuple(f.GetLineStyle(), f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
         const bool schar = f.GetKind() == ArtFunktionenschar;
-        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.ScharLabels[2]->isHidden(), z.Zusatzfarbe->isHidden(), z.Farbe->width()),
+        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.TBis->isHidden(), z.TSchritt->isHidden(), z.Zusatzfarbe->isHidden()),
+                  std::tuple(!schar, !schar, !schar, !schar));
+        EXPECT_EQ(std::tuple(z.ScharLabels[0]->isHidden(), z.ScharLabels[1]->isHidden(), z.ScharLabels[2]->isHidden(),
+                             z.Farbe->width()),
                   std::tuple(!schar, !schar, !schar, schar ? 20 : 40));
+        int beschriftet = 0;  // "r.", "x von", "bis", and a family's three
+        for (const QLabel* l : D().GroupBox3->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            beschriftet += std::abs(l->y() - z.Gleichung->y()) < 10 && l->isVisibleTo(&D());
+        EXPECT_EQ(beschriftet, schar ? 6 : 3);
+        // The style samples in the function's colour.
+        EXPECT_EQ(z.Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(f.GetColor()));
         EXPECT_EQ(Feldfarbe(z.Gleichung), f.GetCompiled() ? FarbeGueltig : FarbeUngueltig);
     }
 
@@ -212,6 +224,8 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         std::vector<TWerte> soll = AlleWerte();
         const std::string term = "f(x,t)=t*x+" + std::to_string(r);
         Tippen(Z(r).Gleichung, QString::fromStdString(term));
+        // A family: the row opens its t fields at once.
+        EXPECT_EQ(std::pair(Z(r).TVon->isHidden(), Z(r).Farbe->width()), std::pair(false, 20));
         Tippen(Z(r).XVon, "-3");
         Tippen(Z(r).XBis, "4,5");
         Tippen(Z(r).TVon, "-1");
@@ -219,7 +233,7 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         Tippen(Z(r).TSchritt, "0,5");
         Waehlen(Z(r).Stil, 7);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(r).Farbe);
+        EXPECT_TRUE(NeuGemalt(Z(r).Stil, [&] { Druecken(Z(r).Farbe); }));
         FarbDialog.Antwort = clAqua;
         Druecken(Z(r).Zusatzfarbe);
         soll[static_cast<std::size_t>(r - 1)] = TWerte{term, -3, 4.5, -1, 6, 0.5, 7, clRed, clAqua};
@@ -228,6 +242,10 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         for (int j = 1; j <= 9; ++j)
             ZeigtFunktion(j);
     }
+
+    // The first style as well.
+    Waehlen(Z(1).Stil, 0);
+    EXPECT_EQ(F(1).GetLineStyle(), 0);
 
     // The four colour schemes recolour all nine; a row shows its new colours.
     const std::pair<TColor, TColor> schemata[4] = {
