@@ -102,6 +102,7 @@ TEST(EchteDialoge, TheMessageBoxShowsTheTextWithTheProgramsTitleAboveTheActiveWi
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr);
         gelesen = {box->windowTitle(), box->text(), box->icon(), Knopftexte(box), box->parentWidget()};
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
         ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
         box->button(QMessageBox::Ok)->click();
     });
@@ -173,6 +174,7 @@ TEST(EchteDialoge, TheColourDialogStartsAtThePresetAndGivesTheChosenColourOrNoth
             ASSERT_NE(d, nullptr);
             std::tie(vorgabe, eltern, eigener) =
                 std::tuple(d->currentColor(), d->parentWidget(), d->testOption(QColorDialog::DontUseNativeDialog));
+            EXPECT_TRUE(d->windowFlags() & Qt::WindowStaysOnTopHint);
             d->setCurrentColor(QColor(10, 20, 30));
             ok ? d->accept() : d->reject();
         });
@@ -275,16 +277,17 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         QString Ordner;
         QStringList Filter;
         QFileDialog::AcceptMode Art = QFileDialog::AcceptOpen;
-        bool Eigener = false, OhneUeberschreibFrage = false;
+        QFileDialog::FileMode Modus = QFileDialog::Directory;
+        bool Eigener = false, OhneUeberschreibFrage = false, ObenAuf = false;
         QWidget* Eltern = nullptr;
     };
     const auto antworte = [](Gelesen& g, const QString& datei) {
         return [&g, datei](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             ASSERT_NE(d, nullptr);
-            g = {QDir(d->directory()).canonicalPath(), d->nameFilters(), d->acceptMode(),
+            g = {QDir(d->directory()).canonicalPath(), d->nameFilters(), d->acceptMode(), d->fileMode(),
                  d->testOption(QFileDialog::DontUseNativeDialog), d->testOption(QFileDialog::DontConfirmOverwrite),
-                 d->parentWidget()};
+                 bool(d->windowFlags() & Qt::WindowStaysOnTopHint), d->parentWidget()};
             if (datei.isEmpty()) {
                 d->reject();
             } else {
@@ -302,8 +305,8 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         ASSERT_TRUE(antwort.Gesehen);
     }
     EXPECT_EQ(g.Filter, QStringList{QStringLiteral("Tessaplun (*.kvd *.KVD)")});
-    EXPECT_EQ(std::tuple(g.Art, g.Eigener, g.OhneUeberschreibFrage, g.Eltern),
-              std::tuple(QFileDialog::AcceptSave, true, true, &f.Fenster));
+    EXPECT_EQ(std::tuple(g.Art, g.Modus, g.Eigener, g.OhneUeberschreibFrage, g.ObenAuf, g.Eltern),
+              std::tuple(QFileDialog::AcceptSave, QFileDialog::AnyFile, true, true, true, &f.Fenster));
     // Opening starts in a, and a file chosen in b makes b the start.
     QFile vorhanden(b.filePath(QStringLiteral("alt.KVD")));
     ASSERT_TRUE(vorhanden.open(QIODevice::WriteOnly));
@@ -314,8 +317,9 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         ASSERT_TRUE(antwort.Gesehen);
     }
     EXPECT_EQ(g.Ordner, QDir(a.path()).canonicalPath());
-    EXPECT_EQ(std::tuple(g.Filter, g.Art, g.Eigener, g.Eltern),
-              std::tuple(QStringList{QStringLiteral("Tessaplun (*.kvd *.KVD)")}, QFileDialog::AcceptOpen, true, &f.Fenster));
+    EXPECT_EQ(std::tuple(g.Filter, g.Art, g.Modus, g.Eigener, g.OhneUeberschreibFrage, g.ObenAuf, g.Eltern),
+              std::tuple(QStringList{QStringLiteral("Tessaplun (*.kvd *.KVD)")}, QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
+                         true, false, true, &f.Fenster));
     // Cancelled: nothing chosen, and the start folder stays b.
     for (auto* dialog : {&SaveDialog1, &OpenDialog1}) {
         ModalAntwort antwort(antworte(g, QString()));
