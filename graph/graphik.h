@@ -102,6 +102,10 @@ public:
     QImage Anzeigebild;
     std::unique_ptr<TImageCanvas> BildCanvas;
     std::unique_ptr<TImageCanvas> AnzeigebildCanvas;
+    // Their pixels: the picture the paint box shows is not copied when it
+    // is drawn anew, and a small resize keeps them.
+    TBildspeicher BildVorrat;
+    TBildspeicher AnzeigeVorrat;
 
     TPaintBox* PaintBox1 = nullptr;  // the drawing area
     QCheckBox* CB2 = nullptr;        // "farbig": colour on; placed by the frame layout
@@ -148,6 +152,9 @@ public:
     void PaintBox1Paint();
     // Anzeigebild := Bild (removes hints and the live preview).
     void CopyBildToAnzeigebild();
+    // Whether the current mode draws an instruction box (DrawModeHints):
+    // without one the paint box shows Bild itself.
+    bool HatHinweis() const;
     // Hands Anzeigebild to the paint box (the plain copy of a redraw).
     void CopyToPaintBox();
 
@@ -403,6 +410,7 @@ public:
     QToolButton* SpeedButton3 = nullptr;  // 1 cm lines
     QToolButton* SpeedButton6 = nullptr;  // millimetre paper
     TStilListe* ComboStrich = nullptr;    // grid line style, drawn as samples
+    TColor ComboStrichFarbe = 0xFFFFFFFF; // the samples' colour as last painted (none yet)
     std::array<QFrame*, 4> GitterFelder{};  // Shape2..Shape5: grid colour squares
     TStatusBar* StatusBar1 = nullptr;
     QLineEdit* BeschrEdit = nullptr;  // label typing field

@@ -327,13 +327,11 @@ long double TGraphik::EvaluateCurrentFunction(double x, double t)
 void TGraphik::CopyBildToAnzeigebild()
 {
     BildCanvas->Flush();
-    if (Anzeigebild.size() == Bild.size()) {
-        AnzeigebildCanvas->Draw(0, 0, Bild);
-    } else {
-        AnzeigebildCanvas->Flush();
-        Anzeigebild = Bild.copy();
-        AnzeigebildCanvas->SetImage(&Anzeigebild);
-    }
+    AnzeigebildCanvas->Flush();
+    // Written whole: the pixels that the paint box may still show are
+    // neither needed nor copied first.
+    AnzeigeVorrat.Freistellen(Anzeigebild, Bild.width(), Bild.height());
+    AnzeigebildCanvas->Draw(0, 0, Bild);
 }
 
 void TGraphik::CopyToPaintBox()
@@ -347,6 +345,18 @@ void TGraphik::RepaintGraph()
     if (PaintBox1->width() < 25 || PaintBox1->height() < 25)
         return;
 
+    // Drawn whole: the last picture, which the paint box may still show,
+    // is neither needed nor copied.
+    BildCanvas->Flush();
+    BildVorrat.Freistellen(Bild, Bild.width(), Bild.height());
+
+    // The picture is painted in bands of rows on the sampling threads, while
+    // this thread waits; nothing else touches it meanwhile.
+    struct TBaender {
+        TImageCanvas& C;
+        explicit TBaender(TImageCanvas& c) : C(c) { C.SetPool(&ProbenPool()); }
+        ~TBaender() { C.SetPool(nullptr); }
+    } baender(*BildCanvas);
     TCanvas& c = *BildCanvas;
     c.Pen.Color = Weiss;
     c.Pen.Style = TPenStyle::Solid;
@@ -377,15 +387,30 @@ void TGraphik::RepaintGraph()
             NichtAlleMitglieder = false;
         }
         ScharHinweisAnzeigen();
+        if (!HatHinweis()) {
+            // Nothing to add: the paint box shows the picture itself.
+            BildCanvas->Flush();
+            PaintBox1->SetFront(Bild);
+            return;
+        }
         CopyBildToAnzeigebild();
         DrawModeHints();
+    } else if (!PaintBox1->Front().isNull()) {
+        // No new picture: the paint box keeps the last one.
+        return;
     }
     CopyToPaintBox();
 }
 
 void TGraphik::PaintBox1Paint()
 {
-    if (PaintBox1->width() >= 25 && PaintBox1->height() >= 25) {
+    const bool gross = PaintBox1->width() >= 25 && PaintBox1->height() >= 25;
+    if (gross && ZeichnenErlaubt && !HatHinweis()) {
+        BildCanvas->Flush();
+        PaintBox1->SetFront(Bild);
+        return;
+    }
+    if (gross) {
         CopyBildToAnzeigebild();
         DrawModeHints();
     }
