@@ -188,9 +188,9 @@ public:
     // this many members drawn across the whole view, shared by the
     // functions. When the families ask for more, each draws every k-th
     // member (always its first and its last) and NichtAlleMitglieder is
-    // set; RepaintGraph shows it in the status bar. 640 keeps the largest
-    // family of the worked examples (601 members across the view) whole.
-    static constexpr double BudgetBildbreiten = 640.0;
+    // set; RepaintGraph shows it in the status bar. 2048 keeps t from -1000
+    // to 1000 in steps of 1 (2001 members across the view) whole.
+    static constexpr double BudgetBildbreiten = 2048.0;
     bool NichtAlleMitglieder = false;
     // Status panel 10 after a redraw: the note that not all members of the
     // families are drawn (language line ZeileNichtAlleMitglieder), or nothing.

@@ -222,6 +222,10 @@ TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
         {"units pi/2 and 0.1", 331, 301, Pruefszene,
          [](TGraphik& g) { std::tie(g.EinheitX, g.EinheitY) = std::pair(1.5707963267948966, 0.1); }, nullptr},
         {"pens, objects, texts", 661, 601, Stiftszene, [](TGraphik& g) { g.Gitter = "3c"; }, Objekte},
+        {"2001 and 51 members, sampled and painted in portions", 331, 301,
+         {{"f(x,t) = t/300 + sin(x + t/50)", " Funktionenschar ", 2, -1000, 1000, 1},
+          {"f(x,t) = cos(x*t/30) - 1", " Funktionenschar ", 0, 0, 50, 1}},
+         nullptr, nullptr},
         {"mirrored axes", 400, 367, Stiftszene,
          [](TGraphik& g) {
              std::tie(g.EinheitX, g.EinheitY, g.Gitter) = std::tuple(-1.0, -0.5, "2a");
@@ -239,6 +243,7 @@ TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
             fall << s.Name << ", " << threads << " threads";
             EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", sampled anew";
             EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", from the store";
+            EXPECT_FALSE(g->NichtAlleMitglieder) << fall.str();
         }
     }
 }
