@@ -7,6 +7,8 @@
 #include "engine/zahlen.h"
 #include "engine/proben.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -359,7 +361,11 @@ void TGraphik::RepaintGraph()
     BildVorrat.Freistellen(Bild, Bild.width(), Bild.height());
 
     // The picture is painted in bands of rows on the sampling threads, while
-    // this thread waits; nothing else touches it meanwhile.
+    // this thread waits; nothing else touches it meanwhile. Threads that
+    // painted keep Qt's data of their own (fonts): they end with the
+    // application, before that data's owners go.
+    static const bool beenden = (qAddPostRoutine([] { ProbenPoolGroesse(1); }), true);
+    (void)beenden;
     struct TBaender {
         TImageCanvas& C;
         explicit TBaender(TImageCanvas& c) : C(c) { C.SetPool(&ProbenPool()); }
