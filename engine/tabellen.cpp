@@ -1,18 +1,24 @@
 #include "engine/tabellen.h"
 
-TBeschriftungen Beschriftungen;
-TPunkte Punkte;
-TKreise Kreise;
-TSenkrechten Senkrechte;
-TFlaechen Flaechen;
-TReserveBlock ReserveBlock{};
+#include "engine/zustand.h"
 
-std::array<TFunktion*, 14> Funktionen{};
+// FunktionNr is 1 from the start: never outside 1..9, even before the main
+// window sets it.
+TZustand Zustand;
 
-std::int32_t FunktionNr = 1;  // never outside 1..9, even before the main window sets it
-std::int32_t Modus = 0;
+TBeschriftungen& Beschriftungen = Zustand.Beschriftungen;
+TPunkte& Punkte = Zustand.Punkte;
+TKreise& Kreise = Zustand.Kreise;
+TSenkrechten& Senkrechte = Zustand.Senkrechte;
+TFlaechen& Flaechen = Zustand.Flaechen;
+TReserveBlock& ReserveBlock = Zustand.ReserveBlock;
+
+std::array<TFunktion*, 14>& Funktionen = Zustand.Funktionen;
+
+std::int32_t& FunktionNr = Zustand.FunktionNr;
+std::int32_t& Modus = Zustand.Modus;
 bool ZeichnenErlaubt = false;
-std::int32_t VerschiebeNr = 0;
+std::int32_t& VerschiebeNr = Zustand.VerschiebeNr;
 TFlagge Flagge;
 std::array<std::int32_t, AnzahlFensterVersatz> FensterVersatz{};
 bool BeendenBestaetigt = false;
@@ -136,6 +142,7 @@ void AllesNullen()
     Modus = 0;
     ZeichnenErlaubt = false;
     VerschiebeNr = 0;
+    Zustand.Editor = {};
     Flagge = {};
     FensterVersatz = {};
     BeendenBestaetigt = false;

@@ -1,7 +1,8 @@
 #pragma once
-// The object tables and the state that several windows share. They are plain
-// global data that lives for the whole run; every window reads and writes
-// them directly and asks the graph window to redraw afterwards.
+// The object tables and the state that several windows share. They live for
+// the whole run in the document state (engine/zustand.h); the names below
+// are references into it. A window that changes them says so through the
+// notifier (platform/melder.h).
 //
 // Indexing: every object table is 1-based, as the windows and the stored
 // documents count their slots: Punkte[1] is point A, Kreise[10] the tenth
@@ -216,20 +217,20 @@ using TKreise = TTabelle<TKreis, AnzahlKreise>;
 using TSenkrechten = TTabelle<TSenkrechte, AnzahlSenkrechte>;
 using TFlaechen = TTabelle<TFlaeche, AnzahlFlaechen>;
 
-extern TBeschriftungen Beschriftungen;
-extern TPunkte Punkte;
-extern TKreise Kreise;
-extern TSenkrechten Senkrechte;
-extern TFlaechen Flaechen;
-extern TReserveBlock ReserveBlock;
+extern TBeschriftungen& Beschriftungen;
+extern TPunkte& Punkte;
+extern TKreise& Kreise;
+extern TSenkrechten& Senkrechte;
+extern TFlaechen& Flaechen;
+extern TReserveBlock& ReserveBlock;
 
 // 0 is the selected function (the same object as Funktionen[FunktionNr]),
 // 1..9 the user's functions, 10..12 further stored functions, 13 "f(x) = 0"
 // (the x-axis for areas). The main window creates and owns the objects.
-extern std::array<TFunktion*, 14> Funktionen;
+extern std::array<TFunktion*, 14>& Funktionen;
 
-extern std::int32_t FunktionNr;       // selected function 1..9
-extern std::int32_t Modus;            // interaction mode of the graph window
+extern std::int32_t& FunktionNr;      // selected function 1..9
+extern std::int32_t& Modus;           // interaction mode of the graph window
 
 // The values Modus takes: the tool of the graph window and, for the tools
 // that take several clicks, the step the user stands at.
@@ -249,7 +250,7 @@ constexpr std::int32_t ModusParabelD = 9;       // parabola, step 1: shift in x
 constexpr std::int32_t ModusParabelE = 91;      // parabola, step 2: shift in y
 constexpr std::int32_t ModusParabelA = 93;      // parabola, step 3: stretch factor
 extern bool ZeichnenErlaubt;          // the graph window may draw
-extern std::int32_t VerschiebeNr;     // label being moved, 0 = none
+extern std::int32_t& VerschiebeNr;    // label being moved, 0 = none
 extern TFlagge Flagge;
 extern std::array<std::int32_t, AnzahlFensterVersatz> FensterVersatz;
 extern bool BeendenBestaetigt;        // quit question answered Yes

@@ -277,6 +277,9 @@ public:
     void CB4Click();
     void Edit1Change();
     void Edit2Change();
+    // Caption `Text` for axis 1 (Edit1) or 2 (Edit2), as the labels window
+    // asks for it.
+    void AchsenbeschriftungSetzen(int Achse, const QString& Text);
 
     // The scale DrawTextAt works in, set by DrawCoordinateSystem and
     // DrawLabels.
@@ -669,6 +672,12 @@ public:
     // The label typing field empty, in black "Tahoma" 12 (Tag), no style:
     // also where the labels window puts back a label that rode on it.
     void BeschrEditZuruecksetzen();
+    // What the labels window asks for a label it picks up: label mode for
+    // its move button `Knopf`, then label k (1..9) rides in BeschrEdit in
+    // its font; the riding text; the font of label k on the riding field.
+    void BeschriftungAufnehmen(int k, QObject* Knopf);
+    void ReiterText(const QString& Text);
+    void ReiterSchrift(int k);
     // Keys of the whole window (key preview): the keyboard pointer.
     void FormKeyDown(int Key);
 

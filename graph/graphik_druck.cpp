@@ -137,9 +137,27 @@ void TGraphik::PrintValueTable(TCanvas& Canvas, const QTableWidget& Grid, std::i
     Canvas.Font.Size = DruckGroesse(RoundToInt32(punkte / 0.72 * Scale));
     Canvas.Font.Color = schrift;
 
+    // The cells are the screen's, measured in points; the paper's font is a
+    // little wider than the screen's, so a column grows to its widest text
+    // between the margins: the title column alone, the value columns all
+    // alike over the whole grid, so that both blocks of a page line up.
+    auto breitesterText = [&](int von, int bis) {
+        std::int32_t breite = 0;
+        for (int c = von; c <= bis; ++c) {
+            for (int r = 0; r < Grid.rowCount(); ++r) {
+                if (const QTableWidgetItem* item = Grid.item(r, c))
+                    breite = std::max(breite, Canvas.TextWidth(item->text()));
+            }
+        }
+        return breite + 2 * rand;
+    };
+    const std::int32_t titelBreite = breitesterText(0, FesteSpalten - 1);
+    const std::int32_t wertBreite = breitesterText(FesteSpalten, Grid.columnCount() - 1);
+
     std::int32_t x = X;
     for (int c = FromCol; c <= ToCol; ++c) {
-        const std::int32_t x2 = x + PunkteZuSeite(Grid.columnWidth(c) + 1, Scale);
+        const std::int32_t noetig = c < FesteSpalten ? titelBreite : wertBreite;
+        const std::int32_t x2 = x + std::max(PunkteZuSeite(Grid.columnWidth(c) + 1, Scale), noetig);
         std::int32_t y = Y;
         for (int r = FromRow; r <= ToRow; ++r) {
             // Rows go down the page: y decreases.

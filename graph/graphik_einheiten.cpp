@@ -72,6 +72,9 @@ QComboBox* Laengenliste(QWidget* parent, const char* name, const QStringList& ei
     box->addItems(eintraege);
     box->setCurrentIndex(static_cast<int>(eintraege.indexOf(text)));
     box->lineEdit()->setMaxLength(255);
+    // No completion: a typed "2" is a first digit, not the "20" of the list,
+    // and Enter must not apply a length nobody typed.
+    box->setCompleter(nullptr);
     return box;
 }
 
@@ -230,9 +233,13 @@ void TGraphik::AchsenLaengeAendern(bool yAchse, QComboBox* Sender)
         }
     }
 
-    // B. An inch length beyond the longest one is reset. The inch lists are
-    // written with "." in every language, so either separator is read.
-    if (weiter) {
+    // B. An inch length beyond the longest one is reset. Only a length typed
+    // or chosen in inch is checked: the inch text that a cm length of 20
+    // writes (10) is longer than the inch list goes, and checking it on every
+    // event of the cm lists would throw away what is typed there. The inch
+    // lists are written with "." in every language, so either separator is
+    // read.
+    if (weiter && Sender == inch) {
         const std::optional<double> zoll = ParseNumber(inch->currentText().toStdString(), '.', true);
         if (!zoll)
             weiter = false;
@@ -320,7 +327,13 @@ void TGraphik::CB3Click()
 
 void TGraphik::CB4Click() { GraphikResize(); }
 
-// The axis captions are also edited in the labels window, which shows them.
+// The axis captions are also edited in the labels window, which shows them
+// and asks for them here.
+void TGraphik::AchsenbeschriftungSetzen(int Achse, const QString& Text)
+{
+    TextSetzen(Achse == 1 ? Edit1 : Edit2, Text);
+}
+
 void TGraphik::Edit1Change()
 {
     if (BeschriftungDlg)

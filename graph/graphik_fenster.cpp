@@ -15,10 +15,10 @@
 #include "platform/farbe_qt.h"
 #include "platform/fensterhilfen.h"
 #include "platform/fensterlage.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "tools/stilliste.h"
-#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,7 +112,9 @@ void TGraphik::FormCreate()
     GroupBox3 = NeueGruppe(this, "GroupBox3", QStringLiteral(" Funktionsgleichung und Eigenschaften "), 578, 8, 400,
                            81);
     GroupBox3->hide();
-    AktivBox = NeueGruppe(this, "AktivBox", QStringLiteral(" Interaktiv "), 16, 102, 71, 420);
+    // The tool box is a little wider than designed: its longest caption,
+    // "(Voreinstellung)" on the origin button, needs the room.
+    AktivBox = NeueGruppe(this, "AktivBox", QStringLiteral(" Interaktiv "), 16, 102, 83, 420);
     InteraktivBox = new QCheckBox(QStringLiteral("Interaktiv"), this);
     InteraktivBox->setObjectName(QStringLiteral("InteraktivBox"));
     InteraktivBox->setChecked(true);
@@ -173,7 +175,7 @@ void TGraphik::FormCreate()
     }
     Shape6->setFrameShape(QFrame::Box);
     Shape6->resize(40, 3);
-    cm3 = NeuerKnopf(this, "cm3", QStringLiteral("1 cm"), 0, 0, 44, 14);
+    cm3 = NeuerKnopf(this, "cm3", QStringLiteral("1 cm"), 0, 0, 44, 16);
     {
         QPalette pal = cm3->palette();
         pal.setColor(QPalette::ButtonText, ToQColor(clGray));
@@ -222,30 +224,34 @@ void TGraphik::FormCreate()
     for (int n = 1; n <= 9; ++n)
         ComboBox3->addItem(QString::number(n) + QLatin1Char('.'));
     ComboBox3->setGeometry(8, 17, 48, 22);
-    Edit3 = NeuesFeld(GroupBox3, "Edit3", 86, 17, 214);
+    // The first row ends well inside the group at the width it has on a
+    // screen 1024 pixels wide.
+    Edit3 = NeuesFeld(GroupBox3, "Edit3", 86, 17, 198);
     SFarbe2 = new QPushButton(QStringLiteral("2"), GroupBox3);
     SFarbe2->setObjectName(QStringLiteral("SFarbe2"));
-    SFarbe2->setGeometry(346, 17, 40, 22);
+    SFarbe2->setGeometry(330, 17, 40, 22);
     SFarbe2->setFocusPolicy(Qt::NoFocus);
     SFarbe = new QPushButton(QStringLiteral("Farbe"), GroupBox3);
     SFarbe->setObjectName(QStringLiteral("SFarbe"));
-    SFarbe->setGeometry(304, 17, 80, 22);
+    SFarbe->setGeometry(288, 17, 80, 22);
     SFarbe->setFocusPolicy(Qt::NoFocus);
+    // The labels take their captions in either language ("x from",
+    // "Schrittweite") without running into the field after them.
     label(GroupBox3, "Label5", QStringLiteral("x von"), 8, 52);
-    Evonx = NeuesFeld(GroupBox3, "Evonx", 40, 49, 46);
-    label(GroupBox3, "Label7", QStringLiteral("bis"), 90, 52);
-    Ebisx = NeuesFeld(GroupBox3, "Ebisx", 108, 49, 46);
-    Label6 = label(GroupBox3, "Label6", QStringLiteral("t von"), 160, 52);
-    Evont = NeuesFeld(GroupBox3, "Evont", 190, 49, 40);
-    Label8 = label(GroupBox3, "Label8", QStringLiteral("bis"), 234, 52);
-    Ebist = NeuesFeld(GroupBox3, "Ebist", 252, 49, 40);
-    Label9 = label(GroupBox3, "Label9", QStringLiteral("Schritt"), 296, 52);
-    Estept = NeuesFeld(GroupBox3, "Estept", 334, 49, 40);
+    Evonx = NeuesFeld(GroupBox3, "Evonx", 48, 49, 46);
+    label(GroupBox3, "Label7", QStringLiteral("bis"), 98, 52);
+    Ebisx = NeuesFeld(GroupBox3, "Ebisx", 118, 49, 46);
+    Label6 = label(GroupBox3, "Label6", QStringLiteral("t von"), 170, 52);
+    Evont = NeuesFeld(GroupBox3, "Evont", 208, 49, 40);
+    Label8 = label(GroupBox3, "Label8", QStringLiteral("bis"), 252, 52);
+    Ebist = NeuesFeld(GroupBox3, "Ebist", 272, 49, 40);
+    Label9 = label(GroupBox3, "Label9", QStringLiteral("Schritt"), 316, 52);
+    Estept = NeuesFeld(GroupBox3, "Estept", 386, 49, 40);
     ComboBox4 = new TStilListe(GroupBox3, 16);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     for (int n = 1; n <= 11; ++n)
         ComboBox4->addItem(QString::number(n) + QLatin1Char('.'));
-    ComboBox4->setGeometry(390, 17, 60, 22);
+    ComboBox4->setGeometry(374, 17, 60, 22);
 
     // The range fields start with what the main window's editor shows for
     // the selected function; from then on its handlers keep them equal.
@@ -281,6 +287,17 @@ void TGraphik::FormCreate()
 
     // The controls of the grid, the band and the status bar.
     ErzeugeSteuerung();
+
+    // What another window changed in the tables or the functions is drawn
+    // at once; what this window changed it draws itself.
+    connect(&Melder(), &TMelder::TabelleGeaendert, this, [this](TObjekttabelle, QObject* absender) {
+        if (absender != this)
+            GraphikResize();
+    });
+    connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
+        if (absender != this)
+            GraphikResize();
+    });
 
     // The set-up proper.
     ZeichnenErlaubt = true;
@@ -332,8 +349,8 @@ void TGraphik::FormCreate()
 
     // Beside the main window, as high as it.
     if (Form1) {
-        const QRect haupt = Form1->frameGeometry();
-        move(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]);
+        const QRect haupt = Rahmen(Form1);
+        RahmenVerschieben(this, QPoint(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]));
         resize(width(), std::max(200, Form1->height() + FensterVersatz[5]));
     }
     ComboBox4->setCurrentIndex(1);
@@ -458,7 +475,9 @@ void TGraphik::ArrangeControls()
     const int n = static_cast<int>(PaintBox1->width() / std::max<std::int64_t>(1, einheiten)) + 1;
     Shape6->resize(Massstab < 1.1 ? n : 2 * n, 3);
     Shape6->move(PaintBox1->x() + PaintBox1->width() - Shape6->width(), PaintBox1->y() + PaintBox1->height() + 6);
-    cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 5);
+    // One pixel higher than the ruler's caption was designed, for the
+    // height its text needs; it still ends above the status bar.
+    cm3->move(Shape6->x() - cm3->width() - 3, Shape6->y() - 6);
     SteuerungAnordnen();
 }
 
@@ -612,9 +631,7 @@ void TGraphik::ComboBox4Change()
         Form1->ComboBox2->setCurrentIndex(ComboBox4->currentIndex());
         Form1->ComboBox2->update();
     }
-    const QWidget* aktiv = QApplication::activeWindow();
-    if (Uebersicht_Dlg && aktiv && (aktiv == this || aktiv == Form1))
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().EditorGeaendert();
 }
 
 // ---------------------------------------------------------------------------
@@ -690,7 +707,7 @@ void TGraphik::SpeedButton5Click()
     if (NormalGroesse.isValid())
         resize(NormalGroesse);
     if (Form1) {
-        const QRect haupt = Form1->Rahmen();
+        const QRect haupt = Rahmen(Form1);
         RahmenVerschieben(this,
                           QPoint(haupt.x() + FensterVersatz[3] + 2 + haupt.width(), haupt.y() + FensterVersatz[4]));
     }

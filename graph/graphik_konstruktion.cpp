@@ -12,11 +12,11 @@
 #include "engine/tabellen.h"
 #include "main/form1.h"
 #include "platform/felder.h"
+#include "platform/melder.h"
 #include "platform/statusleiste.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
-#include "tools/uebersicht_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,8 +104,7 @@ void TGraphik::PaintBoxClick_Links_4(QObject* /*Sender*/, int /*X*/, int /*Y*/)
         return;
     f->SetTerm(VorschauTerm.toStdString());
     StatusBar1->update();
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().FunktionGeaendert(s, this);
 
     // Every entry has two characters: "x" stands for no point, also where
     // the touching point is not defined.
@@ -129,7 +128,7 @@ void TGraphik::PaintBoxClick_Links_5(QObject* /*Sender*/, int /*X*/, int /*Y*/)
     // The y range keeps its texts.
     SenkrechteDlg->Zeile(n).X->setText(XText);
     Anhaengen(SenkrechtenHistorie, SlotZiffer(n), n == 4);
-    SenkrechteDlg->zeigeSenk();
+    emit Melder().TabelleGeaendert(TObjekttabelle::Senkrechte, this);
     GraphikResize();
 }
 
@@ -266,8 +265,7 @@ void TGraphik::TangenteZuruecknehmen()
     }
     GraphikResize();
     StatusBar1->update();
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().FunktionGeaendert(0, this);
 }
 
 void TGraphik::SenkrechteZuruecknehmen()
@@ -321,8 +319,7 @@ void TGraphik::FunktionZuruecknehmen(std::string& historie)
     Funktionen[static_cast<std::size_t>(s)]->SetTerm("f(x) =");
     GraphikResize();
     StatusBar1->update();
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().FunktionGeaendert(s, this);
     if (Form1) {
         Form1->ComboBox1->setEditText(QStringLiteral("1."));
         Form1->ComboBox1Change();
@@ -337,8 +334,7 @@ void TGraphik::ResetCircle(int i)
     KreisVorbelegen(i);
     // The circles window shows it; the echo of its emptied centre edits
     // redraws the graph.
-    if (KreiseDlg)
-        KreiseDlg->ZeigePunk();
+    emit Melder().TabelleGeaendert(TObjekttabelle::Kreise, this);
 }
 
 void TGraphik::HistorienLeeren()

@@ -11,15 +11,18 @@
 #include "platform/felder.h"
 #include "main/trace_dlg.h"
 #include "platform/fensterart.h"
+#include "platform/melder.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/werkzeugfenster.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -197,6 +200,35 @@ void TGraphik::BeschrEditChange()
     BeschrEdit->resize(fm.horizontalAdvance(BeschrEdit->text()) + 9 + EditRandBreite, BeschrEdit->height());
 }
 
+void TGraphik::BeschriftungAufnehmen(int k, QObject* Knopf)
+{
+    if (k < 1 || k > 9)
+        return;
+    // The switch to label mode empties the typing field; the label rides in
+    // it afterwards.
+    Modus = ModusBeschriftung;
+    if (BeschriftButton)
+        BeschriftButton->setChecked(true);
+    TracebuttonClick(Knopf);
+    BeschrEdit->setText(QString::fromStdString(Beschriftungen[k].Text));
+    ReiterSchrift(k);
+}
+
+void TGraphik::ReiterText(const QString& Text)
+{
+    TextSetzen(BeschrEdit, Text);
+}
+
+void TGraphik::ReiterSchrift(int k)
+{
+    if (k < 1 || k > 9)
+        return;
+    const TSchrift& s = Beschriftungen[k].Font;
+    SetzeSchriftfarbe(BeschrEdit, s.Color);
+    SetTag(BeschrEdit, s.Size);
+    SchriftZeigen(BeschrEdit, s);
+}
+
 // A left click in label mode puts the typed text down where the field is.
 void TGraphik::BeschriftungPlatzieren(int X, int Y)
 {
@@ -239,8 +271,7 @@ void TGraphik::BeschriftungPlatzieren(int X, int Y)
     b.X = x;
     b.Y = y;
     BeschrEdit->clear();
-    if (BeschriftungDlg)
-        BeschriftungDlg->zeigeBeschr();
+    emit Melder().TabelleGeaendert(TObjekttabelle::Beschriftungen, this);
 }
 
 // A right click in label mode takes back the newest label placed by mouse.

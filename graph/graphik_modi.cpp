@@ -349,8 +349,11 @@ void TGraphik::ErzeugeInteraktion()
         {&TGraphik::GeradeButton, "GeradeButton", "Gerade"},
         {&TGraphik::ParabelButton, "ParabelButton", "Parabel"},
     }};
+    // The buttons fill the box's width; the first one has the height of
+    // two lines, for the longest caption ("Ursprung (Voreinstellung)").
     auto* gruppe = new QButtonGroup(this);
     gruppe->setExclusive(true);
+    const int breite = AktivBox->width() - 8;
     int y = 18;
     for (const TKnopf& k : Knoepfe) {
         auto* b = new QToolButton(AktivBox);
@@ -359,11 +362,12 @@ void TGraphik::ErzeugeInteraktion()
         b->setFont(klein);
         b->setCheckable(true);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setGeometry(4, y, 63, 23);
+        const int hoehe = y == 18 ? 25 : 23;
+        b->setGeometry(4, y, breite, hoehe);
         gruppe->addButton(b);
         this->*k.Feld = b;
         connect(b, &QToolButton::clicked, this, [this, b] { Sicher([&] { TracebuttonClick(b); }); });
-        y += 24;
+        y += hoehe + 1;
     }
     UrsprungButton->setChecked(true);
 
@@ -371,21 +375,24 @@ void TGraphik::ErzeugeInteraktion()
     CheckBox2 = new QCheckBox(QStringLiteral("Foto mit"), AktivBox);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->setFont(klein);
-    CheckBox2->setGeometry(4, y + 4, 63, 16);
+    CheckBox2->setGeometry(4, y + 4, breite, 16);
     CheckBox2->hide();
+    // Two lines: the indented English texts are wider than the box.
     LabelText = new QLabel(QStringLiteral("Koordinaten"), AktivBox);
     LabelText->setObjectName(QStringLiteral("LabelText"));
     LabelText->setFont(klein);
-    LabelText->setGeometry(6, y + 20, 63, 14);
+    LabelText->setWordWrap(true);
+    LabelText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelText->setGeometry(6, y + 20, breite - 2, 24);
     LabelText->hide();
     SoundBox = new QCheckBox(QStringLiteral("Sound"), AktivBox);
     SoundBox->setObjectName(QStringLiteral("SoundBox"));
     SoundBox->setFont(klein);
-    SoundBox->setGeometry(4, y + 38, 63, 16);
+    SoundBox->setGeometry(4, y + 46, breite, 16);
     SoundBox->setChecked(true);
 
     // The snap step: TrackBar3 upright, its five steps beside it, 1 at the top.
-    const int rasterY = y + 60;
+    const int rasterY = y + 68;
     Label12 = new QLabel(QStringLiteral("Raster"), AktivBox);
     Label12->setObjectName(QStringLiteral("Label12"));
     Label12->setFont(klein);
@@ -664,6 +671,9 @@ void TGraphik::TracebuttonClick(QObject* Sender)
 
 void TGraphik::BeschrEditZuruecksetzen()
 {
+    // An emptied field has nothing to show over the picture; the next move
+    // of the pointer in label mode brings it back.
+    BeschrEdit->hide();
     BeschrEdit->clear();
     QPalette pal = BeschrEdit->palette();
     pal.setColor(QPalette::Text, Qt::black);

@@ -18,10 +18,10 @@
 #include "platform/dialoge.h"
 #include "platform/farbe_qt.h"
 #include "platform/modal.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "tools/stilliste.h"
-#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -408,8 +408,7 @@ void TGraphik::SpeedButton15Click()
     LayoutHalten = true;
     Form1->StartvorlageLaden = false;
     Form1->SpeedButton3Click();
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().FunktionGeaendert(0, this);
 }
 
 void TGraphik::UrsprungWaehlen()
@@ -479,15 +478,7 @@ void TGraphik::StatusBar1MouseDown(int x)
 {
     StatusKlickLaeuft = true;
     StatusBar1->update();
-    int panel = -1;
-    int summe = 0;
-    for (int k = 0; k < TStatusBar::PanelCount; ++k) {
-        summe += StatusBar1->Panels[static_cast<std::size_t>(k)].Width;
-        if (summe > x) {
-            panel = k;
-            break;
-        }
-    }
+    const int panel = StatusBar1->PanelAt(x);
     // Only the nine function panels choose something.
     if (panel >= 1 && panel <= 9 && Form1) {
         Form1->ComboBox1->setCurrentIndex(panel - 1);

@@ -29,6 +29,8 @@ void TGraphik::ErzeugeWerkzeugleiste()
         {&SpeedButton16, "SpeedButton16", "Kreise", &TGraphik::SpeedButton16Click},
         {&SpeedButton9, "SpeedButton9", "Flächen", &TGraphik::SpeedButton9Click},
     };
+    // Each as wide as its longest caption in either language; all eleven
+    // and the end button fit a band 1024 pixels wide.
     int x = 4;
     for (const TKnopf& k : knoepfe) {
         auto* b = new QToolButton(CoolBar2);
@@ -36,8 +38,8 @@ void TGraphik::ErzeugeWerkzeugleiste()
         b->setText(QString::fromUtf8(k.Text));
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setGeometry(x, 3, 70, 24);
-        x += 72;
+        b->setGeometry(x, 3, 78, 24);
+        x += 80;
         connect(b, &QToolButton::clicked, this, k.Handler);
         *k.Ziel = b;
     }

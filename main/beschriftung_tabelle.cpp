@@ -24,20 +24,27 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -243,6 +250,8 @@ constexpr TBeschriftungsZeile Tabelle[] = {
     {F::Form1, A::Text, "BRunde", 139},
     {F::Form1, A::Text, "BSignum", 140},
     {F::Form1, A::Text, "Interaktiv1", 556},
+    // The library button says what its hint says, in every language.
+    {F::Form1, A::Text, "SitBtn3", 235},
     {F::Form1, A::Hinweis, "Suchen1", 524},
     {F::Form1, A::Hinweis, "Video1LineareFunktion1", 522},
     {F::Form1, A::Hinweis, "Video2ZweiteFunktion1", 523},
@@ -770,6 +779,77 @@ void PlatzSchaffen(QWidget* w)
         w->resize(noetig, w->height());
 }
 
+// The window manager's title bar shows the title in a bold 8-point font,
+// centred between the window's icon and its three buttons: the room of the
+// buttons stays free on both sides.
+constexpr int TitelleisteRand = 2 * 62;
+
+// A dialog that sizes itself is at least as wide as its title needs, so
+// that the title bar shows it whole; a dialog of fixed size and the other
+// windows keep their design. The width only grows: a dialog keeps what any
+// language needed.
+void TitelPlatzGeben(QWidget* fenster)
+{
+    if (!qobject_cast<QDialog*>(fenster) || fenster->minimumWidth() == fenster->maximumWidth())
+        return;
+    QFont schrift = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    schrift.setPointSize(8);
+    schrift.setBold(true);
+    int breite = QFontMetrics(schrift).horizontalAdvance(fenster->windowTitle()) + TitelleisteRand;
+    if (const QLayout* l = fenster->layout())
+        breite = std::max(breite, l->totalMinimumSize().width());
+    if (breite > fenster->minimumWidth())
+        fenster->setMinimumWidth(breite);
+}
+
+// A caption too wide for its tool button takes two lines where the button
+// is high enough for them, broken at the blank that leaves the shorter
+// longest line.
+QString ZweiZeilig(const QToolButton* b, const QString& text)
+{
+    const QFontMetrics fm = b->fontMetrics();
+    const int rand = b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+    const int breite = b->width() - 2 * rand;
+    if (fm.size(Qt::TextShowMnemonic, text).width() <= breite ||
+        fm.size(0, QStringLiteral("A\nA")).height() > b->height() - 2 * rand)
+        return text;
+    QString beste = text;
+    int besteBreite = std::numeric_limits<int>::max();
+    for (qsizetype i = text.indexOf(QLatin1Char(' ')); i > 0; i = text.indexOf(QLatin1Char(' '), i + 1)) {
+        const QString zeilen = text.left(i) + QLatin1Char('\n') + text.mid(i + 1);
+        const int b1 = fm.size(Qt::TextShowMnemonic, zeilen).width();
+        if (b1 < besteBreite) {
+            besteBreite = b1;
+            beste = zeilen;
+        }
+    }
+    return beste;
+}
+
+// A caption too wide for its push button is set up to two points smaller;
+// in a language where it fits, the button has its own font again.
+void SchriftAnpassen(QPushButton* b)
+{
+    static const char* const Entwurf = "EntwurfsSchrift";
+    if (const QVariant vorher = b->property(Entwurf); vorher.isValid())
+        b->setFont(vorher.value<QFont>());
+    const QFont entwurf = b->font();
+    auto passt = [b](const QFont& f) {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        const QRect raum = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+        return QFontMetrics(f).size(Qt::TextShowMnemonic, b->text()).width() <= raum.width();
+    };
+    QFont f = entwurf;
+    for (int kleiner = 1; kleiner <= 2 && entwurf.pointSizeF() > 2 + kleiner && !passt(f); ++kleiner)
+        f.setPointSizeF(entwurf.pointSizeF() - kleiner);
+    if (f != entwurf) {
+        b->setProperty(Entwurf, entwurf);
+        b->setFont(f);
+    }
+}
+
 // The buttons of a radio group in their order: a button group's, or the
 // widget's own radio buttons.
 QList<QAbstractButton*> Gruppenknoepfe(QWidget* w)
@@ -808,6 +888,7 @@ bool TextSchreiben(QObject* o, const QString& text)
         return false;
     if (w->isWindow()) {
         w->setWindowTitle(text);
+        TitelPlatzGeben(w);
         return true;
     }
     if (auto* g = qobject_cast<QGroupBox*>(w)) {
@@ -815,9 +896,15 @@ bool TextSchreiben(QObject* o, const QString& text)
         return true;
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        b->setText(text);
+        const bool eingeordnet = b->parentWidget()->layout() && b->parentWidget()->layout()->indexOf(b) >= 0;
+        if (auto* t = qobject_cast<QToolButton*>(w); t && !eingeordnet)
+            b->setText(ZweiZeilig(t, text));
+        else
+            b->setText(text);
         if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
             PlatzSchaffen(w);
+        if (auto* p = qobject_cast<QPushButton*>(w); p && !eingeordnet)
+            SchriftAnpassen(p);
         return true;
     }
     if (auto* l = qobject_cast<QLabel*>(w)) {

@@ -5,6 +5,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/fensterart.h"
 #include "platform/jpeg.h"
 #include "platform/oeffner.h"
 
@@ -271,6 +272,9 @@ void TAboutBox::BitBtn2Click(QObject* Sender)
 TTippsDlg::TTippsDlg(QWidget* parent) : QDialog(parent)
 {
     DialogArt(this, "TippsDlg", QStringLiteral("Hilfe: Kopieren"));
+    // Wide enough for lines that read well; the window is then as high as
+    // its wrapped texts need.
+    setMinimumWidth(440);
     auto* box = new QVBoxLayout(this);
     auto gruppe = [&](const char* name) {
         auto* g = Benannt(new QGroupBox(this), name);
@@ -311,4 +315,10 @@ void TTippsDlg::SpeedButton1Click(QObject* Sender)
 void TTippsDlg::OKBtnClick()
 {
     close();
+}
+
+void TTippsDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    HoeheNachTexten(this);
 }

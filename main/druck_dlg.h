@@ -93,6 +93,11 @@ public:
 
     void SpeedButton1Click(QObject* Sender);
     void OKBtnClick();
+
+protected:
+    // Opens at the size its texts need in the language in force: they
+    // wrap, and the window would keep the height of the language before.
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TDruckDlg* DruckDlg;

@@ -2,10 +2,14 @@
 
 #include "platform/felder.h"
 
+#include "engine/arbeitsmappe.h"
 #include "engine/tabellen.h"
 #include "main/form1.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/dateidialog.h"
 #include "platform/dialoge.h"
+#include "platform/fensterart.h"
+#include "platform/fensterhilfen.h"
 #include "platform/oeffner.h"
 #include "platform/sprache.h"
 #include "platform/tabellendatei.h"
@@ -14,6 +18,8 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,20 +35,19 @@ TWertetabKopierDlg* WertetabKopierDlg = nullptr;
 
 namespace {
 
-// The messages of the export, as they stand in every language.
+// The clipboard's message, as it stands in every language.
 const QString KopierFehler = QStringLiteral("Fehler beim Kopieren!");
-const QString ExcelFehler =
-    QStringLiteral("Direktexport nach Excel nicht möglich. Verwenden Sie in Tessaplun die Methode Kopieren.");
-const QString WordFehler =
-    QStringLiteral("Direktexport nach Word nicht möglich. Verwenden Sie in Tessaplun die Methode Kopieren.");
 // "The table could not be handed to another program:", with the file.
 constexpr int ZeileUebergabeFehler = 575;
+// "Would you like to save the file in a folder of your choice?"
+constexpr int ZeileSelbstSpeichern = 579;
+// "The file could not be saved:", with the file.
+constexpr int ZeileNichtGespeichert = 580;
+constexpr int ZeileUeberschreiben = 160;
 
-// The error box of a file that could not be written or opened: the dialog
-// stays open, so the user can choose the clipboard instead.
-void UebergabeFehler(const QString& pfad)
+QString Pfadtext(int zeile, const QString& pfad)
 {
-    ShowMessage(Txt(ZeileUebergabeFehler) + QLatin1Char('\n') + QDir::toNativeSeparators(pfad));
+    return Txt(zeile) + QLatin1Char('\n') + QDir::toNativeSeparators(pfad);
 }
 
 }  // namespace
@@ -106,6 +111,12 @@ QLabel* TExportDlg::Hilfe(const char* name)
     return l;
 }
 
+void TExportDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    HoeheNachTexten(this);
+}
+
 int TExportDlg::ItemIndex() const
 {
     return FRichtung->checkedId();
@@ -139,6 +150,39 @@ TExportGitter TExportDlg::Gitter()
     return g;
 }
 
+bool TExportDlg::Uebergeben(const QByteArray& daten, const QString& endung, const QString& filter)
+{
+    // A new file in the temporary folder, opened by the desktop's program
+    // for its kind. When it cannot be written the dialog stays, so the user
+    // can choose the clipboard instead.
+    const QString pfad = ExportPfad(QStringLiteral("Wertetabelle"), endung);
+    if (pfad.isEmpty() || !DateiSchreiben(pfad, daten)) {
+        ShowMessage(Pfadtext(ZeileUebergabeFehler, pfad.isEmpty() ? QDir::tempPath() : pfad));
+        return false;
+    }
+    if (OeffneMitDesktop(pfad))
+        return true;
+
+    // No program takes it: say where it lies, and offer to keep it where the
+    // user finds it again rather than among the temporary files.
+    if (AskYesNo(Pfadtext(ZeileUebergabeFehler, pfad) + QStringLiteral("\n\n") + Txt(ZeileSelbstSpeichern)) != IDYES)
+        return false;
+    const std::optional<QString> gewaehlt = ExportSpeichernDialog(this, QStringLiteral("Wertetabelle.") + endung, filter);
+    if (!gewaehlt)
+        return false;
+    QString ziel = *gewaehlt;
+    if (!ziel.endsWith(QLatin1Char('.') + endung, Qt::CaseInsensitive))
+        ziel += QLatin1Char('.') + endung;
+    if (QFileInfo::exists(ziel) && AskYesNo(Txt(ZeileUeberschreiben)) != IDYES)
+        return false;
+    if (!DateiSchreiben(ziel, daten)) {
+        ShowMessage(Pfadtext(ZeileNichtGespeichert, ziel));
+        return false;
+    }
+    QFile::remove(pfad);
+    return true;
+}
+
 void TExportDlg::CancelBtnClick()
 {
     reject();
@@ -164,14 +208,8 @@ void TWordDlg::SpeedButton1Click()
 {
     const TExportUmfang u = Vorbereiten();
     const std::string rtf = RtfDokument(ExportBlock(Gitter(), u.Spalten, ItemIndex() == 1));
-    // A new document, opened by the desktop's word processor. When it cannot
-    // be written or no program opens it, the dialog stays.
-    const QString pfad = ExportPfad(QStringLiteral("Wertetabelle"), QStringLiteral("rtf"));
-    if (pfad.isEmpty() || !DateiSchreiben(pfad, QByteArray::fromStdString(rtf)) || !OeffneMitDesktop(pfad)) {
-        ShowMessage(WordFehler);
-        return;
-    }
-    close();
+    if (Uebergeben(QByteArray::fromStdString(rtf), QStringLiteral("rtf"), QStringLiteral("RTF (*.rtf)")))
+        close();
 }
 
 TExcelDlg::TExcelDlg(QWidget* parent)
@@ -191,27 +229,10 @@ void TExcelDlg::SpeedButton1Click()
         for (const std::string& text : zeile)
             zellen.back().push_back(ExportZelle(text, trenner));
     }
-    const QString pfad = ExportPfad(QStringLiteral("Wertetabelle"), QStringLiteral("xlsx"));
-    if (pfad.isEmpty()) {
-        UebergabeFehler(QDir::tempPath());
-        return;
-    }
-    switch (XlsxSchreiben(pfad, zellen)) {
-    case TXlsxErgebnis::NichtGeschrieben:
-        UebergabeFehler(pfad);
-        return;
-    case TXlsxErgebnis::NichtGefuellt:
-        ShowMessage(ExcelFehler);
+    const std::vector<std::uint8_t> mappe = XlsxArbeitsmappe(zellen);
+    const QByteArray daten(reinterpret_cast<const char*>(mappe.data()), static_cast<qsizetype>(mappe.size()));
+    if (Uebergeben(daten, QStringLiteral("xlsx"), QStringLiteral("XLSX (*.xlsx)")))
         close();
-        return;
-    case TXlsxErgebnis::Geschrieben:
-        break;
-    }
-    if (!OeffneMitDesktop(pfad)) {
-        UebergabeFehler(pfad);
-        return;
-    }
-    close();
 }
 
 TWertetabKopierDlg::TWertetabKopierDlg(QWidget* parent)

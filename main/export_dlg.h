@@ -41,12 +41,20 @@ protected:
     // Cancel, Escape and the close box: the value table goes away again
     // unless the menu shows it.
     void reject() override;
+    // Opens at the size its pages need in the language in force: the help
+    // page's texts wrap, and the window would keep the height it had.
+    void showEvent(QShowEvent* event) override;
     // The grid columns to copy, the spin box set back when out of range;
     // also hides the value table window unless the menu shows it.
     TExportUmfang Vorbereiten();
     // The value table's grid as it is shown.
     static TExportGitter Gitter();
     QLabel* Hilfe(const char* name);
+    // Passes the file on: written into the temporary folder and opened by
+    // the desktop's program for its kind. When no program opens it, says
+    // where it lies and offers to save it in a folder of the user's choice.
+    // True when it was opened or saved (the dialog then closes).
+    bool Uebergeben(const QByteArray& daten, const QString& endung, const QString& filter);
 
 private:
     QButtonGroup* FRichtung = nullptr;

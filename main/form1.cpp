@@ -206,8 +206,10 @@ void TForm1::ErzeugeEingabe()
     GroupBox3 = new QGroupBox(QStringLiteral(" Zubehör "), client);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(4, 196, 403, 52);
+    // The group's title takes the top of it: the buttons below need no
+    // further margin there, or their text is cut at the group's foot.
     auto* werkzeuge = new QHBoxLayout(GroupBox3);
-    werkzeuge->setContentsMargins(4, 16, 4, 2);
+    werkzeuge->setContentsMargins(4, 0, 4, 2);
     werkzeuge->setSpacing(2);
     SpeedButton13 = NeuerSchalter(GroupBox3, "SpeedButton13", QStringLiteral("Übersicht"));
     SpeedButton12 = NeuerSchalter(GroupBox3, "SpeedButton12", QStringLiteral("Beschriftung"));
@@ -263,8 +265,9 @@ void TForm1::FormCreate(const std::vector<std::string>& parameter)
 {
     BereicheGesperrt = false;
 
+    // The position is the frame's: title bar and close box on the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    move(Startposition(screen ? screen->geometry().size() : QSize(1280, 1024)));
+    RahmenVerschieben(this, Startposition(screen ? screen->geometry().size() : QSize(1280, 1024)));
 
     // Only a mouse press on the New button asks for the start template.
     StartvorlageLaden = false;
@@ -328,6 +331,7 @@ void TForm1::Reset()
     }
     GroupBox2->resize(GroupBox2->width(), Evont->y() + 7);
     ComboBox2->setCurrentIndex(1);
+    EditorZustandMerken();
 }
 
 // ---------------------------------------------------------------------------
@@ -337,7 +341,7 @@ void TForm1::AlignForm()
 {
     if (!Graphik)
         return;
-    const QRect rahmen = Rahmen();
+    const QRect rahmen = ::Rahmen(this);
     // A maximised window that is moved is no longer maximised: presentation
     // mode keeps the graph window where it is (the window manager may
     // report moves of the main window after presentation mode started).
@@ -346,14 +350,19 @@ void TForm1::AlignForm()
                           QPoint(rahmen.x() + rahmen.width() + FensterVersatz[3] + 2, rahmen.y() + FensterVersatz[4]));
 
     if (Form2) {
-        if (Graphik->ErsteAusrichtung) {
+        // As wide as its table (the width it had at its creation), but not
+        // beyond the screen's edge: its frame and close box stay on the
+        // screen. That is checked at every alignment, since the frame that
+        // decides it may be known only at a later one.
+        const int breite = Form2->PassendeBreite(rahmen.x());
+        if (Graphik->ErsteAusrichtung || Form2->width() != breite) {
             Form2->GroesseErlaubt = true;
-            Form2->resize(Form2->StartBreite + FensterVersatz[6], Form2->height());
+            Form2->resize(breite, Form2->height());
             Form2->GroesseErlaubt = false;
         }
         int top = rahmen.y() + rahmen.height() + FensterVersatz[3] + 2;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            top = std::min(top, screen->geometry().height() - 30 - Form2->frameGeometry().height());
+            top = std::min(top, screen->geometry().height() - 30 - ::Rahmen(Form2).height());
         RahmenVerschieben(Form2, QPoint(rahmen.x(), top));
     }
     Graphik->ErsteAusrichtung = false;
@@ -361,29 +370,9 @@ void TForm1::AlignForm()
     PlatziereKleineFenster();
 }
 
-QRect TForm1::Rahmen()
-{
-    RandMerken();
-    const QRect r = frameGeometry();
-    if (r != geometry() || FRand.isNull())
-        return r;
-    return geometry().marginsAdded(FRand);
-}
-
-// Only the frame of a window that is up in its normal state counts: hidden,
-// it has none, and a maximised one has none at the sides.
-void TForm1::RandMerken()
-{
-    if (!isVisible() || windowState() != Qt::WindowNoState)
-        return;
-    const QRect r = frameGeometry();
-    const QRect g = geometry();
-    if (r != g)
-        FRand = QMargins(g.left() - r.left(), g.top() - r.top(), r.right() - g.right(), r.bottom() - g.bottom());
-}
-
 // The unit windows sit under the unit track bar of the graph window's axes
-// group, the trace window right-aligned under its coordinate-system group.
+// group, the trace window right-aligned under its coordinate-system group;
+// their frames' corners, as every window's.
 void TForm1::PlatziereKleineFenster()
 {
     if (!Graphik || !Graphik->GroupBox1 || !Graphik->GroupBox2)
@@ -392,12 +381,12 @@ void TForm1::PlatziereKleineFenster()
     const int links = (tb1 ? tb1->x() : 0) + 24;
     const int h = Graphik->GroupBox1->height();
     if (EinheitXDlg)
-        EinheitXDlg->move(Graphik->GroupBox1->mapToGlobal(QPoint(links, h)));
+        RahmenVerschieben(EinheitXDlg, Graphik->GroupBox1->mapToGlobal(QPoint(links, h)));
     if (EinheitYDlg && EinheitXDlg)
-        EinheitYDlg->move(Graphik->GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
+        RahmenVerschieben(EinheitYDlg, Graphik->GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
     if (TraceParam)
-        TraceParam->move(Graphik->GroupBox2->mapToGlobal(
-            QPoint(Graphik->GroupBox2->width() - TraceParam->width(), Graphik->GroupBox2->height())));
+        RahmenVerschieben(TraceParam, Graphik->GroupBox2->mapToGlobal(QPoint(
+                                          Graphik->GroupBox2->width() - TraceParam->width(), Graphik->GroupBox2->height())));
 }
 
 void TForm1::moveEvent(QMoveEvent* event)
@@ -425,11 +414,11 @@ void TForm1::mouseMoveEvent(QMouseEvent* event)
 void TForm1::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && FRand.isNull()) {
+    if (event->type() == QEvent::ActivationChange && !FRahmenBekannt && frameGeometry() != geometry()) {
         // The first time the frame is known: the windows beside it were
         // placed by a guess, before the window manager had framed it.
-        RandMerken();
-        if (!FRand.isNull() && Graphik)
+        FRahmenBekannt = true;
+        if (Graphik)
             AlignForm();
     }
     if (event->type() != QEvent::WindowStateChange || FImZustandswechsel || !isVisible())
@@ -524,6 +513,11 @@ void TForm1::SpeedButton5Click()
     // The maximised window has its new size by now (or keeps its old one
     // where no window manager maximises): lay it out for the moved groups.
     Graphik->GraphikResize();
+    // However it started (the button, the menu, a maximise command, a
+    // title-bar double click), the graph window comes to the front with the
+    // keyboard: the main window stays up and would cover its tool bar.
+    Graphik->raise();
+    Graphik->activateWindow();
     QApplication::restoreOverrideCursor();
     Graphik->PraesentationWechsel = eigen;
     PlatziereKleineFenster();

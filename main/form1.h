@@ -5,6 +5,7 @@
 
 #include "engine/farben.h"
 #include "engine/funktion.h"
+#include "engine/zustand.h"
 #include "platform/felder.h"
 #include "platform/canvas.h"
 #include "tools/stilliste.h"
@@ -45,7 +46,7 @@ public:
     ~TForm1() override;
 
     // ---- State --------------------------------------------------------
-    std::string Eingabeart = " Funktion ";  // " Funktion " or " Funktionenschar "
+    std::string& Eingabeart = Zustand.Editor.Eingabeart;  // " Funktion " or " Funktionenschar "
     bool BereicheGesperrt = false;          // while set the range handlers do nothing
     bool StartvorlageLaden = false;         // a mouse press on New asked for the start template
     bool BeispielBestaetigt = false;        // the examples' question was answered Yes in this run
@@ -180,6 +181,9 @@ public:
     void SFarbe2Click();
     void ComboBox2Change();
     void ClickButton(QPushButton* sender);
+    // The texts of both input bars in the selected function's colours, as
+    // a selection leaves them: at start, after New and after Open.
+    void SchriftfarbenZeigen();
 
     // ---- Frame -------------------------------------------------------------
     void FormCreate(const std::vector<std::string>& parameter);
@@ -187,11 +191,6 @@ public:
     // Where the window starts on a screen of the given size.
     static QPoint Startposition(const QSize& bildschirm);
     void AlignForm();
-    // The window's frame, title bar included. A window shown again after it
-    // was hidden knows its frame only once the window manager has framed it
-    // anew; until then the frame it had before stands in.
-    QRect Rahmen();
-    void RandMerken();
     void Wertetabelle1Click();
     void Graphen1Click();
     // The graph window's tool by the menu Interaktiv2 (Sender: I1 .. I10).
@@ -329,6 +328,8 @@ private:
     // feeds is told by its index 0..4 (x from, x to, t from, t to, t step).
     void BereichChange(int feld);
     QLineEdit* Bereichsfeld(int feld) const;
+    // The editor's six fields, their texts and verdicts, into the state.
+    void EditorZustandMerken();
     void Einrichten(QLineEdit* e);
     bool FormCloseAllowed();
     void NachFarbwahl();
@@ -347,7 +348,7 @@ private:
     std::array<std::unique_ptr<TFunktion>, 14> FObjekte;  // owned function objects
     bool FImZustandswechsel = false;
     std::vector<QPointer<QWidget>> FVerborgeneFenster;
-    QMargins FRand;  // the frame's margins as last seen
+    bool FRahmenBekannt = false;  // the window manager has framed the window
 };
 
 extern TForm1* Form1;

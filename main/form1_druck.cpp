@@ -119,10 +119,10 @@ void ExportZeigen(QDialog* dlg)
 {
     if (!dlg || !Form2)
         return;
-    dlg->show();
-    dlg->raise();
+    // The dialog shows the table: the table first, the dialog above it.
     Form2->show();
     Form2->FillValueTable();
+    DialogZeigen(dlg, Form2);
 }
 
 }  // namespace
@@ -153,5 +153,5 @@ void TForm1::ber1Click()
 void TForm1::Kopieren1Click()
 {
     if (TippsDlg && TippsDlg->isHidden())
-        TippsDlg->show();
+        DialogZeigen(TippsDlg);
 }

@@ -14,10 +14,13 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"
 #include "tools/uebersicht_dlg.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,12 +35,6 @@
 #include <array>
 
 namespace {
-
-bool MainOrGraphActive()
-{
-    const QWidget* aktiv = QApplication::activeWindow();
-    return aktiv && (aktiv == Form1 || aktiv == Graphik);
-}
 
 // Keypad: button name, caption, token (empty: sets the equation's header),
 // column, row, width in columns.
@@ -325,8 +322,8 @@ void TForm1::Edit1Change()
     if (Graphik && Graphik->StatusBar1)
         Graphik->StatusBar1->update();
 
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    EditorZustandMerken();
+    emit Melder().EditorGeaendert();
     sanduhr.reset();
 
     // The trace window follows the kind of the function.
@@ -376,8 +373,10 @@ void TForm1::EsteptChange() { BereichChange(4); }
 
 void TForm1::BereichChange(int feld)
 {
-    if (BereicheGesperrt)
+    if (BereicheGesperrt) {
+        EditorZustandMerken();
         return;
+    }
     QLineEdit* e = Bereichsfeld(feld);
     TFunktion* f = Funktionen[0];
     if (!e || !f)
@@ -403,7 +402,13 @@ void TForm1::BereichChange(int feld)
     }
 
     const auto wert = ParseNumber(text.toStdString(), sep);
-    if (wert && (feld != 4 || *wert > 0)) {
+    if (feld == 4 && wert && *wert <= 0) {
+        // A step that is not positive is not taken, and the field keeps its
+        // colour: the step in force stays what it was. 0 is passed over in
+        // silence (it is on the way to "0,5"); a negative step is said.
+        if (*wert < 0)
+            ShowMessage(Txt(156));
+    } else if (wert) {
         switch (feld) {
         case 0: f->SetXFrom(*wert); break;
         case 1: f->SetXTo(*wert); break;
@@ -415,12 +420,8 @@ void TForm1::BereichChange(int feld)
         Edit1Change();
         SetzeFeldfarbe(e, FarbeGueltig);
     } else {
-        // A step that is not positive is not taken; a negative one is said.
-        // The field shows that its value is not in force.
         SetTag(e, 0);
         SetzeFeldfarbe(e, FarbeUngueltig);
-        if (wert && *wert < 0)
-            ShowMessage(Txt(156));
     }
 
     if (Graphik) {
@@ -430,8 +431,18 @@ void TForm1::BereichChange(int feld)
             SetzeFeldfarbe(spiegel, Feldfarbe(e));
         }
     }
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    EditorZustandMerken();
+    emit Melder().EditorGeaendert();
+}
+
+void TForm1::EditorZustandMerken()
+{
+    TEditorZustand& z = Zustand.Editor;
+    const std::array<const QLineEdit*, AnzahlEditorFelder> felder = {Edit1, Evonx, Ebisx, Evont, Ebist, Estept};
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        if (felder[i])
+            z.Felder[i] = {felder[i]->text().toStdString(), Feldfarbe(felder[i]) != FarbeUngueltig};
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -498,6 +509,24 @@ void TForm1::ComboBox1Change()
 // ---------------------------------------------------------------------------
 // Colours and line style
 
+void TForm1::SchriftfarbenZeigen()
+{
+    const TFunktion* f = Funktionen[static_cast<std::size_t>(std::clamp(FunktionNr, 1, 9))];
+    if (!f)
+        return;
+    const TColor farbe = f->GetColor();
+    for (QWidget* w : std::initializer_list<QWidget*>{SFarbe, Edit1, Evonx, Ebisx, Evont, Ebist, Estept, ComboBox1})
+        SetzeSchriftfarbe(w, farbe);
+    SetzeSchriftfarbe(SFarbe2, f->GetColor2());
+    if (Graphik) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Edit3, Graphik->Evonx,
+                                                          Graphik->Evont, Graphik->Ebisx, Graphik->Ebist,
+                                                          Graphik->Estept, Graphik->ComboBox3})
+            SetzeSchriftfarbe(w, farbe);
+        SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
+    }
+}
+
 void TForm1::BFarbeClick()
 {
     TFunktion* f = Funktionen[0];
@@ -530,8 +559,7 @@ void TForm1::NachFarbwahl()
             Graphik->ComboBox4->update();
     }
     ComboBox2->update();
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().EditorGeaendert();
     Edit1->end(false);
 }
 
@@ -559,6 +587,5 @@ void TForm1::ComboBox2Change()
             Graphik->ComboBox4->setCurrentIndex(ComboBox2->currentIndex());
         Graphik->GraphikResize();
     }
-    if (MainOrGraphActive() && Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().EditorGeaendert();
 }

@@ -121,6 +121,10 @@ private:
 void TForm1::ErzeugeMenues()
 {
     QMenuBar* bar = menuBar();
+    // The menu titles a little closer together than the style sets them:
+    // the German ones fill the window's width, and the last would go
+    // behind the bar's extension button.
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 2px; }"));
 
     Datei1 = NeuesMenue(bar, "Datei1", QStringLiteral("Datei"));
     Neu1 = NeueAktion(Datei1, "Neu1", QStringLiteral("Neu"), Strg(Qt::Key_R));
@@ -363,6 +367,8 @@ void TForm1::F11Click(int taste)
     ComboBox1->setCurrentIndex(taste - 1);
     ComboBox1Change();
     QLineEdit* feld = Graphik && Graphik->isMaximized() && Graphik->Edit3 ? Graphik->Edit3 : Edit1;
+    // The caret shows only in the active window.
+    feld->activateWindow();
     feld->setFocus();
     feld->end(false);
 }

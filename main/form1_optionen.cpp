@@ -15,6 +15,7 @@
 #include "main/trace_dlg.h"
 #include "platform/dialoge.h"
 #include "platform/fensterhilfen.h"
+#include "platform/modal.h"
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
@@ -58,7 +59,7 @@ QAction* NeuerEintrag(QMenu* menu, const char* name)
 void Zeigen(QWidget* w)
 {
     if (w && !w->isVisible())
-        w->show();
+        DialogZeigen(w);
 }
 
 }  // namespace
@@ -187,8 +188,7 @@ void TForm1::eigeneEinstellungenverwenden1Click()
     EinstellDlg->CheckFile();
     // Modal to the whole program, without a nested event loop.
     EinstellDlg->setModal(true);
-    EinstellDlg->show();
-    EinstellDlg->raise();
+    DialogZeigen(EinstellDlg);
 }
 
 // ---------------------------------------------------------------------------

@@ -138,6 +138,10 @@ void TFormOeffne::FormCreate()
         Graphik->StatusBar1->update();
     }
 
+    // The editor shows its function in the function's colour from the
+    // start, not only after a selection.
+    Form1->SchriftfarbenZeigen();
+
     KreiseDlg->ZeigePunk();
     KreiseDlg->update();
 

@@ -9,6 +9,7 @@
 #include "main/export_dlg.h"
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
+#include "platform/modal.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -130,10 +131,8 @@ void TKopierDlg::CB3Click()
 
 void TKopierDlg::BitBtn1Click()
 {
-    if (TippsDlg) {
-        TippsDlg->show();
-        TippsDlg->raise();
-    }
+    // Above this dialog, which is modal: not behind it, and not blocked.
+    DialogZeigen(TippsDlg, this);
 }
 
 TKopierDlg8::TKopierDlg8(QWidget* parent) : TKopierDlg(parent, "KopierDlg8")

@@ -13,6 +13,7 @@
 #include "main/splash.h"
 #include "main/tasten_dlg.h"
 #include "main/trace_dlg.h"
+#include "main/verbindungen.h"
 #include "main/wertetabelle_fenster.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
@@ -80,6 +81,7 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     ExcelDlg = new TExcelDlg;
     TippsDlg = new TTippsDlg;
     Uebersicht_Dlg = new TUebersicht_Dlg;
+    FensterVerbinden();
     new TFormOeffne;
 
     Form1->show();

@@ -85,6 +85,9 @@ void Tsplashscreen::Timer1Timer()
             Graphik->resize(Graphik->StartBreite, Form1->height() + FensterVersatz[5]);
     } else {
         SetWindowAlpha(this, Deckkraft(Zaehler));
+        // The new opacity reaches the window system with the next paint;
+        // a window that nothing repaints would stay at its last one.
+        update();
     }
     if (Zaehler == 10)
         Image3->show();

@@ -188,7 +188,7 @@ TAssistentFenster::TAssistentFenster(QWidget* parent) : QWidget(parent)
     fett.setBold(true);
     fett.setPixelSize(13);
     Feld1->setFont(fett);
-    Feld1->setGeometry(8, 6, 187, 15);
+    Feld1->setGeometry(8, 6, 187, 16);
     Feld2 = new QLabel(this);
     Feld2->setObjectName(QStringLiteral("Feld2"));
     Feld2->setWordWrap(true);

@@ -18,6 +18,7 @@
 #include "main/einheit_dlg.h"
 #include "main/trace_dlg.h"
 #include "main/wertetabelle_fenster.h"
+#include "platform/melder.h"
 #include "platform/dateidialog.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
@@ -87,18 +88,7 @@ void WerkzeugfensterVerbergen()
 // tables again, so that a tool never writes back an object it cannot see.
 void WerkzeugfensterAuffrischen()
 {
-    if (PunkteDlg)
-        PunkteDlg->zeigePunk();
-    if (KreiseDlg)
-        KreiseDlg->ZeigePunk();
-    if (BeschriftungDlg)
-        BeschriftungDlg->zeigeBeschr();
-    if (SenkrechteDlg)
-        SenkrechteDlg->zeigeSenk();
-    if (FlaechenDlg)
-        FlaechenDlg->ZeigeFlae();
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->zeichneneu();
+    emit Melder().DokumentErneuert();
 }
 
 // The inch lists show the same length as the cm lists (in inch mode a view
@@ -120,23 +110,6 @@ void Laenge(QComboBox* cm, QComboBox* zoll, const QString& text)
         const QString z = ZollText(text);
         if (!z.isEmpty())
             zoll->setEditText(z);
-    }
-}
-
-// Font, field and caret of the two input bars for the selected function.
-void FarbspiegelSetzen(TForm1& haupt, const TFunktion& f)
-{
-    const TColor farbe = f.GetColor();
-    for (QWidget* w : std::initializer_list<QWidget*>{haupt.SFarbe, haupt.Edit1, haupt.Evonx, haupt.Ebisx, haupt.Evont,
-                                                      haupt.Ebist, haupt.Estept, haupt.ComboBox1})
-        SetzeSchriftfarbe(w, farbe);
-    SetzeSchriftfarbe(haupt.SFarbe2, f.GetColor2());
-    if (Graphik) {
-        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Edit3, Graphik->Evonx, Graphik->Evont,
-                                                          Graphik->Ebisx, Graphik->Ebist, Graphik->Estept,
-                                                          Graphik->ComboBox3})
-            SetzeSchriftfarbe(w, farbe);
-        SetzeSchriftfarbe(Graphik->SFarbe2, f.GetColor2());
     }
 }
 
@@ -433,9 +406,7 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     if (f)
         SatzInFunktion(bild.Funktionen[0], *f);
 
-    if (f) {
-        FarbspiegelSetzen(*this, *f);
-    }
+    SchriftfarbenZeigen();
     if (Graphik && Graphik->ComboBox3)
         Graphik->ComboBox3->setEditText(ComboBox1->currentText());
 
@@ -529,8 +500,8 @@ void TForm1::SpeedButton3Click()
     TFunktion* f = Funktionen[0];
     Edit1->setText(QStringLiteral("f(x) = x^2"));
 
+    SchriftfarbenZeigen();
     if (f) {
-        FarbspiegelSetzen(*this, *f);
         if (Graphik) {
             if (Graphik->ComboBox3)
                 Graphik->ComboBox3->setEditText(QStringLiteral("1."));

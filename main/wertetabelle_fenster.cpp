@@ -13,6 +13,8 @@
 #include "main/form1.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
+#include "platform/fensterlage.h"
+#include "platform/modal.h"
 #include "platform/sprache.h"
 
 #include <QCheckBox>
@@ -171,15 +173,18 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     unten->addLayout(knoepfe);
 
     adjustSize();
-    StartBreite = width();
+    // (adjustSize keeps a window within two thirds of the screen.)
+    StartBreite = std::max(MindestBreite(), StringGrid1->maximumWidth() + spalten->contentsMargins().left() +
+                                                spalten->contentsMargins().right());
+    resize(StartBreite, height());
     FormCreate();
 }
 
 void TForm2::FormCreate()
 {
     if (Form1) {
-        const QRect rahmen = Form1->frameGeometry();
-        move(rahmen.left(), rahmen.top() + rahmen.height() + FensterVersatz[3] + 2);
+        const QRect rahmen = Rahmen(Form1);
+        RahmenVerschieben(this, QPoint(rahmen.left(), rahmen.top() + rahmen.height() + FensterVersatz[3] + 2));
         resize(StartBreite + FensterVersatz[6], height());
     }
     QPalette p = StringGrid1->palette();
@@ -238,16 +243,39 @@ void TForm2::SpaltenAnpassen(const TWertetabelle& t)
     for (int c = 1; c < Spalten; ++c)
         StringGrid1->setColumnWidth(c, wert);
     const int rahmen = 2 * StringGrid1->frameWidth();
-    const int mehr = rahmen + titel + WertetabelleSpalten * wert - StringGrid1->width();
-    StringGrid1->setFixedSize(rahmen + titel + WertetabelleSpalten * wert, 2 * 20 + rahmen);
-    // Once the window stands, it grows and shrinks with its grid.
+    const int voll = rahmen + titel + WertetabelleSpalten * wert;
+    const int mehr = voll - StringGrid1->maximumWidth();
+    // The grid is as wide as its columns; where the screen is narrower than
+    // the window would be, it shows the columns that fit.
+    StringGrid1->setFixedHeight(2 * 20 + rahmen);
+    StringGrid1->setMinimumWidth(rahmen + titel + wert);
+    StringGrid1->setMaximumWidth(voll);
+    // Once the window stands, it grows and shrinks with its grid, up to the
+    // screen's edge.
     if (StartBreite > 0 && mehr != 0) {
         StartBreite += mehr;
         const bool erlaubt = GroesseErlaubt;
         GroesseErlaubt = true;
-        resize(std::max(width() + mehr, layout()->minimumSize().width()), height());
+        resize(PassendeBreite(Rahmen(this).left()), height());
         GroesseErlaubt = erlaubt;
     }
+}
+
+int TForm2::MindestBreite() const
+{
+    int breite = layout()->minimumSize().width();
+    const QMargins rand = layout()->contentsMargins();
+    for (int i = 0; i < layout()->count(); ++i) {
+        const QLayoutItem* teil = layout()->itemAt(i);
+        if (teil->widget() != StringGrid1)
+            breite = std::max(breite, teil->sizeHint().width() + rand.left() + rand.right());
+    }
+    return breite;
+}
+
+int TForm2::PassendeBreite(int links) const
+{
+    return std::max(std::min(StartBreite + FensterVersatz[6], BreiteBisZumRand(this, links)), MindestBreite());
 }
 
 void TForm2::ZeigeTabelle(const TWertetabelle& t)
@@ -348,20 +376,17 @@ void TForm2::SpeedButton1Click()
 
 void TForm2::SpeedButton2Click()
 {
-    if (WordDlg)
-        WordDlg->show();
+    DialogZeigen(WordDlg, this);
 }
 
 void TForm2::SpeedButton3Click()
 {
-    if (WertetabKopierDlg)
-        WertetabKopierDlg->show();
+    DialogZeigen(WertetabKopierDlg, this);
 }
 
 void TForm2::SpeedButton5Click()
 {
-    if (ExcelDlg)
-        ExcelDlg->show();
+    DialogZeigen(ExcelDlg, this);
 }
 
 void TForm2::BitBtn1Click()

@@ -60,6 +60,12 @@ public:
     };
     TGroesseErlaubt GroesseErlaubt{this};
     int StartBreite = 0;  // its width at creation
+    // The width for a frame whose left edge is at `links`: as wide as the
+    // table, but not beyond the screen's edge, and never so narrow that the
+    // controls below the table lose room.
+    int PassendeBreite(int links) const;
+    // The room the controls below the table take.
+    int MindestBreite() const;
 
     // Refills both rows for the selected function from the graph window's
     // view and x unit.

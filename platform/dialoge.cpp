@@ -1,8 +1,8 @@
 #include "platform/dialoge.h"
 
 #include "platform/farbe_qt.h"
+#include "platform/fensterhilfen.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
 
@@ -12,9 +12,7 @@ class TEchteMeldung : public TMeldung {
 public:
     void Zeige(const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
-                        QApplication::activeWindow());
-        box.exec();
+        MeldungsBox(text)->exec();
     }
 };
 
@@ -23,11 +21,12 @@ public:
     std::optional<TColor> Waehle(TColor vorgabe) override
     {
         // Qt's own dialog, which speaks the program's language.
-        const QColor c = QColorDialog::getColor(ToQColor(vorgabe), QApplication::activeWindow(), QString(),
-                                                QColorDialog::DontUseNativeDialog);
-        if (!c.isValid())
+        QColorDialog dialog(ToQColor(vorgabe), Besitzerfenster());
+        dialog.setOption(QColorDialog::DontUseNativeDialog);
+        VorAllenFenstern(&dialog);
+        if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
             return std::nullopt;
-        return FromQColor(c);
+        return FromQColor(dialog.selectedColor());
     }
 };
 
@@ -39,6 +38,14 @@ TFarbDialog* GFarbDialog = nullptr;
 void SetMeldung(TMeldung* meldung)
 {
     GMeldung = meldung;
+}
+
+std::unique_ptr<QMessageBox> MeldungsBox(const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
+                                             Besitzerfenster());
+    VorAllenFenstern(box.get());
+    return box;
 }
 
 void ShowMessage(const QString& text)

@@ -6,9 +6,11 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 
+class QMessageBox;
 class QWidget;
 
 // A plain information message with the program's title.
@@ -21,6 +23,8 @@ public:
 void SetMeldung(TMeldung* meldung);
 void ShowMessage(const QString& text);
 void ShowMessage(const std::string& utf8);
+// The real message's box, owned by Besitzerfenster(), not yet shown.
+std::unique_ptr<QMessageBox> MeldungsBox(const QString& text);
 
 // The colour common dialog: preset with a colour, gives the chosen colour
 // or nothing when cancelled.

@@ -1,5 +1,7 @@
 #include "platform/drucker.h"
 
+#include "platform/fensterhilfen.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -16,7 +18,8 @@ public:
         if (!Drucker)
             Drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
         Drucker->setDocName(titel);
-        QPrintDialog dialog(Drucker.get(), parent);
+        QPrintDialog dialog(Drucker.get(), Besitzerfenster(parent));
+        VorAllenFenstern(&dialog);
         if (dialog.exec() != QDialog::Accepted)
             return nullptr;
         return Drucker.get();

@@ -2,10 +2,13 @@
 
 #include "platform/fensterhilfen.h"
 
+#include <QLayout>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
+
+#include <algorithm>
 
 void AlsWerkzeugfenster(QWidget* w, const char* name, const QString& caption)
 {
@@ -29,6 +32,16 @@ QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& cap
     box->addWidget(regler);
     SetWindowAlpha(w, 255);
     return regler;
+}
+
+void HoeheNachTexten(QWidget* w)
+{
+    const QLayout* l = w ? w->layout() : nullptr;
+    if (!l)
+        return;
+    const int breite = w->width();
+    const int hoehe = l->hasHeightForWidth() ? l->totalHeightForWidth(breite) : l->totalSizeHint().height();
+    w->resize(breite, std::max(hoehe, l->totalMinimumSize().height()));
 }
 
 int Tag(const QWidget* w)

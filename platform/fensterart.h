@@ -17,5 +17,11 @@ void AlsWerkzeugfenster(QWidget* w, const char* name, const QString& caption);
 QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& caption, int breite,
                                 int hoehe);
 
+// Gives a window with a layout the height its wrapped texts need at its
+// width. Laid out once, a window keeps its height when its texts grow (in
+// another language), and the layout would squeeze them; called when it
+// opens.
+void HoeheNachTexten(QWidget* w);
+
 int Tag(const QWidget* w);
 void SetTag(QWidget* w, int tag);

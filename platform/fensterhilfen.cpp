@@ -16,13 +16,8 @@ class TMessageBoxFrage : public TJaNeinFrage {
 public:
     QMessageBox::StandardButton Frage(const QString& caption, const QString& text) override
     {
-        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                        QApplication::activeWindow());
-        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-        const int r = box.exec();
-        return static_cast<QMessageBox::StandardButton>(r);
+        const std::unique_ptr<QMessageBox> box = FrageBox(caption, text);
+        return static_cast<QMessageBox::StandardButton>(box->exec());
     }
 };
 
@@ -30,6 +25,32 @@ TMessageBoxFrage StandardFrage;
 TJaNeinFrage* AktuelleFrage = nullptr;
 
 }  // namespace
+
+QWidget* Besitzerfenster(QWidget* fragend)
+{
+    auto oben = [](QWidget* w) { return w && w->isVisible() ? w->window() : nullptr; };
+    if (QWidget* modal = oben(QApplication::activeModalWidget()))
+        return modal;
+    if (QWidget* w = oben(fragend))
+        return w;
+    return oben(QApplication::activeWindow());
+}
+
+void VorAllenFenstern(QWidget* box)
+{
+    if (box)
+        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+std::unique_ptr<QMessageBox> FrageBox(const QString& caption, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, caption, text,
+                                             QMessageBox::Yes | QMessageBox::No, Besitzerfenster());
+    VorAllenFenstern(box.get());
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
 
 void SetWindowAlpha(QWidget* window, int alpha)
 {

@@ -1,8 +1,11 @@
 #pragma once
-// Window utilities every window uses: translucency and the Yes/No question.
+// Window utilities every window uses: translucency, the Yes/No question and
+// the window that a message or a dialog belongs to.
 
 #include <QMessageBox>
 #include <QString>
+
+#include <memory>
 #include <string>
 
 class QWidget;
@@ -14,6 +17,14 @@ constexpr int IDNO = 7;
 // outside are clamped. A null window is ignored.
 void SetWindowAlpha(QWidget* window, int alpha);
 
+// The window that a message, a question or a standard dialog belongs to,
+// which the box then stands above (under X11 it is transient for it, and a
+// window manager keeps it above its owner, an owner that stays on top
+// included): the modal dialog that is open (it blocks every other window),
+// else the asking window `fragend`, else the active window, else none. Only
+// windows that are up count.
+QWidget* Besitzerfenster(QWidget* fragend = nullptr);
+
 // Shows the modal question and returns the button that closed it;
 // anything but a Yes button counts as No.
 class TJaNeinFrage {
@@ -21,6 +32,14 @@ public:
     virtual ~TJaNeinFrage() = default;
     virtual QMessageBox::StandardButton Frage(const QString& caption, const QString& text) = 0;
 };
+
+// Keeps a modal box or dialog in front of every window, the program's
+// stay-on-top windows included: one of them covering it would leave the
+// program looking frozen.
+void VorAllenFenstern(QWidget* box);
+
+// The real question's box, owned by Besitzerfenster(), not yet shown.
+std::unique_ptr<QMessageBox> FrageBox(const QString& caption, const QString& text);
 
 // Tests install a fake; nullptr restores the real message box.
 void SetJaNeinFrage(TJaNeinFrage* frage);

@@ -1,6 +1,9 @@
 #include "platform/modal.h"
 
+#include "platform/fensterlage.h"
+
 #include <QDialog>
+#include <QWindow>
 
 namespace {
 
@@ -15,7 +18,28 @@ void SetModalAnzeige(TModalAnzeige* anzeige)
 
 int ShowModal(QDialog& dialog)
 {
+    DialogPlatzieren(&dialog);
     if (Aktuell)
         return Aktuell->Zeige(dialog);
     return dialog.exec();
+}
+
+void DialogZeigen(QWidget* dialog, QWidget* ueber)
+{
+    if (!dialog)
+        return;
+    DialogPlatzieren(dialog);
+    // Set before the window is mapped: the window manager reads it then. A
+    // dialog shown for nobody belongs to nobody, whoever it was shown for
+    // before.
+    QWindow* besitzer = nullptr;
+    if (ueber && ueber->window() != dialog) {
+        ueber->window()->winId();
+        besitzer = ueber->window()->windowHandle();
+    }
+    dialog->winId();
+    dialog->windowHandle()->setTransientParent(besitzer);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }

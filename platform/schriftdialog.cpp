@@ -3,9 +3,9 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "platform/dialoge.h"
+#include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
@@ -21,7 +21,7 @@ class TEchterSchriftDialog : public TSchriftDialog {
 public:
     std::optional<TFont> Waehle(const TFont& vorgabe) override
     {
-        TSchriftAuswahl dialog(QApplication::activeWindow());
+        TSchriftAuswahl dialog(Besitzerfenster());
         dialog.Setzen(vorgabe);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;

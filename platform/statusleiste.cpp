@@ -10,6 +10,19 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent)
     setCursor(Qt::PointingHandCursor);
 }
 
+QRect TStatusBar::Notizplatz() const
+{
+    const int breite = Panels[PanelCount - 1].Width;
+    if (breite <= 0)
+        return {};
+    int links = 0;
+    for (int k = 0; k < PanelCount - 1; ++k)
+        links += std::max(0, Panels[static_cast<std::size_t>(k)].Width);
+    if (links + breite <= width())
+        return {};
+    return QRect(std::max(0, width() - breite), 0, breite, height());
+}
+
 QRect TStatusBar::PanelRect(int i) const
 {
     if (i < 0 || i >= PanelCount)
@@ -17,7 +30,23 @@ QRect TStatusBar::PanelRect(int i) const
     int left = 0;
     for (int k = 0; k < i; ++k)
         left += std::max(0, Panels[static_cast<std::size_t>(k)].Width);
-    return QRect(left, 0, std::max(0, Panels[static_cast<std::size_t>(i)].Width), height());
+    const QRect r(left, 0, std::max(0, Panels[static_cast<std::size_t>(i)].Width), height());
+    const QRect notiz = Notizplatz();
+    if (notiz.isEmpty())
+        return r;
+    if (i == PanelCount - 1)
+        return notiz;
+    return r.intersected(QRect(0, 0, notiz.left(), height()));
+}
+
+int TStatusBar::PanelAt(int x) const
+{
+    for (int i = PanelCount - 1; i >= 0; --i) {
+        const QRect r = PanelRect(i);
+        if (!r.isEmpty() && x >= r.left() && x <= r.right())
+            return i;
+    }
+    return -1;
 }
 
 QSize TStatusBar::sizeHint() const

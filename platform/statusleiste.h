@@ -25,9 +25,14 @@ public:
 
     std::array<TPanel, PanelCount> Panels;
 
-    // Rectangle of panel i in the bar's client coordinates (panels side by
-    // side from the left; a zero-width panel has an empty rectangle).
+    // Rectangle of panel i in the bar's client coordinates: panels side by
+    // side from the left; a zero-width panel has an empty rectangle. The
+    // last panel carries a note that must be seen: when the panels before
+    // it run past the bar's right end, it stands at that end over them, and
+    // theirs are cut where it begins.
     QRect PanelRect(int i) const;
+    // The panel under the point x, or -1.
+    int PanelAt(int x) const;
 
     // Called for every panel on each paint, with a painter whose state the
     // callee may change freely (it is restored between panels).
@@ -40,5 +45,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+
+private:
+    // Where the last panel stands when it had to move into view; empty
+    // while it has its place in the row, or no width.
+    QRect Notizplatz() const;
     void mousePressEvent(QMouseEvent* e) override;
 };

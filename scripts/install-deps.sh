@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-  libjpeg62-turbo-dev libxlsxwriter-dev
+  libjpeg62-turbo-dev
   xvfb xauth fonts-dejavu-core
   poppler-utils unzip
   openbox wmctrl xdotool x11-utils

@@ -2,9 +2,8 @@
 
 #include "engine/kurztext.h"
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
 #include "platform/felder.h"
-#include "platform/fensterart.h"
+#include "platform/melder.h"
 #include "platform/schriftdialog.h"
 #include "platform/sprache.h"
 
@@ -42,6 +41,7 @@ bool GueltigeNummer(int k)
 TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
     : TWerkzeugfenster("BeschriftungDlg", ZeileBeschriftung, QStringLiteral("Beschriftung"), 400, 443, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Beschriftungen);
     GroupBox3 = new QGroupBox(QStringLiteral(" Text "), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(8, 4, 384, 314);
@@ -53,13 +53,12 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         z.Verschieben = NeuerKnopf(GroupBox3, Name("B", k), QStringLiteral("Verschieben"), 8, y - 2, 94, 26, true);
         // Pressed, it stands out from the others.
         z.Verschieben->setAutoRaise(false);
-        z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 137, 22);
-        QFont arial = z.Text->font();
-        arial.setFamily(QStringLiteral("Arial"));
-        z.Text->setFont(arial);
+        // The text leaves "vorne" the room of its English caption, "in front",
+        // before the font button.
+        z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 123, 22);
         z.Vorne = new QCheckBox(QStringLiteral("vorne"), GroupBox3);
         z.Vorne->setObjectName(Name("CheckBox", k));
-        z.Vorne->setGeometry(249, y + 2, 52, 18);
+        z.Vorne->setGeometry(235, y + 2, 52, 18);
         z.Schrift = NeuerKnopf(GroupBox3, Name("SpeedButton", SchriftKnoepfe[i]), QStringLiteral("Aa"), 302, y, 24, 22);
         z.Schrift->setToolTip(k == 1 ? QStringLiteral("Schriftart") : QStringLiteral("Schrift"));
         z.Reset = NeuerKnopf(GroupBox3, Name("SpeedButton", ResetKnoepfe[i]), QStringLiteral("Reset"), 330, y, 46, 22);
@@ -105,10 +104,11 @@ void TBeschriftungDlg::zeigeBeschr()
         TZeile& z = ZeileRef(k);
         const TBeschriftung& b = Beschriftungen[k];
         // A label that rides on the pointer has left its slot empty: its row
-        // goes on showing the text it carries, or the echo of an emptied
-        // edit would take that text away.
-        const bool reitet = VerschiebeNr == k && Graphik && Graphik->BeschrEdit;
-        TextSetzen(z.Text, reitet ? Graphik->BeschrEdit->text() : QString::fromStdString(b.Text));
+        // goes on showing the text it carries (the graph window keeps the
+        // row and its typing field equal), or the echo of an emptied edit
+        // would take that text away.
+        if (VerschiebeNr != k)
+            TextSetzen(z.Text, QString::fromStdString(b.Text));
         SetzeSchriftfarbe(z.Text, b.Font.Color);
         SchriftZeigen(z.Text, b.Font);
         z.Vorne->setChecked(b.Vorne != 0);
@@ -117,9 +117,9 @@ void TBeschriftungDlg::zeigeBeschr()
 
 void TBeschriftungDlg::TextChange(int k)
 {
-    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit) {
+    if (VerschiebeNr == k) {
         // Typing into a riding label's row changes what rides.
-        TextSetzen(Graphik->BeschrEdit, ZeileRef(k).Text->text());
+        emit Melder().ReiterTextVerlangt(ZeileRef(k).Text->text());
         Neuzeichnen();
         return;
     }
@@ -135,14 +135,11 @@ void TBeschriftungDlg::VorneClick(int k)
 void TBeschriftungDlg::SchriftClick(int k)
 {
     TBeschriftung& b = Beschriftungen[k];
-    if (const auto gewaehlt = WaehleSchrift(TGraphik::SchriftAusRecord(b.Font)))
+    if (const auto gewaehlt = WaehleSchrift(SchriftLesen(b.Font)))
         SchriftSpeichern(b.Font, *gewaehlt);
-    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit) {
+    if (VerschiebeNr == k) {
         // The riding label shows its new font on the pointer and in its row.
-        QLineEdit* reiter = Graphik->BeschrEdit;
-        SetzeSchriftfarbe(reiter, b.Font.Color);
-        SetTag(reiter, b.Font.Size);
-        SchriftZeigen(reiter, b.Font);
+        emit Melder().ReiterSchriftVerlangt(k);
         SetzeSchriftfarbe(ZeileRef(k).Text, b.Font.Color);
         SchriftZeigen(ZeileRef(k).Text, b.Font);
     } else {
@@ -166,8 +163,8 @@ void TBeschriftungDlg::BeschriftungZuruecksetzen(int k)
     b.Font.Style = 0;
     b.Vorne = 1;
     // A riding label loses its text as well; it keeps riding, empty.
-    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit)
-        Graphik->BeschrEdit->clear();
+    if (VerschiebeNr == k)
+        emit Melder().ReiterTextVerlangt(QString());
     // No redraw of its own: the emptied edit's echo redraws (and nothing
     // visible changes when the text was empty already).
     zeigeBeschr();
@@ -187,10 +184,6 @@ void TBeschriftungDlg::VerschiebenClick(int k)
 void TBeschriftungDlg::Aufnehmen(int k)
 {
     QToolButton* knopf = ZeileRef(k).Verschieben;
-    if (!Graphik || !Graphik->BeschrEdit) {
-        knopf->setChecked(false);
-        return;
-    }
     // At most one label rides: one that already does goes back to its
     // place first, as its own button would put it back.
     for (int j = 1; j <= 9; ++j) {
@@ -206,33 +199,24 @@ void TBeschriftungDlg::Aufnehmen(int k)
     VerschiebeNr = k;
     KnopfBeschriften(knopf);
 
-    // The graph window switches to label mode ...
-    Modus = ModusBeschriftung;
-    if (Graphik->BeschriftButton)
-        Graphik->BeschriftButton->setChecked(true);
-    Graphik->TracebuttonClick(knopf);
-
-    // ... and the label rides in its typing field, in the label's font.
-    TBeschriftung& b = Beschriftungen[k];
-    QLineEdit* reiter = Graphik->BeschrEdit;
-    reiter->setText(QString::fromStdString(b.Text));
-    SetzeSchriftfarbe(reiter, b.Font.Color);
-    SetTag(reiter, b.Font.Size);
-    SchriftZeigen(reiter, b.Font);
+    // The graph window switches to label mode, and the label rides in its
+    // typing field, in the label's font.
+    emit Melder().BeschriftungAufnehmenVerlangt(k, knopf);
 
     // It leaves the drawing while it rides.
-    b.Text.clear();
+    Beschriftungen[k].Text.clear();
     Neuzeichnen();
 }
 
 void TBeschriftungDlg::Zuruecklegen(int k)
 {
     KnopfBeschriften(ZeileRef(k).Verschieben);
-    if (VerschiebeNr == k && Graphik && Graphik->BeschrEdit) {
+    if (VerschiebeNr == k) {
         VerschiebeNr = 0;
-        // Back in its slot, where it was.
-        Beschriftungen[k].Text = AufKapazitaet(Graphik->BeschrEdit->text().toStdString());
-        Graphik->BeschrEditZuruecksetzen();
+        // Back in its slot, where it was, with the text it carried (its row
+        // shows it as the typing field does).
+        Beschriftungen[k].Text = AufKapazitaet(ZeileRef(k).Text->text().toStdString());
+        emit Melder().ReiterZuruecksetzenVerlangt();
     }
     Neuzeichnen();
 }
@@ -269,14 +253,12 @@ void TBeschriftungDlg::KnopfBeschriften(QToolButton* knopf)
 
 void TBeschriftungDlg::Edit1Change()
 {
-    if (Graphik && Graphik->Edit1)
-        TextSetzen(Graphik->Edit1, Edit1->text());
+    emit Melder().AchsenbeschriftungVerlangt(1, Edit1->text());
 }
 
 void TBeschriftungDlg::Edit2Change()
 {
-    if (Graphik && Graphik->Edit2)
-        TextSetzen(Graphik->Edit2, Edit2->text());
+    emit Melder().AchsenbeschriftungVerlangt(2, Edit2->text());
 }
 
 void TBeschriftungDlg::SpeedButton6Click()

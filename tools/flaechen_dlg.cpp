@@ -50,11 +50,9 @@ QComboBox* NeueKurvenliste(QWidget* parent, const QString& name, int x, int y)
     c->setGeometry(x, y, 52, 22);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMaxVisibleItems(10);
     for (int i = 1; i <= 9; ++i)
         c->addItem(QString::number(i) + QLatin1Char('.'));
     c->addItem(QStringLiteral("x-A."));
-    c->lineEdit()->setMaxLength(255);
     c->setCurrentIndex(0);
     return c;
 }
@@ -88,6 +86,7 @@ int TFlaechenDlg::IndexAusKurve(std::int32_t kurve)
 TFlaechenDlg::TFlaechenDlg(QWidget* parent)
     : TWerkzeugfenster("FlaechenDlg", ZeileFlaechen, QStringLiteral("Flächen"), 585, 413, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Flaechen);
     GroupBox1 = new QGroupBox(QStringLiteral(" Fläche zwischen zwei Kurven (oder zwischen Kurve und x-Achse) "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 4, 569, 352);
@@ -150,9 +149,9 @@ void TFlaechenDlg::KurveChange(int k, bool kurveB, int index)
 {
     const std::int32_t kurve = KurveAusIndex(index);
     (kurveB ? Flaechen[k].CurveB : Flaechen[k].CurveA) = kurve;
-    // Only the functions 1..9 can be families: a typed text (0) names
-    // none, and the x-axis is never one.
-    if (kurve >= 1 && kurve <= 9) {
+    // Only the functions can be families, never the x-axis. A typed text
+    // stores 0, whose entry is the selected function: that one is checked.
+    if (kurve >= 0 && kurve <= 9) {
         const TFunktion* f = Funktionen[static_cast<std::size_t>(kurve)];
         if (f && f->GetCompiled() && f->GetKind() == ArtFunktionenschar)
             ShowMessage(QStringLiteral("Eine Funktionenschar kann nicht gewählt werden!"));

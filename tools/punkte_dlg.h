@@ -58,8 +58,6 @@ public:
 
 private:
     TZeile& ZeileRef(int k) { return Zeilen[static_cast<std::size_t>(k - 1)]; }
-    // The edits and buttons of row k after its defaults were written.
-    void ZeileVorgabenZeigen(int k);
 };
 
 extern TPunkteDlg* PunkteDlg;

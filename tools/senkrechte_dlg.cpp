@@ -38,6 +38,7 @@ QString Name(const char* art, int nummer)
 TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
     : TWerkzeugfenster("SenkrechteDlg", ZeileSenkrechte, QStringLiteral("Senkrechte"), 472, 246, parent)
 {
+    TabelleBearbeiten(TObjekttabelle::Senkrechte);
     GroupBox1 = new QGroupBox(QStringLiteral(" Senkrechte 1 bis 4 "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 4, 456, 180);
@@ -57,7 +58,6 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
         z.Stil = new TStilListe(GroupBox1, 14);
         z.Stil->setObjectName(QString::fromLatin1(namen.Stil));
         z.Stil->setGeometry(372, y, 65, 22);
-        z.Stil->setMaxVisibleItems(AnzahlStile);
         for (int i = 1; i <= AnzahlStile; ++i)
             z.Stil->addItem(QString::number(i) + QLatin1Char('.'));
         z.Stil->setToolTip(QStringLiteral("Strichstärke"));

@@ -3,8 +3,9 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "graph/graphik.h"
-#include "main/form1.h"
+#include "engine/zustand.h"
+#include "platform/felder.h"
+#include "platform/melder.h"
 #include "tools/stilliste.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
@@ -62,11 +64,13 @@ constexpr std::array<const char*, 5> LabelTexte = {"x von", "bis", "t von", "bis
 struct TSpalte {
     int Label, Feld, Breite;
 };
+// The labels take their English captions ("x from", "t from") without
+// running into the field after them.
 constexpr std::array<TSpalte, 6> Spalten = {{
-    {0, 24, 190},
-    {220, 252, 44},
-    {300, 320, 44},
-    {370, 400, 40},
+    {0, 24, 184},
+    {212, 252, 44},
+    {300, 320, 42},
+    {364, 400, 40},
     {444, 464, 40},
     {508, 578, 36},
 }};
@@ -85,18 +89,48 @@ constexpr std::array<std::array<TColor, 9>, 4> Zusatzfarben = {{
     {clPurple, clRed, clBlue, clGray, clGreen, clPurple, clMaroon, clMaroon, clSilver},
 }};
 
-// The main window's field of the same role as range field `feld`.
-QLineEdit* Hauptfeld(int feld)
+// The editor's field of the same role as range field `feld` (0..4).
+TEditorFeld Bereichsfeld(int feld)
 {
-    if (!Form1)
-        return nullptr;
-    const std::array<QLineEdit*, 5> felder = {Form1->Evonx, Form1->Ebisx, Form1->Evont, Form1->Ebist, Form1->Estept};
-    return feld >= 0 && feld < 5 ? felder[static_cast<std::size_t>(feld)] : nullptr;
+    return static_cast<TEditorFeld>(static_cast<int>(TEditorFeld::XVon) + feld);
+}
+
+// The colour of the editor's verdict on what its field `feld` holds.
+TColor Urteil(TEditorFeld feld)
+{
+    return Zustand.Editor[feld].Gueltig ? FarbeGueltig : FarbeUngueltig;
 }
 
 QString Zahl(double v)
 {
     return QString::fromStdString(FloatToStr(v, Dezimaltrenner()));
+}
+
+// A colour button that shows its colour as it is: the style's buttons shade
+// their face into a lighter gradient, which would show a paler tint than
+// the graph is drawn in.
+class TFarbknopf : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Button));
+        p.setPen(palette().color(isDown() ? QPalette::Shadow : QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+QToolButton* NeuerFarbknopf(QWidget* parent, const char* name, const QString& hinweis, int x, int y, int breite)
+{
+    auto* b = new TFarbknopf(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hinweis);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setGeometry(x, y, breite, 22);
+    return b;
 }
 
 // Holds a flag set for as long as it lives, also when a step leaves early.
@@ -151,8 +185,6 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
         for (std::size_t i = 0; i < labels.size(); ++i)
             labels[i] = NeuesLabel(GroupBox3, QStringLiteral("Label%1").arg(n.Labels[i]),
                                    QString::fromLatin1(LabelTexte[i]), Spalten[i + 1].Label, y + 4);
-        z.XVonLabel = labels[0];
-        z.XBisLabel = labels[1];
         z.ScharLabels = {labels[2], labels[3], labels[4]};
 
         z.Stil = new TStilListe(GroupBox3, 14);
@@ -166,10 +198,8 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
             StilDrawItem(r, canvas, rect, index);
         };
 
-        z.Farbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Farbe), QString(), 688, y, 40, 22);
-        z.Farbe->setToolTip(QStringLiteral("Farbe"));
-        z.Zusatzfarbe = NeuerKnopf(GroupBox3, QString::fromLatin1(n.Zusatzfarbe), QString(), 708, y, 20, 22);
-        z.Zusatzfarbe->setToolTip(QStringLiteral("Zusatzfarbe"));
+        z.Farbe = NeuerFarbknopf(GroupBox3, n.Farbe, QStringLiteral("Farbe"), 688, y, 40);
+        z.Zusatzfarbe = NeuerFarbknopf(GroupBox3, n.Zusatzfarbe, QStringLiteral("Zusatzfarbe"), 708, y, 20);
 
         connect(z.Gleichung, &QLineEdit::textChanged, this, [this, r] { GleichungChange(r); });
         for (int feld = 0; feld < AnzahlBereiche; ++feld)
@@ -183,7 +213,7 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
     Label56 = NeuesLabel(this, QStringLiteral("Label56"), QStringLiteral("Farbwechsel"), 16, 316);
     for (int s = 1; s <= 4; ++s) {
         QToolButton* b = NeuerKnopf(this, QStringLiteral("SpeedButton%1").arg(16 + s), QString::number(s),
-                                    86 + 26 * (s - 1), 312, 24, 22);
+                                    104 + 26 * (s - 1), 312, 24, 22);
         b->setToolTip(QStringLiteral("Farboption %1").arg(s));
         connect(b, &QToolButton::clicked, this, [this, s] { FarboptionClick(s); });
         Farboptionen[static_cast<std::size_t>(s - 1)] = b;
@@ -191,6 +221,29 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
 
     FFarbBreite = Zeile(1).Farbe->width();
     zeichneneu();
+
+    // Functions changed elsewhere show here at once. What the editor took
+    // shows only while the user works in the editor's windows: when the
+    // overview itself typed it, its fields stay as the user left them.
+    connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
+        if (absender != this)
+            zeichneneu();
+    });
+    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] {
+        if (EditorAktiv())
+            zeichneneu();
+    });
+}
+
+void TUebersicht_Dlg::EditorFensterSetzen(std::vector<const QWidget*> fenster)
+{
+    FEditorFenster = std::move(fenster);
+}
+
+bool TUebersicht_Dlg::EditorAktiv() const
+{
+    const QWidget* aktiv = QApplication::activeWindow();
+    return aktiv && std::find(FEditorFenster.begin(), FEditorFenster.end(), aktiv) != FEditorFenster.end();
 }
 
 bool TUebersicht_Dlg::Handelt() const
@@ -200,10 +253,7 @@ bool TUebersicht_Dlg::Handelt() const
 
 void TUebersicht_Dlg::Waehlen(int r)
 {
-    if (!Form1)
-        return;
-    Form1->ComboBox1->setEditText(QString::number(r) + QLatin1Char('.'));
-    Form1->ComboBox1Change();
+    emit Melder().FunktionWaehlenVerlangt(r);
 }
 
 void TUebersicht_Dlg::ScharZeigen(int r, bool schar)
@@ -254,52 +304,46 @@ void TUebersicht_Dlg::zeichneneu()
 
 void TUebersicht_Dlg::GleichungChange(int r)
 {
-    if (!Handelt() || !Form1)
+    if (!Handelt())
         return;
     TZeile& z = ZeileRef(r);
     Waehlen(r);
-    TextSetzen(Form1->Edit1, z.Gleichung->text());
-    SetzeFeldfarbe(z.Gleichung, Feldfarbe(Form1->Edit1));
-    // The main window's editor decided whether this is a family.
-    ScharZeigen(r, Form1->Evont->isVisibleTo(Form1));
+    emit Melder().EditorEingabeVerlangt(TEditorFeld::Gleichung, z.Gleichung->text());
+    SetzeFeldfarbe(z.Gleichung, Urteil(TEditorFeld::Gleichung));
+    // The editor decided whether this is a family.
+    ScharZeigen(r, Zustand.Editor.Eingabeart != ArtFunktion);
 }
 
 void TUebersicht_Dlg::BereichChange(int r, int feld)
 {
-    QLineEdit* haupt = Hauptfeld(feld);
-    if (!Handelt() || !haupt)
+    if (!Handelt() || feld < 0 || feld >= AnzahlBereiche)
         return;
     QLineEdit* e = ZeileRef(r).Felder()[static_cast<std::size_t>(feld + 1)];
     Waehlen(r);
-    TextSetzen(haupt, e->text());
-    SetzeFeldfarbe(e, Feldfarbe(haupt));
+    emit Melder().EditorEingabeVerlangt(Bereichsfeld(feld), e->text());
+    SetzeFeldfarbe(e, Urteil(Bereichsfeld(feld)));
 }
 
 void TUebersicht_Dlg::StilChange(int r)
 {
     const int index = ZeileRef(r).Stil->currentIndex();
-    if (!Form1 || index < 0)
+    if (index < 0)
         return;
     Waehlen(r);
-    Form1->ComboBox2->setCurrentIndex(index);
-    Form1->ComboBox2Change();
+    emit Melder().LinienstilVerlangt(index);
 }
 
 void TUebersicht_Dlg::FarbeClick(int r)
 {
-    if (!Form1)
-        return;
     Waehlen(r);
-    Form1->BFarbeClick();
+    emit Melder().FarbwahlVerlangt(false);
     zeichneneu();
 }
 
 void TUebersicht_Dlg::ZusatzfarbeClick(int r)
 {
-    if (!Form1)
-        return;
     Waehlen(r);
-    Form1->SFarbe2Click();
+    emit Melder().FarbwahlVerlangt(true);
     zeichneneu();
 }
 
@@ -314,11 +358,9 @@ void TUebersicht_Dlg::FarboptionClick(int schema)
         }
     }
     // The selection stays; the editor takes over its new colours.
-    if (Form1)
-        Form1->ComboBox1Change();
+    emit Melder().AuswahlErneuernVerlangt();
     zeichneneu();
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().FunktionGeaendert(0, this);
 }
 
 void TUebersicht_Dlg::StilDrawItem(int r, TCanvas& canvas, const TRect& rect, int index)

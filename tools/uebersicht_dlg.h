@@ -1,10 +1,10 @@
 #pragma once
 // The overview: all nine functions side by side, one row each, with their
 // equations, ranges, line styles and colours. It holds nothing of its own:
-// what is typed or chosen in row n selects function n in the main window
-// and goes through the main window's editor, which stores it and redraws;
-// the overview mirrors the functions through zeichneneu. Four colour
-// schemes recolour all nine at once.
+// what is typed or chosen in row n asks the function editor (through the
+// notifier) to select function n and take it, and the editor stores it and
+// redraws; the overview mirrors the functions through zeichneneu. Four
+// colour schemes recolour all nine at once.
 //
 // Its field handlers act only while the overview is the active window, and
 // never while zeichneneu fills the fields: so what the overview shows never
@@ -14,6 +14,7 @@
 #include "tools/werkzeugfenster.h"
 
 #include <array>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -42,8 +43,6 @@ public:
         TStilListe* Stil = nullptr;
         QToolButton* Farbe = nullptr;
         QToolButton* Zusatzfarbe = nullptr;
-        QLabel* XVonLabel = nullptr;
-        QLabel* XBisLabel = nullptr;
         // The family labels: "t von", "bis", "Schrittweite".
         std::array<QLabel*, 3> ScharLabels{};
         // The equation and the five range fields, in this order.
@@ -82,19 +81,26 @@ public:
     static std::array<TColor, 9> SchemaFarben(int schema);
     static std::array<TColor, 9> SchemaZusatzfarben(int schema);
 
+    // The windows in which the user works with the function editor (the
+    // main window and the graph window's input bar): what the editor took
+    // shows here only while one of them is the active window.
+    void EditorFensterSetzen(std::vector<const QWidget*> fenster);
+
 private:
     TZeile& ZeileRef(int r) { return Zeilen[static_cast<std::size_t>(r - 1)]; }
     // Whether a field handler may act: the overview is the active window
     // and is not filling its own fields.
     bool Handelt() const;
-    // Function r becomes the main window's selected function.
+    // Function r becomes the editor's selected function.
     static void Waehlen(int r);
+    bool EditorAktiv() const;
     // The family fields of row r shown or hidden, the colour button as
     // wide as the additional colour button or as designed.
     void ScharZeigen(int r, bool schar);
 
     int FFarbBreite = 40;
     bool FFuellt = false;
+    std::vector<const QWidget*> FEditorFenster;
 };
 
 extern TUebersicht_Dlg* Uebersicht_Dlg;

@@ -2,11 +2,11 @@
 
 #include "engine/kurztext.h"
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
 #include "platform/canvas.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
+#include "platform/melder.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -24,8 +24,8 @@ namespace {
 
 // Name positions as the buttons show them, left to right; the stored value
 // is the column + 1.
-constexpr std::array<const char*, 4> PositionsHinweise = {"links", "hoch", "tief", "rechts"};
-constexpr std::array<const char*, 4> PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
+constexpr std::array PositionsHinweise = {"links", "hoch", "tief", "rechts"};
+constexpr std::array PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
 
 }  // namespace
 
@@ -58,18 +58,19 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
     TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
     TrackBar2->setRange(120, 255);
     TrackBar2->setValue(255);
-    TrackBar2->setTickPosition(QSlider::NoTicks);
     TrackBar2->setGeometry(breite - 92 - 8 - 130, y + 2, 130, 22);
-    Label55 = NeuesLabel(this, QStringLiteral("Label55"), QStringLiteral("Transparenz"), 0, y + 6);
+    Label55 = NeuesLabel(this, QStringLiteral("Label55"), QStringLiteral("Transparenz"), TrackBar2->x() - 80, y + 6);
     {
         QPalette pal = Label55->palette();
         pal.setColor(QPalette::WindowText, Qt::gray);
         Label55->setPalette(pal);
     }
-    Label55->move(TrackBar2->x() - 80, y + 6);
 
     connect(TrackBar2, &QSlider::valueChanged, this, [this] { TrackBar2Change(); });
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    // A drawing replaced as a whole: every tool window shows it, so that a
+    // mouse tool never overwrites an object its window does not show.
+    connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
 
     SetWindowAlpha(this, 255);
 }
@@ -83,7 +84,6 @@ void TWerkzeugfenster::Umschalten()
         return;
     }
     Auffrischen();
-    update();
     show();
     raise();
     activateWindow();
@@ -101,8 +101,7 @@ void TWerkzeugfenster::OKBtnClick()
 
 void TWerkzeugfenster::FormMouseMove()
 {
-    if (Graphik)
-        Graphik->Statusanzeige();
+    emit Melder().StatusanzeigeVerlangt();
 }
 
 void TWerkzeugfenster::FormShow()
@@ -110,11 +109,21 @@ void TWerkzeugfenster::FormShow()
     Auffrischen();
 }
 
+void TWerkzeugfenster::TabelleBearbeiten(TObjekttabelle tabelle)
+{
+    FTabelle = tabelle;
+    connect(&Melder(), &TMelder::TabelleGeaendert, this, [this](TObjekttabelle t, QObject* absender) {
+        if (t == FTabelle && absender != this)
+            Auffrischen();
+    });
+}
+
 void TWerkzeugfenster::Neuzeichnen()
 {
+    if (!FTabelle)
+        return;
     ++FNeuzeichnungen;
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().TabelleGeaendert(*FTabelle, this);
 }
 
 void TWerkzeugfenster::TextSpeichern(std::string& feld, const QLineEdit* e)
@@ -128,7 +137,6 @@ void TWerkzeugfenster::FarbeWaehlen(TColor& farbe)
     if (const auto gewaehlt = WaehleFarbe(farbe))
         farbe = *gewaehlt;
     Auffrischen();
-    update();
     Neuzeichnen();
 }
 
@@ -242,6 +250,16 @@ void SchriftZeigen(QWidget* w, const TSchrift& schrift)
     w->setFont(f);
 }
 
+TFont SchriftLesen(const TSchrift& schrift)
+{
+    TFont f;
+    f.Name = QString::fromStdString(schrift.Name);
+    f.Size = schrift.Size;
+    f.Color = schrift.Color;
+    f.Style = schrift.Style;
+    return f;
+}
+
 void SchriftSpeichern(TSchrift& schrift, const TFont& font)
 {
     schrift.Color = font.Color;
@@ -254,27 +272,28 @@ QIcon MarkerGlyphe(int stil)
 {
     QPixmap bild(15, 15);
     bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(Qt::black, 1.6));
-    switch (stil) {
-    case 1:
-        p.drawLine(QPointF(3.5, 3.5), QPointF(11.5, 11.5));
-        p.drawLine(QPointF(3.5, 11.5), QPointF(11.5, 3.5));
-        break;
-    case 2:
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
-        break;
-    case 3:
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
-        break;
-    default:
-        p.setBrush(Qt::black);
-        p.drawRect(QRectF(4.0, 4.0, 7.0, 7.0));
-        break;
+    {
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(Qt::black, 1.6));
+        switch (stil) {
+        case 1:
+            p.drawLine(QPointF(3.5, 3.5), QPointF(11.5, 11.5));
+            p.drawLine(QPointF(3.5, 11.5), QPointF(11.5, 3.5));
+            break;
+        case 2:
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
+            break;
+        case 3:
+            p.setBrush(Qt::black);
+            p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
+            break;
+        default:
+            p.setBrush(Qt::black);
+            p.drawRect(QRectF(4.0, 4.0, 7.0, 7.0));
+            break;
+        }
     }
-    p.end();
     return QIcon(bild);
 }

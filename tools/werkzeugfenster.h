@@ -16,7 +16,11 @@
 //    the Enter key in any edit presses;
 //  - FormShow (the refresh routine on every show), FormMouseMove (the graph
 //    window's status display), the main window's toggle (Umschalten);
-//  - write-through helpers for edits and colour buttons.
+//  - write-through helpers for edits and colour buttons;
+//  - its place at the notifier (platform/melder.h): each write-through says
+//    that its table changed (the graph window redraws at once), and the
+//    window refreshes itself when another window changed its table or the
+//    drawing was replaced as a whole.
 //
 // The echo: the refresh routine assigns every control. Edits report a new
 // text through textChanged only when it differs, check boxes through
@@ -26,12 +30,14 @@
 // holds and at most redraws once more per changed edit.
 
 #include "engine/farben.h"
+#include "engine/zustand.h"
 
 #include <QIcon>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -55,8 +61,9 @@ public:
     // Copies every slot of the window's table into its controls.
     virtual void Auffrischen() = 0;
 
-    // The main window's toggle: a hidden window is refreshed from its table,
-    // repainted and shown; a visible one is closed.
+    // The main window's toggle: a hidden window is refreshed from its table
+    // and shown; a visible one is closed. (Every control repaints itself
+    // when the refresh changes what it shows.)
     void Umschalten();
 
     void TrackBar2Change();
@@ -65,7 +72,7 @@ public:
     // live preview and coordinates.
     void FormMouseMove();
 
-    // Redraws this window asked the graph window for (for tests).
+    // Changes of its table this window announced (for tests).
     int Neuzeichnungen() const { return FNeuzeichnungen; }
 
 protected:
@@ -79,14 +86,19 @@ protected:
     // Runs on every show: the refresh routine.
     virtual void FormShow();
 
-    // Write-through: the graph window lays itself out and redraws.
+    // The table the window edits: what it writes is announced as a change
+    // of it, and a change of it by another window refreshes the window.
+    void TabelleBearbeiten(TObjekttabelle tabelle);
+
+    // Write-through: says that the table changed, so the graph window lays
+    // itself out and redraws.
     void Neuzeichnen();
     // Stores an edit's text, cut to the 255 characters a record holds, and
     // redraws.
     void TextSpeichern(std::string& feld, const QLineEdit* e);
     // The colour button: the colour dialog preset with `farbe`; only a
-    // confirmed choice is stored. Either way the window is refreshed and
-    // repainted and the graph redrawn.
+    // confirmed choice is stored. Either way the window is refreshed (its
+    // controls repaint what changed) and the graph redrawn.
     void FarbeWaehlen(TColor& farbe);
 
     // Controls at designed places, named for the caption table and tests.
@@ -115,6 +127,7 @@ protected:
 private:
     int FNeuzeichnungen = 0;
     bool FEnterSchliesst = true;
+    std::optional<TObjekttabelle> FTabelle;
 };
 
 // A row's button group of which exactly one is pressed, kept by hand: a
@@ -134,6 +147,8 @@ void SchriftZeigen(QWidget* w, const TSchrift& schrift);
 // A font the font dialog gave, into a record: the name cut to what a record
 // holds.
 void SchriftSpeichern(TSchrift& schrift, const TFont& font);
+// A record's font as the font dialog takes it.
+TFont SchriftLesen(const TSchrift& schrift);
 
 // The glyph of marker style 1..4 as the points are drawn: a diagonal cross,
 // a circle, a disc, a square.

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <random>
 #include <string>
 #include <tuple>
@@ -184,6 +185,139 @@ TDokumentBild GesundesBild()
     return b;
 }
 
+// A new document: the fixed-size marker, the first function selected, the
+// default view and grid, and the tables' defaults in their blocks.
+TEST(Dokument, NewDocumentHasTheMarkerTheSelectionAndTheTableDefaults)
+{
+    const Bytes b = EncodeDokument(GesundesBild());
+    ASSERT_EQ(b.size(), 115441u);
+    EXPECT_EQ(std::tuple(I32(b, 24), I32(b, 4672), I32(b, 0), I32(b, 4), I32(b, 8), I32(b, 12)), std::tuple(1, 1, -5, 6, 8, -2));
+    EXPECT_EQ(F64(b, 32), 1.0);
+    EXPECT_EQ(std::tuple(Kurz(b, 1080), Kurz(b, 824)), std::tuple("1b", "11"));
+    EXPECT_EQ(b[1593] + b[1594] + b[1595], 3);
+    // Point 3 of the points table, third block after the labels and
+    // segments; circle 1's fill colour at the end of its record.
+    EXPECT_EQ(Kurz(b, 62368 + 2 * 1048 + 512), "C");
+    EXPECT_EQ(I32(b, 62368 + 2 * 1048 + 776), static_cast<std::int32_t>(clBlue));
+    EXPECT_EQ(I32(b, 91744 + 1356), static_cast<std::int32_t>(clYellow));
+    AllesNullen();
+}
+
+// A function record holds every value of its function object.
+TEST(Dokument, FunctionRecordFromTheFunctionObject)
+{
+    TFunktion f;
+    f.SetTTo(7.5);
+    f.SetTStep(0.25);
+    f.SetTFrom(-1);
+    f.SetXTo(3);
+    f.SetXFrom(-3);
+    f.SetReserved1(42);
+    f.SetReserved2(2.5);
+    f.SetColor(clRed);
+    f.SetColor2(clTeal);
+    f.SetLineStyle(10);
+    f.SetKind(" Funktionenschar ");
+    f.SetTerm("f(x,t) = t*x");
+    const TFunktionSatz s = FunktionSatzAus(f);
+    Bytes b(FunktionSatzGroesse);
+    EncodeFunktionSatz(s, b.data());
+    const std::pair<std::size_t, double> gleit[] = {{0, 7.5}, {8, 0.25}, {16, -1.0}, {24, 2.5}, {40, 3.0}, {48, -3.0}};
+    for (const auto& [off, v] : gleit)
+        EXPECT_EQ(F64(b, off), v) << off;
+    EXPECT_EQ(std::tuple(I32(b, 32), I32(b, 568), I32(b, 572), I32(b, 580)),
+              std::tuple(42, static_cast<std::int32_t>(clRed), static_cast<std::int32_t>(clTeal), 10));
+    EXPECT_EQ(std::tuple(Kurz(b, 56), Kurz(b, 312)), std::tuple("f(x,t) = t*x", " Funktionenschar "));
+    EXPECT_EQ(DecodeFunktionSatz(b.data()), s);
+    // Back into a function object through the setters, and out again.
+    TFunktion g;
+    SatzInFunktion(s, g);
+    EXPECT_EQ(FunktionSatzAus(g), s);
+}
+
+// Open and save as the main window does them, apart from the windows: a
+// document written by the program comes back byte for byte, with the
+// functions, the tables and the bytes no window shows.
+class MitFunktionen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Alt = Funktionen;
+        for (std::size_t i = 1; i < Funktionen.size(); ++i) {
+            Eigene[i] = std::make_unique<TFunktion>();
+            Funktionen[i] = Eigene[i].get();
+        }
+        Funktionen[0] = Funktionen[1];
+    }
+    void TearDown() override { Funktionen = Alt; }
+    std::array<TFunktion*, 14> Alt{};
+    std::array<std::unique_ptr<TFunktion>, 14> Eigene;
+};
+
+TEST_F(MitFunktionen, FunctionsTablesAndCarriedBytesRoundTrip)
+{
+    std::mt19937 zufall(99);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const TDokumentRest restVorher = DokumentRest;
+    const TReserveBlock reserveVorher = ReserveBlock;
+
+    TDokumentBild quelle = GesundesBild();
+    for (std::size_t i = 0; i <= 20; ++i) {
+        TFunktionSatz& s = quelle.Funktionen[i];
+        const double d = static_cast<double>(i);
+        const auto n = static_cast<std::uint8_t>(i);
+        s.Term = i % 2 ? "f(x,t) = t*x^" + std::to_string(i) : "f(x)=sin(x)+" + std::to_string(i);
+        s.Kind = i % 2 ? ArtFunktionenschar : ArtFunktion;
+        std::tie(s.TTo, s.TStep, s.TFrom, s.XTo, s.XFrom, s.Reserved2) =
+            std::tuple(100 + d, 0.125 * (d + 1), -d, 1e6 + d, -1e-6 * d, 1e-300 * d);
+        std::tie(s.Reserved1, s.Color, s.Color2, s.LineStyle) =
+            std::tuple(-1000 - n, 0x00010203u * n, 0xFFFFFFu - n, n % 11);
+        std::tie(s.Reserve36, s.Reserve576) = std::tuple(TReserve<4>{n, 1, 2, 3}, TReserve<4>{4, 5, 6, n});
+    }
+    quelle.Kopf.FunktionNr = 4;
+    quelle.Funktionen[0] = quelle.Funktionen[4];  // record 0 is the selected function
+    for (std::uint8_t& b : quelle.Reserve)
+        b = static_cast<std::uint8_t>(byte(zufall));
+    quelle.Kreise[14].Reserve1088[3] = 0x5A;  // unused slot
+    quelle.Beschriftungen[30].Text = "unused";
+    TDokumentKopf& k = quelle.Kopf;
+    std::tie(k.Reserve28, k.Reserve48[2], k.Reserve1336[100], k.Reserve1596[1], k.Reserve4160[0], k.Reserve4676) =
+        std::tuple(TReserve<4>{1, 2, 3, 4}, 0x33, 0x42, 0x44, 0x11, TReserve<4>{9, 9, 9, 9});
+    std::tie(k.Zahlen, k.Farbig) = std::tuple(3, 0xFF);  // true, as bytes other than 1
+
+    const std::vector<std::uint8_t> datei = EncodeDokument(quelle);
+    DokumentErgebnis gelesen = DecodeDokument(datei);
+    ASSERT_TRUE(gelesen.Ok());
+    ASSERT_TRUE(DokumentPruefen(gelesen.Bild).empty());
+
+    // Open: what the reader does apart from the windows.
+    BildInTabellen(gelesen.Bild);
+    DokumentRestMerken(gelesen.Bild);
+    for (std::size_t i = 1; i <= 12; ++i)
+        SatzInFunktion(gelesen.Bild.Funktionen[i], *Funktionen[i]);
+    Funktionen[0] = Funktionen[static_cast<std::size_t>(gelesen.Bild.Kopf.FunktionNr)];
+    SatzInFunktion(gelesen.Bild.Funktionen[0], *Funktionen[0]);
+
+    TDokumentBild neu;
+    // Save: the header as the windows give it, without reserved bytes and
+    // with 0 or 1 for the Boolean bytes.
+    neu.Kopf = NeuerDokumentKopf();
+    neu.Kopf.FunktionNr = gelesen.Bild.Kopf.FunktionNr;
+    FunktionenInBild(neu);
+    TabellenInBild(neu);
+    DokumentRestEinsetzen(neu);
+    EXPECT_TRUE(EncodeDokument(neu) == datei);
+
+    // A box switched off meanwhile writes 0, whatever the file held; one
+    // still on keeps the byte the file held.
+    std::tie(neu.Kopf.Farbig, neu.Kopf.Zahlen) = std::tuple(0, 1);
+    DokumentRestEinsetzen(neu);
+    EXPECT_EQ(std::tuple(neu.Kopf.Farbig, neu.Kopf.Zahlen), std::tuple(0, 3));
+
+    DokumentRest = restVorher;
+    ReserveBlock = reserveVorher;
+}
+
 TEST(DokumentPruefen, SoundDocumentIsLeftAlone)
 {
     TDokumentBild b = GesundesBild();
@@ -275,6 +409,63 @@ TEST(DokumentPruefen, DamagedValuesGetNewDocumentValues)
     std::tie(b.Funktionen[8].Kind, b.Funktionen[8].Term) = std::tuple("", "f(x,t) = t*x");
     EXPECT_EQ(DokumentPruefen(b).size(), 1u);
     EXPECT_EQ(b.Funktionen[8].Kind, ArtFunktionenschar);
+}
+
+// Every value the program writes, in the first and the last slot the
+// check covers, is sound; one step beyond either end is damaged in that
+// slot alone and gets the value of a new document.
+TEST(DokumentPruefen, EveryValueTheProgramWritesIsSoundAndOneBeyondIsMended)
+{
+    using M = DokumentMangel;
+    using B = TDokumentBild&;
+    struct Feld {
+        const char* Name;
+        M Art;
+        int Erster, Letzter;
+        std::function<std::int32_t&(B, int)> Wert;
+        std::int32_t Von, Bis;
+    };
+    const Feld felder[] = {
+        {"function line style", M::Linienstil, 0, 12, [](B b, int k) -> std::int32_t& { return b.Funktionen[k].LineStyle; }, 0, 10},
+        {"vertical segment style", M::SenkrechteStil, 1, 4, [](B b, int k) -> std::int32_t& { return b.Senkrechte[k].LineStyle; }, 0, 8},
+        {"circle style", M::KreisStil, 1, 10, [](B b, int k) -> std::int32_t& { return b.Kreise[k].LineStyle; }, 0, 3},
+        {"point mark", M::PunktStil, 1, AnzahlPunkte, [](B b, int k) -> std::int32_t& { return b.Punkte[k].Style; }, 1, 4},
+        {"point name position", M::PunktNamePos, 1, AnzahlPunkte, [](B b, int k) -> std::int32_t& { return b.Punkte[k].NamePos; }, 1, 4},
+        {"point font", M::Schriftgroesse, 1, 10, [](B b, int k) -> std::int32_t& { return b.Punkte[k].Font.Size; }, 1, MaxSchriftgroesse},
+        {"label font", M::Schriftgroesse, 1, 10, [](B b, int k) -> std::int32_t& { return b.Beschriftungen[k].Font.Size; }, 1, MaxSchriftgroesse},
+        {"area curve a", M::FlaecheKurve, 1, AnzahlFlaechen, [](B b, int k) -> std::int32_t& { return b.Flaechen[k].CurveA; }, 0, 9},
+        {"area curve b", M::FlaecheKurve, 1, AnzahlFlaechen, [](B b, int k) -> std::int32_t& { return b.Flaechen[k].CurveB; }, 0, 9},
+        {"selected function", M::FunktionNr, 0, 0, [](B b, int) -> std::int32_t& { return b.Kopf.FunktionNr; }, 1, 9},
+        {"y track bar", M::SchiebereglerY, 0, 0, [](B b, int) -> std::int32_t& { return b.Kopf.TrackBar1; }, SchiebereglerMin, SchiebereglerMax},
+        {"x track bar", M::SchiebereglerX, 0, 0, [](B b, int) -> std::int32_t& { return b.Kopf.TrackBar2; }, SchiebereglerMin, SchiebereglerMax},
+    };
+    const TDokumentBild gesund = GesundesBild();
+    for (const Feld& f : felder) {
+        for (const int k : {f.Erster, f.Letzter}) {
+            SCOPED_TRACE(std::string(f.Name) + " in slot " + std::to_string(k));
+            TDokumentBild vorlage = gesund;
+            const std::int32_t neu = f.Wert(vorlage, k);
+            // Fonts go up to a thousand: their ends and a few between.
+            std::vector<std::int32_t> werte;
+            for (std::int32_t v = f.Von; v <= f.Bis; v += f.Bis - f.Von > 20 ? (f.Bis - f.Von) / 7 : 1)
+                werte.push_back(v);
+            werte.push_back(f.Bis);
+            for (const std::int32_t v : werte) {
+                TDokumentBild b = gesund;
+                f.Wert(b, k) = v;
+                EXPECT_TRUE(DokumentPruefen(b).empty()) << v;
+                EXPECT_EQ(f.Wert(b, k), v);
+            }
+            for (const std::int32_t v : {f.Von - 1, f.Bis + 1}) {
+                if (v == 13 && f.Art == M::FlaecheKurve)
+                    continue;  // a curve of its own kind
+                TDokumentBild b = gesund;
+                f.Wert(b, k) = v;
+                EXPECT_EQ(DokumentPruefen(b), (std::vector<DokumentMangelFund>{{f.Art, k}})) << v;
+                EXPECT_EQ(f.Wert(b, k), neu) << v;
+            }
+        }
+    }
 }
 
 // Documents of the older format (any marker but 1) numbered some units one

@@ -31,3 +31,41 @@ TEST(Einheiten, StepsAtTheirBoundaries)
         EXPECT_EQ(EinheitYPosition(f.Einheit), f.Y) << f.Einheit;
     }
 }
+
+// Typed units: the pi words in any case with spaces around them, numbers
+// with either separator, nothing that cannot be a unit. The y axis has no
+// words.
+TEST(Einheiten, TypedUnitsWordsNumbersAndRefusals)
+{
+    using E = std::optional<std::pair<double, int>>;
+    const auto x = [](const char* t) {
+        const auto e = EinheitXAusText(t, ',');
+        return e ? E(std::pair(e->Einheit, e->Position)) : std::nullopt;
+    };
+    const auto y = [](const char* t) {
+        const auto e = EinheitYAusText(t, ',');
+        return e ? E(std::pair(e->Einheit, e->Position)) : std::nullopt;
+    };
+    EXPECT_EQ(x("PI"), E({EinheitPi, 5}));
+    EXPECT_EQ(x("  pi/2 "), E({EinheitPiHalbe, 3}));
+    EXPECT_EQ(x("Pi/3"), E({EinheitPiDrittel, 2}));
+    EXPECT_EQ(x("2,5"), E({2.5, 6}));
+    EXPECT_EQ(x("0.5"), E({0.5, EinheitXPosition(0.5)}));
+    EXPECT_EQ(x("-3"), E({-3.0, -4}));
+    EXPECT_EQ(y("4"), E({4.0, 4}));
+    EXPECT_EQ(y("1000"), E({1000.0, 9}));
+    for (const char* nein : {"PI/4", "pi /2", "PIE", "P", "", "0", "x", "1e13"})
+        EXPECT_EQ(x(nein), std::nullopt) << nein;
+    for (const char* nein : {"PI", "pi/2", "0", "-0", "", "zwei"})
+        EXPECT_EQ(y(nein), std::nullopt) << nein;
+}
+
+// Only what can be drawn with is a unit: finite, not zero, at most
+// MaxEinheit in size, of either sign.
+TEST(Einheiten, AUnitIsFiniteNotZeroAndBounded)
+{
+    for (const double ja : {1.0, -1.0, 1e-300, MaxEinheit, -MaxEinheit})
+        EXPECT_TRUE(EinheitBrauchbar(ja)) << ja;
+    for (const double nein : {0.0, -0.0, Darueber(MaxEinheit), -Darueber(MaxEinheit), std::nan(""), HUGE_VAL, -HUGE_VAL})
+        EXPECT_FALSE(EinheitBrauchbar(nein)) << nein;
+}

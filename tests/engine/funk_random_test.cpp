@@ -1,5 +1,6 @@
 // Many random and mutated terms: nothing may crash or hang, and a compiled
-// term must evaluate exactly as its parts do, node by node.
+// term must evaluate exactly as its parts do, node by node, one x at a time
+// and in a column.
 #include "engine/funk.h"
 #include "zufallsterme.h"
 
@@ -7,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,30 @@ Eval Run(const std::string& term, const long double p[6])
     Eval e;
     CompileTerm(kopf, t, pos, nonSmooth, e.compiled);
     if (e.compiled) e.value = EvaluateTerm(kopf, p, e.ok, e.jump);
+    return e;
+}
+
+// The same through column evaluation, with x in the middle of a column of
+// ordinary values (parameters 3 to 6 are 0 there, as here).
+Eval RunInColumn(const std::string& term, long double x, long double t)
+{
+    TFunktionsKopf kopf;
+    std::string text = term;
+    std::int32_t pos = 0;
+    bool nonSmooth = false;
+    Eval e;
+    CompileTerm(kopf, text, pos, nonSmooth, e.compiled);
+    if (!e.compiled)
+        return e;
+    std::vector<long double> xs(9, 1.25L);
+    xs[4] = x;
+    std::vector<long double> values(xs.size());
+    bool defined[9], jumps[9];
+    TColumnScratch scratch;
+    EvaluateTermColumn(kopf, std::span<const long double>(xs), t, values, defined, jumps, scratch);
+    e.value = values[4];
+    e.ok = defined[4];
+    e.jump = jumps[4];
     return e;
 }
 
@@ -75,15 +101,19 @@ Carried CheckNode(TermMaker& maker, const Node& n, long double x, long double t,
     c.ok = c.ok && step.ok;
     c.jump = c.jump || step.jump;
 
+    // The whole, one by one and in a column, against what its parts give.
     const std::string body = maker.Render(n);
-    const Eval whole = Run("f(x,t)=" + body, p);
     const long double expected = c.ok ? c.value : 0;
-    if (!whole.compiled || !Same(whole.value, expected) || whole.ok != c.ok || whole.jump != c.jump ||
-        (whole.ok && !std::isfinite(whole.value))) {
-        ADD_FAILURE() << body << " at x=" << static_cast<double>(x) << " t=" << static_cast<double>(t) << ": "
-                      << static_cast<double>(whole.value) << "/" << whole.ok << "/" << whole.jump << " but parts give "
-                      << static_cast<double>(expected) << "/" << c.ok << "/" << c.jump;
-        ++failures;
+    for (const bool column : {false, true}) {
+        const Eval whole = column ? RunInColumn("f(x,t)=" + body, x, t) : Run("f(x,t)=" + body, p);
+        if (!whole.compiled || !Same(whole.value, expected) || whole.ok != c.ok || whole.jump != c.jump ||
+            (whole.ok && !std::isfinite(whole.value))) {
+            ADD_FAILURE() << body << (column ? " (column)" : "") << " at x=" << static_cast<double>(x)
+                          << " t=" << static_cast<double>(t) << ": " << static_cast<double>(whole.value) << "/"
+                          << whole.ok << "/" << whole.jump << " but parts give " << static_cast<double>(expected)
+                          << "/" << c.ok << "/" << c.jump;
+            ++failures;
+        }
     }
     return c;
 }

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,45 +39,71 @@ std::vector<long double> Grenzwerte()
     return v;
 }
 
+bool Kompiliere(TFunktionsKopf& kopf, const std::string& term)
+{
+    std::string text = term;
+    std::int32_t pos = 0;
+    bool nonSmooth = false, ok = false;
+    CompileTerm(kopf, text, pos, nonSmooth, ok);
+    return ok;
+}
+
+// The values and flags of one column.
+struct Spalte {
+    std::vector<long double> Werte;
+    std::unique_ptr<bool[]> Definiert, Spruenge;
+};
+
+template <class X>
+Spalte Spaltenwerte(const TFunktionsKopf& kopf, const std::vector<X>& xs, long double t, TColumnScratch& scratch)
+{
+    Spalte s;
+    s.Werte.assign(xs.size(), -7);
+    s.Definiert.reset(new bool[xs.size() + 1]);
+    s.Spruenge.reset(new bool[xs.size() + 1]);
+    EvaluateTermColumn(kopf, std::span<const X>(xs), t, s.Werte, {s.Definiert.get(), xs.size()},
+                       {s.Spruenge.get(), xs.size()}, scratch);
+    return s;
+}
+
 // Checks a column of x values at one t against one EvaluateTerm per x, in
 // both input widths. Returns the number of mismatches.
 int Vergleiche(const std::string& term, const std::vector<long double>& xs, long double t, TColumnScratch& scratch)
 {
     TFunktionsKopf kopf;
-    std::string text = term;
-    std::int32_t pos = 0;
-    bool nonSmooth = false, ok = false;
-    CompileTerm(kopf, text, pos, nonSmooth, ok);
-    if (!ok)
+    if (!Kompiliere(kopf, term))
         return 0;
     std::vector<double> xd(xs.size());
     for (std::size_t i = 0; i < xs.size(); ++i)
         xd[i] = static_cast<double>(xs[i]);
-    std::vector<long double> werte(xs.size(), -7);
-    std::unique_ptr<bool[]> definiert(new bool[xs.size() + 1]), spruenge(new bool[xs.size() + 1]);
     int fehler = 0;
     for (int breite = 0; breite < 2; ++breite) {
-        if (breite == 0)
-            EvaluateTermColumn(kopf, std::span<const double>(xd), t, werte, {definiert.get(), xs.size()},
-                               {spruenge.get(), xs.size()}, scratch);
-        else
-            EvaluateTermColumn(kopf, std::span<const long double>(xs), t, werte, {definiert.get(), xs.size()},
-                               {spruenge.get(), xs.size()}, scratch);
+        const Spalte s = breite == 0 ? Spaltenwerte(kopf, xd, t, scratch) : Spaltenwerte(kopf, xs, t, scratch);
         for (std::size_t i = 0; i < xs.size() && fehler < 5; ++i) {
             const long double x = breite == 0 ? static_cast<long double>(xd[i]) : xs[i];
             const long double p[6] = {x, t, 0, 0, 0, 0};
             bool gut = false, sprung = false;
             const long double w = EvaluateTerm(kopf, p, gut, sprung);
-            if (!SameBits(w, werte[i]) || gut != definiert[i] || sprung != spruenge[i]) {
+            if (!SameBits(w, s.Werte[i]) || gut != s.Definiert[i] || sprung != s.Spruenge[i]) {
                 ADD_FAILURE() << term << (breite == 0 ? " (double x)" : " (extended x)") << " at x=" << static_cast<double>(x)
-                              << " t=" << static_cast<double>(t) << ": column " << static_cast<double>(werte[i]) << "/"
-                              << definiert[i] << "/" << spruenge[i] << ", one by one " << static_cast<double>(w) << "/"
-                              << gut << "/" << sprung;
+                              << " (entry " << i << ") t=" << static_cast<double>(t) << ": column "
+                              << static_cast<double>(s.Werte[i]) << "/" << s.Definiert[i] << "/" << s.Spruenge[i]
+                              << ", one by one " << static_cast<double>(w) << "/" << gut << "/" << sprung;
                 ++fehler;
             }
         }
     }
     return fehler;
+}
+
+// A column of 150 mixed x values, longer than one block and not a multiple
+// of it.
+std::vector<long double> Gemischt()
+{
+    std::vector<long double> xs;
+    for (int k = 0; k < 150; ++k)
+        xs.push_back(-4 + k * 0.0625L + (k % 7 == 0 ? 1e-9L : 0));
+    return xs;
 }
 
 TEST(Spalten, RandomTermsGiveTheValuesOfOneEvaluationPerX)
@@ -87,12 +115,8 @@ TEST(Spalten, RandomTermsGiveTheValuesOfOneEvaluationPerX)
     int fehler = 0;
     for (int i = 0; i < 1500 && fehler == 0; ++i) {
         const std::string term = "f(x,t)=" + maker.Render(*maker.Make(1 + static_cast<int>(maker.Pick(6))));
-        // A column of mixed x values, longer than one block and not a
-        // multiple of it, then the guard values.
-        std::vector<long double> xs;
-        for (int k = 0; k < 150; ++k)
-            xs.push_back(-4 + k * 0.0625L + (k % 7 == 0 ? 1e-9L : 0));
-        fehler += Vergleiche(term, xs, ts[maker.Pick(std::size(ts))], scratch);
+        // A column of mixed x values, then the guard values.
+        fehler += Vergleiche(term, Gemischt(), ts[maker.Pick(std::size(ts))], scratch);
         fehler += Vergleiche(term, grenzen, ts[maker.Pick(std::size(ts))], scratch);
     }
     EXPECT_EQ(fehler, 0);
@@ -118,6 +142,98 @@ TEST(Spalten, EachStepAtItsBounds)
         for (const long double t : {0.0L, -1.0L, 1e-8L, 1e36L, kInf, kNaN})
             fehler += Vergleiche(term, grenzen, t, scratch);
     EXPECT_EQ(fehler, 0);
+}
+
+// Each operator with the value that decides its guard carried in by x, by
+// a value computed before (running or waiting), and the other operand taken
+// from every place a step reads one from: x, t, a constant a double holds,
+// one it does not, a parameter, a value computed before. The deciding values
+// lie at and beside the bounds of every guard, each one alone among ordinary
+// values in a run of 64 x values, so that a value wrongly taken as safe
+// cannot hide behind another in the same block.
+TEST(Spalten, OperandPairsAtTheEdgesOfTheirGuards)
+{
+    const long double betraege[] = {0x1p119L, 1e37L, 5e36L, 0x1p100L, 0x1p-100L, 1e-37L,
+                                    0x1p70L,  0x1p-70L, 0x1p-500L, 0x1p500L, 1e19L};
+    std::vector<long double> rand = {0.0L, -0.0L};
+    for (const long double b : betraege)
+        for (const long double v : {b, -b})
+            rand.insert(rand.end(), {v, std::nextafter(v, 0.0L), std::nextafter(v, 2 * v)});
+    std::vector<long double> xs;
+    for (std::size_t k = 0; k < rand.size(); ++k) {
+        const std::size_t stelle = (k * 29) % 64;
+        for (std::size_t i = 0; i < 64; ++i)
+            xs.push_back(i == stelle ? rand[k] : 1.5L + static_cast<long double>(i) / 64);
+    }
+    std::vector<std::string> terme = {"x^2", "x^3", "x^(-2)", "(-x)^2", "x^64", "x^(-1)"};
+    for (const char op : std::string("+-*/"))
+        for (const std::string traeger : {"x", "(-x)"})
+            for (const std::string partner : {"t", "1", "1.0000000000000000001", "(t*1)", "u"})
+                for (const std::string& koerper : {traeger + op + partner, partner + op + traeger})
+                    for (const std::string rahmen : {"#", "(t*1)-(#)", "(t*1)-((t*1)-(#))"})
+                        terme.push_back(rahmen.substr(0, rahmen.find('#')) + koerper +
+                                        rahmen.substr(rahmen.find('#') + 1));
+    TColumnScratch scratch;
+    int fehler = 0;
+    for (const std::string& term : terme)
+        for (const long double t : {1.0L, -1.0L, 0.0L})
+            if (fehler < 10)
+                fehler += Vergleiche("f(x,t,u)=" + term, xs, t, scratch);
+    EXPECT_EQ(fehler, 0);
+}
+
+// Where a value is undefined already, a later overflow changes nothing the
+// caller sees, unless sign still looks at the value that carries on: the
+// product below overflows only where ln is undefined, and sign must then see
+// the 0 the failed product carries, not the overflowed product.
+TEST(Spalten, SignSeesTheZeroAFailedStepCarriesOnWhereTheValueIsUndefined)
+{
+    std::vector<long double> xs;
+    for (int i = 0; i < 130; ++i)
+        xs.push_back(i == 40 || i == 100 ? -1.0L : 1e-31L * (1 + i / 100.0L));
+    TColumnScratch scratch;
+    int fehler = 0;
+    for (const char* term : {"f(x,t)=sign(ln(x)+x*t)", "f(x)=sign(ln(x)+x*1E30*1E30)", "f(x,t)=sign(ln(x)+(x*t)*2)",
+                             "f(x,t)=hs(ln(x)+x*t)+sign(x)"})
+        fehler += Vergleiche(term, xs, 1e60L, scratch);
+    EXPECT_EQ(fehler, 0);
+}
+
+// The bits of random terms without library functions are pinned: a change
+// that moves both the column and the one-by-one evaluation the same way
+// fails here. Both evaluator paths give these bits.
+TEST(Spalten, PinnedBitsOfRandomTermsWithoutLibraryFunctions)
+{
+    TermMaker maker(20240917u, TermMaker::LibraryFree{});
+    TColumnScratch scratch;
+    const std::vector<long double> gemischt = Gemischt(), grenzen = Grenzwerte();
+    const long double ts[] = {2, -0.5L, 0, 1e-8L, 1e19L, 3, -7};
+    std::uint64_t hash = 1469598103934665603u;
+    const auto mische = [&](const void* daten, std::size_t bytes) {
+        for (std::size_t i = 0; i < bytes; ++i) {
+            hash ^= static_cast<const unsigned char*>(daten)[i];
+            hash *= 1099511628211u;
+        }
+    };
+    int fehler = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const std::string term = "f(x,t)=" + maker.Render(*maker.Make(1 + static_cast<int>(maker.Pick(6))));
+        const long double t = ts[maker.Pick(std::size(ts))];
+        TFunktionsKopf kopf;
+        ASSERT_TRUE(Kompiliere(kopf, term)) << term;
+        for (const std::vector<long double>* xs : {&gemischt, &grenzen}) {
+            if (fehler == 0)
+                fehler += Vergleiche(term, *xs, t, scratch);
+            const Spalte s = Spaltenwerte(kopf, *xs, t, scratch);
+            for (std::size_t k = 0; k < xs->size(); ++k) {
+                mische(&s.Werte[k], 10);
+                mische(&s.Definiert[k], 1);
+                mische(&s.Spruenge[k], 1);
+            }
+        }
+    }
+    EXPECT_EQ(fehler, 0);
+    EXPECT_EQ(hash, 4904060549825581672u);
 }
 
 TEST(Spalten, NothingCompiledIsUndefinedEverywhere)

@@ -63,6 +63,13 @@ TEST(TabellenExport, NumbersBecomeNumberCellsTitlesStayTextRtfEscapes)
         {"\xF0\x9D\x9C\x8B", "\\u-10187?\\u-8437?"},  // beyond the BMP: a surrogate pair
         {"a\xFF" "b", "a?b"},                           // a broken byte
         {"1\r\n2", "1\\line 2"},
+        // Each boundary: the last ASCII character and the first beyond, a
+        // control character and a space, the ends of the 16-bit unit's sign
+        // and of the plane, and what is no character at all.
+        {"\x7F\xC2\x80", "\x7F\\u128?"}, {"\x1F \t", "? \\tab "}, {"\xE7\xBF\xBF\xE8\x80\x80", "\\u32767?\\u-32768?"},
+        {"\xEF\xBF\xBF", "\\u-1?"}, {"\xF0\x90\x80\x80", "\\u-10240?\\u-9216?"}, {"\xF4\x8F\xBF\xBF", "\\u-9217?\\u-8193?"},
+        {"\xC0\x80", "?"}, {"\xED\xA0\x80", "?"}, {"\xF4\x90\x80\x80", "?"}, {"\xE2\x82", "??"}, {"\x80x", "?x"},
+        {"\xDF\xBF\xE0\xA0\x80", "\\u2047?\\u2048?"}, {"\xF8\x88\x80\x80\x80", "?????"},
     };
     for (const auto& [text, soll] : rtf)
         EXPECT_EQ(RtfText(text), soll) << text;

@@ -241,3 +241,39 @@ TEST(Vorschau, PixelsSaturateFontsStayReadableParabolaColumnsStayInThePicture)
 }
 
 }  // namespace
+
+namespace {
+
+// The sizes of a tick follow the zoom and the page scale; restored from an
+// earlier version of these tests, with the bounds exact.
+TEST(VorschauMasse, SizesFollowTheZoomAndThePageScale)
+{
+    // The default view, -5..6 across 440 pixels: 40 pixels per cm.
+    TVorschauAbbildung a;
+    a.BildBreite = 440;
+    a.BildHoehe = 400;
+    const TVorschauMasse m = VorschauMasse(a, 1.0);
+    EXPECT_EQ(std::tuple(m.s, m.W18, m.W135, m.W28, m.r1, m.r2), std::tuple(11, 2, 1, 3, 3, 4));
+    EXPECT_EQ(std::tuple(m.SpurRechts, m.SpurLinks, m.RandLinks, m.Schrift), std::tuple(3, 2, 2, 11));
+
+    // Inch mode: s shrinks by 1.27, the curve pen is scaled back.
+    const TVorschauMasse zoll = VorschauMasse(a, 1.27);
+    EXPECT_EQ(std::tuple(zoll.s, zoll.W18, zoll.W28), std::tuple(8, 1, 2));
+
+    // A view so wide that s is 0 still gives a font of 1 point; a picture
+    // without extent gives the largest sizes.
+    a.XMin = -50000;
+    a.XMax = 50000;
+    const TVorschauMasse klein = VorschauMasse(a, 1.0);
+    EXPECT_EQ(std::tuple(klein.s, klein.Schrift), std::tuple(0, 1));
+    a.BildBreite = 0;
+    const TVorschauMasse leer = VorschauMasse(a, 1.0);
+    EXPECT_EQ(std::tuple(leer.s, leer.Schrift), std::tuple(100000, 1000));
+
+    // 11 points on 96 dots per inch: 14.67, rounded to 15 pixels, negative.
+    EXPECT_EQ(std::tuple(SchriftHoehe(11), SchriftHoehe(10), SchriftHoehe(3), SchriftHoehe(0), SchriftHoehe(-4)),
+              std::tuple(-15, -13, -4, 0, 0));
+    EXPECT_EQ(SchriftHoehe(200000), SchriftHoehe(100000));
+}
+
+}  // namespace

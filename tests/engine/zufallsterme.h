@@ -25,6 +25,11 @@ struct Node {
 class TermMaker {
 public:
     explicit TermMaker(unsigned seed) : rng_(seed) {}
+    // Terms whose values do not depend on the C library: only the functions
+    // that are correctly rounded or exact, and powers by whole constants
+    // (multiplied out), so that their bits can be pinned.
+    struct LibraryFree {};
+    TermMaker(unsigned seed, LibraryFree) : rng_(seed), libraryFree_(true) {}
 
     std::unique_ptr<Node> Make(int depth)
     {
@@ -38,7 +43,8 @@ public:
             n->text = kConstants[Pick(std::size(kConstants))];
         } else if (roll <= 4) {
             n->kind = Node::Fn;
-            n->text = FunctionKeywords[Pick(std::size(FunctionKeywords))].Name;
+            n->text = libraryFree_ ? kExactFunctions[Pick(std::size(kExactFunctions))]
+                                   : FunctionKeywords[Pick(std::size(FunctionKeywords))].Name;
             if (Pick(2) == 0)  // either case
                 for (char& c : n->text) c = static_cast<char>(c - 'A' + 'a');
             n->left = Make(depth - 1);
@@ -49,7 +55,13 @@ public:
             n->kind = Node::Op;
             n->text = std::string(1, "+-*/^"[Pick(5)]);
             n->left = Make(depth - 1);
-            n->right = Make(depth - 1);
+            if (libraryFree_ && n->text == "^") {
+                n->right = std::make_unique<Node>();
+                n->right->kind = Node::Const;
+                n->right->text = kWholeExponents[Pick(std::size(kWholeExponents))];
+            } else {
+                n->right = Make(depth - 1);
+            }
         }
         return n;
     }
@@ -72,7 +84,13 @@ public:
 private:
     std::string Open() { return Pick(4) == 0 ? "[" : "("; }
     std::string Close() { return Pick(4) == 0 ? "]" : ")"; }
+    static constexpr const char* kExactFunctions[] = {"ABS", "SQR", "ROUND", "TRUNC", "SQRT",
+                                                       "FLOOR", "SIGN", "HS", "BETRAG", "INT"};
+    // "(-2)" is a negation, so it takes the general power rule, which also
+    // multiplies out whole exponents up to 64.
+    static constexpr const char* kWholeExponents[] = {"2", "3", "4", "5", "7", "64", "(-1)", "(-2)", "(-3)"};
     std::mt19937 rng_;
+    bool libraryFree_ = false;
 };
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 
+#include <QApplication>
 #include <QSignalBlocker>
+#include <QTest>
 
 #include <numbers>
 
@@ -111,6 +113,46 @@ TEST_F(EinheitenTest, LengthsInCmOrInchSetTheViewOrAreReset)
     G->YMin = -12;
     Waehle(y, "10");
     EXPECT_EQ(std::pair(G->YMin, G->YMax), std::pair(-9, 1));
+}
+
+// At 20 cm the y axis is 10 inches, more than the inch list offers; that
+// is checked only when the inch list itself sent the change, so the cm lists
+// go on working: a keystroke, leaving the list, the x list.
+TEST_F(EinheitenTest, TwentyCentimetresStayWhileTheCmListsAreUsed)
+{
+    QComboBox *y = G->ComboBox1, *ya = G->ComboBox1a, *x = G->ComboBox2;
+    Tippe(y, "20");
+    emit y->lineEdit()->editingFinished();  // leaving the list chooses its entry "20"
+    Tippe(x, "9");
+    Tippe(y, "1");                          // on the way to "15"
+    EXPECT_EQ(std::tuple(G->YMax - G->YMin, G->XMax - G->XMin, y->currentText(), ya->currentText()),
+              std::tuple(20, 9, QString("1"), QString("0.5")));
+    Tippe(y, "15");
+    EXPECT_EQ(G->YMax - G->YMin, 15);
+    EXPECT_TRUE(Meldungen.Texte.empty());
+    // Ten inches typed into the inch list are still too long.
+    Tippe(ya, "10");
+    EXPECT_EQ(std::tuple(G->YMax - G->YMin, Meldungen.Texte.size()), std::tuple(10, 1u));
+}
+
+// The lists complete nothing: what is typed stays as it is, also after
+// Enter (a completion would show "20" for "2", "10" for "1" and "1.5" for an
+// inch "1", and Enter would apply it).
+TEST_F(EinheitenTest, LengthListsCompleteNothing)
+{
+    G->show();
+    QApplication::setActiveWindow(G.get());  // completion works only with the focus
+    const std::tuple<QComboBox*, const char*> faelle[] = {
+        {G->ComboBox1, "2"}, {G->ComboBox2, "1"}, {G->ComboBox1a, "1"}};
+    for (const auto& [box, text] : faelle) {
+        box->setFocus();
+        box->lineEdit()->clear();
+        QTest::keyClicks(box->lineEdit(), text);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(box->currentText(), text) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(std::tuple(G->YMax - G->YMin, G->XMax - G->XMin), std::tuple(10, 11));
+    EXPECT_TRUE(Meldungen.Texte.empty());
 }
 
 // The value table's spacing bar follows the x unit when the x length refills it.

@@ -42,6 +42,12 @@ bool Aktivieren(QWidget* fenster, QLineEdit* feld)
     return QApplication::activeWindow() == fenster;
 }
 
+// Activation comes from the platform as an event of its own.
+bool AktivWird(QWidget* fenster)
+{
+    return QTest::qWaitFor([fenster] { return QApplication::activeWindow() == fenster; }, 1000);
+}
+
 TEST_F(Befehle, HotKeysReachTheirCommandsFromEitherWindowAndLineEditsLetThemPass)
 {
     struct TFall {
@@ -217,12 +223,20 @@ TEST_F(Befehle, StyleListsDrawTheSelectedFunctionsSamples)
 
 TEST_F(Befehle, PresentationRoundTripThroughBothButtons)
 {
+    if (!Aktivieren(Form1, Form1->Edit1))
+        GTEST_SKIP() << "no active window on this platform";
+    // The graph window comes to the front with the keyboard, in front of the
+    // main window whose button started it.
     Form1->SpeedButton5->click();
     EXPECT_TRUE(Graphik->isMaximized() && !Graphik->CoolBar2->isHidden());
-    // The function hot keys now go to the graph window's equation.
+    EXPECT_TRUE(AktivWird(Graphik));
+    // The function hot keys now go to the graph window's equation, and the
+    // caret with them, also from the main window.
+    ASSERT_TRUE(Aktivieren(Form1, Form1->Edit1));
     Form1->F11_F91[2]->trigger();
     EXPECT_EQ(std::tuple(FunktionNr, Graphik->focusWidget(), Graphik->Edit3->cursorPosition()),
               std::tuple(3, static_cast<QWidget*>(Graphik->Edit3), Graphik->Edit3->text().size()));
+    EXPECT_TRUE(AktivWird(Graphik));
 
     Graphik->SpeedButton5->click();
     EXPECT_TRUE(Graphik->CoolBar2->isHidden());

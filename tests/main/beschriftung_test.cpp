@@ -62,6 +62,9 @@ QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
     if (auto* w = qobject_cast<QWidget*>(o); w && w->parentWidget())
         if (auto* reiter = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()))
             return reiter->tabText(reiter->indexOf(w));
+    // A tool button may break its caption into two lines.
+    if (auto* t = qobject_cast<QToolButton*>(o))
+        return t->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
     for (const char* p : {"title", "text"})
         if (const QVariant v = o->property(p); v.isValid())
             return v.toString();
@@ -77,7 +80,7 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
 {
     const auto de = Liste(SpracheDeutsch);
     const auto en = Liste(SpracheEnglisch);
-    ASSERT_EQ(std::tuple(de.size(), en.size()), std::tuple(580u, 580u));
+    ASSERT_EQ(std::tuple(de.size(), en.size()), std::tuple(581u, 581u));
 
     std::size_t fehlend = 0;
     for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {

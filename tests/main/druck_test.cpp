@@ -1,6 +1,9 @@
 // Printing, the clipboard picture and the value table passed on.
 #include "druck_fakes.h"
 
+#include "platform/dateidialog.h"
+#include "platform/seitencanvas.h"
+
 #include <QRegularExpression>
 #include <QSpinBox>
 
@@ -62,6 +65,47 @@ TEST_F(Drucken, TableFirstOnAPageOfItsOwnWithoutHeader)
     const double links = Rand + 20, oben = Rand + 20;
     EXPECT_TRUE(GedrucktNahe(seiten[1], links + 30, oben + 80, Dunkel));
     EXPECT_TRUE(GedrucktNahe(seiten[1], links + 70, oben + 40, Rot));
+}
+
+// A printer page that keeps each text with its place, its width and the
+// clip it was written in.
+struct TTextSeite : TPrinterCanvas {
+    using TPrinterCanvas::TPrinterCanvas;
+    struct TText {
+        QString Text;
+        int Links = 0, Breite = 0;
+        TRect Clip;
+    };
+    std::vector<TText> Texte;
+
+protected:
+    void DoTextOut(TPoint at, const QString& text) override
+    {
+        Texte.push_back({text, at.X, TextWidth(text), ClipRect()});
+        TPrinterCanvas::DoTextOut(at, text);
+    }
+};
+
+// Each cell of the printed table holds its whole text: the title of the pi
+// units, the widest numbers and words.
+TEST_F(Drucken, EveryCellOfThePrintedTableShowsItsWholeText)
+{
+    Graphik->TrackBar2->setValue(5);  // x in units of pi
+    Form1->Edit1->setText("f(x) = -x^5/3");
+    Form2->FillValueTable();
+    ASSERT_EQ(Form2->Zelle(0, 0), " x * Pi");
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(Drucker.Pfad);
+    TTextSeite seite(&drucker);
+    ASSERT_TRUE(seite.Beginne());
+    Graphik->PrintValueTable(seite, *Form2->StringGrid1, 0, 0, 0, 25, 0, 1, 0.75, false);
+    ASSERT_EQ(seite.Texte.size(), 52u);
+    EXPECT_EQ(seite.Texte[0].Text, " x * Pi");
+    for (const TTextSeite::TText& t : seite.Texte) {
+        EXPECT_GE(t.Links, t.Clip.Left) << t.Text.toStdString();
+        EXPECT_LE(t.Links + t.Breite, t.Clip.Right) << t.Text.toStdString();
+    }
 }
 
 // Black grid lines are a choice of the print and of the copy, not of the
@@ -298,6 +342,7 @@ protected:
     }
     void TearDown() override
     {
+        SetDateiDialog(nullptr);
         for (const QUrl& url : Oeffner.Geoeffnet)
             QFile::remove(url.toLocalFile());
         DruckTest::TearDown();
@@ -352,6 +397,22 @@ TEST_F(Exportieren, WorkbookHasNumbersAsNumbersAndTitlesAsText)
     const QString quer = AusXlsx(Oeffner.Geoeffnet[1], "xl/worksheets/sheet1.xml");
     EXPECT_TRUE(quer.contains("<c r=\"C1\"><v>-5.5</v></c>"));
     EXPECT_FALSE(quer.contains("D1") || quer.contains("A3"));
+    // Every member's checksum holds.
+    QProcess test;
+    test.start(QStandardPaths::findExecutable("unzip"), {"-tq", Oeffner.Geoeffnet[0].toLocalFile()});
+    EXPECT_TRUE(test.waitForFinished(30000) && test.exitCode() == 0) << test.readAll().toStdString();
+}
+
+// A cell holds the number the table shows: 9,87 is 9.87, not the sixteen
+// digits of its binary value.
+TEST_F(Exportieren, WorkbookCellsHoldTheNumbersTheTableShows)
+{
+    Form1->Edit1->setText("f(x) = x+3,87");
+    ASSERT_EQ(Form2->Zelle(25, 1), "9,87");
+    Form1->WertetabelleanExcel1Click();
+    ExcelDlg->SpeedButton1Click();
+    ASSERT_EQ(Oeffner.Geoeffnet.size(), 1u);
+    EXPECT_TRUE(AusXlsx(Oeffner.Geoeffnet[0], "xl/worksheets/sheet1.xml").contains("<c r=\"B26\"><v>9.87</v></c>"));
 }
 
 TEST_F(Exportieren, RtfDocumentOpensInTheWordProcessor)
@@ -364,7 +425,10 @@ TEST_F(Exportieren, RtfDocumentOpensInTheWordProcessor)
     EXPECT_TRUE(rtf.contains("\\intbl -6\\cell\n\\pard\\intbl 36,00\\cell"));
 }
 
-TEST_F(Exportieren, NoProgramForTheFileKeepsTheDialogOpenWithTheMessage)
+// When no program opens the file, the question says where it was written,
+// for the spreadsheet and the word processor alike; No keeps the dialog
+// open and the file where it is.
+TEST_F(Exportieren, NoProgramForTheFileSaysWhereItLiesAndAsksToKeepIt)
 {
     Oeffner.Ergebnis = false;
     Form1->WertetabelleanExcel1Click();
@@ -372,9 +436,84 @@ TEST_F(Exportieren, NoProgramForTheFileKeepsTheDialogOpenWithTheMessage)
     Form1->WertetabelleanWord1Click();
     WordDlg->SpeedButton1Click();
     EXPECT_TRUE(ExcelDlg->isVisible() && WordDlg->isVisible());
+    EXPECT_TRUE(Meldung.Meldungen.empty());
+    ASSERT_EQ(std::tuple(Frage.Fragen.size(), Oeffner.Geoeffnet.size()), std::tuple(2u, 2u));
+    for (int i : {0, 1}) {
+        const QString pfad = Oeffner.Geoeffnet[static_cast<std::size_t>(i)].toLocalFile();
+        EXPECT_EQ(Frage.Fragen[static_cast<std::size_t>(i)], Txt(575) + "\n" + pfad + "\n\n" + Txt(579));
+        EXPECT_TRUE(QFileInfo(pfad).size() > 0);
+    }
+    EXPECT_TRUE(Oeffner.Geoeffnet[0].toLocalFile().endsWith(".xlsx"));
+    EXPECT_TRUE(Oeffner.Geoeffnet[1].toLocalFile().endsWith(".rtf"));
+}
+
+struct FakeSpeichernDialog : TDateiDialog {
+    std::optional<QString> Antwort;
+    std::vector<QString> Start;
+    std::optional<QString> Speichern(QWidget*, const QString& o, const QString&) override { return Start.push_back(o), Antwort; }
+    std::optional<QString> Oeffnen(QWidget*, const QString&, const QString&) override { return std::nullopt; }
+};
+
+// Yes keeps the file in a folder of the user's choice (proposed: the folder
+// last used), with its extension, and out of the temporary files; a
+// cancelled choice or No to overwriting keeps the dialog open.
+TEST_F(Exportieren, NoProgramForTheFileKeepsItWhereTheUserChooses)
+{
+    FakeSpeichernDialog dialog;
+    SetDateiDialog(&dialog);
+    Oeffner.Ergebnis = false;
+    Frage.Antwort = QMessageBox::Yes;
+    dialog.Antwort = Ausgabe.filePath("meine");
+    Form1->WertetabelleanExcel1Click();
+    ExcelDlg->SpeedButton1Click();
+    EXPECT_FALSE(ExcelDlg->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(Oeffner.Geoeffnet[0].toLocalFile()));
+    EXPECT_TRUE(AusXlsx(QUrl::fromLocalFile(Ausgabe.filePath("meine.xlsx")), "xl/worksheets/sheet1.xml")
+                    .contains("<c r=\"A2\"><v>-6</v></c>"));
+    ASSERT_EQ(dialog.Start.size(), 1u);
+    EXPECT_EQ(QFileInfo(dialog.Start[0]).fileName(), "Wertetabelle.xlsx");
+
+    // The word processor's file, proposed in the folder just used: a
+    // cancelled choice keeps the dialog and the file where it was written;
+    // an existing file is replaced only after the question.
+    Form1->WertetabelleanWord1Click();
+    dialog.Antwort.reset();
+    WordDlg->SpeedButton1Click();
+    EXPECT_TRUE(WordDlg->isVisible());
+    EXPECT_TRUE(QFileInfo::exists(Oeffner.Geoeffnet[1].toLocalFile()));
+    EXPECT_EQ(dialog.Start[1], QDir(Ausgabe.path()).filePath("Wertetabelle.rtf"));
+    DateiSchreiben(Ausgabe.filePath("meine.RTF"), "alt");
+    dialog.Antwort = Ausgabe.filePath("meine.RTF");
+    WordDlg->SpeedButton1Click();
+    EXPECT_FALSE(WordDlg->isVisible());
+    EXPECT_EQ(Frage.Fragen.back(), Txt(160));
+    EXPECT_TRUE(DateiLesen(Ausgabe.filePath("meine.RTF")).startsWith("{\\rtf1"));
+}
+
+// A file that cannot be written, in the temporary folder or where the user
+// chose, is named in a message, and the dialog stays for another way.
+TEST_F(Exportieren, AFileThatCannotBeWrittenIsNamedAndTheDialogStays)
+{
+    const QByteArray tmp = qgetenv("TMPDIR");
+    DateiSchreiben(Ausgabe.filePath("datei"), "kein Ordner");
+    qputenv("TMPDIR", Ausgabe.filePath("datei").toLocal8Bit());
+    Form1->WertetabelleanExcel1Click();
+    ExcelDlg->SpeedButton1Click();
+    qputenv("TMPDIR", tmp);
+    if (tmp.isEmpty())
+        qunsetenv("TMPDIR");
+    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
+    EXPECT_EQ(Meldung.Meldungen[0], Txt(575) + "\n" + Ausgabe.filePath("datei"));
+
+    FakeSpeichernDialog dialog;
+    SetDateiDialog(&dialog);
+    dialog.Antwort = Ausgabe.filePath("fehlt/meine");
+    Oeffner.Ergebnis = false;
+    Frage.Antwort = QMessageBox::Yes;
+    ExcelDlg->SpeedButton1Click();
     ASSERT_EQ(Meldung.Meldungen.size(), 2u);
-    EXPECT_TRUE(Meldung.Meldungen[0].startsWith(Txt(575) + QLatin1Char('\n')));
-    EXPECT_TRUE(Meldung.Meldungen[0].endsWith(".xlsx"));
+    EXPECT_EQ(Meldung.Meldungen[1], Txt(580) + "\n" + Ausgabe.filePath("fehlt/meine.xlsx"));
+    EXPECT_TRUE(ExcelDlg->isVisible());
 }
 
 TEST_F(Exportieren, OkAndCancelHideTheTableUnlessTheMenuShowsIt)

@@ -105,13 +105,13 @@ TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
         EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(n, n));
         EXPECT_EQ(Graphik->ComboBox3->currentText(), Form1->ComboBox1->currentText());
     }
-    // A number without its dot selects too; other text keeps the choice.
-    for (const char* text : {"7", "x"}) {
+    // A number without its dot selects too; other text keeps the choice
+    // and turns the list orange until a valid choice makes it green again.
+    for (const auto& [text, farbe] : {std::pair("7", FarbeGueltig), std::pair("x", FarbeUngueltig)}) {
         Form1->ComboBox1->setEditText(QString::fromLatin1(text));
         Form1->ComboBox1Change();
-        EXPECT_EQ(FunktionNr, 7);
+        EXPECT_EQ(std::pair(FunktionNr, Feldfarbe(Form1->ComboBox1)), std::pair(7, farbe)) << text;
     }
-    EXPECT_EQ(Feldfarbe(Form1->ComboBox1), FarbeUngueltig);
 }
 
 TEST_F(EditorTest, TraceWindowFollowsTheKindWhileTracing)
@@ -158,14 +158,20 @@ TEST_F(EditorTest, RangesTakeBothSeparatorsStepMustBePositiveLockedRangesStay)
     EXPECT_DOUBLE_EQ(Funktionen[0]->GetTFrom(), 0.5);
     EXPECT_EQ(Feldfarbe(Graphik->Evont), FarbeUngueltig);
 
-    // The step must be positive: 0 is ignored quietly, a negative one is told.
+    // The step must be positive: 0 is ignored quietly, a negative one is
+    // told; neither is stored nor colours the field, whose step stays in
+    // force. Text that is no number is orange as in every range field.
     Form1->Estept->setText("0,5");
     for (const char* schritt : {"0", "-1"}) {
         Form1->Estept->setText(QString::fromLatin1(schritt));
         EXPECT_DOUBLE_EQ(Funktionen[0]->GetTStep(), 0.5);
-        EXPECT_EQ(Feldfarbe(Form1->Estept), FarbeUngueltig);
+        EXPECT_EQ(std::tuple(Feldfarbe(Form1->Estept), Tag(Form1->Estept)), std::tuple(FarbeGueltig, 1)) << schritt;
     }
     EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(156)});
+    Form1->Estept->setText("x");
+    EXPECT_EQ(std::tuple(Feldfarbe(Form1->Estept), Tag(Form1->Estept)), std::tuple(FarbeUngueltig, 0));
+    Form1->Estept->setText("0");
+    EXPECT_EQ(Feldfarbe(Form1->Estept), FarbeUngueltig);
 
     Form1->BereicheGesperrt = true;
     Form1->Evonx->setText("3");
@@ -267,6 +273,26 @@ TEST_F(EditorTest, TypedTinyStepFamiliesRedrawSoonAndSaySo)
     EXPECT_LT(uhr.elapsed(), 30000);
     EXPECT_EQ(Graphik->StatusBar1->Panels[10].Text, Txt(TGraphik::ZeileNichtAlleMitglieder));
     EXPECT_GT(Graphik->StatusBar1->Panels[10].Width, 0);
+
+    // Nine families fill the bar past its end: the note stands whole at
+    // the right end over them, at the window's width and at a smaller one,
+    // and a click on it chooses no function.
+    TStatusBar* bar = Graphik->StatusBar1;
+    QFont fett = Graphik->font();
+    fett.setBold(true);
+    const int text = QFontMetrics(fett).horizontalAdvance(bar->Panels[10].Text);
+    for (int breite : {Graphik->width(), 420}) {
+        Graphik->resize(breite, Graphik->height());
+        SCOPED_TRACE(bar->width());
+        const QRect notiz = bar->PanelRect(10);
+        EXPECT_TRUE(bar->rect().contains(notiz));
+        EXPECT_GE(notiz.width(), text);
+        for (int n = 0; n <= 9; ++n)
+            EXPECT_FALSE(bar->PanelRect(n).intersects(notiz)) << n;
+        FunktionWaehlen(2);
+        Graphik->StatusBar1MouseDown(notiz.center().x());
+        EXPECT_EQ(FunktionNr, 2);
+    }
     Form1->SpeedButton3Click();
     EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[10].Text, Graphik->StatusBar1->Panels[10].Width), std::tuple("", 0));
 }

@@ -22,6 +22,11 @@ void ErwarteStartgleichung()
     EXPECT_TRUE(Funktionen[1]->GetCompiled());
     EXPECT_EQ(Funktionen[0], Funktionen[1]);
     EXPECT_TRUE(Graphik->isVisible());
+    // Function 1's colour on the editor's texts, in both input bars.
+    for (QWidget* w : std::initializer_list<QWidget*>{Form1->Edit1, Form1->Evonx, Form1->Estept, Form1->SFarbe,
+                                                      Graphik->Edit3, Graphik->Ebisx, Graphik->SFarbe})
+        EXPECT_EQ(Schriftfarbe(w), clRed) << w->objectName().toStdString();
+    EXPECT_EQ(Schriftfarbe(Form1->SFarbe2), clBlue);
 }
 
 }  // namespace
@@ -162,10 +167,28 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     EXPECT_EQ(Graphik->size(), QSize(Graphik->StartBreite, Form1->height()));
     ticks(2);
     EXPECT_NEAR(s->windowOpacity(), 249.0 / 255.0, 0.005);
+    ticks(9);
+    EXPECT_FALSE(s->Image3->isVisibleTo(s));
     ticks(10);
     EXPECT_TRUE(s->Image3->isVisibleTo(s));
     ticks(20);
     EXPECT_FALSE(s->Image3->isVisibleTo(s));
+    // Every tick repaints the window, which hands its opacity on.
+    struct Zaehlen : QObject {
+        int Bilder = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Bilder += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehlen;
+    s->installEventFilter(&zaehlen);
+    for (int n = 1; n <= 3; ++n) {
+        ticks(20 + n);
+        QCoreApplication::sendPostedEvents(s, QEvent::UpdateRequest);
+        EXPECT_EQ(zaehlen.Bilder, n);
+    }
+    s->removeEventFilter(&zaehlen);
     EXPECT_EQ(std::tuple(Tsplashscreen::Deckkraft(120), Tsplashscreen::Deckkraft(121)), std::tuple(13, 11));
     ticks(121);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -3,8 +3,11 @@
 #include "programm_fixture.h"
 
 #include "platform/fensterart.h"
+#include "platform/fensterlage.h"
 
 #include <QFontMetrics>
+#include <QLayout>
+#include <QScreen>
 #include <QTableWidget>
 
 namespace {
@@ -81,7 +84,7 @@ TEST_F(WertetabelleFensterTest, CalculatorAndTFields)
 TEST_F(WertetabelleFensterTest, ColumnsAreAsWideAsTheirWidestTextAndTheWindowFollows)
 {
     QTableWidget* g = Form2->StringGrid1;
-    const int fenster = Form2->width();
+    const int fenster = Form2->StartBreite;
     auto soll = [g] {
         // A cell shows its text with a pixel on each side, left of the grid line.
         QStringList texte = {"-10000", "s.klein", " n.def.", "s.groß"};
@@ -104,7 +107,14 @@ TEST_F(WertetabelleFensterTest, ColumnsAreAsWideAsTheirWidestTextAndTheWindowFol
             Form2->FillValueTable();
             for (int c = 1; c <= 25; ++c)
                 ASSERT_EQ(g->columnWidth(c), soll()) << c << " " << pixel;
-            EXPECT_EQ(g->width(), g->columnWidth(0) + 25 * g->columnWidth(1) + 2 * g->frameWidth());
+            const int voll = g->columnWidth(0) + 25 * g->columnWidth(1) + 2 * g->frameWidth();
+            EXPECT_EQ(std::tuple(g->maximumWidth(), Form2->StartBreite - Form2->layout()->contentsMargins().left() -
+                                                        Form2->layout()->contentsMargins().right()),
+                      std::tuple(voll, voll));
+            // A screen too narrow for all of it leaves the columns that fit.
+            const QMargins rand = Form2->layout()->contentsMargins();
+            Form2->layout()->activate();
+            EXPECT_EQ(g->width(), std::min(voll, Form2->width() - rand.left() - rand.right()));
             EXPECT_LE(g->geometry().right(), Form2->width());
         }
     }
@@ -113,7 +123,20 @@ TEST_F(WertetabelleFensterTest, ColumnsAreAsWideAsTheirWidestTextAndTheWindowFol
     EXPECT_EQ(std::tuple(g->columnWidth(0), g->columnWidth(1)), std::tuple(36, 36));  // a small font
     g->setFont(Form2->font());
     Form2->FillValueTable();
-    EXPECT_EQ(Form2->width(), fenster);
+    EXPECT_EQ(Form2->StartBreite, fenster);
+}
+
+// As wide as its table where the screen has room for it, else up to the
+// screen's edge, but never narrower than the controls below the table.
+TEST_F(WertetabelleFensterTest, TheWindowEndsAtTheScreensEdgeButKeepsItsControlsWhole)
+{
+    const int rechts = QGuiApplication::primaryScreen()->availableGeometry().right() + 1;
+    const QMargins rand = Rahmenbreiten(Form2);
+    const int voll = Form2->StartBreite, mindestens = Form2->MindestBreite();
+    ASSERT_LT(mindestens, voll);
+    auto breite = [&](int platz) { return Form2->PassendeBreite(rechts - platz - rand.left() - rand.right()); };
+    EXPECT_EQ(std::tuple(breite(voll + 1), breite(voll), breite(voll - 1), breite(mindestens + 1), breite(mindestens - 1)),
+              std::tuple(voll, voll, voll - 1, mindestens + 1, mindestens));
 }
 
 TEST_F(WertetabelleFensterTest, ClosingUnchecksTheMenuItem)

@@ -73,4 +73,28 @@ TEST(Klang, WithoutAnAudioDeviceNothingIsLoadedOrAskedAgain)
     EXPECT_EQ(std::tuple(spieler.Effekte(), gefragt), std::tuple(0, 1));
 }
 
+// With a device the player makes one sound effect per name on first use
+// and none for a name without a sound; the installed player takes over.
+struct Aufnahme : TKlangSpieler {
+    QStringList Namen;
+    void Spiele(const QString& name) override { Namen << name; }
+};
+
+TEST(Klang, OneEffectPerSoundNameAndTheInstalledPlayerTakesOver)
+{
+    SpracheTestRessourcenLaden();
+    int gefragt = 0;
+    TQtKlangSpieler spieler([&gefragt] { return ++gefragt, true; });
+    for (const char* name : {"klick", "blop", "klick", "gibt-es-nicht"})
+        spieler.Spiele(QString::fromLatin1(name));
+    EXPECT_EQ(std::tuple(spieler.Effekte(), gefragt), std::tuple(2, 1));
+
+    Aufnahme a;
+    SetKlangSpieler(&a);
+    SpieleKlang(QStringLiteral("schlag"));
+    SetKlangSpieler(nullptr);
+    SpieleKlang(QStringLiteral("weg"));  // the program's own player
+    EXPECT_EQ(a.Namen, QStringList{QStringLiteral("schlag")});
+}
+
 }  // namespace

@@ -81,8 +81,12 @@ TEST_F(BeschriftungTest, ALabelRidesOnThePointerAndGoesBackWithItsText)
     EXPECT_TRUE(Z(3).Text->text() == QStringLiteral("Hallo!!") && Reiter()->text() == QStringLiteral("Hallo!!"));
     EXPECT_TRUE(Beschriftungen[3].Text.empty());
 
-    // Its button again: back where it was, with the text it carried.
+    // Its button again: back where it was, with the text it carried; the
+    // emptied typing field no longer stands over the picture.
+    Bewege(100, 80);
+    ASSERT_TRUE(Reiter()->isVisibleTo(Graphik));
     Z(3).Verschieben->click();
+    EXPECT_FALSE(Reiter()->isVisibleTo(Graphik));
     EXPECT_EQ(std::tuple(Beschriftungen[3].Text, Beschriftungen[3].X, Beschriftungen[3].Y, VerschiebeNr),
               std::tuple("Hallo!!", 4.5, 1.5, 0));
     EXPECT_EQ(Z(3).Verschieben->text(), QStringLiteral("Verschieben"));
@@ -177,10 +181,12 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
     for (int k : {1, 5, 9}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TBeschriftungen soll = Beschriftungen;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).Text, "L");
         Druecken(Z(k).Vorne);
         SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 20, clRed, fsBold};
         Druecken(Z(k).Schrift);
+        EXPECT_EQ(Neuzeichnungen(), n + 3);  // once for each
         std::tie(soll[k].Text, soll[k].Vorne) = std::tuple("L", 0);
         soll[k].Font = TSchrift{"Courier", clRed, 20, fsBold, {}};
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
@@ -194,8 +200,17 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
                   std::tuple(k, std::vector<int>{k}, QStringLiteral("L")));
         soll[k].Text.clear();
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // A reset of another row leaves the rider alone.
+        const int andere = k == 9 ? 8 : k + 1;
+        Druecken(Z(andere).Reset);
+        EXPECT_EQ(std::pair(VerschiebeNr, Z(k).Text->text()), std::pair(k, QStringLiteral("L")));
         Druecken(Z(k).Verschieben);
         soll[k].Text = "L";
+        EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));
+        EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // Leaving label mode while it rides puts it back as well.
+        Druecken(Z(k).Verschieben);
+        D().VerschiebenLoesen();
         EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
 

@@ -24,12 +24,21 @@ protected:
     {
         SCOPED_TRACE(testing::Message() << "row " << k);
         const TSenkrechte& s = Senkrechte[k];
+        const bool bekannt = s.LineStyle >= 0 && s.LineStyle <= 8;
         EXPECT_EQ(std::tuple(Z(k).X->text(), Z(k).YVon->text(), Z(k).YBis->text(), Z(k).Stil->currentIndex()),
                   std::tuple(QString::fromStdString(s.X), QString::fromStdString(s.YFrom), QString::fromStdString(s.YTo),
-                             s.LineStyle));
+                             bekannt ? s.LineStyle : -1));
         EXPECT_EQ(std::tuple(Schriftfarbe(Z(k).X), Schriftfarbe(Z(k).YVon), Schriftfarbe(Z(k).YBis)),
                   std::tuple(s.Color, s.Color, s.Color));
         EXPECT_EQ(Z(k).Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(s.Color));
+        // The closed list shows the chosen style's sample, and none for a
+        // style it does not hold.
+        const QImage liste = Z(k).Stil->grab().toImage();
+        int farbig = 0;
+        for (int y = 0; y < liste.height(); ++y)
+            for (int x = 0; x < liste.width(); ++x)
+                farbig += liste.pixelColor(x, y) == ToQColor(s.Color);
+        EXPECT_EQ(farbig > 10, bekannt) << farbig;
     }
 };
 
@@ -65,11 +74,13 @@ struct TStueck {
 void PrintTo(const TStueck& s, std::ostream* os) { *os << s.Von << ".." << s.Bis << " w" << s.Breite; }
 
 // The pieces a sample draws on an item of the given width, from its left:
-// a segment's or, with `scheiben`, a graph's sample (whose discs it adds).
-std::vector<TStueck> Stuecke(int index, int breite, int links = 0, std::vector<TRect>* scheiben = nullptr)
+// a segment's or, with `scheiben` or `graph`, a graph's sample (whose discs
+// it adds to `scheiben`).
+std::vector<TStueck> Stuecke(int index, int breite, int links = 0, std::vector<TRect>* scheiben = nullptr,
+                             bool graph = false)
 {
     TRecordingCanvas c;
-    if (scheiben)
+    if (scheiben || graph)
         GraphenMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
     else
         LinienMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
@@ -136,6 +147,28 @@ TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
                 EXPECT_TRUE(s.Von >= 5 && s.Von < s.Bis && s.Bis <= breite - 5) << index << " " << breite;
 }
 
+TEST(GraphenMuster, DashesDotsAndDiscsAsTheGraphsDrawThem)
+{
+    using V = std::vector<TStueck>;
+    // Dashes of 17 every 27 while they start left of Right - 15, then a last
+    // one to Right - 5; dots of 3 every 10 while they start left of Right - 4.
+    EXPECT_EQ(Stuecke(6, 80, 0, nullptr, true), (V{{5, 22, 3}, {32, 49, 3}, {59, 75, 3}}));
+    EXPECT_EQ(Stuecke(8, 70, 0, nullptr, true), (V{{5, 22, 5}, {32, 49, 5}, {59, 65, 5}}));
+    EXPECT_EQ(Stuecke(7, 36, 0, nullptr, true), (V{{5, 8, 5}, {15, 18, 5}, {25, 28, 5}}));
+    EXPECT_EQ(Stuecke(0, 60, 0, nullptr, true), (V{{5, 55, 1}}));
+    EXPECT_EQ(Stuecke(11, 60, 0, nullptr, true), V{});
+    // Discs of 8 pixels at the left, in the middle, at the right; item 10
+    // draws a thin line through them.
+    std::vector<TRect> scheiben;
+    EXPECT_EQ(Stuecke(9, 60, 0, &scheiben), V{});
+    ASSERT_EQ(scheiben.size(), 3u);
+    EXPECT_TRUE(scheiben[0] == (TRect{3, 3, 11, 11}) && scheiben[1] == (TRect{26, 3, 34, 11}) &&
+                scheiben[2] == (TRect{49, 3, 57, 11}));
+    scheiben.clear();
+    EXPECT_EQ(Stuecke(10, 60, 20, &scheiben), (V{{5, 55, 1}}));
+    EXPECT_EQ(scheiben.size(), 3u);
+}
+
 TEST_F(FlaechenTest, TheListsShowTheStoredCurvesAndStoreTheChosenOnes)
 {
     FlaechenDlg->Umschalten();
@@ -176,17 +209,24 @@ TEST_F(FlaechenTest, OnlyAFunctionFamilyAmongTheCurvesBringsTheWarning)
     EXPECT_EQ(Meldung.Meldungen[0], QStringLiteral("Eine Funktionenschar kann nicht gewählt werden!"));
     EXPECT_EQ(Flaechen[1].CurveA, 3);  // the choice is kept
 
-    // A family that does not compile, a single function, the x-axis, and a
-    // typed text (0, no function) while the selected function is a family.
+    // A family that does not compile, a single function and the x-axis
+    // bring none.
     Schar(4, "f(x,t) = t*(");
     Funktionen[5]->SetTerm("f(x) = x");
     for (int index : {3, 4, 9})
         Waehlen(Z(2).KurveA, index);
+    EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+
+    // A typed text stores 0 and checks the selected function: warned while
+    // that is a family, not while it is a single function.
     Schar(1);
     Funktionen[0] = Funktionen[1];
     emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("7"));
     EXPECT_EQ(Flaechen[2].CurveB, 0);
-    EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+    EXPECT_EQ(Meldung.Meldungen.size(), 2u);
+    Funktionen[0] = Funktionen[5];
+    emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("8"));
+    EXPECT_EQ(Meldung.Meldungen.size(), 2u);
 }
 
 TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
@@ -195,12 +235,15 @@ TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
     for (int k : {1, 3, 4}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TSenkrechten soll = Senkrechte;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).YVon, "-3");
         Tippen(Z(k).YBis, "4");
         Waehlen(Z(k).Stil, 8);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(k).Farbe);
+        // The new colour repaints the row's samples.
+        EXPECT_TRUE(NeuGemalt(Z(k).Stil, [&] { Druecken(Z(k).Farbe); }));
+        EXPECT_EQ(Neuzeichnungen(), n + 5);  // once for each
         std::tie(soll[k].X, soll[k].YFrom, soll[k].YTo, soll[k].LineStyle, soll[k].Color) =
             std::tuple("1,5", "-3", "4", 8, clRed);
         EXPECT_EQ(Abweichend(Senkrechte, soll), Keine{});
@@ -229,7 +272,8 @@ TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
         ZeigtSenkrechte(k);
     EXPECT_EQ(Abweichend(Senkrechte, erste), Keine{});
 
-    const TSenkrechten zweite = belegen(1);
+    TSenkrechten zweite = belegen(1);
+    zweite[2].LineStyle = Senkrechte[2].LineStyle = 12;  // from a document
     SenkrechteDlg->zeigeSenk();
     for (int k = 1; k <= 4; ++k)
         ZeigtSenkrechte(k);
@@ -242,13 +286,15 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
     for (int k : {1, 4, 8}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TFlaechen soll = Flaechen;
+        const int n = Neuzeichnungen();
         Waehlen(Z(k).KurveA, 4);
-        Waehlen(Z(k).KurveB, 9);
+        Waehlen(Z(k).KurveB, Z(k).KurveB->count() - 1);  // the last item: the x-axis
         Tippen(Z(k).XVon, "-1,5");
         Tippen(Z(k).XBis, "3");
         Druecken(Z(k).Linien);
         FarbDialog.Antwort = clRed;
         Druecken(Z(k).Farbe);
+        EXPECT_EQ(Neuzeichnungen(), n + 6);  // once for each
         std::tie(soll[k].CurveA, soll[k].CurveB, soll[k].XFrom, soll[k].XTo, soll[k].Linien, soll[k].Color) =
             std::tuple(5, 13, "-1,5", "3", 1, clRed);
         EXPECT_EQ(Abweichend(Flaechen, soll), Keine{});

@@ -8,11 +8,16 @@
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
 #include "main/form1.h"
+#include "platform/farbe_qt.h"
 #include "tools/stilliste.h"
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+
+#include <cstdlib>
 
 namespace {
 
@@ -53,8 +58,17 @@ protected:
                              Feldfarbe(z.Farbe), Feldfarbe(z.Zusatzfarbe)),
                   std::tuple(f.GetLineStyle(), f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
         const bool schar = f.GetKind() == ArtFunktionenschar;
-        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.ScharLabels[2]->isHidden(), z.Zusatzfarbe->isHidden(), z.Farbe->width()),
+        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.TBis->isHidden(), z.TSchritt->isHidden(), z.Zusatzfarbe->isHidden()),
+                  std::tuple(!schar, !schar, !schar, !schar));
+        EXPECT_EQ(std::tuple(z.ScharLabels[0]->isHidden(), z.ScharLabels[1]->isHidden(), z.ScharLabels[2]->isHidden(),
+                             z.Farbe->width()),
                   std::tuple(!schar, !schar, !schar, schar ? 20 : 40));
+        int beschriftet = 0;  // "r.", "x von", "bis", and a family's three
+        for (const QLabel* l : D().GroupBox3->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            beschriftet += std::abs(l->y() - z.Gleichung->y()) < 10 && l->isVisibleTo(&D());
+        EXPECT_EQ(beschriftet, schar ? 6 : 3);
+        // The style samples in the function's colour.
+        EXPECT_EQ(z.Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(f.GetColor()));
         EXPECT_EQ(Feldfarbe(z.Gleichung), f.GetCompiled() ? FarbeGueltig : FarbeUngueltig);
     }
 
@@ -85,7 +99,7 @@ TEST_F(UebersichtTest, InertWhileAnotherWindowIsActiveWritingThroughWhileActive)
     Z(5).XVon->setText(QStringLiteral("-7.5"));  // through the main window's parsing
     EXPECT_EQ(std::tuple(FunktionNr, F(5).GetXFrom(), Form1->Evonx->text()), std::tuple(5, -7.5, QStringLiteral("-7,5")));
     EXPECT_EQ(Feldfarbe(Z(5).XVon), FarbeGueltig);
-    Z(5).TSchritt->setText(QStringLiteral("0"));
+    Z(5).TSchritt->setText(QStringLiteral("x"));
     EXPECT_EQ(std::pair(Feldfarbe(Z(5).TSchritt), F(5).GetTStep()), std::pair(FarbeUngueltig, 1.0));
     Z(6).Gleichung->setText(QStringLiteral("f(x) = x^"));
     EXPECT_EQ(std::tuple(FunktionNr, F(6).GetTerm(), Feldfarbe(Z(6).Gleichung)), std::tuple(6, "f(x)=x^", FarbeUngueltig));
@@ -106,6 +120,12 @@ TEST_F(UebersichtTest, TheRefreshShowsEveryRowAndAFamilyWithItsTFields)
     EXPECT_FALSE(Z(3).TBis->isHidden() || Z(3).Zusatzfarbe->isHidden());
     EXPECT_TRUE(Z(2).TBis->isHidden() && Z(2).Zusatzfarbe->isHidden());
     EXPECT_EQ(std::pair(Z(3).Farbe->width(), Z(2).Farbe->width()), std::pair(20, 40));
+    // The colour buttons show the colours themselves, not a shade of them.
+    for (QToolButton* knopf : {Z(3).Farbe, Z(3).Zusatzfarbe}) {
+        const QImage bild = knopf->grab().toImage();
+        const TColor soll = knopf == Z(3).Farbe ? clRed : F(3).GetColor2();
+        EXPECT_EQ(bild.pixelColor(bild.width() / 2, bild.height() / 2), ToQColor(soll));
+    }
     EXPECT_EQ(std::pair(Feldfarbe(Z(4).Gleichung), Feldfarbe(Z(1).Gleichung)), std::pair(FarbeUngueltig, FarbeGueltig));
 
     // Its range colours reset only while it is not the active window.
@@ -204,6 +224,8 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         std::vector<TWerte> soll = AlleWerte();
         const std::string term = "f(x,t)=t*x+" + std::to_string(r);
         Tippen(Z(r).Gleichung, QString::fromStdString(term));
+        // A family: the row opens its t fields at once.
+        EXPECT_EQ(std::pair(Z(r).TVon->isHidden(), Z(r).Farbe->width()), std::pair(false, 20));
         Tippen(Z(r).XVon, "-3");
         Tippen(Z(r).XBis, "4,5");
         Tippen(Z(r).TVon, "-1");
@@ -211,7 +233,7 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         Tippen(Z(r).TSchritt, "0,5");
         Waehlen(Z(r).Stil, 7);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(r).Farbe);
+        EXPECT_TRUE(NeuGemalt(Z(r).Stil, [&] { Druecken(Z(r).Farbe); }));
         FarbDialog.Antwort = clAqua;
         Druecken(Z(r).Zusatzfarbe);
         soll[static_cast<std::size_t>(r - 1)] = TWerte{term, -3, 4.5, -1, 6, 0.5, 7, clRed, clAqua};
@@ -220,6 +242,10 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         for (int j = 1; j <= 9; ++j)
             ZeigtFunktion(j);
     }
+
+    // The first style as well.
+    Waehlen(Z(1).Stil, 0);
+    EXPECT_EQ(F(1).GetLineStyle(), 0);
 
     // The four colour schemes recolour all nine; a row shows its new colours.
     const std::pair<TColor, TColor> schemata[4] = {

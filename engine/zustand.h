@@ -1,0 +1,69 @@
+#pragma once
+// The document state: everything the windows show of a drawing and change,
+// held in one place. A window reads it to show it, writes it to change it,
+// and then says through the notifier (platform/melder.h) what it changed,
+// so that every other window that shows that part refreshes itself.
+//
+// The names the windows have always used (Punkte, Funktionen, FunktionNr,
+// Modus, ...; engine/tabellen.h) are references into this one object, so
+// code that reads a table directly reads the state.
+//
+// Not here yet: the view and the units (members of the graph window, which
+// several independent graph windows in the tests and benchmarks draw with)
+// and the language (the options record and the language lines of
+// engine/tabellen.h).
+
+#include "engine/tabellen.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class TFunktion;
+
+// The fields of the main window's function editor, in the order of its
+// input bar: the equation, then the five ranges.
+enum class TEditorFeld : int { Gleichung = 0, XVon, XBis, TVon, TBis, TSchritt };
+constexpr int AnzahlEditorFelder = 6;
+
+// One field of the editor: its text as typed, and whether the editor took it
+// (the field shows light green) or not (light orange).
+struct TEingabe {
+    std::string Text;
+    bool Gueltig = true;
+    friend bool operator==(const TEingabe&, const TEingabe&) = default;
+};
+
+// What the function editor holds for the selected function.
+struct TEditorZustand {
+    // " Funktion " or " Funktionenschar ", as the equation reads.
+    std::string Eingabeart = " Funktion ";
+    std::array<TEingabe, AnzahlEditorFelder> Felder{};
+
+    TEingabe& operator[](TEditorFeld f) { return Felder[static_cast<std::size_t>(f)]; }
+    const TEingabe& operator[](TEditorFeld f) const { return Felder[static_cast<std::size_t>(f)]; }
+};
+
+// The object tables, as a change names them.
+enum class TObjekttabelle : int { Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen };
+
+struct TZustand {
+    TBeschriftungen Beschriftungen;
+    TPunkte Punkte;
+    TKreise Kreise;
+    TSenkrechten Senkrechte;
+    TFlaechen Flaechen;
+    TReserveBlock ReserveBlock{};
+
+    // 0 is the selected function (the same object as Funktionen[FunktionNr]),
+    // 1..9 the user's, 10..12 further stored ones, 13 the x-axis.
+    std::array<TFunktion*, 14> Funktionen{};
+    std::int32_t FunktionNr = 1;   // the selected function, 1..9
+    std::int32_t Modus = 0;        // the graph window's tool and step
+    std::int32_t VerschiebeNr = 0; // the label riding on the pointer, 0 = none
+
+    TEditorZustand Editor;
+};
+
+// The one document state of the program.
+extern TZustand Zustand;

@@ -1,0 +1,75 @@
+#pragma once
+// The notifier: the one way windows tell each other about the document state
+// (engine/zustand.h) and ask each other for something.
+//
+// Changes. A window that changed the state emits what it changed, after the
+// change, naming itself as the sender. Every window that shows that part
+// connects itself to the signal and refreshes itself, unless it is the
+// sender (it shows its own change already; refreshing would rewrite the
+// field the user is typing in). A listener keeps the conditions under which
+// it refreshes.
+//
+// Requests. Where one window needs another to act (select a function in the
+// editor, take a label on the pointer, ...), it emits a request at the point
+// where it needs the action. main/, which creates the windows, connects each
+// request to the window that serves it. All connections are direct: the
+// sender goes on only after every listener has returned, exactly as after a
+// call.
+
+#include "engine/zustand.h"
+
+#include <QObject>
+#include <QString>
+
+class TMelder : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+signals:
+    // ---- Changes --------------------------------------------------------
+
+    // Table `tabelle` changed.
+    void TabelleGeaendert(TObjekttabelle tabelle, QObject* absender);
+    // Function k (1..9) changed, or several of them (k = 0): its term,
+    // ranges, colours or line style.
+    void FunktionGeaendert(int k, QObject* absender);
+    // The function editor took what was typed or chosen into it (its
+    // equation, ranges, colours, style) for the selected function; the
+    // editor's texts and their validity are in the state.
+    void EditorGeaendert();
+    // The drawing was replaced as a whole (New, Open, an example): every
+    // window shows the state afresh.
+    void DokumentErneuert();
+
+    // ---- Requests -------------------------------------------------------
+
+    // The graph window's status bar: the mode letter, and no live preview
+    // or coordinates left from a pointer that has gone elsewhere.
+    void StatusanzeigeVerlangt();
+    // The editor selects function k (1..9) as if "k." were chosen in its
+    // list; or takes over the selected function as it stands now.
+    void FunktionWaehlenVerlangt(int k);
+    void AuswahlErneuernVerlangt();
+    // `text` into the editor's field `feld`, as typed there.
+    void EditorEingabeVerlangt(TEditorFeld feld, const QString& text);
+    // Line style `stil` (0..10) for the selected function, as chosen in the
+    // editor's list.
+    void LinienstilVerlangt(int stil);
+    // The editor's colour dialog for the selected function's colour, or its
+    // additional colour.
+    void FarbwahlVerlangt(bool zusatzfarbe);
+    // The graph window switches to label mode (for the move button `knopf`)
+    // and label k (1..9) rides on its pointer in the label's font.
+    void BeschriftungAufnehmenVerlangt(int k, QObject* knopf);
+    // The riding label's text, or its font taken from label k's record.
+    void ReiterTextVerlangt(const QString& text);
+    void ReiterSchriftVerlangt(int k);
+    // The riding field empty again, in its default font.
+    void ReiterZuruecksetzenVerlangt();
+    // Caption `text` for axis 1 (x) or 2 (y) of the graph window.
+    void AchsenbeschriftungVerlangt(int achse, const QString& text);
+};
+
+// The one notifier of the program.
+TMelder& Melder();

@@ -1,0 +1,300 @@
+// The canvas beyond single shapes: calls keep their order on the picture
+// whatever is still pending, polylines and one-pixel steps, plain copies,
+// wide pens against the rule that defines them, and a canvas whose logical
+// units are mapped to the device with a scale and an offset.
+#include "platform/canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr QRgb Weiss = 0xFFFFFFFF;
+constexpr QRgb Schwarz = 0xFF000000;
+constexpr QRgb Rot = 0xFFFF0000;
+constexpr QRgb Blau = 0xFF0000FF;
+
+void Strecke(TCanvas& c, int x1, int y1, int x2, int y2)
+{
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+QImage Zeichne(int w, int h, const std::function<void(TCanvas&)>& zeichnen)
+{
+    QImage img = MakeScreenImage(w, h);
+    {
+        TImageCanvas c(&img);
+        zeichnen(c);
+    }
+    return img;
+}
+
+// A line still pending when another call paints over it lies beneath that
+// call's paint, thin or wide: each call paints the lines before it first.
+TEST(CanvasWege, EveryCallPaintsOverTheLinesDrawnBeforeIt)
+{
+    QImage rot = MakeScreenImage(12, 12);
+    rot.fill(Qt::red);
+    const std::pair<const char*, std::function<void(TCanvas&)>> aufrufe[] = {
+        {"FillRect", [](TCanvas& c) { c.FillRect(TRect{10, 5, 30, 15}); }},
+        {"Rectangle", [](TCanvas& c) { c.Rectangle(10, 5, 30, 15); }},
+        {"RoundRect", [](TCanvas& c) { c.RoundRect(10, 5, 30, 15, 4, 4); }},
+        {"small Ellipse", [](TCanvas& c) { c.Ellipse(10, 2, 30, 18); }},
+        {"large Ellipse", [](TCanvas& c) { c.Ellipse(8, -40, 60, 60); }},
+        {"Polygon", [](TCanvas& c) { c.Polygon({{10, 5}, {30, 5}, {30, 15}, {10, 15}}); }},
+        {"TextOut", [](TCanvas& c) { c.TextOut(15, 3, QStringLiteral("MMMM")); }},
+        {"Draw", [&](TCanvas& c) { c.Draw(14, 4, rot); }},
+        {"StretchDraw", [&](TCanvas& c) { c.StretchDraw(TRect{10, 5, 30, 15}, rot); }},
+    };
+    for (const int breite : {1, 3}) {
+        for (const auto& [name, aufruf] : aufrufe) {
+            const QImage img = Zeichne(40, 20, [&](TCanvas& c) {
+                c.Pen = TPen{clBlack, breite, TPenStyle::Solid};
+                Strecke(c, 0, 10, 40, 10);
+                c.Pen = TPen{clRed, 1, TPenStyle::Solid};
+                c.Brush.Color = clRed;
+                c.Font.Color = clRed;
+                aufruf(c);
+            });
+            EXPECT_EQ(img.pixel(20, 10), Rot) << name << " over a pen of " << breite;
+            EXPECT_EQ(img.pixel(2, 10), Schwarz) << name << " over a pen of " << breite;
+        }
+    }
+}
+
+TEST(CanvasWege, PolylinesDrawEverySegmentAndPolygonsFillTheirInside)
+{
+    const QImage img = Zeichne(40, 30, [](TCanvas& c) {
+        c.Polyline({{2, 2}, {20, 2}, {20, 12}});
+        c.Pen.Color = clBlue;
+        c.Polyline({{30, 2}});  // a single point draws nothing
+        c.Brush.Color = clRed;
+        c.Polygon({{2, 15}, {20, 15}, {20, 28}, {2, 28}});
+        c.Pen.Style = TPenStyle::Clear;
+        c.Polyline({{25, 20}, {38, 20}});
+    });
+    EXPECT_EQ(std::tuple(img.pixel(10, 2), img.pixel(20, 7), img.pixel(30, 2)), std::tuple(Schwarz, Schwarz, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(2, 15), img.pixel(10, 20), img.pixel(30, 20)), std::tuple(Blau, Rot, Weiss));
+}
+
+// A step of one pixel leaves out its end pixel as every line does: alone it
+// paints its first pixel only, at the end of a polyline nothing.
+TEST(CanvasWege, OnePixelStepsLeaveOutTheirEnd)
+{
+    const QImage img = Zeichne(20, 10, [](TCanvas& c) {
+        Strecke(c, 2, 2, 3, 2);
+        Strecke(c, 2, 5, 8, 5);
+        c.LineTo(9, 6);
+    });
+    EXPECT_EQ(std::tuple(img.pixel(2, 2), img.pixel(3, 2)), std::tuple(Schwarz, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(7, 5), img.pixel(8, 5), img.pixel(9, 6)), std::tuple(Schwarz, Schwarz, Weiss));
+}
+
+// A plain copy replaces the pixels, transparent ones too; a stretched copy
+// lies on top of what is there.
+TEST(CanvasWege, APlainCopyReplacesThePixels)
+{
+    QImage quelle(4, 4, QImage::Format_ARGB32);
+    quelle.fill(Qt::transparent);
+    quelle.setPixel(1, 1, Blau);
+    const QImage img = Zeichne(20, 10, [&](TCanvas& c) {
+        c.Brush.Color = clRed;
+        c.FillRect(TRect{0, 0, 20, 10});
+        c.Draw(2, 2, quelle);
+        c.StretchDraw(TRect{10, 2, 18, 10}, quelle);
+    });
+    EXPECT_EQ(std::tuple(img.pixel(2, 2), img.pixel(3, 3), img.pixel(10, 2), img.pixel(12, 4)),
+              std::tuple(Schwarz, Blau, Rot, Blau));
+}
+
+TEST(CanvasWege, TextIsSmoothed)
+{
+    const QImage img = Zeichne(60, 30, [](TCanvas& c) {
+        c.Font.Size = 14;
+        c.TextOut(2, 2, QStringLiteral("Ag/8"));
+    });
+    int grau = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            grau += img.pixel(x, y) != Weiss && img.pixel(x, y) != Schwarz;
+    EXPECT_GT(grau, 10);
+}
+
+// A wide round pen covers every pixel whose centre lies within half its
+// width of the segment; a centre exactly on the rim counts on the right
+// and bottom only (the centre is taken a hair up and left).
+bool InDerKapsel(double px, double py, double ax, double ay, double bx, double by, double r)
+{
+    constexpr double Eps = 1.0 / 1024.0;
+    const double x = px + 0.5 - Eps, y = py + 0.5 - Eps;
+    const double dx = bx - ax, dy = by - ay, l2 = dx * dx + dy * dy;
+    const double t = l2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / l2, 0.0, 1.0) : 0.0;
+    const double ex = x - (ax + t * dx), ey = y - (ay + t * dy);
+    return ex * ex + ey * ey <= r * r;
+}
+
+TEST(CanvasWege, AWidePenCoversThePixelsWithinHalfItsWidthOfTheSegment)
+{
+    struct Fall {
+        int X1, Y1, X2, Y2;
+    };
+    // Flat and steep, one pixel across or along, both directions, and one
+    // that runs off the picture.
+    const Fall faelle[] = {{5, 20, 35, 21}, {20, 5, 21, 35}, {5, 5, 35, 17}, {30, 4, 24, 36},
+                           {6, 30, 36, 10}, {-10, 3, 50, 9}, {8, 8, 9, 9}};
+    for (const Fall& f : faelle) {
+        for (const int breite : {2, 3, 5, 8}) {
+            const QImage img = Zeichne(40, 40, [&](TCanvas& c) {
+                c.Pen.Width = breite;
+                c.MoveTo(f.X1, f.Y1);
+                c.LineTo(f.X2, f.Y2);
+            });
+            int falsch = 0;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    falsch += (img.pixel(x, y) == Schwarz) != InDerKapsel(x, y, f.X1, f.Y1, f.X2, f.Y2, breite / 2.0);
+            EXPECT_EQ(falsch, 0) << f.X1 << "," << f.Y1 << " - " << f.X2 << "," << f.Y2 << " width " << breite;
+        }
+    }
+    // Along a polyline each segment has its swath; straight stretches of
+    // equal steps are filled as one.
+    const std::vector<TPoint> kurve = {{3, 3}, {6, 4}, {9, 5}, {12, 6}, {13, 12}, {14, 18}, {30, 20}};
+    const QImage img = Zeichne(40, 40, [&](TCanvas& c) {
+        c.Pen.Width = 4;
+        c.MoveTo(kurve[0].X, kurve[0].Y);
+        for (std::size_t i = 1; i < kurve.size(); ++i)
+            c.LineTo(kurve[i].X, kurve[i].Y);
+    });
+    int falsch = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            bool drin = false;
+            for (std::size_t i = 1; i < kurve.size(); ++i)
+                drin = drin || InDerKapsel(x, y, kurve[i - 1].X, kurve[i - 1].Y, kurve[i].X, kurve[i].Y, 2.0);
+            falsch += (img.pixel(x, y) == Schwarz) != drin;
+        }
+    EXPECT_EQ(falsch, 0);
+}
+
+// A canvas whose logical units are device pixels times a scale plus an
+// offset, as the printer page's and the vector picture's are.
+class SkalierteLeinwand : public TPainterCanvas {
+public:
+    SkalierteLeinwand(QImage* bild, double sx, double sy, double ox, double oy) : FBild(bild)
+    {
+        SetMapping(sx, sy, ox, oy);
+    }
+    ~SkalierteLeinwand() override { Flush(); }
+    int Width() const override { return FBild->width(); }
+    int Height() const override { return FBild->height(); }
+    void Abbildung(double sx, double sy, double ox, double oy) { SetMapping(sx, sy, ox, oy); }
+
+protected:
+    QPaintDevice* Device() override { return FBild; }
+
+private:
+    QImage* FBild;
+};
+
+// Shapes land where the mapping puts them, with a mirrored y axis too, and
+// cover their corners inclusive-exclusive as on the screen.
+TEST(CanvasWege, MappedShapesLandWhereTheMappingPutsThem)
+{
+    QImage img = MakeScreenImage(80, 60);
+    {
+        // Two device pixels a unit, y up from the bottom edge.
+        SkalierteLeinwand c(&img, 2.0, -2.0, 0.0, 60.0);
+        c.Brush.Color = clRed;
+        c.FillRect(TRect{2, 28, 10, 20});  // device x 4..20, y 4..20
+        c.Brush.Color = clBlue;
+        c.Pen.Style = TPenStyle::Clear;
+        c.Rectangle(20, 10, 30, 2);  // device x 40..60, y 40..56
+        c.Pen = TPen{clBlack, 1, TPenStyle::Solid};
+        c.Brush.Style = TBrushStyle::Clear;
+        c.Ellipse(20, 28, 36, 16);  // device x 40..72, y 4..28
+        c.RoundRect(2, 14, 14, 2, 8, 8);  // device x 4..28, y 32..56, corners of 8
+    }
+    EXPECT_EQ(std::tuple(img.pixel(4, 4), img.pixel(19, 19), img.pixel(21, 12), img.pixel(12, 21)),
+              std::tuple(Rot, Rot, Weiss, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(41, 41), img.pixel(58, 54), img.pixel(62, 48), img.pixel(50, 38)),
+              std::tuple(Blau, Blau, Weiss, Weiss));
+    // The ellipse's outline at its left and right ends, its inside empty.
+    EXPECT_EQ(std::tuple(img.pixel(38, 16), img.pixel(40, 16), img.pixel(56, 16), img.pixel(72, 16), img.pixel(74, 16)),
+              std::tuple(Weiss, Schwarz, Weiss, Schwarz, Weiss));
+    // The rounded rectangle's straight sides, rounded corners.
+    EXPECT_EQ(std::tuple(img.pixel(16, 32), img.pixel(4, 44), img.pixel(16, 44), img.pixel(4, 32)),
+              std::tuple(Schwarz, Schwarz, Weiss, Weiss));
+}
+
+// Pens on a mapped canvas: up to one device pixel wide the thinnest line;
+// wider ones scaled, solid, with round ends. Dashes of thin pens keep
+// their screen length whatever the scale.
+TEST(CanvasWege, MappedPensAreScaledAndThinOnesStayThin)
+{
+    const auto spalte = [](const QImage& img, int x) {
+        std::vector<int> r;
+        for (int y = 0; y < img.height(); ++y)
+            if (img.pixel(x, y) != Weiss)
+                r.push_back(y);
+        return r;
+    };
+    QImage img = MakeScreenImage(80, 60);
+    {
+        SkalierteLeinwand c(&img, 4.0, 4.0, 2.0, 2.0);
+        c.Pen.Width = 0;
+        Strecke(c, 1, 2, 18, 2);  // device row 10, thin
+        c.Pen.Width = 1;          // 4 device pixels across
+        Strecke(c, 1, 5, 18, 5);  // device rows 20..23
+        c.Pen.Width = 2;          // 8 device pixels across
+        Strecke(c, 2, 8, 10, 8);  // device row 34, x 10..42
+        c.Pen.Style = TPenStyle::Dot;
+        Strecke(c, 2, 13, 18, 13);  // wide: solid all the same
+    }
+    EXPECT_EQ(spalte(img, 20), (std::vector<int>{10, 20, 21, 22, 23, 30, 31, 32, 33, 34, 35, 36, 37, 50, 51, 52, 53, 54, 55, 56, 57}));
+    // Round ends reach half the pen beyond the end point.
+    EXPECT_EQ(std::tuple(img.pixel(43, 34), img.pixel(46, 34), img.pixel(7, 34)), std::tuple(Schwarz, Weiss, Schwarz));
+
+    // Dashes: 18 pixels on, 6 off, at any scale of a thin pen.
+    QImage strich = MakeScreenImage(120, 10);
+    {
+        SkalierteLeinwand c(&strich, 3.0, 1.0, 0.0, 0.0);
+        c.Pen = TPen{clBlack, 0, TPenStyle::Dash};
+        Strecke(c, 0, 5, 40, 5);
+    }
+    std::vector<int> wechsel;
+    for (int x = 1; x < 120; ++x)
+        if ((strich.pixel(x, 5) == Weiss) != (strich.pixel(x - 1, 5) == Weiss))
+            wechsel.push_back(x);
+    EXPECT_EQ(std::vector<int>(wechsel.begin(), wechsel.begin() + std::min<std::size_t>(4, wechsel.size())),
+              (std::vector<int>{18, 24, 42, 48}));
+}
+
+// Text on a mapped canvas measures in logical units, and a changed mapping
+// applies to the calls after it, clip included.
+TEST(CanvasWege, MappedTextAndClipFollowTheMapping)
+{
+    QImage img = MakeScreenImage(100, 60);
+    SkalierteLeinwand c(&img, 2.0, 2.0, 0.0, 0.0);
+    QImage bild1 = MakeScreenImage(100, 60);
+    TImageCanvas eins(&bild1);
+    const QString t = QStringLiteral("Wolke");
+    EXPECT_EQ(c.TextWidth(t), (eins.TextWidth(t) + 1) / 2);
+    EXPECT_EQ(c.TextHeight(t), (eins.TextHeight(t) + 1) / 2);
+
+    c.SetClipRect(TRect{0, 0, 10, 10});  // device 0..20
+    c.Brush.Color = clRed;
+    c.FillRect(TRect{0, 0, 50, 30});
+    c.Abbildung(1.0, 1.0, 50.0, 0.0);  // the same clip now at device x 50..60
+    c.Brush.Color = clBlue;
+    c.FillRect(TRect{0, 0, 50, 30});
+    c.Flush();
+    EXPECT_EQ(std::tuple(img.pixel(19, 19), img.pixel(20, 5), img.pixel(5, 20)), std::tuple(Rot, Weiss, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(50, 5), img.pixel(59, 9), img.pixel(60, 5), img.pixel(55, 10)),
+              std::tuple(Blau, Blau, Weiss, Weiss));
+}
+
+}  // namespace

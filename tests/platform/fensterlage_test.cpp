@@ -1,0 +1,168 @@
+// Where windows go and whom a box belongs to: frames kept on the screen,
+// windows placed by their frame, dialogs at the same place every time, and
+// messages, questions and dialogs above the window that asked. The offscreen
+// platform frames its windows with a border of its own, so frames and
+// client areas differ here as under a window manager.
+
+#include "platform/dialoge.h"
+#include "platform/fensterhilfen.h"
+#include "platform/fensterlage.h"
+#include "platform/modal.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace {
+
+QRect Bildschirm()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// A window that the platform has framed, so that its frame is known.
+void Gerahmt(QWidget& w)
+{
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_NE(w.frameGeometry(), w.geometry()) << "the platform draws no frame";
+}
+
+TEST(Fensterlage, AFrameIsMovedOntoTheAreaWithItsTitleBarFirst)
+{
+    const QRect bereich(0, 0, 1024, 768);
+    const std::pair<QRect, QPoint> faelle[] = {
+        {{100, 100, 400, 300}, {100, 100}},   // inside: stays
+        {{-5, -20, 400, 300}, {0, 0}},        // title bar above the top edge
+        {{900, 600, 400, 300}, {624, 468}},   // beyond the right and bottom edges
+        {{1023, 767, 1, 1}, {1023, 767}},     // the last pixel is on it
+        {{300, 100, 1100, 300}, {0, 100}},    // wider than the area: its left end
+        {{100, 500, 400, 900}, {100, 0}},     // higher than the area: its title bar
+    };
+    for (const auto& [rahmen, ecke] : faelle) {
+        const QRect r = AufBildschirm(rahmen, bereich);
+        EXPECT_EQ(std::pair(r.topLeft(), r.size()), std::pair(ecke, rahmen.size())) << rahmen.x() << "," << rahmen.y();
+    }
+    EXPECT_EQ(AufBildschirm(QRect(-50, 10, 100, 100), QRect(20, 30, 500, 400)).topLeft(), QPoint(20, 30));
+}
+
+// The position given is the frame's, before the window is first shown (the
+// margins of another framed window stand in) and after.
+TEST(Fensterlage, WindowsArePlacedByTheirFrame)
+{
+    QWidget anderes;
+    anderes.resize(200, 100);
+    Gerahmt(anderes);
+    const QMargins rand = Rahmenbreiten(&anderes);
+    ASSERT_FALSE(rand.isNull());
+
+    QWidget fenster;
+    fenster.resize(300, 200);
+    RahmenVerschieben(&fenster, QPoint(40, 30));
+    EXPECT_EQ(Rahmen(&fenster), QRect(QPoint(40, 30), QSize(300, 200).grownBy(rand)));
+    Gerahmt(fenster);
+    EXPECT_EQ(fenster.frameGeometry().topLeft(), QPoint(40, 30));
+    RahmenVerschieben(&fenster, QPoint(70, 50));
+    EXPECT_EQ(fenster.frameGeometry().topLeft(), QPoint(70, 50));
+    fenster.hide();
+    RahmenVerschieben(&fenster, QPoint(10, 20));
+    fenster.show();
+    EXPECT_EQ(std::pair(fenster.frameGeometry().topLeft(), Rahmen(&fenster)), std::pair(QPoint(10, 20), fenster.frameGeometry()));
+
+    // Frameless windows have no margins to add.
+    QWidget ohne(nullptr, Qt::FramelessWindowHint);
+    EXPECT_TRUE(Rahmenbreiten(&ohne).isNull());
+}
+
+// Centred by its frame, wholly on the screen, at the same place at every
+// opening; one that is up stays where it is.
+TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
+{
+    QWidget anderes;
+    anderes.resize(200, 100);
+    Gerahmt(anderes);
+
+    QDialog dialog;
+    dialog.resize(300, 200);
+    std::vector<QRect> rahmen;
+    for (int i = 0; i < 3; ++i) {
+        DialogZeigen(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        rahmen.push_back(dialog.frameGeometry());
+        dialog.close();
+    }
+    EXPECT_EQ(rahmen[1], rahmen[0]);
+    EXPECT_EQ(rahmen[2], rahmen[0]);
+    const QRect b = Bildschirm();
+    EXPECT_EQ(rahmen[0].topLeft(), b.topLeft() + QPoint((b.width() - rahmen[0].width()) / 2,
+                                                        (b.height() - rahmen[0].height()) / 2));
+
+    DialogZeigen(&dialog);
+    RahmenVerschieben(&dialog, QPoint(5, 5));
+    DialogZeigen(&dialog);
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(5, 5));
+    dialog.close();
+
+    // Larger than the screen: its title bar and left end stay on it.
+    QDialog gross;
+    gross.resize(b.width() + 100, b.height() + 100);
+    DialogZeigen(&gross);
+    EXPECT_EQ(gross.frameGeometry().topLeft(), b.topLeft());
+}
+
+// The modal dialog blocks all others: what it asks stands above it. Then the
+// asking window, then the active one; hidden windows own nothing.
+TEST(Fensterlage, BoxesBelongToTheModalDialogElseTheAskingElseTheActiveWindow)
+{
+    QWidget haupt, fragend;
+    haupt.show();
+    fragend.show();
+    haupt.activateWindow();
+    QApplication::setActiveWindow(&haupt);
+    if (QApplication::activeWindow() != &haupt)
+        GTEST_SKIP() << "no active window on this platform";
+    EXPECT_EQ(Besitzerfenster(), &haupt);
+    EXPECT_EQ(Besitzerfenster(&fragend), &fragend);
+    auto* kind = new QWidget(&fragend);
+    kind->show();
+    EXPECT_EQ(Besitzerfenster(kind), &fragend);
+    fragend.hide();
+    EXPECT_EQ(Besitzerfenster(&fragend), &haupt);
+
+    QDialog oben;
+    oben.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    oben.setModal(true);
+    oben.show();
+    EXPECT_EQ(Besitzerfenster(&haupt), &oben);
+    // The real boxes, the message and the question, which also stay on top
+    // themselves: no other stay-on-top window covers them.
+    const auto meldung = MeldungsBox(QStringLiteral("Die Einstellungen wurden gespeichert."));
+    const auto frage = FrageBox(QStringLiteral("Bestätigung"), QStringLiteral("Speichern?"));
+    for (const QMessageBox* box : {meldung.get(), frage.get()}) {
+        EXPECT_EQ(box->parentWidget(), &oben);
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+    EXPECT_EQ(frage->escapeButton(), frage->button(QMessageBox::No));
+    oben.hide();
+    EXPECT_EQ(MeldungsBox(QString())->parentWidget(), &haupt);
+}
+
+// A dialog shown for a window stays above it: transient for it.
+TEST(Fensterlage, ADialogShownForAWindowIsTransientForIt)
+{
+    QWidget tabelle;
+    tabelle.show();
+    QDialog dialog;
+    QWidget* feld = new QWidget(&tabelle);
+    DialogZeigen(&dialog, feld);
+    ASSERT_NE(dialog.windowHandle(), nullptr);
+    EXPECT_EQ(dialog.windowHandle()->transientParent(), tabelle.windowHandle());
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.close();
+}
+
+}  // namespace

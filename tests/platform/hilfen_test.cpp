@@ -1,0 +1,345 @@
+// The small helpers every window relies on: field colours and texts, tool
+// windows and their tags, translucency, the status bar's panels, the
+// settings folder and its files, export files, the pointer and the
+// hourglass, and the language lines.
+#include "engine/einstellungen.h"
+#include "engine/tabellen.h"
+#include "platform/einstellungsordner.h"
+#include "platform/felder.h"
+#include "platform/fensterart.h"
+#include "platform/fensterhilfen.h"
+#include "platform/sprache.h"
+#include "platform/statusleiste.h"
+#include "platform/tabellendatei.h"
+#include "platform/zeiger.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpacerItem>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+void SpracheTestRessourcenLaden();  // registers the program's resources
+
+namespace {
+
+// Field colours: the background a field shows (Base for edits, Button for
+// buttons), the text colour of every kind of text; an editable combo box's
+// own edit follows.
+TEST(Felder, ColoursReachEveryPartOfTheField)
+{
+    QComboBox combo;
+    combo.setEditable(true);
+    SetzeFeldfarbe(&combo, FarbeUngueltig);
+    SetzeSchriftfarbe(&combo, clRed);
+    const QPalette p = combo.palette();
+    EXPECT_EQ(std::tuple(p.color(QPalette::Base), p.color(QPalette::Button)),
+              std::tuple(QColor(255, 230, 200), QColor(255, 230, 200)));
+    EXPECT_EQ(std::tuple(p.color(QPalette::Text), p.color(QPalette::ButtonText), p.color(QPalette::WindowText)),
+              std::tuple(QColor(Qt::red), QColor(Qt::red), QColor(Qt::red)));
+    const QPalette e = combo.lineEdit()->palette();
+    EXPECT_EQ(std::tuple(e.color(QPalette::Base), e.color(QPalette::Text)), std::tuple(QColor(255, 230, 200), QColor(Qt::red)));
+    EXPECT_EQ(std::tuple(Feldfarbe(&combo), Schriftfarbe(&combo)), std::tuple(FarbeUngueltig, clRed));
+
+    QLineEdit feld;
+    SetzeFeldfarbe(&feld, FarbeGueltig);
+    SetzeSchriftfarbe(&feld, clBlue);
+    EXPECT_EQ(std::tuple(Feldfarbe(&feld), Schriftfarbe(&feld)), std::tuple(FarbeGueltig, clBlue));
+    // No field: nothing happens, and it reads as black.
+    SetzeFeldfarbe(nullptr, clRed);
+    SetzeSchriftfarbe(nullptr, clRed);
+    EXPECT_EQ(std::tuple(Feldfarbe(nullptr), Schriftfarbe(nullptr)), std::tuple(TColor{0}, TColor{0}));
+}
+
+// Setting the text a field already shows leaves the caret and the undo
+// history of the user typing there alone.
+TEST(Felder, TheSameTextIsNotSetAgain)
+{
+    QLineEdit feld;
+    feld.setText(QStringLiteral("1,5"));
+    feld.setCursorPosition(1);
+    int geaendert = 0;
+    QObject::connect(&feld, &QLineEdit::textChanged, [&] { ++geaendert; });
+    TextSetzen(&feld, QStringLiteral("1,5"));
+    EXPECT_EQ(std::tuple(feld.cursorPosition(), geaendert), std::tuple(1, 0));
+    TextSetzen(&feld, QStringLiteral("2"));
+    EXPECT_EQ(std::tuple(feld.text(), geaendert), std::tuple(QStringLiteral("2"), 1));
+    TextSetzen(nullptr, QStringLiteral("x"));
+}
+
+TEST(Felder, TheOkRowHasTheDefaultButtonAtTheRight)
+{
+    QWidget fenster;
+    auto* spalte = new QVBoxLayout(&fenster);
+    QPushButton* ok = OKZeileAnfuegen(&fenster, spalte);
+    EXPECT_EQ(ok->objectName(), QStringLiteral("OKBtn"));
+    EXPECT_EQ(ok->parentWidget(), &fenster);
+    EXPECT_TRUE(ok->isDefault());
+    ASSERT_EQ(spalte->count(), 1);
+    auto* zeile = qobject_cast<QHBoxLayout*>(spalte->itemAt(0)->layout());
+    ASSERT_NE(zeile, nullptr);
+    ASSERT_EQ(zeile->count(), 2);
+    EXPECT_NE(zeile->itemAt(0)->spacerItem(), nullptr);
+    EXPECT_EQ(zeile->itemAt(1)->widget(), ok);
+}
+
+TEST(Werkzeugfenster, StaysOnTopWithOnlyACloseBoxAndAnOpacityTrackBar)
+{
+    QWidget w;
+    QSlider* regler = WerkzeugfensterAnlegen(&w, "Form7", QStringLiteral("Punkte"), 300, 200);
+    EXPECT_EQ(std::tuple(w.objectName(), w.windowTitle(), w.size()),
+              std::tuple(QStringLiteral("Form7"), QStringLiteral("Punkte"), QSize(300, 200)));
+    const Qt::WindowFlags f = w.windowFlags();
+    EXPECT_EQ(f & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE((f & Qt::WindowStaysOnTopHint) && (f & Qt::WindowCloseButtonHint) && (f & Qt::CustomizeWindowHint));
+    EXPECT_FALSE((f & Qt::WindowMinimizeButtonHint) || (f & Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(std::tuple(regler->objectName(), regler->minimum(), regler->maximum(), regler->value(), regler->parentWidget()),
+              std::tuple(QStringLiteral("TrackBar2"), 120, 255, 255, &w));
+    EXPECT_EQ(regler->orientation(), Qt::Horizontal);
+    EXPECT_DOUBLE_EQ(w.windowOpacity(), 1.0);
+    // The track bar at the bottom, below a stretch.
+    auto* box = qobject_cast<QVBoxLayout*>(w.layout());
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->count(), 2);
+    EXPECT_EQ(box->itemAt(1)->widget(), regler);
+}
+
+TEST(Werkzeugfenster, TagsAndTranslucency)
+{
+    QWidget w;
+    EXPECT_EQ(Tag(&w), 0);
+    SetTag(&w, 1);
+    EXPECT_EQ(Tag(&w), 1);
+    SetTag(&w, -3);
+    EXPECT_EQ(Tag(&w), -3);
+    SetTag(nullptr, 5);
+    EXPECT_EQ(Tag(nullptr), 0);
+
+    // 0..255 with the ends held.
+    for (const auto& [alpha, deckend] : {std::pair{240, 240 / 255.0}, {120, 120 / 255.0}, {300, 1.0}, {-5, 0.0}, {255, 1.0}}) {
+        SetWindowAlpha(&w, alpha);
+        EXPECT_NEAR(w.windowOpacity(), deckend, 0.002) << alpha;
+    }
+    SetWindowAlpha(nullptr, 100);
+}
+
+// Panels side by side from the left at their widths; a panel without
+// width has no rectangle, and no panel lies outside the bar's count.
+TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
+{
+    TStatusBar bar;
+    bar.resize(400, 20);
+    bar.Panels[0].Width = 30;
+    bar.Panels[1].Width = 0;
+    bar.Panels[2].Width = 50;
+    bar.Panels[3].Width = -7;  // as none
+    bar.Panels[10].Width = 20;
+    EXPECT_EQ(bar.PanelRect(0), QRect(0, 0, 30, 20));
+    EXPECT_TRUE(bar.PanelRect(1).isEmpty());
+    EXPECT_EQ(bar.PanelRect(2), QRect(30, 0, 50, 20));
+    EXPECT_EQ(bar.PanelRect(4).left(), 80);
+    EXPECT_EQ(bar.PanelRect(10), QRect(80, 0, 20, 20));
+    EXPECT_TRUE(bar.PanelRect(-1).isNull() && bar.PanelRect(TStatusBar::PanelCount).isNull());
+    EXPECT_GT(bar.sizeHint().height(), bar.fontMetrics().height());
+
+    // Each paint asks for the texts first, then has every panel with a
+    // width drawn, clipped to it.
+    std::vector<std::pair<int, QRect>> gezeichnet;
+    int gefragt = 0;
+    bar.OnUpdatePanels = [&](TStatusBar& b) {
+        ++gefragt;
+        b.Panels[2].Text = QStringLiteral("x = 2");
+    };
+    bar.OnDrawPanel = [&](TStatusBar& b, QPainter& p, int i, const QRect& r) {
+        gezeichnet.emplace_back(i, r);
+        EXPECT_EQ(p.clipBoundingRect().toAlignedRect(), r);
+        if (i == 2) {
+            EXPECT_EQ(b.Panels[2].Text, QStringLiteral("x = 2"));
+        }
+        p.fillRect(QRect(0, 0, 400, 20), Qt::red);  // clipped
+    };
+    QImage bild(400, 20, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    bar.render(&bild);
+    EXPECT_EQ(gefragt, 1);
+    ASSERT_EQ(gezeichnet.size(), 3u);
+    EXPECT_EQ(std::tuple(gezeichnet[0].first, gezeichnet[1].first, gezeichnet[2].first), std::tuple(0, 2, 10));
+    EXPECT_EQ(bild.pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_NE(bild.pixel(150, 10), qRgb(255, 0, 0));
+
+    // Without an owner the panels draw their texts themselves.
+    bar.OnDrawPanel = nullptr;
+    bar.OnUpdatePanels = nullptr;
+    bar.Panels[2].Text = QStringLiteral("WWWW");
+    bar.setAutoFillBackground(false);
+    QImage text(400, 20, QImage::Format_RGB32);
+    text.fill(Qt::white);
+    bar.render(&text);
+    int tinte = 0;
+    for (int x = 31; x < 79; ++x)
+        for (int y = 0; y < 20; ++y)
+            tinte += qGray(text.pixel(x, y)) < qGray(text.pixel(200, 10)) - 40;
+    EXPECT_GT(tinte, 10);
+
+    std::vector<std::pair<Qt::MouseButton, QPoint>> klicks;
+    bar.OnMouseDown = [&](TStatusBar&, Qt::MouseButton b, QPoint p) { klicks.emplace_back(b, p); };
+    QTest::mousePress(&bar, Qt::RightButton, {}, QPoint(35, 7));
+    ASSERT_EQ(klicks.size(), 1u);
+    EXPECT_EQ(klicks[0], std::pair(Qt::RightButton, QPoint(35, 7)));
+}
+
+// The settings folder is made on the first write; a file is written whole
+// or the old one stays.
+TEST(Einstellungsordner, FilesAreWrittenWholeIntoAFolderMadeOnDemand)
+{
+    QTemporaryDir konfig;
+    ASSERT_TRUE(konfig.isValid());
+    setenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit().constData(), 1);
+    const QString ordner = QDir(konfig.path()).filePath(QStringLiteral("tessaplun"));
+    EXPECT_EQ(std::tuple(Einstellungsdatei(), Startvorlage()),
+              std::tuple(ordner + QStringLiteral("/tessaplun2.set"), ordner + QStringLiteral("/tessaplun1.set")));
+    EXPECT_FALSE(QFileInfo(ordner).exists());
+
+    TEinstellungen e;
+    e.Sprache = 1;
+    EXPECT_EQ(EinstellungenSpeichern(e), TSchreibErgebnis::Geschrieben);
+    QFile f(Einstellungsdatei());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto erwartet = EncodeEinstellungen(e);
+    EXPECT_EQ(f.readAll(), QByteArray(reinterpret_cast<const char*>(erwartet.data()), static_cast<int>(erwartet.size())));
+    f.close();
+
+    const std::uint8_t drei[] = {1, 2, 3};
+    EXPECT_EQ(SchreibeInEinstellungsordner(Startvorlage(), drei), TSchreibErgebnis::Geschrieben);
+    EXPECT_EQ(QFileInfo(Startvorlage()).size(), 3);
+    // A path where no file can be: an error, nothing changed.
+    EXPECT_EQ(SchreibeInEinstellungsordner(ordner + QStringLiteral("/fehlt/x.set"), drei), TSchreibErgebnis::Fehler);
+    EXPECT_EQ(SchreibeInEinstellungsordner(QString(), drei), TSchreibErgebnis::KeinOrdner);
+    // A file where the folder should be: no folder.
+    QTemporaryDir zweite;
+    QFile sperre(QDir(zweite.path()).filePath(QStringLiteral("tessaplun")));
+    ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+    sperre.close();
+    setenv("XDG_CONFIG_HOME", zweite.path().toLocal8Bit().constData(), 1);
+    EXPECT_FALSE(EinstellungsordnerAnlegen());
+    EXPECT_EQ(EinstellungenSpeichern(e), TSchreibErgebnis::KeinOrdner);
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+// Export files: a new file of its own in the temporary folder, written
+// whole or not at all.
+TEST(Exportdateien, ANewFileOfItsOwnWrittenWhole)
+{
+    const QString a = ExportPfad(QStringLiteral("Wertetabelle"), QStringLiteral("csv"));
+    const QString b = ExportPfad(QStringLiteral("Wertetabelle"), QStringLiteral("csv"));
+    ASSERT_FALSE(a.isEmpty() || b.isEmpty());
+    EXPECT_NE(a, b);
+    const QFileInfo info(a);
+    EXPECT_TRUE(info.exists());
+    EXPECT_EQ(info.size(), 0);
+    EXPECT_EQ(info.absolutePath(), QFileInfo(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).absoluteFilePath());
+    EXPECT_TRUE(info.fileName().startsWith(QStringLiteral("tessaplun-Wertetabelle-")));
+    EXPECT_TRUE(info.fileName().endsWith(QStringLiteral(".csv")));
+
+    EXPECT_TRUE(DateiSchreiben(a, QByteArray("x;y\n1;2\n")));
+    QFile f(a);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("x;y\n1;2\n"));
+    EXPECT_FALSE(DateiSchreiben(a + QStringLiteral(".fehlt/x"), QByteArray("x")));
+    QFile::remove(a);
+    QFile::remove(b);
+}
+
+struct EigenerZeiger : TZeiger {
+    QPoint Ort{5, 6};
+    QPoint Position() const override { return Ort; }
+    void Setze(QPoint p) override { Ort = p; }
+};
+
+TEST(Zeiger, TheSystemPointerOrTheInstalledOneAndTheHourglass)
+{
+    EigenerZeiger eigen;
+    SetZeiger(&eigen);
+    ZeigerSetzen(QPoint(40, 50));
+    EXPECT_EQ(std::tuple(ZeigerPosition(), eigen.Ort), std::tuple(QPoint(40, 50), QPoint(40, 50)));
+    SetZeiger(nullptr);
+    ZeigerSetzen(QPoint(17, 23));
+    EXPECT_EQ(std::tuple(QCursor::pos(), ZeigerPosition(), eigen.Ort), std::tuple(QPoint(17, 23), QPoint(17, 23), QPoint(40, 50)));
+
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    {
+        TSanduhr sanduhr;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(Sprache, LinesOfTheLanguageInForceAndNothingOutsideTheTable)
+{
+    AllesNullen();
+    Texte[0] = "erste";
+    Texte[AnzahlTexte - 1] = "letzte Zeile";
+    Texte[5] = "Grün";
+    EXPECT_EQ(std::tuple(Txt(0), Txt(AnzahlTexte - 1), Txt(5)),
+              std::tuple(QStringLiteral("erste"), QStringLiteral("letzte Zeile"), QString::fromUtf8("Grün")));
+    EXPECT_TRUE(Txt(-1).isEmpty() && Txt(AnzahlTexte).isEmpty());
+    AllesNullen();
+}
+
+// Qt's standard texts follow the language: German loads its translation
+// once, any other language removes it; asking again for the language in
+// force changes nothing.
+TEST(Sprache, StandardDialogTextsSwitchOnlyWhenTheLanguageChanges)
+{
+    const auto ja = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    int wechsel = 0;
+    struct Zaehler : QObject {
+        int* N;
+        explicit Zaehler(int* n) : N(n) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::LanguageChange)
+                ++*N;
+            return false;
+        }
+    } zaehler(&wechsel);
+    qApp->installEventFilter(&zaehler);
+    ASSERT_TRUE(LoadStandardDialogLanguage(SpracheEnglisch));
+    QCoreApplication::processEvents();
+    wechsel = 0;
+    ASSERT_TRUE(LoadStandardDialogLanguage(SpracheDeutsch));
+    EXPECT_EQ(ja(), QStringLiteral("&Ja"));
+    QCoreApplication::processEvents();
+    const int nachDeutsch = wechsel;
+    EXPECT_GT(nachDeutsch, 0);
+    EXPECT_TRUE(LoadStandardDialogLanguage(SpracheDeutsch));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(wechsel, nachDeutsch);
+    EXPECT_EQ(ja(), QStringLiteral("&Ja"));
+    EXPECT_TRUE(LoadStandardDialogLanguage(SpracheDritte));
+    EXPECT_EQ(ja(), QStringLiteral("&Yes"));
+    QCoreApplication::processEvents();
+    EXPECT_GT(wechsel, nachDeutsch);
+    const int nachDritter = wechsel;
+    EXPECT_TRUE(LoadStandardDialogLanguage(SpracheEnglisch));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(wechsel, nachDritter);
+    qApp->removeEventFilter(&zaehler);
+}
+
+}  // namespace
