@@ -143,6 +143,7 @@ void AllesNullen()
     ZeichnenErlaubt = false;
     VerschiebeNr = 0;
     Zustand.Editor = {};
+    Zustand.Ansicht = {};
     Flagge = {};
     FensterVersatz = {};
     BeendenBestaetigt = false;

@@ -6,6 +6,7 @@
 // on that concern. Add members only to your own group.
 
 #include "engine/vorschau.h"
+#include "engine/zustand.h"
 #include "graph/linie.h"
 #include "platform/canvas.h"
 #include "tools/stilliste.h"
@@ -68,30 +69,36 @@ private:
 
 class TGraphik : public QWidget {
     Q_OBJECT
+    // The view of a graph window made alone (tests, benchmarks); the
+    // program's graph window shows the document state's.
+    TAnsicht FEigeneAnsicht;
+
 public:
-    explicit TGraphik(QWidget* parent = nullptr);
+    // `ansicht`: the view this window shows and changes; without one the
+    // window has a view of its own.
+    explicit TGraphik(QWidget* parent = nullptr, TAnsicht* ansicht = nullptr);
     ~TGraphik() override;
 
     // =====================================================================
     // View geometry and drawing core
     // =====================================================================
 
-    // The view in whole view units (1 view unit = Massstab cm of paper).
-    // Every writer keeps XMax > XMin and YMax > YMin; a view that breaks
-    // this is not drawn.
-    std::int32_t XMin = -5;
-    std::int32_t YMax = 8;
-    std::int32_t XMax = 6;
-    std::int32_t YMin = -2;
-    double EinheitX = 1.0;  // function units per view unit, x axis
-    double EinheitY = 1.0;  // function units per view unit, y axis
-    double Massstab = 1.0;  // cm of paper per view unit: 1.0 (cm) or 1.27 (inch)
+    // The view, the units, the grid and the colour switch (engine/zustand.h).
+    // The names below are the parts of it that the drawing reads.
+    TAnsicht& Ansicht;
+    std::int32_t& XMin = Ansicht.XMin;
+    std::int32_t& YMax = Ansicht.YMax;
+    std::int32_t& XMax = Ansicht.XMax;
+    std::int32_t& YMin = Ansicht.YMin;
+    double& EinheitX = Ansicht.EinheitX;
+    double& EinheitY = Ansicht.EinheitY;
+    double& Massstab = Ansicht.Massstab;
     std::int32_t BildBreite = 0;  // pixel extent of the view's width (area width - 1)
     std::int32_t BildHoehe = 0;   // pixel extent of the view's height (area height - 1)
 
     // Grid: two-character code (kind '0'..'7', colour scheme 'a'..'c'), the
     // four grid colours (black, schemes a, b, c) and the grid line style.
-    std::string Gitter = "1b";
+    std::string& Gitter = Ansicht.Gitter;
     std::array<TColor, 4> GitterFarbe = {0x000000, 0x006363B1, 0x00C0C0C0, 0x00B7FFB7};
     std::int32_t GitterStil = 0;
 
@@ -182,7 +189,7 @@ public:
     static bool IstPunktiert(int s);
     static bool IstGestrichelt(int s);
     // Whether colour is on (CB2 ticked).
-    bool Farbig() const;
+    bool Farbig() const { return Ansicht.Farbig; }
 
     // The evaluations one picture spends on the function graphs: as many as
     // this many members drawn across the whole view, shared by the
@@ -305,14 +312,6 @@ public:
     // Axis units and lengths
     // =====================================================================
 
-    // Function units per view unit for each position -4..10 of the unit
-    // track bars (x: TrackBar2, y: TrackBar1).
-    static double EinheitXAusPosition(int position);
-    static double EinheitYAusPosition(int position);
-    // The x unit as the x-unit dialog shows it: "Pi/3", "Pi/2", "Pi" at
-    // the pi positions, the number otherwise.
-    static QString EinheitXText(int position, double einheit);
-
     QSlider* TrackBar1 = nullptr;    // y unit, positions -4..10
     QSlider* TrackBar2 = nullptr;    // x unit, positions -4..10
     QComboBox* ComboBox1 = nullptr;  // y length in cm, "3".."20"
@@ -327,6 +326,12 @@ public:
 
     void TrackBar1Change();
     void TrackBar2Change();
+    // Tells the other windows that this window changed the state's view
+    // (a window with a view of its own tells nobody).
+    void AnsichtMelden();
+    // Shows the view as another window changed it: the unit bars, the
+    // colour switch, the picture.
+    void AnsichtZeigen();
     // Sender: the cm list or the inch list that changed.
     void ComboBox1Change(QComboBox* Sender);
     void ComboBox2Change(QComboBox* Sender);
@@ -658,6 +663,13 @@ public:
     // The assistant's answers in modes 82 and 92.
     void JaButtonClick(QObject* Sender);
     void NeinButtonClick(QObject* Sender);
+    // What the assistant window `Fenster` asks for with its answer: Yes
+    // (with the sound "weg", the tools' histories of functions emptied) or
+    // No (the preview runs on); a fresh preview either way.
+    void AssistentAntwort(bool Ja, QObject* Fenster);
+    // The preview drawn anew where the pointer stands (the family parameter
+    // of the trace window stepped).
+    void VorschauErneuern();
     void InteraktivBoxClick();
     void CheckBox2Click();
     void TrackBar3Change();

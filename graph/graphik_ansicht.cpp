@@ -74,7 +74,7 @@ void TPaintBox::leaveEvent(QEvent* /*event*/)
 // ---------------------------------------------------------------------------
 // TGraphik: construction of the drawing core
 
-TGraphik::TGraphik(QWidget* parent) : QWidget(parent)
+TGraphik::TGraphik(QWidget* parent, TAnsicht* ansicht) : QWidget(parent), Ansicht(ansicht ? *ansicht : FEigeneAnsicht)
 {
     setObjectName(QStringLiteral("Graphik"));
 
@@ -84,7 +84,7 @@ TGraphik::TGraphik(QWidget* parent) : QWidget(parent)
     CB2 = new QCheckBox(this);
     CB2->setObjectName(QStringLiteral("CB2"));
     CB2->setText(QStringLiteral("farbig"));
-    CB2->setChecked(true);
+    CB2->setChecked(Ansicht.Farbig);
     CB2->hide();
 
     TrackBar3 = new QSlider(Qt::Horizontal, this);
@@ -260,7 +260,3 @@ int TGraphik::PlotPenWidth(int thousandths) const
     return RoundToInt32(static_cast<double>(thousandths) * Plot.ScaleX / 1000.0);
 }
 
-bool TGraphik::Farbig() const
-{
-    return CB2 == nullptr || CB2->isChecked();
-}

@@ -10,8 +10,8 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "main/form1.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterhilfen.h"
 #include "platform/fensterlage.h"
@@ -297,6 +297,11 @@ void TGraphik::FormCreate()
     connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
         if (absender != this)
             GraphikResize();
+    });
+    connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { GraphikResize(); });
+    connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this](QObject* absender) {
+        if (absender != this && &Ansicht == &Zustand.Ansicht)
+            AnsichtZeigen();
     });
 
     // The set-up proper.

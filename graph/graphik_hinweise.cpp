@@ -7,7 +7,7 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "main/form1.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/sprache.h"
 
 #include <QLineEdit>
@@ -188,8 +188,8 @@ TGraphik::THinweisLage TGraphik::HinweisLage() const
         l.Schar = Form1->Eingabeart != " Funktion ";
         l.Term = Form1->Edit1->text();
     }
-    if (TraceParam && TraceParam->Edit)
-        l.Parameter = TraceParam->Edit->text();
+    if (TraceParam)
+        l.Parameter = TraceParam->ParameterText();
     return l;
 }
 

@@ -5,7 +5,7 @@
 
 #include "engine/druckseite.h"
 #include "engine/zahlen.h"
-#include "main/kopier_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "platform/dialoge.h"
 #include "platform/seitencanvas.h"
 #include "platform/sprache.h"
@@ -103,7 +103,7 @@ void TGraphik::Button1Click()
     if (!ViewValid())
         return;
     // The bitmap when the copy dialog chooses it, the vector picture else.
-    const bool bitmap = !KopierDlg || KopierDlg->R3->isChecked();
+    const bool bitmap = !KopierDlg || KopierDlg->Bitmap();
     const std::optional<QImage> bild = KopieBitmap(bitmap);
     if (!bild) {
         ShowMessage(Txt(ZeileBildZuGross));

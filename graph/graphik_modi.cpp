@@ -8,8 +8,7 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "main/form1.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/trace_dlg.h"
 #include "platform/fensterart.h"
 #include "platform/klang.h"
 #include "platform/sprache.h"
@@ -115,8 +114,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
              [](TGraphik& g) {
                  g.Klang("blop");
                  g.PaintBox1->setCursor(Qt::CrossCursor);
-                 if (Form2)
-                     Form2->FillValueTable();
+                 g.AnsichtMelden();
              }},
         // Points: each click sets the next free point.
         {.Modus = ModusPunkte,
@@ -651,7 +649,7 @@ void TGraphik::TracebuttonClick(QObject* Sender)
         const bool einzeln = Funktionen[0]->GetKind() == " Funktion ";
         if (!einzeln && (Modus == ModusSpur || Modus == ModusTangente) && !TraceParam->isVisible()) {
             if (Form1)
-                TraceParam->Edit->setText(Form1->Evont->text());
+                TraceParam->ParameterSetzen(Form1->Evont->text());
             // Placed once shown: a window shown for the first time only
             // then has its own width.
             TraceParam->show();
@@ -718,6 +716,33 @@ void TGraphik::NeinButtonClick(QObject* Sender)
     Modus /= 10;
     TracebuttonClick(Sender);
     Statusanzeige();
+}
+
+void TGraphik::AssistentAntwort(bool Ja, QObject* Fenster)
+{
+    if (Ja) {
+        Klang("weg");
+        LetzteMausX = -3;
+        JaButtonClick(Fenster);
+        // The functions they name are empty now.
+        for (std::string* h : {&TangentenHistorie, &NormalenHistorie, &GeradenHistorie, &ParabelHistorie})
+            h->clear();
+    } else {
+        LetzteMausX = -3;
+        NeinButtonClick(Fenster);
+        if (!Animator->isActive())
+            Animator->start();
+    }
+}
+
+void TGraphik::VorschauErneuern()
+{
+    // The next tick draws, and while the pointer is in the picture it draws
+    // at once.
+    LetzteMausX = -3;
+    PaintBox1Paint();
+    if (Animator->isActive())
+        AnimatorTimer();
 }
 
 // ---------------------------------------------------------------------------

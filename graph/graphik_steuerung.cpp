@@ -10,11 +10,11 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/druck_dlg.h"
-#include "main/einheit_dlg.h"
+#include "tools/druck_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "main/form1.h"
 #include "main/formoeffne.h"
-#include "main/kopier_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "platform/dialoge.h"
 #include "platform/farbe_qt.h"
 #include "platform/modal.h"
@@ -452,13 +452,8 @@ void TGraphik::SpeedButton8Click()
 
 void TGraphik::BitBtn1Click()
 {
-    if (!EinheitXDlg)
-        return;
-    EinheitXDlg->move(GroupBox1->mapToGlobal(QPoint(TrackBar1->x() + 24, GroupBox1->height())));
-    // The window only shows the unit here; its own reading of a typed unit
-    // must not move the track bar.
-    EinheitXDlg->EinheitZeigen(EinheitXText(TrackBar2->value(), EinheitX));
-    EinheitXDlg->show();
+    if (EinheitXDlg)
+        EinheitXDlg->ZeigenBei(GroupBox1->mapToGlobal(QPoint(TrackBar1->x() + 24, GroupBox1->height())));
 }
 
 void TGraphik::BitBtn2Click()
@@ -466,9 +461,7 @@ void TGraphik::BitBtn2Click()
     if (!EinheitYDlg)
         return;
     const int breiteX = EinheitXDlg ? EinheitXDlg->width() : 0;
-    EinheitYDlg->move(GroupBox1->mapToGlobal(QPoint(breiteX + 5 + TrackBar1->x() + 24, GroupBox1->height())));
-    EinheitYDlg->EinheitZeigen(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
-    EinheitYDlg->show();
+    EinheitYDlg->ZeigenBei(GroupBox1->mapToGlobal(QPoint(breiteX + 5 + TrackBar1->x() + 24, GroupBox1->height())));
 }
 
 // ---------------------------------------------------------------------------

@@ -11,7 +11,7 @@
 #include "engine/vorschau.h"
 #include "engine/zahlen.h"
 #include "main/form1.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 

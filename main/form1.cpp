@@ -6,9 +6,9 @@
 
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/einheit_dlg.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/einheit_dlg.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"

@@ -2,10 +2,15 @@
 
 #include "graph/graphik.h"
 #include "main/form1.h"
+#include "main/info_dlg.h"
 #include "platform/felder.h"
 #include "platform/melder.h"
+#include "platform/modal.h"
 #include "tools/uebersicht_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -46,7 +51,18 @@ void FensterVerbinden()
             else
                 Form1->BFarbeClick();
         });
+        QObject::connect(&m, &TMelder::GleichungAuswertenVerlangt, Form1, [] { Form1->Edit1Change(); });
+        QObject::connect(&m, &TMelder::DruckbefehlVerlangt, Form1, [] { Form1->SpeedButton1Click(); });
+        // The value table's menu item and the window: the check mark says
+        // whether the user asked for it, the close box takes it away.
+        if (Form2) {
+            Form2->Gewuenscht = Form1->Wertetabelle1->isChecked();
+            QObject::connect(Form1->Wertetabelle1, &QAction::toggled, Form2, [](bool an) { Form2->Gewuenscht = an; });
+            QObject::connect(&m, &TMelder::WertetabelleGeschlossen, Form1,
+                             [] { Form1->Wertetabelle1->setChecked(false); });
+        }
     }
+    QObject::connect(&m, &TMelder::TippsVerlangt, qApp, [](QWidget* ueber) { DialogZeigen(TippsDlg, ueber); });
 
     // The graph window: its status bar, label mode and axis captions.
     if (Graphik) {
@@ -60,6 +76,12 @@ void FensterVerbinden()
                          [] { Graphik->BeschrEditZuruecksetzen(); });
         QObject::connect(&m, &TMelder::AchsenbeschriftungVerlangt, Graphik,
                          [](int achse, const QString& text) { Graphik->AchsenbeschriftungSetzen(achse, text); });
+        QObject::connect(&m, &TMelder::DruckenVerlangt, Graphik, [] { Graphik->BDruckClick(); });
+        QObject::connect(&m, &TMelder::BildKopierenVerlangt, Graphik, [] { Graphik->Button1Click(); });
+        QObject::connect(&m, &TMelder::EinheitXFensterVerlangt, Graphik, [] { Graphik->BitBtn1Click(); });
+        QObject::connect(&m, &TMelder::VorschauErneuernVerlangt, Graphik, [] { Graphik->VorschauErneuern(); });
+        QObject::connect(&m, &TMelder::AssistentAntwortVerlangt, Graphik,
+                         [](bool ja, QObject* fenster) { Graphik->AssistentAntwort(ja, fenster); });
     }
 
     // What the editor took shows in the overview while the user works in

@@ -9,7 +9,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/programm.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
 #include "platform/fensterhilfen.h"

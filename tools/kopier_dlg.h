@@ -33,6 +33,9 @@ public:
     // The five choices are one choice across both groups.
     QButtonGroup* Wahl = nullptr;
 
+    // The picture goes to the clipboard as a bitmap (else as a vector picture).
+    bool Bitmap() const;
+
     void OKBtnClick();
     void CancelBtnClick();
     void CB3Click();
