@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QCursor>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -387,6 +388,13 @@ public:
     std::int32_t StartHoehe = 0;
     QCursor StiftCursor;           // the pen cursor of the tools (number 4704)
     QTimer* Animator = nullptr;    // preview timer, 20 ms, off at start
+
+    // The main window, which this window stands beside (main/ sets it
+    // before FormCreate), and the menus of term templates and worked
+    // examples that the input bar and the band open.
+    QPointer<QWidget> Hauptfenster;
+    QMenu* Vorlagenmenue = nullptr;
+    QMenu* Beispielmenue = nullptr;
 
     QWidget* CoolBar2 = nullptr;     // tool bar band (presentation mode)
     // Tool bar buttons that open and close tool windows through the main

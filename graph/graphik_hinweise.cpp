@@ -6,7 +6,6 @@
 
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
-#include "main/form1.h"
 #include "tools/trace_dlg.h"
 #include "platform/sprache.h"
 
@@ -184,10 +183,9 @@ TGraphik::THinweisLage TGraphik::HinweisLage() const
     l.Modus = Modus;
     l.IstTangente = IstTangente;
     l.Kompiliert = Funktionen[0] && Funktionen[0]->GetCompiled();
-    if (Form1) {
-        l.Schar = Form1->Eingabeart != " Funktion ";
-        l.Term = Form1->Edit1->text();
-    }
+    // The equation as typed in the editor.
+    l.Schar = Zustand.Editor.Eingabeart != ArtFunktion;
+    l.Term = QString::fromStdString(Zustand.Editor[TEditorFeld::Gleichung].Text);
     if (TraceParam)
         l.Parameter = TraceParam->ParameterText();
     return l;

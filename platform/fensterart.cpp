@@ -3,6 +3,8 @@
 #include "platform/fensterhilfen.h"
 
 #include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -53,4 +55,22 @@ void SetTag(QWidget* w, int tag)
 {
     if (w)
         w->setProperty("Tag", tag);
+}
+
+void MenueAufklappen(QMenu* menu, const QPoint& ecke, QLineEdit* fokus)
+{
+    if (!menu)
+        return;
+    if (fokus) {
+        fokus->setFocus();
+        // When the menu closes, the typing goes on where it was.
+        QObject::connect(
+            menu, &QMenu::aboutToHide, fokus,
+            [fokus] {
+                fokus->setFocus();
+                fokus->end(false);
+            },
+            Qt::SingleShotConnection);
+    }
+    menu->popup(ecke);
 }
