@@ -9,7 +9,7 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "platform/felder.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/fensterart.h"
 #include "platform/melder.h"
 #include "platform/statusleiste.h"
@@ -319,14 +319,14 @@ void TGraphik::FormKeyDown(int Key)
         break;
     case Qt::Key_Up:
         if (spur)
-            TraceParam->SpinButton1UpClick();
+            TraceParam->ParameterSchritt(1);
         else if (p.y() > T)
             ZeigerSetzen(QPoint(p.x(), p.y() - 1));
         fokus();
         break;
     case Qt::Key_Down:
         if (spur)
-            TraceParam->SpinButton1DownClick();
+            TraceParam->ParameterSchritt(-1);
         else if (p.y() < B - 1)
             ZeigerSetzen(QPoint(p.x(), p.y() + 1));
         fokus();

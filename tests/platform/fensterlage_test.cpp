@@ -50,6 +50,27 @@ TEST(Fensterlage, AFrameIsMovedOntoTheAreaWithItsTitleBarFirst)
     EXPECT_EQ(AufBildschirm(QRect(-50, 10, 100, 100), QRect(20, 30, 500, 400)).topLeft(), QPoint(20, 30));
 }
 
+// The first window knows no frame before it is framed: it is placed once
+// more when it is. (Placed first in the file: no other window has a frame.)
+TEST(Fensterlage, TheFirstWindowIsPlacedAgainWhenItIsFramed)
+{
+    QWidget fenster;
+    fenster.resize(300, 200);
+    ASSERT_TRUE(Rahmenbreiten(&fenster).isNull()) << "another window was framed before";
+    RahmenVerschieben(&fenster, QPoint(40, 30));
+    fenster.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fenster.frameGeometry().topLeft() == QPoint(40, 30); }, 2000))
+        << fenster.frameGeometry().x() << "," << fenster.frameGeometry().y();
+    EXPECT_NE(fenster.frameGeometry(), fenster.geometry());
+
+    // A later placement that came first wins over the one still due.
+    QWidget zweites;
+    zweites.resize(100, 100);
+    RahmenVerschieben(&zweites, QPoint(300, 30));
+    zweites.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zweites.frameGeometry().topLeft() == QPoint(300, 30); }, 2000));
+}
+
 // The position given is the frame's, before the window is first shown (the
 // margins of another framed window stand in) and after.
 TEST(Fensterlage, WindowsArePlacedByTheirFrame)
@@ -72,6 +93,11 @@ TEST(Fensterlage, WindowsArePlacedByTheirFrame)
     RahmenVerschieben(&fenster, QPoint(10, 20));
     fenster.show();
     EXPECT_EQ(std::pair(fenster.frameGeometry().topLeft(), Rahmen(&fenster)), std::pair(QPoint(10, 20), fenster.frameGeometry()));
+
+    // A maximised window has the frame it has.
+    fenster.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.isMaximized(); }, 2000));
+    EXPECT_EQ(Rahmen(&fenster), fenster.frameGeometry());
 
     // Frameless windows have no margins to add.
     QWidget ohne(nullptr, Qt::FramelessWindowHint);
@@ -101,7 +127,10 @@ TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
     EXPECT_EQ(rahmen[0].topLeft(), b.topLeft() + QPoint((b.width() - rahmen[0].width()) / 2,
                                                         (b.height() - rahmen[0].height()) / 2));
 
+    // Opened, it has the keyboard; opened again while up, it stays where
+    // the user moved it.
     DialogZeigen(&dialog);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, 2000));
     RahmenVerschieben(&dialog, QPoint(5, 5));
     DialogZeigen(&dialog);
     EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(5, 5));
