@@ -81,8 +81,7 @@ void TWerkzeugfenster::Umschalten()
         close();
         return;
     }
-    Auffrischen();
-    show();
+    show();  // refreshes it (FormShow)
     raise();
     activateWindow();
 }

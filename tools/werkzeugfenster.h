@@ -61,8 +61,8 @@ public:
     // Copies every slot of the window's table into its controls.
     virtual void Auffrischen() = 0;
 
-    // The main window's toggle: a hidden window is refreshed from its table
-    // and shown; a visible one is closed. (Every control repaints itself
+    // The main window's toggle: a hidden window is shown, which refreshes it
+    // from its table; a visible one is closed. (Every control repaints itself
     // when the refresh changes what it shows.)
     void Umschalten();
 
