@@ -78,10 +78,8 @@ public:
 protected:
     // `name`: object name and global instance; `titel` the designed German
     // caption (the caption table writes the language's, by the window's
-    // name; `titelZeile` is its line there); `breite`, `hoehe`: the design
-    // client size.
-    TWerkzeugfenster(const char* name, int titelZeile, const QString& titel, int breite, int hoehe,
-                     QWidget* parent = nullptr);
+    // name); `breite`, `hoehe`: the design client size.
+    TWerkzeugfenster(const char* name, const QString& titel, int breite, int hoehe, QWidget* parent = nullptr);
 
     // Runs on every show: the refresh routine.
     virtual void FormShow();
