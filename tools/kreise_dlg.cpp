@@ -138,7 +138,6 @@ TKreiseDlg::TKreiseDlg(QWidget* parent)
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* inhalt = new QWidget;
-    inhalt->setObjectName(QStringLiteral("ScrollBox1Inhalt"));
     inhalt->setFixedSize(790, 10 * ZeilenAbstand);
     for (int k = 1; k <= 10; ++k)
         ZeileAnlegen(k, inhalt);

@@ -225,3 +225,14 @@ TEST_F(PunkteTest, APointTypedIntoARowAppearsWhereItsCoordinatesPutIt)
     Tippen(Z(10).X, "1,0");  // either separator
     EXPECT_TRUE(blau(1) && !blau(2));
 }
+
+TEST_F(PunkteTest, TheTabKeyGoesFromFieldToFieldPastTheButtons)
+{
+    D().show();
+    QApplication::setActiveWindow(&D());
+    Z(1).Y->setFocus();
+    for (QLineEdit* naechstes : {Z(2).Name, Z(2).X, Z(2).Y, Z(3).Name}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), naechstes) << naechstes->objectName().toStdString();
+    }
+}
