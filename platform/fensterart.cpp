@@ -1,7 +1,5 @@
 #include "platform/fensterart.h"
 
-#include "platform/fensterhilfen.h"
-
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,7 +30,6 @@ QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& cap
     regler->setRange(120, 255);
     regler->setValue(255);
     box->addWidget(regler);
-    SetWindowAlpha(w, 255);
     return regler;
 }
 
