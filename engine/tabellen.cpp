@@ -130,6 +130,15 @@ void TabellenVorbelegen()
     FlaechenVorbelegen();
 }
 
+void FensterzustandNullen()
+{
+    Zustand.Editor = {};
+    Zustand.Ansicht = {};
+    Zustand.Klang = true;
+    Zustand.Interaktiv = true;
+    Zustand.Sprache = 0;
+}
+
 void AllesNullen()
 {
     Beschriftungen = {};
@@ -142,8 +151,7 @@ void AllesNullen()
     Modus = 0;
     ZeichnenErlaubt = false;
     VerschiebeNr = 0;
-    Zustand.Editor = {};
-    Zustand.Ansicht = {};
+    FensterzustandNullen();
     Flagge = {};
     FensterVersatz = {};
     BeendenBestaetigt = false;

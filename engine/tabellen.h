@@ -274,6 +274,9 @@ void TabellenVorbelegen();        // all of the above
 // lines and the shared state, as at program start. The function objects are
 // owned by the main window: Funktionen is left alone.
 void AllesNullen();
+// What the windows show besides the tables and functions (the editor's
+// texts, the view, the program's switches) back to how a start finds it.
+void FensterzustandNullen();
 
 // The program's decimal separator: the first character of language line 9,
 // "," while no list is loaded.

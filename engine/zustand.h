@@ -45,6 +45,10 @@ struct TEditorZustand {
     const TEingabe& operator[](TEditorFeld f) const { return Felder[static_cast<std::size_t>(f)]; }
 };
 
+// Centimetres of paper per view unit: a view unit is 1 cm, or half an inch.
+constexpr double MassstabCm = 1.0;
+constexpr double MassstabZoll = 1.27;
+
 // What the graph window shows of the plane, and how.
 struct TAnsicht {
     // The view in whole view units (1 view unit = Massstab cm of paper).
@@ -89,6 +93,13 @@ struct TZustand {
 
     // The program's graph window shows this view.
     TAnsicht Ansicht;
+
+    // Switches of the program, not of the document: sounds on, the graph
+    // window's interaction tools shown, the language (0 German, 1 English,
+    // 2 the third list).
+    bool Klang = true;
+    bool Interaktiv = true;
+    std::int32_t Sprache = 0;
 };
 
 // The one document state of the program.

@@ -10,7 +10,6 @@
 
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
-#include "main/form1.h"
 #include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/statusleiste.h"
@@ -191,11 +190,7 @@ void TGraphik::FunktionAnnehmen(std::string& historie)
     if (!f)
         return;
     f->SetTerm(VorschauTerm.toStdString());
-    if (Form1) {
-        Form1->ComboBox1->setEditText(QString::number(s) + QLatin1Char('.'));
-        Form1->ComboBox1Change();
-        Form1->update();
-    }
+    emit Melder().FunktionWaehlenVerlangt(s);
     StatusBar1->update();
     historie += static_cast<char>('0' + s);
     GraphikResize();
@@ -295,8 +290,7 @@ void TGraphik::KreisZuruecknehmen()
 
 void TGraphik::GeradeZuruecknehmen()
 {
-    if (Form1)
-        Form1->ComboBox1Change();
+    emit Melder().AuswahlErneuernVerlangt();
     FunktionZuruecknehmen(GeradenHistorie);
 }
 
@@ -320,11 +314,7 @@ void TGraphik::FunktionZuruecknehmen(std::string& historie)
     GraphikResize();
     StatusBar1->update();
     emit Melder().FunktionGeaendert(s, this);
-    if (Form1) {
-        Form1->ComboBox1->setEditText(QStringLiteral("1."));
-        Form1->ComboBox1Change();
-        Form1->update();
-    }
+    emit Melder().FunktionWaehlenVerlangt(1);
 }
 
 void TGraphik::ResetCircle(int i)

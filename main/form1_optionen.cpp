@@ -109,6 +109,7 @@ void TForm1::SpracheWaehlen(int sprache)
     english1->setChecked(sprache == SpracheEnglisch);
     franzsisch1->setChecked(sprache == SpracheDritte);
     Einstellungen.Sprache = sprache;
+    Zustand.Sprache = sprache;
     LoadLanguage(sprache);
     // Qt's own buttons and dialogs (Yes, Cancel, the file dialog) follow.
     LoadStandardDialogLanguage(sprache);

@@ -76,7 +76,13 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     BeschriftungDlg = new TBeschriftungDlg;
     Form2 = new TForm2(nullptr, Rahmen(Form1));
     Graphik = new TGraphik(nullptr, &Zustand.Ansicht);
+    // It stands beside the main window, opens its menus of templates and
+    // examples, and takes its hot keys.
+    Graphik->Hauptfenster = Form1;
+    Graphik->Vorlagenmenue = Form1->PopupMenu1;
+    Graphik->Beispielmenue = Form1->PopupMenu2;
     Graphik->FormCreate();
+    Graphik->addActions(Form1->Tastenkuerzel());
     DruckDlg = new TDruckDlg;
     KopierDlg = new TKopierDlg;
     AboutBox = new TAboutBox;
@@ -117,6 +123,9 @@ void ProgrammBeenden()
     Entfernen(WertetabKopierDlg);
     Entfernen(WordDlg);
     Entfernen(Form1);
+    // A program started again (the tests start many) finds the view, the
+    // editor and the switches as at its first start.
+    FensterzustandNullen();
 }
 
 int ProgramMain(int argc, char** argv)

@@ -23,6 +23,9 @@
 
 class QWidget;
 
+// The windows that toggles show and hide.
+enum class TUmschaltFenster : int { Punkte, Kreise, Beschriftung, Senkrechte, Flaechen, Uebersicht, Wertetabelle };
+
 class TMelder : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +49,13 @@ signals:
     // The trace window's family parameter changed: the picture and the
     // value table follow.
     void ScharparameterGeaendert();
+    // The sound or the interaction switch changed (the state's Klang,
+    // Interaktiv): the main window's menu and the graph window's boxes
+    // show them.
+    void SchalterGeaendert(QObject* absender);
+    // The graph window's tool changed; `menue` is its item 1..10 in the
+    // main window's interaction menu (I1..I10).
+    void WerkzeugGeaendert(int menue);
     // The drawing was replaced as a whole (New, Open, an example): every
     // window shows the state afresh.
     void DokumentErneuert();
@@ -77,6 +87,26 @@ signals:
     void ReiterZuruecksetzenVerlangt();
     // Caption `text` for axis 1 (x) or 2 (y) of the graph window.
     void AchsenbeschriftungVerlangt(int achse, const QString& text);
+
+    // The editor selects the function the text names, as if it were typed
+    // into its list ("5.", or what was typed, which may name none).
+    void FunktionWahlTextVerlangt(const QString& text);
+    // The openers of the tool windows a tool writes into stand raised: of
+    // the openers in `welche` (bits of Modi::Oeffner), those in `erhaben`.
+    void OeffnerVerlangt(unsigned welche, unsigned erhaben);
+    // A window's toggle: shown when hidden (refreshed first), closed when
+    // shown.
+    void FensterUmschaltenVerlangt(TUmschaltFenster fenster);
+    // The document commands: New (never with the start template), Open,
+    // Save as; and a New asked for elsewhere loads no start template.
+    void NeuVerlangt();
+    void OeffnenVerlangt();
+    void SpeichernVerlangt();
+    void KeineStartvorlageVerlangt();
+    // Presentation mode starts; after it ended, the windows are placed
+    // around the main window again.
+    void PraesentationVerlangt();
+    void AusrichtenVerlangt();
 
     // The graph window prints its page, as the print options dialog says.
     void DruckenVerlangt();

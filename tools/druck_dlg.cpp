@@ -2,7 +2,10 @@
 
 #include "platform/felder.h"
 
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
 #include "engine/zustand.h"
+#include "platform/sprache.h"
 #include "platform/melder.h"
 #include "tools/wertetabelle_fenster.h"
 
@@ -108,6 +111,26 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
         CB2->setChecked(!Zustand.Ansicht.Farbig);
     });
     FormCreate();
+}
+
+void TDruckDlg::Vorbereiten()
+{
+    // The value table option names the function, and its t for a family.
+    TFunktion* f = Funktionen[0];
+    QString titel = Txt(155) + QStringLiteral(" ?");
+    if (f && f->GetCompiled()) {
+        titel = Txt(155) + QLatin1Char(' ') + QString::fromStdString(f->GetTerm());
+        if (Zustand.Editor.Eingabeart == ArtFunktionenschar && Form2 && !Form2->ParameterText().isEmpty())
+            titel += QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->ParameterText();
+    }
+    CB1->setText(titel);
+    CB3->setVisible(SchwarzeGitterMoeglich(Zustand.Ansicht.Gitter));
+
+    // Clearing the black-and-white option turns the graph window's colour
+    // on while the dialog is open; the dialog puts it back when it closes.
+    FarbigVorher = Zustand.Ansicht.Farbig;
+    CB2->setChecked(false);
+    CB3->setChecked(false);
 }
 
 void TDruckDlg::FormCreate()

@@ -50,6 +50,11 @@ public:
     // The grid as it was before black grid lines (when they are forced).
     void GitterZuruecknehmen();
 
+    // Ready to open for the selected function: the value table option names
+    // it, the black grid option shows for a coloured grid, both options of
+    // the black-and-white printer unticked.
+    void Vorbereiten();
+
     void FormCreate();
     void OKBtnClick();
     void CancelBtnClick();

@@ -142,6 +142,12 @@ TKopierDlg8::TKopierDlg8(QWidget* parent) : TKopierDlg(parent, "KopierDlg8")
     GroupBox2->hide();
 }
 
+void TKopierDlg::Vorbereiten()
+{
+    CB3->setChecked(false);
+    CB3->setVisible(SchwarzeGitterMoeglich(Zustand.Ansicht.Gitter));
+}
+
 bool TKopierDlg::Bitmap() const
 {
     return R3->isChecked();
