@@ -26,6 +26,8 @@ TEST(Druckdienste, OnlyHttpAndHttpsAddressesAreOpened)
         {"https://help.libreoffice.org/latest/de/", true}, {"http://example.org", true},
         {"  HTTPS://example.org/a?b=c  ", true}, {"file:///etc/passwd", false}, {"/usr/bin/xterm", false},
         {"https://", false}, {"", false}, {"www.example.org", false},
+        // A host with another scheme: a file share, a script, a program.
+        {"ftp://example.org/x", false}, {"smb://server/share", false}, {"javascript://example.org/%0Aalert(1)", false},
     };
     for (const auto& [adresse, offen] : faelle) {
         a.Urls.clear();
