@@ -47,6 +47,7 @@ TEST(Felder, ColoursReachEveryPartOfTheField)
     QComboBox combo;
     combo.setEditable(true);
     SetzeFeldfarbe(&combo, FarbeUngueltig);
+    EXPECT_EQ(combo.lineEdit()->palette().color(QPalette::Base), QColor(255, 230, 200));
     SetzeSchriftfarbe(&combo, clRed);
     const QPalette p = combo.palette();
     EXPECT_EQ(std::tuple(p.color(QPalette::Base), p.color(QPalette::Button)),
