@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -252,6 +253,10 @@ TEST(EchteDialoge, TheFontDialogReportsWhatTheUserChanged)
     }
     TSchriftAuswahl d;
     EXPECT_EQ(d.FarbKnopf->text(), QStringLiteral("Farbe"));
+    // Qt's font dialog is embedded without buttons of its own: the window
+    // has one OK and one Cancel.
+    EXPECT_TRUE(d.Schrift->testOption(QFontDialog::NoButtons) && d.Schrift->testOption(QFontDialog::DontUseNativeDialog));
+    EXPECT_EQ(d.findChildren<QDialogButtonBox*>().size(), d.Schrift->findChildren<QDialogButtonBox*>().size() + 1);
     EXPECT_EQ(d.objectName(), QStringLiteral("FontDialog1"));
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(d.FarbKnopf->objectName(), QStringLiteral("FarbKnopf"));
