@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 #include <vector>
@@ -83,8 +84,9 @@ TEST(ProbenSpeicher, SlotsAreRemovedOneByOneOrAllTogether)
 // thread, and an exception of a task arrives there after all have ended.
 TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
 {
-    for (const unsigned threads : {1u, 2u, 5u}) {
-        TArbeiterPool pool(threads);
+    for (const unsigned wunsch : {1u, 2u, 5u}) {
+        TArbeiterPool pool(wunsch);
+        const unsigned threads = std::min(wunsch, TArbeiterPool::Kerne());  // never more than the cores
         EXPECT_EQ(pool.Anzahl(), threads);
         for (int runde = 0; runde < 3; ++runde) {
             std::vector<int> ergebnis(200, -1);
@@ -107,14 +109,31 @@ TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
                 EXPECT_EQ(laeufe[i].load(), 1);
             }
         }
+        // A throwing task: the results before it are handed on, none after
+        // it, and every task started has ended when the exception arrives.
+        // The other tasks take a while, so that one still running would be
+        // seen.
+        std::atomic<int> laufend{0};
+        std::vector<std::size_t> folge;
         EXPECT_THROW(pool.Ausfuehren(
                          50,
-                         [](std::size_t i, unsigned) {
-                             if (i == 7)
+                         [&](std::size_t i, unsigned) {
+                             ++laufend;
+                             if (i == 7) {
+                                 --laufend;
                                  throw std::runtime_error("task");
+                             }
+                             volatile unsigned arbeit = 0;
+                             for (int k = 0; k < 20000; ++k)
+                                 arbeit = arbeit + static_cast<unsigned>(k);
+                             --laufend;
                          },
-                         [](std::size_t) {}),
+                         [&](std::size_t i) { folge.push_back(i); }),
                      std::runtime_error);
+        EXPECT_EQ(laufend.load(), 0);
+        EXPECT_LE(folge.size(), 7u);
+        for (std::size_t i = 0; i < folge.size(); ++i)
+            EXPECT_EQ(folge[i], i);
         EXPECT_THROW(pool.Ausfuehren(
                          50, [](std::size_t, unsigned) {},
                          [](std::size_t i) {
@@ -124,6 +143,48 @@ TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
                      std::runtime_error);
         pool.Ausfuehren(3, [](std::size_t, unsigned) {}, [](std::size_t) {});  // still usable
     }
+}
+
+// A run takes no more threads than it has tasks, and a run started inside
+// a run of the same pool (from a task or from the results) runs on the
+// thread that starts it, with that thread's number.
+TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
+{
+    TArbeiterPool pool(4);
+    for (const std::size_t n : {1u, 2u, 3u}) {
+        std::atomic<unsigned> hoechste{0};
+        pool.Ausfuehren(
+            n,
+            [&](std::size_t, unsigned thread) {
+                unsigned h = hoechste.load();
+                while (thread > h && !hoechste.compare_exchange_weak(h, thread)) {
+                }
+            },
+            [](std::size_t) {});
+        EXPECT_LT(hoechste.load(), n);
+    }
+    std::atomic<int> innen{0};
+    pool.Ausfuehren(
+        20,
+        [&](std::size_t, unsigned thread) {
+            pool.Ausfuehren(
+                3,
+                [&](std::size_t, unsigned innerer) {
+                    EXPECT_EQ(innerer, thread);
+                    ++innen;
+                },
+                [](std::size_t) {});
+        },
+        [&](std::size_t) {
+            pool.Ausfuehren(
+                2,
+                [&](std::size_t, unsigned innerer) {
+                    EXPECT_EQ(innerer, 0u);
+                    ++innen;
+                },
+                [](std::size_t) {});
+        });
+    EXPECT_EQ(innen.load(), 20 * 3 + 20 * 2);
 }
 
 // Members of several functions, sampled on the pool at once (the same

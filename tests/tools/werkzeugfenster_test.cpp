@@ -26,6 +26,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QScreen>
 #include <QSlider>
 
@@ -224,6 +225,17 @@ TEST_F(WerkzeugfensterAlleinTest, WithoutTheGraphAndMainWindowsTheirControlsStil
     QApplication::sendEvent(Senkrecht.get(), &bewegung);
 }
 
+TEST_F(WerkzeugfensterAlleinTest, EveryButtonOfTheObjectWindowsShowsACaptionOrAGlyph)
+{
+    for (const TWerkzeugfenster* w : Alle()) {
+        if (w == Uebersicht.get())
+            continue;  // its colour buttons show their colour
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            EXPECT_FALSE(b->text().isEmpty() && b->icon().isNull())
+                << w->objectName().toStdString() << " " << b->objectName().toStdString();
+    }
+}
+
 TEST_F(WerkzeugfensterAlleinTest, NoTwoControlsOfAWindowShareAName)
 {
     // The caption table finds a control by its name: a name taken twice
@@ -249,9 +261,10 @@ TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCovers
                                                qobject_cast<const QComboBox*>(w) || qobject_cast<const QSlider*>(w) ||
                                                qobject_cast<const QGroupBox*>(w));
         };
-        for (QWidget* behaelter : fenster->findChildren<QWidget*>()) {
-            if (behaelter != fenster && !qobject_cast<QGroupBox*>(behaelter) &&
-                behaelter->objectName() != QStringLiteral("ScrollBox1Inhalt"))
+        QList<QWidget*> behaelterListe = fenster->findChildren<QWidget*>();
+        behaelterListe.prepend(fenster);
+        for (QWidget* behaelter : behaelterListe) {
+            if (behaelter != fenster && !qobject_cast<QGroupBox*>(behaelter) && behaelter != KreiseDlg->ScrollBox1->widget())
                 continue;
             std::vector<const QWidget*> kinder;
             for (const QWidget* w : behaelter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
