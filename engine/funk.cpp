@@ -990,10 +990,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     };
     const auto nonNegative = [](const Value& a) { return a.constant ? a.v >= 0 : a.nonNegative; };
     constexpr int R = 0, S0 = 1, S1 = 2;
-    Value reg[3];
-    reg[R].place = kPlaceR;
-    reg[S0].place = kPlaceS0;
-    reg[S1].place = kPlaceS1;
+    Value reg[3];  // a saved register is read only after a save
     std::vector<TRegisterStep> out;
     bool sign = false;
     bool ok = true;
@@ -1020,7 +1017,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
         c = static_cast<double>(v);
         rest = static_cast<double>(static_cast<long double>(c) - v);
         const long double back = static_cast<long double>(c) - rest;
-        place = rest == 0 && !std::signbit(rest) ? kPlaceShort : kPlaceLong;
+        place = rest == 0 ? kPlaceShort : kPlaceLong;
         return std::memcmp(&back, &v, 10) == 0;
     };
     // A step with operand a, whose constant (if any) goes into C.
