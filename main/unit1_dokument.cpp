@@ -549,12 +549,8 @@ void TForm1::SpeedButton3Click()
 
     // The start template: only when the options ask for it and a mouse
     // press on the New button asked for this New.
+    // (The value table is up already when the options ask for it.)
     if (Einstellungen.Startvorlage != 0 && StartvorlageLaden) {
-        if (Einstellungen.MitWertetabelle != 0 && QApplication::activeWindow() != Graphik && Form2) {
-            Form2->show();
-            Form2->FillValueTable();
-            Wertetabelle1->setChecked(true);
-        }
         const QString vorlage = Startvorlage();
         if (!vorlage.isEmpty() && QFileInfo(vorlage).isFile() && oeffne(S(vorlage)))
             GroupBox2->setTitle(Gruppentitel(141, FunktionNr));

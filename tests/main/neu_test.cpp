@@ -36,6 +36,8 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     SenkrechteDlg->Zeile(1).X->setText("3");
     Form2->move(Form1->frameGeometry().x() + 200, 500);
     Form1->ComboBox1->setFocus();
+    Graphik->Edit1->setText("t");
+    Graphik->Edit2->setText("s");
 
     Form1->SpeedButton3->click();
 
@@ -44,6 +46,7 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
               std::tuple(3, false, true, true));
     EXPECT_EQ(std::tuple(Modus, Graphik->UrsprungButton->isChecked()), std::tuple(ModusUrsprung, true));
     EXPECT_EQ(Graphik->TangentenHistorie + Graphik->PunktHistorie, "");
+    EXPECT_EQ(std::tuple(Graphik->Edit1->text(), Graphik->Edit2->text()), std::tuple("x", "y"));
     for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg, PunkteDlg, KreiseDlg, SenkrechteDlg, Form2})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     EXPECT_EQ(std::tuple(Form2->Edit2->text(), Form2->Edit3->text()), std::tuple("0", "0"));
