@@ -110,6 +110,10 @@ public:
     QImage Anzeigebild;
     std::unique_ptr<TImageCanvas> BildCanvas;
     std::unique_ptr<TImageCanvas> AnzeigebildCanvas;
+    // Their pixels: the picture the paint box shows is not copied when it
+    // is drawn anew, and a small resize keeps them.
+    TBildspeicher BildVorrat;
+    TBildspeicher AnzeigeVorrat;
 
     TPaintBox* PaintBox1 = nullptr;  // the drawing area
     QCheckBox* CB2 = nullptr;        // "farbig": colour on; placed by the frame layout
@@ -156,6 +160,9 @@ public:
     void PaintBox1Paint();
     // Anzeigebild := Bild (removes hints and the live preview).
     void CopyBildToAnzeigebild();
+    // Whether the current mode draws an instruction box (DrawModeHints):
+    // without one the paint box shows Bild itself.
+    bool HatHinweis() const;
     // Hands Anzeigebild to the paint box (the plain copy of a redraw).
     void CopyToPaintBox();
 
@@ -189,9 +196,9 @@ public:
     // this many members drawn across the whole view, shared by the
     // functions. When the families ask for more, each draws every k-th
     // member (always its first and its last) and NichtAlleMitglieder is
-    // set; RepaintGraph shows it in the status bar. 640 keeps the largest
-    // family of the worked examples (601 members across the view) whole.
-    static constexpr double BudgetBildbreiten = 640.0;
+    // set; RepaintGraph shows it in the status bar. 2048 keeps t from -1000
+    // to 1000 in steps of 1 (2001 members across the view) whole.
+    static constexpr double BudgetBildbreiten = 2048.0;
     bool NichtAlleMitglieder = false;
     // Status panel 10 after a redraw: the note that not all members of the
     // families are drawn (language line ZeileNichtAlleMitglieder), or nothing.
@@ -419,6 +426,7 @@ public:
     QToolButton* SpeedButton3 = nullptr;  // 1 cm lines
     QToolButton* SpeedButton6 = nullptr;  // millimetre paper
     TStilListe* ComboStrich = nullptr;    // grid line style, drawn as samples
+    TColor ComboStrichFarbe = 0xFFFFFFFF; // the samples' colour as last painted (none yet)
     std::array<QFrame*, 4> GitterFelder{};  // Shape2..Shape5: grid colour squares
     TStatusBar* StatusBar1 = nullptr;
     QLineEdit* BeschrEdit = nullptr;  // label typing field
@@ -778,6 +786,8 @@ private:
     void PunktSetzen(int k, TColor farbe, std::int32_t stil, const QString& name);
     void FunktionAnnehmen(std::string& historie);
     void PunktZuruecknehmen();
+    // Point k (1..10) back to its defaults, shown and drawn.
+    void PunktZuruecksetzen(int k);
     void TangenteZuruecknehmen();
     void SenkrechteZuruecknehmen();
     void KreisZuruecknehmen();

@@ -115,15 +115,20 @@ void TGraphik::ResizeBilder()
 {
     const int w = std::max(1, PaintBox1->width());
     const int h = std::max(1, PaintBox1->height());
+    // A picture of another size keeps its pixels where they have room: the
+    // redraw that follows covers them. One that may not be drawn yet is
+    // shown as it is, and is white, as a new one is.
     if (Bild.width() != w || Bild.height() != h) {
         BildCanvas->Flush();
-        Bild = MakeScreenImage(w, h);
-        BildCanvas->SetImage(&Bild);
+        BildVorrat.Freistellen(Bild, w, h);
+        if (!ZeichnenErlaubt)
+            Bild.fill(Qt::white);
     }
     if (Anzeigebild.width() != w || Anzeigebild.height() != h) {
         AnzeigebildCanvas->Flush();
-        Anzeigebild = MakeScreenImage(w, h);
-        AnzeigebildCanvas->SetImage(&Anzeigebild);
+        AnzeigeVorrat.Freistellen(Anzeigebild, w, h);
+        if (!ZeichnenErlaubt)
+            Anzeigebild.fill(Qt::white);
     }
     BildBreite = w - 1;
     BildHoehe = h - 1;

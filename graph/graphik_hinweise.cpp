@@ -191,6 +191,12 @@ TGraphik::THinweisLage TGraphik::HinweisLage() const
     return l;
 }
 
+bool TGraphik::HatHinweis() const
+{
+    const TModusEintrag* e = ModusEintrag(Modus);
+    return e && e->Hinweis;
+}
+
 void TGraphik::DrawModeHints()
 {
     HinweiseZeichnen(*AnzeigebildCanvas, HinweisLage());

@@ -26,11 +26,7 @@ const QString KopierFehler = QStringLiteral("Fehler beim Kopieren!");
 // colours it is drawn in, so the 8-bit palette holds them exactly.
 class TKopieCanvas : public TImageCanvas {
 public:
-    explicit TKopieCanvas(QImage* bild) : TImageCanvas(bild)
-    {
-        if (QPainter* p = Painter())
-            p->setRenderHint(QPainter::TextAntialiasing, false);
-    }
+    explicit TKopieCanvas(QImage* bild) : TImageCanvas(bild) { SetTextAntialiasing(false); }
 };
 
 // White becomes the transparent colour of a palette picture.

@@ -159,6 +159,17 @@ void TGraphik::ErzeugeSteuerung()
     StatusBar1->OnMouseDown = [this](TStatusBar&, Qt::MouseButton, QPoint p) { StatusBar1MouseDown(p.x()); };
 }
 
+namespace {
+
+// The colour of the grid line samples: that of the grid's colour scheme.
+TColor StrichMusterFarbe(const std::string& gitter, const std::array<TColor, 4>& farben)
+{
+    const char schema = gitter.size() > 1 ? gitter[1] : '\0';
+    return farben[schema >= 'a' && schema <= 'c' ? static_cast<std::size_t>(schema - 'a' + 1) : 0];
+}
+
+}  // namespace
+
 void TGraphik::SteuerungAnordnen()
 {
     if (!SpeedButton17 || !PaintBox1)
@@ -167,10 +178,15 @@ void TGraphik::SteuerungAnordnen()
     // takes its maximised size.
     if (SpeedButton5 && CoolBar2)
         SpeedButton5->move(CoolBar2->width() - SpeedButton5->width() - 1, SpeedButton5->y());
-    // The line style samples take the grid's colour scheme.
-    ComboStrich->update();
-    SpeedButton17->adjustSize();
-    SpeedButton17->resize(SpeedButton17->width(), 16);
+    // The line style samples take the grid's colour scheme: painted again
+    // when that changes, not on every layout.
+    if (const TColor farbe = StrichMusterFarbe(Gitter, GitterFarbe); farbe != ComboStrichFarbe) {
+        ComboStrichFarbe = farbe;
+        ComboStrich->update();
+    }
+    // One resize: a button that grows to its hint and shrinks back on
+    // every layout makes the window repaint around it each time.
+    SpeedButton17->resize(SpeedButton17->sizeHint().width(), 16);
     SpeedButton17->move(PaintBox1->x(), PaintBox1->y() + PaintBox1->height() + 1);
 }
 
@@ -244,10 +260,8 @@ void TGraphik::ComboStrichDrawItem(TCanvas& Canvas, const TRect& Rect, int Index
     Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
     Canvas.Pen = TPen{clWhite, 1, TPenStyle::Solid};
     Canvas.FillRect(Rect);
-    const char schema = Gitter.size() > 1 ? Gitter[1] : '\0';
-    const std::size_t farbe = schema >= 'a' && schema <= 'c' ? static_cast<std::size_t>(schema - 'a' + 1) : 0;
     constexpr std::array<TPenStyle, 3> Stile = {TPenStyle::Solid, TPenStyle::Dash, TPenStyle::Dot};
-    Canvas.Pen = TPen{GitterFarbe[farbe], 1, Stile[static_cast<std::size_t>(std::clamp(Index, 0, 2))]};
+    Canvas.Pen = TPen{StrichMusterFarbe(Gitter, GitterFarbe), 1, Stile[static_cast<std::size_t>(std::clamp(Index, 0, 2))]};
     const int y = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
     Canvas.MoveTo(Rect.Left + 5, y);
     Canvas.LineTo(Rect.Right - 5, y);
