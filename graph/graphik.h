@@ -815,6 +815,8 @@ private:
     void PunktSetzen(int k, TColor farbe, std::int32_t stil, const QString& name);
     void FunktionAnnehmen(std::string& historie);
     void PunktZuruecknehmen();
+    // Point k (1..10) back to its defaults, shown and drawn.
+    void PunktZuruecksetzen(int k);
     void TangenteZuruecknehmen();
     void SenkrechteZuruecknehmen();
     void KreisZuruecknehmen();

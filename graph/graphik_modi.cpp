@@ -629,8 +629,8 @@ void TGraphik::TracebuttonClick(QObject* Sender)
     // 6. The pointer, and a label that rides on it.
     if (Modus != ModusBeschriftung) {
         PaintBox1->setCursor(Qt::CrossCursor);
-        if (BeschriftungDlg)
-            BeschriftungDlg->VerschiebenLoesen();
+        // A label that rode on the pointer goes back to its place.
+        emit Melder().ReiterZuruecklegenVerlangt();
     } else {
         PaintBox1->setCursor(StiftCursor);
         typer->setCursor(StiftCursor);

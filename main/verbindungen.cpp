@@ -8,6 +8,7 @@
 #include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/modal.h"
+#include "tools/beschriftung_dlg.h"
 #include "tools/uebersicht_dlg.h"
 #include "tools/wertetabelle_fenster.h"
 
@@ -157,6 +158,11 @@ void FensterVerbinden()
         QObject::connect(&m, &TMelder::AssistentAntwortVerlangt, Graphik,
                          [](bool ja, QObject* fenster) { Graphik->AssistentAntwort(ja, fenster); });
     }
+
+    // Leaving label mode puts a riding label back.
+    if (BeschriftungDlg)
+        QObject::connect(&m, &TMelder::ReiterZuruecklegenVerlangt, BeschriftungDlg,
+                         [] { BeschriftungDlg->VerschiebenLoesen(); });
 
     // What the editor took shows in the overview while the user works in
     // the main window or the graph window.

@@ -56,6 +56,9 @@ signals:
     // The graph window's tool changed; `menue` is its item 1..10 in the
     // main window's interaction menu (I1..I10).
     void WerkzeugGeaendert(int menue);
+    // The text of the label riding on the graph window's pointer changed
+    // (typed into its field there).
+    void ReiterGeaendert(const QString& text);
     // The drawing was replaced as a whole (New, Open, an example): every
     // window shows the state afresh.
     void DokumentErneuert();
@@ -85,6 +88,9 @@ signals:
     void ReiterSchriftVerlangt(int k);
     // The riding field empty again, in its default font.
     void ReiterZuruecksetzenVerlangt();
+    // Label mode ends: the riding label goes back to its place, its move
+    // button up.
+    void ReiterZuruecklegenVerlangt();
     // Caption `text` for axis 1 (x) or 2 (y) of the graph window.
     void AchsenbeschriftungVerlangt(int achse, const QString& text);
 

@@ -71,8 +71,6 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
     // A drawing replaced as a whole: every tool window shows it, so that a
     // mouse tool never overwrites an object its window does not show.
     connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
-
-    SetWindowAlpha(this, 255);
 }
 
 TWerkzeugfenster::~TWerkzeugfenster() = default;
@@ -178,7 +176,6 @@ void TWerkzeugfenster::MarkerKnoepfe(QWidget* parent, std::span<const char* cons
         QToolButton* b = NeuerKnopf(parent, QString::fromLatin1(namen[i]), QString(), x + 23 * static_cast<int>(i), y,
                                     23, 21, true);
         b->setIcon(MarkerGlyphe(static_cast<int>(i) + 1));
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         knoepfe[i] = b;
     }
 }

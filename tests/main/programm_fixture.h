@@ -173,6 +173,14 @@ inline QString JaKnopf()
     return box.button(QMessageBox::Yes)->text();
 }
 
+// The graph window's picture as it is on the screen. Tests that must see
+// that a change was drawn compare it before and after: this is the one
+// place that knows how a redraw reaches the screen.
+inline QImage GraphenBild()
+{
+    return Graphik->PaintBox1->Front().copy();
+}
+
 inline QString LabelText(QWidget* fenster, const char* name)
 {
     auto* l = fenster->findChild<QLabel*>(QString::fromLatin1(name));

@@ -121,9 +121,14 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
         Tippen(Z(k).RadiusX, "3");
         Tippen(Z(k).RadiusY, "0,5");
         Druecken(Z(k).Zeigen);
-        Druecken(Z(k).Stil[1]);
-        Druecken(Z(k).NamePos[0]);
-        EXPECT_EQ(std::pair(Gedrueckt(Z(k).Stil), Gedrueckt(Z(k).NamePos)), std::pair(Nur(1, 3), Nur(0, 4)));
+        for (int i : {2, 0, 1}) {
+            Druecken(Z(k).Stil[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[10 + k].Style, Gedrueckt(Z(k).Stil)), std::pair(i + 1, Nur(i, 3)));
+        }
+        for (int i : {3, 1, 2, 0}) {
+            Druecken(Z(k).NamePos[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[10 + k].NamePos, Gedrueckt(Z(k).NamePos)), std::pair(i + 1, Nur(i, 4)));
+        }
         Waehlen(Z(k).Linienstil, 3);
         FarbDialog.Antwort = clRed;
         D().ScrollBox1->ensureWidgetVisible(Z(k).Linienstil);
@@ -132,7 +137,7 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
         FarbDialog.Antwort = clAqua;
         Druecken(Z(k).Fuellfarbe);
         Druecken(Z(k).FuellWahl->button(4));
-        EXPECT_EQ(Neuzeichnungen(), n + 13);  // once for each
+        EXPECT_EQ(Neuzeichnungen(), n + 18);  // once for each
         std::tie(mitte.Name, mitte.X, mitte.Y, mitte.Style, mitte.NamePos, mitte.Color) =
             std::tuple("Z", "1,5", "-2", 2, 1, clRed);
         std::tie(soll[k].RadiusX, soll[k].RadiusY, soll[k].ShowCentre, soll[k].LineStyle, soll[k].Hinten,
@@ -150,18 +155,17 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
 
 TEST_F(KreiseTest, TheRefreshShowsEachCircleInItsOwnRow)
 {
-    constexpr TColor farben[10] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray, clLime};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 10; ++k) {
             const int i = (k + versatz) % 10;
             const std::string n = std::to_string(i);
             TPunkt& m = Punkte[10 + k];
             std::tie(m.Name, m.X, m.Y, m.Style, m.NamePos, m.Color) =
-                std::tuple("M" + n, "x" + n, "y" + n, 1 + i % 3, 1 + (i + 1) % 4, farben[i]);
+                std::tuple("M" + n, "x" + n, "y" + n, 1 + i % 3, 1 + (i + 1) % 4, Farbreihe[i]);
             TKreis& c = Kreise[k];
             std::tie(c.RadiusX, c.RadiusY, c.ShowCentre, c.Hinten, c.LineStyle, c.Fill, c.FillColor) =
                 std::tuple("r" + n, "s" + n, i % 2 ? "1" : "0", i % 2 ? 0 : 1, i % 4, std::to_string(i % 6),
-                           farben[9 - i]);
+                           Farbreihe[9 - i]);
         }
         return std::pair(Kreise, Punkte);
     };

@@ -11,7 +11,10 @@
 #include "platform/farbe_qt.h"
 #include "tools/stilliste.h"
 
+#include <QAbstractItemDelegate>
 #include <QCheckBox>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 
 namespace {
 
@@ -125,6 +128,18 @@ TEST_F(SenkrechteTest, RowsAsDesignedTheListStoresItsItemAndTheColourRecoloursTh
     EXPECT_EQ(std::tuple(Senkrechte[3].Color, Schriftfarbe(Z(3).YBis), Schriftfarbe(Z(2).X)),
               std::tuple(clRed, clRed, clGreen));
     EXPECT_EQ(Z(3).Stil->ItemBild(2, QSize(60, 14)).pixelColor(30, 7), QColor(Qt::red));
+
+    // The open list draws each item as its sample, 14 pixels high.
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 60, 14);
+    EXPECT_EQ(Z(3).Stil->itemDelegate()->sizeHint(option, Z(3).Stil->model()->index(2, 0)).height(), 14);
+    QImage offen(60, 14, QImage::Format_RGB32);
+    offen.fill(Qt::black);
+    {
+        QPainter p(&offen);
+        Z(3).Stil->itemDelegate()->paint(&p, option, Z(3).Stil->model()->index(2, 0));
+    }
+    EXPECT_EQ(std::pair(offen.pixelColor(30, 7), offen.pixelColor(2, 7)), std::pair(QColor(Qt::red), QColor(Qt::white)));
 }
 
 TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
@@ -141,6 +156,8 @@ TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
     // Where the dash loop ends beyond the sample, the last piece would run
     // backwards: it is left out, and a dash is cut at Right - 5.
     EXPECT_EQ(Stuecke(6, 70), (V{{5, 22, 3}, {29, 46, 3}, {53, 65, 3}}));
+    // Outside 0..8: the white item only.
+    EXPECT_EQ(std::pair(Stuecke(9, 60), Stuecke(-1, 60)), std::pair(V{}, V{}));
     for (int index = 0; index <= 8; ++index)
         for (int breite = 20; breite <= 120; ++breite)
             for (const TStueck& s : Stuecke(index, breite))
@@ -227,6 +244,11 @@ TEST_F(FlaechenTest, OnlyAFunctionFamilyAmongTheCurvesBringsTheWarning)
     Funktionen[0] = Funktionen[5];
     emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("8"));
     EXPECT_EQ(Meldung.Meldungen.size(), 2u);
+
+    // The last function as well.
+    Schar(9);
+    Waehlen(Z(8).KurveB, 8);
+    EXPECT_EQ(Meldung.Meldungen.size(), 3u);
 }
 
 TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
@@ -256,13 +278,12 @@ TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
 
 TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
 {
-    constexpr TColor farben[4] = {clRed, clNavy, clPurple, clTeal};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 4; ++k) {
             const int i = (k + versatz) % 4;
             const std::string n = std::to_string(i);
             TSenkrechte& s = Senkrechte[k];
-            std::tie(s.X, s.YFrom, s.YTo, s.Color, s.LineStyle) = std::tuple("x" + n, "v" + n, "b" + n, farben[i], 2 * i);
+            std::tie(s.X, s.YFrom, s.YTo, s.Color, s.LineStyle) = std::tuple("x" + n, "v" + n, "b" + n, Farbreihe[i], 2 * i);
         }
         return Senkrechte;
     };
@@ -273,7 +294,7 @@ TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
     EXPECT_EQ(Abweichend(Senkrechte, erste), Keine{});
 
     TSenkrechten zweite = belegen(1);
-    zweite[2].LineStyle = Senkrechte[2].LineStyle = 12;  // from a document
+    zweite[2].LineStyle = Senkrechte[2].LineStyle = 9;  // from a document: one past the list
     SenkrechteDlg->zeigeSenk();
     for (int k = 1; k <= 4; ++k)
         ZeigtSenkrechte(k);
@@ -311,14 +332,13 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
 
 TEST_F(FlaechenTest, TheRefreshShowsEachAreaInItsOwnRow)
 {
-    constexpr TColor farben[8] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 8; ++k) {
             const int i = (k + versatz) % 8;
             const std::string n = std::to_string(i);
             TFlaeche& f = Flaechen[k];
             std::tie(f.CurveA, f.CurveB, f.XFrom, f.XTo, f.Color, f.Linien) =
-                std::tuple(1 + i, i == 0 ? 13 : 9 - i, "-" + n, n, farben[i], i % 2);
+                std::tuple(1 + i, i == 0 ? 13 : 9 - i, "-" + n, n, Farbreihe[i], i % 2);
         }
         return Flaechen;
     };

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
@@ -134,6 +135,11 @@ inline std::pair<std::string, int> Schriftbild(const QWidget* w)
     return {f.family().toStdString(), (f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) |
                                           (f.underline() ? fsUnderline : 0) | (f.strikeOut() ? fsStrikeOut : 0)};
 }
+
+// Ten colours, each unlike the others, for records that differ from their
+// neighbours.
+inline constexpr std::array<TColor, 10> Farbreihe = {clRed,    clNavy, clGreen, clPurple, clMaroon,
+                                                     clTeal,   clOlive, clFuchsia, clGray, clLime};
 
 // The slots in which a table differs from what it should hold.
 template <typename T, int N>
