@@ -156,9 +156,7 @@ TRahmenNachfuehrung* Nachfuehrung(QWidget* fenster)
 void Mitte(QWidget* dialog);
 
 // Centres a dialog when it next opens: only then it has its size, and it is
-// not yet on the screen. Until it is first drawn, every new size centres it
-// again (a dialog may size itself anew when it opens). One per dialog, armed
-// for each opening.
+// not yet on the screen. One per dialog, armed for each opening.
 class TBeimOeffnenMitte : public QObject {
 public:
     explicit TBeimOeffnenMitte(QWidget* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
@@ -167,31 +165,15 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override
     {
-        auto* dialog = static_cast<QWidget*>(objekt);
-        switch (event->type()) {
-        case QEvent::Show:
-            Offen = Bereit && !event->spontaneous();
+        if (event->type() == QEvent::Show && Bereit && !event->spontaneous()) {
             Bereit = false;
-            if (Offen)
-                Mitte(dialog);
-            break;
-        case QEvent::Resize:
-            if (Offen)
-                Mitte(dialog);
-            break;
-        case QEvent::Paint:
-        case QEvent::Hide:
-            Offen = false;
-            break;
-        default:
-            break;
+            Mitte(static_cast<QWidget*>(objekt));
         }
         return false;
     }
 
 private:
     bool Bereit = false;
-    bool Offen = false;
 };
 
 }  // namespace

@@ -30,8 +30,10 @@ void DialogZeigen(QWidget* dialog, QWidget* ueber)
         return;
     DialogPlatzieren(dialog);
     // Set before the window is mapped: the window manager reads it then. A
-    // dialog shown for nobody belongs to nobody, whoever it was shown for
-    // before.
+    // dialog shown for nobody belongs to its parent, or to nobody, whoever
+    // it was shown for before.
+    if (!ueber)
+        ueber = dialog->parentWidget();
     QWindow* besitzer = nullptr;
     if (ueber && ueber->window() != dialog) {
         ueber->window()->winId();

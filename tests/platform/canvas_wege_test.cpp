@@ -150,7 +150,9 @@ TEST(CanvasWege, AWidePenCoversThePixelsWithinHalfItsWidthOfTheSegment)
     // Flat and steep, one pixel across or along, both directions, and one
     // that runs off the picture.
     const Fall faelle[] = {{5, 20, 35, 21}, {20, 5, 21, 35}, {5, 5, 35, 17}, {30, 4, 24, 36},
-                           {6, 30, 36, 10}, {-10, 3, 50, 9}, {8, 8, 9, 9}};
+                           {6, 30, 36, 10}, {-10, 3, 50, 9}, {8, 8, 9, 9},
+                           // Along the last row and the last column of the picture.
+                           {2, 39, 37, 39}, {39, 2, 39, 37}, {0, 0, 38, 1}};
     for (const Fall& f : faelle) {
         for (const int breite : {2, 3, 5, 8}) {
             const QImage img = Zeichne(40, 40, [&](TCanvas& c) {
@@ -309,6 +311,7 @@ TEST(CanvasWege, TheScreenBitmapIsWhite32BitsAt96Dpi)
     const QImage img = MakeScreenImage(7, 0);
     EXPECT_EQ(std::tuple(img.size(), img.format(), img.dotsPerMeterX(), img.dotsPerMeterY(), img.pixel(6, 0)),
               std::tuple(QSize(7, 1), QImage::Format_RGB32, 3780, 3780, Weiss));
+    EXPECT_EQ(MakeScreenImage(0, -3).size(), QSize(1, 1));
 }
 
 // A clip set or cleared while the canvas is painting applies to the calls

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -241,8 +242,21 @@ TEST(EchteDialoge, TheFontDialogReportsWhatTheUserChanged)
     Texte[147] = "Colour...";
     EXPECT_EQ(TSchriftAuswahl().FarbKnopf->text(), QStringLiteral("Colour..."));
     Texte[147].clear();
+    // The dialog shows the preset's style.
+    for (const std::uint8_t stil : {std::uint8_t(fsBold | fsUnderline), std::uint8_t(fsItalic | fsStrikeOut)}) {
+        TSchriftAuswahl s;
+        s.Setzen(TFont{QStringLiteral("DejaVu Serif"), 15, clRed, stil});
+        const QFont f = s.Schrift->currentFont();
+        EXPECT_EQ(std::tuple(f.bold(), f.italic(), f.underline(), f.strikeOut(), f.pointSize()),
+                  std::tuple((stil & fsBold) != 0, (stil & fsItalic) != 0, (stil & fsUnderline) != 0, (stil & fsStrikeOut) != 0, 15))
+            << int(stil);
+    }
     TSchriftAuswahl d;
     EXPECT_EQ(d.FarbKnopf->text(), QStringLiteral("Farbe"));
+    // Qt's font dialog is embedded without buttons of its own: the window
+    // has one OK and one Cancel.
+    EXPECT_TRUE(d.Schrift->testOption(QFontDialog::NoButtons) && d.Schrift->testOption(QFontDialog::DontUseNativeDialog));
+    EXPECT_EQ(d.findChildren<QDialogButtonBox*>().size(), d.Schrift->findChildren<QDialogButtonBox*>().size() + 1);
     EXPECT_EQ(d.objectName(), QStringLiteral("FontDialog1"));
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(d.FarbKnopf->objectName(), QStringLiteral("FarbKnopf"));

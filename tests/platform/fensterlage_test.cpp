@@ -11,9 +11,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -57,6 +59,7 @@ TEST(Fensterlage, TheFirstWindowIsPlacedAgainWhenItIsFramed)
     QWidget fenster;
     fenster.resize(300, 200);
     ASSERT_TRUE(Rahmenbreiten(&fenster).isNull()) << "another window was framed before";
+    RahmenVerschieben(&fenster, QPoint(10, 10));
     RahmenVerschieben(&fenster, QPoint(40, 30));
     fenster.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return fenster.frameGeometry().topLeft() == QPoint(40, 30); }, 2000))
@@ -99,6 +102,12 @@ TEST(Fensterlage, WindowsArePlacedByTheirFrame)
     ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.isMaximized(); }, 2000));
     EXPECT_EQ(Rahmen(&fenster), fenster.frameGeometry());
 
+    // A window never sized gets the size that showing it would give it.
+    QWidget gefuellt;
+    (new QVBoxLayout(&gefuellt))->addWidget(new QLabel(QStringLiteral("Die Einstellungen wurden gespeichert.")));
+    RahmenVerschieben(&gefuellt, QPoint(20, 20));
+    EXPECT_EQ(gefuellt.size(), gefuellt.sizeHint());
+
     // Frameless windows have no margins to add.
     QWidget ohne(nullptr, Qt::FramelessWindowHint);
     EXPECT_TRUE(Rahmenbreiten(&ohne).isNull());
@@ -112,7 +121,11 @@ TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
     anderes.resize(200, 100);
     Gerahmt(anderes);
 
-    QDialog dialog;
+    // Owned by a window in the corner, which Qt would centre it over.
+    QWidget ecke;
+    ecke.setGeometry(10, 10, 100, 80);
+    ecke.show();
+    QDialog dialog(&ecke);
     dialog.resize(300, 200);
     std::vector<QRect> rahmen;
     for (int i = 0; i < 3; ++i) {
@@ -127,8 +140,11 @@ TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
     EXPECT_EQ(rahmen[0].topLeft(), b.topLeft() + QPoint((b.width() - rahmen[0].width()) / 2,
                                                         (b.height() - rahmen[0].height()) / 2));
 
-    // Opened, it has the keyboard; opened again while up, it stays where
-    // the user moved it.
+    // Opened again while up, it comes to the front with the keyboard and
+    // stays where the user moved it.
+    DialogZeigen(&dialog);
+    anderes.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &anderes; }, 2000));
     DialogZeigen(&dialog);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, 2000));
     RahmenVerschieben(&dialog, QPoint(5, 5));

@@ -47,6 +47,7 @@ TEST(Felder, ColoursReachEveryPartOfTheField)
     QComboBox combo;
     combo.setEditable(true);
     SetzeFeldfarbe(&combo, FarbeUngueltig);
+    EXPECT_EQ(combo.lineEdit()->palette().color(QPalette::Base), QColor(255, 230, 200));
     SetzeSchriftfarbe(&combo, clRed);
     const QPalette p = combo.palette();
     EXPECT_EQ(std::tuple(p.color(QPalette::Base), p.color(QPalette::Button)),
@@ -159,6 +160,7 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
     EXPECT_EQ(bar.PanelRect(10), QRect(80, 0, 20, 20));
     EXPECT_TRUE(bar.PanelRect(-1).isNull() && bar.PanelRect(TStatusBar::PanelCount).isNull());
     EXPECT_GT(bar.sizeHint().height(), bar.fontMetrics().height());
+    EXPECT_EQ(bar.cursor().shape(), Qt::PointingHandCursor);  // its panels are clicked
 
     // Each paint asks for the texts first, then has every panel with a
     // width drawn, clipped to it.
