@@ -891,13 +891,18 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         const double bytes = static_cast<double>(p.T.size()) *
                              (sizeof(TMitgliedBefehle) + sizeof(TGraphBefehl) * static_cast<double>(p.BefehleJeMitglied));
         p.Speichern = speicher && f->ColumnsCompiled() && bytes <= static_cast<double>(speicher->MaxBytes);
-        if (!p.Speichern)
+        if (!p.Speichern) {
+            if (speicher)
+                speicher->Entfernen(k);
             continue;
+        }
         for (const double t : p.T)
             zahl(t);
         p.Gespeichert = speicher->Finden(k, f->GetTerm(), schluessel);
         ausSpeicher[k] = p.Gespeichert != nullptr;
         if (!p.Gespeichert) {
+            // The old lists go before the new ones are made.
+            speicher->Entfernen(k);
             p.Neu.Term = f->GetTerm();
             p.Neu.Schluessel = std::move(schluessel);
             p.Neu.Mitglieder.resize(p.T.size());
