@@ -92,4 +92,20 @@ TEST_F(DruckZeichnen, AViewFarLargerThanThePaperIsDrawnOnlyAsFarAsThePaper)
     EXPECT_LT(std::count_if(linien.begin(), linien.end(), [](const auto& op) { return !op.Clipped; }), 2000);
 }
 
+TEST_F(DruckZeichnen, LabelsInFrontStandOnWhiteThoseBehindLetThePaperShowThrough)
+{
+    const TSchrift schrift{"Tahoma", clBlack, 12, 0, {}};
+    Beschriftungen[2] = TBeschriftung{"vorne", 1.0, 1.0, schrift, 1, {}};
+    Beschriftungen[9] = TBeschriftung{"hinten", 2.0, 3.0, schrift, 0, {}};
+    const auto c = Seite();
+    const auto vorne = TextOp(*c, "vorne").value(), hinten = TextOp(*c, "hinten").value();
+    EXPECT_EQ(vorne.Brush, (TBrush{clWhite, TBrushStyle::Solid}));
+    EXPECT_EQ(hinten.Brush.Style, TBrushStyle::Clear);
+    // Behind first, in front last; at their places on paper, with the
+    // font's own size.
+    EXPECT_EQ(c->Ops().back().Text, "vorne");
+    EXPECT_EQ(hinten.Points[0], (TPoint{G->WorldToPrintX(-3.0), G->WorldToPrintY(5.0L)}));
+    EXPECT_EQ(std::pair(hinten.Font.Size, vorne.Font.Size), std::pair(12, 12));
+}
+
 }  // namespace
