@@ -2,6 +2,8 @@
 // white, point names, and a view far larger than the paper.
 #include "zeichnen_hilfe.h"
 
+#include <map>
+
 namespace {
 
 class DruckZeichnen : public TZeichnenTest {
@@ -106,6 +108,22 @@ TEST_F(DruckZeichnen, LabelsInFrontStandOnWhiteThoseBehindLetThePaperShowThrough
     EXPECT_EQ(c->Ops().back().Text, "vorne");
     EXPECT_EQ(hinten.Points[0], (TPoint{G->WorldToPrintX(-3.0), G->WorldToPrintY(5.0L)}));
     EXPECT_EQ(std::pair(hinten.Font.Size, vorne.Font.Size), std::pair(12, 12));
+}
+
+// The numbers of the axes on paper, in 10 points: x from -4 to 5 with its
+// one "0", y from -1 to 7 without one of its own.
+TEST_F(DruckZeichnen, AxisNumbersInTenPointsWithOneZero)
+{
+    G->Gitter = "0";
+    std::map<QString, int> zahlen;
+    for (const auto& op : Seite()->OpsOf(Op::Text)) {
+        EXPECT_EQ(op.Font.Size, 10) << op.Text.toStdString();
+        ++zahlen[op.Text];
+    }
+    const std::map<QString, int> soll = {{"-4", 1}, {"-2", 1}, {"-1", 2}, {"0", 1}, {"1", 2}, {"5", 2},
+                                         {"6", 1},  {"7", 1},  {"8", 0},  {"-5", 0}};
+    for (const auto& [z, n] : soll)
+        EXPECT_EQ(zahlen[z], n) << z.toStdString();
 }
 
 }  // namespace

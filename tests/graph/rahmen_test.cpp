@@ -3,6 +3,10 @@
 
 #include "interaktion_fixture.h"
 
+#include "platform/fensterart.h"
+#include "platform/felder.h"
+#include "platform/melder.h"
+
 #include <QFrame>
 #include <QMouseEvent>
 
@@ -73,6 +77,48 @@ TEST_F(RahmenGraphTest, ThePointerOnTheFrameEndsThePreview)
     EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "P(|)");
     EXPECT_FALSE(Graphik->Animator->isActive());
     EXPECT_EQ(umZeiger(Graphik->PaintBox1->Front()), umZeiger(Graphik->Bild));
+}
+
+// The input bar starts with the selected function's line style; in
+// presentation mode it lines up with the axes group and reaches to the
+// window's right edge, and the coordinate-system group keeps its width.
+TEST_F(RahmenGraphTest, InputBarLinesUpWithTheGroupsInPresentationMode)
+{
+    EXPECT_EQ(Graphik->ComboBox4->currentIndex(), Funktionen[1]->GetLineStyle());
+    const int breiteKoord = Graphik->GroupBox2->width();
+    Form1->SpeedButton5Click();
+    ASSERT_TRUE(Graphik->GroupBox3->isVisible());
+    EXPECT_EQ(std::pair(Graphik->GroupBox3->y(), Graphik->GroupBox3->height()),
+              std::pair(Graphik->GroupBox1->y(), Graphik->GroupBox1->height()));
+    EXPECT_EQ(Graphik->GroupBox3->geometry().right(), Graphik->width() - 9);
+    EXPECT_EQ(Graphik->GroupBox2->width(), Graphik->StartBreiteKoord);
+    Graphik->SpeedButton5->click();
+    EXPECT_TRUE(Graphik->GroupBox3->isHidden());
+    EXPECT_EQ(Graphik->GroupBox2->width(), std::max(breiteKoord, Graphik->width() - Graphik->GroupBox2->x() - 15));
+}
+
+// The tool box writes everything in its small font, and the label field
+// goes back to plain black "Tahoma" whenever the label tool is chosen.
+TEST_F(RahmenGraphTest, ToolBoxFontAndTheLabelFieldsDefaults)
+{
+    for (QWidget* w : Graphik->AktivBox->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w != Graphik->TrackBar3) {
+            EXPECT_EQ(w->font().pointSize(), 7) << w->objectName().toStdString();
+        }
+    }
+    Beschriftungen[3] = TBeschriftung{"Scheitel", 1, 1, {"Courier", clRed, 20, fsBold | fsItalic, {}}, 0, {}};
+    emit Melder().BeschriftungAufnehmenVerlangt(3, nullptr);
+    const QLineEdit* feld = Graphik->BeschrEdit;
+    EXPECT_TRUE(Form1->I2->isChecked() && Graphik->BeschriftButton->isChecked());
+    EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Graphik->StiftCursor.shape());
+    EXPECT_EQ(std::tuple(feld->text(), feld->font().bold(), Tag(feld), Schriftfarbe(feld)),
+              std::tuple(QStringLiteral("Scheitel"), true, 20, clRed));
+    Waehle(Graphik->UrsprungButton);
+    Waehle(Graphik->BeschriftButton);
+    EXPECT_TRUE(feld->text().isEmpty() && feld->isHidden());
+    EXPECT_EQ(std::tuple(feld->font().family(), feld->font().bold(), feld->font().italic(), Tag(feld),
+                         Schriftfarbe(feld)),
+              std::tuple(QStringLiteral("Tahoma"), false, false, 12, clBlack));
 }
 
 }  // namespace

@@ -145,8 +145,27 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Brush.Color, clRed);
     EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Points, (std::vector<TPoint>{{150, 240}, {180, 240}, {180, 255}}));
     EXPECT_LT(TextOp(*c, "1")->Rect.Bottom, 240);
+    EXPECT_NEAR((TextOp(*c, "1")->Rect.Left + TextOp(*c, "1")->Rect.Right) / 2.0, 165, 1.0);  // under its side
     Klick(90, 210);
     c = Aufnahme(240, 180);  // b = 2
     EXPECT_EQ(TextOp(*c, "b = 2,00")->Rect.Right, 147);
     EXPECT_TRUE(Linie(*c, clBlue, {150, 240}, {150, 180}));
+}
+
+// Every frame shows the tool's instruction box under the preview; the
+// point tool's marker and coordinates are green.
+TEST_F(VorschauTest, EachFrameShowsTheInstructionBoxAndThePointInGreen)
+{
+    Waehle(Graphik->PunktButton);
+    Bewege(180, 210);
+    const QImage& vorn = Graphik->PaintBox1->Front();
+    Graphik->BildCanvas->Flush();
+    int kasten = 0;
+    for (int y = 6; y < 20; ++y)
+        kasten += vorn.pixel(5, y) != Graphik->Bild.pixel(5, y);
+    EXPECT_GT(kasten, 10);
+    const auto c = Aufnahme(180, 210);
+    ASSERT_FALSE(c->Ops().empty());
+    for (const auto& op : c->Ops())
+        EXPECT_EQ(op.Kind == Op::Text ? op.Font.Color : op.Pen.Color, RGB(0, 128, 0)) << op.Text.toStdString();
 }
