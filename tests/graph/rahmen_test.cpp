@@ -121,4 +121,92 @@ TEST_F(RahmenGraphTest, ToolBoxFontAndTheLabelFieldsDefaults)
               std::tuple(QStringLiteral("Tahoma"), false, false, 12, clBlack));
 }
 
+// The controls of each group (and of the band and the window itself) that
+// are shown lie inside their group and do not cover one another: in cm and
+// inch, in the normal window and in presentation mode.
+TEST_F(RahmenGraphTest, ShownControlsLieInsideTheirGroupAndApart)
+{
+    auto pruefen = [](const char* fall) {
+        SCOPED_TRACE(fall);
+        for (QWidget* gruppe : std::initializer_list<QWidget*>{Graphik, Graphik->CoolBar2, Graphik->GroupBox1, Graphik->GroupBox2,
+                                Graphik->GroupBox3, Graphik->AktivBox}) {
+            if (gruppe->isHidden())
+                continue;
+            std::vector<QWidget*> gezeigt;
+            for (QWidget* w : gruppe->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (!w->isHidden() && !w->geometry().isEmpty() && !w->isWindow() && w != Graphik->StatusBar1)
+                    gezeigt.push_back(w);
+            for (std::size_t i = 0; i < gezeigt.size(); ++i) {
+                const QRect r = gezeigt[i]->geometry();
+                const std::string name = gezeigt[i]->objectName().toStdString();
+                EXPECT_TRUE(gruppe->rect().contains(r)) << name << " in " << gruppe->objectName().toStdString();
+                for (std::size_t j = i + 1; j < gezeigt.size(); ++j)
+                    EXPECT_FALSE(r.intersects(gezeigt[j]->geometry()))
+                        << name << " and " << gezeigt[j]->objectName().toStdString();
+            }
+        }
+    };
+    Graphik->resize(900, 700);  // a window of the size the program opens with
+    Graphik->GraphikResize();
+    pruefen("cm");
+    const int sb = Graphik->StatusBar1->height();
+    EXPECT_EQ(Graphik->StatusBar1->geometry(), QRect(0, 700 - sb, 900, sb));
+    Graphik->cm2->click();
+    pruefen("inch");
+    Graphik->CheckBox2->show();
+    Graphik->PunktButton->click();
+    pruefen("point tool");
+    const std::array<int, 4> oben = {Graphik->GroupBox1->y(), Graphik->GroupBox2->y(), Graphik->GroupBox3->y(),
+                                     Graphik->AktivBox->y()};
+    Form1->SpeedButton5Click();
+    Graphik->resize(1024, 700);  // maximised on a screen 1024 pixels wide
+    Graphik->GraphikResize();
+    pruefen("presentation");
+    Graphik->SpeedButton5->click();
+    EXPECT_EQ((std::array{Graphik->GroupBox1->y(), Graphik->GroupBox2->y(), Graphik->GroupBox3->y(),
+                          Graphik->AktivBox->y()}),
+              oben);
+}
+
+// The ruler is one unit of length (two units of the view in inch), grey on
+// lime, right-aligned just below the drawing area, its grey caption left of
+// it; the menu's unit recaptions the length buttons too.
+TEST_F(RahmenGraphTest, TheRulerAndItsCaptionBelowTheDrawingArea)
+{
+    const QRect bild = Graphik->PaintBox1->geometry(), lineal = Graphik->Shape6->geometry();
+    EXPECT_EQ(lineal.width(), 331 / 11 + 1);
+    EXPECT_EQ(std::pair(lineal.right(), lineal.top()), std::pair(bild.right(), bild.bottom() + 7));
+    EXPECT_EQ(Graphik->cm3->geometry().right(), lineal.left() - 4);
+    EXPECT_EQ(std::pair(Graphik->Shape6->palette().color(QPalette::Window), Graphik->cm3->palette().color(QPalette::ButtonText)),
+              std::pair(QColor(0, 255, 0), QColor(128, 128, 128)));
+    Form1->Inch->trigger();
+    EXPECT_EQ(Graphik->Shape6->width(), 2 * (331 / 11 + 1));
+    EXPECT_EQ(Graphik->Shape6->geometry().right(), bild.right());
+    Form1->cm->trigger();
+    EXPECT_EQ(std::tuple(Graphik->cm1->text(), Graphik->cm2->text(), Graphik->cm3->text()),
+              std::tuple(QStringLiteral("cm"), QStringLiteral("cm"), QStringLiteral("1 cm")));
+}
+
+// A length chosen for a view at the end of the integer range keeps the
+// view's top at the largest integer, and the picture follows.
+TEST_F(RahmenGraphTest, ALengthAtTheEndOfTheIntegerRange)
+{
+    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+    std::tie(Graphik->XMin, Graphik->XMax) = std::pair(Max - 11, Max);
+    Graphik->GraphikResize();
+    Graphik->XMin = Max - 3;  // as a document may bring it
+    Graphik->ComboBox2->setEditText(QStringLiteral("16"));
+    Graphik->ComboBox2Change(Graphik->ComboBox2);
+    EXPECT_EQ(std::pair(Graphik->XMin, Graphik->XMax), std::pair(Max - 16, Max));
+    EXPECT_EQ(Graphik->PaintBox1->size(), QSize(331, 207));
+    // Half an inch typed as "2.": the list keeps "2" and the focus for the
+    // rest of the number.
+    Graphik->cm2->click();
+    Graphik->ComboBox2a->setEditText(QStringLiteral("2."));
+    Graphik->ComboBox2Change(Graphik->ComboBox2a);
+    EXPECT_EQ(std::pair(Graphik->ComboBox2a->currentText(), Graphik->XMax - Graphik->XMin),
+              std::pair(QStringLiteral("2"), 4));
+    EXPECT_EQ(Graphik->focusWidget(), Graphik->ComboBox2a);
+}
+
 }  // namespace
