@@ -53,7 +53,9 @@ TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
     EXPECT_EQ(PixelFarbe(Graphik->Bild, Spalte(2), Zeile(3)), f->GetColor());  // drawn through (2 | 3)
     EXPECT_EQ(Graphik->TangentenHistorie, "21");
     EXPECT_EQ(std::tuple(Punkte[1].Name, Punkte[1].Color), std::tuple("B(1,00|1,000)", f->GetColor()));
+    Gehoert();
     Rechts();
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"weg"});
     EXPECT_FALSE(f->GetCompiled());
     EXPECT_TRUE(PunktX(1).isEmpty() && Graphik->TangentenHistorie.empty());
     // Without "Foto mit" the entry says "no point", and so does its undo.
@@ -184,4 +186,16 @@ TEST_F(KonstruktionTest, NewEmptiesAllHistoriesTheAssistantsYesThoseOfTheFunctio
     Form1->SpeedButton3Click();
     for (auto h : historien)
         EXPECT_TRUE((Graphik->*h).empty());
+}
+
+TEST_F(KonstruktionTest, WhereTheNormalIsUndefinedAClickAdoptsNothing)
+{
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    Waehle(Graphik->NormaleButton);
+    Links(0, 0);  // the vertex: no normal
+    EXPECT_FALSE(Graphik->VorschauGueltig);
+    EXPECT_TRUE(Graphik->NormalenHistorie.empty() && Punkte[1].X.empty());
+    EXPECT_FALSE(Funktionen[2]->GetCompiled());
+    Links(1, 0);
+    EXPECT_EQ(Graphik->NormalenHistorie, "21");
 }

@@ -239,3 +239,45 @@ TEST_F(MausTest, OverlappingEffectsShareOneFlagAndANewCaptureRestartsTheFlash)
     EXPECT_TRUE(Graphik->Timer2->isActive());
     EXPECT_EQ(Typer(), "x-");
 }
+
+// The label field rides beside the pointer only where the label fits in the
+// picture, and the effect pictures lie above the drawing area.
+TEST_F(MausTest, TheLabelFieldShowsOnlyWhereTheLabelFitsAndEffectsLieOnTop)
+{
+    Waehle(Graphik->BeschriftButton);
+    Graphik->BeschrEdit->setText(QStringLiteral("Hallo"));
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 100);  // the field takes its size
+    const int w = Graphik->PaintBox1->width(), h = Graphik->PaintBox1->height();
+    const int feldBreite = Graphik->BeschrEdit->width(), feldHoehe = Graphik->BeschrEdit->height();
+    const std::pair<QPoint, bool> faelle[] = {
+        {{100, 100}, true},
+        {{w - feldBreite - 23, 100}, true},
+        {{w - feldBreite - 22, 100}, false},
+        {{100, 20}, false},
+        {{100, 21}, true},
+        {{100, h - feldHoehe + 19}, true},
+        {{100, h - feldHoehe + 20}, false},
+    };
+    for (const auto& [p, gezeigt] : faelle) {
+        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, p.x(), p.y());
+        ASSERT_EQ(std::pair(Graphik->BeschrEdit->width(), Graphik->BeschrEdit->height()), std::pair(feldBreite, feldHoehe));
+        EXPECT_EQ(Graphik->BeschrEdit->isVisible(), gezeigt) << p.x() << "," << p.y();
+        if (gezeigt) {
+            EXPECT_EQ(Graphik->BeschrEdit->pos(), Graphik->PaintBox1->pos() + p + QPoint(22, -20));
+        }
+    }
+    auto ueber = [](QWidget* w) {
+        const QObjectList& kinder = Graphik->children();
+        return kinder.indexOf(w) > kinder.indexOf(Graphik->PaintBox1);
+    };
+    BeschriftungSetzen("A");
+    EXPECT_TRUE(ueber(Graphik->typer));
+    for (int tick = 1; tick <= 15; ++tick)
+        Tick(Graphik->Timer2);
+    EXPECT_TRUE(ueber(Graphik->typer2) && Graphik->typer2->isVisible());
+    PunktFangen(100, 100);
+    EXPECT_TRUE(ueber(Graphik->camera3));
+    for (int tick = 1; tick <= 8; ++tick)
+        Tick(Graphik->Timer1);
+    EXPECT_TRUE(ueber(Graphik->camera) && ueber(Graphik->camera2));
+}
