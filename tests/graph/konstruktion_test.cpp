@@ -94,6 +94,8 @@ TEST_F(KonstruktionTest, SegmentsAndCirclesGoThroughTheirWindowsAndRightClicksRe
     for (int i = 1; i <= 11; ++i) {
         Links(0.2 * i, 0);
         Links(0.2 * i + 3, 4);
+        // Back at the centre step, set up for it.
+        EXPECT_EQ(std::pair(Modus, Graphik->StatusBar1->Panels[0].Text), std::pair(ModusKreisMitte, QStringLiteral("M(|)")));
     }
     EXPECT_EQ(Graphik->KreisHistorie, "1234567890");
     EXPECT_EQ(std::tuple(KreiseDlg->Zeile(10).X->text(), Punkte[20].Y, Kreise[10].RadiusX, Kreise[10].RadiusY),

@@ -87,6 +87,16 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     EXPECT_EQ(Graphik->BeschrEdit->font().pointSize(), 10);  // 12 * 0.0264 * 30 = 9.5
     BeschriftungSetzen("Scheitel");
     EXPECT_EQ(Beschriftungen[1].Text, "Scheitel");
+    // Drawn at once, where the field stood, and gone again when taken back.
+    auto geschrieben = [] {
+        Graphik->BildCanvas->Flush();
+        int n = 0;
+        for (int y = 62; y < 76; ++y)  // right of the y axis
+            for (int x = 152; x < 176; ++x)
+                n += qGray(Graphik->Bild.pixel(x, y)) < 100;
+        return n;
+    };
+    EXPECT_GT(geschrieben(), 10);
     EXPECT_DOUBLE_EQ(Beschriftungen[1].X, 11.0 * 122 / 331);
     EXPECT_DOUBLE_EQ(Beschriftungen[1].Y, 0.01 + 10.0 * 60 / 301);
     EXPECT_TRUE(Graphik->BeschrEdit->text().isEmpty());
@@ -105,6 +115,7 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     for (int i = 0; i < 3; ++i)
         Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
     EXPECT_TRUE(Beschriftungen[9].Text.empty() && Beschriftungen[1].Text.empty());
+    EXPECT_EQ(geschrieben(), 0);
     EXPECT_DOUBLE_EQ(Beschriftungen[9].Y, 8.8);
     EXPECT_EQ(Gehoert(), (std::vector<std::string>{"weg", "weg"}));
 }

@@ -207,6 +207,8 @@ TEST_F(Steuerung, ValueTableUnitWindowsAndLineStyleButtons)
     Graphik->SpeedButton17->click();
     EXPECT_FALSE(Form2->isVisible());
     Graphik->TrackBar2->setValue(5);
+    EinheitXDlg->move(0, 0);
+    EinheitYDlg->move(0, 0);
     Graphik->BitBtn1->click();
     EXPECT_TRUE(EinheitXDlg->isVisible());
     EXPECT_EQ(EinheitXDlg->Edit->text(), QStringLiteral("Pi"));
