@@ -229,6 +229,8 @@ TEST_F(DruckZeichnen, ValueTableCellsWithTheirTextsInside)
     EXPECT_FALSE(ohne.HasClip());
     ohne.ClearOps();
     G->PrintValueTable(ohne, grid, 0, 0, 5, 7, 0, 1, 1.0, false);
+    for (const double skala : {0.0, -1.0, std::numeric_limits<double>::infinity()})
+        G->PrintValueTable(ohne, grid, 0, 0, 0, 2, 0, 1, skala, false);
     EXPECT_TRUE(ohne.Ops().empty());
 }
 

@@ -77,6 +77,12 @@ TEST_F(RahmenGraphTest, ThePointerOnTheFrameEndsThePreview)
     EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "P(|)");
     EXPECT_FALSE(Graphik->Animator->isActive());
     EXPECT_EQ(umZeiger(Graphik->PaintBox1->Front()), umZeiger(Graphik->Bild));
+    // The label tool's riding field goes too.
+    Waehle(Graphik->BeschriftButton);
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 100);
+    ASSERT_TRUE(Graphik->BeschrEdit->isVisible());
+    QCoreApplication::sendEvent(Graphik, &e);
+    EXPECT_TRUE(Graphik->BeschrEdit->isHidden());
 }
 
 // The input bar starts with the selected function's line style; in
@@ -162,6 +168,7 @@ TEST_F(RahmenGraphTest, ShownControlsLieInsideTheirGroupAndApart)
     Graphik->resize(1024, 700);  // maximised on a screen 1024 pixels wide
     Graphik->GraphikResize();
     pruefen("presentation");
+    EXPECT_EQ(Graphik->SpeedButton5->geometry().right(), Graphik->CoolBar2->width() - 2);  // at the band's end
     Graphik->SpeedButton5->click();
     EXPECT_EQ((std::array{Graphik->GroupBox1->y(), Graphik->GroupBox2->y(), Graphik->GroupBox3->y(),
                           Graphik->AktivBox->y()}),

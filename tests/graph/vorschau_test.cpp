@@ -167,7 +167,11 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
 // point tool's marker and coordinates are green.
 TEST_F(VorschauTest, EachFrameShowsTheInstructionBoxAndThePointInGreen)
 {
+    // The tool's box shows as soon as the tool is chosen.
+    Graphik->StatusErneuern = false;
     Waehle(Graphik->PunktButton);
+    Graphik->BildCanvas->Flush();
+    EXPECT_NE(Graphik->PaintBox1->Front().pixel(5, 10), Graphik->Bild.pixel(5, 10));
     Bewege(180, 210);
     const QImage& vorn = Graphik->PaintBox1->Front();
     Graphik->BildCanvas->Flush();
