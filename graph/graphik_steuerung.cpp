@@ -247,7 +247,6 @@ void TGraphik::ComboStrichChange()
 void TGraphik::ComboStrichDrawItem(TCanvas& Canvas, const TRect& Rect, int Index) const
 {
     Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
-    Canvas.Pen = TPen{clWhite, 1, TPenStyle::Solid};
     Canvas.FillRect(Rect);
     const char schema = Gitter.size() > 1 ? Gitter[1] : '\0';
     const std::size_t farbe = schema >= 'a' && schema <= 'c' ? static_cast<std::size_t>(schema - 'a' + 1) : 0;
