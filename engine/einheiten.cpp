@@ -2,6 +2,7 @@
 
 #include "engine/zahlen.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -116,4 +117,36 @@ std::optional<TEinheitEingabe> EinheitYAusText(std::string_view text, char trenn
     if (const auto v = Zahl(text, trenner))
         return TEinheitEingabe{*v, EinheitYPosition(*v)};
     return std::nullopt;
+}
+
+namespace {
+
+constexpr int KleinstePosition = -4;
+constexpr int GroesstePosition = 10;
+
+// Units per view unit by track bar position -4..10.
+constexpr std::array<double, 15> EinheitenX = {0.01, 0.1, 0.2, 0.25, 0.5, 1.0, EinheitPiDrittel, EinheitPiHalbe,
+                                               2.0, EinheitPi, 4.0, 5.0, 10.0, 50.0, 100.0};
+constexpr std::array<double, 15> EinheitenY = {0.001, 0.01, 0.1, 0.25, 0.5, 1.0, 2.0, 2.5, 5.0, 10.0, 50.0, 100.0,
+                                               500.0, 1000.0, 10000.0};
+
+std::size_t Index(int position)
+{
+    return static_cast<std::size_t>(std::clamp(position, KleinstePosition, GroesstePosition) - KleinstePosition);
+}
+
+}  // namespace
+
+double EinheitXAusPosition(int position) { return EinheitenX[Index(position)]; }
+
+double EinheitYAusPosition(int position) { return EinheitenY[Index(position)]; }
+
+std::string EinheitXText(int position, double einheit, char trenner)
+{
+    switch (position) {
+    case 2: return "Pi/3";
+    case 3: return "Pi/2";
+    case 5: return "Pi";
+    default: return FloatToStr(einheit, trenner);
+    }
 }

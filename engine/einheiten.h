@@ -5,6 +5,7 @@
 // mirrors its axis.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The largest unit in size that the program draws with; beyond it the view
@@ -41,3 +42,12 @@ std::optional<TEinheitEingabe> EinheitYAusText(std::string_view text, char trenn
 // number up to the smallest step, negative ones too, gives -4).
 int EinheitXPosition(double einheit);
 int EinheitYPosition(double einheit);
+
+// The track bars' positions -4..10 and the units they stand for. Positions
+// 2, 3 and 5 of the x bar are pi/3, pi/2 and pi, which the axis numbers in
+// units of pi; positions outside the range count as its nearest end.
+double EinheitXAusPosition(int position);
+double EinheitYAusPosition(int position);
+// The x unit as the x-unit window shows it: "Pi/3", "Pi/2", "Pi" at the pi
+// positions, the number otherwise.
+std::string EinheitXText(int position, double einheit, char trenner);

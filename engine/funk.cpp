@@ -1,4 +1,5 @@
 #include "engine/funk.h"
+#include "engine/funk_register.h"
 #include "engine/funktion.h"
 #include "engine/runden.h"
 
@@ -13,18 +14,8 @@
 #include <type_traits>
 #include <typeinfo>
 
-// Two pieces of the evaluator are written for the x87 unit as g++ drives it
-// on x86-64: the square root and the store of a result that is read back at
-// once. Both pay in plotting, where every pixel column evaluates a term.
-// Every other compiler and target, and any build configured with
-// TESSAPLUN_PLAIN_EVALUATOR, takes the plain C++ path instead; both paths
-// give the same bits, which the tests pin.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
-    !defined(TESSAPLUN_PLAIN_EVALUATOR)
-#define TESSAPLUN_X87_EVALUATOR 1
+#if TESSAPLUN_X87_EVALUATOR
 #include <emmintrin.h>
-#else
-#define TESSAPLUN_X87_EVALUATOR 0
 #endif
 
 // Only a release build of the x87 path tells the compiler that no other
@@ -37,6 +28,8 @@
 #endif
 
 namespace {
+
+using namespace registerform;
 
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
 constexpr long double kPiHalbe = kPi / 2;
@@ -911,6 +904,396 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
     return r;
 }
 
+
+// ---------------------------------------------------------------------------
+// Register form
+//
+// Column evaluation runs each step over a block of x values, which keeps
+// every intermediate value of a term in memory: each step stores a column
+// and the next loads it again, and 80-bit loads and stores cost more than
+// the arithmetic. The register form runs a term x by x instead, with the
+// running value, the saved values and x in registers: on the x87 path as
+// machine code made for the term (funk_register_x87.cpp), else by the
+// interpreter below. It has no guards inline: + - * / and whole powers
+// compute the value that their guard's fast band lets through and store it
+// rounded to a double; the block's stored values are checked against the
+// bands afterwards (funk_register.h tells why a double may stand for the
+// value). Where a value of a block lay outside, the block is evaluated step
+// by step again, so every value, defined flag and jump flag is the one of
+// the step list. Abs, negation and the square root of a value that cannot be
+// negative run inline; the other functions and the general powers run with
+// their guards over the block's columns, between segments of register steps.
+//
+// Bounds on the operands leave out the checks that others imply: x and t
+// below 2^32 (a block or a t beyond that takes the step list), a checked
+// value below its band's top.
+//
+// Where a value is undefined already, its later values reach nobody, so a
+// value outside its band there needs no second evaluation; sign alone looks
+// at such values (its jump flag), so with a sign in the term it does.
+//
+// Constant parts are computed once when the form is built, with the same
+// helpers; a constant part that is undefined or meets sign's jump leaves the
+// term without a register form.
+
+// What a step reads and writes, as register bits.
+constexpr unsigned PlaceBit(std::uint8_t place)
+{
+    return place == kPlaceR ? kKeepR : place == kPlaceS0 ? kKeepS0 : place == kPlaceS1 ? kKeepS1 : 0;
+}
+unsigned RegisterReads(const TRegisterStep& st)
+{
+    if (st.Op >= RegArith) {
+        const int index = (st.Op - RegArith) % (kPlaces * kPlaces);
+        return PlaceBit(static_cast<std::uint8_t>(index / kPlaces)) | PlaceBit(static_cast<std::uint8_t>(index % kPlaces));
+    }
+    if (st.Op < RegSave0)
+        return PlaceBit(static_cast<std::uint8_t>(st.Op - RegLoad));
+    if (st.Op == RegSave0 || st.Op == RegSave1)
+        return kKeepR;
+    if (st.Op == RegSlowFunction)
+        return PlaceBit(st.A);
+    if (st.Op == RegSlowPower)
+        return PlaceBit(st.A) | PlaceBit(st.B);
+    if (st.Op == RegSlowPowerConstBase)
+        return PlaceBit(st.B);
+    return (st.Op - RegSquare) % 2 == 0 ? kKeepR : 0;  // of R, or of X
+}
+unsigned RegisterWrites(const TRegisterStep& st)
+{
+    return st.Op == RegSave0 ? kKeepS0 : st.Op == RegSave1 ? kKeepS1 : kKeepR;
+}
+
+static_assert(kSumFrei == kBandHigh[kBandSum] && kProdHoch == kBandHigh[kBandProduct] &&
+              kProdTief == kBandLow[kBandProduct] / 2 && kPotenzHoch == kBandHigh[kBandPower] &&
+              kPotenzTief == kBandLow[kBandPower] / 2);
+
+// Builds kopf.RegisterSteps from kopf.Steps; leaves it empty where the term
+// has no register form.
+void BuildRegisterForm(TFunktionsKopf& kopf)
+{
+    kopf.RegisterSteps.clear();
+    kopf.RegisterSign = false;
+    kopf.RegisterChecks = 0;
+    kopf.RegisterGeneral = false;
+    kopf.RegisterCode.reset();
+    if (kopf.ResultSlot < 0)
+        return;
+
+    // What a register or operand holds while building: a constant, or a
+    // value of each x in one of the places.
+    struct Value {
+        bool constant = true;
+        long double v = 0;
+        std::uint8_t place = kPlaceR;
+        bool nonNegative = false;  // a value of each x known to be >= 0
+    };
+    const auto nonNegative = [](const Value& a) { return a.constant ? a.v >= 0 : a.nonNegative; };
+    constexpr int R = 0, S0 = 1, S1 = 2;
+    Value reg[3];
+    reg[R].place = kPlaceR;
+    reg[S0].place = kPlaceS0;
+    reg[S1].place = kPlaceS1;
+    std::vector<TRegisterStep> out;
+    bool sign = false;
+    bool ok = true;
+    std::int32_t s1Slot = -1;  // the Work slot S1 stands for
+
+    const auto operand = [&](std::uint8_t source, std::int32_t slot) -> Value {
+        switch (source) {
+        case TTermStep::FromRunning: return reg[R];
+        case TTermStep::FromSaved: return reg[S0];
+        case TTermStep::FromX: return {false, 0, kPlaceX};
+        case TTermStep::FromT: return {false, 0, kPlaceT};
+        case TTermStep::FromParameter: return {true, 0, kPlaceShort};  // parameters 3 to 6 are 0 in columns
+        default:
+            if (slot < kopf.SavedBase)
+                return {true, kopf.Work[static_cast<std::size_t>(slot)], kPlaceShort};
+            if (slot == s1Slot)
+                return reg[S1];
+            ok = false;  // more saved values than registers
+            return {};
+        }
+    };
+    // Puts a constant into the step; false when the two doubles cannot hold it.
+    const auto constant = [](long double v, double& c, double& rest, std::uint8_t& place) {
+        c = static_cast<double>(v);
+        rest = static_cast<double>(static_cast<long double>(c) - v);
+        const long double back = static_cast<long double>(c) - rest;
+        place = rest == 0 && !std::signbit(rest) ? kPlaceShort : kPlaceLong;
+        return std::memcmp(&back, &v, 10) == 0;
+    };
+    // A step with operand a, whose constant (if any) goes into C.
+    const auto place = [&](const Value& a, TRegisterStep& st) {
+        if (!a.constant)
+            return a.place;
+        std::uint8_t p = kPlaceShort;
+        if (!constant(a.v, st.C, st.CRest, p))
+            ok = false;
+        return p;
+    };
+    // The operand of a step that reads it only from R or X: one in another
+    // place is loaded into R first, which the step overwrites anyway.
+    const auto intoRorX = [&](const Value& a) -> std::uint8_t {
+        if (a.place == kPlaceR || a.place == kPlaceX)
+            return a.place;
+        TRegisterStep load;
+        load.Op = static_cast<std::uint8_t>(RegLoad + a.place);
+        out.push_back(load);
+        return kPlaceR;
+    };
+    const auto dynamicR = [&](bool nonNegativeValue = false) { reg[R] = {false, 0, kPlaceR, nonNegativeValue}; };
+    const auto constantR = [&](long double v, bool good) {
+        reg[R] = {true, v, kPlaceR};
+        if (!good)
+            ok = false;
+    };
+
+    for (const TTermStep& st : kopf.Steps) {
+        if (!ok)
+            break;
+        TRegisterStep r;
+        if (st.Op >= OpArith) {
+            const int opCode = (st.Op - OpArith) / (kClassCount * kClassCount) + OperatorCode::Plus;
+            const Value a = operand(st.ASource, st.A);
+            const Value b = operand(st.BSource, st.B);
+            if (a.constant && b.constant) {
+                bool good = true;
+                long double v = 0;
+                switch (opCode) {
+                case OperatorCode::Plus: v = Add(a.v, b.v, good); break;
+                case OperatorCode::Minus: v = Subtract(a.v, b.v, good); break;
+                case OperatorCode::Times: v = Multiply(a.v, b.v, good); break;
+                default: v = Divide(a.v, b.v, good); break;
+                }
+                constantR(v, good);
+                continue;
+            }
+            const std::uint8_t pa = place(a, r), pb = place(b, r);
+            r.Op = static_cast<std::uint8_t>(RegArithStep(opCode, pa, pb));
+            out.push_back(r);
+            // A sum, product or quotient of values >= 0 is >= 0, and so is a
+            // value times itself.
+            dynamicR((opCode != OperatorCode::Minus && nonNegative(a) && nonNegative(b)) ||
+                     (opCode == OperatorCode::Times && !a.constant && !b.constant && pa == pb));
+            continue;
+        }
+        switch (st.Op) {
+        case OpSaveReg:
+        case OpSave: {
+            const int to = st.Op == OpSaveReg ? S0 : S1;
+            // S1 stands for one Work slot; a term that saves into two has
+            // no register form.
+            if (st.Op == OpSave) {
+                if (s1Slot < 0)
+                    s1Slot = st.C;
+                if (st.C != s1Slot) {
+                    ok = false;
+                    break;
+                }
+            }
+            reg[to] = reg[R];
+            if (!reg[R].constant) {
+                reg[to].place = to == S0 ? kPlaceS0 : kPlaceS1;
+                r.Op = to == S0 ? RegSave0 : RegSave1;
+                out.push_back(r);
+            }
+            break;
+        }
+        case OpPowIntExp:
+        case OpPow: {
+            const Value a = operand(st.ASource, st.A);
+            unsigned k = st.K;
+            bool negative = st.NegativeExp;
+            if (st.Op == OpPow) {
+                const Value b = operand(st.BSource, st.B);
+                if (a.constant && b.constant) {
+                    bool good = true;
+                    const long double v = PowGeneral(a.v, b.v, good);
+                    constantR(v, good);
+                    break;
+                }
+                // A constant whole exponent up to 64 is multiplied out, for
+                // a zero base too (0 or undefined, as the general rule says).
+                const long double bb = std::fabs(b.v);
+                if (!b.constant || !(bb >= 1 && bb <= 64 && RoundHalfEven(bb) == bb)) {
+                    r.A = place(a, r);
+                    r.B = place(b, r);
+                    r.Op = RegSlowPower;
+                    out.push_back(r);
+                    dynamicR();
+                    break;
+                }
+                k = static_cast<unsigned>(bb);
+                negative = b.v < 0;
+            } else if (a.constant) {
+                bool good = true;
+                const long double v = PowWhole(a.v, k, negative, good);
+                constantR(v, good);
+                break;
+            }
+            const std::uint8_t from = intoRorX(a);
+            const int form = negative ? RegPowerNegative : k == 2 ? RegSquare : RegPower;
+            r.Op = static_cast<std::uint8_t>(form + (from == kPlaceX ? 1 : 0));
+            r.K = static_cast<std::uint8_t>(k);
+            out.push_back(r);
+            dynamicR(k % 2 == 0 || nonNegative(a));
+            break;
+        }
+        case OpPowConstBase: {
+            const Value a = operand(st.ASource, st.A);
+            const Value b = operand(st.BSource, st.B);
+            const long double lnA = kopf.Work[static_cast<std::size_t>(st.C)];
+            if (b.constant) {
+                bool good = true;
+                const long double v = PowConstBase(a.v, lnA, b.v, good);
+                constantR(v, good);
+                break;
+            }
+            std::uint8_t unused = 0;
+            r.B = place(b, r);
+            if (!constant(a.v, r.C, r.CRest, unused) || !constant(lnA, r.D, r.DRest, unused))
+                ok = false;
+            r.Op = RegSlowPowerConstBase;
+            out.push_back(r);
+            dynamicR(a.v > 0);  // e^(b ln a)
+            break;
+        }
+        default: {  // a function
+            const Value a = operand(st.ASource, st.A);
+            if (a.constant) {
+                bool good = true, jump = false;
+                const long double v = EvalFunction(st.Op, a.v, good, jump);
+                constantR(v, good && !jump);
+                break;
+            }
+            sign = sign || st.Op == FunctionCode::Sign;
+            const auto cheap = std::find(std::begin(kCheapFunctions), std::end(kCheapFunctions), st.Op);
+            // A square root is inline where its argument cannot be negative.
+            if (cheap != std::end(kCheapFunctions) && (st.Op != FunctionCode::Sqrt || nonNegative(a))) {
+                const std::uint8_t from = intoRorX(a);
+                r.Op = static_cast<std::uint8_t>(RegFunction + 2 * (cheap - std::begin(kCheapFunctions)) +
+                                                 (from == kPlaceX ? 1 : 0));
+            } else {
+                r.Op = RegSlowFunction;
+                r.K = st.Op;
+                r.A = a.place;
+            }
+            out.push_back(r);
+            switch (st.Op) {
+            case FunctionCode::Abs:
+            case FunctionCode::Sqr:
+            case FunctionCode::Sqrt:
+            case FunctionCode::Exp:
+            case FunctionCode::Cosh:
+            case FunctionCode::Heaviside: dynamicR(true); break;
+            default: dynamicR(); break;
+            }
+            break;
+        }
+        }
+    }
+    if (!ok)
+        return;
+    // The result ends in R.
+    const Value result = operand(kopf.ResultSource, kopf.ResultSlot);
+    if (result.constant || result.place != kPlaceR) {
+        TRegisterStep load;
+        load.Op = static_cast<std::uint8_t>(RegLoad + place(result, load));
+        out.push_back(load);
+    }
+    if (!ok)
+        return;
+    // What each value needs checked, from bounds on the operands: |v| < 2^b
+    // for the bound b of each register (x and t below 2^kInputBound, which
+    // the caller makes sure of, a checked value below its band's top, a
+    // function's value unbounded). A sum of values below 2^117 stays below
+    // 2^119 even rounded, a product of values below 2^p and 2^q below
+    // 2^(p+q), a power's similarly; such values need only their bottom
+    // checked, sums nothing.
+    constexpr int kUnbounded = 1 << 20;
+    const auto boundOf = [&](std::uint8_t place, const TRegisterStep& st, const int (&reg)[3]) {
+        switch (place) {
+        case kPlaceR: return reg[0];
+        case kPlaceS0: return reg[1];
+        case kPlaceS1: return reg[2];
+        case kPlaceX:
+        case kPlaceT: return kInputBound;
+        default: {
+            const long double v = place == kPlaceShort ? static_cast<long double>(st.C)
+                                                       : static_cast<long double>(st.C) - st.CRest;
+            int e = 0;
+            std::frexp(v, &e);  // |v| < 2^e
+            return v == 0 ? -kUnbounded : e;
+        }
+        }
+    };
+    int bound[3] = {kUnbounded, kUnbounded, kUnbounded};  // R, S0, S1
+    // The checked values, numbered in step order, and for each function the
+    // number of those before it.
+    int checks = 0;
+    for (TRegisterStep& st : out) {
+        if (st.Op >= RegArith) {
+            const int index = st.Op - RegArith;
+            const int opCode = index / (kPlaces * kPlaces) + OperatorCode::Plus;
+            const int a = boundOf(static_cast<std::uint8_t>(index / kPlaces % kPlaces), st, bound);
+            const int b = boundOf(static_cast<std::uint8_t>(index % kPlaces), st, bound);
+            if (opCode <= OperatorCode::Minus) {
+                const int sum = std::max(a, b) + 1;  // |a +- b| <= 2^sum, rounded too
+                st.Band = sum < 119 ? kBandNone : kBandSum;
+                bound[0] = sum < 119 ? sum + 1 : 119;
+            } else if (opCode == OperatorCode::Times) {
+                st.Band = a + b <= 100 ? kBandProductBottom : kBandProduct;
+                bound[0] = std::min(a + b + 1, 101);
+            } else {
+                st.Band = kBandProduct;
+                bound[0] = 101;
+            }
+        } else if (st.Op >= RegSquare && st.Op < RegFunction) {
+            const bool negative = st.Op >= RegPowerNegative;
+            const int k = st.Op < RegPower ? 2 : st.K;
+            const int base = st.Op % 2 == RegSquare % 2 ? bound[0] : kInputBound;
+            const int power = base >= kUnbounded / 64 ? kUnbounded : k * base;  // |a|^k <= 2^power
+            if (negative) {
+                st.Band = power <= 1000 ? kBandPowerNegativeBottom : kBandPowerNegative;
+                bound[0] = 141;
+            } else {
+                st.Band = power <= 140 ? kBandPowerBottom : kBandPower;
+                bound[0] = std::min(power + 1, 141);
+            }
+        } else if (st.Op == RegSave0 || st.Op == RegSave1) {
+            bound[st.Op == RegSave0 ? 1 : 2] = bound[0];
+        } else if (st.Op < RegSave0) {
+            bound[0] = boundOf(static_cast<std::uint8_t>(st.Op - RegLoad), st, bound);
+        } else if (IsGeneralStep(st.Op)) {
+            bound[0] = kUnbounded;
+        } else if (st.Op >= RegFunction + 4) {  // a square root
+            bound[0] = std::max(st.Op == RegFunction + 4 ? bound[0] : kInputBound, 1);
+        }  // |a| and -a keep the bound
+        if (st.Band != kBandNone || st.Op >= RegFunction)
+            st.Guard = static_cast<std::uint8_t>(std::min(checks, kMaxChecks));
+        if (st.Band != kBandNone)
+            ++checks;
+    }
+    if (checks > kMaxChecks)
+        return;
+    // What each general step needs kept in columns around it: the registers
+    // it reads, and the saved ones still read after it.
+    unsigned live = kKeepR;  // the result
+    for (auto st = out.rbegin(); st != out.rend(); ++st) {
+        const unsigned reads = RegisterReads(*st);
+        if (IsGeneralStep(st->Op))
+            st->Keep = static_cast<std::uint8_t>(reads | (live & (kKeepS0 | kKeepS1)));
+        live = (live & ~RegisterWrites(*st)) | reads;
+    }
+    kopf.RegisterSteps = std::move(out);
+    kopf.RegisterSign = sign;
+    kopf.RegisterChecks = checks;
+    kopf.RegisterGeneral = std::any_of(kopf.RegisterSteps.begin(), kopf.RegisterSteps.end(),
+                                       [](const TRegisterStep& st) { return IsGeneralStep(st.Op); });
+    kopf.RegisterCode = MakeRegisterCode(kopf);
+}
+
 }  // namespace
 
 int LookupFunctionKeyword(const std::string& identifier)
@@ -933,6 +1316,8 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     kopf.Text = stripped;
     kopf.Nodes.clear();
     kopf.Steps.clear();
+    kopf.RegisterSteps.clear();
+    kopf.RegisterCode.reset();
     kopf.ResultSlot = -1;
     kopf.SavedBase = 0;
     kopf.UsedParameters = 0;
@@ -957,6 +1342,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
         kopf.Text = "$";
         term = "$";
         Flatten(kopf);
+        BuildRegisterForm(kopf);
     } else {
         const std::size_t stop = c.bracketError ? c.savedPos : c.pos;
         const std::size_t p = stop + 1;
@@ -1132,7 +1518,6 @@ static_assert(std::endian::native == std::endian::little);
 // jump flags, so each value is exactly the one RunSteps computes; the
 // operations are the same inline helpers in the same order.
 
-constexpr int kBlock = 64;
 
 struct ColumnOperand {
     const long double* p;
@@ -1322,6 +1707,377 @@ struct ColumnBlock {
     }
 };
 
+// x as a step reads it: 0 where it is not finite.
+template <class XIn>
+[[gnu::always_inline]] inline bool FiniteX(const XIn& v)
+{
+    if constexpr (std::is_same_v<XIn, double>)
+        return std::isfinite(v);
+    else
+        return IsFiniteOperand(v);
+}
+
+// Whether a finite x or t lies below the register form's input bound, told
+// from its exponent bits.
+template <class XIn>
+[[gnu::always_inline]] inline bool BelowInputBound(const XIn& v)
+{
+    if constexpr (std::is_same_v<XIn, double>) {
+        return (std::bit_cast<std::uint64_t>(v) >> 52 & 0x7FFu) < 1023u + kInputBound;
+    } else {
+        std::uint16_t signExponent;
+        std::memcpy(&signExponent, reinterpret_cast<const char*>(&v) + 8, sizeof signExponent);
+        return (signExponent & 0x7FFFu) < 16383u + kInputBound;
+    }
+}
+
+// The columns of one block that the register form keeps: R, S0 and S1 around
+// its general steps, the flags, for each x the number of checked values
+// before it became undefined (255 while it is defined), and the checked
+// values themselves, rounded to doubles, one column for each.
+struct RegisterColumns {
+    long double* r;
+    long double* s0;
+    long double* s1;
+    unsigned char* good;
+    unsigned char* jump;
+    unsigned char* died;
+    double* checks;
+};
+constexpr unsigned char kAlive = 255;
+
+// One segment of the register form, steps [first, last), for the n x values
+// of a block (x finite, below the input bound): x by x, the running and
+// the saved value in registers. A segment after a general step (kSingle
+// false) loads the registers in load first; the last one writes out (the
+// values, also where undefined: the caller clears those), the others the
+// registers in store to their columns.
+template <class XIn, bool kSingle>
+void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, const XIn* xs, int n, const double* tp,
+                     unsigned load, unsigned store, const RegisterColumns& c, long double* out)
+{
+    // The checked values of this segment go to their columns in step order.
+    const TRegisterStep* checked = first;
+    while (checked != last && checked->Band == kBandNone)
+        ++checked;
+    double* const checks = c.checks + (checked != last ? checked->Guard : 0) * kBlock;
+    long double r = 0, s0 = 0;
+    for (int i = 0; i < n; ++i) {
+        const long double x = xs[i];
+        if (!kSingle) {
+            if (load & kKeepR)
+                r = c.r[i];
+            if (load & kKeepS0)
+                s0 = c.s0[i];
+        }
+        double* check = checks + i;
+#define REG_CHECK(V)                         \
+    if (st->Band != kBandNone) {             \
+        *check = static_cast<double>(V);     \
+        check += kBlock;                     \
+    }
+#define REG_PLACE_0 r
+#define REG_PLACE_1 x
+#define REG_PLACE_2 (static_cast<long double>(tp[0]) - tp[1])
+#define REG_PLACE_3 s0
+#define REG_PLACE_4 c.s1[i]
+#define REG_PLACE_5 static_cast<long double>(st->C)
+#define REG_PLACE_6 (static_cast<long double>(st->C) - st->CRest)
+#define REG_ARITH(OPI, OP, PA, PB)                       \
+    case RegArithStep(OPI, PA, PB):                      \
+        r = REG_PLACE_##PA OP REG_PLACE_##PB;            \
+        REG_CHECK(r);                                    \
+        break;
+#define REG_ROW(OPI, OP, PA)                                                                       \
+    REG_ARITH(OPI, OP, PA, 0) REG_ARITH(OPI, OP, PA, 1) REG_ARITH(OPI, OP, PA, 2) REG_ARITH(OPI, OP, PA, 3) \
+    REG_ARITH(OPI, OP, PA, 4) REG_ARITH(OPI, OP, PA, 5) REG_ARITH(OPI, OP, PA, 6)
+#define REG_TABLE(OPI, OP)                                                                         \
+    REG_ROW(OPI, OP, 0) REG_ROW(OPI, OP, 1) REG_ROW(OPI, OP, 2) REG_ROW(OPI, OP, 3) REG_ROW(OPI, OP, 4) \
+    REG_ROW(OPI, OP, 5) REG_ROW(OPI, OP, 6)
+// |a| and -a as the functions give them for a finite a; where a is not
+// finite the value is undefined already.
+#define REG_CHEAP(OP, V)                                                                           \
+    case OP:                                                                                       \
+        r = std::fabs(V);                                                                          \
+        break;                                                                                     \
+    case OP + 2:                                                                                   \
+        r = -(V);                                                                                  \
+        break;
+        for (const TRegisterStep* st = first; st != last; ++st) {
+            switch (st->Op) {
+                REG_TABLE(OperatorCode::Plus, +)
+                REG_TABLE(OperatorCode::Minus, -)
+                REG_TABLE(OperatorCode::Times, *)
+                REG_TABLE(OperatorCode::Divide, /)
+            case RegLoad + kPlaceX: r = x; break;
+            case RegLoad + kPlaceT: r = REG_PLACE_2; break;
+            case RegLoad + kPlaceS0: r = s0; break;
+            case RegLoad + kPlaceS1: r = c.s1[i]; break;
+            case RegLoad + kPlaceShort: r = REG_PLACE_5; break;
+            case RegLoad + kPlaceLong: r = REG_PLACE_6; break;
+            case RegSave0: s0 = r; break;
+            case RegSave1: c.s1[i] = r; break;
+            // Whole powers as PowWhole computes them, the sign last.
+            case RegSquare: {
+                const long double a = std::fabs(r);
+                r = a * a;
+                REG_CHECK(r);
+                break;
+            }
+            case RegSquare + 1: {
+                const long double a = std::fabs(x);
+                r = a * a;
+                REG_CHECK(r);
+                break;
+            }
+            case RegPower:
+            case RegPower + 1: {
+                const long double a = st->Op == RegPower ? r : x;
+                const long double p = WholePower(std::fabs(a), st->K);
+                REG_CHECK(p);
+                r = (a < 0 && (st->K & 1u)) ? -p : p;
+                break;
+            }
+            case RegPowerNegative:
+            case RegPowerNegative + 1: {
+                const long double a = st->Op == RegPowerNegative ? r : x;
+                const long double p = WholePower(std::fabs(a), st->K);
+                REG_CHECK(p);
+                const long double q = 1 / p;
+                r = (a < 0 && (st->K & 1u)) ? -q : q;
+                break;
+            }
+                REG_CHEAP(RegFunction, r)
+                REG_CHEAP(RegFunction + 1, x)
+            case RegFunction + 4: r = SqrtNonNegative(r); break;
+            case RegFunction + 5: r = SqrtNonNegative(x); break;
+            default:
+#if TESSAPLUN_STEP_CHECKED
+                UnknownStep(st->Op);
+#else
+                __builtin_unreachable();
+#endif
+            }
+        }
+#undef REG_CHEAP
+#undef REG_TABLE
+#undef REG_ROW
+#undef REG_ARITH
+#undef REG_PLACE_0
+#undef REG_PLACE_1
+#undef REG_PLACE_2
+#undef REG_PLACE_3
+#undef REG_PLACE_4
+#undef REG_PLACE_5
+#undef REG_PLACE_6
+#undef REG_CHECK
+        if (kSingle || out) {
+            out[i] = r;
+        } else {
+            if (store & kKeepR)
+                c.r[i] = r;
+            if (store & kKeepS0)
+                c.s0[i] = s0;
+        }
+    }
+}
+static_assert(kCheapFunctions[0] == FunctionCode::Abs && kCheapFunctions[1] == FunctionCode::Negate &&
+              kCheapFunctions[2] == FunctionCode::Sqrt);
+
+// A general step over the block's columns, with its guards as in the step
+// list; the result goes to the R column.
+template <class XIn>
+void RegisterGeneralStep(const TRegisterStep& st, const XIn* xs, int n, const double* tp, const RegisterColumns& c)
+{
+    const auto operand = [&](std::uint8_t place, auto&& f) {
+        switch (place) {
+        case kPlaceR: f(ColumnOperand{c.r}); break;
+        case kPlaceS0: f(ColumnOperand{c.s0}); break;
+        case kPlaceS1: f(ColumnOperand{c.s1}); break;
+        case kPlaceX:  // (a block with a non-finite x is evaluated again)
+            if constexpr (std::is_same_v<XIn, double>)
+                f(DoubleColumnOperand{xs});
+            else
+                f(ColumnOperand{xs});
+            break;
+        case kPlaceT: f(ScalarOperand{static_cast<long double>(tp[0]) - tp[1]}); break;
+        case kPlaceShort: f(ScalarOperand{static_cast<long double>(st.C)}); break;
+        default: f(ScalarOperand{static_cast<long double>(st.C) - st.CRest}); break;
+        }
+    };
+    switch (st.Op) {
+    case RegSlowFunction:
+        operand(st.A, [&](auto a) { FunctionColumnByCode(st.K, n, a, c.r, c.good, c.jump); });
+        break;
+    case RegSlowPower:
+        operand(st.A, [&](auto a) {
+            operand(st.B, [&](auto b) {
+                BinaryColumn(n, a, b, c.r, c.good,
+                             [](long double u, long double v, bool& g) { return PowGeneral(u, v, g); });
+            });
+        });
+        break;
+    default: {  // RegSlowPowerConstBase
+        const long double base = static_cast<long double>(st.C) - st.CRest;
+        const long double lnA = static_cast<long double>(st.D) - st.DRest;
+        operand(st.B, [&](auto b) {
+            BinaryColumn(n, ScalarOperand{base}, b, c.r, c.good,
+                         [lnA](long double u, long double v, bool& g) { return PowConstBase(u, lnA, v, g); });
+        });
+        break;
+    }
+    }
+    for (int i = 0; i < n; ++i)
+        if (c.died[i] == kAlive && !c.good[i])
+            c.died[i] = st.Guard;
+}
+
+// Whether a checked value lies in the fast band of its step.
+[[gnu::always_inline]] inline bool InBand(double v, int band)
+{
+    const double a = std::fabs(v);
+    return a >= kBandLow[band] && a < kBandHigh[band];
+}
+
+// Whether all n values of a column lie in the band; eight at a time, in
+// four independent pairs, on the x87 path, whose target always has SSE2. A
+// band without a bottom or a top needs one comparison (which a value that is
+// not a number fails).
+#if TESSAPLUN_X87_EVALUATOR
+template <bool kLow, bool kHigh>
+[[gnu::always_inline]] inline __m128d PairInBand(const double* v, __m128d low, __m128d high)
+{
+    const __m128d a = _mm_andnot_pd(_mm_set1_pd(-0.0), _mm_loadu_pd(v));
+    if constexpr (kLow && kHigh)
+        return _mm_and_pd(_mm_cmpge_pd(a, low), _mm_cmplt_pd(a, high));
+    else if constexpr (kLow)
+        return _mm_cmpge_pd(a, low);
+    else
+        return _mm_cmplt_pd(a, high);
+}
+template <bool kLow, bool kHigh>
+int EightsInBand(const double* v, int n, int band, bool& in)
+{
+    const __m128d low = _mm_set1_pd(kBandLow[band]), high = _mm_set1_pd(kBandHigh[band]);
+    const __m128d ones = _mm_castsi128_pd(_mm_set1_epi32(-1));
+    __m128d a0 = ones, a1 = ones, a2 = ones, a3 = ones;
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        a0 = _mm_and_pd(a0, PairInBand<kLow, kHigh>(v + i, low, high));
+        a1 = _mm_and_pd(a1, PairInBand<kLow, kHigh>(v + i + 2, low, high));
+        a2 = _mm_and_pd(a2, PairInBand<kLow, kHigh>(v + i + 4, low, high));
+        a3 = _mm_and_pd(a3, PairInBand<kLow, kHigh>(v + i + 6, low, high));
+    }
+    in = _mm_movemask_pd(_mm_and_pd(_mm_and_pd(a0, a1), _mm_and_pd(a2, a3))) == 3;
+    return i;
+}
+#endif
+
+bool ColumnInBand(const double* v, int n, int band)
+{
+    int i = 0;
+    bool in = true;
+#if TESSAPLUN_X87_EVALUATOR
+    if (kBandLow[band] == 0)
+        i = EightsInBand<false, true>(v, n, band, in);
+    else if (kBandHigh[band] == kBandInfinity)
+        i = EightsInBand<true, false>(v, n, band, in);
+    else
+        i = EightsInBand<true, true>(v, n, band, in);
+#endif
+    for (; i < n; ++i)
+        in = in && InBand(v[i], band);
+    return in;
+}
+
+// Runs the register form for the n x values of one block, writing values and
+// flags. Returns false when a value left its band where it counts; the block
+// must then be evaluated step by step.
+template <class XIn>
+bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const double* tp, const RegisterColumns& c,
+                   long double* out, bool* defined, bool* jumps)
+{
+    if (n <= 0)
+        return true;
+    const std::size_t count = static_cast<std::size_t>(n);
+    const TRegisterCode* const code = kopf.RegisterCode.get();
+    // x must be finite and below the input bound, else the block takes the
+    // step list, which reads a non-finite x as 0. Double x is checked here;
+    // 80-bit x where the machine code loads it, or here for the interpreter.
+    constexpr bool kDoubleX = std::is_same_v<XIn, double>;
+    const bool xUsed = (kopf.UsedParameters & 1u) != 0;
+    if (xUsed) {
+        if constexpr (kDoubleX) {
+            if (!ColumnInBand(xs, n, kBandInput))
+                return false;
+        } else if (!code) {
+            for (int i = 0; i < n; ++i)
+                if (!FiniteX(xs[i]) || !BelowInputBound(xs[i]))
+                    return false;
+        }
+    }
+    // Only general steps leave values undefined or meet a jump.
+    if (kopf.RegisterGeneral) {
+        std::memset(c.good, 1, count);
+        std::memset(c.jump, 0, count);
+        std::memset(c.died, kAlive, count);
+    }
+
+    const TRegisterStep* const begin = kopf.RegisterSteps.data();
+    const TRegisterStep* const end = begin + kopf.RegisterSteps.size();
+    const TRegisterStep* st = begin;
+    const SegmentArgs args{xs, out, c.checks, c.r, c.s0, c.s1, tp, n};
+    unsigned load = 0;
+    for (std::size_t segment = 0;; ++segment) {
+        const TRegisterStep* general = st;
+        while (general != end && !IsGeneralStep(general->Op))
+            ++general;
+        if (code) {
+            if (const SegmentCode run = code->Segments[segment][kDoubleX ? 0 : 1])
+                run(&args);
+        } else if (st == begin && general == end) {
+            RegisterSegment<XIn, true>(st, end, xs, n, tp, 0, 0, c, out);
+        } else if (st != general || general == end) {  // (nothing to do between two general steps)
+            RegisterSegment<XIn, false>(st, general, xs, n, tp, load, general == end ? 0 : general->Keep, c,
+                                        general == end ? out : nullptr);
+        }
+        if (general == end)
+            break;
+        RegisterGeneralStep(*general, xs, n, tp, c);
+        load = kKeepR | (general->Keep & (kKeepS0 | kKeepS1));
+        st = general + 1;
+    }
+
+    // The checked values: all in their bands, as nearly always; else each
+    // one outside counts where its value was still defined, or everywhere
+    // when sign may see it.
+    if (!kDoubleX && xUsed && code && !ColumnInBand(c.checks + kopf.RegisterChecks * kBlock, n, kBandInput))
+        return false;
+    for (st = begin; st != end; ++st) {
+        if (st->Band == kBandNone)
+            continue;
+        const double* const column = c.checks + st->Guard * kBlock;
+        if (ColumnInBand(column, n, st->Band))
+            continue;
+        for (int i = 0; i < n; ++i)
+            if (!InBand(column[i], st->Band) &&
+                (kopf.RegisterSign || !kopf.RegisterGeneral || st->Guard < c.died[i]))
+                return false;
+    }
+    static_assert(sizeof(bool) == 1);
+    if (kopf.RegisterGeneral) {
+        for (int i = 0; i < n; ++i)
+            if (!c.good[i])
+                out[i] = 0;
+        std::memcpy(defined, c.good, count);  // flags are 0 or 1
+        std::memcpy(jumps, c.jump, count);
+    } else {
+        std::memset(defined, 1, count);
+        std::memset(jumps, 0, count);
+    }
+    return true;
+}
+
 template <class XIn>
 void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double t, std::span<long double> values,
                std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch)
@@ -1343,9 +2099,17 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
         else
             tGood = false;
     }
+    // The register form reads t as two doubles; a t they cannot hold (far
+    // below the double range), or one beyond its input bound, leaves the
+    // steps alone.
+    double tPair[2] = {static_cast<double>(tv), 0};
+    tPair[1] = static_cast<double>(static_cast<long double>(tPair[0]) - tv);
+    const long double tBack = static_cast<long double>(tPair[0]) - tPair[1];
+    const bool registerForm = !kopf.RegisterSteps.empty() && tGood && std::memcmp(&tBack, &tv, 10) == 0 &&
+                              BelowInputBound(tv);
     // Parameters 3 to 6 are 0 here, finite.
     const std::size_t savedSlots = kopf.Work.size() - static_cast<std::size_t>(kopf.SavedBase);
-    scratch.Columns.resize((1 + savedSlots) * kBlock);
+    scratch.Columns.resize(std::max<std::size_t>(1 + savedSlots, 3) * kBlock);
     scratch.Good.resize(kBlock);
     scratch.Jump.resize(kBlock);
     std::vector<long double*> workColumns(savedSlots);
@@ -1356,11 +2120,26 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
             return scratch.XLong;
     }();
     clean.resize(kBlock);
+    if (registerForm) {
+        scratch.Died.resize(kBlock);
+        scratch.Checks.resize(static_cast<std::size_t>(kopf.RegisterChecks + 1) * kBlock);  // and x
+    }
     unsigned char* const good = scratch.Good.data();
     unsigned char* const jump = scratch.Jump.data();
 
     for (std::size_t start = 0; start < count; start += kBlock) {
         const int n = static_cast<int>(std::min<std::size_t>(kBlock, count - start));
+        if (registerForm) {
+            const RegisterColumns c{scratch.Columns.data(), scratch.Columns.data() + kBlock,
+                                    scratch.Columns.data() + 2 * kBlock, good, jump, scratch.Died.data(),
+                                    scratch.Checks.data()};
+            if (RegisterBlock(kopf, xs.data() + start, n, tPair, c, values.data() + start, defined.data() + start,
+                              jumps.data() + start)) {
+                ++scratch.RegisterBlocks;
+                continue;
+            }
+        }
+        ++scratch.StepBlocks;
         std::memset(good, tGood ? 1 : 0, kBlock);
         std::memset(jump, 0, kBlock);
         // x straight from the caller's column; a cleaned copy only for a

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -106,6 +107,25 @@ struct TTermStep {
                           // exactly, read from here (a short load) instead
 };
 
+// One step of the register form of a term, which column evaluation runs for
+// each x of a block with every intermediate value in a register (funk.cpp
+// tells how). Constants are folded into it and read as C - CRest, both
+// doubles, which loads faster than an 80-bit value and is exact.
+struct TRegisterStep {
+    std::uint8_t Op = 0;
+    std::uint8_t K = 0;      // whole exponent, or function code
+    std::uint8_t A = 0;      // operand places of the general steps
+    std::uint8_t B = 0;
+    std::uint8_t Keep = 0;   // general steps: the registers kept in columns around them
+    std::uint8_t Band = 0;   // the fast band its value is checked against, 0: none
+    std::uint8_t Guard = 0;  // its column of checked values; functions: the checked values before
+    double C = 0, CRest = 0;  // the constant operand
+    double D = 0, DRest = 0;  // a second constant: ln|base| of a power with a constant base
+};
+
+// The machine code of a register form (funk_register.h).
+struct TRegisterCode;
+
 // The header record of one compiled term.
 struct TFunktionsKopf {
     std::string Name;                       // function name, at most 6 characters
@@ -130,6 +150,15 @@ struct TFunktionsKopf {
     // Work slots from here on hold saved intermediate values, the ones
     // below it parameters and constants.
     std::int32_t SavedBase = 0;
+    // The register form of Steps for column evaluation; empty when the term
+    // has none (it needs more saved values than there are registers, or a
+    // constant part is undefined), and columns then run Steps alone.
+    std::vector<TRegisterStep> RegisterSteps;
+    bool RegisterSign = false;  // the register form takes a sign
+    std::int32_t RegisterChecks = 0;  // its values checked against a band
+    bool RegisterGeneral = false;     // it has general steps (funk.cpp)
+    // Its machine code where the evaluator makes one; shared by copies.
+    std::shared_ptr<const TRegisterCode> RegisterCode;
 };
 
 // Compiles `term` into `kopf`. On return `term` holds the end mark "$" on
@@ -156,6 +185,11 @@ struct TColumnScratch {
     std::vector<long double> XLong;
     std::vector<unsigned char> Good;
     std::vector<unsigned char> Jump;
+    std::vector<unsigned char> Died;  // the register form's (funk.cpp)
+    std::vector<double> Checks;
+    // Blocks evaluated so far in the register form and step by step.
+    std::size_t RegisterBlocks = 0;
+    std::size_t StepBlocks = 0;
 };
 
 // Evaluates the last successful compilation of `kopf` for every x of the
@@ -170,6 +204,11 @@ void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const double> x, l
 void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const long double> x, long double t,
                         std::span<long double> values, std::span<bool> defined, std::span<bool> jumps,
                         TColumnScratch& scratch);
+
+// Whether compilation gives a term's register form machine code where the
+// evaluator can make it (the default); off, column evaluation interprets the
+// register form, as on the plain path. For the tests, which run both.
+void AllowRegisterCode(bool allowed);
 
 // Function code of a keyword (case-insensitive for a-z), 0 when none.
 int LookupFunctionKeyword(const std::string& identifier);

@@ -192,6 +192,12 @@ void MitgliedAbtasten(const TProbenAuftrag& auftrag, double t, unsigned thread, 
 {
     TPuffer& p = *PoolSpeicher()->Puffer.at(thread);
     befehle.clear();
+    // Room for a call per sample (four per whole x for discs), so that the
+    // list does not grow step by step; kept lists are reused.
+    const double n = auftrag.Scheiben ? 4.0 * (static_cast<double>(auftrag.Bis - auftrag.Von) / static_cast<double>(auftrag.Schritt) + 1.0)
+                                      : (auftrag.XEnde - auftrag.XStart) / auftrag.Dx + 3.0;
+    if (n > 0 && n < 1e6)
+        befehle.reserve(static_cast<std::size_t>(n));
     if (auftrag.Scheiben)
         ScheibenAbtasten(auftrag, t, p, befehle);
     else

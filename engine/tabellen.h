@@ -262,6 +262,7 @@ extern std::array<std::string, AnzahlTexte> Texte;  // UTF-8, by line number
 // writes its own; New calls them all through TabellenVorbelegen. Only the
 // fields that have defaults are written: reserved bytes stay as they are.
 void BeschriftungenVorbelegen();  // labels 1..10
+void BeschriftungVorbelegen(int k);  // label k of 1..10 alone
 void PunkteVorbelegen();          // points 1..10
 void PunktVorbelegen(int k);      // point k of 1..10 alone
 void KreiseVorbelegen();          // circles 1..10 and their centres, points 11..20
@@ -274,6 +275,9 @@ void TabellenVorbelegen();        // all of the above
 // lines and the shared state, as at program start. The function objects are
 // owned by the main window: Funktionen is left alone.
 void AllesNullen();
+// What the windows show besides the tables and functions (the editor's
+// texts, the view, the program's switches) back to how a start finds it.
+void FensterzustandNullen();
 
 // The program's decimal separator: the first character of language line 9,
 // "," while no list is loaded.

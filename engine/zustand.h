@@ -8,9 +8,10 @@
 // Modus, ...; engine/tabellen.h) are references into this one object, so
 // code that reads a table directly reads the state.
 //
-// Not here yet: the view and the units (members of the graph window, which
-// several independent graph windows in the tests and benchmarks draw with)
-// and the language (the options record and the language lines of
+// The view of the program's graph window is here too (TAnsicht); a graph
+// window made for a test or a benchmark draws with a view of its own.
+//
+// Not here yet: the language (the options record and the language lines of
 // engine/tabellen.h).
 
 #include "engine/tabellen.h"
@@ -44,6 +45,32 @@ struct TEditorZustand {
     const TEingabe& operator[](TEditorFeld f) const { return Felder[static_cast<std::size_t>(f)]; }
 };
 
+// Centimetres of paper per view unit: a view unit is 1 cm, or half an inch.
+constexpr double MassstabCm = 1.0;
+constexpr double MassstabZoll = 1.27;
+
+// What the graph window shows of the plane, and how.
+struct TAnsicht {
+    // The view in whole view units (1 view unit = Massstab cm of paper).
+    // Every writer keeps XMax > XMin and YMax > YMin; a view that breaks
+    // this is not drawn.
+    std::int32_t XMin = -5;
+    std::int32_t YMax = 8;
+    std::int32_t XMax = 6;
+    std::int32_t YMin = -2;
+    double EinheitX = 1.0;  // function units per view unit, x axis
+    double EinheitY = 1.0;  // function units per view unit, y axis
+    // The unit track bars' positions -4..10. A typed unit stands between
+    // two steps: the bar shows the nearest one, the unit stays as typed.
+    std::int32_t PositionX = 1;
+    std::int32_t PositionY = 1;
+    double Massstab = 1.0;  // cm of paper per view unit: 1.0 (cm) or 1.27 (inch)
+    // Grid: kind '0'..'7' and colour scheme 'a'..'c'.
+    std::string Gitter = "1b";
+    bool Farbig = true;  // graphs and objects in their colours
+    friend bool operator==(const TAnsicht&, const TAnsicht&) = default;
+};
+
 // The object tables, as a change names them.
 enum class TObjekttabelle : int { Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen };
 
@@ -63,6 +90,16 @@ struct TZustand {
     std::int32_t VerschiebeNr = 0; // the label riding on the pointer, 0 = none
 
     TEditorZustand Editor;
+
+    // The program's graph window shows this view.
+    TAnsicht Ansicht;
+
+    // Switches of the program, not of the document: sounds on, the graph
+    // window's interaction tools shown, the language (0 German, 1 English,
+    // 2 the third list).
+    bool Klang = true;
+    bool Interaktiv = true;
+    std::int32_t Sprache = 0;
 };
 
 // The one document state of the program.

@@ -6,6 +6,7 @@
 // on that concern. Add members only to your own group.
 
 #include "engine/vorschau.h"
+#include "engine/zustand.h"
 #include "graph/linie.h"
 #include "platform/canvas.h"
 #include "tools/stilliste.h"
@@ -13,6 +14,7 @@
 #include <QByteArray>
 #include <QCursor>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -68,30 +70,36 @@ private:
 
 class TGraphik : public QWidget {
     Q_OBJECT
+    // The view of a graph window made alone (tests, benchmarks); the
+    // program's graph window shows the document state's.
+    TAnsicht FEigeneAnsicht;
+
 public:
-    explicit TGraphik(QWidget* parent = nullptr);
+    // `ansicht`: the view this window shows and changes; without one the
+    // window has a view of its own.
+    explicit TGraphik(QWidget* parent = nullptr, TAnsicht* ansicht = nullptr);
     ~TGraphik() override;
 
     // =====================================================================
     // View geometry and drawing core
     // =====================================================================
 
-    // The view in whole view units (1 view unit = Massstab cm of paper).
-    // Every writer keeps XMax > XMin and YMax > YMin; a view that breaks
-    // this is not drawn.
-    std::int32_t XMin = -5;
-    std::int32_t YMax = 8;
-    std::int32_t XMax = 6;
-    std::int32_t YMin = -2;
-    double EinheitX = 1.0;  // function units per view unit, x axis
-    double EinheitY = 1.0;  // function units per view unit, y axis
-    double Massstab = 1.0;  // cm of paper per view unit: 1.0 (cm) or 1.27 (inch)
+    // The view, the units, the grid and the colour switch (engine/zustand.h).
+    // The names below are the parts of it that the drawing reads.
+    TAnsicht& Ansicht;
+    std::int32_t& XMin = Ansicht.XMin;
+    std::int32_t& YMax = Ansicht.YMax;
+    std::int32_t& XMax = Ansicht.XMax;
+    std::int32_t& YMin = Ansicht.YMin;
+    double& EinheitX = Ansicht.EinheitX;
+    double& EinheitY = Ansicht.EinheitY;
+    double& Massstab = Ansicht.Massstab;
     std::int32_t BildBreite = 0;  // pixel extent of the view's width (area width - 1)
     std::int32_t BildHoehe = 0;   // pixel extent of the view's height (area height - 1)
 
     // Grid: two-character code (kind '0'..'7', colour scheme 'a'..'c'), the
     // four grid colours (black, schemes a, b, c) and the grid line style.
-    std::string Gitter = "1b";
+    std::string& Gitter = Ansicht.Gitter;
     std::array<TColor, 4> GitterFarbe = {0x000000, 0x006363B1, 0x00C0C0C0, 0x00B7FFB7};
     std::int32_t GitterStil = 0;
 
@@ -102,6 +110,10 @@ public:
     QImage Anzeigebild;
     std::unique_ptr<TImageCanvas> BildCanvas;
     std::unique_ptr<TImageCanvas> AnzeigebildCanvas;
+    // Their pixels: the picture the paint box shows is not copied when it
+    // is drawn anew, and a small resize keeps them.
+    TBildspeicher BildVorrat;
+    TBildspeicher AnzeigeVorrat;
 
     TPaintBox* PaintBox1 = nullptr;  // the drawing area
     QCheckBox* CB2 = nullptr;        // "farbig": colour on; placed by the frame layout
@@ -148,6 +160,9 @@ public:
     void PaintBox1Paint();
     // Anzeigebild := Bild (removes hints and the live preview).
     void CopyBildToAnzeigebild();
+    // Whether the current mode draws an instruction box (DrawModeHints):
+    // without one the paint box shows Bild itself.
+    bool HatHinweis() const;
     // Hands Anzeigebild to the paint box (the plain copy of a redraw).
     void CopyToPaintBox();
 
@@ -175,15 +190,15 @@ public:
     static bool IstPunktiert(int s);
     static bool IstGestrichelt(int s);
     // Whether colour is on (CB2 ticked).
-    bool Farbig() const;
+    bool Farbig() const { return Ansicht.Farbig; }
 
     // The evaluations one picture spends on the function graphs: as many as
     // this many members drawn across the whole view, shared by the
     // functions. When the families ask for more, each draws every k-th
     // member (always its first and its last) and NichtAlleMitglieder is
-    // set; RepaintGraph shows it in the status bar. 640 keeps the largest
-    // family of the worked examples (601 members across the view) whole.
-    static constexpr double BudgetBildbreiten = 640.0;
+    // set; RepaintGraph shows it in the status bar. 2048 keeps t from -1000
+    // to 1000 in steps of 1 (2001 members across the view) whole.
+    static constexpr double BudgetBildbreiten = 2048.0;
     bool NichtAlleMitglieder = false;
     // Status panel 10 after a redraw: the note that not all members of the
     // families are drawn (language line ZeileNichtAlleMitglieder), or nothing.
@@ -298,14 +313,6 @@ public:
     // Axis units and lengths
     // =====================================================================
 
-    // Function units per view unit for each position -4..10 of the unit
-    // track bars (x: TrackBar2, y: TrackBar1).
-    static double EinheitXAusPosition(int position);
-    static double EinheitYAusPosition(int position);
-    // The x unit as the x-unit dialog shows it: "Pi/3", "Pi/2", "Pi" at
-    // the pi positions, the number otherwise.
-    static QString EinheitXText(int position, double einheit);
-
     QSlider* TrackBar1 = nullptr;    // y unit, positions -4..10
     QSlider* TrackBar2 = nullptr;    // x unit, positions -4..10
     QComboBox* ComboBox1 = nullptr;  // y length in cm, "3".."20"
@@ -320,6 +327,12 @@ public:
 
     void TrackBar1Change();
     void TrackBar2Change();
+    // Tells the other windows that this window changed the state's view
+    // (a window with a view of its own tells nobody).
+    void AnsichtMelden();
+    // Shows the view as another window changed it: the unit bars, the
+    // colour switch, the picture.
+    void AnsichtZeigen();
     // Sender: the cm list or the inch list that changed.
     void ComboBox1Change(QComboBox* Sender);
     void ComboBox2Change(QComboBox* Sender);
@@ -376,6 +389,13 @@ public:
     QCursor StiftCursor;           // the pen cursor of the tools (number 4704)
     QTimer* Animator = nullptr;    // preview timer, 20 ms, off at start
 
+    // The main window, which this window stands beside (main/ sets it
+    // before FormCreate), and the menus of term templates and worked
+    // examples that the input bar and the band open.
+    QPointer<QWidget> Hauptfenster;
+    QMenu* Vorlagenmenue = nullptr;
+    QMenu* Beispielmenue = nullptr;
+
     QWidget* CoolBar2 = nullptr;     // tool bar band (presentation mode)
     // Tool bar buttons that open and close tool windows through the main
     // window's toggles.
@@ -406,6 +426,7 @@ public:
     QToolButton* SpeedButton3 = nullptr;  // 1 cm lines
     QToolButton* SpeedButton6 = nullptr;  // millimetre paper
     TStilListe* ComboStrich = nullptr;    // grid line style, drawn as samples
+    TColor ComboStrichFarbe = 0xFFFFFFFF; // the samples' colour as last painted (none yet)
     std::array<QFrame*, 4> GitterFelder{};  // Shape2..Shape5: grid colour squares
     TStatusBar* StatusBar1 = nullptr;
     QLineEdit* BeschrEdit = nullptr;  // label typing field
@@ -650,6 +671,13 @@ public:
     // The assistant's answers in modes 82 and 92.
     void JaButtonClick(QObject* Sender);
     void NeinButtonClick(QObject* Sender);
+    // What the assistant window `Fenster` asks for with its answer: Yes
+    // (with the sound "weg", the tools' histories of functions emptied) or
+    // No (the preview runs on); a fresh preview either way.
+    void AssistentAntwort(bool Ja, QObject* Fenster);
+    // The preview drawn anew where the pointer stands (the family parameter
+    // of the trace window stepped).
+    void VorschauErneuern();
     void InteraktivBoxClick();
     void CheckBox2Click();
     void TrackBar3Change();
@@ -758,6 +786,8 @@ private:
     void PunktSetzen(int k, TColor farbe, std::int32_t stil, const QString& name);
     void FunktionAnnehmen(std::string& historie);
     void PunktZuruecknehmen();
+    // Point k (1..10) back to its defaults, shown and drawn.
+    void PunktZuruecksetzen(int k);
     void TangenteZuruecknehmen();
     void SenkrechteZuruecknehmen();
     void KreisZuruecknehmen();

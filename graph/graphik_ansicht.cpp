@@ -74,7 +74,7 @@ void TPaintBox::leaveEvent(QEvent* /*event*/)
 // ---------------------------------------------------------------------------
 // TGraphik: construction of the drawing core
 
-TGraphik::TGraphik(QWidget* parent) : QWidget(parent)
+TGraphik::TGraphik(QWidget* parent, TAnsicht* ansicht) : QWidget(parent), Ansicht(ansicht ? *ansicht : FEigeneAnsicht)
 {
     setObjectName(QStringLiteral("Graphik"));
 
@@ -84,7 +84,7 @@ TGraphik::TGraphik(QWidget* parent) : QWidget(parent)
     CB2 = new QCheckBox(this);
     CB2->setObjectName(QStringLiteral("CB2"));
     CB2->setText(QStringLiteral("farbig"));
-    CB2->setChecked(true);
+    CB2->setChecked(Ansicht.Farbig);
     CB2->hide();
 
     TrackBar3 = new QSlider(Qt::Horizontal, this);
@@ -115,15 +115,20 @@ void TGraphik::ResizeBilder()
 {
     const int w = std::max(1, PaintBox1->width());
     const int h = std::max(1, PaintBox1->height());
+    // A picture of another size keeps its pixels where they have room: the
+    // redraw that follows covers them. One that may not be drawn yet is
+    // shown as it is, and is white, as a new one is.
     if (Bild.width() != w || Bild.height() != h) {
         BildCanvas->Flush();
-        Bild = MakeScreenImage(w, h);
-        BildCanvas->SetImage(&Bild);
+        BildVorrat.Freistellen(Bild, w, h);
+        if (!ZeichnenErlaubt)
+            Bild.fill(Qt::white);
     }
     if (Anzeigebild.width() != w || Anzeigebild.height() != h) {
         AnzeigebildCanvas->Flush();
-        Anzeigebild = MakeScreenImage(w, h);
-        AnzeigebildCanvas->SetImage(&Anzeigebild);
+        AnzeigeVorrat.Freistellen(Anzeigebild, w, h);
+        if (!ZeichnenErlaubt)
+            Anzeigebild.fill(Qt::white);
     }
     BildBreite = w - 1;
     BildHoehe = h - 1;
@@ -255,7 +260,3 @@ int TGraphik::PlotPenWidth(int thousandths) const
     return RoundToInt32(static_cast<double>(thousandths) * Plot.ScaleX / 1000.0);
 }
 
-bool TGraphik::Farbig() const
-{
-    return CB2 == nullptr || CB2->isChecked();
-}

@@ -9,9 +9,8 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/druck_dlg.h"
-#include "main/form1.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/druck_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/drucker.h"
 #include "platform/farbe_qt.h"
@@ -191,8 +190,8 @@ void TGraphik::PrintValueTable(TCanvas& Canvas, const QTableWidget& Grid, std::i
 
 void TGraphik::BDruckClick()
 {
-    const bool mitTabelle = DruckDlg && DruckDlg->CB1->isChecked();
-    DruckMitKopf = DruckDlg && DruckDlg->CB4->isChecked();
+    const bool mitTabelle = DruckDlg && DruckDlg->MitTabelle();
+    DruckMitKopf = DruckDlg && DruckDlg->MitKopf();
     if (QPrinter* drucker = PrintDialog(this, DruckTitel)) {
         drucker->setDocName(DruckTitel);
         TPrinterCanvas c(drucker);
@@ -203,8 +202,8 @@ void TGraphik::BDruckClick()
         c.Flush();
     }
     // Printed or not: black grid lines were only for the print.
-    if (DruckDlg && DruckDlg->CB3->isChecked())
-        Gitter = DruckDlg->AltesGitter;
+    if (DruckDlg)
+        DruckDlg->GitterZuruecknehmen();
     GraphikResize();
 }
 
@@ -228,8 +227,8 @@ void TGraphik::DruckeSeiten(TCanvas& Canvas, bool mitTabelle, std::int32_t seite
         PrintValueTable(Canvas, grid, lage.Block2.X, lage.Block2.Y, TabelleBlock2Von, TabelleBlock2Bis, 0, 2,
                         TabellenSkala, false);
         QString titel = Txt(289) + QLatin1Char(' ') + QString::fromStdString(Funktionen[0]->GetTerm());
-        if (Form1 && Form1->Eingabeart == " Funktionenschar " && Tag(Form2->Edit3) != 0)
-            titel += QStringLiteral("  ") + Txt(290) + QLatin1Char(' ') + Form2->Edit3->text();
+        if (Zustand.Editor.Eingabeart == ArtFunktionenschar && !Form2->ParameterText().isEmpty())
+            titel += QStringLiteral("  ") + Txt(290) + QLatin1Char(' ') + Form2->ParameterText();
         Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
         DruckTextBei(Canvas, titel, Schrift(11, fsBold), lage.Titel.X, lage.Titel.Y, false, false, false);
         if (lage.EigeneSeite && neueSeite)

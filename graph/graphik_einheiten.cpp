@@ -6,36 +6,27 @@
 #include "engine/einheiten.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/druck_dlg.h"
-#include "main/einheit_dlg.h"
-#include "main/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/felder.h"
+#include "platform/melder.h"
 #include "tools/beschriftung_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace {
 
 constexpr int KleinstePosition = -4;
 constexpr int GroesstePosition = 10;
-
-// Units per view unit by track bar position -4..10. Positions 2, 3 and 5 of
-// the x bar are pi/3, pi/2 and pi, which the axis numbers in units of pi.
-constexpr double EinheitenX[] = {0.01, 0.1, 0.2, 0.25, 0.5, 1.0, EinheitPiDrittel, EinheitPiHalbe,
-                                 2.0, EinheitPi, 4.0, 5.0, 10.0, 50.0, 100.0};
-constexpr double EinheitenY[] = {0.001, 0.01, 0.1, 0.25, 0.5, 1.0, 2.0, 2.5, 5.0, 10.0, 50.0, 100.0, 500.0,
-                                 1000.0, 10000.0};
-
-int Index(int position) { return std::clamp(position, KleinstePosition, GroesstePosition) - KleinstePosition; }
 
 // A whole number as typed: an optional sign and digits, blanks around
 // allowed. Nothing for anything else, including numbers beyond 32 bits.
@@ -97,20 +88,6 @@ QStringList Zoll(int bisMalZwei)
 
 }  // namespace
 
-double TGraphik::EinheitXAusPosition(int position) { return EinheitenX[Index(position)]; }
-
-double TGraphik::EinheitYAusPosition(int position) { return EinheitenY[Index(position)]; }
-
-QString TGraphik::EinheitXText(int position, double einheit)
-{
-    switch (position) {
-    case 2: return QStringLiteral("Pi/3");
-    case 3: return QStringLiteral("Pi/2");
-    case 5: return QStringLiteral("Pi");
-    default: return QString::fromStdString(FloatToStr(einheit, Dezimaltrenner()));
-    }
-}
-
 void TGraphik::ErzeugeAchsenSteuerung()
 {
     auto bar = [this](const char* name, const char* hinweis) {
@@ -125,6 +102,8 @@ void TGraphik::ErzeugeAchsenSteuerung()
     };
     TrackBar2 = bar("TrackBar2", "Einheit der x-Achse");
     TrackBar1 = bar("TrackBar1", "Einheit der y-Achse");
+    TrackBar2->setValue(Ansicht.PositionX);
+    TrackBar1->setValue(Ansicht.PositionY);
 
     ComboBox2 = Laengenliste(this, "ComboBox2", Zahlen(3, 17), QStringLiteral("11"));
     ComboBox1 = Laengenliste(this, "ComboBox1", Zahlen(3, 20), QStringLiteral("10"));
@@ -167,28 +146,49 @@ void TGraphik::ErzeugeAchsenSteuerung()
     connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
 }
 
+// The bar always shows the position in force; while it is not active (a
+// typed unit moves it) the unit stays as typed.
 void TGraphik::TrackBar1Change()
 {
+    Ansicht.PositionY = TrackBar1->value();
     if (!TrackBar1Aktiv)
         return;
     EinheitY = EinheitYAusPosition(TrackBar1->value());
-    if (EinheitYDlg && EinheitYDlg->Edit)
-        EinheitYDlg->EinheitZeigen(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
     GraphikResize();
+    AnsichtMelden();
 }
 
 void TGraphik::TrackBar2Change()
 {
+    Ansicht.PositionX = TrackBar2->value();
     if (!TrackBar2Aktiv)
         return;
     EinheitX = EinheitXAusPosition(TrackBar2->value());
-    // The dialog only shows the unit: its own handling of a typed unit must
-    // not run and move the bar back.
-    if (EinheitXDlg && EinheitXDlg->Edit)
-        EinheitXDlg->EinheitZeigen(EinheitXText(TrackBar2->value(), EinheitX));
     GraphikResize();
-    if (Form2)
-        Form2->FillValueTable();
+    AnsichtMelden();
+}
+
+void TGraphik::AnsichtMelden()
+{
+    if (&Ansicht == &Zustand.Ansicht)
+        emit Melder().AnsichtGeaendert(this);
+}
+
+void TGraphik::AnsichtZeigen()
+{
+    // The bars show the positions without putting their steps' units in
+    // place of the units in force.
+    const bool x = std::exchange(TrackBar2Aktiv, false);
+    const bool y = std::exchange(TrackBar1Aktiv, false);
+    TrackBar2->setValue(Ansicht.PositionX);
+    TrackBar1->setValue(Ansicht.PositionY);
+    TrackBar2Aktiv = x;
+    TrackBar1Aktiv = y;
+    if (CB2) {
+        const QSignalBlocker still(CB2);
+        CB2->setChecked(Ansicht.Farbig);
+    }
+    GraphikResize();
 }
 
 void TGraphik::ComboBox1Change(QComboBox* Sender) { AchsenLaengeAendern(true, Sender); }
@@ -279,8 +279,7 @@ void TGraphik::AchsenLaengeAendern(bool yAchse, QComboBox* Sender)
             grossKante = static_cast<std::int32_t>(neu);
         }
         GraphikResize();
-        if (!yAchse && Form2)
-            Form2->FillValueTable();
+        AnsichtMelden();
         return;
     }
     const bool ruecksetzen = yAchse ? (*n == 0 || *n >= 21) : (*n == 0 || *n == 2 || *n >= 19);
@@ -313,10 +312,10 @@ void TGraphik::AchsenLaengeZuruecksetzen(bool yAchse, QComboBox* Sender)
 
 void TGraphik::CB2Click()
 {
+    Ansicht.Farbig = CB2->isChecked();
     GraphikResize();
     // The print dialog's black-and-white option is the opposite of colour.
-    if (DruckDlg && DruckDlg->CB2 && CB2)
-        DruckDlg->CB2->setChecked(!CB2->isChecked());
+    AnsichtMelden();
 }
 
 void TGraphik::CB3Click()

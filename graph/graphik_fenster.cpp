@@ -9,10 +9,10 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/form1.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
+#include "platform/felder.h"
 #include "platform/fensterhilfen.h"
 #include "platform/fensterlage.h"
 #include "platform/melder.h"
@@ -253,37 +253,31 @@ void TGraphik::FormCreate()
         ComboBox4->addItem(QString::number(n) + QLatin1Char('.'));
     ComboBox4->setGeometry(374, 17, 60, 22);
 
-    // The range fields start with what the main window's editor shows for
-    // the selected function; from then on its handlers keep them equal.
-    if (Form1) {
-        for (QLineEdit* e : {Evonx, Ebisx, Evont, Ebist, Estept}) {
-            if (const auto* quelle = Form1->findChild<QLineEdit*>(e->objectName()))
-                e->setText(quelle->text());
-        }
-    }
+    // The range fields start with what the editor shows for the selected
+    // function; from then on its handlers keep them equal.
+    const std::array<std::pair<QLineEdit*, TEditorFeld>, 5> bereiche = {{{Evonx, TEditorFeld::XVon},
+                                                                         {Ebisx, TEditorFeld::XBis},
+                                                                         {Evont, TEditorFeld::TVon},
+                                                                         {Ebist, TEditorFeld::TBis},
+                                                                         {Estept, TEditorFeld::TSchritt}}};
+    for (const auto& [e, feld] : bereiche)
+        e->setText(QString::fromStdString(Zustand.Editor[feld].Text));
 
     connect(Edit3, &QLineEdit::textChanged, this, [this] { Edit3Change(); });
-    for (QLineEdit* e : {Evonx, Ebisx, Evont, Ebist, Estept}) {
-        connect(e, &QLineEdit::textChanged, this, [this, e] {
-            // Only what the user does here goes to the main window's field
-            // of the same name; its handler stores, checks and mirrors back.
-            if (QApplication::activeWindow() != this || !Form1)
+    for (const auto& [e, feld] : bereiche) {
+        connect(e, &QLineEdit::textChanged, this, [this, e, feld = feld] {
+            // Only what the user does here goes to the editor's field of the
+            // same name; its handler stores, checks and mirrors back.
+            if (QApplication::activeWindow() != this)
                 return;
-            if (auto* ziel = Form1->findChild<QLineEdit*>(e->objectName()))
-                TextSetzen(ziel, e->text());
+            emit Melder().EditorEingabeVerlangt(feld, e->text());
         });
     }
     connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
     connect(ComboBox3->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox3Change(); });
     connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
-    connect(SFarbe, &QPushButton::clicked, this, [] {
-        if (Form1)
-            Form1->BFarbeClick();
-    });
-    connect(SFarbe2, &QPushButton::clicked, this, [] {
-        if (Form1)
-            Form1->SFarbe2Click();
-    });
+    connect(SFarbe, &QPushButton::clicked, this, [] { emit Melder().FarbwahlVerlangt(false); });
+    connect(SFarbe2, &QPushButton::clicked, this, [] { emit Melder().FarbwahlVerlangt(true); });
 
     // The controls of the grid, the band and the status bar.
     ErzeugeSteuerung();
@@ -297,6 +291,11 @@ void TGraphik::FormCreate()
     connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
         if (absender != this)
             GraphikResize();
+    });
+    connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { GraphikResize(); });
+    connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this](QObject* absender) {
+        if (absender != this && &Ansicht == &Zustand.Ansicht)
+            AnsichtZeigen();
     });
 
     // The set-up proper.
@@ -348,10 +347,10 @@ void TGraphik::FormCreate()
     StartBreiteKoord = GroupBox2->width();
 
     // Beside the main window, as high as it.
-    if (Form1) {
-        const QRect haupt = Rahmen(Form1);
+    if (Hauptfenster) {
+        const QRect haupt = Rahmen(Hauptfenster);
         RahmenVerschieben(this, QPoint(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]));
-        resize(width(), std::max(200, Form1->height() + FensterVersatz[5]));
+        resize(width(), std::max(200, Hauptfenster->height() + FensterVersatz[5]));
     }
     ComboBox4->setCurrentIndex(1);
     ArrangeControls();
@@ -445,8 +444,7 @@ void TGraphik::ArrangeControls()
         GitterFelder[i]->setPalette(pal);
     }
 
-    const bool inch = Form1 && Form1->Inch && Form1->Inch->isChecked();
-    Massstab = (Form1 && Form1->cm && Form1->cm->isChecked()) ? 1.0 : 1.27;
+    const bool inch = Massstab != MassstabCm;
     for (QComboBox* c : {ComboBox1a, ComboBox2a})
         if (c)
             c->setVisible(inch);
@@ -607,31 +605,23 @@ void TGraphik::mouseMoveEvent(QMouseEvent* event)
 
 void TGraphik::Edit3Change()
 {
-    if (QApplication::activeWindow() != this || !Form1)
+    if (QApplication::activeWindow() != this)
         return;
-    TextSetzen(Form1->Edit1, Edit3->text());
+    emit Melder().EditorEingabeVerlangt(TEditorFeld::Gleichung, Edit3->text());
 }
 
 void TGraphik::ComboBox3Change()
 {
-    if (!Form1)
-        return;
-    Form1->ComboBox1->setEditText(ComboBox3->currentText());
-    Form1->ComboBox1Change();
+    emit Melder().FunktionWahlTextVerlangt(ComboBox3->currentText());
 }
 
 void TGraphik::ComboBox4Change()
 {
-    TFunktion* f = Funktionen[0];
-    if (!f || ComboBox4->currentIndex() < 0)
+    if (!Funktionen[0] || ComboBox4->currentIndex() < 0)
         return;
-    f->SetLineStyle(ComboBox4->currentIndex());
-    GraphikResize();
-    if (Form1) {
-        Form1->ComboBox2->setCurrentIndex(ComboBox4->currentIndex());
-        Form1->ComboBox2->update();
-    }
-    emit Melder().EditorGeaendert();
+    // The editor's style list takes it: the function, the picture and this
+    // list follow.
+    emit Melder().LinienstilVerlangt(ComboBox4->currentIndex());
 }
 
 // ---------------------------------------------------------------------------
@@ -641,8 +631,8 @@ void TGraphik::WMNCLButtonDblClk()
 {
     if (isMaximized())
         SpeedButton5Click();
-    else if (Form1)
-        Form1->SpeedButton5Click();
+    else
+        emit Melder().PraesentationVerlangt();
 }
 
 // The window manager maximises on a title-bar double click or the maximise
@@ -661,8 +651,7 @@ void TGraphik::changeEvent(QEvent* event)
     if (Praesentation && (isMinimized() || !isMaximized())) {
         SpeedButton5Click();
     } else if (!Praesentation && isMaximized() && !isMinimized()) {
-        if (Form1)
-            Form1->SpeedButton5Click();
+        emit Melder().PraesentationVerlangt();
     }
     PraesentationWechsel = false;
 }
@@ -690,9 +679,9 @@ void TGraphik::SpeedButton5Click()
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     CoolBar2->hide();
-    if (Form1) {
-        Form1->update();
-        Form1->show();
+    if (Hauptfenster) {
+        Hauptfenster->update();
+        Hauptfenster->show();
     }
     showNormal();
     GroupBox1->move(GroupBox1->x(), 8);
@@ -706,16 +695,15 @@ void TGraphik::SpeedButton5Click()
     // window, partly off the screen.
     if (NormalGroesse.isValid())
         resize(NormalGroesse);
-    if (Form1) {
-        const QRect haupt = Rahmen(Form1);
+    if (Hauptfenster) {
+        const QRect haupt = Rahmen(Hauptfenster);
         RahmenVerschieben(this,
                           QPoint(haupt.x() + FensterVersatz[3] + 2 + haupt.width(), haupt.y() + FensterVersatz[4]));
     }
     GraphikResize();
     show();
     QApplication::restoreOverrideCursor();
-    if (Form1)
-        Form1->AlignForm();
+    emit Melder().AusrichtenVerlangt();
     PraesentationWechsel = eigen;
 }
 
@@ -726,8 +714,8 @@ bool TGraphik::FormCloseQuery()
     if (AskYesNo(Texte[294] + "  ") != IDYES)
         return false;
     BeendenBestaetigt = true;
-    if (Form1)
-        Form1->close();
+    if (Hauptfenster)
+        Hauptfenster->close();
     return true;
 }
 

@@ -6,8 +6,7 @@
 
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
-#include "main/form1.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/sprache.h"
 
 #include <QLineEdit>
@@ -184,13 +183,18 @@ TGraphik::THinweisLage TGraphik::HinweisLage() const
     l.Modus = Modus;
     l.IstTangente = IstTangente;
     l.Kompiliert = Funktionen[0] && Funktionen[0]->GetCompiled();
-    if (Form1) {
-        l.Schar = Form1->Eingabeart != " Funktion ";
-        l.Term = Form1->Edit1->text();
-    }
-    if (TraceParam && TraceParam->Edit)
-        l.Parameter = TraceParam->Edit->text();
+    // The equation as typed in the editor.
+    l.Schar = Zustand.Editor.Eingabeart != ArtFunktion;
+    l.Term = QString::fromStdString(Zustand.Editor[TEditorFeld::Gleichung].Text);
+    if (TraceParam)
+        l.Parameter = TraceParam->ParameterText();
     return l;
+}
+
+bool TGraphik::HatHinweis() const
+{
+    const TModusEintrag* e = ModusEintrag(Modus);
+    return e && e->Hinweis;
 }
 
 void TGraphik::DrawModeHints()

@@ -5,7 +5,7 @@
 
 #include "engine/druckseite.h"
 #include "engine/zahlen.h"
-#include "main/kopier_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "platform/dialoge.h"
 #include "platform/seitencanvas.h"
 #include "platform/sprache.h"
@@ -26,11 +26,7 @@ const QString KopierFehler = QStringLiteral("Fehler beim Kopieren!");
 // colours it is drawn in, so the 8-bit palette holds them exactly.
 class TKopieCanvas : public TImageCanvas {
 public:
-    explicit TKopieCanvas(QImage* bild) : TImageCanvas(bild)
-    {
-        if (QPainter* p = Painter())
-            p->setRenderHint(QPainter::TextAntialiasing, false);
-    }
+    explicit TKopieCanvas(QImage* bild) : TImageCanvas(bild) { SetTextAntialiasing(false); }
 };
 
 // White becomes the transparent colour of a palette picture.
@@ -107,7 +103,7 @@ void TGraphik::Button1Click()
     if (!ViewValid())
         return;
     // The bitmap when the copy dialog chooses it, the vector picture else.
-    const bool bitmap = !KopierDlg || KopierDlg->R3->isChecked();
+    const bool bitmap = !KopierDlg || KopierDlg->Bitmap();
     const std::optional<QImage> bild = KopieBitmap(bitmap);
     if (!bild) {
         ShowMessage(Txt(ZeileBildZuGross));

@@ -7,11 +7,10 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/form1.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/trace_dlg.h"
 #include "platform/fensterart.h"
 #include "platform/klang.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "tools/beschriftung_dlg.h"
@@ -100,7 +99,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Origin: drag the view with the left button.
         {.Modus = ModusUrsprung,
          .Einrichten = true,
-         .Menue = &TForm1::I1,
+         .Menue = 1,
          .Vorlage = "P(|)",
          .SpurfensterAus = true,
          .Bewegung = [](TGraphik& g, Qt::MouseButtons b, int X, int Y) { g.UrsprungBewegung(b, X, Y); },
@@ -115,13 +114,12 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
              [](TGraphik& g) {
                  g.Klang("blop");
                  g.PaintBox1->setCursor(Qt::CrossCursor);
-                 if (Form2)
-                     Form2->FillValueTable();
+                 g.AnsichtMelden();
              }},
         // Points: each click sets the next free point.
         {.Modus = ModusPunkte,
          .Einrichten = true,
-         .Menue = &TForm1::I4,
+         .Menue = 4,
          .Oeffner = OeffnerPunkte,
          .Raster = true,
          .Foto = TFoto::SichtbarAn,
@@ -137,7 +135,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Trace point on the current graph.
         {.Modus = ModusSpur,
          .Einrichten = true,
-         .Menue = &TForm1::I10,
+         .Menue = 10,
          .Oeffner = OeffnerPunkte,
          .Raster = true,
          .Foto = TFoto::SichtbarAn,
@@ -150,7 +148,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Tangent or normal (IstTangente).
         {.Modus = ModusTangente,
          .Einrichten = true,
-         .Menue = &TForm1::I8,
+         .Menue = 8,
          .Oeffner = OeffnerPunkte | OeffnerUebersicht,
          .Raster = true,
          .Foto = TFoto::SichtbarAn,
@@ -162,7 +160,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Vertical segment.
         {.Modus = ModusSenkrechte,
          .Einrichten = true,
-         .Menue = &TForm1::I3,
+         .Menue = 3,
          .Oeffner = OeffnerSenkrechte,
          .Raster = true,
          .Vorlage = "P(|)",
@@ -176,7 +174,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Labels: the typing field follows the pointer, a click places it.
         {.Modus = ModusBeschriftung,
          .Einrichten = true,
-         .Menue = &TForm1::I2,
+         .Menue = 2,
          .Oeffner = OeffnerBeschriftung,
          .SpurfensterAus = true,
          .Zusatz = [](TGraphik& g) { g.BeschrEditZuruecksetzen(); },
@@ -191,7 +189,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Circle, step 1: the centre.
         {.Modus = ModusKreisMitte,
          .Einrichten = true,
-         .Menue = &TForm1::I5,
+         .Menue = 5,
          .Oeffner = OeffnerKreise,
          .Raster = true,
          .Foto = TFoto::Verborgen,
@@ -237,7 +235,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Line: the assistant asks whether to clear the graphs.
         {.Modus = ModusGeradeFrage,
          .Einrichten = true,
-         .Menue = &TForm1::I6,
+         .Menue = 6,
          .Oeffner = OeffnerUebersicht,
          .Raster = true,
          .Vorlage = "P(|)",
@@ -274,7 +272,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
         // Parabola: the assistant's question.
         {.Modus = ModusParabelFrage,
          .Einrichten = true,
-         .Menue = &TForm1::I7,
+         .Menue = 7,
          .Oeffner = OeffnerUebersicht,
          .Raster = true,
          .Vorlage = "S(|)",
@@ -505,20 +503,18 @@ void TGraphik::OeffnerHervorheben(unsigned fenster)
     // window's tool band (where the band carries it).
     struct TOeffner {
         unsigned Bit;
-        QToolButton* TForm1::*Haupt;
         const char* Hier;
     };
     static const std::array<TOeffner, 5> Oeffner = {{
-        {OeffnerPunkte, &TForm1::SpeedButton10, "SpeedButton10"},
-        {OeffnerSenkrechte, &TForm1::SpeedButton11, "SpeedButton11"},
-        {OeffnerBeschriftung, &TForm1::SpeedButton12, "SpeedButton12"},
-        {OeffnerUebersicht, &TForm1::SpeedButton13, "SpeedButton7"},
-        {OeffnerKreise, &TForm1::SpeedButton8, "SpeedButton16"},
+        {OeffnerPunkte, "SpeedButton10"},
+        {OeffnerSenkrechte, "SpeedButton11"},
+        {OeffnerBeschriftung, "SpeedButton12"},
+        {OeffnerUebersicht, "SpeedButton7"},
+        {OeffnerKreise, "SpeedButton16"},
     }};
+    emit Melder().OeffnerVerlangt(AlleOeffner, fenster);
     for (const TOeffner& o : Oeffner) {
         const bool flach = (fenster & o.Bit) == 0;
-        if (Form1)
-            Flach(Form1->*o.Haupt, flach);
         if (CoolBar2)
             Flach(CoolBar2->findChild<QAbstractButton*>(QString::fromLatin1(o.Hier)), flach);
     }
@@ -582,11 +578,8 @@ void TGraphik::TracebuttonClick(QObject* Sender)
     const TModusEintrag* e = ModusEintrag(Modus);
 
     // 3. The main window's menu item of the mode.
-    if (Form1 && e && e->Menue) {
-        QAction* a = Modus == ModusTangente && !IstTangente ? Form1->I9 : Form1->*(e->Menue);
-        if (a)
-            a->setChecked(true);
-    }
+    if (e && e->Menue)
+        emit Melder().WerkzeugGeaendert(Modus == ModusTangente && !IstTangente ? 9 : e->Menue);
 
     // 4.
     StatusBar1->Panels[0].Text.clear();
@@ -627,7 +620,7 @@ void TGraphik::TracebuttonClick(QObject* Sender)
     }
     if (Modus == ModusTangente) {
         const QString text = IstTangente ? Txt(511) : Txt(456);
-        const bool deutsch = Form1 && Form1->deutsch1 && Form1->deutsch1->isChecked();
+        const bool deutsch = Zustand.Sprache == SpracheDeutsch;
         LabelText->setText(deutsch ? text : QStringLiteral("      ") + text);
     } else {
         LabelText->setText(Txt(510));
@@ -636,8 +629,8 @@ void TGraphik::TracebuttonClick(QObject* Sender)
     // 6. The pointer, and a label that rides on it.
     if (Modus != ModusBeschriftung) {
         PaintBox1->setCursor(Qt::CrossCursor);
-        if (BeschriftungDlg)
-            BeschriftungDlg->VerschiebenLoesen();
+        // A label that rode on the pointer goes back to its place.
+        emit Melder().ReiterZuruecklegenVerlangt();
     } else {
         PaintBox1->setCursor(StiftCursor);
         typer->setCursor(StiftCursor);
@@ -650,8 +643,7 @@ void TGraphik::TracebuttonClick(QObject* Sender)
     if (TraceParam && Funktionen[0]) {
         const bool einzeln = Funktionen[0]->GetKind() == " Funktion ";
         if (!einzeln && (Modus == ModusSpur || Modus == ModusTangente) && !TraceParam->isVisible()) {
-            if (Form1)
-                TraceParam->Edit->setText(Form1->Evont->text());
+            TraceParam->ParameterSetzen(QString::fromStdString(Zustand.Editor[TEditorFeld::TVon].Text));
             // Placed once shown: a window shown for the first time only
             // then has its own width.
             TraceParam->show();
@@ -695,14 +687,11 @@ void TGraphik::JaButtonClick(QObject* Sender)
 {
     if (Modus != ModusGeradeFrage && Modus != ModusParabelFrage)
         return;
-    if (Form1)
-        Form1->ComboBox1->setEditText(QStringLiteral("1."));
     for (std::size_t n = 0; n <= 9; ++n)
         if (Funktionen[n])
             Funktionen[n]->SetTerm("f(x) =");
     // Function 1 becomes the selected one, and everything is redrawn.
-    if (Form1)
-        Form1->ComboBox1Change();
+    emit Melder().FunktionWaehlenVerlangt(1);
     GraphikResize();
     Modus /= 10;
     TracebuttonClick(Sender);
@@ -720,24 +709,46 @@ void TGraphik::NeinButtonClick(QObject* Sender)
     Statusanzeige();
 }
 
+void TGraphik::AssistentAntwort(bool Ja, QObject* Fenster)
+{
+    if (Ja) {
+        Klang("weg");
+        LetzteMausX = -3;
+        JaButtonClick(Fenster);
+        // The functions they name are empty now.
+        for (std::string* h : {&TangentenHistorie, &NormalenHistorie, &GeradenHistorie, &ParabelHistorie})
+            h->clear();
+    } else {
+        LetzteMausX = -3;
+        NeinButtonClick(Fenster);
+        if (!Animator->isActive())
+            Animator->start();
+    }
+}
+
+void TGraphik::VorschauErneuern()
+{
+    // The next tick draws, and while the pointer is in the picture it draws
+    // at once.
+    LetzteMausX = -3;
+    PaintBox1Paint();
+    if (Animator->isActive())
+        AnimatorTimer();
+}
+
 // ---------------------------------------------------------------------------
 // The other controls of the group
 
 void TGraphik::InteraktivBoxClick()
 {
     const bool an = InteraktivBox->isChecked();
-    if (Form1) {
-        for (QAction* a : {Form1->I2, Form1->I3, Form1->I4, Form1->I5, Form1->I6, Form1->I7, Form1->I8, Form1->I9,
-                           Form1->I10})
-            a->setEnabled(an);
-        Form1->Interaktiv1->setChecked(an);
-    }
+    Zustand.Interaktiv = an;
+    emit Melder().SchalterGeaendert(this);
     AktivBox->setVisible(an);
     if (!an) {
         Modus = ModusUrsprung;
         WerkzeugKnopfDruecken(UrsprungButton);
-        if (Form1)
-            Form1->I1->setChecked(true);
+        // (It ticks the origin's menu item.)
         TracebuttonClick(InteraktivBox);
     }
     GraphikResize();
@@ -746,8 +757,7 @@ void TGraphik::InteraktivBoxClick()
 void TGraphik::CheckBox2Click()
 {
     const bool flach = !CheckBox2->isChecked() && Modus == ModusTangente;
-    if (Form1)
-        Flach(Form1->SpeedButton10, flach);
+    emit Melder().OeffnerVerlangt(OeffnerPunkte, flach ? 0u : unsigned{OeffnerPunkte});
     if (CoolBar2)
         Flach(CoolBar2->findChild<QAbstractButton*>(QStringLiteral("SpeedButton10")), flach);
 }
@@ -759,12 +769,12 @@ void TGraphik::TrackBar3Change()
 
 void TGraphik::SoundBoxClick()
 {
-    if (Form1 && Form1->Sound1)
-        Form1->Sound1->setChecked(SoundBox->isChecked());
+    Zustand.Klang = SoundBox->isChecked();
+    emit Melder().SchalterGeaendert(this);
 }
 
 void TGraphik::Klang(const char* name)
 {
-    if (Form1 && Form1->Sound1 && Form1->Sound1->isChecked())
+    if (Zustand.Klang)
         SpieleKlang(QString::fromLatin1(name));
 }

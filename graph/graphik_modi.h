@@ -7,7 +7,6 @@
 #include "graph/graphik.h"
 
 class QAction;
-class TForm1;
 
 namespace Modi {
 
@@ -31,6 +30,7 @@ enum Oeffner : unsigned {
     OeffnerUebersicht = 8,
     OeffnerKreise = 16,
 };
+constexpr unsigned AlleOeffner = OeffnerPunkte | OeffnerSenkrechte | OeffnerBeschriftung | OeffnerUebersicht | OeffnerKreise;
 
 // "Foto mit" (CheckBox2) and its caption LabelText.
 enum class TFoto : std::uint8_t {
@@ -65,7 +65,7 @@ struct TGraphik::TModusEintrag {
     // ---- Set-up by TracebuttonClick (only where Einrichten is set; the
     // inner steps of a construction leave the window as it is) ----
     bool Einrichten = false;
-    QAction* TForm1::*Menue = nullptr;  // the menu item ticked (mode 4: I8 tangent, I9 normal)
+    int Menue = 0;  // the main window's menu item I1..I10 ticked (0: none; mode 4: 8 tangent, 9 normal)
     unsigned Oeffner = Modi::KeinOeffner;
     bool Raster = false;  // snap controls shown
     Modi::TFoto Foto = Modi::TFoto::VerborgenAus;

@@ -10,17 +10,16 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "main/druck_dlg.h"
-#include "main/einheit_dlg.h"
-#include "main/form1.h"
-#include "main/formoeffne.h"
-#include "main/kopier_dlg.h"
 #include "platform/dialoge.h"
 #include "platform/farbe_qt.h"
+#include "platform/fensterart.h"
 #include "platform/modal.h"
 #include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
+#include "tools/druck_dlg.h"
+#include "tools/einheit_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "tools/stilliste.h"
 
 #include <QAction>
@@ -158,11 +157,18 @@ void TGraphik::ErzeugeSteuerung()
         connect(b, &QToolButton::clicked, this, [this] { cm2Click(); });
 
     StatusBar1->OnMouseDown = [this](TStatusBar&, Qt::MouseButton, QPoint p) { StatusBar1MouseDown(p.x()); };
-
-    // The main window's hot keys work here too.
-    if (Form1)
-        addActions(Form1->Tastenkuerzel());
 }
+
+namespace {
+
+// The colour of the grid line samples: that of the grid's colour scheme.
+TColor StrichMusterFarbe(const std::string& gitter, const std::array<TColor, 4>& farben)
+{
+    const char schema = gitter.size() > 1 ? gitter[1] : '\0';
+    return farben[schema >= 'a' && schema <= 'c' ? static_cast<std::size_t>(schema - 'a' + 1) : 0];
+}
+
+}  // namespace
 
 void TGraphik::SteuerungAnordnen()
 {
@@ -172,10 +178,15 @@ void TGraphik::SteuerungAnordnen()
     // takes its maximised size.
     if (SpeedButton5 && CoolBar2)
         SpeedButton5->move(CoolBar2->width() - SpeedButton5->width() - 1, SpeedButton5->y());
-    // The line style samples take the grid's colour scheme.
-    ComboStrich->update();
-    SpeedButton17->adjustSize();
-    SpeedButton17->resize(SpeedButton17->width(), 16);
+    // The line style samples take the grid's colour scheme: painted again
+    // when that changes, not on every layout.
+    if (const TColor farbe = StrichMusterFarbe(Gitter, GitterFarbe); farbe != ComboStrichFarbe) {
+        ComboStrichFarbe = farbe;
+        ComboStrich->update();
+    }
+    // One resize: a button that grows to its hint and shrinks back on
+    // every layout makes the window repaint around it each time.
+    SpeedButton17->resize(SpeedButton17->sizeHint().width(), 16);
     SpeedButton17->move(PaintBox1->x(), PaintBox1->y() + PaintBox1->height() + 1);
 }
 
@@ -248,10 +259,8 @@ void TGraphik::ComboStrichDrawItem(TCanvas& Canvas, const TRect& Rect, int Index
 {
     Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
     Canvas.FillRect(Rect);
-    const char schema = Gitter.size() > 1 ? Gitter[1] : '\0';
-    const std::size_t farbe = schema >= 'a' && schema <= 'c' ? static_cast<std::size_t>(schema - 'a' + 1) : 0;
     constexpr std::array<TPenStyle, 3> Stile = {TPenStyle::Solid, TPenStyle::Dash, TPenStyle::Dot};
-    Canvas.Pen = TPen{GitterFarbe[farbe], 1, Stile[static_cast<std::size_t>(std::clamp(Index, 0, 2))]};
+    Canvas.Pen = TPen{StrichMusterFarbe(Gitter, GitterFarbe), 1, Stile[static_cast<std::size_t>(std::clamp(Index, 0, 2))]};
     const int y = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
     Canvas.MoveTo(Rect.Left + 5, y);
     Canvas.LineTo(Rect.Right - 5, y);
@@ -289,15 +298,14 @@ void TGraphik::cm2Click()
     cm1->setText(inch ? QStringLiteral("in  ") : QStringLiteral("cm"));
     cm2->setText(cm1->text());
     cm3->setText(inch ? QStringLiteral("1 inch") : QStringLiteral("1 cm"));
-    if (Form1)
-        (inch ? Form1->Inch : Form1->cm)->setChecked(true);
     ComboBox1a->setVisible(inch);
     ComboBox2a->setVisible(inch);
     ComboBox1->setVisible(!inch);
     ComboBox2->setVisible(!inch);
-    // The unit windows' labels and the track bars' hints name the unit.
-    if (FormOeffne)
-        FormOeffne->EinheitenBeschriften();
+    // The main window's unit menu and the unit windows' labels name the
+    // unit.
+    Massstab = inch ? MassstabZoll : MassstabCm;
+    AnsichtMelden();
 
     // The longest cm lengths have no inch list entry: the longest inch
     // length stands in for them.
@@ -316,8 +324,7 @@ void TGraphik::cm2Click()
 
 void TGraphik::SpeedButton17Click()
 {
-    if (Form1)
-        Form1->SpeedButton4Click();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Wertetabelle);
 }
 
 void TGraphik::AchsenlaengenZeigen()
@@ -347,52 +354,43 @@ void TGraphik::ComboBox4DrawItem(TCanvas& Canvas, const TRect& Rect, int Index) 
 
 void TGraphik::SpeedButton4Click()
 {
-    TForm1::MenueAufklappen(PopupMenu1, SpeedButton4->mapToGlobal(QPoint(0, SpeedButton4->height())), Edit3);
+    MenueAufklappen(PopupMenu1, SpeedButton4->mapToGlobal(QPoint(0, SpeedButton4->height())), Edit3);
 }
 
 void TGraphik::BitBtn3Click()
 {
-    if (Form1)
-        TForm1::MenueAufklappen(Form1->PopupMenu1, SitBtn3->mapToGlobal(QPoint(SitBtn3->width() - 4, 0)), Edit3);
+    MenueAufklappen(Vorlagenmenue, SitBtn3->mapToGlobal(QPoint(SitBtn3->width() - 4, 0)), Edit3);
 }
 
 void TGraphik::SpeedButton14Click()
 {
-    if (Form1)
-        TForm1::MenueAufklappen(Form1->PopupMenu2, SpeedButton14->mapToGlobal(QPoint(0, SpeedButton14->height())),
-                                Edit3);
+    MenueAufklappen(Beispielmenue, SpeedButton14->mapToGlobal(QPoint(0, SpeedButton14->height())), Edit3);
 }
 
 void TGraphik::ffnen1Click()
 {
-    if (Form1)
-        Form1->SpeedButton7Click();
+    emit Melder().OeffnenVerlangt();
 }
 
 void TGraphik::Speichern1Click()
 {
-    if (Form1)
-        Form1->SpeedButton6Click();
+    emit Melder().SpeichernVerlangt();
 }
 
 void TGraphik::SpeedButton15MouseDown()
 {
     // New from this window never brings the start template.
-    if (Form1)
-        Form1->StartvorlageLaden = false;
+    emit Melder().KeineStartvorlageVerlangt();
 }
 
 void TGraphik::SpeedButton15Click()
 {
-    if (!Form1)
-        return;
     struct THalten {
         TGraphik* G;
         ~THalten() { G->LayoutHalten = false; }
     } halten{this};
     LayoutHalten = true;
-    Form1->StartvorlageLaden = false;
-    Form1->SpeedButton3Click();
+    emit Melder().NeuVerlangt();
     emit Melder().FunktionGeaendert(0, this);
 }
 
@@ -408,7 +406,7 @@ void TGraphik::SpeedButton13Click()
     UrsprungWaehlen();
     if (!KopierDlg)
         return;
-    TForm1::KopierDlgVorbereiten(*KopierDlg);
+    KopierDlg->Vorbereiten();
     ShowModal(*KopierDlg);
 }
 
@@ -420,14 +418,14 @@ void TGraphik::SpeedButton8Click()
     if (SchraffierteKreise(Kreise)) {
         ShowMessage(Txt(158) + QLatin1Char(' ') + Txt(159));
         if (KopierDlg8) {
-            TForm1::KopierDlgVorbereiten(*KopierDlg8);
+            KopierDlg8->Vorbereiten();
             KopierDlg8->R3->setChecked(true);
             ShowModal(*KopierDlg8);
         }
         return;
     }
-    if (Form1 && DruckDlg) {
-        Form1->DruckDlgVorbereiten();
+    if (DruckDlg) {
+        DruckDlg->Vorbereiten();
         ShowModal(*DruckDlg);
     }
 }
@@ -437,13 +435,8 @@ void TGraphik::SpeedButton8Click()
 
 void TGraphik::BitBtn1Click()
 {
-    if (!EinheitXDlg)
-        return;
-    EinheitXDlg->move(GroupBox1->mapToGlobal(QPoint(TrackBar1->x() + 24, GroupBox1->height())));
-    // The window only shows the unit here; its own reading of a typed unit
-    // must not move the track bar.
-    EinheitXDlg->EinheitZeigen(EinheitXText(TrackBar2->value(), EinheitX));
-    EinheitXDlg->show();
+    if (EinheitXDlg)
+        EinheitXDlg->ZeigenBei(GroupBox1->mapToGlobal(QPoint(TrackBar1->x() + 24, GroupBox1->height())));
 }
 
 void TGraphik::BitBtn2Click()
@@ -451,9 +444,7 @@ void TGraphik::BitBtn2Click()
     if (!EinheitYDlg)
         return;
     const int breiteX = EinheitXDlg ? EinheitXDlg->width() : 0;
-    EinheitYDlg->move(GroupBox1->mapToGlobal(QPoint(breiteX + 5 + TrackBar1->x() + 24, GroupBox1->height())));
-    EinheitYDlg->EinheitZeigen(QString::fromStdString(FloatToStr(EinheitY, Dezimaltrenner())));
-    EinheitYDlg->show();
+    EinheitYDlg->ZeigenBei(GroupBox1->mapToGlobal(QPoint(breiteX + 5 + TrackBar1->x() + 24, GroupBox1->height())));
 }
 
 // ---------------------------------------------------------------------------
@@ -465,9 +456,8 @@ void TGraphik::StatusBar1MouseDown(int x)
     StatusBar1->update();
     const int panel = StatusBar1->PanelAt(x);
     // Only the nine function panels choose something.
-    if (panel >= 1 && panel <= 9 && Form1) {
-        Form1->ComboBox1->setCurrentIndex(panel - 1);
-        Form1->ComboBox1Change();
+    if (panel >= 1 && panel <= 9) {
+        emit Melder().FunktionWaehlenVerlangt(panel);
         StatusKlickLaeuft = false;
         StatusBar1->update();
         return;

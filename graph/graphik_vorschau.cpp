@@ -10,8 +10,7 @@
 #include "engine/tabellen.h"
 #include "engine/vorschau.h"
 #include "engine/zahlen.h"
-#include "main/form1.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 
@@ -128,7 +127,7 @@ void TGraphik::AnimatorTimer()
     // A resting pointer shows nothing new, except the slope step (it
     // redraws every tick) and a family's trace or tangent, whose parameter
     // can change in the trace window meanwhile.
-    const bool schar = Form1 && Form1->Eingabeart == ArtFunktionenschar;
+    const bool schar = Zustand.Editor.Eingabeart == ArtFunktionenschar;
     const bool immer = Modus == ModusGeradeM || ((Modus == ModusSpur || Modus == ModusTangente) && schar);
     if (MausX == LetzteMausX && MausY == LetzteMausY && !immer)
         return;
@@ -140,7 +139,7 @@ void TGraphik::AnimatorTimer()
         return;
     CopyBildToAnzeigebild();
     DrawModeHints();
-    const bool deutsch = Form1 && Form1->deutsch1 && Form1->deutsch1->isChecked();
+    const bool deutsch = Zustand.Sprache == SpracheDeutsch;
     VorschauZeichnen(*AnzeigebildCanvas, erg, deutsch);
     // A playing effect keeps the screen; the pointer is followed all the same.
     if (!EffektLaeuft)
@@ -164,7 +163,7 @@ TVorschauErgebnis TGraphik::VorschauBerechnen(int X, int Y)
         // The selected function at x, with the trace window's parameter for
         // a family.
         double t = 0.0;
-        if (Form1 && Form1->Eingabeart == ArtFunktionenschar && TraceParam) {
+        if (Zustand.Editor.Eingabeart == ArtFunktionenschar && TraceParam) {
             bool ersetzt = false;
             t = TraceParam->VorschauParameter(ersetzt);
             if (ersetzt && CursorBar)

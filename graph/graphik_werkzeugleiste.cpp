@@ -3,7 +3,7 @@
 
 #include "graph/graphik.h"
 
-#include "main/form1.h"
+#include "platform/melder.h"
 
 #include <QToolButton>
 
@@ -57,36 +57,30 @@ void TGraphik::ErzeugeWerkzeugleiste()
 
 void TGraphik::SpeedButton9Click()
 {
-    if (Form1)
-        Form1->SpeedButton9Click();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Flaechen);
 }
 
 void TGraphik::SpeedButton10Click()
 {
-    if (Form1)
-        Form1->SpeedButton10Click();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Punkte);
 }
 
 void TGraphik::SpeedButton11Click()
 {
-    if (Form1)
-        Form1->SpeedButton11Click();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Senkrechte);
 }
 
 void TGraphik::SpeedButton12Click()
 {
-    if (Form1)
-        Form1->SpeedButton12Click();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Beschriftung);
 }
 
 void TGraphik::SpeedButton16Click()
 {
-    if (Form1)
-        Form1->SpeedButton8Click();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Kreise);
 }
 
 void TGraphik::SpeedButton7Click()
 {
-    if (Form1)
-        Form1->SpeedButton13Click();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Uebersicht);
 }

@@ -7,6 +7,8 @@
 #include "engine/zahlen.h"
 #include "engine/proben.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -286,7 +288,15 @@ struct TFunktionsPlan {
     std::vector<std::int64_t> Nummer;
     const TProbenEintrag* Gespeichert = nullptr;
     TProbenEintrag Neu;
+    std::int64_t BefehleJeMitglied = 0;  // at most, for the portions
 };
+
+// Sampled and drawn in portions of about this many picture widths of
+// canvas calls: a portion is sampled, drawn and painted before the next one
+// is sampled, so a redraw holds the lists and commands of one portion,
+// however many members it draws. The heavy scenes of a screen picture
+// (three families of a hundred members) are one portion.
+constexpr double PortionBildbreiten = 384.0;
 
 }  // namespace
 
@@ -327,13 +337,11 @@ long double TGraphik::EvaluateCurrentFunction(double x, double t)
 void TGraphik::CopyBildToAnzeigebild()
 {
     BildCanvas->Flush();
-    if (Anzeigebild.size() == Bild.size()) {
-        AnzeigebildCanvas->Draw(0, 0, Bild);
-    } else {
-        AnzeigebildCanvas->Flush();
-        Anzeigebild = Bild.copy();
-        AnzeigebildCanvas->SetImage(&Anzeigebild);
-    }
+    AnzeigebildCanvas->Flush();
+    // Written whole: the pixels that the paint box may still show are
+    // neither needed nor copied first.
+    AnzeigeVorrat.Freistellen(Anzeigebild, Bild.width(), Bild.height());
+    AnzeigebildCanvas->Draw(0, 0, Bild);
 }
 
 void TGraphik::CopyToPaintBox()
@@ -347,6 +355,22 @@ void TGraphik::RepaintGraph()
     if (PaintBox1->width() < 25 || PaintBox1->height() < 25)
         return;
 
+    // Drawn whole: the last picture, which the paint box may still show,
+    // is neither needed nor copied.
+    BildCanvas->Flush();
+    BildVorrat.Freistellen(Bild, Bild.width(), Bild.height());
+
+    // The picture is painted in bands of rows on the sampling threads, while
+    // this thread waits; nothing else touches it meanwhile. Threads that
+    // painted keep Qt's data of their own (fonts): they end with the
+    // application, before that data's owners go.
+    static const bool beenden = (qAddPostRoutine([] { ProbenPoolGroesse(1); }), true);
+    (void)beenden;
+    struct TBaender {
+        TImageCanvas& C;
+        explicit TBaender(TImageCanvas& c) : C(c) { C.SetPool(&ProbenPool()); }
+        ~TBaender() { C.SetPool(nullptr); }
+    } baender(*BildCanvas);
     TCanvas& c = *BildCanvas;
     c.Pen.Color = Weiss;
     c.Pen.Style = TPenStyle::Solid;
@@ -377,15 +401,30 @@ void TGraphik::RepaintGraph()
             NichtAlleMitglieder = false;
         }
         ScharHinweisAnzeigen();
+        if (!HatHinweis()) {
+            // Nothing to add: the paint box shows the picture itself.
+            BildCanvas->Flush();
+            PaintBox1->SetFront(Bild);
+            return;
+        }
         CopyBildToAnzeigebild();
         DrawModeHints();
+    } else if (!PaintBox1->Front().isNull()) {
+        // No new picture: the paint box keeps the last one.
+        return;
     }
     CopyToPaintBox();
 }
 
 void TGraphik::PaintBox1Paint()
 {
-    if (PaintBox1->width() >= 25 && PaintBox1->height() >= 25) {
+    const bool gross = PaintBox1->width() >= 25 && PaintBox1->height() >= 25;
+    if (gross && ZeichnenErlaubt && !HatHinweis()) {
+        BildCanvas->Flush();
+        PaintBox1->SetFront(Bild);
+        return;
+    }
+    if (gross) {
         CopyBildToAnzeigebild();
         DrawModeHints();
     }
@@ -469,7 +508,6 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
     }
     const TPlotAbbildung abbildung{XMin, YMax, Plot.ScaleX, Plot.ScaleY, Plot.OffX, Plot.OffY};
     std::array<TFunktionsPlan, 10> plan;
-    std::vector<std::pair<std::size_t, std::size_t>> aufgaben;  // function, member
     std::array<bool, 10> ausSpeicher{};
     for (std::size_t k = 1; k <= 9; ++k) {
         TFunktion* f = Funktionen[k];
@@ -533,24 +571,40 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         while (schar.Naechster(jeder)) {
             p.T.push_back(schar.Wert());
             p.Nummer.push_back(schar.Nummer());
-            zahl(schar.Wert());
         }
         if (schar.NichtAlle())
             NichtAlleMitglieder = true;
+        // One call per sample; a disc takes up to four per whole x.
+        p.BefehleJeMitglied = p.Scheiben ? 2 * jeMitglied[k] : jeMitglied[k];
         // The key holds what the compiled term's values depend on; a function
-        // that gives its values through its own Evaluate is not kept.
-        p.Speichern = speicher && f->ColumnsCompiled();
-        if (p.Speichern)
-            p.Gespeichert = speicher->Finden(k, f->GetTerm(), schluessel);
+        // that gives its values through its own Evaluate is not kept, nor
+        // one whose lists would not fit the store.
+        const double bytes = static_cast<double>(p.T.size()) *
+                             (sizeof(TMitgliedBefehle) + sizeof(TGraphBefehl) * static_cast<double>(p.BefehleJeMitglied));
+        p.Speichern = speicher && f->ColumnsCompiled() && bytes <= static_cast<double>(speicher->MaxBytes);
+        if (!p.Speichern)
+            continue;
+        for (const double t : p.T)
+            zahl(t);
+        p.Gespeichert = speicher->Finden(k, f->GetTerm(), schluessel);
         ausSpeicher[k] = p.Gespeichert != nullptr;
         if (!p.Gespeichert) {
             p.Neu.Term = f->GetTerm();
             p.Neu.Schluessel = std::move(schluessel);
             p.Neu.Mitglieder.resize(p.T.size());
         }
-        for (std::size_t m = 0; m < p.T.size(); ++m)
-            aufgaben.emplace_back(k, m);
     }
+    // The tasks: each function's members in order, function after function.
+    std::array<std::size_t, 11> erste{};  // first task of function k; erste[10]: all
+    for (std::size_t k = 1; k <= 9; ++k)
+        erste[k + 1] = erste[k] + plan[k].T.size();
+    const auto aufgabe = [&erste](std::size_t i) {
+        const auto k = static_cast<std::size_t>(std::upper_bound(erste.begin() + 2, erste.end(), i) - erste.begin() - 1);
+        return std::pair<std::size_t, std::size_t>(k, i - erste[k]);
+    };
+    // The lists of the portion being drawn; they keep their room for the next.
+    std::vector<TMitgliedBefehle> listen;
+    std::size_t portionVon = 0;
 
     // Drawing, in the order of the functions and their members. The dash
     // machine (c counts switches, a is the arc length since the last switch
@@ -580,11 +634,11 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
     };
     const bool farbig = Farbig();
     const auto zeichnen = [&](std::size_t i) {
-        const auto [k, m] = aufgaben[i];
+        const auto [k, m] = aufgabe(i);
         bisFunktion(k);
         const TFunktionsPlan& p = plan[k];
         const TFunktion& f = *p.Funktion;
-        const TMitgliedBefehle& befehle = p.Gespeichert ? p.Gespeichert->Mitglieder[m] : p.Neu.Mitglieder[m];
+        const TMitgliedBefehle& befehle = p.Gespeichert ? p.Gespeichert->Mitglieder[m] : listen[i - portionVon];
         const TColor farbe = (p.Nummer[m] % 2 == 0) ? f.GetColor() : f.GetColor2();
         if (p.Scheiben) {
             Canvas.Brush.Color = farbe;
@@ -637,23 +691,47 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         }
     };
     const auto abtasten = [&](std::size_t i, unsigned thread) {
-        const auto [k, m] = aufgaben[i];
+        const auto [k, m] = aufgabe(i);
         TFunktionsPlan& p = plan[k];
         if (!p.Gespeichert)
-            MitgliedAbtasten(p.Auftrag, p.T[m], thread, p.Neu.Mitglieder[m]);
+            MitgliedAbtasten(p.Auftrag, p.T[m], thread, listen[i - portionVon]);
+    };
+    // A member's list stays only when the store is to keep it.
+    const auto zeichnenUndAblegen = [&](std::size_t i) {
+        zeichnen(i);
+        const auto [k, m] = aufgabe(i);
+        TFunktionsPlan& p = plan[k];
+        if (p.Speichern && !p.Gespeichert)
+            p.Neu.Mitglieder[m] = std::move(listen[i - portionVon]);
     };
     // A function that gives its values through its own Evaluate keeps the
     // whole layer on this thread.
     const bool parallel = std::all_of(plan.begin(), plan.end(), [](const TFunktionsPlan& p) {
         return !p.Zeichnen || p.Gespeichert || p.Funktion->ColumnsCompiled();
     });
-    if (parallel) {
-        ProbenPool().Ausfuehren(aufgaben.size(), abtasten, zeichnen);
-    } else {
-        for (std::size_t i = 0; i < aufgaben.size(); ++i) {
-            abtasten(i, 0);
-            zeichnen(i);
+    const double grenze = PortionBildbreiten * spalten;
+    while (portionVon < erste[10]) {
+        std::size_t bis = portionVon;
+        double befehle = 0;
+        while (bis < erste[10] && (bis == portionVon || befehle + plan[aufgabe(bis).first].BefehleJeMitglied <= grenze)) {
+            befehle += static_cast<double>(plan[aufgabe(bis).first].BefehleJeMitglied);
+            ++bis;
         }
+        if (listen.size() < bis - portionVon)
+            listen.resize(bis - portionVon);
+        if (parallel) {
+            ProbenPool().Ausfuehren(
+                bis - portionVon, [&](std::size_t i, unsigned thread) { abtasten(portionVon + i, thread); },
+                [&](std::size_t i) { zeichnenUndAblegen(portionVon + i); });
+        } else {
+            for (std::size_t i = portionVon; i < bis; ++i) {
+                abtasten(i, 0);
+                zeichnenUndAblegen(i);
+            }
+        }
+        portionVon = bis;
+        if (portionVon < erste[10])
+            Canvas.DrawPending();
     }
     bisFunktion(9);
 

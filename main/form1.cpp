@@ -6,9 +6,9 @@
 
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/einheit_dlg.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/einheit_dlg.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
@@ -371,7 +371,8 @@ void TForm1::AlignForm()
 }
 
 // The unit windows sit under the unit track bar of the graph window's axes
-// group, the trace window right-aligned under its coordinate-system group.
+// group, the trace window right-aligned under its coordinate-system group;
+// their frames' corners, as every window's.
 void TForm1::PlatziereKleineFenster()
 {
     if (!Graphik || !Graphik->GroupBox1 || !Graphik->GroupBox2)
@@ -380,12 +381,12 @@ void TForm1::PlatziereKleineFenster()
     const int links = (tb1 ? tb1->x() : 0) + 24;
     const int h = Graphik->GroupBox1->height();
     if (EinheitXDlg)
-        EinheitXDlg->move(Graphik->GroupBox1->mapToGlobal(QPoint(links, h)));
+        RahmenVerschieben(EinheitXDlg, Graphik->GroupBox1->mapToGlobal(QPoint(links, h)));
     if (EinheitYDlg && EinheitXDlg)
-        EinheitYDlg->move(Graphik->GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
+        RahmenVerschieben(EinheitYDlg, Graphik->GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
     if (TraceParam)
-        TraceParam->move(Graphik->GroupBox2->mapToGlobal(
-            QPoint(Graphik->GroupBox2->width() - TraceParam->width(), Graphik->GroupBox2->height())));
+        RahmenVerschieben(TraceParam, Graphik->GroupBox2->mapToGlobal(QPoint(
+                                          Graphik->GroupBox2->width() - TraceParam->width(), Graphik->GroupBox2->height())));
 }
 
 void TForm1::moveEvent(QMoveEvent* event)

@@ -239,9 +239,6 @@ public:
     void BitBtn2Click();
     // The style list's item `index` (0..10) in the selected function's colour.
     static void ComboBox2DrawItem(TCanvas& canvas, const TRect& rect, int index);
-    // Opens `menu` at the global point `ecke`; when it closes, `fokus` has
-    // the focus with its caret at the end.
-    static void MenueAufklappen(QMenu* menu, const QPoint& ecke, QLineEdit* fokus);
     // The actions with the program's hot keys: added to the graph window too,
     // so that they work from either window.
     QList<QAction*> Tastenkuerzel() const;
@@ -297,11 +294,6 @@ public:
     void WertetabelleinZwischenablage1Click();
     void WertetabelleanExcel1Click();
     void WertetabelleanWord1Click();
-    // The print options dialog for the selected function, ready to open.
-    void DruckDlgVorbereiten();
-    // The copy dialog's black grid option: shown for a coloured grid only,
-    // unticked.
-    static void KopierDlgVorbereiten(TKopierDlg& dlg);
     void ber1Click();          // the about window
     void Kopieren1Click();     // the tips on copying
 

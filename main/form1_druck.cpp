@@ -7,11 +7,12 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/druck_dlg.h"
-#include "main/export_dlg.h"
-#include "main/kopier_dlg.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "main/info_dlg.h"
+#include "tools/druck_dlg.h"
+#include "tools/export_dlg.h"
+#include "tools/kopier_dlg.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
 #include "platform/modal.h"
@@ -20,14 +21,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
-
-// The copy dialog offers black grid lines only for a grid with a colour
-// scheme; the option always starts unticked.
-void TForm1::KopierDlgVorbereiten(TKopierDlg& dlg)
-{
-    dlg.CB3->setChecked(false);
-    dlg.CB3->setVisible(Graphik && SchwarzeGitterMoeglich(Graphik->Gitter));
-}
 
 void TForm1::KeineKonstruktion()
 {
@@ -49,7 +42,7 @@ void TForm1::SpeedButton1Click()
     // Its choice is made before it opens, so the user sees it.
     if (SchraffierteKreise(Kreise)) {
         ShowMessage(Txt(158) + QLatin1Char(' ') + Txt(159));
-        KopierDlgVorbereiten(*KopierDlg);
+        KopierDlg->Vorbereiten();
         KopierDlg->R3->setChecked(true);
         ShowModal(*KopierDlg);
         return;
@@ -57,30 +50,8 @@ void TForm1::SpeedButton1Click()
 
     if (Form2)
         Form2->show();
-    DruckDlgVorbereiten();
+    DruckDlg->Vorbereiten();
     ShowModal(*DruckDlg);
-}
-
-void TForm1::DruckDlgVorbereiten()
-{
-    if (!Graphik || !DruckDlg)
-        return;
-    // The value table option names the function, and its t for a family.
-    TFunktion* f = Funktionen[0];
-    QString titel = Txt(155) + QStringLiteral(" ?");
-    if (f && f->GetCompiled()) {
-        titel = Txt(155) + QLatin1Char(' ') + QString::fromStdString(f->GetTerm());
-        if (Eingabeart == " Funktionenschar " && Form2 && Tag(Form2->Edit3) != 0)
-            titel += QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->Edit3->text();
-    }
-    DruckDlg->CB1->setText(titel);
-    DruckDlg->CB3->setVisible(SchwarzeGitterMoeglich(Graphik->Gitter));
-
-    // Clearing the black-and-white option turns the graph window's colour
-    // on while the dialog is open; the dialog puts it back when it closes.
-    DruckDlg->FarbigVorher = Graphik->CB2 ? Graphik->CB2->isChecked() : true;
-    DruckDlg->CB2->setChecked(false);
-    DruckDlg->CB3->setChecked(false);
 }
 
 void TForm1::SpeedButton2Click()
@@ -91,7 +62,7 @@ void TForm1::SpeedButton2Click()
     if (AssistentFenster)
         AssistentFenster->close();
     Graphik->PaintBox1Paint();
-    KopierDlgVorbereiten(*KopierDlg);
+    KopierDlg->Vorbereiten();
     ShowModal(*KopierDlg);
 }
 

@@ -13,6 +13,7 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
+#include "platform/fensterart.h"
 #include "platform/oeffner.h"
 #include "tools/stilliste.h"
 
@@ -375,24 +376,6 @@ void TForm1::F11Click(int taste)
 
 // ---------------------------------------------------------------------------
 // Popup buttons
-
-void TForm1::MenueAufklappen(QMenu* menu, const QPoint& ecke, QLineEdit* fokus)
-{
-    if (!menu)
-        return;
-    if (fokus) {
-        fokus->setFocus();
-        // When the menu closes, the typing goes on where it was.
-        QObject::connect(
-            menu, &QMenu::aboutToHide, fokus,
-            [fokus] {
-                fokus->setFocus();
-                fokus->end(false);
-            },
-            Qt::SingleShotConnection);
-    }
-    menu->popup(ecke);
-}
 
 void TForm1::BitBtn3Click()
 {

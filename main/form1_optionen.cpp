@@ -7,12 +7,12 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
-#include "main/einheit_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "main/einstell_dlg.h"
 #include "main/formoeffne.h"
 #include "main/hotkey_dlg.h"
 #include "main/tasten_dlg.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/dialoge.h"
 #include "platform/fensterhilfen.h"
 #include "platform/modal.h"
@@ -109,6 +109,7 @@ void TForm1::SpracheWaehlen(int sprache)
     english1->setChecked(sprache == SpracheEnglisch);
     franzsisch1->setChecked(sprache == SpracheDritte);
     Einstellungen.Sprache = sprache;
+    Zustand.Sprache = sprache;
     LoadLanguage(sprache);
     // Qt's own buttons and dialogs (Yes, Cancel, the file dialog) follow.
     LoadStandardDialogLanguage(sprache);

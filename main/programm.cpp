@@ -2,19 +2,21 @@
 
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
-#include "main/druck_dlg.h"
-#include "main/einheit_dlg.h"
+#include "main/info_dlg.h"
+#include "platform/fensterlage.h"
+#include "tools/druck_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "main/einstell_dlg.h"
-#include "main/export_dlg.h"
+#include "tools/export_dlg.h"
 #include "main/form1.h"
 #include "main/formoeffne.h"
 #include "main/hotkey_dlg.h"
-#include "main/kopier_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "main/splash.h"
 #include "main/tasten_dlg.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "main/verbindungen.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/wertetabelle_fenster.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
@@ -72,9 +74,15 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     SenkrechteDlg = new TSenkrechteDlg;
     FlaechenDlg = new TFlaechenDlg;
     BeschriftungDlg = new TBeschriftungDlg;
-    Form2 = new TForm2;
-    Graphik = new TGraphik;
+    Form2 = new TForm2(nullptr, Rahmen(Form1));
+    Graphik = new TGraphik(nullptr, &Zustand.Ansicht);
+    // It stands beside the main window, opens its menus of templates and
+    // examples, and takes its hot keys.
+    Graphik->Hauptfenster = Form1;
+    Graphik->Vorlagenmenue = Form1->PopupMenu1;
+    Graphik->Beispielmenue = Form1->PopupMenu2;
     Graphik->FormCreate();
+    Graphik->addActions(Form1->Tastenkuerzel());
     DruckDlg = new TDruckDlg;
     KopierDlg = new TKopierDlg;
     AboutBox = new TAboutBox;
@@ -115,6 +123,9 @@ void ProgrammBeenden()
     Entfernen(WertetabKopierDlg);
     Entfernen(WordDlg);
     Entfernen(Form1);
+    // A program started again (the tests start many) finds the view, the
+    // editor and the switches as at its first start.
+    FensterzustandNullen();
 }
 
 int ProgramMain(int argc, char** argv)

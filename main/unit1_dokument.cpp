@@ -15,9 +15,9 @@
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
 #include "graph/graphik.h"
-#include "main/einheit_dlg.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/einheit_dlg.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/melder.h"
 #include "platform/dateidialog.h"
 #include "platform/dialoge.h"
@@ -505,13 +505,11 @@ void TForm1::SpeedButton3Click()
         if (Graphik) {
             if (Graphik->ComboBox3)
                 Graphik->ComboBox3->setEditText(QStringLiteral("1."));
-            SetzeText(Graphik->Evonx, S(Zahl(f->GetXFrom())));
-            SetzeText(Graphik->Ebisx, S(Zahl(f->GetXTo())));
-            SetzeText(Graphik->Evont, S(Zahl(f->GetTFrom())));
-            SetzeText(Graphik->Ebist, S(Zahl(f->GetTTo())));
+            // The range fields below hand their texts to the graph window
+            // whenever they change. The step may not change there and yet
+            // differ from the graph window's, which after an example shows
+            // more digits ("1,00001" beside "1").
             SetzeText(Graphik->Estept, S(Zahl(f->GetTStep())));
-            if (Graphik->SFarbe && Graphik->SFarbe2)
-                Graphik->SFarbe->resize(2 * Graphik->SFarbe2->width(), Graphik->SFarbe->height());
         }
     }
 
@@ -551,12 +549,8 @@ void TForm1::SpeedButton3Click()
 
     // The start template: only when the options ask for it and a mouse
     // press on the New button asked for this New.
+    // (The value table is up already when the options ask for it.)
     if (Einstellungen.Startvorlage != 0 && StartvorlageLaden) {
-        if (Einstellungen.MitWertetabelle != 0 && QApplication::activeWindow() != Graphik && Form2) {
-            Form2->show();
-            Form2->FillValueTable();
-            Wertetabelle1->setChecked(true);
-        }
         const QString vorlage = Startvorlage();
         if (!vorlage.isEmpty() && QFileInfo(vorlage).isFile() && oeffne(S(vorlage)))
             GroupBox2->setTitle(Gruppentitel(141, FunktionNr));

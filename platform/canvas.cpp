@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include "engine/arbeiterpool.h"
+
 #include <QFontMetricsF>
 #include <QPolygonF>
 
@@ -7,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <map>
 #include <utility>
 
 namespace {
@@ -175,7 +178,101 @@ void FuelleKapsel(const TKapselZiel& z, QPointF a, QPointF b, double r, QRgb far
     }
 }
 
+// The pixels of a wide pen's step, as row spans relative to its start.
+// With whole-number ends the pixels of FuelleKapsel move with the step:
+// every decision it makes is a pixel centre (less 1/1024 on both axes)
+// against the rim of a disc or a band, and for steps of at most
+// MusterGrenze pixels on each axis no centre comes nearer to a rim than
+// about 1e-9, a thousand times the rounding of the sums. So each step shape
+// is filled once, into a small picture, and its spans are copied wherever
+// the shape recurs: a curve of one-pixel steps has a few dozen shapes.
+struct TSpanne {
+    std::int16_t Zeile, Von, Bis;  // row and columns (inclusive) from the start
+};
+
+constexpr int MusterGrenze = 64;  // largest step and pen width kept as a pattern
+
 }  // namespace
+
+class TMusterVorrat {
+public:
+    // The pattern of step d with pen width w; -1 when it is too large.
+    std::int32_t Muster(int dx, int dy, int w)
+    {
+        if (std::abs(dx) > MusterGrenze || std::abs(dy) > MusterGrenze || w < 2 || w > MusterGrenze)
+            return -1;
+        if (w != LetzteBreite) {
+            Letzte = &Tabellen[w];
+            LetzteBreite = w;
+            if (Letzte->empty())
+                Letzte->assign(Seite * Seite, -1);
+        }
+        std::int32_t& id = (*Letzte)[static_cast<std::size_t>((dy + MusterGrenze) * Seite + dx + MusterGrenze)];
+        if (id < 0)
+            id = Anlegen(dx, dy, w);
+        return id;
+    }
+    // Forgets the patterns when there are many; only between pictures,
+    // while no kept command refers to them.
+    void Begrenzen()
+    {
+        if (Tabellen.size() > 8 || Spannen.size() > (std::size_t{1} << 22))
+            Leeren();
+    }
+    struct TEintrag {
+        std::uint32_t Von = 0, Anzahl = 0;  // in Spannen
+        int Oben = 0, Unten = 0;            // rows reached, from the start
+    };
+    std::vector<TSpanne> Spannen;
+    std::vector<TEintrag> Eintraege;
+
+private:
+    static constexpr int Seite = 2 * MusterGrenze + 1;
+    void Leeren()
+    {
+        Tabellen.clear();
+        Letzte = nullptr;
+        LetzteBreite = 0;
+        Spannen.clear();
+        Eintraege.clear();
+    }
+    std::int32_t Anlegen(int dx, int dy, int w)
+    {
+        const double r = w / 2.0;
+        const int rand = static_cast<int>(std::ceil(r)) + 2;
+        const int bw = std::abs(dx) + 2 * rand + 1, bh = std::abs(dy) + 2 * rand + 1;
+        const int ax = rand + std::max(0, -dx), ay = rand + std::max(0, -dy);
+        std::vector<QRgb> bild(static_cast<std::size_t>(bw) * static_cast<std::size_t>(bh), 0);
+        const TKapselZiel z{reinterpret_cast<uchar*>(bild.data()), static_cast<qsizetype>(bw * sizeof(QRgb)), 0, 0, bw, bh};
+        FuelleKapsel(z, QPointF(ax, ay), QPointF(ax + dx, ay + dy), r, 1);
+        TEintrag e;
+        e.Von = static_cast<std::uint32_t>(Spannen.size());
+        e.Oben = bh;
+        e.Unten = -1;
+        for (int y = 0; y < bh; ++y) {
+            const QRgb* zeile = bild.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bw);
+            for (int x = 0; x < bw;) {
+                if (!zeile[x]) {
+                    ++x;
+                    continue;
+                }
+                const int von = x;
+                while (x < bw && zeile[x])
+                    ++x;
+                Spannen.push_back({static_cast<std::int16_t>(y - ay), static_cast<std::int16_t>(von - ax),
+                                   static_cast<std::int16_t>(x - 1 - ax)});
+                e.Oben = std::min(e.Oben, y - ay);
+                e.Unten = std::max(e.Unten, y - ay);
+            }
+        }
+        e.Anzahl = static_cast<std::uint32_t>(Spannen.size()) - e.Von;
+        Eintraege.push_back(e);
+        return static_cast<std::int32_t>(Eintraege.size() - 1);
+    }
+    std::map<int, std::vector<std::int32_t>> Tabellen;  // by pen width: step -> pattern
+    std::vector<std::int32_t>* Letzte = nullptr;          // the table of the last width asked for
+    int LetzteBreite = 0;
+};
 
 // ---------------------------------------------------------------------------
 // TCanvas
@@ -278,28 +375,497 @@ void TCanvas::ClearClip()
 }
 
 // ---------------------------------------------------------------------------
+// TPainterCanvas: the kept commands
+
+namespace {
+
+// One command of a band. Coordinates are device pixels.
+struct TBefehl {
+    enum TArt : std::uint8_t {
+        Kapsel,        // wide round pen from (A, B) to (C, D): width Anzahl, colour Index
+        Muster,        // step pattern Anzahl at (A, B), colour Index
+        Linienzug,     // thin polyline: Anzahl points from Index, pen of Zustand
+        Punkt,         // one pixel at (A, B), pen of Zustand
+        Rechteck,      // A..D with pen and brush
+        RundRechteck,  // A..D, corners Index x Anzahl
+        Ellipse,       // A..D with pen and brush
+        EllipseBild,   // picture Index with its top left corner at (A, B)
+        Vieleck,       // Anzahl points from Index; closed (C = 1) or open
+        Flaeche,       // A..D filled with the brush of Zustand
+        Text,          // text Index
+        Bild,          // picture Index into A..D
+        Clip,          // Index 1: clip to A..D; 0: no clip
+    };
+    TArt Art = Kapsel;
+    bool Ganz = false;  // shapes: the box as an integer rectangle (GDI's)
+    std::uint32_t Zustand = 0;
+    std::int32_t A = 0, B = 0, C = 0, D = 0;
+    std::uint32_t Index = 0, Anzahl = 0;
+};
+
+struct TTextBefehl {
+    QString Text;
+    TFont Schrift;
+    double Dpi = 96.0;
+    QPointF Grundlinie;
+    bool Fuellen = false;
+    QRectF Zelle;
+    QColor Hintergrund, Farbe;
+};
+
+}  // namespace
+
+struct TPainterCanvas::TListe {
+    uchar* Bits = nullptr;
+    qsizetype Bpl = 0;
+    int W = 0, H = 0;
+    QImage::Format Format = QImage::Format_RGB32;
+    bool TextGlatt = true;
+    int BandHoehe = 1;
+    std::vector<std::vector<TBefehl>> Baender;
+    struct TZustand {
+        TPen TStift;
+        TBrush TPinsel;
+        QPen Stift;
+        QBrush Pinsel;
+    };
+    std::vector<TZustand> Zustaende;
+    std::vector<QPointF> Punkte;
+    std::vector<TTextBefehl> Texte;
+    std::vector<QImage> Bilder;
+    const TMusterVorrat* Muster = nullptr;
+    bool Leer = true;
+    // Runs of a polyline being cut into bands: first and last segment.
+    std::vector<std::int64_t> LaufVon, LaufBis;
+
+    void BaenderEinrichten(unsigned threads)
+    {
+        // Four bands per thread, so that a thread whose bands hold little
+        // takes another; none lower than 16 rows.
+        const int n = threads <= 1 ? 1 : std::clamp(H / 16, 1, static_cast<int>(4 * threads));
+        BandHoehe = (H + n - 1) / n;
+        Baender.resize(static_cast<std::size_t>(n));
+        LaufVon.assign(Baender.size(), -1);
+        LaufBis.assign(Baender.size(), -1);
+    }
+    int BandVon(double y) const
+    {
+        return static_cast<int>(std::clamp(std::floor(y / BandHoehe), 0.0, static_cast<double>(Baender.size() - 1)));
+    }
+    // Gives a command to every band that rows oben..unten reach (a bound
+    // that may be wider than the command's pixels, never narrower).
+    void Verteilen(const TBefehl& b, double oben, double unten)
+    {
+        if (!(unten >= 0.0) || !(oben < H))
+            return;
+        Leer = false;
+        const int b1 = BandVon(unten);
+        for (int k = BandVon(oben); k <= b1; ++k)
+            Baender[static_cast<std::size_t>(k)].push_back(b);
+    }
+    void Allen(const TBefehl& b)
+    {
+        Leer = false;
+        for (auto& band : Baender)
+            band.push_back(b);
+    }
+    // A thin polyline of Anzahl points from `von` in Punkte. In bands, each
+    // band gets the runs of segments that come within two rows of it: the
+    // ends of a run, which the painter caps, then lie at least two rows
+    // outside the band, and the band's pixels are those of the whole
+    // polyline.
+    void Linienzug(std::uint32_t zustand, std::size_t von, std::size_t anzahl)
+    {
+        TBefehl b;
+        b.Art = TBefehl::Linienzug;
+        b.Zustand = zustand;
+        if (Baender.size() == 1) {
+            b.Index = static_cast<std::uint32_t>(von);
+            b.Anzahl = static_cast<std::uint32_t>(anzahl);
+            double oben = HUGE_VAL, unten = -HUGE_VAL;
+            for (std::size_t i = von; i < von + anzahl; ++i)
+                oben = std::min(oben, Punkte[i].y()), unten = std::max(unten, Punkte[i].y());
+            Verteilen(b, oben - 2, unten + 2);
+            return;
+        }
+        const auto abgeben = [&](std::size_t k) {
+            b.Index = static_cast<std::uint32_t>(von + static_cast<std::size_t>(LaufVon[k]));
+            b.Anzahl = static_cast<std::uint32_t>(LaufBis[k] - LaufVon[k] + 2);
+            Baender[k].push_back(b);
+            LaufVon[k] = LaufBis[k] = -1;
+        };
+        int kMin = static_cast<int>(Baender.size()), kMax = -1;
+        for (std::size_t i = 0; i + 1 < anzahl; ++i) {
+            const double y1 = Punkte[von + i].y(), y2 = Punkte[von + i + 1].y();
+            const double oben = std::min(y1, y2) - 2, unten = std::max(y1, y2) + 2;
+            if (!(unten >= 0.0) || !(oben < H))
+                continue;
+            const int b0 = BandVon(oben), b1 = BandVon(unten);
+            kMin = std::min(kMin, b0);
+            kMax = std::max(kMax, b1);
+            const auto s = static_cast<std::int64_t>(i);
+            for (int k = b0; k <= b1; ++k) {
+                const auto kk = static_cast<std::size_t>(k);
+                if (LaufVon[kk] >= 0 && LaufBis[kk] == s - 1) {
+                    LaufBis[kk] = s;
+                    continue;
+                }
+                if (LaufVon[kk] >= 0)
+                    abgeben(kk);
+                LaufVon[kk] = LaufBis[kk] = s;
+            }
+        }
+        for (int k = kMin; k <= kMax; ++k)
+            if (LaufVon[static_cast<std::size_t>(k)] >= 0)
+                abgeben(static_cast<std::size_t>(k));
+        if (kMax >= 0)
+            Leer = false;
+    }
+    void Leeren()
+    {
+        for (auto& band : Baender)
+            band.clear();
+        Zustaende.clear();
+        Punkte.clear();
+        Texte.clear();
+        Bilder.clear();
+        Leer = true;
+    }
+};
+
+namespace {
+
+// Paints the commands of one band: through its own painter on an image
+// over the shared pixels, clipped to its rows, and with the canvas's own
+// fills limited to them.
+class TBandMaler {
+public:
+    TBandMaler(const TPainterCanvas::TListe& l, std::size_t band)
+        : L(l), Befehle(l.Baender[band]), Y0(static_cast<int>(band) * l.BandHoehe),
+          Y1(std::min(l.H, Y0 + l.BandHoehe)), Mehrere(l.Baender.size() > 1)
+    {
+        Schreibbereich();
+    }
+
+    void Malen()
+    {
+        for (const TBefehl& b : Befehle)
+            Befehl(b);
+        if (P)
+            P->end();
+    }
+
+private:
+    QPainter* Maler()
+    {
+        if (P)
+            return P.get();
+        Ziel = QImage(L.Bits, L.W, L.H, L.Bpl, L.Format);
+        Ziel.setDotsPerMeterX(3780);
+        Ziel.setDotsPerMeterY(3780);
+        P = std::make_unique<QPainter>(&Ziel);
+        P->setRenderHint(QPainter::Antialiasing, false);
+        P->setRenderHint(QPainter::TextAntialiasing, L.TextGlatt);
+        ClipAnwenden();
+        return P.get();
+    }
+    void ClipAnwenden()
+    {
+        if (!P)
+            return;
+        const QRectF clip(QPointF(Clip.Left, Clip.Top), QPointF(Clip.Right, Clip.Bottom));
+        if (!Mehrere) {
+            if (HatClip)
+                P->setClipRect(clip.normalized());
+            else
+                P->setClipping(false);
+            return;
+        }
+        QRect band(0, Y0, L.W, Y1 - Y0);
+        if (HatClip)
+            band &= QRect(QPoint(Clip.Left, Clip.Top), QPoint(Clip.Right - 1, Clip.Bottom - 1));
+        P->setClipRect(band.isEmpty() ? QRect(0, Y0, 0, 0) : band);
+    }
+    void Schreibbereich()
+    {
+        SL = 0, ST = Y0, SR = L.W, SB = Y1;
+        if (HatClip) {
+            SL = std::max(SL, Clip.Left);
+            ST = std::max(ST, Clip.Top);
+            SR = std::min(SR, Clip.Right);
+            SB = std::min(SB, Clip.Bottom);
+        }
+    }
+    void ZustandAnwenden(std::uint32_t z)
+    {
+        if (StiftGueltig && z == Angewandt)
+            return;
+        P->setPen(L.Zustaende[z].Stift);
+        P->setBrush(L.Zustaende[z].Pinsel);
+        Angewandt = z;
+        StiftGueltig = true;
+    }
+    static QRect GanzesRechteck(const TBefehl& b) { return QRect(b.A, b.B, b.C - b.A - 1, b.D - b.B - 1); }
+    static QRectF Rechteck(const TBefehl& b) { return QRectF(QPointF(b.A, b.B), QPointF(b.C, b.D)); }
+
+    void Befehl(const TBefehl& b);
+
+    const TPainterCanvas::TListe& L;
+    const std::vector<TBefehl>& Befehle;
+    const int Y0, Y1;
+    const bool Mehrere;
+    QImage Ziel;
+    std::unique_ptr<QPainter> P;
+    bool HatClip = false;
+    TRect Clip;
+    int SL = 0, ST = 0, SR = 0, SB = 0;
+    std::uint32_t Angewandt = 0;
+    bool StiftGueltig = false;
+};
+
+void TBandMaler::Befehl(const TBefehl& b)
+{
+    switch (b.Art) {
+    case TBefehl::Kapsel: {
+        const TKapselZiel z{L.Bits, L.Bpl, SL, ST, SR, SB};
+        FuelleKapsel(z, QPointF(b.A, b.B), QPointF(b.C, b.D), b.Anzahl / 2.0, static_cast<QRgb>(b.Index));
+        break;
+    }
+    case TBefehl::Muster: {
+        const TMusterVorrat::TEintrag& e = L.Muster->Eintraege[b.Anzahl];
+        const QRgb farbe = static_cast<QRgb>(b.Index);
+        const TSpanne* sp = L.Muster->Spannen.data() + e.Von;
+        for (const TSpanne* ende = sp + e.Anzahl; sp != ende; ++sp) {
+            const std::int64_t y = std::int64_t{b.B} + sp->Zeile;
+            if (y < ST || y >= SB)
+                continue;
+            const std::int64_t von = std::max<std::int64_t>(std::int64_t{b.A} + sp->Von, SL);
+            const std::int64_t bis = std::min<std::int64_t>(std::int64_t{b.A} + sp->Bis, std::int64_t{SR} - 1);
+            if (von <= bis) {
+                QRgb* zeile = reinterpret_cast<QRgb*>(L.Bits + y * L.Bpl);
+                std::fill(zeile + von, zeile + bis + 1, farbe);
+            }
+        }
+        break;
+    }
+    case TBefehl::Linienzug:
+        Maler();
+        ZustandAnwenden(b.Zustand);
+        P->drawPolyline(&L.Punkte[b.Index], static_cast<int>(b.Anzahl));
+        break;
+    case TBefehl::Punkt:
+        Maler();
+        ZustandAnwenden(b.Zustand);
+        P->drawPoint(QPointF(b.A, b.B));
+        break;
+    case TBefehl::Rechteck:
+        Maler();
+        ZustandAnwenden(b.Zustand);
+        if (b.Ganz)
+            P->drawRect(GanzesRechteck(b));
+        else
+            P->drawRect(Rechteck(b));
+        break;
+    case TBefehl::RundRechteck:
+        Maler();
+        ZustandAnwenden(b.Zustand);
+        if (b.Ganz)
+            P->drawRoundedRect(GanzesRechteck(b), b.Index / 2.0, b.Anzahl / 2.0);
+        else
+            P->drawRoundedRect(Rechteck(b), b.Index / 2.0, b.Anzahl / 2.0);
+        break;
+    case TBefehl::Ellipse:
+        Maler();
+        ZustandAnwenden(b.Zustand);
+        if (b.Ganz)
+            P->drawEllipse(GanzesRechteck(b));
+        else
+            P->drawEllipse(Rechteck(b));
+        break;
+    case TBefehl::EllipseBild: {
+        // Copies the painted pixels; without antialiasing every pixel is
+        // either painted (opaque) or untouched (transparent).
+        const QImage& bild = L.Bilder[b.Index];
+        const std::int64_t x0 = b.A, y0 = b.B;
+        const std::int64_t zVon = std::max<std::int64_t>(0, ST - y0);
+        const std::int64_t zBis = std::min<std::int64_t>(bild.height(), SB - y0);
+        const std::int64_t sVon = std::max<std::int64_t>(0, SL - x0);
+        const std::int64_t sBis = std::min<std::int64_t>(bild.width(), SR - x0);
+        for (std::int64_t zy = zVon; zy < zBis; ++zy) {
+            const QRgb* q = reinterpret_cast<const QRgb*>(bild.constScanLine(static_cast<int>(zy)));
+            QRgb* z = reinterpret_cast<QRgb*>(L.Bits + (y0 + zy) * L.Bpl);
+            for (std::int64_t sx = sVon; sx < sBis; ++sx)
+                if (qAlpha(q[sx]) != 0)
+                    z[x0 + sx] = q[sx];
+        }
+        break;
+    }
+    case TBefehl::Vieleck:
+        Maler();
+        ZustandAnwenden(b.Zustand);
+        if (b.C)
+            P->drawPolygon(&L.Punkte[b.Index], static_cast<int>(b.Anzahl), Qt::OddEvenFill);
+        else
+            P->drawPolyline(&L.Punkte[b.Index], static_cast<int>(b.Anzahl));
+        break;
+    case TBefehl::Flaeche:
+        Maler()->fillRect(Rechteck(b), L.Zustaende[b.Zustand].Pinsel);
+        break;
+    case TBefehl::Text: {
+        const TTextBefehl& t = L.Texte[b.Index];
+        Maler()->setFont(MakeQFont(t.Schrift, t.Dpi));
+        if (t.Fuellen)
+            P->fillRect(t.Zelle, t.Hintergrund);
+        P->setPen(t.Farbe);
+        StiftGueltig = false;
+        P->drawText(t.Grundlinie, t.Text);
+        break;
+    }
+    case TBefehl::Bild: {
+        const QImage& bild = L.Bilder[b.Index];
+        Maler();
+        if (b.Anzahl) {
+            // A plain copy: source pixels replace the target's.
+            P->setCompositionMode(QPainter::CompositionMode_Source);
+            P->drawImage(QPoint(b.A, b.B), bild);
+            P->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        } else {
+            P->drawImage(Rechteck(b).normalized(), bild);
+        }
+        break;
+    }
+    case TBefehl::Clip:
+        HatClip = b.Index != 0;
+        Clip = TRect{b.A, b.B, b.C, b.D};
+        Schreibbereich();
+        ClipAnwenden();
+        break;
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
 // TPainterCanvas
 
+TPainterCanvas::TPainterCanvas() : FMuster(std::make_unique<TMusterVorrat>()) {}
 TPainterCanvas::~TPainterCanvas() = default;
 
 void TPainterCanvas::Flush()
 {
     FlushLines();
+    if (FListe) {
+        ListeMalen();
+        // Its buffers serve the next picture.
+        FListeVorrat = std::move(FListe);
+    }
     if (FPainter) {
         FPainter->end();
         FPainter.reset();
     }
     FDevice = nullptr;
-    FBits = nullptr;
+}
+
+void TPainterCanvas::DrawPending()
+{
+    if (FListe)
+        ListeMalen();
+}
+
+void TPainterCanvas::SetPool(TArbeiterPool* pool)
+{
+    if (pool == FPool)
+        return;
+    if (FListe) {
+        ListeMalen();
+        FListe->BaenderEinrichten(pool ? pool->Anzahl() : 1);
+    }
+    FPool = pool;
+}
+
+void TPainterCanvas::SetTextAntialiasing(bool on)
+{
+    FTextGlatt = on;
+    if (FPainter)
+        FPainter->setRenderHint(QPainter::TextAntialiasing, on);
+    if (FListe)
+        FListe->TextGlatt = on;
+}
+
+void TPainterCanvas::ListeMalen()
+{
+    TListe& l = *FListe;
+    if (l.Leer)
+        return;
+    const std::size_t n = l.Baender.size();
+    if (FPool && n > 1) {
+        FPool->Ausfuehren(
+            n, [&l](std::size_t k, unsigned) { TBandMaler(l, k).Malen(); }, [](std::size_t) {});
+    } else {
+        for (std::size_t k = 0; k < n; ++k)
+            TBandMaler(l, k).Malen();
+    }
+    l.Leeren();
+}
+
+bool TPainterCanvas::Aufzeichnen()
+{
+    if (FListe)
+        return true;
+    if (FPainter)
+        return false;
+    QPaintDevice* d = Device();
+    if (d && IsIdentityMapping() && d->devType() == QInternal::Image) {
+        auto* img = static_cast<QImage*>(d);
+        const QImage::Format f = img->format();
+        const bool format = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+        if (format && img->devicePixelRatio() == 1.0 && !img->isNull()) {
+            FListe = FListeVorrat ? std::move(FListeVorrat) : std::make_unique<TListe>();
+            TListe& l = *FListe;
+            // Detaches the image here, on this thread: the bands paint into
+            // these pixels.
+            l.Bits = img->bits();
+            l.Bpl = img->bytesPerLine();
+            l.W = img->width();
+            l.H = img->height();
+            l.Format = f;
+            l.TextGlatt = FTextGlatt;
+            FMuster->Begrenzen();
+            l.Muster = FMuster.get();
+            l.BaenderEinrichten(FPool ? FPool->Anzahl() : 1);
+            if (FHasClip)
+                l.Allen(TBefehl{TBefehl::Clip, false, 0, FClip.Left, FClip.Top, FClip.Right, FClip.Bottom, 1, 0});
+            FDevice = d;
+            FGeraetB = l.W;
+            FGeraetH = l.H;
+            return true;
+        }
+    }
+    Painter();
+    return false;
+}
+
+std::uint32_t TPainterCanvas::Zustand(const TPen& pen, const TBrush& brush)
+{
+    TListe& l = *FListe;
+    if (l.Zustaende.empty() || !(l.Zustaende.back().TStift == pen) || !(l.Zustaende.back().TPinsel == brush))
+        l.Zustaende.push_back({pen, brush, MakePen(pen), ToQBrush(brush)});
+    return static_cast<std::uint32_t>(l.Zustaende.size() - 1);
 }
 
 void TPainterCanvas::SetMapping(double sx, double sy, double ox, double oy)
 {
+    FlushLines();
+    if (FListe) {
+        // The kept commands are in pixels of the old mapping.
+        ListeMalen();
+        FListeVorrat = std::move(FListe);
+        FDevice = nullptr;
+    }
     FSx = sx;
     FSy = sy;
     FOx = ox;
     FOy = oy;
-    FlushLines();
     FPenValid = false;
     if (FPainter)
         DoClipChanged();
@@ -309,6 +875,8 @@ QPainter* TPainterCanvas::Painter()
 {
     if (FPainter)
         return FPainter.get();
+    if (FListe)
+        return nullptr;
     QPaintDevice* d = Device();
     if (!d)
         return nullptr;
@@ -318,44 +886,15 @@ QPainter* TPainterCanvas::Painter()
         return nullptr;
     }
     FPainter->setRenderHint(QPainter::Antialiasing, false);
-    FPainter->setRenderHint(QPainter::TextAntialiasing, true);
+    FPainter->setRenderHint(QPainter::TextAntialiasing, FTextGlatt);
     FPenValid = false;
     FBrushValid = false;
     FDevice = d;
-    FBits = nullptr;
-    if (d->devType() == QInternal::Image) {
-        auto* img = static_cast<QImage*>(d);
-        const QImage::Format f = img->format();
-        // The painter has already detached the image, so these are the
-        // pixels it paints into as well.
-        const bool format = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
-        if (format && img->devicePixelRatio() == 1.0) {
-            FBits = img->bits();
-            FBpl = img->bytesPerLine();
-        }
-    }
-    SchreibbereichSetzen();
+    FGeraetB = d->width();
+    FGeraetH = d->height();
     if (FHasClip)
         FPainter->setClipRect(MapRect(FClip));
     return FPainter.get();
-}
-
-void TPainterCanvas::SchreibbereichSetzen()
-{
-    if (!FDevice)
-        return;
-    FSchreibL = 0;
-    FSchreibT = 0;
-    FGeraetB = FDevice->width();
-    FGeraetH = FDevice->height();
-    FSchreibR = FGeraetB;
-    FSchreibB = FGeraetH;
-    if (FHasClip && IsIdentityMapping()) {
-        FSchreibL = std::max(FSchreibL, FClip.Left);
-        FSchreibT = std::max(FSchreibT, FClip.Top);
-        FSchreibR = std::min(FSchreibR, FClip.Right);
-        FSchreibB = std::min(FSchreibB, FClip.Bottom);
-    }
 }
 
 QPointF TPainterCanvas::Map(TPoint p) const
@@ -374,19 +913,19 @@ void TPainterCanvas::ApplyPen()
 {
     if (FPenValid && FAppliedPen == Pen)
         return;
-    FPainter->setPen(MakePen());
+    FPainter->setPen(MakePen(Pen));
     FAppliedPen = Pen;
     FPenValid = true;
 }
 
-QPen TPainterCanvas::MakePen() const
+QPen TPainterCanvas::MakePen(const TPen& pen) const
 {
     QPen p;
-    if (Pen.Style == TPenStyle::Clear) {
+    if (pen.Style == TPenStyle::Clear) {
         p = QPen(Qt::NoPen);
     } else {
-        p.setColor(ToQColor(Pen.Color));
-        const double w = std::abs(Pen.Width * FSx);
+        p.setColor(ToQColor(pen.Color));
+        const double w = std::abs(pen.Width * FSx);
         const bool thin = !(w > HaarlinienBreite());
         if (thin) {
             // One device pixel whatever the scale. Square caps draw both
@@ -403,9 +942,9 @@ QPen TPainterCanvas::MakePen() const
             p.setJoinStyle(Qt::MiterJoin);
         }
         // Styled lines exist only for thin pens; a wide pen draws solid.
-        if (thin && Pen.Style != TPenStyle::Solid) {
+        if (thin && pen.Style != TPenStyle::Solid) {
             QList<qreal> pattern;
-            switch (Pen.Style) {
+            switch (pen.Style) {
             case TPenStyle::Dash: pattern = {18, 6}; break;
             case TPenStyle::Dot: pattern = {3, 3}; break;
             case TPenStyle::DashDot: pattern = {9, 6, 3, 6}; break;
@@ -440,13 +979,14 @@ void TPainterCanvas::FlushLines()
     if (FLinesSelbst) {
         FLinesSelbst = false;
         const std::size_t n = FKette.size();
-        if (n >= 2 && FPainter && FBits) {
+        if (n >= 2 && FListe) {
             const double r = std::abs(FLinesPen.Width * FSx) / 2.0;
-            const TKapselZiel z{FBits, FBpl, FSchreibL, FSchreibT, FSchreibR, FSchreibB};
-            const QRgb farbe = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
-            const auto punkt = [](TPoint p) { return QPointF(p.X, p.Y); };
-            const auto Schritt = [](TPoint a, TPoint b) {
-                return std::pair<std::int64_t, std::int64_t>(std::int64_t{b.X} - a.X, std::int64_t{b.Y} - a.Y);
+            TBefehl b;
+            b.Art = TBefehl::Kapsel;
+            b.Anzahl = static_cast<std::uint32_t>(std::abs(FLinesPen.Width));
+            b.Index = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
+            const auto Schritt = [](TPoint a, TPoint e) {
+                return std::pair<std::int64_t, std::int64_t>(std::int64_t{e.X} - a.X, std::int64_t{e.Y} - a.Y);
             };
             // Consecutive steps of the same size and direction (a curve's
             // flat or straight stretches) lie on one straight line, and
@@ -456,15 +996,27 @@ void TPainterCanvas::FlushLines()
             for (std::size_t i = 1; i < n; ++i) {
                 if (i + 1 < n && Schritt(FKette[i], FKette[i + 1]) == Schritt(FKette[i - 1], FKette[i]))
                     continue;
-                FuelleKapsel(z, punkt(FKette[von]), punkt(FKette[i]), r, farbe);
+                const TPoint a = FKette[von], e = FKette[i];
                 von = i;
+                const std::int64_t dx = std::int64_t{e.X} - a.X, dy = std::int64_t{e.Y} - a.Y;
+                const std::int32_t m = std::abs(dx) <= MusterGrenze && std::abs(dy) <= MusterGrenze
+                                           ? FMuster->Muster(static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(b.Anzahl))
+                                           : -1;
+                if (m >= 0) {
+                    const TMusterVorrat::TEintrag& me = FMuster->Eintraege[static_cast<std::size_t>(m)];
+                    const TBefehl mb{TBefehl::Muster, false, 0, a.X, a.Y, 0, 0, b.Index, static_cast<std::uint32_t>(m)};
+                    FListe->Verteilen(mb, static_cast<double>(a.Y) + me.Oben, static_cast<double>(a.Y) + me.Unten);
+                    continue;
+                }
+                std::tie(b.A, b.B, b.C, b.D) = std::tie(a.X, a.Y, e.X, e.Y);
+                FListe->Verteilen(b, std::min<double>(a.Y, e.Y) - r - 1, std::max<double>(a.Y, e.Y) + r + 1);
             }
         }
         FKette.clear();
         return;
     }
     const qsizetype n = FLines.size();
-    if (n < 2 || !FPainter) {
+    if (n < 2 || !(FPainter || FListe)) {
         FLines.clear();
         return;
     }
@@ -478,15 +1030,32 @@ void TPainterCanvas::FlushLines()
         const double schritte = std::max(std::abs(dx), std::abs(dy));
         if (schritte <= 1.0) {
             FLines.removeLast();
-            if (FLines.size() == 1)
-                FPainter->drawPoint(FLines[0]);
+            if (FLines.size() == 1) {
+                if (FListe) {
+                    TBefehl p;
+                    p.Art = TBefehl::Punkt;
+                    p.Zustand = Zustand(FLinesPen, Brush);
+                    p.A = static_cast<std::int32_t>(FLines[0].x());
+                    p.B = static_cast<std::int32_t>(FLines[0].y());
+                    FListe->Verteilen(p, p.B - 2.0, p.B + 2.0);
+                } else {
+                    FPainter->drawPoint(FLines[0]);
+                }
+            }
         } else {
             const double k = (schritte - 1.0) / schritte;
             FLines[n - 1] = QPointF(std::round(a.x() + dx * k), std::round(a.y() + dy * k));
         }
     }
-    if (FLines.size() >= 2)
-        FPainter->drawPolyline(FLines);
+    if (FLines.size() >= 2) {
+        if (FListe) {
+            const std::size_t von = FListe->Punkte.size();
+            FListe->Punkte.insert(FListe->Punkte.end(), FLines.cbegin(), FLines.cend());
+            FListe->Linienzug(Zustand(FLinesPen, Brush), von, static_cast<std::size_t>(FLines.size()));
+        } else {
+            FPainter->drawPolyline(FLines);
+        }
+    }
     FLines.clear();
 }
 
@@ -507,7 +1076,26 @@ bool TPainterCanvas::Unsichtbar(TPoint from, TPoint to) const
 
 void TPainterCanvas::DoLine(TPoint from, TPoint to)
 {
-    if (Unsichtbar(from, to)) {
+    if (FListe) {
+        // Kept commands are in pixels: the test of Unsichtbar in integers,
+        // and the commonest case, a run going on, first. A curve comes as
+        // one call per pixel column.
+        const std::int64_t rand = std::abs(std::int64_t{Pen.Width}) + 2;
+        const std::int64_t w = FGeraetB + rand, h = FGeraetH + rand;
+        if ((from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
+            (from.Y > h && to.Y > h)) {
+            FlushLines();
+            return;
+        }
+        if (FLinesEnd == from && FLinesPen == Pen && (FLinesSelbst || !FLines.isEmpty())) {
+            if (FLinesSelbst)
+                FKette.push_back(to);
+            else
+                FLines << QPointF(to.X, to.Y);
+            FLinesEnd = to;
+            return;
+        }
+    } else if (Unsichtbar(from, to)) {
         FlushLines();
         return;
     }
@@ -520,27 +1108,45 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
         return;
     }
     FlushLines();
-    QPainter* p = Painter();
-    if (!p)
+    const bool liste = Aufzeichnen();
+    if (!liste && !FPainter)
         return;
     FLinesPen = Pen;
     FLinesEnd = to;
     FLinesPixelGenau = IsIdentityMapping() && !(std::abs(Pen.Width * FSx) > 1.0);
     // A run filled here keeps its points as they are and never needs the
     // painter's pen; a dashed curve starts thousands of runs.
-    FLinesSelbst = FBits && IsIdentityMapping() && Pen.Style != TPenStyle::Clear && std::abs(Pen.Width * FSx) > 1.0;
+    FLinesSelbst = liste && Pen.Style != TPenStyle::Clear && std::abs(Pen.Width * FSx) > 1.0;
     if (FLinesSelbst) {
         FKette.push_back(from);
         FKette.push_back(to);
     } else {
-        ApplyPen();
+        if (!liste)
+            ApplyPen();
         FLines << Map(from) << Map(to);
     }
 }
 
+namespace {
+
+// The rows a shape with this box and pen may reach.
+std::pair<double, double> Zeilen(TRect r, const TPen& pen)
+{
+    const double rand = std::abs(static_cast<double>(pen.Width)) + 2.0;
+    return {r.Top - rand, r.Bottom + rand};
+}
+
+}  // namespace
+
 void TPainterCanvas::DoRectangle(TRect r)
 {
     FlushLines();
+    if (Aufzeichnen()) {
+        const TBefehl b{TBefehl::Rechteck, PasstQRect(r), Zustand(Pen, Brush), r.Left, r.Top, r.Right, r.Bottom, 0, 0};
+        const auto [oben, unten] = Zeilen(r, Pen);
+        FListe->Verteilen(b, oben, unten);
+        return;
+    }
     QPainter* p = Painter();
     if (!p)
         return;
@@ -557,6 +1163,13 @@ void TPainterCanvas::DoRectangle(TRect r)
 void TPainterCanvas::DoRoundRect(TRect r, int w, int h)
 {
     FlushLines();
+    if (Aufzeichnen()) {
+        const TBefehl b{TBefehl::RundRechteck, PasstQRect(r), Zustand(Pen, Brush), r.Left, r.Top, r.Right, r.Bottom,
+                        static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
+        const auto [oben, unten] = Zeilen(r, Pen);
+        FListe->Verteilen(b, oben, unten);
+        return;
+    }
     QPainter* p = Painter();
     if (!p)
         return;
@@ -572,10 +1185,16 @@ void TPainterCanvas::DoRoundRect(TRect r, int w, int h)
 void TPainterCanvas::DoEllipse(TRect r)
 {
     FlushLines();
+    if (Aufzeichnen()) {
+        if (EllipseAusVorrat(r))
+            return;
+        const TBefehl b{TBefehl::Ellipse, PasstQRect(r), Zustand(Pen, Brush), r.Left, r.Top, r.Right, r.Bottom, 0, 0};
+        const auto [oben, unten] = Zeilen(r, Pen);
+        FListe->Verteilen(b, oben, unten);
+        return;
+    }
     QPainter* p = Painter();
     if (!p)
-        return;
-    if (EllipseAusVorrat(r))
         return;
     ApplyPen();
     ApplyBrush();
@@ -589,6 +1208,20 @@ void TPainterCanvas::DoEllipse(TRect r)
 void TPainterCanvas::DoPolygon(const std::vector<TPoint>& points, bool closed)
 {
     FlushLines();
+    if (Aufzeichnen()) {
+        TListe& l = *FListe;
+        const TBefehl b{TBefehl::Vieleck, false, Zustand(Pen, Brush), 0, 0, closed ? 1 : 0, 0,
+                  static_cast<std::uint32_t>(l.Punkte.size()), static_cast<std::uint32_t>(points.size())};
+        double oben = HUGE_VAL, unten = -HUGE_VAL;
+        for (const TPoint& pt : points) {
+            l.Punkte.emplace_back(pt.X, pt.Y);
+            oben = std::min<double>(oben, pt.Y);
+            unten = std::max<double>(unten, pt.Y);
+        }
+        const double rand = std::abs(static_cast<double>(Pen.Width)) + 2.0;
+        l.Verteilen(b, oben - rand, unten + rand);
+        return;
+    }
     QPainter* p = Painter();
     if (!p)
         return;
@@ -610,22 +1243,26 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
     // Small ellipses come by the thousand (the discs of a family of graphs)
     // and QPainter builds each from curves. The same ellipse with the same
     // pen and brush has the same pixels wherever it stands, so it is painted
-    // once into a transparent picture and then copied. Only on a 32-bit
-    // image at one logical unit per pixel, and only with a plain brush,
-    // whose fill does not depend on the position.
+    // once into a transparent picture and then copied. Only with a plain
+    // brush, whose fill does not depend on the position.
     constexpr int Groesste = 64;
     // Corners may lie anywhere in the int range: sizes and offsets are
     // worked out in 64 bits.
     const std::int64_t w64 = std::int64_t{r.Right} - r.Left;
     const std::int64_t h64 = std::int64_t{r.Bottom} - r.Top;
-    if (!FBits || !IsIdentityMapping() || w64 < 1 || h64 < 1 || w64 > Groesste || h64 > Groesste ||
-        std::abs(std::int64_t{Pen.Width}) > Groesste)
+    if (w64 < 1 || h64 < 1 || w64 > Groesste || h64 > Groesste || std::abs(std::int64_t{Pen.Width}) > Groesste)
         return false;
     const int w = static_cast<int>(w64);
     const int h = static_cast<int>(h64);
     if (Brush.Style != TBrushStyle::Solid && Brush.Style != TBrushStyle::Clear)
         return false;
     const int rand = std::abs(Pen.Width) + 2;
+    // Beyond the int range the picture's corner cannot be given: such an
+    // ellipse lies far outside every device anyway.
+    const std::int64_t x0 = std::int64_t{r.Left} - rand;
+    const std::int64_t y0 = std::int64_t{r.Top} - rand;
+    if (x0 < std::numeric_limits<std::int32_t>::min() || y0 < std::numeric_limits<std::int32_t>::min())
+        return true;
     auto it = std::find_if(FEllipsen.begin(), FEllipsen.end(), [&](const TEllipsenBild& e) {
         return e.W == w && e.H == h && e.Stift == Pen && e.Pinsel == Brush;
     });
@@ -636,35 +1273,31 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
         e.Bild.fill(Qt::transparent);
         QPainter q(&e.Bild);
         q.setRenderHint(QPainter::Antialiasing, false);
-        q.setPen(MakePen());
+        q.setPen(MakePen(Pen));
         q.setBrush(ToQBrush(Brush));
         q.drawEllipse(QRect(rand, rand, w - 1, h - 1));
         q.end();
         FEllipsen.push_back(std::move(e));
         it = FEllipsen.end() - 1;
     }
-    // Copies the painted pixels; without antialiasing every pixel is either
-    // painted (opaque) or untouched (transparent).
-    const QImage& b = it->Bild;
-    const std::int64_t x0 = std::int64_t{r.Left} - it->Rand;
-    const std::int64_t y0 = std::int64_t{r.Top} - it->Rand;
-    const std::int64_t zVon = std::max<std::int64_t>(0, FSchreibT - y0);
-    const std::int64_t zBis = std::min<std::int64_t>(b.height(), FSchreibB - y0);
-    const std::int64_t sVon = std::max<std::int64_t>(0, FSchreibL - x0);
-    const std::int64_t sBis = std::min<std::int64_t>(b.width(), FSchreibR - x0);
-    for (std::int64_t zy = zVon; zy < zBis; ++zy) {
-        const QRgb* q = reinterpret_cast<const QRgb*>(b.constScanLine(static_cast<int>(zy)));
-        QRgb* z = reinterpret_cast<QRgb*>(FBits + (y0 + zy) * FBpl);
-        for (std::int64_t sx = sVon; sx < sBis; ++sx)
-            if (qAlpha(q[sx]) != 0)
-                z[x0 + sx] = q[sx];
-    }
+    TListe& l = *FListe;
+    // One copy of the picture per list, shared by the ellipses that use it.
+    if (l.Bilder.empty() || l.Bilder.back().cacheKey() != it->Bild.cacheKey())
+        l.Bilder.push_back(it->Bild);
+    const TBefehl b{TBefehl::EllipseBild, false, 0, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0), 0, 0,
+                    static_cast<std::uint32_t>(l.Bilder.size() - 1), 0};
+    l.Verteilen(b, static_cast<double>(y0), static_cast<double>(y0) + it->Bild.height());
     return true;
 }
 
 void TPainterCanvas::DoFillRect(TRect r)
 {
     FlushLines();
+    if (Aufzeichnen()) {
+        const TBefehl b{TBefehl::Flaeche, false, Zustand(Pen, Brush), r.Left, r.Top, r.Right, r.Bottom, 0, 0};
+        FListe->Verteilen(b, r.Top - 1.0, r.Bottom + 1.0);
+        return;
+    }
     QPainter* p = Painter();
     if (!p)
         return;
@@ -674,18 +1307,31 @@ void TPainterCanvas::DoFillRect(TRect r)
 void TPainterCanvas::DoTextOut(TPoint at, const QString& text)
 {
     FlushLines();
-    QPainter* p = Painter();
-    if (!p)
+    const bool liste = Aufzeichnen();
+    if (!liste && !FPainter)
         return;
     const QFont f = MakeFont();
-    p->setFont(f);
     const QFontMetricsF fm(f);
     const QPointF d = Map(at);
+    const QRectF zelle(d.x(), d.y(), std::ceil(fm.horizontalAdvance(text)), std::ceil(fm.height()));
+    const QPointF grundlinie(d.x(), d.y() + fm.ascent());
+    if (liste) {
+        TListe& l = *FListe;
+        l.Texte.push_back(
+            {text, Font, FontDpi(), grundlinie, Brush.Style == TBrushStyle::Solid, zelle, ToQColor(Brush.Color), ToQColor(Font.Color)});
+        const TBefehl b{TBefehl::Text, false, 0, at.X, at.Y, 0, 0, static_cast<std::uint32_t>(l.Texte.size() - 1), 0};
+        // Glyphs may reach beyond the cell (accents, italics): a band more
+        // than the cell is given the text too.
+        l.Verteilen(b, zelle.top() - zelle.height() - 2, zelle.bottom() + zelle.height() + 2);
+        return;
+    }
+    QPainter* p = FPainter.get();
+    p->setFont(f);
     if (Brush.Style == TBrushStyle::Solid)
-        p->fillRect(QRectF(d.x(), d.y(), std::ceil(fm.horizontalAdvance(text)), std::ceil(fm.height())), ToQColor(Brush.Color));
+        p->fillRect(zelle, ToQColor(Brush.Color));
     p->setPen(ToQColor(Font.Color));
     FPenValid = false;
-    p->drawText(QPointF(d.x(), d.y() + fm.ascent()), text);
+    p->drawText(grundlinie, text);
 }
 
 QSize TPainterCanvas::DoTextExtent(const QString& text)
@@ -699,11 +1345,20 @@ QSize TPainterCanvas::DoTextExtent(const QString& text)
 void TPainterCanvas::DoDraw(TRect target, const QImage& image)
 {
     FlushLines();
+    const bool kopie = target.Right - target.Left == image.width() && target.Bottom - target.Top == image.height();
+    if (Aufzeichnen()) {
+        TListe& l = *FListe;
+        l.Bilder.push_back(image);
+        const TBefehl b{TBefehl::Bild, false, 0, target.Left, target.Top, target.Right, target.Bottom,
+                        static_cast<std::uint32_t>(l.Bilder.size() - 1), kopie ? 1u : 0u};
+        l.Verteilen(b, std::min(target.Top, target.Bottom) - 1.0, std::max(target.Top, target.Bottom) + 1.0);
+        return;
+    }
     QPainter* p = Painter();
     if (!p)
         return;
     const QRectF t = MapRect(target);
-    if (IsIdentityMapping() && target.Right - target.Left == image.width() && target.Bottom - target.Top == image.height()) {
+    if (IsIdentityMapping() && kopie) {
         // A plain copy: source pixels replace the target's.
         p->setCompositionMode(QPainter::CompositionMode_Source);
         p->drawImage(QPoint(target.Left, target.Top), image);
@@ -716,9 +1371,12 @@ void TPainterCanvas::DoDraw(TRect target, const QImage& image)
 void TPainterCanvas::DoClipChanged()
 {
     FlushLines();
+    if (FListe) {
+        FListe->Allen(TBefehl{TBefehl::Clip, false, 0, FClip.Left, FClip.Top, FClip.Right, FClip.Bottom, FHasClip ? 1u : 0u, 0});
+        return;
+    }
     if (!FPainter)
         return;
-    SchreibbereichSetzen();
     if (FHasClip)
         FPainter->setClipRect(MapRect(FClip));
     else
@@ -766,6 +1424,57 @@ QImage MakeScreenImage(int width, int height)
     img.setDotsPerMeterX(3780);
     img.setDotsPerMeterY(3780);
     return img;
+}
+
+// ---------------------------------------------------------------------------
+// TBildspeicher
+
+struct TBildspeicher::TSatz {
+    QImage Ganz;  // owns the pixels, at the set's full size
+};
+
+TBildspeicher::TBildspeicher() = default;
+TBildspeicher::~TBildspeicher() = default;
+
+void TBildspeicher::Freistellen(QImage& bild, int w, int h)
+{
+    w = std::max(1, w);
+    h = std::max(1, h);
+    // The set whose pixels `bild` shows, if any.
+    const auto zeigt = [&](const std::shared_ptr<TSatz>& s) { return s && !bild.isNull() && bild.constBits() == s->Ganz.constBits(); };
+    // Free: no picture but `bild` (unshared) shows its pixels. The store
+    // holds one reference, and each picture made from it one more.
+    const auto frei = [&](const std::shared_ptr<TSatz>& s) {
+        return s && (s.use_count() == 1 || (s.use_count() == 2 && zeigt(s) && bild.isDetached()));
+    };
+    const auto passt = [&](const std::shared_ptr<TSatz>& s) { return s->Ganz.width() >= w && s->Ganz.height() >= h; };
+    for (const auto& s : FSaetze)
+        if (zeigt(s) && frei(s) && bild.width() == w && bild.height() == h)
+            return;
+    // Its own set first, then the other.
+    std::size_t k = zeigt(FSaetze[1]) ? 1 : 0;
+    if (!(frei(FSaetze[k]) && passt(FSaetze[k])))
+        k = 1 - k;
+    if (!(frei(FSaetze[k]) && passt(FSaetze[k]))) {
+        // A new set, an eighth larger than asked on each side, in the place
+        // of one that is not shown (or, when both are, of the first: its
+        // pictures keep their pixels alive).
+        k = frei(FSaetze[0]) || !FSaetze[0] ? 0 : frei(FSaetze[1]) || !FSaetze[1] ? 1 : 0;
+        auto satz = std::make_shared<TSatz>();
+        satz->Ganz = MakeScreenImage(w + w / 8 + 8, h + h / 8 + 8);
+        if (satz->Ganz.isNull())
+            return;
+        FSaetze[k] = std::move(satz);
+    }
+    // The picture holds a reference to its set for as long as it and its
+    // copies live.
+    auto* halter = new std::shared_ptr<TSatz>(FSaetze[k]);
+    QImage& ganz = FSaetze[k]->Ganz;
+    bild = QImage(
+        ganz.bits(), w, h, ganz.bytesPerLine(), QImage::Format_RGB32,
+        [](void* h) { delete static_cast<std::shared_ptr<TSatz>*>(h); }, halter);
+    bild.setDotsPerMeterX(3780);
+    bild.setDotsPerMeterY(3780);
 }
 
 // ---------------------------------------------------------------------------

@@ -20,10 +20,14 @@
 #include <QPolygonF>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+class TArbeiterPool;
+class TMusterVorrat;
 
 struct TPoint {
     int X = 0;
@@ -134,6 +138,10 @@ public:
 
     // Ends any pending painting so that the target can be read or copied.
     virtual void Flush() {}
+    // Paints what has been drawn so far, but keeps the run of joined lines
+    // that is still open: a curve goes on across it as if nothing had
+    // happened. Bounds what a long drawing holds in memory.
+    virtual void DrawPending() {}
 
 protected:
     // Backend primitives. Pen, Brush and Font are read from the members.
@@ -158,13 +166,31 @@ protected:
 // A canvas that paints through a QPainter onto a paint device. Logical
 // coordinates map to device coordinates as device = logical * scale + offset
 // on each axis; the screen bitmap uses scale 1 and offset 0.
+//
+// On a 32-bit image at one logical unit per pixel the calls are not painted
+// at once: they are kept as a list of commands, already cut into bands of
+// rows, and painted on Flush or DrawPending, band by band. Each band paints
+// through its own painter, clipped to its rows, onto the same pixels, in the
+// order of the calls; the bands do not overlap, so they may run on several
+// threads at once (SetPool) and the picture is the same pixel for pixel.
+// Wide pens are filled by the canvas itself, and small ellipses come from
+// pictures painted once.
 class TPainterCanvas : public TCanvas {
 public:
     ~TPainterCanvas() override;
     void Flush() override;
+    void DrawPending() override;
+    // Paints the bands on this pool's threads from now on (null: on the
+    // calling thread, which also waits for the pool). What is pending is
+    // painted first. The pool must outlive its use here; the canvas only
+    // uses it inside Flush and DrawPending.
+    void SetPool(TArbeiterPool* pool);
+
+    // The kept commands, by band (canvas.cpp).
+    struct TListe;
 
 protected:
-    TPainterCanvas() = default;
+    TPainterCanvas();
     // The device to paint on; null when there is none yet.
     virtual QPaintDevice* Device() = 0;
     // Dots per inch that a font point size is measured in.
@@ -178,8 +204,10 @@ protected:
     // Device units per screen pixel: dashes and dots of thin pens keep the
     // length they have on the screen.
     virtual double MusterSkala() const { return 1.0; }
+    // Whether text is smoothed (on by default).
+    void SetTextAntialiasing(bool on);
     // The painter on the device, begun on first use; null when the device
-    // cannot be painted on.
+    // cannot be painted on or the calls are being kept as commands.
     QPainter* Painter();
     // Draws the pending run of lines, without ending the painter.
     void FlushLines();
@@ -196,11 +224,18 @@ protected:
     void DoClipChanged() override;
 
 private:
+    // Begins drawing on the device: true when the calls are kept as
+    // commands (FListe), false when they are painted at once (FPainter).
+    bool Aufzeichnen();
+    void ListeMalen();
+    // The index of the kept pen and brush (commands refer to it).
+    std::uint32_t Zustand(const TPen& pen, const TBrush& brush);
+
     // Consecutive LineTo calls with one pen are drawn as one polyline (see
     // FlushLines): the same pixels, far fewer painter calls.
     bool Unsichtbar(TPoint from, TPoint to) const;
     void ApplyPen();
-    QPen MakePen() const;
+    QPen MakePen(const TPen& pen) const;
     // Draws a small ellipse from a picture painted once; false when the
     // ellipse must be painted by the painter.
     bool EllipseAusVorrat(TRect r);
@@ -210,21 +245,21 @@ private:
     QRectF MapRect(TRect r) const;  // device rectangle of the covered pixels
 
     std::unique_ptr<QPainter> FPainter;
-    QPaintDevice* FDevice = nullptr;  // while the painter is active
+    std::unique_ptr<TListe> FListe;
+    std::unique_ptr<TListe> FListeVorrat;  // an ended list, kept for its buffers
+    TArbeiterPool* FPool = nullptr;
+    bool FTextGlatt = true;
+    QPaintDevice* FDevice = nullptr;  // while the painter or the list is active
     QPolygonF FLines;
     TPoint FLinesEnd;
     bool FLinesPixelGenau = false;  // thin pen, one logical unit per pixel
-    // Wide pen on a 32-bit image at one logical unit per pixel: the run is
-    // kept in FKette and filled here rather than stroked by the painter
-    // (see FlushLines).
+    // Wide pen on a kept list: the run is kept in FKette and filled by the
+    // canvas rather than stroked by the painter (see FlushLines).
     bool FLinesSelbst = false;
     std::vector<TPoint> FKette;
+    // The wide pens' step patterns (canvas.cpp), kept from picture to picture.
+    std::unique_ptr<TMusterVorrat> FMuster;
     TPen FLinesPen;  // the pen of the pending run
-    // The image's pixels while the painter is active and the image can be
-    // written directly (null otherwise), with the writable rectangle.
-    uchar* FBits = nullptr;
-    qsizetype FBpl = 0;
-    int FSchreibL = 0, FSchreibT = 0, FSchreibR = 0, FSchreibB = 0;
     int FGeraetB = 0, FGeraetH = 0;  // device size, read once per painter
     struct TEllipsenBild {
         int W = 0, H = 0, Rand = 0;
@@ -233,7 +268,6 @@ private:
         QImage Bild;
     };
     std::vector<TEllipsenBild> FEllipsen;
-    void SchreibbereichSetzen();
     bool FPenValid = false;
     bool FBrushValid = false;
     TPen FAppliedPen;
@@ -263,6 +297,30 @@ private:
 
 // Makes a white bitmap for the screen backend (RGB32, 96 dpi).
 QImage MakeScreenImage(int width, int height);
+
+// The pixels behind a screen bitmap that is drawn anew again and again, in
+// two sets with room to spare. A picture that is shown elsewhere (it shares
+// its pixels with a copy) is not copied when it is drawn on next: it moves
+// to the other set. A picture that grows or shrinks a little keeps its set
+// and is neither allocated nor cleared again.
+class TBildspeicher {
+public:
+    TBildspeicher();
+    ~TBildspeicher();
+    TBildspeicher(const TBildspeicher&) = delete;
+    TBildspeicher& operator=(const TBildspeicher&) = delete;
+
+    // Makes `bild` a bitmap of w x h (RGB32, 96 dpi) that shares its pixels
+    // with no other picture, so that drawing on it copies nothing. Its
+    // pixels stay where they can (same set, not shared); otherwise they
+    // are those the other set held, or white in a new set. Flush the
+    // canvas that paints on `bild` first.
+    void Freistellen(QImage& bild, int w, int h);
+
+private:
+    struct TSatz;
+    std::array<std::shared_ptr<TSatz>, 2> FSaetze;
+};
 
 // A canvas that records every drawing call, for tests. Text is measured with
 // the same font metrics as the screen backend.

@@ -14,26 +14,31 @@ const QString DokumentFilter = QStringLiteral("Tessaplun (*.kvd *.KVD)");
 
 // Qt's own dialog: a desktop's native one speaks the desktop's language,
 // not the one chosen in the program.
+std::optional<QString> Waehlen(QWidget* parent, const QString& ordner, const QString& filter, bool speichern)
+{
+    QFileDialog dialog(Besitzerfenster(parent), QString(), ordner, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The overwrite question is the program's own, asked after the
+    // extension rule has settled the final name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, speichern);
+    VorAllenFenstern(&dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
+        dialog.selectedFiles().constFirst().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 class TEchterDateiDialog : public TDateiDialog {
 public:
     std::optional<QString> Speichern(QWidget* parent, const QString& ordner, const QString& filter) override
     {
-        // The overwrite question is the program's own, asked after the
-        // extension rule has settled the final name.
-        const QString name = QFileDialog::getSaveFileName(
-            Besitzerfenster(parent), QString(), ordner, filter, nullptr,
-            QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
-        if (name.isEmpty())
-            return std::nullopt;
-        return name;
+        return Waehlen(parent, ordner, filter, true);
     }
     std::optional<QString> Oeffnen(QWidget* parent, const QString& ordner, const QString& filter) override
     {
-        const QString name = QFileDialog::getOpenFileName(Besitzerfenster(parent), QString(), ordner, filter, nullptr,
-                                                          QFileDialog::DontUseNativeDialog);
-        if (name.isEmpty())
-            return std::nullopt;
-        return name;
+        return Waehlen(parent, ordner, filter, false);
     }
 };
 

@@ -21,11 +21,12 @@ public:
     std::optional<TColor> Waehle(TColor vorgabe) override
     {
         // Qt's own dialog, which speaks the program's language.
-        const QColor c = QColorDialog::getColor(ToQColor(vorgabe), Besitzerfenster(), QString(),
-                                                QColorDialog::DontUseNativeDialog);
-        if (!c.isValid())
+        QColorDialog dialog(ToQColor(vorgabe), Besitzerfenster());
+        dialog.setOption(QColorDialog::DontUseNativeDialog);
+        VorAllenFenstern(&dialog);
+        if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
             return std::nullopt;
-        return FromQColor(c);
+        return FromQColor(dialog.selectedColor());
     }
 };
 
@@ -41,8 +42,10 @@ void SetMeldung(TMeldung* meldung)
 
 std::unique_ptr<QMessageBox> MeldungsBox(const QString& text)
 {
-    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
-                                         Besitzerfenster());
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
+                                             Besitzerfenster());
+    VorAllenFenstern(box.get());
+    return box;
 }
 
 void ShowMessage(const QString& text)

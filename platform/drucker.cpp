@@ -19,6 +19,7 @@ public:
             Drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
         Drucker->setDocName(titel);
         QPrintDialog dialog(Drucker.get(), Besitzerfenster(parent));
+        VorAllenFenstern(&dialog);
         if (dialog.exec() != QDialog::Accepted)
             return nullptr;
         return Drucker.get();

@@ -1,8 +1,8 @@
 #include "platform/fensterart.h"
 
-#include "platform/fensterhilfen.h"
-
 #include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -30,7 +30,6 @@ QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& cap
     regler->setRange(120, 255);
     regler->setValue(255);
     box->addWidget(regler);
-    SetWindowAlpha(w, 255);
     return regler;
 }
 
@@ -53,4 +52,22 @@ void SetTag(QWidget* w, int tag)
 {
     if (w)
         w->setProperty("Tag", tag);
+}
+
+void MenueAufklappen(QMenu* menu, const QPoint& ecke, QLineEdit* fokus)
+{
+    if (!menu)
+        return;
+    if (fokus) {
+        fokus->setFocus();
+        // When the menu closes, the typing goes on where it was.
+        QObject::connect(
+            menu, &QMenu::aboutToHide, fokus,
+            [fokus] {
+                fokus->setFocus();
+                fokus->end(false);
+            },
+            Qt::SingleShotConnection);
+    }
+    menu->popup(ecke);
 }

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+class QLineEdit;
+class QMenu;
+class QPoint;
 class QSlider;
 class QWidget;
 
@@ -22,6 +25,10 @@ QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& cap
 // another language), and the layout would squeeze them; called when it
 // opens.
 void HoeheNachTexten(QWidget* w);
+
+// Opens `menu` at the global point `ecke`; when it closes, `fokus` has the
+// focus with its caret at the end.
+void MenueAufklappen(QMenu* menu, const QPoint& ecke, QLineEdit* fokus);
 
 int Tag(const QWidget* w);
 void SetTag(QWidget* w, int tag);

@@ -36,11 +36,17 @@ QWidget* Besitzerfenster(QWidget* fragend)
     return oben(QApplication::activeWindow());
 }
 
+void VorAllenFenstern(QWidget* box)
+{
+    if (box)
+        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
 std::unique_ptr<QMessageBox> FrageBox(const QString& caption, const QString& text)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, caption, text,
                                              QMessageBox::Yes | QMessageBox::No, Besitzerfenster());
-    box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    VorAllenFenstern(box.get());
     box->setDefaultButton(QMessageBox::Yes);
     box->setEscapeButton(QMessageBox::No);
     return box;

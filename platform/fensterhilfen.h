@@ -33,6 +33,11 @@ public:
     virtual QMessageBox::StandardButton Frage(const QString& caption, const QString& text) = 0;
 };
 
+// Keeps a modal box or dialog in front of every window, the program's
+// stay-on-top windows included: one of them covering it would leave the
+// program looking frozen.
+void VorAllenFenstern(QWidget* box);
+
 // The real question's box, owned by Besitzerfenster(), not yet shown.
 std::unique_ptr<QMessageBox> FrageBox(const QString& caption, const QString& text);
 

@@ -155,42 +155,25 @@ TRahmenNachfuehrung* Nachfuehrung(QWidget* fenster)
 
 void Mitte(QWidget* dialog);
 
-// Centres a dialog when it opens: only then it has its size (its own
-// handler of the opening may still size it anew), and it is not yet on the
-// screen. Until it is first drawn, every change of its size centres it again.
+// Centres a dialog when it next opens: only then it has its size, and it is
+// not yet on the screen. One per dialog, armed for each opening.
 class TBeimOeffnenMitte : public QObject {
 public:
     explicit TBeimOeffnenMitte(QWidget* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+    void Bereiten() { Bereit = true; }
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override
     {
-        auto* dialog = static_cast<QWidget*>(objekt);
-        switch (event->type()) {
-        case QEvent::Show:
-            Offen = !event->spontaneous();
-            if (Offen)
-                Mitte(dialog);
-            break;
-        case QEvent::Resize:
-            if (Offen)
-                Mitte(dialog);
-            break;
-        case QEvent::Paint:
-        case QEvent::Hide:
-            if (Offen) {
-                dialog->removeEventFilter(this);
-                deleteLater();
-            }
-            break;
-        default:
-            break;
+        if (event->type() == QEvent::Show && Bereit && !event->spontaneous()) {
+            Bereit = false;
+            Mitte(static_cast<QWidget*>(objekt));
         }
         return false;
     }
 
 private:
-    bool Offen = false;
+    bool Bereit = false;
 };
 
 }  // namespace
@@ -258,7 +241,7 @@ void RahmenVerschieben(QWidget* fenster, const QPoint& rahmen)
     Setzen(fenster, rahmen, m);
 
     TRahmenNachfuehrung* offen = Nachfuehrung(fenster);
-    if (gesehen || QGuiApplication::platformName() != QLatin1String("xcb")) {
+    if (gesehen) {
         if (offen) {
             fenster->removeEventFilter(offen);
             offen->deleteLater();
@@ -274,6 +257,12 @@ namespace {
 
 void Mitte(QWidget* dialog)
 {
+    // The size that showing it gives it, before it is measured: placing it
+    // would give it that size only then, and the centring that the new
+    // size asks for from inside would be overridden by this one, made for
+    // the old size.
+    if (!dialog->testAttribute(Qt::WA_Resized))
+        dialog->adjustSize();
     const QScreen* screen = dialog->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -304,8 +293,11 @@ void DialogPlatzieren(QWidget* dialog)
     // A dialog that is up stays where the user has it.
     if (!dialog || dialog->isVisible())
         return;
+    TBeimOeffnenMitte* mitte = nullptr;
     for (QObject* kind : dialog->children())
-        if (dynamic_cast<TBeimOeffnenMitte*>(kind))
-            return;
-    new TBeimOeffnenMitte(dialog);
+        if (auto* m = dynamic_cast<TBeimOeffnenMitte*>(kind))
+            mitte = m;
+    if (!mitte)
+        mitte = new TBeimOeffnenMitte(dialog);
+    mitte->Bereiten();
 }

@@ -21,6 +21,11 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
+// The windows that toggles show and hide.
+enum class TUmschaltFenster : int { Punkte, Kreise, Beschriftung, Senkrechte, Flaechen, Uebersicht, Wertetabelle };
+
 class TMelder : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +43,22 @@ signals:
     // equation, ranges, colours, style) for the selected function; the
     // editor's texts and their validity are in the state.
     void EditorGeaendert();
+    // The view, the units, the grid or the colour switch of the program's
+    // graph window changed (the state's Ansicht).
+    void AnsichtGeaendert(QObject* absender);
+    // The trace window's family parameter changed: the picture and the
+    // value table follow.
+    void ScharparameterGeaendert();
+    // The sound or the interaction switch changed (the state's Klang,
+    // Interaktiv): the main window's menu and the graph window's boxes
+    // show them.
+    void SchalterGeaendert(QObject* absender);
+    // The graph window's tool changed; `menue` is its item 1..10 in the
+    // main window's interaction menu (I1..I10).
+    void WerkzeugGeaendert(int menue);
+    // The text of the label riding on the graph window's pointer changed
+    // (typed into its field there).
+    void ReiterGeaendert(const QString& text);
     // The drawing was replaced as a whole (New, Open, an example): every
     // window shows the state afresh.
     void DokumentErneuert();
@@ -67,8 +88,56 @@ signals:
     void ReiterSchriftVerlangt(int k);
     // The riding field empty again, in its default font.
     void ReiterZuruecksetzenVerlangt();
+    // Label mode ends: the riding label goes back to its place, its move
+    // button up.
+    void ReiterZuruecklegenVerlangt();
     // Caption `text` for axis 1 (x) or 2 (y) of the graph window.
     void AchsenbeschriftungVerlangt(int achse, const QString& text);
+
+    // The editor selects the function the text names, as if it were typed
+    // into its list ("5.", or what was typed, which may name none).
+    void FunktionWahlTextVerlangt(const QString& text);
+    // The openers of the tool windows a tool writes into stand raised: of
+    // the openers in `welche` (bits of Modi::Oeffner), those in `erhaben`.
+    void OeffnerVerlangt(unsigned welche, unsigned erhaben);
+    // A window's toggle: shown when hidden (refreshed first), closed when
+    // shown.
+    void FensterUmschaltenVerlangt(TUmschaltFenster fenster);
+    // The document commands: New (never with the start template), Open,
+    // Save as; and a New asked for elsewhere loads no start template.
+    void NeuVerlangt();
+    void OeffnenVerlangt();
+    void SpeichernVerlangt();
+    void KeineStartvorlageVerlangt();
+    // Presentation mode starts; after it ended, the windows are placed
+    // around the main window again.
+    void PraesentationVerlangt();
+    void AusrichtenVerlangt();
+
+    // The graph window prints its page, as the print options dialog says.
+    void DruckenVerlangt();
+    // The graph window puts its picture on the clipboard, as the copy
+    // dialog says.
+    void BildKopierenVerlangt();
+    // The main window's print command (the print options first).
+    void DruckbefehlVerlangt();
+    // The tips on copying, above the window `ueber` (none: above the
+    // window in front).
+    void TippsVerlangt(QWidget* ueber);
+    // The graph window opens the x-unit window at its track bar.
+    void EinheitXFensterVerlangt();
+    // The value table window was closed by its close box: the menu no
+    // longer asks for it.
+    void WertetabelleGeschlossen();
+    // The editor runs its equation handler anew (the value table's
+    // calculator fields changed: its result, caption and rows follow).
+    void GleichungAuswertenVerlangt();
+    // The graph window draws its construction preview anew where the
+    // pointer stands (the family parameter stepped).
+    void VorschauErneuernVerlangt();
+    // The assistant's answer (Yes: clear the graphs first) to the line or
+    // parabola tool's question; `fenster` is the assistant.
+    void AssistentAntwortVerlangt(bool ja, QObject* fenster);
 };
 
 // The one notifier of the program.

@@ -29,12 +29,18 @@ void DialogZeigen(QWidget* dialog, QWidget* ueber)
     if (!dialog)
         return;
     DialogPlatzieren(dialog);
+    // Set before the window is mapped: the window manager reads it then. A
+    // dialog shown for nobody belongs to its parent, or to nobody, whoever
+    // it was shown for before.
+    if (!ueber)
+        ueber = dialog->parentWidget();
+    QWindow* besitzer = nullptr;
     if (ueber && ueber->window() != dialog) {
-        // Set before the window is mapped: the window manager reads it then.
-        dialog->winId();
         ueber->window()->winId();
-        dialog->windowHandle()->setTransientParent(ueber->window()->windowHandle());
+        besitzer = ueber->window()->windowHandle();
     }
+    dialog->winId();
+    dialog->windowHandle()->setTransientParent(besitzer);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -22,5 +22,6 @@ int ShowModal(QDialog& dialog);
 // dialog that is up stays where it is), shown, raised and activated. With
 // `ueber`, the dialog belongs to that window and stays above it while both
 // are up (under X11 it is transient for it: a window manager keeps it above
-// its owner, also when both stay on top and the owner is clicked).
+// its owner, also when both stay on top and the owner is clicked); a modal
+// owner does not block it.
 void DialogZeigen(QWidget* dialog, QWidget* ueber = nullptr);

@@ -56,9 +56,6 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         // The text leaves "vorne" the room of its English caption, "in front",
         // before the font button.
         z.Text = NeuesFeld(GroupBox3, Name("Edit", k + 2), 106, y, 123, 22);
-        QFont arial = z.Text->font();
-        arial.setFamily(QStringLiteral("Arial"));
-        z.Text->setFont(arial);
         z.Vorne = new QCheckBox(QStringLiteral("vorne"), GroupBox3);
         z.Vorne->setObjectName(Name("CheckBox", k));
         z.Vorne->setGeometry(235, y + 2, 52, 18);
@@ -92,6 +89,12 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
     connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
     connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
     connect(SpeedButton7, &QToolButton::clicked, this, [this] { SpeedButton7Click(); });
+    // What is typed into the riding label on the graph window's pointer
+    // shows in its row.
+    connect(&Melder(), &TMelder::ReiterGeaendert, this, [this](const QString& text) {
+        if (GueltigeNummer(VerschiebeNr))
+            TextSetzen(ZeileRef(VerschiebeNr).Text, text);
+    });
 
     FormCreate();
 }
@@ -115,6 +118,11 @@ void TBeschriftungDlg::zeigeBeschr()
         SetzeSchriftfarbe(z.Text, b.Font.Color);
         SchriftZeigen(z.Text, b.Font);
         z.Vorne->setChecked(b.Vorne != 0);
+        // The move button is down while its label rides.
+        if (z.Verschieben->isChecked() != (VerschiebeNr == k)) {
+            z.Verschieben->setChecked(VerschiebeNr == k);
+            KnopfBeschriften(z.Verschieben);
+        }
     }
 }
 
@@ -156,15 +164,7 @@ void TBeschriftungDlg::BeschriftungZuruecksetzen(int k)
 {
     if (!GueltigeNummer(k))
         return;
-    TBeschriftung& b = Beschriftungen[k];
-    b.Text.clear();
-    b.X = 2.1;
-    b.Y = k + (-0.2);
-    b.Font.Name = "Tahoma";
-    b.Font.Color = clBlack;
-    b.Font.Size = 12;
-    b.Font.Style = 0;
-    b.Vorne = 1;
+    BeschriftungVorbelegen(k);
     // A riding label loses its text as well; it keeps riding, empty.
     if (VerschiebeNr == k)
         emit Melder().ReiterTextVerlangt(QString());
@@ -233,20 +233,6 @@ void TBeschriftungDlg::VerschiebenLoesen()
             VerschiebenClick(k);
         }
     }
-}
-
-void TBeschriftungDlg::VerschiebeKnoepfeFreigeben()
-{
-    for (TZeile& z : Zeilen) {
-        z.Verschieben->setChecked(false);
-        KnopfBeschriften(z.Verschieben);
-    }
-    zeigeBeschr();
-}
-
-QLineEdit* TBeschriftungDlg::TextFeld(int k) const
-{
-    return GueltigeNummer(k) ? Zeile(k).Text : nullptr;
 }
 
 void TBeschriftungDlg::KnopfBeschriften(QToolButton* knopf)

@@ -50,11 +50,9 @@ QComboBox* NeueKurvenliste(QWidget* parent, const QString& name, int x, int y)
     c->setGeometry(x, y, 52, 22);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMaxVisibleItems(10);
     for (int i = 1; i <= 9; ++i)
         c->addItem(QString::number(i) + QLatin1Char('.'));
     c->addItem(QStringLiteral("x-A."));
-    c->lineEdit()->setMaxLength(255);
     c->setCurrentIndex(0);
     return c;
 }

@@ -72,7 +72,7 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
 }};
 
 // The fill choices as designed, in item order (two columns of three).
-constexpr std::array<const char*, 6> Fuellwahlen = {"gefüllt",       "ohne Farbe",    "vertikal",
+constexpr std::array Fuellwahlen = {"gefüllt",       "ohne Farbe",    "vertikal",
                                                     "schraffiert 1", "schraffiert 2", "horizontal"};
 
 QString Name(const char* art, int nummer)
@@ -212,14 +212,6 @@ void TKreiseDlg::ZeileAnlegen(int k, QWidget* inhalt)
         r->setGeometry(8 + 94 * (i / 3), 20 + 24 * (i % 3), 92, 20);
         z.FuellWahl->addButton(r, i);
     }
-
-    // As designed: style 1, the name on the right, centre shown, in front,
-    // filled.
-    ExklusivDruecken(z.Stil, 0);
-    ExklusivDruecken(z.NamePos, 3);
-    z.Zeigen->setChecked(true);
-    z.Vorne->setChecked(true);
-    z.FuellWahl->button(0)->setChecked(true);
 
     connect(z.Name, &QLineEdit::textChanged, this, [this, k] { NameChange(k); });
     connect(z.X, &QLineEdit::textChanged, this, [this, k] { XChange(k); });

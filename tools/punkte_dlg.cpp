@@ -50,13 +50,6 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
      {"SpeedButton76", "SpeedButton77", "SpeedButton78", "SpeedButton79"}, "SpeedButton110", "SpeedButton99"},
 }};
 
-constexpr int PositionRechts = 4;  // the stored name position "rechts"
-
-QString Buchstabe(int k)
-{
-    return QString(QChar(64 + k));  // A..J
-}
-
 }  // namespace
 
 TPunkteDlg::TPunkteDlg(QWidget* parent)
@@ -84,11 +77,6 @@ TPunkteDlg::TPunkteDlg(QWidget* parent)
         z.Reset = NeuerKnopf(GroupBox1, QString::fromLatin1(n.Reset), QStringLiteral("Reset"), 446, y, 48, 22);
         z.Reset->setToolTip(QStringLiteral("Reset"));
 
-        // As designed: the letter, marker style 1, the name on the right.
-        z.Name->setText(Buchstabe(k));
-        ExklusivDruecken(z.Stil, 0);
-        ExklusivDruecken(z.NamePos, PositionRechts - 1);
-
         connect(z.Name, &QLineEdit::textChanged, this, [this, k] { NameChange(k); });
         connect(z.X, &QLineEdit::textChanged, this, [this, k] { XChange(k); });
         connect(z.Y, &QLineEdit::textChanged, this, [this, k] { YChange(k); });
@@ -106,6 +94,9 @@ TPunkteDlg::TPunkteDlg(QWidget* parent)
     connect(SpeedButton100, &QToolButton::clicked, this, [this] { SpeedButton100Click(); });
 
     FormCreate();
+    // The rows show the defaults from the start: the graph window's point
+    // tool looks for a free row by its x edit before the window was shown.
+    zeigePunk();
 }
 
 void TPunkteDlg::FormCreate()
@@ -176,37 +167,22 @@ void TPunkteDlg::SchriftClick(int k)
         p.Color = gewaehlt->Color;
     }
     zeigePunk();
-    update();
     Neuzeichnen();
-}
-
-void TPunkteDlg::ZeileVorgabenZeigen(int k)
-{
-    TZeile& z = ZeileRef(k);
-    z.X->setText(QString());
-    z.Y->setText(QString());
-    z.Name->setText(Buchstabe(k));
-    ExklusivDruecken(z.NamePos, PositionRechts - 1);
-    ExklusivDruecken(z.Stil, 0);
 }
 
 void TPunkteDlg::ZeileReset(int k)
 {
+    // The defaults in the record; the refresh shows them in the row (its
+    // edits' echo stores the same texts).
     PunktVorbelegen(k);
-    ZeileVorgabenZeigen(k);
-    Punkte[k].Color = clBlue;
     zeigePunk();
-    update();
     Neuzeichnen();
 }
 
 void TPunkteDlg::SpeedButton100Click()
 {
     PunkteVorbelegen();
-    for (int k = 1; k <= 10; ++k)
-        ZeileVorgabenZeigen(k);
-    for (int k = 1; k <= 10; ++k)
-        Punkte[k].Color = clBlue;
     zeigePunk();
+    // Redrawn also when no edit changed (and so no echo redrew).
     Neuzeichnen();
 }

@@ -58,7 +58,6 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
         z.Stil = new TStilListe(GroupBox1, 14);
         z.Stil->setObjectName(QString::fromLatin1(namen.Stil));
         z.Stil->setGeometry(372, y, 65, 22);
-        z.Stil->setMaxVisibleItems(AnzahlStile);
         for (int i = 1; i <= AnzahlStile; ++i)
             z.Stil->addItem(QString::number(i) + QLatin1Char('.'));
         z.Stil->setToolTip(QStringLiteral("Strichstärke"));

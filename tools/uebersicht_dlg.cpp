@@ -185,8 +185,6 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
         for (std::size_t i = 0; i < labels.size(); ++i)
             labels[i] = NeuesLabel(GroupBox3, QStringLiteral("Label%1").arg(n.Labels[i]),
                                    QString::fromLatin1(LabelTexte[i]), Spalten[i + 1].Label, y + 4);
-        z.XVonLabel = labels[0];
-        z.XBisLabel = labels[1];
         z.ScharLabels = {labels[2], labels[3], labels[4]};
 
         z.Stil = new TStilListe(GroupBox3, 14);

@@ -43,8 +43,6 @@ public:
         TStilListe* Stil = nullptr;
         QToolButton* Farbe = nullptr;
         QToolButton* Zusatzfarbe = nullptr;
-        QLabel* XVonLabel = nullptr;
-        QLabel* XBisLabel = nullptr;
         // The family labels: "t von", "bis", "Schrittweite".
         std::array<QLabel*, 3> ScharLabels{};
         // The equation and the five range fields, in this order.

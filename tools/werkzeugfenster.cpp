@@ -24,8 +24,8 @@ namespace {
 
 // Name positions as the buttons show them, left to right; the stored value
 // is the column + 1.
-constexpr std::array<const char*, 4> PositionsHinweise = {"links", "hoch", "tief", "rechts"};
-constexpr std::array<const char*, 4> PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
+constexpr std::array PositionsHinweise = {"links", "hoch", "tief", "rechts"};
+constexpr std::array PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
 
 }  // namespace
 
@@ -58,23 +58,19 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
     TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
     TrackBar2->setRange(120, 255);
     TrackBar2->setValue(255);
-    TrackBar2->setTickPosition(QSlider::NoTicks);
     TrackBar2->setGeometry(breite - 92 - 8 - 130, y + 2, 130, 22);
-    Label55 = NeuesLabel(this, QStringLiteral("Label55"), QStringLiteral("Transparenz"), 0, y + 6);
+    Label55 = NeuesLabel(this, QStringLiteral("Label55"), QStringLiteral("Transparenz"), TrackBar2->x() - 80, y + 6);
     {
         QPalette pal = Label55->palette();
         pal.setColor(QPalette::WindowText, Qt::gray);
         Label55->setPalette(pal);
     }
-    Label55->move(TrackBar2->x() - 80, y + 6);
 
     connect(TrackBar2, &QSlider::valueChanged, this, [this] { TrackBar2Change(); });
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     // A drawing replaced as a whole: every tool window shows it, so that a
     // mouse tool never overwrites an object its window does not show.
     connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
-
-    SetWindowAlpha(this, 255);
 }
 
 TWerkzeugfenster::~TWerkzeugfenster() = default;
@@ -86,7 +82,6 @@ void TWerkzeugfenster::Umschalten()
         return;
     }
     Auffrischen();
-    update();
     show();
     raise();
     activateWindow();
@@ -140,7 +135,6 @@ void TWerkzeugfenster::FarbeWaehlen(TColor& farbe)
     if (const auto gewaehlt = WaehleFarbe(farbe))
         farbe = *gewaehlt;
     Auffrischen();
-    update();
     Neuzeichnen();
 }
 
@@ -182,7 +176,6 @@ void TWerkzeugfenster::MarkerKnoepfe(QWidget* parent, std::span<const char* cons
         QToolButton* b = NeuerKnopf(parent, QString::fromLatin1(namen[i]), QString(), x + 23 * static_cast<int>(i), y,
                                     23, 21, true);
         b->setIcon(MarkerGlyphe(static_cast<int>(i) + 1));
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         knoepfe[i] = b;
     }
 }
@@ -276,27 +269,28 @@ QIcon MarkerGlyphe(int stil)
 {
     QPixmap bild(15, 15);
     bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(Qt::black, 1.6));
-    switch (stil) {
-    case 1:
-        p.drawLine(QPointF(3.5, 3.5), QPointF(11.5, 11.5));
-        p.drawLine(QPointF(3.5, 11.5), QPointF(11.5, 3.5));
-        break;
-    case 2:
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
-        break;
-    case 3:
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
-        break;
-    default:
-        p.setBrush(Qt::black);
-        p.drawRect(QRectF(4.0, 4.0, 7.0, 7.0));
-        break;
+    {
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(Qt::black, 1.6));
+        switch (stil) {
+        case 1:
+            p.drawLine(QPointF(3.5, 3.5), QPointF(11.5, 11.5));
+            p.drawLine(QPointF(3.5, 11.5), QPointF(11.5, 3.5));
+            break;
+        case 2:
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
+            break;
+        case 3:
+            p.setBrush(Qt::black);
+            p.drawEllipse(QPointF(7.5, 7.5), 4.5, 4.5);
+            break;
+        default:
+            p.setBrush(Qt::black);
+            p.drawRect(QRectF(4.0, 4.0, 7.0, 7.0));
+            break;
+        }
     }
-    p.end();
     return QIcon(bild);
 }

@@ -61,8 +61,9 @@ public:
     // Copies every slot of the window's table into its controls.
     virtual void Auffrischen() = 0;
 
-    // The main window's toggle: a hidden window is refreshed from its table,
-    // repainted and shown; a visible one is closed.
+    // The main window's toggle: a hidden window is refreshed from its table
+    // and shown; a visible one is closed. (Every control repaints itself
+    // when the refresh changes what it shows.)
     void Umschalten();
 
     void TrackBar2Change();
@@ -96,8 +97,8 @@ protected:
     // redraws.
     void TextSpeichern(std::string& feld, const QLineEdit* e);
     // The colour button: the colour dialog preset with `farbe`; only a
-    // confirmed choice is stored. Either way the window is refreshed and
-    // repainted and the graph redrawn.
+    // confirmed choice is stored. Either way the window is refreshed (its
+    // controls repaint what changed) and the graph redrawn.
     void FarbeWaehlen(TColor& farbe);
 
     // Controls at designed places, named for the caption table and tests.

@@ -41,6 +41,9 @@ TEST(DruckSeite, ValueTableBelowTheGraphOrOnAPageOfItsOwn)
         {-8, 8, 1.27, true, true, 8 - 4.2 * 1.27, 8 - 3.5 * 1.27, 8 - 2 * 1.27},
         // Inch mode, 10 units: below the graph at 8 + 12.7 cm.
         {-2, 8, 1.27, true, false, 8 + 10.8 * 1.27, 8 + 11.5 * 1.27, 8 + 13 * 1.27},
+        // Without the header always a page of its own, below its top margin.
+        {-2, 8, 1.0, false, true, 2.8, 3.5, 5.0},
+        {-2, 8, 1.27, false, true, 2 + 0.8 * 1.27, 2 + 1.5 * 1.27, 2 + 3 * 1.27},
     };
     for (const auto& [yMin, yMax, m, kopf, eigene, titel, block1, block2] : faelle) {
         const TTabellenLage l = TabellenLage(Ansicht(yMin, yMax, m, kopf));
@@ -99,8 +102,8 @@ TEST(KopieBild, SizesOfTheBitmapAndTheVectorPicture)
 TEST(KopieBild, PicturesTooLargeForMemoryAreRefusedHatchedCirclesReadFromTheRecords)
 {
     EXPECT_FALSE(BildZuGross(BitmapGroesse(-5, 8, 6, -2, 1.27)));
-    EXPECT_FALSE(BildZuGross(TBildGroesse{8192, 8192}));
-    for (const TBildGroesse g : {TBildGroesse{8193, 8192}, {40000, 10}, {0, 100},
+    EXPECT_FALSE(BildZuGross(TBildGroesse{8192, 8192}) || BildZuGross(TBildGroesse{1, 1}));
+    for (const TBildGroesse g : {TBildGroesse{8193, 8192}, {8192, 8193}, {40000, 10}, {0, 100}, {100, 0},
                                  BitmapGroesse(-1000000, 1000000, 1000000, -1000000, 1.0)})
         EXPECT_TRUE(BildZuGross(g)) << g.Breite << " x " << g.Hoehe;
 
@@ -110,10 +113,16 @@ TEST(KopieBild, PicturesTooLargeForMemoryAreRefusedHatchedCirclesReadFromTheReco
     k[4].Fill = "1";   // no colour
     k[11].Fill = "3";  // slots beyond 10 are not circles of the window
     EXPECT_FALSE(SchraffierteKreise(k));
-    for (const char* f : {"2", "5"}) {
+    for (const char* f : {"2", "3", "4", "5"}) {
+        k[1].Fill = f;
+        EXPECT_TRUE(SchraffierteKreise(k)) << f;
+        k[1].Fill = "0";
         k[10].Fill = f;
         EXPECT_TRUE(SchraffierteKreise(k)) << f;
+        k[10].Fill = "0";
     }
+    k[10].Fill = "6";
+    EXPECT_FALSE(SchraffierteKreise(k));
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ TEST(Einheiten, TypedUnitsWordsNumbersAndRefusals)
     };
     EXPECT_EQ(x("PI"), E({EinheitPi, 5}));
     EXPECT_EQ(x("  pi/2 "), E({EinheitPiHalbe, 3}));
+    EXPECT_EQ(x(" PI   "), E({EinheitPi, 5}));
     EXPECT_EQ(x("Pi/3"), E({EinheitPiDrittel, 2}));
     EXPECT_EQ(x("2,5"), E({2.5, 6}));
     EXPECT_EQ(x("0.5"), E({0.5, EinheitXPosition(0.5)}));
@@ -68,4 +69,30 @@ TEST(Einheiten, AUnitIsFiniteNotZeroAndBounded)
         EXPECT_TRUE(EinheitBrauchbar(ja)) << ja;
     for (const double nein : {0.0, -0.0, Darueber(MaxEinheit), -Darueber(MaxEinheit), std::nan(""), HUGE_VAL, -HUGE_VAL})
         EXPECT_FALSE(EinheitBrauchbar(nein)) << nein;
+}
+
+// The track bars: each position stands for one unit, and that unit typed
+// as a number brings the bar back to the same position (the pi positions
+// only come from their words); positions beyond the ends count as the
+// ends. The x unit's window names the pi positions.
+TEST(Einheiten, TrackBarPositionsAndTheirUnits)
+{
+    for (int p = -4; p <= 10; ++p) {
+        if (p != 2 && p != 3 && p != 5) {
+            EXPECT_EQ(EinheitXPosition(EinheitXAusPosition(p)), p) << p;
+        }
+        EXPECT_EQ(EinheitYPosition(EinheitYAusPosition(p)), p) << p;
+    }
+    EXPECT_EQ(std::tuple(EinheitXAusPosition(-4), EinheitXAusPosition(1), EinheitXAusPosition(10), EinheitXAusPosition(-9),
+                         EinheitXAusPosition(99)),
+              std::tuple(0.01, 1.0, 100.0, 0.01, 100.0));
+    EXPECT_EQ(std::tuple(EinheitYAusPosition(-4), EinheitYAusPosition(1), EinheitYAusPosition(10), EinheitYAusPosition(-5),
+                         EinheitYAusPosition(11)),
+              std::tuple(0.001, 1.0, 10000.0, 0.001, 10000.0));
+    EXPECT_EQ(std::tuple(EinheitXAusPosition(2), EinheitXAusPosition(3), EinheitXAusPosition(5)),
+              std::tuple(EinheitPiDrittel, EinheitPiHalbe, EinheitPi));
+    EXPECT_EQ(std::tuple(EinheitXText(2, EinheitPiDrittel, ','), EinheitXText(3, 0, ','), EinheitXText(5, 0, ',')),
+              std::tuple("Pi/3", "Pi/2", "Pi"));
+    EXPECT_EQ(std::tuple(EinheitXText(4, 2.0, ','), EinheitXText(-1, 0.25, ','), EinheitXText(-1, 0.25, '.')),
+              std::tuple("2", "0,25", "0.25"));
 }

@@ -111,7 +111,7 @@ TEST(FunkCompile, FailuresAndTheirPositions)
         {"f(x) = X", 6},      // parameters are case-sensitive
         {"f(x) = x$", 7},     // a typed end mark is left over
         {"f(x) = 1E37", 10}, {"f(x) = 10E36", 11}, {"f(x) = 0.5E-36", 13}, {"f(x)x", 5}, {"f(x", 4}, {"", 1},
-        {"f(x)=x)", 7},
+        {"f(x)=x)", 7}, {"f(x(x)", 4}, {"f(x,t(x)", 6},  // an unclosed header before what would be a term
         // UTF-8 letters are just characters the language does not know.
         {"f(x) = \xC3\xA4*x", 6}, {"f(x) = x+\xF0\x9F\x98\x80", 8}, {"\xC3\xA4(x)=x", 1}, {"f(x\xE2\x82\xAC)=x", 4},
         // Inside brackets: where the innermost failing bracketed expression stopped.
@@ -221,9 +221,9 @@ TEST(FunkCompile, RecompilationReplacesEverything)
 {
     TFunktionsKopf kopf;
     ASSERT_TRUE(Compile(kopf, "f(x,t)=t*x").ok);
-    const std::size_t nodes = kopf.Nodes.size();
+    const std::size_t nodes = kopf.Nodes.size(), steps = kopf.Steps.size();
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(Compile(kopf, "f(x,t)=t*x").ok);
-    EXPECT_EQ(kopf.Nodes.size(), nodes);
+    EXPECT_EQ(std::pair(kopf.Nodes.size(), kopf.Steps.size()), std::pair(nodes, steps));
 
     ASSERT_FALSE(Compile(kopf, "f(x)=2x").ok);
     EXPECT_EQ(kopf.Text, "f(x)=2x");

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 #include <vector>
@@ -44,12 +45,48 @@ TEST(ProbenSpeicher, KeepsWithinItsBound)
     EXPECT_LE(s.Bytes(), s.MaxBytes);
 }
 
+// Entries by slot: an entry exactly at the bound is kept, one past the
+// last slot is not; removing takes one slot's entry, emptying all.
+TEST(ProbenSpeicher, SlotsAreRemovedOneByOneOrAllTogether)
+{
+    const auto eintrag = [](const char* term) {
+        TProbenEintrag e;
+        e.Term = term;
+        e.Schluessel = {7};
+        e.Mitglieder.resize(1);
+        e.Mitglieder[0].resize(10);
+        return e;
+    };
+    const std::size_t einer = eintrag("a").Bytes();
+    TProbenSpeicher s(einer);
+    const std::array<bool, 10> keiner{};
+    s.Ablegen(0, eintrag("a"), keiner);
+    EXPECT_NE(s.Finden(0, "a", {7}), nullptr);
+    EXPECT_EQ(s.Bytes(), einer);
+
+    TProbenSpeicher gross(100 * einer);
+    for (std::size_t slot : {0u, 3u, 9u})
+        gross.Ablegen(slot, eintrag("b"), keiner);
+    gross.Ablegen(10, eintrag("b"), keiner);
+    EXPECT_EQ(gross.Bytes(), 3 * einer);
+    EXPECT_EQ(gross.Finden(10, "b", {7}), nullptr);
+    gross.Entfernen(3);
+    gross.Entfernen(10);
+    EXPECT_EQ(std::tuple(gross.Finden(0, "b", {7}) != nullptr, gross.Finden(3, "b", {7}) != nullptr,
+                         gross.Finden(9, "b", {7}) != nullptr),
+              std::tuple(true, false, true));
+    gross.Leeren();
+    EXPECT_EQ(gross.Bytes(), 0u);
+    EXPECT_EQ(gross.Finden(9, "b", {7}), nullptr);
+}
+
 // The pool: every task runs once, results come in order on the calling
 // thread, and an exception of a task arrives there after all have ended.
 TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
 {
-    for (const unsigned threads : {1u, 2u, 5u}) {
-        TArbeiterPool pool(threads);
+    for (const unsigned wunsch : {1u, 2u, 5u}) {
+        TArbeiterPool pool(wunsch);
+        const unsigned threads = std::min(wunsch, TArbeiterPool::Kerne());  // never more than the cores
         EXPECT_EQ(pool.Anzahl(), threads);
         for (int runde = 0; runde < 3; ++runde) {
             std::vector<int> ergebnis(200, -1);
@@ -72,14 +109,31 @@ TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
                 EXPECT_EQ(laeufe[i].load(), 1);
             }
         }
+        // A throwing task: the results before it are handed on, none after
+        // it, and every task started has ended when the exception arrives.
+        // The other tasks take a while, so that one still running would be
+        // seen.
+        std::atomic<int> laufend{0};
+        std::vector<std::size_t> folge;
         EXPECT_THROW(pool.Ausfuehren(
                          50,
-                         [](std::size_t i, unsigned) {
-                             if (i == 7)
+                         [&](std::size_t i, unsigned) {
+                             ++laufend;
+                             if (i == 7) {
+                                 --laufend;
                                  throw std::runtime_error("task");
+                             }
+                             volatile unsigned arbeit = 0;
+                             for (int k = 0; k < 20000; ++k)
+                                 arbeit = arbeit + static_cast<unsigned>(k);
+                             --laufend;
                          },
-                         [](std::size_t) {}),
+                         [&](std::size_t i) { folge.push_back(i); }),
                      std::runtime_error);
+        EXPECT_EQ(laufend.load(), 0);
+        EXPECT_LE(folge.size(), 7u);
+        for (std::size_t i = 0; i < folge.size(); ++i)
+            EXPECT_EQ(folge[i], i);
         EXPECT_THROW(pool.Ausfuehren(
                          50, [](std::size_t, unsigned) {},
                          [](std::size_t i) {
@@ -89,6 +143,48 @@ TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
                      std::runtime_error);
         pool.Ausfuehren(3, [](std::size_t, unsigned) {}, [](std::size_t) {});  // still usable
     }
+}
+
+// A run takes no more threads than it has tasks, and a run started inside
+// a run of the same pool (from a task or from the results) runs on the
+// thread that starts it, with that thread's number.
+TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
+{
+    TArbeiterPool pool(4);
+    for (const std::size_t n : {1u, 2u, 3u}) {
+        std::atomic<unsigned> hoechste{0};
+        pool.Ausfuehren(
+            n,
+            [&](std::size_t, unsigned thread) {
+                unsigned h = hoechste.load();
+                while (thread > h && !hoechste.compare_exchange_weak(h, thread)) {
+                }
+            },
+            [](std::size_t) {});
+        EXPECT_LT(hoechste.load(), n);
+    }
+    std::atomic<int> innen{0};
+    pool.Ausfuehren(
+        20,
+        [&](std::size_t, unsigned thread) {
+            pool.Ausfuehren(
+                3,
+                [&](std::size_t, unsigned innerer) {
+                    EXPECT_EQ(innerer, thread);
+                    ++innen;
+                },
+                [](std::size_t) {});
+        },
+        [&](std::size_t) {
+            pool.Ausfuehren(
+                2,
+                [&](std::size_t, unsigned innerer) {
+                    EXPECT_EQ(innerer, 0u);
+                    ++innen;
+                },
+                [](std::size_t) {});
+        });
+    EXPECT_EQ(innen.load(), 20 * 3 + 20 * 2);
 }
 
 // Members of several functions, sampled on the pool at once (the same
@@ -141,6 +237,91 @@ TEST(Proben, OnThePoolAsOneAfterTheOther)
     }
     ProbenPoolGroesse(0);
     EXPECT_FALSE(einzeln[0].empty());
+}
+
+// A function with its own evaluation, as tests and previews make them: it
+// is asked one x at a time, and its calls are recorded.
+struct Aufgezeichnet : TFunktion {
+    std::vector<long double> Xe;
+    void Evaluate(const long double p[6]) override
+    {
+        Xe.push_back(p[0]);
+        TFunktion::Evaluate(p);
+    }
+};
+
+// A member's line: the pen is placed at the first two samples (the second
+// has no two before it to judge a jump by), then one line per sample of the
+// walk up to and including the end; where the function is undefined the
+// pen lifts and is placed again.
+TEST(Proben, TheLineOfAMemberFollowsTheWalk)
+{
+    TFunktion f;
+    f.SetTerm("f(x,t) = x + t");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{0, 10, 10, 10, 0, 0};  // device = 10 view units, y down from 10
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(0.0, 2.0, 0.5, 300.0);
+    using B = TGraphBefehl;
+    const TMitgliedBefehle linie = {{B::MoveTo, 0, 90}, {B::MoveTo, 5, 85}, {B::LineTo, 10, 80}, {B::LineTo, 15, 75}, {B::LineTo, 20, 70}};
+    TMitgliedBefehle befehle;
+    MitgliedAbtasten(a, 1.0, 0, befehle);
+    EXPECT_EQ(befehle, linie);
+    // The same walk one x at a time.
+    Aufgezeichnet g;
+    g.SetTerm("f(x,t) = x + t");
+    a.Funktion = &g;
+    MitgliedAbtasten(a, 1.0, 0, befehle);
+    EXPECT_EQ(befehle, linie);
+    EXPECT_EQ(g.Xe, (std::vector<long double>{0, 0.5, 1, 1.5, 2}));
+
+    // Undefined at 1: no line into it or out of it.
+    TFunktion h;
+    h.SetTerm("f(x) = x + 0/(x-1)");
+    a.Funktion = &h;
+    a.XEnde = 2.5;
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(befehle, (TMitgliedBefehle{{B::MoveTo, 0, 100}, {B::MoveTo, 5, 95}, {B::MoveTo, 15, 85}, {B::LineTo, 20, 80}, {B::LineTo, 25, 75}}));
+}
+
+// Discs at the whole x values from Von to Bis, each with its black ring;
+// joined discs start in the member's colour and draw the line to the next
+// value, the last one none.
+TEST(Proben, DiscsAtTheWholeValuesJoinedToTheNext)
+{
+    TFunktion f;
+    f.SetTerm("f(x) = 2*x");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Scheiben = true;
+    a.Abbildung = TPlotAbbildung{-2, 10, 100, 100, 0, 0};
+    std::tie(a.Von, a.Bis, a.Schritt, a.Stil) = std::tuple(-1, 1, 1, 9);
+    using B = TGraphBefehl;
+    // Radius 0.08 units: 8 device units.
+    const auto scheibe = [](int x, int y) { return B{B::Ellipse, x + 8, y + 8, x - 8, y - 8}; };
+    TMitgliedBefehle befehle;
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(befehle, (TMitgliedBefehle{{B::Schwarz}, scheibe(100, 1200), {B::Schwarz}, scheibe(200, 1000), {B::Schwarz}, scheibe(300, 800)}));
+
+    a.Stil = 10;
+    const TMitgliedBefehle verbunden = {{B::TinteMoveTo, 100, 1200}, {B::LineTo, 200, 1000}, {B::Schwarz}, scheibe(100, 1200),
+                                        {B::TinteMoveTo, 200, 1000}, {B::LineTo, 300, 800},  {B::Schwarz}, scheibe(200, 1000),
+                                        {B::TinteMoveTo, 300, 800},  {B::Schwarz},           scheibe(300, 800)};
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(befehle, verbunden);
+    // One x at a time: each value, then its neighbour.
+    Aufgezeichnet g;
+    g.SetTerm("f(x) = 2*x");
+    a.Funktion = &g;
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(befehle, verbunden);
+    EXPECT_EQ(g.Xe, (std::vector<long double>{-1, 0, 0, 1, 1, 2}));
+    // Every second whole value.
+    a.Schritt = 2;
+    a.Stil = 9;
+    a.Funktion = &f;
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(befehle, (TMitgliedBefehle{{B::Schwarz}, scheibe(100, 1200), {B::Schwarz}, scheibe(300, 800)}));
 }
 
 }  // namespace

@@ -91,6 +91,18 @@ TEST(TabellenExport, RtfTableHasOneRowPerLineAndOneCellPerValue)
     EXPECT_EQ(Zaehle(waagerecht, "\\row"), 2);
     EXPECT_EQ(Zaehle(waagerecht, "\\cell\n"), 52);
     EXPECT_EQ(Zaehle(waagerecht, "\\landscape"), 1);
+    // Columns of 1500 twips while they fit the page, narrower beyond;
+    // more than eight columns turn the page.
+    EXPECT_NE(senkrecht.find("\\cellx1500\\clbrdrt"), std::string::npos);
+    EXPECT_NE(senkrecht.find("\\cellx3000\n"), std::string::npos);
+    EXPECT_NE(waagerecht.find("\\cellx557\\clbrdrt"), std::string::npos);
+    EXPECT_EQ(Zaehle(RtfDokument(ExportBlock(g, 8, true)), "\\landscape"), 0);
+    const std::string neun = RtfDokument(ExportBlock(g, 9, true));
+    EXPECT_EQ(Zaehle(neun, "\\landscape"), 1);
+    EXPECT_NE(neun.find("\\cellx13500\n"), std::string::npos);
+    EXPECT_NE(RtfDokument(ExportBlock(g, 7, false)).find("\\cellx3000\n"), std::string::npos);
+    EXPECT_NE(RtfDokument(ExportBlock(g, 6, true)).find("\\cellx9000\n"), std::string::npos);
+    EXPECT_NE(RtfDokument(ExportBlock(g, 7, true)).find("\\cellx8995\n"), std::string::npos);
 }
 
 }  // namespace

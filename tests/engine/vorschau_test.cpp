@@ -134,7 +134,8 @@ TEST(Vorschau, EquationTextsAtTheNearValueBoundaries)
     for (const Parabel& p :
          {Parabel{ModusParabelD, 2, 0, 0, 0, "y = (x -2 )\xC2\xB2"}, Parabel{ModusParabelD, -2, 0, 0, 0, "y = (x +2 )\xC2\xB2"},
           Parabel{ModusParabelD, 9e-6, 0, 0, 0, "  y = x\xC2\xB2"}, Parabel{ModusParabelE, 0, -1, 0, 0, "y = (x +1 )\xC2\xB2 +0"},
-          Parabel{ModusParabelE, -2, 9e-6, 0, 0, "y = x\xC2\xB2 -2"}, Parabel{ModusParabelA, 0, 1, -2, -1, "y = -(x -1 )\xC2\xB2 -2"},
+          Parabel{ModusParabelE, -2, 9e-6, 0, 0, "y = x\xC2\xB2 -2"}, Parabel{ModusParabelE, 0.5, 0, 0, 0, "y = x\xC2\xB2 +0,5"},
+          Parabel{ModusParabelE, 0, 0, 0, 0, "y = x\xC2\xB2 +0"}, Parabel{ModusParabelA, 0, 1, -2, -1, "y = -(x -1 )\xC2\xB2 -2"},
           Parabel{ModusParabelA, 0, 1, 2, 1 + 9e-6, "y = (x -1 )\xC2\xB2 +2"},
           Parabel{ModusParabelA, 0, 1, 2, 1 + 1.1e-5, "y = 1(x -1 )\xC2\xB2 +2"},
           Parabel{ModusParabelA, 0, 0, -3, 0.5, "y = 0,5x\xC2\xB2 -3"}, Parabel{ModusParabelA, 0, 1, 2, 9e-6, "y = 2"}})
@@ -273,7 +274,66 @@ TEST(VorschauMasse, SizesFollowTheZoomAndThePageScale)
     // 11 points on 96 dots per inch: 14.67, rounded to 15 pixels, negative.
     EXPECT_EQ(std::tuple(SchriftHoehe(11), SchriftHoehe(10), SchriftHoehe(3), SchriftHoehe(0), SchriftHoehe(-4)),
               std::tuple(-15, -13, -4, 0, 0));
-    EXPECT_EQ(SchriftHoehe(200000), SchriftHoehe(100000));
+    EXPECT_EQ(std::tuple(SchriftHoehe(54), SchriftHoehe(100000), SchriftHoehe(200000)), std::tuple(-72, -133333, -133333));
+}
+
+}  // namespace
+
+namespace {
+
+// The parabola's first two steps are drawn until the curve lies two pixels
+// above the picture: vertices where a row more or less would move the
+// last column.
+TEST(Vorschau, ParabolaStepsReachTwoPixelsBeyondTheTopEdge)
+{
+    TVorschauAbbildung a;
+    a.BildBreite = 330;
+    a.BildHoehe = 300;
+    struct Fall {
+        std::int32_t Modus;
+        double D, E;
+        std::int32_t Letzte;
+    };
+    for (const Fall& f : {Fall{ModusParabelD, -2.9863, 0, 146}, Fall{ModusParabelD, -2.9589, 0, 146},
+                          Fall{ModusParabelE, -2.9452, 1.5, 139}, Fall{ModusParabelE, -2.9178, 1.5, 139}}) {
+        const auto p = ParabelPunkte(a, f.Modus, f.D, f.E, 0, f.D, f.E, 331, 301);
+        ASSERT_FALSE(p.empty()) << f.D;
+        EXPECT_EQ(std::tuple(p.front().X, p.back().X, p.size()), std::tuple(-1, f.Letzte, static_cast<std::size_t>(f.Letzte + 2)))
+            << f.Modus << " " << f.D;
+    }
+}
+
+// Ticks of the modes without a construction of their own: a vertical
+// segment shows its x, a trace point exists only on the graph, points and
+// centres show their coordinates, other modes draw nothing.
+TEST(Vorschau, TicksOfTheSimpleModes)
+{
+    TVorschauStand st;
+    TFlagge flagge;
+    const auto tick = [&](std::int32_t modus, double x, double y, bool mitte = true) {
+        TVorschauEingabe e;
+        e.Modus = modus;
+        e.X = x;
+        e.Y = y;
+        e.Raster = 1;
+        e.Proben.Mitte = mitte;
+        e.Proben.Y = 4.25;
+        e.Sprache.Trenner = ',';
+        return VorschauRechnen(e, st, flagge);
+    };
+    const TVorschauErgebnis s = tick(ModusSenkrechte, 1.5, 2);
+    EXPECT_EQ(std::tuple(s.Gleichung, s.Zeichnen), std::tuple("x = " + s.Koordinaten.XText, true));
+    EXPECT_EQ(s.Koordinaten.XText, "1,5");
+    const TVorschauErgebnis spur = tick(ModusSpur, 2, 9);
+    EXPECT_EQ(std::tuple(spur.Zeichnen, st.Gueltig, spur.Y), std::tuple(true, true, 4.25));
+    const TVorschauErgebnis daneben = tick(ModusSpur, 2, 9, false);
+    EXPECT_EQ(std::tuple(daneben.Zeichnen, st.Gueltig), std::tuple(false, false));
+    for (const std::int32_t modus : {ModusPunkte, ModusKreisMitte}) {
+        const TVorschauErgebnis p = tick(modus, -1, 2.5);
+        EXPECT_EQ(std::tuple(p.Zeichnen, p.Gleichung, p.Y), std::tuple(true, "", 2.5)) << modus;
+    }
+    for (const std::int32_t modus : {ModusUrsprung, ModusBeschriftung, ModusGeradeFrage, 0})
+        EXPECT_FALSE(tick(modus, 1, 1).Zeichnen) << modus;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/proben.h"
 
 #include <cstring>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -221,6 +222,10 @@ TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
         {"units pi/2 and 0.1", 331, 301, Pruefszene,
          [](TGraphik& g) { std::tie(g.EinheitX, g.EinheitY) = std::pair(1.5707963267948966, 0.1); }, nullptr},
         {"pens, objects, texts", 661, 601, Stiftszene, [](TGraphik& g) { g.Gitter = "3c"; }, Objekte},
+        {"2001 and 51 members, sampled and painted in portions", 331, 301,
+         {{"f(x,t) = t/300 + sin(x + t/50)", " Funktionenschar ", 2, -1000, 1000, 1},
+          {"f(x,t) = cos(x*t/30) - 1", " Funktionenschar ", 0, 0, 50, 1}},
+         nullptr, nullptr},
         {"mirrored axes", 400, 367, Stiftszene,
          [](TGraphik& g) {
              std::tie(g.EinheitX, g.EinheitY, g.Gitter) = std::tuple(-1.0, -0.5, "2a");
@@ -238,7 +243,55 @@ TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
             fall << s.Name << ", " << threads << " threads";
             EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", sampled anew";
             EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", from the store";
+            EXPECT_FALSE(g->NichtAlleMitglieder) << fall.str();
         }
+    }
+}
+
+// Wide pens by every step shape the canvas keeps as a pattern and beyond:
+// random walks of short and long steps, some leaving the picture, in pen
+// widths from 2 to past the largest pattern, painted step by step the
+// plain way.
+TEST(BildvergleichStift, WidePensStepsAsThePlainFill)
+{
+    std::mt19937 zufall(26);
+    std::uniform_int_distribution<int> kurz(-3, 3), lang(-80, 80), ort(-40, 280), art(0, 9);
+    const auto malen = [&](TCanvas& c, unsigned saat) {
+        zufall.seed(saat);
+        for (const int w : {2, 3, 4, 5, 7, 8, 12, 19, 31, 64, 66}) {
+            c.Pen = TPen{RGB(static_cast<std::uint8_t>(3 * w), 90, 200), w, TPenStyle::Solid};
+            c.MoveTo(ort(zufall), ort(zufall));
+            for (int i = 0; i < 60; ++i) {
+                const TPoint p = c.PenPos();
+                const int a = art(zufall);
+                // Mostly a curve's steps: one column and a few rows; then
+                // runs of equal steps, which are filled as one, and long ones.
+                const int dx = a < 6 ? 1 : a < 8 ? 2 * kurz(zufall) : lang(zufall);
+                const int dy = a < 6 ? kurz(zufall) * (a % 3) : a < 8 ? 4 * kurz(zufall) : lang(zufall);
+                const int n = a == 6 ? 5 : 1;
+                for (int k = 1; k <= n; ++k)
+                    c.LineTo(p.X + k * dx, p.Y + k * dy);
+            }
+        }
+    };
+    for (const unsigned saat : {1u, 2u, 3u}) {
+        QImage referenz = MakeScreenImage(240, 230), bild = MakeScreenImage(240, 230);
+        {
+            TReferenzCanvas r(&referenz);
+            malen(r, saat);
+            TImageCanvas c(&bild);
+            malen(c, saat);
+        }
+        long tinte = 0;
+        for (int y = 0; y < referenz.height(); ++y)
+            for (int x = 0; x < referenz.width(); ++x)
+                tinte += referenz.pixel(x, y) != 0xFFFFFFFFu;
+        EXPECT_GT(tinte, 5000);
+        long n = 0;
+        for (int y = 0; y < referenz.height(); ++y)
+            for (int x = 0; x < referenz.width(); ++x)
+                n += referenz.pixel(x, y) != bild.pixel(x, y);
+        EXPECT_EQ(n, 0) << "seed " << saat;
     }
 }
 

@@ -2,8 +2,8 @@
 // lists in cm and inch, their resets with a message, and the colour switch.
 #include "zeichnen_hilfe.h"
 
-#include "main/einheit_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/einheit_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 
 #include <QApplication>
@@ -26,11 +26,18 @@ protected:
     {
         TZeichnenTest::SetUp();
         SetMeldung(&Meldungen);
+        // The program's graph window: the unit windows and the value table
+        // show its view.
+        Zustand.Ansicht = {};
+        G = std::make_unique<TGraphik>(nullptr, &Zustand.Ansicht);
+        G->PaintBox1->resize(Breite, Hoehe);
+        G->ResizeBilder();
     }
     void TearDown() override
     {
         SetMeldung(nullptr);
         TZeichnenTest::TearDown();
+        Zustand.Ansicht = {};
     }
     // What a user does: type a text into a list, or choose an entry.
     static void Tippe(QComboBox* box, const QString& text)

@@ -3,7 +3,7 @@
 // pixels per unit, the origin at (150, 240)), sounds recorded, a fake pointer.
 
 #include "main/programm_fixture.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/klang.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"

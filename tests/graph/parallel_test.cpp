@@ -161,7 +161,7 @@ TEST_F(Parallel, TheStoreFollowsEachThingItDependsOn)
         {"picture size", [&](TGraphik& g) { g.PaintBox1->resize(301, 271), g.ResizeBilder(); }, 9},
         // A family the picture's budget thins out: its share changes with
         // what the others ask for, so its members change with them.
-        {"budget", [&](TGraphik&) { f(7)->SetTStep(0.00001); }, 1},
+        {"budget", [&](TGraphik&) { f(7)->SetTStep(1e-7); }, 1},
         {"term that does not compile", [&](TGraphik&) { f(1)->SetTerm("f(x) = 1/"); }, 1},
         {"and compiles again", [&](TGraphik&) { f(1)->SetTerm("f(x) = x"); }, 2},
     };

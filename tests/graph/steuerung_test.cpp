@@ -4,7 +4,7 @@
 #include "interaktion_fixture.h"
 #include "main/druck_fakes.h"
 
-#include "main/einheit_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "platform/farbe_qt.h"
 
 #include <QFrame>

@@ -2,6 +2,7 @@
 
 #include "druck_fakes.h"
 
+#include "main/info_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"

@@ -3,8 +3,9 @@
 #include "druck_fakes.h"
 
 #include "engine/texte.h"
+#include "main/info_dlg.h"
 #include "main/beschriftung_tabelle.h"
-#include "main/einheit_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "main/formoeffne.h"
 #include "main/hotkey_dlg.h"
 

@@ -5,9 +5,9 @@
 
 #include "programm_fixture.h"
 
-#include "main/druck_dlg.h"
-#include "main/export_dlg.h"
-#include "main/kopier_dlg.h"
+#include "tools/druck_dlg.h"
+#include "tools/export_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "platform/drucker.h"
 #include "platform/modal.h"
 #include "platform/oeffner.h"

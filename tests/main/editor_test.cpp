@@ -2,8 +2,8 @@
 
 #include "programm_fixture.h"
 
-#include "main/druck_dlg.h"
-#include "main/trace_dlg.h"
+#include "tools/druck_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
 #include "platform/statusleiste.h"

@@ -5,9 +5,9 @@
 
 #include "engine/einheiten.h"
 #include "engine/funktion.h"
-#include "main/einheit_dlg.h"
-#include "main/trace_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/einheit_dlg.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/felder.h"
 
 #include <QAction>

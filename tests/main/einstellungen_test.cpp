@@ -4,9 +4,9 @@
 #include "programm_fixture.h"
 
 #include "engine/dokument.h"
-#include "main/einheit_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "main/einstell_dlg.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"

@@ -8,7 +8,7 @@
 #include "programm_fixture.h"
 
 #include "engine/dokument.h"
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/dateidialog.h"
 #include "platform/fensterart.h"
 #include "tools/beschriftung_dlg.h"

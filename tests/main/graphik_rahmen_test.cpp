@@ -3,7 +3,7 @@
 
 #include "programm_fixture.h"
 
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 #include "platform/fensterlage.h"
 #include "platform/statusleiste.h"
 

@@ -9,7 +9,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/programm.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
 #include "platform/fensterhilfen.h"
@@ -171,6 +171,14 @@ inline QString JaKnopf()
 {
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
     return box.button(QMessageBox::Yes)->text();
+}
+
+// The graph window's picture as it is on the screen. Tests that must see
+// that a change was drawn compare it before and after: this is the one
+// place that knows how a redraw reaches the screen.
+inline QImage GraphenBild()
+{
+    return Graphik->PaintBox1->Front().copy();
 }
 
 inline QString LabelText(QWidget* fenster, const char* name)

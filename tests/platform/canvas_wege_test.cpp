@@ -89,8 +89,13 @@ TEST(CanvasWege, OnePixelStepsLeaveOutTheirEnd)
         Strecke(c, 2, 2, 3, 2);
         Strecke(c, 2, 5, 8, 5);
         c.LineTo(9, 6);
+        // A line to where the pen stands draws nothing, however wide.
+        Strecke(c, 12, 2, 12, 2);
+        c.Pen.Width = 5;
+        Strecke(c, 15, 6, 15, 6);
     });
     EXPECT_EQ(std::tuple(img.pixel(2, 2), img.pixel(3, 2)), std::tuple(Schwarz, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(12, 2), img.pixel(15, 6)), std::tuple(Weiss, Weiss));
     EXPECT_EQ(std::tuple(img.pixel(7, 5), img.pixel(8, 5), img.pixel(9, 6)), std::tuple(Schwarz, Schwarz, Weiss));
 }
 
@@ -145,7 +150,9 @@ TEST(CanvasWege, AWidePenCoversThePixelsWithinHalfItsWidthOfTheSegment)
     // Flat and steep, one pixel across or along, both directions, and one
     // that runs off the picture.
     const Fall faelle[] = {{5, 20, 35, 21}, {20, 5, 21, 35}, {5, 5, 35, 17}, {30, 4, 24, 36},
-                           {6, 30, 36, 10}, {-10, 3, 50, 9}, {8, 8, 9, 9}};
+                           {6, 30, 36, 10}, {-10, 3, 50, 9}, {8, 8, 9, 9},
+                           // Along the last row and the last column of the picture.
+                           {2, 39, 37, 39}, {39, 2, 39, 37}, {0, 0, 38, 1}};
     for (const Fall& f : faelle) {
         for (const int breite : {2, 3, 5, 8}) {
             const QImage img = Zeichne(40, 40, [&](TCanvas& c) {
@@ -295,6 +302,112 @@ TEST(CanvasWege, MappedTextAndClipFollowTheMapping)
     EXPECT_EQ(std::tuple(img.pixel(19, 19), img.pixel(20, 5), img.pixel(5, 20)), std::tuple(Rot, Weiss, Weiss));
     EXPECT_EQ(std::tuple(img.pixel(50, 5), img.pixel(59, 9), img.pixel(60, 5), img.pixel(55, 10)),
               std::tuple(Blau, Blau, Weiss, Weiss));
+}
+
+// The screen bitmap: white, 32 bits, 96 dots per inch (3780 per metre),
+// never smaller than one pixel.
+TEST(CanvasWege, TheScreenBitmapIsWhite32BitsAt96Dpi)
+{
+    const QImage img = MakeScreenImage(7, 0);
+    EXPECT_EQ(std::tuple(img.size(), img.format(), img.dotsPerMeterX(), img.dotsPerMeterY(), img.pixel(6, 0)),
+              std::tuple(QSize(7, 1), QImage::Format_RGB32, 3780, 3780, Weiss));
+    EXPECT_EQ(MakeScreenImage(0, -3).size(), QSize(1, 1));
+}
+
+// A clip set or cleared while the canvas is painting applies to the calls
+// after it at once.
+TEST(CanvasWege, AClipChangedWhilePaintingAppliesAtOnce)
+{
+    const QImage img = Zeichne(30, 10, [](TCanvas& c) {
+        Strecke(c, 0, 1, 30, 1);
+        c.SetClipRect(TRect{10, 0, 20, 10});
+        c.Brush.Color = clRed;
+        c.FillRect(TRect{0, 3, 30, 6});
+        c.ClearClip();
+        c.Brush.Color = clBlue;
+        c.FillRect(TRect{0, 7, 30, 9});
+    });
+    EXPECT_EQ(std::tuple(img.pixel(5, 4), img.pixel(10, 4), img.pixel(19, 4), img.pixel(20, 4)), std::tuple(Weiss, Rot, Rot, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(0, 8), img.pixel(29, 8), img.pixel(29, 1)), std::tuple(Blau, Blau, Schwarz));
+}
+
+// Rounded rectangles cover Left..Right-1 and Top..Bottom-1 as every shape.
+TEST(CanvasWege, RoundedRectanglesCoverTheirCornersExclusive)
+{
+    const QImage img = Zeichne(30, 20, [](TCanvas& c) {
+        c.Brush.Color = clRed;
+        c.RoundRect(22, 15, 2, 3, 4, 4);
+    });
+    EXPECT_EQ(std::tuple(img.pixel(12, 3), img.pixel(12, 14), img.pixel(2, 9), img.pixel(21, 9), img.pixel(12, 9)),
+              std::tuple(Schwarz, Schwarz, Schwarz, Schwarz, Rot));
+    EXPECT_EQ(std::tuple(img.pixel(12, 15), img.pixel(22, 9), img.pixel(2, 3)), std::tuple(Weiss, Weiss, Weiss));
+}
+
+// Small ellipses with pens wide enough to reach past their box come out as
+// the painter paints them, rim included.
+TEST(CanvasWege, SmallEllipsesWithWidePensKeepTheirWholeRim)
+{
+    const auto zeichne = [](QImage::Format format) {
+        QImage img = MakeScreenImage(120, 60).convertToFormat(format);
+        {
+            TImageCanvas c(&img);
+            c.Brush.Color = clYellow;
+            for (const int breite : {4, 6, 9}) {
+                c.Pen.Width = breite;
+                const int x = 10 + 35 * (breite - 4) / 2;
+                c.Ellipse(x, 10, x + 24, 40);
+            }
+        }
+        return img.convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage direkt = zeichne(QImage::Format_RGB32), maler = zeichne(QImage::Format_RGB888);
+    int anders = 0, tinte = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 120; ++x) {
+            anders += direkt.pixel(x, y) != maler.pixel(x, y);
+            tinte += maler.pixel(x, y) == Schwarz;
+        }
+    EXPECT_GT(tinte, 300);
+    EXPECT_EQ(anders, 0);
+}
+
+// The recording canvas keeps every call with the state it was made in,
+// pictures with their target.
+TEST(CanvasWege, TheRecordingCanvasKeepsPicturesWithTheirTarget)
+{
+    TRecordingCanvas c(200, 100, true);
+    EXPECT_EQ(std::tuple(c.Width(), c.Height(), c.IsPrinter()), std::tuple(200, 100, true));
+    QImage bild(4, 3, QImage::Format_RGB32);
+    c.SetClipRect(TRect{0, 0, 50, 50});
+    c.Draw(10, 20, bild);
+    c.StretchDraw(TRect{1, 2, 30, 40}, bild);
+    c.Draw(5, 5, QImage());
+    const auto ops = c.OpsOf(TRecordingCanvas::TOpKind::Draw);
+    ASSERT_EQ(ops.size(), 2u);
+    EXPECT_EQ(std::tuple(ops[0].Rect, ops[1].Rect, ops[0].Clipped, ops[0].Clip),
+              std::tuple(TRect{10, 20, 14, 23}, TRect{1, 2, 30, 40}, true, TRect{0, 0, 50, 50}));
+}
+
+// A canvas without a picture draws nothing and fails nowhere.
+TEST(CanvasWege, WithoutAPictureNothingIsDrawn)
+{
+    QImage leer;
+    for (QImage* bild : {static_cast<QImage*>(nullptr), &leer}) {
+        TImageCanvas c(bild);
+        EXPECT_EQ(std::tuple(c.Width(), c.Height()), std::tuple(0, 0));
+        c.Pen.Width = 3;
+        Strecke(c, 0, 0, 10, 10);
+        c.Rectangle(0, 0, 5, 5);
+        c.RoundRect(0, 0, 5, 5, 2, 2);
+        c.Ellipse(0, 0, 5, 5);
+        c.Polygon({{0, 0}, {5, 0}, {5, 5}});
+        c.FillRect(TRect{0, 0, 5, 5});
+        c.TextOut(0, 0, QStringLiteral("x"));
+        c.Draw(0, 0, MakeScreenImage(2, 2));
+        c.SetClipRect(TRect{0, 0, 2, 2});
+        c.Flush();
+        EXPECT_GT(c.TextWidth(QStringLiteral("x")), 0);
+    }
 }
 
 }  // namespace

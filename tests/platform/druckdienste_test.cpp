@@ -26,6 +26,8 @@ TEST(Druckdienste, OnlyHttpAndHttpsAddressesAreOpened)
         {"https://help.libreoffice.org/latest/de/", true}, {"http://example.org", true},
         {"  HTTPS://example.org/a?b=c  ", true}, {"file:///etc/passwd", false}, {"/usr/bin/xterm", false},
         {"https://", false}, {"", false}, {"www.example.org", false},
+        // A host with another scheme: a file share, a script, a program.
+        {"ftp://example.org/x", false}, {"smb://server/share", false}, {"javascript://example.org/%0Aalert(1)", false},
     };
     for (const auto& [adresse, offen] : faelle) {
         a.Urls.clear();
@@ -54,6 +56,24 @@ TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
     EXPECT_LT(qGray(bild.pixel(60, 5)), 90);
     // A stream cut short is padded by libjpeg: the picture keeps its size.
     EXPECT_EQ(JpegLesen(daten.left(daten.size() / 3)).size(), QSize(160, 120));
+    // Sides up to 8192 pixels are decoded, larger ones refused before any
+    // memory is taken for them (the header is changed; the data runs short
+    // and is padded).
+    const auto mitGroesse = [&](int breite, int hoehe) {
+        QByteArray b = daten;
+        for (int i = 0; i + 8 < b.size(); ++i)
+            if (static_cast<unsigned char>(b[i]) == 0xFF && (static_cast<unsigned char>(b[i + 1]) & 0xFC) == 0xC0) {
+                b[i + 5] = static_cast<char>(hoehe >> 8);
+                b[i + 6] = static_cast<char>(hoehe & 0xFF);
+                b[i + 7] = static_cast<char>(breite >> 8);
+                b[i + 8] = static_cast<char>(breite & 0xFF);
+                break;
+            }
+        return JpegLesen(b);
+    };
+    EXPECT_EQ(mitGroesse(8192, 120).size(), QSize(8192, 120));
+    EXPECT_EQ(mitGroesse(160, 8192).size(), QSize(160, 8192));
+    EXPECT_TRUE(mitGroesse(8193, 120).isNull() && mitGroesse(160, 8193).isNull());
     // Not a JPEG, or nothing: no picture, and no crash.
     for (const QByteArray& kaputt : {QByteArray("GIF89a not a jpeg"), daten.left(40), QByteArray()})
         EXPECT_TRUE(JpegLesen(kaputt).isNull()) << kaputt.size();

@@ -12,8 +12,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -101,6 +103,7 @@ TEST(EchteDialoge, TheMessageBoxShowsTheTextWithTheProgramsTitleAboveTheActiveWi
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr);
         gelesen = {box->windowTitle(), box->text(), box->icon(), Knopftexte(box), box->parentWidget()};
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
         ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
         box->button(QMessageBox::Ok)->click();
     });
@@ -172,6 +175,7 @@ TEST(EchteDialoge, TheColourDialogStartsAtThePresetAndGivesTheChosenColourOrNoth
             ASSERT_NE(d, nullptr);
             std::tie(vorgabe, eltern, eigener) =
                 std::tuple(d->currentColor(), d->parentWidget(), d->testOption(QColorDialog::DontUseNativeDialog));
+            EXPECT_TRUE(d->windowFlags() & Qt::WindowStaysOnTopHint);
             d->setCurrentColor(QColor(10, 20, 30));
             ok ? d->accept() : d->reject();
         });
@@ -233,7 +237,26 @@ TEST(EchteDialoge, TheFontDialogReportsWhatTheUserChanged)
         d.Schrift->setCurrentFont(neu);
         EXPECT_EQ(d.Ergebnis().Style, fall.Stil);
     }
+    // The colour button's caption in the language in force, or a German
+    // one without a language.
+    Texte[147] = "Colour...";
+    EXPECT_EQ(TSchriftAuswahl().FarbKnopf->text(), QStringLiteral("Colour..."));
+    Texte[147].clear();
+    // The dialog shows the preset's style.
+    for (const std::uint8_t stil : {std::uint8_t(fsBold | fsUnderline), std::uint8_t(fsItalic | fsStrikeOut)}) {
+        TSchriftAuswahl s;
+        s.Setzen(TFont{QStringLiteral("DejaVu Serif"), 15, clRed, stil});
+        const QFont f = s.Schrift->currentFont();
+        EXPECT_EQ(std::tuple(f.bold(), f.italic(), f.underline(), f.strikeOut(), f.pointSize()),
+                  std::tuple((stil & fsBold) != 0, (stil & fsItalic) != 0, (stil & fsUnderline) != 0, (stil & fsStrikeOut) != 0, 15))
+            << int(stil);
+    }
     TSchriftAuswahl d;
+    EXPECT_EQ(d.FarbKnopf->text(), QStringLiteral("Farbe"));
+    // Qt's font dialog is embedded without buttons of its own: the window
+    // has one OK and one Cancel.
+    EXPECT_TRUE(d.Schrift->testOption(QFontDialog::NoButtons) && d.Schrift->testOption(QFontDialog::DontUseNativeDialog));
+    EXPECT_EQ(d.findChildren<QDialogButtonBox*>().size(), d.Schrift->findChildren<QDialogButtonBox*>().size() + 1);
     EXPECT_EQ(d.objectName(), QStringLiteral("FontDialog1"));
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(d.FarbKnopf->objectName(), QStringLiteral("FarbKnopf"));
@@ -268,16 +291,17 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         QString Ordner;
         QStringList Filter;
         QFileDialog::AcceptMode Art = QFileDialog::AcceptOpen;
-        bool Eigener = false, OhneUeberschreibFrage = false;
+        QFileDialog::FileMode Modus = QFileDialog::Directory;
+        bool Eigener = false, OhneUeberschreibFrage = false, ObenAuf = false;
         QWidget* Eltern = nullptr;
     };
     const auto antworte = [](Gelesen& g, const QString& datei) {
         return [&g, datei](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             ASSERT_NE(d, nullptr);
-            g = {QDir(d->directory()).canonicalPath(), d->nameFilters(), d->acceptMode(),
+            g = {QDir(d->directory()).canonicalPath(), d->nameFilters(), d->acceptMode(), d->fileMode(),
                  d->testOption(QFileDialog::DontUseNativeDialog), d->testOption(QFileDialog::DontConfirmOverwrite),
-                 d->parentWidget()};
+                 bool(d->windowFlags() & Qt::WindowStaysOnTopHint), d->parentWidget()};
             if (datei.isEmpty()) {
                 d->reject();
             } else {
@@ -295,8 +319,8 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         ASSERT_TRUE(antwort.Gesehen);
     }
     EXPECT_EQ(g.Filter, QStringList{QStringLiteral("Tessaplun (*.kvd *.KVD)")});
-    EXPECT_EQ(std::tuple(g.Art, g.Eigener, g.OhneUeberschreibFrage, g.Eltern),
-              std::tuple(QFileDialog::AcceptSave, true, true, &f.Fenster));
+    EXPECT_EQ(std::tuple(g.Art, g.Modus, g.Eigener, g.OhneUeberschreibFrage, g.ObenAuf, g.Eltern),
+              std::tuple(QFileDialog::AcceptSave, QFileDialog::AnyFile, true, true, true, &f.Fenster));
     // Opening starts in a, and a file chosen in b makes b the start.
     QFile vorhanden(b.filePath(QStringLiteral("alt.KVD")));
     ASSERT_TRUE(vorhanden.open(QIODevice::WriteOnly));
@@ -307,8 +331,9 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         ASSERT_TRUE(antwort.Gesehen);
     }
     EXPECT_EQ(g.Ordner, QDir(a.path()).canonicalPath());
-    EXPECT_EQ(std::tuple(g.Filter, g.Art, g.Eigener, g.Eltern),
-              std::tuple(QStringList{QStringLiteral("Tessaplun (*.kvd *.KVD)")}, QFileDialog::AcceptOpen, true, &f.Fenster));
+    EXPECT_EQ(std::tuple(g.Filter, g.Art, g.Modus, g.Eigener, g.OhneUeberschreibFrage, g.ObenAuf, g.Eltern),
+              std::tuple(QStringList{QStringLiteral("Tessaplun (*.kvd *.KVD)")}, QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
+                         true, false, true, &f.Fenster));
     // Cancelled: nothing chosen, and the start folder stays b.
     for (auto* dialog : {&SaveDialog1, &OpenDialog1}) {
         ModalAntwort antwort(antworte(g, QString()));
@@ -316,6 +341,35 @@ TEST(EchteDialoge, TheFileDialogsStartInTheLastFolderAndGiveTheChosenPath)
         ASSERT_TRUE(antwort.Gesehen);
         EXPECT_EQ(g.Ordner, QDir(b.path()).canonicalPath());
     }
+
+    // An exported table: the save dialog proposes its name in the same
+    // folder, with the table's filter, and a choice moves the folder.
+    QTemporaryDir c;
+    QString vorgeschlagen;
+    {
+        ModalAntwort antwort([&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            const QStringList gewaehlt = d->selectedFiles();
+            vorgeschlagen = gewaehlt.isEmpty() ? QString() : gewaehlt.front();
+            g.Filter = d->nameFilters();
+            g.Art = d->acceptMode();
+            d->selectFile(c.filePath(QStringLiteral("tabelle.xlsx")));
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        EXPECT_EQ(ExportSpeichernDialog(&f.Fenster, QStringLiteral("Wertetabelle.xlsx"), QStringLiteral("Excel (*.xlsx)")),
+                  std::optional<QString>(c.filePath(QStringLiteral("tabelle.xlsx"))));
+        ASSERT_TRUE(antwort.Gesehen);
+    }
+    EXPECT_EQ(QFileInfo(vorgeschlagen).fileName(), QStringLiteral("Wertetabelle.xlsx"));
+    EXPECT_EQ(QFileInfo(vorgeschlagen).absoluteDir().canonicalPath(), QDir(b.path()).canonicalPath());
+    EXPECT_EQ(std::tuple(g.Filter, g.Art), std::tuple(QStringList{QStringLiteral("Excel (*.xlsx)")}, QFileDialog::AcceptSave));
+    {
+        ModalAntwort antwort(antworte(g, QString()));
+        EXPECT_EQ(OpenDialog1(&f.Fenster), std::nullopt);
+        ASSERT_TRUE(antwort.Gesehen);
+    }
+    EXPECT_EQ(g.Ordner, QDir(c.path()).canonicalPath());
 }
 
 }  // namespace

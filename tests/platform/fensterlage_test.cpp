@@ -11,9 +11,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -50,6 +52,28 @@ TEST(Fensterlage, AFrameIsMovedOntoTheAreaWithItsTitleBarFirst)
     EXPECT_EQ(AufBildschirm(QRect(-50, 10, 100, 100), QRect(20, 30, 500, 400)).topLeft(), QPoint(20, 30));
 }
 
+// The first window knows no frame before it is framed: it is placed once
+// more when it is. (Placed first in the file: no other window has a frame.)
+TEST(Fensterlage, TheFirstWindowIsPlacedAgainWhenItIsFramed)
+{
+    QWidget fenster;
+    fenster.resize(300, 200);
+    ASSERT_TRUE(Rahmenbreiten(&fenster).isNull()) << "another window was framed before";
+    RahmenVerschieben(&fenster, QPoint(10, 10));
+    RahmenVerschieben(&fenster, QPoint(40, 30));
+    fenster.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fenster.frameGeometry().topLeft() == QPoint(40, 30); }, 2000))
+        << fenster.frameGeometry().x() << "," << fenster.frameGeometry().y();
+    EXPECT_NE(fenster.frameGeometry(), fenster.geometry());
+
+    // A later placement that came first wins over the one still due.
+    QWidget zweites;
+    zweites.resize(100, 100);
+    RahmenVerschieben(&zweites, QPoint(300, 30));
+    zweites.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zweites.frameGeometry().topLeft() == QPoint(300, 30); }, 2000));
+}
+
 // The position given is the frame's, before the window is first shown (the
 // margins of another framed window stand in) and after.
 TEST(Fensterlage, WindowsArePlacedByTheirFrame)
@@ -73,6 +97,17 @@ TEST(Fensterlage, WindowsArePlacedByTheirFrame)
     fenster.show();
     EXPECT_EQ(std::pair(fenster.frameGeometry().topLeft(), Rahmen(&fenster)), std::pair(QPoint(10, 20), fenster.frameGeometry()));
 
+    // A maximised window has the frame it has.
+    fenster.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.isMaximized(); }, 2000));
+    EXPECT_EQ(Rahmen(&fenster), fenster.frameGeometry());
+
+    // A window never sized gets the size that showing it would give it.
+    QWidget gefuellt;
+    (new QVBoxLayout(&gefuellt))->addWidget(new QLabel(QStringLiteral("Die Einstellungen wurden gespeichert.")));
+    RahmenVerschieben(&gefuellt, QPoint(20, 20));
+    EXPECT_EQ(gefuellt.size(), gefuellt.sizeHint());
+
     // Frameless windows have no margins to add.
     QWidget ohne(nullptr, Qt::FramelessWindowHint);
     EXPECT_TRUE(Rahmenbreiten(&ohne).isNull());
@@ -86,7 +121,11 @@ TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
     anderes.resize(200, 100);
     Gerahmt(anderes);
 
-    QDialog dialog;
+    // Owned by a window in the corner, which Qt would centre it over.
+    QWidget ecke;
+    ecke.setGeometry(10, 10, 100, 80);
+    ecke.show();
+    QDialog dialog(&ecke);
     dialog.resize(300, 200);
     std::vector<QRect> rahmen;
     for (int i = 0; i < 3; ++i) {
@@ -101,7 +140,13 @@ TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
     EXPECT_EQ(rahmen[0].topLeft(), b.topLeft() + QPoint((b.width() - rahmen[0].width()) / 2,
                                                         (b.height() - rahmen[0].height()) / 2));
 
+    // Opened again while up, it comes to the front with the keyboard and
+    // stays where the user moved it.
     DialogZeigen(&dialog);
+    anderes.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &anderes; }, 2000));
+    DialogZeigen(&dialog);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, 2000));
     RahmenVerschieben(&dialog, QPoint(5, 5));
     DialogZeigen(&dialog);
     EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(5, 5));
@@ -138,12 +183,14 @@ TEST(Fensterlage, BoxesBelongToTheModalDialogElseTheAskingElseTheActiveWindow)
     oben.setModal(true);
     oben.show();
     EXPECT_EQ(Besitzerfenster(&haupt), &oben);
-    // The real boxes: the message and the question, which also stays on
-    // top itself.
-    EXPECT_EQ(MeldungsBox(QStringLiteral("Die Einstellungen wurden gespeichert."))->parentWidget(), &oben);
+    // The real boxes, the message and the question, which also stay on top
+    // themselves: no other stay-on-top window covers them.
+    const auto meldung = MeldungsBox(QStringLiteral("Die Einstellungen wurden gespeichert."));
     const auto frage = FrageBox(QStringLiteral("Bestätigung"), QStringLiteral("Speichern?"));
-    EXPECT_EQ(frage->parentWidget(), &oben);
-    EXPECT_TRUE(frage->windowFlags() & Qt::WindowStaysOnTopHint);
+    for (const QMessageBox* box : {meldung.get(), frage.get()}) {
+        EXPECT_EQ(box->parentWidget(), &oben);
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
     EXPECT_EQ(frage->escapeButton(), frage->button(QMessageBox::No));
     oben.hide();
     EXPECT_EQ(MeldungsBox(QString())->parentWidget(), &haupt);

@@ -20,7 +20,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -45,6 +47,7 @@ TEST(Felder, ColoursReachEveryPartOfTheField)
     QComboBox combo;
     combo.setEditable(true);
     SetzeFeldfarbe(&combo, FarbeUngueltig);
+    EXPECT_EQ(combo.lineEdit()->palette().color(QPalette::Base), QColor(255, 230, 200));
     SetzeSchriftfarbe(&combo, clRed);
     const QPalette p = combo.palette();
     EXPECT_EQ(std::tuple(p.color(QPalette::Base), p.color(QPalette::Button)),
@@ -89,11 +92,13 @@ TEST(Felder, TheOkRowHasTheDefaultButtonAtTheRight)
     EXPECT_EQ(ok->objectName(), QStringLiteral("OKBtn"));
     EXPECT_EQ(ok->parentWidget(), &fenster);
     EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(ok->text(), QString());  // the caption table names it
     ASSERT_EQ(spalte->count(), 1);
     auto* zeile = qobject_cast<QHBoxLayout*>(spalte->itemAt(0)->layout());
     ASSERT_NE(zeile, nullptr);
     ASSERT_EQ(zeile->count(), 2);
     EXPECT_NE(zeile->itemAt(0)->spacerItem(), nullptr);
+    EXPECT_EQ(std::pair(zeile->stretch(0), zeile->stretch(1)), std::pair(1, 0));
     EXPECT_EQ(zeile->itemAt(1)->widget(), ok);
 }
 
@@ -155,6 +160,7 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
     EXPECT_EQ(bar.PanelRect(10), QRect(80, 0, 20, 20));
     EXPECT_TRUE(bar.PanelRect(-1).isNull() && bar.PanelRect(TStatusBar::PanelCount).isNull());
     EXPECT_GT(bar.sizeHint().height(), bar.fontMetrics().height());
+    EXPECT_EQ(bar.cursor().shape(), Qt::PointingHandCursor);  // its panels are clicked
 
     // Each paint asks for the texts first, then has every panel with a
     // width drawn, clipped to it.
@@ -171,6 +177,7 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
             EXPECT_EQ(b.Panels[2].Text, QStringLiteral("x = 2"));
         }
         p.fillRect(QRect(0, 0, 400, 20), Qt::red);  // clipped
+        p.translate(500, 0);                         // undone for the next panel
     };
     QImage bild(400, 20, QImage::Format_RGB32);
     bild.fill(Qt::white);
@@ -178,7 +185,7 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
     EXPECT_EQ(gefragt, 1);
     ASSERT_EQ(gezeichnet.size(), 3u);
     EXPECT_EQ(std::tuple(gezeichnet[0].first, gezeichnet[1].first, gezeichnet[2].first), std::tuple(0, 2, 10));
-    EXPECT_EQ(bild.pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(std::tuple(bild.pixel(10, 10), bild.pixel(50, 10), bild.pixel(85, 10)), std::tuple(qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(255, 0, 0)));
     EXPECT_NE(bild.pixel(150, 10), qRgb(255, 0, 0));
 
     // Without an owner the panels draw their texts themselves.
@@ -195,11 +202,74 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
             tinte += qGray(text.pixel(x, y)) < qGray(text.pixel(200, 10)) - 40;
     EXPECT_GT(tinte, 10);
 
+    // A press is reported and goes on to the window that holds the bar.
+    struct Fenster : QWidget {
+        int Gedrueckt = 0;
+        void mousePressEvent(QMouseEvent*) override { ++Gedrueckt; }
+    } fenster;
+    bar.setParent(&fenster);
     std::vector<std::pair<Qt::MouseButton, QPoint>> klicks;
     bar.OnMouseDown = [&](TStatusBar&, Qt::MouseButton b, QPoint p) { klicks.emplace_back(b, p); };
     QTest::mousePress(&bar, Qt::RightButton, {}, QPoint(35, 7));
     ASSERT_EQ(klicks.size(), 1u);
     EXPECT_EQ(klicks[0], std::pair(Qt::RightButton, QPoint(35, 7)));
+    EXPECT_EQ(fenster.Gedrueckt, 1);
+    bar.setParent(nullptr);
+}
+
+// The last panel carries a note that must stay in view: when the panels
+// before it run past the bar's end it stands at that end, over them.
+TEST(Statusleiste, TheLastPanelStaysInViewAtTheEnd)
+{
+    TStatusBar bar;
+    bar.resize(100, 20);
+    for (int i = 0; i < TStatusBar::PanelCount - 1; ++i)
+        bar.Panels[static_cast<std::size_t>(i)].Width = 0;
+    bar.Panels[0].Width = 40;
+    bar.Panels[1].Width = 50;
+    bar.Panels[TStatusBar::PanelCount - 1].Width = 10;  // 100 in all: fits
+    EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(90, 0, 10, 20));
+    EXPECT_EQ(std::tuple(bar.PanelAt(0), bar.PanelAt(39), bar.PanelAt(40), bar.PanelAt(95), bar.PanelAt(100)),
+              std::tuple(0, 0, 1, TStatusBar::PanelCount - 1, -1));
+
+    bar.Panels[TStatusBar::PanelCount - 1].Width = 30;  // 120: the note moves over panel 1
+    EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(70, 0, 30, 20));
+    EXPECT_EQ(bar.PanelRect(1), QRect(40, 0, 30, 20));
+    EXPECT_EQ(bar.PanelRect(0), QRect(0, 0, 40, 20));
+    EXPECT_EQ(std::tuple(bar.PanelAt(69), bar.PanelAt(70), bar.PanelAt(99)), std::tuple(1, TStatusBar::PanelCount - 1, TStatusBar::PanelCount - 1));
+    // A note wider than the bar starts at its left end.
+    bar.Panels[TStatusBar::PanelCount - 1].Width = 150;
+    EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(0, 0, 150, 20));
+    EXPECT_TRUE(bar.PanelRect(0).isEmpty());
+    // No note: the panels as they are, past the end too.
+    bar.Panels[TStatusBar::PanelCount - 1].Width = 0;
+    bar.Panels[1].Width = 80;
+    EXPECT_EQ(bar.PanelRect(1), QRect(40, 0, 80, 20));
+}
+
+// A window is made as high as its wrapped texts need at its width.
+TEST(Werkzeugfenster, HeightFollowsTheWrappedTexts)
+{
+    QWidget w;
+    auto* spalte = new QVBoxLayout(&w);
+    auto* text = new QLabel(QString(40, QLatin1Char('x')).replace(QLatin1Char('x'), QStringLiteral("Wort ")), &w);
+    text->setWordWrap(true);
+    spalte->addWidget(text);
+    w.resize(120, 10);
+    HoeheNachTexten(&w);
+    EXPECT_EQ(w.width(), 120);
+    EXPECT_EQ(w.height(), spalte->totalHeightForWidth(120));
+    EXPECT_GT(w.height(), 4 * text->fontMetrics().height());
+    w.resize(600, 10);
+    HoeheNachTexten(&w);
+    EXPECT_LT(w.height(), spalte->totalHeightForWidth(120));
+    EXPECT_GE(w.height(), spalte->totalMinimumSize().height());
+    // Without a layout, or without a window, nothing happens.
+    QWidget leer;
+    leer.resize(50, 7);
+    HoeheNachTexten(&leer);
+    HoeheNachTexten(nullptr);
+    EXPECT_EQ(leer.size(), QSize(50, 7));
 }
 
 // The settings folder is made on the first write; a file is written whole

@@ -9,13 +9,24 @@
 
 // The resources live in a static library: register them once. The macro
 // declares its function at the enclosing namespace, so this stays global.
+namespace {
+bool RessourcenGeladen = false;
+}
+
 void SpracheTestRessourcenLaden()
 {
-    static const bool geladen = [] {
+    if (!RessourcenGeladen)
         Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    (void)geladen;
+    RessourcenGeladen = true;
+}
+
+// Takes the resources away again, so that a test sees a list that cannot
+// be read; SpracheTestRessourcenLaden brings them back.
+void SpracheTestRessourcenEntfernen()
+{
+    if (RessourcenGeladen)
+        Q_CLEANUP_RESOURCE(resources);
+    RessourcenGeladen = false;
 }
 
 namespace {
@@ -63,6 +74,12 @@ TEST(Sprache, LoadingSwitchesTheLinesAndTheSeparator)
     Texte[9] = ".";
     EXPECT_FALSE(LoadLanguage(3) || LoadLanguage(-1));
     EXPECT_EQ(Texte[9], ".");
+    // A list that cannot be read changes nothing either.
+    SpracheTestRessourcenEntfernen();
+    EXPECT_FALSE(LoadLanguage(SpracheEnglisch));
+    SpracheTestRessourcenLaden();
+    EXPECT_EQ(Texte[9], ".");
+    EXPECT_TRUE(LoadLanguage(SpracheEnglisch));
     AllesNullen();
 }
 

@@ -181,25 +181,45 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
     for (int k : {1, 5, 9}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TBeschriftungen soll = Beschriftungen;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).Text, "L");
         Druecken(Z(k).Vorne);
         SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 20, clRed, fsBold};
         Druecken(Z(k).Schrift);
+        EXPECT_EQ(Neuzeichnungen(), n + 3);  // once for each
         std::tie(soll[k].Text, soll[k].Vorne) = std::tuple("L", 0);
         soll[k].Font = TSchrift{"Courier", clRed, 20, fsBold, {}};
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
         for (int j = 1; j <= 9; ++j)
             ZeigtBeschriftung(j);
 
-        // Its move button: the label leaves its slot and rides, its row keeps
-        // the text; pressed again, it is back in its slot.
+        // Its move button: the label leaves its slot (and the picture) and
+        // rides, its row keeps the text; pressed again, it is back in its
+        // slot.
+        const int m = Neuzeichnungen();
         Druecken(Z(k).Verschieben);
+        EXPECT_EQ(Neuzeichnungen(), m + 1);
         EXPECT_EQ(std::tuple(VerschiebeNr, Gedrueckt(), Z(k).Text->text()),
                   std::tuple(k, std::vector<int>{k}, QStringLiteral("L")));
         soll[k].Text.clear();
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // A new font while it rides shows in its row.
+        SchriftDialog.Antwort = TFont{QStringLiteral("Arial"), 16, clTeal, fsUnderline};
+        Druecken(Z(k).Schrift);
+        EXPECT_EQ(std::pair(Schriftfarbe(Z(k).Text), Schriftbild(Z(k).Text)),
+                  std::pair(clTeal, std::pair(std::string("Arial"), int{fsUnderline})));
+        soll[k].Font = TSchrift{"Arial", clTeal, 16, fsUnderline, {}};
+        // A reset of another row leaves the rider alone.
+        const int andere = k == 9 ? 8 : k + 1;
+        Druecken(Z(andere).Reset);
+        EXPECT_EQ(std::pair(VerschiebeNr, Z(k).Text->text()), std::pair(k, QStringLiteral("L")));
         Druecken(Z(k).Verschieben);
         soll[k].Text = "L";
+        EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));
+        EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
+        // Leaving label mode while it rides puts it back as well.
+        Druecken(Z(k).Verschieben);
+        D().VerschiebenLoesen();
         EXPECT_EQ(std::pair(VerschiebeNr, Gedrueckt()), std::pair(0, std::vector<int>{}));
         EXPECT_EQ(Abweichend(Beschriftungen, soll), Keine{});
 
@@ -224,13 +244,12 @@ TEST_F(BeschriftungTest, EveryControlOfARowActsOnItsOwnLabelOnly)
 
 TEST_F(BeschriftungTest, TheRefreshShowsEachLabelInItsOwnRow)
 {
-    constexpr TColor farben[9] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 9; ++k) {
             const int i = (k + versatz) % 9;
             TBeschriftung& b = Beschriftungen[k];
             b.Text = "T" + std::to_string(i);
-            b.Font = TSchrift{i % 2 ? "Courier" : "Arial", farben[i], 12, static_cast<std::uint8_t>(i + 3), {}};
+            b.Font = TSchrift{i % 2 ? "Courier" : "Arial", Farbreihe[i], 12, static_cast<std::uint8_t>(i + 3), {}};
             b.Vorne = i % 2;
         }
         return Beschriftungen;
@@ -247,4 +266,16 @@ TEST_F(BeschriftungTest, TheRefreshShowsEachLabelInItsOwnRow)
     for (int k = 1; k <= 9; ++k)
         ZeigtBeschriftung(k);
     EXPECT_EQ(Abweichend(Beschriftungen, zweite), Keine{});
+}
+
+TEST_F(BeschriftungTest, ReleasingTheMoveButtonsShowsTheTableAgain)
+{
+    // The refresh once the graph window has put the rider down: the move
+    // buttons follow VerschiebeNr.
+    Schreiben(6, "sechs");
+    Z(6).Verschieben->click();
+    std::tie(Beschriftungen[6].Text, Beschriftungen[2].Text, VerschiebeNr) = std::tuple("gesetzt", "zwei", 0);
+    D().zeigeBeschr();
+    EXPECT_EQ(std::tuple(Gedrueckt(), Z(6).Verschieben->text(), Z(6).Text->text(), Z(2).Text->text()),
+              std::tuple(std::vector<int>{}, QStringLiteral("Verschieben"), QStringLiteral("gesetzt"), QStringLiteral("zwei")));
 }

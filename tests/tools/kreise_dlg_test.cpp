@@ -8,6 +8,7 @@
 #include "tools/kreise_dlg.h"
 
 #include <QCheckBox>
+#include <QScrollArea>
 
 namespace {
 
@@ -113,21 +114,30 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
         const TPunkte punkte = Punkte;
         TKreise soll = Kreise;
         TPunkt mitte = Punkte[10 + k];
+        const int n = Neuzeichnungen();
         Tippen(Z(k).Name, "Z");
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).Y, "-2");
         Tippen(Z(k).RadiusX, "3");
         Tippen(Z(k).RadiusY, "0,5");
         Druecken(Z(k).Zeigen);
-        Druecken(Z(k).Stil[1]);
-        Druecken(Z(k).NamePos[0]);
+        for (int i : {2, 0, 1}) {
+            Druecken(Z(k).Stil[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[10 + k].Style, Gedrueckt(Z(k).Stil)), std::pair(i + 1, Nur(i, 3)));
+        }
+        for (int i : {3, 1, 2, 0}) {
+            Druecken(Z(k).NamePos[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[10 + k].NamePos, Gedrueckt(Z(k).NamePos)), std::pair(i + 1, Nur(i, 4)));
+        }
         Waehlen(Z(k).Linienstil, 3);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(k).Linienfarbe);
+        D().ScrollBox1->ensureWidgetVisible(Z(k).Linienstil);
+        EXPECT_TRUE(NeuGemalt(Z(k).Linienstil, [&] { Druecken(Z(k).Linienfarbe); }));
         Druecken(Z(k).Vorne);
         FarbDialog.Antwort = clAqua;
         Druecken(Z(k).Fuellfarbe);
         Druecken(Z(k).FuellWahl->button(4));
+        EXPECT_EQ(Neuzeichnungen(), n + 18);  // once for each
         std::tie(mitte.Name, mitte.X, mitte.Y, mitte.Style, mitte.NamePos, mitte.Color) =
             std::tuple("Z", "1,5", "-2", 2, 1, clRed);
         std::tie(soll[k].RadiusX, soll[k].RadiusY, soll[k].ShowCentre, soll[k].LineStyle, soll[k].Hinten,
@@ -145,18 +155,17 @@ TEST_F(KreiseTest, EveryControlOfARowActsOnItsOwnCircleAndCentreOnly)
 
 TEST_F(KreiseTest, TheRefreshShowsEachCircleInItsOwnRow)
 {
-    constexpr TColor farben[10] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray, clLime};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 10; ++k) {
             const int i = (k + versatz) % 10;
             const std::string n = std::to_string(i);
             TPunkt& m = Punkte[10 + k];
             std::tie(m.Name, m.X, m.Y, m.Style, m.NamePos, m.Color) =
-                std::tuple("M" + n, "x" + n, "y" + n, 1 + i % 3, 1 + (i + 1) % 4, farben[i]);
+                std::tuple("M" + n, "x" + n, "y" + n, 1 + i % 3, 1 + (i + 1) % 4, Farbreihe[i]);
             TKreis& c = Kreise[k];
             std::tie(c.RadiusX, c.RadiusY, c.ShowCentre, c.Hinten, c.LineStyle, c.Fill, c.FillColor) =
                 std::tuple("r" + n, "s" + n, i % 2 ? "1" : "0", i % 2 ? 0 : 1, i % 4, std::to_string(i % 6),
-                           farben[9 - i]);
+                           Farbreihe[9 - i]);
         }
         return std::pair(Kreise, Punkte);
     };
@@ -173,4 +182,45 @@ TEST_F(KreiseTest, TheRefreshShowsEachCircleInItsOwnRow)
         ZeigtKreis(k);
     EXPECT_EQ(std::pair(Abweichend(Kreise, zweite.first), Abweichend(Punkte, zweite.second)),
               std::pair(Keine{}, Keine{}));
+
+    // An outline style the list does not hold (from a document) shows none.
+    std::tie(Kreise[2].LineStyle, Kreise[3].LineStyle) = std::pair(4, -1);
+    D().ZeigePunk();
+    EXPECT_EQ(std::pair(Z(2).Linienstil->currentIndex(), Z(3).Linienstil->currentIndex()), std::pair(-1, -1));
+}
+
+TEST_F(KreiseTest, TheOutlineSamplesAreThinMediumThickAndDashedInTheCentresColour)
+{
+    Punkte[14].Color = clRed;
+    // The red pixels along the middle of an item's sample, and how thick it
+    // is in the middle.
+    auto muster = [&](int index) {
+        const QImage bild = Z(4).Linienstil->ItemBild(index, QSize(60, 14));
+        int rot = 0, dicke = 0;
+        for (int x = 0; x < 60; ++x)
+            rot += bild.pixelColor(x, 7) == QColor(Qt::red);
+        for (int y = 0; y < 14; ++y)
+            dicke += bild.pixelColor(30, y) == QColor(Qt::red);
+        return std::pair(rot, dicke);
+    };
+    EXPECT_EQ(muster(0), std::pair(50, 1));
+    EXPECT_EQ(std::pair(muster(1).second, muster(2).second), std::pair(3, 5));
+    const auto [gestrichelt, duenn] = muster(3);
+    EXPECT_TRUE(gestrichelt > 10 && gestrichelt < 45 && duenn <= 1) << gestrichelt;
+    EXPECT_EQ(muster(4), std::pair(0, 0));
+}
+
+TEST_F(KreiseTest, ACircleTypedIntoARowAppearsWhereTheGeometryPutsIt)
+{
+    // Centre (1 | 3), radius 2, filled yellow.
+    auto gelb = [](double x) { return BildFarbe(x, 3.0) == QColor(255, 255, 0); };
+    Druecken(Z(10).FuellWahl->button(0));  // "gefüllt"
+    Tippen(Z(10).X, "1");
+    EXPECT_FALSE(gelb(2));  // no y yet: not drawn
+    Tippen(Z(10).Y, "3,0");
+    EXPECT_TRUE(gelb(2) && gelb(-0.5) && !gelb(3.5));
+    Tippen(Z(10).RadiusX, "3");  // an ellipse
+    EXPECT_TRUE(gelb(3.5));
+    Druecken(Z(10).FuellWahl->button(1));  // "ohne Farbe"
+    EXPECT_FALSE(gelb(2));
 }

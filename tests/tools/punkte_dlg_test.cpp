@@ -134,13 +134,21 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
     for (int k : {1, 4, 10}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TPunkte soll = Punkte;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).Name, "Q");
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).Y, "-2");
-        Druecken(Z(k).Stil[2]);
-        Druecken(Z(k).NamePos[1]);
+        for (int i : {3, 0, 1, 2}) {
+            Druecken(Z(k).Stil[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[k].Style, Gedrueckt(Z(k).Stil)), std::pair(i + 1, Nur(i, 4)));
+        }
+        for (int i : {3, 2, 0, 1}) {
+            Druecken(Z(k).NamePos[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(std::pair(Punkte[k].NamePos, Gedrueckt(Z(k).NamePos)), std::pair(i + 1, Nur(i, 4)));
+        }
         SchriftDialog.Antwort = TFont{QStringLiteral("Courier"), 14, clRed, fsItalic};
         Druecken(Z(k).Schrift);
+        EXPECT_EQ(Neuzeichnungen(), n + 12);  // once for each
         std::tie(soll[k].Name, soll[k].X, soll[k].Y, soll[k].Style, soll[k].NamePos, soll[k].Color) =
             std::tuple("Q", "1,5", "-2", 3, 2, clRed);
         soll[k].Font = TSchrift{"Courier", clRed, 14, fsItalic, {}};
@@ -164,6 +172,12 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
         EXPECT_TRUE(Punkte[k] == Vorgabe(k)) << k;
         ZeigtPunkt(k);
     }
+    // Only a marker changed: no edit's echo redraws, the reset does.
+    Druecken(Z(5).Stil[3]);
+    const int n = Neuzeichnungen();
+    Druecken(D().SpeedButton100);
+    EXPECT_EQ(std::pair(Punkte[5].Style, Neuzeichnungen()), std::pair(1, n + 1));
+
     Druecken(D().OKBtn);
     EXPECT_FALSE(D().isVisible());
 }
@@ -171,13 +185,12 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
 TEST_F(PunkteTest, TheRefreshShowsEachPointInItsOwnRow)
 {
     // Ten points that differ from their neighbours in every field.
-    constexpr TColor farben[10] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray, clLime};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 10; ++k) {
             const int i = (k + versatz) % 10;
             const std::string n = std::to_string(i);
-            Punkte[k] = TPunkt{"x" + n, "y" + n, "P" + n, 1 + i % 4, 1 + (i + 1) % 4, farben[i],
-                               {i % 2 ? "Courier" : "Arial", farben[i], 10, static_cast<std::uint8_t>(i), {}}};
+            Punkte[k] = TPunkt{"x" + n, "y" + n, "P" + n, 1 + i % 4, 1 + (i + 1) % 4, Farbreihe[i],
+                               {i % 2 ? "Courier" : "Arial", Farbreihe[i], 10, static_cast<std::uint8_t>(i), {}}};
         }
         return Punkte;
     };
@@ -195,4 +208,16 @@ TEST_F(PunkteTest, TheRefreshShowsEachPointInItsOwnRow)
     for (int k = 1; k <= 10; ++k)
         ZeigtPunkt(k);
     EXPECT_EQ(Abweichend(Punkte, zweite), Keine{});
+}
+
+TEST_F(PunkteTest, APointTypedIntoARowAppearsWhereItsCoordinatesPutIt)
+{
+    // (2 | 3), then one unit to its left; the cross's centre is blue.
+    auto blau = [](double x) { return BildFarbe(x, 3.0) == QColor(0, 0, 255); };
+    Tippen(Z(10).X, "2");
+    EXPECT_FALSE(blau(2));  // no y yet: not drawn
+    Tippen(Z(10).Y, "3");
+    EXPECT_TRUE(blau(2) && !blau(1));
+    Tippen(Z(10).X, "1,0");  // either separator
+    EXPECT_TRUE(blau(1) && !blau(2));
 }

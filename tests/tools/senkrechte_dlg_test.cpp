@@ -11,7 +11,10 @@
 #include "platform/farbe_qt.h"
 #include "tools/stilliste.h"
 
+#include <QAbstractItemDelegate>
 #include <QCheckBox>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 
 namespace {
 
@@ -24,12 +27,21 @@ protected:
     {
         SCOPED_TRACE(testing::Message() << "row " << k);
         const TSenkrechte& s = Senkrechte[k];
+        const bool bekannt = s.LineStyle >= 0 && s.LineStyle <= 8;
         EXPECT_EQ(std::tuple(Z(k).X->text(), Z(k).YVon->text(), Z(k).YBis->text(), Z(k).Stil->currentIndex()),
                   std::tuple(QString::fromStdString(s.X), QString::fromStdString(s.YFrom), QString::fromStdString(s.YTo),
-                             s.LineStyle));
+                             bekannt ? s.LineStyle : -1));
         EXPECT_EQ(std::tuple(Schriftfarbe(Z(k).X), Schriftfarbe(Z(k).YVon), Schriftfarbe(Z(k).YBis)),
                   std::tuple(s.Color, s.Color, s.Color));
         EXPECT_EQ(Z(k).Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(s.Color));
+        // The closed list shows the chosen style's sample, and none for a
+        // style it does not hold.
+        const QImage liste = Z(k).Stil->grab().toImage();
+        int farbig = 0;
+        for (int y = 0; y < liste.height(); ++y)
+            for (int x = 0; x < liste.width(); ++x)
+                farbig += liste.pixelColor(x, y) == ToQColor(s.Color);
+        EXPECT_EQ(farbig > 10, bekannt) << farbig;
     }
 };
 
@@ -65,11 +77,13 @@ struct TStueck {
 void PrintTo(const TStueck& s, std::ostream* os) { *os << s.Von << ".." << s.Bis << " w" << s.Breite; }
 
 // The pieces a sample draws on an item of the given width, from its left:
-// a segment's or, with `scheiben`, a graph's sample (whose discs it adds).
-std::vector<TStueck> Stuecke(int index, int breite, int links = 0, std::vector<TRect>* scheiben = nullptr)
+// a segment's or, with `scheiben` or `graph`, a graph's sample (whose discs
+// it adds to `scheiben`).
+std::vector<TStueck> Stuecke(int index, int breite, int links = 0, std::vector<TRect>* scheiben = nullptr,
+                             bool graph = false)
 {
     TRecordingCanvas c;
-    if (scheiben)
+    if (scheiben || graph)
         GraphenMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
     else
         LinienMusterZeichnen(c, TRect{links, 0, links + breite, 14}, index, clRed);
@@ -114,6 +128,18 @@ TEST_F(SenkrechteTest, RowsAsDesignedTheListStoresItsItemAndTheColourRecoloursTh
     EXPECT_EQ(std::tuple(Senkrechte[3].Color, Schriftfarbe(Z(3).YBis), Schriftfarbe(Z(2).X)),
               std::tuple(clRed, clRed, clGreen));
     EXPECT_EQ(Z(3).Stil->ItemBild(2, QSize(60, 14)).pixelColor(30, 7), QColor(Qt::red));
+
+    // The open list draws each item as its sample, 14 pixels high.
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 60, 14);
+    EXPECT_EQ(Z(3).Stil->itemDelegate()->sizeHint(option, Z(3).Stil->model()->index(2, 0)).height(), 14);
+    QImage offen(60, 14, QImage::Format_RGB32);
+    offen.fill(Qt::black);
+    {
+        QPainter p(&offen);
+        Z(3).Stil->itemDelegate()->paint(&p, option, Z(3).Stil->model()->index(2, 0));
+    }
+    EXPECT_EQ(std::pair(offen.pixelColor(30, 7), offen.pixelColor(2, 7)), std::pair(QColor(Qt::red), QColor(Qt::white)));
 }
 
 TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
@@ -130,10 +156,34 @@ TEST(LinienMuster, EachStyleDrawsItsPiecesInsideTheSample)
     // Where the dash loop ends beyond the sample, the last piece would run
     // backwards: it is left out, and a dash is cut at Right - 5.
     EXPECT_EQ(Stuecke(6, 70), (V{{5, 22, 3}, {29, 46, 3}, {53, 65, 3}}));
+    // Outside 0..8: the white item only.
+    EXPECT_EQ(std::pair(Stuecke(9, 60), Stuecke(-1, 60)), std::pair(V{}, V{}));
     for (int index = 0; index <= 8; ++index)
         for (int breite = 20; breite <= 120; ++breite)
             for (const TStueck& s : Stuecke(index, breite))
                 EXPECT_TRUE(s.Von >= 5 && s.Von < s.Bis && s.Bis <= breite - 5) << index << " " << breite;
+}
+
+TEST(GraphenMuster, DashesDotsAndDiscsAsTheGraphsDrawThem)
+{
+    using V = std::vector<TStueck>;
+    // Dashes of 17 every 27 while they start left of Right - 15, then a last
+    // one to Right - 5; dots of 3 every 10 while they start left of Right - 4.
+    EXPECT_EQ(Stuecke(6, 80, 0, nullptr, true), (V{{5, 22, 3}, {32, 49, 3}, {59, 75, 3}}));
+    EXPECT_EQ(Stuecke(8, 70, 0, nullptr, true), (V{{5, 22, 5}, {32, 49, 5}, {59, 65, 5}}));
+    EXPECT_EQ(Stuecke(7, 36, 0, nullptr, true), (V{{5, 8, 5}, {15, 18, 5}, {25, 28, 5}}));
+    EXPECT_EQ(Stuecke(0, 60, 0, nullptr, true), (V{{5, 55, 1}}));
+    EXPECT_EQ(Stuecke(11, 60, 0, nullptr, true), V{});
+    // Discs of 8 pixels at the left, in the middle, at the right; item 10
+    // draws a thin line through them.
+    std::vector<TRect> scheiben;
+    EXPECT_EQ(Stuecke(9, 60, 0, &scheiben), V{});
+    ASSERT_EQ(scheiben.size(), 3u);
+    EXPECT_TRUE(scheiben[0] == (TRect{3, 3, 11, 11}) && scheiben[1] == (TRect{26, 3, 34, 11}) &&
+                scheiben[2] == (TRect{49, 3, 57, 11}));
+    scheiben.clear();
+    EXPECT_EQ(Stuecke(10, 60, 20, &scheiben), (V{{5, 55, 1}}));
+    EXPECT_EQ(scheiben.size(), 3u);
 }
 
 TEST_F(FlaechenTest, TheListsShowTheStoredCurvesAndStoreTheChosenOnes)
@@ -194,6 +244,11 @@ TEST_F(FlaechenTest, OnlyAFunctionFamilyAmongTheCurvesBringsTheWarning)
     Funktionen[0] = Funktionen[5];
     emit Z(2).KurveB->lineEdit()->textEdited(QStringLiteral("8"));
     EXPECT_EQ(Meldung.Meldungen.size(), 2u);
+
+    // The last function as well.
+    Schar(9);
+    Waehlen(Z(8).KurveB, 8);
+    EXPECT_EQ(Meldung.Meldungen.size(), 3u);
 }
 
 TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
@@ -202,12 +257,15 @@ TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
     for (int k : {1, 3, 4}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TSenkrechten soll = Senkrechte;
+        const int n = Neuzeichnungen();
         Tippen(Z(k).X, "1,5");
         Tippen(Z(k).YVon, "-3");
         Tippen(Z(k).YBis, "4");
         Waehlen(Z(k).Stil, 8);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(k).Farbe);
+        // The new colour repaints the row's samples.
+        EXPECT_TRUE(NeuGemalt(Z(k).Stil, [&] { Druecken(Z(k).Farbe); }));
+        EXPECT_EQ(Neuzeichnungen(), n + 5);  // once for each
         std::tie(soll[k].X, soll[k].YFrom, soll[k].YTo, soll[k].LineStyle, soll[k].Color) =
             std::tuple("1,5", "-3", "4", 8, clRed);
         EXPECT_EQ(Abweichend(Senkrechte, soll), Keine{});
@@ -220,13 +278,12 @@ TEST_F(SenkrechteTest, EveryControlOfARowActsOnItsOwnSegmentOnly)
 
 TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
 {
-    constexpr TColor farben[4] = {clRed, clNavy, clPurple, clTeal};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 4; ++k) {
             const int i = (k + versatz) % 4;
             const std::string n = std::to_string(i);
             TSenkrechte& s = Senkrechte[k];
-            std::tie(s.X, s.YFrom, s.YTo, s.Color, s.LineStyle) = std::tuple("x" + n, "v" + n, "b" + n, farben[i], 2 * i);
+            std::tie(s.X, s.YFrom, s.YTo, s.Color, s.LineStyle) = std::tuple("x" + n, "v" + n, "b" + n, Farbreihe[i], 2 * i);
         }
         return Senkrechte;
     };
@@ -236,7 +293,8 @@ TEST_F(SenkrechteTest, TheRefreshShowsEachSegmentInItsOwnRow)
         ZeigtSenkrechte(k);
     EXPECT_EQ(Abweichend(Senkrechte, erste), Keine{});
 
-    const TSenkrechten zweite = belegen(1);
+    TSenkrechten zweite = belegen(1);
+    zweite[2].LineStyle = Senkrechte[2].LineStyle = 9;  // from a document: one past the list
     SenkrechteDlg->zeigeSenk();
     for (int k = 1; k <= 4; ++k)
         ZeigtSenkrechte(k);
@@ -249,13 +307,15 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
     for (int k : {1, 4, 8}) {
         SCOPED_TRACE(testing::Message() << "row " << k);
         TFlaechen soll = Flaechen;
+        const int n = Neuzeichnungen();
         Waehlen(Z(k).KurveA, 4);
-        Waehlen(Z(k).KurveB, 9);
+        Waehlen(Z(k).KurveB, Z(k).KurveB->count() - 1);  // the last item: the x-axis
         Tippen(Z(k).XVon, "-1,5");
         Tippen(Z(k).XBis, "3");
         Druecken(Z(k).Linien);
         FarbDialog.Antwort = clRed;
         Druecken(Z(k).Farbe);
+        EXPECT_EQ(Neuzeichnungen(), n + 6);  // once for each
         std::tie(soll[k].CurveA, soll[k].CurveB, soll[k].XFrom, soll[k].XTo, soll[k].Linien, soll[k].Color) =
             std::tuple(5, 13, "-1,5", "3", 1, clRed);
         EXPECT_EQ(Abweichend(Flaechen, soll), Keine{});
@@ -272,14 +332,13 @@ TEST_F(FlaechenTest, EveryControlOfARowActsOnItsOwnAreaOnly)
 
 TEST_F(FlaechenTest, TheRefreshShowsEachAreaInItsOwnRow)
 {
-    constexpr TColor farben[8] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int k = 1; k <= 8; ++k) {
             const int i = (k + versatz) % 8;
             const std::string n = std::to_string(i);
             TFlaeche& f = Flaechen[k];
             std::tie(f.CurveA, f.CurveB, f.XFrom, f.XTo, f.Color, f.Linien) =
-                std::tuple(1 + i, i == 0 ? 13 : 9 - i, "-" + n, n, farben[i], i % 2);
+                std::tuple(1 + i, i == 0 ? 13 : 9 - i, "-" + n, n, Farbreihe[i], i % 2);
         }
         return Flaechen;
     };

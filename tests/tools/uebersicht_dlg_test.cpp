@@ -13,8 +13,11 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+
+#include <cstdlib>
 
 namespace {
 
@@ -51,12 +54,27 @@ protected:
                              z.TSchritt->text()),
                   std::tuple(QString::fromStdString(f.GetTerm()), zahl(f.GetXFrom()), zahl(f.GetXTo()),
                              zahl(f.GetTFrom()), zahl(f.GetTTo()), zahl(f.GetTStep())));
+        const int stil = f.GetLineStyle() >= 0 && f.GetLineStyle() <= 10 ? f.GetLineStyle() : -1;
         EXPECT_EQ(std::tuple(z.Stil->currentIndex(), Schriftfarbe(z.Gleichung), Schriftfarbe(z.TSchritt),
                              Feldfarbe(z.Farbe), Feldfarbe(z.Zusatzfarbe)),
-                  std::tuple(f.GetLineStyle(), f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
+                  std::tuple(stil, f.GetColor(), f.GetColor(), f.GetColor(), f.GetColor2()));
         const bool schar = f.GetKind() == ArtFunktionenschar;
-        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.ScharLabels[2]->isHidden(), z.Zusatzfarbe->isHidden(), z.Farbe->width()),
+        EXPECT_EQ(std::tuple(z.TVon->isHidden(), z.TBis->isHidden(), z.TSchritt->isHidden(), z.Zusatzfarbe->isHidden()),
+                  std::tuple(!schar, !schar, !schar, !schar));
+        EXPECT_EQ(std::tuple(z.ScharLabels[0]->isHidden(), z.ScharLabels[1]->isHidden(), z.ScharLabels[2]->isHidden(),
+                             z.Farbe->width()),
                   std::tuple(!schar, !schar, !schar, schar ? 20 : 40));
+        // Each range field shows with the label just left of it.
+        for (const QLineEdit* e : {z.XVon, z.XBis, z.TVon, z.TBis, z.TSchritt}) {
+            const QLabel* davor = nullptr;
+            for (const QLabel* l : D().GroupBox3->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                if (std::abs(l->y() - e->y()) < 10 && l->x() < e->x() && (!davor || l->x() > davor->x()))
+                    davor = l;
+            ASSERT_NE(davor, nullptr) << e->objectName().toStdString();
+            EXPECT_EQ(davor->isVisibleTo(&D()), e->isVisibleTo(&D())) << e->objectName().toStdString();
+        }
+        // The style samples in the function's colour.
+        EXPECT_EQ(z.Stil->ItemBild(0, QSize(60, 14)).pixelColor(30, 7), ToQColor(f.GetColor()));
         EXPECT_EQ(Feldfarbe(z.Gleichung), f.GetCompiled() ? FarbeGueltig : FarbeUngueltig);
     }
 
@@ -171,8 +189,7 @@ TEST_F(UebersichtTest, SchemeTwoGivesTheColoursOfANewDrawing)
 
 TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)
 {
-    constexpr TColor farben[9] = {clRed, clNavy, clGreen, clPurple, clMaroon, clTeal, clOlive, clFuchsia, clGray};
-    auto belegen = [&](int versatz) {
+    auto belegen = [](int versatz) {
         for (int r = 1; r <= 9; ++r) {
             const int i = (r + versatz) % 9;
             TFunktion& f = F(r);
@@ -184,8 +201,8 @@ TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)
             f.SetTTo(i + 20);
             f.SetTStep(i + 1);
             f.SetLineStyle(i + 1);
-            f.SetColor(farben[i]);
-            f.SetColor2(farben[8 - i]);
+            f.SetColor(Farbreihe[i]);
+            f.SetColor2(Farbreihe[8 - i]);
         }
         return AlleWerte();
     };
@@ -196,7 +213,9 @@ TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)
         ZeigtFunktion(r);
     EXPECT_EQ(AlleWerte(), erste);
 
-    const std::vector<TWerte> zweite = belegen(4);
+    belegen(4);
+    F(6).SetLineStyle(11);  // one past the list: no item
+    const std::vector<TWerte> zweite = AlleWerte();
     D().zeichneneu();
     for (int r = 1; r <= 9; ++r)
         ZeigtFunktion(r);
@@ -212,6 +231,8 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         std::vector<TWerte> soll = AlleWerte();
         const std::string term = "f(x,t)=t*x+" + std::to_string(r);
         Tippen(Z(r).Gleichung, QString::fromStdString(term));
+        // A family: the row opens its t fields at once.
+        EXPECT_EQ(std::pair(Z(r).TVon->isHidden(), Z(r).Farbe->width()), std::pair(false, 20));
         Tippen(Z(r).XVon, "-3");
         Tippen(Z(r).XBis, "4,5");
         Tippen(Z(r).TVon, "-1");
@@ -219,7 +240,7 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         Tippen(Z(r).TSchritt, "0,5");
         Waehlen(Z(r).Stil, 7);
         FarbDialog.Antwort = clRed;
-        Druecken(Z(r).Farbe);
+        EXPECT_TRUE(NeuGemalt(Z(r).Stil, [&] { Druecken(Z(r).Farbe); }));
         FarbDialog.Antwort = clAqua;
         Druecken(Z(r).Zusatzfarbe);
         soll[static_cast<std::size_t>(r - 1)] = TWerte{term, -3, 4.5, -1, 6, 0.5, 7, clRed, clAqua};
@@ -228,6 +249,10 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
         for (int j = 1; j <= 9; ++j)
             ZeigtFunktion(j);
     }
+
+    // The first style as well.
+    Waehlen(Z(1).Stil, 0);
+    EXPECT_EQ(F(1).GetLineStyle(), 0);
 
     // The four colour schemes recolour all nine; a row shows its new colours.
     const std::pair<TColor, TColor> schemata[4] = {

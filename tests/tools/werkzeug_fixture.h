@@ -16,12 +16,16 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 
+#include <array>
+#include <cmath>
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -56,6 +60,14 @@ inline void Tippen(QLineEdit* e, const QString& text)
 }
 inline void Tippen(QLineEdit* e, const char* text) { Tippen(e, QString::fromUtf8(text)); }
 
+// A list choice as the user makes it: the list shows the item and reports
+// it.
+inline void Waehlen(QComboBox* liste, int index)
+{
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
+
 // The redraws the tool windows have asked for so far: the one place that
 // knows how such a request travels to the graph window.
 inline int Neuzeichnungen()
@@ -65,6 +77,39 @@ inline int Neuzeichnungen()
              PunkteDlg, KreiseDlg, BeschriftungDlg, SenkrechteDlg, FlaechenDlg, Uebersicht_Dlg})
         n += w->Neuzeichnungen();
     return n;
+}
+
+// The colour of the graph window's picture at view position (x, y), drawn at
+// 700 x 600 pixels for the default view -5..6 x -2..8.
+inline QColor BildFarbe(double x, double y)
+{
+    if (Graphik->width() != 700) {
+        Graphik->resize(700, 600);
+        Graphik->GraphikResize();
+    }
+    Graphik->BildCanvas->Flush();
+    return Graphik->Bild.pixelColor(static_cast<int>(std::lround((x + 5) * Graphik->BildBreite / 11.0)),
+                                    static_cast<int>(std::lround((8 - y) * Graphik->BildHoehe / 10.0)));
+}
+
+// Whether `w` paints again after `aktion`, once the pending events ran.
+template <typename F>
+bool NeuGemalt(QWidget* w, F aktion)
+{
+    struct TZaehler : QObject {
+        int Bilder = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Bilder += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    QApplication::processEvents();
+    w->installEventFilter(&zaehler);
+    aktion();
+    QApplication::processEvents();
+    w->removeEventFilter(&zaehler);
+    return zaehler.Bilder > 0;
 }
 
 // The caption of axis 1 or 2 as the drawing takes it.
@@ -90,6 +135,11 @@ inline std::pair<std::string, int> Schriftbild(const QWidget* w)
     return {f.family().toStdString(), (f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) |
                                           (f.underline() ? fsUnderline : 0) | (f.strikeOut() ? fsStrikeOut : 0)};
 }
+
+// Ten colours, each unlike the others, for records that differ from their
+// neighbours.
+inline constexpr std::array<TColor, 10> Farbreihe = {clRed,    clNavy, clGreen, clPurple, clMaroon,
+                                                     clTeal,   clOlive, clFuchsia, clGray, clLime};
 
 // The slots in which a table differs from what it should hold.
 template <typename T, int N>
@@ -118,14 +168,6 @@ protected:
     {
         ProgrammTest::TearDown();
         SetSchriftDialog(nullptr);
-    }
-
-    // A list choice as the user makes it: the list shows the item and
-    // reports it.
-    static void Waehlen(QComboBox* liste, int index)
-    {
-        liste->setCurrentIndex(index);
-        emit liste->activated(index);
     }
 
     static std::vector<bool> Gedrueckt(std::span<QToolButton* const> knoepfe)

@@ -20,8 +20,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <QScreen>
+#include <QSlider>
+
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -92,4 +102,264 @@ TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndEnglishLabelsClearOfTheirFiel
     }
     for (int k = 1; k <= 4; ++k)
         EXPECT_LT(SenkrechteDlg->Zeile(k).VonLabel->geometry().right(), SenkrechteDlg->Zeile(k).YVon->x()) << k;
+}
+
+namespace {
+
+// The tool windows created on their own, before (or without) the graph and
+// main windows, as the start creates them.
+class WerkzeugfensterAlleinTest : public ProgrammTest {
+protected:
+    FakeSchriftDialog SchriftDialog;
+    std::unique_ptr<TPunkteDlg> Punkt;
+    std::unique_ptr<TKreiseDlg> Kreis;
+    std::unique_ptr<TBeschriftungDlg> Beschriftung;
+    std::unique_ptr<TSenkrechteDlg> Senkrecht;
+    std::unique_ptr<TFlaechenDlg> Flaeche;
+    std::unique_ptr<TUebersicht_Dlg> Uebersicht;
+
+    void SetUp() override
+    {
+        ProgrammTest::SetUp();
+        SetSchriftDialog(&SchriftDialog);
+        AllesNullen();
+        Punkt = std::make_unique<TPunkteDlg>();
+        Kreis = std::make_unique<TKreiseDlg>();
+        Beschriftung = std::make_unique<TBeschriftungDlg>();
+        Senkrecht = std::make_unique<TSenkrechteDlg>();
+        Flaeche = std::make_unique<TFlaechenDlg>();
+        Uebersicht = std::make_unique<TUebersicht_Dlg>();
+    }
+
+    void TearDown() override
+    {
+        Uebersicht.reset();
+        Flaeche.reset();
+        Senkrecht.reset();
+        Beschriftung.reset();
+        Kreis.reset();
+        Punkt.reset();
+        SetSchriftDialog(nullptr);
+        ProgrammTest::TearDown();
+    }
+
+    std::vector<TWerkzeugfenster*> Alle() const
+    {
+        return {Punkt.get(), Kreis.get(), Beschriftung.get(), Senkrecht.get(), Flaeche.get(), Uebersicht.get()};
+    }
+};
+
+}  // namespace
+
+TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesTheTableDefaultsAndTheyWaitCentredAndOpaque)
+{
+    const auto punkte = Punkte;
+    const auto kreise = Kreise;
+    const auto beschriftungen = Beschriftungen;
+    const auto senkrechte = Senkrechte;
+    const auto flaechen = Flaechen;
+    AllesNullen();
+    TabellenVorbelegen();
+    EXPECT_EQ(Abweichend(punkte, Punkte), Keine{});
+    EXPECT_EQ(Abweichend(kreise, Kreise), Keine{});
+    EXPECT_EQ(Abweichend(beschriftungen, Beschriftungen), Keine{});
+    EXPECT_EQ(Abweichend(senkrechte, Senkrechte), Keine{});
+    EXPECT_EQ(Abweichend(flaechen, Flaechen), Keine{});
+
+    const QRect schirm = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const TWerkzeugfenster* w : Alle()) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_TRUE(w->isHidden() && (w->windowFlags() & Qt::WindowStaysOnTopHint));
+        const QPoint mitte = QRect(w->pos(), w->size()).center();
+        EXPECT_LE((mitte - schirm.center()).manhattanLength(), 2);
+        EXPECT_EQ(std::pair(w->font().family(), w->font().pointSize()), std::pair(QStringLiteral("Tahoma"), 8));
+        EXPECT_EQ(std::pair(w->TrackBar2->value(), w->windowOpacity()), std::pair(255, 1.0));
+    }
+    // The rows show the defaults before the windows were ever shown (the
+    // graph window's tools look for a free row by its edits).
+    EXPECT_EQ(std::tuple(Punkt->Zeile(10).Name->text(), Punkt->Zeile(10).X->text(), Punkt->Zeile(10).Stil[0]->isChecked(),
+                         Punkt->Zeile(10).NamePos[3]->isChecked()),
+              std::tuple(QStringLiteral("J"), QString(), true, true));
+    EXPECT_EQ(std::tuple(Kreis->Zeile(10).Name->text(), Kreis->Zeile(10).RadiusY->text(), Senkrecht->Zeile(4).YVon->text(),
+                         Flaeche->Zeile(8).XBis->text(), Flaeche->Zeile(8).KurveB->currentText()),
+              std::tuple(QStringLiteral("V"), QStringLiteral("2"), QStringLiteral("-100"), QStringLiteral("2"),
+                         QStringLiteral("1.")));
+    EXPECT_EQ(std::tuple(Beschriftung->Edit1->text(), Beschriftung->Edit2->text(), Beschriftung->Zeile(9).Vorne->isChecked()),
+              std::tuple(QStringLiteral("x"), QStringLiteral("y"), true));
+}
+
+TEST_F(WerkzeugfensterAlleinTest, WithoutTheGraphAndMainWindowsTheirControlsStillWriteTheirTables)
+{
+    Tippen(Punkt->Zeile(2).X, "4");
+    Tippen(Beschriftung->Edit1, "t");
+    Tippen(Beschriftung->Zeile(3).Text, "drei");
+    Druecken(Beschriftung->Zeile(3).Schrift);
+    EXPECT_EQ(std::pair(Punkte[2].X, Beschriftungen[3].Text), std::pair(std::string("4"), std::string("drei")));
+    Druecken(Beschriftung->Zeile(3).Reset);
+    EXPECT_TRUE(Beschriftungen[3].Text.empty());
+
+    // The overview without the main window: the colour schemes still
+    // recolour the functions; what goes through the function editor finds
+    // none and does nothing.
+    std::array<TFunktion, 10> funktionen;
+    for (int n = 1; n <= 9; ++n)
+        Funktionen[static_cast<std::size_t>(n)] = &funktionen[static_cast<std::size_t>(n)];
+    Druecken(Uebersicht->Farboptionen[3]);
+    EXPECT_EQ(std::pair(funktionen[1].GetColor(), funktionen[9].GetColor2()), std::pair(clGreen, clSilver));
+    auto zweite = [&] {
+        return std::tuple(funktionen[2].GetColor(), funktionen[2].GetColor2(), funktionen[2].GetLineStyle());
+    };
+    const auto vorher = zweite();
+    FarbDialog.Antwort = clRed;
+    Druecken(Uebersicht->Zeile(2).Farbe);
+    Druecken(Uebersicht->Zeile(2).Zusatzfarbe);
+    Waehlen(Uebersicht->Zeile(2).Stil, 4);
+    EXPECT_EQ(zweite(), vorher);
+    Funktionen.fill(nullptr);
+
+    // The pointer over a window without a graph window to tell.
+    QMouseEvent bewegung(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Senkrecht.get(), &bewegung);
+}
+
+TEST_F(WerkzeugfensterAlleinTest, EveryButtonOfTheObjectWindowsShowsACaptionOrAGlyph)
+{
+    for (const TWerkzeugfenster* w : Alle()) {
+        if (w == Uebersicht.get())
+            continue;  // its colour buttons show their colour
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            EXPECT_FALSE(b->text().isEmpty() && b->icon().isNull())
+                << w->objectName().toStdString() << " " << b->objectName().toStdString();
+    }
+}
+
+TEST_F(WerkzeugfensterAlleinTest, NoTwoControlsOfAWindowShareAName)
+{
+    // The caption table finds a control by its name: a name taken twice
+    // leaves the second control without its caption.
+    for (const TWerkzeugfenster* w : Alle()) {
+        std::map<QString, int> namen;
+        for (const QObject* o : w->findChildren<QObject*>())
+            if (o->isWidgetType() && !o->objectName().isEmpty() && !o->objectName().startsWith(QLatin1String("qt_")))
+                ++namen[o->objectName()];
+        for (const auto& [name, anzahl] : namen)
+            EXPECT_EQ(anzahl, 1) << w->objectName().toStdString() << " " << name.toStdString();
+    }
+}
+
+TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCoversAnotherInBothLanguages)
+{
+    auto pruefen = [](QWidget* fenster) {
+        fenster->show();
+        SCOPED_TRACE(fenster->objectName().toStdString());
+        auto steuerelement = [fenster](const QWidget* w) {
+            return w->isVisibleTo(fenster) && (qobject_cast<const QLabel*>(w) || qobject_cast<const QLineEdit*>(w) ||
+                                               qobject_cast<const QAbstractButton*>(w) ||
+                                               qobject_cast<const QComboBox*>(w) || qobject_cast<const QSlider*>(w) ||
+                                               qobject_cast<const QGroupBox*>(w));
+        };
+        QList<QWidget*> behaelterListe = fenster->findChildren<QWidget*>();
+        behaelterListe.prepend(fenster);
+        for (QWidget* behaelter : behaelterListe) {
+            if (behaelter != fenster && !qobject_cast<QGroupBox*>(behaelter) && behaelter != KreiseDlg->ScrollBox1->widget())
+                continue;
+            std::vector<const QWidget*> kinder;
+            for (const QWidget* w : behaelter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (steuerelement(w))
+                    kinder.push_back(w);
+            // Texts take the room their font gives them: a label or a check
+            // box may reach under its neighbour.
+            auto festeGroesse = [](const QWidget* w) {
+                return !qobject_cast<const QLabel*>(w) && !qobject_cast<const QCheckBox*>(w);
+            };
+            for (std::size_t i = 0; i < kinder.size(); ++i) {
+                EXPECT_TRUE(behaelter->rect().contains(kinder[i]->geometry()))
+                    << kinder[i]->objectName().toStdString() << " in " << behaelter->objectName().toStdString();
+                for (std::size_t j = i + 1; j < kinder.size(); ++j)
+                    if (festeGroesse(kinder[i]) && festeGroesse(kinder[j])) {
+                        EXPECT_FALSE(kinder[i]->geometry().intersects(kinder[j]->geometry()))
+                            << kinder[i]->objectName().toStdString() << " / " << kinder[j]->objectName().toStdString();
+                    }
+            }
+        }
+    };
+    // A family in the overview shows its t fields.
+    Funktionen[2]->SetTerm("f(x,t) = t*x");
+    Funktionen[2]->SetKind(ArtFunktionenschar);
+    const std::initializer_list<QWidget*> fenster = {PunkteDlg, KreiseDlg, BeschriftungDlg, SenkrechteDlg, FlaechenDlg,
+                                                     Uebersicht_Dlg};
+    for (QWidget* w : fenster)
+        pruefen(w);
+    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
+    FormOeffne->beschriften();
+    for (QWidget* w : fenster)
+        pruefen(w);
+}
+
+TEST_F(WerkzeugfensterAlleinTest, TheMarkerButtonsShowTheMarkersInTheirOrder)
+{
+    auto bild = [](const QIcon& i) { return i.pixmap(15, 15).toImage(); };
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_EQ(bild(Punkt->Zeile(10).Stil[static_cast<std::size_t>(s - 1)]->icon()), bild(MarkerGlyphe(s))) << s;
+        if (s <= 3) {
+            EXPECT_EQ(bild(Kreis->Zeile(1).Stil[static_cast<std::size_t>(s - 1)]->icon()), bild(MarkerGlyphe(s))) << s;
+        }
+    }
+}
+
+TEST(MarkerGlyphe, CrossCircleDiscAndSquareDrawnSmooth)
+{
+    auto bild = [](int stil) { return MarkerGlyphe(stil).pixmap(15, 15).toImage(); };
+    auto dunkel = [](QColor c) { return c.alpha() > 128 && c.lightness() < 100; };
+    const QImage kreuz = bild(1), kreis = bild(2), scheibe = bild(3), quadrat = bild(4);
+    // The cross: its centre and its arms' ends, nothing between the arms.
+    EXPECT_TRUE(dunkel(kreuz.pixelColor(7, 7)) && dunkel(kreuz.pixelColor(4, 4)) && dunkel(kreuz.pixelColor(10, 4)));
+    EXPECT_EQ(kreuz.pixelColor(7, 3).alpha(), 0);
+    // The circle is white inside, the disc black; both have a dark rim.
+    EXPECT_EQ(kreis.pixelColor(7, 7), QColor(Qt::white));
+    EXPECT_TRUE(dunkel(kreis.pixelColor(7, 3)) && dunkel(scheibe.pixelColor(7, 7)) && dunkel(scheibe.pixelColor(7, 3)));
+    // The square fills its corners, which the disc leaves empty.
+    EXPECT_TRUE(dunkel(quadrat.pixelColor(5, 5)) && dunkel(quadrat.pixelColor(10, 10)));
+    EXPECT_EQ(scheibe.pixelColor(4, 4).alpha() < quadrat.pixelColor(4, 4).alpha(), true);
+    // Smooth: the slanted edges are partly covered.
+    int halb = 0;
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 15; ++x)
+            halb += kreuz.pixelColor(x, y).alpha() > 0 && kreuz.pixelColor(x, y).alpha() < 200;
+    EXPECT_GT(halb, 4);
+}
+
+TEST_F(WerkzeugfensterTest, NothingTypedIntoTheFieldsStopsTheRedraw)
+{
+    // Two curves that bound an area, one with strokes; dashed segments;
+    // circles with every fill; every field of the first rows fed the same
+    // absurd text, every other one beside a sound value.
+    Funktionen[2]->SetTerm("f(x) = x");
+    Waehlen(FlaechenDlg->Zeile(1).KurveB, 1);
+    FlaechenDlg->Zeile(2).Linien->setChecked(true);
+    Waehlen(FlaechenDlg->Zeile(2).KurveB, 9);
+    for (int k = 1; k <= 6; ++k)
+        KreiseDlg->Zeile(k).FuellWahl->button(k - 1)->click();
+    for (int k = 1; k <= 4; ++k)
+        Waehlen(SenkrechteDlg->Zeile(k).Stil, 4 + k);
+    for (const char* t : {"1e308", "1e-320", "nan", "inf", "0x10", "-", "", "2147483648", "1e30000", "ä€"}) {
+        const QString text = QString::fromUtf8(t), minus = QStringLiteral("-") + text, eins = QStringLiteral("1");
+        for (int k = 1; k <= 4; ++k) {
+            const QString mal = k % 2 ? text : eins;
+            for (QLineEdit* e : {PunkteDlg->Zeile(k).X, SenkrechteDlg->Zeile(k).YBis, FlaechenDlg->Zeile(k).XBis,
+                                 KreiseDlg->Zeile(k).RadiusX, KreiseDlg->Zeile(k).Name})
+                e->setText(text);
+            for (QLineEdit* e : {PunkteDlg->Zeile(k).Y, SenkrechteDlg->Zeile(k).X, KreiseDlg->Zeile(k).X})
+                e->setText(mal);
+            for (QLineEdit* e : {SenkrechteDlg->Zeile(k).YVon, FlaechenDlg->Zeile(k).XVon, KreiseDlg->Zeile(k).Y,
+                                 KreiseDlg->Zeile(k).RadiusY})
+                e->setText(minus);
+        }
+    }
+    EXPECT_EQ(std::pair(Punkte[11].Name, Kreise[4].RadiusY), std::pair(std::string("ä€"), std::string("-ä€")));
+    // Bounds far apart: walked only where the view is.
+    FlaechenDlg->Zeile(1).XBis->setText(QStringLiteral("1e300"));
+    SenkrechteDlg->Zeile(1).X->setText(QStringLiteral("0"));
+    SenkrechteDlg->Zeile(1).YBis->setText(QStringLiteral("1e300"));
+    EXPECT_EQ(Flaechen[1].XTo, "1e300");
 }

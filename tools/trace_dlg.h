@@ -38,12 +38,19 @@ public:
     // The pointer over the window clears the graph window's preview.
     void FormMouseMove();
 
-    // t plus or minus the main window's t step, and the preview drawn anew
-    // for the new t where the pointer stands; the graph window's Up and
-    // Down keys call them while the window is shown. A t or a step that is
-    // not a number changes nothing.
+    // t plus or minus the editor's t step, and the preview drawn anew for
+    // the new t where the pointer stands; the graph window's Up and Down
+    // keys step the same way while the window is shown. A t or a step that
+    // is not a number changes nothing.
     void SpinButton1UpClick();
     void SpinButton1DownClick();
+
+    // t as typed; set from outside (the graph window starts it at the
+    // family's t from), the field's handler runs.
+    QString ParameterText() const;
+    void ParameterSetzen(const QString& text);
+    // One step of the spin button: t plus or minus the editor's t step.
+    void ParameterSchritt(int richtung);
 
     // t as the construction preview reads it: the number in Edit (either
     // separator). A text that is not a number counts as 0 and is replaced by
@@ -54,9 +61,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-
-private:
-    void Schritt(int richtung);
 };
 
 // Asks whether the graphs drawn so far are to be cleared before a line or a
@@ -72,9 +76,10 @@ public:
     QPushButton* NeinButton = nullptr;
 
     void FormCreate();
-    // Yes: functions 1..9 cleared, and with them what the line, parabola,
-    // tangent and normal tools could take back. No: keeps the graphs. Both
-    // go on to the tool's first step and close the window.
+    // The graph window takes the answer (Yes: functions 1..9 cleared, and
+    // with them what the line, parabola, tangent and normal tools could take
+    // back; No: the graphs kept; both go on to the tool's first step); then
+    // the window closes.
     void JaButtonClick();
     void NeinButtonClick();
 

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,11 +42,20 @@ public:
     void FormMouseMove();
     virtual void EditChange() = 0;
 
-    // The graph window shows the unit in force: the text without the
-    // change handler, in a white field.
+    // The text without the change handler, in a white field.
     void EinheitZeigen(const QString& text);
+    // The unit in force (the state's), when it is not the one shown.
+    void EinheitAnzeigen();
+    // Opened by the graph window at `ort`, with the unit in force.
+    void ZeigenBei(const QPoint& ort);
 
 protected:
+    // The unit in force and its track bar position, and its text.
+    virtual std::pair<double, int> Einheit() const = 0;
+    virtual QString EinheitText() const = 0;
+    // The unit this window shows (typed here or shown from the state).
+    std::pair<double, int> FGezeigt;
+
     TEinheitDlg(const char* name, const QString& titel, const QString& label, const QString& hinweis,
                 QWidget* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,17 +66,26 @@ class TEinheitXDlg : public TEinheitDlg {
     Q_OBJECT
 public:
     explicit TEinheitXDlg(QWidget* parent = nullptr);
-    // Sets EinheitX and the x bar (through the value table's handle on it),
-    // then redraws and refills the value table.
+    // Sets the state's x unit and the x bar's position; the graph window
+    // redraws and the value table refills.
     void EditChange() override;
+
+protected:
+    std::pair<double, int> Einheit() const override;
+    QString EinheitText() const override;
 };
 
 class TEinheitYDlg : public TEinheitDlg {
     Q_OBJECT
 public:
     explicit TEinheitYDlg(QWidget* parent = nullptr);
-    // Sets EinheitY and the y bar, then redraws.
+    // Sets the state's y unit and the y bar's position; the graph window
+    // redraws.
     void EditChange() override;
+
+protected:
+    std::pair<double, int> Einheit() const override;
+    QString EinheitText() const override;
 };
 
 extern TEinheitXDlg* EinheitXDlg;

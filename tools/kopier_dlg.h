@@ -33,6 +33,11 @@ public:
     // The five choices are one choice across both groups.
     QButtonGroup* Wahl = nullptr;
 
+    // The black grid option: shown for a coloured grid only, unticked.
+    void Vorbereiten();
+    // The picture goes to the clipboard as a bitmap (else as a vector picture).
+    bool Bitmap() const;
+
     void OKBtnClick();
     void CancelBtnClick();
     void CB3Click();

@@ -7,7 +7,10 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 class QGroupBox;
@@ -22,7 +25,8 @@ struct TWertetabelle;
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    // `haupt`: the main window's frame, which the window starts below.
+    explicit TForm2(QWidget* parent = nullptr, const QRect& haupt = QRect());
 
     // Grid of 2 rows x 26 columns: column 0 the row titles, 1..25 the pairs;
     // row 0 x, row 1 y.
@@ -67,11 +71,21 @@ public:
     // The room the controls below the table take.
     int MindestBreite() const;
 
-    // Refills both rows for the selected function from the graph window's
-    // view and x unit.
+    // Refills both rows for the selected function from the view and x unit
+    // of the state (the graph window's).
     void FillValueTable();
     // Empties cells 1..25 of the y row.
     void ClearValueRow();
+
+    // The menu asks for the window (its check mark); main/ keeps it.
+    bool Gewuenscht = false;
+    // Hidden again after an export or a print unless the menu asks for it.
+    void VerbergenWennUngewuenscht();
+    // Below the main window's frame `haupt`, as wide as the table.
+    void Unterbringen(const QRect& haupt);
+    // The t of the table when it is a number, for the titles of the
+    // printed table; empty otherwise.
+    QString ParameterText() const;
 
     void FormCreate();
     void Edit2Change();
@@ -92,6 +106,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // What of the view the rows depend on: the x edges, the x unit, the x
+    // bar's position. A change of the view refills the rows only when one
+    // of them changed.
+    using TXAnsicht = std::tuple<std::int32_t, std::int32_t, double, std::int32_t>;
+    static TXAnsicht XAnsicht();
+    std::optional<TXAnsicht> FGefuellt;
+
     void ZeigeTabelle(const TWertetabelle& t);
     void SpaltenAnpassen(const TWertetabelle& t);
     int SpaltenBreite(const std::vector<std::string>& texte) const;

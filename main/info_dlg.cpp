@@ -1,17 +1,13 @@
-#include "main/druck_dlg.h"
+#include "main/info_dlg.h"
 
 #include "platform/felder.h"
 
-#include "graph/graphik.h"
 #include "main/form1.h"
-#include "main/wertetabelle_fenster.h"
 #include "platform/fensterart.h"
 #include "platform/jpeg.h"
 #include "platform/oeffner.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,7 +17,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-TDruckDlg* DruckDlg = nullptr;
 TAboutBox* AboutBox = nullptr;
 TTippsDlg* TippsDlg = nullptr;
 
@@ -48,13 +43,6 @@ void DialogArt(QDialog* d, const char* name, const QString& titel)
     d->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-// The value table window goes away again when the menu does not ask for it.
-void WertetabelleVerbergen()
-{
-    if (Form2 && Form1 && !Form1->Wertetabelle1->isChecked())
-        Form2->hide();
-}
-
 const char* const NutzungDeutsch =
     "Tessaplun 8 ist ein Funktionsplotter für den Mathematikunterricht.\n\n"
     "Sie dürfen das Programm im Unterricht, zu Hause und für Prüfungen verwenden und weitergeben. "
@@ -67,122 +55,6 @@ const char* const NutzungEnglisch =
     "The program is provided without any warranty. Check results before you rely on them.";
 
 }  // namespace
-
-// ---------------------------------------------------------------------------
-// Black grid lines
-
-bool SchwarzeGitterMoeglich(const std::string& gitter)
-{
-    return !gitter.empty() && gitter[0] != '0' && gitter.size() > 1;
-}
-
-void SchwarzeGitterlinien(bool an)
-{
-    if (!Graphik || !DruckDlg)
-        return;
-    if (an) {
-        DruckDlg->AltesGitter = Graphik->Gitter;
-        Graphik->Gitter = Graphik->Gitter.substr(0, 1);
-    } else {
-        Graphik->Gitter = DruckDlg->AltesGitter;
-    }
-    Graphik->GraphikResize();
-    if (Graphik->ComboStrich)
-        Graphik->ComboStrich->update();
-}
-
-// ---------------------------------------------------------------------------
-// TDruckDlg
-
-TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
-{
-    DialogArt(this, "DruckDlg", QStringLiteral("Drucken von Graphen und Wertetabelle ..."));
-    auto* box = new QVBoxLayout(this);
-
-    GroupBox1 = Benannt(new QGroupBox(QStringLiteral(" Optionen "), this), "GroupBox1");
-    auto* optionen = new QVBoxLayout(GroupBox1);
-    CB1 = Benannt(new QCheckBox(QStringLiteral("mit Wertetabelle von "), GroupBox1), "CB1");
-    CB4 = Benannt(new QCheckBox(QStringLiteral("mit Kopf (Überschrift und Funktionsgleichungen)"), GroupBox1), "CB4");
-    optionen->addWidget(CB1);
-    optionen->addWidget(CB4);
-    box->addWidget(GroupBox1);
-
-    GroupBox2 = Benannt(new QGroupBox(QStringLiteral(" Optionen Schwarz-Weiß-Drucker  "), this), "GroupBox2");
-    auto* sw = new QVBoxLayout(GroupBox2);
-    CB3 = Benannt(new QCheckBox(QStringLiteral("schwarze Gitterlinien (empfohlen für SW-Druck)"), GroupBox2), "CB3");
-    CB2 = Benannt(new QCheckBox(QStringLiteral("Graphik schwarz-weiss "), GroupBox2), "CB2");
-    sw->addWidget(CB3);
-    sw->addWidget(CB2);
-    box->addWidget(GroupBox2);
-
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    OKBtn = Knopf(this, "OKBtn", QStringLiteral("OK"));
-    CancelBtn = Knopf(this, "CancelBtn", QStringLiteral("Abbrechen"));
-    OKBtn->setDefault(true);
-    knoepfe->addWidget(OKBtn);
-    knoepfe->addWidget(CancelBtn);
-    box->addLayout(knoepfe);
-
-    CB1->setChecked(true);
-    CB4->setChecked(true);
-    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
-    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
-    connect(CB2, &QCheckBox::toggled, this, [this] { CB2Click(); });
-    connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
-    FormCreate();
-}
-
-void TDruckDlg::FormCreate()
-{
-    // One character, set as such: g++ 12 warns wrongly about assigning the
-    // string literal here.
-    AltesGitter.assign(1, '0');
-}
-
-void TDruckDlg::OKBtnClick()
-{
-    hide();
-    if (Graphik)
-        Graphik->BDruckClick();
-    WertetabelleVerbergen();
-    accept();
-}
-
-void TDruckDlg::CancelBtnClick()
-{
-    reject();
-}
-
-void TDruckDlg::done(int r)
-{
-    FormClose();
-    QDialog::done(r);
-}
-
-void TDruckDlg::FormClose()
-{
-    WertetabelleVerbergen();
-    if (CB3->isChecked() && Graphik)
-        Graphik->Gitter = AltesGitter;
-    CB3->setChecked(false);
-    if (FarbigVorher && Graphik && Graphik->CB2) {
-        Graphik->CB2->setChecked(*FarbigVorher);
-        FarbigVorher.reset();
-    }
-}
-
-void TDruckDlg::CB2Click()
-{
-    // Black-and-white printing draws without colours.
-    if (Graphik && Graphik->CB2)
-        Graphik->CB2->setChecked(!CB2->isChecked());
-}
-
-void TDruckDlg::CB3Click()
-{
-    SchwarzeGitterlinien(CB3->isChecked());
-}
 
 // ---------------------------------------------------------------------------
 // TAboutBox

@@ -1,11 +1,10 @@
-#include "main/export_dlg.h"
+#include "tools/export_dlg.h"
 
 #include "platform/felder.h"
 
 #include "engine/arbeitsmappe.h"
 #include "engine/tabellen.h"
-#include "main/form1.h"
-#include "main/wertetabelle_fenster.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dateidialog.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
@@ -134,8 +133,8 @@ TExportUmfang TExportDlg::Vorbereiten()
     if (u.Paare != SpinEdit1->value())
         SpinEdit1->setValue(u.Paare);
     // The grid stays readable while its window is hidden.
-    if (Form2 && Form1 && !Form1->Wertetabelle1->isChecked())
-        Form2->hide();
+    if (Form2)
+        Form2->VerbergenWennUngewuenscht();
     return u;
 }
 
@@ -190,8 +189,8 @@ void TExportDlg::CancelBtnClick()
 
 void TExportDlg::reject()
 {
-    if (Form2 && Form1 && !Form1->Wertetabelle1->isChecked())
-        Form2->hide();
+    if (Form2)
+        Form2->VerbergenWennUngewuenscht();
     QDialog::reject();
 }
 

@@ -1,23 +1,21 @@
-#include "main/trace_dlg.h"
+#include "tools/trace_dlg.h"
 
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "graph/graphik.h"
-#include "main/einheit_dlg.h"
-#include "main/form1.h"
-#include "main/wertetabelle_fenster.h"
+#include "engine/zustand.h"
 #include "platform/farbe_qt.h"
 #include "platform/felder.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
+#include "tools/einheit_dlg.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -85,10 +83,7 @@ void TTraceParam::FormCreate()
 void TTraceParam::EditChange()
 {
     SetzeFeldfarbe(Edit, clWhite);
-    if (Graphik)
-        Graphik->GraphikResize();
-    if (Form2)
-        Form2->FillValueTable();
+    emit Melder().ScharparameterGeaendert();
 }
 
 void TTraceParam::OKBtnClick()
@@ -98,8 +93,7 @@ void TTraceParam::OKBtnClick()
 
 void TTraceParam::FormMouseMove()
 {
-    if (Graphik)
-        Graphik->Statusanzeige();
+    emit Melder().StatusanzeigeVerlangt();
 }
 
 bool TTraceParam::eventFilter(QObject* watched, QEvent* event)
@@ -117,12 +111,22 @@ void TTraceParam::mouseMoveEvent(QMouseEvent* event)
 
 void TTraceParam::SpinButton1UpClick()
 {
-    Schritt(1);
+    ParameterSchritt(1);
 }
 
 void TTraceParam::SpinButton1DownClick()
 {
-    Schritt(-1);
+    ParameterSchritt(-1);
+}
+
+QString TTraceParam::ParameterText() const
+{
+    return Edit->text();
+}
+
+void TTraceParam::ParameterSetzen(const QString& text)
+{
+    Edit->setText(text);
 }
 
 double TTraceParam::VorschauParameter(bool& Ersetzt)
@@ -138,13 +142,12 @@ double TTraceParam::VorschauParameter(bool& Ersetzt)
     return 0.0;
 }
 
-void TTraceParam::Schritt(int richtung)
+void TTraceParam::ParameterSchritt(int richtung)
 {
-    if (!Form1)
-        return;
     const char trenner = Dezimaltrenner();
     const auto t = ParseNumber(Edit->text().toStdString(), trenner, true);
-    const auto schritt = ParseNumber(Form1->Estept->text().toStdString(), trenner, true);
+    // The step as the editor shows it.
+    const auto schritt = ParseNumber(Zustand.Editor[TEditorFeld::TSchritt].Text, trenner, true);
     if (!t || !schritt)
         return;
     const double neu = *t + richtung * *schritt;
@@ -153,14 +156,8 @@ void TTraceParam::Schritt(int richtung)
     // The field's change handler redraws the graph and refills the table.
     Edit->setText(QString::fromStdString(FloatToStr(neu, trenner)));
     // The preview anew for the new t where the pointer stands (also after a
-    // step of 0): the next tick draws, and while the pointer is in the
-    // picture it draws at once.
-    if (Graphik) {
-        Graphik->LetzteMausX = -3;
-        Graphik->PaintBox1Paint();
-        if (Graphik->Animator->isActive())
-            Graphik->AnimatorTimer();
-    }
+    // step of 0).
+    emit Melder().VorschauErneuernVerlangt();
     SpinButton1->setFocus();
 }
 
@@ -221,25 +218,12 @@ void TAssistentFenster::showEvent(QShowEvent* event)
 
 void TAssistentFenster::JaButtonClick()
 {
-    if (Graphik) {
-        Graphik->Klang("weg");
-        Graphik->LetzteMausX = -3;
-        Graphik->JaButtonClick(this);
-        // The functions they name are empty now.
-        for (std::string* h : {&Graphik->TangentenHistorie, &Graphik->NormalenHistorie, &Graphik->GeradenHistorie,
-                               &Graphik->ParabelHistorie})
-            h->clear();
-    }
+    emit Melder().AssistentAntwortVerlangt(true, this);
     hide();
 }
 
 void TAssistentFenster::NeinButtonClick()
 {
-    if (Graphik) {
-        Graphik->LetzteMausX = -3;
-        Graphik->NeinButtonClick(this);
-        if (!Graphik->Animator->isActive())
-            Graphik->Animator->start();
-    }
+    emit Melder().AssistentAntwortVerlangt(false, this);
     hide();
 }

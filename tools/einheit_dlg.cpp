@@ -1,12 +1,13 @@
-#include "main/einheit_dlg.h"
+#include "tools/einheit_dlg.h"
 
 #include "engine/einheiten.h"
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
-#include "main/wertetabelle_fenster.h"
+#include "engine/zahlen.h"
+#include "engine/zustand.h"
 #include "platform/felder.h"
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
+#include "platform/melder.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSlider>
 
 TEinheitXDlg* EinheitXDlg = nullptr;
 TEinheitYDlg* EinheitYDlg = nullptr;
@@ -62,6 +62,12 @@ TEinheitDlg::TEinheitDlg(const char* name, const QString& titel, const QString& 
     Edit->installEventFilter(this);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(Edit, &QLineEdit::textChanged, this, [this] { EditChange(); });
+    // A unit that another window set shows here; what is typed here stays
+    // as typed.
+    connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this](QObject* absender) {
+        if (absender != this)
+            EinheitAnzeigen();
+    });
 }
 
 void TEinheitDlg::FormCreate()
@@ -77,8 +83,7 @@ void TEinheitDlg::OKBtnClick()
 
 void TEinheitDlg::FormMouseMove()
 {
-    if (Graphik)
-        Graphik->Statusanzeige();
+    emit Melder().StatusanzeigeVerlangt();
 }
 
 void TEinheitDlg::EinheitZeigen(const QString& text)
@@ -88,6 +93,25 @@ void TEinheitDlg::EinheitZeigen(const QString& text)
         Edit->setText(text);
     }
     SetzeFeldfarbe(Edit, clWhite);
+}
+
+void TEinheitDlg::EinheitAnzeigen()
+{
+    const std::pair<double, int> inKraft = Einheit();
+    if (inKraft == FGezeigt)
+        return;
+    FGezeigt = inKraft;
+    EinheitZeigen(EinheitText());
+}
+
+void TEinheitDlg::ZeigenBei(const QPoint& ort)
+{
+    move(ort);
+    // Only shown here: what the field's handler does with a typed unit
+    // must not move the track bar.
+    FGezeigt = Einheit();
+    EinheitZeigen(EinheitText());
+    show();
 }
 
 bool TEinheitDlg::eventFilter(QObject* watched, QEvent* event)
@@ -116,25 +140,29 @@ TEinheitXDlg::TEinheitXDlg(QWidget* parent)
 void TEinheitXDlg::EditChange()
 {
     SetzeFeldfarbe(Edit, clWhite);
-    if (Aktiv && Graphik) {
+    if (Aktiv) {
         if (const auto e = EinheitXAusText(Edit->text().toStdString(), Dezimaltrenner())) {
-            Graphik->EinheitX = e->Einheit;
-            // The bar shows the step; its handler must not put the step's
-            // unit in place of the typed one.
-            Graphik->TrackBar2Aktiv = false;
-            if (Form2 && Form2->TrackBar2)
-                Form2->TrackBar2->setValue(e->Position);
-            if (Graphik->TrackBar2)
-                Graphik->TrackBar2->setValue(e->Position);
-            Graphik->TrackBar2Aktiv = true;
+            // The track bars show the step; the unit stays as typed.
+            Zustand.Ansicht.EinheitX = e->Einheit;
+            Zustand.Ansicht.PositionX = e->Position;
+            FGezeigt = Einheit();
         } else {
             SetzeFeldfarbe(Edit, FarbeUngueltig);
         }
     }
-    if (Graphik)
-        Graphik->GraphikResize();
-    if (Form2)
-        Form2->FillValueTable();
+    // The graph window redraws and the value table refills, also when
+    // nothing changed.
+    emit Melder().AnsichtGeaendert(this);
+}
+
+std::pair<double, int> TEinheitXDlg::Einheit() const
+{
+    return {Zustand.Ansicht.EinheitX, Zustand.Ansicht.PositionX};
+}
+
+QString TEinheitXDlg::EinheitText() const
+{
+    return QString::fromStdString(EinheitXText(Zustand.Ansicht.PositionX, Zustand.Ansicht.EinheitX, Dezimaltrenner()));
 }
 
 // ---------------------------------------------------------------------------
@@ -150,18 +178,24 @@ TEinheitYDlg::TEinheitYDlg(QWidget* parent)
 void TEinheitYDlg::EditChange()
 {
     SetzeFeldfarbe(Edit, clWhite);
-    if (Aktiv && Graphik) {
+    if (Aktiv) {
         if (const auto e = EinheitYAusText(Edit->text().toStdString(), Dezimaltrenner())) {
-            Graphik->EinheitY = e->Einheit;
-            Graphik->TrackBar1Aktiv = false;
-            if (Graphik->TrackBar1)
-                Graphik->TrackBar1->setValue(e->Position);
-            Graphik->TrackBar1Aktiv = true;
+            Zustand.Ansicht.EinheitY = e->Einheit;
+            Zustand.Ansicht.PositionY = e->Position;
+            FGezeigt = Einheit();
         } else {
             SetzeFeldfarbe(Edit, FarbeUngueltig);
         }
     }
-    // The value table's x values do not depend on the y unit.
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().AnsichtGeaendert(this);
+}
+
+std::pair<double, int> TEinheitYDlg::Einheit() const
+{
+    return {Zustand.Ansicht.EinheitY, Zustand.Ansicht.PositionY};
+}
+
+QString TEinheitYDlg::EinheitText() const
+{
+    return QString::fromStdString(FloatToStr(Zustand.Ansicht.EinheitY, Dezimaltrenner()));
 }

@@ -1,13 +1,14 @@
-#include "main/kopier_dlg.h"
+#include "tools/kopier_dlg.h"
 
 #include "platform/felder.h"
 
 #include "engine/druckseite.h"
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
-#include "main/druck_dlg.h"
-#include "main/export_dlg.h"
-#include "main/wertetabelle_fenster.h"
+#include "engine/zustand.h"
+#include "platform/melder.h"
+#include "tools/druck_dlg.h"
+#include "tools/export_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/modal.h"
 
@@ -94,8 +95,7 @@ void TKopierDlg::OKBtnClick()
             R3->setChecked(true);
             ShowMessage(SchraffiertMeldung);
         }
-        if (Graphik)
-            Graphik->Button1Click();
+        emit Melder().BildKopierenVerlangt();
     }
     if (!GroupBox2->isHidden()) {
         QDialog* export_ = R2->isChecked() ? static_cast<QDialog*>(ExcelDlg)
@@ -118,8 +118,9 @@ void TKopierDlg::CancelBtnClick()
 
 void TKopierDlg::done(int r)
 {
-    if (CB3->isChecked() && Graphik && DruckDlg)
-        Graphik->Gitter = DruckDlg->AltesGitter;
+    // Unticking puts the grid back and draws it.
+    if (CB3->isChecked() && DruckDlg)
+        Zustand.Ansicht.Gitter = DruckDlg->AltesGitter;
     CB3->setChecked(false);
     QDialog::done(r);
 }
@@ -131,11 +132,23 @@ void TKopierDlg::CB3Click()
 
 void TKopierDlg::BitBtn1Click()
 {
-    DialogZeigen(TippsDlg);
+    // Above this dialog, which is modal: not behind it, and not blocked.
+    emit Melder().TippsVerlangt(this);
 }
 
 TKopierDlg8::TKopierDlg8(QWidget* parent) : TKopierDlg(parent, "KopierDlg8")
 {
     setWindowTitle(QStringLiteral("Kopieren der Graphen ..."));
     GroupBox2->hide();
+}
+
+void TKopierDlg::Vorbereiten()
+{
+    CB3->setChecked(false);
+    CB3->setVisible(SchwarzeGitterMoeglich(Zustand.Ansicht.Gitter));
+}
+
+bool TKopierDlg::Bitmap() const
+{
+    return R3->isChecked();
 }

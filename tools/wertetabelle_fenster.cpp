@@ -1,4 +1,4 @@
-#include "main/wertetabelle_fenster.h"
+#include "tools/wertetabelle_fenster.h"
 
 #include "platform/felder.h"
 
@@ -6,16 +6,17 @@
 #include "engine/tabellen.h"
 #include "engine/wertetabelle.h"
 #include "engine/zahlen.h"
-#include "graph/graphik.h"
-#include "main/druck_dlg.h"
-#include "main/einheit_dlg.h"
-#include "main/export_dlg.h"
-#include "main/form1.h"
+#include "engine/einheiten.h"
+#include "engine/zustand.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
 #include "platform/fensterlage.h"
+#include "platform/melder.h"
 #include "platform/modal.h"
 #include "platform/sprache.h"
+#include "tools/druck_dlg.h"
+#include "tools/einheit_dlg.h"
+#include "tools/export_dlg.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -78,7 +79,7 @@ TForm2::TGroesseErlaubt& TForm2::TGroesseErlaubt::operator=(bool erlaubt)
     return *this;
 }
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent)
+TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
 {
     AlsWerkzeugfenster(this, "Form2", QStringLiteral("Wertetabelle"));
     QFont schrift(QStringLiteral("Tahoma"));
@@ -177,16 +178,25 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     StartBreite = std::max(MindestBreite(), StringGrid1->maximumWidth() + spalten->contentsMargins().left() +
                                                 spalten->contentsMargins().right());
     resize(StartBreite, height());
+    // The view and the family parameter of the trace window shape the rows.
+    connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this] {
+        if (FGefuellt != XAnsicht())
+            FillValueTable();
+    });
+    connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { FillValueTable(); });
+    if (haupt.isValid())
+        Unterbringen(haupt);
     FormCreate();
+}
+
+void TForm2::Unterbringen(const QRect& haupt)
+{
+    RahmenVerschieben(this, QPoint(haupt.left(), haupt.top() + haupt.height() + FensterVersatz[3] + 2));
+    resize(StartBreite + FensterVersatz[6], height());
 }
 
 void TForm2::FormCreate()
 {
-    if (Form1) {
-        const QRect rahmen = Rahmen(Form1);
-        RahmenVerschieben(this, QPoint(rahmen.left(), rahmen.top() + rahmen.height() + FensterVersatz[3] + 2));
-        resize(StartBreite + FensterVersatz[6], height());
-    }
     QPalette p = StringGrid1->palette();
     p.setColor(QPalette::Base, ToQColor(GitterFarbe));
     StringGrid1->setPalette(p);
@@ -292,19 +302,21 @@ void TForm2::ZeigeTabelle(const TWertetabelle& t)
 void TForm2::FillValueTable()
 {
     TFunktion* f = Funktionen[0];
-    if (Graphik == nullptr || f == nullptr)
+    if (f == nullptr)
         return;
+    const TAnsicht& a = Zustand.Ansicht;
     // The spacing track bar is a second handle on the graph window's x-unit
     // bar: it follows without running its own handler back.
-    if (Graphik->TrackBar2 && TrackBar2->value() != Graphik->TrackBar2->value()) {
+    if (TrackBar2->value() != a.PositionX) {
         const QSignalBlocker still(TrackBar2);
-        TrackBar2->setValue(Graphik->TrackBar2->value());
+        TrackBar2->setValue(a.PositionX);
     }
     WertetabelleEingabe e;
-    e.XMin = Graphik->XMin;
-    e.XMax = Graphik->XMax;
-    e.Schieberegler = Graphik->TrackBar2 ? Graphik->TrackBar2->value() : 1;
-    e.EinheitX = Graphik->EinheitX;
+    e.XMin = a.XMin;
+    e.XMax = a.XMax;
+    e.Schieberegler = a.PositionX;
+    e.EinheitX = a.EinheitX;
+    FGefuellt = XAnsicht();
     e.Trenner = Dezimaltrenner();
     e.T = ParseNumberLong(Edit3->text().toStdString(), e.Trenner, true);
     ZeigeTabelle(WertetabelleBerechnen(e, *f));
@@ -320,8 +332,7 @@ void TForm2::Edit2Change()
 {
     if (ParseNumberLong(Edit2->text().toStdString(), Dezimaltrenner(), true)) {
         SetTag(Edit2, 1);
-        if (Form1)
-            Form1->Edit1Change();  // recomputes the calculator's result
+        emit Melder().GleichungAuswertenVerlangt();  // recomputes the calculator's result
         SetzeFeldfarbe(Edit2, FarbeGueltig);
     } else {
         SetzeFeldfarbe(Edit2, FarbeUngueltig);
@@ -334,15 +345,14 @@ void TForm2::Edit3Change()
 {
     if (ParseNumberLong(Edit3->text().toStdString(), Dezimaltrenner(), true)) {
         SetTag(Edit3, 1);
-        if (Form1)
-            Form1->Edit1Change();  // result, caption and the table with the new t
+        emit Melder().GleichungAuswertenVerlangt();  // result, caption and the table with the new t
         SetzeFeldfarbe(Edit3, FarbeGueltig);
     } else {
         SetzeFeldfarbe(Edit3, FarbeUngueltig);
         EditErgebnis->clear();
         SetTag(Edit3, 0);
         ClearValueRow();
-        const QString gleichung = Form1 ? Form1->Edit1->text() : QString();
+        const QString gleichung = QString::fromStdString(Zustand.Editor[TEditorFeld::Gleichung].Text);
         setWindowTitle(Txt(132) + QStringLiteral(":      ") + QString::number(FunktionNr) + QStringLiteral(".  ") +
                        gleichung + QStringLiteral(", ") + Txt(314));
     }
@@ -350,28 +360,33 @@ void TForm2::Edit3Change()
 
 void TForm2::TrackBar2Change()
 {
-    // The graph window's own track bar sets the unit, redraws and refills.
-    if (Graphik && Graphik->TrackBar2)
-        Graphik->TrackBar2->setValue(TrackBar2->value());
+    // The x unit of the step; the graph window's bar follows, the picture
+    // and this table too (it refills on every change of the view).
+    TAnsicht& a = Zustand.Ansicht;
+    const int position = TrackBar2->value();
+    if (position == a.PositionX)
+        return;
+    a.PositionX = position;
+    a.EinheitX = EinheitXAusPosition(position);
+    emit Melder().AnsichtGeaendert(this);
 }
 
 void TForm2::StringGrid1Click(int spalte)
 {
-    if (spalte < 1 || Graphik == nullptr)
+    if (spalte < 1)
         return;
-    const auto [links, rechts] = WertetabelleSpalteGeklickt(Graphik->XMin, Graphik->XMax, spalte);
-    Graphik->XMin = links;
-    Graphik->XMax = rechts;
-    Graphik->GraphikResize();
-    FillValueTable();
+    TAnsicht& a = Zustand.Ansicht;
+    const auto [links, rechts] = WertetabelleSpalteGeklickt(a.XMin, a.XMax, spalte);
+    a.XMin = links;
+    a.XMax = rechts;
+    emit Melder().AnsichtGeaendert(this);
 }
 
 void TForm2::SpeedButton1Click()
 {
     if (DruckDlg && DruckDlg->CB1)
         DruckDlg->CB1->setChecked(true);
-    if (Form1)
-        Form1->SpeedButton1Click();
+    emit Melder().DruckbefehlVerlangt();
 }
 
 void TForm2::SpeedButton2Click()
@@ -393,8 +408,7 @@ void TForm2::BitBtn1Click()
 {
     // The x-unit window, where a unit can also be typed: the graph window
     // opens it at its track bar with the unit in force.
-    if (Graphik)
-        Graphik->BitBtn1Click();
+    emit Melder().EinheitXFensterVerlangt();
     if (EinheitXDlg)
         EinheitXDlg->raise();
 }
@@ -402,13 +416,29 @@ void TForm2::BitBtn1Click()
 void TForm2::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (Form1 && Form1->Wertetabelle1)
-        Form1->Wertetabelle1->setChecked(false);
+    Gewuenscht = false;
+    emit Melder().WertetabelleGeschlossen();
 }
 
 void TForm2::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
-    if (Graphik)
-        Graphik->Statusanzeige();
+    emit Melder().StatusanzeigeVerlangt();
+}
+
+void TForm2::VerbergenWennUngewuenscht()
+{
+    if (!Gewuenscht)
+        hide();
+}
+
+TForm2::TXAnsicht TForm2::XAnsicht()
+{
+    const TAnsicht& a = Zustand.Ansicht;
+    return {a.XMin, a.XMax, a.EinheitX, a.PositionX};
+}
+
+QString TForm2::ParameterText() const
+{
+    return Tag(Edit3) != 0 ? Edit3->text() : QString();
 }
