@@ -205,7 +205,7 @@ TEST_F(ModiTest, EachModeSetsUpSnapControlsFotoBoxAndStatusPattern)
         EXPECT_EQ(Graphik->LabelText->text(), QString::fromUtf8(zusatz));
     }
     // In English the touching point is indented.
-    Form1->english1->setChecked(true);
+    Form1->english1->trigger();
     Waehle(Graphik->TangenteButton);
     EXPECT_TRUE(Graphik->LabelText->text().startsWith(QStringLiteral("      ")));
 }

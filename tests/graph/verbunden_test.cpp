@@ -7,7 +7,8 @@
 #include "main/druck_fakes.h"
 
 #include "main/beschriftung_tabelle.h"
-#include "main/einheit_dlg.h"
+#include "tools/einheit_dlg.h"
+#include "engine/einheiten.h"
 #include "platform/dateidialog.h"
 #include "platform/melder.h"
 #include "platform/statusleiste.h"
@@ -117,8 +118,8 @@ TEST_F(Verbunden, TheAxesGroupsBarsListsButtonsAndCaptions)
 {
     Taste(Graphik->TrackBar2, Qt::Key_Right);
     Taste(Graphik->TrackBar1, Qt::Key_Right);
-    EXPECT_EQ(std::pair(Graphik->EinheitX, Graphik->EinheitY), std::pair(TGraphik::EinheitXAusPosition(2),
-                                                                         TGraphik::EinheitYAusPosition(2)));
+    EXPECT_EQ(std::pair(Graphik->EinheitX, Graphik->EinheitY), std::pair(EinheitXAusPosition(2),
+                                                                         EinheitYAusPosition(2)));
     // The length lists, chosen with a key and typed.
     Taste(Graphik->ComboBox2, Qt::Key_Up);
     EXPECT_EQ(Graphik->XMax - Graphik->XMin, 10);
