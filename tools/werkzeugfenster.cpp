@@ -71,6 +71,11 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
     // A drawing replaced as a whole: every tool window shows it, so that a
     // mouse tool never overwrites an object its window does not show.
     connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
+    // The main window's translucency switch.
+    connect(&Melder(), &TMelder::TransparenzVerlangt, this, [this](int alpha) {
+        SetWindowAlpha(this, alpha);
+        TrackBar2->setValue(alpha);
+    });
 }
 
 TWerkzeugfenster::~TWerkzeugfenster() = default;
