@@ -38,16 +38,20 @@ void SchriftSetzen(TSchrift& s, const char* name, TColor color, std::int32_t siz
 
 }  // namespace
 
+void BeschriftungVorbelegen(int k)
+{
+    TBeschriftung& b = Beschriftungen[k];
+    b.Text.clear();
+    b.X = 2.1;
+    b.Y = k - 0.2;
+    SchriftSetzen(b.Font, "Tahoma", clBlack, 12);
+    b.Vorne = 1;
+}
+
 void BeschriftungenVorbelegen()
 {
-    for (int k = 1; k <= 10; ++k) {
-        TBeschriftung& b = Beschriftungen[k];
-        b.Text.clear();
-        b.X = 2.1;
-        b.Y = k - 0.2;
-        SchriftSetzen(b.Font, "Tahoma", clBlack, 12);
-        b.Vorne = 1;
-    }
+    for (int k = 1; k <= 10; ++k)
+        BeschriftungVorbelegen(k);
 }
 
 void PunktVorbelegen(int k)

@@ -262,6 +262,7 @@ extern std::array<std::string, AnzahlTexte> Texte;  // UTF-8, by line number
 // writes its own; New calls them all through TabellenVorbelegen. Only the
 // fields that have defaults are written: reserved bytes stay as they are.
 void BeschriftungenVorbelegen();  // labels 1..10
+void BeschriftungVorbelegen(int k);  // label k of 1..10 alone
 void PunkteVorbelegen();          // points 1..10
 void PunktVorbelegen(int k);      // point k of 1..10 alone
 void KreiseVorbelegen();          // circles 1..10 and their centres, points 11..20

@@ -1,26 +1,21 @@
 // Objects made with the mouse: what a left click adopts in each
-// construction mode, and what a right click takes back. Nothing is written
-// behind the tool windows' backs: points, vertical segments and circles go
-// through the edits of their windows (whose change handlers store and
-// redraw), tangents, normals, lines and parabolas become functions 1..9
+// construction mode, and what a right click takes back. Points, vertical
+// segments and circles go into their tables, and the change is announced:
+// their tool windows show them (with the marker and name buttons of the new
+// point pressed), and the echo of their edits redraws as typing there
+// would. Tangents, normals, lines and parabolas become functions 1..9
 // through the term setter. Each tool keeps a history of the slots it
 // filled, newest last, so that right clicks take the objects back in turn.
 
 #include "graph/graphik_modi.h"
 
 #include "engine/funktion.h"
+#include "engine/kurztext.h"
 #include "engine/tabellen.h"
-#include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/statusleiste.h"
-#include "tools/kreise_dlg.h"
-#include "tools/punkte_dlg.h"
-#include "tools/senkrechte_dlg.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -67,6 +62,23 @@ bool FunktionFrei(int k)
     return !Funktionen[static_cast<std::size_t>(k)] || !Funktionen[static_cast<std::size_t>(k)]->GetCompiled();
 }
 
+// A point is free while its x is empty; a circle while its centre's x and y
+// are (a centre typed by hand counts as taken).
+bool PunktFrei(int k)
+{
+    return Punkte[k].X.empty();
+}
+
+bool KreisFrei(int k)
+{
+    return Punkte[10 + k].X.empty() && Punkte[10 + k].Y.empty();
+}
+
+std::string Gespeichert(const QString& text)
+{
+    return AufKapazitaet(text.toStdString());
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -74,10 +86,10 @@ bool FunktionFrei(int k)
 
 void TGraphik::PaintBoxClick_Links_23(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
-    if (YText == Undefiniert || !PunkteDlg)
+    if (YText == Undefiniert)
         return;
     const bool spur = Modus == ModusSpur;
-    const int k = FreierSlot(10, [](int i) { return PunkteDlg->Zeile(i).X->text().isEmpty(); });
+    const int k = FreierSlot(10, PunktFrei);
     const char buchstabe = static_cast<char>((spur ? 'P' : 'A') + k - 1);
     Anhaengen(spur ? SpurHistorie : PunktHistorie, buchstabe, k == 10);
     QString name(QLatin1Char{buchstabe});
@@ -108,9 +120,8 @@ void TGraphik::PaintBoxClick_Links_4(QObject* /*Sender*/, int /*X*/, int /*Y*/)
     // Every entry has two characters: "x" stands for no point, also where
     // the touching point is not defined.
     historie += static_cast<char>('0' + s);
-    if (CheckBox2->isChecked() && YText != Undefiniert && PunkteDlg) {
-        const int k =
-            FreierSlot(10, [wieder](int i) { return i == wieder || PunkteDlg->Zeile(i).X->text().isEmpty(); });
+    if (CheckBox2->isChecked() && YText != Undefiniert) {
+        const int k = FreierSlot(10, [wieder](int i) { return i == wieder || PunktFrei(i); });
         PunktSetzen(k, f->GetColor(), MarkeScheibe, KoordText);
         historie += SlotZiffer(k);
     } else {
@@ -121,11 +132,9 @@ void TGraphik::PaintBoxClick_Links_4(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 
 void TGraphik::PaintBoxClick_Links_5(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
-    if (!SenkrechteDlg)
-        return;
-    const int n = FreierSlot(4, [](int i) { return SenkrechteDlg->Zeile(i).X->text().isEmpty(); });
+    const int n = FreierSlot(4, [](int i) { return Senkrechte[i].X.empty(); });
     // The y range keeps its texts.
-    SenkrechteDlg->Zeile(n).X->setText(XText);
+    Senkrechte[n].X = Gespeichert(XText);
     Anhaengen(SenkrechtenHistorie, SlotZiffer(n), n == 4);
     emit Melder().TabelleGeaendert(TObjekttabelle::Senkrechte, this);
     GraphikResize();
@@ -133,21 +142,16 @@ void TGraphik::PaintBoxClick_Links_5(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 
 void TGraphik::PaintBoxClick_Links_71(QObject* /*Sender*/, int /*X*/, int /*Y*/)
 {
-    if (!KreiseDlg)
-        return;
-    // A centre typed by hand counts as taken.
-    const int i = FreierSlot(10, [](int k) {
-        const TKreiseDlg::TZeile& z = KreiseDlg->Zeile(k);
-        return z.X->text().isEmpty() && z.Y->text().isEmpty();
-    });
+    const int i = FreierSlot(10, KreisFrei);
     Anhaengen(KreisHistorie, SlotZiffer(i), i == 10);
-    // A circle, not an ellipse: both radii are the one radius. The change
-    // handlers store the circle and its centre and redraw.
-    const TKreiseDlg::TZeile& z = KreiseDlg->Zeile(i);
-    z.X->setText(QString::fromStdString(Flagge.MittelXText));
-    z.Y->setText(QString::fromStdString(Flagge.MittelYText));
-    z.RadiusX->setText(QString::fromStdString(Flagge.RadiusText));
-    z.RadiusY->setText(QString::fromStdString(Flagge.RadiusText));
+    // A circle, not an ellipse: both radii are the one radius. The circles
+    // window shows it; the echo of its edits redraws.
+    TPunkt& m = Punkte[10 + i];
+    m.X = AufKapazitaet(Flagge.MittelXText);
+    m.Y = AufKapazitaet(Flagge.MittelYText);
+    Kreise[i].RadiusX = AufKapazitaet(Flagge.RadiusText);
+    Kreise[i].RadiusY = AufKapazitaet(Flagge.RadiusText);
+    emit Melder().TabelleGeaendert(TObjekttabelle::Kreise, this);
 }
 
 void TGraphik::PaintBoxClick_Links_81(QObject* /*Sender*/, int /*X*/, int /*Y*/)
@@ -160,23 +164,19 @@ void TGraphik::PaintBoxClick_Links_93(QObject* /*Sender*/, int /*X*/, int /*Y*/)
     FunktionAnnehmen(ParabelHistorie);
 }
 
-// Point k of the points window: colour, marker and the name on the right
-// straight into the record (the window's buttons pressed to match), name
-// and coordinates through its edits.
+// Point k: colour, marker, the name on the right, the name and the
+// coordinates. The points window shows it, its marker and name buttons
+// pressed and its edits in the point's colour.
 void TGraphik::PunktSetzen(int k, TColor farbe, std::int32_t stil, const QString& name)
 {
     TPunkt& p = Punkte[k];
     p.Color = farbe;
     p.Style = stil;
     p.NamePos = NameRechts;
-    const TPunkteDlg::TZeile& z = PunkteDlg->Zeile(k);
-    ExklusivDruecken(z.Stil, stil - 1);
-    ExklusivDruecken(z.NamePos, NameRechts - 1);
-    z.Name->setText(name);
-    z.X->setText(XText);
-    z.Y->setText(YText);
-    for (QLineEdit* e : {z.Name, z.X, z.Y})
-        SetzeSchriftfarbe(e, farbe);
+    p.Name = Gespeichert(name);
+    p.X = Gespeichert(XText);
+    p.Y = Gespeichert(YText);
+    emit Melder().TabelleGeaendert(TObjekttabelle::Punkte, this);
 }
 
 // The line or parabola of the preview becomes the first function whose
@@ -224,8 +224,8 @@ void TGraphik::SchrittZurueck(QObject* Sender, const TModusEintrag& e)
         AnimatorTimer();
 }
 
-// Points and trace points: the point of the newest letter is reset through
-// its row's reset in the points window.
+// Points and trace points: the point of the newest letter is reset, as its
+// row's reset in the points window does.
 void TGraphik::PunktZuruecknehmen()
 {
     const bool spur = Modus == ModusSpur;
@@ -234,10 +234,17 @@ void TGraphik::PunktZuruecknehmen()
         return;
     const int k = historie.back() - (spur ? 'P' : 'A') + 1;
     historie.pop_back();
-    if (k < 1 || k > 10 || !PunkteDlg)
+    if (k < 1 || k > 10)
         return;
     Klang("weg");
-    PunkteDlg->ZeileReset(k);
+    PunktZuruecksetzen(k);
+}
+
+void TGraphik::PunktZuruecksetzen(int k)
+{
+    PunktVorbelegen(k);
+    emit Melder().TabelleGeaendert(TObjekttabelle::Punkte, this);
+    GraphikResize();
 }
 
 void TGraphik::TangenteZuruecknehmen()
@@ -252,8 +259,8 @@ void TGraphik::TangenteZuruecknehmen()
                 Funktionen[static_cast<std::size_t>(s)]->SetTerm("f(x) =");
             const int k = ZifferSlot(historie.back());
             historie.resize(historie.size() - 2);
-            if (k != 0 && PunkteDlg)
-                PunkteDlg->ZeileReset(k);
+            if (k != 0)
+                PunktZuruecksetzen(k);
         } else {
             historie.clear();
         }
@@ -269,11 +276,13 @@ void TGraphik::SenkrechteZuruecknehmen()
         return;
     const int n = ZifferSlot(SenkrechtenHistorie.back());
     SenkrechtenHistorie.pop_back();
-    if (n < 1 || n > 4 || !SenkrechteDlg)
+    if (n < 1 || n > 4)
         return;
     Klang("weg");
-    // The emptied x edit stores the empty text: the segment disappears.
-    SenkrechteDlg->Zeile(n).X->setText(QString());
+    // Without its x the segment disappears.
+    Senkrechte[n].X.clear();
+    emit Melder().TabelleGeaendert(TObjekttabelle::Senkrechte, this);
+    GraphikResize();
 }
 
 void TGraphik::KreisZuruecknehmen()

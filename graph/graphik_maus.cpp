@@ -192,10 +192,8 @@ void TGraphik::BeschrEditChange()
 {
     // A label being moved takes its text with it: the labels window shows
     // what is typed here.
-    if (VerschiebeNr >= 1 && VerschiebeNr <= 9 && BeschriftungDlg) {
-        if (QLineEdit* feld = BeschriftungDlg->TextFeld(VerschiebeNr))
-            TextSetzen(feld, BeschrEdit->text());
-    }
+    if (VerschiebeNr >= 1 && VerschiebeNr <= 9)
+        emit Melder().ReiterGeaendert(BeschrEdit->text());
     const QFontMetrics fm(BeschrEdit->font());
     BeschrEdit->resize(fm.horizontalAdvance(BeschrEdit->text()) + 9 + EditRandBreite, BeschrEdit->height());
 }
@@ -249,8 +247,8 @@ void TGraphik::BeschriftungPlatzieren(int X, int Y)
         b.X = x;
         b.Y = y;
         VerschiebeNr = 0;
-        if (BeschriftungDlg)
-            BeschriftungDlg->VerschiebeKnoepfeFreigeben();
+        // The labels window shows it in its place, its move button up.
+        emit Melder().TabelleGeaendert(TObjekttabelle::Beschriftungen, this);
         BeschrEditZuruecksetzen();
         return;
     }
@@ -280,8 +278,15 @@ void TGraphik::BeschriftungZuruecknehmen()
     if (BeschrHistorie.empty())
         return;
     Klang("weg");
-    if (BeschriftungDlg)
-        BeschriftungDlg->BeschriftungZuruecksetzen(BeschrHistorie.back() - '0');
+    // The label back to its defaults, as its row's reset in the labels
+    // window does; one that rides loses its text as well and rides on.
+    const int k = BeschrHistorie.back() - '0';
+    if (k >= 1 && k <= 9) {
+        BeschriftungVorbelegen(k);
+        if (VerschiebeNr == k)
+            ReiterText(QString());
+        emit Melder().TabelleGeaendert(TObjekttabelle::Beschriftungen, this);
+    }
     BeschrHistorie.pop_back();
     GraphikResize();
 }

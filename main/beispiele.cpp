@@ -285,8 +285,6 @@ void TForm1::beispiele()
     const TSanduhr sanduhr;
     const TZeichnenFreigabe freigabe;
     const bool praesentation = Graphik && Graphik->isMaximized();
-    if (praesentation)
-        hide();
     // Function 1 selected: colours, equation, ranges and line style in both
     // input bars. The range fields store what they show back into the
     // function, as after any choice of a function.
@@ -317,10 +315,9 @@ void TForm1::beispiele()
         BereicheGesperrt = false;
     }
 
+    // In presentation mode the main window stays out of the way.
     if (praesentation)
         hide();
-    if (Graphik && Graphik->StatusBar1)
-        Graphik->StatusBar1->update();
     Edit1->end(false);
     if (Graphik && Graphik->Edit3)
         Graphik->Edit3->end(false);

@@ -505,13 +505,11 @@ void TForm1::SpeedButton3Click()
         if (Graphik) {
             if (Graphik->ComboBox3)
                 Graphik->ComboBox3->setEditText(QStringLiteral("1."));
-            SetzeText(Graphik->Evonx, S(Zahl(f->GetXFrom())));
-            SetzeText(Graphik->Ebisx, S(Zahl(f->GetXTo())));
-            SetzeText(Graphik->Evont, S(Zahl(f->GetTFrom())));
-            SetzeText(Graphik->Ebist, S(Zahl(f->GetTTo())));
+            // The range fields below hand their texts to the graph window
+            // whenever they change. The step may not change there and yet
+            // differ from the graph window's, which after an example shows
+            // more digits ("1,00001" beside "1").
             SetzeText(Graphik->Estept, S(Zahl(f->GetTStep())));
-            if (Graphik->SFarbe && Graphik->SFarbe2)
-                Graphik->SFarbe->resize(2 * Graphik->SFarbe2->width(), Graphik->SFarbe->height());
         }
     }
 
@@ -544,19 +542,15 @@ void TForm1::SpeedButton3Click()
     }
 
     TabellenVorbelegen();
-    // The points window's reset of all ten points comes before the start
-    // template, which may bring points of its own.
-    if (PunkteDlg)
-        PunkteDlg->SpeedButton100Click();
+    // The points window shows the ten points reset, and the graph window
+    // draws them, before the start template, which may bring points of its
+    // own.
+    emit Melder().TabelleGeaendert(TObjekttabelle::Punkte, this);
 
     // The start template: only when the options ask for it and a mouse
     // press on the New button asked for this New.
+    // (The value table is up already when the options ask for it.)
     if (Einstellungen.Startvorlage != 0 && StartvorlageLaden) {
-        if (Einstellungen.MitWertetabelle != 0 && QApplication::activeWindow() != Graphik && Form2) {
-            Form2->show();
-            Form2->FillValueTable();
-            Wertetabelle1->setChecked(true);
-        }
         const QString vorlage = Startvorlage();
         if (!vorlage.isEmpty() && QFileInfo(vorlage).isFile() && oeffne(S(vorlage)))
             GroupBox2->setTitle(Gruppentitel(141, FunktionNr));

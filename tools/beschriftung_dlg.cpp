@@ -17,7 +17,6 @@ TBeschriftungDlg* BeschriftungDlg = nullptr;
 
 namespace {
 
-constexpr int ZeileBeschriftung = 351;  // caption of the window
 // Captions of a move button: up, and while its label rides.
 constexpr int ZeileVerschieben = 324;
 constexpr int ZeileInteraktiv = 507;
@@ -39,7 +38,7 @@ bool GueltigeNummer(int k)
 }  // namespace
 
 TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
-    : TWerkzeugfenster("BeschriftungDlg", ZeileBeschriftung, QStringLiteral("Beschriftung"), 400, 443, parent)
+    : TWerkzeugfenster("BeschriftungDlg", QStringLiteral("Beschriftung"), 400, 443, parent)
 {
     TabelleBearbeiten(TObjekttabelle::Beschriftungen);
     GroupBox3 = new QGroupBox(QStringLiteral(" Text "), this);
@@ -89,6 +88,12 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
     connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
     connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
     connect(SpeedButton7, &QToolButton::clicked, this, [this] { SpeedButton7Click(); });
+    // What is typed into the riding label on the graph window's pointer
+    // shows in its row.
+    connect(&Melder(), &TMelder::ReiterGeaendert, this, [this](const QString& text) {
+        if (GueltigeNummer(VerschiebeNr))
+            TextSetzen(ZeileRef(VerschiebeNr).Text, text);
+    });
 
     FormCreate();
 }
@@ -112,6 +117,11 @@ void TBeschriftungDlg::zeigeBeschr()
         SetzeSchriftfarbe(z.Text, b.Font.Color);
         SchriftZeigen(z.Text, b.Font);
         z.Vorne->setChecked(b.Vorne != 0);
+        // The move button is down while its label rides.
+        if (z.Verschieben->isChecked() != (VerschiebeNr == k)) {
+            z.Verschieben->setChecked(VerschiebeNr == k);
+            KnopfBeschriften(z.Verschieben);
+        }
     }
 }
 
@@ -153,15 +163,7 @@ void TBeschriftungDlg::BeschriftungZuruecksetzen(int k)
 {
     if (!GueltigeNummer(k))
         return;
-    TBeschriftung& b = Beschriftungen[k];
-    b.Text.clear();
-    b.X = 2.1;
-    b.Y = k + (-0.2);
-    b.Font.Name = "Tahoma";
-    b.Font.Color = clBlack;
-    b.Font.Size = 12;
-    b.Font.Style = 0;
-    b.Vorne = 1;
+    BeschriftungVorbelegen(k);
     // A riding label loses its text as well; it keeps riding, empty.
     if (VerschiebeNr == k)
         emit Melder().ReiterTextVerlangt(QString());
@@ -230,20 +232,6 @@ void TBeschriftungDlg::VerschiebenLoesen()
             VerschiebenClick(k);
         }
     }
-}
-
-void TBeschriftungDlg::VerschiebeKnoepfeFreigeben()
-{
-    for (TZeile& z : Zeilen) {
-        z.Verschieben->setChecked(false);
-        KnopfBeschriften(z.Verschieben);
-    }
-    zeigeBeschr();
-}
-
-QLineEdit* TBeschriftungDlg::TextFeld(int k) const
-{
-    return GueltigeNummer(k) ? Zeile(k).Text : nullptr;
 }
 
 void TBeschriftungDlg::KnopfBeschriften(QToolButton* knopf)

@@ -62,15 +62,9 @@ public:
     void SpeedButton6Click();
     void SpeedButton7Click();
 
-    // What the graph window's label mode asks of this window.
-    // Leaving label mode: a pressed move button is released and its label
-    // put back where it was.
+    // Leaving the graph window's label mode: a pressed move button is
+    // released and its label put back where it was.
     void VerschiebenLoesen();
-    // The riding label was placed: the move buttons are released and the
-    // rows show the table.
-    void VerschiebeKnoepfeFreigeben();
-    // The text edit of label k's row.
-    QLineEdit* TextFeld(int k) const;
 
 private:
     TZeile& ZeileRef(int k) { return Zeilen[static_cast<std::size_t>(k - 1)]; }

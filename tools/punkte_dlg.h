@@ -2,8 +2,8 @@
 // Tool window: the ten free points A to J (Punkte 1..10). Each row shows a
 // point's name, its x and y as typed, its marker style, where its name
 // stands beside the marker, its colour (as the text colour of the row's
-// edits) and its name's font. The graph window's point tools fill rows
-// through these controls and delete points through the row resets.
+// edits) and its name's font. Points the graph window's tools make or take
+// back go into the table; the window shows them when told.
 
 #include "tools/werkzeugfenster.h"
 

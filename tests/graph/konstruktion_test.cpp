@@ -4,8 +4,11 @@
 #include "interaktion_fixture.h"
 #include "zeichnen_hilfe.h"
 
+#include "platform/felder.h"
+#include "tools/beschriftung_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
 
 namespace {
 
@@ -41,6 +44,46 @@ TEST_F(KonstruktionTest, ElevenPointsEndInPointTenAndRightClicksTakeThemBack)
         EXPECT_EQ(Punkte[10].Name, "J");
         EXPECT_EQ(Gehoert(), std::vector<std::string>(10, "weg"));
     }
+}
+
+// What the mouse made is stored in the tables; the tool windows show it as
+// if it had been typed there: the point's row with its marker and "rechts"
+// pressed and its edits in its colour, the segment's and the circle's
+// fields, and a label's row emptied again by the right click.
+TEST_F(KonstruktionTest, TheToolWindowsShowWhatTheMouseMadeAndTookBack)
+{
+    Waehle(Graphik->Tracebutton);
+    Form1->Edit1->setText(QStringLiteral("f(x) = 1"));
+    Links(2, 1);
+    const TPunkteDlg::TZeile& p = PunkteDlg->Zeile(1);
+    EXPECT_EQ(std::tuple(p.Name->text(), p.X->text(), p.Y->text()),
+              std::tuple(QStringLiteral("P(2,00|1,000)"), QStringLiteral("2,00"), QStringLiteral("1,000")));
+    EXPECT_TRUE(p.Stil[MarkeQuadrat - 1]->isChecked() && p.NamePos[NameRechts - 1]->isChecked());
+    EXPECT_FALSE(p.Stil[0]->isChecked() || p.NamePos[0]->isChecked());
+    for (const QLineEdit* e : {p.Name, p.X, p.Y})
+        EXPECT_EQ(Schriftfarbe(e), clBlue);
+    EXPECT_EQ(PixelFarbe(Graphik->Bild, Spalte(2), Zeile(1)), clBlue);
+
+    Waehle(Graphik->Senkrechtebutton);
+    Links(-1, 0);
+    EXPECT_EQ(SenkrechteDlg->Zeile(1).X->text(), QStringLiteral("-1,00"));
+    Rechts();
+    EXPECT_TRUE(SenkrechteDlg->Zeile(1).X->text().isEmpty() && Senkrechte[1].X.empty());
+
+    Waehle(Graphik->KreisButton);
+    Links(1, 1);
+    Links(1, 3);
+    const TKreiseDlg::TZeile& k = KreiseDlg->Zeile(1);
+    EXPECT_EQ(std::tuple(k.X->text(), k.Y->text(), k.RadiusX->text(), k.RadiusY->text()),
+              std::tuple(QStringLiteral("1,00"), QStringLiteral("1,00"), QStringLiteral("2"), QStringLiteral("2")));
+
+    Waehle(Graphik->BeschriftButton);
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
+    Graphik->BeschrEdit->setText(QStringLiteral("Gipfel"));
+    Klick(100, 80);
+    EXPECT_EQ(BeschriftungDlg->Zeile(1).Text->text(), QStringLiteral("Gipfel"));
+    Rechts();
+    EXPECT_TRUE(BeschriftungDlg->Zeile(1).Text->text().isEmpty() && Beschriftungen[1].Text.empty());
 }
 
 TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)

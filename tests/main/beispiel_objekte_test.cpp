@@ -221,4 +221,15 @@ TEST_F(BeispielObjekte, PopupItemsLoadTheirOwnExample)
     }
 }
 
+// An example chosen during presentation mode leaves the main window out of
+// the way.
+TEST_F(BeispielObjekte, AnExampleInPresentationModeKeepsTheMainWindowHidden)
+{
+    Form1->SpeedButton5->click();
+    ASSERT_TRUE(Graphik->isMaximized());
+    Form1->findChild<QAction*>(QStringLiteral("Sinusschar2"))->trigger();
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_TRUE(Graphik->isMaximized());
+}
+
 }  // namespace

@@ -270,11 +270,12 @@ TEST_F(BeschriftungTest, TheRefreshShowsEachLabelInItsOwnRow)
 
 TEST_F(BeschriftungTest, ReleasingTheMoveButtonsShowsTheTableAgain)
 {
-    // As the graph window does it once it has put the rider down.
+    // The refresh once the graph window has put the rider down: the move
+    // buttons follow VerschiebeNr.
     Schreiben(6, "sechs");
     Z(6).Verschieben->click();
     std::tie(Beschriftungen[6].Text, Beschriftungen[2].Text, VerschiebeNr) = std::tuple("gesetzt", "zwei", 0);
-    D().VerschiebeKnoepfeFreigeben();
+    D().zeigeBeschr();
     EXPECT_EQ(std::tuple(Gedrueckt(), Z(6).Verschieben->text(), Z(6).Text->text(), Z(2).Text->text()),
               std::tuple(std::vector<int>{}, QStringLiteral("Verschieben"), QStringLiteral("gesetzt"), QStringLiteral("zwei")));
 }

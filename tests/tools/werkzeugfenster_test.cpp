@@ -197,9 +197,6 @@ TEST_F(WerkzeugfensterAlleinTest, WithoutTheGraphAndMainWindowsTheirControlsStil
     EXPECT_EQ(std::pair(Punkte[2].X, Beschriftungen[3].Text), std::pair(std::string("4"), std::string("drei")));
     Druecken(Beschriftung->Zeile(3).Reset);
     EXPECT_TRUE(Beschriftungen[3].Text.empty());
-    // The edit the graph window types a riding label into.
-    EXPECT_EQ(Beschriftung->TextFeld(3), Beschriftung->Zeile(3).Text);
-    EXPECT_TRUE(Beschriftung->TextFeld(0) == nullptr && Beschriftung->TextFeld(10) == nullptr);
 
     // The overview without the main window: the colour schemes still
     // recolour the functions; what goes through the function editor finds

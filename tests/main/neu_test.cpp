@@ -1,0 +1,94 @@
+// New from the main window: besides the drawing (the document tests compare
+// it with a fresh start) it resets what no document keeps: the windows that
+// are up, the graph window's switches and tool, what the mouse could take
+// back, the calculator, and where the keyboard is.
+
+#include "programm_fixture.h"
+
+#include "tools/einheit_dlg.h"
+#include "tools/kreise_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+#include "tools/wertetabelle_fenster.h"
+
+#include <QSlider>
+
+namespace {
+
+using NeuTest = GestartetTest;
+
+TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
+{
+    // A family of function 3, the graph window's switches changed, windows
+    // up, a construction under way and history to take back.
+    FunktionWaehlen(3);
+    Form1->Edit1->setText("f(x,t) = t*x");
+    Graphik->TrackBar3->setValue(0);
+    Graphik->CheckBox2->setChecked(true);
+    Graphik->SoundBox->setChecked(false);
+    Graphik->InteraktivBox->setChecked(false);
+    Form1->I4->trigger();
+    Graphik->TangentenHistorie = Graphik->PunktHistorie = "1x";
+    for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg, PunkteDlg, KreiseDlg, SenkrechteDlg, Form2})
+        w->show();
+    Form2->Edit2->setText("3");
+    Form2->Edit3->setText("2");
+    SenkrechteDlg->Zeile(1).X->setText("3");
+    Form2->move(Form1->frameGeometry().x() + 200, 500);
+    Form1->ComboBox1->setFocus();
+    Graphik->Edit1->setText("t");
+    Graphik->Edit2->setText("s");
+
+    Form1->SpeedButton3->click();
+
+    EXPECT_EQ(std::tuple(Graphik->TrackBar3->value(), Graphik->CheckBox2->isChecked(), Graphik->SoundBox->isChecked(),
+                         Graphik->InteraktivBox->isChecked()),
+              std::tuple(3, false, true, true));
+    EXPECT_EQ(std::tuple(Modus, Graphik->UrsprungButton->isChecked()), std::tuple(ModusUrsprung, true));
+    EXPECT_EQ(Graphik->TangentenHistorie + Graphik->PunktHistorie, "");
+    EXPECT_EQ(std::tuple(Graphik->Edit1->text(), Graphik->Edit2->text()), std::tuple("x", "y"));
+    for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg, PunkteDlg, KreiseDlg, SenkrechteDlg, Form2})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_EQ(std::tuple(Form2->Edit2->text(), Form2->Edit3->text()), std::tuple("0", "0"));
+    // The hidden tool windows show the emptied tables.
+    EXPECT_EQ(SenkrechteDlg->Zeile(1).X->text(), "");
+    // The graph window's input bar shows function 1 as a function, with
+    // the one wide colour button.
+    EXPECT_EQ(std::tuple(Graphik->ComboBox3->currentText(), Graphik->Edit3->text(), Graphik->Evonx->text(),
+                         Graphik->Evont->isVisible()),
+              std::tuple("1.", "f(x) = x^2", Form1->Evonx->text(), false));
+    EXPECT_EQ(Graphik->SFarbe->width(), 2 * Graphik->SFarbe2->width());
+    // The value table stands under the main window again; the keyboard is
+    // in the equation.
+    EXPECT_EQ(Form2->frameGeometry().x(), Form1->frameGeometry().x());
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+}
+
+// The equation New writes may be the one already there: the table and the
+// picture still follow the new view.
+TEST_F(NeuTest, NewWithTheSameEquationRefillsTheTableAndRedraws)
+{
+    Form2->show();
+    std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-30, -19);
+    Form2->FillValueTable();
+    Graphik->GraphikResize();
+    ASSERT_NE(Form2->Zelle(1, 0), "-6");
+    const QImage vorher = GraphenBild();
+    Einstellungen.MitWertetabelle = 1;
+    Form1->Neu1->trigger();
+    EXPECT_EQ(std::tuple(Form2->Zelle(1, 0), Form2->Zelle(25, 0)), std::tuple("-6", "6"));
+    EXPECT_NE(GraphenBild(), vorher);
+}
+
+// After an example the graph window shows the t step with all its digits
+// and the main window with four: New puts the graph window's back too.
+TEST_F(NeuTest, NewPutsBackTheGraphWindowsStepWhereTheMainWindowsStaysTheSame)
+{
+    Funktionen[1]->SetTStep(1.00001);
+    Form1->beispiele();
+    ASSERT_EQ(std::tuple(Graphik->Estept->text(), Form1->Estept->text()), std::tuple("1,00001", "1"));
+    Form1->Neu1->trigger();
+    EXPECT_EQ(Graphik->Estept->text(), "1");
+}
+
+}  // namespace
