@@ -1,0 +1,76 @@
+// What the start shows: the splash window's pictures and title, the main
+// window's tool bar, the keyboard in the equation, and the graph window's
+// status bar ready for its tool.
+
+#include "programm_fixture.h"
+
+#include "main/splash.h"
+#include "platform/statusleiste.h"
+
+#include <QFontInfo>
+#include <QTimer>
+
+namespace {
+
+using StartAnsicht = GestartetTest;
+
+TEST_F(StartAnsicht, SplashShowsItsFirstPictureWholeAndTheNameLarge)
+{
+    ASSERT_NE(splashscreen, nullptr);
+    const Tsplashscreen* s = splashscreen;
+    EXPECT_TRUE(s->Image2->isVisibleTo(const_cast<Tsplashscreen*>(s)));
+    EXPECT_FALSE(s->Image3->isVisibleTo(const_cast<Tsplashscreen*>(s)));
+    // The second picture takes the first one's place when it shows.
+    EXPECT_EQ(s->Image3->geometry(), s->Image2->geometry());
+    EXPECT_TRUE(s->rect().contains(s->Image2->geometry()));
+    EXPECT_GE(s->Image2->width(), s->Image2->pixmap().width());
+    auto* name = s->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* zeile = s->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_TRUE(name && zeile);
+    EXPECT_GT(QFontInfo(name->font()).pixelSize(), 2 * QFontInfo(zeile->font()).pixelSize());
+}
+
+// The second picture shows from the tenth tick to the nineteenth.
+TEST_F(StartAnsicht, SplashShowsItsSecondPictureForTenTicks)
+{
+    Tsplashscreen* s = splashscreen;
+    ASSERT_NE(s, nullptr);
+    s->Timer1->stop();
+    std::vector<int> gezeigt;
+    while (s->Zaehler < 30) {
+        s->Timer1Timer();
+        if (s->Image3->isVisibleTo(s))
+            gezeigt.push_back(s->Zaehler);
+    }
+    EXPECT_EQ(gezeigt, (std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
+}
+
+// The tool bar's buttons stand side by side from the left edge.
+TEST_F(StartAnsicht, ToolBarButtonsStandSideBySideFromTheLeft)
+{
+    const QToolButton* reihe[] = {Form1->SpeedButton14, Form1->SpeedButton3, Form1->SpeedButton16, Form1->SpeedButton1,
+                                  Form1->SpeedButton2,  Form1->SpeedButton4, Form1->SpeedButton5};
+    EXPECT_EQ(reihe[0]->x(), 0);
+    for (std::size_t i = 1; i < std::size(reihe); ++i)
+        EXPECT_EQ(reihe[i]->x(), reihe[i - 1]->geometry().right() + 1) << reihe[i]->objectName().toStdString();
+    EXPECT_LT(reihe[6]->geometry().right(), reihe[6]->parentWidget()->width() - 1);
+}
+
+// Whenever the main window comes up, the keyboard is in the equation.
+TEST_F(StartAnsicht, TheMainWindowComesUpWithTheKeyboardInTheEquation)
+{
+    Form1->hide();
+    Form1->Evonx->setFocus();
+    Form1->show();
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+    EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
+}
+
+// The status bar's first panel is set up for the origin tool from the start.
+TEST_F(StartAnsicht, StatusBarIsReadyForTheToolFromTheStart)
+{
+    EXPECT_FALSE(Graphik->StatusErneuern);
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Width, 90);
+}
+
+}  // namespace
