@@ -177,6 +177,7 @@ TEST_F(DialogKnoepfe, OptionsDialog)
 {
     Form1->eigeneEinstellungenverwenden1->trigger();
     ASSERT_TRUE(EinstellDlg->isVisible());
+    EXPECT_TRUE(EinstellDlg->isModal());
     EinstellDlg->CheckBox2->click();
     EXPECT_EQ(std::tuple(Einstellungen.Startvorlage, Form1->eigeneEinstellungenverwenden1->isChecked()),
               std::tuple(1, true));

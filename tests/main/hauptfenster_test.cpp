@@ -283,9 +283,16 @@ TEST_F(Hauptfenster, EveryOptionAndHelpMenuItemIsConnected)
         Eintrag(Form1->deutsch1, nullptr,
                 [] { return Dezimaltrenner() == ',' && Einstellungen.Sprache == SpracheDeutsch && Form1->cm->isChecked(); }),
         Eintrag(Form1->Inch, nullptr,
-                [] { return Graphik->Massstab == 1.27 && Graphik->cm3->text() == "1 inch" && Einstellungen.Einheit == 2.0; }),
+                [] {
+                    return Graphik->Massstab == 1.27 && Graphik->cm3->text() == "1 inch" &&
+                           Graphik->cm1->text().trimmed() == "in" && Graphik->cm2->text().trimmed() == "in" &&
+                           Einstellungen.Einheit == 2.0;
+                }),
         Eintrag(Form1->cm, nullptr,
-                [] { return Graphik->Massstab == 1.0 && Graphik->cm3->text() == "1 cm" && Einstellungen.Einheit == 1.0; }),
+                [] {
+                    return Graphik->Massstab == 1.0 && Graphik->cm3->text() == "1 cm" && Graphik->cm1->text() == "cm" &&
+                           Graphik->cm2->text() == "cm" && Einstellungen.Einheit == 1.0;
+                }),
         Eintrag(Form1->mitWertetabellestarten1, [this] { Frage.Antwort = QMessageBox::Yes; },
                 [] { return Form1->mitWertetabellestarten1->isChecked() && Einstellungen.MitWertetabelle == 1; }),
         Eintrag(Form1->mitWertetabellestarten1, nullptr,
