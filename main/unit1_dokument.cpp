@@ -393,10 +393,10 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     SetzeText(Evont, k.Evont);
     SetzeText(Ebist, k.Ebist);
     SetzeText(Estept, k.Estept);
+    // The calculator's result is computed anew by the editor below.
     if (Form2) {
         SetzeText(Form2->Edit2, k.RechnerX);
         SetzeText(Form2->Edit3, k.RechnerT);
-        SetzeText(Form2->EditErgebnis, k.RechnerErgebnis);
     }
     ComboBox1->setEditText(Q(k.FunktionWahl));
     GroupBox2->setTitle(Gruppentitel(141, FunktionNr));

@@ -210,8 +210,11 @@ TEST_F(Hauptfenster, EveryFileMenuItemIsConnected)
         Eintrag(Form1->ffnen1, nullptr, [] { return Funktionen[1]->GetTerm() == "f(x) = 3*x"; }),
         Eintrag(Form1->Drucken1, nullptr, [this] { return ZuletztModal(DruckDlg); }),
         Eintrag(Form1->Druckereinrichtung1, nullptr, [this] { return ZuletztModal(KopierDlg); }),
-        Eintrag(Form1->GraphenalsBitmap1, nullptr, [this] { return Ablage.Bilder.size() == 1; }),
-        Eintrag(Form1->GraphenalsMetadatei1, nullptr, [this] { return Ablage.Vektorbilder.size() == 1; }),
+        // Copying drops a construction under way.
+        Eintrag(Form1->GraphenalsBitmap1, [] { Form1->I4->trigger(); },
+                [this] { return Ablage.Bilder.size() == 1 && Modus == ModusUrsprung; }),
+        Eintrag(Form1->GraphenalsMetadatei1, [] { Form1->I4->trigger(); },
+                [this] { return Ablage.Vektorbilder.size() == 1 && Modus == ModusUrsprung; }),
         Eintrag(Form1->WertetabelleinZwischenablage1, [] { Form2->hide(); },
                 [] { return WertetabKopierDlg->isVisible() && Form2->isVisible(); }),
         Eintrag(Form1->WertetabelleanExcel1, [] { Form2->hide(); },

@@ -7,7 +7,13 @@
 #include "main/splash.h"
 #include "platform/statusleiste.h"
 
+#include "main/einstell_dlg.h"
+#include "main/hotkey_dlg.h"
+#include "main/info_dlg.h"
+#include "main/tasten_dlg.h"
+
 #include <QFontInfo>
+#include <QMenu>
 #include <QTimer>
 
 namespace {
@@ -71,6 +77,39 @@ TEST_F(StartAnsicht, StatusBarIsReadyForTheToolFromTheStart)
 {
     EXPECT_FALSE(Graphik->StatusErneuern);
     EXPECT_EQ(Graphik->StatusBar1->Panels[0].Width, 90);
+}
+
+// Every control of the main window and of its dialogs carries its name, by
+// which the caption table and the tests find it; so does every menu item.
+TEST_F(StartAnsicht, EveryControlAndMenuItemIsNamed)
+{
+    std::string namenlos;
+    for (QWidget* fenster : std::initializer_list<QWidget*>{Form1, EinstellDlg, HotkeyDlg, TastenDlg, AboutBox, TippsDlg}) {
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            const bool steuerung = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                                   qobject_cast<QComboBox*>(w) || qobject_cast<QGroupBox*>(w) ||
+                                   qobject_cast<QSlider*>(w) ||
+                                   (qobject_cast<QMenu*>(w) && !static_cast<QMenu*>(w)->title().isEmpty());
+            if (steuerung && w->objectName().isEmpty() && !qobject_cast<QLineEdit*>(w->parentWidget()) &&
+                !qobject_cast<QComboBox*>(w->parentWidget()))
+                namenlos += " " + fenster->objectName().toStdString() + ":" + w->metaObject()->className();
+        }
+    }
+    for (QAction* a : Form1->findChildren<QAction*>())
+        if (!a->isSeparator() && !a->menu() && !a->text().isEmpty() && a->objectName().isEmpty())
+            namenlos += " action '" + a->text().toStdString() + "'";
+    EXPECT_EQ(namenlos, "");
+}
+
+// More examples on the web stand apart from the examples in their menu.
+TEST_F(StartAnsicht, TheWebLinkOfTheExamplesStandsApart)
+{
+    const QList<QAction*> eintraege = Form1->Autor1->associatedObjects().isEmpty()
+                                          ? QList<QAction*>()
+                                          : qobject_cast<QMenu*>(Form1->Autor1->associatedObjects().first())->actions();
+    const qsizetype i = eintraege.indexOf(Form1->Autor1);
+    ASSERT_GT(i, 0);
+    EXPECT_TRUE(eintraege[i - 1]->isSeparator());
 }
 
 }  // namespace
