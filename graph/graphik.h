@@ -208,6 +208,35 @@ public:
     // (engine/proben.h); off, every redraw samples anew.
     std::shared_ptr<class TProbenSpeicher> Proben;
     bool ProbenSpeicherBenutzen = true;
+    // Bit k: function k was sampled anew in the last screen redraw.
+    std::uint32_t ZuletztAbgetastet = 0;
+
+    // The retyped redraw. When one function alone was sampled anew, the
+    // next redraws keep the drawing below its graph and the one above it
+    // (graphs after it, circles in front, points) as two pictures, and draw
+    // only that graph and the labels again, between and over them. Each
+    // layer is kept with a digest of every canvas call that made it; a
+    // redraw whose calls for a layer differ, or whose runs of joined lines
+    // would cross a layer's edge, is drawn whole (graphik_zeichnen.cpp).
+    struct TEbenen {
+        std::size_t K = 0;   // the function between them
+        QImage Unten;        // below it, opaque
+        QImage Oben;         // above it, transparent where nothing is drawn
+        std::uint64_t DigestUnten = 0, DigestOben = 0;
+    };
+    std::unique_ptr<TEbenen> Ebenen;
+    int EbenenGenutzt = 0;  // redraws composed from kept layers
+    // Called by DrawFunctionGraphs before the graph of function k (1..9) is
+    // drawn and with 10 after the last one; RepaintGraph with 11 before
+    // the labels. The layered redraw routes the canvas calls by it.
+    std::function<void(std::size_t)> GraphWechsel;
+    // The redraw's content (background, coordinate system, graphs and
+    // objects, labels) on a canvas, at fx, fy device units per view unit.
+    void InhaltZeichnen(TCanvas& Canvas, double fx, double fy);
+    // Draws the content with kept layers, or builds them (or, when the
+    // layers turn out not to fit, plainly); false when it drew nothing and
+    // the redraw is to be made plainly.
+    bool MitEbenenZeichnen(double fx, double fy);
 
     // =====================================================================
     // Coordinate system, objects and labels
@@ -450,6 +479,10 @@ public:
     void Edit3Change();
     void ComboBox3Change();
     void ComboBox4Change();
+    // The input bar shows the editor's texts, their validity, the choice of
+    // the function, its colours and line style, and the t fields of a
+    // family.
+    void EingabeZeigen();
     // Texts and widths of the function panels 1..9, before each painting.
     void StatusPanelsAktualisieren();
     bool PraesentationWechsel = false;  // a window-state change of our own
@@ -668,6 +701,9 @@ public:
     // The handler of all ten tool buttons; with any other sender Modus is
     // left as the caller set it and only the window is configured.
     void TracebuttonClick(QObject* Sender);
+    // The tool of the main window's interaction menu item I1..I10
+    // (`Menue` 1..10), as its button would choose it; `Sender` is the item.
+    void WerkzeugWaehlen(int Menue, QObject* Sender);
     // The assistant's answers in modes 82 and 92.
     void JaButtonClick(QObject* Sender);
     void NeinButtonClick(QObject* Sender);
@@ -796,6 +832,9 @@ private:
     void FunktionZuruecknehmen(std::string& historie);
 
 private:
+    // What the input bar showed of the editor last.
+    std::optional<TEditorZustand> FEingabeGezeigt;
+
     // ---- View geometry and drawing core (private) ----
     struct TPlotMapping {
         double ScaleX = 1.0;

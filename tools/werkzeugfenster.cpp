@@ -29,8 +29,7 @@ constexpr std::array PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
 
 }  // namespace
 
-TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const QString& titel, int breite,
-                                   int hoehe, QWidget* parent)
+TWerkzeugfenster::TWerkzeugfenster(const char* name, const QString& titel, int breite, int hoehe, QWidget* parent)
     : QWidget(parent)
 {
     AlsWerkzeugfenster(this, name, titel);
@@ -71,6 +70,11 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
     // A drawing replaced as a whole: every tool window shows it, so that a
     // mouse tool never overwrites an object its window does not show.
     connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
+    // The main window's translucency switch.
+    connect(&Melder(), &TMelder::TransparenzVerlangt, this, [this](int alpha) {
+        SetWindowAlpha(this, alpha);
+        TrackBar2->setValue(alpha);
+    });
 }
 
 TWerkzeugfenster::~TWerkzeugfenster() = default;
@@ -81,8 +85,7 @@ void TWerkzeugfenster::Umschalten()
         close();
         return;
     }
-    Auffrischen();
-    show();
+    show();  // refreshes it (FormShow)
     raise();
     activateWindow();
 }
