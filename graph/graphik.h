@@ -363,6 +363,8 @@ public:
     // Layout and full redraw: what every window calls after any change.
     // Nothing escapes from it.
     void GraphikResize();
+    // The redraws GraphikResize did (for tests).
+    int Neuzeichnungen() const { return FNeuzeichnungen; }
     // Removes the live preview and resets status panel 0 to the mode's
     // empty pattern; acts only while StatusErneuern is set, and clears it.
     void Statusanzeige();
@@ -811,6 +813,7 @@ private:
     // Set by RepaintGraph while it draws the screen picture, the only one
     // that uses the store of sampled graphs.
     bool ProbenSpeicherAn = false;
+    int FNeuzeichnungen = 0;
 };
 
 // The one graph window.

@@ -293,6 +293,10 @@ void TGraphik::FormCreate()
             GraphikResize();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { GraphikResize(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Bild)
+            GraphikResize();
+    });
     connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this](QObject* absender) {
         if (absender != this && &Ansicht == &Zustand.Ansicht)
             AnsichtZeigen();
@@ -485,7 +489,13 @@ void TGraphik::GraphikResize()
         return;  // not set up yet
     try {
         ArrangeControls();
-        RepaintGraph();
+        // Inside a whole-document change the picture is drawn once, at its
+        // end; the layout follows every step, as later steps place other
+        // windows by it.
+        if (!Melder().Zurueckhalten(TNachholen::Bild)) {
+            ++FNeuzeichnungen;
+            RepaintGraph();
+        }
         if (AssistentFenster && AssistentFenster->isVisible())
             AssistentFenster->move(PaintBox1->mapToGlobal(QPoint(5, 5)));
         if (TraceParam && TraceParam->isVisible())

@@ -11,6 +11,7 @@
 #include "main/form1.h"
 #include "main/vorlagen.h"
 #include "platform/fensterhilfen.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"
@@ -233,6 +234,9 @@ void TForm1::BeispielLaden(const TBeispiel& b)
         Meldung();
     if (!BeispielBestaetigt)
         return;
+    // New and the example's rows are shown once and drawn once, after the
+    // drawing is allowed again.
+    const TAenderungsklammer klammer;
     try {
         const TZeichnenFreigabe freigabe;
         ZeichnenErlaubt = false;  // nothing is drawn while the data change

@@ -88,7 +88,7 @@ void WerkzeugfensterVerbergen()
 // tables again, so that a tool never writes back an object it cannot see.
 void WerkzeugfensterAuffrischen()
 {
-    emit Melder().DokumentErneuert();
+    Melder().DokumentErneuern();
 }
 
 // The inch lists show the same length as the cm lists (in inch mode a view
@@ -282,6 +282,9 @@ void TForm1::SpeedButton7Click()
     const std::optional<QString> gewaehlt = OpenDialog1(this);
     if (!gewaehlt)
         return;
+    // Every window shows the document once and the picture is drawn once,
+    // when it is all read.
+    const TAenderungsklammer klammer;
     WerkzeugfensterVerbergen();
     oeffne(S(*gewaehlt));
     if (Graphik)
@@ -323,9 +326,14 @@ bool TForm1::oeffne(const std::string& dateiname)
     if (!ergebnis.Ok())
         return keinDokument();
     const std::vector<DokumentMangelFund> maengel = DokumentPruefen(ergebnis.Bild);
-    DokumentAnwenden(ergebnis.Bild);
+    {
+        const TAenderungsklammer klammer;
+        DokumentAnwenden(ergebnis.Bild);
+    }
+    // Said over the mended drawing, once it is shown.
     if (!maengel.empty())
-        ShowMessage(Txt(ZeileRepariert) + QLatin1Char('\n') + pfad);
+        Melder().NachDerKlammer(
+            [text = Txt(ZeileRepariert) + QLatin1Char('\n') + pfad] { ShowMessage(text); });
     return true;
 }
 
@@ -438,6 +446,9 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
 
 void TForm1::SpeedButton3Click()
 {
+    // Every window shows the new drawing once and the picture is drawn
+    // once, at the end.
+    const TAenderungsklammer klammer;
     const bool halten = Graphik && Graphik->LayoutHalten;
 
     for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg}) {

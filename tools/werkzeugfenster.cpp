@@ -70,7 +70,7 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const Q
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     // A drawing replaced as a whole: every tool window shows it, so that a
     // mouse tool never overwrites an object its window does not show.
-    connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
+    connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { AuffrischenGemeldet(); });
 }
 
 TWerkzeugfenster::~TWerkzeugfenster() = default;
@@ -107,12 +107,18 @@ void TWerkzeugfenster::FormShow()
     Auffrischen();
 }
 
+void TWerkzeugfenster::AuffrischenGemeldet()
+{
+    ++FAuffrischungen;
+    Auffrischen();
+}
+
 void TWerkzeugfenster::TabelleBearbeiten(TObjekttabelle tabelle)
 {
     FTabelle = tabelle;
     connect(&Melder(), &TMelder::TabelleGeaendert, this, [this](TObjekttabelle t, QObject* absender) {
         if (t == FTabelle && absender != this)
-            Auffrischen();
+            AuffrischenGemeldet();
     });
 }
 
