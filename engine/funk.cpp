@@ -936,32 +936,32 @@ inline bool PowGuardFails(long double t) { return t <= -800 || t >= 100; }
 // helpers; a constant part that is undefined or meets sign's jump leaves the
 // term without a register form.
 
-// What a step reads and writes, as register bits.
+// Registers as bits: what a general step reads, and which saved registers
+// a step reads and writes.
 constexpr unsigned PlaceBit(std::uint8_t place)
 {
     return place == kPlaceR ? kKeepR : place == kPlaceS0 ? kKeepS0 : place == kPlaceS1 ? kKeepS1 : 0;
 }
-unsigned RegisterReads(const TRegisterStep& st)
+unsigned GeneralReads(const TRegisterStep& st)
 {
+    return (st.Op == RegSlowPowerConstBase ? 0 : PlaceBit(st.A)) |
+           (st.Op == RegSlowFunction ? 0 : PlaceBit(st.B));
+}
+unsigned SavedReads(const TRegisterStep& st)
+{
+    const unsigned saved = kKeepS0 | kKeepS1;
     if (st.Op >= RegArith) {
         const int index = (st.Op - RegArith) % (kPlaces * kPlaces);
-        return PlaceBit(static_cast<std::uint8_t>(index / kPlaces)) | PlaceBit(static_cast<std::uint8_t>(index % kPlaces));
+        return (PlaceBit(static_cast<std::uint8_t>(index / kPlaces)) | PlaceBit(static_cast<std::uint8_t>(index % kPlaces))) &
+               saved;
     }
     if (st.Op < RegSave0)
-        return PlaceBit(static_cast<std::uint8_t>(st.Op - RegLoad));
-    if (st.Op == RegSave0 || st.Op == RegSave1)
-        return kKeepR;
-    if (st.Op == RegSlowFunction)
-        return PlaceBit(st.A);
-    if (st.Op == RegSlowPower)
-        return PlaceBit(st.A) | PlaceBit(st.B);
-    if (st.Op == RegSlowPowerConstBase)
-        return PlaceBit(st.B);
-    return (st.Op - RegSquare) % 2 == 0 ? kKeepR : 0;  // of R, or of X
+        return PlaceBit(static_cast<std::uint8_t>(st.Op - RegLoad)) & saved;
+    return IsGeneralStep(st.Op) ? GeneralReads(st) & saved : 0;
 }
-unsigned RegisterWrites(const TRegisterStep& st)
+unsigned SavedWrites(const TRegisterStep& st)
 {
-    return st.Op == RegSave0 ? kKeepS0 : st.Op == RegSave1 ? kKeepS1 : kKeepR;
+    return st.Op == RegSave0 ? kKeepS0 : st.Op == RegSave1 ? kKeepS1 : 0;
 }
 
 static_assert(kSumFrei == kBandHigh[kBandSum] && kProdHoch == kBandHigh[kBandProduct] &&
@@ -990,10 +990,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
     };
     const auto nonNegative = [](const Value& a) { return a.constant ? a.v >= 0 : a.nonNegative; };
     constexpr int R = 0, S0 = 1, S1 = 2;
-    Value reg[3];
-    reg[R].place = kPlaceR;
-    reg[S0].place = kPlaceS0;
-    reg[S1].place = kPlaceS1;
+    Value reg[3];  // a saved register is read only after a save
     std::vector<TRegisterStep> out;
     bool sign = false;
     bool ok = true;
@@ -1020,7 +1017,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
         c = static_cast<double>(v);
         rest = static_cast<double>(static_cast<long double>(c) - v);
         const long double back = static_cast<long double>(c) - rest;
-        place = rest == 0 && !std::signbit(rest) ? kPlaceShort : kPlaceLong;
+        place = rest == 0 ? kPlaceShort : kPlaceLong;
         return std::memcmp(&back, &v, 10) == 0;
     };
     // A step with operand a, whose constant (if any) goes into C.
@@ -1279,12 +1276,11 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
         return;
     // What each general step needs kept in columns around it: the registers
     // it reads, and the saved ones still read after it.
-    unsigned live = kKeepR;  // the result
+    unsigned live = 0;  // saved registers read later
     for (auto st = out.rbegin(); st != out.rend(); ++st) {
-        const unsigned reads = RegisterReads(*st);
         if (IsGeneralStep(st->Op))
-            st->Keep = static_cast<std::uint8_t>(reads | (live & (kKeepS0 | kKeepS1)));
-        live = (live & ~RegisterWrites(*st)) | reads;
+            st->Keep = static_cast<std::uint8_t>(GeneralReads(*st) | live);
+        live = (live & ~SavedWrites(*st)) | SavedReads(*st);
     }
     kopf.RegisterSteps = std::move(out);
     kopf.RegisterSign = sign;

@@ -208,6 +208,35 @@ public:
     // (engine/proben.h); off, every redraw samples anew.
     std::shared_ptr<class TProbenSpeicher> Proben;
     bool ProbenSpeicherBenutzen = true;
+    // Bit k: function k was sampled anew in the last screen redraw.
+    std::uint32_t ZuletztAbgetastet = 0;
+
+    // The retyped redraw. When one function alone was sampled anew, the
+    // next redraws keep the drawing below its graph and the one above it
+    // (graphs after it, circles in front, points) as two pictures, and draw
+    // only that graph and the labels again, between and over them. Each
+    // layer is kept with a digest of every canvas call that made it; a
+    // redraw whose calls for a layer differ, or whose runs of joined lines
+    // would cross a layer's edge, is drawn whole (graphik_zeichnen.cpp).
+    struct TEbenen {
+        std::size_t K = 0;   // the function between them
+        QImage Unten;        // below it, opaque
+        QImage Oben;         // above it, transparent where nothing is drawn
+        std::uint64_t DigestUnten = 0, DigestOben = 0;
+    };
+    std::unique_ptr<TEbenen> Ebenen;
+    int EbenenGenutzt = 0;  // redraws composed from kept layers
+    // Called by DrawFunctionGraphs before the graph of function k (1..9) is
+    // drawn and with 10 after the last one; RepaintGraph with 11 before
+    // the labels. The layered redraw routes the canvas calls by it.
+    std::function<void(std::size_t)> GraphWechsel;
+    // The redraw's content (background, coordinate system, graphs and
+    // objects, labels) on a canvas, at fx, fy device units per view unit.
+    void InhaltZeichnen(TCanvas& Canvas, double fx, double fy);
+    // Draws the content with kept layers, or builds them (or, when the
+    // layers turn out not to fit, plainly); false when it drew nothing and
+    // the redraw is to be made plainly.
+    bool MitEbenenZeichnen(double fx, double fy);
 
     // =====================================================================
     // Coordinate system, objects and labels

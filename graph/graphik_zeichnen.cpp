@@ -8,12 +8,14 @@
 #include "engine/proben.h"
 
 #include <QCoreApplication>
+#include <QHashFunctions>
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -298,6 +300,197 @@ struct TFunktionsPlan {
 // (three families of a hundred members) are one portion.
 constexpr double PortionBildbreiten = 384.0;
 
+// The canvas of a layered redraw. Every call goes to the layer of the part
+// of the drawing it belongs to (below the graph of one function, that
+// graph, above it, the labels), made with the pen, brush, font and clip it
+// was made with, and adds to that layer's digest. A layer without a canvas
+// only takes the digest. Whether a run of joined lines would go on from
+// one layer into the next, as it does on a single canvas, is noted: the
+// layers then do not give the same pixels.
+class TEbenenCanvas : public TCanvas {
+public:
+    enum TEbene : std::uint8_t { Unten, Mitte, Oben, Text };
+
+    TEbenenCanvas(TCanvas& messen, int breite, int hoehe) : Messen(messen), B(breite), H(hoehe) {}
+
+    std::array<TCanvas*, 4> Ziele{};
+    std::array<std::uint64_t, 4> Digest{};
+    bool Verbunden = false;
+    // Called on a change of layer, before the first call of the new one.
+    std::function<void(TEbene von, TEbene nach)> Wechsel;
+
+    void Ebene(TEbene e)
+    {
+        if (e == FEbene)
+            return;
+        const TEbene von = FEbene;
+        FEbene = e;
+        if (Wechsel)
+            Wechsel(von, e);
+        // The clip a layer starts with belongs to it.
+        Mischen(FHasClip ? 1 : 2);
+        if (FHasClip)
+            Mischen(Punkt(FClip.Left, FClip.Top)), Mischen(Punkt(FClip.Right, FClip.Bottom));
+    }
+    int Width() const override { return B; }
+    int Height() const override { return H; }
+    void Flush() override { Alle([](TCanvas& c) { c.Flush(); }); }
+    void DrawPending() override { Alle([](TCanvas& c) { c.DrawPending(); }); }
+    void CloseRun() override
+    {
+        LetzteLinie = false;
+        if (TCanvas* z = Ziele[FEbene])
+            z->CloseRun();
+    }
+
+protected:
+    void DoLine(TPoint from, TPoint to) override
+    {
+        if (LetzteLinie && LetzteEbene != FEbene && from == LetztesEnde && Pen == LetzterStift)
+            Verbunden = true;
+        // Curves come as one call per pixel column: one mix per line.
+        if (!(Pen == GemischterStift)) {
+            GemischterStift = Pen;
+            StiftWert = ((std::uint64_t{Pen.Color} << 8 | static_cast<std::uint8_t>(Pen.Style)) * 0xD6E8FEB86659FD93ull) ^
+                        static_cast<std::uint32_t>(Pen.Width);
+        }
+        Mischen(Punkt(from.X, from.Y) * 0x9E3779B97F4A7C15ull ^ Punkt(to.X, to.Y) * 0xC2B2AE3D27D4EB4Full ^ StiftWert);
+        if (TCanvas* z = Ziel()) {
+            z->MoveTo(from.X, from.Y);
+            z->LineTo(to.X, to.Y);
+        }
+        LetzteLinie = true;
+        LetzteEbene = FEbene;
+        LetztesEnde = to;
+        LetzterStift = Pen;
+    }
+    void DoRectangle(TRect r) override
+    {
+        Form(2, r);
+        if (TCanvas* z = Ziel())
+            z->Rectangle(r);
+    }
+    void DoRoundRect(TRect r, int w, int h) override
+    {
+        Form(3, r), Mischen(Punkt(w, h));
+        if (TCanvas* z = Ziel())
+            z->RoundRect(r.Left, r.Top, r.Right, r.Bottom, w, h);
+    }
+    void DoEllipse(TRect r) override
+    {
+        Form(4, r);
+        if (TCanvas* z = Ziel())
+            z->Ellipse(r.Left, r.Top, r.Right, r.Bottom);
+    }
+    void DoPolygon(const std::vector<TPoint>& points, bool closed) override
+    {
+        Form(closed ? 5 : 6, TRect{});
+        for (const TPoint& p : points)
+            Mischen(Punkt(p.X, p.Y));
+        if (TCanvas* z = Ziel())
+            closed ? z->Polygon(points) : z->Polyline(points);
+    }
+    void DoFillRect(TRect r) override
+    {
+        Form(7, r);
+        if (TCanvas* z = Ziel())
+            z->FillRect(r);
+    }
+    void DoTextOut(TPoint at, const QString& text) override
+    {
+        Form(8, TRect{at.X, at.Y, 0, 0});
+        MischenSchrift();
+        Mischen(qHash(text));
+        if (TCanvas* z = Ziel())
+            z->TextOut(at.X, at.Y, text);
+    }
+    QSize DoTextExtent(const QString& text) override
+    {
+        Messen.Font = Font;
+        return QSize(Messen.TextWidth(text), Messen.TextHeight(text));
+    }
+    void DoDraw(TRect target, const QImage& image) override
+    {
+        Form(9, target);
+        Mischen(static_cast<std::uint64_t>(image.cacheKey()));
+        if (TCanvas* z = Ziel())
+            z->StretchDraw(target, image);
+    }
+    void DoClipChanged() override
+    {
+        LetzteLinie = false;
+        Mischen(FHasClip ? 10 : 11);
+        if (FHasClip)
+            Mischen(Punkt(FClip.Left, FClip.Top)), Mischen(Punkt(FClip.Right, FClip.Bottom));
+        if (TCanvas* z = Ziele[FEbene])
+            FHasClip ? z->SetClipRect(FClip) : z->ClearClip();
+    }
+
+private:
+    static std::uint64_t Punkt(int x, int y)
+    {
+        return (std::uint64_t{static_cast<std::uint32_t>(x)} << 32) | static_cast<std::uint32_t>(y);
+    }
+    void Mischen(std::uint64_t v)
+    {
+        std::uint64_t& d = Digest[FEbene];
+        d = std::rotl(d ^ v, 29) * 0x9E3779B97F4A7C15ull;
+        d ^= d >> 32;
+    }
+    void MischenStift()
+    {
+        Mischen((std::uint64_t{Pen.Color} << 8) | static_cast<std::uint8_t>(Pen.Style));
+        Mischen(static_cast<std::uint32_t>(Pen.Width));
+    }
+    void MischenSchrift()
+    {
+        Mischen(qHash(Font.Name));
+        Mischen((std::uint64_t{Font.Color} << 32) | (std::uint64_t{Font.Style} << 24) | (static_cast<std::uint32_t>(Font.Size) & 0xFFFFFFu));
+        Mischen(static_cast<std::uint32_t>(Font.Size));
+    }
+    // A shape: its kind, box, pen and brush. It ends a run of lines.
+    void Form(std::uint64_t art, TRect r)
+    {
+        LetzteLinie = false;
+        Mischen(art), MischenStift();
+        Mischen((std::uint64_t{Brush.Color} << 8) | static_cast<std::uint8_t>(Brush.Style));
+        Mischen(Punkt(r.Left, r.Top)), Mischen(Punkt(r.Right, r.Bottom));
+    }
+    // The layer's canvas, set to this call's pen, brush, font and clip.
+    TCanvas* Ziel()
+    {
+        TCanvas* z = Ziele[FEbene];
+        if (!z)
+            return nullptr;
+        z->Pen = Pen;
+        z->Brush = Brush;
+        z->Font = Font;
+        if (z->HasClip() != FHasClip || (FHasClip && !(z->ClipRect() == FClip)))
+            FHasClip ? z->SetClipRect(FClip) : z->ClearClip();
+        return z;
+    }
+    // Each canvas once, the layers' own before the picture's, which copies
+    // them.
+    template <typename F>
+    void Alle(F f)
+    {
+        std::array<TCanvas*, 4> folge = {Ziele[Unten], Ziele[Oben], Ziele[Mitte], Ziele[Text]};
+        for (std::size_t i = 0; i < folge.size(); ++i)
+            if (folge[i] && std::find(folge.begin(), folge.begin() + static_cast<std::ptrdiff_t>(i), folge[i]) == folge.begin() + static_cast<std::ptrdiff_t>(i))
+                f(*folge[i]);
+    }
+
+    TCanvas& Messen;
+    const int B, H;
+    TEbene FEbene = Unten;
+    bool LetzteLinie = false;
+    TEbene LetzteEbene = Unten;
+    TPoint LetztesEnde;
+    TPen LetzterStift;
+    TPen GemischterStift{0xFFFFFFFF, -1, TPenStyle::Clear};
+    std::uint64_t StiftWert = 0;
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -371,35 +564,29 @@ void TGraphik::RepaintGraph()
         explicit TBaender(TImageCanvas& c) : C(c) { C.SetPool(&ProbenPool()); }
         ~TBaender() { C.SetPool(nullptr); }
     } baender(*BildCanvas);
-    TCanvas& c = *BildCanvas;
-    c.Pen.Color = Weiss;
-    c.Pen.Style = TPenStyle::Solid;
-    c.Pen.Width = 1;
-    c.Brush.Color = Weiss;
-    c.Brush.Style = TBrushStyle::Solid;
-    c.Rectangle(0, 0, Bild.width(), Bild.height());
-
-    if (ZeichnenErlaubt) {
+    if (ZeichnenErlaubt && ViewValid() && BildBreite > 0 && BildHoehe > 0) {
+        const double breite = static_cast<double>(static_cast<std::int64_t>(XMax) - XMin);
+        const double hoehe = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin);
+        const double fx = BildBreite / breite;
+        const double fy = -BildHoehe / hoehe;
+        if (!MitEbenenZeichnen(fx, fy))
+            InhaltZeichnen(*BildCanvas, fx, fy);
+    } else {
         // An empty or inverted view has no scale: the picture stays white,
         // and the paint box shows it white rather than the last good picture.
-        if (ViewValid() && BildBreite > 0 && BildHoehe > 0) {
-            const double breite = static_cast<double>(static_cast<std::int64_t>(XMax) - XMin);
-            const double hoehe = static_cast<double>(static_cast<std::int64_t>(YMax) - YMin);
-            const double fx = BildBreite / breite;
-            const double fy = -BildHoehe / hoehe;
-            DrawCoordinateSystem(c, fx, fy);
-            ProbenSpeicherAn = true;
-            try {
-                DrawGraphs(c, fx, BildHoehe / hoehe, 0.0, 0.0);
-            } catch (...) {
-                ProbenSpeicherAn = false;
-                throw;
-            }
-            ProbenSpeicherAn = false;
-            DrawLabels(c, fx, fy);
-        } else {
+        TCanvas& c = *BildCanvas;
+        c.Pen.Color = Weiss;
+        c.Pen.Style = TPenStyle::Solid;
+        c.Pen.Width = 1;
+        c.Brush.Color = Weiss;
+        c.Brush.Style = TBrushStyle::Solid;
+        c.Rectangle(0, 0, Bild.width(), Bild.height());
+        if (ZeichnenErlaubt)
             NichtAlleMitglieder = false;
-        }
+        Ebenen.reset();
+    }
+
+    if (ZeichnenErlaubt) {
         ScharHinweisAnzeigen();
         if (!HatHinweis()) {
             // Nothing to add: the paint box shows the picture itself.
@@ -414,6 +601,128 @@ void TGraphik::RepaintGraph()
         return;
     }
     CopyToPaintBox();
+}
+
+void TGraphik::InhaltZeichnen(TCanvas& c, double fx, double fy)
+{
+    c.Pen.Color = Weiss;
+    c.Pen.Style = TPenStyle::Solid;
+    c.Pen.Width = 1;
+    c.Brush.Color = Weiss;
+    c.Brush.Style = TBrushStyle::Solid;
+    c.Rectangle(0, 0, Bild.width(), Bild.height());
+    DrawCoordinateSystem(c, fx, fy);
+    ProbenSpeicherAn = true;
+    try {
+        DrawGraphs(c, fx, -fy, 0.0, 0.0);
+    } catch (...) {
+        ProbenSpeicherAn = false;
+        throw;
+    }
+    ProbenSpeicherAn = false;
+    if (GraphWechsel)
+        GraphWechsel(11);
+    DrawLabels(c, fx, fy);
+}
+
+bool TGraphik::MitEbenenZeichnen(double fx, double fy)
+{
+    // Around the one function sampled anew last time (being typed), or
+    // around the one the kept layers are for when nothing was sampled.
+    std::size_t k = 0;
+    const int neu = std::popcount(ZuletztAbgetastet);
+    if (neu == 1)
+        k = static_cast<std::size_t>(std::countr_zero(ZuletztAbgetastet));
+    else if (neu == 0 && Ebenen)
+        k = Ebenen->K;
+    // An area bounded by the function lies below the graphs before it.
+    const auto begrenzt = [&] {
+        for (const TFlaeche& fl : Flaechen)
+            if (fl.CurveA != fl.CurveB && (fl.CurveA == static_cast<std::int32_t>(k) || fl.CurveB == static_cast<std::int32_t>(k)))
+                return true;
+        return false;
+    };
+    if (!ProbenSpeicherBenutzen || k < 1 || k > 9 || begrenzt()) {
+        Ebenen.reset();
+        return false;
+    }
+    const int w = Bild.width(), h = Bild.height();
+    const bool nutzen = Ebenen && Ebenen->K == k && Ebenen->Unten.size() == Bild.size();
+    std::unique_ptr<TEbenen> neue;
+    std::unique_ptr<TImageCanvas> unten, oben;
+    if (!nutzen) {
+        neue = std::make_unique<TEbenen>();
+        neue->K = k;
+        // Their pixels are all drawn: the layer below starts with the
+        // white background, the one above transparent.
+        neue->Unten = QImage(w, h, QImage::Format_RGB32);
+        neue->Oben = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+        if (neue->Unten.isNull() || neue->Oben.isNull()) {
+            Ebenen.reset();
+            return false;
+        }
+        neue->Oben.fill(Qt::transparent);
+        for (QImage* bild : {&neue->Unten, &neue->Oben})
+            bild->setDotsPerMeterX(3780), bild->setDotsPerMeterY(3780);
+        unten = std::make_unique<TImageCanvas>(&neue->Unten);
+        oben = std::make_unique<TImageCanvas>(&neue->Oben);
+        unten->SetPool(&ProbenPool());
+        oben->SetPool(&ProbenPool());
+    }
+    const TEbenen& e = nutzen ? *Ebenen : *neue;
+    TEbenenCanvas ebenen(*BildCanvas, w, h);
+    ebenen.Ziele = {unten.get(), BildCanvas.get(), oben.get(), BildCanvas.get()};
+    // The picture: the layer below, the graph, the layer above, the labels.
+    ebenen.Wechsel = [&](TEbenenCanvas::TEbene von, TEbenenCanvas::TEbene nach) {
+        // The layer below is copied when a portion of the graphs is painted
+        // (DrawPending): its last run of lines must be among its commands.
+        if (von == TEbenenCanvas::Unten) {
+            if (unten)
+                unten->CloseRun();
+            BildCanvas->Draw(0, 0, e.Unten);
+        }
+        if (nach == TEbenenCanvas::Text)
+            BildCanvas->DrawOver(0, 0, e.Oben);
+    };
+    GraphWechsel = [&](std::size_t n) {
+        ebenen.Ebene(n < k ? TEbenenCanvas::Unten : n == k ? TEbenenCanvas::Mitte : n <= 10 ? TEbenenCanvas::Oben : TEbenenCanvas::Text);
+    };
+    struct TZuruecksetzen {
+        std::function<void(std::size_t)>& F;
+        ~TZuruecksetzen() { F = nullptr; }
+    } zuruecksetzen{GraphWechsel};
+    InhaltZeichnen(ebenen, fx, fy);
+    GraphWechsel = nullptr;
+    const bool gleich = !nutzen || (ebenen.Digest[TEbenenCanvas::Unten] == e.DigestUnten &&
+                                    ebenen.Digest[TEbenenCanvas::Oben] == e.DigestOben);
+    if (ebenen.Verbunden || !gleich) {
+        // Drawn whole instead; what was painted of this is painted over. It
+        // finds the samples in the store: what was sampled is told as
+        // sampled in this redraw.
+        if (unten)
+            unten->Discard();
+        if (oben)
+            oben->Discard();
+        BildCanvas->Discard();
+        Ebenen.reset();
+        const std::uint32_t abgetastet = ZuletztAbgetastet;
+        const int neuAbgetastet = Proben ? Proben->NeuAbgetastet : 0;
+        InhaltZeichnen(*BildCanvas, fx, fy);
+        ZuletztAbgetastet = abgetastet;
+        if (Proben)
+            Proben->NeuAbgetastet = neuAbgetastet;
+        return true;
+    }
+    if (nutzen) {
+        ++EbenenGenutzt;
+        return true;
+    }
+    unten->Flush();
+    oben->Flush();
+    neue->DigestUnten = ebenen.Digest[TEbenenCanvas::Unten];
+    neue->DigestOben = ebenen.Digest[TEbenenCanvas::Oben];
+    Ebenen = std::move(neue);
+    return true;
 }
 
 void TGraphik::PaintBox1Paint()
@@ -616,6 +925,8 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
     std::size_t naechste = 1;  // the next function whose set-up is due
     const auto bisFunktion = [&](std::size_t k) {
         for (; naechste <= k; ++naechste) {
+            if (GraphWechsel)
+                GraphWechsel(naechste);
             const TFunktionsPlan& p = plan[naechste];
             if (!p.Funktion)
                 continue;
@@ -734,8 +1045,14 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
             Canvas.DrawPending();
     }
     bisFunktion(9);
+    if (GraphWechsel)
+        GraphWechsel(10);
 
     if (speicher) {
+        ZuletztAbgetastet = 0;
+        for (std::size_t k = 1; k <= 9; ++k)
+            if (plan[k].Zeichnen && !plan[k].Gespeichert)
+                ZuletztAbgetastet |= 1u << k;
         for (std::size_t k = 1; k <= 9; ++k) {
             TFunktionsPlan& p = plan[k];
             if (!p.Speichern) {

@@ -355,6 +355,13 @@ void TCanvas::Draw(int x, int y, const QImage& image)
         DoDraw(TRect{x, y, x + image.width(), y + image.height()}, image);
 }
 
+void TCanvas::DrawOver(int x, int y, const QImage& image)
+{
+    if (!image.isNull() && x <= std::numeric_limits<int>::max() - image.width() &&
+        y <= std::numeric_limits<int>::max() - image.height())
+        DoDrawOver(TPoint{x, y}, image);
+}
+
 void TCanvas::StretchDraw(const TRect& r, const QImage& image)
 {
     if (!image.isNull())
@@ -393,7 +400,7 @@ struct TBefehl {
         Vieleck,       // Anzahl points from Index; closed (C = 1) or open
         Flaeche,       // A..D filled with the brush of Zustand
         Text,          // text Index
-        Bild,          // picture Index into A..D
+        Bild,          // picture Index into A..D; Anzahl 1: a plain copy, 2: its opaque pixels
         Clip,          // Index 1: clip to A..D; 0: no clip
     };
     TArt Art = Kapsel;
@@ -724,11 +731,13 @@ void TBandMaler::Befehl(const TBefehl& b)
     case TBefehl::Bild: {
         const QImage& bild = L.Bilder[b.Index];
         Maler();
-        if (b.Anzahl) {
+        if (b.Anzahl == 1) {
             // A plain copy: source pixels replace the target's.
             P->setCompositionMode(QPainter::CompositionMode_Source);
             P->drawImage(QPoint(b.A, b.B), bild);
             P->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        } else if (b.Anzahl == 2) {
+            P->drawImage(QPoint(b.A, b.B), bild);
         } else {
             P->drawImage(Rechteck(b).normalized(), bild);
         }
@@ -781,6 +790,15 @@ void TPainterCanvas::SetPool(TArbeiterPool* pool)
         FListe->BaenderEinrichten(pool ? pool->Anzahl() : 1);
     }
     FPool = pool;
+}
+
+void TPainterCanvas::Discard()
+{
+    FKette.clear();
+    FLines.clear();
+    FLinesSelbst = false;
+    if (FListe)
+        FListe->Leeren();
 }
 
 void TPainterCanvas::SetTextAntialiasing(bool on)
@@ -1344,27 +1362,39 @@ QSize TPainterCanvas::DoTextExtent(const QString& text)
 
 void TPainterCanvas::DoDraw(TRect target, const QImage& image)
 {
-    FlushLines();
     const bool kopie = target.Right - target.Left == image.width() && target.Bottom - target.Top == image.height();
+    BildMalen(target, image, kopie ? 1 : 0);
+}
+
+void TPainterCanvas::DoDrawOver(TPoint at, const QImage& image)
+{
+    BildMalen(TRect{at.X, at.Y, at.X + image.width(), at.Y + image.height()}, image, 2);
+}
+
+// art 0: stretched into the target; 1: a plain copy; 2: the opaque pixels.
+void TPainterCanvas::BildMalen(TRect target, const QImage& image, int art)
+{
+    FlushLines();
     if (Aufzeichnen()) {
         TListe& l = *FListe;
         l.Bilder.push_back(image);
         const TBefehl b{TBefehl::Bild, false, 0, target.Left, target.Top, target.Right, target.Bottom,
-                        static_cast<std::uint32_t>(l.Bilder.size() - 1), kopie ? 1u : 0u};
+                        static_cast<std::uint32_t>(l.Bilder.size() - 1), static_cast<std::uint32_t>(art)};
         l.Verteilen(b, std::min(target.Top, target.Bottom) - 1.0, std::max(target.Top, target.Bottom) + 1.0);
         return;
     }
     QPainter* p = Painter();
     if (!p)
         return;
-    const QRectF t = MapRect(target);
-    if (IsIdentityMapping() && kopie) {
+    if (art == 2) {
+        p->drawImage(Map(TPoint{target.Left, target.Top}), image);
+    } else if (IsIdentityMapping() && art == 1) {
         // A plain copy: source pixels replace the target's.
         p->setCompositionMode(QPainter::CompositionMode_Source);
         p->drawImage(QPoint(target.Left, target.Top), image);
         p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     } else {
-        p->drawImage(t, image);
+        p->drawImage(MapRect(target), image);
     }
 }
 

@@ -122,6 +122,10 @@ public:
     // per logical unit (a plain copy), or stretched into a rectangle.
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const TRect& r, const QImage& image);
+    // Copies only the opaque pixels of a picture with an alpha channel whose
+    // pixels are either opaque or transparent (a layer drawn before), with
+    // its top-left corner at (x, y).
+    void DrawOver(int x, int y, const QImage& image);
 
     // Restricts all drawing to a rectangle until ClearClip.
     void SetClipRect(const TRect& r);
@@ -142,6 +146,9 @@ public:
     // that is still open: a curve goes on across it as if nothing had
     // happened. Bounds what a long drawing holds in memory.
     virtual void DrawPending() {}
+    // Ends the run of joined lines: the next line starts a new one, as
+    // after any other call.
+    virtual void CloseRun() {}
 
 protected:
     // Backend primitives. Pen, Brush and Font are read from the members.
@@ -154,6 +161,7 @@ protected:
     virtual void DoTextOut(TPoint at, const QString& text) = 0;
     virtual QSize DoTextExtent(const QString& text) = 0;
     virtual void DoDraw(TRect target, const QImage& image) = 0;
+    virtual void DoDrawOver(TPoint at, const QImage& image) { DoDraw(TRect{at.X, at.Y, at.X + image.width(), at.Y + image.height()}, image); }
     virtual void DoClipChanged() = 0;
 
     static TRect Normalised(int x1, int y1, int x2, int y2);
@@ -185,6 +193,9 @@ public:
     // painted first. The pool must outlive its use here; the canvas only
     // uses it inside Flush and DrawPending.
     void SetPool(TArbeiterPool* pool);
+    // Forgets what was drawn since the last Flush or DrawPending, unpainted.
+    void Discard();
+    void CloseRun() override { FlushLines(); }
 
     // The kept commands, by band (canvas.cpp).
     struct TListe;
@@ -221,9 +232,11 @@ protected:
     void DoTextOut(TPoint at, const QString& text) override;
     QSize DoTextExtent(const QString& text) override;
     void DoDraw(TRect target, const QImage& image) override;
+    void DoDrawOver(TPoint at, const QImage& image) override;
     void DoClipChanged() override;
 
 private:
+    void BildMalen(TRect target, const QImage& image, int art);
     // Begins drawing on the device: true when the calls are kept as
     // commands (FListe), false when they are painted at once (FPainter).
     bool Aufzeichnen();

@@ -102,7 +102,7 @@ TEST(FunkCompile, FailuresAndTheirPositions)
 {
     const std::pair<const char*, int> cases[] = {
         {"f(x) = ", 6}, {"f(x,a,b,c,d,e,g) = x", 16},  // the seventh name is read, then refused
-        {"f() = x", 3}, {"y = x", 2}, {"sin(x) = x", 4}, {"f(cos) = 1", 6},  // keywords as names
+        {"f() = x", 3}, {"y = x", 2}, {"f+1", 2}, {"sin(x) = x", 4}, {"f(cos) = 1", 6},  // keywords as names
         {"f(x) = 2e3", 7},  // lower-case e ends the number
         {"f(x) = 2E", 8}, {"f(x) = 2E+", 9}, {"f(x) = 2^-1", 8}, {"f(x) = 2*-x", 8}, {"f(x) = --x", 7},
         {"f(x) = PI*x", 6}, {"f(x) = pI", 6}, {"f(x,p) = p*x", 8}, {"f(x) = pix", 8},  // "pi", then x
@@ -283,7 +283,7 @@ TEST(FunkEval, Powers)
         {"x^t", -8, 1.0L / 3, false},     {"0^2", 0, 0, true, 0},       {"0^(-1)", 0, 0, false},
         {"0^0", 0, 0, false},             {"x^t", 0, -2, false},        {"x^65", -1, 0, true, -1},
         // Within 1e-8 of a whole number counts as whole for the sign.
-        {"sign(x^t+7.9)", -2, 3 + 1e-9L, true, -1},
+        {"sign(x^t+7.9)", -2, 3 + 1e-9L, true, -1}, {"sign(x^t)", -2, 1 + 1e-9L, true, -1},
         // Exponents far beyond 64 bits keep their parity and overflow nothing.
         {"x^t", -1, odd, true, -1},       {"x^t", -1, -odd, true, -1},  {"x^t", -1, 1e30L, true, 1},
         {"x^t", -1, 1e4000L, true, 1},    {"x^t", 2, 1e30L, false},     {"x^t", 0.5L, 1e4000L, false},

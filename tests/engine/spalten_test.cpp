@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -66,6 +67,10 @@ struct Spalte {
 template <class X>
 Spalte Spaltenwerte(const TFunktionsKopf& kopf, const std::vector<X>& xs, long double t, TColumnScratch& scratch)
 {
+    // What an evaluation before left in the scratch must not matter.
+    std::fill(scratch.Columns.begin(), scratch.Columns.end(), kNaN);
+    std::fill(scratch.Checks.begin(), scratch.Checks.end(), 0.0);
+    std::fill(scratch.Died.begin(), scratch.Died.end(), 0);
     Spalte s;
     s.Werte.assign(xs.size(), -7);
     s.Definiert.reset(new bool[xs.size() + 1]);
@@ -200,6 +205,78 @@ TEST(Spalten, OperandPairsAtTheEdgesOfTheirGuards)
             if (fehler < 10)
                 fehler += Vergleiche("f(x,t,u)=" + term, xs, t, scratch);
     EXPECT_EQ(fehler, 0);
+}
+
+// A value that is not a number, alone in a block of ordinary ones, at its
+// first and last place and in a short last block.
+TEST(Spalten, OneValueThatIsNotANumberInABlock)
+{
+    TColumnScratch scratch;
+    int fehler = 0;
+    for (const long double boese : {kNaN, kInf, -kInf})
+        for (const std::size_t stelle : {0u, 63u, 64u, 127u, 130u}) {
+            std::vector<long double> xs(131);
+            for (std::size_t i = 0; i < xs.size(); ++i)
+                xs[i] = 0.25L + static_cast<long double>(i) / 16;
+            xs[stelle] = boese;
+            for (const char* term : {"f(x)=x^2", "f(x,t)=t*2+x", "f(x)=sin(x)+x", "f(x)=1/x"})
+                fehler += Vergleiche(term, xs, 3, scratch);
+        }
+    EXPECT_EQ(fehler, 0);
+}
+
+// Powers of values no bound covers (function values, |x|) at the edges of
+// the power's band: e^(3*33) lies inside and e^(3*34) beyond its top, a
+// square of 2^-600 below its bottom, where the guard decides otherwise than
+// the band (2^-577 is where 2 ln|a| reaches -800).
+TEST(Spalten, PowersOfUnboundedValuesAtTheirBands)
+{
+    std::vector<long double> xs;
+    for (const long double rand : {0x1p-600L, 0x1p-577L, std::nextafter(0x1p-577L, 0.0L), 1e-200L, 33.0L, 34.0L, -34.0L,
+                                   0.0L, 1e-20L})
+        for (int i = 0; i < 64; ++i)
+            xs.push_back(i == 17 ? rand : 0.5L + i / 64.0L);
+    TColumnScratch scratch;
+    int fehler = 0;
+    for (const char* term : {"f(x)=abs(x)^2", "f(x)=abs(x)^3", "f(x)=(-x)^(-2)", "f(x)=exp(x)^3", "f(x)=sin(x)^2",
+                             "f(x)=exp(x)^(-3)", "f(x)=sqrt(abs(x))^4", "f(x)=abs(x)^2+1", "f(x)=exp(x)^2*exp(x)^2"})
+        fehler += Vergleiche(term, xs, 0, scratch);
+    EXPECT_EQ(fehler, 0);
+}
+
+// Column evaluation leaves the x87 stack as it found it: empty, no register
+// pushed or popped too many (the unit would note a stack fault).
+#if defined(__x86_64__) && defined(__GNUC__)
+TEST(Spalten, TheX87StackStaysBalanced)
+{
+    TermMaker maker(99u);
+    TColumnScratch scratch;
+    const std::vector<long double> xs = Gemischt();
+    const std::vector<double> xd(xs.begin(), xs.end());
+    std::uint16_t vorher = 0, nachher = 0;
+    asm volatile("fnclex\n\tfnstsw %0" : "=m"(vorher));
+    for (int i = 0; i < 300; ++i) {
+        TFunktionsKopf kopf;
+        if (!Kompiliere(kopf, "f(x,t)=" + maker.Render(*maker.Make(1 + static_cast<int>(maker.Pick(6))))))
+            continue;
+        Spaltenwerte(kopf, xs, 2, scratch);
+        Spaltenwerte(kopf, xd, 2, scratch);
+    }
+    asm volatile("fnstsw %0" : "=m"(nachher));
+    EXPECT_EQ(nachher & 0x3840, vorher & 0x3840);  // the stack top, and the stack fault flag clear
+}
+#endif
+
+// Machine code is made only where allowed; the tests run the interpreter so.
+TEST(Spalten, NoMachineCodeWhereNotAllowed)
+{
+    AllowRegisterCode(false);
+    TFunktionsKopf kopf;
+    const bool ok = Kompiliere(kopf, "f(x)=x^2+1");
+    AllowRegisterCode(true);
+    ASSERT_TRUE(ok);
+    EXPECT_FALSE(kopf.RegisterSteps.empty());
+    EXPECT_EQ(kopf.RegisterCode, nullptr);
 }
 
 // Where a value is undefined already, a later overflow changes nothing the

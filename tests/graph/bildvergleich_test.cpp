@@ -63,7 +63,6 @@ protected:
                 f->SetXFrom(d.XVon), f->SetXTo(d.XBis);
                 f->SetColor(RGB(static_cast<std::uint8_t>(30 * k), 0, 200));
                 f->SetColor2(RGB(0, static_cast<std::uint8_t>(25 * k), 90));
-                EXPECT_TRUE(f->GetCompiled()) << d.Term;
             }
             Funktionen[k] = f.get();
             Eigene.push_back(std::move(f));
@@ -235,6 +234,8 @@ TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
     };
     for (const TSzene& s : szenen) {
         const QImage referenz = Referenz(s);
+        for (std::size_t k = 1; k <= s.Defs.size(); ++k)
+            EXPECT_TRUE(Funktionen[k]->GetCompiled()) << s.Defs[k - 1].Term;
         Aufbauen(s, false);
         for (const unsigned threads : {1u, 2u, 3u, 0u}) {
             ProbenPoolGroesse(threads);
@@ -245,6 +246,55 @@ TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
             EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", from the store";
             EXPECT_FALSE(g->NichtAlleMitglieder) << fall.str();
         }
+    }
+}
+
+// Redraws after one function alone was retyped compose the layers kept
+// below and above its graph; a change elsewhere, or a run of lines that
+// goes on from one function into the next, makes them draw whole. Each
+// picture is the one drawn from scratch.
+TEST_F(Bildvergleich, RetypedRedrawsComposeKeptLayers)
+{
+    TSzene s{"pens, objects, texts", 661, 601, Stiftszene, [](TGraphik& g) { g.Gitter = "3c"; }, Objekte};
+    Aufbauen(s, false);
+    auto g = Fenster(s);
+    Gezeigt(*g);
+    const auto schritt = [&](const char* name, const std::function<void()>& aendern, bool ebenen, int genutzt) {
+        aendern();
+        const QImage referenz = Referenz(s);
+        Aufbauen(s, false);
+        EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << name;
+        EXPECT_EQ(g->Ebenen != nullptr, ebenen) << name;
+        EXPECT_EQ(g->EbenenGenutzt, genutzt) << name;
+    };
+    const auto term = [&](const char* t) { return [&s, t] { s.Defs[4].Term = t; }; };
+    schritt("retyped once: drawn whole", term("f(x) = 7 - x^2/7"), false, 0);
+    schritt("again: the layers are made", term("f(x) = 6.5 - x^2/7"), true, 0);
+    schritt("again: composed", term("f(x) = 6 - x^2/7"), true, 1);
+    schritt("a term that does not compile", term("f(x) = 6 - x^2/"), true, 2);
+    schritt("and compiles again", term("f(x) = 5 - x^2/6"), true, 3);
+    const auto objekte = s.Objekte;
+    schritt("a point moved, above the graph", [&] { s.Objekte = [objekte] { objekte(), Punkte[1].X = "-4"; }; }, false, 3);
+    schritt("retyped", term("f(x) = 5 - x^2/5"), false, 3);
+    schritt("retyped", term("f(x) = 5 - x^2/4"), true, 3);
+    schritt("a label behind reworded, below the graph", [&] {
+        s.Objekte = [objekte] { objekte(), Punkte[1].X = "-4", Beschriftungen[1].Text = "hinten!"; };
+    }, false, 3);
+
+    // Two halves of one curve in one pen, the second starting at the pixel
+    // where the first ends: on a single canvas it goes on from there.
+    TSzene h{"halves", 331, 301,
+             {{"f(x) = x^2/4", " Funktion ", 0, 1, 1, 1, -100, 0.001}, {"f(x) = x^2/4", " Funktion ", 0, 1, 1, 1, 0.001, 100}},
+             [](TGraphik& g) { g.CB2->setChecked(false); }, nullptr};
+    Aufbauen(h, false);
+    g = Fenster(h);
+    Gezeigt(*g);
+    for (const char* t : {"f(x) = x^2/4 ", "f(x) = x^2/4  "}) {
+        h.Defs[1].Term = t;
+        const QImage referenz = Referenz(h);
+        Aufbauen(h, false);
+        EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << t;
+        EXPECT_FALSE(g->Ebenen) << t;
     }
 }
 
