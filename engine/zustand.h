@@ -40,6 +40,9 @@ struct TEditorZustand {
     // " Funktion " or " Funktionenschar ", as the equation reads.
     std::string Eingabeart = " Funktion ";
     std::array<TEingabe, AnzahlEditorFelder> Felder{};
+    // The choice of the function as its list shows it ("1." .. "9.", or
+    // what was typed, which may name none).
+    TEingabe Auswahl{"1.", true};
 
     TEingabe& operator[](TEditorFeld f) { return Felder[static_cast<std::size_t>(f)]; }
     const TEingabe& operator[](TEditorFeld f) const { return Felder[static_cast<std::size_t>(f)]; }

@@ -481,6 +481,10 @@ public:
     void Edit3Change();
     void ComboBox3Change();
     void ComboBox4Change();
+    // The input bar shows the editor's texts, their validity, the choice of
+    // the function, its colours and line style, and the t fields of a
+    // family.
+    void EingabeZeigen();
     // Texts and widths of the function panels 1..9, before each painting.
     void StatusPanelsAktualisieren();
     bool PraesentationWechsel = false;  // a window-state change of our own
@@ -699,6 +703,9 @@ public:
     // The handler of all ten tool buttons; with any other sender Modus is
     // left as the caller set it and only the window is configured.
     void TracebuttonClick(QObject* Sender);
+    // The tool of the main window's interaction menu item I1..I10
+    // (`Menue` 1..10), as its button would choose it; `Sender` is the item.
+    void WerkzeugWaehlen(int Menue, QObject* Sender);
     // The assistant's answers in modes 82 and 92.
     void JaButtonClick(QObject* Sender);
     void NeinButtonClick(QObject* Sender);
@@ -827,6 +834,9 @@ private:
     void FunktionZuruecknehmen(std::string& historie);
 
 private:
+    // What the input bar showed of the editor last.
+    std::optional<TEditorZustand> FEingabeGezeigt;
+
     // ---- View geometry and drawing core (private) ----
     struct TPlotMapping {
         double ScaleX = 1.0;

@@ -297,6 +297,16 @@ void TGraphik::FormCreate()
         if (was == TNachholen::Bild)
             GraphikResize();
     });
+    // The input bar shows what the editor holds.
+    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EingabeZeigen(); });
+    connect(&Melder(), &TMelder::AuswahlGeaendert, this, [this] { EingabeZeigen(); });
+    // The switches set elsewhere: the boxes show them, and act on them.
+    connect(&Melder(), &TMelder::SchalterGeaendert, this, [this](QObject* absender) {
+        if (absender == this)
+            return;
+        SoundBox->setChecked(Zustand.Klang);
+        InteraktivBox->setChecked(Zustand.Interaktiv);
+    });
     connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this](QObject* absender) {
         if (absender != this && &Ansicht == &Zustand.Ansicht)
             AnsichtZeigen();
@@ -611,7 +621,46 @@ void TGraphik::mouseMoveEvent(QMouseEvent* event)
 }
 
 // ---------------------------------------------------------------------------
-// The input bar: everything goes to the main window's editor.
+// The input bar: everything goes to the main window's editor, and it shows
+// what the editor holds.
+
+void TGraphik::EingabeZeigen()
+{
+    const TEditorZustand& z = Zustand.Editor;
+    const TFunktion* f = Funktionen[0];
+    const TColor farbe = f ? f->GetColor() : clBlack;
+    // A text is written when the editor's changed since it was shown last:
+    // the range fields may show rounded numbers that the editor does not
+    // hold (a worked example), until the editor's text changes.
+    const std::array<QLineEdit*, AnzahlEditorFelder> felder = {Edit3, Evonx, Ebisx, Evont, Ebist, Estept};
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        if (!FEingabeGezeigt || z.Felder[i].Text != FEingabeGezeigt->Felder[i].Text)
+            TextSetzen(felder[i], QString::fromStdString(z.Felder[i].Text));
+        SetzeSchriftfarbe(felder[i], farbe);
+        SetzeFeldfarbe(felder[i], z.Felder[i].Gueltig ? FarbeGueltig : FarbeUngueltig);
+    }
+    if (!FEingabeGezeigt || z.Auswahl.Text != FEingabeGezeigt->Auswahl.Text)
+        ComboBox3->setEditText(QString::fromStdString(z.Auswahl.Text));
+    SetzeSchriftfarbe(ComboBox3, farbe);
+    SetzeFeldfarbe(ComboBox3, z.Auswahl.Gueltig ? FarbeGueltig : FarbeUngueltig);
+    FEingabeGezeigt = z;
+
+    // A family has a t range and a second colour.
+    const bool schar = z.Eingabeart != ArtFunktion;
+    for (QWidget* w : std::initializer_list<QWidget*>{Label6, Label8, Label9, Evont, Ebist, Estept, SFarbe2})
+        w->setVisible(schar);
+    SFarbe->resize(schar ? SFarbe2->width() : 2 * SFarbe2->width(), SFarbe->height());
+    SetzeSchriftfarbe(SFarbe, farbe);
+    SetzeSchriftfarbe(SFarbe2, f ? f->GetColor2() : clBlack);
+    if (f) {
+        const int stil = f->GetLineStyle();
+        const int index = stil >= 0 && stil < ComboBox4->count() ? stil : 1;
+        if (ComboBox4->currentIndex() != index)
+            ComboBox4->setCurrentIndex(index);
+    }
+    ComboBox4->update();
+    StatusBar1->update();
+}
 
 void TGraphik::Edit3Change()
 {

@@ -661,6 +661,37 @@ void TGraphik::TracebuttonClick(QObject* Sender)
     Statusanzeige();
 }
 
+void TGraphik::WerkzeugWaehlen(int Menue, QObject* Sender)
+{
+    // The tool of each item of the main window's interaction menu, its
+    // button, and whether mode 4 draws tangents.
+    struct TWahl {
+        std::int32_t Modus;
+        QToolButton* TGraphik::*Knopf;
+        int Tangente;  // IstTangente: 1 True, 0 False, -1 unchanged
+    };
+    static const std::array<TWahl, 10> Wahl = {{
+        {ModusUrsprung, &TGraphik::UrsprungButton, -1},
+        {ModusBeschriftung, &TGraphik::BeschriftButton, -1},
+        {ModusSenkrechte, &TGraphik::Senkrechtebutton, -1},
+        {ModusPunkte, &TGraphik::PunktButton, -1},
+        {ModusKreisMitte, &TGraphik::KreisButton, -1},
+        {ModusGeradeFrage, &TGraphik::GeradeButton, -1},
+        {ModusParabelFrage, &TGraphik::ParabelButton, -1},
+        {ModusTangente, &TGraphik::TangenteButton, 1},
+        {ModusTangente, &TGraphik::NormaleButton, 0},
+        {ModusSpur, &TGraphik::Tracebutton, 1},
+    }};
+    if (Menue < 1 || Menue > static_cast<int>(Wahl.size()))
+        return;
+    const TWahl& w = Wahl[static_cast<std::size_t>(Menue - 1)];
+    Modus = w.Modus;
+    WerkzeugKnopfDruecken(this->*w.Knopf);
+    if (w.Tangente >= 0)
+        IstTangente = w.Tangente == 1;
+    TracebuttonClick(Sender);
+}
+
 void TGraphik::BeschrEditZuruecksetzen()
 {
     // An emptied field has nothing to show over the picture; the next move

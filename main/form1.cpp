@@ -14,6 +14,7 @@
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
 #include "platform/fensterlage.h"
+#include "platform/melder.h"
 #include "platform/statusleiste.h"
 
 #include <QAction>
@@ -528,30 +529,16 @@ void TForm1::SpeedButton5Click()
 
 void TForm1::Wertetabelle1Click()
 {
-    if (!Form2)
-        return;
-    if (Wertetabelle1->isChecked()) {
-        Wertetabelle1->setChecked(false);
-        Form2->hide();
-    } else {
-        Wertetabelle1->setChecked(true);
-        Form2->show();
-        Form2->FillValueTable();
-    }
+    const bool zeigen = !Wertetabelle1->isChecked();
+    Wertetabelle1->setChecked(zeigen);
+    emit Melder().WertetabelleZeigenVerlangt(zeigen);
 }
 
 void TForm1::Graphen1Click()
 {
-    if (!Graphik)
-        return;
-    if (Graphen1->isChecked()) {
-        Graphen1->setChecked(false);
-        Graphik->hide();
-    } else {
-        Graphen1->setChecked(true);
-        Graphik->show();
-        Graphik->GraphikResize();
-    }
+    const bool zeigen = !Graphen1->isChecked();
+    Graphen1->setChecked(zeigen);
+    emit Melder().GraphikZeigenVerlangt(zeigen);
 }
 
 // ---------------------------------------------------------------------------
@@ -559,50 +546,24 @@ void TForm1::Graphen1Click()
 
 void TForm1::I1Click(QAction* Sender)
 {
-    if (!Graphik)
-        return;
-    struct TWahl {
-        QAction* TForm1::*Eintrag;
-        std::int32_t Modus;
-        QToolButton* TGraphik::*Knopf;
-        int Tangente;  // IstTangente: 1 True, 0 False, -1 unchanged
-    };
-    static const std::array<TWahl, 10> Wahl = {{
-        {&TForm1::I1, ModusUrsprung, &TGraphik::UrsprungButton, -1},
-        {&TForm1::I2, ModusBeschriftung, &TGraphik::BeschriftButton, -1},
-        {&TForm1::I3, ModusSenkrechte, &TGraphik::Senkrechtebutton, -1},
-        {&TForm1::I4, ModusPunkte, &TGraphik::PunktButton, -1},
-        {&TForm1::I5, ModusKreisMitte, &TGraphik::KreisButton, -1},
-        {&TForm1::I6, ModusGeradeFrage, &TGraphik::GeradeButton, -1},
-        {&TForm1::I7, ModusParabelFrage, &TGraphik::ParabelButton, -1},
-        {&TForm1::I8, ModusTangente, &TGraphik::TangenteButton, 1},
-        {&TForm1::I9, ModusTangente, &TGraphik::NormaleButton, 0},
-        {&TForm1::I10, ModusSpur, &TGraphik::Tracebutton, 1},
-    }};
-    for (const TWahl& w : Wahl) {
-        if (this->*w.Eintrag != Sender)
-            continue;
-        Modus = w.Modus;
-        if (QToolButton* knopf = Graphik->*w.Knopf)
-            knopf->setChecked(true);
-        if (w.Tangente >= 0)
-            Graphik->IstTangente = w.Tangente == 1;
-        Graphik->TracebuttonClick(Sender);
-    }
+    const std::array<QAction*, 10> eintraege = {I1, I2, I3, I4, I5, I6, I7, I8, I9, I10};
+    for (std::size_t i = 0; i < eintraege.size(); ++i)
+        if (eintraege[i] == Sender)
+            emit Melder().WerkzeugVerlangt(static_cast<int>(i) + 1, Sender);
 }
 
+// The switches are the state's; the graph window's boxes follow them and
+// act on them, the menu items show them.
 void TForm1::Sound1Click()
 {
-    Sound1->setChecked(!Sound1->isChecked());
-    if (Graphik && Graphik->SoundBox)
-        Graphik->SoundBox->setChecked(Sound1->isChecked());
+    Zustand.Klang = !Zustand.Klang;
+    emit Melder().SchalterGeaendert(this);
 }
 
 void TForm1::Interaktiv1Click()
 {
-    Interaktiv1->setChecked(!Interaktiv1->isChecked());
-    if (Graphik && Graphik->InteraktivBox)
-        Graphik->InteraktivBox->setChecked(Interaktiv1->isChecked());
+    Zustand.Interaktiv = !Zustand.Interaktiv;
+    emit Melder().SchalterGeaendert(this);
 }
 
 // ---------------------------------------------------------------------------

@@ -117,6 +117,7 @@ public:
     std::array<QAction*, 9> F11_F91{};   // its items F11 .. F91
     QMenu* PopupMenu1 = nullptr;         // the term templates
     QMenu* PopupMenu2 = nullptr;         // the worked examples
+    QMenu* Dateimenue = nullptr;         // open and save: the graph window's, which main/ hands over
 
     // ---- Tool bar --------------------------------------------------------
     QToolButton* SpeedButton14 = nullptr;  // file

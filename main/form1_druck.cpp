@@ -6,17 +6,14 @@
 #include "engine/druckseite.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
 #include "main/info_dlg.h"
-#include "tools/druck_dlg.h"
-#include "tools/export_dlg.h"
-#include "tools/kopier_dlg.h"
-#include "tools/trace_dlg.h"
-#include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/fensterart.h"
+#include "platform/melder.h"
 #include "platform/modal.h"
 #include "platform/sprache.h"
+#include "tools/druck_dlg.h"
+#include "tools/kopier_dlg.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -26,15 +23,13 @@ void TForm1::KeineKonstruktion()
 {
     // The origin tool, with its button pressed and the window set up for
     // it: a construction under way is dropped, its hints go.
-    if (Graphik)
-        Graphik->UrsprungWaehlen();
-    else
-        Modus = ModusUrsprung;
+    Modus = ModusUrsprung;
+    emit Melder().WerkzeugVerlangt(1, this);
 }
 
 void TForm1::SpeedButton1Click()
 {
-    if (!Graphik || !DruckDlg || !KopierDlg)
+    if (!DruckDlg || !KopierDlg)
         return;
     KeineKonstruktion();
 
@@ -43,74 +38,60 @@ void TForm1::SpeedButton1Click()
     if (SchraffierteKreise(Kreise)) {
         ShowMessage(Txt(158) + QLatin1Char(' ') + Txt(159));
         KopierDlg->Vorbereiten();
-        KopierDlg->R3->setChecked(true);
+        KopierDlg->BitmapWaehlen(true);
         ShowModal(*KopierDlg);
         return;
     }
 
-    if (Form2)
-        Form2->show();
+    emit Melder().WertetabelleZeigenVerlangt(true);
     DruckDlg->Vorbereiten();
     ShowModal(*DruckDlg);
 }
 
 void TForm1::SpeedButton2Click()
 {
-    if (!Graphik || !KopierDlg)
+    if (!KopierDlg)
         return;
+    // The origin tool also sends the assistant away; the picture shows no
+    // hint of a tool.
     KeineKonstruktion();
-    if (AssistentFenster)
-        AssistentFenster->close();
-    Graphik->PaintBox1Paint();
+    emit Melder().BildAuffrischenVerlangt();
     KopierDlg->Vorbereiten();
     ShowModal(*KopierDlg);
 }
 
 void TForm1::GraphenalsBitmap1Click()
 {
-    if (!Graphik || !KopierDlg)
+    if (!KopierDlg)
         return;
     KeineKonstruktion();
-    KopierDlg->R3->setChecked(true);
-    Graphik->Button1Click();
+    KopierDlg->BitmapWaehlen(true);
+    emit Melder().BildKopierenVerlangt();
 }
 
 void TForm1::GraphenalsMetadatei1Click()
 {
-    if (!Graphik || !KopierDlg)
+    if (!KopierDlg)
         return;
     KeineKonstruktion();
-    KopierDlg->R1->setChecked(true);
-    Graphik->Button1Click();
+    KopierDlg->BitmapWaehlen(false);
+    emit Melder().BildKopierenVerlangt();
 }
 
-namespace {
-
-void ExportZeigen(QDialog* dlg)
-{
-    if (!dlg || !Form2)
-        return;
-    // The dialog shows the table: the table first, the dialog above it.
-    Form2->show();
-    Form2->FillValueTable();
-    DialogZeigen(dlg, Form2);
-}
-
-}  // namespace
-
+// The dialog shows the table: the table first, the dialog above it.
 void TForm1::WertetabelleinZwischenablage1Click()
 {
-    ExportZeigen(WertetabKopierDlg);
+    emit Melder().ExportVerlangt(TExportArt::Zwischenablage);
 }
 
 void TForm1::WertetabelleanExcel1Click()
 {
-    ExportZeigen(ExcelDlg);
+    emit Melder().ExportVerlangt(TExportArt::Tabellenkalkulation);
 }
 
 void TForm1::WertetabelleanWord1Click()
 {
-    ExportZeigen(WordDlg);
+    emit Melder().ExportVerlangt(TExportArt::Textverarbeitung);
 }
 
 void TForm1::ber1Click()

@@ -224,19 +224,6 @@ void TForm1::Edit1Change()
         for (QWidget* w : std::initializer_list<QWidget*>{Evont, Ebist, Estept, Label5, Label7, Label8})
             w->hide();
         GroupBox2->resize(GroupBox2->width(), Evont->y() + 7);
-        if (Form2) {
-            Form2->Edit2->show();
-            Form2->Label1->show();
-            Form2->Edit3->hide();
-            Form2->Label3->hide();
-        }
-        if (Graphik && Graphik->SFarbe2) {
-            for (QWidget* w : std::initializer_list<QWidget*>{Graphik->Label6, Graphik->Label8, Graphik->Label9,
-                                                              Graphik->Evont, Graphik->Ebist, Graphik->Estept,
-                                                              Graphik->SFarbe2})
-                w->hide();
-            Graphik->SFarbe->resize(2 * Graphik->SFarbe2->width(), Graphik->SFarbe->height());
-        }
     } else {
         GroupBox1->setTitle(QLatin1Char(' ') + Txt(135) + QLatin1Char(' '));
         SFarbe->setText(QString());
@@ -250,105 +237,28 @@ void TForm1::Edit1Change()
         for (QWidget* w : std::initializer_list<QWidget*>{Evont, Ebist, Estept, Label5, Label7, Label8})
             w->show();
         GroupBox2->resize(GroupBox2->width(), Evont->y() + Evont->height() + 7);
-        if (Form2) {
-            for (QWidget* w : std::initializer_list<QWidget*>{Form2->Edit2, Form2->Edit3, Form2->Label1, Form2->Label3})
-                w->show();
-        }
-        if (Graphik && Graphik->SFarbe2) {
-            for (QWidget* w : std::initializer_list<QWidget*>{Graphik->Label6, Graphik->Label8, Graphik->Label9,
-                                                              Graphik->Evont, Graphik->Ebist, Graphik->Estept,
-                                                              Graphik->SFarbe2})
-                w->show();
-            Graphik->SFarbe->resize(Graphik->SFarbe2->width(), Graphik->SFarbe->height());
-        }
     }
     f->SetTerm(s);
     ComboBox1->show();
     GroupBox2->show();
-    if (Form2)
-        Form2->FillValueTable();
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().ZeichnenVerlangt();
 
     BitBtn1->setEnabled(!Edit1->text().isEmpty());
     BitBtn2->setEnabled(!Edit1->text().isEmpty());
 
     f->SetTerm(s);
-
-    const QString term = QString::fromStdString(f->GetTerm());
-    const char sep = Dezimaltrenner();
-    const bool mitT = schar && Form2 && Tag(Form2->Edit3) == 1;
-    const QString tTeil = mitT ? QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->Edit3->text() : QString();
-    if (f->GetCompiled()) {
-        SetzeFeldfarbe(Edit1, FarbeGueltig);
-        if (Form2) {
-            // The calculator: a field that is not a number leaves the result
-            // empty instead of stopping the editor half-way.
-            const auto x = ParseNumberLong(Form2->Edit2->text().toStdString(), sep, true);
-            const auto t = ParseNumberLong(Form2->Edit3->text().toStdString(), sep, true);
-            if (x && t) {
-                f->Evaluate(*x, *t);
-                Form2->EditErgebnis->setText(
-                    f->GetValueValid() ? QLatin1Char(' ') + QString::fromStdString(FormatGeneral(f->GetValue(), 8, 3, sep))
-                                       : QLatin1Char(' ') + Txt(153));
-            } else {
-                Form2->EditErgebnis->clear();
-            }
-            Form2->setWindowTitle(Txt(58) + QStringLiteral(":      ") + QString::number(FunktionNr) +
-                                  QStringLiteral(".  ") + term + tTeil);
-        }
-        if (DruckDlg)
-            DruckDlg->CB1->setText(Txt(155) + QLatin1Char(' ') + term + tTeil);
-    } else {
-        SetzeFeldfarbe(Edit1, FarbeUngueltig);
-        if (Form2) {
-            Form2->EditErgebnis->clear();
-            Form2->ClearValueRow();
-            Form2->setWindowTitle(Txt(58));
-        }
-        if (DruckDlg)
-            DruckDlg->CB1->setText(Txt(155) + QStringLiteral(" ") + QStringLiteral(" ?"));
-    }
-    if (DruckDlg)
-        DruckDlg->CB1->update();
+    SetzeFeldfarbe(Edit1, f->GetCompiled() ? FarbeGueltig : FarbeUngueltig);
 
     Funktionen[static_cast<std::size_t>(FunktionNr)] = Funktionen[0];
 
-    if (Graphik && Graphik->Edit3) {
-        TextSetzen(Graphik->Edit3, Edit1->text());
-        SetzeSchriftfarbe(Graphik->Edit3, Schriftfarbe(Edit1));
-        SetzeFeldfarbe(Graphik->Edit3, Feldfarbe(Edit1));
-    }
-    if (Graphik && Graphik->StatusBar1)
-        Graphik->StatusBar1->update();
-
+    // The value table (its rows, the calculator's result, its caption), the
+    // print options' table title and the graph window's input bar follow.
     EditorZustandMerken();
     emit Melder().EditorGeaendert();
     sanduhr.reset();
 
     // The trace window follows the kind of the function.
-    if (!TraceParam || !Graphik || !Graphik->GroupBox2)
-        return;
-    const QWidget* aktiv = QApplication::activeWindow();
-    const bool hauptAktiv = aktiv == this;
-    const bool graphAktiv = aktiv == Graphik;
-    const bool uebersichtAktiv = aktiv && aktiv == Uebersicht_Dlg;
-    if (Eingabeart != ArtFunktion) {
-        if ((Modus == ModusSpur || Modus == ModusTangente) && !TraceParam->isVisible()) {
-            QWidget* g2 = Graphik->GroupBox2;
-            TraceParam->move(g2->mapToGlobal(QPoint(g2->width() - TraceParam->width(), g2->height())));
-            TraceParam->show();
-            TraceParam->Edit->setText(Graphik->Evont ? Graphik->Evont->text() : Evont->text());
-            if (hauptAktiv)
-                Edit1->setFocus();
-            if (graphAktiv && Graphik->Edit3)
-                Graphik->Edit3->setFocus();
-            if (uebersichtAktiv)
-                Uebersicht_Dlg->activateWindow();
-        }
-    } else {
-        TraceParam->hide();
-    }
+    emit Melder().SpurfensterFolgenVerlangt();
 }
 
 // ---------------------------------------------------------------------------
@@ -395,10 +305,6 @@ void TForm1::BereichChange(int feld)
             e->setText(text);
         }
         e->end(false);
-        if (Graphik && Graphik->isMaximized()) {
-            if (auto* spiegel = Graphik->findChild<QLineEdit*>(e->objectName()))
-                spiegel->end(false);
-        }
     }
 
     const auto wert = ParseNumber(text.toStdString(), sep);
@@ -424,13 +330,6 @@ void TForm1::BereichChange(int feld)
         SetzeFeldfarbe(e, FarbeUngueltig);
     }
 
-    if (Graphik) {
-        if (auto* spiegel = Graphik->findChild<QLineEdit*>(e->objectName())) {
-            TextSetzen(spiegel, e->text());
-            SetzeSchriftfarbe(spiegel, Schriftfarbe(e));
-            SetzeFeldfarbe(spiegel, Feldfarbe(e));
-        }
-    }
     EditorZustandMerken();
     emit Melder().EditorGeaendert();
 }
@@ -443,6 +342,8 @@ void TForm1::EditorZustandMerken()
         if (felder[i])
             z.Felder[i] = {felder[i]->text().toStdString(), Feldfarbe(felder[i]) != FarbeUngueltig};
     }
+    if (ComboBox1)
+        z.Auswahl = {ComboBox1->currentText().toStdString(), Feldfarbe(ComboBox1) != FarbeUngueltig};
 }
 
 // ---------------------------------------------------------------------------
@@ -487,22 +388,9 @@ void TForm1::ComboBox1Change()
     const int stil = f->GetLineStyle();
     ComboBox2->setCurrentIndex(stil >= 0 && stil < ComboBox2->count() ? stil : 1);
     ComboBox2->update();
-    if (Graphik && Graphik->ComboBox3) {
-        Graphik->ComboBox4->setCurrentIndex(ComboBox2->currentIndex());
-        Graphik->ComboBox4->update();
-        Graphik->ComboBox3->setEditText(ComboBox1->currentText());
-        SetzeSchriftfarbe(Graphik->ComboBox3, Schriftfarbe(ComboBox1));
-        SetzeFeldfarbe(Graphik->ComboBox3, Feldfarbe(ComboBox1));
-        for (QLineEdit* e : {Edit1, Evonx, Ebisx, Evont, Ebist, Estept}) {
-            QWidget* spiegel = e == Edit1 ? static_cast<QWidget*>(Graphik->Edit3)
-                                          : Graphik->findChild<QLineEdit*>(e->objectName());
-            SetzeSchriftfarbe(spiegel, Schriftfarbe(e));
-        }
-        SetzeSchriftfarbe(Graphik->SFarbe, farbe);
-        SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
-    }
-    if (Graphik && Graphik->StatusBar1)
-        Graphik->StatusBar1->update();
+    // The graph window's input bar shows the choice, its colours and style.
+    EditorZustandMerken();
+    emit Melder().AuswahlGeaendert();
     Edit1->end(false);
 }
 
@@ -518,13 +406,7 @@ void TForm1::SchriftfarbenZeigen()
     for (QWidget* w : std::initializer_list<QWidget*>{SFarbe, Edit1, Evonx, Ebisx, Evont, Ebist, Estept, ComboBox1})
         SetzeSchriftfarbe(w, farbe);
     SetzeSchriftfarbe(SFarbe2, f->GetColor2());
-    if (Graphik) {
-        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->SFarbe, Graphik->Edit3, Graphik->Evonx,
-                                                          Graphik->Evont, Graphik->Ebisx, Graphik->Ebist,
-                                                          Graphik->Estept, Graphik->ComboBox3})
-            SetzeSchriftfarbe(w, farbe);
-        SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
-    }
+    emit Melder().AuswahlGeaendert();
 }
 
 void TForm1::BFarbeClick()
@@ -537,27 +419,16 @@ void TForm1::BFarbeClick()
     const TColor farbe = f->GetColor();
     for (QWidget* w : std::initializer_list<QWidget*>{Edit1, Evonx, ComboBox1, Ebisx, Evont, Ebist, Estept, SFarbe})
         SetzeSchriftfarbe(w, farbe);
-    if (Graphik && Graphik->Edit3) {
-        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->Edit3, Graphik->Evonx, Graphik->ComboBox3,
-                                                          Graphik->Ebisx, Graphik->Evont, Graphik->Ebist,
-                                                          Graphik->Estept, Graphik->SFarbe})
-            SetzeSchriftfarbe(w, farbe);
-    }
     Edit1->setText(QString::fromStdString(f->GetTerm()));
     NachFarbwahl();
 }
 
 // What follows a new colour: the graph, the status panels and the style
-// samples show it, and so does the overview.
+// samples show it (the graph window's input bar through the notice that
+// the editor took it), and so does the overview.
 void TForm1::NachFarbwahl()
 {
-    if (Graphik) {
-        Graphik->GraphikResize();
-        if (Graphik->StatusBar1)
-            Graphik->StatusBar1->update();
-        if (Graphik->ComboBox4)
-            Graphik->ComboBox4->update();
-    }
+    emit Melder().ZeichnenVerlangt();
     ComboBox2->update();
     emit Melder().EditorGeaendert();
     Edit1->end(false);
@@ -571,8 +442,6 @@ void TForm1::SFarbe2Click()
     if (const auto c = WaehleFarbe(f->GetColor2()))
         f->SetColor2(*c);
     SetzeSchriftfarbe(SFarbe2, f->GetColor2());
-    if (Graphik)
-        SetzeSchriftfarbe(Graphik->SFarbe2, f->GetColor2());
     NachFarbwahl();
 }
 
@@ -582,10 +451,6 @@ void TForm1::ComboBox2Change()
     if (!f || ComboBox2->currentIndex() < 0)
         return;
     f->SetLineStyle(ComboBox2->currentIndex());
-    if (Graphik) {
-        if (Graphik->ComboBox4)
-            Graphik->ComboBox4->setCurrentIndex(ComboBox2->currentIndex());
-        Graphik->GraphikResize();
-    }
+    emit Melder().ZeichnenVerlangt();
     emit Melder().EditorGeaendert();
 }

@@ -389,9 +389,7 @@ void TForm1::SpeedButton16Click()
 
 void TForm1::SpeedButton14Click()
 {
-    if (Graphik && Graphik->PopupMenu1)
-        MenueAufklappen(Graphik->PopupMenu1, SpeedButton14->mapToGlobal(QPoint(0, SpeedButton14->height())),
-                        Edit1);
+    MenueAufklappen(Dateimenue, SpeedButton14->mapToGlobal(QPoint(0, SpeedButton14->height())), Edit1);
 }
 
 // ---------------------------------------------------------------------------

@@ -151,23 +151,14 @@ void TForm1::SpracheWaehlen(int sprache)
 void TForm1::cmClick(QAction* Sender)
 {
     const bool inch = Sender == Inch;
+    // The check mark sets the state's scale (main/verbindungen.cpp).
     (inch ? Inch : cm)->setChecked(true);
-    if (Graphik) {
-        Graphik->Massstab = inch ? 1.27 : 1.0;
-        if (Graphik->cm1)
-            Graphik->cm1->setText(inch ? QStringLiteral("in  ") : QStringLiteral("cm"));
-        if (Graphik->cm2)
-            Graphik->cm2->setText(inch ? QStringLiteral("in  ") : QStringLiteral("cm"));
-        if (Graphik->cm3)
-            Graphik->cm3->setText(inch ? QStringLiteral("1 inch") : QStringLiteral("1 cm"));
-    }
     if (FormOeffne)
         FormOeffne->EinheitenBeschriften();
     Einstellungen.Einheit = inch ? 2.0 : 1.0;
     EinstellungenSchreibenMelden(false);
     // The drawing follows the unit whether or not it could be stored.
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().AnsichtGeaendert(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -208,22 +199,7 @@ void TForm1::ransparenzderZubehrfenster1Click()
     const bool an = !ransparenzderZubehrfenster1->isChecked();
     ransparenzderZubehrfenster1->setChecked(an);
     Einstellungen.Transparent = an ? 1 : 0;
-    const int alpha = an ? AlphaDurchscheinend : AlphaDeckend;
-    const std::pair<QWidget*, QSlider*> mitRegler[] = {
-        {Uebersicht_Dlg, Uebersicht_Dlg ? Uebersicht_Dlg->TrackBar2 : nullptr},
-        {BeschriftungDlg, BeschriftungDlg ? BeschriftungDlg->TrackBar2 : nullptr},
-        {SenkrechteDlg, SenkrechteDlg ? SenkrechteDlg->TrackBar2 : nullptr},
-        {PunkteDlg, PunkteDlg ? PunkteDlg->TrackBar2 : nullptr},
-        {KreiseDlg, KreiseDlg ? KreiseDlg->TrackBar2 : nullptr},
-        {FlaechenDlg, FlaechenDlg ? FlaechenDlg->TrackBar2 : nullptr},
-    };
-    for (const auto& [fenster, regler] : mitRegler) {
-        SetWindowAlpha(fenster, alpha);
-        if (regler)
-            regler->setValue(alpha);
-    }
-    for (QWidget* fenster : std::initializer_list<QWidget*>{TraceParam, EinheitXDlg, EinheitYDlg})
-        SetWindowAlpha(fenster, alpha);
+    emit Melder().TransparenzVerlangt(an ? AlphaDurchscheinend : AlphaDeckend);
 }
 
 // ---------------------------------------------------------------------------

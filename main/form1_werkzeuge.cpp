@@ -1,21 +1,14 @@
-// The main window's toggles of the object tool windows. The tool bar
-// buttons, the menu items and the graph window's tool bar all come here.
+// The main window's toggles of the object tool windows and the overview.
+// The tool bar buttons, the menu items and the graph window's tool bar all
+// come here; the windows answer the request themselves (main/verbindungen.cpp).
 
 #include "main/form1.h"
 
-#include "tools/beschriftung_dlg.h"
-#include "tools/flaechen_dlg.h"
-#include "tools/kreise_dlg.h"
-#include "tools/punkte_dlg.h"
-#include "tools/senkrechte_dlg.h"
-#include "tools/uebersicht_dlg.h"
-
-#include <QLineEdit>
+#include "platform/melder.h"
 
 void TForm1::SpeedButton8Click()
 {
-    if (KreiseDlg)
-        KreiseDlg->Umschalten();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Kreise);
 }
 
 void TForm1::Kreise1Click()
@@ -25,29 +18,22 @@ void TForm1::Kreise1Click()
 
 void TForm1::SpeedButton9Click()
 {
-    if (FlaechenDlg)
-        FlaechenDlg->Umschalten();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Flaechen);
 }
 
 void TForm1::SpeedButton10Click()
 {
-    if (PunkteDlg)
-        PunkteDlg->Umschalten();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Punkte);
 }
 
 void TForm1::SpeedButton11Click()
 {
-    if (SenkrechteDlg)
-        SenkrechteDlg->Umschalten();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Senkrechte);
 }
 
 void TForm1::SpeedButton12Click()
 {
-    if (!BeschriftungDlg)
-        return;
-    BeschriftungDlg->Umschalten();
-    if (BeschriftungDlg->isVisible())
-        BeschriftungDlg->Edit1->setFocus();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Beschriftung);
 }
 
 void TForm1::Beschriftung1Click()
@@ -57,6 +43,5 @@ void TForm1::Beschriftung1Click()
 
 void TForm1::SpeedButton13Click()
 {
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->Umschalten();
+    emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Uebersicht);
 }

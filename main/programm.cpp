@@ -87,6 +87,7 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     Graphik->Beispielmenue = Form1->PopupMenu2;
     Graphik->FormCreate();
     Graphik->addActions(Form1->Tastenkuerzel());
+    Form1->Dateimenue = Graphik->PopupMenu1;
     DruckDlg = new TDruckDlg;
     KopierDlg = new TKopierDlg;
     AboutBox = new TAboutBox;

@@ -553,10 +553,10 @@ void TForm1::SpeedButton3Click()
     }
 
     TabellenVorbelegen();
-    // The points window's reset of all ten points comes before the start
-    // template, which may bring points of its own.
-    if (PunkteDlg)
-        PunkteDlg->SpeedButton100Click();
+    // The points window shows the ten points reset, and the graph window
+    // draws them, before the start template, which may bring points of its
+    // own.
+    emit Melder().TabelleGeaendert(TObjekttabelle::Punkte, this);
 
     // The start template: only when the options ask for it and a mouse
     // press on the New button asked for this New.

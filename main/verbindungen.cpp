@@ -1,5 +1,7 @@
 #include "main/verbindungen.h"
 
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
 #include "graph/graphik.h"
 #include "graph/graphik_modi.h"
 #include "main/form1.h"
@@ -9,12 +11,19 @@
 #include "platform/melder.h"
 #include "platform/modal.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/export_dlg.h"
+#include "tools/flaechen_dlg.h"
+#include "tools/kreise_dlg.h"
+#include "tools/punkte_dlg.h"
+#include "tools/senkrechte_dlg.h"
+#include "tools/trace_dlg.h"
 #include "tools/uebersicht_dlg.h"
 #include "tools/wertetabelle_fenster.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -29,6 +38,36 @@ QLineEdit* Editorfeld(TEditorFeld feld)
     const std::array<QLineEdit*, AnzahlEditorFelder> felder = {Form1->Edit1, Form1->Evonx, Form1->Ebisx,
                                                                Form1->Evont, Form1->Ebist, Form1->Estept};
     return felder[static_cast<std::size_t>(feld)];
+}
+
+// The trace window carries the family parameter of the trace, tangent and
+// normal tools: it shows for a family while one of them is the tool (with
+// the t from the graph window's input bar), and the window that was in front
+// keeps the keyboard; it goes for a single function.
+void SpurfensterFolgen()
+{
+    if (!TraceParam || !Graphik || !Graphik->GroupBox2)
+        return;
+    const QWidget* aktiv = QApplication::activeWindow();
+    const bool hauptAktiv = Form1 && aktiv == Form1;
+    const bool graphAktiv = aktiv == Graphik;
+    const bool uebersichtAktiv = aktiv && aktiv == Uebersicht_Dlg;
+    if (Zustand.Editor.Eingabeart == ArtFunktion) {
+        TraceParam->hide();
+        return;
+    }
+    if ((Modus != ModusSpur && Modus != ModusTangente) || TraceParam->isVisible())
+        return;
+    QWidget* g2 = Graphik->GroupBox2;
+    TraceParam->move(g2->mapToGlobal(QPoint(g2->width() - TraceParam->width(), g2->height())));
+    TraceParam->show();
+    TraceParam->ParameterSetzen(Graphik->Evont->text());
+    if (hauptAktiv)
+        Form1->Edit1->setFocus();
+    if (graphAktiv && Graphik->Edit3)
+        Graphik->Edit3->setFocus();
+    if (uebersichtAktiv)
+        Uebersicht_Dlg->activateWindow();
 }
 
 }  // namespace
@@ -107,16 +146,10 @@ void FensterVerbinden()
 
         // The toggles of the windows, the document commands, presentation
         // mode and the placement around the main window.
+        // The value table's toggle is the main window's menu item.
         QObject::connect(&m, &TMelder::FensterUmschaltenVerlangt, Form1, [](TUmschaltFenster f) {
-            switch (f) {
-            case TUmschaltFenster::Punkte: Form1->SpeedButton10Click(); break;
-            case TUmschaltFenster::Kreise: Form1->SpeedButton8Click(); break;
-            case TUmschaltFenster::Beschriftung: Form1->SpeedButton12Click(); break;
-            case TUmschaltFenster::Senkrechte: Form1->SpeedButton11Click(); break;
-            case TUmschaltFenster::Flaechen: Form1->SpeedButton9Click(); break;
-            case TUmschaltFenster::Uebersicht: Form1->SpeedButton13Click(); break;
-            case TUmschaltFenster::Wertetabelle: Form1->SpeedButton4Click(); break;
-            }
+            if (f == TUmschaltFenster::Wertetabelle)
+                Form1->SpeedButton4Click();
         });
         QObject::connect(&m, &TMelder::NeuVerlangt, Form1, [] {
             Form1->StartvorlageLaden = false;
@@ -137,7 +170,8 @@ void FensterVerbinden()
                              [] { Form1->Wertetabelle1->setChecked(false); });
         }
     }
-    QObject::connect(&m, &TMelder::TippsVerlangt, qApp, [](QWidget* ueber) { DialogZeigen(TippsDlg, ueber); });
+    if (TippsDlg)
+        QObject::connect(&m, &TMelder::TippsVerlangt, TippsDlg, [](QWidget* ueber) { DialogZeigen(TippsDlg, ueber); });
 
     // The graph window: its status bar, label mode and axis captions.
     if (Graphik) {
@@ -157,7 +191,63 @@ void FensterVerbinden()
         QObject::connect(&m, &TMelder::VorschauErneuernVerlangt, Graphik, [] { Graphik->VorschauErneuern(); });
         QObject::connect(&m, &TMelder::AssistentAntwortVerlangt, Graphik,
                          [](bool ja, QObject* fenster) { Graphik->AssistentAntwort(ja, fenster); });
+        QObject::connect(&m, &TMelder::ZeichnenVerlangt, Graphik, [] { Graphik->GraphikResize(); });
+        QObject::connect(&m, &TMelder::BildAuffrischenVerlangt, Graphik, [] { Graphik->PaintBox1Paint(); });
+        QObject::connect(&m, &TMelder::SpurfensterFolgenVerlangt, Graphik, [] { SpurfensterFolgen(); });
+        QObject::connect(&m, &TMelder::WerkzeugVerlangt, Graphik,
+                         [](int menue, QObject* absender) { Graphik->WerkzeugWaehlen(menue, absender); });
+        QObject::connect(&m, &TMelder::GraphikZeigenVerlangt, Graphik, [](bool zeigen) {
+            if (!zeigen) {
+                Graphik->hide();
+                return;
+            }
+            Graphik->show();
+            Graphik->GraphikResize();
+        });
     }
+
+    // The toggles of the tool windows and the overview: a hidden window is
+    // refreshed and shown, a visible one closed. The labels window's first
+    // axis caption takes the keyboard.
+    // (Each connection lives as long as a window of the program: a program
+    // started again connects anew.)
+    QObject::connect(&m, &TMelder::FensterUmschaltenVerlangt, Form1, [](TUmschaltFenster f) {
+        TWerkzeugfenster* fenster = nullptr;
+        switch (f) {
+        case TUmschaltFenster::Punkte: fenster = PunkteDlg; break;
+        case TUmschaltFenster::Kreise: fenster = KreiseDlg; break;
+        case TUmschaltFenster::Beschriftung: fenster = BeschriftungDlg; break;
+        case TUmschaltFenster::Senkrechte: fenster = SenkrechteDlg; break;
+        case TUmschaltFenster::Flaechen: fenster = FlaechenDlg; break;
+        case TUmschaltFenster::Uebersicht: fenster = Uebersicht_Dlg; break;
+        case TUmschaltFenster::Wertetabelle: break;
+        }
+        if (!fenster)
+            return;
+        fenster->Umschalten();
+        if (fenster == BeschriftungDlg && fenster->isVisible())
+            BeschriftungDlg->Edit1->setFocus();
+    });
+    if (Form2)
+        QObject::connect(&m, &TMelder::ExportVerlangt, Form2, [](TExportArt art) {
+            QDialog* dlg = art == TExportArt::Zwischenablage        ? static_cast<QDialog*>(WertetabKopierDlg)
+                           : art == TExportArt::Tabellenkalkulation ? static_cast<QDialog*>(ExcelDlg)
+                                                                    : static_cast<QDialog*>(WordDlg);
+            if (!dlg)
+                return;
+            Form2->show();
+            Form2->FillValueTable();
+            DialogZeigen(dlg, Form2);
+        });
+    if (Form2)
+        QObject::connect(&m, &TMelder::WertetabelleZeigenVerlangt, Form2, [](bool zeigen) {
+            if (!zeigen) {
+                Form2->hide();
+                return;
+            }
+            Form2->show();
+            Form2->FillValueTable();
+        });
 
     // Leaving label mode puts a riding label back.
     if (BeschriftungDlg)

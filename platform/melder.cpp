@@ -44,28 +44,33 @@ void TMelder::KlammerZu()
         --FTiefe;
         return;
     }
-    // The windows refresh from the replaced document while the bracket is
-    // still open: what their fields echo back into the tables is drawn
-    // with the rest below, not once per field.
-    if (FErneuert) {
-        FErneuert = false;
-        try {
+    // The windows refresh from the tables while the bracket is still open:
+    // what their fields echo back into the tables is drawn with the rest
+    // below, not once per field. A replaced document refreshes them all,
+    // the overview with them.
+    constexpr auto werkzeuge = static_cast<std::size_t>(TNachholen::Werkzeugfenster);
+    try {
+        if (FErneuert) {
+            FErneuert = false;
             emit DokumentErneuert();
-        } catch (...) {
-            // The next change finds no bracket open and nothing owed.
-            FTiefe = 0;
-            FOffen = {};
-            FDanach.clear();
-            throw;
+            FOffen[werkzeuge] = false;
+            FOffen[static_cast<std::size_t>(TNachholen::Uebersicht)] = false;
+        } else if (FOffen[werkzeuge]) {
+            FOffen[werkzeuge] = false;
+            emit NachholenVerlangt(TNachholen::Werkzeugfenster);
         }
-        // The overview was among them.
-        FOffen[static_cast<std::size_t>(TNachholen::Uebersicht)] = false;
+    } catch (...) {
+        // The next change finds no bracket open and nothing owed.
+        FTiefe = 0;
+        FOffen = {};
+        FDanach.clear();
+        throw;
     }
     FTiefe = 0;
     const std::array<bool, AnzahlNachholen> offen = std::exchange(FOffen, {});
     const std::vector<std::function<void()>> danach = std::exchange(FDanach, {});
-    for (int i = 0; i < AnzahlNachholen; ++i) {
-        if (offen[static_cast<std::size_t>(i)])
+    for (std::size_t i = werkzeuge + 1; i < offen.size(); ++i) {
+        if (offen[i])
             emit NachholenVerlangt(static_cast<TNachholen>(i));
     }
     for (const std::function<void()>& arbeit : danach)

@@ -28,9 +28,14 @@
 class QWidget;
 
 // What a whole-document change holds back until it ends, in the order it is
-// done then: the value table's rows, the overview's rows, the picture.
-enum class TNachholen : int { Wertetabelle, Uebersicht, Bild };
-constexpr int AnzahlNachholen = 3;
+// done then: the tool windows that another window's change of their table
+// was to refresh (while their echoes are still held), the value table's
+// rows, the overview's rows, the picture.
+enum class TNachholen : int { Werkzeugfenster, Wertetabelle, Uebersicht, Bild };
+constexpr int AnzahlNachholen = 4;
+
+// The value table's exports.
+enum class TExportArt : int { Zwischenablage, Tabellenkalkulation, Textverarbeitung };
 
 // The windows that toggles show and hide.
 enum class TUmschaltFenster : int { Punkte, Kreise, Beschriftung, Senkrechte, Flaechen, Uebersicht, Wertetabelle };
@@ -74,6 +79,9 @@ signals:
     // equation, ranges, colours, style) for the selected function; the
     // editor's texts and their validity are in the state.
     void EditorGeaendert();
+    // The editor selected another function or shows the selected one's
+    // colours anew; its texts are in the state (Zustand.Editor).
+    void AuswahlGeaendert();
     // The view, the units, the grid or the colour switch of the program's
     // graph window changed (the state's Ansicht).
     void AnsichtGeaendert(QObject* absender);
@@ -137,6 +145,16 @@ signals:
     // A window's toggle: shown when hidden (refreshed first), closed when
     // shown.
     void FensterUmschaltenVerlangt(TUmschaltFenster fenster);
+    // The value table window or the graph window shown (the value table
+    // refilled, the picture laid out anew) or hidden.
+    void WertetabelleZeigenVerlangt(bool zeigen);
+    void GraphikZeigenVerlangt(bool zeigen);
+    // The graph window's tool by the item `menue` (1..10) of the main
+    // window's interaction menu; `absender` is that item.
+    void WerkzeugVerlangt(int menue, QObject* absender);
+    // The tool windows, the overview, the trace and unit windows at
+    // opacity `alpha` (0..255), their opacity bars with them.
+    void TransparenzVerlangt(int alpha);
     // The document commands: New (never with the start template), Open,
     // Save as; and a New asked for elsewhere loads no start template.
     void NeuVerlangt();
@@ -147,6 +165,18 @@ signals:
     // around the main window again.
     void PraesentationVerlangt();
     void AusrichtenVerlangt();
+
+    // The graph window lays itself out and draws its picture anew; or only
+    // shows its picture afresh (no hint or preview of a tool left).
+    void ZeichnenVerlangt();
+    void BildAuffrischenVerlangt();
+    // The value table passed on by one of its export dialogs, which opens
+    // above the table (shown and refilled first).
+    void ExportVerlangt(TExportArt art);
+    // The trace window follows the kind of the selected function: shown
+    // for a family while trace, tangent or normal is the tool (the window
+    // typed in keeps the keyboard), hidden for a single function.
+    void SpurfensterFolgenVerlangt();
 
     // The graph window prints its page, as the print options dialog says.
     void DruckenVerlangt();

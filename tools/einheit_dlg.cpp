@@ -62,6 +62,7 @@ TEinheitDlg::TEinheitDlg(const char* name, const QString& titel, const QString& 
     Edit->installEventFilter(this);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(Edit, &QLineEdit::textChanged, this, [this] { EditChange(); });
+    connect(&Melder(), &TMelder::TransparenzVerlangt, this, [this](int alpha) { SetWindowAlpha(this, alpha); });
     // A unit that another window set shows here; what is typed here stays
     // as typed.
     connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this](QObject* absender) {

@@ -148,6 +148,11 @@ void TKopierDlg::Vorbereiten()
     CB3->setVisible(SchwarzeGitterMoeglich(Zustand.Ansicht.Gitter));
 }
 
+void TKopierDlg::BitmapWaehlen(bool bitmap)
+{
+    (bitmap ? R3 : R1)->setChecked(true);
+}
+
 bool TKopierDlg::Bitmap() const
 {
     return R3->isChecked();

@@ -37,6 +37,7 @@ public:
     void Vorbereiten();
     // The picture goes to the clipboard as a bitmap (else as a vector picture).
     bool Bitmap() const;
+    void BitmapWaehlen(bool bitmap);
 
     void OKBtnClick();
     void CancelBtnClick();

@@ -72,6 +72,7 @@ TTraceParam::TTraceParam(QWidget* parent) : QWidget(parent)
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(SpinButton1->Hoch, &QToolButton::clicked, this, [this] { SpinButton1UpClick(); });
     connect(SpinButton1->Runter, &QToolButton::clicked, this, [this] { SpinButton1DownClick(); });
+    connect(&Melder(), &TMelder::TransparenzVerlangt, this, [this](int alpha) { SetWindowAlpha(this, alpha); });
     FormCreate();
 }
 

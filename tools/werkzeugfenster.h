@@ -131,6 +131,7 @@ protected:
 private:
     int FNeuzeichnungen = 0;
     int FAuffrischungen = 0;
+    bool FAuffrischenOffen = false;  // held back by a whole-document change
     bool FEnterSchliesst = true;
     std::optional<TObjekttabelle> FTabelle;
 };

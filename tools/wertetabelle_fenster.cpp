@@ -188,6 +188,7 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
         if (was == TNachholen::Wertetabelle)
             FillValueTable();
     });
+    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EditorZeigen(); });
     if (haupt.isValid())
         Unterbringen(haupt);
     FormCreate();
@@ -328,6 +329,43 @@ void TForm2::FillValueTable()
     e.Trenner = Dezimaltrenner();
     e.T = ParseNumberLong(Edit3->text().toStdString(), e.Trenner, true);
     ZeigeTabelle(WertetabelleBerechnen(e, *f));
+}
+
+void TForm2::EditorZeigen()
+{
+    TFunktion* f = Funktionen[0];
+    if (f == nullptr)
+        return;
+    // A family has a t for the calculator and the rows.
+    const bool schar = Zustand.Editor.Eingabeart != ArtFunktion;
+    Edit2->show();
+    Label1->show();
+    Edit3->setVisible(schar);
+    Label3->setVisible(schar);
+    FillValueTable();
+
+    if (!f->GetCompiled()) {
+        EditErgebnis->clear();
+        ClearValueRow();
+        setWindowTitle(Txt(58));
+        return;
+    }
+    // The calculator: a field that is not a number leaves the result empty.
+    const char sep = Dezimaltrenner();
+    const auto x = ParseNumberLong(Edit2->text().toStdString(), sep, true);
+    const auto t = ParseNumberLong(Edit3->text().toStdString(), sep, true);
+    if (x && t) {
+        f->Evaluate(*x, *t);
+        EditErgebnis->setText(f->GetValueValid()
+                                  ? QLatin1Char(' ') + QString::fromStdString(FormatGeneral(f->GetValue(), 8, 3, sep))
+                                  : QLatin1Char(' ') + Txt(153));
+    } else {
+        EditErgebnis->clear();
+    }
+    const QString tTeil = schar && Tag(Edit3) == 1 ? QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Edit3->text()
+                                                   : QString();
+    setWindowTitle(Txt(58) + QStringLiteral(":      ") + QString::number(FunktionNr) + QStringLiteral(".  ") +
+                   QString::fromStdString(f->GetTerm()) + tTeil);
 }
 
 void TForm2::ClearValueRow()

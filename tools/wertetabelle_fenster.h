@@ -78,6 +78,10 @@ public:
     int Fuellungen() const { return FFuellungen; }
     // Empties cells 1..25 of the y row.
     void ClearValueRow();
+    // What the editor took: the calculator's t field for a family, the
+    // rows, the calculator's result for its x and t, the caption with the
+    // function's number, equation and t.
+    void EditorZeigen();
 
     // The menu asks for the window (its check mark); main/ keeps it.
     bool Gewuenscht = false;

@@ -14,6 +14,7 @@
 #include "tools/beschriftung_dlg.h"
 #include "tools/uebersicht_dlg.h"
 
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 
 namespace {
@@ -148,4 +149,48 @@ TEST_F(FensterfolgenTest, AnExampleShowsItsRangesInTheGraphWindowAndKeepsItsValu
     EXPECT_EQ(std::tuple(F(1).GetXFrom(), F(1).GetXTo(), F(1).GetTFrom(), F(1).GetTTo(), F(1).GetTStep()),
               std::tuple(-5.0, 4.0, 0.0, 2.0, 0.03));
     EXPECT_EQ(std::pair(FunktionNr, Form1->Estept->text()), std::pair(1, QStringLiteral("0,03")));
+}
+
+// The graph window's input bar shows what the editor holds: texts, their
+// verdicts, the choice of the function as typed, the function's colour, its
+// style and the t fields of a family. A range that shows a rounded number
+// (an example, with the main window in front) keeps it until the editor's
+// own text of that range changes.
+TEST_F(FensterfolgenTest, TheGraphWindowsInputBarShowsTheEditor)
+{
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    Form1->Evonx->setText(QStringLiteral("a"));
+    Form1->Ebisx->setText(QStringLiteral("2,5"));
+    F(1).SetLineStyle(5);
+    Form1->ComboBox2->setCurrentIndex(5);
+    Form1->ComboBox2Change();
+    FarbDialog.Antwort = clTeal;
+    Form1->BFarbeClick();
+    EXPECT_EQ(std::tuple(Graphik->Edit3->text(), Graphik->Evonx->text(), Graphik->Ebisx->text()),
+              std::tuple(QStringLiteral("f(x,t) = t*x"), QStringLiteral("a"), QStringLiteral("2,5")));
+    EXPECT_EQ(std::tuple(Feldfarbe(Graphik->Evonx), Feldfarbe(Graphik->Ebisx), Feldfarbe(Graphik->Edit3)),
+              std::tuple(FarbeUngueltig, FarbeGueltig, FarbeGueltig));
+    EXPECT_EQ(std::tuple(Schriftfarbe(Graphik->Edit3), Schriftfarbe(Graphik->Estept), Schriftfarbe(Graphik->SFarbe)),
+              std::tuple(clTeal, clTeal, clTeal));
+    EXPECT_EQ(Graphik->ComboBox4->currentIndex(), 5);
+    EXPECT_FALSE(Graphik->Evont->isHidden() || Graphik->SFarbe2->isHidden());
+
+    Form1->ComboBox1->setEditText(QStringLiteral("x"));
+    Form1->ComboBox1Change();
+    EXPECT_EQ(std::pair(Graphik->ComboBox3->currentText(), Feldfarbe(Graphik->ComboBox3->lineEdit())),
+              std::pair(QStringLiteral("x"), FarbeUngueltig));
+    FunktionWaehlen(2);
+    EXPECT_EQ(std::tuple(Graphik->ComboBox3->currentText(), Schriftfarbe(Graphik->Edit3), Graphik->Evont->isHidden()),
+              std::tuple(QStringLiteral("2."), F(2).GetColor(), true));
+
+    // Rounded as an example shows it, without the editor taking it.
+    {
+        const QSignalBlocker still(Graphik->Ebisx);
+        Graphik->Ebisx->setText(QStringLiteral("3"));
+    }
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^3"));
+    EXPECT_EQ(std::pair(Graphik->Ebisx->text(), Graphik->Edit3->text()),
+              std::pair(QStringLiteral("3"), QStringLiteral("f(x) = x^3")));
+    Form1->Ebisx->setText(QStringLiteral("4"));
+    EXPECT_EQ(Graphik->Ebisx->text(), QStringLiteral("4"));
 }

@@ -24,8 +24,8 @@ struct TProtokoll {
             Eintraege.push_back(Melder().KlammerOffen() ? "erneuert (offen)" : "erneuert");
         }));
         Verbindungen.push_back(QObject::connect(&m, &TMelder::NachholenVerlangt, [this](TNachholen was) {
-            const char* namen[] = {"wertetabelle", "uebersicht", "bild"};
-            Eintraege.push_back(namen[static_cast<int>(was)]);
+            const char* namen[] = {"werkzeugfenster", "wertetabelle", "uebersicht", "bild"};
+            Eintraege.push_back(std::string(namen[static_cast<int>(was)]) + (Melder().KlammerOffen() ? " (offen)" : ""));
         }));
     }
     ~TProtokoll()
@@ -51,8 +51,8 @@ TEST(MelderKlammer, OutsideABracketEverythingHappensAtOnce)
 
 // Nested brackets: only the outermost end acts, each owed thing once, the
 // windows' refresh first (while echoes are still held), then the rows, then
-// the picture, then what waited for all of it. The overview's rows are part
-// of the refresh when the document was replaced.
+// the picture, then what waited for all of it. The tool windows and the
+// overview are all refreshed when the document was replaced.
 TEST(MelderKlammer, TheOutermostEndRefreshesOnceThenDoesWhatWasOwedInOrder)
 {
     TProtokoll p;
@@ -68,6 +68,7 @@ TEST(MelderKlammer, TheOutermostEndRefreshesOnceThenDoesWhatWasOwedInOrder)
         EXPECT_TRUE(Melder().KlammerOffen());
         EXPECT_TRUE(p.Eintraege.empty());
         EXPECT_TRUE(Melder().Zurueckhalten(TNachholen::Uebersicht));
+        EXPECT_TRUE(Melder().Zurueckhalten(TNachholen::Werkzeugfenster));
         EXPECT_TRUE(Melder().Zurueckhalten(TNachholen::Bild));
         EXPECT_TRUE(Melder().Zurueckhalten(TNachholen::Wertetabelle));
         Melder().DokumentErneuern();
@@ -77,13 +78,16 @@ TEST(MelderKlammer, TheOutermostEndRefreshesOnceThenDoesWhatWasOwedInOrder)
     EXPECT_EQ(danach, std::vector<std::string>{"meldung 3"});
 
     // Nothing is left owed for the next bracket; without a replaced
-    // document the overview refreshes by itself.
+    // document the windows refresh by themselves, the tool windows still
+    // inside the bracket.
     p.Eintraege.clear();
     {
         const TAenderungsklammer k;
+        Melder().Zurueckhalten(TNachholen::Bild);
         Melder().Zurueckhalten(TNachholen::Uebersicht);
+        Melder().Zurueckhalten(TNachholen::Werkzeugfenster);
     }
-    EXPECT_EQ(p.Eintraege, std::vector<std::string>{"uebersicht"});
+    EXPECT_EQ(p.Eintraege, (std::vector<std::string>{"werkzeugfenster (offen)", "uebersicht", "bild"}));
 }
 
 // A refresh that draws while the windows take the replaced document is
