@@ -478,7 +478,6 @@ private:
             else
                 Function(st.Op);
             Becomes(R);
-            Top(R);
             Check(st);
             return;
         default: break;
@@ -512,7 +511,6 @@ private:
             if (st.Op >= RegPowerNegative)
                 A.OpConstant(kDivR, 1.0);  // 1 / the power
             Becomes(R);
-            Top(R);
             return;
         }
         // Loads.

@@ -336,7 +336,7 @@ public:
     // Whether a view position maps to a device position well inside the
     // integer range (plot mapping of DrawGraphs).
     bool Abbildbar(double x, double y) const;
-    bool MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t style, TColor ink, bool quadratErlaubt);
+    void MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t style, TColor ink, bool quadratErlaubt);
 
     // =====================================================================
     // Axis units and lengths

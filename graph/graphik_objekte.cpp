@@ -91,16 +91,16 @@ bool TGraphik::Abbildbar(double x, double y) const
     return std::abs(dx) < Grenze && std::abs(dy) < Grenze;
 }
 
-bool TGraphik::MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t style, TColor ink, bool quadratErlaubt)
+void TGraphik::MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t style, TColor ink, bool quadratErlaubt)
 {
     // A marker far outside the view is invisible: skip it before its
     // corners are mapped, so absurd coordinates never reach the canvas.
     if (!NaheAnsicht(x, y, 1.0))
-        return false;
+        return;
     const auto yo = PlotYdev(y - MarkerRadius);  // device row of the lower edge
     const auto yu = PlotYdev(y + MarkerRadius);  // and of the upper one
     if (!yo || !yu)
-        return false;
+        return;
     const std::int32_t xl = PlotXdev(x - MarkerRadius);
     const std::int32_t xr = PlotXdev(x + MarkerRadius);
     Canvas.Pen.Color = ink;
@@ -123,20 +123,19 @@ bool TGraphik::MarkerZeichnen(TCanvas& Canvas, double x, double y, std::int32_t 
         break;
     case MarkeQuadrat: {
         if (!quadratErlaubt)
-            return false;
+            return;
         const auto y1 = PlotYdev(y + QuadratKlein);
         const auto y2 = PlotYdev(y - QuadratGross);
         if (!y1 || !y2)
-            return false;
+            return;
         Canvas.Brush.Color = ink;
         Canvas.Rectangle(PlotXdev(x - QuadratKlein), *y1, PlotXdev(x + QuadratGross), *y2);
         break;
     }
     default:
-        return false;
+        return;
     }
     Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
-    return true;
 }
 
 void TGraphik::DrawCircles(TCanvas& Canvas, bool Hinten)

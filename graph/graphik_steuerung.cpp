@@ -258,7 +258,6 @@ void TGraphik::ComboStrichChange()
 void TGraphik::ComboStrichDrawItem(TCanvas& Canvas, const TRect& Rect, int Index) const
 {
     Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
-    Canvas.Pen = TPen{clWhite, 1, TPenStyle::Solid};
     Canvas.FillRect(Rect);
     constexpr std::array<TPenStyle, 3> Stile = {TPenStyle::Solid, TPenStyle::Dash, TPenStyle::Dot};
     Canvas.Pen = TPen{StrichMusterFarbe(Gitter, GitterFarbe), 1, Stile[static_cast<std::size_t>(std::clamp(Index, 0, 2))]};

@@ -17,7 +17,6 @@ TBeschriftungDlg* BeschriftungDlg = nullptr;
 
 namespace {
 
-constexpr int ZeileBeschriftung = 351;  // caption of the window
 // Captions of a move button: up, and while its label rides.
 constexpr int ZeileVerschieben = 324;
 constexpr int ZeileInteraktiv = 507;
@@ -39,7 +38,7 @@ bool GueltigeNummer(int k)
 }  // namespace
 
 TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
-    : TWerkzeugfenster("BeschriftungDlg", ZeileBeschriftung, QStringLiteral("Beschriftung"), 400, 443, parent)
+    : TWerkzeugfenster("BeschriftungDlg", QStringLiteral("Beschriftung"), 400, 443, parent)
 {
     TabelleBearbeiten(TObjekttabelle::Beschriftungen);
     GroupBox3 = new QGroupBox(QStringLiteral(" Text "), this);

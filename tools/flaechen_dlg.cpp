@@ -16,8 +16,6 @@ TFlaechenDlg* FlaechenDlg = nullptr;
 
 namespace {
 
-constexpr int ZeileFlaechen = 53;  // the window's caption
-
 constexpr int IndexXAchse = 9;       // the list's last item
 constexpr std::int32_t KurveXAchse = 13;  // Funktionen[13] holds "f(x) = 0"
 
@@ -84,7 +82,7 @@ int TFlaechenDlg::IndexAusKurve(std::int32_t kurve)
 }
 
 TFlaechenDlg::TFlaechenDlg(QWidget* parent)
-    : TWerkzeugfenster("FlaechenDlg", ZeileFlaechen, QStringLiteral("Flächen"), 585, 413, parent)
+    : TWerkzeugfenster("FlaechenDlg", QStringLiteral("Flächen"), 585, 413, parent)
 {
     TabelleBearbeiten(TObjekttabelle::Flaechen);
     GroupBox1 = new QGroupBox(QStringLiteral(" Fläche zwischen zwei Kurven (oder zwischen Kurve und x-Achse) "), this);

@@ -19,8 +19,6 @@ TKreiseDlg* KreiseDlg = nullptr;
 
 namespace {
 
-constexpr int ZeileKreise = 176;  // caption of the window
-
 constexpr int ZeilenAbstand = 104;
 constexpr int AnzahlLinienstile = 4;  // thin, medium, thick, dashed
 constexpr int LinienstilGestrichelt = 3;
@@ -131,7 +129,7 @@ std::optional<int> TKreiseDlg::FuellZahl(const std::string& fill)
 }
 
 TKreiseDlg::TKreiseDlg(QWidget* parent)
-    : TWerkzeugfenster("KreiseDlg", ZeileKreise, QStringLiteral("Kreise und Ellipsen"), 827, 470, parent)
+    : TWerkzeugfenster("KreiseDlg", QStringLiteral("Kreise und Ellipsen"), 827, 470, parent)
 {
     TabelleBearbeiten(TObjekttabelle::Kreise);
     ScrollBox1 = new QScrollArea(this);
@@ -140,7 +138,6 @@ TKreiseDlg::TKreiseDlg(QWidget* parent)
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* inhalt = new QWidget;
-    inhalt->setObjectName(QStringLiteral("ScrollBox1Inhalt"));
     inhalt->setFixedSize(790, 10 * ZeilenAbstand);
     for (int k = 1; k <= 10; ++k)
         ZeileAnlegen(k, inhalt);

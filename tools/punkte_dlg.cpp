@@ -14,8 +14,6 @@ TPunkteDlg* PunkteDlg = nullptr;
 
 namespace {
 
-constexpr int ZeilePunkte = 51;  // the window's caption
-
 // The design's control names of the ten rows.
 struct TZeilenNamen {
     const char* Name;
@@ -53,7 +51,7 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
 }  // namespace
 
 TPunkteDlg::TPunkteDlg(QWidget* parent)
-    : TWerkzeugfenster("PunkteDlg", ZeilePunkte, QStringLiteral("Punkte"), 525, 397, parent)
+    : TWerkzeugfenster("PunkteDlg", QStringLiteral("Punkte"), 525, 397, parent)
 {
     TabelleBearbeiten(TObjekttabelle::Punkte);
     GroupBox1 = new QGroupBox(QStringLiteral(" Punkte "), this);

@@ -13,8 +13,6 @@ TSenkrechteDlg* SenkrechteDlg = nullptr;
 
 namespace {
 
-constexpr int ZeileSenkrechte = 50;  // the window's caption
-
 constexpr int AnzahlStile = 9;  // line styles 0..8
 
 struct TZeilenNamen {
@@ -36,7 +34,7 @@ QString Name(const char* art, int nummer)
 }  // namespace
 
 TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
-    : TWerkzeugfenster("SenkrechteDlg", ZeileSenkrechte, QStringLiteral("Senkrechte"), 472, 246, parent)
+    : TWerkzeugfenster("SenkrechteDlg", QStringLiteral("Senkrechte"), 472, 246, parent)
 {
     TabelleBearbeiten(TObjekttabelle::Senkrechte);
     GroupBox1 = new QGroupBox(QStringLiteral(" Senkrechte 1 bis 4 "), this);

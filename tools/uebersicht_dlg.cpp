@@ -22,7 +22,6 @@ TUebersicht_Dlg* Uebersicht_Dlg = nullptr;
 
 namespace {
 
-constexpr int ZeileUebersicht = 55;  // caption of the window
 constexpr int AnzahlStile = 11;      // line styles 0..10
 
 // The design's control names of the nine rows.
@@ -158,7 +157,7 @@ std::array<TColor, 9> TUebersicht_Dlg::SchemaZusatzfarben(int schema)
 }
 
 TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
-    : TWerkzeugfenster("Uebersicht_Dlg", ZeileUebersicht, QStringLiteral("Übersicht"), 752, 384, parent)
+    : TWerkzeugfenster("Uebersicht_Dlg", QStringLiteral("Übersicht"), 752, 384, parent)
 {
     // Enter in an equation is part of typing it, not a request to close.
     EnterSchliesst(false);

@@ -31,8 +31,7 @@ constexpr std::array PositionsPfeile = {"\u2190", "\u2191", "\u2193", "\u2192"};
 
 }  // namespace
 
-TWerkzeugfenster::TWerkzeugfenster(const char* name, int /*titelZeile*/, const QString& titel, int breite,
-                                   int hoehe, QWidget* parent)
+TWerkzeugfenster::TWerkzeugfenster(const char* name, const QString& titel, int breite, int hoehe, QWidget* parent)
     : QWidget(parent)
 {
     AlsWerkzeugfenster(this, name, titel);
@@ -96,8 +95,7 @@ void TWerkzeugfenster::Umschalten()
         close();
         return;
     }
-    Auffrischen();
-    show();
+    show();  // refreshes it (FormShow)
     raise();
     activateWindow();
 }

@@ -61,8 +61,8 @@ public:
     // Copies every slot of the window's table into its controls.
     virtual void Auffrischen() = 0;
 
-    // The main window's toggle: a hidden window is refreshed from its table
-    // and shown; a visible one is closed. (Every control repaints itself
+    // The main window's toggle: a hidden window is shown, which refreshes it
+    // from its table; a visible one is closed. (Every control repaints itself
     // when the refresh changes what it shows.)
     void Umschalten();
 
@@ -80,10 +80,8 @@ public:
 protected:
     // `name`: object name and global instance; `titel` the designed German
     // caption (the caption table writes the language's, by the window's
-    // name; `titelZeile` is its line there); `breite`, `hoehe`: the design
-    // client size.
-    TWerkzeugfenster(const char* name, int titelZeile, const QString& titel, int breite, int hoehe,
-                     QWidget* parent = nullptr);
+    // name); `breite`, `hoehe`: the design client size.
+    TWerkzeugfenster(const char* name, const QString& titel, int breite, int hoehe, QWidget* parent = nullptr);
 
     // Runs on every show: the refresh routine.
     virtual void FormShow();

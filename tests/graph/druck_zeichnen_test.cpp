@@ -2,6 +2,16 @@
 // white, point names, and a view far larger than the paper.
 #include "zeichnen_hilfe.h"
 
+#include "engine/druckseite.h"
+#include "platform/sprache.h"
+
+#include <QTableWidget>
+
+// Registers the program's resources (hinweise_test.cpp).
+void HinweiseTestRessourcenLaden();
+
+#include <map>
+
 namespace {
 
 class DruckZeichnen : public TZeichnenTest {
@@ -90,6 +100,138 @@ TEST_F(DruckZeichnen, AViewFarLargerThanThePaperIsDrawnOnlyAsFarAsThePaper)
     // The millimetre grid too: about 900 lines on the page, not 60000.
     const auto linien = c->OpsOf(Op::Line);
     EXPECT_LT(std::count_if(linien.begin(), linien.end(), [](const auto& op) { return !op.Clipped; }), 2000);
+}
+
+TEST_F(DruckZeichnen, LabelsInFrontStandOnWhiteThoseBehindLetThePaperShowThrough)
+{
+    const TSchrift schrift{"Tahoma", clBlack, 12, 0, {}};
+    Beschriftungen[2] = TBeschriftung{"vorne", 1.0, 1.0, schrift, 1, {}};
+    Beschriftungen[9] = TBeschriftung{"hinten", 2.0, 3.0, schrift, 0, {}};
+    const auto c = Seite();
+    const auto vorne = TextOp(*c, "vorne").value(), hinten = TextOp(*c, "hinten").value();
+    EXPECT_EQ(vorne.Brush, (TBrush{clWhite, TBrushStyle::Solid}));
+    EXPECT_EQ(hinten.Brush.Style, TBrushStyle::Clear);
+    // Behind first, in front last; at their places on paper, with the
+    // font's own size.
+    EXPECT_EQ(c->Ops().back().Text, "vorne");
+    EXPECT_EQ(hinten.Points[0], (TPoint{G->WorldToPrintX(-3.0), G->WorldToPrintY(5.0L)}));
+    EXPECT_EQ(std::pair(hinten.Font.Size, vorne.Font.Size), std::pair(12, 12));
+}
+
+// The numbers of the axes on paper, in 10 points: x from -4 to 5 with its
+// one "0", y from -1 to 7 without one of its own.
+TEST_F(DruckZeichnen, AxisNumbersInTenPointsWithOneZero)
+{
+    G->Gitter = "0";
+    std::map<QString, int> zahlen;
+    for (const auto& op : Seite()->OpsOf(Op::Text)) {
+        EXPECT_EQ(op.Font.Size, 10) << op.Text.toStdString();
+        ++zahlen[op.Text];
+    }
+    const std::map<QString, int> soll = {{"-4", 1}, {"-2", 1}, {"-1", 2}, {"0", 1}, {"1", 2}, {"5", 2},
+                                         {"6", 1},  {"7", 1},  {"8", 0},  {"-5", 0}};
+    for (const auto& [z, n] : soll)
+        EXPECT_EQ(zahlen[z], n) << z.toStdString();
+}
+
+// The header: a white box with its shadow, the program's name, the page's
+// title, a rule, and the equations of the compiled functions in two
+// columns of four, each in its function's colour.
+TEST_F(DruckZeichnen, HeaderWithTitleRuleAndTheEquationsInTwoColumns)
+{
+    HinweiseTestRessourcenLaden();
+    ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
+    const QString seitenTitel = Txt(291), ueberschrift = Txt(292);
+    ASSERT_FALSE(seitenTitel.isEmpty() || ueberschrift.isEmpty());
+    for (int k = 1; k <= 6; ++k) {
+        auto& f = Setze(k, [](long double x, long double) { return x; });
+        f.SetTerm("f(x) = " + std::to_string(k) + "*x");
+        f.SetColor(RGB(k, 0, 0));
+    }
+    Setze(4, nullptr).SetTerm("f(x) = 4x");  // not compiled: left out
+    const auto c = Seite(true);
+    const auto boxen = c->OpsOf(Op::RoundRect);
+    ASSERT_EQ(boxen.size(), 2u);
+    EXPECT_EQ(std::tuple(boxen[0].Rect, boxen[0].Brush.Color, boxen[1].Rect, boxen[1].Brush.Color),
+              std::tuple(TRect{2100, -3100, 6300, -2100}, clBlack, TRect{2000, -3000, 6200, -2000}, clWhite));
+    EXPECT_EQ(std::tuple(TextOp(*c, "Tessaplun 8")->Font.Size, TextOp(*c, seitenTitel)->Font.Size,
+                         TextOp(*c, ueberschrift)->Font.Size),
+              std::tuple(13, 16, 11));
+    EXPECT_EQ(TextOp(*c, ueberschrift)->Points[0], (TPoint{2000, -4000}));
+    bool regel = false;
+    for (const auto& op : c->OpsOf(Op::Line))
+        regel = regel || op.Points == std::vector<TPoint>{{2000, -3500}, {19000, -3500}};
+    EXPECT_TRUE(regel);
+    // Equations 1, 2, 3, 5 in the first column, 6 heads the second.
+    const std::pair<const char*, TPoint> gleichungen[] = {
+        {"f(x) = 1*x", {2000, -4700}}, {"f(x) = 3*x", {2000, -6100}},
+        {"f(x) = 5*x", {2000, -6800}}, {"f(x) = 6*x", {10000, -4700}}};
+    for (const auto& [text, lage] : gleichungen) {
+        const auto op = TextOp(*c, text);
+        ASSERT_TRUE(op) << text;
+        EXPECT_EQ(std::tuple(op->Points[0], op->Font.Size, op->Brush.Style), std::tuple(lage, 11, TBrushStyle::Solid))
+            << text;
+    }
+    EXPECT_EQ(TextOp(*c, "f(x) = 3*x")->Font.Color, RGB(3, 0, 0));
+    EXPECT_FALSE(TextOp(*c, "f(x) = 4x"));
+}
+
+// The value table's cells on paper: the title column grey, the values on
+// white, each cell as wide as its widest text needs and as high as the
+// screen's row, the text 3 points inside its cell and cut at it; a clip of
+// the page is put back afterwards.
+TEST_F(DruckZeichnen, ValueTableCellsWithTheirTextsInside)
+{
+    QTableWidget grid(2, 3);
+    const char* texte[2][3] = {{" x", "-1", "1000000"}, {" f(x)", "1", "2"}};
+    for (int r = 0; r < 2; ++r)
+        for (int s = 0; s < 3; ++s)
+            grid.setItem(r, s, new QTableWidgetItem(QString::fromLatin1(texte[r][s])));
+    for (int s = 0; s < 3; ++s)
+        grid.setColumnWidth(s, 40);
+    grid.setRowHeight(0, 20);
+    grid.setRowHeight(1, 30);
+    TRecordingCanvas c(19000, 27700, true);
+    c.SetClipRect(TRect{0, 0, 15000, -20000});
+    G->PrintValueTable(c, grid, 1000, -1000, 0, 2, 0, 1, 1.0, false);
+    EXPECT_EQ(std::pair(c.HasClip(), c.ClipRect()), std::pair(true, TRect{0, -20000, 15000, 0}));
+    const auto zellen = c.OpsOf(Op::Rectangle);
+    ASSERT_EQ(zellen.size(), 6u);
+    const std::int32_t rand = PunkteZuSeite(3, 1.0);
+    const std::int32_t breitWert = std::max(PunkteZuSeite(41, 1.0), c.TextWidth(QStringLiteral("1000000")) + 2 * rand);
+    // Column by column, rows downwards (rectangles are kept with their top
+    // below their bottom, as y grows upwards on paper).
+    const std::int32_t zeile1 = PunkteZuSeite(21, 1.0), zeile2 = PunkteZuSeite(31, 1.0);
+    EXPECT_EQ(std::tuple(zellen[0].Rect.Left, zellen[0].Rect.Bottom, zellen[0].Rect.Top),
+              std::tuple(1000, -1000, -1000 - zeile1));
+    EXPECT_EQ(std::pair(zellen[1].Rect.Bottom, zellen[1].Rect.Top), std::pair(-1000 - zeile1, -1000 - zeile1 - zeile2));
+    EXPECT_EQ(zellen[2].Rect.Left, zellen[0].Rect.Right);
+    EXPECT_EQ(zellen[2].Rect.Right - zellen[2].Rect.Left, breitWert);
+    EXPECT_EQ(zellen[4].Rect.Right - zellen[4].Rect.Left, breitWert);
+    EXPECT_EQ(std::tuple(zellen[0].Brush.Color, zellen[1].Brush.Color, zellen[2].Brush.Color, zellen[5].Brush.Color),
+              std::tuple(RGB(192, 192, 192), RGB(192, 192, 192), clWhite, clWhite));
+    EXPECT_EQ(zellen[0].Pen.Color, RGB(51, 51, 51));
+    const auto texteOps = c.OpsOf(Op::Text);
+    ASSERT_EQ(texteOps.size(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) {
+        const TRect& z = zellen[i].Rect;
+        const auto& t = texteOps[i];
+        EXPECT_EQ(t.Points[0].X, z.Left + rand) << t.Text.toStdString();
+        EXPECT_EQ(t.Clip, (TRect{z.Left + rand, z.Top, z.Right - rand, z.Bottom})) << t.Text.toStdString();
+        EXPECT_TRUE(t.Clipped);
+        EXPECT_NEAR(t.Points[0].Y - c.TextHeight(t.Text) / 2.0, (z.Top + z.Bottom) / 2.0, 1.0) << t.Text.toStdString();
+        EXPECT_EQ(std::pair(t.Font.Color, t.Brush.Style), std::pair(clBlack, TBrushStyle::Clear));
+    }
+    EXPECT_EQ(std::pair(c.Brush.Color, c.Brush.Style), std::pair(clWhite, TBrushStyle::Solid));
+    // Without a clip before, none after; nothing for a block beyond the grid.
+    TRecordingCanvas ohne(19000, 27700, true);
+    G->PrintValueTable(ohne, grid, 0, 0, 0, 2, 0, 1, 1.0, false);
+    EXPECT_FALSE(ohne.HasClip());
+    ohne.ClearOps();
+    G->PrintValueTable(ohne, grid, 0, 0, 5, 7, 0, 1, 1.0, false);
+    for (const double skala : {0.0, -1.0, std::numeric_limits<double>::infinity()})
+        G->PrintValueTable(ohne, grid, 0, 0, 0, 2, 0, 1, skala, false);
+    EXPECT_TRUE(ohne.Ops().empty());
 }
 
 }  // namespace

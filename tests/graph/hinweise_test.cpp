@@ -120,3 +120,27 @@ TEST_F(HinweiseTest, EachModeWritesItsLinesWithTheCurrentStepInColourAndLeavesTh
         }
     }
 }
+
+TEST_F(HinweiseTest, BoxesFitTheirTextAndASingleFunctionsBoxIsAtLeast79Wide)
+{
+    TRecordingCanvas mass;
+    mass.Font.Name = QStringLiteral("Tahoma");
+    mass.Font.Size = 10;
+    mass.Font.Style = fsBold;
+    const int wPunkt = mass.TextWidth(QStringLiteral("Punkt"));
+    const int h = mass.TextHeight(QStringLiteral("Punkt"));
+    mass.Font.Style = 0;
+    const int wKurz = mass.TextWidth(QStringLiteral("von  x"));
+    ASSERT_LT(wKurz, 60);
+    const std::pair<TGraphik::THinweisLage, TRect> faelle[] = {
+        {Lage(ModusPunkte), {5, 5, wPunkt + 19, h + 11}},
+        {Lage(ModusTangente, true, false, "x"), {5, 5, 79, h + 28}},  // "an  x" is narrower than 60
+        {Lage(ModusSpur, true, false, "x"), {5, 5, wKurz + 19, h + 28}},
+    };
+    for (const auto& [lage, kasten] : faelle) {
+        TRecordingCanvas c;
+        TGraphik::HinweiseZeichnen(c, lage);
+        ASSERT_FALSE(c.OpsOf(Op::Rectangle).empty());
+        EXPECT_EQ(c.OpsOf(Op::Rectangle)[0].Rect, kasten) << "mode " << lage.Modus;
+    }
+}

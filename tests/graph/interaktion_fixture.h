@@ -9,6 +9,7 @@
 #include "platform/zeiger.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <stdexcept>
 #include <utility>
@@ -83,7 +84,8 @@ protected:
     static void Bewege(int x, int y)
     {
         Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, x, y);
-        Graphik->AnimatorTimer();
+        // The tick through the timer's own signal, as the event loop gives it.
+        QMetaObject::invokeMethod(Graphik->Animator, "timeout", Qt::DirectConnection);
     }
     static void Klick(int x, int y, Qt::MouseButton taste = Qt::LeftButton)
     {

@@ -96,7 +96,9 @@ TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
     EXPECT_EQ(PixelFarbe(Graphik->Bild, Spalte(2), Zeile(3)), f->GetColor());  // drawn through (2 | 3)
     EXPECT_EQ(Graphik->TangentenHistorie, "21");
     EXPECT_EQ(std::tuple(Punkte[1].Name, Punkte[1].Color), std::tuple("B(1,00|1,000)", f->GetColor()));
+    Gehoert();
     Rechts();
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"weg"});
     EXPECT_FALSE(f->GetCompiled());
     EXPECT_TRUE(PunktX(1).isEmpty() && Graphik->TangentenHistorie.empty());
     // Without "Foto mit" the entry says "no point", and so does its undo.
@@ -135,6 +137,8 @@ TEST_F(KonstruktionTest, SegmentsAndCirclesGoThroughTheirWindowsAndRightClicksRe
     for (int i = 1; i <= 11; ++i) {
         Links(0.2 * i, 0);
         Links(0.2 * i + 3, 4);
+        // Back at the centre step, set up for it.
+        EXPECT_EQ(std::pair(Modus, Graphik->StatusBar1->Panels[0].Text), std::pair(ModusKreisMitte, QStringLiteral("M(|)")));
     }
     EXPECT_EQ(Graphik->KreisHistorie, "1234567890");
     EXPECT_EQ(std::tuple(KreiseDlg->Zeile(10).X->text(), Punkte[20].Y, Kreise[10].RadiusX, Kreise[10].RadiusY),
@@ -227,4 +231,16 @@ TEST_F(KonstruktionTest, NewEmptiesAllHistoriesTheAssistantsYesThoseOfTheFunctio
     Form1->SpeedButton3Click();
     for (auto h : historien)
         EXPECT_TRUE((Graphik->*h).empty());
+}
+
+TEST_F(KonstruktionTest, WhereTheNormalIsUndefinedAClickAdoptsNothing)
+{
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    Waehle(Graphik->NormaleButton);
+    Links(0, 0);  // the vertex: no normal
+    EXPECT_FALSE(Graphik->VorschauGueltig);
+    EXPECT_TRUE(Graphik->NormalenHistorie.empty() && Punkte[1].X.empty());
+    EXPECT_FALSE(Funktionen[2]->GetCompiled());
+    Links(1, 0);
+    EXPECT_EQ(Graphik->NormalenHistorie, "21");
 }

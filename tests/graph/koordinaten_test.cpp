@@ -261,4 +261,28 @@ TEST_F(KoordinatenTest, DamagedLabelsAndPointsWriteNothing)
     EXPECT_FALSE(G->TextMittig);
 }
 
+TEST_F(KoordinatenTest, FontSizesFollowTheScaleWithinBounds)
+{
+    TRecordingCanvas c;
+    G->DrawLabels(c, Skala, -Skala);
+    EXPECT_EQ(G->TextGroesse(12), 10);  // 12 x 0.0264 cm at 30 units per cm
+    EXPECT_EQ(G->TextGroesse(-12), 10);
+    EXPECT_EQ(G->TextGroesse(0), 1);
+    EXPECT_EQ(G->TextGroesse(std::numeric_limits<std::int32_t>::max()), 1000);
+    G->Massstab = 1.27;  // inch mode: fonts 1.27 times smaller
+    EXPECT_EQ(G->TextGroesse(12), 8);
+    G->DrawLabels(c, 130 * 1.27, -130 * 1.27);
+    EXPECT_EQ(G->TextGroesse(10), 35);  // the clipboard bitmap: 130 pixels per cm of paper
+}
+
+TEST_F(KoordinatenTest, HugeAndDegenerateViewsEndQuickly)
+{
+    G->Gitter = "5";
+    G->XMin = -1000000000;
+    G->XMax = 1000000000;
+    EXPECT_LT(NurKoordinaten()->Ops().size(), 1000u);
+    G->XMin = G->XMax = 3;
+    EXPECT_TRUE(NurKoordinaten()->Ops().empty());
+}
+
 }  // namespace

@@ -35,6 +35,8 @@ protected:
     }
     static std::string Blitz() { return Sichtbar({Graphik->camera3, Graphik->camera2, Graphik->camera}); }
     static std::string Typer() { return Sichtbar({Graphik->typer, Graphik->typer2}); }
+    // One tick of a timer, through its own signal as the event loop gives it.
+    static void Tick(QTimer* t) { ASSERT_TRUE(QMetaObject::invokeMethod(t, "timeout", Qt::DirectConnection)); }
     static void PunktFangen(int x, int y)
     {
         if (Modus != ModusPunkte)
@@ -85,6 +87,16 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     EXPECT_EQ(Graphik->BeschrEdit->font().pointSize(), 10);  // 12 * 0.0264 * 30 = 9.5
     BeschriftungSetzen("Scheitel");
     EXPECT_EQ(Beschriftungen[1].Text, "Scheitel");
+    // Drawn at once, where the field stood, and gone again when taken back.
+    auto geschrieben = [] {
+        Graphik->BildCanvas->Flush();
+        int n = 0;
+        for (int y = 62; y < 76; ++y)  // right of the y axis
+            for (int x = 152; x < 176; ++x)
+                n += qGray(Graphik->Bild.pixel(x, y)) < 100;
+        return n;
+    };
+    EXPECT_GT(geschrieben(), 10);
     EXPECT_DOUBLE_EQ(Beschriftungen[1].X, 11.0 * 122 / 331);
     EXPECT_DOUBLE_EQ(Beschriftungen[1].Y, 0.01 + 10.0 * 60 / 301);
     EXPECT_TRUE(Graphik->BeschrEdit->text().isEmpty());
@@ -103,6 +115,7 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     for (int i = 0; i < 3; ++i)
         Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
     EXPECT_TRUE(Beschriftungen[9].Text.empty() && Beschriftungen[1].Text.empty());
+    EXPECT_EQ(geschrieben(), 0);
     EXPECT_DOUBLE_EQ(Beschriftungen[9].Y, 8.8);
     EXPECT_EQ(Gehoert(), (std::vector<std::string>{"weg", "weg"}));
 }
@@ -200,7 +213,7 @@ TEST_F(MausTest, FlashShowsItsThreeStagesFor6Then2Then12TicksTheTypewriterStrike
     PunktFangen(100, 100);
     std::string bilder = Blitz();
     for (int tick = 1; tick <= 20; ++tick) {
-        Graphik->Timer1Timer();
+        Tick(Graphik->Timer1);
         bilder += ' ' + Blitz();
     }
     EXPECT_EQ(bilder, "x-- x-- x-- x-- x-- x-- -x- -x- --x --x --x --x --x --x --x --x --x --x --x --x ---");
@@ -208,7 +221,7 @@ TEST_F(MausTest, FlashShowsItsThreeStagesFor6Then2Then12TicksTheTypewriterStrike
     BeschriftungSetzen("A");
     bilder = Typer();
     for (int tick = 1; tick <= 46; ++tick) {
-        Graphik->Timer2Timer();
+        Tick(Graphik->Timer2);
         if (tick == 14 || tick == 15 || tick == 19 || tick == 20 || tick == 25 || tick == 30 || tick == 45 ||
             tick == 46)
             bilder += ' ' + std::to_string(tick) + Typer();
@@ -236,4 +249,46 @@ TEST_F(MausTest, OverlappingEffectsShareOneFlagAndANewCaptureRestartsTheFlash)
     EXPECT_FALSE(Graphik->EffektLaeuft);
     EXPECT_TRUE(Graphik->Timer2->isActive());
     EXPECT_EQ(Typer(), "x-");
+}
+
+// The label field rides beside the pointer only where the label fits in the
+// picture, and the effect pictures lie above the drawing area.
+TEST_F(MausTest, TheLabelFieldShowsOnlyWhereTheLabelFitsAndEffectsLieOnTop)
+{
+    Waehle(Graphik->BeschriftButton);
+    Graphik->BeschrEdit->setText(QStringLiteral("Hallo"));
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 100);  // the field takes its size
+    const int w = Graphik->PaintBox1->width(), h = Graphik->PaintBox1->height();
+    const int feldBreite = Graphik->BeschrEdit->width(), feldHoehe = Graphik->BeschrEdit->height();
+    const std::pair<QPoint, bool> faelle[] = {
+        {{100, 100}, true},
+        {{w - feldBreite - 23, 100}, true},
+        {{w - feldBreite - 22, 100}, false},
+        {{100, 20}, false},
+        {{100, 21}, true},
+        {{100, h - feldHoehe + 19}, true},
+        {{100, h - feldHoehe + 20}, false},
+    };
+    for (const auto& [p, gezeigt] : faelle) {
+        Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, p.x(), p.y());
+        ASSERT_EQ(std::pair(Graphik->BeschrEdit->width(), Graphik->BeschrEdit->height()), std::pair(feldBreite, feldHoehe));
+        EXPECT_EQ(Graphik->BeschrEdit->isVisible(), gezeigt) << p.x() << "," << p.y();
+        if (gezeigt) {
+            EXPECT_EQ(Graphik->BeschrEdit->pos(), Graphik->PaintBox1->pos() + p + QPoint(22, -20));
+        }
+    }
+    auto ueber = [](QWidget* w) {
+        const QObjectList& kinder = Graphik->children();
+        return kinder.indexOf(w) > kinder.indexOf(Graphik->PaintBox1);
+    };
+    BeschriftungSetzen("A");
+    EXPECT_TRUE(ueber(Graphik->typer));
+    for (int tick = 1; tick <= 15; ++tick)
+        Tick(Graphik->Timer2);
+    EXPECT_TRUE(ueber(Graphik->typer2) && Graphik->typer2->isVisible());
+    PunktFangen(100, 100);
+    EXPECT_TRUE(ueber(Graphik->camera3));
+    for (int tick = 1; tick <= 8; ++tick)
+        Tick(Graphik->Timer1);
+    EXPECT_TRUE(ueber(Graphik->camera) && ueber(Graphik->camera2));
 }

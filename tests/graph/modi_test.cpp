@@ -172,3 +172,40 @@ TEST_F(ModiTest, InteractionOffReturnsToTheOriginAndSoundsFollowTheMenuItem)
     Klick(100, 100);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"klick"});
 }
+
+TEST_F(ModiTest, EachModeSetsUpSnapControlsFotoBoxAndStatusPattern)
+{
+    // Snap controls shown, "Foto mit" shown (and ticked), the empty pattern
+    // and its width at snap step 4: W17 = (4 + 3) * 17 - 12 = 107,
+    // W15 = (4 + 4) * 15 - 5 = 115; what "Foto mit" adds.
+    const std::tuple<Knopf, bool, bool, const char*, int, const char*> faelle[] = {
+        {&TGraphik::PunktButton, true, true, "P(|)", 107, "Koordinaten"},
+        {&TGraphik::Tracebutton, true, true, "T(|)", 115, "Koordinaten"},
+        {&TGraphik::NormaleButton, true, true, "N(|)", 115, "Schnittpunkt"},
+        {&TGraphik::TangenteButton, true, true, "B(|)", 115, "Berührpunkt"},
+        {&TGraphik::Senkrechtebutton, true, false, "P(|)", 107, "Koordinaten"},
+        {&TGraphik::BeschriftButton, false, false, "", 90, "Koordinaten"},
+        {&TGraphik::KreisButton, true, false, "M(|)", 107, "Koordinaten"},
+        {&TGraphik::UrsprungButton, false, false, "P(|)", 90, "Koordinaten"},
+    };
+    Graphik->TrackBar3->setValue(4);
+    for (const auto& [knopf, raster, foto, vorlage, breite, zusatz] : faelle) {
+        Graphik->StatusErneuern = false;  // Statusanzeige leaves the panel alone
+        Graphik->CheckBox2->setChecked(false);
+        Waehle(Graphik->*knopf);
+        SCOPED_TRACE((Graphik->*knopf)->objectName().toStdString());
+        for (QWidget* w : std::initializer_list<QWidget*>{Graphik->TrackBar3, Graphik->Label12, Graphik->Label10,
+                                                          Graphik->Label11, Graphik->Label2, Graphik->Label1,
+                                                          Graphik->Label32})
+            EXPECT_EQ(!w->isHidden(), raster) << w->objectName().toStdString();
+        EXPECT_EQ(std::tuple(!Graphik->CheckBox2->isHidden(), !Graphik->LabelText->isHidden()), std::tuple(foto, foto));
+        EXPECT_EQ(Graphik->CheckBox2->isChecked(), foto);
+        EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[0].Text, Graphik->StatusBar1->Panels[0].Width),
+                  std::tuple(QString::fromUtf8(vorlage), breite));
+        EXPECT_EQ(Graphik->LabelText->text(), QString::fromUtf8(zusatz));
+    }
+    // In English the touching point is indented.
+    Form1->english1->trigger();
+    Waehle(Graphik->TangenteButton);
+    EXPECT_TRUE(Graphik->LabelText->text().startsWith(QStringLiteral("      ")));
+}

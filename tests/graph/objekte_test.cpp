@@ -279,4 +279,22 @@ TEST_F(ObjekteTest, CoordinatesConvertWithEitherSeparatorDividedByTheUnitsOrNotA
     EXPECT_EQ(std::pair(s[0].Rect.Left + 2, s[0].Rect.Top + 2), std::pair(Spalte(2), Zeile(0.5)));
 }
 
+TEST_F(ObjekteTest, ObjectsInAViewAtTheEndOfTheIntegerRange)
+{
+    // A document may move its view anywhere; only its width is bounded.
+    constexpr std::int32_t Oben = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t Unten = std::numeric_limits<std::int32_t>::min();
+    std::tie(G->XMin, G->XMax, G->YMin, G->YMax, G->Gitter) = std::tuple(Oben - 11, Oben, Unten, Unten + 10, "0");
+    Kreis(1, std::to_string(Oben - 5), std::to_string(std::int64_t{Unten} + 5), "1", "1", "1", clYellow);
+    Senk(1, std::to_string(Oben - 2), std::to_string(std::int64_t{Unten} + 1), std::to_string(std::int64_t{Unten} + 9),
+         LinieMittel, clBlue);
+    const auto c = Aufnahme();
+    const auto kreise = c->OpsOf(Op::Ellipse);
+    ASSERT_EQ(kreise.size(), 1u);
+    EXPECT_EQ(kreise[0].Rect, (TRect{5 * 30, 4 * 30, 7 * 30, 6 * 30}));
+    const auto senk = MitStift(*c, Op::Line, clBlue);
+    ASSERT_EQ(senk.size(), 1u);
+    EXPECT_EQ(senk[0].Points, (std::vector<TPoint>{{9 * 30, 9 * 30}, {9 * 30, 1 * 30}}));
+}
+
 }  // namespace

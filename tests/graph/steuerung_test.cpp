@@ -69,6 +69,20 @@ TEST_F(Steuerung, LineStyleSwitchesALineGridOnAndIsRememberedAcrossOtherGrids)
     Graphik->ComboStrich->setCurrentIndex(1);
     Graphik->ComboStrichChange();
     EXPECT_EQ(Graphik->Gitter, "6b");
+    // The samples take the scheme's colour, black without one, in their
+    // style: the dashed sample has a gap, the solid one none.
+    const QImage b = Graphik->ComboStrich->ItemBild(0, QSize(60, 16));
+    EXPECT_EQ(b.pixelColor(30, 8), ToQColor(Graphik->GitterFarbe[2]));
+    EXPECT_EQ(std::pair(b.pixelColor(3, 8), b.pixelColor(30, 3)), std::pair(QColor(Qt::white), QColor(Qt::white)));
+    Graphik->Gitter = "6";
+    EXPECT_EQ(Graphik->ComboStrich->ItemBild(0, QSize(60, 16)).pixelColor(30, 8), QColor(Qt::black));
+    Graphik->Gitter = "6c";
+    const QImage gestrichelt = Graphik->ComboStrich->ItemBild(1, QSize(60, 16));
+    int luecken = 0;
+    for (int x = 6; x < 54; ++x)
+        luecken += gestrichelt.pixelColor(x, 8) == QColor(Qt::white);
+    EXPECT_GT(luecken, 5);
+    EXPECT_EQ(gestrichelt.pixelColor(6, 8), ToQColor(Graphik->GitterFarbe[3]));
 }
 
 TEST_F(Steuerung, SwatchesChooseTheSchemeOnlyWhileAGridIsOn)
@@ -77,11 +91,19 @@ TEST_F(Steuerung, SwatchesChooseTheSchemeOnlyWhileAGridIsOn)
     Graphik->GraphikResize();
     QTest::mousePress(Graphik->GitterFelder[2], Qt::LeftButton);
     EXPECT_EQ(Graphik->Gitter, "2b");
+    EXPECT_EQ(Flaeche(2), ToQColor(RGB(192 + 50, 192, 192 + 50)));  // pressed look
     QTest::mouseRelease(Graphik->GitterFelder[2], Qt::LeftButton);
     EXPECT_EQ(Flaeche(2), ToQColor(Graphik->GitterFarbe[2]));
     QTest::mousePress(Graphik->GitterFelder[0], Qt::LeftButton);
     EXPECT_EQ(Graphik->Gitter, "2");
+    EXPECT_EQ(Flaeche(0), QColor(0x80, 0x80, 0x80));
     QTest::mouseRelease(Graphik->GitterFelder[0], Qt::LeftButton);
+    EXPECT_EQ(Flaeche(0), QColor(Qt::black));
+    // A light colour saturates in each channel instead of spilling over.
+    Graphik->GitterFarbe[3] = RGB(230, 255, 250);
+    QTest::mousePress(Graphik->GitterFelder[3], Qt::LeftButton);
+    EXPECT_EQ(std::pair(Graphik->Gitter, Flaeche(3)), std::pair(std::string("2c"), QColor(255, 255, 255)));
+    QTest::mouseRelease(Graphik->GitterFelder[3], Qt::LeftButton);
     for (const char* aus : {"0b", ""}) {
         Graphik->Gitter = aus;
         Graphik->GraphikResize();
@@ -131,6 +153,8 @@ TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
     const double einheit = Einstellungen.Einheit;
     Graphik->cm1->click();
     EXPECT_TRUE(Form1->Inch->isChecked() && Graphik->ComboBox2->isHidden() && !Graphik->ComboBox2a->isHidden());
+    EXPECT_EQ(std::tuple(Graphik->cm1->text(), Graphik->cm2->text(), Graphik->cm3->text()),
+              std::tuple(QStringLiteral("in  "), QStringLiteral("in  "), QStringLiteral("1 inch")));
     // 16 cm has no inch entry: the longest inch length stands in.
     EXPECT_EQ(Graphik->ComboBox2a->currentText(), QStringLiteral("7"));
     EXPECT_EQ(Graphik->XMax - Graphik->XMin, 14);
@@ -138,6 +162,8 @@ TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
     EXPECT_EQ(Einstellungen.Einheit, einheit);
     Graphik->cm3->click();
     EXPECT_TRUE(Form1->cm->isChecked() && Graphik->ComboBox2a->isHidden());
+    EXPECT_EQ(std::tuple(Graphik->cm1->text(), Graphik->cm2->text(), Graphik->cm3->text()),
+              std::tuple(QStringLiteral("cm"), QStringLiteral("cm"), QStringLiteral("1 cm")));
     EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1 cm"));
 }
 
@@ -149,6 +175,7 @@ TEST_F(Steuerung, StatusBarClicksChooseFunctionPanelsOnly)
     ASSERT_FALSE(drei.isEmpty());
     QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, drei.center());
     EXPECT_EQ(std::pair(FunktionNr, Form1->Edit1->text()), std::pair(3, QStringLiteral("f(x) = 3*x")));
+    EXPECT_TRUE(Meldung.Meldungen.empty());
     for (const QPoint p : {Graphik->StatusBar1->PanelRect(0).center(),
                            QPoint(Graphik->StatusBar1->width() - 2, drei.center().y())}) {
         QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, p);
@@ -163,9 +190,12 @@ TEST_F(Steuerung, NewFromTheBandKeepsTheMaximisedWindow)
 {
     Form1->SpeedButton5Click();
     ASSERT_TRUE(Graphik->isMaximized());
+    Funktionen[1]->SetTerm("f(x) = 4");
     Graphik->SpeedButton15->click();
     EXPECT_TRUE(Graphik->isMaximized());
     EXPECT_FALSE(Graphik->LayoutHalten);
+    EXPECT_EQ(Funktionen[1]->GetTerm(), "f(x) = x^2");
+    EXPECT_EQ(Graphik->focusWidget(), Graphik->Edit3);
 }
 
 TEST_F(Steuerung, ValueTableUnitWindowsAndLineStyleButtons)
@@ -176,9 +206,19 @@ TEST_F(Steuerung, ValueTableUnitWindowsAndLineStyleButtons)
     EXPECT_TRUE(Form2->isVisible() && Form1->Wertetabelle1->isChecked());
     Graphik->SpeedButton17->click();
     EXPECT_FALSE(Form2->isVisible());
+    Graphik->TrackBar2->setValue(5);
+    EinheitXDlg->move(0, 0);
+    EinheitYDlg->move(0, 0);
     Graphik->BitBtn1->click();
+    EXPECT_TRUE(EinheitXDlg->isVisible());
+    EXPECT_EQ(EinheitXDlg->Edit->text(), QStringLiteral("Pi"));
+    EXPECT_EQ(EinheitXDlg->pos(), Graphik->GroupBox1->mapToGlobal(QPoint(Graphik->TrackBar1->x() + 24,
+                                                                          Graphik->GroupBox1->height())));
+    Graphik->TrackBar1->setValue(3);
     Graphik->BitBtn2->click();
-    EXPECT_TRUE(EinheitXDlg->isVisible() && EinheitYDlg->isVisible());
+    EXPECT_TRUE(EinheitYDlg->isVisible());
+    EXPECT_EQ(EinheitYDlg->Edit->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(EinheitYDlg->x(), EinheitXDlg->x() + EinheitXDlg->width() + 5);
     Graphik->ComboBox4->setCurrentIndex(6);
     Graphik->ComboBox4Change();
     EXPECT_EQ(std::pair(Funktionen[0]->GetLineStyle(), Form1->ComboBox2->currentIndex()), std::pair(6, 6));

@@ -4,6 +4,8 @@
 #include "interaktion_fixture.h"
 #include "zeichnen_hilfe.h"
 
+#include "engine/vorschau.h"
+
 namespace {
 
 class VorschauTest : public InteraktionTest {
@@ -16,6 +18,15 @@ protected:
         auto c = std::make_unique<TRecordingCanvas>(331, 301);
         Graphik->VorschauZeichnen(*c, Graphik->VorschauBerechnen(x, y), deutsch);
         return c;
+    }
+    // Operations of one kind drawn with a pen of the given colour.
+    static std::vector<TRecordingCanvas::TOp> MitStift(const TRecordingCanvas& c, Op kind, TColor farbe)
+    {
+        std::vector<TRecordingCanvas::TOp> r;
+        for (const auto& op : c.OpsOf(kind))
+            if (op.Pen.Color == farbe)
+                r.push_back(op);
+        return r;
     }
     static bool Linie(const TRecordingCanvas& c, TColor farbe, TPoint von, TPoint bis)
     {
@@ -145,8 +156,177 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Brush.Color, clRed);
     EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Points, (std::vector<TPoint>{{150, 240}, {180, 240}, {180, 255}}));
     EXPECT_LT(TextOp(*c, "1")->Rect.Bottom, 240);
+    EXPECT_NEAR((TextOp(*c, "1")->Rect.Left + TextOp(*c, "1")->Rect.Right) / 2.0, 165, 1.0);  // under its side
     Klick(90, 210);
     c = Aufnahme(240, 180);  // b = 2
     EXPECT_EQ(TextOp(*c, "b = 2,00")->Rect.Right, 147);
     EXPECT_TRUE(Linie(*c, clBlue, {150, 240}, {150, 180}));
+}
+
+// Every frame shows the tool's instruction box under the preview; the
+// point tool's marker and coordinates are green.
+TEST_F(VorschauTest, EachFrameShowsTheInstructionBoxAndThePointInGreen)
+{
+    // The tool's box shows as soon as the tool is chosen.
+    Graphik->StatusErneuern = false;
+    Waehle(Graphik->PunktButton);
+    Graphik->BildCanvas->Flush();
+    EXPECT_NE(Graphik->PaintBox1->Front().pixel(5, 10), Graphik->Bild.pixel(5, 10));
+    Bewege(180, 210);
+    const QImage& vorn = Graphik->PaintBox1->Front();
+    Graphik->BildCanvas->Flush();
+    int kasten = 0;
+    for (int y = 6; y < 20; ++y)
+        kasten += vorn.pixel(5, y) != Graphik->Bild.pixel(5, y);
+    EXPECT_GT(kasten, 10);
+    const auto c = Aufnahme(180, 210);
+    ASSERT_FALSE(c->Ops().empty());
+    for (const auto& op : c->Ops())
+        EXPECT_EQ(op.Kind == Op::Text ? op.Font.Color : op.Pen.Color, RGB(0, 128, 0)) << op.Text.toStdString();
+}
+
+// Each tool's figure where the geometry puts it, at 100 pixels per unit
+// (view -1..2 both ways: x = 0 at column 100, y = 0 at row 200) and a snap
+// step of 0.5, with the marker sizes of this scale.
+TEST_F(VorschauTest, EachToolsFigureStandsWhereTheGeometryPutsIt)
+{
+    std::tie(Graphik->XMin, Graphik->XMax, Graphik->YMin, Graphik->YMax) = std::tuple(-1, 2, -1, 2);
+    FreieFlaeche(301, 301);
+    ASSERT_EQ(Graphik->PaintBox1->size(), QSize(301, 301));
+    Graphik->TrackBar3->setValue(1);
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    const TVorschauMasse ms = VorschauMasse(Graphik->VorschauAbbildung(), 1.0);
+    ASSERT_NE(ms.r1, ms.r2);  // the marker's two sides differ at this scale
+    const int mitte = (SchriftHoehe(ms.Schrift) - 6) / 2;
+    constexpr TColor Gruen = RGB(0, 128, 0), Orange = RGB(255, 128, 0);
+    auto marke = [&](int x, int y) { return TRect{x - ms.r1, y - ms.r1, x + ms.r2, y + ms.r2}; };
+    auto ellipse = [](const TRecordingCanvas& c, TColor stift) {
+        const auto e = MitStift(c, Op::Ellipse, stift);
+        return e.empty() ? TRecordingCanvas::TOp{} : e.front();
+    };
+    // A long straight line through (x, y) with slope m on the screen.
+    auto durch = [](const TRecordingCanvas& c, TColor farbe, int x, int y, double m) {
+        for (const auto& op : MitStift(c, Op::Line, farbe)) {
+            const TPoint a = op.Points[0], b = op.Points[1];
+            if (std::abs(a.X + b.X - 2 * x) <= 1 && std::abs(a.Y + b.Y - 2 * y) <= 1 && b.X != a.X &&
+                std::abs(static_cast<double>(a.Y - b.Y) / (b.X - a.X) - m) < 0.01 && std::hypot(b.X - a.X, b.Y - a.Y) > 500)
+                return true;
+        }
+        return false;
+    };
+    // The flag of a centre at (x, y): its brown pole and green pennant.
+    auto fahne = [](const TRecordingCanvas& c, int x, int y) {
+        const auto pole = MitStift(c, Op::Line, RGB(80, 60, 40));
+        const auto wimpel = c.OpsOf(Op::Polygon);
+        return !pole.empty() && pole[0].Points == std::vector<TPoint>{{x, y + 1}, {x, y - 32}} && pole[0].Pen.Width == 2 &&
+               !wimpel.empty() && wimpel.back().Points == std::vector<TPoint>{{x + 1, y - 32}, {x + 7, y - 28}, {x + 1, y - 23}} &&
+               wimpel.back().Brush.Color == Gruen;
+    };
+
+    // The point: a green marker, its coordinates on white beside it.
+    Waehle(Graphik->PunktButton);
+    auto c = Aufnahme(150, 100);
+    auto e = ellipse(*c, Gruen);
+    EXPECT_EQ(std::tuple(e.Rect, e.Pen.Width, e.Brush.Style), std::tuple(marke(150, 100), ms.W135, TBrushStyle::Clear));
+    auto t = TextOp(*c, Graphik->KoordText);
+    ASSERT_TRUE(t && Graphik->KoordText.startsWith("P(0,5")) << Graphik->KoordText.toStdString();
+    EXPECT_EQ(std::tuple(t->Points[0], t->Font.Size, t->Font.Color, t->Brush),
+              std::tuple(TPoint{162, 100 + mitte}, ms.Schrift, Gruen, TBrush{clWhite, TBrushStyle::Solid}));
+    // The circle's centre: the flag instead of the marker.
+    Waehle(Graphik->KreisButton);
+    c = Aufnahme(150, 100);
+    EXPECT_TRUE(fahne(*c, 150, 100));
+    EXPECT_TRUE(c->OpsOf(Op::Ellipse).empty());
+    ASSERT_TRUE(Graphik->KoordText.startsWith("M(0,5"));
+    EXPECT_EQ(TextOp(*c, Graphik->KoordText)->Points[0], (TPoint{162, 100 + mitte}));
+    // Its radius: the green circle, a red radius to the centre and a red
+    // dot on the rim, and the centre's flag.
+    Klick(100, 200);
+    c = Aufnahme(200, 200);
+    e = ellipse(*c, Gruen);
+    EXPECT_EQ(std::tuple(e.Rect, e.Pen.Width), std::tuple(TRect{-1, 100, 201, 300}, ms.W18));
+    const auto rot = MitStift(*c, Op::Ellipse, clRed);
+    ASSERT_EQ(rot.size(), 1u);
+    EXPECT_EQ(std::tuple(rot[0].Rect, rot[0].Brush),
+              std::tuple(TRect{200 - ms.RandLinks, 200 - ms.RandLinks, 200 + ms.SpurRechts, 200 + ms.SpurRechts},
+                         TBrush{clRed, TBrushStyle::Solid}));
+    EXPECT_EQ(MitStift(*c, Op::Line, clRed).front().Points, (std::vector<TPoint>{{200, 200}, {100, 200}}));
+    EXPECT_TRUE(fahne(*c, 100, 200));
+    // The trace point on x^2: a blue square and its coordinates.
+    Waehle(Graphik->Tracebutton);
+    c = Aufnahme(150, 20);
+    const auto quadrat = MitStift(*c, Op::Rectangle, clBlue);
+    ASSERT_EQ(quadrat.size(), 1u);
+    EXPECT_EQ(quadrat[0].Rect, (TRect{150 - ms.SpurLinks, 175 - ms.SpurLinks, 150 + ms.SpurRechts, 175 + ms.SpurRechts}));
+    EXPECT_EQ(TextOp(*c, Graphik->KoordText)->Points[0], (TPoint{150 + 2 * ms.s / 3, 175 + mitte}));
+    // The vertical: a green line through the pointer, longer than the
+    // picture is high on either side.
+    Waehle(Graphik->Senkrechtebutton);
+    c = Aufnahme(150, 100);
+    const auto senkrecht = MitStift(*c, Op::Line, Gruen);
+    ASSERT_EQ(senkrecht.size(), 1u);
+    EXPECT_EQ(std::tuple(senkrecht[0].Points, senkrecht[0].Pen.Width),
+              std::tuple(std::vector<TPoint>{{150, 404}, {150, -204}}, ms.W18));
+    // The tangent at x = 0.5: a blue marker at the touching point, the
+    // rising triangle one unit right and one up, its "1" under the foot,
+    // its slope beside it, and the blue line through the point.
+    Waehle(Graphik->TangenteButton);
+    c = Aufnahme(150, 20);
+    EXPECT_EQ(ellipse(*c, clBlue).Rect, marke(150, 175));
+    auto dreieck = c->OpsOf(Op::Polygon);
+    ASSERT_EQ(dreieck.size(), 1u);
+    EXPECT_EQ(std::tuple(dreieck[0].Points, dreieck[0].Brush.Color),
+              std::tuple(std::vector<TPoint>{{150, 175}, {250, 175}, {250, 75}}, RGB(0, 255, 0)));
+    t = TextOp(*c, "1");
+    EXPECT_EQ(t->Points[0].Y, 177);
+    EXPECT_NEAR((t->Rect.Left + t->Rect.Right) / 2.0, 200, 1.0);
+    t = TextOp(*c, "m = 1");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(std::tuple(t->Points[0], t->Font.Color), std::tuple(TPoint{256, 125 + mitte}, RGB(0, 193, 0)));
+    EXPECT_TRUE(durch(*c, clBlue, 150, 175, 1.0));
+    // The line's slope from the origin, in orange with its "1" in orange,
+    // and a blue marker at the pointer; then its intercept.
+    OhneLoeschen(Graphik->GeradeButton);
+    c = Aufnahme(200, 100);
+    dreieck = c->OpsOf(Op::Polygon);
+    ASSERT_EQ(dreieck.size(), 1u);
+    EXPECT_EQ(dreieck[0].Points, (std::vector<TPoint>{{100, 200}, {200, 200}, {200, 100}}));
+    EXPECT_EQ(TextOp(*c, "1")->Font.Color, Orange);
+    EXPECT_TRUE(durch(*c, Orange, 100, 200, 1.0));
+    EXPECT_EQ(ellipse(*c, clBlue).Rect, marke(200, 100));
+    Klick(200, 100);
+    c = Aufnahme(100, 50);  // b = 1.5
+    EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Points, (std::vector<TPoint>{{100, 50}, {200, 50}, {200, -50}}));
+    EXPECT_TRUE(durch(*c, Orange, 100, 50, 1.0));
+    const auto achse = MitStift(*c, Op::Line, clBlue);
+    ASSERT_FALSE(achse.empty());
+    EXPECT_EQ(std::tuple(achse.back().Points, achse.back().Pen.Width),
+              std::tuple(std::vector<TPoint>{{100, 200}, {100, 50}}, ms.W28));
+    t = TextOp(*c, "b = " + Graphik->YText);
+    ASSERT_TRUE(t && Graphik->YText.startsWith("1,5")) << Graphik->YText.toStdString();
+    EXPECT_EQ(t->Rect.Right, 90);
+    EXPECT_NEAR((t->Rect.Top + t->Rect.Bottom) / 2.0, 125, 1.0);
+    // The parabola's shifts and factor: red d along the x axis, blue e up
+    // to the vertex, green a one unit right of it with its two ticks, the
+    // green marker at the vertex, the orange curve through the pointer.
+    OhneLoeschen(Graphik->ParabelButton);
+    c = Aufnahme(150, 100);  // d = 0.5
+    EXPECT_EQ(MitStift(*c, Op::Line, clRed).front().Points, (std::vector<TPoint>{{100, 200}, {150, 200}}));
+    EXPECT_EQ(ellipse(*c, Gruen).Rect, marke(150, 200));
+    EXPECT_FALSE(MitStift(*c, Op::Line, Orange).empty());
+    Klick(150, 100);
+    c = Aufnahme(150, 100);  // e = 1
+    EXPECT_EQ(MitStift(*c, Op::Line, clBlue).front().Points, (std::vector<TPoint>{{150, 200}, {150, 100}}));
+    EXPECT_EQ(ellipse(*c, Gruen).Rect, marke(150, 100));
+    Klick(150, 100);
+    c = Aufnahme(250, 0);  // a = 1 at x = 1.5, y = 2
+    const auto gruen = MitStift(*c, Op::Line, Gruen);
+    ASSERT_EQ(gruen.size(), 3u);
+    EXPECT_EQ(gruen[0].Points, (std::vector<TPoint>{{250, 100}, {250, 0}}));
+    EXPECT_EQ(std::tuple(gruen[1].Points, gruen[2].Points, gruen[2].Pen.Width),
+              std::tuple(std::vector<TPoint>{{240, 100}, {260, 100}}, std::vector<TPoint>{{240, 0}, {260, 0}}, 1));
+    bool kurve = false;
+    for (const auto& op : MitStift(*c, Op::Line, Orange))
+        kurve = kurve || op.Points[1] == TPoint{250, 0} || op.Points[1] == TPoint{50, 0};
+    EXPECT_TRUE(kurve);
 }

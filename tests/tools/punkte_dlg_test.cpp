@@ -172,11 +172,15 @@ TEST_F(PunkteTest, EveryControlOfARowActsOnItsOwnPointAndTheResetShowsItsDefault
         EXPECT_TRUE(Punkte[k] == Vorgabe(k)) << k;
         ZeigtPunkt(k);
     }
-    // Only a marker changed: no edit's echo redraws, the reset does.
+    // Only a marker changed: no edit's echo redraws, the resets do.
     Druecken(Z(5).Stil[3]);
-    const int n = Neuzeichnungen();
+    int n = Neuzeichnungen();
     Druecken(D().SpeedButton100);
     EXPECT_EQ(std::pair(Punkte[5].Style, Neuzeichnungen()), std::pair(1, n + 1));
+    Druecken(Z(6).Stil[3]);
+    n = Neuzeichnungen();
+    Druecken(Z(6).Reset);
+    EXPECT_EQ(std::pair(Punkte[6].Style, Neuzeichnungen()), std::pair(1, n + 1));
 
     Druecken(D().OKBtn);
     EXPECT_FALSE(D().isVisible());
@@ -220,4 +224,15 @@ TEST_F(PunkteTest, APointTypedIntoARowAppearsWhereItsCoordinatesPutIt)
     EXPECT_TRUE(blau(2) && !blau(1));
     Tippen(Z(10).X, "1,0");  // either separator
     EXPECT_TRUE(blau(1) && !blau(2));
+}
+
+TEST_F(PunkteTest, TheTabKeyGoesFromFieldToFieldPastTheButtons)
+{
+    D().show();
+    QApplication::setActiveWindow(&D());
+    Z(1).Y->setFocus();
+    for (QLineEdit* naechstes : {Z(2).Name, Z(2).X, Z(2).Y, Z(3).Name}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), naechstes) << naechstes->objectName().toStdString();
+    }
 }
