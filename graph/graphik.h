@@ -226,6 +226,7 @@ public:
     };
     std::unique_ptr<TEbenen> Ebenen;
     int EbenenGenutzt = 0;  // redraws composed from kept layers
+    std::size_t EbenenVerbundenBei = 0;  // a function whose layers could not be kept
     // Called by DrawFunctionGraphs before the graph of function k (1..9) is
     // drawn and with 10 after the last one; RepaintGraph with 11 before
     // the labels. The layered redraw routes the canvas calls by it.
