@@ -139,10 +139,7 @@ void TForm1::SpracheWaehlen(int sprache)
         return;
     }
     EinstellungenSchreibenMelden(false);
-    if (Graphik) {
-        Graphik->TextMittig = false;
-        Graphik->GraphikResize();
-    }
+    emit Melder().SpracheGeaendert();
 }
 
 // ---------------------------------------------------------------------------

@@ -20,6 +20,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -79,6 +80,11 @@ signals:
     // equation, ranges, colours, style) for the selected function; the
     // editor's texts and their validity are in the state.
     void EditorGeaendert();
+    // The value table's calculator texts were set as a whole (Open, New):
+    // the value table shows them, and its fields' handlers act on them.
+    void RechnerGeaendert(QObject* absender);
+    // The language changed (the state's Sprache, the lines of Texte).
+    void SpracheGeaendert();
     // The editor selected another function or shows the selected one's
     // colours anew; its texts are in the state (Zustand.Editor).
     void AuswahlGeaendert();
@@ -166,6 +172,19 @@ signals:
     void PraesentationVerlangt();
     void AusrichtenVerlangt();
 
+    // The tool windows hidden, and with `einheiten` the unit windows too.
+    void KleineFensterVerbergenVerlangt(bool einheiten);
+    // The graph window's interaction starts over (New): the origin tool
+    // (`absender` asks), "Foto mit" off, sounds on, the snap step 0.01, no
+    // history of the mouse tools.
+    void WerkzeugeZuruecksetzenVerlangt(QObject* absender);
+    // The graph window's range fields show `texte` (x from, x to, t from,
+    // t to, t step), as typed there.
+    void BereicheZeigenVerlangt(const QStringList& texte);
+    // The keyboard to the graph window's equation, its caret at the end.
+    void EingabeFokusVerlangt();
+    // The trace window under the graph window's coordinate-system group.
+    void SpurfensterAnheftenVerlangt();
     // The graph window lays itself out and draws its picture anew; or only
     // shows its picture afresh (no hint or preview of a tool left).
     void ZeichnenVerlangt();
