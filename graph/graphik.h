@@ -395,6 +395,11 @@ public:
     void GraphikResize();
     // The redraws GraphikResize did (for tests).
     int Neuzeichnungen() const { return FNeuzeichnungen; }
+    // The assistant at the drawing area's top-left corner, the trace window
+    // under the coordinate group's right end: by their frames, as every
+    // other window is placed.
+    void AssistentPlatzieren();
+    void TraceParamPlatzieren();
     // Removes the live preview and resets status panel 0 to the mode's
     // empty pattern; acts only while StatusErneuern is set, and clears it.
     void Statusanzeige();

@@ -512,13 +512,23 @@ void TGraphik::GraphikResize()
             RepaintGraph();
         }
         if (AssistentFenster && AssistentFenster->isVisible())
-            AssistentFenster->move(PaintBox1->mapToGlobal(QPoint(5, 5)));
+            AssistentPlatzieren();
         if (TraceParam && TraceParam->isVisible())
-            TraceParam->move(
-                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+            TraceParamPlatzieren();
     } catch (...) {
         // A failed layout or drawing keeps what the window showed.
     }
+}
+
+void TGraphik::AssistentPlatzieren()
+{
+    RahmenVerschieben(AssistentFenster, PaintBox1->mapToGlobal(QPoint(5, 5)));
+}
+
+void TGraphik::TraceParamPlatzieren()
+{
+    RahmenVerschieben(TraceParam,
+                      GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
 }
 
 void TGraphik::resizeEvent(QResizeEvent* event)
