@@ -474,16 +474,6 @@ void TForm1::AndereFensterZeigen()
     FVerborgeneFenster.clear();
 }
 
-void TForm1::WMNCLButtonDblClk()
-{
-    if (!Graphik)
-        return;
-    if (!Graphik->isMaximized())
-        SpeedButton5Click();
-    else
-        Graphik->SpeedButton5Click();
-}
-
 void TForm1::SpeedButton5Click()
 {
     if (!Graphik)
