@@ -293,6 +293,10 @@ void TGraphik::FormCreate()
             GraphikResize();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { GraphikResize(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Bild)
+            GraphikResize();
+    });
     // Another language: the texts of the picture anew.
     connect(&Melder(), &TMelder::SpracheGeaendert, this, [this] {
         TextMittig = false;
@@ -500,7 +504,13 @@ void TGraphik::GraphikResize()
         return;  // not set up yet
     try {
         ArrangeControls();
-        RepaintGraph();
+        // Inside a whole-document change the picture is drawn once, at its
+        // end; the layout follows every step, as later steps place other
+        // windows by it.
+        if (!Melder().Zurueckhalten(TNachholen::Bild)) {
+            ++FNeuzeichnungen;
+            RepaintGraph();
+        }
         if (AssistentFenster && AssistentFenster->isVisible())
             AssistentPlatzieren();
         if (TraceParam && TraceParam->isVisible())
