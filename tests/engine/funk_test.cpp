@@ -146,6 +146,9 @@ TEST(FunkCompile, HeaderNamesAreCut)
     const long double p[6] = {1, 2, 3, 0, 0, 0};
     bool ok = false, jump = false;
     EXPECT_EQ(EvaluateTerm(kopf, p, ok, jump), 3);
+    // A failed header keeps no name or parameter of the term before.
+    ASSERT_FALSE(Compile(kopf, "").ok);
+    EXPECT_EQ(std::tuple(kopf.Name, kopf.Count, kopf.Parameters[0]), std::tuple("", 0, ""));
 }
 
 TEST(FunkCompile, NonSmoothFlagAndKeywordLookup)
