@@ -138,6 +138,7 @@ void FensterzustandNullen()
 {
     Zustand.Editor = {};
     Zustand.Ansicht = {};
+    Zustand.Rechner = {};
     Zustand.Klang = true;
     Zustand.Interaktiv = true;
     Zustand.Sprache = 0;

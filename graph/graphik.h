@@ -226,6 +226,7 @@ public:
     };
     std::unique_ptr<TEbenen> Ebenen;
     int EbenenGenutzt = 0;  // redraws composed from kept layers
+    std::size_t EbenenVerbundenBei = 0;  // a function whose layers could not be kept
     // Called by DrawFunctionGraphs before the graph of function k (1..9) is
     // drawn and with 10 after the last one; RepaintGraph with 11 before
     // the labels. The layered redraw routes the canvas calls by it.
@@ -392,6 +393,13 @@ public:
     // Layout and full redraw: what every window calls after any change.
     // Nothing escapes from it.
     void GraphikResize();
+    // The redraws GraphikResize did (for tests).
+    int Neuzeichnungen() const { return FNeuzeichnungen; }
+    // The assistant at the drawing area's top-left corner, the trace window
+    // under the coordinate group's right end: by their frames, as every
+    // other window is placed.
+    void AssistentPlatzieren();
+    void TraceParamPlatzieren();
     // Removes the live preview and resets status panel 0 to the mode's
     // empty pattern; acts only while StatusErneuern is set, and clears it.
     void Statusanzeige();
@@ -481,8 +489,9 @@ public:
     void ComboBox4Change();
     // The input bar shows the editor's texts, their validity, the choice of
     // the function, its colours and line style, and the t fields of a
-    // family.
-    void EingabeZeigen();
+    // family. Without `Alles` a text is written only where the editor's
+    // changed since it was shown last.
+    void EingabeZeigen(bool Alles);
     // Texts and widths of the function panels 1..9, before each painting.
     void StatusPanelsAktualisieren();
     bool PraesentationWechsel = false;  // a window-state change of our own
@@ -797,6 +806,14 @@ public:
     std::string ParabelHistorie;
     // Empties all nine (a new document).
     void HistorienLeeren();
+    // The interaction of a new document: interaction on, the origin tool
+    // (Sender asks for it), "Foto mit" off, sounds on, snap step 0.01, and
+    // no history.
+    void NeuBeginnen(QObject* Sender);
+    // The keyboard in the equation field, its caret at the end.
+    void EingabeFokus();
+    // The trace window right-aligned under the coordinate-system group.
+    void SpurfensterAnheften();
 
     // Plays one of the program's sounds while the main window's Sound1 is ticked.
     void Klang(const char* name);
@@ -850,6 +867,7 @@ private:
     // Set by RepaintGraph while it draws the screen picture, the only one
     // that uses the store of sampled graphs.
     bool ProbenSpeicherAn = false;
+    int FNeuzeichnungen = 0;
 };
 
 // The one graph window.

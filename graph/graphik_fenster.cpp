@@ -293,9 +293,18 @@ void TGraphik::FormCreate()
             GraphikResize();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { GraphikResize(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Bild)
+            GraphikResize();
+    });
+    // Another language: the texts of the picture anew.
+    connect(&Melder(), &TMelder::SpracheGeaendert, this, [this] {
+        TextMittig = false;
+        GraphikResize();
+    });
     // The input bar shows what the editor holds.
-    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EingabeZeigen(); });
-    connect(&Melder(), &TMelder::AuswahlGeaendert, this, [this] { EingabeZeigen(); });
+    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EingabeZeigen(false); });
+    connect(&Melder(), &TMelder::AuswahlGeaendert, this, [this] { EingabeZeigen(true); });
     // The switches set elsewhere: the boxes show them, and act on them.
     connect(&Melder(), &TMelder::SchalterGeaendert, this, [this](QObject* absender) {
         if (absender == this)
@@ -494,15 +503,31 @@ void TGraphik::GraphikResize()
         return;  // not set up yet
     try {
         ArrangeControls();
-        RepaintGraph();
+        // Inside a whole-document change the picture is drawn once, at its
+        // end; the layout follows every step, as later steps place other
+        // windows by it.
+        if (!Melder().Zurueckhalten(TNachholen::Bild)) {
+            ++FNeuzeichnungen;
+            RepaintGraph();
+        }
         if (AssistentFenster && AssistentFenster->isVisible())
-            AssistentFenster->move(PaintBox1->mapToGlobal(QPoint(5, 5)));
+            AssistentPlatzieren();
         if (TraceParam && TraceParam->isVisible())
-            TraceParam->move(
-                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+            TraceParamPlatzieren();
     } catch (...) {
         // A failed layout or drawing keeps what the window showed.
     }
+}
+
+void TGraphik::AssistentPlatzieren()
+{
+    RahmenVerschieben(AssistentFenster, PaintBox1->mapToGlobal(QPoint(5, 5)));
+}
+
+void TGraphik::TraceParamPlatzieren()
+{
+    RahmenVerschieben(TraceParam,
+                      GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
 }
 
 void TGraphik::resizeEvent(QResizeEvent* event)
@@ -613,15 +638,18 @@ void TGraphik::mouseMoveEvent(QMouseEvent* event)
 // The input bar: everything goes to the main window's editor, and it shows
 // what the editor holds.
 
-void TGraphik::EingabeZeigen()
+void TGraphik::EingabeZeigen(bool Alles)
 {
     const TEditorZustand& z = Zustand.Editor;
     const TFunktion* f = Funktionen[0];
     const TColor farbe = f ? f->GetColor() : clBlack;
     // A text is written when the editor's changed since it was shown last:
     // the range fields may show rounded numbers that the editor does not
-    // hold (a worked example), until the editor's text changes.
+    // hold (a worked example), until the editor's text changes or another
+    // function is chosen.
     const std::array<QLineEdit*, AnzahlEditorFelder> felder = {Edit3, Evonx, Ebisx, Evont, Ebist, Estept};
+    if (Alles)
+        FEingabeGezeigt.reset();
     for (std::size_t i = 0; i < felder.size(); ++i) {
         if (!FEingabeGezeigt || z.Felder[i].Text != FEingabeGezeigt->Felder[i].Text)
             TextSetzen(felder[i], QString::fromStdString(z.Felder[i].Text));
@@ -649,6 +677,21 @@ void TGraphik::EingabeZeigen()
     }
     ComboBox4->update();
     StatusBar1->update();
+}
+
+void TGraphik::EingabeFokus()
+{
+    ComboBox3->setFocus();
+    Edit3->setFocus();
+    Edit3->end(false);
+}
+
+void TGraphik::SpurfensterAnheften()
+{
+    if (!TraceParam)
+        return;
+    const QPoint unten = GroupBox2->mapToGlobal(QPoint(GroupBox2->width(), GroupBox2->height()));
+    TraceParam->move(unten.x() - TraceParam->frameGeometry().width(), unten.y());
 }
 
 void TGraphik::Edit3Change()

@@ -80,7 +80,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
     static constexpr auto AssistentZeigen = [](TGraphik& g) {
         if (!AssistentFenster)
             return;
-        AssistentFenster->move(g.PaintBox1->mapToGlobal(QPoint(5, 5)));
+        g.AssistentPlatzieren();
         g.PaintBox1Paint();
         AssistentFenster->show();
     };
@@ -644,8 +644,7 @@ void TGraphik::TracebuttonClick(QObject* Sender)
             // Placed once shown: a window shown for the first time only
             // then has its own width.
             TraceParam->show();
-            TraceParam->move(
-                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+            TraceParamPlatzieren();
         } else if (einzeln) {
             TraceParam->hide();
         }

@@ -642,12 +642,16 @@ bool TGraphik::MitEbenenZeichnen(double fx, double fy)
                 return true;
         return false;
     };
-    if (!ProbenSpeicherBenutzen || k < 1 || k > 9 || begrenzt()) {
+    if (EbenenVerbundenBei != k)
+        EbenenVerbundenBei = 0;
+    const bool nutzen = Ebenen && Ebenen->K == k && Ebenen->Unten.size() == Bild.size();
+    // Layers around a graph whose lines went on into its neighbour's are
+    // not made again while it is the one being typed.
+    if (!ProbenSpeicherBenutzen || k < 1 || k > 9 || begrenzt() || (!nutzen && EbenenVerbundenBei == k)) {
         Ebenen.reset();
         return false;
     }
     const int w = Bild.width(), h = Bild.height();
-    const bool nutzen = Ebenen && Ebenen->K == k && Ebenen->Unten.size() == Bild.size();
     std::unique_ptr<TEbenen> neue;
     std::unique_ptr<TImageCanvas> unten, oben;
     if (!nutzen) {
@@ -705,6 +709,8 @@ bool TGraphik::MitEbenenZeichnen(double fx, double fy)
             oben->Discard();
         BildCanvas->Discard();
         Ebenen.reset();
+        if (ebenen.Verbunden)
+            EbenenVerbundenBei = k;
         const std::uint32_t abgetastet = ZuletztAbgetastet;
         const int neuAbgetastet = Proben ? Proben->NeuAbgetastet : 0;
         InhaltZeichnen(*BildCanvas, fx, fy);
@@ -891,13 +897,18 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         const double bytes = static_cast<double>(p.T.size()) *
                              (sizeof(TMitgliedBefehle) + sizeof(TGraphBefehl) * static_cast<double>(p.BefehleJeMitglied));
         p.Speichern = speicher && f->ColumnsCompiled() && bytes <= static_cast<double>(speicher->MaxBytes);
-        if (!p.Speichern)
+        if (!p.Speichern) {
+            if (speicher)
+                speicher->Entfernen(k);
             continue;
+        }
         for (const double t : p.T)
             zahl(t);
         p.Gespeichert = speicher->Finden(k, f->GetTerm(), schluessel);
         ausSpeicher[k] = p.Gespeichert != nullptr;
         if (!p.Gespeichert) {
+            // The old lists go before the new ones are made.
+            speicher->Entfernen(k);
             p.Neu.Term = f->GetTerm();
             p.Neu.Schluessel = std::move(schluessel);
             p.Neu.Mitglieder.resize(p.T.size());

@@ -247,6 +247,9 @@ void TForm1::ErzeugeEingabe()
     connect(Estept, &QLineEdit::textChanged, this, [this] { EsteptChange(); });
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox1Change(); });
+    // The choice as the list shows it is the state's (documents store it).
+    connect(ComboBox1, &QComboBox::editTextChanged, this,
+            [](const QString& text) { Zustand.Editor.Auswahl.Text = text.toStdString(); });
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
     connect(SFarbe, &QPushButton::clicked, this, [this] { BFarbeClick(); });
     connect(SFarbe2, &QPushButton::clicked, this, [this] { SFarbe2Click(); });
@@ -469,16 +472,6 @@ void TForm1::AndereFensterZeigen()
             w->show();
     }
     FVerborgeneFenster.clear();
-}
-
-void TForm1::WMNCLButtonDblClk()
-{
-    if (!Graphik)
-        return;
-    if (!Graphik->isMaximized())
-        SpeedButton5Click();
-    else
-        Graphik->SpeedButton5Click();
 }
 
 void TForm1::SpeedButton5Click()

@@ -199,8 +199,6 @@ public:
     // The switches of Einstellungen2 and their mirrors in the graph window.
     void Sound1Click();
     void Interaktiv1Click();
-    // Title-bar double click and the maximise command: presentation mode.
-    void WMNCLButtonDblClk();
     // Starts presentation mode: the graph window maximised with its input
     // bar. Ended by the graph window's SpeedButton5Click.
     void SpeedButton5Click();

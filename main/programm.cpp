@@ -4,6 +4,7 @@
 #include "graph/graphik.h"
 #include "main/info_dlg.h"
 #include "platform/fensterlage.h"
+#include "platform/melder.h"
 #include "tools/druck_dlg.h"
 #include "tools/einheit_dlg.h"
 #include "main/einstell_dlg.h"
@@ -57,7 +58,10 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     QApplication::setApplicationName(QStringLiteral("Tessaplun 8"));
 
     // Each window may use every window created before it; the last one
-    // finishes the start and relies on all of them.
+    // finishes the start and relies on all of them. Whatever the windows
+    // and the document open at the start would refresh and draw on the way
+    // is done once, when the start is complete.
+    const TAenderungsklammer klammer;
     new TForm1(parameter);
     WordDlg = new TWordDlg;
     WertetabKopierDlg = new TWertetabKopierDlg;

@@ -11,6 +11,7 @@
 #include "platform/melder.h"
 #include "platform/modal.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "tools/export_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
@@ -192,6 +193,16 @@ void FensterVerbinden()
         QObject::connect(&m, &TMelder::AssistentAntwortVerlangt, Graphik,
                          [](bool ja, QObject* fenster) { Graphik->AssistentAntwort(ja, fenster); });
         QObject::connect(&m, &TMelder::ZeichnenVerlangt, Graphik, [] { Graphik->GraphikResize(); });
+        QObject::connect(&m, &TMelder::WerkzeugeZuruecksetzenVerlangt, Graphik,
+                         [](QObject* absender) { Graphik->NeuBeginnen(absender); });
+        QObject::connect(&m, &TMelder::EingabeFokusVerlangt, Graphik, [] { Graphik->EingabeFokus(); });
+        QObject::connect(&m, &TMelder::BereicheZeigenVerlangt, Graphik, [](const QStringList& texte) {
+            const std::array<QLineEdit*, 5> felder = {Graphik->Evonx, Graphik->Ebisx, Graphik->Evont, Graphik->Ebist,
+                                                      Graphik->Estept};
+            for (std::size_t i = 0; i < felder.size() && i < static_cast<std::size_t>(texte.size()); ++i)
+                TextSetzen(felder[i], texte[static_cast<qsizetype>(i)]);
+        });
+        QObject::connect(&m, &TMelder::SpurfensterAnheftenVerlangt, Graphik, [] { Graphik->SpurfensterAnheften(); });
         QObject::connect(&m, &TMelder::BildAuffrischenVerlangt, Graphik, [] { Graphik->PaintBox1Paint(); });
         QObject::connect(&m, &TMelder::SpurfensterFolgenVerlangt, Graphik, [] { SpurfensterFolgen(); });
         QObject::connect(&m, &TMelder::WerkzeugVerlangt, Graphik,
@@ -248,6 +259,20 @@ void FensterVerbinden()
             Form2->show();
             Form2->FillValueTable();
         });
+
+    // Open and New hide the tool windows (so a mouse tool never writes into
+    // one that shows another document), New the unit windows too.
+    QObject::connect(&m, &TMelder::KleineFensterVerbergenVerlangt, Form1, [](bool einheiten) {
+        for (QWidget* w : std::initializer_list<QWidget*>{BeschriftungDlg, SenkrechteDlg, FlaechenDlg, PunkteDlg,
+                                                          KreiseDlg})
+            if (w)
+                w->hide();
+        if (!einheiten)
+            return;
+        for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg})
+            if (w)
+                w->hide();
+    });
 
     // Leaving label mode puts a riding label back.
     if (BeschriftungDlg)

@@ -196,18 +196,21 @@ constexpr int MusterGrenze = 64;  // largest step and pen width kept as a patter
 
 class TMusterVorrat {
 public:
-    // The pattern of step d with pen width w; -1 when it is too large.
-    std::int32_t Muster(int dx, int dy, int w)
+    // The patterns of pen width w by step, -1 where none is made yet; null
+    // when the width has none.
+    std::int32_t* Tabelle(int w)
     {
-        if (std::abs(dx) > MusterGrenze || std::abs(dy) > MusterGrenze || w < 2 || w > MusterGrenze)
-            return -1;
-        if (w != LetzteBreite) {
-            Letzte = &Tabellen[w];
-            LetzteBreite = w;
-            if (Letzte->empty())
-                Letzte->assign(Seite * Seite, -1);
-        }
-        std::int32_t& id = (*Letzte)[static_cast<std::size_t>((dy + MusterGrenze) * Seite + dx + MusterGrenze)];
+        if (w < 2 || w > MusterGrenze)
+            return nullptr;
+        std::vector<std::int32_t>& t = Tabellen[w];
+        if (t.empty())
+            t.assign(Seite * Seite, -1);
+        return t.data();
+    }
+    // The pattern of step d in that table (|dx|, |dy| at most MusterGrenze).
+    std::int32_t Muster(std::int32_t* tabelle, int dx, int dy, int w)
+    {
+        std::int32_t& id = tabelle[(dy + MusterGrenze) * Seite + dx + MusterGrenze];
         if (id < 0)
             id = Anlegen(dx, dy, w);
         return id;
@@ -231,8 +234,6 @@ private:
     void Leeren()
     {
         Tabellen.clear();
-        Letzte = nullptr;
-        LetzteBreite = 0;
         Spannen.clear();
         Eintraege.clear();
     }
@@ -270,8 +271,6 @@ private:
         return static_cast<std::int32_t>(Eintraege.size() - 1);
     }
     std::map<int, std::vector<std::int32_t>> Tabellen;  // by pen width: step -> pattern
-    std::vector<std::int32_t>* Letzte = nullptr;          // the table of the last width asked for
-    int LetzteBreite = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -469,6 +468,16 @@ struct TPainterCanvas::TListe {
         const int b1 = BandVon(unten);
         for (int k = BandVon(oben); k <= b1; ++k)
             Baender[static_cast<std::size_t>(k)].push_back(b);
+    }
+    // The same for a command on whole rows oben..unten.
+    void VerteilenGanz(const TBefehl& b, std::int64_t oben, std::int64_t unten)
+    {
+        if (unten < 0 || oben >= H)
+            return;
+        Leer = false;
+        const auto b1 = static_cast<std::size_t>(std::min<std::int64_t>(unten, H - 1) / BandHoehe);
+        for (auto k = static_cast<std::size_t>(std::max<std::int64_t>(oben, 0) / BandHoehe); k <= b1; ++k)
+            Baender[k].push_back(b);
     }
     void Allen(const TBefehl& b)
     {
@@ -1001,29 +1010,35 @@ void TPainterCanvas::FlushLines()
             const double r = std::abs(FLinesPen.Width * FSx) / 2.0;
             TBefehl b;
             b.Art = TBefehl::Kapsel;
-            b.Anzahl = static_cast<std::uint32_t>(std::abs(FLinesPen.Width));
+            b.Anzahl = static_cast<std::uint32_t>(std::abs(std::int64_t{FLinesPen.Width}));
             b.Index = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
             const auto Schritt = [](TPoint a, TPoint e) {
                 return std::pair<std::int64_t, std::int64_t>(std::int64_t{e.X} - a.X, std::int64_t{e.Y} - a.Y);
             };
+            std::int32_t* const tabelle = b.Anzahl <= MusterGrenze ? FMuster->Tabelle(static_cast<int>(b.Anzahl)) : nullptr;
+            TBefehl mb{TBefehl::Muster, false, 0, 0, 0, 0, 0, b.Index, 0};
             // Consecutive steps of the same size and direction (a curve's
             // flat or straight stretches) lie on one straight line, and
             // their swaths together are the swath of the whole stretch: one
             // fill instead of one per step.
             std::size_t von = 0;
+            auto schritt = Schritt(FKette[0], FKette[1]);
             for (std::size_t i = 1; i < n; ++i) {
-                if (i + 1 < n && Schritt(FKette[i], FKette[i + 1]) == Schritt(FKette[i - 1], FKette[i]))
-                    continue;
+                if (i + 1 < n) {
+                    const auto naechster = Schritt(FKette[i], FKette[i + 1]);
+                    const bool gleich = naechster == schritt;
+                    schritt = naechster;
+                    if (gleich)
+                        continue;
+                }
                 const TPoint a = FKette[von], e = FKette[i];
                 von = i;
                 const std::int64_t dx = std::int64_t{e.X} - a.X, dy = std::int64_t{e.Y} - a.Y;
-                const std::int32_t m = std::abs(dx) <= MusterGrenze && std::abs(dy) <= MusterGrenze
-                                           ? FMuster->Muster(static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(b.Anzahl))
-                                           : -1;
-                if (m >= 0) {
+                if (tabelle && std::abs(dx) <= MusterGrenze && std::abs(dy) <= MusterGrenze) {
+                    const std::int32_t m = FMuster->Muster(tabelle, static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(b.Anzahl));
                     const TMusterVorrat::TEintrag& me = FMuster->Eintraege[static_cast<std::size_t>(m)];
-                    const TBefehl mb{TBefehl::Muster, false, 0, a.X, a.Y, 0, 0, b.Index, static_cast<std::uint32_t>(m)};
-                    FListe->Verteilen(mb, static_cast<double>(a.Y) + me.Oben, static_cast<double>(a.Y) + me.Unten);
+                    mb.A = a.X, mb.B = a.Y, mb.Anzahl = static_cast<std::uint32_t>(m);
+                    FListe->VerteilenGanz(mb, std::int64_t{a.Y} + me.Oben, std::int64_t{a.Y} + me.Unten);
                     continue;
                 }
                 std::tie(b.A, b.B, b.C, b.D) = std::tie(a.X, a.Y, e.X, e.Y);

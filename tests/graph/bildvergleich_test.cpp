@@ -289,7 +289,7 @@ TEST_F(Bildvergleich, RetypedRedrawsComposeKeptLayers)
     Aufbauen(h, false);
     g = Fenster(h);
     Gezeigt(*g);
-    for (const char* t : {"f(x) = x^2/4 ", "f(x) = x^2/4  "}) {
+    for (const char* t : {"f(x) = x^2/4 ", "f(x) = x^2/4  ", "f(x) = x^2/4   "}) {
         h.Defs[1].Term = t;
         const QImage referenz = Referenz(h);
         Aufbauen(h, false);
