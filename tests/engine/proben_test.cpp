@@ -43,6 +43,14 @@ TEST(ProbenSpeicher, KeepsWithinItsBound)
     s.Ablegen(5, eintrag("e", 4000), {});  // larger than the bound
     EXPECT_EQ(s.Finden(5, "e", {1, 2}), nullptr);
     EXPECT_LE(s.Bytes(), s.MaxBytes);
+    // Beside the two drawn ones an entry of twice the size finds no room
+    // even with every other one pushed out: it is not kept, they stay.
+    s.Ablegen(4, eintrag("d", 1000), gezeichnet);
+    s.Ablegen(6, eintrag("f", 2000), gezeichnet);
+    EXPECT_EQ(s.Finden(6, "f", {1, 2}), nullptr);
+    EXPECT_EQ(s.Finden(4, "d", {1, 2}), nullptr);
+    EXPECT_NE(s.Finden(1, "a", {1, 2}), nullptr);
+    EXPECT_NE(s.Finden(2, "b", {1, 2}), nullptr);
 }
 
 // Entries by slot: an entry exactly at the bound is kept, one past the
