@@ -371,7 +371,6 @@ void TGraphik::FormCreate()
         RahmenVerschieben(this, QPoint(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]));
         resize(width(), std::max(200, Hauptfenster->height() + FensterVersatz[5]));
     }
-    ComboBox4->setCurrentIndex(1);
     ArrangeControls();
     StartBreite = width();
     StartHoehe = height();
@@ -885,8 +884,7 @@ bool TGraphik::FormCloseQuery()
 
 void TGraphik::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery())
-        event->accept();
-    else
+    // A close event comes accepted.
+    if (!FormCloseQuery())
         event->ignore();
 }
