@@ -393,6 +393,8 @@ public:
     // Layout and full redraw: what every window calls after any change.
     // Nothing escapes from it.
     void GraphikResize();
+    // The redraws GraphikResize did (for tests).
+    int Neuzeichnungen() const { return FNeuzeichnungen; }
     // The assistant at the drawing area's top-left corner, the trace window
     // under the coordinate group's right end: by their frames, as every
     // other window is placed.
@@ -865,6 +867,7 @@ private:
     // Set by RepaintGraph while it draws the screen picture, the only one
     // that uses the store of sampled graphs.
     bool ProbenSpeicherAn = false;
+    int FNeuzeichnungen = 0;
 };
 
 // The one graph window.

@@ -293,6 +293,10 @@ void TGraphik::FormCreate()
             GraphikResize();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { GraphikResize(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Bild)
+            GraphikResize();
+    });
     // Another language: the texts of the picture anew.
     connect(&Melder(), &TMelder::SpracheGeaendert, this, [this] {
         TextMittig = false;
@@ -367,7 +371,6 @@ void TGraphik::FormCreate()
         RahmenVerschieben(this, QPoint(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]));
         resize(width(), std::max(200, Hauptfenster->height() + FensterVersatz[5]));
     }
-    ComboBox4->setCurrentIndex(1);
     ArrangeControls();
     StartBreite = width();
     StartHoehe = height();
@@ -500,7 +503,13 @@ void TGraphik::GraphikResize()
         return;  // not set up yet
     try {
         ArrangeControls();
-        RepaintGraph();
+        // Inside a whole-document change the picture is drawn once, at its
+        // end; the layout follows every step, as later steps place other
+        // windows by it.
+        if (!Melder().Zurueckhalten(TNachholen::Bild)) {
+            ++FNeuzeichnungen;
+            RepaintGraph();
+        }
         if (AssistentFenster && AssistentFenster->isVisible())
             AssistentPlatzieren();
         if (TraceParam && TraceParam->isVisible())
@@ -803,8 +812,7 @@ bool TGraphik::FormCloseQuery()
 
 void TGraphik::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery())
-        event->accept();
-    else
+    // A close event comes accepted.
+    if (!FormCloseQuery())
         event->ignore();
 }

@@ -235,6 +235,9 @@ void TForm1::BeispielLaden(const TBeispiel& b)
         Meldung();
     if (!BeispielBestaetigt)
         return;
+    // New and the example's rows are shown once and drawn once, after the
+    // drawing is allowed again.
+    const TAenderungsklammer klammer;
     try {
         const TZeichnenFreigabe freigabe;
         ZeichnenErlaubt = false;  // nothing is drawn while the data change

@@ -79,7 +79,7 @@ QString Gruppentitel(int zeile, std::int32_t nr)
 // tables again, so that a tool never writes back an object it cannot see.
 void WerkzeugfensterAuffrischen()
 {
-    emit Melder().DokumentErneuert();
+    Melder().DokumentErneuern();
 }
 
 // The style list; the graph window's input bar shows the style too.
@@ -233,6 +233,9 @@ void TForm1::SpeedButton7Click()
     const std::optional<QString> gewaehlt = OpenDialog1(this);
     if (!gewaehlt)
         return;
+    // Every window shows the document once and the picture is drawn once,
+    // when it is all read.
+    const TAenderungsklammer klammer;
     emit Melder().KleineFensterVerbergenVerlangt(false);
     oeffne(S(*gewaehlt));
     emit Melder().ZeichnenVerlangt();
@@ -273,9 +276,14 @@ bool TForm1::oeffne(const std::string& dateiname)
     if (!ergebnis.Ok())
         return keinDokument();
     const std::vector<DokumentMangelFund> maengel = DokumentPruefen(ergebnis.Bild);
-    DokumentAnwenden(ergebnis.Bild);
+    {
+        const TAenderungsklammer klammer;
+        DokumentAnwenden(ergebnis.Bild);
+    }
+    // Said over the mended drawing, once it is shown.
     if (!maengel.empty())
-        ShowMessage(Txt(ZeileRepariert) + QLatin1Char('\n') + pfad);
+        Melder().NachDerKlammer(
+            [text = Txt(ZeileRepariert) + QLatin1Char('\n') + pfad] { ShowMessage(text); });
     return true;
 }
 
@@ -371,6 +379,9 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
 
 void TForm1::SpeedButton3Click()
 {
+    // Every window shows the new drawing once and the picture is drawn
+    // once, at the end.
+    const TAenderungsklammer klammer;
     const bool halten = Graphik && Graphik->LayoutHalten;
 
     emit Melder().KleineFensterVerbergenVerlangt(true);

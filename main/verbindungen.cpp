@@ -69,6 +69,11 @@ void SpurfensterFolgen()
         Graphik->Edit3->setFocus();
     if (uebersichtAktiv)
         Uebersicht_Dlg->activateWindow();
+    // A family that compiled is ready to trace: the graph window's keyboard
+    // goes to the control that steps the trace point (it has it when it is,
+    // or next becomes, the active window).
+    if (Funktionen[0] && Funktionen[0]->GetCompiled() && Graphik->CursorBar)
+        Graphik->CursorBar->setFocus();
 }
 
 }  // namespace

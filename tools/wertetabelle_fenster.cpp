@@ -193,6 +193,10 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
             FillValueTable();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { FillValueTable(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Wertetabelle)
+            FillValueTable();
+    });
     connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EditorZeigen(); });
     // x and t first: their handlers compute the result anew, and the stored
     // result shows until then.
@@ -321,9 +325,13 @@ void TForm2::ZeigeTabelle(const TWertetabelle& t)
 
 void TForm2::FillValueTable()
 {
+    // A whole-document change fills the rows once, at its end.
+    if (Melder().Zurueckhalten(TNachholen::Wertetabelle))
+        return;
     TFunktion* f = Funktionen[0];
     if (f == nullptr)
         return;
+    ++FFuellungen;
     const TAnsicht& a = Zustand.Ansicht;
     // The spacing track bar is a second handle on the graph window's x-unit
     // bar: it follows without running its own handler back.

@@ -74,6 +74,8 @@ public:
     // Refills both rows for the selected function from the view and x unit
     // of the state (the graph window's).
     void FillValueTable();
+    // The times the rows were filled (for tests).
+    int Fuellungen() const { return FFuellungen; }
     // Empties cells 1..25 of the y row.
     void ClearValueRow();
     // What the editor took: the calculator's t field for a family, the
@@ -116,6 +118,7 @@ private:
     using TXAnsicht = std::tuple<std::int32_t, std::int32_t, double, std::int32_t>;
     static TXAnsicht XAnsicht();
     std::optional<TXAnsicht> FGefuellt;
+    int FFuellungen = 0;
 
     void ZeigeTabelle(const TWertetabelle& t);
     void SpaltenAnpassen(const TWertetabelle& t);
