@@ -83,7 +83,6 @@ TForm1::TForm1(const std::vector<std::string>& parameter, QWidget* parent) : QMa
 
     ErzeugeMenues();
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Client"));
     client->setFixedSize(411, 546);
     setCentralWidget(client);
     // Pointer movement over the window refreshes the graph window's status.
