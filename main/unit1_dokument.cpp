@@ -79,7 +79,7 @@ QString Gruppentitel(int zeile, std::int32_t nr)
 // tables again, so that a tool never writes back an object it cannot see.
 void WerkzeugfensterAuffrischen()
 {
-    emit Melder().DokumentErneuert();
+    Melder().DokumentErneuern();
 }
 
 // The style list; the graph window's input bar shows the style too.
@@ -233,6 +233,9 @@ void TForm1::SpeedButton7Click()
     const std::optional<QString> gewaehlt = OpenDialog1(this);
     if (!gewaehlt)
         return;
+    // Every window shows the document once and the picture is drawn once,
+    // when it is all read.
+    const TAenderungsklammer klammer;
     emit Melder().KleineFensterVerbergenVerlangt(false);
     oeffne(S(*gewaehlt));
     emit Melder().ZeichnenVerlangt();
@@ -273,9 +276,14 @@ bool TForm1::oeffne(const std::string& dateiname)
     if (!ergebnis.Ok())
         return keinDokument();
     const std::vector<DokumentMangelFund> maengel = DokumentPruefen(ergebnis.Bild);
-    DokumentAnwenden(ergebnis.Bild);
+    {
+        const TAenderungsklammer klammer;
+        DokumentAnwenden(ergebnis.Bild);
+    }
+    // Said over the mended drawing, once it is shown.
     if (!maengel.empty())
-        ShowMessage(Txt(ZeileRepariert) + QLatin1Char('\n') + pfad);
+        Melder().NachDerKlammer(
+            [text = Txt(ZeileRepariert) + QLatin1Char('\n') + pfad] { ShowMessage(text); });
     return true;
 }
 
@@ -371,7 +379,12 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
 
 void TForm1::SpeedButton3Click()
 {
-    const bool halten = Graphik && Graphik->LayoutHalten;
+    // Every window shows the new drawing once and the picture is drawn
+    // once, at the end.
+    const TAenderungsklammer klammer;
+    // The graph window keeps its place and size (its own New button, an
+    // example in presentation mode), and the keyboard.
+    const bool halten = Zustand.LayoutHalten;
 
     emit Melder().KleineFensterVerbergenVerlangt(true);
 
@@ -380,21 +393,15 @@ void TForm1::SpeedButton3Click()
     emit Melder().WertetabelleZeigenVerlangt(mitTabelle);
     GroupBox2->setTitle(Gruppentitel(157, 1));
 
-    if (Graphik && !halten) {
-        Graphik->show();
-        const QRect rahmen = frameGeometry();
-        Graphik->move(rahmen.x() + FensterVersatz[3] + rahmen.width() + 2, rahmen.y() + FensterVersatz[4]);
-        Graphik->resize(Graphik->StartBreite > 0 ? Graphik->StartBreite : Graphik->width(),
-                        height() + FensterVersatz[5]);
-    }
+    // The graph window beside this one, not maximised (unless it keeps its
+    // place: New from its own button, an example in presentation mode).
+    emit Melder().GraphikNebenHauptfensterVerlangt(frameGeometry(), height());
 
     // The view of a new drawing, in the unit of length in force.
     TAnsicht neu;
     neu.Massstab = Zustand.Ansicht.Massstab;
     Zustand.Ansicht = neu;
     emit Melder().AnsichtGeaendert(this);
-    if (Graphik && !halten)
-        Graphik->setWindowState(Graphik->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     if (Graphen1)
         Graphen1->setChecked(true);
 
@@ -454,7 +461,7 @@ void TForm1::SpeedButton3Click()
         Edit1->setFocus();
         Edit1->end(false);
     } else {
-        emit Melder().EingabeFokusVerlangt();
+        emit Melder().EingabeFokusVerlangt(false);
     }
     emit Melder().SpurfensterAnheftenVerlangt();
 

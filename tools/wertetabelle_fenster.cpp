@@ -26,8 +26,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -193,6 +195,10 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
             FillValueTable();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { FillValueTable(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Wertetabelle)
+            FillValueTable();
+    });
     connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EditorZeigen(); });
     // x and t first: their handlers compute the result anew, and the stored
     // result shows until then.
@@ -212,6 +218,22 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
 void TForm2::Unterbringen(const QRect& haupt)
 {
     RahmenVerschieben(this, QPoint(haupt.left(), haupt.top() + haupt.height() + FensterVersatz[3] + 2));
+}
+
+void TForm2::HauptfensterFolgen(const QRect& haupt)
+{
+    // That is checked every time, since the frame that decides it may be
+    // known only at a later time.
+    const int breite = PassendeBreite(haupt.x());
+    if (std::exchange(FErsteAusrichtung, false) || width() != breite) {
+        GroesseErlaubt = true;
+        resize(breite, height());
+        GroesseErlaubt = false;
+    }
+    int top = haupt.y() + haupt.height() + FensterVersatz[3] + 2;
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        top = std::min(top, s->geometry().height() - 30 - Rahmen(this).height());
+    RahmenVerschieben(this, QPoint(haupt.x(), top));
 }
 
 void TForm2::FormCreate()
@@ -320,9 +342,13 @@ void TForm2::ZeigeTabelle(const TWertetabelle& t)
 
 void TForm2::FillValueTable()
 {
+    // A whole-document change fills the rows once, at its end.
+    if (Melder().Zurueckhalten(TNachholen::Wertetabelle))
+        return;
     TFunktion* f = Funktionen[0];
     if (f == nullptr)
         return;
+    ++FFuellungen;
     const TAnsicht& a = Zustand.Ansicht;
     // The spacing track bar is a second handle on the graph window's x-unit
     // bar: it follows without running its own handler back.
