@@ -182,8 +182,8 @@ void TFormOeffne::beschriften()
     if (!Form1)
         return;
     const QString trenner(QChar::fromLatin1(Dezimaltrenner()));
-    const bool deutsch = Form1->deutsch1 && Form1->deutsch1->isChecked();
-    const bool english = Form1->english1 && Form1->english1->isChecked();
+    const bool deutsch = Zustand.Sprache == SpracheDeutsch;
+    const bool english = Zustand.Sprache == SpracheEnglisch;
     auto text = [](QWidget* fenster, const char* name, const QString& t) {
         Beschriften(Steuerelement(fenster, QString::fromLatin1(name)), TBeschriftungsArt::Text, -1, t);
     };

@@ -91,7 +91,7 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
     box->addWidget(GroupBox2);
 
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
+    knoepfe->addStretch();
     OKBtn = Knopf(this, "OKBtn", QStringLiteral("OK"));
     CancelBtn = Knopf(this, "CancelBtn", QStringLiteral("Abbrechen"));
     OKBtn->setDefault(true);

@@ -80,7 +80,7 @@ struct TMuster {
 };
 
 // The vertical segments' nine styles.
-constexpr std::array<TMuster, 9> SenkrechtenMuster = {{
+constexpr auto SenkrechtenMuster = std::to_array<TMuster>({
     {1, TPenStyle::Solid},
     {3, TPenStyle::Solid},
     {5, TPenStyle::Solid},
@@ -90,10 +90,11 @@ constexpr std::array<TMuster, 9> SenkrechtenMuster = {{
     {3, TPenStyle::Dash, 17, 24, 15, true},
     {5, TPenStyle::Dot, 3, 10, 5, false},
     {5, TPenStyle::Dash, 16, 25, 15, true},
-}};
+});
+static_assert(SenkrechtenMuster.size() == 9);
 
 // The line styles 0..8 of the function graphs; 9 and 10 are discs.
-constexpr std::array<TMuster, 9> GraphenMuster = {{
+constexpr auto GraphenMuster = std::to_array<TMuster>({
     {1, TPenStyle::Solid},
     {3, TPenStyle::Solid},
     {5, TPenStyle::Solid},
@@ -103,7 +104,8 @@ constexpr std::array<TMuster, 9> GraphenMuster = {{
     {3, TPenStyle::Dash, 17, 27, 15, true},
     {5, TPenStyle::Dot, 3, 10, 4, false},
     {5, TPenStyle::Dash, 17, 27, 15, true},
-}};
+});
+static_assert(GraphenMuster.size() == 9);
 constexpr int GraphenScheiben = 9;     // discs alone
 constexpr int GraphenLinieScheiben = 10;  // a thin line through discs
 
