@@ -85,11 +85,9 @@ void TFormOeffne::FormCreate()
     Einstellungen.Transparent = 1;
     Einstellungen.Sprache = SpracheDeutsch;
 
+    // (the languages and the units are exclusive groups of menu items)
     Form1->deutsch1->setChecked(true);
-    Form1->english1->setChecked(false);
-    Form1->franzsisch1->setChecked(false);
     Form1->cm->setChecked(true);
-    Form1->Inch->setChecked(false);
 
     SpracheLaden(SpracheDeutsch);
     beschriften();
