@@ -87,6 +87,8 @@ inline TDokumentBild VollesDokument(bool breit = false)
         b.Font = TSchrift{"Tahoma", static_cast<TColor>(0x00400000u * static_cast<unsigned>(n % 4)), 10 + n, 0, {}};
         b.Vorne = static_cast<std::uint8_t>(n % 2);
     }
+    // The tenth label is not used but carries the font New gives it.
+    bild.Beschriftungen[10].Font = TSchrift{"Tahoma", 0, 12, 0, {}};
     for (int n = 1; n <= 20; ++n) {
         TPunkt& p = bild.Punkte[n];
         p.X = zahl(-4.5 + 0.5 * n);

@@ -142,6 +142,8 @@ void FensterzustandNullen()
     Zustand.Klang = true;
     Zustand.Interaktiv = true;
     Zustand.Sprache = 0;
+    Zustand.Praesentation = false;
+    Zustand.LayoutHalten = false;
 }
 
 void AllesNullen()

@@ -120,6 +120,12 @@ struct TZustand {
     bool Klang = true;
     bool Interaktiv = true;
     std::int32_t Sprache = 0;
+
+    // The program's graph window in presentation mode; and its place and
+    // size kept through a New (asked from its own New button, or by an
+    // example loaded in presentation mode).
+    bool Praesentation = false;
+    bool LayoutHalten = false;
 };
 
 // The one document state of the program.

@@ -413,10 +413,10 @@ public:
     bool FormCloseQuery();
 
     bool TextMittig = false;
-    bool LayoutHalten = false;
+    // Place and size kept through a New (the state's).
+    bool& LayoutHalten = Zustand.LayoutHalten;
     bool TrackBar1Aktiv = true;
     bool TrackBar2Aktiv = true;
-    bool ErsteAusrichtung = true;  // read and cleared by TForm1::AlignForm
     bool StatusErneuern = true;    // one-shot request for Statusanzeige
     bool IstTangente = true;       // mode 4: tangent (true) or normal
     std::int32_t StartBreiteKoord = 0;
@@ -495,10 +495,27 @@ public:
     // Texts and widths of the function panels 1..9, before each painting.
     void StatusPanelsAktualisieren();
     bool PraesentationWechsel = false;  // a window-state change of our own
-    // Presentation mode is on: set by the main window's SpeedButton5Click,
-    // cleared by ours. The window states follow it, not the other way round:
-    // a window manager reports states late and sometimes twice.
-    bool Praesentation = false;
+    // Presentation mode is on (the state's): set by PraesentationBeginnen,
+    // which the main window's SpeedButton5Click asks for, cleared by our
+    // SpeedButton5Click. The window states follow it, not the other way
+    // round: a window manager reports states late and sometimes twice.
+    bool& Praesentation = Zustand.Praesentation;
+    // Presentation mode starts: the value table translucent, the window
+    // maximised with its groups moved up and its presentation band shown,
+    // laid out, in front with the keyboard.
+    void PraesentationBeginnen();
+    // The main window's frame is at `Rahmen` now: this window stands to its
+    // right (not in presentation mode), the unit and trace windows under
+    // their groups.
+    void HauptfensterFolgen(const QRect& Rahmen);
+    // The unit windows under the unit track bar of the axes group, the
+    // trace window right-aligned under the coordinate-system group; their
+    // frames' corners, as every window's.
+    void KleineFensterPlatzieren();
+    // A New: shown beside the main window's frame `Rahmen`, as high as its
+    // client area `Hoehe` (plus the frame), not maximised; nothing of this
+    // while the layout is kept.
+    void NebenHauptfensterStellen(const QRect& Rahmen, int Hoehe);
     // The window's size to return to when presentation mode ends, taken
     // when it starts.
     QSize NormalGroesse;
@@ -565,8 +582,6 @@ public:
     void StatusBar1MouseDown(int x);
     // The origin tool, so that no construction is pending.
     void UrsprungWaehlen();
-    // The axis-length lists show the view's lengths.
-    void AchsenlaengenZeigen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -811,7 +826,8 @@ public:
     // no history.
     void NeuBeginnen(QObject* Sender);
     // The keyboard in the equation field, its caret at the end.
-    void EingabeFokus();
+    // `Aktivieren`: the window comes to the front first.
+    void EingabeFokus(bool Aktivieren);
     // The trace window right-aligned under the coordinate-system group.
     void SpurfensterAnheften();
 

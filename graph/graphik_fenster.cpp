@@ -9,6 +9,7 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
+#include "tools/einheit_dlg.h"
 #include "tools/trace_dlg.h"
 #include "tools/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
@@ -331,7 +332,6 @@ void TGraphik::FormCreate()
     Modus = ModusUrsprung;
     TrackBar1Aktiv = true;
     TrackBar2Aktiv = true;
-    ErsteAusrichtung = true;
     LayoutHalten = false;
     Gitter = "1b";
     GitterStil = 0;
@@ -679,8 +679,10 @@ void TGraphik::EingabeZeigen(bool Alles)
     StatusBar1->update();
 }
 
-void TGraphik::EingabeFokus()
+void TGraphik::EingabeFokus(bool Aktivieren)
 {
+    if (Aktivieren)
+        Edit3->activateWindow();
     ComboBox3->setFocus();
     Edit3->setFocus();
     Edit3->end(false);
@@ -757,6 +759,76 @@ void TGraphik::NormalGroesseMerken()
     const QSize rahmen = frameGeometry().size();
     if (!frei.isValid() || (rahmen.width() < frei.width() && rahmen.height() < frei.height()))
         NormalGroesse = size();
+}
+
+void TGraphik::PraesentationBeginnen()
+{
+    if (Form2) {
+        SetWindowAlpha(Form2, 240);
+        Form2->update();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The window-state changes below are ours, not a user's command.
+    const bool eigen = PraesentationWechsel;
+    PraesentationWechsel = true;
+    if (!Praesentation)
+        NormalGroesseMerken();
+    Praesentation = true;
+    // The window stays up while it changes: hiding it under X11 would
+    // withdraw it, and the window manager would later report it restored.
+    GroupBox1->move(GroupBox1->x(), 40);
+    GroupBox2->move(GroupBox2->x(), 40);
+    GroupBox3->move(GroupBox3->x(), 40);
+    AktivBox->move(AktivBox->x(), GroupBox1->y() + GroupBox1->height() + 13);
+    GroupBox3->show();
+    CoolBar2->show();
+    showMaximized();
+    if (auto* ende = CoolBar2->findChild<QWidget*>(QStringLiteral("SpeedButton5")))
+        ende->move(CoolBar2->width() - ende->width() - 1, ende->y());
+    // The maximised window has its new size by now (or keeps its old one
+    // where no window manager maximises): lay it out for the moved groups.
+    GraphikResize();
+    // However it started (the button, the menu, a maximise command, a
+    // title-bar double click), the window comes to the front with the
+    // keyboard: the main window stays up and would cover its tool bar.
+    raise();
+    activateWindow();
+    QApplication::restoreOverrideCursor();
+    PraesentationWechsel = eigen;
+    KleineFensterPlatzieren();
+}
+
+void TGraphik::HauptfensterFolgen(const QRect& Rahmen)
+{
+    // A maximised window that is moved is no longer maximised: presentation
+    // mode keeps the window where it is (the window manager may report
+    // moves of the main window after presentation mode started).
+    if (!Praesentation)
+        RahmenVerschieben(this, QPoint(Rahmen.x() + Rahmen.width() + FensterVersatz[3] + 2, Rahmen.y() + FensterVersatz[4]));
+    KleineFensterPlatzieren();
+}
+
+void TGraphik::KleineFensterPlatzieren()
+{
+    const QWidget* tb1 = findChild<QWidget*>(QStringLiteral("TrackBar1"));
+    const int links = (tb1 ? tb1->x() : 0) + 24;
+    const int h = GroupBox1->height();
+    if (EinheitXDlg)
+        RahmenVerschieben(EinheitXDlg, GroupBox1->mapToGlobal(QPoint(links, h)));
+    if (EinheitYDlg && EinheitXDlg)
+        RahmenVerschieben(EinheitYDlg, GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
+    if (TraceParam)
+        RahmenVerschieben(TraceParam, GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+}
+
+void TGraphik::NebenHauptfensterStellen(const QRect& Rahmen, int Hoehe)
+{
+    if (LayoutHalten)
+        return;
+    show();
+    move(Rahmen.x() + FensterVersatz[3] + Rahmen.width() + 2, Rahmen.y() + FensterVersatz[4]);
+    resize(StartBreite > 0 ? StartBreite : width(), Hoehe + FensterVersatz[5]);
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
 }
 
 void TGraphik::SpeedButton5Click()

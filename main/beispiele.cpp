@@ -8,7 +8,6 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/vorlagen.h"
 #include "platform/fensterhilfen.h"
@@ -53,16 +52,8 @@ public:
 
 class TLayoutHalten {
 public:
-    explicit TLayoutHalten(bool halten)
-    {
-        if (Graphik)
-            Graphik->LayoutHalten = halten;
-    }
-    ~TLayoutHalten()
-    {
-        if (Graphik)
-            Graphik->LayoutHalten = false;
-    }
+    explicit TLayoutHalten(bool halten) { Zustand.LayoutHalten = halten; }
+    ~TLayoutHalten() { Zustand.LayoutHalten = false; }
     TLayoutHalten(const TLayoutHalten&) = delete;
     TLayoutHalten& operator=(const TLayoutHalten&) = delete;
 };
@@ -225,7 +216,7 @@ void TForm1::Meldung()
 void TForm1::BeispielAusPopup(const TBeispiel& b)
 {
     // A maximised graph window (presentation) keeps its place and size.
-    const TLayoutHalten halten(Graphik && Graphik->isMaximized());
+    const TLayoutHalten halten(Zustand.Praesentation);
     BeispielLaden(b);
 }
 
@@ -291,7 +282,7 @@ void TForm1::beispiele()
 {
     const TSanduhr sanduhr;
     const TZeichnenFreigabe freigabe;
-    const bool praesentation = Graphik && Graphik->isMaximized();
+    const bool praesentation = Zustand.Praesentation;
     // Function 1 selected: colours, equation, ranges and line style in both
     // input bars. The range fields store what they show back into the
     // function, as after any choice of a function.

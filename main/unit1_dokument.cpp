@@ -382,7 +382,9 @@ void TForm1::SpeedButton3Click()
     // Every window shows the new drawing once and the picture is drawn
     // once, at the end.
     const TAenderungsklammer klammer;
-    const bool halten = Graphik && Graphik->LayoutHalten;
+    // The graph window keeps its place and size (its own New button, an
+    // example in presentation mode), and the keyboard.
+    const bool halten = Zustand.LayoutHalten;
 
     emit Melder().KleineFensterVerbergenVerlangt(true);
 
@@ -391,21 +393,15 @@ void TForm1::SpeedButton3Click()
     emit Melder().WertetabelleZeigenVerlangt(mitTabelle);
     GroupBox2->setTitle(Gruppentitel(157, 1));
 
-    if (Graphik && !halten) {
-        Graphik->show();
-        const QRect rahmen = frameGeometry();
-        Graphik->move(rahmen.x() + FensterVersatz[3] + rahmen.width() + 2, rahmen.y() + FensterVersatz[4]);
-        Graphik->resize(Graphik->StartBreite > 0 ? Graphik->StartBreite : Graphik->width(),
-                        height() + FensterVersatz[5]);
-    }
+    // The graph window beside this one, not maximised (unless it keeps its
+    // place: New from its own button, an example in presentation mode).
+    emit Melder().GraphikNebenHauptfensterVerlangt(frameGeometry(), height());
 
     // The view of a new drawing, in the unit of length in force.
     TAnsicht neu;
     neu.Massstab = Zustand.Ansicht.Massstab;
     Zustand.Ansicht = neu;
     emit Melder().AnsichtGeaendert(this);
-    if (Graphik && !halten)
-        Graphik->setWindowState(Graphik->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     if (Graphen1)
         Graphen1->setChecked(true);
 
@@ -465,7 +461,7 @@ void TForm1::SpeedButton3Click()
         Edit1->setFocus();
         Edit1->end(false);
     } else {
-        emit Melder().EingabeFokusVerlangt();
+        emit Melder().EingabeFokusVerlangt(false);
     }
     emit Melder().SpurfensterAnheftenVerlangt();
 

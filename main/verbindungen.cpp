@@ -200,7 +200,17 @@ void FensterVerbinden()
         QObject::connect(&m, &TMelder::ZeichnenVerlangt, Graphik, [] { Graphik->GraphikResize(); });
         QObject::connect(&m, &TMelder::WerkzeugeZuruecksetzenVerlangt, Graphik,
                          [](QObject* absender) { Graphik->NeuBeginnen(absender); });
-        QObject::connect(&m, &TMelder::EingabeFokusVerlangt, Graphik, [] { Graphik->EingabeFokus(); });
+        QObject::connect(&m, &TMelder::EingabeFokusVerlangt, Graphik,
+                         [](bool aktivieren) { Graphik->EingabeFokus(aktivieren); });
+        QObject::connect(&m, &TMelder::PraesentationBeginnenVerlangt, Graphik,
+                         [] { Graphik->PraesentationBeginnen(); });
+        QObject::connect(&m, &TMelder::PraesentationBeendenVerlangt, Graphik, [] { Graphik->SpeedButton5Click(); });
+        QObject::connect(&m, &TMelder::GraphikNebenHauptfensterVerlangt, Graphik,
+                         [](const QRect& rahmen, int hoehe) { Graphik->NebenHauptfensterStellen(rahmen, hoehe); });
+        // The graph window beside the main window first: the unit and
+        // trace windows stand under its groups.
+        QObject::connect(&m, &TMelder::HauptfensterBewegt, Graphik,
+                         [](const QRect& rahmen) { Graphik->HauptfensterFolgen(rahmen); });
         QObject::connect(&m, &TMelder::BereicheZeigenVerlangt, Graphik, [](const QStringList& texte) {
             const std::array<QLineEdit*, 5> felder = {Graphik->Evonx, Graphik->Ebisx, Graphik->Evont, Graphik->Ebist,
                                                       Graphik->Estept};
@@ -255,6 +265,9 @@ void FensterVerbinden()
             Form2->FillValueTable();
             DialogZeigen(dlg, Form2);
         });
+    if (Form2)
+        QObject::connect(&m, &TMelder::HauptfensterBewegt, Form2,
+                         [](const QRect& rahmen) { Form2->HauptfensterFolgen(rahmen); });
     if (Form2)
         QObject::connect(&m, &TMelder::WertetabelleZeigenVerlangt, Form2, [](bool zeigen) {
             if (!zeigen) {

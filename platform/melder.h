@@ -19,6 +19,7 @@
 #include "engine/zustand.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -171,6 +172,17 @@ signals:
     // around the main window again.
     void PraesentationVerlangt();
     void AusrichtenVerlangt();
+    // The graph window goes into presentation mode (the main window's
+    // SpeedButton5Click asks), or leaves it.
+    void PraesentationBeginnenVerlangt();
+    void PraesentationBeendenVerlangt();
+    // The main window's frame is at `rahmen` now: the graph window, the
+    // value table, the unit and trace windows place themselves around it.
+    void HauptfensterBewegt(const QRect& rahmen);
+    // New: the graph window beside the main window's frame `rahmen`, as
+    // high as its client area `hoehe`, not maximised; unless the state says
+    // the layout is kept.
+    void GraphikNebenHauptfensterVerlangt(const QRect& rahmen, int hoehe);
 
     // The tool windows hidden, and with `einheiten` the unit windows too.
     void KleineFensterVerbergenVerlangt(bool einheiten);
@@ -181,8 +193,9 @@ signals:
     // The graph window's range fields show `texte` (x from, x to, t from,
     // t to, t step), as typed there.
     void BereicheZeigenVerlangt(const QStringList& texte);
-    // The keyboard to the graph window's equation, its caret at the end.
-    void EingabeFokusVerlangt();
+    // The keyboard to the graph window's equation, its caret at the end;
+    // with `aktivieren` the window comes to the front first.
+    void EingabeFokusVerlangt(bool aktivieren);
     // The trace window under the graph window's coordinate-system group.
     void SpurfensterAnheftenVerlangt();
     // The graph window lays itself out and draws its picture anew; or only

@@ -26,8 +26,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -216,7 +218,22 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
 void TForm2::Unterbringen(const QRect& haupt)
 {
     RahmenVerschieben(this, QPoint(haupt.left(), haupt.top() + haupt.height() + FensterVersatz[3] + 2));
-    resize(StartBreite + FensterVersatz[6], height());
+}
+
+void TForm2::HauptfensterFolgen(const QRect& haupt)
+{
+    // That is checked every time, since the frame that decides it may be
+    // known only at a later time.
+    const int breite = PassendeBreite(haupt.x());
+    if (std::exchange(FErsteAusrichtung, false) || width() != breite) {
+        GroesseErlaubt = true;
+        resize(breite, height());
+        GroesseErlaubt = false;
+    }
+    int top = haupt.y() + haupt.height() + FensterVersatz[3] + 2;
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        top = std::min(top, s->geometry().height() - 30 - Rahmen(this).height());
+    RahmenVerschieben(this, QPoint(haupt.x(), top));
 }
 
 void TForm2::FormCreate()

@@ -64,6 +64,7 @@ public:
     };
     TGroesseErlaubt GroesseErlaubt{this};
     int StartBreite = 0;  // its width at creation
+    bool FErsteAusrichtung = true;  // not yet placed below the main window
     // The width for a frame whose left edge is at `links`: as wide as the
     // table, but not beyond the screen's edge, and never so narrow that the
     // controls below the table lose room.
@@ -89,6 +90,9 @@ public:
     void VerbergenWennUngewuenscht();
     // Below the main window's frame `haupt`, as wide as the table.
     void Unterbringen(const QRect& haupt);
+    // The main window's frame is at `haupt` now: below it, as wide as the
+    // table but not beyond the screen's edge, its bottom on the screen.
+    void HauptfensterFolgen(const QRect& haupt);
     // The t of the table when it is a number, for the titles of the
     // printed table; empty otherwise.
     QString ParameterText() const;

@@ -75,7 +75,7 @@ QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
 }  // namespace
 
 // Every row names a filled line in both lists that is not a translator's
-// comment; every control that exists takes the text in its kind, and
+// comment and a control that exists; each takes the text in its kind, and
 // applying the table reports exactly the controls that do not exist.
 TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
 {
@@ -104,6 +104,18 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     const TBeschriftungsErgebnis ergebnis = BeschriftungAnwenden();
     EXPECT_TRUE(ergebnis.Abgelehnt.empty());
     EXPECT_EQ(ergebnis.Fehlend.size(), fehlend);
+    // Every window builds every control the table names: a control that lost
+    // its name would keep its caption in one language only.
+    std::string fehlt;
+    for (const auto& z : ergebnis.Fehlend)
+        fehlt += " " + Beschreibung(z);
+    EXPECT_EQ(fehlt, "");
+    // One that did lose its name is reported.
+    Form1->Label6->setObjectName("umbenannt");
+    const TBeschriftungsErgebnis ohne = BeschriftungAnwenden();
+    Form1->Label6->setObjectName("Label6");
+    ASSERT_EQ(ohne.Fehlend.size(), 1u);
+    EXPECT_EQ(ohne.Fehlend[0].Name, "Label6");
 }
 
 // German, English, the third language and back: a sample of every window

@@ -121,6 +121,7 @@ TEST_F(EinmalZeichnenTest, OpenNewAndAnExampleShowTheDrawingOnceInEveryWindow)
     Frage.Antwort = QMessageBox::Yes;
 
     EXPECT_EQ(Zaehlen([] { Form1->SpeedButton7Click(); }), JedesFensterEinmal) << "Open";
+    EXPECT_TRUE(Meldung.Meldungen.empty()) << "nothing in it needed mending";
     GezeichnetWieZuletzt("Open");
     EXPECT_EQ(PunkteDlg->Zeile(1).X->text(), QString::fromStdString(VollesDokument().Punkte[1].X));
 
