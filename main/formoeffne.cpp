@@ -108,9 +108,7 @@ void TFormOeffne::FormCreate()
             Form1->english1->setChecked(sprache == SpracheEnglisch);
             Form1->franzsisch1->setChecked(sprache == SpracheDritte);
             SpracheLaden(sprache);
-        } else {
-            SpracheLaden(SpracheDeutsch);
-        }
+        }  // else German, loaded above
         beschriften();
 
         if (Einstellungen.Startvorlage != 0) {

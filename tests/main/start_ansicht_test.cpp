@@ -137,4 +137,14 @@ TEST_F(StartAnsicht, EveryControlOfTheDialogsLiesInsideItsBox)
     EXPECT_EQ(daneben, "");
 }
 
+// The third language has no name of its own: its item stays out of the menu.
+TEST_F(StartAnsicht, TheLanguageMenuOffersGermanAndEnglish)
+{
+    QStringList sichtbar;
+    for (QAction* a : Form1->Sprache1->actions())
+        if (a->isVisible())
+            sichtbar << a->objectName();
+    EXPECT_EQ(sichtbar, (QStringList{"deutsch1", "english1"}));
+}
+
 }  // namespace
