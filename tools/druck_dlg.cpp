@@ -158,8 +158,7 @@ void TDruckDlg::OKBtnClick()
 {
     hide();
     emit Melder().DruckenVerlangt();
-    WertetabelleVerbergen();
-    accept();
+    accept();  // closing hides the value table again unless the menu shows it
 }
 
 void TDruckDlg::CancelBtnClick()

@@ -41,9 +41,8 @@ QImage TStilListe::ItemBild(int index, QSize groesse) const
 {
     QImage bild = MakeScreenImage(std::max(1, groesse.width()), std::max(1, groesse.height()));
     if (OnDrawItem) {
-        TImageCanvas canvas(&bild);
+        TImageCanvas canvas(&bild);  // paints what it kept when it goes
         OnDrawItem(canvas, TRect{0, 0, bild.width(), bild.height()}, index);
-        canvas.Flush();
     }
     return bild;
 }

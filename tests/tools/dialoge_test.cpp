@@ -19,6 +19,8 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QTabWidget>
 
 namespace {
@@ -120,4 +122,62 @@ TEST_F(DialogeTest, AFamilysTableNamesTheCalculatorsTFromTheStart)
     Tippen(Form2->Edit3, "2,5");
     DruckDlg->Vorbereiten();
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(Txt(154) + QStringLiteral(" 2,5")));
+}
+
+// The trace window's t is typed after a click into it; the Tab key passes
+// it by (the keys stay with the graph window's pointer otherwise).
+TEST_F(DialogeTest, TheTabKeyPassesTheTraceWindowsFieldByAndAClickFocusesIt)
+{
+    TraceParam->show();
+    QApplication::setActiveWindow(TraceParam);
+    TraceParam->OKBtn->setFocus();
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), TraceParam->Edit) << i;
+    }
+    QTest::mouseClick(TraceParam->Edit, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), TraceParam->Edit);
+}
+
+// No control of a dialog lies over another, and each lies inside its window
+// (laid out as it opens).
+TEST_F(DialogeTest, NoControlOfADialogCoversAnother)
+{
+    for (QWidget* w : Fenster()) {
+        w->show();
+        SCOPED_TRACE(w->objectName().toStdString());
+        std::vector<std::pair<const QWidget*, QRect>> teile;
+        for (const QWidget* k : w->findChildren<QWidget*>()) {
+            if (!k->isVisibleTo(w) || k->objectName().isEmpty() ||
+                !(qobject_cast<const QAbstractButton*>(k) || qobject_cast<const QLineEdit*>(k) ||
+                  qobject_cast<const QAbstractSpinBox*>(k) || qobject_cast<const QAbstractSlider*>(k) ||
+                  qobject_cast<const QAbstractItemView*>(k) || qobject_cast<const QGroupBox*>(k) ||
+                  qobject_cast<const QTabWidget*>(k)))
+                continue;
+            teile.emplace_back(k, QRect(k->mapTo(w, QPoint(0, 0)), k->size()));
+        }
+        for (std::size_t i = 0; i < teile.size(); ++i) {
+            const auto& [a, ra] = teile[i];
+            EXPECT_TRUE(w->rect().contains(ra)) << a->objectName().toStdString();
+            for (std::size_t j = i + 1; j < teile.size(); ++j) {
+                const auto& [b, rb] = teile[j];
+                if (!a->isAncestorOf(b) && !b->isAncestorOf(a)) {
+                    EXPECT_FALSE(ra.intersects(rb)) << a->objectName().toStdString() << " / " << b->objectName().toStdString();
+                }
+            }
+        }
+        w->hide();
+    }
+}
+
+// The value table keeps the size the program gives it, as high as its
+// controls need: the user does not pull it wider than its columns.
+TEST_F(DialogeTest, TheValueTableKeepsItsSize)
+{
+    Form2->show();
+    EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
+    EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
+    std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
+    Form2->FillValueTable();
+    EXPECT_EQ(std::pair(Form2->minimumSize(), Form2->maximumSize()), std::pair(Form2->size(), Form2->size()));
 }
