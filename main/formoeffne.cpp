@@ -142,9 +142,6 @@ void TFormOeffne::FormCreate()
     // start, not only after a selection.
     Form1->SchriftfarbenZeigen();
 
-    KreiseDlg->ZeigePunk();
-    KreiseDlg->update();
-
     Form1->show();
     Graphik->show();
 

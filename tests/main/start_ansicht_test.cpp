@@ -147,4 +147,14 @@ TEST_F(StartAnsicht, TheLanguageMenuOffersGermanAndEnglish)
     EXPECT_EQ(sichtbar, (QStringList{"deutsch1", "english1"}));
 }
 
+// The about window shows the program's name large and bold over its lines.
+TEST_F(StartAnsicht, TheAboutWindowShowsTheNameLargeAndBold)
+{
+    auto* name = AboutBox->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* zeile = AboutBox->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_TRUE(name && zeile);
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_GT(QFontInfo(name->font()).pixelSize(), QFontInfo(zeile->font()).pixelSize() + 6);
+}
+
 }  // namespace
