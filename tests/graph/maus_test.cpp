@@ -173,7 +173,10 @@ TEST_F(MausTest, ArrowKeysMoveThePointerInsideTheDrawingAreaOnly)
         EXPECT_EQ(Graphik->focusWidget(), Graphik->CursorBar) << taste;
     }
     Waehle(Graphik->BeschriftButton);
-    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 50, 50);  // the field rides along
+    Graphik->BeschrEdit->setText(QStringLiteral("A"));
+    ZeigerAuf(100, 100);
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 100);  // the field rides along
+    ASSERT_TRUE(Graphik->BeschrEdit->isVisible());
     Graphik->BeschrEdit->setFocus();
     ASSERT_EQ(Graphik->focusWidget(), Graphik->BeschrEdit);
     Graphik->FormKeyDown(Qt::Key_Left);
