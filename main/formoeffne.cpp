@@ -108,9 +108,7 @@ void TFormOeffne::FormCreate()
             Form1->english1->setChecked(sprache == SpracheEnglisch);
             Form1->franzsisch1->setChecked(sprache == SpracheDritte);
             SpracheLaden(sprache);
-        } else {
-            SpracheLaden(SpracheDeutsch);
-        }
+        }  // else German, loaded above
         beschriften();
 
         if (Einstellungen.Startvorlage != 0) {
@@ -143,9 +141,6 @@ void TFormOeffne::FormCreate()
     // The editor shows its function in the function's colour from the
     // start, not only after a selection.
     Form1->SchriftfarbenZeigen();
-
-    KreiseDlg->ZeigePunk();
-    KreiseDlg->update();
 
     Form1->show();
     Graphik->show();

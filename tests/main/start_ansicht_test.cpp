@@ -137,4 +137,24 @@ TEST_F(StartAnsicht, EveryControlOfTheDialogsLiesInsideItsBox)
     EXPECT_EQ(daneben, "");
 }
 
+// The third language has no name of its own: its item stays out of the menu.
+TEST_F(StartAnsicht, TheLanguageMenuOffersGermanAndEnglish)
+{
+    QStringList sichtbar;
+    for (QAction* a : Form1->Sprache1->actions())
+        if (a->isVisible())
+            sichtbar << a->objectName();
+    EXPECT_EQ(sichtbar, (QStringList{"deutsch1", "english1"}));
+}
+
+// The about window shows the program's name large and bold over its lines.
+TEST_F(StartAnsicht, TheAboutWindowShowsTheNameLargeAndBold)
+{
+    auto* name = AboutBox->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* zeile = AboutBox->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_TRUE(name && zeile);
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_GT(QFontInfo(name->font()).pixelSize(), QFontInfo(zeile->font()).pixelSize() + 6);
+}
+
 }  // namespace

@@ -170,12 +170,13 @@ TEST_F(DialogeTest, NoControlOfADialogCoversAnother)
     }
 }
 
-// The value table keeps the size the program gives it: the user does not
-// pull it wider than its columns.
+// The value table keeps the size the program gives it, as high as its
+// controls need: the user does not pull it wider than its columns.
 TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
+    EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
     std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
     Form2->FillValueTable();
     EXPECT_EQ(std::pair(Form2->minimumSize(), Form2->maximumSize()), std::pair(Form2->size(), Form2->size()));
