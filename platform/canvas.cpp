@@ -296,6 +296,16 @@ void TCanvas::LineTo(int x, int y)
     FPenPos = to;
 }
 
+void TCanvas::Linien(std::span<const TGraphBefehl> befehle)
+{
+    for (const TGraphBefehl& b : befehle) {
+        if (b.Art == TGraphBefehl::LineTo)
+            LineTo(b.A, b.B);
+        else
+            MoveTo(b.A, b.B);
+    }
+}
+
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     DoRectangle(Normalised(x1, y1, x2, y2));
@@ -1157,6 +1167,35 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
         if (!liste)
             ApplyPen();
         FLines << Map(from) << Map(to);
+    }
+}
+
+void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
+{
+    // LineTo and DoLine inline: a curve is a call per pixel column, and a
+    // run of a wide pen on a kept list only takes its next point.
+    const bool klar = Pen.Style == TPenStyle::Clear;
+    const std::int64_t rand = std::abs(std::int64_t{Pen.Width}) + 2;
+    for (const TGraphBefehl& b : befehle) {
+        const TPoint to{b.A, b.B};
+        if (b.Art != TGraphBefehl::LineTo || klar || to == FPenPos) {
+            FPenPos = to;
+            continue;
+        }
+        const TPoint from = FPenPos;
+        FPenPos = to;
+        if (FLinesSelbst && FListe && FLinesEnd == from && FLinesPen == Pen) {
+            const std::int64_t w = std::int64_t{FGeraetB} + rand, h = std::int64_t{FGeraetH} + rand;
+            if ((from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
+                (from.Y > h && to.Y > h)) {
+                FlushLines();
+                continue;
+            }
+            FKette.push_back(to);
+            FLinesEnd = to;
+            continue;
+        }
+        DoLine(from, to);
     }
 }
 
