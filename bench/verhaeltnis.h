@@ -2,6 +2,8 @@
 // The console reporter every benchmark program prints its ratios with: it
 // keeps each run's time per iteration, under the benchmark's name and its
 // arguments ("BM_RepaintThreads/4"), for the table printed after the runs.
+// With repetitions (--benchmark_repetitions=5) it keeps their median, which
+// a busy machine disturbs less than any single run.
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +20,8 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
-            if (r.run_type != Run::RT_Iteration || r.iterations <= 0 || r.error_occurred)
+            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+            if ((r.run_type != Run::RT_Iteration && !median) || r.iterations <= 0 || r.error_occurred)
                 continue;
             const std::string name =
                 r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args);

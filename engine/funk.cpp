@@ -1264,9 +1264,10 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
             bound[0] = boundOf(static_cast<std::uint8_t>(st.Op - RegLoad), st, bound);
         } else if (IsGeneralStep(st.Op)) {
             bound[0] = kUnbounded;
-        } else if (st.Op >= RegFunction + 4) {  // a square root
-            bound[0] = std::max(st.Op == RegFunction + 4 ? bound[0] : kInputBound, 1);
-        }  // |a| and -a keep the bound
+        } else if (st.Op >= RegFunction) {  // |a|, -a, sqrt a: the bound of a (from R or x), 2 at least for sqrt
+            const int a = (st.Op - RegFunction) % 2 == 0 ? bound[0] : kInputBound;
+            bound[0] = st.Op >= RegFunction + 4 ? std::max(a, 1) : a;
+        }
         if (st.Band != kBandNone || st.Op >= RegFunction)
             st.Guard = static_cast<std::uint8_t>(std::min(checks, kMaxChecks));
         if (st.Band != kBandNone)

@@ -82,18 +82,19 @@ public:
     }
 
     // A memory operand [base + index] (index Rax or Rdx) with disp, and
-    // ModRM digit r, after the opcode bytes; rex is emitted before them.
+    // ModRM digit r, after the opcode bytes; rex is emitted before them. A
+    // displacement is a column's place, a multiple of a block of doubles,
+    // and so always takes 32 bits.
     void Indexed(std::initializer_list<std::uint8_t> opcode, std::uint8_t r, Gpr base, Gpr index, std::int32_t disp = 0)
     {
+        static_assert(kBlock * 8 >= 128, "column places beyond a byte's displacement");
         if (base >= R8)
             Byte(0x41);
         Bytes(opcode);
-        const std::uint8_t mod = disp == 0 ? 0 : (disp >= -128 && disp < 128) ? 1 : 2;
+        const std::uint8_t mod = disp == 0 ? 0 : 2;
         Byte(static_cast<std::uint8_t>(mod << 6 | (r & 7) << 3 | 4));
         Byte(static_cast<std::uint8_t>((index & 7) << 3 | (base & 7)));
-        if (mod == 1)
-            Byte(static_cast<std::uint8_t>(disp));
-        else if (mod == 2)
+        if (mod == 2)
             Int32(disp);
     }
     // [base + disp8] for a base below R8 other than Rsp and Rbp.

@@ -138,9 +138,12 @@ void FensterzustandNullen()
 {
     Zustand.Editor = {};
     Zustand.Ansicht = {};
+    Zustand.Rechner = {};
     Zustand.Klang = true;
     Zustand.Interaktiv = true;
     Zustand.Sprache = 0;
+    Zustand.Praesentation = false;
+    Zustand.LayoutHalten = false;
 }
 
 void AllesNullen()

@@ -9,9 +9,9 @@
 // code that reads a table directly reads the state.
 //
 // The view of the program's graph window is here too (TAnsicht); a graph
-// window made for a test or a benchmark draws with a view of its own.
-//
-// Not here yet: the language (the options record and the language lines of
+// window made for a test or a benchmark draws with a view of its own. So
+// are the value table's calculator and the program's switches: sound, the
+// interaction tools and the language in force (whose lines are Texte of
 // engine/tabellen.h).
 
 #include "engine/tabellen.h"
@@ -71,7 +71,23 @@ struct TAnsicht {
     // Grid: kind '0'..'7' and colour scheme 'a'..'c'.
     std::string Gitter = "1b";
     bool Farbig = true;  // graphs and objects in their colours
+    bool Achsen = true;  // axes drawn
+    bool Zahlen = true;  // axes with ticks and numbers
+    // The axis captions and the axis lengths in cm (as the graph window's
+    // lists show them), as typed.
+    std::string XAchse = "x";
+    std::string YAchse = "y";
+    std::string XLaenge = "11";
+    std::string YLaenge = "10";
     friend bool operator==(const TAnsicht&, const TAnsicht&) = default;
+};
+
+// The value table's calculator as it shows: x, t and the result.
+struct TRechner {
+    std::string X = "0";
+    std::string T = "0";
+    std::string Ergebnis;
+    friend bool operator==(const TRechner&, const TRechner&) = default;
 };
 
 // The object tables, as a change names them.
@@ -96,6 +112,7 @@ struct TZustand {
 
     // The program's graph window shows this view.
     TAnsicht Ansicht;
+    TRechner Rechner;
 
     // Switches of the program, not of the document: sounds on, the graph
     // window's interaction tools shown, the language (0 German, 1 English,
@@ -103,6 +120,12 @@ struct TZustand {
     bool Klang = true;
     bool Interaktiv = true;
     std::int32_t Sprache = 0;
+
+    // The program's graph window in presentation mode; and its place and
+    // size kept through a New (asked from its own New button, or by an
+    // example loaded in presentation mode).
+    bool Praesentation = false;
+    bool LayoutHalten = false;
 };
 
 // The one document state of the program.

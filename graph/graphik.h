@@ -393,6 +393,13 @@ public:
     // Layout and full redraw: what every window calls after any change.
     // Nothing escapes from it.
     void GraphikResize();
+    // The redraws GraphikResize did (for tests).
+    int Neuzeichnungen() const { return FNeuzeichnungen; }
+    // The assistant at the drawing area's top-left corner, the trace window
+    // under the coordinate group's right end: by their frames, as every
+    // other window is placed.
+    void AssistentPlatzieren();
+    void TraceParamPlatzieren();
     // Removes the live preview and resets status panel 0 to the mode's
     // empty pattern; acts only while StatusErneuern is set, and clears it.
     void Statusanzeige();
@@ -406,10 +413,10 @@ public:
     bool FormCloseQuery();
 
     bool TextMittig = false;
-    bool LayoutHalten = false;
+    // Place and size kept through a New (the state's).
+    bool& LayoutHalten = Zustand.LayoutHalten;
     bool TrackBar1Aktiv = true;
     bool TrackBar2Aktiv = true;
-    bool ErsteAusrichtung = true;  // read and cleared by TForm1::AlignForm
     bool StatusErneuern = true;    // one-shot request for Statusanzeige
     bool IstTangente = true;       // mode 4: tangent (true) or normal
     std::int32_t StartBreiteKoord = 0;
@@ -482,15 +489,33 @@ public:
     void ComboBox4Change();
     // The input bar shows the editor's texts, their validity, the choice of
     // the function, its colours and line style, and the t fields of a
-    // family.
-    void EingabeZeigen();
+    // family. Without `Alles` a text is written only where the editor's
+    // changed since it was shown last.
+    void EingabeZeigen(bool Alles);
     // Texts and widths of the function panels 1..9, before each painting.
     void StatusPanelsAktualisieren();
     bool PraesentationWechsel = false;  // a window-state change of our own
-    // Presentation mode is on: set by the main window's SpeedButton5Click,
-    // cleared by ours. The window states follow it, not the other way round:
-    // a window manager reports states late and sometimes twice.
-    bool Praesentation = false;
+    // Presentation mode is on (the state's): set by PraesentationBeginnen,
+    // which the main window's SpeedButton5Click asks for, cleared by our
+    // SpeedButton5Click. The window states follow it, not the other way
+    // round: a window manager reports states late and sometimes twice.
+    bool& Praesentation = Zustand.Praesentation;
+    // Presentation mode starts: the value table translucent, the window
+    // maximised with its groups moved up and its presentation band shown,
+    // laid out, in front with the keyboard.
+    void PraesentationBeginnen();
+    // The main window's frame is at `Rahmen` now: this window stands to its
+    // right (not in presentation mode), the unit and trace windows under
+    // their groups.
+    void HauptfensterFolgen(const QRect& Rahmen);
+    // The unit windows under the unit track bar of the axes group, the
+    // trace window right-aligned under the coordinate-system group; their
+    // frames' corners, as every window's.
+    void KleineFensterPlatzieren();
+    // A New: shown beside the main window's frame `Rahmen`, as high as its
+    // client area `Hoehe` (plus the frame), not maximised; nothing of this
+    // while the layout is kept.
+    void NebenHauptfensterStellen(const QRect& Rahmen, int Hoehe);
     // The window's size to return to when presentation mode ends, taken
     // when it starts.
     QSize NormalGroesse;
@@ -798,6 +823,15 @@ public:
     std::string ParabelHistorie;
     // Empties all nine (a new document).
     void HistorienLeeren();
+    // The interaction of a new document: interaction on, the origin tool
+    // (Sender asks for it), "Foto mit" off, sounds on, snap step 0.01, and
+    // no history.
+    void NeuBeginnen(QObject* Sender);
+    // The keyboard in the equation field, its caret at the end.
+    // `Aktivieren`: the window comes to the front first.
+    void EingabeFokus(bool Aktivieren);
+    // The trace window right-aligned under the coordinate-system group.
+    void SpurfensterAnheften();
 
     // Plays one of the program's sounds while the main window's Sound1 is ticked.
     void Klang(const char* name);
@@ -851,6 +885,7 @@ private:
     // Set by RepaintGraph while it draws the screen picture, the only one
     // that uses the store of sampled graphs.
     bool ProbenSpeicherAn = false;
+    int FNeuzeichnungen = 0;
 };
 
 // The one graph window.

@@ -314,8 +314,8 @@ void TGraphik::DruckKoordinatensystem(TCanvas& Canvas, std::int32_t xMaxSeite, s
         Canvas.LineTo(X(x2), Y(y2));
     };
     const bool farbig = Farbig();
-    const bool achsen = CB3 == nullptr || CB3->isChecked();
-    const bool skaliert = achsen && (CB4 == nullptr || CB4->isChecked());
+    const bool achsen = Ansicht.Achsen;
+    const bool skaliert = achsen && Ansicht.Zahlen;
     // What the paper shows of the view.
     const std::int64_t xMin = XMin, xMax = std::min(XMax, xMaxSeite), yMax = YMax, yMin = std::max(YMin, yMinSeite);
 
@@ -413,7 +413,7 @@ void TGraphik::DruckKoordinatensystem(TCanvas& Canvas, std::int32_t xMaxSeite, s
                  static_cast<double>(k), -0.075, false, true);
     }
     if (Edit1)
-        text(Edit1->text(), XMax - 0.1, 0.35, true, false);
+        text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
     for (std::int64_t k = std::max(yMin, std::int64_t{YMin} + 1); k <= yMax - 1; ++k) {
         if (k == 0)
             continue;
@@ -421,7 +421,7 @@ void TGraphik::DruckKoordinatensystem(TCanvas& Canvas, std::int32_t xMaxSeite, s
         text(QString::fromStdString(FormatGeneral(wert, 8, 2, trenner)), -0.12, static_cast<double>(k), true, false);
     }
     if (Edit2)
-        text(Edit2->text(), 0.2, YMax - 0.15, false, false);
+        text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
 }
 
 void TGraphik::DruckNamen(TCanvas& Canvas)

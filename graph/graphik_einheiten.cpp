@@ -9,7 +9,6 @@
 #include "platform/dialoge.h"
 #include "platform/felder.h"
 #include "platform/melder.h"
-#include "tools/beschriftung_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +20,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -105,8 +105,8 @@ void TGraphik::ErzeugeAchsenSteuerung()
     TrackBar2->setValue(Ansicht.PositionX);
     TrackBar1->setValue(Ansicht.PositionY);
 
-    ComboBox2 = Laengenliste(this, "ComboBox2", Zahlen(3, 17), QStringLiteral("11"));
-    ComboBox1 = Laengenliste(this, "ComboBox1", Zahlen(3, 20), QStringLiteral("10"));
+    ComboBox2 = Laengenliste(this, "ComboBox2", Zahlen(3, 17), QString::fromStdString(Ansicht.XLaenge));
+    ComboBox1 = Laengenliste(this, "ComboBox1", Zahlen(3, 20), QString::fromStdString(Ansicht.YLaenge));
     ComboBox2a = Laengenliste(this, "ComboBox2a", Zoll(14), QStringLiteral("5.5"));
     ComboBox1a = Laengenliste(this, "ComboBox1a", Zoll(16), QStringLiteral("5"));
     // The view starts in centimetres: the inch lists wait hidden.
@@ -115,14 +115,15 @@ void TGraphik::ErzeugeAchsenSteuerung()
 
     CB3 = new QCheckBox(QStringLiteral("Achsen"), this);
     CB3->setObjectName(QStringLiteral("CB3"));
-    CB3->setChecked(true);
+    CB3->setChecked(Ansicht.Achsen);
     CB4 = new QCheckBox(QStringLiteral("skaliert"), this);
     CB4->setObjectName(QStringLiteral("CB4"));
-    CB4->setChecked(true);
-    Edit1 = new QLineEdit(QStringLiteral("x"), this);
+    CB4->setChecked(Ansicht.Zahlen);
+    CB4->setEnabled(Ansicht.Achsen);
+    Edit1 = new QLineEdit(QString::fromStdString(Ansicht.XAchse), this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(255);
-    Edit2 = new QLineEdit(QStringLiteral("y"), this);
+    Edit2 = new QLineEdit(QString::fromStdString(Ansicht.YAchse), this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setMaxLength(255);
 
@@ -138,6 +139,11 @@ void TGraphik::ErzeugeAchsenSteuerung()
         connect(box, &QComboBox::activated, this, [this, box] { ComboBox2Change(box); });
     for (QComboBox* box : {ComboBox2, ComboBox2a})
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] { ComboBox2Change(box); });
+    // The cm lists' texts, as they show, are the view's lengths.
+    connect(ComboBox1, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { Ansicht.YLaenge = text.toStdString(); });
+    connect(ComboBox2, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { Ansicht.XLaenge = text.toStdString(); });
     if (CB2)
         connect(CB2, &QCheckBox::toggled, this, [this] { CB2Click(); });
     connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
@@ -184,9 +190,29 @@ void TGraphik::AnsichtZeigen()
     TrackBar1->setValue(Ansicht.PositionY);
     TrackBar2Aktiv = x;
     TrackBar1Aktiv = y;
-    if (CB2) {
-        const QSignalBlocker still(CB2);
-        CB2->setChecked(Ansicht.Farbig);
+    for (const auto& [box, an] : {std::pair(CB2, Ansicht.Farbig), std::pair(CB3, Ansicht.Achsen),
+                                  std::pair(CB4, Ansicht.Zahlen)}) {
+        const QSignalBlocker still(box);
+        box->setChecked(an);
+    }
+    CB4->setEnabled(Ansicht.Achsen);
+    for (const auto& [feld, text] : {std::pair(Edit1, &Ansicht.XAchse), std::pair(Edit2, &Ansicht.YAchse)}) {
+        const QSignalBlocker still(feld);
+        if (feld->text().toStdString() != *text)
+            feld->setText(QString::fromStdString(*text));
+    }
+    // The lengths in cm, and in inch where the cm text is a whole number
+    // (a view unit is half an inch).
+    for (const auto& [cm, zoll, text] : {std::tuple(ComboBox1, ComboBox1a, Ansicht.YLaenge),
+                                         std::tuple(ComboBox2, ComboBox2a, Ansicht.XLaenge)}) {
+        const QString laenge = QString::fromStdString(text);
+        if (cm->currentText() != laenge)
+            cm->setEditText(laenge);
+        bool ganz = false;
+        const int n = laenge.trimmed().toInt(&ganz);
+        const QString inch = QString::number(n / 2) + (n % 2 != 0 ? QStringLiteral(".5") : QString());
+        if (ganz && zoll->currentText() != inch)
+            zoll->setEditText(inch);
     }
     GraphikResize();
 }
@@ -320,11 +346,16 @@ void TGraphik::CB2Click()
 
 void TGraphik::CB3Click()
 {
+    Ansicht.Achsen = CB3->isChecked();
     CB4->setEnabled(CB3->isChecked());
     GraphikResize();
 }
 
-void TGraphik::CB4Click() { GraphikResize(); }
+void TGraphik::CB4Click()
+{
+    Ansicht.Zahlen = CB4->isChecked();
+    GraphikResize();
+}
 
 // The axis captions are also edited in the labels window, which shows them
 // and asks for them here.
@@ -333,16 +364,17 @@ void TGraphik::AchsenbeschriftungSetzen(int Achse, const QString& Text)
     TextSetzen(Achse == 1 ? Edit1 : Edit2, Text);
 }
 
+// The labels window shows the captions too.
 void TGraphik::Edit1Change()
 {
-    if (BeschriftungDlg)
-        TextSetzen(BeschriftungDlg->Edit1, Edit1->text());
+    Ansicht.XAchse = Edit1->text().toStdString();
+    AnsichtMelden();
     GraphikResize();
 }
 
 void TGraphik::Edit2Change()
 {
-    if (BeschriftungDlg)
-        TextSetzen(BeschriftungDlg->Edit2, Edit2->text());
+    Ansicht.YAchse = Edit2->text().toStdString();
+    AnsichtMelden();
     GraphikResize();
 }

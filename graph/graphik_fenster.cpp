@@ -9,6 +9,7 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
+#include "tools/einheit_dlg.h"
 #include "tools/trace_dlg.h"
 #include "tools/wertetabelle_fenster.h"
 #include "platform/farbe_qt.h"
@@ -293,9 +294,18 @@ void TGraphik::FormCreate()
             GraphikResize();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { GraphikResize(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Bild)
+            GraphikResize();
+    });
+    // Another language: the texts of the picture anew.
+    connect(&Melder(), &TMelder::SpracheGeaendert, this, [this] {
+        TextMittig = false;
+        GraphikResize();
+    });
     // The input bar shows what the editor holds.
-    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EingabeZeigen(); });
-    connect(&Melder(), &TMelder::AuswahlGeaendert, this, [this] { EingabeZeigen(); });
+    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EingabeZeigen(false); });
+    connect(&Melder(), &TMelder::AuswahlGeaendert, this, [this] { EingabeZeigen(true); });
     // The switches set elsewhere: the boxes show them, and act on them.
     connect(&Melder(), &TMelder::SchalterGeaendert, this, [this](QObject* absender) {
         if (absender == this)
@@ -322,7 +332,6 @@ void TGraphik::FormCreate()
     Modus = ModusUrsprung;
     TrackBar1Aktiv = true;
     TrackBar2Aktiv = true;
-    ErsteAusrichtung = true;
     LayoutHalten = false;
     Gitter = "1b";
     GitterStil = 0;
@@ -362,7 +371,6 @@ void TGraphik::FormCreate()
         RahmenVerschieben(this, QPoint(haupt.x() + haupt.width() + FensterVersatz[3] + 2, haupt.y() + FensterVersatz[4]));
         resize(width(), std::max(200, Hauptfenster->height() + FensterVersatz[5]));
     }
-    ComboBox4->setCurrentIndex(1);
     ArrangeControls();
     StartBreite = width();
     StartHoehe = height();
@@ -495,15 +503,31 @@ void TGraphik::GraphikResize()
         return;  // not set up yet
     try {
         ArrangeControls();
-        RepaintGraph();
+        // Inside a whole-document change the picture is drawn once, at its
+        // end; the layout follows every step, as later steps place other
+        // windows by it.
+        if (!Melder().Zurueckhalten(TNachholen::Bild)) {
+            ++FNeuzeichnungen;
+            RepaintGraph();
+        }
         if (AssistentFenster && AssistentFenster->isVisible())
-            AssistentFenster->move(PaintBox1->mapToGlobal(QPoint(5, 5)));
+            AssistentPlatzieren();
         if (TraceParam && TraceParam->isVisible())
-            TraceParam->move(
-                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+            TraceParamPlatzieren();
     } catch (...) {
         // A failed layout or drawing keeps what the window showed.
     }
+}
+
+void TGraphik::AssistentPlatzieren()
+{
+    RahmenVerschieben(AssistentFenster, PaintBox1->mapToGlobal(QPoint(5, 5)));
+}
+
+void TGraphik::TraceParamPlatzieren()
+{
+    RahmenVerschieben(TraceParam,
+                      GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
 }
 
 void TGraphik::resizeEvent(QResizeEvent* event)
@@ -614,15 +638,18 @@ void TGraphik::mouseMoveEvent(QMouseEvent* event)
 // The input bar: everything goes to the main window's editor, and it shows
 // what the editor holds.
 
-void TGraphik::EingabeZeigen()
+void TGraphik::EingabeZeigen(bool Alles)
 {
     const TEditorZustand& z = Zustand.Editor;
     const TFunktion* f = Funktionen[0];
     const TColor farbe = f ? f->GetColor() : clBlack;
     // A text is written when the editor's changed since it was shown last:
     // the range fields may show rounded numbers that the editor does not
-    // hold (a worked example), until the editor's text changes.
+    // hold (a worked example), until the editor's text changes or another
+    // function is chosen.
     const std::array<QLineEdit*, AnzahlEditorFelder> felder = {Edit3, Evonx, Ebisx, Evont, Ebist, Estept};
+    if (Alles)
+        FEingabeGezeigt.reset();
     for (std::size_t i = 0; i < felder.size(); ++i) {
         if (!FEingabeGezeigt || z.Felder[i].Text != FEingabeGezeigt->Felder[i].Text)
             TextSetzen(felder[i], QString::fromStdString(z.Felder[i].Text));
@@ -650,6 +677,23 @@ void TGraphik::EingabeZeigen()
     }
     ComboBox4->update();
     StatusBar1->update();
+}
+
+void TGraphik::EingabeFokus(bool Aktivieren)
+{
+    if (Aktivieren)
+        Edit3->activateWindow();
+    ComboBox3->setFocus();
+    Edit3->setFocus();
+    Edit3->end(false);
+}
+
+void TGraphik::SpurfensterAnheften()
+{
+    if (!TraceParam)
+        return;
+    const QPoint unten = GroupBox2->mapToGlobal(QPoint(GroupBox2->width(), GroupBox2->height()));
+    TraceParam->move(unten.x() - TraceParam->frameGeometry().width(), unten.y());
 }
 
 void TGraphik::Edit3Change()
@@ -717,6 +761,76 @@ void TGraphik::NormalGroesseMerken()
         NormalGroesse = size();
 }
 
+void TGraphik::PraesentationBeginnen()
+{
+    if (Form2) {
+        SetWindowAlpha(Form2, 240);
+        Form2->update();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The window-state changes below are ours, not a user's command.
+    const bool eigen = PraesentationWechsel;
+    PraesentationWechsel = true;
+    if (!Praesentation)
+        NormalGroesseMerken();
+    Praesentation = true;
+    // The window stays up while it changes: hiding it under X11 would
+    // withdraw it, and the window manager would later report it restored.
+    GroupBox1->move(GroupBox1->x(), 40);
+    GroupBox2->move(GroupBox2->x(), 40);
+    GroupBox3->move(GroupBox3->x(), 40);
+    AktivBox->move(AktivBox->x(), GroupBox1->y() + GroupBox1->height() + 13);
+    GroupBox3->show();
+    CoolBar2->show();
+    showMaximized();
+    if (auto* ende = CoolBar2->findChild<QWidget*>(QStringLiteral("SpeedButton5")))
+        ende->move(CoolBar2->width() - ende->width() - 1, ende->y());
+    // The maximised window has its new size by now (or keeps its old one
+    // where no window manager maximises): lay it out for the moved groups.
+    GraphikResize();
+    // However it started (the button, the menu, a maximise command, a
+    // title-bar double click), the window comes to the front with the
+    // keyboard: the main window stays up and would cover its tool bar.
+    raise();
+    activateWindow();
+    QApplication::restoreOverrideCursor();
+    PraesentationWechsel = eigen;
+    KleineFensterPlatzieren();
+}
+
+void TGraphik::HauptfensterFolgen(const QRect& Rahmen)
+{
+    // A maximised window that is moved is no longer maximised: presentation
+    // mode keeps the window where it is (the window manager may report
+    // moves of the main window after presentation mode started).
+    if (!Praesentation)
+        RahmenVerschieben(this, QPoint(Rahmen.x() + Rahmen.width() + FensterVersatz[3] + 2, Rahmen.y() + FensterVersatz[4]));
+    KleineFensterPlatzieren();
+}
+
+void TGraphik::KleineFensterPlatzieren()
+{
+    const QWidget* tb1 = findChild<QWidget*>(QStringLiteral("TrackBar1"));
+    const int links = (tb1 ? tb1->x() : 0) + 24;
+    const int h = GroupBox1->height();
+    if (EinheitXDlg)
+        RahmenVerschieben(EinheitXDlg, GroupBox1->mapToGlobal(QPoint(links, h)));
+    if (EinheitYDlg && EinheitXDlg)
+        RahmenVerschieben(EinheitYDlg, GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
+    if (TraceParam)
+        RahmenVerschieben(TraceParam, GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+}
+
+void TGraphik::NebenHauptfensterStellen(const QRect& Rahmen, int Hoehe)
+{
+    if (LayoutHalten)
+        return;
+    show();
+    move(Rahmen.x() + FensterVersatz[3] + Rahmen.width() + 2, Rahmen.y() + FensterVersatz[4]);
+    resize(StartBreite > 0 ? StartBreite : width(), Hoehe + FensterVersatz[5]);
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+}
+
 void TGraphik::SpeedButton5Click()
 {
     const bool eigen = PraesentationWechsel;
@@ -770,8 +884,7 @@ bool TGraphik::FormCloseQuery()
 
 void TGraphik::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery())
-        event->accept();
-    else
+    // A close event comes accepted.
+    if (!FormCloseQuery())
         event->ignore();
 }

@@ -16,6 +16,8 @@
 #include "platform/statusleiste.h"
 
 #include <QCheckBox>
+#include <QSlider>
+#include <QToolButton>
 
 namespace {
 
@@ -334,6 +336,18 @@ void TGraphik::ResetCircle(int i)
     // The circles window shows it; the echo of its emptied centre edits
     // redraws the graph.
     emit Melder().TabelleGeaendert(TObjekttabelle::Kreise, this);
+}
+
+void TGraphik::NeuBeginnen(QObject* Sender)
+{
+    InteraktivBox->setChecked(true);
+    UrsprungButton->setChecked(true);
+    Modus = ModusUrsprung;
+    TracebuttonClick(Sender);
+    CheckBox2->setChecked(false);
+    SoundBox->setChecked(true);
+    TrackBar3->setValue(3);
+    HistorienLeeren();
 }
 
 void TGraphik::HistorienLeeren()

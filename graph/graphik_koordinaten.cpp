@@ -124,8 +124,8 @@ void TGraphik::DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, doubl
 
     const std::int64_t xMin = XMin, xMax = XMax, yMin = YMin, yMax = YMax;
     const bool farbig = Farbig();
-    const bool achsen = CB3 == nullptr || CB3->isChecked();
-    const bool skaliert = achsen && (CB4 == nullptr || CB4->isChecked());
+    const bool achsen = Ansicht.Achsen;
+    const bool skaliert = achsen && Ansicht.Zahlen;
 
     // 1. Labels that are not in front, under everything else.
     Canvas.Brush.Style = TBrushStyle::Solid;
@@ -239,7 +239,7 @@ void TGraphik::DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, doubl
 
     // 11. The x caption.
     if (Edit1)
-        text(Edit1->text(), XMax - 0.1, 0.35, true, false);
+        text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
 
     // 12. The y numbering and the y caption.
     if (tickZahl) {
@@ -252,7 +252,7 @@ void TGraphik::DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, doubl
         }
     }
     if (Edit2)
-        text(Edit2->text(), 0.2, YMax - 0.15, false, false);
+        text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
 
     // 13. Labels in front.
     BeschriftungenVorne(Canvas);

@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPushButton>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -54,12 +53,10 @@ protected:
 };
 
 // Raised (not flat) shows that a tool writes into that window.
-void Flach(QAbstractButton* b, bool flach)
+void Flach(QToolButton* b, bool flach)
 {
-    if (auto* t = qobject_cast<QToolButton*>(b))
-        t->setAutoRaise(flach);
-    else if (auto* p = qobject_cast<QPushButton*>(b))
-        p->setFlat(flach);
+    if (b)
+        b->setAutoRaise(flach);
 }
 
 void TraceFensterVerbergen()
@@ -83,7 +80,7 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
     static constexpr auto AssistentZeigen = [](TGraphik& g) {
         if (!AssistentFenster)
             return;
-        AssistentFenster->move(g.PaintBox1->mapToGlobal(QPoint(5, 5)));
+        g.AssistentPlatzieren();
         g.PaintBox1Paint();
         AssistentFenster->show();
     };
@@ -516,7 +513,7 @@ void TGraphik::OeffnerHervorheben(unsigned fenster)
     for (const TOeffner& o : Oeffner) {
         const bool flach = (fenster & o.Bit) == 0;
         if (CoolBar2)
-            Flach(CoolBar2->findChild<QAbstractButton*>(QString::fromLatin1(o.Hier)), flach);
+            Flach(CoolBar2->findChild<QToolButton*>(QString::fromLatin1(o.Hier)), flach);
     }
 }
 
@@ -647,8 +644,7 @@ void TGraphik::TracebuttonClick(QObject* Sender)
             // Placed once shown: a window shown for the first time only
             // then has its own width.
             TraceParam->show();
-            TraceParam->move(
-                GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
+            TraceParamPlatzieren();
         } else if (einzeln) {
             TraceParam->hide();
         }
@@ -790,7 +786,7 @@ void TGraphik::CheckBox2Click()
     const bool flach = !CheckBox2->isChecked() && Modus == ModusTangente;
     emit Melder().OeffnerVerlangt(OeffnerPunkte, flach ? 0u : unsigned{OeffnerPunkte});
     if (CoolBar2)
-        Flach(CoolBar2->findChild<QAbstractButton*>(QStringLiteral("SpeedButton10")), flach);
+        Flach(CoolBar2->findChild<QToolButton*>(QStringLiteral("SpeedButton10")), flach);
 }
 
 void TGraphik::TrackBar3Change()

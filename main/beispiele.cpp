@@ -4,13 +4,14 @@
 
 #include "main/beispiele.h"
 
+#include "engine/einheiten.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
-#include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/vorlagen.h"
 #include "platform/fensterhilfen.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
 #include "platform/zeiger.h"
@@ -51,16 +52,8 @@ public:
 
 class TLayoutHalten {
 public:
-    explicit TLayoutHalten(bool halten)
-    {
-        if (Graphik)
-            Graphik->LayoutHalten = halten;
-    }
-    ~TLayoutHalten()
-    {
-        if (Graphik)
-            Graphik->LayoutHalten = false;
-    }
+    explicit TLayoutHalten(bool halten) { Zustand.LayoutHalten = halten; }
+    ~TLayoutHalten() { Zustand.LayoutHalten = false; }
     TLayoutHalten(const TLayoutHalten&) = delete;
     TLayoutHalten& operator=(const TLayoutHalten&) = delete;
 };
@@ -223,7 +216,7 @@ void TForm1::Meldung()
 void TForm1::BeispielAusPopup(const TBeispiel& b)
 {
     // A maximised graph window (presentation) keeps its place and size.
-    const TLayoutHalten halten(Graphik && Graphik->isMaximized());
+    const TLayoutHalten halten(Zustand.Praesentation);
     BeispielLaden(b);
 }
 
@@ -233,35 +226,41 @@ void TForm1::BeispielLaden(const TBeispiel& b)
         Meldung();
     if (!BeispielBestaetigt)
         return;
+    // New and the example's rows are shown once and drawn once, after the
+    // drawing is allowed again.
+    const TAenderungsklammer klammer;
     try {
         const TZeichnenFreigabe freigabe;
         ZeichnenErlaubt = false;  // nothing is drawn while the data change
         // An example never brings the start template.
         StartvorlageLaden = false;
         SpeedButton3Click();
-        if (Graphik) {
-            if (b.Ansicht) {
-                Graphik->XMin = b.Ansicht->XMin;
-                Graphik->XMax = b.Ansicht->XMax;
-                Graphik->YMax = b.Ansicht->YMax;
-                Graphik->YMin = b.Ansicht->YMin;
-            }
-            if (b.TrackBar1 != KeineStellung && Graphik->TrackBar1)
-                Graphik->TrackBar1->setValue(b.TrackBar1);
-            if (b.TrackBar2 != KeineStellung && Graphik->TrackBar2)
-                Graphik->TrackBar2->setValue(b.TrackBar2);
-            if (b.EinheitY > 0)
-                Graphik->EinheitY = b.EinheitY;
-            if (Graphik->Edit1)
-                Graphik->Edit1->setText(b.XAchse.Text());
-            if (Graphik->Edit2)
-                Graphik->Edit2->setText(b.YAchse.Text());
-            for (QCheckBox* c : {Graphik->CB2, Graphik->CB4, Graphik->CB3}) {
-                if (c)
-                    c->setChecked(c != Graphik->CB3 || b.Achsen);
-            }
-            Graphik->Gitter = b.Gitter;
+        // The example's view: a track bar position sets its step's unit, a
+        // given y unit wins; colour and numbers on, the axes as it says.
+        TAnsicht& a = Zustand.Ansicht;
+        if (b.Ansicht) {
+            a.XMin = b.Ansicht->XMin;
+            a.XMax = b.Ansicht->XMax;
+            a.YMax = b.Ansicht->YMax;
+            a.YMin = b.Ansicht->YMin;
         }
+        if (b.TrackBar1 != KeineStellung && b.TrackBar1 != a.PositionY) {
+            a.PositionY = b.TrackBar1;
+            a.EinheitY = EinheitYAusPosition(b.TrackBar1);
+        }
+        if (b.TrackBar2 != KeineStellung && b.TrackBar2 != a.PositionX) {
+            a.PositionX = b.TrackBar2;
+            a.EinheitX = EinheitXAusPosition(b.TrackBar2);
+        }
+        if (b.EinheitY > 0)
+            a.EinheitY = b.EinheitY;
+        a.XAchse = b.XAchse.Text().toStdString();
+        a.YAchse = b.YAchse.Text().toStdString();
+        a.Farbig = true;
+        a.Zahlen = true;
+        a.Achsen = b.Achsen;
+        a.Gitter = b.Gitter;
+        emit Melder().AnsichtGeaendert(this);
         for (const TBspFunktion& z : BeispielFunktionen()) {
             if (z.Bsp == b.Nr)
                 FunktionSetzen(z);
@@ -275,8 +274,7 @@ void TForm1::BeispielLaden(const TBeispiel& b)
     } catch (...) {
         // A half-built example still leaves a window that draws what was
         // built.
-        if (Graphik)
-            Graphik->GraphikResize();
+        emit Melder().ZeichnenVerlangt();
     }
 }
 
@@ -284,7 +282,7 @@ void TForm1::beispiele()
 {
     const TSanduhr sanduhr;
     const TZeichnenFreigabe freigabe;
-    const bool praesentation = Graphik && Graphik->isMaximized();
+    const bool praesentation = Zustand.Praesentation;
     // Function 1 selected: colours, equation, ranges and line style in both
     // input bars. The range fields store what they show back into the
     // function, as after any choice of a function.
@@ -298,30 +296,25 @@ void TForm1::beispiele()
     // field holds this equation already (New leaves "f(x) = x^2" there).
     if (gleicheGleichung)
         Edit1Change();
-    if (Graphik)
-        Graphik->AchsenlaengenZeigen();
+    // The lengths of the axes the view has.
+    TAnsicht& a = Zustand.Ansicht;
+    a.XLaenge = std::to_string(std::abs(static_cast<std::int64_t>(a.XMax) - a.XMin));
+    a.YLaenge = std::to_string(std::abs(static_cast<std::int64_t>(a.YMax) - a.YMin));
+    emit Melder().AnsichtGeaendert(this);
 
     // The graph window's range fields show whole numbers; the main window's
     // handlers must not store them back.
-    if (Graphik) {
-        BereicheGesperrt = true;
-        const char sep = Dezimaltrenner();
-        auto ganz = [](double v) { return QString::number(RoundToInt64(v)); };
-        TextSetzen(Graphik->Evonx, ganz(f->GetXFrom()));
-        TextSetzen(Graphik->Ebisx, ganz(f->GetXTo()));
-        TextSetzen(Graphik->Evont, ganz(f->GetTFrom()));
-        TextSetzen(Graphik->Ebist, ganz(f->GetTTo()));
-        TextSetzen(Graphik->Estept, QString::fromStdString(FloatToStr(f->GetTStep(), sep)));
-        BereicheGesperrt = false;
-    }
+    BereicheGesperrt = true;
+    const char sep = Dezimaltrenner();
+    auto ganz = [](double v) { return QString::number(RoundToInt64(v)); };
+    emit Melder().BereicheZeigenVerlangt({ganz(f->GetXFrom()), ganz(f->GetXTo()), ganz(f->GetTFrom()),
+                                          ganz(f->GetTTo()), QString::fromStdString(FloatToStr(f->GetTStep(), sep))});
+    BereicheGesperrt = false;
 
     // In presentation mode the main window stays out of the way.
     if (praesentation)
         hide();
     Edit1->end(false);
-    if (Graphik && Graphik->Edit3)
-        Graphik->Edit3->end(false);
     ZeichnenErlaubt = true;
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().ZeichnenVerlangt();
 }

@@ -12,6 +12,7 @@
 #include "main/tasten_dlg.h"
 #include "tools/trace_dlg.h"
 #include "tools/wertetabelle_fenster.h"
+#include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
@@ -780,11 +781,6 @@ void PlatzSchaffen(QWidget* w)
         w->resize(noetig, w->height());
 }
 
-// The window manager's title bar shows the title in a bold 8-point font,
-// centred between the window's icon and its three buttons: the room of the
-// buttons stays free on both sides.
-constexpr int TitelleisteRand = 2 * 62;
-
 // A dialog that sizes itself is at least as wide as its title needs, so
 // that the title bar shows it whole; a dialog of fixed size and the other
 // windows keep their design. The width only grows: a dialog keeps what any
@@ -793,10 +789,7 @@ void TitelPlatzGeben(QWidget* fenster)
 {
     if (!qobject_cast<QDialog*>(fenster) || fenster->minimumWidth() == fenster->maximumWidth())
         return;
-    QFont schrift = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    schrift.setPointSize(8);
-    schrift.setBold(true);
-    int breite = QFontMetrics(schrift).horizontalAdvance(fenster->windowTitle()) + TitelleisteRand;
+    int breite = TitelleistenBreite(fenster->windowTitle());
     if (const QLayout* l = fenster->layout())
         breite = std::max(breite, l->totalMinimumSize().width());
     if (breite > fenster->minimumWidth())

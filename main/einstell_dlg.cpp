@@ -56,7 +56,6 @@ TEinstellDlg::TEinstellDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("EinstellDlg"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-    setModal(true);
 
     auto* spalte = new QVBoxLayout(this);
     GroupBox1 = Benannt(new QGroupBox(this), "GroupBox1");

@@ -83,7 +83,6 @@ TForm1::TForm1(const std::vector<std::string>& parameter, QWidget* parent) : QMa
 
     ErzeugeMenues();
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Client"));
     client->setFixedSize(411, 546);
     setCentralWidget(client);
     // Pointer movement over the window refreshes the graph window's status.
@@ -247,6 +246,9 @@ void TForm1::ErzeugeEingabe()
     connect(Estept, &QLineEdit::textChanged, this, [this] { EsteptChange(); });
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox1Change(); });
+    // The choice as the list shows it is the state's (documents store it).
+    connect(ComboBox1, &QComboBox::editTextChanged, this,
+            [](const QString& text) { Zustand.Editor.Auswahl.Text = text.toStdString(); });
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
     connect(SFarbe, &QPushButton::clicked, this, [this] { BFarbeClick(); });
     connect(SFarbe2, &QPushButton::clicked, this, [this] { SFarbe2Click(); });
@@ -340,68 +342,21 @@ void TForm1::Reset()
 
 void TForm1::AlignForm()
 {
-    if (!Graphik)
-        return;
-    const QRect rahmen = ::Rahmen(this);
-    // A maximised window that is moved is no longer maximised: presentation
-    // mode keeps the graph window where it is (the window manager may
-    // report moves of the main window after presentation mode started).
-    if (!Graphik->Praesentation)
-        RahmenVerschieben(Graphik,
-                          QPoint(rahmen.x() + rahmen.width() + FensterVersatz[3] + 2, rahmen.y() + FensterVersatz[4]));
-
-    if (Form2) {
-        // As wide as its table (the width it had at its creation), but not
-        // beyond the screen's edge: its frame and close box stay on the
-        // screen. That is checked at every alignment, since the frame that
-        // decides it may be known only at a later one.
-        const int breite = Form2->PassendeBreite(rahmen.x());
-        if (Graphik->ErsteAusrichtung || Form2->width() != breite) {
-            Form2->GroesseErlaubt = true;
-            Form2->resize(breite, Form2->height());
-            Form2->GroesseErlaubt = false;
-        }
-        int top = rahmen.y() + rahmen.height() + FensterVersatz[3] + 2;
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            top = std::min(top, screen->geometry().height() - 30 - ::Rahmen(Form2).height());
-        RahmenVerschieben(Form2, QPoint(rahmen.x(), top));
-    }
-    Graphik->ErsteAusrichtung = false;
-
-    PlatziereKleineFenster();
-}
-
-// The unit windows sit under the unit track bar of the graph window's axes
-// group, the trace window right-aligned under its coordinate-system group;
-// their frames' corners, as every window's.
-void TForm1::PlatziereKleineFenster()
-{
-    if (!Graphik || !Graphik->GroupBox1 || !Graphik->GroupBox2)
-        return;
-    const QWidget* tb1 = Graphik->findChild<QWidget*>(QStringLiteral("TrackBar1"));
-    const int links = (tb1 ? tb1->x() : 0) + 24;
-    const int h = Graphik->GroupBox1->height();
-    if (EinheitXDlg)
-        RahmenVerschieben(EinheitXDlg, Graphik->GroupBox1->mapToGlobal(QPoint(links, h)));
-    if (EinheitYDlg && EinheitXDlg)
-        RahmenVerschieben(EinheitYDlg, Graphik->GroupBox1->mapToGlobal(QPoint(EinheitXDlg->width() + 5 + links, h)));
-    if (TraceParam)
-        RahmenVerschieben(TraceParam, Graphik->GroupBox2->mapToGlobal(QPoint(
-                                          Graphik->GroupBox2->width() - TraceParam->width(), Graphik->GroupBox2->height())));
+    // The graph window to the right, the value table below, the unit and
+    // trace windows under the graph window's groups: each places itself.
+    emit Melder().HauptfensterBewegt(::Rahmen(this));
 }
 
 void TForm1::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
-    if (Graphik)
-        AlignForm();
+    AlignForm();
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event)
 {
     QMainWindow::mouseMoveEvent(event);
-    if (Graphik)
-        Graphik->Statusanzeige();
+    emit Melder().StatusanzeigeVerlangt();
 }
 
 // ---------------------------------------------------------------------------
@@ -419,8 +374,7 @@ void TForm1::changeEvent(QEvent* event)
         // The first time the frame is known: the windows beside it were
         // placed by a guess, before the window manager had framed it.
         FRahmenBekannt = true;
-        if (Graphik)
-            AlignForm();
+        AlignForm();
     }
     if (event->type() != QEvent::WindowStateChange || FImZustandswechsel || !isVisible())
         return;
@@ -435,8 +389,8 @@ void TForm1::changeEvent(QEvent* event)
     if (windowState() & Qt::WindowMaximized) {
         FImZustandswechsel = true;
         setWindowState(windowState() & ~Qt::WindowMaximized);
-        if (Graphik && Graphik->Praesentation) {
-            Graphik->SpeedButton5Click();
+        if (Zustand.Praesentation) {
+            emit Melder().PraesentationBeendenVerlangt();
         } else {
             SpeedButton5Click();
             hide();
@@ -452,76 +406,29 @@ void TForm1::AndereFensterVerbergen()
         const Qt::WindowType art = w->windowType();
         if (w == this || !w->isVisible() || art == Qt::Popup || art == Qt::ToolTip)
             continue;
-        FVerborgeneFenster.emplace_back(w);
+        FVerborgeneFenster.emplace_back(w, w->isMaximized());
         w->hide();
     }
 }
 
 void TForm1::AndereFensterZeigen()
 {
-    for (const QPointer<QWidget>& w : FVerborgeneFenster) {
+    for (const auto& [w, maximiert] : FVerborgeneFenster) {
         if (!w)
             continue;
-        // A hidden window forgets its maximised state under X11.
-        if (w == Graphik && Graphik->Praesentation)
-            Graphik->showMaximized();
+        // A hidden window forgets its maximised state under X11 (the graph
+        // window in presentation mode).
+        if (maximiert)
+            w->showMaximized();
         else
             w->show();
     }
     FVerborgeneFenster.clear();
 }
 
-void TForm1::WMNCLButtonDblClk()
-{
-    if (!Graphik)
-        return;
-    if (!Graphik->isMaximized())
-        SpeedButton5Click();
-    else
-        Graphik->SpeedButton5Click();
-}
-
 void TForm1::SpeedButton5Click()
 {
-    if (!Graphik)
-        return;
-    if (Form2) {
-        SetWindowAlpha(Form2, 240);
-        Form2->update();
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The window-state changes below are ours, not a user's command.
-    const bool eigen = Graphik->PraesentationWechsel;
-    Graphik->PraesentationWechsel = true;
-    if (!Graphik->Praesentation)
-        Graphik->NormalGroesseMerken();
-    Graphik->Praesentation = true;
-    // The window stays up while it changes: hiding it under X11 would
-    // withdraw it, and the window manager would later report it restored.
-    if (Graphik->GroupBox1) {
-        Graphik->GroupBox1->move(Graphik->GroupBox1->x(), 40);
-        Graphik->GroupBox2->move(Graphik->GroupBox2->x(), 40);
-        Graphik->GroupBox3->move(Graphik->GroupBox3->x(), 40);
-        Graphik->AktivBox->move(Graphik->AktivBox->x(), Graphik->GroupBox1->y() + Graphik->GroupBox1->height() + 13);
-        Graphik->GroupBox3->show();
-        Graphik->CoolBar2->show();
-    }
-    Graphik->showMaximized();
-    if (Graphik->CoolBar2) {
-        if (auto* ende = Graphik->CoolBar2->findChild<QWidget*>(QStringLiteral("SpeedButton5")))
-            ende->move(Graphik->CoolBar2->width() - ende->width() - 1, ende->y());
-    }
-    // The maximised window has its new size by now (or keeps its old one
-    // where no window manager maximises): lay it out for the moved groups.
-    Graphik->GraphikResize();
-    // However it started (the button, the menu, a maximise command, a
-    // title-bar double click), the graph window comes to the front with the
-    // keyboard: the main window stays up and would cover its tool bar.
-    Graphik->raise();
-    Graphik->activateWindow();
-    QApplication::restoreOverrideCursor();
-    Graphik->PraesentationWechsel = eigen;
-    PlatziereKleineFenster();
+    emit Melder().PraesentationBeginnenVerlangt();
 }
 
 // ---------------------------------------------------------------------------

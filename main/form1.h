@@ -19,6 +19,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -199,8 +200,6 @@ public:
     // The switches of Einstellungen2 and their mirrors in the graph window.
     void Sound1Click();
     void Interaktiv1Click();
-    // Title-bar double click and the maximise command: presentation mode.
-    void WMNCLButtonDblClk();
     // Starts presentation mode: the graph window maximised with its input
     // bar. Ended by the graph window's SpeedButton5Click.
     void SpeedButton5Click();
@@ -331,7 +330,6 @@ private:
     // Documents (unit1_dokument.cpp).
     void NeuKnopfEinrichten();
     void DokumentAnwenden(const TDokumentBild& bild);
-    void PlatziereKleineFenster();
 
     // The whole program minimises with the main window: the windows that
     // were up hide and come back with it.
@@ -340,7 +338,7 @@ private:
 
     std::array<std::unique_ptr<TFunktion>, 14> FObjekte;  // owned function objects
     bool FImZustandswechsel = false;
-    std::vector<QPointer<QWidget>> FVerborgeneFenster;
+    std::vector<std::pair<QPointer<QWidget>, bool>> FVerborgeneFenster;  // and maximised
     bool FRahmenBekannt = false;  // the window manager has framed the window
 };
 

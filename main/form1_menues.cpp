@@ -13,6 +13,7 @@
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
 #include "graph/graphik.h"
+#include "platform/melder.h"
 #include "platform/fensterart.h"
 #include "platform/oeffner.h"
 #include "tools/stilliste.h"
@@ -367,11 +368,15 @@ void TForm1::F11Click(int taste)
         return;
     ComboBox1->setCurrentIndex(taste - 1);
     ComboBox1Change();
-    QLineEdit* feld = Graphik && Graphik->isMaximized() && Graphik->Edit3 ? Graphik->Edit3 : Edit1;
-    // The caret shows only in the active window.
-    feld->activateWindow();
-    feld->setFocus();
-    feld->end(false);
+    // The caret shows only in the active window: in presentation mode the
+    // graph window's equation takes it.
+    if (Zustand.Praesentation) {
+        emit Melder().EingabeFokusVerlangt(true);
+        return;
+    }
+    Edit1->activateWindow();
+    Edit1->setFocus();
+    Edit1->end(false);
 }
 
 // ---------------------------------------------------------------------------

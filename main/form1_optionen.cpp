@@ -105,6 +105,9 @@ void TForm1::SpracheWaehlen(int sprache)
     // The third list may leave the "saved" line empty: then it is said in
     // the words of the language before.
     const QString gespeichertVorher = Txt(ZeileGespeichert);
+    // Every window takes the new captions once and the picture is drawn
+    // once, at the end.
+    const TAenderungsklammer klammer;
 
     deutsch1->setChecked(sprache == SpracheDeutsch);
     english1->setChecked(sprache == SpracheEnglisch);
@@ -128,15 +131,15 @@ void TForm1::SpracheWaehlen(int sprache)
         FormOeffne->beschriften();
 
     if (sprache == SpracheDritte) {
+        // Stored, and said over the picture in its new captions.
         const QString gespeichert = Txt(ZeileGespeichert);
-        EinstellungenSchreibenMelden(true, gespeichert.isEmpty() ? gespeichertVorher : gespeichert);
+        Melder().NachDerKlammer([text = gespeichert.isEmpty() ? gespeichertVorher : gespeichert] {
+            EinstellungenSchreibenMelden(true, text);
+        });
         return;
     }
     EinstellungenSchreibenMelden(false);
-    if (Graphik) {
-        Graphik->TextMittig = false;
-        Graphik->GraphikResize();
-    }
+    emit Melder().SpracheGeaendert();
 }
 
 // ---------------------------------------------------------------------------

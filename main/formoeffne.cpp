@@ -3,6 +3,7 @@
 #include "engine/einstellungen.h"
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
+#include "engine/zustand.h"
 #include "graph/graphik.h"
 #include "main/beschriftung_tabelle.h"
 #include "main/info_dlg.h"
@@ -60,9 +61,11 @@ std::optional<TEinstellungen> EinstellungenLesen(const QString& pfad)
                                                              static_cast<std::size_t>(daten.size())));
 }
 
-// The language lines and Qt's own texts of its standard dialogs go together.
+// The language lines and Qt's own texts of its standard dialogs go together,
+// and the state names the language in force (windows read it there).
 void SpracheLaden(int sprache)
 {
+    Zustand.Sprache = sprache;
     LoadLanguage(sprache);
     LoadStandardDialogLanguage(sprache);
 }

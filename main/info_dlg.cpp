@@ -2,7 +2,8 @@
 
 #include "platform/felder.h"
 
-#include "main/form1.h"
+#include "engine/zustand.h"
+#include "platform/sprache.h"
 #include "platform/fensterart.h"
 #include "platform/jpeg.h"
 #include "platform/oeffner.h"
@@ -121,7 +122,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 
 void TAboutBox::beschrift()
 {
-    const bool englisch = Form1 && Form1->english1->isChecked();
+    const bool englisch = Zustand.Sprache == SpracheEnglisch;
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), !englisch);
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), englisch);
 }

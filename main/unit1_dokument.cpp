@@ -75,74 +75,26 @@ QString Gruppentitel(int zeile, std::int32_t nr)
     return QLatin1Char(' ') + Txt(zeile) + QStringLiteral(" (") + QString::number(nr) + QStringLiteral(".) ");
 }
 
-// The tool windows that edit the object tables.
-void WerkzeugfensterVerbergen()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{BeschriftungDlg, SenkrechteDlg, FlaechenDlg, PunkteDlg, KreiseDlg}) {
-        if (w)
-            w->hide();
-    }
-}
-
 // After the tables changed behind their backs, every tool window shows the
 // tables again, so that a tool never writes back an object it cannot see.
 void WerkzeugfensterAuffrischen()
 {
-    emit Melder().DokumentErneuert();
+    Melder().DokumentErneuern();
 }
 
-// The inch lists show the same length as the cm lists (in inch mode a view
-// unit is half an inch).
-QString ZollText(const QString& cm)
-{
-    bool ok = false;
-    const int n = cm.trimmed().toInt(&ok);
-    if (!ok)
-        return QString();
-    return n % 2 == 0 ? QString::number(n / 2) : QString::number(n / 2) + QStringLiteral(".5");
-}
-
-void Laenge(QComboBox* cm, QComboBox* zoll, const QString& text)
-{
-    if (cm)
-        cm->setEditText(text);
-    if (zoll) {
-        const QString z = ZollText(text);
-        if (!z.isEmpty())
-            zoll->setEditText(z);
-    }
-}
-
+// The style list; the graph window's input bar shows the style too.
 void StillistenSetzen(TForm1& haupt, std::int32_t stil)
 {
     const int index = stil >= 0 && stil < haupt.ComboBox2->count() ? stil : 1;
     haupt.ComboBox2->setCurrentIndex(index);
     haupt.ComboBox2->update();
-    if (Graphik && Graphik->ComboBox4) {
-        Graphik->ComboBox4->setCurrentIndex(index);
-        Graphik->ComboBox4->update();
-    }
+    emit Melder().AuswahlGeaendert();
 }
 
 void SetzeText(QLineEdit* e, const std::string& text)
 {
     if (e)
         e->setText(Q(text));
-}
-
-std::string Text(const QLineEdit* e)
-{
-    return e ? S(e->text()) : std::string();
-}
-
-std::string Text(const QComboBox* c)
-{
-    return c ? S(c->currentText()) : std::string();
-}
-
-std::uint8_t Byte(const QCheckBox* c)
-{
-    return c && c->isChecked() ? 1 : 0;
 }
 
 // Answers the New button's mouse presses (not its keyboard clicks); the
@@ -189,42 +141,41 @@ void TForm1::SpeedButton3MouseDown()
 // ---------------------------------------------------------------------------
 // Save
 
+// Everything from the state: the texts as the windows show them.
 TDokumentBild TForm1::DokumentBild() const
 {
     TDokumentBild bild;
     TDokumentKopf& k = bild.Kopf;
     k.Marke = FormatMarke;
     k.FunktionNr = FunktionNr;
-    if (Graphik) {
-        k.XMin = Graphik->XMin;
-        k.XMax = Graphik->XMax;
-        k.YMax = Graphik->YMax;
-        k.YMin = Graphik->YMin;
-        k.TrackBar1 = Graphik->TrackBar1 ? Graphik->TrackBar1->value() : 1;
-        k.TrackBar2 = Graphik->TrackBar2 ? Graphik->TrackBar2->value() : 1;
-        k.EinheitX = Graphik->EinheitX;
-        k.EinheitY = Graphik->EinheitY;
-        k.XAchse = Text(Graphik->Edit1);
-        k.YAchse = Text(Graphik->Edit2);
-        k.YLaenge = Text(Graphik->ComboBox1);
-        k.XLaenge = Text(Graphik->ComboBox2);
-        k.Gitter = Graphik->Gitter;
-        k.Zahlen = Byte(Graphik->CB4);
-        k.Farbig = Byte(Graphik->CB2);
-        k.Achsen = Byte(Graphik->CB3);
-    }
-    k.Evonx = Text(Evonx);
-    k.Ebisx = Text(Ebisx);
-    k.Evont = Text(Evont);
-    k.Ebist = Text(Ebist);
-    k.Estept = Text(Estept);
-    k.Gleichung = Text(Edit1);
-    if (Form2) {
-        k.RechnerX = Text(Form2->Edit2);
-        k.RechnerT = Text(Form2->Edit3);
-        k.RechnerErgebnis = Text(Form2->EditErgebnis);
-    }
-    k.FunktionWahl = Text(ComboBox1);
+    const TAnsicht& a = Zustand.Ansicht;
+    k.XMin = a.XMin;
+    k.XMax = a.XMax;
+    k.YMax = a.YMax;
+    k.YMin = a.YMin;
+    k.TrackBar1 = a.PositionY;
+    k.TrackBar2 = a.PositionX;
+    k.EinheitX = a.EinheitX;
+    k.EinheitY = a.EinheitY;
+    k.XAchse = a.XAchse;
+    k.YAchse = a.YAchse;
+    k.YLaenge = a.YLaenge;
+    k.XLaenge = a.XLaenge;
+    k.Gitter = a.Gitter;
+    k.Zahlen = a.Zahlen ? 1 : 0;
+    k.Farbig = a.Farbig ? 1 : 0;
+    k.Achsen = a.Achsen ? 1 : 0;
+    const TEditorZustand& e = Zustand.Editor;
+    k.Evonx = e[TEditorFeld::XVon].Text;
+    k.Ebisx = e[TEditorFeld::XBis].Text;
+    k.Evont = e[TEditorFeld::TVon].Text;
+    k.Ebist = e[TEditorFeld::TBis].Text;
+    k.Estept = e[TEditorFeld::TSchritt].Text;
+    k.Gleichung = e[TEditorFeld::Gleichung].Text;
+    k.RechnerX = Zustand.Rechner.X;
+    k.RechnerT = Zustand.Rechner.T;
+    k.RechnerErgebnis = Zustand.Rechner.Ergebnis;
+    k.FunktionWahl = e.Auswahl.Text;
 
     FunktionenInBild(bild);
     TabellenInBild(bild);
@@ -282,10 +233,12 @@ void TForm1::SpeedButton7Click()
     const std::optional<QString> gewaehlt = OpenDialog1(this);
     if (!gewaehlt)
         return;
-    WerkzeugfensterVerbergen();
+    // Every window shows the document once and the picture is drawn once,
+    // when it is all read.
+    const TAenderungsklammer klammer;
+    emit Melder().KleineFensterVerbergenVerlangt(false);
     oeffne(S(*gewaehlt));
-    if (Graphik)
-        Graphik->GraphikResize();
+    emit Melder().ZeichnenVerlangt();
 }
 
 bool TForm1::oeffne(const std::string& dateiname)
@@ -323,9 +276,14 @@ bool TForm1::oeffne(const std::string& dateiname)
     if (!ergebnis.Ok())
         return keinDokument();
     const std::vector<DokumentMangelFund> maengel = DokumentPruefen(ergebnis.Bild);
-    DokumentAnwenden(ergebnis.Bild);
+    {
+        const TAenderungsklammer klammer;
+        DokumentAnwenden(ergebnis.Bild);
+    }
+    // Said over the mended drawing, once it is shown.
     if (!maengel.empty())
-        ShowMessage(Txt(ZeileRepariert) + QLatin1Char('\n') + pfad);
+        Melder().NachDerKlammer(
+            [text = Txt(ZeileRepariert) + QLatin1Char('\n') + pfad] { ShowMessage(text); });
     return true;
 }
 
@@ -336,8 +294,7 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     // A label riding on the graph window's pointer goes home first; the
     // document then replaces it with everything else, and nothing rides
     // on to overwrite a label of the document.
-    if (BeschriftungDlg)
-        BeschriftungDlg->VerschiebenLoesen();
+    emit Melder().ReiterZuruecklegenVerlangt();
 
     // The tables, the reserve block and what no window shows.
     BildInTabellen(bild);
@@ -361,43 +318,37 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     FunktionNr = k.FunktionNr;
     Funktionen[0] = Funktionen[static_cast<std::size_t>(FunktionNr)];
 
-    if (Graphik) {
-        Graphik->XMin = k.XMin;
-        Graphik->XMax = k.XMax;
-        Graphik->YMax = k.YMax;
-        Graphik->YMin = k.YMin;
-        // The track bars set their units; the stored units then win.
-        const SchiebereglerStellung s = SchiebereglerAusKopf(k);
-        if (Graphik->TrackBar1)
-            Graphik->TrackBar1->setValue(s.TrackBar1);
-        if (Graphik->TrackBar2)
-            Graphik->TrackBar2->setValue(s.TrackBar2);
-        Graphik->EinheitX = k.EinheitX;
-        Graphik->EinheitY = k.EinheitY;
-
-        SetzeText(Graphik->Edit1, k.XAchse);
-        SetzeText(Graphik->Edit2, k.YAchse);
-        Laenge(Graphik->ComboBox1, Graphik->ComboBox1a, Q(k.YLaenge));
-        Laenge(Graphik->ComboBox2, Graphik->ComboBox2a, Q(k.XLaenge));
-        if (Graphik->CB4)
-            Graphik->CB4->setChecked(k.Zahlen != 0);
-        if (Graphik->CB2)
-            Graphik->CB2->setChecked(k.Farbig != 0);
-        if (Graphik->CB3)
-            Graphik->CB3->setChecked(k.Achsen != 0);
-        Graphik->Gitter = k.Gitter;
-    }
+    // The view, its units, captions, lengths, grid and switches; the graph
+    // window shows them.
+    TAnsicht& a = Zustand.Ansicht;
+    a.XMin = k.XMin;
+    a.XMax = k.XMax;
+    a.YMax = k.YMax;
+    a.YMin = k.YMin;
+    const SchiebereglerStellung s = SchiebereglerAusKopf(k);
+    a.PositionY = s.TrackBar1;
+    a.PositionX = s.TrackBar2;
+    a.EinheitX = k.EinheitX;
+    a.EinheitY = k.EinheitY;
+    a.XAchse = k.XAchse;
+    a.YAchse = k.YAchse;
+    a.YLaenge = k.YLaenge;
+    a.XLaenge = k.XLaenge;
+    a.Zahlen = k.Zahlen != 0;
+    a.Farbig = k.Farbig != 0;
+    a.Achsen = k.Achsen != 0;
+    a.Gitter = k.Gitter;
+    emit Melder().AnsichtGeaendert(this);
 
     SetzeText(Evonx, k.Evonx);
     SetzeText(Ebisx, k.Ebisx);
     SetzeText(Evont, k.Evont);
     SetzeText(Ebist, k.Ebist);
     SetzeText(Estept, k.Estept);
-    if (Form2) {
-        SetzeText(Form2->Edit2, k.RechnerX);
-        SetzeText(Form2->Edit3, k.RechnerT);
-        SetzeText(Form2->EditErgebnis, k.RechnerErgebnis);
-    }
+    // The calculator's x and t before the equation: the result shown is
+    // computed for them.
+    Zustand.Rechner = {k.RechnerX, k.RechnerT, k.RechnerErgebnis};
+    emit Melder().RechnerGeaendert(this);
     ComboBox1->setEditText(Q(k.FunktionWahl));
     GroupBox2->setTitle(Gruppentitel(141, FunktionNr));
 
@@ -406,9 +357,8 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     if (f)
         SatzInFunktion(bild.Funktionen[0], *f);
 
+    // (The graph window's input bar shows the choice too.)
     SchriftfarbenZeigen();
-    if (Graphik && Graphik->ComboBox3)
-        Graphik->ComboBox3->setEditText(ComboBox1->currentText());
 
     // Its change handler compiles, colours, refills the value table and
     // redraws; it must run even when the field already holds this equation,
@@ -417,18 +367,9 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
         Edit1Change();
     else
         Edit1->setText(Q(k.Gleichung));
-    if (Graphik)
-        Graphik->update();
 
     if (f)
         StillistenSetzen(*this, f->GetLineStyle());
-
-    if (Graphik) {
-        if (Graphik->Edit3)
-            Graphik->Edit3->setCursorPosition(static_cast<int>(Edit1->text().size()));
-        if (Graphik->StatusBar1)
-            Graphik->StatusBar1->update();
-    }
     WerkzeugfensterAuffrischen();
     Edit1->end(false);
 }
@@ -438,59 +379,35 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
 
 void TForm1::SpeedButton3Click()
 {
-    const bool halten = Graphik && Graphik->LayoutHalten;
+    // Every window shows the new drawing once and the picture is drawn
+    // once, at the end.
+    const TAenderungsklammer klammer;
+    // The graph window keeps its place and size (its own New button, an
+    // example in presentation mode), and the keyboard.
+    const bool halten = Zustand.LayoutHalten;
 
-    for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg}) {
-        if (w)
-            w->hide();
-    }
-    WerkzeugfensterVerbergen();
+    emit Melder().KleineFensterVerbergenVerlangt(true);
 
-    if (Form2) {
-        const bool mitTabelle = Einstellungen.MitWertetabelle != 0;
-        Form2->setVisible(mitTabelle);
-        Wertetabelle1->setChecked(mitTabelle);
-    }
+    const bool mitTabelle = Einstellungen.MitWertetabelle != 0;
+    Wertetabelle1->setChecked(mitTabelle);
+    emit Melder().WertetabelleZeigenVerlangt(mitTabelle);
     GroupBox2->setTitle(Gruppentitel(157, 1));
 
-    if (Graphik && !halten) {
-        Graphik->show();
-        const QRect rahmen = frameGeometry();
-        Graphik->move(rahmen.x() + FensterVersatz[3] + rahmen.width() + 2, rahmen.y() + FensterVersatz[4]);
-        Graphik->resize(Graphik->StartBreite > 0 ? Graphik->StartBreite : Graphik->width(),
-                        height() + FensterVersatz[5]);
-    }
+    // The graph window beside this one, not maximised (unless it keeps its
+    // place: New from its own button, an example in presentation mode).
+    emit Melder().GraphikNebenHauptfensterVerlangt(frameGeometry(), height());
 
-    if (Graphik) {
-        Graphik->XMin = -5;
-        Graphik->XMax = 6;
-        Graphik->YMin = -2;
-        Graphik->YMax = 8;
-        Graphik->EinheitX = 1.0;
-        Graphik->EinheitY = 1.0;
-        if (Graphik->TrackBar1)
-            Graphik->TrackBar1->setValue(1);
-        if (Graphik->TrackBar2)
-            Graphik->TrackBar2->setValue(1);
-        Laenge(Graphik->ComboBox1, Graphik->ComboBox1a, QStringLiteral("10"));
-        Laenge(Graphik->ComboBox2, Graphik->ComboBox2a, QStringLiteral("11"));
-        for (QCheckBox* c : {Graphik->CB2, Graphik->CB3, Graphik->CB4}) {
-            if (c)
-                c->setChecked(true);
-        }
-        SetzeText(Graphik->Edit1, "x");
-        SetzeText(Graphik->Edit2, "y");
-        Graphik->Gitter = "1b";
-        if (!halten)
-            Graphik->setWindowState(Graphik->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-    }
+    // The view of a new drawing, in the unit of length in force.
+    TAnsicht neu;
+    neu.Massstab = Zustand.Ansicht.Massstab;
+    Zustand.Ansicht = neu;
+    emit Melder().AnsichtGeaendert(this);
     if (Graphen1)
         Graphen1->setChecked(true);
 
-    if (Form2) {
-        Form2->Edit2->setText(QStringLiteral("0"));
-        Form2->Edit3->setText(QStringLiteral("0"));
-    }
+    Zustand.Rechner.X = "0";
+    Zustand.Rechner.T = "0";
+    emit Melder().RechnerGeaendert(this);
 
     FunktionenNeu();
     Reset();
@@ -500,34 +417,14 @@ void TForm1::SpeedButton3Click()
     TFunktion* f = Funktionen[0];
     Edit1->setText(QStringLiteral("f(x) = x^2"));
 
+    // The graph window's input bar shows all the editor's texts afresh (a
+    // step it showed with more digits after an example included).
     SchriftfarbenZeigen();
-    if (f) {
-        if (Graphik) {
-            if (Graphik->ComboBox3)
-                Graphik->ComboBox3->setEditText(QStringLiteral("1."));
-            // The range fields below hand their texts to the graph window
-            // whenever they change. The step may not change there and yet
-            // differ from the graph window's, which after an example shows
-            // more digits ("1,00001" beside "1").
-            SetzeText(Graphik->Estept, S(Zahl(f->GetTStep())));
-        }
-    }
 
-    // The graph window's interaction starts over with the origin tool.
-    if (Graphik) {
-        if (Graphik->InteraktivBox)
-            Graphik->InteraktivBox->setChecked(true);
-        if (Graphik->UrsprungButton)
-            Graphik->UrsprungButton->setChecked(true);
-        Modus = ModusUrsprung;
-        Graphik->TracebuttonClick(this);
-        if (Graphik->CheckBox2)
-            Graphik->CheckBox2->setChecked(false);
-        if (Graphik->SoundBox)
-            Graphik->SoundBox->setChecked(true);
-        if (Graphik->TrackBar3)
-            Graphik->TrackBar3->setValue(3);
-    }
+    // The graph window's interaction starts over with the origin tool, and
+    // what the mouse made before is no longer there to take back.
+    Modus = ModusUrsprung;
+    emit Melder().WerkzeugeZuruecksetzenVerlangt(this);
 
     ComboBox1->setEditText(QStringLiteral("1."));
     GroupBox2->setTitle(Gruppentitel(141, FunktionNr));
@@ -563,23 +460,10 @@ void TForm1::SpeedButton3Click()
         ComboBox1->setFocus();
         Edit1->setFocus();
         Edit1->end(false);
-    } else if (Graphik) {
-        Graphik->Edit3Change();
-        if (Graphik->ComboBox3)
-            Graphik->ComboBox3->setFocus();
-        if (Graphik->Edit3) {
-            Graphik->Edit3->setFocus();
-            Graphik->Edit3->end(false);
-        }
+    } else {
+        emit Melder().EingabeFokusVerlangt(false);
     }
-
-    if (TraceParam && Graphik && Graphik->GroupBox2) {
-        const QPoint unten = Graphik->GroupBox2->mapToGlobal(QPoint(Graphik->GroupBox2->width(), Graphik->GroupBox2->height()));
-        TraceParam->move(unten.x() - TraceParam->frameGeometry().width(), unten.y());
-    }
-    // What the mouse made before is no longer there to take back.
-    if (Graphik)
-        Graphik->HistorienLeeren();
+    emit Melder().SpurfensterAnheftenVerlangt();
 
     WerkzeugfensterAuffrischen();
     if (QApplication::activeWindow() != Graphik)

@@ -11,6 +11,7 @@
 #include "platform/melder.h"
 #include "platform/modal.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "tools/export_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
@@ -68,6 +69,11 @@ void SpurfensterFolgen()
         Graphik->Edit3->setFocus();
     if (uebersichtAktiv)
         Uebersicht_Dlg->activateWindow();
+    // A family that compiled is ready to trace: the graph window's keyboard
+    // goes to the control that steps the trace point (it has it when it is,
+    // or next becomes, the active window).
+    if (Funktionen[0] && Funktionen[0]->GetCompiled() && Graphik->CursorBar)
+        Graphik->CursorBar->setFocus();
 }
 
 }  // namespace
@@ -192,6 +198,26 @@ void FensterVerbinden()
         QObject::connect(&m, &TMelder::AssistentAntwortVerlangt, Graphik,
                          [](bool ja, QObject* fenster) { Graphik->AssistentAntwort(ja, fenster); });
         QObject::connect(&m, &TMelder::ZeichnenVerlangt, Graphik, [] { Graphik->GraphikResize(); });
+        QObject::connect(&m, &TMelder::WerkzeugeZuruecksetzenVerlangt, Graphik,
+                         [](QObject* absender) { Graphik->NeuBeginnen(absender); });
+        QObject::connect(&m, &TMelder::EingabeFokusVerlangt, Graphik,
+                         [](bool aktivieren) { Graphik->EingabeFokus(aktivieren); });
+        QObject::connect(&m, &TMelder::PraesentationBeginnenVerlangt, Graphik,
+                         [] { Graphik->PraesentationBeginnen(); });
+        QObject::connect(&m, &TMelder::PraesentationBeendenVerlangt, Graphik, [] { Graphik->SpeedButton5Click(); });
+        QObject::connect(&m, &TMelder::GraphikNebenHauptfensterVerlangt, Graphik,
+                         [](const QRect& rahmen, int hoehe) { Graphik->NebenHauptfensterStellen(rahmen, hoehe); });
+        // The graph window beside the main window first: the unit and
+        // trace windows stand under its groups.
+        QObject::connect(&m, &TMelder::HauptfensterBewegt, Graphik,
+                         [](const QRect& rahmen) { Graphik->HauptfensterFolgen(rahmen); });
+        QObject::connect(&m, &TMelder::BereicheZeigenVerlangt, Graphik, [](const QStringList& texte) {
+            const std::array<QLineEdit*, 5> felder = {Graphik->Evonx, Graphik->Ebisx, Graphik->Evont, Graphik->Ebist,
+                                                      Graphik->Estept};
+            for (std::size_t i = 0; i < felder.size() && i < static_cast<std::size_t>(texte.size()); ++i)
+                TextSetzen(felder[i], texte[static_cast<qsizetype>(i)]);
+        });
+        QObject::connect(&m, &TMelder::SpurfensterAnheftenVerlangt, Graphik, [] { Graphik->SpurfensterAnheften(); });
         QObject::connect(&m, &TMelder::BildAuffrischenVerlangt, Graphik, [] { Graphik->PaintBox1Paint(); });
         QObject::connect(&m, &TMelder::SpurfensterFolgenVerlangt, Graphik, [] { SpurfensterFolgen(); });
         QObject::connect(&m, &TMelder::WerkzeugVerlangt, Graphik,
@@ -240,6 +266,9 @@ void FensterVerbinden()
             DialogZeigen(dlg, Form2);
         });
     if (Form2)
+        QObject::connect(&m, &TMelder::HauptfensterBewegt, Form2,
+                         [](const QRect& rahmen) { Form2->HauptfensterFolgen(rahmen); });
+    if (Form2)
         QObject::connect(&m, &TMelder::WertetabelleZeigenVerlangt, Form2, [](bool zeigen) {
             if (!zeigen) {
                 Form2->hide();
@@ -248,6 +277,20 @@ void FensterVerbinden()
             Form2->show();
             Form2->FillValueTable();
         });
+
+    // Open and New hide the tool windows (so a mouse tool never writes into
+    // one that shows another document), New the unit windows too.
+    QObject::connect(&m, &TMelder::KleineFensterVerbergenVerlangt, Form1, [](bool einheiten) {
+        for (QWidget* w : std::initializer_list<QWidget*>{BeschriftungDlg, SenkrechteDlg, FlaechenDlg, PunkteDlg,
+                                                          KreiseDlg})
+            if (w)
+                w->hide();
+        if (!einheiten)
+            return;
+        for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg})
+            if (w)
+                w->hide();
+    });
 
     // Leaving label mode puts a riding label back.
     if (BeschriftungDlg)

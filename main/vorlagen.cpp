@@ -5,7 +5,6 @@
 #include "main/vorlagen.h"
 
 #include "engine/tabellen.h"
-#include "graph/graphik.h"
 #include "main/form1.h"
 
 #include <QAction>
@@ -179,8 +178,6 @@ void TForm1::VorlageAnwenden(const TVorlage& v)
         Ebist->setText(MitDezimaltrenner(v.TBis));
         Estept->setText(MitDezimaltrenner(v.TSchritt));
     }
-    const int ende = static_cast<int>(Edit1->text().size());
-    Edit1->setCursorPosition(ende);
-    if (Graphik && Graphik->Edit3)
-        Graphik->Edit3->setCursorPosition(ende);
+    // (The graph window's equation shows the text anew, its caret at the end.)
+    Edit1->setCursorPosition(static_cast<int>(Edit1->text().size()));
 }

@@ -45,6 +45,7 @@ std::unique_ptr<QMessageBox> MeldungsBox(const QString& text)
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Tessaplun 8"), text, QMessageBox::Ok,
                                              Besitzerfenster());
     VorAllenFenstern(box.get());
+    BoxTitelPlatz(box.get());
     return box;
 }
 

@@ -4,6 +4,10 @@
 #include "engine/tabellen.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QWidget>
 #include <algorithm>
 
@@ -42,6 +46,28 @@ void VorAllenFenstern(QWidget* box)
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
+int TitelleistenBreite(const QString& titel)
+{
+    // Measured under openbox: the icon and the three buttons take 62 pixels
+    // on each side of the centred title.
+    constexpr int Rand = 2 * 62;
+    QFont schrift = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    schrift.setPointSize(8);
+    schrift.setBold(true);
+    return QFontMetrics(schrift).horizontalAdvance(titel) + Rand;
+}
+
+void BoxTitelPlatz(QMessageBox* box)
+{
+    auto* gitter = qobject_cast<QGridLayout*>(box->layout());
+    if (!gitter)
+        return;
+    const QMargins r = gitter->contentsMargins();
+    const int breite = TitelleistenBreite(box->windowTitle()) - r.left() - r.right();
+    gitter->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), gitter->rowCount(), 0, 1,
+                    gitter->columnCount());
+}
+
 std::unique_ptr<QMessageBox> FrageBox(const QString& caption, const QString& text)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, caption, text,
@@ -49,6 +75,7 @@ std::unique_ptr<QMessageBox> FrageBox(const QString& caption, const QString& tex
     VorAllenFenstern(box.get());
     box->setDefaultButton(QMessageBox::Yes);
     box->setEscapeButton(QMessageBox::No);
+    BoxTitelPlatz(box.get());
     return box;
 }
 

@@ -38,6 +38,17 @@ public:
 // program looking frozen.
 void VorAllenFenstern(QWidget* box);
 
+// The width a window needs for the window manager to show `titel` whole in
+// its title bar: the title in the bar's bold 8-point font, with the room of
+// the icon and the three buttons free on both sides.
+int TitelleistenBreite(const QString& titel);
+
+// A message box of a short text is narrower than its title bar needs, and
+// the window manager then shortens the title ("T… 8"): this makes the box at
+// least that wide. QMessageBox fixes its own size from its layout when it is
+// shown, so the width goes into the layout.
+void BoxTitelPlatz(QMessageBox* box);
+
 // The real question's box, owned by Besitzerfenster(), not yet shown.
 std::unique_ptr<QMessageBox> FrageBox(const QString& caption, const QString& text);
 

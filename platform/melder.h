@@ -19,9 +19,22 @@
 #include "engine/zustand.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <vector>
 
 class QWidget;
+
+// What a whole-document change holds back until it ends, in the order it is
+// done then: the tool windows that another window's change of their table
+// was to refresh (while their echoes are still held), the value table's
+// rows, the overview's rows, the picture.
+enum class TNachholen : int { Werkzeugfenster, Wertetabelle, Uebersicht, Bild };
+constexpr int AnzahlNachholen = 4;
 
 // The value table's exports.
 enum class TExportArt : int { Zwischenablage, Tabellenkalkulation, Textverarbeitung };
@@ -33,6 +46,28 @@ class TMelder : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+
+    // ---- Whole-document changes ----------------------------------------
+    //
+    // New, Open, a worked example and a language switch change nearly every
+    // field of every window, and each field's change handler would refresh
+    // or redraw at once. They run inside a bracket (TAenderungsklammer)
+    // instead: while it is open, refreshes and redraws are only noted, and
+    // when the outermost bracket ends, every window that was to refresh
+    // does so once and the picture is drawn once. What the user does in a
+    // window outside such a change still takes effect at once.
+
+    bool KlammerOffen() const { return FTiefe > 0; }
+    // Asked by a window about to do `was`: inside a bracket it is noted as
+    // owed and the answer is true (the window leaves it); outside, false
+    // (the window does it now).
+    bool Zurueckhalten(TNachholen was);
+    // The drawing was replaced as a whole: DokumentErneuert now, or once at
+    // the end of the bracket.
+    void DokumentErneuern();
+    // `arbeit` (a message about the change, say) once the bracket has ended
+    // and everything is drawn; at once outside a bracket.
+    void NachDerKlammer(std::function<void()> arbeit);
 
 signals:
     // ---- Changes --------------------------------------------------------
@@ -46,6 +81,11 @@ signals:
     // equation, ranges, colours, style) for the selected function; the
     // editor's texts and their validity are in the state.
     void EditorGeaendert();
+    // The value table's calculator texts were set as a whole (Open, New):
+    // the value table shows them, and its fields' handlers act on them.
+    void RechnerGeaendert(QObject* absender);
+    // The language changed (the state's Sprache, the lines of Texte).
+    void SpracheGeaendert();
     // The editor selected another function or shows the selected one's
     // colours anew; its texts are in the state (Zustand.Editor).
     void AuswahlGeaendert();
@@ -68,6 +108,9 @@ signals:
     // The drawing was replaced as a whole (New, Open, an example): every
     // window shows the state afresh.
     void DokumentErneuert();
+
+    // The end of a bracket: what was held back there is done now, once.
+    void NachholenVerlangt(TNachholen was);
 
     // ---- Requests -------------------------------------------------------
 
@@ -129,7 +172,32 @@ signals:
     // around the main window again.
     void PraesentationVerlangt();
     void AusrichtenVerlangt();
+    // The graph window goes into presentation mode (the main window's
+    // SpeedButton5Click asks), or leaves it.
+    void PraesentationBeginnenVerlangt();
+    void PraesentationBeendenVerlangt();
+    // The main window's frame is at `rahmen` now: the graph window, the
+    // value table, the unit and trace windows place themselves around it.
+    void HauptfensterBewegt(const QRect& rahmen);
+    // New: the graph window beside the main window's frame `rahmen`, as
+    // high as its client area `hoehe`, not maximised; unless the state says
+    // the layout is kept.
+    void GraphikNebenHauptfensterVerlangt(const QRect& rahmen, int hoehe);
 
+    // The tool windows hidden, and with `einheiten` the unit windows too.
+    void KleineFensterVerbergenVerlangt(bool einheiten);
+    // The graph window's interaction starts over (New): the origin tool
+    // (`absender` asks), "Foto mit" off, sounds on, the snap step 0.01, no
+    // history of the mouse tools.
+    void WerkzeugeZuruecksetzenVerlangt(QObject* absender);
+    // The graph window's range fields show `texte` (x from, x to, t from,
+    // t to, t step), as typed there.
+    void BereicheZeigenVerlangt(const QStringList& texte);
+    // The keyboard to the graph window's equation, its caret at the end;
+    // with `aktivieren` the window comes to the front first.
+    void EingabeFokusVerlangt(bool aktivieren);
+    // The trace window under the graph window's coordinate-system group.
+    void SpurfensterAnheftenVerlangt();
     // The graph window lays itself out and draws its picture anew; or only
     // shows its picture afresh (no hint or preview of a tool left).
     void ZeichnenVerlangt();
@@ -166,6 +234,26 @@ signals:
     // The assistant's answer (Yes: clear the graphs first) to the line or
     // parabola tool's question; `fenster` is the assistant.
     void AssistentAntwortVerlangt(bool ja, QObject* fenster);
+
+private:
+    friend class TAenderungsklammer;
+    void KlammerAuf();
+    void KlammerZu();
+
+    int FTiefe = 0;
+    bool FErneuert = false;
+    std::array<bool, AnzahlNachholen> FOffen{};
+    std::vector<std::function<void()>> FDanach;
+};
+
+// Brackets a whole-document change for as long as it lives; brackets nest,
+// and only the outermost one's end refreshes and draws.
+class TAenderungsklammer {
+public:
+    TAenderungsklammer();
+    ~TAenderungsklammer();
+    TAenderungsklammer(const TAenderungsklammer&) = delete;
+    TAenderungsklammer& operator=(const TAenderungsklammer&) = delete;
 };
 
 // The one notifier of the program.

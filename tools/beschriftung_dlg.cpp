@@ -82,12 +82,19 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
     SpeedButton7 = NeuerKnopf(GroupBox1, QStringLiteral("SpeedButton7"), QStringLiteral("Reset"), 334, 20, 40, 22);
     for (QToolButton* b : {SpeedButton6, SpeedButton7})
         b->setToolTip(QStringLiteral("Reset"));
-    Edit1->setText(QStringLiteral("x"));
-    Edit2->setText(QStringLiteral("y"));
+    Edit1->setText(QString::fromStdString(Zustand.Ansicht.XAchse));
+    Edit2->setText(QString::fromStdString(Zustand.Ansicht.YAchse));
     connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
     connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
     connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
     connect(SpeedButton7, &QToolButton::clicked, this, [this] { SpeedButton7Click(); });
+    // The axis captions as the graph window holds them.
+    connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this](QObject* absender) {
+        if (absender == this)
+            return;
+        TextSetzen(Edit1, QString::fromStdString(Zustand.Ansicht.XAchse));
+        TextSetzen(Edit2, QString::fromStdString(Zustand.Ansicht.YAchse));
+    });
     // What is typed into the riding label on the graph window's pointer
     // shows in its row.
     connect(&Melder(), &TMelder::ReiterGeaendert, this, [this](const QString& text) {

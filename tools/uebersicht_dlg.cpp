@@ -224,13 +224,22 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
     // Functions changed elsewhere show here at once. What the editor took
     // shows only while the user works in the editor's windows: when the
     // overview itself typed it, its fields stay as the user left them.
-    connect(&Melder(), &TMelder::FunktionGeaendert, this, [this](int, QObject* absender) {
+    // Inside a whole-document change the rows are filled once, at its end.
+    auto auffrischen = [this] {
+        if (!Melder().Zurueckhalten(TNachholen::Uebersicht))
+            AuffrischenGemeldet();
+    };
+    connect(&Melder(), &TMelder::FunktionGeaendert, this, [this, auffrischen](int, QObject* absender) {
         if (absender != this)
-            zeichneneu();
+            auffrischen();
     });
-    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] {
+    connect(&Melder(), &TMelder::EditorGeaendert, this, [this, auffrischen] {
         if (EditorAktiv())
-            zeichneneu();
+            auffrischen();
+    });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Uebersicht)
+            AuffrischenGemeldet();
     });
 }
 

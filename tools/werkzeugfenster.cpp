@@ -20,6 +20,8 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
 // Name positions as the buttons show them, left to right; the stored value
@@ -69,7 +71,15 @@ TWerkzeugfenster::TWerkzeugfenster(const char* name, const QString& titel, int b
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     // A drawing replaced as a whole: every tool window shows it, so that a
     // mouse tool never overwrites an object its window does not show.
-    connect(&Melder(), &TMelder::DokumentErneuert, this, [this] { Auffrischen(); });
+    connect(&Melder(), &TMelder::DokumentErneuert, this, [this] {
+        FAuffrischenOffen = false;
+        AuffrischenGemeldet();
+    });
+    // What a whole-document change held back.
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Werkzeugfenster && std::exchange(FAuffrischenOffen, false))
+            AuffrischenGemeldet();
+    });
     // The main window's translucency switch.
     connect(&Melder(), &TMelder::TransparenzVerlangt, this, [this](int alpha) {
         SetWindowAlpha(this, alpha);
@@ -110,12 +120,24 @@ void TWerkzeugfenster::FormShow()
     Auffrischen();
 }
 
+void TWerkzeugfenster::AuffrischenGemeldet()
+{
+    ++FAuffrischungen;
+    Auffrischen();
+}
+
 void TWerkzeugfenster::TabelleBearbeiten(TObjekttabelle tabelle)
 {
     FTabelle = tabelle;
     connect(&Melder(), &TMelder::TabelleGeaendert, this, [this](TObjekttabelle t, QObject* absender) {
-        if (t == FTabelle && absender != this)
-            Auffrischen();
+        if (t != FTabelle || absender == this)
+            return;
+        // Inside a whole-document change the window shows its table once,
+        // at the end.
+        if (Melder().Zurueckhalten(TNachholen::Werkzeugfenster))
+            FAuffrischenOffen = true;
+        else
+            AuffrischenGemeldet();
     });
 }
 

@@ -74,6 +74,8 @@ public:
 
     // Changes of its table this window announced (for tests).
     int Neuzeichnungen() const { return FNeuzeichnungen; }
+    // Refreshes the notifier asked of it (for tests).
+    int Auffrischungen() const { return FAuffrischungen; }
 
 protected:
     // `name`: object name and global instance; `titel` the designed German
@@ -83,6 +85,8 @@ protected:
 
     // Runs on every show: the refresh routine.
     virtual void FormShow();
+    // The refresh routine, as a change another window announced asks for it.
+    void AuffrischenGemeldet();
 
     // The table the window edits: what it writes is announced as a change
     // of it, and a change of it by another window refreshes the window.
@@ -124,6 +128,8 @@ protected:
 
 private:
     int FNeuzeichnungen = 0;
+    int FAuffrischungen = 0;
+    bool FAuffrischenOffen = false;  // held back by a whole-document change
     bool FEnterSchliesst = true;
     std::optional<TObjekttabelle> FTabelle;
 };

@@ -26,8 +26,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -126,10 +128,10 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
     GroupBox6 = Benannt(new QGroupBox(QStringLiteral(" Taschenrechner "), this), "GroupBox6");
     auto* rechner = new QHBoxLayout(GroupBox6);
     Label1 = Benannt(new QLabel(QStringLiteral("x ="), GroupBox6), "Label1");
-    Edit2 = Benannt(new QLineEdit(QStringLiteral("0"), GroupBox6), "Edit2");
+    Edit2 = Benannt(new QLineEdit(QString::fromStdString(Zustand.Rechner.X), GroupBox6), "Edit2");
     Edit2->setMaxLength(255);
     Label3 = Benannt(new QLabel(QStringLiteral("t ="), GroupBox6), "Label3");
-    Edit3 = Benannt(new QLineEdit(QStringLiteral("0"), GroupBox6), "Edit3");
+    Edit3 = Benannt(new QLineEdit(QString::fromStdString(Zustand.Rechner.T), GroupBox6), "Edit3");
     Edit3->setMaxLength(255);
     Label4 = Benannt(new QLabel(QStringLiteral("f(x) ="), GroupBox6), "Label4");
     EditErgebnis = Benannt(new QLineEdit(GroupBox6), "EditErgebnis");
@@ -140,8 +142,17 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
         rechner->addWidget(w);
     SetTag(Edit2, 1);
     SetTag(Edit3, 1);
-    connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
-    connect(Edit3, &QLineEdit::textChanged, this, [this] { Edit3Change(); });
+    // What the calculator shows is the state's (documents store it).
+    connect(Edit2, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Zustand.Rechner.X = text.toStdString();
+        Edit2Change();
+    });
+    connect(Edit3, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Zustand.Rechner.T = text.toStdString();
+        Edit3Change();
+    });
+    connect(EditErgebnis, &QLineEdit::textChanged, this,
+            [](const QString& text) { Zustand.Rechner.Ergebnis = text.toStdString(); });
     unten->addWidget(GroupBox6, 1);
 
     GroupBox1 = Benannt(new QGroupBox(QStringLiteral(" Schrittweite "), this), "GroupBox1");
@@ -184,7 +195,21 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
             FillValueTable();
     });
     connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { FillValueTable(); });
+    connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
+        if (was == TNachholen::Wertetabelle)
+            FillValueTable();
+    });
     connect(&Melder(), &TMelder::EditorGeaendert, this, [this] { EditorZeigen(); });
+    // x and t first: their handlers compute the result anew, and the stored
+    // result shows until then.
+    connect(&Melder(), &TMelder::RechnerGeaendert, this, [this](QObject* absender) {
+        if (absender == this)
+            return;
+        const TRechner r = Zustand.Rechner;
+        Edit2->setText(QString::fromStdString(r.X));
+        Edit3->setText(QString::fromStdString(r.T));
+        EditErgebnis->setText(QString::fromStdString(r.Ergebnis));
+    });
     if (haupt.isValid())
         Unterbringen(haupt);
     FormCreate();
@@ -194,6 +219,22 @@ void TForm2::Unterbringen(const QRect& haupt)
 {
     RahmenVerschieben(this, QPoint(haupt.left(), haupt.top() + haupt.height() + FensterVersatz[3] + 2));
     resize(StartBreite + FensterVersatz[6], height());
+}
+
+void TForm2::HauptfensterFolgen(const QRect& haupt)
+{
+    // That is checked every time, since the frame that decides it may be
+    // known only at a later time.
+    const int breite = PassendeBreite(haupt.x());
+    if (std::exchange(FErsteAusrichtung, false) || width() != breite) {
+        GroesseErlaubt = true;
+        resize(breite, height());
+        GroesseErlaubt = false;
+    }
+    int top = haupt.y() + haupt.height() + FensterVersatz[3] + 2;
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        top = std::min(top, s->geometry().height() - 30 - Rahmen(this).height());
+    RahmenVerschieben(this, QPoint(haupt.x(), top));
 }
 
 void TForm2::FormCreate()
@@ -302,9 +343,13 @@ void TForm2::ZeigeTabelle(const TWertetabelle& t)
 
 void TForm2::FillValueTable()
 {
+    // A whole-document change fills the rows once, at its end.
+    if (Melder().Zurueckhalten(TNachholen::Wertetabelle))
+        return;
     TFunktion* f = Funktionen[0];
     if (f == nullptr)
         return;
+    ++FFuellungen;
     const TAnsicht& a = Zustand.Ansicht;
     // The spacing track bar is a second handle on the graph window's x-unit
     // bar: it follows without running its own handler back.

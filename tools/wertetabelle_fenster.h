@@ -64,6 +64,7 @@ public:
     };
     TGroesseErlaubt GroesseErlaubt{this};
     int StartBreite = 0;  // its width at creation
+    bool FErsteAusrichtung = true;  // not yet placed below the main window
     // The width for a frame whose left edge is at `links`: as wide as the
     // table, but not beyond the screen's edge, and never so narrow that the
     // controls below the table lose room.
@@ -74,6 +75,8 @@ public:
     // Refills both rows for the selected function from the view and x unit
     // of the state (the graph window's).
     void FillValueTable();
+    // The times the rows were filled (for tests).
+    int Fuellungen() const { return FFuellungen; }
     // Empties cells 1..25 of the y row.
     void ClearValueRow();
     // What the editor took: the calculator's t field for a family, the
@@ -87,6 +90,9 @@ public:
     void VerbergenWennUngewuenscht();
     // Below the main window's frame `haupt`, as wide as the table.
     void Unterbringen(const QRect& haupt);
+    // The main window's frame is at `haupt` now: below it, as wide as the
+    // table but not beyond the screen's edge, its bottom on the screen.
+    void HauptfensterFolgen(const QRect& haupt);
     // The t of the table when it is a number, for the titles of the
     // printed table; empty otherwise.
     QString ParameterText() const;
@@ -116,6 +122,7 @@ private:
     using TXAnsicht = std::tuple<std::int32_t, std::int32_t, double, std::int32_t>;
     static TXAnsicht XAnsicht();
     std::optional<TXAnsicht> FGefuellt;
+    int FFuellungen = 0;
 
     void ZeigeTabelle(const TWertetabelle& t);
     void SpaltenAnpassen(const TWertetabelle& t);

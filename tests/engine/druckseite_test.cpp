@@ -103,7 +103,9 @@ TEST(KopieBild, PicturesTooLargeForMemoryAreRefusedHatchedCirclesReadFromTheReco
 {
     EXPECT_FALSE(BildZuGross(BitmapGroesse(-5, 8, 6, -2, 1.27)));
     EXPECT_FALSE(BildZuGross(TBildGroesse{8192, 8192}) || BildZuGross(TBildGroesse{1, 1}));
-    for (const TBildGroesse g : {TBildGroesse{8193, 8192}, {8192, 8193}, {40000, 10}, {0, 100}, {100, 0},
+    // A side of 32767 pixels is the most a bitmap may have.
+    EXPECT_FALSE(BildZuGross(TBildGroesse{32767, 10}) || BildZuGross(TBildGroesse{10, 32767}));
+    for (const TBildGroesse g : {TBildGroesse{8193, 8192}, {8192, 8193}, {32768, 10}, {10, 32768}, {40000, 10}, {0, 100}, {100, 0},
                                  BitmapGroesse(-1000000, 1000000, 1000000, -1000000, 1.0)})
         EXPECT_TRUE(BildZuGross(g)) << g.Breite << " x " << g.Hoehe;
 

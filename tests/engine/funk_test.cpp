@@ -146,6 +146,9 @@ TEST(FunkCompile, HeaderNamesAreCut)
     const long double p[6] = {1, 2, 3, 0, 0, 0};
     bool ok = false, jump = false;
     EXPECT_EQ(EvaluateTerm(kopf, p, ok, jump), 3);
+    // A failed header keeps no name or parameter of the term before.
+    ASSERT_FALSE(Compile(kopf, "").ok);
+    EXPECT_EQ(std::tuple(kopf.Name, kopf.Count, kopf.Parameters[0]), std::tuple("", 0, ""));
 }
 
 TEST(FunkCompile, NonSmoothFlagAndKeywordLookup)
@@ -420,7 +423,7 @@ TEST(FunkEval, EveryKeywordComputesItsFunction)
         {"exp", 99.9L, true, std::exp(99.9L)}, {"EXP", 100, false}, {"exp", -499.9L, true, std::exp(-499.9L)},
         {"exp", -500, false}, {"ln", 0, false}, {"LN", 1, true, 0}, {"ln", 10, true, std::log(10.0L)},
         {"log", -1, false}, {"LOG", 100, true, std::log(100.0L) / std::log(10.0L)}, {"-", 3, true, -3},
-        {"tan", 1e8L, false}, {"TAN", 0.5L, true, std::sin(0.5L) / std::cos(0.5L)}, {"asin", 1, false},
+        {"tan", 1e8L, false}, {"TAN", 0.5L, true, std::sin(0.5L) / std::cos(0.5L)}, {"tan", 0, true, 0}, {"asin", 1, false},
         {"ARCSIN", -1, false}, {"asin", 0.5L, true, std::atan(0.5L / w)}, {"ArcSin", -0.5L, true, -std::atan(0.5L / w)},
         {"cot", 0, false}, {"COT", 1e8L, false}, {"cot", 1, true, std::cos(1.0L) / std::sin(1.0L)},
         {"sinh", 11354, true, (std::exp(11354.0L) - std::exp(-11354.0L)) / 2}, {"SINH", 11355, false},

@@ -23,7 +23,8 @@ TEST(Kurztext, CodePageBothWaysAndQuestionMarksForTheRest)
     // Outside the code page, a C1 code point it defines otherwise, and
     // invalid UTF-8: stray continuation, overlong form, surrogate, cut sequence.
     for (const auto& [ein, aus] : {std::pair{"π ≤ 😀", "? ? ?"}, {"\u0080", "?"}, {"a\x80" "b", "a?b"},
-                                   {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "???"}, {"x\xE2\x82", "x??"}})
+                                   {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "???"}, {"x\xE2\x82", "x??"},
+                                   {"\xC3" "A", "?A"}, {"\xE2\x82" "A", "??A"}, {"\xF4\x90\x80\x80", "????"}})
         EXPECT_EQ(Utf8ToCp1252(ein), aus) << ein;
 }
 

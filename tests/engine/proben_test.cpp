@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -43,6 +45,14 @@ TEST(ProbenSpeicher, KeepsWithinItsBound)
     s.Ablegen(5, eintrag("e", 4000), {});  // larger than the bound
     EXPECT_EQ(s.Finden(5, "e", {1, 2}), nullptr);
     EXPECT_LE(s.Bytes(), s.MaxBytes);
+    // Beside the two drawn ones an entry of twice the size finds no room
+    // even with every other one pushed out: it is not kept, they stay.
+    s.Ablegen(4, eintrag("d", 1000), gezeichnet);
+    s.Ablegen(6, eintrag("f", 2000), gezeichnet);
+    EXPECT_EQ(s.Finden(6, "f", {1, 2}), nullptr);
+    EXPECT_EQ(s.Finden(4, "d", {1, 2}), nullptr);
+    EXPECT_NE(s.Finden(1, "a", {1, 2}), nullptr);
+    EXPECT_NE(s.Finden(2, "b", {1, 2}), nullptr);
 }
 
 // Entries by slot: an entry exactly at the bound is kept, one past the
@@ -185,6 +195,35 @@ TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
                 [](std::size_t) {});
         });
     EXPECT_EQ(innen.load(), 20 * 3 + 20 * 2);
+}
+
+// A run with a task for every thread wakes every worker: each task waits
+// until all have arrived. A worker left asleep would leave its task to the
+// caller, which is busy waiting in its own, so the poll (bounded, to fail
+// rather than hang) would run out.
+TEST(ArbeiterPool, EveryWorkerTakesPart)
+{
+    TArbeiterPool pool(4);
+    const unsigned threads = pool.Anzahl();
+    for (int runde = 0; runde < 20; ++runde) {
+        std::atomic<unsigned> angekommen{0};
+        std::atomic<bool> alle{true};
+        pool.Ausfuehren(
+            threads,
+            [&](std::size_t, unsigned) {
+                ++angekommen;
+                const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+                while (angekommen.load() < threads) {
+                    if (std::chrono::steady_clock::now() > ende) {
+                        alle = false;
+                        return;
+                    }
+                    std::this_thread::yield();
+                }
+            },
+            [](std::size_t) {});
+        ASSERT_TRUE(alle.load()) << "round " << runde;
+    }
 }
 
 // Members of several functions, sampled on the pool at once (the same

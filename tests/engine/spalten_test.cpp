@@ -244,6 +244,27 @@ TEST(Spalten, PowersOfUnboundedValuesAtTheirBands)
     EXPECT_EQ(fehler, 0);
 }
 
+// Products whose top the register form leaves unchecked because bounds on
+// their operands, derived from the steps before, keep them below the band:
+// with x near 10^8.5, x^2 * 1E20 crosses the product guard's 1E37 where the
+// bound of sqrt(x^4) or x*x is what decides that no check is needed. A bound
+// derived too small lets the overflowed product through as defined.
+TEST(Spalten, ProductsBoundedByEarlierStepsAtTheGuard)
+{
+    const long double kreuzung = std::sqrt(1e17L);
+    std::vector<long double> xs;
+    for (const long double rand : {kreuzung, std::nextafter(kreuzung, 0.0L), std::nextafter(kreuzung, kInf), 4e8L,
+                                   -4e8L, 0x1p31L, 3e8L})
+        for (int i = 0; i < 64; ++i)
+            xs.push_back(i == 9 ? rand : 1.5L + i / 64.0L);
+    TColumnScratch scratch;
+    int fehler = 0;
+    for (const char* term : {"f(x)=sqrt(x^4)*1E20", "f(x)=sqrt(abs(x)^4)*1E20", "f(x)=(x*x)*1E20", "f(x)=abs(x^2)*1E20",
+                             "f(x)=-(x^2)*1E20", "f(x)=1E20*sqrt(x^4)"})
+        fehler += Vergleiche(term, xs, 0, scratch);
+    EXPECT_EQ(fehler, 0);
+}
+
 // Column evaluation leaves the x87 stack as it found it: empty, no register
 // pushed or popped too many (the unit would note a stack fault).
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -359,6 +380,13 @@ TEST(Spalten, RegisterFormTakesTheBlocksItCanVouchFor)
           "f(x)=sqrt(abs(x))+ln(x^2+1)", "f(x)=round(x)+sign(x-1)*cos(3*x)", "f(x)=2^x/(1+x^4)",
           "f(x,t)=(x+1)*(x-2)+(x+3)*((x-4)*t)", "f(x)=x^(-3)+abs(x)-(-x)", "f(x,t)=0,1*x+pi*t", "f(x)=7"})
         EXPECT_EQ(bloecke(term, gewoehnlich, 2), alle) << term;
+    // Whole powers, sums, products, quotients, |a|, -a and square roots of
+    // what cannot be negative run inline, with no general step.
+    for (const char* term : {"f(x)=x^2", "f(x,t)=t*x^2-3*x+1", "f(x)=(x-1)*(x+2)*(x-3)/(x^2+1)",
+                             "f(x)=x^(-3)+abs(x)-(-x)", "f(x)=sqrt(x^2+1)/x^64"}) {
+        TFunktionsKopf kopf;
+        EXPECT_TRUE(Kompiliere(kopf, term) && !kopf.RegisterSteps.empty() && !kopf.RegisterGeneral) << term;
+    }
 
     // One x per case in the second block, in both widths.
     const auto mit = [&](long double x) {

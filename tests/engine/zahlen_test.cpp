@@ -71,6 +71,17 @@ TEST(Parser, AcceptsPlainDecimalNumbersAndNothingElse)
     for (const auto& [text, trenner, beide, wert] : gut)
         EXPECT_EQ(ParseNumber(text, trenner, beide), wert) << text;
     EXPECT_EQ(ParseNumber("0." + std::string(500, '0') + "1", '.'), 0.0);
+    // Too small for any type: zero with the sign as typed.
+    for (const char* s : {"-1e-200000", "-0.5e-100000", "-0"}) {
+        ASSERT_TRUE(ParseNumber(s, '.') && ParseNumberLong(s, '.')) << s;
+        EXPECT_EQ(std::tuple(*ParseNumber(s, '.'), std::signbit(*ParseNumber(s, '.')), *ParseNumberLong(s, '.'),
+                             std::signbit(*ParseNumberLong(s, '.'))),
+                  std::tuple(0.0, true, 0.0L, true))
+            << s;
+    }
+    EXPECT_FALSE(std::signbit(*ParseNumber("1e-200000", '.')));
+    EXPECT_FALSE(ParseNumberLong("1e200000", '.') || ParseNumberLong("1e5000", '.') || ParseNumberLong("x", '.'));
+    EXPECT_EQ(ParseNumberLong("1e-5000", '.'), 0.0L);
     EXPECT_EQ(ParseNumberLong("1e4000", '.'), 1e4000L);
 
     for (const char* s : {"", " ", "-", "+", ",", "1,2,3", "1.5", "inf", "-inf", "nan", "NaN", "Infinity", "0x10",

@@ -234,4 +234,46 @@ TEST_F(DruckZeichnen, ValueTableCellsWithTheirTextsInside)
     EXPECT_TRUE(ohne.Ops().empty());
 }
 
+// The axes on paper: each ends in a filled arrow head at the view's edge and
+// carries a tick at every whole number strictly inside; without numbers no
+// ticks, without axes neither.
+TEST_F(DruckZeichnen, AxesEndInArrowHeadsAndTickEveryWholeNumberInside)
+{
+    G->Gitter = "0";
+    auto P = [this](double x, long double y) { return TPoint{G->WorldToPrintX(x), G->WorldToPrintY(y)}; };
+    auto striche = [&](const TRecordingCanvas& c) {
+        std::set<std::pair<double, double>> r;  // (x, y) of each tick's centre
+        for (const auto& op : c.OpsOf(Op::Line)) {
+            const TPoint a = op.Points[0], b = op.Points[1];
+            for (int k = -6; k <= 9; ++k) {
+                if (a == P(-0.08, k) && b == P(0.08, k))
+                    r.insert({0, k});
+                if (a == P(k, -0.08L) && b == P(k, 0.08L))
+                    r.insert({k, 0});
+            }
+        }
+        return r;
+    };
+    const auto c = Seite();
+    const auto pfeile = c->OpsOf(Op::Polygon);
+    ASSERT_EQ(pfeile.size(), 2u);
+    EXPECT_EQ(pfeile[0].Points, (std::vector<TPoint>{P(0, 8), P(-0.09, 7.75L), P(0.09, 7.75L)}));
+    EXPECT_EQ(pfeile[1].Points, (std::vector<TPoint>{P(6, 0), P(5.75, 0.1L), P(5.75, -0.1L)}));
+    for (const auto& p : pfeile)
+        EXPECT_EQ(p.Brush, (TBrush{clBlack, TBrushStyle::Solid}));
+    std::set<std::pair<double, double>> soll;
+    for (int k = -1; k <= 7; ++k)
+        soll.insert({0, k});
+    for (int k = -4; k <= 5; ++k)
+        soll.insert({k, 0});
+    EXPECT_EQ(striche(*c), soll);
+
+    G->CB4->setChecked(false);
+    const auto ohneZahlen = Seite();
+    EXPECT_EQ(ohneZahlen->OpsOf(Op::Polygon).size(), 2u);
+    EXPECT_TRUE(striche(*ohneZahlen).empty());
+    G->CB3->setChecked(false);
+    EXPECT_TRUE(Seite()->OpsOf(Op::Polygon).empty());
+}
+
 }  // namespace

@@ -277,18 +277,35 @@ TEST_F(MausTest, TheLabelFieldShowsOnlyWhereTheLabelFitsAndEffectsLieOnTop)
             EXPECT_EQ(Graphik->BeschrEdit->pos(), Graphik->PaintBox1->pos() + p + QPoint(22, -20));
         }
     }
-    auto ueber = [](QWidget* w) {
+    // The picture shown last lies over the drawing area and every other
+    // effect picture, even where flash and typewriter play at once.
+    auto zuoberst = [](QWidget* w) {
         const QObjectList& kinder = Graphik->children();
-        return kinder.indexOf(w) > kinder.indexOf(Graphik->PaintBox1);
+        for (QWidget* unter : std::initializer_list<QWidget*>{Graphik->PaintBox1, Graphik->camera3, Graphik->camera2,
+                                                               Graphik->camera, Graphik->typer, Graphik->typer2})
+            if (unter != w && kinder.indexOf(unter) > kinder.indexOf(w))
+                return false;
+        return w->isVisible();
     };
+    PunktFangen(100, 100);
+    EXPECT_TRUE(zuoberst(Graphik->camera3));
     BeschriftungSetzen("A");
-    EXPECT_TRUE(ueber(Graphik->typer));
+    EXPECT_TRUE(zuoberst(Graphik->typer));
+    // Clicks go through them to the drawing area.
+    for (QWidget* w : {Graphik->camera3, Graphik->typer})
+        EXPECT_EQ(Graphik->childAt(w->geometry().center()), Graphik->PaintBox1);
+    for (int tick = 1; tick <= 6; ++tick)
+        Tick(Graphik->Timer1);
+    EXPECT_TRUE(zuoberst(Graphik->camera2));
+    for (int tick = 7; tick <= 8; ++tick)
+        Tick(Graphik->Timer1);
+    EXPECT_TRUE(zuoberst(Graphik->camera));
     for (int tick = 1; tick <= 15; ++tick)
         Tick(Graphik->Timer2);
-    EXPECT_TRUE(ueber(Graphik->typer2) && Graphik->typer2->isVisible());
+    EXPECT_TRUE(zuoberst(Graphik->typer2));
     PunktFangen(100, 100);
-    EXPECT_TRUE(ueber(Graphik->camera3));
-    for (int tick = 1; tick <= 8; ++tick)
-        Tick(Graphik->Timer1);
-    EXPECT_TRUE(ueber(Graphik->camera) && ueber(Graphik->camera2));
+    EXPECT_TRUE(zuoberst(Graphik->camera3));
+    for (int tick = 16; tick <= 20; ++tick)
+        Tick(Graphik->Timer2);
+    EXPECT_TRUE(zuoberst(Graphik->typer));
 }

@@ -3,6 +3,7 @@
 
 #include "interaktion_fixture.h"
 
+#include <QTest>
 #include <QTimer>
 
 #include <map>
@@ -138,8 +139,19 @@ TEST_F(ModiTest, FamiliesOpenTheTraceWindowUnderTheCoordinateGroup)
     Waehle(Graphik->Tracebutton);
     ASSERT_TRUE(TraceParam->isVisible());
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("2"));
+    // Placed by its frame, as every window is, and again so when the graph
+    // window's size changes.
     const QWidget* gruppe = Graphik->GroupBox2;
-    EXPECT_EQ(TraceParam->pos(), gruppe->mapToGlobal(QPoint(gruppe->width() - TraceParam->width(), gruppe->height())));
+    const auto unterDerGruppe = [&] {
+        return gruppe->mapToGlobal(QPoint(gruppe->width() - TraceParam->width(), gruppe->height()));
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(TraceParam));
+    ASSERT_NE(TraceParam->frameGeometry(), TraceParam->geometry()) << "the platform draws no frame";
+    EXPECT_EQ(TraceParam->frameGeometry().topLeft(), unterDerGruppe());
+    Graphik->resize(Graphik->width() + 120, Graphik->height() + 40);
+    TraceParam->move(0, 0);
+    Graphik->GraphikResize();
+    EXPECT_EQ(TraceParam->frameGeometry().topLeft(), unterDerGruppe());
     // The tangent tool keeps it, others hide it.
     Waehle(Graphik->TangenteButton);
     EXPECT_TRUE(TraceParam->isVisible());

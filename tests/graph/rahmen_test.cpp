@@ -186,6 +186,11 @@ TEST_F(RahmenGraphTest, TheRulerAndItsCaptionBelowTheDrawingArea)
     EXPECT_EQ(Graphik->cm3->geometry().right(), lineal.left() - 4);
     EXPECT_EQ(std::pair(Graphik->Shape6->palette().color(QPalette::Window), Graphik->cm3->palette().color(QPalette::ButtonText)),
               std::pair(QColor(0, 255, 0), QColor(128, 128, 128)));
+    // As drawn: a grey frame round a lime middle row.
+    const QImage fenster = Graphik->grab().toImage();
+    const int mitte = lineal.center().x();
+    EXPECT_EQ(std::pair(fenster.pixelColor(mitte, lineal.top()), fenster.pixelColor(mitte, lineal.top() + 1)),
+              std::pair(QColor(128, 128, 128), QColor(0, 255, 0)));
     Form1->Inch->trigger();
     EXPECT_EQ(Graphik->Shape6->width(), 2 * (331 / 11 + 1));
     EXPECT_EQ(Graphik->Shape6->geometry().right(), bild.right());
@@ -214,6 +219,44 @@ TEST_F(RahmenGraphTest, ALengthAtTheEndOfTheIntegerRange)
     EXPECT_EQ(std::pair(Graphik->ComboBox2a->currentText(), Graphik->XMax - Graphik->XMin),
               std::pair(QStringLiteral("2"), 4));
     EXPECT_EQ(Graphik->focusWidget(), Graphik->ComboBox2a);
+}
+
+
+// In presentation mode the band's buttons lie flat on the band, their
+// edges in the band's own colour, all but the openers of the windows the
+// current tool works with; the tool box's switch for the points window
+// raises its opener too.
+TEST_F(RahmenGraphTest, TheBandsButtonsLieFlatButTheCurrentToolsOpeners)
+{
+    Form1->SpeedButton5Click();
+    FreieFlaeche(1000, 301);  // the band holds all its buttons
+    auto erhaben = [] {
+        const QImage band = Graphik->CoolBar2->grab().toImage();
+        const QColor grund = band.pixelColor(1, 1);
+        std::vector<std::string> r;
+        for (QToolButton* b : Graphik->CoolBar2->findChildren<QToolButton*>()) {
+            const QRect k = b->geometry();
+            if (!band.rect().contains(k))
+                ADD_FAILURE() << b->objectName().toStdString() << " off the band";
+            else if (band.pixelColor(k.left(), k.center().y()) != grund || band.pixelColor(k.center().x(), k.bottom()) != grund)
+                r.push_back(b->objectName().toStdString());
+        }
+        std::sort(r.begin(), r.end());
+        return r;
+    };
+    EXPECT_EQ(erhaben(), std::vector<std::string>{});
+    Waehle(Graphik->PunktButton);
+    EXPECT_EQ(erhaben(), std::vector<std::string>{"SpeedButton10"});
+    Waehle(Graphik->KreisButton);
+    EXPECT_EQ(erhaben(), std::vector<std::string>{"SpeedButton16"});
+    Waehle(Graphik->TangenteButton);
+    EXPECT_EQ(erhaben(), (std::vector<std::string>{"SpeedButton10", "SpeedButton7"}));
+    Graphik->CheckBox2->click();  // no photo: the points window is not needed
+    EXPECT_EQ(erhaben(), std::vector<std::string>{"SpeedButton7"});
+    Graphik->CheckBox2->click();
+    EXPECT_EQ(erhaben(), (std::vector<std::string>{"SpeedButton10", "SpeedButton7"}));
+    Waehle(Graphik->UrsprungButton);
+    EXPECT_EQ(erhaben(), std::vector<std::string>{});
 }
 
 }  // namespace

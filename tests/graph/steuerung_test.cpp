@@ -20,7 +20,12 @@ protected:
         FreieFlaeche(331, 301);  // 30 pixels per view unit, the origin at pixel (150, 240)
         ASSERT_EQ(Graphik->PaintBox1->size(), QSize(331, 301));
     }
-    static QColor Flaeche(std::size_t i) { return Graphik->GitterFelder[i]->palette().color(QPalette::Window); }
+    // What a swatch shows inside its frame, seen in its group.
+    static QColor Flaeche(std::size_t i)
+    {
+        const QFrame* f = Graphik->GitterFelder[i];
+        return f->parentWidget()->grab().toImage().pixelColor(f->geometry().center());
+    }
 };
 
 TEST_F(Steuerung, GridButtonsWriteTheGridKindKeepTheSchemeAndRedraw)
@@ -99,6 +104,9 @@ TEST_F(Steuerung, SwatchesChooseTheSchemeOnlyWhileAGridIsOn)
     EXPECT_EQ(Flaeche(0), QColor(0x80, 0x80, 0x80));
     QTest::mouseRelease(Graphik->GitterFelder[0], Qt::LeftButton);
     EXPECT_EQ(Flaeche(0), QColor(Qt::black));
+    // Each swatch is framed.
+    const QRect feld = Graphik->GitterFelder[2]->geometry();
+    EXPECT_NE(Graphik->GroupBox2->grab().toImage().pixelColor(feld.left(), feld.center().y()), Flaeche(2));
     // A light colour saturates in each channel instead of spilling over.
     Graphik->GitterFarbe[3] = RGB(230, 255, 250);
     QTest::mousePress(Graphik->GitterFelder[3], Qt::LeftButton);

@@ -169,7 +169,7 @@ TEST_F(Befehle, AboutWindowShowsTheTermsOfTheLanguageInForce)
     Form1->ber1Click();
     EXPECT_FALSE(AboutBox->Image1->pixmap().isNull());
     EXPECT_TRUE(sichtbar(AboutBox->TabSheet2) && !sichtbar(AboutBox->TabSheet3));
-    Form1->english1->setChecked(true);
+    Form1->english1->trigger();
     Form1->ber1Click();
     EXPECT_TRUE(!sichtbar(AboutBox->TabSheet2) && sichtbar(AboutBox->TabSheet3));
 }

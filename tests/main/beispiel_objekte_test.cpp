@@ -201,6 +201,7 @@ TEST_F(BeispielObjekte, EveryObjectOfEveryExampleArrivesInItsSlot)
                       std::tuple(b.Auswahl, Funktionen[static_cast<std::size_t>(b.Auswahl)],
                                  QString::number(b.Auswahl) + QLatin1Char('.')));
             EXPECT_EQ(Form1->Edit1->text().toStdString(), Funktionen[0]->GetTerm());
+            EXPECT_TRUE(Form1->isVisible());
         }
         EXPECT_EQ(geladen, AnzahlBeispiele);
     }

@@ -75,7 +75,7 @@ QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
 }  // namespace
 
 // Every row names a filled line in both lists that is not a translator's
-// comment; every control that exists takes the text in its kind, and
+// comment and a control that exists; each takes the text in its kind, and
 // applying the table reports exactly the controls that do not exist.
 TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
 {
@@ -104,6 +104,12 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     const TBeschriftungsErgebnis ergebnis = BeschriftungAnwenden();
     EXPECT_TRUE(ergebnis.Abgelehnt.empty());
     EXPECT_EQ(ergebnis.Fehlend.size(), fehlend);
+    // Every window builds every control the table names: a control that lost
+    // its name would keep its caption in one language only.
+    std::string fehlt;
+    for (const auto& z : ergebnis.Fehlend)
+        fehlt += " " + Beschreibung(z);
+    EXPECT_EQ(fehlt, "");
 }
 
 // German, English, the third language and back: a sample of every window

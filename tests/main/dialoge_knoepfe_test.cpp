@@ -177,6 +177,7 @@ TEST_F(DialogKnoepfe, OptionsDialog)
 {
     Form1->eigeneEinstellungenverwenden1->trigger();
     ASSERT_TRUE(EinstellDlg->isVisible());
+    EXPECT_TRUE(EinstellDlg->isModal());
     EinstellDlg->CheckBox2->click();
     EXPECT_EQ(std::tuple(Einstellungen.Startvorlage, Form1->eigeneEinstellungenverwenden1->isChecked()),
               std::tuple(1, true));
@@ -192,6 +193,7 @@ TEST_F(DialogKnoepfe, OptionsDialog)
     // OK asks, writes and closes; Cancel only closes.
     Frage.Antwort = QMessageBox::Yes;
     EinstellDlg->OKBtn->click();
+    EXPECT_EQ(Frage.Fragen.back(), Txt(441));
     EXPECT_FALSE(EinstellDlg->isVisible());
     EXPECT_EQ(GespeicherteEinstellungen().Startvorlage, 1);
     Form1->eigeneEinstellungenverwenden1->trigger();

@@ -82,7 +82,9 @@ TEST_F(FensterfolgenTest, APickedUpLabelRidesAfterTheSwitchToLabelMode)
 }
 
 // The trace window appears when a family is typed while the trace tool is
-// on; the window that was in front before it appeared gets the keyboard back.
+// on; the window that was in front before it appeared gets the keyboard back,
+// and a family that compiled hands the graph window's keyboard to its cursor
+// control.
 TEST_F(FensterfolgenTest, TheTraceWindowHandsTheKeyboardBackToTheWindowTypedIn)
 {
     Graphik->show();
@@ -94,15 +96,28 @@ TEST_F(FensterfolgenTest, TheTraceWindowHandsTheKeyboardBackToTheWindowTypedIn)
     Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
     ASSERT_TRUE(TraceParam->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), Form1->Edit1);
+    // The family compiled: the graph window's cursor control has its
+    // keyboard for when the user goes there.
+    EXPECT_EQ(Graphik->focusWidget(), Graphik->CursorBar);
     Form1->Edit1->setText(QStringLiteral("f(x) = x"));
     EXPECT_FALSE(TraceParam->isVisible());
 
     if (!Aktivieren(Graphik))
         GTEST_SKIP() << "the graph window cannot be made active";
+    // A family that does not compile yet: the keyboard stays where it typed.
     Graphik->Edit3->setFocus();
+    Graphik->Edit3->setText(QStringLiteral("f(x,a) = a*"));
+    ASSERT_TRUE(TraceParam->isVisible());
+    EXPECT_EQ(std::pair(QApplication::activeWindow(), QApplication::focusWidget()),
+              std::pair(static_cast<QWidget*>(Graphik), static_cast<QWidget*>(Graphik->Edit3)));
+    Graphik->Edit3->setText(QStringLiteral("f(x) = x"));
+    ASSERT_FALSE(TraceParam->isVisible());
+    // One that compiles: the keyboard to the cursor control, arrows step the
+    // trace point.
     Graphik->Edit3->setText(QStringLiteral("f(x,a) = a*x"));
     ASSERT_TRUE(TraceParam->isVisible());
-    EXPECT_EQ(QApplication::activeWindow(), Graphik);
+    EXPECT_EQ(std::pair(QApplication::activeWindow(), QApplication::focusWidget()),
+              std::pair(static_cast<QWidget*>(Graphik), Graphik->CursorBar));
 }
 
 // Open fills the value table's x and t before the equation, so the result

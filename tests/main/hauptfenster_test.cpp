@@ -210,8 +210,11 @@ TEST_F(Hauptfenster, EveryFileMenuItemIsConnected)
         Eintrag(Form1->ffnen1, nullptr, [] { return Funktionen[1]->GetTerm() == "f(x) = 3*x"; }),
         Eintrag(Form1->Drucken1, nullptr, [this] { return ZuletztModal(DruckDlg); }),
         Eintrag(Form1->Druckereinrichtung1, nullptr, [this] { return ZuletztModal(KopierDlg); }),
-        Eintrag(Form1->GraphenalsBitmap1, nullptr, [this] { return Ablage.Bilder.size() == 1; }),
-        Eintrag(Form1->GraphenalsMetadatei1, nullptr, [this] { return Ablage.Vektorbilder.size() == 1; }),
+        // Copying drops a construction under way.
+        Eintrag(Form1->GraphenalsBitmap1, [] { Form1->I4->trigger(); },
+                [this] { return Ablage.Bilder.size() == 1 && Modus == ModusUrsprung; }),
+        Eintrag(Form1->GraphenalsMetadatei1, [] { Form1->I4->trigger(); },
+                [this] { return Ablage.Vektorbilder.size() == 1 && Modus == ModusUrsprung; }),
         Eintrag(Form1->WertetabelleinZwischenablage1, [] { Form2->hide(); },
                 [] { return WertetabKopierDlg->isVisible() && Form2->isVisible(); }),
         Eintrag(Form1->WertetabelleanExcel1, [] { Form2->hide(); },
@@ -283,9 +286,16 @@ TEST_F(Hauptfenster, EveryOptionAndHelpMenuItemIsConnected)
         Eintrag(Form1->deutsch1, nullptr,
                 [] { return Dezimaltrenner() == ',' && Einstellungen.Sprache == SpracheDeutsch && Form1->cm->isChecked(); }),
         Eintrag(Form1->Inch, nullptr,
-                [] { return Graphik->Massstab == 1.27 && Graphik->cm3->text() == "1 inch" && Einstellungen.Einheit == 2.0; }),
+                [] {
+                    return Graphik->Massstab == 1.27 && Graphik->cm3->text() == "1 inch" &&
+                           Graphik->cm1->text().trimmed() == "in" && Graphik->cm2->text().trimmed() == "in" &&
+                           Einstellungen.Einheit == 2.0;
+                }),
         Eintrag(Form1->cm, nullptr,
-                [] { return Graphik->Massstab == 1.0 && Graphik->cm3->text() == "1 cm" && Einstellungen.Einheit == 1.0; }),
+                [] {
+                    return Graphik->Massstab == 1.0 && Graphik->cm3->text() == "1 cm" && Graphik->cm1->text() == "cm" &&
+                           Graphik->cm2->text() == "cm" && Einstellungen.Einheit == 1.0;
+                }),
         Eintrag(Form1->mitWertetabellestarten1, [this] { Frage.Antwort = QMessageBox::Yes; },
                 [] { return Form1->mitWertetabellestarten1->isChecked() && Einstellungen.MitWertetabelle == 1; }),
         Eintrag(Form1->mitWertetabellestarten1, nullptr,

@@ -9,9 +9,11 @@
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
+#include "tools/trace_dlg.h"
 #include "tools/wertetabelle_fenster.h"
 
 #include <QSlider>
+#include <QTest>
 
 namespace {
 
@@ -27,7 +29,7 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     Graphik->CheckBox2->setChecked(true);
     Graphik->SoundBox->setChecked(false);
     Graphik->InteraktivBox->setChecked(false);
-    Form1->I4->trigger();
+    Form1->I6->trigger();  // the line assistant asks
     Graphik->TangentenHistorie = Graphik->PunktHistorie = "1x";
     for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg, PunkteDlg, KreiseDlg, SenkrechteDlg, Form2})
         w->show();
@@ -44,7 +46,8 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     EXPECT_EQ(std::tuple(Graphik->TrackBar3->value(), Graphik->CheckBox2->isChecked(), Graphik->SoundBox->isChecked(),
                          Graphik->InteraktivBox->isChecked()),
               std::tuple(3, false, true, true));
-    EXPECT_EQ(std::tuple(Modus, Graphik->UrsprungButton->isChecked()), std::tuple(ModusUrsprung, true));
+    EXPECT_EQ(std::tuple(Modus, Graphik->UrsprungButton->isChecked(), AssistentFenster->isVisible()),
+              std::tuple(ModusUrsprung, true, false));
     EXPECT_EQ(Graphik->TangentenHistorie + Graphik->PunktHistorie, "");
     EXPECT_EQ(std::tuple(Graphik->Edit1->text(), Graphik->Edit2->text()), std::tuple("x", "y"));
     for (QWidget* w : std::initializer_list<QWidget*>{EinheitXDlg, EinheitYDlg, PunkteDlg, KreiseDlg, SenkrechteDlg, Form2})
@@ -89,6 +92,20 @@ TEST_F(NeuTest, NewPutsBackTheGraphWindowsStepWhereTheMainWindowsStaysTheSame)
     ASSERT_EQ(std::tuple(Graphik->Estept->text(), Form1->Estept->text()), std::tuple("1,00001", "1"));
     Form1->Neu1->trigger();
     EXPECT_EQ(Graphik->Estept->text(), "1");
+}
+
+// New from the menu (also by its hot key in the graph window) puts the graph
+// window back beside the main window, also while it is the active window.
+TEST_F(NeuTest, NewFromTheMenuPutsTheGraphWindowBesideTheMainWindow)
+{
+    const QPoint daneben = Graphik->pos();
+    Graphik->move(daneben + QPoint(150, 90));
+    Graphik->activateWindow();
+    if (!QTest::qWaitForWindowActive(Graphik))
+        GTEST_SKIP() << "no active window on this platform";
+    Form1->Neu1->trigger();
+    // (where the frame lies on each side depends on the window manager)
+    EXPECT_LE((Graphik->pos() - daneben).manhattanLength(), 12);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "programm_fixture.h"
 
+#include "main/info_dlg.h"
 #include "main/splash.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/flaechen_dlg.h"
@@ -52,6 +53,9 @@ TEST_F(ProgrammTest, StartWithTheSettingsFilesLanguageAndUnitAndWithoutOneWithTh
                              Form1->cm->isChecked(), Graphik->Massstab, Dezimaltrenner(), JaKnopf()),
                   std::tuple(englisch, !englisch, englisch, !englisch, englisch ? 1.27 : 1.0, englisch ? '.' : ',',
                              QString::fromLatin1(englisch ? "&Yes" : "&Ja")));
+        // The about window's terms follow the language started with.
+        AboutBox->beschrift();
+        EXPECT_EQ(AboutBox->PageControl1->isTabVisible(AboutBox->PageControl1->indexOf(AboutBox->TabSheet3)), englisch);
         ErwarteStartgleichung();
         EXPECT_FALSE(Form2->isVisible() || Form1->mitWertetabellestarten1->isChecked());
         EXPECT_TRUE(Funktionen[13]->GetCompiled());  // the x-axis of the areas

@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -407,6 +409,57 @@ TEST(CanvasWege, WithoutAPictureNothingIsDrawn)
         c.SetClipRect(TRect{0, 0, 2, 2});
         c.Flush();
         EXPECT_GT(c.TextWidth(QStringLiteral("x")), 0);
+    }
+}
+
+// On every painting path (a mapped canvas, a 24-bit picture the painter
+// paints alone, the screen bitmap) each shape takes the pen and brush in
+// force at its call, whatever the call before it used.
+TEST(CanvasWege, EachShapeTakesThePenAndBrushOfItsCall)
+{
+    struct Form {
+        const char* Name;
+        std::function<void(TCanvas&)> Zeichnen;
+    };
+    const Form formen[] = {
+        {"Rectangle", [](TCanvas& c) { c.Rectangle(4, 4, 16, 16); }},
+        {"RoundRect", [](TCanvas& c) { c.RoundRect(4, 4, 16, 16, 3, 3); }},
+        {"Ellipse", [](TCanvas& c) { c.Ellipse(4, 4, 16, 16); }},
+        {"large Ellipse", [](TCanvas& c) { c.Ellipse(-60, -60, 80, 80); }},
+        {"Polygon", [](TCanvas& c) { c.Polygon({{4, 4}, {16, 4}, {16, 16}, {4, 16}}); }},
+    };
+    const auto vorher = [](TCanvas& c) {
+        c.Pen = TPen{clLime, 1, TPenStyle::Solid};
+        c.Brush = TBrush{clYellow, TBrushStyle::Solid};
+        c.Rectangle(0, 0, 3, 3);
+        c.Ellipse(17, 17, 20, 20);
+        c.Polygon({{0, 17}, {3, 17}, {3, 20}});
+        c.RoundRect(17, 0, 20, 3, 1, 1);
+    };
+    for (const Form& f : formen) {
+        for (const int weg : {0, 1, 2}) {
+            SCOPED_TRACE(std::string(f.Name) + " on path " + std::to_string(weg));
+            QImage img = MakeScreenImage(40, 40);
+            if (weg == 1)
+                img = img.convertToFormat(QImage::Format_RGB888);
+            {
+                std::unique_ptr<TCanvas> c;
+                if (weg == 0)
+                    c = std::make_unique<SkalierteLeinwand>(&img, 2.0, 2.0, 0.0, 0.0);
+                else
+                    c = std::make_unique<TImageCanvas>(&img);
+                vorher(*c);
+                c->Pen = TPen{clRed, 1, TPenStyle::Solid};
+                c->Brush = TBrush{clBlue, TBrushStyle::Solid};
+                f.Zeichnen(*c);
+            }
+            const QImage b = img.convertToFormat(QImage::Format_RGB32);
+            const int k = weg == 0 ? 2 : 1;  // device pixels per unit
+            EXPECT_EQ(b.pixel(10 * k, 10 * k), Blau);
+            if (std::string(f.Name) != "large Ellipse") {
+                EXPECT_EQ(b.pixel(10 * k, 4 * k), Rot);
+            }
+        }
     }
 }
 

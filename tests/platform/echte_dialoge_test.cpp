@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -257,6 +258,13 @@ TEST(EchteDialoge, TheFontDialogReportsWhatTheUserChanged)
     // has one OK and one Cancel.
     EXPECT_TRUE(d.Schrift->testOption(QFontDialog::NoButtons) && d.Schrift->testOption(QFontDialog::DontUseNativeDialog));
     EXPECT_EQ(d.findChildren<QDialogButtonBox*>().size(), d.Schrift->findChildren<QDialogButtonBox*>().size() + 1);
+    // Below the embedded dialog the row of the colour button and the
+    // dialog's own buttons.
+    ASSERT_NE(d.layout(), nullptr);
+    ASSERT_EQ(d.layout()->count(), 2);
+    EXPECT_EQ(d.layout()->itemAt(0)->widget(), d.Schrift);
+    ASSERT_NE(d.layout()->itemAt(1)->layout(), nullptr);
+    EXPECT_GE(d.layout()->itemAt(1)->layout()->indexOf(d.FarbKnopf), 0);
     EXPECT_EQ(d.objectName(), QStringLiteral("FontDialog1"));
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(d.FarbKnopf->objectName(), QStringLiteral("FarbKnopf"));

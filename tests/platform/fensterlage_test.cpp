@@ -211,3 +211,21 @@ TEST(Fensterlage, ADialogShownForAWindowIsTransientForIt)
 }
 
 }  // namespace
+
+// A box of a short text is as wide as its title bar needs: narrower, the
+// window manager shortens "Tessaplun 8" to "T… 8". A long text keeps the
+// box's own width.
+TEST(Fensterlage, ABoxOfAShortTextShowsItsTitleWhole)
+{
+    const QString lang(400, QLatin1Char('x'));
+    const auto kurz = MeldungsBox(QStringLiteral("OK"));
+    const auto frage = FrageBox(QStringLiteral("Bestätigung der Löschung aller Punkte"), QStringLiteral("Ja?"));
+    const auto weit = MeldungsBox(lang);
+    for (QMessageBox* box : {kurz.get(), frage.get(), weit.get()}) {
+        box->show();
+        EXPECT_GE(box->width(), TitelleistenBreite(box->windowTitle())) << box->windowTitle().toStdString();
+        box->hide();
+    }
+    EXPECT_GT(TitelleistenBreite(frage->windowTitle()), TitelleistenBreite(kurz->windowTitle()));
+    EXPECT_GT(weit->width(), TitelleistenBreite(weit->windowTitle()));
+}

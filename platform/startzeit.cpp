@@ -1,0 +1,51 @@
+#include "platform/startzeit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+class TErstesBild : public QObject {
+public:
+    explicit TErstesBild(std::function<bool(QObject*)> flaeche) : QObject(qApp), FFlaeche(std::move(flaeche)) {}
+
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        if (ereignis->type() != QEvent::Paint || !FFlaeche(ziel))
+            return false;
+        // The paint and the copy to the window happen after this filter; a
+        // zero timer runs once both are done.
+        QPointer<QWidget> w = qobject_cast<QWidget*>(ziel);
+        QTimer::singleShot(0, qApp, [w] {
+            if (!w)
+                return;
+            const auto ns =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+                    .count();
+            std::printf("erstes-bild %lld %d %d\n", static_cast<long long>(ns), w->window()->width(),
+                        w->window()->height());
+            std::fflush(stdout);
+        });
+        qApp->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+
+private:
+    std::function<bool(QObject*)> FFlaeche;
+};
+
+}  // namespace
+
+void ErstesBildMelden(std::function<bool(QObject*)> flaeche)
+{
+    qApp->installEventFilter(new TErstesBild(std::move(flaeche)));
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The start measured from outside (bench/start.sh): once a widget that
+// `flaeche` picks has been painted for the first time, one line goes to
+// standard output,
+//   erstes-bild <nanoseconds since the epoch> <window width> <window height>
+// after the paint has been handed to the window system. The window is the
+// one the widget lies in. Installed before the windows are made, so that a
+// paint during the start (under a message it shows) is not missed.
+
+#include <functional>
+
+class QObject;
+
+void ErstesBildMelden(std::function<bool(QObject*)> flaeche);

@@ -1,0 +1,115 @@
+// What the start shows: the splash window's pictures and title, the main
+// window's tool bar, the keyboard in the equation, and the graph window's
+// status bar ready for its tool.
+
+#include "programm_fixture.h"
+
+#include "main/splash.h"
+#include "platform/statusleiste.h"
+
+#include "main/einstell_dlg.h"
+#include "main/hotkey_dlg.h"
+#include "main/info_dlg.h"
+#include "main/tasten_dlg.h"
+
+#include <QFontInfo>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+using StartAnsicht = GestartetTest;
+
+TEST_F(StartAnsicht, SplashShowsItsFirstPictureWholeAndTheNameLarge)
+{
+    ASSERT_NE(splashscreen, nullptr);
+    const Tsplashscreen* s = splashscreen;
+    EXPECT_TRUE(s->Image2->isVisibleTo(const_cast<Tsplashscreen*>(s)));
+    EXPECT_FALSE(s->Image3->isVisibleTo(const_cast<Tsplashscreen*>(s)));
+    // The second picture takes the first one's place when it shows.
+    EXPECT_EQ(s->Image3->geometry(), s->Image2->geometry());
+    EXPECT_TRUE(s->rect().contains(s->Image2->geometry()));
+    EXPECT_GE(s->Image2->width(), s->Image2->pixmap().width());
+    auto* name = s->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* zeile = s->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_TRUE(name && zeile);
+    EXPECT_GT(QFontInfo(name->font()).pixelSize(), 2 * QFontInfo(zeile->font()).pixelSize());
+}
+
+// The second picture shows from the tenth tick to the nineteenth.
+TEST_F(StartAnsicht, SplashShowsItsSecondPictureForTenTicks)
+{
+    Tsplashscreen* s = splashscreen;
+    ASSERT_NE(s, nullptr);
+    s->Timer1->stop();
+    std::vector<int> gezeigt;
+    while (s->Zaehler < 30) {
+        s->Timer1Timer();
+        if (s->Image3->isVisibleTo(s))
+            gezeigt.push_back(s->Zaehler);
+    }
+    EXPECT_EQ(gezeigt, (std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
+}
+
+// The tool bar's buttons stand side by side from the left edge.
+TEST_F(StartAnsicht, ToolBarButtonsStandSideBySideFromTheLeft)
+{
+    const QToolButton* reihe[] = {Form1->SpeedButton14, Form1->SpeedButton3, Form1->SpeedButton16, Form1->SpeedButton1,
+                                  Form1->SpeedButton2,  Form1->SpeedButton4, Form1->SpeedButton5};
+    EXPECT_EQ(reihe[0]->x(), 0);
+    for (std::size_t i = 1; i < std::size(reihe); ++i)
+        EXPECT_EQ(reihe[i]->x(), reihe[i - 1]->geometry().right() + 1) << reihe[i]->objectName().toStdString();
+    EXPECT_LT(reihe[6]->geometry().right(), reihe[6]->parentWidget()->width() - 1);
+}
+
+// Whenever the main window comes up, the keyboard is in the equation.
+TEST_F(StartAnsicht, TheMainWindowComesUpWithTheKeyboardInTheEquation)
+{
+    Form1->hide();
+    Form1->Evonx->setFocus();
+    Form1->show();
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+    EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
+}
+
+// The status bar's first panel is set up for the origin tool from the start.
+TEST_F(StartAnsicht, StatusBarIsReadyForTheToolFromTheStart)
+{
+    EXPECT_FALSE(Graphik->StatusErneuern);
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Width, 90);
+}
+
+// Every control of the main window and of its dialogs carries its name, by
+// which the caption table and the tests find it; so does every menu item.
+TEST_F(StartAnsicht, EveryControlAndMenuItemIsNamed)
+{
+    std::string namenlos;
+    for (QWidget* fenster : std::initializer_list<QWidget*>{Form1, EinstellDlg, HotkeyDlg, TastenDlg, AboutBox, TippsDlg}) {
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            const bool steuerung = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                                   qobject_cast<QComboBox*>(w) || qobject_cast<QGroupBox*>(w) ||
+                                   qobject_cast<QSlider*>(w) ||
+                                   (qobject_cast<QMenu*>(w) && !static_cast<QMenu*>(w)->title().isEmpty());
+            if (steuerung && w->objectName().isEmpty() && !qobject_cast<QLineEdit*>(w->parentWidget()) &&
+                !qobject_cast<QComboBox*>(w->parentWidget()))
+                namenlos += " " + fenster->objectName().toStdString() + ":" + w->metaObject()->className();
+        }
+    }
+    for (QAction* a : Form1->findChildren<QAction*>())
+        if (!a->isSeparator() && !a->menu() && !a->text().isEmpty() && a->objectName().isEmpty())
+            namenlos += " action '" + a->text().toStdString() + "'";
+    EXPECT_EQ(namenlos, "");
+}
+
+// More examples on the web stand apart from the examples in their menu.
+TEST_F(StartAnsicht, TheWebLinkOfTheExamplesStandsApart)
+{
+    const QList<QAction*> eintraege = Form1->Autor1->associatedObjects().isEmpty()
+                                          ? QList<QAction*>()
+                                          : qobject_cast<QMenu*>(Form1->Autor1->associatedObjects().first())->actions();
+    const qsizetype i = eintraege.indexOf(Form1->Autor1);
+    ASSERT_GT(i, 0);
+    EXPECT_TRUE(eintraege[i - 1]->isSeparator());
+}
+
+}  // namespace
