@@ -453,6 +453,9 @@ struct TPainterCanvas::TListe {
     bool Leer = true;
     // Runs of a polyline being cut into bands: first and last segment.
     std::vector<std::int64_t> LaufVon, LaufBis;
+    // The rows of the band the last command on whole rows went to alone.
+    std::int64_t ZuletztOben = 0, ZuletztUnten = -1;
+    std::size_t ZuletztBand = 0;
 
     void BaenderEinrichten(unsigned threads)
     {
@@ -461,6 +464,7 @@ struct TPainterCanvas::TListe {
         const int n = threads <= 1 ? 1 : std::clamp(H / 16, 1, static_cast<int>(4 * threads));
         BandHoehe = (H + n - 1) / n;
         Baender.resize(static_cast<std::size_t>(n));
+        ZuletztOben = 0, ZuletztUnten = -1;
         LaufVon.assign(Baender.size(), -1);
         LaufBis.assign(Baender.size(), -1);
     }
@@ -482,12 +486,24 @@ struct TPainterCanvas::TListe {
     // The same for a command on whole rows oben..unten.
     void VerteilenGanz(const TBefehl& b, std::int64_t oben, std::int64_t unten)
     {
+        // The steps of a curve mostly stay in the band of the step before.
+        if (oben >= ZuletztOben && unten <= ZuletztUnten) {
+            Leer = false;
+            Baender[ZuletztBand].push_back(b);
+            return;
+        }
         if (unten < 0 || oben >= H)
             return;
         Leer = false;
+        const auto b0 = static_cast<std::size_t>(std::max<std::int64_t>(oben, 0) / BandHoehe);
         const auto b1 = static_cast<std::size_t>(std::min<std::int64_t>(unten, H - 1) / BandHoehe);
-        for (auto k = static_cast<std::size_t>(std::max<std::int64_t>(oben, 0) / BandHoehe); k <= b1; ++k)
+        for (auto k = b0; k <= b1; ++k)
             Baender[k].push_back(b);
+        if (b0 == b1) {
+            ZuletztBand = b0;
+            ZuletztOben = static_cast<std::int64_t>(b0) * BandHoehe;
+            ZuletztUnten = std::min<std::int64_t>(ZuletztOben + BandHoehe, H) - 1;
+        }
     }
     void Allen(const TBefehl& b)
     {
