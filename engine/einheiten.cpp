@@ -125,10 +125,12 @@ constexpr int KleinstePosition = -4;
 constexpr int GroesstePosition = 10;
 
 // Units per view unit by track bar position -4..10.
-constexpr std::array<double, 15> EinheitenX = {0.01, 0.1, 0.2, 0.25, 0.5, 1.0, EinheitPiDrittel, EinheitPiHalbe,
-                                               2.0, EinheitPi, 4.0, 5.0, 10.0, 50.0, 100.0};
-constexpr std::array<double, 15> EinheitenY = {0.001, 0.01, 0.1, 0.25, 0.5, 1.0, 2.0, 2.5, 5.0, 10.0, 50.0, 100.0,
-                                               500.0, 1000.0, 10000.0};
+constexpr double EinheitenX[] = {0.01, 0.1, 0.2, 0.25, 0.5, 1.0, EinheitPiDrittel, EinheitPiHalbe,
+                                 2.0, EinheitPi, 4.0, 5.0, 10.0, 50.0, 100.0};
+constexpr double EinheitenY[] = {0.001, 0.01, 0.1, 0.25, 0.5, 1.0, 2.0, 2.5, 5.0, 10.0, 50.0, 100.0,
+                                 500.0, 1000.0, 10000.0};
+static_assert(std::size(EinheitenX) == GroesstePosition - KleinstePosition + 1 &&
+              std::size(EinheitenY) == std::size(EinheitenX));
 
 std::size_t Index(int position)
 {

@@ -1714,18 +1714,13 @@ template <class XIn>
         return IsFiniteOperand(v);
 }
 
-// Whether a finite x or t lies below the register form's input bound, told
-// from its exponent bits.
-template <class XIn>
-[[gnu::always_inline]] inline bool BelowInputBound(const XIn& v)
+// Whether a finite 80-bit x or t lies below the register form's input
+// bound, told from its exponent bits (double columns check their band).
+[[gnu::always_inline]] inline bool BelowInputBound(const long double& v)
 {
-    if constexpr (std::is_same_v<XIn, double>) {
-        return (std::bit_cast<std::uint64_t>(v) >> 52 & 0x7FFu) < 1023u + kInputBound;
-    } else {
-        std::uint16_t signExponent;
-        std::memcpy(&signExponent, reinterpret_cast<const char*>(&v) + 8, sizeof signExponent);
-        return (signExponent & 0x7FFFu) < 16383u + kInputBound;
-    }
+    std::uint16_t signExponent;
+    std::memcpy(&signExponent, reinterpret_cast<const char*>(&v) + 8, sizeof signExponent);
+    return (signExponent & 0x7FFFu) < 16383u + kInputBound;
 }
 
 // The columns of one block that the register form keeps: R, S0 and S1 around

@@ -582,8 +582,6 @@ public:
     void StatusBar1MouseDown(int x);
     // The origin tool, so that no construction is pending.
     void UrsprungWaehlen();
-    // The axis-length lists show the view's lengths.
-    void AchsenlaengenZeigen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -222,7 +222,6 @@ const TGraphik::TModusEintrag* TGraphik::ModusEintrag(std::int32_t modus)
          .Schritt =
              [](TGraphik& g, QObject* Sender, int, int) {
                  Modus = ModusKreisMitte;
-                 g.WerkzeugKnopfDruecken(g.KreisButton);
                  g.TracebuttonClick(Sender);
                  g.LetzteMausX = -4;
              },

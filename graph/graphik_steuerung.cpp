@@ -327,19 +327,6 @@ void TGraphik::SpeedButton17Click()
     emit Melder().FensterUmschaltenVerlangt(TUmschaltFenster::Wertetabelle);
 }
 
-void TGraphik::AchsenlaengenZeigen()
-{
-    const std::int64_t x = std::abs(static_cast<std::int64_t>(XMax) - XMin);
-    const std::int64_t y = std::abs(static_cast<std::int64_t>(YMax) - YMin);
-    auto zoll = [](std::int64_t cm) {
-        return QString::number(cm / 2) + (cm % 2 != 0 ? QStringLiteral(".5") : QString());
-    };
-    ComboBox2->setEditText(QString::number(x));
-    ComboBox1->setEditText(QString::number(y));
-    ComboBox2a->setEditText(zoll(x));
-    ComboBox1a->setEditText(zoll(y));
-}
-
 // ---------------------------------------------------------------------------
 // The input bar's style list
 

@@ -85,11 +85,9 @@ void TFormOeffne::FormCreate()
     Einstellungen.Transparent = 1;
     Einstellungen.Sprache = SpracheDeutsch;
 
+    // (the languages and the units are exclusive groups of menu items)
     Form1->deutsch1->setChecked(true);
-    Form1->english1->setChecked(false);
-    Form1->franzsisch1->setChecked(false);
     Form1->cm->setChecked(true);
-    Form1->Inch->setChecked(false);
 
     SpracheLaden(SpracheDeutsch);
     beschriften();
@@ -110,9 +108,7 @@ void TFormOeffne::FormCreate()
             Form1->english1->setChecked(sprache == SpracheEnglisch);
             Form1->franzsisch1->setChecked(sprache == SpracheDritte);
             SpracheLaden(sprache);
-        } else {
-            SpracheLaden(SpracheDeutsch);
-        }
+        }  // else German, loaded above
         beschriften();
 
         if (Einstellungen.Startvorlage != 0) {
@@ -145,9 +141,6 @@ void TFormOeffne::FormCreate()
     // The editor shows its function in the function's colour from the
     // start, not only after a selection.
     Form1->SchriftfarbenZeigen();
-
-    KreiseDlg->ZeigePunk();
-    KreiseDlg->update();
 
     Form1->show();
     Graphik->show();
@@ -182,8 +175,8 @@ void TFormOeffne::beschriften()
     if (!Form1)
         return;
     const QString trenner(QChar::fromLatin1(Dezimaltrenner()));
-    const bool deutsch = Form1->deutsch1 && Form1->deutsch1->isChecked();
-    const bool english = Form1->english1 && Form1->english1->isChecked();
+    const bool deutsch = Zustand.Sprache == SpracheDeutsch;
+    const bool english = Zustand.Sprache == SpracheEnglisch;
     auto text = [](QWidget* fenster, const char* name, const QString& t) {
         Beschriften(Steuerelement(fenster, QString::fromLatin1(name)), TBeschriftungsArt::Text, -1, t);
     };

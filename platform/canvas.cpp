@@ -603,8 +603,6 @@ private:
         if (P)
             return P.get();
         Ziel = QImage(L.Bits, L.W, L.H, L.Bpl, L.Format);
-        Ziel.setDotsPerMeterX(3780);
-        Ziel.setDotsPerMeterY(3780);
         P = std::make_unique<QPainter>(&Ziel);
         P->setRenderHint(QPainter::Antialiasing, false);
         P->setRenderHint(QPainter::TextAntialiasing, L.TextGlatt);

@@ -53,7 +53,6 @@ void TMelder::KlammerZu()
         if (FErneuert) {
             FErneuert = false;
             emit DokumentErneuert();
-            FOffen[werkzeuge] = false;
             FOffen[static_cast<std::size_t>(TNachholen::Uebersicht)] = false;
         } else if (FOffen[werkzeuge]) {
             FOffen[werkzeuge] = false;
@@ -69,6 +68,7 @@ void TMelder::KlammerZu()
     FTiefe = 0;
     const std::array<bool, AnzahlNachholen> offen = std::exchange(FOffen, {});
     const std::vector<std::function<void()>> danach = std::exchange(FDanach, {});
+    // The rest, after the tool windows' refresh above.
     for (std::size_t i = werkzeuge + 1; i < offen.size(); ++i) {
         if (offen[i])
             emit NachholenVerlangt(static_cast<TNachholen>(i));

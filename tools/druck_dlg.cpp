@@ -91,7 +91,7 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
     box->addWidget(GroupBox2);
 
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
+    knoepfe->addStretch();
     OKBtn = Knopf(this, "OKBtn", QStringLiteral("OK"));
     CancelBtn = Knopf(this, "CancelBtn", QStringLiteral("Abbrechen"));
     OKBtn->setDefault(true);
@@ -158,8 +158,7 @@ void TDruckDlg::OKBtnClick()
 {
     hide();
     emit Melder().DruckenVerlangt();
-    WertetabelleVerbergen();
-    accept();
+    accept();  // closing hides the value table again unless the menu shows it
 }
 
 void TDruckDlg::CancelBtnClick()

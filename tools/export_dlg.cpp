@@ -81,18 +81,18 @@ TExportDlg::TExportDlg(QWidget* parent, const char* name, const QString& caption
     SpinEdit1->setValue(25);
     richtung->addWidget(SpinEdit1, 0, Qt::AlignLeft);
     einstellung->addWidget(OptGroup);
-    einstellung->addStretch(1);
+    einstellung->addStretch();
     PageControl1->addTab(TabSheet1, QStringLiteral("Einstellungen"));
 
     TabSheet2 = Benannt(new QWidget(PageControl1), "TabSheet2");
     auto* hilfe = new QVBoxLayout(TabSheet2);
     for (const char* l : {"Label13", "Label14", "Label15", "Label17", "Label16", "Label18", "Label3"})
         hilfe->addWidget(Hilfe(l));
-    hilfe->addStretch(1);
+    hilfe->addStretch();
     PageControl1->addTab(TabSheet2, QStringLiteral("Hilfe"));
 
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
+    knoepfe->addStretch();
     SpeedButton1 = Benannt(new QPushButton(QStringLiteral("OK"), this), "SpeedButton1");
     CancelBtn = Benannt(new QPushButton(QStringLiteral("Abbrechen"), this), "CancelBtn");
     SpeedButton1->setDefault(true);

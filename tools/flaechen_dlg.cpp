@@ -25,7 +25,7 @@ struct TZeilenNamen {
     int Zwischen, Und, Von, Bis;
     const char* Farbe;
 };
-constexpr std::array<TZeilenNamen, 8> ZeilenNamen = {{
+constexpr auto ZeilenNamen = std::to_array<TZeilenNamen>({
     {1, 4, 7, 8, "SFarbe"},
     {2, 3, 5, 6, "SpeedButton1"},
     {9, 10, 11, 12, "SpeedButton2"},
@@ -34,7 +34,8 @@ constexpr std::array<TZeilenNamen, 8> ZeilenNamen = {{
     {21, 22, 23, 24, "SpeedButton5"},
     {25, 26, 27, 28, "SpeedButton6"},
     {29, 30, 31, 32, "SpeedButton7"},
-}};
+});
+static_assert(ZeilenNamen.size() == 8);
 
 QString Name(const char* art, int nummer)
 {

@@ -75,7 +75,7 @@ TKopierDlg::TKopierDlg(QWidget* parent, const char* name) : QDialog(parent)
     CancelBtn = Benannt(new QPushButton(QStringLiteral("Abbrechen"), this), "CancelBtn");
     OKBtn->setDefault(true);
     knoepfe->addWidget(BitBtn1);
-    knoepfe->addStretch(1);
+    knoepfe->addStretch();
     knoepfe->addWidget(OKBtn);
     knoepfe->addWidget(CancelBtn);
     box->addLayout(knoepfe);

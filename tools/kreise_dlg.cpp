@@ -36,7 +36,7 @@ struct TZeilenNamen {
     int LabelMitte, LabelRadiusX, LabelRadiusY, LabelBeschriftung;
 };
 
-constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
+constexpr auto ZeilenNamen = std::to_array<TZeilenNamen>({
     {3, 1, 2, 31, 32, 1, 2, {"SpeedButton1", "SpeedButton2", "SpeedButton3"},
      {"SpeedButton40", "SpeedButton41", "SpeedButton42", "SpeedButton43"}, 2, "SFarbe", "SpeedButton90", 35, 28, 7,
      36},
@@ -67,7 +67,8 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
     {30, 28, 29, 49, 50, 27, 29, {"SpeedButton72", "SpeedButton73", "SpeedButton74"},
      {"SpeedButton76", "SpeedButton77", "SpeedButton78", "SpeedButton79"}, 10, "SpeedButton75", "SpeedButton97", 70,
      69, 68, 71},
-}};
+});
+static_assert(ZeilenNamen.size() == 10);
 
 // The fill choices as designed, in item order (two columns of three).
 constexpr std::array Fuellwahlen = {"gefüllt",       "ohne Farbe",    "vertikal",

@@ -25,7 +25,7 @@ struct TZeilenNamen {
     const char* Reset;
 };
 
-constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
+constexpr auto ZeilenNamen = std::to_array<TZeilenNamen>({
     {"Edit3", "Edit1", "Edit2", {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton80"},
      {"SpeedButton40", "SpeedButton41", "SpeedButton42", "SpeedButton43"}, "SpeedButton101", "SpeedButton90"},
     {"Edit6", "Edit4", "Edit5", {"SpeedButton6", "SpeedButton7", "SpeedButton8", "SpeedButton81"},
@@ -46,7 +46,8 @@ constexpr std::array<TZeilenNamen, 10> ZeilenNamen = {{
      {"SpeedButton24", "SpeedButton29", "SpeedButton33", "SpeedButton38"}, "SpeedButton109", "SpeedButton98"},
     {"Edit30", "Edit28", "Edit29", {"SpeedButton72", "SpeedButton73", "SpeedButton74", "SpeedButton89"},
      {"SpeedButton76", "SpeedButton77", "SpeedButton78", "SpeedButton79"}, "SpeedButton110", "SpeedButton99"},
-}};
+});
+static_assert(ZeilenNamen.size() == 10);
 
 }  // namespace
 

@@ -19,12 +19,13 @@ struct TZeilenNamen {
     const char* Farbe;
     const char* Stil;
 };
-constexpr std::array<TZeilenNamen, 4> ZeilenNamen = {{
+constexpr auto ZeilenNamen = std::to_array<TZeilenNamen>({
     {"SFarbe", "ComboBox2"},
     {"SpeedButton1", "ComboBox1"},
     {"SpeedButton2", "ComboBox3"},
     {"SpeedButton3", "ComboBox4"},
-}};
+});
+static_assert(ZeilenNamen.size() == 4);
 
 QString Name(const char* art, int nummer)
 {

@@ -41,9 +41,8 @@ QImage TStilListe::ItemBild(int index, QSize groesse) const
 {
     QImage bild = MakeScreenImage(std::max(1, groesse.width()), std::max(1, groesse.height()));
     if (OnDrawItem) {
-        TImageCanvas canvas(&bild);
+        TImageCanvas canvas(&bild);  // paints what it kept when it goes
         OnDrawItem(canvas, TRect{0, 0, bild.width(), bild.height()}, index);
-        canvas.Flush();
     }
     return bild;
 }
@@ -80,7 +79,7 @@ struct TMuster {
 };
 
 // The vertical segments' nine styles.
-constexpr std::array<TMuster, 9> SenkrechtenMuster = {{
+constexpr auto SenkrechtenMuster = std::to_array<TMuster>({
     {1, TPenStyle::Solid},
     {3, TPenStyle::Solid},
     {5, TPenStyle::Solid},
@@ -90,10 +89,11 @@ constexpr std::array<TMuster, 9> SenkrechtenMuster = {{
     {3, TPenStyle::Dash, 17, 24, 15, true},
     {5, TPenStyle::Dot, 3, 10, 5, false},
     {5, TPenStyle::Dash, 16, 25, 15, true},
-}};
+});
+static_assert(SenkrechtenMuster.size() == 9);
 
 // The line styles 0..8 of the function graphs; 9 and 10 are discs.
-constexpr std::array<TMuster, 9> GraphenMuster = {{
+constexpr auto GraphenMuster = std::to_array<TMuster>({
     {1, TPenStyle::Solid},
     {3, TPenStyle::Solid},
     {5, TPenStyle::Solid},
@@ -103,7 +103,8 @@ constexpr std::array<TMuster, 9> GraphenMuster = {{
     {3, TPenStyle::Dash, 17, 27, 15, true},
     {5, TPenStyle::Dot, 3, 10, 4, false},
     {5, TPenStyle::Dash, 17, 27, 15, true},
-}};
+});
+static_assert(GraphenMuster.size() == 9);
 constexpr int GraphenScheiben = 9;     // discs alone
 constexpr int GraphenLinieScheiben = 10;  // a thin line through discs
 

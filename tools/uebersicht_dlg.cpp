@@ -35,7 +35,7 @@ struct TZeilenNamen {
     std::array<int, 5> Labels;
 };
 
-constexpr std::array<TZeilenNamen, 9> ZeilenNamen = {{
+constexpr auto ZeilenNamen = std::to_array<TZeilenNamen>({
     {{"Edit3", "Evonx", "Ebisx", "Evont", "Ebist", "Estept"}, "ComboBox4", "SFarbe", "SFarbe2", {2, 7, 6, 8, 9}},
     {{"Edit1", "Edit2", "Edit5", "Edit4", "Edit6", "Edit7"}, "ComboBox1", "SpeedButton1", "SpeedButton2",
      {5, 4, 3, 10, 11}},
@@ -53,7 +53,8 @@ constexpr std::array<TZeilenNamen, 9> ZeilenNamen = {{
      {43, 45, 44, 46, 47}},
     {{"Edit44", "Edit45", "Edit47", "Edit46", "Edit48", "Edit49"}, "ComboBox9", "SpeedButton15", "SpeedButton16",
      {49, 51, 50, 52, 53}},
-}};
+});
+static_assert(ZeilenNamen.size() == 9);
 
 // Designed texts of the labels x from, x to, t from, t to, t step.
 constexpr std::array<const char*, 5> LabelTexte = {"x von", "bis", "t von", "bis", "Schrittweite"};
@@ -65,14 +66,15 @@ struct TSpalte {
 };
 // The labels take their English captions ("x from", "t from") without
 // running into the field after them.
-constexpr std::array<TSpalte, 6> Spalten = {{
+constexpr auto Spalten = std::to_array<TSpalte>({
     {0, 24, 184},
     {212, 252, 44},
     {300, 320, 42},
     {364, 400, 40},
     {444, 464, 40},
     {508, 578, 36},
-}};
+});
+static_assert(Spalten.size() == 6);
 
 // The colour schemes: colours and additional colours of functions 1..9.
 constexpr std::array<std::array<TColor, 9>, 4> Farben = {{

@@ -218,7 +218,6 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
 void TForm2::Unterbringen(const QRect& haupt)
 {
     RahmenVerschieben(this, QPoint(haupt.left(), haupt.top() + haupt.height() + FensterVersatz[3] + 2));
-    resize(StartBreite + FensterVersatz[6], height());
 }
 
 void TForm2::HauptfensterFolgen(const QRect& haupt)

@@ -397,6 +397,14 @@ TEST(FunkEval, OddEncodingsOfParameters)
     Check({"x+1", 1, nan, true, 2});
     Check({"5", nan, 0, true, 5});
     EXPECT_EQ(At("u*2", 0, 0, 21).value, 42);
+    // Beside a parameter that is not finite the others keep their values,
+    // which sign still sees: the whole is undefined, the jump is there.
+    TFunktionsKopf kopf;
+    ASSERT_TRUE(Compile(kopf, "f(x,t,u,v) = u+sign(v-5)").ok);
+    const long double p[6] = {0, 0, nan, 5, 0, 0};
+    bool ok = true, jump = false;
+    EvaluateTerm(kopf, p, ok, jump);
+    EXPECT_EQ(std::pair(ok, jump), std::pair(false, true));
 }
 
 // Every function at the bounds of its guard and at values, each keyword in

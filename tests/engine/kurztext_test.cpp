@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <tuple>
@@ -29,8 +30,8 @@ TEST(Kurztext, CodePageBothWaysAndQuestionMarksForTheRest)
 }
 
 // 255 characters fit, longer texts are cut at 255 characters, not bytes.
-// (What lies behind the text is ignored on reading and zeroed on writing:
-// the document round trip of random bytes shows that.)
+// What lies behind the text is ignored on reading and zeroed on writing,
+// also over a field that held a longer text.
 TEST(Kurztext, CapacityIs255Characters)
 {
     Feld f{};
@@ -46,6 +47,11 @@ TEST(Kurztext, CapacityIs255Characters)
     SchreibeKurztext(f.data(), lang);
     EXPECT_EQ(std::pair(f[0], LeseKurztext(f.data())), std::pair(std::uint8_t{255}, std::string(254, 'a') + "€"));
     EXPECT_EQ(AufKapazitaet(lang), std::string(254, 'a') + "€");
+
+    f.fill(0xAA);
+    SchreibeKurztext(f.data(), "äb");
+    EXPECT_EQ(std::tuple(f[0], f[1], f[2]), std::tuple(2, 0xE4, 'b'));
+    EXPECT_TRUE(std::all_of(f.begin() + 3, f.end(), [](std::uint8_t b) { return b == 0; }));
 }
 
 }  // namespace

@@ -247,8 +247,10 @@ TEST(Spalten, PowersOfUnboundedValuesAtTheirBands)
 // Products whose top the register form leaves unchecked because bounds on
 // their operands, derived from the steps before, keep them below the band:
 // with x near 10^8.5, x^2 * 1E20 crosses the product guard's 1E37 where the
-// bound of sqrt(x^4) or x*x is what decides that no check is needed. A bound
-// derived too small lets the overflowed product through as defined.
+// bound of sqrt(x^4) or x*x is what decides that no check is needed, and
+// |x| * 1E40 lies beyond it everywhere here, where the bound of a product or
+// quotient of |x| decides. A bound derived too small lets the overflowed
+// product through as defined.
 TEST(Spalten, ProductsBoundedByEarlierStepsAtTheGuard)
 {
     const long double kreuzung = std::sqrt(1e17L);
@@ -260,7 +262,8 @@ TEST(Spalten, ProductsBoundedByEarlierStepsAtTheGuard)
     TColumnScratch scratch;
     int fehler = 0;
     for (const char* term : {"f(x)=sqrt(x^4)*1E20", "f(x)=sqrt(abs(x)^4)*1E20", "f(x)=(x*x)*1E20", "f(x)=abs(x^2)*1E20",
-                             "f(x)=-(x^2)*1E20", "f(x)=1E20*sqrt(x^4)"})
+                             "f(x)=-(x^2)*1E20", "f(x)=1E20*sqrt(x^4)", "f(x)=abs(x)*1E20*1E20",
+                             "f(x)=abs(x)/1E-20*1E20"})
         fehler += Vergleiche(term, xs, 0, scratch);
     EXPECT_EQ(fehler, 0);
 }
@@ -363,14 +366,23 @@ TEST(Spalten, RegisterFormTakesTheBlocksItCanVouchFor)
 {
     using Bloecke = std::pair<std::size_t, std::size_t>;  // register form, step list
     const Bloecke alle(8, 0);
+    // Blocks of both widths, counted for the machine code and checked to be
+    // the same interpreted.
     const auto bloecke = [](const std::string& term, const std::vector<long double>& xs, long double t) {
-        TFunktionsKopf kopf;
-        EXPECT_TRUE(Kompiliere(kopf, term)) << term;
-        TColumnScratch scratch;
-        Spaltenwerte(kopf, xs, t, scratch);
-        std::vector<double> xd(xs.begin(), xs.end());
-        Spaltenwerte(kopf, xd, t, scratch);
-        return std::pair(scratch.RegisterBlocks, scratch.StepBlocks);
+        Bloecke zahl[2];
+        for (const bool code : {true, false}) {
+            AllowRegisterCode(code);
+            TFunktionsKopf kopf;
+            EXPECT_TRUE(Kompiliere(kopf, term)) << term;
+            AllowRegisterCode(true);
+            TColumnScratch scratch;
+            Spaltenwerte(kopf, xs, t, scratch);
+            std::vector<double> xd(xs.begin(), xs.end());
+            Spaltenwerte(kopf, xd, t, scratch);
+            zahl[code] = std::pair(scratch.RegisterBlocks, scratch.StepBlocks);
+        }
+        EXPECT_EQ(zahl[0], zahl[1]) << term << " interpreted";
+        return zahl[1];
     };
     std::vector<long double> gewoehnlich;
     for (int i = 0; i < 200; ++i)  // four blocks, the last one short
@@ -378,7 +390,8 @@ TEST(Spalten, RegisterFormTakesTheBlocksItCanVouchFor)
     for (const char* term :
          {"f(x)=x^2", "f(x,t)=t*x^2-3*x+1", "f(x)=(x-1)*(x+2)*(x-3)/(x^2+1)", "f(x)=sin(x)*exp(-x/5)",
           "f(x)=sqrt(abs(x))+ln(x^2+1)", "f(x)=round(x)+sign(x-1)*cos(3*x)", "f(x)=2^x/(1+x^4)",
-          "f(x,t)=(x+1)*(x-2)+(x+3)*((x-4)*t)", "f(x)=x^(-3)+abs(x)-(-x)", "f(x,t)=0,1*x+pi*t", "f(x)=7"})
+          "f(x,t)=(x+1)*(x-2)+(x+3)*((x-4)*t)", "f(x)=x^(-3)+abs(x)-(-x)", "f(x,t)=0,1*x+pi*t", "f(x)=7",
+          "f(x,t)=(x+1)^2*(t-x)^3/(x*t-9)^(-2)"})
         EXPECT_EQ(bloecke(term, gewoehnlich, 2), alle) << term;
     // Whole powers, sums, products, quotients, |a|, -a and square roots of
     // what cannot be negative run inline, with no general step.

@@ -96,6 +96,7 @@ TEST(TabellenExport, RtfTableHasOneRowPerLineAndOneCellPerValue)
     EXPECT_NE(senkrecht.find("\\cellx1500\\clbrdrt"), std::string::npos);
     EXPECT_NE(senkrecht.find("\\cellx3000\n"), std::string::npos);
     EXPECT_NE(waagerecht.find("\\cellx557\\clbrdrt"), std::string::npos);
+    EXPECT_NE(RtfDokument(ExportBlock(g, 17, true)).find("\\cellx852\\clbrdrt"), std::string::npos);  // 14500 / 17
     EXPECT_EQ(Zaehle(RtfDokument(ExportBlock(g, 8, true)), "\\landscape"), 0);
     const std::string neun = RtfDokument(ExportBlock(g, 9, true));
     EXPECT_EQ(Zaehle(neun, "\\landscape"), 1);

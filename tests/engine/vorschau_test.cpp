@@ -270,6 +270,9 @@ TEST(VorschauMasse, SizesFollowTheZoomAndThePageScale)
     a.BildBreite = 0;
     const TVorschauMasse leer = VorschauMasse(a, 1.0);
     EXPECT_EQ(std::tuple(leer.s, leer.Schrift), std::tuple(100000, 1000));
+    // Large enough that each factor and divisor tells.
+    EXPECT_EQ(std::tuple(leer.W18, leer.W135, leer.W28, leer.r1, leer.r2), std::tuple(18000, 13500, 28000, 31111, 36000));
+    EXPECT_EQ(std::tuple(leer.SpurRechts, leer.SpurLinks, leer.RandLinks), std::tuple(30000, 22222, 26666));
 
     // 11 points on 96 dots per inch: 14.67, rounded to 15 pixels, negative.
     EXPECT_EQ(std::tuple(SchriftHoehe(11), SchriftHoehe(10), SchriftHoehe(3), SchriftHoehe(0), SchriftHoehe(-4)),

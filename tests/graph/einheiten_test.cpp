@@ -178,4 +178,14 @@ TEST_F(EinheitenTest, XLengthRefillsTheValueTable)
     std::tie(Graphik, Form2) = std::tuple(altGraphik, nullptr);
 }
 
+// Tick values of a unit with few decimals are exact at those decimals;
+// one typed with more keeps them; past 15 digits the product stands.
+TEST(XTeilstriche, ValuesRoundedToTheUnitsDecimals)
+{
+    EXPECT_EQ(TGraphik::XTeilstrichWert(3, 0.1), 0.3);
+    EXPECT_EQ(TGraphik::XTeilstrichWert(-7, 0.1), -0.7);
+    EXPECT_EQ(TGraphik::XTeilstrichWert(3, 0.125), 0.375);
+    EXPECT_EQ(TGraphik::XTeilstrichWert(10000000000000, 0.1), 10000000000000 * 0.1);
+}
+
 }  // namespace

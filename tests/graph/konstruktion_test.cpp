@@ -139,6 +139,7 @@ TEST_F(KonstruktionTest, SegmentsAndCirclesGoThroughTheirWindowsAndRightClicksRe
         Links(0.2 * i + 3, 4);
         // Back at the centre step, set up for it.
         EXPECT_EQ(std::pair(Modus, Graphik->StatusBar1->Panels[0].Text), std::pair(ModusKreisMitte, QStringLiteral("M(|)")));
+        EXPECT_TRUE(Graphik->KreisButton->isChecked());
     }
     EXPECT_EQ(Graphik->KreisHistorie, "1234567890");
     EXPECT_EQ(std::tuple(KreiseDlg->Zeile(10).X->text(), Punkte[20].Y, Kreise[10].RadiusX, Kreise[10].RadiusY),

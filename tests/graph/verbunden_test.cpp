@@ -301,6 +301,28 @@ TEST_F(Verbunden, ChangesOfOtherWindowsAreDrawnAtOnce)
     EXPECT_EQ(Pixel(100, 210), 0xFFFF0000u);
 }
 
+// A view that another window announces is shown: the bars at their
+// positions without their steps' units, the switches, the captions, the
+// lengths in cm and, where the cm text is whole, in inch.
+TEST_F(Verbunden, AViewAnnouncedElsewhereIsShown)
+{
+    TAnsicht& a = Zustand.Ansicht;
+    std::tie(a.EinheitX, a.PositionX, a.PositionY) = std::tuple(3.0, 5, -2);
+    std::tie(a.Farbig, a.Achsen, a.Zahlen) = std::tuple(false, false, true);
+    std::tie(a.XAchse, a.YAchse, a.YLaenge, a.XLaenge) = std::tuple("Zeit", "Weg", "7", "9,");
+    const QString zollX = Graphik->ComboBox2a->currentText();
+    emit Melder().AnsichtGeaendert(Form1);
+    EXPECT_EQ(std::tuple(Graphik->TrackBar2->value(), Graphik->TrackBar1->value(), Graphik->EinheitX),
+              std::tuple(5, -2, 3.0));
+    EXPECT_EQ(std::tuple(Graphik->CB2->isChecked(), Graphik->CB3->isChecked(), Graphik->CB4->isChecked(),
+                         Graphik->CB4->isEnabled()),
+              std::tuple(false, false, true, false));
+    EXPECT_EQ(std::pair(Graphik->Edit1->text(), Graphik->Edit2->text()), std::pair(QString("Zeit"), QString("Weg")));
+    EXPECT_EQ(std::tuple(Graphik->ComboBox1->currentText(), Graphik->ComboBox1a->currentText(),
+                         Graphik->ComboBox2->currentText(), Graphik->ComboBox2a->currentText()),
+              std::tuple(QString("7"), QString("3.5"), QString("9,"), zollX));
+}
+
 // The caption table finds the window's controls by their names, and tests
 // and the layout reach them so: every widget, action and timer the window
 // puts into itself, its groups, its band and its menu has a name of its

@@ -110,6 +110,12 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     for (const auto& z : ergebnis.Fehlend)
         fehlt += " " + Beschreibung(z);
     EXPECT_EQ(fehlt, "");
+    // One that did lose its name is reported.
+    Form1->Label6->setObjectName("umbenannt");
+    const TBeschriftungsErgebnis ohne = BeschriftungAnwenden();
+    Form1->Label6->setObjectName("Label6");
+    ASSERT_EQ(ohne.Fehlend.size(), 1u);
+    EXPECT_EQ(ohne.Fehlend[0].Name, "Label6");
 }
 
 // German, English, the third language and back: a sample of every window

@@ -5,10 +5,12 @@
 
 #include "programm_fixture.h"
 
+#include "bench/volles_dokument.h"
 #include "engine/dokument.h"
 #include "platform/dateidialog.h"
 #include "tools/wertetabelle_fenster.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -113,4 +115,28 @@ TEST_F(DokumentTexteTest, SaveReadsTheState)
     ASSERT_TRUE(e.Ok());
     EXPECT_EQ(std::tuple(e.Bild.Kopf.XAchse, e.Bild.Kopf.RechnerX, e.Bild.Kopf.Ebisx, e.Bild.Kopf.FunktionWahl),
               std::tuple("Zeit", "7", "9,5", "4."));
+}
+
+// The fullest document the windows can make (every tool window's rows, nine
+// families) comes back from an open as it was stored: every field of every
+// tool window echoes its text into the tables, and none of them may change
+// a byte.
+TEST_F(DokumentTexteTest, TheFullestDocumentOpenedAndSavedIsTheSameFile)
+{
+    TDokumentBild bild = VollesDokument();
+    // The calculator's result as Open computes it for the stored x = 1 and
+    // t = 2 (2 * 1^2 - 3).
+    bild.Kopf.RechnerErgebnis = " -1";
+    const std::vector<std::uint8_t> v = EncodeDokument(bild);
+    Dialog.Pfad = Ordner.filePath(QStringLiteral("voll.kvd"));
+    QFile datei(Dialog.Pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(reinterpret_cast<const char*>(v.data()), static_cast<qint64>(v.size()));
+    datei.close();
+
+    Oeffnen("voll.kvd");
+    const QByteArray erst = Speichern("wieder.kvd");
+    const QByteArray ur(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
+    EXPECT_TRUE(erst == ur);
+    EXPECT_TRUE(Meldung.Meldungen.empty());
 }

@@ -86,6 +86,18 @@ TEST_F(ProgrammTest, FirstOptionCreatesFolderAndAZeroRecord)
     EXPECT_EQ(GespeicherteEinstellungen().MitWertetabelle, 0);
 }
 
+// Choosing a language or a unit stores it at once, without a word.
+TEST_F(ProgrammTest, LanguageAndUnitAreStoredAtOnceWithoutAWord)
+{
+    Starten();
+    Form1->english1->trigger();
+    EXPECT_EQ(GespeicherteEinstellungen().Sprache, SpracheEnglisch);
+    Form1->cm->trigger();
+    EXPECT_EQ(std::tuple(GespeicherteEinstellungen().Sprache, GespeicherteEinstellungen().Einheit),
+              std::tuple(SpracheEnglisch, 1.0));
+    EXPECT_TRUE(Meldung.Meldungen.empty());
+}
+
 // A write that fails is reported and never called "saved"; where there is
 // no settings folder at all, nothing is said. The unit is drawn anyway.
 TEST_F(ProgrammTest, FailedSettingsWritesNeverSaySaved)

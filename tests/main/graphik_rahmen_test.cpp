@@ -3,11 +3,14 @@
 
 #include "programm_fixture.h"
 
+#include "tools/einheit_dlg.h"
 #include "tools/trace_dlg.h"
 #include "platform/fensterlage.h"
 #include "platform/statusleiste.h"
 
 #include <QFrame>
+#include <QGroupBox>
+#include <QSlider>
 #include <QScreen>
 
 #include <functional>
@@ -196,6 +199,27 @@ TEST_F(RahmenTest, MovingTheMainWindowTakesTheOthersAlong)
     const int unten = QGuiApplication::primaryScreen()->geometry().height() - 30 - Rahmen(Form2).height();
     EXPECT_EQ(Rahmen(Form2).topLeft(), QPoint(haupt.x(), std::min(haupt.y() + haupt.height() + 2, unten)));
     EXPECT_EQ(Form2->width(), Form2->PassendeBreite(haupt.x()));
+
+    // The unit windows side by side under the unit track bar of the axes
+    // group, the trace window right-aligned under the coordinate system's.
+    QGroupBox* achsen = Graphik->GroupBox1;
+    const int links = Graphik->TrackBar1->x() + 24;
+    EXPECT_EQ(std::pair(Rahmen(EinheitXDlg).topLeft(), Rahmen(EinheitYDlg).topLeft()),
+              std::pair(achsen->mapToGlobal(QPoint(links, achsen->height())),
+                        achsen->mapToGlobal(QPoint(links + EinheitXDlg->width() + 5, achsen->height()))));
+    QGroupBox* system = Graphik->GroupBox2;
+    EXPECT_EQ(Rahmen(TraceParam).topLeft(),
+              system->mapToGlobal(QPoint(system->width() - TraceParam->width(), system->height())));
+
+    // In presentation mode the graph window stays where it is.
+    Form1->SpeedButton5Click();
+    ASSERT_TRUE(Graphik->Praesentation);
+    const QPoint da = Graphik->pos();
+    Form1->move(30, 40);
+    Form1->AlignForm();
+    EXPECT_EQ(Graphik->pos(), da);
+    Graphik->SpeedButton5Click();
+    EXPECT_EQ(Graphik->pos(), BeimHauptfenster());
 
     EXPECT_EQ(TForm1::Startposition(QSize(1024, 768)), QPoint(1, 1));
     EXPECT_EQ(TForm1::Startposition(QSize(1280, 800)), QPoint(20, 20));

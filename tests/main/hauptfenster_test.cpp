@@ -107,8 +107,16 @@ TEST_F(Hauptfenster, EveryToolBarAndInputBarButtonIsConnected)
               [] { return Funktionen[1]->GetColor() == clYellow; }),
         Knopf("Farbe 2", Form1->SFarbe2, [this] { FarbDialog.Antwort = clTeal; },
               [] { return Funktionen[1]->GetColor2() == clTeal && Funktionen[1]->GetColor() == clYellow; }),
-        Knopf("<-", Form1->BitBtn1, [] { Form1->Edit1->setText("f(x) = x^2"); },
-              [] { return Form1->Edit1->text() == "f(x) = x^" && !Funktionen[1]->GetCompiled(); }),
+        // The keyboard goes back to the equation.
+        Knopf("<-", Form1->BitBtn1,
+              [] {
+                  Form1->Edit1->setText("f(x) = x^2");
+                  Form1->ComboBox1->setFocus();
+              },
+              [] {
+                  return Form1->Edit1->text() == "f(x) = x^" && !Funktionen[1]->GetCompiled() &&
+                         Form1->focusWidget() == Form1->Edit1;
+              }),
         Knopf("C", Form1->BitBtn2, nullptr, [] { return Funktionen[1]->GetTerm().empty(); }),
     };
     for (auto [name, knopf, fenster] :
@@ -167,8 +175,23 @@ TEST_F(Hauptfenster, ListsAndRangeFieldsWriteTheSelectedFunction)
     }
 }
 
-// Each key writes its own word at the caret; the first row writes the
-// equation's head, the decimal key the separator in force.
+// A document stores at most 255 characters of a text: no field of the main
+// window takes more, the selection list's included.
+TEST_F(Hauptfenster, NoFieldTakesMoreThanADocumentStores)
+{
+    std::string zulang;
+    for (QLineEdit* feld : Form1->findChildren<QLineEdit*>()) {
+        feld->setText(QString(300, QLatin1Char('1')));
+        if (feld->text().size() != 255)
+            zulang += " " + (feld->objectName().isEmpty() ? feld->parentWidget()->objectName() : feld->objectName())
+                                .toStdString();
+    }
+    EXPECT_EQ(zulang, "");
+}
+
+// Each key writes its own word at the caret and leaves the keyboard in the
+// equation; the first row writes the equation's head, the decimal key the
+// separator in force.
 TEST_F(Hauptfenster, EveryKeypadKeyWritesItsWord)
 {
     const std::map<QString, QString> besondere = {
@@ -182,8 +205,11 @@ TEST_F(Hauptfenster, EveryKeypadKeyWritesItsWord)
         const auto b = besondere.find(t->objectName());
         const QString soll = b != besondere.end() ? b->second : t->text();
         Form1->Edit1->clear();
+        Form1->ComboBox1->setFocus();
         t->click();
         EXPECT_EQ(Form1->Edit1->text(), soll) << t->objectName().toStdString();
+        // and leaves the keyboard in the equation
+        EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << t->objectName().toStdString();
     }
     // In English the words are English and the separator a point.
     Form1->english1->trigger();

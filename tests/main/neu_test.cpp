@@ -64,7 +64,10 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     // The value table stands under the main window again; the keyboard is
     // in the equation.
     EXPECT_EQ(Form2->frameGeometry().x(), Form1->frameGeometry().x());
-    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));    // What is typed now is function 1's; function 3 is empty.
+    Form1->Edit1->setText("f(x) = 5");
+    FunktionWaehlen(3);
+    EXPECT_EQ(std::tuple(Funktionen[1]->GetTerm(), Form1->Edit1->text()), std::tuple("f(x) = 5", "f(x) = "));
 }
 
 // The equation New writes may be the one already there: the table and the

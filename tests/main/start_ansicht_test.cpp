@@ -13,6 +13,7 @@
 #include "main/tasten_dlg.h"
 
 #include <QFontInfo>
+#include <QLayout>
 #include <QMenu>
 #include <QTimer>
 
@@ -110,6 +111,50 @@ TEST_F(StartAnsicht, TheWebLinkOfTheExamplesStandsApart)
     const qsizetype i = eintraege.indexOf(Form1->Autor1);
     ASSERT_GT(i, 0);
     EXPECT_TRUE(eintraege[i - 1]->isSeparator());
+}
+
+// Every control of the main window and its dialogs sits inside the room of the
+// box or window that lays it out: one left out of its layout would lie over
+// the box's title at the corner.
+TEST_F(StartAnsicht, EveryControlOfTheDialogsLiesInsideItsBox)
+{
+    std::string daneben;
+    for (QWidget* fenster : std::initializer_list<QWidget*>{Form1, EinstellDlg, HotkeyDlg, TastenDlg, AboutBox, TippsDlg}) {
+        fenster->show();
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            QWidget* box = w->parentWidget();
+            const bool steuerung = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                                   qobject_cast<QLineEdit*>(w) || qobject_cast<QGroupBox*>(w);
+            if (!steuerung || !w->isVisibleTo(fenster) || !box->layout() ||
+                !(box == fenster || qobject_cast<QGroupBox*>(box)))
+                continue;
+            if (!box->contentsRect().contains(w->geometry()))
+                daneben += " " + fenster->objectName().toStdString() + ":" + w->objectName().toStdString();
+        }
+        if (fenster != Form1)
+            fenster->hide();
+    }
+    EXPECT_EQ(daneben, "");
+}
+
+// The third language has no name of its own: its item stays out of the menu.
+TEST_F(StartAnsicht, TheLanguageMenuOffersGermanAndEnglish)
+{
+    QStringList sichtbar;
+    for (QAction* a : Form1->Sprache1->actions())
+        if (a->isVisible())
+            sichtbar << a->objectName();
+    EXPECT_EQ(sichtbar, (QStringList{"deutsch1", "english1"}));
+}
+
+// The about window shows the program's name large and bold over its lines.
+TEST_F(StartAnsicht, TheAboutWindowShowsTheNameLargeAndBold)
+{
+    auto* name = AboutBox->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* zeile = AboutBox->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_TRUE(name && zeile);
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_GT(QFontInfo(name->font()).pixelSize(), QFontInfo(zeile->font()).pixelSize() + 6);
 }
 
 }  // namespace

@@ -290,6 +290,34 @@ TEST(CanvasDirekt, StaysInsideTheImageAndTheClipAndTheIntegerRange)
               std::tuple(0xFFFF0000u, SchwarzRgb, SchwarzRgb));
 }
 
+// A box that reaches past one end of the int range is drawn from doubles:
+// its far corner and size no longer fit QPainter's integer rectangle.
+TEST(CanvasDirekt, ABoxPastOneEndOfTheIntRangeIsDrawnWhereItReachesThePicture)
+{
+    constexpr int Min = std::numeric_limits<int>::min();
+    constexpr int Max = std::numeric_limits<int>::max();
+    struct Fall {
+        TRect Kasten;
+        int InX, InY, AusX, AusY;
+    };
+    const Fall faelle[] = {{{Min, 5, 20, 15}, 10, 10, 25, 10},
+                           {{10, Min, 20, 15}, 15, 5, 15, 20},
+                           {{10, 5, Max, 15}, 35, 10, 5, 10},
+                           {{10, 5, 20, Max}, 15, 25, 5, 25}};
+    for (const Fall& f : faelle) {
+        for (int form = 0; form < 2; ++form) {
+            Bild b;
+            b.c.Brush.Color = clRed;
+            if (form == 0)
+                b.c.Rectangle(f.Kasten.Left, f.Kasten.Top, f.Kasten.Right, f.Kasten.Bottom);
+            else
+                b.c.RoundRect(f.Kasten.Left, f.Kasten.Top, f.Kasten.Right, f.Kasten.Bottom, 2, 2);
+            EXPECT_EQ(std::pair(b.At(f.InX, f.InY), b.At(f.AusX, f.AusY)), std::pair(0xFFFF0000u, Weiss))
+                << form << ": " << f.Kasten.Left << " " << f.Kasten.Top << " " << f.Kasten.Right << " " << f.Kasten.Bottom;
+        }
+    }
+}
+
 TEST(CanvasDirekt, SmallEllipsesAreTheSameAsPaintedAndKeepTheirColours)
 {
     const TZwei z = ZeichneBeide(290, 80, [](TCanvas& c) {

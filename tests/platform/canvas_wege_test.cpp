@@ -239,6 +239,24 @@ TEST(CanvasWege, MappedShapesLandWhereTheMappingPutsThem)
               std::tuple(Schwarz, Schwarz, Weiss, Weiss));
 }
 
+// Lines still pending when the mapping changes are drawn where the old
+// mapping put them, thin and wide; what follows takes the new one.
+TEST(CanvasWege, LinesPendingWhenTheMappingChangesKeepTheOldOne)
+{
+    QImage img = MakeScreenImage(60, 40);
+    {
+        SkalierteLeinwand c(&img, 1.0, 1.0, 0.0, 0.0);
+        Strecke(c, 2, 3, 30, 3);
+        c.Pen.Width = 3;
+        Strecke(c, 2, 10, 30, 10);
+        c.Abbildung(2.0, 2.0, 0.0, 0.0);
+        c.Brush.Color = clRed;
+        c.FillRect(TRect{10, 10, 12, 12});  // device x and y 20..24
+    }
+    EXPECT_EQ(std::tuple(img.pixel(20, 3), img.pixel(20, 11), img.pixel(40, 3)), std::tuple(Schwarz, Schwarz, Weiss));
+    EXPECT_EQ(std::tuple(img.pixel(21, 21), img.pixel(23, 23), img.pixel(25, 21)), std::tuple(Rot, Rot, Weiss));
+}
+
 // Pens on a mapped canvas: up to one device pixel wide the thinnest line;
 // wider ones scaled, solid, with round ends. Dashes of thin pens keep
 // their screen length whatever the scale.

@@ -9,6 +9,7 @@
 #include "platform/fensterart.h"
 #include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
+#include "platform/startzeit.h"
 #include "platform/statusleiste.h"
 #include "platform/tabellendatei.h"
 #include "platform/zeiger.h"
@@ -33,6 +34,8 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 void SpracheTestRessourcenLaden();  // registers the program's resources
@@ -410,6 +413,55 @@ TEST(Sprache, StandardDialogTextsSwitchOnlyWhenTheLanguageChanges)
     QCoreApplication::processEvents();
     EXPECT_EQ(wechsel, nachDritter);
     qApp->removeEventFilter(&zaehler);
+}
+
+// The start measured from outside: the first paint of the chosen widget,
+// after it has been handed on, gives one line with the time and the size
+// of the window it lies in; paints of other widgets and later ones none.
+TEST(Startzeit, TheFirstPaintOfTheChosenWidgetGivesOneLine)
+{
+    const auto jetzt = [] {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    };
+    QWidget fenster;
+    fenster.resize(230, 140);
+    auto* flaeche = new QWidget(&fenster);
+    flaeche->setGeometry(60, 0, 100, 100);
+    flaeche->hide();
+    ErstesBildMelden([flaeche](QObject* o) { return o == flaeche; });
+    const long long vorher = jetzt();
+    testing::internal::CaptureStdout();
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    fenster.repaint();
+    QCoreApplication::processEvents();
+    const std::string ohne = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(ohne, "");
+    testing::internal::CaptureStdout();
+    flaeche->show();
+    flaeche->repaint();
+    flaeche->repaint();
+    QCoreApplication::processEvents();
+    flaeche->repaint();
+    QCoreApplication::processEvents();
+    const std::string aus = testing::internal::GetCapturedStdout();
+    long long ns = 0;
+    int w = 0, h = 0, gelesen = 0;
+    ASSERT_EQ(std::sscanf(aus.c_str(), "erstes-bild %lld %d %d\n%n", &ns, &w, &h, &gelesen), 3) << aus;
+    EXPECT_EQ(static_cast<std::size_t>(gelesen), aus.size()) << aus;
+    EXPECT_EQ(std::pair(w, h), std::pair(230, 140));
+    EXPECT_TRUE(ns >= vorher && ns <= jetzt()) << ns;
+
+    // A widget gone before the paint was handed on reports nothing.
+    auto* kurz = new QWidget(&fenster);
+    kurz->show();
+    ErstesBildMelden([kurz](QObject* o) { return o == kurz; });
+    testing::internal::CaptureStdout();
+    kurz->repaint();
+    delete kurz;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 }  // namespace

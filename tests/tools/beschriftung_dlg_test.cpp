@@ -85,7 +85,9 @@ TEST_F(BeschriftungTest, ALabelRidesOnThePointerAndGoesBackWithItsText)
     // emptied typing field no longer stands over the picture.
     Bewege(100, 80);
     ASSERT_TRUE(Reiter()->isVisibleTo(Graphik));
+    const QImage ohne = GraphenBild();
     Z(3).Verschieben->click();
+    EXPECT_NE(GraphenBild(), ohne);  // drawn again
     EXPECT_FALSE(Reiter()->isVisibleTo(Graphik));
     EXPECT_EQ(std::tuple(Beschriftungen[3].Text, Beschriftungen[3].X, Beschriftungen[3].Y, VerschiebeNr),
               std::tuple("Hallo!!", 4.5, 1.5, 0));

@@ -224,3 +224,19 @@ TEST_F(KreiseTest, ACircleTypedIntoARowAppearsWhereTheGeometryPutsIt)
     Druecken(Z(10).FuellWahl->button(1));  // "ohne Farbe"
     EXPECT_FALSE(gelb(2));
 }
+
+// The closed line-style list is white all over, as its samples are: no
+// grey button face around the arrow.
+TEST_F(KreiseTest, TheClosedLineStyleListIsWhiteAroundItsSample)
+{
+    D().show();
+    for (const int k : {1, 10}) {
+        const QImage bild = Z(k).Linienstil->grab().toImage();
+        int grau = 0;
+        for (int x = 2; x < bild.width() - 2; ++x) {
+            const int hell = bild.pixelColor(x, bild.height() / 2).lightness();
+            grau += hell > 200 && hell < 250;
+        }
+        EXPECT_LT(grau, 4) << k;  // the arrow's smoothed edges
+    }
+}

@@ -233,6 +233,32 @@ TEST_F(WerkzeugfensterAlleinTest, EveryButtonOfTheObjectWindowsShowsACaptionOrAG
     }
 }
 
+// A point and a circle's centre read "Name ( x | y )": the brackets and the
+// bar stand between the row's fields.
+TEST_F(WerkzeugfensterAlleinTest, ThePointsAndCentresRowsReadNameBracketXBarYBracket)
+{
+    // The texts of the labels beside `links` whose left edge lies from its
+    // right edge up to `bis`.
+    auto zwischen = [](const QLineEdit* links, int bis) {
+        QString text;
+        for (const QLabel* l : links->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->x() >= links->geometry().right() && l->x() < bis &&
+                std::abs(l->geometry().center().y() - links->geometry().center().y()) < links->height() / 2)
+                text += l->text();
+        return text;
+    };
+    auto lesen = [&](const QLineEdit* name, const QLineEdit* x, const QLineEdit* y) {
+        return std::tuple(zwischen(name, x->x()), zwischen(x, y->x()), zwischen(y, y->geometry().right() + 10));
+    };
+    const auto soll = std::tuple(QStringLiteral("("), QStringLiteral("|"), QStringLiteral(")"));
+    for (const int k : {1, 5, 10}) {
+        const auto& p = Punkt->Zeile(k);
+        const auto& c = Kreis->Zeile(k);
+        EXPECT_EQ(lesen(p.Name, p.X, p.Y), soll) << k;
+        EXPECT_EQ(lesen(c.Name, c.X, c.Y), soll) << k;
+    }
+}
+
 TEST_F(WerkzeugfensterAlleinTest, NoTwoControlsOfAWindowShareAName)
 {
     // The caption table finds a control by its name: a name taken twice
@@ -272,8 +298,10 @@ TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCovers
             auto festeGroesse = [](const QWidget* w) {
                 return !qobject_cast<const QLabel*>(w) && !qobject_cast<const QCheckBox*>(w);
             };
+            // The window's own controls keep off its edges.
+            const QRect innen = behaelter == fenster ? fenster->rect().adjusted(2, 2, -2, -2) : behaelter->rect();
             for (std::size_t i = 0; i < kinder.size(); ++i) {
-                EXPECT_TRUE(behaelter->rect().contains(kinder[i]->geometry()))
+                EXPECT_TRUE(innen.contains(kinder[i]->geometry()))
                     << kinder[i]->objectName().toStdString() << " in " << behaelter->objectName().toStdString();
                 for (std::size_t j = i + 1; j < kinder.size(); ++j)
                     if (festeGroesse(kinder[i]) && festeGroesse(kinder[j])) {

@@ -1,0 +1,183 @@
+// The small windows and dialogs beside the tool windows, in the started
+// program: what each shows before anything is chosen in it, and what its
+// fields take.
+
+#include "werkzeug_fixture.h"
+
+#include "engine/funktion.h"
+#include "engine/tabellen.h"
+#include "engine/zustand.h"
+#include "main/form1.h"
+#include "platform/sprache.h"
+#include "tools/druck_dlg.h"
+#include "tools/einheit_dlg.h"
+#include "tools/export_dlg.h"
+#include "tools/kopier_dlg.h"
+#include "tools/trace_dlg.h"
+#include "tools/wertetabelle_fenster.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QTabWidget>
+
+namespace {
+
+class DialogeTest : public WerkzeugTest {
+protected:
+    static std::vector<QWidget*> Fenster()
+    {
+        return {DruckDlg,   KopierDlg,   KopierDlg8, WordDlg,     ExcelDlg, WertetabKopierDlg,
+                EinheitXDlg, EinheitYDlg, TraceParam, AssistentFenster, Form2};
+    }
+};
+
+}  // namespace
+
+TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
+{
+    AssistentFenster->show();  // its texts come with the language when it shows
+    for (QWidget* w : Fenster()) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        if (w != AssistentFenster) {
+            EXPECT_FALSE(w->windowTitle().trimmed().isEmpty());
+        }
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (b->objectName().isEmpty())
+                continue;  // the table's corner
+            const auto* werkzeug = qobject_cast<const QToolButton*>(b);
+            EXPECT_FALSE(b->text().trimmed().isEmpty() && b->icon().isNull() &&
+                         !(werkzeug && werkzeug->arrowType() != Qt::NoArrow))
+                << b->objectName().toStdString();
+        }
+    }
+    // The assistant's title stands out above its question.
+    const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
+    EXPECT_TRUE(titel.bold() && !frage.bold());
+    EXPECT_GT(QFontInfo(titel).pixelSize(), QFontInfo(frage).pixelSize());
+}
+
+// Up to 255 characters in every field of the unit and trace windows and the
+// calculator, as the stored texts hold; the calculator's result is only
+// shown.
+TEST_F(DialogeTest, TheFieldsTake255CharactersAndTheResultIsNotTypedInto)
+{
+    const QString lang(300, QLatin1Char('1'));
+    for (QLineEdit* e : {EinheitXDlg->Edit, EinheitYDlg->Edit, TraceParam->Edit, Form2->Edit2, Form2->Edit3,
+                         Form2->EditErgebnis}) {
+        SCOPED_TRACE(e->parentWidget()->objectName().toStdString() + " " + e->objectName().toStdString());
+        e->setText(lang);
+        EXPECT_EQ(e->text().size(), 255);
+    }
+    Form2->show();
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    Tippen(Form2->Edit2, "3");
+    const QString ergebnis = Form2->EditErgebnis->text();
+    EXPECT_EQ(ergebnis.trimmed(), QStringLiteral("9"));
+    Form2->EditErgebnis->setFocus();
+    QTest::keyClicks(Form2->EditErgebnis, QStringLiteral("77"));
+    QTest::keyClick(Form2->EditErgebnis, Qt::Key_Backspace);
+    EXPECT_EQ(Form2->EditErgebnis->text(), ergebnis);
+}
+
+// The help page of each export says how its table arrives; the last of its
+// paragraphs belongs to the clipboard alone.
+TEST_F(DialogeTest, OnlyTheClipboardsHelpPageHasItsLastParagraph)
+{
+    for (TExportDlg* d : {static_cast<TExportDlg*>(WordDlg), static_cast<TExportDlg*>(ExcelDlg),
+                          static_cast<TExportDlg*>(WertetabKopierDlg)}) {
+        const auto* letzter = d->TabSheet2->findChild<QLabel*>(QStringLiteral("Label3"));
+        ASSERT_NE(letzter, nullptr);
+        EXPECT_EQ(letzter->isVisibleTo(d->TabSheet2), d == WertetabKopierDlg) << d->objectName().toStdString();
+    }
+}
+
+// The copy dialog says how to paste, under the picture choices.
+TEST_F(DialogeTest, TheCopyDialogSaysHowToPasteUnderItsChoices)
+{
+    for (TKopierDlg* d : {KopierDlg, static_cast<TKopierDlg*>(KopierDlg8)}) {
+        d->show();
+        d->adjustSize();
+        SCOPED_TRACE(d->objectName().toStdString());
+        EXPECT_FALSE(d->Label11->text().isEmpty());
+        EXPECT_GT(d->Label11->y(), d->CB3->geometry().bottom());
+        EXPECT_TRUE(d->GroupBox1->rect().contains(d->Label11->geometry()));
+        d->hide();
+    }
+}
+
+// A family: the value table's caption and the print dialog's table option
+// name the calculator's t, which is 0 before anything was typed into it.
+TEST_F(DialogeTest, AFamilysTableNamesTheCalculatorsTFromTheStart)
+{
+    Form2->show();
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    ASSERT_EQ(Zustand.Editor.Eingabeart, ArtFunktionenschar);
+    const QString t = Txt(154) + QStringLiteral(" 0");
+    EXPECT_TRUE(Form2->windowTitle().endsWith(t)) << Form2->windowTitle().toStdString();
+    DruckDlg->Vorbereiten();
+    EXPECT_TRUE(DruckDlg->CB1->text().endsWith(t)) << DruckDlg->CB1->text().toStdString();
+    Tippen(Form2->Edit3, "2,5");
+    DruckDlg->Vorbereiten();
+    EXPECT_TRUE(DruckDlg->CB1->text().endsWith(Txt(154) + QStringLiteral(" 2,5")));
+}
+
+// The trace window's t is typed after a click into it; the Tab key passes
+// it by (the keys stay with the graph window's pointer otherwise).
+TEST_F(DialogeTest, TheTabKeyPassesTheTraceWindowsFieldByAndAClickFocusesIt)
+{
+    TraceParam->show();
+    QApplication::setActiveWindow(TraceParam);
+    TraceParam->OKBtn->setFocus();
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), TraceParam->Edit) << i;
+    }
+    QTest::mouseClick(TraceParam->Edit, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), TraceParam->Edit);
+}
+
+// No control of a dialog lies over another, and each lies inside its window
+// (laid out as it opens).
+TEST_F(DialogeTest, NoControlOfADialogCoversAnother)
+{
+    for (QWidget* w : Fenster()) {
+        w->show();
+        SCOPED_TRACE(w->objectName().toStdString());
+        std::vector<std::pair<const QWidget*, QRect>> teile;
+        for (const QWidget* k : w->findChildren<QWidget*>()) {
+            if (!k->isVisibleTo(w) || k->objectName().isEmpty() ||
+                !(qobject_cast<const QAbstractButton*>(k) || qobject_cast<const QLineEdit*>(k) ||
+                  qobject_cast<const QAbstractSpinBox*>(k) || qobject_cast<const QAbstractSlider*>(k) ||
+                  qobject_cast<const QAbstractItemView*>(k) || qobject_cast<const QGroupBox*>(k) ||
+                  qobject_cast<const QTabWidget*>(k)))
+                continue;
+            teile.emplace_back(k, QRect(k->mapTo(w, QPoint(0, 0)), k->size()));
+        }
+        for (std::size_t i = 0; i < teile.size(); ++i) {
+            const auto& [a, ra] = teile[i];
+            EXPECT_TRUE(w->rect().contains(ra)) << a->objectName().toStdString();
+            for (std::size_t j = i + 1; j < teile.size(); ++j) {
+                const auto& [b, rb] = teile[j];
+                if (!a->isAncestorOf(b) && !b->isAncestorOf(a)) {
+                    EXPECT_FALSE(ra.intersects(rb)) << a->objectName().toStdString() << " / " << b->objectName().toStdString();
+                }
+            }
+        }
+        w->hide();
+    }
+}
+
+// The value table keeps the size the program gives it, as high as its
+// controls need: the user does not pull it wider than its columns.
+TEST_F(DialogeTest, TheValueTableKeepsItsSize)
+{
+    Form2->show();
+    EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
+    EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
+    std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
+    Form2->FillValueTable();
+    EXPECT_EQ(std::pair(Form2->minimumSize(), Form2->maximumSize()), std::pair(Form2->size(), Form2->size()));
+}
