@@ -164,6 +164,23 @@ TEST_F(MausTest, ArrowKeysMoveThePointerInsideTheDrawingAreaOnly)
     QKeyEvent links(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
     QCoreApplication::sendEvent(Graphik->CursorBar, &links);
     EXPECT_EQ(ZeigerImBild(), QPoint(49, 50));
+    // Each key, also from another control, leaves the next ones to the
+    // focus target; the label tool's field keeps them.
+    for (int taste : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Delete}) {
+        Graphik->Edit3->setFocus();
+        ZeigerAuf(50, 50);
+        Graphik->FormKeyDown(taste);
+        EXPECT_EQ(Graphik->focusWidget(), Graphik->CursorBar) << taste;
+    }
+    Waehle(Graphik->BeschriftButton);
+    Graphik->BeschrEdit->setText(QStringLiteral("A"));
+    ZeigerAuf(100, 100);
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 100);  // the field rides along
+    ASSERT_TRUE(Graphik->BeschrEdit->isVisible());
+    Graphik->BeschrEdit->setFocus();
+    ASSERT_EQ(Graphik->focusWidget(), Graphik->BeschrEdit);
+    Graphik->FormKeyDown(Qt::Key_Left);
+    EXPECT_EQ(Graphik->focusWidget(), Graphik->BeschrEdit);
 }
 
 TEST_F(MausTest, EnterAndDeleteClickWhereThePointerIsAndUpDownStepTheFamilyParameter)

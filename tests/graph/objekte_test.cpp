@@ -134,6 +134,9 @@ TEST_F(ObjekteTest, AreaFillsBetweenParabolaAndAxisInsideItsBoundsOrNotAtAll)
     // Above the curve, beyond x = +-2, below the axis.
     for (const auto& [x, y] : {std::pair{1.0, 1.6}, {2.4, 0.5}, {-2.4, 0.5}, {0.5, -0.5}})
         EXPECT_EQ(FarbeBei(img, x, y), clWhite) << x << ", " << y;
+    // Also at less than a device unit per view unit.
+    const auto klein = Linien(0.5);
+    EXPECT_TRUE(std::any_of(klein.begin(), klein.end(), [](const TOp& op) { return op.Pen.Color == clGreen; }));
     Setze(2, [](long double, long double t) { return t + 1; }, " Funktionenschar ");
     Setze(4, [](long double, long double) { return std::nullopt; });
     const std::pair<int, int> kurven[] = {{2, 13}, {13, 2}, {0, 13}, {1, 14},  // families, no curve

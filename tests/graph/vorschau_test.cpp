@@ -135,7 +135,13 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     EXPECT_EQ(box->Font.Color, clRed);
     EXPECT_TRUE(Linie(*c, clGreen, {210, 180}, {210, 120}));
     for (const char* label : {"d = 1", "e = 2", "a = 2"})
-        EXPECT_TRUE(TextOp(*c, label)) << label;
+        ASSERT_TRUE(TextOp(*c, label)) << label;
+    // d centred under its red line (x 150..180, y 240), e beside the middle
+    // of its blue one (y 240..180).
+    const TRect d = TextOp(*c, "d = 1")->Rect, e = TextOp(*c, "e = 2")->Rect;
+    EXPECT_NEAR((d.Left + d.Right) / 2.0, 165, 1.0);
+    EXPECT_EQ(std::pair(d.Top, e.Left), std::pair(245, 184));
+    EXPECT_NEAR((e.Top + e.Bottom) / 2.0, 210, 1.0);
     c = Aufnahme(210, 120, false);
     EXPECT_TRUE(TextOp(*c, "h = 1") && TextOp(*c, "k = 2"));
     // The circle is round in function units: an ellipse twice as wide as
