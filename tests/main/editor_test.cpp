@@ -4,11 +4,13 @@
 
 #include "tools/druck_dlg.h"
 #include "tools/trace_dlg.h"
+#include "tools/uebersicht_dlg.h"
 #include "platform/farbe_qt.h"
 #include "platform/fensterart.h"
 #include "platform/statusleiste.h"
 
 #include <QElapsedTimer>
+#include <QTest>
 
 #include <cmath>
 
@@ -128,6 +130,24 @@ TEST_F(EditorTest, TraceWindowFollowsTheKindWhileTracing)
     EXPECT_EQ(TraceParam->Edit->text(), "2");
     Form1->Edit1->setText("f(x) = x^2");
     EXPECT_FALSE(TraceParam->isVisible());
+    Modus = ModusUrsprung;
+}
+
+// The trace window comes up for a family typed in the main window; the
+// keyboard stays in the equation, and an open overview is not brought
+// forward (only when it was the active window does it become so again).
+TEST_F(EditorTest, TheTraceWindowLeavesTheOverviewBehind)
+{
+    Uebersicht_Dlg->show();
+    Form1->activateWindow();
+    if (!QTest::qWaitForWindowActive(Form1))
+        GTEST_SKIP() << "no active window on this platform";
+    Modus = ModusSpur;
+    Form1->Edit1->setText("f(x,t) = t*x^2");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(TraceParam->isVisible());
+    EXPECT_NE(QApplication::activeWindow(), Uebersicht_Dlg);
+    EXPECT_EQ(Form1->focusWidget(), Form1->Edit1);
     Modus = ModusUrsprung;
 }
 

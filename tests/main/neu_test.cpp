@@ -111,4 +111,14 @@ TEST_F(NeuTest, NewFromTheMenuPutsTheGraphWindowBesideTheMainWindow)
     EXPECT_LE((Graphik->pos() - daneben).manhattanLength(), 12);
 }
 
+// New lays the graph window out anew: a minimised one comes back, at its
+// place beside the main window.
+TEST_F(NeuTest, NewBringsBackAMinimisedGraphWindow)
+{
+    Graphik->showMinimized();
+    Form1->SpeedButton3->click();
+    EXPECT_FALSE(Graphik->isMinimized() || Graphik->isMaximized());
+    EXPECT_TRUE(Graphik->isVisible());
+}
+
 }  // namespace

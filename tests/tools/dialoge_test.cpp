@@ -131,9 +131,11 @@ TEST_F(DialogeTest, TheTabKeyPassesTheTraceWindowsFieldByAndAClickFocusesIt)
     TraceParam->show();
     QApplication::setActiveWindow(TraceParam);
     TraceParam->OKBtn->setFocus();
-    for (int i = 0; i < 4; ++i) {
+    // The Tab key goes between the button and the spin button.
+    for (QWidget* naechstes : {static_cast<QWidget*>(TraceParam->SpinButton1), static_cast<QWidget*>(TraceParam->OKBtn),
+                               static_cast<QWidget*>(TraceParam->SpinButton1)}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_NE(QApplication::focusWidget(), TraceParam->Edit) << i;
+        EXPECT_EQ(QApplication::focusWidget(), naechstes) << naechstes->objectName().toStdString();
     }
     QTest::mouseClick(TraceParam->Edit, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), TraceParam->Edit);

@@ -391,3 +391,25 @@ TEST_F(WerkzeugfensterTest, NothingTypedIntoTheFieldsStopsTheRedraw)
     SenkrechteDlg->Zeile(1).YBis->setText(QStringLiteral("1e300"));
     EXPECT_EQ(Flaechen[1].XTo, "1e300");
 }
+
+// A caption before a field or a list stands on its line: their middles lie
+// at most a pixel apart.
+TEST_F(WerkzeugfensterAlleinTest, ACaptionStandsOnTheLineOfTheFieldItNames)
+{
+    for (const TWerkzeugfenster* w : Alle()) {
+        int paare = 0;
+        for (const QLabel* l : w->findChildren<QLabel*>()) {
+            for (const QWidget* feld : l->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if ((!qobject_cast<const QLineEdit*>(feld) && !qobject_cast<const QComboBox*>(feld)) ||
+                    feld->x() < l->geometry().right() - 2 || feld->x() > l->geometry().right() + 30 ||
+                    std::abs(feld->geometry().center().y() - l->geometry().center().y()) > 8)
+                    continue;
+                ++paare;
+                EXPECT_LE(std::abs(l->geometry().center().y() - feld->geometry().center().y()), 1)
+                    << w->objectName().toStdString() << " " << l->text().toStdString() << " "
+                    << feld->objectName().toStdString();
+            }
+        }
+        EXPECT_GT(paare, 0) << w->objectName().toStdString();
+    }
+}
