@@ -31,7 +31,6 @@ void DialogArt(QDialog* d, const char* name, const QString& titel)
     d->setObjectName(QString::fromLatin1(name));
     d->setWindowTitle(titel);
     d->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    d->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
 // The value table window goes away again when the menu does not ask for it.

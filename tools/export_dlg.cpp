@@ -59,7 +59,6 @@ TExportDlg::TExportDlg(QWidget* parent, const char* name, const QString& caption
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* box = new QVBoxLayout(this);
     PageControl1 = Benannt(new QTabWidget(this), "PageControl1");
     box->addWidget(PageControl1);

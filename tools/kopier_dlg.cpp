@@ -37,7 +37,6 @@ TKopierDlg::TKopierDlg(QWidget* parent, const char* name) : QDialog(parent)
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QStringLiteral("Kopieren der Graphen und der Wertetabelle ..."));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* box = new QVBoxLayout(this);
 
     GroupBox1 = Benannt(new QGroupBox(QStringLiteral(" Kopieren der Graphen in die Zwischenablage "), this), "GroupBox1");

@@ -120,6 +120,7 @@ TEST_F(RahmenGraphTest, ToolBoxFontAndTheLabelFieldsDefaults)
     EXPECT_EQ(std::tuple(feld->text(), feld->font().bold(), Tag(feld), Schriftfarbe(feld)),
               std::tuple(QStringLiteral("Scheitel"), true, 20, clRed));
     Waehle(Graphik->UrsprungButton);
+    EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Qt::CrossCursor);  // the pen goes with the label tool
     Waehle(Graphik->BeschriftButton);
     EXPECT_TRUE(feld->text().isEmpty() && feld->isHidden());
     EXPECT_EQ(std::tuple(feld->font().family(), feld->font().bold(), feld->font().italic(), Tag(feld),
