@@ -15,6 +15,7 @@
 #include <QFontInfo>
 #include <QLayout>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -167,6 +168,23 @@ TEST_F(StartAnsicht, TheAboutWindowShowsTheNameLargeAndBold)
     ASSERT_TRUE(name && zeile);
     EXPECT_TRUE(name->font().bold());
     EXPECT_GT(QFontInfo(name->font()).pixelSize(), QFontInfo(zeile->font()).pixelSize() + 6);
+}
+
+// The windows are put beside the main window once its frame is known; a
+// graph window moved by the user stays where it is when the main window
+// becomes active again.
+TEST_F(StartAnsicht, ActivatingTheMainWindowLeavesAMovedGraphWindowWhereItIs)
+{
+    Form1->activateWindow();
+    if (!QTest::qWaitForWindowActive(Form1))
+        GTEST_SKIP() << "no active window on this platform";
+    const QPoint woanders = Graphik->pos() + QPoint(150, 90);
+    Graphik->move(woanders);
+    Graphik->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Graphik));
+    Form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    EXPECT_EQ(Graphik->pos(), woanders);
 }
 
 }  // namespace
