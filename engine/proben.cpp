@@ -23,10 +23,11 @@ struct TPuffer {
     std::vector<double> X, XWelt, XNachbar;
     std::vector<std::int64_t> N;
     std::vector<long double> Y, YNachbar;
+    std::vector<TGraphBefehl> Befehle;  // a portion's calls, then appended at once
     std::unique_ptr<bool[]> Gueltig, Sprung, GueltigNachbar, SprungNachbar;
 
     TPuffer()
-        : X(Portion), XWelt(Portion), XNachbar(Portion), N(Portion), Y(Portion), YNachbar(Portion), Gueltig(new bool[Portion]),
+        : X(Portion), XWelt(Portion), XNachbar(Portion), N(Portion), Y(Portion), YNachbar(Portion), Befehle(Portion), Gueltig(new bool[Portion]),
           Sprung(new bool[Portion]), GueltigNachbar(new bool[Portion]), SprungNachbar(new bool[Portion])
     {
     }
@@ -100,6 +101,8 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
             ++i;
         }
         Auswerten(*a.Funktion, {p.XWelt.data(), n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p.Spalten);
+        // At most one call per sample.
+        TGraphBefehl* w = p.Befehle.data();
         for (std::size_t k = 0; k < n; ++k) {
             const double x = p.X[k];
             const long double y = p.Y[k];
@@ -110,7 +113,7 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
                 if (std::fabs(y) < Riesig)
                     Y = m.Ydev(ansicht(y));
                 if (gueltig && Y)
-                    befehle.push_back({TGraphBefehl::MoveTo, m.Xdev(x), *Y});
+                    *w++ = {TGraphBefehl::MoveTo, m.Xdev(x), *Y};
                 continue;
             }
             if (std::fabs(y) < Riesig)
@@ -122,15 +125,16 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
                 stiftAb = std::fabs(dY) < a.SprungGrenze && std::fabs(y - y1) < 10.0L * std::fabs(y1 - y2) + 0.1L;
             }
             if (stiftAb)
-                befehle.push_back({TGraphBefehl::LineTo, m.Xdev(x), *Y});
+                *w++ = {TGraphBefehl::LineTo, m.Xdev(x), *Y};
             else if (Y && (a.NonSmooth || gueltig))
-                befehle.push_back({TGraphBefehl::MoveTo, m.Xdev(x), *Y});
+                *w++ = {TGraphBefehl::MoveTo, m.Xdev(x), *Y};
             Yvor = Y;
             y2 = y1;
             y1 = y;
             sprungVor = sprung;
             gueltigVor = gueltig;
         }
+        befehle.insert(befehle.end(), p.Befehle.data(), w);
         if (ende)
             return;
     }

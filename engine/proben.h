@@ -11,6 +11,7 @@
 // user-interface thread makes them in the drawing order. Colours are not
 // part of a list: the drawing applies them.
 
+#include "engine/graphbefehl.h"
 #include "engine/runden.h"
 #include "engine/zahlen.h"
 
@@ -46,20 +47,6 @@ struct TPlotAbbildung {
     std::optional<std::int32_t> Ydev(long double y) const { return TryRoundToInt32((YMax - y + OffY) * ScaleY); }
 };
 
-// One canvas call of a graph.
-struct TGraphBefehl {
-    enum TArt : std::uint8_t {
-        MoveTo,       // A, B
-        LineTo,       // A, B; dashed and dotted styles take their dash step first
-        TinteMoveTo,  // pen := the member's colour, then MoveTo A, B (joined discs)
-        Schwarz,      // pen := black
-        Ellipse,      // A, B, C, D
-    };
-    TArt Art = MoveTo;
-    std::int32_t A = 0, B = 0, C = 0, D = 0;
-    friend bool operator==(const TGraphBefehl&, const TGraphBefehl&) = default;
-};
-using TMitgliedBefehle = std::vector<TGraphBefehl>;
 
 // Everything one member's list depends on, besides its t.
 struct TProbenAuftrag {

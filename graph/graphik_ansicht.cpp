@@ -91,7 +91,6 @@ TGraphik::TGraphik(QWidget* parent, TAnsicht* ansicht) : QWidget(parent), Ansich
     TrackBar3->setObjectName(QStringLiteral("TrackBar3"));
     TrackBar3->setRange(0, 4);
     TrackBar3->setValue(3);
-    TrackBar3->hide();
 
     ErzeugeAchsenSteuerung();
 

@@ -343,26 +343,34 @@ public:
             z->CloseRun();
     }
 
+    // The lines as one by one, handed to the layer's canvas in one call:
+    // it sees the same lines in the same order.
+    void Linien(std::span<const TGraphBefehl> befehle) override
+    {
+        if (Pen.Style != TPenStyle::Clear) {
+            TPoint pos = FPenPos;
+            for (const TGraphBefehl& b : befehle) {
+                const TPoint to{b.A, b.B};
+                if (b.Art == TGraphBefehl::LineTo && !(to == pos))
+                    Linie(pos, to);
+                pos = to;
+            }
+        }
+        if (befehle.empty())
+            return;
+        FPenPos = TPoint{befehle.back().A, befehle.back().B};
+        if (TCanvas* z = Ziel())
+            z->Linien(befehle);
+    }
+
 protected:
     void DoLine(TPoint from, TPoint to) override
     {
-        if (LetzteLinie && LetzteEbene != FEbene && from == LetztesEnde && Pen == LetzterStift)
-            Verbunden = true;
-        // Curves come as one call per pixel column: one mix per line.
-        if (!(Pen == GemischterStift)) {
-            GemischterStift = Pen;
-            StiftWert = ((std::uint64_t{Pen.Color} << 8 | static_cast<std::uint8_t>(Pen.Style)) * 0xD6E8FEB86659FD93ull) ^
-                        static_cast<std::uint32_t>(Pen.Width);
-        }
-        Mischen(Punkt(from.X, from.Y) * 0x9E3779B97F4A7C15ull ^ Punkt(to.X, to.Y) * 0xC2B2AE3D27D4EB4Full ^ StiftWert);
+        Linie(from, to);
         if (TCanvas* z = Ziel()) {
             z->MoveTo(from.X, from.Y);
             z->LineTo(to.X, to.Y);
         }
-        LetzteLinie = true;
-        LetzteEbene = FEbene;
-        LetztesEnde = to;
-        LetzterStift = Pen;
     }
     void DoRectangle(TRect r) override
     {
@@ -427,6 +435,23 @@ protected:
     }
 
 private:
+    // A line's part in the digest and in telling joined runs.
+    void Linie(TPoint from, TPoint to)
+    {
+        if (LetzteLinie && LetzteEbene != FEbene && from == LetztesEnde && Pen == LetzterStift)
+            Verbunden = true;
+        // Curves come as one call per pixel column: one mix per line.
+        if (!(Pen == GemischterStift)) {
+            GemischterStift = Pen;
+            StiftWert = ((std::uint64_t{Pen.Color} << 8 | static_cast<std::uint8_t>(Pen.Style)) * 0xD6E8FEB86659FD93ull) ^
+                        static_cast<std::uint32_t>(Pen.Width);
+        }
+        Mischen(Punkt(from.X, from.Y) * 0x9E3779B97F4A7C15ull ^ Punkt(to.X, to.Y) * 0xC2B2AE3D27D4EB4Full ^ StiftWert);
+        LetzteLinie = true;
+        LetzteEbene = FEbene;
+        LetztesEnde = to;
+        LetzterStift = Pen;
+    }
     static std::uint64_t Punkt(int x, int y)
     {
         return (std::uint64_t{static_cast<std::uint32_t>(x)} << 32) | static_cast<std::uint32_t>(y);
@@ -985,15 +1010,21 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         Canvas.Pen.Color = tinte;
         const bool gestrichelt = IstGestrichelt(p.Stil);
         const bool gepunktet = IstPunktiert(p.Stil);
+        if (!gestrichelt && !gepunktet) {
+            Canvas.Linien(befehle);
+            return;
+        }
+        // The calls between two switches of the dash machine go as one.
         const double sx = Plot.ScaleX;
         const double sy = Plot.ScaleY;
-        for (const TGraphBefehl& b : befehle) {
-            if (b.Art != TGraphBefehl::LineTo) {
-                Canvas.MoveTo(b.A, b.B);
-                continue;
-            }
-            if (gestrichelt || gepunktet) {
+        TPoint q = Canvas.PenPos();
+        std::size_t von = 0;
+        for (std::size_t i = 0; i < befehle.size(); ++i) {
+            const TGraphBefehl& b = befehle[i];
+            if (b.Art == TGraphBefehl::LineTo) {
                 if (a > h) {
+                    Canvas.Linien(std::span(befehle).subspan(von, i - von));
+                    von = i;
                     ++c;
                     if (c % 2 == 0) {
                         Canvas.Pen.Color = tinte;
@@ -1004,13 +1035,13 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
                     }
                     a = 0.0;
                 }
-                const TPoint q = Canvas.PenPos();
                 const double ddx = (q.X - static_cast<double>(b.A)) / sx;
                 const double ddy = (q.Y - static_cast<double>(b.B)) / sy;
                 a += std::sqrt(ddx * ddx + ddy * ddy);
             }
-            Canvas.LineTo(b.A, b.B);
+            q = TPoint{b.A, b.B};
         }
+        Canvas.Linien(std::span(befehle).subspan(von));
     };
     const auto abtasten = [&](std::size_t i, unsigned thread) {
         const auto [k, m] = aufgabe(i);

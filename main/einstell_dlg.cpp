@@ -144,7 +144,6 @@ void TEinstellDlg::BitBtn1Click()
     if (SchreibeInEinstellungsordner(pfad, daten) != TSchreibErgebnis::Geschrieben)
         ShowMessage(Txt(ZeileVorlageFehler));
     CheckFile();
-    Label2->update();
 }
 
 void TEinstellDlg::BitBtn2Click()

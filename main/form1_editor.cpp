@@ -159,8 +159,7 @@ void TForm1::ClickButton(QPushButton* sender)
         Edit1->setText(name == QLatin1String("Byvonx")   ? QStringLiteral("y(x) = ")
                        : name == QLatin1String("Bfvonx") ? QStringLiteral("f(x) = ")
                                                          : QStringLiteral("f(x,t) = "));
-        Edit1->setFocus();
-        Edit1->end(false);
+        Edit1->setFocus();  // (the caret stands after the new text)
         return;
     }
     if (name == QLatin1String("BKomma"))

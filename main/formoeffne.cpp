@@ -192,10 +192,7 @@ void TFormOeffne::beschriften()
     // option names the function).
     Form1->Edit1Change();
 
-    // Captions that follow the editor's state.
-    const bool einzeln = Form1->Eingabeart == " Funktion ";
-    Form1->SFarbe->setText(einzeln ? Txt(147) : QString());
-    Form1->GroupBox1->setTitle(QLatin1Char(' ') + Txt(einzeln ? 134 : 135) + QLatin1Char(' '));
+    // (It captions the colour button and the equation's box by the kind.)
     Form1->GroupBox2->setTitle(QLatin1Char(' ') + Txt(141) + QStringLiteral(" (") + QString::number(FunktionNr) +
                                QStringLiteral(".) "));
 

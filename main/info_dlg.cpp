@@ -41,7 +41,6 @@ void DialogArt(QDialog* d, const char* name, const QString& titel)
     d->setObjectName(QString::fromLatin1(name));
     d->setWindowTitle(titel);
     d->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    d->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
 const char* const NutzungDeutsch =

@@ -296,6 +296,16 @@ void TCanvas::LineTo(int x, int y)
     FPenPos = to;
 }
 
+void TCanvas::Linien(std::span<const TGraphBefehl> befehle)
+{
+    for (const TGraphBefehl& b : befehle) {
+        if (b.Art == TGraphBefehl::LineTo)
+            LineTo(b.A, b.B);
+        else
+            MoveTo(b.A, b.B);
+    }
+}
+
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     DoRectangle(Normalised(x1, y1, x2, y2));
@@ -443,6 +453,9 @@ struct TPainterCanvas::TListe {
     bool Leer = true;
     // Runs of a polyline being cut into bands: first and last segment.
     std::vector<std::int64_t> LaufVon, LaufBis;
+    // The rows of the band the last command on whole rows went to alone.
+    std::int64_t ZuletztOben = 0, ZuletztUnten = -1;
+    std::size_t ZuletztBand = 0;
 
     void BaenderEinrichten(unsigned threads)
     {
@@ -451,6 +464,7 @@ struct TPainterCanvas::TListe {
         const int n = threads <= 1 ? 1 : std::clamp(H / 16, 1, static_cast<int>(4 * threads));
         BandHoehe = (H + n - 1) / n;
         Baender.resize(static_cast<std::size_t>(n));
+        ZuletztOben = 0, ZuletztUnten = -1;
         LaufVon.assign(Baender.size(), -1);
         LaufBis.assign(Baender.size(), -1);
     }
@@ -472,12 +486,24 @@ struct TPainterCanvas::TListe {
     // The same for a command on whole rows oben..unten.
     void VerteilenGanz(const TBefehl& b, std::int64_t oben, std::int64_t unten)
     {
+        // The steps of a curve mostly stay in the band of the step before.
+        if (oben >= ZuletztOben && unten <= ZuletztUnten) {
+            Leer = false;
+            Baender[ZuletztBand].push_back(b);
+            return;
+        }
         if (unten < 0 || oben >= H)
             return;
         Leer = false;
+        const auto b0 = static_cast<std::size_t>(std::max<std::int64_t>(oben, 0) / BandHoehe);
         const auto b1 = static_cast<std::size_t>(std::min<std::int64_t>(unten, H - 1) / BandHoehe);
-        for (auto k = static_cast<std::size_t>(std::max<std::int64_t>(oben, 0) / BandHoehe); k <= b1; ++k)
+        for (auto k = b0; k <= b1; ++k)
             Baender[k].push_back(b);
+        if (b0 == b1) {
+            ZuletztBand = b0;
+            ZuletztOben = static_cast<std::int64_t>(b0) * BandHoehe;
+            ZuletztUnten = std::min<std::int64_t>(ZuletztOben + BandHoehe, H) - 1;
+        }
     }
     void Allen(const TBefehl& b)
     {
@@ -1155,6 +1181,35 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
         if (!liste)
             ApplyPen();
         FLines << Map(from) << Map(to);
+    }
+}
+
+void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
+{
+    // LineTo and DoLine inline: a curve is a call per pixel column, and a
+    // run of a wide pen on a kept list only takes its next point.
+    const bool klar = Pen.Style == TPenStyle::Clear;
+    const std::int64_t rand = std::abs(std::int64_t{Pen.Width}) + 2;
+    for (const TGraphBefehl& b : befehle) {
+        const TPoint to{b.A, b.B};
+        if (b.Art != TGraphBefehl::LineTo || klar || to == FPenPos) {
+            FPenPos = to;
+            continue;
+        }
+        const TPoint from = FPenPos;
+        FPenPos = to;
+        if (FLinesSelbst && FListe && FLinesEnd == from && FLinesPen == Pen) {
+            const std::int64_t w = std::int64_t{FGeraetB} + rand, h = std::int64_t{FGeraetH} + rand;
+            if ((from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
+                (from.Y > h && to.Y > h)) {
+                FlushLines();
+                continue;
+            }
+            FKette.push_back(to);
+            FLinesEnd = to;
+            continue;
+        }
+        DoLine(from, to);
     }
 }
 

@@ -13,6 +13,7 @@
 // and need no change in the drawing code.
 
 #include "engine/farben.h"
+#include "engine/graphbefehl.h"
 #include "platform/farbe_qt.h"
 
 #include <QImage>
@@ -23,6 +24,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,10 @@ public:
     // Draws from the pen position to (x, y), leaving out (x, y) itself on a
     // pixel device, and moves the pen there.
     void LineTo(int x, int y);
+    // A graph's moves and lines in order, with the pen as it is: LineTo for
+    // each LineTo call, MoveTo for every other. The same as those calls one
+    // by one; a canvas may take them faster.
+    virtual void Linien(std::span<const TGraphBefehl> befehle);
 
     // Outline with the pen, inside with the brush. Corners may come in any
     // order; Right and Bottom are exclusive as in GDI.
@@ -196,6 +202,7 @@ public:
     // Forgets what was drawn since the last Flush or DrawPending, unpainted.
     void Discard();
     void CloseRun() override { FlushLines(); }
+    void Linien(std::span<const TGraphBefehl> befehle) override;
 
     // The kept commands, by band (canvas.cpp).
     struct TListe;

@@ -122,6 +122,8 @@ TEST(Format, General)
         // as 2.67499999999999982..., so it rounds down.
         {0.125, 2, 0, ',', "0,13"},       {-0.125, 2, 0, ',', "-0,13"},    {2.675, 3, 0, ',', "2,67"},
         {nan, 15, 0, ',', "NAN"},         {-inf, 15, 0, ',', "-INF"},
+        // Between one and eighteen digits whatever is asked.
+        {1.0L / 3, 25, 0, '.', "0.333333333333333333"}, {1e18, 25, 0, '.', "1E18"}, {0.25, 0, 0, '.', "0.3"},
     };
     for (const FormatFall& f : faelle)
         EXPECT_EQ(FormatGeneral(f.v, f.precision, f.n, f.separator), f.expected) << static_cast<double>(f.v);

@@ -236,6 +236,40 @@ TEST_F(Funktionsgraph, DashAndDotLengthsAlongAStraightLineAndColourOff)
     EXPECT_EQ(Farbfolge(linien), std::vector<TColor>{clBlack});
 }
 
+TEST_F(Funktionsgraph, DashesSwitchWhereTheArcOfTheDrawnLinesSaysAtUnequalScales)
+{
+    // Dash 0.25, gap 0.1 (dots 0.05 each) view units along the curve, the
+    // arc measured line by line, across both members (the second starts in
+    // its ink): the switches follow from the recorded lines alone.
+    for (const int stil : {LinieGestricheltDuenn, LiniePunktiertMittel}) {
+        Familie(1, 0, 1, 1, [](long double x, long double t) { return t + std::sin(2 * x); }).SetLineStyle(stil);
+        const double sx = 40, sy = 25;
+        TRecordingCanvas c(2000, 2000);
+        G->DrawGraphs(c, sx, sy, 0.0, 0.0);
+        const bool gestrichelt = stil == LinieGestricheltDuenn;
+        int schalter = 0, falsch = 0;
+        double a = 0.25, h = 0.3;
+        bool neu = false;
+        int x = -1;
+        for (const TOp& l : c.OpsOf(Op::Line)) {
+            neu = neu || l.Points[0].X < x;  // back at the left: the second member
+            x = l.Points[1].X;
+            if (a > h) {
+                ++schalter;
+                h = schalter % 2 == 0 ? (gestrichelt ? 0.25 : 0.05) : (gestrichelt ? 0.1 : 0.05);
+                a = 0;
+                neu = false;
+            }
+            falsch += (l.Pen.Color == clWhite) != (schalter % 2 == 1 && !neu);
+            const double dx = (l.Points[0].X - static_cast<double>(l.Points[1].X)) / sx;
+            const double dy = (l.Points[0].Y - static_cast<double>(l.Points[1].Y)) / sy;
+            a += std::sqrt(dx * dx + dy * dy);
+        }
+        EXPECT_GT(schalter, 100) << stil;
+        EXPECT_EQ(falsch, 0) << stil;
+    }
+}
+
 TEST_F(Funktionsgraph, DashStateRunsOnIntoTheNextMemberWhichStartsInItsInk)
 {
     // Two members y = 0 and y = 1, each 0.1 view units long at 100 device

@@ -165,6 +165,7 @@ TEST_F(ModiTest, InteractionOffReturnsToTheOriginAndSoundsFollowTheMenuItem)
     Form1->Interaktiv1->trigger();
     EXPECT_FALSE(Graphik->InteraktivBox->isChecked());
     EXPECT_EQ(Modus, ModusUrsprung);
+    EXPECT_TRUE(Graphik->UrsprungButton->isChecked());
     EXPECT_FALSE(Form1->I5->isEnabled());
     EXPECT_TRUE(Graphik->AktivBox->isHidden());
     Form1->Interaktiv1->trigger();

@@ -120,6 +120,7 @@ TEST_F(RahmenGraphTest, ToolBoxFontAndTheLabelFieldsDefaults)
     EXPECT_EQ(std::tuple(feld->text(), feld->font().bold(), Tag(feld), Schriftfarbe(feld)),
               std::tuple(QStringLiteral("Scheitel"), true, 20, clRed));
     Waehle(Graphik->UrsprungButton);
+    EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Qt::CrossCursor);  // the pen goes with the label tool
     Waehle(Graphik->BeschriftButton);
     EXPECT_TRUE(feld->text().isEmpty() && feld->isHidden());
     EXPECT_EQ(std::tuple(feld->font().family(), feld->font().bold(), feld->font().italic(), Tag(feld),
@@ -162,6 +163,15 @@ TEST_F(RahmenGraphTest, ShownControlsLieInsideTheirGroupAndApart)
     Graphik->CheckBox2->show();
     Graphik->PunktButton->click();
     pruefen("point tool");
+    Graphik->TangenteButton->click();  // with its photo switch
+    ASSERT_FALSE(Graphik->CheckBox2->isHidden());
+    pruefen("tangent tool");
+    // The switch and its text follow the tool buttons, in this order.
+    int knoepfe = 0;
+    for (QToolButton* b : Graphik->AktivBox->findChildren<QToolButton*>())
+        knoepfe = std::max(knoepfe, b->geometry().bottom());
+    EXPECT_LT(knoepfe, Graphik->CheckBox2->geometry().top());
+    EXPECT_LT(Graphik->CheckBox2->geometry().bottom(), Graphik->LabelText->geometry().top());
     const std::array<int, 4> oben = {Graphik->GroupBox1->y(), Graphik->GroupBox2->y(), Graphik->GroupBox3->y(),
                                      Graphik->AktivBox->y()};
     Form1->SpeedButton5Click();

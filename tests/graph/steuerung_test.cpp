@@ -161,6 +161,7 @@ TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
     const double einheit = Einstellungen.Einheit;
     Graphik->cm1->click();
     EXPECT_TRUE(Form1->Inch->isChecked() && Graphik->ComboBox2->isHidden() && !Graphik->ComboBox2a->isHidden());
+    EXPECT_TRUE(Graphik->ComboBox1->isHidden() && !Graphik->ComboBox1a->isHidden());
     EXPECT_EQ(std::tuple(Graphik->cm1->text(), Graphik->cm2->text(), Graphik->cm3->text()),
               std::tuple(QStringLiteral("in  "), QStringLiteral("in  "), QStringLiteral("1 inch")));
     // 16 cm has no inch entry: the longest inch length stands in.
@@ -169,7 +170,8 @@ TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
     EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1/2 in"));
     EXPECT_EQ(Einstellungen.Einheit, einheit);
     Graphik->cm3->click();
-    EXPECT_TRUE(Form1->cm->isChecked() && Graphik->ComboBox2a->isHidden());
+    EXPECT_TRUE(Form1->cm->isChecked() && Graphik->ComboBox2a->isHidden() && Graphik->ComboBox1a->isHidden());
+    EXPECT_TRUE(!Graphik->ComboBox1->isHidden() && !Graphik->ComboBox2->isHidden());
     EXPECT_EQ(std::tuple(Graphik->cm1->text(), Graphik->cm2->text(), Graphik->cm3->text()),
               std::tuple(QStringLiteral("cm"), QStringLiteral("cm"), QStringLiteral("1 cm")));
     EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1 cm"));

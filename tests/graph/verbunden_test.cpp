@@ -216,6 +216,10 @@ TEST_F(Verbunden, TheInputBarHandsEverythingToTheEditor)
     Graphik->ComboBox4->setCurrentIndex(2);
     Taste(Graphik->ComboBox4, Qt::Key_Down);
     EXPECT_EQ(Funktionen[1]->GetLineStyle(), 3);
+    Taste(Graphik->ComboBox4, Qt::Key_End);  // the eleven styles, the last one 10
+    EXPECT_EQ(Funktionen[1]->GetLineStyle(), 10);
+    Taste(Graphik->ComboBox4, Qt::Key_Home);
+    EXPECT_EQ(Funktionen[1]->GetLineStyle(), 0);
     FarbDialog.Antwort = clGreen;
     Graphik->SFarbe->click();
     EXPECT_EQ(Funktionen[1]->GetColor(), clGreen);

@@ -116,7 +116,7 @@ TEST_F(VorschauTest, AFamilysParameterIsReadEveryTickButNotOverwrittenWhileTyped
     EXPECT_EQ(Graphik->VorschauTerm, QStringLiteral("y(x) = 0"));
     // Not being typed into: mended to "0", the keyboard pointer takes the focus.
     QApplication::setActiveWindow(Graphik);
-    Graphik->CursorBar->setFocus();
+    Graphik->Edit3->setFocus();
     TraceParam->Edit->setText(QStringLiteral("abc"));
     Graphik->AnimatorTimer();
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("0"));

@@ -198,3 +198,15 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(splashscreen, nullptr);
 }
+
+// Quitting takes every window with it: a program started again builds its
+// own, and nothing is left to show or to leak.
+TEST_F(ProgrammTest, QuittingLeavesNoWindowBehind)
+{
+    Starten();
+    ProgrammBeenden();
+    QStringList uebrig;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        uebrig << w->objectName() + ":" + w->metaObject()->className();
+    EXPECT_EQ(uebrig, QStringList());
+}

@@ -174,6 +174,8 @@ TEST(CanvasBaender, PoolGivenMidwayAndTinyPictures)
         c.TextOut(20, 100, QStringLiteral("glatt?"));
         c.Pen.Width = 1;
         Kurve(c, 180, 70, 4.0);
+        c.Pen.Width = 5;  // wide again, now across the pool's bands
+        Kurve(c, 200, 40, 6.0);
     };
     const QImage serial = Malen([&](TBandCanvas& c) { szene(c, false); }, nullptr);
     EXPECT_TRUE(Gleich(Malen([&](TBandCanvas& c) { szene(c, true); }, nullptr), serial));

@@ -190,6 +190,11 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
     EXPECT_EQ(std::tuple(gezeichnet[0].first, gezeichnet[1].first, gezeichnet[2].first), std::tuple(0, 2, 10));
     EXPECT_EQ(std::tuple(bild.pixel(10, 10), bild.pixel(50, 10), bild.pixel(85, 10)), std::tuple(qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(255, 0, 0)));
     EXPECT_NE(bild.pixel(150, 10), qRgb(255, 0, 0));
+    // A separator in the palette's mid tone down each panel's last column,
+    // two pixels short of either edge.
+    const QRgb mitte = bar.palette().color(QPalette::Mid).rgb();
+    EXPECT_EQ(std::tuple(bild.pixel(29, 1), bild.pixel(29, 2), bild.pixel(29, 17), bild.pixel(29, 18), bild.pixel(79, 10)),
+              std::tuple(qRgb(255, 0, 0), mitte, mitte, qRgb(255, 0, 0), mitte));
 
     // Without an owner the panels draw their texts themselves.
     bar.OnDrawPanel = nullptr;
