@@ -93,6 +93,7 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     Starten();
     EXPECT_EQ(Form1->Edit1->text(), "f(x) = 3");
     EXPECT_TRUE(Form1->eigeneEinstellungenverwenden1->isChecked());
+    EXPECT_TRUE(Form2->isVisible() && Form1->Wertetabelle1->isChecked() && Form1->mitWertetabellestarten1->isChecked());
     ProgrammBeenden();
 
     Starten(worte);
