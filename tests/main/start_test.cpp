@@ -42,8 +42,11 @@ TEST_F(ProgrammTest, StartWithTheSettingsFilesLanguageAndUnitAndWithoutOneWithTh
     std::tie(englisch.Sprache, englisch.Einheit, englisch.Transparent) = std::tuple(1, 2.0, 0);
     TEinstellungen unbekannt;
     std::tie(unbekannt.Sprache, unbekannt.Einheit) = std::tuple(77, 9.0);
-    const std::pair<QByteArray, bool> faelle[] = {
-        {QByteArray(), false}, {Kodiert(englisch), true}, {Kodiert(unbekannt), false}, {QByteArray(1095, '\x01'), false}};
+    const std::pair<QByteArray, bool> faelle[] = {{QByteArray(), false},
+                                                  {Kodiert(englisch), true},
+                                                  {Kodiert(TEinstellungen{}), false},
+                                                  {Kodiert(unbekannt), false},
+                                                  {QByteArray(1095, '\x01'), false}};
     for (const auto& [datei, englisch] : faelle) {
         SCOPED_TRACE(datei.isNull() ? -1 : datei.size());
         if (!datei.isNull())
