@@ -36,6 +36,7 @@ TEST_F(StartAnsicht, SplashShowsItsFirstPictureWholeAndTheNameLarge)
     auto* zeile = s->findChild<QLabel*>(QStringLiteral("Label2"));
     ASSERT_TRUE(name && zeile);
     EXPECT_GT(QFontInfo(name->font()).pixelSize(), 2 * QFontInfo(zeile->font()).pixelSize());
+    EXPECT_TRUE(name->font().bold());
 }
 
 // The second picture shows from the tenth tick to the nineteenth.
