@@ -257,3 +257,9 @@ TEST_F(DialogeTest, ThePointerOverTheSmallWindowsClearsThePreview)
     }
     QObject::disconnect(verbindung);
 }
+
+// The print dialog offers the value table and the header ticked at first.
+TEST_F(DialogeTest, ThePrintDialogStartsWithTableAndHeaderTicked)
+{
+    EXPECT_EQ(std::pair(DruckDlg->CB1->isChecked(), DruckDlg->CB4->isChecked()), std::pair(true, true));
+}
