@@ -122,6 +122,10 @@ TEST_F(DialogeTest, AFamilysTableNamesTheCalculatorsTFromTheStart)
     EXPECT_TRUE(Form2->windowTitle().endsWith(t)) << Form2->windowTitle().toStdString();
     DruckDlg->Vorbereiten();
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(t)) << DruckDlg->CB1->text().toStdString();
+    // A t that is no number is left out; a number again is named again.
+    Tippen(Form2->Edit3, "x");
+    DruckDlg->Vorbereiten();
+    EXPECT_FALSE(DruckDlg->CB1->text().contains(Txt(154)));
     Tippen(Form2->Edit3, "2,5");
     DruckDlg->Vorbereiten();
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(Txt(154) + QStringLiteral(" 2,5")));
@@ -185,6 +189,30 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
     std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
     Form2->FillValueTable();
     EXPECT_EQ(std::pair(Form2->minimumSize(), Form2->maximumSize()), std::pair(Form2->size(), Form2->size()));
+    // So do the unit and trace windows.
+    for (QWidget* w : {static_cast<QWidget*>(EinheitXDlg), static_cast<QWidget*>(EinheitYDlg),
+                       static_cast<QWidget*>(TraceParam)})
+        EXPECT_EQ(w->minimumSize(), w->maximumSize()) << w->objectName().toStdString();
+}
+
+// OK and Cancel stand side by side at the right end of a dialog's bottom.
+TEST_F(DialogeTest, OkAndCancelStandAtTheRightEnd)
+{
+    const std::tuple<QDialog*, QPushButton*, QPushButton*> dialoge[] = {
+        {DruckDlg, DruckDlg->OKBtn, DruckDlg->CancelBtn},
+        {KopierDlg, KopierDlg->OKBtn, KopierDlg->CancelBtn},
+        {WordDlg, WordDlg->SpeedButton1, WordDlg->CancelBtn},
+    };
+    for (const auto& [d, ok, abbrechen] : dialoge) {
+        d->show();
+        SCOPED_TRACE(d->objectName().toStdString());
+        EXPECT_LT(d->width() - abbrechen->geometry().right(), 20);
+        EXPECT_EQ(ok->y(), abbrechen->y());
+        EXPECT_LT(ok->geometry().right(), abbrechen->x());
+        EXPECT_GT(ok->geometry().right(), abbrechen->x() - 20);
+        EXPECT_EQ(std::pair(ok->width(), abbrechen->width()), std::pair(ok->sizeHint().width(), abbrechen->sizeHint().width()));
+        d->hide();
+    }
 }
 
 // The exports open with one pair per row chosen and all 25 pairs.
