@@ -94,7 +94,6 @@ void TGraphik::ErzeugeAchsenSteuerung()
         auto* t = new QSlider(Qt::Horizontal, this);
         t->setObjectName(QString::fromLatin1(name));
         t->setRange(KleinstePosition, GroesstePosition);
-        t->setValue(1);
         t->setPageStep(1);
         t->setTickPosition(QSlider::TicksBelow);
         t->setToolTip(QString::fromUtf8(hinweis));

@@ -42,8 +42,7 @@ TKleineFelder KleineFelderAnlegen(QWidget* fenster, const QString& label, int ed
     // Moves over the window's own surface and its caption and field reach
     // the window, which clears the graph window's preview.
     fenster->setMouseTracking(true);
-    f.Label1->setMouseTracking(true);
-    f.Edit->setMouseTracking(true);
+    f.Label1->setMouseTracking(true);  // (a line edit tracks the pointer anyway)
     return f;
 }
 

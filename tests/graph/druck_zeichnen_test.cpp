@@ -276,4 +276,25 @@ TEST_F(DruckZeichnen, AxesEndInArrowHeadsAndTickEveryWholeNumberInside)
     EXPECT_TRUE(Seite()->OpsOf(Op::Polygon).empty());
 }
 
+// The whole-unit grid on paper: a line at every whole y from the bottom to
+// the top of the view across it, and at every whole x from left to right.
+TEST_F(DruckZeichnen, GridLinesAtEveryWholeUnitFromEdgeToEdge)
+{
+    G->Gitter = "2";
+    auto P = [this](double x, long double y) { return TPoint{G->WorldToPrintX(x), G->WorldToPrintY(y)}; };
+    std::set<int> quer, laengs;
+    for (const auto& op : Seite()->OpsOf(Op::Line)) {
+        if (op.Clipped)
+            continue;
+        for (int k = -6; k <= 9; ++k) {
+            if (op.Points == std::vector<TPoint>{P(-5, k), P(6, k)})
+                quer.insert(k);
+            if (op.Points == std::vector<TPoint>{P(k, 8), P(k, -2)})
+                laengs.insert(k);
+        }
+    }
+    EXPECT_EQ(quer, (std::set<int>{-2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(laengs, (std::set<int>{-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6}));
+}
+
 }  // namespace

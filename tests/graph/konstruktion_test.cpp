@@ -171,7 +171,9 @@ TEST_F(KonstruktionTest, LinesAndParabolasBecomeTheSelectedFunction)
     EXPECT_EQ(Funktionen[3]->GetTerm(), "y(x) = 3*(x -1 )^2 +2");
     EXPECT_EQ(std::tuple(FunktionNr, Graphik->GeradenHistorie, Graphik->ParabelHistorie), std::tuple(3, "2", "3"));
     AssistentFenster->NeinButtonClick();
+    Gehoert();
     Rechts();
+    EXPECT_EQ(Gehoert(), std::vector<std::string>{"weg"});
     EXPECT_EQ(std::tuple(Funktionen[3]->GetCompiled(), Funktionen[2]->GetCompiled(), FunktionNr),
               std::tuple(false, true, 1));
     OhneLoeschen(Graphik->GeradeButton);

@@ -163,6 +163,15 @@ TEST_F(RahmenGraphTest, ShownControlsLieInsideTheirGroupAndApart)
     Graphik->CheckBox2->show();
     Graphik->PunktButton->click();
     pruefen("point tool");
+    Graphik->TangenteButton->click();  // with its photo switch
+    ASSERT_FALSE(Graphik->CheckBox2->isHidden());
+    pruefen("tangent tool");
+    // The switch and its text follow the tool buttons, in this order.
+    int knoepfe = 0;
+    for (QToolButton* b : Graphik->AktivBox->findChildren<QToolButton*>())
+        knoepfe = std::max(knoepfe, b->geometry().bottom());
+    EXPECT_LT(knoepfe, Graphik->CheckBox2->geometry().top());
+    EXPECT_LT(Graphik->CheckBox2->geometry().bottom(), Graphik->LabelText->geometry().top());
     const std::array<int, 4> oben = {Graphik->GroupBox1->y(), Graphik->GroupBox2->y(), Graphik->GroupBox3->y(),
                                      Graphik->AktivBox->y()};
     Form1->SpeedButton5Click();

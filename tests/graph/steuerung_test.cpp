@@ -234,4 +234,18 @@ TEST_F(Steuerung, ValueTableUnitWindowsAndLineStyleButtons)
     EXPECT_EQ(std::pair(Funktionen[0]->GetLineStyle(), Form1->ComboBox2->currentIndex()), std::pair(6, 6));
 }
 
+// A printer that cannot start says so and writes no page.
+TEST_F(Steuerung, APrinterThatCannotStartIsReported)
+{
+    Drucker.Pfad = Ausgabe.filePath(QStringLiteral("fehlt/druck.pdf"));
+    Graphik->BDruckClick();
+    EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(576)});
+    EXPECT_FALSE(QFile::exists(Drucker.Pfad));
+    Meldung.Meldungen.clear();
+    Drucker.Pfad = Ausgabe.filePath(QStringLiteral("druck.pdf"));
+    Graphik->BDruckClick();
+    EXPECT_TRUE(Meldung.Meldungen.empty());
+    EXPECT_TRUE(QFile::exists(Drucker.Pfad));
+}
+
 }  // namespace

@@ -92,10 +92,13 @@ TEST_F(ProgrammTest, LanguageAndUnitAreStoredAtOnceWithoutAWord)
     Starten();
     Form1->english1->trigger();
     EXPECT_EQ(GespeicherteEinstellungen().Sprache, SpracheEnglisch);
+    EXPECT_TRUE(EinheitXDlg->Label1->text().endsWith(" 1/2 in"));
     Form1->cm->trigger();
     EXPECT_EQ(std::tuple(GespeicherteEinstellungen().Sprache, GespeicherteEinstellungen().Einheit),
               std::tuple(SpracheEnglisch, 1.0));
     EXPECT_TRUE(Meldung.Meldungen.empty());
+    // The unit windows name the unit of length in force.
+    EXPECT_TRUE(EinheitXDlg->Label1->text().endsWith(" 1 cm") && EinheitYDlg->Label1->text().endsWith(" 1 cm"));
 }
 
 // A write that fails is reported and never called "saved"; where there is

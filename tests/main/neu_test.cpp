@@ -25,6 +25,7 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     // up, a construction under way and history to take back.
     FunktionWaehlen(3);
     Form1->Edit1->setText("f(x,t) = t*x");
+    Form1->Ebisx->setText("7");
     Graphik->TrackBar3->setValue(0);
     Graphik->CheckBox2->setChecked(true);
     Graphik->SoundBox->setChecked(false);
@@ -60,6 +61,8 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     EXPECT_EQ(std::tuple(Graphik->ComboBox3->currentText(), Graphik->Edit3->text(), Graphik->Evonx->text(),
                          Graphik->Evont->isVisible()),
               std::tuple("1.", "f(x) = x^2", Form1->Evonx->text(), false));
+    EXPECT_EQ(std::tuple(Form1->Evonx->text(), Form1->Ebisx->text()), std::tuple("-100", "100"));
+    EXPECT_EQ(Form1->GroupBox2->title(), " " + Txt(141) + " (1.) ");
     EXPECT_EQ(Graphik->SFarbe->width(), 2 * Graphik->SFarbe2->width());
     // The value table stands under the main window again; the keyboard is
     // in the equation.

@@ -15,6 +15,7 @@
 #include <QFontInfo>
 #include <QLayout>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -35,6 +36,7 @@ TEST_F(StartAnsicht, SplashShowsItsFirstPictureWholeAndTheNameLarge)
     auto* zeile = s->findChild<QLabel*>(QStringLiteral("Label2"));
     ASSERT_TRUE(name && zeile);
     EXPECT_GT(QFontInfo(name->font()).pixelSize(), 2 * QFontInfo(zeile->font()).pixelSize());
+    EXPECT_TRUE(name->font().bold());
 }
 
 // The second picture shows from the tenth tick to the nineteenth.
@@ -167,6 +169,23 @@ TEST_F(StartAnsicht, TheAboutWindowShowsTheNameLargeAndBold)
     ASSERT_TRUE(name && zeile);
     EXPECT_TRUE(name->font().bold());
     EXPECT_GT(QFontInfo(name->font()).pixelSize(), QFontInfo(zeile->font()).pixelSize() + 6);
+}
+
+// The windows are put beside the main window once its frame is known; a
+// graph window moved by the user stays where it is when the main window
+// becomes active again.
+TEST_F(StartAnsicht, ActivatingTheMainWindowLeavesAMovedGraphWindowWhereItIs)
+{
+    Form1->activateWindow();
+    if (!QTest::qWaitForWindowActive(Form1))
+        GTEST_SKIP() << "no active window on this platform";
+    const QPoint woanders = Graphik->pos() + QPoint(150, 90);
+    Graphik->move(woanders);
+    Graphik->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Graphik));
+    Form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    EXPECT_EQ(Graphik->pos(), woanders);
 }
 
 }  // namespace

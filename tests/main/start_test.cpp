@@ -42,8 +42,11 @@ TEST_F(ProgrammTest, StartWithTheSettingsFilesLanguageAndUnitAndWithoutOneWithTh
     std::tie(englisch.Sprache, englisch.Einheit, englisch.Transparent) = std::tuple(1, 2.0, 0);
     TEinstellungen unbekannt;
     std::tie(unbekannt.Sprache, unbekannt.Einheit) = std::tuple(77, 9.0);
-    const std::pair<QByteArray, bool> faelle[] = {
-        {QByteArray(), false}, {Kodiert(englisch), true}, {Kodiert(unbekannt), false}, {QByteArray(1095, '\x01'), false}};
+    const std::pair<QByteArray, bool> faelle[] = {{QByteArray(), false},
+                                                  {Kodiert(englisch), true},
+                                                  {Kodiert(TEinstellungen{}), false},
+                                                  {Kodiert(unbekannt), false},
+                                                  {QByteArray(1095, '\x01'), false}};
     for (const auto& [datei, englisch] : faelle) {
         SCOPED_TRACE(datei.isNull() ? -1 : datei.size());
         if (!datei.isNull())
@@ -93,6 +96,7 @@ TEST_F(ProgrammTest, StartTemplateThenTheCommandLineDocument)
     Starten();
     EXPECT_EQ(Form1->Edit1->text(), "f(x) = 3");
     EXPECT_TRUE(Form1->eigeneEinstellungenverwenden1->isChecked());
+    EXPECT_TRUE(Form2->isVisible() && Form1->Wertetabelle1->isChecked() && Form1->mitWertetabellestarten1->isChecked());
     ProgrammBeenden();
 
     Starten(worte);

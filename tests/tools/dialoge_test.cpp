@@ -8,6 +8,7 @@
 #include "engine/tabellen.h"
 #include "engine/zustand.h"
 #include "main/form1.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "tools/druck_dlg.h"
 #include "tools/einheit_dlg.h"
@@ -18,6 +19,8 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QLabel>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -119,6 +122,10 @@ TEST_F(DialogeTest, AFamilysTableNamesTheCalculatorsTFromTheStart)
     EXPECT_TRUE(Form2->windowTitle().endsWith(t)) << Form2->windowTitle().toStdString();
     DruckDlg->Vorbereiten();
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(t)) << DruckDlg->CB1->text().toStdString();
+    // A t that is no number is left out; a number again is named again.
+    Tippen(Form2->Edit3, "x");
+    DruckDlg->Vorbereiten();
+    EXPECT_FALSE(DruckDlg->CB1->text().contains(Txt(154)));
     Tippen(Form2->Edit3, "2,5");
     DruckDlg->Vorbereiten();
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(Txt(154) + QStringLiteral(" 2,5")));
@@ -182,4 +189,71 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
     std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
     Form2->FillValueTable();
     EXPECT_EQ(std::pair(Form2->minimumSize(), Form2->maximumSize()), std::pair(Form2->size(), Form2->size()));
+    // So do the unit and trace windows.
+    for (QWidget* w : {static_cast<QWidget*>(EinheitXDlg), static_cast<QWidget*>(EinheitYDlg),
+                       static_cast<QWidget*>(TraceParam)})
+        EXPECT_EQ(w->minimumSize(), w->maximumSize()) << w->objectName().toStdString();
+}
+
+// OK and Cancel stand side by side at the right end of a dialog's bottom.
+TEST_F(DialogeTest, OkAndCancelStandAtTheRightEnd)
+{
+    const std::tuple<QDialog*, QPushButton*, QPushButton*> dialoge[] = {
+        {DruckDlg, DruckDlg->OKBtn, DruckDlg->CancelBtn},
+        {KopierDlg, KopierDlg->OKBtn, KopierDlg->CancelBtn},
+        {WordDlg, WordDlg->SpeedButton1, WordDlg->CancelBtn},
+    };
+    for (const auto& [d, ok, abbrechen] : dialoge) {
+        d->show();
+        SCOPED_TRACE(d->objectName().toStdString());
+        EXPECT_LT(d->width() - abbrechen->geometry().right(), 20);
+        EXPECT_EQ(ok->y(), abbrechen->y());
+        EXPECT_LT(ok->geometry().right(), abbrechen->x());
+        EXPECT_GT(ok->geometry().right(), abbrechen->x() - 20);
+        EXPECT_EQ(std::pair(ok->width(), abbrechen->width()), std::pair(ok->sizeHint().width(), abbrechen->sizeHint().width()));
+        d->hide();
+    }
+}
+
+// The exports open with one pair per row chosen and all 25 pairs.
+TEST_F(DialogeTest, TheExportsOpenWithOnePairPerRowAndAllPairs)
+{
+    for (TExportDlg* d : {static_cast<TExportDlg*>(WordDlg), static_cast<TExportDlg*>(ExcelDlg),
+                          static_cast<TExportDlg*>(WertetabKopierDlg)}) {
+        d->show();
+        EXPECT_EQ(std::tuple(d->Senkrecht->isChecked(), d->Waagerecht->isChecked(), d->ItemIndex(), d->SpinEdit1->value()),
+                  std::tuple(true, false, 0, 25))
+            << d->objectName().toStdString();
+        d->hide();
+    }
+}
+
+// The pointer over the unit and trace windows' captions and fields clears
+// the graph window's preview, as over their bare surface.
+TEST_F(DialogeTest, ThePointerOverTheSmallWindowsClearsThePreview)
+{
+    int verlangt = 0;
+    const auto verbindung = QObject::connect(&Melder(), &TMelder::StatusanzeigeVerlangt, [&] { ++verlangt; });
+    for (QWidget* fenster : {static_cast<QWidget*>(EinheitXDlg), static_cast<QWidget*>(EinheitYDlg),
+                             static_cast<QWidget*>(TraceParam)}) {
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster));
+        for (const char* name : {"Label1", "Edit"}) {
+            auto* teil = fenster->findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(teil, nullptr);
+            const int vorher = verlangt;
+            // Through the window, as the window system delivers a move.
+            QTest::mouseMove(fenster->windowHandle(), teil->mapTo(fenster, QPoint(5, 5)));
+            QTest::mouseMove(fenster->windowHandle(), teil->mapTo(fenster, QPoint(8, 6)));
+            EXPECT_GT(verlangt, vorher) << fenster->objectName().toStdString() << " " << name;
+        }
+        const QPoint frei(fenster->width() - 3, 2);
+        ASSERT_EQ(fenster->childAt(frei), nullptr);
+        const int vorher = verlangt;
+        QTest::mouseMove(fenster->windowHandle(), frei);
+        QTest::mouseMove(fenster->windowHandle(), frei - QPoint(1, 0));
+        EXPECT_GT(verlangt, vorher) << fenster->objectName().toStdString();
+        fenster->hide();
+    }
+    QObject::disconnect(verbindung);
 }
