@@ -340,3 +340,14 @@ TEST(Vorschau, TicksOfTheSimpleModes)
 }
 
 }  // namespace
+
+namespace {
+
+// The coefficient fields show fifteen significant digits.
+TEST(VorschauZahlen, CoefficientsWithFifteenDigits)
+{
+    EXPECT_EQ(ZahlC(1.0 / 3, ','), "0,333333333333333");
+    EXPECT_EQ(ZahlC(-2.5, '.'), "-2.5");
+}
+
+}  // namespace

@@ -62,6 +62,7 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
                          Graphik->Evont->isVisible()),
               std::tuple("1.", "f(x) = x^2", Form1->Evonx->text(), false));
     EXPECT_EQ(std::tuple(Form1->Evonx->text(), Form1->Ebisx->text()), std::tuple("-100", "100"));
+    EXPECT_EQ(Form1->GroupBox2->title(), " " + Txt(141) + " (1.) ");
     EXPECT_EQ(Graphik->SFarbe->width(), 2 * Graphik->SFarbe2->width());
     // The value table stands under the main window again; the keyboard is
     // in the equation.
