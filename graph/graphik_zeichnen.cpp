@@ -516,6 +516,17 @@ private:
     std::uint64_t StiftWert = 0;
 };
 
+// The whole picture white, with a thin solid white pen and brush left set.
+void WeissFuellen(TCanvas& c, int breite, int hoehe)
+{
+    c.Pen.Color = Weiss;
+    c.Pen.Style = TPenStyle::Solid;
+    c.Pen.Width = 1;
+    c.Brush.Color = Weiss;
+    c.Brush.Style = TBrushStyle::Solid;
+    c.Rectangle(0, 0, breite, hoehe);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -599,13 +610,7 @@ void TGraphik::RepaintGraph()
     } else {
         // An empty or inverted view has no scale: the picture stays white,
         // and the paint box shows it white rather than the last good picture.
-        TCanvas& c = *BildCanvas;
-        c.Pen.Color = Weiss;
-        c.Pen.Style = TPenStyle::Solid;
-        c.Pen.Width = 1;
-        c.Brush.Color = Weiss;
-        c.Brush.Style = TBrushStyle::Solid;
-        c.Rectangle(0, 0, Bild.width(), Bild.height());
+        WeissFuellen(*BildCanvas, Bild.width(), Bild.height());
         if (ZeichnenErlaubt)
             NichtAlleMitglieder = false;
         Ebenen.reset();
@@ -630,12 +635,7 @@ void TGraphik::RepaintGraph()
 
 void TGraphik::InhaltZeichnen(TCanvas& c, double fx, double fy)
 {
-    c.Pen.Color = Weiss;
-    c.Pen.Style = TPenStyle::Solid;
-    c.Pen.Width = 1;
-    c.Brush.Color = Weiss;
-    c.Brush.Style = TBrushStyle::Solid;
-    c.Rectangle(0, 0, Bild.width(), Bild.height());
+    WeissFuellen(c, Bild.width(), Bild.height());
     DrawCoordinateSystem(c, fx, fy);
     ProbenSpeicherAn = true;
     try {

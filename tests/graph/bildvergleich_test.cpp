@@ -4,6 +4,7 @@
 // benchmark's, poles and jumps at units of pi/2 and 0.1, every pen with the
 // objects, texts and a hint box, and mirrored axes.
 #include "referenz_canvas.h"
+#include "szenen.h"
 #include "zeichnen_hilfe.h"
 
 #include "engine/proben.h"
@@ -13,18 +14,6 @@
 #include <sstream>
 
 namespace {
-
-// Evaluates through TFunktion::Evaluate, one x at a time: being a derived
-// class, it is sampled on the drawing's thread and never kept.
-class TEinzeln : public TFunktion {};
-
-struct TDef {
-    const char* Term;
-    const char* Kind;
-    int Stil;
-    double TVon, TBis, TStep;
-    double XVon = -100, XBis = 100;
-};
 
 struct TSzene {
     const char* Name;
@@ -50,24 +39,8 @@ protected:
     // as ones evaluated one x at a time; then its objects.
     void Aufbauen(const TSzene& s, bool einzeln)
     {
-        Eigene.clear();
         TabellenVorbelegen();
-        for (std::size_t k = 1; k <= 9; ++k) {
-            std::unique_ptr<TFunktion> f = einzeln ? std::make_unique<TEinzeln>() : std::make_unique<TFunktion>();
-            if (k <= s.Defs.size()) {
-                const TDef& d = s.Defs[k - 1];
-                f->SetKind(d.Kind);
-                f->SetTerm(d.Term);
-                f->SetLineStyle(d.Stil);
-                f->SetTFrom(d.TVon), f->SetTTo(d.TBis), f->SetTStep(d.TStep);
-                f->SetXFrom(d.XVon), f->SetXTo(d.XBis);
-                f->SetColor(RGB(static_cast<std::uint8_t>(30 * k), 0, 200));
-                f->SetColor2(RGB(0, static_cast<std::uint8_t>(25 * k), 90));
-            }
-            Funktionen[k] = f.get();
-            Eigene.push_back(std::move(f));
-        }
-        Funktionen[0] = Funktionen[1];
+        SzeneEinsetzen(Eigene, s.Defs, einzeln);
         Modus = ModusUrsprung;
         if (s.Objekte)
             s.Objekte();
@@ -111,60 +84,8 @@ protected:
         return g.PaintBox1->Front().copy();
     }
 
-    // Compares the pictures; on a difference names the first pixel, the
-    // number of pixels and the rows they span.
-    static ::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
-    {
-        if (a.size() != b.size())
-            return ::testing::AssertionFailure() << "sizes differ";
-        long n = 0;
-        int erste = -1, letzte = -1, ex = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            const QRgb* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-            const QRgb* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-            if (std::memcmp(p, q, static_cast<std::size_t>(a.width()) * sizeof(QRgb)) == 0)
-                continue;
-            for (int x = 0; x < a.width(); ++x) {
-                if (p[x] == q[x])
-                    continue;
-                if (erste < 0)
-                    erste = y, ex = x;
-                letzte = y;
-                ++n;
-            }
-        }
-        if (n == 0)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << n << " pixels differ in rows " << erste << ".." << letzte << ", first at ("
-                                             << ex << ", " << erste << ")";
-    }
 };
 
-const std::vector<TDef> SchwereSzene = {
-    {"f(x) = x^2", " Funktion ", 1, 1, 1, 1},
-    {"f(x,t) = t*x^2 - 3", " Funktionenschar ", 0, 0.1, 10, 0.1},
-    {"f(x,t) = sin(x + t) + t/20", " Funktionenschar ", 4, 0, 9.9, 0.1},
-    {"f(x,t) = t/10*x + 1", " Funktionenschar ", 9, -5, 4.9, 0.1},
-    {"f(x) = 1/x", " Funktion ", 6, 1, 1, 1},
-    {"f(x) = sqrt(x)", " Funktion ", 2, 1, 1, 1},
-    {"f(x) = sin(x)", " Funktion ", 10, 1, 1, 1},
-    {"f(x) = abs(x) - 3", " Funktion ", 3, 1, 1, 1},
-    {"f(x) = exp(x/2)", " Funktion ", 8, 1, 1, 1},
-};
-
-// Poles, jumps, gaps, values beyond the mapped range, non-smooth terms,
-// families through t = 0, x ranges inside the view, joined discs.
-const std::vector<TDef> Pruefszene = {
-    {"f(x) = 1/(x-1) + sign(x+2)", " Funktion ", 7, 1, 1, 1},
-    {"f(x,t) = floor(x*t) / 2", " Funktionenschar ", 5, -1, 1, 0.25},
-    {"f(x) = ln(x) * 1E12", " Funktion ", 0, 1, 1, 1, -3, 2.5},
-    {"f(x,t) = t*x^3 - x", " Funktionenschar ", 10, -0.3, 0.3, 0.1, -2.5, 3},
-    {"f(x) = sqrt(4 - x^2)", " Funktion ", 4, 1, 1, 1},
-    {"f(x,t) = x/t", " Funktionenschar ", 2, -2, 2, 0.5},
-    {"f(x,t) = sin(x*t)", " Funktionenschar ", 1, 1, 3, 0.5},
-    {"f(x) = tan(x)", " Funktion ", 8, 1, 1, 1},
-    {"f(x) = round(x) + abs(x-2)", " Funktion ", 9, 1, 1, 1},
-};
 
 // Every line style of a graph; areas, circles of every outline and fill,
 // vertical segments, points with their names, labels behind and in front.
@@ -242,8 +163,8 @@ TEST_F(Bildvergleich, EveryRedrawIsTheSerialPicture)
             auto g = Fenster(s);
             std::ostringstream fall;
             fall << s.Name << ", " << threads << " threads";
-            EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", sampled anew";
-            EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << fall.str() << ", from the store";
+            EXPECT_TRUE(BilderGleich(Gezeigt(*g), referenz)) << fall.str() << ", sampled anew";
+            EXPECT_TRUE(BilderGleich(Gezeigt(*g), referenz)) << fall.str() << ", from the store";
             EXPECT_FALSE(g->NichtAlleMitglieder) << fall.str();
         }
     }
@@ -263,7 +184,7 @@ TEST_F(Bildvergleich, RetypedRedrawsComposeKeptLayers)
         aendern();
         const QImage referenz = Referenz(s);
         Aufbauen(s, false);
-        EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << name;
+        EXPECT_TRUE(BilderGleich(Gezeigt(*g), referenz)) << name;
         EXPECT_EQ(g->Ebenen != nullptr, ebenen) << name;
         EXPECT_EQ(g->EbenenGenutzt, genutzt) << name;
     };
@@ -293,7 +214,7 @@ TEST_F(Bildvergleich, RetypedRedrawsComposeKeptLayers)
         h.Defs[1].Term = t;
         const QImage referenz = Referenz(h);
         Aufbauen(h, false);
-        EXPECT_TRUE(Gleich(Gezeigt(*g), referenz)) << t;
+        EXPECT_TRUE(BilderGleich(Gezeigt(*g), referenz)) << t;
         EXPECT_FALSE(g->Ebenen) << t;
     }
 }

@@ -1,22 +1,11 @@
 // Graphs sampled on the worker threads and kept draw the same pixels as one
 // value at a time on the drawing's thread; the store follows every change.
+#include "szenen.h"
 #include "zeichnen_hilfe.h"
 
 #include "engine/proben.h"
 
 namespace {
-
-// Evaluates through TFunktion::Evaluate, one x at a time: being a derived
-// class, it is sampled on the drawing's thread and never kept.
-class TEinzeln : public TFunktion {};
-
-struct TDef {
-    const char* Term;
-    const char* Kind;
-    int Stil;
-    double TVon, TBis, TStep;
-    double XVon = -100, XBis = 100;
-};
 
 class Parallel : public TZeichnenTest {
 protected:
@@ -25,24 +14,9 @@ protected:
     // x at a time.
     void Szene(const std::vector<TDef>& defs, bool einzeln)
     {
-        Objekte.clear();
-        for (std::size_t k = 1; k <= 9; ++k) {
-            std::unique_ptr<TFunktion> f = einzeln ? std::make_unique<TEinzeln>() : std::make_unique<TFunktion>();
-            if (k <= defs.size()) {
-                const TDef& d = defs[k - 1];
-                f->SetKind(d.Kind);
-                f->SetTerm(d.Term);
-                f->SetLineStyle(d.Stil);
-                f->SetTFrom(d.TVon), f->SetTTo(d.TBis), f->SetTStep(d.TStep);
-                f->SetXFrom(d.XVon), f->SetXTo(d.XBis);
-                f->SetColor(RGB(static_cast<std::uint8_t>(30 * k), 0, 200));
-                f->SetColor2(RGB(0, static_cast<std::uint8_t>(25 * k), 90));
-                EXPECT_TRUE(f->GetCompiled()) << d.Term;
-            }
-            Funktionen[k] = f.get();
-            Objekte.push_back(std::move(f));
-        }
-        Funktionen[0] = Funktionen[1];
+        SzeneEinsetzen(Objekte, defs, einzeln);
+        for (std::size_t k = 1; k <= defs.size(); ++k)
+            EXPECT_TRUE(Funktionen[k]->GetCompiled()) << defs[k - 1].Term;
     }
     static QImage Bild(TGraphik& g)
     {
@@ -66,43 +40,6 @@ protected:
         g->ResizeBilder();
         return g;
     }
-    // Compares the pictures and names the first pixel that differs.
-    static ::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
-    {
-        if (a.size() != b.size())
-            return ::testing::AssertionFailure() << "sizes differ";
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x)
-                if (a.pixel(x, y) != b.pixel(x, y))
-                    return ::testing::AssertionFailure() << "first difference at (" << x << ", " << y << ")";
-        return ::testing::AssertionSuccess();
-    }
-};
-
-const std::vector<TDef> SchwereSzene = {
-    {"f(x) = x^2", " Funktion ", 1, 1, 1, 1},
-    {"f(x,t) = t*x^2 - 3", " Funktionenschar ", 0, 0.1, 10, 0.1},
-    {"f(x,t) = sin(x + t) + t/20", " Funktionenschar ", 4, 0, 9.9, 0.1},
-    {"f(x,t) = t/10*x + 1", " Funktionenschar ", 9, -5, 4.9, 0.1},
-    {"f(x) = 1/x", " Funktion ", 6, 1, 1, 1},
-    {"f(x) = sqrt(x)", " Funktion ", 2, 1, 1, 1},
-    {"f(x) = sin(x)", " Funktion ", 10, 1, 1, 1},
-    {"f(x) = abs(x) - 3", " Funktion ", 3, 1, 1, 1},
-    {"f(x) = exp(x/2)", " Funktion ", 8, 1, 1, 1},
-};
-
-// Poles, jumps, gaps, values beyond the mapped range, non-smooth terms,
-// families through t = 0, x ranges inside the view, joined discs.
-const std::vector<TDef> Pruefszene = {
-    {"f(x) = 1/(x-1) + sign(x+2)", " Funktion ", 7, 1, 1, 1},
-    {"f(x,t) = floor(x*t) / 2", " Funktionenschar ", 5, -1, 1, 0.25},
-    {"f(x) = ln(x) * 1E12", " Funktion ", 0, 1, 1, 1, -3, 2.5},
-    {"f(x,t) = t*x^3 - x", " Funktionenschar ", 10, -0.3, 0.3, 0.1, -2.5, 3},
-    {"f(x) = sqrt(4 - x^2)", " Funktion ", 4, 1, 1, 1},
-    {"f(x,t) = x/t", " Funktionenschar ", 2, -2, 2, 0.5},
-    {"f(x,t) = sin(x*t)", " Funktionenschar ", 1, 1, 3, 0.5},
-    {"f(x) = tan(x)", " Funktion ", 8, 1, 1, 1},
-    {"f(x) = round(x) + abs(x-2)", " Funktion ", 9, 1, 1, 1},
 };
 
 TEST_F(Parallel, TheSamePixelsAsOneValueAtATimeOnTheBenchmarkAndTestScenes)
@@ -127,8 +64,8 @@ TEST_F(Parallel, TheSamePixelsAsOneValueAtATimeOnTheBenchmarkAndTestScenes)
             const QImage referenz = Referenz(*fall.Defs, fall.Ansicht);
             Szene(*fall.Defs, false);
             auto g = NeueGraphik(fall.Ansicht);
-            EXPECT_TRUE(Gleich(Bild(*g), referenz)) << fall.Name << ", sampled anew, " << threads << " threads";
-            EXPECT_TRUE(Gleich(Bild(*g), referenz)) << fall.Name << ", from the store, " << threads << " threads";
+            EXPECT_TRUE(BilderGleich(Bild(*g), referenz)) << fall.Name << ", sampled anew, " << threads << " threads";
+            EXPECT_TRUE(BilderGleich(Bild(*g), referenz)) << fall.Name << ", from the store, " << threads << " threads";
             EXPECT_EQ(g->Proben->NeuAbgetastet, 0) << fall.Name;
         }
     }
@@ -181,7 +118,7 @@ TEST_F(Parallel, TheStoreFollowsEachThingItDependsOn)
         });
         r->ProbenSpeicherBenutzen = false;
         ProbenPoolGroesse(1);
-        EXPECT_TRUE(Gleich(bild, Bild(*r))) << a.Name;
+        EXPECT_TRUE(BilderGleich(bild, Bild(*r))) << a.Name;
         ProbenPoolGroesse(0);
     }
 }

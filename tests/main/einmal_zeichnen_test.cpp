@@ -22,6 +22,12 @@
 
 namespace {
 
+// Notes how many pictures were drawn when a message was shown.
+struct TMeldungUeberBild : TMeldung {
+    std::vector<int> BilderBeiMeldung;
+    void Zeige(const QString&) override { BilderBeiMeldung.push_back(Graphik->Neuzeichnungen()); }
+};
+
 // The redraws, the value table's fills and each tool window's and the
 // overview's refreshes.
 struct TZaehlung {
@@ -150,10 +156,7 @@ TEST_F(EinmalZeichnenTest, ALanguageSwitchDrawsOnce)
 
     // The third language says that the settings were saved, over the
     // picture already drawn in it.
-    struct : TMeldung {
-        std::vector<int> BilderBeiMeldung;
-        void Zeige(const QString&) override { BilderBeiMeldung.push_back(Graphik->Neuzeichnungen()); }
-    } meldung;
+    TMeldungUeberBild meldung;
     SetMeldung(&meldung);
     const int vorher = Graphik->Neuzeichnungen();
     Form1->franzsisch1Click();
@@ -168,10 +171,7 @@ TEST_F(EinmalZeichnenTest, TheMendedDocumentIsDrawnBeforeItIsSaidSo)
     TDokumentBild bild = VollesDokument();
     bild.Kopf.FunktionNr = 0;
     DateiSchreiben(Wahl.Pfad, DokumentBytes(bild));
-    struct : TMeldung {
-        std::vector<int> BilderBeiMeldung;
-        void Zeige(const QString&) override { BilderBeiMeldung.push_back(Graphik->Neuzeichnungen()); }
-    } meldung;
+    TMeldungUeberBild meldung;
     SetMeldung(&meldung);
     const int vorher = Graphik->Neuzeichnungen();
     Form1->SpeedButton7Click();

@@ -19,20 +19,6 @@
 
 namespace {
 
-TFunktion& F(int n)
-{
-    return *Funktionen[static_cast<std::size_t>(n)];
-}
-
-// Makes `w` the active window; false where the platform has none.
-bool Aktivieren(QWidget* w)
-{
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w);
-    return QApplication::activeWindow() == w;
-}
-
 class FensterfolgenTest : public GestartetTest {};
 
 }  // namespace

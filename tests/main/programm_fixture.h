@@ -143,6 +143,21 @@ protected:
     }
 };
 
+// Function slot n of the document.
+inline TFunktion& F(int n)
+{
+    return *Funktionen[static_cast<std::size_t>(n)];
+}
+
+// Makes `w` the active window; false where the platform has none.
+inline bool Aktivieren(QWidget* w)
+{
+    w->show();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    return QApplication::activeWindow() == w;
+}
+
 inline QByteArray DateiLesen(const QString& pfad)
 {
     QFile f(pfad);

@@ -20,19 +20,6 @@
 
 namespace {
 
-TFunktion& F(int n)
-{
-    return *Funktionen[static_cast<std::size_t>(n)];
-}
-
-bool Aktivieren(QWidget* w)
-{
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w);
-    return QApplication::activeWindow() == w;
-}
-
 class ZustandMelderTest : public GestartetTest {
 protected:
     std::vector<std::pair<TObjekttabelle, QObject*>> Tabellen;
