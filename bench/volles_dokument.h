@@ -12,23 +12,14 @@ inline TDokumentBild VollesDokument(bool breit = false)
 {
     TDokumentBild bild;
     TDokumentKopf& k = bild.Kopf;
-    k.XMin = breit ? -50 : -5;
-    k.XMax = breit ? 60 : 6;
-    k.YMax = breit ? 80 : 8;
-    k.YMin = breit ? -20 : -2;
-    k.TrackBar1 = 1;
-    k.TrackBar2 = 1;
-    k.Marke = FormatMarke;
-    k.EinheitX = 1.0;
-    k.EinheitY = 1.0;
-    k.XAchse = "x";
-    k.YAchse = "y";
-    k.YLaenge = "10";
-    k.XLaenge = "11";
-    k.Gitter = "1b";
-    k.Zahlen = 1;
-    k.Farbig = 1;
-    k.Achsen = 1;
+    // A new document's head, in a view as wide as asked.
+    k = NeuerDokumentKopf();
+    if (breit) {
+        k.XMin = -50;
+        k.XMax = 60;
+        k.YMax = 80;
+        k.YMin = -20;
+    }
     k.Evonx = "-100";
     k.Ebisx = "100";
     k.Evont = "0";
