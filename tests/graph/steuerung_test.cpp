@@ -246,6 +246,14 @@ TEST_F(Steuerung, APrinterThatCannotStartIsReported)
     Graphik->BDruckClick();
     EXPECT_TRUE(Meldung.Meldungen.empty());
     EXPECT_TRUE(QFile::exists(Drucker.Pfad));
+
+    // Black grid lines are for the print alone: afterwards, printed or not,
+    // the grid is the user's again.
+    Zustand.Ansicht.Gitter = "2r";
+    DruckDlg->CB3->setChecked(true);
+    EXPECT_EQ(Zustand.Ansicht.Gitter, "2");
+    Graphik->BDruckClick();
+    EXPECT_EQ(Zustand.Ansicht.Gitter, "2r");
 }
 
 }  // namespace

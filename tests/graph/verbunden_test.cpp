@@ -267,6 +267,8 @@ TEST_F(Verbunden, TheToolBoxsSwitchesSnapStepsAndLabelField)
     EXPECT_TRUE(Graphik->AktivBox->isHidden());
     EXPECT_EQ(Modus, ModusUrsprung);
     EXPECT_LT(Graphik->PaintBox1->x(), links);
+    // and the label tool's pen gives way to the origin tool's cross.
+    EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(Verbunden, TheDrawingAreaTakesTheMouse)
