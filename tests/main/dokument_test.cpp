@@ -481,4 +481,20 @@ TEST_F(DokumentTest, OnlyAMouseClickOnNewLoadsTheStartTemplate)
     }
 }
 
+// A start template shows its own selected function's title over the ranges.
+TEST_F(DokumentTest, TheStartTemplateShowsItsSelectedFunctionsTitle)
+{
+    ASSERT_TRUE(QDir().mkpath(Einstellungsordner()));
+    Form1->ComboBox1->setEditText(QStringLiteral("3."));
+    Form1->ComboBox1Change();
+    ASSERT_EQ(FunktionNr, 3);
+    ASSERT_TRUE(Form1->speichere(Startvorlage().toStdString()));
+    Einstellungen.Startvorlage = 1;
+    Klick();
+    EXPECT_EQ(FunktionNr, 3);
+    EXPECT_TRUE(Form1->GroupBox2->title().contains(QStringLiteral("3.")) &&
+                Form1->GroupBox2->title().contains(Txt(141).trimmed()))
+        << Form1->GroupBox2->title().toStdString();
+}
+
 }  // namespace
