@@ -349,6 +349,17 @@ TEST_F(Funktionsgraph, NoNewPictureWhileDrawingIsNotAllowed)
     G->RepaintGraph();
     EXPECT_TRUE(RotBei(Vorn(), 100, 90));
     EXPECT_FALSE(RotBei(Vorn(), 100, 210));
+
+    // Resized while drawing is not allowed, the pictures are white, as new
+    // ones are, not what was left of the old drawing.
+    G->BildCanvas->Flush();
+    ASSERT_TRUE(RotBei(G->Bild, 100));
+    ZeichnenErlaubt = false;
+    G->PaintBox1->resize(G->PaintBox1->width() + 10, G->PaintBox1->height());
+    G->ResizeBilder();
+    EXPECT_FALSE(RotBei(G->Bild, 100));
+    EXPECT_FALSE(RotBei(G->Anzeigebild, 100));
+    ZeichnenErlaubt = true;
 }
 
 TEST_F(Funktionsgraph, TinyAreasDrawNothingDegenerateViewsShowWhiteTheCheapRefreshEvaluatesNothing)
