@@ -36,20 +36,19 @@ constexpr int ZeileEinstellungenFehler = 577;
 
 }  // namespace
 
-bool EinstellungenSchreibenMelden(bool gespeichertMelden, const QString& gespeichertText)
+void EinstellungenSchreibenMelden(bool gespeichertMelden, const QString& gespeichertText)
 {
     switch (EinstellungenSpeichern(Einstellungen)) {
     case TSchreibErgebnis::KeinOrdner:
-        return false;
+        break;
     case TSchreibErgebnis::Fehler:
         ShowMessage(Txt(ZeileEinstellungenFehler) + QLatin1Char('\n') + Einstellungsdatei());
-        return false;
+        break;
     case TSchreibErgebnis::Geschrieben:
         if (gespeichertMelden)
             ShowMessage(gespeichertText.isEmpty() ? Txt(ZeileGespeichert) : gespeichertText);
-        return true;
+        break;
     }
-    return false;
 }
 
 TEinstellDlg::TEinstellDlg(QWidget* parent) : QDialog(parent)
