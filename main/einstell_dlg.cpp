@@ -100,7 +100,8 @@ void TEinstellDlg::FormCreate()
 {
     Einstellungen.MitWertetabelle = 0;
     Einstellungen.Startvorlage = 0;
-    CheckFile();
+    // (Whether the start template exists is looked up when the captions
+    // are set and each time the dialog opens.)
 }
 
 void TEinstellDlg::CheckFile()
