@@ -120,13 +120,7 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
         connect(z.Linien, &QCheckBox::toggled, this, [this, k] { LinienClick(k); });
     }
 
-    FormCreate();
     ZeigeFlae();
-}
-
-void TFlaechenDlg::FormCreate()
-{
-    FlaechenVorbelegen();
 }
 
 void TFlaechenDlg::ZeigeFlae()

@@ -71,13 +71,7 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
         connect(z.Stil, &QComboBox::activated, this, [this, k] { StilChange(k); });
     }
 
-    FormCreate();
     zeigeSenk();
-}
-
-void TSenkrechteDlg::FormCreate()
-{
-    SenkrechteVorbelegen();
 }
 
 void TSenkrechteDlg::zeigeSenk()
