@@ -138,6 +138,7 @@ TEST_F(DokumentTest, OpenThenSaveIsByteIdenticalWithReservedBytesAndUnusedRecord
     e.Bild.Funktionen[5].Reserve36 = {9, 9, 9, 9};
     e.Bild.Funktionen[0].Reserve576 = {1, 0, 0, 1};
     e.Bild.Funktionen[17].Term = "f(x) = 17";
+    e.Bild.Funktionen[12].Color2 = 0x00FEDCBA;  // the last slot read, which New keeps
     e.Bild.Senkrechte[20].Reserve768[0] = 0x55;
     e.Bild.Reserve.fill(0x66);
     const QByteArray c = Ablegen("c.kvd", e.Bild);
