@@ -451,14 +451,13 @@ void Compiler::ParseExpression(std::int32_t& node)
 // ---------------------------------------------------------------------------
 // Flattening
 
-bool IsWholeSmallExponent(long double v, int& k)
+// |v| where it is a whole number from 1 to 64, else 0.
+int WholeSmallExponent(long double v)
 {
     const long double m = std::fabs(v);
-    if (!(m >= 1 && m <= 64)) return false;
+    if (!(m >= 1 && m <= 64)) return 0;
     const int i = static_cast<int>(m);
-    if (static_cast<long double>(i) != m) return false;
-    k = i;
-    return true;
+    return static_cast<long double>(i) == m ? i : 0;
 }
 
 // Builds the step list of a successfully parsed tree without recursion, so a
@@ -586,8 +585,8 @@ void Flatten(TFunktionsKopf& kopf)
                 st.Op = OpPow;
                 const TKnoten& base = nodes[static_cast<std::size_t>(k.Left)];
                 const TKnoten& expo = nodes[static_cast<std::size_t>(k.Right)];
-                int whole = 0;
-                if (expo.Kind == TKnoten::Constant && IsWholeSmallExponent(expo.Value, whole)) {
+                const int whole = expo.Kind == TKnoten::Constant ? WholeSmallExponent(expo.Value) : 0;
+                if (whole > 0) {
                     st.Op = OpPowIntExp;
                     st.K = static_cast<std::uint8_t>(whole);
                     st.NegativeExp = expo.Value < 0;
@@ -972,11 +971,8 @@ static_assert(kSumFrei == kBandHigh[kBandSum] && kProdHoch == kBandHigh[kBandPro
 // has no register form.
 void BuildRegisterForm(TFunktionsKopf& kopf)
 {
-    kopf.RegisterSteps.clear();
-    kopf.RegisterSign = false;
-    kopf.RegisterChecks = 0;
-    kopf.RegisterGeneral = false;
-    kopf.RegisterCode.reset();
+    // CompileTerm has cleared the steps and the code; the other fields
+    // count only where there are steps.
     if (kopf.ResultSlot < 0)
         return;
 
@@ -1742,11 +1738,11 @@ constexpr unsigned char kAlive = 255;
 // of a block (x finite, below the input bound): x by x, the running and
 // the saved value in registers. A segment after a general step (kSingle
 // false) loads the registers in load first; the last one writes out (the
-// values, also where undefined: the caller clears those), the others the
-// registers in store to their columns.
+// values, also where undefined: the caller clears those), the others (out
+// null) the registers the general step `last` keeps to their columns.
 template <class XIn, bool kSingle>
 void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, const XIn* xs, int n, const double* tp,
-                     unsigned load, unsigned store, const RegisterColumns& c, long double* out)
+                     unsigned load, const RegisterColumns& c, long double* out)
 {
     // The checked values of this segment go to their columns in step order.
     const TRegisterStep* checked = first;
@@ -1866,9 +1862,9 @@ void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, cons
         if (kSingle || out) {
             out[i] = r;
         } else {
-            if (store & kKeepR)
+            if (last->Keep & kKeepR)
                 c.r[i] = r;
-            if (store & kKeepS0)
+            if (last->Keep & kKeepS0)
                 c.s0[i] = s0;
         }
     }
@@ -2028,10 +2024,9 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
             if (const SegmentCode run = code->Segments[segment][kDoubleX ? 0 : 1])
                 run(&args);
         } else if (st == begin && general == end) {
-            RegisterSegment<XIn, true>(st, end, xs, n, tp, 0, 0, c, out);
+            RegisterSegment<XIn, true>(st, end, xs, n, tp, load, c, out);  // (load is 0, and unread)
         } else if (st != general || general == end) {  // (nothing to do between two general steps)
-            RegisterSegment<XIn, false>(st, general, xs, n, tp, load, general == end ? 0 : general->Keep, c,
-                                        general == end ? out : nullptr);
+            RegisterSegment<XIn, false>(st, general, xs, n, tp, load, c, general == end ? out : nullptr);
         }
         if (general == end)
             break;

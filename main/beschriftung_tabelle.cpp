@@ -33,7 +33,6 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -41,7 +40,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <algorithm>
@@ -949,15 +947,7 @@ bool EintragSchreiben(QObject* o, int i, const QString& text)
         l->item(i)->setText(text);
         return true;
     }
-    // A memo, as an edit or as a read-only label: one item per line.
-    if (auto* p = qobject_cast<QPlainTextEdit*>(o)) {
-        p->setPlainText(ZeileSetzen(p->toPlainText(), i, text));
-        return true;
-    }
-    if (auto* t = qobject_cast<QTextEdit*>(o)) {
-        t->setPlainText(ZeileSetzen(t->toPlainText(), i, text));
-        return true;
-    }
+    // A memo shown as a read-only label: one item per line.
     if (auto* l = qobject_cast<QLabel*>(o)) {
         l->setText(ZeileSetzen(l->text(), i, text));
         return true;
@@ -988,7 +978,7 @@ std::vector<TBeschriftungsZiel> BeschriftungsZiele()
             namen.append(QString());
         for (const QString& name : namen) {
             if (z.Art == A::Fuelloptionen) {
-                ziele.push_back({z.Fenster, A::Text, name, z.Zeile, QStringLiteral(" "), QStringLiteral(" "), -1});
+                ziele.push_back({z.Fenster, A::Text, name, z.Zeile, QStringLiteral(" "), QStringLiteral(" ")});
                 for (std::size_t i = 0; i < Fuellwahlen.size(); ++i)
                     ziele.push_back({z.Fenster, A::Eintrag, name, Fuellwahlen[i].Zeile, QString(),
                                      QString::fromLatin1(Fuellwahlen[i].Nach), static_cast<int>(i)});

@@ -49,7 +49,7 @@ struct TBeschriftungsZiel {
     int Zeile;
     QString Vor;
     QString Nach;
-    int Eintrag;
+    int Eintrag = -1;  // the item, for Eintrag only
 };
 std::vector<TBeschriftungsZiel> BeschriftungsZiele();
 

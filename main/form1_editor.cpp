@@ -226,9 +226,9 @@ void TForm1::Edit1Change()
     } else {
         GroupBox1->setTitle(QLatin1Char(' ') + Txt(135) + QLatin1Char(' '));
         SFarbe->setText(QString());
+        // Halved, it leaves the second colour button's place beside it free.
         SFarbe->resize(SFarbe2->width(), SFarbe->height());
         SFarbe->show();
-        SFarbe2->move(SFarbe->x() + SFarbe->width() + 2, SFarbe2->y());
         SFarbe2->show();
         Bt->show();
         Bx->resize(B1->width(), Bx->height());

@@ -85,10 +85,6 @@ void TFormOeffne::FormCreate()
     Einstellungen.Transparent = 1;
     Einstellungen.Sprache = SpracheDeutsch;
 
-    // (the languages and the units are exclusive groups of menu items)
-    Form1->deutsch1->setChecked(true);
-    Form1->cm->setChecked(true);
-
     SpracheLaden(SpracheDeutsch);
     beschriften();
 

@@ -360,9 +360,10 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     // (The graph window's input bar shows the choice too.)
     SchriftfarbenZeigen();
 
-    // Its change handler compiles, colours, refills the value table and
-    // redraws; it must run even when the field already holds this equation,
-    // or the table would stay on the view of the drawing before.
+    // Its change handler compiles and colours the equation and computes the
+    // calculator's result for the x and t just set; it must run even when
+    // the field already holds this equation, or the result of the drawing
+    // before would stay.
     if (Edit1->text() == Q(k.Gleichung))
         Edit1Change();
     else
@@ -429,7 +430,6 @@ void TForm1::SpeedButton3Click()
     ComboBox1->setEditText(QStringLiteral("1."));
     GroupBox2->setTitle(Gruppentitel(141, FunktionNr));
     if (f) {
-        Edit1->setText(Q(f->GetTerm()));
         Evonx->setText(Zahl(f->GetXFrom()));
         Ebisx->setText(Zahl(f->GetXTo()));
         Evont->setText(Zahl(f->GetTFrom()));
@@ -455,8 +455,11 @@ void TForm1::SpeedButton3Click()
     // Every New uses up the request, whether or not it loaded anything.
     StartvorlageLaden = false;
 
+    // The equation's change handler runs also when the field held New's
+    // equation already (and so did not run by itself): the calculator's
+    // result is computed for the new x and t only there.
+    Edit1Change();
     if (!halten) {
-        Edit1Change();
         ComboBox1->setFocus();
         Edit1->setFocus();
         Edit1->end(false);

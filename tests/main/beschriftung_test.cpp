@@ -116,6 +116,15 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     Form1->Label6->setObjectName("Label6");
     ASSERT_EQ(ohne.Fehlend.size(), 1u);
     EXPECT_EQ(ohne.Fehlend[0].Name, "Label6");
+    // A control that shows no caption, and an item a list does not have,
+    // refuse the text (a row naming them is reported as refused).
+    const QString vorher = Form1->Edit1->text();
+    EXPECT_FALSE(Beschriften(Form1->Edit1, TBeschriftungsArt::Text, -1, "x"));
+    EXPECT_EQ(Form1->Edit1->text(), vorher);
+    const int n = Form1->ComboBox1->count();
+    for (int eintrag : {-1, n})
+        EXPECT_FALSE(Beschriften(Form1->ComboBox1, TBeschriftungsArt::Eintrag, eintrag, "x")) << eintrag;
+    EXPECT_EQ(Form1->ComboBox1->count(), n);
 }
 
 // German, English, the third language and back: a sample of every window

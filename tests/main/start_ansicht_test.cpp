@@ -54,7 +54,7 @@ TEST_F(StartAnsicht, SplashShowsItsSecondPictureForTenTicks)
     EXPECT_EQ(gezeigt, (std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
 }
 
-// The tool bar's buttons stand side by side from the left edge.
+// The tool bar's buttons stand flat side by side from the left edge.
 TEST_F(StartAnsicht, ToolBarButtonsStandSideBySideFromTheLeft)
 {
     const QToolButton* reihe[] = {Form1->SpeedButton14, Form1->SpeedButton3, Form1->SpeedButton16, Form1->SpeedButton1,
@@ -62,7 +62,20 @@ TEST_F(StartAnsicht, ToolBarButtonsStandSideBySideFromTheLeft)
     EXPECT_EQ(reihe[0]->x(), 0);
     for (std::size_t i = 1; i < std::size(reihe); ++i)
         EXPECT_EQ(reihe[i]->x(), reihe[i - 1]->geometry().right() + 1) << reihe[i]->objectName().toStdString();
+    for (const QToolButton* b : reihe)
+        EXPECT_TRUE(b->autoRaise()) << b->objectName().toStdString();
     EXPECT_LT(reihe[6]->geometry().right(), reihe[6]->parentWidget()->width() - 1);
+}
+
+// The main window keeps its size: it cannot be made smaller, nor larger but
+// for the one pixel of width that lets a window manager offer maximising.
+TEST_F(StartAnsicht, TheMainWindowKeepsItsSize)
+{
+    const QSize groesse = Form1->size();
+    Form1->resize(groesse / 2);
+    EXPECT_EQ(Form1->size(), groesse);
+    Form1->resize(groesse + QSize(300, 300));
+    EXPECT_EQ(Form1->size(), groesse + QSize(1, 0));
 }
 
 // Whenever the main window comes up, the keyboard is in the equation.
@@ -88,6 +101,8 @@ TEST_F(StartAnsicht, EveryControlAndMenuItemIsNamed)
 {
     std::string namenlos;
     for (QWidget* fenster : std::initializer_list<QWidget*>{Form1, EinstellDlg, HotkeyDlg, TastenDlg, AboutBox, TippsDlg}) {
+        if (fenster->objectName().isEmpty())
+            namenlos += std::string(" a window: ") + fenster->metaObject()->className();
         for (QWidget* w : fenster->findChildren<QWidget*>()) {
             const bool steuerung = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                                    qobject_cast<QComboBox*>(w) || qobject_cast<QGroupBox*>(w) ||
@@ -171,14 +186,23 @@ TEST_F(StartAnsicht, TheAboutWindowShowsTheNameLargeAndBold)
     EXPECT_GT(QFontInfo(name->font()).pixelSize(), QFontInfo(zeile->font()).pixelSize() + 6);
 }
 
-// The windows are put beside the main window once its frame is known; a
-// graph window moved by the user stays where it is when the main window
+// The windows are put beside the main window once its frame is known (on
+// the first activation, as the frame is a guess before); a graph window
+// moved by the user after that stays where it is when the main window
 // becomes active again.
 TEST_F(StartAnsicht, ActivatingTheMainWindowLeavesAMovedGraphWindowWhereItIs)
 {
+    const QPoint vorher = Graphik->pos() + QPoint(150, 90);
+    Graphik->move(vorher);
     Form1->activateWindow();
     if (!QTest::qWaitForWindowActive(Form1))
         GTEST_SKIP() << "no active window on this platform";
+    const QRect haupt = Form1->frameGeometry();
+    if (haupt != Form1->geometry())
+        EXPECT_EQ(Graphik->frameGeometry().topLeft(), QPoint(haupt.right() + 3, haupt.top()));
+    else
+        EXPECT_EQ(Graphik->pos(), vorher);  // no frame, nothing to correct
+
     const QPoint woanders = Graphik->pos() + QPoint(150, 90);
     Graphik->move(woanders);
     Graphik->activateWindow();

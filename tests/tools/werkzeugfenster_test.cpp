@@ -12,6 +12,7 @@
 #include "main/formoeffne.h"
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/einheit_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
@@ -412,4 +413,62 @@ TEST_F(WerkzeugfensterAlleinTest, ACaptionStandsOnTheLineOfTheFieldItNames)
         }
         EXPECT_GT(paare, 0) << w->objectName().toStdString();
     }
+}
+
+// Every button and list of the tool windows that says what it does carries
+// its hint in both languages: the windows' own for the points' row buttons
+// and the name positions, the language table's for the rest.
+TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
+{
+    using Hinweise = std::vector<std::pair<const QWidget*, QString>>;
+    auto hinweise = [](bool deutsch) {
+        auto t = [deutsch](const char* de, const char* en) { return QString::fromUtf8(deutsch ? de : en); };
+        const std::array<QString, 4> lagen = {QStringLiteral("links"), QStringLiteral("hoch"), QStringLiteral("tief"),
+                                              QStringLiteral("rechts")};
+        Hinweise h;
+        for (int k = 1; k <= 10; ++k) {
+            const TPunkteDlg::TZeile& p = PunkteDlg->Zeile(k);
+            const TKreiseDlg::TZeile& c = KreiseDlg->Zeile(k);
+            for (std::size_t i = 0; i < 4; ++i) {
+                h.emplace_back(p.NamePos[i], lagen[i]);
+                h.emplace_back(c.NamePos[i], lagen[i]);
+            }
+            h.emplace_back(p.Schrift, QStringLiteral("Schriftart"));
+            h.emplace_back(p.Reset, QStringLiteral("Reset"));
+            h.emplace_back(c.Linienstil, t("Strichstärke", "Line style"));
+        }
+        h.emplace_back(PunkteDlg->SpeedButton100, QStringLiteral("Reset"));
+        for (int k = 1; k <= 9; ++k) {
+            h.emplace_back(BeschriftungDlg->Zeile(k).Schrift, t("Schrift", "Font"));
+            h.emplace_back(BeschriftungDlg->Zeile(k).Reset, QStringLiteral("Reset"));
+            const TUebersicht_Dlg::TZeile& u = Uebersicht_Dlg->Zeile(k);
+            h.emplace_back(u.Stil, t("Strichstärke", "Line style"));
+            h.emplace_back(u.Farbe, t("Farbe", "Colour"));
+            h.emplace_back(u.Zusatzfarbe, t("Zusatzfarbe", "Second colour"));
+        }
+        h.emplace_back(BeschriftungDlg->SpeedButton6, QStringLiteral("Reset"));
+        h.emplace_back(BeschriftungDlg->SpeedButton7, QStringLiteral("Reset"));
+        for (int k = 1; k <= 4; ++k) {
+            h.emplace_back(SenkrechteDlg->Zeile(k).Stil, t("Strichstärke", "Line style"));
+            h.emplace_back(Uebersicht_Dlg->Farboptionen[static_cast<std::size_t>(k - 1)],
+                           QString::number(k) + t(". Farboption", ". Colour option"));
+        }
+        return h;
+    };
+    auto pruefen = [&](bool deutsch) {
+        for (const auto& [w, hinweis] : hinweise(deutsch))
+            EXPECT_EQ(w->toolTip(), hinweis) << w->window()->objectName().toStdString() << " "
+                                             << w->objectName().toStdString();
+    };
+    pruefen(true);
+    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
+    FormOeffne->beschriften();
+    pruefen(false);
+}
+
+// The unit windows wait a little more translucent than the tool windows.
+TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230)
+{
+    for (const QWidget* w : std::initializer_list<const QWidget*>{EinheitXDlg, EinheitYDlg})
+        EXPECT_EQ(qRound(w->windowOpacity() * 255), 230) << w->objectName().toStdString();
 }
