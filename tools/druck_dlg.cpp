@@ -123,7 +123,6 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
         const QSignalBlocker still(CB2);
         CB2->setChecked(!Zustand.Ansicht.Farbig);
     });
-    FormCreate();
 }
 
 void TDruckDlg::Vorbereiten()
@@ -144,13 +143,6 @@ void TDruckDlg::Vorbereiten()
     FarbigVorher = Zustand.Ansicht.Farbig;
     CB2->setChecked(false);
     CB3->setChecked(false);
-}
-
-void TDruckDlg::FormCreate()
-{
-    // One character, set as such: g++ 12 warns wrongly about assigning the
-    // string literal here.
-    AltesGitter.assign(1, '0');
 }
 
 void TDruckDlg::OKBtnClick()

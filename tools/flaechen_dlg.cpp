@@ -119,7 +119,6 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
     }
 
     FormCreate();
-    ZeigeFlae();
 }
 
 void TFlaechenDlg::FormCreate()

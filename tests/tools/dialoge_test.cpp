@@ -25,6 +25,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 
 namespace {
 
@@ -185,6 +186,9 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
+    // Both rows of the grid show whole.
+    const QTableWidget* gitter = Form2->StringGrid1;
+    EXPECT_LE(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
     EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
     std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
     Form2->FillValueTable();
