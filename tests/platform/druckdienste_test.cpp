@@ -108,6 +108,8 @@ TEST(Klang, OneEffectPerSoundNameAndTheInstalledPlayerTakesOver)
     for (const char* name : {"klick", "blop", "klick", "gibt-es-nicht"})
         spieler.Spiele(QString::fromLatin1(name));
     EXPECT_EQ(std::tuple(spieler.Effekte(), gefragt), std::tuple(2, 1));
+    EXPECT_EQ(std::pair(spieler.Quelle(QStringLiteral("blop")), spieler.Quelle(QStringLiteral("schlag"))),
+              std::pair(QUrl(QStringLiteral("qrc:/sounds/blop.wav")), QUrl()));
 
     Aufnahme a;
     SetKlangSpieler(&a);

@@ -60,6 +60,11 @@ TEST(Felder, ColoursReachEveryPartOfTheField)
     const QPalette e = combo.lineEdit()->palette();
     EXPECT_EQ(std::tuple(e.color(QPalette::Base), e.color(QPalette::Text)), std::tuple(QColor(255, 230, 200), QColor(Qt::red)));
     EXPECT_EQ(std::tuple(Feldfarbe(&combo), Schriftfarbe(&combo)), std::tuple(FarbeUngueltig, clRed));
+    // Changed again: each colour reaches the edit that has both of its own now.
+    SetzeFeldfarbe(&combo, FarbeGueltig);
+    EXPECT_EQ(std::tuple(Feldfarbe(combo.lineEdit()), Schriftfarbe(combo.lineEdit())), std::tuple(FarbeGueltig, clRed));
+    SetzeSchriftfarbe(&combo, clBlue);
+    EXPECT_EQ(std::tuple(Feldfarbe(combo.lineEdit()), Schriftfarbe(combo.lineEdit())), std::tuple(FarbeGueltig, clBlue));
 
     QLineEdit feld;
     SetzeFeldfarbe(&feld, FarbeGueltig);
