@@ -118,10 +118,9 @@ bool IsIdentChar(char c) { return IsLetter(c) || IsDigit(c) || c == '\''; }
 
 int DigitValue(char c) { return c - '0'; }
 
-// 10^n by n multiplications; exponents beyond the language's range give 1.
+// 10^n by n multiplications (the parser lets no n past 36 through).
 long double PowerOfTen(int n)
 {
-    if (n > 37) return 1.0L;
     long double r = 1.0L;
     for (int i = 0; i < n; ++i) r *= 10;
     return r;
@@ -462,8 +461,9 @@ int WholeSmallExponent(long double v)
 
 // Builds the step list of a successfully parsed tree without recursion, so a
 // long chain like x+x+...+x cannot exhaust the stack. Nodes come out in
-// post-order (left operand, right operand, node), the order of evaluation.
-void Flatten(TFunktionsKopf& kopf)
+// post-order (left operand, right operand, node), the order of evaluation;
+// root is the tree's root in kopf.Nodes.
+void Flatten(TFunktionsKopf& kopf, std::int32_t root)
 {
     const std::vector<TKnoten>& nodes = kopf.Nodes;
     constexpr std::int32_t kConstBase = 6;
@@ -516,7 +516,7 @@ void Flatten(TFunktionsKopf& kopf)
         bool childrenDone;
     };
     std::vector<Visit> todo;
-    todo.push_back({kopf.Root, false});
+    todo.push_back({root, false});
     while (!todo.empty()) {
         const Visit v = todo.back();
         todo.pop_back();
@@ -1234,7 +1234,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
             if (opCode <= OperatorCode::Minus) {
                 const int sum = std::max(a, b) + 1;  // |a +- b| <= 2^sum, rounded too
                 st.Band = sum < 119 ? kBandNone : kBandSum;
-                bound[0] = sum < 119 ? sum + 1 : 119;
+                bound[0] = std::min(sum + 1, 119);
             } else if (opCode == OperatorCode::Times) {
                 st.Band = a + b <= 100 ? kBandProductBottom : kBandProduct;
                 bound[0] = std::min(a + b + 1, 101);
@@ -1314,7 +1314,6 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     kopf.ResultSlot = -1;
     kopf.SavedBase = 0;
     kopf.UsedParameters = 0;
-    kopf.Root = -1;
     kopf.Name.clear();
     kopf.Parameters = {};
     kopf.Count = 0;
@@ -1326,7 +1325,8 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     nonSmooth = false;
 
     c.ParseHeader();
-    if (c.ok) c.ParseExpression(kopf.Root);
+    std::int32_t root = -1;  // the tree's root in Nodes
+    if (c.ok) c.ParseExpression(root);
     if (c.ok) c.ok = c.pos + 1 == text.size() && text[c.pos] == '$';
     ok = c.ok;
     nonSmooth = c.nonSmooth;
@@ -1334,7 +1334,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     if (ok) {
         kopf.Text = "$";
         term = "$";
-        Flatten(kopf);
+        Flatten(kopf, root);
         BuildRegisterForm(kopf);
     } else {
         const std::size_t stop = c.bracketError ? c.savedPos : c.pos;
