@@ -1023,10 +1023,12 @@ bool Beschriften(QObject* ziel, TBeschriftungsArt art, int eintrag, const QStrin
     return false;
 }
 
-TBeschriftungsErgebnis BeschriftungAnwenden()
+TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur)
 {
     TBeschriftungsErgebnis ergebnis;
     for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {
+        if (nur && Fenster(z.Fenster) != nur)
+            continue;
         QObject* ziel = Steuerelement(Fenster(z.Fenster), z.Name);
         if (!ziel) {
             ergebnis.Fehlend.push_back(z);

@@ -69,16 +69,19 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     EinstellDlg = new TEinstellDlg;
     HotkeyDlg = new THotkeyDlg;
     KopierDlg8 = new TKopierDlg8;
-    KreiseDlg = new TKreiseDlg;
+    // The object tables start with their defaults. Their tool windows and
+    // the overview are made when first opened (Werkzeugfenster): the start
+    // shows none of them.
+    KreiseVorbelegen();
     EinheitXDlg = new TEinheitXDlg;
     EinheitYDlg = new TEinheitYDlg;
     TraceParam = new TTraceParam;
     TastenDlg = new TTastenDlg;
     AssistentFenster = new TAssistentFenster;
-    PunkteDlg = new TPunkteDlg;
-    SenkrechteDlg = new TSenkrechteDlg;
-    FlaechenDlg = new TFlaechenDlg;
-    BeschriftungDlg = new TBeschriftungDlg;
+    PunkteVorbelegen();
+    SenkrechteVorbelegen();
+    FlaechenVorbelegen();
+    BeschriftungenVorbelegen();
     Form2 = new TForm2(nullptr, Rahmen(Form1));
     Graphik = new TGraphik(nullptr, &Zustand.Ansicht);
     // It stands beside the main window, opens its menus of templates and
@@ -94,7 +97,6 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     AboutBox = new TAboutBox;
     ExcelDlg = new TExcelDlg;
     TippsDlg = new TTippsDlg;
-    Uebersicht_Dlg = new TUebersicht_Dlg;
     FensterVerbinden();
     new TFormOeffne;
 

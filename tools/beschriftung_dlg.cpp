@@ -99,13 +99,6 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         if (GueltigeNummer(VerschiebeNr))
             TextSetzen(ZeileRef(VerschiebeNr).Text, text);
     });
-
-    FormCreate();
-}
-
-void TBeschriftungDlg::FormCreate()
-{
-    BeschriftungenVorbelegen();
 }
 
 void TBeschriftungDlg::zeigeBeschr()

@@ -117,13 +117,6 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
         connect(z.Farbe, &QToolButton::clicked, this, [this, k] { FarbeClick(k); });
         connect(z.Linien, &QCheckBox::toggled, this, [this, k] { LinienClick(k); });
     }
-
-    FormCreate();
-}
-
-void TFlaechenDlg::FormCreate()
-{
-    FlaechenVorbelegen();
 }
 
 void TFlaechenDlg::ZeigeFlae()

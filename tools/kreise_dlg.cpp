@@ -144,7 +144,6 @@ TKreiseDlg::TKreiseDlg(QWidget* parent)
         ZeileAnlegen(k, inhalt);
     ScrollBox1->setWidget(inhalt);
 
-    FormCreate();
     ZeigePunk();
 }
 
@@ -230,11 +229,6 @@ void TKreiseDlg::ZeileAnlegen(int k, QWidget* inhalt)
         if (an)
             FuellungClick(k, id);
     });
-}
-
-void TKreiseDlg::FormCreate()
-{
-    KreiseVorbelegen();
 }
 
 void TKreiseDlg::ZeigePunk()

@@ -70,13 +70,7 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
         connect(z.Stil, &QComboBox::activated, this, [this, k] { StilChange(k); });
     }
 
-    FormCreate();
     zeigeSenk();
-}
-
-void TSenkrechteDlg::FormCreate()
-{
-    SenkrechteVorbelegen();
 }
 
 void TSenkrechteDlg::zeigeSenk()

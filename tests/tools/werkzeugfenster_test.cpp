@@ -107,8 +107,8 @@ TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndEnglishLabelsClearOfTheirFiel
 
 namespace {
 
-// The tool windows created on their own, before (or without) the graph and
-// main windows, as the start creates them.
+// The tool windows created on their own, without the graph and main
+// windows, over the tables as the start leaves them.
 class WerkzeugfensterAlleinTest : public ProgrammTest {
 protected:
     FakeSchriftDialog SchriftDialog;
@@ -124,6 +124,7 @@ protected:
         ProgrammTest::SetUp();
         SetSchriftDialog(&SchriftDialog);
         AllesNullen();
+        TabellenVorbelegen();
         Punkt = std::make_unique<TPunkteDlg>();
         Kreis = std::make_unique<TKreiseDlg>();
         Beschriftung = std::make_unique<TBeschriftungDlg>();
@@ -152,7 +153,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesTheTableDefaultsAndTheyWaitCentredAndOpaque)
+TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesNothingBackAndTheyWaitCentredAndOpaque)
 {
     const auto punkte = Punkte;
     const auto kreise = Kreise;
@@ -176,8 +177,7 @@ TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesTheTableDefaultsAndTheyWaitC
         EXPECT_EQ(std::pair(w->font().family(), w->font().pointSize()), std::pair(QStringLiteral("Tahoma"), 8));
         EXPECT_EQ(std::pair(w->TrackBar2->value(), w->windowOpacity()), std::pair(255, 1.0));
     }
-    // The rows show the defaults before the windows were ever shown (the
-    // graph window's tools look for a free row by its edits).
+    // The rows show their tables before the windows were ever shown.
     EXPECT_EQ(std::tuple(Punkt->Zeile(10).Name->text(), Punkt->Zeile(10).X->text(), Punkt->Zeile(10).Stil[0]->isChecked(),
                          Punkt->Zeile(10).NamePos[3]->isChecked()),
               std::tuple(QStringLiteral("J"), QString(), true, true));
@@ -187,6 +187,23 @@ TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesTheTableDefaultsAndTheyWaitC
                          QStringLiteral("1.")));
     EXPECT_EQ(std::tuple(Beschriftung->Edit1->text(), Beschriftung->Edit2->text(), Beschriftung->Zeile(9).Vorne->isChecked()),
               std::tuple(QStringLiteral("x"), QStringLiteral("y"), true));
+
+    // A window made after a document was opened shows that document and
+    // leaves its records as they are.
+    Punkte[10].Name = "Q";
+    Kreise[10].RadiusY = "3";
+    Senkrechte[4].YFrom = "-7";
+    Flaechen[8].CurveB = 2;
+    Beschriftungen[9].Text = "neun";
+    Punkt = std::make_unique<TPunkteDlg>();
+    Kreis = std::make_unique<TKreiseDlg>();
+    Senkrecht = std::make_unique<TSenkrechteDlg>();
+    Flaeche = std::make_unique<TFlaechenDlg>();
+    Beschriftung = std::make_unique<TBeschriftungDlg>();
+    EXPECT_EQ(std::tuple(Punkt->Zeile(10).Name->text(), Kreis->Zeile(10).RadiusY->text(), Senkrecht->Zeile(4).YVon->text()),
+              std::tuple(QStringLiteral("Q"), QStringLiteral("3"), QStringLiteral("-7")));
+    EXPECT_EQ(std::tuple(Punkte[10].Name, Kreise[10].RadiusY, Senkrechte[4].YFrom, Flaechen[8].CurveB, Beschriftungen[9].Text),
+              std::tuple(std::string("Q"), std::string("3"), std::string("-7"), 2, std::string("neun")));
 }
 
 TEST_F(WerkzeugfensterAlleinTest, WithoutTheGraphAndMainWindowsTheirControlsStillWriteTheirTables)
