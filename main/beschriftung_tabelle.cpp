@@ -26,13 +26,16 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -779,6 +782,42 @@ void PlatzSchaffen(QWidget* w)
         w->resize(noetig, w->height());
 }
 
+void TitelPlatzJetzt(QWidget* fenster)
+{
+    int breite = TitelleistenBreite(fenster->windowTitle());
+    if (const QLayout* l = fenster->layout())
+        breite = std::max(breite, l->totalMinimumSize().width());
+    if (breite > fenster->minimumWidth())
+        fenster->setMinimumWidth(breite);
+}
+
+// Measuring a title and laying a dialog out costs more than all its other
+// captions, and most dialogs are never shown in a session: one that has
+// never been shown is fitted when Qt polishes it, just before it is first
+// sized and shown, with the title it has then.
+class TTitelPlatzBeimPolieren : public QObject {
+public:
+    using QObject::QObject;
+
+    static TTitelPlatzBeimPolieren* Filter()
+    {
+        static QPointer<TTitelPlatzBeimPolieren> filter;
+        if (!filter)
+            filter = new TTitelPlatzBeimPolieren(qApp);
+        return filter;
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Polish) {
+            objekt->removeEventFilter(this);
+            TitelPlatzJetzt(static_cast<QWidget*>(objekt));
+        }
+        return false;
+    }
+};
+
 // A dialog that sizes itself is at least as wide as its title needs, so
 // that the title bar shows it whole; a dialog of fixed size and the other
 // windows keep their design. The width only grows: a dialog keeps what any
@@ -787,11 +826,10 @@ void TitelPlatzGeben(QWidget* fenster)
 {
     if (!qobject_cast<QDialog*>(fenster) || fenster->minimumWidth() == fenster->maximumWidth())
         return;
-    int breite = TitelleistenBreite(fenster->windowTitle());
-    if (const QLayout* l = fenster->layout())
-        breite = std::max(breite, l->totalMinimumSize().width());
-    if (breite > fenster->minimumWidth())
-        fenster->setMinimumWidth(breite);
+    if (fenster->testAttribute(Qt::WA_WState_Polished))
+        TitelPlatzJetzt(fenster);
+    else
+        fenster->installEventFilter(TTitelPlatzBeimPolieren::Filter());  // once, however often asked
 }
 
 // A caption too wide for its tool button takes two lines where the button

@@ -245,3 +245,29 @@ TEST_F(DruckTest, CompositeCaptionsFollowLanguageUnitAndState)
     Form1->franzsisch1->trigger();
     EXPECT_EQ(AboutBox->Label5->text(), QString());
 }
+
+// A dialog is wide enough for its title bar to show its title: one never
+// shown is fitted when it first shows, one shown before at once.
+TEST_F(GestartetTest, ADialogGrowsToItsTitleWhenShownOrAtOnceOnceItWasShown)
+{
+    std::vector<QDialog*> dialoge;
+    for (int f = 0; f <= static_cast<int>(TFensterNr::About); ++f)
+        if (auto* d = qobject_cast<QDialog*>(Fenster(static_cast<TFensterNr>(f)));
+            d && d->minimumWidth() != d->maximumWidth() && !d->isVisible())
+            dialoge.push_back(d);
+    ASSERT_FALSE(dialoge.empty());
+    const QString lang = QString(60, QLatin1Char('W'));
+    for (QDialog* d : dialoge) {
+        SCOPED_TRACE(d->objectName().toStdString());
+        const bool gezeigt = d->testAttribute(Qt::WA_WState_Polished);
+        ASSERT_TRUE(Beschriften(d, TBeschriftungsArt::Text, -1, lang));
+        if (!gezeigt) {
+            EXPECT_LT(d->minimumWidth(), TitelleistenBreite(lang));
+            d->show();
+            d->hide();
+        }
+        EXPECT_GE(d->minimumWidth(), TitelleistenBreite(lang));
+        ASSERT_TRUE(Beschriften(d, TBeschriftungsArt::Text, -1, lang + lang));
+        EXPECT_GE(d->minimumWidth(), TitelleistenBreite(lang + lang));
+    }
+}
