@@ -258,13 +258,13 @@ bool TForm1::oeffne(const std::string& dateiname)
          info.size() != static_cast<qint64>(DokumentGroesseOhneSchluss)))
         return keinDokument();
 
+    // A file that cannot be opened or read is said with the cause, either
+    // way. One byte more than a document is read, to notice a file that
+    // grew meanwhile.
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        ShowMessage(Txt(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
-        return false;
-    }
-    // One byte more than a document, to notice a file that grew meanwhile.
-    const QByteArray daten = datei.read(static_cast<qint64>(DokumentGroesse) + 1);
+    QByteArray daten;
+    if (datei.open(QIODevice::ReadOnly))
+        daten = datei.read(static_cast<qint64>(DokumentGroesse) + 1);
     if (datei.error() != QFileDevice::NoError) {
         ShowMessage(Txt(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
         return false;
@@ -418,8 +418,9 @@ void TForm1::SpeedButton3Click()
     TFunktion* f = Funktionen[0];
     Edit1->setText(QStringLiteral("f(x) = x^2"));
 
-    // The graph window's input bar shows all the editor's texts afresh (a
-    // step it showed with more digits after an example included).
+    // Both input bars show function 1's colours and all the editor's texts
+    // afresh (a step the graph window showed with more digits after an
+    // example included).
     SchriftfarbenZeigen();
 
     // The graph window's interaction starts over with the origin tool, and

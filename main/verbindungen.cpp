@@ -126,7 +126,7 @@ void FensterVerbinden()
                                                                  {Modi::OeffnerUebersicht, Form1->SpeedButton13},
                                                                  {Modi::OeffnerKreise, Form1->SpeedButton8}};
             for (const auto& [bit, knopf] : oeffner)
-                if ((welche & bit) != 0 && knopf)
+                if ((welche & bit) != 0)
                     knopf->setAutoRaise((erhaben & bit) == 0);
         });
         // The switches of sound and interaction in the main window's menu.

@@ -374,8 +374,6 @@ void TForm2::EditorZeigen()
         return;
     // A family has a t for the calculator and the rows.
     const bool schar = Zustand.Editor.Eingabeart != ArtFunktion;
-    Edit2->show();
-    Label1->show();
     Edit3->setVisible(schar);
     Label3->setVisible(schar);
     FillValueTable();

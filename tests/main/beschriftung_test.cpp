@@ -10,6 +10,8 @@
 #include "main/hotkey_dlg.h"
 
 #include <QButtonGroup>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -125,6 +127,39 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     for (int eintrag : {-1, n})
         EXPECT_FALSE(Beschriften(Form1->ComboBox1, TBeschriftungsArt::Eintrag, eintrag, "x")) << eintrag;
     EXPECT_EQ(Form1->ComboBox1->count(), n);
+}
+
+// A caption too wide for its button is set up to two points smaller, only as
+// much as it needs; a caption that fits gets the button's own font back.
+TEST(Beschriftung, ATooWideCaptionIsSetUpToTwoPointsSmaller)
+{
+    QWidget eltern;
+    auto* b = new QPushButton(&eltern);
+    QFont f = b->font();
+    f.setPointSizeF(12);
+    b->setFont(f);
+    b->resize(400, 30);
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    const int rand = b->width() - b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
+    const QString text = QStringLiteral("Wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww");
+    auto breite = [&](double punkte) {
+        QFont k = f;
+        k.setPointSizeF(punkte);
+        return QFontMetrics(k).size(Qt::TextShowMnemonic, text).width();
+    };
+    ASSERT_TRUE(breite(10) < breite(11) && breite(11) < breite(12));
+    for (const double punkte : {12.0, 11.0, 10.0}) {
+        b->resize(breite(punkte) + rand, 30);
+        EXPECT_TRUE(Beschriften(b, TBeschriftungsArt::Text, -1, text));
+        EXPECT_EQ(b->font().pointSizeF(), punkte);
+    }
+    // Narrower still: two points smaller is as far as it goes.
+    b->resize(breite(9) + rand, 30);
+    Beschriften(b, TBeschriftungsArt::Text, -1, text);
+    EXPECT_EQ(b->font().pointSizeF(), 10.0);
+    Beschriften(b, TBeschriftungsArt::Text, -1, QStringLiteral("W"));
+    EXPECT_EQ(b->font().pointSizeF(), 12.0);
 }
 
 // German, English, the third language and back: a sample of every window

@@ -67,6 +67,9 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     EXPECT_EQ(std::tuple(Form1->Evonx->text(), Form1->Ebisx->text()), std::tuple("-100", "100"));
     EXPECT_EQ(Form1->GroupBox2->title(), " " + Txt(141) + " (1.) ");
     EXPECT_EQ(Graphik->SFarbe->width(), 2 * Graphik->SFarbe2->width());
+    // Both input bars write in function 1's colours, not function 3's.
+    EXPECT_EQ(std::tuple(Schriftfarbe(Form1->Edit1), Schriftfarbe(Form1->SFarbe2), Schriftfarbe(Graphik->Edit3)),
+              std::tuple(clRed, clBlue, clRed));
     // The value table stands under the main window again; the keyboard is
     // in the equation.
     EXPECT_EQ(Form2->frameGeometry().x(), Form1->frameGeometry().x());

@@ -13,6 +13,7 @@
 #include "main/tasten_dlg.h"
 
 #include <QFontInfo>
+#include <QGridLayout>
 #include <QLayout>
 #include <QMenu>
 #include <QTest>
@@ -164,6 +165,54 @@ TEST_F(StartAnsicht, EveryControlOfTheDialogsLiesInsideItsBox)
             fenster->hide();
     }
     EXPECT_EQ(daneben, "");
+}
+
+// The boxes of the main window that place their controls by hand: none of
+// them lies over another, for a function as for a family. The window keeps
+// its title in either language.
+TEST_F(StartAnsicht, NoTwoControlsOfTheMainWindowsBoxesOverlap)
+{
+    Form1->show();
+    for (const char* gleichung : {"f(x) = x", "f(x,t) = t*x"}) {
+        Form1->Edit1->setText(QString::fromLatin1(gleichung));
+        std::string ueber;
+        for (QGroupBox* box : Form1->findChildren<QGroupBox*>()) {
+            if (box->layout())
+                continue;
+            QList<QWidget*> kinder;
+            for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!w->isHidden())
+                    kinder << w;
+            for (qsizetype i = 0; i < kinder.size(); ++i)
+                for (qsizetype j = i + 1; j < kinder.size(); ++j)
+                    if (kinder[i]->geometry().intersects(kinder[j]->geometry()))
+                        ueber += " " + kinder[i]->objectName().toStdString() + "/" + kinder[j]->objectName().toStdString();
+        }
+        EXPECT_EQ(ueber, "") << gleichung;
+    }
+    Form1->english1->trigger();
+    EXPECT_EQ(Form1->windowTitle(), "Tessaplun 8");
+}
+
+// The hot keys stand in a column at the right of their boxes, as narrow as
+// the widest key, however wide the window is made.
+TEST_F(StartAnsicht, TheHotKeysStandInANarrowColumnAtTheRight)
+{
+    HotkeyDlg->show();
+    HotkeyDlg->resize(HotkeyDlg->width() + 300, HotkeyDlg->height());
+    HotkeyDlg->layout()->activate();
+    const QList<QGroupBox*> boxen = HotkeyDlg->findChildren<QGroupBox*>();
+    ASSERT_FALSE(boxen.isEmpty());
+    for (QGroupBox* box : boxen) {
+        box->layout()->activate();
+        auto* raster = qobject_cast<QGridLayout*>(box->layout());
+        ASSERT_NE(raster, nullptr);
+        int breitest = 0;
+        for (int r = 0; r < raster->rowCount(); ++r)
+            breitest = std::max(breitest, raster->itemAtPosition(r, 1)->sizeHint().width());
+        for (int r = 0; r < raster->rowCount(); ++r)
+            EXPECT_LE(raster->itemAtPosition(r, 1)->geometry().width(), breitest) << box->objectName().toStdString();
+    }
 }
 
 // The third language has no name of its own: its item stays out of the menu.

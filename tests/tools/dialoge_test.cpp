@@ -57,6 +57,19 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
                 << b->objectName().toStdString();
         }
     }
+    // The value table, the unit and trace windows and the tool windows,
+    // found by their design names, float above the main windows as tool
+    // windows.
+    for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg"}) {
+        const QWidget* w = nullptr;
+        for (QWidget* fenster : QApplication::topLevelWidgets())
+            if (fenster->objectName() == QLatin1String(name))
+                w = fenster;
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(std::pair(w->windowType(), w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)),
+                  std::pair(Qt::Tool, true))
+            << name;
+    }
     // The assistant's title stands out above its question.
     const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
     EXPECT_TRUE(titel.bold() && !frage.bold());
@@ -186,9 +199,11 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
-    // Both rows of the grid show whole.
-    const QTableWidget* gitter = Form2->StringGrid1;
+    // Both rows of the grid show whole, the values on light yellow.
+    QTableWidget* gitter = Form2->StringGrid1;
     EXPECT_LE(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
+    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
+    EXPECT_EQ(gitter->viewport()->grab().toImage().pixelColor(zelle.topLeft() + QPoint(2, 2)), QColor(250, 255, 210));
     EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
     std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
     Form2->FillValueTable();
