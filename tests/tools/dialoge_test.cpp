@@ -57,19 +57,30 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
                 << b->objectName().toStdString();
         }
     }
-    // The value table, the unit and trace windows and the tool windows,
-    // found by their design names, float above the main windows as tool
-    // windows.
-    for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg"}) {
+    // The value table, the unit and trace windows, the tool windows and the
+    // value table's export dialogs, found by their design names, float above
+    // the main windows.
+    for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg", "WordDlg",
+                             "ExcelDlg"}) {
         const QWidget* w = nullptr;
         for (QWidget* fenster : QApplication::topLevelWidgets())
             if (fenster->objectName() == QLatin1String(name))
                 w = fenster;
         ASSERT_NE(w, nullptr) << name;
+        // (The export dialogs are dialogs, above the value table.)
+        const bool dialog = qobject_cast<const QDialog*>(w);
         EXPECT_EQ(std::pair(w->windowType(), w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)),
-                  std::pair(Qt::Tool, true))
+                  std::pair(dialog ? Qt::Dialog : Qt::Tool, true))
             << name;
     }
+    // The assistant answers in the language in force when it shows.
+    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
+              std::pair(QStringLiteral("Ja"), QStringLiteral("Nein")));
+    AssistentFenster->hide();
+    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
+    AssistentFenster->show();
+    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
+              std::pair(QStringLiteral("Yes"), QStringLiteral("No")));
     // The assistant's title stands out above its question.
     const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
     EXPECT_TRUE(titel.bold() && !frage.bold());
@@ -178,6 +189,14 @@ TEST_F(DialogeTest, NoControlOfADialogCoversAnother)
                   qobject_cast<const QTabWidget*>(k)))
                 continue;
             teile.emplace_back(k, QRect(k->mapTo(w, QPoint(0, 0)), k->size()));
+        }
+        // What stands in a box, captions too, stands below its title.
+        for (const QWidget* k : w->findChildren<QWidget*>()) {
+            const auto* box = qobject_cast<const QGroupBox*>(k->parentWidget());
+            if (box && k->isVisibleTo(w) && !k->objectName().isEmpty() && !box->title().trimmed().isEmpty()) {
+                EXPECT_TRUE(BoxInneres(box).contains(k->geometry()))
+                    << k->objectName().toStdString() << " in " << box->objectName().toStdString();
+            }
         }
         for (std::size_t i = 0; i < teile.size(); ++i) {
             const auto& [a, ra] = teile[i];

@@ -316,8 +316,11 @@ TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCovers
             auto festeGroesse = [](const QWidget* w) {
                 return !qobject_cast<const QLabel*>(w) && !qobject_cast<const QCheckBox*>(w);
             };
-            // The window's own controls keep off its edges.
-            const QRect innen = behaelter == fenster ? fenster->rect().adjusted(2, 2, -2, -2) : behaelter->rect();
+            // The window's own controls keep off its edges, a box's off its
+            // frame and below its title.
+            QRect innen = behaelter == fenster ? fenster->rect().adjusted(2, 2, -2, -2) : behaelter->rect();
+            if (auto* box = qobject_cast<QGroupBox*>(behaelter))
+                innen = BoxInneres(box);
             for (std::size_t i = 0; i < kinder.size(); ++i) {
                 EXPECT_TRUE(innen.contains(kinder[i]->geometry()))
                     << kinder[i]->objectName().toStdString() << " in " << behaelter->objectName().toStdString();
