@@ -8,6 +8,7 @@
 #include "engine/tabellen.h"
 #include "engine/zustand.h"
 #include "main/form1.h"
+#include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/sprache.h"
 #include "tools/druck_dlg.h"
@@ -220,7 +221,7 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
     // Both rows of the grid show whole, the values on light yellow.
     QTableWidget* gitter = Form2->StringGrid1;
-    EXPECT_LE(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
+    EXPECT_EQ(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
     const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
     EXPECT_EQ(gitter->viewport()->grab().toImage().pixelColor(zelle.topLeft() + QPoint(2, 2)), QColor(250, 255, 210));
     EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
@@ -294,6 +295,32 @@ TEST_F(DialogeTest, ThePointerOverTheSmallWindowsClearsThePreview)
         fenster->hide();
     }
     QObject::disconnect(verbindung);
+}
+
+// Cancel closes the copy dialog and takes its black grid lines back.
+TEST_F(DialogeTest, CancelClosesTheCopyDialogAndPutsTheGridBack)
+{
+    Zustand.Ansicht.Gitter = "2c";
+    KopierDlg->show();
+    Druecken(KopierDlg->CB3);
+    ASSERT_EQ(Zustand.Ansicht.Gitter, "2");
+    Druecken(KopierDlg->CancelBtn);
+    EXPECT_EQ(std::tuple(KopierDlg->isVisible(), KopierDlg->result(), Zustand.Ansicht.Gitter, KopierDlg->CB3->isChecked()),
+              std::tuple(false, int{QDialog::Rejected}, "2c", false));
+}
+
+// What is no unit colours a unit window's field; a unit makes it white
+// again.
+TEST_F(DialogeTest, AUnitFieldShowsWhetherItHoldsAUnit)
+{
+    for (TEinheitDlg* d : {static_cast<TEinheitDlg*>(EinheitXDlg), static_cast<TEinheitDlg*>(EinheitYDlg)}) {
+        SCOPED_TRACE(d->objectName().toStdString());
+        d->show();
+        Tippen(d->Edit, "abc");
+        EXPECT_EQ(Feldfarbe(d->Edit), FarbeUngueltig);
+        Tippen(d->Edit, "2");
+        EXPECT_EQ(Feldfarbe(d->Edit), clWhite);
+    }
 }
 
 // The print dialog offers the value table and the header ticked at first.

@@ -13,6 +13,7 @@
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/einheit_dlg.h"
+#include "tools/trace_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
@@ -473,6 +474,7 @@ TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
             h.emplace_back(Uebersicht_Dlg->Farboptionen[static_cast<std::size_t>(k - 1)],
                            QString::number(k) + t(". Farboption", ". Colour option"));
         }
+        h.emplace_back(TraceParam->Edit, QStringLiteral("Scharparameter der Kurvenschar für die Trace-Funktion"));
         return h;
     };
     auto pruefen = [&](bool deutsch) {
@@ -486,9 +488,11 @@ TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
     pruefen(false);
 }
 
-// The unit windows wait a little more translucent than the tool windows.
-TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230)
+// The unit windows wait a little more translucent than the tool windows,
+// the assistant more still.
+TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230AndTheAssistantAt170)
 {
     for (const QWidget* w : std::initializer_list<const QWidget*>{EinheitXDlg, EinheitYDlg})
         EXPECT_EQ(qRound(w->windowOpacity() * 255), 230) << w->objectName().toStdString();
+    EXPECT_EQ(qRound(AssistentFenster->windowOpacity() * 255), 170);
 }
