@@ -4,6 +4,7 @@
 #include "platform/klang.h"
 #include "platform/oeffner.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -118,8 +119,15 @@ TEST(Klang, OneEffectPerSoundNameAndTheInstalledPlayerTakesOver)
     SetKlangSpieler(&a);
     SpieleKlang(QStringLiteral("schlag"));
     SetKlangSpieler(nullptr);
-    SpieleKlang(QStringLiteral("weg"));  // the program's own player
+    SpieleKlang(QStringLiteral("weg"));  // the program's own player, a child of the application
     EXPECT_EQ(a.Namen, QStringList{QStringLiteral("schlag")});
+    TQtKlangSpieler* programm = nullptr;
+    for (QObject* kind : QCoreApplication::instance()->children())
+        if (auto* k = dynamic_cast<TQtKlangSpieler*>(kind))
+            programm = k;
+    ASSERT_NE(programm, nullptr);
+    // Silent without an audio output; with one, the sound is loaded.
+    EXPECT_TRUE(programm->Stumm() || programm->Quelle(QStringLiteral("weg")).isValid());
 }
 
 }  // namespace
