@@ -521,12 +521,13 @@ struct TPainterCanvas::TListe {
         TBefehl b;
         b.Art = TBefehl::Linienzug;
         b.Zustand = zustand;
-        if (Baender.size() == 1) {
+        // A run within one band goes there whole.
+        double oben = HUGE_VAL, unten = -HUGE_VAL;
+        for (std::size_t i = von; i < von + anzahl; ++i)
+            oben = std::min(oben, Punkte[i].y()), unten = std::max(unten, Punkte[i].y());
+        if (Baender.size() == 1 || BandVon(oben - 2) == BandVon(unten + 2)) {
             b.Index = static_cast<std::uint32_t>(von);
             b.Anzahl = static_cast<std::uint32_t>(anzahl);
-            double oben = HUGE_VAL, unten = -HUGE_VAL;
-            for (std::size_t i = von; i < von + anzahl; ++i)
-                oben = std::min(oben, Punkte[i].y()), unten = std::max(unten, Punkte[i].y());
             Verteilen(b, oben - 2, unten + 2);
             return;
         }
@@ -537,15 +538,30 @@ struct TPainterCanvas::TListe {
             LaufVon[k] = LaufBis[k] = -1;
         };
         int kMin = static_cast<int>(Baender.size()), kMax = -1;
+        // The rows lo <= y < hi of the band the segment before went to
+        // alone, and that band; its run goes on while the segments stay
+        // there.
+        double lo = 1, hi = 0;
+        std::size_t kAllein = 0;
         for (std::size_t i = 0; i + 1 < anzahl; ++i) {
             const double y1 = Punkte[von + i].y(), y2 = Punkte[von + i + 1].y();
             const double oben = std::min(y1, y2) - 2, unten = std::max(y1, y2) + 2;
+            const auto s = static_cast<std::int64_t>(i);
+            if (oben >= lo && unten < hi) {
+                LaufBis[kAllein] = s;
+                continue;
+            }
+            lo = 1, hi = 0;
             if (!(unten >= 0.0) || !(oben < H))
                 continue;
             const int b0 = BandVon(oben), b1 = BandVon(unten);
             kMin = std::min(kMin, b0);
             kMax = std::max(kMax, b1);
-            const auto s = static_cast<std::int64_t>(i);
+            if (b0 == b1) {
+                kAllein = static_cast<std::size_t>(b0);
+                lo = static_cast<double>(b0) * BandHoehe;
+                hi = std::min(lo + BandHoehe, static_cast<double>(H));
+            }
             for (int k = b0; k <= b1; ++k) {
                 const auto kk = static_cast<std::size_t>(k);
                 if (LaufVon[kk] >= 0 && LaufBis[kk] == s - 1) {
@@ -563,12 +579,14 @@ struct TPainterCanvas::TListe {
         if (kMax >= 0)
             Leer = false;
     }
-    void Leeren()
+    // Forgets the commands; the last `offen` points (a run not yet handed
+    // on) stay, at the start.
+    void Leeren(std::size_t offen = 0)
     {
         for (auto& band : Baender)
             band.clear();
         Zustaende.clear();
-        Punkte.clear();
+        Punkte.erase(Punkte.begin(), Punkte.end() - static_cast<std::ptrdiff_t>(offen));
         Texte.clear();
         Bilder.clear();
         Leer = true;
@@ -830,6 +848,7 @@ void TPainterCanvas::Discard()
     FKette.clear();
     FLines.clear();
     FLinesSelbst = false;
+    FLinesListe = false;
     if (FListe)
         FListe->Leeren();
 }
@@ -846,17 +865,17 @@ void TPainterCanvas::SetTextAntialiasing(bool on)
 void TPainterCanvas::ListeMalen()
 {
     TListe& l = *FListe;
-    if (l.Leer)
-        return;
     const std::size_t n = l.Baender.size();
-    if (FPool && n > 1) {
+    if (!l.Leer && FPool && n > 1) {
         FPool->Ausfuehren(
             n, [&l](std::size_t k, unsigned) { TBandMaler(l, k).Malen(); }, [](std::size_t) {});
-    } else {
+    } else if (!l.Leer) {
         for (std::size_t k = 0; k < n; ++k)
             TBandMaler(l, k).Malen();
     }
-    l.Leeren();
+    // A thin run still open keeps its points, now from the start.
+    l.Leeren(FLinesListe ? l.Punkte.size() - FLinesVon : 0);
+    FLinesVon = 0;
 }
 
 bool TPainterCanvas::Aufzeichnen()
@@ -898,10 +917,15 @@ bool TPainterCanvas::Aufzeichnen()
 
 std::uint32_t TPainterCanvas::Zustand(const TPen& pen, const TBrush& brush)
 {
+    // Dashes switch between two pens, run after run: the last few states
+    // are looked up before a new one (and its painter pen) is made.
     TListe& l = *FListe;
-    if (l.Zustaende.empty() || !(l.Zustaende.back().TStift == pen) || !(l.Zustaende.back().TPinsel == brush))
-        l.Zustaende.push_back({pen, brush, MakePen(pen), ToQBrush(brush)});
-    return static_cast<std::uint32_t>(l.Zustaende.size() - 1);
+    const std::size_t n = l.Zustaende.size();
+    for (std::size_t k = n; k > 0 && k + 4 > n; --k)
+        if (l.Zustaende[k - 1].TStift == pen && l.Zustaende[k - 1].TPinsel == brush)
+            return static_cast<std::uint32_t>(k - 1);
+    l.Zustaende.push_back({pen, brush, MakePen(pen), ToQBrush(brush)});
+    return static_cast<std::uint32_t>(n);
 }
 
 void TPainterCanvas::SetMapping(double sx, double sy, double ox, double oy)
@@ -1025,6 +1049,25 @@ QFont TPainterCanvas::MakeFont() const
     return MakeQFont(Font, FontDpi());
 }
 
+namespace {
+
+// A thin line on a pixel device ends one pixel short of its end point, so a
+// polyline never paints a joint or an end twice: the end b moves a pixel
+// back towards a, or must go (false) when the line is a single step.
+bool EinenPixelKuerzer(QPointF a, QPointF& b)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double schritte = std::max(std::abs(dx), std::abs(dy));
+    if (schritte <= 1.0)
+        return false;
+    const double k = (schritte - 1.0) / schritte;
+    b = QPointF(std::round(a.x() + dx * k), std::round(a.y() + dy * k));
+    return true;
+}
+
+}  // namespace
+
 void TPainterCanvas::FlushLines()
 {
     if (FLinesSelbst) {
@@ -1035,7 +1078,7 @@ void TPainterCanvas::FlushLines()
             TBefehl b;
             b.Art = TBefehl::Kapsel;
             b.Anzahl = static_cast<std::uint32_t>(std::abs(std::int64_t{FLinesPen.Width}));
-            b.Index = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
+            b.Index = qRgb(GetRValue(FLinesPen.Color), GetGValue(FLinesPen.Color), GetBValue(FLinesPen.Color));
             const auto Schritt = [](TPoint a, TPoint e) {
                 return std::pair<std::int64_t, std::int64_t>(std::int64_t{e.X} - a.X, std::int64_t{e.Y} - a.Y);
             };
@@ -1072,47 +1115,39 @@ void TPainterCanvas::FlushLines()
         FKette.clear();
         return;
     }
+    if (FLinesListe) {
+        // A thin run on a kept list (one logical unit per pixel).
+        FLinesListe = false;
+        std::vector<QPointF>& punkte = FListe->Punkte;
+        if (punkte.size() - FLinesVon >= 2 && !EinenPixelKuerzer(punkte[punkte.size() - 2], punkte.back())) {
+            punkte.pop_back();
+            if (punkte.size() - FLinesVon == 1) {
+                TBefehl p;
+                p.Art = TBefehl::Punkt;
+                p.Zustand = Zustand(FLinesPen, Brush);
+                p.A = static_cast<std::int32_t>(punkte.back().x());
+                p.B = static_cast<std::int32_t>(punkte.back().y());
+                FListe->Verteilen(p, p.B - 2.0, p.B + 2.0);
+            }
+        }
+        if (punkte.size() - FLinesVon >= 2)
+            FListe->Linienzug(Zustand(FLinesPen, Brush), FLinesVon, punkte.size() - FLinesVon);
+        else
+            punkte.resize(FLinesVon);
+        return;
+    }
     const qsizetype n = FLines.size();
-    if (n < 2 || !(FPainter || FListe)) {
+    if (n < 2 || !FPainter) {
         FLines.clear();
         return;
     }
-    if (FLinesPixelGenau) {
-        // A thin line on a pixel device ends one pixel short of its end
-        // point, so a polyline never paints a joint or an end twice.
-        const QPointF a = FLines[n - 2];
-        const QPointF b = FLines[n - 1];
-        const double dx = b.x() - a.x();
-        const double dy = b.y() - a.y();
-        const double schritte = std::max(std::abs(dx), std::abs(dy));
-        if (schritte <= 1.0) {
-            FLines.removeLast();
-            if (FLines.size() == 1) {
-                if (FListe) {
-                    TBefehl p;
-                    p.Art = TBefehl::Punkt;
-                    p.Zustand = Zustand(FLinesPen, Brush);
-                    p.A = static_cast<std::int32_t>(FLines[0].x());
-                    p.B = static_cast<std::int32_t>(FLines[0].y());
-                    FListe->Verteilen(p, p.B - 2.0, p.B + 2.0);
-                } else {
-                    FPainter->drawPoint(FLines[0]);
-                }
-            }
-        } else {
-            const double k = (schritte - 1.0) / schritte;
-            FLines[n - 1] = QPointF(std::round(a.x() + dx * k), std::round(a.y() + dy * k));
-        }
+    if (FLinesPixelGenau && !EinenPixelKuerzer(FLines[n - 2], FLines[n - 1])) {
+        FLines.removeLast();
+        if (FLines.size() == 1)
+            FPainter->drawPoint(FLines[0]);
     }
-    if (FLines.size() >= 2) {
-        if (FListe) {
-            const std::size_t von = FListe->Punkte.size();
-            FListe->Punkte.insert(FListe->Punkte.end(), FLines.cbegin(), FLines.cend());
-            FListe->Linienzug(Zustand(FLinesPen, Brush), von, static_cast<std::size_t>(FLines.size()));
-        } else {
-            FPainter->drawPolyline(FLines);
-        }
-    }
+    if (FLines.size() >= 2)
+        FPainter->drawPolyline(FLines);
     FLines.clear();
 }
 
@@ -1144,11 +1179,11 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
             FlushLines();
             return;
         }
-        if (FLinesEnd == from && FLinesPen == Pen && (FLinesSelbst || !FLines.isEmpty())) {
+        if (FLinesEnd == from && FLinesPen == Pen && (FLinesSelbst || FLinesListe)) {
             if (FLinesSelbst)
                 FKette.push_back(to);
             else
-                FLines << QPointF(to.X, to.Y);
+                FListe->Punkte.emplace_back(to.X, to.Y);
             FLinesEnd = to;
             return;
         }
@@ -1177,9 +1212,13 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
     if (FLinesSelbst) {
         FKette.push_back(from);
         FKette.push_back(to);
+    } else if (liste) {
+        FLinesListe = true;
+        FLinesVon = FListe->Punkte.size();
+        FListe->Punkte.emplace_back(from.X, from.Y);
+        FListe->Punkte.emplace_back(to.X, to.Y);
     } else {
-        if (!liste)
-            ApplyPen();
+        ApplyPen();
         FLines << Map(from) << Map(to);
     }
 }
@@ -1187,7 +1226,7 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
 void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
 {
     // LineTo and DoLine inline: a curve is a call per pixel column, and a
-    // run of a wide pen on a kept list only takes its next point.
+    // run on a kept list only takes its next point.
     const bool klar = Pen.Style == TPenStyle::Clear;
     const std::int64_t rand = std::abs(std::int64_t{Pen.Width}) + 2;
     for (const TGraphBefehl& b : befehle) {
@@ -1198,14 +1237,22 @@ void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
         }
         const TPoint from = FPenPos;
         FPenPos = to;
-        if (FLinesSelbst && FListe && FLinesEnd == from && FLinesPen == Pen) {
+        if (FListe) {
+            // A line wholly beyond an edge draws nothing and ends the run;
+            // most of a steep curve's lines lie there.
             const std::int64_t w = std::int64_t{FGeraetB} + rand, h = std::int64_t{FGeraetH} + rand;
             if ((from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
                 (from.Y > h && to.Y > h)) {
-                FlushLines();
+                if (FLinesSelbst || FLinesListe)
+                    FlushLines();
                 continue;
             }
-            FKette.push_back(to);
+        }
+        if ((FLinesSelbst || FLinesListe) && FLinesEnd == from && FLinesPen == Pen) {
+            if (FLinesSelbst)
+                FKette.push_back(to);
+            else
+                FListe->Punkte.emplace_back(to.X, to.Y);
             FLinesEnd = to;
             continue;
         }
