@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <map>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -1255,10 +1256,46 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
 void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
 {
     // LineTo and DoLine inline: a curve is a call per pixel column, and a
-    // run on a kept list only takes its next point.
+    // run on a kept list only takes its next points.
     const bool klar = Pen.Style == TPenStyle::Clear;
     const std::int64_t rand = std::abs(std::int64_t{Pen.Width}) + 2;
-    for (const TGraphBefehl& b : befehle) {
+    // A line wholly beyond an edge draws nothing and ends the run; most of
+    // a steep curve's lines lie there. (The list and its device size may
+    // come with the first line.)
+    const auto weg = [&](TPoint from, TPoint to) {
+        const std::int64_t w = std::int64_t{FGeraetB} + rand, h = std::int64_t{FGeraetH} + rand;
+        return (from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
+               (from.Y > h && to.Y > h);
+    };
+    // The open run takes the lines from befehle[i] on while they go on from
+    // its end and can be seen; returns the index of the last one taken.
+    const auto weiter = [&](auto& punkte, std::size_t i) {
+        const std::size_t alt = punkte.size();
+        punkte.resize(alt + befehle.size() - i);
+        auto* z = punkte.data() + alt;
+        TPoint pos = FLinesEnd;
+        std::size_t j = i;
+        for (; j < befehle.size(); ++j) {
+            const TGraphBefehl& c = befehle[j];
+            const TPoint to{c.A, c.B};
+            if (c.Art != TGraphBefehl::LineTo)
+                break;
+            if (to == pos)
+                continue;
+            if (weg(pos, to))
+                break;
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(*z)>, QPointF>)
+                *z++ = QPointF(to.X, to.Y);
+            else
+                *z++ = to;
+            pos = to;
+        }
+        punkte.resize(static_cast<std::size_t>(z - punkte.data()));
+        FPenPos = FLinesEnd = pos;
+        return j - 1;
+    };
+    for (std::size_t i = 0; i < befehle.size(); ++i) {
+        const TGraphBefehl& b = befehle[i];
         const TPoint to{b.A, b.B};
         if (b.Art != TGraphBefehl::LineTo || klar || to == FPenPos) {
             FPenPos = to;
@@ -1266,23 +1303,13 @@ void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
         }
         const TPoint from = FPenPos;
         FPenPos = to;
-        if (FListe) {
-            // A line wholly beyond an edge draws nothing and ends the run;
-            // most of a steep curve's lines lie there.
-            const std::int64_t w = std::int64_t{FGeraetB} + rand, h = std::int64_t{FGeraetH} + rand;
-            if ((from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
-                (from.Y > h && to.Y > h)) {
-                if (FLinesSelbst || FLinesListe)
-                    FlushLines();
-                continue;
-            }
+        if (FListe && weg(from, to)) {
+            if (FLinesSelbst || FLinesListe)
+                FlushLines();
+            continue;
         }
-        if ((FLinesSelbst || FLinesListe) && FLinesEnd == from && FLinesPen == Pen) {
-            if (FLinesSelbst)
-                FKette.push_back(to);
-            else
-                FListe->Punkte.emplace_back(to.X, to.Y);
-            FLinesEnd = to;
+        if ((FLinesSelbst || FLinesListe) && FListe && FLinesEnd == from && FLinesPen == Pen) {
+            i = FLinesSelbst ? weiter(FKette, i) : weiter(FListe->Punkte, i);
             continue;
         }
         DoLine(from, to);
