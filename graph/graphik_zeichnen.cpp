@@ -980,8 +980,9 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         const auto k = static_cast<std::size_t>(std::upper_bound(erste.begin() + 2, erste.end(), i) - erste.begin() - 1);
         return std::pair<std::size_t, std::size_t>(k, i - erste[k]);
     };
-    // The lists of the portion being drawn; they keep their room for the next.
-    std::vector<TMitgliedBefehle> listen;
+    // The lists of the portion being drawn; they keep their room for the
+    // next portion and the next redraw.
+    std::vector<TMitgliedBefehle>& listen = ListenVorrat;
     std::size_t portionVon = 0;
 
     // Drawing, in the order of the functions and their members. The dash
