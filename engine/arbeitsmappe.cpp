@@ -195,7 +195,9 @@ std::string XlsxZahl(double v)
 {
     if (v == 0)
         return "0";  // also -0
-    std::array<char, 32> puffer{};
+    // The longest shortest form of a double has 24 characters:
+    // -2.2250738585072014e-308.
+    std::array<char, 24> puffer{};
     const auto [ende, fehler] = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v);
     return fehler == std::errc() ? std::string(puffer.data(), ende) : std::string("0");
 }

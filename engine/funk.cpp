@@ -118,10 +118,9 @@ bool IsIdentChar(char c) { return IsLetter(c) || IsDigit(c) || c == '\''; }
 
 int DigitValue(char c) { return c - '0'; }
 
-// 10^n by n multiplications; exponents beyond the language's range give 1.
+// 10^n by n multiplications (the parser lets no n past 36 through).
 long double PowerOfTen(int n)
 {
-    if (n > 37) return 1.0L;
     long double r = 1.0L;
     for (int i = 0; i < n; ++i) r *= 10;
     return r;
@@ -451,20 +450,20 @@ void Compiler::ParseExpression(std::int32_t& node)
 // ---------------------------------------------------------------------------
 // Flattening
 
-bool IsWholeSmallExponent(long double v, int& k)
+// |v| where it is a whole number from 1 to 64, else 0.
+int WholeSmallExponent(long double v)
 {
     const long double m = std::fabs(v);
-    if (!(m >= 1 && m <= 64)) return false;
+    if (!(m >= 1 && m <= 64)) return 0;
     const int i = static_cast<int>(m);
-    if (static_cast<long double>(i) != m) return false;
-    k = i;
-    return true;
+    return static_cast<long double>(i) == m ? i : 0;
 }
 
 // Builds the step list of a successfully parsed tree without recursion, so a
 // long chain like x+x+...+x cannot exhaust the stack. Nodes come out in
-// post-order (left operand, right operand, node), the order of evaluation.
-void Flatten(TFunktionsKopf& kopf)
+// post-order (left operand, right operand, node), the order of evaluation;
+// root is the tree's root in kopf.Nodes.
+void Flatten(TFunktionsKopf& kopf, std::int32_t root)
 {
     const std::vector<TKnoten>& nodes = kopf.Nodes;
     constexpr std::int32_t kConstBase = 6;
@@ -517,7 +516,7 @@ void Flatten(TFunktionsKopf& kopf)
         bool childrenDone;
     };
     std::vector<Visit> todo;
-    todo.push_back({kopf.Root, false});
+    todo.push_back({root, false});
     while (!todo.empty()) {
         const Visit v = todo.back();
         todo.pop_back();
@@ -586,8 +585,8 @@ void Flatten(TFunktionsKopf& kopf)
                 st.Op = OpPow;
                 const TKnoten& base = nodes[static_cast<std::size_t>(k.Left)];
                 const TKnoten& expo = nodes[static_cast<std::size_t>(k.Right)];
-                int whole = 0;
-                if (expo.Kind == TKnoten::Constant && IsWholeSmallExponent(expo.Value, whole)) {
+                const int whole = expo.Kind == TKnoten::Constant ? WholeSmallExponent(expo.Value) : 0;
+                if (whole > 0) {
                     st.Op = OpPowIntExp;
                     st.K = static_cast<std::uint8_t>(whole);
                     st.NegativeExp = expo.Value < 0;
@@ -972,11 +971,8 @@ static_assert(kSumFrei == kBandHigh[kBandSum] && kProdHoch == kBandHigh[kBandPro
 // has no register form.
 void BuildRegisterForm(TFunktionsKopf& kopf)
 {
-    kopf.RegisterSteps.clear();
-    kopf.RegisterSign = false;
-    kopf.RegisterChecks = 0;
-    kopf.RegisterGeneral = false;
-    kopf.RegisterCode.reset();
+    // CompileTerm has cleared the steps and the code; the other fields
+    // count only where there are steps.
     if (kopf.ResultSlot < 0)
         return;
 
@@ -1238,7 +1234,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
             if (opCode <= OperatorCode::Minus) {
                 const int sum = std::max(a, b) + 1;  // |a +- b| <= 2^sum, rounded too
                 st.Band = sum < 119 ? kBandNone : kBandSum;
-                bound[0] = sum < 119 ? sum + 1 : 119;
+                bound[0] = std::min(sum + 1, 119);
             } else if (opCode == OperatorCode::Times) {
                 st.Band = a + b <= 100 ? kBandProductBottom : kBandProduct;
                 bound[0] = std::min(a + b + 1, 101);
@@ -1318,7 +1314,6 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     kopf.ResultSlot = -1;
     kopf.SavedBase = 0;
     kopf.UsedParameters = 0;
-    kopf.Root = -1;
     kopf.Name.clear();
     kopf.Parameters = {};
     kopf.Count = 0;
@@ -1330,7 +1325,8 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     nonSmooth = false;
 
     c.ParseHeader();
-    if (c.ok) c.ParseExpression(kopf.Root);
+    std::int32_t root = -1;  // the tree's root in Nodes
+    if (c.ok) c.ParseExpression(root);
     if (c.ok) c.ok = c.pos + 1 == text.size() && text[c.pos] == '$';
     ok = c.ok;
     nonSmooth = c.nonSmooth;
@@ -1338,7 +1334,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     if (ok) {
         kopf.Text = "$";
         term = "$";
-        Flatten(kopf);
+        Flatten(kopf, root);
         BuildRegisterForm(kopf);
     } else {
         const std::size_t stop = c.bracketError ? c.savedPos : c.pos;
@@ -1742,11 +1738,11 @@ constexpr unsigned char kAlive = 255;
 // of a block (x finite, below the input bound): x by x, the running and
 // the saved value in registers. A segment after a general step (kSingle
 // false) loads the registers in load first; the last one writes out (the
-// values, also where undefined: the caller clears those), the others the
-// registers in store to their columns.
+// values, also where undefined: the caller clears those), the others (out
+// null) the registers the general step `last` keeps to their columns.
 template <class XIn, bool kSingle>
 void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, const XIn* xs, int n, const double* tp,
-                     unsigned load, unsigned store, const RegisterColumns& c, long double* out)
+                     unsigned load, const RegisterColumns& c, long double* out)
 {
     // The checked values of this segment go to their columns in step order.
     const TRegisterStep* checked = first;
@@ -1866,9 +1862,9 @@ void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, cons
         if (kSingle || out) {
             out[i] = r;
         } else {
-            if (store & kKeepR)
+            if (last->Keep & kKeepR)
                 c.r[i] = r;
-            if (store & kKeepS0)
+            if (last->Keep & kKeepS0)
                 c.s0[i] = s0;
         }
     }
@@ -2028,10 +2024,9 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
             if (const SegmentCode run = code->Segments[segment][kDoubleX ? 0 : 1])
                 run(&args);
         } else if (st == begin && general == end) {
-            RegisterSegment<XIn, true>(st, end, xs, n, tp, 0, 0, c, out);
+            RegisterSegment<XIn, true>(st, end, xs, n, tp, load, c, out);  // (load is 0, and unread)
         } else if (st != general || general == end) {  // (nothing to do between two general steps)
-            RegisterSegment<XIn, false>(st, general, xs, n, tp, load, general == end ? 0 : general->Keep, c,
-                                        general == end ? out : nullptr);
+            RegisterSegment<XIn, false>(st, general, xs, n, tp, load, c, general == end ? out : nullptr);
         }
         if (general == end)
             break;

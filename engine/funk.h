@@ -130,7 +130,6 @@ struct TRegisterCode;
 struct TFunktionsKopf {
     std::string Name;                       // function name, at most 6 characters
     std::string Text;                       // blank-free equation; "$" after success
-    std::int32_t Root = -1;                 // index of the root in Nodes; -1 = none
     std::array<std::string, 6> Parameters;  // parameter names, at most 3 characters
     std::uint8_t Count = 0;                 // number of parameters, 1..6
 

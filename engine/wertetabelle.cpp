@@ -36,7 +36,7 @@ int WertetabelleDezimalen(long double v)
 {
     if (v >= -9 && v <= 99)
         return 2;
-    if ((v > 99 && v <= 999) || (v >= -99 && v < -9))
+    if (v >= -99 && v <= 999)
         return 1;
     return 0;
 }

@@ -289,13 +289,10 @@ void TForm1::beispiele()
     const TFunktion* f = Funktionen[1];
     if (!f)
         return;
-    const bool gleicheGleichung = Edit1->text() == QString::fromStdString(f->GetTerm());
     ComboBox1->setEditText(QStringLiteral("1."));
+    // (An equation the same as New's, which the field holds then, needs no
+    // change handler: New ran it for this equation and x = t = 0.)
     ComboBox1Change();
-    // The editor compiles, colours and redraws; it must run even when the
-    // field holds this equation already (New leaves "f(x) = x^2" there).
-    if (gleicheGleichung)
-        Edit1Change();
     // The lengths of the axes the view has.
     TAnsicht& a = Zustand.Ansicht;
     a.XLaenge = std::to_string(std::abs(static_cast<std::int64_t>(a.XMax) - a.XMin));

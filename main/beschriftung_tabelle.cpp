@@ -26,14 +26,16 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -41,7 +43,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <algorithm>
@@ -781,6 +782,42 @@ void PlatzSchaffen(QWidget* w)
         w->resize(noetig, w->height());
 }
 
+void TitelPlatzJetzt(QWidget* fenster)
+{
+    int breite = TitelleistenBreite(fenster->windowTitle());
+    if (const QLayout* l = fenster->layout())
+        breite = std::max(breite, l->totalMinimumSize().width());
+    if (breite > fenster->minimumWidth())
+        fenster->setMinimumWidth(breite);
+}
+
+// Measuring a title and laying a dialog out costs more than all its other
+// captions, and most dialogs are never shown in a session: one that has
+// never been shown is fitted when Qt polishes it, just before it is first
+// sized and shown, with the title it has then.
+class TTitelPlatzBeimPolieren : public QObject {
+public:
+    using QObject::QObject;
+
+    static TTitelPlatzBeimPolieren* Filter()
+    {
+        static QPointer<TTitelPlatzBeimPolieren> filter;
+        if (!filter)
+            filter = new TTitelPlatzBeimPolieren(qApp);
+        return filter;
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Polish) {
+            objekt->removeEventFilter(this);
+            TitelPlatzJetzt(static_cast<QWidget*>(objekt));
+        }
+        return false;
+    }
+};
+
 // A dialog that sizes itself is at least as wide as its title needs, so
 // that the title bar shows it whole; a dialog of fixed size and the other
 // windows keep their design. The width only grows: a dialog keeps what any
@@ -789,11 +826,10 @@ void TitelPlatzGeben(QWidget* fenster)
 {
     if (!qobject_cast<QDialog*>(fenster) || fenster->minimumWidth() == fenster->maximumWidth())
         return;
-    int breite = TitelleistenBreite(fenster->windowTitle());
-    if (const QLayout* l = fenster->layout())
-        breite = std::max(breite, l->totalMinimumSize().width());
-    if (breite > fenster->minimumWidth())
-        fenster->setMinimumWidth(breite);
+    if (fenster->testAttribute(Qt::WA_WState_Polished))
+        TitelPlatzJetzt(fenster);
+    else
+        fenster->installEventFilter(TTitelPlatzBeimPolieren::Filter());  // once, however often asked
 }
 
 // A caption too wide for its tool button takes two lines where the button
@@ -949,15 +985,7 @@ bool EintragSchreiben(QObject* o, int i, const QString& text)
         l->item(i)->setText(text);
         return true;
     }
-    // A memo, as an edit or as a read-only label: one item per line.
-    if (auto* p = qobject_cast<QPlainTextEdit*>(o)) {
-        p->setPlainText(ZeileSetzen(p->toPlainText(), i, text));
-        return true;
-    }
-    if (auto* t = qobject_cast<QTextEdit*>(o)) {
-        t->setPlainText(ZeileSetzen(t->toPlainText(), i, text));
-        return true;
-    }
+    // A memo shown as a read-only label: one item per line.
     if (auto* l = qobject_cast<QLabel*>(o)) {
         l->setText(ZeileSetzen(l->text(), i, text));
         return true;
@@ -988,7 +1016,7 @@ std::vector<TBeschriftungsZiel> BeschriftungsZiele()
             namen.append(QString());
         for (const QString& name : namen) {
             if (z.Art == A::Fuelloptionen) {
-                ziele.push_back({z.Fenster, A::Text, name, z.Zeile, QStringLiteral(" "), QStringLiteral(" "), -1});
+                ziele.push_back({z.Fenster, A::Text, name, z.Zeile, QStringLiteral(" "), QStringLiteral(" ")});
                 for (std::size_t i = 0; i < Fuellwahlen.size(); ++i)
                     ziele.push_back({z.Fenster, A::Eintrag, name, Fuellwahlen[i].Zeile, QString(),
                                      QString::fromLatin1(Fuellwahlen[i].Nach), static_cast<int>(i)});
@@ -1033,10 +1061,12 @@ bool Beschriften(QObject* ziel, TBeschriftungsArt art, int eintrag, const QStrin
     return false;
 }
 
-TBeschriftungsErgebnis BeschriftungAnwenden()
+TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur)
 {
     TBeschriftungsErgebnis ergebnis;
     for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {
+        if (nur && Fenster(z.Fenster) != nur)
+            continue;
         QObject* ziel = Steuerelement(Fenster(z.Fenster), z.Name);
         if (!ziel) {
             ergebnis.Fehlend.push_back(z);

@@ -49,7 +49,7 @@ struct TBeschriftungsZiel {
     int Zeile;
     QString Vor;
     QString Nach;
-    int Eintrag;
+    int Eintrag = -1;  // the item, for Eintrag only
 };
 std::vector<TBeschriftungsZiel> BeschriftungsZiele();
 
@@ -67,11 +67,12 @@ QObject* Steuerelement(QWidget* fenster, const QString& name);
 // none, a list item beyond the list's end).
 bool Beschriften(QObject* ziel, TBeschriftungsArt art, int eintrag, const QString& text);
 
-// Applies the whole table with the language lines in force. Returns the
-// targets whose window or control does not exist, and those whose control
-// refused the text, in the table's order.
+// Applies the whole table with the language lines in force, or only its
+// rows for window `nur` (one made after the start). Returns the targets
+// whose window or control does not exist, and those whose control refused
+// the text, in the table's order.
 struct TBeschriftungsErgebnis {
     std::vector<TBeschriftungsZiel> Fehlend;
     std::vector<TBeschriftungsZiel> Abgelehnt;
 };
-TBeschriftungsErgebnis BeschriftungAnwenden();
+TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur = nullptr);

@@ -36,20 +36,19 @@ constexpr int ZeileEinstellungenFehler = 577;
 
 }  // namespace
 
-bool EinstellungenSchreibenMelden(bool gespeichertMelden, const QString& gespeichertText)
+void EinstellungenSchreibenMelden(bool gespeichertMelden, const QString& gespeichertText)
 {
     switch (EinstellungenSpeichern(Einstellungen)) {
     case TSchreibErgebnis::KeinOrdner:
-        return false;
+        break;
     case TSchreibErgebnis::Fehler:
         ShowMessage(Txt(ZeileEinstellungenFehler) + QLatin1Char('\n') + Einstellungsdatei());
-        return false;
+        break;
     case TSchreibErgebnis::Geschrieben:
         if (gespeichertMelden)
             ShowMessage(gespeichertText.isEmpty() ? Txt(ZeileGespeichert) : gespeichertText);
-        return true;
+        break;
     }
-    return false;
 }
 
 TEinstellDlg::TEinstellDlg(QWidget* parent) : QDialog(parent)
@@ -101,7 +100,8 @@ void TEinstellDlg::FormCreate()
 {
     Einstellungen.MitWertetabelle = 0;
     Einstellungen.Startvorlage = 0;
-    CheckFile();
+    // (Whether the start template exists is looked up when the captions
+    // are set and each time the dialog opens.)
 }
 
 void TEinstellDlg::CheckFile()

@@ -40,5 +40,5 @@ extern TEinstellDlg* EinstellDlg;
 // Writes the options record as the settings file. Says "saved" (or, for a
 // list without that line, the previous language's words) only after a
 // successful write, reports a failed one, and stays silent where there is
-// no settings folder. True when the file was written.
-bool EinstellungenSchreibenMelden(bool gespeichertMelden, const QString& gespeichertText = {});
+// no settings folder.
+void EinstellungenSchreibenMelden(bool gespeichertMelden, const QString& gespeichertText = {});

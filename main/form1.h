@@ -268,6 +268,9 @@ public:
     void mitWertetabellestarten1Click();
     void eigeneEinstellungenverwenden1Click();
     void ransparenzderZubehrfenster1Click();
+    // The opacity of the tool windows as the switch above says (they are
+    // translucent from the start).
+    int ZubehoerAlpha() const;
     void Hotkeys2Click();
     void astensteuerung1Click();
 

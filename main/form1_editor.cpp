@@ -203,49 +203,36 @@ void TForm1::Edit1Change()
     const std::string s = Edit1->text().toStdString();
     const bool schar = IstFunktionenschar(s);
     Eingabeart = schar ? ArtFunktionenschar : ArtFunktion;
-    GroupBox1->setTitle(QString::fromStdString(Eingabeart));
     f->SetKind(Eingabeart);
 
-    for (QMenu* m : {Beispiele1, Fenster1, Datei1})
-        m->setEnabled(true);
     if (!schar) {
         GroupBox1->setTitle(QLatin1Char(' ') + Txt(134) + QLatin1Char(' '));
         SFarbe->setText(Txt(147));
         SFarbe->resize(2 * SFarbe2->width(), SFarbe->height());
-        SFarbe->show();
         SFarbe2->hide();
         Bt->hide();
         Bx->resize(Byvonx->width(), Bx->height());
-        Bx->show();
-        for (QWidget* w : {static_cast<QWidget*>(Byvonx), static_cast<QWidget*>(Bfvonx),
-                           static_cast<QWidget*>(Bfvonxt)})
-            w->show();
         for (QWidget* w : std::initializer_list<QWidget*>{Evont, Ebist, Estept, Label5, Label7, Label8})
             w->hide();
         GroupBox2->resize(GroupBox2->width(), Evont->y() + 7);
     } else {
         GroupBox1->setTitle(QLatin1Char(' ') + Txt(135) + QLatin1Char(' '));
         SFarbe->setText(QString());
+        // Halved, it leaves the second colour button's place beside it free.
         SFarbe->resize(SFarbe2->width(), SFarbe->height());
-        SFarbe->show();
-        SFarbe2->move(SFarbe->x() + SFarbe->width() + 2, SFarbe2->y());
         SFarbe2->show();
         Bt->show();
         Bx->resize(B1->width(), Bx->height());
-        Bx->show();
         for (QWidget* w : std::initializer_list<QWidget*>{Evont, Ebist, Estept, Label5, Label7, Label8})
             w->show();
         GroupBox2->resize(GroupBox2->width(), Evont->y() + Evont->height() + 7);
     }
     f->SetTerm(s);
-    ComboBox1->show();
-    GroupBox2->show();
     emit Melder().ZeichnenVerlangt();
 
     BitBtn1->setEnabled(!Edit1->text().isEmpty());
     BitBtn2->setEnabled(!Edit1->text().isEmpty());
 
-    f->SetTerm(s);
     SetzeFeldfarbe(Edit1, f->GetCompiled() ? FarbeGueltig : FarbeUngueltig);
 
     Funktionen[static_cast<std::size_t>(FunktionNr)] = Funktionen[0];

@@ -196,7 +196,12 @@ void TForm1::ransparenzderZubehrfenster1Click()
     const bool an = !ransparenzderZubehrfenster1->isChecked();
     ransparenzderZubehrfenster1->setChecked(an);
     Einstellungen.Transparent = an ? 1 : 0;
-    emit Melder().TransparenzVerlangt(an ? AlphaDurchscheinend : AlphaDeckend);
+    emit Melder().TransparenzVerlangt(ZubehoerAlpha());
+}
+
+int TForm1::ZubehoerAlpha() const
+{
+    return ransparenzderZubehrfenster1->isChecked() ? AlphaDurchscheinend : AlphaDeckend;
 }
 
 // ---------------------------------------------------------------------------

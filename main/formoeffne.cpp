@@ -20,12 +20,6 @@
 #include "platform/fensterhilfen.h"
 #include "platform/sprache.h"
 #include "platform/statusleiste.h"
-#include "tools/beschriftung_dlg.h"
-#include "tools/flaechen_dlg.h"
-#include "tools/kreise_dlg.h"
-#include "tools/punkte_dlg.h"
-#include "tools/senkrechte_dlg.h"
-#include "tools/uebersicht_dlg.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,7 +29,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSlider>
 
 #include <optional>
 #include <vector>
@@ -84,10 +77,6 @@ void TFormOeffne::FormCreate()
     BeendenBestaetigt = false;
     Einstellungen.Transparent = 1;
     Einstellungen.Sprache = SpracheDeutsch;
-
-    // (the languages and the units are exclusive groups of menu items)
-    Form1->deutsch1->setChecked(true);
-    Form1->cm->setChecked(true);
 
     SpracheLaden(SpracheDeutsch);
     beschriften();
@@ -154,17 +143,8 @@ void TFormOeffne::FormCreate()
         Form1->mitWertetabellestarten1->setChecked(false);
     }
 
-    // The tool windows start translucent whatever the stored flag says.
-    auto durchscheinend = [](QWidget* fenster, QSlider* regler) {
-        SetWindowAlpha(fenster, 240);
-        regler->setValue(240);
-    };
-    durchscheinend(Uebersicht_Dlg, Uebersicht_Dlg->TrackBar2);
-    durchscheinend(BeschriftungDlg, BeschriftungDlg->TrackBar2);
-    durchscheinend(SenkrechteDlg, SenkrechteDlg->TrackBar2);
-    durchscheinend(PunkteDlg, PunkteDlg->TrackBar2);
-    durchscheinend(KreiseDlg, KreiseDlg->TrackBar2);
-    durchscheinend(FlaechenDlg, FlaechenDlg->TrackBar2);
+    // The tool windows start translucent whatever the stored flag says
+    // (each takes this when it is made).
     Form1->ransparenzderZubehrfenster1->setChecked(true);
 
     Graphik->Statusanzeige();

@@ -116,7 +116,6 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, [this] { accept(); });
     box->addWidget(OKButton, 0, Qt::AlignRight);
-    beschrift();
 }
 
 void TAboutBox::beschrift()

@@ -8,10 +8,16 @@
 int ProgramMain(int argc, char** argv);
 
 // The start without the event loop, for the program and for tests: resets
-// the shared state, shows the splash window and creates every window in its
-// order (the last one finishes the start). `parameter` are the command-line
+// the shared state, shows the splash window and creates the windows in their
+// order (the last one finishes the start); the tool windows and the overview
+// are made when first opened (main/verbindungen.h). `parameter` are the command-line
 // parameters without the program name. A QApplication must exist.
 void ProgrammStarten(const std::vector<std::string>& parameter);
 
 // Destroys every window that the start created, in reverse order.
 void ProgrammBeenden();
+
+// From now until the graph window first paints, the widgets of hidden
+// windows are not polished (the program's start calls it before
+// ProgrammStarten; the first picture comes sooner).
+void PolierenNachDemBild();

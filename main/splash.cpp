@@ -65,12 +65,6 @@ Tsplashscreen::~Tsplashscreen()
 
 void Tsplashscreen::FormCreate()
 {
-    // Window placement needs no corrections for frames here: the windows
-    // are placed by their frames and sized by their client areas.
-    FensterVersatz[3] = 0;
-    FensterVersatz[4] = 0;
-    FensterVersatz[5] = 0;
-    FensterVersatz[6] = 0;
     Einstellungen.MitWertetabelle = 0;
     SetWindowAlpha(this, 250);
     Zaehler = 0;

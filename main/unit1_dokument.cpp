@@ -258,13 +258,13 @@ bool TForm1::oeffne(const std::string& dateiname)
          info.size() != static_cast<qint64>(DokumentGroesseOhneSchluss)))
         return keinDokument();
 
+    // A file that cannot be opened or read is said with the cause, either
+    // way. One byte more than a document is read, to notice a file that
+    // grew meanwhile.
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        ShowMessage(Txt(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
-        return false;
-    }
-    // One byte more than a document, to notice a file that grew meanwhile.
-    const QByteArray daten = datei.read(static_cast<qint64>(DokumentGroesse) + 1);
+    QByteArray daten;
+    if (datei.open(QIODevice::ReadOnly))
+        daten = datei.read(static_cast<qint64>(DokumentGroesse) + 1);
     if (datei.error() != QFileDevice::NoError) {
         ShowMessage(Txt(ZeileNichtLesbar) + QLatin1Char('\n') + pfad + QLatin1Char('\n') + datei.errorString());
         return false;
@@ -360,9 +360,10 @@ void TForm1::DokumentAnwenden(const TDokumentBild& bild)
     // (The graph window's input bar shows the choice too.)
     SchriftfarbenZeigen();
 
-    // Its change handler compiles, colours, refills the value table and
-    // redraws; it must run even when the field already holds this equation,
-    // or the table would stay on the view of the drawing before.
+    // Its change handler compiles and colours the equation and computes the
+    // calculator's result for the x and t just set; it must run even when
+    // the field already holds this equation, or the result of the drawing
+    // before would stay.
     if (Edit1->text() == Q(k.Gleichung))
         Edit1Change();
     else
@@ -417,8 +418,9 @@ void TForm1::SpeedButton3Click()
     TFunktion* f = Funktionen[0];
     Edit1->setText(QStringLiteral("f(x) = x^2"));
 
-    // The graph window's input bar shows all the editor's texts afresh (a
-    // step it showed with more digits after an example included).
+    // Both input bars show function 1's colours and all the editor's texts
+    // afresh (a step the graph window showed with more digits after an
+    // example included).
     SchriftfarbenZeigen();
 
     // The graph window's interaction starts over with the origin tool, and
@@ -429,7 +431,6 @@ void TForm1::SpeedButton3Click()
     ComboBox1->setEditText(QStringLiteral("1."));
     GroupBox2->setTitle(Gruppentitel(141, FunktionNr));
     if (f) {
-        Edit1->setText(Q(f->GetTerm()));
         Evonx->setText(Zahl(f->GetXFrom()));
         Ebisx->setText(Zahl(f->GetXTo()));
         Evont->setText(Zahl(f->GetTFrom()));
@@ -455,8 +456,11 @@ void TForm1::SpeedButton3Click()
     // Every New uses up the request, whether or not it loaded anything.
     StartvorlageLaden = false;
 
+    // The equation's change handler runs also when the field held New's
+    // equation already (and so did not run by itself): the calculator's
+    // result is computed for the new x and t only there.
+    Edit1Change();
     if (!halten) {
-        Edit1Change();
         ComboBox1->setFocus();
         Edit1->setFocus();
         Edit1->end(false);

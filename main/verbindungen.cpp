@@ -5,9 +5,11 @@
 #include "graph/graphik.h"
 #include "graph/graphik_modi.h"
 #include "main/form1.h"
+#include "main/beschriftung_tabelle.h"
 #include "main/formoeffne.h"
 #include "main/info_dlg.h"
 #include "platform/felder.h"
+#include "platform/fensterhilfen.h"
 #include "platform/melder.h"
 #include "platform/modal.h"
 #include "tools/beschriftung_dlg.h"
@@ -124,7 +126,7 @@ void FensterVerbinden()
                                                                  {Modi::OeffnerUebersicht, Form1->SpeedButton13},
                                                                  {Modi::OeffnerKreise, Form1->SpeedButton8}};
             for (const auto& [bit, knopf] : oeffner)
-                if ((welche & bit) != 0 && knopf)
+                if ((welche & bit) != 0)
                     knopf->setAutoRaise((erhaben & bit) == 0);
         });
         // The switches of sound and interaction in the main window's menu.
@@ -238,16 +240,7 @@ void FensterVerbinden()
     // (Each connection lives as long as a window of the program: a program
     // started again connects anew.)
     QObject::connect(&m, &TMelder::FensterUmschaltenVerlangt, Form1, [](TUmschaltFenster f) {
-        TWerkzeugfenster* fenster = nullptr;
-        switch (f) {
-        case TUmschaltFenster::Punkte: fenster = PunkteDlg; break;
-        case TUmschaltFenster::Kreise: fenster = KreiseDlg; break;
-        case TUmschaltFenster::Beschriftung: fenster = BeschriftungDlg; break;
-        case TUmschaltFenster::Senkrechte: fenster = SenkrechteDlg; break;
-        case TUmschaltFenster::Flaechen: fenster = FlaechenDlg; break;
-        case TUmschaltFenster::Uebersicht: fenster = Uebersicht_Dlg; break;
-        case TUmschaltFenster::Wertetabelle: break;
-        }
+        TWerkzeugfenster* fenster = Werkzeugfenster(f);
         if (!fenster)
             return;
         fenster->Umschalten();
@@ -291,14 +284,67 @@ void FensterVerbinden()
             if (w)
                 w->hide();
     });
+}
 
+namespace {
+
+// The connections of a tool window that was just made.
+void Verbinden(TWerkzeugfenster*) {}
+
+void Verbinden(TBeschriftungDlg* fenster)
+{
     // Leaving label mode puts a riding label back.
-    if (BeschriftungDlg)
-        QObject::connect(&m, &TMelder::ReiterZuruecklegenVerlangt, BeschriftungDlg,
-                         [] { BeschriftungDlg->VerschiebenLoesen(); });
+    QObject::connect(&Melder(), &TMelder::ReiterZuruecklegenVerlangt, fenster,
+                     [fenster] { fenster->VerschiebenLoesen(); });
+}
 
+void Verbinden(TUebersicht_Dlg* fenster)
+{
     // What the editor took shows in the overview while the user works in
     // the main window or the graph window.
-    if (Uebersicht_Dlg)
-        Uebersicht_Dlg->EditorFensterSetzen({Form1, Graphik});
+    fenster->EditorFensterSetzen({Form1, Graphik});
+}
+
+template <typename T>
+T* Anlegen(T*& fenster)
+{
+    if (fenster || !Form1)
+        return fenster;
+    // Its controls show its table at once, and their change handlers write
+    // back what the records hold: the picture stays as it is.
+    const bool aussen = !Melder().KlammerOffen();
+    const TAenderungsklammer klammer;
+    fenster = new T;
+    if (aussen)
+        Melder().Erlassen(TNachholen::Bild);
+    BeschriftungAnwenden(fenster);
+    const int alpha = Form1->ZubehoerAlpha();
+    SetWindowAlpha(fenster, alpha);
+    fenster->TrackBar2->setValue(alpha);
+    Verbinden(fenster);
+    return fenster;
+}
+
+}  // namespace
+
+TWerkzeugfenster* Werkzeugfenster(TUmschaltFenster f)
+{
+    switch (f) {
+    case TUmschaltFenster::Punkte: return Anlegen(PunkteDlg);
+    case TUmschaltFenster::Kreise: return Anlegen(KreiseDlg);
+    case TUmschaltFenster::Beschriftung: return Anlegen(BeschriftungDlg);
+    case TUmschaltFenster::Senkrechte: return Anlegen(SenkrechteDlg);
+    case TUmschaltFenster::Flaechen: return Anlegen(FlaechenDlg);
+    case TUmschaltFenster::Uebersicht: return Anlegen(Uebersicht_Dlg);
+    case TUmschaltFenster::Wertetabelle: break;
+    }
+    return nullptr;
+}
+
+void WerkzeugfensterAnlegen()
+{
+    for (const TUmschaltFenster f : {TUmschaltFenster::Punkte, TUmschaltFenster::Kreise, TUmschaltFenster::Beschriftung,
+                                     TUmschaltFenster::Senkrechte, TUmschaltFenster::Flaechen,
+                                     TUmschaltFenster::Uebersicht})
+        Werkzeugfenster(f);
 }

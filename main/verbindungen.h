@@ -4,3 +4,15 @@
 // that knows them all, so it wires them; the start calls this once every
 // window that serves a request exists.
 void FensterVerbinden();
+
+enum class TUmschaltFenster : int;
+class TWerkzeugfenster;
+
+// The tool windows and the overview are made when they are first needed, so
+// that the start does not pay for windows it does not show: the window that
+// toggle `f` shows, made now if it does not exist yet (captioned in the
+// language in force, as translucent as the main window's switch says, and
+// connected); null for a toggle of another window.
+TWerkzeugfenster* Werkzeugfenster(TUmschaltFenster f);
+// All of them, in the order the toggles list them.
+void WerkzeugfensterAnlegen();

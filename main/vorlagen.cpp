@@ -19,8 +19,7 @@ constexpr const char* Voll = "-100";
 constexpr const char* Hundert = "100";
 
 // Handler, main item and caption, popup item and caption, equation, x from,
-// x to, t from, t to, t step, equation first. The growth and motion
-// templates write the equation before the x range.
+// x to, t from, t to, t step.
 constexpr TVorlage Tabelle[] = {
     {"Ursprungsgerade1Click", "Ursprungsgerade1", "Ursprungsgerade", "Ursprungsgerade2", "Ursprungsgerade",
      "y(x) = x", Voll, Hundert},
@@ -53,10 +52,10 @@ constexpr TVorlage Tabelle[] = {
     {"eFunktion1Click", "eFunktion1", "e-Funktion", "eFunktion2", "e-Funktion", "f(x) = exp(x)", Voll, Hundert},
     {"Basis21Click", "", "", "Basis21", "zur Basis 2", "a(t) = 1*2^t", Voll, Hundert},
     {"Wachstumsfunktion1Click", "Wachstumsfunktion1", "Wachstumsfunktion", "Wachstumsfunktion2",
-     "Wachstumsfunktion", "a(t) = 1*exp(0,3*t)", "0", Hundert, nullptr, nullptr, nullptr, true},
+     "Wachstumsfunktion", "a(t) = 1*exp(0,3*t)", "0", Hundert},
     {"Zerfallsfunktion1Click", "Zerfallsfunktion1", "Zerfallsfunktion", "Zerfallsfunktion2", "Zerfallsfunktion",
-     "a(t) = 5*exp(-0,3*t)", "0", Hundert, nullptr, nullptr, nullptr, true},
-    {"FreierFallGeschwZeit1Click", "", "", "", "", "v(t) = 9,81*t", "0", Hundert, nullptr, nullptr, nullptr, true},
+     "a(t) = 5*exp(-0,3*t)", "0", Hundert},
+    {"FreierFallGeschwZeit1Click", "", "", "", "", "v(t) = 9,81*t", "0", Hundert},
     {"zurBasis21Click", "", "", "zurBasis21", "zur Basis 2", "l(x) = log(x)/log(2)", "0", Hundert},
     {"zurBasis101Click", "", "", "zurBasis101", "zur Basis 10", "l(x) = log(x)", Voll, Hundert},
     {"zurBasise1Click", "", "", "zurBasise1", "zur Basis e", "l(x) = ln(x)", Voll, Hundert},
@@ -164,15 +163,9 @@ void TForm1::VorlageAnwenden(const TVorlage& v)
     // Each text fires its field's change handler, which stores the value in
     // the selected function and redraws; the order of the events does not
     // change the result.
-    auto xBereich = [&] {
-        Evonx->setText(MitDezimaltrenner(v.XVon));
-        Ebisx->setText(MitDezimaltrenner(v.XBis));
-    };
-    if (!v.GleichungZuerst)
-        xBereich();
+    Evonx->setText(MitDezimaltrenner(v.XVon));
+    Ebisx->setText(MitDezimaltrenner(v.XBis));
     Edit1->setText(MitDezimaltrenner(v.Gleichung));
-    if (v.GleichungZuerst)
-        xBereich();
     if (v.TVon && v.TBis && v.TSchritt) {
         Evont->setText(MitDezimaltrenner(v.TVon));
         Ebist->setText(MitDezimaltrenner(v.TBis));

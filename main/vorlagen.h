@@ -26,7 +26,6 @@ struct TVorlage {
     const char* TVon = nullptr;      // families: into Evont, Ebist, Estept
     const char* TBis = nullptr;
     const char* TSchritt = nullptr;
-    bool GleichungZuerst = false;    // the equation is written before the x range
 };
 
 // All 33 templates, in the order of the design's handler list.

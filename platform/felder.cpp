@@ -3,7 +3,6 @@
 #include "platform/farbe_qt.h"
 
 #include <QBoxLayout>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -16,9 +15,8 @@ void SetzeFeldfarbe(QWidget* w, TColor background)
     const QColor c = ToQColor(background);
     pal.setColor(QPalette::Base, c);
     pal.setColor(QPalette::Button, c);
+    // (An editable combo box's own edit takes it over as a child.)
     w->setPalette(pal);
-    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
-        combo->lineEdit()->setPalette(pal);
 }
 
 void SetzeSchriftfarbe(QWidget* w, TColor text)
@@ -31,8 +29,6 @@ void SetzeSchriftfarbe(QWidget* w, TColor text)
     pal.setColor(QPalette::ButtonText, c);
     pal.setColor(QPalette::WindowText, c);
     w->setPalette(pal);
-    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
-        combo->lineEdit()->setPalette(pal);
 }
 
 TColor Feldfarbe(const QWidget* w)

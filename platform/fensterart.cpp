@@ -24,7 +24,7 @@ QSlider* WerkzeugfensterAnlegen(QWidget* w, const char* name, const QString& cap
     AlsWerkzeugfenster(w, name, caption);
     w->resize(breite, hoehe);
     auto* box = new QVBoxLayout(w);
-    box->addStretch(1);
+    box->addStretch();
     auto* regler = new QSlider(Qt::Horizontal, w);
     regler->setObjectName(QStringLiteral("TrackBar2"));
     regler->setRange(120, 255);

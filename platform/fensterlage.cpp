@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
 
 // Every window is placed by its client area, at the frame's corner plus the
@@ -180,15 +181,13 @@ private:
 
 QRect AufBildschirm(const QRect& rahmen, const QRect& bereich)
 {
+    // Right and bottom first: a frame larger than the area keeps its
+    // top-left corner on it.
     QRect r = rahmen;
-    if (r.right() > bereich.right())
-        r.moveRight(bereich.right());
-    if (r.bottom() > bereich.bottom())
-        r.moveBottom(bereich.bottom());
-    if (r.left() < bereich.left())
-        r.moveLeft(bereich.left());
-    if (r.top() < bereich.top())
-        r.moveTop(bereich.top());
+    r.moveRight(std::min(r.right(), bereich.right()));
+    r.moveBottom(std::min(r.bottom(), bereich.bottom()));
+    r.moveLeft(std::max(r.left(), bereich.left()));
+    r.moveTop(std::max(r.top(), bereich.top()));
     return r;
 }
 

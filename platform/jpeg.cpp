@@ -27,8 +27,8 @@ void KeineMeldung(j_common_ptr /*info*/) {}
 
 struct TPixel {
     std::vector<unsigned char> Daten;  // RGB, 3 bytes a pixel
-    JDIMENSION Breite = 0;
-    JDIMENSION Hoehe = 0;
+    JDIMENSION Breite{};
+    JDIMENSION Hoehe{};
 };
 
 // Every object lives in the caller, so the jump skips no destructor and
@@ -74,7 +74,8 @@ QImage JpegLesen(const QByteArray& daten)
     jpeg_decompress_struct info{};
     TFehler fehler{};
     TPixel pixel;
-    if (!Dekodiere(&info, &fehler, &daten, &pixel) || pixel.Breite == 0 || pixel.Hoehe == 0)
+    // (The decoder refuses a picture without rows or columns.)
+    if (!Dekodiere(&info, &fehler, &daten, &pixel))
         return {};
     QImage bild(static_cast<int>(pixel.Breite), static_cast<int>(pixel.Hoehe), QImage::Format_RGB888);
     if (bild.isNull())

@@ -66,6 +66,12 @@ QSoundEffect* TQtKlangSpieler::Effekt(const QString& name)
     return FEffekte.emplace(name, std::move(effekt)).first->second.get();
 }
 
+QUrl TQtKlangSpieler::Quelle(const QString& name) const
+{
+    const auto it = FEffekte.find(name);
+    return it != FEffekte.end() ? it->second->source() : QUrl();
+}
+
 void TQtKlangSpieler::Spiele(const QString& name)
 {
     if (!FGeprueft) {

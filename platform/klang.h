@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <map>
@@ -39,6 +40,8 @@ public:
 
     bool Stumm() const { return FStumm; }
     int Effekte() const { return static_cast<int>(FEffekte.size()); }
+    // Where the sound effect made for `name` loads from; empty before.
+    QUrl Quelle(const QString& name) const;
 
 private:
     QSoundEffect* Effekt(const QString& name);

@@ -17,6 +17,11 @@ bool TMelder::Zurueckhalten(TNachholen was)
     return true;
 }
 
+void TMelder::Erlassen(TNachholen was)
+{
+    FOffen[static_cast<std::size_t>(was)] = false;
+}
+
 void TMelder::DokumentErneuern()
 {
     if (FTiefe > 0)

@@ -62,6 +62,9 @@ public:
     // owed and the answer is true (the window leaves it); outside, false
     // (the window does it now).
     bool Zurueckhalten(TNachholen was);
+    // What the open bracket noted as owed for `was` is not owed after all
+    // (the outermost bracket's owner knows that nothing changed for it).
+    void Erlassen(TNachholen was);
     // The drawing was replaced as a whole: DokumentErneuert now, or once at
     // the end of the bracket.
     void DokumentErneuern();

@@ -58,10 +58,10 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         z.Vorne = new QCheckBox(QStringLiteral("vorne"), GroupBox3);
         z.Vorne->setObjectName(Name("CheckBox", k));
         z.Vorne->setGeometry(235, y + 2, 52, 18);
+        // (The hints of the font and reset buttons come from the language
+        // table.)
         z.Schrift = NeuerKnopf(GroupBox3, Name("SpeedButton", SchriftKnoepfe[i]), QStringLiteral("Aa"), 302, y, 24, 22);
-        z.Schrift->setToolTip(k == 1 ? QStringLiteral("Schriftart") : QStringLiteral("Schrift"));
         z.Reset = NeuerKnopf(GroupBox3, Name("SpeedButton", ResetKnoepfe[i]), QStringLiteral("Reset"), 330, y, 46, 22);
-        z.Reset->setToolTip(QStringLiteral("Reset"));
         z.Vorne->setChecked(true);
 
         connect(z.Text, &QLineEdit::textChanged, this, [this, k] { TextChange(k); });
@@ -80,8 +80,6 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
     NeuesLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("2. Achse:"), 196, 24);
     Edit2 = NeuesFeld(GroupBox1, QStringLiteral("Edit2"), 252, 20, 80, 22);
     SpeedButton7 = NeuerKnopf(GroupBox1, QStringLiteral("SpeedButton7"), QStringLiteral("Reset"), 334, 20, 40, 22);
-    for (QToolButton* b : {SpeedButton6, SpeedButton7})
-        b->setToolTip(QStringLiteral("Reset"));
     Edit1->setText(QString::fromStdString(Zustand.Ansicht.XAchse));
     Edit2->setText(QString::fromStdString(Zustand.Ansicht.YAchse));
     connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
@@ -101,13 +99,6 @@ TBeschriftungDlg::TBeschriftungDlg(QWidget* parent)
         if (GueltigeNummer(VerschiebeNr))
             TextSetzen(ZeileRef(VerschiebeNr).Text, text);
     });
-
-    FormCreate();
-}
-
-void TBeschriftungDlg::FormCreate()
-{
-    BeschriftungenVorbelegen();
 }
 
 void TBeschriftungDlg::zeigeBeschr()

@@ -43,7 +43,6 @@ public:
     QToolButton* SpeedButton6 = nullptr;  // back to "x"
     QToolButton* SpeedButton7 = nullptr;  // back to "y"
 
-    void FormCreate();
     // Shows the nine labels (not the axis captions).
     void zeigeBeschr();
     void Auffrischen() override { zeigeBeschr(); }

@@ -104,26 +104,11 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
     connect(CB2, &QCheckBox::toggled, this, [this] { CB2Click(); });
     connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
-    // The value table option names the function the editor took.
-    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] {
-        const TFunktion* f = Funktionen[0];
-        if (!f)
-            return;
-        QString titel = Txt(155) + QStringLiteral("  ?");
-        if (f->GetCompiled()) {
-            titel = Txt(155) + QLatin1Char(' ') + QString::fromStdString(f->GetTerm());
-            if (Zustand.Editor.Eingabeart != ArtFunktion && Form2 && !Form2->ParameterText().isEmpty())
-                titel += QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->ParameterText();
-        }
-        CB1->setText(titel);
-        CB1->update();
-    });
     // Black and white is the opposite of the graph window's colour switch.
     connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this] {
         const QSignalBlocker still(CB2);
         CB2->setChecked(!Zustand.Ansicht.Farbig);
     });
-    FormCreate();
 }
 
 void TDruckDlg::Vorbereiten()
@@ -144,13 +129,6 @@ void TDruckDlg::Vorbereiten()
     FarbigVorher = Zustand.Ansicht.Farbig;
     CB2->setChecked(false);
     CB3->setChecked(false);
-}
-
-void TDruckDlg::FormCreate()
-{
-    // One character, set as such: g++ 12 warns wrongly about assigning the
-    // string literal here.
-    AltesGitter.assign(1, '0');
 }
 
 void TDruckDlg::OKBtnClick()

@@ -55,7 +55,6 @@ public:
     // the black-and-white printer unticked.
     void Vorbereiten();
 
-    void FormCreate();
     void OKBtnClick();
     void CancelBtnClick();
     void CB2Click();

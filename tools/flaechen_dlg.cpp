@@ -57,13 +57,11 @@ QComboBox* NeueKurvenliste(QWidget* parent, const QString& name, int x, int y)
 }
 
 // Shows a stored curve: its item, or an empty text for a number the list
-// does not hold. A text the user typed gives way to the item's.
+// does not hold. A text the user typed gives way to the item's (choosing
+// an item writes its text into the edit even when it was chosen already).
 void KurveZeigen(QComboBox* c, std::int32_t kurve)
 {
-    const int index = TFlaechenDlg::IndexAusKurve(kurve);
-    c->setCurrentIndex(index);
-    if (index >= 0 && c->currentText() != c->itemText(index))
-        c->setEditText(c->itemText(index));
+    c->setCurrentIndex(TFlaechenDlg::IndexAusKurve(kurve));
 }
 
 }  // namespace
@@ -119,14 +117,6 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
         connect(z.Farbe, &QToolButton::clicked, this, [this, k] { FarbeClick(k); });
         connect(z.Linien, &QCheckBox::toggled, this, [this, k] { LinienClick(k); });
     }
-
-    FormCreate();
-    ZeigeFlae();
-}
-
-void TFlaechenDlg::FormCreate()
-{
-    FlaechenVorbelegen();
 }
 
 void TFlaechenDlg::ZeigeFlae()

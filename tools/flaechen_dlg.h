@@ -48,7 +48,6 @@ public:
     static std::int32_t KurveAusIndex(int index);
     static int IndexAusKurve(std::int32_t kurve);
 
-    void FormCreate();
     // Shows the eight areas.
     void ZeigeFlae();
     void Auffrischen() override { ZeigeFlae(); }

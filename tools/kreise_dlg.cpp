@@ -144,7 +144,6 @@ TKreiseDlg::TKreiseDlg(QWidget* parent)
         ZeileAnlegen(k, inhalt);
     ScrollBox1->setWidget(inhalt);
 
-    FormCreate();
     ZeigePunk();
 }
 
@@ -178,12 +177,11 @@ void TKreiseDlg::ZeileAnlegen(int k, QWidget* inhalt)
 
     // The outline.
     z.Linie = NeueGruppe(inhalt, 4 * k - 1, QStringLiteral(" Kreislinie "), 398, y, 92);
-    z.Linienstil = new TStilListe(z.Linie, 14);
+    z.Linienstil = new TStilListe(z.Linie, 14);  // (its hint: from the language table)
     z.Linienstil->setObjectName(Name("ComboBox", n.Liste));
     z.Linienstil->setGeometry(8, 22, 76, 22);
     for (int i = 1; i <= AnzahlLinienstile; ++i)
         z.Linienstil->addItem(QString::number(i) + QLatin1Char('.'));
-    z.Linienstil->setToolTip(QStringLiteral("Strichstärke"));
     {
         // The list is white, as is every sample in it.
         QPalette pal = z.Linienstil->palette();
@@ -231,11 +229,6 @@ void TKreiseDlg::ZeileAnlegen(int k, QWidget* inhalt)
         if (an)
             FuellungClick(k, id);
     });
-}
-
-void TKreiseDlg::FormCreate()
-{
-    KreiseVorbelegen();
 }
 
 void TKreiseDlg::ZeigePunk()

@@ -67,7 +67,6 @@ public:
     // as the drawing reads it; nothing for any other text.
     static std::optional<int> FuellZahl(const std::string& fill);
 
-    void FormCreate();
     // Shows the ten circles and their centres.
     void ZeigePunk();
     void Auffrischen() override { ZeigePunk(); }

@@ -92,15 +92,8 @@ TPunkteDlg::TPunkteDlg(QWidget* parent)
     SpeedButton100->setToolTip(QStringLiteral("Reset"));
     connect(SpeedButton100, &QToolButton::clicked, this, [this] { SpeedButton100Click(); });
 
-    FormCreate();
-    // The rows show the defaults from the start: the graph window's point
-    // tool looks for a free row by its x edit before the window was shown.
+    // The rows show the table from the start.
     zeigePunk();
-}
-
-void TPunkteDlg::FormCreate()
-{
-    PunkteVorbelegen();
 }
 
 void TPunkteDlg::zeigePunk()

@@ -37,7 +37,6 @@ public:
     QGroupBox* GroupBox1 = nullptr;
     QToolButton* SpeedButton100 = nullptr;  // reset all
 
-    void FormCreate();
     // Shows all ten points in their rows.
     void zeigePunk();
     void Auffrischen() override { zeigePunk(); }

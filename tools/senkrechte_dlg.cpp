@@ -54,12 +54,11 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
         z.YBis = NeuesFeld(GroupBox1, Name("Edit", n + 3), 242, y, 49);
         const TZeilenNamen& namen = ZeilenNamen[static_cast<std::size_t>(k - 1)];
         z.Farbe = NeuerKnopf(GroupBox1, QString::fromLatin1(namen.Farbe), QStringLiteral("Farbe"), 300, y, 60, 22);
-        z.Stil = new TStilListe(GroupBox1, 14);
+        z.Stil = new TStilListe(GroupBox1, 14);  // (its hint: from the language table)
         z.Stil->setObjectName(QString::fromLatin1(namen.Stil));
         z.Stil->setGeometry(372, y, 65, 22);
         for (int i = 1; i <= AnzahlStile; ++i)
             z.Stil->addItem(QString::number(i) + QLatin1Char('.'));
-        z.Stil->setToolTip(QStringLiteral("Strichstärke"));
         z.Stil->OnDrawItem = [this, k](TCanvas& canvas, const TRect& rect, int index) {
             StilDrawItem(k, canvas, rect, index);
         };
@@ -71,13 +70,7 @@ TSenkrechteDlg::TSenkrechteDlg(QWidget* parent)
         connect(z.Stil, &QComboBox::activated, this, [this, k] { StilChange(k); });
     }
 
-    FormCreate();
     zeigeSenk();
-}
-
-void TSenkrechteDlg::FormCreate()
-{
-    SenkrechteVorbelegen();
 }
 
 void TSenkrechteDlg::zeigeSenk()

@@ -41,7 +41,6 @@ public:
 
     QGroupBox* GroupBox1 = nullptr;
 
-    void FormCreate();
     // Shows the four segments.
     void zeigeSenk();
     void Auffrischen() override { zeigeSenk(); }

@@ -124,11 +124,12 @@ protected:
     }
 };
 
-QToolButton* NeuerFarbknopf(QWidget* parent, const char* name, const QString& hinweis, int x, int y, int breite)
+// (Its hint, like those of the style lists and the colour options, comes
+// from the language table.)
+QToolButton* NeuerFarbknopf(QWidget* parent, const char* name, int x, int y, int breite)
 {
     auto* b = new TFarbknopf(parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(hinweis);
     b->setFocusPolicy(Qt::NoFocus);
     b->setGeometry(x, y, breite, 22);
     return b;
@@ -194,13 +195,12 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
         z.Stil->setMaxVisibleItems(AnzahlStile);
         for (int i = 1; i <= AnzahlStile; ++i)
             z.Stil->addItem(QString::number(i) + QLatin1Char('.'));
-        z.Stil->setToolTip(QStringLiteral("Strichstärke"));
         z.Stil->OnDrawItem = [this, r](TCanvas& canvas, const TRect& rect, int index) {
             StilDrawItem(r, canvas, rect, index);
         };
 
-        z.Farbe = NeuerFarbknopf(GroupBox3, n.Farbe, QStringLiteral("Farbe"), 688, y, 40);
-        z.Zusatzfarbe = NeuerFarbknopf(GroupBox3, n.Zusatzfarbe, QStringLiteral("Zusatzfarbe"), 708, y, 20);
+        z.Farbe = NeuerFarbknopf(GroupBox3, n.Farbe, 688, y, 40);
+        z.Zusatzfarbe = NeuerFarbknopf(GroupBox3, n.Zusatzfarbe, 708, y, 20);
 
         connect(z.Gleichung, &QLineEdit::textChanged, this, [this, r] { GleichungChange(r); });
         for (int feld = 0; feld < AnzahlBereiche; ++feld)
@@ -215,7 +215,6 @@ TUebersicht_Dlg::TUebersicht_Dlg(QWidget* parent)
     for (int s = 1; s <= 4; ++s) {
         QToolButton* b = NeuerKnopf(this, QStringLiteral("SpeedButton%1").arg(16 + s), QString::number(s),
                                     104 + 26 * (s - 1), 312, 24, 22);
-        b->setToolTip(QStringLiteral("Farboption %1").arg(s));
         connect(b, &QToolButton::clicked, this, [this, s] { FarboptionClick(s); });
         Farboptionen[static_cast<std::size_t>(s - 1)] = b;
     }

@@ -6,9 +6,10 @@
 // or Cancel; closing a window keeps everything.
 //
 // A window derives from TWerkzeugfenster, builds its controls in its
-// constructor, writes its table defaults there (FormCreate) and implements
-// Auffrischen() as its refresh routine (zeigePunk, zeigeSenk, ...). The base
-// gives it:
+// constructor and implements Auffrischen() as its refresh routine (zeigePunk,
+// zeigeSenk, ...). It leaves its table as it finds it: the start writes the
+// tables' defaults (engine/tabellen.h), and a window is made only when it is
+// first needed, maybe after a document was opened. The base gives it:
 //  - a stay-on-top tool window of fixed client size, centred on the screen,
 //    opaque at first;
 //  - the controls at the bottom edge: `Label55`, the opacity track bar

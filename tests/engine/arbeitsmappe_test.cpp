@@ -21,7 +21,8 @@ TEST(Arbeitsmappe, NumbersInTheirShortestForm)
 {
     using T = std::pair<double, const char*>;
     for (const auto& [v, text] : {T{9.87, "9.87"}, T{-0.1, "-0.1"}, T{-6, "-6"}, T{0.0, "0"}, T{-0.0, "0"},
-                                  T{1e21, "1e+21"}, T{30.25, "30.25"}})
+                                  T{1e21, "1e+21"}, T{30.25, "30.25"},
+                                  T{-2.2250738585072014e-308, "-2.2250738585072014e-308"}})
         EXPECT_EQ(XlsxZahl(v), text) << text;
     const std::string b = Bytes({{std::string("   x"), 9.87}});
     EXPECT_NE(b.find("<c r=\"B1\"><v>9.87</v></c>"), std::string::npos);

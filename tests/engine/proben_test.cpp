@@ -197,15 +197,15 @@ TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
     EXPECT_EQ(innen.load(), 20 * 3 + 20 * 2);
 }
 
-// A run with a task for every thread wakes every worker: each task waits
-// until all have arrived. A worker left asleep would leave its task to the
-// caller, which is busy waiting in its own, so the poll (bounded, to fail
-// rather than hang) would run out.
+// A run with a task for every thread wakes every worker, and a run of two
+// tasks one of them: each task waits until all have arrived. A worker left
+// asleep would leave its task to the caller, which is busy waiting in its
+// own, so the poll (bounded, to fail rather than hang) would run out.
 TEST(ArbeiterPool, EveryWorkerTakesPart)
 {
     TArbeiterPool pool(4);
-    const unsigned threads = pool.Anzahl();
     for (int runde = 0; runde < 20; ++runde) {
+        const unsigned threads = runde % 2 ? pool.Anzahl() : 2;  // also a run with a single helper
         std::atomic<unsigned> angekommen{0};
         std::atomic<bool> alle{true};
         pool.Ausfuehren(

@@ -431,6 +431,43 @@ TEST(Spalten, RegisterFormTakesTheBlocksItCanVouchFor)
     EXPECT_EQ(bloecke("f(x)=x^64+1", mit(3.5L), 2), alle);
 }
 
+// A term compiled over another keeps nothing of it: its own register form
+// or none, its own machine code or none, nothing where it does not compile.
+TEST(Spalten, ATermCompiledOverAnotherKeepsNothingOfIt)
+{
+    const std::vector<long double> xs = Gemischt();
+    const char* const ohneForm = "f(x)=(x+1)*((x+2)*((x+3)*(x+4)))";  // more saved values than registers
+    TColumnScratch scratch;
+    for (const bool code : {true, false}) {
+        AllowRegisterCode(code);
+        for (const auto& [vorher, term] : {std::pair("f(x)=sin(x)*x", ohneForm), std::pair(ohneForm, "f(x)=x^3-x"),
+                                           std::pair("f(x)=x^3-x", "f(x)=sin(x)*x")}) {
+            TFunktionsKopf kopf, frisch;
+            ASSERT_TRUE(Kompiliere(kopf, vorher) && Kompiliere(kopf, term) && Kompiliere(frisch, term));
+            EXPECT_EQ(std::tuple(kopf.RegisterSteps.size(), kopf.RegisterCode == nullptr),
+                      std::tuple(frisch.RegisterSteps.size(), frisch.RegisterCode == nullptr))
+                << vorher << " then " << term;
+            const Spalte s = Spaltenwerte(kopf, xs, 0, scratch);
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                const long double p[6] = {xs[i], 0, 0, 0, 0, 0};
+                bool gut = false, sprung = false;
+                const long double w = EvaluateTerm(frisch, p, gut, sprung);
+                if (!SameBits(w, s.Werte[i]) || gut != s.Definiert[i]) {
+                    ADD_FAILURE() << vorher << " then " << term << " at x=" << static_cast<double>(xs[i]);
+                    break;
+                }
+            }
+        }
+        TFunktionsKopf kopf;
+        ASSERT_TRUE(Kompiliere(kopf, "f(x)=x^3-x"));
+        EXPECT_FALSE(Kompiliere(kopf, "f(x)=x^"));
+        const Spalte s = Spaltenwerte(kopf, xs, 0, scratch);
+        EXPECT_TRUE(std::none_of(s.Definiert.get(), s.Definiert.get() + xs.size(), [](bool d) { return d; }));
+        EXPECT_EQ(std::tuple(kopf.RegisterSteps.size(), kopf.RegisterCode), std::tuple(0u, nullptr));
+    }
+    AllowRegisterCode(true);
+}
+
 TEST(Spalten, NothingCompiledIsUndefinedEverywhere)
 {
     TFunktion f;

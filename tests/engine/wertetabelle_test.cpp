@@ -98,6 +98,22 @@ TEST_F(WertetabelleTest, DecimalsBySizeAndWordsForLargeSmallUndefined)
         EXPECT_EQ(WertetabelleYText(gueltig, y, trenner), text) << static_cast<double>(y);
 }
 
+// The first fill writes every value with two decimals in ten significant
+// digits, never as a word: cells without a finite value stay empty.
+TEST_F(WertetabelleTest, FirstFillTenDigitsTwoDecimalsAndEmptyCells)
+{
+    FesteFunktion f([](long double x, long double) -> std::optional<long double> {
+        if (x < -5)
+            return std::nullopt;
+        if (x < -4)
+            return HUGE_VALL;
+        return x < 0 ? 123456789.126L : 1e5L + x;
+    });
+    const TWertetabelle t = WertetabelleErste(f, ',');
+    EXPECT_EQ(std::tuple(t.Y[0], t.Y[2], t.Y[3], t.Y[11], t.Y[12], t.Y[13]),
+              std::tuple("", "", "", "123456789,10", "100000,00", "100000,50"));
+}
+
 TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)
 {
     FesteFunktion nicht([](long double x, long double) { return x; }, false);

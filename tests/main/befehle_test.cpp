@@ -124,6 +124,7 @@ TEST_F(Befehle, BackspaceAndClearWorkOnTheSelectionAndKeepTheFocus)
         {&TForm1::BitBtn2, 4, 0, "", 0},               // the whole text
     };
     for (const TFall& f : faelle) {
+        Form1->Evonx->setFocus();  // the keyboard comes back to the equation
         Form1->Edit1->setText("f(x) = x^2+1");
         Form1->Edit1->setCursorPosition(f.Caret);
         if (f.Auswahl > 0)
@@ -133,6 +134,7 @@ TEST_F(Befehle, BackspaceAndClearWorkOnTheSelectionAndKeepTheFocus)
                   std::tuple(QString::fromUtf8(f.Text), f.CaretDanach)) << f.Caret;
         // The editor's change handler ran: the graph window's mirror follows.
         EXPECT_EQ(Graphik->Edit3->text(), Form1->Edit1->text());
+        EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
     }
     EXPECT_EQ(std::tuple(Form1->BitBtn1->focusPolicy(), Form1->BitBtn2->focusPolicy()), std::tuple(Qt::NoFocus, Qt::NoFocus));
 }

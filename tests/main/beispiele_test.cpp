@@ -49,6 +49,7 @@ TEST_F(Bibliothek, TemplatesWriteExactlyTheirFieldsInGermanAndEnglish)
     };
     const TFall faelle[] = {
         {"ParallelezurxAchse1Click", Form1->deutsch1, {"y(x) = 1,5", "-100", "100", "7", "8", "2"}},
+        {"Quadratwurzel1Click", Form1->deutsch1, {"w(x) = sqrt(x)", "0", "100", "7", "8", "2"}},
         {"ParallelezurxAchse1Click", Form1->english1, {"y(x) = 1.5", "-100", "100", "7", "8", "2"}},
         {"Sinusfunktionen1Click", Form1->english1, {"f(x,t) = sin(x)*t", "-100", "100", "1", "5", "0.1"}},
         // A literal comma in every language.
@@ -77,8 +78,12 @@ TEST_F(Bibliothek, TemplatesWriteExactlyTheirFieldsInGermanAndEnglish)
 TEST_F(Bibliothek, TemplatesAreBoundToTheirItemsOnly)
 {
     // Every item of the popup and of the hidden main menu writes its row's
-    // equation; every row but one has an item.
+    // equation; every row but one has an item, and every row with a main
+    // item has it.
     std::set<std::string> erreicht;
+    std::size_t hauptEintraege = 0;
+    for (const TVorlage& v : Vorlagen())
+        hauptEintraege += *v.Haupt ? 1 : 0;
     for (QMenu* menue : {Form1->PopupMenu1, Form1->Beispiele1}) {
         for (QAction* a : menue->findChildren<QAction*>()) {
             if (a->menu() || a->isSeparator() || a->objectName().isEmpty())
@@ -95,6 +100,7 @@ TEST_F(Bibliothek, TemplatesAreBoundToTheirItemsOnly)
         }
     }
     EXPECT_EQ(erreicht.size(), Vorlagen().size() - 1);
+    EXPECT_EQ(static_cast<std::size_t>(Form1->Beispiele1->actions().size()), hauptEintraege);
     EXPECT_EQ(erreicht.count("FreierFallGeschwZeit1Click"), 0u);
     EXPECT_FALSE(Form1->Beispiele1->menuAction()->isVisible());
 }

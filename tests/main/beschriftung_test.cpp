@@ -10,6 +10,8 @@
 #include "main/hotkey_dlg.h"
 
 #include <QButtonGroup>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -116,6 +118,48 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     Form1->Label6->setObjectName("Label6");
     ASSERT_EQ(ohne.Fehlend.size(), 1u);
     EXPECT_EQ(ohne.Fehlend[0].Name, "Label6");
+    // A control that shows no caption, and an item a list does not have,
+    // refuse the text (a row naming them is reported as refused).
+    const QString vorher = Form1->Edit1->text();
+    EXPECT_FALSE(Beschriften(Form1->Edit1, TBeschriftungsArt::Text, -1, "x"));
+    EXPECT_EQ(Form1->Edit1->text(), vorher);
+    const int n = Form1->ComboBox1->count();
+    for (int eintrag : {-1, n})
+        EXPECT_FALSE(Beschriften(Form1->ComboBox1, TBeschriftungsArt::Eintrag, eintrag, "x")) << eintrag;
+    EXPECT_EQ(Form1->ComboBox1->count(), n);
+}
+
+// A caption too wide for its button is set up to two points smaller, only as
+// much as it needs; a caption that fits gets the button's own font back.
+TEST(Beschriftung, ATooWideCaptionIsSetUpToTwoPointsSmaller)
+{
+    QWidget eltern;
+    auto* b = new QPushButton(&eltern);
+    QFont f = b->font();
+    f.setPointSizeF(12);
+    b->setFont(f);
+    b->resize(400, 30);
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    const int rand = b->width() - b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
+    const QString text = QStringLiteral("Wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww");
+    auto breite = [&](double punkte) {
+        QFont k = f;
+        k.setPointSizeF(punkte);
+        return QFontMetrics(k).size(Qt::TextShowMnemonic, text).width();
+    };
+    ASSERT_TRUE(breite(10) < breite(11) && breite(11) < breite(12));
+    for (const double punkte : {12.0, 11.0, 10.0}) {
+        b->resize(breite(punkte) + rand, 30);
+        EXPECT_TRUE(Beschriften(b, TBeschriftungsArt::Text, -1, text));
+        EXPECT_EQ(b->font().pointSizeF(), punkte);
+    }
+    // Narrower still: two points smaller is as far as it goes.
+    b->resize(breite(9) + rand, 30);
+    Beschriften(b, TBeschriftungsArt::Text, -1, text);
+    EXPECT_EQ(b->font().pointSizeF(), 10.0);
+    Beschriften(b, TBeschriftungsArt::Text, -1, QStringLiteral("W"));
+    EXPECT_EQ(b->font().pointSizeF(), 12.0);
 }
 
 // German, English, the third language and back: a sample of every window
@@ -235,4 +279,30 @@ TEST_F(DruckTest, CompositeCaptionsFollowLanguageUnitAndState)
     EXPECT_EQ(LabelText(EinheitXDlg, "Label1"), "Einheit der x-Achse je 1/2 in");
     Form1->franzsisch1->trigger();
     EXPECT_EQ(AboutBox->Label5->text(), QString());
+}
+
+// A dialog is wide enough for its title bar to show its title: one never
+// shown is fitted when it first shows, one shown before at once.
+TEST_F(GestartetTest, ADialogGrowsToItsTitleWhenShownOrAtOnceOnceItWasShown)
+{
+    std::vector<QDialog*> dialoge;
+    for (int f = 0; f <= static_cast<int>(TFensterNr::About); ++f)
+        if (auto* d = qobject_cast<QDialog*>(Fenster(static_cast<TFensterNr>(f)));
+            d && d->minimumWidth() != d->maximumWidth() && !d->isVisible())
+            dialoge.push_back(d);
+    ASSERT_FALSE(dialoge.empty());
+    const QString lang = QString(60, QLatin1Char('W'));
+    for (QDialog* d : dialoge) {
+        SCOPED_TRACE(d->objectName().toStdString());
+        const bool gezeigt = d->testAttribute(Qt::WA_WState_Polished);
+        ASSERT_TRUE(Beschriften(d, TBeschriftungsArt::Text, -1, lang));
+        if (!gezeigt) {
+            EXPECT_LT(d->minimumWidth(), TitelleistenBreite(lang));
+            d->show();
+            d->hide();
+        }
+        EXPECT_GE(d->minimumWidth(), TitelleistenBreite(lang));
+        ASSERT_TRUE(Beschriften(d, TBeschriftungsArt::Text, -1, lang + lang));
+        EXPECT_GE(d->minimumWidth(), TitelleistenBreite(lang + lang));
+    }
 }

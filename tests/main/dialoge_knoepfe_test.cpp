@@ -249,6 +249,14 @@ TEST_F(DialogKnoepfe, AboutAndTipsOpenTheirLinks)
                  AboutBox->OKButton->click();
                  EXPECT_FALSE(AboutBox->isVisible());
              });
+    // Return is OK, not the web button of the terms.
+    ImDialog([] { Form1->ber1->trigger(); },
+             [] {
+                 AboutBox->show();
+                 AboutBox->PageControl1->setCurrentWidget(AboutBox->TabSheet2);
+                 QTest::keyClick(AboutBox->PageControl1, Qt::Key_Return);
+                 EXPECT_FALSE(AboutBox->isVisible());
+             });
     Form1->Kopieren1->trigger();
     TippsDlg->SpeedButton1->click();
     std::vector<QUrl> soll;

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cmath>
@@ -137,6 +138,7 @@ TEST_F(DokumentTest, OpenThenSaveIsByteIdenticalWithReservedBytesAndUnusedRecord
     e.Bild.Funktionen[5].Reserve36 = {9, 9, 9, 9};
     e.Bild.Funktionen[0].Reserve576 = {1, 0, 0, 1};
     e.Bild.Funktionen[17].Term = "f(x) = 17";
+    e.Bild.Funktionen[12].Color2 = 0x00FEDCBA;  // the last slot read, which New keeps
     e.Bild.Senkrechte[20].Reserve768[0] = 0x55;
     e.Bild.Reserve.fill(0x66);
     const QByteArray c = Ablegen("c.kvd", e.Bild);
@@ -233,6 +235,34 @@ TEST_F(DokumentTest, DamagedFilesLeaveTheDrawingUntouched)
     // Without its trailing byte a document is still read.
     DateiSchreiben(Pfad("kurz.kvd"), gut.left(115440));
     EXPECT_TRUE(Form1->oeffne(Pfad("kurz.kvd").toStdString()));
+}
+
+// A document the system does not let us open (here because no file handle
+// is left; permissions do not stop the superuser) is said with its cause,
+// and the drawing stays.
+TEST_F(DokumentTest, ADocumentThatCannotBeOpenedIsSaidWithTheCause)
+{
+    ZeichnungBauen();
+    const QByteArray vorher = Zustand();
+    SpeichernAls(Pfad("gut.kvd"));
+    Meldung.Meldungen.clear();
+    rlimit alt{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &alt), 0);
+    const int frei = dup(0);  // the lowest free handle: none from here on
+    ASSERT_GE(frei, 0);
+    close(frei);
+    rlimit grenze = alt;
+    grenze.rlim_cur = static_cast<rlim_t>(frei);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &grenze), 0);
+    const bool geoeffnet = Form1->oeffne(Pfad("gut.kvd").toStdString());
+    setrlimit(RLIMIT_NOFILE, &alt);
+    EXPECT_FALSE(geoeffnet);
+    EXPECT_EQ(Zustand(), vorher);
+    ASSERT_EQ(Meldung.Meldungen.size(), 1u);
+    const QStringList zeilen = Meldung.Meldungen[0].split(QLatin1Char('\n'));
+    ASSERT_EQ(zeilen.size(), 3);
+    EXPECT_EQ(std::tuple(zeilen[0], zeilen[1]), std::tuple(QString::fromStdString(Texte[571]), Pfad("gut.kvd")));
+    EXPECT_FALSE(zeilen[2].isEmpty());
 }
 
 // Each kind of mend is checked on the document image; here the reader

@@ -234,9 +234,10 @@ TEST_F(Hauptfenster, EveryFileMenuItemIsConnected)
                 [&] { return QFileInfo(pfad).size() > 0; }),
         Eintrag(Form1->Neu1, nullptr, [] { return Funktionen[1]->GetTerm() == "f(x) = x^2"; }),
         Eintrag(Form1->ffnen1, nullptr, [] { return Funktionen[1]->GetTerm() == "f(x) = 3*x"; }),
-        Eintrag(Form1->Drucken1, nullptr, [this] { return ZuletztModal(DruckDlg); }),
+        // Printing and copying drop a construction under way.
+        Eintrag(Form1->Drucken1, [] { Form1->I4->trigger(); },
+                [this] { return ZuletztModal(DruckDlg) && Modus == ModusUrsprung; }),
         Eintrag(Form1->Druckereinrichtung1, nullptr, [this] { return ZuletztModal(KopierDlg); }),
-        // Copying drops a construction under way.
         Eintrag(Form1->GraphenalsBitmap1, [] { Form1->I4->trigger(); },
                 [this] { return Ablage.Bilder.size() == 1 && Modus == ModusUrsprung; }),
         Eintrag(Form1->GraphenalsMetadatei1, [] { Form1->I4->trigger(); },

@@ -5,6 +5,9 @@
 
 #include "programm_fixture.h"
 
+#include "engine/dokument.h"
+#include "main/beispiele.h"
+
 #include "tools/einheit_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
@@ -64,6 +67,9 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     EXPECT_EQ(std::tuple(Form1->Evonx->text(), Form1->Ebisx->text()), std::tuple("-100", "100"));
     EXPECT_EQ(Form1->GroupBox2->title(), " " + Txt(141) + " (1.) ");
     EXPECT_EQ(Graphik->SFarbe->width(), 2 * Graphik->SFarbe2->width());
+    // Both input bars write in function 1's colours, not function 3's.
+    EXPECT_EQ(std::tuple(Schriftfarbe(Form1->Edit1), Schriftfarbe(Form1->SFarbe2), Schriftfarbe(Graphik->Edit3)),
+              std::tuple(clRed, clBlue, clRed));
     // The value table stands under the main window again; the keyboard is
     // in the equation.
     EXPECT_EQ(Form2->frameGeometry().x(), Form1->frameGeometry().x());
@@ -87,6 +93,67 @@ TEST_F(NeuTest, NewWithTheSameEquationRefillsTheTableAndRedraws)
     Form1->Neu1->trigger();
     EXPECT_EQ(std::tuple(Form2->Zelle(1, 0), Form2->Zelle(25, 0)), std::tuple("-6", "6"));
     EXPECT_NE(GraphenBild(), vorher);
+}
+
+// New, Open and an example leave the same drawing, value table, calculator
+// and picture whether or not the editor held their equation already (the
+// field's change handler then does not run by itself): the windows follow
+// the replaced drawing, not the field.
+TEST_F(NeuTest, TheirEquationAlreadyInTheFieldMakesNoDifference)
+{
+    Einstellungen.MitWertetabelle = 1;
+    Frage.Antwort = QMessageBox::Yes;  // the examples' question
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("d.kvd"));
+    {
+        TDokumentBild bild = Form1->DokumentBild();  // x^2, as started
+        std::tie(bild.Kopf.XMin, bild.Kopf.XMax, bild.Kopf.RechnerX) = std::tuple(4, 15, "2");
+        const std::vector<std::uint8_t> v = EncodeDokument(bild);
+        DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size())));
+    }
+    QAction* beispiel = Form1->findChild<QAction*>(QString::fromLatin1(Beispiele().front().Haupt));
+    ASSERT_NE(beispiel, nullptr);
+
+    struct Stand {
+        QByteArray Dokument;
+        QStringList Tabelle;
+        QString Ergebnis, Art;
+        QImage Bild;
+        bool operator==(const Stand&) const = default;
+    };
+    auto jetzt = [] {
+        Stand s;
+        const std::vector<std::uint8_t> v = EncodeDokument(Form1->DokumentBild());
+        s.Dokument = QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
+        for (int spalte = 1; spalte <= 25; ++spalte)
+            s.Tabelle << Form2->Zelle(spalte, 0) + QLatin1Char('|') + Form2->Zelle(spalte, 1);
+        std::tie(s.Ergebnis, s.Art, s.Bild) = std::tuple(Form2->EditErgebnis->text(), Form1->GroupBox1->title(), GraphenBild());
+        return s;
+    };
+    const std::pair<const char*, std::function<void()>> faelle[] = {
+        {"New", [] { Form1->SpeedButton3->click(); }},
+        {"the graph window's New", [] { Graphik->SpeedButton15->click(); }},
+        {"Open", [&] { ASSERT_TRUE(Form1->oeffne(pfad.toStdString())); }},
+        {"example", [&] { beispiel->trigger(); }},
+    };
+    for (const auto& [name, tun] : faelle) {
+        SCOPED_TRACE(name);
+        Form1->Edit1->setText(QStringLiteral("f(x) = 1"));
+        tun();
+        const Stand anders = jetzt();
+        // Again, over a moved view and another calculator x: the field
+        // holds the equation now.
+        std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-30, -19);
+        Form2->Edit2->setText(QStringLiteral("3"));
+        Form2->FillValueTable();
+        Graphik->GraphikResize();
+        tun();
+        const Stand s = jetzt();
+        EXPECT_TRUE(s.Dokument == anders.Dokument);
+        EXPECT_EQ(s.Tabelle, anders.Tabelle);
+        EXPECT_EQ(std::tuple(s.Ergebnis, s.Art), std::tuple(anders.Ergebnis, anders.Art));
+        EXPECT_TRUE(s.Bild == anders.Bild);
+    }
 }
 
 // After an example the graph window shows the t step with all its digits

@@ -9,6 +9,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/programm.h"
+#include "main/verbindungen.h"
 #include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/einstellungsordner.h"
@@ -115,7 +116,13 @@ protected:
         qInstallMessageHandler(VorherigeMeldungen);
     }
 
-    static void Starten(const std::vector<std::string>& parameter = {}) { ProgrammStarten(parameter); }
+    // The tool windows and the overview too, which the program makes when
+    // first opened: the tests reach into them from the start.
+    static void Starten(const std::vector<std::string>& parameter = {})
+    {
+        ProgrammStarten(parameter);
+        WerkzeugfensterAnlegen();
+    }
 
     static QByteArray Kodiert(const TEinstellungen& e)
     {

@@ -13,6 +13,7 @@
 #include "main/tasten_dlg.h"
 
 #include <QFontInfo>
+#include <QGridLayout>
 #include <QLayout>
 #include <QMenu>
 #include <QTest>
@@ -54,7 +55,7 @@ TEST_F(StartAnsicht, SplashShowsItsSecondPictureForTenTicks)
     EXPECT_EQ(gezeigt, (std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
 }
 
-// The tool bar's buttons stand side by side from the left edge.
+// The tool bar's buttons stand flat side by side from the left edge.
 TEST_F(StartAnsicht, ToolBarButtonsStandSideBySideFromTheLeft)
 {
     const QToolButton* reihe[] = {Form1->SpeedButton14, Form1->SpeedButton3, Form1->SpeedButton16, Form1->SpeedButton1,
@@ -62,7 +63,20 @@ TEST_F(StartAnsicht, ToolBarButtonsStandSideBySideFromTheLeft)
     EXPECT_EQ(reihe[0]->x(), 0);
     for (std::size_t i = 1; i < std::size(reihe); ++i)
         EXPECT_EQ(reihe[i]->x(), reihe[i - 1]->geometry().right() + 1) << reihe[i]->objectName().toStdString();
+    for (const QToolButton* b : reihe)
+        EXPECT_TRUE(b->autoRaise()) << b->objectName().toStdString();
     EXPECT_LT(reihe[6]->geometry().right(), reihe[6]->parentWidget()->width() - 1);
+}
+
+// The main window keeps its size: it cannot be made smaller, nor larger but
+// for the one pixel of width that lets a window manager offer maximising.
+TEST_F(StartAnsicht, TheMainWindowKeepsItsSize)
+{
+    const QSize groesse = Form1->size();
+    Form1->resize(groesse / 2);
+    EXPECT_EQ(Form1->size(), groesse);
+    Form1->resize(groesse + QSize(300, 300));
+    EXPECT_EQ(Form1->size(), groesse + QSize(1, 0));
 }
 
 // Whenever the main window comes up, the keyboard is in the equation.
@@ -88,6 +102,8 @@ TEST_F(StartAnsicht, EveryControlAndMenuItemIsNamed)
 {
     std::string namenlos;
     for (QWidget* fenster : std::initializer_list<QWidget*>{Form1, EinstellDlg, HotkeyDlg, TastenDlg, AboutBox, TippsDlg}) {
+        if (fenster->objectName().isEmpty())
+            namenlos += std::string(" a window: ") + fenster->metaObject()->className();
         for (QWidget* w : fenster->findChildren<QWidget*>()) {
             const bool steuerung = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                                    qobject_cast<QComboBox*>(w) || qobject_cast<QGroupBox*>(w) ||
@@ -151,6 +167,54 @@ TEST_F(StartAnsicht, EveryControlOfTheDialogsLiesInsideItsBox)
     EXPECT_EQ(daneben, "");
 }
 
+// The boxes of the main window that place their controls by hand: none of
+// them lies over another, for a function as for a family. The window keeps
+// its title in either language.
+TEST_F(StartAnsicht, NoTwoControlsOfTheMainWindowsBoxesOverlap)
+{
+    Form1->show();
+    for (const char* gleichung : {"f(x) = x", "f(x,t) = t*x"}) {
+        Form1->Edit1->setText(QString::fromLatin1(gleichung));
+        std::string ueber;
+        for (QGroupBox* box : Form1->findChildren<QGroupBox*>()) {
+            if (box->layout())
+                continue;
+            QList<QWidget*> kinder;
+            for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!w->isHidden())
+                    kinder << w;
+            for (qsizetype i = 0; i < kinder.size(); ++i)
+                for (qsizetype j = i + 1; j < kinder.size(); ++j)
+                    if (kinder[i]->geometry().intersects(kinder[j]->geometry()))
+                        ueber += " " + kinder[i]->objectName().toStdString() + "/" + kinder[j]->objectName().toStdString();
+        }
+        EXPECT_EQ(ueber, "") << gleichung;
+    }
+    Form1->english1->trigger();
+    EXPECT_EQ(Form1->windowTitle(), "Tessaplun 8");
+}
+
+// The hot keys stand in a column at the right of their boxes, as narrow as
+// the widest key, however wide the window is made.
+TEST_F(StartAnsicht, TheHotKeysStandInANarrowColumnAtTheRight)
+{
+    HotkeyDlg->show();
+    HotkeyDlg->resize(HotkeyDlg->width() + 300, HotkeyDlg->height());
+    HotkeyDlg->layout()->activate();
+    const QList<QGroupBox*> boxen = HotkeyDlg->findChildren<QGroupBox*>();
+    ASSERT_FALSE(boxen.isEmpty());
+    for (QGroupBox* box : boxen) {
+        box->layout()->activate();
+        auto* raster = qobject_cast<QGridLayout*>(box->layout());
+        ASSERT_NE(raster, nullptr);
+        int breitest = 0;
+        for (int r = 0; r < raster->rowCount(); ++r)
+            breitest = std::max(breitest, raster->itemAtPosition(r, 1)->sizeHint().width());
+        for (int r = 0; r < raster->rowCount(); ++r)
+            EXPECT_LE(raster->itemAtPosition(r, 1)->geometry().width(), breitest) << box->objectName().toStdString();
+    }
+}
+
 // The third language has no name of its own: its item stays out of the menu.
 TEST_F(StartAnsicht, TheLanguageMenuOffersGermanAndEnglish)
 {
@@ -171,14 +235,23 @@ TEST_F(StartAnsicht, TheAboutWindowShowsTheNameLargeAndBold)
     EXPECT_GT(QFontInfo(name->font()).pixelSize(), QFontInfo(zeile->font()).pixelSize() + 6);
 }
 
-// The windows are put beside the main window once its frame is known; a
-// graph window moved by the user stays where it is when the main window
+// The windows are put beside the main window once its frame is known (on
+// the first activation, as the frame is a guess before); a graph window
+// moved by the user after that stays where it is when the main window
 // becomes active again.
 TEST_F(StartAnsicht, ActivatingTheMainWindowLeavesAMovedGraphWindowWhereItIs)
 {
+    const QPoint vorher = Graphik->pos() + QPoint(150, 90);
+    Graphik->move(vorher);
     Form1->activateWindow();
     if (!QTest::qWaitForWindowActive(Form1))
         GTEST_SKIP() << "no active window on this platform";
+    const QRect haupt = Form1->frameGeometry();
+    if (haupt != Form1->geometry())
+        EXPECT_EQ(Graphik->frameGeometry().topLeft(), QPoint(haupt.right() + 3, haupt.top()));
+    else
+        EXPECT_EQ(Graphik->pos(), vorher);  // no frame, nothing to correct
+
     const QPoint woanders = Graphik->pos() + QPoint(150, 90);
     Graphik->move(woanders);
     Graphik->activateWindow();

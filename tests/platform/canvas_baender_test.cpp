@@ -116,6 +116,10 @@ TEST(CanvasBaender, BandsOnThreadsPaintTheSerialPixels)
              bild.fill(QColor(0, 100, 0, 128));
              c.Draw(250, 100, bild);
              c.StretchDraw(TRect{10, 200, 120, 250}, bild);
+             bild.fill(Qt::transparent);
+             for (int y = 0; y < 70; y += 3)
+                 bild.setPixel(y / 2, y, 0xFF0000FFu);
+             c.DrawOver(140, 150, bild);
          }},
         {"clips set before drawing, changed and cleared midway",
          [](TBandCanvas& c) {

@@ -277,6 +277,7 @@ TEST(CanvasDirekt, StaysInsideTheImageAndTheClipAndTheIntegerRange)
         c.Pen.Width = 1;
         Strecke(c, Max, Min, Min, Max);
         c.Draw(Max - 2, Max - 2, MakeScreenImage(5, 5));
+        c.DrawOver(Max - 2, Max - 2, MakeScreenImage(5, 5));
         c.Pen.Width = 9;
         Strecke(c, -5, -5, 35, 25);
         c.LineTo(-2000000000, 10);

@@ -481,4 +481,83 @@ TEST(CanvasWege, EachShapeTakesThePenAndBrushOfItsCall)
     }
 }
 
+// A picture drawn over the canvas leaves what lies under its transparent
+// pixels; a plain copy puts its own pixels in their place.
+TEST(CanvasWege, DrawOverKeepsWhatLiesUnderTransparentPixels)
+{
+    QImage bild(4, 2, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    bild.setPixel(0, 0, Blau);
+    bild.setPixel(3, 1, Blau);
+    for (const bool ueber : {true, false}) {
+        const QImage img = Zeichne(8, 4, [&](TCanvas& c) {
+            c.Brush.Color = clRed;
+            c.FillRect(TRect{0, 0, 8, 4});
+            if (ueber)
+                c.DrawOver(2, 1, bild);
+            else
+                c.Draw(2, 1, bild);
+        });
+        const QRgb drunter = ueber ? Rot : Schwarz;
+        EXPECT_EQ(std::tuple(img.pixel(2, 1), img.pixel(5, 2), img.pixel(3, 1), img.pixel(4, 2), img.pixel(1, 1)),
+                  std::tuple(Blau, Blau, drunter, drunter, Rot))
+            << (ueber ? "DrawOver" : "Draw");
+    }
+}
+
+// The screen bitmap's store: a picture that grows a little keeps its pixels
+// where they are; one whose pixels are shown elsewhere moves to the other
+// set and leaves the copy alone; one that outgrows its set gets a new,
+// white one. Every picture it hands out is RGB32 at 96 dpi.
+TEST(CanvasWege, TheBitmapStoreKeepsPixelsInPlaceAndMovesSharedOnes)
+{
+    const auto art = [](const QImage& b) {
+        return std::tuple(b.size(), b.format(), b.dotsPerMeterX(), b.dotsPerMeterY());
+    };
+    TBildspeicher vorrat;
+    QImage bild;
+    vorrat.Freistellen(bild, 0, -5);
+    EXPECT_EQ(art(bild), std::tuple(QSize(1, 1), QImage::Format_RGB32, 3780, 3780));
+    vorrat.Freistellen(bild, 800, 600);  // a set of 908 x 683
+    EXPECT_EQ(bild.pixel(799, 599), Weiss);
+    bild.setPixel(5, 5, Rot);
+    const uchar* const ort = bild.constBits();
+    vorrat.Freistellen(bild, 908, 683);
+    EXPECT_EQ(std::tuple(bild.constBits(), bild.pixel(5, 5)), std::tuple(ort, Rot));
+    EXPECT_EQ(art(bild), std::tuple(QSize(908, 683), QImage::Format_RGB32, 3780, 3780));
+    vorrat.Freistellen(bild, 700, 500);
+    EXPECT_EQ(std::tuple(bild.constBits(), bild.pixel(5, 5), bild.size()), std::tuple(ort, Rot, QSize(700, 500)));
+
+    // Shown elsewhere: the other set, white while it is new.
+    const QImage gezeigt = bild;
+    vorrat.Freistellen(bild, 700, 500);
+    EXPECT_NE(bild.constBits(), gezeigt.constBits());
+    EXPECT_EQ(std::tuple(bild.pixel(5, 5), gezeigt.pixel(5, 5), gezeigt.constBits()), std::tuple(Weiss, Rot, ort));
+    EXPECT_EQ(art(bild), std::tuple(QSize(700, 500), QImage::Format_RGB32, 3780, 3780));
+    bild.setPixel(6, 6, Blau);
+    EXPECT_EQ(gezeigt.pixel(6, 6), Weiss);
+    // The copy gone, the picture stays in its set.
+    const uchar* const zweiter = bild.constBits();
+    vorrat.Freistellen(bild, 710, 510);
+    EXPECT_EQ(std::tuple(bild.constBits(), bild.pixel(6, 6)), std::tuple(zweiter, Blau));
+
+    // Both sets shown: a new set of its own, white.
+    const QImage auchGezeigt = bild;
+    vorrat.Freistellen(bild, 710, 510);
+    EXPECT_EQ(std::tuple(bild.pixel(5, 5), bild.pixel(6, 6), gezeigt.pixel(5, 5), auchGezeigt.pixel(6, 6)),
+              std::tuple(Weiss, Weiss, Rot, Blau));
+
+    // Beyond the set's room: a new set, white.
+    QImage gross;
+    TBildspeicher zweiterVorrat;
+    zweiterVorrat.Freistellen(gross, 800, 600);
+    gross.setPixel(5, 5, Rot);
+    for (const QSize s : {QSize(909, 600), QSize(800, 684)}) {
+        zweiterVorrat.Freistellen(gross, 800, 600);
+        gross.setPixel(5, 5, Rot);
+        zweiterVorrat.Freistellen(gross, s.width(), s.height());
+        EXPECT_EQ(std::tuple(gross.size(), gross.pixel(5, 5)), std::tuple(s, Weiss)) << s.width() << "x" << s.height();
+    }
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/klang.h"
 #include "platform/oeffner.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -74,6 +75,9 @@ TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
     EXPECT_EQ(mitGroesse(8192, 120).size(), QSize(8192, 120));
     EXPECT_EQ(mitGroesse(160, 8192).size(), QSize(160, 8192));
     EXPECT_TRUE(mitGroesse(8193, 120).isNull() && mitGroesse(160, 8193).isNull());
+    // A single row or column is a picture; none is none.
+    EXPECT_EQ(std::pair(mitGroesse(160, 1).size(), mitGroesse(1, 120).size()), std::pair(QSize(160, 1), QSize(1, 120)));
+    EXPECT_TRUE(mitGroesse(0, 120).isNull() && mitGroesse(160, 0).isNull());
     // Not a JPEG, or nothing: no picture, and no crash.
     for (const QByteArray& kaputt : {QByteArray("GIF89a not a jpeg"), daten.left(40), QByteArray()})
         EXPECT_TRUE(JpegLesen(kaputt).isNull()) << kaputt.size();
@@ -108,13 +112,22 @@ TEST(Klang, OneEffectPerSoundNameAndTheInstalledPlayerTakesOver)
     for (const char* name : {"klick", "blop", "klick", "gibt-es-nicht"})
         spieler.Spiele(QString::fromLatin1(name));
     EXPECT_EQ(std::tuple(spieler.Effekte(), gefragt), std::tuple(2, 1));
+    EXPECT_EQ(std::pair(spieler.Quelle(QStringLiteral("blop")), spieler.Quelle(QStringLiteral("schlag"))),
+              std::pair(QUrl(QStringLiteral("qrc:/sounds/blop.wav")), QUrl()));
 
     Aufnahme a;
     SetKlangSpieler(&a);
     SpieleKlang(QStringLiteral("schlag"));
     SetKlangSpieler(nullptr);
-    SpieleKlang(QStringLiteral("weg"));  // the program's own player
+    SpieleKlang(QStringLiteral("weg"));  // the program's own player, a child of the application
     EXPECT_EQ(a.Namen, QStringList{QStringLiteral("schlag")});
+    TQtKlangSpieler* programm = nullptr;
+    for (QObject* kind : QCoreApplication::instance()->children())
+        if (auto* k = dynamic_cast<TQtKlangSpieler*>(kind))
+            programm = k;
+    ASSERT_NE(programm, nullptr);
+    // Silent without an audio output; with one, the sound is loaded.
+    EXPECT_TRUE(programm->Stumm() || programm->Quelle(QStringLiteral("weg")).isValid());
 }
 
 }  // namespace

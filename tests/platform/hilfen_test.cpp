@@ -23,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -60,6 +61,11 @@ TEST(Felder, ColoursReachEveryPartOfTheField)
     const QPalette e = combo.lineEdit()->palette();
     EXPECT_EQ(std::tuple(e.color(QPalette::Base), e.color(QPalette::Text)), std::tuple(QColor(255, 230, 200), QColor(Qt::red)));
     EXPECT_EQ(std::tuple(Feldfarbe(&combo), Schriftfarbe(&combo)), std::tuple(FarbeUngueltig, clRed));
+    // Changed again: each colour reaches the edit that has both of its own now.
+    SetzeFeldfarbe(&combo, FarbeGueltig);
+    EXPECT_EQ(std::tuple(Feldfarbe(combo.lineEdit()), Schriftfarbe(combo.lineEdit())), std::tuple(FarbeGueltig, clRed));
+    SetzeSchriftfarbe(&combo, clBlue);
+    EXPECT_EQ(std::tuple(Feldfarbe(combo.lineEdit()), Schriftfarbe(combo.lineEdit())), std::tuple(FarbeGueltig, clBlue));
 
     QLineEdit feld;
     SetzeFeldfarbe(&feld, FarbeGueltig);
@@ -124,6 +130,36 @@ TEST(Werkzeugfenster, StaysOnTopWithOnlyACloseBoxAndAnOpacityTrackBar)
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(box->count(), 2);
     EXPECT_EQ(box->itemAt(1)->widget(), regler);
+}
+
+// A menu opened for a field: the field has the focus while the menu is
+// open and again once it closes, its caret at the end, once.
+TEST(Werkzeugfenster, AMenuOpenedForAFieldLeavesItTheFocus)
+{
+    QWidget w;
+    auto* feld = new QLineEdit(QStringLiteral("Wolke"), &w);
+    auto* knopf = new QPushButton(&w);
+    auto* box = new QVBoxLayout(&w);
+    box->addWidget(feld);
+    box->addWidget(knopf);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    knopf->setFocus();
+    feld->setCursorPosition(1);
+    QMenu menu;
+    menu.addAction(QStringLiteral("eins"));
+    MenueAufklappen(&menu, w.mapToGlobal(QPoint(0, 0)), feld);
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_EQ(w.focusWidget(), feld);
+    knopf->setFocus();
+    menu.hide();
+    EXPECT_EQ(std::pair(w.focusWidget(), feld->cursorPosition()), std::pair(static_cast<QWidget*>(feld), 5));
+    feld->setCursorPosition(1);
+    menu.show();
+    menu.hide();
+    EXPECT_EQ(feld->cursorPosition(), 1);
+    MenueAufklappen(nullptr, QPoint(), feld);
 }
 
 TEST(Werkzeugfenster, TagsAndTranslucency)

@@ -281,3 +281,20 @@ TEST_F(BeschriftungTest, ReleasingTheMoveButtonsShowsTheTableAgain)
     EXPECT_EQ(std::tuple(Gedrueckt(), Z(6).Verschieben->text(), Z(6).Text->text(), Z(2).Text->text()),
               std::tuple(std::vector<int>{}, QStringLiteral("Verschieben"), QStringLiteral("gesetzt"), QStringLiteral("zwei")));
 }
+
+// The move buttons are framed even when up, unlike the flat buttons beside
+// them, so that a pressed one stands out from the others.
+TEST_F(BeschriftungTest, TheMoveButtonsAreFramedWhenUp)
+{
+    D().show();
+    for (const int k : {1, 9}) {
+        SCOPED_TRACE(k);
+        ASSERT_FALSE(Z(k).Verschieben->isChecked());
+        const QImage knopf = Z(k).Verschieben->grab().toImage();
+        const QColor grund = D().GroupBox3->palette().color(QPalette::Window);
+        int anders = 0;
+        for (int y = 0; y < knopf.height(); ++y)
+            anders += knopf.pixelColor(0, y) != grund;
+        EXPECT_GT(anders, knopf.height() / 2);
+    }
+}

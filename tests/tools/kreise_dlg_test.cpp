@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -239,4 +240,17 @@ TEST_F(KreiseTest, TheClosedLineStyleListIsWhiteAroundItsSample)
         }
         EXPECT_LT(grau, 4) << k;  // the arrow's smoothed edges
     }
+}
+
+// The ten rows scroll up and down only: a desktop with wide scroll bars,
+// which leaves the rows less room than they need, gets no sideways bar
+// that would hide part of the last row.
+TEST_F(KreiseTest, TheRowsScrollOnlyUpAndDownEvenWithWideScrollBars)
+{
+    D().ScrollBox1->verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: 40px; }"));
+    D().show();
+    QApplication::processEvents();
+    ASSERT_LT(D().ScrollBox1->viewport()->width(), D().ScrollBox1->widget()->width());
+    EXPECT_FALSE(D().ScrollBox1->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(D().ScrollBox1->verticalScrollBar()->isVisible());
 }

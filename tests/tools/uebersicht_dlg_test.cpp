@@ -9,6 +9,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "platform/farbe_qt.h"
+#include "platform/melder.h"
 #include "tools/stilliste.h"
 #include "tools/uebersicht_dlg.h"
 
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QSignalSpy>
 
 #include <cstdlib>
 
@@ -182,9 +184,16 @@ TEST_F(UebersichtTest, SchemeTwoGivesTheColoursOfANewDrawing)
     D().Farboptionen[0]->click();
     EXPECT_EQ(std::pair(F(3).GetColor(), FunktionNr), std::pair(clNavy, 3));  // the selection stays, in its new colour
     EXPECT_EQ(std::pair(Schriftfarbe(Form1->Edit1), Schriftfarbe(Z(3).Gleichung)), std::pair(clNavy, clNavy));
+    // A scheme changes all nine functions, and says so.
+    QSignalSpy geaendert(&Melder(), &TMelder::FunktionGeaendert);
     D().Farboptionen[1]->click();
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(std::pair(F(n).GetColor(), F(n).GetColor2()), farben[static_cast<std::size_t>(n)]) << n;
+    std::vector<int> vonHier;
+    for (const QList<QVariant>& meldung : geaendert)
+        if (qvariant_cast<QObject*>(meldung[1]) == &D())
+            vonHier.push_back(meldung[0].toInt());
+    EXPECT_EQ(vonHier, std::vector<int>{0});
 }
 
 TEST_F(UebersichtTest, TheRefreshShowsEachFunctionInItsOwnRow)

@@ -12,6 +12,8 @@
 #include "main/formoeffne.h"
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/einheit_dlg.h"
+#include "tools/trace_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
@@ -106,8 +108,8 @@ TEST_F(WerkzeugfensterTest, OpacityStatusDisplayAndEnglishLabelsClearOfTheirFiel
 
 namespace {
 
-// The tool windows created on their own, before (or without) the graph and
-// main windows, as the start creates them.
+// The tool windows created on their own, without the graph and main
+// windows, over the tables as the start leaves them.
 class WerkzeugfensterAlleinTest : public ProgrammTest {
 protected:
     FakeSchriftDialog SchriftDialog;
@@ -123,6 +125,7 @@ protected:
         ProgrammTest::SetUp();
         SetSchriftDialog(&SchriftDialog);
         AllesNullen();
+        TabellenVorbelegen();
         Punkt = std::make_unique<TPunkteDlg>();
         Kreis = std::make_unique<TKreiseDlg>();
         Beschriftung = std::make_unique<TBeschriftungDlg>();
@@ -151,7 +154,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesTheTableDefaultsAndTheyWaitCentredAndOpaque)
+TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesNothingBackAndTheyWaitCentredAndOpaque)
 {
     const auto punkte = Punkte;
     const auto kreise = Kreise;
@@ -175,8 +178,7 @@ TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesTheTableDefaultsAndTheyWaitC
         EXPECT_EQ(std::pair(w->font().family(), w->font().pointSize()), std::pair(QStringLiteral("Tahoma"), 8));
         EXPECT_EQ(std::pair(w->TrackBar2->value(), w->windowOpacity()), std::pair(255, 1.0));
     }
-    // The rows show the defaults before the windows were ever shown (the
-    // graph window's tools look for a free row by its edits).
+    // The rows show their tables before the windows were ever shown.
     EXPECT_EQ(std::tuple(Punkt->Zeile(10).Name->text(), Punkt->Zeile(10).X->text(), Punkt->Zeile(10).Stil[0]->isChecked(),
                          Punkt->Zeile(10).NamePos[3]->isChecked()),
               std::tuple(QStringLiteral("J"), QString(), true, true));
@@ -186,6 +188,23 @@ TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesTheTableDefaultsAndTheyWaitC
                          QStringLiteral("1.")));
     EXPECT_EQ(std::tuple(Beschriftung->Edit1->text(), Beschriftung->Edit2->text(), Beschriftung->Zeile(9).Vorne->isChecked()),
               std::tuple(QStringLiteral("x"), QStringLiteral("y"), true));
+
+    // A window made after a document was opened shows that document and
+    // leaves its records as they are.
+    Punkte[10].Name = "Q";
+    Kreise[10].RadiusY = "3";
+    Senkrechte[4].YFrom = "-7";
+    Flaechen[8].CurveB = 2;
+    Beschriftungen[9].Text = "neun";
+    Punkt = std::make_unique<TPunkteDlg>();
+    Kreis = std::make_unique<TKreiseDlg>();
+    Senkrecht = std::make_unique<TSenkrechteDlg>();
+    Flaeche = std::make_unique<TFlaechenDlg>();
+    Beschriftung = std::make_unique<TBeschriftungDlg>();
+    EXPECT_EQ(std::tuple(Punkt->Zeile(10).Name->text(), Kreis->Zeile(10).RadiusY->text(), Senkrecht->Zeile(4).YVon->text()),
+              std::tuple(QStringLiteral("Q"), QStringLiteral("3"), QStringLiteral("-7")));
+    EXPECT_EQ(std::tuple(Punkte[10].Name, Kreise[10].RadiusY, Senkrechte[4].YFrom, Flaechen[8].CurveB, Beschriftungen[9].Text),
+              std::tuple(std::string("Q"), std::string("3"), std::string("-7"), 2, std::string("neun")));
 }
 
 TEST_F(WerkzeugfensterAlleinTest, WithoutTheGraphAndMainWindowsTheirControlsStillWriteTheirTables)
@@ -298,8 +317,11 @@ TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCovers
             auto festeGroesse = [](const QWidget* w) {
                 return !qobject_cast<const QLabel*>(w) && !qobject_cast<const QCheckBox*>(w);
             };
-            // The window's own controls keep off its edges.
-            const QRect innen = behaelter == fenster ? fenster->rect().adjusted(2, 2, -2, -2) : behaelter->rect();
+            // The window's own controls keep off its edges, a box's off its
+            // frame and below its title.
+            QRect innen = behaelter == fenster ? fenster->rect().adjusted(2, 2, -2, -2) : behaelter->rect();
+            if (auto* box = qobject_cast<QGroupBox*>(behaelter))
+                innen = BoxInneres(box);
             for (std::size_t i = 0; i < kinder.size(); ++i) {
                 EXPECT_TRUE(innen.contains(kinder[i]->geometry()))
                     << kinder[i]->objectName().toStdString() << " in " << behaelter->objectName().toStdString();
@@ -412,4 +434,65 @@ TEST_F(WerkzeugfensterAlleinTest, ACaptionStandsOnTheLineOfTheFieldItNames)
         }
         EXPECT_GT(paare, 0) << w->objectName().toStdString();
     }
+}
+
+// Every button and list of the tool windows that says what it does carries
+// its hint in both languages: the windows' own for the points' row buttons
+// and the name positions, the language table's for the rest.
+TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
+{
+    using Hinweise = std::vector<std::pair<const QWidget*, QString>>;
+    auto hinweise = [](bool deutsch) {
+        auto t = [deutsch](const char* de, const char* en) { return QString::fromUtf8(deutsch ? de : en); };
+        const std::array<QString, 4> lagen = {QStringLiteral("links"), QStringLiteral("hoch"), QStringLiteral("tief"),
+                                              QStringLiteral("rechts")};
+        Hinweise h;
+        for (int k = 1; k <= 10; ++k) {
+            const TPunkteDlg::TZeile& p = PunkteDlg->Zeile(k);
+            const TKreiseDlg::TZeile& c = KreiseDlg->Zeile(k);
+            for (std::size_t i = 0; i < 4; ++i) {
+                h.emplace_back(p.NamePos[i], lagen[i]);
+                h.emplace_back(c.NamePos[i], lagen[i]);
+            }
+            h.emplace_back(p.Schrift, QStringLiteral("Schriftart"));
+            h.emplace_back(p.Reset, QStringLiteral("Reset"));
+            h.emplace_back(c.Linienstil, t("Strichstärke", "Line style"));
+        }
+        h.emplace_back(PunkteDlg->SpeedButton100, QStringLiteral("Reset"));
+        for (int k = 1; k <= 9; ++k) {
+            h.emplace_back(BeschriftungDlg->Zeile(k).Schrift, t("Schrift", "Font"));
+            h.emplace_back(BeschriftungDlg->Zeile(k).Reset, QStringLiteral("Reset"));
+            const TUebersicht_Dlg::TZeile& u = Uebersicht_Dlg->Zeile(k);
+            h.emplace_back(u.Stil, t("Strichstärke", "Line style"));
+            h.emplace_back(u.Farbe, t("Farbe", "Colour"));
+            h.emplace_back(u.Zusatzfarbe, t("Zusatzfarbe", "Second colour"));
+        }
+        h.emplace_back(BeschriftungDlg->SpeedButton6, QStringLiteral("Reset"));
+        h.emplace_back(BeschriftungDlg->SpeedButton7, QStringLiteral("Reset"));
+        for (int k = 1; k <= 4; ++k) {
+            h.emplace_back(SenkrechteDlg->Zeile(k).Stil, t("Strichstärke", "Line style"));
+            h.emplace_back(Uebersicht_Dlg->Farboptionen[static_cast<std::size_t>(k - 1)],
+                           QString::number(k) + t(". Farboption", ". Colour option"));
+        }
+        h.emplace_back(TraceParam->Edit, QStringLiteral("Scharparameter der Kurvenschar für die Trace-Funktion"));
+        return h;
+    };
+    auto pruefen = [&](bool deutsch) {
+        for (const auto& [w, hinweis] : hinweise(deutsch))
+            EXPECT_EQ(w->toolTip(), hinweis) << w->window()->objectName().toStdString() << " "
+                                             << w->objectName().toStdString();
+    };
+    pruefen(true);
+    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
+    FormOeffne->beschriften();
+    pruefen(false);
+}
+
+// The unit windows wait a little more translucent than the tool windows,
+// the assistant more still.
+TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230AndTheAssistantAt170)
+{
+    for (const QWidget* w : std::initializer_list<const QWidget*>{EinheitXDlg, EinheitYDlg})
+        EXPECT_EQ(qRound(w->windowOpacity() * 255), 230) << w->objectName().toStdString();
+    EXPECT_EQ(qRound(AssistentFenster->windowOpacity() * 255), 170);
 }
