@@ -545,7 +545,6 @@ public:
     QMenu* PopupMenu1 = nullptr;           // file: open, save
     QAction* ffnen1 = nullptr;
     QAction* Speichern1 = nullptr;
-    bool StatusKlickLaeuft = false;        // a status bar click is being handled
 
     // Grid: none, lines every 0.5 cm, every 1 cm, millimetre paper, and the
     // line style. They write the first character of Gitter.

@@ -191,9 +191,8 @@ void TGraphik::BeschrEditFolgt(int X, int Y)
 void TGraphik::BeschrEditChange()
 {
     // A label being moved takes its text with it: the labels window shows
-    // what is typed here.
-    if (VerschiebeNr >= 1 && VerschiebeNr <= 9)
-        emit Melder().ReiterGeaendert(BeschrEdit->text());
+    // what is typed here in the row of the label that rides, if one does.
+    emit Melder().ReiterGeaendert(BeschrEdit->text());
     const QFontMetrics fm(BeschrEdit->font());
     BeschrEdit->resize(fm.horizontalAdvance(BeschrEdit->text()) + 9 + EditRandBreite, BeschrEdit->height());
 }

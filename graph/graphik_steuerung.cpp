@@ -439,17 +439,12 @@ void TGraphik::BitBtn2Click()
 
 void TGraphik::StatusBar1MouseDown(int x)
 {
-    StatusKlickLaeuft = true;
-    StatusBar1->update();
     const int panel = StatusBar1->PanelAt(x);
-    // Only the nine function panels choose something.
+    // Only the nine function panels choose something (the bar shows the
+    // choice as the input bar does, when it is announced).
     if (panel >= 1 && panel <= 9) {
         emit Melder().FunktionWaehlenVerlangt(panel);
-        StatusKlickLaeuft = false;
-        StatusBar1->update();
         return;
     }
-    StatusKlickLaeuft = false;
-    StatusBar1->update();
     ShowMessage(Txt(ZeileStatusWahl1) + QLatin1Char('\n') + Txt(ZeileStatusWahl2));
 }

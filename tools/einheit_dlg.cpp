@@ -57,7 +57,6 @@ TEinheitDlg::TEinheitDlg(const char* name, const QString& titel, const QString& 
     Edit = f.Edit;
     OKBtn = f.OKBtn;
     Edit->setToolTip(hinweis);
-    Label1->installEventFilter(this);
     Edit->installEventFilter(this);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(Edit, &QLineEdit::textChanged, this, [this] { EditChange(); });
@@ -116,7 +115,7 @@ void TEinheitDlg::ZeigenBei(const QPoint& ort)
 
 bool TEinheitDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove && (watched == Label1 || watched == Edit))
+    if (event->type() == QEvent::MouseMove && watched == Edit)
         FormMouseMove();
     return QWidget::eventFilter(watched, event);
 }

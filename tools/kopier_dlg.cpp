@@ -63,7 +63,6 @@ TKopierDlg::TKopierDlg(QWidget* parent, const char* name) : QDialog(parent)
     box->addWidget(GroupBox2);
 
     Wahl = new QButtonGroup(this);
-    Wahl->setExclusive(true);
     for (QRadioButton* r : {R1, R2, R3, R4, R5})
         Wahl->addButton(r);
     R3->setChecked(true);

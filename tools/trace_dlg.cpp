@@ -65,7 +65,6 @@ TTraceParam::TTraceParam(QWidget* parent) : QWidget(parent)
     SpinButton1 = new TSpinButton(this);
     SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
     SpinButton1->setGeometry(148, 25, 17, 25);
-    Label1->installEventFilter(this);
     Edit->installEventFilter(this);
 
     connect(Edit, &QLineEdit::textChanged, this, [this] { EditChange(); });
@@ -99,7 +98,7 @@ void TTraceParam::FormMouseMove()
 
 bool TTraceParam::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove && (watched == Label1 || watched == Edit))
+    if (event->type() == QEvent::MouseMove && watched == Edit)
         FormMouseMove();
     return QWidget::eventFilter(watched, event);
 }

@@ -49,7 +49,6 @@ QToolButton* Schalter(QWidget* parent, const char* name, const QString& text)
 {
     auto* b = Benannt(new QToolButton(parent), name);
     b->setText(text);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setAutoRaise(true);
     return b;
 }
@@ -374,8 +373,6 @@ void TForm2::EditorZeigen()
         return;
     // A family has a t for the calculator and the rows.
     const bool schar = Zustand.Editor.Eingabeart != ArtFunktion;
-    Edit2->show();
-    Label1->show();
     Edit3->setVisible(schar);
     Label3->setVisible(schar);
     FillValueTable();

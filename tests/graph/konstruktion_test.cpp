@@ -5,6 +5,7 @@
 #include "zeichnen_hilfe.h"
 
 #include "platform/felder.h"
+#include "platform/melder.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
@@ -84,6 +85,23 @@ TEST_F(KonstruktionTest, TheToolWindowsShowWhatTheMouseMadeAndTookBack)
     EXPECT_EQ(BeschriftungDlg->Zeile(1).Text->text(), QStringLiteral("Gipfel"));
     Rechts();
     EXPECT_TRUE(BeschriftungDlg->Zeile(1).Text->text().isEmpty() && Beschriftungen[1].Text.empty());
+}
+
+// What is typed into the label field shows in the labels window only for a
+// label that rides on the pointer, in that label's row.
+TEST_F(KonstruktionTest, TypingShowsInTheRowOfTheLabelThatRidesOnly)
+{
+    Waehle(Graphik->BeschriftButton);
+    Graphik->PaintBox1MouseMove(Graphik->PaintBox1, Qt::NoButton, 100, 80);
+    Graphik->BeschrEdit->setText(QStringLiteral("Gipfel"));
+    Klick(100, 80);
+    Graphik->BeschrEdit->setText(QStringLiteral("Tal"));
+    EXPECT_EQ(BeschriftungDlg->Zeile(1).Text->text(), QStringLiteral("Gipfel"));
+    BeschriftungDlg->Zeile(1).Verschieben->click();
+    ASSERT_EQ(Graphik->BeschrEdit->text(), QStringLiteral("Gipfel"));
+    Graphik->BeschrEdit->setText(QStringLiteral("Tal"));
+    EXPECT_EQ(BeschriftungDlg->Zeile(1).Text->text(), QStringLiteral("Tal"));
+    EXPECT_TRUE(BeschriftungDlg->Zeile(2).Text->text().isEmpty());
 }
 
 TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
@@ -188,6 +206,26 @@ TEST_F(KonstruktionTest, LinesAndParabolasBecomeTheSelectedFunction)
         AssistentFenster->NeinButtonClick();
     }
     EXPECT_EQ(std::tuple(Graphik->GeradenHistorie, Funktionen[9]->GetTerm()), std::tuple("9", "y(x) = x+1 "));
+}
+
+// Taken back while another function is the selected one: nothing else
+// redraws, the picture must lose the parabola all the same.
+TEST_F(KonstruktionTest, AParabolaTakenBackLeavesThePicture)
+{
+    Form1->Edit1->setText(QStringLiteral("f(x) = x^2"));
+    OhneLoeschen(Graphik->ParabelButton);
+    Links(1, 0);
+    Links(1, 2);  // vertex (1 | 2), away from x^2
+    Links(2, 5);
+    AssistentFenster->NeinButtonClick();
+    const TColor farbe = Funktionen[2]->GetColor();
+    ASSERT_EQ(Funktionen[2]->GetTerm(), "y(x) = 3*(x -1 )^2 +2");
+    emit Melder().FunktionWaehlenVerlangt(1);
+    Graphik->BildCanvas->Flush();
+    ASSERT_EQ(PixelFarbe(Graphik->Bild, Spalte(1), Zeile(2)), farbe);
+    Rechts();
+    Graphik->BildCanvas->Flush();
+    EXPECT_NE(PixelFarbe(Graphik->Bild, Spalte(1), Zeile(2)), farbe);
 }
 
 TEST_F(KonstruktionTest, AClickAdoptsItsOwnPositionEvenWithoutAMoveAfterChoosingTheTool)

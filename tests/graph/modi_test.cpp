@@ -3,6 +3,8 @@
 
 #include "interaktion_fixture.h"
 
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -221,4 +223,29 @@ TEST_F(ModiTest, EachModeSetsUpSnapControlsFotoBoxAndStatusPattern)
     Form1->english1->trigger();
     Waehle(Graphik->TangenteButton);
     EXPECT_TRUE(Graphik->LabelText->text().startsWith(QStringLiteral("      ")));
+}
+
+// The snap bar stands upright beside its five steps: at each value its
+// handle is beside that value's step, the finest at the bottom.
+TEST_F(ModiTest, TheSnapBarsHandleStandsBesideItsStep)
+{
+    Waehle(Graphik->PunktButton);
+    QSlider* bar = Graphik->TrackBar3;
+    struct Offen : QSlider {
+        using QSlider::initStyleOption;
+    };
+    const auto optionen = &Offen::initStyleOption;
+    const QLabel* stufen[] = {Graphik->Label10, Graphik->Label11, Graphik->Label2, Graphik->Label1, Graphik->Label32};
+    for (int v = 0; v <= 4; ++v) {
+        bar->setValue(v);
+        QStyleOptionSlider opt;
+        (bar->*optionen)(&opt);
+        const QRect griff = bar->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, bar);
+        const int y = bar->mapTo(Graphik->AktivBox, griff.center()).y();
+        int naechste = 0;
+        for (int i = 1; i <= 4; ++i)
+            if (std::abs(stufen[i]->geometry().center().y() - y) < std::abs(stufen[naechste]->geometry().center().y() - y))
+                naechste = i;
+        EXPECT_EQ(naechste, v) << "handle at " << y;
+    }
 }

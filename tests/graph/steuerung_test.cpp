@@ -6,6 +6,7 @@
 
 #include "tools/einheit_dlg.h"
 #include "platform/farbe_qt.h"
+#include "platform/melder.h"
 
 #include <QFrame>
 #include <QTest>
@@ -193,7 +194,55 @@ TEST_F(Steuerung, StatusBarClicksChooseFunctionPanelsOnly)
     }
     ASSERT_EQ(Meldung.Meldungen.size(), 2u);
     EXPECT_EQ(Meldung.Meldungen[0], Txt(298) + QLatin1Char('\n') + Txt(299));
-    EXPECT_FALSE(Graphik->StatusKlickLaeuft);
+}
+
+// Each function's panel shows its own text in its colour; the panels of
+// functions not defined stay empty.
+TEST_F(Steuerung, EachFunctionPanelDrawsItsOwnTextInItsColour)
+{
+    for (std::size_t n = 1; n <= 9; ++n)
+        Funktionen[n]->SetTerm("f(x) =");
+    Funktionen[3]->SetTerm("f(x) = 3*x");
+    const QImage bild = Graphik->StatusBar1->grab().toImage();
+    const QColor farbe = ToQColor(Funktionen[3]->GetColor());
+    auto punkte = [&](int panel) {
+        const QRect r = Graphik->StatusBar1->PanelRect(panel).intersected(bild.rect());
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += bild.pixelColor(x, y) == farbe;
+        return n;
+    };
+    EXPECT_GT(punkte(3), 10);
+    EXPECT_EQ(punkte(2) + punkte(4), 0);
+}
+
+// A click on a function's panel moves the highlight: the bar is painted
+// again once the click is handled.
+TEST_F(Steuerung, AClickOnAFunctionPanelRepaintsTheBar)
+{
+    struct Zaehler : QObject {
+        int Bilder = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Bilder += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    // The same term in both: the editor's text stays, and with it the
+    // picture.
+    Funktionen[1]->SetTerm("f(x) = 3*x");
+    Funktionen[3]->SetTerm("f(x) = 3*x");
+    emit Melder().FunktionWaehlenVerlangt(1);
+    Graphik->show();
+    QCoreApplication::processEvents();
+    Graphik->StatusBar1->installEventFilter(&zaehler);
+    QCoreApplication::processEvents();
+    zaehler.Bilder = 0;
+    QTest::mouseClick(Graphik->StatusBar1, Qt::LeftButton, {}, Graphik->StatusBar1->PanelRect(3).center());
+    ASSERT_EQ(FunktionNr, 3);
+    QCoreApplication::processEvents();
+    EXPECT_GT(zaehler.Bilder, 0);
 }
 
 TEST_F(Steuerung, NewFromTheBandKeepsTheMaximisedWindow)

@@ -336,3 +336,19 @@ TEST_F(VorschauTest, EachToolsFigureStandsWhereTheGeometryPutsIt)
         kurve = kurve || op.Points[1] == TPoint{250, 0} || op.Points[1] == TPoint{50, 0};
     EXPECT_TRUE(kurve);
 }
+
+// A step taken back shows the earlier step's figure at once, where the
+// pointer rests: the parabola's d runs red along the x axis to the pointer
+// again, and e's blue line up to the vertex is gone.
+TEST_F(VorschauTest, AStepTakenBackShowsItsFigureAtOnce)
+{
+    OhneLoeschen(Graphik->ParabelButton);
+    Klick(180, 100);  // d = 1
+    Bewege(100, 180);
+    auto farbe = [](int x, int y) { return PixelFarbe(Graphik->PaintBox1->Front(), x, y); };
+    ASSERT_EQ(std::pair(farbe(180, 200), farbe(120, 240)), std::pair(clBlue, clBlack));
+    Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 180);
+    ASSERT_EQ(Modus, ModusParabelD);
+    EXPECT_NE(farbe(180, 200), clBlue);
+    EXPECT_EQ(farbe(120, 240), clRed);
+}
