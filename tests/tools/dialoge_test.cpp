@@ -172,6 +172,12 @@ TEST_F(DialogeTest, TheTabKeyPassesTheTraceWindowsFieldByAndAClickFocusesIt)
     }
     QTest::mouseClick(TraceParam->Edit, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), TraceParam->Edit);
+    // A step takes the focus to the spin button, out of the field.
+    Zustand.Editor[TEditorFeld::TSchritt].Text = "0,5";
+    TraceParam->Edit->setText(QStringLiteral("1"));
+    TraceParam->SpinButton1->Hoch->click();
+    EXPECT_EQ(std::pair(TraceParam->Edit->text(), QApplication::focusWidget()),
+              std::pair(QStringLiteral("1,5"), static_cast<QWidget*>(TraceParam->SpinButton1)));
 }
 
 // No control of a dialog lies over another, and each lies inside its window
