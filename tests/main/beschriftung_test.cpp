@@ -85,6 +85,10 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     const auto en = Liste(SpracheEnglisch);
     ASSERT_EQ(std::tuple(de.size(), en.size()), std::tuple(581u, 581u));
 
+    // The windows are named by their classes in what the table reports.
+    for (int f = 0; f <= static_cast<int>(TFensterNr::About); ++f)
+        EXPECT_STREQ(Fensterklasse(static_cast<TFensterNr>(f)), Fenster(static_cast<TFensterNr>(f))->metaObject()->className());
+
     std::size_t fehlend = 0;
     for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {
         SCOPED_TRACE(Beschreibung(z));
