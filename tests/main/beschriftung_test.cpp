@@ -37,8 +37,12 @@ std::string Beschreibung(const TBeschriftungsZiel& z)
 // list's, radio group's or memo's item, a hint, a title.
 QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
 {
-    if (z.Art == TBeschriftungsArt::Hinweis)
+    if (z.Art == TBeschriftungsArt::Hinweis) {
+        // A menu item's hint shows in the status bar too.
+        if (auto* a = qobject_cast<QAction*>(o); a && a->statusTip() != a->toolTip())
+            return "<status tip: " + a->statusTip() + ">";
         return o->property("toolTip").toString();
+    }
     if (z.Art == TBeschriftungsArt::Eintrag) {
         if (auto* c = qobject_cast<QComboBox*>(o))
             return c->itemText(z.Eintrag);
