@@ -112,6 +112,8 @@ TEST_F(WertetabelleTest, FirstFillTenDigitsTwoDecimalsAndEmptyCells)
     const TWertetabelle t = WertetabelleErste(f, ',');
     EXPECT_EQ(std::tuple(t.Y[0], t.Y[2], t.Y[3], t.Y[11], t.Y[12], t.Y[13]),
               std::tuple("", "", "", "123456789,10", "100000,00", "100000,50"));
+    FesteFunktion nicht([](long double x, long double) { return x; }, false);
+    EXPECT_EQ(std::pair(WertetabelleErste(nicht, ',').Y[12], nicht.Gefragt.size()), std::pair(std::string(), std::size_t{0}));
 }
 
 TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)

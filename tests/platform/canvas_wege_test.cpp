@@ -489,19 +489,25 @@ TEST(CanvasWege, DrawOverKeepsWhatLiesUnderTransparentPixels)
     bild.fill(Qt::transparent);
     bild.setPixel(0, 0, Blau);
     bild.setPixel(3, 1, Blau);
-    for (const bool ueber : {true, false}) {
-        const QImage img = Zeichne(8, 4, [&](TCanvas& c) {
-            c.Brush.Color = clRed;
-            c.FillRect(TRect{0, 0, 8, 4});
-            if (ueber)
-                c.DrawOver(2, 1, bild);
-            else
-                c.Draw(2, 1, bild);
-        });
-        const QRgb drunter = ueber ? Rot : Schwarz;
-        EXPECT_EQ(std::tuple(img.pixel(2, 1), img.pixel(5, 2), img.pixel(3, 1), img.pixel(4, 2), img.pixel(1, 1)),
-                  std::tuple(Blau, Blau, drunter, drunter, Rot))
-            << (ueber ? "DrawOver" : "Draw");
+    // On a bitmap of the screen's format (painted from a list) and of
+    // another (painted at once).
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const bool ueber : {true, false}) {
+            QImage img = MakeScreenImage(8, 4).convertToFormat(format);
+            {
+                TImageCanvas c(&img);
+                c.Brush.Color = clRed;
+                c.FillRect(TRect{0, 0, 8, 4});
+                if (ueber)
+                    c.DrawOver(2, 1, bild);
+                else
+                    c.Draw(2, 1, bild);
+            }
+            const QRgb drunter = ueber ? Rot : Schwarz;
+            EXPECT_EQ(std::tuple(img.pixel(2, 1), img.pixel(5, 2), img.pixel(3, 1), img.pixel(4, 2), img.pixel(1, 1)),
+                      std::tuple(Blau, Blau, drunter, drunter, Rot))
+                << (ueber ? "DrawOver" : "Draw") << " on format " << format;
+        }
     }
 }
 
@@ -557,6 +563,30 @@ TEST(CanvasWege, TheBitmapStoreKeepsPixelsInPlaceAndMovesSharedOnes)
         gross.setPixel(5, 5, Rot);
         zweiterVorrat.Freistellen(gross, s.width(), s.height());
         EXPECT_EQ(std::tuple(gross.size(), gross.pixel(5, 5)), std::tuple(s, Weiss)) << s.width() << "x" << s.height();
+    }
+}
+
+// Text over a solid brush fills its cell first; over a clear one the
+// picture stays between the glyphs. Painted from a list and at once.
+TEST(CanvasWege, TextFillsItsCellOnlyOverASolidBrush)
+{
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const bool voll : {true, false}) {
+            QImage img = MakeScreenImage(40, 30).convertToFormat(format);
+            int b = 0, h = 0;
+            {
+                TImageCanvas c(&img);
+                c.Font = TFont{QStringLiteral("Tahoma"), 12, clBlack, 0};
+                c.Brush = TBrush{clBlue, voll ? TBrushStyle::Solid : TBrushStyle::Clear};
+                c.TextOut(3, 4, QStringLiteral("   "));
+                b = c.TextWidth(QStringLiteral("   "));
+                h = c.TextHeight(QStringLiteral("   "));
+            }
+            ASSERT_TRUE(b > 2 && h > 2);
+            EXPECT_EQ(std::tuple(img.pixel(3, 4), img.pixel(3 + b - 1, 4 + h - 1), img.pixel(3 + b, 4), img.pixel(2, 4)),
+                      std::tuple(voll ? Blau : Weiss, voll ? Blau : Weiss, Weiss, Weiss))
+                << format << (voll ? " solid" : " clear");
+        }
     }
 }
 
