@@ -81,6 +81,9 @@ TEST_F(WertetabelleTest, XRowFollowsTheUnit)
         const TWertetabelle t = WertetabelleBerechnen(e, f);
         EXPECT_EQ(std::tuple(t.X[0], t.X[1], t.KopfX), std::tuple(x0, x1, kopf)) << regler;
     }
+    // Eight significant digits, after the hundredths.
+    EXPECT_EQ(std::pair(WertetabelleXText(1, 0, 246913.5, ','), WertetabelleXText(1, 0, 2469134.25, '.')),
+              std::pair(std::string("123456,75"), std::string("1234567.1")));
 }
 
 TEST_F(WertetabelleTest, DecimalsBySizeAndWordsForLargeSmallUndefined)

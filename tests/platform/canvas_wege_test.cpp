@@ -590,4 +590,49 @@ TEST(CanvasWege, TextFillsItsCellOnlyOverASolidBrush)
     }
 }
 
+// A graph's commands given at once draw the pixels of the same calls one by
+// one: thin, wide, dashed and clear pens, runs far beyond every edge and
+// back, repeated points, and commands that only move the pen.
+TEST(CanvasWege, CommandsAtOnceDrawWhatTheCallsOneByOneDraw)
+{
+    std::vector<TGraphBefehl> befehle;
+    const auto setze = [&](TGraphBefehl::TArt art, int x, int y) { befehle.push_back(TGraphBefehl{art, x, y, 0, 0}); };
+    setze(TGraphBefehl::MoveTo, -30, 20);
+    for (int x = -29; x < 90; ++x)
+        setze(TGraphBefehl::LineTo, x, 20 + static_cast<int>(std::lround(25 * std::sin(x / 6.0))));
+    setze(TGraphBefehl::LineTo, 89, 20 + static_cast<int>(std::lround(25 * std::sin(89 / 6.0))));  // the same point
+    for (const auto& [x, y] : {std::pair(-200, -300), std::pair(-210, -320), std::pair(-220, 5), std::pair(-230, 8),
+                               std::pair(30, 10), std::pair(300, 12), std::pair(320, 14), std::pair(40, 400),
+                               std::pair(45, 420), std::pair(50, 20), std::pair(55, -400), std::pair(60, -420),
+                               std::pair(65, 25)})
+        setze(TGraphBefehl::LineTo, x, y);
+    setze(TGraphBefehl::Ellipse, 10, 30);  // moves only
+    setze(TGraphBefehl::LineTo, 70, 35);
+    setze(TGraphBefehl::TinteMoveTo, 5, 5);
+    setze(TGraphBefehl::LineTo, 75, 5);
+
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const TPen& stift : {TPen{clRed, 1, TPenStyle::Solid}, TPen{clBlue, 5, TPenStyle::Solid},
+                                  TPen{clBlack, 1, TPenStyle::Dash}, TPen{clGreen, 3, TPenStyle::Dot},
+                                  TPen{clRed, 4, TPenStyle::Clear}}) {
+            QImage einzeln = MakeScreenImage(80, 50).convertToFormat(format), zusammen = einzeln;
+            {
+                TImageCanvas c(&einzeln);
+                c.Pen = stift;
+                for (const TGraphBefehl& b : befehle)
+                    if (b.Art == TGraphBefehl::LineTo)
+                        c.LineTo(b.A, b.B);
+                    else
+                        c.MoveTo(b.A, b.B);
+            }
+            {
+                TImageCanvas c(&zusammen);
+                c.Pen = stift;
+                c.Linien(befehle);
+            }
+            EXPECT_EQ(zusammen, einzeln) << format << " width " << stift.Width << " style " << static_cast<int>(stift.Style);
+        }
+    }
+}
+
 }  // namespace

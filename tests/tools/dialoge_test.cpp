@@ -19,6 +19,7 @@
 #include "tools/wertetabelle_fenster.h"
 
 #include <QDialog>
+#include <QSignalSpy>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -311,9 +312,16 @@ TEST_F(DialogeTest, ThePointerOverTheSmallWindowsClearsThePreview)
     QObject::disconnect(verbindung);
 }
 
-// Cancel closes the copy dialog and takes its black grid lines back.
-TEST_F(DialogeTest, CancelClosesTheCopyDialogAndPutsTheGridBack)
+// Enter copies as chosen; Cancel closes the copy dialog and takes its
+// black grid lines back.
+TEST_F(DialogeTest, EnterCopiesCancelClosesTheCopyDialogAndPutsTheGridBack)
 {
+    KopierDlg->show();
+    QSignalSpy kopieren(&Melder(), &TMelder::BildKopierenVerlangt);
+    QTest::keyClick(KopierDlg, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(kopieren.count(), KopierDlg->isVisible(), KopierDlg->result()),
+              std::tuple(1, false, int{QDialog::Accepted}));
+
     Zustand.Ansicht.Gitter = "2c";
     KopierDlg->show();
     Druecken(KopierDlg->CB3);
