@@ -27,6 +27,10 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
+
+#include <vector>
 
 // The resources live in a static library: they are registered once by hand.
 static void RessourcenLaden()
@@ -43,7 +47,43 @@ void Entfernen(T*& fenster)
     fenster = nullptr;
 }
 
+// Qt polishes every new widget (style, palette, fonts) in the first pass of
+// the event loop, those of the windows the start does not show as well:
+// that work came before the first picture. Widgets of hidden windows are
+// polished once the graph window has painted instead; a window shown before
+// that polishes its own widgets as it shows.
+class TPolierenNachDemBild : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::PolishRequest && ziel->isWidgetType() &&
+            !static_cast<QWidget*>(ziel)->window()->isVisible()) {
+            FAufgeschoben.emplace_back(static_cast<QWidget*>(ziel));
+            return true;
+        }
+        if (ereignis->type() == QEvent::Paint && Graphik && ziel == Graphik->PaintBox1) {
+            qApp->removeEventFilter(this);
+            for (const QPointer<QWidget>& w : FAufgeschoben)
+                if (w)
+                    QCoreApplication::postEvent(w, new QEvent(QEvent::PolishRequest));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::vector<QPointer<QWidget>> FAufgeschoben;
+};
+
 }  // namespace
+
+void PolierenNachDemBild()
+{
+    qApp->installEventFilter(new TPolierenNachDemBild(qApp));
+}
 
 void ProgrammStarten(const std::vector<std::string>& parameter)
 {
@@ -148,6 +188,7 @@ int ProgramMain(int argc, char** argv)
     // Set by bench/start.sh, which times the start to the first picture.
     if (qEnvironmentVariableIsSet("TESSAPLUN_STARTZEIT"))
         ErstesBildMelden([](QObject* o) { return Graphik && o == Graphik->PaintBox1; });
+    PolierenNachDemBild();
     ProgrammStarten(parameter);
     const int ergebnis = QApplication::exec();
     ProgrammBeenden();

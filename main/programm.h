@@ -16,3 +16,8 @@ void ProgrammStarten(const std::vector<std::string>& parameter);
 
 // Destroys every window that the start created, in reverse order.
 void ProgrammBeenden();
+
+// From now until the graph window first paints, the widgets of hidden
+// windows are not polished (the program's start calls it before
+// ProgrammStarten; the first picture comes sooner).
+void PolierenNachDemBild();

@@ -104,20 +104,6 @@ TDruckDlg::TDruckDlg(QWidget* parent) : QDialog(parent)
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
     connect(CB2, &QCheckBox::toggled, this, [this] { CB2Click(); });
     connect(CB3, &QCheckBox::toggled, this, [this] { CB3Click(); });
-    // The value table option names the function the editor took.
-    connect(&Melder(), &TMelder::EditorGeaendert, this, [this] {
-        const TFunktion* f = Funktionen[0];
-        if (!f)
-            return;
-        QString titel = Txt(155) + QStringLiteral("  ?");
-        if (f->GetCompiled()) {
-            titel = Txt(155) + QLatin1Char(' ') + QString::fromStdString(f->GetTerm());
-            if (Zustand.Editor.Eingabeart != ArtFunktion && Form2 && !Form2->ParameterText().isEmpty())
-                titel += QStringLiteral("  ") + Txt(154) + QLatin1Char(' ') + Form2->ParameterText();
-        }
-        CB1->setText(titel);
-        CB1->update();
-    });
     // Black and white is the opposite of the graph window's colour switch.
     connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this] {
         const QSignalBlocker still(CB2);

@@ -223,7 +223,6 @@ void TWerkzeugfenster::EnterSchliesst(bool an)
 
 void TWerkzeugfenster::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
     // A window the system merely shows again (after the desktop was
     // switched, say) was not opened by anyone.
     if (!event->spontaneous())

@@ -49,7 +49,6 @@ QToolButton* Schalter(QWidget* parent, const char* name, const QString& text)
 {
     auto* b = Benannt(new QToolButton(parent), name);
     b->setText(text);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setAutoRaise(true);
     return b;
 }

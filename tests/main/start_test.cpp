@@ -12,7 +12,10 @@
 #include "tools/uebersicht_dlg.h"
 
 #include <QCloseEvent>
+#include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -213,4 +216,25 @@ TEST_F(ProgrammTest, QuittingLeavesNoWindowBehind)
     for (QWidget* w : QApplication::topLevelWidgets())
         uebrig << w->objectName() + ":" + w->metaObject()->className();
     EXPECT_EQ(uebrig, QStringList());
+}
+
+// Until the graph window first paints, the widgets of the windows the start
+// does not show are not polished; then they are.
+TEST_F(ProgrammTest, HiddenWindowsArePolishedAfterTheFirstPicture)
+{
+    PolierenNachDemBild();
+    Starten();
+    const QList<QWidget*> verborgen = TippsDlg->findChildren<QWidget*>();
+    ASSERT_FALSE(verborgen.empty());
+    const auto poliert = [&verborgen] {
+        return std::count_if(verborgen.begin(), verborgen.end(),
+                             [](const QWidget* w) { return w->testAttribute(Qt::WA_WState_Polished); });
+    };
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(Form1->Edit1->testAttribute(Qt::WA_WState_Polished));
+    EXPECT_EQ(poliert(), 0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Graphik));
+    Graphik->PaintBox1->repaint();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(poliert(), verborgen.size());
 }

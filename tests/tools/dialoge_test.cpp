@@ -8,6 +8,7 @@
 #include "engine/tabellen.h"
 #include "engine/zustand.h"
 #include "main/form1.h"
+#include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/sprache.h"
 #include "tools/druck_dlg.h"
@@ -57,19 +58,30 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
                 << b->objectName().toStdString();
         }
     }
-    // The value table, the unit and trace windows and the tool windows,
-    // found by their design names, float above the main windows as tool
-    // windows.
-    for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg"}) {
+    // The value table, the unit and trace windows, the tool windows and the
+    // value table's export dialogs, found by their design names, float above
+    // the main windows.
+    for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg", "WordDlg",
+                             "ExcelDlg"}) {
         const QWidget* w = nullptr;
         for (QWidget* fenster : QApplication::topLevelWidgets())
             if (fenster->objectName() == QLatin1String(name))
                 w = fenster;
         ASSERT_NE(w, nullptr) << name;
+        // (The export dialogs are dialogs, above the value table.)
+        const bool dialog = qobject_cast<const QDialog*>(w);
         EXPECT_EQ(std::pair(w->windowType(), w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)),
-                  std::pair(Qt::Tool, true))
+                  std::pair(dialog ? Qt::Dialog : Qt::Tool, true))
             << name;
     }
+    // The assistant answers in the language in force when it shows.
+    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
+              std::pair(QStringLiteral("Ja"), QStringLiteral("Nein")));
+    AssistentFenster->hide();
+    ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
+    AssistentFenster->show();
+    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
+              std::pair(QStringLiteral("Yes"), QStringLiteral("No")));
     // The assistant's title stands out above its question.
     const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
     EXPECT_TRUE(titel.bold() && !frage.bold());
@@ -179,6 +191,14 @@ TEST_F(DialogeTest, NoControlOfADialogCoversAnother)
                 continue;
             teile.emplace_back(k, QRect(k->mapTo(w, QPoint(0, 0)), k->size()));
         }
+        // What stands in a box, captions too, stands below its title.
+        for (const QWidget* k : w->findChildren<QWidget*>()) {
+            const auto* box = qobject_cast<const QGroupBox*>(k->parentWidget());
+            if (box && k->isVisibleTo(w) && !k->objectName().isEmpty() && !box->title().trimmed().isEmpty()) {
+                EXPECT_TRUE(BoxInneres(box).contains(k->geometry()))
+                    << k->objectName().toStdString() << " in " << box->objectName().toStdString();
+            }
+        }
         for (std::size_t i = 0; i < teile.size(); ++i) {
             const auto& [a, ra] = teile[i];
             EXPECT_TRUE(w->rect().contains(ra)) << a->objectName().toStdString();
@@ -201,7 +221,7 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
     // Both rows of the grid show whole, the values on light yellow.
     QTableWidget* gitter = Form2->StringGrid1;
-    EXPECT_LE(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
+    EXPECT_EQ(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
     const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
     EXPECT_EQ(gitter->viewport()->grab().toImage().pixelColor(zelle.topLeft() + QPoint(2, 2)), QColor(250, 255, 210));
     EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
@@ -275,6 +295,32 @@ TEST_F(DialogeTest, ThePointerOverTheSmallWindowsClearsThePreview)
         fenster->hide();
     }
     QObject::disconnect(verbindung);
+}
+
+// Cancel closes the copy dialog and takes its black grid lines back.
+TEST_F(DialogeTest, CancelClosesTheCopyDialogAndPutsTheGridBack)
+{
+    Zustand.Ansicht.Gitter = "2c";
+    KopierDlg->show();
+    Druecken(KopierDlg->CB3);
+    ASSERT_EQ(Zustand.Ansicht.Gitter, "2");
+    Druecken(KopierDlg->CancelBtn);
+    EXPECT_EQ(std::tuple(KopierDlg->isVisible(), KopierDlg->result(), Zustand.Ansicht.Gitter, KopierDlg->CB3->isChecked()),
+              std::tuple(false, int{QDialog::Rejected}, "2c", false));
+}
+
+// What is no unit colours a unit window's field; a unit makes it white
+// again.
+TEST_F(DialogeTest, AUnitFieldShowsWhetherItHoldsAUnit)
+{
+    for (TEinheitDlg* d : {static_cast<TEinheitDlg*>(EinheitXDlg), static_cast<TEinheitDlg*>(EinheitYDlg)}) {
+        SCOPED_TRACE(d->objectName().toStdString());
+        d->show();
+        Tippen(d->Edit, "abc");
+        EXPECT_EQ(Feldfarbe(d->Edit), FarbeUngueltig);
+        Tippen(d->Edit, "2");
+        EXPECT_EQ(Feldfarbe(d->Edit), clWhite);
+    }
 }
 
 // The print dialog offers the value table and the header ticked at first.

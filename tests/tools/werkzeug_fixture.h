@@ -18,6 +18,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
@@ -110,6 +113,16 @@ bool NeuGemalt(QWidget* w, F aktion)
     QApplication::processEvents();
     w->removeEventFilter(&zaehler);
     return zaehler.Bilder > 0;
+}
+
+// The room inside a group box's frame and below its title.
+inline QRect BoxInneres(const QGroupBox* box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, box);
 }
 
 // The caption of axis 1 or 2 as the drawing takes it.

@@ -13,6 +13,7 @@
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/einheit_dlg.h"
+#include "tools/trace_dlg.h"
 #include "tools/flaechen_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
@@ -316,8 +317,11 @@ TEST_F(WerkzeugfensterTest, EveryControlLiesInsideItsBoxAndNoFieldOrButtonCovers
             auto festeGroesse = [](const QWidget* w) {
                 return !qobject_cast<const QLabel*>(w) && !qobject_cast<const QCheckBox*>(w);
             };
-            // The window's own controls keep off its edges.
-            const QRect innen = behaelter == fenster ? fenster->rect().adjusted(2, 2, -2, -2) : behaelter->rect();
+            // The window's own controls keep off its edges, a box's off its
+            // frame and below its title.
+            QRect innen = behaelter == fenster ? fenster->rect().adjusted(2, 2, -2, -2) : behaelter->rect();
+            if (auto* box = qobject_cast<QGroupBox*>(behaelter))
+                innen = BoxInneres(box);
             for (std::size_t i = 0; i < kinder.size(); ++i) {
                 EXPECT_TRUE(innen.contains(kinder[i]->geometry()))
                     << kinder[i]->objectName().toStdString() << " in " << behaelter->objectName().toStdString();
@@ -470,6 +474,7 @@ TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
             h.emplace_back(Uebersicht_Dlg->Farboptionen[static_cast<std::size_t>(k - 1)],
                            QString::number(k) + t(". Farboption", ". Colour option"));
         }
+        h.emplace_back(TraceParam->Edit, QStringLiteral("Scharparameter der Kurvenschar für die Trace-Funktion"));
         return h;
     };
     auto pruefen = [&](bool deutsch) {
@@ -483,9 +488,11 @@ TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
     pruefen(false);
 }
 
-// The unit windows wait a little more translucent than the tool windows.
-TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230)
+// The unit windows wait a little more translucent than the tool windows,
+// the assistant more still.
+TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230AndTheAssistantAt170)
 {
     for (const QWidget* w : std::initializer_list<const QWidget*>{EinheitXDlg, EinheitYDlg})
         EXPECT_EQ(qRound(w->windowOpacity() * 255), 230) << w->objectName().toStdString();
+    EXPECT_EQ(qRound(AssistentFenster->windowOpacity() * 255), 170);
 }
