@@ -48,8 +48,7 @@ Tsplashscreen::Tsplashscreen(QWidget* parent) : QWidget(parent)
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(14, 20, 105, 131);
-    Image3->setPixmap(QPixmap(QStringLiteral(":/pictures/splash2.png")));
-    Image3->hide();
+    Image3->hide();  // its picture is decoded when it first shows
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(15);
@@ -83,8 +82,11 @@ void Tsplashscreen::Timer1Timer()
         // a window that nothing repaints would stay at its last one.
         update();
     }
-    if (Zaehler == 10)
+    if (Zaehler == 10) {
+        if (Image3->pixmap().isNull())
+            Image3->setPixmap(QPixmap(QStringLiteral(":/pictures/splash2.png")));
         Image3->show();
+    }
     if (Zaehler == 20)
         Image3->hide();
     if (Zaehler > 120) {

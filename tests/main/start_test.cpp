@@ -182,6 +182,7 @@ TEST_F(ProgrammTest, SplashFadesOnItsScheduleAndGoes)
     EXPECT_FALSE(s->Image3->isVisibleTo(s));
     ticks(10);
     EXPECT_TRUE(s->Image3->isVisibleTo(s));
+    EXPECT_EQ(s->Image3->pixmap().size(), QSize(105, 131));
     ticks(20);
     EXPECT_FALSE(s->Image3->isVisibleTo(s));
     // Every tick repaints the window, which hands its opacity on.
