@@ -210,6 +210,9 @@ public:
     bool ProbenSpeicherBenutzen = true;
     // Bit k: function k was sampled anew in the last screen redraw.
     std::uint32_t ZuletztAbgetastet = 0;
+    // The lists of the members a redraw samples, kept with their room from
+    // redraw to redraw (a list the store keeps goes to it).
+    std::vector<TMitgliedBefehle> ListenVorrat;
 
     // The retyped redraw. When one function alone was sampled anew, the
     // next redraws keep the drawing below its graph and the one above it

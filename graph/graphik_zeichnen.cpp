@@ -277,6 +277,39 @@ std::array<std::int64_t, 10> BudgetTeilen(const std::array<std::int64_t, 10>& be
     return anteil;
 }
 
+// The length in view units of a line between two device points, as the dash
+// machine of dashed and dotted styles counts it. A curve steps one device
+// column at a time, so most of its lines have one of a few hundred shapes:
+// their lengths are worked out once, by the same formula, and looked up.
+class TBogenTafel {
+public:
+    TBogenTafel(double sx, double sy) : Sx(sx), Sy(sy)
+    {
+        for (int dx = -RX; dx <= RX; ++dx)
+            for (int dy = -RY; dy <= RY; ++dy)
+                T[static_cast<std::size_t>((dx + RX) * (2 * RY + 1) + dy + RY)] = Rechnen(dx, dy);
+    }
+    double Laenge(TPoint von, TPoint nach) const
+    {
+        const std::int64_t dx = std::int64_t{von.X} - nach.X, dy = std::int64_t{von.Y} - nach.Y;
+        if (dx < -RX || dx > RX || dy < -RY || dy > RY)
+            return Rechnen(static_cast<double>(dx), static_cast<double>(dy));
+        return T[static_cast<std::size_t>((dx + RX) * (2 * RY + 1) + dy + RY)];
+    }
+
+private:
+    static constexpr int RX = 2, RY = 64;
+    // Both differences are whole numbers that a double holds exactly.
+    double Rechnen(double dx, double dy) const
+    {
+        const double ddx = dx / Sx;
+        const double ddy = dy / Sy;
+        return std::sqrt(ddx * ddx + ddy * ddy);
+    }
+    const double Sx, Sy;
+    std::array<double, (2 * RX + 1) * (2 * RY + 1)> T{};
+};
+
 // One function's part of the function layer: its set-up, the members it
 // draws and their canvas calls, kept from the last redraw or sampled anew.
 struct TFunktionsPlan {
@@ -947,8 +980,9 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         const auto k = static_cast<std::size_t>(std::upper_bound(erste.begin() + 2, erste.end(), i) - erste.begin() - 1);
         return std::pair<std::size_t, std::size_t>(k, i - erste[k]);
     };
-    // The lists of the portion being drawn; they keep their room for the next.
-    std::vector<TMitgliedBefehle> listen;
+    // The lists of the portion being drawn; they keep their room for the
+    // next portion and the next redraw.
+    std::vector<TMitgliedBefehle>& listen = ListenVorrat;
     std::size_t portionVon = 0;
 
     // Drawing, in the order of the functions and their members. The dash
@@ -980,6 +1014,7 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         }
     };
     const bool farbig = Farbig();
+    std::optional<TBogenTafel> bogen;
     const auto zeichnen = [&](std::size_t i) {
         const auto [k, m] = aufgabe(i);
         bisFunktion(k);
@@ -1015,8 +1050,8 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
             return;
         }
         // The calls between two switches of the dash machine go as one.
-        const double sx = Plot.ScaleX;
-        const double sy = Plot.ScaleY;
+        if (!bogen)
+            bogen.emplace(Plot.ScaleX, Plot.ScaleY);
         TPoint q = Canvas.PenPos();
         std::size_t von = 0;
         for (std::size_t i = 0; i < befehle.size(); ++i) {
@@ -1035,9 +1070,7 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
                     }
                     a = 0.0;
                 }
-                const double ddx = (q.X - static_cast<double>(b.A)) / sx;
-                const double ddy = (q.Y - static_cast<double>(b.B)) / sy;
-                a += std::sqrt(ddx * ddx + ddy * ddy);
+                a += bogen->Laenge(q, TPoint{b.A, b.B});
             }
             q = TPoint{b.A, b.B};
         }

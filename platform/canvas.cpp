@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <map>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -192,64 +193,56 @@ struct TSpanne {
 
 constexpr int MusterGrenze = 64;  // largest step and pen width kept as a pattern
 
-}  // namespace
-
-class TMusterVorrat {
-public:
-    // The patterns of pen width w by step, -1 where none is made yet; null
-    // when the width has none.
-    std::int32_t* Tabelle(int w)
-    {
-        if (w < 2 || w > MusterGrenze)
-            return nullptr;
-        std::vector<std::int32_t>& t = Tabellen[w];
-        if (t.empty())
-            t.assign(Seite * Seite, -1);
-        return t.data();
-    }
-    // The pattern of step d in that table (|dx|, |dy| at most MusterGrenze).
-    std::int32_t Muster(std::int32_t* tabelle, int dx, int dy, int w)
-    {
-        std::int32_t& id = tabelle[(dy + MusterGrenze) * Seite + dx + MusterGrenze];
-        if (id < 0)
-            id = Anlegen(dx, dy, w);
-        return id;
-    }
-    // Forgets the patterns when there are many; only between pictures,
-    // while no kept command refers to them.
-    void Begrenzen()
-    {
-        if (Tabellen.size() > 8 || Spannen.size() > (std::size_t{1} << 22))
-            Leeren();
-    }
-    struct TEintrag {
-        std::uint32_t Von = 0, Anzahl = 0;  // in Spannen
-        int Oben = 0, Unten = 0;            // rows reached, from the start
-    };
+// The spans of one step shape, and the rows they reach.
+struct TMusterForm {
+    int Oben = 0, Unten = -1;
     std::vector<TSpanne> Spannen;
-    std::vector<TEintrag> Eintraege;
+};
+
+// The step shapes of one pen width, made as the bands first need them: each
+// thread that finds a shape missing makes it and offers it; the first offer
+// stays, and every thread then uses that one.
+class TMusterTafel {
+public:
+    explicit TMusterTafel(int w) : W(w), Formen(new std::atomic<const TMusterForm*>[Seite * Seite]())
+    {
+    }
+    ~TMusterTafel()
+    {
+        for (std::size_t i = 0; i < Seite * Seite; ++i)
+            delete Formen[i].load(std::memory_order_relaxed);
+    }
+    TMusterTafel(const TMusterTafel&) = delete;
+    TMusterTafel& operator=(const TMusterTafel&) = delete;
+
+    // The shape of step (dx, dy), each at most MusterGrenze.
+    const TMusterForm& Form(int dx, int dy)
+    {
+        std::atomic<const TMusterForm*>& platz = Formen[static_cast<std::size_t>((dy + MusterGrenze) * Seite + dx + MusterGrenze)];
+        if (const TMusterForm* f = platz.load(std::memory_order_acquire))
+            return *f;
+        auto neu = std::make_unique<TMusterForm>(Anlegen(dx, dy));
+        const TMusterForm* da = nullptr;
+        if (!platz.compare_exchange_strong(da, neu.get(), std::memory_order_acq_rel, std::memory_order_acquire))
+            return *da;
+        AnzahlSpannen.fetch_add(neu->Spannen.size(), std::memory_order_relaxed);
+        return *neu.release();
+    }
+    std::atomic<std::size_t> AnzahlSpannen{0};
 
 private:
-    static constexpr int Seite = 2 * MusterGrenze + 1;
-    void Leeren()
+    static constexpr std::size_t Seite = 2 * MusterGrenze + 1;
+    TMusterForm Anlegen(int dx, int dy) const
     {
-        Tabellen.clear();
-        Spannen.clear();
-        Eintraege.clear();
-    }
-    std::int32_t Anlegen(int dx, int dy, int w)
-    {
-        const double r = w / 2.0;
+        const double r = W / 2.0;
         const int rand = static_cast<int>(std::ceil(r)) + 2;
         const int bw = std::abs(dx) + 2 * rand + 1, bh = std::abs(dy) + 2 * rand + 1;
         const int ax = rand + std::max(0, -dx), ay = rand + std::max(0, -dy);
         std::vector<QRgb> bild(static_cast<std::size_t>(bw) * static_cast<std::size_t>(bh), 0);
         const TKapselZiel z{reinterpret_cast<uchar*>(bild.data()), static_cast<qsizetype>(bw * sizeof(QRgb)), 0, 0, bw, bh};
         FuelleKapsel(z, QPointF(ax, ay), QPointF(ax + dx, ay + dy), r, 1);
-        TEintrag e;
-        e.Von = static_cast<std::uint32_t>(Spannen.size());
-        e.Oben = bh;
-        e.Unten = -1;
+        TMusterForm f;
+        f.Oben = bh;
         for (int y = 0; y < bh; ++y) {
             const QRgb* zeile = bild.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bw);
             for (int x = 0; x < bw;) {
@@ -260,17 +253,53 @@ private:
                 const int von = x;
                 while (x < bw && zeile[x])
                     ++x;
-                Spannen.push_back({static_cast<std::int16_t>(y - ay), static_cast<std::int16_t>(von - ax),
-                                   static_cast<std::int16_t>(x - 1 - ax)});
-                e.Oben = std::min(e.Oben, y - ay);
-                e.Unten = std::max(e.Unten, y - ay);
+                f.Spannen.push_back({static_cast<std::int16_t>(y - ay), static_cast<std::int16_t>(von - ax),
+                                     static_cast<std::int16_t>(x - 1 - ax)});
+                f.Oben = std::min(f.Oben, y - ay);
+                f.Unten = std::max(f.Unten, y - ay);
             }
         }
-        e.Anzahl = static_cast<std::uint32_t>(Spannen.size()) - e.Von;
-        Eintraege.push_back(e);
-        return static_cast<std::int32_t>(Eintraege.size() - 1);
+        return f;
     }
-    std::map<int, std::vector<std::int32_t>> Tabellen;  // by pen width: step -> pattern
+    const int W;
+    std::unique_ptr<std::atomic<const TMusterForm*>[]> Formen;
+};
+
+}  // namespace
+
+// The wide pens' step shapes, by pen width, kept from picture to picture.
+class TMusterVorrat {
+public:
+    // The table of pen width w, null when the width has none. Tables are
+    // made here, on the drawing thread, before the bands paint.
+    TMusterTafel* Tafel(std::uint32_t w)
+    {
+        if (w < 2 || w > MusterGrenze)
+            return nullptr;
+        std::unique_ptr<TMusterTafel>& t = Tafeln[static_cast<int>(w)];
+        if (!t)
+            t = std::make_unique<TMusterTafel>(static_cast<int>(w));
+        return t.get();
+    }
+    // The table of a width made before; null when there is none.
+    TMusterTafel* Gefunden(std::uint32_t w) const
+    {
+        const auto it = Tafeln.find(static_cast<int>(w));
+        return it == Tafeln.end() ? nullptr : it->second.get();
+    }
+    // Forgets the shapes when there are many; only between pictures, while
+    // no kept command refers to them.
+    void Begrenzen()
+    {
+        std::size_t spannen = 0;
+        for (const auto& [w, t] : Tafeln)
+            spannen += t->AnzahlSpannen.load(std::memory_order_relaxed);
+        if (Tafeln.size() > 8 || spannen > (std::size_t{1} << 22))
+            Tafeln.clear();
+    }
+
+private:
+    std::map<int, std::unique_ptr<TMusterTafel>> Tafeln;
 };
 
 // ---------------------------------------------------------------------------
@@ -398,8 +427,7 @@ namespace {
 // One command of a band. Coordinates are device pixels.
 struct TBefehl {
     enum TArt : std::uint8_t {
-        Kapsel,        // wide round pen from (A, B) to (C, D): width Anzahl, colour Index
-        Muster,        // step pattern Anzahl at (A, B), colour Index
+        Kette,         // wide round pen along Anzahl points of Kette from Index: width C, colour D
         Linienzug,     // thin polyline: Anzahl points from Index, pen of Zustand
         Punkt,         // one pixel at (A, B), pen of Zustand
         Rechteck,      // A..D with pen and brush
@@ -412,7 +440,7 @@ struct TBefehl {
         Bild,          // picture Index into A..D; Anzahl 1: a plain copy, 2: its opaque pixels
         Clip,          // Index 1: clip to A..D; 0: no clip
     };
-    TArt Art = Kapsel;
+    TArt Art = Kette;
     bool Ganz = false;  // shapes: the box as an integer rectangle (GDI's)
     std::uint32_t Zustand = 0;
     std::int32_t A = 0, B = 0, C = 0, D = 0;
@@ -449,13 +477,11 @@ struct TPainterCanvas::TListe {
     std::vector<QPointF> Punkte;
     std::vector<TTextBefehl> Texte;
     std::vector<QImage> Bilder;
-    const TMusterVorrat* Muster = nullptr;
+    TMusterVorrat* Muster = nullptr;
+    std::vector<TPoint> Kette;  // the points of wide pens' runs
     bool Leer = true;
     // Runs of a polyline being cut into bands: first and last segment.
     std::vector<std::int64_t> LaufVon, LaufBis;
-    // The rows of the band the last command on whole rows went to alone.
-    std::int64_t ZuletztOben = 0, ZuletztUnten = -1;
-    std::size_t ZuletztBand = 0;
 
     void BaenderEinrichten(unsigned threads)
     {
@@ -464,7 +490,6 @@ struct TPainterCanvas::TListe {
         const int n = threads <= 1 ? 1 : std::clamp(H / 16, 1, static_cast<int>(4 * threads));
         BandHoehe = (H + n - 1) / n;
         Baender.resize(static_cast<std::size_t>(n));
-        ZuletztOben = 0, ZuletztUnten = -1;
         LaufVon.assign(Baender.size(), -1);
         LaufBis.assign(Baender.size(), -1);
     }
@@ -483,28 +508,6 @@ struct TPainterCanvas::TListe {
         for (int k = BandVon(oben); k <= b1; ++k)
             Baender[static_cast<std::size_t>(k)].push_back(b);
     }
-    // The same for a command on whole rows oben..unten.
-    void VerteilenGanz(const TBefehl& b, std::int64_t oben, std::int64_t unten)
-    {
-        // The steps of a curve mostly stay in the band of the step before.
-        if (oben >= ZuletztOben && unten <= ZuletztUnten) {
-            Leer = false;
-            Baender[ZuletztBand].push_back(b);
-            return;
-        }
-        if (unten < 0 || oben >= H)
-            return;
-        Leer = false;
-        const auto b0 = static_cast<std::size_t>(std::max<std::int64_t>(oben, 0) / BandHoehe);
-        const auto b1 = static_cast<std::size_t>(std::min<std::int64_t>(unten, H - 1) / BandHoehe);
-        for (auto k = b0; k <= b1; ++k)
-            Baender[k].push_back(b);
-        if (b0 == b1) {
-            ZuletztBand = b0;
-            ZuletztOben = static_cast<std::int64_t>(b0) * BandHoehe;
-            ZuletztUnten = std::min<std::int64_t>(ZuletztOben + BandHoehe, H) - 1;
-        }
-    }
     void Allen(const TBefehl& b)
     {
         Leer = false;
@@ -521,12 +524,13 @@ struct TPainterCanvas::TListe {
         TBefehl b;
         b.Art = TBefehl::Linienzug;
         b.Zustand = zustand;
-        if (Baender.size() == 1) {
+        // A run within one band goes there whole.
+        double oben = HUGE_VAL, unten = -HUGE_VAL;
+        for (std::size_t i = von; i < von + anzahl; ++i)
+            oben = std::min(oben, Punkte[i].y()), unten = std::max(unten, Punkte[i].y());
+        if (Baender.size() == 1 || BandVon(oben - 2) == BandVon(unten + 2)) {
             b.Index = static_cast<std::uint32_t>(von);
             b.Anzahl = static_cast<std::uint32_t>(anzahl);
-            double oben = HUGE_VAL, unten = -HUGE_VAL;
-            for (std::size_t i = von; i < von + anzahl; ++i)
-                oben = std::min(oben, Punkte[i].y()), unten = std::max(unten, Punkte[i].y());
             Verteilen(b, oben - 2, unten + 2);
             return;
         }
@@ -537,15 +541,30 @@ struct TPainterCanvas::TListe {
             LaufVon[k] = LaufBis[k] = -1;
         };
         int kMin = static_cast<int>(Baender.size()), kMax = -1;
+        // The rows lo <= y < hi of the band the segment before went to
+        // alone, and that band; its run goes on while the segments stay
+        // there.
+        double lo = 1, hi = 0;
+        std::size_t kAllein = 0;
         for (std::size_t i = 0; i + 1 < anzahl; ++i) {
             const double y1 = Punkte[von + i].y(), y2 = Punkte[von + i + 1].y();
             const double oben = std::min(y1, y2) - 2, unten = std::max(y1, y2) + 2;
+            const auto s = static_cast<std::int64_t>(i);
+            if (oben >= lo && unten < hi) {
+                LaufBis[kAllein] = s;
+                continue;
+            }
+            lo = 1, hi = 0;
             if (!(unten >= 0.0) || !(oben < H))
                 continue;
             const int b0 = BandVon(oben), b1 = BandVon(unten);
             kMin = std::min(kMin, b0);
             kMax = std::max(kMax, b1);
-            const auto s = static_cast<std::int64_t>(i);
+            if (b0 == b1) {
+                kAllein = static_cast<std::size_t>(b0);
+                lo = static_cast<double>(b0) * BandHoehe;
+                hi = std::min(lo + BandHoehe, static_cast<double>(H));
+            }
             for (int k = b0; k <= b1; ++k) {
                 const auto kk = static_cast<std::size_t>(k);
                 if (LaufVon[kk] >= 0 && LaufBis[kk] == s - 1) {
@@ -563,12 +582,15 @@ struct TPainterCanvas::TListe {
         if (kMax >= 0)
             Leer = false;
     }
-    void Leeren()
+    // Forgets the commands; the last `offen` points (a run not yet handed
+    // on) stay, at the start.
+    void Leeren(std::size_t offen = 0)
     {
         for (auto& band : Baender)
             band.clear();
         Zustaende.clear();
-        Punkte.clear();
+        Kette.clear();
+        Punkte.erase(Punkte.begin(), Punkte.end() - static_cast<std::ptrdiff_t>(offen));
         Texte.clear();
         Bilder.clear();
         Leer = true;
@@ -649,6 +671,7 @@ private:
     static QRectF Rechteck(const TBefehl& b) { return QRectF(QPointF(b.A, b.B), QPointF(b.C, b.D)); }
 
     void Befehl(const TBefehl& b);
+    void Kette(const TBefehl& b);
 
     const TPainterCanvas::TListe& L;
     const std::vector<TBefehl>& Befehle;
@@ -666,28 +689,9 @@ private:
 void TBandMaler::Befehl(const TBefehl& b)
 {
     switch (b.Art) {
-    case TBefehl::Kapsel: {
-        const TKapselZiel z{L.Bits, L.Bpl, SL, ST, SR, SB};
-        FuelleKapsel(z, QPointF(b.A, b.B), QPointF(b.C, b.D), b.Anzahl / 2.0, static_cast<QRgb>(b.Index));
+    case TBefehl::Kette:
+        Kette(b);
         break;
-    }
-    case TBefehl::Muster: {
-        const TMusterVorrat::TEintrag& e = L.Muster->Eintraege[b.Anzahl];
-        const QRgb farbe = static_cast<QRgb>(b.Index);
-        const TSpanne* sp = L.Muster->Spannen.data() + e.Von;
-        for (const TSpanne* ende = sp + e.Anzahl; sp != ende; ++sp) {
-            const std::int64_t y = std::int64_t{b.B} + sp->Zeile;
-            if (y < ST || y >= SB)
-                continue;
-            const std::int64_t von = std::max<std::int64_t>(std::int64_t{b.A} + sp->Von, SL);
-            const std::int64_t bis = std::min<std::int64_t>(std::int64_t{b.A} + sp->Bis, std::int64_t{SR} - 1);
-            if (von <= bis) {
-                QRgb* zeile = reinterpret_cast<QRgb*>(L.Bits + y * L.Bpl);
-                std::fill(zeile + von, zeile + bis + 1, farbe);
-            }
-        }
-        break;
-    }
     case TBefehl::Linienzug:
         Maler();
         ZustandAnwenden(b.Zustand);
@@ -785,6 +789,60 @@ void TBandMaler::Befehl(const TBefehl& b)
     }
 }
 
+// A wide pen along a piece of a run, within the band's rows. Consecutive
+// steps of the same size and direction (a curve's flat or straight
+// stretches) lie on one straight line, and their swaths together are the
+// swath of the whole stretch: one fill instead of one per step. Stretches
+// of at most MusterGrenze on each axis copy their shape's spans, longer ones
+// and wider pens are filled as they are.
+void TBandMaler::Kette(const TBefehl& b)
+{
+    const std::uint32_t breite = static_cast<std::uint32_t>(b.C);
+    const QRgb farbe = static_cast<QRgb>(b.D);
+    const double r = breite / 2.0;
+    TMusterTafel* const tafel = L.Muster->Gefunden(breite);
+    const TPoint* const k = L.Kette.data() + b.Index;
+    const std::size_t n = b.Anzahl;
+    const auto schritt = [k](std::size_t i) {
+        return std::pair<std::int64_t, std::int64_t>(std::int64_t{k[i + 1].X} - k[i].X, std::int64_t{k[i + 1].Y} - k[i].Y);
+    };
+    std::size_t von = 0;
+    auto s = schritt(0);
+    for (std::size_t i = 1; i < n; ++i) {
+        if (i + 1 < n) {
+            const auto naechster = schritt(i);
+            const bool gleich = naechster == s;
+            s = naechster;
+            if (gleich)
+                continue;
+        }
+        const TPoint a = k[von], e = k[i];
+        von = i;
+        if (std::max(a.Y, e.Y) + r + 1 < ST || std::min(a.Y, e.Y) - r - 1 >= SB)
+            continue;
+        const std::int64_t dx = std::int64_t{e.X} - a.X, dy = std::int64_t{e.Y} - a.Y;
+        if (!tafel || std::abs(dx) > MusterGrenze || std::abs(dy) > MusterGrenze) {
+            const TKapselZiel z{L.Bits, L.Bpl, SL, ST, SR, SB};
+            FuelleKapsel(z, QPointF(a.X, a.Y), QPointF(e.X, e.Y), r, farbe);
+            continue;
+        }
+        const TMusterForm& f = tafel->Form(static_cast<int>(dx), static_cast<int>(dy));
+        if (std::int64_t{a.Y} + f.Unten < ST || std::int64_t{a.Y} + f.Oben >= SB)
+            continue;
+        for (const TSpanne& sp : f.Spannen) {
+            const std::int64_t y = std::int64_t{a.Y} + sp.Zeile;
+            if (y < ST || y >= SB)
+                continue;
+            const std::int64_t x0 = std::max<std::int64_t>(std::int64_t{a.X} + sp.Von, SL);
+            const std::int64_t x1 = std::min<std::int64_t>(std::int64_t{a.X} + sp.Bis, std::int64_t{SR} - 1);
+            if (x0 <= x1) {
+                QRgb* zeile = reinterpret_cast<QRgb*>(L.Bits + y * L.Bpl);
+                std::fill(zeile + x0, zeile + x1 + 1, farbe);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -830,6 +888,7 @@ void TPainterCanvas::Discard()
     FKette.clear();
     FLines.clear();
     FLinesSelbst = false;
+    FLinesListe = false;
     if (FListe)
         FListe->Leeren();
 }
@@ -846,17 +905,17 @@ void TPainterCanvas::SetTextAntialiasing(bool on)
 void TPainterCanvas::ListeMalen()
 {
     TListe& l = *FListe;
-    if (l.Leer)
-        return;
     const std::size_t n = l.Baender.size();
-    if (FPool && n > 1) {
+    if (!l.Leer && FPool && n > 1) {
         FPool->Ausfuehren(
             n, [&l](std::size_t k, unsigned) { TBandMaler(l, k).Malen(); }, [](std::size_t) {});
-    } else {
+    } else if (!l.Leer) {
         for (std::size_t k = 0; k < n; ++k)
             TBandMaler(l, k).Malen();
     }
-    l.Leeren();
+    // A thin run still open keeps its points, now from the start.
+    l.Leeren(FLinesListe ? l.Punkte.size() - FLinesVon : 0);
+    FLinesVon = 0;
 }
 
 bool TPainterCanvas::Aufzeichnen()
@@ -898,10 +957,15 @@ bool TPainterCanvas::Aufzeichnen()
 
 std::uint32_t TPainterCanvas::Zustand(const TPen& pen, const TBrush& brush)
 {
+    // Dashes switch between two pens, run after run: the last few states
+    // are looked up before a new one (and its painter pen) is made.
     TListe& l = *FListe;
-    if (l.Zustaende.empty() || !(l.Zustaende.back().TStift == pen) || !(l.Zustaende.back().TPinsel == brush))
-        l.Zustaende.push_back({pen, brush, MakePen(pen), ToQBrush(brush)});
-    return static_cast<std::uint32_t>(l.Zustaende.size() - 1);
+    const std::size_t n = l.Zustaende.size();
+    for (std::size_t k = n; k > 0 && k + 4 > n; --k)
+        if (l.Zustaende[k - 1].TStift == pen && l.Zustaende[k - 1].TPinsel == brush)
+            return static_cast<std::uint32_t>(k - 1);
+    l.Zustaende.push_back({pen, brush, MakePen(pen), ToQBrush(brush)});
+    return static_cast<std::uint32_t>(n);
 }
 
 void TPainterCanvas::SetMapping(double sx, double sy, double ox, double oy)
@@ -1025,94 +1089,95 @@ QFont TPainterCanvas::MakeFont() const
     return MakeQFont(Font, FontDpi());
 }
 
+namespace {
+
+// A thin line on a pixel device ends one pixel short of its end point, so a
+// polyline never paints a joint or an end twice: the end b moves a pixel
+// back towards a, or must go (false) when the line is a single step.
+bool EinenPixelKuerzer(QPointF a, QPointF& b)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double schritte = std::max(std::abs(dx), std::abs(dy));
+    if (schritte <= 1.0)
+        return false;
+    const double k = (schritte - 1.0) / schritte;
+    b = QPointF(std::round(a.x() + dx * k), std::round(a.y() + dy * k));
+    return true;
+}
+
+}  // namespace
+
 void TPainterCanvas::FlushLines()
 {
     if (FLinesSelbst) {
         FLinesSelbst = false;
         const std::size_t n = FKette.size();
         if (n >= 2 && FListe) {
-            const double r = std::abs(FLinesPen.Width * FSx) / 2.0;
+            // Handed to the bands in pieces that reach few of them: up to
+            // KettenStueck steps, and fewer where the run climbs or falls
+            // more than a band's height.
+            constexpr std::size_t KettenStueck = 64;
+            TListe& l = *FListe;
+            const auto breite = static_cast<std::uint32_t>(std::abs(std::int64_t{FLinesPen.Width}));
+            FMuster->Tafel(breite);
+            const double r = breite / 2.0;
             TBefehl b;
-            b.Art = TBefehl::Kapsel;
-            b.Anzahl = static_cast<std::uint32_t>(std::abs(std::int64_t{FLinesPen.Width}));
-            b.Index = 0xFF000000u | ToQColor(FLinesPen.Color).rgb();
-            const auto Schritt = [](TPoint a, TPoint e) {
-                return std::pair<std::int64_t, std::int64_t>(std::int64_t{e.X} - a.X, std::int64_t{e.Y} - a.Y);
-            };
-            std::int32_t* const tabelle = b.Anzahl <= MusterGrenze ? FMuster->Tabelle(static_cast<int>(b.Anzahl)) : nullptr;
-            TBefehl mb{TBefehl::Muster, false, 0, 0, 0, 0, 0, b.Index, 0};
-            // Consecutive steps of the same size and direction (a curve's
-            // flat or straight stretches) lie on one straight line, and
-            // their swaths together are the swath of the whole stretch: one
-            // fill instead of one per step.
+            b.Art = TBefehl::Kette;
+            b.C = static_cast<std::int32_t>(breite);
+            b.D = static_cast<std::int32_t>(qRgb(GetRValue(FLinesPen.Color), GetGValue(FLinesPen.Color), GetBValue(FLinesPen.Color)));
+            const std::size_t basis = l.Kette.size();
+            l.Kette.insert(l.Kette.end(), FKette.begin(), FKette.end());
             std::size_t von = 0;
-            auto schritt = Schritt(FKette[0], FKette[1]);
+            std::int32_t oben = FKette[0].Y, unten = FKette[0].Y;
             for (std::size_t i = 1; i < n; ++i) {
-                if (i + 1 < n) {
-                    const auto naechster = Schritt(FKette[i], FKette[i + 1]);
-                    const bool gleich = naechster == schritt;
-                    schritt = naechster;
-                    if (gleich)
-                        continue;
-                }
-                const TPoint a = FKette[von], e = FKette[i];
-                von = i;
-                const std::int64_t dx = std::int64_t{e.X} - a.X, dy = std::int64_t{e.Y} - a.Y;
-                if (tabelle && std::abs(dx) <= MusterGrenze && std::abs(dy) <= MusterGrenze) {
-                    const std::int32_t m = FMuster->Muster(tabelle, static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(b.Anzahl));
-                    const TMusterVorrat::TEintrag& me = FMuster->Eintraege[static_cast<std::size_t>(m)];
-                    mb.A = a.X, mb.B = a.Y, mb.Anzahl = static_cast<std::uint32_t>(m);
-                    FListe->VerteilenGanz(mb, std::int64_t{a.Y} + me.Oben, std::int64_t{a.Y} + me.Unten);
+                oben = std::min(oben, FKette[i].Y);
+                unten = std::max(unten, FKette[i].Y);
+                if (i + 1 < n && i - von < KettenStueck && std::int64_t{unten} - oben < l.BandHoehe)
                     continue;
-                }
-                std::tie(b.A, b.B, b.C, b.D) = std::tie(a.X, a.Y, e.X, e.Y);
-                FListe->Verteilen(b, std::min<double>(a.Y, e.Y) - r - 1, std::max<double>(a.Y, e.Y) + r + 1);
+                b.Index = static_cast<std::uint32_t>(basis + von);
+                b.Anzahl = static_cast<std::uint32_t>(i - von + 1);
+                l.Verteilen(b, oben - r - 1, unten + r + 1);
+                von = i;
+                oben = unten = FKette[i].Y;
             }
         }
         FKette.clear();
         return;
     }
+    if (FLinesListe) {
+        // A thin run on a kept list (one logical unit per pixel).
+        FLinesListe = false;
+        std::vector<QPointF>& punkte = FListe->Punkte;
+        if (punkte.size() - FLinesVon >= 2 && !EinenPixelKuerzer(punkte[punkte.size() - 2], punkte.back())) {
+            punkte.pop_back();
+            if (punkte.size() - FLinesVon == 1) {
+                TBefehl p;
+                p.Art = TBefehl::Punkt;
+                p.Zustand = Zustand(FLinesPen, Brush);
+                p.A = static_cast<std::int32_t>(punkte.back().x());
+                p.B = static_cast<std::int32_t>(punkte.back().y());
+                FListe->Verteilen(p, p.B - 2.0, p.B + 2.0);
+            }
+        }
+        if (punkte.size() - FLinesVon >= 2)
+            FListe->Linienzug(Zustand(FLinesPen, Brush), FLinesVon, punkte.size() - FLinesVon);
+        else
+            punkte.resize(FLinesVon);
+        return;
+    }
     const qsizetype n = FLines.size();
-    if (n < 2 || !(FPainter || FListe)) {
+    if (n < 2 || !FPainter) {
         FLines.clear();
         return;
     }
-    if (FLinesPixelGenau) {
-        // A thin line on a pixel device ends one pixel short of its end
-        // point, so a polyline never paints a joint or an end twice.
-        const QPointF a = FLines[n - 2];
-        const QPointF b = FLines[n - 1];
-        const double dx = b.x() - a.x();
-        const double dy = b.y() - a.y();
-        const double schritte = std::max(std::abs(dx), std::abs(dy));
-        if (schritte <= 1.0) {
-            FLines.removeLast();
-            if (FLines.size() == 1) {
-                if (FListe) {
-                    TBefehl p;
-                    p.Art = TBefehl::Punkt;
-                    p.Zustand = Zustand(FLinesPen, Brush);
-                    p.A = static_cast<std::int32_t>(FLines[0].x());
-                    p.B = static_cast<std::int32_t>(FLines[0].y());
-                    FListe->Verteilen(p, p.B - 2.0, p.B + 2.0);
-                } else {
-                    FPainter->drawPoint(FLines[0]);
-                }
-            }
-        } else {
-            const double k = (schritte - 1.0) / schritte;
-            FLines[n - 1] = QPointF(std::round(a.x() + dx * k), std::round(a.y() + dy * k));
-        }
+    if (FLinesPixelGenau && !EinenPixelKuerzer(FLines[n - 2], FLines[n - 1])) {
+        FLines.removeLast();
+        if (FLines.size() == 1)
+            FPainter->drawPoint(FLines[0]);
     }
-    if (FLines.size() >= 2) {
-        if (FListe) {
-            const std::size_t von = FListe->Punkte.size();
-            FListe->Punkte.insert(FListe->Punkte.end(), FLines.cbegin(), FLines.cend());
-            FListe->Linienzug(Zustand(FLinesPen, Brush), von, static_cast<std::size_t>(FLines.size()));
-        } else {
-            FPainter->drawPolyline(FLines);
-        }
-    }
+    if (FLines.size() >= 2)
+        FPainter->drawPolyline(FLines);
     FLines.clear();
 }
 
@@ -1144,11 +1209,11 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
             FlushLines();
             return;
         }
-        if (FLinesEnd == from && FLinesPen == Pen && (FLinesSelbst || !FLines.isEmpty())) {
+        if (FLinesEnd == from && FLinesPen == Pen && (FLinesSelbst || FLinesListe)) {
             if (FLinesSelbst)
                 FKette.push_back(to);
             else
-                FLines << QPointF(to.X, to.Y);
+                FListe->Punkte.emplace_back(to.X, to.Y);
             FLinesEnd = to;
             return;
         }
@@ -1177,9 +1242,13 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
     if (FLinesSelbst) {
         FKette.push_back(from);
         FKette.push_back(to);
+    } else if (liste) {
+        FLinesListe = true;
+        FLinesVon = FListe->Punkte.size();
+        FListe->Punkte.emplace_back(from.X, from.Y);
+        FListe->Punkte.emplace_back(to.X, to.Y);
     } else {
-        if (!liste)
-            ApplyPen();
+        ApplyPen();
         FLines << Map(from) << Map(to);
     }
 }
@@ -1187,10 +1256,46 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to)
 void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
 {
     // LineTo and DoLine inline: a curve is a call per pixel column, and a
-    // run of a wide pen on a kept list only takes its next point.
+    // run on a kept list only takes its next points.
     const bool klar = Pen.Style == TPenStyle::Clear;
     const std::int64_t rand = std::abs(std::int64_t{Pen.Width}) + 2;
-    for (const TGraphBefehl& b : befehle) {
+    // A line wholly beyond an edge draws nothing and ends the run; most of
+    // a steep curve's lines lie there. (The list and its device size may
+    // come with the first line.)
+    const auto weg = [&](TPoint from, TPoint to) {
+        const std::int64_t w = std::int64_t{FGeraetB} + rand, h = std::int64_t{FGeraetH} + rand;
+        return (from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
+               (from.Y > h && to.Y > h);
+    };
+    // The open run takes the lines from befehle[i] on while they go on from
+    // its end and can be seen; returns the index of the last one taken.
+    const auto weiter = [&](auto& punkte, std::size_t i) {
+        const std::size_t alt = punkte.size();
+        punkte.resize(alt + befehle.size() - i);
+        auto* z = punkte.data() + alt;
+        TPoint pos = FLinesEnd;
+        std::size_t j = i;
+        for (; j < befehle.size(); ++j) {
+            const TGraphBefehl& c = befehle[j];
+            const TPoint to{c.A, c.B};
+            if (c.Art != TGraphBefehl::LineTo)
+                break;
+            if (to == pos)
+                continue;
+            if (weg(pos, to))
+                break;
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(*z)>, QPointF>)
+                *z++ = QPointF(to.X, to.Y);
+            else
+                *z++ = to;
+            pos = to;
+        }
+        punkte.resize(static_cast<std::size_t>(z - punkte.data()));
+        FPenPos = FLinesEnd = pos;
+        return j - 1;
+    };
+    for (std::size_t i = 0; i < befehle.size(); ++i) {
+        const TGraphBefehl& b = befehle[i];
         const TPoint to{b.A, b.B};
         if (b.Art != TGraphBefehl::LineTo || klar || to == FPenPos) {
             FPenPos = to;
@@ -1198,15 +1303,13 @@ void TPainterCanvas::Linien(std::span<const TGraphBefehl> befehle)
         }
         const TPoint from = FPenPos;
         FPenPos = to;
-        if (FLinesSelbst && FListe && FLinesEnd == from && FLinesPen == Pen) {
-            const std::int64_t w = std::int64_t{FGeraetB} + rand, h = std::int64_t{FGeraetH} + rand;
-            if ((from.X < -rand && to.X < -rand) || (from.X > w && to.X > w) || (from.Y < -rand && to.Y < -rand) ||
-                (from.Y > h && to.Y > h)) {
+        if (FListe && weg(from, to)) {
+            if (FLinesSelbst || FLinesListe)
                 FlushLines();
-                continue;
-            }
-            FKette.push_back(to);
-            FLinesEnd = to;
+            continue;
+        }
+        if ((FLinesSelbst || FLinesListe) && FListe && FLinesEnd == from && FLinesPen == Pen) {
+            i = FLinesSelbst ? weiter(FKette, i) : weiter(FListe->Punkte, i);
             continue;
         }
         DoLine(from, to);

@@ -277,6 +277,10 @@ private:
     // canvas rather than stroked by the painter (see FlushLines).
     bool FLinesSelbst = false;
     std::vector<TPoint> FKette;
+    // Thin pen on a kept list: the run's points go straight into the list's
+    // points, from FLinesVon on (see FlushLines).
+    bool FLinesListe = false;
+    std::size_t FLinesVon = 0;
     // The wide pens' step patterns (canvas.cpp), kept from picture to picture.
     std::unique_ptr<TMusterVorrat> FMuster;
     TPen FLinesPen;  // the pen of the pending run

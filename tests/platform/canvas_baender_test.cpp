@@ -163,6 +163,28 @@ TEST(CanvasBaender, BandsOnThreadsPaintTheSerialPixels)
     }
 }
 
+// What is pending painted in the middle of a curve, thin or wide, leaves
+// the curve as it is without: its run goes on.
+TEST(CanvasBaender, ACurveGoesOnAcrossWhatIsPaintedMeanwhile)
+{
+    TArbeiterPool pool(3);
+    for (const int breite : {1, 5}) {
+        const auto szene = [breite](TBandCanvas& c, bool zwischendurch) {
+            c.Pen = TPen{clNavy, breite, TPenStyle::Solid};
+            c.MoveTo(0, 10);
+            for (int x = 1; x < 300; ++x) {
+                c.LineTo(x, 10 + (x * x) % 240);
+                if (zwischendurch && x % 50 == 0)
+                    c.DrawPending();
+            }
+        };
+        for (TArbeiterPool* p : {static_cast<TArbeiterPool*>(nullptr), &pool}) {
+            const QImage am_stueck = Malen([&](TBandCanvas& c) { szene(c, false); }, p);
+            EXPECT_TRUE(Gleich(Malen([&](TBandCanvas& c) { szene(c, true); }, p), am_stueck)) << breite;
+        }
+    }
+}
+
 // A pool given while calls are pending paints them first and takes over
 // from there; pictures lower than a band or two are painted whole.
 TEST(CanvasBaender, PoolGivenMidwayAndTinyPictures)
