@@ -225,16 +225,7 @@ void Felder(const Io& io, R& b)
 
 }  // namespace
 
-// --- Header and function record ------------------------------------------
-
-void EncodeKopf(const TDokumentKopf& k, std::uint8_t* p) { Felder(Schreiber{p}, k); }
-
-TDokumentKopf DecodeKopf(const std::uint8_t* p)
-{
-    TDokumentKopf k;
-    Felder(Leser{p}, k);
-    return k;
-}
+// --- Function record -------------------------------------------------------
 
 void EncodeFunktionSatz(const TFunktionSatz& f, std::uint8_t* p) { Felder(Schreiber{p}, f); }
 

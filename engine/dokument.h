@@ -129,9 +129,7 @@ DokumentErgebnis DecodeDokument(std::span<const std::uint8_t> daten);
 // as short strings (cut to 255 characters, bytes after the text zero).
 std::vector<std::uint8_t> EncodeDokument(const TDokumentBild& bild);
 
-// Single records, for tests and for the tables codec.
-void EncodeKopf(const TDokumentKopf& k, std::uint8_t* dst);
-TDokumentKopf DecodeKopf(const std::uint8_t* src);
+// Single function records.
 void EncodeFunktionSatz(const TFunktionSatz& f, std::uint8_t* dst);
 TFunktionSatz DecodeFunktionSatz(const std::uint8_t* src);
 

@@ -22,11 +22,6 @@ double ObererRand(const TDruckAnsicht& a)
     return a.MitKopf ? 8.0 : 2.0;
 }
 
-std::int32_t SeiteX(const TDruckAnsicht& a, double x)
-{
-    return RoundToInt32((static_cast<long double>(x) - a.XMin + 2.0L / a.Massstab) * 1000.0L * a.Massstab);
-}
-
 std::int32_t SeiteY(const TDruckAnsicht& a, long double y)
 {
     return SeiteOderFern((y - a.YMax - ObererRand(a) / a.Massstab) * 1000.0L * a.Massstab);

@@ -30,7 +30,6 @@ double ObererRand(const TDruckAnsicht& a);
 // View position to page position, scaled (the graph: one view unit is
 // Massstab cm) and unscaled (header, value table: fixed centimetres from
 // the same margins).
-std::int32_t SeiteX(const TDruckAnsicht& a, double x);
 std::int32_t SeiteY(const TDruckAnsicht& a, long double y);
 std::int32_t SeiteXUnskaliert(const TDruckAnsicht& a, double x);
 std::int32_t SeiteYUnskaliert(const TDruckAnsicht& a, long double y);

@@ -106,29 +106,13 @@ std::string Utf8ToCp1252(std::string_view utf8)
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        char32_t c = 0;
-        std::size_t n = 1;
-        int b = -1;
-        if (Utf8Lesen(utf8, i, c, n))
-            b = ZeichenZuByte(c);
+        char32_t c;
+        std::size_t n;  // at least 1, also where the bytes are no character
+        const int b = Utf8Lesen(utf8, i, c, n) ? ZeichenZuByte(c) : -1;
         out += b < 0 ? '?' : static_cast<char>(b);
         i += n;
     }
     return out;
-}
-
-std::size_t Cp1252Laenge(std::string_view utf8)
-{
-    std::size_t zahl = 0;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        char32_t c;
-        std::size_t n;
-        Utf8Lesen(utf8, i, c, n);
-        i += n;
-        ++zahl;
-    }
-    return zahl;
 }
 
 std::string AufKapazitaet(std::string_view utf8)

@@ -19,9 +19,6 @@ constexpr std::size_t KurztextGroesse = 256;  // length byte + 255 characters
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view utf8);
 
-// Number of characters that `utf8` takes in code page 1252 (one byte each).
-std::size_t Cp1252Laenge(std::string_view utf8);
-
 // Cuts `utf8` to at most 255 characters (never inside a character), which is
 // what a stored field can hold.
 std::string AufKapazitaet(std::string_view utf8);

@@ -63,8 +63,8 @@ char32_t NaechstesZeichen(std::string_view s, std::size_t& i)
         const auto c = static_cast<unsigned char>(s[i + k]);
         return (c & 0xC0) == 0x80 ? (c & 0x3F) : -1;
     };
-    int laenge = 0;
-    char32_t cp = 0;
+    int laenge;
+    char32_t cp;
     if (b < 0x80) {
         ++i;
         return b;

@@ -411,13 +411,12 @@ std::vector<TPixel> ParabelPunkte(const TVorschauAbbildung& a, std::int32_t modu
     std::int32_t xl = a.WorldToPixelX(d - w);
     std::int32_t xr = a.WorldToPixelX(d + w);
     // A curve that reaches an edge is drawn to just beyond it; columns
-    // never lie further out than that.
+    // never lie further out than that, and a curve wholly beside the
+    // picture has none.
     if (xl <= 0)
         xl = -1;
     if (xr >= breite)
         xr = breite + 1;
-    xl = std::min(xl, breite + 1);
-    xr = std::max(xr, -1);
     if (xr < xl)
         return p;
 

@@ -63,9 +63,9 @@ void FunktionSetzen(const TBspFunktion& z)
     TFunktion* f = Funktionen[static_cast<std::size_t>(z.Nr)];
     if (!f)
         return;
+    // (New, which every example starts with, made it a function.)
     if (z.NurTerm) {
         f->SetTerm(Utf8(z.Term));
-        f->SetKind(ArtFunktion);
         return;
     }
     f->SetXFrom(z.XVon);

@@ -78,7 +78,7 @@ struct TBspFunktion {
     bool Schar = false;
     double TVon = 0, TBis = 0, TSchritt = 0;
     TColor Farbe2 = clRed;
-    bool NurTerm = false;    // only the term and the kind (the empty equation)
+    bool NurTerm = false;    // only the term (the empty equation)
 };
 
 struct TBspPunkt {

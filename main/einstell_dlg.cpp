@@ -116,8 +116,7 @@ void TEinstellDlg::CheckBox2Click()
 {
     const bool an = CheckBox2->isChecked();
     Einstellungen.Startvorlage = an ? 1 : 0;
-    if (Form1 && Form1->eigeneEinstellungenverwenden1)
-        Form1->eigeneEinstellungenverwenden1->setChecked(an);
+    Form1->eigeneEinstellungenverwenden1->setChecked(an);
 }
 
 void TEinstellDlg::OKBtnClick()

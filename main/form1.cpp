@@ -401,7 +401,7 @@ void TForm1::changeEvent(QEvent* event)
 
 void TForm1::AndereFensterVerbergen()
 {
-    FVerborgeneFenster.clear();
+    // (The list is empty: showing them again emptied it.)
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const Qt::WindowType art = w->windowType();
         if (w == this || !w->isVisible() || art == Qt::Popup || art == Qt::ToolTip)

@@ -52,7 +52,6 @@ QComboBox* NeueKurvenliste(QWidget* parent, const QString& name, int x, int y)
     for (int i = 1; i <= 9; ++i)
         c->addItem(QString::number(i) + QLatin1Char('.'));
     c->addItem(QStringLiteral("x-A."));
-    c->setCurrentIndex(0);
     return c;
 }
 

@@ -237,6 +237,9 @@ TEST(Vorschau, PixelsSaturateFontsStayReadableParabolaColumnsStayInThePicture)
     // number) there are no columns.
     EXPECT_TRUE(ParabelPunkte(a, ModusParabelE, 0, 20, 1, 0, 20, 331, 301).empty());
     EXPECT_TRUE(ParabelPunkte(a, ModusParabelA, 0, -5, -1, 0, -5, 331, 301).empty());
+    // Nor where it stays wholly beside the picture (the view is -5..6).
+    EXPECT_TRUE(ParabelPunkte(a, ModusParabelE, -9, 7, 1, -9, 7, 331, 301).empty());
+    EXPECT_TRUE(ParabelPunkte(a, ModusParabelE, 9, 7, 1, 9, 7, 331, 301).empty());
     EXPECT_EQ(ParabelPunkte(a, ModusParabelA, 1, 2, 1e-5, 1, 2, 331, 301),
               (std::vector<TPixel>{{-1, 180}, {332, 180}}));
 }

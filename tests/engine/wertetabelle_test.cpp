@@ -81,6 +81,9 @@ TEST_F(WertetabelleTest, XRowFollowsTheUnit)
         const TWertetabelle t = WertetabelleBerechnen(e, f);
         EXPECT_EQ(std::tuple(t.X[0], t.X[1], t.KopfX), std::tuple(x0, x1, kopf)) << regler;
     }
+    // Eight significant digits, after the hundredths.
+    EXPECT_EQ(std::pair(WertetabelleXText(1, 0, 246913.5, ','), WertetabelleXText(1, 0, 2469134.25, '.')),
+              std::pair(std::string("123456,75"), std::string("1234567.1")));
 }
 
 TEST_F(WertetabelleTest, DecimalsBySizeAndWordsForLargeSmallUndefined)
@@ -112,6 +115,8 @@ TEST_F(WertetabelleTest, FirstFillTenDigitsTwoDecimalsAndEmptyCells)
     const TWertetabelle t = WertetabelleErste(f, ',');
     EXPECT_EQ(std::tuple(t.Y[0], t.Y[2], t.Y[3], t.Y[11], t.Y[12], t.Y[13]),
               std::tuple("", "", "", "123456789,10", "100000,00", "100000,50"));
+    FesteFunktion nicht([](long double x, long double) { return x; }, false);
+    EXPECT_EQ(std::pair(WertetabelleErste(nicht, ',').Y[12], nicht.Gefragt.size()), std::pair(std::string(), std::size_t{0}));
 }
 
 TEST_F(WertetabelleTest, YRowEmptyWithoutCompiledTermOrTAndUndefinedCells)

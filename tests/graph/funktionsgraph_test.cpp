@@ -240,10 +240,12 @@ TEST_F(Funktionsgraph, DashesSwitchWhereTheArcOfTheDrawnLinesSaysAtUnequalScales
 {
     // Dash 0.25, gap 0.1 (dots 0.05 each) view units along the curve, the
     // arc measured line by line, across both members (the second starts in
-    // its ink): the switches follow from the recorded lines alone.
-    for (const int stil : {LinieGestricheltDuenn, LiniePunktiertMittel}) {
+    // its ink): the switches follow from the recorded lines alone, also
+    // where a step spans a hundred rows.
+    for (const auto& [stil, sy] : {std::pair(LinieGestricheltDuenn, 25.0), std::pair(LiniePunktiertMittel, 25.0),
+                                   std::pair(LinieGestricheltDuenn, 2000.0)}) {
         Familie(1, 0, 1, 1, [](long double x, long double t) { return t + std::sin(2 * x); }).SetLineStyle(stil);
-        const double sx = 40, sy = 25;
+        const double sx = 40;
         TRecordingCanvas c(2000, 2000);
         G->DrawGraphs(c, sx, sy, 0.0, 0.0);
         const bool gestrichelt = stil == LinieGestricheltDuenn;

@@ -49,6 +49,21 @@ bool AktivWird(QWidget* fenster)
     return QTest::qWaitFor([fenster] { return QApplication::activeWindow() == fenster; }, 1000);
 }
 
+// A function's hot key in the graph window selects it and brings the main
+// window forward with the keyboard in its equation.
+TEST_F(Befehle, AFunctionsHotKeyInTheGraphWindowActivatesTheMainWindowsEquation)
+{
+    Form1->show();
+    Graphik->show();
+    Graphik->activateWindow();
+    if (!AktivWird(Graphik))
+        GTEST_SKIP() << "no active window on this platform";
+    Form1->F11Click(4);
+    EXPECT_EQ(FunktionNr, 4);
+    EXPECT_TRUE(AktivWird(Form1));
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+}
+
 TEST_F(Befehle, HotKeysReachTheirCommandsFromEitherWindowAndLineEditsLetThemPass)
 {
     struct TFall {

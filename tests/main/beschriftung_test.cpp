@@ -37,8 +37,12 @@ std::string Beschreibung(const TBeschriftungsZiel& z)
 // list's, radio group's or memo's item, a hint, a title.
 QString Gelesen(QObject* o, const TBeschriftungsZiel& z)
 {
-    if (z.Art == TBeschriftungsArt::Hinweis)
+    if (z.Art == TBeschriftungsArt::Hinweis) {
+        // A menu item's hint shows in the status bar too.
+        if (auto* a = qobject_cast<QAction*>(o); a && a->statusTip() != a->toolTip())
+            return "<status tip: " + a->statusTip() + ">";
         return o->property("toolTip").toString();
+    }
     if (z.Art == TBeschriftungsArt::Eintrag) {
         if (auto* c = qobject_cast<QComboBox*>(o))
             return c->itemText(z.Eintrag);
@@ -84,6 +88,10 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     const auto de = Liste(SpracheDeutsch);
     const auto en = Liste(SpracheEnglisch);
     ASSERT_EQ(std::tuple(de.size(), en.size()), std::tuple(581u, 581u));
+
+    // The windows are named by their classes in what the table reports.
+    for (int f = 0; f <= static_cast<int>(TFensterNr::About); ++f)
+        EXPECT_STREQ(Fensterklasse(static_cast<TFensterNr>(f)), Fenster(static_cast<TFensterNr>(f))->metaObject()->className());
 
     std::size_t fehlend = 0;
     for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {

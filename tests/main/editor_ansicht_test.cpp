@@ -87,6 +87,17 @@ TEST_F(EditorAnsicht, PointerOverTheMainWindowEndsTheGraphWindowsPreview)
                          Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(Form1, &bewegung);
     EXPECT_FALSE(Graphik->StatusErneuern);
+    // Also where the pointer moves over the window's client area between
+    // its controls.
+    Form1->show();
+    QWidget* client = Form1->centralWidget();
+    QPoint frei(1, client->height() - 2);
+    ASSERT_EQ(client->childAt(frei), nullptr);
+    Graphik->StatusErneuern = true;
+    QMouseEvent ueberClient(QEvent::MouseMove, QPointF(frei), client->mapToGlobal(QPointF(frei)), Qt::NoButton,
+                            Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(client, &ueberClient);
+    EXPECT_FALSE(Graphik->StatusErneuern);
 }
 
 // Copying drops a construction under way: the origin tool, with its button.

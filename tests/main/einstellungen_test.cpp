@@ -165,6 +165,13 @@ TEST_F(ProgrammTest, StartTemplateIsWrittenAskedForAndReported)
     EinstellDlg->BitBtn3->click();
     EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(435)});
     EXPECT_EQ(EinstellDlg->Label2->text(), "nein");
+
+    // A template put there meanwhile (by another copy of the program, say)
+    // is seen when the dialog opens again.
+    ASSERT_TRUE(QDir().rmdir(Startvorlage()));
+    DateiSchreiben(Startvorlage(), erste);
+    Form1->eigeneEinstellungenverwenden1->trigger();
+    EXPECT_EQ(EinstellDlg->Label2->text(), "ja");
 }
 
 // Translucency is switched for the session over nine windows and not

@@ -292,4 +292,9 @@ TEST_F(RahmenTest, TheWholeProgramMinimisesWithTheMainWindow)
     Form1->setWindowState(Qt::WindowNoState);
     EXPECT_TRUE(Graphik->isVisible() && Graphik->isMaximized() && Form2->isVisible());
     EXPECT_TRUE(TraceParam->isHidden());
+    // The value table closed meanwhile stays closed after the next round.
+    Form2->hide();
+    Form1->setWindowState(Qt::WindowMinimized);
+    Form1->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(Graphik->isVisible() && Form2->isHidden());
 }

@@ -150,9 +150,14 @@ TEST_F(Hauptfenster, TheLabelsButtonHandsTheKeyboardToTheLabelsWindow)
 // the style list and the five range fields write the selected function.
 TEST_F(Hauptfenster, ListsAndRangeFieldsWriteTheSelectedFunction)
 {
+    // The style list starts at the first function's style.
+    EXPECT_EQ(Form1->ComboBox2->currentIndex(), Funktionen[1]->GetLineStyle());
     Form1->ComboBox1->setCurrentIndex(2);
     emit Form1->ComboBox1->activated(2);
     EXPECT_EQ(FunktionNr, 3);
+    // The colour buttons write in the chosen function's two colours.
+    EXPECT_EQ(std::tuple(Schriftfarbe(Form1->SFarbe), Schriftfarbe(Form1->SFarbe2)),
+              std::tuple(Funktionen[3]->GetColor(), Funktionen[3]->GetColor2()));
     QTest::keyClick(Form1->ComboBox1->lineEdit(), Qt::Key_Backspace);
     QTest::keyClick(Form1->ComboBox1->lineEdit(), Qt::Key_Backspace);
     QTest::keyClicks(Form1->ComboBox1->lineEdit(), "7");

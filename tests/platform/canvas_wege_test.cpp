@@ -489,19 +489,25 @@ TEST(CanvasWege, DrawOverKeepsWhatLiesUnderTransparentPixels)
     bild.fill(Qt::transparent);
     bild.setPixel(0, 0, Blau);
     bild.setPixel(3, 1, Blau);
-    for (const bool ueber : {true, false}) {
-        const QImage img = Zeichne(8, 4, [&](TCanvas& c) {
-            c.Brush.Color = clRed;
-            c.FillRect(TRect{0, 0, 8, 4});
-            if (ueber)
-                c.DrawOver(2, 1, bild);
-            else
-                c.Draw(2, 1, bild);
-        });
-        const QRgb drunter = ueber ? Rot : Schwarz;
-        EXPECT_EQ(std::tuple(img.pixel(2, 1), img.pixel(5, 2), img.pixel(3, 1), img.pixel(4, 2), img.pixel(1, 1)),
-                  std::tuple(Blau, Blau, drunter, drunter, Rot))
-            << (ueber ? "DrawOver" : "Draw");
+    // On a bitmap of the screen's format (painted from a list) and of
+    // another (painted at once).
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const bool ueber : {true, false}) {
+            QImage img = MakeScreenImage(8, 4).convertToFormat(format);
+            {
+                TImageCanvas c(&img);
+                c.Brush.Color = clRed;
+                c.FillRect(TRect{0, 0, 8, 4});
+                if (ueber)
+                    c.DrawOver(2, 1, bild);
+                else
+                    c.Draw(2, 1, bild);
+            }
+            const QRgb drunter = ueber ? Rot : Schwarz;
+            EXPECT_EQ(std::tuple(img.pixel(2, 1), img.pixel(5, 2), img.pixel(3, 1), img.pixel(4, 2), img.pixel(1, 1)),
+                      std::tuple(Blau, Blau, drunter, drunter, Rot))
+                << (ueber ? "DrawOver" : "Draw") << " on format " << format;
+        }
     }
 }
 
@@ -557,6 +563,75 @@ TEST(CanvasWege, TheBitmapStoreKeepsPixelsInPlaceAndMovesSharedOnes)
         gross.setPixel(5, 5, Rot);
         zweiterVorrat.Freistellen(gross, s.width(), s.height());
         EXPECT_EQ(std::tuple(gross.size(), gross.pixel(5, 5)), std::tuple(s, Weiss)) << s.width() << "x" << s.height();
+    }
+}
+
+// Text over a solid brush fills its cell first; over a clear one the
+// picture stays between the glyphs. Painted from a list and at once.
+TEST(CanvasWege, TextFillsItsCellOnlyOverASolidBrush)
+{
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const bool voll : {true, false}) {
+            QImage img = MakeScreenImage(40, 30).convertToFormat(format);
+            int b = 0, h = 0;
+            {
+                TImageCanvas c(&img);
+                c.Font = TFont{QStringLiteral("Tahoma"), 12, clBlack, 0};
+                c.Brush = TBrush{clBlue, voll ? TBrushStyle::Solid : TBrushStyle::Clear};
+                c.TextOut(3, 4, QStringLiteral("   "));
+                b = c.TextWidth(QStringLiteral("   "));
+                h = c.TextHeight(QStringLiteral("   "));
+            }
+            ASSERT_TRUE(b > 2 && h > 2);
+            EXPECT_EQ(std::tuple(img.pixel(3, 4), img.pixel(3 + b - 1, 4 + h - 1), img.pixel(3 + b, 4), img.pixel(2, 4)),
+                      std::tuple(voll ? Blau : Weiss, voll ? Blau : Weiss, Weiss, Weiss))
+                << format << (voll ? " solid" : " clear");
+        }
+    }
+}
+
+// A graph's commands given at once draw the pixels of the same calls one by
+// one: thin, wide, dashed and clear pens, runs far beyond every edge and
+// back, repeated points, and commands that only move the pen.
+TEST(CanvasWege, CommandsAtOnceDrawWhatTheCallsOneByOneDraw)
+{
+    std::vector<TGraphBefehl> befehle;
+    const auto setze = [&](TGraphBefehl::TArt art, int x, int y) { befehle.push_back(TGraphBefehl{art, x, y, 0, 0}); };
+    setze(TGraphBefehl::MoveTo, -30, 20);
+    for (int x = -29; x < 90; ++x)
+        setze(TGraphBefehl::LineTo, x, 20 + static_cast<int>(std::lround(25 * std::sin(x / 6.0))));
+    setze(TGraphBefehl::LineTo, 89, 20 + static_cast<int>(std::lround(25 * std::sin(89 / 6.0))));  // the same point
+    for (const auto& [x, y] : {std::pair(-200, -300), std::pair(-210, -320), std::pair(-220, 5), std::pair(-230, 8),
+                               std::pair(30, 10), std::pair(300, 12), std::pair(320, 14), std::pair(40, 400),
+                               std::pair(45, 420), std::pair(50, 20), std::pair(55, -400), std::pair(60, -420),
+                               std::pair(65, 25)})
+        setze(TGraphBefehl::LineTo, x, y);
+    setze(TGraphBefehl::Ellipse, 10, 30);  // moves only
+    setze(TGraphBefehl::LineTo, 70, 35);
+    setze(TGraphBefehl::TinteMoveTo, 5, 5);
+    setze(TGraphBefehl::LineTo, 75, 5);
+
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const TPen& stift : {TPen{clRed, 1, TPenStyle::Solid}, TPen{clBlue, 5, TPenStyle::Solid},
+                                  TPen{clBlack, 1, TPenStyle::Dash}, TPen{clGreen, 3, TPenStyle::Dot},
+                                  TPen{clRed, 4, TPenStyle::Clear}}) {
+            QImage einzeln = MakeScreenImage(80, 50).convertToFormat(format), zusammen = einzeln;
+            {
+                TImageCanvas c(&einzeln);
+                c.Pen = stift;
+                for (const TGraphBefehl& b : befehle)
+                    if (b.Art == TGraphBefehl::LineTo)
+                        c.LineTo(b.A, b.B);
+                    else
+                        c.MoveTo(b.A, b.B);
+            }
+            {
+                TImageCanvas c(&zusammen);
+                c.Pen = stift;
+                c.Linien(befehle);
+            }
+            EXPECT_EQ(zusammen, einzeln) << format << " width " << stift.Width << " style " << static_cast<int>(stift.Style);
+        }
     }
 }
 

@@ -111,6 +111,11 @@ TEST(Fensterlage, WindowsArePlacedByTheirFrame)
     // Frameless windows have no margins to add.
     QWidget ohne(nullptr, Qt::FramelessWindowHint);
     EXPECT_TRUE(Rahmenbreiten(&ohne).isNull());
+
+    // The widest client area whose frame, from a left edge, ends on the screen.
+    const int rechts = Bildschirm().right() + 1;
+    EXPECT_EQ(std::tuple(BreiteBisZumRand(&fenster, 100), BreiteBisZumRand(&ohne, 100), BreiteBisZumRand(nullptr, 7)),
+              std::tuple(rechts - 100 - rand.left() - rand.right(), rechts - 100, rechts - 7));
 }
 
 // Centred by its frame, wholly on the screen, at the same place at every

@@ -72,8 +72,11 @@ TEST_F(BeschriftungTest, ALabelRidesOnThePointerAndGoesBackWithItsText)
               std::tuple(QStringLiteral("Hallo"), 20, clRed));
 
     // Typed in the row or at the pointer, the text rides; the slot stays
-    // empty; a refresh meanwhile keeps what rides.
+    // empty; a refresh meanwhile keeps what rides. (Typed in the row, the
+    // graph is asked to draw anew, though its picture holds no rider.)
+    const int n = Neuzeichnungen();
     Schreiben(3, "Hallo!");
+    EXPECT_EQ(Neuzeichnungen(), n + 1);
     EXPECT_EQ(Reiter()->text(), QStringLiteral("Hallo!"));
     Reiter()->setText(QStringLiteral("Hallo!!"));
     EXPECT_EQ(Z(3).Text->text(), QStringLiteral("Hallo!!"));

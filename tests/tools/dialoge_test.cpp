@@ -19,6 +19,7 @@
 #include "tools/wertetabelle_fenster.h"
 
 #include <QDialog>
+#include <QSignalSpy>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -27,6 +28,8 @@
 #include <QAbstractSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+
+#include <cstdlib>
 
 namespace {
 
@@ -150,6 +153,7 @@ TEST_F(DialogeTest, AFamilysTableNamesTheCalculatorsTFromTheStart)
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(t)) << DruckDlg->CB1->text().toStdString();
     // A t that is no number is left out; a number again is named again.
     Tippen(Form2->Edit3, "x");
+    EXPECT_TRUE(Form2->windowTitle().startsWith(QStringLiteral("Wertetabelle:"))) << Form2->windowTitle().toStdString();
     DruckDlg->Vorbereiten();
     EXPECT_FALSE(DruckDlg->CB1->text().contains(Txt(154)));
     Tippen(Form2->Edit3, "2,5");
@@ -172,6 +176,17 @@ TEST_F(DialogeTest, TheTabKeyPassesTheTraceWindowsFieldByAndAClickFocusesIt)
     }
     QTest::mouseClick(TraceParam->Edit, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), TraceParam->Edit);
+    // The two arrows fill the spin button, one above the other.
+    const TSpinButton* pfeile = TraceParam->SpinButton1;
+    EXPECT_EQ(std::tuple(pfeile->Hoch->geometry().united(pfeile->Runter->geometry()), pfeile->Hoch->y(),
+                         std::abs(pfeile->Hoch->height() - pfeile->Runter->height()) <= 1),
+              std::tuple(pfeile->rect(), 0, true));
+    // A step takes the focus to the spin button, out of the field.
+    Zustand.Editor[TEditorFeld::TSchritt].Text = "0,5";
+    TraceParam->Edit->setText(QStringLiteral("1"));
+    TraceParam->SpinButton1->Hoch->click();
+    EXPECT_EQ(std::pair(TraceParam->Edit->text(), QApplication::focusWidget()),
+              std::pair(QStringLiteral("1,5"), static_cast<QWidget*>(TraceParam->SpinButton1)));
 }
 
 // No control of a dialog lies over another, and each lies inside its window
@@ -297,9 +312,16 @@ TEST_F(DialogeTest, ThePointerOverTheSmallWindowsClearsThePreview)
     QObject::disconnect(verbindung);
 }
 
-// Cancel closes the copy dialog and takes its black grid lines back.
-TEST_F(DialogeTest, CancelClosesTheCopyDialogAndPutsTheGridBack)
+// Enter copies as chosen; Cancel closes the copy dialog and takes its
+// black grid lines back.
+TEST_F(DialogeTest, EnterCopiesCancelClosesTheCopyDialogAndPutsTheGridBack)
 {
+    KopierDlg->show();
+    QSignalSpy kopieren(&Melder(), &TMelder::BildKopierenVerlangt);
+    QTest::keyClick(KopierDlg, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(kopieren.count(), KopierDlg->isVisible(), KopierDlg->result()),
+              std::tuple(1, false, int{QDialog::Accepted}));
+
     Zustand.Ansicht.Gitter = "2c";
     KopierDlg->show();
     Druecken(KopierDlg->CB3);

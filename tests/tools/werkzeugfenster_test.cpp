@@ -10,6 +10,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/formoeffne.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/einheit_dlg.h"
@@ -278,15 +279,28 @@ TEST_F(WerkzeugfensterAlleinTest, ThePointsAndCentresRowsReadNameBracketXBarYBra
     }
 }
 
-TEST_F(WerkzeugfensterAlleinTest, NoTwoControlsOfAWindowShareAName)
+TEST_F(WerkzeugfensterAlleinTest, EveryControlHasANameNoOtherControlOfItsWindowHas)
 {
     // The caption table finds a control by its name: a name taken twice
-    // leaves the second control without its caption.
+    // leaves the second control without its caption, a control without one
+    // cannot be found.
     for (const TWerkzeugfenster* w : Alle()) {
         std::map<QString, int> namen;
-        for (const QObject* o : w->findChildren<QObject*>())
+        for (const QObject* o : w->findChildren<QObject*>()) {
+            const bool bedienbar = qobject_cast<const QAbstractButton*>(o) || qobject_cast<const QLineEdit*>(o) ||
+                                   qobject_cast<const QComboBox*>(o) || qobject_cast<const QSlider*>(o) ||
+                                   qobject_cast<const QGroupBox*>(o);
+            // (The circles' fill choices are captioned through their group.)
+            const bool innen = o->parent() && (qobject_cast<const QComboBox*>(o->parent()) ||
+                                               qobject_cast<const QScrollArea*>(o->parent()->parent()) ||
+                                               o->parent()->objectName().startsWith(QLatin1String("RadioGroup")));
+            if (bedienbar && !innen) {
+                EXPECT_FALSE(o->objectName().isEmpty())
+                    << w->objectName().toStdString() << " " << o->metaObject()->className();
+            }
             if (o->isWidgetType() && !o->objectName().isEmpty() && !o->objectName().startsWith(QLatin1String("qt_")))
                 ++namen[o->objectName()];
+        }
         for (const auto& [name, anzahl] : namen)
             EXPECT_EQ(anzahl, 1) << w->objectName().toStdString() << " " << name.toStdString();
     }
@@ -486,6 +500,30 @@ TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
     FormOeffne->beschriften();
     pruefen(false);
+}
+
+// Inside a whole-document change, a table that another window changed
+// refreshes its tool window once, at the end, and no other tool window.
+TEST_F(WerkzeugfensterTest, AChangedTableRefreshesOnlyItsWindowOnceAfterAWholeDocumentChange)
+{
+    const std::array<const TWerkzeugfenster*, 6> fenster = {PunkteDlg,   KreiseDlg,   BeschriftungDlg,
+                                                           SenkrechteDlg, FlaechenDlg, Uebersicht_Dlg};
+    auto auffrischungen = [&] {
+        std::array<int, 6> n{};
+        for (std::size_t i = 0; i < fenster.size(); ++i)
+            n[i] = fenster[i]->Auffrischungen();
+        return n;
+    };
+    const std::array<int, 6> vorher = auffrischungen();
+    {
+        TAenderungsklammer klammer;
+        emit Melder().TabelleGeaendert(TObjekttabelle::Senkrechte, nullptr);
+        emit Melder().TabelleGeaendert(TObjekttabelle::Senkrechte, nullptr);
+        EXPECT_EQ(auffrischungen(), vorher);
+    }
+    std::array<int, 6> soll = vorher;
+    ++soll[3];
+    EXPECT_EQ(auffrischungen(), soll);
 }
 
 // The unit windows wait a little more translucent than the tool windows,
