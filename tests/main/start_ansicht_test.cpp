@@ -167,8 +167,9 @@ TEST_F(StartAnsicht, EveryControlOfTheDialogsLiesInsideItsBox)
     EXPECT_EQ(daneben, "");
 }
 
-// The boxes of the main window that place their controls by hand: none of
-// them lies over another, for a function as for a family. The window keeps
+// The boxes of the main window that place their controls by hand: each
+// control lies inside its box, clear of the box's title, and none lies over
+// another, for a function as for a family. The window keeps
 // its title in either language.
 TEST_F(StartAnsicht, NoTwoControlsOfTheMainWindowsBoxesOverlap)
 {
@@ -183,6 +184,9 @@ TEST_F(StartAnsicht, NoTwoControlsOfTheMainWindowsBoxesOverlap)
             for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 if (!w->isHidden())
                     kinder << w;
+            for (QWidget* w : kinder)
+                if (!box->contentsRect().contains(w->geometry()))
+                    ueber += " " + w->objectName().toStdString() + " outside " + box->objectName().toStdString();
             for (qsizetype i = 0; i < kinder.size(); ++i)
                 for (qsizetype j = i + 1; j < kinder.size(); ++j)
                     if (kinder[i]->geometry().intersects(kinder[j]->geometry()))

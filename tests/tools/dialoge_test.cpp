@@ -77,14 +77,19 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
                   std::pair(dialog ? Qt::Dialog : Qt::Tool, true))
             << name;
     }
-    // The assistant answers in the language in force when it shows.
-    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
-              std::pair(QStringLiteral("Ja"), QStringLiteral("Nein")));
+    // The assistant asks and answers in the language in force when it
+    // shows.
+    auto texte = [] {
+        return std::tuple(AssistentFenster->Feld2->text(), AssistentFenster->JaButton->text(),
+                          AssistentFenster->NeinButton->text());
+    };
+    EXPECT_EQ(texte(), std::tuple(QStringLiteral("Sollen alle bisher gezeichneten Graphen gelöscht werden?"),
+                                  QStringLiteral("Ja"), QStringLiteral("Nein")));
     AssistentFenster->hide();
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
     AssistentFenster->show();
-    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
-              std::pair(QStringLiteral("Yes"), QStringLiteral("No")));
+    EXPECT_EQ(texte(), std::tuple(QStringLiteral("Delete all graphs drawn so far?"), QStringLiteral("Yes"),
+                                  QStringLiteral("No")));
     // The assistant's title stands out above its question.
     const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
     EXPECT_TRUE(titel.bold() && !frage.bold());
@@ -329,6 +334,19 @@ TEST_F(DialogeTest, EnterCopiesCancelClosesTheCopyDialogAndPutsTheGridBack)
     Druecken(KopierDlg->CancelBtn);
     EXPECT_EQ(std::tuple(KopierDlg->isVisible(), KopierDlg->result(), Zustand.Ansicht.Gitter, KopierDlg->CB3->isChecked()),
               std::tuple(false, int{QDialog::Rejected}, "2c", false));
+}
+
+// Either answer goes to whoever asked, and the assistant steps aside.
+TEST_F(DialogeTest, TheAssistantPassesOnEitherAnswerAndHides)
+{
+    QSignalSpy antworten(&Melder(), &TMelder::AssistentAntwortVerlangt);
+    for (QPushButton* knopf : {AssistentFenster->JaButton, AssistentFenster->NeinButton}) {
+        AssistentFenster->show();
+        knopf->click();
+        EXPECT_FALSE(AssistentFenster->isVisible()) << knopf->objectName().toStdString();
+    }
+    ASSERT_EQ(antworten.count(), 2);
+    EXPECT_EQ(std::pair(antworten[0][0].toBool(), antworten[1][0].toBool()), std::pair(true, false));
 }
 
 // What is no unit colours a unit window's field; a unit makes it white
