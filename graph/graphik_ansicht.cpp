@@ -183,12 +183,12 @@ double TGraphik::SnapToStep(double v, int r)
 
 double TGraphik::PixelToWorldXSnapped(std::int32_t px) const
 {
-    return SnapToStep(PixelToWorldX(px) * EinheitX, TrackBar3 ? TrackBar3->value() : 3);
+    return SnapToStep(PixelToWorldX(px) * EinheitX, TrackBar3->value());
 }
 
 double TGraphik::PixelToWorldYSnapped(std::int32_t py) const
 {
-    return SnapToStep(PixelToWorldY(py) * EinheitY, TrackBar3 ? TrackBar3->value() : 3);
+    return SnapToStep(PixelToWorldY(py) * EinheitY, TrackBar3->value());
 }
 
 namespace {

@@ -547,7 +547,7 @@ void TGraphik::Statusanzeige()
         Animator->stop();
     PaintBox1Paint();
 
-    const int r = TrackBar3 ? TrackBar3->value() : 3;
+    const int r = TrackBar3->value();
     QString text;
     switch (Modus) {
     case ModusUrsprung:

@@ -224,7 +224,7 @@ void TGraphik::DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, doubl
         DrawTextAt(Canvas, s, zahlen, x - XMin, YMax - y, rechts, mitte);
     };
     const char trenner = Dezimaltrenner();
-    const int position = TrackBar2 ? TrackBar2->value() : 1;
+    const int position = TrackBar2->value();
     if (tickZahl) {
         for (std::int64_t k = xMin + 1; k <= xMax - 1; ++k) {
             if (k == 0)

@@ -44,9 +44,9 @@ public:
     std::function<void()> OnClick;
 
 protected:
-    void mousePressEvent(QMouseEvent* e) override
+    // The click is the label's own: it goes no further.
+    void mousePressEvent(QMouseEvent*) override
     {
-        QLabel::mousePressEvent(e);
         if (OnClick)
             Sicher(OnClick);
     }
