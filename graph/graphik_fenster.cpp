@@ -529,9 +529,8 @@ void TGraphik::TraceParamPlatzieren()
                       GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
 }
 
-void TGraphik::resizeEvent(QResizeEvent* event)
+void TGraphik::resizeEvent(QResizeEvent*)
 {
-    QWidget::resizeEvent(event);
     GraphikResize();
 }
 
