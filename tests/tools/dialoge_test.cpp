@@ -240,8 +240,9 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
     // Both rows of the grid show whole, the values on light yellow, the
-    // row titles on the colour of a button.
+    // row titles on the colour of a button; no headers take room from them.
     QTableWidget* gitter = Form2->StringGrid1;
+    EXPECT_EQ(gitter->viewport()->geometry().topLeft(), QPoint(gitter->frameWidth(), gitter->frameWidth()));
     EXPECT_EQ(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
     const QImage bild = gitter->viewport()->grab().toImage();
     auto farbe = [&](int spalte) {
