@@ -83,9 +83,7 @@ TGraphik::TGraphik(QWidget* parent, TAnsicht* ansicht) : QWidget(parent), Ansich
 
     CB2 = new QCheckBox(this);
     CB2->setObjectName(QStringLiteral("CB2"));
-    CB2->setText(QStringLiteral("farbig"));
     CB2->setChecked(Ansicht.Farbig);
-    CB2->hide();
 
     TrackBar3 = new QSlider(Qt::Horizontal, this);
     TrackBar3->setObjectName(QStringLiteral("TrackBar3"));

@@ -412,16 +412,14 @@ void TGraphik::DruckKoordinatensystem(TCanvas& Canvas, std::int32_t xMaxSeite, s
             text(QString::fromStdString(FormatGeneral(XTeilstrichWert(k, EinheitX), 8, 2, trenner)),
                  static_cast<double>(k), -0.075, false, true);
     }
-    if (Edit1)
-        text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
+    text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
     for (std::int64_t k = std::max(yMin, std::int64_t{YMin} + 1); k <= yMax - 1; ++k) {
         if (k == 0)
             continue;
         const long double wert = static_cast<long double>(k) * EinheitY;
         text(QString::fromStdString(FormatGeneral(wert, 8, 2, trenner)), -0.12, static_cast<double>(k), true, false);
     }
-    if (Edit2)
-        text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
+    text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
 }
 
 void TGraphik::DruckNamen(TCanvas& Canvas)

@@ -283,6 +283,28 @@ TEST_F(DruckZeichnen, AxesEndInArrowHeadsAndTickEveryWholeNumberInside)
 
 // The whole-unit grid on paper: a line at every whole y from the bottom to
 // the top of the view across it, and at every whole x from left to right.
+// The axis captions stand at the ends of their axes: the x caption left of
+// the view's right edge above the x axis, the y caption right of the y axis
+// under the view's top.
+TEST_F(DruckZeichnen, AxisCaptionsAtTheEndsOfTheirAxes)
+{
+    std::tie(G->Ansicht.XAchse, G->Ansicht.YAchse) = std::pair("Zeit", "Weg");
+    const auto c = Seite();
+    const auto x = TextOp(*c, "Zeit"), y = TextOp(*c, "Weg");
+    ASSERT_TRUE(x && y);
+    // Between two rows of the view, by the middle of the text.
+    auto zwischen = [this](const TRect& r, long double unten, long double oben) {
+        const int m = (r.Top + r.Bottom) / 2, a = G->WorldToPrintY(unten), b = G->WorldToPrintY(oben);
+        return std::min(a, b) < m && m < std::max(a, b);
+    };
+    EXPECT_LE(x->Rect.Right, G->WorldToPrintX(6));
+    EXPECT_GT(x->Rect.Left, G->WorldToPrintX(4));
+    EXPECT_TRUE(zwischen(x->Rect, 0, 1));
+    EXPECT_GE(y->Rect.Left, G->WorldToPrintX(0));
+    EXPECT_LT(y->Rect.Left, G->WorldToPrintX(1));
+    EXPECT_TRUE(zwischen(y->Rect, 7, 8));
+}
+
 TEST_F(DruckZeichnen, GridLinesAtEveryWholeOrHalfUnitFromEdgeToEdge)
 {
     auto P = [this](double x, long double y) { return TPoint{G->WorldToPrintX(x), G->WorldToPrintY(y)}; };

@@ -122,6 +122,7 @@ TEST_F(ModiTest, ClicksStepThroughTheConstructionsAndRightClicksStepBack)
 TEST_F(ModiTest, TheAssistantsYesClearsTheGraphsAndStartsTheConstruction)
 {
     Funktionen[2]->SetTerm("f(x) = x");
+    Funktionen[9]->SetTerm("f(x) = 9");
     Waehle(Graphik->ParabelButton);
     AssistentFenster->JaButtonClick();
     EXPECT_EQ(Modus, ModusParabelD);
