@@ -202,6 +202,7 @@ TEST_F(DokumentTest, OpenDerivesTheWindowsFromTheStoredFields)
     EXPECT_EQ(std::tuple(Graphik->CB4->isChecked(), Graphik->CB2->isChecked(), Graphik->CB3->isChecked()),
               std::tuple(true, false, true));
     EXPECT_EQ(Form2->EditErgebnis->text(), " 7");  // recomputed: 2^3 - 1
+    EXPECT_EQ(Form1->GroupBox2->title(), " " + Txt(141) + " (4.) ");
     EXPECT_EQ(std::tuple(Schriftfarbe(Form1->Edit1), Schriftfarbe(Form1->SFarbe2)),
               std::tuple(0x00102030u, 0x00405060u));
     ASSERT_EQ(Funktionen[0], Funktionen[4]);

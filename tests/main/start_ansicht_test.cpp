@@ -196,6 +196,8 @@ TEST_F(StartAnsicht, NoTwoControlsOfTheMainWindowsBoxesOverlap)
     }
     Form1->english1->trigger();
     EXPECT_EQ(Form1->windowTitle(), "Tessaplun 8");
+    // The options say in English whether a start template exists.
+    EXPECT_EQ(EinstellDlg->Label2->text(), Txt(432));
 }
 
 // The hot keys stand in a column at the right of their boxes, as narrow as
