@@ -239,11 +239,16 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
-    // Both rows of the grid show whole, the values on light yellow.
+    // Both rows of the grid show whole, the values on light yellow, the
+    // row titles on the colour of a button; no headers take room from them.
     QTableWidget* gitter = Form2->StringGrid1;
+    EXPECT_EQ(gitter->viewport()->geometry().topLeft(), QPoint(gitter->frameWidth(), gitter->frameWidth()));
     EXPECT_EQ(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
-    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
-    EXPECT_EQ(gitter->viewport()->grab().toImage().pixelColor(zelle.topLeft() + QPoint(2, 2)), QColor(250, 255, 210));
+    const QImage bild = gitter->viewport()->grab().toImage();
+    auto farbe = [&](int spalte) {
+        return bild.pixelColor(gitter->visualRect(gitter->model()->index(1, spalte)).topLeft() + QPoint(2, 2));
+    };
+    EXPECT_EQ(std::pair(farbe(3), farbe(0)), std::pair(QColor(250, 255, 210), gitter->palette().color(QPalette::Button)));
     EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
     std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
     Form2->FillValueTable();
