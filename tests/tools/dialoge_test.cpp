@@ -355,7 +355,7 @@ TEST_F(DialogeTest, TheAssistantPassesOnEitherAnswerAndHides)
 }
 
 // What is no unit colours a unit window's field; a unit makes it white
-// again.
+// again. The calculator's fields likewise, with the validity colours.
 TEST_F(DialogeTest, AUnitFieldShowsWhetherItHoldsAUnit)
 {
     for (TEinheitDlg* d : {static_cast<TEinheitDlg*>(EinheitXDlg), static_cast<TEinheitDlg*>(EinheitYDlg)}) {
@@ -365,6 +365,15 @@ TEST_F(DialogeTest, AUnitFieldShowsWhetherItHoldsAUnit)
         EXPECT_EQ(Feldfarbe(d->Edit), FarbeUngueltig);
         Tippen(d->Edit, "2");
         EXPECT_EQ(Feldfarbe(d->Edit), clWhite);
+    }
+    // The calculator's x and t show it in the validity colours.
+    Form2->show();
+    for (QLineEdit* e : {Form2->Edit2, Form2->Edit3}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        Tippen(e, "abc");
+        EXPECT_EQ(Feldfarbe(e), FarbeUngueltig);
+        Tippen(e, "2");
+        EXPECT_EQ(Feldfarbe(e), FarbeGueltig);
     }
 }
 
