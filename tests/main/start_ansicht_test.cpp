@@ -219,6 +219,17 @@ TEST_F(StartAnsicht, TheHotKeysStandInANarrowColumnAtTheRight)
     }
 }
 
+// In the help menu the tips and the about window each stand apart.
+TEST_F(StartAnsicht, TheTipsAndTheAboutWindowStandApartInTheHelpMenu)
+{
+    const QList<QAction*> eintraege = Form1->Hilfe1->actions();
+    for (QAction* a : {Form1->Kopieren1, Form1->ber1}) {
+        const qsizetype i = eintraege.indexOf(a);
+        ASSERT_GT(i, 0) << a->objectName().toStdString();
+        EXPECT_TRUE(eintraege[i - 1]->isSeparator()) << a->objectName().toStdString();
+    }
+}
+
 // The third language has no name of its own: its item stays out of the menu.
 TEST_F(StartAnsicht, TheLanguageMenuOffersGermanAndEnglish)
 {
