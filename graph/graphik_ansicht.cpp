@@ -83,9 +83,7 @@ TGraphik::TGraphik(QWidget* parent, TAnsicht* ansicht) : QWidget(parent), Ansich
 
     CB2 = new QCheckBox(this);
     CB2->setObjectName(QStringLiteral("CB2"));
-    CB2->setText(QStringLiteral("farbig"));
     CB2->setChecked(Ansicht.Farbig);
-    CB2->hide();
 
     TrackBar3 = new QSlider(Qt::Horizontal, this);
     TrackBar3->setObjectName(QStringLiteral("TrackBar3"));
@@ -183,12 +181,12 @@ double TGraphik::SnapToStep(double v, int r)
 
 double TGraphik::PixelToWorldXSnapped(std::int32_t px) const
 {
-    return SnapToStep(PixelToWorldX(px) * EinheitX, TrackBar3 ? TrackBar3->value() : 3);
+    return SnapToStep(PixelToWorldX(px) * EinheitX, TrackBar3->value());
 }
 
 double TGraphik::PixelToWorldYSnapped(std::int32_t py) const
 {
-    return SnapToStep(PixelToWorldY(py) * EinheitY, TrackBar3 ? TrackBar3->value() : 3);
+    return SnapToStep(PixelToWorldY(py) * EinheitY, TrackBar3->value());
 }
 
 namespace {

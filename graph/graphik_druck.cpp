@@ -402,7 +402,7 @@ void TGraphik::DruckKoordinatensystem(TCanvas& Canvas, std::int32_t xMaxSeite, s
         PrintTextAt(Canvas, s, zahlen, x - XMin, YMax - y, rechts, mitte);
     };
     const char trenner = Dezimaltrenner();
-    const int position = TrackBar2 ? TrackBar2->value() : 1;
+    const int position = TrackBar2->value();
     for (std::int64_t k = xMin + 1; k <= std::min(xMax, std::int64_t{XMax} - 1); ++k) {
         if (k == 0)
             text(QStringLiteral("0"), -0.3, -0.075, false, false);
@@ -412,16 +412,14 @@ void TGraphik::DruckKoordinatensystem(TCanvas& Canvas, std::int32_t xMaxSeite, s
             text(QString::fromStdString(FormatGeneral(XTeilstrichWert(k, EinheitX), 8, 2, trenner)),
                  static_cast<double>(k), -0.075, false, true);
     }
-    if (Edit1)
-        text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
+    text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
     for (std::int64_t k = std::max(yMin, std::int64_t{YMin} + 1); k <= yMax - 1; ++k) {
         if (k == 0)
             continue;
         const long double wert = static_cast<long double>(k) * EinheitY;
         text(QString::fromStdString(FormatGeneral(wert, 8, 2, trenner)), -0.12, static_cast<double>(k), true, false);
     }
-    if (Edit2)
-        text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
+    text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
 }
 
 void TGraphik::DruckNamen(TCanvas& Canvas)
@@ -446,11 +444,10 @@ void TGraphik::DruckNamen(TCanvas& Canvas)
         default: break;
         }
     };
-    // Point names on white, in the point's colour.
+    // Point names on white, in the point's colour (a point without its
+    // place has none).
     for (int k = 1; k <= 10; ++k) {
         const TPunkt& p = Punkte[k];
-        if (p.X.empty() || p.Y.empty())
-            continue;
         TFont f = SchriftAusRecord(p.Font);
         f.Color = p.Color;
         Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
@@ -459,8 +456,6 @@ void TGraphik::DruckNamen(TCanvas& Canvas)
     // Centre names, transparent, in a fixed font.
     for (int k = 11; k <= 20; ++k) {
         const TPunkt& p = Punkte[k];
-        if (p.X.empty() || p.Y.empty())
-            continue;
         Canvas.Brush = TBrush{clWhite, TBrushStyle::Clear};
         name(p, Schrift(10, 0, p.Color), 0.5);
     }

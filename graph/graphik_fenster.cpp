@@ -156,8 +156,7 @@ void TGraphik::FormCreate()
         GitterFelder[i] = f;
     }
     Einsetzen(CB2, GroupBox2, 84, 40, 70, 18);
-    if (CB2)
-        CB2->show();
+    CB2->show();
     Einsetzen(CB3, GroupBox2, 8, 60, 70, 18);
     Einsetzen(CB4, GroupBox2, 84, 60, 80, 18);
 
@@ -530,9 +529,8 @@ void TGraphik::TraceParamPlatzieren()
                       GroupBox2->mapToGlobal(QPoint(GroupBox2->width() - TraceParam->width(), GroupBox2->height())));
 }
 
-void TGraphik::resizeEvent(QResizeEvent* event)
+void TGraphik::resizeEvent(QResizeEvent*)
 {
-    QWidget::resizeEvent(event);
     GraphikResize();
 }
 
@@ -547,7 +545,7 @@ void TGraphik::Statusanzeige()
         Animator->stop();
     PaintBox1Paint();
 
-    const int r = TrackBar3 ? TrackBar3->value() : 3;
+    const int r = TrackBar3->value();
     QString text;
     switch (Modus) {
     case ModusUrsprung:
@@ -628,9 +626,8 @@ void TGraphik::StatusBar1DrawPanel(TStatusBar& bar, QPainter& p, int panel, cons
                bar.Panels[static_cast<std::size_t>(panel)].Text);
 }
 
-void TGraphik::mouseMoveEvent(QMouseEvent* event)
+void TGraphik::mouseMoveEvent(QMouseEvent*)
 {
-    QWidget::mouseMoveEvent(event);
     Statusanzeige();
 }
 

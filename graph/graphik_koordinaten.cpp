@@ -224,7 +224,7 @@ void TGraphik::DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, doubl
         DrawTextAt(Canvas, s, zahlen, x - XMin, YMax - y, rechts, mitte);
     };
     const char trenner = Dezimaltrenner();
-    const int position = TrackBar2 ? TrackBar2->value() : 1;
+    const int position = TrackBar2->value();
     if (tickZahl) {
         for (std::int64_t k = xMin + 1; k <= xMax - 1; ++k) {
             if (k == 0)
@@ -238,8 +238,7 @@ void TGraphik::DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, doubl
     }
 
     // 11. The x caption.
-    if (Edit1)
-        text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
+    text(QString::fromStdString(Ansicht.XAchse), XMax - 0.1, 0.35, true, false);
 
     // 12. The y numbering and the y caption.
     if (tickZahl) {
@@ -251,8 +250,7 @@ void TGraphik::DrawCoordinateSystem(TCanvas& Canvas, double fx, double fy, doubl
                  false);
         }
     }
-    if (Edit2)
-        text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
+    text(QString::fromStdString(Ansicht.YAchse), 0.2, YMax - 0.15, false, false);
 
     // 13. Labels in front.
     BeschriftungenVorne(Canvas);

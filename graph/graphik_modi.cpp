@@ -44,9 +44,9 @@ public:
     std::function<void()> OnClick;
 
 protected:
-    void mousePressEvent(QMouseEvent* e) override
+    // The click is the label's own: it goes no further.
+    void mousePressEvent(QMouseEvent*) override
     {
-        QLabel::mousePressEvent(e);
         if (OnClick)
             Sicher(OnClick);
     }
@@ -713,7 +713,8 @@ void TGraphik::JaButtonClick(QObject* Sender)
 {
     if (Modus != ModusGeradeFrage && Modus != ModusParabelFrage)
         return;
-    for (std::size_t n = 0; n <= 9; ++n)
+    // (Function 0 is the selected one of these.)
+    for (std::size_t n = 1; n <= 9; ++n)
         if (Funktionen[n])
             Funktionen[n]->SetTerm("f(x) =");
     // Function 1 becomes the selected one, and everything is redrawn.

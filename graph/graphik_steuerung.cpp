@@ -236,8 +236,6 @@ void TGraphik::SpeedButton1Click5()
 
 void TGraphik::SpeedButton6Click()
 {
-    ComboStrich->setCurrentIndex(0);
-    ComboStrich->setEnabled(false);
     GitterArt(Gitter, '5');
     GraphikResize();
 }

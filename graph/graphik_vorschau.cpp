@@ -153,7 +153,7 @@ TVorschauErgebnis TGraphik::VorschauBerechnen(int X, int Y)
     TVorschauEingabe ein;
     ein.Modus = Modus;
     ein.IstTangente = IstTangente;
-    ein.Raster = TrackBar3 ? TrackBar3->value() : 3;
+    ein.Raster = TrackBar3->value();
     ein.X = PixelToWorldXSnapped(X);
     ein.Sprache.Trenner = Dezimaltrenner();
     ein.Sprache.Tangente = Txt(215).toStdString();

@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QTimer>
 
 #include <vector>
 
@@ -66,9 +67,13 @@ protected:
         }
         if (ereignis->type() == QEvent::Paint && Graphik && ziel == Graphik->PaintBox1) {
             qApp->removeEventFilter(this);
-            for (const QPointer<QWidget>& w : FAufgeschoben)
-                if (w)
-                    QCoreApplication::postEvent(w, new QEvent(QEvent::PolishRequest));
+            // Once the picture is on the screen, after whatever the paint
+            // itself asked for.
+            QTimer::singleShot(0, qApp, [aufgeschoben = std::move(FAufgeschoben)] {
+                for (const QPointer<QWidget>& w : aufgeschoben)
+                    if (w)
+                        QCoreApplication::postEvent(w, new QEvent(QEvent::PolishRequest), Qt::LowEventPriority);
+            });
             deleteLater();
         }
         return false;

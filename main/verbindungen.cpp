@@ -61,8 +61,8 @@ void SpurfensterFolgen()
     }
     if ((Modus != ModusSpur && Modus != ModusTangente) || TraceParam->isVisible())
         return;
-    QWidget* g2 = Graphik->GroupBox2;
-    TraceParam->move(g2->mapToGlobal(QPoint(g2->width() - TraceParam->width(), g2->height())));
+    // (The graph window places it under its coordinate system's group as
+    // it moves and resizes.)
     TraceParam->show();
     TraceParam->ParameterSetzen(Graphik->Evont->text());
     if (hauptAktiv)

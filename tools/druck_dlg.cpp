@@ -126,9 +126,9 @@ void TDruckDlg::Vorbereiten()
 
     // Clearing the black-and-white option turns the graph window's colour
     // on while the dialog is open; the dialog puts it back when it closes.
+    // (Every way of closing it unticks the black grid lines.)
     FarbigVorher = Zustand.Ansicht.Farbig;
     CB2->setChecked(false);
-    CB3->setChecked(false);
 }
 
 void TDruckDlg::OKBtnClick()

@@ -34,8 +34,9 @@ const QString SchraffiertMeldung = QStringLiteral(
 
 TKopierDlg::TKopierDlg(QWidget* parent, const char* name) : QDialog(parent)
 {
+    // (Its title comes from the language table; the graph window's copy
+    // dialog sets its own.)
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QStringLiteral("Kopieren der Graphen und der Wertetabelle ..."));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     auto* box = new QVBoxLayout(this);
 

@@ -101,4 +101,16 @@ TEST_F(AblageTest, AClipboardThatRefusesIsReported)
     EXPECT_EQ(std::pair(Ablage.Aufrufe(), Meldung.Meldungen.size()), std::pair(0, std::size_t{2}));
 }
 
+// Copying from the band gives the origin tool back, as the menu's copy
+// does: the point tool's snap bar goes with its tool.
+TEST_F(AblageTest, TheCopyButtonReturnsToTheOriginTool)
+{
+    Graphik->PunktButton->click();
+    ASSERT_FALSE(Graphik->TrackBar3->isHidden());
+    Kopieren(KopierDlg->R3);
+    EXPECT_EQ(Modus, ModusUrsprung);
+    EXPECT_TRUE(Graphik->UrsprungButton->isChecked());
+    EXPECT_TRUE(Graphik->TrackBar3->isHidden());
+}
+
 }  // namespace

@@ -86,6 +86,11 @@ TEST_F(DruckZeichnen, NamesAboveTheirPointsWithYUp)
     const auto a = TextOp(*Seite(), "A").value();
     EXPECT_EQ(a.Points[0].Y, G->WorldToPrintY(2.5L));
     EXPECT_NEAR(a.Rect.Left + a.Rect.Right, 2 * G->WorldToPrintX(1), 2);
+    // A point without both coordinates has no place, and no name printed.
+    for (const auto& [x, y] : {std::pair("3", ""), std::pair("", "3")}) {
+        std::tie(Punkte[2].X, Punkte[2].Y, Punkte[2].Name) = std::tuple(x, y, "B");
+        EXPECT_FALSE(TextOp(*Seite(), "B"));
+    }
 }
 
 TEST_F(DruckZeichnen, AViewFarLargerThanThePaperIsDrawnOnlyAsFarAsThePaper)
@@ -278,23 +283,53 @@ TEST_F(DruckZeichnen, AxesEndInArrowHeadsAndTickEveryWholeNumberInside)
 
 // The whole-unit grid on paper: a line at every whole y from the bottom to
 // the top of the view across it, and at every whole x from left to right.
-TEST_F(DruckZeichnen, GridLinesAtEveryWholeUnitFromEdgeToEdge)
+// The axis captions stand at the ends of their axes: the x caption left of
+// the view's right edge above the x axis, the y caption right of the y axis
+// under the view's top.
+TEST_F(DruckZeichnen, AxisCaptionsAtTheEndsOfTheirAxes)
 {
-    G->Gitter = "2";
+    std::tie(G->Ansicht.XAchse, G->Ansicht.YAchse) = std::pair("Zeit", "Weg");
+    const auto c = Seite();
+    const auto x = TextOp(*c, "Zeit"), y = TextOp(*c, "Weg");
+    ASSERT_TRUE(x && y);
+    // Between two rows of the view, by the middle of the text.
+    auto zwischen = [this](const TRect& r, long double unten, long double oben) {
+        const int m = (r.Top + r.Bottom) / 2, a = G->WorldToPrintY(unten), b = G->WorldToPrintY(oben);
+        return std::min(a, b) < m && m < std::max(a, b);
+    };
+    EXPECT_LE(x->Rect.Right, G->WorldToPrintX(6));
+    EXPECT_GT(x->Rect.Left, G->WorldToPrintX(4));
+    EXPECT_TRUE(zwischen(x->Rect, 0, 1));
+    EXPECT_GE(y->Rect.Left, G->WorldToPrintX(0));
+    EXPECT_LT(y->Rect.Left, G->WorldToPrintX(1));
+    EXPECT_TRUE(zwischen(y->Rect, 7, 8));
+}
+
+TEST_F(DruckZeichnen, GridLinesAtEveryWholeOrHalfUnitFromEdgeToEdge)
+{
     auto P = [this](double x, long double y) { return TPoint{G->WorldToPrintX(x), G->WorldToPrintY(y)}; };
-    std::set<int> quer, laengs;
-    for (const auto& op : Seite()->OpsOf(Op::Line)) {
-        if (op.Clipped)
-            continue;
-        for (int k = -6; k <= 9; ++k) {
-            if (op.Points == std::vector<TPoint>{P(-5, k), P(6, k)})
-                quer.insert(k);
-            if (op.Points == std::vector<TPoint>{P(k, 8), P(k, -2)})
-                laengs.insert(k);
+    for (const auto& [gitter, teil] : {std::pair("2", 1), std::pair("1", 2)}) {
+        G->Gitter = gitter;
+        std::set<int> quer, laengs;  // in parts of a unit
+        for (const auto& op : Seite()->OpsOf(Op::Line)) {
+            if (op.Clipped)
+                continue;
+            for (int k = -12; k <= 18; ++k) {
+                const double v = static_cast<double>(k) / teil;
+                if (op.Points == std::vector<TPoint>{P(-5, v), P(6, v)})
+                    quer.insert(k);
+                if (op.Points == std::vector<TPoint>{P(v, 8), P(v, -2)})
+                    laengs.insert(k);
+            }
         }
+        std::set<int> y, x;
+        for (int k = -2 * teil; k <= 8 * teil; ++k)
+            y.insert(k);
+        for (int k = -5 * teil; k <= 6 * teil; ++k)
+            x.insert(k);
+        EXPECT_EQ(quer, y) << gitter;
+        EXPECT_EQ(laengs, x) << gitter;
     }
-    EXPECT_EQ(quer, (std::set<int>{-2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(laengs, (std::set<int>{-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6}));
 }
 
 }  // namespace

@@ -102,6 +102,12 @@ TEST_F(KonstruktionTest, TypingShowsInTheRowOfTheLabelThatRidesOnly)
     Graphik->BeschrEdit->setText(QStringLiteral("Tal"));
     EXPECT_EQ(BeschriftungDlg->Zeile(1).Text->text(), QStringLiteral("Tal"));
     EXPECT_TRUE(BeschriftungDlg->Zeile(2).Text->text().isEmpty());
+    // A request for no label at all changes nothing.
+    Waehle(Graphik->PunktButton);
+    for (const int k : {0, 10}) {
+        emit Melder().BeschriftungAufnehmenVerlangt(k, nullptr);
+        EXPECT_EQ(Modus, ModusPunkte) << k;
+    }
 }
 
 TEST_F(KonstruktionTest, ATangentBecomesAFunctionWithItsTouchingPoint)
@@ -226,6 +232,20 @@ TEST_F(KonstruktionTest, AParabolaTakenBackLeavesThePicture)
     Rechts();
     Graphik->BildCanvas->Flush();
     EXPECT_NE(PixelFarbe(Graphik->Bild, Spalte(1), Zeile(2)), farbe);
+}
+
+// An adopted line is drawn at once, even where choosing it changes no
+// text in the editor (the selected function has the same term).
+TEST_F(KonstruktionTest, AnAdoptedLineIsDrawnAtOnce)
+{
+    Form1->Edit1->setText(QStringLiteral("y(x) = 2*x-1"));
+    Funktionen[2]->SetTerm("f(x) =");
+    OhneLoeschen(Graphik->GeradeButton);
+    Links(1, 2);
+    Links(0, -1);
+    ASSERT_EQ(std::pair(FunktionNr, Funktionen[2]->GetTerm()), std::pair(2, std::string("y(x) = 2*x-1")));
+    Graphik->BildCanvas->Flush();
+    EXPECT_EQ(PixelFarbe(Graphik->Bild, Spalte(2), Zeile(3)), Funktionen[2]->GetColor());
 }
 
 TEST_F(KonstruktionTest, AClickAdoptsItsOwnPositionEvenWithoutAMoveAfterChoosingTheTool)

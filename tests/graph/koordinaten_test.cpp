@@ -133,7 +133,8 @@ TEST_F(KoordinatenTest, PiNumberingAtThePiPositionsOfTheXTrackBar)
     // Units of pi (position 5), pi/3 (position 2) and pi/2 (position 3).
     const std::tuple<int, int, QString> texte[] = {
         {-1, 5, "-" + Pi}, {3, 2, Pi},        {-6, 2, "-2" + Pi}, {1, 2, Pi + "/3"},
-        {-2, 2, "-2" + Pi + "/3"}, {-2, 3, "-" + Pi}, {4, 3, "2" + Pi}};
+        {-2, 2, "-2" + Pi + "/3"}, {4, 2, "4" + Pi + "/3"}, {-5, 2, "-5" + Pi + "/3"},
+        {-2, 3, "-" + Pi}, {4, 3, "2" + Pi}};
     for (const auto& [k, position, text] : texte)
         EXPECT_EQ(TGraphik::PiText(k, position), text) << k << " at " << position;
 }

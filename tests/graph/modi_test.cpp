@@ -3,6 +3,8 @@
 
 #include "interaktion_fixture.h"
 
+#include "platform/melder.h"
+
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -120,6 +122,7 @@ TEST_F(ModiTest, ClicksStepThroughTheConstructionsAndRightClicksStepBack)
 TEST_F(ModiTest, TheAssistantsYesClearsTheGraphsAndStartsTheConstruction)
 {
     Funktionen[2]->SetTerm("f(x) = x");
+    Funktionen[9]->SetTerm("f(x) = 9");
     Waehle(Graphik->ParabelButton);
     AssistentFenster->JaButtonClick();
     EXPECT_EQ(Modus, ModusParabelD);
@@ -159,6 +162,13 @@ TEST_F(ModiTest, FamiliesOpenTheTraceWindowUnderTheCoordinateGroup)
     EXPECT_TRUE(TraceParam->isVisible());
     Waehle(Graphik->PunktButton);
     EXPECT_FALSE(TraceParam->isVisible());
+    // The selected function counts, not the first one.
+    Form1->Edit1->setText(QStringLiteral("f(x) = x"));
+    emit Melder().FunktionWaehlenVerlangt(2);
+    Form1->Edit1->setText(QStringLiteral("f(x,t) = t*x"));
+    ASSERT_FALSE(TraceParam->isVisible());
+    Waehle(Graphik->Tracebutton);
+    EXPECT_TRUE(TraceParam->isVisible());
 }
 
 TEST_F(ModiTest, InteractionOffReturnsToTheOriginAndSoundsFollowTheMenuItem)

@@ -251,6 +251,7 @@ TEST_F(ObjekteTest, PointMarkersInTheirFourStyles)
     const auto kreuz = MitStift(*c, Op::Line, clRed);
     ASSERT_EQ(kreuz.size(), 2u);
     EXPECT_EQ(kreuz[0].Points, (std::vector<TPoint>{{x1 + 2, y + 2}, {x1 - 2, y - 2}}));  // 0.07 * 30 = 2.1
+    EXPECT_EQ(kreuz[1].Points, (std::vector<TPoint>{{x1 + 2, y - 2}, {x1 - 2, y + 2}}));
     const auto ellipsen = MitStift(*c, Op::Ellipse, clRed);
     ASSERT_EQ(ellipsen.size(), 2u);
     EXPECT_EQ(ellipsen[0].Brush.Color, clWhite);  // circle

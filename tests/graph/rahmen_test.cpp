@@ -38,6 +38,18 @@ TEST_F(RahmenGraphTest, TheDrawingBuffersFollowTheAreaWhenOnlyOneSideChanges)
     EXPECT_EQ(gezeigt.pixelColor(40, 15), QColor(192, 192, 192));
 }
 
+// Below 25 pixels on either side the drawing area shrinks to a 10 x 10
+// stub; at 25 it is still drawn at its size.
+TEST_F(RahmenGraphTest, ADrawingAreaUnder25PixelsOnASideIsAStub)
+{
+    std::tie(Graphik->XMin, Graphik->XMax) = std::pair(-2, 8);  // square: 10 x 10 units
+    for (const auto& [w, h, groesse] : {std::tuple(25, 200, QSize(25, 25)), std::tuple(24, 200, QSize(10, 10)),
+                                        std::tuple(200, 25, QSize(25, 25)), std::tuple(200, 24, QSize(10, 10))}) {
+        FreieFlaeche(w, h);
+        EXPECT_EQ(Graphik->PaintBox1->size(), groesse) << w << " x " << h;
+    }
+}
+
 // The grid buttons' hints name the grid's spacing in the unit in force; the
 // swatches have their hints only while a grid is drawn.
 TEST_F(RahmenGraphTest, HintsOfTheGridButtonsAndSwatchesFollowUnitAndGrid)
@@ -50,9 +62,11 @@ TEST_F(RahmenGraphTest, HintsOfTheGridButtonsAndSwatchesFollowUnitAndGrid)
     Form1->Inch->trigger();
     EXPECT_EQ(hinweise(),
               (std::vector<QString>{"kein Gitter", "Gitter 1/4 inch", "Gitter 1/2 inch", "Gitter 1/20 inch"}));
-    EXPECT_EQ(std::pair(Graphik->GitterFelder[0]->toolTip(), Graphik->GitterFelder[3]->toolTip()),
-              std::pair(QStringLiteral("Schwarze Gitterlinien (empfohlen für SW-Drucker)"),
-                        QStringLiteral("Farbe der Gitterlinien")));
+    const QString farbe = QStringLiteral("Farbe der Gitterlinien");
+    EXPECT_EQ((std::vector<QString>{Graphik->GitterFelder[0]->toolTip(), Graphik->GitterFelder[1]->toolTip(),
+                                    Graphik->GitterFelder[2]->toolTip(), Graphik->GitterFelder[3]->toolTip()}),
+              (std::vector<QString>{QStringLiteral("Schwarze Gitterlinien (empfohlen für SW-Drucker)"), farbe, farbe,
+                                    farbe}));
     Graphik->SpeedButton1->click();
     for (QFrame* f : Graphik->GitterFelder) {
         EXPECT_TRUE(f->toolTip().isEmpty());

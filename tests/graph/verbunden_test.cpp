@@ -324,6 +324,10 @@ TEST_F(Verbunden, AViewAnnouncedElsewhereIsShown)
                          Graphik->CB4->isEnabled()),
               std::tuple(false, false, true, false));
     EXPECT_EQ(std::pair(Graphik->Edit1->text(), Graphik->Edit2->text()), std::pair(QString("Zeit"), QString("Weg")));
+    // Captions announced by the labels window, which passes on none.
+    std::tie(a.XAchse, a.YAchse) = std::pair("t", "s");
+    emit Melder().AnsichtGeaendert(BeschriftungDlg);
+    EXPECT_EQ(std::pair(Graphik->Edit1->text(), Graphik->Edit2->text()), std::pair(QString("t"), QString("s")));
     EXPECT_EQ(std::tuple(Graphik->ComboBox1->currentText(), Graphik->ComboBox1a->currentText(),
                          Graphik->ComboBox2->currentText(), Graphik->ComboBox2a->currentText()),
               std::tuple(QString("7"), QString("3.5"), QString("9,"), zollX));

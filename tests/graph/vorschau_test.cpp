@@ -114,9 +114,13 @@ TEST_F(VorschauTest, AFamilysParameterIsReadEveryTickButNotOverwrittenWhileTyped
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("-"));
     EXPECT_TRUE(TraceParam->Edit->hasFocus());
     EXPECT_EQ(Graphik->VorschauTerm, QStringLiteral("y(x) = 0"));
-    // Not being typed into: mended to "0", the keyboard pointer takes the focus.
+    // A good number leaves the focus where it is; one not being typed into
+    // is mended to "0", and the keyboard pointer takes the focus.
     QApplication::setActiveWindow(Graphik);
     Graphik->Edit3->setFocus();
+    TraceParam->Edit->setText(QStringLiteral("1"));
+    Graphik->AnimatorTimer();
+    EXPECT_EQ(Graphik->focusWidget(), Graphik->Edit3);
     TraceParam->Edit->setText(QStringLiteral("abc"));
     Graphik->AnimatorTimer();
     EXPECT_EQ(TraceParam->Edit->text(), QStringLiteral("0"));

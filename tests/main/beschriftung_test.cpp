@@ -130,6 +130,8 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     // refuse the text (a row naming them is reported as refused).
     const QString vorher = Form1->Edit1->text();
     EXPECT_FALSE(Beschriften(Form1->Edit1, TBeschriftungsArt::Text, -1, "x"));
+    QObject keinSteuerelement;
+    EXPECT_FALSE(Beschriften(&keinSteuerelement, TBeschriftungsArt::Text, -1, "x"));
     EXPECT_EQ(Form1->Edit1->text(), vorher);
     const int n = Form1->ComboBox1->count();
     for (int eintrag : {-1, n})

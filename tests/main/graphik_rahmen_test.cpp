@@ -276,6 +276,20 @@ TEST_F(RahmenTest, TheMainWindowsMaximiseTogglesPresentationMode)
     EXPECT_TRUE(Form1->isVisible());
 }
 
+// The trace window comes up under the coordinate system's group of the graph
+// window, also after the graph window was moved and resized.
+TEST_F(RahmenTest, TheTraceWindowComesUpUnderTheMovedGraphWindow)
+{
+    Graphik->move(Graphik->pos() + QPoint(60, 40));
+    Graphik->resize(Graphik->size() + QSize(-150, 120));
+    Form1->Edit1->setText("f(x,t) = t*x");
+    Form1->I10->trigger();
+    ASSERT_TRUE(TraceParam->isVisible());
+    QGroupBox* system = Graphik->GroupBox2;
+    EXPECT_EQ(Rahmen(TraceParam).topLeft(),
+              system->mapToGlobal(QPoint(system->width() - TraceParam->width(), system->height())));
+}
+
 // Minimising the main window takes every window down, and back.
 TEST_F(RahmenTest, TheWholeProgramMinimisesWithTheMainWindow)
 {

@@ -312,6 +312,8 @@ TEST_F(Hauptfenster, EveryToolOfTheInteractiveMenuIsConnected)
 
 TEST_F(Hauptfenster, EveryOptionAndHelpMenuItemIsConnected)
 {
+    // Sound and interaction start on, and their items say so.
+    EXPECT_TRUE(Form1->Sound1->isChecked() && Form1->Interaktiv1->isChecked());
     const std::vector<TFall> faelle = {
         Eintrag(Form1->english1, nullptr,
                 [] { return Dezimaltrenner() == '.' && Einstellungen.Sprache == SpracheEnglisch && Form1->Inch->isChecked(); }),

@@ -29,6 +29,9 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     FunktionWaehlen(3);
     Form1->Edit1->setText("f(x,t) = t*x");
     Form1->Ebisx->setText("7");
+    Form1->Evont->setText("-3");
+    Form1->Ebist->setText("9");
+    Form1->Estept->setText("2");
     Graphik->TrackBar3->setValue(0);
     Graphik->CheckBox2->setChecked(true);
     Graphik->SoundBox->setChecked(false);
@@ -65,6 +68,9 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
                          Graphik->Evont->isVisible()),
               std::tuple("1.", "f(x) = x^2", Form1->Evonx->text(), false));
     EXPECT_EQ(std::tuple(Form1->Evonx->text(), Form1->Ebisx->text()), std::tuple("-100", "100"));
+    EXPECT_EQ(std::tuple(Form1->Evont->text(), Form1->Ebist->text(), Form1->Estept->text()),
+              std::tuple(QString::number(F(1).GetTFrom()), QString::number(F(1).GetTTo()), QString::number(F(1).GetTStep())));
+    EXPECT_EQ(std::tuple(F(1).GetTFrom(), F(1).GetTTo(), F(1).GetTStep()), std::tuple(TFunktion().GetTFrom(), 5.0, 1.0));
     EXPECT_EQ(Form1->GroupBox2->title(), " " + Txt(141) + " (1.) ");
     EXPECT_EQ(Graphik->SFarbe->width(), 2 * Graphik->SFarbe2->width());
     // Both input bars write in function 1's colours, not function 3's.

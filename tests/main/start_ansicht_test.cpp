@@ -167,8 +167,9 @@ TEST_F(StartAnsicht, EveryControlOfTheDialogsLiesInsideItsBox)
     EXPECT_EQ(daneben, "");
 }
 
-// The boxes of the main window that place their controls by hand: none of
-// them lies over another, for a function as for a family. The window keeps
+// The boxes of the main window that place their controls by hand: each
+// control lies inside its box, clear of the box's title, and none lies over
+// another, for a function as for a family. The window keeps
 // its title in either language.
 TEST_F(StartAnsicht, NoTwoControlsOfTheMainWindowsBoxesOverlap)
 {
@@ -183,6 +184,9 @@ TEST_F(StartAnsicht, NoTwoControlsOfTheMainWindowsBoxesOverlap)
             for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 if (!w->isHidden())
                     kinder << w;
+            for (QWidget* w : kinder)
+                if (!box->contentsRect().contains(w->geometry()))
+                    ueber += " " + w->objectName().toStdString() + " outside " + box->objectName().toStdString();
             for (qsizetype i = 0; i < kinder.size(); ++i)
                 for (qsizetype j = i + 1; j < kinder.size(); ++j)
                     if (kinder[i]->geometry().intersects(kinder[j]->geometry()))
@@ -212,6 +216,17 @@ TEST_F(StartAnsicht, TheHotKeysStandInANarrowColumnAtTheRight)
             breitest = std::max(breitest, raster->itemAtPosition(r, 1)->sizeHint().width());
         for (int r = 0; r < raster->rowCount(); ++r)
             EXPECT_LE(raster->itemAtPosition(r, 1)->geometry().width(), breitest) << box->objectName().toStdString();
+    }
+}
+
+// In the help menu the tips and the about window each stand apart.
+TEST_F(StartAnsicht, TheTipsAndTheAboutWindowStandApartInTheHelpMenu)
+{
+    const QList<QAction*> eintraege = Form1->Hilfe1->actions();
+    for (QAction* a : {Form1->Kopieren1, Form1->ber1}) {
+        const qsizetype i = eintraege.indexOf(a);
+        ASSERT_GT(i, 0) << a->objectName().toStdString();
+        EXPECT_TRUE(eintraege[i - 1]->isSeparator()) << a->objectName().toStdString();
     }
 }
 

@@ -236,6 +236,7 @@ TEST_F(ProgrammTest, HiddenWindowsArePolishedAfterTheFirstPicture)
     EXPECT_EQ(poliert(), 0);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Graphik));
     Graphik->PaintBox1->repaint();
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(poliert(), verborgen.size());
 }

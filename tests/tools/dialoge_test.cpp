@@ -19,6 +19,7 @@
 #include "tools/wertetabelle_fenster.h"
 
 #include <QDialog>
+#include <QSignalSpy>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -76,14 +77,19 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
                   std::pair(dialog ? Qt::Dialog : Qt::Tool, true))
             << name;
     }
-    // The assistant answers in the language in force when it shows.
-    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
-              std::pair(QStringLiteral("Ja"), QStringLiteral("Nein")));
+    // The assistant asks and answers in the language in force when it
+    // shows.
+    auto texte = [] {
+        return std::tuple(AssistentFenster->Feld2->text(), AssistentFenster->JaButton->text(),
+                          AssistentFenster->NeinButton->text());
+    };
+    EXPECT_EQ(texte(), std::tuple(QStringLiteral("Sollen alle bisher gezeichneten Graphen gelöscht werden?"),
+                                  QStringLiteral("Ja"), QStringLiteral("Nein")));
     AssistentFenster->hide();
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
     AssistentFenster->show();
-    EXPECT_EQ(std::pair(AssistentFenster->JaButton->text(), AssistentFenster->NeinButton->text()),
-              std::pair(QStringLiteral("Yes"), QStringLiteral("No")));
+    EXPECT_EQ(texte(), std::tuple(QStringLiteral("Delete all graphs drawn so far?"), QStringLiteral("Yes"),
+                                  QStringLiteral("No")));
     // The assistant's title stands out above its question.
     const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
     EXPECT_TRUE(titel.bold() && !frage.bold());
@@ -233,11 +239,16 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
-    // Both rows of the grid show whole, the values on light yellow.
+    // Both rows of the grid show whole, the values on light yellow, the
+    // row titles on the colour of a button; no headers take room from them.
     QTableWidget* gitter = Form2->StringGrid1;
+    EXPECT_EQ(gitter->viewport()->geometry().topLeft(), QPoint(gitter->frameWidth(), gitter->frameWidth()));
     EXPECT_EQ(gitter->rowViewportPosition(1) + gitter->rowHeight(1), gitter->viewport()->height());
-    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
-    EXPECT_EQ(gitter->viewport()->grab().toImage().pixelColor(zelle.topLeft() + QPoint(2, 2)), QColor(250, 255, 210));
+    const QImage bild = gitter->viewport()->grab().toImage();
+    auto farbe = [&](int spalte) {
+        return bild.pixelColor(gitter->visualRect(gitter->model()->index(1, spalte)).topLeft() + QPoint(2, 2));
+    };
+    EXPECT_EQ(std::pair(farbe(3), farbe(0)), std::pair(QColor(250, 255, 210), gitter->palette().color(QPalette::Button)));
     EXPECT_EQ(Form2->height(), Form2->sizeHint().height());
     std::tie(Graphik->XMin, Graphik->XMax) = std::tuple(-1000005, -999994);
     Form2->FillValueTable();
@@ -311,9 +322,16 @@ TEST_F(DialogeTest, ThePointerOverTheSmallWindowsClearsThePreview)
     QObject::disconnect(verbindung);
 }
 
-// Cancel closes the copy dialog and takes its black grid lines back.
-TEST_F(DialogeTest, CancelClosesTheCopyDialogAndPutsTheGridBack)
+// Enter copies as chosen; Cancel closes the copy dialog and takes its
+// black grid lines back.
+TEST_F(DialogeTest, EnterCopiesCancelClosesTheCopyDialogAndPutsTheGridBack)
 {
+    KopierDlg->show();
+    QSignalSpy kopieren(&Melder(), &TMelder::BildKopierenVerlangt);
+    QTest::keyClick(KopierDlg, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(kopieren.count(), KopierDlg->isVisible(), KopierDlg->result()),
+              std::tuple(1, false, int{QDialog::Accepted}));
+
     Zustand.Ansicht.Gitter = "2c";
     KopierDlg->show();
     Druecken(KopierDlg->CB3);
@@ -323,8 +341,21 @@ TEST_F(DialogeTest, CancelClosesTheCopyDialogAndPutsTheGridBack)
               std::tuple(false, int{QDialog::Rejected}, "2c", false));
 }
 
+// Either answer goes to whoever asked, and the assistant steps aside.
+TEST_F(DialogeTest, TheAssistantPassesOnEitherAnswerAndHides)
+{
+    QSignalSpy antworten(&Melder(), &TMelder::AssistentAntwortVerlangt);
+    for (QPushButton* knopf : {AssistentFenster->JaButton, AssistentFenster->NeinButton}) {
+        AssistentFenster->show();
+        knopf->click();
+        EXPECT_FALSE(AssistentFenster->isVisible()) << knopf->objectName().toStdString();
+    }
+    ASSERT_EQ(antworten.count(), 2);
+    EXPECT_EQ(std::pair(antworten[0][0].toBool(), antworten[1][0].toBool()), std::pair(true, false));
+}
+
 // What is no unit colours a unit window's field; a unit makes it white
-// again.
+// again. The calculator's fields likewise, with the validity colours.
 TEST_F(DialogeTest, AUnitFieldShowsWhetherItHoldsAUnit)
 {
     for (TEinheitDlg* d : {static_cast<TEinheitDlg*>(EinheitXDlg), static_cast<TEinheitDlg*>(EinheitYDlg)}) {
@@ -334,6 +365,15 @@ TEST_F(DialogeTest, AUnitFieldShowsWhetherItHoldsAUnit)
         EXPECT_EQ(Feldfarbe(d->Edit), FarbeUngueltig);
         Tippen(d->Edit, "2");
         EXPECT_EQ(Feldfarbe(d->Edit), clWhite);
+    }
+    // The calculator's x and t show it in the validity colours.
+    Form2->show();
+    for (QLineEdit* e : {Form2->Edit2, Form2->Edit3}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        Tippen(e, "abc");
+        EXPECT_EQ(Feldfarbe(e), FarbeUngueltig);
+        Tippen(e, "2");
+        EXPECT_EQ(Feldfarbe(e), FarbeGueltig);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "graph/graphik.h"
 #include "main/form1.h"
 #include "main/formoeffne.h"
+#include "platform/melder.h"
 #include "platform/sprache.h"
 #include "tools/beschriftung_dlg.h"
 #include "tools/einheit_dlg.h"
@@ -499,6 +500,30 @@ TEST_F(WerkzeugfensterTest, EveryHintedButtonAndListHasItsHintInBothLanguages)
     ASSERT_TRUE(LoadLanguage(SpracheEnglisch));
     FormOeffne->beschriften();
     pruefen(false);
+}
+
+// Inside a whole-document change, a table that another window changed
+// refreshes its tool window once, at the end, and no other tool window.
+TEST_F(WerkzeugfensterTest, AChangedTableRefreshesOnlyItsWindowOnceAfterAWholeDocumentChange)
+{
+    const std::array<const TWerkzeugfenster*, 6> fenster = {PunkteDlg,   KreiseDlg,   BeschriftungDlg,
+                                                           SenkrechteDlg, FlaechenDlg, Uebersicht_Dlg};
+    auto auffrischungen = [&] {
+        std::array<int, 6> n{};
+        for (std::size_t i = 0; i < fenster.size(); ++i)
+            n[i] = fenster[i]->Auffrischungen();
+        return n;
+    };
+    const std::array<int, 6> vorher = auffrischungen();
+    {
+        TAenderungsklammer klammer;
+        emit Melder().TabelleGeaendert(TObjekttabelle::Senkrechte, nullptr);
+        emit Melder().TabelleGeaendert(TObjekttabelle::Senkrechte, nullptr);
+        EXPECT_EQ(auffrischungen(), vorher);
+    }
+    std::array<int, 6> soll = vorher;
+    ++soll[3];
+    EXPECT_EQ(auffrischungen(), soll);
 }
 
 // The unit windows wait a little more translucent than the tool windows,
