@@ -82,7 +82,7 @@ void TTraceParam::FormCreate()
 
 void TTraceParam::EditChange()
 {
-    SetzeFeldfarbe(Edit, clWhite);
+    // (Nothing colours the field: it stays white.)
     emit Melder().ScharparameterGeaendert();
 }
 
