@@ -82,7 +82,7 @@ void TTraceParam::FormCreate()
 
 void TTraceParam::EditChange()
 {
-    SetzeFeldfarbe(Edit, clWhite);
+    // (Nothing colours the field: it stays white.)
     emit Melder().ScharparameterGeaendert();
 }
 
@@ -169,8 +169,8 @@ TAssistentFenster::TAssistentFenster(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("AssistentFenster"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(203, 89);
-    // The shape that fills the window: dark red under white text.
-    setAutoFillBackground(true);
+    // The shape that fills the window: dark red under white text (a window
+    // paints its background itself).
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(RGB(175, 16, 16)));
     pal.setColor(QPalette::WindowText, Qt::white);

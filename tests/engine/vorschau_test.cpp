@@ -212,6 +212,15 @@ TEST(Vorschau, PixelsSaturateFontsStayReadableParabolaColumnsStayInThePicture)
     a.BildHoehe = 300;
     EXPECT_EQ(a.WorldToPixelY(1e300), -VorschauPixelGrenze);
     EXPECT_EQ(a.WorldToPixelX(std::nan("")), 0);
+    // A picture one pixel wide or high spans the view; none stays at its
+    // left and top edge.
+    TVorschauAbbildung schmal;
+    schmal.BildBreite = schmal.BildHoehe = 1;
+    EXPECT_EQ(std::pair(schmal.PixelToWorldX(1), schmal.PixelToWorldY(1)),
+              std::pair(static_cast<double>(schmal.XMax), static_cast<double>(schmal.YMin)));
+    schmal.BildBreite = schmal.BildHoehe = 0;
+    EXPECT_EQ(std::pair(schmal.PixelToWorldX(1), schmal.PixelToWorldY(1)),
+              std::pair(static_cast<double>(schmal.XMin), static_cast<double>(schmal.YMax)));
     TVorschauAbbildung grob;  // 2 pixels per unit: 10.5 and 11.5
     grob.BildBreite = 22;
     EXPECT_EQ(grob.WorldToPixelX(0.25), 10);

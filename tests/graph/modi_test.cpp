@@ -259,3 +259,17 @@ TEST_F(ModiTest, TheSnapBarsHandleStandsBesideItsStep)
         EXPECT_EQ(naechste, v) << "handle at " << y;
     }
 }
+
+// The assistant stands at the drawing area's top left corner wherever the
+// window went since it was shown last.
+TEST_F(ModiTest, TheAssistantStandsAtTheDrawingAreaWhenAToolShowsIt)
+{
+    Waehle(Graphik->GeradeButton);
+    AssistentFenster->NeinButtonClick();
+    AssistentFenster->hide();
+    Graphik->move(Graphik->pos() + QPoint(40, 30));
+    Waehle(Graphik->UrsprungButton);
+    Waehle(Graphik->ParabelButton);
+    ASSERT_TRUE(AssistentFenster->isVisible());
+    EXPECT_EQ(AssistentFenster->frameGeometry().topLeft(), Graphik->PaintBox1->mapToGlobal(QPoint(5, 5)));
+}

@@ -284,3 +284,14 @@ TEST_F(RahmenGraphTest, TheBandsButtonsLieFlatButTheCurrentToolsOpeners)
 }
 
 }  // namespace
+
+// Beside the main window: its frame to the right of the main window's with
+// the offsets of the window table, the height asked for, not maximised.
+TEST_F(RahmenGraphTest, BesideTheMainWindowAtTheTablesOffsets)
+{
+    Graphik->showMaximized();
+    emit Melder().GraphikNebenHauptfensterVerlangt(QRect(100, 50, 400, 600), 500);
+    EXPECT_FALSE(Graphik->isMaximized());
+    EXPECT_EQ(Graphik->pos(), QPoint(100 + FensterVersatz[3] + 400 + 2, 50 + FensterVersatz[4]));
+    EXPECT_EQ(Graphik->height(), 500 + FensterVersatz[5]);
+}

@@ -167,6 +167,10 @@ TEST_F(VorschauTest, ParabolaCircleAndLineFiguresWithTheirLabels)
     EXPECT_EQ(c->OpsOf(Op::Polygon)[0].Points, (std::vector<TPoint>{{150, 240}, {180, 240}, {180, 255}}));
     EXPECT_LT(TextOp(*c, "1")->Rect.Bottom, 240);
     EXPECT_NEAR((TextOp(*c, "1")->Rect.Left + TextOp(*c, "1")->Rect.Right) / 2.0, 165, 1.0);  // under its side
+    // A flat line counts as rising: its "1" hangs below the axis.
+    c = Aufnahme(210, 240);
+    ASSERT_TRUE(TextOp(*c, "1"));
+    EXPECT_EQ(TextOp(*c, "1")->Rect.Top, 242);
     Klick(90, 210);
     c = Aufnahme(240, 180);  // b = 2
     EXPECT_EQ(TextOp(*c, "b = 2,00")->Rect.Right, 147);

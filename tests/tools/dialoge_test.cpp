@@ -90,7 +90,9 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
     AssistentFenster->show();
     EXPECT_EQ(texte(), std::tuple(QStringLiteral("Delete all graphs drawn so far?"), QStringLiteral("Yes"),
                                   QStringLiteral("No")));
-    // The assistant's title stands out above its question.
+    // The assistant's title stands out above its question, white on dark
+    // red.
+    EXPECT_EQ(AssistentFenster->grab().toImage().pixelColor(2, 2), QColor(175, 16, 16));
     const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
     EXPECT_TRUE(titel.bold() && !frage.bold());
     EXPECT_GT(QFontInfo(titel).pixelSize(), QFontInfo(frage).pixelSize());
