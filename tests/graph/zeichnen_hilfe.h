@@ -94,6 +94,7 @@ protected:
         }
         FunktionNr = 1;
         ZeichnenErlaubt = true;
+        Modus = 0;  // no mode hint over the picture, whatever a test before left
         Setze(13, [](long double, long double) { return 0.0L; });  // the x axis of the areas
         G = std::make_unique<TGraphik>();
         G->PaintBox1->resize(Breite, Hoehe);
@@ -102,8 +103,8 @@ protected:
     void TearDown() override
     {
         G.reset();
-        std::tie(Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte, Funktionen, FunktionNr, ZeichnenErlaubt) =
-            Alt;
+        std::tie(Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte, Funktionen, FunktionNr, ZeichnenErlaubt,
+                 Modus) = Alt;
     }
 
     // Makes a fake function k; slot 0 follows slot 1, the selected one.
@@ -190,6 +191,6 @@ protected:
 private:
     std::array<std::unique_ptr<TFakeFunktion>, 14> Eigene;
     std::tuple<TPunkte, TKreise, TBeschriftungen, TSenkrechten, TFlaechen, decltype(Texte), std::array<TFunktion*, 14>,
-               std::int32_t, bool>
-        Alt{Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte, Funktionen, FunktionNr, ZeichnenErlaubt};
+               std::int32_t, bool, std::int32_t>
+        Alt{Punkte, Kreise, Beschriftungen, Senkrechte, Flaechen, Texte, Funktionen, FunktionNr, ZeichnenErlaubt, Modus};
 };
