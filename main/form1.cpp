@@ -17,6 +17,8 @@
 #include "platform/melder.h"
 #include "platform/statusleiste.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -401,7 +403,7 @@ void TForm1::changeEvent(QEvent* event)
 
 void TForm1::AndereFensterVerbergen()
 {
-    // (The list is empty: showing them again emptied it.)
+    // (The list is empty: showing them again took it out.)
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const Qt::WindowType art = w->windowType();
         if (w == this || !w->isVisible() || art == Qt::Popup || art == Qt::ToolTip)
@@ -413,7 +415,10 @@ void TForm1::AndereFensterVerbergen()
 
 void TForm1::AndereFensterZeigen()
 {
-    for (const auto& [w, maximiert] : FVerborgeneFenster) {
+    // Taken out of the member first: showing a window can minimise this one
+    // again, whose handler then fills the list anew while we walk it.
+    const auto verborgene = std::exchange(FVerborgeneFenster, {});
+    for (const auto& [w, maximiert] : verborgene) {
         if (!w)
             continue;
         // A hidden window forgets its maximised state under X11 (the graph
@@ -423,7 +428,6 @@ void TForm1::AndereFensterZeigen()
         else
             w->show();
     }
-    FVerborgeneFenster.clear();
 }
 
 void TForm1::SpeedButton5Click()
