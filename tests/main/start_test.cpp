@@ -139,11 +139,24 @@ TEST_F(ProgrammTest, QuitAsksOnceFromEitherWindowAndOnlyAnExplicitYesCloses)
     EXPECT_FALSE(BeendenBestaetigt);
     EXPECT_TRUE(Form1->isVisible());
 
+    // The accepted close comes inside the running event loop, as in the
+    // program: ending the program outside one would leave Qt's "quit now"
+    // pending, and every later modal loop of this process (a real message
+    // box in another test) would return at once.
     Frage.Antwort = QMessageBox::Yes;
     Frage.Fragen.clear();
-    QCloseEvent ja;
-    QApplication::sendEvent(Graphik, &ja);
-    EXPECT_TRUE(ja.isAccepted() && BeendenBestaetigt);
+    bool angenommen = false;
+    QTimer::singleShot(0, Graphik, [&angenommen] {
+        QCloseEvent ja;
+        QApplication::sendEvent(Graphik, &ja);
+        angenommen = ja.isAccepted();
+    });
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    wache.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(angenommen && BeendenBestaetigt);
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_EQ(Frage.Fragen.size(), 1u);
 }
