@@ -253,3 +253,49 @@ TEST_F(ProgrammTest, HiddenWindowsArePolishedAfterTheFirstPicture)
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(poliert(), verborgen.size());
 }
+
+// The program's own run: the parameters after the program's name, the start,
+// the loop that only the main window's close ends, and every window gone
+// after it.
+TEST_F(ProgrammTest, TheProgramRunsUntilTheMainWindowClosesAndTakesItsParameters)
+{
+    std::string name = "tessaplun", erstes = "a b.kvd", zweites = "/tmp/\xc3\xa4.kvd";
+    char* argv[] = {name.data(), erstes.data(), zweites.data(), nullptr};
+    EXPECT_EQ(Aufrufparameter(3, argv), (std::vector<std::string>{"a b.kvd", "/tmp/\xc3\xa4.kvd"}));
+    EXPECT_TRUE(Aufrufparameter(1, argv).empty());
+
+    QApplication::setQuitOnLastWindowClosed(true);
+    Frage.Antwort = QMessageBox::Yes;
+    // The start shows its splash window with a pass of the event loop of its
+    // own: the user comes once the main window is up.
+    bool gestartet = false;
+    QTimer nutzer;
+    QObject::connect(&nutzer, &QTimer::timeout, [&] {
+        if (!Form1 || !Form1->isVisible() || gestartet)
+            return;
+        gestartet = true;
+        // Closing the last window on the screen while the main window is
+        // hidden ends nothing.
+        Form2->show();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != Form2)
+                w->hide();
+        Form2->close();
+        QTimer::singleShot(0, qApp, [] {
+            Form1->show();
+            Form1->close();
+        });
+    });
+    nutzer.start(0);
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    wache.start(10000);
+    EXPECT_EQ(ProgrammAusfuehren({}), 0);
+    nutzer.stop();
+    EXPECT_TRUE(gestartet);
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(Graphik, nullptr);
+    EXPECT_EQ(Frage.Fragen.size(), 1u);
+}
