@@ -265,6 +265,7 @@ TEST_F(ProgrammTest, TheProgramRunsUntilTheMainWindowClosesAndTakesItsParameters
     EXPECT_TRUE(Aufrufparameter(1, argv).empty());
 
     QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setApplicationName(QStringLiteral("test_main"));
     Frage.Antwort = QMessageBox::Yes;
     // The start shows its splash window with a pass of the event loop of its
     // own: the user comes once the main window is up.
@@ -295,6 +296,7 @@ TEST_F(ProgrammTest, TheProgramRunsUntilTheMainWindowClosesAndTakesItsParameters
     nutzer.stop();
     EXPECT_TRUE(gestartet);
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    EXPECT_EQ(QApplication::applicationName(), "Tessaplun 8");
     EXPECT_EQ(Form1, nullptr);
     EXPECT_EQ(Graphik, nullptr);
     EXPECT_EQ(Frage.Fragen.size(), 1u);
