@@ -2,6 +2,7 @@
 // about window, and the sound player without an audio device.
 #include "platform/jpeg.h"
 #include "platform/klang.h"
+#include "platform/klang_qt.h"
 #include "platform/oeffner.h"
 
 #include <QCoreApplication>
@@ -119,13 +120,28 @@ TEST(Klang, OneEffectPerSoundNameAndTheInstalledPlayerTakesOver)
     SetKlangSpieler(&a);
     SpieleKlang(QStringLiteral("schlag"));
     SetKlangSpieler(nullptr);
-    SpieleKlang(QStringLiteral("weg"));  // the program's own player, a child of the application
+    // The program's own player is looked for beside the program, here the
+    // test's folder, which has none: silence, and no second search.
+    SpieleKlang(QStringLiteral("weg"));
+    SpieleKlang(QStringLiteral("weg"));
     EXPECT_EQ(a.Namen, QStringList{QStringLiteral("schlag")});
-    TQtKlangSpieler* programm = nullptr;
-    for (QObject* kind : QCoreApplication::instance()->children())
-        if (auto* k = dynamic_cast<TQtKlangSpieler*>(kind))
-            programm = k;
+}
+
+// The sound module gives the program's player as a child of the object
+// named; a path without the module gives none.
+TEST(Klang, TheModuleMakesThePlayerAndAMissingModuleNone)
+{
+    SpracheTestRessourcenLaden();
+    QObject eltern;
+    EXPECT_EQ(KlangModulLaden(QStringLiteral(TESSAPLUN_KLANG_MODUL_PFAD ".fehlt"), &eltern), nullptr);
+    EXPECT_TRUE(eltern.children().isEmpty());
+    TKlangSpieler* spieler = KlangModulLaden(QStringLiteral(TESSAPLUN_KLANG_MODUL_PFAD), &eltern);
+    ASSERT_NE(spieler, nullptr);
+    ASSERT_EQ(eltern.children().size(), 1);
+    auto* programm = dynamic_cast<TQtKlangSpieler*>(eltern.children().front());
     ASSERT_NE(programm, nullptr);
+    EXPECT_EQ(static_cast<TKlangSpieler*>(programm), spieler);
+    spieler->Spiele(QStringLiteral("weg"));
     // Silent without an audio output; with one, the sound is loaded.
     EXPECT_TRUE(programm->Stumm() || programm->Quelle(QStringLiteral("weg")).isValid());
 }

@@ -38,6 +38,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 void SpracheTestRessourcenLaden();  // registers the program's resources
 
@@ -488,15 +489,20 @@ TEST(Startzeit, TheFirstPaintOfTheChosenWidgetGivesOneLine)
     flaeche->repaint();
     QCoreApplication::processEvents();
     const std::string aus = testing::internal::GetCapturedStdout();
-    long long ns = 0;
+    long long ns = 0, cpu = 0;
     int w = 0, h = 0, gelesen = 0;
-    ASSERT_EQ(std::sscanf(aus.c_str(), "erstes-bild %lld %d %d\n%n", &ns, &w, &h, &gelesen), 3) << aus;
+    ASSERT_EQ(std::sscanf(aus.c_str(), "erstes-bild %lld %d %d %lld\n%n", &ns, &w, &h, &cpu, &gelesen), 4) << aus;
     EXPECT_EQ(static_cast<std::size_t>(gelesen), aus.size()) << aus;
     EXPECT_EQ(std::pair(w, h), std::pair(230, 140));
     EXPECT_TRUE(ns >= vorher && ns <= jetzt()) << ns;
     // The watcher has gone with its report.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(qApp->children().size(), kinder);
+    // The process's processor time so far: more than nothing, no more than now.
+    timespec nachher{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &nachher);
+    EXPECT_GT(cpu, 0);
+    EXPECT_LE(cpu, nachher.tv_sec * 1000000000LL + nachher.tv_nsec);
 
     // A widget gone before the paint was handed on reports nothing.
     auto* kurz = new QWidget(&fenster);
