@@ -194,6 +194,10 @@ TEST(EchterDrucker, APageOfTextAndLinesBecomesAPdfPage)
     TPrinterCanvas ohne(nullptr);
     EXPECT_FALSE(ohne.Beginne());
     EXPECT_EQ(std::tuple(ohne.Width(), ohne.Height(), ohne.Pixel()), std::tuple(0, 0, 1.0));
+    // Text is measured at 72 dpi then, a point a unit.
+    ohne.Font.Size = 40;
+    EXPECT_GT(ohne.TextHeight(QStringLiteral("Erste")), 40);
+    EXPECT_LT(ohne.TextHeight(QStringLiteral("Erste")), 60);
 }
 
 // The system's print dialog, with the job's title, above the window that

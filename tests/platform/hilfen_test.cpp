@@ -471,6 +471,7 @@ TEST(Startzeit, TheFirstPaintOfTheChosenWidgetGivesOneLine)
     auto* flaeche = new QWidget(&fenster);
     flaeche->setGeometry(60, 0, 100, 100);
     flaeche->hide();
+    const auto kinder = qApp->children().size();
     ErstesBildMelden([flaeche](QObject* o) { return o == flaeche; });
     const long long vorher = jetzt();
     testing::internal::CaptureStdout();
@@ -494,6 +495,9 @@ TEST(Startzeit, TheFirstPaintOfTheChosenWidgetGivesOneLine)
     EXPECT_EQ(static_cast<std::size_t>(gelesen), aus.size()) << aus;
     EXPECT_EQ(std::pair(w, h), std::pair(230, 140));
     EXPECT_TRUE(ns >= vorher && ns <= jetzt()) << ns;
+    // The watcher has gone with its report.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(qApp->children().size(), kinder);
     // The process's processor time so far: more than nothing, no more than now.
     timespec nachher{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &nachher);
