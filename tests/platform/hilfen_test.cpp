@@ -38,6 +38,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <ctime>
 
 void SpracheTestRessourcenLaden();  // registers the program's resources
@@ -410,6 +411,30 @@ TEST(Zeiger, TheSystemPointerOrTheInstalledOneAndTheHourglass)
         TSanduhr sanduhr;
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Under a pause (two nested) an hourglass shows nothing, also one that
+    // ends after the pause; after it they show again, and a hourglass made
+    // before the pause gives its cursor back inside it.
+    {
+        std::optional<TSanduhr> vorher(std::in_place);
+        std::optional<TOhneSanduhr> pause(std::in_place);
+        std::optional<TSanduhr> spaeter;
+        {
+            TOhneSanduhr innen;
+            TSanduhr s1;
+            spaeter.emplace();
+            ASSERT_NE(QApplication::overrideCursor(), nullptr);  // the one from before
+        }
+        TSanduhr s2;
+        vorher.reset();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        pause.reset();
+        spaeter.reset();  // made under the pause: gives back nothing
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        TSanduhr s3;
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
