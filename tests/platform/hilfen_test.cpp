@@ -283,6 +283,16 @@ TEST(Statusleiste, TheLastPanelStaysInViewAtTheEnd)
     EXPECT_EQ(bar.PanelRect(1), QRect(40, 0, 30, 20));
     EXPECT_EQ(bar.PanelRect(0), QRect(0, 0, 40, 20));
     EXPECT_EQ(std::tuple(bar.PanelAt(69), bar.PanelAt(70), bar.PanelAt(99)), std::tuple(1, TStatusBar::PanelCount - 1, TStatusBar::PanelCount - 1));
+    // Panels without a width, or with less than none, take no room before
+    // the note: one pixel more than the panels and the note need, and one
+    // less.
+    bar.Panels[TStatusBar::PanelCount - 1].Width = 10;
+    bar.Panels[2].Width = -7;
+    bar.resize(101, 20);
+    EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(90, 0, 10, 20));
+    bar.resize(99, 20);
+    EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(89, 0, 10, 20));
+    bar.resize(100, 20);
     // A note wider than the bar starts at its left end.
     bar.Panels[TStatusBar::PanelCount - 1].Width = 150;
     EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(0, 0, 150, 20));
