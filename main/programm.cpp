@@ -101,6 +101,7 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     const TOhneSanduhr ohneSanduhr;
 
     auto* splash = new Tsplashscreen;
+    SchriftVorlaufAbwarten();
     splash->show();
     splash->repaint();
 
@@ -211,6 +212,7 @@ int ProgrammAusfuehren(const std::vector<std::string>& parameter)
 
 int ProgramMain(int argc, char** argv)
 {
+    SchriftVorlaufStarten();
     QApplication app(argc, argv);
     return ProgrammAusfuehren(Aufrufparameter(argc, argv));
 }
