@@ -57,7 +57,8 @@ export QT_QPA_PLATFORM=xcb
 "$helper" dokument "$tmp/breit.kvd" breit
 
 # start NAME COMMAND...: runs COMMAND until it reports its first picture;
-# prints "MILLISECONDS WIDTH HEIGHT" and ends the process.
+# prints "MILLISECONDS WIDTH HEIGHT CPU_MILLISECONDS" (the wall time from the
+# command, then the process's processor time to that moment) and ends the process.
 start() {
     local name=$1
     shift
@@ -79,8 +80,8 @@ start() {
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    read -r _ t1 w h < <(grep '^erstes-bild ' "$out")
-    echo "$(((t1 - t0) / 1000000)) $w $h"
+    read -r _ t1 w h cpu < <(grep '^erstes-bild ' "$out")
+    echo "$(((t1 - t0) / 1000000)) $w $h $((cpu / 1000000))"
 }
 
 # The first start gives the graph window's size.
@@ -91,26 +92,27 @@ read -r _ w h <<<"$first"
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 
 echo "screen $screen, graph window ${w}x${h}, $runs runs each; load: $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%8s %8s %8s %8s\n' plain full wide bare
-: >"$tmp/plain" ; : >"$tmp/full" ; : >"$tmp/wide" ; : >"$tmp/bare"
+printf '%8s %8s %8s %8s   processor time: %6s %6s %6s %6s\n' plain full wide bare plain full wide bare
+for n in plain full wide bare; do : >"$tmp/$n"; : >"$tmp/$n.cpu"; done
 for ((r = 1; r <= runs; r++)); do
     rm -rf "$config"
-    p=$(XDG_CONFIG_HOME=$config TESSAPLUN_STARTZEIT=1 start plain "$program" | cut -d' ' -f1)
+    read -r p _ _ pc < <(XDG_CONFIG_HOME=$config TESSAPLUN_STARTZEIT=1 start plain "$program")
     rm -rf "$config"
-    f=$(XDG_CONFIG_HOME=$config TESSAPLUN_STARTZEIT=1 start full "$program" "$tmp/voll.kvd" | cut -d' ' -f1)
+    read -r f _ _ fc < <(XDG_CONFIG_HOME=$config TESSAPLUN_STARTZEIT=1 start full "$program" "$tmp/voll.kvd")
     rm -rf "$config"
-    g=$(XDG_CONFIG_HOME=$config TESSAPLUN_STARTZEIT=1 start wide "$program" "$tmp/breit.kvd" | cut -d' ' -f1)
-    b=$(start bare "$helper" parabel "$w" "$h" | cut -d' ' -f1)
-    printf '%8s %8s %8s %8s\n' "$p" "$f" "$g" "$b"
-    echo "$p" >>"$tmp/plain"
-    echo "$f" >>"$tmp/full"
-    echo "$g" >>"$tmp/wide"
-    echo "$b" >>"$tmp/bare"
+    read -r g _ _ gc < <(XDG_CONFIG_HOME=$config TESSAPLUN_STARTZEIT=1 start wide "$program" "$tmp/breit.kvd")
+    read -r b _ _ bc < <(start bare "$helper" parabel "$w" "$h")
+    printf '%8s %8s %8s %8s   %22s %6s %6s %6s %6s\n' "$p" "$f" "$g" "$b" "" "$pc" "$fc" "$gc" "$bc"
+    echo "$p" >>"$tmp/plain"; echo "$pc" >>"$tmp/plain.cpu"
+    echo "$f" >>"$tmp/full"; echo "$fc" >>"$tmp/full.cpu"
+    echo "$g" >>"$tmp/wide"; echo "$gc" >>"$tmp/wide.cpu"
+    echo "$b" >>"$tmp/bare"; echo "$bc" >>"$tmp/bare.cpu"
 done
 mp=$(median <"$tmp/plain")
 mf=$(median <"$tmp/full")
 mg=$(median <"$tmp/wide")
 mb=$(median <"$tmp/bare")
+echo "processor time to the picture, medians (ms): plain $(median <"$tmp/plain.cpu"), full $(median <"$tmp/full.cpu"), wide $(median <"$tmp/wide.cpu"), bare $(median <"$tmp/bare.cpu")"
 echo "medians (ms): plain $mp, full-tables document $mf, wide view $mg, bare Qt window $mb; load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 awk -v p="$mp" -v f="$mf" -v g="$mg" -v b="$mb" 'BEGIN {
     printf "start to the graph of x^2, program / bare Qt window: %.2f (goal at most 2)\n", p / b

@@ -31,6 +31,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -46,6 +47,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <map>
 #include <array>
 #include <limits>
 
@@ -1000,6 +1002,27 @@ bool EintragSchreiben(QObject* o, int i, const QString& text)
     return false;
 }
 
+// Adds every named object below `eltern` that `namen` does not have yet,
+// in findChild's order: first the direct children, then each child's own
+// descendants in turn. A name taken twice thus keeps the object findChild
+// finds for it.
+void NamenSammeln(const QObject* eltern, QHash<QString, QObject*>& namen)
+{
+    const QObjectList& kinder = eltern->children();
+    for (QObject* kind : kinder)
+        if (const QString name = kind->objectName(); !name.isEmpty() && !namen.contains(name))
+            namen.insert(name, kind);
+    for (const QObject* kind : kinder) {
+        if (kind->children().isEmpty())
+            continue;
+        QHash<QString, QObject*> unten;
+        NamenSammeln(kind, unten);
+        for (auto it = unten.cbegin(); it != unten.cend(); ++it)
+            if (!namen.contains(it.key()))
+                namen.insert(it.key(), it.value());
+    }
+}
+
 }  // namespace
 
 std::span<const TBeschriftungsZeile> Beschriftungstabelle()
@@ -1061,13 +1084,32 @@ bool Beschriften(QObject* ziel, TBeschriftungsArt art, int eintrag, const QStrin
     return false;
 }
 
+QHash<QString, QObject*> Namenstabelle(const QWidget* fenster)
+{
+    QHash<QString, QObject*> namen;
+    NamenSammeln(fenster, namen);
+    return namen;
+}
+
 TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur)
 {
+    // The targets do not change; the lines they take do, with the language.
+    static const std::vector<TBeschriftungsZiel> ziele = BeschriftungsZiele();
     TBeschriftungsErgebnis ergebnis;
-    for (const TBeschriftungsZiel& z : BeschriftungsZiele()) {
-        if (nur && Fenster(z.Fenster) != nur)
+    // A window's controls are looked up in one table made by a single walk
+    // through it, instead of one search through the window per control.
+    std::map<TFensterNr, QHash<QString, QObject*>> tabellen;
+    for (const TBeschriftungsZiel& z : ziele) {
+        QWidget* fenster = Fenster(z.Fenster);
+        if (nur && fenster != nur)
             continue;
-        QObject* ziel = Steuerelement(Fenster(z.Fenster), z.Name);
+        QObject* ziel = fenster;
+        if (fenster && !z.Name.isEmpty()) {
+            auto it = tabellen.find(z.Fenster);
+            if (it == tabellen.end())
+                it = tabellen.emplace(z.Fenster, Namenstabelle(fenster)).first;
+            ziel = it->second.value(z.Name);
+        }
         if (!ziel) {
             ergebnis.Fehlend.push_back(z);
             continue;

@@ -5,6 +5,7 @@
 // applies the table in its order, window by window; the composite captions
 // that depend on the program's state are written there, not here.
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -61,6 +62,10 @@ QWidget* Fenster(TFensterNr f);
 // The control `name` inside `fenster` (a widget, a menu or a menu item);
 // the window itself for an empty name; null when there is none.
 QObject* Steuerelement(QWidget* fenster, const QString& name);
+
+// Every named object inside `fenster` by its name: for each name the one
+// that Steuerelement finds.
+QHash<QString, QObject*> Namenstabelle(const QWidget* fenster);
 
 // Writes `text` into the control as the target's kind says. False, changing
 // nothing, when the control cannot take it (a hint on something that has

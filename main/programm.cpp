@@ -6,6 +6,7 @@
 #include "platform/fensterlage.h"
 #include "platform/melder.h"
 #include "platform/startzeit.h"
+#include "platform/zeiger.h"
 #include "tools/druck_dlg.h"
 #include "tools/einheit_dlg.h"
 #include "main/einstell_dlg.h"
@@ -94,6 +95,10 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
 {
     RessourcenLaden();
     AllesNullen();
+    // The start's work ends before the first window reaches the screen:
+    // a wait cursor would not be seen, and the first one costs the loading
+    // of the pointer theme.
+    const TOhneSanduhr ohneSanduhr;
 
     auto* splash = new Tsplashscreen;
     splash->show();

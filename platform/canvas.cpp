@@ -537,11 +537,13 @@ struct TPainterCanvas::TListe {
         TBefehl b;
         b.Art = TBefehl::Linienzug;
         b.Zustand = zustand;
-        // A run within one band goes there whole.
+        // A run within one band goes there whole, and so does a dashed one
+        // to every band it reaches: its dashes are counted from its start.
         double oben = HUGE_VAL, unten = -HUGE_VAL;
         for (std::size_t i = von; i < von + anzahl; ++i)
             oben = std::min(oben, Punkte[i].y()), unten = std::max(unten, Punkte[i].y());
-        if (Baender.size() == 1 || BandVon(oben - 2) == BandVon(unten + 2)) {
+        if (Baender.size() == 1 || BandVon(oben - 2) == BandVon(unten + 2) ||
+            Zustaende[zustand].TStift.Style != TPenStyle::Solid) {
             b.Index = static_cast<std::uint32_t>(von);
             b.Anzahl = static_cast<std::uint32_t>(anzahl);
             Verteilen(b, oben - 2, unten + 2);
@@ -638,8 +640,9 @@ private:
         if (P)
             return P.get();
         Ziel = QImage(L.Bits, L.W, L.H, L.Bpl, L.Format);
+        // A new painter draws shapes without antialiasing, pixel for
+        // pixel as GDI does.
         P = std::make_unique<QPainter>(&Ziel);
-        P->setRenderHint(QPainter::Antialiasing, false);
         P->setRenderHint(QPainter::TextAntialiasing, L.TextGlatt);
         ClipAnwenden();
         return P.get();
@@ -1020,7 +1023,7 @@ QPainter* TPainterCanvas::Painter()
         FPainter.reset();
         return nullptr;
     }
-    FPainter->setRenderHint(QPainter::Antialiasing, false);
+    // (Shapes without antialiasing: a new painter's default.)
     FPainter->setRenderHint(QPainter::TextAntialiasing, FTextGlatt);
     FPenValid = false;
     FBrushValid = false;
@@ -1481,7 +1484,6 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
         TEllipsenBild e{w, h, rand, Pen, Brush, QImage(w + 2 * rand, h + 2 * rand, QImage::Format_ARGB32_Premultiplied)};
         e.Bild.fill(Qt::transparent);
         QPainter q(&e.Bild);
-        q.setRenderHint(QPainter::Antialiasing, false);
         q.setPen(MakePen(Pen));
         q.setBrush(ToQBrush(Brush));
         q.drawEllipse(QRect(rand, rand, w - 1, h - 1));

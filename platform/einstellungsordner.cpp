@@ -59,11 +59,10 @@ TSchreibErgebnis SchreibeInEinstellungsordner(const QString& pfad, std::span<con
     if (!datei.open(QIODevice::WriteOnly))
         return TSchreibErgebnis::Fehler;
     const qint64 soll = static_cast<qint64>(daten.size());
-    if (datei.write(reinterpret_cast<const char*>(daten.data()), soll) != soll) {
-        datei.cancelWriting();
+    // Until the commit the old file is untouched; without one QSaveFile
+    // drops what it wrote.
+    if (datei.write(reinterpret_cast<const char*>(daten.data()), soll) != soll)
         return TSchreibErgebnis::Fehler;
-    }
-    // Until the commit the old file is untouched.
     return datei.commit() ? TSchreibErgebnis::Geschrieben : TSchreibErgebnis::Fehler;
 }
 

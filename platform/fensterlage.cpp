@@ -206,17 +206,14 @@ QMargins Rahmenbreiten(const QWidget* fenster)
             return 2;
         return (w->windowType() == Qt::Tool) == (fenster->windowType() == Qt::Tool) ? 1 : 0;
     };
-    std::optional<QMargins> beste;
-    int besteNaehe = -1;
+    std::optional<std::pair<int, QMargins>> beste;  // nearness, margins
     for (const QWidget* w : QApplication::topLevelWidgets()) {
         if (w == fenster || Rahmenlos(w))
             continue;
-        if (const auto m = Gesehen(w); m && naehe(w) > besteNaehe) {
-            beste = m;
-            besteNaehe = naehe(w);
-        }
+        if (const auto m = Gesehen(w); m && (!beste || naehe(w) > beste->first))
+            beste = std::pair(naehe(w), *m);
     }
-    return beste.value_or(QMargins());
+    return beste ? beste->second : QMargins();
 }
 
 QRect Rahmen(const QWidget* fenster)

@@ -33,23 +33,20 @@ struct TPixel {
 
 // Every object lives in the caller, so the jump skips no destructor and
 // nothing here is changed between setjmp and a jump but through pointers.
+// The caller destroys the decoder, whichever way this ends.
 bool Dekodiere(jpeg_decompress_struct* info, TFehler* fehler, const QByteArray* daten, TPixel* pixel)
 {
     info->err = jpeg_std_error(&fehler->Standard);
     fehler->Standard.error_exit = FehlerAusgang;
     fehler->Standard.output_message = KeineMeldung;
-    if (setjmp(fehler->Sprung)) {
-        jpeg_destroy_decompress(info);
+    if (setjmp(fehler->Sprung))
         return false;
-    }
     jpeg_create_decompress(info);
     jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(daten->constData()),
                  static_cast<unsigned long>(daten->size()));
     if (jpeg_read_header(info, TRUE) != JPEG_HEADER_OK || info->image_width > GroessteSeite ||
-        info->image_height > GroessteSeite) {
-        jpeg_destroy_decompress(info);
+        info->image_height > GroessteSeite)
         return false;
-    }
     info->out_color_space = JCS_RGB;
     jpeg_start_decompress(info);
     pixel->Breite = info->output_width;
@@ -61,7 +58,6 @@ bool Dekodiere(jpeg_decompress_struct* info, TFehler* fehler, const QByteArray* 
         jpeg_read_scanlines(info, &z, 1);
     }
     jpeg_finish_decompress(info);
-    jpeg_destroy_decompress(info);
     return true;
 }
 
@@ -74,8 +70,11 @@ QImage JpegLesen(const QByteArray& daten)
     jpeg_decompress_struct info{};
     TFehler fehler{};
     TPixel pixel;
-    // (The decoder refuses a picture without rows or columns.)
-    if (!Dekodiere(&info, &fehler, &daten, &pixel))
+    // (The decoder refuses a picture without rows or columns.) Destroying
+    // a decoder that was never created does nothing.
+    const bool gelesen = Dekodiere(&info, &fehler, &daten, &pixel);
+    jpeg_destroy_decompress(&info);
+    if (!gelesen)
         return {};
     QImage bild(static_cast<int>(pixel.Breite), static_cast<int>(pixel.Hoehe), QImage::Format_RGB888);
     if (bild.isNull())

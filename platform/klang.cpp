@@ -1,20 +1,31 @@
 #include "platform/klang.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QFile>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+
+#include <tuple>
+#include <utility>
 
 namespace {
 
 TKlangSpieler* GSpieler = nullptr;
 
-bool AusgabeVorhanden()
+using TModulEingang = QObject* (*)(QObject*, TKlangSpieler**);
+
+// The player of the module at `pfad` and the object that owns it; both null
+// when there is none.
+std::pair<QObject*, TKlangSpieler*> ModulSpieler(const QString& pfad, QObject* eltern)
 {
-    return !QMediaDevices::audioOutputs().isEmpty();
+    // The module stays loaded for the rest of the process: its player and
+    // the sound effects it made run its code until the application ends.
+    QLibrary modul(pfad);
+    const auto eingang = reinterpret_cast<TModulEingang>(modul.resolve("TessaplunKlangSpieler"));
+    if (!eingang)
+        return {nullptr, nullptr};
+    TKlangSpieler* spieler = nullptr;
+    QObject* besitzer = eingang(eltern, &spieler);
+    return {besitzer, spieler};
 }
 
 }  // namespace
@@ -24,67 +35,31 @@ void SetKlangSpieler(TKlangSpieler* spieler)
     GSpieler = spieler;
 }
 
+TKlangSpieler* KlangModulLaden(const QString& pfad, QObject* eltern)
+{
+    return ModulSpieler(pfad, eltern).second;
+}
+
 void SpieleKlang(const QString& name)
 {
     if (GSpieler) {
         GSpieler->Spiele(name);
         return;
     }
-    // The program's player lives as long as the application object.
-    static QPointer<TQtKlangSpieler> programm;
-    if (!programm) {
+    // The program's player lives as long as the application object; a
+    // module that could not be loaded is not looked for again.
+    static QPointer<QObject> besitzer;
+    static TKlangSpieler* programm = nullptr;
+    static bool fehlt = false;
+    if (!besitzer) {
         QCoreApplication* app = QCoreApplication::instance();
-        if (!app)
+        if (!app || fehlt)
             return;
-        programm = new TQtKlangSpieler({}, app);
+        std::tie(besitzer, programm) =
+            ModulSpieler(QCoreApplication::applicationDirPath() + QStringLiteral("/" TESSAPLUN_KLANG_MODUL), app);
+        fehlt = !programm;
+        if (!programm)
+            return;
     }
     programm->Spiele(name);
-}
-
-TQtKlangSpieler::TQtKlangSpieler(TGeraetPruefung geraetDa, QObject* parent)
-    : QObject(parent), FGeraetDa(geraetDa ? std::move(geraetDa) : TGeraetPruefung(AusgabeVorhanden))
-{
-}
-
-TQtKlangSpieler::~TQtKlangSpieler() = default;
-
-QSoundEffect* TQtKlangSpieler::Effekt(const QString& name)
-{
-    if (const auto it = FEffekte.find(name); it != FEffekte.end())
-        return it->second.get();
-    const QString pfad = QStringLiteral(":/sounds/") + name + QStringLiteral(".wav");
-    if (!QFile::exists(pfad))
-        return nullptr;
-    auto effekt = std::make_unique<QSoundEffect>();
-    // A device that fails makes the program silent for good: no message,
-    // and no new attempt on every click.
-    QObject::connect(effekt.get(), &QSoundEffect::statusChanged, this, [this, e = effekt.get()] {
-        if (e->status() == QSoundEffect::Error)
-            FStumm = true;
-    });
-    effekt->setSource(QUrl(QStringLiteral("qrc") + pfad));
-    return FEffekte.emplace(name, std::move(effekt)).first->second.get();
-}
-
-QUrl TQtKlangSpieler::Quelle(const QString& name) const
-{
-    const auto it = FEffekte.find(name);
-    return it != FEffekte.end() ? it->second->source() : QUrl();
-}
-
-void TQtKlangSpieler::Spiele(const QString& name)
-{
-    if (!FGeprueft) {
-        FGeprueft = true;
-        FStumm = !FGeraetDa();
-    }
-    if (FStumm)
-        return;
-    QSoundEffect* effekt = Effekt(name);
-    if (!effekt)
-        return;
-    if (FAktuell && FAktuell->isPlaying())
-        FAktuell->stop();
-    FAktuell = effekt;
-    effekt->play();
 }

@@ -60,7 +60,8 @@ void TMelder::KlammerZu()
             emit DokumentErneuert();
             FOffen[static_cast<std::size_t>(TNachholen::Uebersicht)] = false;
         } else if (FOffen[werkzeuge]) {
-            FOffen[werkzeuge] = false;
+            // (What is owed to the tool windows is dropped with the rest
+            // below; the loop there starts after them.)
             emit NachholenVerlangt(TNachholen::Werkzeugfenster);
         }
     } catch (...) {

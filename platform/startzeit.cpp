@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <utility>
 
 namespace {
@@ -30,8 +31,10 @@ public:
             const auto ns =
                 std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
                     .count();
-            std::printf("erstes-bild %lld %d %d\n", static_cast<long long>(ns), w->window()->width(),
-                        w->window()->height());
+            timespec cpu{};
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+            std::printf("erstes-bild %lld %d %d %lld\n", static_cast<long long>(ns), w->window()->width(),
+                        w->window()->height(), static_cast<long long>(cpu.tv_sec) * 1000000000LL + cpu.tv_nsec);
             std::fflush(stdout);
         });
         qApp->removeEventFilter(this);

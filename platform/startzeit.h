@@ -3,7 +3,9 @@
 // `flaeche` picks has been painted for the first time, one line goes to
 // standard output,
 //   erstes-bild <nanoseconds since the epoch> <window width> <window height>
-// after the paint has been handed to the window system. The window is the
+//               <processor time of all threads so far, nanoseconds>
+// after the paint has been handed to the window system. The processor time
+// tells a lighter start from a quieter machine on a shared one. The window is the
 // one the widget lies in. Installed before the windows are made, so that a
 // paint during the start (under a message it shows) is not missed.
 

@@ -24,9 +24,9 @@ bool DateiSchreiben(const QString& pfad, const QByteArray& daten)
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
         return false;
-    if (datei.write(daten) != daten.size()) {
-        datei.cancelWriting();
+    // A short write returns without a commit: QSaveFile then drops its
+    // temporary file and leaves the target as it was.
+    if (datei.write(daten) != daten.size())
         return false;
-    }
     return datei.commit();
 }

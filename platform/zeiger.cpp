@@ -6,6 +6,7 @@
 namespace {
 
 TZeiger* GZeiger = nullptr;
+int GOhneSanduhr = 0;
 
 }  // namespace
 
@@ -29,10 +30,24 @@ void ZeigerSetzen(QPoint p)
 
 TSanduhr::TSanduhr()
 {
+    if (GOhneSanduhr > 0)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    FGesetzt = true;
 }
 
 TSanduhr::~TSanduhr()
 {
-    QApplication::restoreOverrideCursor();
+    if (FGesetzt)
+        QApplication::restoreOverrideCursor();
+}
+
+TOhneSanduhr::TOhneSanduhr()
+{
+    ++GOhneSanduhr;
+}
+
+TOhneSanduhr::~TOhneSanduhr()
+{
+    --GOhneSanduhr;
 }

@@ -26,4 +26,19 @@ public:
     ~TSanduhr();
     TSanduhr(const TSanduhr&) = delete;
     TSanduhr& operator=(const TSanduhr&) = delete;
+
+private:
+    bool FGesetzt = false;
+};
+
+// While one lives, an hourglass made then shows nothing. The start holds
+// one while it builds its windows: none of them is on the screen yet, so a
+// wait cursor has nowhere to show, and making the first one loads the
+// pointer theme (a millisecond and more, before the first picture).
+class TOhneSanduhr {
+public:
+    TOhneSanduhr();
+    ~TOhneSanduhr();
+    TOhneSanduhr(const TOhneSanduhr&) = delete;
+    TOhneSanduhr& operator=(const TOhneSanduhr&) = delete;
 };

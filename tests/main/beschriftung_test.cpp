@@ -141,6 +141,51 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
 
 // A caption too wide for its button is set up to two points smaller, only as
 // much as it needs; a caption that fits gets the button's own font back.
+// The name table of a window finds for every name what a search through
+// the window finds: among names taken twice the shallower one, else the one
+// in the earlier branch; in every window of the program as well.
+TEST_F(GestartetTest, TheNameTableFindsWhatTheSearchFinds)
+{
+    QWidget wurzel;
+    auto kind = [](QObject* eltern, const char* name) {
+        auto* o = new QObject(eltern);
+        o->setObjectName(QString::fromLatin1(name));
+        return o;
+    };
+    QObject* a = kind(&wurzel, "a");
+    QObject* tief = kind(kind(a, ""), "n");  // a -> (unnamed) -> n
+    QObject* flach = kind(a, "n");            // a -> n, found before the deeper one
+    kind(kind(&wurzel, "b"), "n");            // a later branch
+    QObject* m1 = kind(kind(&wurzel, ""), "m");
+    kind(kind(&wurzel, ""), "m");
+    QObject* direkt = kind(&wurzel, "d");
+    kind(kind(&wurzel, ""), "d");
+    const QHash<QString, QObject*> t = Namenstabelle(&wurzel);
+    EXPECT_EQ(t.value("n"), flach);
+    EXPECT_NE(t.value("n"), tief);
+    EXPECT_EQ(t.value("m"), m1);
+    EXPECT_EQ(t.value("d"), direkt);
+    EXPECT_EQ(t.size(), 5);  // a, n, b, m, d; an object without a name has no entry
+    for (auto it = t.cbegin(); it != t.cend(); ++it)
+        EXPECT_EQ(it.value(), wurzel.findChild<QObject*>(it.key())) << it.key().toStdString();
+
+    for (int f = 0; f <= static_cast<int>(TFensterNr::About); ++f) {
+        QWidget* fenster = Fenster(static_cast<TFensterNr>(f));
+        if (!fenster)
+            continue;
+        const QHash<QString, QObject*> namen = Namenstabelle(fenster);
+        int benannt = 0;
+        for (QObject* o : fenster->findChildren<QObject*>())
+            if (!o->objectName().isEmpty()) {
+                ++benannt;
+                EXPECT_EQ(namen.value(o->objectName()), Steuerelement(fenster, o->objectName()))
+                    << Fensterklasse(static_cast<TFensterNr>(f)) << "." << o->objectName().toStdString();
+            }
+        EXPECT_LE(namen.size(), benannt);
+        EXPECT_GT(namen.size(), 0) << Fensterklasse(static_cast<TFensterNr>(f));
+    }
+}
+
 TEST(Beschriftung, ATooWideCaptionIsSetUpToTwoPointsSmaller)
 {
     QWidget eltern;

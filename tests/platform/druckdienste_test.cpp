@@ -2,11 +2,14 @@
 // about window, and the sound player without an audio device.
 #include "platform/jpeg.h"
 #include "platform/klang.h"
+#include "platform/klang_qt.h"
 #include "platform/oeffner.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <gtest/gtest.h>
+
+#include <malloc.h>
 
 #include <vector>
 
@@ -60,7 +63,7 @@ TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
     // Sides up to 8192 pixels are decoded, larger ones refused before any
     // memory is taken for them (the header is changed; the data runs short
     // and is padded).
-    const auto mitGroesse = [&](int breite, int hoehe) {
+    const auto kopfMit = [&](int breite, int hoehe) {
         QByteArray b = daten;
         for (int i = 0; i + 8 < b.size(); ++i)
             if (static_cast<unsigned char>(b[i]) == 0xFF && (static_cast<unsigned char>(b[i + 1]) & 0xFC) == 0xC0) {
@@ -70,8 +73,9 @@ TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
                 b[i + 8] = static_cast<char>(breite & 0xFF);
                 break;
             }
-        return JpegLesen(b);
+        return b;
     };
+    const auto mitGroesse = [&](int breite, int hoehe) { return JpegLesen(kopfMit(breite, hoehe)); };
     EXPECT_EQ(mitGroesse(8192, 120).size(), QSize(8192, 120));
     EXPECT_EQ(mitGroesse(160, 8192).size(), QSize(160, 8192));
     EXPECT_TRUE(mitGroesse(8193, 120).isNull() && mitGroesse(160, 8193).isNull());
@@ -81,6 +85,20 @@ TEST(Druckdienste, JpegOfTheAboutWindowAndBrokenData)
     // Not a JPEG, or nothing: no picture, and no crash.
     for (const QByteArray& kaputt : {QByteArray("GIF89a not a jpeg"), daten.left(40), QByteArray()})
         EXPECT_TRUE(JpegLesen(kaputt).isNull()) << kaputt.size();
+
+    // The decoder gives back its memory on every way out: read, refused
+    // and broken off.
+    const auto belegt = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return static_cast<long long>(m.uordblks + m.hblkhd);
+    };
+    for (const QByteArray& b : {daten, kopfMit(8193, 120), daten.left(40)}) {
+        (void)JpegLesen(b);
+        const long long vorher = belegt();
+        for (int i = 0; i < 20; ++i)
+            (void)JpegLesen(b);
+        EXPECT_LT(belegt() - vorher, 20000) << b.size();
+    }
 }
 
 // Without an audio device the player stays silent for good: it loads no
@@ -119,13 +137,28 @@ TEST(Klang, OneEffectPerSoundNameAndTheInstalledPlayerTakesOver)
     SetKlangSpieler(&a);
     SpieleKlang(QStringLiteral("schlag"));
     SetKlangSpieler(nullptr);
-    SpieleKlang(QStringLiteral("weg"));  // the program's own player, a child of the application
+    // The program's own player is looked for beside the program, here the
+    // test's folder, which has none: silence, and no second search.
+    SpieleKlang(QStringLiteral("weg"));
+    SpieleKlang(QStringLiteral("weg"));
     EXPECT_EQ(a.Namen, QStringList{QStringLiteral("schlag")});
-    TQtKlangSpieler* programm = nullptr;
-    for (QObject* kind : QCoreApplication::instance()->children())
-        if (auto* k = dynamic_cast<TQtKlangSpieler*>(kind))
-            programm = k;
+}
+
+// The sound module gives the program's player as a child of the object
+// named; a path without the module gives none.
+TEST(Klang, TheModuleMakesThePlayerAndAMissingModuleNone)
+{
+    SpracheTestRessourcenLaden();
+    QObject eltern;
+    EXPECT_EQ(KlangModulLaden(QStringLiteral(TESSAPLUN_KLANG_MODUL_PFAD ".fehlt"), &eltern), nullptr);
+    EXPECT_TRUE(eltern.children().isEmpty());
+    TKlangSpieler* spieler = KlangModulLaden(QStringLiteral(TESSAPLUN_KLANG_MODUL_PFAD), &eltern);
+    ASSERT_NE(spieler, nullptr);
+    ASSERT_EQ(eltern.children().size(), 1);
+    auto* programm = dynamic_cast<TQtKlangSpieler*>(eltern.children().front());
     ASSERT_NE(programm, nullptr);
+    EXPECT_EQ(static_cast<TKlangSpieler*>(programm), spieler);
+    spieler->Spiele(QStringLiteral("weg"));
     // Silent without an audio output; with one, the sound is loaded.
     EXPECT_TRUE(programm->Stumm() || programm->Quelle(QStringLiteral("weg")).isValid());
 }

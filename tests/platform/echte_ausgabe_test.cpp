@@ -194,6 +194,62 @@ TEST(EchterDrucker, APageOfTextAndLinesBecomesAPdfPage)
     TPrinterCanvas ohne(nullptr);
     EXPECT_FALSE(ohne.Beginne());
     EXPECT_EQ(std::tuple(ohne.Width(), ohne.Height(), ohne.Pixel()), std::tuple(0, 0, 1.0));
+    // Text is measured at 72 dpi then, a point a unit.
+    ohne.Font.Size = 40;
+    EXPECT_GT(ohne.TextHeight(QStringLiteral("Erste")), 40);
+    EXPECT_LT(ohne.TextHeight(QStringLiteral("Erste")), 60);
+}
+
+// Pens on paper: a thin one is the thinnest line the printer makes (one of
+// its dots at any resolution), a wider one as wide as it is in 0.01 mm,
+// dashes as long as on the screen.
+TEST(EchterDrucker, ThinPensAreHairlinesAndWidePensTheirWidth)
+{
+    PdfDrucker pdf;
+    {
+        TPrinterCanvas c(&pdf.Drucker);
+        ASSERT_TRUE(c.Beginne());
+        c.Pen = TPen{clBlack, 1, TPenStyle::Solid};
+        Strecke(c, 0, -1000, 5000, -1000);
+        c.Pen.Width = 30;
+        Strecke(c, 0, -2000, 5000, -2000);
+        c.Pen = TPen{clBlack, 1, TPenStyle::Dash};
+        Strecke(c, 0, -3000, 5000, -3000);
+    }
+    // The rows (or columns) of a strip 4800 dpi high, 1 mm being 189 dots,
+    // that are dark where the strip crosses a line.
+    const auto dunkel = [&](double xMm, double yMm, bool waagerecht) {
+        const QString stamm = pdf.Ordner.filePath(QStringLiteral("streifen"));
+        const int x = static_cast<int>(xMm * 4800 / 25.4), y = static_cast<int>(yMm * 4800 / 25.4);
+        Ausgabe(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-gray"), QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
+                 QStringLiteral("-r"), QStringLiteral("4800"), QStringLiteral("-singlefile"), QStringLiteral("-x"),
+                 QString::number(waagerecht ? x - 2000 : x - 100), QStringLiteral("-y"), QString::number(y - 100),
+                 QStringLiteral("-W"), QString::number(waagerecht ? 4000 : 200), QStringLiteral("-H"), QStringLiteral("200"),
+                 pdf.Datei, stamm});
+        const QImage bild(stamm + QStringLiteral(".pgm"));
+        int n = 0, striche = 0;
+        bool davor = false;
+        for (int i = 0; i < (waagerecht ? bild.width() : bild.height()); ++i) {
+            bool da = false;
+            for (int j = 0; j < bild.height() && (waagerecht || j == 0); ++j)
+                da = da || qGray(waagerecht ? bild.pixel(i, j) : bild.pixel(100, i)) < 128;
+            n += da;
+            striche += da && !davor;
+            davor = da;
+        }
+        return std::pair(n, striche);
+    };
+    // Across: 10 mm below the top margin of 15 mm, 20 and 30 mm.
+    EXPECT_EQ(dunkel(30, 25, false).first, 1);
+    EXPECT_NEAR(dunkel(30, 35, false).first, 57, 2);
+    // Along the dashed line: dashes of 18 and gaps of 6 screen pixels of
+    // 1/96 inch, 900 and 300 dots here; 4000 dots hold 10/3 of a period.
+    const auto [tinte, striche] = dunkel(30, 45, true);
+    EXPECT_GT(tinte, 2800);
+    EXPECT_LT(tinte, 3400);
+    EXPECT_GE(striche, 3);
+    EXPECT_LE(striche, 5);
 }
 
 // The system's print dialog, with the job's title, above the window that

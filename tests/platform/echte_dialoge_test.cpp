@@ -238,6 +238,18 @@ TEST(EchteDialoge, TheFontDialogReportsWhatTheUserChanged)
         d.Schrift->setCurrentFont(neu);
         EXPECT_EQ(d.Ergebnis().Style, fall.Stil);
     }
+    // Another size of the face shown keeps the preset's name (a face the
+    // system lacks is shown as another); another face is given by its own.
+    {
+        TSchriftAuswahl d;
+        d.Setzen(TFont{QStringLiteral("Tahoma"), 10, clRed, 0});
+        QFont groesser = d.Schrift->currentFont();
+        groesser.setPointSize(17);
+        d.Schrift->setCurrentFont(groesser);
+        EXPECT_EQ(std::tuple(d.Ergebnis().Name, d.Ergebnis().Size, d.Ergebnis().Color), std::tuple(QStringLiteral("Tahoma"), 17, clRed));
+        d.Schrift->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 12));
+        EXPECT_EQ(std::pair(d.Ergebnis().Name, d.Ergebnis().Size), std::pair(QStringLiteral("DejaVu Serif"), 12));
+    }
     // The colour button's caption in the language in force, or a German
     // one without a language.
     Texte[147] = "Colour...";

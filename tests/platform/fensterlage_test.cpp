@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,6 +76,25 @@ TEST(Fensterlage, TheFirstWindowIsPlacedAgainWhenItIsFramed)
     EXPECT_TRUE(QTest::qWaitFor([&] { return zweites.frameGeometry().topLeft() == QPoint(300, 30); }, 2000));
 }
 
+// A window placed before it was framed keeps the margins it was placed
+// with when the window that lent them is gone.
+TEST(Fensterlage, AWindowKeepsTheMarginsItWasPlacedWith)
+{
+    QWidget fenster;
+    fenster.resize(120, 90);
+    ASSERT_TRUE(Rahmenbreiten(&fenster).isNull()) << "another framed window is still there";
+    QMargins rand;
+    {
+        QWidget leiht;
+        leiht.resize(50, 50);
+        Gerahmt(leiht);
+        rand = Rahmenbreiten(&leiht);
+        RahmenVerschieben(&fenster, QPoint(33, 44));
+    }
+    ASSERT_FALSE(rand.isNull());
+    EXPECT_EQ(Rahmen(&fenster), QRect(QPoint(33, 44), QSize(120, 90).grownBy(rand)));
+}
+
 // The position given is the frame's, before the window is first shown (the
 // margins of another framed window stand in) and after.
 TEST(Fensterlage, WindowsArePlacedByTheirFrame)
@@ -101,6 +122,11 @@ TEST(Fensterlage, WindowsArePlacedByTheirFrame)
     fenster.showMaximized();
     ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.isMaximized(); }, 2000));
     EXPECT_EQ(Rahmen(&fenster), fenster.frameGeometry());
+    // Full screen it has no frame at all, whatever margins it had before.
+    fenster.showFullScreen();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.geometry() == fenster.screen()->geometry(); }, 2000));
+    EXPECT_EQ(Rahmen(&fenster), fenster.frameGeometry());
+    fenster.showNormal();
 
     // A window never sized gets the size that showing it would give it.
     QWidget gefuellt;
@@ -233,4 +259,30 @@ TEST(Fensterlage, ABoxOfAShortTextShowsItsTitleWhole)
     }
     EXPECT_GT(TitelleistenBreite(frage->windowTitle()), TitelleistenBreite(kurz->windowTitle()));
     EXPECT_GT(weit->width(), TitelleistenBreite(weit->windowTitle()));
+}
+
+// A window never framed reckons with the margins of a window of its own
+// kind, else of one that is a tool window as it is or is not: window
+// managers frame tool windows thinner. (The margins are set as if the
+// windows had been framed so; the platform here frames all kinds alike.)
+TEST(Fensterlage, AWindowNeverFramedTakesTheMarginsOfItsOwnKind)
+{
+    const auto gesehen = [](QWidget& w, int rand) { w.setProperty("tessaplunRahmenbreiten", QVariant::fromValue(QMargins(rand, rand, rand, rand))); };
+    const auto werkzeug = std::make_unique<QWidget>(nullptr, Qt::Tool);
+    gesehen(*werkzeug, 1);
+    std::vector<std::unique_ptr<QWidget>> fenster;
+    for (int i = 0; i < 12; ++i) {
+        fenster.push_back(std::make_unique<QWidget>());
+        gesehen(*fenster.back(), 5);
+    }
+    QDialog dialog;
+    gesehen(dialog, 3);
+    EXPECT_EQ(Rahmenbreiten(&dialog), QMargins(3, 3, 3, 3)) << "its own margins";
+    QDialog neuerDialog;
+    EXPECT_EQ(Rahmenbreiten(&neuerDialog), QMargins(3, 3, 3, 3));
+    QWidget neuesWerkzeug(nullptr, Qt::Tool);
+    EXPECT_EQ(Rahmenbreiten(&neuesWerkzeug), QMargins(1, 1, 1, 1));
+    QWidget schublade(nullptr, Qt::Drawer);
+    EXPECT_NE(Rahmenbreiten(&schublade), QMargins(1, 1, 1, 1)) << "not a tool window's";
+    EXPECT_EQ(Rahmen(&neuerDialog), neuerDialog.geometry().marginsAdded(QMargins(3, 3, 3, 3)));
 }

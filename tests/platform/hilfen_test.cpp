@@ -38,6 +38,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <ctime>
 
 void SpracheTestRessourcenLaden();  // registers the program's resources
 
@@ -281,6 +283,16 @@ TEST(Statusleiste, TheLastPanelStaysInViewAtTheEnd)
     EXPECT_EQ(bar.PanelRect(1), QRect(40, 0, 30, 20));
     EXPECT_EQ(bar.PanelRect(0), QRect(0, 0, 40, 20));
     EXPECT_EQ(std::tuple(bar.PanelAt(69), bar.PanelAt(70), bar.PanelAt(99)), std::tuple(1, TStatusBar::PanelCount - 1, TStatusBar::PanelCount - 1));
+    // Panels without a width, or with less than none, take no room before
+    // the note: one pixel more than the panels and the note need, and one
+    // less.
+    bar.Panels[TStatusBar::PanelCount - 1].Width = 10;
+    bar.Panels[2].Width = -7;
+    bar.resize(101, 20);
+    EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(90, 0, 10, 20));
+    bar.resize(99, 20);
+    EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(89, 0, 10, 20));
+    bar.resize(100, 20);
     // A note wider than the bar starts at its left end.
     bar.Panels[TStatusBar::PanelCount - 1].Width = 150;
     EXPECT_EQ(bar.PanelRect(TStatusBar::PanelCount - 1), QRect(0, 0, 150, 20));
@@ -401,6 +413,30 @@ TEST(Zeiger, TheSystemPointerOrTheInstalledOneAndTheHourglass)
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Under a pause (two nested) an hourglass shows nothing, also one that
+    // ends after the pause; after it they show again, and a hourglass made
+    // before the pause gives its cursor back inside it.
+    {
+        std::optional<TSanduhr> vorher(std::in_place);
+        std::optional<TOhneSanduhr> pause(std::in_place);
+        std::optional<TSanduhr> spaeter;
+        {
+            TOhneSanduhr innen;
+            TSanduhr s1;
+            spaeter.emplace();
+            ASSERT_NE(QApplication::overrideCursor(), nullptr);  // the one from before
+        }
+        TSanduhr s2;
+        vorher.reset();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        pause.reset();
+        spaeter.reset();  // made under the pause: gives back nothing
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        TSanduhr s3;
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(Sprache, LinesOfTheLanguageInForceAndNothingOutsideTheTable)
@@ -470,6 +506,7 @@ TEST(Startzeit, TheFirstPaintOfTheChosenWidgetGivesOneLine)
     auto* flaeche = new QWidget(&fenster);
     flaeche->setGeometry(60, 0, 100, 100);
     flaeche->hide();
+    const auto kinder = qApp->children().size();
     ErstesBildMelden([flaeche](QObject* o) { return o == flaeche; });
     const long long vorher = jetzt();
     testing::internal::CaptureStdout();
@@ -487,12 +524,20 @@ TEST(Startzeit, TheFirstPaintOfTheChosenWidgetGivesOneLine)
     flaeche->repaint();
     QCoreApplication::processEvents();
     const std::string aus = testing::internal::GetCapturedStdout();
-    long long ns = 0;
+    long long ns = 0, cpu = 0;
     int w = 0, h = 0, gelesen = 0;
-    ASSERT_EQ(std::sscanf(aus.c_str(), "erstes-bild %lld %d %d\n%n", &ns, &w, &h, &gelesen), 3) << aus;
+    ASSERT_EQ(std::sscanf(aus.c_str(), "erstes-bild %lld %d %d %lld\n%n", &ns, &w, &h, &cpu, &gelesen), 4) << aus;
     EXPECT_EQ(static_cast<std::size_t>(gelesen), aus.size()) << aus;
     EXPECT_EQ(std::pair(w, h), std::pair(230, 140));
     EXPECT_TRUE(ns >= vorher && ns <= jetzt()) << ns;
+    // The watcher has gone with its report.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(qApp->children().size(), kinder);
+    // The process's processor time so far: more than nothing, no more than now.
+    timespec nachher{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &nachher);
+    EXPECT_GT(cpu, 0);
+    EXPECT_LE(cpu, nachher.tv_sec * 1000000000LL + nachher.tv_nsec);
 
     // A widget gone before the paint was handed on reports nothing.
     auto* kurz = new QWidget(&fenster);
