@@ -573,7 +573,6 @@ public:
     void ffnen1Click();
     void Speichern1Click();
     void SpeedButton15Click();
-    void SpeedButton15MouseDown();
     void SpeedButton13Click();
     void SpeedButton8Click();
     // The unit windows at their track bars.

@@ -185,12 +185,7 @@ void TGraphik::FormCreate()
     StatusBar1 = new TStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->Panels[0] = {74, QStringLiteral("P(|)")};
-    for (int i = 1; i <= 8; ++i)
-        StatusBar1->Panels[static_cast<std::size_t>(i)].Width = 51;
-    StatusBar1->Panels[1].Text = QStringLiteral("hier");
-    StatusBar1->Panels[2].Text = QStringLiteral("so");
-    StatusBar1->Panels[9].Width = 50;
-    StatusBar1->Panels[10].Width = 0;
+    // The function panels take their texts and widths before every paint.
     StatusBar1->OnUpdatePanels = [this](TStatusBar&) { StatusPanelsAktualisieren(); };
     StatusBar1->OnDrawPanel = [this](TStatusBar& bar, QPainter& p, int panel, const QRect& r) {
         StatusBar1DrawPanel(bar, p, panel, r);
@@ -322,12 +317,6 @@ void TGraphik::FormCreate()
     StatusErneuern = true;
     TextMittig = false;
     Massstab = 1.0;
-    GitterFarbe = {RGB(0, 0, 0), RGB(177, 99, 99), RGB(192, 192, 192), RGB(183, 255, 183)};
-    for (std::size_t i = 0; i < GitterFelder.size(); ++i) {
-        QPalette pal = GitterFelder[i]->palette();
-        pal.setColor(QPalette::Window, ToQColor(GitterFarbe[i]));
-        GitterFelder[i]->setPalette(pal);
-    }
     Modus = ModusUrsprung;
     TrackBar1Aktiv = true;
     TrackBar2Aktiv = true;
@@ -358,8 +347,6 @@ void TGraphik::FormCreate()
     YMax = 8;
     EinheitX = 1.0;
     EinheitY = 1.0;
-    if (Funktionen[0])
-        Funktionen[0]->SetTerm("f(x) = x^2");
 
     StartHoeheAktiv = AktivBox->height();
     StartBreiteKoord = GroupBox2->width();

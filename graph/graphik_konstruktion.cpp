@@ -330,8 +330,6 @@ void TGraphik::FunktionZuruecknehmen(std::string& historie)
 
 void TGraphik::ResetCircle(int i)
 {
-    if (i < 1 || i > 10)
-        return;
     KreisVorbelegen(i);
     // The circles window shows it; the echo of its emptied centre edits
     // redraws the graph.

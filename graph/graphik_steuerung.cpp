@@ -65,7 +65,7 @@ void Flaechenfarbe(QFrame* f, TColor c)
     f->setPalette(pal);
 }
 
-// Presses and releases of the swatches and of the New button of the band.
+// Presses and releases of the swatches.
 class TMausKnopf : public QObject {
 public:
     TMausKnopf(TGraphik* g) : QObject(g), G(g) {}
@@ -76,10 +76,7 @@ protected:
         const QEvent::Type art = event->type();
         if (art != QEvent::MouseButtonPress && art != QEvent::MouseButtonRelease)
             return QObject::eventFilter(watched, event);
-        if (watched == G->SpeedButton15) {
-            if (art == QEvent::MouseButtonPress)
-                G->SpeedButton15MouseDown();
-        } else if (auto* feld = qobject_cast<QFrame*>(watched)) {
+        if (auto* feld = qobject_cast<QFrame*>(watched)) {
             if (art == QEvent::MouseButtonPress)
                 G->Shape2MouseDown(feld);
             else
@@ -150,8 +147,6 @@ void TGraphik::ErzeugeSteuerung()
     auto* maus = new TMausKnopf(this);
     for (QFrame* f : GitterFelder)
         f->installEventFilter(maus);
-    if (SpeedButton15)
-        SpeedButton15->installEventFilter(maus);
 
     for (QToolButton* b : {cm1, cm2, cm3})
         connect(b, &QToolButton::clicked, this, [this] { cm2Click(); });
@@ -360,12 +355,6 @@ void TGraphik::ffnen1Click()
 void TGraphik::Speichern1Click()
 {
     emit Melder().SpeichernVerlangt();
-}
-
-void TGraphik::SpeedButton15MouseDown()
-{
-    // New from this window never brings the start template.
-    emit Melder().KeineStartvorlageVerlangt();
 }
 
 void TGraphik::SpeedButton15Click()

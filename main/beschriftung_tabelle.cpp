@@ -1013,8 +1013,6 @@ void NamenSammeln(const QObject* eltern, QHash<QString, QObject*>& namen)
         if (const QString name = kind->objectName(); !name.isEmpty() && !namen.contains(name))
             namen.insert(name, kind);
     for (const QObject* kind : kinder) {
-        if (kind->children().isEmpty())
-            continue;
         QHash<QString, QObject*> unten;
         NamenSammeln(kind, unten);
         for (auto it = unten.cbegin(); it != unten.cend(); ++it)

@@ -165,7 +165,6 @@ void FensterVerbinden()
         });
         QObject::connect(&m, &TMelder::OeffnenVerlangt, Form1, [] { Form1->SpeedButton7Click(); });
         QObject::connect(&m, &TMelder::SpeichernVerlangt, Form1, [] { Form1->SpeedButton6Click(); });
-        QObject::connect(&m, &TMelder::KeineStartvorlageVerlangt, Form1, [] { Form1->StartvorlageLaden = false; });
         QObject::connect(&m, &TMelder::PraesentationVerlangt, Form1, [] { Form1->SpeedButton5Click(); });
         QObject::connect(&m, &TMelder::AusrichtenVerlangt, Form1, [] { Form1->AlignForm(); });
         QObject::connect(&m, &TMelder::DruckbefehlVerlangt, Form1, [] { Form1->SpeedButton1Click(); });

@@ -166,11 +166,10 @@ signals:
     // opacity `alpha` (0..255), their opacity bars with them.
     void TransparenzVerlangt(int alpha);
     // The document commands: New (never with the start template), Open,
-    // Save as; and a New asked for elsewhere loads no start template.
+    // Save as.
     void NeuVerlangt();
     void OeffnenVerlangt();
     void SpeichernVerlangt();
-    void KeineStartvorlageVerlangt();
     // Presentation mode starts; after it ended, the windows are placed
     // around the main window again.
     void PraesentationVerlangt();

@@ -78,7 +78,7 @@ TEST_F(AblageTest, TheVectorPictureHoldsTheGraphsAsTheirBitmapAndAPngBesideIt)
     ASSERT_EQ(Ablage.Vektorbilder.size(), 1u);
     const auto& [svg, png] = Ablage.Vektorbilder[0];
     EXPECT_EQ(svg.count("<image"), 1);
-    EXPECT_EQ(std::tuple(png.size(), png.dotsPerMeterX()), std::tuple(QSize(1435, 1305), 13000));
+    EXPECT_EQ(std::tuple(png.size(), png.dotsPerMeterX(), png.dotsPerMeterY()), std::tuple(QSize(1435, 1305), 13000, 13000));
     // The axes drawn as vectors and the graphs from the stretched bitmap
     // stand where the bitmap has them.
     EXPECT_TRUE(Nahe(png, 650, 300, Schwarz, 2));

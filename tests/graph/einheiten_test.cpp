@@ -178,6 +178,24 @@ TEST_F(EinheitenTest, XLengthRefillsTheValueTable)
     std::tie(Graphik, Form2) = std::tuple(altGraphik, nullptr);
 }
 
+// A window made for a view shows it from the start: the bars, the lengths,
+// the switches and the captions; without axes the numbers' switch is off.
+TEST_F(EinheitenTest, AWindowMadeForAViewShowsIt)
+{
+    TAnsicht a;
+    std::tie(a.PositionX, a.PositionY, a.XLaenge, a.YLaenge) = std::tuple(5, -3, "9", "14");
+    std::tie(a.Farbig, a.Achsen, a.Zahlen, a.XAchse, a.YAchse) = std::tuple(false, false, false, "t", "s(t)");
+    TGraphik g(nullptr, &a);
+    EXPECT_EQ(std::tuple(g.TrackBar2->value(), g.TrackBar1->value(), g.ComboBox2->currentText(), g.ComboBox1->currentText()),
+              std::tuple(5, -3, QString("9"), QString("14")));
+    EXPECT_EQ(std::tuple(g.CB2->isChecked(), g.CB3->isChecked(), g.CB4->isChecked(), g.CB4->isEnabled()),
+              std::tuple(false, false, false, false));
+    EXPECT_EQ(std::tuple(g.Edit1->text(), g.Edit2->text()), std::tuple(QString("t"), QString("s(t)")));
+    // The inch lists wait hidden until the unit is inch.
+    EXPECT_TRUE(g.ComboBox1a->isHidden() && g.ComboBox2a->isHidden());
+    EXPECT_EQ(a.XLaenge, "9");
+}
+
 // Tick values of a unit with few decimals are exact at those decimals;
 // one typed with more keeps them; past 15 digits the product stands.
 TEST(XTeilstriche, ValuesRoundedToTheUnitsDecimals)

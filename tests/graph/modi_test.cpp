@@ -113,6 +113,8 @@ TEST_F(ModiTest, ClicksStepThroughTheConstructionsAndRightClicksStepBack)
                 doppelpunkt == std::string::npos ? std::vector<std::string>{}
                                                  : std::vector<std::string>{schritt.substr(doppelpunkt + 1)};
             EXPECT_EQ(Gehoert(), klang) << schritt;
+            // The assistant asks exactly in the modes of its question.
+            EXPECT_EQ(AssistentFenster->isVisible(), Modus == ModusGeradeFrage || Modus == ModusParabelFrage) << schritt;
         }
     }
     // The finished construction asks again.

@@ -7,6 +7,8 @@
 #include "platform/felder.h"
 #include "platform/melder.h"
 
+#include <QAbstractButton>
+#include <QCursor>
 #include <QFrame>
 #include <QMouseEvent>
 
@@ -289,9 +291,60 @@ TEST_F(RahmenGraphTest, TheBandsButtonsLieFlatButTheCurrentToolsOpeners)
 // the offsets of the window table, the height asked for, not maximised.
 TEST_F(RahmenGraphTest, BesideTheMainWindowAtTheTablesOffsets)
 {
+    // A window made wider goes back to its width at the start.
+    Graphik->resize(Graphik->StartBreite + 90, Graphik->height());
     Graphik->showMaximized();
     emit Melder().GraphikNebenHauptfensterVerlangt(QRect(100, 50, 400, 600), 500);
     EXPECT_FALSE(Graphik->isMaximized());
+    EXPECT_EQ(Graphik->width(), Graphik->StartBreite);
     EXPECT_EQ(Graphik->pos(), QPoint(100 + FensterVersatz[3] + 400 + 2, 50 + FensterVersatz[4]));
     EXPECT_EQ(Graphik->height(), 500 + FensterVersatz[5]);
+}
+
+namespace {
+
+// Records the override cursor as the graph window's state changes.
+struct CursorBeimWechsel : QObject {
+    std::vector<int> Formen;  // -1: no override cursor
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowStateChange || e->type() == QEvent::Resize) {
+            const QCursor* c = QApplication::overrideCursor();
+            Formen.push_back(c ? static_cast<int>(c->shape()) : -1);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+// Presentation mode starts and ends under the wait cursor, and gives the
+// pointer back afterwards.
+TEST_F(RahmenGraphTest, PresentationModeChangesUnderTheWaitCursorOnly)
+{
+    CursorBeimWechsel beobachter;
+    Graphik->installEventFilter(&beobachter);
+    Form1->SpeedButton5Click();
+    ASSERT_TRUE(Graphik->Praesentation);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    Graphik->SpeedButton5->click();
+    ASSERT_FALSE(Graphik->Praesentation);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    Graphik->removeEventFilter(&beobachter);
+    ASSERT_FALSE(beobachter.Formen.empty());
+    for (const int form : beobachter.Formen)
+        EXPECT_EQ(form, static_cast<int>(Qt::WaitCursor));
+}
+
+// A click on a button of the window leaves the keyboard where it was: only
+// the length-unit and grid buttons (which never take a click's focus) can
+// be reached with the tab key.
+TEST_F(RahmenGraphTest, ButtonsTakeNoFocus)
+{
+    QStringList mitFokus;
+    for (const QAbstractButton* b : Graphik->findChildren<QAbstractButton*>())
+        if (!qobject_cast<const QCheckBox*>(b) && b->focusPolicy() != Qt::NoFocus)
+            mitFokus << b->objectName();
+    mitFokus.sort();
+    EXPECT_EQ(mitFokus, (QStringList{"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton6", "cm1", "cm2", "cm3"}));
 }

@@ -93,6 +93,9 @@ TEST_F(Steuerung, LineStyleSwitchesALineGridOnAndIsRememberedAcrossOtherGrids)
 
 TEST_F(Steuerung, SwatchesChooseTheSchemeOnlyWhileAGridIsOn)
 {
+    // The four colours at the start: black and the three schemes.
+    EXPECT_EQ(std::tuple(Flaeche(0), Flaeche(1), Flaeche(2), Flaeche(3)),
+              std::tuple(QColor(0, 0, 0), QColor(177, 99, 99), QColor(192, 192, 192), QColor(183, 255, 183)));
     Graphik->Gitter = "2a";
     Graphik->GraphikResize();
     QTest::mousePress(Graphik->GitterFelder[2], Qt::LeftButton);
@@ -117,6 +120,7 @@ TEST_F(Steuerung, SwatchesChooseTheSchemeOnlyWhileAGridIsOn)
         Graphik->Gitter = aus;
         Graphik->GraphikResize();
         const QColor vorher = Flaeche(3);
+        EXPECT_EQ(vorher, QColor(Qt::white));  // no grid, no colours
         QTest::mousePress(Graphik->GitterFelder[3], Qt::LeftButton);
         QTest::mouseRelease(Graphik->GitterFelder[3], Qt::LeftButton);
         EXPECT_EQ(std::pair(Graphik->Gitter, Flaeche(3)), std::pair(std::string(aus), vorher));

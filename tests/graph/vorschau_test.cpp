@@ -197,6 +197,30 @@ TEST_F(VorschauTest, EachFrameShowsTheInstructionBoxAndThePointInGreen)
     ASSERT_FALSE(c->Ops().empty());
     for (const auto& op : c->Ops())
         EXPECT_EQ(op.Kind == Op::Text ? op.Font.Color : op.Pen.Color, RGB(0, 128, 0)) << op.Text.toStdString();
+    // Another tool takes the last frame's figure away at once: outside its
+    // own box the screen is the picture again.
+    const auto unterDemKasten = [] {
+        const QImage& vorn = Graphik->PaintBox1->Front();
+        int anders = 0;
+        for (int y = 120; y < 301; ++y)
+            for (int x = 0; x < 331; ++x)
+                anders += vorn.pixel(x, y) != Graphik->Bild.pixel(x, y);
+        return anders;
+    };
+    ASSERT_GT(unterDemKasten(), 20);
+    Waehle(Graphik->Senkrechtebutton);
+    EXPECT_EQ(unterDemKasten(), 0);
+    // So does the box of the parabola's steps, also where the status is
+    // not renewed (the pointer did not move since it was).
+    OhneLoeschen(Graphik->ParabelButton);
+    Graphik->StatusErneuern = false;
+    Waehle(Graphik->PunktButton);
+    const QImage& vorn2 = Graphik->PaintBox1->Front();
+    int reste = 0;
+    for (int y = 45; y < 75; ++y)
+        for (int x = 5; x < 60; ++x)
+            reste += vorn2.pixel(x, y) != Graphik->Bild.pixel(x, y);
+    EXPECT_EQ(reste, 0);
 }
 
 // Each tool's figure where the geometry puts it, at 100 pixels per unit

@@ -160,12 +160,15 @@ TEST_F(GestartetTest, TheNameTableFindsWhatTheSearchFinds)
     kind(kind(&wurzel, ""), "m");
     QObject* direkt = kind(&wurzel, "d");
     kind(kind(&wurzel, ""), "d");
+    QObject* z1 = kind(&wurzel, "z");
+    kind(&wurzel, "z");  // the same name twice among the direct children: the first
     const QHash<QString, QObject*> t = Namenstabelle(&wurzel);
     EXPECT_EQ(t.value("n"), flach);
     EXPECT_NE(t.value("n"), tief);
     EXPECT_EQ(t.value("m"), m1);
     EXPECT_EQ(t.value("d"), direkt);
-    EXPECT_EQ(t.size(), 5);  // a, n, b, m, d; an object without a name has no entry
+    EXPECT_EQ(t.value("z"), z1);
+    EXPECT_EQ(t.size(), 6);  // a, n, b, m, d, z; an object without a name has no entry
     for (auto it = t.cbegin(); it != t.cend(); ++it)
         EXPECT_EQ(it.value(), wurzel.findChild<QObject*>(it.key())) << it.key().toStdString();
 
