@@ -2,8 +2,8 @@
 // construction mode, and what a right click takes back. Points, vertical
 // segments and circles go into their tables, and the change is announced:
 // their tool windows show them (with the marker and name buttons of the new
-// point pressed), and the echo of their edits redraws as typing there
-// would. Tangents, normals, lines and parabolas become functions 1..9
+// point pressed), and this window draws them at once: a tool window that
+// was never opened redraws nothing. Tangents, normals, lines and parabolas become functions 1..9
 // through the term setter. Each tool keeps a history of the slots it
 // filled, newest last, so that right clicks take the objects back in turn.
 
@@ -147,13 +147,14 @@ void TGraphik::PaintBoxClick_Links_71(QObject* /*Sender*/, int /*X*/, int /*Y*/)
     const int i = FreierSlot(10, KreisFrei);
     Anhaengen(KreisHistorie, SlotZiffer(i), i == 10);
     // A circle, not an ellipse: both radii are the one radius. The circles
-    // window shows it; the echo of its edits redraws.
+    // window shows it, when it was ever opened; the picture is drawn here.
     TPunkt& m = Punkte[10 + i];
     m.X = AufKapazitaet(Flagge.MittelXText);
     m.Y = AufKapazitaet(Flagge.MittelYText);
     Kreise[i].RadiusX = AufKapazitaet(Flagge.RadiusText);
     Kreise[i].RadiusY = AufKapazitaet(Flagge.RadiusText);
     emit Melder().TabelleGeaendert(TObjekttabelle::Kreise, this);
+    GraphikResize();
 }
 
 void TGraphik::PaintBoxClick_Links_81(QObject* /*Sender*/, int /*X*/, int /*Y*/)
@@ -331,9 +332,9 @@ void TGraphik::FunktionZuruecknehmen(std::string& historie)
 void TGraphik::ResetCircle(int i)
 {
     KreisVorbelegen(i);
-    // The circles window shows it; the echo of its emptied centre edits
-    // redraws the graph.
+    // The circles window shows it (when it was ever opened).
     emit Melder().TabelleGeaendert(TObjekttabelle::Kreise, this);
+    GraphikResize();
 }
 
 void TGraphik::NeuBeginnen(QObject* Sender)

@@ -62,8 +62,7 @@ std::optional<QImage> TGraphik::KopieBitmap(bool mitKoordinaten)
         DrawGraphs(c, f, f, 0.0, 0.0);
         if (mitKoordinaten)
             DrawLabels(c, f, -f);
-        c.Flush();
-    }
+    }  // (the canvas hands its last strokes to the picture as it ends)
     Plot = plot;
     TextAbbildung = text;
 

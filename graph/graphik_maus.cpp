@@ -166,7 +166,6 @@ void TGraphik::BeschrEditFolgt(int X, int Y)
         BeschrEdit->move(PaintBox1->x() + X + 22, PaintBox1->y() + Y - 20);
     } else {
         // Out of sight while the flash or typewriter plays.
-        BeschrEdit->hide();
         BeschrEdit->move(-1000, 1000);
     }
     const double cmProPixel = std::fabs(PixelToWorldX(1) - PixelToWorldX(2));

@@ -57,10 +57,8 @@ bool Endlich(double a, double b) { return std::isfinite(a) && std::isfinite(b); 
 std::optional<double> TGraphik::ZahlAusText(const std::string& text)
 {
     // Either separator: a document typed in German draws in English too.
-    const std::optional<double> v = ParseNumber(text, Dezimaltrenner(), true);
-    if (!v || !std::isfinite(*v))
-        return std::nullopt;
-    return v;
+    // (The parser takes no infinities and fails on overflow.)
+    return ParseNumber(text, Dezimaltrenner(), true);
 }
 
 std::optional<TGraphik::TWeltPunkt> TGraphik::AnsichtsPunkt(const std::string& xText, const std::string& yText) const

@@ -101,6 +101,7 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     const TOhneSanduhr ohneSanduhr;
 
     auto* splash = new Tsplashscreen;
+    SchriftVorlaufAbwarten();
     splash->show();
     splash->repaint();
 
@@ -188,6 +189,7 @@ void ProgrammBeenden()
 
 int ProgramMain(int argc, char** argv)
 {
+    SchriftVorlaufStarten();
     QApplication app(argc, argv);
     // Closing the main window ends the program, even while other windows
     // are open; nothing else does.

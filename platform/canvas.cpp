@@ -64,9 +64,9 @@ QFont MakeQFont(const TFont& f, double dpi)
 // exactly on the rim counts on the right and bottom side only, so a pen of
 // width w covers w rows across a horizontal line, as QPainter does.
 struct TKapselZiel {
-    uchar* Bits = nullptr;
-    qsizetype Bpl = 0;
-    int L = 0, T = 0, R = 0, B = 0;  // writable pixels: L <= x < R, T <= y < B
+    uchar* Bits;
+    qsizetype Bpl;
+    int L, T, R, B;  // writable pixels: L <= x < R, T <= y < B
 };
 
 // The pen swath of segment a-b with half width r, cut along one scan line:
@@ -299,6 +299,7 @@ public:
             n += t->AnzahlFormen.load(std::memory_order_relaxed);
         return n;
     }
+    std::size_t Anzahl() const { return Tafeln.size(); }
     void Begrenzen()
     {
         std::size_t spannen = 0;
@@ -558,8 +559,9 @@ struct TPainterCanvas::TListe {
         int kMin = static_cast<int>(Baender.size()), kMax = -1;
         // The rows lo <= y < hi of the band the segment before went to
         // alone, and that band; its run goes on while the segments stay
-        // there.
-        double lo = 1, hi = 0;
+        // there. None (no row compares) when it went to several or none.
+        constexpr double KeinBand = std::numeric_limits<double>::quiet_NaN();
+        double lo = KeinBand, hi = KeinBand;
         std::size_t kAllein = 0;
         for (std::size_t i = 0; i + 1 < anzahl; ++i) {
             const double y1 = Punkte[von + i].y(), y2 = Punkte[von + i + 1].y();
@@ -569,7 +571,7 @@ struct TPainterCanvas::TListe {
                 LaufBis[kAllein] = s;
                 continue;
             }
-            lo = 1, hi = 0;
+            lo = hi = KeinBand;
             if (!(unten >= 0.0) || !(oben < H))
                 continue;
             const int b0 = BandVon(oben), b1 = BandVon(unten);
@@ -697,7 +699,7 @@ private:
     std::unique_ptr<QPainter> P;
     bool HatClip = false;
     TRect Clip;
-    int SL = 0, ST = 0, SR = 0, SB = 0;
+    int SL, ST, SR, SB;  // the pixels it may write (Schreibbereich)
     std::uint32_t Angewandt = 0;
     bool StiftGueltig = false;
 };
@@ -867,6 +869,11 @@ void TBandMaler::Kette(const TBefehl& b)
 TPainterCanvas::TPainterCanvas() : FMuster(std::make_unique<TMusterVorrat>()) {}
 TPainterCanvas::~TPainterCanvas() = default;
 
+std::size_t TPainterCanvas::MusterTafeln() const
+{
+    return FMuster->Anzahl();
+}
+
 void TPainterCanvas::Flush()
 {
     FlushLines();
@@ -875,10 +882,8 @@ void TPainterCanvas::Flush()
         // Its buffers serve the next picture.
         FListeVorrat = std::move(FListe);
     }
-    if (FPainter) {
-        FPainter->end();
-        FPainter.reset();
-    }
+    // (A painter ends as it goes.)
+    FPainter.reset();
     FDevice = nullptr;
 }
 
@@ -1439,7 +1444,6 @@ void TPainterCanvas::DoPolygon(const std::vector<TPoint>& points, bool closed)
         return;
     ApplyPen();
     QPolygonF poly;
-    poly.reserve(static_cast<qsizetype>(points.size()));
     for (const TPoint& pt : points)
         poly << Map(pt);
     if (closed) {
@@ -1466,15 +1470,14 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
         return false;
     const int w = static_cast<int>(w64);
     const int h = static_cast<int>(h64);
-    if (Brush.Style != TBrushStyle::Solid && Brush.Style != TBrushStyle::Clear)
-        return false;
     const int rand = std::abs(Pen.Width) + 2;
     // Beyond the int range the picture's corner cannot be given: such an
-    // ellipse lies far outside every device anyway.
+    // ellipse, far outside every device, is left to the painter.
     const std::int64_t x0 = std::int64_t{r.Left} - rand;
     const std::int64_t y0 = std::int64_t{r.Top} - rand;
-    if (x0 < std::numeric_limits<std::int32_t>::min() || y0 < std::numeric_limits<std::int32_t>::min())
-        return true;
+    if ((Brush.Style != TBrushStyle::Solid && Brush.Style != TBrushStyle::Clear) ||
+        x0 < std::numeric_limits<std::int32_t>::min() || y0 < std::numeric_limits<std::int32_t>::min())
+        return false;
     auto it = std::find_if(FEllipsen.begin(), FEllipsen.end(), [&](const TEllipsenBild& e) {
         return e.W == w && e.H == h && e.Stift == Pen && e.Pinsel == Brush;
     });
@@ -1483,11 +1486,12 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
             FEllipsen.erase(FEllipsen.begin());
         TEllipsenBild e{w, h, rand, Pen, Brush, QImage(w + 2 * rand, h + 2 * rand, QImage::Format_ARGB32_Premultiplied)};
         e.Bild.fill(Qt::transparent);
-        QPainter q(&e.Bild);
-        q.setPen(MakePen(Pen));
-        q.setBrush(ToQBrush(Brush));
-        q.drawEllipse(QRect(rand, rand, w - 1, h - 1));
-        q.end();
+        {
+            QPainter q(&e.Bild);  // ended before the picture moves
+            q.setPen(MakePen(Pen));
+            q.setBrush(ToQBrush(Brush));
+            q.drawEllipse(QRect(rand, rand, w - 1, h - 1));
+        }
         ++FZaehlung.Ellipsenbilder;
         FEllipsen.push_back(std::move(e));
         it = FEllipsen.end() - 1;

@@ -203,6 +203,10 @@ public:
     void Discard();
     void CloseRun() override { FlushLines(); }
     void Linien(std::span<const TGraphBefehl> befehle) override;
+    // What is kept from picture to picture, both bounded: the pictures of
+    // small ellipses and the tables of wide pens' step shapes.
+    std::size_t EllipsenBilder() const { return FEllipsen.size(); }
+    std::size_t MusterTafeln() const;
 
     // The kept commands, by band (canvas.cpp).
     struct TListe;

@@ -12,11 +12,16 @@
 
 namespace {
 
-const char* const ListenPfade[] = {
-    ":/languages/deutsch.txt",   // SpracheDeutsch
-    ":/languages/english.txt",   // SpracheEnglisch
-    ":/languages/dritte.txt",    // SpracheDritte
-};
+// The list of a language; null for a number that is none.
+const char* ListenPfad(int index)
+{
+    switch (index) {
+    case SpracheDeutsch: return ":/languages/deutsch.txt";
+    case SpracheEnglisch: return ":/languages/english.txt";
+    case SpracheDritte: return ":/languages/dritte.txt";
+    default: return nullptr;
+    }
+}
 
 // The translator of Qt's standard texts in force, and the language it is for
 // (the untranslated texts for every language but German).
@@ -27,9 +32,10 @@ bool QtDeutsch = false;
 
 bool LoadLanguage(int index)
 {
-    if (index < 0 || index >= static_cast<int>(std::size(ListenPfade)))
+    const char* pfad = ListenPfad(index);
+    if (!pfad)
         return false;
-    QFile datei(QString::fromLatin1(ListenPfade[index]));
+    QFile datei(QString::fromLatin1(pfad));
     if (!datei.open(QIODevice::ReadOnly))
         return false;
     const QByteArray inhalt = datei.readAll();

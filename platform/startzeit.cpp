@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <chrono>
+#include <dlfcn.h>
+#include <thread>
 #include <cstdio>
 #include <ctime>
 #include <utility>
@@ -51,4 +53,30 @@ private:
 void ErstesBildMelden(std::function<bool(QObject*)> flaeche)
 {
     qApp->installEventFilter(new TErstesBild(std::move(flaeche)));
+}
+
+namespace {
+
+std::thread GSchriftVorlauf;
+
+}  // namespace
+
+void SchriftVorlaufStarten()
+{
+    if (GSchriftVorlauf.joinable())
+        return;
+    // Qt's font database loaded it with the program; nothing is loaded here.
+    void* fontconfig = dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD);
+    if (!fontconfig)
+        return;
+    // A second FcInit, Qt's, finds the configuration made here.
+    const auto fcInit = reinterpret_cast<int (*)()>(dlsym(fontconfig, "FcInit"));
+    if (fcInit)
+        GSchriftVorlauf = std::thread(fcInit);
+}
+
+void SchriftVorlaufAbwarten()
+{
+    if (GSchriftVorlauf.joinable())
+        GSchriftVorlauf.join();
 }

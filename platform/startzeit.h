@@ -14,3 +14,11 @@
 class QObject;
 
 void ErstesBildMelden(std::function<bool(QObject*)> flaeche);
+
+// fontconfig reads its configuration and its font caches (a sixth of the
+// start's instructions) the first time a text is measured, the splash's.
+// SchriftVorlaufStarten hands that to a thread while the application
+// object and the splash are made; SchriftVorlaufAbwarten, called before the
+// first text, waits for it. Without fontconfig loaded both do nothing.
+void SchriftVorlaufStarten();
+void SchriftVorlaufAbwarten();

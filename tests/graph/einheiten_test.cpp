@@ -101,6 +101,8 @@ TEST_F(EinheitenTest, LengthsInCmOrInchSetTheViewOrAreReset)
         {y, false, "99999999999", "10", nullptr, 10, 295},
         {x, false, "18", nullptr, nullptr, 14, 0},  // no x length, but no message either
         {x, false, "2", "11", "5.5", 11, 296},
+        {x, true, "9", nullptr, "4.5", 9, 0},
+        {y, true, "16", nullptr, "8", 16, 0},
     };
     for (const auto& [box, waehlen, text, cm, zoll, laenge, meldung] : schritte) {
         SCOPED_TRACE(text);

@@ -3,8 +3,11 @@
 
 #include "interaktion_fixture.h"
 
+#include "platform/melder.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -58,6 +61,7 @@ protected:
 TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
 {
     // 30 pixels per unit: x = 0 at column 150, y = 0 at row 240.
+    QSignalSpy gemeldet(&Melder(), &TMelder::AnsichtGeaendert);
     Druecken(150, 240);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"schlag"});
     Ziehen(164, 254);  // 0.47 units: nothing moves
@@ -66,7 +70,9 @@ TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
     EXPECT_EQ(Ansicht(), (std::array{-5, 6, -2, 8}));
     Ziehen(166, 256);  // past the boundary: one unit, width and height kept
     EXPECT_EQ(Ansicht(), (std::array{-6, 5, -1, 9}));
+    EXPECT_EQ(gemeldet.count(), 0);
     Loslassen(166, 256);
+    EXPECT_EQ(gemeldet.count(), 1);  // the other windows learn the view once, at the end
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"blop"});
     EXPECT_EQ(Graphik->PaintBox1->cursor().shape(), Qt::CrossCursor);
     // A drag of under half a unit from a whole unit moves nothing, nor does
@@ -221,6 +227,7 @@ TEST_F(MausTest, NothingThrownInAHandlerReachesTheEventLoop)
     // The window goes on working.
     Klaenge.Werfen = Zeiger.Werfen = false;
     Waehle(Graphik->UrsprungButton);
+    QSignalSpy gemeldet(&Melder(), &TMelder::AnsichtGeaendert);
     Druecken(150, 240);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"schlag"});
 }

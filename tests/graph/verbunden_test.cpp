@@ -241,6 +241,7 @@ TEST_F(Verbunden, TheToolBoxsSwitchesSnapStepsAndLabelField)
     Graphik->PunktButton->click();
     for (const auto& [stufe, breite] : {std::pair{Graphik->Label10, 56}, {Graphik->Label11, 73}, {Graphik->Label32, 107}}) {
         Graphik->StatusErneuern = true;
+        EXPECT_EQ(stufe->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(stufe, Qt::LeftButton);
         EXPECT_EQ(Graphik->StatusBar1->Panels[0].Width, breite) << stufe->objectName().toStdString();
     }
@@ -261,6 +262,13 @@ TEST_F(Verbunden, TheToolBoxsSwitchesSnapStepsAndLabelField)
     Graphik->BeschrEdit->show();
     QTest::keyClicks(Graphik->BeschrEdit, "Hallo");
     EXPECT_EQ(Graphik->BeschrEdit->text(), "Hallo");
+    // It grows with its text and shrinks with it.
+    const QString lang = QStringLiteral("Hallo, ein Text von vierzig Buchstaben!!");
+    QTest::keyClicks(Graphik->BeschrEdit, lang.mid(5));
+    EXPECT_GE(Graphik->BeschrEdit->width(), Graphik->BeschrEdit->fontMetrics().horizontalAdvance(lang) + 5);
+    Graphik->BeschrEdit->clear();
+    QTest::keyClicks(Graphik->BeschrEdit, "a");
+    EXPECT_LT(Graphik->BeschrEdit->width(), 40);
     // Interaction off hides the tool box and gives its room to the drawing.
     const int links = Graphik->PaintBox1->x();
     Graphik->InteraktivBox->setChecked(false);

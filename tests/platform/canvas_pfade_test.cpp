@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -146,6 +147,14 @@ TEST(CanvasPfade, APictureAfterOthersIsTheFreshPicture)
         danach(c);
         c.Flush();
         EXPECT_TRUE(Gleich(zweites, frisch)) << (p ? "bands" : "one band");
+        // Another picture given paints what is pending on the one before.
+        QImage viertes = MakeScreenImage(211, 173);
+        danach(c);
+        c.SetImage(&viertes);
+        EXPECT_TRUE(Gleich(zweites, frisch)) << (p ? "bands" : "one band");
+        danach(c);
+        c.Flush();
+        EXPECT_TRUE(Gleich(viertes, frisch)) << (p ? "bands" : "one band");
         // Calls forgotten before they were painted leave nothing.
         c.SetImage(&drittes);
         vorher(c);
@@ -155,6 +164,152 @@ TEST(CanvasPfade, APictureAfterOthersIsTheFreshPicture)
         c.Flush();
         EXPECT_TRUE(Gleich(drittes, frisch)) << (p ? "bands" : "one band");
     }
+}
+
+// What the screen canvas keeps from picture to picture stays bounded: the
+// pictures of small ellipses (one per size, pen and brush, up to 64 pixels
+// and the newest 32 of them) and the wide pens' shape tables (dropped
+// between pictures once there are more than eight widths).
+TEST(CanvasPfade, WhatIsKeptForTheNextPictureStaysFew)
+{
+    QImage bild = MakeScreenImage(300, 200);
+    TPfadCanvas c(&bild);
+    c.Brush = TBrush{clRed, TBrushStyle::Solid};
+    for (int i = 0; i < 2; ++i) {
+        c.Ellipse(0, 0, 64, 5);
+        c.Ellipse(20, 30, 21, 94);
+        c.Ellipse(5, 5, 15, 15);
+    }
+    EXPECT_EQ(c.EllipsenBilder(), 3u);
+    c.Ellipse(0, 0, 65, 5);
+    c.Ellipse(0, 0, 5, 65);
+    c.Brush.Style = TBrushStyle::Cross;
+    c.Ellipse(5, 5, 15, 15);
+    c.Brush.Style = TBrushStyle::Clear;
+    c.Ellipse(5, 5, 15, 15);
+    c.Pen.Width = 64;
+    c.Ellipse(5, 5, 15, 15);
+    c.Pen.Width = 65;
+    c.Ellipse(5, 5, 15, 15);
+    c.Pen.Width = 1;
+    EXPECT_EQ(c.EllipsenBilder(), 5u);
+    c.Brush.Color = clBlue;
+    for (int i = 1; i <= 40; ++i)
+        c.Ellipse(0, 0, i, 5);
+    EXPECT_EQ(c.EllipsenBilder(), 32u);
+    c.Flush();
+
+    const auto breit = [&](std::initializer_list<int> breiten) {
+        for (const int b : breiten) {
+            c.Pen = TPen{clGreen, b, TPenStyle::Solid};
+            c.MoveTo(0, 10), c.LineTo(100, 50), c.LineTo(200, 10);
+            c.Rectangle(0, 0, 1, 1);  // ends the run
+        }
+        c.Flush();
+        return c.MusterTafeln();
+    };
+    EXPECT_EQ(breit({1, 2, 3, 4, 5, 6, 7, 8, 9, 65}), 8u);
+    EXPECT_EQ(breit({10}), 9u);
+    EXPECT_EQ(breit({2, 2}), 1u);
+    EXPECT_EQ(breit({64}), 2u);
+
+    // A picture painted at once keeps none.
+    QImage tief = MakeScreenImage(50, 50).convertToFormat(QImage::Format_RGB888);
+    TPfadCanvas sofort(&tief);
+    sofort.Ellipse(1, 1, 9, 9);
+    sofort.Pen.Width = 5;
+    sofort.MoveTo(0, 0), sofort.LineTo(40, 40);
+    sofort.Flush();
+    EXPECT_EQ(std::pair(sofort.EllipsenBilder(), sofort.MusterTafeln()), std::pair(std::size_t{0}, std::size_t{0}));
+}
+
+// What a call hands to a canvas, seen on the recording canvas: corners in
+// either order come as a normal box, calls that would draw nothing come not
+// at all, and each comes with the pen, brush, font and clip of its call.
+TEST(CanvasPfade, EveryCallReachesTheCanvasWithWhatWasInForce)
+{
+    using K = TRecordingCanvas::TOpKind;
+    TRecordingCanvas c(300, 200);
+    const TPen stift{clRed, 3, TPenStyle::Dash};
+    const TBrush pinsel{clBlue, TBrushStyle::Cross};
+    const TFont schrift{QStringLiteral("DejaVu Sans"), 12, clGreen, 1};
+    c.Pen = stift;
+    c.Brush = pinsel;
+    c.Font = schrift;
+    c.SetClipRect(TRect{50, 40, 10, 20});
+    c.MoveTo(1, 2);
+    c.LineTo(1, 2);  // no length
+    c.LineTo(5, 6);
+    c.Rectangle(30, 40, 10, 20);
+    c.RoundRect(30, 40, 10, 20, -8, 6);
+    c.Ellipse(10, 40, 30, 20);
+    c.Polygon({{1, 1}, {9, 1}});
+    c.Polygon({{1, 1}});
+    c.Polyline({{2, 2}, {8, 3}});
+    c.Polyline({{2, 2}});
+    c.FillRect(TRect{7, 8, 3, 4});
+    c.TextOut(4, 5, QStringLiteral("fx"));
+    c.TextOut(4, 5, QString());
+    c.ClearClip();
+    const QImage bild(4, 3, QImage::Format_RGB32);
+    constexpr int Groesste = std::numeric_limits<int>::max();
+    c.Draw(Groesste - 4, 0, bild);  // its far edge the last int
+    c.Draw(Groesste - 3, 0, bild);
+    c.Draw(0, Groesste - 2, bild);
+    c.DrawOver(Groesste - 4, Groesste - 3, bild);
+    c.DrawOver(Groesste - 3, 0, bild);
+    c.DrawOver(0, Groesste - 2, bild);
+    c.DrawOver(0, 0, QImage());
+    c.StretchDraw(TRect{0, 0, 9, 9}, QImage());
+    const std::vector<TRecordingCanvas::TOp>& ops = c.Ops();
+    const std::vector<K> arten = {K::Line, K::Rectangle, K::RoundRect, K::Ellipse, K::Polygon, K::Polyline,
+                                  K::FillRect, K::Text, K::Draw, K::Draw};
+    ASSERT_EQ(ops.size(), arten.size());
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        EXPECT_EQ(ops[i].Kind, arten[i]) << i;
+        EXPECT_EQ(std::tuple(ops[i].Pen, ops[i].Brush, ops[i].Font), std::tuple(stift, pinsel, schrift)) << i;
+        EXPECT_EQ(ops[i].Clipped, i < 8) << i;
+        EXPECT_EQ(ops[i].Clip, (TRect{10, 20, 50, 40})) << i;
+    }
+    EXPECT_EQ(ops[0].Points, (std::vector<TPoint>{{1, 2}, {5, 6}}));
+    const TRect box{10, 20, 30, 40};
+    EXPECT_EQ(std::tuple(ops[1].Rect, ops[2].Rect, ops[2].W, ops[2].H, ops[3].Rect), std::tuple(box, box, 8, 6, box));
+    EXPECT_EQ(std::pair(ops[4].Points, ops[5].Points),
+              std::pair(std::vector<TPoint>{{1, 1}, {9, 1}}, std::vector<TPoint>{{2, 2}, {8, 3}}));
+    EXPECT_EQ(ops[6].Rect, (TRect{3, 4, 7, 8}));
+    EXPECT_EQ(std::tuple(ops[7].Text, ops[7].Points, ops[7].Rect),
+              std::tuple(QStringLiteral("fx"), std::vector<TPoint>{{4, 5}},
+                         TRect{4, 5, 4 + c.TextWidth(QStringLiteral("fx")), 5 + c.TextHeight(QStringLiteral("fx"))}));
+    EXPECT_EQ(std::pair(ops[8].Rect, ops[9].Rect),
+              std::pair(TRect{Groesste - 4, 0, Groesste, 3}, TRect{Groesste - 4, Groesste - 3, Groesste, Groesste}));
+
+    // Measures: nothing is no width, but a line's height.
+    EXPECT_EQ(c.TextWidth(QString()), 0);
+    EXPECT_GT(c.TextWidth(QStringLiteral("fx")), c.TextWidth(QStringLiteral("f")));
+    EXPECT_EQ(c.TextHeight(QString()), c.TextHeight(QStringLiteral(" ")));
+    EXPECT_GT(c.TextHeight(QString()), 10);
+
+    // A clear pen draws no line and no open outline; a clear brush fills
+    // nothing, but shapes keep their outline.
+    c.ClearOps();
+    c.Pen.Style = TPenStyle::Clear;
+    c.MoveTo(0, 0), c.LineTo(5, 5);
+    c.Polyline({{0, 0}, {5, 5}});
+    c.Brush.Style = TBrushStyle::Clear;
+    c.FillRect(TRect{0, 0, 5, 5});
+    c.Rectangle(0, 0, 5, 5);
+    ASSERT_EQ(c.Ops().size(), 1u);
+    EXPECT_EQ(c.Ops()[0].Kind, K::Rectangle);
+    // Lines given at once are the calls one by one, the pen moving along.
+    c.ClearOps();
+    c.Pen.Style = TPenStyle::Solid;
+    const TGraphBefehl befehle[] = {{TGraphBefehl::MoveTo, 1, 1}, {TGraphBefehl::LineTo, 4, 1}, {TGraphBefehl::LineTo, 4, 1},
+                                    {TGraphBefehl::MoveTo, 7, 7}, {TGraphBefehl::LineTo, 7, 9}};
+    c.Linien(befehle);
+    c.LineTo(0, 0);
+    ASSERT_EQ(c.Ops().size(), 3u);
+    EXPECT_EQ(std::tuple(c.Ops()[0].Points, c.Ops()[1].Points, c.Ops()[2].Points),
+              std::tuple(std::vector<TPoint>{{1, 1}, {4, 1}}, std::vector<TPoint>{{7, 7}, {7, 9}}, std::vector<TPoint>{{7, 9}, {0, 0}}));
 }
 
 }  // namespace

@@ -83,12 +83,14 @@ TEST(Fensterlage, AWindowKeepsTheMarginsItWasPlacedWith)
     QWidget fenster;
     fenster.resize(120, 90);
     ASSERT_TRUE(Rahmenbreiten(&fenster).isNull()) << "another framed window is still there";
+    RahmenVerschieben(&fenster, QPoint(5, 5));  // nothing to reckon with yet
     QMargins rand;
     {
         QWidget leiht;
         leiht.resize(50, 50);
         Gerahmt(leiht);
         rand = Rahmenbreiten(&leiht);
+        EXPECT_EQ(Rahmenbreiten(&fenster), rand) << "no margins were a guess, not kept";
         RahmenVerschieben(&fenster, QPoint(33, 44));
     }
     ASSERT_FALSE(rand.isNull());

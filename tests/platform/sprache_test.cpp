@@ -71,6 +71,9 @@ TEST(Sprache, LoadingSwitchesTheLinesAndTheSeparator)
     ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
     EXPECT_EQ(std::tuple(Dezimaltrenner(), Texte[565], Texte[581]),  // never trimmed
               std::tuple(',', "Optionen Schwarz-Weiß-Drucker ", ""));
+    // The template for a third language is hidden from the menu.
+    ASSERT_TRUE(LoadLanguage(SpracheDritte));
+    EXPECT_EQ(Texte[7], "-1");
     Texte[9] = ".";
     EXPECT_FALSE(LoadLanguage(3) || LoadLanguage(-1));
     EXPECT_EQ(Texte[9], ".");
