@@ -289,7 +289,7 @@ void TForm1::beispiele()
     const TFunktion* f = Funktionen[1];
     if (!f)
         return;
-    ComboBox1->setEditText(QStringLiteral("1."));
+    // (New chose "1." in the list already.)
     // (An equation the same as New's, which the field holds then, needs no
     // change handler: New ran it for this equation and x = t = 0.)
     ComboBox1Change();

@@ -134,9 +134,9 @@ void TEinstellDlg::CancelBtnClick()
 
 void TEinstellDlg::BitBtn1Click()
 {
+    // A template that cannot be written (no settings folder can be made
+    // either) is said: the user asked for it.
     const QString pfad = Startvorlage();
-    if (pfad.isEmpty() || !EinstellungsordnerAnlegen())
-        return;
     if (QFileInfo::exists(pfad) && AskYesNo(Txt(ZeileVorlageUeberschreiben)) != IDYES)
         return;
     const std::vector<std::uint8_t> daten = EncodeDokument(Form1->DokumentBild());

@@ -234,8 +234,6 @@ void TForm1::ErzeugeEingabe()
     Evont->setText(QStringLiteral("1"));
     Ebist->setText(QStringLiteral("5"));
     Estept->setText(QStringLiteral("1"));
-    for (QLineEdit* e : {Evonx, Ebisx, Evont, Ebist, Estept})
-        SetTag(e, 1);
 
     // The change handlers. Text fields report every change, from the user
     // or from code, but only when the text differs; the combo boxes report

@@ -308,11 +308,9 @@ void TForm1::BereichChange(int feld)
         case 3: f->SetTTo(*wert); break;
         default: f->SetTStep(*wert); break;
         }
-        SetTag(e, 1);
         Edit1Change();
         SetzeFeldfarbe(e, FarbeGueltig);
     } else {
-        SetTag(e, 0);
         SetzeFeldfarbe(e, FarbeUngueltig);
     }
 

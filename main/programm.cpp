@@ -187,16 +187,19 @@ void ProgrammBeenden()
     FensterzustandNullen();
 }
 
-int ProgramMain(int argc, char** argv)
+std::vector<std::string> Aufrufparameter(int argc, char** argv)
 {
-    SchriftVorlaufStarten();
-    QApplication app(argc, argv);
-    // Closing the main window ends the program, even while other windows
-    // are open; nothing else does.
-    QApplication::setQuitOnLastWindowClosed(false);
     std::vector<std::string> parameter;
     for (int i = 1; i < argc; ++i)
         parameter.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    return parameter;
+}
+
+int ProgrammAusfuehren(const std::vector<std::string>& parameter)
+{
+    // Closing the main window ends the program, even while other windows
+    // are open; nothing else does.
+    QApplication::setQuitOnLastWindowClosed(false);
     // Set by bench/start.sh, which times the start to the first picture.
     if (qEnvironmentVariableIsSet("TESSAPLUN_STARTZEIT"))
         ErstesBildMelden([](QObject* o) { return Graphik && o == Graphik->PaintBox1; });
@@ -205,4 +208,11 @@ int ProgramMain(int argc, char** argv)
     const int ergebnis = QApplication::exec();
     ProgrammBeenden();
     return ergebnis;
+}
+
+int ProgramMain(int argc, char** argv)
+{
+    SchriftVorlaufStarten();
+    QApplication app(argc, argv);
+    return ProgrammAusfuehren(Aufrufparameter(argc, argv));
 }

@@ -7,6 +7,13 @@
 // loop. Returns the process exit code.
 int ProgramMain(int argc, char** argv);
 
+// The command-line parameters without the program name, as UTF-8.
+std::vector<std::string> Aufrufparameter(int argc, char** argv);
+
+// The program in an application that exists: the start, the event loop and
+// the end; the exit code of the loop.
+int ProgrammAusfuehren(const std::vector<std::string>& parameter);
+
 // The start without the event loop, for the program and for tests: resets
 // the shared state, shows the splash window and creates the windows in their
 // order (the last one finishes the start); the tool windows and the overview

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCursor>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace {
@@ -347,4 +348,17 @@ TEST_F(RahmenGraphTest, ButtonsTakeNoFocus)
             mitFokus << b->objectName();
     mitFokus.sort();
     EXPECT_EQ(mitFokus, (QStringList{"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton6", "cm1", "cm2", "cm3"}));
+}
+
+// Every text field of the window takes what a document can store, 255
+// characters, and no more; only the function chooser's text is not stored.
+TEST_F(RahmenGraphTest, EveryTextFieldHoldsAtMost255Characters)
+{
+    QStringList andere;
+    for (QLineEdit* e : Graphik->findChildren<QLineEdit*>()) {
+        const QString name = e->objectName().isEmpty() ? e->parent()->objectName() : e->objectName();
+        if (e->maxLength() != 255)
+            andere << name;
+    }
+    EXPECT_EQ(andere, QStringList{"ComboBox3"});
 }

@@ -285,6 +285,13 @@ TEST_F(Steuerung, ValueTableUnitWindowsAndLineStyleButtons)
     Graphik->ComboBox4->setCurrentIndex(6);
     Graphik->ComboBox4Change();
     EXPECT_EQ(std::pair(Funktionen[0]->GetLineStyle(), Form1->ComboBox2->currentIndex()), std::pair(6, 6));
+    // The unit windows go with the axes group into presentation mode.
+    const QPoint alt = EinheitXDlg->pos();
+    Form1->SpeedButton5Click();
+    const QPoint unter = Graphik->GroupBox1->mapToGlobal(QPoint(Graphik->TrackBar1->x() + 24, Graphik->GroupBox1->height()));
+    ASSERT_NE(unter, alt);
+    EXPECT_EQ(EinheitXDlg->pos(), unter);
+    EXPECT_EQ(EinheitYDlg->pos(), unter + QPoint(EinheitXDlg->width() + 5, 0));
 }
 
 // A printer that cannot start says so and writes no page.

@@ -246,6 +246,12 @@ TEST_F(Verbunden, TheToolBoxsSwitchesSnapStepsAndLabelField)
         EXPECT_EQ(Graphik->StatusBar1->Panels[0].Width, breite) << stufe->objectName().toStdString();
     }
     EXPECT_EQ(Graphik->TrackBar3->value(), 4);
+    // Page keys step each bar of the window by one position.
+    for (QSlider* bar : {Graphik->TrackBar3, Graphik->TrackBar2, Graphik->TrackBar1}) {
+        const int vorher = bar->value();
+        Taste(bar, Qt::Key_PageDown);
+        EXPECT_EQ(bar->value(), vorher - 1) << bar->objectName().toStdString();
+    }
     // The sound switch is the main window's menu item.
     QTest::mouseClick(Graphik->SoundBox, Qt::LeftButton);
     EXPECT_FALSE(Form1->Sound1->isChecked());

@@ -6,6 +6,7 @@
 #include "druck_fakes.h"
 
 #include "main/info_dlg.h"
+#include "main/splash.h"
 #include "tools/einheit_dlg.h"
 #include "main/einstell_dlg.h"
 #include "main/hotkey_dlg.h"
@@ -14,6 +15,7 @@
 #include "platform/dateidialog.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -237,6 +239,48 @@ TEST_F(DialogKnoepfe, WindowsThatOnlyClose)
         ok->click();
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     }
+}
+
+// The program's own dialogs and its splash stay above the windows they
+// explain; Return in a dialog with a question presses its OK.
+TEST_F(DialogKnoepfe, DialogsStayOnTopAndReturnIsTheirOk)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{AboutBox, TippsDlg, TastenDlg, HotkeyDlg, EinstellDlg,
+                                                      splashscreen})
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << w->objectName().toStdString();
+
+    Frage.Antwort = QMessageBox::No;
+    Form1->eigeneEinstellungenverwenden1->trigger();
+    QTest::keyClick(EinstellDlg->CheckBox2, Qt::Key_Return);
+    EXPECT_EQ(Frage.Fragen, std::vector<QString>{Txt(441)});
+}
+
+// The tips window is as high as its wrapped texts need at its width,
+// whatever height it had before.
+TEST_F(DialogKnoepfe, TheTipsWindowIsAsHighAsItsTexts)
+{
+    TippsDlg->resize(TippsDlg->minimumWidth(), 40);
+    TippsDlg->show();
+    const QLayout* l = TippsDlg->layout();
+    EXPECT_EQ(TippsDlg->height(), l->totalHeightForWidth(TippsDlg->width()));
+    TippsDlg->hide();
+    TippsDlg->resize(TippsDlg->width(), 2000);
+    TippsDlg->show();
+    EXPECT_EQ(TippsDlg->height(), l->totalHeightForWidth(TippsDlg->width()));
+}
+
+// A start template that cannot be written, even without a settings folder,
+// is said, and the dialog says there is none.
+TEST_F(DialogKnoepfe, AStartTemplateWithoutAFolderIsSaid)
+{
+    const QString datei = Konfig.filePath("keinOrdner");
+    ASSERT_TRUE(QFile(datei).open(QIODevice::WriteOnly));
+    setenv("XDG_CONFIG_HOME", (datei + "/unter").toLocal8Bit().constData(), 1);
+    Form1->eigeneEinstellungenverwenden1->trigger();
+    EinstellDlg->BitBtn3->click();
+    EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(435)});
+    EXPECT_TRUE(Frage.Fragen.empty());
+    EXPECT_EQ(EinstellDlg->Label2->text(), Txt(432));
 }
 
 TEST_F(DialogKnoepfe, AboutAndTipsOpenTheirLinks)

@@ -10,6 +10,7 @@
 #include "tools/wertetabelle_fenster.h"
 
 #include <QMouseEvent>
+#include <QTest>
 
 namespace {
 
@@ -70,6 +71,15 @@ TEST_F(EditorAnsicht, KeysLeaveTheKeyboardInTheEquation)
         EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size()) << taste;
     }
     EXPECT_EQ(Form1->Taste("B7")->focusPolicy(), Qt::NoFocus);
+    // So do the two colour buttons, pressed with the mouse.
+    if (!Aktivieren(Form1))
+        GTEST_SKIP() << "no active window on this platform";
+    for (QPushButton* knopf : {Form1->SFarbe, Form1->SFarbe2}) {
+        Form1->Edit1->setFocus();
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(Form1->Edit1)) << knopf->objectName().toStdString();
+    }
+    EXPECT_EQ(FarbDialog.Vorgaben.size(), 2u);
 }
 
 // The equation is written larger than the other fields.

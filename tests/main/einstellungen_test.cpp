@@ -45,7 +45,7 @@ TEST_F(ProgrammTest, OptionsDialogWritesTheWholeRecordOnlyAfterYes)
     Frage.Antwort = QMessageBox::Yes;
     EinstellDlg->OKBtn->click();
     EXPECT_FALSE(EinstellDlg->isVisible());
-    EXPECT_EQ(Meldung.Meldungen.size(), 1u);
+    EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(220)});
     TEinstellungen erwartet = e;
     erwartet.Startvorlage = 1;
     EXPECT_EQ(GespeicherteEinstellungen(), erwartet);

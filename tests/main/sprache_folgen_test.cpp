@@ -11,6 +11,25 @@ namespace {
 
 using SpracheFolgen = GestartetTest;
 
+// The language commands tick their item and untick the others, also when
+// they are run without the menu item's own click.
+TEST_F(SpracheFolgen, EveryLanguageCommandTicksItsItemOnly)
+{
+    const std::pair<void (TForm1::*)(), QAction*> befehle[] = {
+        {&TForm1::english1Click, Form1->english1},
+        {&TForm1::franzsisch1Click, Form1->franzsisch1},
+        {&TForm1::deutsch1Click, Form1->deutsch1},
+        {&TForm1::franzsisch1Click, Form1->franzsisch1},
+        {&TForm1::english1Click, Form1->english1},
+    };
+    for (const auto& [befehl, eintrag] : befehle) {
+        (Form1->*befehl)();
+        for (QAction* a : {Form1->deutsch1, Form1->english1, Form1->franzsisch1})
+            EXPECT_EQ(a->isChecked(), a == eintrag) << eintrag->objectName().toStdString() << " "
+                                                    << a->objectName().toStdString();
+    }
+}
+
 TEST_F(SpracheFolgen, GraphWindowCaptionsFollowTheLanguageAndTheTool)
 {
     struct TFall {

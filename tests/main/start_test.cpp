@@ -139,11 +139,24 @@ TEST_F(ProgrammTest, QuitAsksOnceFromEitherWindowAndOnlyAnExplicitYesCloses)
     EXPECT_FALSE(BeendenBestaetigt);
     EXPECT_TRUE(Form1->isVisible());
 
+    // The accepted close comes inside the running event loop, as in the
+    // program: ending the program outside one would leave Qt's "quit now"
+    // pending, and every later modal loop of this process (a real message
+    // box in another test) would return at once.
     Frage.Antwort = QMessageBox::Yes;
     Frage.Fragen.clear();
-    QCloseEvent ja;
-    QApplication::sendEvent(Graphik, &ja);
-    EXPECT_TRUE(ja.isAccepted() && BeendenBestaetigt);
+    bool angenommen = false;
+    QTimer::singleShot(0, Graphik, [&angenommen] {
+        QCloseEvent ja;
+        QApplication::sendEvent(Graphik, &ja);
+        angenommen = ja.isAccepted();
+    });
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    wache.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(angenommen && BeendenBestaetigt);
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_EQ(Frage.Fragen.size(), 1u);
 }
@@ -239,4 +252,52 @@ TEST_F(ProgrammTest, HiddenWindowsArePolishedAfterTheFirstPicture)
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(poliert(), verborgen.size());
+}
+
+// The program's own run: the parameters after the program's name, the start,
+// the loop that only the main window's close ends, and every window gone
+// after it.
+TEST_F(ProgrammTest, TheProgramRunsUntilTheMainWindowClosesAndTakesItsParameters)
+{
+    std::string name = "tessaplun", erstes = "a b.kvd", zweites = "/tmp/\xc3\xa4.kvd";
+    char* argv[] = {name.data(), erstes.data(), zweites.data(), nullptr};
+    EXPECT_EQ(Aufrufparameter(3, argv), (std::vector<std::string>{"a b.kvd", "/tmp/\xc3\xa4.kvd"}));
+    EXPECT_TRUE(Aufrufparameter(1, argv).empty());
+
+    QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setApplicationName(QStringLiteral("test_main"));
+    Frage.Antwort = QMessageBox::Yes;
+    // The start shows its splash window with a pass of the event loop of its
+    // own: the user comes once the main window is up.
+    bool gestartet = false;
+    QTimer nutzer;
+    QObject::connect(&nutzer, &QTimer::timeout, [&] {
+        if (!Form1 || !Form1->isVisible() || gestartet)
+            return;
+        gestartet = true;
+        // Closing the last window on the screen while the main window is
+        // hidden ends nothing.
+        Form2->show();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != Form2)
+                w->hide();
+        Form2->close();
+        QTimer::singleShot(0, qApp, [] {
+            Form1->show();
+            Form1->close();
+        });
+    });
+    nutzer.start(0);
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    wache.start(10000);
+    EXPECT_EQ(ProgrammAusfuehren({}), 0);
+    nutzer.stop();
+    EXPECT_TRUE(gestartet);
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    EXPECT_EQ(QApplication::applicationName(), "Tessaplun 8");
+    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(Graphik, nullptr);
+    EXPECT_EQ(Frage.Fragen.size(), 1u);
 }
