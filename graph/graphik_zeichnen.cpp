@@ -779,8 +779,8 @@ bool TGraphik::MitEbenenZeichnen(double fx, double fy)
         ++EbenenGenutzt;
         return true;
     }
-    unten->Flush();
-    oben->Flush();
+    // The layers' canvases paint what they hold when they end, at the
+    // return, before the picture that copies them is painted.
     neue->DigestUnten = ebenen.Digest[TEbenenCanvas::Unten];
     neue->DigestOben = ebenen.Digest[TEbenenCanvas::Oben];
     Ebenen = std::move(neue);
