@@ -137,8 +137,7 @@ std::string LeseKurztext(const std::uint8_t* src)
 void SchreibeKurztext(std::uint8_t* dst, std::string_view utf8)
 {
     std::string bytes = Utf8ToCp1252(utf8);
-    if (bytes.size() > KurztextKapazitaet)
-        bytes.resize(KurztextKapazitaet);
+    bytes.resize(std::min(bytes.size(), KurztextKapazitaet));
     std::memset(dst, 0, KurztextGroesse);
     dst[0] = static_cast<std::uint8_t>(bytes.size());
     std::memcpy(dst + 1, bytes.data(), bytes.size());

@@ -15,7 +15,7 @@ TExportUmfang ExportUmfang(int paare)
 
 std::vector<std::vector<std::string>> ExportBlock(const TExportGitter& gitter, int spalten, bool waagerecht)
 {
-    const int n = spalten < 0 ? 0 : (spalten > ExportSpalten ? ExportSpalten : spalten);
+    const int n = std::clamp(spalten, 0, ExportSpalten);
     std::vector<std::vector<std::string>> block;
     if (waagerecht) {
         block.assign(2, {});

@@ -140,17 +140,16 @@ TAbtastung Abtasten(const TWertAn& f, double x, bool istTangente)
         return a;
 
     long double m = (static_cast<long double>(*y1) - *y2) / (static_cast<long double>(x1) - x2);
-    long double b = 0;
-    if (istTangente) {
-        b = *y2 - m * x2;
-    } else {
+    if (!istTangente) {
         // The normal's slope; a tangent too flat or too steep has none.
         if (std::fabs(m) >= 1e-7L)
             m = -1.0L / m;
         if (!(std::fabs(m) >= 1e-7L))
             return a;
-        b = static_cast<long double>(a.Y) - m * x;
     }
+    // The tangent through the left-hand sample, the normal through the
+    // point itself.
+    const long double b = istTangente ? *y2 - m * x2 : static_cast<long double>(a.Y) - m * x;
     const auto md = AlsDouble(m);
     const auto bd = AlsDouble(b);
     if (!md || !bd)

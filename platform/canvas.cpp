@@ -461,12 +461,14 @@ struct TTextBefehl {
 }  // namespace
 
 struct TPainterCanvas::TListe {
-    uchar* Bits = nullptr;
-    qsizetype Bpl = 0;
-    int W = 0, H = 0;
-    QImage::Format Format = QImage::Format_RGB32;
-    bool TextGlatt = true;
-    int BandHoehe = 1;
+    // The picture's pixels and how they are painted, set for each picture
+    // (Aufzeichnen, BaenderEinrichten).
+    uchar* Bits;
+    qsizetype Bpl;
+    int W, H;
+    QImage::Format Format;
+    bool TextGlatt;
+    int BandHoehe;
     std::vector<std::vector<TBefehl>> Baender;
     struct TZustand {
         TPen TStift;

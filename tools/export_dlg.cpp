@@ -128,9 +128,8 @@ void TExportDlg::SetItemIndex(int index)
 
 TExportUmfang TExportDlg::Vorbereiten()
 {
+    // (The spin box holds 1..25 pairs, each a valid range.)
     const TExportUmfang u = ExportUmfang(SpinEdit1->value());
-    if (u.Paare != SpinEdit1->value())
-        SpinEdit1->setValue(u.Paare);
     // The grid stays readable while its window is hidden.
     if (Form2)
         Form2->VerbergenWennUngewuenscht();

@@ -255,8 +255,7 @@ void TKreiseDlg::ZeigePunk()
         }
         z.Vorne->setChecked(c.Hinten == 0);
         SetzeSchriftfarbe(z.Fuellfarbe, c.FillColor);
-        const std::int32_t stil = c.LineStyle;
-        z.Linienstil->setCurrentIndex(stil >= 0 && stil < AnzahlLinienstile ? stil : -1);
+        z.Linienstil->setCurrentIndex(c.LineStyle);  // none for a style outside the list
         z.Linienstil->update();
         SetzeSchriftfarbe(z.Linienfarbe, m.Color);
     }

@@ -83,9 +83,9 @@ void TSenkrechteDlg::zeigeSenk()
         for (QLineEdit* e : {z.X, z.YVon, z.YBis})
             SetzeSchriftfarbe(e, Senkrechte[k].Color);
         z.Stiftfarbe = Senkrechte[k].Color;
-        // A style outside the list shows no sample.
-        const std::int32_t stil = Senkrechte[k].LineStyle;
-        z.Stil->setCurrentIndex(stil >= 0 && stil < AnzahlStile ? stil : -1);
+        // A style outside the list shows no sample: the list takes no index
+        // it does not hold and selects nothing.
+        z.Stil->setCurrentIndex(Senkrechte[k].LineStyle);
         z.Stil->update();
     }
 }

@@ -287,8 +287,7 @@ void TUebersicht_Dlg::zeichneneu()
         if (!f)
             continue;
         TZeile& z = ZeileRef(r);
-        const std::int32_t stil = f->GetLineStyle();
-        z.Stil->setCurrentIndex(stil >= 0 && stil < AnzahlStile ? stil : -1);
+        z.Stil->setCurrentIndex(f->GetLineStyle());  // none for a style outside the list
         z.Stil->update();
         for (QLineEdit* e : z.Felder())
             SetzeSchriftfarbe(e, f->GetColor());

@@ -194,10 +194,10 @@ QToolButton* TWerkzeugfenster::NeuerKnopf(QWidget* parent, const QString& name, 
     return b;
 }
 
-void TWerkzeugfenster::MarkerKnoepfe(QWidget* parent, std::span<const char* const> namen, int x, int y,
-                                     std::span<QToolButton*> knoepfe)
+void TWerkzeugfenster::MarkerKnoepfeAnlegen(QWidget* parent, std::span<const char* const> namen, int x, int y,
+                                            std::span<QToolButton*> knoepfe)
 {
-    for (std::size_t i = 0; i < namen.size() && i < knoepfe.size(); ++i) {
+    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
         QToolButton* b = NeuerKnopf(parent, QString::fromLatin1(namen[i]), QString(), x + 23 * static_cast<int>(i), y,
                                     23, 21, true);
         b->setIcon(MarkerGlyphe(static_cast<int>(i) + 1));

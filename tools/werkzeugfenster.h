@@ -113,8 +113,14 @@ protected:
                             int hoehe, bool umschaltbar = false);
     // The marker style buttons of a point (23 x 21, side by side from x),
     // showing styles 1, 2, ... as the points are drawn.
-    void MarkerKnoepfe(QWidget* parent, std::span<const char* const> namen, int x, int y,
-                       std::span<QToolButton*> knoepfe);
+    // A name for every button: a row's names and buttons come in equal
+    // numbers.
+    template <std::size_t N>
+    void MarkerKnoepfe(QWidget* parent, const std::array<const char*, N>& namen, int x, int y,
+                       std::array<QToolButton*, N>& knoepfe)
+    {
+        MarkerKnoepfeAnlegen(parent, namen, x, y, knoepfe);
+    }
     // The four buttons (18 x 22, side by side from x) that put a point's
     // name "links", "hoch", "tief" or "rechts" of its marker.
     void NamePositionsKnoepfe(QWidget* parent, std::span<const char* const, 4> namen, int x, int y,
@@ -128,6 +134,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void MarkerKnoepfeAnlegen(QWidget* parent, std::span<const char* const> namen, int x, int y,
+                              std::span<QToolButton*> knoepfe);
+
     int FNeuzeichnungen = 0;
     int FAuffrischungen = 0;
     bool FAuffrischenOffen = false;  // held back by a whole-document change

@@ -139,7 +139,6 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Label3),
                        static_cast<QWidget*>(Edit3), static_cast<QWidget*>(Label4), static_cast<QWidget*>(EditErgebnis)})
         rechner->addWidget(w);
-    SetTag(Edit2, 1);
     SetTag(Edit3, 1);
     // What the calculator shows is the state's (documents store it).
     connect(Edit2, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -279,11 +278,13 @@ int TForm2::SpaltenBreite(const std::vector<std::string>& texte) const
 void TForm2::SpaltenAnpassen(const TWertetabelle& t)
 {
     // The columns keep their designed width where the window's font allows:
-    // they take the widest text the y row can show and the x values of the
-    // view shown, and narrow again when those get shorter.
+    // they take the widest text the y row can show (no value, the least
+    // number shown, the texts for values beyond either end) and the x
+    // values of the view shown, and narrow again when those get shorter.
     const char trenner = Dezimaltrenner();
-    std::vector<std::string> werte = {WertetabelleYText(false, 0, trenner), WertetabelleYText(true, -10000, trenner),
-                                      WertetabelleYText(true, -10001, trenner), WertetabelleYText(true, 10000, trenner)};
+    constexpr long double jenseits = 1e6L;
+    std::vector<std::string> werte = {WertetabelleYText(false, jenseits, trenner), WertetabelleYText(true, -10000, trenner),
+                                      WertetabelleYText(true, -jenseits, trenner), WertetabelleYText(true, jenseits, trenner)};
     werte.insert(werte.end(), t.X.begin(), t.X.end());
     const int titel = SpaltenBreite({t.KopfX, t.KopfY});
     const int wert = SpaltenBreite(werte);
@@ -410,13 +411,11 @@ void TForm2::ClearValueRow()
 void TForm2::Edit2Change()
 {
     if (ParseNumberLong(Edit2->text().toStdString(), Dezimaltrenner(), true)) {
-        SetTag(Edit2, 1);
         emit Melder().GleichungAuswertenVerlangt();  // recomputes the calculator's result
         SetzeFeldfarbe(Edit2, FarbeGueltig);
     } else {
         SetzeFeldfarbe(Edit2, FarbeUngueltig);
         EditErgebnis->clear();
-        SetTag(Edit2, 0);
     }
 }
 

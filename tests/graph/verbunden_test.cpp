@@ -246,6 +246,12 @@ TEST_F(Verbunden, TheToolBoxsSwitchesSnapStepsAndLabelField)
         EXPECT_EQ(Graphik->StatusBar1->Panels[0].Width, breite) << stufe->objectName().toStdString();
     }
     EXPECT_EQ(Graphik->TrackBar3->value(), 4);
+    // Page keys step each bar of the window by one position.
+    for (QSlider* bar : {Graphik->TrackBar3, Graphik->TrackBar2, Graphik->TrackBar1}) {
+        const int vorher = bar->value();
+        Taste(bar, Qt::Key_PageDown);
+        EXPECT_EQ(bar->value(), vorher - 1) << bar->objectName().toStdString();
+    }
     // The sound switch is the main window's menu item.
     QTest::mouseClick(Graphik->SoundBox, Qt::LeftButton);
     EXPECT_FALSE(Form1->Sound1->isChecked());
@@ -313,6 +319,30 @@ TEST_F(Verbunden, ChangesOfOtherWindowsAreDrawnAtOnce)
     Funktionen[1]->SetTerm("f(x) = 2");
     emit Melder().FunktionGeaendert(1, Graphik);
     EXPECT_EQ(Pixel(100, 210), 0xFFFF0000u);
+}
+
+// The notifier's other news: a family parameter, a picture caught up after
+// a whole-document change and another language redraw; the other catch-ups
+// do not. Switches set elsewhere show in the tool box; its own do not come
+// back to it.
+TEST_F(Verbunden, TheNotifiersNewsReachThePictureAndTheSwitches)
+{
+    const auto neu = [](const std::function<void()>& nachricht) {
+        const int vorher = Graphik->Neuzeichnungen();
+        nachricht();
+        return Graphik->Neuzeichnungen() - vorher;
+    };
+    EXPECT_GE(neu([] { emit Melder().ScharparameterGeaendert(); }), 1);
+    EXPECT_GE(neu([] { emit Melder().NachholenVerlangt(TNachholen::Bild); }), 1);
+    EXPECT_EQ(neu([] { emit Melder().NachholenVerlangt(TNachholen::Uebersicht); }), 0);
+    Graphik->TextMittig = true;
+    EXPECT_GE(neu([] { emit Melder().SpracheGeaendert(); }), 1);
+    EXPECT_FALSE(Graphik->TextMittig);
+    std::tie(Zustand.Klang, Zustand.Interaktiv) = std::pair(false, false);
+    emit Melder().SchalterGeaendert(Graphik);
+    EXPECT_TRUE(Graphik->SoundBox->isChecked() && Graphik->InteraktivBox->isChecked());
+    emit Melder().SchalterGeaendert(Form1);
+    EXPECT_FALSE(Graphik->SoundBox->isChecked() || Graphik->InteraktivBox->isChecked());
 }
 
 // A view that another window announces is shown: the bars at their

@@ -63,6 +63,14 @@ TEST_F(VorschauTest, TangentAndNormalOverXSquaredLeaveTheirTermsForTheClick)
 
 TEST_F(VorschauTest, ATickDrawsOnlyWhenThePointerMovedExceptInTheSlopeStep)
 {
+    // Nor does the trace or the tangent of a single function.
+    for (QToolButton* werkzeug : {Graphik->Tracebutton, Graphik->TangenteButton}) {
+        Waehle(werkzeug);
+        Bewege(100, 100);
+        const qint64 vorher = Bildschirm();
+        Graphik->AnimatorTimer();
+        EXPECT_EQ(Bildschirm(), vorher) << werkzeug->objectName().toStdString();
+    }
     Waehle(Graphik->PunktButton);
     Bewege(100, 100);
     qint64 k = Bildschirm();

@@ -62,9 +62,9 @@ TEST_F(WertetabelleFensterTest, CalculatorAndTFields)
     Form1->Edit1->setText("f(x) = x^2+0,5");
     EXPECT_EQ(Form2->EditErgebnis->text(), " 9,5");
     Form2->Edit2->setText("1.5");
-    EXPECT_EQ(std::tuple(Tag(Form2->Edit2), Form2->EditErgebnis->text()), std::tuple(1, " 2,75"));
+    EXPECT_EQ(Form2->EditErgebnis->text(), " 2,75");
     Form2->Edit2->setText("drei");
-    EXPECT_EQ(std::tuple(Tag(Form2->Edit2), Form2->EditErgebnis->text()), std::tuple(0, ""));
+    EXPECT_EQ(Form2->EditErgebnis->text(), "");
     Form1->Edit1->setText("f(x) = x");
     EXPECT_EQ(std::tuple(Form2->EditErgebnis->text(), Graphik->Edit3->text()), std::tuple("", "f(x) = x"));
 

@@ -8,6 +8,7 @@
 #include "engine/tabellen.h"
 #include "engine/zustand.h"
 #include "main/form1.h"
+#include "platform/drucker.h"
 #include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/sprache.h"
@@ -65,7 +66,7 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
     // value table's export dialogs, found by their design names, float above
     // the main windows.
     for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg", "WordDlg",
-                             "ExcelDlg"}) {
+                             "ExcelDlg", "WertetabKopierDlg", "DruckDlg", "KopierDlg", "KopierDlg8"}) {
         const QWidget* w = nullptr;
         for (QWidget* fenster : QApplication::topLevelWidgets())
             if (fenster->objectName() == QLatin1String(name))
@@ -93,6 +94,8 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
     // The assistant's title stands out above its question, white on dark
     // red.
     EXPECT_EQ(AssistentFenster->grab().toImage().pixelColor(2, 2), QColor(175, 16, 16));
+    for (const QLabel* l : {AssistentFenster->Feld1, AssistentFenster->Feld2})
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(Qt::white)) << l->objectName().toStdString();
     const QFont titel = AssistentFenster->Feld1->font(), frage = AssistentFenster->Feld2->font();
     EXPECT_TRUE(titel.bold() && !frage.bold());
     EXPECT_GT(QFontInfo(titel).pixelSize(), QFontInfo(frage).pixelSize());
@@ -380,7 +383,57 @@ TEST_F(DialogeTest, AUnitFieldShowsWhetherItHoldsAUnit)
 }
 
 // The print dialog offers the value table and the header ticked at first.
-TEST_F(DialogeTest, ThePrintDialogStartsWithTableAndHeaderTicked)
+// Its OK steps out of the way before the printing starts and closes it.
+TEST_F(DialogeTest, ThePrintDialogStartsWithTableAndHeaderTickedAndIsGoneWhileItPrints)
 {
     EXPECT_EQ(std::pair(DruckDlg->CB1->isChecked(), DruckDlg->CB4->isChecked()), std::pair(true, true));
+    struct : TDruckerWahl {
+        QPrinter* Waehle(QWidget*, const QString&) override { return nullptr; }  // cancelled
+    } abgebrochen;
+    SetDruckerWahl(&abgebrochen);
+    std::vector<bool> sichtbar;
+    const auto verbindung =
+        QObject::connect(&Melder(), &TMelder::DruckenVerlangt, [&] { sichtbar.push_back(DruckDlg->isVisible()); });
+    DruckDlg->show();
+    Druecken(DruckDlg->OKBtn);
+    QObject::disconnect(verbindung);
+    SetDruckerWahl(nullptr);
+    EXPECT_EQ(std::tuple(sichtbar, DruckDlg->isVisible(), DruckDlg->result()),
+              std::tuple(std::vector<bool>{false}, false, int{QDialog::Accepted}));
+}
+
+// The trace window's family parameter starts at 1.
+TEST_F(DialogeTest, TheTraceWindowStartsAtTOne)
+{
+    EXPECT_EQ(TraceParam->ParameterText(), QStringLiteral("1"));
+}
+
+// A value table made before anything else ran shows f(x) = x^2 from -6 to
+// 6, whatever the first function held.
+TEST_F(DialogeTest, AValueTableStartsWithXSquaredFromMinus6To6)
+{
+    Funktionen[0]->SetTerm("f(x) = x");
+    const TForm2 neu(nullptr, QRect());
+    EXPECT_EQ(Funktionen[0]->GetTerm(), "f(x) = x^2");
+    EXPECT_EQ(std::tuple(neu.Zelle(1, 0), neu.Zelle(13, 0), neu.Zelle(25, 0)),
+              std::tuple(QStringLiteral("-6"), QStringLiteral("0"), QStringLiteral("6")));
+    EXPECT_EQ(std::tuple(neu.Zelle(1, 1).trimmed(), neu.Zelle(13, 1).trimmed(), neu.Zelle(25, 1).trimmed()),
+              std::tuple(QStringLiteral("36,00"), QStringLiteral("0,00"), QStringLiteral("36,00")));
+}
+
+// The print dialog gives the graph window its colour back once, as it found
+// it: a later close leaves a colour switched since alone.
+TEST_F(DialogeTest, ThePrintDialogGivesTheColourBackOnce)
+{
+    Zustand.Ansicht.Farbig = true;
+    DruckDlg->Vorbereiten();
+    DruckDlg->show();
+    Druecken(DruckDlg->CB2);  // black and white while it is open
+    ASSERT_FALSE(Zustand.Ansicht.Farbig);
+    Druecken(DruckDlg->CancelBtn);
+    EXPECT_TRUE(Zustand.Ansicht.Farbig);
+    Zustand.Ansicht.Farbig = false;  // switched in the graph window
+    DruckDlg->show();
+    DruckDlg->reject();
+    EXPECT_FALSE(Zustand.Ansicht.Farbig);
 }

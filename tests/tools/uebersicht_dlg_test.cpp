@@ -273,3 +273,21 @@ TEST_F(UebersichtTest, EveryControlOfARowActsOnItsOwnFunctionOnly)
             ZeigtFunktion(j);
     }
 }
+
+// A colour button shows its function's colour as it is, inside a thin
+// frame.
+TEST_F(UebersichtTest, AColourButtonShowsItsColourPlainInsideAFrame)
+{
+    F(5).SetColor(clRed);
+    F(5).SetColor2(clBlue);
+    D().show();
+    for (QToolButton* knopf : {Z(5).Farbe, Z(5).Zusatzfarbe}) {
+        SCOPED_TRACE(knopf->objectName().toStdString());
+        knopf->show();
+        const QImage bild = knopf->grab().toImage();
+        const QPoint mitte(bild.width() / 2, bild.height() / 2);
+        EXPECT_EQ(bild.pixelColor(mitte), ToQColor(knopf == Z(5).Farbe ? clRed : clBlue));
+        for (const QPoint ecke : {QPoint(0, 0), QPoint(bild.width() - 1, bild.height() - 1)})
+            EXPECT_EQ(bild.pixel(ecke), knopf->palette().color(QPalette::Mid).rgb());
+    }
+}

@@ -19,8 +19,10 @@
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
+#include "tools/stilliste.h"
 #include "tools/uebersicht_dlg.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -526,11 +528,36 @@ TEST_F(WerkzeugfensterTest, AChangedTableRefreshesOnlyItsWindowOnceAfterAWholeDo
     EXPECT_EQ(auffrischungen(), soll);
 }
 
-// The unit windows wait a little more translucent than the tool windows,
+// The unit and trace windows wait a little more translucent than the tool windows,
 // the assistant more still.
 TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230AndTheAssistantAt170)
 {
-    for (const QWidget* w : std::initializer_list<const QWidget*>{EinheitXDlg, EinheitYDlg})
+    for (const QWidget* w : std::initializer_list<const QWidget*>{EinheitXDlg, EinheitYDlg, TraceParam})
         EXPECT_EQ(qRound(w->windowOpacity() * 255), 230) << w->objectName().toStdString();
     EXPECT_EQ(qRound(AssistentFenster->windowOpacity() * 255), 170);
+}
+
+// Each style list offers its styles, the open list as samples in rows 14
+// pixels high, each row the sample of its own style.
+TEST_F(WerkzeugfensterTest, EveryStyleListOffersItsStylesAsSamplesInRowsOf14Pixels)
+{
+    SenkrechteDlg->show();
+    KreiseDlg->show();
+    Uebersicht_Dlg->show();
+    const std::tuple<TStilListe*, int> listen[] = {
+        {SenkrechteDlg->Zeile(4).Stil, 9}, {KreiseDlg->Zeile(10).Linienstil, 4}, {Uebersicht_Dlg->Zeile(9).Stil, 11}};
+    for (const auto& [liste, anzahl] : listen) {
+        SCOPED_TRACE(liste->objectName().toStdString());
+        ASSERT_EQ(liste->count(), anzahl);
+        liste->showPopup();
+        QAbstractItemView* sicht = liste->view();
+        const QImage bild = sicht->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const int i : {0, anzahl - 1}) {
+            const QRect zeile = sicht->visualRect(sicht->model()->index(i, 0));
+            EXPECT_EQ(zeile.height(), 14) << i;
+            EXPECT_EQ(bild.copy(zeile), liste->ItemBild(i, zeile.size()).convertToFormat(QImage::Format_RGB32)) << i;
+        }
+        EXPECT_NE(liste->ItemBild(0, QSize(60, 14)), liste->ItemBild(anzahl - 1, QSize(60, 14)));
+        liste->hidePopup();
+    }
 }
