@@ -77,6 +77,19 @@ TEST(CanvasPfade, KeptCommandsPaintWhatAPainterPaintsAtOnce)
              c.Rectangle(150, 120, 180, 150);
              c.Ellipse(5, 60, 15, 70);
          }},
+        {"small discs across the picture's edges and a clip's", [](TCanvas& c) {
+             c.Pen = TPen{clNavy, 2, TPenStyle::Solid};
+             c.Brush = TBrush{clYellow, TBrushStyle::Solid};
+             const auto scheiben = [&c] {
+                 for (const auto& [x, y] : {std::pair(-6, -6), std::pair(205, 80), std::pair(100, 168), std::pair(-4, 100),
+                                            std::pair(100, -5), std::pair(205, 168), std::pair(40, 30), std::pair(150, 120)})
+                     c.Ellipse(x, y, x + 12, y + 10);
+             };
+             scheiben();
+             c.SetClipRect(TRect{44, 34, 155, 124});
+             c.Brush.Color = clRed;
+             scheiben();
+         }},
         {"text and pictures under a clip", [](TCanvas& c) {
              c.SetClipRect(TRect{5, 5, 200, 150});
              c.Font = TFont{QStringLiteral("Tahoma"), 14, clMaroon, 1};
