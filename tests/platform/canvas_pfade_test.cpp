@@ -16,6 +16,7 @@ namespace {
 class TPfadCanvas : public TImageCanvas {
 public:
     using TImageCanvas::TImageCanvas;
+    using TPainterCanvas::SetTextAntialiasing;
 };
 
 using TSzene = std::function<void(TCanvas&)>;
@@ -176,6 +177,38 @@ TEST(CanvasPfade, APictureAfterOthersIsTheFreshPicture)
         danach(c);
         c.Flush();
         EXPECT_TRUE(Gleich(drittes, frisch)) << (p ? "bands" : "one band");
+    }
+}
+
+// Text is smoothed unless the canvas is told otherwise, before its first
+// call or between two: kept and painted at once alike.
+TEST(CanvasPfade, TextIsSmoothedUntilToldOtherwise)
+{
+    // Pixels neither white nor black in rows von..bis.
+    const auto grau = [](const QImage& b, int von, int bis) {
+        int n = 0;
+        for (int y = von; y < bis; ++y)
+            for (int x = 0; x < b.width(); ++x)
+                n += b.pixel(x, y) != 0xFFFFFFFFu && b.pixel(x, y) != 0xFF000000u;
+        return n;
+    };
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const bool vorher : {false, true}) {
+            QImage bild = MakeScreenImage(80, 60).convertToFormat(format);
+            {
+                TPfadCanvas c(&bild);
+                c.Font.Size = 14;
+                c.Brush.Style = TBrushStyle::Clear;
+                if (vorher)
+                    c.SetTextAntialiasing(false);
+                c.TextOut(2, 2, QStringLiteral("Ag/8"));
+                c.SetTextAntialiasing(vorher);
+                c.TextOut(2, 32, QStringLiteral("Ag/8"));
+            }
+            bild = bild.convertToFormat(QImage::Format_RGB32);
+            EXPECT_EQ(grau(bild, 0, 30) > 10, !vorher) << format;
+            EXPECT_EQ(grau(bild, 30, 60) > 10, vorher) << format;
+        }
     }
 }
 
