@@ -215,9 +215,7 @@ std::int64_t LinienProben(const TLinienGang& w, double scaleX)
 
 // The whole x values of disc mode: from Von to Bis in steps of Schritt.
 struct TScheibenGang {
-    std::int64_t Von = 0;
-    std::int64_t Bis = 0;
-    std::int64_t Schritt = 1;
+    std::int64_t Von, Bis, Schritt;
 };
 
 std::optional<TScheibenGang> ScheibenGang(const TGraphik& g, const TFunktion& f, double scaleX)
@@ -369,12 +367,6 @@ public:
     int Height() const override { return H; }
     void Flush() override { Alle([](TCanvas& c) { c.Flush(); }); }
     void DrawPending() override { Alle([](TCanvas& c) { c.DrawPending(); }); }
-    void CloseRun() override
-    {
-        LetzteLinie = false;
-        if (TCanvas* z = Ziele[FEbene])
-            z->CloseRun();
-    }
 
     // The lines as one by one, handed to the layer's canvas in one call:
     // it sees the same lines in the same order.
@@ -781,8 +773,8 @@ bool TGraphik::MitEbenenZeichnen(double fx, double fy)
         ++EbenenGenutzt;
         return true;
     }
-    unten->Flush();
-    oben->Flush();
+    // The layers' canvases paint what they hold when they end, at the
+    // return, before the picture that copies them is painted.
     neue->DigestUnten = ebenen.Digest[TEbenenCanvas::Unten];
     neue->DigestOben = ebenen.Digest[TEbenenCanvas::Oben];
     Ebenen = std::move(neue);
