@@ -124,8 +124,6 @@ void TGraphik::FormCreate()
     // Axes group: lengths, units and captions of the two axes.
     cm2 = NeuerKnopf(GroupBox1, "cm2", QStringLiteral("cm"), 62, 17, 26, 22);
     cm1 = NeuerKnopf(GroupBox1, "cm1", QStringLiteral("cm"), 62, 49, 26, 22);
-    for (QToolButton* b : {cm1, cm2})
-        b->setEnabled(true);
     Einsetzen(ComboBox2, GroupBox1, 8, 17, 52, 22);
     Einsetzen(ComboBox2a, GroupBox1, 8, 17, 52, 22);
     Einsetzen(ComboBox1, GroupBox1, 8, 49, 52, 22);

@@ -87,6 +87,36 @@ TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWin
     EXPECT_FALSE(Form1->SpeedButton10->autoRaise());
 }
 
+// Each item of the interaction menu (1..10) chooses its tool and presses
+// its button, with the tangent flag of items 8, 9 and 10; other numbers
+// choose nothing.
+TEST_F(ModiTest, EachMenuItemChoosesItsToolAndPressesItsButton)
+{
+    const std::tuple<int, std::int32_t, Knopf, bool> faelle[] = {
+        {4, ModusPunkte, &TGraphik::PunktButton, true},  // the flag as it was
+        {9, ModusTangente, &TGraphik::NormaleButton, false},
+        {1, ModusUrsprung, &TGraphik::UrsprungButton, false},
+        {2, ModusBeschriftung, &TGraphik::BeschriftButton, false},
+        {8, ModusTangente, &TGraphik::TangenteButton, true},
+        {3, ModusSenkrechte, &TGraphik::Senkrechtebutton, true},
+        {5, ModusKreisMitte, &TGraphik::KreisButton, true},
+        {9, ModusTangente, &TGraphik::NormaleButton, false},
+        {6, ModusGeradeFrage, &TGraphik::GeradeButton, false},
+        {7, ModusParabelFrage, &TGraphik::ParabelButton, false},
+        {10, ModusSpur, &TGraphik::Tracebutton, true},
+    };
+    for (const auto& [eintrag, modus, knopf, tangente] : faelle) {
+        Graphik->WerkzeugWaehlen(eintrag, Form1);
+        SCOPED_TRACE(eintrag);
+        EXPECT_EQ(std::tuple(Modus, (Graphik->*knopf)->isChecked(), Graphik->IstTangente),
+                  std::tuple(modus, true, tangente));
+    }
+    for (const int daneben : {0, 11}) {
+        Graphik->WerkzeugWaehlen(daneben, Form1);
+        EXPECT_EQ(std::pair(Modus, Graphik->Tracebutton->isChecked()), std::pair(ModusSpur, true)) << daneben;
+    }
+}
+
 TEST_F(ModiTest, ClicksStepThroughTheConstructionsAndRightClicksStepBack)
 {
     // The tool, whether the assistant's question is answered No first, and

@@ -362,3 +362,47 @@ TEST_F(RahmenGraphTest, EveryTextFieldHoldsAtMost255Characters)
     }
     EXPECT_EQ(andere, QStringList{"ComboBox3"});
 }
+
+// The pointer on the frame empties the coordinate panel to the tool's
+// pattern, as wide as the snap step's coordinates need: fixed for the
+// origin and label tools, in steps of 15 or 17 pixels per digit for the
+// others.
+TEST_F(RahmenGraphTest, ThePointerOnTheFrameShowsEachToolsPatternAtItsWidth)
+{
+    const std::tuple<std::int32_t, bool, const char*, std::array<int, 5>> faelle[] = {
+        {ModusUrsprung, true, "P(|)", {90, 90, 90, 90, 90}},
+        {ModusBeschriftung, true, "", {90, 90, 90, 90, 90}},
+        {ModusSpur, true, "T(|)", {85, 85, 85, 100, 115}},
+        {ModusTangente, true, "B(|)", {85, 85, 85, 100, 115}},
+        {ModusTangente, false, "N(|)", {85, 85, 85, 100, 115}},
+        {ModusPunkte, true, "P(|)", {56, 73, 73, 90, 107}},
+        {ModusSenkrechte, true, "P(|)", {56, 73, 73, 90, 107}},
+        {ModusKreisMitte, true, "M(|)", {56, 73, 73, 90, 107}},
+        {ModusKreisRadius, true, "R(|)", {56, 73, 73, 90, 107}},
+        {ModusParabelD, true, "S(|)", {56, 73, 73, 90, 107}},
+        {ModusParabelE, true, "S(|)", {56, 73, 73, 90, 107}},
+        {ModusParabelA, true, "S(|)", {56, 73, 73, 90, 107}},
+        {ModusGeradeM, true, "", {56, 73, 73, 90, 107}},
+        {ModusParabelFrage, true, "", {56, 73, 73, 90, 107}},
+    };
+    QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), Graphik->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    for (const auto& [modus, tangente, text, breiten] : faelle) {
+        for (int r = 0; r <= 4; ++r) {
+            Graphik->StatusErneuern = false;
+            Graphik->TrackBar3->setValue(r);
+            std::tie(Modus, Graphik->IstTangente, Graphik->StatusErneuern) = std::tuple(modus, tangente, true);
+            Graphik->StatusBar1->Panels[0] = {1, QStringLiteral("alt")};
+            QCoreApplication::sendEvent(Graphik, &e);
+            EXPECT_EQ(std::pair(Graphik->StatusBar1->Panels[0].Text, Graphik->StatusBar1->Panels[0].Width),
+                      std::pair(QString::fromLatin1(text), breiten[static_cast<std::size_t>(r)]))
+                << "mode " << modus << " step " << r;
+        }
+        // Until the pointer comes back from the drawing area, the frame
+        // leaves the panel alone.
+        Graphik->StatusBar1->Panels[0].Text = QStringLiteral("alt");
+        QCoreApplication::sendEvent(Graphik, &e);
+        EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "alt");
+    }
+    Modus = ModusUrsprung;
+}

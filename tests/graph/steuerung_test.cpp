@@ -3,6 +3,7 @@
 
 #include "interaktion_fixture.h"
 #include "main/druck_fakes.h"
+#include "zeichnen_hilfe.h"
 
 #include "tools/einheit_dlg.h"
 #include "platform/farbe_qt.h"
@@ -314,6 +315,44 @@ TEST_F(Steuerung, APrinterThatCannotStartIsReported)
     EXPECT_EQ(Zustand.Ansicht.Gitter, "2");
     Graphik->BDruckClick();
     EXPECT_EQ(Zustand.Ansicht.Gitter, "2r");
+}
+
+}  // namespace
+
+namespace {
+
+// The grid line style list draws each style as a line across its item, in
+// the colour of the grid's scheme (black without one), on white; the input
+// bar's style list draws the selected function's graph samples in its colour.
+TEST_F(Steuerung, TheStyleListsDrawTheirSamplesInTheirColours)
+{
+    const TRect r{10, 20, 90, 40};
+    const std::tuple<const char*, int, TColor, TPenStyle> faelle[] = {
+        {"1a", 0, RGB(177, 99, 99), TPenStyle::Solid},
+        {"7b", 1, RGB(192, 192, 192), TPenStyle::Dash},
+        {"3c", 2, RGB(183, 255, 183), TPenStyle::Dot},
+        {"2", 1, clBlack, TPenStyle::Dash},
+    };
+    for (const auto& [gitter, i, farbe, stil] : faelle) {
+        SCOPED_TRACE(gitter);
+        Graphik->Gitter = gitter;
+        TRecordingCanvas c(100, 60);
+        Graphik->ComboStrichDrawItem(c, r, i);
+        const auto flaechen = c.OpsOf(Op::FillRect);
+        ASSERT_EQ(flaechen.size(), 1u);
+        EXPECT_EQ(flaechen[0].Brush.Color, clWhite);
+        const auto linien = c.OpsOf(Op::Line);
+        ASSERT_EQ(linien.size(), 1u);
+        EXPECT_EQ(linien[0].Points, (std::vector<TPoint>{{15, 30}, {85, 30}}));
+        EXPECT_EQ(std::pair(linien[0].Pen.Color, linien[0].Pen.Style), std::pair(farbe, stil));
+        EXPECT_EQ(c.Pen.Style, TPenStyle::Solid);  // the next item starts solid
+    }
+    Funktionen[0]->SetColor(clTeal);
+    TRecordingCanvas c(100, 60);
+    Graphik->ComboBox4DrawItem(c, r, 0);
+    ASSERT_FALSE(c.OpsOf(Op::Line).empty());
+    for (const auto& l : c.OpsOf(Op::Line))
+        EXPECT_EQ(l.Pen.Color, clTeal);
 }
 
 }  // namespace

@@ -321,6 +321,30 @@ TEST_F(Verbunden, ChangesOfOtherWindowsAreDrawnAtOnce)
     EXPECT_EQ(Pixel(100, 210), 0xFFFF0000u);
 }
 
+// The notifier's other news: a family parameter, a picture caught up after
+// a whole-document change and another language redraw; the other catch-ups
+// do not. Switches set elsewhere show in the tool box; its own do not come
+// back to it.
+TEST_F(Verbunden, TheNotifiersNewsReachThePictureAndTheSwitches)
+{
+    const auto neu = [](const std::function<void()>& nachricht) {
+        const int vorher = Graphik->Neuzeichnungen();
+        nachricht();
+        return Graphik->Neuzeichnungen() - vorher;
+    };
+    EXPECT_GE(neu([] { emit Melder().ScharparameterGeaendert(); }), 1);
+    EXPECT_GE(neu([] { emit Melder().NachholenVerlangt(TNachholen::Bild); }), 1);
+    EXPECT_EQ(neu([] { emit Melder().NachholenVerlangt(TNachholen::Uebersicht); }), 0);
+    Graphik->TextMittig = true;
+    EXPECT_GE(neu([] { emit Melder().SpracheGeaendert(); }), 1);
+    EXPECT_FALSE(Graphik->TextMittig);
+    std::tie(Zustand.Klang, Zustand.Interaktiv) = std::pair(false, false);
+    emit Melder().SchalterGeaendert(Graphik);
+    EXPECT_TRUE(Graphik->SoundBox->isChecked() && Graphik->InteraktivBox->isChecked());
+    emit Melder().SchalterGeaendert(Form1);
+    EXPECT_FALSE(Graphik->SoundBox->isChecked() || Graphik->InteraktivBox->isChecked());
+}
+
 // A view that another window announces is shown: the bars at their
 // positions without their steps' units, the switches, the captions, the
 // lengths in cm and, where the cm text is whole, in inch.

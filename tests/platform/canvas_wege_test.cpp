@@ -553,6 +553,23 @@ TEST(CanvasWege, TheBitmapStoreKeepsPixelsInPlaceAndMovesSharedOnes)
     EXPECT_EQ(std::tuple(bild.pixel(5, 5), bild.pixel(6, 6), gezeigt.pixel(5, 5), auchGezeigt.pixel(6, 6)),
               std::tuple(Weiss, Weiss, Rot, Blau));
 
+    // Shown elsewhere while the other set is free: the other set's pixels
+    // serve again.
+    TBildspeicher wechsel;
+    QImage w;
+    wechsel.Freistellen(w, 100, 80);
+    const uchar* const erster = w.constBits();
+    {
+        const QImage kopie = w;
+        wechsel.Freistellen(w, 100, 80);
+    }
+    ASSERT_NE(w.constBits(), erster);
+    {
+        const QImage kopie = w;
+        wechsel.Freistellen(w, 90, 70);
+    }
+    EXPECT_EQ(std::pair(w.constBits(), w.size()), std::pair(erster, QSize(90, 70)));
+
     // Beyond the set's room: a new set, white.
     QImage gross;
     TBildspeicher zweiterVorrat;
@@ -604,7 +621,7 @@ TEST(CanvasWege, CommandsAtOnceDrawWhatTheCallsOneByOneDraw)
     for (const auto& [x, y] : {std::pair(-200, -300), std::pair(-210, -320), std::pair(-220, 5), std::pair(-230, 8),
                                std::pair(30, 10), std::pair(300, 12), std::pair(320, 14), std::pair(40, 400),
                                std::pair(45, 420), std::pair(50, 20), std::pair(55, -400), std::pair(60, -420),
-                               std::pair(65, 25)})
+                               std::pair(55, -400), std::pair(65, 25)})  // back to where the run left the picture
         setze(TGraphBefehl::LineTo, x, y);
     setze(TGraphBefehl::Ellipse, 10, 30);  // moves only
     setze(TGraphBefehl::LineTo, 70, 35);

@@ -205,7 +205,10 @@ TEST(EchteDialoge, TheFontDialogStartsAtThePresetAndGivesTheConfirmedFontOrNothi
             QFont neu = d->Schrift->currentFont();
             neu.setPointSize(21);
             d->Schrift->setCurrentFont(neu);
-            ok ? d->accept() : d->reject();
+            // The window's own buttons, not those of the embedded dialog.
+            auto* knoepfe = d->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
+            ASSERT_NE(knoepfe, nullptr);
+            knoepfe->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         });
         const std::optional<TFont> s = WaehleSchrift(vorgabe);
         ASSERT_TRUE(antwort.Gesehen);

@@ -124,6 +124,13 @@ TEST(Fensterlage, WindowsArePlacedByTheirFrame)
     fenster.showMaximized();
     ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.isMaximized(); }, 2000));
     EXPECT_EQ(Rahmen(&fenster), fenster.frameGeometry());
+    // Hidden, it is reckoned by the margins it was framed with, whatever
+    // state it will show in (these set as if it had been framed so).
+    QWidget versteckt;
+    versteckt.resize(100, 80);
+    versteckt.setWindowState(Qt::WindowMaximized);
+    versteckt.setProperty("tessaplunRahmenbreiten", QVariant::fromValue(QMargins(1, 9, 1, 1)));
+    EXPECT_EQ(Rahmen(&versteckt), versteckt.geometry().marginsAdded(QMargins(1, 9, 1, 1)));
     // Full screen it has no frame at all, whatever margins it had before.
     fenster.showFullScreen();
     ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.geometry() == fenster.screen()->geometry(); }, 2000));

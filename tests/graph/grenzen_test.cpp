@@ -1,0 +1,100 @@
+// Where the graph window's limits lie: the smallest drawing areas, the view
+// width beyond which grids, ticks and numbers are left out, the x range in
+// which vertical segments are drawn, the ends of the unit bars, and which
+// tools show an instruction box.
+#include "zeichnen_hilfe.h"
+
+#include "platform/sprache.h"
+
+// Registers the program's resources (hinweise_test.cpp).
+void HinweiseTestRessourcenLaden();
+
+namespace {
+
+using Grenzen = TZeichnenTest;
+
+TEST_F(Grenzen, TinyDrawingAreasMapTheirLastPixelToTheFarEdge)
+{
+    // A window not laid out yet maps its 10 x 10 start picture.
+    const TGraphik neu;
+    EXPECT_EQ(std::pair(neu.PixelToWorldX(9), neu.PixelToWorldY(9)),
+              std::pair(static_cast<double>(neu.XMax), static_cast<double>(neu.YMin)));
+    // Two pixels still span the view; one pixel has no span and maps every
+    // pixel to the top left corner instead of dividing by zero.
+    G->PaintBox1->resize(2, 2);
+    G->ResizeBilder();
+    EXPECT_EQ(std::pair(G->PixelToWorldX(1), G->PixelToWorldY(1)), std::pair(6.0, -2.0));
+    G->PaintBox1->resize(1, 1);
+    G->ResizeBilder();
+    EXPECT_EQ(std::pair(G->PixelToWorldX(5), G->PixelToWorldY(5)), std::pair(-5.0, 8.0));
+}
+
+// Up to 100000 units across, the unit grid, the ticks and the numbers are
+// drawn; one unit more and they are left out, in either direction.
+TEST_F(Grenzen, GridTicksAndNumbersStopBeyondAHundredThousandUnits)
+{
+    G->Gitter = "2";
+    const double f = 30.0;
+    for (const bool breit : {true, false}) {
+        for (const std::int32_t weite : {100000, 100001}) {
+            std::tie(G->XMin, G->XMax, G->YMin, G->YMax) =
+                breit ? std::tuple(-weite / 2, weite - weite / 2, -2, 8) : std::tuple(-5, 6, -weite / 2, weite - weite / 2);
+            TRecordingCanvas c(400, 400);
+            G->DrawCoordinateSystem(c, f, -f);
+            const bool alles = weite == 100000;
+            const std::size_t quer = breit ? 11 : 12;  // the grid lines of the short side
+            // Grid lines across the long side, one per unit and both ends;
+            // ticks inside; one number per tick but the y axis's zero; the
+            // two axes and their captions always.
+            const std::size_t gitter = alles ? weite + 1 + quer : 0;
+            const std::size_t ticks = alles ? (weite - 1) + (quer - 2) : 0;
+            EXPECT_EQ(c.OpsOf(Op::Line).size(), gitter + ticks + 2) << breit << ' ' << weite;
+            EXPECT_EQ(c.OpsOf(Op::Text).size(), 2 + (alles ? ticks - 1 : 0)) << breit << ' ' << weite;
+        }
+    }
+}
+
+TEST_F(Grenzen, VerticalSegmentsAreDrawnUpToOneUnitBeyondTheView)
+{
+    // The view runs from -5 to 6: segments at -6 and 7 still reach into a
+    // thick pen's width, those further out are not drawn at all.
+    const char* xs[] = {"-6", "7", "-6,01", "7,01"};
+    for (int k = 1; k <= 4; ++k)
+        Senkrechte[k] = TSenkrechte{xs[k - 1], "0", "2", {}, RGB(10, 20, static_cast<std::uint8_t>(k)), 0, {}};
+    std::set<int> spalten;
+    for (const TOp& l : Linien())
+        if (l.Points[0].X == l.Points[1].X && l.Points[0].Y == Zeile(0) && l.Points[1].Y == Zeile(2))
+            spalten.insert(l.Points[0].X);
+    EXPECT_EQ(spalten, (std::set<int>{Spalte(-6), Spalte(7)}));
+}
+
+TEST_F(Grenzen, UnitBarsEndAtTheirTablesEnds)
+{
+    for (QSlider* bar : {G->TrackBar1, G->TrackBar2}) {
+        bar->setValue(11);
+        EXPECT_EQ(bar->value(), 10);
+        bar->setValue(-5);
+        EXPECT_EQ(bar->value(), -4);
+        EXPECT_EQ(std::pair(bar->tickPosition(), bar->pageStep()), std::pair(QSlider::TicksBelow, 1));
+    }
+}
+
+// A tool has an instruction box exactly when it draws one; the origin tool,
+// the pending assistant questions and unknown modes draw none.
+TEST_F(Grenzen, OnlyToolsThatDrawAnInstructionBoxSayTheyHaveOne)
+{
+    HinweiseTestRessourcenLaden();
+    ASSERT_TRUE(LoadLanguage(SpracheDeutsch));
+    std::set<std::int32_t> mitBox;
+    for (const std::int32_t m : {0, 1, 2, 3, 4, 5, 6, 7, 71, 8, 81, 82, 9, 91, 92, 93, 42, -1}) {
+        Modus = m;
+        TRecordingCanvas c(400, 300);
+        TGraphik::HinweiseZeichnen(c, G->HinweisLage());
+        EXPECT_EQ(G->HatHinweis(), !c.OpsOf(Op::Text).empty()) << m;
+        if (G->HatHinweis())
+            mitBox.insert(m);
+    }
+    EXPECT_EQ(mitBox, (std::set<std::int32_t>{2, 3, 4, 5, 6, 7, 71, 8, 81, 9, 91, 93}));
+}
+
+}  // namespace
