@@ -215,9 +215,7 @@ std::int64_t LinienProben(const TLinienGang& w, double scaleX)
 
 // The whole x values of disc mode: from Von to Bis in steps of Schritt.
 struct TScheibenGang {
-    std::int64_t Von = 0;
-    std::int64_t Bis = 0;
-    std::int64_t Schritt = 1;
+    std::int64_t Von, Bis, Schritt;
 };
 
 std::optional<TScheibenGang> ScheibenGang(const TGraphik& g, const TFunktion& f, double scaleX)

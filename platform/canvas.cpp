@@ -226,9 +226,11 @@ public:
         if (!platz.compare_exchange_strong(da, neu.get(), std::memory_order_acq_rel, std::memory_order_acquire))
             return *da;
         AnzahlSpannen.fetch_add(neu->Spannen.size(), std::memory_order_relaxed);
+        AnzahlFormen.fetch_add(1, std::memory_order_relaxed);
         return *neu.release();
     }
     std::atomic<std::size_t> AnzahlSpannen{0};
+    std::atomic<std::size_t> AnzahlFormen{0};
 
 private:
     static constexpr std::size_t Seite = 2 * MusterGrenze + 1;
@@ -289,18 +291,29 @@ public:
     }
     // Forgets the shapes when there are many; only between pictures, while
     // no kept command refers to them.
+    // The shapes made in all tables so far, those forgotten included.
+    std::uint64_t Formen() const
+    {
+        std::uint64_t n = Vergessen;
+        for (const auto& [w, t] : Tafeln)
+            n += t->AnzahlFormen.load(std::memory_order_relaxed);
+        return n;
+    }
     std::size_t Anzahl() const { return Tafeln.size(); }
     void Begrenzen()
     {
         std::size_t spannen = 0;
         for (const auto& [w, t] : Tafeln)
             spannen += t->AnzahlSpannen.load(std::memory_order_relaxed);
-        if (Tafeln.size() > 8 || spannen > (std::size_t{1} << 22))
+        if (Tafeln.size() > 8 || spannen > (std::size_t{1} << 22)) {
+            Vergessen = Formen();
             Tafeln.clear();
+        }
     }
 
 private:
     std::map<int, std::unique_ptr<TMusterTafel>> Tafeln;
+    std::uint64_t Vergessen = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -916,6 +929,11 @@ void TPainterCanvas::ListeMalen()
 {
     TListe& l = *FListe;
     const std::size_t n = l.Baender.size();
+    if (!l.Leer) {
+        FZaehlung.Baender += n;
+        for (const auto& band : l.Baender)
+            FZaehlung.Bandbefehle += band.size();
+    }
     if (!l.Leer && FPool && n > 1) {
         FPool->Ausfuehren(
             n, [&l](std::size_t k, unsigned) { TBandMaler(l, k).Malen(); }, [](std::size_t) {});
@@ -923,6 +941,7 @@ void TPainterCanvas::ListeMalen()
         for (std::size_t k = 0; k < n; ++k)
             TBandMaler(l, k).Malen();
     }
+    FZaehlung.Formen = FMuster->Formen();
     // A thin run still open keeps its points, now from the start.
     l.Leeren(FLinesListe ? l.Punkte.size() - FLinesVon : 0);
     FLinesVon = 0;
@@ -975,6 +994,7 @@ std::uint32_t TPainterCanvas::Zustand(const TPen& pen, const TBrush& brush)
         if (l.Zustaende[k - 1].TStift == pen && l.Zustaende[k - 1].TPinsel == brush)
             return static_cast<std::uint32_t>(k - 1);
     l.Zustaende.push_back({pen, brush, MakePen(pen), ToQBrush(brush)});
+    ++FZaehlung.Zustaende;
     return static_cast<std::uint32_t>(n);
 }
 
@@ -1474,6 +1494,7 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
             q.setBrush(ToQBrush(Brush));
             q.drawEllipse(QRect(rand, rand, w - 1, h - 1));
         }
+        ++FZaehlung.Ellipsenbilder;
         FEllipsen.push_back(std::move(e));
         it = FEllipsen.end() - 1;
     }

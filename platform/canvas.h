@@ -211,6 +211,17 @@ public:
     // The kept commands, by band (canvas.cpp).
     struct TListe;
 
+    // What the canvas made and painted, counted; each count costs an
+    // addition where it happens, on the drawing thread.
+    struct TZaehlung {
+        std::uint64_t Baender = 0;         // bands painted (one per painting without bands)
+        std::uint64_t Bandbefehle = 0;     // commands the painted bands were given, summed
+        std::uint64_t Zustaende = 0;       // pens and brushes made for kept commands
+        std::uint64_t Ellipsenbilder = 0;  // small ellipses painted into a picture
+        std::uint64_t Formen = 0;          // wide pens' step shapes made (read at Flush)
+    };
+    const TZaehlung& Zaehlung() const { return FZaehlung; }
+
 protected:
     TPainterCanvas();
     // The device to paint on; null when there is none yet.
@@ -301,6 +312,7 @@ private:
     TPen FAppliedPen;
     TBrush FAppliedBrush;
     double FSx = 1.0, FSy = 1.0, FOx = 0.0, FOy = 0.0;
+    TZaehlung FZaehlung;
 };
 
 // The screen bitmap backend: device pixels, y down. The image is owned by the

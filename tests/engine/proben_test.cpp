@@ -321,6 +321,18 @@ TEST(Proben, TheLineOfAMemberFollowsTheWalk)
     a.XEnde = 2.5;
     MitgliedAbtasten(a, 0.0, 0, befehle);
     EXPECT_EQ(befehle, (TMitgliedBefehle{{B::MoveTo, 0, 100}, {B::MoveTo, 5, 95}, {B::MoveTo, 15, 85}, {B::LineTo, 20, 80}, {B::LineTo, 25, 75}}));
+
+    // A step of the view's height (the jump bound) is a jump, a step just
+    // below it a line, as long as the curve before it was steep enough.
+    TFunktion k;
+    k.SetTerm("f(x) = 10*x + 12.5*sign(x - 1.2) + 12.5");
+    a.Funktion = &k;
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(0.0, 2.0, 0.5, 300.0);
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(befehle, (TMitgliedBefehle{{B::MoveTo, 0, 100}, {B::MoveTo, 5, 50}, {B::LineTo, 10, 0}, {B::MoveTo, 15, -300}, {B::LineTo, 20, -350}}));
+    a.SprungGrenze = 300.5;
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(befehle, (TMitgliedBefehle{{B::MoveTo, 0, 100}, {B::MoveTo, 5, 50}, {B::LineTo, 10, 0}, {B::LineTo, 15, -300}, {B::LineTo, 20, -350}}));
 }
 
 // Discs at the whole x values from Von to Bis, each with its black ring;
@@ -355,8 +367,12 @@ TEST(Proben, DiscsAtTheWholeValuesJoinedToTheNext)
     MitgliedAbtasten(a, 0.0, 0, befehle);
     EXPECT_EQ(befehle, verbunden);
     EXPECT_EQ(g.Xe, (std::vector<long double>{-1, 0, 0, 1, 1, 2}));
-    // Every second whole value.
+    // Every second whole value; one x at a time still each value, then its
+    // neighbour.
     a.Schritt = 2;
+    g.Xe.clear();
+    MitgliedAbtasten(a, 0.0, 0, befehle);
+    EXPECT_EQ(g.Xe, (std::vector<long double>{-1, 0, 1, 2}));
     a.Stil = 9;
     a.Funktion = &f;
     MitgliedAbtasten(a, 0.0, 0, befehle);
