@@ -216,10 +216,6 @@ void TFormOeffne::beschriften()
     // Whether the start template exists, in the words of the language.
     if (EinstellDlg)
         EinstellDlg->CheckFile();
-
-    // The assistant shows its questions in its fields, not in a caption.
-    if (AssistentFenster)
-        AssistentFenster->setWindowTitle(QString());
 }
 
 void TFormOeffne::EinheitenBeschriften()

@@ -88,7 +88,6 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     Label10 = Zeile(TabSheet1, "Label10", QStringLiteral("Webseite:"));
     texte->addWidget(Label10);
     Label5 = Zeile(TabSheet1, "Label5");
-    Label5->setTextFormat(Qt::RichText);
     Label5->setOpenExternalLinks(false);
     Label5->setCursor(Qt::PointingHandCursor);
     connect(Label5, &QLabel::linkActivated, this, [this] { Label5Click(Label5); });

@@ -218,6 +218,18 @@ TEST(Beschriftung, ATooWideCaptionIsSetUpToTwoPointsSmaller)
     EXPECT_EQ(b->font().pointSizeF(), 10.0);
     Beschriften(b, TBeschriftungsArt::Text, -1, QStringLiteral("W"));
     EXPECT_EQ(b->font().pointSizeF(), 12.0);
+
+    // A small font never goes below three points.
+    for (const auto& [vorher, nachher] : {std::pair(5.0, 3.0), std::pair(4.0, 3.0), std::pair(3.0, 3.0)}) {
+        QWidget klein;
+        auto* k = new QPushButton(&klein);
+        QFont kf = k->font();
+        kf.setPointSizeF(vorher);
+        k->setFont(kf);
+        k->resize(8, 30);
+        Beschriften(k, TBeschriftungsArt::Text, -1, text);
+        EXPECT_EQ(k->font().pointSizeF(), nachher) << vorher;
+    }
 }
 
 // German, English, the third language and back: a sample of every window

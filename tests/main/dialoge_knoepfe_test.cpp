@@ -220,6 +220,9 @@ TEST_F(DialogKnoepfe, TraceParameterAndAssistant)
     EXPECT_FALSE(TraceParam->isVisible());
 
     // The line assistant: No keeps the graphs, Yes clears them.
+    // It asks in its fields, in either language, under no caption.
+    for (QAction* sprache : {Form1->english1, Form1->deutsch1})
+        EXPECT_EQ((sprache->trigger(), AssistentFenster->windowTitle()), QString()) << sprache->objectName().toStdString();
     for (QPushButton* knopf : {AssistentFenster->NeinButton, AssistentFenster->JaButton}) {
         Form1->I6->trigger();
         ASSERT_TRUE(AssistentFenster->isVisible());
@@ -267,6 +270,17 @@ TEST_F(DialogKnoepfe, TheTipsWindowIsAsHighAsItsTexts)
     TippsDlg->resize(TippsDlg->width(), 2000);
     TippsDlg->show();
     EXPECT_EQ(TippsDlg->height(), l->totalHeightForWidth(TippsDlg->width()));
+}
+
+// The copy help opened again while it is up stays where the user put it.
+TEST_F(DialogKnoepfe, TheCopyHelpStaysWhereTheUserMovedIt)
+{
+    Form1->Kopieren1->trigger();
+    ASSERT_TRUE(TippsDlg->isVisible());
+    const QPoint verschoben = TippsDlg->pos() + QPoint(37, 23);
+    TippsDlg->move(verschoben);
+    Form1->Kopieren1->trigger();
+    EXPECT_EQ(TippsDlg->pos(), verschoben);
 }
 
 // A start template that cannot be written, even without a settings folder,

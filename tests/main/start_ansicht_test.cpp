@@ -42,6 +42,8 @@ TEST_F(StartAnsicht, SplashShowsItsFirstPictureWholeAndTheNameLarge)
     auto* version = s->findChild<QLabel*>(QStringLiteral("Label3"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->font().pointSize(), 8);
+    // On white.
+    EXPECT_EQ(splashscreen->grab().toImage().pixelColor(2, s->height() - 3), QColor(Qt::white));
     // Its fading schedule runs from the start, nearly opaque.
     EXPECT_TRUE(s->Timer1->isActive());
     EXPECT_EQ(s->Zaehler, 0);
