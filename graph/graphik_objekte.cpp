@@ -191,7 +191,7 @@ void TGraphik::DrawCircles(TCanvas& Canvas, bool Hinten)
         Canvas.Ellipse(PlotXdev(m->X - ax), *y1, PlotXdev(m->X + ax), *y2);
         Canvas.Pen.Style = TPenStyle::Solid;
 
-        if (kreis.ShowCentre == "1" && !mitte.X.empty() && !mitte.Y.empty())
+        if (kreis.ShowCentre == "1")  // (the centre has its place: m)
             MarkerZeichnen(Canvas, m->X, m->Y, mitte.Style, farbig ? mitte.Color : clBlack, false);
     }
 }
