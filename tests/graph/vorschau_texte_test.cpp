@@ -62,4 +62,43 @@ TEST_F(VorschauTexte, TheParabolasShiftsAndFactorAreWrittenAlongTheirDimensionLi
     }
 }
 
+// The slope triangle from the origin: light green with its "1" under the
+// foot for a rising or level line, red with the "1" over it for a falling
+// one; the slope written beside it in the triangle's colour.
+TEST_F(VorschauTexte, TheSlopeTrianglesColourAndItsOneFollowTheSign)
+{
+    OhneLoeschen(Graphik->GeradeButton);
+    const TColor Hellgruen = RGB(0, 255, 0), Etikettgruen = RGB(0, 193, 0);
+    const std::tuple<int, const char*, TColor, TColor> faelle[] = {
+        {150, "m = 0,5", Hellgruen, Etikettgruen}, {200, "m = 0", Hellgruen, Etikettgruen},
+        {250, "m = -0,5", clRed, clRed}};
+    for (const auto& [zeile, text, flaeche, schrift] : faelle) {
+        const auto c = Aufnahme(200, zeile, true);
+        const auto dreieck = c->OpsOf(Op::Polygon);
+        ASSERT_EQ(dreieck.size(), 1u) << text;
+        EXPECT_EQ(dreieck[0].Brush.Color, flaeche) << text;
+        const auto eins = Text(*c, "1");
+        if (flaeche == Hellgruen)
+            EXPECT_EQ(eins.Points[0].Y, 202) << text;
+        else
+            EXPECT_NEAR(eins.Rect.Bottom, 198, 1.0) << text;
+        EXPECT_EQ(Text(*c, "m = ").Text, QString::fromLatin1(text));
+        EXPECT_EQ(Text(*c, "m = ").Font.Color, schrift) << text;
+    }
+}
+
+// The pointer's coordinates go to the status bar's first field, except in
+// the label tool, whose field shows what is typed.
+TEST_F(VorschauTexte, ThePointersCoordinatesStandInTheStatusBar)
+{
+    Waehle(Graphik->PunktButton);
+    Bewege(150, 100);
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, Graphik->KoordText);
+    EXPECT_TRUE(Graphik->KoordText.startsWith("P(0,5")) << Graphik->KoordText.toStdString();
+    Graphik->StatusBar1->Panels[0].Text = QStringLiteral("getippt");
+    Modus = ModusBeschriftung;
+    Graphik->VorschauBerechnen(200, 100);
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, QStringLiteral("getippt"));
+}
+
 }  // namespace
