@@ -250,6 +250,9 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
+    // In the tool windows' font.
+    for (const QWidget* w : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(AssistentFenster)})
+        EXPECT_EQ(std::pair(w->font().family(), w->font().pointSize()), std::pair(QStringLiteral("Tahoma"), 8));
     // Both rows of the grid show whole, the values on light yellow, the
     // row titles on the colour of a button; no headers take room from them.
     QTableWidget* gitter = Form2->StringGrid1;
@@ -509,4 +512,25 @@ TEST_F(DialogeTest, EnterInTheClipboardExportCopiesThePairsChosen)
     };
     EXPECT_EQ(zeilen, (QStringList{zeile(0), zeile(1)}));
     EXPECT_FALSE(d->isVisible());
+}
+
+// The copy dialog's value table choices open their export beside the
+// value table, filled anew; no picture is copied then.
+TEST_F(DialogeTest, TheCopyDialogsTableChoicesOpenTheirExportBesideTheFilledTable)
+{
+    QSignalSpy bild(&Melder(), &TMelder::BildKopierenVerlangt);
+    const std::pair<QRadioButton*, QDialog*> wahlen[] = {
+        {KopierDlg->R2, ExcelDlg}, {KopierDlg->R4, WordDlg}, {KopierDlg->R5, WertetabKopierDlg}};
+    for (const auto& [wahl, export_] : wahlen) {
+        SCOPED_TRACE(wahl->objectName().toStdString());
+        Form2->hide();
+        KopierDlg->show();
+        Druecken(wahl);
+        const int fuellungen = Form2->Fuellungen();
+        Druecken(KopierDlg->OKBtn);
+        EXPECT_EQ(std::tuple(export_->isVisible(), Form2->isVisible(), Form2->Fuellungen() - fuellungen),
+                  std::tuple(true, true, 1));
+        export_->hide();
+    }
+    EXPECT_EQ(bild.count(), 0);
 }
