@@ -431,8 +431,8 @@ TEST_F(DialogeTest, AValueTableStartsWithXSquaredFromMinus6To6)
     Funktionen[0]->SetTerm("f(x) = x");
     const TForm2 neu(nullptr, QRect());
     EXPECT_EQ(Funktionen[0]->GetTerm(), "f(x) = x^2");
-    EXPECT_EQ(std::tuple(neu.Zelle(1, 0), neu.Zelle(13, 0), neu.Zelle(25, 0)),
-              std::tuple(QStringLiteral("-6"), QStringLiteral("0"), QStringLiteral("6")));
+    EXPECT_EQ(std::tuple(neu.Zelle(1, 0), neu.Zelle(13, 0), neu.Zelle(25, 0), neu.StringGrid1->columnCount()),
+              std::tuple(QStringLiteral("-6"), QStringLiteral("0"), QStringLiteral("6"), 26));
     EXPECT_EQ(std::tuple(neu.Zelle(1, 1).trimmed(), neu.Zelle(13, 1).trimmed(), neu.Zelle(25, 1).trimmed()),
               std::tuple(QStringLiteral("36,00"), QStringLiteral("0,00"), QStringLiteral("36,00")));
 }
@@ -533,4 +533,17 @@ TEST_F(DialogeTest, TheCopyDialogsTableChoicesOpenTheirExportBesideTheFilledTabl
         export_->hide();
     }
     EXPECT_EQ(bild.count(), 0);
+}
+
+// The value table is only shown: a double click or a key opens no editor
+// in its cells.
+TEST_F(DialogeTest, TheValueTablesCellsAreNotEdited)
+{
+    Form2->show();
+    QTableWidget* gitter = Form2->StringGrid1;
+    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
+    QTest::mouseDClick(gitter->viewport(), Qt::LeftButton, Qt::NoModifier, zelle.center());
+    QTest::keyClick(gitter, Qt::Key_F2);
+    QTest::keyClicks(gitter, QStringLiteral("7"));
+    EXPECT_EQ(gitter->findChild<QLineEdit*>(), nullptr);
 }
