@@ -367,12 +367,6 @@ public:
     int Height() const override { return H; }
     void Flush() override { Alle([](TCanvas& c) { c.Flush(); }); }
     void DrawPending() override { Alle([](TCanvas& c) { c.DrawPending(); }); }
-    void CloseRun() override
-    {
-        LetzteLinie = false;
-        if (TCanvas* z = Ziele[FEbene])
-            z->CloseRun();
-    }
 
     // The lines as one by one, handed to the layer's canvas in one call:
     // it sees the same lines in the same order.

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -262,6 +263,49 @@ TEST(CanvasZaehlung, StepShapesAreMadeOncePerWidthAndForgottenPastEightWidths)
     zickzack(1);
     zickzack(65);
     EXPECT_EQ(t.Z().Formen, 20u);
+}
+
+}  // namespace
+
+namespace {
+
+long TinteIn(const QImage& b, int x0, int y0, int x1, int y1)
+{
+    long n = 0;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x)
+            n += b.pixel(x, y) != 0xFFFFFFFFu;
+    return n;
+}
+
+// Ellipses too large for a kept picture whose box reaches past an end of
+// the int range are painted in the bands where they reach the picture; a
+// picture of another format is painted at once, and a line of one pixel
+// there paints its first pixel only.
+TEST(CanvasBandFormen, FarEllipsesInBandsAndOnePixelLinesPaintedAtOnce)
+{
+    constexpr int Min = std::numeric_limits<int>::min();
+    TArbeiterPool pool(2);
+    for (TArbeiterPool* p : {static_cast<TArbeiterPool*>(nullptr), &pool}) {
+        TFall t(60, 64, p);
+        t.C.Pen = TPen{clBlack, 1, TPenStyle::Solid};
+        t.C.Brush = TBrush{clRed, TBrushStyle::Solid};
+        t.C.Ellipse(Min, 20, 40, 44);
+        t.Z();
+        EXPECT_GT(TinteIn(t.Bild, 0, 20, 39, 43), 20) << (p != nullptr);
+        EXPECT_EQ(TinteIn(t.Bild, 41, 0, 59, 63) + TinteIn(t.Bild, 0, 0, 59, 18) + TinteIn(t.Bild, 0, 45, 59, 63), 0);
+    }
+    QImage bild(20, 10, QImage::Format_RGB888);
+    bild.fill(Qt::white);
+    {
+        TImageCanvas c(&bild);
+        c.Pen = TPen{clBlack, 1, TPenStyle::Solid};
+        c.MoveTo(3, 2), c.LineTo(4, 2);
+        c.MoveTo(3, 6), c.LineTo(5, 6);
+    }
+    EXPECT_EQ(TinteIn(bild, 0, 0, 19, 9), 3);
+    EXPECT_NE(bild.pixel(3, 2), 0xFFFFFFFFu);
+    EXPECT_NE(bild.pixel(4, 6), 0xFFFFFFFFu);
 }
 
 }  // namespace
