@@ -159,7 +159,8 @@ void TGraphik::DrawLabels(TCanvas& Canvas, double ScaleX, double ScaleY, double 
     BeschriftungenZeichnen(Canvas, true);
     Canvas.Brush.Style = TBrushStyle::Solid;
 
-    // Point names on white boxes, in the point's colour.
+    // Point names on white boxes, in the point's colour (a point without
+    // its place has none: NameZeichnen skips it).
     for (int k = 1; k <= 10; ++k) {
         const TPunkt& p = Punkte[k];
         TFont f = SchriftAusRecord(p.Font);

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QCursor>
 #include <QFrame>
+#include <QLabel>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -405,4 +407,49 @@ TEST_F(RahmenGraphTest, ThePointerOnTheFrameShowsEachToolsPatternAtItsWidth)
         EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "alt");
     }
     Modus = ModusUrsprung;
+}
+
+// The buttons around the drawing lie flat on the window, the band's too
+// (none of its openers is raised for the origin tool); the tool box's
+// buttons and the template button stand out. The effect pictures have
+// their images.
+TEST_F(RahmenGraphTest, FlatButtonsAndTheEffectsImages)
+{
+    QStringList erhaben;
+    for (const QToolButton* b : Graphik->findChildren<QToolButton*>())
+        if (!b->autoRaise())
+            erhaben << b->objectName();
+    erhaben.sort();
+    EXPECT_EQ(erhaben, (QStringList{"BeschriftButton", "GeradeButton", "KreisButton", "NormaleButton", "ParabelButton",
+                                    "PunktButton", "Senkrechtebutton", "SitBtn3", "TangenteButton", "Tracebutton",
+                                    "UrsprungButton"}));
+    for (const QLabel* bild : {Graphik->camera, Graphik->camera2, Graphik->camera3, Graphik->typer, Graphik->typer2})
+        EXPECT_FALSE(bild->pixmap().isNull()) << bild->objectName().toStdString();
+}
+
+// Where the picture handed to the drawing area is smaller than the area (a
+// resize before the next redraw), the rest is white, right and below.
+TEST(PaintBoxTest, WhatThePictureDoesNotCoverIsWhite)
+{
+    TPaintBox box;
+    box.resize(40, 30);
+    QImage bild(20, 10, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    box.SetFront(bild);
+    const QImage zu = box.grab().toImage();
+    EXPECT_EQ(std::tuple(zu.pixelColor(5, 5), zu.pixelColor(30, 5), zu.pixelColor(5, 20), zu.pixelColor(30, 20)),
+              std::tuple(QColor(Qt::black), QColor(Qt::white), QColor(Qt::white), QColor(Qt::white)));
+}
+
+// Outside presentation mode the coordinate-system group reaches to 15
+// pixels before the window's right edge, never narrower than designed.
+TEST_F(RahmenGraphTest, TheCoordinateGroupReachesTheWindowsRightEdge)
+{
+    Graphik->resize(Graphik->width() + 200, Graphik->height());
+    Graphik->GraphikResize();
+    const QWidget* g = Graphik->GroupBox2;
+    EXPECT_EQ(g->x() + g->width(), Graphik->width() - 15);
+    Graphik->resize(300, Graphik->height());
+    Graphik->GraphikResize();
+    EXPECT_EQ(g->width(), Graphik->StartBreiteKoord);
 }

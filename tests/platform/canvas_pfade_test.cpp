@@ -77,6 +77,11 @@ TEST(CanvasPfade, KeptCommandsPaintWhatAPainterPaintsAtOnce)
              c.Pen = TPen{clGreen, 3, TPenStyle::Solid};
              c.Rectangle(150, 120, 180, 150);
              c.Ellipse(5, 60, 15, 70);
+             // Corners near the ends of the int range.
+             c.Pen.Width = 1;
+             c.Ellipse(-(1 << 30) - 5, 100, 60, 130);
+             c.Rectangle(150, -(1 << 30) - 5, 160, 20);
+             c.RoundRect(180, 100, (1 << 30) + 5, 110, 6, 6);
          }},
         {"small discs across the picture's edges and a clip's", [](TCanvas& c) {
              c.Pen = TPen{clNavy, 2, TPenStyle::Solid};
@@ -210,6 +215,31 @@ TEST(CanvasPfade, TextIsSmoothedUntilToldOtherwise)
             EXPECT_EQ(grau(bild, 30, 60) > 10, vorher) << format;
         }
     }
+}
+
+// A painted picture holds on to none of the texts and pictures of its
+// calls.
+TEST(CanvasPfade, APaintedPictureHoldsNoTextsOrPictures)
+{
+    QImage bild = MakeScreenImage(100, 60);
+    TPfadCanvas c(&bild);
+    QString text = QStringLiteral("f(x) = ");
+    text += QStringLiteral("x²");
+    QImage muster(8, 6, QImage::Format_ARGB32);
+    muster.fill(Qt::red);
+    c.TextOut(2, 2, text);
+    c.Draw(50, 10, muster);
+    c.DrawOver(60, 10, muster);
+    c.StretchDraw(TRect{70, 10, 90, 30}, muster);
+    EXPECT_FALSE(text.isDetached() && muster.isDetached()) << "kept until painted";
+    c.DrawPending();
+    EXPECT_TRUE(text.isDetached());
+    EXPECT_TRUE(muster.isDetached());
+    c.TextOut(2, 30, text);
+    c.Draw(50, 30, muster);
+    c.Flush();
+    EXPECT_TRUE(text.isDetached());
+    EXPECT_TRUE(muster.isDetached());
 }
 
 // What the screen canvas keeps from picture to picture stays bounded: the

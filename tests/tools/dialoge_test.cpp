@@ -12,6 +12,7 @@
 #include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/sprache.h"
+#include "platform/zwischenablage.h"
 #include "tools/druck_dlg.h"
 #include "tools/einheit_dlg.h"
 #include "tools/export_dlg.h"
@@ -63,11 +64,11 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
                 << b->objectName().toStdString();
         }
     }
-    // The value table, the unit and trace windows, the tool windows and the
-    // value table's export dialogs, found by their design names, float above
+    // The value table, the unit and trace windows, the tool windows, the
+    // dialogs and the assistant, found by their design names, float above
     // the main windows.
     for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg", "WordDlg",
-                             "ExcelDlg", "WertetabKopierDlg", "DruckDlg", "KopierDlg", "KopierDlg8"}) {
+                             "ExcelDlg", "WertetabKopierDlg", "DruckDlg", "KopierDlg", "KopierDlg8", "AssistentFenster"}) {
         const QWidget* w = nullptr;
         for (QWidget* fenster : QApplication::topLevelWidgets())
             if (fenster->objectName() == QLatin1String(name))
@@ -162,9 +163,13 @@ TEST_F(DialogeTest, AFamilysTableNamesTheCalculatorsTFromTheStart)
     EXPECT_TRUE(Form2->windowTitle().endsWith(t)) << Form2->windowTitle().toStdString();
     DruckDlg->Vorbereiten();
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(t)) << DruckDlg->CB1->text().toStdString();
-    // A t that is no number is left out; a number again is named again.
+    // A t that is no number is left out, and the result and the y row are
+    // empty; a number again is named again.
+    Tippen(Form2->Edit2, "2");
+    ASSERT_FALSE(Form2->EditErgebnis->text().isEmpty());
     Tippen(Form2->Edit3, "x");
     EXPECT_TRUE(Form2->windowTitle().startsWith(QStringLiteral("Wertetabelle:"))) << Form2->windowTitle().toStdString();
+    EXPECT_EQ(std::pair(Form2->EditErgebnis->text(), Form2->Zelle(13, 1)), std::pair(QString(), QString()));
     DruckDlg->Vorbereiten();
     EXPECT_FALSE(DruckDlg->CB1->text().contains(Txt(154)));
     Tippen(Form2->Edit3, "2,5");
@@ -245,6 +250,9 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
+    // In the tool windows' font.
+    for (const QWidget* w : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(AssistentFenster)})
+        EXPECT_EQ(std::pair(w->font().family(), w->font().pointSize()), std::pair(QStringLiteral("Tahoma"), 8));
     // Both rows of the grid show whole, the values on light yellow, the
     // row titles on the colour of a button; no headers take room from them.
     QTableWidget* gitter = Form2->StringGrid1;
@@ -423,8 +431,8 @@ TEST_F(DialogeTest, AValueTableStartsWithXSquaredFromMinus6To6)
     Funktionen[0]->SetTerm("f(x) = x");
     const TForm2 neu(nullptr, QRect());
     EXPECT_EQ(Funktionen[0]->GetTerm(), "f(x) = x^2");
-    EXPECT_EQ(std::tuple(neu.Zelle(1, 0), neu.Zelle(13, 0), neu.Zelle(25, 0)),
-              std::tuple(QStringLiteral("-6"), QStringLiteral("0"), QStringLiteral("6")));
+    EXPECT_EQ(std::tuple(neu.Zelle(1, 0), neu.Zelle(13, 0), neu.Zelle(25, 0), neu.StringGrid1->columnCount()),
+              std::tuple(QStringLiteral("-6"), QStringLiteral("0"), QStringLiteral("6"), 26));
     EXPECT_EQ(std::tuple(neu.Zelle(1, 1).trimmed(), neu.Zelle(13, 1).trimmed(), neu.Zelle(25, 1).trimmed()),
               std::tuple(QStringLiteral("36,00"), QStringLiteral("0,00"), QStringLiteral("36,00")));
 }
@@ -455,4 +463,87 @@ TEST_F(DialogeTest, TheValueTablesStepBarMovesOneStepAPage)
     const int vorher = bar->value();
     QTest::keyClick(bar, Qt::Key_PageUp);
     EXPECT_EQ(std::pair(bar->value(), Zustand.Ansicht.PositionX), std::pair(vorher + 1, vorher + 1));
+}
+
+// The value table shows the function selected in the editor, not the
+// first one.
+TEST_F(DialogeTest, TheValueTableShowsTheSelectedFunction)
+{
+    Funktionen[1]->SetTerm("f(x) = 1");
+    Form1->ComboBox1->setEditText(QStringLiteral("2."));
+    Form1->ComboBox1Change();
+    ASSERT_EQ(FunktionNr, 2);
+    Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+    Form2->show();
+    Form2->FillValueTable();
+    EXPECT_EQ(std::pair(Form2->Zelle(1, 1).trimmed(), Form2->Zelle(25, 1).trimmed()),
+              std::pair(QStringLiteral("7,00"), QStringLiteral("7,00")));
+}
+
+// Enter in the clipboard export copies the pairs chosen, in the direction
+// chosen, and closes it.
+TEST_F(DialogeTest, EnterInTheClipboardExportCopiesThePairsChosen)
+{
+    struct : TZwischenablage {
+        std::vector<QString> Texte;
+        bool Text(const QString& text) override
+        {
+            Texte.push_back(text);
+            return true;
+        }
+        bool Bild(const QImage&) override { return false; }
+        bool Vektorbild(const QByteArray&, const QImage&) override { return false; }
+    } ablage;
+    SetZwischenablage(&ablage);
+    Form2->show();
+    Form2->FillValueTable();
+    TExportDlg* d = WertetabKopierDlg;
+    d->show();
+    d->SpinEdit1->setValue(2);
+    Druecken(d->Waagerecht);
+    QTest::keyClick(d, Qt::Key_Return);
+    SetZwischenablage(nullptr);
+    ASSERT_EQ(ablage.Texte.size(), 1u);
+    QStringList zeilen = ablage.Texte[0].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString& z : zeilen)
+        z.remove(QLatin1Char('\r'));
+    auto zeile = [](int r) {
+        return QStringList{Form2->Zelle(0, r), Form2->Zelle(1, r), Form2->Zelle(2, r)}.join(QLatin1Char('\t'));
+    };
+    EXPECT_EQ(zeilen, (QStringList{zeile(0), zeile(1)}));
+    EXPECT_FALSE(d->isVisible());
+}
+
+// The copy dialog's value table choices open their export beside the
+// value table, filled anew; no picture is copied then.
+TEST_F(DialogeTest, TheCopyDialogsTableChoicesOpenTheirExportBesideTheFilledTable)
+{
+    QSignalSpy bild(&Melder(), &TMelder::BildKopierenVerlangt);
+    const std::pair<QRadioButton*, QDialog*> wahlen[] = {
+        {KopierDlg->R2, ExcelDlg}, {KopierDlg->R4, WordDlg}, {KopierDlg->R5, WertetabKopierDlg}};
+    for (const auto& [wahl, export_] : wahlen) {
+        SCOPED_TRACE(wahl->objectName().toStdString());
+        Form2->hide();
+        KopierDlg->show();
+        Druecken(wahl);
+        const int fuellungen = Form2->Fuellungen();
+        Druecken(KopierDlg->OKBtn);
+        EXPECT_EQ(std::tuple(export_->isVisible(), Form2->isVisible(), Form2->Fuellungen() - fuellungen),
+                  std::tuple(true, true, 1));
+        export_->hide();
+    }
+    EXPECT_EQ(bild.count(), 0);
+}
+
+// The value table is only shown: a double click or a key opens no editor
+// in its cells.
+TEST_F(DialogeTest, TheValueTablesCellsAreNotEdited)
+{
+    Form2->show();
+    QTableWidget* gitter = Form2->StringGrid1;
+    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
+    QTest::mouseDClick(gitter->viewport(), Qt::LeftButton, Qt::NoModifier, zelle.center());
+    QTest::keyClick(gitter, Qt::Key_F2);
+    QTest::keyClicks(gitter, QStringLiteral("7"));
+    EXPECT_EQ(gitter->findChild<QLineEdit*>(), nullptr);
 }
