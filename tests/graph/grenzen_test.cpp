@@ -130,4 +130,20 @@ TEST_F(Grenzen, OnlyToolsThatDrawAnInstructionBoxSayTheyHaveOne)
     EXPECT_EQ(mitBox, (std::set<std::int32_t>{2, 3, 4, 5, 6, 7, 71, 8, 81, 9, 91, 93}));
 }
 
+// Labels and names need a view and finite scales in both directions.
+TEST_F(Grenzen, LabelsNeedAViewAndFiniteScalesBothWays)
+{
+    Beschriftungen[1] = TBeschriftung{"L", 1.0, 1.0, {"Tahoma", clBlack, 10, 0, {}}, 0, {}};
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const auto& [sx, sy] : {std::pair(Skala, -Skala), std::pair(inf, -Skala), std::pair(Skala, -inf)}) {
+        TRecordingCanvas c(Breite, Hoehe);
+        G->DrawLabels(c, sx, sy);
+        EXPECT_EQ(c.OpsOf(Op::Text).size(), std::isfinite(sx) && std::isfinite(sy) ? 1u : 0u) << sx << ' ' << sy;
+    }
+    G->XMax = G->XMin;
+    TRecordingCanvas c(Breite, Hoehe);
+    G->DrawLabels(c, Skala, -Skala);
+    EXPECT_TRUE(c.OpsOf(Op::Text).empty());
+}
+
 }  // namespace
