@@ -547,3 +547,25 @@ TEST_F(DialogeTest, TheValueTablesCellsAreNotEdited)
     QTest::keyClicks(gitter, QStringLiteral("7"));
     EXPECT_EQ(gitter->findChild<QLineEdit*>(), nullptr);
 }
+
+// The pointer over the bare surface of the value table and of every tool
+// window clears the graph window's preview too.
+TEST_F(DialogeTest, ThePointerOverTheValueTableAndTheToolWindowsClearsThePreview)
+{
+    int verlangt = 0;
+    const auto verbindung = QObject::connect(&Melder(), &TMelder::StatusanzeigeVerlangt, [&] { ++verlangt; });
+    for (QWidget* fenster : std::initializer_list<QWidget*>{Form2, PunkteDlg, KreiseDlg, BeschriftungDlg, SenkrechteDlg,
+                                                            FlaechenDlg, Uebersicht_Dlg}) {
+        SCOPED_TRACE(fenster->objectName().toStdString());
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster));
+        const QPoint frei(fenster->width() - 2, 1);
+        ASSERT_EQ(fenster->childAt(frei), nullptr);
+        const int vorher = verlangt;
+        QTest::mouseMove(fenster->windowHandle(), frei);
+        QTest::mouseMove(fenster->windowHandle(), frei - QPoint(1, 0));
+        EXPECT_GT(verlangt, vorher);
+        fenster->hide();
+    }
+    QObject::disconnect(verbindung);
+}
