@@ -535,17 +535,16 @@ TEST_F(DialogeTest, TheCopyDialogsTableChoicesOpenTheirExportBesideTheFilledTabl
     EXPECT_EQ(bild.count(), 0);
 }
 
-// The value table is only shown: a double click or a key opens no editor
-// in its cells.
+// The value table is only shown: a key opens no editor in its cells.
 TEST_F(DialogeTest, TheValueTablesCellsAreNotEdited)
 {
     Form2->show();
     QTableWidget* gitter = Form2->StringGrid1;
-    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
-    QTest::mouseDClick(gitter->viewport(), Qt::LeftButton, Qt::NoModifier, zelle.center());
+    gitter->setCurrentCell(1, 3);
     QTest::keyClick(gitter, Qt::Key_F2);
     QTest::keyClicks(gitter, QStringLiteral("7"));
     EXPECT_EQ(gitter->findChild<QLineEdit*>(), nullptr);
+    Form2->hide();
 }
 
 // The pointer over the bare surface of the value table and of every tool
