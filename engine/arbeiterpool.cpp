@@ -159,6 +159,7 @@ void TArbeiterPool::Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFe
         a.Fertig[i].store(0, std::memory_order_relaxed);
     Verlassen.store(0, std::memory_order_relaxed);
     AbschiedErwartet.store(0, std::memory_order_relaxed);
+    FAngebote += helfer;
     for (unsigned j = 0; j < helfer; ++j) {
         Posten[j]->Auftrag = &a;
         Posten[j]->Zustand.store(TPosten::kAngeboten, std::memory_order_release);

@@ -49,6 +49,9 @@ public:
     // once, after the workers have stopped. A run started from inside a run
     // of the same pool (from a task or from fertig) runs on its thread alone.
     void Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFertig& fertig);
+    // The offers made to workers so far, one per worker a run needs: none
+    // for a run of one task, or one that runs on its thread alone.
+    std::size_t Angebote() const { return FAngebote; }
 
 private:
     struct TAuftrag;
@@ -60,6 +63,7 @@ private:
     std::vector<std::unique_ptr<TPosten>> Posten;  // one per worker
     std::vector<std::thread> Arbeiter;
     std::mutex Lauf;  // one run at a time
+    std::size_t FAngebote = 0;  // written under Lauf
     // Workers that have left the current run, and whether its caller waits
     // for them.
     std::atomic<std::uint32_t> Verlassen{0};

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <optional>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -132,8 +133,7 @@ public:
 
     bool ok = true;
     bool nonSmooth = false;
-    bool bracketError = false;
-    std::size_t savedPos = 0;
+    std::optional<std::size_t> bracketErrorPos;  // where the first bracket went wrong
     std::size_t pos = 0;
 
     void ParseHeader();
@@ -375,10 +375,8 @@ void Compiler::ParseFactor(std::int32_t& node)
         ParseExpression(node);
         --depth_;
         if (!ok) {
-            if (!bracketError) {
-                bracketError = true;
-                savedPos = pos;
-            }
+            if (!bracketErrorPos)
+                bracketErrorPos = pos;
             return;
         }
         // Any closer matches any opener.
@@ -1337,7 +1335,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
         Flatten(kopf, root);
         BuildRegisterForm(kopf);
     } else {
-        const std::size_t stop = c.bracketError ? c.savedPos : c.pos;
+        const std::size_t stop = c.bracketErrorPos.value_or(c.pos);
         const std::size_t p = stop + 1;
         errorPos = p > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<std::int32_t>(p);
         term = stripped;

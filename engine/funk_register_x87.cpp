@@ -91,11 +91,10 @@ public:
         if (base >= R8)
             Byte(0x41);
         Bytes(opcode);
-        const std::uint8_t mod = disp == 0 ? 0 : 2;
-        Byte(static_cast<std::uint8_t>(mod << 6 | (r & 7) << 3 | 4));
+        // mod 2 (a 32-bit displacement, 0 too), rm 4 (the SIB byte follows).
+        Byte(static_cast<std::uint8_t>(2 << 6 | (r & 7) << 3 | 4));
         Byte(static_cast<std::uint8_t>((index & 7) << 3 | (base & 7)));
-        if (mod == 2)
-            Int32(disp);
+        Int32(disp);
     }
     // [base + disp8] for a base below R8 other than Rsp and Rbp.
     void Based(std::uint8_t opcode, std::uint8_t r, Gpr base, std::int8_t disp)

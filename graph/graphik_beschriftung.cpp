@@ -159,11 +159,10 @@ void TGraphik::DrawLabels(TCanvas& Canvas, double ScaleX, double ScaleY, double 
     BeschriftungenZeichnen(Canvas, true);
     Canvas.Brush.Style = TBrushStyle::Solid;
 
-    // Point names on white boxes, in the point's colour.
+    // Point names on white boxes, in the point's colour (a point without
+    // its place has none: NameZeichnen skips it).
     for (int k = 1; k <= 10; ++k) {
         const TPunkt& p = Punkte[k];
-        if (p.X.empty() || p.Y.empty())
-            continue;
         TFont f = SchriftAusRecord(p.Font);
         f.Color = p.Color;
         NameZeichnen(Canvas, p, f);
@@ -174,8 +173,6 @@ void TGraphik::DrawLabels(TCanvas& Canvas, double ScaleX, double ScaleY, double 
     Canvas.Brush.Style = TBrushStyle::Clear;
     for (int k = 11; k <= 20; ++k) {
         const TPunkt& p = Punkte[k];
-        if (p.X.empty() || p.Y.empty())
-            continue;
         TFont f;
         f.Name = QStringLiteral("Tahoma");
         f.Size = 10;

@@ -39,7 +39,7 @@ std::optional<std::int32_t> Ganzzahl(const QString& text)
     const char* ende = s.data() + s.size();
     if (*anfang == '+')
         ++anfang;
-    std::int32_t wert = 0;
+    std::int32_t wert{};  // (from_chars writes it on success; nothing else reads it)
     const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
     if (fehler != std::errc() || rest != ende || anfang == ende)
         return std::nullopt;

@@ -191,7 +191,7 @@ void TGraphik::DrawCircles(TCanvas& Canvas, bool Hinten)
         Canvas.Ellipse(PlotXdev(m->X - ax), *y1, PlotXdev(m->X + ax), *y2);
         Canvas.Pen.Style = TPenStyle::Solid;
 
-        if (kreis.ShowCentre == "1" && !mitte.X.empty() && !mitte.Y.empty())
+        if (kreis.ShowCentre == "1")
             MarkerZeichnen(Canvas, m->X, m->Y, mitte.Style, farbig ? mitte.Color : clBlack, false);
     }
 }
@@ -288,8 +288,6 @@ void TGraphik::DrawVerticalSegments(TCanvas& Canvas)
 {
     for (int k = 1; k <= 4; ++k) {
         const TSenkrechte& s = Senkrechte[k];
-        if (s.X.empty())
-            continue;
         const auto x = ZahlAusText(s.X);
         const auto y1 = ZahlAusText(s.YFrom);
         const auto y2 = ZahlAusText(s.YTo);
@@ -389,8 +387,6 @@ void TGraphik::DrawPoints(TCanvas& Canvas)
     const bool farbig = Farbig();
     for (int k = 1; k <= 10; ++k) {
         const TPunkt& p = Punkte[k];
-        if (p.X.empty() || p.Y.empty())
-            continue;
         const auto v = AnsichtsPunkt(p.X, p.Y);
         if (!v)
             continue;

@@ -201,10 +201,9 @@ void GitterArt(std::string& gitter, char art)
 
 }  // namespace
 
+// The layout shows the grid's kind on the buttons and the line style list.
 void TGraphik::SpeedButton1Click()
 {
-    ComboStrich->setCurrentIndex(-1);
-    ComboStrich->setEnabled(false);
     GitterArt(Gitter, '0');
     GraphikResize();
 }
@@ -212,8 +211,6 @@ void TGraphik::SpeedButton1Click()
 void TGraphik::SpeedButton2Click()
 {
     const int stil = std::clamp<int>(GitterStil, 0, 2);
-    ComboStrich->setCurrentIndex(stil);
-    ComboStrich->setEnabled(true);
     GitterArt(Gitter, HalbeZentimeter[static_cast<std::size_t>(stil)]);
     GitterStil = stil;
     GraphikResize();
@@ -222,8 +219,6 @@ void TGraphik::SpeedButton2Click()
 void TGraphik::SpeedButton1Click5()
 {
     const int stil = std::clamp<int>(GitterStil, 0, 2);
-    ComboStrich->setCurrentIndex(stil);
-    ComboStrich->setEnabled(true);
     GitterArt(Gitter, Zentimeter[static_cast<std::size_t>(stil)]);
     GitterStil = stil;
     GraphikResize();

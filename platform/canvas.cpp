@@ -44,10 +44,12 @@ int FontPixels(int size, double dpi)
     return std::max(1, static_cast<int>(std::lround(px)));
 }
 
-QFont MakeQFont(const TFont& f, double dpi)
+// Text is smoothed unless `glatt` is false. (The painter's text hint does
+// not turn smoothing off: the font's strategy does.)
+QFont MakeQFont(const TFont& f, double dpi, bool glatt = true)
 {
     QFont q(f.Name);
-    q.setStyleHint(QFont::SansSerif);
+    q.setStyleHint(QFont::SansSerif, glatt ? QFont::PreferDefault : QFont::NoAntialias);
     q.setPixelSize(FontPixels(f.Size, dpi));
     q.setBold((f.Style & 1) != 0);
     q.setItalic((f.Style & 2) != 0);
@@ -464,9 +466,10 @@ struct TBefehl {
 struct TTextBefehl {
     QString Text;
     TFont Schrift;
-    double Dpi = 96.0;
+    double Dpi;
+    bool Glatt;  // smoothed
     QPointF Grundlinie;
-    bool Fuellen = false;
+    bool Fuellen;
     QRectF Zelle;
     QColor Hintergrund, Farbe;
 };
@@ -480,7 +483,6 @@ struct TPainterCanvas::TListe {
     qsizetype Bpl;
     int W, H;
     QImage::Format Format;
-    bool TextGlatt;
     int BandHoehe;
     std::vector<std::vector<TBefehl>> Baender;
     struct TZustand {
@@ -647,7 +649,6 @@ private:
         // A new painter draws shapes without antialiasing, pixel for
         // pixel as GDI does.
         P = std::make_unique<QPainter>(&Ziel);
-        P->setRenderHint(QPainter::TextAntialiasing, L.TextGlatt);
         ClipAnwenden();
         return P.get();
     }
@@ -777,7 +778,7 @@ void TBandMaler::Befehl(const TBefehl& b)
         break;
     case TBefehl::Text: {
         const TTextBefehl& t = L.Texte[b.Index];
-        Maler()->setFont(MakeQFont(t.Schrift, t.Dpi));
+        Maler()->setFont(MakeQFont(t.Schrift, t.Dpi, t.Glatt));
         if (t.Fuellen)
             P->fillRect(t.Zelle, t.Hintergrund);
         P->setPen(t.Farbe);
@@ -919,10 +920,6 @@ void TPainterCanvas::Discard()
 void TPainterCanvas::SetTextAntialiasing(bool on)
 {
     FTextGlatt = on;
-    if (FPainter)
-        FPainter->setRenderHint(QPainter::TextAntialiasing, on);
-    if (FListe)
-        FListe->TextGlatt = on;
 }
 
 void TPainterCanvas::ListeMalen()
@@ -968,7 +965,6 @@ bool TPainterCanvas::Aufzeichnen()
             l.W = img->width();
             l.H = img->height();
             l.Format = f;
-            l.TextGlatt = FTextGlatt;
             FMuster->Begrenzen();
             l.Muster = FMuster.get();
             l.BaenderEinrichten(FPool ? FPool->Anzahl() : 1);
@@ -1031,7 +1027,6 @@ QPainter* TPainterCanvas::Painter()
         return nullptr;
     }
     // (Shapes without antialiasing: a new painter's default.)
-    FPainter->setRenderHint(QPainter::TextAntialiasing, FTextGlatt);
     FPenValid = false;
     FBrushValid = false;
     FDevice = d;
@@ -1116,7 +1111,7 @@ void TPainterCanvas::ApplyBrush()
 
 QFont TPainterCanvas::MakeFont() const
 {
-    return MakeQFont(Font, FontDpi());
+    return MakeQFont(Font, FontDpi(), FTextGlatt);
 }
 
 namespace {
@@ -1196,11 +1191,10 @@ void TPainterCanvas::FlushLines()
             punkte.resize(FLinesVon);
         return;
     }
+    // A run has two points at least, and the painter it began on.
     const qsizetype n = FLines.size();
-    if (n < 2 || !FPainter) {
-        FLines.clear();
+    if (n == 0)
         return;
-    }
     if (FLinesPixelGenau && !EinenPixelKuerzer(FLines[n - 2], FLines[n - 1])) {
         FLines.removeLast();
         if (FLines.size() == 1)
@@ -1536,7 +1530,8 @@ void TPainterCanvas::DoTextOut(TPoint at, const QString& text)
     if (liste) {
         TListe& l = *FListe;
         l.Texte.push_back(
-            {text, Font, FontDpi(), grundlinie, Brush.Style == TBrushStyle::Solid, zelle, ToQColor(Brush.Color), ToQColor(Font.Color)});
+            {text, Font, FontDpi(), FTextGlatt, grundlinie, Brush.Style == TBrushStyle::Solid, zelle, ToQColor(Brush.Color),
+             ToQColor(Font.Color)});
         const TBefehl b{TBefehl::Text, false, 0, at.X, at.Y, 0, 0, static_cast<std::uint32_t>(l.Texte.size() - 1), 0};
         // Glyphs may reach beyond the cell (accents, italics): a band more
         // than the cell is given the text too.

@@ -237,7 +237,7 @@ protected:
     // Device units per screen pixel: dashes and dots of thin pens keep the
     // length they have on the screen.
     virtual double MusterSkala() const { return 1.0; }
-    // Whether text is smoothed (on by default).
+    // Whether the texts drawn from now on are smoothed (on by default).
     void SetTextAntialiasing(bool on);
     // The painter on the device, begun on first use; null when the device
     // cannot be painted on or the calls are being kept as commands.

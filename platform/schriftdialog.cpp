@@ -80,9 +80,7 @@ TSchriftAuswahl::TSchriftAuswahl(QWidget* parent) : QDialog(parent)
 
 void TSchriftAuswahl::Setzen(const TFont& vorgabe)
 {
-    QFont f(vorgabe.Name);
-    if (vorgabe.Size > 0)
-        f.setPointSize(vorgabe.Size);
+    QFont f(vorgabe.Name, vorgabe.Size);  // (no size: the default one)
     f.setBold((vorgabe.Style & fsBold) != 0);
     f.setItalic((vorgabe.Style & fsItalic) != 0);
     f.setUnderline((vorgabe.Style & fsUnderline) != 0);

@@ -55,7 +55,7 @@ TEST(Einheiten, TypedUnitsWordsNumbersAndRefusals)
     EXPECT_EQ(x("-3"), E({-3.0, -4}));
     EXPECT_EQ(y("4"), E({4.0, 4}));
     EXPECT_EQ(y("1000"), E({1000.0, 9}));
-    for (const char* nein : {"PI/4", "pi /2", "PIE", "P", "", "0", "x", "1e13"})
+    for (const char* nein : {"PI/4", "pi /2", "PIE", "P", "", "0", "x", "1e13", "XI", "qi/2"})
         EXPECT_EQ(x(nein), std::nullopt) << nein;
     for (const char* nein : {"PI", "pi/2", "0", "-0", "", "zwei"})
         EXPECT_EQ(y(nein), std::nullopt) << nein;

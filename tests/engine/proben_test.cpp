@@ -155,13 +155,17 @@ TEST(ArbeiterPool, EveryTaskOnceInOrderAndExceptionsAtTheCaller)
     }
 }
 
-// A run takes no more threads than it has tasks, and a run started inside
-// a run of the same pool (from a task or from the results) runs on the
-// thread that starts it, with that thread's number.
+// A run takes no more threads than it has tasks (the caller is one of
+// them), and a run started inside a run of the same pool (from a task or
+// from the results) runs on the thread that starts it, with that thread's
+// number, offering nothing to the workers.
 TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
 {
     TArbeiterPool pool(4);
-    for (const std::size_t n : {1u, 2u, 3u}) {
+    ASSERT_EQ(pool.Anzahl(), std::min(4u, TArbeiterPool::Kerne()));
+    const std::size_t helfer = pool.Anzahl() - 1;
+    for (const std::size_t n : {1u, 2u, 3u, 9u}) {
+        const std::size_t vorher = pool.Angebote();
         std::atomic<unsigned> hoechste{0};
         pool.Ausfuehren(
             n,
@@ -172,7 +176,9 @@ TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
             },
             [](std::size_t) {});
         EXPECT_LT(hoechste.load(), n);
+        EXPECT_EQ(pool.Angebote() - vorher, std::min(n - 1, helfer)) << n;
     }
+    const std::size_t vorher = pool.Angebote();
     std::atomic<int> innen{0};
     pool.Ausfuehren(
         20,
@@ -195,6 +201,7 @@ TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
                 [](std::size_t) {});
         });
     EXPECT_EQ(innen.load(), 20 * 3 + 20 * 2);
+    EXPECT_EQ(pool.Angebote() - vorher, helfer);
 }
 
 // A run with a task for every thread wakes every worker, and a run of two

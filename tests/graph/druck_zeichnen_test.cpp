@@ -91,6 +91,22 @@ TEST_F(DruckZeichnen, NamesAboveTheirPointsWithYUp)
         std::tie(Punkte[2].X, Punkte[2].Y, Punkte[2].Name) = std::tuple(x, y, "B");
         EXPECT_FALSE(TextOp(*Seite(), "B"));
     }
+    // The last point's name on white in its font; the first and the last
+    // centre's names see-through in 10 points, on paper and on the screen.
+    std::tie(Punkte[10].X, Punkte[10].Y, Punkte[10].Name, Punkte[10].NamePos, Punkte[10].Font.Size) =
+        std::tuple("2", "3", "J", NameUnten, 14);
+    std::tie(Punkte[11].X, Punkte[11].Y, Punkte[11].Name, Punkte[11].NamePos) = std::tuple("-1", "4", "M1", NameRechts);
+    std::tie(Punkte[20].X, Punkte[20].Y, Punkte[20].Name, Punkte[20].NamePos) = std::tuple("3", "5", "M10", NameLinks);
+    const auto seite = Seite();
+    const auto schirm = Aufnahme();
+    for (const TRecordingCanvas* c : {seite.get(), schirm.get()}) {
+        const auto j = TextOp(*c, "J"), m1 = TextOp(*c, "M1"), m10 = TextOp(*c, "M10");
+        ASSERT_TRUE(j && m1 && m10);
+        EXPECT_EQ(j->Brush.Style, TBrushStyle::Solid);
+        EXPECT_EQ(std::pair(m1->Brush.Style, m10->Brush.Style), std::pair(TBrushStyle::Clear, TBrushStyle::Clear));
+    }
+    EXPECT_EQ(std::tuple(TextOp(*seite, "J")->Font.Size, TextOp(*seite, "M1")->Font.Size, TextOp(*seite, "M10")->Font.Size),
+              std::tuple(14, 10, 10));
 }
 
 TEST_F(DruckZeichnen, AViewFarLargerThanThePaperIsDrawnOnlyAsFarAsThePaper)

@@ -29,6 +29,30 @@ TEST_F(Grenzen, TinyDrawingAreasMapTheirLastPixelToTheFarEdge)
     EXPECT_EQ(std::pair(G->PixelToWorldX(5), G->PixelToWorldY(5)), std::pair(-5.0, 8.0));
 }
 
+// Both pictures take every new size of the drawing area, a change of the
+// width alone too (else a widened window shows an unpainted strip). While
+// drawing is held back they are white, also when a size comes back.
+TEST_F(Grenzen, BothPicturesFollowEveryNewSizeOfTheDrawingArea)
+{
+    for (const bool zeichnen : {true, false}) {
+        ZeichnenErlaubt = zeichnen;
+        for (const QSize neu : {QSize(400, 301), QSize(400, 350), QSize(331, 301), QSize(400, 301), QSize(200, 200)}) {
+            G->Bild.fill(Qt::red);
+            G->Anzeigebild.fill(Qt::red);
+            G->PaintBox1->resize(neu);
+            G->ResizeBilder();
+            for (const QImage* b : {&G->Bild, &G->Anzeigebild}) {
+                EXPECT_EQ(b->size(), neu) << zeichnen;
+                EXPECT_TRUE(zeichnen || (b->pixel(0, 0) | 0xFF000000u) == 0xFFFFFFFFu) << neu.width();
+            }
+            EXPECT_EQ(std::pair(G->PixelToWorldX(neu.width() - 1), G->PixelToWorldY(neu.height() - 1)),
+                      std::pair(6.0, -2.0));
+        }
+    }
+    // The area paints itself whole: nothing behind it needs painting first.
+    EXPECT_TRUE(G->PaintBox1->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
 // Up to 100000 units across, the unit grid, the ticks and the numbers are
 // drawn; one unit more and they are left out, in either direction.
 TEST_F(Grenzen, GridTicksAndNumbersStopBeyondAHundredThousandUnits)

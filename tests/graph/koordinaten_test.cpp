@@ -134,7 +134,10 @@ TEST_F(KoordinatenTest, PiNumberingAtThePiPositionsOfTheXTrackBar)
     const std::tuple<int, int, QString> texte[] = {
         {-1, 5, "-" + Pi}, {3, 2, Pi},        {-6, 2, "-2" + Pi}, {1, 2, Pi + "/3"},
         {-2, 2, "-2" + Pi + "/3"}, {4, 2, "4" + Pi + "/3"}, {-5, 2, "-5" + Pi + "/3"},
-        {-2, 3, "-" + Pi}, {4, 3, "2" + Pi}};
+        {-2, 3, "-" + Pi}, {4, 3, "2" + Pi},
+        {1, 5, Pi}, {2, 5, "2" + Pi}, {-3, 2, "-" + Pi}, {-1, 2, "-" + Pi + "/3"}, {2, 2, "2" + Pi + "/3"},
+        {6, 2, "2" + Pi}, {2, 3, Pi}, {1, 3, Pi + "/2"}, {-1, 3, "-" + Pi + "/2"}, {-3, 3, "-3" + Pi + "/2"},
+        {-6, 3, "-3" + Pi}, {1, 4, ""}};
     for (const auto& [k, position, text] : texte)
         EXPECT_EQ(TGraphik::PiText(k, position), text) << k << " at " << position;
 }

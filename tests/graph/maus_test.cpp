@@ -234,6 +234,7 @@ TEST_F(MausTest, NothingThrownInAHandlerReachesTheEventLoop)
 TEST_F(MausTest, FlashShowsItsThreeStagesFor6Then2Then12TicksTheTypewriterStrikesTwiceIn46)
 {
     PunktFangen(100, 100);
+    EXPECT_TRUE(Graphik->Timer1->isActive());
     std::string bilder = Blitz();
     for (int tick = 1; tick <= 20; ++tick) {
         Tick(Graphik->Timer1);

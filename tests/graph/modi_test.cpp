@@ -163,6 +163,9 @@ TEST_F(ModiTest, TheAssistantsYesClearsTheGraphsAndStartsTheConstruction)
         EXPECT_FALSE(Funktionen[static_cast<std::size_t>(n)]->GetCompiled()) << n;
     EXPECT_EQ(FunktionNr, 1);
     EXPECT_TRUE(Graphik->Animator->isActive());
+    // The tool is set up for its first step: the snap bar and the pattern.
+    EXPECT_FALSE(Graphik->TrackBar3->isHidden());
+    EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "S(|)");
     // In any other mode the answers do nothing.
     Graphik->JaButtonClick(nullptr);
     Graphik->NeinButtonClick(nullptr);

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QCursor>
 #include <QFrame>
+#include <QLabel>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -405,4 +407,22 @@ TEST_F(RahmenGraphTest, ThePointerOnTheFrameShowsEachToolsPatternAtItsWidth)
         EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "alt");
     }
     Modus = ModusUrsprung;
+}
+
+// The buttons around the drawing lie flat on the window, the band's too
+// (none of its openers is raised for the origin tool); the tool box's
+// buttons and the template button stand out. The effect pictures have
+// their images.
+TEST_F(RahmenGraphTest, FlatButtonsAndTheEffectsImages)
+{
+    QStringList erhaben;
+    for (const QToolButton* b : Graphik->findChildren<QToolButton*>())
+        if (!b->autoRaise())
+            erhaben << b->objectName();
+    erhaben.sort();
+    EXPECT_EQ(erhaben, (QStringList{"BeschriftButton", "GeradeButton", "KreisButton", "NormaleButton", "ParabelButton",
+                                    "PunktButton", "Senkrechtebutton", "SitBtn3", "TangenteButton", "Tracebutton",
+                                    "UrsprungButton"}));
+    for (const QLabel* bild : {Graphik->camera, Graphik->camera2, Graphik->camera3, Graphik->typer, Graphik->typer2})
+        EXPECT_FALSE(bild->pixmap().isNull()) << bild->objectName().toStdString();
 }

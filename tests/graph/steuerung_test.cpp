@@ -220,6 +220,19 @@ TEST_F(Steuerung, EachFunctionPanelDrawsItsOwnTextInItsColour)
     };
     EXPECT_GT(punkte(3), 10);
     EXPECT_EQ(punkte(2) + punkte(4), 0);
+    // The coordinates' panel writes in black, whatever colour the desktop
+    // gives texts.
+    QPalette pal = Graphik->StatusBar1->palette();
+    pal.setColor(QPalette::WindowText, Qt::red);
+    Graphik->StatusBar1->setPalette(pal);
+    Graphik->StatusBar1->Panels[0].Text = QStringLiteral("P(1,00|2,00)");
+    const QImage koordinaten = Graphik->StatusBar1->grab().toImage();
+    const QRect r = Graphik->StatusBar1->PanelRect(0);
+    int schwarz = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            schwarz += koordinaten.pixelColor(x, y) == QColor(Qt::black);
+    EXPECT_GT(schwarz, 10);
 }
 
 // A click on a function's panel moves the highlight: the bar is painted

@@ -16,6 +16,7 @@ namespace {
 class TPfadCanvas : public TImageCanvas {
 public:
     using TImageCanvas::TImageCanvas;
+    using TPainterCanvas::SetTextAntialiasing;
 };
 
 using TSzene = std::function<void(TCanvas&)>;
@@ -76,6 +77,19 @@ TEST(CanvasPfade, KeptCommandsPaintWhatAPainterPaintsAtOnce)
              c.Pen = TPen{clGreen, 3, TPenStyle::Solid};
              c.Rectangle(150, 120, 180, 150);
              c.Ellipse(5, 60, 15, 70);
+         }},
+        {"small discs across the picture's edges and a clip's", [](TCanvas& c) {
+             c.Pen = TPen{clNavy, 2, TPenStyle::Solid};
+             c.Brush = TBrush{clYellow, TBrushStyle::Solid};
+             const auto scheiben = [&c] {
+                 for (const auto& [x, y] : {std::pair(-6, -6), std::pair(205, 80), std::pair(100, 168), std::pair(-4, 100),
+                                            std::pair(100, -5), std::pair(205, 168), std::pair(40, 30), std::pair(150, 120)})
+                     c.Ellipse(x, y, x + 12, y + 10);
+             };
+             scheiben();
+             c.SetClipRect(TRect{44, 34, 155, 124});
+             c.Brush.Color = clRed;
+             scheiben();
          }},
         {"text and pictures under a clip", [](TCanvas& c) {
              c.SetClipRect(TRect{5, 5, 200, 150});
@@ -163,6 +177,38 @@ TEST(CanvasPfade, APictureAfterOthersIsTheFreshPicture)
         danach(c);
         c.Flush();
         EXPECT_TRUE(Gleich(drittes, frisch)) << (p ? "bands" : "one band");
+    }
+}
+
+// Text is smoothed unless the canvas is told otherwise, before its first
+// call or between two: kept and painted at once alike.
+TEST(CanvasPfade, TextIsSmoothedUntilToldOtherwise)
+{
+    // Pixels neither white nor black in rows von..bis.
+    const auto grau = [](const QImage& b, int von, int bis) {
+        int n = 0;
+        for (int y = von; y < bis; ++y)
+            for (int x = 0; x < b.width(); ++x)
+                n += b.pixel(x, y) != 0xFFFFFFFFu && b.pixel(x, y) != 0xFF000000u;
+        return n;
+    };
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        for (const bool vorher : {false, true}) {
+            QImage bild = MakeScreenImage(80, 60).convertToFormat(format);
+            {
+                TPfadCanvas c(&bild);
+                c.Font.Size = 14;
+                c.Brush.Style = TBrushStyle::Clear;
+                if (vorher)
+                    c.SetTextAntialiasing(false);
+                c.TextOut(2, 2, QStringLiteral("Ag/8"));
+                c.SetTextAntialiasing(vorher);
+                c.TextOut(2, 32, QStringLiteral("Ag/8"));
+            }
+            bild = bild.convertToFormat(QImage::Format_RGB32);
+            EXPECT_EQ(grau(bild, 0, 30) > 10, !vorher) << format;
+            EXPECT_EQ(grau(bild, 30, 60) > 10, vorher) << format;
+        }
     }
 }
 

@@ -169,6 +169,31 @@ TEST(CanvasWege, AWidePenCoversThePixelsWithinHalfItsWidthOfTheSegment)
             EXPECT_EQ(falsch, 0) << f.X1 << "," << f.Y1 << " - " << f.X2 << "," << f.Y2 << " width " << breite;
         }
     }
+    // Steps longer than the kept shapes reach, and pens wider than they are
+    // kept for, are filled as they are: within the picture and the clip.
+    for (const Fall& f : {Fall{-20, 10, 130, 80}, Fall{10, -30, 40, 130}, Fall{5, 50, 145, 52}, Fall{140, 95, 60, 3},
+                          Fall{10, 5, 60, 60}}) {  // the last a kept shape
+        for (const int breite : {4, 70}) {
+            for (const bool clip : {false, true}) {
+                const TRect innen{20, 15, 120, 90};
+                const QImage img = Zeichne(150, 100, [&](TCanvas& c) {
+                    if (clip)
+                        c.SetClipRect(innen);
+                    c.Pen.Width = breite;
+                    c.MoveTo(f.X1, f.Y1);
+                    c.LineTo(f.X2, f.Y2);
+                });
+                int falsch = 0;
+                for (int y = 0; y < 100; ++y)
+                    for (int x = 0; x < 150; ++x) {
+                        const bool drin = !clip || (x >= innen.Left && x < innen.Right && y >= innen.Top && y < innen.Bottom);
+                        falsch += (img.pixel(x, y) == Schwarz) != (drin && InDerKapsel(x, y, f.X1, f.Y1, f.X2, f.Y2, breite / 2.0));
+                    }
+                EXPECT_EQ(falsch, 0) << f.X1 << "," << f.Y1 << " - " << f.X2 << "," << f.Y2 << " width " << breite << " clip " << clip;
+            }
+        }
+    }
+
     // Along a polyline each segment has its swath; straight stretches of
     // equal steps are filled as one.
     const std::vector<TPoint> kurve = {{3, 3}, {6, 4}, {9, 5}, {12, 6}, {13, 12}, {14, 18}, {30, 20}};

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QLabel>
 #include <QAbstractItemView>
@@ -284,7 +285,8 @@ TEST_F(DialogeTest, OkAndCancelStandAtTheRightEnd)
     }
 }
 
-// The exports open with one pair per row chosen and all 25 pairs.
+// The exports open with one pair per row chosen and all 25 pairs, and
+// offer 1 to 25 pairs.
 TEST_F(DialogeTest, TheExportsOpenWithOnePairPerRowAndAllPairs)
 {
     for (TExportDlg* d : {static_cast<TExportDlg*>(WordDlg), static_cast<TExportDlg*>(ExcelDlg),
@@ -293,6 +295,12 @@ TEST_F(DialogeTest, TheExportsOpenWithOnePairPerRowAndAllPairs)
         EXPECT_EQ(std::tuple(d->Senkrecht->isChecked(), d->Waagerecht->isChecked(), d->ItemIndex(), d->SpinEdit1->value()),
                   std::tuple(true, false, 0, 25))
             << d->objectName().toStdString();
+        QSpinBox* paare = d->SpinEdit1;
+        paare->setValue(99);
+        const int hoechstens = paare->value();
+        paare->setValue(0);
+        EXPECT_EQ(std::pair(hoechstens, paare->value()), std::pair(25, 1)) << d->objectName().toStdString();
+        paare->setValue(25);
         d->hide();
     }
 }
@@ -436,4 +444,15 @@ TEST_F(DialogeTest, ThePrintDialogGivesTheColourBackOnce)
     DruckDlg->show();
     DruckDlg->reject();
     EXPECT_FALSE(Zustand.Ansicht.Farbig);
+}
+
+// The value table's step bar moves one step of the x unit a page, as a
+// click beside its handle does, and takes the view along.
+TEST_F(DialogeTest, TheValueTablesStepBarMovesOneStepAPage)
+{
+    Form2->show();
+    QSlider* bar = Form2->TrackBar2;
+    const int vorher = bar->value();
+    QTest::keyClick(bar, Qt::Key_PageUp);
+    EXPECT_EQ(std::pair(bar->value(), Zustand.Ansicht.PositionX), std::pair(vorher + 1, vorher + 1));
 }
