@@ -721,8 +721,7 @@ void TGraphik::JaButtonClick(QObject* Sender)
     emit Melder().FunktionWaehlenVerlangt(1);
     GraphikResize();
     Modus /= 10;
-    TracebuttonClick(Sender);
-    Statusanzeige();
+    TracebuttonClick(Sender);  // (ends with the status shown)
     if (!Animator->isActive())
         Animator->start();
 }
@@ -733,7 +732,6 @@ void TGraphik::NeinButtonClick(QObject* Sender)
         return;
     Modus /= 10;
     TracebuttonClick(Sender);
-    Statusanzeige();
 }
 
 void TGraphik::AssistentAntwort(bool Ja, QObject* Fenster)

@@ -20,7 +20,7 @@ struct TFehler {
 
 [[noreturn]] void FehlerAusgang(j_common_ptr info)
 {
-    std::longjmp(reinterpret_cast<TFehler*>(info->err)->Sprung, 1);
+    std::longjmp(reinterpret_cast<TFehler*>(info->err)->Sprung, true);  // setjmp gives true
 }
 
 void KeineMeldung(j_common_ptr /*info*/) {}

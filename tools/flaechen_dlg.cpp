@@ -104,8 +104,6 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
         z.Linien = new QCheckBox(QStringLiteral("Linien"), GroupBox1);
         z.Linien->setObjectName(Name("CheckBox", k));
         z.Linien->setGeometry(490, y + 2, 72, 18);
-        z.XVon->setText(QStringLiteral("-2"));
-        z.XBis->setText(QStringLiteral("2"));
 
         for (const auto& [liste, b] : {std::pair{z.KurveA, false}, std::pair{z.KurveB, true}}) {
             connect(liste, &QComboBox::activated, this, [this, k, b](int index) { KurveChange(k, b, index); });
@@ -116,6 +114,9 @@ TFlaechenDlg::TFlaechenDlg(QWidget* parent)
         connect(z.Farbe, &QToolButton::clicked, this, [this, k] { FarbeClick(k); });
         connect(z.Linien, &QCheckBox::toggled, this, [this, k] { LinienClick(k); });
     }
+
+    // The rows show the table from the start.
+    ZeigeFlae();
 }
 
 void TFlaechenDlg::ZeigeFlae()

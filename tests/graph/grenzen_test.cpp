@@ -92,8 +92,17 @@ TEST_F(Grenzen, VerticalSegmentsAreDrawnUpToOneUnitBeyondTheView)
     EXPECT_EQ(spalten, (std::set<int>{Spalte(-6), Spalte(7)}));
 }
 
-TEST_F(Grenzen, UnitBarsEndAtTheirTablesEnds)
+TEST_F(Grenzen, UnitBarsAndLengthListsEndAtTheirTablesEnds)
 {
+    // Lengths from 3 cm to 17 (x) or 20 (y), from 1.5 inch to 7 or 8.
+    const std::tuple<QComboBox*, const char*, const char*, int> listen[] = {
+        {G->ComboBox2, "3", "17", 15}, {G->ComboBox1, "3", "20", 18},
+        {G->ComboBox2a, "1.5", "7", 12}, {G->ComboBox1a, "1.5", "8", 14}};
+    for (const auto& [liste, erste, letzte, anzahl] : listen) {
+        ASSERT_EQ(liste->count(), anzahl) << erste << ' ' << letzte;
+        EXPECT_EQ(std::pair(liste->itemText(0), liste->itemText(anzahl - 1)),
+                  std::pair(QString::fromLatin1(erste), QString::fromLatin1(letzte)));
+    }
     for (QSlider* bar : {G->TrackBar1, G->TrackBar2}) {
         bar->setValue(11);
         EXPECT_EQ(bar->value(), 10);

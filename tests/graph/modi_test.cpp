@@ -156,6 +156,7 @@ TEST_F(ModiTest, TheAssistantsYesClearsTheGraphsAndStartsTheConstruction)
     Funktionen[2]->SetTerm("f(x) = x");
     Funktionen[9]->SetTerm("f(x) = 9");
     Waehle(Graphik->ParabelButton);
+    Graphik->StatusErneuern = false;  // the pointer did not move since
     AssistentFenster->JaButtonClick();
     EXPECT_EQ(Modus, ModusParabelD);
     EXPECT_EQ(Gehoert(), std::vector<std::string>{"weg"});
@@ -163,9 +164,15 @@ TEST_F(ModiTest, TheAssistantsYesClearsTheGraphsAndStartsTheConstruction)
         EXPECT_FALSE(Funktionen[static_cast<std::size_t>(n)]->GetCompiled()) << n;
     EXPECT_EQ(FunktionNr, 1);
     EXPECT_TRUE(Graphik->Animator->isActive());
-    // The tool is set up for its first step: the snap bar and the pattern.
+    // The tool is set up for its first step: the snap bar, the pattern and
+    // the instruction box in the picture's corner.
     EXPECT_FALSE(Graphik->TrackBar3->isHidden());
     EXPECT_EQ(Graphik->StatusBar1->Panels[0].Text, "S(|)");
+    Graphik->BildCanvas->Flush();
+    int kasten = 0;
+    for (int y = 6; y < 20; ++y)
+        kasten += Graphik->PaintBox1->Front().pixel(5, y) != Graphik->Bild.pixel(5, y);
+    EXPECT_GT(kasten, 10);
     // In any other mode the answers do nothing.
     Graphik->JaButtonClick(nullptr);
     Graphik->NeinButtonClick(nullptr);

@@ -426,3 +426,30 @@ TEST_F(RahmenGraphTest, FlatButtonsAndTheEffectsImages)
     for (const QLabel* bild : {Graphik->camera, Graphik->camera2, Graphik->camera3, Graphik->typer, Graphik->typer2})
         EXPECT_FALSE(bild->pixmap().isNull()) << bild->objectName().toStdString();
 }
+
+// Where the picture handed to the drawing area is smaller than the area (a
+// resize before the next redraw), the rest is white, right and below.
+TEST(PaintBoxTest, WhatThePictureDoesNotCoverIsWhite)
+{
+    TPaintBox box;
+    box.resize(40, 30);
+    QImage bild(20, 10, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    box.SetFront(bild);
+    const QImage zu = box.grab().toImage();
+    EXPECT_EQ(std::tuple(zu.pixelColor(5, 5), zu.pixelColor(30, 5), zu.pixelColor(5, 20), zu.pixelColor(30, 20)),
+              std::tuple(QColor(Qt::black), QColor(Qt::white), QColor(Qt::white), QColor(Qt::white)));
+}
+
+// Outside presentation mode the coordinate-system group reaches to 15
+// pixels before the window's right edge, never narrower than designed.
+TEST_F(RahmenGraphTest, TheCoordinateGroupReachesTheWindowsRightEdge)
+{
+    Graphik->resize(Graphik->width() + 200, Graphik->height());
+    Graphik->GraphikResize();
+    const QWidget* g = Graphik->GroupBox2;
+    EXPECT_EQ(g->x() + g->width(), Graphik->width() - 15);
+    Graphik->resize(300, Graphik->height());
+    Graphik->GraphikResize();
+    EXPECT_EQ(g->width(), Graphik->StartBreiteKoord);
+}

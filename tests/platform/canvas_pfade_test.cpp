@@ -212,6 +212,31 @@ TEST(CanvasPfade, TextIsSmoothedUntilToldOtherwise)
     }
 }
 
+// A painted picture holds on to none of the texts and pictures of its
+// calls.
+TEST(CanvasPfade, APaintedPictureHoldsNoTextsOrPictures)
+{
+    QImage bild = MakeScreenImage(100, 60);
+    TPfadCanvas c(&bild);
+    QString text = QStringLiteral("f(x) = ");
+    text += QStringLiteral("x²");
+    QImage muster(8, 6, QImage::Format_ARGB32);
+    muster.fill(Qt::red);
+    c.TextOut(2, 2, text);
+    c.Draw(50, 10, muster);
+    c.DrawOver(60, 10, muster);
+    c.StretchDraw(TRect{70, 10, 90, 30}, muster);
+    EXPECT_FALSE(text.isDetached() && muster.isDetached()) << "kept until painted";
+    c.DrawPending();
+    EXPECT_TRUE(text.isDetached());
+    EXPECT_TRUE(muster.isDetached());
+    c.TextOut(2, 30, text);
+    c.Draw(50, 30, muster);
+    c.Flush();
+    EXPECT_TRUE(text.isDetached());
+    EXPECT_TRUE(muster.isDetached());
+}
+
 // What the screen canvas keeps from picture to picture stays bounded: the
 // pictures of small ellipses (one per size, pen and brush, up to 64 pixels
 // and the newest 32 of them) and the wide pens' shape tables (dropped

@@ -272,6 +272,7 @@ TEST(EchteDialoge, TheFontDialogReportsWhatTheUserChanged)
     // Qt's font dialog is embedded without buttons of its own: the window
     // has one OK and one Cancel.
     EXPECT_TRUE(d.Schrift->testOption(QFontDialog::NoButtons) && d.Schrift->testOption(QFontDialog::DontUseNativeDialog));
+    EXPECT_FALSE(d.Schrift->isWindow());
     EXPECT_EQ(d.findChildren<QDialogButtonBox*>().size(), d.Schrift->findChildren<QDialogButtonBox*>().size() + 1);
     // Below the embedded dialog the row of the colour button and the
     // dialog's own buttons.

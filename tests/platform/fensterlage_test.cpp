@@ -192,6 +192,18 @@ TEST(Fensterlage, DialogsOpenCentredAndAtTheSamePlaceEveryTime)
     EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(5, 5));
     dialog.close();
 
+    // Centred for the size it has when it opens, not when it was armed.
+    QDialog wachsend;
+    wachsend.resize(200, 100);
+    DialogPlatzieren(&wachsend);
+    new QLabel(QStringLiteral("Die Einstellungen wurden gespeichert."), &wachsend);
+    wachsend.resize(500, 300);
+    wachsend.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&wachsend));
+    const QRect r = wachsend.frameGeometry();
+    EXPECT_EQ(r.topLeft(), b.topLeft() + QPoint((b.width() - r.width()) / 2, (b.height() - r.height()) / 2));
+    wachsend.close();
+
     // Larger than the screen: its title bar and left end stay on it.
     QDialog gross;
     gross.resize(b.width() + 100, b.height() + 100);
@@ -234,6 +246,24 @@ TEST(Fensterlage, BoxesBelongToTheModalDialogElseTheAskingElseTheActiveWindow)
     EXPECT_EQ(frage->escapeButton(), frage->button(QMessageBox::No));
     oben.hide();
     EXPECT_EQ(MeldungsBox(QString())->parentWidget(), &haupt);
+}
+
+// A window that stays unframed while its frame is awaited (here: made
+// frameless after it was placed) gets its events all the same.
+TEST(Fensterlage, AWindowAwaitingItsFrameGetsItsEvents)
+{
+    struct Zaehler : QWidget {
+        int Bilder = 0;
+        void paintEvent(QPaintEvent*) override { ++Bilder; }
+    } fenster;
+    fenster.resize(100, 80);
+    RahmenVerschieben(&fenster, QPoint(30, 30));
+    fenster.setWindowFlag(Qt::FramelessWindowHint, true);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    fenster.Bilder = 0;
+    fenster.repaint();
+    EXPECT_EQ(fenster.Bilder, 1);
 }
 
 // A dialog shown for a window stays above it: transient for it.

@@ -12,6 +12,7 @@
 #include "platform/felder.h"
 #include "platform/melder.h"
 #include "platform/sprache.h"
+#include "platform/zwischenablage.h"
 #include "tools/druck_dlg.h"
 #include "tools/einheit_dlg.h"
 #include "tools/export_dlg.h"
@@ -63,11 +64,11 @@ TEST_F(DialogeTest, EveryWindowHasATitleAndEveryButtonACaptionOrAnArrow)
                 << b->objectName().toStdString();
         }
     }
-    // The value table, the unit and trace windows, the tool windows and the
-    // value table's export dialogs, found by their design names, float above
+    // The value table, the unit and trace windows, the tool windows, the
+    // dialogs and the assistant, found by their design names, float above
     // the main windows.
     for (const char* name : {"Form2", "EinheitXDlg", "EinheitYDlg", "TraceParam", "PunkteDlg", "Uebersicht_Dlg", "WordDlg",
-                             "ExcelDlg", "WertetabKopierDlg", "DruckDlg", "KopierDlg", "KopierDlg8"}) {
+                             "ExcelDlg", "WertetabKopierDlg", "DruckDlg", "KopierDlg", "KopierDlg8", "AssistentFenster"}) {
         const QWidget* w = nullptr;
         for (QWidget* fenster : QApplication::topLevelWidgets())
             if (fenster->objectName() == QLatin1String(name))
@@ -162,9 +163,13 @@ TEST_F(DialogeTest, AFamilysTableNamesTheCalculatorsTFromTheStart)
     EXPECT_TRUE(Form2->windowTitle().endsWith(t)) << Form2->windowTitle().toStdString();
     DruckDlg->Vorbereiten();
     EXPECT_TRUE(DruckDlg->CB1->text().endsWith(t)) << DruckDlg->CB1->text().toStdString();
-    // A t that is no number is left out; a number again is named again.
+    // A t that is no number is left out, and the result and the y row are
+    // empty; a number again is named again.
+    Tippen(Form2->Edit2, "2");
+    ASSERT_FALSE(Form2->EditErgebnis->text().isEmpty());
     Tippen(Form2->Edit3, "x");
     EXPECT_TRUE(Form2->windowTitle().startsWith(QStringLiteral("Wertetabelle:"))) << Form2->windowTitle().toStdString();
+    EXPECT_EQ(std::pair(Form2->EditErgebnis->text(), Form2->Zelle(13, 1)), std::pair(QString(), QString()));
     DruckDlg->Vorbereiten();
     EXPECT_FALSE(DruckDlg->CB1->text().contains(Txt(154)));
     Tippen(Form2->Edit3, "2,5");
@@ -455,4 +460,53 @@ TEST_F(DialogeTest, TheValueTablesStepBarMovesOneStepAPage)
     const int vorher = bar->value();
     QTest::keyClick(bar, Qt::Key_PageUp);
     EXPECT_EQ(std::pair(bar->value(), Zustand.Ansicht.PositionX), std::pair(vorher + 1, vorher + 1));
+}
+
+// The value table shows the function selected in the editor, not the
+// first one.
+TEST_F(DialogeTest, TheValueTableShowsTheSelectedFunction)
+{
+    Funktionen[1]->SetTerm("f(x) = 1");
+    Form1->ComboBox1->setEditText(QStringLiteral("2."));
+    Form1->ComboBox1Change();
+    ASSERT_EQ(FunktionNr, 2);
+    Form1->Edit1->setText(QStringLiteral("f(x) = 7"));
+    Form2->show();
+    Form2->FillValueTable();
+    EXPECT_EQ(std::pair(Form2->Zelle(1, 1).trimmed(), Form2->Zelle(25, 1).trimmed()),
+              std::pair(QStringLiteral("7,00"), QStringLiteral("7,00")));
+}
+
+// Enter in the clipboard export copies the pairs chosen, in the direction
+// chosen, and closes it.
+TEST_F(DialogeTest, EnterInTheClipboardExportCopiesThePairsChosen)
+{
+    struct : TZwischenablage {
+        std::vector<QString> Texte;
+        bool Text(const QString& text) override
+        {
+            Texte.push_back(text);
+            return true;
+        }
+        bool Bild(const QImage&) override { return false; }
+        bool Vektorbild(const QByteArray&, const QImage&) override { return false; }
+    } ablage;
+    SetZwischenablage(&ablage);
+    Form2->show();
+    Form2->FillValueTable();
+    TExportDlg* d = WertetabKopierDlg;
+    d->show();
+    d->SpinEdit1->setValue(2);
+    Druecken(d->Waagerecht);
+    QTest::keyClick(d, Qt::Key_Return);
+    SetZwischenablage(nullptr);
+    ASSERT_EQ(ablage.Texte.size(), 1u);
+    QStringList zeilen = ablage.Texte[0].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString& z : zeilen)
+        z.remove(QLatin1Char('\r'));
+    auto zeile = [](int r) {
+        return QStringList{Form2->Zelle(0, r), Form2->Zelle(1, r), Form2->Zelle(2, r)}.join(QLatin1Char('\t'));
+    };
+    EXPECT_EQ(zeilen, (QStringList{zeile(0), zeile(1)}));
+    EXPECT_FALSE(d->isVisible());
 }

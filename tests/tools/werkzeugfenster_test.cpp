@@ -204,8 +204,9 @@ TEST_F(WerkzeugfensterAlleinTest, CreatingThemWritesNothingBackAndTheyWaitCentre
     Senkrecht = std::make_unique<TSenkrechteDlg>();
     Flaeche = std::make_unique<TFlaechenDlg>();
     Beschriftung = std::make_unique<TBeschriftungDlg>();
-    EXPECT_EQ(std::tuple(Punkt->Zeile(10).Name->text(), Kreis->Zeile(10).RadiusY->text(), Senkrecht->Zeile(4).YVon->text()),
-              std::tuple(QStringLiteral("Q"), QStringLiteral("3"), QStringLiteral("-7")));
+    EXPECT_EQ(std::tuple(Punkt->Zeile(10).Name->text(), Kreis->Zeile(10).RadiusY->text(), Senkrecht->Zeile(4).YVon->text(),
+                         Flaeche->Zeile(8).KurveB->currentText()),
+              std::tuple(QStringLiteral("Q"), QStringLiteral("3"), QStringLiteral("-7"), QStringLiteral("2.")));
     EXPECT_EQ(std::tuple(Punkte[10].Name, Kreise[10].RadiusY, Senkrechte[4].YFrom, Flaechen[8].CurveB, Beschriftungen[9].Text),
               std::tuple(std::string("Q"), std::string("3"), std::string("-7"), 2, std::string("neun")));
 }
