@@ -1976,15 +1976,13 @@ bool ColumnInBand(const double* v, int n, int band)
     return in;
 }
 
-// Runs the register form for the n x values of one block, writing values and
-// flags. Returns false when a value left its band where it counts; the block
-// must then be evaluated step by step.
+// Runs the register form for the n x values of one block (1 <= n <= kBlock),
+// writing values and flags. Returns false when a value left its band where
+// it counts; the block must then be evaluated step by step.
 template <class XIn>
 bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const double* tp, const RegisterColumns& c,
                    long double* out, bool* defined, bool* jumps)
 {
-    if (n <= 0)
-        return true;
     const std::size_t count = static_cast<std::size_t>(n);
     const TRegisterCode* const code = kopf.RegisterCode.get();
     // x must be finite and below the input bound, else the block takes the

@@ -1068,11 +1068,11 @@ QPen TPainterCanvas::MakePen(const TPen& pen) const
         const double w = std::abs(pen.Width * FSx);
         const bool thin = !(w > HaarlinienBreite());
         if (thin) {
-            // One device pixel whatever the scale. Square caps draw both
-            // end pixels; FlushLines leaves out the last one, as GDI does.
+            // One device pixel whatever the scale. The pen's square caps
+            // draw both end pixels; FlushLines leaves out the last one, as
+            // GDI does.
             p.setWidth(0);
             p.setCosmetic(true);
-            p.setCapStyle(Qt::SquareCap);
         } else {
             // Round ends as GDI's wide pens have. Curves arrive as
             // polylines of one segment per device unit, where mitred joins

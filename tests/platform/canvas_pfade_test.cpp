@@ -77,6 +77,11 @@ TEST(CanvasPfade, KeptCommandsPaintWhatAPainterPaintsAtOnce)
              c.Pen = TPen{clGreen, 3, TPenStyle::Solid};
              c.Rectangle(150, 120, 180, 150);
              c.Ellipse(5, 60, 15, 70);
+             // Corners near the ends of the int range.
+             c.Pen.Width = 1;
+             c.Ellipse(-(1 << 30) - 5, 100, 60, 130);
+             c.Rectangle(150, -(1 << 30) - 5, 160, 20);
+             c.RoundRect(180, 100, (1 << 30) + 5, 110, 6, 6);
          }},
         {"small discs across the picture's edges and a clip's", [](TCanvas& c) {
              c.Pen = TPen{clNavy, 2, TPenStyle::Solid};

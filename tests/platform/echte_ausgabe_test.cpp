@@ -190,6 +190,7 @@ TEST(EchterDrucker, APageOfTextAndLinesBecomesAPdfPage)
     PdfDrucker::Einrichten(kaputt, pdf.Ordner.filePath(QStringLiteral("fehlt/seite.pdf")));
     TPrinterCanvas ohneDatei(&kaputt);
     EXPECT_FALSE(ohneDatei.Beginne());
+    EXPECT_FALSE(ohneDatei.Beginne()) << "nor when asked again";
     ohneDatei.NeueSeite();
     TPrinterCanvas ohne(nullptr);
     EXPECT_FALSE(ohne.Beginne());

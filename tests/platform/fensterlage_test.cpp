@@ -278,6 +278,12 @@ TEST(Fensterlage, ADialogShownForAWindowIsTransientForIt)
     EXPECT_EQ(dialog.windowHandle()->transientParent(), tabelle.windowHandle());
     EXPECT_TRUE(dialog.isVisible());
     dialog.close();
+    // Also for a window not yet shown.
+    QWidget spaeter;
+    DialogZeigen(&dialog, &spaeter);
+    ASSERT_NE(spaeter.windowHandle(), nullptr);
+    EXPECT_EQ(dialog.windowHandle()->transientParent(), spaeter.windowHandle());
+    dialog.close();
 }
 
 }  // namespace

@@ -125,6 +125,8 @@ TEST(StandardDialoge, FontPresetComesBackUnchangedAndTheColourComesFromTheColour
     farbe.Antwort = clRed;
     d.FarbKnopf->click();
     EXPECT_EQ(d.Ergebnis().Color, clRed);
+    // The button shows the colour chosen.
+    EXPECT_EQ(d.FarbKnopf->icon().pixmap(24, 12).toImage().pixelColor(5, 5), QColor(Qt::red));
     SetFarbDialog(nullptr);
 }
 

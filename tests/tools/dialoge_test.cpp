@@ -250,6 +250,9 @@ TEST_F(DialogeTest, TheValueTableKeepsItsSize)
 {
     Form2->show();
     EXPECT_EQ(Form2->minimumSize(), Form2->maximumSize());
+    // In the tool windows' font.
+    for (const QWidget* w : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(AssistentFenster)})
+        EXPECT_EQ(std::pair(w->font().family(), w->font().pointSize()), std::pair(QStringLiteral("Tahoma"), 8));
     // Both rows of the grid show whole, the values on light yellow, the
     // row titles on the colour of a button; no headers take room from them.
     QTableWidget* gitter = Form2->StringGrid1;
@@ -428,8 +431,8 @@ TEST_F(DialogeTest, AValueTableStartsWithXSquaredFromMinus6To6)
     Funktionen[0]->SetTerm("f(x) = x");
     const TForm2 neu(nullptr, QRect());
     EXPECT_EQ(Funktionen[0]->GetTerm(), "f(x) = x^2");
-    EXPECT_EQ(std::tuple(neu.Zelle(1, 0), neu.Zelle(13, 0), neu.Zelle(25, 0)),
-              std::tuple(QStringLiteral("-6"), QStringLiteral("0"), QStringLiteral("6")));
+    EXPECT_EQ(std::tuple(neu.Zelle(1, 0), neu.Zelle(13, 0), neu.Zelle(25, 0), neu.StringGrid1->columnCount()),
+              std::tuple(QStringLiteral("-6"), QStringLiteral("0"), QStringLiteral("6"), 26));
     EXPECT_EQ(std::tuple(neu.Zelle(1, 1).trimmed(), neu.Zelle(13, 1).trimmed(), neu.Zelle(25, 1).trimmed()),
               std::tuple(QStringLiteral("36,00"), QStringLiteral("0,00"), QStringLiteral("36,00")));
 }
@@ -509,4 +512,38 @@ TEST_F(DialogeTest, EnterInTheClipboardExportCopiesThePairsChosen)
     };
     EXPECT_EQ(zeilen, (QStringList{zeile(0), zeile(1)}));
     EXPECT_FALSE(d->isVisible());
+}
+
+// The copy dialog's value table choices open their export beside the
+// value table, filled anew; no picture is copied then.
+TEST_F(DialogeTest, TheCopyDialogsTableChoicesOpenTheirExportBesideTheFilledTable)
+{
+    QSignalSpy bild(&Melder(), &TMelder::BildKopierenVerlangt);
+    const std::pair<QRadioButton*, QDialog*> wahlen[] = {
+        {KopierDlg->R2, ExcelDlg}, {KopierDlg->R4, WordDlg}, {KopierDlg->R5, WertetabKopierDlg}};
+    for (const auto& [wahl, export_] : wahlen) {
+        SCOPED_TRACE(wahl->objectName().toStdString());
+        Form2->hide();
+        KopierDlg->show();
+        Druecken(wahl);
+        const int fuellungen = Form2->Fuellungen();
+        Druecken(KopierDlg->OKBtn);
+        EXPECT_EQ(std::tuple(export_->isVisible(), Form2->isVisible(), Form2->Fuellungen() - fuellungen),
+                  std::tuple(true, true, 1));
+        export_->hide();
+    }
+    EXPECT_EQ(bild.count(), 0);
+}
+
+// The value table is only shown: a double click or a key opens no editor
+// in its cells.
+TEST_F(DialogeTest, TheValueTablesCellsAreNotEdited)
+{
+    Form2->show();
+    QTableWidget* gitter = Form2->StringGrid1;
+    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
+    QTest::mouseDClick(gitter->viewport(), Qt::LeftButton, Qt::NoModifier, zelle.center());
+    QTest::keyClick(gitter, Qt::Key_F2);
+    QTest::keyClicks(gitter, QStringLiteral("7"));
+    EXPECT_EQ(gitter->findChild<QLineEdit*>(), nullptr);
 }
