@@ -52,10 +52,9 @@ void TForm1::SpeedButton2Click()
 {
     if (!KopierDlg)
         return;
-    // The origin tool also sends the assistant away; the picture shows no
-    // hint of a tool.
+    // The origin tool also sends the assistant away; the graph window shows
+    // its picture without a tool's hint as it takes the tool.
     KeineKonstruktion();
-    emit Melder().BildAuffrischenVerlangt();
     KopierDlg->Vorbereiten();
     ShowModal(*KopierDlg);
 }

@@ -219,7 +219,6 @@ void FensterVerbinden()
                 TextSetzen(felder[i], texte[static_cast<qsizetype>(i)]);
         });
         QObject::connect(&m, &TMelder::SpurfensterAnheftenVerlangt, Graphik, [] { Graphik->SpurfensterAnheften(); });
-        QObject::connect(&m, &TMelder::BildAuffrischenVerlangt, Graphik, [] { Graphik->PaintBox1Paint(); });
         QObject::connect(&m, &TMelder::SpurfensterFolgenVerlangt, Graphik, [] { SpurfensterFolgen(); });
         QObject::connect(&m, &TMelder::WerkzeugVerlangt, Graphik,
                          [](int menue, QObject* absender) { Graphik->WerkzeugWaehlen(menue, absender); });

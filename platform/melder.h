@@ -200,10 +200,8 @@ signals:
     void EingabeFokusVerlangt(bool aktivieren);
     // The trace window under the graph window's coordinate-system group.
     void SpurfensterAnheftenVerlangt();
-    // The graph window lays itself out and draws its picture anew; or only
-    // shows its picture afresh (no hint or preview of a tool left).
+    // The graph window lays itself out and draws its picture anew.
     void ZeichnenVerlangt();
-    void BildAuffrischenVerlangt();
     // The value table passed on by one of its export dialogs, which opens
     // above the table (shown and refilled first).
     void ExportVerlangt(TExportArt art);

@@ -154,6 +154,15 @@ TEST_F(KoordinatenTest, DecimalNumbersUseTheLanguagesSeparatorAndKeepTypedDecima
     c = NurKoordinaten();
     EXPECT_EQ(TextUeber(*c, Spalte(-3)), "-0,375");
     EXPECT_TRUE(TextOp(*c, "0,003"));  // y: three decimals
+    // One "0" at the origin, none of the y axis's own; every other whole
+    // y carries its number ("1" on both axes at unit 1).
+    std::tie(G->EinheitX, G->EinheitY) = std::pair(1.0, 1.0);
+    c = NurKoordinaten();
+    const auto texte = c->OpsOf(Op::Text);
+    const auto anzahl = [&](const char* t) {
+        return std::count_if(texte.begin(), texte.end(), [t](const TOp& op) { return op.Text == t; });
+    };
+    EXPECT_EQ(std::tuple(anzahl("0"), anzahl("1"), anzahl("-1"), anzahl("7")), std::tuple(1, 2, 2, 1));
 }
 
 TEST_F(KoordinatenTest, CaptionsAndLabelsAtTheirPlaces)

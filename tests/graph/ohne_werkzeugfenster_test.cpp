@@ -80,3 +80,12 @@ TEST_F(OhneWerkzeugfenster, ObjectsMadeAndTakenBackByMouseAreDrawnAtOnce)
         EXPECT_EQ(Bild(), vorher);
     }
 }
+
+// At the start the graph window stands as high as the main window (with the
+// window table's offset).
+TEST_F(OhneWerkzeugfenster, TheWindowStartsAsHighAsTheMainWindow)
+{
+    ProgrammBeenden();
+    ProgrammStarten({});
+    EXPECT_EQ(Graphik->height(), std::max(200, Graphik->Hauptfenster->height() + FensterVersatz[5]));
+}

@@ -53,4 +53,24 @@ TEST_F(SeiteWieBild, TheTraceBoxAsksWhetherTheSelectedFunctionIsCompiled)
     EXPECT_FALSE(G->HinweisLage().Kompiliert);
 }
 
+// With the header, every compiled function of the nine slots has its
+// equation on the page, the ninth too.
+TEST_F(SeiteWieBild, TheHeaderListsTheEquationsOfAllNineSlots)
+{
+    std::multiset<QString> soll;
+    for (int k = 1; k <= 9; ++k) {
+        auto& f = Setze(k, [](long double x, long double) { return x; });
+        f.SetTerm("f(x) = " + std::to_string(k) + "*x");
+        soll.insert(QString::fromStdString(f.GetTerm()));
+    }
+    TRecordingCanvas seite(19000, 27700, true);
+    G->DruckMitKopf = true;
+    G->DruckeSeiten(seite, false, 19000, 27700, {});
+    std::multiset<QString> gleichungen;
+    for (const QString& t : Texte(seite))
+        if (t.startsWith(QStringLiteral("f(x) = ")))
+            gleichungen.insert(t);
+    EXPECT_EQ(gleichungen, soll);
+}
+
 }  // namespace

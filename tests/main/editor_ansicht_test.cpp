@@ -117,10 +117,22 @@ TEST_F(EditorAnsicht, CopyEndsAConstruction)
         int Zeige(QDialog&) override { return 0; }
     } keinModal;
     SetModalAnzeige(&keinModal);
-    Form1->I4->trigger();
-    Form1->SpeedButton2->click();
+    Graphik->show();
+    Graphik->PaintBox1Paint();
+    const QImage ohne = GraphenBild();
+    int mitHinweis = 0;
+    for (QAction* werkzeug : {Form1->I2, Form1->I3, Form1->I4, Form1->I5, Form1->I6, Form1->I7, Form1->I8, Form1->I9,
+                              Form1->I10}) {
+        werkzeug->trigger();
+        Graphik->PaintBox1Paint();
+        mitHinweis += GraphenBild() != ohne;
+        Form1->SpeedButton2->click();
+        EXPECT_EQ(std::tuple(Modus, Graphik->UrsprungButton->isChecked()), std::tuple(ModusUrsprung, true));
+        // The picture the dialog copies shows no hint of the tool.
+        EXPECT_EQ(GraphenBild(), ohne) << werkzeug->objectName().toStdString();
+    }
     SetModalAnzeige(nullptr);
-    EXPECT_EQ(std::tuple(Modus, Graphik->UrsprungButton->isChecked()), std::tuple(ModusUrsprung, true));
+    EXPECT_GT(mitHinweis, 0);
 }
 
 }  // namespace
