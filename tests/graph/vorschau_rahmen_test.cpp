@@ -30,4 +30,29 @@ TEST_F(VorschauRahmen, TheLastFramesFigureIsGoneWhenThePointerMovesOn)
     EXPECT_GT(Anders(280, 200), 0);
 }
 
+// A new front picture is painted on the screen at the next chance, without
+// anything else asking for it.
+TEST_F(VorschauRahmen, ANewFrontPictureIsPaintedAtTheNextChance)
+{
+    struct Zaehler : QObject {
+        int Malen = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Malen += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    ASSERT_TRUE(Graphik->PaintBox1->isVisible());
+    QCoreApplication::processEvents();
+    Graphik->PaintBox1->installEventFilter(&zaehler);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(zaehler.Malen, 0);
+    QImage bild(Graphik->PaintBox1->size(), QImage::Format_RGB32);
+    bild.fill(Qt::blue);
+    Graphik->PaintBox1->SetFront(bild);
+    QCoreApplication::processEvents();
+    EXPECT_GT(zaehler.Malen, 0);
+    Graphik->PaintBox1->removeEventFilter(&zaehler);
+}
+
 }  // namespace
