@@ -342,8 +342,7 @@ void TGraphik::NeuBeginnen(QObject* Sender)
     InteraktivBox->setChecked(true);
     UrsprungButton->setChecked(true);
     Modus = ModusUrsprung;
-    TracebuttonClick(Sender);
-    CheckBox2->setChecked(false);
+    TracebuttonClick(Sender);  // (the origin tool unticks "Foto mit")
     SoundBox->setChecked(true);
     TrackBar3->setValue(3);
     HistorienLeeren();

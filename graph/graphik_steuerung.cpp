@@ -282,10 +282,8 @@ void TGraphik::Shape2MouseUp(QFrame* Sender)
 
 void TGraphik::cm2Click()
 {
-    const bool inch = cm1->text() == QLatin1String("cm");
-    cm1->setText(inch ? QStringLiteral("in  ") : QStringLiteral("cm"));
-    cm2->setText(cm1->text());
-    cm3->setText(inch ? QStringLiteral("1 inch") : QStringLiteral("1 cm"));
+    // The layout at the end names the unit on the buttons and the ruler.
+    const bool inch = Massstab == MassstabCm;
     ComboBox1a->setVisible(inch);
     ComboBox2a->setVisible(inch);
     ComboBox1->setVisible(!inch);

@@ -202,6 +202,24 @@ TEST_F(Bildvergleich, RetypedRedrawsComposeKeptLayers)
         s.Objekte = [objekte] { objekte(), Punkte[1].X = "-4", Beschriftungen[1].Text = "hinten!"; };
     }, false, 3);
 
+    // The second and the last function retyped (the first bounds an area):
+    // composed from the third redraw on.
+    for (const std::size_t k : {std::size_t{1}, std::size_t{8}}) {
+        Aufbauen(s, false);
+        g = Fenster(s);
+        Gezeigt(*g);
+        const std::string alt = s.Defs[k].Term;
+        for (int i = 1; i <= 3; ++i) {
+            const std::string neu = alt + std::string(static_cast<std::size_t>(i), ' ');
+            s.Defs[k].Term = neu.c_str();
+            const QImage referenz = Referenz(s);
+            Aufbauen(s, false);
+            EXPECT_TRUE(BilderGleich(Gezeigt(*g), referenz)) << k << ", " << i;
+            EXPECT_EQ(g->EbenenGenutzt, i == 3 ? 1 : 0) << k << ", " << i;
+        }
+        s.Defs[k].Term = Stiftszene[k].Term;
+    }
+
     // Two halves of one curve in one pen, the second starting at the pixel
     // where the first ends: on a single canvas it goes on from there.
     TSzene h{"halves", 331, 301,

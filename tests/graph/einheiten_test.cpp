@@ -103,6 +103,7 @@ TEST_F(EinheitenTest, LengthsInCmOrInchSetTheViewOrAreReset)
         {x, false, "2", "11", "5.5", 11, 296},
         {x, true, "9", nullptr, "4.5", 9, 0},
         {y, true, "16", nullptr, "8", 16, 0},
+        {ya, false, "9.5", "19", nullptr, 19, 0},  // the longest inch length still applies
     };
     for (const auto& [box, waehlen, text, cm, zoll, laenge, meldung] : schritte) {
         SCOPED_TRACE(text);

@@ -289,9 +289,19 @@ TEST_F(KonstruktionTest, NewEmptiesAllHistoriesTheAssistantsYesThoseOfTheFunctio
     AssistentFenster->JaButtonClick();
     for (std::size_t i = 0; i < std::size(historien); ++i)
         EXPECT_EQ((Graphik->*historien[i]).empty(), i < 4) << i;
+    // New also gives back the tool box as it starts: interaction on, the
+    // origin tool, "Foto mit" off, sounds on, the snap step 0.01.
+    Waehle(Graphik->PunktButton);
+    Graphik->CheckBox2->setChecked(true);
+    Graphik->SoundBox->setChecked(false);
+    Graphik->TrackBar3->setValue(0);
+    Graphik->InteraktivBox->setChecked(false);
     Form1->SpeedButton3Click();
     for (auto h : historien)
         EXPECT_TRUE((Graphik->*h).empty());
+    EXPECT_EQ(std::tuple(Graphik->InteraktivBox->isChecked(), Modus, Graphik->UrsprungButton->isChecked(),
+                         Graphik->CheckBox2->isChecked(), Graphik->SoundBox->isChecked(), Graphik->TrackBar3->value()),
+              std::tuple(true, ModusUrsprung, true, false, true, 3));
 }
 
 TEST_F(KonstruktionTest, WhereTheNormalIsUndefinedAClickAdoptsNothing)

@@ -262,6 +262,10 @@ TEST_F(DialogKnoepfe, DialogsStayOnTopAndReturnIsTheirOk)
 // whatever height it had before.
 TEST_F(DialogKnoepfe, TheTipsWindowIsAsHighAsItsTexts)
 {
+    // Each tip under its title in bold.
+    for (const char* titel : {"Label2", "Label1", "Label10", "Label7", "Label9"})
+        EXPECT_TRUE(TippsDlg->findChild<QLabel*>(QString::fromLatin1(titel))->font().bold()) << titel;
+    EXPECT_FALSE(TippsDlg->findChild<QLabel*>(QStringLiteral("Memo1"))->font().bold());
     TippsDlg->resize(TippsDlg->minimumWidth(), 40);
     TippsDlg->show();
     const QLayout* l = TippsDlg->layout();

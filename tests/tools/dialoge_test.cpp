@@ -535,15 +535,36 @@ TEST_F(DialogeTest, TheCopyDialogsTableChoicesOpenTheirExportBesideTheFilledTabl
     EXPECT_EQ(bild.count(), 0);
 }
 
-// The value table is only shown: a double click or a key opens no editor
-// in its cells.
+// The value table is only shown: a key opens no editor in its cells.
 TEST_F(DialogeTest, TheValueTablesCellsAreNotEdited)
 {
     Form2->show();
     QTableWidget* gitter = Form2->StringGrid1;
-    const QRect zelle = gitter->visualRect(gitter->model()->index(1, 3));
-    QTest::mouseDClick(gitter->viewport(), Qt::LeftButton, Qt::NoModifier, zelle.center());
+    gitter->setCurrentCell(1, 3);
     QTest::keyClick(gitter, Qt::Key_F2);
     QTest::keyClicks(gitter, QStringLiteral("7"));
     EXPECT_EQ(gitter->findChild<QLineEdit*>(), nullptr);
+    Form2->hide();
+}
+
+// The pointer over the bare surface of the value table and of every tool
+// window clears the graph window's preview too.
+TEST_F(DialogeTest, ThePointerOverTheValueTableAndTheToolWindowsClearsThePreview)
+{
+    int verlangt = 0;
+    const auto verbindung = QObject::connect(&Melder(), &TMelder::StatusanzeigeVerlangt, [&] { ++verlangt; });
+    for (QWidget* fenster : std::initializer_list<QWidget*>{Form2, PunkteDlg, KreiseDlg, BeschriftungDlg, SenkrechteDlg,
+                                                            FlaechenDlg, Uebersicht_Dlg}) {
+        SCOPED_TRACE(fenster->objectName().toStdString());
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster));
+        const QPoint frei(fenster->width() - 2, 1);
+        ASSERT_EQ(fenster->childAt(frei), nullptr);
+        const int vorher = verlangt;
+        QTest::mouseMove(fenster->windowHandle(), frei);
+        QTest::mouseMove(fenster->windowHandle(), frei - QPoint(1, 0));
+        EXPECT_GT(verlangt, vorher);
+        fenster->hide();
+    }
+    QObject::disconnect(verbindung);
 }
