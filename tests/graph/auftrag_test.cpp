@@ -5,7 +5,9 @@
 #include "interaktion_fixture.h"
 #include "main/druck_fakes.h"
 
+#include "platform/canvas.h"
 #include "platform/sprache.h"
+#include "tools/wertetabelle_fenster.h"
 
 namespace {
 
@@ -33,6 +35,31 @@ TEST_F(Auftrag, APictureTooLargeForTheClipboardIsRefusedWithAMessage)
     Graphik->Button1Click();
     EXPECT_EQ(Meldung.Meldungen, std::vector<QString>{Txt(574)});
     EXPECT_EQ(Ablage.Aufrufe(), 0);
+}
+
+// The printed value table's title names the family parameter only for a
+// family.
+TEST_F(Auftrag, ThePrintedTablesTitleNamesTheParameterOnlyForAFamily)
+{
+    Form2->Edit3->setText(QStringLiteral("2"));
+    ASSERT_EQ(Form2->ParameterText(), QStringLiteral("2"));
+    const auto titel = [] {
+        TRecordingCanvas c(19000, 27700, true);
+        Graphik->DruckeSeiten(c, true, 19000, 27700, {});
+        for (const auto& op : c.OpsOf(TRecordingCanvas::TOpKind::Text))
+            if (op.Text.startsWith(Txt(289)))
+                return op.Text;
+        return QString();
+    };
+    const auto alt = Zustand.Editor.Eingabeart;
+    for (const auto art : {ArtFunktion, ArtFunktionenschar}) {
+        Zustand.Editor.Eingabeart = art;
+        const QString t = titel();
+        ASSERT_FALSE(t.isEmpty());
+        EXPECT_EQ(t.endsWith(QStringLiteral("  ") + Txt(290) + QStringLiteral(" 2")), art == ArtFunktionenschar)
+            << t.toStdString();
+    }
+    Zustand.Editor.Eingabeart = alt;
 }
 
 }  // namespace
