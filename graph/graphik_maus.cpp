@@ -158,12 +158,17 @@ void TGraphik::UrsprungBewegung(Qt::MouseButtons Shift, int X, int Y)
 // ---------------------------------------------------------------------------
 // Labels
 
+namespace {
+// The label field's top-left corner from the pointer.
+constexpr QPoint BeschrEditAbstand(22, -20);
+}  // namespace
+
 // Label tool: the typing field rides beside the pointer in the label's size
 // at the picture's zoom, and shows only where the label fits.
 void TGraphik::BeschrEditFolgt(int X, int Y)
 {
     if (!EffektLaeuft) {
-        BeschrEdit->move(PaintBox1->x() + X + 22, PaintBox1->y() + Y - 20);
+        BeschrEdit->move(PaintBox1->pos() + QPoint(X, Y) + BeschrEditAbstand);
     } else {
         // Out of sight while the flash or typewriter plays.
         BeschrEdit->move(-1000, 1000);
@@ -230,12 +235,16 @@ void TGraphik::BeschriftungPlatzieren(int X, int Y)
 {
     if (BeschrEdit->text().isEmpty())
         return;
+    // While an effect plays the field is parked out of sight; the label
+    // then goes where the field would ride beside the pointer, not to the
+    // parking place far outside the view.
+    const QPoint feld =
+        EffektLaeuft ? QPoint(X, Y) + BeschrEditAbstand : BeschrEdit->pos() - PaintBox1->pos();
     TyperStarten(X, Y);
 
     // The field's place in cm from the view's top-left corner.
-    const double x = (static_cast<double>(XMax) - XMin) * (BeschrEdit->x() - PaintBox1->x()) / PaintBox1->width();
-    const double y =
-        0.01 + (static_cast<double>(YMax) - YMin) * (BeschrEdit->y() - PaintBox1->y()) / PaintBox1->height();
+    const double x = (static_cast<double>(XMax) - XMin) * feld.x() / PaintBox1->width();
+    const double y = 0.01 + (static_cast<double>(YMax) - YMin) * feld.y() / PaintBox1->height();
     const std::string text = BeschrEdit->text().toStdString();
 
     if (VerschiebeNr >= 1 && VerschiebeNr <= 9) {

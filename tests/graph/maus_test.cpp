@@ -117,6 +117,10 @@ TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
     BeschriftungSetzen("b");
     EXPECT_EQ(Graphik->BeschrHistorie, "19");
     EXPECT_EQ(Beschriftungen[9].Text, "b");
+    // Clicked while the typewriter still played, with the field parked out of
+    // sight: the label goes where the field rides beside the pointer.
+    EXPECT_DOUBLE_EQ(Beschriftungen[9].X, Beschriftungen[1].X);
+    EXPECT_DOUBLE_EQ(Beschriftungen[9].Y, Beschriftungen[1].Y);
     Gehoert();
     for (int i = 0; i < 3; ++i)
         Graphik->PaintBox1MouseDown(Graphik->PaintBox1, Qt::RightButton, 100, 80);
