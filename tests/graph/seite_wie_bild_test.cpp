@@ -73,4 +73,16 @@ TEST_F(SeiteWieBild, TheHeaderListsTheEquationsOfAllNineSlots)
     EXPECT_EQ(gleichungen, soll);
 }
 
+// Millimetre paper on the page: a fine line every tenth of a unit, 101
+// across and 111 up in the default view, below the half-unit lines.
+TEST_F(SeiteWieBild, MillimetrePaperHasAFineLineEveryTenth)
+{
+    G->Gitter = "5";
+    TRecordingCanvas seite(19000, 27700, true);
+    G->DruckeSeiten(seite, false, 19000, 27700, {});
+    const auto linien = seite.OpsOf(Op::Line);
+    EXPECT_EQ(std::count_if(linien.begin(), linien.end(), [](const TOp& l) { return l.Pen.Color == RGB(128, 128, 128); }),
+              212);
+}
+
 }  // namespace
