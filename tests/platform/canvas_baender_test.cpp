@@ -3,6 +3,7 @@
 // dashed, crossing many bands, shapes, text, clips and pictures.
 #include "engine/arbeiterpool.h"
 #include "platform/canvas.h"
+#include "bildvergleich.h"
 
 #include <gtest/gtest.h>
 
@@ -30,20 +31,6 @@ QImage Malen(const TSzene& szene, TArbeiterPool* pool, int w = 301, int h = 257)
     szene(c);
     c.Flush();
     return bild;
-}
-
-// Pixels that differ, with the first one.
-::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
-{
-    long n = 0;
-    int ex = -1, ey = -1;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y) && n++ == 0)
-                ex = x, ey = y;
-    if (n == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << n << " pixels differ, first at (" << ex << ", " << ey << ")";
 }
 
 long Tinte(const QImage& a)

@@ -4,6 +4,7 @@
 // paints each as a fresh one would.
 #include "engine/arbeiterpool.h"
 #include "platform/canvas.h"
+#include "bildvergleich.h"
 
 #include <gtest/gtest.h>
 
@@ -20,21 +21,6 @@ public:
 };
 
 using TSzene = std::function<void(TCanvas&)>;
-
-::testing::AssertionResult Gleich(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return ::testing::AssertionFailure() << "sizes differ";
-    long n = 0;
-    int ex = -1, ey = -1;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y) && n++ == 0)
-                ex = x, ey = y;
-    if (n == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << n << " pixels differ, first at (" << ex << ", " << ey << ")";
-}
 
 QImage Malen(const TSzene& szene, QImage::Format format, TArbeiterPool* pool = nullptr)
 {
