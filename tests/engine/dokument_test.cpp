@@ -525,6 +525,7 @@ TEST(DokumentPruefen, NewResetsOneToNineAndLeavesTenToTwelve)
     for (std::size_t i = 0; i < eigene.size(); ++i) {
         Funktionen[i] = &eigene[i];
         eigene[i].SetTerm("f(x,t) = t");
+        eigene[i].SetKind(ArtFunktionenschar);
         eigene[i].SetXFrom(-1);
         eigene[i].SetTStep(0.25);
         eigene[i].SetLineStyle(7);

@@ -184,11 +184,16 @@ TEST_F(UebersichtTest, SchemeTwoGivesTheColoursOfANewDrawing)
     D().Farboptionen[0]->click();
     EXPECT_EQ(std::pair(F(3).GetColor(), FunktionNr), std::pair(clNavy, 3));  // the selection stays, in its new colour
     EXPECT_EQ(std::pair(Schriftfarbe(Form1->Edit1), Schriftfarbe(Z(3).Gleichung)), std::pair(clNavy, clNavy));
-    // A scheme changes all nine functions, and says so.
+    // A scheme changes all nine functions, and says so; the program's own
+    // functions behind them keep their colours.
+    ASSERT_NE(Funktionen[10], nullptr);
+    Funktionen[10]->SetColor(clWhite);
+    Funktionen[10]->SetColor2(clWhite);
     QSignalSpy geaendert(&Melder(), &TMelder::FunktionGeaendert);
     D().Farboptionen[1]->click();
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(std::pair(F(n).GetColor(), F(n).GetColor2()), farben[static_cast<std::size_t>(n)]) << n;
+    EXPECT_EQ(std::pair(Funktionen[10]->GetColor(), Funktionen[10]->GetColor2()), std::pair(clWhite, clWhite));
     std::vector<int> vonHier;
     for (const QList<QVariant>& meldung : geaendert)
         if (qvariant_cast<QObject*>(meldung[1]) == &D())
