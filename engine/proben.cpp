@@ -25,10 +25,15 @@ struct TPuffer {
     std::vector<long double> Y, YNachbar;
     std::vector<TGraphBefehl> Befehle;  // a portion's calls, then appended at once
     std::unique_ptr<bool[]> Gueltig, Sprung, GueltigNachbar, SprungNachbar;
+    // Values evaluated on this thread.
+    std::uint64_t Auswertungen = 0;
 
+    // One more place than a portion: joined discs evaluate the neighbour
+    // of a portion's last value with it.
     TPuffer()
-        : X(Portion), XWelt(Portion), XNachbar(Portion), N(Portion), Y(Portion), YNachbar(Portion), Befehle(Portion), Gueltig(new bool[Portion]),
-          Sprung(new bool[Portion]), GueltigNachbar(new bool[Portion]), SprungNachbar(new bool[Portion])
+        : X(Portion + 1), XWelt(Portion + 1), XNachbar(Portion + 1), N(Portion + 1), Y(Portion + 1), YNachbar(Portion + 1),
+          Befehle(Portion + 1), Gueltig(new bool[Portion + 1]), Sprung(new bool[Portion + 1]), GueltigNachbar(new bool[Portion + 1]),
+          SprungNachbar(new bool[Portion + 1])
     {
     }
 };
@@ -55,10 +60,13 @@ std::unique_ptr<TPoolMitPuffern>& PoolSpeicher()
 // The values of a column. A function that gives its values through its own
 // Evaluate is asked one x at a time, on the drawing's own thread.
 void Auswerten(TFunktion& f, std::span<const double> x, double t, std::span<long double> y, bool* gueltig,
-               bool* sprung, TColumnScratch& spalten)
+               bool* sprung, TPuffer& p)
 {
+    p.Auswertungen += x.size();
+    if (x.empty())
+        return;
     if (f.ColumnsCompiled()) {
-        f.EvaluateColumn(x, static_cast<long double>(t), y, {gueltig, x.size()}, {sprung, x.size()}, spalten);
+        f.EvaluateColumn(x, static_cast<long double>(t), y, {gueltig, x.size()}, {sprung, x.size()}, p.Spalten);
         return;
     }
     for (std::size_t i = 0; i < x.size(); ++i) {
@@ -100,7 +108,7 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
             ende = i > 0 && !(x < a.XEnde);
             ++i;
         }
-        Auswerten(*a.Funktion, {p.XWelt.data(), n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p.Spalten);
+        Auswerten(*a.Funktion, {p.XWelt.data(), n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
         // At most one call per sample.
         TGraphBefehl* w = p.Befehle.data();
         for (std::size_t k = 0; k < n; ++k) {
@@ -151,6 +159,13 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
     // order: each value, then its neighbour where that is needed.
     const bool spalten = a.Funktion->ColumnsCompiled();
     const std::size_t portion = spalten ? Portion : 1;
+    // With a step of one the neighbour of a value is the next value: it is
+    // read from there, not evaluated again; the neighbour of a portion's
+    // last value is evaluated with the portion and carried into the next.
+    // Up to 2^53 every whole number and its successor are exact doubles.
+    constexpr std::int64_t Exakt = std::int64_t{1} << 53;
+    const bool weiter = verbunden && spalten && a.Schritt == 1 && a.Von >= -Exakt && a.Bis < Exakt;
+    bool uebertrag = false;  // place 0 holds the value of n already
     std::int64_t n = a.Von;
     while (n <= a.Bis) {
         std::size_t k = 0;
@@ -159,10 +174,23 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
             p.X[k] = static_cast<double>(n);
             p.XNachbar[k] = p.X[k] + 1.0;
         }
-        Auswerten(*a.Funktion, {p.X.data(), k}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p.Spalten);
-        if (verbunden && spalten)
-            Auswerten(*a.Funktion, {p.XNachbar.data(), k}, t, p.YNachbar, p.GueltigNachbar.get(), p.SprungNachbar.get(),
-                      p.Spalten);
+        // The values, and where the neighbours are read from.
+        const long double* yNachbar = p.YNachbar.data();
+        const bool* gueltigNachbar = p.GueltigNachbar.get();
+        if (weiter) {
+            // Place k: the neighbour of the last value, when it is drawn.
+            const std::size_t mit = p.N[k - 1] < a.Bis ? k + 1 : k;
+            p.X[k] = p.XNachbar[k - 1];
+            const std::size_t ab = uebertrag ? 1 : 0;
+            Auswerten(*a.Funktion, {p.X.data() + ab, mit - ab}, t, {p.Y.data() + ab, mit - ab}, p.Gueltig.get() + ab,
+                      p.Sprung.get() + ab, p);
+            yNachbar = p.Y.data() + 1;
+            gueltigNachbar = p.Gueltig.get() + 1;
+        } else {
+            Auswerten(*a.Funktion, {p.X.data(), k}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
+            if (verbunden && spalten)
+                Auswerten(*a.Funktion, {p.XNachbar.data(), k}, t, p.YNachbar, p.GueltigNachbar.get(), p.SprungNachbar.get(), p);
+        }
         for (std::size_t j = 0; j < k; ++j) {
             const double xn = p.X[j];
             const long double y = p.Y[j];
@@ -176,9 +204,9 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
                 befehle.push_back({TGraphBefehl::TinteMoveTo, m.Xdev(xn / a.EinheitX), *Y});
                 if (!spalten)
                     Auswerten(*a.Funktion, {p.XNachbar.data() + j, 1}, t, {p.YNachbar.data() + j, 1},
-                              p.GueltigNachbar.get() + j, p.SprungNachbar.get() + j, p.Spalten);
-                const long double yn = p.YNachbar[j];
-                if (p.N[j] + 1 <= a.Bis && p.GueltigNachbar[j] && std::isfinite(yn)) {
+                              p.GueltigNachbar.get() + j, p.SprungNachbar.get() + j, p);
+                const long double yn = yNachbar[j];
+                if (p.N[j] + 1 <= a.Bis && gueltigNachbar[j] && std::isfinite(yn)) {
                     if (const auto Yn = m.Ydev(yn / a.EinheitY))
                         befehle.push_back({TGraphBefehl::LineTo, m.Xdev((xn + 1.0) / a.EinheitX), *Yn});
                 }
@@ -186,6 +214,11 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
             befehle.push_back({TGraphBefehl::Schwarz});
             if (Ya && Yb)
                 befehle.push_back({TGraphBefehl::Ellipse, m.Xdev(xn / a.EinheitX + r), *Ya, m.Xdev(xn / a.EinheitX - r), *Yb});
+        }
+        if (weiter && n <= a.Bis) {
+            p.Y[0] = p.Y[k];
+            p.Gueltig[0] = p.Gueltig[k];
+            uebertrag = true;
         }
     }
 }
@@ -211,6 +244,14 @@ void MitgliedAbtasten(const TProbenAuftrag& auftrag, double t, unsigned thread, 
 TArbeiterPool& ProbenPool()
 {
     return *PoolSpeicher()->Pool;
+}
+
+std::uint64_t ProbenAuswertungen()
+{
+    std::uint64_t n = 0;
+    for (const auto& p : PoolSpeicher()->Puffer)
+        n += p->Auswertungen;
+    return n;
 }
 
 void ProbenPoolGroesse(unsigned threads)

@@ -74,6 +74,9 @@ void MitgliedAbtasten(const TProbenAuftrag& auftrag, double t, unsigned thread, 
 // there is one. Tests and benchmarks may set another size (0: by the cores).
 TArbeiterPool& ProbenPool();
 void ProbenPoolGroesse(unsigned threads);
+// The values the sampling has evaluated on the pool's threads since the
+// pool was made; read while no sampling runs.
+std::uint64_t ProbenAuswertungen();
 
 // The lists of one function and what they depend on.
 struct TProbenEintrag {

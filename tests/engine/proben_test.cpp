@@ -386,4 +386,88 @@ TEST(Proben, DiscsAtTheWholeValuesJoinedToTheNext)
     EXPECT_EQ(befehle, (TMitgliedBefehle{{B::Schwarz}, scheibe(100, 1200), {B::Schwarz}, scheibe(300, 800)}));
 }
 
+// Joined discs with a step of one read each value's neighbour from the
+// next value instead of evaluating it again, across portions too: the
+// calls are those of asking one x at a time (each value, then its
+// neighbour), with one evaluation per whole x. With a larger step, or
+// beyond the range where every whole number is a double, the neighbours
+// are evaluated apart.
+TEST(Proben, JoinedDiscsEvaluateEachWholeValueOnce)
+{
+    const char* const term = "f(x,t) = t/(x-3) + sign(x+250) + 0/(x+400) + sqrt(x+590)";
+    TFunktion f;
+    f.SetTerm(term);
+    Aufgezeichnet g;
+    g.SetTerm(term);
+    TProbenAuftrag a;
+    a.Scheiben = true;
+    a.Stil = 10;
+    a.Abbildung = TPlotAbbildung{-700, 10, 1, 40, 0, 0};
+    const auto auswertungen = [&](TFunktion& h, std::int64_t von, std::int64_t bis, std::int64_t schritt, TMitgliedBefehle& befehle) {
+        std::tie(a.Von, a.Bis, a.Schritt) = std::tuple(von, bis, schritt);
+        a.Funktion = &h;
+        const std::uint64_t vorher = ProbenAuswertungen();
+        MitgliedAbtasten(a, 2.0, 0, befehle);
+        return ProbenAuswertungen() - vorher;
+    };
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle spalten, einzeln;
+    // Three portions of whole values, the last one short; then runs that
+    // end one before a portion's end, at it and one after it.
+    for (const std::int64_t bis : {-600, -89, -88, -87, 600}) {
+        const std::int64_t werte = bis + 600 + 1;
+        EXPECT_EQ(auswertungen(f, -600, bis, 1, spalten), static_cast<std::uint64_t>(werte)) << bis;
+        auswertungen(g, -600, bis, 1, einzeln);
+        EXPECT_EQ(spalten, einzeln) << bis;
+    }
+    EXPECT_GT(std::count(spalten.begin(), spalten.end(), TGraphBefehl{TGraphBefehl::Schwarz}), 0);
+    // The long run draws its lines, and leaves them out into the undefined
+    // values and out of them.
+    auswertungen(f, -600, 600, 1, spalten);
+    const auto linien = std::count_if(spalten.begin(), spalten.end(), [](const TGraphBefehl& b) { return b.Art == TGraphBefehl::LineTo; });
+    EXPECT_GT(linien, 1000);
+    EXPECT_LT(linien, 1200);
+
+    // Every second value: the neighbours are no values of the walk.
+    EXPECT_EQ(auswertungen(f, -600, 600, 2, spalten), 2u * 601u);
+    auswertungen(g, -600, 600, 2, einzeln);
+    EXPECT_EQ(spalten, einzeln);
+    // Separate discs need no neighbour.
+    a.Stil = 9;
+    EXPECT_EQ(auswertungen(f, -600, 600, 1, spalten), 1201u);
+    a.Stil = 10;
+
+    // Up to 2^53 each whole value and its successor are exact doubles.
+    TFunktion eins;
+    eins.SetTerm("f(x,t) = t");
+    constexpr std::int64_t grenze = std::int64_t{1} << 53;
+    EXPECT_EQ(auswertungen(eins, grenze - 3, grenze - 1, 1, spalten), 3u);
+    EXPECT_EQ(auswertungen(eins, -grenze, 2 - grenze, 1, spalten), 3u);
+    EXPECT_EQ(auswertungen(eins, grenze - 2, grenze, 1, spalten), 6u);
+    EXPECT_EQ(auswertungen(eins, -grenze - 1, 1 - grenze, 1, spalten), 6u);
+    ProbenPoolGroesse(0);
+}
+
+// The count of evaluations is kept per thread of the pool and summed.
+TEST(Proben, EvaluationsAreCountedOnEveryThread)
+{
+    TFunktion f;
+    f.SetTerm("f(x,t) = t*x");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{0, 10, 10, 10, 0, 0};
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(0.0, 100.0, 0.25, 300.0);
+    ProbenPoolGroesse(4);
+    const unsigned threads = ProbenPool().Anzahl();
+    EXPECT_EQ(ProbenAuswertungen(), 0u);
+    std::vector<TMitgliedBefehle> listen(64);
+    ProbenPool().Ausfuehren(
+        listen.size(), [&](std::size_t i, unsigned thread) { MitgliedAbtasten(a, static_cast<double>(i), thread, listen[i]); },
+        [](std::size_t) {});
+    // 401 samples a member: 0 to 100 in steps of a quarter.
+    EXPECT_EQ(ProbenAuswertungen(), 64u * 401u) << threads;
+    ProbenPoolGroesse(0);
+    EXPECT_EQ(ProbenAuswertungen(), 0u);
+}
+
 }  // namespace
