@@ -2,6 +2,7 @@
 // print options dialog and the copy dialog and open them, or copy and export
 // directly.
 #include "main/form1.h"
+#include "main/verbindungen.h"
 
 #include "engine/druckseite.h"
 #include "engine/funktion.h"
@@ -95,14 +96,15 @@ void TForm1::WertetabelleanWord1Click()
 
 void TForm1::ber1Click()
 {
-    if (!AboutBox)
+    TAboutBox* info = InfoFenster();
+    if (!info)
         return;
-    AboutBox->beschrift();
-    ShowModal(*AboutBox);
+    info->beschrift();
+    ShowModal(*info);
 }
 
 void TForm1::Kopieren1Click()
 {
-    if (TippsDlg && TippsDlg->isHidden())
-        DialogZeigen(TippsDlg);
+    if (TTippsDlg* tipps = TippsFenster(); tipps && tipps->isHidden())
+        DialogZeigen(tipps);
 }

@@ -118,16 +118,14 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     WordDlg = new TWordDlg;
     WertetabKopierDlg = new TWertetabKopierDlg;
     EinstellDlg = new TEinstellDlg;
-    HotkeyDlg = new THotkeyDlg;
     KopierDlg8 = new TKopierDlg8;
     // The object tables start with their defaults. Their tool windows and
-    // the overview are made when first opened (Werkzeugfenster): the start
-    // shows none of them.
+    // the overview are made when first opened (Werkzeugfenster), as are the
+    // help and about dialogs (InfoFenster, ...): the start shows none of them.
     KreiseVorbelegen();
     EinheitXDlg = new TEinheitXDlg;
     EinheitYDlg = new TEinheitYDlg;
     TraceParam = new TTraceParam;
-    TastenDlg = new TTastenDlg;
     AssistentFenster = new TAssistentFenster;
     PunkteVorbelegen();
     SenkrechteVorbelegen();
@@ -145,9 +143,7 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     Form1->Dateimenue = Graphik->PopupMenu1;
     DruckDlg = new TDruckDlg;
     KopierDlg = new TKopierDlg;
-    AboutBox = new TAboutBox;
     ExcelDlg = new TExcelDlg;
-    TippsDlg = new TTippsDlg;
     FensterVerbinden();
     new TFormOeffne;
 

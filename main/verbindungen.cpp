@@ -7,6 +7,8 @@
 #include "main/form1.h"
 #include "main/beschriftung_tabelle.h"
 #include "main/formoeffne.h"
+#include "main/hotkey_dlg.h"
+#include "main/tasten_dlg.h"
 #include "main/info_dlg.h"
 #include "platform/felder.h"
 #include "platform/fensterhilfen.h"
@@ -177,8 +179,8 @@ void FensterVerbinden()
                              [] { Form1->Wertetabelle1->setChecked(false); });
         }
     }
-    if (TippsDlg)
-        QObject::connect(&m, &TMelder::TippsVerlangt, TippsDlg, [](QWidget* ueber) { DialogZeigen(TippsDlg, ueber); });
+    QObject::connect(&m, &TMelder::TippsVerlangt, Form1,
+                     [](QWidget* ueber) { DialogZeigen(TippsFenster(), ueber); });
 
     // The graph window: its status bar, label mode and axis captions.
     if (Graphik) {
@@ -345,4 +347,49 @@ void WerkzeugfensterAnlegen()
                                      TUmschaltFenster::Senkrechte, TUmschaltFenster::Flaechen,
                                      TUmschaltFenster::Uebersicht})
         Werkzeugfenster(f);
+}
+
+namespace {
+
+template <typename T>
+T* DialogAnlegen(T*& dialog)
+{
+    if (dialog || !Form1)
+        return dialog;
+    dialog = new T;
+    BeschriftungAnwenden(dialog);
+    if (FormOeffne)
+        FormOeffne->DialogBeschriften(dialog);
+    return dialog;
+}
+
+}  // namespace
+
+TAboutBox* InfoFenster()
+{
+    return DialogAnlegen(AboutBox);
+}
+
+TTippsDlg* TippsFenster()
+{
+    return DialogAnlegen(TippsDlg);
+}
+
+THotkeyDlg* HotkeyFenster()
+{
+    return DialogAnlegen(HotkeyDlg);
+}
+
+TTastenDlg* TastenFenster()
+{
+    return DialogAnlegen(TastenDlg);
+}
+
+void SpaeteFensterAnlegen()
+{
+    WerkzeugfensterAnlegen();
+    InfoFenster();
+    TippsFenster();
+    HotkeyFenster();
+    TastenFenster();
 }
