@@ -240,7 +240,7 @@ TEST(ArbeiterPool, EveryWorkerTakesPart)
 TEST(Proben, OnThePoolAsOneAfterTheOther)
 {
     const char* const terme[] = {"f(x,t) = t*x^2 - 3*x + 1", "f(x,t) = sign(x-t) + 1/(x-t)", "f(x,t) = sqrt(t - x^2)",
-                                 "f(x,t) = floor(x*t)"};
+                                 "f(x,t) = floor(x*t)", "f(x,t) = t*sin(x)"};
     std::vector<TFunktion> funktionen(std::size(terme));
     std::vector<TProbenAuftrag> auftraege;
     for (std::size_t k = 0; k < funktionen.size(); ++k) {
@@ -552,6 +552,73 @@ TEST(Proben, AWalkLongerThanIsKeptIsWorkedOutForEachMember)
         const std::uint64_t erwartet = proben == laengster ? laengster : laengster + 3 * (laengster + 1);
         EXPECT_EQ(ProbenXPositionen() - vorher, erwartet);
     }
+    ProbenPoolGroesse(0);
+}
+
+// A family whose term splits at its part in x alone: each thread evaluates
+// that part once per walk for all members, each member only the rest, and
+// the lists are those of asking the whole term one x at a time, undefined
+// values and jumps included. A new compilation, another split term or
+// another walk evaluate the part anew; a walk longer than is kept samples
+// the whole term.
+TEST(Proben, AFamilyEvaluatesItsPartInXAloneOncePerThread)
+{
+    TProbenAuftrag a;
+    a.Abbildung = TPlotAbbildung{-3, 4, 40, 40, 0, 0};
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(-3.0, 3.0, 1.0 / 40, 280.0);
+    const auto zaehlen = [&](TFunktion& f, double t, TMitgliedBefehle& liste) {
+        a.Funktion = &f;
+        const std::uint64_t innen = ProbenInnenAuswertungen(), ganz = ProbenAuswertungen();
+        MitgliedAbtasten(a, t, 0, liste);
+        return std::pair(ProbenInnenAuswertungen() - innen, ProbenAuswertungen() - ganz);
+    };
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle liste, einzeln;
+    for (const char* term : {"f(x,t) = t*(sign(x-1)*sqrt(x))", "f(x,t) = t + ln(x^2-1)", "f(x,t) = sin(3*x)^t"}) {
+        TFunktion f;
+        f.SetTerm(term);
+        ASSERT_NE(f.Split(), nullptr) << term;
+        Aufgezeichnet g;
+        g.SetTerm(term);
+        std::uint64_t proben = 0;
+        for (int m = 0; m < 12; ++m) {
+            const double t = -2.5 + 0.5 * m;
+            const auto [innen, ganz] = zaehlen(f, t, liste);
+            if (m == 0)
+                proben = ganz;
+            EXPECT_EQ(innen, m == 0 ? proben : 0u) << term << " " << t;
+            EXPECT_EQ(ganz, proben);
+            zaehlen(g, t, einzeln);
+            EXPECT_EQ(liste, einzeln) << term << " " << t;
+        }
+        EXPECT_GE(proben, 240u);
+        EXPECT_LE(proben, 242u);
+    }
+    TFunktion f, h;
+    f.SetTerm("f(x,t) = t*sin(x)");
+    h.SetTerm("f(x,t) = t*cos(x)");
+    const std::uint64_t proben = zaehlen(f, 1, liste).first;
+    EXPECT_EQ(zaehlen(h, 1, liste).first, proben);
+    EXPECT_EQ(zaehlen(f, 2, liste).first, proben);
+    EXPECT_EQ(zaehlen(f, 3, liste).first, 0u);
+    f.SetTerm("f(x,t) = t*sin(x)");
+    EXPECT_EQ(zaehlen(f, 3, liste).first, proben);
+    a.XEnde = 2.0;
+    EXPECT_EQ(zaehlen(f, 3, liste).first, proben - 40);
+    // A term without a split, and a walk longer than is kept.
+    TFunktion k;
+    k.SetTerm("f(x,t) = sin(x+t)");
+    EXPECT_EQ(k.Split(), nullptr);
+    EXPECT_EQ(zaehlen(k, 3, liste).first, 0u);
+    a.Dx = 6.0 / static_cast<double>(ProbenLaengsterGang);
+    a.XEnde = 3.0;
+    const auto [innen, ganz] = zaehlen(f, 3, liste);
+    EXPECT_EQ(innen, 0u);
+    EXPECT_GT(ganz, ProbenLaengsterGang);
+    Aufgezeichnet g;
+    g.SetTerm("f(x,t) = t*sin(x)");
+    zaehlen(g, 3, einzeln);
+    EXPECT_EQ(liste, einzeln);
     ProbenPoolGroesse(0);
 }
 
