@@ -4,6 +4,7 @@
 #include "engine/funktion.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <span>
 
@@ -17,21 +18,36 @@ constexpr double ScheibenRadius = 0.08;
 // are evaluated for nothing.
 constexpr std::size_t Portion = 512;
 
+// The x walk of a line, the same for every member of a function: the
+// function's x and the device column of each sample, and what they depend
+// on (the bits of the start, end, step, x unit and the mapping's x part).
+struct TGang {
+    std::array<std::uint64_t, 7> Schluessel{};
+    bool Bereit = false;
+    bool ZuLang = false;
+    std::vector<double> XWelt;
+    std::vector<std::int32_t> Spalte;
+};
+
 // One thread's scratch: the columns of x and of the values.
 struct TPuffer {
     TColumnScratch Spalten;
     std::vector<double> X, XWelt, XNachbar;
     std::vector<std::int64_t> N;
+    std::vector<std::int32_t> Spalte;
     std::vector<long double> Y, YNachbar;
     std::vector<TGraphBefehl> Befehle;  // a portion's calls, then appended at once
     std::unique_ptr<bool[]> Gueltig, Sprung, GueltigNachbar, SprungNachbar;
     // Values evaluated on this thread.
     std::uint64_t Auswertungen = 0;
+    // The last walk of a line, and the x positions worked out on this thread.
+    TGang Gang;
+    std::uint64_t Positionen = 0;
 
     // One more place than a portion: joined discs evaluate the neighbour
     // of a portion's last value with it.
     TPuffer()
-        : X(Portion + 1), XWelt(Portion + 1), XNachbar(Portion + 1), N(Portion + 1), Y(Portion + 1), YNachbar(Portion + 1),
+        : X(Portion + 1), XWelt(Portion + 1), XNachbar(Portion + 1), N(Portion + 1), Spalte(Portion + 1), Y(Portion + 1), YNachbar(Portion + 1),
           Befehle(Portion + 1), Gueltig(new bool[Portion + 1]), Sprung(new bool[Portion + 1]), GueltigNachbar(new bool[Portion + 1]),
           SprungNachbar(new bool[Portion + 1])
     {
@@ -77,6 +93,59 @@ void Auswerten(TFunktion& f, std::span<const double> x, double t, std::span<long
     }
 }
 
+// Samples i, i+1, ... of a line's walk, at most `max` of them: their
+// function x and device column. Sample i lies at xStart + i * dx, so a tiny
+// step can never stall the walk; the walk ends with the first sample after
+// the start that reaches its end, and `ende` tells whether that is among them.
+std::size_t GangStueck(const TProbenAuftrag& a, std::int64_t i, std::size_t max, double* xWelt, std::int32_t* spalte, bool& ende,
+                       std::uint64_t& positionen)
+{
+    std::size_t n = 0;
+    ende = false;
+    while (n < max && !ende) {
+        const double x = i == 0 ? a.XStart : a.XStart + static_cast<double>(i) * a.Dx;
+        xWelt[n] = x * a.EinheitX;
+        spalte[n] = a.Abbildung.Xdev(x);
+        ++n;
+        ende = i > 0 && !(x < a.XEnde);
+        ++i;
+    }
+    positionen += n;
+    return n;
+}
+
+// The thread's walk for the line of `a`, worked out when the last one was
+// another; nothing when it is longer than is kept.
+const TGang* GangFuer(const TProbenAuftrag& a, TPuffer& p)
+{
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    const std::array<std::uint64_t, 7> schluessel{bits(a.XStart), bits(a.XEnde), bits(a.Dx), bits(a.EinheitX),
+                                                  bits(a.Abbildung.ScaleX), bits(a.Abbildung.OffX),
+                                                  static_cast<std::uint32_t>(a.Abbildung.XMin)};
+    TGang& g = p.Gang;
+    if (!g.Bereit || g.Schluessel != schluessel) {
+        g.Schluessel = schluessel;
+        g.Bereit = true;
+        g.ZuLang = false;
+        g.XWelt.clear();
+        g.Spalte.clear();
+        for (bool ende = false; !ende;) {
+            const std::size_t alt = g.XWelt.size();
+            if (alt >= ProbenLaengsterGang) {
+                g.ZuLang = true;
+                break;
+            }
+            g.XWelt.resize(alt + Portion);
+            g.Spalte.resize(alt + Portion);
+            const std::size_t n = GangStueck(a, static_cast<std::int64_t>(alt), Portion, g.XWelt.data() + alt, g.Spalte.data() + alt, ende,
+                                                 p.Positionen);
+            g.XWelt.resize(alt + n);
+            g.Spalte.resize(alt + n);
+        }
+    }
+    return g.ZuLang ? nullptr : &g;
+}
+
 // The line of one member: the first sample only places the pen, every later
 // one is joined to the one before unless it is undefined, a jump, or far
 // from what the two before let expect.
@@ -86,6 +155,7 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
     // At one function unit per view unit the division is exact and is left out.
     const bool einsY = a.EinheitY == 1.0;
     const auto ansicht = [&](long double w) { return einsY ? w : w / a.EinheitY; };
+    const TGang* gang = GangFuer(a, p);
 
     std::optional<std::int32_t> Y;
     std::optional<std::int32_t> Yvor;
@@ -94,25 +164,27 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
     bool sprungVor = false;
     bool gueltigVor = false;
 
-    // Sample i lies at xStart + i * dx, so a tiny step can never stall the walk.
-    std::int64_t i = 0;
+    std::size_t i = 0;
     bool erste = true;
     for (;;) {
+        // The next portion of the walk: from the kept one, or worked out.
         std::size_t n = 0;
         bool ende = false;
-        while (n < Portion && !ende) {
-            const double x = i == 0 ? a.XStart : a.XStart + static_cast<double>(i) * a.Dx;
-            p.X[n] = x;
-            p.XWelt[n] = x * a.EinheitX;
-            ++n;
-            ende = i > 0 && !(x < a.XEnde);
-            ++i;
+        const double* xWelt = p.XWelt.data();
+        const std::int32_t* spalte = p.Spalte.data();
+        if (gang) {
+            xWelt = gang->XWelt.data() + i;
+            spalte = gang->Spalte.data() + i;
+            n = std::min(Portion, gang->XWelt.size() - i);
+            ende = i + n == gang->XWelt.size();
+        } else {
+            n = GangStueck(a, static_cast<std::int64_t>(i), Portion, p.XWelt.data(), p.Spalte.data(), ende, p.Positionen);
         }
-        Auswerten(*a.Funktion, {p.XWelt.data(), n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
+        i += n;
+        Auswerten(*a.Funktion, {xWelt, n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
         // At most one call per sample.
         TGraphBefehl* w = p.Befehle.data();
         for (std::size_t k = 0; k < n; ++k) {
-            const double x = p.X[k];
             const long double y = p.Y[k];
             const bool gueltig = p.Gueltig[k];
             if (erste) {
@@ -121,7 +193,7 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
                 if (std::fabs(y) < Riesig)
                     Y = m.Ydev(ansicht(y));
                 if (gueltig && Y)
-                    *w++ = {TGraphBefehl::MoveTo, m.Xdev(x), *Y};
+                    *w++ = {TGraphBefehl::MoveTo, spalte[k], *Y};
                 continue;
             }
             if (std::fabs(y) < Riesig)
@@ -133,9 +205,9 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
                 stiftAb = std::fabs(dY) < a.SprungGrenze && std::fabs(y - y1) < 10.0L * std::fabs(y1 - y2) + 0.1L;
             }
             if (stiftAb)
-                *w++ = {TGraphBefehl::LineTo, m.Xdev(x), *Y};
+                *w++ = {TGraphBefehl::LineTo, spalte[k], *Y};
             else if (Y && (a.NonSmooth || gueltig))
-                *w++ = {TGraphBefehl::MoveTo, m.Xdev(x), *Y};
+                *w++ = {TGraphBefehl::MoveTo, spalte[k], *Y};
             Yvor = Y;
             y2 = y1;
             y1 = y;
@@ -244,6 +316,14 @@ void MitgliedAbtasten(const TProbenAuftrag& auftrag, double t, unsigned thread, 
 TArbeiterPool& ProbenPool()
 {
     return *PoolSpeicher()->Pool;
+}
+
+std::uint64_t ProbenXPositionen()
+{
+    std::uint64_t n = 0;
+    for (const auto& p : PoolSpeicher()->Puffer)
+        n += p->Positionen;
+    return n;
 }
 
 std::uint64_t ProbenAuswertungen()

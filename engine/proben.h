@@ -77,6 +77,13 @@ void ProbenPoolGroesse(unsigned threads);
 // The values the sampling has evaluated on the pool's threads since the
 // pool was made; read while no sampling runs.
 std::uint64_t ProbenAuswertungen();
+// The x positions of line samples (function x and device column) worked
+// out on the pool's threads since the pool was made. Each thread keeps the
+// last walk it worked out, up to this many samples (a picture 32,768 device
+// units wide), for the next member that has the same; a longer one is
+// worked out again for each member.
+std::uint64_t ProbenXPositionen();
+inline constexpr std::size_t ProbenLaengsterGang = std::size_t{1} << 15;
 
 // The lists of one function and what they depend on.
 struct TProbenEintrag {

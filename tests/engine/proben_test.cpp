@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -468,6 +469,90 @@ TEST(Proben, EvaluationsAreCountedOnEveryThread)
     EXPECT_EQ(ProbenAuswertungen(), 64u * 401u) << threads;
     ProbenPoolGroesse(0);
     EXPECT_EQ(ProbenAuswertungen(), 0u);
+}
+
+// A thread works out a line's x walk once for the members that share it,
+// and anew when anything the walk depends on changes; a member then gets
+// the list a fresh thread makes.
+TEST(Proben, TheWalkOfALineIsWorkedOutOncePerThread)
+{
+    TFunktion f;
+    f.SetTerm("f(x,t) = t*x^2 - x");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{-3, 10, 20, 20, 0, 0};
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(-3.0, 3.0, 0.05, 400.0);
+    const auto positionen = [](const TProbenAuftrag& b, TMitgliedBefehle& liste) {
+        const std::uint64_t vorher = ProbenXPositionen();
+        MitgliedAbtasten(b, 0.5, 0, liste);
+        return ProbenXPositionen() - vorher;
+    };
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle erste, liste, frisch;
+    const std::uint64_t n = positionen(a, erste);
+    EXPECT_GE(n, 121u);
+    EXPECT_LE(n, 122u);
+    EXPECT_EQ(positionen(a, liste), 0u);
+    EXPECT_EQ(liste, erste);
+
+    const std::function<void(TProbenAuftrag&)> aenderungen[] = {
+        [](TProbenAuftrag& b) { b.XStart = -2.5; },        [](TProbenAuftrag& b) { b.XEnde = 2.0; },
+        [](TProbenAuftrag& b) { b.Dx = 0.04; },            [](TProbenAuftrag& b) { b.EinheitX = 2.0; },
+        [](TProbenAuftrag& b) { b.Abbildung.ScaleX = 25; }, [](TProbenAuftrag& b) { b.Abbildung.OffX = 0.5; },
+        [](TProbenAuftrag& b) { b.Abbildung.XMin = -4; },
+    };
+    for (std::size_t i = 0; i < std::size(aenderungen); ++i) {
+        TProbenAuftrag b = a;
+        aenderungen[i](b);
+        positionen(a, liste);
+        EXPECT_GT(positionen(b, liste), 0u) << i;
+        ProbenPoolGroesse(1);
+        positionen(b, frisch);
+        EXPECT_EQ(liste, frisch) << i;
+        EXPECT_NE(liste, erste) << i;
+    }
+    // The y side is no part of the walk.
+    TProbenAuftrag b = a;
+    b.EinheitY = 2.0;
+    b.Abbildung.ScaleY = 30;
+    positionen(a, liste);
+    EXPECT_EQ(positionen(b, liste), 0u);
+    ProbenPoolGroesse(1);
+    positionen(b, frisch);
+    EXPECT_EQ(liste, frisch);
+    ProbenPoolGroesse(0);
+}
+
+// The longest walk kept is worked out once for all members; one sample
+// more, and it is worked out for each member, portion by portion, with the
+// same samples.
+TEST(Proben, AWalkLongerThanIsKeptIsWorkedOutForEachMember)
+{
+    TFunktion f;
+    f.SetTerm("f(x,t) = x + t");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{0, 10, 1, 1, 0, 0};  // column = x, row = 10 - y
+    constexpr auto laengster = static_cast<std::int64_t>(ProbenLaengsterGang);
+    ProbenPoolGroesse(1);
+    for (const std::int64_t proben : {laengster, laengster + 1}) {
+        // Samples at x = 0, 1, ...: the walk ends with the one at XEnde.
+        std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(0.0, static_cast<double>(proben - 1), 1.0, 300.0);
+        const std::uint64_t vorher = ProbenXPositionen();
+        TMitgliedBefehle liste;
+        for (const double t : {1.0, 2.0, 3.0}) {
+            MitgliedAbtasten(a, t, 0, liste);
+            ASSERT_EQ(liste.size(), static_cast<std::size_t>(proben));
+            using B = TGraphBefehl;
+            EXPECT_EQ(liste[0], (B{B::MoveTo, 0, 10 - static_cast<int>(t)}));
+            EXPECT_EQ(liste[1].Art, B::MoveTo);
+            EXPECT_EQ(liste.back(), (B{B::LineTo, static_cast<int>(proben - 1), static_cast<int>(11 - proben - t)}));
+            EXPECT_EQ(std::count_if(liste.begin(), liste.end(), [](const B& b) { return b.Art == B::LineTo; }), proben - 2);
+        }
+        const std::uint64_t erwartet = proben == laengster ? laengster : laengster + 3 * (laengster + 1);
+        EXPECT_EQ(ProbenXPositionen() - vorher, erwartet);
+    }
+    ProbenPoolGroesse(0);
 }
 
 }  // namespace
