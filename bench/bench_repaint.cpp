@@ -281,11 +281,15 @@ void VollesNeuzeichnen(benchmark::State& state, unsigned threads)
     ProbenPoolGroesse(threads);
     g->RepaintGraph();  // the pictures' pixels and the pool's threads set up
     const TProzessZeit zeit;
+    const std::uint64_t auswertungen = ProbenAuswertungen();
     for (auto _ : state) {
         g->RepaintGraph();
         benchmark::DoNotOptimize(g->PaintBox1->Front().constBits());
     }
     zeit.Melden(state);
+    // The values the terms were evaluated at, per redraw.
+    state.counters["evals"] = static_cast<double>(ProbenAuswertungen() - auswertungen) /
+                              static_cast<double>(std::max<benchmark::IterationCount>(1, state.iterations()));
     ProbenPoolGroesse(0);
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
@@ -309,6 +313,7 @@ void BM_RepaintRetyped(benchmark::State& state)
     g->RepaintGraph();
     bool zweite = false;
     const TProzessZeit zeit;
+    const std::uint64_t auswertungen = ProbenAuswertungen();
     for (auto _ : state) {
         Funktionen[6]->SetTerm(zweite ? "f(x) = sqrt(x)" : "f(x) = sqrt(x) ");
         zweite = !zweite;
@@ -316,6 +321,8 @@ void BM_RepaintRetyped(benchmark::State& state)
         benchmark::DoNotOptimize(g->PaintBox1->Front().constBits());
     }
     zeit.Melden(state);
+    state.counters["evals"] = static_cast<double>(ProbenAuswertungen() - auswertungen) /
+                              static_cast<double>(std::max<benchmark::IterationCount>(1, state.iterations()));
     if (g->Proben && g->Proben->NeuAbgetastet != 1)
         state.SkipWithError("more than the retyped function was sampled");
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

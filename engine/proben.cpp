@@ -4,6 +4,7 @@
 #include "engine/funktion.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <span>
 
@@ -17,18 +18,46 @@ constexpr double ScheibenRadius = 0.08;
 // are evaluated for nothing.
 constexpr std::size_t Portion = 512;
 
+// The x walk of a line, the same for every member of a function: the
+// function's x and the device column of each sample, and what they depend
+// on (the bits of the start, end, step, x unit and the mapping's x part).
+struct TGang {
+    std::array<std::uint64_t, 7> Schluessel{};
+    bool Bereit = false;
+    bool ZuLang = false;
+    std::vector<double> XWelt;
+    std::vector<std::int32_t> Spalte;
+    // The values of a split term's inner part at each sample, with their
+    // flags, for all members of the family; Teil names the split (0: none).
+    std::uint64_t Teil = 0;
+    std::vector<long double> Innen;
+    std::unique_ptr<bool[]> InnenGueltig, InnenSprung;
+    std::size_t InnenPlatz = 0;
+};
+
 // One thread's scratch: the columns of x and of the values.
 struct TPuffer {
     TColumnScratch Spalten;
     std::vector<double> X, XWelt, XNachbar;
     std::vector<std::int64_t> N;
+    std::vector<std::int32_t> Spalte;
     std::vector<long double> Y, YNachbar;
     std::vector<TGraphBefehl> Befehle;  // a portion's calls, then appended at once
     std::unique_ptr<bool[]> Gueltig, Sprung, GueltigNachbar, SprungNachbar;
+    // Values evaluated on this thread.
+    std::uint64_t Auswertungen = 0;
+    // The last walk of a line, and the x positions worked out on this thread.
+    TGang Gang;
+    std::uint64_t Positionen = 0;
+    // Values of split terms' inner parts evaluated on this thread.
+    std::uint64_t InnenAuswertungen = 0;
 
+    // One more place than a portion: joined discs evaluate the neighbour
+    // of a portion's last value with it.
     TPuffer()
-        : X(Portion), XWelt(Portion), XNachbar(Portion), N(Portion), Y(Portion), YNachbar(Portion), Befehle(Portion), Gueltig(new bool[Portion]),
-          Sprung(new bool[Portion]), GueltigNachbar(new bool[Portion]), SprungNachbar(new bool[Portion])
+        : X(Portion + 1), XWelt(Portion + 1), XNachbar(Portion + 1), N(Portion + 1), Spalte(Portion + 1), Y(Portion + 1), YNachbar(Portion + 1),
+          Befehle(Portion + 1), Gueltig(new bool[Portion + 1]), Sprung(new bool[Portion + 1]), GueltigNachbar(new bool[Portion + 1]),
+          SprungNachbar(new bool[Portion + 1])
     {
     }
 };
@@ -55,10 +84,13 @@ std::unique_ptr<TPoolMitPuffern>& PoolSpeicher()
 // The values of a column. A function that gives its values through its own
 // Evaluate is asked one x at a time, on the drawing's own thread.
 void Auswerten(TFunktion& f, std::span<const double> x, double t, std::span<long double> y, bool* gueltig,
-               bool* sprung, TColumnScratch& spalten)
+               bool* sprung, TPuffer& p)
 {
+    p.Auswertungen += x.size();
+    if (x.empty())
+        return;
     if (f.ColumnsCompiled()) {
-        f.EvaluateColumn(x, static_cast<long double>(t), y, {gueltig, x.size()}, {sprung, x.size()}, spalten);
+        f.EvaluateColumn(x, static_cast<long double>(t), y, {gueltig, x.size()}, {sprung, x.size()}, p.Spalten);
         return;
     }
     for (std::size_t i = 0; i < x.size(); ++i) {
@@ -67,6 +99,82 @@ void Auswerten(TFunktion& f, std::span<const double> x, double t, std::span<long
         gueltig[i] = f.GetValueValid();
         sprung[i] = f.GetJumpHit();
     }
+}
+
+// Samples i, i+1, ... of a line's walk, at most `max` of them: their
+// function x and device column. Sample i lies at xStart + i * dx, so a tiny
+// step can never stall the walk; the walk ends with the first sample after
+// the start that reaches its end, and `ende` tells whether that is among them.
+std::size_t GangStueck(const TProbenAuftrag& a, std::int64_t i, std::size_t max, double* xWelt, std::int32_t* spalte, bool& ende,
+                       std::uint64_t& positionen)
+{
+    std::size_t n = 0;
+    ende = false;
+    while (n < max && !ende) {
+        const double x = i == 0 ? a.XStart : a.XStart + static_cast<double>(i) * a.Dx;
+        xWelt[n] = x * a.EinheitX;
+        spalte[n] = a.Abbildung.Xdev(x);
+        ++n;
+        ende = i > 0 && !(x < a.XEnde);
+        ++i;
+    }
+    positionen += n;
+    return n;
+}
+
+// The thread's walk for the line of `a`, worked out when the last one was
+// another; nothing when it is longer than is kept.
+const TGang* GangFuer(const TProbenAuftrag& a, TPuffer& p)
+{
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    const std::array<std::uint64_t, 7> schluessel{bits(a.XStart), bits(a.XEnde), bits(a.Dx), bits(a.EinheitX),
+                                                  bits(a.Abbildung.ScaleX), bits(a.Abbildung.OffX),
+                                                  static_cast<std::uint32_t>(a.Abbildung.XMin)};
+    TGang& g = p.Gang;
+    if (!g.Bereit || g.Schluessel != schluessel) {
+        g.Schluessel = schluessel;
+        g.Bereit = true;
+        g.Teil = 0;
+        g.ZuLang = false;
+        g.XWelt.clear();
+        g.Spalte.clear();
+        for (bool ende = false; !ende;) {
+            const std::size_t alt = g.XWelt.size();
+            if (alt >= ProbenLaengsterGang) {
+                g.ZuLang = true;
+                break;
+            }
+            g.XWelt.resize(alt + Portion);
+            g.Spalte.resize(alt + Portion);
+            const std::size_t n = GangStueck(a, static_cast<std::int64_t>(alt), Portion, g.XWelt.data() + alt, g.Spalte.data() + alt, ende,
+                                                 p.Positionen);
+            g.XWelt.resize(alt + n);
+            g.Spalte.resize(alt + n);
+        }
+    }
+    return g.ZuLang ? nullptr : &g;
+}
+
+// The split of a family's term whose inner values the walk holds, evaluated
+// at every sample of the walk when it held another's; nothing when the
+// function's term has no split or gives its values one x at a time.
+const TTermSplit* InnenFuer(const TProbenAuftrag& a, TGang& g, TPuffer& p)
+{
+    const TTermSplit* teil = a.Funktion->ColumnsCompiled() ? a.Funktion->Split() : nullptr;
+    if (!teil || g.Teil == teil->Number)
+        return teil;
+    const std::size_t n = g.XWelt.size();
+    if (g.InnenPlatz < n) {
+        g.InnenGueltig.reset(new bool[n]);
+        g.InnenSprung.reset(new bool[n]);
+        g.InnenPlatz = n;
+    }
+    g.Innen.resize(n);
+    EvaluateTermColumn(teil->Inner, std::span<const double>(g.XWelt), 0.0L, g.Innen, {g.InnenGueltig.get(), n},
+                       {g.InnenSprung.get(), n}, p.Spalten);
+    p.InnenAuswertungen += n;
+    g.Teil = teil->Number;
+    return teil;
 }
 
 // The line of one member: the first sample only places the pen, every later
@@ -78,6 +186,9 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
     // At one function unit per view unit the division is exact and is left out.
     const bool einsY = a.EinheitY == 1.0;
     const auto ansicht = [&](long double w) { return einsY ? w : w / a.EinheitY; };
+    const TGang* gang = GangFuer(a, p);
+    // A family's part in x alone, evaluated once for its members.
+    const TTermSplit* teil = gang ? InnenFuer(a, p.Gang, p) : nullptr;
 
     std::optional<std::int32_t> Y;
     std::optional<std::int32_t> Yvor;
@@ -86,25 +197,33 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
     bool sprungVor = false;
     bool gueltigVor = false;
 
-    // Sample i lies at xStart + i * dx, so a tiny step can never stall the walk.
-    std::int64_t i = 0;
+    std::size_t i = 0;
     bool erste = true;
     for (;;) {
+        // The next portion of the walk: from the kept one, or worked out.
         std::size_t n = 0;
         bool ende = false;
-        while (n < Portion && !ende) {
-            const double x = i == 0 ? a.XStart : a.XStart + static_cast<double>(i) * a.Dx;
-            p.X[n] = x;
-            p.XWelt[n] = x * a.EinheitX;
-            ++n;
-            ende = i > 0 && !(x < a.XEnde);
-            ++i;
+        const double* xWelt = p.XWelt.data();
+        const std::int32_t* spalte = p.Spalte.data();
+        if (gang) {
+            xWelt = gang->XWelt.data() + i;
+            spalte = gang->Spalte.data() + i;
+            n = std::min(Portion, gang->XWelt.size() - i);
+            ende = i + n == gang->XWelt.size();
+        } else {
+            n = GangStueck(a, static_cast<std::int64_t>(i), Portion, p.XWelt.data(), p.Spalte.data(), ende, p.Positionen);
         }
-        Auswerten(*a.Funktion, {p.XWelt.data(), n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p.Spalten);
+        if (teil) {
+            p.Auswertungen += n;
+            EvaluateOuterColumn(*teil, {gang->Innen.data() + i, n}, gang->InnenGueltig.get() + i, gang->InnenSprung.get() + i,
+                                static_cast<long double>(t), p.Y, {p.Gueltig.get(), n}, {p.Sprung.get(), n}, p.Spalten);
+        } else {
+            Auswerten(*a.Funktion, {xWelt, n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
+        }
+        i += n;
         // At most one call per sample.
         TGraphBefehl* w = p.Befehle.data();
         for (std::size_t k = 0; k < n; ++k) {
-            const double x = p.X[k];
             const long double y = p.Y[k];
             const bool gueltig = p.Gueltig[k];
             if (erste) {
@@ -113,7 +232,7 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
                 if (std::fabs(y) < Riesig)
                     Y = m.Ydev(ansicht(y));
                 if (gueltig && Y)
-                    *w++ = {TGraphBefehl::MoveTo, m.Xdev(x), *Y};
+                    *w++ = {TGraphBefehl::MoveTo, spalte[k], *Y};
                 continue;
             }
             if (std::fabs(y) < Riesig)
@@ -125,9 +244,9 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
                 stiftAb = std::fabs(dY) < a.SprungGrenze && std::fabs(y - y1) < 10.0L * std::fabs(y1 - y2) + 0.1L;
             }
             if (stiftAb)
-                *w++ = {TGraphBefehl::LineTo, m.Xdev(x), *Y};
+                *w++ = {TGraphBefehl::LineTo, spalte[k], *Y};
             else if (Y && (a.NonSmooth || gueltig))
-                *w++ = {TGraphBefehl::MoveTo, m.Xdev(x), *Y};
+                *w++ = {TGraphBefehl::MoveTo, spalte[k], *Y};
             Yvor = Y;
             y2 = y1;
             y1 = y;
@@ -151,6 +270,13 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
     // order: each value, then its neighbour where that is needed.
     const bool spalten = a.Funktion->ColumnsCompiled();
     const std::size_t portion = spalten ? Portion : 1;
+    // With a step of one the neighbour of a value is the next value: it is
+    // read from there, not evaluated again; the neighbour of a portion's
+    // last value is evaluated with the portion and carried into the next.
+    // Up to 2^53 every whole number and its successor are exact doubles.
+    constexpr std::int64_t Exakt = std::int64_t{1} << 53;
+    const bool weiter = verbunden && spalten && a.Schritt == 1 && a.Von >= -Exakt && a.Bis < Exakt;
+    bool uebertrag = false;  // place 0 holds the value of n already
     std::int64_t n = a.Von;
     while (n <= a.Bis) {
         std::size_t k = 0;
@@ -159,10 +285,23 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
             p.X[k] = static_cast<double>(n);
             p.XNachbar[k] = p.X[k] + 1.0;
         }
-        Auswerten(*a.Funktion, {p.X.data(), k}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p.Spalten);
-        if (verbunden && spalten)
-            Auswerten(*a.Funktion, {p.XNachbar.data(), k}, t, p.YNachbar, p.GueltigNachbar.get(), p.SprungNachbar.get(),
-                      p.Spalten);
+        // The values, and where the neighbours are read from.
+        const long double* yNachbar = p.YNachbar.data();
+        const bool* gueltigNachbar = p.GueltigNachbar.get();
+        if (weiter) {
+            // Place k: the neighbour of the last value, when it is drawn.
+            const std::size_t mit = p.N[k - 1] < a.Bis ? k + 1 : k;
+            p.X[k] = p.XNachbar[k - 1];
+            const std::size_t ab = uebertrag ? 1 : 0;
+            Auswerten(*a.Funktion, {p.X.data() + ab, mit - ab}, t, {p.Y.data() + ab, mit - ab}, p.Gueltig.get() + ab,
+                      p.Sprung.get() + ab, p);
+            yNachbar = p.Y.data() + 1;
+            gueltigNachbar = p.Gueltig.get() + 1;
+        } else {
+            Auswerten(*a.Funktion, {p.X.data(), k}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
+            if (verbunden && spalten)
+                Auswerten(*a.Funktion, {p.XNachbar.data(), k}, t, p.YNachbar, p.GueltigNachbar.get(), p.SprungNachbar.get(), p);
+        }
         for (std::size_t j = 0; j < k; ++j) {
             const double xn = p.X[j];
             const long double y = p.Y[j];
@@ -176,9 +315,9 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
                 befehle.push_back({TGraphBefehl::TinteMoveTo, m.Xdev(xn / a.EinheitX), *Y});
                 if (!spalten)
                     Auswerten(*a.Funktion, {p.XNachbar.data() + j, 1}, t, {p.YNachbar.data() + j, 1},
-                              p.GueltigNachbar.get() + j, p.SprungNachbar.get() + j, p.Spalten);
-                const long double yn = p.YNachbar[j];
-                if (p.N[j] + 1 <= a.Bis && p.GueltigNachbar[j] && std::isfinite(yn)) {
+                              p.GueltigNachbar.get() + j, p.SprungNachbar.get() + j, p);
+                const long double yn = yNachbar[j];
+                if (p.N[j] + 1 <= a.Bis && gueltigNachbar[j] && std::isfinite(yn)) {
                     if (const auto Yn = m.Ydev(yn / a.EinheitY))
                         befehle.push_back({TGraphBefehl::LineTo, m.Xdev((xn + 1.0) / a.EinheitX), *Yn});
                 }
@@ -186,6 +325,11 @@ void ScheibenAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBe
             befehle.push_back({TGraphBefehl::Schwarz});
             if (Ya && Yb)
                 befehle.push_back({TGraphBefehl::Ellipse, m.Xdev(xn / a.EinheitX + r), *Ya, m.Xdev(xn / a.EinheitX - r), *Yb});
+        }
+        if (weiter && n <= a.Bis) {
+            p.Y[0] = p.Y[k];
+            p.Gueltig[0] = p.Gueltig[k];
+            uebertrag = true;
         }
     }
 }
@@ -211,6 +355,30 @@ void MitgliedAbtasten(const TProbenAuftrag& auftrag, double t, unsigned thread, 
 TArbeiterPool& ProbenPool()
 {
     return *PoolSpeicher()->Pool;
+}
+
+std::uint64_t ProbenXPositionen()
+{
+    std::uint64_t n = 0;
+    for (const auto& p : PoolSpeicher()->Puffer)
+        n += p->Positionen;
+    return n;
+}
+
+std::uint64_t ProbenInnenAuswertungen()
+{
+    std::uint64_t n = 0;
+    for (const auto& p : PoolSpeicher()->Puffer)
+        n += p->InnenAuswertungen;
+    return n;
+}
+
+std::uint64_t ProbenAuswertungen()
+{
+    std::uint64_t n = 0;
+    for (const auto& p : PoolSpeicher()->Puffer)
+        n += p->Auswertungen;
+    return n;
 }
 
 void ProbenPoolGroesse(unsigned threads)

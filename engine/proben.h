@@ -74,6 +74,21 @@ void MitgliedAbtasten(const TProbenAuftrag& auftrag, double t, unsigned thread, 
 // there is one. Tests and benchmarks may set another size (0: by the cores).
 TArbeiterPool& ProbenPool();
 void ProbenPoolGroesse(unsigned threads);
+// The values the sampling has evaluated on the pool's threads since the
+// pool was made; read while no sampling runs.
+std::uint64_t ProbenAuswertungen();
+// Of a family whose term splits (SplitTerm), each thread evaluates the
+// inner part once at every sample of the walk for all members, and each
+// member only the rest, which ProbenAuswertungen counts. The values of
+// inner parts evaluated so far.
+std::uint64_t ProbenInnenAuswertungen();
+// The x positions of line samples (function x and device column) worked
+// out on the pool's threads since the pool was made. Each thread keeps the
+// last walk it worked out, up to this many samples (a picture 32,768 device
+// units wide), for the next member that has the same; a longer one is
+// worked out again for each member.
+std::uint64_t ProbenXPositionen();
+inline constexpr std::size_t ProbenLaengsterGang = std::size_t{1} << 15;
 
 // The lists of one function and what they depend on.
 struct TProbenEintrag {

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -58,14 +59,23 @@ QComboBox* Laengenliste(QWidget* parent, const char* name, const QStringList& ei
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
+    // No completion: a typed "2" is a first digit, not the "20" of the list,
+    // and Enter must not apply a length nobody typed. setEditable would build
+    // a completer only to have it dropped, and the popup list at once (three
+    // quarters of making the box, four boxes at every start): the field is
+    // handed over with a stand-in completer that goes when this block ends,
+    // so the box keeps none, and the list is made when first opened. The
+    // field takes the box's colours as any child does.
+    {
+        auto* feld = new QLineEdit(box);
+        QCompleter platzhalter;
+        feld->setCompleter(&platzhalter);
+        box->setLineEdit(feld);
+    }
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(eintraege);
     box->setCurrentIndex(static_cast<int>(eintraege.indexOf(text)));
     box->lineEdit()->setMaxLength(255);
-    // No completion: a typed "2" is a first digit, not the "20" of the list,
-    // and Enter must not apply a length nobody typed.
-    box->setCompleter(nullptr);
     return box;
 }
 

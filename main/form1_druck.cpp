@@ -2,6 +2,7 @@
 // print options dialog and the copy dialog and open them, or copy and export
 // directly.
 #include "main/form1.h"
+#include "main/verbindungen.h"
 
 #include "engine/druckseite.h"
 #include "engine/funktion.h"
@@ -29,7 +30,7 @@ void TForm1::KeineKonstruktion()
 
 void TForm1::SpeedButton1Click()
 {
-    if (!DruckDlg || !KopierDlg)
+    if (!DruckDlg)
         return;
     KeineKonstruktion();
 
@@ -37,9 +38,10 @@ void TForm1::SpeedButton1Click()
     // Its choice is made before it opens, so the user sees it.
     if (SchraffierteKreise(Kreise)) {
         ShowMessage(Txt(158) + QLatin1Char(' ') + Txt(159));
-        KopierDlg->Vorbereiten();
-        KopierDlg->BitmapWaehlen(true);
-        ShowModal(*KopierDlg);
+        TKopierDlg* kopieren = KopierDialog();
+        kopieren->Vorbereiten();
+        kopieren->BitmapWaehlen(true);
+        ShowModal(*kopieren);
         return;
     }
 
@@ -50,30 +52,25 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::SpeedButton2Click()
 {
-    if (!KopierDlg)
-        return;
     // The origin tool also sends the assistant away; the graph window shows
     // its picture without a tool's hint as it takes the tool.
     KeineKonstruktion();
-    KopierDlg->Vorbereiten();
-    ShowModal(*KopierDlg);
+    TKopierDlg* kopieren = KopierDialog();
+    kopieren->Vorbereiten();
+    ShowModal(*kopieren);
 }
 
 void TForm1::GraphenalsBitmap1Click()
 {
-    if (!KopierDlg)
-        return;
     KeineKonstruktion();
-    KopierDlg->BitmapWaehlen(true);
+    KopierDialog()->BitmapWaehlen(true);
     emit Melder().BildKopierenVerlangt();
 }
 
 void TForm1::GraphenalsMetadatei1Click()
 {
-    if (!KopierDlg)
-        return;
     KeineKonstruktion();
-    KopierDlg->BitmapWaehlen(false);
+    KopierDialog()->BitmapWaehlen(false);
     emit Melder().BildKopierenVerlangt();
 }
 
@@ -95,14 +92,15 @@ void TForm1::WertetabelleanWord1Click()
 
 void TForm1::ber1Click()
 {
-    if (!AboutBox)
+    TAboutBox* info = InfoFenster();
+    if (!info)
         return;
-    AboutBox->beschrift();
-    ShowModal(*AboutBox);
+    info->beschrift();
+    ShowModal(*info);
 }
 
 void TForm1::Kopieren1Click()
 {
-    if (TippsDlg && TippsDlg->isHidden())
-        DialogZeigen(TippsDlg);
+    if (TTippsDlg* tipps = TippsFenster(); tipps && tipps->isHidden())
+        DialogZeigen(tipps);
 }

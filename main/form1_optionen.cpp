@@ -3,6 +3,7 @@
 // the options menu.
 
 #include "main/form1.h"
+#include "main/verbindungen.h"
 
 #include "engine/tabellen.h"
 #include "engine/zahlen.h"
@@ -209,10 +210,10 @@ int TForm1::ZubehoerAlpha() const
 
 void TForm1::Hotkeys2Click()
 {
-    Zeigen(HotkeyDlg);
+    Zeigen(HotkeyFenster());
 }
 
 void TForm1::astensteuerung1Click()
 {
-    Zeigen(TastenDlg);
+    Zeigen(TastenFenster());
 }

@@ -156,7 +156,6 @@ void TFormOeffne::beschriften()
         return;
     const QString trenner(QChar::fromLatin1(Dezimaltrenner()));
     const bool deutsch = Zustand.Sprache == SpracheDeutsch;
-    const bool english = Zustand.Sprache == SpracheEnglisch;
     auto text = [](QWidget* fenster, const char* name, const QString& t) {
         Beschriften(Steuerelement(fenster, QString::fromLatin1(name)), TBeschriftungsArt::Text, -1, t);
     };
@@ -195,9 +194,23 @@ void TFormOeffne::beschriften()
 
     EinheitenBeschriften();
 
+    DialogBeschriften();
+    // Whether the start template exists, in the words of the language.
+    if (EinstellDlg)
+        EinstellDlg->CheckFile();
+}
+
+void TFormOeffne::DialogBeschriften(const QWidget* nur)
+{
+    auto gemeint = [nur](const QWidget* dialog) { return dialog && (!nur || nur == dialog); };
+    auto text = [](QWidget* fenster, const char* name, const QString& t) {
+        Beschriften(Steuerelement(fenster, QString::fromLatin1(name)), TBeschriftungsArt::Text, -1, t);
+    };
+    const bool english = Zustand.Sprache == SpracheEnglisch;
+
     // The about window's link shows the address that its hint holds, the
     // site in the language in force (none in a language without one).
-    if (AboutBox) {
+    if (gemeint(AboutBox)) {
         const QString adresse = AboutBox->Label5->toolTip().toHtmlEscaped();
         AboutBox->Label5->setText(adresse.isEmpty() ? QString()
                                                     : QStringLiteral("<a href=\"%1\">%1</a>").arg(adresse));
@@ -205,17 +218,14 @@ void TFormOeffne::beschriften()
 
     // The hot keys with the name of the control key, and the first and
     // the ninth function.
-    if (HotkeyDlg) {
+    if (gemeint(HotkeyDlg)) {
         for (const THotkeyDlg::TStrgTaste& t : THotkeyDlg::StrgTasten)
             text(HotkeyDlg, t.Label, QLatin1Char('(') + Txt(338) + QString::fromLatin1(t.Taste));
         text(HotkeyDlg, THotkeyDlg::ErsteFunktion, QString::fromLatin1(english ? "1st " : "1. ") + Txt(134));
         text(HotkeyDlg, THotkeyDlg::NeunteFunktion, QString::fromLatin1(english ? "9th " : "9. ") + Txt(134));
     }
-    if (TastenDlg)
+    if (gemeint(TastenDlg))
         TastenDlg->TastenBeschriften();
-    // Whether the start template exists, in the words of the language.
-    if (EinstellDlg)
-        EinstellDlg->CheckFile();
 }
 
 void TFormOeffne::EinheitenBeschriften()

@@ -14,6 +14,9 @@ public:
     // Writes the language lines into all windows: the caption table, then
     // the captions that depend on the program's state.
     void beschriften();
+    // The captions of the help and about dialogs that depend on the
+    // program's state, in `nur` alone or in every one that exists.
+    void DialogBeschriften(const QWidget* nur = nullptr);
     // The unit labels of the axis-unit windows, which follow the unit menu.
     void EinheitenBeschriften();
 };

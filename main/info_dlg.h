@@ -1,6 +1,6 @@
 #pragma once
-// The about window and the help window on copying. Both are created at start
-// and only shown and hidden.
+// The about window and the help window on copying. Both are made on their
+// first use (main/verbindungen.h) and then only shown and hidden.
 
 #include <QDialog>
 

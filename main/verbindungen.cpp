@@ -7,6 +7,8 @@
 #include "main/form1.h"
 #include "main/beschriftung_tabelle.h"
 #include "main/formoeffne.h"
+#include "main/hotkey_dlg.h"
+#include "main/tasten_dlg.h"
 #include "main/info_dlg.h"
 #include "platform/felder.h"
 #include "platform/fensterhilfen.h"
@@ -16,9 +18,11 @@
 #include "tools/einheit_dlg.h"
 #include "tools/export_dlg.h"
 #include "tools/flaechen_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
+#include "tools/spaete_dialoge.h"
 #include "tools/trace_dlg.h"
 #include "tools/uebersicht_dlg.h"
 #include "tools/wertetabelle_fenster.h"
@@ -177,8 +181,8 @@ void FensterVerbinden()
                              [] { Form1->Wertetabelle1->setChecked(false); });
         }
     }
-    if (TippsDlg)
-        QObject::connect(&m, &TMelder::TippsVerlangt, TippsDlg, [](QWidget* ueber) { DialogZeigen(TippsDlg, ueber); });
+    QObject::connect(&m, &TMelder::TippsVerlangt, Form1,
+                     [](QWidget* ueber) { DialogZeigen(TippsFenster(), ueber); });
 
     // The graph window: its status bar, label mode and axis captions.
     if (Graphik) {
@@ -247,9 +251,9 @@ void FensterVerbinden()
     });
     if (Form2)
         QObject::connect(&m, &TMelder::ExportVerlangt, Form2, [](TExportArt art) {
-            QDialog* dlg = art == TExportArt::Zwischenablage        ? static_cast<QDialog*>(WertetabKopierDlg)
-                           : art == TExportArt::Tabellenkalkulation ? static_cast<QDialog*>(ExcelDlg)
-                                                                    : static_cast<QDialog*>(WordDlg);
+            QDialog* dlg = art == TExportArt::Zwischenablage        ? static_cast<QDialog*>(WertetabKopierDialog())
+                           : art == TExportArt::Tabellenkalkulation ? static_cast<QDialog*>(ExcelDialog())
+                                                                    : static_cast<QDialog*>(WordDialog());
             if (!dlg)
                 return;
             Form2->show();
@@ -345,4 +349,64 @@ void WerkzeugfensterAnlegen()
                                      TUmschaltFenster::Senkrechte, TUmschaltFenster::Flaechen,
                                      TUmschaltFenster::Uebersicht})
         Werkzeugfenster(f);
+}
+
+namespace {
+
+void DialogBeschriften(QWidget* dialog)
+{
+    BeschriftungAnwenden(dialog);
+    if (FormOeffne)
+        FormOeffne->DialogBeschriften(dialog);
+}
+
+template <typename T>
+T* DialogAnlegen(T*& dialog)
+{
+    if (dialog || !Form1)
+        return dialog;
+    dialog = new T;
+    DialogBeschriften(dialog);
+    return dialog;
+}
+
+}  // namespace
+
+TAboutBox* InfoFenster()
+{
+    return DialogAnlegen(AboutBox);
+}
+
+TTippsDlg* TippsFenster()
+{
+    return DialogAnlegen(TippsDlg);
+}
+
+THotkeyDlg* HotkeyFenster()
+{
+    return DialogAnlegen(HotkeyDlg);
+}
+
+TTastenDlg* TastenFenster()
+{
+    return DialogAnlegen(TastenDlg);
+}
+
+void SpaeteDialogeBeschriften()
+{
+    SetDialogBeschrifter(DialogBeschriften);
+}
+
+void SpaeteFensterAnlegen()
+{
+    WerkzeugfensterAnlegen();
+    KopierDialog();
+    KopierDialog8();
+    WordDialog();
+    ExcelDialog();
+    WertetabKopierDialog();
+    InfoFenster();
+    TippsFenster();
+    HotkeyFenster();
+    TastenFenster();
 }

@@ -16,3 +16,21 @@ class TWerkzeugfenster;
 TWerkzeugfenster* Werkzeugfenster(TUmschaltFenster f);
 // All of them, in the order the toggles list them.
 void WerkzeugfensterAnlegen();
+
+class TAboutBox;
+class TTippsDlg;
+class THotkeyDlg;
+class TTastenDlg;
+
+// The help and about dialogs of the main window are made on first use as
+// well (the about window's picture alone costs as much as a small window):
+// each, made now if it does not exist yet, captioned in the language in
+// force. A dialog that exists is returned as it is.
+TAboutBox* InfoFenster();
+TTippsDlg* TippsFenster();
+THotkeyDlg* HotkeyFenster();
+TTastenDlg* TastenFenster();
+// A dialog of tools/ made on its first use takes its captions as these do.
+void SpaeteDialogeBeschriften();
+// Every window and dialog that the start leaves for its first use.
+void SpaeteFensterAnlegen();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -311,7 +312,7 @@ TEST(ArbeiterPool, EveryWorkerTakesPart)
 TEST(Proben, OnThePoolAsOneAfterTheOther)
 {
     const char* const terme[] = {"f(x,t) = t*x^2 - 3*x + 1", "f(x,t) = sign(x-t) + 1/(x-t)", "f(x,t) = sqrt(t - x^2)",
-                                 "f(x,t) = floor(x*t)"};
+                                 "f(x,t) = floor(x*t)", "f(x,t) = t*sin(x)"};
     std::vector<TFunktion> funktionen(std::size(terme));
     std::vector<TProbenAuftrag> auftraege;
     for (std::size_t k = 0; k < funktionen.size(); ++k) {
@@ -456,6 +457,241 @@ TEST(Proben, DiscsAtTheWholeValuesJoinedToTheNext)
     a.Funktion = &f;
     MitgliedAbtasten(a, 0.0, 0, befehle);
     EXPECT_EQ(befehle, (TMitgliedBefehle{{B::Schwarz}, scheibe(100, 1200), {B::Schwarz}, scheibe(300, 800)}));
+}
+
+// Joined discs with a step of one read each value's neighbour from the
+// next value instead of evaluating it again, across portions too: the
+// calls are those of asking one x at a time (each value, then its
+// neighbour), with one evaluation per whole x. With a larger step, or
+// beyond the range where every whole number is a double, the neighbours
+// are evaluated apart.
+TEST(Proben, JoinedDiscsEvaluateEachWholeValueOnce)
+{
+    const char* const term = "f(x,t) = t/(x-3) + sign(x+250) + 0/(x+400) + sqrt(x+590)";
+    TFunktion f;
+    f.SetTerm(term);
+    Aufgezeichnet g;
+    g.SetTerm(term);
+    TProbenAuftrag a;
+    a.Scheiben = true;
+    a.Stil = 10;
+    a.Abbildung = TPlotAbbildung{-700, 10, 1, 40, 0, 0};
+    const auto auswertungen = [&](TFunktion& h, std::int64_t von, std::int64_t bis, std::int64_t schritt, TMitgliedBefehle& befehle) {
+        std::tie(a.Von, a.Bis, a.Schritt) = std::tuple(von, bis, schritt);
+        a.Funktion = &h;
+        const std::uint64_t vorher = ProbenAuswertungen();
+        MitgliedAbtasten(a, 2.0, 0, befehle);
+        return ProbenAuswertungen() - vorher;
+    };
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle spalten, einzeln;
+    // Three portions of whole values, the last one short; then runs that
+    // end one before a portion's end, at it and one after it.
+    for (const std::int64_t bis : {-600, -89, -88, -87, 600}) {
+        const std::int64_t werte = bis + 600 + 1;
+        EXPECT_EQ(auswertungen(f, -600, bis, 1, spalten), static_cast<std::uint64_t>(werte)) << bis;
+        auswertungen(g, -600, bis, 1, einzeln);
+        EXPECT_EQ(spalten, einzeln) << bis;
+    }
+    EXPECT_GT(std::count(spalten.begin(), spalten.end(), TGraphBefehl{TGraphBefehl::Schwarz}), 0);
+    // The long run draws its lines, and leaves them out into the undefined
+    // values and out of them.
+    auswertungen(f, -600, 600, 1, spalten);
+    const auto linien = std::count_if(spalten.begin(), spalten.end(), [](const TGraphBefehl& b) { return b.Art == TGraphBefehl::LineTo; });
+    EXPECT_GT(linien, 1000);
+    EXPECT_LT(linien, 1200);
+
+    // Every second value: the neighbours are no values of the walk.
+    EXPECT_EQ(auswertungen(f, -600, 600, 2, spalten), 2u * 601u);
+    auswertungen(g, -600, 600, 2, einzeln);
+    EXPECT_EQ(spalten, einzeln);
+    // Separate discs need no neighbour.
+    a.Stil = 9;
+    EXPECT_EQ(auswertungen(f, -600, 600, 1, spalten), 1201u);
+    a.Stil = 10;
+
+    // Up to 2^53 each whole value and its successor are exact doubles.
+    TFunktion eins;
+    eins.SetTerm("f(x,t) = t");
+    constexpr std::int64_t grenze = std::int64_t{1} << 53;
+    EXPECT_EQ(auswertungen(eins, grenze - 3, grenze - 1, 1, spalten), 3u);
+    EXPECT_EQ(auswertungen(eins, -grenze, 2 - grenze, 1, spalten), 3u);
+    EXPECT_EQ(auswertungen(eins, grenze - 2, grenze, 1, spalten), 6u);
+    EXPECT_EQ(auswertungen(eins, -grenze - 1, 1 - grenze, 1, spalten), 6u);
+    ProbenPoolGroesse(0);
+}
+
+// The count of evaluations is kept per thread of the pool and summed.
+TEST(Proben, EvaluationsAreCountedOnEveryThread)
+{
+    TFunktion f;
+    f.SetTerm("f(x,t) = t*x");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{0, 10, 10, 10, 0, 0};
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(0.0, 100.0, 0.25, 300.0);
+    ProbenPoolGroesse(4);
+    const unsigned threads = ProbenPool().Anzahl();
+    EXPECT_EQ(ProbenAuswertungen(), 0u);
+    std::vector<TMitgliedBefehle> listen(64);
+    ProbenPool().Ausfuehren(
+        listen.size(), [&](std::size_t i, unsigned thread) { MitgliedAbtasten(a, static_cast<double>(i), thread, listen[i]); },
+        [](std::size_t) {});
+    // 401 samples a member: 0 to 100 in steps of a quarter.
+    EXPECT_EQ(ProbenAuswertungen(), 64u * 401u) << threads;
+    ProbenPoolGroesse(0);
+    EXPECT_EQ(ProbenAuswertungen(), 0u);
+}
+
+// A thread works out a line's x walk once for the members that share it,
+// and anew when anything the walk depends on changes; a member then gets
+// the list a fresh thread makes.
+TEST(Proben, TheWalkOfALineIsWorkedOutOncePerThread)
+{
+    TFunktion f;
+    f.SetTerm("f(x,t) = t*x^2 - x");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{-3, 10, 20, 20, 0, 0};
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(-3.0, 3.0, 0.05, 400.0);
+    const auto positionen = [](const TProbenAuftrag& b, TMitgliedBefehle& liste) {
+        const std::uint64_t vorher = ProbenXPositionen();
+        MitgliedAbtasten(b, 0.5, 0, liste);
+        return ProbenXPositionen() - vorher;
+    };
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle erste, liste, frisch;
+    const std::uint64_t n = positionen(a, erste);
+    EXPECT_GE(n, 121u);
+    EXPECT_LE(n, 122u);
+    EXPECT_EQ(positionen(a, liste), 0u);
+    EXPECT_EQ(liste, erste);
+
+    const std::function<void(TProbenAuftrag&)> aenderungen[] = {
+        [](TProbenAuftrag& b) { b.XStart = -2.5; },        [](TProbenAuftrag& b) { b.XEnde = 2.0; },
+        [](TProbenAuftrag& b) { b.Dx = 0.04; },            [](TProbenAuftrag& b) { b.EinheitX = 2.0; },
+        [](TProbenAuftrag& b) { b.Abbildung.ScaleX = 25; }, [](TProbenAuftrag& b) { b.Abbildung.OffX = 0.5; },
+        [](TProbenAuftrag& b) { b.Abbildung.XMin = -4; },
+    };
+    for (std::size_t i = 0; i < std::size(aenderungen); ++i) {
+        TProbenAuftrag b = a;
+        aenderungen[i](b);
+        positionen(a, liste);
+        EXPECT_GT(positionen(b, liste), 0u) << i;
+        ProbenPoolGroesse(1);
+        positionen(b, frisch);
+        EXPECT_EQ(liste, frisch) << i;
+        EXPECT_NE(liste, erste) << i;
+    }
+    // The y side is no part of the walk.
+    TProbenAuftrag b = a;
+    b.EinheitY = 2.0;
+    b.Abbildung.ScaleY = 30;
+    positionen(a, liste);
+    EXPECT_EQ(positionen(b, liste), 0u);
+    ProbenPoolGroesse(1);
+    positionen(b, frisch);
+    EXPECT_EQ(liste, frisch);
+    ProbenPoolGroesse(0);
+}
+
+// The longest walk kept is worked out once for all members; one sample
+// more, and it is worked out for each member, portion by portion, with the
+// same samples.
+TEST(Proben, AWalkLongerThanIsKeptIsWorkedOutForEachMember)
+{
+    TFunktion f;
+    f.SetTerm("f(x,t) = x + t");
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{0, 10, 1, 1, 0, 0};  // column = x, row = 10 - y
+    constexpr auto laengster = static_cast<std::int64_t>(ProbenLaengsterGang);
+    ProbenPoolGroesse(1);
+    for (const std::int64_t proben : {laengster, laengster + 1}) {
+        // Samples at x = 0, 1, ...: the walk ends with the one at XEnde.
+        std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(0.0, static_cast<double>(proben - 1), 1.0, 300.0);
+        const std::uint64_t vorher = ProbenXPositionen();
+        TMitgliedBefehle liste;
+        for (const double t : {1.0, 2.0, 3.0}) {
+            MitgliedAbtasten(a, t, 0, liste);
+            ASSERT_EQ(liste.size(), static_cast<std::size_t>(proben));
+            using B = TGraphBefehl;
+            EXPECT_EQ(liste[0], (B{B::MoveTo, 0, 10 - static_cast<int>(t)}));
+            EXPECT_EQ(liste[1].Art, B::MoveTo);
+            EXPECT_EQ(liste.back(), (B{B::LineTo, static_cast<int>(proben - 1), static_cast<int>(11 - proben - t)}));
+            EXPECT_EQ(std::count_if(liste.begin(), liste.end(), [](const B& b) { return b.Art == B::LineTo; }), proben - 2);
+        }
+        const std::uint64_t erwartet = proben == laengster ? laengster : laengster + 3 * (laengster + 1);
+        EXPECT_EQ(ProbenXPositionen() - vorher, erwartet);
+    }
+    ProbenPoolGroesse(0);
+}
+
+// A family whose term splits at its part in x alone: each thread evaluates
+// that part once per walk for all members, each member only the rest, and
+// the lists are those of asking the whole term one x at a time, undefined
+// values and jumps included. A new compilation, another split term or
+// another walk evaluate the part anew; a walk longer than is kept samples
+// the whole term.
+TEST(Proben, AFamilyEvaluatesItsPartInXAloneOncePerThread)
+{
+    TProbenAuftrag a;
+    a.Abbildung = TPlotAbbildung{-3, 4, 40, 40, 0, 0};
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(-3.0, 3.0, 1.0 / 40, 280.0);
+    const auto zaehlen = [&](TFunktion& f, double t, TMitgliedBefehle& liste) {
+        a.Funktion = &f;
+        const std::uint64_t innen = ProbenInnenAuswertungen(), ganz = ProbenAuswertungen();
+        MitgliedAbtasten(a, t, 0, liste);
+        return std::pair(ProbenInnenAuswertungen() - innen, ProbenAuswertungen() - ganz);
+    };
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle liste, einzeln;
+    for (const char* term : {"f(x,t) = t*(sign(x-1)*sqrt(x))", "f(x,t) = t + ln(x^2-1)", "f(x,t) = sin(3*x)^t"}) {
+        TFunktion f;
+        f.SetTerm(term);
+        ASSERT_NE(f.Split(), nullptr) << term;
+        Aufgezeichnet g;
+        g.SetTerm(term);
+        std::uint64_t proben = 0;
+        for (int m = 0; m < 12; ++m) {
+            const double t = -2.5 + 0.5 * m;
+            const auto [innen, ganz] = zaehlen(f, t, liste);
+            if (m == 0)
+                proben = ganz;
+            EXPECT_EQ(innen, m == 0 ? proben : 0u) << term << " " << t;
+            EXPECT_EQ(ganz, proben);
+            zaehlen(g, t, einzeln);
+            EXPECT_EQ(liste, einzeln) << term << " " << t;
+        }
+        EXPECT_GE(proben, 240u);
+        EXPECT_LE(proben, 242u);
+    }
+    TFunktion f, h;
+    f.SetTerm("f(x,t) = t*sin(x)");
+    h.SetTerm("f(x,t) = t*cos(x)");
+    const std::uint64_t proben = zaehlen(f, 1, liste).first;
+    EXPECT_EQ(zaehlen(h, 1, liste).first, proben);
+    EXPECT_EQ(zaehlen(f, 2, liste).first, proben);
+    EXPECT_EQ(zaehlen(f, 3, liste).first, 0u);
+    f.SetTerm("f(x,t) = t*sin(x)");
+    EXPECT_EQ(zaehlen(f, 3, liste).first, proben);
+    a.XEnde = 2.0;
+    EXPECT_EQ(zaehlen(f, 3, liste).first, proben - 40);
+    // A term without a split, and a walk longer than is kept.
+    TFunktion k;
+    k.SetTerm("f(x,t) = sin(x+t)");
+    EXPECT_EQ(k.Split(), nullptr);
+    EXPECT_EQ(zaehlen(k, 3, liste).first, 0u);
+    a.Dx = 6.0 / static_cast<double>(ProbenLaengsterGang);
+    a.XEnde = 3.0;
+    const auto [innen, ganz] = zaehlen(f, 3, liste);
+    EXPECT_EQ(innen, 0u);
+    EXPECT_GT(ganz, ProbenLaengsterGang);
+    Aufgezeichnet g;
+    g.SetTerm("f(x,t) = t*sin(x)");
+    zaehlen(g, 3, einzeln);
+    EXPECT_EQ(liste, einzeln);
+    ProbenPoolGroesse(0);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include "tools/einheit_dlg.h"
 #include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
+#include "platform/felder.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QSignalBlocker>
 #include <QTest>
@@ -163,6 +165,28 @@ TEST_F(EinheitenTest, LengthListsCompleteNothing)
     }
     EXPECT_EQ(std::tuple(G->YMax - G->YMin, G->XMax - G->XMin), std::tuple(10, 11));
     EXPECT_TRUE(Meldungen.Texte.empty());
+}
+
+// The length lists are editable without a completer (none is made and
+// dropped on the way) and make their popup list when first opened; their
+// fields take the lists' colours all the same.
+TEST_F(EinheitenTest, LengthListsAreEditableWithoutACompleter)
+{
+    for (QComboBox* box : {G->ComboBox1, G->ComboBox2, G->ComboBox1a, G->ComboBox2a}) {
+        SetzeFeldfarbe(box, FarbeUngueltig);
+        EXPECT_EQ(std::tuple(box->isEditable(), box->lineEdit()->maxLength(), box->completer() == nullptr,
+                             Feldfarbe(box->lineEdit()), box->findChildren<QAbstractItemView*>().size()),
+                  std::tuple(true, 255, true, FarbeUngueltig, qsizetype{0}))
+            << box->objectName().toStdString();
+    }
+    // Opened, a list shows its entries as an editable box's list does.
+    G->show();
+    G->ComboBox1->showPopup();
+    EXPECT_EQ(std::tuple(G->ComboBox1->view()->model()->rowCount(),
+                         QString::fromLatin1(G->ComboBox1->itemDelegate()->metaObject()->className()),
+                         Feldfarbe(G->ComboBox1->lineEdit())),
+              std::tuple(18, QStringLiteral("QComboBoxDelegate"), FarbeUngueltig));
+    G->ComboBox1->hidePopup();
 }
 
 // The value table's spacing bar follows the x unit when the x length refills it.

@@ -116,12 +116,12 @@ protected:
         qInstallMessageHandler(VorherigeMeldungen);
     }
 
-    // The tool windows and the overview too, which the program makes when
-    // first opened: the tests reach into them from the start.
+    // The tool windows, the overview and the help dialogs too, which the
+    // program makes when first opened: the tests reach into them from the start.
     static void Starten(const std::vector<std::string>& parameter = {})
     {
         ProgrammStarten(parameter);
-        WerkzeugfensterAnlegen();
+        SpaeteFensterAnlegen();
     }
 
     static QByteArray Kodiert(const TEinstellungen& e)

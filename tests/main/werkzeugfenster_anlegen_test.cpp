@@ -1,21 +1,31 @@
 // The tool windows and the overview are made when first opened, not at the
 // start: the start leaves their tables with the defaults, and a window made
 // later shows the document in the language in force, as translucent as the
-// switch says, connected, and without drawing the picture again.
+// switch says, connected, and without drawing the picture again. The help
+// and about dialogs, too, are made on their first use, captioned then.
 
 #include "programm_fixture.h"
 
 #include "bench/volles_dokument.h"
+#include "druck_fakes.h"
 #include "engine/dokument.h"
+#include "main/hotkey_dlg.h"
+#include "main/info_dlg.h"
+#include "main/tasten_dlg.h"
+#include "platform/modal.h"
 #include "main/verbindungen.h"
 #include "platform/melder.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/export_dlg.h"
 #include "tools/flaechen_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
 #include "tools/uebersicht_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <tuple>
@@ -115,4 +125,111 @@ TEST_F(WerkzeugfensterAnlegenTest, EveryToggleMakesItsWindowConnected)
     const int n = Uebersicht_Dlg->Auffrischungen();
     emit Melder().EditorGeaendert();
     EXPECT_EQ(Uebersicht_Dlg->Auffrischungen(), n + 1);
+}
+
+TEST_F(WerkzeugfensterAnlegenTest, TheHelpDialogsAreMadeOnFirstUseAfterALanguageSwitchAndAnOpen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
+    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
+    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    FakeModal modal;
+    SetModalAnzeige(&modal);
+    ProgrammStarten({});
+    EXPECT_EQ((std::vector<QWidget*>{AboutBox, TippsDlg, HotkeyDlg, TastenDlg}), std::vector<QWidget*>(4, nullptr));
+    Form1->english1Click();
+    ASSERT_TRUE(Form1->oeffne(pfad.toStdString()));
+
+    // Each command makes its own dialog only, in English, with the texts
+    // that follow the program's state.
+    Form1->Hotkeys2->trigger();
+    ASSERT_NE(HotkeyDlg, nullptr);
+    EXPECT_TRUE(HotkeyDlg->isVisible());
+    EXPECT_EQ((QStringList{HotkeyDlg->windowTitle(), LabelText(HotkeyDlg, "Label3"), LabelText(HotkeyDlg, "Label14")}),
+              (QStringList{Txt(474), "(Ctrl+F1)", "1st Function"}));
+    EXPECT_EQ((std::vector<QWidget*>{AboutBox, TippsDlg, TastenDlg}), std::vector<QWidget*>(3, nullptr));
+
+    Form1->astensteuerung1->trigger();
+    ASSERT_NE(TastenDlg, nullptr);
+    EXPECT_TRUE(TastenDlg->isVisible());
+    EXPECT_EQ(TastenDlg->windowTitle(), Txt(569));
+
+    // The tips come through the notifier, connected before they existed.
+    emit Melder().TippsVerlangt(Form1);
+    ASSERT_NE(TippsDlg, nullptr);
+    EXPECT_TRUE(TippsDlg->isVisible());
+    EXPECT_EQ(std::pair(TippsDlg->windowTitle(), LabelText(TippsDlg, "Memo7")),
+              std::pair(Txt(482), Txt(493) + QLatin1Char('\n') + Txt(494) + QLatin1Char('\n') + Txt(495)));
+
+    Form1->ber1->trigger();
+    ASSERT_NE(AboutBox, nullptr);
+    EXPECT_EQ(modal.Gezeigt, std::vector<QDialog*>{AboutBox});
+    EXPECT_EQ(AboutBox->Label5->text(), QStringLiteral("<a href=\"%1\">%1</a>").arg(Txt(517)));
+    EXPECT_TRUE(AboutBox->PageControl1->isTabVisible(AboutBox->PageControl1->indexOf(AboutBox->TabSheet3)));
+
+    // Made once: later uses show the same dialogs, and a language switch
+    // reaches them.
+    const std::vector<QWidget*> gemacht = {AboutBox, TippsDlg, HotkeyDlg, TastenDlg};
+    Form1->ber1->trigger();
+    Form1->Kopieren1->trigger();
+    HotkeyDlg->hide();
+    Form1->Hotkeys2->trigger();
+    Form1->astensteuerung1->trigger();
+    EXPECT_EQ((std::vector<QWidget*>{AboutBox, TippsDlg, HotkeyDlg, TastenDlg}), gemacht);
+    EXPECT_TRUE(HotkeyDlg->isVisible());
+    Form1->deutsch1->trigger();
+    EXPECT_EQ(LabelText(HotkeyDlg, "Label14"), "1. " + Txt(134));
+    SetModalAnzeige(nullptr);
+}
+
+TEST_F(WerkzeugfensterAnlegenTest, TheCopyAndExportDialogsAreMadeOnFirstUseAfterALanguageSwitchAndAnOpen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
+    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
+    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    FakeModal modal;
+    SetModalAnzeige(&modal);
+    ProgrammStarten({});
+    auto dialoge = [] {
+        return std::vector<QWidget*>{KopierDlg, KopierDlg8, WordDlg, ExcelDlg, WertetabKopierDlg};
+    };
+    EXPECT_EQ(dialoge(), std::vector<QWidget*>(5, nullptr));
+    Form1->english1Click();
+    ASSERT_TRUE(Form1->oeffne(pfad.toStdString()));
+
+    // The value table's own button: its dialog only, in English.
+    Form2->show();
+    Form2->SpeedButton2->click();
+    ASSERT_NE(WordDlg, nullptr);
+    EXPECT_TRUE(WordDlg->isVisible());
+    EXPECT_EQ(WordDlg->windowTitle(), Txt(402));
+    EXPECT_EQ((std::vector<QWidget*>{KopierDlg, KopierDlg8, ExcelDlg, WertetabKopierDlg}), std::vector<QWidget*>(4, nullptr));
+    // Through the notifier, connected before the dialog existed.
+    emit Melder().ExportVerlangt(TExportArt::Tabellenkalkulation);
+    ASSERT_NE(ExcelDlg, nullptr);
+    EXPECT_TRUE(ExcelDlg->isVisible());
+    EXPECT_EQ(ExcelDlg->windowTitle(), Txt(401));
+
+    // The copy dialog, and the export it sends the table to.
+    modal.Antwort = [](QDialog& d) {
+        auto& kopieren = static_cast<TKopierDlg&>(d);
+        kopieren.R5->setChecked(true);
+        kopieren.OKBtnClick();
+    };
+    Form1->SpeedButton2->click();
+    ASSERT_NE(KopierDlg, nullptr);
+    EXPECT_EQ(modal.Gezeigt, std::vector<QDialog*>{KopierDlg});
+    EXPECT_EQ(std::pair(KopierDlg->windowTitle(), KopierDlg->R5->text()), std::pair(Txt(228), Txt(421)));
+    ASSERT_NE(WertetabKopierDlg, nullptr);
+    EXPECT_TRUE(WertetabKopierDlg->isVisible());
+    EXPECT_EQ(KopierDlg8, nullptr);
+
+    // The picture's choice of the menu is kept in the dialog made for it.
+    KopierDlg->BitmapWaehlen(true);
+    TKopierDlg* kopieren = KopierDlg;
+    Form1->GraphenalsMetadatei1Click();
+    EXPECT_EQ(KopierDlg, kopieren);
+    EXPECT_FALSE(KopierDlg->Bitmap());
+    SetModalAnzeige(nullptr);
 }
