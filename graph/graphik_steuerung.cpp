@@ -371,10 +371,9 @@ void TGraphik::UrsprungWaehlen()
 void TGraphik::SpeedButton13Click()
 {
     UrsprungWaehlen();
-    if (!KopierDlg)
-        return;
-    KopierDlg->Vorbereiten();
-    ShowModal(*KopierDlg);
+    TKopierDlg* kopieren = KopierDialog();
+    kopieren->Vorbereiten();
+    ShowModal(*kopieren);
 }
 
 void TGraphik::SpeedButton8Click()
@@ -384,11 +383,10 @@ void TGraphik::SpeedButton8Click()
     // offers the bitmap.
     if (SchraffierteKreise(Kreise)) {
         ShowMessage(Txt(158) + QLatin1Char(' ') + Txt(159));
-        if (KopierDlg8) {
-            KopierDlg8->Vorbereiten();
-            KopierDlg8->R3->setChecked(true);
-            ShowModal(*KopierDlg8);
-        }
+        TKopierDlg8* kopieren = KopierDialog8();
+        kopieren->Vorbereiten();
+        kopieren->R3->setChecked(true);
+        ShowModal(*kopieren);
         return;
     }
     if (DruckDlg) {

@@ -770,6 +770,40 @@ const std::array<TFensterInfo, 24> Fensterliste = {{
     {"TAboutBox", Fensterzeiger<TAboutBox, &AboutBox>},
 }};
 
+void PlatzSchaffenJetzt(QWidget* w)
+{
+    const int noetig = w->sizeHint().width();
+    if (noetig > w->width())
+        w->resize(noetig, w->height());
+}
+
+// Measuring a caption polishes its control (style, palette, font): for a
+// window the start does not show, that came before the first picture. A
+// control not polished yet gets its room when Qt polishes it, before its
+// window first shows, for the caption it has then.
+class TPlatzBeimPolieren : public QObject {
+public:
+    using QObject::QObject;
+
+    static TPlatzBeimPolieren* Filter()
+    {
+        static QPointer<TPlatzBeimPolieren> filter;
+        if (!filter)
+            filter = new TPlatzBeimPolieren(qApp);
+        return filter;
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Polish) {
+            objekt->removeEventFilter(this);
+            PlatzSchaffenJetzt(static_cast<QWidget*>(objekt));
+        }
+        return false;
+    }
+};
+
 // A caption that grew with the language may need more room than the
 // designed width; controls placed by a layout get it from there.
 void PlatzSchaffen(QWidget* w)
@@ -779,9 +813,10 @@ void PlatzSchaffen(QWidget* w)
         return;
     if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap())
         return;
-    const int noetig = w->sizeHint().width();
-    if (noetig > w->width())
-        w->resize(noetig, w->height());
+    if (w->testAttribute(Qt::WA_WState_Polished))
+        PlatzSchaffenJetzt(w);
+    else
+        w->installEventFilter(TPlatzBeimPolieren::Filter());  // once, however often asked
 }
 
 void TitelPlatzJetzt(QWidget* fenster)

@@ -30,7 +30,7 @@ void TForm1::KeineKonstruktion()
 
 void TForm1::SpeedButton1Click()
 {
-    if (!DruckDlg || !KopierDlg)
+    if (!DruckDlg)
         return;
     KeineKonstruktion();
 
@@ -38,9 +38,10 @@ void TForm1::SpeedButton1Click()
     // Its choice is made before it opens, so the user sees it.
     if (SchraffierteKreise(Kreise)) {
         ShowMessage(Txt(158) + QLatin1Char(' ') + Txt(159));
-        KopierDlg->Vorbereiten();
-        KopierDlg->BitmapWaehlen(true);
-        ShowModal(*KopierDlg);
+        TKopierDlg* kopieren = KopierDialog();
+        kopieren->Vorbereiten();
+        kopieren->BitmapWaehlen(true);
+        ShowModal(*kopieren);
         return;
     }
 
@@ -51,30 +52,25 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::SpeedButton2Click()
 {
-    if (!KopierDlg)
-        return;
     // The origin tool also sends the assistant away; the graph window shows
     // its picture without a tool's hint as it takes the tool.
     KeineKonstruktion();
-    KopierDlg->Vorbereiten();
-    ShowModal(*KopierDlg);
+    TKopierDlg* kopieren = KopierDialog();
+    kopieren->Vorbereiten();
+    ShowModal(*kopieren);
 }
 
 void TForm1::GraphenalsBitmap1Click()
 {
-    if (!KopierDlg)
-        return;
     KeineKonstruktion();
-    KopierDlg->BitmapWaehlen(true);
+    KopierDialog()->BitmapWaehlen(true);
     emit Melder().BildKopierenVerlangt();
 }
 
 void TForm1::GraphenalsMetadatei1Click()
 {
-    if (!KopierDlg)
-        return;
     KeineKonstruktion();
-    KopierDlg->BitmapWaehlen(false);
+    KopierDialog()->BitmapWaehlen(false);
     emit Melder().BildKopierenVerlangt();
 }
 

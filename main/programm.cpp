@@ -114,14 +114,13 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     // and the document open at the start would refresh and draw on the way
     // is done once, when the start is complete.
     const TAenderungsklammer klammer;
+    SpaeteDialogeBeschriften();
     new TForm1(parameter);
-    WordDlg = new TWordDlg;
-    WertetabKopierDlg = new TWertetabKopierDlg;
     EinstellDlg = new TEinstellDlg;
-    KopierDlg8 = new TKopierDlg8;
     // The object tables start with their defaults. Their tool windows and
     // the overview are made when first opened (Werkzeugfenster), as are the
-    // help and about dialogs (InfoFenster, ...): the start shows none of them.
+    // help, about, copy and export dialogs (InfoFenster, KopierDialog, ...):
+    // the start shows none of them.
     KreiseVorbelegen();
     EinheitXDlg = new TEinheitXDlg;
     EinheitYDlg = new TEinheitYDlg;
@@ -142,8 +141,6 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     Graphik->addActions(Form1->Tastenkuerzel());
     Form1->Dateimenue = Graphik->PopupMenu1;
     DruckDlg = new TDruckDlg;
-    KopierDlg = new TKopierDlg;
-    ExcelDlg = new TExcelDlg;
     FensterVerbinden();
     new TFormOeffne;
 

@@ -18,9 +18,11 @@
 #include "tools/einheit_dlg.h"
 #include "tools/export_dlg.h"
 #include "tools/flaechen_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
+#include "tools/spaete_dialoge.h"
 #include "tools/trace_dlg.h"
 #include "tools/uebersicht_dlg.h"
 #include "tools/wertetabelle_fenster.h"
@@ -249,9 +251,9 @@ void FensterVerbinden()
     });
     if (Form2)
         QObject::connect(&m, &TMelder::ExportVerlangt, Form2, [](TExportArt art) {
-            QDialog* dlg = art == TExportArt::Zwischenablage        ? static_cast<QDialog*>(WertetabKopierDlg)
-                           : art == TExportArt::Tabellenkalkulation ? static_cast<QDialog*>(ExcelDlg)
-                                                                    : static_cast<QDialog*>(WordDlg);
+            QDialog* dlg = art == TExportArt::Zwischenablage        ? static_cast<QDialog*>(WertetabKopierDialog())
+                           : art == TExportArt::Tabellenkalkulation ? static_cast<QDialog*>(ExcelDialog())
+                                                                    : static_cast<QDialog*>(WordDialog());
             if (!dlg)
                 return;
             Form2->show();
@@ -351,15 +353,20 @@ void WerkzeugfensterAnlegen()
 
 namespace {
 
+void DialogBeschriften(QWidget* dialog)
+{
+    BeschriftungAnwenden(dialog);
+    if (FormOeffne)
+        FormOeffne->DialogBeschriften(dialog);
+}
+
 template <typename T>
 T* DialogAnlegen(T*& dialog)
 {
     if (dialog || !Form1)
         return dialog;
     dialog = new T;
-    BeschriftungAnwenden(dialog);
-    if (FormOeffne)
-        FormOeffne->DialogBeschriften(dialog);
+    DialogBeschriften(dialog);
     return dialog;
 }
 
@@ -385,9 +392,19 @@ TTastenDlg* TastenFenster()
     return DialogAnlegen(TastenDlg);
 }
 
+void SpaeteDialogeBeschriften()
+{
+    SetDialogBeschrifter(DialogBeschriften);
+}
+
 void SpaeteFensterAnlegen()
 {
     WerkzeugfensterAnlegen();
+    KopierDialog();
+    KopierDialog8();
+    WordDialog();
+    ExcelDialog();
+    WertetabKopierDialog();
     InfoFenster();
     TippsFenster();
     HotkeyFenster();

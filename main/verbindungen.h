@@ -30,5 +30,7 @@ TAboutBox* InfoFenster();
 TTippsDlg* TippsFenster();
 THotkeyDlg* HotkeyFenster();
 TTastenDlg* TastenFenster();
+// A dialog of tools/ made on its first use takes its captions as these do.
+void SpaeteDialogeBeschriften();
 // Every window and dialog that the start leaves for its first use.
 void SpaeteFensterAnlegen();

@@ -1,4 +1,5 @@
 #include "tools/export_dlg.h"
+#include "tools/spaete_dialoge.h"
 
 #include "platform/felder.h"
 
@@ -31,6 +32,21 @@
 TWordDlg* WordDlg = nullptr;
 TExcelDlg* ExcelDlg = nullptr;
 TWertetabKopierDlg* WertetabKopierDlg = nullptr;
+
+TWordDlg* WordDialog()
+{
+    return SpaeterDialog(WordDlg);
+}
+
+TExcelDlg* ExcelDialog()
+{
+    return SpaeterDialog(ExcelDlg);
+}
+
+TWertetabKopierDlg* WertetabKopierDialog()
+{
+    return SpaeterDialog(WertetabKopierDlg);
+}
 
 namespace {
 

@@ -84,3 +84,8 @@ public:
 extern TWordDlg* WordDlg;
 extern TExcelDlg* ExcelDlg;
 extern TWertetabKopierDlg* WertetabKopierDlg;
+
+// Each made on its first use (tools/spaete_dialoge.h).
+TWordDlg* WordDialog();
+TExcelDlg* ExcelDialog();
+TWertetabKopierDlg* WertetabKopierDialog();

@@ -8,6 +8,7 @@
 #include "platform/melder.h"
 #include "tools/druck_dlg.h"
 #include "tools/export_dlg.h"
+#include "tools/spaete_dialoge.h"
 #include "tools/wertetabelle_fenster.h"
 #include "platform/dialoge.h"
 #include "platform/modal.h"
@@ -23,6 +24,16 @@
 
 TKopierDlg* KopierDlg = nullptr;
 TKopierDlg8* KopierDlg8 = nullptr;
+
+TKopierDlg* KopierDialog()
+{
+    return SpaeterDialog(KopierDlg);
+}
+
+TKopierDlg8* KopierDialog8()
+{
+    return SpaeterDialog(KopierDlg8);
+}
 
 namespace {
 
@@ -97,9 +108,9 @@ void TKopierDlg::OKBtnClick()
         emit Melder().BildKopierenVerlangt();
     }
     if (!GroupBox2->isHidden()) {
-        QDialog* export_ = R2->isChecked() ? static_cast<QDialog*>(ExcelDlg)
-                           : R4->isChecked() ? static_cast<QDialog*>(WordDlg)
-                           : R5->isChecked() ? static_cast<QDialog*>(WertetabKopierDlg)
+        QDialog* export_ = R2->isChecked() ? static_cast<QDialog*>(ExcelDialog())
+                           : R4->isChecked() ? static_cast<QDialog*>(WordDialog())
+                           : R5->isChecked() ? static_cast<QDialog*>(WertetabKopierDialog())
                                              : nullptr;
         if (export_ && Form2) {
             export_->show();

@@ -57,3 +57,7 @@ public:
 
 extern TKopierDlg* KopierDlg;
 extern TKopierDlg8* KopierDlg8;
+
+// Each made on its first use (tools/spaete_dialoge.h).
+TKopierDlg* KopierDialog();
+TKopierDlg8* KopierDialog8();

@@ -469,17 +469,17 @@ void TForm2::SpeedButton1Click()
 
 void TForm2::SpeedButton2Click()
 {
-    DialogZeigen(WordDlg, this);
+    DialogZeigen(WordDialog(), this);
 }
 
 void TForm2::SpeedButton3Click()
 {
-    DialogZeigen(WertetabKopierDlg, this);
+    DialogZeigen(WertetabKopierDialog(), this);
 }
 
 void TForm2::SpeedButton5Click()
 {
-    DialogZeigen(ExcelDlg, this);
+    DialogZeigen(ExcelDialog(), this);
 }
 
 void TForm2::BitBtn1Click()

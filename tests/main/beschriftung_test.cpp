@@ -10,6 +10,7 @@
 #include "main/hotkey_dlg.h"
 
 #include <QButtonGroup>
+#include <QLayout>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QPlainTextEdit>
@@ -375,4 +376,43 @@ TEST_F(GestartetTest, ADialogGrowsToItsTitleWhenShownOrAtOnceOnceItWasShown)
         ASSERT_TRUE(Beschriften(d, TBeschriftungsArt::Text, -1, lang + lang));
         EXPECT_GE(d->minimumWidth(), TitelleistenBreite(lang + lang));
     }
+}
+
+// A control placed by hand grows to its caption. One not polished yet (its
+// window not shown) is measured only when Qt polishes it, which measuring
+// would otherwise do at once; a polished one grows at once.
+TEST_F(GestartetTest, AControlGrowsToItsCaptionWhenPolishedOrAtOnceOnceItWas)
+{
+    std::vector<QWidget*> frei;
+    for (int f = 0; f <= static_cast<int>(TFensterNr::About); ++f) {
+        QWidget* fenster = Fenster(static_cast<TFensterNr>(f));
+        if (!fenster || fenster->isVisible())
+            continue;
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            const QWidget* eltern = w->parentWidget();
+            auto* l = qobject_cast<QLabel*>(w);
+            if ((l && !l->wordWrap()) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
+                if (!w->testAttribute(Qt::WA_WState_Polished) && !(eltern->layout() && eltern->layout()->indexOf(w) >= 0))
+                    frei.push_back(w);
+        }
+    }
+    ASSERT_FALSE(frei.empty());
+    const QString lang = QString(40, QLatin1Char('W'));
+    std::size_t aufgeschoben = 0;
+    for (QWidget* w : frei) {
+        SCOPED_TRACE((w->window()->objectName() + "." + w->objectName()).toStdString());
+        const int vorher = w->width();
+        ASSERT_TRUE(Beschriften(w, TBeschriftungsArt::Text, -1, lang));
+        // (A tool window's row measures its own controls as their texts change.)
+        if (!w->testAttribute(Qt::WA_WState_Polished)) {
+            ++aufgeschoben;
+            EXPECT_EQ(w->width(), vorher);
+            w->window()->ensurePolished();
+        }
+        EXPECT_GE(w->width(), w->sizeHint().width());
+        EXPECT_GT(w->width(), vorher);
+        ASSERT_TRUE(Beschriften(w, TBeschriftungsArt::Text, -1, lang + lang));
+        EXPECT_GE(w->width(), w->sizeHint().width());
+    }
+    EXPECT_GT(aufgeschoben, 0u);
 }

@@ -16,11 +16,14 @@
 #include "main/verbindungen.h"
 #include "platform/melder.h"
 #include "tools/beschriftung_dlg.h"
+#include "tools/export_dlg.h"
 #include "tools/flaechen_dlg.h"
+#include "tools/kopier_dlg.h"
 #include "tools/kreise_dlg.h"
 #include "tools/punkte_dlg.h"
 #include "tools/senkrechte_dlg.h"
 #include "tools/uebersicht_dlg.h"
+#include "tools/wertetabelle_fenster.h"
 
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -176,5 +179,57 @@ TEST_F(WerkzeugfensterAnlegenTest, TheHelpDialogsAreMadeOnFirstUseAfterALanguage
     EXPECT_TRUE(HotkeyDlg->isVisible());
     Form1->deutsch1->trigger();
     EXPECT_EQ(LabelText(HotkeyDlg, "Label14"), "1. " + Txt(134));
+    SetModalAnzeige(nullptr);
+}
+
+TEST_F(WerkzeugfensterAnlegenTest, TheCopyAndExportDialogsAreMadeOnFirstUseAfterALanguageSwitchAndAnOpen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
+    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
+    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    FakeModal modal;
+    SetModalAnzeige(&modal);
+    ProgrammStarten({});
+    auto dialoge = [] {
+        return std::vector<QWidget*>{KopierDlg, KopierDlg8, WordDlg, ExcelDlg, WertetabKopierDlg};
+    };
+    EXPECT_EQ(dialoge(), std::vector<QWidget*>(5, nullptr));
+    Form1->english1Click();
+    ASSERT_TRUE(Form1->oeffne(pfad.toStdString()));
+
+    // The value table's own button: its dialog only, in English.
+    Form2->show();
+    Form2->SpeedButton2->click();
+    ASSERT_NE(WordDlg, nullptr);
+    EXPECT_TRUE(WordDlg->isVisible());
+    EXPECT_EQ(WordDlg->windowTitle(), Txt(402));
+    EXPECT_EQ((std::vector<QWidget*>{KopierDlg, KopierDlg8, ExcelDlg, WertetabKopierDlg}), std::vector<QWidget*>(4, nullptr));
+    // Through the notifier, connected before the dialog existed.
+    emit Melder().ExportVerlangt(TExportArt::Tabellenkalkulation);
+    ASSERT_NE(ExcelDlg, nullptr);
+    EXPECT_TRUE(ExcelDlg->isVisible());
+    EXPECT_EQ(ExcelDlg->windowTitle(), Txt(401));
+
+    // The copy dialog, and the export it sends the table to.
+    modal.Antwort = [](QDialog& d) {
+        auto& kopieren = static_cast<TKopierDlg&>(d);
+        kopieren.R5->setChecked(true);
+        kopieren.OKBtnClick();
+    };
+    Form1->SpeedButton2->click();
+    ASSERT_NE(KopierDlg, nullptr);
+    EXPECT_EQ(modal.Gezeigt, std::vector<QDialog*>{KopierDlg});
+    EXPECT_EQ(std::pair(KopierDlg->windowTitle(), KopierDlg->R5->text()), std::pair(Txt(228), Txt(421)));
+    ASSERT_NE(WertetabKopierDlg, nullptr);
+    EXPECT_TRUE(WertetabKopierDlg->isVisible());
+    EXPECT_EQ(KopierDlg8, nullptr);
+
+    // The picture's choice of the menu is kept in the dialog made for it.
+    KopierDlg->BitmapWaehlen(true);
+    TKopierDlg* kopieren = KopierDlg;
+    Form1->GraphenalsMetadatei1Click();
+    EXPECT_EQ(KopierDlg, kopieren);
+    EXPECT_FALSE(KopierDlg->Bitmap());
     SetModalAnzeige(nullptr);
 }
