@@ -205,6 +205,78 @@ TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
     EXPECT_EQ(pool.Angebote() - vorher, helfer);
 }
 
+// What the caller does before the results runs once, before the first of
+// them, while the workers already take tasks: it waits (bounded, to fail
+// rather than hang) until a worker has finished one. On one thread, inside
+// a run and with no tasks it runs first; an exception from it ends the run
+// at the caller, and the pool runs on.
+TEST(ArbeiterPool, TheCallersOwnWorkRunsWhileTheWorkersTakeTasks)
+{
+    TArbeiterPool pool(4);
+    ASSERT_GE(pool.Anzahl(), 2u);
+    for (int runde = 0; runde < 10; ++runde) {
+        std::atomic<int> vonHelfern{0};
+        int vorher = 0, ergebnisse = 0;
+        bool rechtzeitig = true;
+        pool.Ausfuehren(
+            8,
+            [&](std::size_t, unsigned thread) {
+                if (thread != 0)
+                    ++vonHelfern;
+            },
+            [&](std::size_t) {
+                EXPECT_EQ(vorher, 1);
+                ++ergebnisse;
+            },
+            [&] {
+                EXPECT_EQ(ergebnisse, 0);
+                ++vorher;
+                const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+                while (vonHelfern.load() == 0 && rechtzeitig) {
+                    rechtzeitig = std::chrono::steady_clock::now() < ende;
+                    std::this_thread::yield();
+                }
+            });
+        ASSERT_TRUE(rechtzeitig) << "round " << runde;
+        EXPECT_EQ(vorher, 1);
+        EXPECT_EQ(ergebnisse, 8);
+    }
+    TArbeiterPool allein(1);
+    for (TArbeiterPool* p : {&allein, &pool}) {
+        for (const std::size_t n : {0u, 1u, 3u}) {
+            std::vector<int> folge;
+            p->Ausfuehren(
+                n, [&](std::size_t, unsigned) {}, [&](std::size_t i) { folge.push_back(static_cast<int>(i)); },
+                [&] {
+                    EXPECT_TRUE(folge.empty());
+                    folge.push_back(-1);
+                });
+            ASSERT_EQ(folge.size(), n + 1) << n;
+            EXPECT_EQ(folge.front(), -1);
+        }
+    }
+    int innen = 0;
+    pool.Ausfuehren(
+        2,
+        [&](std::size_t, unsigned) {},
+        [&](std::size_t) {
+            const int vor = innen;
+            pool.Ausfuehren(
+                2, [&](std::size_t, unsigned) { EXPECT_EQ(innen, vor + 1); }, [](std::size_t) {}, [&] { ++innen; });
+        });
+    EXPECT_EQ(innen, 2);
+    std::atomic<int> gelaufen{0};
+    EXPECT_THROW(pool.Ausfuehren(
+                     6, [&](std::size_t, unsigned) { ++gelaufen; }, [](std::size_t) { ADD_FAILURE() << "no result after it"; },
+                     [] { throw std::runtime_error("before"); }),
+                 std::runtime_error);
+    EXPECT_LE(gelaufen.load(), 6);
+    int danach = 0;
+    pool.Ausfuehren(
+        5, [](std::size_t, unsigned) {}, [&](std::size_t) { ++danach; });
+    EXPECT_EQ(danach, 5);
+}
+
 // A run with a task for every thread wakes every worker, and a run of two
 // tasks one of them: each task waits until all have arrived. A worker left
 // asleep would leave its task to the caller, which is busy waiting in its

@@ -124,6 +124,50 @@ TEST_F(Parallel, TheStoreFollowsEachThingItDependsOn)
     }
 }
 
+// The background and the coordinate system are drawn while the first
+// members are sampled, unless an area reads two functions on this thread or
+// the functions are evaluated one x at a time there; with nothing to
+// sample they are drawn all the same. The picture is the one drawn in order.
+TEST_F(Parallel, TheCoordinateSystemIsDrawnWhileTheGraphsAreSampled)
+{
+    ProbenPoolGroesse(3);
+    Szene(SchwereSzene, true);
+    auto r = NeueGraphik(nullptr);
+    const QImage referenz = Bild(*r);
+    EXPECT_EQ(r->GrundBeimAbtasten, 0);
+    Szene(SchwereSzene, false);
+    auto g = NeueGraphik(nullptr);
+    EXPECT_TRUE(BilderGleich(Bild(*g), referenz));
+    EXPECT_EQ(g->GrundBeimAbtasten, 1);
+    EXPECT_TRUE(BilderGleich(Bild(*g), referenz)) << "from the store";
+    EXPECT_EQ(g->GrundBeimAbtasten, 2);
+    Flaechen[1] = TFlaeche{1, 5, "-3", "1", {}, clAqua, 0, {}};
+    const QImage mitFlaeche = Bild(*g);
+    EXPECT_EQ(g->GrundBeimAbtasten, 2);
+    EXPECT_FALSE(BilderGleich(mitFlaeche, referenz));
+    for (const auto& [a, b] : {std::pair(1, 1), std::pair(0, 5), std::pair(1, 10)}) {
+        Flaechen[1].CurveA = a, Flaechen[1].CurveB = b;
+        Bild(*g);
+    }
+    EXPECT_EQ(g->GrundBeimAbtasten, 5) << "no area between two functions";
+    Flaechen[1].CurveA = 13, Flaechen[1].CurveB = 1;  // from the x axis to f1
+    EXPECT_FALSE(BilderGleich(Bild(*g), mitFlaeche));
+    EXPECT_EQ(g->GrundBeimAbtasten, 5);
+    Flaechen[1] = TFlaeche{};
+    Szene({}, false);
+    const QImage leer = Bild(*g);
+    EXPECT_EQ(g->GrundBeimAbtasten, 5);
+    Szene({}, true);
+    EXPECT_TRUE(BilderGleich(Bild(*g), leer));
+    // The coordinate system is there.
+    int tinte = 0;
+    for (int y = 0; y < leer.height(); ++y)
+        for (int x = 0; x < leer.width(); ++x)
+            tinte += leer.pixel(x, y) != 0xFFFFFFFFu;
+    EXPECT_GT(tinte, leer.width());
+    ProbenPoolGroesse(0);
+}
+
 // Printer and clipboard pictures neither use nor fill the store, and a
 // redraw leaves each function's last value as it was.
 TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
