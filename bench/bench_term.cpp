@@ -17,6 +17,7 @@
 // Column evaluation is what drawing and the value table use.
 #include "bench/verhaeltnis.h"
 #include "engine/funktion.h"
+#include "engine/proben.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -159,6 +160,31 @@ void NativeRun(benchmark::State& state)
     }
 }
 
+// A family of 100 members sampled on one thread, 1920 samples each, as a
+// redraw samples it: t*sin(x) evaluates sin(x) once per x for all members
+// (the term splits), t*sin(x+0*t) the same values for every member.
+void Familie(benchmark::State& state, const char* term)
+{
+    TFunktion f;
+    f.SetTerm(term);
+    TProbenAuftrag a;
+    a.Funktion = &f;
+    a.Abbildung = TPlotAbbildung{-8, 5, 120, 120, 0, 0};
+    a.XStart = -8;
+    a.XEnde = 8 - 1.0 / 120;
+    a.Dx = 1.0 / 120;
+    a.SprungGrenze = 1080;
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle liste;
+    for (auto _ : state) {
+        for (int m = 0; m < 100; ++m) {
+            MitgliedAbtasten(a, 0.1 * m, 0, liste);
+            benchmark::DoNotOptimize(liste.data());
+        }
+    }
+    ProbenPoolGroesse(0);
+}
+
 template <int... C>
 void RegisterNative(std::integer_sequence<int, C...>)
 {
@@ -176,6 +202,8 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("muparser/" + std::to_string(c)).c_str(), MuParser, c);
     }
     RegisterNative(std::make_integer_sequence<int, kCaseCount>{});
+    benchmark::RegisterBenchmark("family/split", Familie, "f(x,t) = t*sin(x)")->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("family/whole", Familie, "f(x,t) = t*sin(x+0*t)")->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
@@ -226,5 +254,9 @@ int main(int argc, char** argv)
     if (col.Anzahl > 0)
         std::printf("col/nat: geometric mean %.2f (goal: at most %.1f), largest %.2f (goal: at most %.1f)\n", col.Wert(),
                     kZielMittel, schlechteste, kZielJeTerm);
+    const auto geteilt = reporter.Sekunden.find("family/split"), ganz = reporter.Sekunden.find("family/whole");
+    if (geteilt != reporter.Sekunden.end() && ganz != reporter.Sekunden.end())
+        std::printf("a family of 100 members, t*sin(x) with sin(x) once per x for all: %.2f ms, %.2f of the whole term for each\n",
+                    geteilt->second * 1e3, geteilt->second / ganz->second);
     return 0;
 }

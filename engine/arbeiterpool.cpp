@@ -129,11 +129,17 @@ void TArbeiterPool::Allein(std::size_t n, const TAufgabe& aufgabe, const TFertig
     }
 }
 
-void TArbeiterPool::Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFertig& fertig)
+void TArbeiterPool::Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFertig& fertig,
+                               const std::function<void()>& vorher)
 {
-    if (n == 0)
+    if (n == 0) {
+        if (vorher)
+            vorher();
         return;
+    }
     if (tLaufendIn == this) {  // a run inside a run
+        if (vorher)
+            vorher();
         Allein(n, aufgabe, fertig, tNummer);
         return;
     }
@@ -141,6 +147,8 @@ void TArbeiterPool::Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFe
     if (helfer == 0) {
         tLaufendIn = this;
         try {
+            if (vorher)
+                vorher();
             Allein(n, aufgabe, fertig, 0);
         } catch (...) {
             tLaufendIn = nullptr;
@@ -188,6 +196,8 @@ void TArbeiterPool::Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFe
         tLaufendIn = nullptr;
     };
     try {
+        if (vorher)
+            vorher();
         for (std::size_t i = 0; i < n; ++i) {
             while (!a.Fertig[i].load(std::memory_order_acquire)) {
                 // Help while the task needed next is still running elsewhere.

@@ -48,7 +48,14 @@ public:
     // ended, and no task is started after it; one of fertig ends the run at
     // once, after the workers have stopped. A run started from inside a run
     // of the same pool (from a task or from fertig) runs on its thread alone.
-    void Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFertig& fertig);
+    //
+    // `vorher`, when given, runs once on the calling thread before the
+    // first fertig: once the workers have been offered the run, so that
+    // they start on the tasks meanwhile (on a run of one thread, first).
+    // It must share nothing with the tasks. An exception from it ends the
+    // run as one from fertig does.
+    void Ausfuehren(std::size_t n, const TAufgabe& aufgabe, const TFertig& fertig,
+                    const std::function<void()>& vorher = {});
     // The offers made to workers so far, one per worker a run needs: none
     // for a run of one task, or one that runs on its thread alone.
     std::size_t Angebote() const { return FAngebote; }

@@ -4,6 +4,7 @@
 #include "engine/runden.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <optional>
@@ -1315,6 +1316,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     kopf.Name.clear();
     kopf.Parameters = {};
     kopf.Count = 0;
+    kopf.Root = -1;
 
     std::string text = stripped + "$";
     Compiler c(kopf, text);
@@ -1332,6 +1334,7 @@ void CompileTerm(TFunktionsKopf& kopf, std::string& term, std::int32_t& errorPos
     if (ok) {
         kopf.Text = "$";
         term = "$";
+        kopf.Root = root;
         Flatten(kopf, root);
         BuildRegisterForm(kopf);
     } else {
@@ -2201,6 +2204,158 @@ inline void StoreForReload(long double& dst, long double v) { dst = v; }
 #endif
 
 }  // namespace
+namespace {
+
+// The runnable form of the tree below `root` in kopf.Nodes.
+void FlattenFrom(TFunktionsKopf& kopf, std::int32_t root)
+{
+    kopf.Steps.clear();
+    kopf.RegisterSteps.clear();
+    kopf.RegisterCode.reset();
+    kopf.ResultSlot = -1;
+    kopf.SavedBase = 0;
+    kopf.UsedParameters = 0;
+    kopf.Root = root;
+    Flatten(kopf, root);
+    BuildRegisterForm(kopf);
+}
+
+// Functions and powers that cost more than a few arithmetic steps: these
+// are worth evaluating once for all members.
+bool WorthSparing(const TKnoten& k, const std::vector<TKnoten>& nodes)
+{
+    if (k.Kind == TKnoten::Function) {
+        switch (k.Code) {
+        case FunctionCode::Abs:
+        case FunctionCode::Sqr:
+        case FunctionCode::Round:
+        case FunctionCode::Trunc:
+        case FunctionCode::Negate:
+        case FunctionCode::Floor:
+        case FunctionCode::Sign:
+        case FunctionCode::Heaviside: return false;
+        default: return true;
+        }
+    }
+    if (k.Kind == TKnoten::Operator && k.Code == OperatorCode::Power) {
+        const TKnoten& e = nodes[static_cast<std::size_t>(k.Right)];
+        return !(e.Kind == TKnoten::Constant && WholeSmallExponent(e.Value) > 0);
+    }
+    return false;
+}
+
+}  // namespace
+
+// Inner's value at each x is what the whole term's steps compute there for
+// that part, with the same defined and jump flags, since a part reads
+// nothing but its own operands. Where Inner is undefined the whole term is,
+// and its value is 0; the value the part carried on inside the whole term
+// (an undefined step gives 0, but later steps of the part go on from it)
+// could reach only the jump flag of a sign outside the part. So the split
+// is made only when no sign lies outside Inner.
+std::shared_ptr<const TTermSplit> SplitTerm(const TFunktionsKopf& kopf)
+{
+    if (kopf.ResultSlot < 0 || kopf.Root < 0)
+        return nullptr;
+    const std::vector<TKnoten>& nodes = kopf.Nodes;
+    const std::size_t n = nodes.size();
+    // Per node: its parent, the parameters its part reads, the x in it,
+    // whether it holds something worth sparing, and the signs in it.
+    std::vector<std::int32_t> parent(n, -1);
+    std::vector<unsigned> reads(n, 0);
+    std::vector<std::int32_t> xs(n, 0), signs(n, 0);
+    std::vector<bool> worth(n, false);
+    const auto children = [&nodes](std::int32_t i) {
+        const TKnoten& k = nodes[static_cast<std::size_t>(i)];
+        const bool one = k.Kind == TKnoten::Function || k.Kind == TKnoten::Operator;
+        return std::array<std::int32_t, 2>{one ? k.Left : -1, k.Kind == TKnoten::Operator ? k.Right : -1};
+    };
+    std::vector<std::pair<std::int32_t, bool>> todo{{kopf.Root, false}};
+    while (!todo.empty()) {
+        const auto [i, done] = todo.back();
+        todo.pop_back();
+        const auto u = static_cast<std::size_t>(i);
+        if (!done) {
+            todo.push_back({i, true});
+            for (const std::int32_t c : children(i)) {
+                if (c >= 0) {
+                    parent[static_cast<std::size_t>(c)] = i;
+                    todo.push_back({c, false});
+                }
+            }
+            continue;
+        }
+        const TKnoten& k = nodes[u];
+        if (k.Kind == TKnoten::Parameter) {
+            reads[u] = 1u << (k.Code - 1);
+            xs[u] = k.Code == kIndexX ? 1 : 0;
+        }
+        worth[u] = WorthSparing(k, nodes);
+        signs[u] = k.Kind == TKnoten::Function && k.Code == FunctionCode::Sign ? 1 : 0;
+        for (const std::int32_t c : children(i)) {
+            if (c < 0)
+                continue;
+            const auto cu = static_cast<std::size_t>(c);
+            reads[u] |= reads[cu];
+            xs[u] += xs[cu];
+            worth[u] = worth[u] || worth[cu];
+            signs[u] += signs[cu];
+        }
+    }
+    const auto root = static_cast<std::size_t>(kopf.Root);
+    if (xs[root] == 0)
+        return nullptr;
+    // The lowest part that holds every x, then up as long as the part
+    // reads nothing but x.
+    std::int32_t inner = kopf.Root;
+    for (bool down = true; down;) {
+        down = false;
+        for (const std::int32_t c : children(inner)) {
+            if (c >= 0 && xs[static_cast<std::size_t>(c)] == xs[root]) {
+                inner = c;
+                down = true;
+                break;
+            }
+        }
+    }
+    const auto up = [&parent](std::int32_t i) { return parent[static_cast<std::size_t>(i)]; };
+    if (reads[static_cast<std::size_t>(inner)] != 1u)
+        return nullptr;
+    while (up(inner) >= 0 && reads[static_cast<std::size_t>(up(inner))] == 1u)
+        inner = up(inner);
+    const auto iu = static_cast<std::size_t>(inner);
+    if (inner == kopf.Root || !worth[iu] || signs[root] != signs[iu])
+        return nullptr;
+
+    auto split = std::make_shared<TTermSplit>();
+    split->Inner = kopf;
+    FlattenFrom(split->Inner, inner);
+    split->Outer = kopf;
+    TKnoten& x = split->Outer.Nodes[iu];
+    x = TKnoten{};
+    x.Kind = TKnoten::Parameter;
+    x.Code = kIndexX;
+    x.Name = "x";
+    FlattenFrom(split->Outer, kopf.Root);
+    static std::atomic<std::uint64_t> splits{0};
+    split->Number = ++splits;
+    return split;
+}
+
+void EvaluateOuterColumn(const TTermSplit& split, std::span<const long double> inner, const bool* innerDefined,
+                         const bool* innerJumps, long double t, std::span<long double> values, std::span<bool> defined,
+                         std::span<bool> jumps, TColumnScratch& scratch)
+{
+    const std::size_t n = std::min({inner.size(), values.size(), defined.size(), jumps.size()});
+    RunColumn(split.Outer, inner.first(n), t, values, defined, jumps, scratch);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!innerDefined[i]) {
+            defined[i] = false;
+            values[i] = 0;
+        }
+        jumps[i] = jumps[i] || innerJumps[i];
+    }
+}
 
 long double EvaluateTerm(const TFunktionsKopf& kopf, const long double p[6], bool& ok,
                          bool& jump)

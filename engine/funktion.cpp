@@ -10,6 +10,7 @@ void TFunktion::SetTerm(const std::string& s)
     const std::string typed = s;
     Term = s;
     CompileTerm(Kopf, Term, ErrorPos, NonSmooth, Compiled);
+    TermSplit = Compiled ? SplitTerm(Kopf) : nullptr;
     // A compiled term keeps its blanks as typed; a failed one shows the
     // blank-free text, except the empty equations, which get their display form.
     if (Compiled) Term = typed;

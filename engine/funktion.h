@@ -7,6 +7,7 @@
 #include "engine/funk.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -89,6 +90,10 @@ public:
     // two forms then go through it, one x at a time.
     bool ColumnsCompiled() const;
 
+    // The split of the compiled term that spares the members of a family
+    // its part in x alone (SplitTerm), or nothing.
+    const TTermSplit* Split() const { return TermSplit.get(); }
+
 protected:
     bool ValueValid = false;
     bool Compiled = false;
@@ -111,6 +116,7 @@ protected:
     TColor Color = 0;
     TColor Color2 = 0;
     TColumnScratch ColumnScratch;
+    std::shared_ptr<const TTermSplit> TermSplit;
 
 private:
     template <class X>

@@ -27,6 +27,12 @@ struct TGang {
     bool ZuLang = false;
     std::vector<double> XWelt;
     std::vector<std::int32_t> Spalte;
+    // The values of a split term's inner part at each sample, with their
+    // flags, for all members of the family; Teil names the split (0: none).
+    std::uint64_t Teil = 0;
+    std::vector<long double> Innen;
+    std::unique_ptr<bool[]> InnenGueltig, InnenSprung;
+    std::size_t InnenPlatz = 0;
 };
 
 // One thread's scratch: the columns of x and of the values.
@@ -43,6 +49,8 @@ struct TPuffer {
     // The last walk of a line, and the x positions worked out on this thread.
     TGang Gang;
     std::uint64_t Positionen = 0;
+    // Values of split terms' inner parts evaluated on this thread.
+    std::uint64_t InnenAuswertungen = 0;
 
     // One more place than a portion: joined discs evaluate the neighbour
     // of a portion's last value with it.
@@ -126,6 +134,7 @@ const TGang* GangFuer(const TProbenAuftrag& a, TPuffer& p)
     if (!g.Bereit || g.Schluessel != schluessel) {
         g.Schluessel = schluessel;
         g.Bereit = true;
+        g.Teil = 0;
         g.ZuLang = false;
         g.XWelt.clear();
         g.Spalte.clear();
@@ -146,6 +155,28 @@ const TGang* GangFuer(const TProbenAuftrag& a, TPuffer& p)
     return g.ZuLang ? nullptr : &g;
 }
 
+// The split of a family's term whose inner values the walk holds, evaluated
+// at every sample of the walk when it held another's; nothing when the
+// function's term has no split or gives its values one x at a time.
+const TTermSplit* InnenFuer(const TProbenAuftrag& a, TGang& g, TPuffer& p)
+{
+    const TTermSplit* teil = a.Funktion->ColumnsCompiled() ? a.Funktion->Split() : nullptr;
+    if (!teil || g.Teil == teil->Number)
+        return teil;
+    const std::size_t n = g.XWelt.size();
+    if (g.InnenPlatz < n) {
+        g.InnenGueltig.reset(new bool[n]);
+        g.InnenSprung.reset(new bool[n]);
+        g.InnenPlatz = n;
+    }
+    g.Innen.resize(n);
+    EvaluateTermColumn(teil->Inner, std::span<const double>(g.XWelt), 0.0L, g.Innen, {g.InnenGueltig.get(), n},
+                       {g.InnenSprung.get(), n}, p.Spalten);
+    p.InnenAuswertungen += n;
+    g.Teil = teil->Number;
+    return teil;
+}
+
 // The line of one member: the first sample only places the pen, every later
 // one is joined to the one before unless it is undefined, a jump, or far
 // from what the two before let expect.
@@ -156,6 +187,8 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
     const bool einsY = a.EinheitY == 1.0;
     const auto ansicht = [&](long double w) { return einsY ? w : w / a.EinheitY; };
     const TGang* gang = GangFuer(a, p);
+    // A family's part in x alone, evaluated once for its members.
+    const TTermSplit* teil = gang ? InnenFuer(a, p.Gang, p) : nullptr;
 
     std::optional<std::int32_t> Y;
     std::optional<std::int32_t> Yvor;
@@ -180,8 +213,14 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
         } else {
             n = GangStueck(a, static_cast<std::int64_t>(i), Portion, p.XWelt.data(), p.Spalte.data(), ende, p.Positionen);
         }
+        if (teil) {
+            p.Auswertungen += n;
+            EvaluateOuterColumn(*teil, {gang->Innen.data() + i, n}, gang->InnenGueltig.get() + i, gang->InnenSprung.get() + i,
+                                static_cast<long double>(t), p.Y, {p.Gueltig.get(), n}, {p.Sprung.get(), n}, p.Spalten);
+        } else {
+            Auswerten(*a.Funktion, {xWelt, n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
+        }
         i += n;
-        Auswerten(*a.Funktion, {xWelt, n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);
         // At most one call per sample.
         TGraphBefehl* w = p.Befehle.data();
         for (std::size_t k = 0; k < n; ++k) {
@@ -323,6 +362,14 @@ std::uint64_t ProbenXPositionen()
     std::uint64_t n = 0;
     for (const auto& p : PoolSpeicher()->Puffer)
         n += p->Positionen;
+    return n;
+}
+
+std::uint64_t ProbenInnenAuswertungen()
+{
+    std::uint64_t n = 0;
+    for (const auto& p : PoolSpeicher()->Puffer)
+        n += p->InnenAuswertungen;
     return n;
 }
 

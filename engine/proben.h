@@ -77,6 +77,11 @@ void ProbenPoolGroesse(unsigned threads);
 // The values the sampling has evaluated on the pool's threads since the
 // pool was made; read while no sampling runs.
 std::uint64_t ProbenAuswertungen();
+// Of a family whose term splits (SplitTerm), each thread evaluates the
+// inner part once at every sample of the walk for all members, and each
+// member only the rest, which ProbenAuswertungen counts. The values of
+// inner parts evaluated so far.
+std::uint64_t ProbenInnenAuswertungen();
 // The x positions of line samples (function x and device column) worked
 // out on the pool's threads since the pool was made. Each thread keeps the
 // last walk it worked out, up to this many samples (a picture 32,768 device

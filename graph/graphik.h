@@ -172,8 +172,12 @@ public:
 
     // Graphs and objects on any canvas. ScaleX, ScaleY: device units per
     // view unit (ScaleY > 0 where device y grows downwards); OffX, OffY:
-    // margins in view units.
-    void DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double OffX, double OffY);
+    // margins in view units. `davor` draws what lies below the graphs and
+    // objects (the background and the coordinate system): first, or, when
+    // nothing before the graphs evaluates a function, while the graphs are
+    // being sampled.
+    void DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double OffX, double OffY,
+                    const std::function<void()>& davor = {});
 
     // Plot form, valid while DrawGraphs runs (it sets the mapping). PlotYdev
     // gives no value when the position is outside the integer range.
@@ -229,6 +233,7 @@ public:
     };
     std::unique_ptr<TEbenen> Ebenen;
     int EbenenGenutzt = 0;  // redraws composed from kept layers
+    int GrundBeimAbtasten = 0;  // redraws whose coordinate system was drawn while the graphs were sampled
     std::size_t EbenenVerbundenBei = 0;  // a function whose layers could not be kept
     // Called by DrawFunctionGraphs before the graph of function k (1..9) is
     // drawn and with 10 after the last one; RepaintGraph with 11 before
@@ -879,8 +884,12 @@ private:
     TPlotMapping Plot;
 
     // The function layer: samples the members on the pool of
-    // engine/proben.h and draws them in order.
-    void DrawFunctionGraphs(TCanvas& Canvas);
+    // engine/proben.h and draws them in order. `davor` draws what comes
+    // before them on the canvas, while the first members are sampled.
+    void DrawFunctionGraphs(TCanvas& Canvas, const std::function<void()>& davor);
+    // Whether an area is drawn from two functions' values (evaluated on
+    // this thread, so not while they are sampled elsewhere).
+    bool FlaechenAuswerten() const;
     // Set by RepaintGraph while it draws the screen picture, the only one
     // that uses the store of sampled graphs.
     bool ProbenSpeicherAn = false;

@@ -196,6 +196,16 @@ void TGraphik::DrawCircles(TCanvas& Canvas, bool Hinten)
     }
 }
 
+bool TGraphik::FlaechenAuswerten() const
+{
+    for (int k = 1; k <= AnzahlFlaechen; ++k) {
+        const TFlaeche& fl = Flaechen[k];
+        if (KurveGueltig(fl.CurveA) && KurveGueltig(fl.CurveB) && fl.CurveA != fl.CurveB)
+            return true;
+    }
+    return false;
+}
+
 void TGraphik::DrawAreas(TCanvas& Canvas)
 {
     Canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};

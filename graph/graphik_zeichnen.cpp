@@ -660,11 +660,15 @@ void TGraphik::RepaintGraph()
 
 void TGraphik::InhaltZeichnen(TCanvas& c, double fx, double fy)
 {
-    WeissFuellen(c, Bild.width(), Bild.height());
-    DrawCoordinateSystem(c, fx, fy);
+    // The background and the coordinate system, drawn while the graphs
+    // are being sampled where it can be.
+    const auto grund = [&] {
+        WeissFuellen(c, Bild.width(), Bild.height());
+        DrawCoordinateSystem(c, fx, fy);
+    };
     ProbenSpeicherAn = true;
     try {
-        DrawGraphs(c, fx, -fy, 0.0, 0.0);
+        DrawGraphs(c, fx, -fy, 0.0, 0.0, grund);
     } catch (...) {
         ProbenSpeicherAn = false;
         throw;
@@ -800,7 +804,8 @@ void TGraphik::PaintBox1Paint()
 // ---------------------------------------------------------------------------
 // Graphs and objects
 
-void TGraphik::DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double OffX, double OffY)
+void TGraphik::DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double OffX, double OffY,
+                          const std::function<void()>& davor)
 {
     const bool zeichenbar = ViewValid() && Endlich(ScaleX) && ScaleX > 0.0 && Endlich(ScaleY) && ScaleY != 0.0 &&
                             Endlich(OffX) && Endlich(OffY) && Endlich(EinheitX) && EinheitX != 0.0 &&
@@ -808,27 +813,39 @@ void TGraphik::DrawGraphs(TCanvas& Canvas, double ScaleX, double ScaleY, double 
     if (zeichenbar) {
         Plot = TPlotMapping{ScaleX, ScaleY, OffX, OffY};
 
-        DrawCircles(Canvas, true);
-        Canvas.Brush.Color = Weiss;
-        Canvas.Brush.Style = TBrushStyle::Solid;
-        Canvas.Pen.Color = Schwarz;
-        DrawAreas(Canvas);
-        DrawVerticalSegments(Canvas);
-        Canvas.Pen.Color = Schwarz;
-        DrawFunctionGraphs(Canvas);
+        // Everything below the graphs. It reads no function unless an area
+        // is drawn, so it may be drawn while the graphs are sampled.
+        const auto unten = [&] {
+            if (davor)
+                davor();
+            DrawCircles(Canvas, true);
+            Canvas.Brush.Color = Weiss;
+            Canvas.Brush.Style = TBrushStyle::Solid;
+            Canvas.Pen.Color = Schwarz;
+            DrawAreas(Canvas);
+            DrawVerticalSegments(Canvas);
+            Canvas.Pen.Color = Schwarz;
+        };
+        if (davor && !FlaechenAuswerten()) {
+            DrawFunctionGraphs(Canvas, unten);
+        } else {
+            unten();
+            DrawFunctionGraphs(Canvas, {});
+        }
         DrawCircles(Canvas, false);
         Canvas.Brush.Color = Weiss;
         Canvas.Brush.Style = TBrushStyle::Solid;
         Canvas.Pen.Color = Schwarz;
         DrawPoints(Canvas);
+    } else if (davor) {
+        davor();
     }
     if (FunktionNr >= 1 && FunktionNr <= 9)
         Funktionen[0] = Funktionen[static_cast<std::size_t>(FunktionNr)];
 }
 
-void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
+void TGraphik::DrawFunctionGraphs(TCanvas& Canvas, const std::function<void()>& davor)
 {
-    Canvas.Pen.Color = Schwarz;
     NichtAlleMitglieder = false;
 
     // What each function would cost drawn whole: members times the
@@ -1088,6 +1105,16 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         return !p.Zeichnen || p.Gespeichert || p.Funktion->ColumnsCompiled();
     });
     const double grenze = PortionBildbreiten * spalten;
+    // What comes before the graphs is drawn once, before the first of
+    // them: while the first portion is sampled, where it is sampled on the
+    // pool.
+    bool davorGezeichnet = !davor;
+    const std::function<void()> davorZeichnen = [&] {
+        if (!davorGezeichnet) {
+            davorGezeichnet = true;
+            davor();
+        }
+    };
     while (portionVon < erste[10]) {
         std::size_t bis = portionVon;
         double befehle = 0;
@@ -1098,10 +1125,13 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         if (listen.size() < bis - portionVon)
             listen.resize(bis - portionVon);
         if (parallel) {
+            if (!davorGezeichnet)
+                ++GrundBeimAbtasten;
             ProbenPool().Ausfuehren(
                 bis - portionVon, [&](std::size_t i, unsigned thread) { abtasten(portionVon + i, thread); },
-                [&](std::size_t i) { zeichnenUndAblegen(portionVon + i); });
+                [&](std::size_t i) { zeichnenUndAblegen(portionVon + i); }, davorZeichnen);
         } else {
+            davorZeichnen();
             for (std::size_t i = portionVon; i < bis; ++i) {
                 abtasten(i, 0);
                 zeichnenUndAblegen(i);
@@ -1111,6 +1141,7 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas)
         if (portionVon < erste[10])
             Canvas.DrawPending();
     }
+    davorZeichnen();
     bisFunktion(9);
     if (GraphWechsel)
         GraphWechsel(10);

@@ -205,6 +205,78 @@ TEST(ArbeiterPool, ThreadsForTheTasksAndRunsInsideRuns)
     EXPECT_EQ(pool.Angebote() - vorher, helfer);
 }
 
+// What the caller does before the results runs once, before the first of
+// them, while the workers already take tasks: it waits (bounded, to fail
+// rather than hang) until a worker has finished one. On one thread, inside
+// a run and with no tasks it runs first; an exception from it ends the run
+// at the caller, and the pool runs on.
+TEST(ArbeiterPool, TheCallersOwnWorkRunsWhileTheWorkersTakeTasks)
+{
+    TArbeiterPool pool(4);
+    ASSERT_GE(pool.Anzahl(), 2u);
+    for (int runde = 0; runde < 10; ++runde) {
+        std::atomic<int> vonHelfern{0};
+        int vorher = 0, ergebnisse = 0;
+        bool rechtzeitig = true;
+        pool.Ausfuehren(
+            8,
+            [&](std::size_t, unsigned thread) {
+                if (thread != 0)
+                    ++vonHelfern;
+            },
+            [&](std::size_t) {
+                EXPECT_EQ(vorher, 1);
+                ++ergebnisse;
+            },
+            [&] {
+                EXPECT_EQ(ergebnisse, 0);
+                ++vorher;
+                const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+                while (vonHelfern.load() == 0 && rechtzeitig) {
+                    rechtzeitig = std::chrono::steady_clock::now() < ende;
+                    std::this_thread::yield();
+                }
+            });
+        ASSERT_TRUE(rechtzeitig) << "round " << runde;
+        EXPECT_EQ(vorher, 1);
+        EXPECT_EQ(ergebnisse, 8);
+    }
+    TArbeiterPool allein(1);
+    for (TArbeiterPool* p : {&allein, &pool}) {
+        for (const std::size_t n : {0u, 1u, 3u}) {
+            std::vector<int> folge;
+            p->Ausfuehren(
+                n, [&](std::size_t, unsigned) {}, [&](std::size_t i) { folge.push_back(static_cast<int>(i)); },
+                [&] {
+                    EXPECT_TRUE(folge.empty());
+                    folge.push_back(-1);
+                });
+            ASSERT_EQ(folge.size(), n + 1) << n;
+            EXPECT_EQ(folge.front(), -1);
+        }
+    }
+    int innen = 0;
+    pool.Ausfuehren(
+        2,
+        [&](std::size_t, unsigned) {},
+        [&](std::size_t) {
+            const int vor = innen;
+            pool.Ausfuehren(
+                2, [&](std::size_t, unsigned) { EXPECT_EQ(innen, vor + 1); }, [](std::size_t) {}, [&] { ++innen; });
+        });
+    EXPECT_EQ(innen, 2);
+    std::atomic<int> gelaufen{0};
+    EXPECT_THROW(pool.Ausfuehren(
+                     6, [&](std::size_t, unsigned) { ++gelaufen; }, [](std::size_t) { ADD_FAILURE() << "no result after it"; },
+                     [] { throw std::runtime_error("before"); }),
+                 std::runtime_error);
+    EXPECT_LE(gelaufen.load(), 6);
+    int danach = 0;
+    pool.Ausfuehren(
+        5, [](std::size_t, unsigned) {}, [&](std::size_t) { ++danach; });
+    EXPECT_EQ(danach, 5);
+}
+
 // A run with a task for every thread wakes every worker, and a run of two
 // tasks one of them: each task waits until all have arrived. A worker left
 // asleep would leave its task to the caller, which is busy waiting in its
@@ -240,7 +312,7 @@ TEST(ArbeiterPool, EveryWorkerTakesPart)
 TEST(Proben, OnThePoolAsOneAfterTheOther)
 {
     const char* const terme[] = {"f(x,t) = t*x^2 - 3*x + 1", "f(x,t) = sign(x-t) + 1/(x-t)", "f(x,t) = sqrt(t - x^2)",
-                                 "f(x,t) = floor(x*t)"};
+                                 "f(x,t) = floor(x*t)", "f(x,t) = t*sin(x)"};
     std::vector<TFunktion> funktionen(std::size(terme));
     std::vector<TProbenAuftrag> auftraege;
     for (std::size_t k = 0; k < funktionen.size(); ++k) {
@@ -552,6 +624,73 @@ TEST(Proben, AWalkLongerThanIsKeptIsWorkedOutForEachMember)
         const std::uint64_t erwartet = proben == laengster ? laengster : laengster + 3 * (laengster + 1);
         EXPECT_EQ(ProbenXPositionen() - vorher, erwartet);
     }
+    ProbenPoolGroesse(0);
+}
+
+// A family whose term splits at its part in x alone: each thread evaluates
+// that part once per walk for all members, each member only the rest, and
+// the lists are those of asking the whole term one x at a time, undefined
+// values and jumps included. A new compilation, another split term or
+// another walk evaluate the part anew; a walk longer than is kept samples
+// the whole term.
+TEST(Proben, AFamilyEvaluatesItsPartInXAloneOncePerThread)
+{
+    TProbenAuftrag a;
+    a.Abbildung = TPlotAbbildung{-3, 4, 40, 40, 0, 0};
+    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(-3.0, 3.0, 1.0 / 40, 280.0);
+    const auto zaehlen = [&](TFunktion& f, double t, TMitgliedBefehle& liste) {
+        a.Funktion = &f;
+        const std::uint64_t innen = ProbenInnenAuswertungen(), ganz = ProbenAuswertungen();
+        MitgliedAbtasten(a, t, 0, liste);
+        return std::pair(ProbenInnenAuswertungen() - innen, ProbenAuswertungen() - ganz);
+    };
+    ProbenPoolGroesse(1);
+    TMitgliedBefehle liste, einzeln;
+    for (const char* term : {"f(x,t) = t*(sign(x-1)*sqrt(x))", "f(x,t) = t + ln(x^2-1)", "f(x,t) = sin(3*x)^t"}) {
+        TFunktion f;
+        f.SetTerm(term);
+        ASSERT_NE(f.Split(), nullptr) << term;
+        Aufgezeichnet g;
+        g.SetTerm(term);
+        std::uint64_t proben = 0;
+        for (int m = 0; m < 12; ++m) {
+            const double t = -2.5 + 0.5 * m;
+            const auto [innen, ganz] = zaehlen(f, t, liste);
+            if (m == 0)
+                proben = ganz;
+            EXPECT_EQ(innen, m == 0 ? proben : 0u) << term << " " << t;
+            EXPECT_EQ(ganz, proben);
+            zaehlen(g, t, einzeln);
+            EXPECT_EQ(liste, einzeln) << term << " " << t;
+        }
+        EXPECT_GE(proben, 240u);
+        EXPECT_LE(proben, 242u);
+    }
+    TFunktion f, h;
+    f.SetTerm("f(x,t) = t*sin(x)");
+    h.SetTerm("f(x,t) = t*cos(x)");
+    const std::uint64_t proben = zaehlen(f, 1, liste).first;
+    EXPECT_EQ(zaehlen(h, 1, liste).first, proben);
+    EXPECT_EQ(zaehlen(f, 2, liste).first, proben);
+    EXPECT_EQ(zaehlen(f, 3, liste).first, 0u);
+    f.SetTerm("f(x,t) = t*sin(x)");
+    EXPECT_EQ(zaehlen(f, 3, liste).first, proben);
+    a.XEnde = 2.0;
+    EXPECT_EQ(zaehlen(f, 3, liste).first, proben - 40);
+    // A term without a split, and a walk longer than is kept.
+    TFunktion k;
+    k.SetTerm("f(x,t) = sin(x+t)");
+    EXPECT_EQ(k.Split(), nullptr);
+    EXPECT_EQ(zaehlen(k, 3, liste).first, 0u);
+    a.Dx = 6.0 / static_cast<double>(ProbenLaengsterGang);
+    a.XEnde = 3.0;
+    const auto [innen, ganz] = zaehlen(f, 3, liste);
+    EXPECT_EQ(innen, 0u);
+    EXPECT_GT(ganz, ProbenLaengsterGang);
+    Aufgezeichnet g;
+    g.SetTerm("f(x,t) = t*sin(x)");
+    zaehlen(g, 3, einzeln);
+    EXPECT_EQ(liste, einzeln);
     ProbenPoolGroesse(0);
 }
 

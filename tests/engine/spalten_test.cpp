@@ -505,4 +505,107 @@ TEST(Spalten, LastValueAsAfterTheLastEvaluation)
     EXPECT_TRUE(f.GetValueValid());
 }
 
+// A family's term split at the part that depends on x alone gives, from
+// that part's column of values and Outer over it, exactly what one
+// evaluation of the whole term per x gives: random terms, x values at the
+// guards and mixed, both input widths, with and without machine code.
+TEST(Spalten, ASplitTermGivesTheValuesOfTheWholeTerm)
+{
+    TermMaker maker(90210u);
+    TColumnScratch scratch, innen;
+    const std::vector<long double> grenzen = Grenzwerte();
+    const long double ts[] = {2, -0.5L, 0, 1e-8L, 1e19L, kInf, kNaN};
+    int fehler = 0, geteilt = 0;
+    for (int i = 0; i < 4000 && fehler < 5; ++i) {
+        const std::string term = "f(x,t)=" + maker.Render(*maker.Make(1 + static_cast<int>(maker.Pick(6))));
+        for (const bool code : {true, false}) {
+            AllowRegisterCode(code);
+            TFunktionsKopf kopf;
+            const bool kompiliert = Kompiliere(kopf, term);
+            AllowRegisterCode(true);
+            const auto teilung = kompiliert ? SplitTerm(kopf) : nullptr;
+            if (!teilung)
+                continue;
+            geteilt += code ? 1 : 0;
+            for (const std::vector<long double>& xs : {Gemischt(), grenzen}) {
+                const long double t = ts[maker.Pick(std::size(ts))];
+                std::vector<double> xd(xs.size());
+                for (std::size_t k = 0; k < xs.size(); ++k)
+                    xd[k] = static_cast<double>(xs[k]);
+                for (int breite = 0; breite < 2; ++breite) {
+                    const Spalte h = breite == 0 ? Spaltenwerte(teilung->Inner, xd, 0, innen) : Spaltenwerte(teilung->Inner, xs, 0, innen);
+                    Spalte s;
+                    s.Werte.assign(xs.size(), -7);
+                    s.Definiert.reset(new bool[xs.size()]);
+                    s.Spruenge.reset(new bool[xs.size()]);
+                    EvaluateOuterColumn(*teilung, h.Werte, h.Definiert.get(), h.Spruenge.get(), t, s.Werte,
+                                        {s.Definiert.get(), xs.size()}, {s.Spruenge.get(), xs.size()}, scratch);
+                    for (std::size_t k = 0; k < xs.size() && fehler < 5; ++k) {
+                        const long double x = breite == 0 ? static_cast<long double>(xd[k]) : xs[k];
+                        const long double p[6] = {x, t, 0, 0, 0, 0};
+                        bool gut = false, sprung = false;
+                        const long double w = EvaluateTerm(kopf, p, gut, sprung);
+                        if (!SameBits(w, s.Werte[k]) || gut != s.Definiert[k] || sprung != s.Spruenge[k]) {
+                            ADD_FAILURE() << term << " split, at x=" << static_cast<double>(x) << " t=" << static_cast<double>(t)
+                                          << ": " << static_cast<double>(s.Werte[k]) << "/" << s.Definiert[k] << "/"
+                                          << s.Spruenge[k] << ", whole " << static_cast<double>(w) << "/" << gut << "/" << sprung;
+                            ++fehler;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(fehler, 0);
+    EXPECT_GT(geteilt, 100);
+}
+
+// Where a term is split: at the largest part that holds every x and reads
+// nothing else, when that part holds a function or a power worth sparing,
+// is not the whole term, and no sign lies outside it.
+TEST(Spalten, WhereATermIsSplit)
+{
+    const auto teil = [](const std::string& term) -> std::string {
+        TFunktionsKopf kopf;
+        if (!Kompiliere(kopf, term))
+            return "not compiled";
+        const auto teilung = SplitTerm(kopf);
+        if (!teilung)
+            return "-";
+        // Inner told by its values at x = 0.5 and 2, Outer by its value at x = 3, t = 2.
+        std::string s;
+        for (const long double x : {0.5L, 2.0L}) {
+            const long double p[6] = {x, 0, 0, 0, 0, 0};
+            bool gut = false, sprung = false;
+            const long double w = EvaluateTerm(teilung->Inner, p, gut, sprung);
+            s += std::to_string(static_cast<double>(w)) + (gut ? " " : "? ");
+        }
+        const long double q[6] = {3, 2, 0, 0, 0, 0};
+        bool gut = false, sprung = false;
+        return s + "| " + std::to_string(static_cast<double>(EvaluateTerm(teilung->Outer, q, gut, sprung)));
+    };
+    EXPECT_EQ(teil("f(x,t) = sin(x)*t"), "0.479426 0.909297 | 6.000000");
+    EXPECT_EQ(teil("f(x,t) = t*(2 + 3*exp(x))"), "6.946164 24.167168 | 6.000000");  // 2 + 3*exp(x)
+    EXPECT_EQ(teil("f(x,t) = t + ln(x-1)"), "0.000000? 0.000000 | 5.000000");
+    EXPECT_EQ(teil("f(x,t) = t/(1+x^0.5)"), "1.707107 2.414214 | 0.666667");
+    EXPECT_EQ(teil("f(x,t) = 2^x - t"), "1.414214 4.000000 | 1.000000");
+    EXPECT_EQ(teil("f(x,t) = t*(sign(x-1)*sqrt(x))"), "-0.707107 1.414214 | 6.000000");  // the sign inside
+    EXPECT_EQ(teil("f(x,t) = sin(x)^t"), "0.479426 0.909297 | 9.000000");
+    EXPECT_EQ(teil("f(x,t) = t*atan(x)"), "0.463648 1.107149 | 6.000000");
+    // No part worth sparing: powers by whole numbers, cheap functions.
+    EXPECT_EQ(teil("f(x,t) = t*x^2 - 3"), "-");
+    for (const char* billig : {"abs", "round", "sqr", "int", "floor", "hs", "sign"})
+        EXPECT_EQ(teil(std::string("f(x,t) = t*") + billig + "(x)"), "-") << billig;
+    EXPECT_EQ(teil("f(x,t) = t*(-x)"), "-");
+    EXPECT_EQ(teil("f(x,t) = t*x^64"), "-");
+    EXPECT_EQ(teil("f(x,t) = t*x^65"), "0.000000 36893488147419103232.000000 | 6.000000");
+    // x outside the part, t inside it, a sign outside, no t at all, no x.
+    EXPECT_EQ(teil("f(x,t) = t*sin(x)/x"), "-");
+    EXPECT_EQ(teil("f(x,t) = sin(x+t)"), "-");
+    EXPECT_EQ(teil("f(x,t) = sign(t)*sin(x)"), "-");
+    EXPECT_EQ(teil("f(x) = sin(x)"), "-");
+    EXPECT_EQ(teil("f(x,t) = sin(t)"), "-");
+    EXPECT_EQ(teil("f(x,t) = (0#8)^x"), "not compiled");
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include "szenen.h"
 #include "zeichnen_hilfe.h"
 
+#include "engine/arbeiterpool.h"
 #include "engine/proben.h"
 
 namespace {
@@ -123,6 +124,50 @@ TEST_F(Parallel, TheStoreFollowsEachThingItDependsOn)
     }
 }
 
+// The background and the coordinate system are drawn while the first
+// members are sampled, unless an area reads two functions on this thread or
+// the functions are evaluated one x at a time there; with nothing to
+// sample they are drawn all the same. The picture is the one drawn in order.
+TEST_F(Parallel, TheCoordinateSystemIsDrawnWhileTheGraphsAreSampled)
+{
+    ProbenPoolGroesse(3);
+    Szene(SchwereSzene, true);
+    auto r = NeueGraphik(nullptr);
+    const QImage referenz = Bild(*r);
+    EXPECT_EQ(r->GrundBeimAbtasten, 0);
+    Szene(SchwereSzene, false);
+    auto g = NeueGraphik(nullptr);
+    EXPECT_TRUE(BilderGleich(Bild(*g), referenz));
+    EXPECT_EQ(g->GrundBeimAbtasten, 1);
+    EXPECT_TRUE(BilderGleich(Bild(*g), referenz)) << "from the store";
+    EXPECT_EQ(g->GrundBeimAbtasten, 2);
+    Flaechen[1] = TFlaeche{1, 5, "-3", "1", {}, clAqua, 0, {}};
+    const QImage mitFlaeche = Bild(*g);
+    EXPECT_EQ(g->GrundBeimAbtasten, 2);
+    EXPECT_FALSE(BilderGleich(mitFlaeche, referenz));
+    for (const auto& [a, b] : {std::pair(1, 1), std::pair(0, 5), std::pair(1, 10)}) {
+        Flaechen[1].CurveA = a, Flaechen[1].CurveB = b;
+        Bild(*g);
+    }
+    EXPECT_EQ(g->GrundBeimAbtasten, 5) << "no area between two functions";
+    Flaechen[1].CurveA = 13, Flaechen[1].CurveB = 1;  // from the x axis to f1
+    EXPECT_FALSE(BilderGleich(Bild(*g), mitFlaeche));
+    EXPECT_EQ(g->GrundBeimAbtasten, 5);
+    Flaechen[1] = TFlaeche{};
+    Szene({}, false);
+    const QImage leer = Bild(*g);
+    EXPECT_EQ(g->GrundBeimAbtasten, 5);
+    Szene({}, true);
+    EXPECT_TRUE(BilderGleich(Bild(*g), leer));
+    // The coordinate system is there.
+    int tinte = 0;
+    for (int y = 0; y < leer.height(); ++y)
+        for (int x = 0; x < leer.width(); ++x)
+            tinte += leer.pixel(x, y) != 0xFFFFFFFFu;
+    EXPECT_GT(tinte, leer.width());
+    ProbenPoolGroesse(0);
+}
+
 // Printer and clipboard pictures neither use nor fill the store, and a
 // redraw leaves each function's last value as it was.
 TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
@@ -145,6 +190,58 @@ TEST_F(Parallel, OnlyTheScreenPictureKeepsSamplesAndLastValuesStay)
     EXPECT_EQ(g->Proben->Bytes(), bytes);
     Bild(*g);
     EXPECT_EQ(g->Proben->NeuAbgetastet, 1);
+}
+
+// Families whose terms split at their part in x alone (evaluated once per
+// thread for all members) draw the pixels of evaluating each member's whole
+// term one x at a time: undefined parts, jumps, dashes and wide pens.
+TEST_F(Parallel, FamiliesWithTheirPartInXAloneSparedDrawTheSamePixels)
+{
+    const std::vector<TDef> defs = {
+        {"f(x,t) = t*sin(x)", " Funktionenschar ", 1, 0.5, 3, 0.5},
+        {"f(x,t) = t + ln(x^2-1)*2", " Funktionenschar ", 4, -1, 1, 0.5},
+        {"f(x,t) = t*(sign(x-1)*sqrt(abs(x)))", " Funktionenschar ", 0, -2, 2, 1},
+        {"f(x,t) = exp(x/3)^t", " Funktionenschar ", 5, -1, 1, 0.25},
+        {"f(x,t) = t/(1+x^0.5)", " Funktionenschar ", 2, 1, 5, 1, -3, 4},
+    };
+    for (const unsigned threads : {0u, 3u}) {
+        ProbenPoolGroesse(threads);
+        const QImage referenz = Referenz(defs, nullptr);
+        Szene(defs, false);
+        for (std::size_t k = 1; k <= defs.size(); ++k)
+            EXPECT_NE(Funktionen[k]->Split(), nullptr) << defs[k - 1].Term;
+        auto g = NeueGraphik(nullptr);
+        g->ProbenSpeicherBenutzen = false;
+        const std::uint64_t innen = ProbenInnenAuswertungen();
+        EXPECT_TRUE(BilderGleich(Bild(*g), referenz)) << threads << " threads";
+        // Each function's part in x alone once per thread at most.
+        EXPECT_GT(ProbenInnenAuswertungen(), innen);
+        EXPECT_LE(ProbenInnenAuswertungen() - innen, 5u * ProbenPool().Anzahl() * (Breite + 2));
+    }
+    ProbenPoolGroesse(0);
+}
+
+// A redraw of the benchmark's scene evaluates each member once at each x of
+// its walk, one per device column, and each whole x of the disc members
+// once, the joined discs' neighbours included.
+TEST_F(Parallel, ARedrawEvaluatesEachValueOnce)
+{
+    Szene(SchwereSzene, false);
+    auto g = NeueGraphik([](TGraphik& g) {
+        std::tie(g.XMin, g.XMax, g.YMin, g.YMax) = std::tuple(-8, 8, -4, 5);
+        g.PaintBox1->resize(960, 540);
+    });
+    g->ProbenSpeicherBenutzen = false;
+    for (const unsigned threads : {1u, 3u}) {
+        ProbenPoolGroesse(threads);
+        const std::uint64_t vorher = ProbenAuswertungen();
+        g->RepaintGraph();
+        // 205 members drawn as lines (x^2, two families of 100, 1/x, sqrt,
+        // abs, exp) at 960 x values; 100 members of discs and the joined
+        // discs of sin at the 17 whole x values from -8 to 8.
+        EXPECT_EQ(ProbenAuswertungen() - vorher, 205u * 960u + 101u * 17u) << threads << " threads";
+    }
+    ProbenPoolGroesse(0);
 }
 
 }  // namespace
