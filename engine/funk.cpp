@@ -1603,6 +1603,7 @@ struct ColumnBlock {
     unsigned char* good;
     unsigned char* jump;
     int n;
+    const long double* third = nullptr;  // a column of parameter 3, else it is 0
 
     template <class F>
     [[gnu::always_inline]] void Operand(std::uint8_t source, std::int32_t slot, F&& f) const
@@ -1612,7 +1613,12 @@ struct ColumnBlock {
         case TTermStep::FromX: f(x); break;
         case TTermStep::FromT: f(ScalarOperand{t}); break;
         case TTermStep::FromSaved: f(ColumnOperand{saved}); break;
-        case TTermStep::FromParameter: f(ScalarOperand{0.0L}); break;  // parameters 3 to 6
+        case TTermStep::FromParameter:  // parameters 3 to 6; with a column, 3 alone is read
+            if (third)
+                f(ColumnOperand{third});
+            else
+                f(ScalarOperand{0.0L});
+            break;
         default:
             if (slot >= kopf.SavedBase)
                 f(ColumnOperand{work[slot - kopf.SavedBase]});
@@ -2066,7 +2072,7 @@ bool RegisterBlock(const TFunktionsKopf& kopf, const XIn* xs, int n, const doubl
 
 template <class XIn>
 void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double t, std::span<long double> values,
-               std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch)
+               std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch, const long double* third = nullptr)
 {
     const std::size_t count = std::min({xs.size(), values.size(), defined.size(), jumps.size()});
     if (kopf.ResultSlot < 0 || kopf.Work.size() < 6 ||
@@ -2093,7 +2099,8 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
     const long double tBack = static_cast<long double>(tPair[0]) - tPair[1];
     const bool registerForm = !kopf.RegisterSteps.empty() && tGood && std::memcmp(&tBack, &tv, 10) == 0 &&
                               BelowInputBound(tv);
-    // Parameters 3 to 6 are 0 here, finite.
+    // Parameters 3 to 6 are 0 here, finite, or parameter 3 a column of
+    // finite values the caller gives for a term without a register form.
     const std::size_t savedSlots = kopf.Work.size() - static_cast<std::size_t>(kopf.SavedBase);
     scratch.Columns.resize(std::max<std::size_t>(1 + savedSlots, 3) * kBlock);
     scratch.Good.resize(kBlock);
@@ -2154,7 +2161,7 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
         for (std::size_t s = 0; s < savedSlots; ++s) workColumns[s] = scratch.Columns.data() + (1 + s) * kBlock;
         using XOperand = std::conditional_t<std::is_same_v<XIn, double>, DoubleColumnOperand, ColumnOperand>;
         ColumnBlock<XOperand> b{kopf,          XOperand{xBlock}, tv,   out, scratch.Columns.data(),
-                                workColumns.data(), good,               jump, n};
+                                workColumns.data(), good,               jump, n, third ? third + start : nullptr};
         for (const TTermStep& st : kopf.Steps) b.Step(st);
 
         // The result, 0 where undefined.
@@ -2253,18 +2260,24 @@ bool WorthSparing(const TKnoten& k, const std::vector<TKnoten>& nodes)
 // (an undefined step gives 0, but later steps of the part go on from it)
 // could reach only the jump flag of a sign outside the part. So the split
 // is made only when no sign lies outside Inner.
+//
+// When Inner holds every x of the term, Outer reads Inner's values as its
+// x and keeps the register form. Otherwise it reads x as before and Inner's
+// values as its third parameter, in steps; a term that reads a third or
+// later parameter itself is not split then.
 std::shared_ptr<const TTermSplit> SplitTerm(const TFunktionsKopf& kopf)
 {
     if (kopf.ResultSlot < 0 || kopf.Root < 0)
         return nullptr;
     const std::vector<TKnoten>& nodes = kopf.Nodes;
     const std::size_t n = nodes.size();
-    // Per node: its parent, the parameters its part reads, the x in it,
-    // whether it holds something worth sparing, and the signs in it.
+    // Per node: its parent, the parameters its part reads, the x in it, its
+    // size, whether it holds something worth sparing, and the signs in it.
     std::vector<std::int32_t> parent(n, -1);
     std::vector<unsigned> reads(n, 0);
-    std::vector<std::int32_t> xs(n, 0), signs(n, 0);
+    std::vector<std::int32_t> xs(n, 0), size(n, 0), signs(n, 0);
     std::vector<bool> worth(n, false);
+    std::vector<std::int32_t> order;  // children before their parents
     const auto children = [&nodes](std::int32_t i) {
         const TKnoten& k = nodes[static_cast<std::size_t>(i)];
         const bool one = k.Kind == TKnoten::Function || k.Kind == TKnoten::Operator;
@@ -2285,11 +2298,13 @@ std::shared_ptr<const TTermSplit> SplitTerm(const TFunktionsKopf& kopf)
             }
             continue;
         }
+        order.push_back(i);
         const TKnoten& k = nodes[u];
         if (k.Kind == TKnoten::Parameter) {
             reads[u] = 1u << (k.Code - 1);
             xs[u] = k.Code == kIndexX ? 1 : 0;
         }
+        size[u] = 1;
         worth[u] = WorthSparing(k, nodes);
         signs[u] = k.Kind == TKnoten::Function && k.Code == FunctionCode::Sign ? 1 : 0;
         for (const std::int32_t c : children(i)) {
@@ -2298,56 +2313,62 @@ std::shared_ptr<const TTermSplit> SplitTerm(const TFunktionsKopf& kopf)
             const auto cu = static_cast<std::size_t>(c);
             reads[u] |= reads[cu];
             xs[u] += xs[cu];
+            size[u] += size[cu];
             worth[u] = worth[u] || worth[cu];
             signs[u] += signs[cu];
         }
     }
     const auto root = static_cast<std::size_t>(kopf.Root);
-    if (xs[root] == 0)
-        return nullptr;
-    // The lowest part that holds every x, then up as long as the part
-    // reads nothing but x.
-    std::int32_t inner = kopf.Root;
-    for (bool down = true; down;) {
-        down = false;
-        for (const std::int32_t c : children(inner)) {
-            if (c >= 0 && xs[static_cast<std::size_t>(c)] == xs[root]) {
-                inner = c;
-                down = true;
-                break;
-            }
-        }
+    // The largest part that reads x and nothing else, holds something worth
+    // sparing and is not the whole term (where one holds every x, there is
+    // no other); of two the same size the later in the term (finished first
+    // here).
+    std::int32_t inner = -1;
+    for (const std::int32_t i : order) {
+        const auto u = static_cast<std::size_t>(i);
+        const std::int32_t up = parent[u];
+        if (i == kopf.Root || reads[u] != 1u || !worth[u] || (up >= 0 && reads[static_cast<std::size_t>(up)] == 1u))
+            continue;
+        if (inner < 0 || size[u] > size[static_cast<std::size_t>(inner)])
+            inner = i;
     }
-    const auto up = [&parent](std::int32_t i) { return parent[static_cast<std::size_t>(i)]; };
-    if (reads[static_cast<std::size_t>(inner)] != 1u)
+    if (inner < 0)
         return nullptr;
-    while (up(inner) >= 0 && reads[static_cast<std::size_t>(up(inner))] == 1u)
-        inner = up(inner);
     const auto iu = static_cast<std::size_t>(inner);
-    if (inner == kopf.Root || !worth[iu] || signs[root] != signs[iu])
+    const bool alleX = xs[iu] == xs[root];
+    if (signs[root] != signs[iu] || (!alleX && (reads[root] & ~3u) != 0))
         return nullptr;
 
     auto split = std::make_shared<TTermSplit>();
+    split->InnerAsParameter = !alleX;
     split->Inner = kopf;
     FlattenFrom(split->Inner, inner);
     split->Outer = kopf;
-    TKnoten& x = split->Outer.Nodes[iu];
-    x = TKnoten{};
-    x.Kind = TKnoten::Parameter;
-    x.Code = kIndexX;
-    x.Name = "x";
+    TKnoten& ersatz = split->Outer.Nodes[iu];
+    ersatz = TKnoten{};
+    ersatz.Kind = TKnoten::Parameter;
+    ersatz.Code = alleX ? kIndexX : 3;
+    ersatz.Name = alleX ? "x" : "p3";
     FlattenFrom(split->Outer, kopf.Root);
+    if (!alleX) {
+        // The register form reads parameters 3 to 6 as the constant 0.
+        split->Outer.RegisterSteps.clear();
+        split->Outer.RegisterCode.reset();
+    }
     static std::atomic<std::uint64_t> splits{0};
     split->Number = ++splits;
     return split;
 }
 
-void EvaluateOuterColumn(const TTermSplit& split, std::span<const long double> inner, const bool* innerDefined,
-                         const bool* innerJumps, long double t, std::span<long double> values, std::span<bool> defined,
-                         std::span<bool> jumps, TColumnScratch& scratch)
+void EvaluateOuterColumn(const TTermSplit& split, std::span<const double> x, std::span<const long double> inner,
+                         const bool* innerDefined, const bool* innerJumps, long double t, std::span<long double> values,
+                         std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch)
 {
-    const std::size_t n = std::min({inner.size(), values.size(), defined.size(), jumps.size()});
-    RunColumn(split.Outer, inner.first(n), t, values, defined, jumps, scratch);
+    const std::size_t n = std::min({x.size(), inner.size(), values.size(), defined.size(), jumps.size()});
+    if (split.InnerAsParameter)
+        RunColumn(split.Outer, x.first(n), t, values, defined, jumps, scratch, inner.data());
+    else
+        RunColumn(split.Outer, inner.first(n), t, values, defined, jumps, scratch);
     for (std::size_t i = 0; i < n; ++i) {
         if (!innerDefined[i]) {
             defined[i] = false;

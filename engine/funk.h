@@ -206,27 +206,29 @@ void EvaluateTermColumn(const TFunktionsKopf& kopf, std::span<const long double>
                         std::span<long double> values, std::span<bool> defined, std::span<bool> jumps,
                         TColumnScratch& scratch);
 
-// A family's term split so that the part that depends on x alone is
-// evaluated once for all members at each x: Inner is the largest part of
-// the term that holds every x, no other parameter, and a function or power
-// worth sparing; Outer is the term with x in its place. The split is made
-// only where the two give the whole term's values and flags (funk.cpp).
+// A family's term split so that a part that depends on x alone is
+// evaluated once for all members at each x: Inner is the largest part that
+// reads x and nothing else and holds a function or power worth sparing;
+// Outer is the term with x in its place when Inner holds every x of the
+// term, else with the third parameter in its place. The split is made only
+// where the two give the whole term's values and flags (funk.cpp).
 struct TTermSplit {
     TFunktionsKopf Inner;
     TFunktionsKopf Outer;
-    std::uint64_t Number = 0;  // another for every split made
+    bool InnerAsParameter = false;  // Outer reads x, and Inner's values as parameter 3
+    std::uint64_t Number = 0;       // another for every split made
 };
 
 // The split of the last successful compilation of `kopf`, or nothing.
 std::shared_ptr<const TTermSplit> SplitTerm(const TFunktionsKopf& kopf);
 
-// The whole term's values for a column of Inner's results (its values,
-// defined and jump flags at each x) and one t: Outer over those values,
-// with the flags of both. They are bit for bit what EvaluateTermColumn
-// gives for the whole term over the x values.
-void EvaluateOuterColumn(const TTermSplit& split, std::span<const long double> inner, const bool* innerDefined,
-                         const bool* innerJumps, long double t, std::span<long double> values, std::span<bool> defined,
-                         std::span<bool> jumps, TColumnScratch& scratch);
+// The whole term's values for a column of x and of Inner's results there
+// (its values, defined and jump flags) at one t: Outer over them, with the
+// flags of both. They are bit for bit what EvaluateTermColumn gives for the
+// whole term over the x values.
+void EvaluateOuterColumn(const TTermSplit& split, std::span<const double> x, std::span<const long double> inner,
+                         const bool* innerDefined, const bool* innerJumps, long double t, std::span<long double> values,
+                         std::span<bool> defined, std::span<bool> jumps, TColumnScratch& scratch);
 
 // Whether compilation gives a term's register form machine code where the
 // evaluator can make it (the default); off, column evaluation interprets the

@@ -215,7 +215,7 @@ void LinieAbtasten(const TProbenAuftrag& a, double t, TPuffer& p, TMitgliedBefeh
         }
         if (teil) {
             p.Auswertungen += n;
-            EvaluateOuterColumn(*teil, {gang->Innen.data() + i, n}, gang->InnenGueltig.get() + i, gang->InnenSprung.get() + i,
+            EvaluateOuterColumn(*teil, {xWelt, n}, {gang->Innen.data() + i, n}, gang->InnenGueltig.get() + i, gang->InnenSprung.get() + i,
                                 static_cast<long double>(t), p.Y, {p.Gueltig.get(), n}, {p.Sprung.get(), n}, p.Spalten);
         } else {
             Auswerten(*a.Funktion, {xWelt, n}, t, p.Y, p.Gueltig.get(), p.Sprung.get(), p);

@@ -646,7 +646,8 @@ TEST(Proben, AFamilyEvaluatesItsPartInXAloneOncePerThread)
     };
     ProbenPoolGroesse(1);
     TMitgliedBefehle liste, einzeln;
-    for (const char* term : {"f(x,t) = t*(sign(x-1)*sqrt(x))", "f(x,t) = t + ln(x^2-1)", "f(x,t) = sin(3*x)^t"}) {
+    for (const char* term : {"f(x,t) = t*(sign(x-1)*sqrt(x))", "f(x,t) = t + ln(x^2-1)", "f(x,t) = sin(3*x)^t",
+                             "f(x,t) = t*sin(x)/x", "f(x,t) = x*t - ln(x+1)*2"}) {
         TFunktion f;
         f.SetTerm(term);
         ASSERT_NE(f.Split(), nullptr) << term;

@@ -505,17 +505,18 @@ TEST(Spalten, LastValueAsAfterTheLastEvaluation)
     EXPECT_TRUE(f.GetValueValid());
 }
 
-// A family's term split at the part that depends on x alone gives, from
+// A family's term split at a part that depends on x alone gives, from
 // that part's column of values and Outer over it, exactly what one
 // evaluation of the whole term per x gives: random terms, x values at the
-// guards and mixed, both input widths, with and without machine code.
+// guards and mixed, with and without machine code.
 TEST(Spalten, ASplitTermGivesTheValuesOfTheWholeTerm)
 {
     TermMaker maker(90210u);
     TColumnScratch scratch, innen;
     const std::vector<long double> grenzen = Grenzwerte();
     const long double ts[] = {2, -0.5L, 0, 1e-8L, 1e19L, kInf, kNaN};
-    int fehler = 0, geteilt = 0;
+    int fehler = 0;
+    int geteilt[2] = {0, 0};  // Outer reading Inner as x, as parameter 3
     for (int i = 0; i < 4000 && fehler < 5; ++i) {
         const std::string term = "f(x,t)=" + maker.Render(*maker.Make(1 + static_cast<int>(maker.Pick(6))));
         for (const bool code : {true, false}) {
@@ -526,43 +527,42 @@ TEST(Spalten, ASplitTermGivesTheValuesOfTheWholeTerm)
             const auto teilung = kompiliert ? SplitTerm(kopf) : nullptr;
             if (!teilung)
                 continue;
-            geteilt += code ? 1 : 0;
+            geteilt[teilung->InnerAsParameter ? 1 : 0] += code ? 1 : 0;
             for (const std::vector<long double>& xs : {Gemischt(), grenzen}) {
                 const long double t = ts[maker.Pick(std::size(ts))];
                 std::vector<double> xd(xs.size());
                 for (std::size_t k = 0; k < xs.size(); ++k)
                     xd[k] = static_cast<double>(xs[k]);
-                for (int breite = 0; breite < 2; ++breite) {
-                    const Spalte h = breite == 0 ? Spaltenwerte(teilung->Inner, xd, 0, innen) : Spaltenwerte(teilung->Inner, xs, 0, innen);
-                    Spalte s;
-                    s.Werte.assign(xs.size(), -7);
-                    s.Definiert.reset(new bool[xs.size()]);
-                    s.Spruenge.reset(new bool[xs.size()]);
-                    EvaluateOuterColumn(*teilung, h.Werte, h.Definiert.get(), h.Spruenge.get(), t, s.Werte,
-                                        {s.Definiert.get(), xs.size()}, {s.Spruenge.get(), xs.size()}, scratch);
-                    for (std::size_t k = 0; k < xs.size() && fehler < 5; ++k) {
-                        const long double x = breite == 0 ? static_cast<long double>(xd[k]) : xs[k];
-                        const long double p[6] = {x, t, 0, 0, 0, 0};
-                        bool gut = false, sprung = false;
-                        const long double w = EvaluateTerm(kopf, p, gut, sprung);
-                        if (!SameBits(w, s.Werte[k]) || gut != s.Definiert[k] || sprung != s.Spruenge[k]) {
-                            ADD_FAILURE() << term << " split, at x=" << static_cast<double>(x) << " t=" << static_cast<double>(t)
-                                          << ": " << static_cast<double>(s.Werte[k]) << "/" << s.Definiert[k] << "/"
-                                          << s.Spruenge[k] << ", whole " << static_cast<double>(w) << "/" << gut << "/" << sprung;
-                            ++fehler;
-                        }
+                const Spalte h = Spaltenwerte(teilung->Inner, xd, 0, innen);
+                Spalte s;
+                s.Werte.assign(xs.size(), -7);
+                s.Definiert.reset(new bool[xs.size()]);
+                s.Spruenge.reset(new bool[xs.size()]);
+                EvaluateOuterColumn(*teilung, xd, h.Werte, h.Definiert.get(), h.Spruenge.get(), t, s.Werte,
+                                    {s.Definiert.get(), xs.size()}, {s.Spruenge.get(), xs.size()}, scratch);
+                for (std::size_t k = 0; k < xs.size() && fehler < 5; ++k) {
+                    const long double p[6] = {xd[k], t, 0, 0, 0, 0};
+                    bool gut = false, sprung = false;
+                    const long double w = EvaluateTerm(kopf, p, gut, sprung);
+                    if (!SameBits(w, s.Werte[k]) || gut != s.Definiert[k] || sprung != s.Spruenge[k]) {
+                        ADD_FAILURE() << term << " split, at x=" << xd[k] << " t=" << static_cast<double>(t) << ": "
+                                      << static_cast<double>(s.Werte[k]) << "/" << s.Definiert[k] << "/" << s.Spruenge[k]
+                                      << ", whole " << static_cast<double>(w) << "/" << gut << "/" << sprung;
+                        ++fehler;
                     }
                 }
             }
         }
     }
     EXPECT_EQ(fehler, 0);
-    EXPECT_GT(geteilt, 100);
+    EXPECT_GT(geteilt[0], 100);
+    EXPECT_GT(geteilt[1], 100);
 }
 
-// Where a term is split: at the largest part that holds every x and reads
-// nothing else, when that part holds a function or a power worth sparing,
-// is not the whole term, and no sign lies outside it.
+// Where a term is split: at the largest part that reads x alone, holds a
+// function or a power worth sparing and is not the whole term, one that
+// holds every x first; not with a sign outside it, nor, when x lies outside
+// it too, with a third parameter in the term.
 TEST(Spalten, WhereATermIsSplit)
 {
     const auto teil = [](const std::string& term) -> std::string {
@@ -572,7 +572,8 @@ TEST(Spalten, WhereATermIsSplit)
         const auto teilung = SplitTerm(kopf);
         if (!teilung)
             return "-";
-        // Inner told by its values at x = 0.5 and 2, Outer by its value at x = 3, t = 2.
+        // Inner told by its values at x = 0.5 and 2, Outer by its value at
+        // x = 3, t = 2 and 1 for Inner's value.
         std::string s;
         for (const long double x : {0.5L, 2.0L}) {
             const long double p[6] = {x, 0, 0, 0, 0, 0};
@@ -580,9 +581,10 @@ TEST(Spalten, WhereATermIsSplit)
             const long double w = EvaluateTerm(teilung->Inner, p, gut, sprung);
             s += std::to_string(static_cast<double>(w)) + (gut ? " " : "? ");
         }
-        const long double q[6] = {3, 2, 0, 0, 0, 0};
+        const long double q[6] = {3, 2, 1, 0, 0, 0};
         bool gut = false, sprung = false;
-        return s + "| " + std::to_string(static_cast<double>(EvaluateTerm(teilung->Outer, q, gut, sprung)));
+        const long double w = EvaluateTerm(teilung->Outer, q, gut, sprung);
+        return s + (teilung->InnerAsParameter ? "|p " : "| ") + std::to_string(static_cast<double>(w));
     };
     EXPECT_EQ(teil("f(x,t) = sin(x)*t"), "0.479426 0.909297 | 6.000000");
     EXPECT_EQ(teil("f(x,t) = t*(2 + 3*exp(x))"), "6.946164 24.167168 | 6.000000");  // 2 + 3*exp(x)
@@ -592,15 +594,22 @@ TEST(Spalten, WhereATermIsSplit)
     EXPECT_EQ(teil("f(x,t) = t*(sign(x-1)*sqrt(x))"), "-0.707107 1.414214 | 6.000000");  // the sign inside
     EXPECT_EQ(teil("f(x,t) = sin(x)^t"), "0.479426 0.909297 | 9.000000");
     EXPECT_EQ(teil("f(x,t) = t*atan(x)"), "0.463648 1.107149 | 6.000000");
+    EXPECT_EQ(teil("f(x,t) = t*x^65"), "0.000000 36893488147419103232.000000 | 6.000000");
+    // x outside the part as well: the larger part; of two the same size, the
+    // later one in the term.
+    EXPECT_EQ(teil("f(x,t) = t*sin(x)/x"), "0.479426 0.909297 |p 0.666667");
+    EXPECT_EQ(teil("f(x,t) = x*t + exp(x)*2 + cos(x)"), "3.297443 14.778112 |p 6.010008");
+    EXPECT_EQ(teil("f(x,t) = cos(x) + x*t + sin(x)"), "0.479426 0.909297 |p 6.010008");
+    EXPECT_EQ(teil("f(x,t) = sign(x)*t + exp(x)"), "-");
+    EXPECT_EQ(teil("f(x,t,a) = x*t*a + exp(x)"), "-");
+    EXPECT_EQ(teil("f(x,t,a) = t*a + exp(x)"), "1.648721 7.389056 | 5.000000");
     // No part worth sparing: powers by whole numbers, cheap functions.
     EXPECT_EQ(teil("f(x,t) = t*x^2 - 3"), "-");
     for (const char* billig : {"abs", "round", "sqr", "int", "floor", "hs", "sign"})
         EXPECT_EQ(teil(std::string("f(x,t) = t*") + billig + "(x)"), "-") << billig;
     EXPECT_EQ(teil("f(x,t) = t*(-x)"), "-");
     EXPECT_EQ(teil("f(x,t) = t*x^64"), "-");
-    EXPECT_EQ(teil("f(x,t) = t*x^65"), "0.000000 36893488147419103232.000000 | 6.000000");
-    // x outside the part, t inside it, a sign outside, no t at all, no x.
-    EXPECT_EQ(teil("f(x,t) = t*sin(x)/x"), "-");
+    // t inside the part, a sign outside, no t at all, no x.
     EXPECT_EQ(teil("f(x,t) = sin(x+t)"), "-");
     EXPECT_EQ(teil("f(x,t) = sign(t)*sin(x)"), "-");
     EXPECT_EQ(teil("f(x) = sin(x)"), "-");
