@@ -135,8 +135,9 @@ void TFormOeffne::FormCreate()
     Graphik->show();
 
     if (Einstellungen.MitWertetabelle != 0) {
-        Form2->show();
-        Form2->FillValueTable();
+        TForm2* tabelle = Wertetabelle();
+        tabelle->show();
+        tabelle->FillValueTable();
         Form1->Wertetabelle1->setChecked(true);
         Form1->mitWertetabellestarten1->setChecked(true);
     } else {

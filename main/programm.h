@@ -28,3 +28,8 @@ void ProgrammBeenden();
 // windows are not polished (the program's start calls it before
 // ProgrammStarten; the first picture comes sooner).
 void PolierenNachDemBild();
+
+// The value table, unless the start made it, is made once the graph window
+// has painted for the first time (the program calls it before
+// ProgrammStarten).
+void WertetabelleNachDemBild();

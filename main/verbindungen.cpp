@@ -12,6 +12,7 @@
 #include "main/info_dlg.h"
 #include "platform/felder.h"
 #include "platform/fensterhilfen.h"
+#include "platform/fensterlage.h"
 #include "platform/melder.h"
 #include "platform/modal.h"
 #include "tools/beschriftung_dlg.h"
@@ -172,14 +173,10 @@ void FensterVerbinden()
         QObject::connect(&m, &TMelder::PraesentationVerlangt, Form1, [] { Form1->SpeedButton5Click(); });
         QObject::connect(&m, &TMelder::AusrichtenVerlangt, Form1, [] { Form1->AlignForm(); });
         QObject::connect(&m, &TMelder::DruckbefehlVerlangt, Form1, [] { Form1->SpeedButton1Click(); });
-        // The value table's menu item and the window: the check mark says
-        // whether the user asked for it, the close box takes it away.
-        if (Form2) {
-            Form2->Gewuenscht = Form1->Wertetabelle1->isChecked();
-            QObject::connect(Form1->Wertetabelle1, &QAction::toggled, Form2, [](bool an) { Form2->Gewuenscht = an; });
-            QObject::connect(&m, &TMelder::WertetabelleGeschlossen, Form1,
-                             [] { Form1->Wertetabelle1->setChecked(false); });
-        }
+        // The value table's close box takes its menu item's check mark away
+        // (the table follows the item from when it is made).
+        QObject::connect(&m, &TMelder::WertetabelleGeschlossen, Form1,
+                         [] { Form1->Wertetabelle1->setChecked(false); });
     }
     QObject::connect(&m, &TMelder::TippsVerlangt, Form1,
                      [](QWidget* ueber) { DialogZeigen(TippsFenster(), ueber); });
@@ -249,29 +246,29 @@ void FensterVerbinden()
         if (fenster == BeschriftungDlg && fenster->isVisible())
             BeschriftungDlg->Edit1->setFocus();
     });
-    if (Form2)
-        QObject::connect(&m, &TMelder::ExportVerlangt, Form2, [](TExportArt art) {
+    // The value table's requests make it if it is not made yet.
+    QObject::connect(&m, &TMelder::ExportVerlangt, Form1, [](TExportArt art) {
             QDialog* dlg = art == TExportArt::Zwischenablage        ? static_cast<QDialog*>(WertetabKopierDialog())
                            : art == TExportArt::Tabellenkalkulation ? static_cast<QDialog*>(ExcelDialog())
                                                                     : static_cast<QDialog*>(WordDialog());
-            if (!dlg)
+            TForm2* tabelle = Wertetabelle();
+            if (!dlg || !tabelle)
                 return;
-            Form2->show();
-            Form2->FillValueTable();
-            DialogZeigen(dlg, Form2);
+            tabelle->show();
+            tabelle->FillValueTable();
+            DialogZeigen(dlg, tabelle);
         });
-    if (Form2)
-        QObject::connect(&m, &TMelder::HauptfensterBewegt, Form2,
-                         [](const QRect& rahmen) { Form2->HauptfensterFolgen(rahmen); });
-    if (Form2)
-        QObject::connect(&m, &TMelder::WertetabelleZeigenVerlangt, Form2, [](bool zeigen) {
-            if (!zeigen) {
+    QObject::connect(&m, &TMelder::WertetabelleZeigenVerlangt, Form1, [](bool zeigen) {
+        if (!zeigen) {
+            if (Form2)
                 Form2->hide();
-                return;
-            }
-            Form2->show();
-            Form2->FillValueTable();
-        });
+            return;
+        }
+        if (TForm2* tabelle = Wertetabelle()) {
+            tabelle->show();
+            tabelle->FillValueTable();
+        }
+    });
 
     // Open and New hide the tool windows (so a mouse tool never writes into
     // one that shows another document), New the unit windows too.
@@ -395,11 +392,35 @@ TTastenDlg* TastenFenster()
 void SpaeteDialogeBeschriften()
 {
     SetDialogBeschrifter(DialogBeschriften);
+    SetWertetabellenMacher(WertetabelleAnlegen);
+}
+
+void WertetabelleAnlegen()
+{
+    if (Form2 || !Form1)
+        return;
+    // Its fields and rows show the state, and their change handlers write
+    // back what it holds: the picture stays as it is.
+    const bool aussen = !Melder().KlammerOffen();
+    const TAenderungsklammer klammer;
+    Form2 = new TForm2(nullptr, Rahmen(Form1), false);
+    if (aussen)
+        Melder().Erlassen(TNachholen::Bild);
+    BeschriftungAnwenden(Form2);
+    // The menu item's check mark says whether the user asked for it.
+    Form2->Gewuenscht = Form1->Wertetabelle1->isChecked();
+    QObject::connect(Form1->Wertetabelle1, &QAction::toggled, Form2, [](bool an) { Form2->Gewuenscht = an; });
+    QObject::connect(&Melder(), &TMelder::HauptfensterBewegt, Form2,
+                     [](const QRect& rahmen) { Form2->HauptfensterFolgen(rahmen); });
+    Form2->HauptfensterFolgen(Rahmen(Form1));
+    Form2->RechnerZeigen();
+    Form2->EditorZeigen();
 }
 
 void SpaeteFensterAnlegen()
 {
     WerkzeugfensterAnlegen();
+    Wertetabelle();
     KopierDialog();
     KopierDialog8();
     WordDialog();

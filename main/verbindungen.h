@@ -30,7 +30,12 @@ TAboutBox* InfoFenster();
 TTippsDlg* TippsFenster();
 THotkeyDlg* HotkeyFenster();
 TTastenDlg* TastenFenster();
-// A dialog of tools/ made on its first use takes its captions as these do.
+// A dialog of tools/ made on its first use takes its captions as these do,
+// and the value table is made by WertetabelleAnlegen.
 void SpaeteDialogeBeschriften();
+// The value table, unless it exists: captioned in the language in force,
+// placed under the main window, connected, showing the calculator and the
+// rows of the state, without drawing the picture again.
+void WertetabelleAnlegen();
 // Every window and dialog that the start leaves for its first use.
 void SpaeteFensterAnlegen();

@@ -112,10 +112,11 @@ void TKopierDlg::OKBtnClick()
                            : R4->isChecked() ? static_cast<QDialog*>(WordDialog())
                            : R5->isChecked() ? static_cast<QDialog*>(WertetabKopierDialog())
                                              : nullptr;
-        if (export_ && Form2) {
+        TForm2* tabelle = export_ ? Wertetabelle() : nullptr;
+        if (tabelle) {
             export_->show();
-            Form2->show();
-            Form2->FillValueTable();
+            tabelle->show();
+            tabelle->FillValueTable();
         }
     }
     accept();

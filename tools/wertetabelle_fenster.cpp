@@ -37,7 +37,31 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 TForm2* Form2 = nullptr;
+
+namespace {
+
+std::function<void()>& Macher()
+{
+    static std::function<void()> macher;
+    return macher;
+}
+
+}  // namespace
+
+void SetWertetabellenMacher(std::function<void()> macher)
+{
+    Macher() = std::move(macher);
+}
+
+TForm2* Wertetabelle()
+{
+    if (!Form2 && Macher())
+        Macher()();
+    return Form2;
+}
 
 namespace {
 
@@ -80,7 +104,7 @@ TForm2::TGroesseErlaubt& TForm2::TGroesseErlaubt::operator=(bool erlaubt)
     return *this;
 }
 
-TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
+TForm2::TForm2(QWidget* parent, const QRect& haupt, bool ersteFuellung) : QWidget(parent)
 {
     AlsWerkzeugfenster(this, "Form2", QStringLiteral("Wertetabelle"));
     QFont schrift(QStringLiteral("Tahoma"));
@@ -201,16 +225,20 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt) : QWidget(parent)
     // x and t first: their handlers compute the result anew, and the stored
     // result shows until then.
     connect(&Melder(), &TMelder::RechnerGeaendert, this, [this](QObject* absender) {
-        if (absender == this)
-            return;
-        const TRechner r = Zustand.Rechner;
-        Edit2->setText(QString::fromStdString(r.X));
-        Edit3->setText(QString::fromStdString(r.T));
-        EditErgebnis->setText(QString::fromStdString(r.Ergebnis));
+        if (absender != this)
+            RechnerZeigen();
     });
     if (haupt.isValid())
         Unterbringen(haupt);
-    FormCreate();
+    FormCreate(ersteFuellung);
+}
+
+void TForm2::RechnerZeigen()
+{
+    const TRechner r = Zustand.Rechner;
+    Edit2->setText(QString::fromStdString(r.X));
+    Edit3->setText(QString::fromStdString(r.T));
+    EditErgebnis->setText(QString::fromStdString(r.Ergebnis));
 }
 
 void TForm2::Unterbringen(const QRect& haupt)
@@ -234,16 +262,17 @@ void TForm2::HauptfensterFolgen(const QRect& haupt)
     RahmenVerschieben(this, QPoint(haupt.x(), top));
 }
 
-void TForm2::FormCreate()
+void TForm2::FormCreate(bool ersteFuellung)
 {
     QPalette p = StringGrid1->palette();
     p.setColor(QPalette::Base, ToQColor(GitterFarbe));
     StringGrid1->setPalette(p);
     GroesseErlaubt = false;
 
-    // The first fill shows f(x) = x^2 from -6 to 6 before anything else ran.
+    // The first fill shows f(x) = x^2 from -6 to 6 before anything else ran;
+    // a table made later shows the function there is.
     TFunktion* f = Funktionen[0];
-    if (f == nullptr)
+    if (f == nullptr || !ersteFuellung)
         return;
     f->SetTerm("f(x) = x^2");
     ZeigeTabelle(WertetabelleErste(*f, Dezimaltrenner()));

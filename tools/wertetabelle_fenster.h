@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -26,7 +27,10 @@ class TForm2 : public QWidget {
     Q_OBJECT
 public:
     // `haupt`: the main window's frame, which the window starts below.
-    explicit TForm2(QWidget* parent = nullptr, const QRect& haupt = QRect());
+    // `ersteFuellung`: its rows show f(x) = x^2 from -6 to 6, the first
+    // function set to that (a table made before anything else ran); else
+    // they wait for the function there is.
+    explicit TForm2(QWidget* parent = nullptr, const QRect& haupt = QRect(), bool ersteFuellung = true);
 
     // Grid of 2 rows x 26 columns: column 0 the row titles, 1..25 the pairs;
     // row 0 x, row 1 y.
@@ -83,6 +87,8 @@ public:
     // rows, the calculator's result for its x and t, the caption with the
     // function's number, equation and t.
     void EditorZeigen();
+    // The calculator's fields show what the state holds.
+    void RechnerZeigen();
 
     // The menu asks for the window (its check mark); main/ keeps it.
     bool Gewuenscht = false;
@@ -97,7 +103,7 @@ public:
     // printed table; empty otherwise.
     QString ParameterText() const;
 
-    void FormCreate();
+    void FormCreate(bool ersteFuellung = true);
     void Edit2Change();
     void Edit3Change();
     void TrackBar2Change();
@@ -131,3 +137,9 @@ private:
 };
 
 extern TForm2* Form2;
+
+// The value table is made when it is first needed, or once the start has
+// drawn its first picture: the window, made now by the maker that the
+// folder making the windows gives, if it does not exist yet.
+void SetWertetabellenMacher(std::function<void()> macher);
+TForm2* Wertetabelle();

@@ -277,11 +277,12 @@ TEST_F(ProgrammTest, TheProgramRunsUntilTheMainWindowClosesAndTakesItsParameters
         gestartet = true;
         // Closing the last window on the screen while the main window is
         // hidden ends nothing.
-        Form2->show();
+        TForm2* tabelle = Wertetabelle();
+        tabelle->show();
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != Form2)
+            if (w != tabelle)
                 w->hide();
-        Form2->close();
+        tabelle->close();
         QTimer::singleShot(0, qApp, [] {
             Form1->show();
             Form1->close();

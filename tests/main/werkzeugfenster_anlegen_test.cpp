@@ -11,7 +11,9 @@
 #include "engine/dokument.h"
 #include "main/hotkey_dlg.h"
 #include "main/info_dlg.h"
+#include "main/programm.h"
 #include "main/tasten_dlg.h"
+#include "platform/fensterlage.h"
 #include "platform/modal.h"
 #include "main/verbindungen.h"
 #include "platform/melder.h"
@@ -199,7 +201,7 @@ TEST_F(WerkzeugfensterAnlegenTest, TheCopyAndExportDialogsAreMadeOnFirstUseAfter
     ASSERT_TRUE(Form1->oeffne(pfad.toStdString()));
 
     // The value table's own button: its dialog only, in English.
-    Form2->show();
+    Wertetabelle()->show();
     Form2->SpeedButton2->click();
     ASSERT_NE(WordDlg, nullptr);
     EXPECT_TRUE(WordDlg->isVisible());
@@ -232,4 +234,66 @@ TEST_F(WerkzeugfensterAnlegenTest, TheCopyAndExportDialogsAreMadeOnFirstUseAfter
     EXPECT_EQ(KopierDlg, kopieren);
     EXPECT_FALSE(KopierDlg->Bitmap());
     SetModalAnzeige(nullptr);
+}
+
+// The value table is made once the first picture is painted, or at once
+// when something asks for it first; made late, it shows the calculator,
+// the function and the rows of the state in the language in force, follows
+// the main window and its menu item, and draws no picture.
+TEST_F(WerkzeugfensterAnlegenTest, TheValueTableIsMadeAfterTheFirstPictureOrWhenAskedFirst)
+{
+    ProgrammStarten({});
+    EXPECT_EQ(Form2, nullptr);
+    WertetabelleNachDemBild();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form2, nullptr);  // nothing painted yet
+    Graphik->PaintBox1->repaint();
+    EXPECT_EQ(Form2, nullptr);  // the picture first
+    QCoreApplication::processEvents();
+    ASSERT_NE(Form2, nullptr);
+    EXPECT_FALSE(Form2->isVisible());
+    const TForm2* gemacht = Form2;
+    EXPECT_EQ(Wertetabelle(), gemacht);
+}
+
+TEST_F(WerkzeugfensterAnlegenTest, AValueTableMadeLateShowsTheStateInTheLanguageInForce)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
+    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
+    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    ProgrammStarten({});
+    Form1->english1Click();
+    ASSERT_TRUE(Form1->oeffne(pfad.toStdString()));
+    const std::string term = Funktionen[0]->GetTerm();
+    const int bilder = Graphik->Neuzeichnungen();
+
+    Form1->Wertetabelle1->trigger();
+    ASSERT_NE(Form2, nullptr);
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Graphik->Neuzeichnungen(), bilder);
+    EXPECT_EQ(Funktionen[0]->GetTerm(), term);
+    EXPECT_EQ(Form2->GroupBox1->title(), QLatin1Char(' ') + Txt(307) + QLatin1Char(' '));
+    EXPECT_EQ(std::pair(Form2->Edit2->text(), Form2->Edit3->text()), std::pair(QStringLiteral("1"), QStringLiteral("2")));
+    EXPECT_TRUE(Form2->Edit3->isVisibleTo(Form2));
+    EXPECT_TRUE(Form2->windowTitle().contains(QString::fromStdString(term))) << Form2->windowTitle().toStdString();
+    // Its rows are those of the state: filling again changes none.
+    QStringList zeilen;
+    for (int c = 0; c < 26; ++c)
+        zeilen << Form2->Zelle(c, 0) << Form2->Zelle(c, 1);
+    EXPECT_FALSE(Form2->Zelle(13, 1).trimmed().isEmpty());
+    Form2->FillValueTable();
+    QStringList wieder;
+    for (int c = 0; c < 26; ++c)
+        wieder << Form2->Zelle(c, 0) << Form2->Zelle(c, 1);
+    EXPECT_EQ(wieder, zeilen);
+
+    // Connected: the menu item and the main window's moves reach it.
+    EXPECT_TRUE(Form2->Gewuenscht);
+    Form1->Wertetabelle1->setChecked(false);
+    EXPECT_FALSE(Form2->Gewuenscht);
+    const QPoint vorher = Form2->pos();
+    const QRect haupt = Rahmen(Form1);
+    emit Melder().HauptfensterBewegt(haupt.translated(0, -40));
+    EXPECT_EQ(Form2->pos().y(), vorher.y() - 40);
 }
