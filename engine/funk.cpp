@@ -1592,7 +1592,7 @@ void FunctionColumnByCode(int code, int n, A a, long double* dst, unsigned char*
 static_assert(FunctionCode::First == 1 && FunctionCode::Last == 28);
 
 // One block of the column: its columns and the one t.
-template <class XOperand>
+template <class XOperand, bool Third = false>
 struct ColumnBlock {
     const TFunktionsKopf& kopf;
     XOperand x;
@@ -1603,7 +1603,7 @@ struct ColumnBlock {
     unsigned char* good;
     unsigned char* jump;
     int n;
-    const long double* third = nullptr;  // a column of parameter 3, else it is 0
+    const long double* third = nullptr;  // with Third: the column of parameter 3
 
     template <class F>
     [[gnu::always_inline]] void Operand(std::uint8_t source, std::int32_t slot, F&& f) const
@@ -1614,7 +1614,7 @@ struct ColumnBlock {
         case TTermStep::FromT: f(ScalarOperand{t}); break;
         case TTermStep::FromSaved: f(ColumnOperand{saved}); break;
         case TTermStep::FromParameter:  // parameters 3 to 6; with a column, 3 alone is read
-            if (third)
+            if constexpr (Third)
                 f(ColumnOperand{third});
             else
                 f(ScalarOperand{0.0L});
@@ -2160,18 +2160,33 @@ void RunColumn(const TFunktionsKopf& kopf, std::span<const XIn> xs, long double 
         long double* const out = values.data() + start;
         for (std::size_t s = 0; s < savedSlots; ++s) workColumns[s] = scratch.Columns.data() + (1 + s) * kBlock;
         using XOperand = std::conditional_t<std::is_same_v<XIn, double>, DoubleColumnOperand, ColumnOperand>;
-        ColumnBlock<XOperand> b{kopf,          XOperand{xBlock}, tv,   out, scratch.Columns.data(),
-                                workColumns.data(), good,               jump, n, third ? third + start : nullptr};
-        for (const TTermStep& st : kopf.Steps) b.Step(st);
-
-        // The result, 0 where undefined.
-        if (kopf.ResultSource == TTermStep::FromRunning && b.run == out) {
-            for (int i = 0; i < n; ++i)
-                if (!good[i]) out[i] = 0;
-        } else {
-            b.Operand(kopf.ResultSource, kopf.ResultSlot, [&](auto r) {
-                for (int i = 0; i < n; ++i) out[i] = good[i] ? r(i) : 0.0L;
-            });
+        const auto rechnen = [&](auto& b) {
+            for (const TTermStep& st : kopf.Steps) b.Step(st);
+            // The result, 0 where undefined.
+            if (kopf.ResultSource == TTermStep::FromRunning && b.run == out) {
+                for (int i = 0; i < n; ++i)
+                    if (!good[i]) out[i] = 0;
+            } else {
+                b.Operand(kopf.ResultSource, kopf.ResultSlot, [&](auto r) {
+                    for (int i = 0; i < n; ++i) out[i] = good[i] ? r(i) : 0.0L;
+                });
+            }
+        };
+        // A column of parameter 3 comes only with double x (a split term's
+        // Outer); the steps of every other term stay as they are.
+        bool gerechnet = false;
+        if constexpr (std::is_same_v<XIn, double>) {
+            if (third) {
+                ColumnBlock<XOperand, true> b{kopf, XOperand{xBlock}, tv,   out, scratch.Columns.data(),
+                                              workColumns.data(), good, jump, n, third + start};
+                rechnen(b);
+                gerechnet = true;
+            }
+        }
+        if (!gerechnet) {
+            ColumnBlock<XOperand> b{kopf,          XOperand{xBlock}, tv,   out, scratch.Columns.data(),
+                                    workColumns.data(), good,               jump, n};
+            rechnen(b);
         }
         static_assert(sizeof(bool) == 1);
         std::memcpy(defined.data() + start, good, static_cast<std::size_t>(n));  // flags are 0 or 1
