@@ -195,6 +195,34 @@ struct TSpanne {
 
 constexpr int MusterGrenze = 64;  // largest step and pen width kept as a pattern
 
+}  // namespace
+
+// The painted pixels of a picture whose pixels are either painted (opaque)
+// or untouched (transparent), as row spans relative to its top left
+// corner: copied span by span instead of testing every pixel.
+struct TDeckung {
+    std::vector<TSpanne> Spannen;
+
+    explicit TDeckung(const QImage& bild)
+    {
+        for (int y = 0; y < bild.height(); ++y) {
+            const QRgb* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+            for (int x = 0; x < bild.width();) {
+                if (qAlpha(zeile[x]) == 0) {
+                    ++x;
+                    continue;
+                }
+                const int von = x;
+                while (x < bild.width() && qAlpha(zeile[x]) != 0)
+                    ++x;
+                Spannen.push_back({static_cast<std::int16_t>(y), static_cast<std::int16_t>(von), static_cast<std::int16_t>(x - 1)});
+            }
+        }
+    }
+};
+
+namespace {
+
 // The spans of one step shape, and the rows they reach.
 struct TMusterForm {
     int Oben = 0, Unten = -1;
@@ -495,6 +523,7 @@ struct TPainterCanvas::TListe {
     std::vector<QPointF> Punkte;
     std::vector<TTextBefehl> Texte;
     std::vector<QImage> Bilder;
+    std::vector<std::shared_ptr<const TDeckung>> Deckungen;  // of ellipse pictures
     TMusterVorrat* Muster = nullptr;
     std::vector<TPoint> Kette;  // the points of wide pens' runs
     bool Leer = true;
@@ -614,6 +643,7 @@ struct TPainterCanvas::TListe {
         Punkte.erase(Punkte.begin(), Punkte.end() - static_cast<std::ptrdiff_t>(offen));
         Texte.clear();
         Bilder.clear();
+        Deckungen.clear();
         Leer = true;
     }
 };
@@ -752,16 +782,17 @@ void TBandMaler::Befehl(const TBefehl& b)
         // either painted (opaque) or untouched (transparent).
         const QImage& bild = L.Bilder[b.Index];
         const std::int64_t x0 = b.A, y0 = b.B;
-        const std::int64_t zVon = std::max<std::int64_t>(0, ST - y0);
-        const std::int64_t zBis = std::min<std::int64_t>(bild.height(), SB - y0);
-        const std::int64_t sVon = std::max<std::int64_t>(0, SL - x0);
-        const std::int64_t sBis = std::min<std::int64_t>(bild.width(), SR - x0);
-        for (std::int64_t zy = zVon; zy < zBis; ++zy) {
-            const QRgb* q = reinterpret_cast<const QRgb*>(bild.constScanLine(static_cast<int>(zy)));
-            QRgb* z = reinterpret_cast<QRgb*>(L.Bits + (y0 + zy) * L.Bpl);
-            for (std::int64_t sx = sVon; sx < sBis; ++sx)
-                if (qAlpha(q[sx]) != 0)
-                    z[x0 + sx] = q[sx];
+        for (const TSpanne& sp : L.Deckungen[static_cast<std::size_t>(b.C)]->Spannen) {
+            const std::int64_t y = y0 + sp.Zeile;
+            if (y < ST || y >= SB)
+                continue;
+            const std::int64_t von = std::max<std::int64_t>(x0 + sp.Von, SL);
+            const std::int64_t bis = std::min<std::int64_t>(x0 + sp.Bis, std::int64_t{SR} - 1);
+            if (von > bis)
+                continue;
+            const QRgb* q = reinterpret_cast<const QRgb*>(bild.constScanLine(sp.Zeile));
+            QRgb* z = reinterpret_cast<QRgb*>(L.Bits + y * L.Bpl);
+            std::copy(q + (von - x0), q + (bis - x0) + 1, z + von);
         }
         break;
     }
@@ -1480,7 +1511,7 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
     if (it == FEllipsen.end()) {
         if (FEllipsen.size() >= 32)
             FEllipsen.erase(FEllipsen.begin());
-        TEllipsenBild e{w, h, rand, Pen, Brush, QImage(w + 2 * rand, h + 2 * rand, QImage::Format_ARGB32_Premultiplied)};
+        TEllipsenBild e{w, h, rand, Pen, Brush, QImage(w + 2 * rand, h + 2 * rand, QImage::Format_ARGB32_Premultiplied), nullptr};
         e.Bild.fill(Qt::transparent);
         {
             QPainter q(&e.Bild);  // ended before the picture moves
@@ -1488,16 +1519,19 @@ bool TPainterCanvas::EllipseAusVorrat(TRect r)
             q.setBrush(ToQBrush(Brush));
             q.drawEllipse(QRect(rand, rand, w - 1, h - 1));
         }
+        e.Deckung = std::make_shared<const TDeckung>(e.Bild);
         ++FZaehlung.Ellipsenbilder;
         FEllipsen.push_back(std::move(e));
         it = FEllipsen.end() - 1;
     }
     TListe& l = *FListe;
     // One copy of the picture per list, shared by the ellipses that use it.
-    if (l.Bilder.empty() || l.Bilder.back().cacheKey() != it->Bild.cacheKey())
+    if (l.Bilder.empty() || l.Deckungen.empty() || l.Bilder.back().cacheKey() != it->Bild.cacheKey()) {
         l.Bilder.push_back(it->Bild);
-    const TBefehl b{TBefehl::EllipseBild, false, 0, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0), 0, 0,
-                    static_cast<std::uint32_t>(l.Bilder.size() - 1), 0};
+        l.Deckungen.push_back(it->Deckung);
+    }
+    const TBefehl b{TBefehl::EllipseBild, false, 0, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0),
+                    static_cast<std::int32_t>(l.Deckungen.size() - 1), 0, static_cast<std::uint32_t>(l.Bilder.size() - 1), 0};
     l.Verteilen(b, static_cast<double>(y0), static_cast<double>(y0) + it->Bild.height());
     return true;
 }

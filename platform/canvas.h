@@ -30,6 +30,7 @@
 
 class TArbeiterPool;
 class TMusterVorrat;
+struct TDeckung;
 
 struct TPoint {
     int X = 0;
@@ -305,6 +306,7 @@ private:
         TPen Stift;
         TBrush Pinsel;
         QImage Bild;
+        std::shared_ptr<const TDeckung> Deckung;  // its painted pixels by row
     };
     std::vector<TEllipsenBild> FEllipsen;
     bool FPenValid = false;
