@@ -644,6 +644,8 @@ TEST(Proben, AFamilyEvaluatesItsPartInXAloneOncePerThread)
         }
         EXPECT_GE(proben, 240u);
         EXPECT_LE(proben, 242u);
+        // A function with its own evaluation is asked for every value.
+        EXPECT_EQ(g.Xe.size(), 12u * proben) << term;
     }
     TFunktion f, h;
     f.SetTerm("f(x,t) = t*sin(x)");
