@@ -79,8 +79,9 @@ void TFormOeffne::FormCreate()
     Einstellungen.Sprache = SpracheDeutsch;
 
     SpracheLaden(SpracheDeutsch);
-    beschriften();
 
+    // The windows are captioned once, in the language that the start ends
+    // with: a pass costs as much as the rest of the windows' making.
     const QString vorlage = Startvorlage();
     if (const auto gelesen = EinstellungenLesen(Einstellungsdatei())) {
         Einstellungen = *gelesen;
@@ -117,6 +118,7 @@ void TFormOeffne::FormCreate()
             Form1->Edit1->setText(StartGleichung);
         }
     } else {
+        beschriften();
         Form1->Edit1->setText(StartGleichung);
     }
 
@@ -155,6 +157,7 @@ void TFormOeffne::beschriften()
 {
     if (!Form1)
         return;
+    ++Beschriftungen;
     const QString trenner(QChar::fromLatin1(Dezimaltrenner()));
     const bool deutsch = Zustand.Sprache == SpracheDeutsch;
     auto text = [](QWidget* fenster, const char* name, const QString& t) {

@@ -19,6 +19,9 @@ public:
     void DialogBeschriften(const QWidget* nur = nullptr);
     // The unit labels of the axis-unit windows, which follow the unit menu.
     void EinheitenBeschriften();
+
+    // How often the windows were captioned (the start does it once).
+    int Beschriftungen = 0;
 };
 
 extern TFormOeffne* FormOeffne;

@@ -2,6 +2,7 @@
 
 #include "programm_fixture.h"
 
+#include "main/formoeffne.h"
 #include "main/info_dlg.h"
 #include "main/splash.h"
 #include "tools/beschriftung_dlg.h"
@@ -59,6 +60,10 @@ TEST_F(ProgrammTest, StartWithTheSettingsFilesLanguageAndUnitAndWithoutOneWithTh
                              Form1->cm->isChecked(), Graphik->Massstab, Dezimaltrenner(), JaKnopf()),
                   std::tuple(englisch, !englisch, englisch, !englisch, englisch ? 1.27 : 1.0, englisch ? '.' : ',',
                              QString::fromLatin1(englisch ? "&Yes" : "&Ja")));
+        // The windows are captioned once, in the language started with.
+        EXPECT_EQ(FormOeffne->Beschriftungen, 1);
+        EXPECT_EQ(Form1->Beispiele2->title(), Txt(20));
+        EXPECT_EQ(Form1->Beispiele2->title() == "Beispiele", !englisch);
         // The about window's terms follow the language started with.
         AboutBox->beschrift();
         EXPECT_EQ(AboutBox->PageControl1->isTabVisible(AboutBox->PageControl1->indexOf(AboutBox->TabSheet3)), englisch);
