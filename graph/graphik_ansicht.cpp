@@ -7,6 +7,7 @@
 #include "engine/proben.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
@@ -77,6 +78,11 @@ void TPaintBox::leaveEvent(QEvent* /*event*/)
 TGraphik::TGraphik(QWidget* parent, TAnsicht* ansicht) : QWidget(parent), Ansicht(ansicht ? *ansicht : FEigeneAnsicht)
 {
     setObjectName(QStringLiteral("Graphik"));
+    // The window's font before its controls: set later, it is handed to each
+    // control made so far, with a font change for every one.
+    QFont schrift(QStringLiteral("Tahoma"));
+    schrift.setPointSize(8);
+    setFont(schrift);
 
     PaintBox1 = new TPaintBox(this);
     PaintBox1->resize(10, 10);

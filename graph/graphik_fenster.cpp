@@ -95,9 +95,6 @@ void TGraphik::FormCreate()
 {
     Graphik = this;
     setWindowTitle(QStringLiteral("Graphen"));
-    QFont schrift(QStringLiteral("Tahoma"));
-    schrift.setPointSize(8);
-    setFont(schrift);
     resize(585, 565);
     setMouseTracking(true);
 

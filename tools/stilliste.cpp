@@ -32,9 +32,15 @@ private:
 
 }  // namespace
 
-TStilListe::TStilListe(QWidget* parent, int itemHoehe) : QComboBox(parent), FItemHoehe(itemHoehe)
+TStilListe::TStilListe(QWidget* parent, int itemHoehe) : QComboBox(parent), FItemHoehe(itemHoehe) {}
+
+void TStilListe::showPopup()
 {
-    setItemDelegate(new TStilDelegate(this));
+    if (!FMusterDelegat) {
+        setItemDelegate(new TStilDelegate(this));
+        FMusterDelegat = true;
+    }
+    QComboBox::showPopup();
 }
 
 QImage TStilListe::ItemBild(int index, QSize groesse) const

@@ -24,11 +24,17 @@ public:
     // Item `index` as drawn at the given size.
     QImage ItemBild(int index, QSize groesse) const;
 
+    // The open list draws the samples through a delegate of its own. Setting
+    // it makes the popup list at once, which most lists never show (a tool
+    // window has one list a row): it is set when the list first opens.
+    void showPopup() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int FItemHoehe;
+    bool FMusterDelegat = false;
 };
 
 // The sample of line style `index` (0..8) of the vertical segments, in

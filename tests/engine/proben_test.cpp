@@ -521,28 +521,6 @@ TEST(Proben, JoinedDiscsEvaluateEachWholeValueOnce)
     ProbenPoolGroesse(0);
 }
 
-// The count of evaluations is kept per thread of the pool and summed.
-TEST(Proben, EvaluationsAreCountedOnEveryThread)
-{
-    TFunktion f;
-    f.SetTerm("f(x,t) = t*x");
-    TProbenAuftrag a;
-    a.Funktion = &f;
-    a.Abbildung = TPlotAbbildung{0, 10, 10, 10, 0, 0};
-    std::tie(a.XStart, a.XEnde, a.Dx, a.SprungGrenze) = std::tuple(0.0, 100.0, 0.25, 300.0);
-    ProbenPoolGroesse(4);
-    const unsigned threads = ProbenPool().Anzahl();
-    EXPECT_EQ(ProbenAuswertungen(), 0u);
-    std::vector<TMitgliedBefehle> listen(64);
-    ProbenPool().Ausfuehren(
-        listen.size(), [&](std::size_t i, unsigned thread) { MitgliedAbtasten(a, static_cast<double>(i), thread, listen[i]); },
-        [](std::size_t) {});
-    // 401 samples a member: 0 to 100 in steps of a quarter.
-    EXPECT_EQ(ProbenAuswertungen(), 64u * 401u) << threads;
-    ProbenPoolGroesse(0);
-    EXPECT_EQ(ProbenAuswertungen(), 0u);
-}
-
 // A thread works out a line's x walk once for the members that share it,
 // and anew when anything the walk depends on changes; a member then gets
 // the list a fresh thread makes.
@@ -666,6 +644,8 @@ TEST(Proben, AFamilyEvaluatesItsPartInXAloneOncePerThread)
         }
         EXPECT_GE(proben, 240u);
         EXPECT_LE(proben, 242u);
+        // A function with its own evaluation is asked for every value.
+        EXPECT_EQ(g.Xe.size(), 12u * proben) << term;
     }
     TFunktion f, h;
     f.SetTerm("f(x,t) = t*sin(x)");

@@ -189,6 +189,18 @@ TEST_F(EinheitenTest, LengthListsAreEditableWithoutACompleter)
     G->ComboBox1->hidePopup();
 }
 
+// A graph window has its font before its controls are made, so that none
+// of them has a font change handed down later: the axes' controls, made
+// with the window, are in it at once.
+TEST(GraphikSchrift, TheControlsAreMadeInTheWindowsFont)
+{
+    TAnsicht a;
+    TGraphik g(nullptr, &a);
+    for (const QWidget* w : std::initializer_list<const QWidget*>{&g, g.ComboBox1, g.CB2, g.TrackBar1, g.Edit1})
+        EXPECT_EQ(std::pair(w->font().family(), w->font().pointSize()), std::pair(QStringLiteral("Tahoma"), 8))
+            << w->objectName().toStdString();
+}
+
 // The value table's spacing bar follows the x unit when the x length refills it.
 TEST_F(EinheitenTest, XLengthRefillsTheValueTable)
 {

@@ -130,6 +130,8 @@ TEST_F(SenkrechteTest, RowsAsDesignedTheListStoresItsItemAndTheColourRecoloursTh
     EXPECT_EQ(Z(3).Stil->ItemBild(2, QSize(60, 14)).pixelColor(30, 7), QColor(Qt::red));
 
     // The open list draws each item as its sample, 14 pixels high.
+    Z(3).Stil->showPopup();
+    Z(3).Stil->hidePopup();
     QStyleOptionViewItem option;
     option.rect = QRect(0, 0, 60, 14);
     EXPECT_EQ(Z(3).Stil->itemDelegate()->sizeHint(option, Z(3).Stil->model()->index(2, 0)).height(), 14);

@@ -538,6 +538,24 @@ TEST_F(WerkzeugfensterTest, TheUnitWindowsStartAtAlpha230AndTheAssistantAt170)
     EXPECT_EQ(qRound(AssistentFenster->windowOpacity() * 255), 170);
 }
 
+// A style list makes its popup list only when it first opens, and then
+// once: its samples' delegate stays the same however often it opens.
+TEST_F(WerkzeugfensterTest, AStyleListMakesItsPopupListWhenFirstOpened)
+{
+    QWidget fenster;
+    auto* liste = new TStilListe(&fenster, 16);
+    liste->addItems({QStringLiteral("1."), QStringLiteral("2.")});
+    fenster.show();
+    EXPECT_TRUE(liste->findChildren<QAbstractItemView*>().isEmpty());
+    liste->showPopup();
+    liste->hidePopup();
+    const QAbstractItemDelegate* delegat = liste->itemDelegate();
+    EXPECT_EQ(delegat->sizeHint(QStyleOptionViewItem(), liste->model()->index(0, 0)).height(), 16);
+    liste->showPopup();
+    liste->hidePopup();
+    EXPECT_EQ(liste->itemDelegate(), delegat);
+}
+
 // Each style list offers its styles, the open list as samples in rows 14
 // pixels high, each row the sample of its own style.
 TEST_F(WerkzeugfensterTest, EveryStyleListOffersItsStylesAsSamplesInRowsOf14Pixels)
