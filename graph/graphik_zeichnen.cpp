@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -1127,9 +1128,83 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas, const std::function<void()>& 
         if (parallel) {
             if (!davorGezeichnet)
                 ++GrundBeimAbtasten;
+            // Once every member of the portion is sampled, this thread may
+            // still have members to draw, while the others have nothing to
+            // do: what it has drawn so far is then set apart, and the
+            // others paint it meanwhile. Its bands are the run's last
+            // tasks; a thread that takes one waits until it is set apart
+            // (this thread sets it apart when it takes one itself), or
+            // until the run has failed.
+            const std::size_t von = portionVon;
+            const std::size_t n = bis - portionVon;
+            const std::size_t baender = n >= 8 ? Canvas.AbzweigBaender() : 0;
+            enum : int { Wartet, Abgezweigt, Nicht };
+            std::atomic<int> zustand{baender ? Wartet : Nicht};
+            std::atomic<std::size_t> offen{n};
+            std::size_t abgezweigt = 0;
+            const auto aufgeben = [&] {
+                int z = Wartet;
+                if (zustand.compare_exchange_strong(z, Nicht))
+                    zustand.notify_all();
+            };
+            // On this thread only.
+            const auto abzweigen = [&] {
+                if (zustand.load() != Wartet)
+                    return;
+                abgezweigt = Canvas.Abzweigen();
+                int z = Wartet;
+                if (zustand.compare_exchange_strong(z, abgezweigt == baender ? Abgezweigt : Nicht))
+                    zustand.notify_all();
+            };
+            struct TEnde {
+                TCanvas& C;
+                const std::atomic<int>& Z;
+                ~TEnde()
+                {
+                    // Painted by the run; otherwise the canvas paints it first when it paints next.
+                    if (Z.load() == Abgezweigt)
+                        C.AbgezweigtEnde();
+                }
+            } ende{Canvas, zustand};
             ProbenPool().Ausfuehren(
-                bis - portionVon, [&](std::size_t i, unsigned thread) { abtasten(portionVon + i, thread); },
-                [&](std::size_t i) { zeichnenUndAblegen(portionVon + i); }, davorZeichnen);
+                n + baender,
+                [&](std::size_t i, unsigned thread) {
+                    if (i < n) {
+                        try {
+                            abtasten(von + i, thread);
+                        } catch (...) {
+                            aufgeben();
+                            throw;
+                        }
+                        offen.fetch_sub(1);
+                        return;
+                    }
+                    if (thread == 0)
+                        abzweigen();
+                    zustand.wait(Wartet);
+                    if (zustand.load() == Abgezweigt)
+                        Canvas.AbgezweigtMalen(i - n, thread);
+                },
+                [&](std::size_t i) {
+                    if (i >= n)
+                        return;
+                    try {
+                        zeichnenUndAblegen(von + i);
+                    } catch (...) {
+                        aufgeben();
+                        throw;
+                    }
+                    if (offen.load() == 0)
+                        abzweigen();
+                },
+                [&] {
+                    try {
+                        davorZeichnen();
+                    } catch (...) {
+                        aufgeben();
+                        throw;
+                    }
+                });
         } else {
             davorZeichnen();
             for (std::size_t i = portionVon; i < bis; ++i) {

@@ -313,12 +313,6 @@ public:
             t = std::make_unique<TMusterTafel>(static_cast<int>(w));
         return t.get();
     }
-    // The table of a width made before; null when there is none.
-    TMusterTafel* Gefunden(std::uint32_t w) const
-    {
-        const auto it = Tafeln.find(static_cast<int>(w));
-        return it == Tafeln.end() ? nullptr : it->second.get();
-    }
     // Forgets the shapes when there are many; only between pictures, while
     // no kept command refers to them.
     // The shapes made in all tables so far, those forgotten included.
@@ -525,6 +519,10 @@ struct TPainterCanvas::TListe {
     std::vector<QImage> Bilder;
     std::vector<std::shared_ptr<const TDeckung>> Deckungen;  // of ellipse pictures
     TMusterVorrat* Muster = nullptr;
+    // The step shape tables of the wide pens its commands use (a command
+    // gives the index): the bands never look into the canvas's store, which
+    // may take new tables while a list set apart is painted.
+    std::vector<TMusterTafel*> Tafeln;
     std::vector<TPoint> Kette;  // the points of wide pens' runs
     bool Leer = true;
     // Runs of a polyline being cut into bands: first and last segment.
@@ -644,6 +642,7 @@ struct TPainterCanvas::TListe {
         Texte.clear();
         Bilder.clear();
         Deckungen.clear();
+        Tafeln.clear();
         Leer = true;
     }
 };
@@ -852,7 +851,7 @@ void TBandMaler::Kette(const TBefehl& b)
     const std::uint32_t breite = static_cast<std::uint32_t>(b.C);
     const QRgb farbe = static_cast<QRgb>(b.D);
     const double r = breite / 2.0;
-    TMusterTafel* const tafel = L.Muster->Gefunden(breite);
+    TMusterTafel* const tafel = L.Tafeln[b.Zustand];
     const TPoint* const k = L.Kette.data() + b.Index;
     const std::size_t n = b.Anzahl;
     const auto schritt = [k](std::size_t i) {
@@ -911,6 +910,7 @@ std::size_t TPainterCanvas::MusterTafeln() const
 void TPainterCanvas::Flush()
 {
     FlushLines();
+    AbgezweigtNachholen();
     if (FListe) {
         ListeMalen();
         // Its buffers serve the next picture.
@@ -923,14 +923,86 @@ void TPainterCanvas::Flush()
 
 void TPainterCanvas::DrawPending()
 {
+    AbgezweigtNachholen();
     if (FListe)
         ListeMalen();
+}
+
+std::size_t TPainterCanvas::AbzweigBaender()
+{
+    // Only kept commands in bands on a pool can be set apart; the list
+    // starts here if it has not yet.
+    if (!FPool || FPool->Anzahl() < 2 || !Aufzeichnen() || FListe->Baender.size() < 2)
+        return 0;
+    return FListe->Baender.size();
+}
+
+std::size_t TPainterCanvas::Abzweigen()
+{
+    if (!FListe || FListe->Leer || FAbgezweigt)
+        return 0;
+    TListe& alt = *FListe;
+    std::unique_ptr<TListe> neu = FListeVorrat ? std::move(FListeVorrat) : std::make_unique<TListe>();
+    neu->Leeren();
+    neu->Bits = alt.Bits;
+    neu->Bpl = alt.Bpl;
+    neu->W = alt.W;
+    neu->H = alt.H;
+    neu->Format = alt.Format;
+    neu->Muster = alt.Muster;
+    // The same bands: each band's commands follow those set apart.
+    neu->BandHoehe = alt.BandHoehe;
+    neu->Baender.resize(alt.Baender.size());
+    neu->LaufVon.assign(alt.Baender.size(), -1);
+    neu->LaufBis.assign(alt.Baender.size(), -1);
+    if (FHasClip)
+        neu->Allen(TBefehl{TBefehl::Clip, false, 0, FClip.Left, FClip.Top, FClip.Right, FClip.Bottom, 1, 0});
+    // A thin run still open goes on in the new list, with its points.
+    if (FLinesListe) {
+        neu->Punkte.assign(alt.Punkte.begin() + static_cast<std::ptrdiff_t>(FLinesVon), alt.Punkte.end());
+        FLinesVon = 0;
+    }
+    const std::size_t n = alt.Baender.size();
+    FZaehlung.Baender += n;
+    for (const auto& band : alt.Baender)
+        FZaehlung.Bandbefehle += band.size();
+    ++FZaehlung.Abgezweigt;
+    FAbgezweigt = std::move(FListe);
+    FListe = std::move(neu);
+    return n;
+}
+
+void TPainterCanvas::AbgezweigtMalen(std::size_t band, unsigned /*thread*/)
+{
+    if (FAbgezweigt && band < FAbgezweigt->Baender.size())
+        TBandMaler(*FAbgezweigt, band).Malen();
+}
+
+void TPainterCanvas::AbgezweigtEnde()
+{
+    if (!FAbgezweigt)
+        return;
+    FZaehlung.Formen = FMuster->Formen();
+    FAbgezweigt->Leeren();
+    if (!FListeVorrat)
+        FListeVorrat = std::move(FAbgezweigt);
+    FAbgezweigt.reset();
+}
+
+void TPainterCanvas::AbgezweigtNachholen()
+{
+    if (!FAbgezweigt)
+        return;
+    for (std::size_t k = 0; k < FAbgezweigt->Baender.size(); ++k)
+        TBandMaler(*FAbgezweigt, k).Malen();
+    AbgezweigtEnde();
 }
 
 void TPainterCanvas::SetPool(TArbeiterPool* pool)
 {
     if (pool == FPool)
         return;
+    AbgezweigtNachholen();
     if (FListe) {
         ListeMalen();
         FListe->BaenderEinrichten(pool ? pool->Anzahl() : 1);
@@ -940,6 +1012,7 @@ void TPainterCanvas::SetPool(TArbeiterPool* pool)
 
 void TPainterCanvas::Discard()
 {
+    AbgezweigtNachholen();
     FKette.clear();
     FLines.clear();
     FLinesSelbst = false;
@@ -1028,6 +1101,7 @@ std::uint32_t TPainterCanvas::Zustand(const TPen& pen, const TBrush& brush)
 void TPainterCanvas::SetMapping(double sx, double sy, double ox, double oy)
 {
     FlushLines();
+    AbgezweigtNachholen();
     if (FListe) {
         // The kept commands are in pixels of the old mapping.
         ListeMalen();
@@ -1176,10 +1250,15 @@ void TPainterCanvas::FlushLines()
             constexpr std::size_t KettenStueck = 64;
             TListe& l = *FListe;
             const auto breite = static_cast<std::uint32_t>(std::abs(std::int64_t{FLinesPen.Width}));
-            FMuster->Tafel(breite);
+            TMusterTafel* const tafel = FMuster->Tafel(breite);
+            const auto t = std::find(l.Tafeln.begin(), l.Tafeln.end(), tafel);
+            const auto tafelNr = static_cast<std::uint32_t>(t - l.Tafeln.begin());
+            if (t == l.Tafeln.end())
+                l.Tafeln.push_back(tafel);
             const double r = breite / 2.0;
             TBefehl b;
             b.Art = TBefehl::Kette;
+            b.Zustand = tafelNr;
             b.C = static_cast<std::int32_t>(breite);
             b.D = static_cast<std::int32_t>(qRgb(GetRValue(FLinesPen.Color), GetGValue(FLinesPen.Color), GetBValue(FLinesPen.Color)));
             const std::size_t basis = l.Kette.size();

@@ -157,6 +157,19 @@ public:
     // after any other call.
     virtual void CloseRun() {}
 
+    // Sets apart what has been drawn so far, to be painted while the
+    // drawing goes on, as DrawPending would paint it now: returns the
+    // number of its bands, each to be painted once by AbgezweigtMalen, on
+    // any thread and at the same time as each other and as the drawing;
+    // then AbgezweigtEnde, on the drawing thread. 0 when the canvas keeps
+    // nothing apart (it then paints as it always does).
+    virtual std::size_t Abzweigen() { return 0; }
+    // The number of bands Abzweigen gives when it sets something apart;
+    // 0 when it would set nothing apart however much is drawn.
+    virtual std::size_t AbzweigBaender() { return 0; }
+    virtual void AbgezweigtMalen(std::size_t /*band*/, unsigned /*thread*/) {}
+    virtual void AbgezweigtEnde() {}
+
 protected:
     // Backend primitives. Pen, Brush and Font are read from the members.
     virtual void DoLine(TPoint from, TPoint to) = 0;
@@ -204,6 +217,10 @@ public:
     void Discard();
     void CloseRun() override { FlushLines(); }
     void Linien(std::span<const TGraphBefehl> befehle) override;
+    std::size_t Abzweigen() override;
+    std::size_t AbzweigBaender() override;
+    void AbgezweigtMalen(std::size_t band, unsigned thread) override;
+    void AbgezweigtEnde() override;
     // What is kept from picture to picture, both bounded: the pictures of
     // small ellipses and the tables of wide pens' step shapes.
     std::size_t EllipsenBilder() const { return FEllipsen.size(); }
@@ -220,6 +237,7 @@ public:
         std::uint64_t Zustaende = 0;       // pens and brushes made for kept commands
         std::uint64_t Ellipsenbilder = 0;  // small ellipses painted into a picture
         std::uint64_t Formen = 0;          // wide pens' step shapes made (read at Flush)
+        std::uint64_t Abgezweigt = 0;      // lists set apart and painted while drawing went on
     };
     const TZaehlung& Zaehlung() const { return FZaehlung; }
 
@@ -283,6 +301,9 @@ private:
     std::unique_ptr<QPainter> FPainter;
     std::unique_ptr<TListe> FListe;
     std::unique_ptr<TListe> FListeVorrat;  // an ended list, kept for its buffers
+    std::unique_ptr<TListe> FAbgezweigt;   // set apart, being painted (Abzweigen)
+    // Paints what was set apart and not yet ended, on this thread.
+    void AbgezweigtNachholen();
     TArbeiterPool* FPool = nullptr;
     bool FTextGlatt = true;
     QPaintDevice* FDevice = nullptr;  // while the painter or the list is active

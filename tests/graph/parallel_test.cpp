@@ -135,12 +135,17 @@ TEST_F(Parallel, TheCoordinateSystemIsDrawnWhileTheGraphsAreSampled)
     auto r = NeueGraphik(nullptr);
     const QImage referenz = Bild(*r);
     EXPECT_EQ(r->GrundBeimAbtasten, 0);
+    EXPECT_EQ(r->BildCanvas->Zaehlung().Abgezweigt, 0u) << "one x at a time on this thread";
     Szene(SchwereSzene, false);
     auto g = NeueGraphik(nullptr);
     EXPECT_TRUE(BilderGleich(Bild(*g), referenz));
     EXPECT_EQ(g->GrundBeimAbtasten, 1);
+    // What was drawn before the last members was painted while they were
+    // drawn: once per redraw.
+    EXPECT_EQ(g->BildCanvas->Zaehlung().Abgezweigt, 1u);
     EXPECT_TRUE(BilderGleich(Bild(*g), referenz)) << "from the store";
     EXPECT_EQ(g->GrundBeimAbtasten, 2);
+    EXPECT_EQ(g->BildCanvas->Zaehlung().Abgezweigt, 2u);
     Flaechen[1] = TFlaeche{1, 5, "-3", "1", {}, clAqua, 0, {}};
     const QImage mitFlaeche = Bild(*g);
     EXPECT_EQ(g->GrundBeimAbtasten, 2);
@@ -154,9 +159,11 @@ TEST_F(Parallel, TheCoordinateSystemIsDrawnWhileTheGraphsAreSampled)
     EXPECT_FALSE(BilderGleich(Bild(*g), mitFlaeche));
     EXPECT_EQ(g->GrundBeimAbtasten, 5);
     Flaechen[1] = TFlaeche{};
+    const std::uint64_t abgezweigt = g->BildCanvas->Zaehlung().Abgezweigt;
     Szene({}, false);
     const QImage leer = Bild(*g);
     EXPECT_EQ(g->GrundBeimAbtasten, 5);
+    EXPECT_EQ(g->BildCanvas->Zaehlung().Abgezweigt, abgezweigt) << "nothing sampled";
     Szene({}, true);
     EXPECT_TRUE(BilderGleich(Bild(*g), leer));
     // The coordinate system is there.
@@ -165,6 +172,12 @@ TEST_F(Parallel, TheCoordinateSystemIsDrawnWhileTheGraphsAreSampled)
         for (int x = 0; x < leer.width(); ++x)
             tinte += leer.pixel(x, y) != 0xFFFFFFFFu;
     EXPECT_GT(tinte, leer.width());
+    // On one thread nothing is set apart.
+    ProbenPoolGroesse(1);
+    Szene(SchwereSzene, false);
+    auto eins = NeueGraphik(nullptr);
+    EXPECT_TRUE(BilderGleich(Bild(*eins), referenz));
+    EXPECT_EQ(eins->BildCanvas->Zaehlung().Abgezweigt, 0u);
     ProbenPoolGroesse(0);
 }
 
