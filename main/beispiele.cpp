@@ -4,6 +4,8 @@
 
 #include "main/beispiele.h"
 
+#include "main/beschriftung_tabelle.h"
+
 #include "engine/einheiten.h"
 #include "engine/funktion.h"
 #include "engine/tabellen.h"
@@ -194,6 +196,18 @@ void TForm1::ErzeugeBeispielmenues()
     scharen->addSeparator();
     Autor1 = scharen->addAction(QStringLiteral("Weitere Beispiele im Web"));
     Autor1->setObjectName(QStringLiteral("Autor1"));
+    connect(Autor1, &QAction::triggered, this, [this] { Autor1Click(Autor1); });
+}
+
+void TForm1::BeispielmenuesFuellen()
+{
+    if (Autor1)
+        return;
+    ErzeugeVorlagenmenues();
+    ErzeugeBeispielmenues();
+    // In the language in force, like the rest of the window.
+    for (QMenu* m : {PopupMenu1, PopupMenu2, Beispiele1, Beispiele2})
+        BeschriftungAnwenden(this, m);
 }
 
 // ---------------------------------------------------------------------------

@@ -1124,7 +1124,7 @@ QHash<QString, QObject*> Namenstabelle(const QWidget* fenster)
     return namen;
 }
 
-TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur)
+TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur, const QObject* innerhalb)
 {
     // The targets do not change; the lines they take do, with the language.
     static const std::vector<TBeschriftungsZiel> ziele = BeschriftungsZiele();
@@ -1139,9 +1139,14 @@ TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur)
         QObject* ziel = fenster;
         if (fenster && !z.Name.isEmpty()) {
             auto it = tabellen.find(z.Fenster);
-            if (it == tabellen.end())
-                it = tabellen.emplace(z.Fenster, Namenstabelle(fenster)).first;
+            if (it == tabellen.end()) {
+                QHash<QString, QObject*> namen;
+                NamenSammeln(innerhalb ? innerhalb : fenster, namen);
+                it = tabellen.emplace(z.Fenster, std::move(namen)).first;
+            }
             ziel = it->second.value(z.Name);
+            if (innerhalb && !ziel)
+                continue;  // outside the part
         }
         if (!ziel) {
             ergebnis.Fehlend.push_back(z);

@@ -73,11 +73,12 @@ QHash<QString, QObject*> Namenstabelle(const QWidget* fenster);
 bool Beschriften(QObject* ziel, TBeschriftungsArt art, int eintrag, const QString& text);
 
 // Applies the whole table with the language lines in force, or only its
-// rows for window `nur` (one made after the start). Returns the targets
+// rows for window `nur` (one made after the start), and of those only the
+// controls inside `innerhalb` if given (a part made later). Returns the targets
 // whose window or control does not exist, and those whose control refused
 // the text, in the table's order.
 struct TBeschriftungsErgebnis {
     std::vector<TBeschriftungsZiel> Fehlend;
     std::vector<TBeschriftungsZiel> Abgelehnt;
 };
-TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur = nullptr);
+TBeschriftungsErgebnis BeschriftungAnwenden(const QWidget* nur = nullptr, const QObject* innerhalb = nullptr);

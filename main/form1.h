@@ -239,6 +239,10 @@ public:
     void BitBtn2Click();
     // The style list's item `index` (0..10) in the selected function's colour.
     static void ComboBox2DrawItem(TCanvas& canvas, const TRect& rect, int index);
+    // The items of the template and example menus (the library button's,
+    // the tool bar's and the menu bar's), captioned: made once, when one of
+    // the menus first opens or once the first picture is on the screen.
+    void BeispielmenuesFuellen();
     // The actions with the program's hot keys: added to the graph window too,
     // so that they work from either window.
     QList<QAction*> Tastenkuerzel() const;

@@ -158,8 +158,10 @@ void TForm1::ErzeugeMenues()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    ErzeugeVorlagenmenues();
-    ErzeugeBeispielmenues();
+    // Their items come when one of them first opens, or once the first
+    // picture is on the screen (BeispielmenuesFuellen).
+    for (QMenu* m : {PopupMenu1, PopupMenu2, Beispiele2})
+        connect(m, &QMenu::aboutToShow, this, [this] { BeispielmenuesFuellen(); });
 
     Zubehr1 = NeuesMenue(bar, "Zubehr1", QStringLiteral("Zubehör"));
     bersicht1 = NeueAktion(Zubehr1, "bersicht1", QStringLiteral("Übersicht"), Strg(Qt::Key_T));
@@ -280,7 +282,6 @@ void TForm1::ErzeugeMenues()
 
     for (QAction* a : {Inhalt1, Suchen1, Video1LineareFunktion1, Video2ZweiteFunktion1})
         connect(a, &QAction::triggered, this, [this, a] { Inhalt1Click(a); });
-    connect(Autor1, &QAction::triggered, this, [this] { Autor1Click(Autor1); });
     connect(Kopieren1, &QAction::triggered, this, [this] { Kopieren1Click(); });
     connect(ber1, &QAction::triggered, this, [this] { ber1Click(); });
 

@@ -90,8 +90,9 @@ namespace {
 
 // Once the graph window has painted for the first time, and after what
 // that paint asked for (the picture reaches the screen first, and so does
-// bench/start.sh's report of it), the value table is made: a start that
-// does not show it need not make it before, and it is ready when asked for.
+// bench/start.sh's report of it), the value table is made and the template
+// and example menus filled: a start that does not show them need not make
+// them before, and they are ready when asked for.
 class TWertetabelleNachDemBild : public QObject {
 public:
     using QObject::QObject;
@@ -101,7 +102,11 @@ protected:
     {
         if (ereignis->type() == QEvent::Paint && Graphik && ziel == Graphik->PaintBox1) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] { Wertetabelle(); });
+            QTimer::singleShot(0, qApp, [] {
+                Wertetabelle();
+                if (Form1)
+                    Form1->BeispielmenuesFuellen();
+            });
             deleteLater();
         }
         return false;

@@ -421,6 +421,8 @@ void SpaeteFensterAnlegen()
 {
     WerkzeugfensterAnlegen();
     Wertetabelle();
+    if (Form1)
+        Form1->BeispielmenuesFuellen();
     KopierDialog();
     KopierDialog8();
     WordDialog();

@@ -9,6 +9,7 @@
 #include "bench/volles_dokument.h"
 #include "druck_fakes.h"
 #include "engine/dokument.h"
+#include "main/beschriftung_tabelle.h"
 #include "main/hotkey_dlg.h"
 #include "main/info_dlg.h"
 #include "main/programm.h"
@@ -27,6 +28,7 @@
 #include "tools/uebersicht_dlg.h"
 #include "tools/wertetabelle_fenster.h"
 
+#include <QMenu>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -247,13 +249,59 @@ TEST_F(WerkzeugfensterAnlegenTest, TheValueTableIsMadeAfterTheFirstPictureOrWhen
     WertetabelleNachDemBild();
     QCoreApplication::processEvents();
     EXPECT_EQ(Form2, nullptr);  // nothing painted yet
+    EXPECT_TRUE(Form1->PopupMenu2->actions().isEmpty());
     Graphik->PaintBox1->repaint();
     EXPECT_EQ(Form2, nullptr);  // the picture first
+    EXPECT_EQ(Form1->Autor1, nullptr);
     QCoreApplication::processEvents();
     ASSERT_NE(Form2, nullptr);
     EXPECT_FALSE(Form2->isVisible());
+    // The template and example menus are filled then too.
+    EXPECT_NE(Form1->Autor1, nullptr);
+    EXPECT_FALSE(Form1->PopupMenu1->actions().isEmpty());
     const TForm2* gemacht = Form2;
     EXPECT_EQ(Wertetabelle(), gemacht);
+}
+
+// The template and example menus get their items when one of them first
+// opens, captioned in the language in force, each item bound once.
+TEST_F(WerkzeugfensterAnlegenTest, TheExampleMenusFilledOnFirstOpeningSpeakTheLanguageInForce)
+{
+    for (QMenu* TForm1::*menue : {&TForm1::PopupMenu1, &TForm1::PopupMenu2, &TForm1::Beispiele2}) {
+        ProgrammStarten({});
+        EXPECT_EQ(Form1->Autor1, nullptr);
+        Form1->english1Click();
+        // Filling captions nothing outside the menus.
+        Form1->SpeedButton3->setText("Neu?");
+        QMenu* m = Form1->*menue;
+        m->popup(QPoint(0, 0));
+        m->hide();
+        EXPECT_EQ(Form1->SpeedButton3->text(), "Neu?");
+        ASSERT_NE(Form1->Autor1, nullptr) << m->objectName().toStdString();
+        EXPECT_EQ(Form1->Autor1->text(), Txt(35));
+        EXPECT_EQ(Form1->Autor1->statusTip(), Txt(519));
+        // Every item there is, in the words a full captioning gives it.
+        QStringList texte;
+        const auto lesen = [&texte] {
+            texte.clear();
+            for (QMenu* n : {Form1->PopupMenu1, Form1->PopupMenu2, Form1->Beispiele1, Form1->Beispiele2})
+                for (const QAction* a : n->findChildren<QAction*>())
+                    texte << a->objectName() + '=' + a->text() + '|' + a->statusTip();
+            return texte;
+        };
+        const QStringList gefuellt = lesen();
+        const TBeschriftungsErgebnis ergebnis = BeschriftungAnwenden(Form1);
+        EXPECT_TRUE(ergebnis.Fehlend.empty());
+        EXPECT_EQ(lesen(), gefuellt);
+        EXPECT_TRUE(BeschriftungAnwenden(Form1, Form1->PopupMenu2).Fehlend.empty());
+        // Filled once: another opening adds nothing.
+        const qsizetype anzahl = Form1->findChildren<QAction*>().size();
+        Form1->PopupMenu2->popup(QPoint(0, 0));
+        Form1->PopupMenu2->hide();
+        Form1->BeispielmenuesFuellen();
+        EXPECT_EQ(Form1->findChildren<QAction*>().size(), anzahl);
+        ProgrammBeenden();
+    }
 }
 
 TEST_F(WerkzeugfensterAnlegenTest, AValueTableMadeLateShowsTheStateInTheLanguageInForce)
