@@ -56,7 +56,6 @@ TArbeiterPool::TArbeiterPool(unsigned threads)
     const unsigned n = threads == 0 ? Kerne() : std::min(threads, Kerne());
     for (unsigned i = 1; i < n; ++i)
         Posten.push_back(std::make_unique<TPosten>());
-    Arbeiter.reserve(n - 1);
     for (unsigned i = 1; i < n; ++i)
         Arbeiter.emplace_back([this, i] { Arbeiten(i); });
 }

@@ -1142,7 +1142,7 @@ void BuildRegisterForm(TFunktionsKopf& kopf)
                 constantR(v, good);
                 break;
             }
-            std::uint8_t unused = 0;
+            std::uint8_t unused;
             r.B = place(b, r);
             if (!constant(a.v, r.C, r.CRest, unused) || !constant(lnA, r.D, r.DRest, unused))
                 ok = false;
@@ -1417,7 +1417,7 @@ static_assert(std::endian::native == std::endian::little);
             good = false;
         }
     }
-    const long double* const from[3] = {nullptr, w, pv};
+    const long double* const from[] = {nullptr, w, pv};
     long double run = 0;
     long double saved = 0;
     // Inlined by force: a call per operand costs more than a cheap term, and
@@ -1755,7 +1755,8 @@ void RegisterSegment(const TRegisterStep* first, const TRegisterStep* last, cons
     const TRegisterStep* checked = first;
     while (checked != last && checked->Band == kBandNone)
         ++checked;
-    double* const checks = c.checks + (checked != last ? checked->Guard : 0) * kBlock;
+    // (A segment without checked values never writes through it.)
+    double* const checks = checked != last ? c.checks + checked->Guard * kBlock : c.checks;
     long double r = 0, s0 = 0;
     for (int i = 0; i < n; ++i) {
         const long double x = xs[i];
@@ -2231,12 +2232,8 @@ namespace {
 // The runnable form of the tree below `root` in kopf.Nodes.
 void FlattenFrom(TFunktionsKopf& kopf, std::int32_t root)
 {
-    kopf.Steps.clear();
-    kopf.RegisterSteps.clear();
+    kopf.RegisterSteps.clear();  // Flatten sets the steps, the result and the slots
     kopf.RegisterCode.reset();
-    kopf.ResultSlot = -1;
-    kopf.SavedBase = 0;
-    kopf.UsedParameters = 0;
     kopf.Root = root;
     Flatten(kopf, root);
     BuildRegisterForm(kopf);

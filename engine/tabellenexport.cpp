@@ -57,11 +57,15 @@ namespace {
 char32_t NaechstesZeichen(std::string_view s, std::size_t& i)
 {
     const auto b = static_cast<unsigned char>(s[i]);
-    auto folge = [&](std::size_t k) -> int {
+    // Appends continuation byte k to cp; false where there is none.
+    auto folge = [&](std::size_t k, char32_t& cp) {
         if (i + k >= s.size())
-            return -1;
+            return false;
         const auto c = static_cast<unsigned char>(s[i + k]);
-        return (c & 0xC0) == 0x80 ? (c & 0x3F) : -1;
+        if ((c & 0xC0) != 0x80)
+            return false;
+        cp = (cp << 6) | (c & 0x3Fu);
+        return true;
     };
     int laenge;
     char32_t cp;
@@ -83,12 +87,10 @@ char32_t NaechstesZeichen(std::string_view s, std::size_t& i)
         return U'?';
     }
     for (int k = 1; k < laenge; ++k) {
-        const int f = folge(static_cast<std::size_t>(k));
-        if (f < 0) {
+        if (!folge(static_cast<std::size_t>(k), cp)) {
             ++i;
             return U'?';
         }
-        cp = (cp << 6) | static_cast<char32_t>(f);
     }
     static constexpr char32_t Kleinste[] = {0, 0, 0x80, 0x800, 0x10000};
     i += static_cast<std::size_t>(laenge);

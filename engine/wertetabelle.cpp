@@ -62,7 +62,8 @@ std::string WertetabelleYText(bool definiert, long double v, char trenner)
         return Texte[312];
     if (v < -10000)
         return Texte[311];
-    return FormatFixed(v, 10, WertetabelleDezimalen(v), trenner);
+    // Five digits hold every value shown as a number (-10000 at the most).
+    return FormatFixed(v, 5, WertetabelleDezimalen(v), trenner);
 }
 
 TWertetabelle WertetabelleBerechnen(const WertetabelleEingabe& e, TFunktion& f)

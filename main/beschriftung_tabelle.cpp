@@ -50,6 +50,7 @@
 #include <map>
 #include <array>
 #include <limits>
+#include <string_view>
 
 namespace {
 
@@ -1066,21 +1067,31 @@ std::span<const TBeschriftungsZeile> Beschriftungstabelle()
 std::vector<TBeschriftungsZiel> BeschriftungsZiele()
 {
     std::vector<TBeschriftungsZiel> ziele;
-    for (const TBeschriftungsZeile& z : Tabelle) {
-        QStringList namen = QString::fromLatin1(z.Namen).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (namen.isEmpty())
-            namen.append(QString());
-        for (const QString& name : namen) {
-            if (z.Art == A::Fuelloptionen) {
-                ziele.push_back({z.Fenster, A::Text, name, z.Zeile, QStringLiteral(" "), QStringLiteral(" ")});
-                for (std::size_t i = 0; i < Fuellwahlen.size(); ++i)
-                    ziele.push_back({z.Fenster, A::Eintrag, name, Fuellwahlen[i].Zeile, QString(),
-                                     QString::fromLatin1(Fuellwahlen[i].Nach), static_cast<int>(i)});
-                continue;
-            }
-            ziele.push_back({z.Fenster, z.Art, name, z.Zeile, QString::fromLatin1(z.Vor),
-                             QString::fromLatin1(z.Nach), z.Eintrag});
+    ziele.reserve(std::size(Tabelle) + 64);
+    auto hinzu = [&ziele](const TBeschriftungsZeile& z, const QString& name) {
+        if (z.Art == A::Fuelloptionen) {
+            ziele.push_back({z.Fenster, A::Text, name, z.Zeile, QStringLiteral(" "), QStringLiteral(" ")});
+            for (std::size_t i = 0; i < Fuellwahlen.size(); ++i)
+                ziele.push_back({z.Fenster, A::Eintrag, name, Fuellwahlen[i].Zeile, QString(),
+                                 QString::fromLatin1(Fuellwahlen[i].Nach), static_cast<int>(i)});
+            return;
         }
+        ziele.push_back({z.Fenster, z.Art, name, z.Zeile, QString::fromLatin1(z.Vor), QString::fromLatin1(z.Nach),
+                         z.Eintrag});
+    };
+    // The names of a row, separated by blanks, are read where they stand
+    // (the list is made at the first captioning, before the first picture).
+    for (const TBeschriftungsZeile& z : Tabelle) {
+        const std::string_view namen(z.Namen);
+        bool benannt = false;
+        for (std::size_t anfang = namen.find_first_not_of(' '); anfang != std::string_view::npos;) {
+            const std::size_t ende = std::min(namen.find(' ', anfang), namen.size());
+            hinzu(z, QString::fromLatin1(namen.data() + anfang, static_cast<qsizetype>(ende - anfang)));
+            benannt = true;
+            anfang = namen.find_first_not_of(' ', ende);
+        }
+        if (!benannt)
+            hinzu(z, QString());
     }
     return ziele;
 }

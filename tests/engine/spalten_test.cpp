@@ -463,7 +463,7 @@ TEST(Spalten, ATermCompiledOverAnotherKeepsNothingOfIt)
         EXPECT_FALSE(Kompiliere(kopf, "f(x)=x^"));
         const Spalte s = Spaltenwerte(kopf, xs, 0, scratch);
         EXPECT_TRUE(std::none_of(s.Definiert.get(), s.Definiert.get() + xs.size(), [](bool d) { return d; }));
-        EXPECT_EQ(std::tuple(kopf.RegisterSteps.size(), kopf.RegisterCode), std::tuple(0u, nullptr));
+        EXPECT_EQ(std::tuple(kopf.Steps.size(), kopf.RegisterSteps.size(), kopf.RegisterCode), std::tuple(0u, 0u, nullptr));
     }
     AllowRegisterCode(true);
 }

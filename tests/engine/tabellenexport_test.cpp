@@ -73,6 +73,10 @@ TEST(TabellenExport, NumbersBecomeNumberCellsTitlesStayTextRtfEscapes)
     };
     for (const auto& [text, soll] : rtf)
         EXPECT_EQ(RtfText(text), soll) << text;
+    // A sequence cut off by the end of the text is broken, whatever follows
+    // in memory.
+    EXPECT_EQ(RtfText(std::string_view("a\xC3\xA4", 2)), "a?");
+    EXPECT_EQ(RtfText(std::string_view("\xE2\x82\xAC", 2)), "??");
 }
 
 TEST(TabellenExport, RtfTableHasOneRowPerLineAndOneCellPerValue)

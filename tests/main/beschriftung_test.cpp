@@ -417,3 +417,24 @@ TEST_F(GestartetTest, AControlGrowsToItsCaptionWhenPolishedOrAtOnceOnceItWas)
     }
     EXPECT_GT(aufgeschoben, 0u);
 }
+
+// A row names its controls separated by blanks, in that order, or none (the
+// window itself); a row of fill options gives each box its caption and then
+// one target per option.
+TEST(Beschriftung, EachRowGivesATargetPerNameInOrder)
+{
+    QStringList erwartet;
+    for (const TBeschriftungsZeile& z : Beschriftungstabelle()) {
+        QStringList namen = QString::fromLatin1(z.Namen).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (namen.isEmpty())
+            namen.append(QString());
+        for (const QString& name : namen)
+            for (int i = 0; i < (z.Art == TBeschriftungsArt::Fuelloptionen ? 7 : 1); ++i)
+                erwartet << name;
+    }
+    QStringList ziele;
+    for (const TBeschriftungsZiel& z : BeschriftungsZiele())
+        ziele << z.Name;
+    EXPECT_EQ(ziele, erwartet);
+    EXPECT_TRUE(ziele.contains("NormaleButton") && ziele.contains(QString()));
+}
