@@ -102,8 +102,7 @@ public:
         const std::int64_t von = Index;
         const std::int64_t ziel = std::min((Index / jeder + 1) * jeder, MaxMitglieder - 1);
         do {
-            double d = 0;
-            const std::int64_t k = Gleichschritte(ziel - Index, d);
+            const auto [k, d] = Gleichschritte(ziel - Index);
             if (k > 1) {
                 T += static_cast<double>(k) * d;  // exact, see Gleichschritte
                 Index += k;
@@ -145,22 +144,26 @@ private:
     // exactly halfway, where ties go to even and Q alternates). Away from
     // 0 (|t| >= 0.001) nothing snaps. Counting in units of u keeps every
     // bound exact.
-    std::int64_t Gleichschritte(std::int64_t kMax, double& d) const
+    struct TGleich {
+        std::int64_t K;  // {} for none
+        double D;
+    };
+    TGleich Gleichschritte(std::int64_t kMax) const
     {
         if (kMax < 2 || !(std::fabs(T) >= 0.001) || !Endlich(T))
-            return 0;
+            return {};
         int e = 0;
         std::frexp(T, &e);  // the binade of T is [2^(e-1), 2^e) in magnitude
         const double u = std::ldexp(1.0, e - 53);
         const double q = Step / u;  // exact: a power of two apart
         if (!(q < 0x1p52))
-            return 0;
+            return {};
         const double ganz = std::floor(q);
         if (q - ganz == 0.5)
-            return 0;
+            return {};
         const std::int64_t Q = static_cast<std::int64_t>(ganz) + (q - ganz > 0.5 ? 1 : 0);
         if (Q == 0)
-            return 0;  // the sum no longer moves: a single step finds that
+            return {};  // the sum no longer moves: a single step finds that
         constexpr std::int64_t Unten = std::int64_t{1} << 52;  // the binade in units of u
         constexpr std::int64_t Oben = std::int64_t{1} << 53;
         const std::int64_t N = static_cast<std::int64_t>(T / u);
@@ -169,15 +172,14 @@ private:
             k = (Oben - 1 - N) / Q;  // each sum stays below the top
         } else {
             if (std::ldexp(1.0, e - 1) < 0.001)
-                return 0;            // the binade reaches into the snap
+                return {};            // the binade reaches into the snap
             k = (-Unten - 1 - N) / Q;  // each sum stays above the bottom
         }
         // Members passed over must have successors: t <= Grenze.
         const double g = std::floor(Grenze / u);
         if (std::fabs(g) < 0x1p62)
             k = std::min(k, (static_cast<std::int64_t>(g) - N) / Q + 1);
-        d = static_cast<double>(Q) * u;
-        return std::min(k, kMax);
+        return {std::min(k, kMax), static_cast<double>(Q) * u};
     }
 
     double TMin = 0, Grenze = 0, Spanne = 0, Step = 1, T = 0;
@@ -1223,11 +1225,10 @@ void TGraphik::DrawFunctionGraphs(TCanvas& Canvas, const std::function<void()>& 
 
     if (speicher) {
         ZuletztAbgetastet = 0;
-        for (std::size_t k = 1; k <= 9; ++k)
-            if (plan[k].Zeichnen && !plan[k].Gespeichert)
-                ZuletztAbgetastet |= 1u << k;
         for (std::size_t k = 1; k <= 9; ++k) {
-            TFunktionsPlan& p = plan[k];
+            TFunktionsPlan& p = plan.at(k);
+            if (p.Zeichnen && !p.Gespeichert)
+                ZuletztAbgetastet |= 1u << k;
             if (!p.Speichern) {
                 speicher->Entfernen(k);
             } else if (!p.Gespeichert) {

@@ -485,6 +485,17 @@ struct TBefehl {
     std::uint32_t Index = 0, Anzahl = 0;
 };
 
+// A shape's command: its box in A..D.
+TBefehl Kasten(TBefehl::TArt art, bool ganz, std::uint32_t zustand, const TRect& r)
+{
+    TBefehl b;
+    b.Art = art;
+    b.Ganz = ganz;
+    b.Zustand = zustand;
+    b.A = r.Left, b.B = r.Top, b.C = r.Right, b.D = r.Bottom;
+    return b;
+}
+
 struct TTextBefehl {
     QString Text;
     TFont Schrift;
@@ -1465,7 +1476,7 @@ void TPainterCanvas::DoRectangle(TRect r)
 {
     FlushLines();
     if (Aufzeichnen()) {
-        const TBefehl b{TBefehl::Rechteck, PasstQRect(r), Zustand(Pen, Brush), r.Left, r.Top, r.Right, r.Bottom, 0, 0};
+        const TBefehl b = Kasten(TBefehl::Rechteck, PasstQRect(r), Zustand(Pen, Brush), r);
         const auto [oben, unten] = Zeilen(r, Pen);
         FListe->Verteilen(b, oben, unten);
         return;
@@ -1511,7 +1522,7 @@ void TPainterCanvas::DoEllipse(TRect r)
     if (Aufzeichnen()) {
         if (EllipseAusVorrat(r))
             return;
-        const TBefehl b{TBefehl::Ellipse, PasstQRect(r), Zustand(Pen, Brush), r.Left, r.Top, r.Right, r.Bottom, 0, 0};
+        const TBefehl b = Kasten(TBefehl::Ellipse, PasstQRect(r), Zustand(Pen, Brush), r);
         const auto [oben, unten] = Zeilen(r, Pen);
         FListe->Verteilen(b, oben, unten);
         return;
@@ -1619,7 +1630,7 @@ void TPainterCanvas::DoFillRect(TRect r)
 {
     FlushLines();
     if (Aufzeichnen()) {
-        const TBefehl b{TBefehl::Flaeche, false, Zustand(Pen, Brush), r.Left, r.Top, r.Right, r.Bottom, 0, 0};
+        const TBefehl b = Kasten(TBefehl::Flaeche, false, Zustand(Pen, Brush), r);
         FListe->Verteilen(b, r.Top - 1.0, r.Bottom + 1.0);
         return;
     }

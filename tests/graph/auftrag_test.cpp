@@ -37,8 +37,8 @@ TEST_F(Auftrag, APictureTooLargeForTheClipboardIsRefusedWithAMessage)
     EXPECT_EQ(Ablage.Aufrufe(), 0);
 }
 
-// The printed value table's title names the family parameter only for a
-// family.
+// The printed value table's title, in 11 point bold, names the family
+// parameter only for a family.
 TEST_F(Auftrag, ThePrintedTablesTitleNamesTheParameterOnlyForAFamily)
 {
     Form2->Edit3->setText(QStringLiteral("2"));
@@ -47,8 +47,10 @@ TEST_F(Auftrag, ThePrintedTablesTitleNamesTheParameterOnlyForAFamily)
         TRecordingCanvas c(19000, 27700, true);
         Graphik->DruckeSeiten(c, true, 19000, 27700, {});
         for (const auto& op : c.OpsOf(TRecordingCanvas::TOpKind::Text))
-            if (op.Text.startsWith(Txt(289)))
+            if (op.Text.startsWith(Txt(289))) {
+                EXPECT_EQ(std::pair(op.Font.Size, op.Font.Style), std::pair(11, std::uint8_t{fsBold}));
                 return op.Text;
+            }
         return QString();
     };
     const auto alt = Zustand.Editor.Eingabeart;

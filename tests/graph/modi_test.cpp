@@ -71,10 +71,16 @@ TEST_F(ModiTest, ToolButtonsChooseTheModeTickTheMenuAndRaiseTheOpenersOfTheirWin
         EXPECT_EQ(Graphik->UrsprungButton->isChecked(), nachher == 1);
         EXPECT_EQ(AssistentFenster->isVisible(), nachher == 82 || nachher == 92);
     }
-    // Another sender leaves the mode as the caller set it.
+    // Another sender leaves the mode as the caller set it; a step of a
+    // construction has no pattern of its own: the mode panel is emptied,
+    // the function panels keep theirs.
     Modus = ModusKreisRadius;
+    Graphik->StatusBar1->Panels[0].Text = QStringLiteral("M(|)");
+    Graphik->StatusBar1->Panels[1].Text = QStringLiteral("f1");
     Graphik->TracebuttonClick(Form1);
     EXPECT_EQ(Modus, ModusKreisRadius);
+    EXPECT_EQ(std::pair(Graphik->StatusBar1->Panels[0].Text, Graphik->StatusBar1->Panels[1].Text),
+              std::pair(QString(), QStringLiteral("f1")));
     // The menu chooses the tool and presses its button.
     Form1->I9->trigger();
     EXPECT_EQ(std::tuple(Modus, Graphik->IstTangente, Graphik->NormaleButton->isChecked()),
@@ -242,6 +248,8 @@ TEST_F(ModiTest, InteractionOffReturnsToTheOriginAndSoundsFollowTheMenuItem)
 
 TEST_F(ModiTest, EachModeSetsUpSnapControlsFotoBoxAndStatusPattern)
 {
+    // At the start (the origin tool) "Foto mit" is not offered.
+    EXPECT_TRUE(Graphik->CheckBox2->isHidden() && Graphik->LabelText->isHidden());
     // Snap controls shown, "Foto mit" shown (and ticked), the empty pattern
     // and its width at snap step 4: W17 = (4 + 3) * 17 - 12 = 107,
     // W15 = (4 + 4) * 15 - 5 = 115; what "Foto mit" adds.

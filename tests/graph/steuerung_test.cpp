@@ -183,6 +183,29 @@ TEST_F(Steuerung, UnitSwitchSwapsListsAndTheMenuTickOnly)
     EXPECT_EQ(EinheitXDlg->Label1->text(), Txt(344) + QStringLiteral(" 1 cm"));
 }
 
+// Only the cm lengths past the inch lists (x 15 to 17, y 17 to 20) take the
+// longest inch length; the others keep their own.
+TEST_F(Steuerung, UnitSwitchReplacesOnlyTheLengthsBeyondTheInchLists)
+{
+    const std::tuple<const char*, const char*, const char*, const char*> faelle[] = {
+        {"14", "16", "7", "8"}, {"15", "17", "7", "8"}, {"16", "18", "7", "8"},
+        {"17", "20", "7", "8"}, {"10", "12", "5", "6"}, {"17", "19", "7", "8"},
+    };
+    for (const auto& [x, y, xZoll, yZoll] : faelle) {
+        SCOPED_TRACE(std::string(x) + " x " + y);
+        Graphik->ComboBox2a->setEditText(QStringLiteral("2"));
+        Graphik->ComboBox1a->setEditText(QStringLiteral("2"));
+        Graphik->ComboBox2->setEditText(QString::fromLatin1(x));
+        Graphik->ComboBox2Change(Graphik->ComboBox2);
+        Graphik->ComboBox1->setEditText(QString::fromLatin1(y));
+        Graphik->ComboBox1Change(Graphik->ComboBox1);
+        Graphik->cm1->click();
+        EXPECT_EQ(std::pair(Graphik->ComboBox2a->currentText(), Graphik->ComboBox1a->currentText()),
+                  std::pair(QString::fromLatin1(xZoll), QString::fromLatin1(yZoll)));
+        Graphik->cm3->click();
+    }
+}
+
 TEST_F(Steuerung, StatusBarClicksChooseFunctionPanelsOnly)
 {
     Funktionen[3]->SetTerm("f(x) = 3*x");

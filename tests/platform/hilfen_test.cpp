@@ -234,6 +234,26 @@ TEST(Statusleiste, PanelsSideBySideDrawnByTheirOwnerAndClicksReported)
     EXPECT_EQ(std::tuple(bild.pixel(29, 1), bild.pixel(29, 2), bild.pixel(29, 17), bild.pixel(29, 18), bild.pixel(79, 10)),
               std::tuple(qRgb(255, 0, 0), mitte, mitte, qRgb(255, 0, 0), mitte));
 
+    // The bar paints its own background over the window that holds it.
+    {
+        QWidget halter;
+        QPalette pal = halter.palette();
+        pal.setColor(QPalette::Window, Qt::blue);
+        halter.setPalette(pal);
+        halter.setAutoFillBackground(true);
+        halter.resize(400, 40);
+        pal.setColor(QPalette::Window, Qt::green);
+        bar.setPalette(pal);
+        bar.setParent(&halter);
+        bar.move(0, 20);
+        bar.show();
+        QImage ganz(400, 40, QImage::Format_RGB32);
+        halter.render(&ganz);
+        EXPECT_EQ(std::pair(ganz.pixel(150, 10), ganz.pixel(150, 30)), std::pair(qRgb(0, 0, 255), qRgb(0, 255, 0)));
+        bar.setParent(nullptr);
+        bar.setPalette(QPalette());
+    }
+
     // Without an owner the panels draw their texts themselves.
     bar.OnDrawPanel = nullptr;
     bar.OnUpdatePanels = nullptr;
