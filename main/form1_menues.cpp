@@ -375,9 +375,10 @@ void TForm1::F11Click(int taste)
         emit Melder().EingabeFokusVerlangt(true);
         return;
     }
+    // (The function's equation, set by the list's change, has the caret
+    // at its end.)
     Edit1->activateWindow();
     Edit1->setFocus();
-    Edit1->end(false);
 }
 
 // ---------------------------------------------------------------------------

@@ -121,12 +121,10 @@ void MusterZeichnen(TCanvas& canvas, const TRect& rect, const TMuster& m)
     const int rechts = rect.Right - 5;
 
     // One piece, cut to the sample area: a wide pen's last dash may start
-    // beyond it, and a piece running backwards would paint outside.
+    // beyond it (cut to nothing there, which the canvas does not draw).
     auto stueck = [&](int von, int bis) {
         von = std::clamp(von, links, rechts);
         bis = std::clamp(bis, links, rechts);
-        if (bis <= von)
-            return;
         canvas.MoveTo(von, y);
         canvas.LineTo(bis, y);
     };

@@ -62,6 +62,7 @@ TEST_F(Befehle, AFunctionsHotKeyInTheGraphWindowActivatesTheMainWindowsEquation)
     EXPECT_EQ(FunktionNr, 4);
     EXPECT_TRUE(AktivWird(Form1));
     EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+    EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
 }
 
 TEST_F(Befehle, HotKeysReachTheirCommandsFromEitherWindowAndLineEditsLetThemPass)

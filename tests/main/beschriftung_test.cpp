@@ -133,6 +133,7 @@ TEST_F(GestartetTest, EveryCaptionTableReferenceResolves)
     EXPECT_FALSE(Beschriften(Form1->Edit1, TBeschriftungsArt::Text, -1, "x"));
     QObject keinSteuerelement;
     EXPECT_FALSE(Beschriften(&keinSteuerelement, TBeschriftungsArt::Text, -1, "x"));
+    EXPECT_FALSE(Beschriften(nullptr, TBeschriftungsArt::Text, -1, "x"));
     EXPECT_EQ(Form1->Edit1->text(), vorher);
     const int n = Form1->ComboBox1->count();
     for (int eintrag : {-1, n})

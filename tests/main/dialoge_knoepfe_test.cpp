@@ -305,6 +305,11 @@ TEST_F(DialogKnoepfe, AboutAndTipsOpenTheirLinks)
 {
     ImDialog([] { Form1->ber1->trigger(); },
              [] {
+                 // The web address stands right under its label, however
+                 // tall the picture beside them.
+                 const QRect bild = AboutBox->Image1->geometry();
+                 ASSERT_GT(bild.height(), AboutBox->Label5->geometry().bottom() + 20);
+                 EXPECT_LT(AboutBox->Label5->y() - AboutBox->Label10->geometry().bottom(), 12);
                  AboutBox->BitBtn1->click();
                  AboutBox->BitBtn2->click();
                  emit AboutBox->Label5->linkActivated(AboutBox->Label5->toolTip());

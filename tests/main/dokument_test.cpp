@@ -199,6 +199,8 @@ TEST_F(DokumentTest, OpenDerivesTheWindowsFromTheStoredFields)
                          Graphik->EinheitY),
               std::tuple(4, 8, 0.3, 7.5));
     EXPECT_EQ(Graphik->ComboBox2a->currentText(), "7");
+    // The selected function's line style is the one chosen in the list.
+    EXPECT_EQ(Form1->ComboBox2->currentIndex(), 7);
     EXPECT_EQ(std::tuple(Graphik->CB4->isChecked(), Graphik->CB2->isChecked(), Graphik->CB3->isChecked()),
               std::tuple(true, false, true));
     EXPECT_EQ(Form2->EditErgebnis->text(), " 7");  // recomputed: 2^3 - 1

@@ -89,6 +89,11 @@ TEST_F(EditorTest, FamilyIsRecognisedByTheFirstCommaBeforeTheFirstBracket)
 
 TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
 {
+    // The list offers the nine functions, no more.
+    QStringList angebot;
+    for (int i = 0; i < Form1->ComboBox1->count(); ++i)
+        angebot << Form1->ComboBox1->itemText(i);
+    EXPECT_EQ(angebot.join(QLatin1Char(' ')), QStringLiteral("1. 2. 3. 4. 5. 6. 7. 8. 9."));
     for (int n = 1; n <= 9; ++n) {
         TFunktion* f = Funktionen[static_cast<std::size_t>(n)];
         f->SetTerm("f(x) = x+" + std::to_string(n));
@@ -143,6 +148,9 @@ TEST_F(EditorTest, TheTraceWindowLeavesTheOverviewBehind)
     if (!QTest::qWaitForWindowActive(Form1))
         GTEST_SKIP() << "no active window on this platform";
     Modus = ModusSpur;
+    // (Even when the keyboard was elsewhere in the window, as in the
+    // function list when a family is chosen.)
+    Form1->ComboBox1->setFocus();
     Form1->Edit1->setText("f(x,t) = t*x^2");
     QCoreApplication::processEvents();
     EXPECT_TRUE(TraceParam->isVisible());

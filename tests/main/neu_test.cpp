@@ -32,6 +32,7 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
     Form1->Evont->setText("-3");
     Form1->Ebist->setText("9");
     Form1->Estept->setText("2");
+    Form1->ComboBox2->setCurrentIndex(6);
     Graphik->TrackBar3->setValue(0);
     Graphik->CheckBox2->setChecked(true);
     Graphik->SoundBox->setChecked(false);
@@ -72,6 +73,7 @@ TEST_F(NeuTest, NewResetsWhatNoDocumentKeeps)
               std::tuple(QString::number(F(1).GetTFrom()), QString::number(F(1).GetTTo()), QString::number(F(1).GetTStep())));
     EXPECT_EQ(std::tuple(F(1).GetTFrom(), F(1).GetTTo(), F(1).GetTStep()), std::tuple(TFunktion().GetTFrom(), 5.0, 1.0));
     EXPECT_EQ(Form1->GroupBox2->title(), " " + Txt(141) + " (1.) ");
+    EXPECT_EQ(std::tuple(F(1).GetLineStyle(), Form1->ComboBox2->currentIndex()), std::tuple(1, 1));
     EXPECT_EQ(Graphik->SFarbe->width(), 2 * Graphik->SFarbe2->width());
     // Both input bars write in function 1's colours, not function 3's.
     EXPECT_EQ(std::tuple(Schriftfarbe(Form1->Edit1), Schriftfarbe(Form1->SFarbe2), Schriftfarbe(Graphik->Edit3)),

@@ -309,6 +309,11 @@ TEST_F(DialogeTest, TheExportsOpenWithOnePairPerRowAndAllPairs)
         paare->setValue(0);
         EXPECT_EQ(std::pair(hoechstens, paare->value()), std::pair(25, 1)) << d->objectName().toStdString();
         paare->setValue(25);
+        // The choices keep their height at the top of their page, however
+        // tall the dialog.
+        d->resize(d->width(), d->height() + 200);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d->OptGroup->height(), d->OptGroup->sizeHint().height()) << d->objectName().toStdString();
         d->hide();
     }
 }
@@ -544,6 +549,14 @@ TEST_F(DialogeTest, TheValueTablesCellsAreNotEdited)
     QTest::keyClick(gitter, Qt::Key_F2);
     QTest::keyClicks(gitter, QStringLiteral("7"));
     EXPECT_EQ(gitter->findChild<QLineEdit*>(), nullptr);
+    // The row titles are not cells to choose: a click on one leaves it
+    // unselected, where a value is selected.
+    for (const int r : {0, 1}) {
+        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, gitter->visualItemRect(gitter->item(r, 0)).center());
+        EXPECT_FALSE(gitter->item(r, 0)->isSelected()) << r;
+        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, gitter->visualItemRect(gitter->item(r, 2)).center());
+        EXPECT_TRUE(gitter->item(r, 2)->isSelected()) << r;
+    }
     Form2->hide();
 }
 

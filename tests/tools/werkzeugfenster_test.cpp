@@ -42,6 +42,23 @@ namespace {
 
 class WerkzeugfensterTest : public WerkzeugTest {};
 
+// Counts the events of one type its objects receive.
+class TEreignisZaehler : public QObject {
+public:
+    TEreignisZaehler(QEvent::Type art, int& zahl) : Art(art), Zahl(zahl) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        Zahl += e->type() == Art;
+        return false;
+    }
+
+private:
+    QEvent::Type Art;
+    int& Zahl;
+};
+
 }  // namespace
 
 TEST_F(WerkzeugfensterTest, EveryToggleShowsItsRefreshedWindowAndClosesIt)
@@ -78,6 +95,19 @@ TEST_F(WerkzeugfensterTest, EveryToggleShowsItsRefreshedWindowAndClosesIt)
         EXPECT_EQ(fenster->isVisible(), uebersicht);
     }
     EXPECT_TRUE(punkte == Punkte);
+    // Opening brings the window to the front (once more than showing it
+    // does), closing does not.
+    int gehoben = 0;
+    TEreignisZaehler zaehler(QEvent::ZOrderChange, gehoben);
+    PunkteDlg->installEventFilter(&zaehler);
+    PunkteDlg->show();
+    PunkteDlg->hide();
+    const int gezeigt = std::exchange(gehoben, 0);
+    Form1->SpeedButton10->click();
+    EXPECT_EQ(std::pair(PunkteDlg->isVisible(), gehoben), std::pair(true, gezeigt + 1));
+    Form1->SpeedButton10->click();
+    EXPECT_EQ(std::pair(PunkteDlg->isVisible(), gehoben), std::pair(false, gezeigt + 1));
+    PunkteDlg->removeEventFilter(&zaehler);
     // The labels window gives its first axis caption the focus.
     Form1->SpeedButton12->click();
     EXPECT_EQ(BeschriftungDlg->focusWidget(), BeschriftungDlg->Edit1);
@@ -286,8 +316,13 @@ TEST_F(WerkzeugfensterAlleinTest, EveryControlHasANameNoOtherControlOfItsWindowH
 {
     // The caption table finds a control by its name: a name taken twice
     // leaves the second control without its caption, a control without one
-    // cannot be found.
-    for (const TWerkzeugfenster* w : Alle()) {
+    // cannot be found. So in the trace windows, down to their arrows.
+    const std::vector<TWerkzeugfenster*> alle = Alle();
+    std::vector<const QWidget*> fenster(alle.begin(), alle.end());
+    const TTraceParam spur;
+    const TAssistentFenster assistent;
+    fenster.insert(fenster.end(), {&spur, &assistent});
+    for (const QWidget* w : fenster) {
         std::map<QString, int> namen;
         for (const QObject* o : w->findChildren<QObject*>()) {
             const bool bedienbar = qobject_cast<const QAbstractButton*>(o) || qobject_cast<const QLineEdit*>(o) ||
