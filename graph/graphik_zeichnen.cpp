@@ -168,7 +168,7 @@ private:
         constexpr std::int64_t Oben = std::int64_t{1} << 53;
         const std::int64_t N = static_cast<std::int64_t>(T / u);
         std::int64_t k = 0;
-        if (N > 0) {
+        if (!std::signbit(T)) {
             k = (Oben - 1 - N) / Q;  // each sum stays below the top
         } else {
             if (std::ldexp(1.0, e - 1) < 0.001)
@@ -182,8 +182,8 @@ private:
         return {std::min(k, kMax), static_cast<double>(Q) * u};
     }
 
-    double TMin = 0, Grenze = 0, Spanne = 0, Step = 1, T = 0;
-    bool Einzeln = true;
+    double TMin, Grenze, Spanne, Step, T;  // set by the constructor
+    bool Einzeln;
     bool Ausgelassen = false;
     std::int64_t Index = -1;
     std::int64_t Einzelschritte = 0;

@@ -598,7 +598,7 @@ struct TPainterCanvas::TListe {
             Baender[k].push_back(b);
             LaufVon[k] = LaufBis[k] = -1;
         };
-        int kMin = static_cast<int>(Baender.size()), kMax = -1;
+        int kMin = static_cast<int>(Baender.size()), kMax = std::numeric_limits<int>::min();
         // The rows lo <= y < hi of the band the segment before went to
         // alone, and that band; its run goes on while the segments stay
         // there. None (no row compares) when it went to several or none.
@@ -638,8 +638,9 @@ struct TPainterCanvas::TListe {
         for (int k = kMin; k <= kMax; ++k)
             if (LaufVon[static_cast<std::size_t>(k)] >= 0)
                 abgeben(static_cast<std::size_t>(k));
-        if (kMax >= 0)
-            Leer = false;
+        // Runs that reach a single band (clamped at the edges) went whole
+        // above, so this one reached two bands at least.
+        Leer = false;
     }
     // Forgets the commands; the last `offen` points (a run not yet handed
     // on) stay, at the start.

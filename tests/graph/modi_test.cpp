@@ -264,6 +264,12 @@ TEST_F(ModiTest, EachModeSetsUpSnapControlsFotoBoxAndStatusPattern)
         {&TGraphik::UrsprungButton, false, false, "P(|)", 90, "Koordinaten"},
     };
     Graphik->TrackBar3->setValue(4);
+    // Their text black again, whatever colour was set before.
+    for (QWidget* w : std::initializer_list<QWidget*>{Graphik->CheckBox2, Graphik->LabelText}) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, Qt::gray);
+        w->setPalette(pal);
+    }
     for (const auto& [knopf, raster, foto, vorlage, breite, zusatz] : faelle) {
         Graphik->StatusErneuern = false;  // Statusanzeige leaves the panel alone
         Graphik->CheckBox2->setChecked(false);
@@ -278,6 +284,9 @@ TEST_F(ModiTest, EachModeSetsUpSnapControlsFotoBoxAndStatusPattern)
         EXPECT_EQ(std::tuple(Graphik->StatusBar1->Panels[0].Text, Graphik->StatusBar1->Panels[0].Width),
                   std::tuple(QString::fromUtf8(vorlage), breite));
         EXPECT_EQ(Graphik->LabelText->text(), QString::fromUtf8(zusatz));
+        EXPECT_EQ(std::pair(Graphik->CheckBox2->palette().color(QPalette::WindowText),
+                            Graphik->LabelText->palette().color(QPalette::WindowText)),
+                  std::pair(QColor(Qt::black), QColor(Qt::black)));
     }
     // In English the touching point is indented.
     Form1->english1->trigger();
