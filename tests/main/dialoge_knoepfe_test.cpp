@@ -309,6 +309,7 @@ TEST_F(DialogKnoepfe, AboutAndTipsOpenTheirLinks)
                  // tall the picture beside them.
                  const QRect bild = AboutBox->Image1->geometry();
                  ASSERT_GT(bild.height(), AboutBox->Label5->geometry().bottom() + 20);
+                 EXPECT_EQ(bild.width(), AboutBox->Image1->sizeHint().width());  // the texts take the width
                  EXPECT_LT(AboutBox->Label5->y() - AboutBox->Label10->geometry().bottom(), 12);
                  AboutBox->BitBtn1->click();
                  AboutBox->BitBtn2->click();
