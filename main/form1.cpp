@@ -160,8 +160,7 @@ void TForm1::ErzeugeEingabe()
         ComboBox1->addItem(QString::number(n) + QLatin1Char('.'));
     ComboBox1->lineEdit()->setMaxLength(255);
     SitBtn3 = new QToolButton(GroupBox1);
-    SitBtn3->setObjectName(QStringLiteral("SitBtn3"));
-    SitBtn3->setText(QStringLiteral("Bibliothek"));
+    SitBtn3->setObjectName(QStringLiteral("SitBtn3"));  // captioned from the table before it is shown
     SitBtn3->setGeometry(76, 50, 80, 24);
     BitBtn1 = new QPushButton(QStringLiteral("<-"), GroupBox1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

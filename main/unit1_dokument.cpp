@@ -463,7 +463,6 @@ void TForm1::SpeedButton3Click()
     if (!halten) {
         ComboBox1->setFocus();
         Edit1->setFocus();
-        Edit1->end(false);
     } else {
         emit Melder().EingabeFokusVerlangt(false);
     }

@@ -219,6 +219,24 @@ TEST_F(Bildvergleich, RetypedRedrawsComposeKeptLayers)
         }
         s.Defs[k].Term = Stiftszene[k].Term;
     }
+    // A function that bounds an area (the first: to the x axis, the third:
+    // to the sixth) is drawn whole every time: the area lies below the
+    // graphs before it.
+    for (const std::size_t k : {std::size_t{0}, std::size_t{2}}) {
+        Aufbauen(s, false);
+        g = Fenster(s);
+        Gezeigt(*g);
+        const std::string alt = s.Defs[k].Term;
+        for (int i = 1; i <= 3; ++i) {
+            const std::string neu = alt + std::string(static_cast<std::size_t>(i), ' ');
+            s.Defs[k].Term = neu.c_str();
+            const QImage referenz = Referenz(s);
+            Aufbauen(s, false);
+            EXPECT_TRUE(BilderGleich(Gezeigt(*g), referenz)) << k << ", " << i;
+            EXPECT_EQ(std::pair(g->Ebenen != nullptr, g->EbenenGenutzt), std::pair(false, 0)) << k << ", " << i;
+        }
+        s.Defs[k].Term = Stiftszene[k].Term;
+    }
 
     // Two halves of one curve in one pen, the second starting at the pixel
     // where the first ends: on a single canvas it goes on from there.

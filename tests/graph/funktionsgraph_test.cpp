@@ -118,6 +118,27 @@ TEST_F(Funktionsgraph, MembersBeyondTheBudgetAreLeftOutEvenlyAndKeepTheirInk)
     EXPECT_FALSE(G->NichtAlleMitglieder);
 }
 
+// Every k-th member of the running sum from `von` to `bis`, and its last,
+// with k read from the first two of `t`.
+std::set<long double> JederKte(const std::set<long double>& t, double von, double bis, double step)
+{
+    if (t.size() < 10)
+        return {};
+    const long jeder = std::lround((*std::next(t.begin()) - *t.begin()) / step);
+    EXPECT_GT(jeder, 1);
+    std::set<long double> soll;
+    double summe = von - step;
+    for (long i = 0;; ++i) {
+        summe += step;
+        const bool letzter = !(summe <= bis - step + 0.001);
+        if (i % jeder == 0 || letzter)
+            soll.insert(summe);
+        if (letzter)
+            break;
+    }
+    return soll;
+}
+
 TEST_F(Funktionsgraph, NineTinyStepFamiliesShareOneBudget)
 {
     // t*sin(x)/x for t from 1 to 5 in steps of 1e-6 in every slot.
@@ -131,28 +152,30 @@ TEST_F(Funktionsgraph, NineTinyStepFamiliesShareOneBudget)
     EXPECT_LE(gesamt, Budget(10.0));
     EXPECT_GE(gesamt, 0.9 * Budget(10.0));
     // The members drawn are every k-th of the running sum, and its last.
-    const std::set<long double>& t = Fake(9).TWerte;
-    ASSERT_GT(t.size(), 10u);
-    const long jeder = std::lround((*std::next(t.begin()) - *t.begin()) / 1e-6);
-    std::set<long double> soll;
-    double summe = 1 - 1e-6;
-    for (long i = 0;; ++i) {
-        summe += 1e-6;
-        const bool letzter = !(summe <= 5 - 1e-6 + 0.001);
-        if (i % jeder == 0 || letzter)
-            soll.insert(summe);
-        if (letzter)
-            break;
-    }
-    EXPECT_EQ(t, soll);
+    EXPECT_EQ(Fake(9).TWerte, JederKte(Fake(9).TWerte, 1, 5, 1e-6));
+}
+
+// From -5 on past -4, and from 3 past 4: into the next binade, where the
+// step rounds to another increment. The members passed over in jumps are
+// still those of the running sum, bit for bit.
+TEST_F(Funktionsgraph, MembersPassedInJumpsAreThoseOfTheRunningSumAcrossBinades)
+{
+    Familie(1, -5, -3, 3e-6, [](long double x, long double t) { return t * std::sin(x) / x; });
+    Familie(2, 3, 5, 3e-6, [](long double x, long double t) { return t * std::sin(x) / x; });
+    Graphen(10.0);
+    EXPECT_TRUE(G->NichtAlleMitglieder);
+    EXPECT_EQ(Fake(1).TWerte, JederKte(Fake(1).TWerte, -5, -3, 3e-6));
+    EXPECT_EQ(Fake(2).TWerte, JederKte(Fake(2).TWerte, 3, 5, 3e-6));
 }
 
 TEST_F(Funktionsgraph, WalksOfBillionsOfMembersEndSoon)
 {
     // A narrow x range keeps every member to a few samples. A billion
-    // whole t are passed in jumps, up to the last; halfway steps at 2^53
+    // whole t are passed in jumps, up to the last, also below 0 (where the
+    // sums shrink towards the bottom of each binade); halfway steps at 2^53
     // (ties to even) only one by one, and that walk ends at its limit.
-    for (const auto& [von, bis, step, letzter] : {std::tuple{0.0, 1e9, 1.0, 1e9}, {0x1p53, 0x1p54, 3.0, 0.0}}) {
+    for (const auto& [von, bis, step, letzter] :
+         {std::tuple{0.0, 1e9, 1.0, 1e9}, {-1e9, -1.0, 1.0, -1.0}, {0x1p53, 0x1p54, 3.0, 0.0}}) {
         auto& f = Familie(1, von, bis, step, [](long double x, long double) { return x; });
         f.SetXFrom(0);
         f.SetXTo(0.05);

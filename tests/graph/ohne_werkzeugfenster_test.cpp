@@ -89,3 +89,21 @@ TEST_F(OhneWerkzeugfenster, TheWindowStartsAsHighAsTheMainWindow)
     ProgrammStarten({});
     EXPECT_EQ(Graphik->height(), std::max(200, Graphik->Hauptfenster->height() + FensterVersatz[5]));
 }
+
+// Until the first redraw, the pictures are white, the picture behind in a
+// black frame, of which its size keeps the top edge.
+TEST_F(OhneWerkzeugfenster, BothPicturesStartWhiteInABlackFrame)
+{
+    TGraphik* const alt = Graphik;
+    TGraphik g(nullptr, &Zustand.Ansicht);
+    g.FormCreate();
+    Graphik = alt;
+    g.BildCanvas->Flush();
+    g.AnzeigebildCanvas->Flush();
+    const int w = g.Bild.width(), h = g.Bild.height();
+    ASSERT_EQ(g.Anzeigebild.size(), QSize(w, h));
+    EXPECT_EQ(std::tuple(g.Bild.pixel(0, 0), g.Bild.pixel(w - 1, 0), g.Bild.pixel(1, 1), g.Bild.pixel(w / 2, h - 1)),
+              std::tuple(0xFF000000u, 0xFF000000u, 0xFFFFFFFFu, 0xFFFFFFFFu));
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(w / 2, h / 2), QPoint(w - 1, h - 1)})
+        EXPECT_EQ(g.Anzeigebild.pixel(p), 0xFFFFFFFFu) << p.x() << ", " << p.y();
+}

@@ -220,12 +220,26 @@ TEST_F(EditorTest, ColourDialogStoresOnlyAConfirmedColourAndLineStyleIsMirrored)
     EXPECT_EQ(Funktionen[1]->GetColor(), RGB(10, 20, 30));
 
     FarbDialog.Antwort = clYellow;
+    Form1->Edit1->setCursorPosition(0);
     Form1->SFarbe2Click();
     EXPECT_EQ(std::tuple(Funktionen[1]->GetColor2(), Schriftfarbe(Form1->SFarbe2)), std::tuple(clYellow, clYellow));
+    // Typing goes on at the end of the equation.
+    EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
 
     Form1->ComboBox2->setCurrentIndex(4);
     Form1->ComboBox2Change();
     EXPECT_EQ(std::tuple(Funktionen[1]->GetLineStyle(), Graphik->ComboBox4->currentIndex()), std::tuple(4, 4));
+}
+
+// Shown again, the main window has the keyboard in its equation, at its end.
+TEST_F(EditorTest, ShowingTheWindowPutsTheCaretAtTheEndOfTheEquation)
+{
+    Form1->hide();
+    Form1->ComboBox1->setFocus();
+    Form1->Edit1->setCursorPosition(0);
+    Form1->show();
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+    EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
 }
 
 TEST_F(EditorTest, KeypadInsertsAtTheCaretReplacesTheSelectionAndWritesTheSeparator)

@@ -86,6 +86,16 @@ TEST(CanvasZaehlung, CommandsGoToTheBandsTheyReach)
     // A thin line is given two rows on each side.
     EXPECT_EQ(befehle([&](TCanvas& c) { duenn(c), Linie(c, 0, 24, 50, 24); }), 1u);
     EXPECT_EQ(befehle([&](TCanvas& c) { duenn(c), Linie(c, 0, 17, 50, 17); }), 2u);
+    // So is each step of a thin run across bands 1 and 2: a step up to row
+    // 17 (or down to row 46) reaches band 0 (band 3) as well, one to row 18
+    // (45) does not.
+    const auto zacke = [&](int y) {
+        return befehle([&](TCanvas& c) {
+            duenn(c), c.MoveTo(0, 40);
+            c.LineTo(10, 40), c.LineTo(20, y), c.LineTo(30, 40), c.LineTo(40, 20);
+        });
+    };
+    EXPECT_EQ(std::tuple(zacke(17), zacke(18), zacke(46), zacke(45)), std::tuple(3u, 2u, 3u, 2u));
     // A thin run down through all bands: each band gets its own piece.
     EXPECT_EQ(befehle([&](TCanvas& c) {
                   duenn(c), c.MoveTo(0, 0);
