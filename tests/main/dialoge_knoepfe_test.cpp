@@ -214,8 +214,10 @@ TEST_F(DialogKnoepfe, TraceParameterAndAssistant)
     Form1->I10->trigger();
     ASSERT_TRUE(TraceParam->isVisible());
     const QImage vorher = GraphenBild();
+    const int fuellungen = Form2->Fuellungen();
     TraceParam->Edit->setText("3");
     EXPECT_NE(GraphenBild(), vorher);
+    EXPECT_EQ(Form2->Fuellungen(), fuellungen);  // the table has a t of its own
     TraceParam->OKBtn->click();
     EXPECT_FALSE(TraceParam->isVisible());
 
