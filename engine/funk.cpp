@@ -294,8 +294,7 @@ void Compiler::ParseNumber(std::int32_t& node)
         // Exponents beyond any sensible size saturate; the range test refuses them.
         long long e = 0;
         while (IsDigit(Peek())) {
-            e = e * 10 + DigitValue(s_[pos++]);
-            if (e > 1000000000LL) e = 1000000000LL;
+            e = std::min(e * 10 + DigitValue(s_[pos++]), 1000000000LL);
         }
         if (negative) e = -e;
         if (v == 0) {

@@ -325,7 +325,6 @@ void TForm1::beispiele()
     // In presentation mode the main window stays out of the way.
     if (praesentation)
         hide();
-    Edit1->end(false);
     ZeichnenErlaubt = true;
     emit Melder().ZeichnenVerlangt();
 }

@@ -375,7 +375,6 @@ void TForm1::ComboBox1Change()
     // The graph window's input bar shows the choice, its colours and style.
     EditorZustandMerken();
     emit Melder().AuswahlGeaendert();
-    Edit1->end(false);
 }
 
 // ---------------------------------------------------------------------------

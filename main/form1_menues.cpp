@@ -418,10 +418,7 @@ void TForm1::BitBtn1Click()
         Edit1->setText(text);
     }
     Edit1->setFocus();
-    if (text.isEmpty())
-        Edit1->end(false);
-    else
-        Edit1->setCursorPosition(anfang);
+    Edit1->setCursorPosition(anfang);  // (0 in an empty field)
 }
 
 void TForm1::BitBtn2Click()
@@ -432,10 +429,9 @@ void TForm1::BitBtn2Click()
             text.remove(Edit1->selectionStart(), static_cast<int>(Edit1->selectedText().size()));
         else
             text.clear();
-        Edit1->setText(text);
+        Edit1->setText(text);  // (the caret after it)
     }
     Edit1->setFocus();
-    Edit1->end(false);
 }
 
 // ---------------------------------------------------------------------------

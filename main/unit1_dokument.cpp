@@ -392,7 +392,6 @@ void TForm1::SpeedButton3Click()
     const bool mitTabelle = Einstellungen.MitWertetabelle != 0;
     Wertetabelle1->setChecked(mitTabelle);
     emit Melder().WertetabelleZeigenVerlangt(mitTabelle);
-    GroupBox2->setTitle(Gruppentitel(157, 1));
 
     // The graph window beside this one, not maximised (unless it keeps its
     // place: New from its own button, an example in presentation mode).
@@ -463,7 +462,6 @@ void TForm1::SpeedButton3Click()
     if (!halten) {
         ComboBox1->setFocus();
         Edit1->setFocus();
-        Edit1->end(false);
     } else {
         emit Melder().EingabeFokusVerlangt(false);
     }

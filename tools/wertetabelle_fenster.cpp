@@ -211,12 +211,12 @@ TForm2::TForm2(QWidget* parent, const QRect& haupt, bool ersteFuellung) : QWidge
     StartBreite = std::max(MindestBreite(), StringGrid1->maximumWidth() + spalten->contentsMargins().left() +
                                                 spalten->contentsMargins().right());
     resize(StartBreite, height());
-    // The view and the family parameter of the trace window shape the rows.
+    // The view shapes the rows (the trace window's family parameter does
+    // not: the table has its own t).
     connect(&Melder(), &TMelder::AnsichtGeaendert, this, [this] {
         if (FGefuellt != XAnsicht())
             FillValueTable();
     });
-    connect(&Melder(), &TMelder::ScharparameterGeaendert, this, [this] { FillValueTable(); });
     connect(&Melder(), &TMelder::NachholenVerlangt, this, [this](TNachholen was) {
         if (was == TNachholen::Wertetabelle)
             FillValueTable();

@@ -214,8 +214,10 @@ TEST_F(DialogKnoepfe, TraceParameterAndAssistant)
     Form1->I10->trigger();
     ASSERT_TRUE(TraceParam->isVisible());
     const QImage vorher = GraphenBild();
+    const int fuellungen = Form2->Fuellungen();
     TraceParam->Edit->setText("3");
     EXPECT_NE(GraphenBild(), vorher);
+    EXPECT_EQ(Form2->Fuellungen(), fuellungen);  // the table has a t of its own
     TraceParam->OKBtn->click();
     EXPECT_FALSE(TraceParam->isVisible());
 
@@ -309,6 +311,7 @@ TEST_F(DialogKnoepfe, AboutAndTipsOpenTheirLinks)
                  // tall the picture beside them.
                  const QRect bild = AboutBox->Image1->geometry();
                  ASSERT_GT(bild.height(), AboutBox->Label5->geometry().bottom() + 20);
+                 EXPECT_EQ(bild.width(), AboutBox->Image1->sizeHint().width());  // the texts take the width
                  EXPECT_LT(AboutBox->Label5->y() - AboutBox->Label10->geometry().bottom(), 12);
                  AboutBox->BitBtn1->click();
                  AboutBox->BitBtn2->click();

@@ -99,7 +99,7 @@ TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
         f->SetTerm("f(x) = x+" + std::to_string(n));
         f->SetXFrom(-n);
         f->SetTStep(0.25 * n);
-        f->SetLineStyle(n);
+        f->SetLineStyle(n % 9);  // (function 9 the first style)
     }
     for (int n = 1; n <= 9; ++n) {
         FunktionWaehlen(n);
@@ -109,7 +109,7 @@ TEST_F(EditorTest, ChoosingAFunctionLoadsItsTermRangesColourAndStyle)
         EXPECT_EQ(Form1->Evonx->text(), QString::number(-n));
         EXPECT_EQ(Form1->Estept->text(), QString::number(0.25 * n).replace(QLatin1Char('.'), QLatin1Char(',')));
         EXPECT_EQ(Schriftfarbe(Form1->Edit1), f->GetColor());
-        EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(n, n));
+        EXPECT_EQ(std::tuple(Form1->ComboBox2->currentIndex(), Graphik->ComboBox4->currentIndex()), std::tuple(n % 9, n % 9));
         EXPECT_EQ(Graphik->ComboBox3->currentText(), Form1->ComboBox1->currentText());
     }
     // A number without its dot selects too; other text keeps the choice
@@ -156,6 +156,24 @@ TEST_F(EditorTest, TheTraceWindowLeavesTheOverviewBehind)
     EXPECT_TRUE(TraceParam->isVisible());
     EXPECT_NE(QApplication::activeWindow(), Uebersicht_Dlg);
     EXPECT_EQ(Form1->focusWidget(), Form1->Edit1);
+    Modus = ModusUrsprung;
+}
+
+// A family typed in the graph window's input bar brings the trace window up
+// without moving the main window's keyboard to its equation.
+TEST_F(EditorTest, TheTraceWindowLeavesTheMainWindowsFocusAloneFromTheGraphWindow)
+{
+    Form1->show();
+    Form1->ComboBox1->setFocus();
+    Graphik->show();
+    Graphik->activateWindow();
+    if (!QTest::qWaitForWindowActive(Graphik))
+        GTEST_SKIP() << "no active window on this platform";
+    Modus = ModusSpur;
+    Graphik->Edit3->setText("f(x,t) = t*x^2");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(TraceParam->isVisible());
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->ComboBox1));
     Modus = ModusUrsprung;
 }
 
@@ -220,12 +238,26 @@ TEST_F(EditorTest, ColourDialogStoresOnlyAConfirmedColourAndLineStyleIsMirrored)
     EXPECT_EQ(Funktionen[1]->GetColor(), RGB(10, 20, 30));
 
     FarbDialog.Antwort = clYellow;
+    Form1->Edit1->setCursorPosition(0);
     Form1->SFarbe2Click();
     EXPECT_EQ(std::tuple(Funktionen[1]->GetColor2(), Schriftfarbe(Form1->SFarbe2)), std::tuple(clYellow, clYellow));
+    // Typing goes on at the end of the equation.
+    EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
 
     Form1->ComboBox2->setCurrentIndex(4);
     Form1->ComboBox2Change();
     EXPECT_EQ(std::tuple(Funktionen[1]->GetLineStyle(), Graphik->ComboBox4->currentIndex()), std::tuple(4, 4));
+}
+
+// Shown again, the main window has the keyboard in its equation, at its end.
+TEST_F(EditorTest, ShowingTheWindowPutsTheCaretAtTheEndOfTheEquation)
+{
+    Form1->hide();
+    Form1->ComboBox1->setFocus();
+    Form1->Edit1->setCursorPosition(0);
+    Form1->show();
+    EXPECT_EQ(Form1->focusWidget(), static_cast<QWidget*>(Form1->Edit1));
+    EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
 }
 
 TEST_F(EditorTest, KeypadInsertsAtTheCaretReplacesTheSelectionAndWritesTheSeparator)

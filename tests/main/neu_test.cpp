@@ -155,8 +155,11 @@ TEST_F(NeuTest, TheirEquationAlreadyInTheFieldMakesNoDifference)
         Form2->Edit2->setText(QStringLiteral("3"));
         Form2->FillValueTable();
         Graphik->GraphikResize();
+        Form1->Edit1->setCursorPosition(0);
         tun();
         const Stand s = jetzt();
+        // The caret stands after the equation, as after typing it.
+        EXPECT_EQ(Form1->Edit1->cursorPosition(), Form1->Edit1->text().size());
         EXPECT_TRUE(s.Dokument == anders.Dokument);
         EXPECT_EQ(s.Tabelle, anders.Tabelle);
         EXPECT_EQ(std::tuple(s.Ergebnis, s.Art), std::tuple(anders.Ergebnis, anders.Art));

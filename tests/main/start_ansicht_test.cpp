@@ -248,6 +248,17 @@ TEST_F(StartAnsicht, TheTipsAndTheAboutWindowStandApartInTheHelpMenu)
     }
 }
 
+// In the file menu printing and the picture exports each begin a group.
+TEST_F(StartAnsicht, PrintingAndThePictureExportsBeginTheirGroupsInTheFileMenu)
+{
+    const QList<QAction*> eintraege = Form1->Datei1->actions();
+    for (QAction* a : {Form1->Drucken1, Form1->GraphenalsBitmap1}) {
+        const qsizetype i = eintraege.indexOf(a);
+        ASSERT_GT(i, 0) << a->objectName().toStdString();
+        EXPECT_TRUE(eintraege[i - 1]->isSeparator()) << a->objectName().toStdString();
+    }
+}
+
 // The third language has no name of its own: its item stays out of the menu.
 TEST_F(StartAnsicht, TheLanguageMenuOffersGermanAndEnglish)
 {

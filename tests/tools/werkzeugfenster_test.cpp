@@ -327,7 +327,7 @@ TEST_F(WerkzeugfensterAlleinTest, EveryControlHasANameNoOtherControlOfItsWindowH
         for (const QObject* o : w->findChildren<QObject*>()) {
             const bool bedienbar = qobject_cast<const QAbstractButton*>(o) || qobject_cast<const QLineEdit*>(o) ||
                                    qobject_cast<const QComboBox*>(o) || qobject_cast<const QSlider*>(o) ||
-                                   qobject_cast<const QGroupBox*>(o);
+                                   qobject_cast<const QGroupBox*>(o) || qobject_cast<const TSpinButton*>(o);
             // (The circles' fill choices are captioned through their group.)
             const bool innen = o->parent() && (qobject_cast<const QComboBox*>(o->parent()) ||
                                                qobject_cast<const QScrollArea*>(o->parent()->parent()) ||
