@@ -82,6 +82,16 @@ TEST_F(MausTest, OriginDragMovesTheViewInWholeUnitsAtTheRoundingBoundaries)
     Loslassen(194, 224);
     Maus(QEvent::MouseMove, 10, 10, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(Ansicht(), (std::array{-6, 5, -1, 9}));
+    // Up to the end of the integer range, and no further.
+    constexpr int Max = std::numeric_limits<std::int32_t>::max();
+    std::tie(Graphik->XMin, Graphik->XMax) = std::pair(Max - 12, Max - 1);
+    Graphik->GraphikResize();
+    Druecken(150, 240);
+    Ziehen(120, 240);
+    EXPECT_EQ(Ansicht(), (std::array{Max - 11, Max, -1, 9}));
+    Ziehen(90, 240);
+    Loslassen(90, 240);
+    EXPECT_EQ(Ansicht(), (std::array{Max - 11, Max, -1, 9}));
 }
 
 TEST_F(MausTest, LabelsArePlacedWhereTheFieldStandsAndTakenBackInReverse)
