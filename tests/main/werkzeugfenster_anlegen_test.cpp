@@ -44,6 +44,17 @@ protected:
     }
 
     static void Umschalten(TUmschaltFenster f) { emit Melder().FensterUmschaltenVerlangt(f); }
+
+    // The document with every table full, written to a folder the test owns.
+    QString VollesDokumentSchreiben()
+    {
+        const QString pfad = Ordner.filePath(QStringLiteral("voll.kvd"));
+        const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
+        DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+        return pfad;
+    }
+
+    QTemporaryDir Ordner;
 };
 
 }  // namespace
@@ -67,10 +78,7 @@ TEST_F(WerkzeugfensterAnlegenTest, TheStartMakesNoneAndLeavesTheirTablesWithTheD
 
 TEST_F(WerkzeugfensterAnlegenTest, AWindowMadeLaterShowsTheDocumentInTheLanguageInForceAndDrawsNothing)
 {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
-    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
-    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    const QString pfad = VollesDokumentSchreiben();
     ProgrammStarten({pfad.toStdString()});
     Form1->english1Click();
     const int bilder = Graphik->Neuzeichnungen();
@@ -133,10 +141,7 @@ TEST_F(WerkzeugfensterAnlegenTest, EveryToggleMakesItsWindowConnected)
 
 TEST_F(WerkzeugfensterAnlegenTest, TheHelpDialogsAreMadeOnFirstUseAfterALanguageSwitchAndAnOpen)
 {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
-    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
-    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    const QString pfad = VollesDokumentSchreiben();
     FakeModal modal;
     SetModalAnzeige(&modal);
     ProgrammStarten({});
@@ -188,10 +193,7 @@ TEST_F(WerkzeugfensterAnlegenTest, TheHelpDialogsAreMadeOnFirstUseAfterALanguage
 
 TEST_F(WerkzeugfensterAnlegenTest, TheCopyAndExportDialogsAreMadeOnFirstUseAfterALanguageSwitchAndAnOpen)
 {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
-    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
-    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    const QString pfad = VollesDokumentSchreiben();
     FakeModal modal;
     SetModalAnzeige(&modal);
     ProgrammStarten({});
@@ -306,10 +308,7 @@ TEST_F(WerkzeugfensterAnlegenTest, TheExampleMenusFilledOnFirstOpeningSpeakTheLa
 
 TEST_F(WerkzeugfensterAnlegenTest, AValueTableMadeLateShowsTheStateInTheLanguageInForce)
 {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("voll.kvd"));
-    const std::vector<std::uint8_t> bytes = EncodeDokument(VollesDokument());
-    DateiSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    const QString pfad = VollesDokumentSchreiben();
     ProgrammStarten({});
     Form1->english1Click();
     ASSERT_TRUE(Form1->oeffne(pfad.toStdString()));
