@@ -39,6 +39,11 @@ void DialogZeigen(QWidget* dialog, QWidget* ueber)
         ueber->window()->winId();
         besitzer = ueber->window()->windowHandle();
     }
+    // A dialog made just now has Qt's default size until it is shown; its
+    // native window, made here for the owner, would be mapped at that size,
+    // and a busy window manager may keep it. Give it its own size first.
+    if (!dialog->testAttribute(Qt::WA_Resized))
+        dialog->adjustSize();
     dialog->winId();
     dialog->windowHandle()->setTransientParent(besitzer);
     dialog->show();

@@ -286,6 +286,30 @@ TEST(Fensterlage, ADialogShownForAWindowIsTransientForIt)
     dialog.close();
 }
 
+// A dialog made just before it is shown gets its native window at its own
+// size: made at Qt's default size, a busy window manager mapped it so and
+// kept it there, off its centred place.
+TEST(Fensterlage, ADialogMadeJustNowGetsItsWindowAtItsOwnSize)
+{
+    struct TBeimAnlegen : QObject {
+        QSize Groesse;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::WinIdChange && Groesse.isEmpty())
+                Groesse = static_cast<QWidget*>(o)->size();
+            return false;
+        }
+    } beimAnlegen;
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Kopieren")));
+    dialog.installEventFilter(&beimAnlegen);
+    DialogZeigen(&dialog, nullptr);
+    EXPECT_EQ(beimAnlegen.Groesse, dialog.sizeHint());
+    EXPECT_EQ(dialog.size(), dialog.sizeHint());
+    dialog.close();
+}
+
 }  // namespace
 
 // A box of a short text is as wide as its title bar needs: narrower, the
