@@ -357,14 +357,12 @@ void DialogBeschriften(QWidget* dialog)
         FormOeffne->DialogBeschriften(dialog);
 }
 
+// Made through tools/' one way for dialogs made late; none before the main
+// window exists.
 template <typename T>
 T* DialogAnlegen(T*& dialog)
 {
-    if (dialog || !Form1)
-        return dialog;
-    dialog = new T;
-    DialogBeschriften(dialog);
-    return dialog;
+    return Form1 ? SpaeterDialog(dialog) : dialog;
 }
 
 }  // namespace
